@@ -1,0 +1,41 @@
+# olva_layer(<target> [DEPS <targets>...] [EXCLUDE <regex>])
+# Builds every .cpp below the calling folder (but those matching EXCLUDE) into one static library.
+# The project root is the include root, so headers are included as "platform/rtl/Format.h".
+function(olva_layer target)
+    cmake_parse_arguments(ARG "" "EXCLUDE" "DEPS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(ARG_EXCLUDE)
+        list(FILTER sources EXCLUDE REGEX "${ARG_EXCLUDE}")
+    endif()
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        set(scope PUBLIC)
+    else()
+        add_library(${target} INTERFACE) # headers only, so far
+        set(scope INTERFACE)
+    endif()
+    target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} ${scope} ${ARG_DEPS} Threads::Threads)
+endfunction()
+
+# olva_layer_tests(<layer-target> <folder>)
+# One GoogleTest executable per layer from every .cpp in <folder>. A folder that brings its own main()
+# (a file named test_main.cpp) links plain gtest, otherwise gtest_main.
+function(olva_layer_tests layer folder)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    set(exe ${layer}_tests)
+    add_executable(${exe} ${sources})
+    if(EXISTS ${folder}/test_main.cpp)
+        target_link_libraries(${exe} PRIVATE ${layer} GTest::gtest GTest::gmock)
+    else()
+        target_link_libraries(${exe} PRIVATE ${layer} GTest::gtest_main GTest::gmock)
+    endif()
+    target_compile_definitions(${exe} PRIVATE OLVA_TEST_DATA_DIR="${folder}/data"
+                                              OLVA_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-output")
+    add_test(NAME ${layer} COMMAND ${exe} --gtest_brief=1)
+    set_tests_properties(${layer} PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
+                                             TIMEOUT 900)
+endfunction()
