@@ -35,6 +35,10 @@ function(olva_layer_tests layer folder)
     endif()
     target_compile_definitions(${exe} PRIVATE OLVA_TEST_DATA_DIR="${folder}/data"
                                               OLVA_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-output")
+    if(EXISTS ${folder}/resources.cmake)
+        set(OLVA_TEST_EXE ${exe})
+        include(${folder}/resources.cmake)
+    endif()
     add_test(NAME ${layer} COMMAND ${exe} --gtest_brief=1)
     set_tests_properties(${layer} PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
                                              TIMEOUT 900)
