@@ -1,0 +1,30 @@
+#include "TestFolder.h"
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+TTestFolder::TTestFolder(const std::string& name)
+    : FPath(std::filesystem::path(OLVA_TEST_OUT_DIR) / "app" / (name + "-" + std::to_string(::getpid()))) {
+    std::filesystem::remove_all(FPath);
+    std::filesystem::create_directories(FPath);
+}
+
+TTestFolder::~TTestFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(FPath, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(FPath, ignored);
+}
+
+std::string TTestFolder::Write(const std::string& name, const std::string& content) const {
+    std::filesystem::path path = FPath / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+}
+
+std::string TTestFolder::Read(const std::string& name) const {
+    std::ifstream in(FPath / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
