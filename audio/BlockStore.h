@@ -1,0 +1,32 @@
+// Where the samples of immutable blocks live. A store takes planar samples once and hands back a
+// read-only handle; the samples are released when the last handle goes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TStoredSamples {
+public:
+    virtual ~TStoredSamples() = default;
+    virtual int Channels() const = 0;
+    virtual std::int64_t Frames() const = 0;
+    // Copies `count` frames of one channel, starting at `offset`, to `dst`.
+    virtual void Read(int channel, std::int64_t offset, std::int64_t count, float* dst) const = 0;
+};
+
+class TBlockStore {
+public:
+    virtual ~TBlockStore() = default;
+    // `planar` holds `channels` runs of `frames` samples each. Raises EAudioError when the store
+    // cannot keep them (a full disk, for example); nothing is half-stored then.
+    virtual std::shared_ptr<const TStoredSamples> Store(const float* planar, int channels,
+                                                        std::int64_t frames) = 0;
+};
+
+// Keeps the samples in memory.
+std::shared_ptr<TBlockStore> MakeMemoryBlockStore();
+
+// Keeps the samples in one unlinked temporary file inside `folder` (which must exist); the file
+// vanishes with the store and with the process.
+std::shared_ptr<TBlockStore> MakeFileBlockStore(const std::string& folder);

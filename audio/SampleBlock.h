@@ -1,0 +1,52 @@
+// One immutable run of planar samples with its min/max/RMS summaries. Blocks are shared between
+// document versions, the clipboard and the undo history; nothing ever changes one after creation.
+#pragma once
+
+#include "audio/BlockStore.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Min, max and sum of squares over a stretch of one channel.
+struct TRangeSummary {
+    float Min = 0;
+    float Max = 0;
+    double SumSquares = 0;
+    std::int64_t Count = 0;
+
+    double Rms() const;
+    void Merge(const TRangeSummary& other);
+};
+
+class TSampleBlock {
+public:
+    // Frames per entry of the fine and the coarse summary level.
+    static constexpr std::int64_t FineStep = 256;
+    static constexpr std::int64_t CoarseStep = 4096;
+    // The size an edit aims for when it cuts new blocks.
+    static constexpr std::int64_t PreferredFrames = 65536;
+
+    static std::shared_ptr<const TSampleBlock> Create(TBlockStore& store, const float* planar, int channels,
+                                                      std::int64_t frames);
+
+    int Channels() const { return FSamples->Channels(); }
+    std::int64_t Frames() const { return FSamples->Frames(); }
+    void Read(int channel, std::int64_t offset, std::int64_t count, float* dst) const {
+        FSamples->Read(channel, offset, count, dst);
+    }
+    // Summary of frames [offset, offset + count) of one channel, from the summaries where they cover
+    // whole steps and from the samples at the edges.
+    TRangeSummary Summarize(int channel, std::int64_t offset, std::int64_t count) const;
+
+private:
+    struct TSummaryEntry {
+        float Min, Max, SumSquares;
+    };
+    TSampleBlock() = default;
+    std::shared_ptr<const TStoredSamples> FSamples;
+    std::vector<TSummaryEntry> FFine;   // [channel][frame / FineStep]
+    std::vector<TSummaryEntry> FCoarse; // [channel][frame / CoarseStep]
+    std::int64_t FFinePerChannel = 0;
+    std::int64_t FCoarsePerChannel = 0;
+};

@@ -1,0 +1,63 @@
+#include "audio/effects/AudioEffect.h"
+
+#include "audio/effects/EffectErrors.h"
+#include "audio/effects/ParallelFor.h"
+
+#include <string>
+
+namespace effects {
+
+namespace audio_effect_detail {
+// Blocks below these sizes are not worth a thread.
+constexpr std::size_t MinFramesPerThread = 32768;
+constexpr std::size_t MinFramesForChannelThreads = 8192;
+} // namespace audio_effect_detail
+
+TAudioEffect::TAudioEffect(int sampleRate, int channels) : FSampleRate(sampleRate), FChannels(channels) {
+    if (sampleRate < 1 || sampleRate > 768000)
+        throw EAudioEffectParameter("Unsupported sample rate: " + std::to_string(sampleRate) + " Hz.");
+    if (channels < 1 || channels > 32)
+        throw EAudioEffectParameter("Unsupported channel count: " + std::to_string(channels) + ".");
+}
+
+std::size_t TAudioEffect::FramesOf(const std::vector<float>& block) const {
+    if (block.size() % static_cast<std::size_t>(FChannels) != 0)
+        throw EAudioEffectError("The sample array does not hold whole frames of " + std::to_string(FChannels) +
+                                " channels.");
+    return block.size() / static_cast<std::size_t>(FChannels);
+}
+
+void TFrameEffect::Process(std::vector<float>& block, bool last) {
+    const std::size_t frames = FramesOf(block);
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::uint64_t start = FPosition;
+    ParallelFor(frames, audio_effect_detail::MinFramesPerThread, [&](std::size_t begin, std::size_t end) {
+        ProcessFrames(block.data() + begin * channels, end - begin, start + begin);
+    });
+    FPosition += frames;
+}
+
+TChannelEffect::TChannelEffect(int sampleRate, int channels, int firstChannel)
+    : TAudioEffect(sampleRate, channels), FFirstChannel(firstChannel) {}
+
+void TChannelEffect::Process(std::vector<float>& block, bool last) {
+    const std::size_t frames = FramesOf(block);
+    const int channels = Channels();
+    if (channels == 1) {
+        ProcessChannel(0, block.data(), frames);
+        return;
+    }
+    FScratch.resize(static_cast<std::size_t>(channels));
+    for (auto& lane : FScratch)
+        lane.resize(frames);
+    for (std::size_t f = 0; f < frames; ++f)
+        for (int c = 0; c < channels; ++c)
+            FScratch[static_cast<std::size_t>(c)][f] = block[f * channels + c];
+    ParallelEach(static_cast<std::size_t>(channels), frames >= audio_effect_detail::MinFramesForChannelThreads,
+                 [&](std::size_t c) { ProcessChannel(static_cast<int>(c), FScratch[c].data(), frames); });
+    for (std::size_t f = 0; f < frames; ++f)
+        for (int c = 0; c < channels; ++c)
+            block[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
+}
+
+} // namespace effects

@@ -1,0 +1,72 @@
+// The processors behind every effect. A processor is built for one signal (its sample rate and channel
+// count) and is fed that signal's interleaved float blocks in order; it keeps whatever state it needs
+// between blocks, so a signal processed block by block comes out as if processed in one piece.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace effects {
+
+class TAudioEffect {
+public:
+    TAudioEffect(int sampleRate, int channels);
+    virtual ~TAudioEffect() = default;
+    TAudioEffect(const TAudioEffect&) = delete;
+    TAudioEffect& operator=(const TAudioEffect&) = delete;
+
+    int SampleRate() const { return FSampleRate; }
+    int Channels() const { return FChannels; }
+
+    // Processes the next block in place; the block may change length (effects that change the
+    // duration, or that must see the whole signal, hold output back). With last set, the block ends the
+    // signal and everything still held back is appended to it.
+    virtual void Process(std::vector<float>& block, bool last) = 0;
+
+protected:
+    // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
+    std::size_t FramesOf(const std::vector<float>& block) const;
+
+private:
+    int FSampleRate;
+    int FChannels;
+};
+
+// Effects whose output frame depends only on the input frame and its position in the signal (gain,
+// fades, channel mixing). Large blocks are split across the machine's cores.
+class TFrameEffect : public TAudioEffect {
+public:
+    using TAudioEffect::TAudioEffect;
+    void Process(std::vector<float>& block, bool last) override;
+
+protected:
+    // Processes count interleaved frames in place; firstFrame is the position of the first of them in
+    // the signal. Called from several threads at once on disjoint ranges.
+    virtual void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const = 0;
+
+private:
+    std::uint64_t FPosition = 0;
+};
+
+// Effects that keep state per channel (filters, delays, modulation, dynamics): each channel is
+// processed on its own, channels in parallel when the block is large enough.
+class TChannelEffect : public TAudioEffect {
+public:
+    // firstChannel numbers channel 0 of this processor within the whole signal (non-zero when the
+    // channels of one signal are fed to separate processors); modulation effects use it to offset the
+    // phase of each channel.
+    TChannelEffect(int sampleRate, int channels, int firstChannel = 0);
+    void Process(std::vector<float>& block, bool last) override;
+
+protected:
+    int SignalChannel(int channel) const { return FFirstChannel + channel; }
+    // Processes count consecutive samples of one channel in place.
+    virtual void ProcessChannel(int channel, float* samples, std::size_t count) = 0;
+
+private:
+    int FFirstChannel;
+    std::vector<std::vector<float>> FScratch;
+};
+
+} // namespace effects

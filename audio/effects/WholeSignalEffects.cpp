@@ -1,0 +1,104 @@
+#include "audio/effects/WholeSignalEffects.h"
+
+#include "audio/effects/EffectErrors.h"
+#include "audio/effects/EffectMath.h"
+#include "audio/effects/ParallelFor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+namespace effects {
+
+namespace whole_detail {
+constexpr std::size_t MinSamplesPerThread = 65536;
+
+// Moves block to the end of held (or takes it over when nothing is held yet).
+void Append(std::vector<float>& held, std::vector<float>& block) {
+    if (held.empty())
+        held.swap(block);
+    else
+        held.insert(held.end(), block.begin(), block.end());
+    block.clear();
+}
+} // namespace whole_detail
+
+TNormalizeEffect::TNormalizeEffect(int sampleRate, int channels, double peakPercent, int mode,
+                                   std::shared_ptr<TPeakMeter> sharedPeak)
+    : TAudioEffect(sampleRate, channels), FSharedPeak(std::move(sharedPeak)) {
+    RequireRange("Normalize", "peak level (%)", peakPercent, 0, 500);
+    if (mode != -1 && mode != 0)
+        throw EAudioEffectParameter("Normalize: channel mode must be -1 (all channels together) or 0 (each "
+                                    "channel on its own).");
+    FTarget = peakPercent / 100.0;
+    FTogether = mode == -1;
+    FPeaks.assign(static_cast<std::size_t>(channels), 0.0f);
+}
+
+void TNormalizeEffect::Measure(const std::vector<float>& block) {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::size_t frames = block.size() / channels;
+    std::mutex lock;
+    ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
+        std::vector<float> peaks(channels, 0.0f);
+        for (std::size_t f = begin; f < end; ++f)
+            for (std::size_t c = 0; c < channels; ++c)
+                peaks[c] = std::max(peaks[c], std::fabs(block[f * channels + c]));
+        std::lock_guard guard(lock);
+        for (std::size_t c = 0; c < channels; ++c)
+            FPeaks[c] = std::max(FPeaks[c], peaks[c]);
+    });
+    if (FSharedPeak)
+        for (float peak : FPeaks)
+            FSharedPeak->Peak = std::max(FSharedPeak->Peak, peak);
+}
+
+void TNormalizeEffect::Scale(std::vector<float>& block) const {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    std::vector<float> gains(channels, 1.0f);
+    float overall = *std::max_element(FPeaks.begin(), FPeaks.end());
+    if (FSharedPeak && FTogether)
+        overall = std::max(overall, FSharedPeak->Peak);
+    for (std::size_t c = 0; c < channels; ++c) {
+        const float peak = FTogether ? overall : FPeaks[c];
+        if (peak > 0.0f)
+            gains[c] = static_cast<float>(FTarget / peak);
+    }
+    const std::size_t frames = block.size() / channels;
+    ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t f = begin; f < end; ++f)
+            for (std::size_t c = 0; c < channels; ++c)
+                block[f * channels + c] *= gains[c];
+    });
+}
+
+void TNormalizeEffect::Process(std::vector<float>& block, bool last) {
+    FramesOf(block);
+    Measure(block);
+    whole_detail::Append(FHeld, block);
+    if (!last)
+        return;
+    Scale(FHeld);
+    block.swap(FHeld);
+    FHeld.clear();
+}
+
+void TReverseEffect::Process(std::vector<float>& block, bool last) {
+    FramesOf(block);
+    whole_detail::Append(FHeld, block);
+    if (!last)
+        return;
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::size_t frames = FHeld.size() / channels;
+    if (channels == 1) {
+        std::reverse(FHeld.begin(), FHeld.end());
+    } else {
+        for (std::size_t a = 0, b = frames; a + 1 < b; ++a, --b)
+            std::swap_ranges(FHeld.begin() + a * channels, FHeld.begin() + (a + 1) * channels,
+                             FHeld.begin() + (b - 1) * channels);
+    }
+    block.swap(FHeld);
+    FHeld.clear();
+}
+
+} // namespace effects
