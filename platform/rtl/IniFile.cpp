@@ -1,0 +1,243 @@
+#include "platform/rtl/IniFile.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/rtl/StrConvert.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Stream.h"
+#include "platform/rtl/Strings.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace inifile {
+
+// Numbers in settings files always use '.', whatever the user's locale says.
+const TFormatSettings& InvariantNumbers() {
+    static const TFormatSettings settings = [] {
+        TFormatSettings invariant;
+        invariant.DecimalSeparator = '.';
+        invariant.ThousandSeparator = ',';
+        return invariant;
+    }();
+    return settings;
+}
+
+std::string BytesToHex(std::string_view bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (unsigned char byte : bytes) {
+        text += digits[byte >> 4];
+        text += digits[byte & 0x0F];
+    }
+    return text;
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Nothing for text that is not whole pairs of hexadecimal digits.
+std::optional<std::string> HexToBytes(std::string_view text) {
+    if (text.size() % 2 != 0) return std::nullopt;
+    std::string bytes;
+    bytes.reserve(text.size() / 2);
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        int high = HexDigitValue(text[i]);
+        int low = HexDigitValue(text[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return bytes;
+}
+
+std::string ReasonOfLastError() {
+    if (errno == 0) return "";
+    return std::string(": ") + std::strerror(errno);
+}
+
+void FillList(TStrings& list, const std::vector<std::string>& lines) {
+    list.BeginUpdate();
+    try {
+        list.Clear();
+        for (const std::string& line : lines)
+            list.Add(line);
+    } catch (...) {
+        list.EndUpdate();
+        throw;
+    }
+    list.EndUpdate();
+}
+
+} // namespace inifile
+
+// ---- TCustomIniFile: the typed reads and writes, all through the string ones ----
+
+int TCustomIniFile::ReadInteger(const std::string& Section, const std::string& Ident, int Default) {
+    // A quoted value may carry blanks around the number.
+    std::string text = Trim(ReadString(Section, Ident, ""));
+    if (text.empty()) return Default;
+    return StrToIntDef(text, Default);
+}
+
+void TCustomIniFile::WriteInteger(const std::string& Section, const std::string& Ident, int Value) {
+    WriteString(Section, Ident, IntToStr(Value));
+}
+
+bool TCustomIniFile::ReadBool(const std::string& Section, const std::string& Ident, bool Default) {
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+}
+
+void TCustomIniFile::WriteBool(const std::string& Section, const std::string& Ident, bool Value) {
+    WriteString(Section, Ident, Value ? "1" : "0");
+}
+
+double TCustomIniFile::ReadFloat(const std::string& Section, const std::string& Ident, double Default) {
+    std::string text = Trim(ReadString(Section, Ident, ""));
+    double value = 0;
+    if (text.empty() || !TryStrToFloat(text, value, inifile::InvariantNumbers())) return Default;
+    return value;
+}
+
+void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& Ident, double Value) {
+    WriteString(Section, Ident, FloatToStr(Value, inifile::InvariantNumbers()));
+}
+
+int TCustomIniFile::ReadBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
+    std::optional<std::string> bytes = inifile::HexToBytes(ReadString(Section, Name, ""));
+    if (!bytes || bytes->empty()) return 0;
+    const std::int64_t start = Value.Position();
+    Value.WriteBuffer(bytes->data(), static_cast<std::int64_t>(bytes->size()));
+    Value.SetPosition(start);
+    return static_cast<int>(bytes->size());
+}
+
+void TCustomIniFile::WriteBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
+    const std::int64_t count = Value.Size() - Value.Position();
+    std::string bytes(static_cast<std::size_t>(count > 0 ? count : 0), '\0');
+    if (!bytes.empty()) Value.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    WriteString(Section, Name, inifile::BytesToHex(bytes));
+}
+
+// ---- TIniFileBase: the profile rules over a document ----
+
+std::string TIniFileBase::ReadString(const std::string& Section, const std::string& Ident,
+                                     const std::string& Default) {
+    std::optional<std::string> value = DocumentForReading().Value(Section, Ident);
+    return value ? *value : Default;
+}
+
+void TIniFileBase::WriteString(const std::string& Section, const std::string& Ident,
+                               const std::string& Value) {
+    Edit([&](IniFileDocument& document) {
+        document.SetValue(Section, Ident, Value);
+        return true;
+    });
+}
+
+void TIniFileBase::ReadSection(const std::string& Section, TStrings& Strings) {
+    inifile::FillList(Strings, DocumentForReading().KeyNames(Section));
+}
+
+void TIniFileBase::ReadSections(TStrings& Strings) {
+    inifile::FillList(Strings, DocumentForReading().SectionNames());
+}
+
+void TIniFileBase::ReadSectionValues(const std::string& Section, TStrings& Strings) {
+    std::vector<std::string> lines;
+    for (const auto& [name, value] : DocumentForReading().KeyValues(Section))
+        lines.push_back(name + "=" + value);
+    inifile::FillList(Strings, lines);
+}
+
+bool TIniFileBase::SectionExists(const std::string& Section) {
+    return DocumentForReading().HasSection(Section);
+}
+
+bool TIniFileBase::ValueExists(const std::string& Section, const std::string& Ident) {
+    return DocumentForReading().HasKey(Section, Ident);
+}
+
+void TIniFileBase::EraseSection(const std::string& Section) {
+    Edit([&](IniFileDocument& document) { return document.EraseSection(Section); });
+}
+
+void TIniFileBase::DeleteKey(const std::string& Section, const std::string& Ident) {
+    Edit([&](IniFileDocument& document) { return document.DeleteKey(Section, Ident); });
+}
+
+IniFileDocument TIniFileBase::LoadDocument() const {
+    IniFileDocument document;
+    if (FileName().empty()) return document;
+    if (std::optional<std::string> bytes = ReadFileBytes(FileName())) {
+        document.SetText(*bytes);
+        return document;
+    }
+    struct stat info {};
+    if (::stat(FileName().c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) return document;
+    errno = 0;
+    ReadFileBytes(FileName()); // once more, for the reason
+    throw EIniFileException("Unable to read " + FileName() + inifile::ReasonOfLastError());
+}
+
+void TIniFileBase::SaveDocument(const IniFileDocument& document) const {
+    errno = 0;
+    if (!WriteFileAtomically(FileName(), document.Text()))
+        throw EIniFileException("Unable to write to " + FileName() + inifile::ReasonOfLastError());
+}
+
+// ---- TMemIniFile ----
+
+TMemIniFile::TMemIniFile(const std::string& FileName) : TIniFileBase(FileName) {
+    FDocument = LoadDocument();
+}
+
+void TMemIniFile::UpdateFile() {
+    if (!FileName().empty()) SaveDocument(FDocument);
+}
+
+void TMemIniFile::GetStrings(TStrings& List) const {
+    inifile::FillList(List, FDocument.Lines());
+}
+
+void TMemIniFile::SetStrings(const TStrings& List) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(List.Count()));
+    for (int i = 0; i < List.Count(); ++i)
+        lines.push_back(List.Strings(i));
+    FDocument.SetLines(lines);
+}
+
+void TMemIniFile::Rename(const std::string& FileName, bool Reload) {
+    SetFileNameField(FileName);
+    if (!Reload) return;
+    const bool caseSensitive = FDocument.CaseSensitive();
+    FDocument = LoadDocument();
+    FDocument.SetCaseSensitive(caseSensitive);
+}
+
+void TMemIniFile::Clear() {
+    FDocument.Clear();
+}
+
+// ---- TIniFile ----
+
+const IniFileDocument& TIniFile::DocumentForReading() {
+    // Reads never fail: a file that cannot be read gives the defaults, as the profile functions do.
+    try {
+        FLastRead = LoadDocument();
+    } catch (const EIniFileException&) {
+        FLastRead = IniFileDocument();
+    }
+    return FLastRead;
+}
+
+void TIniFile::Edit(const std::function<bool(IniFileDocument&)>& change) {
+    IniFileDocument document = LoadDocument();
+    if (change(document)) SaveDocument(document);
+}

@@ -1,0 +1,298 @@
+#include "platform/rtl/IniFileDocument.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
+
+#include <algorithm>
+
+namespace inidoc {
+
+const std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+bool IsWrappedInQuotes(std::string_view text) {
+    return text.size() >= 2 && IsQuote(text.front()) && text.front() == text.back();
+}
+
+// The value a read gives for the trimmed text after '='.
+std::string Unquote(std::string_view value) {
+    if (IsWrappedInQuotes(value)) value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// The text to put after '=' so that a read gives back exactly `value`.
+std::string QuoteForWriting(std::string_view value) {
+    const bool needsQuotes =
+        !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsWrappedInQuotes(value));
+    if (!needsQuotes) return std::string(value);
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted += '"';
+    quoted += value;
+    quoted += '"';
+    return quoted;
+}
+
+// What a trimmed line is: a section header gives its name.
+std::optional<std::string> SectionHeaderName(std::string_view trimmed) {
+    if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
+    if (trimmed.back() == ']') return Trim(trimmed.substr(1, trimmed.size() - 2));
+    // "[Name] ; remark": what follows the closing bracket is not part of the name.
+    std::size_t close = trimmed.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return Trim(trimmed.substr(1, close - 1));
+}
+
+} // namespace inidoc
+
+void IniFileDocument::Clear() {
+    FPreamble.clear();
+    FSections.clear();
+}
+
+IniFileDocument::Line IniFileDocument::NewLine(std::string raw) const {
+    Line line;
+    line.Raw = std::move(raw);
+    line.Break = FLineBreak;
+    const std::string trimmed = Trim(line.Raw);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') return line;
+    std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos) return line;
+    line.Kind = LineKind::Key;
+    line.Name = Trim(trimmed.substr(0, equals));
+    line.Value = Trim(trimmed.substr(equals + 1));
+    return line;
+}
+
+void IniFileDocument::AddLine(std::string raw, std::string lineBreak) {
+    if (auto name = inidoc::SectionHeaderName(Trim(raw))) {
+        Section section;
+        section.Name = std::move(*name);
+        section.Header.Raw = std::move(raw);
+        section.Header.Break = std::move(lineBreak);
+        FSections.push_back(std::move(section));
+        return;
+    }
+    Line line = NewLine(std::move(raw));
+    line.Break = std::move(lineBreak);
+    (FSections.empty() ? FPreamble : FSections.back().Lines).push_back(std::move(line));
+}
+
+void IniFileDocument::SetText(std::string_view text) {
+    Clear();
+    FByteOrderMark.clear();
+    if (text.substr(0, inidoc::Utf8ByteOrderMark.size()) == inidoc::Utf8ByteOrderMark) {
+        FByteOrderMark = inidoc::Utf8ByteOrderMark;
+        text.remove_prefix(inidoc::Utf8ByteOrderMark.size());
+    }
+    bool breakDetected = false;
+    while (!text.empty()) {
+        std::size_t end = text.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            AddLine(std::string(text), "");
+            break;
+        }
+        std::size_t breakLength =
+            (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
+        std::string lineBreak(text.substr(end, breakLength));
+        if (!breakDetected) {
+            FLineBreak = lineBreak;
+            breakDetected = true;
+        }
+        AddLine(std::string(text.substr(0, end)), std::move(lineBreak));
+        text.remove_prefix(end + breakLength);
+    }
+}
+
+void IniFileDocument::SetLines(const std::vector<std::string>& lines) {
+    // The lines are the file's text: an entry with breaks inside becomes several lines, as it would on
+    // the next read of the written file. The byte-order mark and the break style stay the document's.
+    const std::string byteOrderMark = FByteOrderMark;
+    const std::string lineBreak = FLineBreak;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + lineBreak;
+    SetText(text);
+    if (!byteOrderMark.empty()) FByteOrderMark = byteOrderMark;
+    FLineBreak = lineBreak;
+}
+
+std::string IniFileDocument::Text() const {
+    std::vector<const Line*> all;
+    for (const Line& line : FPreamble)
+        all.push_back(&line);
+    for (const Section& section : FSections) {
+        all.push_back(&section.Header);
+        for (const Line& line : section.Lines)
+            all.push_back(&line);
+    }
+    std::string text = FByteOrderMark;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        text += all[i]->Raw;
+        // Only the very last line may stay without a break; an edit may have put lines after it.
+        text += (all[i]->Break.empty() && i + 1 < all.size()) ? FLineBreak : all[i]->Break;
+    }
+    return text;
+}
+
+std::vector<std::string> IniFileDocument::Lines() const {
+    std::vector<std::string> lines;
+    for (const Line& line : FPreamble)
+        lines.push_back(line.Raw);
+    for (const Section& section : FSections) {
+        lines.push_back(section.Header.Raw);
+        for (const Line& line : section.Lines)
+            lines.push_back(line.Raw);
+    }
+    return lines;
+}
+
+bool IniFileDocument::SameName(std::string_view a, std::string_view b) const {
+    return FCaseSensitive ? a == b : SameText(a, b);
+}
+
+const IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section) const {
+    const std::string name = Trim(section);
+    for (const Section& candidate : FSections)
+        if (SameName(candidate.Name, name)) return &candidate;
+    return nullptr;
+}
+
+IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section) {
+    return const_cast<Section*>(std::as_const(*this).FindSection(section));
+}
+
+const IniFileDocument::Line* IniFileDocument::FindKey(const Section& section, std::string_view key) const {
+    const std::string name = Trim(key);
+    for (const Line& line : section.Lines)
+        if (line.Kind == LineKind::Key && SameName(line.Name, name)) return &line;
+    return nullptr;
+}
+
+std::optional<std::string> IniFileDocument::Value(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (!found) return std::nullopt;
+    const Line* line = FindKey(*found, key);
+    if (!line) return std::nullopt;
+    return inidoc::Unquote(line->Value);
+}
+
+bool IniFileDocument::HasSection(std::string_view section) const {
+    return FindSection(section) != nullptr;
+}
+
+bool IniFileDocument::HasKey(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    return found && FindKey(*found, key);
+}
+
+std::vector<std::string> IniFileDocument::SectionNames() const {
+    std::vector<std::string> names;
+    for (const Section& section : FSections) {
+        bool seen = std::any_of(names.begin(), names.end(),
+                                [&](const std::string& name) { return SameName(name, section.Name); });
+        if (!seen) names.push_back(section.Name);
+    }
+    return names;
+}
+
+std::vector<std::string> IniFileDocument::KeyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : KeyValues(section))
+        names.push_back(name);
+    return names;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFileDocument::KeyValues(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> values;
+    const Section* found = FindSection(section);
+    if (!found) return values;
+    for (const Line& line : found->Lines) {
+        if (line.Kind != LineKind::Key) continue;
+        bool seen = std::any_of(values.begin(), values.end(),
+                                [&](const auto& entry) { return SameName(entry.first, line.Name); });
+        if (!seen) values.emplace_back(line.Name, inidoc::Unquote(line.Value));
+    }
+    return values;
+}
+
+void IniFileDocument::SetValue(std::string_view sectionName, std::string_view keyName,
+                               std::string_view value) {
+    const std::string section = Trim(sectionName);
+    const std::string key = Trim(keyName);
+    if (inidoc::HasLineBreak(section))
+        throw EIniFileException("Section name \"" + section + "\" contains a line break");
+    if (key.empty()) throw EIniFileException("Empty key name in section \"" + section + "\"");
+    if (inidoc::HasLineBreak(key) || key.find('=') != std::string::npos || key.front() == ';' ||
+        key.front() == '[')
+        throw EIniFileException("Invalid key name \"" + key + "\"");
+    if (inidoc::HasLineBreak(value))
+        throw EIniFileException("The value of \"" + key + "\" contains a line break");
+
+    Section* target = FindSection(section);
+    if (!target) {
+        const Line* last = nullptr;
+        if (!FSections.empty())
+            last = FSections.back().Lines.empty() ? &FSections.back().Header : &FSections.back().Lines.back();
+        else if (!FPreamble.empty())
+            last = &FPreamble.back();
+        if (last && !Trim(last->Raw).empty()) {
+            Line separator;
+            separator.Break = FLineBreak;
+            (FSections.empty() ? FPreamble : FSections.back().Lines).push_back(separator);
+        }
+        Section added;
+        added.Name = section;
+        added.Header.Raw = "[" + added.Name + "]";
+        added.Header.Break = FLineBreak;
+        FSections.push_back(std::move(added));
+        target = &FSections.back();
+    }
+
+    Line* existing = const_cast<Line*>(FindKey(*target, key));
+    if (existing) {
+        existing->Value = inidoc::QuoteForWriting(value);
+        existing->Raw = existing->Name + "=" + existing->Value;
+        return;
+    }
+    // New keys go after the section's last non-blank line, so blank lines that separate it from the
+    // next section stay where they are.
+    auto& lines = target->Lines;
+    auto insertAt = lines.end();
+    while (insertAt != lines.begin() && Trim(std::prev(insertAt)->Raw).empty())
+        --insertAt;
+    lines.insert(insertAt, NewLine(key + "=" + inidoc::QuoteForWriting(value)));
+}
+
+bool IniFileDocument::EraseSection(std::string_view section) {
+    const std::string name = Trim(section);
+    auto removed = std::remove_if(FSections.begin(), FSections.end(),
+                                  [&](const Section& candidate) { return SameName(candidate.Name, name); });
+    bool any = removed != FSections.end();
+    FSections.erase(removed, FSections.end());
+    return any;
+}
+
+bool IniFileDocument::DeleteKey(std::string_view section, std::string_view key) {
+    Section* found = FindSection(section);
+    if (!found) return false;
+    const std::string name = Trim(key);
+    auto& lines = found->Lines;
+    auto removed = std::remove_if(lines.begin(), lines.end(), [&](const Line& line) {
+        return line.Kind == LineKind::Key && SameName(line.Name, name);
+    });
+    bool any = removed != lines.end();
+    lines.erase(removed, lines.end());
+    return any;
+}

@@ -1,0 +1,80 @@
+// The text of a settings file held as its lines, with the lookups and edits of the profile rules:
+// section and key names are trimmed and compared without regard to case (unless asked otherwise), the
+// first of two same-named sections or keys is the one that counts, and every line the edits do not touch
+// (comments, blank lines, unknown lines, the original line breaks and any byte-order mark) is written
+// back exactly as it was read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class IniFileDocument {
+public:
+    IniFileDocument() = default;
+    explicit IniFileDocument(std::string_view text) { SetText(text); }
+
+    // Replaces the whole content. Lines may end in CR LF, LF or CR.
+    void SetText(std::string_view text);
+    // The content as file bytes; an unedited document gives back exactly the text it was read from.
+    std::string Text() const;
+    // The content as lines without their breaks (for list views of the file).
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void Clear();
+
+    bool CaseSensitive() const { return FCaseSensitive; }
+    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+
+    // The value of a key as read: trimmed, and with one pair of matching outer quotes ('…' or "…")
+    // removed. Nothing when the section or the key is missing.
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+    bool HasKey(std::string_view section, std::string_view key) const;
+    // Section names in file order, each name once.
+    std::vector<std::string> SectionNames() const;
+    // Key names of a section in file order, each name once (as first written).
+    std::vector<std::string> KeyNames(std::string_view section) const;
+    // Key names with the values a read would give, in file order, each key once.
+    std::vector<std::pair<std::string, std::string>> KeyValues(std::string_view section) const;
+
+    // Sets a key, in place when it exists (its line keeps its position), else as a new line at the end
+    // of its section; a missing section is appended to the file. Raises EIniFileException for a name
+    // or value that could not be read back as written (line breaks, a key with '=' or an empty key).
+    // Values with outer blanks or outer quotes are written quoted so that a read returns them unchanged.
+    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every section of that name with all its lines; false when there was none.
+    bool EraseSection(std::string_view section);
+    // Removes every line of that key from the section that reads count for; false when there was none.
+    bool DeleteKey(std::string_view section, std::string_view key);
+
+private:
+    enum class LineKind { Other, Key };
+    struct Line {
+        std::string Raw;   // the line's bytes without its break
+        std::string Break; // "\r\n", "\n", "\r", or empty for a last line without a break
+        LineKind Kind = LineKind::Other;
+        std::string Name;  // trimmed key name (keys only)
+        std::string Value; // trimmed raw value (keys only)
+    };
+    struct Section {
+        std::string Name;
+        Line Header;
+        std::vector<Line> Lines;
+    };
+
+    bool SameName(std::string_view a, std::string_view b) const;
+    const Section* FindSection(std::string_view section) const;
+    Section* FindSection(std::string_view section);
+    const Line* FindKey(const Section& section, std::string_view key) const;
+    Line NewLine(std::string raw) const;
+    void AddLine(std::string raw, std::string lineBreak);
+
+    std::string FByteOrderMark;
+    std::string FLineBreak = "\r\n";
+    std::vector<Line> FPreamble; // lines before the first section: kept, never read
+    std::vector<Section> FSections;
+    bool FCaseSensitive = false;
+};
