@@ -63,6 +63,10 @@ std::string ShellFolderPath(const std::string& entryName) {
     return WithoutTrailingSeparators(HomeFolder());
 }
 
+std::string DataFolderPath() {
+    return ShellFolderPath("AppData") + "/OLVA/";
+}
+
 std::string SystemFolderPath() {
     return "/usr/bin";
 }

@@ -9,6 +9,9 @@
 // Never fails: an unknown name or a missing answer gives the home folder. Folders end with no "/".
 std::string ShellFolderPath(const std::string& entryName);
 
+// The program's per-user data folder (the configuration root's "OLVA"), ending with "/". Not created.
+std::string DataFolderPath();
+
 // The folder of the system's programs.
 std::string SystemFolderPath();
 

@@ -20,3 +20,19 @@ public:
 private:
     std::filesystem::path FPath;
 };
+
+// While it lives, files below `folder` cannot be written: the folder is made read-only, and since the
+// super-user writes anyway, the process's file-size limit is set to 0 as well (with the limit signal
+// ignored, so writes fail with an error instead).
+class TUnwritableFolder {
+public:
+    explicit TUnwritableFolder(const std::string& folder);
+    ~TUnwritableFolder();
+    TUnwritableFolder(const TUnwritableFolder&) = delete;
+    TUnwritableFolder& operator=(const TUnwritableFolder&) = delete;
+
+private:
+    std::string FFolder;
+    unsigned long long FOldLimit = 0;
+    void (*FOldHandler)(int) = nullptr;
+};
