@@ -1,6 +1,7 @@
 #include "platform/rtl/StringList.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ListSort.h"
 
 #include <utility>
 
@@ -150,39 +151,12 @@ void TStringList::Sort() {
 void TStringList::CustomSort(const TStringListSortCompare& Compare) {
     if (FSorted || GetCount() <= 1) return;
     Changing();
-    QuickSort(0, GetCount() - 1, Compare);
+    list_sort::QuickSort(
+        0, GetCount() - 1, [&](int a, int b) { return Compare(this, a, b); },
+        [&](int a, int b) {
+            std::swap(FList[static_cast<std::size_t>(a)], FList[static_cast<std::size_t>(b)]);
+        });
     Changed();
-}
-
-// An in-place quicksort through the compare function, which sees the list as it is being sorted. The
-// scans are bounded so that an inconsistent compare function cannot run them off the range.
-void TStringList::QuickSort(int L, int R, const TStringListSortCompare& Compare) {
-    while (L < R) {
-        int i = L, j = R, pivot = L + (R - L) / 2;
-        do {
-            while (i < R && Compare(this, i, pivot) < 0)
-                ++i;
-            while (j > L && Compare(this, j, pivot) > 0)
-                --j;
-            if (i <= j) {
-                if (i != j) std::swap(FList[static_cast<std::size_t>(i)], FList[static_cast<std::size_t>(j)]);
-                if (pivot == i)
-                    pivot = j;
-                else if (pivot == j)
-                    pivot = i;
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        // Recurse into the smaller part so the depth stays logarithmic.
-        if (j - L < R - i) {
-            if (L < j) QuickSort(L, j, Compare);
-            L = i;
-        } else {
-            if (i < R) QuickSort(i, R, Compare);
-            R = j;
-        }
-    }
 }
 
 void TStringList::SetCapacity(int NewCapacity) {

@@ -82,7 +82,6 @@ private:
 
     void CheckIndex(int Index) const;
     void CheckUnsorted() const;
-    void QuickSort(int L, int R, const TStringListSortCompare& Compare);
 
     std::vector<TStringItem> FList;
     TDuplicates FDuplicates = dupIgnore;
