@@ -50,3 +50,13 @@ TUnwritableFolder::~TUnwritableFolder() {
     std::signal(SIGXFSZ, FOldHandler);
     std::filesystem::permissions(FFolder, std::filesystem::perms::owner_all);
 }
+
+std::vector<std::string> NonBlankLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}

@@ -36,3 +36,8 @@ private:
     unsigned long long FOldLimit = 0;
     void (*FOldHandler)(int) = nullptr;
 };
+
+#include <vector>
+
+// The lines of a text file that are not blank, without their line breaks.
+std::vector<std::string> NonBlankLines(const std::string& text);
