@@ -3,6 +3,7 @@
 #include "audio/effects/EffectErrors.h"
 #include "audio/effects/ParallelFor.h"
 
+#include <algorithm>
 #include <string>
 
 namespace effects {
@@ -58,6 +59,31 @@ void TChannelEffect::Process(std::vector<float>& block, bool last) {
     for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
             block[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
+}
+
+void TLaneEffect::Process(std::vector<float>& block, bool last) {
+    const std::size_t frames = FramesOf(block);
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    FInputs.resize(channels);
+    FOutputs.resize(channels);
+    for (std::size_t c = 0; c < channels; ++c) {
+        FInputs[c].resize(frames);
+        FOutputs[c].clear();
+        for (std::size_t f = 0; f < frames; ++f)
+            FInputs[c][f] = block[f * channels + c];
+    }
+    ParallelEach(channels, frames >= audio_effect_detail::MinFramesForChannelThreads || last, [&](std::size_t c) {
+        ProcessLane(static_cast<int>(c), FInputs[c].data(), frames, last, FOutputs[c]);
+    });
+    // Every channel gives the same count; should one ever fall short it is padded with silence rather
+    // than shifting the channels against each other.
+    std::size_t produced = 0;
+    for (const auto& lane : FOutputs)
+        produced = std::max(produced, lane.size());
+    block.assign(produced * channels, 0.0f);
+    for (std::size_t c = 0; c < channels; ++c)
+        for (std::size_t f = 0; f < FOutputs[c].size(); ++f)
+            block[f * channels + c] = FOutputs[c][f];
 }
 
 } // namespace effects

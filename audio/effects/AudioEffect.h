@@ -69,4 +69,21 @@ private:
     std::vector<std::vector<float>> FScratch;
 };
 
+// Effects that may change the length, one channel at a time (speed and pitch change): each channel's
+// samples go in, a possibly different number come out; channels run in parallel.
+class TLaneEffect : public TAudioEffect {
+public:
+    using TAudioEffect::TAudioEffect;
+    void Process(std::vector<float>& block, bool last) override;
+
+protected:
+    // Consumes count input samples of one channel and appends what it gives out to output; with last
+    // set, also everything it still holds.
+    virtual void ProcessLane(int channel, const float* input, std::size_t count, bool last,
+                             std::vector<float>& output) = 0;
+
+private:
+    std::vector<std::vector<float>> FInputs, FOutputs;
+};
+
 } // namespace effects

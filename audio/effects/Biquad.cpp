@@ -27,35 +27,32 @@ TBiquadCoefficients Normalise(double b0, double b1, double b2, double a0, double
 }
 } // namespace biquad_detail
 
-using biquad_detail::Normalise;
-using biquad_detail::Prepare;
-
 TBiquadCoefficients TBiquadCoefficients::LowPass(double sampleRate, double frequency, double q) {
-    const auto p = Prepare(sampleRate, frequency, q);
+    const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
     const double b1 = 1.0 - p.CosW0;
-    return Normalise(b1 / 2, b1, b1 / 2, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
+    return biquad_detail::Normalise(b1 / 2, b1, b1 / 2, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
 }
 
 TBiquadCoefficients TBiquadCoefficients::HighPass(double sampleRate, double frequency, double q) {
-    const auto p = Prepare(sampleRate, frequency, q);
+    const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
     const double b0 = (1.0 + p.CosW0) / 2;
-    return Normalise(b0, -(1.0 + p.CosW0), b0, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
+    return biquad_detail::Normalise(b0, -(1.0 + p.CosW0), b0, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
 }
 
 TBiquadCoefficients TBiquadCoefficients::BandPass(double sampleRate, double frequency, double q) {
-    const auto p = Prepare(sampleRate, frequency, q);
-    return Normalise(p.Alpha, 0, -p.Alpha, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
+    const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
+    return biquad_detail::Normalise(p.Alpha, 0, -p.Alpha, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
 }
 
 TBiquadCoefficients TBiquadCoefficients::Notch(double sampleRate, double frequency, double q) {
-    const auto p = Prepare(sampleRate, frequency, q);
-    return Normalise(1, -2 * p.CosW0, 1, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
+    const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
+    return biquad_detail::Normalise(1, -2 * p.CosW0, 1, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
 }
 
 TBiquadCoefficients TBiquadCoefficients::Peaking(double sampleRate, double frequency, double q, double gainDb) {
-    const auto p = Prepare(sampleRate, frequency, q);
+    const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
     const double a = std::pow(10.0, gainDb / 40.0);
-    return Normalise(1 + p.Alpha * a, -2 * p.CosW0, 1 - p.Alpha * a, 1 + p.Alpha / a, -2 * p.CosW0,
+    return biquad_detail::Normalise(1 + p.Alpha * a, -2 * p.CosW0, 1 - p.Alpha * a, 1 + p.Alpha / a, -2 * p.CosW0,
                      1 - p.Alpha / a);
 }
 
@@ -73,7 +70,7 @@ TBiquadCoefficients TBiquadCoefficients::LowShelf(double sampleRate, double freq
     const double cw = std::cos(w0);
     const double alpha = biquad_detail::ShelfAlpha(w0, a, slope);
     const double root = 2.0 * std::sqrt(a) * alpha;
-    return Normalise(a * ((a + 1) - (a - 1) * cw + root), 2 * a * ((a - 1) - (a + 1) * cw),
+    return biquad_detail::Normalise(a * ((a + 1) - (a - 1) * cw + root), 2 * a * ((a - 1) - (a + 1) * cw),
                      a * ((a + 1) - (a - 1) * cw - root), (a + 1) + (a - 1) * cw + root,
                      -2 * ((a - 1) + (a + 1) * cw), (a + 1) + (a - 1) * cw - root);
 }
@@ -85,7 +82,7 @@ TBiquadCoefficients TBiquadCoefficients::HighShelf(double sampleRate, double fre
     const double cw = std::cos(w0);
     const double alpha = biquad_detail::ShelfAlpha(w0, a, slope);
     const double root = 2.0 * std::sqrt(a) * alpha;
-    return Normalise(a * ((a + 1) + (a - 1) * cw + root), -2 * a * ((a - 1) + (a + 1) * cw),
+    return biquad_detail::Normalise(a * ((a + 1) + (a - 1) * cw + root), -2 * a * ((a - 1) + (a + 1) * cw),
                      a * ((a + 1) + (a - 1) * cw - root), (a + 1) - (a - 1) * cw + root,
                      2 * ((a - 1) - (a + 1) * cw), (a + 1) - (a - 1) * cw - root);
 }

@@ -6,7 +6,7 @@
 
 #include <random>
 
-namespace {
+namespace document_test {
 
 struct TModel {
     std::vector<float> Samples; // interleaved
@@ -215,4 +215,4 @@ TEST(Document, FailingStoreLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(doc.CanUndo());
 }
 
-} // namespace
+} // namespace document_test

@@ -1,0 +1,335 @@
+#include "audio/AudioDecoder.h"
+
+#include "audio/AudioError.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+namespace decoder_detail {
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+std::string Extension(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    return Lower(path.substr(dot));
+}
+
+std::string AvError(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+// Headerless telephony files: the codec and its settings come from the extension alone; all are
+// 8000 Hz mono.
+struct THeaderless {
+    AVCodecID Codec;
+    int BitsPerCodedSample;
+};
+bool HeaderlessFormat(const std::string& ext, THeaderless& out) {
+    if (ext == ".raw")
+        out = {AV_CODEC_ID_PCM_S16LE, 16};
+    else if (ext == ".vox")
+        out = {AV_CODEC_ID_ADPCM_IMA_OKI, 4};
+    else if (ext == ".g721" || ext == ".g726")
+        out = {AV_CODEC_ID_ADPCM_G726LE, 4};
+    else if (ext == ".g723")
+        out = {AV_CODEC_ID_ADPCM_G726LE, 3};
+    else
+        return false;
+    return true;
+}
+
+std::string Thousands(int value) {
+    std::string digits = std::to_string(value), out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace decoder_detail
+
+struct TAudioDecoder::TImpl {
+    std::string Path;
+    AVFormatContext* Format = nullptr;
+    AVCodecContext* Codec = nullptr;
+    SwrContext* Swr = nullptr;
+    AVPacket* Packet = nullptr;
+    AVFrame* Frame = nullptr;
+    int StreamIndex = -1;
+    // Headerless files are read in chunks straight into the decoder.
+    std::FILE* RawFile = nullptr;
+    std::int64_t RawBytes = 0;
+    int RawChunk = 0;
+
+    int OutChannels = 2;
+    int SourceChannels = 0;
+    int Bits = 16;
+    int BitRate = 0;
+    std::int64_t Length = 0;
+    std::string Description;
+    TAudioTags Tags;
+    std::deque<float> Pending; // decoded, not yet handed out
+    bool InputDone = false, DecoderDone = false;
+    int Errors = 0;
+
+    ~TImpl() {
+        if (Swr) swr_free(&Swr);
+        if (Codec) avcodec_free_context(&Codec);
+        if (Format) avformat_close_input(&Format);
+        if (Packet) av_packet_free(&Packet);
+        if (Frame) av_frame_free(&Frame);
+        if (RawFile) std::fclose(RawFile);
+    }
+
+    [[noreturn]] void Fail(const std::string& why) const {
+        throw EAudioError("Cannot open \"" + Path + "\": " + why);
+    }
+
+    void ReadTags(AVDictionary* dict) {
+        auto get = [&](const char* key, std::string& into) {
+            if (!into.empty()) return;
+            if (AVDictionaryEntry* e = av_dict_get(dict, key, nullptr, 0)) into = e->value;
+        };
+        get("title", Tags.Title);
+        get("artist", Tags.Artist);
+        get("album", Tags.Album);
+        get("date", Tags.Year);
+        get("year", Tags.Year);
+        get("comment", Tags.Comment);
+        get("ICMT", Tags.Comment);
+        std::string genre;
+        get("genre", genre);
+        if (Tags.Genre < 0 && !genre.empty()) Tags.Genre = audio_genres::Find(genre);
+        if (Tags.Year.size() > 4 && std::isdigit(static_cast<unsigned char>(Tags.Year[0])))
+            Tags.Year = Tags.Year.substr(0, 4); // a full date keeps its year
+    }
+
+    void OpenCodec(const AVCodec* codec, const AVCodecParameters* params) {
+        Codec = avcodec_alloc_context3(codec);
+        if (!Codec) Fail("out of memory");
+        if (params && avcodec_parameters_to_context(Codec, params) < 0)
+            Fail("the stream parameters are invalid");
+        int rc = avcodec_open2(Codec, codec, nullptr);
+        if (rc < 0) Fail("the decoder cannot start (" + decoder_detail::AvError(rc) + ")");
+    }
+
+    void SetupResampler() {
+        SourceChannels = Codec->ch_layout.nb_channels;
+        if (SourceChannels <= 0 || Codec->sample_rate <= 0)
+            Fail("the file is damaged or its format is not supported");
+        OutChannels = SourceChannels == 1 ? 1 : 2;
+        AVChannelLayout inLayout, outLayout;
+        if (Codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&inLayout, SourceChannels);
+        else
+            av_channel_layout_copy(&inLayout, &Codec->ch_layout);
+        av_channel_layout_default(&outLayout, OutChannels);
+        int rc = swr_alloc_set_opts2(&Swr, &outLayout, AV_SAMPLE_FMT_FLT, Codec->sample_rate, &inLayout,
+                                     Codec->sample_fmt, Codec->sample_rate, 0, nullptr);
+        av_channel_layout_uninit(&inLayout);
+        av_channel_layout_uninit(&outLayout);
+        if (rc < 0 || swr_init(Swr) < 0) Fail("the sample format is not supported");
+    }
+
+    void Open(const std::string& path) {
+        Path = path;
+        Packet = av_packet_alloc();
+        Frame = av_frame_alloc();
+        std::string ext = decoder_detail::Extension(path);
+        decoder_detail::THeaderless headerless;
+        if (HeaderlessFormat(ext, headerless)) {
+            OpenHeaderless(headerless);
+            return;
+        }
+        int rc = avformat_open_input(&Format, path.c_str(), nullptr, nullptr);
+        if (rc < 0)
+            Fail(rc == AVERROR(ENOENT) ? "the file does not exist"
+                                       : "the file is damaged or its format is not supported");
+        if (avformat_find_stream_info(Format, nullptr) < 0)
+            Fail("the file is damaged or its format is not supported");
+        const AVCodec* codec = nullptr;
+        StreamIndex = av_find_best_stream(Format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+        if (StreamIndex < 0 || !codec) Fail("the file holds no sound that can be decoded");
+        AVStream* stream = Format->streams[StreamIndex];
+        OpenCodec(codec, stream->codecpar);
+        SetupResampler();
+        ReadTags(Format->metadata);
+        ReadTags(stream->metadata);
+        Bits = stream->codecpar->bits_per_raw_sample > 0 ? stream->codecpar->bits_per_raw_sample
+                                                         : stream->codecpar->bits_per_coded_sample;
+        if (Bits <= 0 || Bits > 32 || stream->codecpar->codec_id == AV_CODEC_ID_ADPCM_G726 ||
+            stream->codecpar->codec_id == AV_CODEC_ID_ADPCM_G726LE)
+            Bits = 16;
+        if (av_get_bits_per_sample(stream->codecpar->codec_id) == 0 &&
+            stream->codecpar->bits_per_raw_sample <= 0)
+            Bits = 16; // compressed: decoded as 16-bit quality
+        BitRate = int(stream->codecpar->bit_rate > 0 ? stream->codecpar->bit_rate : Format->bit_rate);
+        if (stream->duration > 0 && stream->duration != AV_NOPTS_VALUE)
+            Length = av_rescale_q(stream->duration, stream->time_base, AVRational{1, Codec->sample_rate});
+        else if (Format->duration > 0)
+            Length = av_rescale(Format->duration, Codec->sample_rate, AV_TIME_BASE);
+        Describe(codec->long_name ? codec->long_name : codec->name);
+    }
+
+    void OpenHeaderless(const decoder_detail::THeaderless& h) {
+        RawFile = std::fopen(Path.c_str(), "rb");
+        if (!RawFile) Fail(errno == ENOENT ? "the file does not exist" : std::strerror(errno));
+        std::fseek(RawFile, 0, SEEK_END);
+        RawBytes = std::ftell(RawFile);
+        std::fseek(RawFile, 0, SEEK_SET);
+        if (RawBytes <= 0) Fail("the file is empty");
+        const AVCodec* codec = avcodec_find_decoder(h.Codec);
+        if (!codec) Fail("no decoder for this format");
+        Codec = avcodec_alloc_context3(codec);
+        Codec->sample_rate = 8000;
+        av_channel_layout_default(&Codec->ch_layout, 1);
+        Codec->bits_per_coded_sample = h.BitsPerCodedSample;
+        int rc = avcodec_open2(Codec, codec, nullptr);
+        if (rc < 0) Fail("the decoder cannot start (" + decoder_detail::AvError(rc) + ")");
+        SetupResampler();
+        // Chunks hold whole groups of codes (a 3-bit group is 3 bytes for 8 samples).
+        RawChunk = 4096 * h.BitsPerCodedSample;
+        BitRate = 8000 * h.BitsPerCodedSample;
+        Bits = h.Codec == AV_CODEC_ID_PCM_S16LE ? 16 : 16;
+        Length = RawBytes * 8 / h.BitsPerCodedSample;
+        Describe(codec->long_name ? codec->long_name : codec->name);
+    }
+
+    void Describe(const std::string& codecName) {
+        Description = codecName + ", " + decoder_detail::Thousands(Codec->sample_rate) + " Hz, ";
+        if (BitRate > 0 && av_get_bits_per_sample(Codec->codec_id) == 0)
+            Description += std::to_string((BitRate + 500) / 1000) + " kbps, ";
+        else
+            Description += std::to_string(Bits) + " bits, ";
+        Description += SourceChannels == 1   ? "Mono"
+                       : SourceChannels == 2 ? "Stereo"
+                                             : std::to_string(SourceChannels) + " Channels";
+    }
+
+    // Feeds the decoder one more packet; false when the input has ended.
+    bool FeedPacket() {
+        if (RawFile) {
+            av_packet_unref(Packet);
+            if (av_new_packet(Packet, RawChunk) < 0)
+                throw EAudioError("Out of memory while decoding \"" + Path + "\".");
+            std::size_t n = std::fread(Packet->data, 1, std::size_t(RawChunk), RawFile);
+            if (n == 0) return false;
+            Packet->size = int(n);
+            if (avcodec_send_packet(Codec, Packet) < 0) ++Errors;
+            return true;
+        }
+        while (true) {
+            av_packet_unref(Packet);
+            int rc = av_read_frame(Format, Packet);
+            if (rc < 0) return false;
+            if (Packet->stream_index != StreamIndex) continue;
+            // A damaged packet is skipped, as players do; the rest of the file still decodes.
+            if (avcodec_send_packet(Codec, Packet) < 0) ++Errors;
+            return true;
+        }
+    }
+
+    void Convert(AVFrame* frame) {
+        int outMax = swr_get_out_samples(Swr, frame ? frame->nb_samples : 0);
+        if (outMax <= 0) return;
+        std::vector<float> buf(std::size_t(outMax) * OutChannels);
+        uint8_t* out = reinterpret_cast<uint8_t*>(buf.data());
+        int n = swr_convert(Swr, &out, outMax,
+                            frame ? const_cast<const uint8_t**>(frame->extended_data) : nullptr,
+                            frame ? frame->nb_samples : 0);
+        if (n > 0) Pending.insert(Pending.end(), buf.begin(), buf.begin() + std::size_t(n) * OutChannels);
+    }
+
+    // Decodes until at least `samples` values are pending or the file is done.
+    void Fill(std::size_t samples) {
+        while (Pending.size() < samples && !DecoderDone) {
+            int rc = avcodec_receive_frame(Codec, Frame);
+            if (rc == 0) {
+                Convert(Frame);
+                av_frame_unref(Frame);
+                continue;
+            }
+            if (rc == AVERROR_EOF) {
+                Convert(nullptr);
+                DecoderDone = true;
+                break;
+            }
+            if (rc != AVERROR(EAGAIN)) {
+                ++Errors; // an undecodable stretch: dropped, decoding goes on with the next packet
+                if (InputDone) {
+                    Convert(nullptr);
+                    DecoderDone = true;
+                    break;
+                }
+            }
+            if (InputDone) continue;
+            if (!FeedPacket()) {
+                InputDone = true;
+                avcodec_send_packet(Codec, nullptr);
+            }
+        }
+    }
+};
+
+TAudioDecoder::TAudioDecoder(const std::string& path) : FImpl(std::make_unique<TImpl>()) {
+    FImpl->Open(path);
+}
+
+TAudioDecoder::~TAudioDecoder() = default;
+
+int TAudioDecoder::SampleRate() const {
+    return FImpl->Codec->sample_rate;
+}
+int TAudioDecoder::Channels() const {
+    return FImpl->OutChannels;
+}
+int TAudioDecoder::SourceChannels() const {
+    return FImpl->SourceChannels;
+}
+int TAudioDecoder::BitsPerSample() const {
+    return FImpl->Bits;
+}
+int TAudioDecoder::BitRate() const {
+    return FImpl->BitRate;
+}
+std::int64_t TAudioDecoder::LengthFrames() const {
+    return FImpl->Length;
+}
+std::string TAudioDecoder::Description() const {
+    return FImpl->Description;
+}
+const TAudioTags& TAudioDecoder::Tags() const {
+    return FImpl->Tags;
+}
+int TAudioDecoder::DecodeErrors() const {
+    return FImpl->Errors;
+}
+
+std::int64_t TAudioDecoder::Read(float* dst, std::int64_t frames) {
+    const std::size_t want = std::size_t(frames) * FImpl->OutChannels;
+    FImpl->Fill(want);
+    std::size_t n = std::min(want, FImpl->Pending.size());
+    n -= n % FImpl->OutChannels;
+    std::copy_n(FImpl->Pending.begin(), n, dst);
+    FImpl->Pending.erase(FImpl->Pending.begin(), FImpl->Pending.begin() + n);
+    return std::int64_t(n) / FImpl->OutChannels;
+}

@@ -1,0 +1,37 @@
+// Reads any supported sound file as interleaved float frames at the file's own rate, with one or two
+// channels (files with more are folded into stereo).
+#pragma once
+
+#include "audio/AudioTags.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TAudioDecoder {
+public:
+    // Raises EAudioError with a clear message when the file cannot be opened or decoded.
+    explicit TAudioDecoder(const std::string& path);
+    ~TAudioDecoder();
+    TAudioDecoder(const TAudioDecoder&) = delete;
+    TAudioDecoder& operator=(const TAudioDecoder&) = delete;
+
+    int SampleRate() const;
+    int Channels() const;       // of the decoded frames: 1 or 2
+    int SourceChannels() const; // as stored in the file
+    int BitsPerSample() const;  // of the stored samples; 16 for compressed formats
+    int BitRate() const;        // bits per second of the stored stream
+    // Frames the file is expected to hold (exact for plain formats, an estimate for compressed ones).
+    std::int64_t LengthFrames() const;
+    std::string Description() const;
+    const TAudioTags& Tags() const;
+    // Packets or frames the decoder refused so far (a damaged stretch is skipped, as players do).
+    int DecodeErrors() const;
+
+    // Reads up to `frames` frames into `dst`; returns the number read, 0 at the end of the file.
+    std::int64_t Read(float* dst, std::int64_t frames);
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};

@@ -1,0 +1,314 @@
+#include "audio/AudioEditor2.h"
+
+#include "audio/AudioClipboard.h"
+#include "audio/AudioError.h"
+#include "audio/AudioFileLoader.h"
+#include "audio/AudioResampler.h"
+#include "audio/AudioTime.h"
+#include "audio/AudioWriter.h"
+
+#include <algorithm>
+
+namespace editor_detail {
+
+constexpr std::int64_t kChunk = 65536;
+
+std::string Thousands(int value) {
+    std::string digits = std::to_string(value), out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+void Report(const TProgressFunc& progress, std::int64_t done, std::int64_t total, int& last) {
+    if (!progress || total <= 0) return;
+    int percent = int(std::min<std::int64_t>(100, done * 100 / total));
+    if (percent != last) progress(last = percent);
+}
+
+} // namespace editor_detail
+
+TAudioEditor2::TAudioEditor2() = default;
+TAudioEditor2::~TAudioEditor2() = default;
+
+TAudioDocument& TAudioEditor2::Document() {
+    if (!FDocument) throw EAudioError("No sound file is open.");
+    return *FDocument;
+}
+
+const TAudioDocument& TAudioEditor2::Document() const {
+    if (!FDocument) throw EAudioError("No sound file is open.");
+    return *FDocument;
+}
+
+void TAudioEditor2::Operation(const std::function<void(const TProgressFunc&)>& work) {
+    TProgressFunc progress = [this](int percent) {
+        if (OnBlockOperation) OnBlockOperation(percent);
+    };
+    try {
+        work(progress);
+    } catch (...) {
+        if (OnEndOperation) OnEndOperation();
+        throw;
+    }
+    if (OnEndOperation) OnEndOperation();
+}
+
+void TAudioEditor2::Attach(std::unique_ptr<TAudioDocument> document) {
+    FDocument = std::move(document);
+    FDocument->OnFramesChanged = [this](const TFrameChange& change) { FollowChange(change); };
+    FSelectionOn = false;
+    FSelStart = FSelEnd = FCursor = 0;
+    FViewStart = 0;
+    FViewEnd = FDocument->Length();
+    FCurrentMarker = 0;
+}
+
+void TAudioEditor2::FollowChange(const TFrameChange& change) {
+    for (std::int64_t* p : {&FSelStart, &FSelEnd, &FCursor, &FViewStart, &FViewEnd})
+        *p = change.Map(*p);
+    ClampPositions();
+}
+
+void TAudioEditor2::ClampPositions() {
+    std::int64_t length = FDocument ? FDocument->Length() : 0;
+    for (std::int64_t* p : {&FSelStart, &FSelEnd, &FCursor, &FViewStart, &FViewEnd})
+        *p = std::clamp<std::int64_t>(*p, 0, length);
+    if (FCurrentMarker > (FDocument ? FDocument->Markers().Count() : 0)) FCurrentMarker = 0;
+}
+
+std::int64_t TAudioEditor2::SelStart() const {
+    return FSelectionOn ? std::min(FSelStart, FSelEnd) : FCursor;
+}
+
+std::int64_t TAudioEditor2::SelEnd() const {
+    return FSelectionOn ? std::max(FSelStart, FSelEnd) : FCursor;
+}
+
+void TAudioEditor2::Select(std::int64_t start, std::int64_t end) {
+    FSelectionOn = end > start;
+    FSelStart = start;
+    FSelEnd = end;
+    FCursor = start;
+    ClampPositions();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Documents
+
+void TAudioEditor2::Open(const std::string& path, int) {
+    Operation([&](const TProgressFunc& progress) {
+        TLoadOptions options;
+        options.TempDirectory = FTempDirectory;
+        options.MemoryLimitBytes = FMemoryLimit;
+        TLoadedAudio loaded = LoadAudioFile(path, options, progress);
+        auto document =
+            std::make_unique<TAudioDocument>(loaded.SampleRate, std::move(loaded.Samples), loaded.Store);
+        // Only a completely decoded file replaces the document that was open.
+        Attach(std::move(document));
+        FTags = loaded.Tags;
+        FDescription = loaded.Description;
+    });
+}
+
+void TAudioEditor2::New(int sampleRate, int channels) {
+    Operation([&](const TProgressFunc&) {
+        if (channels != 1 && channels != 2)
+            throw EAudioError("A sound has one or two channels, not " + std::to_string(channels) + ".");
+        auto document = std::make_unique<TAudioDocument>(sampleRate, channels, MakeMemoryBlockStore());
+        Attach(std::move(document));
+        FTags = TAudioTags();
+        FDescription =
+            "PCM, " + editor_detail::Thousands(sampleRate) + " Hz, " + (channels == 1 ? "Mono" : "Stereo");
+    });
+}
+
+void TAudioEditor2::Save(const std::string& path, int selectionOnly, int format) {
+    Operation([&](const TProgressFunc& progress) {
+        const TAudioDocument& doc = Document();
+        std::int64_t start = 0, end = doc.Length();
+        if (selectionOnly != 0) {
+            start = SelStart();
+            end = SelEnd();
+            if (end <= start) throw EAudioError("Nothing is selected.");
+        }
+        TOutputFormat output = FFileFormat.Format();
+        output.Code = format;
+        TAudioWriter writer(path, output, doc.SampleRate(), doc.Channels(), FTags);
+        std::vector<float> buffer(editor_detail::kChunk * doc.Channels());
+        int last = -1;
+        for (std::int64_t pos = start; pos < end; pos += editor_detail::kChunk) {
+            std::int64_t n = std::min(editor_detail::kChunk, end - pos);
+            doc.Samples().ReadInterleaved(pos, n, buffer.data());
+            writer.Write(buffer.data(), n);
+            editor_detail::Report(progress, pos + n - start, end - start, last);
+        }
+        writer.Close();
+    });
+}
+
+void TAudioEditor2::Close() {
+    FDocument.reset();
+    FTags = TAudioTags();
+    FDescription.clear();
+    FSelectionOn = false;
+    FSelStart = FSelEnd = FCursor = FViewStart = FViewEnd = 0;
+    FCurrentMarker = 0;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Samples
+
+std::vector<float> TAudioEditor2::GetSamples(std::int64_t count) {
+    return Document().ReadInterleaved(SelStart(), count);
+}
+
+void TAudioEditor2::PutSamples(const std::vector<float>& samples) {
+    Operation([&](const TProgressFunc&) {
+        TAudioDocument& doc = Document();
+        if (samples.size() % std::size_t(doc.Channels()) != 0)
+            throw EAudioError("The sample array does not hold whole frames.");
+        std::int64_t at = FCursor;
+        doc.ReplaceInterleaved(at, 0, samples.data(), std::int64_t(samples.size()) / doc.Channels());
+        FCursor = at; // the cursor stays where the samples went in
+    });
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Editing
+
+void TAudioEditor2::Undo() {
+    Operation([&](const TProgressFunc&) { Document().Undo(); });
+}
+
+void TAudioEditor2::Redo() {
+    Operation([&](const TProgressFunc&) { Document().Redo(); });
+}
+
+void TAudioEditor2::Copy() {
+    Operation([&](const TProgressFunc&) {
+        const TAudioDocument& doc = Document();
+        if (SelEnd() <= SelStart()) throw EAudioError("Nothing is selected.");
+        audio_clipboard::Set({doc.Samples().Sub(SelStart(), SelEnd() - SelStart()), doc.SampleRate()});
+    });
+}
+
+void TAudioEditor2::Cut() {
+    Operation([&](const TProgressFunc&) {
+        TAudioDocument& doc = Document();
+        std::int64_t start = SelStart(), end = SelEnd();
+        if (end <= start) throw EAudioError("Nothing is selected.");
+        audio_clipboard::Set({doc.Samples().Sub(start, end - start), doc.SampleRate()});
+        doc.Erase(start, end - start);
+        Select(start, start);
+    });
+}
+
+TSampleSequence TAudioEditor2::FitToDocument(const TSampleSequence& samples, int sampleRate,
+                                             const TProgressFunc& progress) {
+    const TAudioDocument& doc = Document();
+    return ConvertSequence(samples, sampleRate, doc.SampleRate(), doc.Channels(), doc.Store(), progress);
+}
+
+void TAudioEditor2::Paste() {
+    Operation([&](const TProgressFunc& progress) {
+        TAudioDocument& doc = Document();
+        std::optional<TAudioClip> clip = audio_clipboard::Get();
+        if (!clip || clip->Samples.Empty()) throw EAudioError("The clipboard is empty.");
+        TSampleSequence samples = FitToDocument(clip->Samples, clip->SampleRate, progress);
+        std::int64_t at = FCursor;
+        doc.Insert(at, samples);
+        Select(at, at + samples.Frames());
+    });
+}
+
+TSampleSequence TAudioEditor2::LoadConverted(const std::string& path, const TProgressFunc& progress) {
+    TLoadOptions options;
+    options.Store = Document().Store();
+    TLoadedAudio loaded = LoadAudioFile(path, options, progress);
+    return FitToDocument(loaded.Samples, loaded.SampleRate, progress);
+}
+
+void TAudioEditor2::InsertFile(const std::string& path) {
+    Operation([&](const TProgressFunc& progress) {
+        TSampleSequence samples = LoadConverted(path, progress);
+        std::int64_t at = FCursor;
+        Document().Insert(at, samples);
+        Select(at, at + samples.Frames());
+    });
+}
+
+void TAudioEditor2::Mix(const TSampleSequence& added, float selectionLevel, float addedLevel,
+                        const TProgressFunc& progress) {
+    TAudioDocument& doc = Document();
+    const int channels = doc.Channels();
+    const std::int64_t start = SelStart(), selEnd = SelEnd(), length = doc.Length();
+    const std::int64_t end = std::max(selEnd, start + added.Frames());
+    const float a = selectionLevel / 100.0f, b = addedLevel / 100.0f;
+    TSequenceBuilder builder = doc.MakeBuilder();
+    std::vector<float> mine(editor_detail::kChunk * channels), theirs(editor_detail::kChunk * channels);
+    int last = -1;
+    for (std::int64_t pos = start; pos < end; pos += editor_detail::kChunk) {
+        std::int64_t n = std::min(editor_detail::kChunk, end - pos);
+        std::fill(mine.begin(), mine.end(), 0.0f);
+        std::fill(theirs.begin(), theirs.end(), 0.0f);
+        doc.Samples().ReadInterleaved(pos, n, mine.data());
+        added.ReadInterleaved(pos - start, n, theirs.data());
+        for (std::int64_t i = 0; i < n * channels; ++i)
+            mine[i] = mine[i] * a + theirs[i] * b;
+        builder.AppendInterleaved(mine.data(), n);
+        editor_detail::Report(progress, pos + n - start, end - start, last);
+    }
+    doc.Replace(start, std::min(end, length) - start, builder.Finish());
+    Select(start, end);
+}
+
+void TAudioEditor2::PasteMix(float selectionLevel, float addedLevel) {
+    Operation([&](const TProgressFunc& progress) {
+        std::optional<TAudioClip> clip = audio_clipboard::Get();
+        if (!clip || clip->Samples.Empty()) throw EAudioError("The clipboard is empty.");
+        Mix(FitToDocument(clip->Samples, clip->SampleRate, progress), selectionLevel, addedLevel, progress);
+    });
+}
+
+void TAudioEditor2::MixFile(const std::string& path, float selectionLevel, float addedLevel) {
+    Operation([&](const TProgressFunc& progress) {
+        Mix(LoadConverted(path, progress), selectionLevel, addedLevel, progress);
+    });
+}
+
+void TAudioEditor2::DeleteSelection() {
+    Operation([&](const TProgressFunc&) {
+        TAudioDocument& doc = Document();
+        std::int64_t start = SelStart(), end = SelEnd();
+        if (end > start) doc.Erase(start, end - start);
+        Select(start, start);
+    });
+}
+
+void TAudioEditor2::Convert(int sampleRate, int channels) {
+    Operation([&](const TProgressFunc& progress) { Document().Convert(sampleRate, channels, progress); });
+}
+
+void TAudioEditor2::BeginGroup() {
+    Document().BeginGroup();
+}
+
+void TAudioEditor2::EndGroup() {
+    Document().EndGroup();
+}
+
+void TAudioEditor2::TransformSelection(
+    const std::function<std::vector<std::vector<float>>(std::vector<std::vector<float>>&&)>& process) {
+    Operation([&](const TProgressFunc&) {
+        TAudioDocument& doc = Document();
+        std::int64_t start = SelStart(), end = SelEnd();
+        if (end <= start) throw EAudioError("Nothing is selected.");
+        std::vector<std::vector<float>> result = process(doc.ReadPlanar(start, end - start));
+        if (result.empty()) throw EAudioError("The effect failed.");
+        doc.ReplacePlanar(start, end - start, result);
+        Select(start, start + std::int64_t(result[0].size()));
+    });
+}

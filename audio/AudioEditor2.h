@@ -1,0 +1,113 @@
+// The sound editor: one document at a time with its selection, cursor, view range, tags, markers,
+// clipboard commands, undo and redo, opening and saving. Long operations report OnBlockOperation with a
+// percentage and always end with OnEndOperation, also when they fail.
+#pragma once
+
+#include "audio/AudioDocument.h"
+#include "audio/AudioEditor2Interfaces.h"
+#include "audio/AudioTags.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TAudioEditor2 {
+public:
+    TAudioEditor2();
+    ~TAudioEditor2();
+
+    // Document
+    void Open(const std::string& path, int flags = 0);
+    void New(int sampleRate, int channels);
+    // selectionOnly: -1 the selection, 0 the whole document; format: 1 WAV, 2 MP3, 6 OGG, 11 WMA.
+    void Save(const std::string& path, int selectionOnly, int format);
+    void Close();
+    bool HasDocument() const { return FDocument != nullptr; }
+
+    // Samples: `count` frames of the selection from its start, interleaved; and an insertion at the cursor.
+    std::vector<float> GetSamples(std::int64_t count);
+    void PutSamples(const std::vector<float>& samples);
+
+    // Editing
+    void Undo();
+    void Redo();
+    void Copy();
+    void Cut();
+    void Paste();
+    void InsertFile(const std::string& path);
+    // Levels in percent: the selected part's, then the added audio's.
+    void PasteMix(float selectionLevel, float addedLevel);
+    void MixFile(const std::string& path, float selectionLevel, float addedLevel);
+    void DeleteSelection();
+    void Convert(int sampleRate, int channels);
+    void BeginGroup();
+    void EndGroup();
+
+    // The selection replaced by `process` of its planar samples (the result may be longer or shorter),
+    // as one undoable step with progress and end events; the result becomes the selection.
+    void TransformSelection(
+        const std::function<std::vector<std::vector<float>>(std::vector<std::vector<float>>&&)>& process);
+
+    TAudioEditor2Position& Position() { return FPosition; }
+    TAudioEditor2FileInfo& FileInfo() { return FFileInfo; }
+    TAudioEditor2FileFormat& FileFormat() { return FFileFormat; }
+    TAudioEditor2Markers& Markers() { return FMarkers; }
+    TAudioEditor2Channel& Channel() { return FChannel; }
+    TAudioEditor2Transform& Transform() { return FTransform; }
+
+    // The open document; raises EAudioError when none is open.
+    TAudioDocument& Document();
+    const TAudioDocument& Document() const;
+
+    const std::string& TempDirectory() const { return FTempDirectory; }
+    void SetTempDirectory(const std::string& folder) { FTempDirectory = folder; }
+    // Documents whose samples need more bytes than this keep them in the temporary folder.
+    void SetMemoryLimit(std::int64_t bytes) { FMemoryLimit = bytes; }
+    bool UndoAvailable() const { return FDocument && FDocument->CanUndo(); }
+    bool RedoAvailable() const { return FDocument && FDocument->CanRedo(); }
+    int Tag() const { return FTag; }
+    void SetTag(int tag) { FTag = tag; }
+
+    std::function<void(int percent)> OnBlockOperation;
+    std::function<void()> OnEndOperation;
+
+private:
+    friend class TAudioEditor2Position;
+    friend class TAudioEditor2FileInfo;
+    friend class TAudioEditor2Markers;
+    friend class TAudioEditor2Transform;
+
+    // Runs `work` as one operation: progress events during it, the end event after it in every case.
+    void Operation(const std::function<void(const TProgressFunc&)>& work);
+    void Attach(std::unique_ptr<TAudioDocument> document);
+    void FollowChange(const TFrameChange& change);
+    void ClampPositions();
+    std::int64_t SelStart() const; // the ordered selection, or the cursor twice when off
+    std::int64_t SelEnd() const;
+    void Select(std::int64_t start, std::int64_t end);
+    TSampleSequence LoadConverted(const std::string& path, const TProgressFunc& progress);
+    TSampleSequence FitToDocument(const TSampleSequence& samples, int sampleRate,
+                                  const TProgressFunc& progress);
+    void Mix(const TSampleSequence& added, float selectionLevel, float addedLevel,
+             const TProgressFunc& progress);
+
+    std::unique_ptr<TAudioDocument> FDocument;
+    TAudioTags FTags;
+    std::string FDescription;
+    std::string FTempDirectory;
+    std::int64_t FMemoryLimit = 512ll << 20;
+    int FTag = 11;
+
+    bool FSelectionOn = false;
+    std::int64_t FSelStart = 0, FSelEnd = 0, FCursor = 0, FViewStart = 0, FViewEnd = 0;
+    int FCurrentMarker = 0;
+
+    TAudioEditor2Position FPosition{*this};
+    TAudioEditor2FileInfo FFileInfo{*this};
+    TAudioEditor2FileFormat FFileFormat;
+    TAudioEditor2Markers FMarkers{*this};
+    TAudioEditor2Channel FChannel;
+    TAudioEditor2Transform FTransform{*this};
+};

@@ -1,0 +1,82 @@
+#include "audio/AudioEncoder.h"
+
+#include "audio/AudioError.h"
+
+namespace mp3_presets {
+TPreset Get(int preset) {
+    // MPEG 2.5 for the two lowest, MPEG 2 for the next two, MPEG 1 above, as the preset texts promise.
+    static const TPreset table[11] = {{8000, 16, 1, 1},   {11025, 24, 1, 1},  {16000, 32, 1, 1},
+                                      {24000, 96, 2, 2},  {44100, 64, 1, 1},  {44100, 112, 2, 2},
+                                      {44100, 128, 2, 2}, {44100, 160, 2, 2}, {44100, 192, 2, 1},
+                                      {44100, 256, 2, 1}, {44100, 320, 2, 1}};
+    if (preset < 1 || preset > 11) throw EAudioError("Unknown MP3 preset " + std::to_string(preset) + ".");
+    return table[preset - 1];
+}
+} // namespace mp3_presets
+
+namespace wma_profiles {
+TProfile Get(int profile) {
+    switch (profile) {
+    case 36:
+        return {8000, 8000, 1};
+    case 23:
+        return {22050, 32000, 2};
+    case 16:
+        return {44100, 48000, 1};
+    case 13:
+        return {44100, 64000, 2};
+    case 11:
+        return {44100, 96000, 2};
+    case 10:
+        return {44100, 128000, 2};
+    case 8:
+        return {44100, 192000, 2};
+    }
+    throw EAudioError("Unknown WMA profile " + std::to_string(profile) + ".");
+}
+} // namespace wma_profiles
+
+TEncodedShape EncodedShape(const TOutputFormat& f) {
+    auto check = [](int rate, int channels) {
+        if (rate < 1000 || rate > 768000)
+            throw EAudioError("Invalid output sample rate " + std::to_string(rate) + ".");
+        if (channels != 1 && channels != 2)
+            throw EAudioError("Invalid output channel count " + std::to_string(channels) + ".");
+        return TEncodedShape{rate, channels};
+    };
+    switch (f.Code) {
+    case afWav:
+        if (f.WavBits != 8 && f.WavBits != 16 && f.WavBits != 24 && f.WavBits != 32)
+            throw EAudioError("Invalid WAV sample size " + std::to_string(f.WavBits) + " bits.");
+        return check(f.WavSampleRate, f.WavChannels);
+    case afMp3:
+        if (f.UseLameSettings && f.Lame.UsePreset) {
+            auto p = mp3_presets::Get(f.Lame.Preset);
+            return check(p.SampleRate, p.Channels);
+        }
+        if (f.UseLameSettings) return check(f.Mp3SampleRate, f.Lame.Channels);
+        return check(f.Mp3SampleRate, f.Mp3Channels);
+    case afOgg:
+        return check(f.OggSampleRate, f.OggChannels);
+    case afWma: {
+        auto p = wma_profiles::Get(f.WmaProfile);
+        return check(p.SampleRate, p.Channels);
+    }
+    }
+    throw EAudioError("Unknown file format code " + std::to_string(f.Code) + ".");
+}
+
+std::unique_ptr<TAudioEncoder> MakeAudioEncoder(const TOutputFormat& format, const std::string& path,
+                                                const TAudioTags& tags) {
+    TEncodedShape shape = EncodedShape(format);
+    switch (format.Code) {
+    case afWav:
+        return MakeWavEncoder(path, shape.SampleRate, shape.Channels, format.WavBits, tags);
+    case afMp3:
+        return MakeMp3Encoder(format, path, tags);
+    case afOgg:
+        return MakeOggEncoder(format, path, tags);
+    default:
+        return MakeWmaEncoder(format, path, tags);
+    }
+}

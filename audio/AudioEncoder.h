@@ -1,0 +1,47 @@
+// Encoders of the four output formats. Each takes interleaved float frames already at its own rate
+// and channel count (EncodedShape) and writes a complete file at `path` with the given tags.
+#pragma once
+
+#include "audio/AudioOutputFormat.h"
+#include "audio/AudioTags.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TAudioEncoder {
+public:
+    virtual ~TAudioEncoder() = default;
+    virtual void Write(const float* interleaved, std::int64_t frames) = 0;
+    // Writes what the encoder still holds and closes the file; raises EAudioError on failure.
+    virtual void Finish() = 0;
+};
+
+std::unique_ptr<TAudioEncoder> MakeAudioEncoder(const TOutputFormat& format, const std::string& path,
+                                                const TAudioTags& tags);
+
+// The individual encoders, for the factory above.
+std::unique_ptr<TAudioEncoder> MakeWavEncoder(const std::string& path, int sampleRate, int channels, int bits,
+                                              const TAudioTags& tags);
+std::unique_ptr<TAudioEncoder> MakeMp3Encoder(const TOutputFormat& format, const std::string& path,
+                                              const TAudioTags& tags);
+std::unique_ptr<TAudioEncoder> MakeOggEncoder(const TOutputFormat& format, const std::string& path,
+                                              const TAudioTags& tags);
+std::unique_ptr<TAudioEncoder> MakeWmaEncoder(const TOutputFormat& format, const std::string& path,
+                                              const TAudioTags& tags);
+
+namespace mp3_presets {
+struct TPreset {
+    int SampleRate, BitRate, Channels, ChannelMode; // ChannelMode as in TLameSettings
+};
+// Presets 1..11 of the MP3 settings object; raises EAudioError for any other number.
+TPreset Get(int preset);
+} // namespace mp3_presets
+
+namespace wma_profiles {
+struct TProfile {
+    int SampleRate, BitRate, Channels;
+};
+// The WMA profile numbers the format dialog offers; raises EAudioError for any other number.
+TProfile Get(int profile);
+} // namespace wma_profiles

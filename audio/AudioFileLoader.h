@@ -1,0 +1,25 @@
+// Decodes a whole sound file into a sequence of blocks, choosing memory or the temporary folder by size.
+#pragma once
+
+#include "audio/AudioDocument.h"
+#include "audio/AudioTags.h"
+
+#include <string>
+
+struct TLoadedAudio {
+    TSampleSequence Samples;
+    int SampleRate = 0;
+    std::shared_ptr<TBlockStore> Store;
+    TAudioTags Tags;
+    std::string Description;
+};
+
+struct TLoadOptions {
+    std::string TempDirectory;                   // where the file store keeps large documents
+    std::int64_t MemoryLimitBytes = 512ll << 20; // larger documents go to the file store
+    std::shared_ptr<TBlockStore> Store;          // when set, used whatever the size
+};
+
+// Raises EAudioError with a clear message when the file cannot be decoded.
+TLoadedAudio LoadAudioFile(const std::string& path, const TLoadOptions& options,
+                           const TProgressFunc& progress = {});

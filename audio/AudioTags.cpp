@@ -1,0 +1,182 @@
+#include "audio/AudioTags.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace audio_genres {
+
+namespace {
+const char* const kNames[Count] = {"Blues",
+                                   "Classic Rock",
+                                   "Country",
+                                   "Dance",
+                                   "Disco",
+                                   "Funk",
+                                   "Grunge",
+                                   "Hip-Hop",
+                                   "Jazz",
+                                   "Metal",
+                                   "New Age",
+                                   "Oldies",
+                                   "Other",
+                                   "Pop",
+                                   "R&B",
+                                   "Rap",
+                                   "Reggae",
+                                   "Rock",
+                                   "Techno",
+                                   "Industrial",
+                                   "Alternative",
+                                   "Ska",
+                                   "Death Metal",
+                                   "Pranks",
+                                   "Soundtrack",
+                                   "Euro-Techno",
+                                   "Ambient",
+                                   "Trip-Hop",
+                                   "Vocal",
+                                   "Jazz+Funk",
+                                   "Fusion",
+                                   "Trance",
+                                   "Classical",
+                                   "Instrumental",
+                                   "Acid",
+                                   "House",
+                                   "Game",
+                                   "Sound Clip",
+                                   "Gospel",
+                                   "Noise",
+                                   "AlternRock",
+                                   "Bass",
+                                   "Soul",
+                                   "Punk",
+                                   "Space",
+                                   "Meditative",
+                                   "Instrumental Pop",
+                                   "Instrumental Rock",
+                                   "Ethnic",
+                                   "Gothic",
+                                   "Darkwave",
+                                   "Techno-Industrial",
+                                   "Electronic",
+                                   "Pop-Folk",
+                                   "Eurodance",
+                                   "Dream",
+                                   "Southern Rock",
+                                   "Comedy",
+                                   "Cult",
+                                   "Gangsta",
+                                   "Top 40",
+                                   "Christian Rap",
+                                   "Pop/Funk",
+                                   "Jungle",
+                                   "Native American",
+                                   "Cabaret",
+                                   "New Wave",
+                                   "Psychadelic",
+                                   "Rave",
+                                   "Showtunes",
+                                   "Trailer",
+                                   "Lo-Fi",
+                                   "Tribal",
+                                   "Acid Punk",
+                                   "Acid Jazz",
+                                   "Polka",
+                                   "Retro",
+                                   "Musical",
+                                   "Rock & Roll",
+                                   "Hard Rock",
+                                   "Folk",
+                                   "Folk-Rock",
+                                   "National Folk",
+                                   "Swing",
+                                   "Fast Fusion",
+                                   "Bebob",
+                                   "Latin",
+                                   "Revival",
+                                   "Celtic",
+                                   "Bluegrass",
+                                   "Avantgarde",
+                                   "Gothic Rock",
+                                   "Progressive Rock",
+                                   "Psychedelic Rock",
+                                   "Symphonic Rock",
+                                   "Slow Rock",
+                                   "Big Band",
+                                   "Chorus",
+                                   "Easy Listening",
+                                   "Acoustic",
+                                   "Humour",
+                                   "Speech",
+                                   "Chanson",
+                                   "Opera",
+                                   "Chamber Music",
+                                   "Sonata",
+                                   "Symphony",
+                                   "Booty Bass",
+                                   "Primus",
+                                   "Porn Groove",
+                                   "Satire",
+                                   "Slow Jam",
+                                   "Club",
+                                   "Tango",
+                                   "Samba",
+                                   "Folklore",
+                                   "Ballad",
+                                   "Power Ballad",
+                                   "Rhythmic Soul",
+                                   "Freestyle",
+                                   "Duet",
+                                   "Punk Rock",
+                                   "Drum Solo",
+                                   "A capella",
+                                   "Euro-House",
+                                   "Dance Hall",
+                                   "Goa",
+                                   "Drum & Bass",
+                                   "Club-House",
+                                   "Hardcore",
+                                   "Terror",
+                                   "Indie",
+                                   "BritPop",
+                                   "Negerpunk",
+                                   "Polsk Punk",
+                                   "Beat",
+                                   "Christian Gangsta Rap",
+                                   "Heavy Metal",
+                                   "Black Metal",
+                                   "Crossover",
+                                   "Contemporary Christian",
+                                   "Christian Rock",
+                                   "Merengue",
+                                   "Salsa",
+                                   "Thrash Metal",
+                                   "Anime",
+                                   "JPop",
+                                   "Synthpop"};
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+} // namespace
+
+std::string Name(int index) {
+    return index >= 0 && index < Count ? kNames[index] : std::string();
+}
+
+int Find(const std::string& text) {
+    std::string t = text;
+    if (t.size() >= 3 && t.front() == '(' && t.find(')') != std::string::npos)
+        t = t.substr(1, t.find(')') - 1);
+    if (!t.empty() && std::all_of(t.begin(), t.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        int n = t.size() <= 3 ? std::stoi(t) : -1;
+        return n >= 0 && n < Count ? n : -1;
+    }
+    std::string wanted = Lower(text);
+    for (int i = 0; i < Count; ++i)
+        if (Lower(kNames[i]) == wanted) return i;
+    return -1;
+}
+
+} // namespace audio_genres

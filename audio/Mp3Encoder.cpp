@@ -1,0 +1,145 @@
+// MP3 writer over libmp3lame: constant bit rate, presets, variable rate by quality or average rate,
+// channel modes, XING/LAME header and frame checksums; ID3 tags (version 2 at the start, 1 at the end).
+#include "audio/AudioEncoder.h"
+#include "audio/AudioError.h"
+
+#include <lame/lame.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace mp3_encoder_detail {
+
+MPEG_mode ModeOf(int channelMode, int channels) {
+    if (channels == 1) return MONO;
+    switch (channelMode) {
+    case 2:
+        return JOINT_STEREO;
+    case 4:
+        return DUAL_CHANNEL;
+    default:
+        return STEREO;
+    }
+}
+
+class TMp3Encoder final : public TAudioEncoder {
+public:
+    TMp3Encoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        TEncodedShape shape = EncodedShape(f);
+        FChannels = shape.Channels;
+        FLame = lame_init();
+        if (!FLame) throw EAudioError("Cannot start the MP3 encoder.");
+        lame_set_in_samplerate(FLame, shape.SampleRate);
+        lame_set_out_samplerate(FLame, shape.SampleRate);
+        lame_set_num_channels(FLame, FChannels);
+        lame_set_quality(FLame, 2);
+        bool xing = true;
+        if (!f.UseLameSettings) {
+            lame_set_VBR(FLame, vbr_off);
+            lame_set_brate(FLame, f.Mp3BitRate);
+            lame_set_mode(FLame, ModeOf(1, FChannels));
+        } else if (f.Lame.UsePreset) {
+            auto p = mp3_presets::Get(f.Lame.Preset);
+            lame_set_VBR(FLame, vbr_off);
+            lame_set_brate(FLame, p.BitRate);
+            lame_set_mode(FLame, ModeOf(p.ChannelMode, FChannels));
+        } else {
+            const TLameSettings& s = f.Lame;
+            lame_set_mode(FLame, ModeOf(s.ChannelMode, FChannels));
+            if (s.BitRateMode == 4) {
+                lame_set_VBR(FLame, vbr_abr);
+                lame_set_VBR_mean_bitrate_kbps(FLame, s.AverageBitRate);
+            } else {
+                lame_set_VBR(FLame, vbr_mtrh);
+                lame_set_VBR_quality(FLame, float(std::clamp(s.VBRQuality, 0, 9)));
+            }
+            lame_set_VBR_min_bitrate_kbps(FLame, s.MinBitRate);
+            lame_set_VBR_max_bitrate_kbps(FLame, s.MaxBitRate);
+            lame_set_VBR_hard_min(FLame, 1);
+            lame_set_error_protection(FLame, s.Checksum ? 1 : 0);
+            xing = s.XingHeader;
+        }
+        lame_set_bWriteVbrTag(FLame, xing ? 1 : 0);
+        lame_set_write_id3tag_automatic(FLame, 0);
+        id3tag_init(FLame);
+        id3tag_add_v2(FLame);
+        if (!tags.Title.empty()) id3tag_set_title(FLame, tags.Title.c_str());
+        if (!tags.Artist.empty()) id3tag_set_artist(FLame, tags.Artist.c_str());
+        if (!tags.Album.empty()) id3tag_set_album(FLame, tags.Album.c_str());
+        if (!tags.Year.empty()) id3tag_set_year(FLame, tags.Year.c_str());
+        if (!tags.Comment.empty()) id3tag_set_comment(FLame, tags.Comment.c_str());
+        if (tags.Genre >= 0) id3tag_set_genre(FLame, std::to_string(tags.Genre).c_str());
+        if (lame_init_params(FLame) < 0) throw EAudioError("The MP3 encoder does not accept these settings.");
+        FFile = std::fopen(path.c_str(), "wb");
+        if (!FFile) Fail();
+        std::vector<unsigned char> tag(lame_get_id3v2_tag(FLame, nullptr, 0));
+        if (!tag.empty()) {
+            lame_get_id3v2_tag(FLame, tag.data(), tag.size());
+            Put(tag.data(), tag.size());
+        }
+        FAudioStart = std::ftell(FFile);
+    }
+    ~TMp3Encoder() override {
+        if (FLame) lame_close(FLame);
+        if (FFile) std::fclose(FFile);
+    }
+
+    void Write(const float* in, std::int64_t frames) override {
+        constexpr std::int64_t chunk = 8192;
+        for (std::int64_t done = 0; done < frames; done += chunk) {
+            int n = int(std::min(chunk, frames - done));
+            FOut.resize(std::size_t(1.25 * n + 7200));
+            const float* p = in + done * FChannels;
+            int bytes =
+                FChannels == 2
+                    ? lame_encode_buffer_interleaved_ieee_float(FLame, p, n, FOut.data(), int(FOut.size()))
+                    : lame_encode_buffer_ieee_float(FLame, p, p, n, FOut.data(), int(FOut.size()));
+            if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
+            Put(FOut.data(), std::size_t(bytes));
+        }
+    }
+
+    void Finish() override {
+        FOut.resize(7200);
+        int bytes = lame_encode_flush(FLame, FOut.data(), int(FOut.size()));
+        if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
+        Put(FOut.data(), std::size_t(bytes));
+        unsigned char v1[128];
+        std::size_t v1Size = lame_get_id3v1_tag(FLame, v1, sizeof v1);
+        Put(v1, v1Size);
+        // The XING/LAME frame at the start now gets its final contents.
+        std::vector<unsigned char> frame(lame_get_lametag_frame(FLame, nullptr, 0));
+        if (!frame.empty() && lame_get_bWriteVbrTag(FLame)) {
+            lame_get_lametag_frame(FLame, frame.data(), frame.size());
+            std::fseek(FFile, FAudioStart, SEEK_SET);
+            Put(frame.data(), frame.size());
+        }
+        if (std::fclose(FFile) != 0) {
+            FFile = nullptr;
+            Fail();
+        }
+        FFile = nullptr;
+    }
+
+private:
+    [[noreturn]] void Fail() const {
+        throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
+    }
+    void Put(const void* data, std::size_t size) {
+        if (size && std::fwrite(data, 1, size, FFile) != size) Fail();
+    }
+    std::string FPath;
+    int FChannels = 2;
+    lame_global_flags* FLame = nullptr;
+    std::FILE* FFile = nullptr;
+    long FAudioStart = 0;
+    std::vector<unsigned char> FOut;
+};
+
+} // namespace mp3_encoder_detail
+
+std::unique_ptr<TAudioEncoder> MakeMp3Encoder(const TOutputFormat& format, const std::string& path,
+                                              const TAudioTags& tags) {
+    return std::make_unique<mp3_encoder_detail::TMp3Encoder>(format, path, tags);
+}

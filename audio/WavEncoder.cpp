@@ -1,0 +1,160 @@
+// RIFF WAVE writer: 8-bit unsigned, 16- and 24-bit signed integer or 32-bit float samples, with the
+// tags in a LIST INFO chunk after the data.
+#include "audio/AudioEncoder.h"
+#include "audio/AudioError.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace wav_encoder_detail {
+
+class TWavEncoder final : public TAudioEncoder {
+public:
+    TWavEncoder(const std::string& path, int rate, int channels, int bits, const TAudioTags& tags)
+        : FPath(path), FChannels(channels), FBits(bits), FTags(tags) {
+        FFile = std::fopen(path.c_str(), "wb");
+        if (!FFile) Fail();
+        // Header with the sizes left open; Finish fills them in.
+        bool isFloat = bits == 32;
+        PutText("RIFF");
+        Put32(0);
+        PutText("WAVE");
+        PutText("fmt ");
+        Put32(isFloat ? 18 : 16);
+        Put16(isFloat ? 3 : 1);
+        Put16(channels);
+        Put32(rate);
+        Put32(rate * channels * (bits / 8));
+        Put16(channels * (bits / 8));
+        Put16(bits);
+        if (isFloat) Put16(0);
+        if (isFloat) { // non-PCM data carries a fact chunk with the frame count
+            PutText("fact");
+            Put32(4);
+            FFactPos = std::ftell(FFile);
+            Put32(0);
+        }
+        PutText("data");
+        FDataSizePos = std::ftell(FFile);
+        Put32(0);
+        Flush();
+    }
+    ~TWavEncoder() override {
+        if (FFile) std::fclose(FFile);
+    }
+
+    void Write(const float* in, std::int64_t frames) override {
+        std::int64_t n = frames * FChannels;
+        FBytes.clear();
+        FBytes.reserve(std::size_t(n) * (FBits / 8));
+        for (std::int64_t i = 0; i < n; ++i) {
+            float v = std::isfinite(in[i]) ? std::clamp(in[i], -1.0f, 1.0f) : 0.0f;
+            switch (FBits) {
+            case 8:
+                FBytes.push_back(std::uint8_t(std::lround(v * 127.0f) + 128));
+                break;
+            case 16: {
+                auto s = std::int16_t(std::lround(v * 32767.0f));
+                FBytes.push_back(std::uint8_t(s & 0xFF));
+                FBytes.push_back(std::uint8_t((s >> 8) & 0xFF));
+                break;
+            }
+            case 24: {
+                auto s = std::int32_t(std::lround(double(v) * 8388607.0));
+                for (int b = 0; b < 3; ++b)
+                    FBytes.push_back(std::uint8_t((s >> (8 * b)) & 0xFF));
+                break;
+            }
+            default: {
+                std::uint32_t bitsOf;
+                std::memcpy(&bitsOf, &v, 4);
+                for (int b = 0; b < 4; ++b)
+                    FBytes.push_back(std::uint8_t((bitsOf >> (8 * b)) & 0xFF));
+            }
+            }
+        }
+        if (!FBytes.empty() && std::fwrite(FBytes.data(), 1, FBytes.size(), FFile) != FBytes.size()) Fail();
+        FDataBytes += std::int64_t(FBytes.size());
+        FFrames += frames;
+    }
+
+    void Finish() override {
+        if (FDataBytes & 1) std::fputc(0, FFile);
+        WriteInfo();
+        std::int64_t end = std::ftell(FFile);
+        if (end > 0xFFFFFFFFLL)
+            throw EAudioError("Cannot write \"" + FPath + "\": a WAV file cannot hold more than 4 GB.");
+        std::fseek(FFile, 4, SEEK_SET);
+        Put32(std::uint32_t(end - 8));
+        std::fseek(FFile, FDataSizePos, SEEK_SET);
+        Put32(std::uint32_t(FDataBytes));
+        if (FFactPos > 0) {
+            std::fseek(FFile, FFactPos, SEEK_SET);
+            Put32(std::uint32_t(FFrames));
+        }
+        Flush();
+        if (std::fclose(FFile) != 0) {
+            FFile = nullptr;
+            Fail();
+        }
+        FFile = nullptr;
+    }
+
+private:
+    [[noreturn]] void Fail() const {
+        throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
+    }
+    void Flush() {
+        if (std::fflush(FFile) != 0 || std::ferror(FFile)) Fail();
+    }
+    void PutText(const char* four) {
+        if (std::fwrite(four, 1, 4, FFile) != 4) Fail();
+    }
+    void Put16(int v) {
+        std::uint8_t b[2] = {std::uint8_t(v & 0xFF), std::uint8_t((v >> 8) & 0xFF)};
+        if (std::fwrite(b, 1, 2, FFile) != 2) Fail();
+    }
+    void Put32(std::uint32_t v) {
+        std::uint8_t b[4] = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
+                             std::uint8_t(v >> 24)};
+        if (std::fwrite(b, 1, 4, FFile) != 4) Fail();
+    }
+    void WriteInfo() {
+        std::vector<std::pair<const char*, std::string>> items = {
+            {"INAM", FTags.Title}, {"IART", FTags.Artist},  {"IPRD", FTags.Album},
+            {"ICRD", FTags.Year},  {"ICMT", FTags.Comment}, {"IGNR", audio_genres::Name(FTags.Genre)}};
+        std::uint32_t size = 4;
+        for (auto& [id, text] : items)
+            if (!text.empty()) size += 8 + std::uint32_t((text.size() + 2) & ~std::size_t(1));
+        if (size == 4) return;
+        PutText("LIST");
+        Put32(size);
+        PutText("INFO");
+        for (auto& [id, text] : items) {
+            if (text.empty()) continue;
+            PutText(id);
+            Put32(std::uint32_t(text.size() + 1));
+            std::string padded = text + '\0';
+            if (padded.size() & 1) padded += '\0';
+            if (std::fwrite(padded.data(), 1, padded.size(), FFile) != padded.size()) Fail();
+        }
+    }
+
+    std::string FPath;
+    int FChannels, FBits;
+    TAudioTags FTags;
+    std::FILE* FFile = nullptr;
+    long FDataSizePos = 0, FFactPos = 0;
+    std::int64_t FDataBytes = 0, FFrames = 0;
+    std::vector<std::uint8_t> FBytes;
+};
+
+} // namespace wav_encoder_detail
+
+std::unique_ptr<TAudioEncoder> MakeWavEncoder(const std::string& path, int sampleRate, int channels, int bits,
+                                              const TAudioTags& tags) {
+    return std::make_unique<wav_encoder_detail::TWavEncoder>(path, sampleRate, channels, bits, tags);
+}

@@ -1,0 +1,125 @@
+// WMA writer over FFmpeg (version 2 codec in an ASF container) with the profile's rate, channels and
+// bit rate; tags as ASF metadata.
+#include "audio/AudioEncoder.h"
+#include "audio/AudioError.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
+#include <libavutil/channel_layout.h>
+}
+
+namespace wma_encoder_detail {
+
+class TWmaEncoder final : public TAudioEncoder {
+public:
+    TWmaEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        wma_profiles::TProfile profile = wma_profiles::Get(f.WmaProfile);
+        FChannels = profile.Channels;
+        if (avformat_alloc_output_context2(&FFormat, nullptr, "asf", path.c_str()) < 0 || !FFormat)
+            throw EAudioError("Cannot start the WMA writer.");
+        const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
+        if (!codec) throw EAudioError("No WMA encoder is available.");
+        FStream = avformat_new_stream(FFormat, nullptr);
+        FCodec = avcodec_alloc_context3(codec);
+        if (!FStream || !FCodec) throw EAudioError("Cannot start the WMA writer.");
+        FCodec->sample_rate = profile.SampleRate;
+        av_channel_layout_default(&FCodec->ch_layout, FChannels);
+        FCodec->sample_fmt = AV_SAMPLE_FMT_FLTP;
+        FCodec->bit_rate = profile.BitRate;
+        FCodec->time_base = AVRational{1, profile.SampleRate};
+        if (FFormat->oformat->flags & AVFMT_GLOBALHEADER) FCodec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        if (avcodec_open2(FCodec, codec, nullptr) < 0)
+            throw EAudioError("The WMA encoder does not accept this profile.");
+        avcodec_parameters_from_context(FStream->codecpar, FCodec);
+        FStream->time_base = FCodec->time_base;
+        auto set = [&](const char* key, const std::string& value) {
+            if (!value.empty()) av_dict_set(&FFormat->metadata, key, value.c_str(), 0);
+        };
+        set("title", tags.Title);
+        set("author", tags.Artist);
+        set("album", tags.Album);
+        set("date", tags.Year);
+        set("comment", tags.Comment);
+        set("genre", audio_genres::Name(tags.Genre));
+        if (avio_open(&FFormat->pb, path.c_str(), AVIO_FLAG_WRITE) < 0)
+            throw EAudioError("Cannot write \"" + path + "\".");
+        if (avformat_write_header(FFormat, nullptr) < 0) throw EAudioError("Cannot write \"" + path + "\".");
+        FFifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, FChannels, FCodec->frame_size * 4);
+        FFrame = av_frame_alloc();
+        FPacket = av_packet_alloc();
+    }
+    ~TWmaEncoder() override {
+        if (FFifo) av_audio_fifo_free(FFifo);
+        if (FFrame) av_frame_free(&FFrame);
+        if (FPacket) av_packet_free(&FPacket);
+        if (FCodec) avcodec_free_context(&FCodec);
+        if (FFormat) {
+            if (FFormat->pb) avio_closep(&FFormat->pb);
+            avformat_free_context(FFormat);
+        }
+    }
+
+    void Write(const float* in, std::int64_t frames) override {
+        std::vector<float> planar(std::size_t(frames) * FChannels);
+        for (std::int64_t i = 0; i < frames; ++i)
+            for (int c = 0; c < FChannels; ++c)
+                planar[c * frames + i] = std::clamp(in[i * FChannels + c], -1.0f, 1.0f);
+        void* planes[2] = {planar.data(), planar.data() + (FChannels > 1 ? frames : 0)};
+        if (av_audio_fifo_write(FFifo, planes, int(frames)) < frames)
+            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
+        while (av_audio_fifo_size(FFifo) >= FCodec->frame_size)
+            EncodeFrame(FCodec->frame_size);
+    }
+
+    void Finish() override {
+        if (av_audio_fifo_size(FFifo) > 0) EncodeFrame(av_audio_fifo_size(FFifo));
+        Send(nullptr);
+        if (av_write_trailer(FFormat) < 0 || avio_closep(&FFormat->pb) < 0)
+            throw EAudioError("Cannot write \"" + FPath + "\".");
+    }
+
+private:
+    void EncodeFrame(int samples) {
+        av_frame_unref(FFrame);
+        FFrame->nb_samples = FCodec->frame_size; // the last frame is padded with silence
+        FFrame->format = FCodec->sample_fmt;
+        av_channel_layout_copy(&FFrame->ch_layout, &FCodec->ch_layout);
+        FFrame->sample_rate = FCodec->sample_rate;
+        if (av_frame_get_buffer(FFrame, 0) < 0)
+            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
+        for (int c = 0; c < FChannels; ++c)
+            std::fill_n(reinterpret_cast<float*>(FFrame->data[c]), FCodec->frame_size, 0.0f);
+        av_audio_fifo_read(FFifo, reinterpret_cast<void**>(FFrame->data), samples);
+        FFrame->pts = FNextPts;
+        FNextPts += FCodec->frame_size;
+        Send(FFrame);
+    }
+    void Send(AVFrame* frame) {
+        if (avcodec_send_frame(FCodec, frame) < 0) throw EAudioError("The WMA encoder failed.");
+        while (avcodec_receive_packet(FCodec, FPacket) == 0) {
+            av_packet_rescale_ts(FPacket, FCodec->time_base, FStream->time_base);
+            FPacket->stream_index = FStream->index;
+            if (av_interleaved_write_frame(FFormat, FPacket) < 0)
+                throw EAudioError("Cannot write \"" + FPath + "\".");
+        }
+    }
+
+    std::string FPath;
+    int FChannels = 2;
+    AVFormatContext* FFormat = nullptr;
+    AVStream* FStream = nullptr;
+    AVCodecContext* FCodec = nullptr;
+    AVAudioFifo* FFifo = nullptr;
+    AVFrame* FFrame = nullptr;
+    AVPacket* FPacket = nullptr;
+    std::int64_t FNextPts = 0;
+};
+
+} // namespace wma_encoder_detail
+
+std::unique_ptr<TAudioEncoder> MakeWmaEncoder(const TOutputFormat& format, const std::string& path,
+                                              const TAudioTags& tags) {
+    return std::make_unique<wma_encoder_detail::TWmaEncoder>(format, path, tags);
+}
