@@ -5,5 +5,6 @@
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
+#include "platform/gdi/GdiShapes.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Surface.h"

@@ -385,7 +385,7 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     auto dc = gdi_handles::Dc(hdc);
-    auto brush = gdi_handles::As<TGdiBrush>(gdi_render::ResolveBrush(hbrush), OBJ_BRUSH);
+    auto brush = gdi_render::ResolveBrush(hbrush);
     if (!dc || !rect || !brush || !dc->Surface) return 0;
     if (rect->right <= rect->left || rect->bottom <= rect->top) return 1;
     const RECT area = gdi_render::ToSurface(*dc, rect->left, rect->top, rect->right, rect->bottom);
@@ -395,7 +395,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
 
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     auto dc = gdi_handles::Dc(hdc);
-    auto brush = gdi_handles::As<TGdiBrush>(gdi_render::ResolveBrush(hbrush), OBJ_BRUSH);
+    auto brush = gdi_render::ResolveBrush(hbrush);
     if (!dc || !rect || !brush || !dc->Surface) return 0;
     if (rect->right <= rect->left || rect->bottom <= rect->top) return 1;
     const RECT a = gdi_render::ToSurface(*dc, rect->left, rect->top, rect->right, rect->bottom);

@@ -27,7 +27,10 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL InvertRect(HDC dc, const RECT* rect);
 
-// FillRect and friends accept (HBRUSH)(COLOR_x + 1) for a system colour: the window system installs the
-// function that turns such an index into its system-colour brush.
-using TSysColorBrushResolver = HBRUSH (*)(int colorIndex);
-void GdiSetSysColorBrushResolver(TSysColorBrushResolver resolver);
+// FillRect, FillRgn and FrameRect accept (HBRUSH)(COLOR_x + 1) for a system colour; DrawEdge and
+// DrawFrameControl paint with the 3-D system colours. The window system installs the function that gives
+// the current system colours; until then the colours of the classic desktop scheme are used.
+using TSysColorFunction = COLORREF (*)(int colorIndex);
+void GdiSetSysColorFunction(TSysColorFunction function);
+// The system colour through the installed function (or the classic scheme).
+COLORREF GdiSysColor(int colorIndex);

@@ -168,7 +168,7 @@ HRGN ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
 
 BOOL FillRgn(HDC dc, HRGN handle, HBRUSH hbrush) {
     auto rgn = gdi_handles::Region(handle);
-    auto brush = gdi_handles::As<TGdiBrush>(gdi_render::ResolveBrush(hbrush), OBJ_BRUSH);
+    auto brush = gdi_render::ResolveBrush(hbrush);
     if (!rgn || !brush) return FALSE;
     return gdi_regions_detail::Paint(dc, rgn->Region, brush.get(), R2_COPYPEN);
 }
@@ -182,7 +182,7 @@ BOOL PaintRgn(HDC hdc, HRGN handle) {
 
 BOOL FrameRgn(HDC dc, HRGN handle, HBRUSH hbrush, int width, int height) {
     auto rgn = gdi_handles::Region(handle);
-    auto brush = gdi_handles::As<TGdiBrush>(gdi_render::ResolveBrush(hbrush), OBJ_BRUSH);
+    auto brush = gdi_render::ResolveBrush(hbrush);
     if (!rgn || !brush || width <= 0 || height <= 0) return FALSE;
     // The frame is the region minus the region shrunk by width/height (the intersection of its shifts).
     TBandedRegion inner = rgn->Region;

@@ -8,8 +8,27 @@
 namespace gdi_render {
 
 namespace {
-std::atomic<TSysColorBrushResolver> SysColorBrushResolver{nullptr};
+std::atomic<TSysColorFunction> SysColorFunction{nullptr};
+
+// The classic desktop scheme, by system colour index.
+COLORREF ClassicSysColor(int index) {
+    static const COLORREF colors[] = {
+        RGB(212, 208, 200), RGB(58, 110, 165),  RGB(10, 36, 106),   RGB(128, 128, 128), RGB(212, 208, 200),
+        RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
+        RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(10, 36, 106),   RGB(255, 255, 255),
+        RGB(212, 208, 200), RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(212, 208, 200),
+        RGB(255, 255, 255), RGB(64, 64, 64),    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(255, 255, 225),
+        RGB(181, 181, 181), RGB(0, 0, 128),     RGB(166, 202, 240), RGB(192, 192, 192), RGB(49, 106, 197),
+        RGB(236, 233, 216)};
+    if (index < 0 || index >= int(sizeof(colors) / sizeof(colors[0]))) return 0;
+    return colors[index];
+}
 } // namespace
+
+COLORREF SysColor(int index) {
+    TSysColorFunction f = SysColorFunction.load();
+    return f ? f(index) : ClassicSysColor(index);
+}
 
 TBrushSampler BrushSampler(TDeviceContext& dc, const TGdiBrush* brush) {
     TBrushSampler sampler;
@@ -83,21 +102,26 @@ void FillSurfaceRect(TDeviceContext& dc, const RECT& area, const TBrushSampler& 
     });
 }
 
-HBRUSH ResolveBrush(HBRUSH brush) {
+std::shared_ptr<TGdiBrush> ResolveBrush(HBRUSH brush) {
     const std::uintptr_t value = reinterpret_cast<std::uintptr_t>(brush);
     if (value > 0 && value <= 64) {
-        TSysColorBrushResolver resolver = SysColorBrushResolver.load();
-        return resolver ? resolver(int(value) - 1) : nullptr;
+        // (HBRUSH)(COLOR_x + 1): a solid brush of that system colour.
+        auto solid = std::make_shared<TGdiBrush>();
+        solid->Log.lbColor = SysColor(int(value) - 1);
+        return solid;
     }
-    return brush;
+    return gdi_handles::As<TGdiBrush>(brush, OBJ_BRUSH);
 }
 
-void SetResolver(TSysColorBrushResolver resolver) {
-    SysColorBrushResolver.store(resolver);
+void SetSysColorFunction(TSysColorFunction function) {
+    SysColorFunction.store(function);
 }
 
 } // namespace gdi_render
 
-void GdiSetSysColorBrushResolver(TSysColorBrushResolver resolver) {
-    gdi_render::SetResolver(resolver);
+void GdiSetSysColorFunction(TSysColorFunction function) {
+    gdi_render::SetSysColorFunction(function);
+}
+COLORREF GdiSysColor(int colorIndex) {
+    return gdi_render::SysColor(colorIndex);
 }

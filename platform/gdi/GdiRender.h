@@ -150,7 +150,22 @@ inline void PlotRop2(TDeviceContext& dc, int x, int y, std::uint32_t pen, int ro
 // Fills a surface rectangle through the clip with a brush and a pen raster operation.
 void FillSurfaceRect(TDeviceContext& dc, const RECT& r, const TBrushSampler& brush, int rop2);
 
-// Resolves the system-colour brush convention ((HBRUSH)(COLOR_x + 1)).
-HBRUSH ResolveBrush(HBRUSH brush);
+// A brush handle, or the system-colour brush convention ((HBRUSH)(COLOR_x + 1)); null when invalid.
+std::shared_ptr<TGdiBrush> ResolveBrush(HBRUSH brush);
+COLORREF SysColor(int index);
 
 } // namespace gdi_render
+
+// System colour indices used by the drawing code (values of the desktop API).
+namespace gdi_syscolor {
+constexpr int Window = 5;
+constexpr int WindowFrame = 6;
+constexpr int WindowText = 8;
+constexpr int BtnFace = 15;
+constexpr int BtnShadow = 16;
+constexpr int GrayText = 17;
+constexpr int BtnText = 18;
+constexpr int BtnHighlight = 20;
+constexpr int DkShadow3D = 21;
+constexpr int Light3D = 22;
+} // namespace gdi_syscolor
