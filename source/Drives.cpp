@@ -1,6 +1,7 @@
 #include "source/Drives.h"
 
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Paths.h"
 #include "source/FileNameHelpers.h"
 
 #include <array>
@@ -89,8 +90,8 @@ std::vector<std::string> FixedDrives() {
 float FreeGigabytes(const std::string& drive) {
     struct statvfs info {};
     if (drive.empty() || ::statvfs(drive.c_str(), &info) != 0) return -1;
-    const double bytes = static_cast<double>(info.f_bavail) * static_cast<double>(info.f_frsize);
-    return static_cast<float>(bytes / 1073741824.0);
+    return static_cast<float>(static_cast<double>(info.f_bavail) * static_cast<double>(info.f_frsize) /
+                              1073741824.0);
 }
 
 std::string PickMostFreeSpace(const std::vector<TDriveSpace>& drives) {
@@ -113,9 +114,7 @@ std::string DriveWithMostFreeSpace() {
 std::string TempFolderPath() {
     std::string drive = DriveWithMostFreeSpace();
     if (!drive.empty()) return AddTrailingBackslash(drive) + "temp/";
-    const char* configured = std::getenv("TMPDIR");
-    std::string folder = configured && *configured == '/' ? configured : "/tmp";
-    return AddTrailingBackslash(folder);
+    return AddTrailingBackslash(GetTempFolder());
 }
 
 int CountCdDrivesIn(const std::string& blockDeviceFolder) {

@@ -1,10 +1,8 @@
 #include "source/GlobalVars.h"
 
+#include "platform/rtl/FileUtils.h"
 #include "source/Drives.h"
 #include "source/SystemFolders.h"
-
-#include <filesystem>
-#include <system_error>
 
 TGlobalVars& GlobalVars() {
     static TGlobalVars vars;
@@ -14,8 +12,7 @@ TGlobalVars& GlobalVars() {
 TSettingsFolders CurrentSettingsFolders() {
     TSettingsFolders folders;
     folders.DataFolder = DataFolderPath();
-    std::error_code ignored; // a folder that cannot be made shows up when its files are written
-    std::filesystem::create_directories(folders.DataFolder, ignored);
+    ForceDirectories(folders.DataFolder); // a folder that cannot be made shows up when its files are written
     folders.TempFolder = TempFolderPath();
     folders.MusicFolder = ShellFolderPath("My Music");
     return folders;

@@ -1,6 +1,7 @@
 #include "source/SettingsFile.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/IniFile.h"
 #include "source/FileNameHelpers.h"
 #include "source/GlobalVars.h"
@@ -58,9 +59,7 @@ void WriteKey(TMemIniFile& ini, const TSettingKey& key, const TGlobalVars& vars)
 std::string SettingsFilePath() {
     const std::string root = AddTrailingBackslash(ShellFolderPath("AppData"));
     const std::string folder = DataFolderPath();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (std::filesystem::is_directory(folder, error)) return folder + SettingsFileName;
+    if (ForceDirectories(folder)) return folder + SettingsFileName;
     return root + SettingsFileName;
 }
 

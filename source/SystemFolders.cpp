@@ -1,5 +1,7 @@
 #include "source/SystemFolders.h"
 
+#include "platform/rtl/Paths.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>

@@ -1,5 +1,6 @@
 #include "source/SettingsFile.h"
 
+#include "EnvironmentGuard.h"
 #include "TestFolder.h"
 #include "platform/rtl/Exceptions.h"
 #include "source/GlobalVars.h"
@@ -303,6 +304,26 @@ TEST(SettingsFileTest, UnreadableFileGivesDefaultsAndIsNotReplaced) {
     EXPECT_FALSE(LoadSettings(vars, path));
     EXPECT_EQ(vars.DefAmplify, 25);
     EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(SettingsFileTest, FileLiesInTheDataFolderWhichIsCreated) {
+    TTestFolder config("settings-path");
+    TEnvironmentGuard env;
+    env.Set("XDG_CONFIG_HOME", config.Path());
+    EXPECT_EQ(SettingsFilePath(), config.Path() + "OLVA/" + SettingsFileName);
+    EXPECT_TRUE(std::filesystem::is_directory(config.Path() + "OLVA"));
+
+    const TSettingsFolders folders = CurrentSettingsFolders();
+    EXPECT_EQ(folders.DataFolder, config.Path() + "OLVA/");
+    EXPECT_EQ(folders.TempFolder.back(), '/');
+}
+
+TEST(SettingsFileTest, FileLiesInTheConfigurationRootWhenTheDataFolderCannotBeMade) {
+    TTestFolder config("settings-path-blocked");
+    config.Write("OLVA", "a file where the folder should be");
+    TEnvironmentGuard env;
+    env.Set("XDG_CONFIG_HOME", config.Path());
+    EXPECT_EQ(SettingsFilePath(), config.Path() + SettingsFileName);
 }
 
 } // namespace
