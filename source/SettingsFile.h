@@ -2,8 +2,6 @@
 // SYSTEM, the view keys that the view commands write at once, and the main window's placement.
 #pragma once
 
-#include "platform/rtl/WinTypes.h"
-
 #include <string>
 
 struct TGlobalVars;
