@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/IniFileLists.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Stream.h"
@@ -61,19 +62,6 @@ std::string ReasonOfLastError() {
     return std::string(": ") + std::strerror(errno);
 }
 
-void FillList(TStrings& list, const std::vector<std::string>& lines) {
-    list.BeginUpdate();
-    try {
-        list.Clear();
-        for (const std::string& line : lines)
-            list.Add(line);
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
-}
-
 } // namespace inifile
 
 // ---- TCustomIniFile: the typed reads and writes, all through the string ones ----
@@ -108,20 +96,28 @@ void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& I
     WriteString(Section, Ident, FloatToStr(Value, inifile::InvariantNumbers()));
 }
 
+int TCustomIniFile::PutBytes(TStream& Stream, const std::string& Bytes) {
+    if (Bytes.empty()) return 0;
+    const std::int64_t start = Stream.Position();
+    Stream.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+    Stream.SetPosition(start);
+    return static_cast<int>(Bytes.size());
+}
+
+std::string TCustomIniFile::TakeRemainingBytes(TStream& Stream) {
+    const std::int64_t count = Stream.Size() - Stream.Position();
+    std::string bytes(static_cast<std::size_t>(count > 0 ? count : 0), '\0');
+    if (!bytes.empty()) Stream.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    return bytes;
+}
+
 int TCustomIniFile::ReadBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
     std::optional<std::string> bytes = inifile::HexToBytes(ReadString(Section, Name, ""));
-    if (!bytes || bytes->empty()) return 0;
-    const std::int64_t start = Value.Position();
-    Value.WriteBuffer(bytes->data(), static_cast<std::int64_t>(bytes->size()));
-    Value.SetPosition(start);
-    return static_cast<int>(bytes->size());
+    return bytes ? PutBytes(Value, *bytes) : 0;
 }
 
 void TCustomIniFile::WriteBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
-    const std::int64_t count = Value.Size() - Value.Position();
-    std::string bytes(static_cast<std::size_t>(count > 0 ? count : 0), '\0');
-    if (!bytes.empty()) Value.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    WriteString(Section, Name, inifile::BytesToHex(bytes));
+    WriteString(Section, Name, inifile::BytesToHex(TakeRemainingBytes(Value)));
 }
 
 // ---- TIniFileBase: the profile rules over a document ----
@@ -141,18 +137,18 @@ void TIniFileBase::WriteString(const std::string& Section, const std::string& Id
 }
 
 void TIniFileBase::ReadSection(const std::string& Section, TStrings& Strings) {
-    inifile::FillList(Strings, DocumentForReading().KeyNames(Section));
+    ReplaceListContent(Strings, DocumentForReading().KeyNames(Section));
 }
 
 void TIniFileBase::ReadSections(TStrings& Strings) {
-    inifile::FillList(Strings, DocumentForReading().SectionNames());
+    ReplaceListContent(Strings, DocumentForReading().SectionNames());
 }
 
 void TIniFileBase::ReadSectionValues(const std::string& Section, TStrings& Strings) {
     std::vector<std::string> lines;
     for (const auto& [name, value] : DocumentForReading().KeyValues(Section))
         lines.push_back(name + "=" + value);
-    inifile::FillList(Strings, lines);
+    ReplaceListContent(Strings, lines);
 }
 
 bool TIniFileBase::SectionExists(const std::string& Section) {
@@ -202,7 +198,7 @@ void TMemIniFile::UpdateFile() {
 }
 
 void TMemIniFile::GetStrings(TStrings& List) const {
-    inifile::FillList(List, FDocument.Lines());
+    ReplaceListContent(List, FDocument.Lines());
 }
 
 void TMemIniFile::SetStrings(const TStrings& List) {

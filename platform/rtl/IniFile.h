@@ -52,6 +52,10 @@ public:
 
 protected:
     void SetFileNameField(std::string FileName) { FFileName = std::move(FileName); }
+    // The binary-stream conventions shared by every kind: bytes are put at the stream's position, which
+    // is left at their start, and taken from the position to the end.
+    static int PutBytes(TStream& Stream, const std::string& Bytes);
+    static std::string TakeRemainingBytes(TStream& Stream);
 
 private:
     std::string FFileName;
