@@ -104,7 +104,8 @@ std::string PickMostFreeSpace(const std::vector<TDriveSpace>& drives) {
 std::string DriveWithMostFreeSpace() {
     std::vector<TDriveSpace> writable;
     for (const std::string& drive : FixedDrives()) {
-        if (::access(drive.c_str(), W_OK) != 0) continue;
+        // A file mounted on its own (as containers do with their host files) is no drive.
+        if (!DirectoryExists(drive) || ::access(drive.c_str(), W_OK) != 0) continue;
         float free = FreeGigabytes(drive);
         if (free >= 0) writable.push_back({drive, free});
     }
