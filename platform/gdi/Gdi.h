@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiControls.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
 #include "platform/gdi/GdiShapes.h"

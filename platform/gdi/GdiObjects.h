@@ -48,6 +48,16 @@ struct TGdiFont : TGdiObject {
     std::shared_ptr<TFontFace> Face; // resolved on first use
 };
 
+// Icons and cursors share the handle table but are no GDI objects (GetObjectType answers 0 for them).
+constexpr DWORD OBJ_ICON_PRIVATE = 0x100;
+struct TGdiIcon : TGdiObject {
+    TGdiIcon() : TGdiObject(OBJ_ICON_PRIVATE) {}
+    std::shared_ptr<TSurface> Color; // null for a monochrome icon (the mask then holds AND over XOR)
+    std::shared_ptr<TSurface> Mask;
+    BOOL IsIcon = TRUE;
+    DWORD HotspotX = 0, HotspotY = 0;
+};
+
 struct TGdiRegion : TGdiObject {
     TGdiRegion() : TGdiObject(OBJ_REGION) {}
     TBandedRegion Region;

@@ -223,7 +223,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
 
 BOOL DeleteObject(HGDIOBJ handle) {
     auto object = gdi_handles::Lookup(handle);
-    if (!object || object->Kind == OBJ_DC || object->Kind == OBJ_MEMDC) return FALSE;
+    if (!object || object->Kind == OBJ_DC || object->Kind == OBJ_MEMDC || object->Kind == OBJ_ICON_PRIVATE)
+        return FALSE;
     if (object->Stock) return TRUE; // stock objects are never deleted
     if (object->Kind == OBJ_BITMAP && std::static_pointer_cast<TGdiBitmap>(object)->SelectedInto)
         return FALSE; // still selected into a memory DC
@@ -250,7 +251,7 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 
 DWORD GetObjectType(HGDIOBJ handle) {
     auto object = gdi_handles::Lookup(handle);
-    return object ? object->Kind : 0;
+    return object && object->Kind != OBJ_ICON_PRIVATE ? object->Kind : 0;
 }
 
 namespace gdi_objects_detail {

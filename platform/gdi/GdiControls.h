@@ -1,0 +1,23 @@
+// The desktop API's drawing helpers for control pictures: 3-D edges, frame controls (buttons, check and
+// radio marks, scroll arrows, caption buttons, menu marks), focus rectangles, and icons/cursors made of a
+// colour bitmap and a mask.
+#pragma once
+
+#include "platform/gdi/GdiTypes.h"
+
+BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
+BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
+BOOL DrawFocusRect(HDC dc, const RECT* rect);
+
+// Icons and cursors. The bitmaps of ICONINFO are copied; the caller keeps its handles.
+HICON CreateIconIndirect(const ICONINFO* info);
+HICON CopyIcon(HICON icon);
+BOOL DestroyIcon(HICON icon);
+inline BOOL DestroyCursor(HCURSOR cursor) {
+    return DestroyIcon(cursor);
+}
+// Returns new bitmaps the caller must delete.
+BOOL GetIconInfo(HICON icon, ICONINFO* info);
+BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH background,
+                UINT flags);
+BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
