@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <mutex>
 #include <vector>
 
 extern "C" {
@@ -151,6 +152,9 @@ struct TAudioDecoder::TImpl {
     }
 
     void Open(const std::string& path) {
+        // The libraries' own console messages mean nothing to a user; failures arrive as exceptions.
+        static std::once_flag quiet;
+        std::call_once(quiet, [] { av_log_set_level(AV_LOG_FATAL); });
         Path = path;
         Packet = av_packet_alloc();
         Frame = av_frame_alloc();

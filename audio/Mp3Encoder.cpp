@@ -5,6 +5,7 @@
 
 #include <lame/lame.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>

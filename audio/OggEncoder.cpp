@@ -4,6 +4,7 @@
 
 #include <vorbis/vorbisenc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <random>

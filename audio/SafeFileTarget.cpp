@@ -16,7 +16,8 @@ TSafeFileTarget::TSafeFileTarget(const std::string& target) : FTarget(target) {
     bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         throw EAudioError("Cannot write \"" + target + "\": it is a folder.");
-    if (exists && access(target.c_str(), W_OK) != 0)
+    // A file without any write permission is refused even where the process could write it anyway.
+    if (exists && ((existing.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0))
         throw EAudioError("Cannot write \"" + target + "\": the file is read-only.");
     std::size_t slash = target.find_last_of('/');
     std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);

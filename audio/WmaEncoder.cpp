@@ -3,6 +3,9 @@
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
 
+#include <algorithm>
+#include <vector>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>

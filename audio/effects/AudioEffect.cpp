@@ -23,8 +23,8 @@ TAudioEffect::TAudioEffect(int sampleRate, int channels) : FSampleRate(sampleRat
 
 std::size_t TAudioEffect::FramesOf(const std::vector<float>& block) const {
     if (block.size() % static_cast<std::size_t>(FChannels) != 0)
-        throw EAudioEffectError("The sample array does not hold whole frames of " + std::to_string(FChannels) +
-                                " channels.");
+        throw EAudioEffectError("The sample array does not hold whole frames of " +
+                                std::to_string(FChannels) + " channels.");
     return block.size() / static_cast<std::size_t>(FChannels);
 }
 
@@ -54,7 +54,8 @@ void TChannelEffect::Process(std::vector<float>& block, bool last) {
     for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
             FScratch[static_cast<std::size_t>(c)][f] = block[f * channels + c];
-    ParallelEach(static_cast<std::size_t>(channels), frames >= audio_effect_detail::MinFramesForChannelThreads,
+    ParallelEach(static_cast<std::size_t>(channels),
+                 frames >= audio_effect_detail::MinFramesForChannelThreads,
                  [&](std::size_t c) { ProcessChannel(static_cast<int>(c), FScratch[c].data(), frames); });
     for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
@@ -72,9 +73,10 @@ void TLaneEffect::Process(std::vector<float>& block, bool last) {
         for (std::size_t f = 0; f < frames; ++f)
             FInputs[c][f] = block[f * channels + c];
     }
-    ParallelEach(channels, frames >= audio_effect_detail::MinFramesForChannelThreads || last, [&](std::size_t c) {
-        ProcessLane(static_cast<int>(c), FInputs[c].data(), frames, last, FOutputs[c]);
-    });
+    ParallelEach(channels, frames >= audio_effect_detail::MinFramesForChannelThreads || last,
+                 [&](std::size_t c) {
+                     ProcessLane(static_cast<int>(c), FInputs[c].data(), frames, last, FOutputs[c]);
+                 });
     // Every channel gives the same count; should one ever fall short it is padded with silence rather
     // than shifting the channels against each other.
     std::size_t produced = 0;

@@ -34,27 +34,22 @@ std::string Signature(const char* name, std::initializer_list<double> values) {
 // silence.
 void ReplaceNonFinite(std::vector<float>& samples) {
     for (float& sample : samples)
-        if (!std::isfinite(sample))
-            sample = 0.0f;
+        if (!std::isfinite(sample)) sample = 0.0f;
 }
 
 // Runs work with the busy flag set, and raises the end event afterwards, also when work fails.
-template <typename Work>
-void Guarded(TAudioTransform2* self, bool& busy, Work&& work) {
-    if (busy)
-        throw EAudioEffectError("The transform is still working on another array.");
+template <typename Work> void Guarded(TAudioTransform2* self, bool& busy, Work&& work) {
+    if (busy) throw EAudioEffectError("The transform is still working on another array.");
     busy = true;
     try {
         work();
     } catch (...) {
         busy = false;
-        if (self->OnEndTransform)
-            self->OnEndTransform(self);
+        if (self->OnEndTransform) self->OnEndTransform(self);
         throw;
     }
     busy = false;
-    if (self->OnEndTransform)
-        self->OnEndTransform(self);
+    if (self->OnEndTransform) self->OnEndTransform(self);
 }
 } // namespace transform_detail
 
@@ -71,7 +66,9 @@ void TAudioTransform2::SetFormat(int sampleRate, int channels) {
     ResetStream();
 }
 
-void TAudioTransform2::SetSampleRate(int sampleRate) { SetFormat(sampleRate, FChannels); }
+void TAudioTransform2::SetSampleRate(int sampleRate) {
+    SetFormat(sampleRate, FChannels);
+}
 
 void TAudioTransform2::ResetStream() {
     FSlots.clear();
@@ -97,9 +94,13 @@ void TAudioTransform2::SetProcessing(bool on) {
     FProcessing = on;
 }
 
-std::size_t TAudioTransform2::NextCall() { return FCallIndex++; }
+std::size_t TAudioTransform2::NextCall() {
+    return FCallIndex++;
+}
 
-void TAudioTransform2::PrepareMono(std::vector<float>&) { FMonoSource = true; }
+void TAudioTransform2::PrepareMono(std::vector<float>&) {
+    FMonoSource = true;
+}
 
 void TAudioTransform2::SplitChannels(std::vector<float>& block, std::vector<float>& left,
                                      std::vector<float>& right) {
@@ -107,8 +108,7 @@ void TAudioTransform2::SplitChannels(std::vector<float>& block, std::vector<floa
         left = block;
         right = block;
     } else {
-        if (block.size() % 2 != 0)
-            throw EAudioEffectError("The block does not hold whole stereo frames.");
+        if (block.size() % 2 != 0) throw EAudioEffectError("The block does not hold whole stereo frames.");
         const std::size_t frames = block.size() / 2;
         left.resize(frames);
         right.resize(frames);
@@ -134,8 +134,9 @@ void TAudioTransform2::JoinChannels(std::vector<float>& left, std::vector<float>
         block.swap(left);
     } else {
         if (left.size() != right.size())
-            throw EAudioEffectError("The left and right channels differ in length (" + std::to_string(left.size()) +
-                                    " and " + std::to_string(right.size()) + " samples).");
+            throw EAudioEffectError("The left and right channels differ in length (" +
+                                    std::to_string(left.size()) + " and " + std::to_string(right.size()) +
+                                    " samples).");
         block.resize(left.size() * 2);
         for (std::size_t f = 0; f < left.size(); ++f) {
             block[2 * f] = left[f];
@@ -159,8 +160,8 @@ void TAudioTransform2::Run(std::vector<float>& samples, const std::string& signa
 void TAudioTransform2::RunWhole(std::vector<float>& samples, const TEffectMaker& make) {
     const std::size_t channels = static_cast<std::size_t>(FChannels);
     if (samples.size() % channels != 0)
-        throw EAudioEffectError("The sample array does not hold whole frames of " + std::to_string(FChannels) +
-                                " channels.");
+        throw EAudioEffectError("The sample array does not hold whole frames of " +
+                                std::to_string(FChannels) + " channels.");
     const std::size_t total = samples.size();
     auto effect = make({FSampleRate, FChannels, 0, total / channels, nullptr});
     transform_detail::ReplaceNonFinite(samples);
@@ -183,15 +184,12 @@ void TAudioTransform2::RunWhole(std::vector<float>& samples, const TEffectMaker&
             written += placed;
         }
         overflow.insert(overflow.end(), slice.begin() + placed, slice.end());
-        if (last)
-            break;
-        if (OnTransformBlock)
-            OnTransformBlock(this, static_cast<int>(read * 100 / total));
+        if (last) break;
+        if (OnTransformBlock) OnTransformBlock(this, static_cast<int>(read * 100 / total));
     }
     samples.resize(written);
     samples.insert(samples.end(), overflow.begin(), overflow.end());
-    if (OnTransformBlock)
-        OnTransformBlock(this, 100);
+    if (OnTransformBlock) OnTransformBlock(this, 100);
 }
 
 void TAudioTransform2::RunBlock(std::vector<float>& samples, const std::string& signature, bool needsLength,
@@ -203,23 +201,18 @@ void TAudioTransform2::RunBlock(std::vector<float>& samples, const std::string& 
     const int channel = split ? static_cast<int>(call % static_cast<std::size_t>(FSplitCount)) : 0;
     const std::size_t group = split ? call / static_cast<std::size_t>(FSplitCount) : call;
     auto& peak = FPeakGroups[group];
-    if (!peak)
-        peak = std::make_shared<effects::TPeakMeter>();
-    if (FSlots.size() <= call)
-        FSlots.resize(call + 1);
+    if (!peak) peak = std::make_shared<effects::TPeakMeter>();
+    if (FSlots.size() <= call) FSlots.resize(call + 1);
     TSlot& slot = FSlots[call];
     if (!slot.Effect || slot.Signature != signature) {
         slot.Effect = make({FSampleRate, split ? 1 : FChannels, channel, 0, split ? peak : nullptr});
         slot.Signature = signature;
     }
     transform_detail::ReplaceNonFinite(samples);
-    if (split)
-        FStageInputs[static_cast<std::size_t>(channel)] = samples;
+    if (split) FStageInputs[static_cast<std::size_t>(channel)] = samples;
     slot.Effect->Process(samples, FEndOfStream);
-    if (split)
-        FStageOutputs[static_cast<std::size_t>(channel)] = samples;
-    if (OnTransformBlock)
-        OnTransformBlock(this, 100);
+    if (split) FStageOutputs[static_cast<std::size_t>(channel)] = samples;
+    if (OnTransformBlock) OnTransformBlock(this, 100);
 }
 
 void TAudioTransform2::Amplify(std::vector<float>& samples, float gainPercent) {
@@ -229,16 +222,18 @@ void TAudioTransform2::Amplify(std::vector<float>& samples, float gainPercent) {
 }
 
 void TAudioTransform2::Normalize(std::vector<float>& samples, float peakPercent, int channelMode) {
-    Run(samples, transform_detail::Signature("Normalize", {peakPercent, static_cast<double>(channelMode)}), false,
-        [&](const TSetup& s) {
-            return std::make_unique<effects::TNormalizeEffect>(s.SampleRate, s.Channels, peakPercent, channelMode,
-                                                      channelMode == -1 ? s.PeakGroup : nullptr);
+    Run(samples, transform_detail::Signature("Normalize", {peakPercent, static_cast<double>(channelMode)}),
+        false, [&](const TSetup& s) {
+            return std::make_unique<effects::TNormalizeEffect>(s.SampleRate, s.Channels, peakPercent,
+                                                               channelMode,
+                                                               channelMode == -1 ? s.PeakGroup : nullptr);
         });
 }
 
 void TAudioTransform2::Fade(std::vector<float>& samples, float startPercent, float endPercent) {
     Run(samples, transform_detail::Signature("Fade", {startPercent, endPercent}), true, [&](const TSetup& s) {
-        return std::make_unique<effects::TFadeEffect>(s.SampleRate, s.Channels, startPercent, endPercent, s.TotalFrames);
+        return std::make_unique<effects::TFadeEffect>(s.SampleRate, s.Channels, startPercent, endPercent,
+                                                      s.TotalFrames);
     });
 }
 
@@ -267,14 +262,13 @@ void TAudioTransform2::InsertSilence(std::vector<float>& samples, float millisec
     transform_detail::Guarded(this, FBusy, [&] {
         effects::RequireRange("Insert Silence", "silence time (ms)", milliseconds, 0, 999999);
         const std::size_t channels = FProcessing && FSplitCount > 0 ? 1 : static_cast<std::size_t>(FChannels);
-        if (FProcessing)
-            NextCall();
+        if (FProcessing) NextCall();
         if (samples.size() % channels != 0 || atFrame > samples.size() / channels)
             throw EAudioEffectError("Insert Silence: the position lies beyond the end of the samples.");
         const auto frames = static_cast<std::size_t>(effects::MsToFrames(milliseconds, FSampleRate));
-        samples.insert(samples.begin() + static_cast<std::ptrdiff_t>(atFrame * channels), frames * channels, 0.0f);
-        if (OnTransformBlock)
-            OnTransformBlock(this, 100);
+        samples.insert(samples.begin() + static_cast<std::ptrdiff_t>(atFrame * channels), frames * channels,
+                       0.0f);
+        if (OnTransformBlock) OnTransformBlock(this, 100);
     });
 }
 
@@ -284,8 +278,7 @@ void TAudioTransform2::MixStereo(std::vector<float>& samples, float ll, float lr
         return;
     }
     Run(samples, transform_detail::Signature("MixStereo", {ll, lr, rl, rr}), false, [&](const TSetup& s) {
-        if (s.Channels != 2)
-            throw EAudioEffectError("Mix Stereo Channels needs a stereo signal.");
+        if (s.Channels != 2) throw EAudioEffectError("Mix Stereo Channels needs a stereo signal.");
         return std::make_unique<effects::TMixStereoEffect>(s.SampleRate, s.Channels, ll, lr, rl, rr);
     });
 }
@@ -306,71 +299,88 @@ void TAudioTransform2::MixSplitChannel(std::vector<float>& samples, float ll, fl
     FStageInputs[channel] = std::move(samples);
     samples = std::move(mixed);
     FStageOutputs[channel] = samples;
-    if (OnTransformBlock)
-        OnTransformBlock(this, 100);
+    if (OnTransformBlock) OnTransformBlock(this, 100);
 }
 
 void TAudioTransform2::Compressor(std::vector<float>& samples, float thresholdDb, float ratePercent,
                                   float outputPercent) {
-    Run(samples, transform_detail::Signature("Compressor", {thresholdDb, ratePercent, outputPercent}), false, [&](const TSetup& s) {
-        return std::make_unique<effects::TCompressorEffect>(s.SampleRate, s.Channels, thresholdDb, ratePercent, outputPercent);
-    });
+    Run(samples, transform_detail::Signature("Compressor", {thresholdDb, ratePercent, outputPercent}), false,
+        [&](const TSetup& s) {
+            return std::make_unique<effects::TCompressorEffect>(s.SampleRate, s.Channels, thresholdDb,
+                                                                ratePercent, outputPercent);
+        });
 }
 
 void TAudioTransform2::NoiseReduction(std::vector<float>& samples, float thresholdDb, float ratePercent,
                                       float rmsTimeMs) {
-    Run(samples, transform_detail::Signature("NoiseReduction", {thresholdDb, ratePercent, rmsTimeMs}), false, [&](const TSetup& s) {
-        return std::make_unique<effects::TNoiseReductionEffect>(s.SampleRate, s.Channels, thresholdDb, ratePercent,
-                                                       rmsTimeMs);
-    });
+    Run(samples, transform_detail::Signature("NoiseReduction", {thresholdDb, ratePercent, rmsTimeMs}), false,
+        [&](const TSetup& s) {
+            return std::make_unique<effects::TNoiseReductionEffect>(s.SampleRate, s.Channels, thresholdDb,
+                                                                    ratePercent, rmsTimeMs);
+        });
 }
 
-void TAudioTransform2::Echo(std::vector<float>& samples, float delayMs, float mixPercent, float feedbackPercent) {
-    Run(samples, transform_detail::Signature("Echo", {delayMs, mixPercent, feedbackPercent}), false, [&](const TSetup& s) {
-        return std::make_unique<effects::TEchoEffect>(s.SampleRate, s.Channels, delayMs, mixPercent, feedbackPercent);
-    });
+void TAudioTransform2::Echo(std::vector<float>& samples, float delayMs, float mixPercent,
+                            float feedbackPercent) {
+    Run(samples, transform_detail::Signature("Echo", {delayMs, mixPercent, feedbackPercent}), false,
+        [&](const TSetup& s) {
+            return std::make_unique<effects::TEchoEffect>(s.SampleRate, s.Channels, delayMs, mixPercent,
+                                                          feedbackPercent);
+        });
 }
 
-void TAudioTransform2::Reverb(std::vector<float>& samples, float delayMs, float mixPercent, float feedbackPercent,
-                              float reverbGainPercent, float frequencyHz, int taps) {
+void TAudioTransform2::Reverb(std::vector<float>& samples, float delayMs, float mixPercent,
+                              float feedbackPercent, float reverbGainPercent, float frequencyHz, int taps) {
     Run(samples,
-        transform_detail::Signature("Reverb", {delayMs, mixPercent, feedbackPercent, reverbGainPercent, frequencyHz,
-                             static_cast<double>(taps)}),
+        transform_detail::Signature("Reverb", {delayMs, mixPercent, feedbackPercent, reverbGainPercent,
+                                               frequencyHz, static_cast<double>(taps)}),
         false, [&](const TSetup& s) {
-            return std::make_unique<effects::TReverbEffect>(s.SampleRate, s.Channels, delayMs, mixPercent, feedbackPercent,
-                                                   reverbGainPercent, frequencyHz, taps);
+            return std::make_unique<effects::TReverbEffect>(s.SampleRate, s.Channels, delayMs, mixPercent,
+                                                            feedbackPercent, reverbGainPercent, frequencyHz,
+                                                            taps);
         });
 }
 
-void TAudioTransform2::Phaser(std::vector<float>& samples, float delayMs, float mixPercent, float feedbackPercent) {
-    Run(samples, transform_detail::Signature("Phaser", {delayMs, mixPercent, feedbackPercent}), false, [&](const TSetup& s) {
-        return std::make_unique<effects::TPhaserEffect>(s.SampleRate, s.Channels, delayMs, mixPercent, feedbackPercent);
-    });
-}
-
-void TAudioTransform2::Flanger(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain,
-                               float sweepDepth, float sweepRate, float sweepPhase) {
-    Run(samples, transform_detail::Signature("Flanger", {delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase}), false,
+void TAudioTransform2::Phaser(std::vector<float>& samples, float delayMs, float mixPercent,
+                              float feedbackPercent) {
+    Run(samples, transform_detail::Signature("Phaser", {delayMs, mixPercent, feedbackPercent}), false,
         [&](const TSetup& s) {
-            return std::make_unique<effects::TFlangerEffect>(s.SampleRate, s.Channels, delayRate, mixDepth, feedbackGain,
-                                                    sweepDepth, sweepRate, sweepPhase, s.FirstChannel);
+            return std::make_unique<effects::TPhaserEffect>(s.SampleRate, s.Channels, delayMs, mixPercent,
+                                                            feedbackPercent);
         });
 }
 
-void TAudioTransform2::Chorus(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain,
-                              float sweepDepth, float sweepRate, float sweepPhase) {
-    Run(samples, transform_detail::Signature("Chorus", {delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase}), false,
+void TAudioTransform2::Flanger(std::vector<float>& samples, float delayRate, float mixDepth,
+                               float feedbackGain, float sweepDepth, float sweepRate, float sweepPhase) {
+    Run(samples,
+        transform_detail::Signature("Flanger",
+                                    {delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase}),
+        false, [&](const TSetup& s) {
+            return std::make_unique<effects::TFlangerEffect>(s.SampleRate, s.Channels, delayRate, mixDepth,
+                                                             feedbackGain, sweepDepth, sweepRate, sweepPhase,
+                                                             s.FirstChannel);
+        });
+}
+
+void TAudioTransform2::Chorus(std::vector<float>& samples, float delayRate, float mixDepth,
+                              float feedbackGain, float sweepDepth, float sweepRate, float sweepPhase) {
+    Run(samples,
+        transform_detail::Signature("Chorus",
+                                    {delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase}),
+        false, [&](const TSetup& s) {
+            return std::make_unique<effects::TChorusEffect>(s.SampleRate, s.Channels, delayRate, mixDepth,
+                                                            feedbackGain, sweepDepth, sweepRate, sweepPhase,
+                                                            s.FirstChannel);
+        });
+}
+
+void TAudioTransform2::Vibrato(std::vector<float>& samples, float depthPercent, float rateHz,
+                               float phaseDegrees) {
+    Run(samples, transform_detail::Signature("Vibrato", {depthPercent, rateHz, phaseDegrees}), false,
         [&](const TSetup& s) {
-            return std::make_unique<effects::TChorusEffect>(s.SampleRate, s.Channels, delayRate, mixDepth, feedbackGain,
-                                                   sweepDepth, sweepRate, sweepPhase, s.FirstChannel);
+            return std::make_unique<effects::TVibratoEffect>(s.SampleRate, s.Channels, depthPercent, rateHz,
+                                                             phaseDegrees, s.FirstChannel);
         });
-}
-
-void TAudioTransform2::Vibrato(std::vector<float>& samples, float depthPercent, float rateHz, float phaseDegrees) {
-    Run(samples, transform_detail::Signature("Vibrato", {depthPercent, rateHz, phaseDegrees}), false, [&](const TSetup& s) {
-        return std::make_unique<effects::TVibratoEffect>(s.SampleRate, s.Channels, depthPercent, rateHz, phaseDegrees,
-                                                s.FirstChannel);
-    });
 }
 
 void TAudioTransform2::Speed(std::vector<float>& samples, float percent) {
@@ -387,8 +397,7 @@ void TAudioTransform2::Pitch(std::vector<float>& samples, float percent) {
 
 namespace transform_detail {
 // A filter effect from a designer of its sections.
-template <typename Design>
-TAudioTransform2::TEffectMaker FilterMaker(Design design) {
+template <typename Design> TAudioTransform2::TEffectMaker FilterMaker(Design design) {
     return [design](const TAudioTransform2::TSetup& s) -> std::unique_ptr<effects::TAudioEffect> {
         return std::make_unique<effects::TFilterEffect>(s.SampleRate, s.Channels, design(s.SampleRate));
     };
@@ -397,37 +406,48 @@ TAudioTransform2::TEffectMaker FilterMaker(Design design) {
 
 void TAudioTransform2::HighPass(std::vector<float>& samples, float cutoffHz, float steepness) {
     Run(samples, transform_detail::Signature("HighPass", {cutoffHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::HighPass(rate, cutoffHz, steepness); }));
+        transform_detail::FilterMaker(
+            [=](int rate) { return effects::filter_design::HighPass(rate, cutoffHz, steepness); }));
 }
 
 void TAudioTransform2::LowPass(std::vector<float>& samples, float frequencyHz, float steepness) {
     Run(samples, transform_detail::Signature("LowPass", {frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::LowPass(rate, frequencyHz, steepness); }));
+        transform_detail::FilterMaker(
+            [=](int rate) { return effects::filter_design::LowPass(rate, frequencyHz, steepness); }));
 }
 
 void TAudioTransform2::BandPass(std::vector<float>& samples, float frequencyHz, float steepness) {
     Run(samples, transform_detail::Signature("BandPass", {frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::BandPass(rate, frequencyHz, steepness); }));
+        transform_detail::FilterMaker(
+            [=](int rate) { return effects::filter_design::BandPass(rate, frequencyHz, steepness); }));
 }
 
 void TAudioTransform2::Notch(std::vector<float>& samples, float frequencyHz, float steepness) {
     Run(samples, transform_detail::Signature("Notch", {frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::Notch(rate, frequencyHz, steepness); }));
+        transform_detail::FilterMaker(
+            [=](int rate) { return effects::filter_design::Notch(rate, frequencyHz, steepness); }));
 }
 
-void TAudioTransform2::LowShelf(std::vector<float>& samples, float gainDb, float frequencyHz, float steepness) {
+void TAudioTransform2::LowShelf(std::vector<float>& samples, float gainDb, float frequencyHz,
+                                float steepness) {
     Run(samples, transform_detail::Signature("LowShelf", {gainDb, frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::LowShelf(rate, gainDb, frequencyHz, steepness); }));
+        transform_detail::FilterMaker([=](int rate) {
+            return effects::filter_design::LowShelf(rate, gainDb, frequencyHz, steepness);
+        }));
 }
 
-void TAudioTransform2::HighShelf(std::vector<float>& samples, float gainDb, float frequencyHz, float steepness) {
+void TAudioTransform2::HighShelf(std::vector<float>& samples, float gainDb, float frequencyHz,
+                                 float steepness) {
     Run(samples, transform_detail::Signature("HighShelf", {gainDb, frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::HighShelf(rate, gainDb, frequencyHz, steepness); }));
+        transform_detail::FilterMaker([=](int rate) {
+            return effects::filter_design::HighShelf(rate, gainDb, frequencyHz, steepness);
+        }));
 }
 
 void TAudioTransform2::PeakEQ(std::vector<float>& samples, float gainDb, float frequencyHz, float steepness) {
     Run(samples, transform_detail::Signature("PeakEQ", {gainDb, frequencyHz, steepness}), false,
-        transform_detail::FilterMaker([=](int rate) { return effects::filter_design::PeakEQ(rate, gainDb, frequencyHz, steepness); }));
+        transform_detail::FilterMaker(
+            [=](int rate) { return effects::filter_design::PeakEQ(rate, gainDb, frequencyHz, steepness); }));
 }
 
 void TAudioTransform2::Equalizer(std::vector<float>& samples, std::vector<float>& gains,

@@ -82,10 +82,10 @@ public:
     void Reverb(std::vector<float>& samples, float delayMs, float mixPercent, float feedbackPercent,
                 float reverbGainPercent, float frequencyHz, int taps);
     void Phaser(std::vector<float>& samples, float delayMs, float mixPercent, float feedbackPercent);
-    void Flanger(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain, float sweepDepth,
-                 float sweepRate, float sweepPhase);
-    void Chorus(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain, float sweepDepth,
-                float sweepRate, float sweepPhase);
+    void Flanger(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain,
+                 float sweepDepth, float sweepRate, float sweepPhase);
+    void Chorus(std::vector<float>& samples, float delayRate, float mixDepth, float feedbackGain,
+                float sweepDepth, float sweepRate, float sweepPhase);
     void Vibrato(std::vector<float>& samples, float depthPercent, float rateHz, float phaseDegrees);
     void Speed(std::vector<float>& samples, float percent);
     void Pitch(std::vector<float>& samples, float percent);
@@ -111,7 +111,8 @@ public:
 private:
     // Runs one effect over the array in the current mode. signature identifies the effect and its
     // parameters, to match calls between blocks; needsLength marks effects that must know the length.
-    void Run(std::vector<float>& samples, const std::string& signature, bool needsLength, const TEffectMaker& make);
+    void Run(std::vector<float>& samples, const std::string& signature, bool needsLength,
+             const TEffectMaker& make);
     void RunWhole(std::vector<float>& samples, const TEffectMaker& make);
     void RunBlock(std::vector<float>& samples, const std::string& signature, bool needsLength,
                   const TEffectMaker& make);

@@ -49,11 +49,12 @@ TBiquadCoefficients TBiquadCoefficients::Notch(double sampleRate, double frequen
     return biquad_detail::Normalise(1, -2 * p.CosW0, 1, 1 + p.Alpha, -2 * p.CosW0, 1 - p.Alpha);
 }
 
-TBiquadCoefficients TBiquadCoefficients::Peaking(double sampleRate, double frequency, double q, double gainDb) {
+TBiquadCoefficients TBiquadCoefficients::Peaking(double sampleRate, double frequency, double q,
+                                                 double gainDb) {
     const auto p = biquad_detail::Prepare(sampleRate, frequency, q);
     const double a = std::pow(10.0, gainDb / 40.0);
-    return biquad_detail::Normalise(1 + p.Alpha * a, -2 * p.CosW0, 1 - p.Alpha * a, 1 + p.Alpha / a, -2 * p.CosW0,
-                     1 - p.Alpha / a);
+    return biquad_detail::Normalise(1 + p.Alpha * a, -2 * p.CosW0, 1 - p.Alpha * a, 1 + p.Alpha / a,
+                                    -2 * p.CosW0, 1 - p.Alpha / a);
 }
 
 namespace biquad_detail {
@@ -71,8 +72,8 @@ TBiquadCoefficients TBiquadCoefficients::LowShelf(double sampleRate, double freq
     const double alpha = biquad_detail::ShelfAlpha(w0, a, slope);
     const double root = 2.0 * std::sqrt(a) * alpha;
     return biquad_detail::Normalise(a * ((a + 1) - (a - 1) * cw + root), 2 * a * ((a - 1) - (a + 1) * cw),
-                     a * ((a + 1) - (a - 1) * cw - root), (a + 1) + (a - 1) * cw + root,
-                     -2 * ((a - 1) + (a + 1) * cw), (a + 1) + (a - 1) * cw - root);
+                                    a * ((a + 1) - (a - 1) * cw - root), (a + 1) + (a - 1) * cw + root,
+                                    -2 * ((a - 1) + (a + 1) * cw), (a + 1) + (a - 1) * cw - root);
 }
 
 TBiquadCoefficients TBiquadCoefficients::HighShelf(double sampleRate, double frequency, double gainDb,
@@ -83,8 +84,8 @@ TBiquadCoefficients TBiquadCoefficients::HighShelf(double sampleRate, double fre
     const double alpha = biquad_detail::ShelfAlpha(w0, a, slope);
     const double root = 2.0 * std::sqrt(a) * alpha;
     return biquad_detail::Normalise(a * ((a + 1) + (a - 1) * cw + root), -2 * a * ((a - 1) + (a + 1) * cw),
-                     a * ((a + 1) + (a - 1) * cw - root), (a + 1) - (a - 1) * cw + root,
-                     2 * ((a - 1) - (a + 1) * cw), (a + 1) - (a - 1) * cw - root);
+                                    a * ((a + 1) + (a - 1) * cw - root), (a + 1) - (a - 1) * cw + root,
+                                    2 * ((a - 1) - (a + 1) * cw), (a + 1) - (a - 1) * cw - root);
 }
 
 double TBiquadCoefficients::Magnitude(double sampleRate, double frequency) const {
@@ -119,10 +120,8 @@ void TBiquadCascade::Process(float* samples, std::size_t count) {
             samples[i] = static_cast<float>(y);
         }
         // Flush denormals so that a long silence after a loud passage does not slow the filter down.
-        if (std::fabs(z1) < 1e-30)
-            z1 = 0;
-        if (std::fabs(z2) < 1e-30)
-            z2 = 0;
+        if (std::fabs(z1) < 1e-30) z1 = 0;
+        if (std::fabs(z2) < 1e-30) z2 = 0;
         FStates[s] = {z1, z2};
     }
 }

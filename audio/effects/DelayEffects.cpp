@@ -10,13 +10,16 @@ namespace effects {
 
 namespace delay_detail {
 constexpr double MaxFeedback = 0.99;
-float Feedback(double percent) { return static_cast<float>(std::min(MaxFeedback, percent / 100.0)); }
+float Feedback(double percent) {
+    return static_cast<float>(std::min(MaxFeedback, percent / 100.0));
+}
 std::size_t Frames(double ms, int sampleRate) {
     return static_cast<std::size_t>(std::max<long long>(1, MsToFrames(ms, sampleRate)));
 }
 } // namespace delay_detail
 
-TEchoEffect::TEchoEffect(int sampleRate, int channels, double delayMs, double mixPercent, double feedbackPercent)
+TEchoEffect::TEchoEffect(int sampleRate, int channels, double delayMs, double mixPercent,
+                         double feedbackPercent)
     : TChannelEffect(sampleRate, channels) {
     RequireRange("Echo", "delay time (ms)", delayMs, 0, 5000);
     RequireRange("Echo", "mix depth (%)", mixPercent, 0, 100);
@@ -65,13 +68,16 @@ TReverbEffect::TReverbEffect(int sampleRate, int channels, double delayMs, doubl
     FMix = static_cast<float>(mixPercent / 100.0);
     FFeedback = delay_detail::Feedback(feedbackPercent);
     FEarlyGain = static_cast<float>(reverbGainPercent / 100.0);
-    FDamping = static_cast<float>(1.0 - std::exp(-2.0 * std::numbers::pi * std::min(dampingHz, sampleRate / 2.0) /
-                                                 sampleRate));
+    FDamping = static_cast<float>(
+        1.0 - std::exp(-2.0 * std::numbers::pi * std::min(dampingHz, sampleRate / 2.0) / sampleRate));
     const std::size_t diffuse1 = std::max<long long>(1, MsToFrames(5.1, sampleRate));
     const std::size_t diffuse2 = std::max<long long>(1, MsToFrames(1.7, sampleRate));
     for (int c = 0; c < channels; ++c) {
-        TChannelState state{TDelayLine(delay), {}, std::vector<float>(FCombDelays.size(), 0.0f),
-                            TAllPass(diffuse1, 0.5f), TAllPass(diffuse2, 0.5f)};
+        TChannelState state{TDelayLine(delay),
+                            {},
+                            std::vector<float>(FCombDelays.size(), 0.0f),
+                            TAllPass(diffuse1, 0.5f),
+                            TAllPass(diffuse2, 0.5f)};
         for (std::size_t combDelay : FCombDelays)
             state.Combs.emplace_back(combDelay);
         FStates.push_back(std::move(state));
@@ -100,8 +106,7 @@ void TReverbEffect::ProcessChannel(int channel, float* samples, std::size_t coun
         samples[i] = x + FMix * (tail + FEarlyGain * early);
     }
     for (float& damped : state.Damped)
-        if (std::fabs(damped) < 1e-30f)
-            damped = 0.0f;
+        if (std::fabs(damped) < 1e-30f) damped = 0.0f;
 }
 
 TPhaserEffect::TPhaserEffect(int sampleRate, int channels, double delayMs, double mixPercent,

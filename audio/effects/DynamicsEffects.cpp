@@ -43,13 +43,12 @@ void TCompressorEffect::ProcessChannel(int channel, float* samples, std::size_t 
             samples[i] *= output;
         }
     }
-    if (level < 1e-30)
-        level = 0;
+    if (level < 1e-30) level = 0;
     FLevels[static_cast<std::size_t>(channel)] = level;
 }
 
-TNoiseReductionEffect::TNoiseReductionEffect(int sampleRate, int channels, double thresholdDb, double ratePercent,
-                                             double rmsTimeMs)
+TNoiseReductionEffect::TNoiseReductionEffect(int sampleRate, int channels, double thresholdDb,
+                                             double ratePercent, double rmsTimeMs)
     : TChannelEffect(sampleRate, channels) {
     RequireRange("Noise Reduction", "threshold (dB)", thresholdDb, -96, 10);
     RequireRange("Noise Reduction", "rate (%)", ratePercent, 1, 100);
@@ -68,12 +67,12 @@ void TNoiseReductionEffect::ProcessChannel(int channel, float* samples, std::siz
         const double x = samples[i];
         meanSquare = FSmoothing * meanSquare + (1.0 - FSmoothing) * x * x;
         if (meanSquare < FThresholdPower) {
-            const double gain = std::max(dynamics_detail::FloorGain, std::pow(meanSquare / FThresholdPower, FExponent));
+            const double gain =
+                std::max(dynamics_detail::FloorGain, std::pow(meanSquare / FThresholdPower, FExponent));
             samples[i] = static_cast<float>(x * gain);
         }
     }
-    if (meanSquare < 1e-30)
-        meanSquare = 0;
+    if (meanSquare < 1e-30) meanSquare = 0;
     FMeanSquares[static_cast<std::size_t>(channel)] = meanSquare;
 }
 

@@ -13,7 +13,8 @@ namespace effects {
 // 1000 %, 100 = unchanged). The level is a peak follower with 2 ms attack and 150 ms release.
 class TCompressorEffect : public TChannelEffect {
 public:
-    TCompressorEffect(int sampleRate, int channels, double thresholdDb, double ratePercent, double outputPercent);
+    TCompressorEffect(int sampleRate, int channels, double thresholdDb, double ratePercent,
+                      double outputPercent);
 
 protected:
     void ProcessChannel(int channel, float* samples, std::size_t count) override;
@@ -31,7 +32,8 @@ private:
 // to -120 dB. The RMS level is averaged over rmsTime (0 to 1000 ms; 0 follows the instant level).
 class TNoiseReductionEffect : public TChannelEffect {
 public:
-    TNoiseReductionEffect(int sampleRate, int channels, double thresholdDb, double ratePercent, double rmsTimeMs);
+    TNoiseReductionEffect(int sampleRate, int channels, double thresholdDb, double ratePercent,
+                          double rmsTimeMs);
 
 protected:
     void ProcessChannel(int channel, float* samples, std::size_t count) override;

@@ -16,9 +16,9 @@ std::string FormatNumber(double value) {
 }
 } // namespace math_detail
 
-void RequireRange(std::string_view effect, std::string_view parameter, double value, double low, double high) {
-    if (std::isfinite(value) && value >= low && value <= high)
-        return;
+void RequireRange(std::string_view effect, std::string_view parameter, double value, double low,
+                  double high) {
+    if (std::isfinite(value) && value >= low && value <= high) return;
     throw EAudioEffectParameter(std::string(effect) + ": " + std::string(parameter) + " " +
                                 math_detail::FormatNumber(value) + " is out of range (" +
                                 math_detail::FormatNumber(low) + " to " + math_detail::FormatNumber(high) +
@@ -27,13 +27,14 @@ void RequireRange(std::string_view effect, std::string_view parameter, double va
 
 void RequireAudibleFrequency(std::string_view effect, double frequency, int sampleRate) {
     const double nyquist = sampleRate / 2.0;
-    if (std::isfinite(frequency) && frequency > 0.0 && frequency < nyquist)
-        return;
+    if (std::isfinite(frequency) && frequency > 0.0 && frequency < nyquist) return;
     throw EAudioEffectParameter(std::string(effect) + ": frequency " + math_detail::FormatNumber(frequency) +
                                 " Hz is out of range (it must lie above 0 Hz and below " +
                                 math_detail::FormatNumber(nyquist) + " Hz at this sample rate).");
 }
 
-long long MsToFrames(double ms, int sampleRate) { return std::llround(ms * sampleRate / 1000.0); }
+long long MsToFrames(double ms, int sampleRate) {
+    return std::llround(ms * sampleRate / 1000.0);
+}
 
 } // namespace effects

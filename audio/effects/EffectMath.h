@@ -16,7 +16,11 @@ void RequireAudibleFrequency(std::string_view effect, double frequency, int samp
 // Number of whole frames in the given milliseconds at the sample rate, rounded to the nearest frame.
 long long MsToFrames(double ms, int sampleRate);
 
-inline double DbToGain(double db) { return std::pow(10.0, db / 20.0); }
-inline double GainToDb(double gain) { return 20.0 * std::log10(gain); }
+inline double DbToGain(double db) {
+    return std::pow(10.0, db / 20.0);
+}
+inline double GainToDb(double gain) {
+    return 20.0 * std::log10(gain);
+}
 
 } // namespace effects

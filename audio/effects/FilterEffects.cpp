@@ -32,16 +32,22 @@ namespace design_detail {
 void RequireSteepness(std::string_view effect, double steepness) {
     RequireRange(effect, "steepness (%)", steepness, 0, 100);
 }
-void RequireGain(std::string_view effect, double gainDb) { RequireRange(effect, "gain (dB)", gainDb, -90, 90); }
+void RequireGain(std::string_view effect, double gainDb) {
+    RequireRange(effect, "gain (dB)", gainDb, -90, 90);
+}
 } // namespace design_detail
 
 int PassSectionCount(double steepnessPercent) {
     return 1 + static_cast<int>(std::lround(3.0 * steepnessPercent / 100.0));
 }
 
-double SteepnessToQ(double steepnessPercent) { return 0.5 * std::pow(2.0, steepnessPercent / 20.0); }
+double SteepnessToQ(double steepnessPercent) {
+    return 0.5 * std::pow(2.0, steepnessPercent / 20.0);
+}
 
-double SteepnessToShelfSlope(double steepnessPercent) { return 0.1 + 0.9 * steepnessPercent / 100.0; }
+double SteepnessToShelfSlope(double steepnessPercent) {
+    return 0.1 + 0.9 * steepnessPercent / 100.0;
+}
 
 std::vector<TBiquadCoefficients> HighPass(int sampleRate, double cutoff, double steepness) {
     design_detail::RequireSteepness("High-Pass Filter", steepness);
@@ -80,7 +86,8 @@ std::vector<TBiquadCoefficients> LowShelf(int sampleRate, double gainDb, double 
     return {TBiquadCoefficients::LowShelf(sampleRate, frequency, gainDb, SteepnessToShelfSlope(steepness))};
 }
 
-std::vector<TBiquadCoefficients> HighShelf(int sampleRate, double gainDb, double frequency, double steepness) {
+std::vector<TBiquadCoefficients> HighShelf(int sampleRate, double gainDb, double frequency,
+                                           double steepness) {
     design_detail::RequireGain("HighShelf Filter", gainDb);
     design_detail::RequireSteepness("HighShelf Filter", steepness);
     RequireAudibleFrequency("HighShelf Filter", frequency, sampleRate);
@@ -105,8 +112,7 @@ std::vector<TBiquadCoefficients> Equalizer(int sampleRate, const std::vector<flo
         // The dialog's bands reach +-180 tenths of a dB, passed divided by 100; allow for float rounding.
         RequireRange("Equalizer", name + " gain (x10 dB)", gains[band], -1.8001, 1.8001);
         RequireRange("Equalizer", name + " frequency (Hz)", frequencies[band], 1e-3, 1e6);
-        if (gains[band] == 0.0f || frequencies[band] >= sampleRate / 2.0)
-            continue;
+        if (gains[band] == 0.0f || frequencies[band] >= sampleRate / 2.0) continue;
         sections.push_back(
             TBiquadCoefficients::Peaking(sampleRate, frequencies[band], std::sqrt(2.0), gains[band] * 10.0));
     }

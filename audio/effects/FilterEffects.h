@@ -28,7 +28,8 @@ namespace effects {
 // A cascade of biquad sections run on every channel with its own state.
 class TFilterEffect : public TChannelEffect {
 public:
-    TFilterEffect(int sampleRate, int channels, std::vector<TBiquadCoefficients> sections, int firstChannel = 0);
+    TFilterEffect(int sampleRate, int channels, std::vector<TBiquadCoefficients> sections,
+                  int firstChannel = 0);
     const std::vector<TBiquadCoefficients>& Sections() const { return FSections; }
 
     // Combined magnitude of all sections at the frequency (linear factor).

@@ -38,7 +38,8 @@ TFadeEffect::TFadeEffect(int sampleRate, int channels, double startPercent, doub
     RequireRange("Fade", "initial amplification (%)", startPercent, 0, 100);
     RequireRange("Fade", "final amplification (%)", endPercent, 0, 100);
     FStart = startPercent / 100.0;
-    FStep = totalFrames > 1 ? (endPercent - startPercent) / 100.0 / static_cast<double>(totalFrames - 1) : 0.0;
+    FStep =
+        totalFrames > 1 ? (endPercent - startPercent) / 100.0 / static_cast<double>(totalFrames - 1) : 0.0;
 }
 
 void TFadeEffect::ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const {
@@ -53,12 +54,11 @@ void TFadeEffect::ProcessFrames(float* frames, std::size_t count, std::uint64_t 
 TEnvelopeEffect::TEnvelopeEffect(int sampleRate, int channels, std::vector<float> gains,
                                  std::uint64_t totalFrames)
     : TFrameEffect(sampleRate, channels), FGains(std::move(gains)) {
-    if (FGains.empty())
-        throw EAudioEffectParameter("Envelope: the gain curve holds no points.");
+    if (FGains.empty()) throw EAudioEffectParameter("Envelope: the gain curve holds no points.");
     for (std::size_t i = 0; i < FGains.size(); ++i)
         RequireRange("Envelope", "gain of point " + std::to_string(i), FGains[i], 0, 1e6);
-    FPointsPerFrame = totalFrames > 1 ? static_cast<double>(FGains.size() - 1) / static_cast<double>(totalFrames - 1)
-                                      : 0.0;
+    FPointsPerFrame =
+        totalFrames > 1 ? static_cast<double>(FGains.size() - 1) / static_cast<double>(totalFrames - 1) : 0.0;
 }
 
 void TEnvelopeEffect::ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const {
@@ -67,8 +67,7 @@ void TEnvelopeEffect::ProcessFrames(float* frames, std::size_t count, std::uint6
     for (std::size_t f = 0; f < count; ++f) {
         const double at = FPointsPerFrame * static_cast<double>(firstFrame + f);
         std::size_t point = static_cast<std::size_t>(at);
-        if (point >= lastPoint)
-            point = lastPoint;
+        if (point >= lastPoint) point = lastPoint;
         const double fraction = point < lastPoint ? at - static_cast<double>(point) : 0.0;
         const double next = point < lastPoint ? FGains[point + 1] : FGains[point];
         const float gain = static_cast<float>(FGains[point] + (next - FGains[point]) * fraction);
@@ -88,8 +87,7 @@ TMixStereoEffect::TMixStereoEffect(int sampleRate, int channels, double ll, doub
 }
 
 void TMixStereoEffect::ProcessFrames(float* frames, std::size_t count, std::uint64_t) const {
-    if (Channels() != 2)
-        throw EAudioEffectError("Mix Stereo Channels needs a stereo signal.");
+    if (Channels() != 2) throw EAudioEffectError("Mix Stereo Channels needs a stereo signal.");
     for (std::size_t f = 0; f < count; ++f) {
         const float left = frames[2 * f];
         const float right = frames[2 * f + 1];

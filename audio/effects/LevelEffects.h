@@ -43,7 +43,8 @@ protected:
 // (0 to 100 % each): fade in is 0 -> 100, fade out 100 -> 0.
 class TFadeEffect : public TFrameEffect {
 public:
-    TFadeEffect(int sampleRate, int channels, double startPercent, double endPercent, std::uint64_t totalFrames);
+    TFadeEffect(int sampleRate, int channels, double startPercent, double endPercent,
+                std::uint64_t totalFrames);
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;

@@ -29,7 +29,8 @@ TSweptDelayEffect::TSweptDelayEffect(int sampleRate, int channels, int firstChan
     const std::size_t longest = static_cast<std::size_t>(std::ceil(sweep.BaseFrames + sweep.SwingFrames)) + 2;
     FLines.assign(static_cast<std::size_t>(channels), TDelayLine(longest));
     for (int c = 0; c < channels; ++c)
-        FPhases.push_back(std::fmod(SignalChannel(c) * sweep.PhaseDegrees, 360.0) / 360.0 * modulation_detail::TwoPi);
+        FPhases.push_back(std::fmod(SignalChannel(c) * sweep.PhaseDegrees, 360.0) / 360.0 *
+                          modulation_detail::TwoPi);
 }
 
 void TSweptDelayEffect::ProcessChannel(int channel, float* samples, std::size_t count) {
@@ -44,16 +45,15 @@ void TSweptDelayEffect::ProcessChannel(int channel, float* samples, std::size_t 
         line.Write(x + FSweep.Feedback * wet);
         samples[i] = dry * x + FSweep.Mix * wet;
         phase += FPhaseStep;
-        if (phase >= modulation_detail::TwoPi)
-            phase -= modulation_detail::TwoPi;
+        if (phase >= modulation_detail::TwoPi) phase -= modulation_detail::TwoPi;
     }
     FPhases[static_cast<std::size_t>(channel)] = phase;
 }
 
 namespace modulation_detail {
 TSweptDelayEffect::TSweep ClassicSweep(int sampleRate, double minMs, double spanMs, double delayRate,
-                                       double mixDepth, double feedbackGain, double sweepDepth, double sweepRate,
-                                       double sweepPhase) {
+                                       double mixDepth, double feedbackGain, double sweepDepth,
+                                       double sweepRate, double sweepPhase) {
     const double baseFrames = (minMs + spanMs * delayRate / 100.0) * sampleRate / 1000.0;
     return {baseFrames,
             baseFrames * sweepDepth / 100.0,
@@ -68,21 +68,23 @@ TFlangerEffect::TFlangerEffect(int sampleRate, int channels, double delayRate, d
                                double feedbackGain, double sweepDepth, double sweepRate, double sweepPhase,
                                int firstChannel)
     : TSweptDelayEffect(sampleRate, channels, firstChannel,
-                        (modulation_detail::RequireSweepParameters("Flanger", delayRate, mixDepth, feedbackGain,
-                                                                   sweepDepth, sweepRate, sweepPhase),
-                         modulation_detail::ClassicSweep(sampleRate, 0.1, 10.0, delayRate, mixDepth, feedbackGain,
-                                                         sweepDepth, sweepRate, sweepPhase))) {}
+                        (modulation_detail::RequireSweepParameters(
+                             "Flanger", delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase),
+                         modulation_detail::ClassicSweep(sampleRate, 0.1, 10.0, delayRate, mixDepth,
+                                                         feedbackGain, sweepDepth, sweepRate, sweepPhase))) {}
 
-TChorusEffect::TChorusEffect(int sampleRate, int channels, double delayRate, double mixDepth, double feedbackGain,
-                             double sweepDepth, double sweepRate, double sweepPhase, int firstChannel)
+TChorusEffect::TChorusEffect(int sampleRate, int channels, double delayRate, double mixDepth,
+                             double feedbackGain, double sweepDepth, double sweepRate, double sweepPhase,
+                             int firstChannel)
     : TSweptDelayEffect(sampleRate, channels, firstChannel,
-                        (modulation_detail::RequireSweepParameters("Chorus", delayRate, mixDepth, feedbackGain,
-                                                                   sweepDepth, sweepRate, sweepPhase),
-                         modulation_detail::ClassicSweep(sampleRate, 5.0, 25.0, delayRate, mixDepth, feedbackGain,
-                                                         sweepDepth, sweepRate, sweepPhase))) {}
+                        (modulation_detail::RequireSweepParameters(
+                             "Chorus", delayRate, mixDepth, feedbackGain, sweepDepth, sweepRate, sweepPhase),
+                         modulation_detail::ClassicSweep(sampleRate, 5.0, 25.0, delayRate, mixDepth,
+                                                         feedbackGain, sweepDepth, sweepRate, sweepPhase))) {}
 
 namespace modulation_detail {
-TSweptDelayEffect::TSweep VibratoSweep(int sampleRate, double depthPercent, double rateHz, double phaseDegrees) {
+TSweptDelayEffect::TSweep VibratoSweep(int sampleRate, double depthPercent, double rateHz,
+                                       double phaseDegrees) {
     RequireRange("Vibrato", "sweep depth (%)", depthPercent, 0, 100);
     RequireRange("Vibrato", "sweep frequency (Hz)", rateHz, 0, 50);
     RequireRange("Vibrato", "sweep phase (deg)", phaseDegrees, 0, 359);

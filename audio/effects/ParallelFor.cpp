@@ -8,14 +8,15 @@
 
 namespace effects {
 
-unsigned WorkerCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+unsigned WorkerCount() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
 
 namespace parallel_detail {
 // Runs the tasks on threads (the first on the caller's) and rethrows the first failure.
 void RunAll(std::size_t taskCount, const std::function<void(std::size_t)>& task) {
     if (taskCount <= 1) {
-        if (taskCount == 1)
-            task(0);
+        if (taskCount == 1) task(0);
         return;
     }
     std::exception_ptr failure;
@@ -25,8 +26,7 @@ void RunAll(std::size_t taskCount, const std::function<void(std::size_t)>& task)
             task(index);
         } catch (...) {
             std::lock_guard lock(failureLock);
-            if (!failure)
-                failure = std::current_exception();
+            if (!failure) failure = std::current_exception();
         }
     };
     std::vector<std::thread> threads;
@@ -36,23 +36,20 @@ void RunAll(std::size_t taskCount, const std::function<void(std::size_t)>& task)
     guarded(0);
     for (auto& thread : threads)
         thread.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    if (failure) std::rethrow_exception(failure);
 }
 } // namespace parallel_detail
 
 void ParallelFor(std::size_t count, std::size_t minChunk,
                  const std::function<void(std::size_t, std::size_t)>& body) {
-    if (count == 0)
-        return;
+    if (count == 0) return;
     const std::size_t byWork = std::max<std::size_t>(1, count / std::max<std::size_t>(1, minChunk));
     const std::size_t pieces = std::min<std::size_t>(WorkerCount(), byWork);
     const std::size_t step = (count + pieces - 1) / pieces;
     parallel_detail::RunAll(pieces, [&](std::size_t piece) {
         const std::size_t begin = piece * step;
         const std::size_t end = std::min(count, begin + step);
-        if (begin < end)
-            body(begin, end);
+        if (begin < end) body(begin, end);
     });
 }
 

@@ -12,7 +12,8 @@ unsigned WorkerCount();
 
 // Splits [0, count) into contiguous ranges of at least minChunk items and calls body(begin, end) for each,
 // in parallel; returns when all are done. An exception thrown by a body is rethrown on the caller's thread.
-void ParallelFor(std::size_t count, std::size_t minChunk, const std::function<void(std::size_t, std::size_t)>& body);
+void ParallelFor(std::size_t count, std::size_t minChunk,
+                 const std::function<void(std::size_t, std::size_t)>& body);
 
 // Calls body(i) for every i in [0, count), each on its own thread when worthWhile, else in turn.
 void ParallelEach(std::size_t count, bool worthWhile, const std::function<void(std::size_t)>& body);

@@ -57,12 +57,10 @@ void TNormalizeEffect::Scale(std::vector<float>& block) const {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     std::vector<float> gains(channels, 1.0f);
     float overall = *std::max_element(FPeaks.begin(), FPeaks.end());
-    if (FSharedPeak && FTogether)
-        overall = std::max(overall, FSharedPeak->Peak);
+    if (FSharedPeak && FTogether) overall = std::max(overall, FSharedPeak->Peak);
     for (std::size_t c = 0; c < channels; ++c) {
         const float peak = FTogether ? overall : FPeaks[c];
-        if (peak > 0.0f)
-            gains[c] = static_cast<float>(FTarget / peak);
+        if (peak > 0.0f) gains[c] = static_cast<float>(FTarget / peak);
     }
     const std::size_t frames = block.size() / channels;
     ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
@@ -76,8 +74,7 @@ void TNormalizeEffect::Process(std::vector<float>& block, bool last) {
     FramesOf(block);
     Measure(block);
     whole_detail::Append(FHeld, block);
-    if (!last)
-        return;
+    if (!last) return;
     Scale(FHeld);
     block.swap(FHeld);
     FHeld.clear();
@@ -86,8 +83,7 @@ void TNormalizeEffect::Process(std::vector<float>& block, bool last) {
 void TReverseEffect::Process(std::vector<float>& block, bool last) {
     FramesOf(block);
     whole_detail::Append(FHeld, block);
-    if (!last)
-        return;
+    if (!last) return;
     const std::size_t channels = static_cast<std::size_t>(Channels());
     const std::size_t frames = FHeld.size() / channels;
     if (channels == 1) {

@@ -61,8 +61,7 @@ double TailSeconds(float feedback) {
     const std::size_t window = Rate / 100;
     std::size_t lastLoud = 0;
     for (std::size_t at = Rate / 20; at + window <= samples.size(); at += window)
-        if (Rms(samples, at, at + window) > level / 1000)
-            lastLoud = at + window;
+        if (Rms(samples, at, at + window) > level / 1000) lastLoud = at + window;
     return static_cast<double>(lastLoud) / Rate;
 }
 
@@ -83,7 +82,7 @@ TEST(Reverb, TapsAndGainAddEarlyReflectionsWithinTheDelay) {
     transform.Reverb(withTaps, 30, 60, 60, 100, 11025, 8);
     transform.Reverb(withoutTaps, 30, 60, 60, 100, 11025, 0);
     const std::size_t delay = 30 * Rate / 1000;
-    EXPECT_GT(Rms(withTaps, 1, delay - 1), 0.01);
+    EXPECT_GT(Peak(std::vector<float>(withTaps.begin() + 1, withTaps.begin() + delay - 1)), 0.05);
     EXPECT_EQ(Rms(withoutTaps, 1, delay / 2), 0.0);
 }
 
@@ -141,8 +140,10 @@ TEST_P(SweptDelayWithoutSweep, CancelsAtHalfTheDelaysFrequency) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SweptDelayWithoutSweep,
-                         testing::Values(TCombCase{"Flanger14", false, 14, 1.5}, TCombCase{"Flanger80", false, 80, 8.1},
-                                         TCombCase{"Chorus10", true, 10, 7.5}, TCombCase{"Chorus31", true, 31, 12.75}),
+                         testing::Values(TCombCase{"Flanger14", false, 14, 1.5},
+                                         TCombCase{"Flanger80", false, 80, 8.1},
+                                         TCombCase{"Chorus10", true, 10, 7.5},
+                                         TCombCase{"Chorus31", true, 31, 12.75}),
                          [](const auto& info) { return info.param.Name; });
 
 TEST(Flanger, SweepPhaseOffsetsTheChannels) {
@@ -190,7 +191,8 @@ TEST_P(VibratoSwing, BendsThePitchByTheDepthAroundTheTone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Presets, VibratoSwing,
-                         testing::Values(TVibratoCase{40, 15, 95}, TVibratoCase{70, 20, 90}, TVibratoCase{40, 4, 95}));
+                         testing::Values(TVibratoCase{40, 15, 95}, TVibratoCase{70, 20, 90},
+                                         TVibratoCase{40, 4, 95}));
 
 TEST(Vibrato, NoDepthOrNoRateLeavesTheSignalAlone) {
     TAudioTransform2 transform;

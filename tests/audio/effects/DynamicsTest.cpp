@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace effects_test;
 
 namespace dynamics_test {
 
 // Level change in dB of a steady tone of the given peak level (dBFS), measured once settled.
-template <typename Apply>
-double LevelChangeDb(double peakDb, Apply apply) {
+template <typename Apply> double LevelChangeDb(double peakDb, Apply apply) {
     TAudioTransform2 transform;
     transform.SetFormat(Rate, 1);
     auto samples = Sine(440, 0.6, std::pow(10.0, peakDb / 20));
@@ -38,12 +39,12 @@ TEST_P(CompressorLevel, ReducesTheExcessAboveTheThresholdByTheRate) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompressorLevel,
-    testing::Values(TCompressorCase{-20, 50, 100, 0, -10},  // 20 dB over: half of it removed
-                    TCompressorCase{-10, 50, 100, 0, -5},   // "General Voice Level"
-                    TCompressorCase{-6, 50, 100, 0, -3},    // "TV / Radio Advertisement"
+    testing::Values(TCompressorCase{-20, 50, 100, 0, -10},   // 20 dB over: half of it removed
+                    TCompressorCase{-10, 50, 100, 0, -5},    // "General Voice Level"
+                    TCompressorCase{-6, 50, 100, 0, -3},     // "TV / Radio Advertisement"
                     TCompressorCase{-30, 100, 100, -6, -24}, // held at the threshold
-                    TCompressorCase{-20, 0, 100, 0, 0},     // rate 0: no compression
-                    TCompressorCase{-20, 50, 100, -30, 0},  // below the threshold: untouched
+                    TCompressorCase{-20, 0, 100, 0, 0},      // rate 0: no compression
+                    TCompressorCase{-20, 50, 100, -30, 0},   // below the threshold: untouched
                     TCompressorCase{-20, 50, 200, -30, 6.02}));
 
 struct TNoiseCase {
@@ -64,10 +65,11 @@ TEST_P(NoiseReductionLevel, PushesLevelsBelowTheThresholdDown) {
 // The tone's RMS level lies 3 dB under its peak level.
 INSTANTIATE_TEST_SUITE_P(
     Cases, NoiseReductionLevel,
-    testing::Values(TNoiseCase{-12, 40, 100, -32 + 3, -20 * 3.6},   // "Expand for Music": 20 dB under, ratio 4.6
-                    TNoiseCase{-30, 25, 30, -40 + 3, -10 * 2.25},   // "Voice Breath Reduce"
-                    TNoiseCase{-15, 20, 100, -20 + 3, -5 * 1.8},    // "Soft Expand for Music"
-                    TNoiseCase{-13, 99, 55, -3 + 3, 0},            // loud passage: untouched
+    testing::Values(TNoiseCase{-12, 40, 100, -32 + 3,
+                               -20 * 3.6}, // "Expand for Music": 20 dB under, ratio 4.6
+                    TNoiseCase{-30, 25, 30, -40 + 3, -10 * 2.25}, // "Voice Breath Reduce"
+                    TNoiseCase{-15, 20, 100, -20 + 3, -5 * 1.8},  // "Soft Expand for Music"
+                    TNoiseCase{-13, 99, 55, -3 + 3, 0},           // loud passage: untouched
                     TNoiseCase{-40, 100, 100, -30 + 3, 0}));
 
 TEST(NoiseReduction, OneClickPresetsSilenceTheHissButKeepTheMusic) {

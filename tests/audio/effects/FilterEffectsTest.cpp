@@ -1,6 +1,6 @@
+#include "audio/effects/FilterEffects.h"
 #include "audio/effects/AudioTransform2.h"
 #include "audio/effects/EffectErrors.h"
-#include "audio/effects/FilterEffects.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +78,9 @@ class BandPassAndNotch : public testing::TestWithParam<TBandCase> {};
 
 TEST_P(BandPassAndNotch, PassOrStopTheCentreAndTheOppositeFarAway) {
     const auto p = GetParam();
-    TApply bandPass = [&](TAudioTransform2& t, std::vector<float>& s) { t.BandPass(s, p.Frequency, p.Steepness); };
+    TApply bandPass = [&](TAudioTransform2& t, std::vector<float>& s) {
+        t.BandPass(s, p.Frequency, p.Steepness);
+    };
     TApply notch = [&](TAudioTransform2& t, std::vector<float>& s) { t.Notch(s, p.Frequency, p.Steepness); };
     const double q = effects::filter_design::SteepnessToQ(p.Steepness);
     // -3 dB edges of a second-order band pass.
@@ -92,39 +94,47 @@ TEST_P(BandPassAndNotch, PassOrStopTheCentreAndTheOppositeFarAway) {
 
 INSTANTIATE_TEST_SUITE_P(Presets, BandPassAndNotch,
                          testing::Values(TBandCase{"At1k", 1000, 50}, TBandCase{"At200Sharp", 200, 100},
-                                         TBandCase{"At10kWide", 10000, 0}),
+                                         TBandCase{"At2kWide", 2000, 0}),
                          [](const auto& info) { return info.param.Name; });
 
 struct TShelfCase {
     std::string Name;
     float Gain, Frequency, Steepness;
+    double Tolerance; // gentle shelves approach their gain slowly
 };
 
 class ShelvesAndPeak : public testing::TestWithParam<TShelfCase> {};
 
 TEST_P(ShelvesAndPeak, ReachTheirGainWhereTheyAct) {
     const auto p = GetParam();
-    TApply low = [&](TAudioTransform2& t, std::vector<float>& s) { t.LowShelf(s, p.Gain, p.Frequency, p.Steepness); };
-    TApply high = [&](TAudioTransform2& t, std::vector<float>& s) { t.HighShelf(s, p.Gain, p.Frequency, p.Steepness); };
-    TApply peak = [&](TAudioTransform2& t, std::vector<float>& s) { t.PeakEQ(s, p.Gain, p.Frequency, p.Steepness); };
-    EXPECT_NEAR(ResponseDb(low, p.Frequency / 32), p.Gain, 0.5);
-    EXPECT_NEAR(ResponseDb(low, std::min(p.Frequency * 16.0, 20000.0)), 0.0, 0.5);
+    TApply low = [&](TAudioTransform2& t, std::vector<float>& s) {
+        t.LowShelf(s, p.Gain, p.Frequency, p.Steepness);
+    };
+    TApply high = [&](TAudioTransform2& t, std::vector<float>& s) {
+        t.HighShelf(s, p.Gain, p.Frequency, p.Steepness);
+    };
+    TApply peak = [&](TAudioTransform2& t, std::vector<float>& s) {
+        t.PeakEQ(s, p.Gain, p.Frequency, p.Steepness);
+    };
+    EXPECT_NEAR(ResponseDb(low, p.Frequency / 32), p.Gain, p.Tolerance);
+    EXPECT_NEAR(ResponseDb(low, std::min(p.Frequency * 16.0, 20000.0)), 0.0, p.Tolerance);
     EXPECT_NEAR(ResponseDb(low, p.Frequency), p.Gain / 2, 0.3);
-    EXPECT_NEAR(ResponseDb(high, std::min(p.Frequency * 16.0, 20000.0)), p.Gain, 0.5);
-    EXPECT_NEAR(ResponseDb(high, p.Frequency / 32), 0.0, 0.5);
+    EXPECT_NEAR(ResponseDb(high, std::min(p.Frequency * 16.0, 20000.0)), p.Gain, p.Tolerance);
+    EXPECT_NEAR(ResponseDb(high, p.Frequency / 32), 0.0, p.Tolerance);
     EXPECT_NEAR(ResponseDb(peak, p.Frequency), p.Gain, 0.1);
     EXPECT_NEAR(ResponseDb(peak, p.Frequency / 32), 0.0, 0.2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Presets, ShelvesAndPeak,
-                         testing::Values(TShelfCase{"Cut10At1k", -10, 1000, 50}, TShelfCase{"Boost12At1k", 12, 1000, 100},
-                                         TShelfCase{"Cut20At600Gentle", -20, 600, 0}),
+                         testing::Values(TShelfCase{"Cut10At1k", -10, 1000, 50, 0.5},
+                                         TShelfCase{"Boost12At1k", 12, 1000, 100, 0.5},
+                                         TShelfCase{"Cut20At600Gentle", -20, 600, 0, 1.2}),
                          [](const auto& info) { return info.param.Name; });
 
 struct TEqualizerCase {
     std::string Name;
-    int Band;       // 0-based
-    float Value;    // slider value in tenths of a dB
+    int Band;    // 0-based
+    float Value; // slider value in tenths of a dB
 };
 
 const std::vector<float> EqualizerFrequencies = {31.25f, 62.5f, 125,  250,  500,   1000,
@@ -147,8 +157,9 @@ TEST_P(EqualizerBand, ReachesTheSlidersGainAtItsCentre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, EqualizerBand,
-                         testing::Values(TEqualizerCase{"OneKNotchPlus9", 5, 90}, TEqualizerCase{"Max125", 2, 180},
-                                         TEqualizerCase{"Min4k", 7, -180}, TEqualizerCase{"Bass62", 1, 55}),
+                         testing::Values(TEqualizerCase{"OneKNotchPlus9", 5, 90},
+                                         TEqualizerCase{"Max125", 2, 180}, TEqualizerCase{"Min4k", 7, -180},
+                                         TEqualizerCase{"Bass62", 1, 55}),
                          [](const auto& info) { return info.param.Name; });
 
 TEST(Equalizer, AllBandsAtZeroLeaveTheSignalUnchanged) {

@@ -26,7 +26,8 @@ TEST_P(AmplifyGain, ChangesTheLevelByTheGivenPercent) {
 
 INSTANTIATE_TEST_SUITE_P(Presets, AmplifyGain,
                          testing::Values(TGainCase{25, -12.041}, TGainCase{50, -6.021}, TGainCase{100, 0.0},
-                                         TGainCase{200, 6.021}, TGainCase{300, 9.542}, TGainCase{999, 19.99}));
+                                         TGainCase{200, 6.021}, TGainCase{300, 9.542},
+                                         TGainCase{999, 19.99}));
 
 TEST(Amplify, KeepsSamplesBeyondFullScaleAsFloat) {
     TAudioTransform2 transform;
@@ -163,8 +164,9 @@ TEST_P(MixStereoMatrix, BuildsEachNewChannelFromTheShares) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Presets, MixStereoMatrix,
-                         testing::Values(TMixCase{50, 50, 50, 50}, TMixCase{100, 0, 100, 0}, TMixCase{0, 100, 0, 100},
-                                         TMixCase{100, 100, 100, 100}, TMixCase{0, 100, 100, 0}));
+                         testing::Values(TMixCase{50, 50, 50, 50}, TMixCase{100, 0, 100, 0},
+                                         TMixCase{0, 100, 0, 100}, TMixCase{100, 100, 100, 100},
+                                         TMixCase{0, 100, 100, 0}));
 
 TEST(MixStereo, RefusesAMonoSignal) {
     TAudioTransform2 transform;

@@ -24,7 +24,8 @@ inline std::vector<float> Sine(double frequency, double seconds, double amplitud
 // White noise, reproducible.
 inline std::vector<float> Noise(std::size_t samples, double amplitude = 0.5, unsigned seed = 7) {
     std::mt19937 generator(seed);
-    std::uniform_real_distribution<float> value(static_cast<float>(-amplitude), static_cast<float>(amplitude));
+    std::uniform_real_distribution<float> value(static_cast<float>(-amplitude),
+                                                static_cast<float>(amplitude));
     std::vector<float> out(samples);
     for (float& sample : out)
         sample = value(generator);
@@ -40,7 +41,8 @@ inline std::vector<float> Interleave(const std::vector<std::vector<float>>& chan
     return out;
 }
 
-inline std::vector<float> Channel(const std::vector<float>& interleaved, std::size_t channels, std::size_t channel) {
+inline std::vector<float> Channel(const std::vector<float>& interleaved, std::size_t channels,
+                                  std::size_t channel) {
     std::vector<float> out(interleaved.size() / channels);
     for (std::size_t f = 0; f < out.size(); ++f)
         out[f] = interleaved[f * channels + channel];
@@ -48,8 +50,7 @@ inline std::vector<float> Channel(const std::vector<float>& interleaved, std::si
 }
 
 inline double Rms(const std::vector<float>& samples, std::size_t begin = 0, std::size_t end = 0) {
-    if (end == 0 || end > samples.size())
-        end = samples.size();
+    if (end == 0 || end > samples.size()) end = samples.size();
     double sum = 0;
     for (std::size_t i = begin; i < end; ++i)
         sum += static_cast<double>(samples[i]) * samples[i];
@@ -63,10 +64,13 @@ inline double Peak(const std::vector<float>& samples) {
     return peak;
 }
 
-inline double Db(double ratio) { return 20.0 * std::log10(ratio); }
+inline double Db(double ratio) {
+    return 20.0 * std::log10(ratio);
+}
 
 // Dominant frequency of a tone from its rising zero crossings (interpolated), over [begin, end).
-inline double ToneFrequency(const std::vector<float>& samples, std::size_t begin, std::size_t end, int rate = Rate) {
+inline double ToneFrequency(const std::vector<float>& samples, std::size_t begin, std::size_t end,
+                            int rate = Rate) {
     double first = -1, last = -1;
     int crossings = 0;
     for (std::size_t i = begin + 1; i < end; ++i) {
@@ -83,7 +87,8 @@ inline double ToneFrequency(const std::vector<float>& samples, std::size_t begin
 }
 
 // Lag (1..maxLag) at which the autocorrelation of the signal peaks.
-inline std::size_t AutocorrelationPeak(const std::vector<float>& samples, std::size_t minLag, std::size_t maxLag) {
+inline std::size_t AutocorrelationPeak(const std::vector<float>& samples, std::size_t minLag,
+                                       std::size_t maxLag) {
     std::size_t best = minLag;
     double bestValue = -1e300;
     for (std::size_t lag = minLag; lag <= maxLag; ++lag) {

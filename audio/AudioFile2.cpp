@@ -1,0 +1,152 @@
+#include "audio/AudioFile2.h"
+
+#include "audio/AudioDecoder.h"
+#include "audio/AudioError.h"
+#include "audio/AudioWriter.h"
+
+#include <vorbis/vorbisenc.h>
+
+#include <algorithm>
+
+TAudioFile2::TAudioFile2() = default;
+TAudioFile2::~TAudioFile2() = default;
+
+void TAudioFile2::Open(const std::string& path, int, int) {
+    FReader.reset();
+    FReader = std::make_unique<TAudioDecoder>(path);
+}
+
+namespace audio_file_detail {
+TAudioDecoder& Reader(const std::unique_ptr<TAudioDecoder>& reader) {
+    if (!reader) throw EAudioError("No file is open for reading.");
+    return *reader;
+}
+} // namespace audio_file_detail
+
+std::vector<float> TAudioFile2::Read(std::int64_t count) {
+    TAudioDecoder& reader = audio_file_detail::Reader(FReader);
+    std::int64_t frames = std::max<std::int64_t>(1, count / reader.Channels());
+    std::vector<float> block(std::size_t(frames) * reader.Channels());
+    std::int64_t got = reader.Read(block.data(), frames);
+    block.resize(std::size_t(got) * reader.Channels());
+    return block;
+}
+
+std::int64_t TAudioFile2::GetLength() const {
+    return audio_file_detail::Reader(FReader).LengthFrames();
+}
+int TAudioFile2::GetSampleRate() const {
+    return audio_file_detail::Reader(FReader).SampleRate();
+}
+int TAudioFile2::GetChannels() const {
+    return audio_file_detail::Reader(FReader).SourceChannels();
+}
+int TAudioFile2::GetBits() const {
+    return audio_file_detail::Reader(FReader).BitsPerSample();
+}
+int TAudioFile2::GetBitRate() const {
+    return audio_file_detail::Reader(FReader).BitRate();
+}
+int TAudioFile2::GetDecodedSampleRate() const {
+    return audio_file_detail::Reader(FReader).SampleRate();
+}
+int TAudioFile2::GetDecodedChannels() const {
+    return audio_file_detail::Reader(FReader).Channels();
+}
+
+void TAudioFile2::SetInputFormat(int sampleRate, int channels) {
+    FInputRate = sampleRate;
+    FInputChannels = channels;
+}
+
+void TAudioFile2::SetWAV(int sampleRate, int channels, int bits) {
+    FFormat.Code = afWav;
+    FFormat.WavSampleRate = sampleRate;
+    FFormat.WavChannels = channels;
+    FFormat.WavBits = bits;
+}
+
+void TAudioFile2::SetWAVFormatOfFile(const std::string& path) {
+    TAudioDecoder source(path);
+    int bits = source.BitsPerSample();
+    bits = bits <= 8 ? 8 : bits <= 16 ? 16 : bits <= 24 ? 24 : 32;
+    SetWAV(source.SampleRate(), source.Channels(), bits);
+}
+
+void TAudioFile2::SetMP3CBR(int sampleRate, int kbps, int channels) {
+    FFormat.Code = afMp3;
+    FFormat.UseLameSettings = false;
+    FFormat.Mp3SampleRate = sampleRate;
+    FFormat.Mp3BitRate = kbps;
+    FFormat.Mp3Channels = channels;
+}
+
+void TAudioFile2::SetMP3(const TAudioFile2LameEnc& settings) {
+    FFormat.Code = afMp3;
+    FFormat.UseLameSettings = true;
+    FFormat.Mp3SampleRate = 44100;
+    FFormat.Lame = settings.Settings();
+}
+
+void TAudioFile2::SetOGG(int sampleRate, int channels, int kbps, int, int, int quality) {
+    FFormat.Code = afOgg;
+    FFormat.OggSampleRate = sampleRate;
+    FFormat.OggChannels = channels;
+    FFormat.OggBitRate = kbps;
+    FFormat.OggQuality = quality;
+}
+
+void TAudioFile2::SetWMA(int profile) {
+    FFormat.Code = afWma;
+    FFormat.WmaProfile = profile;
+}
+
+bool TAudioFile2::CanWriteMP3(int sampleRate, int kbps, int channels) const {
+    static const int mpeg1[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    static const int mpeg2[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+    if (channels != 1 && channels != 2) return false;
+    switch (sampleRate) {
+    case 32000:
+    case 44100:
+    case 48000:
+        return std::find(std::begin(mpeg1), std::end(mpeg1), kbps) != std::end(mpeg1);
+    case 8000:
+    case 11025:
+    case 12000:
+    case 16000:
+    case 22050:
+    case 24000:
+        return std::find(std::begin(mpeg2), std::end(mpeg2), kbps) != std::end(mpeg2);
+    }
+    return false;
+}
+
+bool TAudioFile2::CanWriteOGG(int sampleRate, int channels, int kbps, int, int) const {
+    if (channels != 1 && channels != 2) return false;
+    if (sampleRate < 1000 || sampleRate > 200000 || kbps <= 0) return false;
+    vorbis_info info;
+    vorbis_info_init(&info);
+    int rc = vorbis_encode_setup_managed(&info, channels, sampleRate, -1, long(kbps) * 1000, -1);
+    vorbis_info_clear(&info);
+    return rc == 0;
+}
+
+void TAudioFile2::Create(const std::string& path, int) {
+    FWriter.reset();
+    FWriter = std::make_unique<TAudioWriter>(path, FFormat, FInputRate, FInputChannels, TAudioTags());
+}
+
+void TAudioFile2::Write(const std::vector<float>& samples) {
+    if (!FWriter) throw EAudioError("No file is open for writing.");
+    if (samples.size() % std::size_t(FInputChannels) != 0)
+        throw EAudioError("The sample array does not hold whole frames.");
+    FWriter->Write(samples.data(), std::int64_t(samples.size()) / FInputChannels);
+}
+
+void TAudioFile2::Close() {
+    FReader.reset();
+    if (FWriter) {
+        std::unique_ptr<TAudioWriter> writer = std::move(FWriter);
+        writer->Close();
+    }
+}

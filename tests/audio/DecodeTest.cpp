@@ -1,0 +1,154 @@
+// Decoding of files made by outside tools: rate, channels, length and content against the source.
+#include "AudioTestFiles.h"
+
+#include "audio/AudioDecoder.h"
+#include "audio/AudioError.h"
+
+#include <fstream>
+
+namespace decode_test {
+
+using namespace audio_test_files;
+
+std::vector<float> DecodeAll(const std::string& path, TAudioDecoder** keep = nullptr) {
+    TAudioDecoder decoder(path);
+    std::vector<float> all, block(4096 * decoder.Channels());
+    while (std::int64_t n = decoder.Read(block.data(), 4096))
+        all.insert(all.end(), block.begin(), block.begin() + n * decoder.Channels());
+    return all;
+}
+
+// The samples sox itself decodes from a file, as float, at a rate and channel count.
+std::vector<float> SoxSamples(const std::string& path, int rate, int channels) {
+    std::string raw = Scratch("sox-reference.f32");
+    if (!RunTool("sox '" + path + "' -r " + std::to_string(rate) + " -c " + std::to_string(channels) +
+                 " -t f32 '" + raw + "'"))
+        return {};
+    std::ifstream in(raw, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+    std::vector<float> samples(bytes.size() / 4);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 4);
+    return samples;
+}
+
+struct TDecodeCase {
+    const char* Name;
+    const char* Tool;
+    const char* Command; // %s: the source, %o: the output
+    const char* Ext;
+    int Rate, Channels;
+    std::int64_t LengthTolerance; // frames
+    double MinCorrelation;
+    int MaxLag;
+};
+
+class DecodeFiles : public ::testing::TestWithParam<TDecodeCase> {};
+
+std::string Fill(std::string command, const std::string& src, const std::string& out) {
+    for (auto [key, value] :
+         {std::pair<std::string, std::string>{"%s", "'" + src + "'"}, {"%o", "'" + out + "'"}})
+        for (std::size_t p; (p = command.find(key)) != std::string::npos;)
+            command.replace(p, 2, value);
+    return command;
+}
+
+TEST_P(DecodeFiles, LengthAndContentMatchTheSource) {
+    const TDecodeCase& c = GetParam();
+    if (!HaveTool("sox") || !HaveTool(c.Tool)) GTEST_SKIP() << "needs sox and " << c.Tool;
+    std::string src = Scratch("decode-source.wav");
+    ASSERT_TRUE(RunTool("sox -n -r 44100 -c 2 -b 16 '" + src + "' synth 1.0 sine 440 sine 660 gain -6"));
+    std::string out = Scratch(std::string("decode-") + c.Name + c.Ext);
+    std::remove(out.c_str());
+    ASSERT_TRUE(RunTool(Fill(c.Command, src, out))) << Fill(c.Command, src, out);
+    std::vector<float> want = SoxSamples(src, c.Rate, c.Channels);
+    ASSERT_FALSE(want.empty());
+
+    TAudioDecoder decoder(out);
+    EXPECT_EQ(decoder.SampleRate(), c.Rate);
+    EXPECT_EQ(decoder.Channels(), c.Channels);
+    std::vector<float> got = DecodeAll(out);
+    std::int64_t frames = std::int64_t(got.size()) / c.Channels;
+    EXPECT_NEAR(double(frames), double(want.size() / c.Channels), double(c.LengthTolerance));
+    for (int ch = 0; ch < c.Channels; ++ch)
+        EXPECT_GE(Correlation(want, got, c.Channels, ch, c.MaxLag), c.MinCorrelation) << "channel " << ch;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, DecodeFiles,
+    ::testing::Values(
+        TDecodeCase{"wav16", "sox", "sox %s %o", ".wav", 44100, 2, 0, 0.999, 0},
+        TDecodeCase{"wav24", "sox", "sox %s -b 24 %o", ".wav", 44100, 2, 0, 0.999, 0},
+        TDecodeCase{"aiff", "sox", "sox %s %o", ".aiff", 44100, 2, 0, 0.999, 0},
+        TDecodeCase{"aifc", "sox", "sox %s %o", ".aifc", 44100, 2, 0, 0.999, 0},
+        TDecodeCase{"raw", "sox", "sox %s -r 8000 -c 1 -b 16 -e signed -t raw %o", ".raw", 8000, 1, 0, 0.99,
+                    0},
+        TDecodeCase{"vox", "sox", "sox %s -r 8000 -c 1 -t vox %o", ".vox", 8000, 1, 0, 0.95, 0},
+        TDecodeCase{"g726", "ffmpeg", "ffmpeg -y -i %s -ar 8000 -ac 1 -c:a g726le -code_size 4 -f g726le %o",
+                    ".g726", 8000, 1, 0, 0.95, 4},
+        TDecodeCase{"mp3", "lame", "lame --quiet -b 128 %s %o", ".mp3", 44100, 2, 1152, 0.99, 8},
+        TDecodeCase{"mp2", "ffmpeg", "ffmpeg -y -i %s -c:a mp2 -b:a 192k %o", ".mp2", 44100, 2, 1152, 0.99,
+                    1200},
+        TDecodeCase{"ogg", "oggenc", "oggenc -Q -q 4 %s -o %o", ".ogg", 44100, 2, 256, 0.99, 256},
+        TDecodeCase{"wma", "ffmpeg", "ffmpeg -y -i %s -c:a wmav2 -b:a 128k %o", ".wma", 44100, 2, 2048, 0.99,
+                    2100}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct TBadFile {
+    const char* Name;
+    std::string Bytes;
+};
+
+class BadFiles : public ::testing::TestWithParam<TBadFile> {};
+
+TEST_P(BadFiles, RaiseAClearError) {
+    std::string path = Scratch(std::string("bad-") + GetParam().Name);
+    std::ofstream(path, std::ios::binary) << GetParam().Bytes;
+    try {
+        DecodeAll(path);
+        FAIL() << "no error for " << GetParam().Name;
+    } catch (const EAudioError& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+}
+
+std::string RandomBytes(std::size_t n) {
+    std::string s(n, '\0');
+    std::uint32_t x = 12345;
+    for (char& c : s) {
+        x = x * 1664525u + 1013904223u;
+        c = char(x >> 24);
+    }
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadFiles,
+                         ::testing::Values(TBadFile{"empty.wav", ""},
+                                           TBadFile{"random.wav", RandomBytes(50000)},
+                                           TBadFile{"random.mp3", RandomBytes(50000)},
+                                           TBadFile{"header-only.wav", "RIFF\x24\0\0\0WAVEfmt "},
+                                           TBadFile{"empty.raw", ""}),
+                         [](const auto& info) {
+                             std::string n = info.param.Name;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });
+
+TEST(Decode, TruncatedAndMislabelledFilesDecodeWhatTheyHold) {
+    if (!HaveTool("sox") || !HaveTool("lame")) GTEST_SKIP() << "needs sox and lame";
+    std::string wav = Scratch("whole.wav");
+    ASSERT_TRUE(RunTool("sox -n -r 8000 -c 1 -b 16 '" + wav + "' synth 1.0 sine 300"));
+    std::ifstream in(wav, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    std::string cut = Scratch("truncated.wav");
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, 44 + 8000); // half the data
+    EXPECT_EQ(DecodeAll(cut).size(), 4000u);
+
+    std::string mp3 = Scratch("really-mp3.wav"); // an MP3 under a WAV name
+    ASSERT_TRUE(RunTool("lame --quiet -b 64 '" + wav + "' '" + mp3 + "'"));
+    TAudioDecoder decoder(mp3);
+    EXPECT_EQ(decoder.SampleRate(), 8000);
+    EXPECT_NEAR(double(DecodeAll(mp3).size()), 8000.0, 1152.0);
+}
+
+} // namespace decode_test
