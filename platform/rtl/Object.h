@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 
 class TWeakLinkBase;
@@ -23,8 +24,16 @@ public:
 
     template <class T> bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
 
-    // Deletes the object; use FreeAndNil when a pointer to it must not dangle.
-    void Free() { delete this; }
+    // Runs BeforeDestruction, then deletes the object; use FreeAndNil when a pointer to it must not
+    // dangle.
+    void Free() {
+        BeforeDestruction();
+        delete this;
+    }
+
+    // Called by Free and FreeAndNil before any destructor runs, while the whole object, derived parts
+    // included, is still there (a component announces its destruction here).
+    virtual void BeforeDestruction() {}
 
 protected:
     // Clears every weak link to this object. The destructor does it; a class whose destruction runs
@@ -36,10 +45,13 @@ private:
     TWeakLinkBase* FWeakLinks = nullptr;
 };
 
-// Deletes the object and sets the pointer to null first, so that code reached from the destructor
-// already sees the pointer cleared. Safe on a null pointer.
+// Deletes the object (through BeforeDestruction for a TObject) and sets the pointer to null first, so
+// that code reached from the destructor already sees the pointer cleared. Safe on a null pointer.
 template <class T> void FreeAndNil(T*& object) {
     T* doomed = object;
     object = nullptr;
+    if constexpr (std::is_base_of_v<TObject, T>) {
+        if (doomed != nullptr) doomed->BeforeDestruction();
+    }
     delete doomed;
 }

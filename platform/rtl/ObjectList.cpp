@@ -5,6 +5,9 @@ TObjectList::~TObjectList() {
 }
 
 void TObjectList::Notify(void* Ptr, TListNotification Action) {
-    if (FOwnsObjects && Action == lnDeleted) delete static_cast<TObject*>(Ptr);
+    if (FOwnsObjects && Action == lnDeleted) {
+        auto* object = static_cast<TObject*>(Ptr);
+        FreeAndNil(object);
+    }
     TList::Notify(Ptr, Action);
 }

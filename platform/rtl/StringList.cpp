@@ -59,7 +59,7 @@ void TStringList::Delete(int Index) {
     Changing();
     TObject* object = FList[static_cast<std::size_t>(Index)].FObject;
     FList.erase(FList.begin() + Index);
-    if (FOwnsObjects) delete object;
+    if (FOwnsObjects) FreeAndNil(object);
     Changed();
 }
 
