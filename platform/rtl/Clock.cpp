@@ -85,8 +85,8 @@ TClock* SetClock(TClock* clock) {
     return clock_detail::Installed().exchange(clock);
 }
 
-DWORD GetTickCount() {
-    return static_cast<DWORD>(CurrentClock().TickCount64());
+std::uint32_t GetTickCount() {
+    return static_cast<std::uint32_t>(CurrentClock().TickCount64());
 }
 
 std::uint64_t GetTickCount64() {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/rtl/DateTime.h"
-#include "platform/rtl/WinTypes.h"
 
 #include <atomic>
 #include <cstdint>
@@ -59,6 +58,6 @@ private:
     TClock* FPrevious;
 };
 
-// Milliseconds from the current clock; GetTickCount wraps every 49.7 days as DWORD does.
-DWORD GetTickCount();
+// Milliseconds from the current clock; GetTickCount wraps every 49.7 days as the desktop's 32-bit count does.
+std::uint32_t GetTickCount();
 std::uint64_t GetTickCount64();

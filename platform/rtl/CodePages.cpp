@@ -14,11 +14,11 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool IsUtf8(UINT codePage) {
+bool IsUtf8(unsigned codePage) {
     return codePage == CP_UTF8 || codePage == CP_ACP;
 }
 
-char32_t SingleByteToCodePoint(unsigned char byte, UINT codePage) {
+char32_t SingleByteToCodePoint(unsigned char byte, unsigned codePage) {
     if (byte < 0x80) return byte;
     if (codePage == CP_USASCII) return kReplacementChar;
     if (codePage == CP_WINDOWS1252 && byte < 0xA0) return kWindows1252High[byte - 0x80];
@@ -26,7 +26,7 @@ char32_t SingleByteToCodePoint(unsigned char byte, UINT codePage) {
 }
 
 // Returns -1 when the code page has no byte for `cp`.
-int CodePointToSingleByte(char32_t cp, UINT codePage) {
+int CodePointToSingleByte(char32_t cp, unsigned codePage) {
     if (cp < 0x80) return static_cast<int>(cp);
     if (codePage == CP_USASCII || cp > 0xFFFF) return -1;
     if (codePage == CP_WINDOWS1252) {
@@ -37,18 +37,18 @@ int CodePointToSingleByte(char32_t cp, UINT codePage) {
     return cp <= 0xFF ? static_cast<int>(cp) : -1;
 }
 
-void RequireSupported(UINT codePage) {
+void RequireSupported(unsigned codePage) {
     if (!IsSupportedCodePage(codePage))
         throw EConvertError("Unsupported code page " + std::to_string(codePage));
 }
 
 } // namespace code_pages_detail
 
-UINT GetACP() {
+unsigned GetACP() {
     return CP_UTF8;
 }
 
-bool IsSupportedCodePage(UINT codePage) {
+bool IsSupportedCodePage(unsigned codePage) {
     return codePage == CP_ACP || codePage == CP_UTF8 || codePage == CP_WINDOWS1252 || codePage == CP_LATIN1 ||
            codePage == CP_USASCII;
 }
@@ -85,7 +85,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-std::string CodePageToUtf8(std::string_view bytes, UINT codePage) {
+std::string CodePageToUtf8(std::string_view bytes, unsigned codePage) {
     using namespace code_pages_detail;
     RequireSupported(codePage);
     std::string out;
@@ -101,7 +101,7 @@ std::string CodePageToUtf8(std::string_view bytes, UINT codePage) {
     return out;
 }
 
-std::string Utf8ToCodePage(std::string_view text, UINT codePage, char replacement) {
+std::string Utf8ToCodePage(std::string_view text, unsigned codePage, char replacement) {
     using namespace code_pages_detail;
     RequireSupported(codePage);
     if (IsUtf8(codePage)) return CodePageToUtf8(text, CP_UTF8);

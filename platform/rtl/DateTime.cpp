@@ -70,7 +70,7 @@ int DaysInAMonth(int year, int month) {
 }
 
 int DaysInMonth(TDateTime value) {
-    WORD year, month, day;
+    std::uint16_t year, month, day;
     DecodeDate(value, year, month, day);
     return DaysInAMonth(year, month);
 }
@@ -111,7 +111,7 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int
     return date < 0 ? date - time : date + time;
 }
 
-void DecodeDate(TDateTime value, WORD& year, WORD& month, WORD& day) {
+void DecodeDate(TDateTime value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day) {
     const date_time_detail::TStamp stamp = date_time_detail::Split(value);
     if (!stamp.Valid) {
         year = month = day = 0;
@@ -119,22 +119,24 @@ void DecodeDate(TDateTime value, WORD& year, WORD& month, WORD& day) {
     }
     int y, m, d;
     date_time_detail::CivilFromDays(stamp.Day - date_time_detail::kUnixEpochDay, y, m, d);
-    year = static_cast<WORD>(y);
-    month = static_cast<WORD>(m);
-    day = static_cast<WORD>(d);
+    year = static_cast<std::uint16_t>(y);
+    month = static_cast<std::uint16_t>(m);
+    day = static_cast<std::uint16_t>(d);
 }
 
-void DecodeTime(TDateTime value, WORD& hour, WORD& minute, WORD& second, WORD& millisecond) {
+void DecodeTime(TDateTime value, std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
+                std::uint16_t& millisecond) {
     const date_time_detail::TStamp stamp = date_time_detail::Split(value);
     const int ms = stamp.Valid ? stamp.Millisecond : 0;
-    hour = static_cast<WORD>(ms / 3600000);
-    minute = static_cast<WORD>(ms / 60000 % 60);
-    second = static_cast<WORD>(ms / 1000 % 60);
-    millisecond = static_cast<WORD>(ms % 1000);
+    hour = static_cast<std::uint16_t>(ms / 3600000);
+    minute = static_cast<std::uint16_t>(ms / 60000 % 60);
+    second = static_cast<std::uint16_t>(ms / 1000 % 60);
+    millisecond = static_cast<std::uint16_t>(ms % 1000);
 }
 
-void DecodeDateTime(TDateTime value, WORD& year, WORD& month, WORD& day, WORD& hour, WORD& minute,
-                    WORD& second, WORD& millisecond) {
+void DecodeDateTime(TDateTime value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day,
+                    std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
+                    std::uint16_t& millisecond) {
     DecodeDate(value, year, month, day);
     DecodeTime(value, hour, minute, second, millisecond);
 }

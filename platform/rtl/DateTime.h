@@ -3,7 +3,7 @@
 // still counts forwards through the day: -1.25 is 1899-12-29 06:00, not 1899-12-28 18:00.
 #pragma once
 
-#include "platform/rtl/WinTypes.h"
+#include <cstdint>
 
 using TDateTime = double;
 
@@ -30,10 +30,12 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int
 
 // Decoding rounds to the nearest millisecond; a time that rounds up to midnight belongs to the next day,
 // so the date and time parts of one value always agree.
-void DecodeDate(TDateTime value, WORD& year, WORD& month, WORD& day);
-void DecodeTime(TDateTime value, WORD& hour, WORD& minute, WORD& second, WORD& millisecond);
-void DecodeDateTime(TDateTime value, WORD& year, WORD& month, WORD& day, WORD& hour, WORD& minute,
-                    WORD& second, WORD& millisecond);
+void DecodeDate(TDateTime value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day);
+void DecodeTime(TDateTime value, std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
+                std::uint16_t& millisecond);
+void DecodeDateTime(TDateTime value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day,
+                    std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
+                    std::uint16_t& millisecond);
 
 // 1 = Sunday … 7 = Saturday.
 int DayOfWeek(TDateTime value);

@@ -47,7 +47,7 @@ private:
 
     TDateTime FValue;
     const TFormatSettings& FSettings;
-    WORD FYear, FMonth, FDay, FHour, FMinute, FSecond, FMillisecond;
+    std::uint16_t FYear, FMonth, FDay, FHour, FMinute, FSecond, FMillisecond;
     bool FAfterHour = false;
     bool FTwelveHour = false;
     std::string FOut;

@@ -51,6 +51,12 @@ std::string ResolveLinkTarget(const std::string& path) {
     return resolved;
 }
 
+// The replacement keeps the old file's owner where the process may set it (only a privileged one can
+// give a file away); otherwise it simply stays ours.
+void KeepOwner(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) return;
+}
+
 mode_t NewFileMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -134,11 +140,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const bool targetExists = ::stat(target.c_str(), &existing) == 0;
     if (targetExists && !S_ISREG(existing.st_mode)) return false; // never replace a folder or a device
 
-    std::string temp = target + ".tmp-XXXXXX";
+    // A hidden name beside the target, short enough to stay within the file-name limit.
+    const std::size_t slash = target.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string temp = target.substr(0, nameStart) + "." + target.substr(nameStart, 200) + ".tmp-XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return false;
 
     const mode_t mode = targetExists ? (existing.st_mode & 07777) : NewFileMode();
+    if (targetExists) KeepOwner(fd, existing);
     bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;

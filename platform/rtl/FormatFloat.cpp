@@ -228,13 +228,19 @@ std::string FormatFloat(std::string_view format, double value, const TFormatSett
     using namespace format_float_detail;
     if (format.empty() || !std::isfinite(value)) return FloatToStr(value, settings);
     const std::vector<std::string_view> sections = SplitSections(format);
+    // The section follows the value as the first picture shows it: what rounds to zero is zero.
+    const TPicture first = Analyse(sections[0]);
+    const bool roundsToZero =
+        value == 0 || (!first.Scientific && FloatToFixedDigits(value, first.FractionPlaces).Digits.empty());
     std::string_view section = sections[0];
     bool showMinus = value < 0;
-    if (value < 0 && sections.size() > 1 && !sections[1].empty()) {
+    if (roundsToZero) {
+        if (sections.size() > 2 && !sections[2].empty()) section = sections[2];
+        showMinus = false;
+    } else if (value < 0 && sections.size() > 1 && !sections[1].empty()) {
         section = sections[1];
         showMinus = false; // the negative picture supplies its own sign, if any
     }
-    if (value == 0 && sections.size() > 2 && !sections[2].empty()) section = sections[2];
     const TPicture picture = Analyse(section);
     return TPictureWriter(picture, settings).Write(std::fabs(value), showMinus);
 }

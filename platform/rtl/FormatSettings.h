@@ -32,5 +32,7 @@ struct TFormatSettings {
     int TwoDigitYearCenturyWindow = 50;
 };
 
-// The settings every routine uses unless it is given its own. Change only from the GUI thread.
+// The settings every routine uses unless it is given its own. Change only from the GUI thread. It is an
+// ordinary global: format nothing from static initialisers (module start-up runs from main, see
+// ModuleInit.h).
 extern TFormatSettings FormatSettings;

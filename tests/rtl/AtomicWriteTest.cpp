@@ -90,6 +90,14 @@ TEST(AtomicWrite, KeepsPermissionsAndFollowsLinks) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+TEST(AtomicWrite, LongestNamesStillWork) {
+    TempFolder dir;
+    const std::string path = dir / std::string(255, 'n'); // the longest name a folder entry may have
+    ASSERT_TRUE(WriteFileAtomically(path, "long"));
+    EXPECT_EQ(ReadFileBytes(path), "long");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
 TEST(ReadFileBytes, MissingFileOrFolderGivesNothing) {
     TempFolder dir;
     EXPECT_FALSE(ReadFileBytes(dir / "absent").has_value());

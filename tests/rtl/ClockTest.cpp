@@ -13,7 +13,7 @@ TEST(Clock, FakeClockMovesOnlyWhenAdvanced) {
 
     fake.Advance(1500);
     EXPECT_EQ(GetTickCount(), 2500u);
-    WORD h, m, s, ms;
+    std::uint16_t h, m, s, ms;
     DecodeTime(Now(), h, m, s, ms);
     EXPECT_EQ(h * 3600000 + m * 60000 + s * 1000 + ms, ((7 * 60 + 8) * 60 + 10) * 1000 + 500);
     EXPECT_DOUBLE_EQ(Date(), EncodeDate(2020, 5, 6));
@@ -29,8 +29,8 @@ TEST(Clock, TickCountWrapsLikeADword) {
     fake.Advance(0x200);
     EXPECT_EQ(GetTickCount(), 0x100u);
     EXPECT_EQ(GetTickCount64(), 0x100000100ull);
-    // Elapsed time computed in DWORD arithmetic stays right across the wrap.
-    EXPECT_EQ(static_cast<DWORD>(GetTickCount() - 0xFFFFFF00u), 0x200u);
+    // Elapsed time computed in std::uint32_t arithmetic stays right across the wrap.
+    EXPECT_EQ(static_cast<std::uint32_t>(GetTickCount() - 0xFFFFFF00u), 0x200u);
 }
 
 TEST(Clock, FakeClockCanStartBeforeTheEpochDay) {

@@ -23,7 +23,7 @@ TEST(CodePages, MalformedInputBecomesReplacementCharacters) {
 
 TEST(CodePages, SingleByteTable) {
     struct Case {
-        UINT codePage;
+        unsigned codePage;
         std::string bytes;
         std::string utf8;
     };

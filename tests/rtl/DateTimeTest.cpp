@@ -11,7 +11,7 @@ struct Civil {
 };
 
 Civil Decoded(TDateTime value) {
-    WORD y, mo, d, h, mi, s, ms;
+    std::uint16_t y, mo, d, h, mi, s, ms;
     DecodeDateTime(value, y, mo, d, h, mi, s, ms);
     return {y, mo, d, h, mi, s, ms};
 }

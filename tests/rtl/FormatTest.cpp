@@ -143,6 +143,8 @@ TEST(FormatFloat, Table) {
         {"\"x\"0", 5.0, "x5"},
         {"0.0;(0.0)", -2.25, "(2.3)"},
         {"0.0;(0.0);'zero'", 0.0, "zero"},
+        {"0.0;(0.0);'zero'", -0.01, "zero"}, // what shows as zero takes the zero picture
+        {"#,##0;(#,##0)", -0.4, "0"},
         {"", 1.5, "1.5"},
     };
     for (const Case& c : cases) {
