@@ -4,6 +4,7 @@
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/StrUtils.h"
 #include "source/IniFileAccess.h"
+#include "source/ShortCutText.h"
 
 #include <filesystem>
 #include <system_error>
@@ -71,11 +72,12 @@ std::optional<TFavorite> ReadFavorite(const std::string& path, int index) {
     return favorites_detail::ReadSection(*ini, sections[static_cast<std::size_t>(index)]);
 }
 
-std::optional<TFavorite> FindFavoriteByShortcut(const std::string& path, std::string_view shortcut) {
-    // A command without a key has the empty text; it must not run the first favourite without one.
-    if (shortcut.empty()) return std::nullopt;
+std::optional<TFavorite> FindFavoriteByShortcut(const std::string& path, TShortCut shortcut) {
+    // No key finds nothing: it must not run the first favourite that has none.
+    if (shortcut == scNone) return std::nullopt;
+    // Compared as keys, so that a hand-edited "ctrl+h" still runs from the key its action was given.
     for (TFavorite& favorite : ReadFavorites(path))
-        if (favorite.Shortcut == shortcut) return std::move(favorite);
+        if (TextToShortCut(favorite.Shortcut) == shortcut) return std::move(favorite);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Exception.h"
+#include "source/ShortCutText.h"
 
 #include <optional>
 #include <string>
@@ -38,8 +39,8 @@ void WriteDefaultFavorites(const std::string& path);
 std::vector<TFavorite> ReadFavorites(const std::string& path);
 // The favourite of the index-th section, if there is one.
 std::optional<TFavorite> ReadFavorite(const std::string& path, int index);
-// The first favourite, in file order, whose shortcut text equals `shortcut` exactly; none for "".
-std::optional<TFavorite> FindFavoriteByShortcut(const std::string& path, std::string_view shortcut);
+// The first favourite, in file order, whose shortcut text names the key `shortcut`; none for no key.
+std::optional<TFavorite> FindFavoriteByShortcut(const std::string& path, TShortCut shortcut);
 
 // Replaces the file with the given favourites, in order ("ShortCut", "Effect", "Flag", "ShowDialog").
 // Refuses (EFavoriteError, file untouched) a favourite whose name or values the file cannot hold;

@@ -66,9 +66,16 @@ TEST(FavoritesTest, ByIndexAndByShortcut) {
     EXPECT_EQ(ReadFavorite(path, 1)->Name, "Two");
     EXPECT_FALSE(ReadFavorite(path, 3));
     EXPECT_FALSE(ReadFavorite(path, -1));
-    EXPECT_EQ(FindFavoriteByShortcut(path, "Ctrl+H")->Name, "One"); // the first in file order
-    EXPECT_FALSE(FindFavoriteByShortcut(path, "ctrl+h"));           // exact comparison
-    EXPECT_FALSE(FindFavoriteByShortcut(path, ""));                 // no key finds nothing
+    EXPECT_EQ(FindFavoriteByShortcut(path, scCtrl | 'H')->Name, "One"); // the first in file order
+    EXPECT_FALSE(FindFavoriteByShortcut(path, scShift | scCtrl | 'H'));
+    EXPECT_FALSE(FindFavoriteByShortcut(path, scNone)); // no key finds nothing, not "Two"
+}
+
+TEST(FavoritesTest, HandEditedShortcutTextStillFindsItsFavourite) {
+    TTestFolder folder("favorites-case");
+    const std::string path =
+        folder.Write(FavoritesFileName, "[Quiet]\r\nShortCut=ctrl+q\r\nEffect=10\r\nFlag=Amplify\r\n");
+    EXPECT_EQ(FindFavoriteByShortcut(path, scCtrl | 'Q')->Name, "Quiet");
 }
 
 TEST(FavoritesTest, MissingFileHasNoFavourites) {
