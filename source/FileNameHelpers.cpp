@@ -1,5 +1,7 @@
 #include "source/FileNameHelpers.h"
 
+#include "platform/rtl/StrUtils.h"
+
 #include <array>
 #include <string_view>
 #include <sys/stat.h>
@@ -11,17 +13,6 @@ constexpr std::array<std::string_view, 16> SupportedExtensions{
     ".raw", ".g721", ".g723", ".g726", ".aif", ".aiff", ".aifc", ".mpc"};
 
 constexpr std::string_view ForbiddenChars = "\\/:*?\"<>|";
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 // Position of the dot that starts the extension, or npos.
 std::size_t ExtensionStart(const std::string& path) {
@@ -47,7 +38,7 @@ std::string AddTrailingBackslash(const std::string& path) {
 
 bool IsSupportedAudioExt(std::string_view extension) {
     for (std::string_view supported : file_name_detail::SupportedExtensions)
-        if (file_name_detail::SameTextAscii(extension, supported)) return true;
+        if (SameText(extension, supported)) return true;
     return false;
 }
 

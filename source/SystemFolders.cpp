@@ -43,11 +43,11 @@ std::string CommandOutputLine(const char* command) {
     return line;
 }
 
+// The per-user data folder is "OLVA" inside the configuration root.
 std::string ConfigRoot() {
-    std::string configured = Environment("XDG_CONFIG_HOME");
-    // Relative values are to be ignored, as the base-directory rules say.
-    if (!configured.empty() && configured.front() == '/') return WithoutTrailingSeparators(configured);
-    return WithoutTrailingSeparators(HomeFolder()) + "/.config";
+    const std::string dataFolder = GetUserDataFolder();
+    const std::size_t slash = dataFolder.find_last_of('/');
+    return slash == 0 || slash == std::string::npos ? std::string("/") : dataFolder.substr(0, slash);
 }
 
 std::string MusicFolder() {
