@@ -17,7 +17,7 @@ constexpr int OggPresetCount = 7;
 constexpr int WmaPresetCount = 7;
 constexpr int EffectIdentifierCount = 21;
 
-// Window sizes must be positive to give a usable window.
+// Sizes (of windows, bars, sample rates) must be positive to be usable.
 TSettingKey Size(const char* key, TSettingKey::TField field) {
     return {key, field, 1, std::numeric_limits<int>::max()};
 }
@@ -33,7 +33,7 @@ const std::vector<TSettingKey>& SettingKeys() {
     static const std::vector<TSettingKey> keys{
         {"LastOpenDir", &V::LastOpenDir},
         {"ShowStartDialog", &V::ShowStartDialog},
-        {"CommandBarWidth", &V::CommandBarWidth},
+        Size("CommandBarWidth", &V::CommandBarWidth),
         {"EffectPanelOnFront", &V::EffectPanelOnFront},
         {"AccuEnabled", &V::AccuEnabled},
         {"AccuAttackTime", &V::AccuAttackTime},
@@ -41,8 +41,8 @@ const std::vector<TSettingKey>& SettingKeys() {
         {"AccuAttackLevel", &V::AccuAttackLevel},
         {"AccuReleaseLevel", &V::AccuReleaseLevel},
         {"OP_PromptNewFile", &V::OP_PromptNewFile},
-        {"OP_DefSample", &V::OP_DefSample},
-        {"OP_DefChannel", &V::OP_DefChannel},
+        Size("OP_DefSample", &V::OP_DefSample),
+        {"OP_DefChannel", &V::OP_DefChannel, 1, 2},
         {"OP_UseDefFolder", &V::OP_UseDefFolder},
         {"OP_WorkingFolder", &V::OP_WorkingFolder},
         {"OP_PlayAfterOpened", &V::OP_PlayAfterOpened},

@@ -237,6 +237,8 @@ TEST(SettingsFileTest, BadNumbersMissingKeysAndUnusableValues) {
                                                             "RegionFormWidth=0\r\n"
                                                             "BookmarkFormHeight=-20\r\n"
                                                             "OutputOGGQualityValue=0\r\n"
+                                                            "OP_DefChannel=3\r\n"
+                                                            "OP_DefSample=-44100\r\n"
                                                             "PreviewOperationTypes=12\r\n"
                                                             "LastOpenDir=/music/old\r\n");
     TGlobalVars vars = InitialVars();
@@ -255,6 +257,8 @@ TEST(SettingsFileTest, BadNumbersMissingKeysAndUnusableValues) {
     EXPECT_EQ(vars.RegionFormWidth, 550);
     EXPECT_EQ(vars.BookmarkFormHeight, 200);
     EXPECT_EQ(vars.OutputOGGQualityValue, 60);
+    EXPECT_EQ(vars.OP_DefChannel, 2);
+    EXPECT_EQ(vars.OP_DefSample, 44100);
     EXPECT_EQ(vars.PreviewOperationTypes, 12);
     EXPECT_EQ(vars.LastOpenDir, "/music/old");
     EXPECT_EQ(vars.DefEchoDelayTime, 200); // missing keys keep the initial values
