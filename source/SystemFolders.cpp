@@ -66,7 +66,7 @@ std::string ShellFolderPath(const std::string& entryName) {
 }
 
 std::string DataFolderPath() {
-    return ShellFolderPath("AppData") + "/OLVA/";
+    return GetUserDataFolder() + "/";
 }
 
 std::string SystemFolderPath() {
