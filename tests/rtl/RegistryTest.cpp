@@ -72,6 +72,7 @@ TEST_F(RegistryTest, ValuesSurviveReopeningTheStore) {
         reg.WriteBinaryData("Bytes", bytes.data(), static_cast<int>(bytes.size()));
         reg.WriteBinaryData("NoBytes", nullptr, 0);
         ASSERT_TRUE(reg.CreateKey("Empty Key"));
+        ASSERT_TRUE(reg.CreateKey("Quote\"Percent%Key"));
         reg.SetRootKey(HKEY_LOCAL_MACHINE);
         ASSERT_TRUE(reg.OpenKey("Software\\OLVA", true));
         reg.WriteString("Machine", "wide");
@@ -93,6 +94,7 @@ TEST_F(RegistryTest, ValuesSurviveReopeningTheStore) {
     EXPECT_TRUE(reg.ValueExists("NoBytes"));
     EXPECT_EQ(reg.ReadBinaryData("NoBytes", back.data(), 16), 0);
     EXPECT_TRUE(reg.KeyExists("Empty Key"));
+    EXPECT_TRUE(reg.KeyExists("quote\"percent%key"));
 
     struct TypeCase {
         const char* Name;
@@ -142,6 +144,9 @@ TEST_F(RegistryTest, KeyPathsAreRelativeAbsoluteAndCaseInsensitive) {
     EXPECT_EQ(MessageOf([&] { reg.CreateKey("x\\\\y"); }), "Failed to create key x\\\\y");
     reg.CloseKey();
     EXPECT_EQ(reg.CurrentPath(), "");
+    reg.SetRootKey(reinterpret_cast<HKEY>(std::intptr_t(1)));
+    EXPECT_FALSE(reg.OpenKey("Software", true)) << "no such root key";
+    EXPECT_FALSE(reg.KeyExists("\\"));
 }
 
 TEST_F(RegistryTest, DeleteKeyRemovesTheWholeSubtree) {
@@ -155,6 +160,11 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheWholeSubtree) {
         EXPECT_TRUE(reg.DeleteKey("layout\\BAR0"));
         EXPECT_FALSE(reg.DeleteKey("Layout\\Bar0")) << "already gone";
         EXPECT_FALSE(reg.DeleteKey("\\")) << "a root key cannot be removed";
+        ASSERT_TRUE(reg.OpenKey("Doomed", true));
+        EXPECT_TRUE(reg.DeleteKey("\\Software\\OLVA\\Doomed"));
+        EXPECT_THROW(reg.WriteString("Orphan", "x"), ERegistryException) << "the open key is gone";
+        EXPECT_FALSE(reg.KeyExists("\\Software\\OLVA\\Doomed"))
+            << "and a failed write does not bring it back";
     }
     SetRegistryStoreFileName(CopyOfStoreFile());
     TRegistry reg;
@@ -271,19 +281,30 @@ TEST_F(RegistryTest, TwoOpenRegistriesShareOneStore) {
 }
 
 TEST_F(RegistryTest, ADamagedStoreIsKeptAsideAndStartsEmpty) {
-    const std::string damaged = "not a registry\n\x01\x02";
+    const std::string damagedFiles[] = {
+        "not a registry\n\x01\x02",
+        "OLVA registry 1\nS \"value before any key\" \"x\"\n",
+        "OLVA registry 1\nK \"HKEY_NOWHERE\\Software\"\n",
+        "OLVA registry 1\nK \"HKEY_CURRENT_USER\\\\Software\"\n",
+        "OLVA registry 1\nK \"HKEY_CURRENT_USER\\Software\"\nD \"Number\" 12x\n",
+        "OLVA registry 1\nK \"HKEY_CURRENT_USER\\Software\"\nS \"Unclosed\n",
+        "OLVA registry 1\nK \"HKEY_CURRENT_USER\\Software\"\nS \"Bad escape\" \"%G0\"\n",
+    };
     ASSERT_TRUE(std::filesystem::create_directories(std::filesystem::path(StorePath()).parent_path()));
-    ASSERT_TRUE(WriteFileAtomically(StorePath(), damaged));
-    {
+    for (const std::string& damaged : damagedFiles) {
+        ASSERT_TRUE(WriteFileAtomically(StorePath(), damaged));
+        {
+            TRegistry reg;
+            EXPECT_FALSE(reg.KeyExists("\\Software")) << damaged;
+            ASSERT_TRUE(reg.OpenKey("\\Software\\OLVA", true));
+            reg.WriteInteger("Fresh", 1);
+        }
+        EXPECT_EQ(ReadFileBytes(StorePath() + ".bad"), damaged);
         TRegistry reg;
-        EXPECT_FALSE(reg.KeyExists("\\Software"));
-        ASSERT_TRUE(reg.OpenKey("\\Software\\OLVA", true));
-        reg.WriteInteger("Fresh", 1);
+        ASSERT_TRUE(reg.OpenKey("\\Software\\OLVA", false)) << damaged;
+        EXPECT_EQ(reg.ReadInteger("Fresh"), 1);
+        EXPECT_EQ(reg.GetDataSize("Number"), -1);
     }
-    EXPECT_EQ(ReadFileBytes(StorePath() + ".bad"), damaged);
-    TRegistry reg;
-    ASSERT_TRUE(reg.OpenKey("\\Software\\OLVA", false));
-    EXPECT_EQ(reg.ReadInteger("Fresh"), 1);
 }
 
 TEST_F(RegistryTest, AStoreThatCannotBeWrittenRaisesOnClose) {
