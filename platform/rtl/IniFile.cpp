@@ -2,14 +2,13 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
-#include "platform/rtl/IniFileLists.h"
+#include "platform/rtl/IniFileText.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Stream.h"
 #include "platform/rtl/Strings.h"
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace inifile {
@@ -23,43 +22,6 @@ const TFormatSettings& InvariantNumbers() {
         return invariant;
     }();
     return settings;
-}
-
-std::string BytesToHex(std::string_view bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (unsigned char byte : bytes) {
-        text += digits[byte >> 4];
-        text += digits[byte & 0x0F];
-    }
-    return text;
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// Nothing for text that is not whole pairs of hexadecimal digits.
-std::optional<std::string> HexToBytes(std::string_view text) {
-    if (text.size() % 2 != 0) return std::nullopt;
-    std::string bytes;
-    bytes.reserve(text.size() / 2);
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        int high = HexDigitValue(text[i]);
-        int low = HexDigitValue(text[i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        bytes += static_cast<char>(high * 16 + low);
-    }
-    return bytes;
-}
-
-std::string ReasonOfLastError() {
-    if (errno == 0) return "";
-    return std::string(": ") + std::strerror(errno);
 }
 
 } // namespace inifile
@@ -112,12 +74,12 @@ std::string TCustomIniFile::TakeRemainingBytes(TStream& Stream) {
 }
 
 int TCustomIniFile::ReadBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
-    std::optional<std::string> bytes = inifile::HexToBytes(ReadString(Section, Name, ""));
+    std::optional<std::string> bytes = ini_text::HexToBytes(ReadString(Section, Name, ""));
     return bytes ? PutBytes(Value, *bytes) : 0;
 }
 
 void TCustomIniFile::WriteBinaryStream(const std::string& Section, const std::string& Name, TStream& Value) {
-    WriteString(Section, Name, inifile::BytesToHex(TakeRemainingBytes(Value)));
+    WriteString(Section, Name, ini_text::BytesToHex(TakeRemainingBytes(Value)));
 }
 
 // ---- TIniFileBase: the profile rules over a document ----
@@ -137,18 +99,18 @@ void TIniFileBase::WriteString(const std::string& Section, const std::string& Id
 }
 
 void TIniFileBase::ReadSection(const std::string& Section, TStrings& Strings) {
-    ReplaceListContent(Strings, DocumentForReading().KeyNames(Section));
+    ini_text::ReplaceListContent(Strings, DocumentForReading().KeyNames(Section));
 }
 
 void TIniFileBase::ReadSections(TStrings& Strings) {
-    ReplaceListContent(Strings, DocumentForReading().SectionNames());
+    ini_text::ReplaceListContent(Strings, DocumentForReading().SectionNames());
 }
 
 void TIniFileBase::ReadSectionValues(const std::string& Section, TStrings& Strings) {
     std::vector<std::string> lines;
     for (const auto& [name, value] : DocumentForReading().KeyValues(Section))
         lines.push_back(name + "=" + value);
-    ReplaceListContent(Strings, lines);
+    ini_text::ReplaceListContent(Strings, lines);
 }
 
 bool TIniFileBase::SectionExists(const std::string& Section) {
@@ -178,13 +140,13 @@ IniFileDocument TIniFileBase::LoadDocument() const {
     if (::stat(FileName().c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) return document;
     errno = 0;
     ReadFileBytes(FileName()); // once more, for the reason
-    throw EIniFileException("Unable to read " + FileName() + inifile::ReasonOfLastError());
+    throw EIniFileException("Unable to read " + FileName() + ini_text::LastErrorReason());
 }
 
 void TIniFileBase::SaveDocument(const IniFileDocument& document) const {
     errno = 0;
     if (!WriteFileAtomically(FileName(), document.Text()))
-        throw EIniFileException("Unable to write to " + FileName() + inifile::ReasonOfLastError());
+        throw EIniFileException("Unable to write to " + FileName() + ini_text::LastErrorReason());
 }
 
 // ---- TMemIniFile ----
@@ -198,7 +160,7 @@ void TMemIniFile::UpdateFile() {
 }
 
 void TMemIniFile::GetStrings(TStrings& List) const {
-    ReplaceListContent(List, FDocument.Lines());
+    ini_text::ReplaceListContent(List, FDocument.Lines());
 }
 
 void TMemIniFile::SetStrings(const TStrings& List) {

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileNames.h"
-#include "platform/rtl/IniFileLists.h"
+#include "platform/rtl/IniFileText.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/RegistryStore.h"
 #include "platform/rtl/Strings.h"
@@ -150,11 +150,13 @@ bool TRegistry::DeleteValue(const std::string& Name) {
 }
 
 void TRegistry::GetKeyNames(TStrings& Strings) {
-    ReplaceListContent(Strings, FCurrentKey ? FStore->KeyNames(*FCurrentKey) : std::vector<std::string>());
+    ini_text::ReplaceListContent(Strings,
+                                 FCurrentKey ? FStore->KeyNames(*FCurrentKey) : std::vector<std::string>());
 }
 
 void TRegistry::GetValueNames(TStrings& Strings) {
-    ReplaceListContent(Strings, FCurrentKey ? FStore->ValueNames(*FCurrentKey) : std::vector<std::string>());
+    ini_text::ReplaceListContent(Strings,
+                                 FCurrentKey ? FStore->ValueNames(*FCurrentKey) : std::vector<std::string>());
 }
 
 TRegDataType TRegistry::GetDataType(const std::string& ValueName) {

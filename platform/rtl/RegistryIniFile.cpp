@@ -1,7 +1,7 @@
 #include "platform/rtl/RegistryIniFile.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "platform/rtl/IniFileLists.h"
+#include "platform/rtl/IniFileText.h"
 #include "platform/rtl/Registry.h"
 #include "platform/rtl/RegistryStore.h"
 #include "platform/rtl/StrConvert.h"
@@ -96,11 +96,11 @@ void TRegistryIniFile::WriteBinaryStream(const std::string& Section, const std::
 
 void TRegistryIniFile::ReadSection(const std::string& Section, TStrings& Strings) {
     std::optional<Path> path = SectionPath(Section);
-    ReplaceListContent(Strings, path ? FStore->ValueNames(*path) : std::vector<std::string>());
+    ini_text::ReplaceListContent(Strings, path ? FStore->ValueNames(*path) : std::vector<std::string>());
 }
 
 void TRegistryIniFile::ReadSections(TStrings& Strings) {
-    ReplaceListContent(Strings, FStore->KeyNames(FKey));
+    ini_text::ReplaceListContent(Strings, FStore->KeyNames(FKey));
 }
 
 void TRegistryIniFile::ReadSectionValues(const std::string& Section, TStrings& Strings) {
@@ -109,7 +109,7 @@ void TRegistryIniFile::ReadSectionValues(const std::string& Section, TStrings& S
     if (path)
         for (const std::string& name : FStore->ValueNames(*path))
             lines.push_back(name + "=" + ReadString(Section, name, ""));
-    ReplaceListContent(Strings, lines);
+    ini_text::ReplaceListContent(Strings, lines);
 }
 
 bool TRegistryIniFile::SectionExists(const std::string& Section) {

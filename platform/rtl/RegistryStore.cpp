@@ -3,12 +3,12 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileNames.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/IniFileText.h"
 #include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 
 namespace registry_store {
 
@@ -35,21 +35,6 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendHex(std::string& out, std::string_view bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 0x0F];
-    }
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // Reads one line's items from left to right; every read fails on text that is not exactly as written.
 class LineReader {
 public:
@@ -66,10 +51,9 @@ public:
         while (!FRest.empty() && FRest.front() != '"') {
             char c = FRest.front();
             if (c == '%') {
-                if (FRest.size() < 3) return false;
-                int high = HexValue(FRest[1]), low = HexValue(FRest[2]);
-                if (high < 0 || low < 0) return false;
-                text += static_cast<char>(high * 16 + low);
+                std::optional<std::string> byte = ini_text::HexToBytes(FRest.substr(1, 2));
+                if (!byte || byte->size() != 1) return false;
+                text += *byte;
                 FRest.remove_prefix(3);
             } else {
                 text += c;
@@ -84,12 +68,12 @@ public:
         FRest.remove_prefix(static_cast<std::size_t>(end - FRest.data()));
         return true;
     }
+    // The rest of the line as hexadecimal bytes.
     bool Hex(std::string& bytes) {
-        bytes.clear();
-        while (FRest.size() >= 2 && HexValue(FRest[0]) >= 0 && HexValue(FRest[1]) >= 0) {
-            bytes += static_cast<char>(HexValue(FRest[0]) * 16 + HexValue(FRest[1]));
-            FRest.remove_prefix(2);
-        }
+        std::optional<std::string> decoded = ini_text::HexToBytes(FRest);
+        if (!decoded) return false;
+        bytes = std::move(*decoded);
+        FRest = {};
         return true;
     }
     bool AtEnd() const { return FRest.empty(); }
@@ -322,7 +306,7 @@ bool RegistryStore::Parse(std::string_view text) {
             break;
         case 'B':
             value.Kind = RegistryValueKind::Binary;
-            reader.Hex(value.Bytes);
+            if (!reader.Hex(value.Bytes)) return false;
             break;
         default:
             return false;
@@ -359,7 +343,7 @@ void RegistryStore::SerializeKey(const Key& key, const std::string& path, std::s
             out += "B ";
             registry_store::AppendQuoted(out, name);
             out += ' ';
-            registry_store::AppendHex(out, value.Bytes);
+            out += ini_text::BytesToHex(value.Bytes);
             break;
         }
         out += '\n';
@@ -380,8 +364,7 @@ void RegistryStore::Save() {
     std::lock_guard guard(FLock);
     if (!FModified) return;
     auto fail = [&](const std::string& what) {
-        std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
-        throw ERegistryException("Unable to save the registry store " + what + reason);
+        throw ERegistryException("Unable to save the registry store " + what + ini_text::LastErrorReason());
     };
     errno = 0;
     const std::string folder = ExtractFileDir(FFileName);
