@@ -1,6 +1,7 @@
 #include "audio/AudioDecoder.h"
 
 #include "audio/AudioError.h"
+#include "audio/FfmpegLog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -152,9 +153,7 @@ struct TAudioDecoder::TImpl {
     }
 
     void Open(const std::string& path) {
-        // The libraries' own console messages mean nothing to a user; failures arrive as exceptions.
-        static std::once_flag quiet;
-        std::call_once(quiet, [] { av_log_set_level(AV_LOG_FATAL); });
+        ffmpeg_log::Quiet();
         Path = path;
         Packet = av_packet_alloc();
         Frame = av_frame_alloc();

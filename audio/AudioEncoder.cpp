@@ -17,8 +17,8 @@ TPreset Get(int preset) {
 namespace wma_profiles {
 TProfile Get(int profile) {
     switch (profile) {
-    case 36:
-        return {8000, 8000, 1};
+    case 36: // FFmpeg's encoder goes no lower than 24 kbps: the phone profile keeps its rate and mono
+        return {8000, 24000, 1};
     case 23:
         return {22050, 32000, 2};
     case 16:

@@ -2,6 +2,7 @@
 
 #include "audio/AudioDecoder.h"
 #include "audio/AudioError.h"
+#include "audio/FfmpegLog.h"
 #include "audio/SafeFileTarget.h"
 
 extern "C" {
@@ -77,6 +78,7 @@ void WriteAudioTags(const std::string& path, const TAudioTags& tags) {
     auto fail = [&](const std::string& why) {
         throw EAudioError("Cannot write the tags of \"" + path + "\": " + why);
     };
+    ffmpeg_log::Quiet();
     TInput in;
     if (avformat_open_input(&in.Context, path.c_str(), nullptr, nullptr) < 0 ||
         avformat_find_stream_info(in.Context, nullptr) < 0)

@@ -2,6 +2,7 @@
 // bit rate; tags as ASF metadata.
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
+#include "audio/FfmpegLog.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +19,7 @@ namespace wma_encoder_detail {
 class TWmaEncoder final : public TAudioEncoder {
 public:
     TWmaEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        ffmpeg_log::Quiet();
         wma_profiles::TProfile profile = wma_profiles::Get(f.WmaProfile);
         FChannels = profile.Channels;
         if (avformat_alloc_output_context2(&FFormat, nullptr, "asf", path.c_str()) < 0 || !FFormat)
@@ -33,8 +35,11 @@ public:
         FCodec->bit_rate = profile.BitRate;
         FCodec->time_base = AVRational{1, profile.SampleRate};
         if (FFormat->oformat->flags & AVFMT_GLOBALHEADER) FCodec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-        if (avcodec_open2(FCodec, codec, nullptr) < 0)
-            throw EAudioError("The WMA encoder does not accept this profile.");
+        if (int rc = avcodec_open2(FCodec, codec, nullptr); rc < 0) {
+            char text[AV_ERROR_MAX_STRING_SIZE] = {};
+            av_strerror(rc, text, sizeof text);
+            throw EAudioError(std::string("The WMA encoder does not accept this profile: ") + text + ".");
+        }
         avcodec_parameters_from_context(FStream->codecpar, FCodec);
         FStream->time_base = FCodec->time_base;
         auto set = [&](const char* key, const std::string& value) {
