@@ -43,8 +43,10 @@ void ShutDownTo(std::size_t keep, std::exception_ptr& firstError) {
         TModule* module = Find(name);
         if (module == nullptr || !module->Initialized) continue;
         module->Initialized = false;
+        const std::function<void()> shutdown =
+            module->Shutdown; // may register modules, see InitializeModules
         try {
-            if (module->Shutdown) module->Shutdown();
+            if (shutdown) shutdown();
         } catch (...) {
             if (!firstError) firstError = std::current_exception();
         }
@@ -79,16 +81,16 @@ void InitializeModules() {
 
     const std::size_t before = registry.InitOrder.size();
     for (const std::string& name : names) {
-        TModule* module = Find(name);
+        // Call a copy: an init that registers further modules moves the registry's elements.
+        const std::function<void()> init = Find(name)->Init;
         try {
-            if (module->Init) module->Init();
+            if (init) init();
         } catch (...) {
             std::exception_ptr ignored;
             ShutDownTo(before, ignored); // undo this call's work; the init's error is the one to report
             throw;
         }
-        module = Find(name);
-        module->Initialized = true;
+        Find(name)->Initialized = true;
         registry.InitOrder.push_back(name);
     }
 }

@@ -74,6 +74,26 @@ TEST_F(ModuleInitTest, LateModulesStartOnTheNextCallAndStopFirst) {
     EXPECT_EQ(log, (std::vector<std::string>{"init early", "init late", "done late", "done early"}));
 }
 
+TEST_F(ModuleInitTest, AnInitMayRegisterFurtherModules) {
+    RegisterModule(
+        "loader", 1,
+        [this] {
+            log.push_back("init loader");
+            for (int i = 0; i < 50; ++i)
+                Add("plugin" + std::to_string(i), 2); // grows the registry meanwhile
+            log.push_back("loader still intact");
+        },
+        [this] { log.push_back("done loader"); });
+    InitializeModules();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1], "loader still intact");
+    InitializeModules();
+    EXPECT_EQ(log.size(), 52u);
+    EXPECT_EQ(log.back(), "init plugin49");
+    FinalizeModules();
+    EXPECT_EQ(log.back(), "done loader");
+}
+
 TEST_F(ModuleInitTest, EveryShutdownRunsEvenWhenOneFails) {
     Add("a", 1);
     Add("b", 2, false, true);
