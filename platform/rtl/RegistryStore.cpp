@@ -21,15 +21,13 @@ bool MustEscape(unsigned char c) {
 }
 
 void AppendQuoted(std::string& out, std::string_view text) {
-    static const char digits[] = "0123456789ABCDEF";
     out += '"';
-    for (unsigned char c : text) {
-        if (MustEscape(c)) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (MustEscape(static_cast<unsigned char>(text[i]))) {
             out += '%';
-            out += digits[c >> 4];
-            out += digits[c & 0x0F];
+            out += ini_text::BytesToHex(text.substr(i, 1));
         } else {
-            out += static_cast<char>(c);
+            out += text[i];
         }
     }
     out += '"';
@@ -132,7 +130,6 @@ std::shared_ptr<RegistryStore> RegistryStore::Acquire(const std::string& fileNam
     auto& stores = registry_store::SharedStores();
     if (auto live = stores[fileName].lock()) return live;
     auto store = std::make_shared<RegistryStore>(fileName);
-    stores[fileName] = store;
     // Forget stores nobody uses any more, so that the table does not grow with every test folder.
     for (auto it = stores.begin(); it != stores.end();)
         it = it->second.expired() ? stores.erase(it) : std::next(it);
