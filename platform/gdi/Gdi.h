@@ -7,5 +7,6 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
 #include "platform/gdi/GdiShapes.h"
+#include "platform/gdi/GdiText.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Surface.h"

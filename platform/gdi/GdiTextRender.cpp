@@ -1,0 +1,197 @@
+#include "platform/gdi/GdiTextRender.h"
+
+#include "platform/gdi/GdiRender.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace gdi_text {
+
+TCharRun Decode(const char* text, int length) {
+    TCharRun run;
+    if (!text) return run;
+    const int n = length < 0 ? int(std::strlen(text)) : length;
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    int i = 0;
+    while (i < n) {
+        run.Offsets.push_back(i);
+        const unsigned char c = s[i];
+        int extra = 0;
+        char32_t cp = c;
+        if (c >= 0xF0 && c < 0xF8) {
+            extra = 3;
+            cp = c & 0x07;
+        } else if (c >= 0xE0) {
+            extra = 3 - 1;
+            cp = c & 0x0F;
+        } else if (c >= 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0x80) {
+            extra = -1; // stray continuation byte
+        }
+        if (c >= 0xF8) extra = -1;
+        bool valid = extra >= 0 && i + extra < n;
+        for (int k = 1; valid && k <= extra; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80)
+                valid = false;
+            else
+                cp = (cp << 6) | (s[i + k] & 0x3F);
+        }
+        if (!valid) {
+            run.Chars.push_back(U'\uFFFD');
+            i += 1;
+        } else {
+            run.Chars.push_back(cp);
+            i += 1 + extra;
+        }
+    }
+    run.Offsets.push_back(n);
+    return run;
+}
+
+std::shared_ptr<TFontFace> FaceOf(TDeviceContext& dc) {
+    const TGdiFont* font = dc.State.Font.get();
+    LOGFONT log;
+    if (font) log = font->Log;
+    return GdiResolveFontFace(log);
+}
+
+std::vector<int> Advances(TFontFace& face, const TCharRun& run, int extra, const INT* widths) {
+    std::vector<int> result(run.Chars.size());
+    for (std::size_t i = 0; i < run.Chars.size(); ++i) {
+        if (widths) {
+            int w = 0;
+            for (int b = run.Offsets[i]; b < run.Offsets[i + 1]; ++b)
+                w += widths[b];
+            result[i] = w;
+        } else {
+            result[i] = face.Glyph(run.Chars[i]).Advance + extra;
+        }
+    }
+    return result;
+}
+
+int Sum(const std::vector<int>& values) {
+    int total = 0;
+    for (int v : values)
+        total += v;
+    return total;
+}
+
+void DrawRun(TDeviceContext& dc, TFontFace& face, int x, int y, UINT align, const TCharRun& run,
+             const std::vector<int>& advances, const TDrawOptions& options) {
+    if (!dc.Surface) return;
+    TSurface& s = *dc.Surface;
+    const TEXTMETRIC& tm = face.Metrics();
+    const int width = Sum(advances), height = tm.tmHeight;
+    // Offset of the cell's top-left from the alignment point, in text space.
+    int ox = 0, oy = 0;
+    if ((align & TA_CENTER) == TA_CENTER)
+        ox = -width / 2;
+    else if (align & TA_RIGHT)
+        ox = -width;
+    if ((align & TA_BASELINE) == TA_BASELINE)
+        oy = -tm.tmAscent;
+    else if (align & TA_BOTTOM)
+        oy = -height;
+    if (width <= 0 || height <= 0) return;
+
+    // Coverage of the run in text space: glyphs, then underline and strike-out rows.
+    std::vector<std::uint8_t> coverage(std::size_t(width) * height, 0);
+    auto mark = [&](int u0, int v0, int u1, int v1) {
+        for (int v = std::max(0, v0); v < std::min(height, v1); ++v)
+            for (int u = std::max(0, u0); u < std::min(width, u1); ++u)
+                coverage[std::size_t(v) * width + u] = 255;
+    };
+    int pen = 0;
+    std::vector<int> starts(run.Chars.size() + 1, 0);
+    for (std::size_t i = 0; i < run.Chars.size(); ++i) {
+        starts[i] = pen;
+        if (!options.LinesOnly) {
+            const TGlyph& g = face.Glyph(run.Chars[i]);
+            for (int gy = 0; gy < g.Height; ++gy) {
+                const int v = tm.tmAscent - g.Top + gy;
+                if (v < 0 || v >= height) continue;
+                for (int gx = 0; gx < g.Width; ++gx) {
+                    const int u = pen + g.Left + gx;
+                    if (u < 0 || u >= width) continue;
+                    std::uint8_t& c = coverage[std::size_t(v) * width + u];
+                    c = std::max(c, g.Coverage[std::size_t(gy) * g.Width + gx]);
+                }
+            }
+        }
+        pen += advances[i];
+    }
+    starts[run.Chars.size()] = pen;
+    if (!options.LinesOnly) {
+        if (face.Underline) mark(0, face.UnderlineTop, width, face.UnderlineTop + face.UnderlineThickness);
+        if (face.StrikeOut) mark(0, face.StrikeOutTop, width, face.StrikeOutTop + face.StrikeOutThickness);
+    }
+    for (const auto& [first, last] : options.UnderlinedChars)
+        if (first >= 0 && last <= int(run.Chars.size()) && first < last)
+            mark(starts[std::size_t(first)], face.UnderlineTop, starts[std::size_t(last)],
+                 face.UnderlineTop + face.UnderlineThickness);
+
+    // Text space -> surface: rotation by the escapement around the alignment point.
+    const double angle = face.Escapement / 10.0 * 3.14159265358979323846 / 180.0;
+    const bool rotated = face.Escapement % 3600 != 0;
+    const double cs = std::cos(angle), sn = std::sin(angle);
+    const int ax = x + dc.OffsetX(), ay = y + dc.OffsetY();
+    RECT area;
+    if (!rotated) {
+        area = RECT{ax + ox, ay + oy, ax + ox + width, ay + oy + height};
+    } else {
+        double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
+        for (int corner = 0; corner < 4; ++corner) {
+            const double u = ox + ((corner & 1) ? width : 0), v = oy + ((corner & 2) ? height : 0);
+            const double sx = ax + u * cs + v * sn, sy = ay - u * sn + v * cs;
+            minX = std::min(minX, sx);
+            maxX = std::max(maxX, sx);
+            minY = std::min(minY, sy);
+            maxY = std::max(maxY, sy);
+        }
+        area = RECT{LONG(std::floor(minX)), LONG(std::floor(minY)), LONG(std::ceil(maxX)) + 1,
+                    LONG(std::ceil(maxY)) + 1};
+    }
+    if (options.Clip) {
+        const RECT c = gdi_render::ToSurface(dc, options.Clip->left, options.Clip->top, options.Clip->right,
+                                             options.Clip->bottom);
+        area = IntersectRectR(area, c);
+    }
+    const std::uint32_t text = gdi_render::DevicePixel(s, dc.State.TextColor);
+    const std::uint32_t back = gdi_render::DevicePixel(s, dc.State.BkColor);
+    gdi_render::ForEachClipRect(dc, area, [&](const RECT& r) {
+        for (int py = r.top; py < r.bottom; ++py) {
+            std::uint32_t* row = s.Row(py);
+            for (int px = r.left; px < r.right; ++px) {
+                int u, v;
+                if (!rotated) {
+                    u = px - ax - ox;
+                    v = py - ay - oy;
+                } else {
+                    const double dx = px + 0.5 - ax, dy = py + 0.5 - ay;
+                    u = int(std::floor(dx * cs - dy * sn)) - ox;
+                    v = int(std::floor(dx * sn + dy * cs)) - oy;
+                }
+                if (u < 0 || v < 0 || u >= width || v >= height) continue;
+                if (options.OpaqueBackground) row[px] = back;
+                const std::uint32_t c = coverage[std::size_t(v) * width + u];
+                if (!c) continue;
+                if (s.IsMonochrome() || c == 255 || !face.Antialiased) {
+                    if (c >= 128) row[px] = text;
+                    continue;
+                }
+                const std::uint32_t d = row[px];
+                std::uint32_t out = 0;
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int dv = int((d >> (8 * ch)) & 0xFF), tv = int((text >> (8 * ch)) & 0xFF);
+                    out |= std::uint32_t(dv + (tv - dv) * int(c) / 255) << (8 * ch);
+                }
+                row[px] = out;
+            }
+        }
+    });
+}
+
+} // namespace gdi_text
