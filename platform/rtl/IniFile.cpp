@@ -1,6 +1,7 @@
 #include "platform/rtl/IniFile.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileNames.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/IniFileText.h"
 #include "platform/rtl/StrConvert.h"
@@ -145,6 +146,10 @@ IniFileDocument TIniFileBase::LoadDocument() const {
 
 void TIniFileBase::SaveDocument(const IniFileDocument& document) const {
     errno = 0;
+    // On first use the per-user data folder may not exist yet.
+    const std::string folder = ExtractFileDir(FileName());
+    if (!folder.empty() && !ForceDirectories(folder))
+        throw EIniFileException("Unable to write to " + FileName() + ": cannot create the folder " + folder);
     if (!WriteFileAtomically(FileName(), document.Text()))
         throw EIniFileException("Unable to write to " + FileName() + ini_text::LastErrorReason());
 }

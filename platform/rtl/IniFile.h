@@ -87,7 +87,8 @@ protected:
     // Loads the file named FileName; a missing file gives an empty document. A file that exists but
     // cannot be read raises EIniFileException, so that nothing is ever written over it.
     IniFileDocument LoadDocument() const;
-    // Writes the whole document through a temporary file; raises EIniFileException on failure.
+    // Writes the whole document through a temporary file, creating a missing folder; raises
+    // EIniFileException on failure.
     void SaveDocument(const IniFileDocument& document) const;
 };
 

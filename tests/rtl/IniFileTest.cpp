@@ -396,7 +396,7 @@ TEST(IniFileFailure, AnUnreadableFileIsNeverWrittenOver) {
 
 TEST(TIniFile, SeesChangesMadeToTheFileBetweenCalls) {
     TempFolder dir;
-    const std::string path = dir / "live.ini";
+    const std::string path = dir / "new folder/live.ini";
     TIniFile ini(path);
     ini.WriteString("a", "k", "mine");
     EXPECT_EQ(ReadFileBytes(path), "[a]\r\nk=mine\r\n") << "a new file gets CR LF breaks";
