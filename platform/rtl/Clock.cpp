@@ -84,11 +84,3 @@ TClock& CurrentClock() {
 TClock* SetClock(TClock* clock) {
     return clock_detail::Installed().exchange(clock);
 }
-
-std::uint32_t GetTickCount() {
-    return static_cast<std::uint32_t>(CurrentClock().TickCount64());
-}
-
-std::uint64_t GetTickCount64() {
-    return CurrentClock().TickCount64();
-}

@@ -1,6 +1,6 @@
-// The source of the present time. Everything that asks for the time of day or a tick count goes
-// through the current clock: the real one by default, a fake one in tests, which then decide when time
-// passes (timers included).
+// The source of the present time. Now, Date and Time read the current clock, as may anything that
+// counts milliseconds (CurrentClock().TickCount64()): the real clock by default, a fake one in tests,
+// which then decide when time passes.
 #pragma once
 
 #include "platform/rtl/DateTime.h"
@@ -57,7 +57,3 @@ public:
 private:
     TClock* FPrevious;
 };
-
-// Milliseconds from the current clock; GetTickCount wraps every 49.7 days as the desktop's 32-bit count does.
-std::uint32_t GetTickCount();
-std::uint64_t GetTickCount64();
