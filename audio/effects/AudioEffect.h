@@ -24,6 +24,10 @@ public:
     // signal and everything still held back is appended to it.
     virtual void Process(std::vector<float>& block, bool last) = 0;
 
+    // True for effects that give out nothing before they have seen the whole signal; a caller holding
+    // the whole signal hands it over in one piece rather than in slices.
+    virtual bool NeedsWholeSignal() const { return false; }
+
 protected:
     // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
     std::size_t FramesOf(const std::vector<float>& block) const;

@@ -165,6 +165,11 @@ void TAudioTransform2::RunWhole(std::vector<float>& samples, const TEffectMaker&
     const std::size_t total = samples.size();
     auto effect = make({FSampleRate, FChannels, 0, total / channels, nullptr});
     transform_detail::ReplaceNonFinite(samples);
+    if (effect->NeedsWholeSignal()) {
+        effect->Process(samples, true);
+        if (OnTransformBlock) OnTransformBlock(this, 100);
+        return;
+    }
 
     // Output is written back over the part of the array already read; what does not fit (an effect
     // that lengthens the signal) is collected behind it.

@@ -24,6 +24,7 @@ public:
     TNormalizeEffect(int sampleRate, int channels, double peakPercent, int mode,
                      std::shared_ptr<TPeakMeter> sharedPeak = nullptr);
     void Process(std::vector<float>& block, bool last) override;
+    bool NeedsWholeSignal() const override { return true; }
 
 private:
     void Measure(const std::vector<float>& block);
@@ -41,6 +42,7 @@ class TReverseEffect : public TAudioEffect {
 public:
     using TAudioEffect::TAudioEffect;
     void Process(std::vector<float>& block, bool last) override;
+    bool NeedsWholeSignal() const override { return true; }
 
 private:
     std::vector<float> FHeld;
