@@ -1,9 +1,9 @@
 #include "platform/rtl/ClassRegistry.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <memory>
 #include <mutex>

@@ -2,21 +2,9 @@
 
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
-#include <cctype>
-
-namespace component_detail {
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-} // namespace component_detail
 
 bool IsValidIdent(const std::string& Ident) {
     if (Ident.empty()) return false;
@@ -101,7 +89,7 @@ void TComponent::SetName(const std::string& NewName) {
 
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
                                 const std::string& NewName) {
-    if (AComponent == nullptr || NewName.empty() || component_detail::SameName(CurName, NewName)) return;
+    if (AComponent == nullptr || NewName.empty() || SameText(CurName, NewName)) return;
     TComponent* holder = FindComponent(NewName);
     if (holder != nullptr && holder != AComponent)
         throw EComponentError("A component named " + NewName + " already exists");
@@ -110,7 +98,7 @@ void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurNa
 TComponent* TComponent::FindComponent(const std::string& AName) const {
     if (AName.empty()) return nullptr;
     for (TComponent* component : FComponents)
-        if (component_detail::SameName(component->FName, AName)) return component;
+        if (SameText(component->FName, AName)) return component;
     return nullptr;
 }
 

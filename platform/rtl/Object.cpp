@@ -1,8 +1,8 @@
 #include "platform/rtl/Object.h"
 
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/WeakLink.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
@@ -39,11 +39,5 @@ std::string TObject::ClassName() const {
 }
 
 bool TObject::ClassNameIs(const std::string& name) const {
-    const std::string own = ClassName();
-    if (own.size() != name.size()) return false;
-    for (std::size_t i = 0; i < own.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(own[i])) !=
-            std::tolower(static_cast<unsigned char>(name[i])))
-            return false;
-    return true;
+    return SameText(ClassName(), name);
 }

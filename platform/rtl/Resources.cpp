@@ -1,9 +1,9 @@
 #include "platform/rtl/Resources.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <map>
 #include <memory>

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ListSort.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <utility>
 
@@ -182,8 +183,7 @@ void TStringList::SetCaseSensitive(bool Value) {
 
 int TStringList::CompareStrings(const std::string& S1, const std::string& S2) const {
     if (!FCaseSensitive) return TStrings::CompareStrings(S1, S2);
-    const int c = S1.compare(S2);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    return AnsiCompareStr(S1, S2);
 }
 
 std::string TStringList::Get(int Index) const {

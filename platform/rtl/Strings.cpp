@@ -1,65 +1,25 @@
 #include "platform/rtl/Strings.h"
 
+#include "platform/rtl/CodePages.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileStream.h"
 #include "platform/rtl/FileUtils.h"
-#include "platform/rtl/Stream.h"
+#include "platform/rtl/StrUtils.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 
 namespace strings_detail {
 
-int CompareTextAscii(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// UTF-16 text (after its byte-order mark) to UTF-8; unpaired surrogates become U+FFFD.
-std::string Utf16ToUtf8(const std::string& bytes, std::size_t start, bool bigEndian) {
-    std::string out;
-    auto unit = [&](std::size_t i) -> char32_t {
-        const auto b0 = static_cast<unsigned char>(bytes[i]), b1 = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
-    };
+// UTF-16 bytes (after the byte-order mark) as UTF-8; an odd last byte is dropped.
+std::string Utf16BytesToUtf8(const std::string& bytes, std::size_t start, bool bigEndian) {
+    std::u16string units;
+    units.reserve((bytes.size() - start) / 2);
     for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
-        char32_t c = unit(i);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-        AppendUtf8(out, c);
+        const auto b0 = static_cast<unsigned char>(bytes[i]), b1 = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(static_cast<char16_t>(bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0)));
     }
-    return out;
+    return Utf16ToUtf8(units);
 }
 
 // Raw file or stream bytes as UTF-8 text.
@@ -68,8 +28,8 @@ std::string DecodeText(const std::string& bytes) {
         return bytes.size() >= n && bytes.compare(0, n, bom, n) == 0;
     };
     if (startsWith("\xEF\xBB\xBF", 3)) return bytes.substr(3);
-    if (startsWith("\xFF\xFE", 2)) return Utf16ToUtf8(bytes, 2, false);
-    if (startsWith("\xFE\xFF", 2)) return Utf16ToUtf8(bytes, 2, true);
+    if (startsWith("\xFF\xFE", 2)) return Utf16BytesToUtf8(bytes, 2, false);
+    if (startsWith("\xFE\xFF", 2)) return Utf16BytesToUtf8(bytes, 2, true);
     return bytes;
 }
 
@@ -206,13 +166,8 @@ int TStrings::IndexOfObject(TObject* AObject) const {
 }
 
 void TStrings::LoadFromFile(const std::string& FileName) {
-    errno = 0;
-    std::optional<std::string> bytes = ReadFileBytes(FileName);
-    if (!bytes) {
-        const int error = errno != 0 ? errno : EISDIR;
-        throw EFOpenError("Cannot open file \"" + FileName + "\". " + strings_detail::OsReason(error));
-    }
-    SetText(strings_detail::DecodeText(*bytes));
+    TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(&stream);
 }
 
 void TStrings::LoadFromStream(TStream* Stream) {
@@ -433,7 +388,7 @@ void TStrings::Put(int Index, const std::string& S) {
 }
 
 int TStrings::CompareStrings(const std::string& S1, const std::string& S2) const {
-    return strings_detail::CompareTextAscii(S1, S2);
+    return AnsiCompareText(S1, S2);
 }
 
 void TStrings::Error(const std::string& Msg, int Data) const {

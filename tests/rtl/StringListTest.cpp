@@ -40,6 +40,7 @@ TEST(StringList, SortedListHonoursDuplicatesAndCase) {
         {dupAccept, false, {"b", "a", "B", "a"}, {"a", "a", "B", "b"}},
         {dupIgnore, true, {"b", "B", "a", "b"}, {"B", "a", "b"}},
         {dupAccept, true, {"x", "x", "X"}, {"X", "x", "x"}},
+        {dupIgnore, false, {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89", "eta"}, {"eta", "\xC3\xA9t\xC3\xA9"}},
     };
     for (const Case& c : cases) {
         TStringList list;
