@@ -4,6 +4,8 @@
 // component that enters or leaves an owner is announced (Notification opInsert / opRemove) to the owner
 // and, through it, to all the owner's components and theirs; components with different owners that
 // refer to each other ask for FreeNotification to hear of the other's destruction.
+// opInsert is sent from TComponent's constructor, before the new component's derived part exists:
+// a receiver can keep the pointer but not yet ask what class it is.
 //
 // Destruction: Free (or FreeAndNil) runs BeforeDestruction first, which marks the component and its
 // owned components csDestroying while the whole object still exists. A plain delete does the same at
