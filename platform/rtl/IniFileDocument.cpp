@@ -44,14 +44,10 @@ std::string QuoteForWriting(std::string_view value) {
     return quoted;
 }
 
-// What a trimmed line is: a section header gives its name.
+// The name of the section a trimmed line opens: the line must begin with '[' and end with ']'.
 std::optional<std::string> SectionHeaderName(std::string_view trimmed) {
-    if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
-    if (trimmed.back() == ']') return Trim(trimmed.substr(1, trimmed.size() - 2));
-    // "[Name] ; remark": what follows the closing bracket is not part of the name.
-    std::size_t close = trimmed.find(']');
-    if (close == std::string_view::npos) return std::nullopt;
-    return Trim(trimmed.substr(1, close - 1));
+    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return std::nullopt;
+    return Trim(trimmed.substr(1, trimmed.size() - 2));
 }
 
 } // namespace inidoc

@@ -88,7 +88,8 @@ TEST(IniFileRead, FileTextsGiveProfileReads) {
         {"[a]\n;k=commented\n", "a", "k", "<default>"},
         {"[a]\njunk line\nk=2\n", "a", "junk line", "<default>"},
         {"[a]\njunk line\nk=2\n", "a", "k", "2"},
-        {"[a] ; remark\nk=3\n", "a", "k", "3"},
+        {"[a]\n[b] ; remark\nk=3\n", "a", "k", "3"}, // not a header: k stays in [a]
+        {"[a]\n[b] ; remark\nk=3\n", "b", "k", "<default>"},
         {"[a\nk=4\n", "a", "k", "<default>"}, // an unclosed header opens no section
         {"[Ünïcode]\nTitel=Größe ♫ 音\n", "Ünïcode", "Titel", "Größe ♫ 音"},
         {"[a]\r\nk=crlf\r\n", "a", "k", "crlf"},
