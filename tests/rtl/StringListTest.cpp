@@ -1,6 +1,7 @@
 #include "platform/rtl/StringList.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -408,4 +409,19 @@ TEST(StringList, FilesRoundTripAndBadFilesRaiseWithoutLoss) {
     std::filesystem::create_directories(dir / "folder");
     EXPECT_THROW(list.SaveToFile((dir / "folder").string()), EFCreateError);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
+}
+
+TEST(StringList, StreamsReadFromThePositionAndWriteText) {
+    TStringStream stream("skip\r\nfirst\nsecond");
+    stream.SetPosition(6);
+    TStringList list;
+    list.LoadFromStream(&stream);
+    EXPECT_EQ((std::vector<std::string>{"first", "second"}), Items(list));
+    EXPECT_EQ(stream.Size(), stream.Position());
+
+    TStringStream out;
+    out.WriteString(">");
+    list.SetLineBreak("\n");
+    list.SaveToStream(&out);
+    EXPECT_EQ(">first\nsecond\n", out.DataString());
 }
