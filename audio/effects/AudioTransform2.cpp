@@ -53,7 +53,7 @@ template <typename Work> void Guarded(TAudioTransform2* self, bool& busy, Work&&
 }
 } // namespace transform_detail
 
-TAudioTransform2::TAudioTransform2() = default;
+TAudioTransform2::TAudioTransform2(TComponent* owner) : TComponent(owner) {}
 TAudioTransform2::~TAudioTransform2() = default;
 
 void TAudioTransform2::SetFormat(int sampleRate, int channels) {

@@ -20,6 +20,9 @@
 //   the same chain: it gives out everything held back.
 #pragma once
 
+#include "platform/rtl/Component.h"
+#include "platform/rtl/ObjectEvent.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -33,18 +36,15 @@ class TAudioEffect;
 struct TPeakMeter;
 } // namespace effects
 
-class TAudioTransform2 {
+class TAudioTransform2 : public TComponent {
 public:
-    using TTransformBlockEvent = std::function<void(TAudioTransform2* sender, int percent)>;
-    using TEndTransformEvent = std::function<void(TAudioTransform2* sender)>;
+    using TTransformBlockEvent = TEvent<TObject* /*sender*/, int /*percent*/>;
 
-    TAudioTransform2();
-    ~TAudioTransform2();
-    TAudioTransform2(const TAudioTransform2&) = delete;
-    TAudioTransform2& operator=(const TAudioTransform2&) = delete;
+    explicit TAudioTransform2(TComponent* owner = nullptr);
+    ~TAudioTransform2() override;
 
     TTransformBlockEvent OnTransformBlock;
-    TEndTransformEvent OnEndTransform;
+    TNotifyEvent OnEndTransform;
 
     // Format of the arrays (the preview passes the document's). Also ends any block-wise stream.
     void SetFormat(int sampleRate, int channels);

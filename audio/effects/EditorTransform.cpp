@@ -32,7 +32,7 @@ template <typename Effect> void TEditorTransform::Apply(Effect&& effect) {
         const std::size_t channels = planar.size();
         TAudioTransform2 transform;
         transform.SetFormat(sampleRate, static_cast<int>(channels));
-        transform.OnTransformBlock = [this](TAudioTransform2*, int percent) {
+        transform.OnTransformBlock = [this](TObject*, int percent) {
             if (FEditor.OnBlockOperation) FEditor.OnBlockOperation(percent);
         };
         std::vector<float> samples = editor_transform_detail::Interleave(std::move(planar));

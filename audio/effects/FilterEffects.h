@@ -3,8 +3,8 @@
 // How "steepness" (0 to 100 %, as the filter dialogs give it) is turned into a filter:
 // - High pass and low pass: Butterworth responses whose order grows with steepness:
 //     sections = 1 + round(3 * steepness / 100), order = 2 * sections,
-//   i.e. 12 dB/octave at 0 %, 24 at 17..49 %, 36 at 50..83 %, 48 dB/octave at 84..100 %. Whatever the
-//   steepness, the response is 3 dB down exactly at the cut-off frequency. The high-pass command passes
+//   i.e. 12 dB/octave at 0..16 %, 24 at 17..49 %, 36 at 50..83 %, 48 at 84..100 % (halves round up). Whatever
+//   the steepness, the response is 3 dB down exactly at the cut-off frequency. The high-pass command passes
 //   100, the steepest.
 // - Band pass, notch and peak EQ: a single section whose quality factor grows exponentially:
 //     Q = 0.5 * 2 ^ (steepness / 20),

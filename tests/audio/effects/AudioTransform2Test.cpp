@@ -150,11 +150,13 @@ TEST(Events, ProgressRisesToHundredThenTheEndEventComes) {
     TAudioTransform2 transform;
     transform.SetFormat(Rate, 1);
     std::vector<std::string> events;
-    transform.OnTransformBlock = [&](TAudioTransform2*, int percent) {
+    transform.OnTransformBlock = [&](TObject* sender, int percent) {
+        EXPECT_EQ(sender, &transform);
         events.push_back(std::to_string(percent));
     };
-    transform.OnEndTransform = [&](TAudioTransform2* sender) {
-        EXPECT_FALSE(sender->Busy());
+    transform.OnEndTransform = [&](TObject* sender) {
+        EXPECT_EQ(sender, &transform);
+        EXPECT_FALSE(transform.Busy());
         events.push_back("end");
     };
     auto samples = Noise(300000);
@@ -170,7 +172,7 @@ TEST(Events, TheEndEventAlsoComesAfterAFailure) {
     TAudioTransform2 transform;
     transform.SetFormat(Rate, 2);
     int ends = 0;
-    transform.OnEndTransform = [&](TAudioTransform2*) { ++ends; };
+    transform.OnEndTransform = [&](TObject*) { ++ends; };
     std::vector<float> samples = {0.1f, 0.2f, 0.3f, 0.4f};
     EXPECT_THROW(transform.Echo(samples, 6000, 70, 40), EAudioEffectParameter);
     EXPECT_EQ(ends, 1);
@@ -185,10 +187,10 @@ TEST(Events, ACallFromInsideAnEventIsRefusedWhileBusy) {
     TAudioTransform2 transform;
     transform.SetFormat(Rate, 1);
     bool refused = false;
-    transform.OnTransformBlock = [&](TAudioTransform2* sender, int) {
+    transform.OnTransformBlock = [&](TObject*, int) {
         std::vector<float> other = {0.5f};
         try {
-            sender->Amplify(other, 50);
+            transform.Amplify(other, 50);
         } catch (const EAudioEffectError&) {
             refused = true;
         }
