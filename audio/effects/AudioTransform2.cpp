@@ -104,7 +104,9 @@ void TAudioTransform2::PrepareMono(std::vector<float>&) {
 
 void TAudioTransform2::SplitChannels(std::vector<float>& block, std::vector<float>& left,
                                      std::vector<float>& right) {
-    if (FMonoSource) {
+    if (!FMonoSource && FChannels > 2)
+        throw EAudioEffectError("Only mono and stereo blocks can be split into left and right channels.");
+    if (FMonoSource || FChannels == 1) {
         left = block;
         right = block;
     } else {
@@ -130,7 +132,7 @@ void TAudioTransform2::SplitChannels(std::vector<float>& block, std::vector<floa
 
 void TAudioTransform2::JoinChannels(std::vector<float>& left, std::vector<float>& right,
                                     std::vector<float>& block) {
-    if (FMonoSource) {
+    if (FMonoSource || FChannels == 1) {
         block.swap(left);
     } else {
         if (left.size() != right.size())

@@ -53,14 +53,16 @@ public:
     bool Busy() const { return FBusy; }
 
     // --- Block-wise use ---
-    // Sets the rate of the file about to be processed and starts its stream afresh.
+    // Sets the rate of the file about to be processed and starts its stream afresh (the channel count
+    // stays; SetFormat sets both).
     void SetSampleRate(int sampleRate);
     void SetProcessing(bool on);
     bool Processing() const { return FProcessing; }
     // Marks the next processing pass as the flush after the file's last block.
     void SetEndOfStream(bool on) { FEndOfStream = on; }
     // The file is mono: its blocks hold one channel; SplitChannels gives the channel on both sides and
-    // JoinChannels gives back one channel.
+    // JoinChannels gives back one channel. (A format of one channel means the same.) Split and join
+    // handle mono and stereo blocks only.
     void PrepareMono(std::vector<float>& block);
     void SplitChannels(std::vector<float>& block, std::vector<float>& left, std::vector<float>& right);
     void JoinChannels(std::vector<float>& left, std::vector<float>& right, std::vector<float>& block);

@@ -127,6 +127,30 @@ TEST(BlockWise, MonoSourceComesBackMono) {
         ASSERT_NEAR(actual[i], expected[i], 1e-6) << i;
 }
 
+TEST(BlockWise, SplitAndJoinFollowTheChannelCount) {
+    TAudioTransform2 transform;
+    transform.SetFormat(Rate, 1);
+    std::vector<float> block = {0.1f, 0.2f, 0.3f}, left, right;
+    transform.SplitChannels(block, left, right);
+    EXPECT_EQ(left, (std::vector<float>{0.1f, 0.2f, 0.3f}));
+    EXPECT_EQ(right, left);
+    transform.JoinChannels(left, right, block);
+    EXPECT_EQ(block, (std::vector<float>{0.1f, 0.2f, 0.3f}));
+
+    transform.SetFormat(Rate, 2);
+    block = {0.1f, 0.2f, 0.3f, 0.4f};
+    transform.SplitChannels(block, left, right);
+    EXPECT_EQ(left, (std::vector<float>{0.1f, 0.3f}));
+    EXPECT_EQ(right, (std::vector<float>{0.2f, 0.4f}));
+    right.pop_back();
+    EXPECT_THROW(transform.JoinChannels(left, right, block), EAudioEffectError);
+
+    transform.SetFormat(Rate, 6);
+    block.assign(12, 0.5f);
+    EXPECT_THROW(transform.SplitChannels(block, left, right), EAudioEffectError);
+    EXPECT_EQ(block.size(), 12u);
+}
+
 TEST(BlockWise, ANewFileStartsWithFreshState) {
     TAudioTransform2 transform;
     const auto run = [&](std::vector<float> block) {
