@@ -127,6 +127,37 @@ TEST(BlockWise, MonoSourceComesBackMono) {
         ASSERT_NEAR(actual[i], expected[i], 1e-6) << i;
 }
 
+TEST(BlockWise, InterleavedBlocksWithoutSplitAlsoContinueSeamlessly) {
+    const auto signal = Interleave({Noise(30000, 0.4, 8), Noise(30000, 0.3, 9)});
+    const auto apply = [](TAudioTransform2& t, std::vector<float>& s) {
+        t.Reverb(s, 30, 60, 60, 30, 11025, 8);
+        t.Pitch(s, 80);
+        t.Normalize(s, 100, -1);
+    };
+    TAudioTransform2 whole;
+    whole.SetFormat(Rate, 2);
+    auto expected = signal;
+    apply(whole, expected);
+
+    TAudioTransform2 transform;
+    transform.SetFormat(Rate, 2);
+    std::vector<float> actual;
+    const auto pass = [&](std::vector<float> samples) {
+        transform.SetProcessing(true);
+        apply(transform, samples);
+        transform.SetProcessing(false);
+        actual.insert(actual.end(), samples.begin(), samples.end());
+    };
+    const std::size_t block = 2 * 4321;
+    for (std::size_t at = 0; at < signal.size(); at += block)
+        pass(std::vector<float>(signal.begin() + at, signal.begin() + std::min(at + block, signal.size())));
+    transform.SetEndOfStream(true);
+    pass({});
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i)
+        ASSERT_NEAR(actual[i], expected[i], 1e-5) << i;
+}
+
 TEST(BlockWise, SplitAndJoinFollowTheChannelCount) {
     TAudioTransform2 transform;
     transform.SetFormat(Rate, 1);
