@@ -1,0 +1,115 @@
+// A PNG image kept as the ordered list of its chunks; the header chunk owns the decoded pixels.
+// Reads and writes PNG streams, and gives the image's transparency, pixels and palette to its users.
+#pragma once
+
+#include "imaging/png/PngChunkList.h"
+#include "imaging/png/PngTypes.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TStream;
+class TChunkIHDR;
+
+// A chunk class the reader knows: its type and how to make one.
+struct TPngChunkClass {
+    const char* Type;
+    std::unique_ptr<TChunk> (*Create)(TPngPicture* Owner);
+};
+
+class TPngPicture : public TObject {
+public:
+    TPngPicture();
+    ~TPngPicture() override;
+    TPngPicture(const TPngPicture&) = delete;
+    TPngPicture& operator=(const TPngPicture&) = delete;
+
+    // Replaces the content with the PNG image of the stream.
+    virtual void LoadFromStream(TStream* Stream);
+    void SaveToStream(TStream* Stream);
+    void LoadFromFile(const std::string& FileName);
+    // The file is replaced only once the new one is completely written.
+    void SaveToFile(const std::string& FileName);
+
+    bool Empty() const { return FChunkList.Count() == 0; }
+    int Width() const;
+    int Height() const;
+    // The size follows the image; these raise EPngError.
+    virtual void SetWidth(int Value);
+    virtual void SetHeight(int Value);
+    bool Transparent() const { return TransparencyKind() != tkNone; }
+
+    void FreeAllChunks();
+    TChunkIHDR* HeaderChunk() const;
+    bool HasHeader() const;
+    void RowGeometry(int& RowBytes, int& Offset) const;
+    static int PackedRowSize(int Pixels, int ColorType, int BitDepth);
+    static int FilterOffset(int ColorType, int BitDepth);
+
+    TPNGList& ChunkList() { return FChunkList; }
+    const TPNGList& ChunkList() const { return FChunkList; }
+    // Creates a chunk of class T and inserts it where the format wants it.
+    template <class T> T* AddChunk() { return static_cast<T*>(InsertNewChunk(std::make_unique<T>(this))); }
+
+    TPngFilterSet FilterSet() const { return FFilterSet; }
+    void SetFilterSet(TPngFilterSet Value) { FFilterSet = Value; }
+    std::uint8_t DeflateLevel() const { return FDeflateLevel; }
+    void SetDeflateLevel(std::uint8_t Value) { FDeflateLevel = Value; }
+    int IdatLimit() const { return FIdatLimit; }
+    void SetIdatLimit(int Value) { FIdatLimit = Value < 65535 ? 65535 : Value; }
+    TPngInterlace InterlaceMode() const { return FInterlaceMode; }
+    void SetInterlaceMode(TPngInterlace Value) { FInterlaceMode = Value; }
+
+    std::array<std::uint8_t, 256> GammaLookup{};
+    std::array<std::uint8_t, 256> InverseGammaLookup{};
+    void ResetGammaTables();
+    // The tables for a gAMA value (gamma × 100000); values of 0 or below leave them unchanged.
+    void ApplyGamma(int Value);
+
+    // Transparency, pixels and palette.
+    TPngTransparency TransparencyKind() const;
+    COLORREF KeyColor() const;
+    std::uint8_t* RowPointer(int y) const;
+    std::uint8_t* AlphaRow(int y) const;
+    void AddAlphaPlane();
+    virtual COLORREF GetPixel(int X, int Y) const;
+    virtual void SetPixel(int X, int Y, COLORREF Color);
+    // The colour table of grey and palette images (256 entries); empty for other images.
+    std::vector<TPngColorEntry> GetPalette() const;
+    void SetPalette(const std::vector<TPngColorEntry>& Palette);
+    // The colour of a palette index as drawn: black beyond the palette's entries.
+    COLORREF DrawnEntryColor(int Index) const;
+
+    // Copies another PNG image chunk by chunk (the gamma tables stay identity).
+    void CopyImage(const TPngPicture& Source);
+    void Assign(const TPngPicture& Source) { CopyImage(Source); }
+
+    // Draws the image onto a 32-bit surface: opaque and key-colour images stretched to Rect, images with
+    // alpha blended at their natural size at Rect's top-left corner.
+    virtual void Draw(TPixelBuffer32& Target, const TRect& Rect) const;
+    void DrawMasked(TPixelBuffer32& Target, COLORREF Key, const TRect& Rect) const;
+    virtual void DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const;
+
+    // The chunk classes the reader creates, in lookup order.
+    virtual const std::vector<TPngChunkClass>& ChunkClasses() const;
+    // Whether the reader keeps the low bytes of 16-bit samples.
+    virtual bool KeepsLowBytes() const { return false; }
+
+protected:
+    virtual TChunk* InsertNewChunk(std::unique_ptr<TChunk> Chunk);
+    // Reads the chunks; unknown critical chunks and images without IDAT raise when Strict.
+    void ReadChunks(TStream* Stream, bool Strict);
+    std::unique_ptr<TChunk> CreateChunk(const std::string& Type);
+    TChunkIHDR& RequireHeader() const;
+
+    TPNGList FChunkList;
+    TPngFilterSet FFilterSet = PngFilterBit(rfSub);
+    std::uint8_t FDeflateLevel = 7;
+    int FIdatLimit = 65535;
+    TPngInterlace FInterlaceMode = piNone;
+};
+
+// Registers the chunk classes of the codec (the list is also built on first use).
+const std::vector<TPngChunkClass>& PngCodecChunkClasses();

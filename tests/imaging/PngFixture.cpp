@@ -1,0 +1,217 @@
+#include "PngFixture.h"
+
+#include <zlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace pngfix {
+
+std::string Be32(std::uint32_t v) {
+    return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+std::string Be16(std::uint16_t v) {
+    return std::string{char(v >> 8), char(v)};
+}
+
+std::string Zlib(const std::string& raw, int level) {
+    uLongf size = compressBound(uLong(raw.size()));
+    std::string out(size, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
+                  uLong(raw.size()), level) != Z_OK)
+        throw std::runtime_error("compress2");
+    out.resize(size);
+    return out;
+}
+
+std::string Inflate(const std::string& packed) {
+    z_stream z{};
+    inflateInit(&z);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    z.avail_in = uInt(packed.size());
+    std::string out;
+    char buf[65536];
+    int rc;
+    do {
+        z.next_out = reinterpret_cast<Bytef*>(buf);
+        z.avail_out = sizeof buf;
+        rc = inflate(&z, Z_NO_FLUSH);
+        out.append(buf, sizeof buf - z.avail_out);
+    } while (rc == Z_OK);
+    inflateEnd(&z);
+    if (rc != Z_STREAM_END) throw std::runtime_error("inflate");
+    return out;
+}
+
+std::string Chunk(const std::string& type, const std::string& data, bool badCrc) {
+    std::string body = type + data;
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()));
+    if (badCrc) crc ^= 1;
+    return Be32(std::uint32_t(data.size())) + body + Be32(std::uint32_t(crc));
+}
+
+std::string Ihdr(std::uint32_t w, std::uint32_t h, int depth, int colorType, int interlace, int compression) {
+    return Chunk("IHDR", Be32(w) + Be32(h) + char(depth) + char(colorType) + char(compression) + char(0) +
+                             char(interlace));
+}
+
+std::string Signature() {
+    return std::string("\x89PNG\r\n\x1a\n", 8);
+}
+
+int Channels(int colorType) {
+    switch (colorType) {
+    case 2:
+        return 3;
+    case 4:
+        return 2;
+    case 6:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+namespace {
+std::string PackRow(int y, int x0, int dx, int count, int depth, int colorType, const SampleFn& sample) {
+    const int ch = Channels(colorType);
+    std::string out;
+    if (depth < 8) {
+        out.assign(std::size_t((count * depth + 7) / 8), '\0');
+        for (int i = 0; i < count; ++i) {
+            const int v = sample(x0 + i * dx, y, 0) & ((1 << depth) - 1);
+            const int bit = i * depth;
+            out[std::size_t(bit / 8)] = char(out[std::size_t(bit / 8)] | (v << (8 - depth - bit % 8)));
+        }
+        return out;
+    }
+    for (int i = 0; i < count; ++i)
+        for (int c = 0; c < ch; ++c) {
+            const int v = sample(x0 + i * dx, y, c);
+            if (depth == 16)
+                out += Be16(std::uint16_t(v));
+            else
+                out += char(v);
+        }
+    return out;
+}
+
+int Paeth(int a, int b, int c) {
+    const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+std::string Filter(int type, const std::string& raw, const std::string& prior, int bpp) {
+    std::string out(raw.size(), '\0');
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const int x = std::uint8_t(raw[i]);
+        const int a = i >= std::size_t(bpp) ? std::uint8_t(raw[i - std::size_t(bpp)]) : 0;
+        const int b = std::uint8_t(prior[i]);
+        const int c = i >= std::size_t(bpp) ? std::uint8_t(prior[i - std::size_t(bpp)]) : 0;
+        int p = 0;
+        switch (type) {
+        case 1:
+            p = a;
+            break;
+        case 2:
+            p = b;
+            break;
+        case 3:
+            p = (a + b) / 2;
+            break;
+        case 4:
+            p = Paeth(a, b, c);
+            break;
+        default:
+            break;
+        }
+        out[i] = char(x - p);
+    }
+    return std::string(1, char(type)) + out;
+}
+} // namespace
+
+std::string RawImage(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
+                     int onlyFilter) {
+    const int bpp = std::max(1, Channels(colorType) * depth / 8);
+    std::string out;
+    int rowIndex = 0;
+    auto pass = [&](int y0, int x0, int dy, int dx) {
+        const int pw = w > x0 ? (w - x0 + dx - 1) / dx : 0;
+        if (pw == 0) return;
+        std::string prior;
+        for (int y = y0; y < h; y += dy) {
+            std::string raw = PackRow(y, x0, dx, pw, depth, colorType, sample);
+            if (prior.empty()) prior.assign(raw.size(), '\0');
+            const int type = onlyFilter >= 0 ? onlyFilter : rowIndex++ % 5;
+            out += Filter(type, raw, prior, bpp);
+            prior = raw;
+        }
+    };
+    if (interlace) {
+        const int sr[7] = {0, 0, 4, 0, 2, 0, 1}, sc[7] = {0, 4, 0, 2, 0, 1, 0};
+        const int rs[7] = {8, 8, 8, 4, 4, 2, 2}, cs[7] = {8, 8, 4, 4, 2, 2, 1};
+        for (int p = 0; p < 7; ++p)
+            pass(sr[p], sc[p], rs[p], cs[p]);
+    } else {
+        pass(0, 0, 1, 1);
+    }
+    return out;
+}
+
+std::string Png(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
+                const std::string& beforeData, std::size_t splitSize) {
+    std::string data = Zlib(RawImage(w, h, depth, colorType, interlace, sample));
+    std::string out =
+        Signature() + Ihdr(std::uint32_t(w), std::uint32_t(h), depth, colorType, interlace) + beforeData;
+    if (splitSize == 0) splitSize = data.size() + 1;
+    for (std::size_t i = 0; i < data.size(); i += splitSize)
+        out += Chunk("IDAT", data.substr(i, splitSize));
+    return out + Chunk("IEND", "");
+}
+
+std::string Plte(int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t c = PlteColor(i);
+        out += char(c & 0xFF);
+        out += char((c >> 8) & 0xFF);
+        out += char((c >> 16) & 0xFF);
+    }
+    return Chunk("PLTE", out);
+}
+
+std::uint32_t PlteColor(int i) {
+    const std::uint32_t r = std::uint32_t(i * 40 + 1) & 0xFF, g = std::uint32_t(255 - i * 30) & 0xFF,
+                        b = std::uint32_t(i * 7) & 0xFF;
+    return r | (g << 8) | (b << 16);
+}
+
+std::vector<ParsedChunk> ParseChunks(const std::string& png) {
+    std::vector<ParsedChunk> out;
+    std::size_t pos = 8;
+    while (pos + 12 <= png.size()) {
+        const auto* p = reinterpret_cast<const unsigned char*>(png.data() + pos);
+        const std::uint32_t len = (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+        out.push_back({png.substr(pos + 4, 4), png.substr(pos + 8, len)});
+        pos += 12 + len;
+    }
+    return out;
+}
+
+std::string OutPath(const std::string& name) {
+    const std::filesystem::path dir = std::filesystem::path(OLVA_TEST_OUT_DIR) / "imaging";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+bool Run(const std::string& command) {
+    return std::system(command.c_str()) == 0;
+}
+
+bool HaveConvert() {
+    return Run("command -v convert >/dev/null 2>&1");
+}
+
+} // namespace pngfix

@@ -1,0 +1,54 @@
+// Builds PNG streams for the tests: a tiny chunk writer over zlib, an independent row packer and
+// filter, so that damaged and unusual files (bad CRCs, split data, odd orders) are easy to make.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pngfix {
+
+std::string Be32(std::uint32_t v);
+std::string Be16(std::uint16_t v);
+std::string Zlib(const std::string& raw, int level = 6);
+std::string Inflate(const std::string& packed);
+
+// One chunk: length, type, data, CRC (spoiled when BadCrc).
+std::string Chunk(const std::string& type, const std::string& data, bool badCrc = false);
+std::string Ihdr(std::uint32_t w, std::uint32_t h, int depth, int colorType, int interlace = 0,
+                 int compression = 0);
+std::string Signature();
+
+// Samples of pixel (x, y), channel c, at the image's depth.
+using SampleFn = std::function<int(int x, int y, int c)>;
+int Channels(int colorType);
+
+// The filtered scan lines (with filter bytes) of an image: rows cycle through filter types 0..4 unless
+// a single filter is given.
+std::string RawImage(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
+                     int onlyFilter = -1);
+
+// A whole PNG: IHDR, optional extra chunks before the data (PLTE...), the data split into IDATs of at
+// most SplitSize bytes, IEND.
+std::string Png(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
+                const std::string& beforeData = std::string(), std::size_t splitSize = 0);
+
+// A palette chunk of n entries: entry i = (i*40+1, 255-i*30, i*7) mod 256.
+std::string Plte(int n);
+std::uint32_t PlteColor(int i); // as COLORREF
+
+// The chunks of a PNG stream (type, data), after the signature.
+struct ParsedChunk {
+    std::string Type;
+    std::string Data;
+};
+std::vector<ParsedChunk> ParseChunks(const std::string& png);
+
+// A file for the tests to write into (below the test output folder).
+std::string OutPath(const std::string& name);
+// Runs a shell command; false when it fails.
+bool Run(const std::string& command);
+bool HaveConvert();
+
+} // namespace pngfix
