@@ -4,6 +4,8 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRender.h"
 
+#include <pixman.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -195,6 +197,34 @@ bool Stretch(HDC hdest, int x, int y, int width, int height, HDC hsource, int sx
     return true;
 }
 
+// Premultiplied source over destination with a constant alpha, unstretched, by the compositing library.
+// False when the surfaces do not suit it (the caller then blends itself).
+bool CompositeOver(TDeviceContext& dst, const RECT& area, TSurface& src, int sx, int sy,
+                   std::uint32_t constant) {
+    TSurface& d = *dst.Surface;
+    if (&d == &src || d.IsMonochrome() || src.IsMonochrome() || d.BottomUp() || src.BottomUp()) return false;
+    pixman_image_t* target =
+        pixman_image_create_bits(PIXMAN_a8r8g8b8, d.Width(), d.Height(), d.Pixels(), d.Stride());
+    pixman_image_t* source =
+        pixman_image_create_bits(PIXMAN_a8r8g8b8, src.Width(), src.Height(), src.Pixels(), src.Stride());
+    pixman_image_t* mask = nullptr;
+    if (constant < 255) {
+        const pixman_color_t alpha{0, 0, 0, std::uint16_t(constant * 257)};
+        mask = pixman_image_create_solid_fill(&alpha);
+    }
+    const bool ready = target && source && (constant == 255 || mask);
+    if (ready)
+        gdi_render::ForEachClipRect(dst, area, [&](const RECT& r) {
+            pixman_image_composite32(PIXMAN_OP_OVER, source, mask, target, sx + (r.left - area.left),
+                                     sy + (r.top - area.top), 0, 0, r.left, r.top, r.right - r.left,
+                                     r.bottom - r.top);
+        });
+    if (mask) pixman_image_unref(mask);
+    if (source) pixman_image_unref(source);
+    if (target) pixman_image_unref(target);
+    return ready;
+}
+
 } // namespace gdi_blit_detail
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {
@@ -226,12 +256,15 @@ BOOL AlphaBlend(HDC hdest, int x, int y, int width, int height, HDC hsource, int
     if (ssx < 0 || ssy < 0 || ssx + sw > src->Surface->Width() || ssy + sh > src->Surface->Height())
         return FALSE;
     if (width == 0 || height == 0 || sw == 0 || sh == 0) return TRUE;
-    const gdi_blit_detail::TColorConversion none;
-    gdi_blit_detail::TSourceImage image =
-        gdi_blit_detail::BuildSource(*src->Surface, ssx, ssy, sw, sh, width, height, false, none);
     const RECT area = gdi_render::ToSurface(*dst, x, y, x + width, y + height);
     const std::uint32_t constant = blend.SourceConstantAlpha;
     const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
+    if (perPixel && sw == width && sh == height &&
+        gdi_blit_detail::CompositeOver(*dst, area, *src->Surface, ssx, ssy, constant))
+        return TRUE;
+    const gdi_blit_detail::TColorConversion none;
+    gdi_blit_detail::TSourceImage image =
+        gdi_blit_detail::BuildSource(*src->Surface, ssx, ssy, sw, sh, width, height, false, none);
     TSurface& d = *dst->Surface;
     gdi_render::ForEachClipRect(*dst, area, [&](const RECT& r) {
         for (int py = r.top; py < r.bottom; ++py) {

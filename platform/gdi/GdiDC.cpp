@@ -263,7 +263,7 @@ BOOL SetPoint(HDC hdc, POINT TDCState::*field, int x, int y, POINT* previous, bo
     POINT& p = dc->State.*field;
     if (previous) *previous = p;
     p = relative ? POINT{p.x + x, p.y + y} : POINT{x, y};
-    dc->InvalidateClip();
+    // The effective clip is kept in surface coordinates, which no origin of the DC changes.
     return TRUE;
 }
 BOOL GetPoint(HDC hdc, POINT TDCState::*field, POINT* out) {

@@ -2,6 +2,8 @@
 
 #include "platform/gdi/GdiBlit.h"
 
+#include <pixman.h>
+
 #include <algorithm>
 #include <atomic>
 
@@ -82,16 +84,32 @@ RECT ToSurface(const TDeviceContext& dc, int left, int top, int right, int botto
     return RECT{left + dx, top + dy, right + dx, bottom + dy};
 }
 
+void FillSolid(TSurface& s, const RECT& r, std::uint32_t pixel) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return;
+    // The compositing library's fill uses the vector units; rows of a bottom-up surface go one by one.
+    if (!s.BottomUp()) {
+        if (pixman_fill(s.Pixels(), s.Width(), 32, r.left, r.top, w, h, pixel)) return;
+    } else {
+        bool done = true;
+        for (int y = r.top; y < r.bottom && done; ++y)
+            done = pixman_fill(s.Row(y), s.Width(), 32, r.left, 0, w, 1, pixel);
+        if (done) return;
+    }
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill(s.Row(y) + r.left, s.Row(y) + r.right, pixel);
+}
+
 void FillSurfaceRect(TDeviceContext& dc, const RECT& area, const TBrushSampler& brush, int rop2) {
     if (brush.Type == TBrushSampler::Kind::None) return;
     TSurface& s = *dc.Surface;
     ForEachClipRect(dc, area, [&](const RECT& r) {
+        if (brush.Type == TBrushSampler::Kind::Solid && rop2 == R2_COPYPEN) {
+            FillSolid(s, r, brush.Solid);
+            return;
+        }
         for (int y = r.top; y < r.bottom; ++y) {
             std::uint32_t* row = s.Row(y);
-            if (brush.Type == TBrushSampler::Kind::Solid && rop2 == R2_COPYPEN) {
-                std::fill(row + r.left, row + r.right, brush.Solid);
-                continue;
-            }
             for (int x = r.left; x < r.right; ++x) {
                 std::uint32_t p;
                 if (!brush.Sample(x, y, p)) continue;

@@ -147,6 +147,8 @@ inline void PlotRop2(TDeviceContext& dc, int x, int y, std::uint32_t pen, int ro
     d = Normalise(*dc.Surface, Rop2(rop2, pen, d));
 }
 
+// Fills a surface rectangle (already clipped) with one pixel value.
+void FillSolid(TSurface& s, const RECT& r, std::uint32_t pixel);
 // Fills a surface rectangle through the clip with a brush and a pen raster operation.
 void FillSurfaceRect(TDeviceContext& dc, const RECT& r, const TBrushSampler& brush, int rop2);
 
