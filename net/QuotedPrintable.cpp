@@ -1,0 +1,40 @@
+#include "net/QuotedPrintable.h"
+
+#include <limits>
+
+std::string QuotedPrintableChunk(std::string_view Text, int MaxLen, const TByteSet& Specials,
+                                 bool SpaceAsUnderscore, int& Position, bool Limited) {
+    static constexpr char HexDigits[] = "0123456789ABCDEF";
+    // Without a limit the whole rest goes into one segment: a limit of the text's own length would cut
+    // every text that holds an escape and could never make progress on a one-byte text.
+    const long long limit = Limited ? MaxLen : std::numeric_limits<long long>::max();
+    const int length = static_cast<int>(Text.size());
+    if (Position < 1) Position = 1;
+    std::string out;
+    while (Position <= length) {
+        const char ch = Text[Position - 1];
+        const auto c = static_cast<unsigned char>(ch);
+        const long long outPos = static_cast<long long>(out.size()) + 1;
+        bool fits;
+        if (ch == ' ' && SpaceAsUnderscore) {
+            fits = outPos < limit;
+            if (fits) out += '_';
+        } else if (c >= 32 && c <= 126 && ch != '=' && !InByteSet(Specials, ch)) {
+            fits = outPos < limit;
+            if (fits) out += ch;
+        } else {
+            fits = outPos < limit - 2;
+            if (fits) {
+                out += '=';
+                out += HexDigits[c >> 4];
+                out += HexDigits[c & 15];
+            }
+        }
+        if (!fits) {
+            out += '=';
+            return out;
+        }
+        ++Position;
+    }
+    return out;
+}
