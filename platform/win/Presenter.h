@@ -1,0 +1,40 @@
+// Presenters show the window system's top-level windows: the headless memory screen (tests, the
+// default) and the SDL2 presenter (real use). The window system tells the current presenter when a
+// top-level window changed place, shape, visibility or picture.
+#pragma once
+
+#include "platform/rtl/WinTypes.h"
+
+#include <memory>
+#include <string>
+
+class TSurface;
+
+namespace olva::win {
+
+class IPresenter {
+public:
+    virtual ~IPresenter() = default;
+    virtual void WindowChanged(HWND topLevel) = 0;
+    virtual void WindowDestroyed(HWND topLevel) = 0;
+};
+
+// The presenter that hears of changes (null: none; the memory screen is always there).
+void SetPresenter(IPresenter* presenter);
+IPresenter* CurrentPresenter();
+
+// The memory screen: every visible top-level window composed in z-order (window regions, layered
+// alpha and colour keys applied) over the desktop colour, the caret drawn on top. Covers the virtual
+// screen; pixel (0, 0) is the virtual screen's top-left corner.
+std::shared_ptr<TSurface> ComposeScreen();
+// The image a top-level window's tree has drawn (window coordinates), or null.
+std::shared_ptr<TSurface> WindowImage(HWND hwnd);
+// PNG snapshots; false (and nothing written) when the window is unknown or the file cannot be written.
+bool SaveScreenPng(const std::string& path);
+bool SaveWindowPng(HWND hwnd, const std::string& path);
+
+// Destroys every window and returns the window system to its first state (monitors, metrics, colours,
+// hooks, clock, queue); handles already given out stay invalid forever.
+void ResetWindowSystem();
+
+} // namespace olva::win

@@ -1,0 +1,75 @@
+// Calls shared between the parts of the window system. Internal to platform/win.
+#pragma once
+
+#include "platform/win/WindowSystem.h"
+
+namespace olva::win {
+
+std::shared_ptr<WindowClass> FindWindowClass(const char* name);
+void InstallSysColorBrushResolver();
+
+// Hooks: runs the chain of a kind and answers its result (0 when no hook is installed).
+bool HasHooks(int kind);
+void ResetHooks();
+LRESULT RunHooks(int kind, int code, WPARAM wParam, LPARAM lParam);
+
+// Tree: places a child among its siblings (insertAfter as SetWindowPos takes it) / takes it out.
+void LinkChild(Window* parent, Window* child, HWND insertAfter);
+void UnlinkChild(Window* child);
+
+// Non-client: the insets of the default frame for a style, and the client rectangle the window procedure
+// chooses for a window rectangle (both in the parent's client coordinates).
+RECT FrameInsets(DWORD style, DWORD exStyle);
+RECT CalcClientRect(Window* w, const RECT& windowRect, bool sendMessage);
+
+// Activation and focus
+void ActivateWindow(Window* w, WORD how); // w null deactivates the application
+void ActivateSomeOtherWindow(Window* leaving);
+void ForgetDestroyedWindow(Window* w); // focus, capture, activation, timers, tracking
+
+// Timers
+void KillWindowTimers(HWND hwnd);
+bool TakeDueTimer(HWND filter, bool remove, MSG& out);
+bool NextTimerDue(std::uint64_t& due);
+void CheckHover();
+
+// Input: turning queued input into messages. Prepare decides the target and the message (hit
+// testing); Deliver runs the hooks and, when the message is removed, the side effects (key state,
+// activation, cursor, double clicks). Deliver answers false when the message is swallowed.
+void PrepareInput(RawInput& raw);
+bool DeliverInput(RawInput& raw, bool remove);
+void PrepareMouse(RawInput& raw);
+bool DeliverMouse(RawInput& raw, bool remove);
+void PrepareKey(RawInput& raw);
+bool DeliverKey(RawInput& raw, bool remove);
+void QueueMouse(int action, int x, int y, int wheelDelta);
+
+// File-descriptor watches
+void PollWatches(int timeoutMs);
+bool HasWatches();
+
+// Painting
+void InvalidateWindow(Window* w, const TBandedRegion* clientArea, UINT rdwFlags);
+void ExposeAfterChange(Window* parent, const RECT& areaInParentClient);
+bool HasPendingPaint(HWND filter);
+HWND FindWindowToPaint(HWND filter);
+void ClearPaintState(Window* w);
+void EnsureSurface(Window* top);
+TBandedRegion VisibleRegionOf(Window* w, bool clientOnly); // in the top-level window's coordinates
+void ReleaseWindowDCs(Window* w);
+HDC GetScreenDC();
+bool ReleaseScreenDC(HDC dc);
+
+// The window menu of the default frame.
+void TrackSystemMenu(HWND hwnd, WPARAM how, POINT screen);
+void ForgetSystemMenu(HWND hwnd);
+
+// Carets are hidden while their window paints.
+void HideCaretForPaint(HWND hwnd);
+void ShowCaretAfterPaint(HWND hwnd);
+void DestroyCaretOf(HWND hwnd);
+
+// Layered and presenter notifications
+void NotifyPresenterWindowChanged(Window* w);
+
+} // namespace olva::win

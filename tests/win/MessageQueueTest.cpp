@@ -1,0 +1,168 @@
+#include "WinTestSupport.h"
+
+#include "platform/win/DescriptorWatch.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <thread>
+
+using namespace win_test;
+
+namespace {
+
+class MessageQueueTest : public WinTest {};
+
+TEST_F(MessageQueueTest, PeekHonoursWindowRangeAndRemoveFlags) {
+    HWND a = MakeTop(0, 0, 10, 10, WS_POPUP);
+    HWND b = MakeTop(0, 0, 10, 10, WS_POPUP);
+    PostMessage(a, WM_USER + 1, 1, 0);
+    PostMessage(b, WM_USER + 2, 2, 0);
+    PostMessage(nullptr, WM_USER + 3, 3, 0);
+    PostMessage(a, WM_USER + 4, 4, 0);
+    MSG msg;
+    struct Case {
+        HWND filter;
+        UINT lo, hi, flags;
+        bool found;
+        UINT message;
+    };
+    const Case cases[] = {
+        {b, 0, 0, PM_NOREMOVE, true, WM_USER + 2},
+        {a, WM_USER + 4, WM_USER + 4, PM_REMOVE, true, WM_USER + 4},
+        {a, WM_USER + 4, WM_USER + 4, PM_REMOVE, false, 0},
+        {reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE, true, WM_USER + 3}, // thread messages only
+        {nullptr, 0, 0, PM_REMOVE, true, WM_USER + 1},
+        {nullptr, 0, 0, PM_REMOVE, true, WM_USER + 2},
+        {nullptr, 0, 0, PM_REMOVE, false, 0},
+    };
+    for (const Case& c : cases) {
+        BOOL got = PeekMessage(&msg, c.filter, c.lo, c.hi, c.flags);
+        EXPECT_EQ(bool(got), c.found);
+        if (got) EXPECT_EQ(msg.message, c.message);
+    }
+}
+
+TEST_F(MessageQueueTest, SendMessageIsReentrant) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    rec.handlers[h] = [](HWND hwnd, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_USER) return std::nullopt;
+        if (w == 0) return 1;
+        return LRESULT(w) + SendMessage(hwnd, WM_USER, w - 1, 0);
+    };
+    EXPECT_EQ(SendMessage(h, WM_USER, 5, 0), 5 + 4 + 3 + 2 + 1 + 1);
+}
+
+// A modal loop inside a modal loop: the quit message ends the innermost loop, which posts it again so
+// that every loop around it ends too, and the outermost one sees the exit code.
+int RunLoop(int depth, std::vector<int>& ended) {
+    if (depth > 0) {
+        PostMessage(nullptr, WM_USER + depth, 0, 0);
+    }
+    MSG msg;
+    for (;;) {
+        BOOL r = GetMessage(&msg, nullptr, 0, 0);
+        if (r == 0) {
+            ended.push_back(depth);
+            if (depth > 0) PostQuitMessage(int(msg.wParam));
+            return int(msg.wParam);
+        }
+        if (msg.message == WM_USER + 1 && depth == 1) {
+            RunLoop(2, ended);
+        } else if (msg.message == WM_USER + 2 && depth == 2) {
+            RunLoop(3, ended);
+        } else if (msg.message == WM_USER + 3) {
+            PostQuitMessage(42);
+        }
+    }
+}
+
+TEST_F(MessageQueueTest, QuitIsRepostedOutOfNestedLoops) {
+    std::vector<int> ended;
+    PostMessage(nullptr, WM_USER + 1, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    int code = RunLoop(1, ended);
+    EXPECT_EQ(code, 42);
+    EXPECT_EQ(ended, (std::vector<int>{3, 2, 1}));
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)); // re-posted by the last loop
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(MessageQueueTest, QuitComesAfterPostedMessages) {
+    PostQuitMessage(3);
+    PostMessage(nullptr, WM_USER, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, UINT(WM_USER));
+    EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_EQ(GetMessage(&msg, reinterpret_cast<HWND>(0x999990), 0, 0), -1); // not a window
+}
+
+TEST_F(MessageQueueTest, OtherThreadsPostAndSendThroughTheQueue) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    std::thread poster([h] {
+        PostMessage(h, WM_USER + 7, 70, 0);
+        EXPECT_EQ(SendMessage(h, WM_USER + 8, 80, 0), 81);
+    });
+    rec.handlers[h] = [](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_USER + 8) return LRESULT(w) + 1;
+        return std::nullopt;
+    };
+    // The sent message is delivered when this thread next looks at its queue.
+    int guard = 0;
+    while (rec.Count(h, WM_USER + 8) == 0 && guard++ < 1000) {
+        MSG msg;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessage(&msg);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    poster.join();
+    Pump();
+    EXPECT_EQ(rec.Count(h, WM_USER + 7), 1);
+    EXPECT_EQ(rec.Count(h, WM_USER + 8), 1);
+}
+
+TEST_F(MessageQueueTest, DescriptorWatchPostsOncePerRetrieval) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    int watch = olva::win::WatchDescriptor(fds[0], POLLIN, h, WM_USER + 9);
+    ASSERT_GT(watch, 0);
+    EXPECT_EQ(Pump(), 0); // nothing readable yet
+    ASSERT_EQ(write(fds[1], "ab", 2), 2);
+    EXPECT_EQ(Pump(), 1); // one message although the pipe stays readable
+    ASSERT_EQ(rec.log.back().msg, UINT(WM_USER + 9));
+    EXPECT_EQ(rec.log.back().wParam, WPARAM(fds[0]));
+    EXPECT_TRUE(rec.log.back().lParam & POLLIN);
+    EXPECT_EQ(Pump(), 0);
+    char buf[1];
+    ASSERT_EQ(read(fds[0], buf, 1), 1); // one byte left: re-armed, it reports again
+    EXPECT_TRUE(olva::win::RearmDescriptorWatch(watch));
+    EXPECT_EQ(Pump(), 1);
+    ASSERT_EQ(read(fds[0], buf, 1), 1);
+    EXPECT_TRUE(olva::win::RearmDescriptorWatch(watch));
+    EXPECT_EQ(Pump(), 0);
+    EXPECT_EQ(MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT), WAIT_TIMEOUT);
+    EXPECT_TRUE(olva::win::UnwatchDescriptor(watch));
+    EXPECT_FALSE(olva::win::UnwatchDescriptor(watch));
+    close(fds[0]);
+    close(fds[1]);
+}
+
+TEST_F(MessageQueueTest, WaitMessageWakesForAnotherThreadsPost) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    std::thread poster([h] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        PostMessage(h, WM_USER, 0, 0);
+    });
+    MSG msg;
+    EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE); // blocks until the post arrives
+    EXPECT_EQ(msg.message, UINT(WM_USER));
+    poster.join();
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+// Shared fixture of the window-system tests: a fresh window system on a manual clock, and a window
+// class that records every message it receives and lets a test answer some of them itself.
+#pragma once
+
+#include "platform/win/Input.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Presenter.h"
+#include "platform/win/Screen.h"
+#include "platform/win/WinClock.h"
+#include "platform/win/WinUser.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace win_test {
+
+struct Logged {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Per-window answers: return a value to answer the message, nullopt to fall through to DefWindowProc.
+using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+
+class Recorder {
+public:
+    static Recorder& Get();
+    std::vector<Logged> log;
+    std::map<HWND, Handler> handlers;
+    Handler forAll; // consulted when a window has no handler of its own (also during creation)
+    void Clear() { log.clear(); }
+    // The messages one window received, in order, keeping only those in `interesting` (all when empty).
+    std::vector<UINT> MessagesOf(HWND hwnd, const std::vector<UINT>& interesting = {}) const;
+    std::vector<UINT> Messages(const std::vector<UINT>& interesting) const;
+    int Count(HWND hwnd, UINT msg) const;
+};
+
+LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+constexpr const char* kRecorderClass = "TestRecorder";
+constexpr const char* kRecorderDblClass = "TestRecorderDbl";
+
+class WinTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND MakeTop(int x, int y, int cx, int cy, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                 DWORD exStyle = 0, HWND owner = nullptr, const char* cls = kRecorderClass);
+    HWND MakeChild(HWND parent, int x, int y, int cx, int cy, DWORD style = WS_CHILD | WS_VISIBLE, int id = 0,
+                   const char* cls = kRecorderClass);
+    // Dispatches everything pending.
+    int Pump() { return olva::win::PumpMessages(); }
+    void Click(int x, int y) {
+        olva::win::InjectMouse(olva::win::MouseAction::Move, x, y);
+        olva::win::InjectMouse(olva::win::MouseAction::LeftDown, x, y);
+        olva::win::InjectMouse(olva::win::MouseAction::LeftUp, x, y);
+    }
+    Recorder& rec = Recorder::Get();
+    std::shared_ptr<olva::win::ManualClock> clock;
+};
+
+inline LPARAM Pt(int x, int y) {
+    return MAKELPARAM(WORD(SHORT(x)), WORD(SHORT(y)));
+}
+
+} // namespace win_test
