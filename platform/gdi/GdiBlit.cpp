@@ -404,6 +404,12 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     return PixelToColorRef(p);
 }
 
+COLORREF GetNearestColor(HDC hdc, COLORREF color) {
+    auto dc = gdi_handles::Dc(hdc);
+    if (!dc || !dc->Surface) return CLR_INVALID;
+    return PixelToColorRef(gdi_render::DevicePixel(*dc->Surface, color)) & 0xFFFFFF;
+}
+
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
     return SetPixel(dc, x, y, color) != CLR_INVALID;
 }

@@ -22,6 +22,9 @@ int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sx, i
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);
+// The colour the DC's surface shows for a colour: itself on colour surfaces, black or white on
+// monochrome ones.
+COLORREF GetNearestColor(HDC dc, COLORREF color);
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);

@@ -84,6 +84,8 @@ struct TDCState {
     int GraphicsMode = GM_COMPATIBLE;
     UINT TextAlign = TA_LEFT | TA_TOP;
     int TextCharacterExtra = 0;
+    int BreakExtra = 0; // SetTextJustification: pixels spread over BreakCount break characters
+    int BreakCount = 0;
     POINT WindowOrg{};
     POINT ViewportOrg{};
     POINT BrushOrg{};

@@ -75,7 +75,8 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
     if (!text || length == 0) return TRUE;
     auto face = gdi_text::FaceOf(*dc);
     const gdi_text::TCharRun run = gdi_text::Decode(text, int(length));
-    const auto advances = gdi_text::Advances(*face, run, dc->State.TextCharacterExtra, widths);
+    auto advances = gdi_text::Advances(*face, run, dc->State.TextCharacterExtra, widths);
+    if (!widths) gdi_text::Justify(dc->State, run, advances);
     const UINT align = dc->State.TextAlign;
     int px = x, py = y;
     if (align & TA_UPDATECP) {
@@ -125,7 +126,8 @@ BOOL GetTextExtentExPoint(HDC hdc, const char* text, int length, int maxExtent, 
     if (!dc || !size || length < 0 || (!text && length > 0)) return FALSE;
     auto face = gdi_text::FaceOf(*dc);
     const gdi_text::TCharRun run = gdi_text::Decode(text, length);
-    const auto advances = gdi_text::Advances(*face, run, dc->State.TextCharacterExtra);
+    auto advances = gdi_text::Advances(*face, run, dc->State.TextCharacterExtra);
+    gdi_text::Justify(dc->State, run, advances);
     int pen = 0, fitting = 0;
     bool stillFits = true;
     for (std::size_t i = 0; i < run.Chars.size(); ++i) {
@@ -138,6 +140,14 @@ BOOL GetTextExtentExPoint(HDC hdc, const char* text, int length, int maxExtent, 
     }
     if (fit) *fit = fitting;
     *size = SIZE{pen, face->Metrics().tmHeight};
+    return TRUE;
+}
+
+BOOL SetTextJustification(HDC hdc, int extra, int breakCount) {
+    auto dc = gdi_handles::Dc(hdc);
+    if (!dc) return FALSE;
+    dc->State.BreakExtra = breakCount > 0 ? extra : 0;
+    dc->State.BreakCount = breakCount > 0 ? breakCount : 0;
     return TRUE;
 }
 

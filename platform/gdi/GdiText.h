@@ -21,6 +21,9 @@ BOOL GetTextExtentPoint32(HDC dc, const char* text, int length, SIZE* size);
 BOOL GetTextExtentExPoint(HDC dc, const char* text, int length, int maxExtent, INT* fit, INT* partialWidths,
                           SIZE* size);
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
+// Spreads `extra` pixels over the next `breakCount` break characters (spaces) of each text output;
+// (0, 0) ends it.
+BOOL SetTextJustification(HDC dc, int extra, int breakCount);
 int GetTextFace(HDC dc, int size, char* name);
 
 // DrawText: the text is laid out in the rectangle by the DT_ flags. With DT_MODIFYSTRING (and an ellipsis

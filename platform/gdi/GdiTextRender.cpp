@@ -72,6 +72,18 @@ std::vector<int> Advances(TFontFace& face, const TCharRun& run, int extra, const
     return result;
 }
 
+void Justify(const TDCState& state, const TCharRun& run, std::vector<int>& advances) {
+    if (state.BreakCount <= 0 || state.BreakExtra == 0) return;
+    // The extra pixels go to the break characters one by one, the remainder to the first ones.
+    const int each = state.BreakExtra / state.BreakCount, remainder = state.BreakExtra % state.BreakCount;
+    int seen = 0;
+    for (std::size_t i = 0; i < run.Chars.size() && seen < state.BreakCount; ++i)
+        if (run.Chars[i] == U' ') {
+            advances[i] += each + (seen < remainder ? 1 : 0);
+            ++seen;
+        }
+}
+
 int Sum(const std::vector<int>& values) {
     int total = 0;
     for (int v : values)

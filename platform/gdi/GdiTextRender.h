@@ -22,6 +22,8 @@ std::shared_ptr<TFontFace> FaceOf(TDeviceContext& dc);
 // Advances of each character: given widths (one per byte) or the face's advances plus the extra spacing.
 std::vector<int> Advances(TFontFace& face, const TCharRun& run, int extra, const INT* widths = nullptr);
 int Sum(const std::vector<int>& values);
+// Adds the DC's justification spacing to the spaces of a run.
+void Justify(const TDCState& state, const TCharRun& run, std::vector<int>& advances);
 
 struct TDrawOptions {
     bool OpaqueBackground = false;
