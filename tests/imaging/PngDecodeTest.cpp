@@ -1,6 +1,7 @@
 // Decoding every colour type, depth and interlace, with split data and the held layouts.
 #include "PngFixture.h"
 
+#include "imaging/png/PngDataChunk.h"
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
@@ -10,13 +11,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::unique_ptr<TPngPicture> Load(const std::string& bytes) {
-    TStringStream s(bytes);
-    auto pic = std::make_unique<TPngPicture>();
-    pic->LoadFromStream(&s);
-    return pic;
-}
+using pngfix::Load;
 
 int Sample(int x, int y, int c, int depth) {
     if (depth == 16) return ((x * 7919 + y * 104729 + c * 3001) * 31 + x * y) & 0xFFFF;

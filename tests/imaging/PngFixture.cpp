@@ -1,5 +1,8 @@
 #include "PngFixture.h"
 
+#include "imaging/png/PngPicture.h"
+#include "platform/rtl/MemoryStream.h"
+
 #include <zlib.h>
 
 #include <cstdlib>
@@ -7,6 +10,19 @@
 #include <stdexcept>
 
 namespace pngfix {
+
+std::unique_ptr<TPngPicture> Load(const std::string& bytes) {
+    TStringStream s(bytes);
+    auto pic = std::make_unique<TPngPicture>();
+    pic->LoadFromStream(&s);
+    return pic;
+}
+
+std::string Save(TPngPicture& pic) {
+    TMemoryStream out;
+    pic.SaveToStream(&out);
+    return std::string(static_cast<const char*>(out.Memory()), std::size_t(out.Size()));
+}
 
 std::string Be32(std::uint32_t v) {
     return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};

@@ -7,7 +7,14 @@
 #include <string>
 #include <vector>
 
+class TPngPicture;
+#include <memory>
+
 namespace pngfix {
+
+// Loads a PNG image from bytes with the codec; writes an image to bytes.
+std::unique_ptr<TPngPicture> Load(const std::string& bytes);
+std::string Save(TPngPicture& pic);
 
 std::string Be32(std::uint32_t v);
 std::string Be16(std::uint16_t v);
