@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -89,7 +88,8 @@ struct TAudioDecoder::TImpl {
     std::int64_t Length = 0;
     std::string Description;
     TAudioTags Tags;
-    std::deque<float> Pending; // decoded, not yet handed out
+    std::vector<float> Pending; // decoded; [PendingStart, end) not yet handed out
+    std::size_t PendingStart = 0;
     bool InputDone = false, DecoderDone = false;
     int Errors = 0;
 
@@ -254,17 +254,23 @@ struct TAudioDecoder::TImpl {
     void Convert(AVFrame* frame) {
         int outMax = swr_get_out_samples(Swr, frame ? frame->nb_samples : 0);
         if (outMax <= 0) return;
-        std::vector<float> buf(std::size_t(outMax) * OutChannels);
-        uint8_t* out = reinterpret_cast<uint8_t*>(buf.data());
+        // Handed-out samples are dropped before the buffer grows.
+        if (PendingStart > 0) {
+            Pending.erase(Pending.begin(), Pending.begin() + std::ptrdiff_t(PendingStart));
+            PendingStart = 0;
+        }
+        std::size_t base = Pending.size();
+        Pending.resize(base + std::size_t(outMax) * OutChannels);
+        uint8_t* out = reinterpret_cast<uint8_t*>(Pending.data() + base);
         int n = swr_convert(Swr, &out, outMax,
                             frame ? const_cast<const uint8_t**>(frame->extended_data) : nullptr,
                             frame ? frame->nb_samples : 0);
-        if (n > 0) Pending.insert(Pending.end(), buf.begin(), buf.begin() + std::size_t(n) * OutChannels);
+        Pending.resize(base + std::size_t(std::max(n, 0)) * OutChannels);
     }
 
     // Decodes until at least `samples` values are pending or the file is done.
     void Fill(std::size_t samples) {
-        while (Pending.size() < samples && !DecoderDone) {
+        while (Pending.size() - PendingStart < samples && !DecoderDone) {
             int rc = avcodec_receive_frame(Codec, Frame);
             if (rc == 0) {
                 Convert(Frame);
@@ -330,9 +336,9 @@ int TAudioDecoder::DecodeErrors() const {
 std::int64_t TAudioDecoder::Read(float* dst, std::int64_t frames) {
     const std::size_t want = std::size_t(frames) * FImpl->OutChannels;
     FImpl->Fill(want);
-    std::size_t n = std::min(want, FImpl->Pending.size());
+    std::size_t n = std::min(want, FImpl->Pending.size() - FImpl->PendingStart);
     n -= n % FImpl->OutChannels;
-    std::copy_n(FImpl->Pending.begin(), n, dst);
-    FImpl->Pending.erase(FImpl->Pending.begin(), FImpl->Pending.begin() + n);
+    std::copy_n(FImpl->Pending.begin() + std::ptrdiff_t(FImpl->PendingStart), n, dst);
+    FImpl->PendingStart += n;
     return std::int64_t(n) / FImpl->OutChannels;
 }

@@ -8,6 +8,7 @@
 #include "audio/AudioWriter.h"
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace editor_detail {
 
@@ -30,7 +31,11 @@ void Report(const TProgressFunc& progress, std::int64_t done, std::int64_t total
 
 } // namespace editor_detail
 
-TAudioEditor2::TAudioEditor2() = default;
+TAudioEditor2::TAudioEditor2() {
+    // Documents up to a quarter of the machine's memory stay in memory; larger ones go to the file store.
+    long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0) FMemoryLimit = std::int64_t(pages) * pageSize / 4;
+}
 TAudioEditor2::~TAudioEditor2() = default;
 
 TAudioDocument& TAudioEditor2::Document() {

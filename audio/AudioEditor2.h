@@ -63,7 +63,8 @@ public:
 
     const std::string& TempDirectory() const { return FTempDirectory; }
     void SetTempDirectory(const std::string& folder) { FTempDirectory = folder; }
-    // Documents whose samples need more bytes than this keep them in the temporary folder.
+    // Documents whose samples need more bytes than this keep them in the temporary folder (by default a
+    // quarter of the machine's memory).
     void SetMemoryLimit(std::int64_t bytes) { FMemoryLimit = bytes; }
     bool UndoAvailable() const { return FDocument && FDocument->CanUndo(); }
     bool RedoAvailable() const { return FDocument && FDocument->CanRedo(); }
@@ -97,7 +98,7 @@ private:
     TAudioTags FTags;
     std::string FDescription;
     std::string FTempDirectory;
-    std::int64_t FMemoryLimit = 512ll << 20;
+    std::int64_t FMemoryLimit = 1ll << 30;
     int FTag = 11;
 
     bool FSelectionOn = false;

@@ -133,6 +133,12 @@ bool TAudioFile2::CanWriteOGG(int sampleRate, int channels, int kbps, int, int) 
 
 void TAudioFile2::Create(const std::string& path, int) {
     FWriter.reset();
+    // Without an input format the blocks come in the output's own rate and channel count.
+    if (FInputRate <= 0 || FInputChannels <= 0) {
+        TEncodedShape shape = EncodedShape(FFormat);
+        FInputRate = shape.SampleRate;
+        FInputChannels = shape.Channels;
+    }
     FWriter = std::make_unique<TAudioWriter>(path, FFormat, FInputRate, FInputChannels, TAudioTags());
 }
 

@@ -32,7 +32,7 @@ public:
     int GetDecodedSampleRate() const;
     int GetDecodedChannels() const;
 
-    // Writing.
+    // Writing. Without an input format, blocks are taken in the output format's rate and channels.
     void SetInputFormat(int sampleRate, int channels);
     void SetWAV(int sampleRate, int channels, int bits);
     // The WAV format (rate, channels, bits) of an existing sound file.

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "audio/SampleBuffer.h"
+
 class TStoredSamples {
 public:
     virtual ~TStoredSamples() = default;
@@ -22,6 +24,11 @@ public:
     // cannot keep them (a full disk, for example); nothing is half-stored then.
     virtual std::shared_ptr<const TStoredSamples> Store(const float* planar, int channels,
                                                         std::int64_t frames) = 0;
+    // The same for samples the caller gives away, which a store may keep without copying.
+    virtual std::shared_ptr<const TStoredSamples> StoreOwned(TSampleBuffer&& planar, int channels,
+                                                             std::int64_t frames) {
+        return Store(planar.Data(), channels, frames);
+    }
 };
 
 // Keeps the samples in memory.

@@ -34,7 +34,6 @@ public:
         lame_set_in_samplerate(FLame, shape.SampleRate);
         lame_set_out_samplerate(FLame, shape.SampleRate);
         lame_set_num_channels(FLame, FChannels);
-        lame_set_quality(FLame, 2);
         bool xing = true;
         if (!f.UseLameSettings) {
             lame_set_VBR(FLame, vbr_off);

@@ -21,6 +21,20 @@ void TRangeSummary::Merge(const TRangeSummary& other) {
 
 std::shared_ptr<const TSampleBlock> TSampleBlock::Create(TBlockStore& store, const float* planar,
                                                          int channels, std::int64_t frames) {
+    std::shared_ptr<TSampleBlock> block = Summarized(planar, channels, frames);
+    block->FSamples = store.Store(planar, channels, frames);
+    return block;
+}
+
+std::shared_ptr<const TSampleBlock> TSampleBlock::Create(TBlockStore& store, TSampleBuffer&& planar,
+                                                         int channels, std::int64_t frames) {
+    std::shared_ptr<TSampleBlock> block = Summarized(planar.Data(), channels, frames);
+    block->FSamples = store.StoreOwned(std::move(planar), channels, frames);
+    return block;
+}
+
+std::shared_ptr<TSampleBlock> TSampleBlock::Summarized(const float* planar, int channels,
+                                                       std::int64_t frames) {
     std::shared_ptr<TSampleBlock> block(new TSampleBlock());
     block->FFinePerChannel = (frames + FineStep - 1) / FineStep;
     block->FCoarsePerChannel = (frames + CoarseStep - 1) / CoarseStep;
@@ -30,12 +44,31 @@ std::shared_ptr<const TSampleBlock> TSampleBlock::Create(TBlockStore& store, con
         const float* src = planar + c * frames;
         for (std::int64_t e = 0; e < block->FFinePerChannel; ++e) {
             std::int64_t from = e * FineStep, to = std::min(frames, from + FineStep);
-            float lo = src[from], hi = src[from];
-            double sq = 0;
-            for (std::int64_t i = from; i < to; ++i) {
-                lo = std::min(lo, src[i]);
-                hi = std::max(hi, src[i]);
-                sq += double(src[i]) * src[i];
+            float lo = src[from], hi = src[from], sq = 0;
+            if (to - from == FineStep) {
+                // Eight independent lanes let the compiler use vector instructions.
+                float los[8], his[8], sqs[8];
+                for (int k = 0; k < 8; ++k)
+                    los[k] = his[k] = src[from + k], sqs[k] = 0;
+                for (std::int64_t i = from; i < to; i += 8)
+                    for (int k = 0; k < 8; ++k) {
+                        float v = src[i + k];
+                        los[k] = v < los[k] ? v : los[k];
+                        his[k] = v > his[k] ? v : his[k];
+                        sqs[k] += v * v;
+                    }
+                for (int k = 0; k < 8; ++k) {
+                    lo = std::min(lo, los[k]);
+                    hi = std::max(hi, his[k]);
+                    sq += sqs[k];
+                }
+            } else {
+                for (std::int64_t i = from; i < to; ++i) {
+                    float v = src[i];
+                    lo = v < lo ? v : lo;
+                    hi = v > hi ? v : hi;
+                    sq += v * v;
+                }
             }
             block->FFine[c * block->FFinePerChannel + e] = {lo, hi, float(sq)};
         }
@@ -54,7 +87,6 @@ std::shared_ptr<const TSampleBlock> TSampleBlock::Create(TBlockStore& store, con
             block->FCoarse[c * block->FCoarsePerChannel + e] = acc;
         }
     }
-    block->FSamples = store.Store(planar, channels, frames);
     return block;
 }
 

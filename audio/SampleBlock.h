@@ -25,10 +25,13 @@ public:
     static constexpr std::int64_t FineStep = 256;
     static constexpr std::int64_t CoarseStep = 4096;
     // The size an edit aims for when it cuts new blocks.
-    static constexpr std::int64_t PreferredFrames = 65536;
+    static constexpr std::int64_t PreferredFrames = 262144;
 
     static std::shared_ptr<const TSampleBlock> Create(TBlockStore& store, const float* planar, int channels,
                                                       std::int64_t frames);
+    // The same for planar samples handed over; a memory store keeps them without a copy.
+    static std::shared_ptr<const TSampleBlock> Create(TBlockStore& store, TSampleBuffer&& planar,
+                                                      int channels, std::int64_t frames);
 
     int Channels() const { return FSamples->Channels(); }
     std::int64_t Frames() const { return FSamples->Frames(); }
@@ -44,6 +47,7 @@ private:
         float Min, Max, SumSquares;
     };
     TSampleBlock() = default;
+    static std::shared_ptr<TSampleBlock> Summarized(const float* planar, int channels, std::int64_t frames);
     std::shared_ptr<const TStoredSamples> FSamples;
     std::vector<TSummaryEntry> FFine;   // [channel][frame / FineStep]
     std::vector<TSummaryEntry> FCoarse; // [channel][frame / CoarseStep]

@@ -119,23 +119,40 @@ TSampleSequence TSampleSequence::Insert(std::int64_t at, const TSampleSequence& 
 TSequenceBuilder::TSequenceBuilder(std::shared_ptr<TBlockStore> store, int channels)
     : FStore(std::move(store)), FChannels(channels), FDone(channels) {}
 
+void TSequenceBuilder::NextPending() {
+    const std::size_t size = std::size_t(FChannels * TSampleBlock::PreferredFrames);
+    FPending = FNext.valid() ? FNext.get() : TSampleBuffer(size);
+}
+
 void TSequenceBuilder::FlushPending() {
     if (FPendingFrames == 0) return;
-    std::vector<float> planar(FChannels * FPendingFrames);
-    for (int c = 0; c < FChannels; ++c)
-        std::copy_n(FPending.data() + c * TSampleBlock::PreferredFrames, FPendingFrames,
-                    planar.data() + c * FPendingFrames);
-    auto block = TSampleBlock::Create(*FStore, planar.data(), FChannels, FPendingFrames);
+    std::shared_ptr<const TSampleBlock> block;
+    if (FPendingFrames == TSampleBlock::PreferredFrames) {
+        // A full buffer is already a planar block: hand it over whole.
+        block = TSampleBlock::Create(*FStore, std::move(FPending), FChannels, FPendingFrames);
+        FPending = TSampleBuffer();
+        if (!FNext.valid()) // a whole block went by: more are likely to follow
+            FNext = std::async(std::launch::async,
+                               [size = std::size_t(FChannels * TSampleBlock::PreferredFrames)] {
+                                   return TSampleBuffer(size);
+                               });
+    } else {
+        TSampleBuffer planar(std::size_t(FChannels * FPendingFrames));
+        for (int c = 0; c < FChannels; ++c)
+            std::copy_n(FPending.Data() + c * TSampleBlock::PreferredFrames, FPendingFrames,
+                        planar.Data() + c * FPendingFrames);
+        block = TSampleBlock::Create(*FStore, std::move(planar), FChannels, FPendingFrames);
+    }
     FDone.AppendSlice({block, 0, FPendingFrames});
     FPendingFrames = 0;
 }
 
 void TSequenceBuilder::AppendInterleaved(const float* data, std::int64_t frames) {
-    FPending.resize(FChannels * TSampleBlock::PreferredFrames);
     while (frames > 0) {
+        if (FPending.Empty()) NextPending();
         std::int64_t n = std::min(frames, TSampleBlock::PreferredFrames - FPendingFrames);
         for (int c = 0; c < FChannels; ++c) {
-            float* dst = FPending.data() + c * TSampleBlock::PreferredFrames + FPendingFrames;
+            float* dst = FPending.Data() + c * TSampleBlock::PreferredFrames + FPendingFrames;
             for (std::int64_t k = 0; k < n; ++k)
                 dst[k] = data[k * FChannels + c];
         }
@@ -147,13 +164,13 @@ void TSequenceBuilder::AppendInterleaved(const float* data, std::int64_t frames)
 }
 
 void TSequenceBuilder::AppendPlanar(const float* const* channels, std::int64_t frames) {
-    FPending.resize(FChannels * TSampleBlock::PreferredFrames);
     std::int64_t done = 0;
     while (done < frames) {
+        if (FPending.Empty()) NextPending();
         std::int64_t n = std::min(frames - done, TSampleBlock::PreferredFrames - FPendingFrames);
         for (int c = 0; c < FChannels; ++c)
             std::copy_n(channels[c] + done, n,
-                        FPending.data() + c * TSampleBlock::PreferredFrames + FPendingFrames);
+                        FPending.Data() + c * TSampleBlock::PreferredFrames + FPendingFrames);
         FPendingFrames += n;
         done += n;
         if (FPendingFrames == TSampleBlock::PreferredFrames) FlushPending();

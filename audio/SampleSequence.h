@@ -6,6 +6,7 @@
 #include "audio/SampleBlock.h"
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -64,9 +65,12 @@ public:
 
 private:
     void FlushPending();
+    void NextPending();
     std::shared_ptr<TBlockStore> FStore;
     int FChannels;
-    std::vector<float> FPending; // planar, PreferredFrames per channel
+    TSampleBuffer FPending; // planar, PreferredFrames per channel
+    // While a long stream is appended, the next buffer is made ready on another thread.
+    std::future<TSampleBuffer> FNext;
     std::int64_t FPendingFrames = 0;
     TSampleSequence FDone;
 };

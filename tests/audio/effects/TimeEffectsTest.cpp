@@ -86,7 +86,8 @@ TEST_P(PitchChange, MovesTheToneByHundredOverPercentAndKeepsTheLength) {
 INSTANTIATE_TEST_SUITE_P(Presets, PitchChange,
                          testing::Values(TPitchCase{"Alto", 140}, TPitchCase{"Bass", 170},
                                          TPitchCase{"Helium", 60}, TPitchCase{"Soprano", 80},
-                                         TPitchCase{"OctaveUp", 50}),
+                                         TPitchCase{"OctaveUp", 50}, TPitchCase{"Lowest", 300},
+                                         TPitchCase{"Highest", 10}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(PitchChange, PresetsGoTheWayTheirNamesSay) {
