@@ -135,7 +135,7 @@ DWORD GetRegionData(HRGN handle, DWORD size, RGNDATA* data) {
     header.nCount = DWORD(rects.size());
     header.nRgnSize = DWORD(rects.size() * sizeof(RECT));
     header.rcBound = rgn->Region.Box();
-    std::memcpy(data, &header, sizeof(header));
+    std::memcpy(static_cast<void*>(data), &header, sizeof(header));
     if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
     return needed;
 }
@@ -143,7 +143,7 @@ DWORD GetRegionData(HRGN handle, DWORD size, RGNDATA* data) {
 HRGN ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
     if (!data || size < sizeof(RGNDATAHEADER)) return nullptr;
     RGNDATAHEADER header;
-    std::memcpy(&header, data, sizeof(header));
+    std::memcpy(static_cast<void*>(&header), static_cast<const void*>(data), sizeof(header));
     if (header.dwSize < sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES) return nullptr;
     // Never read past the caller's buffer, whatever the header claims.
     if (std::uint64_t(header.dwSize) + std::uint64_t(header.nCount) * sizeof(RECT) > size) return nullptr;
