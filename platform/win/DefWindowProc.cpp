@@ -147,7 +147,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         if (hit == HTERROR) {
             const UINT mouseMsg = HIWORD(lParam);
-            if (mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN || mouseMsg == WM_MBUTTONDOWN)
+            if (mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN || mouseMsg == WM_MBUTTONDOWN ||
+                mouseMsg == WM_NCLBUTTONDOWN || mouseMsg == WM_NCRBUTTONDOWN || mouseMsg == WM_NCMBUTTONDOWN)
                 MessageBeep(0);
             return FALSE;
         }

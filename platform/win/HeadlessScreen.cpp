@@ -142,9 +142,11 @@ void ResetWindowSystem() {
 int PumpMessages() {
     int count = 0;
     MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT) break;
-        if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam)); // left for the caller's loop
+            break;
+        }
         TranslateMessage(&msg);
         DispatchMessage(&msg);
         ++count;

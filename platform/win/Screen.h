@@ -22,7 +22,10 @@ RECT VirtualScreen();
 
 void SetSystemMetricOverride(int index, int value);
 void SetSysColorOverride(int index, COLORREF color);
-void ResetSystemOverrides(); // metrics, colours and monitors back to their defaults
+void ResetSystemOverrides();
+
+// How many times MessageBeep was called (there is no sound behind it).
+int BeepCount(); // metrics, colours and monitors back to their defaults
 
 } // namespace olva::win
 

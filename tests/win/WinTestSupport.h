@@ -2,7 +2,10 @@
 // class that records every message it receives and lets a test answer some of them itself.
 #pragma once
 
+#include "platform/win/Caret.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Input.h"
+#include "platform/win/Menus.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
@@ -41,6 +44,12 @@ public:
     std::vector<UINT> MessagesOf(HWND hwnd, const std::vector<UINT>& interesting = {}) const;
     std::vector<UINT> Messages(const std::vector<UINT>& interesting) const;
     int Count(HWND hwnd, UINT msg) const;
+    // The last message of a kind one window received.
+    const Logged* Last(HWND hwnd, UINT msg) const {
+        for (auto it = log.rbegin(); it != log.rend(); ++it)
+            if (it->hwnd == hwnd && it->msg == msg) return &*it;
+        return nullptr;
+    }
 };
 
 LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
