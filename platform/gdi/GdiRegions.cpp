@@ -203,3 +203,14 @@ BOOL InvertRgn(HDC dc, HRGN handle) {
     auto black = gdi_handles::As<TGdiBrush>(GetStockObject(BLACK_BRUSH), OBJ_BRUSH);
     return gdi_regions_detail::Paint(dc, rgn->Region, black.get(), R2_NOT);
 }
+
+HRGN GdiCreateRegion(const TBandedRegion& region) {
+    return gdi_regions_detail::Make(region);
+}
+
+bool GdiGetRegion(HRGN handle, TBandedRegion& region) {
+    auto rgn = gdi_handles::Region(handle);
+    if (!rgn) return false;
+    region = rgn->Region;
+    return true;
+}

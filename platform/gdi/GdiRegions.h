@@ -4,6 +4,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+class TBandedRegion;
+
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const RECT* rect);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
@@ -31,3 +33,8 @@ BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush);
 BOOL PaintRgn(HDC dc, HRGN rgn);
 BOOL FrameRgn(HDC dc, HRGN rgn, HBRUSH brush, int width, int height);
 BOOL InvertRgn(HDC dc, HRGN rgn);
+
+// Exchange with the banded form the window system computes visibility in.
+HRGN GdiCreateRegion(const TBandedRegion& region);
+// Copies a region handle's rectangles into `region`; false for an invalid handle.
+bool GdiGetRegion(HRGN rgn, TBandedRegion& region);

@@ -1,5 +1,7 @@
 #include "GdiTestUtil.h"
 
+#include "platform/gdi/BandedRegion.h"
+
 #include <vector>
 
 using namespace gdi_test;
@@ -148,4 +150,17 @@ TEST(Region, PaintingRegionsThroughTheWindowOrigin) {
     EXPECT_EQ(canvas.At(3, 2), Red);
     DeleteObject(red);
     DeleteObject(r);
+}
+
+TEST(Region, ExchangeWithTheBandedForm) {
+    TBandedRegion banded =
+        TBandedRegion::Combine(TBandedRegion(RECT{0, 0, 4, 4}), TBandedRegion(RECT{1, 1, 3, 3}), RGN_DIFF);
+    HRGN rgn = GdiCreateRegion(banded);
+    EXPECT_FALSE(PtInRegion(rgn, 2, 2));
+    EXPECT_TRUE(PtInRegion(rgn, 0, 2));
+    TBandedRegion back;
+    EXPECT_TRUE(GdiGetRegion(rgn, back));
+    EXPECT_EQ(back, banded);
+    DeleteObject(rgn);
+    EXPECT_FALSE(GdiGetRegion(rgn, back));
 }
