@@ -101,8 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
         TSaveCase{"mp3preset5", 2, Preset(5), 44100, 1, 64000, 0, "mp3"},
         TSaveCase{"mp3preset7", 2, Preset(7), 44100, 2, 128000, 0, "mp3"},
         TSaveCase{"mp3preset11", 2, Preset(11), 44100, 2, 320000, 0, "mp3"},
-        TSaveCase{"ogg96", 6, [](auto& f) { f.SetOGG(44100, 2, 96, 0, 0, -1); }, 44100, 2, 0, 0, "vorbis"},
-        TSaveCase{"ogg64mono", 6, [](auto& f) { f.SetOGG(44100, 1, 64, 0, 0, -1); }, 44100, 1, 0, 0,
+        TSaveCase{"ogg96", 6, [](auto& f) { f.SetOGG(44100, 2, 96, 0, 0, -1); }, 44100, 2, 96000, 0,
+                  "vorbis"},
+        TSaveCase{"ogg64mono", 6, [](auto& f) { f.SetOGG(44100, 1, 64, 0, 0, -1); }, 44100, 1, 64000, 0,
                   "vorbis"},
         TSaveCase{"oggq60", 6, [](auto& f) { f.SetOGG(44100, 2, 0, 0, 0, 600); }, 44100, 2, 0, 0, "vorbis"},
         TSaveCase{"wma36", 11, Wma(36), 8000, 1, 24000, 0, "wmav2"},
@@ -317,6 +318,29 @@ TEST(AudioFile2, AcceptanceTestsForMp3AndOgg) {
     EXPECT_TRUE(writer.CanWriteOGG(44100, 2, 128, 0, 0));
     EXPECT_FALSE(writer.CanWriteOGG(44100, 2, 5000, 0, 0));
     EXPECT_FALSE(writer.CanWriteOGG(44100, 3, 128, 0, 0));
+}
+
+TEST(AudioFile2, WriterWithoutInputFormatTakesBlocksInTheOutputFormat) {
+    // As the recording window uses it: a WAV format, a file, blocks, close.
+    TAudioFile2 writer;
+    writer.SetWAV(44100, 2, 16);
+    std::string path = Scratch("recording.wav");
+    std::remove(path.c_str());
+    writer.Create(path, 1);
+    std::vector<float> block = Sine(44100, 2, 0.25, 500);
+    writer.Write(block);
+    writer.Write(block);
+    EXPECT_THROW(writer.Write(std::vector<float>(3)), EAudioError); // not whole frames
+    writer.Close();
+    TAudioFile2 reader;
+    reader.Open(path, 0, 1);
+    EXPECT_EQ(reader.GetSampleRate(), 44100);
+    EXPECT_EQ(reader.GetChannels(), 2);
+    EXPECT_EQ(reader.GetLength(), 22050);
+    std::vector<float> first = reader.Read(block.size());
+    ASSERT_EQ(first.size(), block.size());
+    for (std::size_t i = 0; i < block.size(); i += 97)
+        EXPECT_NEAR(first[i], block[i], 1.0 / 32767);
 }
 
 } // namespace save_test
