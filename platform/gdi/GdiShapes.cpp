@@ -117,10 +117,11 @@ void PaintRegionWithPen(TDeviceContext& dc, const TBandedRegion& region) {
 }
 
 // A closed shape given by row spans (surface coordinates): the brush fills the inside, the pen draws a
-// band of its width along the inner edge. Without a pen the shape is one pixel smaller at the right and
-// bottom, as the desktop API draws it.
+// band of its width along the edge. A thin pen's band is the shape's outermost pixels; a wide pen is
+// centred on them (PS_INSIDEFRAME keeps it inside the bounds). Without a pen the shape is one pixel smaller
+// at the right and bottom, as the desktop API draws it. Rectangles keep the dash style of thin pens.
 template <class SpansOf>
-bool DrawSpanShape(HDC hdc, int left, int top, int right, int bottom, SpansOf spansOf) {
+bool DrawSpanShape(HDC hdc, int left, int top, int right, int bottom, SpansOf spansOf, bool dashedOutline) {
     auto dc = gdi_handles::Dc(hdc);
     if (!dc || !dc->Surface) return false;
     RECT r = gdi_render::ToSurface(*dc, left, top, right, bottom);
@@ -131,12 +132,16 @@ bool DrawSpanShape(HDC hdc, int left, int top, int right, int bottom, SpansOf sp
         r.bottom -= 1;
     }
     if (r.right <= r.left || r.bottom <= r.top) return true;
-    const TBandedRegion shape = TBandedRegion::FromRowSpans(r.top, spansOf(r));
     if (nullPen) {
-        FillRegion(*dc, shape);
+        FillRegion(*dc, TBandedRegion::FromRowSpans(r.top, spansOf(r)));
         return true;
     }
     const int width = pen->Log.lopnWidth.x < 1 ? 1 : pen->Log.lopnWidth.x;
+    if (width > 1 && pen->Log.lopnStyle != UINT(PS_INSIDEFRAME)) {
+        r = RECT{r.left - (width - 1) / 2, r.top - (width - 1) / 2, r.right + width / 2,
+                 r.bottom + width / 2};
+    }
+    const TBandedRegion shape = TBandedRegion::FromRowSpans(r.top, spansOf(r));
     TBandedRegion inner;
     if (width == 1) {
         inner = TBandedRegion::Combine(shape, gdi_geometry::SpanOutline(r.top, spansOf(r)), RGN_DIFF);
@@ -146,6 +151,19 @@ bool DrawSpanShape(HDC hdc, int left, int top, int right, int bottom, SpansOf sp
             inner = TBandedRegion::FromRowSpans(in.top, spansOf(in));
     }
     FillRegion(*dc, inner);
+    const bool dashed = width == 1 && !DashPattern(pen->Log.lopnStyle).empty();
+    if (dashed && dashedOutline) {
+        TPenPlotter plotter(*dc);
+        const POINT corners[5] = {{r.left, r.top},
+                                  {r.right - 1, r.top},
+                                  {r.right - 1, r.bottom - 1},
+                                  {r.left, r.bottom - 1},
+                                  {r.left, r.top}};
+        for (int i = 0; i < 4; ++i)
+            plotter.Line(corners[i].x, corners[i].y, corners[i + 1].x, corners[i + 1].y);
+        if (r.right - r.left == 1 || r.bottom - r.top == 1) plotter.Dot(r.left, r.top);
+        return true;
+    }
     PaintRegionWithPen(*dc, TBandedRegion::Combine(shape, inner, RGN_DIFF));
     return true;
 }
@@ -223,18 +241,20 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
                dc, left, top, right, bottom,
                [](const RECT& r) {
                    return gdi_geometry::TSpans(std::size_t(r.bottom - r.top), {r.left, r.right});
-               })
+               },
+               true)
                ? TRUE
                : FALSE;
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-    return gdi_shapes_detail::DrawSpanShape(dc, left, top, right, bottom,
-                                            [&](const RECT& r) {
-                                                return gdi_geometry::RoundRectSpans(r.left, r.top, r.right,
-                                                                                    r.bottom, cornerWidth,
-                                                                                    cornerHeight);
-                                            })
+    return gdi_shapes_detail::DrawSpanShape(
+               dc, left, top, right, bottom,
+               [&](const RECT& r) {
+                   return gdi_geometry::RoundRectSpans(r.left, r.top, r.right, r.bottom, cornerWidth,
+                                                       cornerHeight);
+               },
+               false)
                ? TRUE
                : FALSE;
 }
@@ -242,7 +262,8 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     return gdi_shapes_detail::DrawSpanShape(
                dc, left, top, right, bottom,
-               [](const RECT& r) { return gdi_geometry::EllipseSpans(r.left, r.top, r.right, r.bottom); })
+               [](const RECT& r) { return gdi_geometry::EllipseSpans(r.left, r.top, r.right, r.bottom); },
+               false)
                ? TRUE
                : FALSE;
 }

@@ -108,3 +108,30 @@ TEST(Shape, WidePenFrameIsInsideTheBounds) {
     SelectObject(canvas.Dc, GetStockObject(BLACK_PEN));
     DeleteObject(wide);
 }
+
+TEST(Shape, WideSolidPenIsCentredOnTheOutline) {
+    TMemoryCanvas canvas(8, 8);
+    HPEN wide = CreatePen(PS_SOLID, 3, Blue);
+    SelectObject(canvas.Dc, wide);
+    SelectObject(canvas.Dc, GetStockObject(NULL_BRUSH));
+    Rectangle(canvas.Dc, 2, 2, 6, 6); // the thin outline would be columns/rows 2 and 5
+    EXPECT_TRUE(MatchesArt(
+        canvas,
+        {"........", ".BBBBBB.", ".BBBBBB.", ".BBBBBB.", ".BBBBBB.", ".BBBBBB.", ".BBBBBB.", "........"},
+        Colors));
+    SelectObject(canvas.Dc, GetStockObject(BLACK_PEN));
+    DeleteObject(wide);
+}
+
+TEST(Shape, DottedRectangleOutline) {
+    TMemoryCanvas canvas(8, 4);
+    HPEN dot = CreatePen(PS_DOT, 1, Red);
+    SelectObject(canvas.Dc, dot);
+    SelectObject(canvas.Dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(canvas.Dc, TRANSPARENT);
+    Rectangle(canvas.Dc, 0, 0, 8, 4);
+    // Runs of three, clockwise from the top-left corner: the pattern continues round the corners.
+    EXPECT_TRUE(MatchesArt(canvas, {"RRR...RR", "R......R", "R.......", "...RRR.."}, Colors));
+    SelectObject(canvas.Dc, GetStockObject(BLACK_PEN));
+    DeleteObject(dot);
+}
