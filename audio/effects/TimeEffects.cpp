@@ -7,7 +7,12 @@
 #include <soxr.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <numbers>
 #include <string>
+#include <utility>
 
 namespace effects {
 
@@ -77,15 +82,75 @@ void TSpeedChangeEffect::ProcessLane(int channel, const float* input, std::size_
     FResamplers[static_cast<std::size_t>(channel)]->Run(input, count, last, FFactor, output);
 }
 
+namespace pitch_detail {
+constexpr std::size_t Chunk = 1024;
+
+int ShifterOptions() {
+    return RubberBand::RubberBandStretcher::OptionProcessRealTime |
+           RubberBand::RubberBandStretcher::OptionEngineFiner |
+           RubberBand::RubberBandStretcher::OptionWindowShort;
+}
+
+// Frames by which the shifter's output runs behind its input after its preferred start padding
+// (negative: ahead). The shifter's own start-delay figure is right at small factors but far off at large
+// ones (it swallows the first ~0.2 s when shifting up by three octaves), so the delay is measured: a
+// tone burst goes through and the centre of its energy is found in the output.
+long MeasureLatency(int sampleRate, double factor) {
+    RubberBand::RubberBandStretcher probe(static_cast<std::size_t>(sampleRate), 1, ShifterOptions(), 1.0,
+                                          factor);
+    probe.setMaxProcessSize(Chunk);
+    const std::size_t pad = probe.getPreferredStartPad();
+    const std::size_t centre = 65536, half = static_cast<std::size_t>(sampleRate / 10);
+    const double frequency = std::min(0.3 * sampleRate, 1000.0 / factor); // about 1 kHz once shifted
+    std::vector<float> input(pad + 2 * centre + 65536, 0.0f);
+    for (std::size_t i = 0; i < 2 * half; ++i) {
+        const double x = (static_cast<double>(i) - half) / half;
+        input[pad + centre - half + i] =
+            static_cast<float>(0.5 * (1 + std::cos(std::numbers::pi * x)) *
+                               std::sin(2 * std::numbers::pi * frequency * i / sampleRate));
+    }
+    double weighted = 0, energy = 0;
+    std::size_t at = 0;
+    std::vector<float> out(65536);
+    for (std::size_t fed = 0; fed < input.size(); fed += Chunk) {
+        const float* data = input.data() + fed;
+        probe.process(&data, std::min(Chunk, input.size() - fed), false);
+        for (int available = probe.available(); available > 0; available = probe.available()) {
+            float* buffer = out.data();
+            const std::size_t got = probe.retrieve(&buffer, std::min<std::size_t>(available, out.size()));
+            for (std::size_t i = 0; i < got; ++i, ++at) {
+                const double e = static_cast<double>(out[i]) * out[i];
+                weighted += e * static_cast<double>(at);
+                energy += e;
+            }
+        }
+    }
+    if (energy <= 0) // nothing came through: fall back on the shifter's own figure
+        return static_cast<long>(probe.getStartDelay()) - static_cast<long>(pad);
+    return std::lround(weighted / energy - static_cast<double>(pad + centre));
+}
+
+// The measured latency, once per rate and factor for the whole program.
+long Latency(int sampleRate, double factor) {
+    static std::mutex lock;
+    static std::map<std::pair<int, double>, long> measured;
+    std::lock_guard guard(lock);
+    const auto key = std::make_pair(sampleRate, factor);
+    auto found = measured.find(key);
+    if (found == measured.end()) found = measured.emplace(key, MeasureLatency(sampleRate, factor)).first;
+    return found->second;
+}
+} // namespace pitch_detail
+
 // One channel's pitch shifter. Input is fed in chunks of a fixed size whatever the caller's blocks, so
-// the output does not depend on how the signal was cut into blocks; the shifter's start-up delay is cut
-// off and the end flushed, so that output and input line up frame for frame. Block by block, output is
-// handed out a fixed distance behind the input, so that every channel of a signal gives the same number
-// of frames for the same block (the shifter itself gives out its frames in content-dependent bursts).
+// the output does not depend on how the signal was cut into blocks; the shifter's delay is cut off and
+// the end flushed, so that output and input line up frame for frame. Block by block, output is handed
+// out a fixed distance behind the input, so that every channel of a signal gives the same number of
+// frames for the same block (the shifter itself gives out its frames in content-dependent bursts).
 struct TPitchChangeEffect::TShifter {
-    static constexpr std::size_t Chunk = 1024;
-    static constexpr std::size_t HandOutLag = 65536; // well beyond the shifter's own delay
+    static constexpr std::size_t Chunk = pitch_detail::Chunk;
     RubberBand::RubberBandStretcher Stretcher;
+    std::size_t HandOutLag;     // well beyond the shifter's own delay
     std::vector<float> Pending; // input not yet fed
     std::vector<float> Ready;   // output not yet handed out
     std::vector<float> Scratch;
@@ -94,18 +159,18 @@ struct TPitchChangeEffect::TShifter {
     std::size_t Given = 0;    // output frames handed out
 
     TShifter(int sampleRate, double factor)
-        : Stretcher(static_cast<std::size_t>(sampleRate), 1,
-                    RubberBand::RubberBandStretcher::OptionProcessRealTime |
-                        RubberBand::RubberBandStretcher::OptionEngineFiner |
-                        RubberBand::RubberBandStretcher::OptionWindowShort,
-                    1.0, factor) {
+        : Stretcher(static_cast<std::size_t>(sampleRate), 1, pitch_detail::ShifterOptions(), 1.0, factor),
+          HandOutLag(65536 * static_cast<std::size_t>(std::max(1, sampleRate / 44100))) {
         Stretcher.setMaxProcessSize(Chunk);
-        const std::vector<float> pad(Stretcher.getPreferredStartPad(), 0.0f);
+        // Enough silence first that even a shifter running ahead of its input gives out all of it.
+        const long latency = pitch_detail::Latency(sampleRate, factor);
+        const long padding = std::max<long>(static_cast<long>(Stretcher.getPreferredStartPad()), -latency);
+        const std::vector<float> pad(static_cast<std::size_t>(padding), 0.0f);
         for (std::size_t done = 0; done < pad.size(); done += Chunk) {
             const float* data = pad.data() + done;
             Stretcher.process(&data, std::min(Chunk, pad.size() - done), false);
         }
-        ToDiscard = Stretcher.getStartDelay();
+        ToDiscard = static_cast<std::size_t>(padding + latency);
     }
 
     std::size_t Produced() const { return Given + Ready.size(); }
@@ -140,13 +205,13 @@ struct TPitchChangeEffect::TShifter {
             if (Received > HandOutLag + Given) HandOut(Received - HandOutLag - Given, output);
             return;
         }
-        Pending.resize(Chunk, 0.0f);
-        Feed(Pending.data(), Chunk);
-        Pending.clear();
         // Push silence through until every input frame has come out (bounded for safety).
-        const std::vector<float> silence(Chunk, 0.0f);
-        for (int round = 0; Produced() < Received && round < 1024; ++round)
-            Feed(silence.data(), Chunk);
+        Pending.resize(Chunk, 0.0f);
+        for (int round = 0; Produced() < Received && round < 1024; ++round) {
+            Feed(Pending.data(), Chunk);
+            std::fill(Pending.begin(), Pending.end(), 0.0f);
+        }
+        Pending.clear();
         if (Produced() < Received) // cannot happen with a working shifter; keep the length regardless
             Ready.resize(Received - Given, 0.0f);
         HandOut(Received - Given, output);
