@@ -3,6 +3,13 @@
 #include "audio/AudioDecoder.h"
 #include "audio/AudioError.h"
 
+#include <cstdlib>
+
+std::string DefaultTempDirectory() {
+    const char* folder = std::getenv("TMPDIR");
+    return folder && *folder ? folder : "/tmp";
+}
+
 TLoadedAudio LoadAudioFile(const std::string& path, const TLoadOptions& options,
                            const TProgressFunc& progress) {
     TAudioDecoder decoder(path);
@@ -14,7 +21,8 @@ TLoadedAudio LoadAudioFile(const std::string& path, const TLoadOptions& options,
     if (options.Store)
         result.Store = options.Store;
     else if (expectedBytes > options.MemoryLimitBytes)
-        result.Store = MakeFileBlockStore(options.TempDirectory.empty() ? "/tmp" : options.TempDirectory);
+        result.Store = MakeFileBlockStore(options.TempDirectory.empty() ? DefaultTempDirectory()
+                                                                        : options.TempDirectory);
     else
         result.Store = MakeMemoryBlockStore();
     TSequenceBuilder builder(result.Store, decoder.Channels());

@@ -20,6 +20,9 @@ struct TLoadOptions {
     std::shared_ptr<TBlockStore> Store;          // when set, used whatever the size
 };
 
+// The temporary folder when the editor names none: $TMPDIR, else /tmp.
+std::string DefaultTempDirectory();
+
 // Raises EAudioError with a clear message when the file cannot be decoded.
 TLoadedAudio LoadAudioFile(const std::string& path, const TLoadOptions& options,
                            const TProgressFunc& progress = {});

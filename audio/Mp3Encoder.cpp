@@ -27,6 +27,55 @@ MPEG_mode ModeOf(int channelMode, int channels) {
 class TMp3Encoder final : public TAudioEncoder {
 public:
     TMp3Encoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        // A constructor that fails runs no destructor: what was made so far is released here.
+        try {
+            Start(f, path, tags);
+        } catch (...) {
+            Release();
+            throw;
+        }
+    }
+    ~TMp3Encoder() override { Release(); }
+
+    void Write(const float* in, std::int64_t frames) override {
+        constexpr std::int64_t chunk = 8192;
+        for (std::int64_t done = 0; done < frames; done += chunk) {
+            int n = int(std::min(chunk, frames - done));
+            FOut.resize(std::size_t(1.25 * n + 7200));
+            const float* p = in + done * FChannels;
+            int bytes =
+                FChannels == 2
+                    ? lame_encode_buffer_interleaved_ieee_float(FLame, p, n, FOut.data(), int(FOut.size()))
+                    : lame_encode_buffer_ieee_float(FLame, p, p, n, FOut.data(), int(FOut.size()));
+            if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
+            Put(FOut.data(), std::size_t(bytes));
+        }
+    }
+
+    void Finish() override {
+        FOut.resize(7200);
+        int bytes = lame_encode_flush(FLame, FOut.data(), int(FOut.size()));
+        if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
+        Put(FOut.data(), std::size_t(bytes));
+        unsigned char v1[128];
+        std::size_t v1Size = lame_get_id3v1_tag(FLame, v1, sizeof v1);
+        Put(v1, v1Size);
+        // The XING/LAME frame at the start now gets its final contents.
+        std::vector<unsigned char> frame(lame_get_lametag_frame(FLame, nullptr, 0));
+        if (!frame.empty() && lame_get_bWriteVbrTag(FLame)) {
+            lame_get_lametag_frame(FLame, frame.data(), frame.size());
+            std::fseek(FFile, FAudioStart, SEEK_SET);
+            Put(frame.data(), frame.size());
+        }
+        if (std::fclose(FFile) != 0) {
+            FFile = nullptr;
+            Fail();
+        }
+        FFile = nullptr;
+    }
+
+private:
+    void Start(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) {
         TEncodedShape shape = EncodedShape(f);
         FChannels = shape.Channels;
         FLame = lame_init();
@@ -80,49 +129,10 @@ public:
         }
         FAudioStart = std::ftell(FFile);
     }
-    ~TMp3Encoder() override {
+    void Release() {
         if (FLame) lame_close(FLame);
         if (FFile) std::fclose(FFile);
     }
-
-    void Write(const float* in, std::int64_t frames) override {
-        constexpr std::int64_t chunk = 8192;
-        for (std::int64_t done = 0; done < frames; done += chunk) {
-            int n = int(std::min(chunk, frames - done));
-            FOut.resize(std::size_t(1.25 * n + 7200));
-            const float* p = in + done * FChannels;
-            int bytes =
-                FChannels == 2
-                    ? lame_encode_buffer_interleaved_ieee_float(FLame, p, n, FOut.data(), int(FOut.size()))
-                    : lame_encode_buffer_ieee_float(FLame, p, p, n, FOut.data(), int(FOut.size()));
-            if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
-            Put(FOut.data(), std::size_t(bytes));
-        }
-    }
-
-    void Finish() override {
-        FOut.resize(7200);
-        int bytes = lame_encode_flush(FLame, FOut.data(), int(FOut.size()));
-        if (bytes < 0) throw EAudioError("The MP3 encoder failed.");
-        Put(FOut.data(), std::size_t(bytes));
-        unsigned char v1[128];
-        std::size_t v1Size = lame_get_id3v1_tag(FLame, v1, sizeof v1);
-        Put(v1, v1Size);
-        // The XING/LAME frame at the start now gets its final contents.
-        std::vector<unsigned char> frame(lame_get_lametag_frame(FLame, nullptr, 0));
-        if (!frame.empty() && lame_get_bWriteVbrTag(FLame)) {
-            lame_get_lametag_frame(FLame, frame.data(), frame.size());
-            std::fseek(FFile, FAudioStart, SEEK_SET);
-            Put(frame.data(), frame.size());
-        }
-        if (std::fclose(FFile) != 0) {
-            FFile = nullptr;
-            Fail();
-        }
-        FFile = nullptr;
-    }
-
-private:
     [[noreturn]] void Fail() const {
         throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
     }

@@ -14,6 +14,41 @@ namespace ogg_encoder_detail {
 class TOggEncoder final : public TAudioEncoder {
 public:
     TOggEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        // A constructor that fails runs no destructor: what was made so far is released here.
+        try {
+            Start(f, path, tags);
+        } catch (...) {
+            Release();
+            throw;
+        }
+    }
+    ~TOggEncoder() override { Release(); }
+
+    void Write(const float* in, std::int64_t frames) override {
+        constexpr std::int64_t chunk = 4096;
+        for (std::int64_t done = 0; done < frames; done += chunk) {
+            int n = int(std::min(chunk, frames - done));
+            float** buffer = vorbis_analysis_buffer(&FDsp, n);
+            for (int i = 0; i < n; ++i)
+                for (int c = 0; c < FChannels; ++c)
+                    buffer[c][i] = in[(done + i) * FChannels + c];
+            vorbis_analysis_wrote(&FDsp, n);
+            Drain();
+        }
+    }
+
+    void Finish() override {
+        vorbis_analysis_wrote(&FDsp, 0);
+        Drain();
+        if (std::fclose(FFile) != 0) {
+            FFile = nullptr;
+            Fail();
+        }
+        FFile = nullptr;
+    }
+
+private:
+    void Start(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) {
         TEncodedShape shape = EncodedShape(f);
         FChannels = shape.Channels;
         vorbis_info_init(&FInfo);
@@ -49,7 +84,7 @@ public:
         while (ogg_stream_flush(&FStream, &page))
             PutPage(page);
     }
-    ~TOggEncoder() override {
+    void Release() {
         if (FStarted) {
             ogg_stream_clear(&FStream);
             vorbis_block_clear(&FBlock);
@@ -59,31 +94,6 @@ public:
         if (FInfoReady) vorbis_info_clear(&FInfo);
         if (FFile) std::fclose(FFile);
     }
-
-    void Write(const float* in, std::int64_t frames) override {
-        constexpr std::int64_t chunk = 4096;
-        for (std::int64_t done = 0; done < frames; done += chunk) {
-            int n = int(std::min(chunk, frames - done));
-            float** buffer = vorbis_analysis_buffer(&FDsp, n);
-            for (int i = 0; i < n; ++i)
-                for (int c = 0; c < FChannels; ++c)
-                    buffer[c][i] = in[(done + i) * FChannels + c];
-            vorbis_analysis_wrote(&FDsp, n);
-            Drain();
-        }
-    }
-
-    void Finish() override {
-        vorbis_analysis_wrote(&FDsp, 0);
-        Drain();
-        if (std::fclose(FFile) != 0) {
-            FFile = nullptr;
-            Fail();
-        }
-        FFile = nullptr;
-    }
-
-private:
     [[noreturn]] void Fail() const {
         throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
     }

@@ -19,6 +19,37 @@ namespace wma_encoder_detail {
 class TWmaEncoder final : public TAudioEncoder {
 public:
     TWmaEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+        // A constructor that fails runs no destructor: what was made so far is released here.
+        try {
+            Start(f, path, tags);
+        } catch (...) {
+            Release();
+            throw;
+        }
+    }
+    ~TWmaEncoder() override { Release(); }
+
+    void Write(const float* in, std::int64_t frames) override {
+        std::vector<float> planar(std::size_t(frames) * FChannels);
+        for (std::int64_t i = 0; i < frames; ++i)
+            for (int c = 0; c < FChannels; ++c)
+                planar[c * frames + i] = std::clamp(in[i * FChannels + c], -1.0f, 1.0f);
+        void* planes[2] = {planar.data(), planar.data() + (FChannels > 1 ? frames : 0)};
+        if (av_audio_fifo_write(FFifo, planes, int(frames)) < frames)
+            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
+        while (av_audio_fifo_size(FFifo) >= FCodec->frame_size)
+            EncodeFrame(FCodec->frame_size);
+    }
+
+    void Finish() override {
+        if (av_audio_fifo_size(FFifo) > 0) EncodeFrame(av_audio_fifo_size(FFifo));
+        Send(nullptr);
+        if (av_write_trailer(FFormat) < 0 || avio_closep(&FFormat->pb) < 0)
+            throw EAudioError("Cannot write \"" + FPath + "\".");
+    }
+
+private:
+    void Start(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) {
         ffmpeg_log::Quiet();
         wma_profiles::TProfile profile = wma_profiles::Get(f.WmaProfile);
         FChannels = profile.Channels;
@@ -58,7 +89,7 @@ public:
         FFrame = av_frame_alloc();
         FPacket = av_packet_alloc();
     }
-    ~TWmaEncoder() override {
+    void Release() {
         if (FFifo) av_audio_fifo_free(FFifo);
         if (FFrame) av_frame_free(&FFrame);
         if (FPacket) av_packet_free(&FPacket);
@@ -68,27 +99,6 @@ public:
             avformat_free_context(FFormat);
         }
     }
-
-    void Write(const float* in, std::int64_t frames) override {
-        std::vector<float> planar(std::size_t(frames) * FChannels);
-        for (std::int64_t i = 0; i < frames; ++i)
-            for (int c = 0; c < FChannels; ++c)
-                planar[c * frames + i] = std::clamp(in[i * FChannels + c], -1.0f, 1.0f);
-        void* planes[2] = {planar.data(), planar.data() + (FChannels > 1 ? frames : 0)};
-        if (av_audio_fifo_write(FFifo, planes, int(frames)) < frames)
-            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
-        while (av_audio_fifo_size(FFifo) >= FCodec->frame_size)
-            EncodeFrame(FCodec->frame_size);
-    }
-
-    void Finish() override {
-        if (av_audio_fifo_size(FFifo) > 0) EncodeFrame(av_audio_fifo_size(FFifo));
-        Send(nullptr);
-        if (av_write_trailer(FFormat) < 0 || avio_closep(&FFormat->pb) < 0)
-            throw EAudioError("Cannot write \"" + FPath + "\".");
-    }
-
-private:
     void EncodeFrame(int samples) {
         av_frame_unref(FFrame);
         FFrame->nb_samples = FCodec->frame_size; // the last frame is padded with silence

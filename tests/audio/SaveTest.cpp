@@ -248,6 +248,31 @@ TEST(SaveFailures, ReadOnlyTargetAndMissingFolderLoseNothing) {
         EXPECT_EQ(entry.path().filename().string().find(".olva-"), std::string::npos) << entry.path();
 }
 
+TEST(SaveFailures, SettingsAnEncoderRefusesLeaveTheExistingFileAlone) {
+    TAudioEditor2 editor;
+    MakeDocument(editor);
+    struct TCase {
+        const char* Name;
+        int Code;
+        std::function<void(TAudioEditor2FileFormat&)> Setup;
+    };
+    std::vector<TCase> cases = {{"ogg", 6, [](auto& f) { f.SetOGG(44100, 2, 5000, 0, 0, -1); }},
+                                {"mp3", 2, Preset(12)},
+                                {"wma", 11, Wma(99)},
+                                {"wav", 1, Wav(44100, 2, 12)},
+                                {"wav", 1, Wav(44100, 3, 16)}};
+    for (const TCase& c : cases) {
+        std::string path = Scratch(std::string("kept.") + c.Name);
+        std::ofstream(path) << "precious";
+        c.Setup(editor.FileFormat());
+        EXPECT_THROW(editor.Save(path, 0, c.Code), EAudioError) << c.Name;
+        EXPECT_EQ(ReadBytes(path), "precious") << c.Name;
+    }
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(Scratch("x")).parent_path()))
+        EXPECT_EQ(entry.path().filename().string().find(".olva-"), std::string::npos) << entry.path();
+}
+
 TEST(SaveFailures, SelectionOnlySavesTheSelection) {
     TAudioEditor2 editor;
     MakeDocument(editor);
