@@ -280,3 +280,47 @@ TEST(GdiPlus, HbitmapConversions) {
     GdipDisposeImage(picture);
     DeleteObject(hbm);
 }
+
+TEST(GdiPlus, GradientModesRunTheirWayAndTile) {
+    struct Case {
+        LinearGradientMode Mode;
+        POINT Dark, Light; // a pixel near the start colour and one near the end colour
+    };
+    const Case cases[] = {
+        {LinearGradientModeHorizontal, {0, 5}, {9, 5}},
+        {LinearGradientModeVertical, {5, 0}, {5, 9}},
+        {LinearGradientModeForwardDiagonal, {0, 0}, {9, 9}},
+        {LinearGradientModeBackwardDiagonal, {9, 0}, {0, 9}},
+    };
+    for (const Case& c : cases) {
+        GpBitmap* target = nullptr;
+        GdipCreateBitmapFromScan0(20, 10, 0, PixelFormat32bppPARGB, nullptr, &target);
+        GpGraphics* g = nullptr;
+        GdipGetImageGraphicsContext(target, &g);
+        GpRect r{0, 0, 10, 10};
+        GpLineGradient* brush = nullptr;
+        ASSERT_EQ(GdipCreateLineBrushFromRectI(&r, 0xFF000000u, 0xFFFFFFFFu, c.Mode, WrapModeTile, &brush),
+                  Ok);
+        GdipFillRectangleI(g, brush, 0, 0, 20, 10);
+        const ARGB dark = PixelOf(target, c.Dark.x, c.Dark.y), light = PixelOf(target, c.Light.x, c.Light.y);
+        EXPECT_LT(dark & 0xFF, 0x40u) << c.Mode;
+        EXPECT_GT(light & 0xFF, 0xC0u) << c.Mode;
+        GdipDeleteBrush(brush);
+        GdipDeleteGraphics(g);
+        GdipDisposeImage(target);
+    }
+    // Tiled: the horizontal gradient starts again at x = 10.
+    GpBitmap* target = nullptr;
+    GdipCreateBitmapFromScan0(20, 1, 0, PixelFormat32bppPARGB, nullptr, &target);
+    GpGraphics* g = nullptr;
+    GdipGetImageGraphicsContext(target, &g);
+    GpRect r{0, 0, 10, 1};
+    GpLineGradient* brush = nullptr;
+    GdipCreateLineBrushFromRectI(&r, 0xFF000000u, 0xFFFFFFFFu, LinearGradientModeHorizontal, WrapModeTile,
+                                 &brush);
+    GdipFillRectangleI(g, brush, 0, 0, 20, 1);
+    EXPECT_EQ(PixelOf(target, 12, 0), PixelOf(target, 2, 0));
+    GdipDeleteBrush(brush);
+    GdipDeleteGraphics(g);
+    GdipDisposeImage(target);
+}
