@@ -90,10 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Presets, PitchChange,
                                          TPitchCase{"Highest", 10}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-class PitchTiming : public testing::TestWithParam<float> {};
-
-TEST_P(PitchTiming, KeepsEverySoundWhereItWas) {
-    // A tone burst in the middle of a second of silence comes out centred on the same frame.
+// A second of silence with a 500 Hz tone burst centred in it.
+std::vector<float> Burst() {
     std::vector<float> samples(Rate, 0.0f);
     const std::size_t centre = Rate / 2, half = Rate / 20;
     for (std::size_t i = 0; i < 2 * half; ++i) {
@@ -101,19 +99,39 @@ TEST_P(PitchTiming, KeepsEverySoundWhereItWas) {
         samples[centre - half + i] = static_cast<float>(0.5 * (1 + std::cos(std::numbers::pi * x)) *
                                                         std::sin(2 * std::numbers::pi * 500 * i / Rate));
     }
-    TAudioTransform2 transform;
-    transform.SetFormat(Rate, 1);
-    transform.Pitch(samples, GetParam());
+    return samples;
+}
+
+// The frame at the centre of the signal's energy.
+double EnergyCentre(const std::vector<float>& samples) {
     double weighted = 0, energy = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         weighted += static_cast<double>(samples[i]) * samples[i] * static_cast<double>(i);
         energy += static_cast<double>(samples[i]) * samples[i];
     }
-    ASSERT_GT(energy, 0.0);
-    EXPECT_NEAR(weighted / energy, static_cast<double>(centre), Rate * 0.005); // within 5 ms
+    return energy > 0 ? weighted / energy : -1.0;
 }
 
-INSTANTIATE_TEST_SUITE_P(Percents, PitchTiming, testing::Values(10.0f, 20.0f, 60.0f, 100.0f, 140.0f, 300.0f));
+class TimeEffectTiming : public testing::TestWithParam<float> {};
+
+TEST_P(TimeEffectTiming, KeepsEverySoundWhereItWas) {
+    TAudioTransform2 transform;
+    transform.SetFormat(Rate, 1);
+    auto samples = Burst();
+    transform.Pitch(samples, GetParam());
+    EXPECT_NEAR(EnergyCentre(samples), Rate / 2.0, Rate * 0.005); // within 5 ms
+}
+
+TEST_P(TimeEffectTiming, SpeedMovesEverySoundInProportion) {
+    TAudioTransform2 transform;
+    transform.SetFormat(Rate, 1);
+    auto samples = Burst();
+    transform.Speed(samples, GetParam());
+    EXPECT_NEAR(EnergyCentre(samples), Rate / 2.0 * 100.0 / GetParam(), Rate * 0.001); // within 1 ms
+}
+
+INSTANTIATE_TEST_SUITE_P(Percents, TimeEffectTiming,
+                         testing::Values(10.0f, 20.0f, 60.0f, 100.0f, 140.0f, 300.0f));
 
 TEST(PitchChange, PresetsGoTheWayTheirNamesSay) {
     TAudioTransform2 transform;
