@@ -1,4 +1,5 @@
 // Bitmaps: device-dependent and monochrome bitmaps, DIB sections and DIB pixel transfer.
+#include "platform/gdi/GdiControls.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiObjects.h"
 
@@ -208,6 +209,11 @@ int SetDIBits(HDC, HBITMAP handle, UINT start, UINT lines, const void* bits, con
 }
 
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
+    if (type == IMAGE_ICON || type == IMAGE_CURSOR) {
+        HICON copy = GdiCopyIconScaled(HICON(image), width, height);
+        if (copy && (flags & LR_COPYDELETEORG)) DestroyIcon(HICON(image));
+        return copy;
+    }
     if (type != IMAGE_BITMAP) return nullptr;
     auto bitmap = gdi_handles::Bitmap(HBITMAP(image));
     if (!bitmap) return nullptr;

@@ -12,6 +12,8 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect);
 // Icons and cursors. The bitmaps of ICONINFO are copied; the caller keeps its handles.
 HICON CreateIconIndirect(const ICONINFO* info);
 HICON CopyIcon(HICON icon);
+// A copy of an icon resized to width x height (0 keeps that dimension), as CopyImage makes it.
+HICON GdiCopyIconScaled(HICON icon, int width, int height);
 BOOL DestroyIcon(HICON icon);
 inline BOOL DestroyCursor(HCURSOR cursor) {
     return DestroyIcon(cursor);

@@ -66,6 +66,32 @@ HICON CopyIcon(HICON handle) {
     return HICON(gdi_handles::Register(copy));
 }
 
+HICON GdiCopyIconScaled(HICON handle, int width, int height) {
+    auto icon = gdi_icons_detail::Icon(handle);
+    if (!icon) return nullptr;
+    auto copy = std::make_shared<TGdiIcon>(*icon);
+    const int iconW = icon->Mask->Width();
+    const int iconH = icon->Color ? icon->Mask->Height() : icon->Mask->Height() / 2;
+    const int w = width > 0 ? width : iconW, h = height > 0 ? height : iconH;
+    if (w != iconW || h != iconH) {
+        // Nearest-pixel scaling of both planes (a monochrome icon's mask holds two planes).
+        auto scale = [](const TSurface& from, int fw, int fh, int planes, int tw, int th) {
+            auto to = std::make_shared<TSurface>(tw, th * planes, from.BitsPerPixel());
+            for (int p = 0; p < planes; ++p)
+                for (int y = 0; y < th; ++y)
+                    for (int x = 0; x < tw; ++x)
+                        to->Row(p * th + y)[x] = from.Pixel(int(std::int64_t(x) * fw / tw),
+                                                            p * fh + int(std::int64_t(y) * fh / th));
+            return to;
+        };
+        copy->Mask = scale(*icon->Mask, iconW, iconH, icon->Color ? 1 : 2, w, h);
+        if (icon->Color) copy->Color = scale(*icon->Color, iconW, iconH, 1, w, h);
+        copy->HotspotX = DWORD(std::int64_t(icon->HotspotX) * w / iconW);
+        copy->HotspotY = DWORD(std::int64_t(icon->HotspotY) * h / iconH);
+    }
+    return HICON(gdi_handles::Register(copy));
+}
+
 BOOL DestroyIcon(HICON handle) {
     if (!gdi_icons_detail::Icon(handle)) return FALSE;
     return gdi_handles::Unregister(handle) ? TRUE : FALSE;
@@ -90,7 +116,10 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON handle, int width, int height, UINT 
     if (!icon || !gdi_handles::Dc(dc)) return FALSE;
     const int iconW = icon->Mask->Width();
     const int iconH = icon->Color ? icon->Mask->Height() : icon->Mask->Height() / 2;
-    const int w = width > 0 ? width : iconW, h = height > 0 ? height : iconH;
+    // DI_DEFAULTSIZE asks for the system icon size (32 pixels at 96 DPI) where no size is given.
+    const int defaultW = (flags & DI_DEFAULTSIZE) ? 32 : iconW,
+              defaultH = (flags & DI_DEFAULTSIZE) ? 32 : iconH;
+    const int w = width > 0 ? width : defaultW, h = height > 0 ? height : defaultH;
     if ((flags & DI_NORMAL) == 0) return FALSE;
     // With a background brush the icon is composed off screen first, then copied (flicker-free drawing).
     HDC target = dc;

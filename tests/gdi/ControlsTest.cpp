@@ -136,3 +136,29 @@ TEST(Controls, DrawIconExMasksAndBlendsAlpha) {
     DeleteObject(mask);
     DeleteObject(color);
 }
+
+TEST(Controls, CopyImageResizesIconsAndDefaultSizeDraws32) {
+    HBITMAP mask = CreateBitmap(2, 2, 1, 1, nullptr); // all opaque
+    HBITMAP color = CreateBitmap(2, 2, 1, 32, nullptr);
+    GdiGetBitmapSurface(color)->Fill(ColorRefToPixel(Red));
+    ICONINFO info{TRUE, 0, 0, mask, color};
+    HICON icon = CreateIconIndirect(&info);
+    HICON big = HICON(CopyImage(icon, IMAGE_ICON, 4, 4, 0));
+    ASSERT_NE(big, nullptr);
+    ICONINFO bigInfo{};
+    ASSERT_TRUE(GetIconInfo(big, &bigInfo));
+    BITMAP bm{};
+    GetObject(bigInfo.hbmColor, sizeof(bm), &bm);
+    EXPECT_EQ(bm.bmWidth, 4);
+    EXPECT_EQ(bigInfo.xHotspot, 2u); // icons keep their hot spot in the middle
+    TMemoryCanvas canvas(40, 40, White);
+    DrawIconEx(canvas.Dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    EXPECT_EQ(canvas.At(31, 31), Red);
+    EXPECT_EQ(canvas.At(32, 32), White);
+    DeleteObject(bigInfo.hbmMask);
+    DeleteObject(bigInfo.hbmColor);
+    DestroyIcon(big);
+    DestroyIcon(icon);
+    DeleteObject(mask);
+    DeleteObject(color);
+}

@@ -195,3 +195,18 @@ TEST(MoreText, UnderlineStrikeOutAndPrefixUnderline) {
     SelectObject(canvas.Dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(plain);
 }
+
+TEST(MoreText, NoClipLetsTextLeaveTheRectangle) {
+    TMemoryCanvas canvas(12, 8);
+    HFONT font = TestFont(8);
+    SelectObject(canvas.Dc, font);
+    SetBkMode(canvas.Dc, TRANSPARENT);
+    RECT r{0, 0, 5, 8};
+    DrawText(canvas.Dc, "ab", -1, &r, DT_SINGLELINE);
+    EXPECT_EQ(canvas.At(5, 1), White); // "b" starts at x = 4: only its first column is inside
+    EXPECT_EQ(canvas.At(4, 1), Black);
+    DrawText(canvas.Dc, "ab", -1, &r, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_EQ(canvas.At(6, 1), Black);
+    SelectObject(canvas.Dc, GetStockObject(SYSTEM_FONT));
+    DeleteObject(font);
+}
