@@ -340,6 +340,15 @@ void TBitmap::Assign(TPersistent* Source) {
         Changed(this);
         return;
     }
+    if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+        // Any other graphic is drawn onto a 32-bit bitmap of its size (transparent parts stay black).
+        TakeImage(nullptr, pf32bit, {});
+        FWidth = FHeight = 0;
+        SetSize(graphic->Width(), graphic->Height());
+        if (!Empty()) Canvas()->Draw(0, 0, graphic);
+        Changed(this);
+        return;
+    }
     TGraphic::Assign(Source);
 }
 

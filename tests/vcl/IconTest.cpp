@@ -1,0 +1,97 @@
+#include "GraphicsTestUtil.h"
+
+#include "platform/gdi/Gdi.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/MemoryStream.h"
+#include "platform/vcl/Icon.h"
+
+#include <string>
+
+using namespace graphics_test;
+
+namespace {
+
+// A 2 x 2 icon from a colour image and a mask (white = transparent).
+std::unique_ptr<TIcon> MakeIcon(const TColor colors[4], const bool transparent[4]) {
+    auto color = std::make_shared<TSurface>(2, 2);
+    auto mask = std::make_shared<TSurface>(2, 2, 1);
+    for (int i = 0; i < 4; ++i) {
+        color->Row(i / 2)[i % 2] = transparent[i] ? 0 : ColorRefToPixel(ColorToRGB(colors[i]));
+        mask->Row(i / 2)[i % 2] = transparent[i] ? 0xFFFFFF : 0;
+    }
+    ICONINFO info;
+    info.hbmColor = GdiCreateBitmapFromSurface(color);
+    info.hbmMask = GdiCreateBitmapFromSurface(mask);
+    auto icon = std::make_unique<TIcon>();
+    icon->SetHandle(CreateIconIndirect(&info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return icon;
+}
+
+const TColor kColors[4] = {clRed, clLime, clBlue, clYellow};
+const bool kTransparent[4] = {false, true, false, false};
+
+void ExpectDrawnThroughMask(TIcon& icon) {
+    auto target = MakeBitmap(2, 2, clWhite);
+    target->Canvas()->Draw(0, 0, &icon);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(At(*target, i % 2, i / 2), kTransparent[i] ? clWhite : kColors[i]) << i;
+}
+
+} // namespace
+
+TEST(IconTest, DrawsThroughItsMask) {
+    auto icon = MakeIcon(kColors, kTransparent);
+    EXPECT_EQ(icon->Width(), 2);
+    EXPECT_TRUE(icon->Transparent());
+    ExpectDrawnThroughMask(*icon);
+}
+
+TEST(IconTest, SavesAndLoadsIconFilesUnchanged) {
+    auto icon = MakeIcon(kColors, kTransparent);
+    TMemoryStream written;
+    icon->SaveToStream(&written);
+    written.SetPosition(0);
+    TIcon loaded;
+    loaded.LoadFromStream(&written);
+    ASSERT_EQ(loaded.Width(), 2);
+    ExpectDrawnThroughMask(loaded);
+    // An unchanged loaded icon writes back the very bytes it came from.
+    TMemoryStream again;
+    loaded.SaveToStream(&again);
+    ASSERT_EQ(again.Size(), written.Size());
+    EXPECT_EQ(0, std::memcmp(again.Memory(), written.Memory(), std::size_t(written.Size())));
+}
+
+TEST(IconTest, DamagedFilesRaiseAndKeepTheIcon) {
+    auto icon = MakeIcon(kColors, kTransparent);
+    TMemoryStream good;
+    icon->SaveToStream(&good);
+    const std::string bytes(static_cast<const char*>(good.Memory()), std::size_t(good.Size()));
+    const std::string damaged[] = {"", std::string("\0\0\1\0\0\0", 6), bytes.substr(0, 30),
+                                   bytes.substr(0, bytes.size() - 40), "BM this is no icon"};
+    for (const std::string& data : damaged) {
+        TMemoryStream stream;
+        stream.WriteBuffer(data.data(), std::int64_t(data.size()));
+        stream.SetPosition(0);
+        try {
+            icon->LoadFromStream(&stream);
+            ADD_FAILURE() << data.size();
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message(), "Icon image is not valid");
+        }
+        ExpectDrawnThroughMask(*icon);
+    }
+}
+
+TEST(IconTest, SizeIsFixedOnceAnImageIsHeld) {
+    TIcon empty;
+    empty.SetWidth(16); // allowed: the size to pick on the next load
+    auto icon = MakeIcon(kColors, kTransparent);
+    EXPECT_THROW(icon->SetWidth(16), EInvalidGraphicOperation);
+    EXPECT_NO_THROW(icon->SetWidth(2));
+    HICON handle = icon->ReleaseHandle();
+    EXPECT_TRUE(icon->Empty());
+    EXPECT_TRUE(DestroyIcon(handle));
+}
