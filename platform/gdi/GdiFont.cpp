@@ -151,7 +151,12 @@ public:
         else
             em = 12;
         FScale = em / units;
-        FT_Set_Pixel_Sizes(FFace, 0, FT_UInt(std::max(1.0, std::round(em))));
+        // A given average width stretches or narrows the glyphs horizontally.
+        const double naturalAverage =
+            (os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : units / 2) * FScale;
+        const double widthEm = log.lfWidth > 0 && naturalAverage > 0 ? em * log.lfWidth / naturalAverage : em;
+        FT_Set_Pixel_Sizes(FFace, FT_UInt(std::max(1.0, std::round(widthEm))),
+                           FT_UInt(std::max(1.0, std::round(em))));
         FMetrics.tmAscent = LONG(std::ceil(ascentUnits * FScale - 0.01));
         FMetrics.tmDescent = LONG(std::ceil(descentUnits * FScale - 0.01));
         FMetrics.tmHeight = FMetrics.tmAscent + FMetrics.tmDescent;
@@ -161,7 +166,8 @@ public:
         FMetrics.tmAveCharWidth = os2 && os2->xAvgCharWidth > 0
                                       ? LONG(std::round(os2->xAvgCharWidth * FScale))
                                       : LONG(std::round(em / 2));
-        FMetrics.tmMaxCharWidth = LONG(std::round(FFace->max_advance_width * FScale));
+        FMetrics.tmMaxCharWidth = LONG(std::round(FFace->max_advance_width * FScale * widthEm / em));
+        if (log.lfWidth > 0) FMetrics.tmAveCharWidth = log.lfWidth;
         FMetrics.tmWeight = log.lfWeight == 0 ? FW_NORMAL : log.lfWeight;
         FMetrics.tmItalic = log.lfItalic;
         FMetrics.tmUnderlined = log.lfUnderline;

@@ -243,3 +243,26 @@ TEST(Text, InstalledFacesRenderGlyphs) {
     SelectObject(canvas.Dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(font);
 }
+
+TEST(Text, AverageWidthStretchesInstalledFaces) {
+    TMemoryCanvas canvas(4, 4);
+    LOGFONT lf{};
+    lf.lfHeight = -12;
+    std::strcpy(lf.lfFaceName, "Arial");
+    HFONT natural = CreateFontIndirect(&lf);
+    SelectObject(canvas.Dc, natural);
+    TEXTMETRIC tm{};
+    GetTextMetrics(canvas.Dc, &tm);
+    SIZE normal{};
+    GetTextExtentPoint32(canvas.Dc, "WWWWWWWW", 8, &normal);
+    lf.lfWidth = tm.tmAveCharWidth * 2;
+    HFONT wide = CreateFontIndirect(&lf);
+    SelectObject(canvas.Dc, wide);
+    SIZE stretched{};
+    GetTextExtentPoint32(canvas.Dc, "WWWWWWWW", 8, &stretched);
+    EXPECT_NEAR(double(stretched.cx) / normal.cx, 2.0, 0.25);
+    EXPECT_EQ(stretched.cy, normal.cy);
+    SelectObject(canvas.Dc, GetStockObject(SYSTEM_FONT));
+    DeleteObject(natural);
+    DeleteObject(wide);
+}
