@@ -128,7 +128,8 @@ DWORD GetRegionData(HRGN handle, DWORD size, RGNDATA* data) {
     if (!rgn) return 0;
     const auto& rects = rgn->Region.Rects();
     const DWORD needed = DWORD(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    if (!data || size < needed) return needed;
+    if (!data) return needed;
+    if (size < needed) return 0;
     RGNDATAHEADER header;
     header.dwSize = sizeof(RGNDATAHEADER);
     header.iType = RDH_RECTANGLES;
@@ -137,7 +138,7 @@ DWORD GetRegionData(HRGN handle, DWORD size, RGNDATA* data) {
     header.rcBound = rgn->Region.Box();
     std::memcpy(static_cast<void*>(data), &header, sizeof(header));
     if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
-    return needed;
+    return size;
 }
 
 HRGN ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {

@@ -23,8 +23,8 @@ BOOL PtInRegion(HRGN rgn, int x, int y);
 BOOL RectInRegion(HRGN rgn, const RECT* rect);
 BOOL EqualRgn(HRGN a, HRGN b);
 
-// RGNDATA: a 32-byte header followed by the rectangles. With a null buffer (or one too small),
-// GetRegionData returns the size needed; otherwise the size written.
+// RGNDATA: a 32-byte header followed by the rectangles. With a null buffer GetRegionData returns the size
+// needed; with one too small 0; otherwise the size given.
 DWORD GetRegionData(HRGN rgn, DWORD size, RGNDATA* data);
 // Builds a region from RGNDATA; only translating transforms (or none) are accepted.
 HRGN ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data);

@@ -98,6 +98,7 @@ TEST(Region, RegionDataRoundTripAndBoundsChecks) {
     EXPECT_EQ(size, DWORD(32 + 4 * 16)); // four bands: top, left, right, bottom
     std::vector<char> buffer(size);
     RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    EXPECT_EQ(GetRegionData(a, size - 1, data), 0u); // too small: nothing written
     EXPECT_EQ(GetRegionData(a, size, data), size);
     EXPECT_EQ(data->rdh.nCount, 4u);
     EXPECT_EQ(data->rdh.rcBound, (RECT{0, 0, 4, 4}));
