@@ -9,9 +9,6 @@ namespace {
 
 class InputTest : public WinTest {};
 
-// Frame of an overlapped window: 4 pixels of frame, 19 of caption.
-constexpr int kFrame = 4, kCaption = 19;
-
 TEST_F(InputTest, ClicksGoToTheDeepestChildInClientCoordinates) {
     HWND top = MakeTop(100, 100, 400, 300);
     HWND panel = MakeChild(top, 10, 10, 200, 200);

@@ -77,6 +77,9 @@ protected:
     std::shared_ptr<olva::win::ManualClock> clock;
 };
 
+// The default frame of an overlapped window: 4 pixels of frame, 19 of caption.
+constexpr int kFrame = 4, kCaption = 19;
+
 inline LPARAM Pt(int x, int y) {
     return MAKELPARAM(WORD(SHORT(x)), WORD(SHORT(y)));
 }
