@@ -247,9 +247,8 @@ int Draw(HDC hdc, char* writable, const char* text, int length, RECT* rect, UINT
             paragraph.Chars.push_back(c);
             paragraph.Underlined.push_back(all.Underlined[i]);
         }
-        if (!paragraph.Chars.empty() || lines.empty() ||
-            (!all.Chars.empty() && (all.Chars.back() == U'\n' || all.Chars.back() == U'\r')))
-            finish();
+        // A line break at the very end opens no further line.
+        if (!paragraph.Chars.empty() || lines.empty()) finish();
         if (n == 0) lines.clear();
     }
 

@@ -110,6 +110,8 @@ TEST(Text, DrawTextCalcRectWrapsAtSpacesAndBreaksLines) {
         {"abcdef gh", DT_WORDBREAK | DT_CALCRECT, 10, {0, 0, 24, 16}, 16}, // a long word overflows
         {"abcdef", DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT, 10, {0, 0, 8, 24}, 24}, // or breaks
         {"a\r\nbb\nccc", DT_CALCRECT, 100, {0, 0, 12, 24}, 24},
+        {"a\r\n", DT_CALCRECT, 100, {0, 0, 4, 8}, 8},
+        {"a\n\n", DT_CALCRECT, 100, {0, 0, 4, 16}, 16},
         {"a\r\nbb", DT_SINGLELINE | DT_CALCRECT, 100, {0, 0, 12, 8}, 8},
         {"&File", DT_SINGLELINE | DT_CALCRECT, 100, {0, 0, 16, 8}, 8},
         {"&File", DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT, 100, {0, 0, 20, 8}, 8},
