@@ -147,6 +147,37 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
         FillRect(dc, &cap, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
         RECT line{cap.left, cap.bottom, cap.right, cap.bottom + 1};
         FillRect(dc, &line, GetSysColorBrush(COLOR_3DFACE));
+        // Icon and title, left-aligned, up to the first caption button.
+        RECT text = cap;
+        text.left += 2;
+        const bool tool = (w->exStyle & WS_EX_TOOLWINDOW) != 0;
+        if ((w->style & WS_SYSMENU) && !tool) {
+            HICON icon = w->cls->smallIcon ? w->cls->smallIcon : w->cls->icon;
+            int size = GetSystemMetrics(SM_CXSMICON);
+            if (icon)
+                DrawIconEx(dc, text.left, cap.top + (cap.bottom - cap.top - size) / 2, icon, size, size, 0, nullptr,
+                           DI_NORMAL);
+            text.left += size + 2;
+        }
+        for (LRESULT b : {HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
+            RECT br = CaptionButtonRect(w, b);
+            if (!IsRectEmpty(&br)) {
+                text.right = br.left - 2;
+                break;
+            }
+        }
+        if (!w->text.empty() && text.right > text.left) {
+            NONCLIENTMETRICS ncm;
+            SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+            HFONT font = CreateFontIndirect(tool ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont);
+            HGDIOBJ old = SelectObject(dc, font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+            DrawText(dc, w->text.c_str(), int(w->text.size()), &text,
+                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            SelectObject(dc, old);
+            DeleteObject(font);
+        }
         struct Button {
             LRESULT hit;
             UINT kind;
