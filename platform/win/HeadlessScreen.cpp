@@ -4,7 +4,6 @@
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
-#include "platform/win/WinClock.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -135,7 +134,6 @@ void ResetWindowSystem() {
     Sys().ResetState();
     ResetHooks();
     ResetSystemOverrides();
-    SetMessageClock(nullptr);
     headless_detail::Current = nullptr;
 }
 

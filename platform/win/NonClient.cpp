@@ -155,8 +155,8 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
             HICON icon = w->cls->smallIcon ? w->cls->smallIcon : w->cls->icon;
             int size = GetSystemMetrics(SM_CXSMICON);
             if (icon)
-                DrawIconEx(dc, text.left, cap.top + (cap.bottom - cap.top - size) / 2, icon, size, size, 0, nullptr,
-                           DI_NORMAL);
+                DrawIconEx(dc, text.left, cap.top + (cap.bottom - cap.top - size) / 2, icon, size, size, 0,
+                           nullptr, DI_NORMAL);
             text.left += size + 2;
         }
         for (LRESULT b : {HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {

@@ -34,7 +34,7 @@ bool SaveScreenPng(const std::string& path);
 bool SaveWindowPng(HWND hwnd, const std::string& path);
 
 // Destroys every window and returns the window system to its first state (monitors, metrics, colours,
-// hooks, clock, queue); handles already given out stay invalid forever.
+// hooks, queue); handles already given out stay invalid forever. The clock is the runtime's and stays.
 void ResetWindowSystem();
 
 } // namespace olva::win

@@ -1,28 +1,16 @@
 #include "platform/win/WindowSystem.h"
 #include "platform/win/WinInternal.h"
 
+#include "platform/rtl/Clock.h"
 #include "platform/win/Screen.h"
-#include "platform/win/WinClock.h"
 #include "platform/win/WinUser.h"
 
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-#include <chrono>
-
 namespace olva::win {
 
 namespace window_system_detail {
-std::shared_ptr<IMessageClock>& ClockSlot() {
-    static std::shared_ptr<IMessageClock> clock;
-    return clock;
-}
-std::uint64_t SteadyMs() {
-    using namespace std::chrono;
-    static const auto start = steady_clock::now();
-    // Start well above zero so that "time since" arithmetic never underflows in the first seconds.
-    return std::uint64_t(duration_cast<milliseconds>(steady_clock::now() - start).count()) + 100000;
-}
 std::shared_ptr<Window> MakeRoot(const char* className) {
     auto w = std::make_shared<Window>();
     w->cls = std::make_shared<WindowClass>();
@@ -33,13 +21,9 @@ std::shared_ptr<Window> MakeRoot(const char* className) {
 }
 } // namespace window_system_detail
 
-void SetMessageClock(std::shared_ptr<IMessageClock> clock) {
-    window_system_detail::ClockSlot() = std::move(clock);
-}
-
+// Timers, message times and tick counts all read the runtime's clock, which tests replace.
 std::uint64_t NowMs() {
-    const auto& clock = window_system_detail::ClockSlot();
-    return clock ? clock->NowMs() : window_system_detail::SteadyMs();
+    return CurrentClock().TickCount64();
 }
 
 DWORD TickNow() {

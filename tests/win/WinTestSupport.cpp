@@ -43,8 +43,8 @@ LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void WinTest::SetUp() {
     olva::win::ResetWindowSystem();
-    clock = std::make_shared<olva::win::ManualClock>(50000);
-    olva::win::SetMessageClock(clock);
+    clock = std::make_unique<TFakeClock>(0, 50000);
+    clockOverride = std::make_unique<TClockOverride>(*clock);
     rec.log.clear();
     rec.handlers.clear();
     rec.forAll = nullptr;
@@ -63,6 +63,8 @@ void WinTest::TearDown() {
     rec.forAll = nullptr;
     olva::win::ResetWindowSystem();
     rec.log.clear();
+    clockOverride.reset();
+    clock.reset();
 }
 
 HWND WinTest::MakeTop(int x, int y, int cx, int cy, DWORD style, DWORD exStyle, HWND owner, const char* cls) {

@@ -2,6 +2,7 @@
 // class that records every message it receives and lets a test answer some of them itself.
 #pragma once
 
+#include "platform/rtl/Clock.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Input.h"
@@ -9,7 +10,6 @@
 #include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
-#include "platform/win/WinClock.h"
 #include "platform/win/WinUser.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,8 @@ protected:
         olva::win::InjectMouse(olva::win::MouseAction::LeftUp, x, y);
     }
     Recorder& rec = Recorder::Get();
-    std::shared_ptr<olva::win::ManualClock> clock;
+    std::unique_ptr<TFakeClock> clock;
+    std::unique_ptr<TClockOverride> clockOverride;
 };
 
 // The default frame of an overlapped window: 4 pixels of frame, 19 of caption.
