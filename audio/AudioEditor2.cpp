@@ -52,12 +52,15 @@ void TAudioEditor2::Operation(const std::function<void(const TProgressFunc&)>& w
     TProgressFunc progress = [this](int percent) {
         if (OnBlockOperation) OnBlockOperation(percent);
     };
+    ++FOperationDepth;
     try {
         work(progress);
     } catch (...) {
+        --FOperationDepth;
         if (OnEndOperation) OnEndOperation();
         throw;
     }
+    --FOperationDepth;
     if (OnEndOperation) OnEndOperation();
 }
 

@@ -68,6 +68,10 @@ public:
     void SetMemoryLimit(std::int64_t bytes) { FMemoryLimit = bytes; }
     bool UndoAvailable() const { return FDocument && FDocument->CanUndo(); }
     bool RedoAvailable() const { return FDocument && FDocument->CanRedo(); }
+    // 1 playing, 2 busy (an operation is running), 5 paused, anything else idle. Playback sets its
+    // own states through SetPlayState.
+    int PlayState() const { return FOperationDepth > 0 ? 2 : FPlayState; }
+    void SetPlayState(int state) { FPlayState = state; }
     int Tag() const { return FTag; }
     void SetTag(int tag) { FTag = tag; }
 
@@ -100,6 +104,8 @@ private:
     std::string FTempDirectory;
     std::int64_t FMemoryLimit = 1ll << 30;
     int FTag = 11;
+    int FPlayState = 0;
+    int FOperationDepth = 0;
 
     bool FSelectionOn = false;
     std::int64_t FSelStart = 0, FSelEnd = 0, FCursor = 0, FViewStart = 0, FViewEnd = 0;

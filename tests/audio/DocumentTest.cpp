@@ -210,7 +210,8 @@ TEST(Document, FailingStoreLeavesTheDocumentAsItWas) {
     std::vector<float> a = Ramp(5000, 1, 0);
     builder.AppendInterleaved(a.data(), 5000);
     TAudioDocument doc(8000, builder.Finish(), std::make_shared<TFullStore>());
-    EXPECT_THROW(doc.ReplaceInterleaved(100, 10, a.data(), 100000), EAudioError);
+    std::vector<float> big = Ramp(400000, 1, 0.5f); // more than one block: the store is needed
+    EXPECT_THROW(doc.ReplaceInterleaved(100, 10, big.data(), 400000), EAudioError);
     EXPECT_EQ(doc.ReadInterleaved(0, 5000), a);
     EXPECT_FALSE(doc.CanUndo());
 }
