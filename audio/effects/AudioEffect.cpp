@@ -28,12 +28,19 @@ std::size_t TAudioEffect::FramesOf(const std::vector<float>& block) const {
     return block.size() / static_cast<std::size_t>(FChannels);
 }
 
+void TAudioEffect::ProcessInPlace(float*, std::size_t) {
+    throw EAudioEffectError("This effect cannot work in place.");
+}
+
 void TFrameEffect::Process(std::vector<float>& block, bool last) {
-    const std::size_t frames = FramesOf(block);
+    ProcessInPlace(block.data(), FramesOf(block));
+}
+
+void TFrameEffect::ProcessInPlace(float* samples, std::size_t frames) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     const std::uint64_t start = FPosition;
     ParallelFor(frames, audio_effect_detail::MinFramesPerThread, [&](std::size_t begin, std::size_t end) {
-        ProcessFrames(block.data() + begin * channels, end - begin, start + begin);
+        ProcessFrames(samples + begin * channels, end - begin, start + begin);
     });
     FPosition += frames;
 }
@@ -42,10 +49,13 @@ TChannelEffect::TChannelEffect(int sampleRate, int channels, int firstChannel)
     : TAudioEffect(sampleRate, channels), FFirstChannel(firstChannel) {}
 
 void TChannelEffect::Process(std::vector<float>& block, bool last) {
-    const std::size_t frames = FramesOf(block);
+    ProcessInPlace(block.data(), FramesOf(block));
+}
+
+void TChannelEffect::ProcessInPlace(float* samples, std::size_t frames) {
     const int channels = Channels();
     if (channels == 1) {
-        ProcessChannel(0, block.data(), frames);
+        ProcessChannel(0, samples, frames);
         return;
     }
     FScratch.resize(static_cast<std::size_t>(channels));
@@ -53,13 +63,13 @@ void TChannelEffect::Process(std::vector<float>& block, bool last) {
         lane.resize(frames);
     for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
-            FScratch[static_cast<std::size_t>(c)][f] = block[f * channels + c];
+            FScratch[static_cast<std::size_t>(c)][f] = samples[f * channels + c];
     ParallelEach(static_cast<std::size_t>(channels),
                  frames >= audio_effect_detail::MinFramesForChannelThreads,
                  [&](std::size_t c) { ProcessChannel(static_cast<int>(c), FScratch[c].data(), frames); });
     for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
-            block[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
+            samples[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
 }
 
 void TLaneEffect::Process(std::vector<float>& block, bool last) {

@@ -28,6 +28,11 @@ public:
     // the whole signal hands it over in one piece rather than in slices.
     virtual bool NeedsWholeSignal() const { return false; }
 
+    // True for effects that keep the length and give out every frame at once: they can work straight
+    // on a part of the caller's array through ProcessInPlace, as Process would.
+    virtual bool WorksInPlace() const { return false; }
+    virtual void ProcessInPlace(float* samples, std::size_t frames);
+
 protected:
     // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
     std::size_t FramesOf(const std::vector<float>& block) const;
@@ -43,6 +48,8 @@ class TFrameEffect : public TAudioEffect {
 public:
     using TAudioEffect::TAudioEffect;
     void Process(std::vector<float>& block, bool last) override;
+    bool WorksInPlace() const override { return true; }
+    void ProcessInPlace(float* samples, std::size_t frames) override;
 
 protected:
     // Processes count interleaved frames in place; firstFrame is the position of the first of them in
@@ -62,6 +69,8 @@ public:
     // phase of each channel.
     TChannelEffect(int sampleRate, int channels, int firstChannel = 0);
     void Process(std::vector<float>& block, bool last) override;
+    bool WorksInPlace() const override { return true; }
+    void ProcessInPlace(float* samples, std::size_t frames) override;
 
 protected:
     int SignalChannel(int channel) const { return FFirstChannel + channel; }

@@ -173,9 +173,18 @@ void TAudioTransform2::RunWhole(std::vector<float>& samples, const TEffectMaker&
         return;
     }
 
+    const std::size_t step = transform_detail::SliceFrames * channels;
+    if (effect->WorksInPlace()) {
+        for (std::size_t read = 0; read < total; read += step) {
+            effect->ProcessInPlace(samples.data() + read, std::min(step, total - read) / channels);
+            OnTransformBlock(this, static_cast<int>(std::min(total, read + step) * 100 / total));
+        }
+        if (total == 0) OnTransformBlock(this, 100);
+        return;
+    }
+
     // Output is written back over the part of the array already read; what does not fit (an effect
     // that lengthens the signal) is collected behind it.
-    const std::size_t step = transform_detail::SliceFrames * channels;
     std::size_t read = 0, written = 0;
     std::vector<float> slice, overflow;
     for (;;) {
