@@ -173,34 +173,44 @@ void DrawRun(TDeviceContext& dc, TFontFace& face, int x, int y, UINT align, cons
     }
     const std::uint32_t text = gdi_render::DevicePixel(s, dc.State.TextColor);
     const std::uint32_t back = gdi_render::DevicePixel(s, dc.State.BkColor);
+    const bool hard = s.IsMonochrome() || !face.Antialiased;
+    // One pixel of text: the background when opaque, then the glyph coverage blended in the text colour.
+    auto put = [&](std::uint32_t& pixel, std::uint32_t c) {
+        if (options.OpaqueBackground) pixel = back;
+        if (!c) return;
+        if (hard || c == 255) {
+            if (c >= 128) pixel = text;
+            return;
+        }
+        const std::uint32_t d = pixel;
+        std::uint32_t out = 0;
+        for (int ch = 0; ch < 3; ++ch) {
+            const int dv = int((d >> (8 * ch)) & 0xFF), tv = int((text >> (8 * ch)) & 0xFF);
+            out |= std::uint32_t(dv + (tv - dv) * int(c) / 255) << (8 * ch);
+        }
+        pixel = out;
+    };
     gdi_render::ForEachClipRect(dc, area, [&](const RECT& r) {
         for (int py = r.top; py < r.bottom; ++py) {
             std::uint32_t* row = s.Row(py);
+            if (!rotated) {
+                // The clipped area lies inside the text box: walk the coverage row directly.
+                const int v = py - ay - oy;
+                if (v < 0 || v >= height) continue;
+                const int u0 = std::max<int>(r.left, ax + ox), u1 = std::min<int>(r.right, ax + ox + width);
+                const std::uint8_t* cov = &coverage[std::size_t(v) * width];
+                for (int px = u0; px < u1; ++px) {
+                    const std::uint32_t c = cov[px - ax - ox];
+                    if (c || options.OpaqueBackground) put(row[px], c);
+                }
+                continue;
+            }
             for (int px = r.left; px < r.right; ++px) {
-                int u, v;
-                if (!rotated) {
-                    u = px - ax - ox;
-                    v = py - ay - oy;
-                } else {
-                    const double dx = px + 0.5 - ax, dy = py + 0.5 - ay;
-                    u = int(std::floor(dx * cs - dy * sn)) - ox;
-                    v = int(std::floor(dx * sn + dy * cs)) - oy;
-                }
+                const double dx = px + 0.5 - ax, dy = py + 0.5 - ay;
+                const int u = int(std::floor(dx * cs - dy * sn)) - ox;
+                const int v = int(std::floor(dx * sn + dy * cs)) - oy;
                 if (u < 0 || v < 0 || u >= width || v >= height) continue;
-                if (options.OpaqueBackground) row[px] = back;
-                const std::uint32_t c = coverage[std::size_t(v) * width + u];
-                if (!c) continue;
-                if (s.IsMonochrome() || c == 255 || !face.Antialiased) {
-                    if (c >= 128) row[px] = text;
-                    continue;
-                }
-                const std::uint32_t d = row[px];
-                std::uint32_t out = 0;
-                for (int ch = 0; ch < 3; ++ch) {
-                    const int dv = int((d >> (8 * ch)) & 0xFF), tv = int((text >> (8 * ch)) & 0xFF);
-                    out |= std::uint32_t(dv + (tv - dv) * int(c) / 255) << (8 * ch);
-                }
-                row[px] = out;
+                put(row[px], coverage[std::size_t(v) * width + u]);
             }
         }
     });
