@@ -65,8 +65,14 @@ TSourceImage BuildSource(const TSurface& src, int sx, int sy, int sw, int sh, in
     const int aw = std::abs(sw), ah = std::abs(sh);
     const int left = mirrorX ? sx + sw + 1 : sx, top = mirrorY ? sy + sh + 1 : sy;
     const bool shrinking = aw > dw || ah > dh;
+    // Nearest source column of each destination column, worked out once.
+    std::vector<int> columns(static_cast<std::size_t>(dw), 0);
+    for (int i = 0; i < dw; ++i)
+        columns[std::size_t(i)] = left + (aw == dw ? i : NearestSource(0, i, aw, dw));
     for (int j = 0; j < dh; ++j) {
         const int jj = mirrorY ? dh - 1 - j : j;
+        int rowOf = top + (ah == dh ? jj : NearestSource(0, jj, ah, dh));
+        if (rowOf < 0 || rowOf >= src.Height()) rowOf = -1;
         for (int i = 0; i < dw; ++i) {
             const int ii = mirrorX ? dw - 1 - i : i;
             std::uint32_t value = 0;
@@ -94,9 +100,8 @@ TSourceImage BuildSource(const TSurface& src, int sx, int sy, int sw, int sh, in
                         value |= std::uint32_t(std::lround(sum[c] / weight)) << (8 * c);
                 }
             } else {
-                const int px = left + (aw == dw ? ii : NearestSource(0, ii, aw, dw));
-                const int py = top + (ah == dh ? jj : NearestSource(0, jj, ah, dh));
-                if (src.Contains(px, py)) {
+                const int px = columns[std::size_t(ii)], py = rowOf;
+                if (py >= 0 && px >= 0 && px < src.Width()) {
                     valid = true;
                     value = convert(src.Row(py)[px]);
                 }
