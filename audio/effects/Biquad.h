@@ -36,6 +36,8 @@ public:
     void Process(float* samples, std::size_t count);
 
 private:
+    void ProcessSectionBySection(float* samples, std::size_t count);
+
     struct TState {
         double Z1 = 0, Z2 = 0;
     };
