@@ -40,6 +40,10 @@ bool UnwatchDescriptor(int watchId) {
     return std::erase_if(descriptor_watch_detail::Watches(), [&](auto& w) { return w.id == watchId; }) > 0;
 }
 
+void ResetWatches() {
+    descriptor_watch_detail::Watches().clear();
+}
+
 bool HasWatches() {
     return !descriptor_watch_detail::Watches().empty();
 }

@@ -133,6 +133,8 @@ bool SaveWindowPng(HWND hwnd, const std::string& path) {
 void ResetWindowSystem() {
     Sys().ResetState();
     ResetHooks();
+    ResetWatches();
+    ResetClipboard();
     ResetSystemOverrides();
     headless_detail::Current = nullptr;
 }

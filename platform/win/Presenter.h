@@ -34,7 +34,8 @@ bool SaveScreenPng(const std::string& path);
 bool SaveWindowPng(HWND hwnd, const std::string& path);
 
 // Destroys every window and returns the window system to its first state (monitors, metrics, colours,
-// hooks, queue); handles already given out stay invalid forever. The clock is the runtime's and stays.
+// hooks, queue, clipboard, descriptor watches); handles already given out stay invalid forever. The clock is
+// the runtime's and stays.
 void ResetWindowSystem();
 
 } // namespace olva::win

@@ -47,6 +47,8 @@ void QueueMouse(int action, int x, int y, int wheelDelta);
 // File-descriptor watches
 void PollWatches(int timeoutMs);
 bool HasWatches();
+void ResetWatches();
+void ResetClipboard();
 
 // Painting
 void InvalidateWindow(Window* w, const TBandedRegion* clientArea, UINT rdwFlags);
