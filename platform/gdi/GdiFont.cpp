@@ -73,24 +73,23 @@ FT_Library FreeType() {
 
 // Desktop face names the program asks for, mapped to families found on this system.
 std::string SubstituteFamily(const std::string& name) {
-    static const std::map<std::string, std::string> substitutes = {
-        {"tahoma", "DejaVu Sans"},
-        {"segoe ui", "DejaVu Sans"},
-        {"ms sans serif", "Liberation Sans"},
-        {"ms shell dlg", "Liberation Sans"},
-        {"ms shell dlg 2", "DejaVu Sans"},
-        {"microsoft sans serif", "Liberation Sans"},
-        {"arial", "Liberation Sans"},
-        {"verdana", "DejaVu Sans"},
-        {"system", "DejaVu Sans"},
-        {"courier new", "Liberation Mono"},
-        {"courier", "Liberation Mono"},
-        {"fixedsys", "DejaVu Sans Mono"},
-        {"terminal", "DejaVu Sans Mono"},
-        {"consolas", "DejaVu Sans Mono"},
-        {"lucida console", "DejaVu Sans Mono"},
-        {"times new roman", "Liberation Serif"},
-        {"", "DejaVu Sans"}};
+    static const std::map<std::string, std::string> substitutes = {{"tahoma", "DejaVu Sans"},
+                                                                   {"segoe ui", "DejaVu Sans"},
+                                                                   {"ms sans serif", "Liberation Sans"},
+                                                                   {"ms shell dlg", "Liberation Sans"},
+                                                                   {"ms shell dlg 2", "DejaVu Sans"},
+
+                                                                   {"arial", "Liberation Sans"},
+                                                                   {"verdana", "DejaVu Sans"},
+                                                                   {"system", "DejaVu Sans"},
+                                                                   {"courier new", "Liberation Mono"},
+                                                                   {"courier", "Liberation Mono"},
+                                                                   {"fixedsys", "DejaVu Sans Mono"},
+                                                                   {"terminal", "DejaVu Sans Mono"},
+                                                                   {"consolas", "DejaVu Sans Mono"},
+                                                                   {"lucida console", "DejaVu Sans Mono"},
+                                                                   {"times new roman", "Liberation Serif"},
+                                                                   {"", "DejaVu Sans"}};
     std::string lower;
     for (char c : name)
         lower += char(std::tolower(static_cast<unsigned char>(c)));
