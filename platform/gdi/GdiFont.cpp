@@ -78,7 +78,6 @@ std::string SubstituteFamily(const std::string& name) {
                                                                    {"ms sans serif", "Liberation Sans"},
                                                                    {"ms shell dlg", "Liberation Sans"},
                                                                    {"ms shell dlg 2", "DejaVu Sans"},
-
                                                                    {"arial", "Liberation Sans"},
                                                                    {"verdana", "DejaVu Sans"},
                                                                    {"system", "DejaVu Sans"},
