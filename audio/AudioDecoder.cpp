@@ -1,6 +1,7 @@
 #include "audio/AudioDecoder.h"
 
 #include "audio/AudioError.h"
+#include "audio/AudioText.h"
 #include "audio/FfmpegLog.h"
 
 #include <algorithm>
@@ -55,15 +56,6 @@ bool HeaderlessFormat(const std::string& ext, THeaderless& out) {
     else
         return false;
     return true;
-}
-
-std::string Thousands(int value) {
-    std::string digits = std::to_string(value), out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
 }
 
 } // namespace decoder_detail
@@ -139,7 +131,7 @@ struct TAudioDecoder::TImpl {
         if (SourceChannels <= 0 || Codec->sample_rate <= 0)
             Fail("the file is damaged or its format is not supported");
         OutChannels = SourceChannels == 1 ? 1 : 2;
-        AVChannelLayout inLayout, outLayout;
+        AVChannelLayout inLayout{}, outLayout{}; // a copy frees what its target held: start empty
         if (Codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
             av_channel_layout_default(&inLayout, SourceChannels);
         else
@@ -177,14 +169,10 @@ struct TAudioDecoder::TImpl {
         SetupResampler();
         ReadTags(Format->metadata);
         ReadTags(stream->metadata);
-        Bits = stream->codecpar->bits_per_raw_sample > 0 ? stream->codecpar->bits_per_raw_sample
-                                                         : stream->codecpar->bits_per_coded_sample;
-        if (Bits <= 0 || Bits > 32 || stream->codecpar->codec_id == AV_CODEC_ID_ADPCM_G726 ||
-            stream->codecpar->codec_id == AV_CODEC_ID_ADPCM_G726LE)
-            Bits = 16;
-        if (av_get_bits_per_sample(stream->codecpar->codec_id) == 0 &&
-            stream->codecpar->bits_per_raw_sample <= 0)
-            Bits = 16; // compressed: decoded as 16-bit quality
+        // Plain samples keep their size; compressed and ADPCM streams count as 16-bit sound.
+        int coded = av_get_bits_per_sample(stream->codecpar->codec_id);
+        int raw = stream->codecpar->bits_per_raw_sample;
+        Bits = coded >= 8 ? coded : (coded == 0 && raw >= 8 && raw <= 32 ? raw : 16);
         BitRate = int(stream->codecpar->bit_rate > 0 ? stream->codecpar->bit_rate : Format->bit_rate);
         if (stream->duration > 0 && stream->duration != AV_NOPTS_VALUE)
             Length = av_rescale_q(stream->duration, stream->time_base, AVRational{1, Codec->sample_rate});
@@ -212,13 +200,13 @@ struct TAudioDecoder::TImpl {
         // Chunks hold whole groups of codes (a 3-bit group is 3 bytes for 8 samples).
         RawChunk = 4096 * h.BitsPerCodedSample;
         BitRate = 8000 * h.BitsPerCodedSample;
-        Bits = h.Codec == AV_CODEC_ID_PCM_S16LE ? 16 : 16;
+        Bits = 16; // 16-bit samples, or ADPCM that stands for them
         Length = RawBytes * 8 / h.BitsPerCodedSample;
         Describe(codec->long_name ? codec->long_name : codec->name);
     }
 
     void Describe(const std::string& codecName) {
-        Description = codecName + ", " + decoder_detail::Thousands(Codec->sample_rate) + " Hz, ";
+        Description = codecName + ", " + audio_text::Thousands(Codec->sample_rate) + " Hz, ";
         if (BitRate > 0 && av_get_bits_per_sample(Codec->codec_id) == 0)
             Description += std::to_string((BitRate + 500) / 1000) + " kbps, ";
         else

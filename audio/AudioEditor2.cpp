@@ -4,6 +4,7 @@
 #include "audio/AudioError.h"
 #include "audio/AudioFileLoader.h"
 #include "audio/AudioResampler.h"
+#include "audio/AudioText.h"
 #include "audio/AudioTime.h"
 #include "audio/AudioWriter.h"
 
@@ -13,15 +14,6 @@
 namespace editor_detail {
 
 constexpr std::int64_t kChunk = 65536;
-
-std::string Thousands(int value) {
-    std::string digits = std::to_string(value), out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
-}
 
 void Report(const TProgressFunc& progress, std::int64_t done, std::int64_t total, int& last) {
     if (!progress || total <= 0) return;
@@ -129,7 +121,7 @@ void TAudioEditor2::New(int sampleRate, int channels) {
         Attach(std::move(document));
         FTags = TAudioTags();
         FDescription =
-            "PCM, " + editor_detail::Thousands(sampleRate) + " Hz, " + (channels == 1 ? "Mono" : "Stereo");
+            "PCM, " + audio_text::Thousands(sampleRate) + " Hz, " + (channels == 1 ? "Mono" : "Stereo");
     });
 }
 

@@ -166,11 +166,6 @@ void TAudioEditor2FileFormat::SetWMA(int profile) {
     FFormat.WmaProfile = profile;
 }
 
-void TAudioEditor2LameEnc::SetPreset(int preset) {
-    FSettings.Preset = preset;
-    FSettings.UsePreset = true;
-}
-
 // ---------------------------------------------------------------------------------------------------
 // Markers
 

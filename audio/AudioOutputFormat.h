@@ -47,7 +47,10 @@ TEncodedShape EncodedShape(const TOutputFormat& format);
 // The MP3 encoder settings object of the editor and of the file writer.
 class TAudioEditor2LameEnc {
 public:
-    void SetPreset(int preset);
+    void SetPreset(int preset) {
+        FSettings.Preset = preset;
+        FSettings.UsePreset = true;
+    }
     void SetMaxBitRate(int kbps) { Detailed().MaxBitRate = kbps; }
     void SetVBRQuality(int quality) { Detailed().VBRQuality = quality; }
     void SetBitRateMode(int mode) { Detailed().BitRateMode = mode; }

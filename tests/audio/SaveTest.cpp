@@ -327,6 +327,31 @@ TEST(AudioFile2, ReadsBlocksUntilEmptyAndWritesWhatItIsGiven) {
     }());
 }
 
+TEST(AudioFile2, ReportsTheSourcesSampleSize) {
+    struct TCase {
+        int Code, Bits, Expected;
+    };
+    for (TCase c : {TCase{1, 8, 8}, {1, 24, 24}, {1, 32, 32}, {2, 0, 16}}) {
+        TAudioEditor2 editor;
+        MakeDocument(editor);
+        editor.FileFormat().SetWAV(44100, 2, c.Bits);
+        editor.FileFormat().SetMP3CBR(44100, 128, 2);
+        std::string path = Scratch("bits-" + std::to_string(c.Bits) + (c.Code == 1 ? ".wav" : ".mp3"));
+        editor.Save(path, 0, c.Code);
+        TAudioFile2 reader;
+        reader.Open(path, 0, 1);
+        EXPECT_EQ(reader.GetBits(), c.Expected) << path;
+        TAudioFile2 writer;
+        writer.SetWAVFormatOfFile(path);
+        writer.SetInputFormat(44100, 2);
+        std::string copy = Scratch("bits-copy.wav");
+        writer.Create(copy, 0);
+        writer.Write(Sine(44100, 2, 0.1, 300));
+        writer.Close();
+        EXPECT_EQ(Probe(copy)["bits_per_sample"], std::to_string(c.Expected)) << path;
+    }
+}
+
 TEST(AudioFile2, AcceptanceTestsForMp3AndOgg) {
     TAudioFile2 writer;
     struct TMp3 {
