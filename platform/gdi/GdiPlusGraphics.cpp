@@ -54,6 +54,7 @@ inline std::uint32_t Over(std::uint32_t s, std::uint32_t d) {
 template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int w, int h, ColorAt colorAt) {
     const RECT area{x + t.OffsetX, y + t.OffsetY, x + w + t.OffsetX, y + h + t.OffsetY};
     const bool copy = g->Compositing == CompositingModeSourceCopy;
+    const bool mono = t.Surface->IsMonochrome();
     for (const RECT& c : t.Clip.Rects()) {
         const RECT r = IntersectRectR(c, area);
         if (IsRectEmptyR(r)) continue;
@@ -61,7 +62,11 @@ template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int
             std::uint32_t* row = t.Surface->Row(py);
             for (int px = r.left; px < r.right; ++px) {
                 const std::uint32_t s = colorAt(px - t.OffsetX, py - t.OffsetY);
-                row[px] = copy ? s : Over(s, row[px]);
+                const std::uint32_t v = copy ? s : Over(s, row[px]);
+                // A monochrome target keeps to black and white.
+                row[px] =
+                    mono ? (((v & 0xFF) + ((v >> 8) & 0xFF) + ((v >> 16) & 0xFF)) >= 384 ? 0xFFFFFFu : 0u)
+                         : v;
             }
         }
     }
