@@ -2,6 +2,7 @@
 #include "platform/gdi/GdiControls.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/GdiRender.h"
 
 #include <cstring>
 
@@ -16,12 +17,6 @@ HBITMAP Wrap(std::shared_ptr<TSurface> surface, bool dib) {
 
 int DibStride(int width, int bitCount) {
     return ((width * bitCount + 31) / 32) * 4;
-}
-
-// The nearest of black and white for a monochrome destination.
-std::uint32_t MonoOf(std::uint32_t bgra) {
-    const int sum = int(bgra & 0xFF) + int((bgra >> 8) & 0xFF) + int((bgra >> 16) & 0xFF);
-    return sum >= 384 ? 0xFFFFFFu : 0u;
 }
 
 bool ReadDibPixel(const BYTE* row, int x, int bitCount, const BITMAPINFO* info, std::uint32_t& out) {
@@ -168,7 +163,7 @@ int GetDIBits(HDC hdc, HBITMAP handle, UINT start, UINT lines, void* bits, BITMA
         } else {
             std::memset(row, 0, std::size_t(stride));
             for (int x = 0; x < s.Width(); ++x)
-                if (gdi_bitmaps_detail::MonoOf(src[x])) row[x / 8] |= BYTE(0x80 >> (x & 7));
+                if (gdi_render::MonoOf(src[x])) row[x / 8] |= BYTE(0x80 >> (x & 7));
         }
         ++copied;
     }
@@ -201,7 +196,7 @@ int SetDIBits(HDC, HBITMAP handle, UINT start, UINT lines, const void* bits, con
         for (int x = 0; x < width; ++x) {
             std::uint32_t p = 0;
             gdi_bitmaps_detail::ReadDibPixel(row, x, bitCount, info, p);
-            dst[x] = s.IsMonochrome() ? gdi_bitmaps_detail::MonoOf(p) : p;
+            dst[x] = s.IsMonochrome() ? gdi_render::MonoOf(p) : p;
         }
         ++copied;
     }
@@ -225,7 +220,7 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p =
                 s.Pixel(int(std::int64_t(x) * s.Width() / w), int(std::int64_t(y) * s.Height() / h));
-            copy->Row(y)[x] = mono ? gdi_bitmaps_detail::MonoOf(p) : p;
+            copy->Row(y)[x] = mono ? gdi_render::MonoOf(p) : p;
         }
     HBITMAP result = gdi_bitmaps_detail::Wrap(copy, (flags & LR_CREATEDIBSECTION) != 0 && !mono);
     if (flags & LR_COPYDELETEORG) DeleteObject(image);

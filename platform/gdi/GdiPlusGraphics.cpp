@@ -1,6 +1,7 @@
 // Graphics, brushes, image attributes and drawing of the imaging interface.
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/GdiPlusObjects.h"
+#include "platform/gdi/GdiRender.h"
 
 #include <cmath>
 
@@ -64,9 +65,7 @@ template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int
                 const std::uint32_t s = colorAt(px - t.OffsetX, py - t.OffsetY);
                 const std::uint32_t v = copy ? s : Over(s, row[px]);
                 // A monochrome target keeps to black and white.
-                row[px] =
-                    mono ? (((v & 0xFF) + ((v >> 8) & 0xFF) + ((v >> 16) & 0xFF)) >= 384 ? 0xFFFFFFu : 0u)
-                         : v;
+                row[px] = mono ? gdi_render::MonoOf(v) : v;
             }
         }
     }
