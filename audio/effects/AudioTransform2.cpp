@@ -18,7 +18,7 @@
 
 namespace transform_detail {
 // Frames per slice of one-piece work: progress is reported, and the message loop may run, after each.
-constexpr std::size_t SliceFrames = 65536;
+constexpr std::size_t SliceFrames = 262144;
 
 std::string Signature(const char* name, std::initializer_list<double> values) {
     std::string text = name;

@@ -214,7 +214,7 @@ TEST(Events, ProgressRisesToHundredThenTheEndEventComes) {
         EXPECT_FALSE(transform.Busy());
         events.push_back("end");
     };
-    auto samples = Noise(300000);
+    auto samples = Noise(800000); // several slices of work
     transform.Echo(samples, 200, 70, 40);
     ASSERT_GE(events.size(), 4u);
     EXPECT_EQ(events.back(), "end");
