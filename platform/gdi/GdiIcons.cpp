@@ -140,14 +140,8 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON handle, int width, int height, UINT 
         // Icon pixels carry straight alpha: premultiply a copy and blend it.
         auto premultiplied = std::make_shared<TSurface>(*icon->Color);
         for (int py = 0; py < premultiplied->Height(); ++py)
-            for (int px = 0; px < premultiplied->Width(); ++px) {
-                std::uint32_t& p = premultiplied->Row(py)[px];
-                const std::uint32_t a = p >> 24;
-                std::uint32_t out = a << 24;
-                for (int c = 0; c < 3; ++c)
-                    out |= ((((p >> (8 * c)) & 0xFF) * a + 127) / 255) << (8 * c);
-                p = out;
-            }
+            for (int px = 0; px < premultiplied->Width(); ++px)
+                premultiplied->Row(py)[px] = gdi_render::Premultiply(premultiplied->Row(py)[px]);
         TSurfaceDc color(premultiplied);
         AlphaBlend(target, tx, ty, w, h, color.Dc, 0, 0, iconW, iconH,
                    BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});

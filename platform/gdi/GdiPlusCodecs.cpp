@@ -37,7 +37,7 @@ TGpBitmapImpl* DecodePng(const std::vector<BYTE>& data, GpStatus& status) {
     TSurface& s = *bitmap->Pixels;
     for (int y = 0; y < s.Height(); ++y)
         for (int x = 0; x < s.Width(); ++x)
-            s.Row(y)[x] = Premultiply(s.Row(y)[x]);
+            s.Row(y)[x] = gdi_render::Premultiply(s.Row(y)[x]);
     bitmap->Format = PixelFormat32bppARGB;
     bitmap->RawFormat = ImageFormatPNG;
     status = Ok;
@@ -49,7 +49,7 @@ GpStatus EncodePng(const TGpBitmapImpl& bitmap, std::vector<BYTE>& out) {
     std::vector<std::uint32_t> straight(std::size_t(s.Width()) * s.Height());
     for (int y = 0; y < s.Height(); ++y)
         for (int x = 0; x < s.Width(); ++x)
-            straight[std::size_t(y) * s.Width() + x] = Unpremultiply(s.Row(y)[x]);
+            straight[std::size_t(y) * s.Width() + x] = gdi_render::Unpremultiply(s.Row(y)[x]);
     png_image image;
     std::memset(&image, 0, sizeof(image));
     image.version = PNG_IMAGE_VERSION;
@@ -124,7 +124,7 @@ TGpBitmapImpl* DecodeBmp(const std::vector<BYTE>& data, GpStatus& status) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             std::uint32_t& p = s.Row(y)[x];
-            p = anyAlpha ? Premultiply(p) : (p | 0xFF000000u);
+            p = anyAlpha ? gdi_render::Premultiply(p) : (p | 0xFF000000u);
         }
     bitmap->Format = anyAlpha ? PixelFormat32bppARGB : PixelFormat32bppRGB;
     bitmap->RawFormat = ImageFormatBMP;
@@ -163,7 +163,7 @@ GpStatus EncodeBmp(const TGpBitmapImpl& bitmap, std::vector<BYTE>& out) {
     Put32(out, 0);
     for (int y = s.Height() - 1; y >= 0; --y)
         for (int x = 0; x < s.Width(); ++x)
-            Put32(out, Unpremultiply(s.Row(y)[x]));
+            Put32(out, gdi_render::Unpremultiply(s.Row(y)[x]));
     return Ok;
 }
 

@@ -81,7 +81,7 @@ bool IsIdentityExceptAlpha(const ColorMatrix& m) {
 }
 
 std::uint32_t ApplyMatrix(std::uint32_t premultiplied, const ColorMatrix& m) {
-    const ARGB c = Unpremultiply(premultiplied);
+    const ARGB c = gdi_render::Unpremultiply(premultiplied);
     const float in[5] = {float((c >> 16) & 0xFF), float((c >> 8) & 0xFF), float(c & 0xFF), float(c >> 24),
                          255.0f};
     float out[4];
@@ -93,7 +93,7 @@ std::uint32_t ApplyMatrix(std::uint32_t premultiplied, const ColorMatrix& m) {
     }
     const ARGB straight = (ARGB(std::lround(out[3])) << 24) | (ARGB(std::lround(out[0])) << 16) |
                           (ARGB(std::lround(out[1])) << 8) | ARGB(std::lround(out[2]));
-    return Premultiply(straight);
+    return gdi_render::Premultiply(straight);
 }
 
 std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, double t) {
@@ -249,7 +249,7 @@ GpStatus GdipFillRectangleI(GpGraphics* graphics, GpBrush* brush, INT x, INT y, 
     TTarget t;
     if (!Resolve(graphics, t)) return InvalidParameter;
     if (auto* solid = dynamic_cast<TGpSolidFillImpl*>(brush)) {
-        const std::uint32_t color = Premultiply(solid->Color);
+        const std::uint32_t color = gdi_render::Premultiply(solid->Color);
         Paint(graphics, t, x, y, width, height, [&](int, int) { return color; });
     } else if (auto* gradient = dynamic_cast<TGpLineGradientImpl*>(brush)) {
         const GpRect r = gradient->Rect;
@@ -277,7 +277,7 @@ GpStatus GdipFillRectangleI(GpGraphics* graphics, GpBrush* brush, INT x, INT y, 
                 along -= period; // tiled; the flipping modes mirror every other period
                 if (gradient->Wrap != WrapModeTile && (std::int64_t(period) & 1)) along = 1 - along;
             }
-            return Premultiply(Lerp(gradient->Color1, gradient->Color2, along));
+            return gdi_render::Premultiply(Lerp(gradient->Color1, gradient->Color2, along));
         });
     } else if (auto* texture = dynamic_cast<TGpTextureImpl*>(brush)) {
         const TSurface& tile = *texture->Pixels;

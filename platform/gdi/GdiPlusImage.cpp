@@ -125,7 +125,7 @@ GpStatus GdipCreateBitmapFromScan0(INT width, INT height, INT stride, PixelForma
                 } else {
                     std::memcpy(&p, row + x * 4, 4);
                     if (format == PixelFormat32bppRGB) p |= 0xFF000000u;
-                    if (format == PixelFormat32bppARGB) p = Premultiply(p);
+                    if (format == PixelFormat32bppARGB) p = gdi_render::Premultiply(p);
                 }
                 dst[x] = p;
             }
@@ -161,7 +161,7 @@ GpStatus GdipCreateHBITMAPFromBitmap(GpBitmap* bitmap, HBITMAP* hbitmap, ARGB ba
     HBITMAP result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!result) return OutOfMemory;
     auto out = GdiGetBitmapSurface(result);
-    const std::uint32_t bg = Premultiply(background);
+    const std::uint32_t bg = gdi_render::Premultiply(background);
     const std::uint32_t bgAlpha = bg >> 24;
     for (int y = 0; y < s.Height(); ++y)
         for (int x = 0; x < s.Width(); ++x) {

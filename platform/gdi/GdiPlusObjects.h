@@ -2,9 +2,9 @@
 #pragma once
 
 #include "platform/gdi/GdiPlus.h"
+#include "platform/gdi/GdiRender.h"
 #include "platform/gdi/Surface.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -45,24 +45,6 @@ public:
     bool MatrixEnabled = false;
     ColorMatrix Matrix{};
 };
-
-// Straight <-> premultiplied colours.
-inline std::uint32_t Premultiply(ARGB c) {
-    const std::uint32_t a = c >> 24;
-    if (a == 255) return c;
-    std::uint32_t out = a << 24;
-    for (int ch = 0; ch < 3; ++ch)
-        out |= ((((c >> (8 * ch)) & 0xFF) * a + 127) / 255) << (8 * ch);
-    return out;
-}
-inline ARGB Unpremultiply(std::uint32_t p) {
-    const std::uint32_t a = p >> 24;
-    if (a == 255 || a == 0) return a == 0 ? 0 : p;
-    std::uint32_t out = a << 24;
-    for (int ch = 0; ch < 3; ++ch)
-        out |= std::min<std::uint32_t>(255, (((p >> (8 * ch)) & 0xFF) * 255 + a / 2) / a) << (8 * ch);
-    return out;
-}
 
 // Image codecs: decoding gives premultiplied pixels; encoding takes them.
 namespace gdiplus_codecs {

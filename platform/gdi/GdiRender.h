@@ -4,6 +4,7 @@
 
 #include "platform/gdi/GdiObjects.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace gdi_render {
@@ -12,6 +13,24 @@ namespace gdi_render {
 inline std::uint32_t MonoOf(std::uint32_t bgra) {
     const int sum = int(bgra & 0xFF) + int((bgra >> 8) & 0xFF) + int((bgra >> 16) & 0xFF);
     return sum >= 384 ? 0xFFFFFFu : 0u;
+}
+
+// Straight <-> premultiplied alpha (B, G, R, A pixels).
+inline std::uint32_t Premultiply(std::uint32_t c) {
+    const std::uint32_t a = c >> 24;
+    if (a == 255) return c;
+    std::uint32_t out = a << 24;
+    for (int ch = 0; ch < 3; ++ch)
+        out |= ((((c >> (8 * ch)) & 0xFF) * a + 127) / 255) << (8 * ch);
+    return out;
+}
+inline std::uint32_t Unpremultiply(std::uint32_t p) {
+    const std::uint32_t a = p >> 24;
+    if (a == 255 || a == 0) return a == 0 ? 0 : p;
+    std::uint32_t out = a << 24;
+    for (int ch = 0; ch < 3; ++ch)
+        out |= std::min<std::uint32_t>(255, (((p >> (8 * ch)) & 0xFF) * 255 + a / 2) / a) << (8 * ch);
+    return out;
 }
 
 // A colour reference as a pixel of the given surface (alpha 0, as fills of the desktop API leave it).
