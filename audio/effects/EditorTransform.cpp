@@ -27,11 +27,10 @@ std::vector<std::vector<float>> Deinterleave(std::vector<float>&& interleaved, s
 } // namespace editor_transform_detail
 
 template <typename Effect> void TEditorTransform::Apply(Effect&& effect) {
-    const int sampleRate = FEditor.Document().SampleRate();
     FEditor.TransformSelection([&](std::vector<std::vector<float>>&& planar) {
         const std::size_t channels = planar.size();
         TAudioTransform2 transform;
-        transform.SetFormat(sampleRate, static_cast<int>(channels));
+        transform.SetFormat(FEditor.Document().SampleRate(), static_cast<int>(channels));
         transform.OnTransformBlock = [this](TObject*, int percent) {
             if (FEditor.OnBlockOperation) FEditor.OnBlockOperation(percent);
         };

@@ -74,4 +74,13 @@ TEST(EditorTransform, ABadParameterLeavesTheDocumentAndStillEnds) {
     EXPECT_EQ(f.All(), f.Original);
 }
 
+TEST(EditorTransform, WithoutADocumentFailsAndStillEnds) {
+    TAudioEditor2 editor;
+    int ends = 0;
+    editor.OnEndOperation = [&] { ++ends; };
+    TEditorTransform transform(editor);
+    EXPECT_THROW(transform.Amplify(50), Exception);
+    EXPECT_EQ(ends, 1);
+}
+
 } // namespace editor_transform_test
