@@ -243,7 +243,7 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
     TChunkIHDR* header = HeaderChunk();
     if (!header || !header->HasImage()) Fail<EPNGHeaderNotPresent>(PngText::HeaderNotPresent);
     TPngPicture* pic = Owner();
-    if (header->BitDepth == 2) header->BitDepth = 4; // held as 4-bit; the header is written that way too
+    header->PromoteTwoBitDepth(); // held as 4-bit; the header is written that way too
     const int offset = TPngPicture::FilterOffset(header->ColorType, header->BitDepth);
     const int maxRow = TPngPicture::PackedRowSize(header->Width, header->ColorType, header->BitDepth);
     RowEncoder encoder(*pic, Stream, maxRow, offset);

@@ -2,6 +2,7 @@
 
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/PngSmallChunks.h"
 
 #include <new>
 
@@ -132,7 +133,7 @@ bool TChunkIHDR::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
 }
 
 bool TChunkIHDR::WriteChunk(TStream* Stream) {
-    if (BitDepth == 2) BitDepth = 4; // 2-bit images are held, and so written, as 4-bit ones
+    PromoteTwoBitDepth();
     SetPayloadSize(13);
     png_bytes::WriteBE32(FPayload.data(), std::uint32_t(Width));
     png_bytes::WriteBE32(FPayload.data() + 4, std::uint32_t(Height));
@@ -142,4 +143,16 @@ bool TChunkIHDR::WriteChunk(TStream* Stream) {
     FPayload[11] = FilterMethod;
     FPayload[12] = Owner() ? std::uint8_t(Owner()->InterlaceMode()) : InterlaceMethod;
     return WriteBaseChunk(Stream);
+}
+
+void TChunkIHDR::PromoteTwoBitDepth() {
+    if (BitDepth != 2) return;
+    BitDepth = 4;
+    if (ColorType != 0 || !Owner()) return;
+    if (auto* trns = Owner()->ChunkList().FindChunk<TChunktRNS>(); trns && trns->PayloadSize() >= 2) {
+        const std::uint16_t sample = std::uint16_t((png_bytes::ReadBE16(trns->Payload()) & 3) * 5);
+        png_bytes::WriteBE16(trns->Payload(), sample);
+        trns->AlphaValues[0] = trns->Payload()[0];
+        trns->AlphaValues[1] = trns->Payload()[1];
+    }
 }

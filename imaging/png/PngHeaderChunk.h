@@ -41,6 +41,9 @@ public:
     // Fills the colour table with a grey ramp of 2^held bits entries through the image's gamma.
     void BuildGreyRamp();
     bool HasImage() const { return !DibBits.empty(); }
+    // 2-bit images are held, and so written, as 4-bit ones: marks the header 4-bit and moves a grey
+    // key sample to the 4-bit level of the same grey.
+    void PromoteTwoBitDepth();
 
     std::uint8_t* RowPointer(int y) { return DibBits.data() + std::ptrdiff_t(Height - 1 - y) * RowStride; }
     const std::uint8_t* RowPointer(int y) const {

@@ -195,8 +195,14 @@ void TChunktRNS::SetKeyColor(COLORREF Color) {
     default:
         break;
     }
-    if (FPayloadSize <= 256)
+    if (header->ColorType == 3) {
         std::copy(AlphaValues.begin(), AlphaValues.begin() + FPayloadSize, FPayload.begin());
+    } else {
+        // Grey and RGB keys are sample values: the alpha table mirrors the payload, as after reading, so
+        // that writing keeps the key.
+        AlphaValues.fill(255);
+        std::copy(FPayload.begin(), FPayload.begin() + FPayloadSize, AlphaValues.begin());
+    }
 }
 
 // --- tIME ---------------------------------------------------------------------------------------------
