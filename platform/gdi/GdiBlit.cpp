@@ -280,14 +280,7 @@ BOOL AlphaBlend(HDC hdest, int x, int y, int width, int height, HDC hsource, int
                 std::uint32_t out = 0;
                 if (perPixel) {
                     // Premultiplied source: scale by the constant alpha, then source over destination.
-                    const std::uint32_t sa = ((s >> 24) * constant + 127) / 255;
-                    for (int c = 0; c < 4; ++c) {
-                        const std::uint32_t sc = (((s >> (8 * c)) & 0xFF) * constant + 127) / 255;
-                        const std::uint32_t dc = (dv >> (8 * c)) & 0xFF;
-                        const std::uint32_t v =
-                            std::min<std::uint32_t>(255, sc + (dc * (255 - sa) + 127) / 255);
-                        out |= v << (8 * c);
-                    }
+                    out = gdi_render::SourceOver(gdi_render::ScaleAlpha(s, constant), dv);
                 } else {
                     for (int c = 0; c < 4; ++c) {
                         const std::uint32_t sc = (s >> (8 * c)) & 0xFF, dc = (dv >> (8 * c)) & 0xFF;

@@ -38,18 +38,6 @@ bool Resolve(GpGraphics* g, TTarget& t) {
     return true;
 }
 
-inline std::uint32_t Over(std::uint32_t s, std::uint32_t d) {
-    const std::uint32_t sa = s >> 24;
-    if (sa == 255) return s;
-    if (sa == 0 && (s & 0xFFFFFF) == 0) return d;
-    std::uint32_t out = 0;
-    for (int ch = 0; ch < 4; ++ch) {
-        const std::uint32_t sc = (s >> (8 * ch)) & 0xFF, dc = (d >> (8 * ch)) & 0xFF;
-        out |= std::min<std::uint32_t>(255, sc + (dc * (255 - sa) + 127) / 255) << (8 * ch);
-    }
-    return out;
-}
-
 // Calls put(x, y) -> premultiplied colour for every surface pixel of the world rectangle inside the clip,
 // and composites the result.
 template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int w, int h, ColorAt colorAt) {
@@ -63,7 +51,7 @@ template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int
             std::uint32_t* row = t.Surface->Row(py);
             for (int px = r.left; px < r.right; ++px) {
                 const std::uint32_t s = colorAt(px - t.OffsetX, py - t.OffsetY);
-                const std::uint32_t v = copy ? s : Over(s, row[px]);
+                const std::uint32_t v = copy ? s : gdi_render::SourceOver(s, row[px]);
                 // A monochrome target keeps to black and white.
                 row[px] = mono ? gdi_render::MonoOf(v) : v;
             }

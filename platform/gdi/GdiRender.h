@@ -33,6 +33,28 @@ inline std::uint32_t Unpremultiply(std::uint32_t p) {
     return out;
 }
 
+// Premultiplied source over destination, per channel.
+inline std::uint32_t SourceOver(std::uint32_t s, std::uint32_t d) {
+    const std::uint32_t sa = s >> 24;
+    if (sa == 255) return s;
+    if (sa == 0 && (s & 0xFFFFFF) == 0) return d;
+    std::uint32_t out = 0;
+    for (int ch = 0; ch < 4; ++ch) {
+        const std::uint32_t sc = (s >> (8 * ch)) & 0xFF, dc = (d >> (8 * ch)) & 0xFF;
+        out |= std::min<std::uint32_t>(255, sc + (dc * (255 - sa) + 127) / 255) << (8 * ch);
+    }
+    return out;
+}
+
+// Scales every channel of a premultiplied pixel by alpha / 255.
+inline std::uint32_t ScaleAlpha(std::uint32_t p, std::uint32_t alpha) {
+    if (alpha == 255) return p;
+    std::uint32_t out = 0;
+    for (int ch = 0; ch < 4; ++ch)
+        out |= ((((p >> (8 * ch)) & 0xFF) * alpha + 127) / 255) << (8 * ch);
+    return out;
+}
+
 // A colour reference as a pixel of the given surface (alpha 0, as fills of the desktop API leave it).
 inline std::uint32_t DevicePixel(const TSurface& surface, COLORREF color) {
     const std::uint32_t p = ColorRefToPixel(color & 0xFFFFFF);

@@ -153,28 +153,30 @@ TEST(Blit, AlphaBlendEqualsThePremultipliedFormula) {
         {0x40302010u, 0x00F0E0D0u, 200, AC_SRC_ALPHA},
         {0x00FF0000u, 0x000000FFu, 64, 0},
     };
-    for (const Case& c : cases) {
-        TMemoryCanvas source(1, 1);
-        TMemoryCanvas dest(1, 1);
-        source.Surface().SetPixel(0, 0, c.Source);
-        dest.Surface().SetPixel(0, 0, c.Dest);
-        BLENDFUNCTION blend{AC_SRC_OVER, 0, c.Constant, c.Format};
-        ASSERT_TRUE(AlphaBlend(dest.Dc, 0, 0, 1, 1, source.Dc, 0, 0, 1, 1, blend));
-        const std::uint32_t out = dest.Surface().Pixel(0, 0);
-        for (int ch = 0; ch < 4; ++ch) {
-            const double s = (c.Source >> (8 * ch)) & 0xFF, d = (c.Dest >> (8 * ch)) & 0xFF;
-            const double ca = c.Constant / 255.0;
-            double expected;
-            if (c.Format & AC_SRC_ALPHA) {
-                const double sa = ((c.Source >> 24) & 0xFF) * ca / 255.0;
-                expected = s * ca + d * (1.0 - sa);
-            } else {
-                expected = s * ca + d * (1.0 - ca);
+    // Unstretched (composited by the library) and stretched (blended here) must agree with the formula.
+    for (const int size : {1, 2})
+        for (const Case& c : cases) {
+            TMemoryCanvas source(1, 1);
+            TMemoryCanvas dest(size, size);
+            source.Surface().SetPixel(0, 0, c.Source);
+            dest.Surface().Fill(c.Dest);
+            BLENDFUNCTION blend{AC_SRC_OVER, 0, c.Constant, c.Format};
+            ASSERT_TRUE(AlphaBlend(dest.Dc, 0, 0, size, size, source.Dc, 0, 0, 1, 1, blend));
+            const std::uint32_t out = dest.Surface().Pixel(size - 1, size - 1);
+            for (int ch = 0; ch < 4; ++ch) {
+                const double s = (c.Source >> (8 * ch)) & 0xFF, d = (c.Dest >> (8 * ch)) & 0xFF;
+                const double ca = c.Constant / 255.0;
+                double expected;
+                if (c.Format & AC_SRC_ALPHA) {
+                    const double sa = ((c.Source >> 24) & 0xFF) * ca / 255.0;
+                    expected = s * ca + d * (1.0 - sa);
+                } else {
+                    expected = s * ca + d * (1.0 - ca);
+                }
+                EXPECT_NEAR(double((out >> (8 * ch)) & 0xFF), expected, 1.0)
+                    << std::hex << c.Source << " ch " << ch << " size " << size;
             }
-            EXPECT_NEAR(double((out >> (8 * ch)) & 0xFF), expected, 1.0)
-                << std::hex << c.Source << " ch " << ch;
         }
-    }
 }
 
 TEST(Blit, AlphaBlendRefusesSourceOutsideItsBitmapAndDrawsNothingForEmptySizes) {
