@@ -488,7 +488,9 @@ BOOL TranslateMessage(const MSG* msg) {
     if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)
         return (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) ? TRUE : FALSE;
     WORD ch[2] = {};
-    if (ToAscii(UINT(msg->wParam), 0, Sys().KeyState, ch, 0) == 1)
+    const bool altOrCtrl = (Sys().KeyState[VK_MENU] | Sys().KeyState[VK_CONTROL]) & 0x80;
+    if (ToAscii(UINT(msg->wParam), 0, Sys().KeyState, ch, 0) == 1 &&
+        (!Sys().HostTextInput || ch[0] < 0x20 || ch[0] == 0x7F || altOrCtrl))
         PostMessage(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, ch[0], msg->lParam);
     return TRUE;
 }

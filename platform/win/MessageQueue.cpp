@@ -102,6 +102,10 @@ bool Retrieve(MSG& out, HWND filter, UINT lo, UINT hi, UINT flags) {
     WindowSystem& sys = Sys();
     const bool remove = (flags & PM_REMOVE) != 0;
     DeliverCrossThreadSends();
+    if (sys.HostPoll) {
+        auto poll = sys.HostPoll; // the poll may uninstall itself
+        poll();
+    }
     if (HasWatches()) PollWatches(0);
     CheckHover();
     bool found = TakePosted(out, filter, lo, hi, remove);
@@ -147,6 +151,8 @@ bool QueueHasWork() {
 
 // Sleeps until something may have arrived or the timeout passed.
 void WaitForWork(DWORD timeoutMs) {
+    if (Sys().HostPoll && (timeoutMs == INFINITE || timeoutMs > DWORD(Sys().HostPollSliceMs)))
+        timeoutMs = DWORD(Sys().HostPollSliceMs);
     std::uint64_t due;
     std::uint64_t now = NowMs();
     if (NextTimerDue(due)) {

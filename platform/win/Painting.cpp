@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/win/NonClient.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -503,6 +504,8 @@ BOOL LockWindowUpdate(HWND hwnd) {
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
     auto w = Sys().Hold(hwnd);
     if (!w) return 0;
+    if (IPresenter* p = CurrentPresenter(); p && rgn && IsTopLevel(w.get()) && !p->SupportsWindowShapes())
+        return 0; // the host cannot shape its windows
     if (rgn) {
         auto region = FromHandle(rgn);
         if (!region) return 0;
@@ -530,6 +533,7 @@ int GetWindowRgn(HWND hwnd, HRGN rgn) {
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags) {
     Window* w = Sys().Find(hwnd);
     if (!w || !(w->exStyle & WS_EX_LAYERED)) return FALSE;
+    if (IPresenter* p = CurrentPresenter(); p && !p->SupportsWindowAlpha()) return FALSE; // callers fall back
     w->layeredKey = key;
     w->layeredAlpha = (flags & LWA_ALPHA) ? alpha : 255;
     w->layeredFlags = flags;
@@ -551,6 +555,9 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, POINT* dstPos, SIZE* size, HDC src, POI
                          BLENDFUNCTION* blend, DWORD flags) {
     auto w = Sys().Hold(hwnd);
     if (!w || !(w->exStyle & WS_EX_LAYERED) || !IsTopLevel(w.get())) return FALSE;
+    if (IPresenter* p = CurrentPresenter();
+        p && !p->SupportsPerPixelAlpha() && blend && (blend->AlphaFormat & AC_SRC_ALPHA))
+        return FALSE;
     if (dstPos || size) {
         RECT r = w->rect;
         int x = dstPos ? dstPos->x : r.left, y = dstPos ? dstPos->y : r.top;

@@ -17,6 +17,10 @@ public:
     virtual ~IPresenter() = default;
     virtual void WindowChanged(HWND topLevel) = 0;
     virtual void WindowDestroyed(HWND topLevel) = 0;
+    // What the host can show; the window system refuses what it cannot, so callers fall back.
+    virtual bool SupportsWindowAlpha() const { return true; }
+    virtual bool SupportsPerPixelAlpha() const { return true; }
+    virtual bool SupportsWindowShapes() const { return true; }
 };
 
 // The presenter that hears of changes (null: none; the memory screen is always there).

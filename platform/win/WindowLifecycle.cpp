@@ -1,4 +1,5 @@
 // Creating and destroying windows, with the messages and hook calls in the order callers rely on.
+#include "platform/win/Presenter.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -55,6 +56,8 @@ void FinishTree(Window* w) {
     KillWindowTimers(w->handle);
     DestroyCaretOf(w->handle);
     ForgetSystemMenu(w->handle);
+    if (IsTopLevel(w))
+        if (IPresenter* presenter = CurrentPresenter()) presenter->WindowDestroyed(w->handle);
     ReleaseWindowDCs(w);
     SendTo(w, WM_NCDESTROY, 0, 0);
     w->dead = true;

@@ -129,6 +129,8 @@ void WindowSystem::ResetState() {
         QuitCode = 0;
     }
     Timers.clear();
+    HostPoll = nullptr;
+    HostTextInput = false;
     GuiThread = std::this_thread::get_id();
 }
 

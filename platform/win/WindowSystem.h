@@ -99,6 +99,12 @@ public:
     int WakeFd = -1; // eventfd that wakes a waiting loop
     std::thread::id GuiThread;
     std::vector<Timer> Timers;
+    // A presenter with a host event source polls it from every look at the queue; waits then last
+    // at most HostPollSliceMs so that host events are never left waiting.
+    std::function<void()> HostPoll;
+    int HostPollSliceMs = 10;
+    // The host types printable text itself; key translation then makes control characters only.
+    bool HostTextInput = false;
     UINT_PTR NextThreadTimerId = 1;
 
     void Wake();
