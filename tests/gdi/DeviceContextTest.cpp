@@ -137,7 +137,9 @@ TEST(DeviceContext, SurfaceDcHonoursDeviceOriginVisibleRegionAndWindowOrigin) {
 
 TEST(DeviceContext, ClipRegionsWorkInDeviceCoordinatesAndRectanglesInLogical) {
     TMemoryCanvas canvas(8, 8);
-    EXPECT_EQ(GetClipRgn(canvas.Dc, CreateRectRgn(0, 0, 0, 0)), 0);
+    HRGN none = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(canvas.Dc, none), 0);
+    DeleteObject(none);
     SetWindowOrgEx(canvas.Dc, 2, 2, nullptr);
     // Logical (2,2)-(6,6) is device (0,0)-(4,4).
     EXPECT_EQ(IntersectClipRect(canvas.Dc, 2, 2, 6, 6), SIMPLEREGION);
@@ -184,4 +186,32 @@ TEST(DeviceContext, PngWriterWritesCompleteFilesOnly) {
     EXPECT_FALSE(SaveSurfaceToPng(TSurface(), path));
     EXPECT_FALSE(SaveSurfaceToPng(surface, dir + "/no-such-folder/x.png"));
     EXPECT_EQ(std::filesystem::file_size(path), size);
+}
+
+TEST(DeviceContext, ResetAndMovedDeviceOriginForReusedWindowDcs) {
+    auto screen = std::make_shared<TSurface>(6, 2);
+    HDC dc = GdiCreateSurfaceDC(screen, POINT{0, 0}, nullptr);
+    SetTextColor(dc, Red);
+    SetWindowOrgEx(dc, 3, 0, nullptr);
+    IntersectClipRect(dc, 3, 0, 4, 1);
+    SaveDC(dc);
+    ASSERT_TRUE(GdiResetDC(dc));
+    EXPECT_EQ(GetTextColor(dc), Black);
+    POINT org{9, 9};
+    GetWindowOrgEx(dc, &org);
+    EXPECT_EQ(org, (POINT{0, 0}));
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(dc, clip), 0);
+    DeleteObject(clip);
+    EXPECT_FALSE(RestoreDC(dc, -1)); // saved states are gone too
+    // Moving the device origin moves what device (0, 0) means, clip and all.
+    ASSERT_TRUE(GdiSetDCDeviceOrigin(dc, POINT{4, 1}));
+    POINT where{};
+    GetDCOrgEx(dc, &where);
+    EXPECT_EQ(where, (POINT{4, 1}));
+    EXPECT_EQ(SetPixel(dc, 1, 0, Red), Red);
+    EXPECT_EQ(screen->Pixel(5, 1), ColorRefToPixel(Red));
+    EXPECT_EQ(SetPixel(dc, 2, 0, Red), CLR_INVALID); // beyond the surface
+    EXPECT_EQ(GdiGetDCSurface(dc), screen);
+    DeleteDC(dc);
 }
