@@ -1,7 +1,7 @@
 #include "net/NetWndControl.h"
 #include "net/NetExceptions.h"
 #include "net/NetTimer.h"
-#include "platform/win/WinClock.h"
+#include "platform/rtl/Clock.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
 
@@ -182,8 +182,9 @@ TEST(NetWndControl, ThreadMoves) {
 }
 
 TEST(NetTimer, FiresOnOwnerWindowOnlyWhenArmed) {
-    auto clock = std::make_shared<olva::win::ManualClock>(1000);
-    olva::win::SetMessageClock(clock);
+    TFakeClock fake(0, 1000);
+    TFakeClock* clock = &fake;
+    TClockOverride useFake(fake);
     {
         TCountingControl owner(1);
         EXPECT_THROW(TNetTimer(nullptr), ENetException);
@@ -218,5 +219,4 @@ TEST(NetTimer, FiresOnOwnerWindowOnlyWhenArmed) {
         timer->SetInterval(50); // unchanged: no window needed
         owner.AttachToThread();
     }
-    olva::win::SetMessageClock(nullptr);
 }
