@@ -42,6 +42,10 @@ struct TDecodeCase {
     int MaxLag;
 };
 
+void PrintTo(const TDecodeCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class DecodeFiles : public ::testing::TestWithParam<TDecodeCase> {};
 
 std::string Fill(std::string command, const std::string& src, const std::string& out) {
@@ -101,6 +105,10 @@ struct TBadFile {
     const char* Name;
     std::string Bytes;
 };
+
+void PrintTo(const TBadFile& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class BadFiles : public ::testing::TestWithParam<TBadFile> {};
 

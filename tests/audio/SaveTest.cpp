@@ -45,6 +45,10 @@ struct TSaveCase {
     const char* Codec;
 };
 
+void PrintTo(const TSaveCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class SaveFormats : public ::testing::TestWithParam<TSaveCase> {};
 
 TEST_P(SaveFormats, AnotherToolReadsTheAskedFormat) {
