@@ -41,10 +41,13 @@ LRESULT Print(HWND hwnd, Window* w, HDC dc, LPARAM options) {
     POINT origin;
     GetViewportOrgEx(dc, &origin);
     if (options & PRF_NONCLIENT) PrintNonClient(w, dc);
-    // Client drawing starts at the client origin.
+    // Client drawing starts at the client origin and stays inside the client area.
+    int saved = SaveDC(dc);
     SetViewportOrgEx(dc, origin.x + w->client.left, origin.y + w->client.top, nullptr);
+    IntersectClipRect(dc, 0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top);
     if (options & PRF_ERASEBKGND) SendMessage(hwnd, WM_ERASEBKGND, WPARAM(dc), 0);
     if (options & PRF_CLIENT) SendMessage(hwnd, WM_PRINTCLIENT, WPARAM(dc), options);
+    RestoreDC(dc, saved);
     if (options & PRF_CHILDREN) {
         std::vector<HWND> children;
         for (auto it = w->children.rbegin(); it != w->children.rend(); ++it)

@@ -433,6 +433,21 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
         }
         if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
             int index = AcceleratorItem(m, UINT(msg.wParam));
+            if (index < 0) {
+                // No item has this mnemonic: the owner may pick one, close the menu or ignore the key.
+                constexpr WORD MF_POPUP_FLAG = 0x0010;
+                LRESULT answer = SendMessage(owner, WM_MENUCHAR, MAKEWPARAM(WORD(msg.wParam), MF_POPUP_FLAG),
+                                             reinterpret_cast<LPARAM>(menu));
+                const WORD action = HIWORD(DWORD_PTR(answer)), item = LOWORD(DWORD_PTR(answer));
+                if (action == MNC_CLOSE) done = true;
+                if ((action == MNC_EXECUTE || action == MNC_SELECT) && item < m->items.size() &&
+                    Selectable(m->items[item])) {
+                    if (action == MNC_SELECT)
+                        Select(int(item));
+                    else
+                        index = int(item);
+                }
+            }
             if (index >= 0) {
                 chosen = m->items[std::size_t(index)].id;
                 done = true;

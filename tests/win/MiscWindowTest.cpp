@@ -1,0 +1,130 @@
+#include "WinTestSupport.h"
+
+#include "platform/gdi/Gdi.h"
+
+using namespace win_test;
+using olva::win::InjectMouse;
+using olva::win::MouseAction;
+
+namespace {
+
+class MiscWindowTest : public WinTest {};
+
+TEST_F(MiscWindowTest, CaretBlinksOnTheClockAndHidesWhilePainting) {
+    HWND h = MakeTop(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+    Pump();
+    ASSERT_TRUE(CreateCaret(h, nullptr, 2, 10));
+    SetCaretPos(20, 30);
+    auto pixel = [&] { return PixelToColorRef(olva::win::ComposeScreen()->Pixel(20, 30)); };
+    EXPECT_EQ(pixel(), RGB(255, 255, 255)); // created hidden
+    EXPECT_FALSE(ShowCaret(nullptr) == FALSE);
+    EXPECT_EQ(pixel(), RGB(0, 0, 0)); // inverted white
+    clock->Advance(GetCaretBlinkTime());
+    EXPECT_EQ(pixel(), RGB(255, 255, 255)); // the off half of the blink
+    clock->Advance(GetCaretBlinkTime());
+    EXPECT_EQ(pixel(), RGB(0, 0, 0));
+    PAINTSTRUCT ps;
+    BeginPaint(h, &ps);
+    EXPECT_EQ(pixel(), RGB(255, 255, 255));
+    EndPaint(h, &ps);
+    EXPECT_EQ(pixel(), RGB(0, 0, 0));
+    HideCaret(h);
+    EXPECT_EQ(pixel(), RGB(255, 255, 255));
+    POINT p;
+    EXPECT_TRUE(GetCaretPos(&p));
+    EXPECT_EQ(p, (POINT{20, 30}));
+    DestroyWindow(h);
+    EXPECT_FALSE(GetCaretPos(&p)); // the caret went with its window
+}
+
+TEST_F(MiscWindowTest, PrintDrawsFrameBackgroundAndChildrenIntoAnyDC) {
+    HWND top = MakeTop(0, 0, 200, 150, WS_OVERLAPPEDWINDOW);
+    HWND child = MakeChild(top, 10, 10, 30, 30);
+    rec.handlers[child] = [](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_PRINTCLIENT) {
+            RECT r{0, 0, 30, 30};
+            FillRect(HDC(w), &r, reinterpret_cast<HBRUSH>(std::intptr_t(COLOR_HIGHLIGHT + 1)));
+            return 0;
+        }
+        return std::nullopt;
+    };
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 200, 150);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    rec.Clear();
+    ASSERT_TRUE(PrintWindow(top, mem, 0));
+    EXPECT_EQ(rec.MessagesOf(top, {WM_PRINT, WM_ERASEBKGND, WM_PRINTCLIENT}),
+              (std::vector<UINT>{WM_PRINT, WM_ERASEBKGND, WM_PRINTCLIENT}));
+    auto img = GdiGetDCSurface(mem);
+    EXPECT_EQ(PixelToColorRef(img->Pixel(100, 10)),
+              GetSysColor(COLOR_INACTIVECAPTION)); // a hidden window is not active
+    EXPECT_EQ(PixelToColorRef(img->Pixel(100, 100)), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelToColorRef(img->Pixel(kFrame + 20, kFrame + kCaption + 20)), GetSysColor(COLOR_HIGHLIGHT));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(MiscWindowTest, LockWindowUpdateHoldsDrawingUntilUnlocked) {
+    HWND h = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+    Pump();
+    ASSERT_TRUE(LockWindowUpdate(h));
+    EXPECT_FALSE(LockWindowUpdate(h)); // one at a time
+    HDC dc = GetDC(h);
+    RECT r{0, 0, 100, 100};
+    FillRect(dc, &r, reinterpret_cast<HBRUSH>(std::intptr_t(COLOR_HIGHLIGHT + 1)));
+    ReleaseDC(h, dc);
+    auto img = olva::win::WindowImage(h);
+    EXPECT_EQ(PixelToColorRef(img->Pixel(50, 50)), GetSysColor(COLOR_WINDOW));
+    rec.Clear();
+    LockWindowUpdate(nullptr);
+    Pump();
+    EXPECT_EQ(rec.Count(h, WM_PAINT), 1); // repainted once unlocked
+}
+
+TEST_F(MiscWindowTest, MenuCharLetsTheOwnerChooseAnItem) {
+    HWND h = MakeTop(0, 0, 300, 300);
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 101, "&Open");
+    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(menu, MF_STRING, 102, "Save");
+    rec.handlers[h] = [](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_MENUCHAR && LOWORD(w) == 's') return MAKELONG(2, MNC_EXECUTE);
+        return std::nullopt;
+    };
+    olva::win::InjectText("s");
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 50, 50, 0, h, nullptr), 102);
+    EXPECT_EQ(rec.Count(h, WM_MENUCHAR), 1);
+    // A click on an item without TPM_RETURNCMD posts the command.
+    Click(60, 52 + 9); // the first item starts 2 pixels into the menu
+    EXPECT_TRUE(TrackPopupMenu(menu, 0, 50, 50, 0, h, nullptr));
+    Pump();
+    ASSERT_TRUE(rec.Last(h, WM_COMMAND));
+    EXPECT_EQ(rec.Last(h, WM_COMMAND)->wParam, 101u);
+    // A click elsewhere closes it with nothing chosen.
+    Click(250, 250);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 50, 50, 0, h, nullptr), 0);
+    DestroyMenu(menu);
+}
+
+TEST_F(MiscWindowTest, EnableWindowMessagesAndFocus) {
+    HWND top = MakeTop(0, 0, 200, 200);
+    HWND edit = MakeChild(top, 0, 0, 50, 20);
+    SetFocus(edit);
+    rec.Clear();
+    EXPECT_EQ(EnableWindow(top, FALSE), FALSE);
+    EXPECT_EQ(rec.MessagesOf(top, {WM_CANCELMODE, WM_ENABLE}), (std::vector<UINT>{WM_CANCELMODE, WM_ENABLE}));
+    EXPECT_EQ(GetFocus(), nullptr); // the focus was inside
+    EXPECT_EQ(rec.Count(edit, WM_KILLFOCUS), 1);
+    EXPECT_EQ(SetFocus(edit), nullptr);
+    EXPECT_EQ(EnableWindow(top, TRUE), TRUE);
+    EXPECT_EQ(EnableWindow(top, TRUE), FALSE);
+    EXPECT_EQ(rec.Count(top, WM_ENABLE), 2);
+    SetFocus(edit);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(rec.Last(edit, WM_SETFOCUS)->wParam, 0u);
+}
+
+} // namespace
