@@ -1,6 +1,7 @@
 #include "platform/win/SdlPresenter.h"
 
-#include "platform/gdi/Surface.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/Input.h"
@@ -156,6 +157,23 @@ bool IsPopup(const Window* w) {
 }
 
 TSdlPresenter* Running = nullptr;
+
+SDL_SystemCursor SystemCursorFor(int id) {
+    switch (id) {
+    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648: return SDL_SYSTEM_CURSOR_NO;
+    case 32649: return SDL_SYSTEM_CURSOR_HAND;
+    case 32650: return SDL_SYSTEM_CURSOR_WAITARROW;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
 } // namespace sdl_presenter_detail
 
 TSdlPresenter::TSdlPresenter() = default;
@@ -286,6 +304,55 @@ void TSdlPresenter::Present(HWND hwnd, SDL_Window* host) {
     SDL_UpdateWindowSurface(host);
 }
 
+SDL_Cursor* TSdlPresenter::HostCursor(HCURSOR cursor) {
+    if (auto it = FCursors.find(cursor); it != FCursors.end()) return it->second;
+    SDL_Cursor* made = nullptr;
+    if (int id = SystemCursorId(cursor)) {
+        made = SDL_CreateSystemCursor(sdl_presenter_detail::SystemCursorFor(id));
+    } else {
+        // A cursor made from pictures: colour where the mask is black, transparent where it is white.
+        ICONINFO info;
+        if (!GetIconInfo(cursor, &info)) return nullptr;
+        auto color = GdiGetBitmapSurface(info.hbmColor);
+        auto mask = GdiGetBitmapSurface(info.hbmMask);
+        if (color && !color->Empty()) {
+            TSurface argb(color->Width(), color->Height());
+            bool anyAlpha = false;
+            for (int y = 0; y < color->Height(); ++y)
+                for (int x = 0; x < color->Width(); ++x) anyAlpha |= (color->Pixel(x, y) >> 24) != 0;
+            for (int y = 0; y < color->Height(); ++y)
+                for (int x = 0; x < color->Width(); ++x) {
+                    std::uint32_t c = color->Pixel(x, y);
+                    bool transparent = mask && (mask->Pixel(x, y) & 0xFFFFFF) != 0;
+                    std::uint32_t a = anyAlpha ? (c >> 24) : (transparent ? 0u : 255u);
+                    argb.SetPixel(x, y, (c & 0xFFFFFF) | (a << 24));
+                }
+            SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(argb.Pixels(), argb.Width(), argb.Height(), 32,
+                                                                      argb.Stride(), SDL_PIXELFORMAT_ARGB8888);
+            if (surface) {
+                made = SDL_CreateColorCursor(surface, int(info.xHotspot), int(info.yHotspot));
+                SDL_FreeSurface(surface);
+            }
+        }
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+    }
+    if (made) FCursors[cursor] = made;
+    return made;
+}
+
+void TSdlPresenter::ShowCurrentCursor() {
+    const bool hidden = Sys().CursorShowCount < 0;
+    if (hidden != FCursorHidden) {
+        SDL_ShowCursor(hidden ? SDL_DISABLE : SDL_ENABLE);
+        FCursorHidden = hidden;
+    }
+    HCURSOR want = Sys().Cursor;
+    if (want == FShownCursor) return;
+    FShownCursor = want;
+    if (SDL_Cursor* c = want ? HostCursor(want) : nullptr) SDL_SetCursor(c);
+}
+
 void TSdlPresenter::PresentAll() {
     for (auto& [hwnd, host] : FHosts)
         if (SDL_GetWindowFlags(host) & SDL_WINDOW_SHOWN) Present(hwnd, host);
@@ -388,6 +455,7 @@ void TSdlPresenter::Poll() {
     // Focus that left our host windows for good deactivates the application.
     if (FFocusLost && !FFocusGained && Sys().AppActive) ActivateWindow(nullptr, WA_INACTIVE);
     SDL_CaptureMouse(Sys().Capture ? SDL_TRUE : SDL_FALSE);
+    ShowCurrentCursor();
     const std::uint64_t now = NowMs();
     if (now - FLastPresent >= 15 || now < FLastPresent) {
         FLastPresent = now;

@@ -12,6 +12,7 @@
 #include <string>
 
 struct SDL_Window;
+struct SDL_Cursor;
 union SDL_Event;
 
 namespace olva::win {
@@ -47,6 +48,8 @@ public:
 
 private:
     void Present(HWND hwnd, SDL_Window* host);
+    void ShowCurrentCursor();
+    SDL_Cursor* HostCursor(HCURSOR cursor);
     HWND WindowOfHost(unsigned hostId) const;
     bool FStarted = false;
     bool FOpacityWorks = true;
@@ -54,6 +57,9 @@ private:
     bool FFocusGained = false;
     std::uint64_t FLastPresent = 0;
     std::map<HWND, SDL_Window*> FHosts;
+    std::map<HCURSOR, SDL_Cursor*> FCursors;
+    HCURSOR FShownCursor = nullptr;
+    bool FCursorHidden = false;
     std::string FLastError;
 };
 
