@@ -85,3 +85,62 @@ inline std::string ReadAll(int fd) {
 }
 
 } // namespace net_test
+
+#include <thread>
+#include <vector>
+
+namespace net_test {
+
+// A peer on a thread that accepts one connection and follows a script: read exactly so many bytes
+// (kept in `received`), then write a reply. After the script it closes, or waits for the other side.
+class TScriptedPeer {
+public:
+    struct Step {
+        int expect;
+        std::string reply;
+    };
+    TScriptedPeer(std::vector<Step> script, bool closeAtEnd = false) : FScript(std::move(script)) {
+        FThread = std::thread([this, closeAtEnd] {
+            const int fd = FListener.AcceptOne();
+            if (fd < 0) return;
+            timeval tv{5, 0};
+            setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+            for (const auto& step : FScript) {
+                std::string got;
+                if (step.expect == 0)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // a packet of its own
+                while (static_cast<int>(got.size()) < step.expect) {
+                    char buffer[512];
+                    const auto n =
+                        ::recv(fd, buffer, std::min<std::size_t>(sizeof buffer, step.expect - got.size()), 0);
+                    if (n <= 0) break;
+                    got.append(buffer, n);
+                }
+                received.push_back(got);
+                if (static_cast<int>(got.size()) < step.expect) break;
+                if (!step.reply.empty()) ::send(fd, step.reply.data(), step.reply.size(), MSG_NOSIGNAL);
+            }
+            if (!closeAtEnd) {
+                char c;
+                ::recv(fd, &c, 1, 0); // until the client goes (or five seconds)
+            }
+            ::close(fd);
+        });
+    }
+    ~TScriptedPeer() {
+        ::shutdown(FListener.fd, SHUT_RDWR);
+        if (FThread.joinable()) FThread.join();
+    }
+    std::string PortText() const { return FListener.PortText(); }
+    void Join() {
+        if (FThread.joinable()) FThread.join();
+    }
+    std::vector<std::string> received;
+
+private:
+    TPlainListener FListener;
+    std::vector<Step> FScript;
+    std::thread FThread;
+};
+
+} // namespace net_test
