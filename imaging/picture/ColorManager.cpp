@@ -1,5 +1,7 @@
 #include "imaging/picture/ColorManager.h"
 
+#include "imaging/PackedBits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -14,16 +16,6 @@ inline std::uint16_t ReadWord(const std::uint8_t* p) {
 inline void WriteWord(std::uint8_t* p, std::uint16_t v) {
     p[0] = std::uint8_t(v);
     p[1] = std::uint8_t(v >> 8);
-}
-inline int GetBits(const std::uint8_t* row, unsigned index, int bits) {
-    const unsigned bit = index * unsigned(bits);
-    return (row[bit >> 3] >> (8 - bits - int(bit & 7))) & ((1 << bits) - 1);
-}
-inline void SetBits(std::uint8_t* row, unsigned index, int bits, int value) {
-    const unsigned bit = index * unsigned(bits);
-    const int shift = 8 - bits - int(bit & 7);
-    const int mask = ((1 << bits) - 1) << shift;
-    row[bit >> 3] = std::uint8_t((row[bit >> 3] & ~mask) | ((value << shift) & mask));
 }
 inline std::uint8_t ClampByte(int v) {
     return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
@@ -235,8 +227,8 @@ void TColorManager::ConvertPacked(const std::uint8_t* src, std::uint8_t* dst, un
     unsigned read = 0;
     for (unsigned i = 0; i < count; ++i, bit = Rotate(bit)) {
         if (!(mask & bit)) continue;
-        const int v = GetBits(src, read++, s);
-        SetBits(dst, i, t, MulDiv16(std::uint16_t(v), MaxOf(t), MaxOf(s)));
+        const int v = packed_bits::GetBits(src, read++, s);
+        packed_bits::SetBits(dst, i, t, MulDiv16(std::uint16_t(v), MaxOf(t), MaxOf(s)));
     }
 }
 
@@ -257,11 +249,12 @@ void TColorManager::ConvertIndexed16(const std::uint8_t* src, std::uint8_t* dst,
         case Converter::Indexed16ToPacked: {
             std::uint16_t v = ReadWord(src + 2 * k);
             if (swap) v = Swap(v);
-            SetBits(dst, i, FTargetBPS, MulDiv16(v, MaxOf(FTargetBPS), 65535));
+            packed_bits::SetBits(dst, i, FTargetBPS, MulDiv16(v, MaxOf(FTargetBPS), 65535));
             break;
         }
         default: {
-            std::uint16_t v = MulDiv16(std::uint16_t(GetBits(src, k, FSourceBPS)), 65535, MaxOf(FSourceBPS));
+            std::uint16_t v =
+                MulDiv16(std::uint16_t(packed_bits::GetBits(src, k, FSourceBPS)), 65535, MaxOf(FSourceBPS));
             WriteWord(dst + 2 * i, swap ? Swap(v) : v);
             break;
         }

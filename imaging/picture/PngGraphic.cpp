@@ -1,5 +1,6 @@
 #include "imaging/picture/PngGraphic.h"
 
+#include "imaging/png/PngTypes.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
 
@@ -18,10 +19,6 @@ inline std::uint16_t BE16(const std::uint8_t* p) {
 inline std::uint32_t TypeWord(const char* t) {
     return (std::uint32_t(std::uint8_t(t[0])) << 24) | (std::uint32_t(std::uint8_t(t[1])) << 16) |
            (std::uint32_t(std::uint8_t(t[2])) << 8) | std::uint8_t(t[3]);
-}
-inline int Paeth(int a, int b, int c) {
-    const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 constexpr int RowStart[7] = {0, 0, 4, 0, 2, 0, 1};
 constexpr int ColumnStart[7] = {0, 4, 0, 2, 0, 1, 0};
@@ -477,8 +474,8 @@ void TPNGGraphic::UnfilterRow(int Filter, std::uint8_t* Row, const std::uint8_t*
         break;
     case 4:
         for (int i = 0; i < Count; ++i)
-            Row[i] = std::uint8_t(Row[i] +
-                                  Paeth(i >= b ? Row[i - b] : 0, Previous[i], i >= b ? Previous[i - b] : 0));
+            Row[i] = std::uint8_t(Row[i] + PngPaethPredictor(i >= b ? Row[i - b] : 0, Previous[i],
+                                                             i >= b ? Previous[i - b] : 0));
         break;
     default:
         break;

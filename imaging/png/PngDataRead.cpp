@@ -2,6 +2,7 @@
 // passes and converting every colour type and depth into the held bitmap.
 #include "imaging/png/PngDataChunk.h"
 
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace png_idat_read {
-
-inline int GetBits(const std::uint8_t* row, int index, int bits) {
-    const int bit = index * bits;
-    return (row[bit >> 3] >> (8 - bits - (bit & 7))) & ((1 << bits) - 1);
-}
-
-inline void SetBits(std::uint8_t* row, int index, int bits, int value) {
-    const int bit = index * bits;
-    const int shift = 8 - bits - (bit & 7);
-    const int mask = ((1 << bits) - 1) << shift;
-    row[bit >> 3] = std::uint8_t((row[bit >> 3] & ~mask) | ((value << shift) & mask));
-}
 
 void Unfilter(int type, std::uint8_t* row, const std::uint8_t* prior, int size, int offset) {
     switch (type) {
@@ -75,7 +64,7 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* sr
             // white stays white; palette indices keep their value.
             const int scale = h.ColorType == 0 ? 5 : 1;
             for (int i = 0, x = x0; i < count; ++i, x += dx)
-                SetBits(row, x, 4, GetBits(src, i, 2) * scale);
+                packed_bits::SetBits(row, x, 4, packed_bits::GetBits(src, i, 2) * scale);
         } else if (dx == 1 && x0 == 0) {
             std::memcpy(row, src, std::size_t(rowBytes));
         } else if (depth == 8) {
@@ -83,7 +72,7 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* sr
                 row[x] = src[i];
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx)
-                SetBits(row, x, depth, GetBits(src, i, depth));
+                packed_bits::SetBits(row, x, depth, packed_bits::GetBits(src, i, depth));
         }
         break;
     case 2:

@@ -2,6 +2,7 @@
 // filter and deflating the rows into IDAT chunks of at most IdatLimit bytes.
 #include "imaging/png/PngDataChunk.h"
 
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace png_idat_write {
-
-inline int GetBits(const std::uint8_t* row, int index, int bits) {
-    const int bit = index * bits;
-    return (row[bit >> 3] >> (8 - bits - (bit & 7))) & ((1 << bits) - 1);
-}
-
-inline void SetBits(std::uint8_t* row, int index, int bits, int value) {
-    const int bit = index * bits;
-    const int shift = 8 - bits - (bit & 7);
-    const int mask = ((1 << bits) - 1) << shift;
-    row[bit >> 3] = std::uint8_t((row[bit >> 3] & ~mask) | ((value << shift) & mask));
-}
 
 // Packs Count pixels of held row y (columns X0, X0 + Dx, ...) into the file row `out`.
 void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int y, int x0, int dx, int count,
@@ -50,7 +39,7 @@ void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int 
         } else {
             std::memset(out, 0, std::size_t(rowBytes));
             for (int i = 0, x = x0; i < count; ++i, x += dx)
-                SetBits(out, i, depth, GetBits(row, x, depth));
+                packed_bits::SetBits(out, i, depth, packed_bits::GetBits(row, x, depth));
         }
         break;
     case 2:

@@ -1,15 +1,13 @@
 // Drawing a PNG image onto a 32-bit surface: stretched opaque, stretched with a key colour, or blended
 // with its alpha at its natural size.
 #include "imaging/png/PngErrors.h"
+
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
 #include "imaging/png/PngSmallChunks.h"
 
 namespace png_draw_detail {
-inline int GetBits(const std::uint8_t* row, int index, int bits) {
-    const int bit = index * bits;
-    return (row[bit >> 3] >> (8 - bits - (bit & 7))) & ((1 << bits) - 1);
-}
 inline void Blend(std::uint8_t* d, int s, int a) {
     *d = std::uint8_t((s * a + (255 - a) * *d + 255) >> 8);
 }
@@ -82,7 +80,7 @@ void TPngPicture::DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const {
                 r = e.Red;
                 a = h.AlphaPlane[std::size_t(y) * std::size_t(h.Width) + std::size_t(x)];
             } else {
-                const int v = GetBits(row, x, h.DibInfo.BitCount);
+                const int v = packed_bits::GetBits(row, x, h.DibInfo.BitCount);
                 // An index beyond the palette draws black: painting never raises.
                 const COLORREF c = DrawnEntryColor(v);
                 b = GetBValue(c);

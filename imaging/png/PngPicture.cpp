@@ -7,6 +7,7 @@
 #include "platform/rtl/MemoryStream.h"
 #include "platform/rtl/Stream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 

@@ -1,5 +1,7 @@
 // Transparency kind and key colour, alpha planes, pixel access and the colour table of a PNG image.
 #include "imaging/png/PngErrors.h"
+
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
 #include "imaging/png/PngSmallChunks.h"
@@ -7,16 +9,6 @@
 #include <climits>
 
 namespace png_pixels_detail {
-inline int GetBits(const std::uint8_t* row, int index, int bits) {
-    const int bit = index * bits;
-    return (row[bit >> 3] >> (8 - bits - (bit & 7))) & ((1 << bits) - 1);
-}
-inline void SetBits(std::uint8_t* row, int index, int bits, int value) {
-    const int bit = index * bits;
-    const int shift = 8 - bits - (bit & 7);
-    const int mask = ((1 << bits) - 1) << shift;
-    row[bit >> 3] = std::uint8_t((row[bit >> 3] & ~mask) | ((value << shift) & mask));
-}
 // A file sample of the given depth as the 8-bit level the image holds for it.
 inline int SampleToLevel(std::uint16_t sample, int depth) {
     if (depth == 16) return sample >> 8;
@@ -96,7 +88,7 @@ void TPngPicture::AddAlphaPlane() {
             for (int y = 0; y < h.Height; ++y)
                 for (int x = 0; x < h.Width; ++x)
                     levels[std::size_t(y) * std::size_t(h.Width) + std::size_t(x)] =
-                        std::uint8_t(GetBits(h.RowPointer(y), x, bits) * 255 / max);
+                        std::uint8_t(packed_bits::GetBits(h.RowPointer(y), x, bits) * 255 / max);
             h.BitDepth = 8;
             h.ColorType = 0;
             h.AllocateImage();
@@ -134,7 +126,7 @@ COLORREF TPngPicture::GetPixel(int X, int Y) const {
     case 0:
     case 3: {
         // Grey ramp and palette entries already hold the gamma-corrected colours.
-        const int v = GetBits(row, X, h.DibInfo.BitCount);
+        const int v = packed_bits::GetBits(row, X, h.DibInfo.BitCount);
         return PngEntryToColor(h.DibInfo.Colors[std::size_t(v)]);
     }
     case 4:
@@ -172,7 +164,7 @@ void TPngPicture::SetPixel(int X, int Y, COLORREF Color) {
                 best = i;
             }
         }
-        SetBits(row, X, bits, best);
+        packed_bits::SetBits(row, X, bits, best);
         break;
     }
     case 4:

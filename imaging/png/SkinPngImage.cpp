@@ -1,5 +1,6 @@
 #include "imaging/png/SkinPngImage.h"
 
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
 
 #include <algorithm>
@@ -8,10 +9,6 @@
 namespace skin_png_detail {
 template <class T> std::unique_ptr<TChunk> Make(TPngPicture* owner) {
     return std::make_unique<T>(owner);
-}
-inline int GetBits(const std::uint8_t* row, int index, int bits) {
-    const int bit = index * bits;
-    return (row[bit >> 3] >> (8 - bits - (bit & 7))) & ((1 << bits) - 1);
 }
 inline void Blend(std::uint8_t* d, int s, int a) {
     *d = std::uint8_t((s * a + (255 - a) * *d + 255) >> 8);
@@ -177,7 +174,7 @@ void TskPngImage::DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const {
                 r = e.Red;
                 a = h.AlphaPlane[std::size_t(sy) * std::size_t(h.Width) + std::size_t(sx)];
             } else {
-                const int v = GetBits(row, sx, h.DibInfo.BitCount);
+                const int v = packed_bits::GetBits(row, sx, h.DibInfo.BitCount);
                 const COLORREF c = DrawnEntryColor(v);
                 b = GetBValue(c);
                 g = GetGValue(c);

@@ -213,3 +213,18 @@ TEST(PngPixels, PaletteGetAndSet) {
 }
 
 } // namespace
+
+#include "imaging/png/PngRegistration.h"
+
+namespace {
+TEST(PngCodecStartUp, RegistersAndUnregistersThePngFormat) {
+    TPictureFormats registry;
+    PngCodecInitialize(registry);
+    const auto* entry = registry.Find("png");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->Description, "Portable Network Graphics");
+    EXPECT_EQ(entry->Class, &GraphicClassPngPicture);
+    PngCodecFinalize(registry);
+    EXPECT_EQ(registry.Find("png"), nullptr);
+}
+} // namespace
