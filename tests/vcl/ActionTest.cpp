@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace action_test {
 
 // A client link that records what the action tells it; the hint is not taken from the action.
 class TRecordingLink : public TActionLink {
@@ -44,7 +44,9 @@ protected:
     std::unique_ptr<TComponent> owner;
 };
 
-} // namespace
+} // namespace action_test
+
+using namespace action_test;
 
 TEST_F(ActionTest, ExecuteRunsTheHandlerOnlyWhenEnabled) {
     TAction* action = NewAction();

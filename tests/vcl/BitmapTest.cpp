@@ -12,7 +12,7 @@
 
 using namespace graphics_test;
 
-namespace {
+namespace bitmap_test {
 
 // Four colours every format can hold exactly (the 16-colour palette's, with channels that survive 5 bits).
 const TColor kColours[4] = {clBlack, clWhite, clRed, clBlue};
@@ -57,7 +57,9 @@ void LoadBytes(TBitmap& bitmap, const std::string& bytes) {
     bitmap.LoadFromStream(&stream);
 }
 
-} // namespace
+} // namespace bitmap_test
+
+using namespace bitmap_test;
 
 TEST(BitmapTest, EveryPixelFormatSurvivesABmpRoundTrip) {
     for (TPixelFormat format : {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {

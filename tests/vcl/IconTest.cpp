@@ -9,7 +9,7 @@
 
 using namespace graphics_test;
 
-namespace {
+namespace icon_test {
 
 // A 2 x 2 icon from a colour image and a mask (white = transparent).
 std::unique_ptr<TIcon> MakeIcon(const TColor colors[4], const bool transparent[4]) {
@@ -39,7 +39,9 @@ void ExpectDrawnThroughMask(TIcon& icon) {
         EXPECT_EQ(At(*target, i % 2, i / 2), kTransparent[i] ? clWhite : kColors[i]) << i;
 }
 
-} // namespace
+} // namespace icon_test
+
+using namespace icon_test;
 
 TEST(IconTest, DrawsThroughItsMask) {
     auto icon = MakeIcon(kColors, kTransparent);

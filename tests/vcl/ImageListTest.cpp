@@ -9,7 +9,7 @@
 
 using namespace graphics_test;
 
-namespace {
+namespace image_list_test {
 
 // A 2 x 1 image: red on the left, lime (the key colour of the tests) on the right.
 std::unique_ptr<TBitmap> RedAndKey(int cells = 1) {
@@ -25,7 +25,9 @@ bool Near(TColor a, TColor b, int tolerance = 2) {
     return true;
 }
 
-} // namespace
+} // namespace image_list_test
+
+using namespace image_list_test;
 
 TEST(ImageListTest, AddingCutsWideBitmapsIntoImages) {
     TImageList list(nullptr, 2, 1);

@@ -9,7 +9,7 @@
 
 using namespace graphics_test;
 
-namespace {
+namespace picture_test {
 
 class PictureTest : public ::testing::Test {
 protected:
@@ -28,7 +28,9 @@ public:
     TGraphicClass GraphicClass() const override { return GraphicClassOf<TTestGraphic>(); }
 };
 
-} // namespace
+} // namespace picture_test
+
+using namespace picture_test;
 
 TEST_F(PictureTest, LoadsFilesByTheirExtension) {
     auto bitmap = MakeBitmap(3, 2, clRed);

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace short_cuts_test {
 
 struct TextCase {
     TShortCut Value;
     const char* Text;
 };
 
-} // namespace
+} // namespace short_cuts_test
+
+using namespace short_cuts_test;
 
 TEST(ShortCutsTest, ValuesAndTheirText) {
     const TextCase cases[] = {{scCtrl | 'Z', "Ctrl+Z"},

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace {
+namespace timer_test {
 
 class TimerTest : public ::testing::Test {
 protected:
@@ -31,7 +31,9 @@ protected:
     std::unique_ptr<TClockOverride> clockOverride;
 };
 
-} // namespace
+} // namespace timer_test
+
+using namespace timer_test;
 
 TEST_F(TimerTest, FiresEveryIntervalWhileEnabled) {
     TTimer timer(nullptr);
