@@ -307,7 +307,8 @@ void TAudioEditor2::TransformSelection(
         std::int64_t start = SelStart(), end = SelEnd();
         if (end <= start) throw EAudioError("Nothing is selected.");
         std::vector<std::vector<float>> result = process(doc.ReadPlanar(start, end - start));
-        if (result.empty()) throw EAudioError("The effect failed.");
+        // An effect that hands back nothing has failed; it never silently deletes the selection.
+        if (result.empty() || result[0].empty()) throw EAudioError("The effect failed.");
         doc.ReplacePlanar(start, end - start, result);
         Select(start, start + std::int64_t(result[0].size()));
     });

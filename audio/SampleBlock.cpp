@@ -86,13 +86,21 @@ std::shared_ptr<TSampleBlock> TSampleBlock::Summarized(const float* planar, int 
             }
             block->FCoarse[c * block->FCoarsePerChannel + e] = acc;
         }
+        TRangeSummary whole;
+        for (std::int64_t e = 0; e < block->FCoarsePerChannel; ++e) {
+            const TSummaryEntry& entry = block->FCoarse[c * block->FCoarsePerChannel + e];
+            std::int64_t n = std::min(CoarseStep, frames - e * CoarseStep);
+            whole.Merge(TRangeSummary{entry.Min, entry.Max, entry.SumSquares, n});
+        }
+        block->FWhole.push_back(whole);
     }
     return block;
 }
 
 TRangeSummary TSampleBlock::Summarize(int channel, std::int64_t offset, std::int64_t count) const {
-    TRangeSummary result;
     std::int64_t end = std::min(Frames(), offset + count);
+    if (offset <= 0 && end >= Frames()) return FWhole[channel];
+    TRangeSummary result;
     auto addSamples = [&](std::int64_t from, std::int64_t to) {
         if (to <= from) return;
         std::vector<float> buf(to - from);

@@ -51,6 +51,7 @@ private:
     std::shared_ptr<const TStoredSamples> FSamples;
     std::vector<TSummaryEntry> FFine;   // [channel][frame / FineStep]
     std::vector<TSummaryEntry> FCoarse; // [channel][frame / CoarseStep]
+    std::vector<TRangeSummary> FWhole;  // [channel]: the whole block, so far zooms cost one entry a block
     std::int64_t FFinePerChannel = 0;
     std::int64_t FCoarsePerChannel = 0;
 };

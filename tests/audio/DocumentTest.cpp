@@ -122,15 +122,17 @@ TEST(Document, SummariesMatchTheSamples) {
     TAudioDocument doc(8000, 1, MakeMemoryBlockStore());
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> dist(-1, 1);
-    std::vector<float> a(200000);
+    std::vector<float> a(600000); // three blocks
     for (float& v : a)
         v = dist(rng);
     doc.ReplaceInterleaved(0, 0, a.data(), std::int64_t(a.size()));
-    for (auto [start, count] : {std::pair<std::int64_t, std::int64_t>{0, 200000},
+    for (auto [start, count] : {std::pair<std::int64_t, std::int64_t>{0, 600000},
                                 {13, 5000},
                                 {4096, 4096},
                                 {65530, 70000},
-                                {199999, 1}}) {
+                                {TSampleBlock::PreferredFrames, TSampleBlock::PreferredFrames},
+                                {100000, 400000},
+                                {599999, 1}}) {
         TRangeSummary s = doc.Samples().Summarize(0, start, count);
         float lo = 2, hi = -2;
         double sq = 0;

@@ -176,6 +176,24 @@ TEST_F(EditorTest, MarkersNumberDeleteAndFollowEdits) {
     EXPECT_THROW(m.SetCurrent(3), EAudioError);
 }
 
+TEST_F(EditorTest, TransformSelectionReplacesTheSelectionAndRefusesAnEmptyResult) {
+    SelectRange(100, 200);
+    Editor.TransformSelection([](std::vector<std::vector<float>>&& planar) {
+        for (auto& channel : planar)
+            channel.resize(channel.size() * 2, 0.0f); // twice as long
+        return std::move(planar);
+    });
+    EXPECT_EQ(Editor.Position().GetLength(), 1100);
+    EXPECT_EQ(Editor.Position().GetSelectionEnd(), 300);
+    Editor.Undo();
+    for (auto failed : {std::vector<std::vector<float>>{}, std::vector<std::vector<float>>(2)}) {
+        SelectRange(100, 200);
+        EXPECT_THROW(Editor.TransformSelection([&](std::vector<std::vector<float>>&&) { return failed; }),
+                     EAudioError);
+        EXPECT_EQ(All(), Source);
+    }
+}
+
 TEST_F(EditorTest, MillisecondsAndSamplesRoundTheSameWay) {
     auto& p = Editor.Position();
     EXPECT_EQ(p.MsToSamples(1), 8);
