@@ -33,7 +33,7 @@ std::map<HWND, HMENU>& SystemMenus() {
     static std::map<HWND, HMENU> map;
     return map;
 }
-std::uintptr_t NextHandle = 0x50000;
+std::uintptr_t NextMenuHandle = 0x50000;
 
 Menu* Find(HMENU h) {
     auto& m = Menus();
@@ -221,9 +221,9 @@ using namespace olva::win;
 using namespace olva::win::menus_detail;
 
 HMENU CreatePopupMenu() {
-    NextHandle += 4;
-    Menus()[NextHandle] = std::make_unique<Menu>();
-    return reinterpret_cast<HMENU>(NextHandle);
+    NextMenuHandle += 4;
+    Menus()[NextMenuHandle] = std::make_unique<Menu>();
+    return reinterpret_cast<HMENU>(NextMenuHandle);
 }
 
 BOOL DestroyMenu(HMENU menu) {

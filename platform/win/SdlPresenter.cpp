@@ -1,8 +1,8 @@
 #include "platform/win/SdlPresenter.h"
 
 #include "platform/gdi/Gdi.h"
-#include "platform/win/Cursors.h"
 #include "platform/win/Clipboard.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinInternal.h"
@@ -160,18 +160,30 @@ TSdlPresenter* Running = nullptr;
 
 SDL_SystemCursor SystemCursorFor(int id) {
     switch (id) {
-    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
-    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 32648: return SDL_SYSTEM_CURSOR_NO;
-    case 32649: return SDL_SYSTEM_CURSOR_HAND;
-    case 32650: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case 32513:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642:
+        return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643:
+        return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644:
+        return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645:
+        return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646:
+        return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648:
+        return SDL_SYSTEM_CURSOR_NO;
+    case 32649:
+        return SDL_SYSTEM_CURSOR_HAND;
+    case 32650:
+        return SDL_SYSTEM_CURSOR_WAITARROW;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
 } // namespace sdl_presenter_detail
@@ -319,7 +331,8 @@ SDL_Cursor* TSdlPresenter::HostCursor(HCURSOR cursor) {
             TSurface argb(color->Width(), color->Height());
             bool anyAlpha = false;
             for (int y = 0; y < color->Height(); ++y)
-                for (int x = 0; x < color->Width(); ++x) anyAlpha |= (color->Pixel(x, y) >> 24) != 0;
+                for (int x = 0; x < color->Width(); ++x)
+                    anyAlpha |= (color->Pixel(x, y) >> 24) != 0;
             for (int y = 0; y < color->Height(); ++y)
                 for (int x = 0; x < color->Width(); ++x) {
                     std::uint32_t c = color->Pixel(x, y);
@@ -327,8 +340,8 @@ SDL_Cursor* TSdlPresenter::HostCursor(HCURSOR cursor) {
                     std::uint32_t a = anyAlpha ? (c >> 24) : (transparent ? 0u : 255u);
                     argb.SetPixel(x, y, (c & 0xFFFFFF) | (a << 24));
                 }
-            SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(argb.Pixels(), argb.Width(), argb.Height(), 32,
-                                                                      argb.Stride(), SDL_PIXELFORMAT_ARGB8888);
+            SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+                argb.Pixels(), argb.Width(), argb.Height(), 32, argb.Stride(), SDL_PIXELFORMAT_ARGB8888);
             if (surface) {
                 made = SDL_CreateColorCursor(surface, int(info.xHotspot), int(info.yHotspot));
                 SDL_FreeSurface(surface);

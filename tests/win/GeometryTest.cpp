@@ -196,3 +196,44 @@ TEST_F(GeometryTest, MonitorsMetricsAndColours) {
 }
 
 } // namespace
+
+namespace {
+
+class DeferredPositionTest : public WinTest {};
+
+TEST_F(DeferredPositionTest, AllMovesHappenAtTheEnd) {
+    HWND top = MakeTop(0, 0, 400, 300);
+    HWND a = MakeChild(top, 0, 0, 10, 10);
+    HWND b = MakeChild(top, 0, 0, 10, 10);
+    HDWP set = BeginDeferWindowPos(2);
+    set = DeferWindowPos(set, a, nullptr, 5, 5, 20, 20, SWP_NOZORDER);
+    set = DeferWindowPos(set, b, nullptr, 50, 5, 20, 20, SWP_NOZORDER);
+    set = DeferWindowPos(set, a, nullptr, 7, 7, 30, 30, SWP_NOZORDER); // the later request wins
+    RECT r;
+    GetWindowRect(a, &r);
+    EXPECT_EQ(r.right - r.left, 10); // nothing moved yet
+    ASSERT_TRUE(EndDeferWindowPos(set));
+    GetClientRect(a, &r);
+    EXPECT_EQ(r.right, 30);
+    POINT p{0, 0};
+    MapWindowPoints(b, top, &p, 1);
+    EXPECT_EQ(p, (POINT{50, 5}));
+    EXPECT_FALSE(EndDeferWindowPos(set));
+    // A bad window drops the whole set.
+    set = BeginDeferWindowPos(1);
+    EXPECT_EQ(DeferWindowPos(set, reinterpret_cast<HWND>(0x4444), nullptr, 0, 0, 1, 1, 0), nullptr);
+    EXPECT_FALSE(EndDeferWindowPos(set));
+}
+
+TEST_F(DeferredPositionTest, AnimateWindowShowsAndHidesAtOnce) {
+    HWND popup = MakeTop(0, 0, 50, 50, WS_POPUP);
+    rec.Clear();
+    EXPECT_TRUE(AnimateWindow(popup, 200, AW_BLEND | AW_SLIDE));
+    EXPECT_TRUE(IsWindowVisible(popup));
+    EXPECT_EQ(rec.Count(popup, WM_PAINT), 1); // painted before it returns
+    EXPECT_FALSE(AnimateWindow(popup, 200, AW_BLEND));
+    EXPECT_TRUE(AnimateWindow(popup, 200, AW_HIDE | AW_BLEND));
+    EXPECT_FALSE(IsWindowVisible(popup));
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
+#include "platform/win/DeferredPositions.h"
 #include "platform/win/Input.h"
 #include "platform/win/Menus.h"
 #include "platform/win/Painting.h"
