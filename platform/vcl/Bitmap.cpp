@@ -36,6 +36,41 @@ std::shared_ptr<TSurface> CopySurface(const TSurface& source, int width, int hei
     return copy;
 }
 
+// The palette of an indexed format for a picture: its own colours first when they all fit, then the
+// standard entries; the standard palette alone when they do not fit.
+std::vector<RGBQUAD> PaletteFor(const TSurface* surface, int bits) {
+    std::vector<RGBQUAD> standard = bitmap_codec::DefaultPalette(bits);
+    if (surface == nullptr) return standard;
+    const std::size_t room = std::size_t(1) << bits;
+    std::vector<std::uint32_t> colors;
+    for (int y = 0; y < surface->Height(); ++y)
+        for (int x = 0; x < surface->Width(); ++x) {
+            const std::uint32_t c = surface->Row(y)[x] & 0xFFFFFF;
+            if (std::find(colors.begin(), colors.end(), c) != colors.end()) continue;
+            if (colors.size() == room) return standard;
+            colors.push_back(c);
+        }
+    auto quadOf = [](std::uint32_t c) {
+        RGBQUAD q;
+        q.rgbBlue = static_cast<BYTE>(c & 0xFF), q.rgbGreen = static_cast<BYTE>((c >> 8) & 0xFF);
+        q.rgbRed = static_cast<BYTE>((c >> 16) & 0xFF);
+        return q;
+    };
+    // Two colours that are black and white keep the monochrome order.
+    if (bits == 1 && colors.size() == 2 &&
+        ((colors[0] == 0 && colors[1] == kWhite) || (colors[1] == 0 && colors[0] == kWhite)))
+        return standard;
+    std::vector<RGBQUAD> palette;
+    for (std::uint32_t c : colors)
+        palette.push_back(quadOf(c));
+    for (const RGBQUAD& q : standard) {
+        if (palette.size() == room) break;
+        const std::uint32_t c = q.rgbBlue | (q.rgbGreen << 8) | (static_cast<std::uint32_t>(q.rgbRed) << 16);
+        if (std::find(colors.begin(), colors.end(), c) == colors.end()) palette.push_back(q);
+    }
+    return palette;
+}
+
 std::int64_t ReadAll(TStream* stream, std::vector<std::uint8_t>& bytes) {
     const std::int64_t available = stream->Size() - stream->Position();
     bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(available, 0)));
@@ -218,7 +253,8 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
     const int bits = PixelFormatBits(Value);
     std::vector<RGBQUAD> palette;
     if (bitmap_detail::Indexed(Value))
-        palette = PixelFormatBits(FPixelFormat) == bits ? FPalette : bitmap_codec::DefaultPalette(bits);
+        palette = PixelFormatBits(FPixelFormat) == bits ? FPalette
+                                                        : bitmap_detail::PaletteFor(FSurface.get(), bits);
     std::shared_ptr<TSurface> surface;
     if (FSurface) {
         const bool mono = Value == pf1bit && bitmap_detail::IsBlackAndWhite(palette);
@@ -449,6 +485,21 @@ void TBitmap::WriteData(TStream* Stream) {
                                        static_cast<std::uint8_t>(size >> 24)};
     Stream->WriteBuffer(sizeBytes, 4);
     if (size > 0) Stream->WriteBuffer(image.Memory(), size);
+}
+
+void TBitmap::SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData) {
+    if (Empty()) throw EInvalidGraphic(SInvalidBitmap);
+    SurfaceNeeded();
+    int bits = PixelFormatBits(FPixelFormat);
+    if (bits == 0) bits = 32;
+    const std::string dib = bitmap_codec::EncodeDib(*FSurface, bits, FPixelFormat == pf16bit, FPalette);
+    AFormat = GraphicClipboardFormatDib;
+    AData.assign(dib.begin(), dib.end());
+}
+
+void TBitmap::LoadFromClipboardFormat(UINT AFormat, const std::vector<BYTE>& AData) {
+    if (AFormat != GraphicClipboardFormatDib) throw EInvalidGraphic("Unsupported clipboard format");
+    LoadDib(AData.data(), AData.size(), false);
 }
 
 void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& ResName) {

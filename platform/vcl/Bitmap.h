@@ -48,7 +48,8 @@ public:
     void FreeImage() { Dormant(); }
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }
-    // Converts the pixels to the format (colours reduced to what it can hold).
+    // Converts the pixels to the format, colours reduced to what it can hold: a format with a palette takes
+    // the picture's own colours when they fit, else the standard palette of its depth.
     void SetPixelFormat(TPixelFormat Value);
     // The palette of a format of 8 bits or fewer.
     const std::vector<RGBQUAD>& Palette() const { return FPalette; }
@@ -74,6 +75,9 @@ public:
     // A 32-bit length, then the BMP file (the form inside component streams).
     void ReadData(TStream* Stream) override;
     void WriteData(TStream* Stream) override;
+    // The clipboard form is a DIB (GraphicClipboardFormatDib); other formats raise EInvalidGraphic.
+    void SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData) override;
+    void LoadFromClipboardFormat(UINT AFormat, const std::vector<BYTE>& AData) override;
     // An embedded resource of type "BITMAP" (a BMP file, or a DIB without the file header).
     void LoadFromResourceName(HINSTANCE Instance, const std::string& ResName);
 

@@ -34,6 +34,7 @@ HBRUSH TBrush::Handle() {
 }
 
 void TBrush::SetHandle(HBRUSH Value) {
+    if (Value != nullptr && Value == CachedHandle()) return;
     LOGBRUSH log;
     if (Value == nullptr || GetObject(Value, sizeof(log), &log) == 0) return;
     FColor = static_cast<TColor>(log.lbColor);

@@ -52,6 +52,7 @@ HFONT TFont::Handle() {
 }
 
 void TFont::SetHandle(HFONT Value) {
+    if (Value != nullptr && Value == CachedHandle()) return;
     LOGFONT log;
     if (Value == nullptr || GetObject(Value, sizeof(log), &log) == 0) return;
     FName = log.lfFaceName;

@@ -26,6 +26,14 @@ void TGraphic::Changed(TObject* Sender) {
     OnChange(this);
 }
 
+void TGraphic::SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData) {
+    throw EInvalidGraphic("Clipboard does not support " + ClassName());
+}
+
+void TGraphic::LoadFromClipboardFormat(UINT AFormat, const std::vector<BYTE>& AData) {
+    throw EInvalidGraphic("Unsupported clipboard format");
+}
+
 void TGraphic::LoadFromFile(const std::string& FileName) {
     TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
     LoadFromStream(&stream);

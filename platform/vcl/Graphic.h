@@ -12,9 +12,13 @@
 #include <memory>
 #include <string>
 #include <typeinfo>
+#include <vector>
 
 class TCanvas;
 class TStream;
+
+// The clipboard format of device-independent bitmaps: an info header, colours and rows.
+constexpr UINT GraphicClipboardFormatDib = 8;
 class TGraphic;
 
 // A class of graphics: what the picture's file-format registry records and creates instances from.
@@ -61,6 +65,13 @@ public:
     // The form of the graphic inside a component stream (a picture's "Data"); by default the stream form.
     virtual void ReadData(TStream* Stream) { LoadFromStream(Stream); }
     virtual void WriteData(TStream* Stream) { SaveToStream(Stream); }
+
+    // The clipboard form: a format and its bytes. The plain graphic has none (EInvalidGraphic).
+    virtual void SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData);
+    virtual void LoadFromClipboardFormat(UINT AFormat, const std::vector<BYTE>& AData);
+    // The logical palette of a paletted graphic (none by default); a codec with palettes overrides both.
+    virtual HPALETTE Palette() { return nullptr; }
+    virtual void SetPalette(HPALETTE Value) {}
 
     // The class of this graphic, for making another of the same kind.
     virtual TGraphicClass GraphicClass() const = 0;

@@ -43,15 +43,12 @@ void TChangeLink::Change() {
 
 // ---- TCustomImageList
 
-TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {
-    Initialize();
-}
+TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
 TCustomImageList::TCustomImageList(TComponent* AOwner, int AWidth, int AHeight) : TComponent(AOwner) {
     if (AWidth < 1 || AHeight < 1) throw EInvalidOperation(SInvalidImageSize);
     FWidth = AWidth;
     FHeight = AHeight;
-    Initialize();
 }
 
 TCustomImageList::~TCustomImageList() {

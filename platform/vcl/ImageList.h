@@ -106,7 +106,6 @@ public:
 protected:
     virtual void Change();
     virtual void DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT Style, bool Enabled);
-    virtual void Initialize() {}
 
 private:
     void FreeHandle();

@@ -27,6 +27,7 @@ HPEN TPen::Handle() {
 }
 
 void TPen::SetHandle(HPEN Value) {
+    if (Value != nullptr && Value == CachedHandle()) return;
     LOGPEN log;
     if (Value == nullptr || GetObject(Value, sizeof(log), &log) == 0) return;
     FColor = static_cast<TColor>(log.lopnColor);

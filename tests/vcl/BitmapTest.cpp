@@ -247,3 +247,39 @@ TEST(BitmapTest, DataFormAndResourcesAndFiles) {
     EXPECT_THROW(bitmap->SaveToFile((folder / "missing" / "x.bmp").string()), EFCreateError);
     std::filesystem::remove_all(folder);
 }
+
+TEST(BitmapTest, FewColoursKeepThemselvesInPalettedFormats) {
+    const TColor unusual[3] = {0x123456, 0x654321, 0x0A0B0C};
+    for (TPixelFormat format : {pf1bit, pf4bit, pf8bit}) {
+        SCOPED_TRACE(format);
+        auto bitmap = MakeBitmap(2, 1, unusual[0]);
+        bitmap->Canvas()->SetPixels(1, 0, unusual[1]);
+        bitmap->SetPixelFormat(format);
+        EXPECT_EQ(At(*bitmap, 0, 0), unusual[0]);
+        EXPECT_EQ(At(*bitmap, 1, 0), unusual[1]);
+        EXPECT_EQ(bitmap->Palette().size(), std::size_t(1) << PixelFormatBits(format));
+    }
+    // Three colours do not fit in one bit: the standard black and white take over.
+    auto three = MakeBitmap(3, 1, unusual[0]);
+    three->Canvas()->SetPixels(1, 0, unusual[1]);
+    three->Canvas()->SetPixels(2, 0, clWhite);
+    three->SetPixelFormat(pf1bit);
+    EXPECT_TRUE(three->Monochrome());
+    EXPECT_EQ(At(*three, 2, 0), clWhite);
+}
+
+TEST(BitmapTest, ClipboardFormIsADib) {
+    auto bitmap = Pattern(pf24bit);
+    UINT format = 0;
+    std::vector<BYTE> data;
+    bitmap->SaveToClipboardFormat(format, data);
+    EXPECT_EQ(format, GraphicClipboardFormatDib);
+    TBitmap pasted;
+    pasted.LoadFromClipboardFormat(format, data);
+    EXPECT_EQ(pasted.PixelFormat(), pf24bit);
+    EXPECT_EQ(At(pasted, 3, 1), kColours[0]);
+    EXPECT_THROW(pasted.LoadFromClipboardFormat(1, data), EInvalidGraphic);
+    data.resize(20);
+    EXPECT_THROW(pasted.LoadFromClipboardFormat(format, data), EInvalidGraphic);
+    EXPECT_EQ(pasted.Width(), 5);
+}

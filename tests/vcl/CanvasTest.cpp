@@ -1,8 +1,10 @@
 #include "GraphicsTestUtil.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Pen.h"
 
+#include <cstring>
 #include <vector>
 
 using namespace graphics_test;
@@ -161,4 +163,31 @@ TEST(CanvasTest, DrawHonoursTransparencyAndStretchDrawScales) {
     target->Canvas()->StretchDraw(RECT{0, 0, 4, 4}, picture.get());
     EXPECT_EQ(At(*target, 1, 1), clRed);
     EXPECT_EQ(At(*target, 3, 3), clLime);
+}
+
+TEST(CanvasTest, AdoptedHandlesBringTheirProperties) {
+    LOGFONT log;
+    log.lfHeight = -20;
+    log.lfWeight = FW_BOLD;
+    log.lfEscapement = 900;
+    std::strcpy(log.lfFaceName, "Arial");
+    TFont font;
+    font.SetHandle(CreateFontIndirect(&log));
+    EXPECT_EQ(font.Name(), "Arial");
+    EXPECT_EQ(font.Height(), -20);
+    EXPECT_TRUE(font.Style().Contains(fsBold));
+    EXPECT_EQ(font.Orientation(), 900);
+    HFONT adopted = font.Handle();
+    font.SetHandle(adopted); // the same handle again changes nothing and frees nothing
+    EXPECT_EQ(font.Handle(), adopted);
+    EXPECT_EQ(GetObjectType(adopted), OBJ_FONT);
+
+    TPen pen;
+    pen.SetHandle(CreatePen(PS_DASH, 3, RGB(1, 2, 3)));
+    EXPECT_EQ(pen.Style(), psDash);
+    EXPECT_EQ(pen.Width(), 3);
+    EXPECT_EQ(pen.Color(), TColor(RGB(1, 2, 3)));
+    TBrush brush;
+    brush.SetHandle(CreateHatchBrush(HS_CROSS, RGB(9, 9, 9)));
+    EXPECT_EQ(brush.Style(), bsCross);
 }
