@@ -23,6 +23,19 @@ bool Activatable(const Window* w) {
            !(w->style & WS_DISABLED) && !(w->exStyle & WS_EX_NOACTIVATE);
 }
 
+// Already the first of the windows at its level (topmost or not), below only its own owned windows.
+bool AtTopOfBand(const Window* w) {
+    for (const Window* c : Sys().Desktop()->children) {
+        if (c == w) return true;
+        const bool sameBand = ((c->exStyle ^ w->exStyle) & WS_EX_TOPMOST) == 0;
+        bool ownedByW = false;
+        for (const Window* o = c->owner; o; o = o->owner)
+            ownedByW |= o == w;
+        if (sameBand && !ownedByW && (c->style & WS_VISIBLE)) return false;
+    }
+    return false;
+}
+
 void ChangeFocus(HWND newFocus) {
     WindowSystem& sys = Sys();
     HWND old = sys.Focus;
@@ -48,7 +61,7 @@ void ActivateWindow(Window* w, WORD how) {
         ~Leave() { --focus_detail::ActivationDepth; }
     } leave;
     HWND old = sys.Active;
-    if (newActive) {
+    if (newActive && !focus_detail::AtTopOfBand(w)) {
         SetWindowPos(newActive, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!IsWindow(newActive)) return;
     }
