@@ -7,6 +7,7 @@
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
+#include <algorithm>
 #include <set>
 
 namespace olva::win {
@@ -37,6 +38,25 @@ std::uint32_t Blend(std::uint32_t dst, std::uint32_t src, unsigned alpha, bool p
         out |= std::uint32_t(std::min(v, 255u)) << shift;
     }
     return out;
+}
+
+// The soft shadow the desktop casts to the right of and below windows whose class asks for one.
+void ComposeShadow(TSurface& screen, Window* w, POINT screenOrigin) {
+    constexpr int depth = 4;
+    RECT r = WindowRectOnScreen(w);
+    OffsetRect(&r, -screenOrigin.x, -screenOrigin.y);
+    for (int y = r.top + depth; y < r.bottom + depth; ++y)
+        for (int x = r.left + depth; x < r.right + depth; ++x) {
+            if (x < r.right && y < r.bottom) continue; // under the window itself
+            if (!screen.Contains(x, y)) continue;
+            // Darker near the window, fading outwards.
+            int distance = std::max(x >= r.right ? x - r.right : 0, y >= r.bottom ? y - r.bottom : 0);
+            unsigned keep = 255 - unsigned(80 * (depth - distance) / depth);
+            std::uint32_t p = screen.Pixel(x, y), out = 0;
+            for (int shift = 0; shift < 24; shift += 8)
+                out |= (((p >> shift) & 0xFF) * keep / 255) << shift;
+            screen.SetPixel(x, y, out);
+        }
 }
 
 void ComposeWindow(TSurface& screen, Window* w, POINT screenOrigin) {
@@ -101,6 +121,10 @@ std::shared_ptr<TSurface> ComposeScreen() {
     for (auto it = desktop->children.rbegin(); it != desktop->children.rend(); ++it) {
         Window* w = *it;
         if (!(w->style & WS_VISIBLE) || w->redrawDisabled) continue;
+        BOOL shadows = FALSE;
+        SystemParametersInfo(SPI_GETDROPSHADOW, 0, &shadows, 0);
+        if (shadows && (w->cls->style & CS_DROPSHADOW) && !w->windowRegion)
+            headless_detail::ComposeShadow(*screen, w, POINT{vs.left, vs.top});
         headless_detail::ComposeWindow(*screen, w, POINT{vs.left, vs.top});
     }
     RECT caret;

@@ -232,6 +232,25 @@ TEST_F(PaintingTest, WindowRegionsShapeWindowsAndTheirHitTests) {
     DeleteObject(copy);
 }
 
+TEST_F(PaintingTest, DropShadowClassesCastAShadow) {
+    WNDCLASSEX wc;
+    wc.style = CS_DROPSHADOW;
+    wc.lpfnWndProc = &RecordingProc;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "Shadowed";
+    RegisterClassEx(&wc);
+    HWND plain = MakeTop(10, 10, 50, 50, WS_POPUP | WS_VISIBLE);
+    HWND shadowed = MakeTop(100, 10, 50, 50, WS_POPUP | WS_VISIBLE, 0, nullptr, "Shadowed");
+    ASSERT_TRUE(plain && shadowed);
+    Pump();
+    const COLORREF desktop = GetSysColor(COLOR_DESKTOP);
+    EXPECT_EQ(ScreenPixel(61, 30), desktop);
+    COLORREF shade = ScreenPixel(151, 30);
+    EXPECT_LT(GetBValue(shade), GetBValue(desktop));
+    EXPECT_EQ(ScreenPixel(155, 30), desktop); // four pixels deep
+    EXPECT_EQ(ScreenPixel(151, 12), desktop); // starting below the top edge
+}
+
 TEST_F(PaintingTest, SceneSnapshot) {
     HWND a = MakeTop(40, 40, 320, 220);
     SetWindowText(a, "First");
