@@ -279,6 +279,8 @@ void TPNGGraphic::LoadFromStream(TStream* Stream) {
     FTransparentColor = PicClNone;
     FRawBuffer.clear();
     FColorManager->SourceOptions = coNeedByteSwap;
+    // The gamma of an earlier file must not colour this one: only this file's gAMA switches it on.
+    FColorManager->TargetOptions = TConvertOptions(FColorManager->TargetOptions & ~coApplyGamma);
     if (!ReadChunkHeader()) GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
     ReadChunkData();
     const std::uint8_t* d = FRawBuffer.data();

@@ -146,6 +146,13 @@ TEST(PngErrors, RowsDecodedBeforeABadDataCrcStay) {
     EXPECT_EQ(GetRValue(pic.GetPixel(0, 1)), 11);
 }
 
+TEST(PngErrors, FullPaletteIsAccepted) {
+    const std::string data = Zlib(RawImage(2, 1, 8, 3, 0, [](int x, int, int) { return x * 255; }));
+    const auto pic = Load(Signature() + Ihdr(2, 1, 8, 3) + Chunk("PLTE", std::string(768, '\x07')) +
+                          Chunk("IDAT", data) + Chunk("IEND", ""));
+    EXPECT_EQ(pic->GetPixel(1, 0), RGB(7, 7, 7));
+}
+
 TEST(PngErrors, WidthLimitIsInclusive) {
     // 65535 × 1 is fine; the plane cap is far above it.
     TPngPicture pic;

@@ -240,6 +240,20 @@ TEST(PngGraphic, CanLoadStreamAndProperties) {
     EXPECT_EQ(copy.ImageProperties().Width, 7u);
 }
 
+TEST(PngGraphic, GammaOfOneFileDoesNotColourTheNext) {
+    TPNGGraphic g;
+    auto load = [&](const std::string& extra) {
+        TStringStream s(Png(
+            1, 1, 8, 2, 0, [](int, int, int) { return 100; }, extra));
+        g.LoadFromStream(&s);
+        return int(g.ScanLine(0)[0]);
+    };
+    const int corrected = load(Chunk("gAMA", Be32(100000)));
+    EXPECT_NE(corrected, 100);
+    EXPECT_EQ(load(""), 100);
+    EXPECT_EQ(g.ImageProperties().Options & ioUseGamma, 0);
+}
+
 TEST(PngGraphic, ProgressAlwaysEnds) {
     std::vector<TProgressStage> stages;
     TPNGGraphic g;
