@@ -3,9 +3,9 @@
 // masks, and BMP files of every common depth in and out.
 //
 // The pixels live in a 32-bit surface shared with the GDI handle, so canvas drawing and 32-bit rows are
-// the same memory. Formats below 32 bits keep their rows in the stored form as well; ScanLine hands out
-// those rows and the surface takes them back before the next drawing, so colours always obey the format
-// (indices into the palette, 5- or 6-bit channels).
+// the same memory. Formats below 32 bits keep their rows in the stored form as well: ScanLine hands out
+// those rows (palette indices, 5- or 6-bit channels) and the surface takes them back before the next
+// drawing; rows handed out and files written always hold the format's own colours.
 #pragma once
 
 #include "platform/gdi/GdiTypes.h"

@@ -5,6 +5,8 @@
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/Icon.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WinUser.h"
 
 #include <algorithm>
 #include <memory>
@@ -327,6 +329,25 @@ void TCustomImageList::Change() {
 
 // ---- TDragImageList
 
+namespace drag_image_detail {
+
+constexpr const char* kWindowClass = "OlvaDragImage";
+
+void EnsureWindowClass() {
+    WNDCLASS existing;
+    if (GetClassInfo(nullptr, kWindowClass, &existing)) return;
+    WNDCLASS wc;
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = kWindowClass;
+    RegisterClass(&wc);
+}
+
+} // namespace drag_image_detail
+
+TDragImageList::~TDragImageList() {
+    DestroyImageWindow();
+}
+
 bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
     if (Index < 0 || Index >= Count()) return false;
     FDragIndex = Index;
@@ -334,25 +355,87 @@ bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
     return true;
 }
 
+POINT TDragImageList::ScreenPosition(int X, int Y) const {
+    RECT origin{};
+    if (FDragWindow != nullptr) GetWindowRect(FDragWindow, &origin);
+    return POINT{origin.left + X, origin.top + Y};
+}
+
 bool TDragImageList::BeginDrag(HWND Window, int X, int Y) {
     if (FDragIndex < 0 || FDragIndex >= Count()) return false;
-    FDragging = true;
+    if (FDragging) EndDrag();
     FDragWindow = Window;
-    FDragPos = POINT{X, Y};
+    FDragPos = ScreenPosition(X, Y);
+    // The picture of the popup: the image with straight alpha made premultiplied, nothing where it is
+    // transparent.
+    const int w = Width(), h = Height();
+    const std::size_t pixels = static_cast<std::size_t>(w) * h;
+    std::vector<std::uint32_t> color(pixels);
+    std::vector<std::uint8_t> opaque(pixels);
+    bool alpha = false;
+    ImageList_ReadImage(Handle(), FDragIndex, color.data(), opaque.data(), &alpha);
+    auto picture = std::make_shared<TSurface>(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t p = static_cast<std::size_t>(y) * w + x;
+            const std::uint32_t a = opaque[p] ? (alpha ? color[p] >> 24 : 255u) : 0u;
+            std::uint32_t out = a << 24;
+            for (int c = 0; c < 3; ++c)
+                out |= ((((color[p] >> (8 * c)) & 0xFF) * a + 127) / 255) << (8 * c);
+            picture->Row(y)[x] = out;
+        }
+    drag_image_detail::EnsureWindowClass();
+    const POINT topLeft{FDragPos.x - FDragHotspot.x, FDragPos.y - FDragHotspot.y};
+    FDragging = true;
+    FImageWindow = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE |
+                                      WS_EX_TOOLWINDOW,
+                                  drag_image_detail::kWindowClass, "", WS_POPUP, topLeft.x, topLeft.y, w, h,
+                                  nullptr, nullptr, nullptr, nullptr);
+    if (FImageWindow == nullptr) {
+        FDragging = false;
+        return false;
+    }
+    HDC source = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = GdiCreateBitmapFromSurface(picture);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    POINT position = topLeft, sourcePos{0, 0};
+    SIZE size{w, h};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(FImageWindow, nullptr, &position, &size, source, &sourcePos, 0, &blend, ULW_ALPHA);
+    SelectObject(source, old);
+    DeleteObject(bitmap);
+    DeleteDC(source);
+    ShowWindow(FImageWindow, SW_SHOWNOACTIVATE);
     return true;
 }
 
 bool TDragImageList::DragMove(int X, int Y) {
     if (!FDragging) return false;
-    FDragPos = POINT{X, Y};
+    FDragPos = ScreenPosition(X, Y);
+    SetWindowPos(FImageWindow, HWND_TOPMOST, FDragPos.x - FDragHotspot.x, FDragPos.y - FDragHotspot.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
+}
+
+void TDragImageList::HideDragImage() {
+    if (FImageWindow != nullptr) ShowWindow(FImageWindow, SW_HIDE);
+}
+
+void TDragImageList::ShowDragImage() {
+    if (FImageWindow != nullptr) ShowWindow(FImageWindow, SW_SHOWNOACTIVATE);
 }
 
 bool TDragImageList::EndDrag() {
     if (!FDragging) return false;
+    DestroyImageWindow();
     FDragging = false;
     FDragWindow = nullptr;
     return true;
+}
+
+void TDragImageList::DestroyImageWindow() {
+    if (FImageWindow != nullptr && IsWindow(FImageWindow)) DestroyWindow(FImageWindow);
+    FImageWindow = nullptr;
 }
 
 RECT TDragImageList::DragRect() const {

@@ -124,31 +124,43 @@ private:
     std::vector<TChangeLink*> FChangeLinks;
 };
 
-// An image list that can also show one of its images as the image of a drag operation. The drag image
-// and its hot spot are kept here; the drag engine of the controls asks for them and moves the image.
+// An image list that can also show one of its images as the image of a drag operation: a layered popup
+// window that follows the mouse above every other window and lets the mouse through.
 class TDragImageList : public TCustomImageList {
 public:
     using TCustomImageList::TCustomImageList;
+    ~TDragImageList() override;
 
     // Chooses the image shown while dragging and the point of it that follows the mouse.
     bool SetDragImage(int Index, int HotSpotX, int HotSpotY);
     int DragImageIndex() const { return FDragIndex; }
     POINT DragHotspot() const { return FDragHotspot; }
-    // The drag state: BeginDrag starts at a screen position, DragMove follows, EndDrag finishes.
+    // Starts showing the drag image. X, Y (and those of DragMove) are relative to the top-left corner of
+    // Window's rectangle, or screen positions without a window. False without a valid drag image.
     bool BeginDrag(HWND Window, int X, int Y);
     bool DragMove(int X, int Y);
+    // Hides and forgets the drag image.
     bool EndDrag();
+    // Hide and show the image during a drag, as while the windows below repaint.
+    void HideDragImage();
+    void ShowDragImage();
     bool Dragging() const { return FDragging; }
     HWND DragWindow() const { return FDragWindow; }
+    // The popup showing the image (null while not dragging).
+    HWND ImageWindow() const { return FImageWindow; }
     // The rectangle the drag image covers now (screen coordinates); empty while not dragging.
     RECT DragRect() const;
 
 private:
+    POINT ScreenPosition(int X, int Y) const;
+    void DestroyImageWindow();
+
     int FDragIndex = -1;
     POINT FDragHotspot{};
-    POINT FDragPos{};
+    POINT FDragPos{}; // screen position of the hot spot
     bool FDragging = false;
     HWND FDragWindow = nullptr;
+    HWND FImageWindow = nullptr;
 };
 
 class TImageList : public TDragImageList {

@@ -4,6 +4,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Icon.h"
 #include "platform/vcl/ImageList.h"
+#include "platform/win/Presenter.h"
+#include "platform/win/WinUser.h"
 
 #include <cstdlib>
 
@@ -201,15 +203,33 @@ TEST(ImageListTest, SharedHandlesOutliveTheirListAndAssignCopiesImages) {
     owner.Clear();
     EXPECT_EQ(copy.Count(), 2);
     EXPECT_EQ(copy.Width(), 4);
+}
 
+TEST(ImageListTest, DragImagesFollowTheMouseInAPopup) {
+    olva::win::ResetWindowSystem();
     TDragImageList drag(nullptr, 4, 4);
+    auto image = MakeBitmap(8, 4, clRed);
     drag.Add(image.get(), nullptr);
+    EXPECT_FALSE(drag.BeginDrag(nullptr, 0, 0)); // no drag image chosen yet
     EXPECT_FALSE(drag.SetDragImage(5, 0, 0));
-    EXPECT_TRUE(drag.SetDragImage(1, 2, 3));
-    EXPECT_TRUE(drag.BeginDrag(nullptr, 10, 10));
+    ASSERT_TRUE(drag.SetDragImage(1, 2, 3));
+    ASSERT_TRUE(drag.BeginDrag(nullptr, 10, 10));
+    HWND popup = drag.ImageWindow();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(IsWindowVisible(popup));
     EXPECT_TRUE(drag.DragMove(20, 30));
-    EXPECT_EQ(drag.DragRect().left, 18);
+    RECT placed{};
+    GetWindowRect(popup, &placed);
+    EXPECT_EQ(placed.left, 18);
+    EXPECT_EQ(placed.top, 27);
+    EXPECT_EQ(placed.right - placed.left, 4);
     EXPECT_EQ(drag.DragRect().bottom, 31);
+    drag.HideDragImage();
+    EXPECT_FALSE(IsWindowVisible(popup));
+    drag.ShowDragImage();
+    EXPECT_TRUE(IsWindowVisible(popup));
     EXPECT_TRUE(drag.EndDrag());
+    EXPECT_FALSE(IsWindow(popup));
     EXPECT_FALSE(drag.Dragging());
+    EXPECT_FALSE(drag.DragMove(1, 1));
 }
