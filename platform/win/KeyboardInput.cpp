@@ -278,6 +278,7 @@ void olva::win::InjectKey(int vk, bool down) {
     if (!down) data |= DWORD(KF_UP_BIT);
     if (Down(sys.AsyncKeyState, VK_CONTROL)) data |= 0x0100u;
     raw.keyData = data;
+    raw.sequence = sys.NextInputSequence++;
     sys.Input.push_back(raw);
 }
 
@@ -289,6 +290,7 @@ void olva::win::InjectText(std::string_view utf8) {
         raw.kind = RawInput::Char;
         raw.ch = UINT(Utf8Next(utf8, pos));
         raw.time = TickNow();
+        raw.sequence = sys.NextInputSequence++;
         sys.Input.push_back(raw);
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
+#include <algorithm>
 #include <future>
 
 namespace olva::win {
@@ -72,7 +73,20 @@ bool TakePosted(MSG& out, HWND filter, UINT lo, UINT hi, bool remove) {
 bool TakeInput(MSG& out, HWND filter, UINT lo, UINT hi, bool remove) {
     WindowSystem& sys = Sys();
     for (std::size_t i = 0; i < sys.Input.size(); ++i) {
-        if (!sys.Input[i].prepared) PrepareInput(sys.Input[i]);
+        if (!sys.Input[i].prepared) {
+            // Hit testing calls window procedures, which may look at the queue themselves: prepare a
+            // copy and put it back where the event is now, if it is still there.
+            RawInput copy = sys.Input[i];
+            PrepareInput(copy);
+            auto it = std::find_if(sys.Input.begin(), sys.Input.end(),
+                                   [&](const RawInput& r) { return r.sequence == copy.sequence; });
+            if (it == sys.Input.end()) {
+                i = std::size_t(-1); // taken meanwhile: start over
+                continue;
+            }
+            *it = copy;
+            i = std::size_t(it - sys.Input.begin());
+        }
         RawInput& raw = sys.Input[i];
         if (raw.discard || (raw.msg.hwnd && !sys.IsLive(raw.msg.hwnd))) {
             if (!remove) continue;

@@ -323,6 +323,7 @@ void QueueMouse(int actionCode, int x, int y, int wheelDelta) {
     if (raw.kind == RawInput::MouseUp) sys.AsyncKeyState[mouse_detail::ButtonVk[raw.button]] &= 0x7F;
     raw.keyData = DWORD(mouse_detail::MouseKeys(sys.AsyncKeyState));
     sys.CursorPos = raw.pt;
+    raw.sequence = sys.NextInputSequence++;
     // Moves coalesce: a move waiting at the end of the queue is replaced by the newer one.
     if (raw.kind == RawInput::MouseMove && !sys.Input.empty() &&
         sys.Input.back().kind == RawInput::MouseMove && !sys.Input.back().prepared) {

@@ -153,8 +153,11 @@ void PaintNow(Window* w, UINT flags, bool top) {
 } // namespace painting_detail
 
 void EnsureSurface(Window* top) {
-    int width = std::max<int>(1, top->rect.right - top->rect.left);
-    int height = std::max<int>(1, top->rect.bottom - top->rect.top);
+    // A window may be any size; its image is kept up to a bound so that a wild size cannot exhaust
+    // memory (what lies beyond is not drawn).
+    constexpr int kMaxImageSide = 8192;
+    int width = std::clamp<int>(top->rect.right - top->rect.left, 1, kMaxImageSide);
+    int height = std::clamp<int>(top->rect.bottom - top->rect.top, 1, kMaxImageSide);
     if (!top->surface) {
         top->surface = std::make_shared<TSurface>(width, height);
     } else if (top->surface->Width() != width || top->surface->Height() != height) {

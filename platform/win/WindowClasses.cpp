@@ -41,7 +41,7 @@ using namespace olva::win;
 ATOM RegisterClassEx(const WNDCLASSEX* wc) {
     if (!wc || !wc->lpszClassName || reinterpret_cast<std::uintptr_t>(wc->lpszClassName) <= 0xFFFF ||
         !*wc->lpszClassName || !wc->lpfnWndProc || wc->cbClsExtra < 0 || wc->cbWndExtra < 0 ||
-        wc->cbClsExtra > 40 || wc->cbWndExtra > 40)
+        wc->cbClsExtra > 4096 || wc->cbWndExtra > 4096)
         return 0;
     auto key = window_classes_detail::Key(wc->lpszClassName);
     if (Sys().Classes.count(key)) return 0; // already registered

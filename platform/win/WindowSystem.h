@@ -26,6 +26,7 @@ struct RawInput {
     DWORD keyData = 0; // key data bits, complete when the event is queued
     UINT ch = 0;       // code point of a Char event
     DWORD time = 0;
+    std::uint64_t sequence = 0; // tells events apart while the queue changes under a hit test
     // Filled when the event is first looked at: the message it becomes and the hit-test code.
     bool prepared = false;
     bool discard = false;
@@ -94,6 +95,7 @@ public:
     std::mutex QueueLock;
     std::deque<MSG> Posted;
     std::deque<RawInput> Input;
+    std::uint64_t NextInputSequence = 1;
     bool QuitPosted = false;
     int QuitCode = 0;
     int WakeFd = -1; // eventfd that wakes a waiting loop

@@ -332,3 +332,29 @@ TEST_F(InputTest, DragDetectFollowsTheThreshold) {
 }
 
 } // namespace
+
+namespace {
+
+class InputReentryTest : public WinTest {};
+
+TEST_F(InputReentryTest, HitTestHandlersMayLookAtTheQueue) {
+    HWND top = MakeTop(0, 0, 300, 300);
+    int nested = 0;
+    rec.handlers[top] = [&](HWND hwnd, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+        if (m == WM_NCHITTEST && nested++ < 3) {
+            MSG msg;
+            PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); // takes, and so delivers, input itself
+            if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) DispatchMessage(&msg);
+        }
+        return DefWindowProc(hwnd, m, w, l);
+    };
+    Click(100, 100);
+    Click(120, 100);
+    Pump();
+    // Every press arrives exactly once, whoever took it from the queue.
+    int downs = rec.Count(top, WM_LBUTTONDOWN) + rec.Count(top, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(rec.Count(top, WM_LBUTTONUP), 2);
+}
+
+} // namespace
