@@ -12,6 +12,7 @@
 
 class TStream;
 class TChunkIHDR;
+struct TPngBitmapData;
 
 // A chunk class the reader knows: its type and how to make one.
 struct TPngChunkClass {
@@ -85,6 +86,13 @@ public:
     // Copies another PNG image chunk by chunk (the gamma tables stay identity).
     void CopyImage(const TPngPicture& Source);
     void Assign(const TPngPicture& Source) { CopyImage(Source); }
+
+    // From a bitmap (the class library's bitmap assignment): below 16 bits per pixel a palette image of
+    // the same depth, else an 8-bit RGB image; with Transparent, Key becomes the key colour.
+    void FromBitmapData(const TPngBitmapData& Bitmap, bool Transparent, COLORREF Key);
+    // To a bitmap of the held depth (1, 4, 8 or 24 bits); the alpha plane is dropped, a key colour is
+    // handed back as the bitmap's transparent colour. Empty without an image.
+    TPngBitmapData ToBitmapData(bool& Transparent, COLORREF& Key) const;
 
     // Draws the image onto a 32-bit surface: opaque and key-colour images stretched to Rect, images with
     // alpha blended at their natural size at Rect's top-left corner.
