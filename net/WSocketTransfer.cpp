@@ -236,8 +236,10 @@ void TCustomWSocket::Flush() {
 void TCustomWSocket::ApplyLinger() {
     if (FLingerOnOff == wsLingerNoSet) return;
     if (FHSocket == INVALID_SOCKET) return RaiseError("Cannot set linger option at this time");
+    // A zero linger time would make every close a reset that throws away what the system has not yet
+    // delivered; a graceful close must deliver it, so "on" with no time keeps the system's graceful close.
     linger value{};
-    value.l_onoff = FLingerOnOff == wsLingerOn ? 1 : 0;
+    value.l_onoff = FLingerOnOff == wsLingerOn && FLingerTimeout > 0 ? 1 : 0;
     value.l_linger = FLingerTimeout;
     if (setsockopt(FHSocket, SOL_SOCKET, SO_LINGER, &value, sizeof value) != 0) {
         WSASetLastErrorFromErrno();

@@ -1,5 +1,6 @@
 #include "net/WSocket.h"
 #include "net/NetExceptions.h"
+#include "net/WinsockBinding.h"
 #include "platform/rtl/StringList.h"
 #include "tests/net/SocketTestSupport.h"
 #include "tests/net/TestResolver.h"
@@ -418,4 +419,82 @@ TEST(WSocket, DnsLookups) {
     done.clear();
     s.SetAddr("x"); // keep OnError unassigned: the bad argument raises and then reports 10022
     EXPECT_THROW(s.ReverseDnsLookupSync(std::string(257, '1')), ESocketException);
+}
+
+TEST(WSocket, LargeSendIsQueuedAndDrainedAsThePeerReads) {
+    TPlainListener server;
+    TCustomWSocket s(nullptr);
+    bool connected = false;
+    int dataSent = 0;
+    s.OnSessionConnected = [&](TObject*, WORD) { connected = true; };
+    s.OnDataSent = [&](TObject*, WORD) { ++dataSent; };
+    s.SetAddr("127.0.0.1");
+    s.SetPort(server.PortText());
+    s.Connect();
+    const int peer = server.AcceptOne();
+    ASSERT_TRUE(PumpUntil([&] { return connected; }));
+    std::string payload(8 << 20, '\0');
+    for (std::size_t i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<char>(i * 131 + (i >> 12));
+    std::string got;
+    std::thread reader([&] { got = net_test::ReadAll(peer); });
+    EXPECT_EQ(s.Send(payload.data(), static_cast<int>(payload.size())), static_cast<int>(payload.size()));
+    EXPECT_GT(s.QueuedBytes(), 0); // the system took only part at once
+    ASSERT_TRUE(PumpUntil([&] { return s.AllSent(); }, 20000));
+    EXPECT_EQ(s.QueuedBytes(), 0);
+    ASSERT_TRUE(PumpUntil([&] { return dataSent > 0; }));
+    s.Close();
+    reader.join();
+    ::close(peer);
+    EXPECT_TRUE(got == payload);
+}
+
+TEST(WSocket, LibraryStartsOnFirstUseAndStopsWithLastSocket) {
+    ASSERT_EQ(WinsockUserCount(), 0);
+    UnloadWinsock();
+    {
+        TCustomWSocket s(nullptr);
+        EXPECT_FALSE(WinsockLoaded());
+        s.SetAddr("127.0.0.1");
+        s.SetPort(std::to_string(ClosedPort()));
+        s.Connect();
+        EXPECT_TRUE(WinsockLoaded());
+        try {
+            s.SetReqVerHigh(2);
+            FAIL();
+        } catch (const ESocketException& e) {
+            EXPECT_EQ(e.Message(),
+                      "Invalid argument (#10022 in SetReqVerHigh: WinSock version can't be changed now)");
+        }
+        s.Abort();
+    }
+    EXPECT_FALSE(WinsockLoaded());
+}
+
+TEST(WSocket, LoggerHearsConnectAndPauseStopsEvents) {
+    TPlainListener server;
+    TNetLogger logger(nullptr);
+    std::vector<std::string> logged;
+    logger.SetLogOptions({loDestEvent, loWsockInfo});
+    logger.SetOnNetLogEvent([&](TObject*, TLogOption, const std::string& msg) { logged.push_back(msg); });
+    TCustomWSocket s(nullptr);
+    s.SetNetLogger(&logger);
+    bool connected = false;
+    std::string got;
+    s.OnSessionConnected = [&](TObject*, WORD) { connected = true; };
+    s.OnDataAvailable = [&](TObject*, WORD) { got += s.ReceiveStr(); };
+    s.SetAddr("127.0.0.1");
+    s.SetPort(server.PortText());
+    s.Connect();
+    ASSERT_FALSE(logged.empty());
+    EXPECT_EQ(logged[0], "TWSocket will connect to 127.0.0.1:" + server.PortText());
+    const int peer = server.AcceptOne();
+    ASSERT_TRUE(PumpUntil([&] { return connected; }));
+    s.Pause();
+    ::send(peer, "later", 5, 0);
+    PumpFor(50);
+    EXPECT_EQ(got, "");
+    s.Resume();
+    ASSERT_TRUE(PumpUntil([&] { return got == "later"; }));
+    ::close(peer);
 }
