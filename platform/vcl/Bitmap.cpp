@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 namespace bitmap_detail {
 
@@ -42,11 +43,12 @@ std::vector<RGBQUAD> PaletteFor(const TSurface* surface, int bits) {
     std::vector<RGBQUAD> standard = bitmap_codec::DefaultPalette(bits);
     if (surface == nullptr) return standard;
     const std::size_t room = std::size_t(1) << bits;
-    std::vector<std::uint32_t> colors;
+    std::vector<std::uint32_t> colors; // in order of appearance
+    std::unordered_set<std::uint32_t> seen;
     for (int y = 0; y < surface->Height(); ++y)
         for (int x = 0; x < surface->Width(); ++x) {
             const std::uint32_t c = surface->Row(y)[x] & 0xFFFFFF;
-            if (std::find(colors.begin(), colors.end(), c) != colors.end()) continue;
+            if (!seen.insert(c).second) continue;
             if (colors.size() == room) return standard;
             colors.push_back(c);
         }

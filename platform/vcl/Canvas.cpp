@@ -9,8 +9,6 @@
 
 TCanvas::TCanvas()
     : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>()) {
-    // The canvas's own objects start as the system draws by default: black text on white.
-    FFont->SetColor(clBlack);
     FFont->OnChange = TNotifyEvent(this, &TCanvas::ObjectChanged);
     FPen->OnChange = TNotifyEvent(this, &TCanvas::ObjectChanged);
     FBrush->OnChange = TNotifyEvent(this, &TCanvas::ObjectChanged);
