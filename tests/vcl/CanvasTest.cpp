@@ -191,3 +191,49 @@ TEST(CanvasTest, AdoptedHandlesBringTheirProperties) {
     brush.SetHandle(CreateHatchBrush(HS_CROSS, RGB(9, 9, 9)));
     EXPECT_EQ(brush.Style(), bsCross);
 }
+
+TEST(CanvasTest, ShapesMatchTheDrawingLayersOwnPicture) {
+    // The same shapes once through the canvas and once straight through device-context calls.
+    auto viaCanvas = MakeBitmap(24, 16, clWhite);
+    TCanvas* canvas = viaCanvas->Canvas();
+    canvas->Pen()->SetColor(clNavy);
+    canvas->Pen()->SetWidth(2);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->Ellipse(1, 1, 11, 9);
+    canvas->RoundRect(12, 1, 23, 9, 4, 4);
+    canvas->Brush()->SetStyle(bsDiagCross);
+    const std::vector<POINT> triangle = {{2, 15}, {8, 10}, {14, 15}};
+    canvas->Polygon(triangle);
+    canvas->Pen()->SetStyle(psDot);
+    canvas->Polyline(std::vector<POINT>{{15, 10}, {23, 15}});
+
+    auto expected = MakeBitmap(24, 16, clWhite);
+    HDC dc = expected->Canvas()->Handle();
+    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 128));
+    HBRUSH brush = CreateSolidBrush(RGB(255, 255, 0));
+    HGDIOBJ oldPen = SelectObject(dc, pen), oldBrush = SelectObject(dc, brush);
+    ::Ellipse(dc, 1, 1, 11, 9);
+    ::RoundRect(dc, 12, 1, 23, 9, 4, 4);
+    HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, RGB(255, 255, 0));
+    SelectObject(dc, hatch);
+    SetBkMode(dc, TRANSPARENT);
+    ::Polygon(dc, triangle.data(), 3);
+    HPEN dotted = CreatePen(PS_DOT, 2, RGB(0, 0, 128));
+    SelectObject(dc, dotted);
+    const POINT line[2] = {{15, 10}, {23, 15}};
+    ::Polyline(dc, line, 2);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(pen), static_cast<HGDIOBJ>(brush),
+                           static_cast<HGDIOBJ>(hatch), static_cast<HGDIOBJ>(dotted)})
+        DeleteObject(object);
+
+    int differences = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 24; ++x)
+            if (At(*viaCanvas, x, y) != At(*expected, x, y)) ++differences;
+    EXPECT_EQ(differences, 0);
+    // And the picture is not blank: the shapes left their colours.
+    EXPECT_EQ(At(*viaCanvas, 6, 5), clYellow);
+    EXPECT_EQ(At(*viaCanvas, 1, 5), clNavy);
+}
