@@ -268,7 +268,7 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
     };
 
     const std::uint8_t* gamma = pic->GammaLookup.data();
-    if (pic->InterlaceMode() == piAdam7 || header->InterlaceMethod == 1) {
+    if (header->InterlaceMethod == 1) { // reading follows the file, whatever the image is set to write
         for (int pass = 0; pass < 7 && !ended; ++pass) {
             const int passWidth =
                 header->Width > PassStartCol[pass]

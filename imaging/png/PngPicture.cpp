@@ -164,6 +164,8 @@ void TPngPicture::ReadChunks(TStream* Stream, bool Strict) {
         const std::uint32_t length = png_bytes::ReadBE32(head);
         const std::string name(reinterpret_cast<const char*>(head + 4), 4);
         if (count == 1 && name != "IHDR") Fail<EPNGIHDRNotFirst>(PngText::IHDRNotFirst);
+        // A second header would leave the pixels described by one header and written under two.
+        if (count > 1 && name == "IHDR") Fail<EPngInvalidIHDR>(PngText::InvalidIHDR);
         if (length > 0x7FFFFFFFu) Fail<EPngUnexpectedEnd>(PngText::UnexpectedEnd);
         if (name == "cHRM" || (name == "IDAT" && haveData)) {
             Stream->Seek(std::int64_t(length) + 4, soCurrent);

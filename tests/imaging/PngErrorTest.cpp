@@ -89,6 +89,7 @@ TEST(PngErrors, EveryErrorHasItsClassAndMessage) {
         {"interlace", Signature() + Ihdr(2, 2, 8, 0, 2) + ok, is(EPNGUnknownInterlace{""}),
          "This \"Portable Network Graphics\" image uses an unknown interlace scheme which could not be "
          "decoded."},
+        {"second IHDR", Signature() + Ihdr(2, 2, 8, 0) + Ihdr(3, 3, 8, 0) + ok, is(EPngInvalidIHDR{""}), ""},
         {"RGB depth 4", Signature() + Ihdr(2, 2, 4, 2) + ok, is(EPngInvalidIHDR{""}), ""},
         {"colour type 5", Signature() + Ihdr(2, 2, 8, 5) + ok, is(EPngInvalidIHDR{""}), ""},
         {"palette 769", Signature() + Ihdr(2, 2, 8, 3) + Chunk("PLTE", std::string(769, '\1')) + ok,
