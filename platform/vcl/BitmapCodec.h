@@ -27,8 +27,9 @@ struct TDibHeader {
     std::size_t HeaderSize = 0; // header, masks and palette together
 };
 
-// The largest width or height accepted, so that a damaged header cannot ask for gigabytes.
+// The largest width or height, and the most pixels, accepted: a damaged header cannot ask for gigabytes.
 constexpr int MaxDimension = 32768;
+constexpr long long MaxPixels = 1LL << 26;
 
 // Parses a DIB header (core, info, V4 or V5) with its masks and palette. `rows` overrides the height
 // (icons store twice the height); 0 keeps the header's.

@@ -5,6 +5,9 @@
 #include "platform/rtl/MemoryStream.h"
 #include "platform/vcl/Icon.h"
 
+#include <png.h>
+
+#include <cstring>
 #include <string>
 
 using namespace graphics_test;
@@ -96,4 +99,38 @@ TEST(IconTest, SizeIsFixedOnceAnImageIsHeld) {
     HICON handle = icon->ReleaseHandle();
     EXPECT_TRUE(icon->Empty());
     EXPECT_TRUE(DestroyIcon(handle));
+}
+
+TEST(IconTest, ReadsIconsStoredAsPng) {
+    // A 2 x 1 picture: opaque blue, then fully transparent; stored as the icon's only image.
+    const unsigned char rgba[8] = {0, 0, 255, 255, 255, 0, 0, 0};
+    png_image image;
+    std::memset(&image, 0, sizeof(image));
+    image.version = PNG_IMAGE_VERSION;
+    image.width = 2;
+    image.height = 1;
+    image.format = PNG_FORMAT_RGBA;
+    png_alloc_size_t size = 0;
+    ASSERT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, rgba, 0, nullptr));
+    std::string png(size, '\0');
+    ASSERT_TRUE(png_image_write_to_memory(&image, png.data(), &size, 0, rgba, 0, nullptr));
+    png.resize(size);
+    auto le = [](std::uint32_t v, int bytes) {
+        std::string s;
+        for (int i = 0; i < bytes; ++i)
+            s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+        return s;
+    };
+    const std::string file = le(0, 2) + le(1, 2) + le(1, 2) + std::string("\x02\x01\x00\x00", 4) + le(1, 2) +
+                             le(32, 2) + le(std::uint32_t(png.size()), 4) + le(22, 4) + png;
+    TMemoryStream stream;
+    stream.WriteBuffer(file.data(), std::int64_t(file.size()));
+    stream.SetPosition(0);
+    TIcon icon;
+    icon.LoadFromStream(&stream);
+    ASSERT_EQ(icon.Width(), 2);
+    auto target = MakeBitmap(2, 1, clWhite);
+    target->Canvas()->Draw(0, 0, &icon);
+    EXPECT_EQ(At(*target, 0, 0), clBlue);
+    EXPECT_EQ(At(*target, 1, 0), clWhite);
 }
