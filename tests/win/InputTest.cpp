@@ -253,7 +253,9 @@ TEST_F(InputTest, KeyboardTranslationTables) {
         state[VK_CAPITAL] = c.caps ? 0x01 : 0;
         ch = 0;
         EXPECT_EQ(ToAscii(c.vk, 0, state, &ch, 0), c.count) << c.vk;
-        if (c.count) EXPECT_EQ(ch, c.ch) << c.vk;
+        if (c.count) {
+            EXPECT_EQ(ch, c.ch) << c.vk;
+        }
     }
     EXPECT_EQ(VkKeyScan('a'), SHORT('A'));
     EXPECT_EQ(VkKeyScan('A'), SHORT(0x100 | 'A'));

@@ -39,7 +39,9 @@ TEST_F(MessageQueueTest, PeekHonoursWindowRangeAndRemoveFlags) {
     for (const Case& c : cases) {
         BOOL got = PeekMessage(&msg, c.filter, c.lo, c.hi, c.flags);
         EXPECT_EQ(bool(got), c.found);
-        if (got) EXPECT_EQ(msg.message, c.message);
+        if (got) {
+            EXPECT_EQ(msg.message, c.message);
+        }
     }
 }
 
