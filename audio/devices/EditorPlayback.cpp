@@ -1,0 +1,62 @@
+#include "audio/devices/EditorPlayback.h"
+
+#include "audio/AudioEditor2.h"
+
+TEditorPlayback::TEditorPlayback(TAudioEditor2& editor) : FEditor(editor) {
+    FPlayer.OnChangePlayPosition = [this] {
+        if (OnChangePlayPosition) OnChangePlayPosition();
+    };
+    FPlayer.OnMeter = [this](int left, int right) {
+        if (OnMeter) OnMeter(left, right);
+    };
+    FPlayer.OnEndPlay = [this] {
+        SyncState();
+        if (OnEndPlay) OnEndPlay();
+    };
+}
+
+TEditorPlayback::~TEditorPlayback() {
+    FPlayer.OnEndPlay = nullptr;
+    FPlayer.Stop();
+    FEditor.SetPlayState(0);
+}
+
+bool TEditorPlayback::Play(int mode) {
+    Stop();
+    if (!FEditor.HasDocument() || mode < 1 || mode > 3) return false;
+    const TAudioDocument& document = FEditor.Document();
+    TAudioEditor2Position& position = FEditor.Position();
+    const std::int64_t length = position.GetLength();
+    // With the selection off, both ends report the cursor.
+    const std::int64_t start = position.GetSelectionStart();
+    std::int64_t end = position.GetSelectionEnd();
+    if (mode == 2 || end <= start) end = length;
+    if (end <= start) return false;
+    const bool started = FPlayer.Play(document.Samples(), document.SampleRate(), start, end, mode == 3);
+    SyncState();
+    return started;
+}
+
+void TEditorPlayback::Stop() {
+    FPlayer.Stop();
+    SyncState();
+}
+
+void TEditorPlayback::Pause() {
+    FPlayer.Pause();
+    SyncState();
+}
+
+void TEditorPlayback::Resume() {
+    FPlayer.Resume();
+    SyncState();
+}
+
+std::int64_t TEditorPlayback::PlayPosition() const {
+    if (FPlayer.PlayState() != 0) return FPlayer.PlayPosition();
+    return FEditor.HasDocument() ? FEditor.Position().GetPosition() : 0;
+}
+
+void TEditorPlayback::SyncState() {
+    FEditor.SetPlayState(FPlayer.PlayState());
+}
