@@ -143,7 +143,6 @@ void TBitmap::TakeImage(std::shared_ptr<TSurface> Surface, TPixelFormat Format,
     FPixelFormat = Format;
     FPalette = std::move(Palette);
     FRows.clear();
-    FRowsValid = false;
     FRowsAhead = false;
 }
 
@@ -166,7 +165,6 @@ void TBitmap::StoreRows() {
     for (int y = 0; y < FHeight; ++y)
         bitmap_codec::PackRow(FSurface->Row(y), FWidth, bits, FPixelFormat == pf16bit, &matcher,
                               FRows.data() + rowBytes * (FHeight - 1 - y));
-    FRowsValid = true;
 }
 
 void* TBitmap::ScanLine(int Row) {
@@ -174,7 +172,7 @@ void* TBitmap::ScanLine(int Row) {
     if (!StoredRows()) {
         // The surface is the picture: drawing and rows share the memory.
         if (FSurface->IsMonochrome() || FPixelFormat == pf1bit) {
-            // A monochrome picture has packed rows too, rebuilt on each request.
+            // A monochrome picture hands out packed rows too, taken back before the next drawing.
             const std::size_t rowBytes = bitmap_codec::RowBytes(FWidth, 1);
             if (!FRowsAhead) {
                 FRows.assign(rowBytes * FHeight, 0);
@@ -206,7 +204,6 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
                            : std::make_shared<TSurface>(AWidth, AHeight, bits);
         if (!FSurface && bits == 1) surface->Fill(bitmap_detail::kWhite);
     }
-    // A packed format reduces the new pixels' colours like the others'.
     auto palette = FPalette;
     TakeImage(surface, FPixelFormat, std::move(palette));
     FWidth = AWidth;

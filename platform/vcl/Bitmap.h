@@ -109,7 +109,6 @@ private:
     // Rows of formats below 32 bits, bottom row first as a DIB keeps them; FRowsAhead: written through
     // ScanLine and not yet in the surface.
     std::vector<std::uint8_t> FRows;
-    bool FRowsValid = false;
     bool FRowsAhead = false;
     std::unique_ptr<TBitmapCanvas> FCanvas;
     TColor FTransparentColor = clDefault;
