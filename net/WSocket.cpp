@@ -525,6 +525,17 @@ void TCustomWSocket::Listen() {
         ChangeState(wsConnected);
         NotifyConnected(0);
         FEventMask = FD_READ | FD_WRITE | FD_ACCEPT | FD_CLOSE;
+    } else if (FType == 3) {
+        if (FComponentOptions.Contains(wsoSIO_RCVALL)) {
+            // Receiving every packet of the interface has no counterpart here.
+            WSASetLastError(WSAEOPNOTSUPP);
+            ReportWinsockError("WSAIoctl(SIO_RCVALL)");
+            return Close();
+        }
+        ChangeState(wsListening);
+        ChangeState(wsConnected);
+        NotifyConnected(0);
+        FEventMask = FD_READ | FD_WRITE | FD_ACCEPT | FD_CLOSE;
     } else {
         WSASetLastError(WSAEOPNOTSUPP);
         return ReportWinsockError("Listen: unexpected protocol.");
@@ -654,8 +665,14 @@ void TCustomWSocket::HandleReadEvent(WORD Error) {
         ChangeState(wsConnected);
         NotifyConnected(Error);
     }
+    // Reading goes on after this notification even when the owner's handler raised.
+    struct Reenable {
+        TCustomWSocket* socket;
+        ~Reenable() {
+            if (socket->FHSocket != INVALID_SOCKET) AsyncSelectReenable(socket->FHSocket, FD_READ);
+        }
+    } reenable{this};
     DeliverReceivedData(Error, FComponentOptions);
-    if (FHSocket != INVALID_SOCKET) AsyncSelectReenable(FHSocket, FD_READ);
 }
 
 void TCustomWSocket::HandleWriteEvent(WORD Error) {

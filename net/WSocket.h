@@ -90,7 +90,9 @@ public:
     const std::string& DnsResult() const { return FDnsResult; }
     TStringList& DnsResultList() const { return *FDnsResultList; }
 
-    // Addresses.
+    // Addresses. GetPeerName is -1 unless connected; both give the system's result otherwise.
+    int GetPeerName(TSockAddrIn& Name);
+    int GetSockName(TSockAddrIn& Name);
     std::string GetPeerAddr();
     std::string GetPeerPort();
     std::string GetBoundAddr();

@@ -14,8 +14,10 @@
 #include <sys/socket.h>
 
 void TCustomWSocket::DeliverReceivedData(WORD Error, TWSocketOptions Options) {
+    // An exception raised by the owner's handler ends the loop and goes on to the message handler,
+    // which passes it to the background-exception policy.
     for (;;) {
-        try {
+        {
             FLastError = 0;
             const std::int64_t before = FBytesReceived;
             if (!TriggerDataAvailable(Error)) {
@@ -45,8 +47,6 @@ void TCustomWSocket::DeliverReceivedData(WORD Error, TWSocketOptions Options) {
             // A handler that read nothing would be called forever: end this pass, the next
             // notification brings the data back.
             if (FBytesReceived == before) return;
-        } catch (...) {
-            return;
         }
     }
 }
@@ -282,6 +282,31 @@ void TCustomWSocket::SetSocketSndBufSize(int Size) {
         return ReportWinsockError("setsockopt(SO_SNDBUF)");
     }
     FSocketSndBufSize = Size;
+}
+
+int TCustomWSocket::GetPeerName(TSockAddrIn& Name) {
+    if (FState != wsConnected) return -1;
+    sockaddr_in peer{};
+    socklen_t len = sizeof peer;
+    if (getpeername(FHSocket, reinterpret_cast<sockaddr*>(&peer), &len) != 0) {
+        WSASetLastErrorFromErrno();
+        return -1;
+    }
+    Name.sin_port = peer.sin_port;
+    Name.sin_addr = peer.sin_addr.s_addr;
+    return 0;
+}
+
+int TCustomWSocket::GetSockName(TSockAddrIn& Name) {
+    sockaddr_in local{};
+    socklen_t len = sizeof local;
+    if (getsockname(FHSocket, reinterpret_cast<sockaddr*>(&local), &len) != 0) {
+        WSASetLastErrorFromErrno();
+        return -1;
+    }
+    Name.sin_port = local.sin_port;
+    Name.sin_addr = local.sin_addr.s_addr;
+    return 0;
 }
 
 std::string TCustomWSocket::GetPeerAddr() {

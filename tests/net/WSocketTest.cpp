@@ -499,3 +499,62 @@ TEST(WSocket, LoggerHearsConnectAndPauseStopsEvents) {
     ASSERT_TRUE(PumpUntil([&] { return got == "later"; }));
     ::close(peer);
 }
+
+TEST(WSocket, ExceptionInAHandlerAbortsUnlessTheOwnerSaysNo) {
+    for (bool keep : {false, true}) {
+        TPlainListener server;
+        TCustomWSocket s(nullptr);
+        bool connected = false;
+        std::string seen;
+        s.OnSessionConnected = [&](TObject*, WORD) { connected = true; };
+        s.OnDataAvailable = [&](TObject*, WORD) {
+            s.ReceiveStr();
+            throw ESocketException("handler failed");
+        };
+        s.SetOnBgException([&](TObject*, Exception& e, bool& canClose) {
+            seen = e.Message();
+            canClose = !keep;
+        });
+        s.SetAddr("127.0.0.1");
+        s.SetPort(server.PortText());
+        s.Connect();
+        const int peer = server.AcceptOne();
+        ASSERT_TRUE(PumpUntil([&] { return connected; }));
+        ::send(peer, "x", 1, 0);
+        ASSERT_TRUE(PumpUntil([&] { return !seen.empty(); }));
+        EXPECT_EQ(seen, "handler failed");
+        EXPECT_EQ(s.State(), keep ? wsConnected : wsClosed);
+        ::close(peer);
+    }
+}
+
+TEST(WSocket, CloseDelayedAndFlush) {
+    TPlainListener server;
+    TCustomWSocket s(nullptr);
+    bool connected = false, closed = false;
+    s.OnSessionConnected = [&](TObject*, WORD) { connected = true; };
+    s.OnSessionClosed = [&](TObject*, WORD) { closed = true; };
+    s.SetAddr("127.0.0.1");
+    s.SetPort(server.PortText());
+    s.Connect();
+    const int peer = server.AcceptOne();
+    ASSERT_TRUE(PumpUntil([&] { return connected; }));
+    TSockAddrIn peerName, ownName;
+    ASSERT_EQ(s.GetPeerName(peerName), 0);
+    ASSERT_EQ(s.GetSockName(ownName), 0);
+    EXPECT_EQ(ntohs(peerName.sin_port), server.port);
+    EXPECT_EQ(s.GetBoundPort(), std::to_string(ntohs(ownName.sin_port)));
+    const std::string payload(1 << 20, 'f');
+    s.SetSocketSndBufSize(16384);
+    std::string got;
+    std::thread reader([&] { got = net_test::ReadAll(peer); });
+    s.SendStr(payload);
+    s.Flush();
+    EXPECT_TRUE(s.AllSent());
+    s.CloseDelayed();
+    EXPECT_EQ(s.State(), wsConnected); // not yet: the close waits for its message
+    ASSERT_TRUE(PumpUntil([&] { return closed; }));
+    reader.join();
+    ::close(peer);
+    EXPECT_EQ(got.size(), payload.size());
+}
