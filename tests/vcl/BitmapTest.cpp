@@ -133,6 +133,14 @@ TEST(BitmapTest, ReadsTopDownBitFieldAndRunLengthFiles) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(At(bitmap, x, y), expected[y][x]) << x << "," << y;
+
+    // 4-bit run-length: a run of 3 alternating nibbles 1, 2, 1 (blue, lime, blue), then the end mark.
+    const std::string palette4 = palette + Bytes({0, 255, 0, 0});
+    LoadBytes(bitmap, BmpFile(3, 1, 4, 2, palette4, Bytes({3, 0x12, 0, 1}), 3));
+    EXPECT_EQ(bitmap.PixelFormat(), pf4bit);
+    EXPECT_EQ(At(bitmap, 0, 0), clBlue);
+    EXPECT_EQ(At(bitmap, 1, 0), clLime);
+    EXPECT_EQ(At(bitmap, 2, 0), clBlue);
 }
 
 TEST(BitmapTest, ScanLinesHaveTheFormatsLayoutAndReachTheCanvas) {
