@@ -118,14 +118,16 @@ void TAudioDocument::EndGroup() {
 void TAudioDocument::Restore(const TState& state, const std::vector<TFrameChange>& changes, bool backwards) {
     FSamples = state.Samples;
     FSampleRate = state.SampleRate;
-    // Markers made after the step follow the inverse changes; those the step knew get their place back.
-    if (backwards) {
+    // Markers made after the step, and the listener's positions, follow the changes undone or redone;
+    // markers the step knew get their exact place back.
+    std::vector<TFrameChange> replay;
+    if (backwards)
         for (auto it = changes.rbegin(); it != changes.rend(); ++it)
-            FMarkers.Apply(it->Inverse());
-    } else {
-        for (const TFrameChange& change : changes)
-            FMarkers.Apply(change);
-    }
+            replay.push_back(it->Inverse());
+    else
+        replay = changes;
+    for (const TFrameChange& change : replay)
+        FMarkers.Apply(change);
     for (TAudioMarker& m : FMarkers.MutableItems()) {
         auto known = std::find_if(state.Markers.begin(), state.Markers.end(),
                                   [&](const TMarkerPlace& p) { return p.Id == m.Id; });
@@ -134,10 +136,9 @@ void TAudioDocument::Restore(const TState& state, const std::vector<TFrameChange
             m.Length = known->Length;
         }
     }
-    if (OnFramesChanged) {
-        TFrameChange whole = TFrameChange::Splice(0, 0, 0);
-        OnFramesChanged(whole);
-    }
+    if (OnFramesChanged)
+        for (const TFrameChange& change : replay)
+            OnFramesChanged(change);
 }
 
 bool TAudioDocument::Undo() {

@@ -17,6 +17,8 @@ class TAudioEditor2 {
 public:
     TAudioEditor2();
     ~TAudioEditor2();
+    TAudioEditor2(const TAudioEditor2&) = delete; // the sub-interfaces point back at their editor
+    TAudioEditor2& operator=(const TAudioEditor2&) = delete;
 
     // Document
     void Open(const std::string& path, int flags = 0);

@@ -194,6 +194,19 @@ TEST_F(EditorTest, TransformSelectionReplacesTheSelectionAndRefusesAnEmptyResult
     }
 }
 
+TEST_F(EditorTest, SelectionFollowsConvertAndItsUndo) {
+    SelectRange(200, 400);
+    Editor.Convert(16000, 1);
+    EXPECT_EQ(Editor.Position().GetLength(), 2000);
+    EXPECT_EQ(Editor.Position().GetSelectionStart(), 400);
+    EXPECT_EQ(Editor.Position().GetSelectionEnd(), 800);
+    Editor.Undo();
+    EXPECT_EQ(Editor.Document().SampleRate(), 8000);
+    EXPECT_EQ(Editor.Position().GetSelectionStart(), 200);
+    EXPECT_EQ(Editor.Position().GetSelectionEnd(), 400);
+    EXPECT_EQ(All(), Source);
+}
+
 TEST_F(EditorTest, MillisecondsAndSamplesRoundTheSameWay) {
     auto& p = Editor.Position();
     EXPECT_EQ(p.MsToSamples(1), 8);
