@@ -104,6 +104,15 @@ void TCanvas::SelectBrush() {
     FState.Include(csBrushValid);
 }
 
+void TCanvas::RestoreColors() {
+    // Monochrome pictures draw with the DC's text and background colours: the font's and brush's return.
+    if (FState.Contains(csFontValid)) SetTextColor(FHandle, ColorToRGB(FFont->Color()));
+    if (FState.Contains(csBrushValid)) {
+        FState.Exclude(csBrushValid);
+        SelectBrush();
+    }
+}
+
 void TCanvas::SetFont(TFont* Value) {
     FFont->Assign(Value);
 }
@@ -228,8 +237,7 @@ void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
     SetBkColor(FHandle, RGB(255, 255, 255));
     SetTextColor(FHandle, RGB(0, 0, 0));
     Graphic->Draw(this, RECT{X, Y, X + Graphic->Width(), Y + Graphic->Height()});
-    // Monochrome drawing used the DC's colours: the selected objects must set them again.
-    FState -= TCanvasState{csFontValid, csBrushValid};
+    RestoreColors();
     Changed();
 }
 
@@ -240,7 +248,7 @@ void TCanvas::StretchDraw(const RECT& Rect, TGraphic* Graphic) {
     SetBkColor(FHandle, RGB(255, 255, 255));
     SetTextColor(FHandle, RGB(0, 0, 0));
     Graphic->Draw(this, Rect);
-    FState -= TCanvasState{csFontValid, csBrushValid};
+    RestoreColors();
     Changed();
 }
 

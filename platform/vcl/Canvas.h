@@ -122,6 +122,7 @@ private:
     void SelectFont();
     void SelectPen();
     void SelectBrush();
+    void RestoreColors();
     void ObjectChanged(TObject* Sender);
 
     HDC FHandle = nullptr;

@@ -237,3 +237,22 @@ TEST(CanvasTest, ShapesMatchTheDrawingLayersOwnPicture) {
     EXPECT_EQ(At(*viaCanvas, 6, 5), clYellow);
     EXPECT_EQ(At(*viaCanvas, 1, 5), clNavy);
 }
+
+TEST(CanvasTest, DrawingAMonochromePictureLeavesTheCanvasColours) {
+    TestFontScope testFont;
+    auto target = MakeBitmap(20, 20, clWhite);
+    TCanvas* canvas = target->Canvas();
+    canvas->Font()->SetHeight(8);
+    canvas->Font()->SetColor(clRed);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->TextOut(0, 10, "a"); // font and brush selected, their colours in the DC
+    auto mask = MakeBitmap(2, 1, clWhite);
+    mask->Canvas()->SetPixels(0, 0, clBlack);
+    mask->SetMonochrome(true);
+    canvas->Draw(0, 0, mask.get()); // drawn in black on white, whatever the canvas's colours
+    EXPECT_EQ(At(*target, 0, 0), clBlack);
+    EXPECT_EQ(At(*target, 1, 0), clWhite);
+    canvas->TextOut(10, 10, "a");
+    EXPECT_EQ(At(*target, 10, 10), clYellow); // the brush paints the text background again
+    EXPECT_EQ(GetTextColor(canvas->Handle()), ColorToRGB(clRed));
+}
