@@ -126,6 +126,7 @@ TEST(SaveMp3, VariableRateSettingsReachTheFile) {
         std::function<void(TAudioEditor2LameEnc&)> Setup;
         bool Xing, Crc;
         int MinKbps, MaxKbps; // average bit rate bounds
+        int ModeBits;         // of the frame header: 0 stereo, 1 joint stereo, 2 dual channels, 3 mono
     };
     std::vector<TCase> cases = {
         {"vbr-q0-xing",
@@ -133,19 +134,31 @@ TEST(SaveMp3, VariableRateSettingsReachTheFile) {
              l.SetChannels(2), l.SetChannelMode(2), l.SetMaxBitRate(320), l.SetMinBitRate(32);
              l.SetBitRateMode(0), l.SetVBRQuality(0), l.SetXingHeader(-1), l.SetChecksum(0);
          },
-         true, false, 100, 320},
+         true, false, 100, 320, 1},
         {"vbr-q9-noxing-crc",
          [](auto& l) {
              l.SetChannels(2), l.SetChannelMode(1), l.SetMaxBitRate(128), l.SetMinBitRate(32);
              l.SetBitRateMode(0), l.SetVBRQuality(9), l.SetXingHeader(0), l.SetChecksum(-1);
          },
-         false, true, 32, 128},
+         false, true, 32, 128, 0},
         {"abr-96",
          [](auto& l) {
              l.SetChannels(2), l.SetChannelMode(2), l.SetMaxBitRate(320), l.SetMinBitRate(32);
              l.SetBitRateMode(4), l.SetAverageBitRate(96), l.SetXingHeader(-1), l.SetChecksum(0);
          },
-         true, false, 70, 125},
+         true, false, 70, 125, 1},
+        {"vbr-dual",
+         [](auto& l) {
+             l.SetChannels(2), l.SetChannelMode(4), l.SetMaxBitRate(320), l.SetMinBitRate(32);
+             l.SetBitRateMode(0), l.SetVBRQuality(4), l.SetXingHeader(-1), l.SetChecksum(0);
+         },
+         true, false, 32, 320, 2},
+        {"vbr-mono",
+         [](auto& l) {
+             l.SetChannels(1), l.SetMaxBitRate(320), l.SetMinBitRate(32);
+             l.SetBitRateMode(0), l.SetVBRQuality(4), l.SetXingHeader(-1), l.SetChecksum(0);
+         },
+         true, false, 32, 320, 3},
     };
     for (const TCase& c : cases) {
         TAudioEditor2 editor;
@@ -169,6 +182,7 @@ TEST(SaveMp3, VariableRateSettingsReachTheFile) {
         ASSERT_LT(sync + 1, bytes.size());
         ASSERT_EQ(std::uint8_t(bytes[sync]), 0xFF) << c.Name;
         EXPECT_EQ((bytes[sync + 1] & 1) == 0, c.Crc) << c.Name;
+        EXPECT_EQ((std::uint8_t(bytes[sync + 3]) >> 6) & 3, c.ModeBits) << c.Name;
         double kbps = double(bytes.size() - sync) * 8 / 1000.0; // one second of sound
         EXPECT_GE(kbps, c.MinKbps) << c.Name;
         EXPECT_LE(kbps, c.MaxKbps * 1.1) << c.Name;
