@@ -17,12 +17,18 @@ namespace olva::win {
 namespace menus_detail {
 
 struct Item {
-    UINT flags = 0;
+    UINT flags = 0; // MF_ state and type bits
     UINT_PTR id = 0;
     std::string text;
+    HMENU subMenu = nullptr;
+    HBITMAP checked = nullptr;
+    HBITMAP unchecked = nullptr;
+    HBITMAP bitmap = nullptr;
+    DWORD_PTR data = 0;
 };
 struct Menu {
     std::vector<Item> items;
+    MENUINFO info;
 };
 
 std::map<std::uintptr_t, std::unique_ptr<Menu>>& Menus() {
@@ -220,6 +226,10 @@ void ForgetSystemMenu(HWND hwnd) {
 using namespace olva::win;
 using namespace olva::win::menus_detail;
 
+HMENU CreateMenu() {
+    return CreatePopupMenu();
+}
+
 HMENU CreatePopupMenu() {
     NextMenuHandle += 4;
     Menus()[NextMenuHandle] = std::make_unique<Menu>();
@@ -236,8 +246,13 @@ BOOL IsMenu(HMENU menu) {
 BOOL InsertMenu(HMENU menu, UINT position, UINT flags, UINT_PTR id, const char* text) {
     Menu* m = Find(menu);
     if (!m) return FALSE;
-    Item item{flags & ~MF_BYPOSITION, (flags & MF_SEPARATOR) ? 0 : id,
-              (flags & MF_SEPARATOR) || !text ? "" : text};
+    Item item;
+    item.flags = flags & ~(MF_BYPOSITION | MF_POPUP);
+    if (flags & MF_POPUP)
+        item.subMenu = reinterpret_cast<HMENU>(id); // the identifier is the sub-menu
+    else if (!(flags & MF_SEPARATOR))
+        item.id = id;
+    if (!(flags & MF_SEPARATOR) && text) item.text = text;
     int index = position == UINT(-1) ? int(m->items.size()) : IndexOf(m, position, flags);
     if (index < 0) index = int(m->items.size());
     m->items.insert(m->items.begin() + index, item);
@@ -325,7 +340,8 @@ HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
     AppendMenu(menu, MF_STRING, SC_MINIMIZE, "Mi&nimize");
     AppendMenu(menu, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
     AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenu(menu, MF_STRING | MF_DEFAULT, SC_CLOSE, "&Close\tAlt+F4");
+    AppendMenu(menu, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    SetMenuDefaultItem(menu, SC_CLOSE, FALSE);
     map[hwnd] = menu;
     return menu;
 }
@@ -465,4 +481,129 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     if (flags & TPM_RETURNCMD) return BOOL(chosen);
     if (chosen && IsWindow(owner)) PostMessage(owner, WM_COMMAND, chosen, 0);
     return chosen ? TRUE : FALSE;
+}
+
+HMENU GetSubMenu(HMENU menu, int position) {
+    Menu* m = Find(menu);
+    if (!m || position < 0 || position >= int(m->items.size())) return nullptr;
+    return m->items[std::size_t(position)].subMenu;
+}
+
+BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFO* info) {
+    Menu* m = Find(menu);
+    int index = m ? IndexOf(m, item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND) : -1;
+    if (index < 0 || !info) return FALSE;
+    const Item& it = m->items[std::size_t(index)];
+    const UINT typeBits = MF_SEPARATOR | MF_OWNERDRAW | MF_BITMAP | MFT_RADIOCHECK;
+    if (info->fMask & (MIIM_TYPE | MIIM_FTYPE)) info->fType = it.flags & typeBits;
+    if (info->fMask & MIIM_STATE)
+        info->fState = it.flags & (MFS_GRAYED | MFS_CHECKED | MFS_DEFAULT | MFS_HILITE);
+    if (info->fMask & MIIM_ID) info->wID = UINT(it.id);
+    if (info->fMask & MIIM_SUBMENU) info->hSubMenu = it.subMenu;
+    if (info->fMask & MIIM_CHECKMARKS) {
+        info->hbmpChecked = it.checked;
+        info->hbmpUnchecked = it.unchecked;
+    }
+    if (info->fMask & MIIM_DATA) info->dwItemData = it.data;
+    if (info->fMask & MIIM_BITMAP) info->hbmpItem = it.bitmap;
+    if (info->fMask & (MIIM_STRING | MIIM_TYPE)) {
+        if (info->dwTypeData && info->cch > 0) {
+            UINT n = std::min<UINT>(UINT(it.text.size()), info->cch - 1);
+            std::memcpy(info->dwTypeData, it.text.data(), n);
+            info->dwTypeData[n] = 0;
+            info->cch = n;
+        } else {
+            info->cch = UINT(it.text.size());
+        }
+    }
+    return TRUE;
+}
+
+namespace olva::win::menus_detail {
+void ApplyInfo(Item& it, const MENUITEMINFO& info) {
+    const UINT typeBits = MF_SEPARATOR | MF_OWNERDRAW | MF_BITMAP | MFT_RADIOCHECK;
+    if (info.fMask & (MIIM_TYPE | MIIM_FTYPE)) it.flags = (it.flags & ~typeBits) | (info.fType & typeBits);
+    if (info.fMask & MIIM_STATE)
+        it.flags = (it.flags & ~(MFS_GRAYED | MFS_CHECKED | MFS_DEFAULT | MFS_HILITE)) |
+                   (info.fState & (MFS_GRAYED | MFS_CHECKED | MFS_DEFAULT | MFS_HILITE));
+    if (info.fMask & MIIM_ID) it.id = info.wID;
+    if (info.fMask & MIIM_SUBMENU) it.subMenu = info.hSubMenu;
+    if (info.fMask & MIIM_CHECKMARKS) {
+        it.checked = info.hbmpChecked;
+        it.unchecked = info.hbmpUnchecked;
+    }
+    if (info.fMask & MIIM_DATA) it.data = info.dwItemData;
+    if (info.fMask & MIIM_BITMAP) it.bitmap = info.hbmpItem;
+    if ((info.fMask & (MIIM_STRING | MIIM_TYPE)) && !(it.flags & (MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW)))
+        it.text = info.dwTypeData ? info.dwTypeData : "";
+}
+} // namespace olva::win::menus_detail
+
+BOOL SetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFO* info) {
+    Menu* m = Find(menu);
+    int index = m ? IndexOf(m, item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND) : -1;
+    if (index < 0 || !info) return FALSE;
+    ApplyInfo(m->items[std::size_t(index)], *info);
+    return TRUE;
+}
+
+BOOL InsertMenuItem(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFO* info) {
+    Menu* m = Find(menu);
+    if (!m || !info) return FALSE;
+    int index = byPosition ? (item > m->items.size() ? int(m->items.size()) : int(item))
+                           : IndexOf(m, item, MF_BYCOMMAND);
+    if (index < 0) index = int(m->items.size());
+    Item it;
+    ApplyInfo(it, *info);
+    m->items.insert(m->items.begin() + index, it);
+    return TRUE;
+}
+
+BOOL SetMenuDefaultItem(HMENU menu, UINT item, UINT byPosition) {
+    Menu* m = Find(menu);
+    if (!m) return FALSE;
+    int index = item == UINT(-1) ? -1 : IndexOf(m, item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+    if (index < 0 && item != UINT(-1)) return FALSE;
+    for (std::size_t i = 0; i < m->items.size(); ++i)
+        m->items[i].flags = (m->items[i].flags & ~MFS_DEFAULT) | (int(i) == index ? MFS_DEFAULT : 0);
+    return TRUE;
+}
+
+UINT GetMenuDefaultItem(HMENU menu, UINT byPosition, UINT) {
+    Menu* m = Find(menu);
+    if (!m) return UINT(-1);
+    for (std::size_t i = 0; i < m->items.size(); ++i)
+        if (m->items[i].flags & MFS_DEFAULT) return byPosition ? UINT(i) : UINT(m->items[i].id);
+    return UINT(-1);
+}
+
+BOOL GetMenuInfo(HMENU menu, MENUINFO* info) {
+    Menu* m = Find(menu);
+    if (!m || !info) return FALSE;
+    const DWORD mask = info->fMask;
+    if (mask & MIM_STYLE) info->dwStyle = m->info.dwStyle;
+    if (mask & MIM_MAXHEIGHT) info->cyMax = m->info.cyMax;
+    if (mask & MIM_BACKGROUND) info->hbrBack = m->info.hbrBack;
+    if (mask & MIM_HELPID) info->dwContextHelpID = m->info.dwContextHelpID;
+    if (mask & MIM_MENUDATA) info->dwMenuData = m->info.dwMenuData;
+    return TRUE;
+}
+
+BOOL SetMenuInfo(HMENU menu, const MENUINFO* info) {
+    Menu* m = Find(menu);
+    if (!m || !info) return FALSE;
+    const DWORD mask = info->fMask;
+    if (mask & MIM_STYLE) m->info.dwStyle = info->dwStyle;
+    if (mask & MIM_MAXHEIGHT) m->info.cyMax = info->cyMax;
+    if (mask & MIM_BACKGROUND) m->info.hbrBack = info->hbrBack;
+    if (mask & MIM_HELPID) m->info.dwContextHelpID = info->dwContextHelpID;
+    if (mask & MIM_MENUDATA) m->info.dwMenuData = info->dwMenuData;
+    if (mask & MIM_APPLYTOSUBMENUS) {
+        std::vector<HMENU> subs;
+        for (const Item& item : m->items)
+            if (item.subMenu) subs.push_back(item.subMenu);
+        for (HMENU sub : subs)
+            SetMenuInfo(sub, info);
+    }
+    return TRUE;
 }

@@ -128,3 +128,61 @@ TEST_F(MiscWindowTest, EnableWindowMessagesAndFocus) {
 }
 
 } // namespace
+
+namespace {
+
+class MenuItemInfoTest : public WinTest {};
+
+TEST_F(MenuItemInfoTest, ItemsCopyThroughItemInfoRecords) {
+    HWND h = MakeTop(0, 0, 100, 100);
+    HMENU source = GetSystemMenu(h, FALSE);
+    HMENU copy = CreatePopupMenu();
+    HMENU sub = CreatePopupMenu();
+    AppendMenu(copy, MF_STRING, 1, "old");
+    AppendMenu(copy, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "More");
+    EXPECT_EQ(GetSubMenu(copy, 1), sub);
+    // Copy as a caller does: delete everything, insert each source item, then its string.
+    while (GetMenuItemCount(copy) > 0)
+        DeleteMenu(copy, 0, MF_BYPOSITION);
+    EXPECT_FALSE(IsMenu(sub)); // deleting an item destroys its sub-menu
+    for (int i = 0; i < GetMenuItemCount(source); ++i) {
+        char text[512];
+        MENUITEMINFO info;
+        info.fMask =
+            MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_FTYPE | MIIM_DATA | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        ASSERT_TRUE(GetMenuItemInfo(source, UINT(i), TRUE, &info));
+        ASSERT_TRUE(InsertMenuItem(copy, UINT(i), TRUE, &info));
+    }
+    EXPECT_EQ(GetMenuItemCount(copy), 7);
+    EXPECT_EQ(GetMenuItemID(copy, 6), UINT(SC_CLOSE));
+    EXPECT_EQ(GetMenuDefaultItem(copy, FALSE, 0), UINT(SC_CLOSE));
+    MENUITEMINFO sep;
+    sep.fMask = MIIM_FTYPE;
+    GetMenuItemInfo(copy, 5, TRUE, &sep);
+    EXPECT_EQ(sep.fType, MFT_SEPARATOR);
+    MENUITEMINFO len;
+    len.fMask = MIIM_STRING;
+    GetMenuItemInfo(copy, SC_MINIMIZE, FALSE, &len);
+    EXPECT_EQ(len.cch, 9u); // "Mi&nimize"
+    MENUITEMINFO bmp;
+    bmp.fMask = MIIM_BITMAP;
+    bmp.hbmpItem = HBMMENU_POPUP_CLOSE;
+    EXPECT_TRUE(SetMenuItemInfo(copy, SC_CLOSE, FALSE, &bmp));
+    bmp.hbmpItem = nullptr;
+    GetMenuItemInfo(copy, SC_CLOSE, FALSE, &bmp);
+    EXPECT_EQ(bmp.hbmpItem, HBMMENU_POPUP_CLOSE);
+    MENUINFO mi;
+    mi.fMask = MIM_STYLE | MIM_APPLYTOSUBMENUS;
+    mi.dwStyle = MNS_CHECKORBMP;
+    EXPECT_TRUE(SetMenuInfo(copy, &mi));
+    MENUINFO back;
+    back.fMask = MIM_STYLE;
+    GetMenuInfo(copy, &back);
+    EXPECT_EQ(back.dwStyle, MNS_CHECKORBMP);
+    EXPECT_FALSE(GetMenuItemInfo(copy, 9999, FALSE, &bmp));
+    EXPECT_TRUE(DestroyMenu(copy));
+}
+
+} // namespace
