@@ -151,9 +151,19 @@ bool TCustomAction::Execute() {
 
 bool TCustomAction::Update() {
     const bool handled = TContainedAction::Update();
-    if (!handled && FDisableIfNoHandler && (ActionList() == nullptr || ActionList()->State() == asNormal))
-        SetEnabled(OnExecute().Assigned());
+    // The rule only ever disables: an update handler that said nothing "handled" keeps its decision.
+    if (!handled && FEnabled && FDisableIfNoHandler && !OnExecute().Assigned() &&
+        (ActionList() == nullptr || ActionList()->State() == asNormal)) {
+        SetEnabled(false);
+        FDisabledForNoHandler = true;
+    }
     return handled;
+}
+
+void TCustomAction::SetOnExecute(const TNotifyEvent& Value) {
+    TContainedAction::SetOnExecute(Value);
+    // An action that was off only for want of a handler comes back with one.
+    if (Value.Assigned() && FDisabledForNoHandler) SetEnabled(true);
 }
 
 bool TCustomAction::DoHint(std::string& HintStr) {
@@ -206,6 +216,7 @@ void TCustomAction::SetChecked(bool Value) {
 }
 
 void TCustomAction::SetEnabled(bool Value) {
+    FDisabledForNoHandler = false;
     if (ActionList() != nullptr && ActionList()->State() == asSuspendedEnabled) Value = true;
     if (Value == FEnabled) return;
     action_detail::ForLinks(FClients, &TActionLink::IsEnabledLinked,

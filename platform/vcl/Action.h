@@ -106,9 +106,11 @@ public:
     // Updates first; runs only when enabled. AutoCheck toggles Checked before the handler runs (a
     // checked member of a group stays checked).
     bool Execute() override;
-    // With nobody handling the update, DisableIfNoHandler leaves the action enabled exactly when it has
-    // an OnExecute handler.
+    // With nobody handling the update, DisableIfNoHandler disables an enabled action that has no
+    // OnExecute handler (it never enables one).
     bool Update() override;
+    // A handler given to an action that was disabled for want of one enables it again.
+    void SetOnExecute(const TNotifyEvent& Value) override;
     // Lets OnHint change or refuse (false) the hint about to be shown.
     virtual bool DoHint(std::string& HintStr);
 
@@ -155,6 +157,7 @@ private:
     int FGroupIndex = 0;
     bool FAutoCheck = false;
     bool FDisableIfNoHandler = true;
+    bool FDisabledForNoHandler = false;
     bool FChecking = false;
 };
 

@@ -69,6 +69,27 @@ TEST_F(ActionTest, ExecuteRunsTheHandlerOnlyWhenEnabled) {
     EXPECT_TRUE(action->Enabled());
 }
 
+TEST_F(ActionTest, AListsUpdateHandlerDecidesTheEnabledState) {
+    // The handler sets every command's state and leaves Handled alone, as the program's windows do.
+    auto* list = new TActionList(owner.get());
+    TAction* record = NewAction(list);
+    TAction* pause = NewAction(list);
+    record->SetOnExecute([](TObject*) {});
+    pause->SetOnExecute([](TObject*) {});
+    bool recording = false;
+    list->OnUpdate = [&](TBasicAction*, bool&) {
+        record->SetEnabled(!recording);
+        pause->SetEnabled(recording);
+    };
+    list->UpdateActions();
+    EXPECT_TRUE(record->Enabled());
+    EXPECT_FALSE(pause->Enabled());
+    recording = true;
+    list->UpdateActions();
+    EXPECT_FALSE(record->Enabled());
+    EXPECT_TRUE(pause->Enabled());
+}
+
 TEST_F(ActionTest, TheListThenTheApplicationMayHandleFirst) {
     auto* list = new TActionList(owner.get());
     TAction* action = NewAction(list);
