@@ -272,7 +272,13 @@ BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
 }
 
 BOOL DeleteMenu(HMENU menu, UINT position, UINT flags) {
-    return RemoveMenu(menu, position, flags);
+    Menu* m = Find(menu);
+    int index = m ? IndexOf(m, position, flags) : -1;
+    if (index < 0) return FALSE;
+    HMENU sub = m->items[std::size_t(index)].subMenu;
+    m->items.erase(m->items.begin() + index);
+    if (sub) DestroyMenu(sub); // unlike RemoveMenu, the sub-menu goes too
+    return TRUE;
 }
 
 int GetMenuItemCount(HMENU menu) {
