@@ -1,0 +1,46 @@
+#include "ui/core/UiCoreInit.h"
+
+#include "ui/core/base/CoreServices.h"
+#include "ui/core/base/GeometryObjects.h"
+#include "ui/core/base/LibraryStrings.h"
+#include "ui/core/base/ResourceStrings.h"
+#include "ui/core/base/ServiceObjects.h"
+#include "ui/core/base/Timers.h"
+#include "ui/core/base/UnitsLoader.h"
+#include "ui/core/platform/SystemHooks.h"
+#include "ui/core/platform/ThemeManager.h"
+
+namespace ui_core_init_detail {
+bool Initialized = false;
+} // namespace ui_core_init_detail
+
+void uiCoreInitialize() {
+    if (ui_core_init_detail::Initialized) return;
+    ovGetOSVersionFlags();
+    ovAllowResourceStringsRepository();
+    ovAllowUnitsLoader();
+    uiStartServiceObjects();
+    uiStartTimers();
+    uiRegisterGeometryClasses();
+    uiLibraryStringsStart();
+    ovUnitsLoader()->AddUnit(&ovThemeManagerStart, &ovThemeManagerEnd);
+    ui_core_init_detail::Initialized = true;
+}
+
+void uiCoreFinalize() {
+    if (!ui_core_init_detail::Initialized) return;
+    ui_core_init_detail::Initialized = false;
+    // Hooks are taken out of the thread rather than left behind to call into freed code.
+    ovReleaseAllHooks();
+    uiFreeTimers();
+    uiFreeServiceObjects();
+    if (TovUnitsLoader* loader = ovUnitsLoader()) loader->RemoveUnit(&ovThemeManagerEnd);
+    uiLibraryStringsEnd();
+    uiUnregisterGeometryClasses();
+    ovFreeResourceStringsRepository();
+    ovFreeUnitsLoader();
+}
+
+bool uiCoreInitialized() {
+    return ui_core_init_detail::Initialized;
+}
