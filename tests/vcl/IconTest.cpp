@@ -134,3 +134,33 @@ TEST(IconTest, ReadsIconsStoredAsPng) {
     EXPECT_EQ(At(*target, 0, 0), clBlue);
     EXPECT_EQ(At(*target, 1, 0), clWhite);
 }
+
+TEST(IconTest, ReadsPalettedIconsWithTheirMask) {
+    auto le = [](std::uint32_t v, int bytes) {
+        std::string s;
+        for (int i = 0; i < bytes; ++i)
+            s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+        return s;
+    };
+    // 2 x 2, one bit per pixel, palette red and black. Rows bottom-up. Colour: bottom row black, red;
+    // top row red, black. Mask: the top right pixel transparent (black in the colour image, as the colour
+    // image is combined by exclusive or).
+    std::string dib = le(40, 4) + le(2, 4) + le(4, 4) + le(1, 2) + le(1, 2) + le(0, 4) + le(0, 4) + le(0, 4) +
+                      le(0, 4) + le(2, 4) + le(0, 4);
+    dib += std::string("\x00\x00\xFF\x00\x00\x00\x00\x00", 8);          // red, black
+    dib += std::string("\x80\0\0\0", 4) + std::string("\x40\0\0\0", 4); // colour rows
+    dib += std::string("\x00\0\0\0", 4) + std::string("\x40\0\0\0", 4); // mask rows
+    const std::string file = le(0, 2) + le(1, 2) + le(1, 2) + std::string("\x02\x02\x02\x00", 4) + le(1, 2) +
+                             le(1, 2) + le(std::uint32_t(dib.size()), 4) + le(22, 4) + dib;
+    TMemoryStream stream;
+    stream.WriteBuffer(file.data(), std::int64_t(file.size()));
+    stream.SetPosition(0);
+    TIcon icon;
+    icon.LoadFromStream(&stream);
+    auto target = MakeBitmap(2, 2, clWhite);
+    target->Canvas()->Draw(0, 0, &icon);
+    EXPECT_EQ(At(*target, 0, 0), clRed);
+    EXPECT_EQ(At(*target, 1, 0), clWhite);
+    EXPECT_EQ(At(*target, 0, 1), clBlack);
+    EXPECT_EQ(At(*target, 1, 1), clRed);
+}
