@@ -38,6 +38,22 @@ std::string AvError(int code) {
     return text;
 }
 
+// A file named as headerless audio that starts like a container is read as that container.
+bool HasContainerSignature(const std::string& path) {
+    unsigned char head[16] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::size_t n = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    auto starts = [&](const char* magic, std::size_t size) {
+        return n >= size && std::memcmp(head, magic, size) == 0;
+    };
+    static const unsigned char asf[4] = {0x30, 0x26, 0xB2, 0x75};
+    return starts("RIFF", 4) || starts("FORM", 4) || starts("OggS", 4) || starts("ID3", 3) ||
+           starts("fLaC", 4) || starts("MPCK", 4) || starts("MP+", 3) ||
+           (n >= 4 && std::memcmp(head, asf, 4) == 0);
+}
+
 // Headerless telephony files: the codec and its settings come from the extension alone; all are
 // 8000 Hz mono.
 struct THeaderless {
@@ -151,7 +167,7 @@ struct TAudioDecoder::TImpl {
         Frame = av_frame_alloc();
         std::string ext = decoder_detail::Extension(path);
         decoder_detail::THeaderless headerless;
-        if (HeaderlessFormat(ext, headerless)) {
+        if (HeaderlessFormat(ext, headerless) && !decoder_detail::HasContainerSignature(path)) {
             OpenHeaderless(headerless);
             return;
         }

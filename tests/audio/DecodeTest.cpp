@@ -156,6 +156,10 @@ TEST(Decode, TruncatedAndMislabelledFilesDecodeWhatTheyHold) {
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, 44 + 8000); // half the data
     EXPECT_EQ(DecodeAll(cut).size(), 4000u);
 
+    std::string wavAsRaw = Scratch("really-wav.raw"); // a WAV under a headerless name
+    ASSERT_TRUE(RunTool("cp '" + wav + "' '" + wavAsRaw + "'"));
+    EXPECT_EQ(DecodeAll(wavAsRaw), DecodeAll(wav));
+
     std::string mp3 = Scratch("really-mp3.wav"); // an MP3 under a WAV name
     ASSERT_TRUE(RunTool("lame --quiet -b 64 '" + wav + "' '" + mp3 + "'"));
     TAudioDecoder decoder(mp3);
