@@ -90,6 +90,9 @@ LRESULT SysCommand(HWND hwnd, Window* w, WPARAM cmd, LPARAM lParam) {
         return 0;
     case SC_MOUSEMENU:
     case SC_KEYMENU:
+        // From the keyboard only Alt+Space opens the window menu: there is no native menu bar for
+        // Alt or F10 alone to select.
+        if ((cmd & 0xFFF0) == SC_KEYMENU && lParam != ' ') return 0;
         if ((w->style & WS_SYSMENU) && IsTopLevel(w)) TrackSystemMenu(hwnd, cmd & 0xFFF0, pt);
         return 0;
     default:

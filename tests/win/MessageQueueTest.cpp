@@ -168,3 +168,51 @@ TEST_F(MessageQueueTest, WaitMessageWakesForAnotherThreadsPost) {
 }
 
 } // namespace
+
+namespace {
+
+class QueueStatusTest : public WinTest {};
+
+TEST_F(QueueStatusTest, StatusBitsAndQuitFiltering) {
+    HWND h = MakeTop(0, 0, 100, 100, WS_POPUP);
+    EXPECT_EQ(GetQueueStatus(QS_ALLINPUT), 0u);
+    PostMessage(h, WM_USER, 0, 0);
+    olva::win::InjectKey('K', true);
+    SetTimer(h, 1, 10, nullptr);
+    clock->Advance(10);
+    InvalidateRect(h, nullptr, TRUE); // hidden: no paint pending
+    DWORD status = GetQueueStatus(QS_ALLINPUT);
+    EXPECT_EQ(LOWORD(status), QS_POSTMESSAGE | QS_KEY | QS_TIMER); // QS_ALLPOSTMESSAGE is not asked for
+    EXPECT_EQ(GetQueueStatus(QS_KEY), MAKELONG(QS_KEY, QS_KEY));
+    MSG msg;
+    PostQuitMessage(9);
+    // The quit message is for the thread: a window filter never sees it.
+    while (PeekMessage(&msg, h, 0, 0, PM_REMOVE)) {
+        EXPECT_NE(msg.message, UINT(WM_QUIT));
+    }
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 9u);
+    EXPECT_TRUE(SendNotifyMessage(h, WM_USER + 3, 0, 0)); // same thread: sent at once
+    EXPECT_EQ(rec.Count(h, WM_USER + 3), 1);
+    EXPECT_TRUE(PostThreadMessage(GetCurrentThreadId(), WM_USER + 4, 0, 0));
+    ASSERT_TRUE(PeekMessage(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, nullptr);
+    EXPECT_EQ(msg.message, UINT(WM_USER + 4));
+}
+
+TEST_F(QueueStatusTest, KeysWithoutFocusGoToTheActiveWindowAsSystemKeys) {
+    HWND h = MakeTop(0, 0, 100, 100);
+    rec.handlers[h] = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_ACTIVATE) return 0; // keeps the focus away
+        return std::nullopt;
+    };
+    SetFocus(nullptr);
+    ASSERT_EQ(GetActiveWindow(), h);
+    rec.Clear();
+    olva::win::InjectKey('Z', true);
+    Pump();
+    EXPECT_EQ(rec.Count(h, WM_SYSKEYDOWN), 1);
+    EXPECT_EQ(rec.Count(h, WM_KEYDOWN), 0);
+}
+
+} // namespace
