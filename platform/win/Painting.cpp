@@ -63,12 +63,23 @@ TBandedRegion VisibleRegion(const Window* w, bool clientOnly, bool clipChildren,
         if (!(c->style & WS_CLIPSIBLINGS) && !(c == w && clipSiblings)) continue;
         for (const Window* s : c->parent->children) {
             if (s == c) break;
-            if (s->style & WS_VISIBLE) region = TBandedRegion::Combine(region, ShapeInTop(s), RGN_DIFF);
+            if (!(s->style & WS_VISIBLE) || region.Empty()) continue;
+            // Only siblings that overlap what is left can take anything away.
+            POINT so = OffsetInTop(s);
+            RECT box{so.x, so.y, so.x + (s->rect.right - s->rect.left),
+                     so.y + (s->rect.bottom - s->rect.top)};
+            if (!region.Overlaps(box)) continue;
+            region = TBandedRegion::Combine(region, ShapeInTop(s), RGN_DIFF);
         }
     }
     if (clipChildren)
-        for (const Window* c : w->children)
-            if (c->style & WS_VISIBLE) region = TBandedRegion::Combine(region, ShapeInTop(c), RGN_DIFF);
+        for (const Window* c : w->children) {
+            if (!(c->style & WS_VISIBLE) || region.Empty()) continue;
+            POINT co = OffsetInTop(c);
+            RECT box{co.x, co.y, co.x + (c->rect.right - c->rect.left),
+                     co.y + (c->rect.bottom - c->rect.top)};
+            if (region.Overlaps(box)) region = TBandedRegion::Combine(region, ShapeInTop(c), RGN_DIFF);
+        }
     return region;
 }
 
