@@ -3,12 +3,15 @@
 #include "net/HeaderFolding.h"
 #include "net/MimeUtils.h"
 #include "net/QuotedPrintable.h"
+#include "platform/rtl/FileStream.h"
 #include "platform/rtl/MemoryStream.h"
 #include "platform/rtl/StringList.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 
 // RFC 4648 test vectors.
 TEST(Base64, EncodesAndDecodesPublishedVectors) {
@@ -233,4 +236,19 @@ TEST(MimeUtils, NeedsEncoding) {
     EXPECT_TRUE(NeedsEncoding("caf\xC3\xA9"));
     EXPECT_TRUE(NeedsEncoding("\x7f"));
     EXPECT_TRUE(NeedsEncoding(std::string("a\0b", 3)));
+}
+
+TEST(MimeUtils, FileStreamsOpenForReadingAndClose) {
+    const std::string path = std::string(OLVA_TEST_OUT_DIR) + "/net-mime-stream.txt";
+    std::filesystem::create_directories(OLVA_TEST_OUT_DIR);
+    { std::ofstream(path, std::ios::binary) << "abcdef"; }
+    std::unique_ptr<TStream> stream = OpenFileStream(path, fmShareDenyWrite);
+    ASSERT_TRUE(stream);
+    bool more = false;
+    EXPECT_EQ(EncodeBase64Line(*stream, more), "YWJjZGVm");
+    CloseFileStream(stream);
+    EXPECT_FALSE(stream);
+    CloseFileStream(stream); // nothing to close: no harm
+    EXPECT_THROW(OpenFileStream(path + ".missing", fmShareDenyNone), Exception);
+    std::filesystem::remove(path);
 }

@@ -2,6 +2,7 @@
 #include "net/SocksWSocket.h"
 #include "tests/net/SocketTestSupport.h"
 #include "tests/net/TestHex.h"
+#include "tests/net/TestResolver.h"
 
 #include <gtest/gtest.h>
 
@@ -180,4 +181,20 @@ TEST(Socks, SettersAndUnsupportedUses) {
     s.SetProto("udp");
     s.SetSocksPort("1080");
     EXPECT_EQ(message([&] { s.Connect(); }), "TCP is the only protocol supported thru socks server");
+}
+
+TEST(Socks, Level4TargetThatCannotBeResolvedIsReportedWithoutConnecting) {
+    net_test::TResolverScope scope; // knows no names
+    net_test::TScriptedPeer proxy({{1, ""}}, true);
+    SocksClient c(proxy.PortText(), "4", "unknown.example", "80");
+    c.socket.Connect();
+    ASSERT_TRUE(PumpUntil([&] { return c.finished; }));
+    ASSERT_EQ(c.events.size(), 3u);
+    EXPECT_EQ(c.events[0], "proxy 0");
+    EXPECT_EQ(c.events[1].rfind(
+                  "socks error 20017 ESocketException Winsock Resolve Host: Cannot convert host address", 0),
+              0u);
+    EXPECT_EQ(c.events[2], "closed 20017"); // no OnSessionConnected
+    proxy.Join();
+    EXPECT_EQ(proxy.received[0], "");
 }
