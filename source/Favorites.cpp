@@ -4,7 +4,7 @@
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/StrUtils.h"
 #include "source/IniFileAccess.h"
-#include "source/ShortCutText.h"
+#include "platform/vcl/ShortCuts.h"
 
 #include <filesystem>
 #include <system_error>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Exception.h"
-#include "source/ShortCutText.h"
+#include "platform/vcl/ShortCuts.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // section names.
 #pragma once
 
-#include "source/ShortCutText.h"
+#include "platform/vcl/ShortCuts.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "source/ShortCutText.h"
+#include "platform/vcl/ShortCuts.h"
 
 #include "source/Favorites.h"
 #include "source/ShortcutCommands.h"
