@@ -160,6 +160,7 @@ bool QueueHasWork() {
     }
     if (!sys.Input.empty() || FindWindowToPaint(nullptr)) return true;
     std::uint64_t due;
+    if (NextHoverDue(due) && due <= NowMs()) return true;
     return NextTimerDue(due) && due <= NowMs();
 }
 
@@ -167,11 +168,13 @@ bool QueueHasWork() {
 void WaitForWork(DWORD timeoutMs) {
     if (Sys().HostPoll && (timeoutMs == INFINITE || timeoutMs > DWORD(Sys().HostPollSliceMs)))
         timeoutMs = DWORD(Sys().HostPollSliceMs);
-    std::uint64_t due;
     std::uint64_t now = NowMs();
-    if (NextTimerDue(due)) {
-        std::uint64_t untilTimer = due > now ? due - now : 0;
-        if (timeoutMs == INFINITE || untilTimer < timeoutMs) timeoutMs = DWORD(untilTimer);
+    // Timers and the hover of a tracked window end a wait as input does.
+    for (auto next : {&NextTimerDue, &NextHoverDue}) {
+        std::uint64_t due;
+        if (!next(due)) continue;
+        std::uint64_t until = due > now ? due - now : 0;
+        if (timeoutMs == INFINITE || until < timeoutMs) timeoutMs = DWORD(until);
     }
     PollWatches(timeoutMs == INFINITE ? -1 : int(timeoutMs));
 }

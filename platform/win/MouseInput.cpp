@@ -268,6 +268,13 @@ bool DeliverMouse(RawInput& raw, bool remove) {
     return !eat && !w->dead;
 }
 
+bool NextHoverDue(std::uint64_t& due) {
+    const MouseTracking& t = Sys().Tracking;
+    if (!t.hwnd || !(t.flags & TME_HOVER) || t.hoverFired) return false;
+    due = t.hoverStart + t.hoverTime;
+    return true;
+}
+
 void CheckHover() {
     WindowSystem& sys = Sys();
     MouseTracking& t = sys.Tracking;

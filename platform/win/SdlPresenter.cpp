@@ -1,6 +1,7 @@
 #include "platform/win/SdlPresenter.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/DroppedFiles.h"
@@ -313,6 +314,19 @@ void TSdlPresenter::Present(HWND hwnd, SDL_Window* host) {
     if (!source) return;
     SDL_BlitSurface(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);
+    // The caret, inverted over the picture while it is in the "on" half of its blink.
+    RECT caret;
+    if (VisibleCaretRect(caret) && target->format->BytesPerPixel == 4 && SDL_LockSurface(target) == 0) {
+        POINT o = WindowOriginOnScreen(w);
+        OffsetRect(&caret, -o.x, -o.y);
+        for (int y = std::max<int>(caret.top, 0); y < std::min<int>(caret.bottom, target->h); ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target->pixels) +
+                                                         y * target->pitch);
+            for (int x = std::max<int>(caret.left, 0); x < std::min<int>(caret.right, target->w); ++x)
+                row[x] ^= 0x00FFFFFF;
+        }
+        SDL_UnlockSurface(target);
+    }
     SDL_UpdateWindowSurface(host);
 }
 
