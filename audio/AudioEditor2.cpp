@@ -159,6 +159,37 @@ void TAudioEditor2::Close() {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// View
+
+void TAudioEditor2::ZoomToRange(std::int64_t start, std::int64_t end) {
+    const std::int64_t length = Document().Length();
+    if (end < start) std::swap(start, end);
+    FViewStart = std::clamp<std::int64_t>(start, 0, length);
+    FViewEnd = std::clamp<std::int64_t>(end, 0, length);
+    Redraw();
+}
+
+void TAudioEditor2::ZoomToSelection() {
+    if (SelEnd() > SelStart()) ZoomToRange(SelStart(), SelEnd());
+}
+
+void TAudioEditor2::ZoomOut() {
+    const std::int64_t length = Document().Length();
+    std::int64_t span = std::max<std::int64_t>(1, FViewEnd - FViewStart) * 2;
+    std::int64_t start = FViewStart - span / 4;
+    start = std::clamp<std::int64_t>(start, 0, std::max<std::int64_t>(0, length - span));
+    ZoomToRange(start, std::min(length, start + span));
+}
+
+void TAudioEditor2::ZoomFull() {
+    ZoomToRange(0, Document().Length());
+}
+
+void TAudioEditor2::Redraw() {
+    if (OnRedraw) OnRedraw();
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Samples
 
 std::vector<float> TAudioEditor2::GetSamples(std::int64_t count) {

@@ -47,6 +47,20 @@ public:
     void BeginGroup();
     void EndGroup();
 
+    // View: the range of the document shown, in frames, and the vertical zoom in percent.
+    void ZoomToSelection(); // nothing without a selection
+    void ZoomOut();         // twice the span around the same centre, within the document
+    void ZoomFull();
+    void ZoomToRange(std::int64_t start, std::int64_t end);
+    void Redraw(); // the display takes the current view range and positions
+    void VerticalZoom(int percent) {
+        FVerticalZoom = percent;
+        Redraw();
+    }
+    int VerticalZoomPercent() const { return FVerticalZoom; }
+    // Raised whenever the display should be drawn again.
+    std::function<void()> OnRedraw;
+
     // The selection replaced by `process` of its planar samples (the result may be longer or shorter),
     // as one undoable step with progress and end events; the result becomes the selection.
     void TransformSelection(
@@ -107,6 +121,7 @@ private:
     std::int64_t FMemoryLimit = 1ll << 30;
     int FTag = 11;
     int FPlayState = 0;
+    int FVerticalZoom = 100;
     int FOperationDepth = 0;
 
     bool FSelectionOn = false;

@@ -207,6 +207,30 @@ TEST_F(EditorTest, SelectionFollowsConvertAndItsUndo) {
     EXPECT_EQ(All(), Source);
 }
 
+TEST_F(EditorTest, ZoomOperationsSetTheViewRangeWithinTheDocument) {
+    int redraws = 0;
+    Editor.OnRedraw = [&] { ++redraws; };
+    using TRange = std::pair<std::int64_t, std::int64_t>;
+    auto view = [&] { return TRange(Editor.Position().GetViewStart(), Editor.Position().GetViewEnd()); };
+    Editor.ZoomToRange(600, 200); // given backwards
+    EXPECT_EQ(view(), TRange(200, 600));
+    Editor.ZoomOut(); // span 400 → 800 around the centre 400
+    EXPECT_EQ(view(), TRange(0, 800));
+    Editor.ZoomOut(); // cannot pass the document's ends
+    EXPECT_EQ(view(), TRange(0, 1000));
+    SelectRange(300, 350);
+    Editor.ZoomToSelection();
+    EXPECT_EQ(view(), TRange(300, 350));
+    Editor.Position().SetSelection(0);
+    Editor.ZoomToSelection(); // nothing selected: the view stays
+    EXPECT_EQ(view(), TRange(300, 350));
+    Editor.ZoomFull();
+    EXPECT_EQ(view(), TRange(0, 1000));
+    Editor.VerticalZoom(-20); // no bounds
+    EXPECT_EQ(Editor.VerticalZoomPercent(), -20);
+    EXPECT_EQ(redraws, 6);
+}
+
 TEST_F(EditorTest, MillisecondsAndSamplesRoundTheSameWay) {
     auto& p = Editor.Position();
     EXPECT_EQ(p.MsToSamples(1), 8);
