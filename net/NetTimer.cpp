@@ -29,10 +29,8 @@ TNetTimer::TNetTimer(TNetWndControl* AOwner)
 }
 
 TNetTimer::~TNetTimer() {
-    if (FNetOwner && FNetOwner->ThreadId() != 0) {
-        FEnabled = false;
-        UpdateTimer();
-    }
+    // The window may serve other controls and outlive this timer: its timer must not run on.
+    if (FTimerWindow && IsWindow(FTimerWindow)) KillTimer(FTimerWindow, reinterpret_cast<UINT_PTR>(this));
     std::lock_guard lock(net_timer_detail::Lock);
     net_timer_detail::LiveTimers().erase(reinterpret_cast<UINT_PTR>(this));
 }
@@ -49,12 +47,15 @@ void TNetTimer::RequireWindow() const {
 void TNetTimer::UpdateTimer() {
     HWND hwnd = FNetOwner->GetWindowHandle();
     const auto id = reinterpret_cast<UINT_PTR>(this);
+    if (FTimerWindow && FTimerWindow != hwnd && IsWindow(FTimerWindow)) KillTimer(FTimerWindow, id);
     KillTimer(hwnd, id);
+    FTimerWindow = nullptr;
     if (FInterval != 0 && FEnabled && FOnTimer) {
         if (!SetTimer(hwnd, id, FInterval, nullptr)) {
             FEnabled = false;
             throw ENetException("No more timers");
         }
+        FTimerWindow = hwnd;
     }
 }
 

@@ -30,6 +30,7 @@ private:
     void RequireWindow() const;
 
     TNetWndControl* FNetOwner;
+    HWND FTimerWindow = nullptr; // where the window timer runs, while it runs
     DWORD FInterval = 1000;
     bool FEnabled = true;
     TNotifyEvent FOnTimer;

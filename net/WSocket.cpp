@@ -394,9 +394,6 @@ void TCustomWSocket::Connect() {
     if (WSAAsyncSelect(FHSocket, GetWindowHandle(), FMsg_WM_ASYNCSELECT, FEventMask) != 0)
         return ReportWinsockError("WSAAsyncSelect");
     if (FType == 2) {
-        // A datagram association needs the peer for plain sends; connecting it sends nothing.
-        const sockaddr_in peer = ToSystem(FSin);
-        ::connect(FHSocket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
         ChangeState(wsConnected);
         NotifyConnected(0);
         return;

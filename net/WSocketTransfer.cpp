@@ -153,7 +153,17 @@ int TCustomWSocket::SendChar(char C) {
 
 int TCustomWSocket::TransmitBlock(const void* Data, int Len) {
     const int flags = MSG_NOSIGNAL | (FSendFlags == 1 ? MSG_OOB : 0);
-    const auto sent = ::send(FHSocket, Data, static_cast<std::size_t>(Len), flags);
+    ssize_t sent;
+    if (FType == 2) { // datagrams go to the peer block
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = FSin.sin_port;
+        to.sin_addr.s_addr = FSin.sin_addr;
+        sent = ::sendto(FHSocket, Data, static_cast<std::size_t>(Len), flags,
+                        reinterpret_cast<sockaddr*>(&to), sizeof to);
+    } else {
+        sent = ::send(FHSocket, Data, static_cast<std::size_t>(Len), flags);
+    }
     if (sent < 0) {
         WSASetLastErrorFromErrno();
         return -1;

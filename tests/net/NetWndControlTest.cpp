@@ -220,3 +220,28 @@ TEST(NetTimer, FiresOnOwnerWindowOnlyWhenArmed) {
         owner.AttachToThread();
     }
 }
+
+TEST(NetTimer, DestroyedTimerStopsOnASharedWindow) {
+    TFakeClock fake(0, 1000);
+    TClockOverride useFake(fake);
+    TCountingControl neighbour(1); // keeps the hidden window alive
+    int fired = 0;
+    {
+        TCountingControl owner(1);
+        ASSERT_EQ(owner.Handle(), neighbour.Handle());
+        auto* timer = new TNetTimer(&owner);
+        timer->SetInterval(10);
+        timer->SetOnTimer([&](TObject*) { ++fired; });
+        fake.Advance(10);
+        Pump();
+        EXPECT_EQ(fired, 1);
+    }
+    ASSERT_TRUE(IsWindow(neighbour.Handle()));
+    int timerMessages = 0;
+    fake.Advance(100);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message == WM_TIMER) ++timerMessages;
+    EXPECT_EQ(timerMessages, 0);
+    EXPECT_EQ(fired, 1);
+}
