@@ -200,3 +200,8 @@ BOOL IsWindowEnabled(HWND hwnd) {
     Window* w = Sys().Find(hwnd);
     return w && !(w->style & WS_DISABLED) ? TRUE : FALSE;
 }
+
+BOOL FlashWindow(HWND hwnd, BOOL) {
+    Window* w = Sys().Find(hwnd);
+    return w && Sys().Active == TopLevelOf(w)->handle ? TRUE : FALSE;
+}

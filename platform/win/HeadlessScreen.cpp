@@ -158,6 +158,7 @@ void ResetWindowSystem() {
     Sys().ResetState();
     ResetHooks();
     ResetWatches();
+    ResetMouseSettings();
     ResetClipboard();
     ResetSystemOverrides();
     headless_detail::Current = nullptr;

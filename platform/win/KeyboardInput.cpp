@@ -496,3 +496,20 @@ BOOL TranslateMessage(const MSG* msg) {
         PostMessage(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, ch[0], msg->lParam);
     return TRUE;
 }
+
+HKL GetKeyboardLayout(DWORD) {
+    return reinterpret_cast<HKL>(std::uintptr_t(0x04090409));
+}
+
+int GetKeyboardType(int what) {
+    switch (what) {
+    case 0:
+        return 4; // enhanced 101/102-key keyboard
+    case 1:
+        return 0; // no subtype
+    case 2:
+        return 12; // function keys
+    default:
+        return 0;
+    }
+}

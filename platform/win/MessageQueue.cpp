@@ -361,3 +361,12 @@ UINT RegisterWindowMessage(const char* name) {
     auto [it, added] = registered.emplace(name, UINT(0xC000 + registered.size()));
     return it->second;
 }
+
+LRESULT SendMessageTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT, DWORD_PTR* result) {
+    // Every window belongs to this thread's queue, so the message is simply sent; a window that is
+    // gone is a failure, as with a hung receiver.
+    if (!IsWindow(hwnd)) return 0;
+    LRESULT r = SendMessage(hwnd, msg, wParam, lParam);
+    if (result) *result = DWORD_PTR(r);
+    return 1;
+}

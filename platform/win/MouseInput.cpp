@@ -5,7 +5,9 @@
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace olva::win {
 
@@ -69,6 +71,16 @@ WPARAM MouseKeys(const BYTE* state) {
 }
 
 constexpr int ButtonVk[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
+UINT DoubleClickTime = 500;
+std::optional<RECT> CursorClip;
+
+POINT Clipped(POINT p) {
+    if (!CursorClip) return p;
+    const RECT& r = *CursorClip;
+    p.x = std::clamp<LONG>(p.x, r.left, std::max<LONG>(r.left, r.right - 1));
+    p.y = std::clamp<LONG>(p.y, r.top, std::max<LONG>(r.top, r.bottom - 1));
+    return p;
+}
 constexpr UINT ButtonDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
 
 bool IsButtonDown(UINT m) {
@@ -298,7 +310,7 @@ void QueueMouse(int actionCode, int x, int y, int wheelDelta) {
     WindowSystem& sys = Sys();
     const auto action = MouseAction(actionCode);
     RawInput raw;
-    raw.pt = POINT{x, y};
+    raw.pt = mouse_detail::Clipped(POINT{x, y});
     raw.time = TickNow();
     switch (action) {
     case MouseAction::Move:
@@ -480,9 +492,35 @@ BOOL DragDetect(HWND hwnd, POINT pt) {
     return result;
 }
 
+void olva::win::ResetMouseSettings() {
+    mouse_detail::DoubleClickTime = 500;
+    mouse_detail::CursorClip.reset();
+}
+
 BOOL SwapMouseButton(BOOL) {
     return FALSE;
 }
+
 UINT GetDoubleClickTime() {
-    return 500;
+    return mouse_detail::DoubleClickTime;
+}
+
+BOOL SetDoubleClickTime(UINT ms) {
+    mouse_detail::DoubleClickTime = ms ? ms : 500;
+    return TRUE;
+}
+
+BOOL ClipCursor(const RECT* rect) {
+    mouse_detail::CursorClip = rect ? std::optional<RECT>(*rect) : std::nullopt;
+    if (rect && !PtInRect(rect, Sys().CursorPos)) {
+        POINT p = mouse_detail::Clipped(Sys().CursorPos);
+        QueueMouse(int(MouseAction::Move), p.x, p.y, 0);
+    }
+    return TRUE;
+}
+
+BOOL GetClipCursor(RECT* rect) {
+    if (!rect) return FALSE;
+    *rect = mouse_detail::CursorClip ? *mouse_detail::CursorClip : olva::win::VirtualScreen();
+    return TRUE;
 }

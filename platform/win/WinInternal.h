@@ -33,6 +33,7 @@ bool TakeDueTimer(HWND filter, bool remove, MSG& out);
 bool NextTimerDue(std::uint64_t& due);
 void CheckHover();
 bool NextHoverDue(std::uint64_t& due);
+void ResetMouseSettings();
 
 // Input: turning queued input into messages. Prepare decides the target and the message (hit
 // testing); Deliver runs the hooks and, when the message is removed, the side effects (key state,

@@ -43,6 +43,9 @@ BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam);
 HWND FindWindow(const char* className, const char* windowName);
 HWND FindWindowEx(HWND parent, HWND childAfter, const char* className, const char* windowName);
+// The owned popup of a window that was active last (the window itself when none).
+HWND GetLastActivePopup(HWND owner);
+BOOL IsWindowUnicode(HWND hwnd);
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId);
 DWORD GetCurrentThreadId();
 LONG GetWindowLong(HWND hwnd, int index);
@@ -75,6 +78,11 @@ DWORD MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll
                                 DWORD wakeMask);
 DWORD GetQueueStatus(UINT flags);
 BOOL InSendMessage();
+constexpr UINT SMTO_NORMAL = 0x0000;
+constexpr UINT SMTO_BLOCK = 0x0001;
+constexpr UINT SMTO_ABORTIFHUNG = 0x0002;
+LRESULT SendMessageTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeoutMs,
+                           DWORD_PTR* result);
 DWORD GetMessagePos();
 LONG GetMessageTime();
 UINT RegisterWindowMessage(const char* name);
@@ -103,6 +111,10 @@ HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags);
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme);
 BOOL DragDetect(HWND hwnd, POINT pt);
 BOOL SwapMouseButton(BOOL swap);
+BOOL SetDoubleClickTime(UINT ms);
+// Keeps the pointer inside a screen rectangle (null frees it).
+BOOL ClipCursor(const RECT* rect);
+BOOL GetClipCursor(RECT* rect);
 
 // ---- Keyboard
 SHORT GetKeyState(int vk);
@@ -114,6 +126,9 @@ int ToAsciiEx(UINT vk, UINT scanCode, const BYTE* keyState, WORD* chars, UINT fl
 UINT MapVirtualKey(UINT code, UINT mapType);
 SHORT VkKeyScan(char ch);
 int GetKeyNameText(LONG keyData, char* buffer, int size);
+using HKL = void*;
+HKL GetKeyboardLayout(DWORD threadId); // en-US
+int GetKeyboardType(int what);
 
 // ---- Focus and activation
 HWND SetFocus(HWND hwnd);
@@ -125,6 +140,8 @@ HWND GetForegroundWindow();
 BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hwnd);
 BOOL BringWindowToTop(HWND hwnd);
+// There is no task bar to flash: answers whether the caption was drawn active.
+BOOL FlashWindow(HWND hwnd, BOOL invert);
 
 // ---- Geometry and showing
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);

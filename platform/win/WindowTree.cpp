@@ -244,3 +244,19 @@ HWND GetDlgItem(HWND parentHandle, int id) {
         if (c->id == id) return c->handle;
     return nullptr;
 }
+
+HWND GetLastActivePopup(HWND ownerHandle) {
+    Window* owner = Sys().Find(ownerHandle);
+    if (!owner) return nullptr;
+    owner = TopLevelOf(owner);
+    // The active window when it belongs to this owner, else the topmost visible enabled owned popup.
+    for (Window* a = Sys().Find(Sys().Active); a; a = a->owner)
+        if (a->owner == owner) return Sys().Active;
+    for (Window* c : Sys().Desktop()->children)
+        if (c->owner == owner && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED)) return c->handle;
+    return owner->handle;
+}
+
+BOOL IsWindowUnicode(HWND) {
+    return FALSE;
+} // text is UTF-8 through the single-byte calls

@@ -360,3 +360,45 @@ TEST_F(InputReentryTest, HitTestHandlersMayLookAtTheQueue) {
 }
 
 } // namespace
+
+namespace {
+
+class InputExtrasTest : public WinTest {};
+
+TEST_F(InputExtrasTest, ClipCursorKeepsThePointerInside) {
+    HWND h = MakeTop(0, 0, 300, 300);
+    RECT clip{100, 100, 200, 200};
+    ClipCursor(&clip);
+    olva::win::InjectMouse(olva::win::MouseAction::Move, 500, 50);
+    Pump();
+    POINT p;
+    GetCursorPos(&p);
+    EXPECT_EQ(p, (POINT{199, 100}));
+    RECT back;
+    GetClipCursor(&back);
+    EXPECT_EQ(back, clip);
+    ClipCursor(nullptr);
+    GetClipCursor(&back);
+    EXPECT_EQ(back, (RECT{0, 0, 1920, 1080}));
+    EXPECT_TRUE(IsWindow(h));
+}
+
+TEST_F(InputExtrasTest, LastActivePopupAndSendWithTimeout) {
+    HWND owner = MakeTop(0, 0, 300, 300);
+    EXPECT_EQ(GetLastActivePopup(owner), owner);
+    HWND dialog = MakeTop(50, 50, 100, 100, WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, owner);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(GetLastActivePopup(owner), dialog);
+    rec.handlers[dialog] = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_USER) return 77;
+        return std::nullopt;
+    };
+    DWORD_PTR result = 0;
+    EXPECT_EQ(SendMessageTimeout(dialog, WM_USER, 0, 0, SMTO_ABORTIFHUNG, 100, &result), 1);
+    EXPECT_EQ(result, 77u);
+    DestroyWindow(dialog);
+    EXPECT_EQ(SendMessageTimeout(dialog, WM_USER, 0, 0, SMTO_NORMAL, 100, &result), 0);
+    EXPECT_EQ(GetActiveWindow(), owner); // activation went back to the owner
+}
+
+} // namespace
