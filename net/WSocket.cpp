@@ -353,7 +353,8 @@ void TCustomWSocket::Connect() {
     }
     const int on = 1;
     if (FType == 2) {
-        BindSocket();
+        // A socket that could not be bound goes no further; the owner closes or aborts it.
+        if (!BindSocket()) return;
         if (FMultiCast) {
             if (FMultiCastIpTTL != 1) {
                 const unsigned char ttl = static_cast<unsigned char>(FMultiCastIpTTL);
@@ -388,7 +389,7 @@ void TCustomWSocket::Connect() {
         }
         ApplyLinger();
         ApplyKeepAlive();
-        if (FLocalPortNum != 0 || FLocalAddr != "0.0.0.0") BindSocket();
+        if ((FLocalPortNum != 0 || FLocalAddr != "0.0.0.0") && !BindSocket()) return;
     }
     FEventMask = FD_READ | FD_WRITE | FD_ACCEPT | FD_CONNECT | FD_CLOSE;
     if (WSAAsyncSelect(FHSocket, GetWindowHandle(), FMsg_WM_ASYNCSELECT, FEventMask) != 0)
@@ -413,28 +414,32 @@ void TCustomWSocket::Connect() {
     ChangeState(wsConnecting);
 }
 
-void TCustomWSocket::BindSocket() {
+bool TCustomWSocket::BindSocket() {
     TSockAddrIn local;
     try {
         local.sin_addr = ResolveHost(FLocalAddr);
     } catch (const ESocketException& e) {
-        return RaiseError("Bind socket failed - " + e.Message());
+        RaiseError("Bind socket failed - " + e.Message());
+        return false;
     }
     local.sin_port = htons(FLocalPortNum);
     sockaddr_in sys = ToSystem(local);
     if (::bind(FHSocket, reinterpret_cast<sockaddr*>(&sys), sizeof sys) != 0) {
         const int code = WSASetLastErrorFromErrno();
         FLastError = code;
-        return RaiseError("Bind socket failed - " + WinsockErrorWithCode(code));
+        RaiseError("Bind socket failed - " + WinsockErrorWithCode(code));
+        return false;
     }
     socklen_t len = sizeof sys;
     if (getsockname(FHSocket, reinterpret_cast<sockaddr*>(&sys), &len) != 0) {
         const int code = WSASetLastErrorFromErrno();
         FLastError = code;
-        return RaiseError("Winsock get socket name failed - " + WinsockErrorWithCode(code));
+        RaiseError("Winsock get socket name failed - " + WinsockErrorWithCode(code));
+        return false;
     }
     FLocalPortNum = ntohs(sys.sin_port);
     FLocalPortStr = std::to_string(FLocalPortNum);
+    return true;
 }
 
 void TCustomWSocket::Listen() {

@@ -189,7 +189,8 @@ protected:
     virtual void ResetDefaults();
     virtual void CloseSocket(bool ShutdownFirst, int Error);
     virtual void AbortSocket(int Error);
-    void BindSocket();
+    // False (after reporting) when the socket could not be bound.
+    bool BindSocket();
     void ApplyLinger();
     void ApplyKeepAlive();
     void DiscardSendBuffer();

@@ -68,3 +68,19 @@ TEST(UrlHelpers, HexDigits) {
     EXPECT_FALSE(IsHexDigit('g'));
     EXPECT_FALSE(IsHexDigit(' '));
 }
+
+// The relative references of RFC 3986 section 5.4 that this splitter resolves itself, against the
+// path of the base URI http://a/b/c/d;p?q.
+TEST(SplitUrl, Rfc3986RelativeReferences) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"./g", "/b/c/g"}, {"./g?y", "/b/c/g?y"}, {"../g", "/b/g"},
+        {"../../g", "/g"}, {"../../../g", "/g"},  {"../../../../g", "/g"},
+        {"/g", "/g"},      {"./", "/b/c/"},       {"../", "/b/"},
+    };
+    for (auto [reference, expected] : cases) {
+        std::string proto, user, pass, host, port, path = "/b/c/d;p?q";
+        SplitUrl(reference, proto, user, pass, host, port, path);
+        EXPECT_EQ(path, expected) << reference;
+        EXPECT_EQ(host, "") << reference;
+    }
+}

@@ -558,3 +558,34 @@ TEST(WSocket, CloseDelayedAndFlush) {
     ::close(peer);
     EXPECT_EQ(got.size(), payload.size());
 }
+
+TEST(WSocket, DatagramToBroadcastEnablesBroadcastWithoutSending) {
+    TCustomWSocket s(nullptr);
+    s.SetProto("udp");
+    s.SetAddr("255.255.255.255");
+    s.SetPort("9");
+    s.Connect(); // a datagram association sends nothing by itself
+    ASSERT_EQ(s.State(), wsConnected);
+    int broadcast = 0;
+    socklen_t len = sizeof broadcast;
+    ASSERT_EQ(getsockopt(s.HSocket(), SOL_SOCKET, SO_BROADCAST, &broadcast, &len), 0);
+    EXPECT_EQ(broadcast, 1);
+    s.Abort();
+}
+
+TEST(WSocket, FailingSystemCallGoesToOnErrorWithItsCode) {
+    TPlainListener busy;
+    TCustomWSocket s(nullptr);
+    int errors = 0;
+    s.OnError = [&](TObject*) { ++errors; };
+    s.SetAddr("127.0.0.1");
+    s.SetPort(busy.PortText());
+    s.SetLocalAddr("127.0.0.1");
+    s.SetLocalPort(busy.PortText()); // taken by the listener
+    s.Connect();
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(s.LastError(), 10048);
+    EXPECT_EQ(s.State(), wsOpened); // stopped there: nothing was connected from another port
+    s.Abort();
+    EXPECT_EQ(s.State(), wsClosed);
+}
