@@ -38,7 +38,7 @@ bool TDeviceMessageWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) cons
 
 LRESULT TDeviceMessageWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TDeviceMessageWindow*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
-    if (self && (message >= WM_USER || message == WM_TIMER) && self->FHandler) {
+    if (self && self->FHandler) {
         self->FHandler(message, wParam, lParam);
         return 1;
     }
