@@ -131,6 +131,7 @@ HWND GetForegroundWindow() {
 }
 
 HWND SetFocus(HWND hwnd) {
+    if (!IsGuiThread()) return nullptr; // only the thread of the windows moves the focus
     WindowSystem& sys = Sys();
     HWND previous = sys.Focus;
     if (!hwnd) {
@@ -154,6 +155,7 @@ HWND SetFocus(HWND hwnd) {
 }
 
 HWND SetActiveWindow(HWND hwnd) {
+    if (!IsGuiThread()) return nullptr;
     WindowSystem& sys = Sys();
     HWND previous = sys.Active;
     Window* w = sys.Find(hwnd);
@@ -173,6 +175,7 @@ BOOL SetForegroundWindow(HWND hwnd) {
 }
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return EnableWindow(hwnd, enable); });
     WindowSystem& sys = Sys();
     auto w = sys.Hold(hwnd);
     if (!w) return FALSE;

@@ -5,17 +5,20 @@
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
+#include <functional>
 #include <future>
 
 namespace olva::win {
 
 namespace message_queue_detail {
 
+// Work from other threads: a message to send or a call to make, with the waiting caller's promise.
 struct CrossThreadSend {
-    HWND hwnd;
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
+    HWND hwnd = nullptr;
+    UINT msg = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    const std::function<void()>* work = nullptr;
     std::promise<LRESULT> result;
 };
 std::deque<std::shared_ptr<CrossThreadSend>> PendingSends; // guarded by the queue lock
@@ -46,7 +49,17 @@ void DeliverCrossThreadSends() {
             PendingSends.pop_front();
         }
         ++CrossThreadDepth;
-        LRESULT r = SendMessage(s->hwnd, s->msg, s->wParam, s->lParam);
+        LRESULT r = 0;
+        try {
+            if (s->work)
+                (*s->work)();
+            else
+                r = SendMessage(s->hwnd, s->msg, s->wParam, s->lParam);
+        } catch (...) {
+            --CrossThreadDepth;
+            s->result.set_exception(std::current_exception());
+            continue;
+        }
         --CrossThreadDepth;
         s->result.set_value(r);
     }
@@ -180,6 +193,26 @@ void WaitForWork(DWORD timeoutMs) {
 }
 
 } // namespace message_queue_detail
+
+bool IsGuiThread() {
+    return message_queue_detail::OnGuiThread();
+}
+
+void RunOnGuiThread(const std::function<void()>& work) {
+    if (IsGuiThread()) {
+        work();
+        return;
+    }
+    auto s = std::make_shared<message_queue_detail::CrossThreadSend>();
+    s->work = &work;
+    auto result = s->result.get_future();
+    {
+        std::lock_guard lock(Sys().QueueLock);
+        message_queue_detail::PendingSends.push_back(s);
+    }
+    Sys().Wake();
+    result.get(); // rethrows what the work threw
+}
 
 } // namespace olva::win
 

@@ -247,6 +247,7 @@ using namespace olva::win;
 using namespace olva::win::painting_detail;
 
 HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return GetDCEx(hwnd, clip, flags); });
     WindowSystem& sys = Sys();
     if (!hwnd) return GetScreenDC();
     Window* w = sys.Find(hwnd);
@@ -301,6 +302,7 @@ HDC GetWindowDC(HWND hwnd) {
 }
 
 int ReleaseDC(HWND, HDC dc) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return ReleaseDC(nullptr, dc); });
     auto& map = HandedOut();
     auto it = map.find(dc);
     if (it == map.end()) return ReleaseScreenDC(dc) ? 1 : 0;
@@ -365,6 +367,7 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
 }
 
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return RedrawWindow(hwnd, rect, rgn, flags); });
     WindowSystem& sys = Sys();
     Window* w = hwnd ? sys.Find(hwnd) : sys.Desktop();
     if (!w) return FALSE;
@@ -405,6 +408,7 @@ BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
 }
 
 BOOL UpdateWindow(HWND hwnd) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return UpdateWindow(hwnd); });
     Window* w = Sys().Find(hwnd);
     if (!w) return FALSE;
     if (NeedsPaint(w)) SendMessage(hwnd, WM_PAINT, 0, 0);

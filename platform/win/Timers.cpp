@@ -56,6 +56,7 @@ bool NextTimerDue(std::uint64_t& due) {
 using namespace olva::win;
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    if (!IsGuiThread()) return 0; // timers belong to the thread of the windows
     WindowSystem& sys = Sys();
     if (hwnd && !IsWindow(hwnd)) return 0;
     elapse = timers_detail::ClampElapse(elapse);
@@ -87,6 +88,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
+    if (!IsGuiThread()) return FALSE;
     auto& timers = Sys().Timers;
     auto it = std::find_if(timers.begin(), timers.end(),
                            [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });

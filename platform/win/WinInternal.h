@@ -3,10 +3,23 @@
 
 #include "platform/win/WindowSystem.h"
 
+#include <functional>
+
 namespace olva::win {
 
 std::shared_ptr<WindowClass> FindWindowClass(const char* name);
 void InstallSysColorBrushResolver();
+
+// Threads: windows belong to the user-interface thread. Calls that change or read window state from
+// another thread run on the user-interface thread, the caller waiting, as the desktop synchronises
+// them through the window's queue.
+bool IsGuiThread();
+void RunOnGuiThread(const std::function<void()>& work);
+template <class F> auto OnGuiThread(F work) -> decltype(work()) {
+    decltype(work()) result{};
+    RunOnGuiThread([&] { result = work(); });
+    return result;
+}
 
 // Hooks: runs the chain of a kind and answers its result (0 when no hook is installed).
 bool HasHooks(int kind);

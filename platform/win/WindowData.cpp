@@ -14,6 +14,7 @@ bool ExtraIndexOk(const Window* w, int index, std::size_t size) {
 } // namespace window_data_detail
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return GetWindowLongPtr(hwnd, index); });
     Window* w = Sys().Find(hwnd);
     if (!w) return 0;
     switch (index) {
@@ -47,6 +48,7 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
 }
 
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return SetWindowLongPtr(hwnd, index, value); });
     auto w = Sys().Hold(hwnd);
     if (!w) return 0;
     LONG_PTR old = GetWindowLongPtr(hwnd, index);

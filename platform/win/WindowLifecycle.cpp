@@ -204,6 +204,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
 }
 
 BOOL DestroyWindow(HWND hwnd) {
+    if (!IsGuiThread()) return FALSE; // a window is destroyed by its own thread only
     WindowSystem& sys = Sys();
     auto w = sys.Hold(hwnd);
     if (!w || w.get() == sys.Desktop() || w.get() == sys.MessageRoot()) return FALSE;

@@ -116,6 +116,8 @@ RECT MinMaxRect(Window* w, int cmd) {
 using namespace olva::win;
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    if (!IsGuiThread())
+        return OnGuiThread([&] { return SetWindowPos(hwnd, insertAfter, x, y, cx, cy, flags); });
     WindowSystem& sys = Sys();
     auto w = sys.Hold(hwnd);
     if (!w || w.get() == sys.Desktop() || w.get() == sys.MessageRoot()) return FALSE;
@@ -228,6 +230,7 @@ BOOL BringWindowToTop(HWND hwnd) {
 }
 
 BOOL ShowWindow(HWND hwnd, int cmd) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return ShowWindow(hwnd, cmd); });
     WindowSystem& sys = Sys();
     auto w = sys.Hold(hwnd);
     if (!w || w.get() == sys.Desktop()) return FALSE;
@@ -329,6 +332,7 @@ BOOL IsZoomed(HWND hwnd) {
 }
 
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return GetWindowRect(hwnd, rect); });
     Window* w = Sys().Find(hwnd);
     if (!w || !rect) return FALSE;
     *rect = w == Sys().Desktop() ? w->rect : WindowRectOnScreen(w);
@@ -336,6 +340,7 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect) {
 }
 
 BOOL GetClientRect(HWND hwnd, RECT* rect) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return GetClientRect(hwnd, rect); });
     Window* w = Sys().Find(hwnd);
     if (!w || !rect) return FALSE;
     *rect = RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
@@ -343,6 +348,7 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
 }
 
 BOOL ClientToScreen(HWND hwnd, POINT* pt) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return ClientToScreen(hwnd, pt); });
     Window* w = Sys().Find(hwnd);
     if (!w || !pt) return FALSE;
     if (w == Sys().Desktop()) return TRUE;
@@ -353,6 +359,7 @@ BOOL ClientToScreen(HWND hwnd, POINT* pt) {
 }
 
 BOOL ScreenToClient(HWND hwnd, POINT* pt) {
+    if (!IsGuiThread()) return OnGuiThread([&] { return ScreenToClient(hwnd, pt); });
     Window* w = Sys().Find(hwnd);
     if (!w || !pt) return FALSE;
     if (w == Sys().Desktop()) return TRUE;

@@ -1,10 +1,12 @@
 #include "WinTestSupport.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/win/DescriptorWatch.h"
 
 #include <poll.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <thread>
 
 using namespace win_test;
@@ -213,6 +215,44 @@ TEST_F(QueueStatusTest, KeysWithoutFocusGoToTheActiveWindowAsSystemKeys) {
     Pump();
     EXPECT_EQ(rec.Count(h, WM_SYSKEYDOWN), 1);
     EXPECT_EQ(rec.Count(h, WM_KEYDOWN), 0);
+}
+
+} // namespace
+
+namespace {
+
+class WorkerThreadTest : public WinTest {};
+
+TEST_F(WorkerThreadTest, WorkersMoveAndDrawThroughTheUserInterfaceThread) {
+    HWND h = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+    Pump();
+    rec.Clear();
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        // A move only: nothing to repaint afterwards that could cover what the worker draws.
+        SetWindowPos(h, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r;
+        GetWindowRect(h, &r);
+        EXPECT_EQ(r, (RECT{10, 20, 110, 120})); // done by the time the call returns
+        HDC dc = GetDC(h);
+        RECT box{0, 0, 5, 5};
+        FillRect(dc, &box, reinterpret_cast<HBRUSH>(std::intptr_t(COLOR_HIGHLIGHT + 1)));
+        ReleaseDC(h, dc);
+        EXPECT_FALSE(DestroyWindow(h)); // not this thread's window
+        EXPECT_EQ(SetTimer(h, 1, 10, nullptr), 0u);
+        done = true;
+    });
+    for (int guard = 0; !done && guard < 5000; ++guard) {
+        MSG msg;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessage(&msg);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    worker.join();
+    EXPECT_EQ(rec.Count(h, WM_WINDOWPOSCHANGED), 1);
+    EXPECT_EQ(PixelToColorRef(olva::win::WindowImage(h)->Pixel(2, 2)), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_TRUE(IsWindow(h));
 }
 
 } // namespace
