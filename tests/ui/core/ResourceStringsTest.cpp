@@ -64,36 +64,36 @@ TEST_F(ResourceStringsTest, ListenersAreHeldOnceAndTold) {
     EXPECT_EQ(repository->ListenerCount(), 0);
 }
 
-std::vector<std::string> Calls;
-void InitA() {
-    Calls.push_back("init A");
+std::vector<std::string> LoaderCalls;
+void LoaderInitA() {
+    LoaderCalls.push_back("init A");
 }
-void FinalA() {
-    Calls.push_back("final A");
+void LoaderFinalA() {
+    LoaderCalls.push_back("final A");
 }
-void FinalB() {
-    Calls.push_back("final B");
+void LoaderFinalB() {
+    LoaderCalls.push_back("final B");
 }
-void FinalC() {
-    Calls.push_back("final C");
+void LoaderFinalC() {
+    LoaderCalls.push_back("final C");
 }
 
 TEST(UnitsLoaderTest, RunsStartsAtOnceAndEndsNewestFirst) {
-    Calls.clear();
+    LoaderCalls.clear();
     {
         TovUnitsLoader loader;
-        loader.AddUnit(nullptr, &FinalC); // no start: the loader is not yet initialised
+        loader.AddUnit(nullptr, &LoaderFinalC); // no start: the loader is not yet initialised
         EXPECT_FALSE(loader.Initialized());
-        loader.RemoveUnit(&FinalC); // dropped without being called
-        EXPECT_TRUE(Calls.empty());
-        loader.AddUnit(&InitA, &FinalA);
-        loader.AddUnit(nullptr, &FinalB);
-        loader.AddUnit(nullptr, &FinalC);
-        EXPECT_EQ(Calls, std::vector<std::string>{"init A"});
-        loader.RemoveUnit(&FinalB);
-        EXPECT_EQ(Calls.back(), "final B");
+        loader.RemoveUnit(&LoaderFinalC); // dropped without being called
+        EXPECT_TRUE(LoaderCalls.empty());
+        loader.AddUnit(&LoaderInitA, &LoaderFinalA);
+        loader.AddUnit(nullptr, &LoaderFinalB);
+        loader.AddUnit(nullptr, &LoaderFinalC);
+        EXPECT_EQ(LoaderCalls, std::vector<std::string>{"init A"});
+        loader.RemoveUnit(&LoaderFinalB);
+        EXPECT_EQ(LoaderCalls.back(), "final B");
     }
-    EXPECT_EQ(Calls, (std::vector<std::string>{"init A", "final B", "final C", "final A"}));
+    EXPECT_EQ(LoaderCalls, (std::vector<std::string>{"init A", "final B", "final C", "final A"}));
 }
 
 } // namespace

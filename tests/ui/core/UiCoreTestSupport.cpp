@@ -56,8 +56,9 @@ int UiCoreTest::Pump() {
     return olva::win::PumpMessages();
 }
 
-HWND UiCoreTest::MakeWindow() {
-    return CreateWindowEx(0, kRecordingClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+HWND UiCoreTest::MakeWindow(DWORD AStyle, int ALeft, int ATop) {
+    return CreateWindowEx(0, kRecordingClass, "", AStyle, ALeft, ATop, 50, 50, nullptr, nullptr, nullptr,
+                          nullptr);
 }
 
 } // namespace ui_core_test

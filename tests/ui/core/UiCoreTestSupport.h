@@ -21,7 +21,7 @@ protected:
     void Run(int AMilliseconds);
     int Pump();
     // A plain hidden top-level window whose procedure records the messages it receives.
-    HWND MakeWindow();
+    HWND MakeWindow(DWORD AStyle = 0x80000000 /* WS_POPUP */, int ALeft = 0, int ATop = 0);
 
     std::unique_ptr<TFakeClock> clock;
     std::unique_ptr<TClockOverride> clockOverride;

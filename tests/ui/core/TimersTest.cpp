@@ -1,0 +1,173 @@
+#include "UiCoreTestSupport.h"
+
+#include "platform/win/WinUser.h"
+#include "ui/core/UiCoreInit.h"
+#include "ui/core/base/Components.h"
+#include "ui/core/base/ObjectLinks.h"
+#include "ui/core/base/Timers.h"
+
+#include <vector>
+
+using namespace ui_core_test;
+
+namespace {
+
+class TimersTest : public UiCoreTest {};
+
+TEST_F(TimersTest, FiresEveryIntervalOnTheSharedWindow) {
+    std::vector<TObject*> fired;
+    TuiTimer timer(nullptr);
+    timer.SetInterval(100);
+    timer.SetOnTimer(TNotifyEvent([&](TObject* s) { fired.push_back(s); }, this));
+    EXPECT_TRUE(timer.Running());
+    EXPECT_EQ(uiActiveTimerCount(), 1);
+    Run(99);
+    EXPECT_TRUE(fired.empty());
+    Run(1);
+    ASSERT_EQ(fired.size(), 1u);
+    EXPECT_EQ(fired[0], &timer);
+    Run(100);
+    EXPECT_EQ(fired.size(), 2u);
+}
+
+TEST_F(TimersTest, ChangesRestartTheCountAndAZeroIntervalIsIgnored) {
+    int fired = 0;
+    TuiTimer timer(nullptr);
+    timer.SetOnTimer(TNotifyEvent([&](TObject*) { ++fired; }, this));
+    Run(600);
+    timer.SetInterval(0);
+    EXPECT_EQ(timer.Interval(), 1000u);
+    timer.SetEnabled(false);
+    EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(uiActiveTimerCount(), 0);
+    timer.SetEnabled(true);
+    Run(600); // 1200 since the start, but the count restarted at 600
+    EXPECT_EQ(fired, 0);
+    Run(400);
+    EXPECT_EQ(fired, 1);
+    timer.SetOnTimer(nullptr); // no handler: stopped, though still enabled
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_FALSE(timer.Running());
+    Run(2000);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST_F(TimersTest, AStaleTimerMessageReachesNoTimerAndIdsAreNeverReused) {
+    int firedOld = 0, firedNew = 0;
+    auto* old = uiCreateTimer(50, true, TNotifyEvent([&](TObject*) { ++firedOld; }, this));
+    const UINT_PTR oldIdent = old->TimerIdent();
+    // A WM_TIMER of the old timer is queued, then the timer is freed and another one made.
+    PostMessage(uiSharedTimerWindow()->Handle(), WM_TIMER, oldIdent, 0);
+    delete old;
+    TuiTimer fresh(nullptr);
+    fresh.SetInterval(50);
+    fresh.SetOnTimer(TNotifyEvent([&](TObject*) { ++firedNew; }, this));
+    EXPECT_GT(fresh.TimerIdent(), oldIdent);
+    Pump();
+    EXPECT_EQ(firedOld, 0);
+    EXPECT_EQ(firedNew, 0);
+    Run(50);
+    EXPECT_EQ(firedNew, 1);
+}
+
+TEST_F(TimersTest, ATimerMayFreeItselfWhenItFires) {
+    int fired = 0;
+    TuiTimer* timer = nullptr;
+    timer = uiCreateTimer(10, true,
+                          TNotifyEvent(
+                              [&](TObject*) {
+                                  ++fired;
+                                  delete timer;
+                              },
+                              this));
+    Run(10);
+    Run(10);
+    EXPECT_EQ(fired, 1);
+    EXPECT_EQ(uiActiveTimerCount(), 0);
+}
+
+TEST_F(TimersTest, AfterShutDownTimersNoLongerStart) {
+    TuiTimer timer(nullptr);
+    timer.SetOnTimer(TNotifyEvent([](TObject*) {}, this));
+    EXPECT_TRUE(timer.Running());
+    uiCoreFinalize();
+    EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(uiSharedTimerWindow(), nullptr);
+    timer.SetInterval(20);
+    EXPECT_FALSE(timer.Running());
+    uiCoreInitialize();
+    timer.SetInterval(30);
+    EXPECT_TRUE(timer.Running());
+}
+
+TEST(ObjectLinksTest, LinksAreClearedWhenTheComponentGoes) {
+    auto* component = new TuiComponent(nullptr);
+    TuiObjectLink* a = uiAddObjectLink(component);
+    TuiObjectLink* b = uiAddObjectLink(component);
+    EXPECT_EQ(uiAddObjectLink(nullptr), nullptr);
+    EXPECT_EQ(uiLiveObjectLinkCount(), 2);
+    uiRemoveObjectLink(b);
+    EXPECT_EQ(uiLiveObjectLinkCount(), 1);
+    component->Free();
+    EXPECT_EQ(a->Ref, nullptr);
+    EXPECT_EQ(uiLiveObjectLinkCount(), 0);
+    EXPECT_TRUE(uiObjectLinkControllerExists()); // a link is still outstanding
+    uiRemoveObjectLink(a);
+    EXPECT_FALSE(uiObjectLinkControllerExists());
+    uiRemoveObjectLink(nullptr);
+}
+
+TEST(ObjectLinksTest, TheCallOutIdiomLearnsOfDestructionDuringACall) {
+    auto* component = new TuiComponent(nullptr);
+    TNotifyEvent event([&](TObject*) { component->Free(); }, nullptr);
+    TuiObjectLink* link = uiAddObjectLink(component);
+    event(component);
+    EXPECT_EQ(link->Ref, nullptr);
+    uiRemoveObjectLink(link);
+}
+
+class Scaled : public TuiScalableComponent {
+public:
+    using TuiScalableComponent::TuiScalableComponent;
+    std::vector<std::pair<int, int>> scales;
+    void FinishLoading() { Loaded(); }
+
+protected:
+    void ChangeScale(int M, int D) override { scales.emplace_back(M, D); }
+};
+
+TEST(ComponentsTest, ScalableComponentRescalesWhenLoadedAtAnotherDpi) {
+    Scaled component(nullptr);
+    EXPECT_EQ(component.PixelsPerInch, 96);
+    component.PixelsPerInch = 120;
+    component.FinishLoading();
+    EXPECT_EQ(component.scales, (std::vector<std::pair<int, int>>{{96, 120}}));
+    EXPECT_EQ(component.PixelsPerInch, 96);
+    component.PixelsPerInch = 144;
+    component.Scalable = false;
+    component.FinishLoading();
+    EXPECT_EQ(component.scales.size(), 1u);
+    EXPECT_EQ(component.PixelsPerInch, 96);
+}
+
+TEST(ComponentsTest, SmallRoutines) {
+    EXPECT_EQ(uiGetRangeCenter(-3, 0), -2);
+    EXPECT_EQ(uiGetRangeCenter(3, 0), 1);
+    EXPECT_EQ(CharByteLengthAt("a\xC3\xA9\xE2\x82\xAC", 2), 2);
+    EXPECT_EQ(CharByteLengthAt("a\xC3\xA9\xE2\x82\xAC", 4), 3);
+    EXPECT_EQ(CharByteLengthAt("a", 1), 1);
+}
+
+struct Handlers : TObject {
+    void First(TObject*) {}
+    void Second(TObject*) {}
+};
+
+TEST(ComponentsTest, SameMethodComparesObjectAndCode) {
+    Handlers a, b;
+    EXPECT_TRUE(uiIsSameMethod(TNotifyEvent(&a, &Handlers::First), TNotifyEvent(&a, &Handlers::First)));
+    EXPECT_FALSE(uiIsSameMethod(TNotifyEvent(&a, &Handlers::First), TNotifyEvent(&a, &Handlers::Second)));
+    EXPECT_FALSE(uiIsSameMethod(TNotifyEvent(&a, &Handlers::First), TNotifyEvent(&b, &Handlers::First)));
+}
+
+} // namespace
