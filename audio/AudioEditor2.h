@@ -88,6 +88,8 @@ public:
     // own states through SetPlayState.
     int PlayState() const { return FOperationDepth > 0 ? 2 : FPlayState; }
     void SetPlayState(int state) { FPlayState = state; }
+    // Where playback is; the position interface reports it while playing or paused, else the cursor.
+    void SetPlayPosition(std::int64_t frame) { FPlayPosition = frame; }
     int Tag() const { return FTag; }
     void SetTag(int tag) { FTag = tag; }
 
@@ -122,6 +124,7 @@ private:
     int FTag = 11;
     int FPlayState = 0;
     int FVerticalZoom = 100;
+    std::int64_t FPlayPosition = 0;
     int FOperationDepth = 0;
 
     bool FSelectionOn = false;

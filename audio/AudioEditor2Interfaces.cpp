@@ -67,7 +67,8 @@ std::int64_t TAudioEditor2Position::GetLength() const {
 }
 
 std::int64_t TAudioEditor2Position::GetPosition() const {
-    return FEditor.FCursor;
+    int state = FEditor.FPlayState;
+    return state == 1 || state == 5 ? FEditor.FPlayPosition : FEditor.FCursor;
 }
 
 void TAudioEditor2Position::SetCursor(std::int64_t samples) {

@@ -26,7 +26,7 @@ public:
     void SetViewEnd(std::int64_t samples);
     void SetSelection(int on); // -1 on, 0 off
     std::int64_t GetLength() const;
-    std::int64_t GetPosition() const;
+    std::int64_t GetPosition() const; // the play position while playing or paused, else the cursor
     void SetCursor(std::int64_t samples);
 
 private:

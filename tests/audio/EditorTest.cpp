@@ -231,6 +231,15 @@ TEST_F(EditorTest, ZoomOperationsSetTheViewRangeWithinTheDocument) {
     EXPECT_EQ(redraws, 6);
 }
 
+TEST_F(EditorTest, PositionIsThePlayPositionOnlyWhilePlayingOrPaused) {
+    Editor.Position().SetCursor(100);
+    Editor.SetPlayPosition(700);
+    for (auto [state, expected] : {std::pair{1, 700}, {5, 700}, {0, 100}, {2, 100}}) {
+        Editor.SetPlayState(state);
+        EXPECT_EQ(Editor.Position().GetPosition(), expected) << state;
+    }
+}
+
 TEST_F(EditorTest, MillisecondsAndSamplesRoundTheSameWay) {
     auto& p = Editor.Position();
     EXPECT_EQ(p.MsToSamples(1), 8);
