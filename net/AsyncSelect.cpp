@@ -91,7 +91,7 @@ LRESULT NotifierProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const int fd = static_cast<int>(wParam);
     auto it = Entries().find(fd);
     if (it == Entries().end()) return 0;
-    Entry& e = it->second;
+    async_select_detail::Entry& e = it->second;
     const short revents = static_cast<short>(lParam);
     if (e.connecting) {
         if (revents & (POLLOUT | POLLERR | POLLHUP)) {
@@ -141,17 +141,15 @@ LRESULT NotifierProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 } // namespace async_select_detail
 
-using namespace async_select_detail;
-
 int WSAAsyncSelect(int Socket, HWND Window, UINT Msg, long Events) {
-    std::lock_guard lock(Lock);
+    std::lock_guard lock(async_select_detail::Lock);
     if (Socket < 0) {
         WSASetLastError(WSAENOTSOCK);
         return -1;
     }
     if (Events == 0) {
-        auto it = Entries().find(Socket);
-        if (it != Entries().end()) {
+        auto it = async_select_detail::Entries().find(Socket);
+        if (it != async_select_detail::Entries().end()) {
             if (it->second.watchId) olva::win::UnwatchDescriptor(it->second.watchId);
             it->second.watchId = 0;
             it->second.watched = 0;
@@ -163,38 +161,38 @@ int WSAAsyncSelect(int Socket, HWND Window, UINT Msg, long Events) {
         WSASetLastError(WSAEINVAL);
         return -1;
     }
-    Entry& e = Entries()[Socket];
+    async_select_detail::Entry& e = async_select_detail::Entries()[Socket];
     e.window = Window;
     e.msg = Msg;
     e.events = Events;
     e.readArmed = e.acceptArmed = true;
-    Rewatch(Socket, e);
+    async_select_detail::Rewatch(Socket, e);
     return 0;
 }
 
 void AsyncSelectConnecting(int Socket) {
-    std::lock_guard lock(Lock);
-    auto it = Entries().find(Socket);
-    if (it == Entries().end()) return;
+    std::lock_guard lock(async_select_detail::Lock);
+    auto it = async_select_detail::Entries().find(Socket);
+    if (it == async_select_detail::Entries().end()) return;
     it->second.connecting = true;
-    Rewatch(Socket, it->second);
+    async_select_detail::Rewatch(Socket, it->second);
 }
 
 void AsyncSelectReenable(int Socket, long Event) {
-    std::lock_guard lock(Lock);
-    auto it = Entries().find(Socket);
-    if (it == Entries().end()) return;
-    Entry& e = it->second;
+    std::lock_guard lock(async_select_detail::Lock);
+    auto it = async_select_detail::Entries().find(Socket);
+    if (it == async_select_detail::Entries().end()) return;
+    async_select_detail::Entry& e = it->second;
     if (Event & FD_READ) e.readArmed = true;
     if (Event & FD_ACCEPT) e.acceptArmed = true;
     if (Event & FD_WRITE) e.writeWanted = true;
-    if (e.events) Rewatch(Socket, e);
+    if (e.events) async_select_detail::Rewatch(Socket, e);
 }
 
 void AsyncSelectForget(int Socket) {
-    std::lock_guard lock(Lock);
-    auto it = Entries().find(Socket);
-    if (it == Entries().end()) return;
+    std::lock_guard lock(async_select_detail::Lock);
+    auto it = async_select_detail::Entries().find(Socket);
+    if (it == async_select_detail::Entries().end()) return;
     if (it->second.watchId) olva::win::UnwatchDescriptor(it->second.watchId);
-    Entries().erase(it);
+    async_select_detail::Entries().erase(it);
 }

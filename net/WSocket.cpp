@@ -55,8 +55,6 @@ int OpenSocket(int type, int proto) {
 
 } // namespace wsocket_detail
 
-using namespace wsocket_detail;
-
 TCustomWSocket::TCustomWSocket(TComponent* AOwner)
     : TNetWndControl(AOwner), FBufHandler(std::make_unique<TNetBufferHandler>(nullptr)),
       FDnsResultList(std::make_unique<TStringList>()) {
@@ -314,7 +312,7 @@ void TCustomWSocket::Connect() {
         LoadWinsock();
         if (!FProtoResolved) {
             FProto = ResolveProto(FProtoStr);
-            FType = TypeForProto(FProto);
+            FType = wsocket_detail::TypeForProto(FProto);
             FProtoResolved = true;
         }
         if (!FPortResolved) {
@@ -334,7 +332,7 @@ void TCustomWSocket::Connect() {
         return RaiseError("connect: " + e.Message());
     }
     DiscardSendBuffer();
-    FHSocket = OpenSocket(FType, FProto);
+    FHSocket = wsocket_detail::OpenSocket(FType, FProto);
     if (FHSocket == INVALID_SOCKET) return ReportWinsockError("Connect (socket)");
     socklen_t len = sizeof(int);
     if (getsockopt(FHSocket, SOL_SOCKET, SO_SNDBUF, &FSocketSndBufSize, &len) != 0) {
@@ -402,7 +400,7 @@ void TCustomWSocket::Connect() {
     if (LogEnabled(loWsockInfo))
         WriteLog(loWsockInfo,
                  "TWSocket will connect to " + DottedAddress(FSin.sin_addr) + ":" + std::to_string(FPortNum));
-    const sockaddr_in peer = ToSystem(FSin);
+    const sockaddr_in peer = wsocket_detail::ToSystem(FSin);
     if (::connect(FHSocket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
         const int code = WSASetLastErrorFromErrno();
         if (code != WSAEWOULDBLOCK) {
@@ -423,7 +421,7 @@ bool TCustomWSocket::BindSocket() {
         return false;
     }
     local.sin_port = htons(FLocalPortNum);
-    sockaddr_in sys = ToSystem(local);
+    sockaddr_in sys = wsocket_detail::ToSystem(local);
     if (::bind(FHSocket, reinterpret_cast<sockaddr*>(&sys), sizeof sys) != 0) {
         const int code = WSASetLastErrorFromErrno();
         FLastError = code;
@@ -480,7 +478,7 @@ void TCustomWSocket::Listen() {
         return RaiseError("listen: " + e.Message());
     }
     DiscardSendBuffer();
-    FHSocket = OpenSocket(FType, FProto);
+    FHSocket = wsocket_detail::OpenSocket(FType, FProto);
     if (FHSocket == INVALID_SOCKET) return ReportWinsockError("socket");
     const int on = 1;
     if (FType == 1 || FReuseAddr) {
@@ -491,7 +489,7 @@ void TCustomWSocket::Listen() {
             return Close();
         }
     }
-    sockaddr_in sys = ToSystem(FSin);
+    sockaddr_in sys = wsocket_detail::ToSystem(FSin);
     if (::bind(FHSocket, reinterpret_cast<sockaddr*>(&sys), sizeof sys) != 0) {
         WSASetLastErrorFromErrno();
         const int code = WSAGetLastError();
@@ -570,7 +568,7 @@ TSocket TCustomWSocket::Accept() {
         ReportWinsockError("Accept");
         return INVALID_SOCKET;
     }
-    FSin = FromSystem(peer);
+    FSin = wsocket_detail::FromSystem(peer);
     return fd;
 }
 

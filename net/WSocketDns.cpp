@@ -60,11 +60,9 @@ Reply LookUp(bool reverse, std::uint32_t address, const std::string& host) {
 
 } // namespace wsocket_dns_detail
 
-using namespace wsocket_dns_detail;
-
 void TCustomWSocket::CancelPendingLookup() {
     if (!FDnsLookupHandle) return;
-    TakeReply(FDnsLookupHandle);
+    wsocket_dns_detail::TakeReply(FDnsLookupHandle);
     FDnsLookupHandle = 0;
 }
 
@@ -72,21 +70,22 @@ void TCustomWSocket::StartLookup(bool Reverse, std::uint32_t Address, const std:
     LoadWinsock();
     std::uint64_t handle;
     {
-        std::lock_guard lock(Lock);
-        handle = NextHandle++;
+        std::lock_guard lock(wsocket_dns_detail::Lock);
+        handle = wsocket_dns_detail::NextHandle++;
     }
     FDnsLookupHandle = handle;
     const HWND window = GetWindowHandle();
     const UINT msg = Reverse ? FMsg_WM_ASYNCGETHOSTBYADDR : FMsg_WM_ASYNCGETHOSTBYNAME;
     try {
         std::thread([=] {
-            Reply reply = LookUp(Reverse, Address, Host);
+            wsocket_dns_detail::Reply reply = wsocket_dns_detail::LookUp(Reverse, Address, Host);
             const int error = reply.error;
             {
-                std::lock_guard lock(Lock);
-                Replies()[handle] = std::move(reply);
+                std::lock_guard lock(wsocket_dns_detail::Lock);
+                wsocket_dns_detail::Replies()[handle] = std::move(reply);
             }
-            if (!PostMessage(window, msg, WPARAM(handle), MAKELPARAM(0, WORD(error)))) TakeReply(handle);
+            if (!PostMessage(window, msg, WPARAM(handle), MAKELPARAM(0, WORD(error))))
+                wsocket_dns_detail::TakeReply(handle);
         }).detach();
     } catch (const std::system_error&) {
         FDnsLookupHandle = 0;
@@ -142,7 +141,8 @@ void TCustomWSocket::ReverseDnsLookupSync(const std::string& HostAddr) {
     FDnsResult.clear();
     FDnsResultList->Clear();
     TWinsockCall call;
-    const Reply reply = LookUp(true, ParseDottedAddress(HostAddr), HostAddr);
+    const wsocket_dns_detail::Reply reply =
+        wsocket_dns_detail::LookUp(true, ParseDottedAddress(HostAddr), HostAddr);
     if (reply.results.empty()) {
         WSASetLastError(reply.error);
         TriggerDnsLookupDone(static_cast<WORD>(reply.error));
@@ -162,11 +162,11 @@ void TCustomWSocket::CancelDnsLookup() {
 
 void TCustomWSocket::HandleDnsReply(TNetMessage& Msg) {
     if (Msg.WParam != FDnsLookupHandle || !FDnsLookupHandle) {
-        TakeReply(Msg.WParam);
+        wsocket_dns_detail::TakeReply(Msg.WParam);
         return;
     }
     FDnsLookupHandle = 0;
-    const Reply reply = TakeReply(Msg.WParam);
+    const wsocket_dns_detail::Reply reply = wsocket_dns_detail::TakeReply(Msg.WParam);
     const WORD error = HIWORD(DWORD_PTR(Msg.LParam));
     if (error == 0) {
         for (const auto& r : reply.results)
@@ -178,11 +178,11 @@ void TCustomWSocket::HandleDnsReply(TNetMessage& Msg) {
 
 void TCustomWSocket::HandleReverseDnsReply(TNetMessage& Msg) {
     if (Msg.WParam != FDnsLookupHandle || !FDnsLookupHandle) {
-        TakeReply(Msg.WParam);
+        wsocket_dns_detail::TakeReply(Msg.WParam);
         return;
     }
     FDnsLookupHandle = 0;
-    const Reply reply = TakeReply(Msg.WParam);
+    const wsocket_dns_detail::Reply reply = wsocket_dns_detail::TakeReply(Msg.WParam);
     const WORD error = HIWORD(DWORD_PTR(Msg.LParam));
     if (error == 0 && !reply.results.empty()) {
         FDnsResult = reply.results.front();

@@ -20,10 +20,8 @@ Binding& State() {
 
 } // namespace winsock_binding_detail
 
-using winsock_binding_detail::State;
-
 void LoadWinsock() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     if (b.loaded) return;
     b.startedVersion = static_cast<std::uint16_t>((b.reqVerHigh << 8) | b.reqVerLow);
@@ -31,58 +29,58 @@ void LoadWinsock() {
 }
 
 void UnloadWinsock() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     if (!b.loaded || b.users > 0) return;
     b.loaded = false;
 }
 
 bool WinsockLoaded() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     return b.loaded;
 }
 
 std::uint16_t WinsockStartedVersion() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     return b.startedVersion;
 }
 
 void AddWinsockUser() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     ++b.users;
 }
 
 void RemoveWinsockUser() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     --b.users;
     if (b.users < 1) UnloadWinsock();
 }
 
 void TWinsockCall::RemoveWinsockUserKeepLoaded() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     --b.users;
 }
 
 int WinsockUserCount() {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     return b.users;
 }
 
 std::uint8_t WinsockReqVerLow() {
-    return State().reqVerLow;
+    return winsock_binding_detail::State().reqVerLow;
 }
 std::uint8_t WinsockReqVerHigh() {
-    return State().reqVerHigh;
+    return winsock_binding_detail::State().reqVerHigh;
 }
 
 bool SetWinsockReqVerLow(std::uint8_t Value) {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     if (Value == b.reqVerLow) return true;
     if (b.loaded) return false;
@@ -91,7 +89,7 @@ bool SetWinsockReqVerLow(std::uint8_t Value) {
 }
 
 bool SetWinsockReqVerHigh(std::uint8_t Value) {
-    auto& b = State();
+    auto& b = winsock_binding_detail::State();
     std::lock_guard lock(b.lock);
     if (Value == b.reqVerHigh) return true;
     if (b.loaded) return false;
