@@ -31,7 +31,9 @@ std::int64_t TFrameChange::Map(std::int64_t frame) const {
     }
     if (frame < Position) return frame;
     if (frame >= Position + Removed) return frame + Inserted - Removed;
-    return Position; // inside the removed stretch: the point collapses to where it was
+    // Inside the replaced stretch a point keeps its relative place in the new material: unchanged when
+    // the length is kept (an effect), stretched with it, at the cut when nothing replaced it.
+    return Position + (frame - Position) * Inserted / Removed;
 }
 
 const TAudioMarker& TAudioMarkers::Item(int number) const {

@@ -15,7 +15,8 @@ struct TAudioMarker {
 };
 
 // One change of the frame axis: `Removed` frames at `Position` were replaced by `Inserted` frames, or,
-// for a rate conversion, every position scaled by ScaleNum / ScaleDen.
+// for a rate conversion, every position scaled by ScaleNum / ScaleDen. Points inside a replaced stretch
+// keep their relative place in what replaced it.
 struct TFrameChange {
     std::int64_t Position = 0;
     std::int64_t Removed = 0;

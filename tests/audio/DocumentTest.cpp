@@ -175,6 +175,23 @@ TEST(Document, MarkersMoveWithEditsBeforeThemAndComeBackOnUndo) {
     EXPECT_THROW(doc.Markers().Item(4), EAudioError);
 }
 
+TEST(Document, MarkersInsideAReplacedStretchKeepTheirRelativePlace) {
+    TAudioDocument doc(8000, 1, MakeMemoryBlockStore());
+    std::vector<float> a = Ramp(10000, 1, 0);
+    doc.ReplaceInterleaved(0, 0, a.data(), 10000);
+    doc.Markers().Add(3000, 1000, "inside", "Region");
+    std::vector<float> same = Ramp(4000, 1, 0.5f), twice = Ramp(8000, 1, 0.5f);
+    doc.ReplaceInterleaved(2000, 4000, same.data(), 4000); // an effect of the same length
+    EXPECT_EQ(doc.Markers().Item(1).Position, 3000);
+    EXPECT_EQ(doc.Markers().Item(1).Length, 1000);
+    doc.ReplaceInterleaved(2000, 4000, twice.data(), 8000); // twice as long
+    EXPECT_EQ(doc.Markers().Item(1).Position, 4000);
+    EXPECT_EQ(doc.Markers().Item(1).Length, 2000);
+    doc.Erase(2000, 8000); // deleted: collapses to the cut
+    EXPECT_EQ(doc.Markers().Item(1).Position, 2000);
+    EXPECT_EQ(doc.Markers().Item(1).Length, 0);
+}
+
 TEST(Document, ConvertChangesRateChannelsAndMarkersAsOneStep) {
     TAudioDocument doc(48000, 2, MakeMemoryBlockStore());
     std::vector<float> a(48000 * 2);
