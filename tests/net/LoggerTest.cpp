@@ -3,6 +3,7 @@
 #include "platform/rtl/FileUtils.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,7 +23,7 @@ class NetLoggerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         FDir = std::filesystem::temp_directory_path() /
-               ("olva-net-logger-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("olva-net-logger-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(FDir);
         std::filesystem::create_directories(FDir);

@@ -8,6 +8,7 @@
 #include "platform/rtl/StringList.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -239,7 +240,8 @@ TEST(MimeUtils, NeedsEncoding) {
 }
 
 TEST(MimeUtils, FileStreamsOpenForReadingAndClose) {
-    const std::string path = std::string(OLVA_TEST_OUT_DIR) + "/net-mime-stream.txt";
+    const std::string path =
+        std::string(OLVA_TEST_OUT_DIR) + "/net-mime-stream-" + std::to_string(::getpid()) + ".txt";
     std::filesystem::create_directories(OLVA_TEST_OUT_DIR);
     { std::ofstream(path, std::ios::binary) << "abcdef"; }
     std::unique_ptr<TStream> stream = OpenFileStream(path, fmShareDenyWrite);
