@@ -4,6 +4,8 @@
 
 TEditorPlayback::TEditorPlayback(TAudioEditor2& editor) : FEditor(editor) {
     FPlayer.OnChangePlayPosition = [this] {
+        // The editor's position interface reports the play position while playing or paused.
+        FEditor.SetPlayPosition(FPlayer.PlayPosition());
         if (OnChangePlayPosition) OnChangePlayPosition();
     };
     FPlayer.OnMeter = [this](int left, int right) {
@@ -32,6 +34,7 @@ bool TEditorPlayback::Play(int mode) {
     std::int64_t end = position.GetSelectionEnd();
     if (mode == 2 || end <= start) end = length;
     if (end <= start) return false;
+    FEditor.SetPlayPosition(start);
     const bool started = FPlayer.Play(document.Samples(), document.SampleRate(), start, end, mode == 3);
     SyncState();
     return started;

@@ -51,7 +51,10 @@ protected:
         Editor.Position().SetSelection(0);
         Editor.Position().SetCursor(0);
         Playback.OnEndPlay = [this] { ++Ends; };
-        Playback.OnChangePlayPosition = [this] { Positions.push_back(Playback.PlayPosition()); };
+        Playback.OnChangePlayPosition = [this] {
+            Positions.push_back(Playback.PlayPosition());
+            EditorPositions.push_back(Editor.Position().GetPosition());
+        };
         Playback.OnMeter = [this](int left, int right) {
             MaxLeft = std::max(MaxLeft, left);
             MaxRight = std::max(MaxRight, right);
@@ -64,6 +67,7 @@ protected:
     std::vector<float> Samples;
     int Ends = 0;
     std::vector<std::int64_t> Positions;
+    std::vector<std::int64_t> EditorPositions; // what the editor's position interface said meanwhile
     int MaxLeft = 0, MaxRight = 0;
 };
 
@@ -84,6 +88,8 @@ TEST_F(EditorPlaybackTest, PlaysTheDocumentSamplesToTheDevice) {
     // Position events went forward through the document; the meters saw the levels (0.5 and 0.25).
     ASSERT_FALSE(Positions.empty());
     EXPECT_TRUE(std::is_sorted(Positions.begin(), Positions.end()));
+    EXPECT_EQ(EditorPositions, Positions);
+    EXPECT_GT(Positions.back(), 0);
     EXPECT_EQ(MaxLeft, 50);
     EXPECT_EQ(MaxRight, 25);
 }
