@@ -53,6 +53,7 @@ void TAudioEditor2::Operation(const std::function<void(const TProgressFunc&)>& w
         throw;
     }
     --FOperationDepth;
+    Redraw(); // the document, the selection or the view may have changed
     if (OnEndOperation) OnEndOperation();
 }
 

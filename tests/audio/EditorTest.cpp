@@ -229,6 +229,8 @@ TEST_F(EditorTest, ZoomOperationsSetTheViewRangeWithinTheDocument) {
     Editor.VerticalZoom(-20); // no bounds
     EXPECT_EQ(Editor.VerticalZoomPercent(), -20);
     EXPECT_EQ(redraws, 6);
+    Editor.Transform().Invert(); // every operation ends with a redraw
+    EXPECT_EQ(redraws, 7);
 }
 
 TEST_F(EditorTest, PositionIsThePlayPositionOnlyWhilePlayingOrPaused) {
