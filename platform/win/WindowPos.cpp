@@ -283,6 +283,9 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     RECT target{};
     if (state) {
         if (HasHooks(WH_CBT) && RunHooks(WH_CBT, HCBT_MINMAX, WPARAM(hwnd), LPARAM(cmd))) return wasVisible;
+        // A minimized window is asked before it opens again, and may stay as it is.
+        if (minimized && state != SW_MINIMIZE && !SendMessage(hwnd, WM_QUERYOPEN, 0, 0)) return wasVisible;
+        if (w->dead) return FALSE;
         if (state == SW_MINIMIZE) {
             w->restoreToMaximized = maximized;
             target = window_pos_detail::MinMaxRect(w.get(), SW_MINIMIZE);
