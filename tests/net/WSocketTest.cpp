@@ -587,3 +587,35 @@ TEST(WSocket, FailingSystemCallGoesToOnErrorWithItsCode) {
     s.Abort();
     EXPECT_EQ(s.State(), wsClosed);
 }
+
+TEST(WSocket, SendOnABrokenConnectionClosesAndReportsInsteadOfRaising) {
+    TPlainListener server;
+    TCustomWSocket s(nullptr);
+    bool connected = false;
+    std::vector<WORD> closed;
+    s.OnSessionConnected = [&](TObject*, WORD) { connected = true; };
+    s.OnSessionClosed = [&](TObject*, WORD e) { closed.push_back(e); };
+    s.SetAddr("127.0.0.1");
+    s.SetPort(server.PortText());
+    s.Connect();
+    const int peer = server.AcceptOne();
+    ASSERT_TRUE(PumpUntil([&] { return connected; }));
+    linger reset{1, 0};
+    setsockopt(peer, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    ::close(peer); // the peer resets the connection
+    EXPECT_NO_THROW(s.SendStr("anyone there?"));
+    EXPECT_EQ(closed, std::vector<WORD>{10054});
+    EXPECT_EQ(s.State(), wsClosed);
+    PumpFor(20);
+    EXPECT_EQ(closed.size(), 1u);
+}
+
+TEST(WSocket, DestroyedLoggerIsForgotten) {
+    TCustomWSocket s(nullptr);
+    {
+        TNetLogger logger(nullptr);
+        s.SetNetLogger(&logger);
+        EXPECT_EQ(s.NetLogger(), &logger);
+    }
+    EXPECT_EQ(s.NetLogger(), nullptr);
+}
