@@ -339,6 +339,28 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(wParam ? w->cls->icon : w->cls->smallIcon);
     case WM_MENUCHAR:
         return MAKELONG(0, MNC_IGNORE);
+    case WM_QUERYOPEN:
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_SYNCPAINT:
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASENOW | RDW_ALLCHILDREN);
+        return 0;
+    case WM_CHANGEUISTATE:
+        // Passed up to the top; the top window tells its whole tree.
+        if ((w->style & WS_CHILD) && w->parent) return SendMessage(w->parent->handle, msg, wParam, lParam);
+        SendMessage(hwnd, WM_UPDATEUISTATE, wParam, lParam);
+        return 0;
+    case WM_UPDATEUISTATE: {
+        std::vector<HWND> children;
+        for (Window* c : w->children)
+            children.push_back(c->handle);
+        for (HWND c : children)
+            SendMessage(c, WM_UPDATEUISTATE, wParam, lParam);
+        return 0;
+    }
+    case WM_XBUTTONUP:
+    case WM_NCXBUTTONUP:
+        return TRUE;
     default:
         return 0;
     }

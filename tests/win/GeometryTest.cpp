@@ -76,6 +76,13 @@ TEST_F(GeometryTest, MaximizeRestoreAndMinimize) {
     EXPECT_EQ(wp.showCmd, UINT(SW_SHOWMINIMIZED));
     EXPECT_EQ(wp.flags, WPF_RESTORETOMAXIMIZED);
     EXPECT_EQ(wp.rcNormalPosition, (RECT{100, 100, 400, 300}));
+    rec.handlers[h] = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_QUERYOPEN) return FALSE; // refuses to open
+        return std::nullopt;
+    };
+    ShowWindow(h, SW_RESTORE);
+    EXPECT_TRUE(IsIconic(h));
+    rec.handlers.erase(h);
     ShowWindow(h, SW_RESTORE); // back to maximized, where it came from
     EXPECT_TRUE(IsZoomed(h));
     ShowWindow(h, SW_RESTORE);

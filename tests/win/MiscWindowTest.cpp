@@ -186,3 +186,24 @@ TEST_F(MenuItemInfoTest, ItemsCopyThroughItemInfoRecords) {
 }
 
 } // namespace
+
+namespace {
+
+class UiStateTest : public WinTest {};
+
+TEST_F(UiStateTest, ChangeUiStateGoesUpThenEveryWindowIsTold) {
+    HWND top = MakeTop(0, 0, 200, 200);
+    HWND panel = MakeChild(top, 0, 0, 100, 100);
+    HWND button = MakeChild(panel, 0, 0, 10, 10);
+    rec.Clear();
+    const WPARAM change = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    SendMessage(button, WM_CHANGEUISTATE, change, 0);
+    EXPECT_EQ(rec.Count(top, WM_CHANGEUISTATE), 1);
+    for (HWND h : {top, panel, button}) {
+        ASSERT_TRUE(rec.Last(h, WM_UPDATEUISTATE));
+        EXPECT_EQ(rec.Last(h, WM_UPDATEUISTATE)->wParam, change);
+    }
+    EXPECT_EQ(SendMessage(top, WM_QUERYENDSESSION, 0, 0), TRUE);
+}
+
+} // namespace
