@@ -2,17 +2,15 @@
 
 #include "audio/effects/EffectErrors.h"
 #include "audio/effects/EffectMath.h"
+#include "audio/effects/ParallelFor.h"
+#include "audio/effects/PitchShiftJoin.h"
+#include "audio/effects/PitchShiftSegment.h"
 
-#include <rubberband/RubberBandStretcher.h>
 #include <soxr.h>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <mutex>
-#include <numbers>
 #include <string>
-#include <utility>
 
 namespace effects {
 
@@ -83,155 +81,128 @@ void TSpeedChangeEffect::ProcessLane(int channel, const float* input, std::size_
 }
 
 namespace pitch_detail {
-constexpr std::size_t Chunk = 1024;
-
-int ShifterOptions() {
-    return RubberBand::RubberBandStretcher::OptionProcessRealTime |
-           RubberBand::RubberBandStretcher::OptionEngineFiner |
-           RubberBand::RubberBandStretcher::OptionWindowShort;
-}
-
-// Frames by which the shifter's output runs behind its input after its preferred start padding
-// (negative: ahead). The shifter's own start-delay figure is right at small factors but far off at large
-// ones (it swallows the first ~0.2 s when shifting up by three octaves), so the delay is measured: a
-// tone burst goes through and the centre of its energy is found in the output.
-long MeasureLatency(int sampleRate, double factor) {
-    RubberBand::RubberBandStretcher probe(static_cast<std::size_t>(sampleRate), 1, ShifterOptions(), 1.0,
-                                          factor);
-    probe.setMaxProcessSize(Chunk);
-    const std::size_t pad = probe.getPreferredStartPad();
-    const std::size_t centre = 65536, half = static_cast<std::size_t>(sampleRate / 10);
-    const double frequency = std::min(0.3 * sampleRate, 1000.0 / factor); // about 1 kHz once shifted
-    std::vector<float> input(pad + 2 * centre + 65536, 0.0f);
-    for (std::size_t i = 0; i < 2 * half; ++i) {
-        const double x = (static_cast<double>(i) - half) / half;
-        input[pad + centre - half + i] =
-            static_cast<float>(0.5 * (1 + std::cos(std::numbers::pi * x)) *
-                               std::sin(2 * std::numbers::pi * frequency * i / sampleRate));
-    }
-    double weighted = 0, energy = 0;
-    std::size_t at = 0;
-    std::vector<float> out(65536);
-    for (std::size_t fed = 0; fed < input.size(); fed += Chunk) {
-        const float* data = input.data() + fed;
-        probe.process(&data, std::min(Chunk, input.size() - fed), false);
-        for (int available = probe.available(); available > 0; available = probe.available()) {
-            float* buffer = out.data();
-            const std::size_t got = probe.retrieve(&buffer, std::min<std::size_t>(available, out.size()));
-            for (std::size_t i = 0; i < got; ++i, ++at) {
-                const double e = static_cast<double>(out[i]) * out[i];
-                weighted += e * static_cast<double>(at);
-                energy += e;
-            }
-        }
-    }
-    if (energy <= 0) // nothing came through: fall back on the shifter's own figure
-        return static_cast<long>(probe.getStartDelay()) - static_cast<long>(pad);
-    return std::lround(weighted / energy - static_cast<double>(pad + centre));
-}
-
-// The measured latency, once per rate and factor for the whole program.
-long Latency(int sampleRate, double factor) {
-    static std::mutex lock;
-    static std::map<std::pair<int, double>, long> measured;
-    std::lock_guard guard(lock);
-    const auto key = std::make_pair(sampleRate, factor);
-    auto found = measured.find(key);
-    if (found == measured.end()) found = measured.emplace(key, MeasureLatency(sampleRate, factor)).first;
-    return found->second;
-}
+// Stretch length, cross-fade and slide, in seconds: long stretches keep the share of start-up work
+// small; the slide covers a period of tones down to 50 Hz.
+constexpr double SegmentSeconds = 3.0;
+constexpr double OverlapSeconds = 0.03;
+constexpr double ReachSeconds = 0.01;
 } // namespace pitch_detail
 
-// One channel's pitch shifter. Input is fed in chunks of a fixed size whatever the caller's blocks, so
-// the output does not depend on how the signal was cut into blocks; the shifter's delay is cut off and
-// the end flushed, so that output and input line up frame for frame. Block by block, output is handed
-// out a fixed distance behind the input, so that every channel of a signal gives the same number of
-// frames for the same block (the shifter itself gives out its frames in content-dependent bursts).
-struct TPitchChangeEffect::TShifter {
-    static constexpr std::size_t Chunk = pitch_detail::Chunk;
-    RubberBand::RubberBandStretcher Stretcher;
-    std::size_t HandOutLag;     // well beyond the shifter's own delay
-    std::vector<float> Pending; // input not yet fed
-    std::vector<float> Ready;   // output not yet handed out
-    std::vector<float> Scratch;
-    std::size_t ToDiscard = 0;
-    std::size_t Received = 0; // input frames of the signal
-    std::size_t Given = 0;    // output frames handed out
-
-    TShifter(int sampleRate, double factor)
-        : Stretcher(static_cast<std::size_t>(sampleRate), 1, pitch_detail::ShifterOptions(), 1.0, factor),
-          HandOutLag(65536 * static_cast<std::size_t>(std::max(1, sampleRate / 44100))) {
-        Stretcher.setMaxProcessSize(Chunk);
-        // Enough silence first that even a shifter running ahead of its input gives out all of it.
-        const long latency = pitch_detail::Latency(sampleRate, factor);
-        const long padding = std::max<long>(static_cast<long>(Stretcher.getPreferredStartPad()), -latency);
-        const std::vector<float> pad(static_cast<std::size_t>(padding), 0.0f);
-        for (std::size_t done = 0; done < pad.size(); done += Chunk) {
-            const float* data = pad.data() + done;
-            Stretcher.process(&data, std::min(Chunk, pad.size() - done), false);
-        }
-        ToDiscard = static_cast<std::size_t>(padding + latency);
-    }
-
-    std::size_t Produced() const { return Given + Ready.size(); }
-
-    void Feed(const float* data, std::size_t count) {
-        Stretcher.process(&data, count, false);
-        for (int available = Stretcher.available(); available > 0; available = Stretcher.available()) {
-            Scratch.resize(static_cast<std::size_t>(available));
-            float* out = Scratch.data();
-            const std::size_t got = Stretcher.retrieve(&out, Scratch.size());
-            const std::size_t skip = std::min(got, ToDiscard);
-            ToDiscard -= skip;
-            Ready.insert(Ready.end(), Scratch.begin() + skip, Scratch.begin() + got);
-        }
-    }
-
-    void HandOut(std::size_t count, std::vector<float>& output) {
-        count = std::min(count, Ready.size());
-        output.insert(output.end(), Ready.begin(), Ready.begin() + count);
-        Ready.erase(Ready.begin(), Ready.begin() + count);
-        Given += count;
-    }
-
-    void Run(const float* input, std::size_t count, bool last, std::vector<float>& output) {
-        Pending.insert(Pending.end(), input, input + count);
-        Received += count;
-        std::size_t at = 0;
-        for (; at + Chunk <= Pending.size(); at += Chunk)
-            Feed(Pending.data() + at, Chunk);
-        Pending.erase(Pending.begin(), Pending.begin() + at);
-        if (!last) {
-            if (Received > HandOutLag + Given) HandOut(Received - HandOutLag - Given, output);
-            return;
-        }
-        // Push silence through until every input frame has come out (bounded for safety).
-        Pending.resize(Chunk, 0.0f);
-        for (int round = 0; Produced() < Received && round < 1024; ++round) {
-            Feed(Pending.data(), Chunk);
-            std::fill(Pending.begin(), Pending.end(), 0.0f);
-        }
-        Pending.clear();
-        if (Produced() < Received) // cannot happen with a working shifter; keep the length regardless
-            Ready.resize(Received - Given, 0.0f);
-        HandOut(Received - Given, output);
-        Ready.clear();
-    }
-};
-
 TPitchChangeEffect::TPitchChangeEffect(int sampleRate, int channels, double percent)
-    : TLaneEffect(sampleRate, channels) {
+    : TAudioEffect(sampleRate, channels) {
     RequireRange("Pitch Change", "pitch (%)", percent, 10, 300);
-    FFactor = 100.0 / percent;
-    for (int c = 0; c < channels; ++c)
-        FShifters.push_back(std::make_unique<TShifter>(sampleRate, FFactor));
+    FShifter = std::make_unique<TPitchShiftSegment>(sampleRate, 100.0 / percent);
+    FSegmentFrames = std::max<std::int64_t>(1, std::llround(pitch_detail::SegmentSeconds * sampleRate));
+    FOverlap = std::max<std::int64_t>(1, std::llround(pitch_detail::OverlapSeconds * sampleRate));
+    FReach = std::max<std::int64_t>(1, std::llround(pitch_detail::ReachSeconds * sampleRate));
+    FInput.resize(static_cast<std::size_t>(channels));
 }
 
 TPitchChangeEffect::~TPitchChangeEffect() = default;
 
-void TPitchChangeEffect::ProcessLane(int channel, const float* input, std::size_t count, bool last,
+// The frame from which a stretch reads only silence: the signal's end, or the point past its own end up
+// to which it may read ahead. It depends on the signal alone, never on how the signal was cut up.
+std::int64_t TPitchChangeEffect::ReadLimit(std::int64_t segment, bool ended) const {
+    const std::int64_t ahead = (segment + 1) * FSegmentFrames + FOverlap + FReach + FShifter->ReadsAfter();
+    return ended ? std::min(ahead, FReceived) : ahead;
+}
+
+bool TPitchChangeEffect::Ready(std::int64_t segment, bool ended) const {
+    if (segment * FSegmentFrames >= FReceived) return false;
+    return ended || FReceived >= ReadLimit(segment, false);
+}
+
+void TPitchChangeEffect::Process(std::vector<float>& block, bool last) {
+    const std::size_t frames = FramesOf(block);
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    for (std::size_t c = 0; c < channels; ++c) {
+        auto& lane = FInput[c];
+        const std::size_t start = lane.size();
+        lane.resize(start + frames);
+        for (std::size_t f = 0; f < frames; ++f)
+            lane[start + f] = block[f * channels + c];
+    }
+    FReceived += static_cast<std::int64_t>(frames);
+
+    // Stretches go out to the cores in batches that keep them all busy; the last ones once the end is known.
+    const std::int64_t batch = std::max<std::int64_t>(1, WorkerCount() / channels);
+    std::vector<float> output;
+    for (;;) {
+        std::int64_t ready = 0;
+        while (ready < batch && Ready(FNextSegment + ready, last))
+            ++ready;
+        if (ready == 0 || (ready < batch && !last)) break;
+        RunSegments(FNextSegment, ready, last, output);
+        DropUnneededInput();
+    }
+    block = std::move(output);
+}
+
+void TPitchChangeEffect::RunSegments(std::int64_t first, std::int64_t count, bool ended,
                                      std::vector<float>& output) {
-    FShifters[static_cast<std::size_t>(channel)]->Run(input, count, last, output);
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    std::vector<TLanes> shifted(static_cast<std::size_t>(count), TLanes(channels));
+    ParallelEach(static_cast<std::size_t>(count) * channels, true, [&](std::size_t task) {
+        const std::int64_t segment = first + static_cast<std::int64_t>(task / channels);
+        const std::size_t c = task % channels;
+        const std::int64_t start = segment * FSegmentFrames;
+        const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
+        const bool final = ended && end == FReceived;
+        // From FReach before the stretch to FReach past it (and past the next join, if any).
+        const std::int64_t frames = end - start + 2 * FReach + (final ? 0 : FOverlap);
+        const TLaneSpan span{FInput[c].data(), FInputFirst, ReadLimit(segment, ended)};
+        shifted[task / channels][c] = FShifter->Shift(span, start - FReach, static_cast<std::size_t>(frames));
+    });
+    for (std::int64_t i = 0; i < count; ++i)
+        Join(first + i, ended, shifted[static_cast<std::size_t>(i)], output);
+}
+
+// Places a shifted stretch after the one before: slid to fit it, faded in over it, and appended to the
+// interleaved output; keeps what lies over the next join.
+void TPitchChangeEffect::Join(std::int64_t segment, bool ended, const TLanes& shifted,
+                              std::vector<float>& output) {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::int64_t start = segment * FSegmentFrames;
+    const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
+    const bool final = ended && end == FReceived;
+    const std::size_t own = static_cast<std::size_t>(end - start);
+    const std::size_t overlap = FTail.empty() ? 0 : std::min(own, static_cast<std::size_t>(FOverlap));
+    const int reach = static_cast<int>(FReach);
+    const std::vector<int> offsets =
+        overlap == 0 ? std::vector<int>(channels, 0) : JoinOffsets(FTail, shifted, overlap, reach);
+
+    const std::size_t base = output.size();
+    output.resize(base + own * channels);
+    for (std::size_t c = 0; c < channels; ++c) {
+        const float* source = shifted[c].data() + reach + offsets[c];
+        float* target = output.data() + base + c;
+        for (std::size_t f = 0; f < own; ++f)
+            target[f * channels] = source[f];
+        for (std::size_t f = 0; f < overlap; ++f) {
+            const float w = JoinWeight(f, overlap);
+            target[f * channels] = FTail[c][f] * (1 - w) + source[f] * w;
+        }
+    }
+    FNextSegment = segment + 1;
+    if (final) {
+        FTail.clear();
+        return;
+    }
+    FTail.resize(channels);
+    for (std::size_t c = 0; c < channels; ++c) {
+        const auto begin = shifted[c].begin() + reach + offsets[c] + static_cast<std::ptrdiff_t>(own);
+        FTail[c].assign(begin, begin + FOverlap);
+    }
+}
+
+// Keeps only the input the next stretch reads.
+void TPitchChangeEffect::DropUnneededInput() {
+    const std::int64_t needed = FNextSegment * FSegmentFrames - FReach - FShifter->ReadsBefore();
+    const std::int64_t drop = std::min(needed, FReceived) - FInputFirst;
+    if (drop <= 0) return;
+    for (auto& lane : FInput)
+        lane.erase(lane.begin(), lane.begin() + static_cast<std::ptrdiff_t>(drop));
+    FInputFirst += drop;
 }
 
 } // namespace effects

@@ -4,10 +4,13 @@
 
 #include "audio/effects/AudioEffect.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace effects {
+
+class TPitchShiftSegment;
 
 // Plays the signal at percent / 100 times its speed (above 0, up to 300 %): the length becomes
 // length * 100 / percent and every frequency moves by the same factor.
@@ -28,19 +31,34 @@ private:
 
 // Moves every frequency by the factor 100 / percent (percent 10 to 300) while keeping the duration:
 // 50 sounds an octave higher, 200 an octave lower. The output has exactly as many frames as the input.
-class TPitchChangeEffect : public TLaneEffect {
+// The signal is cut into stretches of a fixed length, counted from its start, that are shifted side by
+// side on the machine's cores and joined with short aligned cross-fades; as the stretches do not depend
+// on how the signal arrives, block-by-block processing gives the same output as processing in one piece.
+// Output is held back until the stretches it belongs to can be finished.
+class TPitchChangeEffect : public TAudioEffect {
 public:
     TPitchChangeEffect(int sampleRate, int channels, double percent);
     ~TPitchChangeEffect() override;
 
-protected:
-    void ProcessLane(int channel, const float* input, std::size_t count, bool last,
-                     std::vector<float>& output) override;
+    void Process(std::vector<float>& block, bool last) override;
 
 private:
-    struct TShifter;
-    double FFactor;
-    std::vector<std::unique_ptr<TShifter>> FShifters;
-};
+    using TLanes = std::vector<std::vector<float>>;
 
+    bool Ready(std::int64_t segment, bool ended) const;
+    std::int64_t ReadLimit(std::int64_t segment, bool ended) const;
+    void RunSegments(std::int64_t first, std::int64_t count, bool ended, std::vector<float>& output);
+    void Join(std::int64_t segment, bool ended, const TLanes& shifted, std::vector<float>& output);
+    void DropUnneededInput();
+
+    std::unique_ptr<TPitchShiftSegment> FShifter;
+    std::int64_t FSegmentFrames; // frames each stretch gives out
+    std::int64_t FOverlap;       // cross-fade length at each join
+    std::int64_t FReach;         // how far a stretch may be slid to fit the one before
+    TLanes FInput;               // per channel, from frame FInputFirst up to FReceived
+    std::int64_t FInputFirst = 0;
+    std::int64_t FReceived = 0;
+    std::int64_t FNextSegment = 0;
+    TLanes FTail; // the last stretch's output over the next join, as placed
+};
 } // namespace effects
