@@ -1,5 +1,6 @@
 // Mouse input: hit testing down the window tree, capture, click activation, cursors set through
 // WM_SETCURSOR, double clicks, and leave/hover tracking.
+#include "platform/gdi/Surface.h"
 #include "platform/win/Input.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinInternal.h"
@@ -18,6 +19,18 @@ bool InWindowShape(const Window* w, POINT screen) {
     if (!PtInRect(&r, screen)) return false;
     if (w->windowRegion) return w->windowRegion->Contains(screen.x - r.left, screen.y - r.top);
     return true;
+}
+
+// Layered windows let the mouse through where they show nothing: fully transparent pixels of a
+// per-pixel-alpha picture, and pixels of the colour key.
+bool LayeredPixelIsHole(const Window* w, POINT screen) {
+    if (!(w->exStyle & WS_EX_LAYERED) || !w->surface) return false;
+    POINT o = WindowOriginOnScreen(w);
+    std::uint32_t pixel = w->surface->Pixel(screen.x - o.x, screen.y - o.y);
+    if (w->layeredContentSet && w->layeredPerPixelAlpha && (pixel >> 24) == 0) return true;
+    if ((w->layeredFlags & LWA_COLORKEY) && (pixel & 0xFFFFFF) == (ColorRefToPixel(w->layeredKey) & 0xFFFFFF))
+        return true;
+    return false;
 }
 
 // The deepest window under the point inside w (w included), asking WM_NCHITTEST on the way back up.
@@ -54,6 +67,7 @@ Window* HitTestScreen(POINT screen, LRESULT& hit) {
         Window* top = Sys().Find(h);
         if (!top || !(top->style & WS_VISIBLE) || !InWindowShape(top, screen)) continue;
         if (top->exStyle & WS_EX_LAYERED && (top->exStyle & WS_EX_TRANSPARENT)) continue; // click-through
+        if (LayeredPixelIsHole(top, screen)) continue;
         if (Window* found = HitTestWindow(top, screen, hit)) return found;
     }
     hit = HTNOWHERE;

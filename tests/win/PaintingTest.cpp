@@ -210,6 +210,11 @@ TEST_F(PaintingTest, LayeredWindowsBlendOnTheScreen) {
     COLORREF c = ScreenPixel(100, 100);
     EXPECT_NEAR(GetRValue(c), 191, 1);
     EXPECT_NEAR(GetGValue(c), 64, 1);
+    EXPECT_EQ(WindowFromPoint(POINT{100, 100}), glass);
+    // Fully transparent pixels let the mouse through to the window below.
+    pixels->Fill(0);
+    UpdateLayeredWindow(glass, screen, nullptr, &size, mem, &src, 0, &bf, ULW_ALPHA);
+    EXPECT_EQ(WindowFromPoint(POINT{100, 100}), back);
     SelectObject(mem, old);
     DeleteObject(bmp);
     DeleteDC(mem);
