@@ -3,6 +3,7 @@
 #pragma once
 
 #include "audio/AudioOutputFormat.h"
+#include "audio/effects/EditorTransform.h"
 
 #include <cstdint>
 #include <string>
@@ -100,10 +101,11 @@ private:
     bool FOn[2] = {true, true};
 };
 
-// The editing transforms that need no effect processing; they work on the selection.
-class TAudioEditor2Transform {
+// The editor's transform interface: every effect of the effects processor (inherited) and the editing
+// transforms that need no effect processing; all work on the selection.
+class TAudioEditor2Transform : public TEditorTransform {
 public:
-    explicit TAudioEditor2Transform(TAudioEditor2& editor) : FEditor(editor) {}
+    explicit TAudioEditor2Transform(TAudioEditor2& editor) : TEditorTransform(editor), FEditor(editor) {}
     void InsertSilence(std::int64_t ms); // at the cursor
     void Silence();
     void Reverse();

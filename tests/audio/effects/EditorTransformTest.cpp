@@ -51,6 +51,16 @@ TEST(EditorTransform, AppliesToTheSelectionOnlyAsOneUndoableStep) {
     EXPECT_EQ(f.All(), f.Original);
 }
 
+TEST(EditorTransform, TheEditorsTransformInterfaceCarriesTheEffects) {
+    TEditorFixture f(0, Rate);
+    f.Editor.Transform().Amplify(200);
+    f.Editor.Transform().Invert();
+    const auto after = f.All();
+    ASSERT_EQ(after.size(), f.Original.size());
+    EXPECT_FLOAT_EQ(after[1000], -2.0f * f.Original[1000]);
+    EXPECT_EQ(f.Ends, 2);
+}
+
 TEST(EditorTransform, ShelvesTakeTheFrequencyFirst) {
     TEditorFixture f(0, Rate);
     TEditorTransform transform(f.Editor);
