@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <cstring>
+
 using namespace win_test;
 
 namespace {
@@ -141,6 +143,32 @@ TEST_F(WindowTreeTest, SubclassChainsRemoveInAnyOrder) {
         EXPECT_EQ(GetWindowLongPtr(Target, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&RecordingProc));
         DestroyWindow(Target);
     }
+}
+
+} // namespace
+
+namespace {
+
+class WindowTextTest : public WinTest {};
+
+TEST_F(WindowTextTest, ShortBuffersNeverCutACharacterInHalf) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    ASSERT_TRUE(SetWindowText(h, "a\xC3\xA9z")); // a, é (two bytes), z
+    EXPECT_EQ(GetWindowTextLength(h), 4);
+    struct Case {
+        int size;
+        int copied;
+        const char* text;
+    };
+    const Case cases[] = {{1, 0, ""},          {2, 1, "a"},          {3, 1, "a"},
+                          {4, 3, "a\xC3\xA9"}, {5, 4, "a\xC3\xA9z"}, {64, 4, "a\xC3\xA9z"}};
+    for (const Case& c : cases) {
+        char buffer[64];
+        std::memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(GetWindowText(h, buffer, c.size), c.copied) << c.size;
+        EXPECT_STREQ(buffer, c.text) << c.size;
+    }
+    EXPECT_EQ(GetWindowText(reinterpret_cast<HWND>(0x7777), nullptr, 5), 0);
 }
 
 } // namespace
