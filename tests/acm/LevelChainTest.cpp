@@ -71,7 +71,7 @@ TEST(MiniConvertor, TheFirstBlockFixesTheCapacity) {
     TdeWaveFormat format;
     SetPcm(format, 44100, 2, 16);
     TMiniConvertor step(format, format);
-    std::vector<BYTE> block(1000, 0);
+    std::vector<BYTE> block(4000, 0);
     EXPECT_THROW(step.Convert(block.data(), 1000, true), EACMConversionError); // not open
     step.Open(false);
     EXPECT_EQ(step.Convert(block.data(), 1000, true), 1000);
