@@ -154,6 +154,10 @@ bool SaveWindowPng(HWND hwnd, const std::string& path) {
     return img && SaveSurfaceToPng(*img, path);
 }
 
+void BindWindowSystemToThisThread() {
+    Sys().GuiThread = std::this_thread::get_id();
+}
+
 void ResetWindowSystem() {
     Sys().ResetState();
     ResetHooks();

@@ -37,6 +37,10 @@ std::shared_ptr<TSurface> WindowImage(HWND hwnd);
 bool SaveScreenPng(const std::string& path);
 bool SaveWindowPng(HWND hwnd, const std::string& path);
 
+// Makes the calling thread the user-interface thread: the start-up sequence calls it first, before any
+// other thread may post. (Without it, the first thread to use the window system is taken.)
+void BindWindowSystemToThisThread();
+
 // Destroys every window and returns the window system to its first state (monitors, metrics, colours,
 // hooks, queue, clipboard, descriptor watches); handles already given out stay invalid forever. The clock is
 // the runtime's and stays.

@@ -256,3 +256,20 @@ TEST_F(WorkerThreadTest, WorkersMoveAndDrawThroughTheUserInterfaceThread) {
 }
 
 } // namespace
+
+namespace {
+
+class BindThreadTest : public WinTest {};
+
+TEST_F(BindThreadTest, AnotherThreadCanBecomeTheUserInterfaceThread) {
+    HWND h = MakeTop(0, 0, 10, 10, WS_POPUP);
+    std::thread other([&] {
+        olva::win::BindWindowSystemToThisThread();
+        EXPECT_TRUE(DestroyWindow(h)); // now this thread's window
+    });
+    other.join();
+    olva::win::BindWindowSystemToThisThread();
+    EXPECT_FALSE(IsWindow(h));
+}
+
+} // namespace
