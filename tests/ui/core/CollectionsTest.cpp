@@ -185,3 +185,47 @@ TEST_F(CollectionsTest, HolderForgetsAFreedComponent) {
 }
 
 } // namespace
+
+#include "ui/core/base/SortedCollection.h"
+
+namespace {
+
+class NamedItem : public TCollectionItem {
+public:
+    using TCollectionItem::TCollectionItem;
+    std::string text;
+};
+
+TEST(SortedCollectionTest, SortsOnDemandAndWhileKeptSorted) {
+    TuiOwnedInterfacedCollection items(nullptr, CollectionItemClass<NamedItem>());
+    for (const char* t : {"delta", "alpha", "charlie", "bravo"})
+        static_cast<NamedItem*>(items.Add())->text = t;
+    items.OnCompare = [](TuiOwnedInterfacedCollection*, TCollectionItem* a, TCollectionItem* b) {
+        return static_cast<NamedItem*>(a)->text.compare(static_cast<NamedItem*>(b)->text);
+    };
+    int changes = 0;
+    items.OnChange =
+        TuiCollectionChangeEvent([&](TuiOwnedInterfacedCollection*, TCollectionItem*) { ++changes; }, &items);
+    const auto texts = [&] {
+        std::vector<std::string> out;
+        for (int i = 0; i < items.Count(); ++i)
+            out.push_back(static_cast<NamedItem*>(items.Items(i))->text);
+        return out;
+    };
+    items.Sort();
+    EXPECT_EQ(texts(), (std::vector<std::string>{"alpha", "bravo", "charlie", "delta"}));
+    EXPECT_EQ(changes, 1);
+    items.SetKeepSorted(true);
+    changes = 0;
+    static_cast<NamedItem*>(items.Add())->text = "zulu";
+    static_cast<NamedItem*>(items.Insert(0))->text = "echo";
+    items.BeginUpdate();
+    items.EndUpdate(); // a change of the whole collection sorts it
+    EXPECT_EQ(texts(), (std::vector<std::string>{"alpha", "bravo", "charlie", "delta", "echo", "zulu"}));
+    EXPECT_GE(changes, 1);
+    items.OnCompare = nullptr; // the base comparison keeps the order
+    items.Sort();
+    EXPECT_EQ(texts().front(), "alpha");
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "UiCoreTestSupport.h"
 
+#include "platform/rtl/CodePages.h"
 #include "platform/vcl/Control.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinUser.h"
@@ -129,6 +130,40 @@ TEST_F(MessageWindowsTest, AHookThatDoesNotPassOnSwallowsTheMessage) {
     EXPECT_TRUE(ReceivedLog().empty());
     EXPECT_EQ(uiWindowProcController()->AddHandleWindowProc(nullptr, a.Method()), nullptr);
     EXPECT_EQ(uiWindowProcController()->AddControlWindowProc(nullptr, a.Method()), nullptr);
+}
+
+// Passes the message on, then takes its own hook out (it does not call through the link afterwards).
+struct OneShotHooker : TObject {
+    void Proc(TMessage& AMessage) {
+        ++seen;
+        link->CallPrevWindowProc(AMessage);
+        uiWindowProcController()->RemoveWindowProc(link);
+    }
+    TuiWindowProcLinkedObject* link = nullptr;
+    int seen = 0;
+};
+
+TEST_F(MessageWindowsTest, AHookMayRemoveItselfWhileHandlingAMessage) {
+    HWND wnd = MakeWindow();
+    const LONG_PTR original = GetWindowLongPtr(wnd, GWL_WNDPROC);
+    std::vector<std::string> log;
+    Hooker kept("kept", log);
+    OneShotHooker once;
+    kept.link = uiWindowProcController()->AddHandleWindowProc(wnd, kept.Method());
+    once.link =
+        uiWindowProcController()->AddHandleWindowProc(wnd, TuiWindowMethod(&once, &OneShotHooker::Proc));
+    EXPECT_EQ(SendMessage(wnd, kProbe, 0, 0), kWindowAnswer);
+    EXPECT_EQ(once.link, nullptr);
+    EXPECT_EQ(SendMessage(wnd, kProbe, 0, 0), kWindowAnswer);
+    EXPECT_EQ(once.seen, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"kept", "kept"}));
+    // The last hook going away in the middle of a message frees the chain and restores the window.
+    uiWindowProcController()->RemoveWindowProc(kept.link);
+    once.link =
+        uiWindowProcController()->AddHandleWindowProc(wnd, TuiWindowMethod(&once, &OneShotHooker::Proc));
+    EXPECT_EQ(SendMessage(wnd, kProbe, 0, 0), kWindowAnswer);
+    EXPECT_EQ(GetWindowLongPtr(wnd, GWL_WNDPROC), original);
+    EXPECT_EQ(uiWindowProcController()->ChainCount(), 0);
 }
 
 TEST_F(MessageWindowsTest, ShutDownRestoresHookedWindowsAndControls) {
@@ -275,6 +310,15 @@ TEST(CoreServicesTest, SmallConversions) {
     EXPECT_TRUE(ovCharInSet('A', set));
     EXPECT_FALSE(ovCharInSet('B', set));
     EXPECT_EQ(ovStringToShortString(std::string(300, 'x')).size(), 255u);
+}
+
+TEST(CoreServicesTest, CodePageConversions) {
+    EXPECT_EQ(ovMultiByteToWideStringAll("caf\xC3\xA9", CP_UTF8), u"caf\u00E9");
+    EXPECT_EQ(ovMultiByteToWideString("caf\xE9", 1252, 4), u"caf\u00E9");
+    EXPECT_EQ(ovMultiByteToWideString("abcdef", 0, 3), u"abc");
+    EXPECT_EQ(ovWideStringToMultiByteAll(u"caf\u00E9", 1252), "caf\xE9");
+    EXPECT_EQ(ovWideStringToMultiByte(u"", 1252), "");
+    EXPECT_THROW(ovMultiByteToWideStringAll("x", 12345), EConvertError);
 }
 
 TEST(CoreServicesTest, VersionFlags) {

@@ -1,6 +1,9 @@
 #include "ui/core/base/CoreServices.h"
 
+#include "platform/rtl/CodePages.h"
 #include "platform/vcl/Graphics.h"
+
+#include <algorithm>
 
 namespace core_services_detail {
 TovOSVersionFlags& Flags() {
@@ -75,6 +78,28 @@ unsigned ovGetCodePageFromCharset(int ACharset) {
     default:
         return 0;
     }
+}
+
+namespace core_services_detail {
+bool IsUtf8(unsigned ACodePage) {
+    return ACodePage == CP_ACP || ACodePage == CP_UTF8;
+}
+} // namespace core_services_detail
+
+std::u16string ovMultiByteToWideString(const std::string& AText, unsigned ACodePage, int ALength) {
+    if (AText.empty()) return {};
+    const size_t length = ALength < 0 ? AText.size() : std::min(AText.size(), static_cast<size_t>(ALength));
+    const std::string_view bytes(AText.data(), length);
+    if (core_services_detail::IsUtf8(ACodePage)) return Utf8ToUtf16(bytes);
+    return Utf8ToUtf16(CodePageToUtf8(bytes, ACodePage));
+}
+
+std::string ovWideStringToMultiByte(const std::u16string& AText, unsigned ACodePage, int ALength) {
+    if (AText.empty()) return {};
+    const size_t length = ALength < 0 ? AText.size() : std::min(AText.size(), static_cast<size_t>(ALength));
+    const std::string utf8 = Utf16ToUtf8(std::u16string_view(AText.data(), length));
+    if (core_services_detail::IsUtf8(ACodePage)) return utf8;
+    return Utf8ToCodePage(utf8, ACodePage);
 }
 
 bool ovCharInSet(unsigned char AChar, const TovCharSet& ASet) {

@@ -41,6 +41,17 @@ constexpr bool ovIsDLLModule() {
 // The ANSI code page of a font charset (0 for charsets without one of their own).
 unsigned ovGetCodePageFromCharset(int ACharset);
 
+// Byte text in ACodePage (0 and 65001 are UTF-8) to UTF-16 and back; ALength -1 takes the whole
+// string. A code page the system does not know raises EConvertError.
+std::u16string ovMultiByteToWideString(const std::string& AText, unsigned ACodePage, int ALength = -1);
+std::string ovWideStringToMultiByte(const std::u16string& AText, unsigned ACodePage, int ALength = -1);
+inline std::u16string ovMultiByteToWideStringAll(const std::string& AText, unsigned ACodePage) {
+    return ovMultiByteToWideString(AText, ACodePage, -1);
+}
+inline std::string ovWideStringToMultiByteAll(const std::u16string& AText, unsigned ACodePage) {
+    return ovWideStringToMultiByte(AText, ACodePage, -1);
+}
+
 // A 256-bit character set: bit (c mod 32) of 32-bit word (c div 32).
 using TovCharSet = std::uint32_t[8];
 bool ovCharInSet(unsigned char AChar, const TovCharSet& ASet);

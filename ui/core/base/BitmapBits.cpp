@@ -1,0 +1,111 @@
+#include "ui/core/base/BitmapBits.h"
+
+#include "platform/gdi/GdiDC.h"
+#include "platform/vcl/Bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace bitmap_bits_detail {
+// A memory DC compatible with the screen, for the lifetime of one call.
+class TScreenMemoryDC {
+public:
+    TScreenMemoryDC() : FDC(CreateCompatibleDC(nullptr)) {}
+    ~TScreenMemoryDC() {
+        if (FDC != nullptr) DeleteDC(FDC);
+    }
+    TScreenMemoryDC(const TScreenMemoryDC&) = delete;
+    TScreenMemoryDC& operator=(const TScreenMemoryDC&) = delete;
+    HDC Handle() const { return FDC; }
+
+private:
+    HDC FDC;
+};
+} // namespace bitmap_bits_detail
+
+int ovGetBitsPerPixel(TBitmap* ABitmap) {
+    switch (ABitmap->PixelFormat()) {
+    case pf1bit:
+        return 1;
+    case pf4bit:
+        return 4;
+    case pf8bit:
+        return 8;
+    case pf15bit:
+    case pf16bit:
+        return 16;
+    case pf24bit:
+        return 24;
+    case pf32bit:
+        return 32;
+    default:
+        return GetDeviceCaps(ABitmap->Canvas()->Handle(), BITSPIXEL);
+    }
+}
+
+void ovFillBitmapInfoHeader(BITMAPINFOHEADER& AHeader, int AWidth, int AHeight, bool ATopDown) {
+    AHeader = BITMAPINFOHEADER{};
+    AHeader.biSize = 40;
+    AHeader.biWidth = AWidth;
+    AHeader.biHeight = ATopDown ? -AHeight : AHeight;
+    AHeader.biPlanes = 1;
+    AHeader.biBitCount = 32;
+    AHeader.biCompression = BI_RGB;
+}
+
+bool ovGetBitmapBits(TBitmap* ABitmap, TRGBColors& AColors, bool ATopDown) {
+    const int width = ABitmap->Width(), height = ABitmap->Height();
+    if (width <= 0 || height <= 0) return false;
+    AColors.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    bitmap_bits_detail::TScreenMemoryDC dc;
+    BITMAPINFO info;
+    ovFillBitmapInfoHeader(info.bmiHeader, width, height, ATopDown);
+    HBITMAP handle = ABitmap->Handle();
+    if (GetDIBits(dc.Handle(), handle, 0, static_cast<UINT>(height), AColors.data(), &info, DIB_RGB_COLORS) !=
+        0)
+        return true;
+    // Row by row, each row i of the array from its own scan line.
+    bool complete = true;
+    std::vector<std::uint32_t> spare(static_cast<size_t>(width));
+    for (int i = 0; i < height; ++i) {
+        const UINT scan = static_cast<UINT>(ATopDown ? height - 1 - i : i);
+        std::uint32_t* row = AColors.data() + static_cast<size_t>(i) * static_cast<size_t>(width);
+        ovFillBitmapInfoHeader(info.bmiHeader, width, height, false);
+        if (GetDIBits(dc.Handle(), handle, scan, 1, row, &info, DIB_RGB_COLORS) != 0) continue;
+        std::fill(spare.begin(), spare.end(), 0u);
+        if (GetDIBits(dc.Handle(), handle, scan, 1, spare.data(), &info, DIB_RGB_COLORS) == 0)
+            complete = false;
+        std::memcpy(row, spare.data(), spare.size() * sizeof(std::uint32_t));
+    }
+    return complete;
+}
+
+bool ovSetBitmapBits(TBitmap* ABitmap, const TRGBColors& AColors, bool ATopDown) {
+    const int width = ABitmap->Width(), height = ABitmap->Height();
+    if (width <= 0 || height <= 0) return false;
+    if (AColors.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) return false;
+    bitmap_bits_detail::TScreenMemoryDC dc;
+    BITMAPINFO info;
+    ovFillBitmapInfoHeader(info.bmiHeader, width, height, ATopDown);
+    return SetDIBits(dc.Handle(), ABitmap->Handle(), 0, static_cast<UINT>(height), AColors.data(), &info,
+                     DIB_RGB_COLORS) != 0;
+}
+
+bool ovBitmapHasAlpha(TBitmap* ABitmap) {
+    if (ovGetBitsPerPixel(ABitmap) <= 31) return false;
+    TRGBColors colors;
+    if (!ovGetBitmapBits(ABitmap, colors, false)) return false;
+    return std::any_of(colors.begin(), colors.end(), [](std::uint32_t c) { return (c >> 24) != 0; });
+}
+
+bool ovGetBitmapData(HBITMAP AHandle, BITMAP& AData) {
+    return GetObject(AHandle, sizeof(BITMAP), &AData) != 0;
+}
+
+bool ovGetBrushData(HBRUSH AHandle, LOGBRUSH& AData) {
+    return GetObject(AHandle, sizeof(LOGBRUSH), &AData) != 0;
+}
+
+bool ovGetFontData(HFONT AHandle, LOGFONT& AData) {
+    return GetObject(AHandle, sizeof(LOGFONT), &AData) != 0;
+}
