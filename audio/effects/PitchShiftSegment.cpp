@@ -1,5 +1,7 @@
 #include "audio/effects/PitchShiftSegment.h"
 
+#include "audio/effects/ParallelFor.h"
+
 #include <rubberband/RubberBandStretcher.h>
 
 #include <algorithm>
@@ -61,9 +63,11 @@ std::vector<float> RunShifter(int sampleRate, double factor, const std::vector<f
 std::int64_t MeasureLatency(int sampleRate, double factor) {
     const std::size_t half = static_cast<std::size_t>(sampleRate / 20);
     const double frequency = std::min(0.3 * sampleRate, 1000.0 / factor); // about 1 kHz once shifted
-    std::vector<std::int64_t> shifts;
-    for (std::size_t k = 0; k < 5; ++k) {
-        const std::size_t centre = static_cast<std::size_t>(sampleRate / 2) + k * 317;
+    constexpr std::size_t Bursts = 5;
+    std::vector<std::int64_t> shifts(Bursts, 0);
+    std::vector<char> heard(Bursts, 0); // not vector<bool>: the bursts run on separate threads
+    ParallelEach(Bursts, true, [&](std::size_t k) {
+        const std::size_t centre = static_cast<std::size_t>(sampleRate / 4) + k * 317;
         std::vector<float> input(2 * centre, 0.0f);
         for (std::size_t i = 0; i < 2 * half; ++i) {
             const double x = (static_cast<double>(i) - half) / half;
@@ -78,8 +82,12 @@ std::int64_t MeasureLatency(int sampleRate, double factor) {
             weighted += e * static_cast<double>(i);
             energy += e;
         }
-        if (energy > 0) shifts.push_back(std::llround(weighted / energy - static_cast<double>(centre)));
-    }
+        if (energy <= 0) return;
+        shifts[k] = std::llround(weighted / energy - static_cast<double>(centre));
+        heard[k] = 1;
+    });
+    for (std::size_t k = Bursts; k-- > 0;)
+        if (!heard[k]) shifts.erase(shifts.begin() + static_cast<std::ptrdiff_t>(k));
     if (shifts.empty()) return 0;
     std::nth_element(shifts.begin(), shifts.begin() + static_cast<std::ptrdiff_t>(shifts.size() / 2),
                      shifts.end());

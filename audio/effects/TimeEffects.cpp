@@ -9,6 +9,7 @@
 #include <soxr.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <string>
 
@@ -124,14 +125,14 @@ void TPitchChangeEffect::Process(std::vector<float>& block, bool last) {
     }
     FReceived += static_cast<std::int64_t>(frames);
 
-    // Stretches go out to the cores in batches that keep them all busy; the last ones once the end is known.
-    const std::int64_t batch = std::max<std::int64_t>(1, WorkerCount() / channels);
+    // Stretches go out to the cores once there are enough to keep them all busy, and the last ones once
+    // the end is known.
+    const std::int64_t enough = std::max<std::int64_t>(1, WorkerCount() / channels);
+    std::int64_t ready = 0;
+    while (Ready(FNextSegment + ready, last))
+        ++ready;
     std::vector<float> output;
-    for (;;) {
-        std::int64_t ready = 0;
-        while (ready < batch && Ready(FNextSegment + ready, last))
-            ++ready;
-        if (ready == 0 || (ready < batch && !last)) break;
+    if (ready > 0 && (ready >= enough || last)) {
         RunSegments(FNextSegment, ready, last, output);
         DropUnneededInput();
     }
@@ -142,16 +143,22 @@ void TPitchChangeEffect::RunSegments(std::int64_t first, std::int64_t count, boo
                                      std::vector<float>& output) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     std::vector<TLanes> shifted(static_cast<std::size_t>(count), TLanes(channels));
-    ParallelEach(static_cast<std::size_t>(count) * channels, true, [&](std::size_t task) {
-        const std::int64_t segment = first + static_cast<std::int64_t>(task / channels);
-        const std::size_t c = task % channels;
-        const std::int64_t start = segment * FSegmentFrames;
-        const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
-        const bool final = ended && end == FReceived;
-        // From FReach before the stretch to FReach past it (and past the next join, if any).
-        const std::int64_t frames = end - start + 2 * FReach + (final ? 0 : FOverlap);
-        const TLaneSpan span{FInput[c].data(), FInputFirst, ReadLimit(segment, ended)};
-        shifted[task / channels][c] = FShifter->Shift(span, start - FReach, static_cast<std::size_t>(frames));
+    // Each worker takes the next stretch and channel not yet taken, so that a slow one holds up no other.
+    const std::size_t tasks = static_cast<std::size_t>(count) * channels;
+    std::atomic<std::size_t> next{0};
+    ParallelEach(std::min<std::size_t>(tasks, WorkerCount()), true, [&](std::size_t) {
+        for (std::size_t task = next++; task < tasks; task = next++) {
+            const std::int64_t segment = first + static_cast<std::int64_t>(task / channels);
+            const std::size_t c = task % channels;
+            const std::int64_t start = segment * FSegmentFrames;
+            const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
+            const bool final = ended && end == FReceived;
+            // From FReach before the stretch to FReach past it (and past the next join, if any).
+            const std::int64_t frames = end - start + 2 * FReach + (final ? 0 : FOverlap);
+            const TLaneSpan span{FInput[c].data(), FInputFirst, ReadLimit(segment, ended)};
+            shifted[task / channels][c] =
+                FShifter->Shift(span, start - FReach, static_cast<std::size_t>(frames));
+        }
     });
     for (std::int64_t i = 0; i < count; ++i)
         Join(first + i, ended, shifted[static_cast<std::size_t>(i)], output);
