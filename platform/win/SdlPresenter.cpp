@@ -202,6 +202,13 @@ bool TSdlPresenter::Start() {
         return false;
     }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
+    // Whether the host can make a window translucent, asked once of a hidden probe window.
+    if (SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS)) {
+        FOpacityWorks = SDL_SetWindowOpacity(probe, 0.5f) == 0;
+        SDL_DestroyWindow(probe);
+    } else {
+        FOpacityWorks = false;
+    }
     SDL_StartTextInput();
     FStarted = true;
     sdl_presenter_detail::Running = this;

@@ -1,5 +1,6 @@
 #include "WinTestSupport.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/win/SdlPresenter.h"
 
 #include <SDL.h>
@@ -112,6 +113,21 @@ TEST_F(SdlPresenterTest, HostFocusAndMovesReachTheWindowSystem) {
     presenter.HandleEvent(WindowEvent(b, SDL_WINDOWEVENT_CLOSE));
     Pump();
     EXPECT_FALSE(IsWindow(b));
+}
+
+TEST_F(SdlPresenterTest, WhatTheHostCannotShowIsRefused) {
+    HWND h = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE, WS_EX_LAYERED);
+    HWND child = MakeChild(h, 0, 0, 50, 50);
+    // Shapes: none for host windows; child windows keep theirs (they are ours to clip).
+    HRGN rgn = CreateEllipticRgn(0, 0, 100, 100);
+    EXPECT_EQ(SetWindowRgn(h, rgn, TRUE), 0);
+    DeleteObject(rgn); // still the caller's after a refusal
+    EXPECT_EQ(SetWindowRgn(child, CreateEllipticRgn(0, 0, 50, 50), TRUE), 1);
+    // Per-window alpha follows what the host said it can do.
+    EXPECT_EQ(bool(SetLayeredWindowAttributes(h, 0, 128, LWA_ALPHA)), presenter.SupportsWindowAlpha());
+    BLENDFUNCTION bf;
+    bf.AlphaFormat = AC_SRC_ALPHA;
+    EXPECT_FALSE(UpdateLayeredWindow(h, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &bf, ULW_ALPHA));
 }
 
 } // namespace
