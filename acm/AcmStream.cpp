@@ -28,13 +28,13 @@ struct TAcmDriver {};
 namespace acm_stream_detail {
 
 TAcmDriver PcmDriver;
-std::mutex Lock;
+std::mutex StreamsLock;
 std::set<HACMSTREAM>& Streams() {
     static std::set<HACMSTREAM> streams;
     return streams;
 }
-bool Valid(HACMSTREAM stream) {
-    std::lock_guard lock(Lock);
+bool StreamValid(HACMSTREAM stream) {
+    std::lock_guard lock(StreamsLock);
     return stream && Streams().count(stream) > 0;
 }
 
@@ -133,14 +133,14 @@ MMRESULT acmStreamOpen(HACMSTREAM* stream, HACMDRIVER driver, const WAVEFORMATEX
                                    destination->nChannels, &error, &io, &quality, nullptr);
         if (error || !s->Resampler) return MMSYSERR_NOMEM;
     }
-    std::lock_guard lock(Lock);
+    std::lock_guard lock(StreamsLock);
     Streams().insert(s.get());
     *stream = s.release();
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT acmStreamSize(HACMSTREAM stream, DWORD input, DWORD* output, DWORD flags) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     if (!output) return MMSYSERR_INVALPARAM;
     if (flags == ACM_STREAMSIZEF_SOURCE) {
         *output = OutputBytes(*stream, input / stream->Source.nBlockAlign);
@@ -153,7 +153,7 @@ MMRESULT acmStreamSize(HACMSTREAM stream, DWORD input, DWORD* output, DWORD flag
 }
 
 MMRESULT acmStreamPrepareHeader(HACMSTREAM stream, ACMSTREAMHEADER* header, DWORD) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     if (!header || header->cbStruct < sizeof(ACMSTREAMHEADER) || !header->pbSrc || !header->pbDst)
         return MMSYSERR_INVALPARAM;
     header->fdwStatus |= ACMSTREAMHEADER_STATUSF_PREPARED;
@@ -161,7 +161,7 @@ MMRESULT acmStreamPrepareHeader(HACMSTREAM stream, ACMSTREAMHEADER* header, DWOR
 }
 
 MMRESULT acmStreamUnprepareHeader(HACMSTREAM stream, ACMSTREAMHEADER* header, DWORD) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     if (!header) return MMSYSERR_INVALPARAM;
     if (!(header->fdwStatus & ACMSTREAMHEADER_STATUSF_PREPARED)) return ACMERR_UNPREPARED;
     header->fdwStatus &= ~ACMSTREAMHEADER_STATUSF_PREPARED;
@@ -169,7 +169,7 @@ MMRESULT acmStreamUnprepareHeader(HACMSTREAM stream, ACMSTREAMHEADER* header, DW
 }
 
 MMRESULT acmStreamConvert(HACMSTREAM stream, ACMSTREAMHEADER* header, DWORD) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     if (!header) return MMSYSERR_INVALPARAM;
     if (!(header->fdwStatus & ACMSTREAMHEADER_STATUSF_PREPARED)) return ACMERR_UNPREPARED;
     TAcmStream& s = *stream;
@@ -199,15 +199,15 @@ MMRESULT acmStreamConvert(HACMSTREAM stream, ACMSTREAMHEADER* header, DWORD) {
 }
 
 MMRESULT acmStreamReset(HACMSTREAM stream, DWORD) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     if (stream->Resampler) soxr_clear(stream->Resampler);
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT acmStreamClose(HACMSTREAM stream, DWORD) {
-    if (!Valid(stream)) return MMSYSERR_INVALHANDLE;
+    if (!StreamValid(stream)) return MMSYSERR_INVALHANDLE;
     {
-        std::lock_guard lock(Lock);
+        std::lock_guard lock(StreamsLock);
         Streams().erase(stream);
     }
     delete stream;

@@ -65,7 +65,7 @@ std::set<HWAVEIN>& Handles() {
     static std::set<HWAVEIN> handles;
     return handles;
 }
-bool Valid(HWAVEIN handle) {
+bool DeviceValid(HWAVEIN handle) {
     std::lock_guard lock(HandlesLock);
     return handle && Handles().count(handle) > 0;
 }
@@ -114,7 +114,7 @@ MMRESULT waveInOpen(HWAVEIN* handle, UINT deviceId, const WAVEFORMATEX* format, 
 }
 
 MMRESULT waveInPrepareHeader(HWAVEIN handle, WAVEHDR* header, UINT size) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     if (!header || size < sizeof(WAVEHDR) || !header->lpData || header->dwBufferLength == 0)
         return MMSYSERR_INVALPARAM;
     header->dwFlags |= WHDR_PREPARED;
@@ -122,7 +122,7 @@ MMRESULT waveInPrepareHeader(HWAVEIN handle, WAVEHDR* header, UINT size) {
 }
 
 MMRESULT waveInUnprepareHeader(HWAVEIN handle, WAVEHDR* header, UINT size) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     if (!header || size < sizeof(WAVEHDR)) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(handle->Lock);
     if (header->dwFlags & WHDR_INQUEUE) return WAVERR_STILLPLAYING;
@@ -131,7 +131,7 @@ MMRESULT waveInUnprepareHeader(HWAVEIN handle, WAVEHDR* header, UINT size) {
 }
 
 MMRESULT waveInAddBuffer(HWAVEIN handle, WAVEHDR* header, UINT size) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     if (!header || size < sizeof(WAVEHDR)) return MMSYSERR_INVALPARAM;
     if (!(header->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
     std::lock_guard lock(handle->Lock);
@@ -143,14 +143,14 @@ MMRESULT waveInAddBuffer(HWAVEIN handle, WAVEHDR* header, UINT size) {
 }
 
 MMRESULT waveInStart(HWAVEIN handle) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     std::lock_guard lock(handle->Lock);
     handle->Started = true;
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveInStop(HWAVEIN handle) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     std::lock_guard lock(handle->Lock);
     handle->Started = false;
     // A partly filled buffer is handed back with what it holds.
@@ -160,7 +160,7 @@ MMRESULT waveInStop(HWAVEIN handle) {
 }
 
 MMRESULT waveInReset(HWAVEIN handle) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     std::lock_guard lock(handle->Lock);
     handle->Started = false;
     // The headers come back marked done without a message each: their owner takes them back itself,
@@ -172,7 +172,7 @@ MMRESULT waveInReset(HWAVEIN handle) {
 }
 
 MMRESULT waveInClose(HWAVEIN handle) {
-    if (!Valid(handle)) return MMSYSERR_INVALHANDLE;
+    if (!DeviceValid(handle)) return MMSYSERR_INVALHANDLE;
     {
         std::lock_guard lock(handle->Lock);
         if (!handle->Queue.empty()) return WAVERR_STILLPLAYING;

@@ -11,9 +11,9 @@
 #include <mutex>
 
 namespace audio_record_detail {
-constexpr unsigned MessageBlocks = WM_USER + 1;
-constexpr int MaxRate = 48000;
-constexpr const char* LineName = "Line In";
+constexpr unsigned RecordBlocksMessage = WM_USER + 1;
+constexpr int RecordMaxRate = 48000;
+constexpr const char* RecordLineName = "Line In";
 } // namespace audio_record_detail
 
 using namespace audio_record_detail;
@@ -63,15 +63,15 @@ struct TAudioRecord2::TCapture {
                 Ready.push_back(std::move(Collecting));
                 Collecting = {};
                 Collecting.reserve(BlockSamples);
-                if (!Posted.exchange(true)) Window->Post(MessageBlocks);
+                if (!Posted.exchange(true)) Window->Post(RecordBlocksMessage);
             }
         }
     }
 };
 
 TAudioRecord2::TAudioRecord2()
-    : FLines{TLine{LineName}}, FWindow(std::make_unique<TDeviceMessageWindow>(
-                                   [this](UINT message, WPARAM, LPARAM) { HandleMessage(message); })) {}
+    : FLines{TLine{RecordLineName}}, FWindow(std::make_unique<TDeviceMessageWindow>(
+                                         [this](UINT message, WPARAM, LPARAM) { HandleMessage(message); })) {}
 
 TAudioRecord2::~TAudioRecord2() {
     OnEndArrayRecord = nullptr;
@@ -86,7 +86,7 @@ int TAudioRecord2::GetDeviceCount() const {
 void TAudioRecord2::SetDevice(int number) {
     if (number == FDevice) return;
     FDevice = number;
-    FLines = {TLine{LineName}};
+    FLines = {TLine{RecordLineName}};
     FLine = FSelectedLine = 1;
 }
 
@@ -141,7 +141,7 @@ void TAudioRecord2::SetLineVolume(int volume) {
 }
 
 void TAudioRecord2::SetFormat(int sampleRate, int channels) {
-    FRate = std::clamp(sampleRate, 1000, MaxRate);
+    FRate = std::clamp(sampleRate, 1000, RecordMaxRate);
     FChannels = std::clamp(channels, 1, 2);
 }
 
@@ -207,7 +207,7 @@ std::int64_t TAudioRecord2::FramesCaptured() const {
 }
 
 void TAudioRecord2::HandleMessage(unsigned message) {
-    if (message != MessageBlocks || !FCapture) return;
+    if (message != RecordBlocksMessage || !FCapture) return;
     FCapture->Posted = false;
     HandOver();
 }

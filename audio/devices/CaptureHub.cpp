@@ -14,8 +14,8 @@
 #include <vector>
 
 namespace capture_hub_detail {
-constexpr UINT TimerWatch = 1;
-constexpr UINT WatchIntervalMs = 100;
+constexpr UINT CaptureWatchTimer = 1;
+constexpr UINT CaptureWatchMs = 100;
 } // namespace capture_hub_detail
 
 struct TCaptureHub::TListener::TState {
@@ -85,7 +85,7 @@ void Remove(const std::string& name) {
         Devices().erase(it);
     }
     device->Device.Close();
-    if (device->Watch) KillTimer(device->Watch->Handle(), TimerWatch);
+    if (device->Watch) KillTimer(device->Watch->Handle(), CaptureWatchTimer);
     // The device may be removed from inside its own watch's handler: its window is destroyed later.
     static std::vector<std::shared_ptr<TOpenDevice>> closed;
     closed.clear();
@@ -135,7 +135,8 @@ std::unique_ptr<TCaptureHub::TListener> TCaptureHub::Listen(const std::string& d
             std::make_unique<TDeviceMessageWindow>([raw, deviceName](UINT message, WPARAM, LPARAM) {
                 if (message == WM_TIMER && !raw->Device.IsAlive()) TCaptureHub::DeviceLost(deviceName);
             });
-        if (device->Watch->Handle()) SetTimer(device->Watch->Handle(), TimerWatch, WatchIntervalMs, nullptr);
+        if (device->Watch->Handle())
+            SetTimer(device->Watch->Handle(), CaptureWatchTimer, CaptureWatchMs, nullptr);
         {
             std::lock_guard lock(RegistryLock);
             Devices()[deviceName] = device;

@@ -1,13 +1,16 @@
 #include "audio/devices/PlaybackEngine.h"
 
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinUser.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace playback_engine_detail {
-constexpr unsigned MessagePosition = WM_USER + 1;
-constexpr unsigned MessageEnd = WM_USER + 2;
+constexpr unsigned PlaybackPositionMessage = WM_USER + 1;
+constexpr unsigned PlaybackEndMessage = WM_USER + 2;
+constexpr UINT_PTR PlaybackWatchTimer = 1;
+constexpr UINT PlaybackWatchMs = 100;
 } // namespace playback_engine_detail
 
 using namespace playback_engine_detail;
@@ -65,6 +68,8 @@ bool TPlaybackEngine::Play(int sampleRate, int channels, TReader reader, std::in
     FDevice.Locked([&] { FAudioPlay = play; });
     FState = Playing;
     FDevice.SetPaused(false);
+    // A device that goes away stops calling back; the watch then ends the play.
+    SetTimer(FWindow.Handle(), PlaybackWatchTimer, PlaybackWatchMs, nullptr);
     return true;
 }
 
@@ -102,21 +107,25 @@ void TPlaybackEngine::Fill(float* samples, int frames) {
     }
     play->PeakLeft = std::min(100, int(std::lround(left * 100)));
     play->PeakRight = std::min(100, int(std::lround(right * 100)));
-    if (!play->PositionPosted.exchange(true)) FWindow.Post(MessagePosition, play->Serial);
+    if (!play->PositionPosted.exchange(true)) FWindow.Post(PlaybackPositionMessage, play->Serial);
     // The end is reported one buffer after the last sample was handed over, so the device had a
     // buffer's time to play it.
     if (play->DataDone && done == 0 && !play->EndPosted.exchange(true))
-        FWindow.Post(MessageEnd, play->Serial);
+        FWindow.Post(PlaybackEndMessage, play->Serial);
 }
 
 void TPlaybackEngine::HandleMessage(unsigned message, std::uintptr_t serial, std::intptr_t) {
+    if (message == WM_TIMER) {
+        if (FState != Stopped && !FDevice.IsAlive()) Finish();
+        return;
+    }
     if (!FPlay || FPlay->Serial != serial) return; // a message of an earlier play
-    if (message == MessagePosition) {
+    if (message == PlaybackPositionMessage) {
         FPlay->PositionPosted = false;
         if (FState != Playing) return;
         if (OnMeter) OnMeter(FPlay->PeakLeft, FPlay->PeakRight);
         if (OnChangePlayPosition) OnChangePlayPosition();
-    } else if (message == MessageEnd) {
+    } else if (message == PlaybackEndMessage) {
         Finish();
     }
 }
@@ -145,6 +154,7 @@ void TPlaybackEngine::Stop() {
 void TPlaybackEngine::Finish() {
     // The device is closed first, so the audio thread no longer touches the play.
     FDevice.Close();
+    KillTimer(FWindow.Handle(), PlaybackWatchTimer);
     FRate = FChannels = 0;
     FAudioPlay.reset();
     const bool wasRunning = FState != Stopped;

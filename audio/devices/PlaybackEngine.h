@@ -1,6 +1,6 @@
 // Plays frames of a source on the default output device and reports on the user-interface thread:
 // the play position and the output levels after every device buffer (about every 20 ms), and the end
-// of the play exactly once, whether it ran out, was stopped or the device failed.
+// of the play exactly once, whether it ran out, was stopped or the device went away.
 #pragma once
 
 #include "audio/devices/DeviceMessageWindow.h"

@@ -11,8 +11,8 @@
 #include <mutex>
 
 namespace text_to_audio_detail {
-constexpr unsigned MessageProgress = WM_USER + 1;
-constexpr unsigned MessageEnd = WM_USER + 2;
+constexpr unsigned SpeechProgressMessage = WM_USER + 1;
+constexpr unsigned SpeechEndMessage = WM_USER + 2;
 
 // The speech engine is one per process and not reentrant: every call into it holds this lock.
 std::mutex EngineLock;
@@ -68,7 +68,7 @@ int OnSamples(short* samples, int count, espeak_EVENT* events) {
         const int percent = std::clamp(int(std::int64_t(e->text_position) * 100 / length), 0, 100);
         if (percent > job->Percent) {
             job->Percent = percent;
-            if (!job->ProgressPosted.exchange(true)) job->Window->Post(MessageProgress, job->Serial);
+            if (!job->ProgressPosted.exchange(true)) job->Window->Post(SpeechProgressMessage, job->Serial);
         }
     }
     if (samples && count > 0) {
@@ -171,15 +171,15 @@ void TTextToAudio2::Run(const std::shared_ptr<TJob>& job) {
         job->Writer.reset();
         job->Error = e.what();
     }
-    if (!job->Cancelled) job->Window->Post(MessageEnd, job->Serial);
+    if (!job->Cancelled) job->Window->Post(SpeechEndMessage, job->Serial);
 }
 
 void TTextToAudio2::HandleMessage(unsigned message, std::uintptr_t serial, std::intptr_t) {
     if (!FJob || FJob->Serial != serial) return;
-    if (message == MessageProgress) {
+    if (message == SpeechProgressMessage) {
         FJob->ProgressPosted = false;
         if (OnConvertBlock) OnConvertBlock(FJob->Percent);
-    } else if (message == MessageEnd) {
+    } else if (message == SpeechEndMessage) {
         if (FWorker.joinable()) FWorker.join();
         FLastError = FJob->Error;
         FJob.reset();

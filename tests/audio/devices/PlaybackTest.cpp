@@ -240,3 +240,27 @@ TEST(EditorPlaybackNoDevice, PlayFailsWithoutAHang) {
 }
 
 } // namespace
+
+namespace {
+
+// The disk driver treats a failed write as a lost device: the play ends, with its end event.
+TEST(EditorPlaybackLostDevice, ALostOutputEndsThePlay) {
+    TScopedEnv env;
+    env.Set("SDL_AUDIODRIVER", "disk");
+    env.Set("SDL_DISKAUDIOFILE", "/dev/full");
+    env.Set("SDL_DISKAUDIODELAY", "0");
+    TAudioEditor2 editor;
+    editor.New(44100, 2);
+    editor.PutSamples(std::vector<float>(44100 * 2 * 5, 0.1f)); // five seconds
+    editor.Position().SetCursor(0);
+    TEditorPlayback playback(editor);
+    int ends = 0;
+    playback.OnEndPlay = [&] { ++ends; };
+    ASSERT_TRUE(playback.Play(1)) << playback.LastError();
+    ASSERT_TRUE(PumpUntil([&] { return ends > 0; }, 3000));
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(editor.PlayState(), 0);
+    EXPECT_LT(playback.PlayPosition(), 44100 * 5);
+}
+
+} // namespace
