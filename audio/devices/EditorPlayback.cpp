@@ -47,6 +47,7 @@ void TEditorPlayback::Stop() {
 
 void TEditorPlayback::Pause() {
     FPlayer.Pause();
+    if (FPlayer.PlayState() == 5) FEditor.SetPlayPosition(FPlayer.PlayPosition());
     SyncState();
 }
 

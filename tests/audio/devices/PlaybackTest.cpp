@@ -159,6 +159,30 @@ TEST_F(EditorPlaybackTest, TransportStateTable) {
     }
 }
 
+// Pausing holds the place: what is played after Resume follows on from where Pause stopped, with
+// nothing lost or repeated (the device plays silence meanwhile).
+TEST_F(EditorPlaybackTest, ResumeContinuesWherePauseStopped) {
+    DiskOutput disk("1");
+    ASSERT_TRUE(Playback.Play(1));
+    ASSERT_TRUE(PumpUntil([&] { return Playback.PlayPosition() > 1000; }));
+    Playback.Pause();
+    const std::int64_t pausedAt = Playback.PlayPosition();
+    EXPECT_EQ(Editor.Position().GetPosition(), pausedAt); // the position display shows where it stopped
+    PumpUntil([] { return false; }, 30);
+    EXPECT_EQ(Playback.PlayPosition(), pausedAt);
+    EXPECT_EQ(Ends, 0);
+    Playback.Resume();
+    ASSERT_TRUE(PumpUntil([&] { return Ends > 0; }));
+    EXPECT_EQ(Ends, 1);
+
+    std::vector<float> sound;
+    for (float v : ReadFloats(disk.Path))
+        if (v != 0.0f) sound.push_back(v);
+    ASSERT_EQ(sound.size(), Samples.size());
+    for (std::size_t i = 0; i < Samples.size(); ++i)
+        ASSERT_FLOAT_EQ(sound[i], Samples[i]) << "sample " << i;
+}
+
 TEST(AudioPlayer2Test, PlaysACopyAndEndsOnce) {
     DiskOutput disk("0");
     TAudioPlayer2 player;
