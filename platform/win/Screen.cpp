@@ -186,6 +186,10 @@ int BaseMetric(int index) {
     }
 }
 
+HWND Broadcast() {
+    return reinterpret_cast<HWND>(LONG_PTR(0xFFFF));
+}
+
 HMONITOR MonitorHandle(std::size_t index) {
     return reinterpret_cast<HMONITOR>(std::uintptr_t(0x30000 + index + 1));
 }
@@ -217,6 +221,11 @@ void SetMonitors(std::vector<MonitorConfig> monitors) {
     desktop->rect = VirtualScreen();
     desktop->client =
         RECT{0, 0, desktop->rect.right - desktop->rect.left, desktop->rect.bottom - desktop->rect.top};
+    // Top-level windows hear of the new screen, as after a display change on the desktop.
+    const RECT& primary = screen_detail::MonitorList().front().bounds;
+    SendMessage(screen_detail::Broadcast(), WM_DISPLAYCHANGE, 32,
+                MAKELPARAM(WORD(primary.right - primary.left), WORD(primary.bottom - primary.top)));
+    SendMessage(screen_detail::Broadcast(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
 }
 
 const std::vector<MonitorConfig>& Monitors() {
@@ -236,9 +245,12 @@ RECT VirtualScreen() {
 
 void SetSystemMetricOverride(int index, int value) {
     screen_detail::MetricOverrides()[index] = value;
+    SendMessage(screen_detail::Broadcast(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
 }
+
 void SetSysColorOverride(int index, COLORREF color) {
     screen_detail::ColorOverrides()[index] = color;
+    SendMessage(screen_detail::Broadcast(), WM_SYSCOLORCHANGE, 0, 0);
 }
 void ResetSystemOverrides() {
     screen_detail::MetricOverrides().clear();

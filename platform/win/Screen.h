@@ -14,8 +14,9 @@ struct MonitorConfig {
     RECT work;
 };
 
-// The first monitor is the primary one; by default one 1920 x 1080 monitor whose work area leaves
-// 40 pixels for a task bar at the bottom.
+// The first monitor is the primary one; top-level windows get WM_DISPLAYCHANGE and WM_SETTINGCHANGE
+// (SPI_SETWORKAREA), as overrides send WM_SETTINGCHANGE and WM_SYSCOLORCHANGE. by default one 1920 x 1080
+// monitor whose work area leaves 40 pixels for a task bar at the bottom.
 void SetMonitors(std::vector<MonitorConfig> monitors);
 const std::vector<MonitorConfig>& Monitors();
 RECT VirtualScreen();

@@ -243,4 +243,16 @@ TEST_F(DeferredPositionTest, AnimateWindowShowsAndHidesAtOnce) {
     EXPECT_FALSE(IsWindowVisible(popup));
 }
 
+TEST_F(DeferredPositionTest, ScreenChangesAreBroadcast) {
+    HWND h = MakeTop(0, 0, 100, 100);
+    rec.Clear();
+    olva::win::SetMonitors({{{0, 0, 1024, 768}, {0, 0, 1024, 740}}});
+    olva::win::SetSysColorOverride(COLOR_WINDOW, RGB(1, 1, 1));
+    olva::win::SetSystemMetricOverride(SM_CXVSCROLL, 20);
+    EXPECT_EQ(rec.MessagesOf(h, {WM_DISPLAYCHANGE, WM_SETTINGCHANGE, WM_SYSCOLORCHANGE}),
+              (std::vector<UINT>{WM_DISPLAYCHANGE, WM_SETTINGCHANGE, WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}));
+    EXPECT_EQ(rec.Last(h, WM_DISPLAYCHANGE)->lParam, Pt(1024, 768));
+    EXPECT_EQ(rec.Last(h, WM_SETTINGCHANGE)->wParam, SPI_SETNONCLIENTMETRICS);
+}
+
 } // namespace
