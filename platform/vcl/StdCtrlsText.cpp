@@ -3,6 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Graphics.h"
+#include "platform/win/WinUser.h"
 
 namespace stdctrlstext_detail {
 
@@ -40,6 +41,12 @@ int StdCtrlsLineHeight(TFont* Font) {
     TEXTMETRIC tm{};
     ::GetTextMetrics(dc.DC(), &tm);
     return tm.tmHeight;
+}
+
+RECT StdCtrlsMeasureText(TFont* Font, const std::string& Text, RECT Rect, UINT Flags) {
+    stdctrlstext_detail::TMeasureDC dc(Font);
+    ::DrawText(dc.DC(), Text.c_str(), static_cast<int>(Text.size()), &Rect, Flags | DT_CALCRECT);
+    return Rect;
 }
 
 void StdCtrlsDrawCaption(HDC DC, TFont* Font, const std::string& Text, RECT Rect, UINT Flags, bool Enabled,

@@ -45,7 +45,8 @@ void StdCtrlsTest::ShowForm() {
 }
 
 void StdCtrlsTest::Pump() {
-    olva::win::PumpMessages();
+    // The application's loop routes keys back to the focused control (dialog keys, accelerators).
+    Application()->ProcessMessages();
 }
 
 void StdCtrlsTest::Advance(int Ms) {
