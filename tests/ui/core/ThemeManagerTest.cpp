@@ -3,6 +3,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/core/UiCoreInit.h"
 #include "ui/core/platform/ThemeManager.h"
+#include "ui/core/platform/UxTheme.h"
 
 #include <string>
 #include <vector>
@@ -116,6 +117,13 @@ TEST(ThemeManagerPlatformTest, ThePlatformAnswersStylesOffCompositionOff) {
     EXPECT_EQ(OpenTheme(totButton), nullptr);
     EXPECT_FALSE(IsCompositionEnabled());
     EXPECT_EQ(std::u16string(ovThemeDefaultClassName(totNavigation)), u"Navigation");
+    // The calls under the painters' names fail safely, so the classic drawing runs.
+    SIZE size{5, 5};
+    EXPECT_LT(GetThemePartSizeNoRect(nullptr, nullptr, 1, 1, TS_TRUE, &size), 0);
+    const RECT r{0, 0, 10, 10};
+    EXPECT_LT(DrawThemeTextAnsi(nullptr, nullptr, 1, 1, "text", 0, 0, &r), 0);
+    EXPECT_FALSE(ovStartPanFeedback(nullptr));
+    EXPECT_FALSE(ovUpdatePanFeedback(nullptr, POINT{1, 1}, false));
     uiCoreFinalize();
 }
 

@@ -30,6 +30,16 @@ protected:
     TPersistent* FOwnerPersistent;
 };
 
+// A persistent object that answers its owner (given when it is made) as GetOwner.
+class TuiInterfacedPersistent : public TPersistent {
+public:
+    explicit TuiInterfacedPersistent(TPersistent* AOwner) : FOwnerPersistent(AOwner) {}
+    TPersistent* GetOwner() override { return FOwnerPersistent; }
+
+protected:
+    TPersistent* FOwnerPersistent;
+};
+
 using TuiComponentFreedEvent = TEvent<TComponent*>;
 
 // Hears of the destruction of components of any owner and reports them through OnComponentFreed.
