@@ -1,5 +1,6 @@
 // Device latencies with SDL's disk driver: from the play call to the first samples handed to the
-// device (goal below 30 ms), and how often the recording meters are updated by the wave-in level
+// device (goal below 30 ms), how often play positions are reported (goal: every 50 ms at most), and
+// how often the recording meters are updated by the wave-in level
 // chain (goal: within one 125 ms buffer).
 #include "acm/AudioControlSource.h"
 #include "acm/AudioIn.h"
@@ -69,6 +70,29 @@ void StartOfPlayback(const std::string& folder) {
     PrintStats("play call -> first samples to device", latencies, 30);
 }
 
+void PositionEvents() {
+    TPlaybackEngine engine;
+    std::vector<Clock::time_point> events;
+    bool ended = false;
+    engine.OnChangePlayPosition = [&] { events.push_back(Clock::now()); };
+    engine.OnEndPlay = [&] { ended = true; };
+    auto reader = [](std::int64_t, std::int64_t count, float* dst) -> std::int64_t {
+        std::fill(dst, dst + count * 2, 0.1f);
+        return count;
+    };
+    const auto start = Clock::now();
+    if (!engine.Play(44100, 2, reader, 0, 22050, false)) return; // half a second
+    Pump([&] { return ended; }, 3000);
+    if (events.empty()) {
+        std::printf("no position events\n");
+        return;
+    }
+    std::vector<double> intervals{Ms(events.front() - start)};
+    for (std::size_t i = 1; i < events.size(); ++i)
+        intervals.push_back(Ms(events[i] - events[i - 1]));
+    PrintStats("play position events (interval)", intervals, 50);
+}
+
 void MeterUpdates(const std::string& folder) {
     const std::string input = folder + "/meter-in.raw";
     {
@@ -97,10 +121,11 @@ void MeterUpdates(const std::string& folder) {
         std::printf("no meter updates\n");
         return;
     }
-    std::vector<double> intervals{Ms(updates.front() - start)};
+    PrintStats("open -> first meter update", {Ms(updates.front() - start)}, 125);
+    std::vector<double> intervals;
     for (std::size_t i = 1; i < updates.size(); ++i)
         intervals.push_back(Ms(updates[i] - updates[i - 1]));
-    PrintStats("meter updates (open, then between)", intervals, 125);
+    if (!intervals.empty()) PrintStats("meter updates (interval)", intervals, 125);
 }
 
 } // namespace audio_latency_bench
@@ -113,6 +138,7 @@ int main() {
     setenv("SDL_DISKAUDIOFILE", (folder + "/out.raw").c_str(), 1);
     unsetenv("SDL_DISKAUDIODELAY"); // real time
     StartOfPlayback(folder);
+    PositionEvents();
     MeterUpdates(folder);
     return 0;
 }
