@@ -235,6 +235,20 @@ TEST(AudioPlayer2Test, StopDuringPlayEndsItAndIsSafeTwice) {
     EXPECT_EQ(ends, 1);
 }
 
+TEST(AudioPlayer2Test, AnEmptyArrayStillEndsOnce) {
+    DiskOutput disk("0");
+    TAudioPlayer2 player;
+    int ends = 0;
+    player.OnEndPlay = [&] { ++ends; };
+    player.SetFormat(8000, 1);
+    player.Open();
+    player.PlayArray({});
+    ASSERT_TRUE(PumpUntil([&] { return ends > 0; }, 2000));
+    PumpUntil([] { return false; }, 20);
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(player.Playing());
+}
+
 TEST(AudioPlayer2Test, NoDeviceReportsTheErrorState) {
     TScopedEnv env;
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
