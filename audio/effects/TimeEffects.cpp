@@ -125,9 +125,10 @@ void TPitchChangeEffect::Process(std::vector<float>& block, bool last) {
     }
     FReceived += static_cast<std::int64_t>(frames);
 
-    // Stretches go out to the cores once there are enough to keep them all busy, and the last ones once
-    // the end is known.
-    const std::int64_t enough = std::max<std::int64_t>(1, WorkerCount() / channels);
+    // Stretches go out to the cores once there are enough to keep them all busy (twice as many as there
+    // are cores, so that one held up by other work on the machine delays the rest little), and the last
+    // ones once the end is known.
+    const std::int64_t enough = std::max<std::int64_t>(1, 2 * WorkerCount() / channels);
     std::int64_t ready = 0;
     while (Ready(FNextSegment + ready, last))
         ++ready;
