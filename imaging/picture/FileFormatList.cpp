@@ -1,15 +1,48 @@
 #include "imaging/picture/FileFormatList.h"
 
+#include "imaging/picture/PngGraphic.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Icon.h"
+#include "platform/vcl/Picture.h"
 
 #include <algorithm>
 
-const TGraphicClassInfo GraphicClassBitmap{"TBitmap"};
-const TGraphicClassInfo GraphicClassIcon{"TIcon"};
-const TGraphicClassInfo GraphicClassMetafile{"TMetafile"};
-const TGraphicClassInfo GraphicClassJPEGImage{"TJPEGImage"};
-const TGraphicClassInfo GraphicClassPNGGraphic{"TPNGGraphic"};
+namespace file_format_detail {
+TGraphic* Unavailable(const char* className) {
+    throw EInvalidGraphic(std::string("Pictures of class ") + className + " cannot be loaded");
+}
+} // namespace file_format_detail
+
+TGraphicClass GraphicClassBitmap() {
+    return GraphicClassOf<TBitmap>();
+}
+TGraphicClass GraphicClassIcon() {
+    return GraphicClassOf<TIcon>();
+}
+TGraphicClass GraphicClassMetafile() {
+    static const TGraphicClassInfo info{"TMetafile",
+                                        [] { return file_format_detail::Unavailable("TMetafile"); }};
+    return &info;
+}
+TGraphicClass GraphicClassJPEGImage() {
+    static const TGraphicClassInfo info{"TJPEGImage",
+                                        [] { return file_format_detail::Unavailable("TJPEGImage"); }};
+    return &info;
+}
+TGraphicClass GraphicClassPNGGraphic() {
+    return GraphicClassOf<TPNGGraphic>();
+}
+
+void TPictureClassRegistry::RegisterFileFormat(const std::string& Extension, const std::string& Description,
+                                               TGraphicClass Class) {
+    TPicture::RegisterFileFormat(Extension, Description, Class);
+}
+
+void TPictureClassRegistry::UnregisterGraphicClass(TGraphicClass Class) {
+    TPicture::UnregisterGraphicClass(Class);
+}
 
 namespace file_format_detail {
 bool SameExtension(const std::string& a, const std::string& b) {
@@ -136,27 +169,32 @@ std::unique_ptr<TFileFormatList>& Instance() {
 void PicLibInitialize(TPictureFormatRegistry& Registry) {
     auto& list = file_format_detail::Instance();
     list = std::make_unique<TFileFormatList>(Registry);
-    list->AddFormat("bmp", "Windows bitmaps", "", fkRaster, false, &GraphicClassBitmap);
-    list->AddFormat("ico", "Windows icons", "", fkRaster, false, &GraphicClassIcon);
-    list->AddFormat("wmf", "Windows metafiles", "", fkVector, false, &GraphicClassMetafile);
+    list->AddFormat("bmp", "Windows bitmaps", "", fkRaster, false, GraphicClassBitmap());
+    list->AddFormat("ico", "Windows icons", "", fkRaster, false, GraphicClassIcon());
+    list->AddFormat("wmf", "Windows metafiles", "", fkVector, false, GraphicClassMetafile());
     list->AddFormat("emf", "Windows metafiles", "Windows enhanced meta files", fkVector, false,
-                    &GraphicClassMetafile);
-    list->AddFormat("jfif", "JPG images", "JFIF images", fkRaster, false, &GraphicClassJPEGImage);
-    list->AddFormat("jpg", "", "JPG images", fkRaster, false, &GraphicClassJPEGImage);
-    list->AddFormat("jpe", "", "JPE images", fkRaster, false, &GraphicClassJPEGImage);
-    list->AddFormat("jpeg", "", "JPEG images", fkRaster, false, &GraphicClassJPEGImage);
+                    GraphicClassMetafile());
+    list->AddFormat("jfif", "JPG images", "JFIF images", fkRaster, false, GraphicClassJPEGImage());
+    list->AddFormat("jpg", "", "JPG images", fkRaster, false, GraphicClassJPEGImage());
+    list->AddFormat("jpe", "", "JPE images", fkRaster, false, GraphicClassJPEGImage());
+    list->AddFormat("jpeg", "", "JPEG images", fkRaster, false, GraphicClassJPEGImage());
     list->AddFormat("rle", "Windows bitmaps", "Run length encoded Windows bitmaps", fkRaster, false,
-                    &GraphicClassBitmap);
-    list->AddFormat("dib", "", "Device independant Windows bitmaps", fkRaster, false, &GraphicClassBitmap);
-    list->AddFormat("png", "Portable network graphic images", "", fkRaster, false, &GraphicClassPNGGraphic);
+                    GraphicClassBitmap());
+    list->AddFormat("dib", "", "Device independant Windows bitmaps", fkRaster, false, GraphicClassBitmap());
+    list->AddFormat("png", "Portable network graphic images", "", fkRaster, false, GraphicClassPNGGraphic());
+}
+
+void PicLibInitialize() {
+    static TPictureClassRegistry registry;
+    PicLibInitialize(registry);
 }
 
 void PicLibFinalize() {
     auto& list = file_format_detail::Instance();
     if (!list) return;
-    list->RemoveFormat("rle", &GraphicClassBitmap);
-    list->RemoveFormat("dib", &GraphicClassBitmap);
-    list->RemoveFormat("", &GraphicClassPNGGraphic);
+    list->RemoveFormat("rle", GraphicClassBitmap());
+    list->RemoveFormat("dib", GraphicClassBitmap());
+    list->RemoveFormat("", GraphicClassPNGGraphic());
     list.reset();
 }
 

@@ -2,21 +2,20 @@
 // platform's picture-format registry.
 #pragma once
 
+#include "platform/vcl/Graphic.h"
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-// A picture class as the registries refer to it.
-struct TGraphicClassInfo {
-    std::string ClassName;
-};
-using TGraphicClass = const TGraphicClassInfo*;
-
-extern const TGraphicClassInfo GraphicClassBitmap;
-extern const TGraphicClassInfo GraphicClassIcon;
-extern const TGraphicClassInfo GraphicClassMetafile;
-extern const TGraphicClassInfo GraphicClassJPEGImage;
-extern const TGraphicClassInfo GraphicClassPNGGraphic;
+// The classes of the library's registrations. Metafiles and JPEG images have no class here: theirs
+// refuse to be made (EInvalidGraphic), so a picture of that kind fails to load with a clear message.
+TGraphicClass GraphicClassBitmap();
+TGraphicClass GraphicClassIcon();
+TGraphicClass GraphicClassMetafile();
+TGraphicClass GraphicClassJPEGImage();
+TGraphicClass GraphicClassPNGGraphic();
 
 // What the list needs of the platform's picture registry.
 class TPictureFormatRegistry {
@@ -25,6 +24,14 @@ public:
     virtual void RegisterFileFormat(const std::string& Extension, const std::string& Description,
                                     TGraphicClass Class) = 0;
     virtual void UnregisterGraphicClass(TGraphicClass Class) = 0;
+};
+
+// The class library's picture registry (TPicture's file formats).
+class TPictureClassRegistry : public TPictureFormatRegistry {
+public:
+    void RegisterFileFormat(const std::string& Extension, const std::string& Description,
+                            TGraphicClass Class) override;
+    void UnregisterGraphicClass(TGraphicClass Class) override;
 };
 
 // A picture registry held in memory: extension → description and class.
@@ -90,5 +97,7 @@ private:
 // The library's start-up: the one format list, with the formats of the program registered; and its
 // shut-down, which removes them again. FileFormatList is nil outside the two.
 void PicLibInitialize(TPictureFormatRegistry& Registry);
+// The same, announcing to the class library's picture registry.
+void PicLibInitialize();
 void PicLibFinalize();
 TFileFormatList* FileFormatList();

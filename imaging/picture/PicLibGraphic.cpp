@@ -1,7 +1,11 @@
 #include "imaging/picture/PicLibGraphic.h"
 
+#include "imaging/DibBitmap.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileStream.h"
+
+#include <cstring>
+#include <new>
 
 TPicLibGraphic::TPicLibGraphic() : FColorManager(std::make_unique<TColorManager>()) {}
 
@@ -23,10 +27,104 @@ void TPicLibGraphic::LoadFromFile(const std::string& FileName) {
     LoadFromStream(&stream);
 }
 
-void TPicLibGraphic::Assign(const TPicBitmap& Source) {
-    if (const auto* graphic = dynamic_cast<const TPicLibGraphic*>(&Source))
+void TPicLibGraphic::Assign(TPersistent* Source) {
+    if (const auto* graphic = dynamic_cast<const TPicLibGraphic*>(Source)) {
+        if (graphic == this) return;
         FImageProperties = graphic->FImageProperties;
-    TPicBitmap::Assign(Source);
+    }
+    TBitmap::Assign(Source);
+}
+
+int TPicLibGraphic::BitsPerPixel(TPicPixelFormat Format) {
+    switch (Format) {
+    case ppf1bit:
+        return 1;
+    case ppf4bit:
+        return 4;
+    case ppf8bit:
+        return 8;
+    case ppf15bit:
+    case ppf16bit:
+        return 16;
+    case ppf24bit:
+        return 24;
+    case ppf32bit:
+    case ppfDevice:
+        return 32;
+    default:
+        return 0;
+    }
+}
+
+bool TPicLibGraphic::PrepareImage(TPicPixelFormat Format, int AWidth, int AHeight) {
+    const int bits = BitsPerPixel(Format);
+    // The readers produce the DIB depths only; 15 and 16 bits have no reader here.
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return false;
+    if (AWidth <= 0 || AHeight <= 0) return false;
+    const std::int64_t stride = ((std::int64_t(bits) * AWidth + 31) / 32) * 4;
+    if (stride * AHeight > MaxPixelBytes) return false;
+    FImageFormat = Format;
+    FImage.Width = AWidth;
+    FImage.Height = AHeight;
+    FImage.BitsPerPixel = bits;
+    try {
+        FImage.Bits.assign(std::size_t(stride) * std::size_t(AHeight), 0);
+    } catch (const std::bad_alloc&) {
+        DropImage();
+        return false;
+    }
+    if (bits <= 8 && FImage.Colors.size() != std::size_t(1) << bits)
+        FImage.Colors.resize(std::size_t(1) << bits);
+    return true;
+}
+
+void TPicLibGraphic::SetImagePalette(const TPicPalette& Palette) {
+    FImage.Colors.assign(Palette.size(), TPngColorEntry{});
+    for (std::size_t i = 0; i < Palette.size(); ++i)
+        FImage.Colors[i] = TPngColorEntry{Palette[i].Blue, Palette[i].Green, Palette[i].Red, 0};
+}
+
+void TPicLibGraphic::FillImage(COLORREF Color, int Index) {
+    const int bits = FImage.BitsPerPixel;
+    for (int y = 0; y < FImage.Height; ++y) {
+        std::uint8_t* row = FImage.Row(y);
+        if (bits <= 8) {
+            int pattern = 0;
+            for (int k = 0; k < 8 / bits; ++k)
+                pattern = (pattern << bits) | (Index & ((1 << bits) - 1));
+            std::memset(row, pattern, std::size_t(FImage.Stride()));
+        } else {
+            const int step = bits / 8;
+            for (int x = 0; x < FImage.Width; ++x) {
+                row[x * step] = GetBValue(Color);
+                row[x * step + 1] = GetGValue(Color);
+                row[x * step + 2] = GetRValue(Color);
+                if (step == 4) row[x * step + 3] = 0;
+            }
+        }
+    }
+}
+
+void TPicLibGraphic::CommitImage(COLORREF Key) {
+    if (FImage.BitsPerPixel <= 8) FImage.Colors.resize(std::size_t(1) << FImage.BitsPerPixel);
+    DibToBitmap(FImage, *this);
+    DropImage();
+    if (Key != PicClNone) {
+        SetTransparentColor(TColor(Key & 0xFFFFFF));
+        SetTransparent(true);
+    } else {
+        SetTransparent(false);
+    }
+}
+
+void TPicLibGraphic::DropImage() {
+    FImage = TPngBitmapData{};
+    FImageFormat = ppfDevice;
+}
+
+void RequirePixelFormat32(const TBitmap& Bitmap) {
+    if (Bitmap.PixelFormat() != pf32bit || Bitmap.Empty())
+        throw Exception("Wrong bitmap format - must be 32 bits/pixel");
 }
 
 void TPicLibGraphic::Progress(TProgressStage Stage, int Percent, bool Redraw, const TRect& R,

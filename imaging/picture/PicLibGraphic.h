@@ -1,9 +1,12 @@
-// The picture library's base class: a bitmap with a colour manager and the properties of the image
-// file it was (or would be) loaded from. Format classes answer whether they can load a stream, read
-// the properties, and load.
+// The picture library's base class: a class-library bitmap with a colour manager and the properties
+// of the image file it was (or would be) loaded from. Format classes answer whether they can load a
+// stream, read the properties, and load. A reader decodes into a pending image of its own and hands it
+// to the bitmap only when it is complete, so a failed load leaves the bitmap as it was.
 #pragma once
 
-#include "imaging/picture/PicBitmap.h"
+#include "imaging/picture/ColorManager.h"
+#include "imaging/png/PngBitmapData.h"
+#include "platform/vcl/Bitmap.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,8 +46,14 @@ enum TProgressStage : std::uint8_t { psStarting, psRunning, psEnding };
 using TProgressEvent = std::function<void(TProgressStage Stage, int PercentDone, bool RedrawNow,
                                           const TRect& R, const std::string& Msg)>;
 
-class TPicLibGraphic : public TPicBitmap {
+// "No transparent colour" for the readers.
+inline constexpr COLORREF PicClNone = 0x1FFFFFFF;
+
+class TPicLibGraphic : public TBitmap {
 public:
+    // Pending images above this many bytes of pixels are refused.
+    static constexpr std::int64_t MaxPixelBytes = std::int64_t(1) << 28;
+
     TPicLibGraphic();
     ~TPicLibGraphic() override;
 
@@ -53,23 +62,46 @@ public:
     virtual bool CanLoadStream(TStream* Stream) { return false; }
     // Resets the properties (file gamma 1.0) and answers false; format classes fill them.
     virtual bool ReadImageProperties(TStream* Stream, unsigned ImageIndex);
-    virtual void LoadFromStream(TStream* Stream) = 0;
-    void LoadFromFile(const std::string& FileName);
+    void LoadFromStream(TStream* Stream) override = 0;
+    void LoadFromFile(const std::string& FileName) override;
 
-    // Copies the bitmap and, from another picture-library graphic, its properties.
-    void Assign(const TPicBitmap& Source);
+    // Copies the bitmap and, from another picture-library graphic, its properties first.
+    void Assign(TPersistent* Source) override;
 
     TColorManager& ColorManager() { return *FColorManager; }
     const TImageProperties& ImageProperties() const { return FImageProperties; }
 
     TProgressEvent OnProgress;
 
+    static int BitsPerPixel(TPicPixelFormat Format);
+
 protected:
+    // The pending image: prepared (false when too large or the format has no fixed size), filled,
+    // written row by row (top row 0), then handed to the bitmap, or dropped.
+    bool PrepareImage(TPicPixelFormat Format, int AWidth, int AHeight);
+    // Indexed formats take Index everywhere, the others the colour (fourth byte 0 in 32 bits).
+    void FillImage(COLORREF Color, int Index);
+    std::uint8_t* ImageLine(int y) { return FImage.Row(y); }
+    void SetImagePalette(const TPicPalette& Palette);
+    // The bitmap takes the pending image; Key (unless PicClNone) becomes its transparent colour.
+    void CommitImage(COLORREF Key);
+    void DropImage();
+    TPicPixelFormat ImageFormat() const { return FImageFormat; }
+    void SetImageFormat(TPicPixelFormat Value) { FImageFormat = Value; }
+
     void Progress(TProgressStage Stage, int Percent, bool Redraw, const TRect& R, const std::string& Msg);
 
     std::unique_ptr<TColorManager> FColorManager;
     TImageProperties FImageProperties;
+
+private:
+    TPngBitmapData FImage;
+    TPicPixelFormat FImageFormat = ppfDevice;
 };
+
+// The check of callers that draw 32-bit pictures with alpha (the splash window): raises Exception
+// "Wrong bitmap format - must be 32 bits/pixel" for any other format or an empty bitmap.
+void RequirePixelFormat32(const TBitmap& Bitmap);
 
 // Raise EInvalidGraphic with a ready message or a format and its arguments.
 [[noreturn]] void GraphicError(const std::string& Message);

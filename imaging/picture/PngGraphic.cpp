@@ -138,7 +138,7 @@ int TPNGGraphic::ConfigureColorDepth(int ColorType, int BitDepth) {
         cm.SetTargetSamplesPerPixel(1);
         cm.SetSourceBitsPerSample(std::uint8_t(BitDepth));
         cm.SetTargetBitsPerSample(std::uint8_t(BitDepth == 2 ? 4 : BitDepth == 16 ? 8 : BitDepth));
-        SetPixelFormat(cm.PixelFormatFor(true));
+        SetImageFormat(cm.PixelFormatFor(true));
         FPalette = cm.BuildGreyPalette(false);
         FHavePalette = true;
         result = (BitDepth + 7) / 8;
@@ -151,7 +151,7 @@ int TPNGGraphic::ConfigureColorDepth(int ColorType, int BitDepth) {
         cm.SetTargetSamplesPerPixel(3);
         cm.SetSourceBitsPerSample(std::uint8_t(BitDepth));
         cm.SetTargetBitsPerSample(8);
-        SetPixelFormat(ppf24bit);
+        SetImageFormat(ppf24bit);
         result = BitDepth * 3 / 8;
         break;
     case 3:
@@ -162,7 +162,7 @@ int TPNGGraphic::ConfigureColorDepth(int ColorType, int BitDepth) {
         cm.SetTargetSamplesPerPixel(1);
         cm.SetSourceBitsPerSample(std::uint8_t(BitDepth));
         cm.SetTargetBitsPerSample(std::uint8_t(BitDepth == 2 ? 4 : BitDepth));
-        SetPixelFormat(cm.PixelFormatFor(true));
+        SetImageFormat(cm.PixelFormatFor(true));
         result = 1;
         break;
     case 4:
@@ -173,7 +173,7 @@ int TPNGGraphic::ConfigureColorDepth(int ColorType, int BitDepth) {
         cm.SetTargetSamplesPerPixel(1);
         cm.SetSourceBitsPerSample(std::uint8_t(BitDepth));
         cm.SetTargetBitsPerSample(8);
-        SetPixelFormat(ppf8bit);
+        SetImageFormat(ppf8bit);
         FPalette = cm.BuildGreyPalette(false);
         FHavePalette = true;
         result = BitDepth * 2 / 8;
@@ -186,7 +186,7 @@ int TPNGGraphic::ConfigureColorDepth(int ColorType, int BitDepth) {
         cm.SetTargetSamplesPerPixel(4);
         cm.SetSourceBitsPerSample(std::uint8_t(BitDepth));
         cm.SetTargetBitsPerSample(8);
-        SetPixelFormat(ppf32bit);
+        SetImageFormat(ppf32bit);
         result = BitDepth * 4 / 8;
         break;
     default:
@@ -261,7 +261,7 @@ void TPNGGraphic::ReadTransparency() {
 }
 
 void TPNGGraphic::LoadFromStream(TStream* Stream) {
-    Clear();
+    DropImage();
     FBasePosition = Stream->Position();
     FDecoder.reset();
     FStream = Stream;
@@ -305,6 +305,7 @@ void TPNGGraphic::LoadFromStream(TStream* Stream) {
             Self.FDecoder.reset();
             Self.FRawBuffer.clear();
             Self.FRawBuffer.shrink_to_fit();
+            Self.DropImage(); // an image that was not handed over goes
             Self.Progress(psEnding, 0, false, Self.FProgressRect, "");
         }
     } cleanup{*this};
@@ -354,26 +355,25 @@ void TPNGGraphic::LoadFromStream(TStream* Stream) {
         GraphicError(PngGraphicText::UnknownCritical);
     }
     if (!FImageDataRead) GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
+    CommitImage(FTransparentColor);
 }
 
 void TPNGGraphic::ReadImageData() {
     Progress(psStarting, 0, false, FProgressRect, "Transfering...");
-    if (PixelFormat() == ppfDevice) ConfigureColorDepth(FColorType, FBitDepth);
+    if (ImageFormat() == ppfDevice) ConfigureColorDepth(FColorType, FBitDepth);
     const int bytesPerPixel = FSourceBPP;
     const int F = FBitDepth == 16 ? bytesPerPixel / 2 : bytesPerPixel;
     if (FColorType == 3 && !FHavePalette) GraphicErrorFmt(PngGraphicText::InvalidPalette, Png);
-    if (FHavePalette) SetPalette(FPalette);
-    if (FWidth > 0x7FFFFFFFu || FHeight > 0x7FFFFFFFu || !SetSize(int(FWidth), int(FHeight)))
+    if (FHavePalette) SetImagePalette(FPalette);
+    if (FWidth > 0x7FFFFFFFu || FHeight > 0x7FFFFFFFu ||
+        !PrepareImage(ImageFormat(), int(FWidth), int(FHeight)))
         GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
-    const int maxIndex = (1 << std::min(8, BitsPerPixel(PixelFormat()))) - 1;
+    const int maxIndex = (1 << std::min(8, BitsPerPixel(ImageFormat()))) - 1;
     if (FColorType == 0 || FColorType == 4)
-        Fill(0, FBackgroundIndex >= 0 ? std::min(FBackgroundIndex, maxIndex) : maxIndex); // white by default
+        FillImage(0, FBackgroundIndex >= 0 ? std::min(FBackgroundIndex, maxIndex)
+                                           : maxIndex); // white by default
     else if (FColorType != 3)
-        Fill(FBackgroundColor, 0);
-    if (FTransparentColor != PicClNone) {
-        SetTransparentColor(FTransparentColor);
-        SetTransparent(true);
-    }
+        FillImage(FBackgroundColor, 0);
 
     const std::int64_t rowSize64 = (std::int64_t(FWidth) * FBitDepth + 7) / 8 * F + 1;
     const int rowSize = int(rowSize64);
@@ -390,7 +390,7 @@ void TPNGGraphic::ReadImageData() {
                 break;
             }
             UnfilterRow(row[0], row + 1, previous + 1, bytesPerPixel, rowSize - 1);
-            FColorManager->ConvertRow({row + 1}, ScanLine(int(y)), FWidth, 0xFF);
+            FColorManager->ConvertRow({row + 1}, ImageLine(int(y)), FWidth, 0xFF);
             Progress(psRunning, int(std::int64_t(y) * 100 / FHeight), true, FProgressRect, "");
             FProgressRect.top += 1;
             FProgressRect.bottom += 1;
@@ -413,7 +413,7 @@ void TPNGGraphic::ReadImageData() {
                     break;
                 }
                 UnfilterRow(row[0], row + 1, previous + 1, bytesPerPixel, passRowSize - 1);
-                FColorManager->ConvertRow({row + 1}, ScanLine(int(y)), FWidth, PassMask[pass]);
+                FColorManager->ConvertRow({row + 1}, ImageLine(int(y)), FWidth, PassMask[pass]);
                 if (pass == 6) {
                     Progress(psRunning, int((std::int64_t(y) + 1) * 100 / FHeight), true, FProgressRect, "");
                     FProgressRect.top += 1;

@@ -31,6 +31,7 @@ public:
     bool CanLoadStream(TStream* Stream) override;
     bool ReadImageProperties(TStream* Stream, unsigned ImageIndex) override;
     void LoadFromStream(TStream* Stream) override;
+    TGraphicClass GraphicClass() const override { return GraphicClassOf<TPNGGraphic>(); }
 
 private:
     struct ChunkHeader {

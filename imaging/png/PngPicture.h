@@ -1,9 +1,11 @@
 // A PNG image kept as the ordered list of its chunks; the header chunk owns the decoded pixels.
 // Reads and writes PNG streams, and gives the image's transparency, pixels and palette to its users.
+// As a graphic of the class library it draws on canvases and converts to and from bitmaps.
 #pragma once
 
 #include "imaging/png/PngChunkList.h"
 #include "imaging/png/PngTypes.h"
+#include "platform/vcl/Graphic.h"
 
 #include <array>
 #include <functional>
@@ -20,7 +22,7 @@ struct TPngChunkClass {
     std::unique_ptr<TChunk> (*Create)(TPngPicture* Owner);
 };
 
-class TPngPicture : public TObject {
+class TPngPicture : public TGraphic {
 public:
     TPngPicture();
     ~TPngPicture() override;
@@ -28,19 +30,22 @@ public:
     TPngPicture& operator=(const TPngPicture&) = delete;
 
     // Replaces the content with the PNG image of the stream.
-    virtual void LoadFromStream(TStream* Stream);
-    void SaveToStream(TStream* Stream);
-    void LoadFromFile(const std::string& FileName);
+    void LoadFromStream(TStream* Stream) override;
+    void SaveToStream(TStream* Stream) override;
+    void LoadFromFile(const std::string& FileName) override;
     // The file is replaced only once the new one is completely written.
-    void SaveToFile(const std::string& FileName);
+    void SaveToFile(const std::string& FileName) override;
 
-    bool Empty() const { return FChunkList.Count() == 0; }
-    int Width() const;
-    int Height() const;
+    bool Empty() const override { return FChunkList.Count() == 0; }
+    int Width() const override;
+    int Height() const override;
     // The size follows the image; these raise EPngError.
-    virtual void SetWidth(int Value);
-    virtual void SetHeight(int Value);
-    bool Transparent() const { return TransparencyKind() != tkNone; }
+    void SetWidth(int Value) override;
+    void SetHeight(int Value) override;
+    // Follows the chunks (no header: not transparent); setting it has no effect.
+    bool Transparent() const override { return HasHeader() && TransparencyKind() != tkNone; }
+    void SetTransparent(bool) override {}
+    TGraphicClass GraphicClass() const override { return GraphicClassOf<TPngPicture>(); }
 
     void FreeAllChunks();
     TChunkIHDR* HeaderChunk() const;
@@ -80,12 +85,22 @@ public:
     // The colour table of grey and palette images (256 entries); empty for other images.
     std::vector<TPngColorEntry> GetPalette() const;
     void SetPalette(const std::vector<TPngColorEntry>& Palette);
+    using TGraphic::SetPalette;
     // The colour of a palette index as drawn: black beyond the palette's entries.
     COLORREF DrawnEntryColor(int Index) const;
 
     // Copies another PNG image chunk by chunk (the gamma tables stay identity).
     void CopyImage(const TPngPicture& Source);
     void Assign(const TPngPicture& Source) { CopyImage(Source); }
+    // Another PNG image is copied; a bitmap becomes a PNG image (FromBitmapData with its transparency);
+    // anything else raises the class library's conversion error.
+    void Assign(TPersistent* Source) override;
+    // Into a PNG image (copied) or a bitmap (ToBitmapData: the held depth, the key colour as the bitmap's
+    // transparent colour, no alpha).
+    void AssignTo(TPersistent* Dest) override;
+    // Through a bitmap of the image's size: saving draws the image onto it; loading takes it opaque.
+    void SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData) override;
+    void LoadFromClipboardFormat(UINT AFormat, const std::vector<BYTE>& AData) override;
 
     // From a bitmap (the class library's bitmap assignment): below 16 bits per pixel a palette image of
     // the same depth, else an 8-bit RGB image; with Transparent, Key becomes the key colour.
@@ -94,8 +109,11 @@ public:
     // handed back as the bitmap's transparent colour. Empty without an image.
     TPngBitmapData ToBitmapData(bool& Transparent, COLORREF& Key) const;
 
-    // Draws the image onto a 32-bit surface: opaque and key-colour images stretched to Rect, images with
-    // alpha blended at their natural size at Rect's top-left corner.
+    // Draws the image onto a canvas: opaque and key-colour images stretched to Rect, images with alpha
+    // blended at their natural size at Rect's top-left corner. Nothing without a header; EPNGOutMemory
+    // when the work bitmap cannot be made.
+    void Draw(TCanvas* ACanvas, const RECT& Rect) override;
+    // The workers: the same drawing onto a 32-bit surface.
     virtual void Draw(TPixelBuffer32& Target, const TRect& Rect) const;
     void DrawMasked(TPixelBuffer32& Target, COLORREF Key, const TRect& Rect) const;
     virtual void DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const;
@@ -106,6 +124,8 @@ public:
     virtual bool KeepsLowBytes() const { return false; }
 
 protected:
+    // The part of the canvas that blending writes for Rect.
+    virtual TRect BlendArea(const TRect& Rect) const;
     virtual TChunk* InsertNewChunk(std::unique_ptr<TChunk> Chunk);
     // Reads the chunks; unknown critical chunks and images without IDAT raise when Strict.
     void ReadChunks(TStream* Stream, bool Strict);

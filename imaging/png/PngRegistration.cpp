@@ -1,14 +1,13 @@
 #include "imaging/png/PngRegistration.h"
 
 #include "imaging/png/PngPicture.h"
+#include "platform/vcl/Picture.h"
 
-const TGraphicClassInfo GraphicClassPngPicture{"TPngPicture"};
-
-void PngCodecInitialize(TPictureFormatRegistry& Registry) {
+void PngCodecInitialize() {
     PngCodecChunkClasses(); // the chunk-class list exists before the first image is read
-    Registry.RegisterFileFormat("PNG", "Portable Network Graphics", &GraphicClassPngPicture);
+    TPicture::RegisterFileFormat("png", "Portable Network Graphics", GraphicClassOf<TPngPicture>());
 }
 
-void PngCodecFinalize(TPictureFormatRegistry& Registry) {
-    Registry.UnregisterGraphicClass(&GraphicClassPngPicture);
+void PngCodecFinalize() {
+    TPicture::UnregisterGraphicClass(GraphicClassOf<TPngPicture>());
 }

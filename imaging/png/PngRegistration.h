@@ -1,10 +1,8 @@
-// Start-up and shut-down of the PNG codec: the picture class announced for the "PNG" extension.
+// Start-up and shut-down of the PNG codec: the picture class announced to the class library's
+// pictures for the "png" extension.
 #pragma once
 
-#include "imaging/picture/FileFormatList.h"
-
-extern const TGraphicClassInfo GraphicClassPngPicture;
-
-// Registers "PNG" ("Portable Network Graphics") for the codec's picture class.
-void PngCodecInitialize(TPictureFormatRegistry& Registry);
-void PngCodecFinalize(TPictureFormatRegistry& Registry);
+// Registers "png" ("Portable Network Graphics") for TPngPicture with TPicture.
+void PngCodecInitialize();
+// Removes the registration again.
+void PngCodecFinalize();

@@ -124,6 +124,11 @@ void TskPngImage::ResizeCanvas(int W, int H) {
     h.Height = h.DibInfo.Height = H;
 }
 
+TRect TskPngImage::BlendArea(const TRect& Rect) const {
+    return TRect{std::min(Rect.left, Rect.right), std::min(Rect.top, Rect.bottom),
+                 std::max(Rect.left, Rect.right), std::max(Rect.top, Rect.bottom)};
+}
+
 void TskPngImage::Draw(TPixelBuffer32& Target, const TRect& Rect) const {
     if (!HasHeader() || !HeaderChunk()->HasImage()) return;
     if (TransparencyKind() == tkPartial)

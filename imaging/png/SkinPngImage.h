@@ -50,14 +50,18 @@ public:
     void ResizeCanvas(int W, int H);
     std::uint8_t* LowByteRow(int y) const;
 
+    using TPngPicture::Draw;
     void Draw(TPixelBuffer32& Target, const TRect& Rect) const override;
     // Blends the image scaled to Rect (nearest source pixel).
     void DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const override;
 
     const std::vector<TPngChunkClass>& ChunkClasses() const override;
     bool KeepsLowBytes() const override { return true; }
+    TGraphicClass GraphicClass() const override { return GraphicClassOf<TskPngImage>(); }
 
 protected:
+    // Blending scales the image to the whole (normalised) rectangle.
+    TRect BlendArea(const TRect& Rect) const override;
     // Never raises: a chunk that may not be added gives nil.
     TChunk* InsertNewChunk(std::unique_ptr<TChunk> Chunk) override;
 };

@@ -27,6 +27,10 @@ std::string ErrorOf(const std::string& bytes) {
     return "(no error)";
 }
 
+const std::uint8_t* Line(TBitmap& bitmap, int y) {
+    return static_cast<const std::uint8_t*>(bitmap.ScanLine(y));
+}
+
 int Rgba(int x, int y, int c, int depth) {
     const int v = (x * 50 + y * 30 + c * 70 + x * y * 3) & 0xFF;
     return depth == 16 ? v * 257 + (x & 1) * 100 : v;
@@ -41,7 +45,7 @@ TEST(PngGraphic, SplashRoadRgbaBecomes32BitBgra) {
             EXPECT_NO_THROW(RequirePixelFormat32(*g));
             ASSERT_EQ(g->Width(), 13);
             for (int y = 0; y < 7; ++y) {
-                const std::uint8_t* line = g->ScanLine(y);
+                const std::uint8_t* line = Line(*g, y);
                 for (int x = 0; x < 13; ++x) {
                     auto expect = [&](int c) {
                         const int v = Rgba(x, y, c, depth);
@@ -62,12 +66,11 @@ TEST(PngGraphic, SplashRoadRgbaBecomes32BitBgra) {
 TEST(PngGraphic, OtherFormatsAreNotSplashPictures) {
     struct Case {
         int ColorType, Depth;
-        TPicPixelFormat Format;
+        TPixelFormat Format;
     };
-    const Case cases[] = {{0, 1, ppf1bit},  {0, 2, ppf4bit},  {0, 4, ppf4bit},   {0, 8, ppf8bit},
-                          {0, 16, ppf8bit}, {2, 8, ppf24bit}, {2, 16, ppf24bit}, {3, 1, ppf1bit},
-                          {3, 2, ppf4bit},  {3, 4, ppf4bit},  {3, 8, ppf8bit},   {4, 8, ppf8bit},
-                          {4, 16, ppf8bit}};
+    const Case cases[] = {{0, 1, pf1bit},  {0, 2, pf4bit},   {0, 4, pf4bit}, {0, 8, pf8bit}, {0, 16, pf8bit},
+                          {2, 8, pf24bit}, {2, 16, pf24bit}, {3, 1, pf1bit}, {3, 2, pf4bit}, {3, 4, pf4bit},
+                          {3, 8, pf8bit},  {4, 8, pf8bit},   {4, 16, pf8bit}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ColorType << "/" << c.Depth);
         const std::string plte = c.ColorType == 3 ? Plte(1 << c.Depth) : std::string();
@@ -86,23 +89,23 @@ TEST(PngGraphic, OtherFormatsAreNotSplashPictures) {
 TEST(PngGraphic, GreyAndPaletteValues) {
     // 2-bit grey: values 0, 5, 10, 15 over a 16-step grey palette.
     auto g = LoadGraphic(Png(4, 1, 2, 0, 0, [](int x, int, int) { return x; }));
-    EXPECT_EQ(g->ScanLine(0)[0], 0x05);
-    EXPECT_EQ(g->ScanLine(0)[1], 0xAF);
+    EXPECT_EQ(Line(*g, 0)[0], 0x05);
+    EXPECT_EQ(Line(*g, 0)[1], 0xAF);
     ASSERT_EQ(g->Palette().size(), 16u);
-    EXPECT_EQ(g->Palette()[5].Red, 85);
+    EXPECT_EQ(g->Palette()[5].rgbRed, 85);
     // 2-bit palette: indices spread the same way, and the palette is spread to match.
     g = LoadGraphic(Png(
         4, 1, 2, 3, 1, [](int x, int, int) { return x; }, Plte(4)));
-    EXPECT_EQ(g->ScanLine(0)[0], 0x05);
-    EXPECT_EQ(g->ScanLine(0)[1], 0xAF);
+    EXPECT_EQ(Line(*g, 0)[0], 0x05);
+    EXPECT_EQ(Line(*g, 0)[1], 0xAF);
     for (int i = 0; i < 4; ++i) {
-        const TPicPaletteEntry e = g->Palette()[std::size_t(i * 5)];
-        EXPECT_EQ(RGB(e.Red, e.Green, e.Blue), PlteColor(i));
+        const RGBQUAD e = g->Palette()[std::size_t(i * 5)];
+        EXPECT_EQ(RGB(e.rgbRed, e.rgbGreen, e.rgbBlue), PlteColor(i));
     }
     // Grey with alpha: the alpha is dropped.
     g = LoadGraphic(Png(2, 1, 8, 4, 0, [](int x, int, int c) { return c == 0 ? 40 + x : 7; }));
-    EXPECT_EQ(g->ScanLine(0)[0], 40);
-    EXPECT_EQ(g->ScanLine(0)[1], 41);
+    EXPECT_EQ(Line(*g, 0)[0], 40);
+    EXPECT_EQ(Line(*g, 0)[1], 41);
 }
 
 TEST(PngGraphic, BackgroundAndTransparencyMapThroughPalettes) {
@@ -112,27 +115,27 @@ TEST(PngGraphic, BackgroundAndTransparencyMapThroughPalettes) {
         Chunk("IDAT", Zlib(RawImage(2, 3, 2, 0, 0, [](int, int, int) { return 3; }).substr(0, 2))) +
         Chunk("IEND", "");
     auto g = LoadGraphic(png);
-    EXPECT_EQ(g->ScanLine(0)[0] >> 4, 15); // decoded row
-    EXPECT_EQ(g->ScanLine(1)[0] >> 4, 5);  // background rows: grey 1 of 3 is index 5
+    EXPECT_EQ(Line(*g, 0)[0] >> 4, 15); // decoded row
+    EXPECT_EQ(Line(*g, 1)[0] >> 4, 5);  // background rows: grey 1 of 3 is index 5
     EXPECT_TRUE(g->Transparent());
-    EXPECT_EQ(g->TransparentColor(), RGB(170, 170, 170));
+    EXPECT_EQ(COLORREF(g->TransparentColor()), RGB(170, 170, 170));
     // Palette images are not filled with a bKGD index read as a colour.
     png = Signature() + Ihdr(2, 2, 8, 3) + Plte(3) + Chunk("bKGD", "\x02") +
           Chunk("IDAT", Zlib(RawImage(2, 2, 8, 3, 0, [](int, int, int) { return 1; }).substr(0, 3))) +
           Chunk("IEND", "");
     g = LoadGraphic(png);
-    EXPECT_EQ(g->ScanLine(0)[0], 1);
-    EXPECT_EQ(g->ScanLine(1)[0], 0);
+    EXPECT_EQ(Line(*g, 0)[0], 1);
+    EXPECT_EQ(Line(*g, 1)[0], 0);
     // RGB: the background is a colour; 16-bit values are reduced.
     png = Signature() + Ihdr(1, 2, 16, 2) + Chunk("bKGD", Be16(0xFFFF) + Be16(0x8080) + Be16(0)) +
           Chunk("tRNS", Be16(0) + Be16(0xFFFF) + Be16(0)) +
           Chunk("IDAT", Zlib(RawImage(1, 2, 16, 2, 0, [](int, int, int) { return 0; }).substr(0, 7))) +
           Chunk("IEND", "");
     g = LoadGraphic(png);
-    EXPECT_EQ(g->ScanLine(1)[0], 0);
-    EXPECT_EQ(g->ScanLine(1)[1], 0x80);
-    EXPECT_EQ(g->ScanLine(1)[2], 0xFF);
-    EXPECT_EQ(g->TransparentColor(), RGB(0, 255, 0));
+    EXPECT_EQ(Line(*g, 1)[0], 0);
+    EXPECT_EQ(Line(*g, 1)[1], 0x80);
+    EXPECT_EQ(Line(*g, 1)[2], 0xFF);
+    EXPECT_EQ(COLORREF(g->TransparentColor()), RGB(0, 255, 0));
 }
 
 TEST(PngGraphic, DataEndingEarlyKeepsBackgroundRowsWithoutError) {
@@ -143,9 +146,9 @@ TEST(PngGraphic, DataEndingEarlyKeepsBackgroundRowsWithoutError) {
     const std::string full = Zlib(raw, 0);
     png += Chunk("IDAT", full.substr(0, 2 + 5 + 2 * 10)) + Chunk("IEND", "");
     const auto g = LoadGraphic(png);
-    EXPECT_EQ(g->ScanLine(1)[0], 9);
+    EXPECT_EQ(Line(*g, 1)[0], 9);
     for (int y = 2; y < 6; ++y)
-        EXPECT_EQ(g->ScanLine(y)[0], 3) << y; // background blue, no stale rows
+        EXPECT_EQ(Line(*g, y)[0], 3) << y; // background blue, no stale rows
     // A file cut inside its data chunk: the same.
     const std::string whole = Png(3, 6, 8, 2, 0, [](int, int, int) { return 9; });
     EXPECT_NO_THROW(LoadGraphic(whole.substr(0, whole.size() - 20)));
@@ -157,7 +160,7 @@ TEST(PngGraphic, ChunkRules) {
     // Lower-case "idat" is image data; an unknown ancillary chunk is skipped.
     auto g = LoadGraphic(Signature() + Ihdr(2, 2, 8, 0) + Chunk("ruBy", "x") + Chunk("idat", data) +
                          Chunk("IEND", ""));
-    EXPECT_EQ(g->ScanLine(1)[1], 1);
+    EXPECT_EQ(Line(*g, 1)[1], 1);
     // An unknown critical chunk after the data is an error.
     EXPECT_EQ(
         ErrorOf(Signature() + Ihdr(2, 2, 8, 0) + Chunk("IDAT", data) + Chunk("RUBY", "") + Chunk("IEND", "")),
@@ -233,10 +236,10 @@ TEST(PngGraphic, CanLoadStreamAndProperties) {
     g.LoadFromStream(&s);
     EXPECT_EQ(g.ImageProperties().Options & ioUseGamma, ioUseGamma);
     TPNGGraphic copy;
-    copy.Assign(g);
+    copy.Assign(&g);
     EXPECT_EQ(copy.ImageProperties().Width, 7u);
-    TPicBitmap plain;
-    copy.Assign(plain); // a plain bitmap leaves the properties as they were
+    TBitmap plain(2, 2);
+    copy.Assign(&plain); // a plain bitmap leaves the properties as they were
     EXPECT_EQ(copy.ImageProperties().Width, 7u);
 }
 
@@ -246,7 +249,7 @@ TEST(PngGraphic, GammaOfOneFileDoesNotColourTheNext) {
         TStringStream s(Png(
             1, 1, 8, 2, 0, [](int, int, int) { return 100; }, extra));
         g.LoadFromStream(&s);
-        return int(g.ScanLine(0)[0]);
+        return int(Line(g, 0)[0]);
     };
     const int corrected = load(Chunk("gAMA", Be32(100000)));
     EXPECT_NE(corrected, 100);
@@ -290,26 +293,26 @@ TEST(FileFormatList, StartUpRegistrationsAndShutDown) {
     EXPECT_EQ(list->FindExtension("PNG"), list->FindExtension("png"));
     EXPECT_GE(list->FindExtension("png"), 0);
     EXPECT_EQ(list->FindExtension(""), -1);
-    const int bitmap = list->FindGraphicClass(&GraphicClassBitmap);
+    const int bitmap = list->FindGraphicClass(GraphicClassBitmap());
     ASSERT_GE(bitmap, 0);
     EXPECT_EQ(list->ClassEntries()[std::size_t(bitmap)]->Count, 3);
     EXPECT_EQ(registry.Find("emf")->Description, "Windows enhanced meta files");
     EXPECT_EQ(registry.Find("wmf")->Description, "Windows metafiles");
     EXPECT_EQ(registry.Find("jpg")->Description, "JPG images");
     EXPECT_EQ(registry.Find("png")->Description, "Portable network graphic images");
-    EXPECT_EQ(registry.Find("png")->Class, &GraphicClassPNGGraphic);
+    EXPECT_EQ(registry.Find("png")->Class, GraphicClassPNGGraphic());
     try {
-        list->AddFormat("PNG", "", "", fkRaster, false, &GraphicClassBitmap);
+        list->AddFormat("PNG", "", "", fkRaster, false, GraphicClassBitmap());
         ADD_FAILURE();
     } catch (const EInvalidGraphic& e) {
         EXPECT_EQ(e.Message(), "Attempt to register PNG twice.");
     }
     // Replacing moves the extension to the new class; the old class entry goes when unused.
-    list->AddFormat("ico", "", "", fkRaster, true, &GraphicClassBitmap);
-    EXPECT_EQ(list->FindGraphicClass(&GraphicClassIcon), -1);
-    EXPECT_EQ(list->ClassEntries()[std::size_t(list->FindGraphicClass(&GraphicClassBitmap))]->Count, 4);
-    list->RemoveFormat("rle", &GraphicClassBitmap);
-    list->RemoveFormat("dib", &GraphicClassBitmap);
+    list->AddFormat("ico", "", "", fkRaster, true, GraphicClassBitmap());
+    EXPECT_EQ(list->FindGraphicClass(GraphicClassIcon()), -1);
+    EXPECT_EQ(list->ClassEntries()[std::size_t(list->FindGraphicClass(GraphicClassBitmap()))]->Count, 4);
+    list->RemoveFormat("rle", GraphicClassBitmap());
+    list->RemoveFormat("dib", GraphicClassBitmap());
     EXPECT_NE(registry.Find("bmp"), nullptr);
     PicLibFinalize();
     EXPECT_EQ(FileFormatList(), nullptr);

@@ -215,16 +215,15 @@ TEST(PngPixels, PaletteGetAndSet) {
 } // namespace
 
 #include "imaging/png/PngRegistration.h"
+#include "platform/vcl/Picture.h"
 
 namespace {
 TEST(PngCodecStartUp, RegistersAndUnregistersThePngFormat) {
-    TPictureFormats registry;
-    PngCodecInitialize(registry);
-    const auto* entry = registry.Find("png");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->Description, "Portable Network Graphics");
-    EXPECT_EQ(entry->Class, &GraphicClassPngPicture);
-    PngCodecFinalize(registry);
-    EXPECT_EQ(registry.Find("png"), nullptr);
+    PngCodecInitialize();
+    EXPECT_EQ(TPicture::FindGraphicClass("png"), GraphicClassOf<TPngPicture>());
+    EXPECT_EQ(TPicture::FindGraphicClass(".PNG"), GraphicClassOf<TPngPicture>());
+    EXPECT_EQ(TPicture::FileFormatDescription("png"), "Portable Network Graphics");
+    PngCodecFinalize();
+    EXPECT_EQ(TPicture::FindGraphicClass("png"), nullptr);
 }
 } // namespace
