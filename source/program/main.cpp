@@ -1,12 +1,46 @@
 // OLVA Audio Editor: program entry.
+#include "platform/rtl/Exception.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/VclInit.h"
+#include "platform/win/SdlPresenter.h"
+
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstring>
 
+namespace {
+constexpr const char* kTitle = "OLVA Audio Editor";
+}
+
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("OLVA Audio Editor\n");
+        std::printf("%s\n", kTitle);
         return 0;
     }
-    // The main window is not built yet: start and end cleanly.
-    return 0;
+    // Ctrl+C and termination signals end the program as usual rather than becoming window events.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    olva::win::TSdlPresenter presenter;
+    if (!presenter.Start()) {
+        std::fprintf(stderr, "%s: no display to show the window on (%s)\n", kTitle,
+                     presenter.LastError().c_str());
+        return 1;
+    }
+    int exitCode = 0;
+    InitializeVcl();
+    try {
+        Application()->Initialize();
+        Application()->SetTitle(kTitle);
+        TForm* mainForm = nullptr;
+        Application()->CreateForm(mainForm);
+        mainForm->SetCaption(kTitle);
+        Application()->Run();
+    } catch (Exception& e) {
+        std::fprintf(stderr, "%s: %s\n", kTitle, e.Message().c_str());
+        exitCode = 1;
+    }
+    FinalizeVcl();
+    presenter.Stop();
+    return exitCode;
 }

@@ -1,0 +1,285 @@
+#include "platform/vcl/ApplicationMessageBox.h"
+
+#include "platform/gdi/Gdi.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Keyboard.h"
+#include "platform/vcl/Pen.h"
+#include "platform/win/WinUser.h"
+
+#include <algorithm>
+#include <vector>
+
+// ---- TMessageBoxButton
+
+TMessageBoxButton::TMessageBoxButton(TComponent* AOwner) : TCustomControl(AOwner) {
+    ControlStyle() = TControlStyle{csSetCaption, csDoubleClicks, csCaptureMouse, csClickEvents, csOpaque};
+    FWidth = 75;
+    FHeight = 23;
+    SetTabStop(true);
+    FColor = clBtnFace;
+    SetParentColor(false);
+}
+
+void TMessageBoxButton::SetDefault(bool Value) {
+    if (FDefault == Value) return;
+    FDefault = Value;
+    TCustomForm* form = GetParentForm();
+    if (form != nullptr)
+        form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->ActiveControl()));
+    else
+        FActive = Value;
+}
+
+void TMessageBoxButton::Click() {
+    TCustomForm* form = GetParentForm();
+    if (form != nullptr && FModalResult != mrNone) form->SetModalResult(FModalResult);
+    TCustomControl::Click();
+}
+
+void TMessageBoxButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft && CanFocus() && !Focused()) SetFocus();
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TMessageBoxButton::CMDialogKey(TMessage& Message) {
+    const bool pressed = (Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel);
+    if (pressed && KeyDataToShiftState(Message.LParam).empty() && CanFocus()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::CMDialogKey(Message);
+}
+
+void TMessageBoxButton::CMDialogChar(TMessage& Message) {
+    if (IsAccel(static_cast<TKeyChar>(Message.WParam), Caption()) && CanFocus()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::CMDialogChar(Message);
+}
+
+void TMessageBoxButton::CMFocusChanged(TMessage& Message) {
+    auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);
+    const bool active = dynamic_cast<TMessageBoxButton*>(focused) != nullptr ? focused == this : FDefault;
+    if (active != FActive) {
+        FActive = active;
+        Invalidate();
+    }
+    TCustomControl::CMFocusChanged(Message);
+}
+
+void TMessageBoxButton::WMGetDlgCode(TMessage& Message) {
+    Message.Result = DLGC_BUTTON | (FActive ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+void TMessageBoxButton::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_KEYDOWN:
+        if (Message.WParam == VK_SPACE) {
+            FSpacePressed = true;
+            Invalidate();
+        }
+        break;
+    case WM_KEYUP:
+        if (Message.WParam == VK_SPACE && FSpacePressed) {
+            FSpacePressed = false;
+            Invalidate();
+            TWeakLink<TMessageBoxButton> self(this);
+            Click();
+            if (!self) return;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    TCustomControl::Dispatch(Message);
+}
+
+void TMessageBoxButton::Paint() {
+    TCanvas* canvas = Canvas();
+    RECT r = ClientRect();
+    HDC dc = canvas->Handle();
+    if (FActive) {
+        // The default button's extra black frame.
+        canvas->Brush()->SetColor(clWindowFrame);
+        canvas->FrameRect(r);
+        ::InflateRect(&r, -1, -1);
+    }
+    const bool pushed = FSpacePressed || (ControlState().Contains(csClicked) && MouseCapture());
+    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    canvas->Font()->Assign(Font());
+    canvas->RequiredState({csHandleValid, csFontValid});
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ColorToRGB(Enabled() ? clBtnText : clGrayText));
+    RECT text = r;
+    if (pushed) ::OffsetRect(&text, 1, 1);
+    const std::string caption = Caption();
+    ::DrawText(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (Focused()) {
+        RECT focus = r;
+        ::InflateRect(&focus, -4, -4);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
+// ---- The message box form
+
+namespace messagebox_detail {
+
+struct TButtonSpec {
+    const char* Caption;
+    int Result;
+};
+
+std::vector<TButtonSpec> ButtonsOf(UINT Flags) {
+    switch (Flags & 0x0F) {
+    case MB_OKCANCEL:
+        return {{"OK", IDOK}, {"Cancel", IDCANCEL}};
+    case MB_ABORTRETRYIGNORE:
+        return {{"&Abort", IDABORT}, {"&Retry", IDRETRY}, {"&Ignore", IDIGNORE}};
+    case MB_YESNOCANCEL:
+        return {{"&Yes", IDYES}, {"&No", IDNO}, {"Cancel", IDCANCEL}};
+    case MB_YESNO:
+        return {{"&Yes", IDYES}, {"&No", IDNO}};
+    case MB_RETRYCANCEL:
+        return {{"&Retry", IDRETRY}, {"Cancel", IDCANCEL}};
+    default:
+        return {{"OK", IDOK}};
+    }
+}
+
+// The form of a message box: the text and the icon are painted; the buttons are children.
+class TMessageForm : public TForm {
+public:
+    TMessageForm(const std::string& Text, UINT Flags) : TForm(nullptr), FText(Text), FIcon(Flags & 0xF0) {}
+
+    RECT FTextRect{0, 0, 0, 0};
+    bool FCanClose = true;
+
+protected:
+    void PaintWindow(HDC DC) override {
+        TForm::PaintWindow(DC);
+        const int saved = ::SaveDC(DC);
+        if (FIcon != 0) PaintIcon(DC);
+        ::SelectObject(DC, Font()->Handle());
+        ::SetBkMode(DC, TRANSPARENT);
+        ::SetTextColor(DC, ColorToRGB(clWindowText));
+        RECT r = FTextRect;
+        ::DrawText(DC, FText.c_str(), static_cast<int>(FText.size()), &r,
+                   DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+        ::RestoreDC(DC, saved);
+    }
+
+    bool CloseQuery() override { return FCanClose && TForm::CloseQuery(); }
+
+private:
+    // A round sign in the colour of the message's kind, with its letter.
+    void PaintIcon(HDC DC) {
+        TColor fill = clBlue;
+        const char* letter = "i";
+        if (FIcon == MB_ICONERROR) {
+            fill = clRed;
+            letter = "X";
+        } else if (FIcon == MB_ICONQUESTION) {
+            letter = "?";
+        } else if (FIcon == MB_ICONWARNING) {
+            fill = clYellow;
+            letter = "!";
+        }
+        HBRUSH brush = ::CreateSolidBrush(ColorToRGB(fill));
+        HGDIOBJ oldBrush = ::SelectObject(DC, brush);
+        ::Ellipse(DC, 12, 12, 44, 44);
+        ::SelectObject(DC, oldBrush);
+        ::DeleteObject(brush);
+        ::SelectObject(DC, Font()->Handle());
+        ::SetBkMode(DC, TRANSPARENT);
+        ::SetTextColor(DC, ColorToRGB(FIcon == MB_ICONWARNING ? clBlack : clWhite));
+        RECT r{12, 12, 44, 44};
+        ::DrawText(DC, letter, 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+
+    std::string FText;
+    UINT FIcon;
+};
+
+} // namespace messagebox_detail
+
+TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Caption, UINT Flags) {
+    using namespace messagebox_detail;
+    auto* form = TCustomForm::New<TMessageForm>(Text, Flags);
+    form->SetBorderStyle(bsDialog);
+    form->SetCaption(Caption);
+    form->SetPosition(poScreenCenter);
+    constexpr int margin = 12;
+    const int iconWidth = (Flags & 0xF0) != 0 ? 32 + margin : 0;
+    // Measure the text, wrapped at a width a reader can follow.
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, form->Font()->Handle());
+    RECT text{0, 0, 400, 0};
+    ::DrawText(dc, Text.c_str(), static_cast<int>(Text.size()), &text,
+               DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    const std::vector<TButtonSpec> specs = ButtonsOf(Flags);
+    constexpr int buttonWidth = 75;
+    constexpr int buttonHeight = 23;
+    constexpr int buttonGap = 6;
+    const int buttonsWidth = static_cast<int>(specs.size()) * (buttonWidth + buttonGap) - buttonGap;
+    const int textHeight = std::max<int>(text.bottom, iconWidth > 0 ? 32 : 0);
+    const int clientWidth =
+        std::max<int>(margin + iconWidth + text.right + margin, margin + buttonsWidth + margin);
+    const int clientHeight = margin + textHeight + margin + buttonHeight + margin;
+    form->FTextRect = RECT{margin + iconWidth, margin, margin + iconWidth + text.right, margin + text.bottom};
+    if (iconWidth > 0 && text.bottom < 32) ::OffsetRect(&form->FTextRect, 0, (32 - text.bottom) / 2);
+    form->SetClientSize(clientWidth, clientHeight);
+    const int defaultIndex = (Flags & MB_DEFBUTTON3) ? 2 : (Flags & MB_DEFBUTTON2) ? 1 : 0;
+    bool hasCancel = false;
+    int left = (clientWidth - buttonsWidth) / 2;
+    TMessageBoxButton* first = nullptr;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        auto* button = new TMessageBoxButton(form);
+        button->SetCaption(specs[i].Caption);
+        button->SetModalResult(specs[i].Result);
+        button->SetBounds(left, clientHeight - margin - buttonHeight, buttonWidth, buttonHeight);
+        button->SetParent(form);
+        if (static_cast<int>(i) == std::min<int>(defaultIndex, static_cast<int>(specs.size()) - 1)) {
+            button->SetDefault(true);
+            first = button;
+        }
+        if (specs[i].Result == IDCANCEL) {
+            button->SetCancel(true);
+            hasCancel = true;
+        }
+        left += buttonWidth + buttonGap;
+    }
+    // An OK-only box closes with OK on Esc; a box without a way to cancel cannot be closed otherwise.
+    if (!hasCancel && specs.size() == 1) static_cast<TMessageBoxButton*>(form->Controls(0))->SetCancel(true);
+    form->FCanClose = hasCancel || specs.size() == 1;
+    if (first != nullptr) form->SetActiveControl(first);
+    return form;
+}
+
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, UINT Flags) {
+    TCustomForm* form = CreateMessageBoxForm(Text, Caption.empty() ? FTitle : Caption, Flags);
+    int result = IDCANCEL;
+    try {
+        result = form->ShowModal();
+    } catch (...) {
+        form->Free();
+        throw;
+    }
+    form->Free();
+    const std::vector<messagebox_detail::TButtonSpec> specs = messagebox_detail::ButtonsOf(Flags);
+    // Closing with the window's close box answers as Esc does.
+    if (result == mrCancel && specs.size() == 1) result = specs[0].Result;
+    return result;
+}

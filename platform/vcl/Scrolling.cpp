@@ -1,0 +1,139 @@
+#include "platform/vcl/Scrolling.h"
+
+#include "platform/vcl/Keyboard.h"
+#include "platform/win/WinUser.h"
+
+#include <algorithm>
+
+// ---- TControlScrollBar
+
+int TControlScrollBar::ClientExtent() const {
+    RECT client = FControl->ClientRect();
+    return FKind == sbHorizontal ? client.right : client.bottom;
+}
+
+int TControlScrollBar::MaxPosition() const {
+    return std::max(FRange - ClientExtent(), 0);
+}
+
+bool TControlScrollBar::IsScrollBarVisible() const {
+    return FVisible && FRange > ClientExtent();
+}
+
+void TControlScrollBar::SetRange(int Value) {
+    FRange = std::max(Value, 0);
+    SetPosition(FPosition);
+}
+
+void TControlScrollBar::SetPosition(int Value) {
+    const int target = std::clamp(Value, 0, MaxPosition());
+    if (target == FPosition) return;
+    const int delta = FPosition - target;
+    FPosition = target;
+    if (FKind == sbHorizontal)
+        FControl->ScrollBy(delta, 0);
+    else
+        FControl->ScrollBy(0, delta);
+}
+
+void TControlScrollBar::SetVisible(bool Value) {
+    FVisible = Value;
+    if (!Value) SetPosition(0);
+}
+
+void TControlScrollBar::Assign(TPersistent* Source) {
+    if (auto* other = dynamic_cast<TControlScrollBar*>(Source)) {
+        FVisible = other->FVisible;
+        FIncrement = other->FIncrement;
+        FMargin = other->FMargin;
+        FTracking = other->FTracking;
+        SetRange(other->FRange);
+        SetPosition(other->FPosition);
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+// ---- TScrollingWinControl
+
+TScrollingWinControl::TScrollingWinControl(TComponent* AOwner) : TWinControl(AOwner) {
+    FHorzScrollBar = std::make_unique<TControlScrollBar>(this, sbHorizontal);
+    FVertScrollBar = std::make_unique<TControlScrollBar>(this, sbVertical);
+}
+
+TScrollingWinControl::~TScrollingWinControl() = default;
+
+void TScrollingWinControl::SetAutoScroll(bool Value) {
+    if (FAutoScroll == Value) return;
+    FAutoScroll = Value;
+    if (Value)
+        CalcAutoRange();
+    else {
+        FHorzScrollBar->SetRange(0);
+        FVertScrollBar->SetRange(0);
+    }
+}
+
+void TScrollingWinControl::EnableAutoRange() {
+    if (FAutoRangeCount > 0 && --FAutoRangeCount == 0) CalcAutoRange();
+}
+
+void TScrollingWinControl::CalcAutoRange() {
+    if (!FAutoScroll || FAutoRangeCount > 0 || ComponentState().Contains(csLoading)) return;
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        if (!control->Visible()) continue;
+        if (control->Align() != alLeft && control->Align() != alClient && control->Align() != alRight)
+            bottom = std::max(bottom, control->Top() + control->Height() + FVertScrollBar->FPosition);
+        if (control->Align() != alTop && control->Align() != alClient && control->Align() != alBottom)
+            right = std::max(right, control->Left() + control->Width() + FHorzScrollBar->FPosition);
+    }
+    FHorzScrollBar->SetRange(right + FHorzScrollBar->FMargin);
+    FVertScrollBar->SetRange(bottom + FVertScrollBar->FMargin);
+}
+
+void TScrollingWinControl::AlignControls(TControl* AControl, RECT& Rect) {
+    TWinControl::AlignControls(AControl, Rect);
+    CalcAutoRange();
+}
+
+void TScrollingWinControl::ScrollBy(int DeltaX, int DeltaY) {
+    if (DeltaX == 0 && DeltaY == 0) return;
+    DisableAlign();
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        control->SetBounds(control->Left() + DeltaX, control->Top() + DeltaY, control->Width(),
+                           control->Height());
+    }
+    EnableAlign();
+    Invalidate();
+}
+
+void TScrollingWinControl::ScrollInView(TControl* AControl) {
+    if (AControl == nullptr || !ContainsControl(AControl)) return;
+    POINT origin = AControl->ClientToParent(POINT{0, 0}, this);
+    RECT client = ClientRect();
+    auto bring = [](TControlScrollBar* bar, int start, int extent, int view) {
+        if (start < 0)
+            bar->SetPosition(bar->Position() + start - bar->Margin());
+        else if (start + extent > view)
+            bar->SetPosition(bar->Position() + std::min(start + extent - view + bar->Margin(), start));
+    };
+    bring(FHorzScrollBar.get(), origin.x, AControl->Width(), client.right);
+    origin = AControl->ClientToParent(POINT{0, 0}, this);
+    bring(FVertScrollBar.get(), origin.y, AControl->Height(), client.bottom);
+}
+
+void TScrollingWinControl::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_MOUSEWHEEL && FVertScrollBar->IsScrollBarVisible()) {
+        TWinControl::Dispatch(Message);
+        if (Message.Result != 0) return;
+        const int notches = SHORT(HIWORD(Message.WParam)) / WHEEL_DELTA;
+        FVertScrollBar->SetPosition(FVertScrollBar->Position() - notches * FVertScrollBar->Increment() * 3);
+        Message.Result = 1;
+        return;
+    }
+    TWinControl::Dispatch(Message);
+}
