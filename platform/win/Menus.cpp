@@ -63,6 +63,7 @@ struct Tracking {
     HWND window = nullptr;
     int selected = -1;
     HFONT font = nullptr;
+    HFONT boldFont = nullptr; // the default item
 };
 Tracking Current;
 
@@ -119,10 +120,39 @@ void Paint(HWND hwnd) {
                 shortcut = label.substr(tab + 1);
                 label.resize(tab);
             }
+            const COLORREF ink = GetTextColor(dc);
+            if (item.flags & MF_CHECKED) {
+                // A check mark, two pixels thick, in the margin.
+                HPEN pen = CreatePen(PS_SOLID, 1, ink);
+                HGDIOBJ oldPen = SelectObject(dc, pen);
+                const int cx = r.left + 5, cy = r.top + ItemHeight / 2;
+                for (int d = 0; d < 2; ++d) {
+                    MoveToEx(dc, cx, cy - 1 + d, nullptr);
+                    LineTo(dc, cx + 3, cy + 2 + d);
+                    LineTo(dc, cx + 9, cy - 4 + d);
+                }
+                SelectObject(dc, oldPen);
+                DeleteObject(pen);
+            }
+            if (item.subMenu) {
+                // The arrow of a sub-menu, at the right end.
+                HPEN pen = CreatePen(PS_SOLID, 1, ink);
+                HGDIOBJ oldPen = SelectObject(dc, pen);
+                const int ax = r.right - 10, cy = r.top + ItemHeight / 2;
+                for (int k = 0; k < 4; ++k) {
+                    MoveToEx(dc, ax + k, cy - 3 + k, nullptr);
+                    LineTo(dc, ax + k, cy + 4 - k);
+                }
+                SelectObject(dc, oldPen);
+                DeleteObject(pen);
+            }
+            HGDIOBJ itemFont =
+                (item.flags & MFS_DEFAULT) && Current.boldFont ? SelectObject(dc, Current.boldFont) : nullptr;
             DrawText(dc, label.c_str(), int(label.size()), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             if (!shortcut.empty())
                 DrawText(dc, shortcut.c_str(), int(shortcut.size()), &text,
                          DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            if (itemFont) SelectObject(dc, itemFont);
         }
         SelectObject(dc, oldFont);
     }
@@ -391,7 +421,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     y = std::max<int>(mi.rcWork.top, std::min<int>(y, mi.rcWork.bottom - height));
     HWND window = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MenuClass(), "",
                                  WS_POPUP | WS_BORDER, x, y, width, height, owner, nullptr, nullptr, nullptr);
-    Current = Tracking{m, window, -1, font};
+    LOGFONT boldLog = ncm.lfMenuFont;
+    boldLog.lfWeight = FW_BOLD;
+    HFONT boldFont = CreateFontIndirect(&boldLog);
+    Current = Tracking{m, window, -1, font, boldFont};
     ShowWindow(window, SW_SHOWNOACTIVATE);
     SetCapture(window);
 
@@ -483,6 +516,7 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     Current = Tracking{};
     DestroyWindow(window);
     DeleteObject(font);
+    DeleteObject(boldFont);
     if (notify && IsWindow(owner)) SendMessage(owner, WM_EXITMENULOOP, TRUE, 0);
     if (flags & TPM_RETURNCMD) return BOOL(chosen);
     if (chosen && IsWindow(owner)) PostMessage(owner, WM_COMMAND, chosen, 0);
