@@ -313,6 +313,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
         if (wParam == WPARAM(VK_F4) && (lParam & KF_ALTDOWN_BIT))
             SendMessage(TopLevelOf(w.get())->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        else if (wParam == WPARAM(VK_F10) && GetKeyState(VK_SHIFT) < 0) // the keyboard's context menu
+            SendMessage(hwnd, WM_CONTEXTMENU, WPARAM(hwnd), LPARAM(-1));
+        return 0;
+    case WM_KEYUP:
+        if (wParam == WPARAM(VK_APPS)) SendMessage(hwnd, WM_CONTEXTMENU, WPARAM(hwnd), LPARAM(-1));
         return 0;
     case WM_SYSCHAR:
         if (wParam == ' ' && (lParam & KF_ALTDOWN_BIT))

@@ -401,4 +401,21 @@ TEST_F(InputExtrasTest, LastActivePopupAndSendWithTimeout) {
     EXPECT_EQ(GetActiveWindow(), owner); // activation went back to the owner
 }
 
+TEST_F(InputExtrasTest, ContextMenuKeysAskForAMenuAtNoPoint) {
+    HWND top = MakeTop(0, 0, 300, 300);
+    HWND edit = MakeChild(top, 0, 0, 100, 20);
+    SetFocus(edit);
+    rec.Clear();
+    olva::win::InjectKey(VK_APPS, true);
+    olva::win::InjectKey(VK_APPS, false);
+    olva::win::InjectKey(VK_SHIFT, true);
+    olva::win::InjectKey(VK_F10, true);
+    olva::win::InjectKey(VK_F10, false);
+    olva::win::InjectKey(VK_SHIFT, false);
+    Pump();
+    EXPECT_EQ(rec.Count(edit, WM_CONTEXTMENU), 2);
+    EXPECT_EQ(rec.Count(top, WM_CONTEXTMENU), 2); // passed up by the child's default handling
+    EXPECT_EQ(rec.Last(top, WM_CONTEXTMENU)->lParam, LPARAM(-1));
+}
+
 } // namespace
