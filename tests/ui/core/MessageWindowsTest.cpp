@@ -259,11 +259,10 @@ TEST_F(MessageWindowsTest, SystemInfoRefreshesOnSettingChangeAndTellsListenersIn
     info->AddListener(&second);
     info->AddListener(&codes);
 
-    olva::win::SetSystemMetricOverride(SM_CXVSCROLL, scrollWidth + 7);
     SendMessage(HWND(LONG_PTR(0xFFFF)), WM_SETTINGCHANGE, 0, 0); // a policy change: nobody is told
     EXPECT_TRUE(codes.codes.empty());
-    EXPECT_EQ(info->NonClientMetrics().iScrollWidth, scrollWidth);
-    SendMessage(HWND(LONG_PTR(0xFFFF)), WM_SETTINGCHANGE, ovSPISetNonClientMetrics, 0); // broadcast
+    // The screen broadcasts SPI_SETNONCLIENTMETRICS to the top-level windows when a metric changes.
+    olva::win::SetSystemMetricOverride(SM_CXVSCROLL, scrollWidth + 7);
     EXPECT_EQ(info->NonClientMetrics().iScrollWidth, scrollWidth + 7);
     EXPECT_EQ(codes.codes, std::vector<UINT>{ovSPISetNonClientMetrics});
     EXPECT_EQ(order, (std::vector<int>{1, 2}));

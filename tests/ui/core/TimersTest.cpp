@@ -1,5 +1,6 @@
 #include "UiCoreTestSupport.h"
 
+#include "platform/rtl/ComponentLoading.h"
 #include "platform/win/WinUser.h"
 #include "ui/core/UiCoreInit.h"
 #include "ui/core/base/Components.h"
@@ -130,24 +131,30 @@ class Scaled : public TuiScalableComponent {
 public:
     using TuiScalableComponent::TuiScalableComponent;
     std::vector<std::pair<int, int>> scales;
-    void FinishLoading() { Loaded(); }
 
 protected:
     void ChangeScale(int M, int D) override { scales.emplace_back(M, D); }
 };
 
 TEST(ComponentsTest, ScalableComponentRescalesWhenLoadedAtAnotherDpi) {
-    Scaled component(nullptr);
-    EXPECT_EQ(component.PixelsPerInch, 96);
-    component.PixelsPerInch = 120;
-    component.FinishLoading();
-    EXPECT_EQ(component.scales, (std::vector<std::pair<int, int>>{{96, 120}}));
-    EXPECT_EQ(component.PixelsPerInch, 96);
-    component.PixelsPerInch = 144;
-    component.Scalable = false;
-    component.FinishLoading();
-    EXPECT_EQ(component.scales.size(), 1u);
-    EXPECT_EQ(component.PixelsPerInch, 96);
+    TComponent form(nullptr);
+    Scaled* designedLarger = nullptr;
+    Scaled* fixed = nullptr;
+    {
+        // As a form builds itself: the stored DPI is set while loading, Loaded runs at the end.
+        TComponentLoading loading(&form);
+        designedLarger = new Scaled(&form);
+        EXPECT_EQ(designedLarger->PixelsPerInch, 96);
+        designedLarger->PixelsPerInch = 120;
+        fixed = new Scaled(&form);
+        fixed->PixelsPerInch = 144;
+        fixed->Scalable = false;
+        EXPECT_TRUE(designedLarger->scales.empty());
+    }
+    EXPECT_EQ(designedLarger->scales, (std::vector<std::pair<int, int>>{{96, 120}}));
+    EXPECT_EQ(designedLarger->PixelsPerInch, 96);
+    EXPECT_TRUE(fixed->scales.empty());
+    EXPECT_EQ(fixed->PixelsPerInch, 96);
 }
 
 TEST(ComponentsTest, SmallRoutines) {
