@@ -206,6 +206,14 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
         if (w->style & WS_HSCROLL) edge.bottom += GetSystemMetrics(SM_CYHSCROLL);
         DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
     }
+    if (w->exStyle & WS_EX_STATICEDGE) {
+        RECT edge = client;
+        const int inner = (w->exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : 0;
+        InflateRect(&edge, inner + 1, inner + 1);
+        if (w->style & WS_VSCROLL) edge.right += GetSystemMetrics(SM_CXVSCROLL);
+        if (w->style & WS_HSCROLL) edge.bottom += GetSystemMetrics(SM_CYHSCROLL);
+        DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    }
     if (w->style & (WS_VSCROLL | WS_HSCROLL)) {
         RECT area{client.left, client.top, client.right, client.bottom};
         if (w->style & WS_VSCROLL) {

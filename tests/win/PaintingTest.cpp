@@ -285,4 +285,28 @@ TEST_F(PaintingTest, SceneSnapshot) {
     EXPECT_TRUE(olva::win::SaveWindowPng(b, std::string(OLVA_TEST_OUT_DIR) + "/win-window.png"));
 }
 
+TEST_F(PaintingTest, ChildBordersAreDrawnByTheDefaultFrame) {
+    struct Case {
+        DWORD style, exStyle;
+        COLORREF outer, inner; // top-left pixels of the frame
+    };
+    const Case cases[] = {
+        {WS_CHILD | WS_VISIBLE | WS_BORDER, 0, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOW)},
+        {WS_CHILD | WS_VISIBLE, WS_EX_CLIENTEDGE, GetSysColor(COLOR_BTNSHADOW),
+         GetSysColor(COLOR_3DDKSHADOW)},
+        {WS_CHILD | WS_VISIBLE, WS_EX_STATICEDGE, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOW)},
+    };
+    for (const Case& c : cases) {
+        HWND top = MakeTop(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+        HWND child = CreateWindowEx(c.exStyle, kRecorderClass, "", c.style, 20, 20, 50, 50, top, nullptr,
+                                    nullptr, nullptr);
+        Pump();
+        auto img = olva::win::WindowImage(top);
+        EXPECT_EQ(PixelToColorRef(img->Pixel(20, 20)), c.outer) << std::hex << c.exStyle;
+        EXPECT_EQ(PixelToColorRef(img->Pixel(21, 21)), c.inner) << std::hex << c.exStyle;
+        EXPECT_TRUE(IsWindow(child));
+        DestroyWindow(top);
+    }
+}
+
 } // namespace
