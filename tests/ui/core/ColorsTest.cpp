@@ -109,6 +109,9 @@ TEST(ColorsTest, BlendedSystemColours) {
                                std::lround(ch(window) * 0.40));
         EXPECT_NEAR((blended >> shift) & 0xFF, expected, 0) << shift;
     }
+    // On a true-colour screen the nearest display colour is the colour itself.
+    EXPECT_EQ(uiGetUltraFlatHotColor(), blended);
+    EXPECT_EQ(uiGetUltraFlatSelectedColor(), uiGetBlendedSystemColor(-2, 30, 72));
     olva::win::SetSysColorOverride(COLOR_BTNFACE, 0xFFFFFF);
     EXPECT_EQ(uiGetBlendedSystemColor(14, 44, 40), static_cast<TColor>(ColorToRGB(clHighlight)));
     olva::win::ResetSystemOverrides();

@@ -157,6 +157,37 @@ TEST(ComponentsTest, ScalableComponentRescalesWhenLoadedAtAnotherDpi) {
     EXPECT_EQ(fixed->PixelsPerInch, 96);
 }
 
+class Linking : public TuiComponent {
+public:
+    using TuiComponent::TuiComponent;
+    std::vector<TComponent*> offered;
+    void FinishLoading() { Loaded(); }
+
+protected:
+    void GetPlaceholderLinks(TList* AList) override {
+        for (TComponent* c : offered)
+            AList->Add(c);
+    }
+};
+
+TEST(ComponentsTest, PlaceholderLinksAreFilledAtDesignTimeOnly) {
+    TComponent form(nullptr);
+    auto* component = new Linking(&form);
+    TComponent a(nullptr), b(nullptr);
+    component->offered = {&a, &b};
+    component->FinishLoading();
+    EXPECT_EQ(component->FakeComponentLink(0), nullptr); // not designing: untouched
+    form.SetDesigning(true);
+    component->FinishLoading();
+    EXPECT_EQ(component->FakeComponentLink(0), &a);
+    EXPECT_EQ(component->FakeComponentLink(1), &b);
+    EXPECT_EQ(component->FakeComponentLink(2), nullptr);
+    component->offered = {&b};
+    component->FinishLoading();
+    EXPECT_EQ(component->FakeComponentLink(0), &b);
+    EXPECT_EQ(component->FakeComponentLink(1), nullptr);
+}
+
 TEST(ComponentsTest, SmallRoutines) {
     EXPECT_EQ(uiGetRangeCenter(-3, 0), -2);
     EXPECT_EQ(uiGetRangeCenter(3, 0), 1);
