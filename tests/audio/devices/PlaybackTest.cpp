@@ -162,7 +162,14 @@ TEST_F(EditorPlaybackTest, TransportStateTable) {
 // Pausing holds the place: what is played after Resume follows on from where Pause stopped, with
 // nothing lost or repeated (the device plays silence meanwhile).
 TEST_F(EditorPlaybackTest, ResumeContinuesWherePauseStopped) {
-    DiskOutput disk("1");
+    DiskOutput disk("5"); // about ten times real time: the pause comes long before the end
+    // A second of tone after the fixture's tenth, so the play cannot end before it is paused.
+    const std::vector<float> more = Tone(Rate, Rate, 300, 700);
+    Editor.Position().SetCursor(Frames);
+    Editor.PutSamples(more);
+    Editor.Position().SetSelection(0);
+    Editor.Position().SetCursor(0);
+    Samples.insert(Samples.end(), more.begin(), more.end());
     ASSERT_TRUE(Playback.Play(1));
     ASSERT_TRUE(PumpUntil([&] { return Playback.PlayPosition() > 1000; }));
     Playback.Pause();
