@@ -1,0 +1,174 @@
+// Following "Location" replies: working out the new address, and sending the request again either on
+// the open connection or over a new one.
+#include "net/HttpProt.h"
+
+#include "net/LineWSocket.h"
+#include "net/UrlUtils.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Stream.h"
+#include "platform/rtl/StringList.h"
+
+namespace http_relocation_detail {
+
+bool IsAbsoluteHttpUrl(const std::string& Value) {
+    const std::string lower = LowerCase(Value.substr(0, 8));
+    return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+}
+
+// The directory part of a request path: up to and including its last "/" or ":" before any "?".
+std::string DirectoryOf(const std::string& Path) {
+    const std::string beforeQuery = Path.substr(0, Path.find('?'));
+    const auto cut = beforeQuery.find_last_of("/:");
+    return cut == std::string::npos ? std::string() : beforeQuery.substr(0, cut + 1);
+}
+
+} // namespace http_relocation_detail
+
+void THttpCli::HandleLocation(const std::string& Value) {
+    using namespace http_relocation_detail;
+    FRelocationPending = true;
+    if (IsAbsoluteHttpUrl(Value)) {
+        std::string proto, user, pass, host, port, path;
+        SplitUrl(Value, proto, user, pass, host, port, path);
+        if (port.empty()) port = "80";
+        if (path.empty()) path = "/";
+        if (host.empty()) host = FTargetHost;
+        const bool otherServer = LowerCase(host) != LowerCase(FTargetHost) || port != FTargetPort;
+        if (!user.empty() && !pass.empty()) {
+            FCurrUsername = user;
+            FCurrPassword = pass;
+        } else if (otherServer) {
+            // Credentials given for one server are not handed to another one.
+            FCurrUsername.clear();
+            FCurrPassword.clear();
+            FAuthBasicState = 0;
+            FAuthNTLMState = 0;
+        }
+        FProtocol = proto;
+        FTargetHost = host;
+        FTargetPort = port;
+        FLocation = proto + "://" + host + (port != "80" ? ":" + port : std::string()) + path;
+        if (Proxy.empty()) {
+            FHostName = host;
+            FPort = port;
+            FPath = path;
+        } else {
+            FPath = FLocation;
+        }
+        return;
+    }
+    if (!Value.empty() && Value[0] == '/') {
+        if (Proxy.empty()) {
+            FPath = Value;
+            FLocation =
+                "http://" + FTargetHost + (FTargetPort != "80" ? ":" + FTargetPort : std::string()) + FPath;
+        } else {
+            std::string proto, user, pass, host, port, path;
+            SplitUrl(FPath, proto, user, pass, host, port, path);
+            if (proto.empty()) proto = "http";
+            FLocation = proto + "://" + host + (port.empty() ? std::string() : ":" + port) + Value;
+            FPath = FLocation;
+        }
+        return;
+    }
+    FPath = DirectoryOf(FPath) + Value;
+    if (Proxy.empty())
+        FLocation =
+            "http://" + FTargetHost + (FTargetPort != "80" ? ":" + FTargetPort : std::string()) + FPath;
+    else
+        FLocation = FPath;
+}
+
+void THttpCli::StartRelocation() {
+    DebugLog(loProtSpecInfo, "Starting relocation process");
+    FRcvdCount = 0;
+    FRcvdCnt = 0;
+    FHeaderLineCount = 0;
+    FBodySteps = 0;
+    ++FLocationChangeCurCount;
+    if (FLocationChangeCurCount > LocationChangeMaxCount) {
+        bool allowMore = false;
+        OnLocationChangeExceeded(this, FLocationChangeCurCount, allowMore);
+        if (!allowMore) {
+            FRelocationPending = false;
+            if (FCloseReq && FConnected)
+                FCtrlSocket->CloseDelayed(); // the close then ends the request
+            else
+                PostSetReady();
+            return;
+        }
+    }
+    if (!ConnectionMatches() || FCloseReq || !FConnected) {
+        FRelocAfterClose = true;
+        if (FCtrlSocket->State() == wsClosed) {
+            FRelocAfterClose = false;
+            RelocationAfterClose();
+        } else {
+            FCtrlSocket->CloseDelayed();
+        }
+        return;
+    }
+    OnLocationChange(this);
+    ResetRequest(false);
+    FLocation = FLocation.empty() ? URL : FLocation;
+    ExtractDocName();
+    if (FRequestType == httpPOST) FRequestType = httpGET;
+    if (RcvdStream) {
+        RcvdStream->SetSize(FRcvdStreamStartSize);
+        RcvdStream->SetPosition(FRcvdStreamStartSize);
+    }
+    if (SendStream) SendStream->SetPosition(0);
+    FRelocationPending = false;
+    PostOwn(FMsg_WM_HTTP_LOGIN);
+}
+
+void THttpCli::RelocationAfterClose() {
+    const std::string location = FLocation.substr(0, FLocation.find('#'));
+    FConnected = false;
+    FRelocationPending = false;
+    if (FRequestType == httpPOST) FRequestType = httpGET;
+    ExtractDocName();
+    ++FLocationChangeCurCount;
+    if (FLocationChangeCurCount > LocationChangeMaxCount) {
+        bool allowMore = false;
+        OnLocationChangeExceeded(this, FLocationChangeCurCount, allowMore);
+        if (!allowMore) {
+            OnSessionClosed(this);
+            PostSetReady();
+            return;
+        }
+    }
+    OnLocationChange(this);
+    FRcvdHeader->Clear();
+    FAuthOffers->Clear();
+    FHeaderLineCount = 0;
+    FHeaderBytes = 0;
+    FBodySteps = 0;
+    FDocumentDone = false;
+    FReceivingHeader = false;
+    FNextIsFirstLine = true;
+    FContentType.clear();
+    FStatusCode = 0;
+    FTransferEncoding.clear();
+    FContentEncoding.clear();
+    FContentLength = -1;
+    FRcvdCount = 0;
+    FSentCount = 0;
+    FChunkState = 0;
+    FChunkLength = FChunkRcvd = 0;
+    FChunkDigits = 0;
+    FRcvdCnt = 0;
+    FLocation = location;
+    if (!Proxy.empty()) {
+        std::string pProto, pUser, pPass, pHost, pPort, pPath;
+        SplitUrl(Proxy, pProto, pUser, pPass, pHost, pPort, pPath);
+        FPort = pPort.empty() ? ProxyPort : pPort;
+    }
+    if (RcvdStream) {
+        RcvdStream->SetSize(FRcvdStreamStartSize);
+        RcvdStream->SetPosition(FRcvdStreamStartSize);
+    }
+    if (SendStream) SendStream->SetPosition(0);
+    FState = httpNotConnected;
+    PostOwn(FMsg_WM_HTTP_LOGIN);
+}
