@@ -5,8 +5,11 @@
 #include "imaging/picture/PngGraphic.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/MemoryStream.h"
+#include "platform/vcl/Picture.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 using namespace pngfix;
@@ -319,4 +322,80 @@ TEST(FileFormatList, StartUpRegistrationsAndShutDown) {
     EXPECT_TRUE(registry.Entries().empty());
 }
 
+} // namespace
+
+namespace {
+// The splash window's road: the picture library registered with the class library's pictures, a PNG
+// file loaded by its extension, the caller's 32-bit check, then the BGRA scan lines.
+class SplashRoad : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* ext : {"bmp", "ico"})
+            Saved.push_back({ext, TPicture::FileFormatDescription(ext), TPicture::FindGraphicClass(ext)});
+        PicLibInitialize();
+    }
+    void TearDown() override {
+        PicLibFinalize(); // unregisters the library's classes, bitmaps and icons among them
+        for (const auto& s : Saved)
+            if (s.Class) TPicture::RegisterFileFormat(s.Extension, s.Description, s.Class);
+    }
+    static std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = pngfix::OutPath(name);
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        return path;
+    }
+    struct Registration {
+        std::string Extension, Description;
+        TGraphicClass Class;
+    };
+    std::vector<Registration> Saved;
+};
+
+TEST_F(SplashRoad, RgbaFilesLoadAs32BitBgraThroughPictures) {
+    EXPECT_EQ(TPicture::FindGraphicClass("png"), GraphicClassPNGGraphic());
+    for (int depth : {8, 16}) {
+        SCOPED_TRACE(depth);
+        const std::string path =
+            Write("splash-road-" + std::to_string(depth) + ".png",
+                  Png(9, 4, depth, 6, 0, [&](int x, int y, int c) { return Rgba(x, y, c, depth); }));
+        TPicture picture;
+        picture.LoadFromFile(path);
+        auto* bitmap = dynamic_cast<TBitmap*>(picture.Graphic());
+        ASSERT_NE(bitmap, nullptr);
+        RequirePixelFormat32(*bitmap);
+        ASSERT_EQ(bitmap->Width(), 9);
+        ASSERT_EQ(bitmap->Height(), 4);
+        for (int y = 0; y < 4; ++y) {
+            const std::uint8_t* line = Line(*bitmap, y);
+            for (int x = 0; x < 9; ++x)
+                for (int c = 0; c < 4; ++c) {
+                    const int v = Rgba(x, y, c, depth);
+                    const int expected = depth == 16 ? v * 255 / 65535 : v;
+                    const int byte = c == 3 ? 3 : 2 - c; // B, G, R, A
+                    ASSERT_EQ(line[4 * x + byte], expected) << x << "," << y << " sample " << c;
+                }
+        }
+    }
+}
+
+TEST_F(SplashRoad, OtherFormatsStopAtTheCallersCheck) {
+    const std::string path =
+        Write("splash-road-rgb.png", Png(3, 3, 8, 2, 0, [](int x, int, int) { return x; }));
+    TPicture picture;
+    picture.LoadFromFile(path);
+    auto* bitmap = dynamic_cast<TBitmap*>(picture.Graphic());
+    ASSERT_NE(bitmap, nullptr);
+    try {
+        RequirePixelFormat32(*bitmap);
+        ADD_FAILURE();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Wrong bitmap format - must be 32 bits/pixel");
+    }
+    // A damaged file raises the reader's error and leaves the picture as it was.
+    const std::string bad = Write("splash-road-bad.png", "\x89PNG\r\n\x1a\nnonsense");
+    EXPECT_THROW(picture.LoadFromFile(bad), EInvalidGraphic);
+    EXPECT_EQ(picture.Graphic(), bitmap);
+}
 } // namespace
