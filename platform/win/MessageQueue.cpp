@@ -182,11 +182,15 @@ void WaitForWork(DWORD timeoutMs) {
     if (Sys().HostPoll && (timeoutMs == INFINITE || timeoutMs > DWORD(Sys().HostPollSliceMs)))
         timeoutMs = DWORD(Sys().HostPollSliceMs);
     std::uint64_t now = NowMs();
-    // Timers and the hover of a tracked window end a wait as input does.
-    for (auto next : {&NextTimerDue, &NextHoverDue}) {
-        std::uint64_t due;
-        if (!next(due)) continue;
-        std::uint64_t until = due > now ? due - now : 0;
+    // Timers and the hover of a tracked window end a wait as input does. One already due was not
+    // wanted by this loop's filter (it would have been taken): it must not turn the wait into a spin.
+    std::vector<std::uint64_t> deadlines;
+    for (const Timer& t : Sys().Timers)
+        deadlines.push_back(t.due);
+    if (std::uint64_t hover; NextHoverDue(hover)) deadlines.push_back(hover);
+    for (std::uint64_t due : deadlines) {
+        if (due <= now) continue;
+        std::uint64_t until = due - now;
         if (timeoutMs == INFINITE || until < timeoutMs) timeoutMs = DWORD(until);
     }
     PollWatches(timeoutMs == INFINITE ? -1 : int(timeoutMs));

@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <thread>
+
 using namespace win_test;
 
 namespace {
@@ -80,6 +82,28 @@ TEST_F(TimerTest, DestroyedWindowsTimersStop) {
     clock->Advance(100);
     EXPECT_EQ(Pump(), 0);
     EXPECT_EQ(GetTickCount(), DWORD(50100));
+}
+
+} // namespace
+
+namespace {
+
+class TimerWaitTest : public WinTest {};
+
+TEST_F(TimerWaitTest, AFilteredOutDueTimerDoesNotEndAWait) {
+    HWND a = MakeTop(0, 0, 10, 10, WS_POPUP);
+    HWND b = MakeTop(0, 0, 10, 10, WS_POPUP);
+    SetTimer(a, 1, 10, nullptr);
+    clock->Advance(20); // a's timer is due, but the loop below only wants b's messages
+    std::thread poster([b] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        PostMessage(b, WM_USER, 0, 0);
+    });
+    MSG msg;
+    EXPECT_EQ(GetMessage(&msg, b, 0, 0), TRUE); // waits (without spinning) for b's message
+    EXPECT_EQ(msg.message, UINT(WM_USER));
+    poster.join();
+    EXPECT_TRUE(PeekMessage(&msg, a, WM_TIMER, WM_TIMER, PM_REMOVE)); // a's timer still there
 }
 
 } // namespace
