@@ -95,6 +95,28 @@ TEST(PitchJoins, EqualChannelsStayEqual) {
     EXPECT_EQ(Channel(samples, 2, 0), Channel(samples, 2, 1));
 }
 
+// Lengths just around the stretch boundaries (stretches are a few seconds long) leave a last stretch of
+// a frame or two; the length is kept and the tone runs to the end.
+class PitchLengths : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(PitchLengths, KeepsTheLengthAndTheToneToTheEnd) {
+    TAudioTransform2 transform;
+    transform.SetFormat(Rate, 2);
+    const std::size_t frames = GetParam();
+    auto tone = Sine(440, static_cast<double>(frames + 1) / Rate);
+    tone.resize(frames);
+    auto samples = Interleave({tone, tone});
+    transform.Pitch(samples, 60);
+    ASSERT_EQ(samples.size(), 2 * frames);
+    const auto left = Channel(samples, 2, 0);
+    for (float sample : left)
+        ASSERT_TRUE(std::isfinite(sample));
+    if (frames > Rate / 10) EXPECT_GT(Rms(left, frames - Rate / 20, frames), 0.2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AroundStretches, PitchLengths,
+                         testing::Values(1, 441, 3 * Rate - 1, 3 * Rate, 3 * Rate + 1, 6 * Rate + 7));
+
 // Block by block, as the batch converter feeds a file, gives what the whole signal gives, whatever the
 // block size.
 class PitchBlocks : public testing::TestWithParam<std::size_t> {};
