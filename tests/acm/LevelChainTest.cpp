@@ -14,6 +14,8 @@
 #include <functional>
 #include <thread>
 
+#include <unistd.h>
+
 namespace {
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
@@ -144,7 +146,9 @@ TEST(AudioConvertor, CompressedFormatsCannotBeConverted) {
 class CaptureTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Input = (std::filesystem::temp_directory_path() / "olva-acm-capture-in.raw").string();
+        Input = (std::filesystem::temp_directory_path() /
+                 ("olva-acm-capture-in-" + std::to_string(getpid()) + ".raw"))
+                    .string();
         // 48 kHz stereo float, the capture stream's own format: a tone of 0.5 (left) and 0.25 (right).
         std::vector<float> samples(48000 * 2);
         for (std::size_t i = 0; i < samples.size() / 2; ++i) {
@@ -160,6 +164,8 @@ protected:
         Set("SDL_DISKAUDIODELAY", "1");
     }
     void TearDown() override {
+        std::filesystem::remove(Input);
+        std::filesystem::remove(Input + ".out");
         for (auto& [name, value] : Saved)
             value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
     }

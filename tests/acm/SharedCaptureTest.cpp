@@ -12,6 +12,8 @@
 #include <fstream>
 #include <thread>
 
+#include <unistd.h>
+
 namespace {
 
 void Pump(const std::function<bool()>& done, int timeoutMs) {
@@ -27,7 +29,9 @@ void Pump(const std::function<bool()>& done, int timeoutMs) {
 // The meters and the recorder read one capture stream: the recorder, started while the meters run,
 // gets the input from where the stream is, not from a second device starting at the beginning.
 TEST(SharedCapture, MetersAndRecorderShareOneStream) {
-    const std::string input = (std::filesystem::temp_directory_path() / "olva-acm-shared-in.raw").string();
+    const std::string input =
+        (std::filesystem::temp_directory_path() / ("olva-acm-shared-in-" + std::to_string(getpid()) + ".raw"))
+            .string();
     const int frames = 48000 * 3;
     std::vector<float> samples(std::size_t(frames) * 2);
     for (int i = 0; i < frames; ++i) {
@@ -76,6 +80,8 @@ TEST(SharedCapture, MetersAndRecorderShareOneStream) {
     in->Close();
     for (auto& [name, value] : saved)
         value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+    std::filesystem::remove(input);
+    std::filesystem::remove(input + ".out");
 
     EXPECT_GT(updates, before + 1); // the meters went on while recording
     ASSERT_GT(recorded.size(), 2u);

@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include <unistd.h>
+
 namespace device_tests {
 
 // Dispatches messages until `done` holds or `timeoutMs` passed; returns whether `done` held.
@@ -53,10 +55,14 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> FSaved;
 };
 
+// One folder per process, so test runs of several builds do not share files; removed at the end.
+inline std::filesystem::path TempFolder() {
+    return std::filesystem::temp_directory_path() / ("olva-devices-tests-" + std::to_string(getpid()));
+}
+
 inline std::string TempPath(const std::string& name) {
-    const auto folder = std::filesystem::temp_directory_path() / "olva-devices-tests";
-    std::filesystem::create_directories(folder);
-    return (folder / name).string();
+    std::filesystem::create_directories(TempFolder());
+    return (TempFolder() / name).string();
 }
 
 inline std::vector<float> ReadFloats(const std::string& path) {

@@ -13,6 +13,12 @@ using namespace device_tests;
 
 namespace {
 
+class TTempFolderCleanup : public ::testing::Environment {
+public:
+    void TearDown() override { std::filesystem::remove_all(TempFolder()); }
+};
+::testing::Environment* const TempFolderCleanup = ::testing::AddGlobalTestEnvironment(new TTempFolderCleanup);
+
 // A stereo sine pair that starts away from zero, so the first played sample is easy to find.
 std::vector<float> Tone(int rate, int frames, double leftHz, double rightHz) {
     std::vector<float> samples(std::size_t(frames) * 2);
