@@ -481,7 +481,14 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
 }
 
 void TSdlPresenter::Poll() {
-    if (!FStarted) return;
+    // Handling a host event may run window procedures that look at the queue again: the inner look
+    // leaves the host alone.
+    if (!FStarted || FPolling) return;
+    FPolling = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{FPolling};
     FFocusLost = FFocusGained = false;
     SDL_Event e;
     while (SDL_PollEvent(&e))

@@ -55,6 +55,7 @@ private:
     bool FOpacityWorks = true;
     bool FFocusLost = false;
     bool FFocusGained = false;
+    bool FPolling = false;
     std::uint64_t FLastPresent = 0;
     std::map<HWND, SDL_Window*> FHosts;
     std::map<HCURSOR, SDL_Cursor*> FCursors;
