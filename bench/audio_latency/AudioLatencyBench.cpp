@@ -140,5 +140,6 @@ int main() {
     StartOfPlayback(folder);
     PositionEvents();
     MeterUpdates(folder);
+    std::filesystem::remove_all(folder);
     return 0;
 }
