@@ -79,8 +79,17 @@ TAudioRecord2::~TAudioRecord2() {
     Stop();
 }
 
+const std::vector<std::string>& TAudioRecord2::Devices() const {
+    if (!FDevicesListed) {
+        FDeviceNames = TSdlAudioDevice::DeviceNames(true);
+        FDevicesListed = true;
+    }
+    return FDeviceNames;
+}
+
 int TAudioRecord2::GetDeviceCount() const {
-    return int(TSdlAudioDevice::DeviceNames(true).size());
+    FDevicesListed = false; // counting starts a new look at the system's devices
+    return int(Devices().size());
 }
 
 void TAudioRecord2::SetDevice(int number) {
@@ -91,18 +100,18 @@ void TAudioRecord2::SetDevice(int number) {
 }
 
 bool TAudioRecord2::DeviceCanRecord() const {
-    return FDevice >= 1 && FDevice <= GetDeviceCount();
+    return FDevice >= 1 && FDevice <= int(Devices().size());
 }
 
 std::string TAudioRecord2::GetDeviceName() const {
-    const auto names = TSdlAudioDevice::DeviceNames(true);
+    const auto& names = Devices();
     if (FDevice < 1 || FDevice > int(names.size())) return {};
     return names[std::size_t(FDevice - 1)];
 }
 
 std::string TAudioRecord2::DeviceNameForOpen() const {
     // A system that lists a single (default) capture device is opened as the default.
-    const auto names = TSdlAudioDevice::DeviceNames(true);
+    const auto& names = Devices();
     if (names.size() <= 1 || FDevice < 1 || FDevice > int(names.size())) return {};
     return names[std::size_t(FDevice - 1)];
 }

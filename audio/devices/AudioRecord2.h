@@ -21,7 +21,8 @@ public:
     TAudioRecord2(const TAudioRecord2&) = delete;
     TAudioRecord2& operator=(const TAudioRecord2&) = delete;
 
-    // Devices, numbered from 1. Every listed capture device can record.
+    // Devices, numbered from 1. Every listed capture device can record. The count looks at the system
+    // again; the other calls use the list it found.
     int GetDeviceCount() const;
     int GetCurrentDevice() const { return FDevice; }
     void SetDevice(int number);
@@ -79,7 +80,10 @@ private:
     void HandOver();
     void DeviceLost();
     std::string DeviceNameForOpen() const;
+    const std::vector<std::string>& Devices() const;
 
+    mutable std::vector<std::string> FDeviceNames;
+    mutable bool FDevicesListed = false;
     int FDevice = 1;
     int FLine = 1;
     int FSelectedLine = 1;
