@@ -28,22 +28,7 @@ std::int64_t TMemoryStream::Write(const void* Buffer, std::int64_t Count) {
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
-    std::int64_t base = 0;
-    switch (Origin) {
-    case soBeginning:
-        base = 0;
-        break;
-    case soCurrent:
-        base = FPosition;
-        break;
-    case soEnd:
-        base = Size();
-        break;
-    default:
-        throw EStreamError("Invalid seek origin");
-    }
-    if (base + Offset < 0) throw EStreamError("Seek before the start of the stream");
-    FPosition = base + Offset;
+    FPosition = SeekTarget(Offset, Origin, FPosition, Size());
     return FPosition;
 }
 

@@ -76,21 +76,6 @@ void TResourceStream::SetSize(std::int64_t) {
 }
 
 std::int64_t TResourceStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
-    std::int64_t base = 0;
-    switch (Origin) {
-    case soBeginning:
-        base = 0;
-        break;
-    case soCurrent:
-        base = FPosition;
-        break;
-    case soEnd:
-        base = Size();
-        break;
-    default:
-        throw EStreamError("Invalid seek origin");
-    }
-    if (base + Offset < 0) throw EStreamError("Seek before the start of the stream");
-    FPosition = base + Offset;
+    FPosition = SeekTarget(Offset, Origin, FPosition, Size());
     return FPosition;
 }

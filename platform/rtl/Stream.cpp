@@ -41,3 +41,23 @@ std::int64_t TStream::CopyFrom(TStream* Source, std::int64_t Count) {
     }
     return Count;
 }
+
+std::int64_t TStream::SeekTarget(std::int64_t Offset, TSeekOrigin Origin, std::int64_t Current,
+                                 std::int64_t Size) {
+    std::int64_t base = 0;
+    switch (Origin) {
+    case soBeginning:
+        base = 0;
+        break;
+    case soCurrent:
+        base = Current;
+        break;
+    case soEnd:
+        base = Size;
+        break;
+    default:
+        throw EStreamError("Invalid seek origin");
+    }
+    if (base + Offset < 0) throw EStreamError("Seek before the start of the stream");
+    return base + Offset;
+}

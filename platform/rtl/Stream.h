@@ -34,4 +34,10 @@ public:
     // Copies Count bytes from Source's position; Count = 0 copies the whole of Source from its start.
     // Returns the number of bytes copied; a Source shorter than Count raises EReadError.
     std::int64_t CopyFrom(TStream* Source, std::int64_t Count);
+
+protected:
+    // The position a seek lands on for streams that keep their position themselves; raises EStreamError
+    // for an unknown origin or a target before the start.
+    static std::int64_t SeekTarget(std::int64_t Offset, TSeekOrigin Origin, std::int64_t Current,
+                                   std::int64_t Size);
 };
