@@ -22,7 +22,8 @@ struct TLaneSpan {
 
 class TPitchShiftSegment {
 public:
-    // factor: every frequency is multiplied by it (0.1 to 10), the duration is kept.
+    // factor: every frequency is multiplied by it (1/3 to 10), the duration is kept. The shifter's delay
+    // is measured once per rate and factor for the whole program.
     TPitchShiftSegment(int sampleRate, double factor);
 
     // Frames of signal the shifter reads before the stretch it is asked for, and after its end.
@@ -31,15 +32,14 @@ public:
 
     // The shifted signal over the frames [from, from + frames), aligned frame for frame with the input.
     // input must hold the frames from from - ReadsBefore() on, up to its Limit or the stretch's end plus
-    // ReadsAfter(), whichever comes first.
+    // ReadsAfter(), whichever comes first. Safe to call from several threads at once.
     std::vector<float> Shift(const TLaneSpan& input, std::int64_t from, std::size_t frames) const;
 
 private:
     int FSampleRate;
     double FFactor;
-    std::int64_t FLatency; // output behind input after the start padding (negative: ahead)
-    std::int64_t FPadding; // frames fed before the output is used
-    std::int64_t FPreRoll; // signal fed before the stretch so that the shifter has settled
+    std::int64_t FLatency; // output behind input (negative: ahead)
+    std::int64_t FPreRoll; // signal fed before and after the stretch, its output thrown away
 };
 
 } // namespace effects
