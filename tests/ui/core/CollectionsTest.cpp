@@ -229,3 +229,47 @@ TEST(SortedCollectionTest, SortsOnDemandAndWhileKeptSorted) {
 }
 
 } // namespace
+
+#include "ui/core/base/ComponentList.h"
+
+namespace {
+
+class OnlyHolders : public TuiComponentList {
+protected:
+    bool IsItemClass(TComponent* AComponent) const override {
+        return dynamic_cast<TuiComponentHolder*>(AComponent) != nullptr;
+    }
+};
+
+TEST(ComponentListTest, ReportsChangesAndForgetsFreedComponents) {
+    OnlyHolders list;
+    std::vector<std::pair<TComponent*, int>> changes;
+    list.OnComponentListChanged = TuiComponentListChangedEvent(
+        [&](TuiComponentList*, TComponent* c, TuiComponentCollectionNotification a) {
+            changes.emplace_back(c, a);
+        },
+        &list);
+    auto* a = new TuiComponentHolder(nullptr);
+    auto* b = new TuiComponentHolder(nullptr);
+    TComponent other(nullptr);
+    list.Add(a);
+    list.Add(b);
+    list.Add(&other); // not of the item class: taken out again
+    EXPECT_EQ(list.Count(), 2);
+    a->Free();
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Items(0), b);
+    list.Remove(b);
+    EXPECT_EQ(changes, (std::vector<std::pair<TComponent*, int>>{
+                           {a, ccnAdded}, {b, ccnAdded}, {a, ccnExtracted}, {b, ccnDeleting}}));
+    changes.clear();
+    list.Add(b);
+    list.BeginUpdate();
+    list.Clear(); // one notice at the end
+    list.EndUpdate();
+    EXPECT_EQ(changes, (std::vector<std::pair<TComponent*, int>>{{b, ccnAdded}, {nullptr, ccnChanged}}));
+    b->Free(); // no longer listed: nothing happens
+    EXPECT_EQ(list.Count(), 0);
+}
+
+} // namespace
