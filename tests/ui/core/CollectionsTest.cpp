@@ -66,6 +66,21 @@ TEST(RegistriesTest, DescribedClassesSortAndCutDescriptions) {
     EXPECT_EQ(classes.IndexOf(uiClassOf<ShapeA>()), -1);
 }
 
+TEST(RegistriesTest, StringListSortsWithItsCompare) {
+    TuiStringList list;
+    for (const char* t : {"bb", "a", "ccc"})
+        list.Add(t);
+    list.OnCompare = [](TStringList* l, int i, int j) {
+        return static_cast<int>(l->Strings(j).size()) - static_cast<int>(l->Strings(i).size());
+    };
+    list.Sort();
+    EXPECT_EQ(list.Strings(0), "ccc");
+    EXPECT_EQ(list.Strings(2), "a");
+    list.OnCompare = nullptr;
+    list.Sort();
+    EXPECT_EQ(list.Strings(0), "a");
+}
+
 struct Receiver : TObject {
     void One(TObject*, void* args) { seen.push_back(1 + *static_cast<int*>(args)); }
     void Two(TObject*, void* args) { seen.push_back(2 + *static_cast<int*>(args)); }

@@ -6,6 +6,13 @@
 
 #include <algorithm>
 
+void TuiStringList::Sort() {
+    if (OnCompare)
+        CustomSort(OnCompare);
+    else
+        TStringList::Sort();
+}
+
 void TuiEventHandlerCollection::Add(const TuiEventHandler& AHandler) {
     if (IndexOf(AHandler) < 0) FHandlers.push_back(AHandler);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/ObjectEvent.h"
+#include "platform/rtl/StringList.h"
 #include "ui/core/base/ClassRefs.h"
 #include "ui/core/base/FastList.h"
 
@@ -11,6 +12,13 @@
 #include <vector>
 
 using TuiEventHandler = TEvent<TObject*, void*>;
+
+// A string list whose Sort uses OnCompare when one is set.
+class TuiStringList : public TStringList {
+public:
+    void Sort() override;
+    TStringListSortCompare OnCompare;
+};
 
 class TuiEventHandlerCollection : public TObject {
 public:
