@@ -15,23 +15,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace png_canvas_test {
 using namespace pngfix;
-
-// A 32-bit bitmap filled with one colour.
-std::unique_ptr<TBitmap> Canvas32(int w, int h, COLORREF fill) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf32bit);
-    bitmap->SetSize(w, h);
-    bitmap->Canvas()->Brush()->SetColor(TColor(fill));
-    bitmap->Canvas()->FillRect(RECT{0, 0, w, h});
-    return bitmap;
-}
-
-COLORREF PixelOf(TBitmap& bitmap, int x, int y) {
-    const auto* p = static_cast<const std::uint8_t*>(bitmap.ScanLine(y)) + 4 * x;
-    return RGB(p[2], p[1], p[0]);
-}
 
 constexpr COLORREF Back = RGB(10, 20, 30);
 
@@ -41,17 +26,17 @@ TEST(PngCanvas, AlphaBlendsOverTheCanvasAtThePosition) {
         const int colour[3] = {200, 100, 50};
         return c == 3 ? (x == 0 ? 0 : x == 1 ? 255 : 128) : colour[c];
     }));
-    auto bitmap = Canvas32(5, 3, Back);
+    auto bitmap = FilledBitmap32(5, 3, Back);
     bitmap->Canvas()->Draw(1, 1, png.get());
     auto blend = [](int s, int d) { return (s * 128 + 127 * d + 255) / 256; };
-    EXPECT_EQ(PixelOf(*bitmap, 0, 1), Back);
-    EXPECT_EQ(PixelOf(*bitmap, 1, 1), Back); // alpha 0
-    EXPECT_EQ(PixelOf(*bitmap, 2, 1), RGB(200, 100, 50));
-    EXPECT_EQ(PixelOf(*bitmap, 3, 1), RGB(blend(200, 10), blend(100, 20), blend(50, 30)));
-    EXPECT_EQ(PixelOf(*bitmap, 4, 1), Back);
+    EXPECT_EQ(BitmapPixel(*bitmap, 0, 1), Back);
+    EXPECT_EQ(BitmapPixel(*bitmap, 1, 1), Back); // alpha 0
+    EXPECT_EQ(BitmapPixel(*bitmap, 2, 1), RGB(200, 100, 50));
+    EXPECT_EQ(BitmapPixel(*bitmap, 3, 1), RGB(blend(200, 10), blend(100, 20), blend(50, 30)));
+    EXPECT_EQ(BitmapPixel(*bitmap, 4, 1), Back);
     for (int x = 0; x < 5; ++x) {
-        EXPECT_EQ(PixelOf(*bitmap, x, 0), Back);
-        EXPECT_EQ(PixelOf(*bitmap, x, 2), Back);
+        EXPECT_EQ(BitmapPixel(*bitmap, x, 0), Back);
+        EXPECT_EQ(BitmapPixel(*bitmap, x, 2), Back);
     }
 }
 
@@ -78,7 +63,7 @@ TEST(PngCanvas, StretchingFollowsTheTransparencyKind) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         auto png = Load(c.Bytes);
-        auto bitmap = Canvas32(5, 5, Back);
+        auto bitmap = FilledBitmap32(5, 5, Back);
         bitmap->Canvas()->StretchDraw(RECT{0, 0, 4, 4}, png.get());
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 5; ++x) {
@@ -86,7 +71,7 @@ TEST(PngCanvas, StretchingFollowsTheTransparencyKind) {
                 if (c.Stretched && x < 4 && y < 4) expected = colour(x / 2, y / 2);
                 if (!c.Stretched && x < 2 && y < 2) expected = colour(x, y);
                 if (c.KeyAtOrigin && x < 2 && y < 2) expected = Back;
-                EXPECT_EQ(PixelOf(*bitmap, x, y), expected) << x << "," << y;
+                EXPECT_EQ(BitmapPixel(*bitmap, x, y), expected) << x << "," << y;
             }
     }
 }
@@ -97,24 +82,24 @@ TEST(PngCanvas, SkinImageBlendsScaledToTheRectangle) {
     TStringStream stream(bytes);
     TskPngImage skin;
     skin.LoadFromStream(&stream);
-    auto bitmap = Canvas32(5, 5, Back);
+    auto bitmap = FilledBitmap32(5, 5, Back);
     bitmap->Canvas()->StretchDraw(RECT{1, 1, 5, 5}, &skin);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x) {
             const int v = 50 + (x - 1) / 2 * 100 + (y - 1) / 2 * 20;
-            EXPECT_EQ(PixelOf(*bitmap, x, y), x == 0 || y == 0 ? Back : RGB(v, v, v)) << x << "," << y;
+            EXPECT_EQ(BitmapPixel(*bitmap, x, y), x == 0 || y == 0 ? Back : RGB(v, v, v)) << x << "," << y;
         }
 }
 
 TEST(PngCanvas, EmptyImageDrawsNothing) {
     TPngPicture empty;
-    auto bitmap = Canvas32(2, 2, Back);
+    auto bitmap = FilledBitmap32(2, 2, Back);
     bitmap->Canvas()->StretchDraw(RECT{0, 0, 2, 2}, &empty);
-    EXPECT_EQ(PixelOf(*bitmap, 1, 1), Back);
+    EXPECT_EQ(BitmapPixel(*bitmap, 1, 1), Back);
 }
 
 TEST(PngBitmapAssign, FromA32BitBitmapIsAn8BitRgbImage) {
-    auto bitmap = Canvas32(3, 2, Back);
+    auto bitmap = FilledBitmap32(3, 2, Back);
     bitmap->Canvas()->SetPixels(2, 1, TColor(RGB(1, 2, 3)));
     TPngPicture png;
     png.Assign(bitmap.get());
@@ -212,4 +197,4 @@ TEST(PngCodecStartUp, PicturesLoadPngFilesByExtension) {
     EXPECT_EQ(picture.Graphic(), png); // the failed load kept the picture
 }
 
-} // namespace
+} // namespace png_canvas_test

@@ -2,6 +2,8 @@
 
 #include "imaging/png/PngPicture.h"
 #include "platform/rtl/MemoryStream.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
 
 #include <zlib.h>
 
@@ -228,6 +230,20 @@ bool Run(const std::string& command) {
 
 bool HaveConvert() {
     return Run("command -v convert >/dev/null 2>&1");
+}
+
+std::unique_ptr<TBitmap> FilledBitmap32(int w, int h, std::uint32_t color) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf32bit);
+    bitmap->SetSize(w, h);
+    bitmap->Canvas()->Brush()->SetColor(TColor(color));
+    bitmap->Canvas()->FillRect(RECT{0, 0, w, h});
+    return bitmap;
+}
+
+std::uint32_t BitmapPixel(TBitmap& bitmap, int x, int y) {
+    const auto* p = static_cast<const std::uint8_t*>(bitmap.ScanLine(y)) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
 }
 
 } // namespace pngfix

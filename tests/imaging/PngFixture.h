@@ -8,6 +8,7 @@
 #include <vector>
 
 class TPngPicture;
+class TBitmap;
 #include <memory>
 
 namespace pngfix {
@@ -57,5 +58,9 @@ std::string OutPath(const std::string& name);
 // Runs a shell command; false when it fails.
 bool Run(const std::string& command);
 bool HaveConvert();
+
+// A 32-bit bitmap filled with one colour, and the colour of one of its pixels (read from its rows).
+std::unique_ptr<TBitmap> FilledBitmap32(int w, int h, std::uint32_t color);
+std::uint32_t BitmapPixel(TBitmap& bitmap, int x, int y);
 
 } // namespace pngfix
