@@ -82,6 +82,10 @@ THttpCli::~THttpCli() {
     FCtrlSocket->OnDnsLookupDone = nullptr;
     FCtrlSocket->OnError = nullptr;
     FCtrlSocket.reset();
+    delete FBandwidthTimer;
+    FBandwidthTimer = nullptr;
+    // Our own message numbers go back to the pool while this class's unregistering still runs.
+    FinalizeWindow();
 }
 
 // ---- messages ----
@@ -298,6 +302,7 @@ void THttpCli::DoRequestAsync(THttpRequest Rq) {
 
     std::string proto, user, pass, host, port, path;
     SplitUrl(URL, proto, user, pass, host, port, path);
+    path = path.substr(0, path.find('#')); // a fragment stays with the caller
     if (!user.empty()) FCurrUsername = user;
     if (!pass.empty()) FCurrPassword = pass;
     const bool namedPort = !port.empty();

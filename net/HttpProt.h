@@ -219,7 +219,7 @@ private:
     void DocumentEndsWithConnection();
     void FailRequest(WORD Error, const std::string& Reason);
     void DropHeld(int Count);
-    void HandleLocation(const std::string& Value);
+    void HandleLocation(const std::string& RawValue);
     void PreemptiveAuth();
     void AuthorizationLines(std::vector<std::string>& Lines);
     // Returns true when an authentication step started that repeats the request.

@@ -24,9 +24,11 @@ std::string DirectoryOf(const std::string& Path) {
 
 } // namespace http_relocation_detail
 
-void THttpCli::HandleLocation(const std::string& Value) {
+void THttpCli::HandleLocation(const std::string& RawValue) {
     using namespace http_relocation_detail;
     FRelocationPending = true;
+    // A fragment names a place inside the document; it never travels in a request.
+    const std::string Value = RawValue.substr(0, RawValue.find('#'));
     if (IsAbsoluteHttpUrl(Value)) {
         std::string proto, user, pass, host, port, path;
         SplitUrl(Value, proto, user, pass, host, port, path);

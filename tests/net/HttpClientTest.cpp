@@ -1,5 +1,6 @@
 #include "net/HttpProt.h"
 #include "net/LineWSocket.h"
+#include "net/NetWndHandler.h"
 #include "platform/rtl/StringList.h"
 #include "tests/net/HttpTestClient.h"
 
@@ -307,4 +308,20 @@ TEST(HttpClient, HeaderLinesFromSettingsAndOwnerHooks) {
     EXPECT_EQ(request.find("\r\nEvil"), std::string::npos);
     EXPECT_EQ(cookie, "a=b");
     EXPECT_TRUE(rec.client.ContentRangeBegin.empty());
+}
+
+TEST(HttpClient, DestroyedClientGivesBackItsWindow) {
+    const int before = NetWndWindowCount();
+    {
+        THttpTestServer server([](int, const std::string&) {
+            return TReply{Response("200 OK", "", "x"), false};
+        });
+        TRecordingClient rec;
+        THttpCliOptions options;
+        options.Include(httpoBandwidthControl);
+        rec.client.SetOptions(options);
+        ASSERT_TRUE(rec.Get(server.Base() + "/"));
+        EXPECT_GT(NetWndWindowCount(), before);
+    }
+    EXPECT_EQ(NetWndWindowCount(), before);
 }
