@@ -2,6 +2,8 @@
 
 #include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
 
 #include <algorithm>
 #include <new>
@@ -122,6 +124,41 @@ void TskPngImage::ResizeCanvas(int W, int H) {
     h.RowStride = int(stride);
     h.Width = h.DibInfo.Width = W;
     h.Height = h.DibInfo.Height = H;
+}
+
+void TskPngImage::AssignTo(TPersistent* Dest) {
+    auto* bitmap = dynamic_cast<TBitmap*>(Dest);
+    if (!bitmap || !HasHeader()) {
+        TPngPicture::AssignTo(Dest);
+        return;
+    }
+    const TChunkIHDR& h = *HeaderChunk();
+    TPixelFormat format = pfCustom;
+    if (TransparencyKind() == tkPartial)
+        format = pf24bit;
+    else if (h.BitDepth == 1)
+        format = pf1bit;
+    else if (h.BitDepth == 2 || h.BitDepth == 4)
+        format = pf4bit;
+    else if (h.BitDepth == 8 || h.BitDepth == 16)
+        format = h.ColorType == 3 ? pf8bit : pf24bit;
+    if (format == pfCustom)
+        throw Exception("Cannot assign this \"Portable Network Graphics\" image to a bitmap");
+    TBitmap result;
+    result.SetPixelFormat(format);
+    result.SetSize(Width(), Height());
+    if (TransparencyKind() == tkBit) {
+        // Key-coloured pixels are left out by drawing: the ground they show must be the key colour
+        // the bitmap is told to leave out, or they would turn up black.
+        result.Canvas()->Brush()->SetColor(TColor(KeyColor()));
+        result.Canvas()->FillRect(RECT{0, 0, Width(), Height()});
+    }
+    Draw(result.Canvas(), RECT{0, 0, Width(), Height()});
+    if (TransparencyKind() == tkBit) {
+        result.SetTransparentColor(TColor(KeyColor()));
+        result.SetTransparent(true);
+    }
+    bitmap->Assign(&result);
 }
 
 TRect TskPngImage::BlendArea(const TRect& Rect) const {

@@ -58,6 +58,10 @@ public:
     const std::vector<TPngChunkClass>& ChunkClasses() const override;
     bool KeepsLowBytes() const override { return true; }
     TGraphicClass GraphicClass() const override { return GraphicClassOf<TskPngImage>(); }
+    // Into a bitmap: 24 bits for images with alpha (blended over the bitmap's black), else the depth
+    // that holds the image (1, 4, 8 or 24 bits); the image is drawn onto it. A header of another kind
+    // raises Exception.
+    void AssignTo(TPersistent* Dest) override;
 
 protected:
     // Blending scales the image to the whole (normalised) rectangle.

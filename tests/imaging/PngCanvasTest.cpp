@@ -198,3 +198,39 @@ TEST(PngCodecStartUp, PicturesLoadPngFilesByExtension) {
 }
 
 } // namespace png_canvas_test
+
+namespace png_canvas_test {
+TEST(SkinPngAssign, ToBitmapsByDepthAndTransparency) {
+    struct Case {
+        const char* Name;
+        std::string Bytes;
+        TPixelFormat Format;
+        bool Transparent;
+    };
+    auto ramp = [](int x, int y, int c) { return c == 3 ? 255 : 40 * x + 10 * y + c; };
+    const Case cases[] = {
+        {"RGBA", pngfix::Png(3, 2, 8, 6, 0, ramp), pf24bit, false},
+        {"RGB 16-bit", pngfix::Png(3, 2, 16, 2, 0, [&](int x, int y, int c) { return ramp(x, y, c) * 257; }),
+         pf24bit, false},
+        {"palette with key",
+         pngfix::Png(
+             3, 2, 8, 3, 0, [](int x, int, int) { return x; },
+             pngfix::Plte(3) + pngfix::Chunk("tRNS", std::string("\xFF\x00", 2))),
+         pf8bit, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TStringStream stream(c.Bytes);
+        TskPngImage skin;
+        skin.LoadFromStream(&stream);
+        TBitmap bitmap;
+        skin.AssignTo(&bitmap);
+        EXPECT_EQ(bitmap.PixelFormat(), c.Format);
+        EXPECT_EQ(bitmap.Transparent(), c.Transparent);
+        ASSERT_EQ(bitmap.Width(), 3);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x)
+                EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(x, y)), skin.GetPixel(x, y)) << x << "," << y;
+    }
+}
+} // namespace png_canvas_test
