@@ -51,14 +51,12 @@ void DibToBitmap(const TPngBitmapData& Dib, TBitmap& Bitmap) {
         return;
     }
     if (Dib.BitsPerPixel == 32) {
-        // Straight into the bitmap's surface: a BMP file would not promise to keep the fourth byte.
-        TBitmap fresh;
-        fresh.SetPixelFormat(pf32bit);
-        fresh.SetSize(Dib.Width, Dib.Height);
-        for (int y = 0; y < Dib.Height; ++y)
-            std::memcpy(fresh.ScanLine(y), Dib.Row(y), std::size_t(Dib.Width) * 4);
-        Bitmap.Assign(&fresh);
+        // Straight into the bitmap's surface (a BMP file would not promise to keep the fourth byte).
+        Bitmap.Assign(nullptr);
         Bitmap.SetPixelFormat(pf32bit);
+        Bitmap.SetSize(Dib.Width, Dib.Height);
+        for (int y = 0; y < Dib.Height; ++y)
+            std::memcpy(Bitmap.ScanLine(y), Dib.Row(y), std::size_t(Dib.Width) * 4);
         return;
     }
     const std::vector<std::uint8_t> file = dib_bitmap_detail::BmpFile(Dib);
