@@ -5,6 +5,8 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Canvas.h"
 
+#include <algorithm>
+
 namespace canvas_pixels_detail {
 // Frees the work bitmap and its DC whatever happens while the work runs.
 struct WorkBitmap {
@@ -19,9 +21,15 @@ struct WorkBitmap {
 };
 } // namespace canvas_pixels_detail
 
-void WithCanvasPixels(TCanvas* Canvas, const TRect& Area, const std::function<void(TPixelBuffer32&)>& Work) {
-    const int w = Area.right - Area.left, h = Area.bottom - Area.top;
-    if (!Canvas || w <= 0 || h <= 0) return;
+void WithCanvasPixels(TCanvas* Canvas, const TRect& Area,
+                      const std::function<void(TPixelBuffer32& Pixels, POINT Origin)>& Work) {
+    if (!Canvas || Area.right <= Area.left || Area.bottom <= Area.top) return;
+    // Only what can show is worked on: a huge rectangle costs no more than the canvas.
+    const RECT clip = Canvas->ClipRect();
+    const TRect visible{std::max(Area.left, clip.left), std::max(Area.top, clip.top),
+                        std::min(Area.right, clip.right), std::min(Area.bottom, clip.bottom)};
+    const int w = visible.right - visible.left, h = visible.bottom - visible.top;
+    if (w <= 0 || h <= 0) return;
     HDC target = Canvas->Handle();
     canvas_pixels_detail::WorkBitmap work;
     BITMAPINFO info{};
@@ -36,8 +44,8 @@ void WithCanvasPixels(TCanvas* Canvas, const TRect& Area, const std::function<vo
     if (work.Dc) work.Bitmap = CreateDIBSection(work.Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!work.Dc || !work.Bitmap || !bits) Fail<EPNGOutMemory>(PngText::OutMemory);
     work.Old = SelectObject(work.Dc, work.Bitmap);
-    BitBlt(work.Dc, 0, 0, w, h, target, Area.left, Area.top, SRCCOPY);
+    BitBlt(work.Dc, 0, 0, w, h, target, visible.left, visible.top, SRCCOPY);
     TPixelBuffer32 buffer{w, h, w * 4, static_cast<std::uint8_t*>(bits)};
-    Work(buffer);
-    BitBlt(target, Area.left, Area.top, w, h, work.Dc, 0, 0, SRCCOPY);
+    Work(buffer, POINT{visible.left, visible.top});
+    BitBlt(target, visible.left, visible.top, w, h, work.Dc, 0, 0, SRCCOPY);
 }

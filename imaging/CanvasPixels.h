@@ -9,6 +9,8 @@
 
 class TCanvas;
 
-// Runs Work on the pixels of Area (non-empty; nothing happens otherwise). Raises EPNGOutMemory with
-// the codec's text when the work bitmap cannot be made; the canvas is then unchanged.
-void WithCanvasPixels(TCanvas* Canvas, const TRect& Area, const std::function<void(TPixelBuffer32&)>& Work);
+// Runs Work on the pixels of Area that the canvas can show (its clip box): the buffer's pixel (0, 0)
+// is the canvas's point Origin. Nothing happens when none of Area is visible. Raises EPNGOutMemory
+// with the codec's text when the work bitmap cannot be made; the canvas is then unchanged.
+void WithCanvasPixels(TCanvas* Canvas, const TRect& Area,
+                      const std::function<void(TPixelBuffer32& Pixels, POINT Origin)>& Work);

@@ -15,10 +15,9 @@ void TPngPicture::Draw(TCanvas* ACanvas, const RECT& Rect) {
     if (!HasHeader() || !HeaderChunk()->HasImage()) return;
     // Opaque and key-colour images cover the rectangle; blended ones the area they blend into.
     const TRect area = TransparencyKind() == tkPartial ? BlendArea(Rect) : Rect;
-    WithCanvasPixels(ACanvas, area, [&](TPixelBuffer32& pixels) {
-        const TRect local{Rect.left - area.left, Rect.top - area.top, Rect.right - area.left,
-                          Rect.bottom - area.top};
-        Draw(pixels, local);
+    WithCanvasPixels(ACanvas, area, [&](TPixelBuffer32& pixels, POINT origin) {
+        Draw(pixels,
+             TRect{Rect.left - origin.x, Rect.top - origin.y, Rect.right - origin.x, Rect.bottom - origin.y});
     });
 }
 

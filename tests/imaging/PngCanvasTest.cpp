@@ -234,3 +234,22 @@ TEST(SkinPngAssign, ToBitmapsByDepthAndTransparency) {
     }
 }
 } // namespace png_canvas_test
+
+namespace png_canvas_test {
+TEST(PngCanvas, RectanglesReachingOutsideTheCanvasDrawTheVisiblePart) {
+    // A 2 x 2 image stretched over 200000 x 200000 pixels, starting left of and above the canvas: the
+    // canvas shows the middle of the top-left pixel's block.
+    auto png = Load(Png(2, 2, 8, 2, 0, [](int x, int y, int c) { return c == 0 ? 100 * x + 50 * y : 0; }));
+    auto bitmap = FilledBitmap32(3, 3, Back);
+    bitmap->Canvas()->StretchDraw(RECT{-5, -5, 199995, 199995}, png.get());
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(BitmapPixel(*bitmap, x, y), RGB(0, 0, 0));
+    // Blended images drawn partly outside: the inside part lands where it belongs.
+    auto alpha =
+        Load(Png(2, 2, 8, 6, 0, [](int x, int y, int c) { return c == 3 ? 255 : 100 * x + 50 * y; }));
+    bitmap->Canvas()->Draw(2, -1, alpha.get());
+    EXPECT_EQ(BitmapPixel(*bitmap, 2, 0), RGB(50, 50, 50));
+    EXPECT_EQ(BitmapPixel(*bitmap, 2, 1), RGB(0, 0, 0));
+}
+} // namespace png_canvas_test
