@@ -7,6 +7,7 @@
 #include "audio/AudioText.h"
 #include "audio/AudioTime.h"
 #include "audio/AudioWriter.h"
+#include "audio/devices/EditorPlayback.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -58,6 +59,7 @@ void TAudioEditor2::Operation(const std::function<void(const TProgressFunc&)>& w
 }
 
 void TAudioEditor2::Attach(std::unique_ptr<TAudioDocument> document) {
+    Stop(); // a new document ends the play of the old one
     FDocument = std::move(document);
     FDocument->OnFramesChanged = [this](const TFrameChange& change) { FollowChange(change); };
     FSelectionOn = false;
@@ -94,6 +96,41 @@ void TAudioEditor2::Select(std::int64_t start, std::int64_t end) {
     FSelEnd = end;
     FCursor = start;
     ClampPositions();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Playback
+
+TEditorPlayback& TAudioEditor2::Playback() {
+    if (!FPlayback) {
+        FPlayback = std::make_unique<TEditorPlayback>(*this);
+        FPlayback->OnMeter = [this](int left, int right) {
+            if (OnMeter) OnMeter(left, right);
+        };
+        FPlayback->OnChangePlayPosition = [this] {
+            if (OnChangePlayPosition) OnChangePlayPosition();
+        };
+        FPlayback->OnEndPlay = [this] {
+            if (OnEndPlay) OnEndPlay();
+        };
+    }
+    return *FPlayback;
+}
+
+void TAudioEditor2::Play(int mode) {
+    Playback().Play(mode);
+}
+
+void TAudioEditor2::Stop() {
+    if (FPlayback) FPlayback->Stop();
+}
+
+void TAudioEditor2::Pause() {
+    if (FPlayback) FPlayback->Pause();
+}
+
+void TAudioEditor2::Resume() {
+    if (FPlayback) FPlayback->Resume();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -151,6 +188,7 @@ void TAudioEditor2::Save(const std::string& path, int selectionOnly, int format)
 }
 
 void TAudioEditor2::Close() {
+    Stop();
     FDocument.reset();
     FTags = TAudioTags();
     FDescription.clear();

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+class TEditorPlayback;
+
 class TAudioEditor2 {
 public:
     TAudioEditor2();
@@ -93,8 +95,18 @@ public:
     int Tag() const { return FTag; }
     void SetTag(int tag) { FTag = tag; }
 
+    // Playback of the document: mode 1 the selection (or from the cursor to the end), 2 to the end,
+    // 3 looped. Raises EAudioError "Starting audio device error." when no output device opens.
+    void Play(int mode);
+    void Stop();
+    void Pause();
+    void Resume();
+
     std::function<void(int percent)> OnBlockOperation;
     std::function<void()> OnEndOperation;
+    std::function<void(int left, int right)> OnMeter; // output levels 0..100 while playing
+    std::function<void()> OnChangePlayPosition;
+    std::function<void()> OnEndPlay; // once per play: at its end, on Stop, or when the device goes
 
 private:
     friend class TAudioEditor2Position;
@@ -104,6 +116,7 @@ private:
 
     // Runs `work` as one operation: progress events during it, the end event after it in every case.
     void Operation(const std::function<void(const TProgressFunc&)>& work);
+    TEditorPlayback& Playback(); // made on first use
     void Attach(std::unique_ptr<TAudioDocument> document);
     void FollowChange(const TFrameChange& change);
     void ClampPositions();
@@ -137,4 +150,6 @@ private:
     TAudioEditor2Markers FMarkers{*this};
     TAudioEditor2Channel FChannel;
     TAudioEditor2Transform FTransform{*this};
+    // Last, so playback stops before anything it reads goes away.
+    std::unique_ptr<TEditorPlayback> FPlayback;
 };

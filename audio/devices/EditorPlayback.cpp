@@ -1,6 +1,7 @@
 #include "audio/devices/EditorPlayback.h"
 
 #include "audio/AudioEditor2.h"
+#include "audio/AudioError.h"
 
 TEditorPlayback::TEditorPlayback(TAudioEditor2& editor) : FEditor(editor) {
     FPlayer.OnChangePlayPosition = [this] {
@@ -37,7 +38,8 @@ bool TEditorPlayback::Play(int mode) {
     FEditor.SetPlayPosition(start);
     const bool started = FPlayer.Play(document.Samples(), document.SampleRate(), start, end, mode == 3);
     SyncState();
-    return started;
+    if (!started) throw EAudioError("Starting audio device error.");
+    return true;
 }
 
 void TEditorPlayback::Stop() {

@@ -16,8 +16,9 @@ public:
     ~TEditorPlayback();
 
     // Mode 1: the selection, or from the cursor to the end without one; mode 2: from the selection
-    // start (or the cursor) to the end; mode 3: as mode 1, repeated until stopped. False when nothing
-    // can play (no document, an empty range, no device).
+    // start (or the cursor) to the end; mode 3: as mode 1, repeated until stopped. False when there is
+    // nothing to play (no document, an empty range); raises EAudioError "Starting audio device error."
+    // when no output device can be opened.
     bool Play(int mode);
     void Stop();
     void Pause();

@@ -1,6 +1,7 @@
 #include "DeviceTestSupport.h"
 
 #include "audio/AudioEditor2.h"
+#include "audio/AudioError.h"
 #include "audio/devices/AudioPlayer2.h"
 #include "audio/devices/EditorPlayback.h"
 
@@ -286,8 +287,16 @@ TEST(EditorPlaybackNoDevice, PlayFailsWithoutAHang) {
     editor.PutSamples(std::vector<float>(1000, 0.2f));
     editor.Position().SetCursor(0);
     TEditorPlayback playback(editor);
-    EXPECT_FALSE(playback.Play(1));
+    try {
+        playback.Play(1);
+        ADD_FAILURE() << "no error";
+    } catch (const EAudioError& e) {
+        EXPECT_EQ(e.Message(), "Starting audio device error.");
+    }
     EXPECT_EQ(editor.PlayState(), 0);
+    // Nothing to play is no error.
+    editor.Position().SetCursor(1000);
+    EXPECT_FALSE(playback.Play(1));
 }
 
 } // namespace
@@ -312,6 +321,42 @@ TEST(EditorPlaybackLostDevice, ALostOutputEndsThePlay) {
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(editor.PlayState(), 0);
     EXPECT_LT(playback.PlayPosition(), 44100 * 5);
+}
+
+} // namespace
+
+namespace {
+
+// The editor's own transport forwards to the device player, with its events.
+TEST(EditorTransport, PlayPauseResumeStopThroughTheEditor) {
+    TScopedEnv env;
+    env.Set("SDL_AUDIODRIVER", "disk");
+    env.Set("SDL_DISKAUDIOFILE", TempPath("editor-played.raw"));
+    TAudioEditor2 editor;
+    editor.New(22050, 1);
+    editor.PutSamples(std::vector<float>(22050, 0.5f)); // one second
+    editor.Position().SetCursor(0);
+    int ends = 0, meters = 0, positions = 0;
+    editor.OnEndPlay = [&] { ++ends; };
+    editor.OnMeter = [&](int left, int) { meters += left == 50 ? 1 : 0; };
+    editor.OnChangePlayPosition = [&] { ++positions; };
+    editor.Play(1);
+    EXPECT_EQ(editor.PlayState(), 1);
+    ASSERT_TRUE(PumpUntil([&] { return positions >= 2; }));
+    EXPECT_GT(meters, 0);
+    editor.Pause();
+    EXPECT_EQ(editor.PlayState(), 5);
+    const std::int64_t at = editor.Position().GetPosition();
+    EXPECT_GT(at, 0);
+    editor.Resume();
+    EXPECT_EQ(editor.PlayState(), 1);
+    editor.Stop();
+    EXPECT_EQ(editor.PlayState(), 0);
+    EXPECT_EQ(ends, 1);
+    editor.Play(2);
+    editor.Close(); // closing the document ends its play
+    EXPECT_EQ(ends, 2);
+    EXPECT_EQ(editor.PlayState(), 0);
 }
 
 } // namespace
