@@ -111,7 +111,9 @@ TEST_P(PitchLengths, KeepsTheLengthAndTheToneToTheEnd) {
     const auto left = Channel(samples, 2, 0);
     for (float sample : left)
         ASSERT_TRUE(std::isfinite(sample));
-    if (frames > Rate / 10) EXPECT_GT(Rms(left, frames - Rate / 20, frames), 0.2);
+    if (frames > Rate / 10) {
+        EXPECT_GT(Rms(left, frames - Rate / 20, frames), 0.2);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AroundStretches, PitchLengths,
