@@ -287,11 +287,6 @@ void TSmtpCli::GetData(int LineNum, std::string& Line, bool& More) {
             return;
         }
         FTextPhase = false;
-        if (!FBoundary.empty()) {
-            // The text part ends with an empty line before the first attachment's boundary.
-            Line.clear();
-            return;
-        }
     }
     if (FAttachStream) {
         bool more = false;

@@ -560,21 +560,10 @@ void TCustomSmtpClient::DataNext() {
             std::string line = (*FHdrLines)[FHdrIndex];
             HeaderLineHook(line);
             OnHeaderLine(this, line);
-            // A header value never starts a line of its own: bare line breaks inside it are dropped,
-            // the CR LF TAB folds the composer puts there are kept.
-            std::string safe;
-            for (std::size_t i = 0; i < line.size(); ++i) {
-                if (line[i] == '\r' || line[i] == '\n') {
-                    if (line.compare(i, 3, "\r\n\t") == 0 || line.compare(i, 3, "\r\n ") == 0) {
-                        safe += line.substr(i, 3);
-                        i += 2;
-                    }
-                    continue;
-                }
-                safe += line[i];
-            }
-            OnDisplay(this, "> " + safe);
-            SendLine(safe, false);
+            // Header values were cleared of line breaks when the list was built; the hooks may add
+            // lines of their own here.
+            OnDisplay(this, "> " + line);
+            SendLine(line, false);
             return;
         }
         FInHeader = false;
