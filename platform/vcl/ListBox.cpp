@@ -16,7 +16,6 @@
 
 namespace listbox_detail {
 
-constexpr int Frame = 2;
 constexpr int ScrollBarWidth = 16;
 constexpr std::uint64_t SearchPause = 1000;
 
@@ -96,7 +95,7 @@ void TCustomListBox::ItemsChanged(int Index, int Inserted) {
 
 RECT TCustomListBox::ItemsArea() {
     RECT r = ClientRect();
-    ::InflateRect(&r, -listbox_detail::Frame, -listbox_detail::Frame);
+    ::InflateRect(&r, -FFrame, -FFrame);
     if (FScrollBar->Visible()) r.right -= listbox_detail::ScrollBarWidth;
     return r;
 }
@@ -108,15 +107,15 @@ int TCustomListBox::VisibleItems() {
 
 void TCustomListBox::UpdateScrollBar() {
     const RECT client = ClientRect();
-    const int inner = static_cast<int>(client.bottom) - 2 * listbox_detail::Frame;
+    const int inner = static_cast<int>(client.bottom) - 2 * FFrame;
     const int visible = std::max(1, inner / ItemHeight());
     const bool needed = Count() > visible;
     const int maxTop = std::max(0, Count() - visible);
     FTopIndex = std::clamp(FTopIndex, 0, maxTop);
     // The bar's window needs the list's: it is placed once the list has a parent.
-    if (Parent() == nullptr && ParentWindow() == nullptr) return;
-    FScrollBar->SetBounds(client.right - listbox_detail::Frame - listbox_detail::ScrollBarWidth,
-                          listbox_detail::Frame, listbox_detail::ScrollBarWidth, std::max(0, inner));
+    if (!HandleAllocated() && Parent() == nullptr && ParentWindow() == nullptr) return;
+    FScrollBar->SetBounds(client.right - FFrame - listbox_detail::ScrollBarWidth, FFrame,
+                          listbox_detail::ScrollBarWidth, std::max(0, inner));
     FScrollBar->SetVisible(needed);
     if (needed) {
         FScrollBar->SetPageSize(0);
@@ -404,7 +403,7 @@ void TCustomListBox::Paint() {
     HDC dc = canvas->Handle();
     RECT client = ClientRect();
     StdCtrlsFill(dc, client, Color());
-    ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
+    if (FFrame > 0) ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
     const RECT area = ItemsArea();
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);

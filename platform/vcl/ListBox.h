@@ -121,10 +121,12 @@ protected:
     // Moves the focus to Index as a user does: Shift extends from the anchor, Ctrl only moves the focus
     // (extended multi-selection); answers whether the selection changed.
     bool FocusItem(int Index, bool Shift, bool Ctrl);
+    void UpdateScrollBar();
+
+    int FFrame = 2; // the sunken frame's width (a popup list has a window border instead)
 
 private:
     void ItemsChanged(int Index, int Inserted);
-    void UpdateScrollBar();
     void ScrollBarChanged(TObject* Sender);
     bool SelectOnly(int Index);
 
