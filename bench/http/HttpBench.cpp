@@ -1,0 +1,142 @@
+// Loopback download rate of THttpCli against curl fetching the same URL in the same run.
+#include "net/HttpProt.h"
+#include "platform/win/WinStructs.h"
+#include "platform/win/WinStyles.h"
+#include "platform/win/WinUser.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr std::int64_t BodySize = 256LL * 1024 * 1024;
+
+// Serves every request on every connection with the same large body.
+class TBodyServer {
+public:
+    TBodyServer() {
+        FListen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        int on = 1;
+        setsockopt(FListen, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in sin{};
+        sin.sin_family = AF_INET;
+        sin.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(FListen, reinterpret_cast<sockaddr*>(&sin), sizeof sin);
+        ::listen(FListen, 16);
+        socklen_t len = sizeof sin;
+        getsockname(FListen, reinterpret_cast<sockaddr*>(&sin), &len);
+        FPort = ntohs(sin.sin_port);
+        FThread = std::thread([this] { Run(); });
+    }
+    ~TBodyServer() {
+        ::shutdown(FListen, SHUT_RDWR);
+        ::close(FListen);
+        FThread.join();
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(FPort) + "/big.bin"; }
+
+private:
+    void Run() {
+        std::vector<char> block(1 << 20, 'x');
+        for (;;) {
+            const int fd = ::accept4(FListen, nullptr, nullptr, SOCK_CLOEXEC);
+            if (fd < 0) return;
+            std::string request;
+            char buffer[4096];
+            while (request.find("\r\n\r\n") == std::string::npos) {
+                const auto n = ::recv(fd, buffer, sizeof buffer, 0);
+                if (n <= 0) break;
+                request.append(buffer, static_cast<std::size_t>(n));
+            }
+            const std::string header =
+                "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                std::to_string(BodySize) + "\r\nConnection: close\r\n\r\n";
+            ::send(fd, header.data(), header.size(), MSG_NOSIGNAL);
+            for (std::int64_t sent = 0; sent < BodySize;) {
+                const auto n =
+                    ::send(fd, block.data(),
+                           static_cast<std::size_t>(std::min<std::int64_t>(block.size(), BodySize - sent)),
+                           MSG_NOSIGNAL);
+                if (n <= 0) break;
+                sent += n;
+            }
+            ::close(fd);
+        }
+    }
+    int FListen;
+    int FPort = 0;
+    std::thread FThread;
+};
+
+double Seconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double ClientRate(const std::string& url) {
+    THttpCli client(nullptr);
+    client.URL = url;
+    std::int64_t bytes = 0;
+    bool done = false;
+    WORD error = 0;
+    client.OnDocData = [&](TObject*, const void*, int len) { bytes += len; };
+    client.OnRequestDone = [&](TObject*, THttpRequest, WORD e) {
+        error = e;
+        done = true;
+    };
+    const auto start = std::chrono::steady_clock::now();
+    client.GetASync();
+    while (!done) {
+        MSG msg;
+        while (!done && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        if (!done) MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    const double seconds = Seconds(start);
+    if (error != 0 || bytes != BodySize) {
+        std::fprintf(stderr, "client download failed: error %u, %lld bytes\n", error,
+                     static_cast<long long>(bytes));
+        return 0;
+    }
+    return BodySize / seconds / (1 << 20);
+}
+
+double CurlRate(const std::string& url) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::string command = "curl -s -o /dev/null " + url;
+    if (std::system(command.c_str()) != 0) return 0;
+    return BodySize / Seconds(start) / (1 << 20);
+}
+
+} // namespace
+
+int main() {
+    TBodyServer server;
+    const std::string url = server.Url();
+    double best = 0;
+    for (int i = 0; i < 3; ++i)
+        best = std::max(best, ClientRate(url));
+    std::printf("THttpCli: %.0f MiB/s (256 MiB over loopback, best of 3)\n", best);
+    if (std::system("command -v curl >/dev/null 2>&1") != 0) {
+        std::printf("curl not found: comparison skipped\n");
+        return best > 0 ? 0 : 1;
+    }
+    double curl = 0;
+    for (int i = 0; i < 3; ++i)
+        curl = std::max(curl, CurlRate(url));
+    std::printf("curl:     %.0f MiB/s\n", curl);
+    const double ratio = curl > 0 ? best / curl : 0;
+    std::printf("ratio THttpCli / curl: %.2f (goal >= 0.5) %s\n", ratio, ratio >= 0.5 ? "OK" : "BELOW GOAL");
+    return ratio >= 0.5 ? 0 : 1;
+}
