@@ -6,6 +6,7 @@
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
+#include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
 #include "platform/win/Painting.h"
@@ -79,6 +80,12 @@ public:
         FFrame = 0;
         SetTabStop(false);
         FVisible = false;
+        // The list holds the mouse itself from showing to closing; a click's release must not end that.
+        ControlStyle().Exclude(csCaptureMouse);
+        // The scroll bar borrows the mouse while it is pressed and gives it back when done.
+        ScrollBar()->OnScroll = [this](TObject*, TScrollCode Code, int&) {
+            if (Code == scEndScroll && FVisible) SetMouseCapture(true);
+        };
     }
 
     void Popup(const RECT& ScreenRect) {
@@ -129,6 +136,13 @@ protected:
         // A press outside closes the list without a choice (on the scroll bar it scrolls).
         if (!InsideClient(X, Y)) {
             FCombo->CloseList(false);
+            return;
+        }
+        TScrollBar* bar = ScrollBar();
+        if (bar->Visible() && X >= bar->Left() && Y >= bar->Top() && X < bar->Left() + bar->Width() &&
+            Y < bar->Top() + bar->Height()) {
+            const LPARAM where = PointToLParam(POINT{X - bar->Left(), Y - bar->Top()});
+            bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, where);
             return;
         }
         FTracking = true;
@@ -209,8 +223,14 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
     Invalidate();
 }
 
+void TCustomComboBox::SetParent(TWinControl* AParent) {
+    TCustomControl::SetParent(AParent);
+    PlaceEdit();
+}
+
 void TCustomComboBox::PlaceEdit() {
-    if (FEdit == nullptr) return;
+    // The edit's window needs the box's: it is placed once the box has a parent.
+    if (FEdit == nullptr || (!HandleAllocated() && Parent() == nullptr && ParentWindow() == nullptr)) return;
     using namespace combobox_detail;
     const int height = std::max(0, FHeight - 2 * Frame - 2);
     FEdit->SetBounds(Frame + 1, Frame + 1, std::max(0, FWidth - 2 * Frame - ButtonWidth - 2), height);

@@ -73,6 +73,7 @@ public:
     void SetDroppedWidth(int Value) { FDroppedWidth = Value; }
 
     bool Focused() override;
+    void SetParent(TWinControl* AParent) override;
     void SetFocus() override;
     void Clear();
 

@@ -1,8 +1,9 @@
 // Message dialogs: MessageDlg (an icon for the kind of message, the text, and the buttons asked for, in a
 // fixed order with Cancel last), ShowMessage (the text and OK under the application's title) and the
-// MessageBox call of the window API (the application's message box on a window). Enter presses the default
-// button (OK, Yes or Retry when present, otherwise the first), Esc the cancel button (Cancel, else No, else
-// OK); a box without either ignores Esc. The answers are the mrXxx / IDXXX values.
+// MessageBox call of the window API (its button sets, MB_DEFBUTTONn; Esc only with Cancel or a lone OK).
+// Enter presses the default button (OK, Yes or Retry when present, otherwise the first), Esc the cancel
+// button (Cancel, else No, else OK); a box without either ignores Esc. The answers are the mrXxx / IDXXX
+// values.
 #pragma once
 
 #include "platform/rtl/Set.h"
