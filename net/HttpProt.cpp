@@ -797,6 +797,7 @@ int THttpCli::BodyStep(const char* Data, int Len) {
     }
     if (FTransferEncoding == "chunked") return ChunkedStep(Data, Len);
     if (Len > 0) DeliverBody(Data, Len);
+    if (FState != httpWaitingBody) return Len; // the owner aborted while handling the data
     if (FContentLength >= 0 && FRcvdCount >= FContentLength) {
         DebugLog(loProtSpecInfo, "End of document");
         FinishDocument();
@@ -840,6 +841,7 @@ int THttpCli::ChunkedStep(const char* Data, int Len) {
         case 2: { // the chunk's data
             const int n = static_cast<int>(std::min<std::int64_t>(FChunkLength - FChunkRcvd, Len - i));
             DeliverBody(Data + i, n);
+            if (FState != httpWaitingBody) return Len; // the owner aborted while handling the data
             FChunkRcvd += n;
             i += n;
             if (FChunkRcvd == FChunkLength) FChunkState = 3;

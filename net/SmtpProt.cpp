@@ -258,7 +258,7 @@ void TCustomSmtpClient::SocketSessionClosed(TObject*, WORD Error) {
     if (!wasConnected && FState == smtpReady) return;
     if (FRequestType == smtpQuit || (FInCompound && FCurrentStep == stQuit))
         TriggerRequestDone(0);
-    else if (FRequestResult != 0)
+    else if (FRequestResult != 0 && FInCompound)
         TriggerRequestDone(static_cast<WORD>(FRequestResult));
     else
         TriggerRequestDone(smtpErrConnectionLost);
@@ -587,9 +587,11 @@ void TCustomSmtpClient::DataNext() {
             FRequestDoneFlag = false;
             FInCompound = false;
             FCtrlSocket->OnDataSent = nullptr;
-            if (SendMode != smtpToStream) FCtrlSocket->Abort();
-            FConnected = false;
             TriggerRequestDone(500);
+            if (SendMode != smtpToStream) {
+                FCtrlSocket->Abort();
+                FConnected = false;
+            }
             return;
         }
         if (FMoreData) {

@@ -3,6 +3,7 @@
 #include "net/NetWndHandler.h"
 #include "platform/rtl/StringList.h"
 #include "tests/net/HttpTestClient.h"
+#include "tests/net/TestResolver.h"
 
 #include <gtest/gtest.h>
 
@@ -324,4 +325,57 @@ TEST(HttpClient, DestroyedClientGivesBackItsWindow) {
         EXPECT_GT(NetWndWindowCount(), before);
     }
     EXPECT_EQ(NetWndWindowCount(), before);
+}
+
+TEST(HttpClient, AbortFromTheDataEventLeavesTheClientUsable) {
+    THttpTestServer server([](int index, const std::string&) {
+        if (index == 0) return TReply{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n0123456789", false};
+        return TReply{Response("200 OK", "", "again"), false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    rec.client.OnDocData = [&](TObject*, const void*, int) { rec.client.Abort(); };
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_EQ(rec.doneError, 3);
+    EXPECT_EQ(rec.client.State(), httpReady);
+    rec.client.OnDocData = nullptr;
+    rec.received.SetSize(0);
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_EQ(rec.Body(), "again");
+    EXPECT_EQ(rec.doneError, 0);
+}
+
+TEST(HttpClient, SynchronousRequestsWaitAndRaiseForErrorStatus) {
+    THttpTestServer server([](int index, const std::string&) {
+        if (index == 0)
+            return TReply{"HTTP/1.1 100 Continue\r\n\r\n" + Response("200 OK", "", "sync"), false};
+        return TReply{Response("404 Not Found", "", "missing"), false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    rec.client.URL = server.Base() + "/a";
+    rec.client.Get();
+    EXPECT_EQ(rec.client.State(), httpReady);
+    EXPECT_EQ(rec.client.StatusCode(), 200);
+    EXPECT_EQ(rec.client.RcvdHeader().Count(), 2); // the interim reply's lines are gone
+    EXPECT_EQ(rec.Body(), "sync");
+    EXPECT_EQ(rec.doneCount, 1);
+    rec.client.URL = server.Base() + "/b";
+    try {
+        rec.client.Get();
+        ADD_FAILURE() << "no exception";
+    } catch (EHttpException& e) {
+        EXPECT_EQ(e.ErrorCode(), 404);
+        EXPECT_EQ(e.Message(), "Not Found");
+    }
+    EXPECT_EQ(rec.doneCount, 2);
+}
+
+TEST(HttpClient, UnknownHostReportsTheLookupFailure) {
+    net_test::TResolverScope names;
+    TRecordingClient rec;
+    ASSERT_TRUE(rec.Get("http://no-such-host.test/"));
+    EXPECT_EQ(rec.client.StatusCode(), 404);
+    EXPECT_EQ(rec.client.ReasonPhrase(), "can't resolve hostname to IP address");
+    EXPECT_EQ(rec.doneError, 11001);
 }

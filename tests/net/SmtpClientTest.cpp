@@ -318,3 +318,22 @@ TEST(SmtpClient, LongLinesAreSplitAndHeaderValuesStayOnTheirLine) {
     EXPECT_LE(longest, 998u);
     EXPECT_EQ(letters, 2500u);
 }
+
+TEST(SmtpClient, ConnectFailuresAndRefusedBanner) {
+    {
+        SmtpRun run(std::to_string(net_test::ClosedPort()));
+        EXPECT_NE(run.Run([&] { run.cli.Connect(); }), 0);
+        EXPECT_EQ(run.cli.State(), smtpReady);
+        EXPECT_EQ(run.cli.LastResponse().substr(0, 4), "500 ");
+    }
+    {
+        net_test::TResolverScope names;
+        SmtpRun run("25");
+        run.cli.Host = "no-such-host.test";
+        EXPECT_EQ(run.Run([&] { run.cli.Connect(); }), 11001);
+    }
+    TSmtpTestServer server("554 no service\r\n", DefaultReply);
+    SmtpRun run(server.Port());
+    EXPECT_EQ(run.Run([&] { run.cli.Open(); }), 554);
+    EXPECT_EQ(run.cli.ErrorMessage(), "554 no service");
+}
