@@ -291,14 +291,7 @@ void TSmtpCli::GetData(int LineNum, std::string& Line, bool& More) {
     if (FAttachStream) {
         bool more = false;
         Line = EncodeBase64Line(*FAttachStream, more);
-        if (!more) {
-            FAttachStream.reset();
-            ++FFileIndex;
-            if (FFileIndex >= FEmailFiles->Count()) {
-                FPreLines->Add("");
-                FPreLines->Add("--" + FBoundary + "--");
-            }
-        }
+        if (!more) AttachmentDone();
         return;
     }
     if (FFileIndex < FEmailFiles->Count()) {
@@ -309,9 +302,63 @@ void TSmtpCli::GetData(int LineNum, std::string& Line, bool& More) {
     More = false;
 }
 
-bool TSmtpCli::OpenNextAttachment() {
+TSmtpShareMode TSmtpCli::ShareMode() const {
+    switch (FShareMode) {
+    case 0:
+        return smtpShareCompat;
+    case 16:
+        return smtpShareExclusive;
+    case 48:
+        return smtpShareDenyRead;
+    case 64:
+        return smtpShareDenyNone;
+    default:
+        return smtpShareDenyWrite;
+    }
+}
+
+void TSmtpCli::SetShareMode(TSmtpShareMode Value) {
+    static const WORD modes[] = {0, 16, 32, 48, 64};
+    FShareMode = modes[Value];
+}
+
+// Ends the current file (sent or left out); after the last one the closing boundary ends the message.
+void TSmtpCli::AttachmentDone() {
+    FAttachStream.reset();
+    ++FFileIndex;
+    if (FFileIndex >= FEmailFiles->Count()) {
+        FPreLines->Add("");
+        FPreLines->Add("--" + FBoundary + "--");
+    }
+}
+
+void TSmtpCli::OpenNextAttachment() {
     const std::string path = (*FEmailFiles)[FFileIndex];
-    FAttachStream = OpenFileStream(path, ShareMode);
+    TSmtpBeforeOpenFileAction before = smtpBeforeOpenFileNone;
+    OnBeforeFileOpen(this, FFileIndex, path, before);
+    if (before == smtpBeforeOpenFileNext) return AttachmentDone();
+    // Giving up throws: the body source fails and the message is not completed with ".".
+    if (before == smtpBeforeOpenFileAbort)
+        throw SmtpException("Message aborted before opening '" + path + "'");
+    TSmtpAfterOpenFileAction after = smtpAfterOpenFileNone;
+    try {
+        FAttachStream = OpenFileStream(path, FShareMode);
+    } catch (Exception& E) {
+        OnAfterFileOpen(this, FFileIndex, path, &E, after);
+        if (after == smtpAfterOpenFileNone || after == smtpAfterOpenFileAbort) throw;
+        if (after == smtpAfterOpenFileNext) AttachmentDone();
+        return; // retried at the next call
+    }
+    OnAfterFileOpen(this, FFileIndex, path, nullptr, after);
+    if (after == smtpAfterOpenFileAbort) {
+        FAttachStream.reset();
+        throw SmtpException("Message aborted after opening '" + path + "'");
+    }
+    if (after == smtpAfterOpenFileNext) return AttachmentDone();
+    if (after == smtpAfterOpenFileRetry) {
+        FAttachStream.reset();
+        return;
+    }
     std::string name = ExtractFileName(path);
     std::string type = FilenameToContentType(name);
     OnAttachContentType(this, FFileIndex, name, type);
@@ -335,5 +382,4 @@ bool TSmtpCli::OpenNextAttachment() {
     for (int i = 0; i < extra.Count(); ++i)
         FPreLines->Add(smtp_message_detail::OneLine(extra[i]));
     FPreLines->Add("");
-    return true;
 }

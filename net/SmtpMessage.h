@@ -9,6 +9,27 @@
 
 class TStream;
 
+enum TSmtpShareMode {
+    smtpShareCompat,
+    smtpShareExclusive,
+    smtpShareDenyWrite,
+    smtpShareDenyRead,
+    smtpShareDenyNone
+};
+enum TSmtpBeforeOpenFileAction { smtpBeforeOpenFileNone, smtpBeforeOpenFileNext, smtpBeforeOpenFileAbort };
+enum TSmtpAfterOpenFileAction {
+    smtpAfterOpenFileNone,
+    smtpAfterOpenFileNext,
+    smtpAfterOpenFileRetry,
+    smtpAfterOpenFileAbort
+};
+
+// Sender, file number (from 0), file name, what to do.
+using TSmtpBeforeFileOpenEvent = TEvent<TObject*, int, const std::string&, TSmtpBeforeOpenFileAction&>;
+// As above with the exception that opening raised, or null after success.
+using TSmtpAfterFileOpenEvent =
+    TEvent<TObject*, int, const std::string&, Exception*, TSmtpAfterOpenFileAction&>;
+
 class TSmtpCli : public TCustomSmtpClient {
 public:
     explicit TSmtpCli(TComponent* AOwner);
@@ -17,11 +38,14 @@ public:
     TStringList& EmailFiles() { return *FEmailFiles; }
     // Blank entries are skipped and the others trimmed; a missing file raises SmtpException.
     void SetEmailFiles(TStrings* Value);
-    WORD ShareMode = 32; // deny write
+    TSmtpShareMode ShareMode() const;
+    void SetShareMode(TSmtpShareMode Value);
 
     // File number (from 0), file name and content type, both of which the owner may change.
     TEvent<TObject*, int, std::string&, std::string&> OnAttachContentType;
     TEvent<TObject*, int, const std::string&, TStrings*> OnAttachHeader;
+    TSmtpBeforeFileOpenEvent OnBeforeFileOpen;
+    TSmtpAfterFileOpenEvent OnAfterFileOpen;
 
 protected:
     void PrepareEmail() override;
@@ -29,7 +53,8 @@ protected:
     void GetData(int LineNum, std::string& Line, bool& More) override;
 
 private:
-    bool OpenNextAttachment();
+    void OpenNextAttachment();
+    void AttachmentDone();
 
     std::unique_ptr<TStringList> FEmailFiles, FPreLines;
     std::string FMailMsgText;
@@ -40,4 +65,5 @@ private:
     std::unique_ptr<TStream> FAttachStream;
     bool FTextPhase = true;
     int FUserLine = 0;
+    WORD FShareMode = 32; // the file share mode: deny write
 };

@@ -379,3 +379,30 @@ TEST(HttpClient, UnknownHostReportsTheLookupFailure) {
     EXPECT_EQ(rec.client.ReasonPhrase(), "can't resolve hostname to IP address");
     EXPECT_EQ(rec.doneError, 11001);
 }
+
+TEST(HttpClient, ContentCodingIsAnnouncedAndTheBodyPassesTheHandler) {
+    THttpTestServer server([](int, const std::string&) {
+        return TReply{Response("200 OK", "Content-Encoding: identity\r\n", "coded"), false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    THttpCliOptions options;
+    options.Include(httpoEnableContentCoding);
+    options.Include(httpoUseQuality);
+    rec.client.SetOptions(options);
+    EXPECT_TRUE(rec.client.ContentCodingHnd().Enabled());
+    EXPECT_TRUE(rec.client.Options().Contains(httpoUseQuality));
+    rec.client.ContentCodingHnd().SetEnabled(false); // the handler's flag is what the set reports
+    EXPECT_FALSE(rec.client.Options().Contains(httpoEnableContentCoding));
+    rec.client.SetOptions(options);
+    const std::string announced = rec.client.ContentCodingHnd().AcceptEncodingValue();
+    ASSERT_FALSE(announced.empty());
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    ASSERT_TRUE(rec.Run(httpHEAD, server.Base() + "/"));
+    const auto requests = server.Requests();
+    EXPECT_EQ(HeaderValue(requests[0].text, "Accept-Encoding"), announced);
+    EXPECT_EQ(HeaderValue(requests[1].text, "Accept-Encoding"), "<none>");
+    EXPECT_EQ(rec.client.ContentEncoding(), "identity");
+    EXPECT_EQ(rec.Body(), "coded");
+    EXPECT_EQ(rec.docData, "coded");
+}

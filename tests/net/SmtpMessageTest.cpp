@@ -13,7 +13,7 @@ namespace {
 
 // Composes the message in stream mode and returns what was written, with the Date and Message-ID
 // values (which change from run to run) replaced by fixed words.
-std::string Compose(TSmtpCli& cli) {
+std::string Compose(TSmtpCli& cli, WORD expectedError = 0) {
     cli.SendMode = smtpToStream;
     cli.SetOutputStream(std::make_unique<TMemoryStream>());
     std::string written;
@@ -29,7 +29,7 @@ std::string Compose(TSmtpCli& cli) {
     };
     cli.Data();
     EXPECT_TRUE(net_test::PumpUntil([&] { return done > 0; }));
-    EXPECT_EQ(error, 0);
+    EXPECT_EQ(error, expectedError);
     written = std::regex_replace(written, std::regex("\r\nDate: [^\r]*"), "\r\nDate: DATE");
     written = std::regex_replace(written, std::regex("\r\nMessage-ID: <[^>]*>"), "\r\nMessage-ID: <ID>");
     return written;
@@ -184,4 +184,65 @@ TEST(SmtpMessage, ParseAddressForms) {
         EXPECT_EQ(name, c.name) << c.text;
         EXPECT_EQ(address, c.address) << c.text;
     }
+}
+
+struct FileEventCase {
+    const char* name;
+    TSmtpBeforeOpenFileAction before;
+    bool missingFile;
+    TSmtpAfterOpenFileAction after;
+    WORD error;
+    bool attached;
+};
+
+class SmtpFileEvents : public testing::TestWithParam<FileEventCase> {};
+
+TEST_P(SmtpFileEvents, DecideAboutEachAttachment) {
+    const FileEventCase& c = GetParam();
+    TempFile file("data.bin", "xyz");
+    TSmtpCli cli(nullptr);
+    cli.MailMessage().Add("text");
+    TStringList files;
+    files.Add(file.path);
+    cli.SetEmailFiles(&files);
+    if (c.missingFile) std::filesystem::remove(file.path);
+    cli.OnBeforeFileOpen = [&](TObject*, int index, const std::string& name,
+                               TSmtpBeforeOpenFileAction& action) {
+        EXPECT_EQ(index, 0);
+        EXPECT_EQ(name, file.path);
+        action = c.before;
+    };
+    bool sawError = false;
+    cli.OnAfterFileOpen = [&](TObject*, int, const std::string&, Exception* e,
+                              TSmtpAfterOpenFileAction& action) {
+        sawError = e != nullptr;
+        action = c.after;
+    };
+    const std::string message = Compose(cli, c.error);
+    EXPECT_EQ(sawError, c.missingFile);
+    EXPECT_EQ(message.find("filename=\"data.bin\"") != std::string::npos, c.attached);
+    if (c.error == 0) {
+        EXPECT_EQ(message.substr(message.size() - 4), "--\r\n"); // the closing boundary is always there
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SmtpFileEvents,
+    testing::Values(
+        FileEventCase{"Attach", smtpBeforeOpenFileNone, false, smtpAfterOpenFileNone, 0, true},
+        FileEventCase{"SkipBefore", smtpBeforeOpenFileNext, false, smtpAfterOpenFileNone, 0, false},
+        FileEventCase{"SkipAfter", smtpBeforeOpenFileNone, false, smtpAfterOpenFileNext, 0, false},
+        FileEventCase{"SkipMissing", smtpBeforeOpenFileNone, true, smtpAfterOpenFileNext, 0, false},
+        FileEventCase{"MissingUnhandled", smtpBeforeOpenFileNone, true, smtpAfterOpenFileNone, 500, false},
+        FileEventCase{"AbortBefore", smtpBeforeOpenFileAbort, false, smtpAfterOpenFileNone, 500, false}),
+    [](const testing::TestParamInfo<FileEventCase>& info) { return std::string(info.param.name); });
+
+TEST(SmtpMessage, HeaderLineEventMayAddALine) {
+    TSmtpCli cli(nullptr);
+    cli.HdrFrom = "a@x.test";
+    cli.OnHeaderLine = [](TObject*, std::string& line) {
+        if (line.rfind("From:", 0) == 0) line += "\r\nX-Extra: added";
+    };
+    const std::string message = Compose(cli);
+    EXPECT_EQ(message.substr(0, 40), "From: a@x.test\r\nX-Extra: added\r\nSubject:");
 }
