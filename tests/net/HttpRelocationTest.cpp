@@ -311,3 +311,23 @@ TEST(HttpBandwidth, ReceptionWaitsForTheClock) {
     EXPECT_GE(periods, 3);
     EXPECT_LE(periods, 6);
 }
+
+TEST(HttpProxy, RelocationThroughTheProxyKeepsTheProxyAddress) {
+    THttpTestServer proxy([](int index, const std::string&) {
+        if (index == 0) return TReply{Response("302 Found", "Location: /moved\r\n", "", "HTTP/1.0"), true};
+        if (index == 1)
+            return TReply{Response("301 Moved", "Location: http://other:81/x\r\n", "", "HTTP/1.0"), true};
+        return TReply{Response("200 OK", "", "arrived", "HTTP/1.0"), true};
+    });
+    TRecordingClient rec;
+    rec.client.Proxy = "127.0.0.1";
+    rec.client.ProxyPort = proxy.Port();
+    ASSERT_TRUE(rec.Get("http://h/start"));
+    const auto requests = proxy.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(RequestLine(requests[1].text), "GET http://h/moved HTTP/1.0");
+    EXPECT_EQ(RequestLine(requests[2].text), "GET http://other:81/x HTTP/1.0");
+    EXPECT_EQ(HeaderValue(requests[2].text, "Host"), "other:81");
+    EXPECT_EQ(proxy.Connections(), 3);
+    EXPECT_EQ(rec.Body(), "arrived");
+}

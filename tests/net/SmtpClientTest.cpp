@@ -337,3 +337,22 @@ TEST(SmtpClient, ConnectFailuresAndRefusedBanner) {
     EXPECT_EQ(run.Run([&] { run.cli.Open(); }), 554);
     EXPECT_EQ(run.cli.ErrorMessage(), "554 no service");
 }
+
+TEST(SmtpClient, CopyToStreamKeepsWhatWasSent) {
+    TSmtpTestServer server("220 ready\r\n", DefaultReply);
+    SmtpRun run(server.Port());
+    run.cli.OwnHeaders = true;
+    run.cli.MailMessage().Add("one");
+    run.cli.MailMessage().Add(".two");
+    run.cli.SendMode = smtpCopyToStream;
+    run.cli.SetOutputStream(std::make_unique<TMemoryStream>());
+    std::string copy;
+    run.cli.OnReleaseStream = [&](std::unique_ptr<TStream> stream) {
+        auto* memory = static_cast<TMemoryStream*>(stream.get());
+        copy.assign(static_cast<const char*>(memory->Memory()), static_cast<std::size_t>(memory->Size()));
+    };
+    EXPECT_EQ(run.Run([&] { run.cli.Connect(); }), 0);
+    EXPECT_EQ(run.Run([&] { run.cli.Data(); }), 0);
+    EXPECT_EQ(copy, "one\r\n..two\r\n");
+    EXPECT_EQ(server.Message(), copy + ".\r\n");
+}
