@@ -1,0 +1,293 @@
+#include "platform/vcl/SpeedButton.h"
+
+#include "platform/gdi/Gdi.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/StdCtrlsPaint.h"
+#include "platform/vcl/StdCtrlsText.h"
+#include "platform/vcl/WinControl.h"
+#include "platform/win/WinUser.h"
+
+#include <algorithm>
+
+TSpeedButton::TSpeedButton(TComponent* AOwner)
+    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+    ControlStyle() = TControlStyle{csCaptureMouse, csDoubleClicks, csOpaque, csSetCaption};
+    FWidth = 23;
+    FHeight = 22;
+    FGlyph->OnChange = [this](TObject*) { Invalidate(); };
+}
+
+TSpeedButton::~TSpeedButton() {
+    FGlyph->OnChange = nullptr;
+}
+
+void TSpeedButton::SetFlat(bool Value) {
+    FFlat = Value;
+    if (Value)
+        ControlStyle().Exclude(csOpaque);
+    else
+        ControlStyle().Include(csOpaque);
+    Invalidate();
+}
+
+void TSpeedButton::SetDown(bool Value) {
+    // A button without a group cannot stay down; the last one down of a group cannot go up alone.
+    if (FGroupIndex == 0) Value = false;
+    if (Value == FDown) return;
+    if (FDown && !FAllowAllUp) return;
+    FDown = Value;
+    FState = Value ? bsExclusive : bsUp;
+    Invalidate();
+    if (Value) UpdateExclusive();
+}
+
+void TSpeedButton::SetGroupIndex(int Value) {
+    FGroupIndex = Value;
+    if (Value == 0 && FDown) {
+        FDown = false;
+        FState = bsUp;
+        Invalidate();
+    }
+}
+
+void TSpeedButton::SetAllowAllUp(bool Value) {
+    FAllowAllUp = Value;
+    // The whole group shares the setting.
+    if (Parent() == nullptr || FGroupIndex == 0) return;
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+        auto* other = dynamic_cast<TSpeedButton*>(Parent()->Controls(i));
+        if (other != nullptr && other != this && other->FGroupIndex == FGroupIndex)
+            other->FAllowAllUp = Value;
+    }
+}
+
+void TSpeedButton::UpdateExclusive() {
+    if (Parent() == nullptr || FGroupIndex == 0) return;
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+        auto* other = dynamic_cast<TSpeedButton*>(Parent()->Controls(i));
+        if (other != nullptr && other != this && other->FGroupIndex == FGroupIndex && other->FDown) {
+            other->FDown = false;
+            other->FState = bsUp;
+            other->Invalidate();
+        }
+    }
+}
+
+void TSpeedButton::SetGlyph(TBitmap* Value) {
+    FGlyph->Assign(Value);
+    // A strip of square images says how many it holds.
+    if (Value != nullptr && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
+        const int count = Value->Width() / Value->Height();
+        if (count >= 1 && count <= 4) FNumGlyphs = count;
+    }
+    Invalidate();
+}
+
+void TSpeedButton::SetNumGlyphs(int Value) {
+    FNumGlyphs = std::clamp(Value, 1, 4);
+    Invalidate();
+}
+
+void TSpeedButton::SetLayout(TButtonLayout Value) {
+    FLayout = Value;
+    Invalidate();
+}
+
+void TSpeedButton::SetMargin(int Value) {
+    FMargin = std::max(-1, Value);
+    Invalidate();
+}
+
+void TSpeedButton::SetSpacing(int Value) {
+    FSpacing = Value;
+    Invalidate();
+}
+
+SIZE TSpeedButton::GlyphSize() const {
+    if (FGlyph->Empty()) return SIZE{0, 0};
+    return SIZE{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
+}
+
+void TSpeedButton::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
+    const RECT client = ClientRect();
+    const SIZE glyph = GlyphSize();
+    const std::string caption = Caption();
+    SIZE text{0, 0};
+    if (!caption.empty()) {
+        const RECT measured =
+            StdCtrlsMeasureText(Font(), caption, RECT{0, 0, client.right, 0}, DT_SINGLELINE);
+        text = SIZE{measured.right, measured.bottom};
+    }
+    const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+    const int total = horizontal ? client.right : client.bottom;
+    const int glyphLength = horizontal ? glyph.cx : glyph.cy;
+    const int textLength = horizontal ? text.cx : text.cy;
+    const int spacing = glyphLength > 0 && textLength > 0 ? std::max(0, FSpacing) : 0;
+    // Margin -1 centres glyph and text together.
+    const int margin = FMargin < 0 ? (total - glyphLength - spacing - textLength) / 2 : FMargin;
+    int glyphPos = margin;
+    int textPos = margin + glyphLength + spacing;
+    if (FLayout == blGlyphRight || FLayout == blGlyphBottom) {
+        glyphPos = total - margin - glyphLength;
+        textPos = glyphPos - spacing - textLength;
+    }
+    if (horizontal) {
+        const int gy = (client.bottom - glyph.cy) / 2;
+        const int ty = (client.bottom - text.cy) / 2;
+        GlyphRect = RECT{glyphPos, gy, glyphPos + glyph.cx, gy + glyph.cy};
+        TextRect = RECT{textPos, ty, textPos + text.cx, ty + text.cy};
+    } else {
+        const int gx = (client.right - glyph.cx) / 2;
+        const int tx = (client.right - text.cx) / 2;
+        GlyphRect = RECT{gx, glyphPos, gx + glyph.cx, glyphPos + glyph.cy};
+        TextRect = RECT{tx, textPos, tx + text.cx, textPos + text.cy};
+    }
+}
+
+void TSpeedButton::Click() {
+    TGraphicControl::Click();
+}
+
+void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && Enabled()) {
+        if (!FDown) {
+            FState = bsDown;
+            Invalidate();
+        }
+        FDragging = true;
+    }
+}
+
+void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseMove(Shift, X, Y);
+    if (!FDragging) return;
+    const RECT r = ClientRect();
+    const bool inside = ::PtInRect(&r, POINT{X, Y}) != FALSE;
+    const TButtonState state = !inside ? (FDown ? bsExclusive : bsUp) : (FDown ? bsExclusive : bsDown);
+    if (state != FState) {
+        FState = state;
+        Invalidate();
+    }
+}
+
+void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (!FDragging || Button != mbLeft) return;
+    FDragging = false;
+    const RECT r = ClientRect();
+    const bool inside = ::PtInRect(&r, POINT{X, Y}) != FALSE;
+    if (FGroupIndex == 0) {
+        FState = bsUp;
+        Invalidate();
+        if (inside) Click();
+        return;
+    }
+    if (inside) {
+        if (!FDown)
+            SetDown(true);
+        else if (FAllowAllUp)
+            SetDown(false);
+    }
+    FState = FDown ? bsExclusive : bsUp;
+    Invalidate();
+    if (inside) Click();
+}
+
+void TSpeedButton::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case CM_MOUSEENTER:
+        FMouseInControl = true;
+        if (FFlat) Invalidate();
+        break;
+    case CM_MOUSELEAVE:
+        FMouseInControl = false;
+        if (FFlat) Invalidate();
+        break;
+    case CM_ENABLEDCHANGED:
+        FState = Enabled() ? (FDown ? bsExclusive : bsUp) : bsDisabled;
+        Invalidate();
+        break;
+    case CM_TEXTCHANGED:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    TGraphicControl::Dispatch(Message);
+}
+
+void TSpeedButton::DrawGlyph(HDC DC, const RECT& Rect) {
+    if (FGlyph->Empty()) return;
+    const SIZE size = GlyphSize();
+    int index = 0;
+    if (!Enabled() && FNumGlyphs > 1)
+        index = 1;
+    else if (FState == bsDown && FNumGlyphs > 2)
+        index = 2;
+    else if (FState == bsExclusive && FNumGlyphs > 3)
+        index = 3;
+    else if (FState == bsExclusive && FNumGlyphs > 2)
+        index = 2;
+    const int left = index * size.cx;
+    const TColor transparent = FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1);
+    const bool emboss = !Enabled() && FNumGlyphs < 2;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            const TColor c = FGlyph->Canvas()->Pixels(left + x, y);
+            if (c == transparent) continue;
+            if (!emboss) {
+                ::SetPixel(DC, Rect.left + x, Rect.top + y, ColorToRGB(c));
+                continue;
+            }
+            // A disabled glyph: its dark parts in the shadow colour over a highlight one pixel down-right.
+            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            if ((r * 30 + g * 59 + b * 11) / 100 >= 192) continue;
+            ::SetPixel(DC, Rect.left + x + 1, Rect.top + y + 1, ColorToRGB(clBtnHighlight));
+        }
+    }
+    if (!emboss) return;
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x) {
+            const TColor c = FGlyph->Canvas()->Pixels(left + x, y);
+            if (c == transparent) continue;
+            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            if ((r * 30 + g * 59 + b * 11) / 100 < 192)
+                ::SetPixel(DC, Rect.left + x, Rect.top + y, ColorToRGB(clBtnShadow));
+        }
+}
+
+void TSpeedButton::Paint() {
+    HDC dc = Canvas()->Handle();
+    RECT client = ClientRect();
+    const bool down = FState == bsDown || FState == bsExclusive;
+    if (!FFlat) {
+        StdCtrlsFill(dc, client, clBtnFace);
+        RECT frame = client;
+        ::DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    } else {
+        if (FState == bsExclusive && !FMouseInControl) {
+            // A flat button held down shows a lighter face.
+            RECT inner = client;
+            ::InflateRect(&inner, -1, -1);
+            StdCtrlsFill(dc, inner, clBtnHighlight);
+        }
+        RECT frame = client;
+        if (down)
+            ::DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
+        else if (FMouseInControl && Enabled())
+            ::DrawEdge(dc, &frame, BDR_RAISEDINNER, BF_RECT);
+    }
+    RECT glyph{}, text{};
+    CalcLayout(glyph, text);
+    if (down) {
+        ::OffsetRect(&glyph, 1, 1);
+        ::OffsetRect(&text, 1, 1);
+    }
+    DrawGlyph(dc, glyph);
+    const std::string caption = Caption();
+    if (!caption.empty())
+        StdCtrlsDrawCaption(dc, Font(), caption, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER, Enabled(),
+                            ColorToRGB(Font()->Color()));
+}
