@@ -1,6 +1,7 @@
 #include "platform/vcl/Application.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/vcl/ActionList.h"
 #include "platform/vcl/Control.h"
 #include "platform/vcl/DragDrop.h"
 #include "platform/vcl/Form.h"
@@ -471,7 +472,15 @@ void TApplication::CancelHint() {
 // ---- Actions
 
 bool TApplication::DispatchActionShortCut(TCustomForm* Form, TMessage& Message) {
+    TWeakLink<TCustomForm> alive(Form);
+    for (int i = 0; alive && i < Form->ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TCustomActionList*>(Form->Components(i)))
+            if (list->IsShortCutKey(static_cast<WORD>(Message.WParam), Message.LParam)) return true;
     return false;
 }
 
-void TApplication::UpdateFormActions(TCustomForm* Form) {}
+void TApplication::UpdateFormActions(TCustomForm* Form) {
+    TWeakLink<TCustomForm> alive(Form);
+    for (int i = 0; alive && i < Form->ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TCustomActionList*>(Form->Components(i))) list->UpdateActions();
+}

@@ -179,7 +179,11 @@ protected:
         ::RestoreDC(DC, saved);
     }
 
-    bool CloseQuery() override { return FCanClose && TForm::CloseQuery(); }
+    // A box without a way to cancel ignores its close box; its buttons still end it.
+    void Dispatch(TMessage& Message) override {
+        if (Message.Msg == WM_CLOSE && !FCanClose) return;
+        TForm::Dispatch(Message);
+    }
 
 private:
     // A round sign in the colour of the message's kind, with its letter.

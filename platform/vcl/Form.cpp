@@ -587,7 +587,8 @@ void TCustomForm::Dispatch(TMessage& Message) {
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
-    DefaultHandler(Message);
+    // The form places the focus itself (on its active control), so the default handling, which would
+    // focus the form's own window, does not run.
     SetActive(LOWORD(Message.WParam) != WA_INACTIVE);
 }
 
