@@ -1,5 +1,5 @@
 // Value types shared by the PNG codec: row filters, interlace and transparency kinds, colour-table
-// entries, big-endian helpers and the 32-bit pixel buffer the images draw onto.
+// entries, big-endian helpers and the 32-bit pixel buffer the drawing routines write into.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
@@ -29,8 +29,8 @@ inline COLORREF PngEntryToColor(const TPngColorEntry& e) {
     return RGB(e.Red, e.Green, e.Blue);
 }
 
-// A top-down 32-bit surface, bytes blue, green, red, alpha per pixel: what the images draw onto until
-// they draw on a canvas. Stride is in bytes.
+// A top-down 32-bit surface, bytes blue, green, red, alpha per pixel: what the drawing routines write
+// into (a canvas hands its pixels over as one, see WithCanvasPixels). Stride is in bytes.
 struct TPixelBuffer32 {
     int Width = 0;
     int Height = 0;
