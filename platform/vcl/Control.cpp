@@ -652,15 +652,18 @@ void TControl::WMRButtonDblClk(TMessage& Message) {
 
 void TControl::WMRButtonUp(TMessage& Message) {
     TWeakLink<TControl> self(this);
-    DoMouseUp(Message, mbRight);
-    if (!self || Message.Result != 0) return;
-    // A control without a window asks for its context menu itself; a windowed one gets WM_CONTEXTMENU
-    // from the window system.
-    if (dynamic_cast<TWinControl*>(this) == nullptr && FParent != nullptr) {
+    if (dynamic_cast<TWinControl*>(this) != nullptr) {
+        // The window system answers the release with WM_CONTEXTMENU.
+        DefaultHandler(Message);
+    } else if (FParent != nullptr) {
+        // A control without a window asks for its context menu itself.
         POINT screen = ClientToScreen(MessagePoint(Message));
         TMessage context{WM_CONTEXTMENU, 0, PointToLParam(screen), 0};
         WindowProc(context);
+        Message.Result = context.Result;
     }
+    if (!self) return;
+    DoMouseUp(Message, mbRight);
 }
 
 void TControl::WMMButtonDown(TMessage& Message) {

@@ -130,6 +130,8 @@ private:
                 FCancelled = true;
                 break;
             default:
+                // Letters become characters, which choose items by their accelerators.
+                ::TranslateMessage(&Msg);
                 break;
             }
             if (FCancelled) FDone = true, FChosen.Reset();

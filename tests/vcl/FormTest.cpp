@@ -1,0 +1,97 @@
+// Forms: closing and its answers, release, the main form ending the application, placement, the screen.
+#include "ControlTestSupport.h"
+
+#include "platform/vcl/Font.h"
+#include "platform/win/Cursors.h"
+
+namespace control_test {
+namespace {
+
+TEST_F(ControlTest, CloseAsksCloseQueryAndDoesWhatOnCloseDecides) {
+    TForm* main = MakeForm(100, 50);
+    TForm* second = MakeForm(100, 50);
+    TWeakLink<TForm> alive(second);
+    bool allow = false;
+    TCloseAction action = caHide;
+    std::vector<std::string> events;
+    second->OnCloseQuery = TCloseQueryEvent([&](TObject*, bool& CanClose) { CanClose = allow; }, this);
+    second->OnClose = TCloseEvent(
+        [&](TObject*, TCloseAction& Action) {
+            events.push_back("close");
+            Action = action;
+        },
+        this);
+    second->OnDestroy = TNotifyEvent([&](TObject*) { events.push_back("destroy"); }, this);
+    second->Show();
+    Process();
+    second->Close();
+    EXPECT_TRUE(second->Visible());
+    allow = true;
+    second->Close();
+    EXPECT_FALSE(second->Visible());
+    second->Show();
+    action = caNone;
+    second->Close();
+    EXPECT_TRUE(second->Visible());
+    action = caFree;
+    second->Close();
+    EXPECT_TRUE(alive); // freed once the messages waiting now are handled
+    Process();
+    EXPECT_FALSE(alive);
+    const std::vector<std::string> expected{"close", "close", "close", "destroy"};
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(Screen()->FormCount(), 1);
+    // Closing the main form ends the application.
+    EXPECT_EQ(Application()->MainForm(), main);
+    main->Show();
+    main->Close();
+    Process();
+    EXPECT_TRUE(Application()->Terminated());
+}
+
+TEST_F(ControlTest, FormsCentreThemselvesWhereTheirPositionSays) {
+    TForm* main = MakeForm(100, 50);
+    main->SetBounds(100, 100, 400, 300);
+    main->Show();
+    Process();
+    TForm* dialog = MakeForm(100, 50);
+    dialog->SetBounds(0, 0, 200, 100);
+    dialog->SetPosition(poMainFormCenter);
+    dialog->Show();
+    Process();
+    EXPECT_EQ(dialog->Left(), 200);
+    EXPECT_EQ(dialog->Top(), 200);
+    TForm* centred = MakeForm(100, 50);
+    centred->SetBounds(0, 0, 400, 200);
+    centred->SetPosition(poScreenCenter);
+    centred->SetDefaultMonitor(dmPrimary);
+    centred->Show();
+    Process();
+    const RECT work = Screen()->WorkAreaRect();
+    EXPECT_EQ(centred->Left(), work.left + (work.right - work.left - 400) / 2);
+    EXPECT_EQ(centred->Top(), work.top + (work.bottom - work.top - 200) / 2);
+    EXPECT_EQ(Screen()->ActiveForm(), centred);
+    EXPECT_EQ(Screen()->Forms(0), centred);
+}
+
+TEST_F(ControlTest, ScreenReportsTheDesktopAndTheCursorsInUse) {
+    EXPECT_EQ(Screen()->Width(), 1920);
+    EXPECT_EQ(Screen()->Height(), 1080);
+    const RECT work = Screen()->WorkAreaRect();
+    EXPECT_EQ(work.bottom, 1040);
+    ASSERT_EQ(Screen()->MonitorCount(), 1);
+    EXPECT_TRUE(Screen()->Monitors(0)->Primary());
+    EXPECT_EQ(Screen()->MonitorFromPoint(POINT{5000, 5000})->MonitorNum(), 0);
+    EXPECT_EQ(Screen()->MonitorFromPoint(POINT{5000, 5000}, mdNull), nullptr);
+    EXPECT_THROW(Screen()->Monitors(3), EListError);
+    EXPECT_EQ(Screen()->PixelsPerInch(), 96);
+    EXPECT_EQ(Screen()->Cursors(crDefault), ::LoadCursor(nullptr, IDC_ARROW));
+    EXPECT_EQ(Screen()->Cursors(crHourGlass), ::LoadCursor(nullptr, IDC_WAIT));
+    Screen()->SetCursor(crHourGlass);
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_WAIT));
+    Screen()->SetCursor(crDefault);
+    EXPECT_FALSE(Screen()->HintFont()->Name().empty());
+}
+
+} // namespace
+} // namespace control_test
