@@ -65,9 +65,6 @@ constexpr WPARAM TVGN_FIRSTVISIBLE = 0x0005;
 constexpr WPARAM TVGN_NEXTVISIBLE = 0x0006;
 constexpr WPARAM TVGN_PREVIOUSVISIBLE = 0x0007;
 constexpr WPARAM TVGN_CARET = 0x0009;
-
-// Odd item heights are kept as given only with this style; otherwise they are rounded down to even.
-constexpr DWORD TVS_NONEVENHEIGHT = 0x4000;
 // clang-format on
 
 class TCustomTreeView : public TCustomControl {
@@ -141,9 +138,9 @@ protected:
     void Paint() override;
     void Resize() override;
     void Dispatch(TMessage& Message) override;
-    void CreateParams(TCreateParams& Params) override;
     void WMGetDlgCode(TMessage& Message) override { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(TKeyChar& Key) override;

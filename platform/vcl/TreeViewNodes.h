@@ -69,6 +69,7 @@ public:
 
 private:
     friend class TTreeNodes;
+    friend class TCustomTreeView;
     void Changed(bool Structure);
 
     TTreeNodes* FOwner;
@@ -125,6 +126,7 @@ public:
 
 private:
     friend class TTreeNode;
+    friend class TCustomTreeView;
     TTreeNode* InsertAt(TTreeNode* Parent, int Position, const std::string& S, void* Ptr);
     void NodeChanged(TTreeNode* Node, bool Structure);
     TTreeNode* Root() const { return FRoot.get(); }
