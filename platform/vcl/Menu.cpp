@@ -1,6 +1,7 @@
 #include "platform/vcl/Menu.h"
 
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/WeakLink.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/win/WinUser.h"

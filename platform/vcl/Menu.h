@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Component.h"
+#include "platform/rtl/ObjectEvent.h"
 #include "platform/vcl/Messages.h"
 #include "platform/vcl/ShortCuts.h"
 

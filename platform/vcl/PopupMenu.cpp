@@ -2,6 +2,7 @@
 
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/Keyboard.h"
 #include "platform/vcl/PopupMenuWindow.h"
 #include "platform/win/WinUser.h"
 
