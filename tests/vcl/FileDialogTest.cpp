@@ -1,4 +1,4 @@
-#include "StdCtrlsTestSupport.h"
+#include "FileDialogTestSupport.h"
 
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Strings.h"
@@ -22,6 +22,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace filedialog_test {
 
@@ -81,13 +83,10 @@ TEST(FileDialogFilterTest, MasksNamesAndExtensions) {
     EXPECT_FALSE(IsFileNameMask("song.mp3"));
 }
 
-// Runs the dialog with a script: each step runs when the application is idle with a dialog (or a box
-// it opened) active, as a user acts on what is on the screen. A dialog still open after the script has
-// run out is given up with mrAbort, so that a fault cannot hang the suite.
-class FileDialogTest : public stdctrls_test::StdCtrlsTest {
+class FileDialogTest : public ModalScriptTest {
 protected:
     void SetUp() override {
-        StdCtrlsTest::SetUp();
+        ModalScriptTest::SetUp();
         dir = fs::temp_directory_path() / ("olva-filedialog-" + std::to_string(::getpid()) + "-" +
                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
@@ -95,53 +94,15 @@ protected:
         for (const char* name : {"a.wav", "b.mp3", "notes.txt", "sub/c.wav"})
             Write(name, "data");
         Write("big.wav", std::string(5000, 'x'));
-        ShowForm();
-        Application()->OnIdle = TIdleEvent(
-            [this](TObject*, bool& Done) {
-                Done = false;
-                TCustomForm* active = Screen()->ActiveForm();
-                if (active == nullptr || active == form) return;
-                if (!steps.empty()) {
-                    auto step = std::move(steps.front());
-                    steps.pop_front();
-                    step();
-                } else if (++idlesAfterScript > 100) {
-                    active->SetModalResult(mrAbort);
-                }
-            },
-            this);
     }
     void TearDown() override {
-        Application()->OnIdle = nullptr;
         fs::remove_all(dir);
-        StdCtrlsTest::TearDown();
+        ModalScriptTest::TearDown();
     }
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-    // Steps of the script.
-    void Then(std::function<void()> step) { steps.push_back(std::move(step)); }
-    void ThenType(const std::string& text) {
-        Then([text] { olva::win::InjectText(text); });
-    }
-    void ThenKey(int vk, int modifier = 0) {
-        Then([vk, modifier] {
-            if (modifier != 0) olva::win::InjectKey(modifier, true);
-            olva::win::InjectKey(vk, true);
-            olva::win::InjectKey(vk, false);
-            if (modifier != 0) olva::win::InjectKey(modifier, false);
-        });
-    }
-    // Notes the text of the message box that is up now.
-    void ThenReadBox() {
-        Then([this] {
-            TCustomForm* box = Screen()->ActiveForm();
-            auto* label = dynamic_cast<TLabel*>(box->FindComponent("Message"));
-            boxTexts.push_back(label != nullptr ? label->Caption() : std::string("(no message box)"));
-        });
-    }
     TFileDialogForm* Dialog() const { return dynamic_cast<TFileDialogForm*>(Screen()->ActiveForm()); }
     std::vector<std::string> ListedNames() const {
         std::vector<std::string> names;
@@ -152,9 +113,6 @@ protected:
     }
 
     fs::path dir;
-    std::deque<std::function<void()>> steps;
-    std::vector<std::string> boxTexts;
-    int idlesAfterScript = 0;
 };
 
 TEST_F(FileDialogTest, TypingANameChoosesTheFileAndTheListShowsFoldersThenMatchingFiles) {
