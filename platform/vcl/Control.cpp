@@ -1,7 +1,9 @@
 #include "platform/vcl/Control.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/ControlActionLink.h"
 #include "platform/vcl/DragDrop.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
@@ -579,8 +581,28 @@ void TControl::SetMouseCapture(bool Value) {
     SetCaptureControl(Value ? this : nullptr);
 }
 
+TBasicAction* TControl::Action() const {
+    return FActionLink != nullptr ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (Value == nullptr) {
+        FActionLink.reset();
+        FControlStyle.Exclude(csActionClient);
+        return;
+    }
+    if (FActionLink == nullptr) FActionLink = std::make_unique<TControlActionLink>(this);
+    FActionLink->SetAction(Value);
+    FActionLink->TakeAll();
+    FControlStyle.Include(csActionClient);
+}
+
 void TControl::Click() {
-    OnClick(this);
+    TBasicAction* action = Action();
+    if (OnClick && (action == nullptr || !(OnClick == action->OnExecute())))
+        OnClick(this);
+    else if (FActionLink != nullptr && !ComponentState().Contains(csDesigning))
+        FActionLink->Execute(this);
 }
 
 void TControl::DblClick() {

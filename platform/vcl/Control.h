@@ -17,6 +17,8 @@ class TFont;
 class TWinControl;
 class TPopupMenu;
 class TCustomForm;
+class TBasicAction;
+class TControlActionLink;
 
 // Minimum and maximum sizes a control keeps to (0: no limit).
 class TSizeConstraints : public TPersistent {
@@ -140,6 +142,10 @@ public:
     std::string Text() const { return GetText(); }
     void SetText(const std::string& Value);
     void SetName(const std::string& NewName) override;
+
+    // The action the control follows (null for none); the control takes the action's properties.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
 
     TDragMode DragMode() const { return FDragMode; }
     void SetDragMode(TDragMode Value) { FDragMode = Value; }
@@ -303,6 +309,7 @@ private:
     std::string FHint;
     TPopupMenu* FPopupMenu = nullptr;
     TDragMode FDragMode = dmManual;
+    std::unique_ptr<TControlActionLink> FActionLink;
 };
 
 // The mouse position of a mouse message.

@@ -2,8 +2,10 @@
 
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/WeakLink.h"
+#include "platform/vcl/Action.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Keyboard.h"
+#include "platform/vcl/MenuActionLink.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -212,10 +214,28 @@ void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FSubMenuImages) FSubMenuImages = nullptr;
 }
 
+TBasicAction* TMenuItem::Action() const {
+    return FActionLink != nullptr ? FActionLink->Action() : nullptr;
+}
+
+void TMenuItem::SetAction(TBasicAction* Value) {
+    if (Value == nullptr) {
+        FActionLink.reset();
+        return;
+    }
+    if (FActionLink == nullptr) FActionLink = std::make_unique<TMenuActionLink>(this);
+    FActionLink->SetAction(Value);
+    FActionLink->TakeAll();
+}
+
 void TMenuItem::Click() {
     if (!FEnabled) return;
     if (FAutoCheck) SetChecked(!FChecked || FRadioItem);
-    OnClick(this);
+    TBasicAction* action = Action();
+    if (OnClick && (action == nullptr || !(OnClick == action->OnExecute())))
+        OnClick(this);
+    else if (FActionLink != nullptr)
+        FActionLink->Execute(this);
 }
 
 void TMenuItem::InitiateAction() {

@@ -14,6 +14,8 @@
 
 class TMenu;
 class TCustomImageList;
+class TBasicAction;
+class TMenuActionLink;
 
 class TMenuItem : public TComponent {
 public:
@@ -70,7 +72,11 @@ public:
     // A command number unique among all items, for code that refers to items by number.
     UINT Command() const { return FCommand; }
 
-    // Runs the item: toggles it when AutoCheck, then OnClick.
+    // The action the item follows (null for none); the item takes the action's properties.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+
+    // Runs the item: toggles it when AutoCheck, then OnClick, or the action when OnClick is not set.
     virtual void Click();
     // Fires OnClick without AutoCheck: what a sub-menu's item does before its items are shown.
     void InitiateAction();
@@ -87,6 +93,7 @@ private:
 
     TMenuItem* FParent = nullptr;
     TMenu* FMenu = nullptr; // set on the root item only
+    std::unique_ptr<TMenuActionLink> FActionLink;
     std::vector<TMenuItem*> FItems;
     std::string FCaption;
     std::string FHint;

@@ -1,6 +1,8 @@
 // Menus: shortcuts through the form, radio groups, and popup menus driven by keys and the mouse.
 #include "ControlTestSupport.h"
 
+#include "platform/vcl/Action.h"
+#include "platform/vcl/ActionList.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/vcl/Menu.h"
 #include "platform/vcl/PopupMenu.h"
@@ -160,6 +162,45 @@ TEST_F(MenuTest, RightClickOpensTheControlsPopupMenuForThatControl) {
     // Freeing the menu leaves the control without one.
     delete menu;
     EXPECT_EQ(Edit->PopupMenu(), nullptr);
+}
+
+TEST_F(MenuTest, ItemsAndControlsFollowTheirActionsAndRunThem) {
+    auto* list = new TActionList(Form);
+    auto* save = new TAction(Form);
+    save->SetActionList(list);
+    save->SetCaption("&Save");
+    save->SetHint("Saves the file");
+    save->SetShortCut(ShortCut('S', scCtrl));
+    int executed = 0;
+    save->SetOnExecute(TNotifyEvent([&](TObject*) { ++executed; }, this));
+    auto* menu = new TPopupMenu(Form);
+    auto* item = new TMenuItem(Form);
+    menu->Items()->Add(item);
+    item->SetAction(save);
+    Edit->SetAction(save);
+    EXPECT_EQ(item->Caption(), "&Save");
+    EXPECT_EQ(item->ShortCut(), ShortCut('S', scCtrl));
+    EXPECT_EQ(Edit->Hint(), "Saves the file");
+    item->Click();
+    Edit->Click();
+    EXPECT_EQ(executed, 2);
+    // The action's changes reach both clients; a disabled action is not run from the item.
+    save->SetEnabled(false);
+    EXPECT_FALSE(item->Enabled());
+    EXPECT_FALSE(Edit->Enabled());
+    item->Click();
+    EXPECT_EQ(executed, 2);
+    // The form answers the action's shortcut through its action list.
+    save->SetEnabled(true);
+    Form->Show();
+    Process();
+    PressWith(VK_CONTROL, 'S');
+    Process();
+    EXPECT_EQ(executed, 3);
+    // Freeing the action leaves the clients with what they took.
+    delete save;
+    EXPECT_EQ(item->Action(), nullptr);
+    EXPECT_EQ(item->Caption(), "&Save");
 }
 
 } // namespace
