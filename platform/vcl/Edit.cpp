@@ -293,7 +293,7 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         ControlState().Include(csLButtonDown);
         if (!Focused() && CanFocus()) SetFocus();
         ControlState().Exclude(csLButtonDown);
-        const int pos = CharFromX(X);
+        const int pos = CharFromPoint(X, Y);
         if (Shift.Contains(ssDouble)) {
             FBuffer.SetSelection(FBuffer.WordStart(pos), FBuffer.WordEnd(pos));
             FSelectingWords = true;
@@ -309,7 +309,7 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y) {
     if (FMouseSelecting && Shift.Contains(ssLeft)) {
-        const int pos = CharFromX(X);
+        const int pos = CharFromPoint(X, Y);
         if (FSelectingWords) {
             const int anchor = FBuffer.AnchorPos();
             FBuffer.SetSelection(anchor, pos >= anchor ? FBuffer.WordEnd(pos) : FBuffer.WordStart(pos));

@@ -54,6 +54,8 @@ public:
 
     // The character position nearest to a client x coordinate (mouse hits).
     int CharFromX(int X);
+    // The character position nearest to a client point.
+    virtual int CharFromPoint(int X, int Y) { return CharFromX(X); }
     // The client x coordinate where the character at Pos starts.
     int XFromChar(int Pos);
 
@@ -81,14 +83,14 @@ protected:
     // The rectangle the text is drawn in (inside the frame and the margins).
     RECT TextRect();
     // Applies a key that edits or moves; answers whether it was an editing key.
-    bool HandleEditKey(WORD Key, TShiftState Shift);
+    virtual bool HandleEditKey(WORD Key, TShiftState Shift);
     // Applies a typed character (control characters for the clipboard keys included).
-    void HandleEditChar(char32_t Char);
+    virtual void HandleEditChar(char32_t Char);
     // After a change of text or selection: the caret placed (scrolling the text into view), a repaint,
     // and OnChange when the text changed.
     void AfterEdit(bool TextChanged);
-    void UpdateCaret();
-    void MakeCaretVisible();
+    virtual void UpdateCaret();
+    virtual void MakeCaretVisible();
     void Beep();
 
     TEditBuffer FBuffer;
