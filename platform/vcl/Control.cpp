@@ -1,6 +1,7 @@
 #include "platform/vcl/Control.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numerics.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/ControlActionLink.h"
@@ -181,6 +182,12 @@ void TControl::SetAutoSize(bool Value) {
 void TControl::AdjustSize() {
     if (ComponentState().Contains(csLoading)) return;
     SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::ScaleBy(int M, int D) {
+    if (M == D || D == 0) return;
+    if (!FParentFont) FFont->SetHeight(MulDiv(FFont->Height(), M, D));
+    SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
 }
 
 RECT TControl::ClientRect() {

@@ -95,6 +95,8 @@ public:
     virtual bool CanAutoSize(int& NewWidth, int& NewHeight) { return false; }
     virtual bool CanResize(int& NewWidth, int& NewHeight);
     void AdjustSize();
+    // Scales position, size and (unless it follows the parent) font by M / D, children included.
+    virtual void ScaleBy(int M, int D);
 
     // ---- Visibility and state
     bool Visible() const { return FVisible; }

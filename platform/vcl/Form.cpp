@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numerics.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
@@ -88,7 +89,22 @@ void TCustomForm::DoDestroy() {
 
 void TCustomForm::Loaded() {
     TScrollingWinControl::Loaded();
+    const int screenPpi = Screen() != nullptr ? Screen()->PixelsPerInch() : 96;
+    if (FScaled && FPixelsPerInch != screenPpi) ScaleBy(screenPpi, FPixelsPerInch);
+    FPixelsPerInch = screenPpi;
     if (FActiveControl != nullptr) FFocusedControl = FActiveControl;
+}
+
+void TCustomForm::ScaleBy(int M, int D) {
+    // A top-level form keeps its place; its client area and what is on it scale.
+    if (M == D || D == 0) return;
+    const RECT client = ClientRect();
+    DisableAlign();
+    for (int i = 0; i < ControlCount(); ++i)
+        Controls(i)->ScaleBy(M, D);
+    if (!ParentFont()) Font()->SetHeight(MulDiv(Font()->Height(), M, D));
+    EnableAlign();
+    SetClientSize(MulDiv(client.right, M, D), MulDiv(client.bottom, M, D));
 }
 
 // ---- Frame

@@ -135,7 +135,9 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void InitializeWindow() override;
+    // A scaled form built at another resolution is scaled to the screen's when it is loaded.
     void Loaded() override;
+    void ScaleBy(int M, int D) override;
     void UpdateShowing() override;
     virtual void DoCreate();
     virtual void DoShow();

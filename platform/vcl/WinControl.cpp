@@ -520,6 +520,16 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (!ComponentState().Contains(csLoading)) Resize();
 }
 
+void TWinControl::ScaleBy(int M, int D) {
+    if (M == D || D == 0) return;
+    DisableAlign();
+    std::vector<TControl*> children = FControls;
+    for (TControl* child : children)
+        child->ScaleBy(M, D);
+    TControl::ScaleBy(M, D);
+    EnableAlign();
+}
+
 void TWinControl::UpdateBounds() {
     if (FHandle == nullptr) return;
     RECT r;

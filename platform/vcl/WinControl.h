@@ -70,6 +70,7 @@ public:
     RECT ClientRect() override;
     POINT ClientOrigin() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void ScaleBy(int M, int D) override;
 
     // ---- Focus and tabs
     bool TabStop() const { return FTabStop; }

@@ -1,6 +1,7 @@
 // Forms: closing and its answers, release, the main form ending the application, placement, the screen.
 #include "ControlTestSupport.h"
 
+#include "platform/rtl/ComponentLoading.h"
 #include "platform/vcl/Font.h"
 #include "platform/win/Cursors.h"
 
@@ -91,6 +92,49 @@ TEST_F(ControlTest, ScreenReportsTheDesktopAndTheCursorsInUse) {
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_WAIT));
     Screen()->SetCursor(crDefault);
     EXPECT_FALSE(Screen()->HintFont()->Name().empty());
+}
+
+// A form laid out at 120 pixels per inch, built in code the way a stored form is loaded.
+class TDesignedForm : public TForm {
+public:
+    TDesignedForm(TComponent* AOwner, bool AScaled) : TForm(AOwner) {
+        TComponentLoading loading(this);
+        SetScaled(AScaled);
+        SetPixelsPerInch(120);
+        SetClientSize(600, 300);
+        Child = new TTestEdit(this);
+        Child->SetBounds(120, 60, 240, 30);
+        Child->SetParentFont(false);
+        Child->Font()->SetHeight(-15);
+        Child->SetParent(this);
+    }
+    TTestEdit* Child;
+};
+
+TEST_F(ControlTest, ScaledFormsBuiltAtAnotherResolutionScaleToTheScreens) {
+    struct Case {
+        bool Scaled;
+        RECT ChildBounds;
+        int FontHeight, ClientWidth, ClientHeight;
+    };
+    const Case cases[] = {
+        {true, {96, 48, 288, 72}, -12, 480, 240},
+        {false, {120, 60, 360, 90}, -15, 600, 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Scaled);
+        auto* form = TCustomForm::New<TDesignedForm>(Application(), c.Scaled);
+        const RECT r = form->Child->BoundsRect();
+        EXPECT_EQ(r.left, c.ChildBounds.left);
+        EXPECT_EQ(r.top, c.ChildBounds.top);
+        EXPECT_EQ(r.right, c.ChildBounds.right);
+        EXPECT_EQ(r.bottom, c.ChildBounds.bottom);
+        EXPECT_EQ(form->Child->Font()->Height(), c.FontHeight);
+        EXPECT_EQ(form->ClientWidth(), c.ClientWidth);
+        EXPECT_EQ(form->ClientHeight(), c.ClientHeight);
+        EXPECT_EQ(form->PixelsPerInch(), 96);
+        form->Free();
+    }
 }
 
 } // namespace
