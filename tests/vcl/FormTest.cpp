@@ -3,6 +3,7 @@
 
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ScrollBox.h"
 #include "platform/win/Cursors.h"
 
 namespace control_test {
@@ -92,6 +93,44 @@ TEST_F(ControlTest, ScreenReportsTheDesktopAndTheCursorsInUse) {
     EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_WAIT));
     Screen()->SetCursor(crDefault);
     EXPECT_FALSE(Screen()->HintFont()->Name().empty());
+}
+
+TEST_F(ControlTest, RunShowsTheMainFormAndReturnsWhenItCloses) {
+    TForm* main = MakeForm(100, 50);
+    bool shown = false;
+    main->OnShow = TNotifyEvent(
+        [&](TObject*) {
+            shown = true;
+            ::PostMessage(main->Handle(), WM_CLOSE, 0, 0);
+        },
+        this);
+    Application()->Run();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(Application()->Terminated());
+}
+
+TEST_F(ControlTest, ScrollBoxRangesFollowTheChildrenAndScrollingMovesThem) {
+    TForm* form = MakeForm(300, 200);
+    auto* box = new TScrollBox(form);
+    box->SetBorderStyle(bsNone);
+    box->SetBounds(0, 0, 100, 80);
+    box->SetParent(form);
+    auto* far = new TTestEdit(form);
+    far->SetBounds(150, 200, 40, 20);
+    far->SetParent(box);
+    form->Show();
+    Process();
+    EXPECT_EQ(box->HorzScrollBar()->Range(), 190);
+    EXPECT_EQ(box->VertScrollBar()->Range(), 220);
+    EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
+    box->VertScrollBar()->SetPosition(1000); // kept to range - view
+    EXPECT_EQ(box->VertScrollBar()->Position(), 140);
+    EXPECT_EQ(far->Top(), 60);
+    box->VertScrollBar()->SetPosition(0);
+    EXPECT_EQ(far->Top(), 200);
+    box->ScrollInView(far);
+    EXPECT_EQ(far->Left() + far->Width(), 100);
+    EXPECT_EQ(far->Top() + far->Height(), 80);
 }
 
 // A form laid out at 120 pixels per inch, built in code the way a stored form is loaded.
