@@ -219,8 +219,6 @@ void TSpeedButton::Dispatch(TMessage& Message) {
 }
 
 void TSpeedButton::DrawGlyph(HDC DC, const RECT& Rect) {
-    if (FGlyph->Empty()) return;
-    const SIZE size = GlyphSize();
     int index = 0;
     if (!Enabled() && FNumGlyphs > 1)
         index = 1;
@@ -230,32 +228,8 @@ void TSpeedButton::DrawGlyph(HDC DC, const RECT& Rect) {
         index = 3;
     else if (FState == bsExclusive && FNumGlyphs > 2)
         index = 2;
-    const int left = index * size.cx;
-    const TColor transparent = FGlyph->Canvas()->Pixels(0, FGlyph->Height() - 1);
-    const bool emboss = !Enabled() && FNumGlyphs < 2;
-    for (int y = 0; y < size.cy; ++y) {
-        for (int x = 0; x < size.cx; ++x) {
-            const TColor c = FGlyph->Canvas()->Pixels(left + x, y);
-            if (c == transparent) continue;
-            if (!emboss) {
-                ::SetPixel(DC, Rect.left + x, Rect.top + y, ColorToRGB(c));
-                continue;
-            }
-            // A disabled glyph: its dark parts in the shadow colour over a highlight one pixel down-right.
-            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-            if ((r * 30 + g * 59 + b * 11) / 100 >= 192) continue;
-            ::SetPixel(DC, Rect.left + x + 1, Rect.top + y + 1, ColorToRGB(clBtnHighlight));
-        }
-    }
-    if (!emboss) return;
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x) {
-            const TColor c = FGlyph->Canvas()->Pixels(left + x, y);
-            if (c == transparent) continue;
-            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-            if ((r * 30 + g * 59 + b * 11) / 100 < 192)
-                ::SetPixel(DC, Rect.left + x, Rect.top + y, ColorToRGB(clBtnShadow));
-        }
+    StdCtrlsDrawGlyph(DC, FGlyph.get(), FNumGlyphs, index, POINT{Rect.left, Rect.top},
+                      !Enabled() && FNumGlyphs < 2);
 }
 
 void TSpeedButton::Paint() {

@@ -1,0 +1,173 @@
+#include "platform/vcl/BitBtn.h"
+
+#include "platform/gdi/Gdi.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/StdCtrlsPaint.h"
+#include "platform/vcl/StdCtrlsText.h"
+#include "platform/win/WinUser.h"
+
+#include <algorithm>
+
+namespace bitbtn_detail {
+
+struct TKindInfo {
+    const char* Caption;
+    TModalResult Result;
+};
+
+TKindInfo InfoOf(TBitBtnKind Kind) {
+    switch (Kind) {
+    case bkOK:
+        return {"OK", mrOk};
+    case bkCancel:
+        return {"Cancel", mrCancel};
+    case bkHelp:
+        return {"&Help", mrNone};
+    case bkYes:
+        return {"&Yes", mrYes};
+    case bkNo:
+        return {"&No", mrNo};
+    case bkClose:
+        return {"&Close", mrNone};
+    case bkAbort:
+        return {"Abort", mrAbort};
+    case bkRetry:
+        return {"&Retry", mrRetry};
+    case bkIgnore:
+        return {"&Ignore", mrIgnore};
+    case bkAll:
+        return {"&All", mrAll};
+    case bkCustom:
+        break;
+    }
+    return {"", mrNone};
+}
+
+} // namespace bitbtn_detail
+
+TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+    FGlyph->OnChange = [this](TObject*) { Invalidate(); };
+}
+
+TBitBtn::~TBitBtn() {
+    FGlyph->OnChange = nullptr;
+}
+
+void TBitBtn::SetKind(TBitBtnKind Value) {
+    FKind = Value;
+    if (Value == bkCustom) return;
+    const bitbtn_detail::TKindInfo info = bitbtn_detail::InfoOf(Value);
+    SetCaption(info.Caption);
+    SetModalResult(info.Result);
+    SetDefault(Value == bkOK || Value == bkYes);
+    SetCancel(Value == bkCancel || Value == bkNo);
+}
+
+void TBitBtn::Click() {
+    // A Close button closes its form.
+    if (FKind == bkClose) {
+        TCustomForm* form = GetParentForm();
+        if (form != nullptr) {
+            form->Close();
+            return;
+        }
+    }
+    TButton::Click();
+}
+
+void TBitBtn::SetGlyph(TBitmap* Value) {
+    FGlyph->Assign(Value);
+    if (Value != nullptr && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
+        const int count = Value->Width() / Value->Height();
+        if (count >= 1 && count <= 4) FNumGlyphs = count;
+    }
+    Invalidate();
+}
+
+void TBitBtn::SetNumGlyphs(int Value) {
+    FNumGlyphs = std::clamp(Value, 1, 4);
+    Invalidate();
+}
+
+void TBitBtn::SetLayout(TButtonLayout Value) {
+    FLayout = Value;
+    Invalidate();
+}
+
+void TBitBtn::SetMargin(int Value) {
+    FMargin = std::max(-1, Value);
+    Invalidate();
+}
+
+void TBitBtn::SetSpacing(int Value) {
+    FSpacing = Value;
+    Invalidate();
+}
+
+void TBitBtn::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
+    const RECT client = ClientRect();
+    const SIZE glyph = FGlyph->Empty() ? SIZE{0, 0} : SIZE{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
+    const std::string caption = Caption();
+    SIZE text{0, 0};
+    if (!caption.empty()) {
+        const RECT measured =
+            StdCtrlsMeasureText(Font(), caption, RECT{0, 0, client.right, 0}, DT_SINGLELINE);
+        text = SIZE{measured.right, measured.bottom};
+    }
+    const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+    const int total = horizontal ? client.right : client.bottom;
+    const int glyphLength = horizontal ? glyph.cx : glyph.cy;
+    const int textLength = horizontal ? text.cx : text.cy;
+    const int spacing = glyphLength > 0 && textLength > 0 ? std::max(0, FSpacing) : 0;
+    const int margin = FMargin < 0 ? (total - glyphLength - spacing - textLength) / 2 : FMargin;
+    int glyphPos = margin;
+    int textPos = margin + glyphLength + spacing;
+    if (FLayout == blGlyphRight || FLayout == blGlyphBottom) {
+        glyphPos = total - margin - glyphLength;
+        textPos = glyphPos - spacing - textLength;
+    }
+    if (horizontal) {
+        const int gy = (client.bottom - glyph.cy) / 2;
+        const int ty = (client.bottom - text.cy) / 2;
+        GlyphRect = RECT{glyphPos, gy, glyphPos + glyph.cx, gy + glyph.cy};
+        TextRect = RECT{textPos, ty, textPos + text.cx, ty + text.cy};
+    } else {
+        const int gx = (client.right - glyph.cx) / 2;
+        const int tx = (client.right - text.cx) / 2;
+        GlyphRect = RECT{gx, glyphPos, gx + glyph.cx, glyphPos + glyph.cy};
+        TextRect = RECT{tx, textPos, tx + text.cx, textPos + text.cy};
+    }
+}
+
+void TBitBtn::Paint() {
+    TCanvas* canvas = Canvas();
+    HDC dc = canvas->Handle();
+    RECT r = ClientRect();
+    StdCtrlsFill(dc, r, Color());
+    if (Active()) {
+        canvas->Brush()->SetColor(clWindowFrame);
+        canvas->FrameRect(r);
+        ::InflateRect(&r, -1, -1);
+    }
+    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (FPressed ? DFCS_PUSHED : 0));
+    RECT glyph{}, text{};
+    CalcLayout(glyph, text);
+    if (FPressed) {
+        ::OffsetRect(&glyph, 1, 1);
+        ::OffsetRect(&text, 1, 1);
+    }
+    const int index = !Enabled() && FNumGlyphs > 1 ? 1 : (FPressed && FNumGlyphs > 2 ? 2 : 0);
+    StdCtrlsDrawGlyph(dc, FGlyph.get(), FNumGlyphs, index, POINT{glyph.left, glyph.top},
+                      !Enabled() && FNumGlyphs < 2);
+    const std::string caption = Caption();
+    StdCtrlsDrawCaption(dc, Font(), caption, text, DT_SINGLELINE | DT_LEFT | DT_TOP, Enabled(),
+                        ColorToRGB(Font()->Color()));
+    if (Focused()) {
+        RECT focus = r;
+        ::InflateRect(&focus, -3, -3);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
