@@ -190,7 +190,7 @@ void TControl::ScaleBy(int M, int D) {
     SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
 }
 
-RECT TControl::ClientRect() {
+RECT TControl::ClientRect() const {
     return RECT{0, 0, FWidth, FHeight};
 }
 

@@ -70,9 +70,9 @@ public:
     RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
     void SetBoundsRect(const RECT& R) { SetBounds(R.left, R.top, R.right - R.left, R.bottom - R.top); }
     // The client area in the control's own coordinates.
-    virtual RECT ClientRect();
-    int ClientWidth() { return ClientRect().right; }
-    int ClientHeight() { return ClientRect().bottom; }
+    virtual RECT ClientRect() const;
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
     void SetClientWidth(int Value);
     void SetClientHeight(int Value);
     virtual void SetClientSize(int AWidth, int AHeight);

@@ -100,7 +100,7 @@ void TWinControl::CreateParams(TCreateParams& Params) {
     Params.Y = FTop;
     Params.Width = FWidth;
     Params.Height = FHeight;
-    Params.WndParent = FParent != nullptr ? FParent->Handle() : FParentWindow;
+    Params.WndParent = FParent != nullptr ? (FMeasuringFrame ? nullptr : FParent->Handle()) : FParentWindow;
     Params.WindowClassStyle = CS_VREDRAW | CS_HREDRAW;
     if (FControlStyle.Contains(csDoubleClicks)) Params.WindowClassStyle |= CS_DBLCLKS;
     Params.WinClassName = ClassName();
@@ -475,7 +475,7 @@ void TWinControl::AlignControls(TControl* AControl, RECT& Rect) {
     FAligning = false;
 }
 
-RECT TWinControl::ClientRect() {
+RECT TWinControl::ClientRect() const {
     if (FHandle != nullptr) {
         RECT r{0, 0, 0, 0};
         ::GetClientRect(FHandle, &r);
@@ -483,7 +483,16 @@ RECT TWinControl::ClientRect() {
     }
     // Without a window: the bounds less the frame the window would have.
     TCreateParams params;
-    CreateParams(params);
+    // Working out the window's styles changes nothing and makes no window.
+    auto* self = const_cast<TWinControl*>(this);
+    self->FMeasuringFrame = true;
+    try {
+        self->CreateParams(params);
+    } catch (...) {
+        self->FMeasuringFrame = false;
+        throw;
+    }
+    self->FMeasuringFrame = false;
     RECT frame{0, 0, 0, 0};
     ::AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
     const int width = FWidth - (frame.right - frame.left);

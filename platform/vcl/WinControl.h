@@ -67,7 +67,7 @@ public:
     bool AligningChildren() const { return FAligning; }
     // Realigns after a child changed (called by the child).
     void AlignControl(TControl* AControl);
-    RECT ClientRect() override;
+    RECT ClientRect() const override;
     POINT ClientOrigin() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void ScaleBy(int M, int D) override;
@@ -215,6 +215,8 @@ private:
     bool FDoubleBuffered = false;
     bool FSettingBounds = false;
     bool FRecreating = false;
+    // Set while the styles are worked out only to measure the frame: no parent window is made for it.
+    bool FMeasuringFrame = false;
 };
 
 // The form a control sits on (null for none); raises nothing.

@@ -50,6 +50,22 @@ TEST_F(ControlTest, EachAlignmentTakesItsEdgeOfTheFreeArea) {
         child->SetParent(nullptr);
 }
 
+TEST_F(ControlTest, WindowedChildrenAlignWithoutAnyWindowBeingMade) {
+    TTestPanel parent(nullptr);
+    parent.SetBounds(0, 0, 200, 100);
+    auto* top = new TTestPanel(&parent);
+    top->SetHeight(30);
+    top->SetParent(&parent);
+    top->SetAlign(alTop);
+    auto* rest = new TTestPanel(&parent);
+    rest->SetParent(&parent);
+    rest->SetAlign(alClient);
+    EXPECT_EQ(rest->ClientHeight(), 70);
+    EXPECT_EQ(rest->ClientWidth(), 200);
+    EXPECT_FALSE(parent.HandleAllocated());
+    EXPECT_FALSE(rest->HandleAllocated());
+}
+
 TEST_F(ControlTest, ControlsOfOneAlignmentStackInTheirOrder) {
     TTestPanel parent(nullptr);
     parent.SetBounds(0, 0, 100, 100);
