@@ -2,8 +2,10 @@
 #include "platform/rtl/Exception.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Screen.h"
 #include "platform/vcl/VclInit.h"
 #include "platform/win/SdlPresenter.h"
+#include "source/WaitCursor.h"
 
 #include <SDL.h>
 
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     }
     int exitCode = 0;
     InitializeVcl();
+    SetWaitCursorHandler([](bool busy) { Screen()->SetCursor(busy ? crHourGlass : crDefault); });
     try {
         Application()->Initialize();
         Application()->SetTitle(kTitle);
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", kTitle, e.Message().c_str());
         exitCode = 1;
     }
+    SetWaitCursorHandler(nullptr);
     FinalizeVcl();
     presenter.Stop();
     return exitCode;
