@@ -142,7 +142,10 @@ protected:
         if (bar->Visible() && X >= bar->Left() && Y >= bar->Top() && X < bar->Left() + bar->Width() &&
             Y < bar->Top() + bar->Height()) {
             const LPARAM where = PointToLParam(POINT{X - bar->Left(), Y - bar->Top()});
+            // The bar takes the mouse (the capture passes through no one on the way).
+            FLendingMouse = true;
             bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, where);
+            FLendingMouse = false;
             return;
         }
         FTracking = true;
@@ -167,8 +170,11 @@ protected:
     }
     void Dispatch(TMessage& Message) override {
         // Losing the mouse to another window closes the list.
-        if (Message.Msg == WM_CAPTURECHANGED && FVisible &&
-            reinterpret_cast<HWND>(Message.LParam) != FHandle && !FClosing) {
+        // Lending it to the list's own scroll bar does not.
+        const HWND taker = reinterpret_cast<HWND>(Message.LParam);
+        const bool toOwnBar = ScrollBar()->HandleAllocated() && taker == ScrollBar()->Handle();
+        if (Message.Msg == WM_CAPTURECHANGED && FVisible && taker != FHandle && !toOwnBar && !FClosing &&
+            !FLendingMouse) {
             FClosing = true;
             FCombo->CloseList(false);
             FClosing = false;
@@ -180,6 +186,7 @@ private:
     TCustomComboBox* FCombo;
     bool FTracking = false;
     bool FClosing = false;
+    bool FLendingMouse = false;
 };
 
 // ---- The combo box

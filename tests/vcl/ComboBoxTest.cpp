@@ -2,6 +2,7 @@
 
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
+#include "platform/vcl/ScrollBar.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
@@ -120,6 +121,27 @@ TEST_F(ComboBoxTest, DropDownStyleEditsItsTextAndStepsThroughItems) {
     EXPECT_EQ(log, (std::vector<std::string>{"change 44100 Hz", "select"}));
     // Text naming an item selects it.
     combo->SetText("8000 Hz");
+    EXPECT_EQ(combo->ItemIndex(), 2);
+}
+
+TEST_F(ComboBoxTest, TheOpenListScrollsByItsBarAndStaysOpen) {
+    combo->SetStyle(csDropDownList);
+    combo->SetDropDownCount(3);
+    Click(combo, 140, 8);
+    ASSERT_TRUE(combo->DroppedDown());
+    TCustomListBox* list = combo->DropDownList();
+    TScrollBar* bar = list->ScrollBar();
+    ASSERT_TRUE(bar->Visible());
+    // A click on the bar's lower arrow scrolls one item; the list keeps the mouse and stays open.
+    const POINT arrow = list->ScreenToClient(bar->ClientToScreen(POINT{bar->Width() / 2, bar->Height() - 4}));
+    Click(list, arrow.x, arrow.y);
+    EXPECT_EQ(list->TopIndex(), 1);
+    EXPECT_TRUE(combo->DroppedDown());
+    // Then a click on an item picks it.
+    const RECT item = list->ItemRect(2);
+    MouseMoveTo(list, 10, (item.top + item.bottom) / 2);
+    Click(list, 10, (item.top + item.bottom) / 2);
+    EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
