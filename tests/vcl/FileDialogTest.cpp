@@ -4,6 +4,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/CheckBox.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/FileDialog.h"
@@ -317,6 +318,41 @@ TEST_F(FileDialogTest, EnterOnAFolderInTheListOpensIt) {
     ThenKey(VK_ESCAPE);
     EXPECT_FALSE(dlg.Execute());
     EXPECT_EQ(listed, (std::vector<std::string>{"..", "c.wav"}));
+}
+
+} // namespace filedialog_test
+
+namespace filedialog_test {
+
+TEST_F(FileDialogTest, TheReadOnlyBoxShowsUnlessHiddenAndItsStateComesBack) {
+    struct TCase {
+        TOpenOptions Options;
+        bool Toggle;
+        bool BoxShown;
+        bool ReadOnlyAfter;
+    };
+    const TCase cases[] = {
+        {TOpenOptions{}, true, true, true},
+        {TOpenOptions{ofReadOnly}, true, true, false},
+        {TOpenOptions{ofHideReadOnly}, false, false, false},
+    };
+    for (const TCase& c : cases) {
+        TOpenDialog dlg(nullptr);
+        dlg.SetInitialDir(dir.string());
+        dlg.SetOptions(c.Options);
+        bool shown = false;
+        Then([&] {
+            for (int i = 0; i < Dialog()->ComponentCount(); ++i)
+                if (dynamic_cast<TCheckBox*>(Dialog()->Components(i)) != nullptr) shown = true;
+        });
+        if (c.Toggle) ThenKey('R', VK_MENU); // "Open as &read-only"
+        ThenKey('N', VK_MENU);
+        ThenType("a.wav");
+        ThenKey(VK_RETURN);
+        ASSERT_TRUE(dlg.Execute());
+        EXPECT_EQ(shown, c.BoxShown);
+        EXPECT_EQ(dlg.Options().Contains(ofReadOnly), c.ReadOnlyAfter);
+    }
 }
 
 } // namespace filedialog_test
