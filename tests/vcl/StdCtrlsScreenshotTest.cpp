@@ -1,7 +1,9 @@
 // One dialog with every kind of standard control, saved as a picture for inspection.
 #include "StdCtrlsTestSupport.h"
 
+#include "platform/rtl/StringList.h"
 #include "platform/vcl/Bevel.h"
+#include "platform/vcl/BitBtn.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Button.h"
@@ -12,6 +14,9 @@
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/ListView.h"
+#include "platform/vcl/Memo.h"
+#include "platform/vcl/PageControl.h"
 #include "platform/vcl/PaintBox.h"
 #include "platform/vcl/Panel.h"
 #include "platform/vcl/Picture.h"
@@ -19,6 +24,9 @@
 #include "platform/vcl/RadioButton.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/SpeedButton.h"
+#include "platform/vcl/Splitter.h"
+#include "platform/vcl/StatusBar.h"
+#include "platform/vcl/StdCtrlsStaticText.h"
 #include "platform/vcl/TrackBar.h"
 #include "platform/vcl/UpDown.h"
 #include "platform/win/Presenter.h"
@@ -26,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 namespace stdctrls_screenshot_test {
 
@@ -40,7 +49,7 @@ template <class T> T* Put(TWinControl* parent, int x, int y, int w, int h) {
 
 TEST_F(StdCtrlsTest, ScreenshotOfADialogWithEveryControlKind) {
     form->SetCaption("Convert files");
-    form->SetBounds(50, 50, 520, 400);
+    form->SetBounds(50, 50, 760, 440);
     auto* nameLabel = Put<TLabel>(form, 10, 14, 60, 13);
     nameLabel->SetCaption("&Name:");
     auto* name = Put<TEdit>(form, 70, 10, 160, 21);
@@ -108,6 +117,52 @@ TEST_F(StdCtrlsTest, ScreenshotOfADialogWithEveryControlKind) {
         meter->Canvas()->Brush()->SetColor(clLime);
         meter->Canvas()->FillRect(RECT{4, 14, 90, 26});
     };
+    // The right half: pages with a list view and a memo, a splitter, static text, a status bar.
+    auto* pages = Put<TPageControl>(form, 520, 10, 225, 290);
+    auto* regions = new TTabSheet(form);
+    regions->SetCaption("&Regions");
+    regions->SetPageControl(pages);
+    auto* notes = new TTabSheet(form);
+    notes->SetCaption("&Notes");
+    notes->SetPageControl(pages);
+    auto* view = Put<TListView>(regions, 4, 4, 210, 170);
+    view->SetMultiSelect(true);
+    view->SetRowSelect(true);
+    view->SetHideSelection(false);
+    for (const char* c : {"Name", "Start"})
+        view->Columns()->Add()->SetCaption(c);
+    view->Columns()->Items(0)->SetWidth(110);
+    view->Columns()->Items(1)->SetWidth(80);
+    for (int i = 1; i <= 14; ++i) {
+        TListItem* item = view->Items()->Add();
+        item->SetCaption("Region " + std::to_string(i));
+        item->SubItems()->Add("00:0" + std::to_string(i % 10));
+    }
+    view->Items()->Item(2)->SetSelected(true);
+    auto* memo = Put<TMemo>(regions, 4, 180, 210, 75);
+    memo->SetScrollBars(ssVertical);
+    memo->SetText(
+        "Recorded live.\r\nTrack 2 needs a fade out at the end, and the noise at the start removed.");
+    auto* status = new TStatusBar(form);
+    status->SetParent(form);
+    for (int w : {120, 120, 60})
+        status->Panels()->Add()->SetWidth(w);
+    status->Panels()->Items(0)->SetText("44100 Hz stereo");
+    status->Panels()->Items(1)->SetText("00:03:12.500");
+    auto* side = Put<TPanel>(form, 0, 0, 60, 40);
+    side->SetAlign(alLeft);
+    side->SetCaption("Files");
+    auto* split = new TSplitter(form);
+    split->SetLeft(61);
+    split->SetParent(form);
+    split->SetBeveled(true);
+    side->SetWidth(6);
+    auto* info = Put<TStaticText>(form, 520, 310, 100, 17);
+    info->SetCaption("&Output folder");
+    info->SetBorderStyle(sbsSunken);
+    auto* help = Put<TBitBtn>(form, 520, 345, 75, 25);
+    help->SetKind(bkHelp);
+    help->SetGlyph(&glyph);
     auto* ok = Put<TButton>(form, 340, 320, 75, 25);
     ok->SetCaption("OK");
     ok->SetDefault(true);
