@@ -3,6 +3,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/Painting.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -117,6 +118,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             w->text = cs->lpszName;
         return TRUE;
     }
+    case WM_NCDESTROY:
+        ForgetScrollBars(hwnd);
+        return 0;
     case WM_NCCALCSIZE: {
         RECT* r = reinterpret_cast<RECT*>(lParam); // rgrc[0] of NCCALCSIZE_PARAMS when wParam is TRUE
         if (r) DefaultCalcSize(w.get(), *r);
@@ -273,6 +277,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case HTMINBUTTON:
         case HTMAXBUTTON:
             TrackCaptionButton(hwnd, LRESULT(wParam));
+            break;
+        case HTHSCROLL:
+        case HTVSCROLL:
+            TrackScrollBar(hwnd, LRESULT(wParam), pt);
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiControls.h"
 #include "platform/win/Screen.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -214,18 +215,7 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
         if (w->style & WS_HSCROLL) edge.bottom += GetSystemMetrics(SM_CYHSCROLL);
         DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
     }
-    if (w->style & (WS_VSCROLL | WS_HSCROLL)) {
-        RECT area{client.left, client.top, client.right, client.bottom};
-        if (w->style & WS_VSCROLL) {
-            RECT v{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
-            FillRect(dc, &v, GetSysColorBrush(COLOR_SCROLLBAR));
-            area.right = v.right;
-        }
-        if (w->style & WS_HSCROLL) {
-            RECT h{client.left, client.bottom, area.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
-            FillRect(dc, &h, GetSysColorBrush(COLOR_SCROLLBAR));
-        }
-    }
+    PaintScrollBars(w, dc);
 }
 
 } // namespace olva::win

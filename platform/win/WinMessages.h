@@ -319,3 +319,44 @@ constexpr LRESULT HTOBJECT = 19;
 constexpr LRESULT HTCLOSE = 20;
 constexpr LRESULT HTHELP = 21;
 // clang-format on
+
+// Scroll bars: which bar, the scroll requests of WM_HSCROLL/WM_VSCROLL, SCROLLINFO masks and the
+// arrows EnableScrollBar turns off.
+// clang-format off
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_CTL = 2;
+constexpr int SB_BOTH = 3;
+
+constexpr WORD SB_LINEUP = 0;
+constexpr WORD SB_LINELEFT = 0;
+constexpr WORD SB_LINEDOWN = 1;
+constexpr WORD SB_LINERIGHT = 1;
+constexpr WORD SB_PAGEUP = 2;
+constexpr WORD SB_PAGELEFT = 2;
+constexpr WORD SB_PAGEDOWN = 3;
+constexpr WORD SB_PAGERIGHT = 3;
+constexpr WORD SB_THUMBPOSITION = 4;
+constexpr WORD SB_THUMBTRACK = 5;
+constexpr WORD SB_TOP = 6;
+constexpr WORD SB_LEFT = 6;
+constexpr WORD SB_BOTTOM = 7;
+constexpr WORD SB_RIGHT = 7;
+constexpr WORD SB_ENDSCROLL = 8;
+
+constexpr UINT SIF_RANGE = 0x0001;
+constexpr UINT SIF_PAGE = 0x0002;
+constexpr UINT SIF_POS = 0x0004;
+constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+constexpr UINT SIF_TRACKPOS = 0x0010;
+constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+constexpr UINT ESB_ENABLE_BOTH = 0x0000;
+constexpr UINT ESB_DISABLE_LTUP = 0x0001;
+constexpr UINT ESB_DISABLE_LEFT = 0x0001;
+constexpr UINT ESB_DISABLE_UP = 0x0001;
+constexpr UINT ESB_DISABLE_RTDN = 0x0002;
+constexpr UINT ESB_DISABLE_RIGHT = 0x0002;
+constexpr UINT ESB_DISABLE_DOWN = 0x0002;
+constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+// clang-format on

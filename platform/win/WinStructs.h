@@ -190,3 +190,14 @@ constexpr int HCBT_CLICKSKIPPED = 6;
 constexpr int HCBT_KEYSKIPPED = 7;
 constexpr int HCBT_SYSCOMMAND = 8;
 constexpr int HCBT_SETFOCUS = 9;
+
+// The state of a window's scroll bar (SetScrollInfo/GetScrollInfo).
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
