@@ -61,15 +61,20 @@ void TChannelEffect::ProcessInPlace(float* samples, std::size_t frames) {
     FScratch.resize(static_cast<std::size_t>(channels));
     for (auto& lane : FScratch)
         lane.resize(frames);
-    for (std::size_t f = 0; f < frames; ++f)
-        for (int c = 0; c < channels; ++c)
-            FScratch[static_cast<std::size_t>(c)][f] = samples[f * channels + c];
+    // Splitting into lanes and joining them again are plain memory passes: they run on all cores too.
+    ParallelFor(frames, audio_effect_detail::MinFramesPerThread, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t f = begin; f < end; ++f)
+            for (int c = 0; c < channels; ++c)
+                FScratch[static_cast<std::size_t>(c)][f] = samples[f * channels + c];
+    });
     ParallelEach(static_cast<std::size_t>(channels),
                  frames >= audio_effect_detail::MinFramesForChannelThreads,
                  [&](std::size_t c) { ProcessChannel(static_cast<int>(c), FScratch[c].data(), frames); });
-    for (std::size_t f = 0; f < frames; ++f)
-        for (int c = 0; c < channels; ++c)
-            samples[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
+    ParallelFor(frames, audio_effect_detail::MinFramesPerThread, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t f = begin; f < end; ++f)
+            for (int c = 0; c < channels; ++c)
+                samples[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
+    });
 }
 
 void TLaneEffect::Process(std::vector<float>& block, bool last) {
