@@ -289,7 +289,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_NCLBUTTONDBLCLK:
-        if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
+        if (wParam == HTHSCROLL || wParam == HTVSCROLL) // a quick second click presses the bar again
+            TrackScrollBar(hwnd, LRESULT(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
             SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) || IsIconic(hwnd) ? SC_RESTORE : SC_MAXIMIZE,
                         lParam);
         else if (wParam == HTSYSMENU)

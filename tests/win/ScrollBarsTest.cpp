@@ -136,6 +136,13 @@ TEST_F(ScrollBarsTest, ClicksOnArrowsAndTrackSendLineAndPageRequests) {
         EXPECT_EQ(VScrolls(h), (std::vector<std::pair<int, int>>{{c.code, 0}, {SB_ENDSCROLL, 0}})) << c.code;
         EXPECT_EQ(GetCapture(), nullptr);
     }
+    // A quick second click (a double click to the window) presses the arrow again.
+    rec.Clear();
+    Click(190, 125);
+    Click(190, 125);
+    Pump();
+    EXPECT_EQ(VScrolls(h), (std::vector<std::pair<int, int>>{
+                               {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}, {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}));
     // A disabled arrow does nothing; the other still works.
     EXPECT_TRUE(EnableScrollBar(h, SB_VERT, ESB_DISABLE_UP));
     EXPECT_FALSE(EnableScrollBar(h, SB_VERT, ESB_DISABLE_UP));
