@@ -23,6 +23,58 @@ bool TControlScrollBar::IsScrollBarVisible() const {
 void TControlScrollBar::SetRange(int Value) {
     FRange = std::max(Value, 0);
     SetPosition(FPosition);
+    FControl->UpdateScrollBars();
+}
+
+void TControlScrollBar::Update() {
+    if (!FControl->HandleAllocated()) return;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (IsScrollBarVisible()) {
+        // A page of the client extent over 0 .. Range - 1: the bar shows while the range is larger.
+        si.nMax = FRange - 1;
+        si.nPage = UINT(ClientExtent());
+        si.nPos = FPosition;
+    }
+    SetScrollInfo(FControl->Handle(), FKind == sbHorizontal ? SB_HORZ : SB_VERT, &si, TRUE);
+}
+
+void TControlScrollBar::ScrollMessage(WORD Code) {
+    const int page = std::max(ClientExtent() * 9 / 10, FIncrement);
+    auto trackPos = [this] {
+        SCROLLINFO si;
+        si.fMask = SIF_TRACKPOS;
+        GetScrollInfo(FControl->Handle(), FKind == sbHorizontal ? SB_HORZ : SB_VERT, &si);
+        return si.nTrackPos;
+    };
+    switch (Code) {
+    case SB_LINEUP:
+        SetPosition(FPosition - FIncrement);
+        break;
+    case SB_LINEDOWN:
+        SetPosition(FPosition + FIncrement);
+        break;
+    case SB_PAGEUP:
+        SetPosition(FPosition - page);
+        break;
+    case SB_PAGEDOWN:
+        SetPosition(FPosition + page);
+        break;
+    case SB_THUMBTRACK:
+        if (FTracking) SetPosition(trackPos());
+        break;
+    case SB_THUMBPOSITION:
+        SetPosition(trackPos());
+        break;
+    case SB_TOP:
+        SetPosition(0);
+        break;
+    case SB_BOTTOM:
+        SetPosition(MaxPosition());
+        break;
+    default:
+        break;
+    }
 }
 
 void TControlScrollBar::SetPosition(int Value) {
@@ -34,11 +86,13 @@ void TControlScrollBar::SetPosition(int Value) {
         FControl->ScrollBy(delta, 0);
     else
         FControl->ScrollBy(0, delta);
+    FControl->UpdateScrollBars();
 }
 
 void TControlScrollBar::SetVisible(bool Value) {
     FVisible = Value;
     if (!Value) SetPosition(0);
+    FControl->UpdateScrollBars();
 }
 
 void TControlScrollBar::Assign(TPersistent* Source) {
@@ -126,7 +180,29 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
     bring(FVertScrollBar.get(), origin.y, AControl->Height(), client.bottom);
 }
 
+void TScrollingWinControl::CreateWnd() {
+    TWinControl::CreateWnd();
+    UpdateScrollBars();
+}
+
+void TScrollingWinControl::UpdateScrollBars() {
+    // Showing one bar narrows the view of the other; the guard keeps the resulting re-layout from
+    // coming back here while the bars are being set.
+    if (FUpdatingScrollBars || !HandleAllocated()) return;
+    FUpdatingScrollBars = true;
+    FHorzScrollBar->Update();
+    FVertScrollBar->Update();
+    FHorzScrollBar->Update();
+    FUpdatingScrollBars = false;
+}
+
 void TScrollingWinControl::Dispatch(TMessage& Message) {
+    if ((Message.Msg == WM_HSCROLL || Message.Msg == WM_VSCROLL) && Message.LParam == 0) {
+        TControlScrollBar* bar = Message.Msg == WM_HSCROLL ? FHorzScrollBar.get() : FVertScrollBar.get();
+        bar->ScrollMessage(LOWORD(Message.WParam));
+        Message.Result = 0;
+        return;
+    }
     if (Message.Msg == WM_MOUSEWHEEL && FVertScrollBar->IsScrollBarVisible()) {
         TWinControl::Dispatch(Message);
         if (Message.Result != 0) return;

@@ -35,6 +35,10 @@ public:
 
 private:
     friend class TScrollingWinControl;
+    // Shows range, view and position on the window's own scroll bar.
+    void Update();
+    // Answers a WM_HSCROLL/WM_VSCROLL request from the window's scroll bar.
+    void ScrollMessage(WORD Code);
     int ClientExtent() const;
     int MaxPosition() const;
     TScrollingWinControl* FControl;
@@ -69,8 +73,11 @@ protected:
     // With AutoScroll: the ranges follow the extent of the children.
     void CalcAutoRange();
     void Dispatch(TMessage& Message) override;
+    void CreateWnd() override;
+    void UpdateScrollBars();
 
 private:
+    bool FUpdatingScrollBars = false;
     std::unique_ptr<TControlScrollBar> FHorzScrollBar;
     std::unique_ptr<TControlScrollBar> FVertScrollBar;
     bool FAutoScroll = true;
