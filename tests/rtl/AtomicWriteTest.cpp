@@ -2,8 +2,10 @@
 
 #include "TempFolder.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include <csignal>
 #include <filesystem>
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,26 +18,6 @@ std::size_t EntriesIn(const std::string& folder) {
         ++count;
     return count;
 }
-
-// Lowers the process's file-size limit so that any write beyond it fails, and restores it afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &FSaved);
-        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = FSaved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &FSaved);
-        std::signal(SIGXFSZ, FOldHandler);
-    }
-
-private:
-    rlimit FSaved{};
-    void (*FOldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -56,7 +38,7 @@ TEST(AtomicWrite, FailureLeavesTheOldFileIntact) {
     const std::string path = dir / "settings.ini";
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
     {
-        FileSizeLimit limit(8); // the new content cannot be written completely
+        TFileSizeLimit limit(8); // the new content cannot be written completely
         EXPECT_FALSE(WriteFileAtomically(path, std::string(4096, 'x')));
     }
     EXPECT_EQ(ReadFileBytes(path), "old");

@@ -7,10 +7,12 @@
 
 #include "TempFolder.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include <climits>
 #include <csignal>
 #include <filesystem>
 #include <functional>
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
@@ -36,26 +38,6 @@ struct IniKind {
 const IniKind Kinds[] = {
     {"TMemIniFile", [](const std::string& path) { return std::make_unique<TMemIniFile>(path); }},
     {"TIniFile", [](const std::string& path) { return std::make_unique<TIniFile>(path); }},
-};
-
-// Lowers the process's file-size limit so that writing a larger file fails part-way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &FSaved);
-        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = FSaved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &FSaved);
-        std::signal(SIGXFSZ, FOldHandler);
-    }
-
-private:
-    rlimit FSaved{};
-    void (*FOldHandler)(int) = nullptr;
 };
 
 // ---- reading: file texts and what the profile rules make of them ----
@@ -365,7 +347,7 @@ TEST(IniFileFailure, AFailedWriteLeavesTheOldFileIntact) {
         ASSERT_TRUE(WriteFileAtomically(path, old));
         auto ini = kind.Open(path);
         {
-            FileSizeLimit limit(1024);
+            TFileSizeLimit limit(1024);
             EXPECT_THROW(
                 {
                     ini->WriteString("a", "k", large);

@@ -1,9 +1,7 @@
 #include "TestFolder.h"
 
-#include <csignal>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 TTestFolder::TTestFolder(const std::string& name)
@@ -34,20 +32,9 @@ std::string TTestFolder::Read(const std::string& name) const {
 TUnwritableFolder::TUnwritableFolder(const std::string& folder) : FFolder(folder) {
     std::filesystem::permissions(folder,
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    FOldLimit = limit.rlim_cur;
-    FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 TUnwritableFolder::~TUnwritableFolder() {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = FOldLimit;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, FOldHandler);
     std::filesystem::permissions(FFolder, std::filesystem::perms::owner_all);
 }
 

@@ -1,6 +1,8 @@
 // A fresh, empty folder below the test output folder for one test, removed again at its end.
 #pragma once
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <filesystem>
 #include <string>
 
@@ -33,8 +35,7 @@ public:
 
 private:
     std::string FFolder;
-    unsigned long long FOldLimit = 0;
-    void (*FOldHandler)(int) = nullptr;
+    TFileSizeLimit FNoWrites{0};
 };
 
 #include <vector>
