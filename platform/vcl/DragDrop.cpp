@@ -1,6 +1,7 @@
 #include "platform/vcl/DragDrop.h"
 
 #include "platform/vcl/Control.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/Mouse.h"
 #include "platform/vcl/Screen.h"
 #include "platform/vcl/WinControl.h"
@@ -29,6 +30,14 @@ HWND CreateCaptureWindow() {
     return ::CreateWindowEx(0, kCaptureClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
 }
 } // namespace dragdrop_detail
+
+void TDragObject::HideDragImage() {
+    if (TDragImageList* images = GetDragImages()) images->HideDragImage();
+}
+
+void TDragObject::ShowDragImage() {
+    if (TDragImageList* images = GetDragImages()) images->ShowDragImage();
+}
 
 TObject* TDragControlObject::DragSourceObject() {
     return FControl;
@@ -84,6 +93,7 @@ void TDragManager::BeginDrag(TControl* Control, bool Immediate, int Threshold) {
     ::SetCapture(FCaptureWindow);
     if (Immediate) {
         FDragging = true;
+        StartDragImage(FStart);
         DragTo(FStart);
     }
 }
@@ -95,6 +105,7 @@ void TDragManager::EndDrag(bool Drop) {
 void TDragManager::ControlDestroyed(TControl* Control) {
     if (FObject != nullptr && FObject->FDragTarget == Control) FObject->FDragTarget = nullptr;
     if (Control != FControl) return;
+    if (FDragging && FObject != nullptr) EndDragImage(FObject);
     FControl = nullptr;
     if (FOwnsObject) delete FObject;
     FObject = nullptr;
@@ -113,6 +124,8 @@ void TDragManager::DragTo(POINT Pos) {
     if (!FDragging) {
         if (std::abs(Pos.x - FStart.x) < FThreshold && std::abs(Pos.y - FStart.y) < FThreshold) return;
         FDragging = true;
+        StartDragImage(Pos);
+        if (FControl == nullptr || FObject == nullptr) return;
     }
     FObject->FDragPos = Pos;
     TControl* target = FindDragTarget(Pos, false);
@@ -124,6 +137,7 @@ void TDragManager::DragTo(POINT Pos) {
         FAccepted = SendDrag(target, dmDragMove, Pos) != 0;
     }
     if (FControl == nullptr || FObject == nullptr) return;
+    MoveDragImage(Pos, FObject->FDragTarget);
     const TCursor cursor = FObject->GetDragCursor(FAccepted, Pos.x, Pos.y);
     if (Screen() != nullptr) ::SetCursor(Screen()->Cursors(cursor));
 }
@@ -139,6 +153,8 @@ void TDragManager::Finish(bool Drop) {
     FDragging = false;
     if (::GetCapture() == FCaptureWindow) ::ReleaseCapture();
     if (object == nullptr) return;
+    // The image goes before the drop is announced, so the target repaints without it.
+    if (wasDragging) EndDragImage(object);
     TWeakLink<TControl> alive(source);
     TControl* target = object->FDragTarget;
     const POINT pos = object->FDragPos;
@@ -159,6 +175,26 @@ void TDragManager::Finish(bool Drop) {
         object->Finished(accepted ? target : nullptr, local.x, local.y, accepted);
     }
     if (owns) delete object;
+}
+
+void TDragManager::StartDragImage(POINT Pos) {
+    TDragImageList* images = FObject != nullptr ? FObject->GetDragImages() : nullptr;
+    if (images != nullptr) images->BeginDrag(nullptr, Pos.x, Pos.y);
+}
+
+void TDragManager::MoveDragImage(POINT Pos, TControl* Target) {
+    TDragImageList* images = FObject->GetDragImages();
+    if (images == nullptr || !images->Dragging()) return;
+    images->DragMove(Pos.x, Pos.y);
+    if (Target == nullptr || Target->ControlStyle().Contains(csDisplayDragImage))
+        images->ShowDragImage();
+    else
+        images->HideDragImage();
+}
+
+void TDragManager::EndDragImage(TDragObject* Object) {
+    TDragImageList* images = Object->GetDragImages();
+    if (images != nullptr) images->EndDrag();
 }
 
 LRESULT TDragManager::CaptureMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {

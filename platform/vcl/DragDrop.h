@@ -8,6 +8,7 @@
 #include "platform/vcl/ControlTypes.h"
 
 class TControl;
+class TDragImageList;
 
 enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget };
 
@@ -25,6 +26,11 @@ public:
     // The object drag handlers receive as Source: the control for a control's drag, else this object.
     virtual TObject* DragSourceObject() { return this; }
     virtual TCursor GetDragCursor(bool Accepted, int X, int Y) { return Accepted ? crDrag : crNoDrop; }
+    // The image list whose drag image follows the mouse during the drag (not owned), or null.
+    virtual TDragImageList* GetDragImages() { return nullptr; }
+    // Hide and show the drag image, as a target does while it repaints under it.
+    virtual void HideDragImage();
+    virtual void ShowDragImage();
     // Called when the drag ends, with the target it was dropped on (null when cancelled or refused).
     virtual void Finished(TObject* Target, int X, int Y, bool Accepted) {}
     bool Cancelling() const { return FCancelling; }
@@ -72,6 +78,11 @@ public:
 
 private:
     void DragTo(POINT Pos);
+    // The drag image appears when the drag starts, follows the mouse, and shows over targets that
+    // display drag images (and over no control at all).
+    void StartDragImage(POINT Pos);
+    void MoveDragImage(POINT Pos, TControl* Target);
+    void EndDragImage(TDragObject* Object);
     void Finish(bool Drop);
     LRESULT SendDrag(TControl* Target, TDragMessage Message, POINT Pos);
 
