@@ -2,134 +2,12 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Application.h"
-#include "platform/vcl/Brush.h"
+#include "platform/vcl/Button.h"
 #include "platform/vcl/Font.h"
-#include "platform/vcl/Keyboard.h"
-#include "platform/vcl/Pen.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
 #include <vector>
-
-// ---- TMessageBoxButton
-
-TMessageBoxButton::TMessageBoxButton(TComponent* AOwner) : TCustomControl(AOwner) {
-    ControlStyle() = TControlStyle{csSetCaption, csDoubleClicks, csCaptureMouse, csClickEvents, csOpaque};
-    FWidth = 75;
-    FHeight = 23;
-    SetTabStop(true);
-    FColor = clBtnFace;
-    SetParentColor(false);
-}
-
-void TMessageBoxButton::SetDefault(bool Value) {
-    if (FDefault == Value) return;
-    FDefault = Value;
-    TCustomForm* form = GetParentForm();
-    if (form != nullptr)
-        form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->ActiveControl()));
-    else
-        FActive = Value;
-}
-
-void TMessageBoxButton::Click() {
-    TCustomForm* form = GetParentForm();
-    if (form != nullptr && FModalResult != mrNone) form->SetModalResult(FModalResult);
-    TCustomControl::Click();
-}
-
-void TMessageBoxButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft && CanFocus() && !Focused()) SetFocus();
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TMessageBoxButton::CMDialogKey(TMessage& Message) {
-    const bool pressed = (Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel);
-    if (pressed && KeyDataToShiftState(Message.LParam).empty() && CanFocus()) {
-        Click();
-        Message.Result = 1;
-        return;
-    }
-    TCustomControl::CMDialogKey(Message);
-}
-
-void TMessageBoxButton::CMDialogChar(TMessage& Message) {
-    if (IsAccel(static_cast<TKeyChar>(Message.WParam), Caption()) && CanFocus()) {
-        Click();
-        Message.Result = 1;
-        return;
-    }
-    TCustomControl::CMDialogChar(Message);
-}
-
-void TMessageBoxButton::CMFocusChanged(TMessage& Message) {
-    auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);
-    const bool active = dynamic_cast<TMessageBoxButton*>(focused) != nullptr ? focused == this : FDefault;
-    if (active != FActive) {
-        FActive = active;
-        Invalidate();
-    }
-    TCustomControl::CMFocusChanged(Message);
-}
-
-void TMessageBoxButton::WMGetDlgCode(TMessage& Message) {
-    Message.Result = DLGC_BUTTON | (FActive ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
-}
-
-void TMessageBoxButton::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_KEYDOWN:
-        if (Message.WParam == VK_SPACE) {
-            FSpacePressed = true;
-            Invalidate();
-        }
-        break;
-    case WM_KEYUP:
-        if (Message.WParam == VK_SPACE && FSpacePressed) {
-            FSpacePressed = false;
-            Invalidate();
-            TWeakLink<TMessageBoxButton> self(this);
-            Click();
-            if (!self) return;
-        }
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        Invalidate();
-        break;
-    default:
-        break;
-    }
-    TCustomControl::Dispatch(Message);
-}
-
-void TMessageBoxButton::Paint() {
-    TCanvas* canvas = Canvas();
-    RECT r = ClientRect();
-    HDC dc = canvas->Handle();
-    if (FActive) {
-        // The default button's extra black frame.
-        canvas->Brush()->SetColor(clWindowFrame);
-        canvas->FrameRect(r);
-        ::InflateRect(&r, -1, -1);
-    }
-    const bool pushed = FSpacePressed || (ControlState().Contains(csClicked) && MouseCapture());
-    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-    canvas->Font()->Assign(Font());
-    canvas->RequiredState({csHandleValid, csFontValid});
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ColorToRGB(Enabled() ? clBtnText : clGrayText));
-    RECT text = r;
-    if (pushed) ::OffsetRect(&text, 1, 1);
-    const std::string caption = Caption();
-    ::DrawText(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    if (Focused()) {
-        RECT focus = r;
-        ::InflateRect(&focus, -4, -4);
-        ::DrawFocusRect(dc, &focus);
-    }
-}
 
 // ---- The message box form
 
@@ -248,9 +126,9 @@ TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Ca
     const int defaultIndex = (Flags & MB_DEFBUTTON3) ? 2 : (Flags & MB_DEFBUTTON2) ? 1 : 0;
     bool hasCancel = false;
     int left = (clientWidth - buttonsWidth) / 2;
-    TMessageBoxButton* first = nullptr;
+    TButton* first = nullptr;
     for (std::size_t i = 0; i < specs.size(); ++i) {
-        auto* button = new TMessageBoxButton(form);
+        auto* button = new TButton(form);
         button->SetCaption(specs[i].Caption);
         button->SetModalResult(specs[i].Result);
         button->SetBounds(left, clientHeight - margin - buttonHeight, buttonWidth, buttonHeight);
@@ -266,7 +144,7 @@ TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Ca
         left += buttonWidth + buttonGap;
     }
     // An OK-only box closes with OK on Esc; a box without a way to cancel cannot be closed otherwise.
-    if (!hasCancel && specs.size() == 1) static_cast<TMessageBoxButton*>(form->Controls(0))->SetCancel(true);
+    if (!hasCancel && specs.size() == 1) static_cast<TButton*>(form->Controls(0))->SetCancel(true);
     form->FCanClose = hasCancel || specs.size() == 1;
     if (first != nullptr) form->SetActiveControl(first);
     return form;

@@ -42,6 +42,12 @@ void TButton::CMDialogKey(TMessage& Message) {
     TButtonControl::CMDialogKey(Message);
 }
 
+// A push button's accelerator clicks it and leaves the focus where it is, so a dialog's "Apply" can be
+// pressed from the field being edited.
+void TButton::Accelerate() {
+    Press();
+}
+
 void TButton::CMFocusChanged(TMessage& Message) {
     // A focused push button takes Enter for itself; otherwise the default button has it.
     auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);

@@ -1,6 +1,6 @@
 // TButton: a push button. The default button (Default) answers Enter while no other push button has the
-// focus and wears a black frame then; the cancel button (Cancel) answers Esc. A click sets the form's
-// ModalResult to the button's, which ends a modal form.
+// focus and wears a black frame then; the cancel button (Cancel) answers Esc. Its "&" accelerator clicks
+// it where the focus is. A click sets the form's ModalResult to the button's, which ends a modal form.
 #pragma once
 
 #include "platform/vcl/ButtonControl.h"
@@ -26,6 +26,7 @@ protected:
     void CMDialogKey(TMessage& Message) override;
     void CMFocusChanged(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;
+    void Accelerate() override;
 
 private:
     bool FDefault = false;

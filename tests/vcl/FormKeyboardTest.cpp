@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/ApplicationMessageBox.h"
+#include "platform/vcl/Button.h"
 
 #include <filesystem>
 
@@ -41,8 +42,8 @@ protected:
         return edit;
     }
 
-    TMessageBoxButton* AddButton(const std::string& Caption, int X, int Y, TModalResult Result) {
-        auto* button = new TMessageBoxButton(Form);
+    TButton* AddButton(const std::string& Caption, int X, int Y, TModalResult Result) {
+        auto* button = new TButton(Form);
         button->SetName(Caption == "&Apply" ? "Apply" : Caption);
         button->SetCaption(Caption);
         button->SetBounds(X, Y, 75, 23);
@@ -56,9 +57,9 @@ protected:
     TForm* Form = nullptr;
     TTestEdit* Edit1 = nullptr;
     TTestEdit* Edit2 = nullptr;
-    TMessageBoxButton* Ok = nullptr;
-    TMessageBoxButton* Cancel = nullptr;
-    TMessageBoxButton* Apply = nullptr;
+    TButton* Ok = nullptr;
+    TButton* Cancel = nullptr;
+    TButton* Apply = nullptr;
     int ApplyClicks = 0;
     std::vector<std::string> Trail;
 };
