@@ -80,10 +80,8 @@ void TBitBtn::Click() {
 
 void TBitBtn::SetGlyph(TBitmap* Value) {
     FGlyph->Assign(Value);
-    if (Value != nullptr && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
-        const int count = Value->Width() / Value->Height();
-        if (count >= 1 && count <= 4) FNumGlyphs = count;
-    }
+    // A strip of square images says how many it holds.
+    FNumGlyphs = GlyphStripCount(Value, FNumGlyphs);
     Invalidate();
 }
 
@@ -108,38 +106,8 @@ void TBitBtn::SetSpacing(int Value) {
 }
 
 void TBitBtn::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
-    const RECT client = ClientRect();
-    const SIZE glyph = FGlyph->Empty() ? SIZE{0, 0} : SIZE{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
-    const std::string caption = Caption();
-    SIZE text{0, 0};
-    if (!caption.empty()) {
-        const RECT measured =
-            StdCtrlsMeasureText(Font(), caption, RECT{0, 0, client.right, 0}, DT_SINGLELINE);
-        text = SIZE{measured.right, measured.bottom};
-    }
-    const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
-    const int total = horizontal ? client.right : client.bottom;
-    const int glyphLength = horizontal ? glyph.cx : glyph.cy;
-    const int textLength = horizontal ? text.cx : text.cy;
-    const int spacing = glyphLength > 0 && textLength > 0 ? std::max(0, FSpacing) : 0;
-    const int margin = FMargin < 0 ? (total - glyphLength - spacing - textLength) / 2 : FMargin;
-    int glyphPos = margin;
-    int textPos = margin + glyphLength + spacing;
-    if (FLayout == blGlyphRight || FLayout == blGlyphBottom) {
-        glyphPos = total - margin - glyphLength;
-        textPos = glyphPos - spacing - textLength;
-    }
-    if (horizontal) {
-        const int gy = (client.bottom - glyph.cy) / 2;
-        const int ty = (client.bottom - text.cy) / 2;
-        GlyphRect = RECT{glyphPos, gy, glyphPos + glyph.cx, gy + glyph.cy};
-        TextRect = RECT{textPos, ty, textPos + text.cx, ty + text.cy};
-    } else {
-        const int gx = (client.right - glyph.cx) / 2;
-        const int tx = (client.right - text.cx) / 2;
-        GlyphRect = RECT{gx, glyphPos, gx + glyph.cx, glyphPos + glyph.cy};
-        TextRect = RECT{tx, textPos, tx + text.cx, textPos + text.cy};
-    }
+    CalcButtonGlyphLayout(ClientRect(), GlyphImageSize(FGlyph.get(), FNumGlyphs), Font(), Caption(), FLayout,
+                          FMargin, FSpacing, GlyphRect, TextRect);
 }
 
 void TBitBtn::Paint() {

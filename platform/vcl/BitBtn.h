@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/vcl/Button.h"
-#include "platform/vcl/SpeedButton.h"
+#include "platform/vcl/ButtonGlyphLayout.h"
 
 #include <memory>
 

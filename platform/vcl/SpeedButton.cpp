@@ -77,10 +77,7 @@ void TSpeedButton::UpdateExclusive() {
 void TSpeedButton::SetGlyph(TBitmap* Value) {
     FGlyph->Assign(Value);
     // A strip of square images says how many it holds.
-    if (Value != nullptr && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
-        const int count = Value->Width() / Value->Height();
-        if (count >= 1 && count <= 4) FNumGlyphs = count;
-    }
+    FNumGlyphs = GlyphStripCount(Value, FNumGlyphs);
     Invalidate();
 }
 
@@ -104,45 +101,9 @@ void TSpeedButton::SetSpacing(int Value) {
     Invalidate();
 }
 
-SIZE TSpeedButton::GlyphSize() const {
-    if (FGlyph->Empty()) return SIZE{0, 0};
-    return SIZE{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
-}
-
 void TSpeedButton::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
-    const RECT client = ClientRect();
-    const SIZE glyph = GlyphSize();
-    const std::string caption = Caption();
-    SIZE text{0, 0};
-    if (!caption.empty()) {
-        const RECT measured =
-            StdCtrlsMeasureText(Font(), caption, RECT{0, 0, client.right, 0}, DT_SINGLELINE);
-        text = SIZE{measured.right, measured.bottom};
-    }
-    const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
-    const int total = horizontal ? client.right : client.bottom;
-    const int glyphLength = horizontal ? glyph.cx : glyph.cy;
-    const int textLength = horizontal ? text.cx : text.cy;
-    const int spacing = glyphLength > 0 && textLength > 0 ? std::max(0, FSpacing) : 0;
-    // Margin -1 centres glyph and text together.
-    const int margin = FMargin < 0 ? (total - glyphLength - spacing - textLength) / 2 : FMargin;
-    int glyphPos = margin;
-    int textPos = margin + glyphLength + spacing;
-    if (FLayout == blGlyphRight || FLayout == blGlyphBottom) {
-        glyphPos = total - margin - glyphLength;
-        textPos = glyphPos - spacing - textLength;
-    }
-    if (horizontal) {
-        const int gy = (client.bottom - glyph.cy) / 2;
-        const int ty = (client.bottom - text.cy) / 2;
-        GlyphRect = RECT{glyphPos, gy, glyphPos + glyph.cx, gy + glyph.cy};
-        TextRect = RECT{textPos, ty, textPos + text.cx, ty + text.cy};
-    } else {
-        const int gx = (client.right - glyph.cx) / 2;
-        const int tx = (client.right - text.cx) / 2;
-        GlyphRect = RECT{gx, glyphPos, gx + glyph.cx, glyphPos + glyph.cy};
-        TextRect = RECT{tx, textPos, tx + text.cx, textPos + text.cy};
-    }
+    CalcButtonGlyphLayout(ClientRect(), GlyphImageSize(FGlyph.get(), FNumGlyphs), Font(), Caption(), FLayout,
+                          FMargin, FSpacing, GlyphRect, TextRect);
 }
 
 void TSpeedButton::Click() {

@@ -5,13 +5,13 @@
 // disabled image the glyph is embossed. Layout, Margin and Spacing place glyph and caption.
 #pragma once
 
+#include "platform/vcl/ButtonGlyphLayout.h"
 #include "platform/vcl/GraphicControl.h"
 
 #include <memory>
 
 class TBitmap;
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 class TSpeedButton : public TGraphicControl {
@@ -53,7 +53,6 @@ protected:
 private:
     void UpdateExclusive();
     void DrawGlyph(HDC DC, const RECT& Rect);
-    SIZE GlyphSize() const;
 
     std::unique_ptr<TBitmap> FGlyph;
     bool FFlat = false;
