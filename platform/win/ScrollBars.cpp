@@ -52,10 +52,6 @@ const BarState* FindState(HWND hwnd, int bar) {
     return bar == SB_HORZ ? &it->second.horz : &it->second.vert;
 }
 
-BarState DefaultState() {
-    return BarState{};
-}
-
 DWORD StyleOf(int bar) {
     return bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL;
 }
@@ -166,7 +162,7 @@ ScrollBarLayout LayoutFor(const Window* w, int bar, const BarState& s, bool atTr
 }
 
 const BarState& StateOrDefault(HWND hwnd, int bar) {
-    static const BarState fallback = DefaultState();
+    static const BarState fallback{};
     const BarState* s = FindState(hwnd, bar);
     return s ? *s : fallback;
 }

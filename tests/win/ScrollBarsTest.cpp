@@ -2,6 +2,8 @@
 
 #include "platform/gdi/Surface.h"
 
+#include <filesystem>
+
 using namespace win_test;
 using olva::win::InjectMouse;
 using olva::win::MouseAction;
@@ -153,6 +155,25 @@ TEST_F(ScrollBarsTest, ClicksOnArrowsAndTrackSendLineAndPageRequests) {
     EXPECT_EQ(VScrolls(h), (std::vector<std::pair<int, int>>{{SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}}));
 }
 
+TEST_F(ScrollBarsTest, AWindowClosedByItsScrollRequestEndsTheTrackingSafely) {
+    for (POINT at : {POINT{190, 125}, POINT{190, 20}}) { // an arrow, the thumb
+        HWND h = MakeScrolled();
+        SetVert(h, 0, 99, 10, 0);
+        rec.handlers[h] = [](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+            if (m == WM_VSCROLL) DestroyWindow(hwnd);
+            return std::nullopt;
+        };
+        InjectMouse(MouseAction::Move, at.x, at.y);
+        InjectMouse(MouseAction::LeftDown, at.x, at.y);
+        InjectMouse(MouseAction::Move, at.x, at.y + 30);
+        InjectMouse(MouseAction::LeftUp, at.x, at.y + 30);
+        Pump();
+        EXPECT_FALSE(IsWindow(h));
+        EXPECT_EQ(GetCapture(), nullptr);
+        rec.handlers.erase(h);
+    }
+}
+
 TEST_F(ScrollBarsTest, HoldingAnArrowRepeatsUntilReleased) {
     HWND h = MakeScrolled();
     SetVert(h, 0, 99, 10, 0);
@@ -250,6 +271,8 @@ TEST_F(ScrollBarsTest, TheThumbIsDrawnWhereThePositionPutsIt) {
         EXPECT_EQ(plain, p.thumb) << p.x << "," << p.y;
     }
     EXPECT_EQ(at(191, 141), face); // the size box
+    std::filesystem::create_directories(OLVA_TEST_OUT_DIR);
+    EXPECT_TRUE(olva::win::SaveWindowPng(h, std::string(OLVA_TEST_OUT_DIR) + "/win-scroll-bars.png"));
 }
 
 } // namespace
