@@ -23,16 +23,6 @@ namespace combobox_detail {
 
 constexpr int Frame = 2;
 constexpr int ButtonWidth = 17;
-constexpr std::uint64_t SearchPause = 1000;
-
-bool StartsWithNoCase(const std::string& Text, const std::string& Prefix) {
-    if (Prefix.size() > Text.size()) return false;
-    for (std::size_t i = 0; i < Prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(Text[i])) !=
-            std::tolower(static_cast<unsigned char>(Prefix[i])))
-            return false;
-    return true;
-}
 
 } // namespace combobox_detail
 
@@ -472,29 +462,15 @@ void TCustomComboBox::KeyDown(WORD& Key, TShiftState Shift) {
 void TCustomComboBox::KeyPress(TKeyChar& Key) {
     TCustomControl::KeyPress(Key);
     if (FEdit != nullptr || Key < 0x20 || Key == 0x7F || FItems->Count() == 0) return;
-    const std::uint64_t now = ::GetTickCount64();
-    if (now - FSearchTime > combobox_detail::SearchPause) FSearch.clear();
-    FSearchTime = now;
-    const char typed = Key < 0x80 ? static_cast<char>(Key) : '?';
-    FSearch.push_back(typed);
-    Key = 0;
-    const bool repeated = std::all_of(FSearch.begin(), FSearch.end(), [&](char c) {
-        return std::tolower(static_cast<unsigned char>(c)) == std::tolower(static_cast<unsigned char>(typed));
-    });
-    const std::string prefix = repeated ? std::string(1, typed) : FSearch;
-    const int count = FItems->Count();
     const int current = DroppedDown() ? FList->ItemIndex() : FItemIndex;
-    const int start = current < 0 ? 0 : (repeated ? current + 1 : current);
-    for (int k = 0; k < count; ++k) {
-        const int i = (start + k) % count;
-        if (combobox_detail::StartsWithNoCase(FItems->Strings(i), prefix)) {
-            if (DroppedDown())
-                FList->FocusItemAt(i);
-            else
-                ChooseByUser(i);
-            return;
-        }
-    }
+    const int found =
+        FSearch.Find(Key, current, FItems->Count(), [this](int i) { return FItems->Strings(i); });
+    Key = 0;
+    if (found < 0) return;
+    if (DroppedDown())
+        FList->FocusItemAt(found);
+    else
+        ChooseByUser(found);
 }
 
 bool TCustomComboBox::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
@@ -650,8 +626,7 @@ void TCustomComboBox::Dispatch(TMessage& Message) {
         for (int k = 0; k < n; ++k) {
             const int i = (start + k) % n;
             const std::string s = FItems->Strings(i);
-            if (Message.Msg == CB_FINDSTRING ? combobox_detail::StartsWithNoCase(s, wanted)
-                                             : SameText(s, wanted)) {
+            if (Message.Msg == CB_FINDSTRING ? StartsWithNoCase(s, wanted) : SameText(s, wanted)) {
                 Message.Result = i;
                 break;
             }

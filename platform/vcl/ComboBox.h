@@ -8,6 +8,7 @@
 
 #include "platform/vcl/CustomControl.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/ListTypingSearch.h"
 
 #include <cstdint>
 #include <memory>
@@ -128,8 +129,7 @@ private:
     int FItemHeight = 0;
     int FDroppedWidth = 0;
     bool FUpdatingEdit = false;
-    std::string FSearch;
-    std::uint64_t FSearchTime = 0;
+    TListTypingSearch FSearch;
 };
 
 class TComboBox : public TCustomComboBox {

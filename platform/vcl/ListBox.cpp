@@ -17,16 +17,6 @@
 namespace listbox_detail {
 
 constexpr int ScrollBarWidth = 16;
-constexpr std::uint64_t SearchPause = 1000;
-
-bool StartsWithNoCase(const std::string& Text, const std::string& Prefix) {
-    if (Prefix.size() > Text.size()) return false;
-    for (std::size_t i = 0; i < Prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(Text[i])) !=
-            std::tolower(static_cast<unsigned char>(Prefix[i])))
-            return false;
-    return true;
-}
 
 } // namespace listbox_detail
 
@@ -356,25 +346,9 @@ void TCustomListBox::KeyDown(WORD& Key, TShiftState Shift) {
 void TCustomListBox::KeyPress(TKeyChar& Key) {
     TCustomControl::KeyPress(Key);
     if (Key < 0x20 || Key == 0x7F || Count() == 0) return;
-    const std::uint64_t now = ::GetTickCount64();
-    if (now - FSearchTime > listbox_detail::SearchPause) FSearch.clear();
-    FSearchTime = now;
-    const char typed = Key < 0x80 ? static_cast<char>(Key) : '?';
-    FSearch.push_back(typed);
+    const int found = FSearch.Find(Key, FItemIndex, Count(), [this](int i) { return FItems->Strings(i); });
     Key = 0;
-    // The same letter again cycles through the items starting with it; more letters narrow the search.
-    const bool repeated = std::all_of(FSearch.begin(), FSearch.end(), [&](char c) {
-        return std::tolower(static_cast<unsigned char>(c)) == std::tolower(static_cast<unsigned char>(typed));
-    });
-    const std::string prefix = repeated ? std::string(1, typed) : FSearch;
-    const int start = FItemIndex < 0 ? 0 : (repeated ? FItemIndex + 1 : FItemIndex);
-    for (int k = 0; k < Count(); ++k) {
-        const int i = (start + k) % Count();
-        if (listbox_detail::StartsWithNoCase(FItems->Strings(i), prefix)) {
-            if (FocusItem(i, false, false)) SelectionChangedByUser();
-            return;
-        }
-    }
+    if (found >= 0 && FocusItem(found, false, false)) SelectionChangedByUser();
 }
 
 void TCustomListBox::DrawItem(int Index, RECT Rect, TOwnerDrawState State) {
@@ -553,8 +527,8 @@ void TCustomListBox::Dispatch(TMessage& Message) {
         for (int k = 0; k < n; ++k) {
             const int i = (start + k) % n;
             const std::string s = FItems->Strings(i);
-            const bool match = Message.Msg == LB_FINDSTRING ? listbox_detail::StartsWithNoCase(s, wanted)
-                                                            : SameText(s, wanted);
+            const bool match =
+                Message.Msg == LB_FINDSTRING ? StartsWithNoCase(s, wanted) : SameText(s, wanted);
             if (match) {
                 Message.Result = i;
                 break;

@@ -7,6 +7,7 @@
 
 #include "platform/vcl/CustomControl.h"
 #include "platform/vcl/ListBoxStrings.h"
+#include "platform/vcl/ListTypingSearch.h"
 
 #include <cstdint>
 #include <memory>
@@ -141,8 +142,7 @@ private:
     bool FExtendedSelect = true;
     bool FIntegralHeight = false;
     bool FMouseSelecting = false;
-    std::string FSearch;
-    std::uint64_t FSearchTime = 0;
+    TListTypingSearch FSearch;
 };
 
 class TListBox : public TCustomListBox {

@@ -18,16 +18,6 @@ namespace listview_detail {
 
 constexpr int Frame = 2;
 constexpr int ScrollBarWidth = 16;
-constexpr unsigned long long SearchPause = 1000;
-
-bool StartsWithNoCase(const std::string& Text, const std::string& Prefix) {
-    if (Prefix.size() > Text.size()) return false;
-    for (std::size_t i = 0; i < Prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(Text[i])) !=
-            std::tolower(static_cast<unsigned char>(Prefix[i])))
-            return false;
-    return true;
-}
 
 } // namespace listview_detail
 
@@ -362,8 +352,7 @@ TListItem* TListView::FindCaption(int StartIndex, const std::string& Value, bool
     for (int k = 0; k < steps; ++k) {
         const int i = (first + k) % count;
         const std::string& caption = FItems->Item(i)->Caption();
-        if (Partial ? listview_detail::StartsWithNoCase(caption, Value) : SameText(caption, Value))
-            return FItems->Item(i);
+        if (Partial ? StartsWithNoCase(caption, Value) : SameText(caption, Value)) return FItems->Item(i);
     }
     return nullptr;
 }
@@ -500,13 +489,10 @@ void TListView::KeyDown(WORD& Key, TShiftState Shift) {
 void TListView::KeyPress(TKeyChar& Key) {
     TCustomControl::KeyPress(Key);
     if (Key < 0x20 || Key == 0x7F || FItems->Count() == 0) return;
-    const unsigned long long now = ::GetTickCount64();
-    if (now - FSearchTime > listview_detail::SearchPause) FSearch.clear();
-    FSearchTime = now;
-    FSearch.push_back(Key < 0x80 ? static_cast<char>(Key) : '?');
+    const std::string search = FSearch.Type(Key);
     Key = 0;
     const int current = FFocused != nullptr ? FFocused->Index() : 0;
-    TListItem* found = FindCaption(current, FSearch, true, FSearch.size() > 1, true);
+    TListItem* found = FindCaption(current, search, true, search.size() > 1, true);
     if (found != nullptr) FocusIndex(found->Index(), false, false);
 }
 

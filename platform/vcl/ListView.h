@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/vcl/CustomControl.h"
+#include "platform/vcl/ListTypingSearch.h"
 #include "platform/vcl/StdCtrls.h"
 
 #include <functional>
@@ -219,6 +220,5 @@ private:
     bool FShowColumnHeaders = true;
     bool FColumnClick = true;
     bool FReadOnly = false;
-    std::string FSearch;
-    unsigned long long FSearchTime = 0;
+    TListTypingSearch FSearch;
 };

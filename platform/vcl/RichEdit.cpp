@@ -3,6 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/StdCtrlsPaint.h"
+#include "platform/win/WinUser.h"
 
 #include <cctype>
 #include <memory>

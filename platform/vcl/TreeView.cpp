@@ -19,16 +19,6 @@ namespace treeview_detail {
 constexpr int ScrollBarWidth = 16;
 constexpr int Frame = 2;
 constexpr int ButtonSize = 9;
-constexpr std::uint64_t SearchPause = 1000;
-
-bool StartsWithNoCase(const std::string& Text, const std::string& Prefix) {
-    if (Prefix.size() > Text.size()) return false;
-    for (std::size_t i = 0; i < Prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(Text[i])) !=
-            std::tolower(static_cast<unsigned char>(Prefix[i])))
-            return false;
-    return true;
-}
 
 // Dotted lines as the classic tree draws them: every other pixel.
 void DottedLine(HDC DC, int X1, int Y1, int X2, int Y2, COLORREF Color) {
@@ -609,26 +599,11 @@ void TCustomTreeView::KeyPress(TKeyChar& Key) {
     if (Key < 0x20 || Key == 0x7F || Key == '+' || Key == '-' || Key == '*') return;
     const std::vector<TTreeNode*>& rows = Rows();
     if (rows.empty()) return;
-    const std::uint64_t now = ::GetTickCount64();
-    if (now - FSearchTime > treeview_detail::SearchPause) FSearch.clear();
-    FSearchTime = now;
-    const char typed = Key < 0x80 ? static_cast<char>(Key) : '?';
-    FSearch.push_back(typed);
-    Key = 0;
-    const bool repeated = std::all_of(FSearch.begin(), FSearch.end(), [&](char c) {
-        return std::tolower(static_cast<unsigned char>(c)) == std::tolower(static_cast<unsigned char>(typed));
-    });
-    const std::string prefix = repeated ? std::string(1, typed) : FSearch;
-    const int count = static_cast<int>(rows.size());
     const int row = FSelected != nullptr ? RowOf(FSelected) : -1;
-    const int start = row < 0 ? 0 : (repeated ? row + 1 : row);
-    for (int k = 0; k < count; ++k) {
-        TTreeNode* node = rows[(start + k) % count];
-        if (treeview_detail::StartsWithNoCase(node->Text(), prefix)) {
-            SelectByUser(node);
-            return;
-        }
-    }
+    const int found =
+        FSearch.Find(Key, row, static_cast<int>(rows.size()), [&rows](int i) { return rows[i]->Text(); });
+    Key = 0;
+    if (found >= 0) SelectByUser(rows[found]);
 }
 
 // ---- Messages

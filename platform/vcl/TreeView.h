@@ -7,6 +7,7 @@
 
 #include "platform/rtl/Set.h"
 #include "platform/vcl/CustomControl.h"
+#include "platform/vcl/ListTypingSearch.h"
 #include "platform/vcl/TreeViewNodes.h"
 
 #include <cstdint>
@@ -185,8 +186,7 @@ private:
     bool FHideSelection = true;
     bool FRowSelect = false;
     TSortType FSortType = stNone;
-    std::string FSearch;
-    std::uint64_t FSearchTime = 0;
+    TListTypingSearch FSearch;
 };
 
 class TTreeView : public TCustomTreeView {
