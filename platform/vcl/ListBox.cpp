@@ -4,6 +4,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -14,11 +15,7 @@
 #include <cctype>
 #include <cstring>
 
-namespace listbox_detail {
-
-constexpr int ScrollBarWidth = 16;
-
-} // namespace listbox_detail
+namespace listbox_detail {} // namespace listbox_detail
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), FItems(std::make_unique<TListBoxStrings>()) {
@@ -29,11 +26,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     SetParentColor(false);
     SetTabStop(true);
     FItems->OnItemsChanged = [this](int Index, int Inserted) { ItemsChanged(Index, Inserted); };
-    FScrollBar = new TScrollBar(this);
-    FScrollBar->SetKind(sbVertical);
-    FScrollBar->SetTabStop(false);
-    FScrollBar->SetVisible(false);
-    FScrollBar->OnChange = TNotifyEvent(this, &TCustomListBox::ScrollBarChanged);
+    FScrollBar = CreateListScrollBar(this, TNotifyEvent(this, &TCustomListBox::ScrollBarChanged));
     FScrollBar->SetParent(this);
 }
 
@@ -86,7 +79,7 @@ void TCustomListBox::ItemsChanged(int Index, int Inserted) {
 RECT TCustomListBox::ItemsArea() {
     RECT r = ClientRect();
     ::InflateRect(&r, -FFrame, -FFrame);
-    if (FScrollBar->Visible()) r.right -= listbox_detail::ScrollBarWidth;
+    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
     return r;
 }
 
@@ -99,21 +92,12 @@ void TCustomListBox::UpdateScrollBar() {
     const RECT client = ClientRect();
     const int inner = static_cast<int>(client.bottom) - 2 * FFrame;
     const int visible = std::max(1, inner / ItemHeight());
-    const bool needed = Count() > visible;
     const int maxTop = std::max(0, Count() - visible);
     FTopIndex = std::clamp(FTopIndex, 0, maxTop);
     // The bar's window needs the list's: it is placed once the list has a parent.
     if (!HandleAllocated() && Parent() == nullptr && ParentWindow() == nullptr) return;
-    FScrollBar->SetBounds(client.right - FFrame - listbox_detail::ScrollBarWidth, FFrame,
-                          listbox_detail::ScrollBarWidth, std::max(0, inner));
-    FScrollBar->SetVisible(needed);
-    if (needed) {
-        FScrollBar->SetPageSize(0);
-        FScrollBar->SetParams(FTopIndex, 0, std::max(0, Count() - 1));
-        FScrollBar->SetPageSize(visible);
-        FScrollBar->SetLargeChange(visible);
-        FScrollBar->SetPosition(FTopIndex);
-    }
+    UpdateListScrollBar(FScrollBar, client.right - FFrame, FFrame, std::max(0, inner), Count(), visible,
+                        FTopIndex);
 }
 
 void TCustomListBox::ScrollBarChanged(TObject*) {

@@ -5,6 +5,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -17,7 +18,6 @@
 namespace listview_detail {
 
 constexpr int Frame = 2;
-constexpr int ScrollBarWidth = 16;
 
 } // namespace listview_detail
 
@@ -160,11 +160,7 @@ TListView::TListView(TComponent* AOwner)
     FColor = clWindow;
     SetParentColor(false);
     SetTabStop(true);
-    FScrollBar = new TScrollBar(this);
-    FScrollBar->SetKind(sbVertical);
-    FScrollBar->SetTabStop(false);
-    FScrollBar->SetVisible(false);
-    FScrollBar->OnChange = TNotifyEvent(this, &TListView::ScrollBarChanged);
+    FScrollBar = CreateListScrollBar(this, TNotifyEvent(this, &TListView::ScrollBarChanged));
 }
 
 TListView::~TListView() {
@@ -215,7 +211,7 @@ RECT TListView::RowsArea() {
     RECT r = ClientRect();
     ::InflateRect(&r, -listview_detail::Frame, -listview_detail::Frame);
     r.top += HeaderHeight();
-    if (FScrollBar->Visible()) r.right -= listview_detail::ScrollBarWidth;
+    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
     return r;
 }
 
@@ -229,19 +225,10 @@ void TListView::UpdateScrollBar() {
     const int top = listview_detail::Frame + HeaderHeight();
     const int inner = std::max(0, static_cast<int>(client.bottom) - listview_detail::Frame - top);
     const int visible = std::max(1, inner / RowHeight());
-    const bool needed = FItems->Count() > visible;
     FTopIndex = std::clamp(FTopIndex, 0, std::max(0, FItems->Count() - visible));
     if (FScrollBar->Parent() == nullptr) return;
-    FScrollBar->SetBounds(client.right - listview_detail::Frame - listview_detail::ScrollBarWidth, top,
-                          listview_detail::ScrollBarWidth, inner);
-    FScrollBar->SetVisible(needed);
-    if (needed) {
-        FScrollBar->SetPageSize(0);
-        FScrollBar->SetParams(FTopIndex, 0, FItems->Count() - 1);
-        FScrollBar->SetPageSize(visible);
-        FScrollBar->SetLargeChange(visible);
-        FScrollBar->SetPosition(FTopIndex);
-    }
+    UpdateListScrollBar(FScrollBar, client.right - listview_detail::Frame, top, inner, FItems->Count(),
+                        visible, FTopIndex);
 }
 
 void TListView::ScrollBarChanged(TObject*) {

@@ -5,6 +5,7 @@
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ImageList.h"
+#include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -16,7 +17,6 @@
 
 namespace treeview_detail {
 
-constexpr int ScrollBarWidth = 16;
 constexpr int Frame = 2;
 constexpr int ButtonSize = 9;
 
@@ -41,11 +41,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     FColor = clWindow;
     SetParentColor(false);
     SetTabStop(true);
-    FScrollBar = new TScrollBar(this);
-    FScrollBar->SetKind(sbVertical);
-    FScrollBar->SetTabStop(false);
-    FScrollBar->SetVisible(false);
-    FScrollBar->OnChange = TNotifyEvent(this, &TCustomTreeView::ScrollBarChanged);
+    FScrollBar = CreateListScrollBar(this, TNotifyEvent(this, &TCustomTreeView::ScrollBarChanged));
     FScrollBar->SetParent(this);
 }
 
@@ -80,7 +76,7 @@ int TCustomTreeView::VisibleCount() {
 RECT TCustomTreeView::RowsArea() {
     RECT r = ClientRect();
     ::InflateRect(&r, -treeview_detail::Frame, -treeview_detail::Frame);
-    if (FScrollBar->Visible()) r.right -= treeview_detail::ScrollBarWidth;
+    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
     return r;
 }
 
@@ -302,19 +298,10 @@ void TCustomTreeView::UpdateScrollBar() {
     const int inner = static_cast<int>(client.bottom) - 2 * treeview_detail::Frame;
     const int visible = std::max(1, inner / ItemHeight());
     const int count = VisibleCount();
-    const bool needed = count > visible;
     FTopRow = std::clamp(FTopRow, 0, std::max(0, count - visible));
     if (!HandleAllocated() && Parent() == nullptr && ParentWindow() == nullptr) return;
-    FScrollBar->SetBounds(client.right - treeview_detail::Frame - treeview_detail::ScrollBarWidth,
-                          treeview_detail::Frame, treeview_detail::ScrollBarWidth, std::max(0, inner));
-    FScrollBar->SetVisible(needed);
-    if (needed) {
-        FScrollBar->SetPageSize(0);
-        FScrollBar->SetParams(FTopRow, 0, std::max(0, count - 1));
-        FScrollBar->SetPageSize(visible);
-        FScrollBar->SetLargeChange(visible);
-        FScrollBar->SetPosition(FTopRow);
-    }
+    UpdateListScrollBar(FScrollBar, client.right - treeview_detail::Frame, treeview_detail::Frame,
+                        std::max(0, inner), count, visible, FTopRow);
 }
 
 void TCustomTreeView::ScrollBarChanged(TObject*) {

@@ -1,0 +1,26 @@
+#include "platform/vcl/ListScrollBar.h"
+
+#include "platform/vcl/ScrollBar.h"
+
+TScrollBar* CreateListScrollBar(TWinControl* List, const TNotifyEvent& OnChange) {
+    auto* bar = new TScrollBar(List);
+    bar->SetKind(sbVertical);
+    bar->SetTabStop(false);
+    bar->SetVisible(false);
+    bar->OnChange = OnChange;
+    return bar;
+}
+
+void UpdateListScrollBar(TScrollBar* Bar, int Right, int Top, int Height, int Count, int Visible,
+                         int TopRow) {
+    const bool needed = Count > Visible;
+    Bar->SetBounds(Right - ListScrollBarWidth, Top, ListScrollBarWidth, Height);
+    Bar->SetVisible(needed);
+    if (!needed) return;
+    // The page goes to nothing first so that the old page cannot clamp the new position.
+    Bar->SetPageSize(0);
+    Bar->SetParams(TopRow, 0, Count - 1);
+    Bar->SetPageSize(Visible);
+    Bar->SetLargeChange(Visible);
+    Bar->SetPosition(TopRow);
+}
