@@ -123,14 +123,17 @@ TEST_F(ControlTest, ScrollBoxRangesFollowTheChildrenAndScrollingMovesThem) {
     EXPECT_EQ(box->HorzScrollBar()->Range(), 190);
     EXPECT_EQ(box->VertScrollBar()->Range(), 220);
     EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
+    // Both window scroll bars (16 pixels each) take their room from the 100 x 80 box.
+    EXPECT_EQ(box->ClientWidth(), 84);
+    EXPECT_EQ(box->ClientHeight(), 64);
     box->VertScrollBar()->SetPosition(1000); // kept to range - view
-    EXPECT_EQ(box->VertScrollBar()->Position(), 140);
-    EXPECT_EQ(far->Top(), 60);
+    EXPECT_EQ(box->VertScrollBar()->Position(), 156);
+    EXPECT_EQ(far->Top(), 44);
     box->VertScrollBar()->SetPosition(0);
     EXPECT_EQ(far->Top(), 200);
     box->ScrollInView(far);
-    EXPECT_EQ(far->Left() + far->Width(), 100);
-    EXPECT_EQ(far->Top() + far->Height(), 80);
+    EXPECT_EQ(far->Left() + far->Width(), 84);
+    EXPECT_EQ(far->Top() + far->Height(), 64);
 }
 
 // A form laid out at 120 pixels per inch, built in code the way a stored form is loaded.
