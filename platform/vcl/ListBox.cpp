@@ -4,6 +4,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ListKeyMoves.h"
 #include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
@@ -288,29 +289,7 @@ bool TCustomListBox::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT Mouse
 
 void TCustomListBox::KeyDown(WORD& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
-    const int page = VisibleItems();
-    const int current = FItemIndex < 0 ? 0 : FItemIndex;
-    int target = -1;
-    switch (Key) {
-    case VK_UP:
-        target = FItemIndex < 0 ? 0 : current - 1;
-        break;
-    case VK_DOWN:
-        target = FItemIndex < 0 ? 0 : current + 1;
-        break;
-    case VK_PRIOR:
-        target = current - (page - 1);
-        break;
-    case VK_NEXT:
-        target = current + (page - 1);
-        break;
-    case VK_HOME:
-        target = 0;
-        break;
-    case VK_END:
-        target = Count() - 1;
-        break;
-    case VK_SPACE:
+    if (Key == VK_SPACE) {
         if (FMultiSelect && FItemIndex >= 0 && (!FExtendedSelect || Shift.Contains(ssCtrl))) {
             FItems->SetItemSelected(FItemIndex, !FItems->ItemSelected(FItemIndex));
             FAnchor = FItemIndex;
@@ -319,12 +298,12 @@ void TCustomListBox::KeyDown(WORD& Key, TShiftState Shift) {
             Key = 0;
         }
         return;
-    default:
-        return;
     }
+    if (!IsListMoveKey(Key)) return;
+    const int target = ListMoveTarget(Key, FItemIndex, Count(), ListPageRows(VisibleItems()));
     Key = 0;
-    if (Count() == 0) return;
-    if (FocusItem(target, Shift.Contains(ssShift), Shift.Contains(ssCtrl))) SelectionChangedByUser();
+    if (target >= 0 && FocusItem(target, Shift.Contains(ssShift), Shift.Contains(ssCtrl)))
+        SelectionChangedByUser();
 }
 
 void TCustomListBox::KeyPress(TKeyChar& Key) {

@@ -5,6 +5,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ListKeyMoves.h"
 #include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
@@ -437,40 +438,19 @@ bool TListView::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) 
 
 void TListView::KeyDown(WORD& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
-    const int current = FFocused != nullptr ? FFocused->Index() : -1;
-    const int page = std::max(1, VisibleRowCount() - 1);
-    int target = -1;
-    switch (Key) {
-    case VK_UP:
-        target = current < 0 ? 0 : current - 1;
-        break;
-    case VK_DOWN:
-        target = current + 1;
-        break;
-    case VK_PRIOR:
-        target = current - page;
-        break;
-    case VK_NEXT:
-        target = current + page;
-        break;
-    case VK_HOME:
-        target = 0;
-        break;
-    case VK_END:
-        target = FItems->Count() - 1;
-        break;
-    case VK_SPACE:
+    if (Key == VK_SPACE) {
         if (FFocused != nullptr && Shift.Contains(ssCtrl) && FMultiSelect) {
             SetItemSelected(FFocused, !FFocused->FSelected);
             FAnchor = FFocused;
             Key = 0;
         }
         return;
-    default:
-        return;
     }
+    if (!IsListMoveKey(Key)) return;
+    const int current = FFocused != nullptr ? FFocused->Index() : -1;
+    const int target = ListMoveTarget(Key, current, FItems->Count(), ListPageRows(VisibleRowCount()));
     Key = 0;
-    FocusIndex(target, Shift.Contains(ssShift), Shift.Contains(ssCtrl));
+    if (target >= 0) FocusIndex(target, Shift.Contains(ssShift), Shift.Contains(ssCtrl));
 }
 
 void TListView::KeyPress(TKeyChar& Key) {

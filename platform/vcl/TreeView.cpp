@@ -5,6 +5,7 @@
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ImageList.h"
+#include "platform/vcl/ListKeyMoves.h"
 #include "platform/vcl/ListScrollBar.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
@@ -525,27 +526,15 @@ void TCustomTreeView::KeyDown(WORD& Key, TShiftState Shift) {
     if (rows.empty()) return;
     TTreeNode* current = FSelected;
     const int row = current != nullptr ? RowOf(current) : -1;
-    const int count = static_cast<int>(rows.size());
-    const int page = std::max(1, VisibleRows() - 1);
     TTreeNode* target = nullptr;
     switch (Key) {
     case VK_UP:
-        target = row < 0 ? rows.front() : rows[std::max(0, row - 1)];
-        break;
     case VK_DOWN:
-        target = row < 0 ? rows.front() : rows[std::min(count - 1, row + 1)];
-        break;
     case VK_PRIOR:
-        target = rows[std::max(0, row - page)];
-        break;
     case VK_NEXT:
-        target = rows[std::clamp(row + page, 0, count - 1)];
-        break;
     case VK_HOME:
-        target = rows.front();
-        break;
     case VK_END:
-        target = rows.back();
+        target = rows[ListMoveTarget(Key, row, static_cast<int>(rows.size()), ListPageRows(VisibleRows()))];
         break;
     case VK_LEFT:
         if (current == nullptr) return;
