@@ -3,6 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/RichEdit.h"
+#include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinUser.h"
 
