@@ -1,6 +1,7 @@
 #include "platform/vcl/ButtonControl.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -115,4 +116,22 @@ void TButtonControl::DrawCaption(HDC DC, RECT Rect, unsigned Flags, bool FocusAr
         if ((Flags & DT_RIGHT) != 0) ::OffsetRect(&focus, (Rect.right - Rect.left) - text.right, 0);
     }
     ::DrawFocusRect(DC, &focus);
+}
+
+void TButtonControl::PaintMarkAndCaption(UINT MarkState, bool MarkRight) {
+    TCanvas* canvas = Canvas();
+    HDC dc = canvas->Handle();
+    const RECT client = ClientRect();
+    canvas->Brush()->SetColor(Color());
+    canvas->FillRect(client);
+    const int top = (client.bottom - StdCtrlsCheckSize) / 2;
+    RECT mark{0, top, StdCtrlsCheckSize, top + StdCtrlsCheckSize};
+    if (MarkRight) ::OffsetRect(&mark, client.right - StdCtrlsCheckSize, 0);
+    ::DrawFrameControl(dc, &mark, DFC_BUTTON, MarkState);
+    RECT text = client;
+    if (MarkRight)
+        text.right -= StdCtrlsCheckSize + 4;
+    else
+        text.left += StdCtrlsCheckSize + 4;
+    DrawCaption(dc, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, true);
 }

@@ -5,6 +5,9 @@
 
 #include "platform/vcl/CustomControl.h"
 
+// The size of the check box and radio button marks.
+constexpr int StdCtrlsCheckSize = 13;
+
 class TButtonControl : public TCustomControl {
 public:
     explicit TButtonControl(TComponent* AOwner);
@@ -29,6 +32,9 @@ protected:
     // around the text when focused (FocusAroundText) or inside Rect.
     void DrawCaption(HDC DC, RECT Rect, unsigned Flags, bool FocusAroundText);
     void SetPressed(bool Value);
+    // Paints a check box or radio button: the face, the mark (a DrawFrameControl DFC_BUTTON state)
+    // centred on the height at the left, or at the right when MarkRight, and the caption beside it.
+    void PaintMarkAndCaption(UINT MarkState, bool MarkRight);
 
     bool FWordWrap = false;
     bool FPressed = false;

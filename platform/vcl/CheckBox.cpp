@@ -1,7 +1,6 @@
 #include "platform/vcl/CheckBox.h"
 
 #include "platform/gdi/Gdi.h"
-#include "platform/vcl/Brush.h"
 #include "platform/vcl/CommCtrl.h"
 #include "platform/win/WinUser.h"
 
@@ -59,24 +58,9 @@ void TCheckBox::Dispatch(TMessage& Message) {
 }
 
 void TCheckBox::Paint() {
-    TCanvas* canvas = Canvas();
-    HDC dc = canvas->Handle();
-    const RECT client = ClientRect();
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(client);
-    const int top = (client.bottom - StdCtrlsCheckSize) / 2;
-    const bool boxRight = FAlignment == taLeftJustify;
-    RECT box{0, top, StdCtrlsCheckSize, top + StdCtrlsCheckSize};
-    if (boxRight) ::OffsetRect(&box, client.right - StdCtrlsCheckSize, 0);
     UINT state = DFCS_BUTTONCHECK;
     if (FState != cbUnchecked) state |= DFCS_CHECKED;
     // A grayed box shows its mark in grey on the dialog colour; a pushed or disabled box has no white.
     if (FState == cbGrayed || FPressed || !Enabled()) state |= DFCS_INACTIVE;
-    ::DrawFrameControl(dc, &box, DFC_BUTTON, state);
-    RECT text = client;
-    if (boxRight)
-        text.right -= StdCtrlsCheckSize + 4;
-    else
-        text.left += StdCtrlsCheckSize + 4;
-    DrawCaption(dc, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, true);
+    PaintMarkAndCaption(state, FAlignment == taLeftJustify);
 }

@@ -30,6 +30,3 @@ private:
     TAlignment FAlignment = taRightJustify;
     bool FAllowGrayed = false;
 };
-
-// The size of the check box and radio button marks.
-constexpr int StdCtrlsCheckSize = 13;

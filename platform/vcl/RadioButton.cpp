@@ -1,7 +1,6 @@
 #include "platform/vcl/RadioButton.h"
 
 #include "platform/gdi/Gdi.h"
-#include "platform/vcl/Brush.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/CommCtrl.h"
 #include "platform/win/WinKeys.h"
@@ -61,23 +60,8 @@ void TRadioButton::Dispatch(TMessage& Message) {
 }
 
 void TRadioButton::Paint() {
-    TCanvas* canvas = Canvas();
-    HDC dc = canvas->Handle();
-    const RECT client = ClientRect();
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(client);
-    const int top = (client.bottom - StdCtrlsCheckSize) / 2;
-    const bool markRight = FAlignment == taLeftJustify;
-    RECT mark{0, top, StdCtrlsCheckSize, top + StdCtrlsCheckSize};
-    if (markRight) ::OffsetRect(&mark, client.right - StdCtrlsCheckSize, 0);
     UINT state = DFCS_BUTTONRADIO;
     if (FChecked) state |= DFCS_CHECKED;
     if (FPressed || !Enabled()) state |= DFCS_INACTIVE;
-    ::DrawFrameControl(dc, &mark, DFC_BUTTON, state);
-    RECT text = client;
-    if (markRight)
-        text.right -= StdCtrlsCheckSize + 4;
-    else
-        text.left += StdCtrlsCheckSize + 4;
-    DrawCaption(dc, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, true);
+    PaintMarkAndCaption(state, FAlignment == taLeftJustify);
 }
