@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/DialogFormRun.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Label.h"
@@ -233,15 +234,7 @@ void TColorSwatchGrid::Dispatch(TMessage& Message) {
 bool TColorDialog::Execute() {
     std::unique_ptr<colordialog_detail::TColorDialogForm> form(
         TCustomForm::New<colordialog_detail::TColorDialogForm>(nullptr, this));
-    FForm = form.get();
-    int result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        FForm = nullptr;
-        throw;
-    }
-    FForm = nullptr;
+    const int result = RunDialogForm(form.get(), FForm);
     OnClose(this);
     if (result != mrOk) return false;
     FColor = form->FieldColor();

@@ -1,6 +1,7 @@
 #include "platform/vcl/FileDialog.h"
 
 #include "platform/rtl/StringList.h"
+#include "platform/vcl/DialogFormRun.h"
 #include "platform/vcl/FileDialogForm.h"
 
 TOpenDialog::TOpenDialog(TComponent* AOwner) : TComponent(AOwner), FFiles(std::make_unique<TStringList>()) {}
@@ -14,15 +15,7 @@ TStrings* TOpenDialog::Files() const {
 bool TOpenDialog::Execute() {
     // The form is freed on every way out, exceptions of handlers included.
     std::unique_ptr<TFileDialogForm> form(TCustomForm::New<TFileDialogForm>(nullptr, this));
-    FForm = form.get();
-    int result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        FForm = nullptr;
-        throw;
-    }
-    FForm = nullptr;
+    const int result = RunDialogForm(form.get(), FForm);
     OnClose(this);
     if (result != mrOk || form->Chosen().empty()) return false;
     FFiles->Clear();

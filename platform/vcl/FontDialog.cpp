@@ -4,6 +4,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/DialogFormRun.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
@@ -202,15 +203,7 @@ void TFontDialog::SetFont(TFont* Value) {
 bool TFontDialog::Execute() {
     std::unique_ptr<fontdialog_detail::TFontDialogForm> form(
         TCustomForm::New<fontdialog_detail::TFontDialogForm>(nullptr, this));
-    FForm = form.get();
-    int result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        FForm = nullptr;
-        throw;
-    }
-    FForm = nullptr;
+    const int result = RunDialogForm(form.get(), FForm);
     OnClose(this);
     return result == mrOk;
 }
