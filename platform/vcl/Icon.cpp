@@ -5,6 +5,7 @@
 #include "platform/rtl/Stream.h"
 #include "platform/vcl/BitmapCodec.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/LittleEndianBytes.h"
 
 #include <png.h>
 
@@ -15,21 +16,10 @@ namespace icon_detail {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-std::uint16_t U16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::uint32_t U32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-void Put16(std::string& out, std::uint32_t v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
+using le_bytes::Put16;
+using le_bytes::Put32;
+using le_bytes::U16;
+using le_bytes::U32;
 
 bool HasAlpha(const TSurface& surface) {
     for (int y = 0; y < surface.Height(); ++y)
