@@ -2,6 +2,7 @@
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Graphics.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,23 +25,10 @@ private:
 } // namespace bitmap_bits_detail
 
 int ovGetBitsPerPixel(TBitmap* ABitmap) {
-    switch (ABitmap->PixelFormat()) {
-    case pf1bit:
-        return 1;
-    case pf4bit:
-        return 4;
-    case pf8bit:
-        return 8;
-    case pf15bit:
-    case pf16bit:
-        return 16;
-    case pf24bit:
-        return 24;
-    case pf32bit:
-        return 32;
-    default:
-        return GetDeviceCaps(ABitmap->Canvas()->Handle(), BITSPIXEL);
-    }
+    // A device-dependent bitmap (or one of no known format) has the screen's depth.
+    const TPixelFormat format = ABitmap->PixelFormat();
+    const int bits = format == pfDevice ? 0 : PixelFormatBits(format);
+    return bits != 0 ? bits : GetDeviceCaps(ABitmap->Canvas()->Handle(), BITSPIXEL);
 }
 
 void ovFillBitmapInfoHeader(BITMAPINFOHEADER& AHeader, int AWidth, int AHeight, bool ATopDown) {
