@@ -1,6 +1,8 @@
 #include "platform/vcl/ControlCanvas.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/Font.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/Painting.h"
 
@@ -39,4 +41,22 @@ void TControlCanvas::CreateHandle() {
         }
     }
     if (FDeviceContext != nullptr) SetHandle(FDeviceContext);
+}
+
+void TControlCanvas::PaintOn(HDC DC, const std::function<void()>& Paint) {
+    Lock();
+    FreeHandle();
+    SetHandle(DC);
+    Font()->Assign(FControl->Font());
+    Brush()->SetColor(FControl->Color());
+    try {
+        UpdateTextFlags();
+        Paint();
+    } catch (...) {
+        SetHandle(nullptr);
+        Unlock();
+        throw;
+    }
+    SetHandle(nullptr);
+    Unlock();
 }

@@ -5,6 +5,8 @@
 
 #include "platform/vcl/Canvas.h"
 
+#include <functional>
+
 class TControl;
 
 class TControlCanvas : public TCanvas {
@@ -18,6 +20,10 @@ public:
     void FreeHandle();
     // Text flags follow the control's reading order (always left to right here).
     void UpdateTextFlags() {}
+    // Runs Paint with the canvas drawing on the paint cycle's DC, in the control's font and colour. A DC
+    // the canvas took for drawing outside a paint cycle gives way to DC; the canvas lets go of DC on every
+    // way out, exceptions included.
+    void PaintOn(HDC DC, const std::function<void()>& Paint);
 
 protected:
     void CreateHandle() override;

@@ -1,8 +1,5 @@
 #include "platform/vcl/GraphicControl.h"
 
-#include "platform/vcl/Brush.h"
-#include "platform/vcl/Font.h"
-
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {
     FCanvas = std::make_unique<TControlCanvas>();
     FCanvas->SetControl(this);
@@ -23,18 +20,5 @@ void TGraphicControl::Dispatch(TMessage& Message) {
 void TGraphicControl::WMPaint(TMessage& Message) {
     HDC dc = reinterpret_cast<HDC>(Message.WParam);
     if (dc == nullptr) return;
-    FCanvas->Lock();
-    FCanvas->FreeHandle();
-    FCanvas->SetHandle(dc);
-    FCanvas->Font()->Assign(Font());
-    FCanvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
+    FCanvas->PaintOn(dc, [this] { Paint(); });
 }
