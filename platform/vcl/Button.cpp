@@ -63,14 +63,6 @@ void TButton::WMGetDlgCode(TMessage& Message) {
     Message.Result = DLGC_BUTTON | (FActive ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
-void TButton::Dispatch(TMessage& Message) {
-    if (Message.Msg == BM_CLICK) {
-        Click();
-        return;
-    }
-    TButtonControl::Dispatch(Message);
-}
-
 void TButton::Paint() {
     TCanvas* canvas = Canvas();
     HDC dc = canvas->Handle();

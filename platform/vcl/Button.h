@@ -22,7 +22,6 @@ public:
 
 protected:
     void Paint() override;
-    void Dispatch(TMessage& Message) override;
     void CMDialogKey(TMessage& Message) override;
     void CMFocusChanged(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Brush.h"
+#include "platform/vcl/CommCtrl.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -89,6 +90,10 @@ void TButtonControl::Dispatch(TMessage& Message) {
             if (!self) return;
         }
         break;
+    case BM_CLICK:
+        // A click sent by a program is a completed press.
+        Press();
+        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case CM_TEXTCHANGED:

@@ -48,9 +48,6 @@ void TCheckBox::Dispatch(TMessage& Message) {
                  : Message.WParam == BST_INDETERMINATE ? cbGrayed
                                                        : cbUnchecked);
         return;
-    case BM_CLICK:
-        Press();
-        return;
     default:
         break;
     }

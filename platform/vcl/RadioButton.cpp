@@ -50,9 +50,6 @@ void TRadioButton::Dispatch(TMessage& Message) {
     case BM_SETCHECK:
         SetChecked(Message.WParam == BST_CHECKED);
         return;
-    case BM_CLICK:
-        Press();
-        return;
     default:
         break;
     }
