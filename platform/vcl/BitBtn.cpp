@@ -48,13 +48,7 @@ TKindInfo InfoOf(TBitBtnKind Kind) {
 
 } // namespace bitbtn_detail
 
-TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FGlyph(std::make_unique<TBitmap>()) {
-    FGlyph->OnChange = [this](TObject*) { Invalidate(); };
-}
-
-TBitBtn::~TBitBtn() {
-    FGlyph->OnChange = nullptr;
-}
+TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner) {}
 
 void TBitBtn::SetKind(TBitBtnKind Value) {
     FKind = Value;
@@ -78,36 +72,8 @@ void TBitBtn::Click() {
     TButton::Click();
 }
 
-void TBitBtn::SetGlyph(TBitmap* Value) {
-    FGlyph->Assign(Value);
-    // A strip of square images says how many it holds.
-    FNumGlyphs = GlyphStripCount(Value, FNumGlyphs);
-    Invalidate();
-}
-
-void TBitBtn::SetNumGlyphs(int Value) {
-    FNumGlyphs = std::clamp(Value, 1, 4);
-    Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout Value) {
-    FLayout = Value;
-    Invalidate();
-}
-
-void TBitBtn::SetMargin(int Value) {
-    FMargin = std::max(-1, Value);
-    Invalidate();
-}
-
-void TBitBtn::SetSpacing(int Value) {
-    FSpacing = Value;
-    Invalidate();
-}
-
 void TBitBtn::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
-    CalcButtonGlyphLayout(ClientRect(), GlyphImageSize(FGlyph.get(), FNumGlyphs), Font(), Caption(), FLayout,
-                          FMargin, FSpacing, GlyphRect, TextRect);
+    FButtonGlyph.CalcLayout(ClientRect(), Font(), Caption(), GlyphRect, TextRect);
 }
 
 void TBitBtn::Paint() {
@@ -127,9 +93,9 @@ void TBitBtn::Paint() {
         ::OffsetRect(&glyph, 1, 1);
         ::OffsetRect(&text, 1, 1);
     }
-    const int index = !Enabled() && FNumGlyphs > 1 ? 1 : (FPressed && FNumGlyphs > 2 ? 2 : 0);
-    StdCtrlsDrawGlyph(dc, FGlyph.get(), FNumGlyphs, index, POINT{glyph.left, glyph.top},
-                      !Enabled() && FNumGlyphs < 2);
+    const int index =
+        !Enabled() && FButtonGlyph.NumGlyphs() > 1 ? 1 : (FPressed && FButtonGlyph.NumGlyphs() > 2 ? 2 : 0);
+    FButtonGlyph.Draw(dc, index, POINT{glyph.left, glyph.top}, Enabled());
     const std::string caption = Caption();
     StdCtrlsDrawCaption(dc, Font(), caption, text, DT_SINGLELINE | DT_LEFT | DT_TOP, Enabled(),
                         ColorToRGB(Font()->Color()));

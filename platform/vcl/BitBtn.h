@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/vcl/Button.h"
-#include "platform/vcl/ButtonGlyphLayout.h"
+#include "platform/vcl/ButtonGlyph.h"
 
 #include <memory>
 
@@ -26,20 +26,19 @@ enum TBitBtnKind {
 class TBitBtn : public TButton {
 public:
     explicit TBitBtn(TComponent* AOwner);
-    ~TBitBtn() override;
 
     TBitBtnKind Kind() const { return FKind; }
     void SetKind(TBitBtnKind Value);
-    TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value);
-    int NumGlyphs() const { return FNumGlyphs; }
-    void SetNumGlyphs(int Value);
-    TButtonLayout Layout() const { return FLayout; }
-    void SetLayout(TButtonLayout Value);
-    int Margin() const { return FMargin; }
-    void SetMargin(int Value);
-    int Spacing() const { return FSpacing; }
-    void SetSpacing(int Value);
+    TBitmap* Glyph() const { return FButtonGlyph.Glyph(); }
+    void SetGlyph(TBitmap* Value) { FButtonGlyph.SetGlyph(Value); }
+    int NumGlyphs() const { return FButtonGlyph.NumGlyphs(); }
+    void SetNumGlyphs(int Value) { FButtonGlyph.SetNumGlyphs(Value); }
+    TButtonLayout Layout() const { return FButtonGlyph.Layout(); }
+    void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value); }
+    int Margin() const { return FButtonGlyph.Margin(); }
+    void SetMargin(int Value) { FButtonGlyph.SetMargin(Value); }
+    int Spacing() const { return FButtonGlyph.Spacing(); }
+    void SetSpacing(int Value) { FButtonGlyph.SetSpacing(Value); }
     // Where the glyph and the caption go, in client coordinates.
     void CalcLayout(RECT& GlyphRect, RECT& TextRect);
     void Click() override;
@@ -48,10 +47,6 @@ protected:
     void Paint() override;
 
 private:
-    std::unique_ptr<TBitmap> FGlyph;
+    TButtonGlyph FButtonGlyph{[this] { Invalidate(); }};
     TBitBtnKind FKind = bkCustom;
-    int FNumGlyphs = 1;
-    int FMargin = -1;
-    int FSpacing = 4;
-    TButtonLayout FLayout = blGlyphLeft;
 };

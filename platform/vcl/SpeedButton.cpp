@@ -10,16 +10,10 @@
 
 #include <algorithm>
 
-TSpeedButton::TSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
     ControlStyle() = TControlStyle{csCaptureMouse, csDoubleClicks, csOpaque, csSetCaption};
     FWidth = 23;
     FHeight = 22;
-    FGlyph->OnChange = [this](TObject*) { Invalidate(); };
-}
-
-TSpeedButton::~TSpeedButton() {
-    FGlyph->OnChange = nullptr;
 }
 
 void TSpeedButton::SetFlat(bool Value) {
@@ -74,36 +68,8 @@ void TSpeedButton::UpdateExclusive() {
     }
 }
 
-void TSpeedButton::SetGlyph(TBitmap* Value) {
-    FGlyph->Assign(Value);
-    // A strip of square images says how many it holds.
-    FNumGlyphs = GlyphStripCount(Value, FNumGlyphs);
-    Invalidate();
-}
-
-void TSpeedButton::SetNumGlyphs(int Value) {
-    FNumGlyphs = std::clamp(Value, 1, 4);
-    Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout Value) {
-    FLayout = Value;
-    Invalidate();
-}
-
-void TSpeedButton::SetMargin(int Value) {
-    FMargin = std::max(-1, Value);
-    Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int Value) {
-    FSpacing = Value;
-    Invalidate();
-}
-
 void TSpeedButton::CalcLayout(RECT& GlyphRect, RECT& TextRect) {
-    CalcButtonGlyphLayout(ClientRect(), GlyphImageSize(FGlyph.get(), FNumGlyphs), Font(), Caption(), FLayout,
-                          FMargin, FSpacing, GlyphRect, TextRect);
+    FButtonGlyph.CalcLayout(ClientRect(), Font(), Caption(), GlyphRect, TextRect);
 }
 
 void TSpeedButton::Click() {
@@ -181,16 +147,15 @@ void TSpeedButton::Dispatch(TMessage& Message) {
 
 void TSpeedButton::DrawGlyph(HDC DC, const RECT& Rect) {
     int index = 0;
-    if (!Enabled() && FNumGlyphs > 1)
+    if (!Enabled() && FButtonGlyph.NumGlyphs() > 1)
         index = 1;
-    else if (FState == bsDown && FNumGlyphs > 2)
+    else if (FState == bsDown && FButtonGlyph.NumGlyphs() > 2)
         index = 2;
-    else if (FState == bsExclusive && FNumGlyphs > 3)
+    else if (FState == bsExclusive && FButtonGlyph.NumGlyphs() > 3)
         index = 3;
-    else if (FState == bsExclusive && FNumGlyphs > 2)
+    else if (FState == bsExclusive && FButtonGlyph.NumGlyphs() > 2)
         index = 2;
-    StdCtrlsDrawGlyph(DC, FGlyph.get(), FNumGlyphs, index, POINT{Rect.left, Rect.top},
-                      !Enabled() && FNumGlyphs < 2);
+    FButtonGlyph.Draw(DC, index, POINT{Rect.left, Rect.top}, Enabled());
 }
 
 void TSpeedButton::Paint() {

@@ -5,7 +5,7 @@
 // disabled image the glyph is embossed. Layout, Margin and Spacing place glyph and caption.
 #pragma once
 
-#include "platform/vcl/ButtonGlyphLayout.h"
+#include "platform/vcl/ButtonGlyph.h"
 #include "platform/vcl/GraphicControl.h"
 
 #include <memory>
@@ -17,7 +17,6 @@ enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 class TSpeedButton : public TGraphicControl {
 public:
     explicit TSpeedButton(TComponent* AOwner);
-    ~TSpeedButton() override;
 
     bool Flat() const { return FFlat; }
     void SetFlat(bool Value);
@@ -27,16 +26,16 @@ public:
     void SetGroupIndex(int Value);
     bool AllowAllUp() const { return FAllowAllUp; }
     void SetAllowAllUp(bool Value);
-    TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value);
-    int NumGlyphs() const { return FNumGlyphs; }
-    void SetNumGlyphs(int Value);
-    TButtonLayout Layout() const { return FLayout; }
-    void SetLayout(TButtonLayout Value);
-    int Margin() const { return FMargin; }
-    void SetMargin(int Value);
-    int Spacing() const { return FSpacing; }
-    void SetSpacing(int Value);
+    TBitmap* Glyph() const { return FButtonGlyph.Glyph(); }
+    void SetGlyph(TBitmap* Value) { FButtonGlyph.SetGlyph(Value); }
+    int NumGlyphs() const { return FButtonGlyph.NumGlyphs(); }
+    void SetNumGlyphs(int Value) { FButtonGlyph.SetNumGlyphs(Value); }
+    TButtonLayout Layout() const { return FButtonGlyph.Layout(); }
+    void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value); }
+    int Margin() const { return FButtonGlyph.Margin(); }
+    void SetMargin(int Value) { FButtonGlyph.SetMargin(Value); }
+    int Spacing() const { return FButtonGlyph.Spacing(); }
+    void SetSpacing(int Value) { FButtonGlyph.SetSpacing(Value); }
     // The state the button shows now.
     TButtonState State() const { return FState; }
     // Where the glyph and the caption go, in client coordinates.
@@ -54,16 +53,12 @@ private:
     void UpdateExclusive();
     void DrawGlyph(HDC DC, const RECT& Rect);
 
-    std::unique_ptr<TBitmap> FGlyph;
+    TButtonGlyph FButtonGlyph{[this] { Invalidate(); }};
     bool FFlat = false;
     bool FDown = false;
     bool FAllowAllUp = false;
     bool FDragging = false;
     bool FMouseInControl = false;
     int FGroupIndex = 0;
-    int FNumGlyphs = 1;
-    int FMargin = -1;
-    int FSpacing = 4;
-    TButtonLayout FLayout = blGlyphLeft;
     TButtonState FState = bsUp;
 };
