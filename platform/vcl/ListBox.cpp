@@ -78,10 +78,7 @@ void TCustomListBox::ItemsChanged(int Index, int Inserted) {
 }
 
 RECT TCustomListBox::ItemsArea() {
-    RECT r = ClientRect();
-    ::InflateRect(&r, -FFrame, -FFrame);
-    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
-    return r;
+    return ListRowsArea(ClientRect(), FFrame, 0, FScrollBar);
 }
 
 int TCustomListBox::VisibleItems() {
@@ -102,9 +99,7 @@ void TCustomListBox::UpdateScrollBar() {
 }
 
 void TCustomListBox::ScrollBarChanged(TObject*) {
-    if (FScrollBar->Position() == FTopIndex) return;
-    FTopIndex = FScrollBar->Position();
-    Invalidate();
+    if (FollowListScrollBar(FScrollBar, FTopIndex)) Invalidate();
 }
 
 void TCustomListBox::SetParent(TWinControl* AParent) {

@@ -1,6 +1,7 @@
 #include "platform/vcl/ListScrollBar.h"
 
 #include "platform/vcl/ScrollBar.h"
+#include "platform/win/WinUser.h"
 
 TScrollBar* CreateListScrollBar(TWinControl* List, const TNotifyEvent& OnChange) {
     auto* bar = new TScrollBar(List);
@@ -23,4 +24,18 @@ void UpdateListScrollBar(TScrollBar* Bar, int Right, int Top, int Height, int Co
     Bar->SetPageSize(Visible);
     Bar->SetLargeChange(Visible);
     Bar->SetPosition(TopRow);
+}
+
+RECT ListRowsArea(const RECT& Client, int Frame, int HeaderHeight, const TScrollBar* Bar) {
+    RECT r = Client;
+    ::InflateRect(&r, -Frame, -Frame);
+    r.top += HeaderHeight;
+    if (Bar->Visible()) r.right -= ListScrollBarWidth;
+    return r;
+}
+
+bool FollowListScrollBar(const TScrollBar* Bar, int& TopRow) {
+    if (Bar->Position() == TopRow) return false;
+    TopRow = Bar->Position();
+    return true;
 }

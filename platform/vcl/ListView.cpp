@@ -209,11 +209,7 @@ int TListView::HeaderHeight() const {
 }
 
 RECT TListView::RowsArea() {
-    RECT r = ClientRect();
-    ::InflateRect(&r, -listview_detail::Frame, -listview_detail::Frame);
-    r.top += HeaderHeight();
-    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
-    return r;
+    return ListRowsArea(ClientRect(), listview_detail::Frame, HeaderHeight(), FScrollBar);
 }
 
 int TListView::VisibleRowCount() {
@@ -233,9 +229,7 @@ void TListView::UpdateScrollBar() {
 }
 
 void TListView::ScrollBarChanged(TObject*) {
-    if (FScrollBar->Position() == FTopIndex) return;
-    FTopIndex = FScrollBar->Position();
-    Invalidate();
+    if (FollowListScrollBar(FScrollBar, FTopIndex)) Invalidate();
 }
 
 void TListView::Resize() {

@@ -75,10 +75,7 @@ int TCustomTreeView::VisibleCount() {
 }
 
 RECT TCustomTreeView::RowsArea() {
-    RECT r = ClientRect();
-    ::InflateRect(&r, -treeview_detail::Frame, -treeview_detail::Frame);
-    if (FScrollBar->Visible()) r.right -= ListScrollBarWidth;
-    return r;
+    return ListRowsArea(ClientRect(), treeview_detail::Frame, 0, FScrollBar);
 }
 
 int TCustomTreeView::VisibleRows() {
@@ -306,9 +303,7 @@ void TCustomTreeView::UpdateScrollBar() {
 }
 
 void TCustomTreeView::ScrollBarChanged(TObject*) {
-    if (FScrollBar->Position() == FTopRow) return;
-    FTopRow = FScrollBar->Position();
-    Invalidate();
+    if (FollowListScrollBar(FScrollBar, FTopRow)) Invalidate();
 }
 
 void TCustomTreeView::SetParent(TWinControl* AParent) {
