@@ -1,6 +1,7 @@
 #include "platform/vcl/ScrollBar.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vcl/RangeQuery.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinUser.h"
@@ -241,8 +242,7 @@ void TScrollBar::Dispatch(TMessage& Message) {
         SetParams(FPosition, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
         return;
     case SBM_GETRANGE:
-        if (Message.WParam != 0) *reinterpret_cast<int*>(Message.WParam) = FMin;
-        if (Message.LParam != 0) *reinterpret_cast<int*>(Message.LParam) = FMax;
+        AnswerRangeQuery(Message, FMin, FMax);
         return;
     default:
         break;

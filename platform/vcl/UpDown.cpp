@@ -1,6 +1,7 @@
 #include "platform/vcl/UpDown.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vcl/RangeQuery.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinUser.h"
@@ -250,8 +251,7 @@ void TUpDown::Dispatch(TMessage& Message) {
         Message.Result = MAKELONG(static_cast<WORD>(FMax), static_cast<WORD>(FMin));
         return;
     case UDM_GETRANGE32:
-        if (Message.WParam != 0) *reinterpret_cast<int*>(Message.WParam) = FMin;
-        if (Message.LParam != 0) *reinterpret_cast<int*>(Message.LParam) = FMax;
+        AnswerRangeQuery(Message, FMin, FMax);
         return;
     default:
         break;
