@@ -4,6 +4,7 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/MessageSign.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -64,29 +65,12 @@ protected:
     }
 
 private:
-    // A round sign in the colour of the message's kind, with its letter.
     void PaintIcon(HDC DC) {
-        TColor fill = clBlue;
-        const char* letter = "i";
-        if (FIcon == MB_ICONERROR) {
-            fill = clRed;
-            letter = "X";
-        } else if (FIcon == MB_ICONQUESTION) {
-            letter = "?";
-        } else if (FIcon == MB_ICONWARNING) {
-            fill = clYellow;
-            letter = "!";
-        }
-        HBRUSH brush = ::CreateSolidBrush(ColorToRGB(fill));
-        HGDIOBJ oldBrush = ::SelectObject(DC, brush);
-        ::Ellipse(DC, 12, 12, 44, 44);
-        ::SelectObject(DC, oldBrush);
-        ::DeleteObject(brush);
-        ::SelectObject(DC, Font()->Handle());
-        ::SetBkMode(DC, TRANSPARENT);
-        ::SetTextColor(DC, ColorToRGB(FIcon == MB_ICONWARNING ? clBlack : clWhite));
-        RECT r{12, 12, 44, 44};
-        ::DrawText(DC, letter, 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        const TMessageSign sign = FIcon == MB_ICONERROR      ? msError
+                                  : FIcon == MB_ICONQUESTION ? msQuestion
+                                  : FIcon == MB_ICONWARNING  ? msWarning
+                                                             : msInformation;
+        DrawMessageSign(DC, RECT{12, 12, 44, 44}, sign, Font());
     }
 
     std::string FText;

@@ -6,6 +6,7 @@
 #include "platform/vcl/Form.h"
 #include "platform/vcl/GraphicControl.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/MessageSign.h"
 #include "platform/vcl/StdCtrlsText.h"
 #include "platform/win/WinUser.h"
 
@@ -62,27 +63,11 @@ public:
 
 protected:
     void Paint() override {
-        HDC dc = Canvas()->Handle();
-        TColor fill = clBlue;
-        TColor ink = clWhite;
-        const char* letter = "i";
-        if (FType == mtError) {
-            fill = clRed;
-            letter = "X";
-        } else if (FType == mtConfirmation) {
-            letter = "?";
-        } else if (FType == mtWarning) {
-            fill = clYellow;
-            ink = clBlack;
-            letter = "!";
-        }
-        HBRUSH brush = ::CreateSolidBrush(ColorToRGB(fill));
-        HGDIOBJ old = ::SelectObject(dc, brush);
-        ::Ellipse(dc, 0, 0, 32, 32);
-        ::SelectObject(dc, old);
-        ::DeleteObject(brush);
-        StdCtrlsDrawCaption(dc, Font(), letter, RECT{0, 0, 32, 32},
-                            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, true, ColorToRGB(ink));
+        const TMessageSign sign = FType == mtError          ? msError
+                                  : FType == mtConfirmation ? msQuestion
+                                  : FType == mtWarning      ? msWarning
+                                                            : msInformation;
+        DrawMessageSign(Canvas()->Handle(), RECT{0, 0, 32, 32}, sign, Font());
     }
 
 private:
