@@ -5,6 +5,7 @@
 #include "platform/vcl/Button.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/MessageSign.h"
+#include "platform/vcl/StdCtrlsText.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -88,13 +89,8 @@ TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Ca
     constexpr int margin = 12;
     const int iconWidth = (Flags & 0xF0) != 0 ? 32 + margin : 0;
     // Measure the text, wrapped at a width a reader can follow.
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, form->Font()->Handle());
-    RECT text{0, 0, 400, 0};
-    ::DrawText(dc, Text.c_str(), static_cast<int>(Text.size()), &text,
-               DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
+    const RECT text =
+        StdCtrlsMeasureText(form->Font(), Text, RECT{0, 0, 400, 0}, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     const std::vector<TButtonSpec> specs = ButtonsOf(Flags);
     constexpr int buttonWidth = 75;
     constexpr int buttonHeight = 23;
