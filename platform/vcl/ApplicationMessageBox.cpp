@@ -3,6 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/DialogFormRun.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/MessageSign.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -132,14 +133,7 @@ TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Ca
 
 int TApplication::MessageBox(const std::string& Text, const std::string& Caption, UINT Flags) {
     TCustomForm* form = CreateMessageBoxForm(Text, Caption.empty() ? FTitle : Caption, Flags);
-    int result = IDCANCEL;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        form->Free();
-        throw;
-    }
-    form->Free();
+    int result = RunDialogFormAndFree(form);
     const std::vector<messagebox_detail::TButtonSpec> specs = messagebox_detail::ButtonsOf(Flags);
     // Closing with the window's close box answers as Esc does.
     if (result == mrCancel && specs.size() == 1) result = specs[0].Result;

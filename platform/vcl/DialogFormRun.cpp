@@ -13,3 +13,15 @@ int RunDialogForm(TCustomForm* Form, TCustomForm*& Current) {
         throw;
     }
 }
+
+int RunDialogFormAndFree(TCustomForm* Form) {
+    int result = 0;
+    try {
+        result = Form->ShowModal();
+    } catch (...) {
+        Form->Free();
+        throw;
+    }
+    Form->Free();
+    return result;
+}

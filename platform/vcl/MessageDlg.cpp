@@ -3,6 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/DialogFormRun.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/GraphicControl.h"
 #include "platform/vcl/Label.h"
@@ -135,18 +136,6 @@ TCustomForm* BuildMessageDialog(const std::string& Msg, const std::string& Capti
     return form;
 }
 
-int RunModal(TCustomForm* Form) {
-    int result = mrCancel;
-    try {
-        result = Form->ShowModal();
-    } catch (...) {
-        Form->Free();
-        throw;
-    }
-    Form->Free();
-    return result;
-}
-
 } // namespace messagedlg_detail
 
 TCustomForm* CreateMessageDialog(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons) {
@@ -176,7 +165,7 @@ TCustomForm* CreateMessageDialog(const std::string& Msg, TMsgDlgType DlgType, TM
 }
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int /*HelpCtx*/) {
-    return messagedlg_detail::RunModal(CreateMessageDialog(Msg, DlgType, Buttons));
+    return RunDialogFormAndFree(CreateMessageDialog(Msg, DlgType, Buttons));
 }
 
 void ShowMessage(const std::string& Msg) {
@@ -234,5 +223,6 @@ int MessageBox(HWND /*Owner*/, const char* Text, const char* Caption, UINT Type)
     }
     const std::string text = Text != nullptr ? Text : "";
     const std::string caption = Caption != nullptr ? Caption : "Error";
-    return RunModal(BuildMessageDialog(text, caption, kind, buttons, defaultButton, cancelButton));
+    return RunDialogFormAndFree(
+        BuildMessageDialog(text, caption, kind, buttons, defaultButton, cancelButton));
 }
