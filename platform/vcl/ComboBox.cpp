@@ -620,17 +620,10 @@ void TCustomComboBox::Dispatch(TMessage& Message) {
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT: {
         const std::string wanted = reinterpret_cast<const char*>(Message.LParam);
-        Message.Result = CB_ERR;
-        const int n = FItems->Count();
-        const int start = index < 0 ? 0 : index + 1;
-        for (int k = 0; k < n; ++k) {
-            const int i = (start + k) % n;
-            const std::string s = FItems->Strings(i);
-            if (Message.Msg == CB_FINDSTRING ? StartsWithNoCase(s, wanted) : SameText(s, wanted)) {
-                Message.Result = i;
-                break;
-            }
-        }
+        const int found = FindListItem(
+            FItems->Count(), [this](int i) { return FItems->Strings(i); }, wanted, index,
+            Message.Msg == CB_FINDSTRINGEXACT);
+        Message.Result = found >= 0 ? found : CB_ERR;
         return;
     }
     case CB_SHOWDROPDOWN:

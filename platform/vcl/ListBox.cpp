@@ -479,19 +479,10 @@ void TCustomListBox::Dispatch(TMessage& Message) {
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT: {
         const std::string wanted = reinterpret_cast<const char*>(Message.LParam);
-        Message.Result = LB_ERR;
-        const int n = Count();
-        const int start = index < 0 ? 0 : index + 1;
-        for (int k = 0; k < n; ++k) {
-            const int i = (start + k) % n;
-            const std::string s = FItems->Strings(i);
-            const bool match =
-                Message.Msg == LB_FINDSTRING ? StartsWithNoCase(s, wanted) : SameText(s, wanted);
-            if (match) {
-                Message.Result = i;
-                break;
-            }
-        }
+        const int found = FindListItem(
+            Count(), [this](int i) { return FItems->Strings(i); }, wanted, index,
+            Message.Msg == LB_FINDSTRINGEXACT);
+        Message.Result = found >= 0 ? found : LB_ERR;
         return;
     }
     default:

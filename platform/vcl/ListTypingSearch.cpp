@@ -1,5 +1,6 @@
 #include "platform/vcl/ListTypingSearch.h"
 
+#include "platform/rtl/StrUtils.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -12,6 +13,17 @@ bool StartsWithNoCase(const std::string& Text, const std::string& Prefix) {
             std::tolower(static_cast<unsigned char>(Prefix[i])))
             return false;
     return true;
+}
+
+int FindListItem(int Count, const std::function<std::string(int)>& TextOf, const std::string& Wanted,
+                 int After, bool Exact) {
+    const int start = After < 0 ? 0 : After + 1;
+    for (int k = 0; k < Count; ++k) {
+        const int i = (start + k) % Count;
+        const std::string text = TextOf(i);
+        if (Exact ? SameText(text, Wanted) : StartsWithNoCase(text, Wanted)) return i;
+    }
+    return -1;
 }
 
 const std::string& TListTypingSearch::Type(TKeyChar Key) {

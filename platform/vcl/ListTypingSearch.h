@@ -11,6 +11,10 @@
 
 // Whether Text starts with Prefix, ignoring the case of ASCII letters.
 bool StartsWithNoCase(const std::string& Text, const std::string& Prefix);
+// The first of Count items (TextOf gives an item's text) after item After (-1: from the first), going
+// round, whose text starts with Wanted, or is Wanted when Exact, case ignored; -1 when none is.
+int FindListItem(int Count, const std::function<std::string(int)>& TextOf, const std::string& Wanted,
+                 int After, bool Exact);
 
 class TListTypingSearch {
 public:

@@ -56,5 +56,30 @@ TEST(ListTypingSearch, TypeGathersTheSearchTextAndStartsWithNoCaseComparesPrefix
     EXPECT_FALSE(StartsWithNoCase("Bas", "bass"));
 }
 
+TEST(ListTypingSearch, FindListItemSearchesAfterAnItemAndGoesRound) {
+    struct Case {
+        const char* Wanted;
+        int After;
+        bool Exact;
+        int Expected;
+    };
+    const Case cases[] = {
+        {"bas", -1, false, 0},    // from the first item
+        {"bas", 0, false, 3},     // after item 0
+        {"bas", 3, false, 0},     // round past the end
+        {"BASS", -1, true, 0},    // exact, case ignored
+        {"bass", 0, true, 0},     // exact comes round to the only match
+        {"bassoo", -1, true, -1}, // a prefix is no exact match
+        {"zz", 2, false, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Wanted);
+        EXPECT_EQ(
+            FindListItem(
+                static_cast<int>(Items.size()), [](int i) { return Items[i]; }, c.Wanted, c.After, c.Exact),
+            c.Expected);
+    }
+}
+
 } // namespace
 } // namespace list_typing_search_test
