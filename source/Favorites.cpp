@@ -3,8 +3,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/StrUtils.h"
-#include "source/IniFileAccess.h"
 #include "platform/vcl/ShortCuts.h"
+#include "source/IniFileAccess.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,10 +3,10 @@
 
 #include "platform/rtl/Exception.h"
 
-#define OLVA_EXCEPTION_CLASS(name, base)                                                                 \
-    class name : public base {                                                                           \
-    public:                                                                                              \
-        using base::base;                                                                                \
+#define OLVA_EXCEPTION_CLASS(name, base)                                                                     \
+    class name : public base {                                                                               \
+    public:                                                                                                  \
+        using base::base;                                                                                    \
     }
 
 OLVA_EXCEPTION_CLASS(EAbort, Exception);

@@ -35,8 +35,8 @@ constexpr BOOL FALSE = 0;
 // the generic ones are void pointers, as callers convert between them freely.
 using HANDLE = void*;
 using HGDIOBJ = void*;
-#define OLVA_DECLARE_HANDLE(name)                                                                        \
-    struct name##__;                                                                                     \
+#define OLVA_DECLARE_HANDLE(name)                                                                            \
+    struct name##__;                                                                                         \
     using name = name##__*
 OLVA_DECLARE_HANDLE(HWND);
 OLVA_DECLARE_HANDLE(HDC);
@@ -84,21 +84,47 @@ using TRect = RECT;
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return BYTE(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return BYTE((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return BYTE((c >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(DWORD_PTR v) { return WORD(v & 0xFFFF); }
-constexpr WORD HIWORD(DWORD_PTR v) { return WORD((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(DWORD_PTR v) { return BYTE(v & 0xFF); }
-constexpr BYTE HIBYTE(DWORD_PTR v) { return BYTE((v >> 8) & 0xFF); }
-constexpr DWORD MAKELONG(WORD lo, WORD hi) { return DWORD(lo) | (DWORD(hi) << 16); }
-constexpr WORD MAKEWORD(BYTE lo, BYTE hi) { return WORD(lo | (WORD(hi) << 8)); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return LPARAM(MAKELONG(lo, hi)); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return WPARAM(MAKELONG(lo, hi)); }
+constexpr WORD LOWORD(DWORD_PTR v) {
+    return WORD(v & 0xFFFF);
+}
+constexpr WORD HIWORD(DWORD_PTR v) {
+    return WORD((v >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(DWORD_PTR v) {
+    return BYTE(v & 0xFF);
+}
+constexpr BYTE HIBYTE(DWORD_PTR v) {
+    return BYTE((v >> 8) & 0xFF);
+}
+constexpr DWORD MAKELONG(WORD lo, WORD hi) {
+    return DWORD(lo) | (DWORD(hi) << 16);
+}
+constexpr WORD MAKEWORD(BYTE lo, BYTE hi) {
+    return WORD(lo | (WORD(hi) << 8));
+}
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
+    return LPARAM(MAKELONG(lo, hi));
+}
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+    return WPARAM(MAKELONG(lo, hi));
+}
 // Signed coordinates packed in an LPARAM, as mouse messages carry them.
-constexpr int GET_X_LPARAM(LPARAM lp) { return SHORT(LOWORD(DWORD_PTR(lp))); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return SHORT(HIWORD(DWORD_PTR(lp))); }
+constexpr int GET_X_LPARAM(LPARAM lp) {
+    return SHORT(LOWORD(DWORD_PTR(lp)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lp) {
+    return SHORT(HIWORD(DWORD_PTR(lp)));
+}
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
@@ -108,5 +134,9 @@ constexpr HRESULT E_POINTER = HRESULT(0x80004003u);
 constexpr HRESULT E_FAIL = HRESULT(0x80004005u);
 constexpr HRESULT E_OUTOFMEMORY = HRESULT(0x8007000Eu);
 constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057u);
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}

@@ -1,5 +1,5 @@
-#include "platform/rtl/Exception.h"
 #include "platform/rtl/WinTypes.h"
+#include "platform/rtl/Exception.h"
 
 #include <gtest/gtest.h>
 
