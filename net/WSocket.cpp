@@ -206,40 +206,29 @@ void TCustomWSocket::ResetDefaults() {
 
 // ---- properties ----
 
-void TCustomWSocket::SetAddr(const std::string& Value) {
+void TCustomWSocket::SetEndPointPart(const char* Name, const std::string& Value, std::string& Text,
+                                     bool& Assigned, bool& Resolved) {
     const std::string v = Trim(Value);
-    if (v == FAddrStr && FAddrAssigned) return;
+    if (v == Text && Assigned) return;
     if (FState != wsClosed) {
-        RaiseError("Cannot change Addr if not closed");
+        RaiseError(std::string("Cannot change ") + Name + " if not closed");
         return;
     }
-    FAddrStr = v;
-    FAddrAssigned = !v.empty();
-    FAddrResolved = false;
+    Text = v;
+    Assigned = !v.empty();
+    Resolved = false;
+}
+
+void TCustomWSocket::SetAddr(const std::string& Value) {
+    SetEndPointPart("Addr", Value, FAddrStr, FAddrAssigned, FAddrResolved);
 }
 
 void TCustomWSocket::SetPort(const std::string& Value) {
-    const std::string v = Trim(Value);
-    if (v == FPortStr && FPortAssigned) return;
-    if (FState != wsClosed) {
-        RaiseError("Cannot change Port if not closed");
-        return;
-    }
-    FPortStr = v;
-    FPortAssigned = !v.empty();
-    FPortResolved = false;
+    SetEndPointPart("Port", Value, FPortStr, FPortAssigned, FPortResolved);
 }
 
 void TCustomWSocket::SetProto(const std::string& Value) {
-    const std::string v = Trim(Value);
-    if (v == FProtoStr && FProtoAssigned) return;
-    if (FState != wsClosed) {
-        RaiseError("Cannot change Proto if not closed");
-        return;
-    }
-    FProtoStr = v;
-    FProtoAssigned = !v.empty();
-    FProtoResolved = false;
+    SetEndPointPart("Proto", Value, FProtoStr, FProtoAssigned, FProtoResolved);
 }
 
 void TCustomWSocket::SetLocalAddr(const std::string& Value) {

@@ -184,6 +184,10 @@ protected:
 
     // Error reporting: OnError when assigned, else ESocketException.
     virtual void RaiseError(const std::string& Msg);
+    // Sets one part of the remote end point (its text, whether it is given, and that it must be resolved
+    // again); refused while the socket is not closed.
+    void SetEndPointPart(const char* Name, const std::string& Value, std::string& Text, bool& Assigned,
+                         bool& Resolved);
     void ReportWinsockError(const std::string& Operation);
     void ChangeState(TSocketState NewState);
     virtual void ResetDefaults();
