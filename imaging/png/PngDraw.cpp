@@ -8,9 +8,6 @@
 #include "imaging/png/PngSmallChunks.h"
 
 namespace png_draw_detail {
-inline void Blend(std::uint8_t* d, int s, int a) {
-    *d = std::uint8_t((s * a + (255 - a) * *d + 255) >> 8);
-}
 
 // Stretches the image into Rect (nearest source pixel), skipping pixels of colour Skip when UseSkip.
 void Stretch(const TPngPicture& pic, TPixelBuffer32& target, const TRect& rect, bool useSkip, COLORREF skip) {
@@ -67,30 +64,35 @@ void TPngPicture::DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const {
             if (tx < 0 || tx >= Target.Width) continue;
             std::uint8_t* d = out + 4 * tx;
             int b, g, r, a;
-            if (h.ColorType == 6 || h.ColorType == 2) {
-                b = row[3 * x];
-                g = row[3 * x + 1];
-                r = row[3 * x + 2];
-                a = h.ColorType == 6 ? h.AlphaPlane[std::size_t(y) * std::size_t(h.Width) + std::size_t(x)]
-                                     : 255;
-            } else if (h.ColorType == 4) {
-                const auto& e = h.DibInfo.Colors[row[x]]; // the grey ramp: gamma applies as for grey images
-                b = e.Blue;
-                g = e.Green;
-                r = e.Red;
-                a = h.AlphaPlane[std::size_t(y) * std::size_t(h.Width) + std::size_t(x)];
-            } else {
-                const int v = packed_bits::GetBits(row, x, h.DibInfo.BitCount);
-                // An index beyond the palette draws black: painting never raises.
-                const COLORREF c = DrawnEntryColor(v);
-                b = GetBValue(c);
-                g = GetGValue(c);
-                r = GetRValue(c);
-                a = trns ? trns->AlphaValues[std::size_t(v)] : 255;
-            }
-            Blend(d, b, a);
-            Blend(d + 1, g, a);
-            Blend(d + 2, r, a);
+            BlendSource(row, x, y, trns, b, g, r, a);
+            PngBlendChannel(d, b, a);
+            PngBlendChannel(d + 1, g, a);
+            PngBlendChannel(d + 2, r, a);
         }
+    }
+}
+
+void TPngPicture::BlendSource(const std::uint8_t* Row, int X, int Y, const TChunktRNS* Trns, int& B, int& G,
+                              int& R, int& A) const {
+    const TChunkIHDR& h = RequireHeader();
+    if (h.ColorType == 6 || h.ColorType == 2) {
+        B = Row[3 * X];
+        G = Row[3 * X + 1];
+        R = Row[3 * X + 2];
+        A = h.ColorType == 6 ? h.AlphaPlane[std::size_t(Y) * std::size_t(h.Width) + std::size_t(X)] : 255;
+    } else if (h.ColorType == 4) {
+        const auto& e = h.DibInfo.Colors[Row[X]]; // the grey ramp: gamma applies as for grey images
+        B = e.Blue;
+        G = e.Green;
+        R = e.Red;
+        A = h.AlphaPlane[std::size_t(Y) * std::size_t(h.Width) + std::size_t(X)];
+    } else {
+        const int v = packed_bits::GetBits(Row, X, h.DibInfo.BitCount);
+        // An index beyond the palette draws black: painting never raises.
+        const COLORREF c = DrawnEntryColor(v);
+        B = GetBValue(c);
+        G = GetGValue(c);
+        R = GetRValue(c);
+        A = Trns ? Trns->AlphaValues[std::size_t(v)] : 255;
     }
 }

@@ -14,6 +14,7 @@
 
 class TStream;
 class TChunkIHDR;
+class TChunktRNS;
 struct TPngBitmapData;
 
 // A chunk class the reader knows: its type and how to make one.
@@ -88,6 +89,10 @@ public:
     using TGraphic::SetPalette;
     // The colour of a palette index as drawn: black beyond the palette's entries.
     COLORREF DrawnEntryColor(int Index) const;
+    // Colour and alpha of the held pixel (X, Y) as blended drawing sees it; Row is that pixel's row and
+    // Trns the image's transparency chunk (or null).
+    void BlendSource(const std::uint8_t* Row, int X, int Y, const TChunktRNS* Trns, int& B, int& G, int& R,
+                     int& A) const;
 
     // Copies another PNG image chunk by chunk (the gamma tables stay identity).
     void CopyImage(const TPngPicture& Source);

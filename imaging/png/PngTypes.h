@@ -78,3 +78,8 @@ std::uint32_t PngCrc(std::uint32_t crc, const void* data, std::size_t count);
 inline std::uint32_t PngCrcStart(const char* type) {
     return PngCrc(0, type, 4);
 }
+
+// Blends one 8-bit channel of a source pixel with alpha a over the target byte (exact at 0 and 255).
+inline void PngBlendChannel(std::uint8_t* d, int s, int a) {
+    *d = std::uint8_t((s * a + (255 - a) * *d + 255) >> 8);
+}

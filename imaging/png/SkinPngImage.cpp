@@ -12,9 +12,6 @@ namespace skin_png_detail {
 template <class T> std::unique_ptr<TChunk> Make(TPngPicture* owner) {
     return std::make_unique<T>(owner);
 }
-inline void Blend(std::uint8_t* d, int s, int a) {
-    *d = std::uint8_t((s * a + (255 - a) * *d + 255) >> 8);
-}
 } // namespace skin_png_detail
 
 void TskPngLayerpHYs::CopyFrom(const TChunk& Source) {
@@ -196,36 +193,10 @@ void TskPngImage::DrawBlended(TPixelBuffer32& Target, const TRect& Rect) const {
             const int sx = int(std::int64_t(x) * h.Width / rw);
             std::uint8_t* d = out + 4 * tx;
             int b, g, r, a;
-            if (h.ColorType == 6 || h.ColorType == 2) {
-                b = row[3 * sx];
-                g = row[3 * sx + 1];
-                r = row[3 * sx + 2];
-                a = h.ColorType == 6 ? h.AlphaPlane[std::size_t(sy) * std::size_t(h.Width) + std::size_t(sx)]
-                                     : 255;
-                if (a == 0) continue;
-                if (a == 255) {
-                    d[0] = std::uint8_t(b);
-                    d[1] = std::uint8_t(g);
-                    d[2] = std::uint8_t(r);
-                    continue;
-                }
-            } else if (h.ColorType == 4) {
-                const auto& e = h.DibInfo.Colors[row[sx]];
-                b = e.Blue;
-                g = e.Green;
-                r = e.Red;
-                a = h.AlphaPlane[std::size_t(sy) * std::size_t(h.Width) + std::size_t(sx)];
-            } else {
-                const int v = packed_bits::GetBits(row, sx, h.DibInfo.BitCount);
-                const COLORREF c = DrawnEntryColor(v);
-                b = GetBValue(c);
-                g = GetGValue(c);
-                r = GetRValue(c);
-                a = trns ? trns->AlphaValues[std::size_t(v)] : 255;
-            }
-            Blend(d, b, a);
-            Blend(d + 1, g, a);
-            Blend(d + 2, r, a);
+            BlendSource(row, sx, sy, trns, b, g, r, a);
+            PngBlendChannel(d, b, a);
+            PngBlendChannel(d + 1, g, a);
+            PngBlendChannel(d + 2, r, a);
         }
     }
 }
