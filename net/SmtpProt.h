@@ -6,6 +6,7 @@
 #include "net/NetWndControl.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ObjectEvent.h"
+#include "platform/rtl/Stream.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,7 +15,6 @@
 #include <vector>
 
 class TWSocket;
-class TStream;
 class TStrings;
 class TStringList;
 

@@ -28,11 +28,11 @@ const GUID ImageFormatTIFF = gdiplus_guid_detail::ImageFormatGuid(0xB96B3CB1);
 const GUID ImageFormatIcon = gdiplus_guid_detail::ImageFormatGuid(0xB96B3CB5);
 
 namespace gdiplus_codecs {
-const CLSID EncoderBmp = gdiplus_guid_detail::EncoderGuid(0x557CF400);
-const CLSID EncoderJpeg = gdiplus_guid_detail::EncoderGuid(0x557CF401);
-const CLSID EncoderGif = gdiplus_guid_detail::EncoderGuid(0x557CF402);
-const CLSID EncoderTiff = gdiplus_guid_detail::EncoderGuid(0x557CF405);
-const CLSID EncoderPng = gdiplus_guid_detail::EncoderGuid(0x557CF406);
+extern const CLSID EncoderBmp = gdiplus_guid_detail::EncoderGuid(0x557CF400);
+extern const CLSID EncoderJpeg = gdiplus_guid_detail::EncoderGuid(0x557CF401);
+extern const CLSID EncoderGif = gdiplus_guid_detail::EncoderGuid(0x557CF402);
+extern const CLSID EncoderTiff = gdiplus_guid_detail::EncoderGuid(0x557CF405);
+extern const CLSID EncoderPng = gdiplus_guid_detail::EncoderGuid(0x557CF406);
 } // namespace gdiplus_codecs
 
 namespace gdiplus_image_detail {

@@ -1,5 +1,6 @@
 #include "platform/gdi/GdiRegions.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiGeometry.h"
 #include "platform/gdi/GdiRender.h"
 

@@ -1,5 +1,8 @@
 #include "platform/vcl/FileDialogForm.h"
 
+#include "platform/gdi/GdiControls.h"
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/GdiText.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/FileNames.h"
 #include "platform/rtl/FileUtils.h"
@@ -9,6 +12,7 @@
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/FileDialog.h"
+#include "platform/vcl/Font.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/MessageDlg.h"
 #include "platform/vcl/StdCtrlsPaint.h"

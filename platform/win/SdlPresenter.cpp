@@ -6,6 +6,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/Input.h"
+#include "platform/win/Screen.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 

@@ -1,3 +1,4 @@
+#include "net/HttpContentCoding.h"
 #include "net/HttpProt.h"
 #include "net/LineWSocket.h"
 #include "net/NetWndHandler.h"

@@ -3,6 +3,7 @@
 #include "net/HeaderFolding.h"
 #include "net/MimeUtils.h"
 #include "net/QuotedPrintable.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/FileStream.h"
 #include "platform/rtl/MemoryStream.h"
 #include "platform/rtl/StringList.h"

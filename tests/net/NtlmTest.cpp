@@ -1,5 +1,6 @@
 #include "net/Ntlm.h"
 #include "net/Base64.h"
+#include "net/Md4.h"
 #include "tests/net/TestHex.h"
 
 #include <gtest/gtest.h>

@@ -33,7 +33,7 @@ protected:
         Hides = new TTestEdit(form);
         Hides->SetBounds(150, 20, 80, 40);
         Hides->SetParent(form);
-        auto picture = MakeBitmap(12, 10, clRed);
+        auto picture = graphics_test::MakeBitmap(12, 10, clRed);
         Images.Add(picture.get(), nullptr);
         Images.SetDragImage(0, 2, 3);
         Source->OnStartDrag =

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Stream.h"
+#include "platform/rtl/WinTypes.h"
 #include "ui/core/base/CoreClasses.h"
 
 class TuiGeometryObject : public TuiOwnedPersistent {

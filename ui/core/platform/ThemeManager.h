@@ -4,6 +4,7 @@
 // asked through IsCompositionEnabled.
 #pragma once
 
+#include "platform/rtl/Object.h"
 #include "platform/rtl/ObjectEvent.h"
 #include "platform/rtl/Set.h"
 #include "platform/rtl/WinTypes.h"
