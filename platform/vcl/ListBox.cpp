@@ -241,7 +241,7 @@ void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
             bool changed = false;
             const bool ctrl = Shift.Contains(ssCtrl);
             const bool shift = Shift.Contains(ssShift);
-            if (FMultiSelect && (ctrl && !shift || !FExtendedSelect)) {
+            if (FMultiSelect && ((ctrl && !shift) || !FExtendedSelect)) {
                 // A toggle of one item.
                 FItems->SetItemSelected(index, !FItems->ItemSelected(index));
                 FItemIndex = FAnchor = index;

@@ -64,7 +64,9 @@ TEST_P(SaveFormats, AnotherToolReadsTheAskedFormat) {
     EXPECT_EQ(info["codec_name"], c.Codec);
     EXPECT_EQ(info["sample_rate"], std::to_string(c.Rate));
     EXPECT_EQ(info["channels"], std::to_string(c.Channels));
-    if (c.BitsPerSample) EXPECT_EQ(info["bits_per_sample"], std::to_string(c.BitsPerSample));
+    if (c.BitsPerSample) {
+        EXPECT_EQ(info["bits_per_sample"], std::to_string(c.BitsPerSample));
+    }
     if (c.BitRate) {
         std::string rate = info["bit_rate"] != "N/A" && !info["bit_rate"].empty() ? info["bit_rate"] : "0";
         EXPECT_NEAR(std::stod(rate), c.BitRate, c.BitRate * 0.02) << c.Name;

@@ -139,7 +139,9 @@ TEST(PngBitmapAssign, ToBitmapsOfTheHeldDepth) {
         png->AssignTo(&bitmap);
         EXPECT_EQ(bitmap.PixelFormat(), c.Format);
         EXPECT_EQ(bitmap.Transparent(), c.Transparent);
-        if (c.Transparent) EXPECT_EQ(ColorToRGB(bitmap.TransparentColor()), PlteColor(1));
+        if (c.Transparent) {
+            EXPECT_EQ(ColorToRGB(bitmap.TransparentColor()), PlteColor(1));
+        }
         ASSERT_EQ(bitmap.Width(), 3);
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 3; ++x)

@@ -7,7 +7,7 @@ using net_test::PumpFor;
 using net_test::PumpUntil;
 using net_test::TPlainListener;
 
-namespace {
+namespace line_mode_test {
 
 // A line-mode client connected to a plain peer socket that the test writes to.
 class LineModeTest : public ::testing::Test {
@@ -39,7 +39,9 @@ protected:
     std::vector<std::string> lines;
 };
 
-} // namespace
+} // namespace line_mode_test
+
+using namespace line_mode_test;
 
 TEST_F(LineModeTest, LineEndSplitBetweenReceptions) {
     PeerSends("ab\r");

@@ -10,7 +10,7 @@
 #include <regex>
 #include <sstream>
 
-namespace {
+namespace logger_test {
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -33,7 +33,9 @@ protected:
     std::filesystem::path FDir;
 };
 
-} // namespace
+} // namespace logger_test
+
+using namespace logger_test;
 
 TEST_F(NetLoggerTest, CategoriesWithoutDestinationDoNothing) {
     TNetLogger logger(nullptr);

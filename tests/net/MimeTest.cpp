@@ -152,7 +152,8 @@ TEST(HeaderEncoding, NarrowColumnStillMakesProgress) {
 }
 
 TEST(HeaderEncoding, BWordsFoldAtTheColumn) {
-    EXPECT_EQ(HdrEncodeInLine("", TByteSet(), 'B', "utf-8", 76, true), "=?utf-8?B??=");
+    EXPECT_EQ(HdrEncodeInLine("", TByteSet(), 'B', "utf-8", 76, true), "=?utf-8?B?"
+                                                                       "?=");
     EXPECT_EQ(HdrEncodeInLine("foobar", TByteSet(), 'B', "UTF-8", 76, false), "=?utf-8?B?Zm9vYmFy?=");
     // Prefix 10 + 2 = 12; with column 25 three groups fit (24), the fourth starts a new word.
     EXPECT_EQ(HdrEncodeInLine("abcdefghijkl", TByteSet(), 'B', "utf-8", 10, true),

@@ -12,7 +12,7 @@
 // Generated from tests/rtl/resources.cmake.
 void OlvaRegisterResources_olva_rtl_tests();
 
-namespace {
+namespace resources_test {
 
 std::string FileBytes(const std::string& name) {
     std::ifstream in(std::string(OLVA_TEST_DATA_DIR) + "/" + name, std::ios::binary);
@@ -26,7 +26,9 @@ protected:
     void SetUp() override { OlvaRegisterResources_olva_rtl_tests(); }
 };
 
-} // namespace
+} // namespace resources_test
+
+using namespace resources_test;
 
 TEST_F(Resources, EmbeddedFilesComeBackByteForByte) {
     struct Case {

@@ -46,7 +46,7 @@ TEST_F(ProgressBarTest, SmoothBarPaintsItsShareInTheHighlightColour) {
     bar->SetPosition(100);
     int gaps = 0;
     for (int x = 1; x < 201; ++x)
-        if (ColorAt(bar, x, 9) == ColorToRGB(clBtnFace)) ++gaps;
+        if (COLORREF(ColorAt(bar, x, 9)) == ColorToRGB(clBtnFace)) ++gaps;
     EXPECT_GT(gaps, 10);
 }
 
