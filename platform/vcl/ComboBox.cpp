@@ -6,6 +6,7 @@
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -476,7 +477,7 @@ void TCustomComboBox::KeyPress(TKeyChar& Key) {
 bool TCustomComboBox::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
     if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
     if (DroppedDown()) {
-        FList->SetTopIndex(FList->TopIndex() - WheelDelta / WHEEL_DELTA * 3);
+        FList->SetTopIndex(FList->TopIndex() - WheelScrollRows(WheelDelta));
         return true;
     }
     if (!Focused() || FItems->Count() == 0 || WheelDelta == 0) return false;

@@ -6,6 +6,7 @@
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ListKeyMoves.h"
 #include "platform/vcl/ListScrollBar.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -276,9 +277,9 @@ void TCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
 
 bool TCustomListBox::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
     if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-    const int notches = WheelDelta / WHEEL_DELTA;
-    if (notches == 0) return false;
-    SetTopIndex(FTopIndex - notches * 3);
+    const int rows = WheelScrollRows(WheelDelta);
+    if (rows == 0) return false;
+    SetTopIndex(FTopIndex - rows);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ListKeyMoves.h"
 #include "platform/vcl/ListScrollBar.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -424,9 +425,9 @@ void TListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 bool TListView::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
     if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-    const int notches = WheelDelta / WHEEL_DELTA;
-    if (notches == 0) return false;
-    Scroll(-notches * 3);
+    const int rows = WheelScrollRows(WheelDelta);
+    if (rows == 0) return false;
+    Scroll(-rows);
     return true;
 }
 

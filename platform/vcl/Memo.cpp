@@ -4,6 +4,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/vcl/StdCtrlsText.h"
@@ -334,9 +335,9 @@ void TMemo::HandleEditChar(char32_t Char) {
 
 bool TMemo::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
     if (TCustomEdit::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-    const int notches = WheelDelta / WHEEL_DELTA;
-    if (notches == 0) return false;
-    ScrollTo(FTopLine - notches * 3);
+    const int rows = WheelScrollRows(WheelDelta);
+    if (rows == 0) return false;
+    ScrollTo(FTopLine - rows);
     return true;
 }
 

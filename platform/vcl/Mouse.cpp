@@ -41,3 +41,8 @@ int TMouse::WheelScrollLines() const {
     if (!::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) return 3;
     return static_cast<int>(lines);
 }
+
+int WheelScrollRows(int WheelDelta) {
+    const int lines = Mouse() != nullptr ? Mouse()->WheelScrollLines() : 3;
+    return WheelDelta / WHEEL_DELTA * lines;
+}

@@ -24,6 +24,10 @@ private:
     int FDragThreshold = 5;
 };
 
+// How many rows a wheel turn of WheelDelta scrolls, towards the start when positive: whole notches times
+// the system's lines per notch (3 when there is no mouse object).
+int WheelScrollRows(int WheelDelta);
+
 // The application's mouse (null before the class library starts and after it ends).
 TMouse* Mouse();
 void SetMouseInstance(TMouse* Value);

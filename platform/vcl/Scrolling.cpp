@@ -1,6 +1,7 @@
 #include "platform/vcl/Scrolling.h"
 
 #include "platform/vcl/Keyboard.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -206,8 +207,8 @@ void TScrollingWinControl::Dispatch(TMessage& Message) {
     if (Message.Msg == WM_MOUSEWHEEL && FVertScrollBar->IsScrollBarVisible()) {
         TWinControl::Dispatch(Message);
         if (Message.Result != 0) return;
-        const int notches = SHORT(HIWORD(Message.WParam)) / WHEEL_DELTA;
-        FVertScrollBar->SetPosition(FVertScrollBar->Position() - notches * FVertScrollBar->Increment() * 3);
+        const int rows = WheelScrollRows(SHORT(HIWORD(Message.WParam)));
+        FVertScrollBar->SetPosition(FVertScrollBar->Position() - rows * FVertScrollBar->Increment());
         Message.Result = 1;
         return;
     }
