@@ -324,11 +324,9 @@ void TColorManager::ConvertRGB(const std::vector<const void*>& sources, std::uin
         if (!(mask & bit)) continue;
         const std::uint8_t* sample[4];
         for (unsigned c = 0; c < 4; ++c) {
-            if (planar)
-                sample[c] =
-                    c < sources.size() ? static_cast<const std::uint8_t*>(sources[c]) + read * sb : nullptr;
-            else
-                sample[c] = static_cast<const std::uint8_t*>(sources[0]) + (read * sourceStep + c) * sb;
+            sample[c] = planar && c >= sources.size()
+                            ? nullptr
+                            : SamplePointer(sources, planar, c, read, sourceStep, sb);
         }
         ++read;
         for (unsigned c = 0; c < 3; ++c)
@@ -364,9 +362,7 @@ void TColorManager::ConvertCMYK(const std::vector<const void*>& sources, std::ui
         }
         int v[4];
         for (unsigned c = 0; c < 4; ++c) {
-            const std::uint8_t* p = planar
-                                        ? static_cast<const std::uint8_t*>(sources[c]) + read * sb
-                                        : static_cast<const std::uint8_t*>(sources[0]) + (read * 4 + c) * sb;
+            const std::uint8_t* p = SamplePointer(sources, planar, c, read, 4, sb);
             if (sb == 1)
                 v[c] = *p;
             else
@@ -455,9 +451,7 @@ void TColorManager::ConvertYCbCr(const std::vector<const void*>& sources, std::u
         }
         int v[3];
         for (unsigned c = 0; c < 3; ++c) {
-            const std::uint8_t* p = planar
-                                        ? static_cast<const std::uint8_t*>(sources[c]) + read * sb
-                                        : static_cast<const std::uint8_t*>(sources[0]) + (read * 3 + c) * sb;
+            const std::uint8_t* p = SamplePointer(sources, planar, c, read, 3, sb);
             v[c] = sb == 1 ? *p : MulDiv16(swap ? Swap(ReadWord(p)) : ReadWord(p), 255, 65535);
         }
         ++read;

@@ -152,6 +152,13 @@ private:
     void ConvertYCbCr(const std::vector<const void*>& sources, std::uint8_t* dst, unsigned count,
                       std::uint8_t mask) const;
     void WriteColor(std::uint8_t*& dst, int r, int g, int b) const;
+    // Where component c of the pixel numbered `read` starts: in its own plane, or interleaved among
+    // `components` samples of `bytes` bytes each.
+    static const std::uint8_t* SamplePointer(const std::vector<const void*>& sources, bool planar, unsigned c,
+                                             unsigned read, unsigned components, unsigned bytes) {
+        return planar ? static_cast<const std::uint8_t*>(sources[c]) + read * bytes
+                      : static_cast<const std::uint8_t*>(sources[0]) + (read * components + c) * bytes;
+    }
 
     bool FChanged = true;
     std::uint8_t FSourceBPS = 8, FTargetBPS = 8, FSourceSPP = 3, FTargetSPP = 3;
