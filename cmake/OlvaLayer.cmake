@@ -20,7 +20,7 @@ endfunction()
 
 # olva_layer_tests(<layer-target> <folder>)
 # One GoogleTest executable per layer from every .cpp in <folder>. A folder that brings its own main()
-# (a file named test_main.cpp) links plain gtest, otherwise gtest_main.
+# (a file named test_main.cpp) links plain gtest, otherwise the project's test main (tests/support).
 function(olva_layer_tests layer folder)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
     if(NOT sources)
@@ -31,7 +31,7 @@ function(olva_layer_tests layer folder)
     if(EXISTS ${folder}/test_main.cpp)
         target_link_libraries(${exe} PRIVATE ${layer} GTest::gtest GTest::gmock)
     else()
-        target_link_libraries(${exe} PRIVATE ${layer} GTest::gtest_main GTest::gmock)
+        target_link_libraries(${exe} PRIVATE ${layer} olva_test_main GTest::gmock)
     endif()
     target_compile_definitions(${exe} PRIVATE OLVA_TEST_DATA_DIR="${folder}/data"
                                               OLVA_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-output")
