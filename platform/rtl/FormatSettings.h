@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 struct TFormatSettings {
     std::string CurrencyString = "$";
@@ -30,6 +31,10 @@ struct TFormatSettings {
     std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                "Thursday", "Friday", "Saturday"};
     int TwoDigitYearCenturyWindow = 50;
+    // The eras of the locale's calendar (none for the Gregorian one), each with its year offset: the
+    // Gregorian year is the era's year plus the offset.
+    std::vector<std::string> EraNames;
+    std::vector<int> EraYearOffsets;
 };
 
 // The settings every routine uses unless it is given its own. Change only from the GUI thread. It is an
