@@ -99,6 +99,17 @@ int CopyLocaleText(const std::string& AText, char* ABuffer, int ASize) {
     return needed;
 }
 
+bool ReadLocaleText(LCID ALocale, LCTYPE AType, std::string& AText) {
+    const int size = GetLocaleInfoA(ALocale, AType, nullptr, 0);
+    if (size <= 0) return false;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    const int written = GetLocaleInfoA(ALocale, AType, text.data(), size);
+    if (written <= 0) return false;
+    text.resize(static_cast<std::size_t>(written - 1));
+    AText = std::move(text);
+    return true;
+}
+
 LCID GetUserDefaultLCID() {
     return locale_data_detail::UserDefault.load();
 }

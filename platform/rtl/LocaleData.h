@@ -75,6 +75,10 @@ const TLocaleDefinition* FindLocale(LCID ALocale);
 // is 0, and 0 when the text does not fit.
 int CopyLocaleText(const std::string& AText, char* ABuffer, int ASize);
 
+// A locale item as text through GetLocaleInfoA (without the zero); false when the locale does not
+// answer.
+bool ReadLocaleText(LCID ALocale, LCTYPE AType, std::string& AText);
+
 // The user picks another locale in the regional settings; answers false for an unknown one.
 bool SetUserDefaultLocale(LCID ALocale);
 

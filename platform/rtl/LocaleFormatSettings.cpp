@@ -9,11 +9,8 @@ namespace locale_format_settings_detail {
 std::atomic<bool> UpdateOption{true};
 
 std::string Text(LCID ALocale, LCTYPE AType) {
-    const int size = GetLocaleInfoA(ALocale, AType, nullptr, 0);
-    if (size <= 0) return {};
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (GetLocaleInfoA(ALocale, AType, text.data(), size) <= 0) return {};
-    text.resize(static_cast<std::size_t>(size - 1));
+    std::string text;
+    ReadLocaleText(ALocale, AType, text);
     return text;
 }
 

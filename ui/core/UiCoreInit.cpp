@@ -7,6 +7,7 @@
 #include "ui/core/base/ServiceObjects.h"
 #include "ui/core/base/Timers.h"
 #include "ui/core/base/UnitsLoader.h"
+#include "ui/core/dates/DatesUnit.h"
 #include "ui/core/platform/SystemHooks.h"
 #include "ui/core/platform/ThemeManager.h"
 
@@ -23,6 +24,7 @@ void uiCoreInitialize() {
     uiStartTimers();
     uiRegisterGeometryClasses();
     uiLibraryStringsStart();
+    uiDatesStart();
     ovUnitsLoader()->AddUnit(&ovThemeManagerStart, &ovThemeManagerEnd);
     ui_core_init_detail::Initialized = true;
 }
@@ -35,6 +37,7 @@ void uiCoreFinalize() {
     uiFreeTimers();
     uiFreeServiceObjects();
     if (TovUnitsLoader* loader = ovUnitsLoader()) loader->RemoveUnit(&ovThemeManagerEnd);
+    uiDatesEnd();
     uiLibraryStringsEnd();
     uiUnregisterGeometryClasses();
     ovFreeResourceStringsRepository();

@@ -1,6 +1,7 @@
 #include "ui/core/base/CoreServices.h"
 
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/LocaleData.h"
 #include "platform/vcl/Graphics.h"
 
 #include <algorithm>
@@ -100,6 +101,11 @@ std::string ovWideStringToMultiByte(const std::u16string& AText, unsigned ACodeP
     const std::string utf8 = Utf16ToUtf8(std::u16string_view(AText.data(), length));
     if (core_services_detail::IsUtf8(ACodePage)) return utf8;
     return Utf8ToCodePage(utf8, ACodePage);
+}
+
+std::string ovGetLocaleInfo(LCID ALocale, LCTYPE AType, const std::string& ADefault) {
+    std::string text;
+    return ReadLocaleText(ALocale, AType, text) ? text : ADefault;
 }
 
 bool ovCharInSet(unsigned char AChar, const TovCharSet& ASet) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Locale.h"
 #include "platform/rtl/ObjectEvent.h"
 #include "platform/rtl/Stream.h"
 #include "platform/rtl/WinTypes.h"
@@ -51,6 +52,9 @@ inline std::u16string ovMultiByteToWideStringAll(const std::string& AText, unsig
 inline std::string ovWideStringToMultiByteAll(const std::u16string& AText, unsigned ACodePage) {
     return ovWideStringToMultiByte(AText, ACodePage, -1);
 }
+
+// A locale item as text (without its terminating zero); ADefault when the locale does not answer.
+std::string ovGetLocaleInfo(LCID ALocale, LCTYPE AType, const std::string& ADefault);
 
 // A 256-bit character set: bit (c mod 32) of 32-bit word (c div 32).
 using TovCharSet = std::uint32_t[8];

@@ -1,0 +1,75 @@
+#include "ui/core/dates/GregorianCalendars.h"
+
+#include "ui/core/dates/DateUtils.h"
+
+TuiGregorianCalendarTable::TuiGregorianCalendarTable()
+    : FDefaultEra(new TuiEra(-1, 9999, 1, 0, uiNullDate)) {}
+
+TuiGregorianCalendarTable::~TuiGregorianCalendarTable() {
+    delete FDefaultEra;
+}
+
+TDateTime TuiGregorianCalendarTable::GetMaxDate() const {
+    return EncodeDateTime(9999, 12, 31, 23, 59, 59, 999);
+}
+
+TDateTime TuiGregorianCalendarTable::GetMinDate() const {
+    return EncodeDate(100, 1, 1);
+}
+
+TuiDateTime TuiGregorianCalendarTable::FromDateTime(TDateTime ADateTime) const {
+    std::uint16_t y, m, d, h, mi, s, ms;
+    DecodeDateTime(ADateTime, y, m, d, h, mi, s, ms);
+    TuiDateTime result{-1, y, m, d};
+    result.Hours = static_cast<std::uint8_t>(h);
+    result.Minutes = static_cast<std::uint8_t>(mi);
+    result.Seconds = static_cast<std::uint8_t>(s);
+    result.Milliseconds = ms;
+    return result;
+}
+
+int TuiGregorianCalendarTable::GetDaysInMonth(int AEra, int AYear, int AMonth) const {
+    switch (AMonth) {
+    case 2:
+        return IsLeapYear(AEra, AYear) ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}
+
+int TuiGregorianCalendarTable::GetDaysInYear(int AEra, int AYear) const {
+    return IsLeapYear(AEra, AYear) ? 366 : 365;
+}
+
+int TuiGregorianCalendarTable::GetFullWeeksInYear(int AYear) const {
+    int day = GetWeekDay(ToDateTime(TuiDateTime{-1, AYear, 1, 1})) - GetWeekStartDay();
+    if (day < 0) day += 7;
+    return day >= 6 || (IsLeapYear(AYear) && day >= 5) ? 53 : 52;
+}
+
+int TuiGregorianCalendarTable::GetWeekNumber(const TuiDateTime& ADate, std::uint8_t AStartOfWeek,
+                                             std::uint8_t AFirstWeekOfYear) const {
+    return uiWeekNumber(AStartOfWeek, AFirstWeekOfYear, ToDateTime(ADate));
+}
+
+bool TuiGregorianCalendarTable::IsLeapDay(int AEra, int AYear, int AMonth, int ADay) const {
+    return IsLeapMonth(AEra, AYear, AMonth) && ADay == 29;
+}
+
+bool TuiGregorianCalendarTable::IsLeapMonth(int AEra, int AYear, int AMonth) const {
+    return IsLeapYear(AEra, AYear) && AMonth == 2;
+}
+
+bool TuiGregorianCalendarTable::IsLeapYear(int AEra, int AYear) const {
+    return uiIsLeapYear(EraYearToGregorian(AYear, AEra));
+}
+
+TDateTime TuiGregorianCalendarTable::ToDateTime(const TuiDateTime& ADate) const {
+    return EncodeDateTime(ADate.Year, ADate.Month, ADate.Day, ADate.Hours, ADate.Minutes, ADate.Seconds,
+                          ADate.Milliseconds);
+}
