@@ -3,6 +3,7 @@
 #include "platform/rtl/LocaleData.h"
 #include "ui/core/dates/CalendarRegistry.h"
 #include "ui/core/dates/CalendarTable.h"
+#include "ui/core/dates/FormatController.h"
 
 namespace dates_unit_detail {
 
@@ -24,10 +25,12 @@ bool CountInCalendar(CALID ACalendar, TDateTime ADate, TCalendarDate& AResult) {
 
 void uiDatesStart() {
     uiCalendarRegistryStart();
+    uiAllowFormatController();
     SetCalendarDateConverter(&dates_unit_detail::CountInCalendar);
 }
 
 void uiDatesEnd() {
+    uiFreeFormatController();
     SetCalendarDateConverter({});
     uiCalendarRegistryEnd();
 }
