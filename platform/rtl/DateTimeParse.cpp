@@ -307,20 +307,13 @@ TDateTime VarToDateTime(std::string_view AText) {
 }
 
 std::string VarDateToStr(TDateTime AValue) {
-    std::uint16_t y, mo, d, h, mi, s, ms;
-    DecodeDateTime(AValue, y, mo, d, h, mi, s, ms);
-    if (y == 0) date_time_parse_detail::CastError("Date", "String");
     SYSTEMTIME t;
-    t.wYear = y;
-    t.wMonth = mo;
-    t.wDay = d;
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
+    DateTimeToSystemTime(AValue, t);
+    if (t.wYear == 0) date_time_parse_detail::CastError("Date", "String");
     const LCID locale = GetThreadLocale();
     char buffer[256];
     std::string text;
-    const bool hasTime = h != 0 || mi != 0 || s != 0 || ms != 0;
+    const bool hasTime = t.wHour != 0 || t.wMinute != 0 || t.wSecond != 0 || t.wMilliseconds != 0;
     // The date of day 0 stands for "no date": a time alone is written without it.
     if (static_cast<long long>(AValue) != 0 || !hasTime) {
         if (GetDateFormatA(locale, 0, &t, nullptr, buffer, sizeof buffer) <= 0)

@@ -4,6 +4,7 @@
 // forms count characters.
 #pragma once
 
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/WinTypes.h"
 
 using LCID = DWORD;
@@ -21,6 +22,9 @@ struct SYSTEMTIME {
     WORD wSecond = 0;
     WORD wMilliseconds = 0;
 };
+
+// The parts of a date-time (all zero for a value outside the years 1..9999), its week day 0 Sunday .. 6.
+void DateTimeToSystemTime(TDateTime ADateTime, SYSTEMTIME& ASystemTime);
 
 constexpr LCID LOCALE_NEUTRAL = 0x0000;
 constexpr LCID LOCALE_USER_DEFAULT = 0x0400;

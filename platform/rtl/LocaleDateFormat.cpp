@@ -142,22 +142,25 @@ std::string TimeText(const TLocaleDefinition& L, const SYSTEMTIME& T, std::strin
 }
 
 SYSTEMTIME CurrentTime() {
-    const TDateTime now = Now();
-    std::uint16_t y, mo, d, h, mi, s, ms;
-    DecodeDateTime(now, y, mo, d, h, mi, s, ms);
     SYSTEMTIME t;
-    t.wYear = y;
-    t.wMonth = mo;
-    t.wDay = d;
-    t.wDayOfWeek = static_cast<WORD>(DayOfWeek(now) - 1);
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
-    t.wMilliseconds = ms;
+    DateTimeToSystemTime(Now(), t);
     return t;
 }
 
 } // namespace locale_date_format_detail
+
+void DateTimeToSystemTime(TDateTime ADateTime, SYSTEMTIME& ASystemTime) {
+    std::uint16_t y, mo, d, h, mi, s, ms;
+    DecodeDateTime(ADateTime, y, mo, d, h, mi, s, ms);
+    ASystemTime.wYear = y;
+    ASystemTime.wMonth = mo;
+    ASystemTime.wDay = d;
+    ASystemTime.wDayOfWeek = static_cast<WORD>(y == 0 ? 0 : DayOfWeek(ADateTime) - 1);
+    ASystemTime.wHour = h;
+    ASystemTime.wMinute = mi;
+    ASystemTime.wSecond = s;
+    ASystemTime.wMilliseconds = ms;
+}
 
 int GetDateFormatA(LCID Locale, DWORD dwFlags, const SYSTEMTIME* lpDate, const char* lpFormat,
                    char* lpDateStr, int cchDate) {

@@ -3,6 +3,7 @@
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/LocaleData.h"
 #include "tests/support/TestLocales.h"
+#include "ui/core/base/CoreServices.h"
 #include "ui/core/dates/CalendarRegistry.h"
 #include "ui/core/dates/DateUtils.h"
 #include "ui/core/dates/GregorianCalendars.h"
@@ -141,6 +142,14 @@ TEST(DateUtils, RuleThreeWithMondaysIsTheIsoWeek) {
             ++mismatches;
         }
     EXPECT_EQ(uiWeekNumber(0, 0, EncodeDate(2021, 1, 3)), 53); // the locale says rule 3
+}
+
+TEST(DateUtils, LocaleItemsWithADefault) {
+    EXPECT_EQ(ovGetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_S1159, "x"), "AM");
+    EXPECT_EQ(ovGetLocaleInfo(kEnglishUSLocale, 0x7777, "default"), "default");
+    EXPECT_EQ(ovGetLocaleInfo(0x7777, LOCALE_SDATE, "default"), "default");
+    const TLocaleOverride dayFirst(test_locales::DayFirstLocale());
+    EXPECT_EQ(ovGetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_S1159, "x"), ""); // an empty answer is an answer
 }
 
 TEST(DateUtils, LocaleSettingsOneByOne) {

@@ -115,6 +115,17 @@ TDateTime TuiCustomCalendarTable::ToDateTime(const TuiDateTime&) const {
     AbstractError();
 }
 
+TuiDateTime TuiCustomCalendarTable::GregorianDateTime(TDateTime ADateTime) {
+    std::uint16_t y, m, d, h, mi, s, ms;
+    DecodeDateTime(ADateTime, y, m, d, h, mi, s, ms);
+    TuiDateTime result{-1, y, m, d};
+    result.Hours = static_cast<std::uint8_t>(h);
+    result.Minutes = static_cast<std::uint8_t>(mi);
+    result.Seconds = static_cast<std::uint8_t>(s);
+    result.Milliseconds = ms;
+    return result;
+}
+
 int TuiCustomCalendarTable::EraYearToGregorian(int AYear, int AEra) const {
     if (AEra == -1) return AYear + DefaultEra()->YearOffset();
     if (AEra >= 0 && AEra < FEras->Count()) return AYear + FEras->Items(AEra)->YearOffset();

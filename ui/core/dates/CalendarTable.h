@@ -185,6 +185,8 @@ public:
     virtual int GetYearNumber(const std::string& S) const;
 
 protected:
+    // The Gregorian date and the time of day of a value, with era -1.
+    static TuiDateTime GregorianDateTime(TDateTime ADateTime);
     // The Gregorian year of AYear counted in AEra (-1: the default era).
     int EraYearToGregorian(int AYear, int AEra) const;
     // The week number of the lunar calendars (Hijri and Hebrew).

@@ -171,16 +171,8 @@ void uiDateTimeToText(bool AFourDigitYear, bool AUseLibraryFormats, std::string&
         if (hasTime) AText += " " + FormatDateTime(FormatSettings.LongTimeFormat, ADateTime);
         return;
     }
-    std::uint16_t y, m, d, h, mi, s, ms;
-    DecodeDateTime(ADateTime, y, m, d, h, mi, s, ms);
     SYSTEMTIME t;
-    t.wYear = y;
-    t.wMonth = m;
-    t.wDay = d;
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
-    t.wMilliseconds = ms;
+    DateTimeToSystemTime(ADateTime, t);
     const std::string format = date_text_detail::LocalSettings().ShortDateFormat;
     char buffer[100];
     if (GetDateFormatA(GetThreadLocale(), 0, &t, format.c_str(), buffer, sizeof buffer) > 0) {

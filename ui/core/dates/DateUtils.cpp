@@ -208,17 +208,8 @@ void uiGetMonthName(int AYear, int AMonth, const TuiCustomCalendarTable* ACalend
 
 bool uiGetDateFormatText(std::string& AText, DWORD AFlags, const std::string& AFormat, TDateTime ADateTime) {
     AText.clear();
-    std::uint16_t y, m, d, h, mi, s, ms;
-    DecodeDateTime(ADateTime, y, m, d, h, mi, s, ms);
     SYSTEMTIME t;
-    t.wYear = y;
-    t.wMonth = m;
-    t.wDay = d;
-    t.wDayOfWeek = static_cast<WORD>(DayOfWeek(ADateTime) - 1);
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
-    t.wMilliseconds = ms;
+    DateTimeToSystemTime(ADateTime, t);
     char buffer[256];
     if (GetDateFormatA(GetThreadLocale(), AFlags, &t, AFormat.empty() ? nullptr : AFormat.c_str(), buffer,
                        sizeof buffer) <= 0)

@@ -18,14 +18,7 @@ TDateTime TuiGregorianCalendarTable::GetMinDate() const {
 }
 
 TuiDateTime TuiGregorianCalendarTable::FromDateTime(TDateTime ADateTime) const {
-    std::uint16_t y, m, d, h, mi, s, ms;
-    DecodeDateTime(ADateTime, y, m, d, h, mi, s, ms);
-    TuiDateTime result{-1, y, m, d};
-    result.Hours = static_cast<std::uint8_t>(h);
-    result.Minutes = static_cast<std::uint8_t>(mi);
-    result.Seconds = static_cast<std::uint8_t>(s);
-    result.Milliseconds = ms;
-    return result;
+    return GregorianDateTime(ADateTime);
 }
 
 int TuiGregorianCalendarTable::GetDaysInMonth(int AEra, int AYear, int AMonth) const {

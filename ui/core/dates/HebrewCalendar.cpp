@@ -91,13 +91,9 @@ int TuiHebrewCalendarTable::GetDaysInYear(int AEra, int AYear) const {
 
 TuiDateTime TuiHebrewCalendarTable::FromDateTime(TDateTime ADateTime) const {
     CheckDateTime(ADateTime);
-    std::uint16_t g, gm, gd, h, mi, s, ms;
-    DecodeDateTime(ADateTime, g, gm, gd, h, mi, s, ms);
-    TuiDateTime date{-1, g + hebrew_calendar_detail::kYearOffset, 1, 0};
-    date.Hours = static_cast<std::uint8_t>(h);
-    date.Minutes = static_cast<std::uint8_t>(mi);
-    date.Seconds = static_cast<std::uint8_t>(s);
-    date.Milliseconds = ms;
+    TuiDateTime date = GregorianDateTime(ADateTime);
+    date.Year += hebrew_calendar_detail::kYearOffset;
+    date.Month = 1;
     const TDateTime day = std::trunc(ADateTime);
     int index = static_cast<int>(day - ToDateTime(date.Year, 1, 1)) + 1;
     // Month by month towards the month that holds the day (at most a year away).

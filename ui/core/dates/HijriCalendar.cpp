@@ -66,13 +66,7 @@ TDateTime TuiHijriCalendarTable::GetMinDate() const {
 TuiDateTime TuiHijriCalendarTable::FromDateTime(TDateTime ADateTime) const {
     using namespace hijri_calendar_detail;
     CheckDateTime(ADateTime);
-    std::uint16_t h, mi, s, ms;
-    DecodeTime(ADateTime, h, mi, s, ms);
-    TuiDateTime date;
-    date.Hours = static_cast<std::uint8_t>(h);
-    date.Minutes = static_cast<std::uint8_t>(mi);
-    date.Seconds = static_cast<std::uint8_t>(s);
-    date.Milliseconds = ms;
+    TuiDateTime date = GregorianDateTime(ADateTime);
     long long n = static_cast<long long>(std::trunc(ADateTime - FirstDay() + 1)) - kEpoch;
     const long long cycles = n * 30 / 10631;
     date.Year = static_cast<int>(cycles + 1);
