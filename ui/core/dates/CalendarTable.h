@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <string>
+#include <typeinfo>
+#include <utility>
 
 constexpr TDateTime uiNullDate = -700000;
 
