@@ -47,7 +47,8 @@ void TuiEra::Assign(TPersistent* Source) {
     TPersistent::Assign(Source);
 }
 
-TuiCustomCalendarTable::TuiCustomCalendarTable() : FEras(new TuiEras) {
+TuiCustomCalendarTable::TuiCustomCalendarTable()
+    : FEras(new TuiEras), FPlainDefaultEra(std::make_unique<TuiEra>(-1, 9999, 1, 0, uiNullDate)) {
     uiRegisterCalendarTable(this);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/core/base/FastList.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <typeinfo>
 #include <utility>
@@ -187,6 +188,8 @@ public:
     virtual int GetYearNumber(const std::string& S) const;
 
 protected:
+    // The default era of the tables without eras: era -1, no year offset.
+    TuiEra* PlainDefaultEra() const { return FPlainDefaultEra.get(); }
     // The Gregorian date and the time of day of a value, with era -1.
     static TuiDateTime GregorianDateTime(TDateTime ADateTime);
     // The Gregorian year of AYear counted in AEra (-1: the default era).
@@ -199,6 +202,7 @@ protected:
 private:
     [[noreturn]] static void AbstractError();
     TuiEras* FEras;
+    std::unique_ptr<TuiEra> FPlainDefaultEra;
 };
 
 // A calendar table class as a value: its name and a way to make a table of it.

@@ -2,13 +2,6 @@
 
 #include "ui/core/dates/DateUtils.h"
 
-TuiGregorianCalendarTable::TuiGregorianCalendarTable()
-    : FDefaultEra(new TuiEra(-1, 9999, 1, 0, uiNullDate)) {}
-
-TuiGregorianCalendarTable::~TuiGregorianCalendarTable() {
-    delete FDefaultEra;
-}
-
 TDateTime TuiGregorianCalendarTable::GetMaxDate() const {
     return EncodeDateTime(9999, 12, 31, 23, 59, 59, 999);
 }

@@ -6,9 +6,6 @@
 
 class TuiGregorianCalendarTable : public TuiCustomCalendarTable {
 public:
-    TuiGregorianCalendarTable();
-    ~TuiGregorianCalendarTable() override;
-
     using TuiCustomCalendarTable::FromDateTime;
     using TuiCustomCalendarTable::GetDaysInMonth;
     using TuiCustomCalendarTable::GetDaysInYear;
@@ -21,7 +18,7 @@ public:
 
     int GetCalendarKind() const override { return 1; }
     int GetCalendarType() const override { return 1; }
-    TuiEra* DefaultEra() const override { return FDefaultEra; }
+    TuiEra* DefaultEra() const override { return PlainDefaultEra(); }
     TDateTime GetMaxDate() const override;
     TDateTime GetMinDate() const override;
     int GetMaxYear() const override { return 9999; }
@@ -41,9 +38,6 @@ public:
     bool IsLeapYear(int AEra, int AYear) const override;
     // Encodes the fields without any era conversion.
     TDateTime ToDateTime(const TuiDateTime& ADate) const override;
-
-private:
-    TuiEra* FDefaultEra;
 };
 
 class TuiGregorianUSEnglishCalendarTable : public TuiGregorianCalendarTable {

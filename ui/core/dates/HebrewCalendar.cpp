@@ -47,12 +47,6 @@ void JanuaryFirst(int AGregorianYear, int& AMonth, int& ADay) {
 
 } // namespace hebrew_calendar_detail
 
-TuiHebrewCalendarTable::TuiHebrewCalendarTable() : FDefaultEra(new TuiEra(-1, 9999, 1, 0, uiNullDate)) {}
-
-TuiHebrewCalendarTable::~TuiHebrewCalendarTable() {
-    delete FDefaultEra;
-}
-
 TDateTime TuiHebrewCalendarTable::GetMaxDate() const {
     return EncodeDateTime(2239, 9, 29, 23, 59, 59, 999);
 }

@@ -7,9 +7,6 @@
 
 class TuiHebrewCalendarTable : public TuiCustomCalendarTable {
 public:
-    TuiHebrewCalendarTable();
-    ~TuiHebrewCalendarTable() override;
-
     using TuiCustomCalendarTable::FromDateTime;
     using TuiCustomCalendarTable::GetDaysInMonth;
     using TuiCustomCalendarTable::GetDaysInYear;
@@ -22,7 +19,7 @@ public:
 
     int GetCalendarKind() const override { return 3; }
     int GetCalendarType() const override { return 8; }
-    TuiEra* DefaultEra() const override { return FDefaultEra; }
+    TuiEra* DefaultEra() const override { return PlainDefaultEra(); }
     TDateTime GetMaxDate() const override;
     TDateTime GetMinDate() const override;
     int GetMaxYear() const override { return 5999; }
@@ -50,9 +47,6 @@ public:
 
     // 1 deficient, 2 regular, 3 complete; 0 outside the table.
     int YearType(int AYear) const;
-
-private:
-    TuiEra* FDefaultEra;
 };
 
 // The sum of the letters' values: alef .. yod 1 .. 10, kaf 20, lamed 30 and on to tav 400 (final forms

@@ -49,12 +49,6 @@ TDateTime FirstDay() {
 
 } // namespace hijri_calendar_detail
 
-TuiHijriCalendarTable::TuiHijriCalendarTable() : FDefaultEra(new TuiEra(-1, 9999, 1, 0, uiNullDate)) {}
-
-TuiHijriCalendarTable::~TuiHijriCalendarTable() {
-    delete FDefaultEra;
-}
-
 TDateTime TuiHijriCalendarTable::GetMaxDate() const {
     return EncodeDate(9666, 4, 3);
 }

@@ -6,9 +6,6 @@
 
 class TuiHijriCalendarTable : public TuiCustomCalendarTable {
 public:
-    TuiHijriCalendarTable();
-    ~TuiHijriCalendarTable() override;
-
     using TuiCustomCalendarTable::FromDateTime;
     using TuiCustomCalendarTable::GetDaysInMonth;
     using TuiCustomCalendarTable::GetDaysInYear;
@@ -21,7 +18,7 @@ public:
 
     int GetCalendarKind() const override { return 2; }
     int GetCalendarType() const override { return 6; }
-    TuiEra* DefaultEra() const override { return FDefaultEra; }
+    TuiEra* DefaultEra() const override { return PlainDefaultEra(); }
     TDateTime GetMaxDate() const override;
     // The first day that is 1/1/1.
     TDateTime GetMinDate() const override;
@@ -42,7 +39,4 @@ public:
     TDateTime ToDateTime(const TuiDateTime& ADate) const override;
     // The calendar's month names as the locale writes them, then the class library's names and numbers.
     int GetMonthNumber(int AYear, const std::string& S) const override;
-
-private:
-    TuiEra* FDefaultEra;
 };
