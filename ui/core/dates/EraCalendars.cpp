@@ -9,8 +9,8 @@ TuiJapaneseCalendarTable::TuiJapaneseCalendarTable()
                                 {3, 64, 1, 1925, 1926, 12, 25},
                                 {4, 8011, 1, 1988, 1989, 1, 8}}) {}
 
-TuiJapaneseCalendarTable::TuiJapaneseCalendarTable(std::initializer_list<TEraSpec> AEras) {
-    for (const TEraSpec& e : AEras)
+TuiJapaneseCalendarTable::TuiJapaneseCalendarTable(std::initializer_list<TEraDefinition> AEras) {
+    for (const TEraDefinition& e : AEras)
         Eras()->Add(new TuiEra(e.Era, e.MaxEraYear, e.MinEraYear, e.YearOffset,
                                EncodeDate(e.StartYear, e.StartMonth, e.StartDay)));
 }

@@ -25,10 +25,10 @@ public:
     TDateTime ToDateTime(const TuiDateTime& ADate) const override;
 
 protected:
-    struct TEraSpec {
+    struct TEraDefinition {
         int Era, MaxEraYear, MinEraYear, YearOffset, StartYear, StartMonth, StartDay;
     };
-    explicit TuiJapaneseCalendarTable(std::initializer_list<TEraSpec> AEras);
+    explicit TuiJapaneseCalendarTable(std::initializer_list<TEraDefinition> AEras);
 };
 
 class TuiTaiwanCalendarTable : public TuiJapaneseCalendarTable {
