@@ -1,17 +1,63 @@
 #include "audio/SampleBuffer.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 #include <new>
 #include <sys/mman.h>
+#include <vector>
 
 namespace sample_buffer_detail {
-// Large buffers are mapped with their pages made present at once, which costs far less than one
-// page fault per 4 KB while a document is filled.
+// Filling fresh memory costs a page fault per 4 KB. Large buffers are therefore mapped with their pages
+// made present in one call, and kept for reuse when they are released, so that the blocks of an edit or
+// of a document opened after another one was dropped fill memory that is already there. (Huge pages
+// would need fewer faults, but on virtual machines that hand free memory back to the host they come
+// back slowly and unevenly.)
 constexpr std::size_t kMapped = 1u << 20;
+constexpr std::size_t kPage = 4096;
+// Released buffers kept for reuse, at most this many bytes: enough for the working blocks of an edit
+// or of a document being opened, little enough not to hold memory a closed document gave back.
+constexpr std::size_t kPoolBytes = 64u << 20;
 
 std::size_t MappedBytes(std::size_t count) {
-    std::size_t page = 4096;
-    return (count * sizeof(float) + page - 1) / page * page;
+    return (count * sizeof(float) + kPage - 1) / kPage * kPage;
+}
+
+void* MapFresh(std::size_t bytes) {
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    return p;
+}
+
+class TPool {
+public:
+    void* Take(std::size_t bytes) {
+        std::lock_guard lock(FMutex);
+        auto found = FFree.find(bytes);
+        if (found == FFree.end() || found->second.empty()) return nullptr;
+        void* p = found->second.back();
+        found->second.pop_back();
+        FBytes -= bytes;
+        return p;
+    }
+    bool Keep(void* p, std::size_t bytes) {
+        std::lock_guard lock(FMutex);
+        if (FBytes + bytes > kPoolBytes) return false;
+        FFree[bytes].push_back(p);
+        FBytes += bytes;
+        return true;
+    }
+
+private:
+    std::mutex FMutex;
+    std::map<std::size_t, std::vector<void*>> FFree;
+    std::size_t FBytes = 0;
+};
+
+TPool& Pool() {
+    static TPool* pool = new TPool(); // never destroyed: buffers may be released during exit
+    return *pool;
 }
 } // namespace sample_buffer_detail
 
@@ -20,9 +66,9 @@ TSampleBuffer::TSampleBuffer(std::size_t count) : FSize(count) {
     std::size_t bytes = count * sizeof(float);
     void* p = nullptr;
     if (bytes >= kMapped) {
-        p = mmap(nullptr, MappedBytes(count), PROT_READ | PROT_WRITE,
-                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        if (p == MAP_FAILED) throw std::bad_alloc();
+        std::size_t mapped = MappedBytes(count);
+        p = Pool().Take(mapped);
+        if (!p) p = MapFresh(mapped);
     } else {
         p = std::malloc(bytes ? bytes : 1);
         if (!p) throw std::bad_alloc();
@@ -32,8 +78,10 @@ TSampleBuffer::TSampleBuffer(std::size_t count) : FSize(count) {
 
 void TSampleBuffer::TFree::operator()(float* p) const {
     using namespace sample_buffer_detail;
-    if (Count * sizeof(float) >= kMapped)
-        munmap(p, MappedBytes(Count));
-    else
+    if (Count * sizeof(float) >= kMapped) {
+        std::size_t mapped = MappedBytes(Count);
+        if (!Pool().Keep(p, mapped)) munmap(p, mapped);
+    } else {
         std::free(p);
+    }
 }

@@ -1,4 +1,5 @@
-// An uninitialised float buffer for block samples; large ones are mapped with their pages present.
+// An uninitialised float buffer for block samples; large ones are mapped with their pages present and
+// reused once released.
 #pragma once
 
 #include <cstddef>
