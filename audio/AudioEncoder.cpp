@@ -1,6 +1,10 @@
 #include "audio/AudioEncoder.h"
 
 #include "audio/AudioError.h"
+#include "audio/AudioText.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace mp3_presets {
 TPreset Get(int preset) {
@@ -11,6 +15,20 @@ TPreset Get(int preset) {
                                       {44100, 256, 2, 1}, {44100, 320, 2, 1}};
     if (preset < 1 || preset > 11) throw EAudioError("Unknown MP3 preset " + std::to_string(preset) + ".");
     return table[preset - 1];
+}
+
+bool SampleRateAllowed(int sampleRate) {
+    static const int rates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+    return std::find(std::begin(rates), std::end(rates), sampleRate) != std::end(rates);
+}
+
+bool BitRateAllowed(int sampleRate, int kbps) {
+    // MPEG 1 above 24 kHz; MPEG 2 and 2.5 (the same rates) below.
+    static const int mpeg1[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    static const int mpeg2[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+    if (!SampleRateAllowed(sampleRate)) return false;
+    if (sampleRate >= 32000) return std::find(std::begin(mpeg1), std::end(mpeg1), kbps) != std::end(mpeg1);
+    return std::find(std::begin(mpeg2), std::end(mpeg2), kbps) != std::end(mpeg2);
 }
 } // namespace mp3_presets
 
@@ -55,6 +73,13 @@ TEncodedShape EncodedShape(const TOutputFormat& f) {
             return check(p.SampleRate, p.Channels);
         }
         if (f.UseLameSettings) return check(f.Mp3SampleRate, f.Lame.Channels);
+        // The encoder would quietly pick another rate: a setting it cannot keep is refused.
+        if (!mp3_presets::SampleRateAllowed(f.Mp3SampleRate))
+            throw EAudioError("Invalid MP3 sample rate " + audio_text::Thousands(f.Mp3SampleRate) +
+                              " Hz: MP3 files have 8,000 to 48,000 Hz.");
+        if (!mp3_presets::BitRateAllowed(f.Mp3SampleRate, f.Mp3BitRate))
+            throw EAudioError("Invalid MP3 bit rate " + std::to_string(f.Mp3BitRate) + " kbps at " +
+                              audio_text::Thousands(f.Mp3SampleRate) + " Hz.");
         return check(f.Mp3SampleRate, f.Mp3Channels);
     case afOgg:
         return check(f.OggSampleRate, f.OggChannels);
@@ -66,17 +91,25 @@ TEncodedShape EncodedShape(const TOutputFormat& f) {
     throw EAudioError("Unknown file format code " + std::to_string(f.Code) + ".");
 }
 
-std::unique_ptr<TAudioEncoder> MakeAudioEncoder(const TOutputFormat& format, const std::string& path,
+void ThrowWriteError(const TEncoderTarget& target, const std::string& reason) {
+    throw EAudioError("Cannot write \"" + target.ShownName + "\": " + reason + ".");
+}
+
+void ThrowWriteError(const TEncoderTarget& target, int error) {
+    ThrowWriteError(target, std::strerror(error));
+}
+
+std::unique_ptr<TAudioEncoder> MakeAudioEncoder(const TOutputFormat& format, const TEncoderTarget& target,
                                                 const TAudioTags& tags) {
     TEncodedShape shape = EncodedShape(format);
     switch (format.Code) {
     case afWav:
-        return MakeWavEncoder(path, shape.SampleRate, shape.Channels, format.WavBits, tags);
+        return MakeWavEncoder(target, shape.SampleRate, shape.Channels, format.WavBits, tags);
     case afMp3:
-        return MakeMp3Encoder(format, path, tags);
+        return MakeMp3Encoder(format, target, tags);
     case afOgg:
-        return MakeOggEncoder(format, path, tags);
+        return MakeOggEncoder(format, target, tags);
     default:
-        return MakeWmaEncoder(format, path, tags);
+        return MakeWmaEncoder(format, target, tags);
     }
 }

@@ -1,6 +1,7 @@
 #include "audio/AudioFile2.h"
 
 #include "audio/AudioDecoder.h"
+#include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
 #include "audio/AudioWriter.h"
 
@@ -102,23 +103,7 @@ void TAudioFile2::SetWMA(int profile) {
 }
 
 bool TAudioFile2::CanWriteMP3(int sampleRate, int kbps, int channels) const {
-    static const int mpeg1[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    static const int mpeg2[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-    if (channels != 1 && channels != 2) return false;
-    switch (sampleRate) {
-    case 32000:
-    case 44100:
-    case 48000:
-        return std::find(std::begin(mpeg1), std::end(mpeg1), kbps) != std::end(mpeg1);
-    case 8000:
-    case 11025:
-    case 12000:
-    case 16000:
-    case 22050:
-    case 24000:
-        return std::find(std::begin(mpeg2), std::end(mpeg2), kbps) != std::end(mpeg2);
-    }
-    return false;
+    return (channels == 1 || channels == 2) && mp3_presets::BitRateAllowed(sampleRate, kbps);
 }
 
 bool TAudioFile2::CanWriteOGG(int sampleRate, int channels, int kbps, int, int) const {

@@ -13,7 +13,7 @@ TAudioWriter::TAudioWriter(const std::string& path, const TOutputFormat& format,
     FOutputChannels = shape.Channels;
     FTarget = std::make_unique<TSafeFileTarget>(path);
     FResampler = std::make_unique<TAudioResampler>(inputRate, shape.SampleRate, shape.Channels);
-    FEncoder = MakeAudioEncoder(format, FTarget->TemporaryPath(), tags);
+    FEncoder = MakeAudioEncoder(format, {FTarget->TemporaryPath(), path}, tags);
 }
 
 TAudioWriter::~TAudioWriter() = default;

@@ -2,6 +2,7 @@
 // channel modes, XING/LAME header and frame checksums; ID3 tags (version 2 at the start, 1 at the end).
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
+#include "platform/rtl/CodePages.h"
 
 #include <lame/lame.h>
 
@@ -26,10 +27,11 @@ MPEG_mode ModeOf(int channelMode, int channels) {
 
 class TMp3Encoder final : public TAudioEncoder {
 public:
-    TMp3Encoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+    TMp3Encoder(const TOutputFormat& f, const TEncoderTarget& target, const TAudioTags& tags)
+        : FTarget(target) {
         // A constructor that fails runs no destructor: what was made so far is released here.
         try {
-            Start(f, path, tags);
+            Start(f, target.Path, tags);
         } catch (...) {
             Release();
             throw;
@@ -113,11 +115,11 @@ private:
         lame_set_write_id3tag_automatic(FLame, 0);
         id3tag_init(FLame);
         id3tag_add_v2(FLame);
-        if (!tags.Title.empty()) id3tag_set_title(FLame, tags.Title.c_str());
-        if (!tags.Artist.empty()) id3tag_set_artist(FLame, tags.Artist.c_str());
-        if (!tags.Album.empty()) id3tag_set_album(FLame, tags.Album.c_str());
-        if (!tags.Year.empty()) id3tag_set_year(FLame, tags.Year.c_str());
-        if (!tags.Comment.empty()) id3tag_set_comment(FLame, tags.Comment.c_str());
+        SetTag(tags.Title, id3tag_set_title, "TIT2");
+        SetTag(tags.Artist, id3tag_set_artist, "TPE1");
+        SetTag(tags.Album, id3tag_set_album, "TALB");
+        SetTag(tags.Year, id3tag_set_year, "TYER");
+        SetTag(tags.Comment, id3tag_set_comment, "COMM");
         if (tags.Genre >= 0) id3tag_set_genre(FLame, std::to_string(tags.Genre).c_str());
         if (lame_init_params(FLame) < 0) throw EAudioError("The MP3 encoder does not accept these settings.");
         FFile = std::fopen(path.c_str(), "wb");
@@ -129,17 +131,34 @@ private:
         }
         FAudioStart = std::ftell(FFile);
     }
+    // Version 1 tags hold Latin-1 text: the setter writes it there (and into a Latin-1 version 2 frame);
+    // text that is not plain ASCII then gets its version 2 frame again in UTF-16, marked as such, so
+    // every character survives and readers decode it as what it is.
+    void SetTag(const std::string& text, void (*setLatin1)(lame_t, const char*), const char* frame) {
+        if (text.empty()) return;
+        setLatin1(FLame, Utf8ToCodePage(text, CP_LATIN1).c_str());
+        if (std::all_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            return;
+        std::u16string wide = u"\uFEFF" + Utf8ToUtf16(text);
+        std::vector<unsigned short> units(wide.begin(), wide.end());
+        units.push_back(0);
+        if (std::string(frame) == "COMM") {
+            const unsigned short noDescription[] = {0xFEFF, 0};
+            id3tag_set_comment_utf16(FLame, "eng", noDescription, units.data());
+        } else {
+            id3tag_set_textinfo_utf16(FLame, frame, units.data());
+        }
+    }
     void Release() {
         if (FLame) lame_close(FLame);
         if (FFile) std::fclose(FFile);
     }
-    [[noreturn]] void Fail() const {
-        throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
-    }
+    [[noreturn]] void Fail() const { ThrowWriteError(FTarget, errno); }
     void Put(const void* data, std::size_t size) {
         if (size && std::fwrite(data, 1, size, FFile) != size) Fail();
     }
-    std::string FPath;
+    TEncoderTarget FTarget;
     int FChannels = 2;
     lame_global_flags* FLame = nullptr;
     std::FILE* FFile = nullptr;
@@ -149,7 +168,7 @@ private:
 
 } // namespace mp3_encoder_detail
 
-std::unique_ptr<TAudioEncoder> MakeMp3Encoder(const TOutputFormat& format, const std::string& path,
+std::unique_ptr<TAudioEncoder> MakeMp3Encoder(const TOutputFormat& format, const TEncoderTarget& target,
                                               const TAudioTags& tags) {
-    return std::make_unique<mp3_encoder_detail::TMp3Encoder>(format, path, tags);
+    return std::make_unique<mp3_encoder_detail::TMp3Encoder>(format, target, tags);
 }

@@ -13,10 +13,11 @@ namespace ogg_encoder_detail {
 
 class TOggEncoder final : public TAudioEncoder {
 public:
-    TOggEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+    TOggEncoder(const TOutputFormat& f, const TEncoderTarget& target, const TAudioTags& tags)
+        : FTarget(target) {
         // A constructor that fails runs no destructor: what was made so far is released here.
         try {
-            Start(f, path, tags);
+            Start(f, target.Path, tags);
         } catch (...) {
             Release();
             throw;
@@ -94,9 +95,7 @@ private:
         if (FInfoReady) vorbis_info_clear(&FInfo);
         if (FFile) std::fclose(FFile);
     }
-    [[noreturn]] void Fail() const {
-        throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
-    }
+    [[noreturn]] void Fail() const { ThrowWriteError(FTarget, errno); }
     void PutPage(const ogg_page& page) {
         if (std::fwrite(page.header, 1, std::size_t(page.header_len), FFile) !=
                 std::size_t(page.header_len) ||
@@ -120,7 +119,7 @@ private:
         }
     }
 
-    std::string FPath;
+    TEncoderTarget FTarget;
     int FChannels = 2;
     vorbis_info FInfo{};
     vorbis_comment FComment{};
@@ -133,7 +132,7 @@ private:
 
 } // namespace ogg_encoder_detail
 
-std::unique_ptr<TAudioEncoder> MakeOggEncoder(const TOutputFormat& format, const std::string& path,
+std::unique_ptr<TAudioEncoder> MakeOggEncoder(const TOutputFormat& format, const TEncoderTarget& target,
                                               const TAudioTags& tags) {
-    return std::make_unique<ogg_encoder_detail::TOggEncoder>(format, path, tags);
+    return std::make_unique<ogg_encoder_detail::TOggEncoder>(format, target, tags);
 }

@@ -1,5 +1,7 @@
 // RIFF WAVE writer: 8-bit unsigned, 16- and 24-bit signed integer or 32-bit float samples, with the
-// tags in a LIST INFO chunk after the data.
+// tags in a LIST INFO chunk after the data. Integer samples use the reader's scale, 2^(bits-1) to full
+// scale, so an untouched file saves back bit for bit; +1.0 and beyond clip to the largest value. Float
+// samples keep levels beyond full scale, which they can hold.
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
 
@@ -13,9 +15,9 @@ namespace wav_encoder_detail {
 
 class TWavEncoder final : public TAudioEncoder {
 public:
-    TWavEncoder(const std::string& path, int rate, int channels, int bits, const TAudioTags& tags)
-        : FPath(path), FChannels(channels), FBits(bits), FTags(tags) {
-        FFile = std::fopen(path.c_str(), "wb");
+    TWavEncoder(const TEncoderTarget& target, int rate, int channels, int bits, const TAudioTags& tags)
+        : FTarget(target), FChannels(channels), FBits(bits), FTags(tags) {
+        FFile = std::fopen(target.Path.c_str(), "wb");
         if (!FFile) Fail();
         // Header with the sizes left open; Finish fills them in.
         bool isFloat = bits == 32;
@@ -47,33 +49,33 @@ public:
     }
 
     void Write(const float* in, std::int64_t frames) override {
-        std::int64_t n = frames * FChannels;
-        FBytes.clear();
-        FBytes.reserve(std::size_t(n) * (FBits / 8));
-        for (std::int64_t i = 0; i < n; ++i) {
-            float v = std::isfinite(in[i]) ? std::clamp(in[i], -1.0f, 1.0f) : 0.0f;
-            switch (FBits) {
-            case 8:
-                FBytes.push_back(std::uint8_t(std::lround(v * 127.0f) + 128));
-                break;
-            case 16: {
-                auto s = std::int16_t(std::lround(v * 32767.0f));
-                FBytes.push_back(std::uint8_t(s & 0xFF));
-                FBytes.push_back(std::uint8_t((s >> 8) & 0xFF));
-                break;
+        const std::size_t n = std::size_t(frames * FChannels);
+        FBytes.resize(n * std::size_t(FBits / 8));
+        std::uint8_t* out = FBytes.data();
+        switch (FBits) {
+        case 8:
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = std::uint8_t(IntegerSample(in[i], 128.0f) + 128);
+            break;
+        case 16:
+            for (std::size_t i = 0; i < n; ++i) {
+                std::int32_t v = IntegerSample(in[i], 32768.0f);
+                out[2 * i] = std::uint8_t(v);
+                out[2 * i + 1] = std::uint8_t(v >> 8);
             }
-            case 24: {
-                auto s = std::int32_t(std::lround(double(v) * 8388607.0));
-                for (int b = 0; b < 3; ++b)
-                    FBytes.push_back(std::uint8_t((s >> (8 * b)) & 0xFF));
-                break;
+            break;
+        case 24:
+            for (std::size_t i = 0; i < n; ++i) {
+                std::int32_t v = IntegerSample(in[i], 8388608.0f);
+                out[3 * i] = std::uint8_t(v);
+                out[3 * i + 1] = std::uint8_t(v >> 8);
+                out[3 * i + 2] = std::uint8_t(v >> 16);
             }
-            default: {
-                std::uint32_t bitsOf;
-                std::memcpy(&bitsOf, &v, 4);
-                for (int b = 0; b < 4; ++b)
-                    FBytes.push_back(std::uint8_t((bitsOf >> (8 * b)) & 0xFF));
-            }
+            break;
+        default:
+            for (std::size_t i = 0; i < n; ++i) {
+                const float v = std::isfinite(in[i]) ? in[i] : 0.0f;
+                std::memcpy(out + 4 * i, &v, 4); // the file is little-endian, as this machine
             }
         }
         if (!FBytes.empty() && std::fwrite(FBytes.data(), 1, FBytes.size(), FFile) != FBytes.size()) Fail();
@@ -85,8 +87,7 @@ public:
         if (FDataBytes & 1) std::fputc(0, FFile);
         WriteInfo();
         std::int64_t end = std::ftell(FFile);
-        if (end > 0xFFFFFFFFLL)
-            throw EAudioError("Cannot write \"" + FPath + "\": a WAV file cannot hold more than 4 GB.");
+        if (end > 0xFFFFFFFFLL) ThrowWriteError(FTarget, "a WAV file cannot hold more than 4 GB");
         std::fseek(FFile, 4, SEEK_SET);
         Put32(std::uint32_t(end - 8));
         std::fseek(FFile, FDataSizePos, SEEK_SET);
@@ -104,9 +105,12 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail() const {
-        throw EAudioError("Cannot write \"" + FPath + "\": " + std::strerror(errno) + ".");
+    // A sample at `scale` steps to full scale, rounded to the nearest step and clipped to the range.
+    static std::int32_t IntegerSample(float v, float scale) {
+        if (!std::isfinite(v)) return 0;
+        return std::int32_t(std::lrint(std::clamp(v * scale, -scale, scale - 1.0f)));
     }
+    [[noreturn]] void Fail() const { ThrowWriteError(FTarget, errno); }
     void Flush() {
         if (std::fflush(FFile) != 0 || std::ferror(FFile)) Fail();
     }
@@ -143,7 +147,7 @@ private:
         }
     }
 
-    std::string FPath;
+    TEncoderTarget FTarget;
     int FChannels, FBits;
     TAudioTags FTags;
     std::FILE* FFile = nullptr;
@@ -154,7 +158,7 @@ private:
 
 } // namespace wav_encoder_detail
 
-std::unique_ptr<TAudioEncoder> MakeWavEncoder(const std::string& path, int sampleRate, int channels, int bits,
-                                              const TAudioTags& tags) {
-    return std::make_unique<wav_encoder_detail::TWavEncoder>(path, sampleRate, channels, bits, tags);
+std::unique_ptr<TAudioEncoder> MakeWavEncoder(const TEncoderTarget& target, int sampleRate, int channels,
+                                              int bits, const TAudioTags& tags) {
+    return std::make_unique<wav_encoder_detail::TWavEncoder>(target, sampleRate, channels, bits, tags);
 }

@@ -1,10 +1,14 @@
 // WMA writer over FFmpeg (version 2 codec in an ASF container) with the profile's rate, channels and
-// bit rate; tags as ASF metadata.
+// bit rate; tags as ASF metadata. The codec's first frame only primes the decoder, which gives out
+// nothing for it: a frame of silence goes first, so the decoded sound starts with the first sample
+// written; and as decoders give out whole frames, the exact length is stored with the tags.
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
+#include "audio/ExactLength.h"
 #include "audio/FfmpegLog.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 extern "C" {
@@ -18,10 +22,11 @@ namespace wma_encoder_detail {
 
 class TWmaEncoder final : public TAudioEncoder {
 public:
-    TWmaEncoder(const TOutputFormat& f, const std::string& path, const TAudioTags& tags) : FPath(path) {
+    TWmaEncoder(const TOutputFormat& f, const TEncoderTarget& target, const TAudioTags& tags)
+        : FTarget(target) {
         // A constructor that fails runs no destructor: what was made so far is released here.
         try {
-            Start(f, path, tags);
+            Start(f, target.Path, tags);
         } catch (...) {
             Release();
             throw;
@@ -33,19 +38,23 @@ public:
         std::vector<float> planar(std::size_t(frames) * FChannels);
         for (std::int64_t i = 0; i < frames; ++i)
             for (int c = 0; c < FChannels; ++c)
-                planar[c * frames + i] = std::clamp(in[i * FChannels + c], -1.0f, 1.0f);
+                planar[c * frames + i] = std::isfinite(in[i * FChannels + c])
+                                             ? std::clamp(in[i * FChannels + c], -1.0f, 1.0f)
+                                             : 0.0f;
         void* planes[2] = {planar.data(), planar.data() + (FChannels > 1 ? frames : 0)};
-        if (av_audio_fifo_write(FFifo, planes, int(frames)) < frames)
-            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
-        while (av_audio_fifo_size(FFifo) >= FCodec->frame_size)
-            EncodeFrame(FCodec->frame_size);
+        Queue(planes, frames);
+        FFrames += frames;
     }
 
     void Finish() override {
         if (av_audio_fifo_size(FFifo) > 0) EncodeFrame(av_audio_fifo_size(FFifo));
         Send(nullptr);
-        if (av_write_trailer(FFormat) < 0 || avio_closep(&FFormat->pb) < 0)
-            throw EAudioError("Cannot write \"" + FPath + "\".");
+        // The header is written again at the end, now with the final length (of the same size).
+        av_dict_set(&FFormat->metadata, exact_length::Key, exact_length::Format(FFrames).c_str(), 0);
+        int rc = av_write_trailer(FFormat);
+        if (rc >= 0 && FFormat->pb->error < 0) rc = FFormat->pb->error;
+        int closed = avio_closep(&FFormat->pb);
+        Check(rc < 0 ? rc : closed);
     }
 
 private:
@@ -82,12 +91,30 @@ private:
         set("date", tags.Year);
         set("comment", tags.Comment);
         set("genre", audio_genres::Name(tags.Genre));
-        if (avio_open(&FFormat->pb, path.c_str(), AVIO_FLAG_WRITE) < 0)
-            throw EAudioError("Cannot write \"" + path + "\".");
-        if (avformat_write_header(FFormat, nullptr) < 0) throw EAudioError("Cannot write \"" + path + "\".");
+        av_dict_set(&FFormat->metadata, exact_length::Key, exact_length::Format(0).c_str(), 0);
+        Check(avio_open(&FFormat->pb, path.c_str(), AVIO_FLAG_WRITE));
+        Check(avformat_write_header(FFormat, nullptr));
         FFifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, FChannels, FCodec->frame_size * 4);
         FFrame = av_frame_alloc();
         FPacket = av_packet_alloc();
+        if (!FFifo || !FFrame || !FPacket)
+            throw EAudioError("Out of memory while writing \"" + FTarget.ShownName + "\".");
+        std::vector<float> priming(std::size_t(FCodec->frame_size) * FChannels, 0.0f);
+        void* planes[2] = {priming.data(), priming.data() + (FChannels > 1 ? FCodec->frame_size : 0)};
+        Queue(planes, FCodec->frame_size);
+    }
+    void Queue(void* const* planes, std::int64_t frames) {
+        if (av_audio_fifo_write(FFifo, const_cast<void**>(planes), int(frames)) < frames)
+            throw EAudioError("Out of memory while writing \"" + FTarget.ShownName + "\".");
+        while (av_audio_fifo_size(FFifo) >= FCodec->frame_size)
+            EncodeFrame(FCodec->frame_size);
+    }
+    // Raises the writing error with its reason (a full disk, for example) for a failed library call.
+    void Check(int rc) const {
+        if (rc >= 0) return;
+        char text[AV_ERROR_MAX_STRING_SIZE] = {};
+        av_strerror(rc, text, sizeof text);
+        ThrowWriteError(FTarget, text);
     }
     void Release() {
         if (FFifo) av_audio_fifo_free(FFifo);
@@ -106,7 +133,7 @@ private:
         av_channel_layout_copy(&FFrame->ch_layout, &FCodec->ch_layout);
         FFrame->sample_rate = FCodec->sample_rate;
         if (av_frame_get_buffer(FFrame, 0) < 0)
-            throw EAudioError("Out of memory while writing \"" + FPath + "\".");
+            throw EAudioError("Out of memory while writing \"" + FTarget.ShownName + "\".");
         for (int c = 0; c < FChannels; ++c)
             std::fill_n(reinterpret_cast<float*>(FFrame->data[c]), FCodec->frame_size, 0.0f);
         av_audio_fifo_read(FFifo, reinterpret_cast<void**>(FFrame->data), samples);
@@ -119,12 +146,11 @@ private:
         while (avcodec_receive_packet(FCodec, FPacket) == 0) {
             av_packet_rescale_ts(FPacket, FCodec->time_base, FStream->time_base);
             FPacket->stream_index = FStream->index;
-            if (av_interleaved_write_frame(FFormat, FPacket) < 0)
-                throw EAudioError("Cannot write \"" + FPath + "\".");
+            Check(av_interleaved_write_frame(FFormat, FPacket));
         }
     }
 
-    std::string FPath;
+    TEncoderTarget FTarget;
     int FChannels = 2;
     AVFormatContext* FFormat = nullptr;
     AVStream* FStream = nullptr;
@@ -133,11 +159,12 @@ private:
     AVFrame* FFrame = nullptr;
     AVPacket* FPacket = nullptr;
     std::int64_t FNextPts = 0;
+    std::int64_t FFrames = 0; // of the sound, without the priming frame
 };
 
 } // namespace wma_encoder_detail
 
-std::unique_ptr<TAudioEncoder> MakeWmaEncoder(const TOutputFormat& format, const std::string& path,
+std::unique_ptr<TAudioEncoder> MakeWmaEncoder(const TOutputFormat& format, const TEncoderTarget& target,
                                               const TAudioTags& tags) {
-    return std::make_unique<wma_encoder_detail::TWmaEncoder>(format, path, tags);
+    return std::make_unique<wma_encoder_detail::TWmaEncoder>(format, target, tags);
 }
