@@ -2,12 +2,16 @@
 
 #include "audio/AudioError.h"
 #include "audio/AudioText.h"
+#include "audio/ExactLength.h"
 #include "audio/FfmpegLog.h"
+#include "audio/FrameConverter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 extern "C" {
@@ -15,7 +19,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
-#include <libswresample/swresample.h>
 }
 
 namespace decoder_detail {
@@ -80,7 +83,7 @@ struct TAudioDecoder::TImpl {
     std::string Path;
     AVFormatContext* Format = nullptr;
     AVCodecContext* Codec = nullptr;
-    SwrContext* Swr = nullptr;
+    std::unique_ptr<TFrameConverter> Converter;
     AVPacket* Packet = nullptr;
     AVFrame* Frame = nullptr;
     int StreamIndex = -1;
@@ -94,6 +97,9 @@ struct TAudioDecoder::TImpl {
     int Bits = 16;
     int BitRate = 0;
     std::int64_t Length = 0;
+    // The exact length a writer stored where the codec pads the end; -1 when none was stored.
+    std::int64_t FrameLimit = -1;
+    std::int64_t Delivered = 0; // frames handed out by Read
     std::string Description;
     TAudioTags Tags;
     std::vector<float> Pending; // decoded; [PendingStart, end) not yet handed out
@@ -102,7 +108,7 @@ struct TAudioDecoder::TImpl {
     int Errors = 0;
 
     ~TImpl() {
-        if (Swr) swr_free(&Swr);
+        Converter.reset();
         if (Codec) avcodec_free_context(&Codec);
         if (Format) avformat_close_input(&Format);
         if (Packet) av_packet_free(&Packet);
@@ -142,27 +148,29 @@ struct TAudioDecoder::TImpl {
         if (rc < 0) Fail("the decoder cannot start (" + decoder_detail::AvError(rc) + ")");
     }
 
-    void SetupResampler() {
+    void SetupConverter() {
         SourceChannels = Codec->ch_layout.nb_channels;
         if (SourceChannels <= 0 || Codec->sample_rate <= 0)
             Fail("the file is damaged or its format is not supported");
         OutChannels = SourceChannels == 1 ? 1 : 2;
-        AVChannelLayout inLayout{}, outLayout{}; // a copy frees what its target held: start empty
-        if (Codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&inLayout, SourceChannels);
-        else
-            av_channel_layout_copy(&inLayout, &Codec->ch_layout);
-        av_channel_layout_default(&outLayout, OutChannels);
-        int rc = swr_alloc_set_opts2(&Swr, &outLayout, AV_SAMPLE_FMT_FLT, Codec->sample_rate, &inLayout,
-                                     Codec->sample_fmt, Codec->sample_rate, 0, nullptr);
-        av_channel_layout_uninit(&inLayout);
-        av_channel_layout_uninit(&outLayout);
-        if (rc < 0 || swr_init(Swr) < 0) Fail("the sample format is not supported");
+        Converter = std::make_unique<TFrameConverter>(*Codec, OutChannels, Path.c_str());
+    }
+
+    // What keeps a path from being read as a sound file, said plainly; empty when nothing does.
+    static std::string Unreadable(const std::string& path) {
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0)
+            return errno == ENOENT ? "the file does not exist" : std::strerror(errno);
+        if (S_ISDIR(info.st_mode)) return "it is a folder, not a file";
+        if (access(path.c_str(), R_OK) != 0) return std::strerror(errno);
+        if (S_ISREG(info.st_mode) && info.st_size == 0) return "the file is empty";
+        return "";
     }
 
     void Open(const std::string& path) {
         ffmpeg_log::Quiet();
         Path = path;
+        if (std::string why = Unreadable(path); !why.empty()) Fail(why);
         Packet = av_packet_alloc();
         Frame = av_frame_alloc();
         std::string ext = decoder_detail::Extension(path);
@@ -182,7 +190,7 @@ struct TAudioDecoder::TImpl {
         if (StreamIndex < 0 || !codec) Fail("the file holds no sound that can be decoded");
         AVStream* stream = Format->streams[StreamIndex];
         OpenCodec(codec, stream->codecpar);
-        SetupResampler();
+        SetupConverter();
         ReadTags(Format->metadata);
         ReadTags(stream->metadata);
         // Plain samples keep their size; compressed and ADPCM streams count as 16-bit sound.
@@ -194,6 +202,9 @@ struct TAudioDecoder::TImpl {
             Length = av_rescale_q(stream->duration, stream->time_base, AVRational{1, Codec->sample_rate});
         else if (Format->duration > 0)
             Length = av_rescale(Format->duration, Codec->sample_rate, AV_TIME_BASE);
+        if (AVDictionaryEntry* exact = av_dict_get(Format->metadata, exact_length::Key, nullptr, 0))
+            FrameLimit = exact_length::Parse(exact->value);
+        if (FrameLimit >= 0) Length = FrameLimit;
         Describe(codec->long_name ? codec->long_name : codec->name);
     }
 
@@ -203,7 +214,6 @@ struct TAudioDecoder::TImpl {
         std::fseek(RawFile, 0, SEEK_END);
         RawBytes = std::ftell(RawFile);
         std::fseek(RawFile, 0, SEEK_SET);
-        if (RawBytes <= 0) Fail("the file is empty");
         const AVCodec* codec = avcodec_find_decoder(h.Codec);
         if (!codec) Fail("no decoder for this format");
         Codec = avcodec_alloc_context3(codec);
@@ -212,7 +222,7 @@ struct TAudioDecoder::TImpl {
         Codec->bits_per_coded_sample = h.BitsPerCodedSample;
         int rc = avcodec_open2(Codec, codec, nullptr);
         if (rc < 0) Fail("the decoder cannot start (" + decoder_detail::AvError(rc) + ")");
-        SetupResampler();
+        SetupConverter();
         // Chunks hold whole groups of codes (a 3-bit group is 3 bytes for 8 samples).
         RawChunk = 4096 * h.BitsPerCodedSample;
         BitRate = 8000 * h.BitsPerCodedSample;
@@ -255,21 +265,16 @@ struct TAudioDecoder::TImpl {
         }
     }
 
-    void Convert(AVFrame* frame) {
-        int outMax = swr_get_out_samples(Swr, frame ? frame->nb_samples : 0);
-        if (outMax <= 0) return;
+    void Convert(const AVFrame& frame) {
+        if (frame.nb_samples <= 0) return;
         // Handed-out samples are dropped before the buffer grows.
         if (PendingStart > 0) {
             Pending.erase(Pending.begin(), Pending.begin() + std::ptrdiff_t(PendingStart));
             PendingStart = 0;
         }
         std::size_t base = Pending.size();
-        Pending.resize(base + std::size_t(outMax) * OutChannels);
-        uint8_t* out = reinterpret_cast<uint8_t*>(Pending.data() + base);
-        int n = swr_convert(Swr, &out, outMax,
-                            frame ? const_cast<const uint8_t**>(frame->extended_data) : nullptr,
-                            frame ? frame->nb_samples : 0);
-        Pending.resize(base + std::size_t(std::max(n, 0)) * OutChannels);
+        Pending.resize(base + std::size_t(frame.nb_samples) * OutChannels);
+        Converter->ToInterleaved(frame, Pending.data() + base);
     }
 
     // Decodes until at least `samples` values are pending or the file is done.
@@ -277,19 +282,17 @@ struct TAudioDecoder::TImpl {
         while (Pending.size() - PendingStart < samples && !DecoderDone) {
             int rc = avcodec_receive_frame(Codec, Frame);
             if (rc == 0) {
-                Convert(Frame);
+                Convert(*Frame);
                 av_frame_unref(Frame);
                 continue;
             }
             if (rc == AVERROR_EOF) {
-                Convert(nullptr);
                 DecoderDone = true;
                 break;
             }
             if (rc != AVERROR(EAGAIN)) {
                 ++Errors; // an undecodable stretch: dropped, decoding goes on with the next packet
                 if (InputDone) {
-                    Convert(nullptr);
                     DecoderDone = true;
                     break;
                 }
@@ -338,11 +341,43 @@ int TAudioDecoder::DecodeErrors() const {
 }
 
 std::int64_t TAudioDecoder::Read(float* dst, std::int64_t frames) {
+    if (FImpl->FrameLimit >= 0) frames = std::min(frames, FImpl->FrameLimit - FImpl->Delivered);
+    if (frames <= 0) return 0;
     const std::size_t want = std::size_t(frames) * FImpl->OutChannels;
     FImpl->Fill(want);
     std::size_t n = std::min(want, FImpl->Pending.size() - FImpl->PendingStart);
     n -= n % FImpl->OutChannels;
     std::copy_n(FImpl->Pending.begin() + std::ptrdiff_t(FImpl->PendingStart), n, dst);
     FImpl->PendingStart += n;
+    FImpl->Delivered += std::int64_t(n) / FImpl->OutChannels;
     return std::int64_t(n) / FImpl->OutChannels;
+}
+
+TSampleSequence TAudioDecoder::ReadAll(const std::shared_ptr<TBlockStore>& store,
+                                       const TProgressFunc& progress, const TDecodeSplit& split) {
+    TImpl& d = *FImpl;
+    const bool untouched = d.Delivered == 0 && d.Pending.empty() && !d.InputDone;
+    TSampleSequence result(d.OutChannels);
+    if (untouched && !d.RawFile && CanDecodeInChunks(*d.Format->streams[d.StreamIndex]->codecpar)) {
+        TChunkSource source{d.Path, d.Format, d.StreamIndex, d.Codec->codec, d.OutChannels, d.Length};
+        result = DecodeInChunks(source, store, split, progress, d.Errors);
+        d.InputDone = d.DecoderDone = true;
+        if (d.FrameLimit >= 0 && result.Frames() > d.FrameLimit) result = result.Sub(0, d.FrameLimit);
+        d.Delivered = result.Frames();
+    } else {
+        TSequenceBuilder builder(store, d.OutChannels);
+        constexpr std::int64_t chunk = 32768;
+        std::vector<float> buffer(chunk * d.OutChannels);
+        int lastPercent = -1;
+        while (std::int64_t n = Read(buffer.data(), chunk)) {
+            builder.AppendInterleaved(buffer.data(), n);
+            if (progress && d.Length > 0) {
+                int percent = int(std::min<std::int64_t>(99, d.Delivered * 100 / d.Length));
+                if (percent > lastPercent) progress(lastPercent = percent);
+            }
+        }
+        result = builder.Finish();
+    }
+    if (progress) progress(100);
+    return result;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "audio/AudioTags.h"
+#include "audio/ChunkedDecode.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,11 @@ public:
 
     // Reads up to `frames` frames into `dst`; returns the number read, 0 at the end of the file.
     std::int64_t Read(float* dst, std::int64_t frames);
+    // Decodes what Read has not given out yet into blocks of `store`, on several threads where the
+    // codec's packets can be decoded in stretches (plain samples, FLAC, MP3, Vorbis, WMA). Progress is
+    // reported on the calling thread.
+    TSampleSequence ReadAll(const std::shared_ptr<TBlockStore>& store, const TProgressFunc& progress = {},
+                            const TDecodeSplit& split = {});
 
 private:
     struct TImpl;

@@ -25,20 +25,7 @@ TLoadedAudio LoadAudioFile(const std::string& path, const TLoadOptions& options,
                                                                         : options.TempDirectory);
     else
         result.Store = MakeMemoryBlockStore();
-    TSequenceBuilder builder(result.Store, decoder.Channels());
-    constexpr std::int64_t chunk = 32768;
-    std::vector<float> buffer(chunk * decoder.Channels());
-    int lastPercent = -1;
-    while (true) {
-        std::int64_t n = decoder.Read(buffer.data(), chunk);
-        if (n == 0) break;
-        builder.AppendInterleaved(buffer.data(), n);
-        if (progress && decoder.LengthFrames() > 0) {
-            int percent = int(std::min<std::int64_t>(100, builder.Frames() * 100 / decoder.LengthFrames()));
-            if (percent != lastPercent) progress(lastPercent = percent);
-        }
-    }
-    result.Samples = builder.Finish();
+    result.Samples = decoder.ReadAll(result.Store, progress, options.Split);
     if (result.Samples.Empty() && decoder.DecodeErrors() > 0)
         throw EAudioError("Cannot open \"" + path + "\": the file is damaged or its format is not supported");
     return result;

@@ -3,6 +3,7 @@
 
 #include "audio/AudioDocument.h"
 #include "audio/AudioTags.h"
+#include "audio/ChunkedDecode.h"
 
 #include <string>
 
@@ -18,6 +19,7 @@ struct TLoadOptions {
     std::string TempDirectory;                   // where the file store keeps large documents
     std::int64_t MemoryLimitBytes = 512ll << 20; // larger documents go to the file store
     std::shared_ptr<TBlockStore> Store;          // when set, used whatever the size
+    TDecodeSplit Split;                          // how the decoding is spread over threads
 };
 
 // The temporary folder when the editor names none: $TMPDIR, else /tmp.

@@ -59,6 +59,24 @@ public:
     void AppendPlanar(const float* const* channels, std::int64_t frames);
     // Silence shares one zero block, so long silences cost no memory.
     void AppendSilence(std::int64_t frames);
+    // Lets `write` put `frames` planar frames straight into the block being filled (one pointer per
+    // channel) when they fit there, saving a copy; otherwise it writes to scratch that is appended.
+    template <typename Write> void AppendPlanarWith(std::int64_t frames, Write&& write) {
+        if (FPending.Empty()) NextPending();
+        if (FPendingFrames + frames <= TSampleBlock::PreferredFrames) {
+            float* planes[2] = {FPending.Data() + FPendingFrames,
+                                FPending.Data() + (FChannels > 1 ? TSampleBlock::PreferredFrames : 0) +
+                                    FPendingFrames};
+            write(static_cast<float* const*>(planes));
+            FPendingFrames += frames;
+            if (FPendingFrames == TSampleBlock::PreferredFrames) FlushPending();
+            return;
+        }
+        FScratch.resize(std::size_t(frames * FChannels));
+        float* planes[2] = {FScratch.data(), FScratch.data() + (FChannels > 1 ? frames : 0)};
+        write(static_cast<float* const*>(planes));
+        AppendPlanar(planes, frames);
+    }
     void AppendSequence(const TSampleSequence& other);
     std::int64_t Frames() const { return FDone.Frames() + FPendingFrames; }
     TSampleSequence Finish();
@@ -73,4 +91,5 @@ private:
     std::future<TSampleBuffer> FNext;
     std::int64_t FPendingFrames = 0;
     TSampleSequence FDone;
+    std::vector<float> FScratch;
 };

@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <exception>
 #include <mutex>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
 namespace effects {
 
 unsigned WorkerCount() {
+    // The processors this process may run on (a container or a pinned run has fewer than the machine).
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
     return std::max(1u, std::thread::hardware_concurrency());
 }
 

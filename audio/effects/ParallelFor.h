@@ -7,7 +7,7 @@
 
 namespace effects {
 
-// Number of worker threads worth using (the hardware's concurrency, at least 1).
+// Number of worker threads worth using: the processors this process may run on, at least 1.
 unsigned WorkerCount();
 
 // Splits [0, count) into contiguous ranges of at least minChunk items and calls body(begin, end) for each,
