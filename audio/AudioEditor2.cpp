@@ -8,6 +8,8 @@
 #include "audio/AudioTime.h"
 #include "audio/AudioWriter.h"
 #include "audio/devices/EditorPlayback.h"
+#include "audio/effects/AudioEffect.h"
+#include "audio/effects/EffectMath.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -381,5 +383,71 @@ void TAudioEditor2::TransformSelection(
         if (result.empty() || result[0].empty()) throw EAudioError("The effect failed.");
         doc.ReplacePlanar(start, end - start, result);
         Select(start, start + std::int64_t(result[0].size()));
+    });
+}
+
+void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
+    Operation([&](const TProgressFunc& progress) {
+        TAudioDocument& doc = Document();
+        const std::int64_t start = SelStart(), end = SelEnd();
+        if (end <= start) throw EAudioError("Nothing is selected.");
+        if (effect.Channels() != doc.Channels() || effect.SampleRate() != doc.SampleRate())
+            throw EAudioError("The effect was made for another sound format.");
+        const TSampleSequence& source = doc.Samples();
+        const int channels = doc.Channels();
+        const std::int64_t total = end - start;
+        // A block at a time, so that the new blocks are cut where the reads are and filled in place;
+        // effects that change the length (and run their stretches side by side) get a few at a time.
+        const std::int64_t step = TSampleBlock::PreferredFrames * (effect.WorksInPlace() ? 1 : 4);
+        const bool twoPasses = effect.MeasuresFirst();
+        int last = -1;
+        auto report = [&](std::int64_t done, int pass) {
+            editor_detail::Report(progress, done + (twoPasses ? pass * total : 0),
+                                  total * (twoPasses ? 2 : 1), last);
+        };
+        std::vector<float> block;
+        auto read = [&](std::int64_t from, std::int64_t frames) {
+            block.resize(std::size_t(frames * channels));
+            source.ReadInterleaved(from, frames, block.data());
+            effects::ReplaceNonFinite(block.data(), block.size());
+        };
+        if (twoPasses)
+            for (std::int64_t pos = start; pos < end; pos += step) {
+                const std::int64_t n = std::min(step, end - pos);
+                read(pos, n);
+                effect.Measure(block.data(), std::size_t(n));
+                report(pos + n - start, 0);
+            }
+        TSequenceBuilder builder = doc.MakeBuilder();
+        for (std::int64_t done = 0; done < total; done += step) {
+            const std::int64_t n = std::min(step, total - done);
+            if (effect.ReadsBackwards()) {
+                read(end - done - n, n);
+                effect.ProcessInPlace(block.data(), std::size_t(n));
+                builder.AppendInterleaved(block.data(), n);
+            } else if (effect.WorksOnChannels()) {
+                builder.AppendPlanarWith(n, [&](float* const* planes) {
+                    for (int c = 0; c < channels; ++c) {
+                        source.ReadChannel(c, start + done, n, planes[c]);
+                        effects::ReplaceNonFinite(planes[c], std::size_t(n));
+                    }
+                    effect.ProcessChannels(planes, std::size_t(n));
+                });
+            } else if (effect.WorksInPlace() || twoPasses) {
+                read(start + done, n);
+                effect.ProcessInPlace(block.data(), std::size_t(n));
+                builder.AppendInterleaved(block.data(), n);
+            } else {
+                read(start + done, n);
+                effect.Process(block, done + n == total);
+                builder.AppendInterleaved(block.data(), std::int64_t(block.size()) / channels);
+            }
+            report(done + n, 1);
+        }
+        TSampleSequence result = builder.Finish();
+        // An effect that hands back nothing has failed; it never silently deletes the selection.
+        if (result.Empty()) throw EAudioError("The effect failed.");
+        doc.Replace(start, total, result);
+        Select(start, start + result.Frames());
     });
 }

@@ -14,6 +14,9 @@
 #include <vector>
 
 class TEditorPlayback;
+namespace effects {
+class TAudioEffect;
+}
 
 class TAudioEditor2 {
 public:
@@ -67,6 +70,9 @@ public:
     // as one undoable step with progress and end events; the result becomes the selection.
     void TransformSelection(
         const std::function<std::vector<std::vector<float>>(std::vector<std::vector<float>>&&)>& process);
+    // The same for an effect made for the selection's length: the selection streams from the document's
+    // blocks through the effect into new blocks, so it never has to fit in memory a second time.
+    void StreamSelection(effects::TAudioEffect& effect);
 
     TAudioEditor2Position& Position() { return FPosition; }
     TAudioEditor2FileInfo& FileInfo() { return FFileInfo; }

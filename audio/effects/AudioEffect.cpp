@@ -32,6 +32,14 @@ void TAudioEffect::ProcessInPlace(float*, std::size_t) {
     throw EAudioEffectError("This effect cannot work in place.");
 }
 
+void TAudioEffect::ProcessChannels(float* const*, std::size_t) {
+    throw EAudioEffectError("This effect cannot work on separate channels.");
+}
+
+void TAudioEffect::Measure(const float*, std::size_t) {
+    throw EAudioEffectError("This effect does not measure the signal first.");
+}
+
 void TFrameEffect::Process(std::vector<float>& block, bool last) {
     ProcessInPlace(block.data(), FramesOf(block));
 }
@@ -75,6 +83,12 @@ void TChannelEffect::ProcessInPlace(float* samples, std::size_t frames) {
             for (int c = 0; c < channels; ++c)
                 samples[f * channels + c] = FScratch[static_cast<std::size_t>(c)][f];
     });
+}
+
+void TChannelEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    ParallelEach(static_cast<std::size_t>(Channels()),
+                 frames >= audio_effect_detail::MinFramesForChannelThreads,
+                 [&](std::size_t c) { ProcessChannel(static_cast<int>(c), channels[c], frames); });
 }
 
 void TLaneEffect::Process(std::vector<float>& block, bool last) {

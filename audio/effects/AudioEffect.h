@@ -33,6 +33,20 @@ public:
     virtual bool WorksInPlace() const { return false; }
     virtual void ProcessInPlace(float* samples, std::size_t frames);
 
+    // True for in-place effects that treat every channel on its own: they can also work straight on
+    // separate channel arrays (one pointer per channel), which spares splitting interleaved frames.
+    virtual bool WorksOnChannels() const { return false; }
+    virtual void ProcessChannels(float* const* channels, std::size_t frames);
+
+    // True for whole-signal effects that can take the signal twice instead of holding it: first every
+    // block through Measure, then every block again through ProcessInPlace (normalize).
+    virtual bool MeasuresFirst() const { return false; }
+    virtual void Measure(const float* samples, std::size_t frames);
+
+    // True for whole-signal effects that give the signal out back to front (reverse): fed the blocks
+    // from the last to the first, ProcessInPlace turns each around.
+    virtual bool ReadsBackwards() const { return false; }
+
 protected:
     // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
     std::size_t FramesOf(const std::vector<float>& block) const;
@@ -71,6 +85,8 @@ public:
     void Process(std::vector<float>& block, bool last) override;
     bool WorksInPlace() const override { return true; }
     void ProcessInPlace(float* samples, std::size_t frames) override;
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
 
 protected:
     int SignalChannel(int channel) const { return FFirstChannel + channel; }

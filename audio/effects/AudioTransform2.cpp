@@ -30,11 +30,8 @@ std::string Signature(const char* name, std::initializer_list<double> values) {
     return text;
 }
 
-// Samples that are not numbers (a damaged source) would poison every recursive effect; they become
-// silence.
 void ReplaceNonFinite(std::vector<float>& samples) {
-    for (float& sample : samples)
-        if (!std::isfinite(sample)) sample = 0.0f;
+    effects::ReplaceNonFinite(samples.data(), samples.size());
 }
 
 // Runs work with the busy flag set, and raises the end event afterwards, also when work fails.
@@ -149,8 +146,31 @@ void TAudioTransform2::JoinChannels(std::vector<float>& left, std::vector<float>
     right.clear();
 }
 
+std::unique_ptr<effects::TAudioEffect>
+TAudioTransform2::MakeEffect(const std::function<void(TAudioTransform2&, std::vector<float>&)>& call,
+                             std::uint64_t totalFrames) {
+    if (FProcessing) throw EAudioEffectError("The transform is processing a file block by block.");
+    std::unique_ptr<effects::TAudioEffect> made;
+    FMade = &made;
+    FMadeFrames = totalFrames;
+    std::vector<float> none;
+    try {
+        call(*this, none);
+    } catch (...) {
+        FMade = nullptr;
+        throw;
+    }
+    FMade = nullptr;
+    if (!made) throw EAudioEffectError("This effect cannot be made on its own.");
+    return made;
+}
+
 void TAudioTransform2::Run(std::vector<float>& samples, const std::string& signature, bool needsLength,
                            const TEffectMaker& make) {
+    if (FMade) {
+        *FMade = make({FSampleRate, FChannels, 0, FMadeFrames, nullptr});
+        return;
+    }
     transform_detail::Guarded(this, FBusy, [&] {
         if (FProcessing)
             RunBlock(samples, signature, needsLength, make);

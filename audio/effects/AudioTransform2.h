@@ -100,6 +100,14 @@ public:
     void PeakEQ(std::vector<float>& samples, float gainDb, float frequencyHz, float steepness);
     void Equalizer(std::vector<float>& samples, std::vector<float>& gains, std::vector<float>& frequencies);
 
+    // The effect that `call` (one of the operations above, given this transform and an array) would run
+    // on a signal of totalFrames frames of the set format, made and handed back instead of run, for a
+    // caller that feeds it the signal itself (the editor streams a selection block by block from its
+    // document). Raises EAudioEffectParameter for parameters out of range, as the call would.
+    std::unique_ptr<effects::TAudioEffect>
+    MakeEffect(const std::function<void(TAudioTransform2&, std::vector<float>&)>& call,
+               std::uint64_t totalFrames);
+
     // What an effect is built from: the signal it will see.
     struct TSetup {
         int SampleRate;
@@ -140,4 +148,7 @@ private:
     // With split channels: each channel's array as it entered and left the latest call, so the stereo
     // mixer can see the other channel at the same step of the chain.
     std::vector<std::vector<float>> FStageInputs, FStageOutputs;
+    // While MakeEffect runs: where the made effect goes, and the signal's length.
+    std::unique_ptr<effects::TAudioEffect>* FMade = nullptr;
+    std::uint64_t FMadeFrames = 0;
 };

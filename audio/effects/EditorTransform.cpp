@@ -1,43 +1,26 @@
 #include "audio/effects/EditorTransform.h"
 
 #include "audio/AudioEditor2.h"
+#include "audio/effects/AudioEffect.h"
 #include "audio/effects/AudioTransform2.h"
 
-namespace editor_transform_detail {
-std::vector<float> Interleave(std::vector<std::vector<float>>&& planar) {
-    const std::size_t channels = planar.size();
-    const std::size_t frames = channels ? planar[0].size() : 0;
-    std::vector<float> interleaved(frames * channels);
-    for (std::size_t c = 0; c < channels; ++c) {
-        for (std::size_t f = 0; f < frames; ++f)
-            interleaved[f * channels + c] = planar[c][f];
-        std::vector<float>().swap(planar[c]); // give the memory back as soon as possible
-    }
-    return interleaved;
-}
-
-std::vector<std::vector<float>> Deinterleave(std::vector<float>&& interleaved, std::size_t channels) {
-    const std::size_t frames = interleaved.size() / channels;
-    std::vector<std::vector<float>> planar(channels, std::vector<float>(frames));
-    for (std::size_t f = 0; f < frames; ++f)
-        for (std::size_t c = 0; c < channels; ++c)
-            planar[c][f] = interleaved[f * channels + c];
-    return planar;
-}
-} // namespace editor_transform_detail
+#include <cstdlib>
 
 template <typename Effect> void TEditorTransform::Apply(Effect&& effect) {
-    FEditor.TransformSelection([&](std::vector<std::vector<float>>&& planar) {
-        const std::size_t channels = planar.size();
+    std::unique_ptr<effects::TAudioEffect> made;
+    try {
+        const TAudioDocument& doc = FEditor.Document();
         TAudioTransform2 transform;
-        transform.SetFormat(FEditor.Document().SampleRate(), static_cast<int>(channels));
-        transform.OnTransformBlock = [this](TObject*, int percent) {
-            if (FEditor.OnBlockOperation) FEditor.OnBlockOperation(percent);
-        };
-        std::vector<float> samples = editor_transform_detail::Interleave(std::move(planar));
-        effect(transform, samples);
-        return editor_transform_detail::Deinterleave(std::move(samples), channels);
-    });
+        transform.SetFormat(doc.SampleRate(), doc.Channels());
+        const std::int64_t selected =
+            std::abs(FEditor.Position().GetSelectionEnd() - FEditor.Position().GetSelectionStart());
+        made = transform.MakeEffect(effect, std::uint64_t(selected));
+    } catch (...) {
+        // A refused parameter (or no document) still ends the operation, as every operation does.
+        if (FEditor.OnEndOperation) FEditor.OnEndOperation();
+        throw;
+    }
+    FEditor.StreamSelection(*made);
 }
 
 void TEditorTransform::Pitch(float percent) {

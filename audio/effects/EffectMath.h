@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 namespace effects {
@@ -15,6 +16,13 @@ void RequireAudibleFrequency(std::string_view effect, double frequency, int samp
 
 // Number of whole frames in the given milliseconds at the sample rate, rounded to the nearest frame.
 long long MsToFrames(double ms, int sampleRate);
+
+// Samples that are not numbers (a damaged source) would poison every recursive effect; they become
+// silence.
+inline void ReplaceNonFinite(float* samples, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (!std::isfinite(samples[i])) samples[i] = 0.0f;
+}
 
 inline double DbToGain(double db) {
     return std::pow(10.0, db / 20.0);

@@ -35,15 +35,14 @@ TNormalizeEffect::TNormalizeEffect(int sampleRate, int channels, double peakPerc
     FPeaks.assign(static_cast<std::size_t>(channels), 0.0f);
 }
 
-void TNormalizeEffect::Measure(const std::vector<float>& block) {
+void TNormalizeEffect::Measure(const float* samples, std::size_t frames) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
-    const std::size_t frames = block.size() / channels;
     std::mutex lock;
     ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
         std::vector<float> peaks(channels, 0.0f);
         for (std::size_t f = begin; f < end; ++f)
             for (std::size_t c = 0; c < channels; ++c)
-                peaks[c] = std::max(peaks[c], std::fabs(block[f * channels + c]));
+                peaks[c] = std::max(peaks[c], std::fabs(samples[f * channels + c]));
         std::lock_guard guard(lock);
         for (std::size_t c = 0; c < channels; ++c)
             FPeaks[c] = std::max(FPeaks[c], peaks[c]);
@@ -53,7 +52,7 @@ void TNormalizeEffect::Measure(const std::vector<float>& block) {
             FSharedPeak->Peak = std::max(FSharedPeak->Peak, peak);
 }
 
-void TNormalizeEffect::Scale(std::vector<float>& block) const {
+void TNormalizeEffect::ProcessInPlace(float* samples, std::size_t frames) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     std::vector<float> gains(channels, 1.0f);
     float overall = *std::max_element(FPeaks.begin(), FPeaks.end());
@@ -62,37 +61,38 @@ void TNormalizeEffect::Scale(std::vector<float>& block) const {
         const float peak = FTogether ? overall : FPeaks[c];
         if (peak > 0.0f) gains[c] = static_cast<float>(FTarget / peak);
     }
-    const std::size_t frames = block.size() / channels;
     ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
         for (std::size_t f = begin; f < end; ++f)
             for (std::size_t c = 0; c < channels; ++c)
-                block[f * channels + c] *= gains[c];
+                samples[f * channels + c] *= gains[c];
     });
 }
 
 void TNormalizeEffect::Process(std::vector<float>& block, bool last) {
-    FramesOf(block);
-    Measure(block);
+    const std::size_t frames = FramesOf(block);
+    Measure(block.data(), frames);
     whole_detail::Append(FHeld, block);
     if (!last) return;
-    Scale(FHeld);
+    ProcessInPlace(FHeld.data(), FHeld.size() / static_cast<std::size_t>(Channels()));
     block.swap(FHeld);
     FHeld.clear();
+}
+
+void TReverseEffect::ProcessInPlace(float* samples, std::size_t frames) {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    if (channels == 1) {
+        std::reverse(samples, samples + frames);
+        return;
+    }
+    for (std::size_t a = 0, b = frames; a + 1 < b; ++a, --b)
+        std::swap_ranges(samples + a * channels, samples + (a + 1) * channels, samples + (b - 1) * channels);
 }
 
 void TReverseEffect::Process(std::vector<float>& block, bool last) {
     FramesOf(block);
     whole_detail::Append(FHeld, block);
     if (!last) return;
-    const std::size_t channels = static_cast<std::size_t>(Channels());
-    const std::size_t frames = FHeld.size() / channels;
-    if (channels == 1) {
-        std::reverse(FHeld.begin(), FHeld.end());
-    } else {
-        for (std::size_t a = 0, b = frames; a + 1 < b; ++a, --b)
-            std::swap_ranges(FHeld.begin() + a * channels, FHeld.begin() + (a + 1) * channels,
-                             FHeld.begin() + (b - 1) * channels);
-    }
+    ProcessInPlace(FHeld.data(), FHeld.size() / static_cast<std::size_t>(Channels()));
     block.swap(FHeld);
     FHeld.clear();
 }

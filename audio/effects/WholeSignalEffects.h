@@ -25,11 +25,11 @@ public:
                      std::shared_ptr<TPeakMeter> sharedPeak = nullptr);
     void Process(std::vector<float>& block, bool last) override;
     bool NeedsWholeSignal() const override { return true; }
+    bool MeasuresFirst() const override { return true; }
+    void Measure(const float* samples, std::size_t frames) override;
+    void ProcessInPlace(float* samples, std::size_t frames) override;
 
 private:
-    void Measure(const std::vector<float>& block);
-    void Scale(std::vector<float>& block) const;
-
     double FTarget;
     bool FTogether;
     std::shared_ptr<TPeakMeter> FSharedPeak;
@@ -43,6 +43,8 @@ public:
     using TAudioEffect::TAudioEffect;
     void Process(std::vector<float>& block, bool last) override;
     bool NeedsWholeSignal() const override { return true; }
+    bool ReadsBackwards() const override { return true; }
+    void ProcessInPlace(float* samples, std::size_t frames) override;
 
 private:
     std::vector<float> FHeld;
