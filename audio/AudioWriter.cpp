@@ -21,6 +21,10 @@ TAudioWriter::~TAudioWriter() = default;
 void TAudioWriter::Write(const float* interleaved, std::int64_t frames) {
     if (!FEncoder) throw EAudioError("The file is not open for writing.");
     if (frames <= 0) return;
+    if (FInputChannels == FOutputChannels && FResampler->Passthrough()) {
+        FEncoder->Write(interleaved, frames);
+        return;
+    }
     std::vector<float> mixed = ConvertChannels(interleaved, frames, FInputChannels, FOutputChannels);
     if (FResampler->Passthrough()) {
         FEncoder->Write(mixed.data(), frames);

@@ -57,25 +57,26 @@ public:
             for (std::size_t i = 0; i < n; ++i)
                 out[i] = std::uint8_t(IntegerSample(in[i], 128.0f) + 128);
             break;
-        case 16:
-            for (std::size_t i = 0; i < n; ++i) {
-                std::int32_t v = IntegerSample(in[i], 32768.0f);
-                out[2 * i] = std::uint8_t(v);
-                out[2 * i + 1] = std::uint8_t(v >> 8);
-            }
+        case 16: { // the file is little-endian, as this machine
+            auto* out16 = reinterpret_cast<std::int16_t*>(out);
+            for (std::size_t i = 0; i < n; ++i)
+                out16[i] = std::int16_t(IntegerSample(in[i], 32768.0f));
             break;
+        }
         case 24:
+            FWide.resize(n);
+            for (std::size_t i = 0; i < n; ++i)
+                FWide[i] = IntegerSample(in[i], 8388608.0f);
             for (std::size_t i = 0; i < n; ++i) {
-                std::int32_t v = IntegerSample(in[i], 8388608.0f);
-                out[3 * i] = std::uint8_t(v);
-                out[3 * i + 1] = std::uint8_t(v >> 8);
-                out[3 * i + 2] = std::uint8_t(v >> 16);
+                out[3 * i] = std::uint8_t(FWide[i]);
+                out[3 * i + 1] = std::uint8_t(FWide[i] >> 8);
+                out[3 * i + 2] = std::uint8_t(FWide[i] >> 16);
             }
             break;
         default:
             for (std::size_t i = 0; i < n; ++i) {
                 const float v = std::isfinite(in[i]) ? in[i] : 0.0f;
-                std::memcpy(out + 4 * i, &v, 4); // the file is little-endian, as this machine
+                std::memcpy(out + 4 * i, &v, 4);
             }
         }
         if (!FBytes.empty() && std::fwrite(FBytes.data(), 1, FBytes.size(), FFile) != FBytes.size()) Fail();
@@ -106,9 +107,11 @@ public:
 
 private:
     // A sample at `scale` steps to full scale, rounded to the nearest step and clipped to the range.
+    // Written without calls or branches, so the loops over a block run on vector instructions.
     static std::int32_t IntegerSample(float v, float scale) {
-        if (!std::isfinite(v)) return 0;
-        return std::int32_t(std::lrint(std::clamp(v * scale, -scale, scale - 1.0f)));
+        float x = std::min(std::max(v * scale, -scale), scale - 1.0f);
+        x = (v - v) == 0.0f ? x : 0.0f; // not a number, or infinite: silence
+        return std::int32_t(x + std::copysign(0.5f, x));
     }
     [[noreturn]] void Fail() const { ThrowWriteError(FTarget, errno); }
     void Flush() {
@@ -154,6 +157,7 @@ private:
     long FDataSizePos = 0, FFactPos = 0;
     std::int64_t FDataBytes = 0, FFrames = 0;
     std::vector<std::uint8_t> FBytes;
+    std::vector<std::int32_t> FWide;
 };
 
 } // namespace wav_encoder_detail

@@ -1,17 +1,19 @@
-// Times the effects processor against sox's equivalent effects on the same 10-minute 44.1 kHz stereo
-// signal and prints the ratios (ours / sox; below 1 is faster). sox reads a float WAV of the signal and
-// writes to its null output; the processor works on the signal in memory.
+// Times every effect through the editor against sox's equivalent effect, both as whole processes that
+// open the same 10-minute 44.1 kHz stereo 16-bit WAV file, apply the effect and save the result as a WAV
+// file of the same kind: what a user waits for. Prints the median wall times, their median ratio (ours /
+// sox; below 1 is faster) and the engine's peak memory against the document's size.
 //
-// Usage: olva_bench_effects [seconds]   (default 600)
+// Usage: olva_bench_effects [seconds] [runs]   (default 600 seconds, 3 runs)
 
-#include "audio/effects/AudioTransform2.h"
+#include "bench/common/WholeProcess.h"
+#include "bench/effects/EffectCases.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <filesystem>
 #include <numbers>
 #include <random>
 #include <string>
@@ -47,76 +49,29 @@ void Put16(std::FILE* file, std::uint16_t value) {
     std::fwrite(&value, 2, 1, file);
 }
 
-// A 32-bit float WAV of the signal for sox.
+// A 16-bit WAV of the signal, as most sound files a user opens are.
 bool WriteWav(const std::string& path, const std::vector<float>& samples) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
-    const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 4);
+    const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::fwrite("RIFF", 1, 4, file);
     Put32(file, 36 + bytes);
     std::fwrite("WAVEfmt ", 1, 8, file);
     Put32(file, 16);
-    Put16(file, 3); // IEEE float
+    Put16(file, 1); // integer samples
     Put16(file, Channels);
     Put32(file, Rate);
-    Put32(file, Rate * Channels * 4);
-    Put16(file, Channels * 4);
-    Put16(file, 32);
+    Put32(file, Rate * Channels * 2);
+    Put16(file, Channels * 2);
+    Put16(file, 16);
     std::fwrite("data", 1, 4, file);
     Put32(file, bytes);
-    const bool ok = std::fwrite(samples.data(), 4, samples.size(), file) == samples.size();
+    std::vector<std::int16_t> pcm(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        pcm[i] =
+            static_cast<std::int16_t>(std::lround(std::clamp(samples[i], -1.0f, 32767 / 32768.0f) * 32768));
+    const bool ok = std::fwrite(pcm.data(), 2, pcm.size(), file) == pcm.size();
     return std::fclose(file) == 0 && ok;
-}
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double RunSox(const std::string& input, const std::string& effect) {
-    const std::string command = "sox -q '" + input + "' -n " + effect;
-    int status = 0;
-    const double seconds = Seconds([&] { status = std::system(command.c_str()); });
-    if (status != 0) std::fprintf(stderr, "sox failed: %s\n", command.c_str());
-    return seconds;
-}
-
-struct TCase {
-    const char* Name;
-    double Limit; // the ratio we aim to stay under
-    std::string SoxEffect;
-    std::function<void(TAudioTransform2&, std::vector<float>&)> Ours;
-};
-
-std::vector<TCase> Cases() {
-    const std::vector<float> frequencies = {31.25f, 62.5f, 125,  250,  500,   1000,
-                                            2000,   4000,  6000, 9000, 12000, 16000};
-    const std::vector<float> gains = {-0.5f, -1.8f, -0.5f, 0.1f, -0.3f, 0.8f,
-                                      0.2f,  0.75f, 0.45f, 0.3f, 0.15f, 0.1f};
-    std::string soxEqualizer;
-    for (std::size_t i = 0; i < gains.size(); ++i)
-        soxEqualizer +=
-            " equalizer " + std::to_string(frequencies[i]) + " 1.0o " + std::to_string(gains[i] * 10);
-    return {
-        {"echo", 1.0, "echo 1 1 200 0.7", [](auto& t, auto& s) { t.Echo(s, 200, 70, 40); }},
-        {"reverb", 1.0, "reverb 50 50 100", [](auto& t, auto& s) { t.Reverb(s, 30, 60, 60, 30, 11025, 8); }},
-        {"equalizer (12 bands)", 1.0, soxEqualizer,
-         [=](auto& t, auto& s) {
-             auto g = gains;
-             auto f = frequencies;
-             t.Equalizer(s, g, f);
-         }},
-        {"high pass (4 sections)", 1.0, "highpass 200 highpass 200 highpass 200 highpass 200",
-         [](auto& t, auto& s) { t.HighPass(s, 200, 100); }},
-        {"low pass (3 sections)", 1.0, "lowpass 1000 lowpass 1000 lowpass 1000",
-         [](auto& t, auto& s) { t.LowPass(s, 1000, 50); }},
-        {"peak EQ", 1.0, "equalizer 1000 0.35q -10", [](auto& t, auto& s) { t.PeakEQ(s, -10, 1000, 50); }},
-        {"normalize", 1.0, "gain -n -1", [](auto& t, auto& s) { t.Normalize(s, 89, -1); }},
-        {"amplify", 1.0, "vol 2", [](auto& t, auto& s) { t.Amplify(s, 200); }},
-        {"speed 150 %", 1.0, "speed 1.5", [](auto& t, auto& s) { t.Speed(s, 150); }},
-        {"pitch 140 %", 1.5, "pitch -583", [](auto& t, auto& s) { t.Pitch(s, 140); }},
-    };
 }
 
 } // namespace effects_bench
@@ -124,28 +79,41 @@ std::vector<TCase> Cases() {
 int main(int argc, char** argv) {
     using namespace effects_bench;
     const double seconds = argc > 1 ? std::atof(argv[1]) : 600.0;
-    std::printf("Signal: %.0f s, %d Hz, %d channels\n", seconds, Rate, Channels);
-    const auto signal = MakeSignal(seconds);
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    if (std::system("command -v sox >/dev/null 2>&1") != 0) {
+        std::printf("effects: skipped, sox is missing\n");
+        return 0;
+    }
+    const std::string tool = (std::filesystem::path(argv[0]).parent_path() / "olva_apply_effect").string();
     const char* tmp = std::getenv("TMPDIR");
-    const std::string wav = std::string(tmp && *tmp ? tmp : "/tmp") + "/olva_bench_effects.wav";
+    const std::filesystem::path dir =
+        std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / "olva-bench-effects";
+    std::filesystem::create_directories(dir);
+    const std::string wav = (dir / "source.wav").string(), ours = (dir / "ours.wav").string(),
+                      theirs = (dir / "sox.wav").string();
+    const auto signal = MakeSignal(seconds);
     if (!WriteWav(wav, signal)) {
         std::fprintf(stderr, "Cannot write %s\n", wav.c_str());
         return 1;
     }
-    std::printf("\n");
-    std::printf("%-24s %10s %10s %8s %8s\n", "effect", "ours (s)", "sox (s)", "ratio", "goal");
+    const double documentMb = double(signal.size()) * sizeof(float) / (1 << 20);
+    std::printf("Source: %.0f s, %d Hz, %d channels, 16 bits; document %.0f MB; %d runs a pair\n\n", seconds,
+                Rate, Channels, documentMb, runs);
+    std::printf("%-12s %10s %10s %8s %12s\n", "effect", "ours (s)", "sox (s)", "ratio", "peak (MB)");
     int over = 0;
-    for (const auto& c : Cases()) {
-        TAudioTransform2 transform;
-        transform.SetFormat(Rate, Channels);
-        auto samples = signal;
-        const double ours = Seconds([&] { c.Ours(transform, samples); });
-        const double sox = RunSox(wav, c.SoxEffect);
-        const double ratio = ours / sox;
-        over += ratio > c.Limit;
-        std::printf("%-24s %10.3f %10.3f %8.2f %8.2f%s\n", c.Name, ours, sox, ratio, c.Limit,
-                    ratio > c.Limit ? "  over" : "");
+    for (const TCase& c : Cases()) {
+        std::vector<std::string> reference = {"sox", "-q", wav, theirs};
+        for (std::size_t at = 0, next; at < c.Sox.size(); at = next + 1) {
+            next = c.Sox.find(' ', at);
+            if (next == std::string::npos) next = c.Sox.size();
+            reference.push_back(c.Sox.substr(at, next - at));
+        }
+        const whole_process::TPair pair = whole_process::Compare({tool, wav, ours, c.Name}, reference, runs);
+        over += pair.Ratio > 1.0 || !pair.Ok;
+        std::printf("%-12s %10.3f %10.3f %8.2f %12.0f%s\n", c.Name, pair.Ours, pair.Reference, pair.Ratio,
+                    pair.OursPeakMb, pair.Ok ? (pair.Ratio > 1.0 ? "  over" : "") : "  failed");
+        std::fflush(stdout);
     }
-    std::remove(wav.c_str());
+    std::filesystem::remove_all(dir);
     return over == 0 ? 0 : 2;
 }

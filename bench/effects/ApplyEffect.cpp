@@ -1,0 +1,44 @@
+// Opens a sound file in the editor, applies one effect to all of it and saves it as a WAV file of the
+// source's rate, channels and sample size: the whole of what a user waits for, so the benchmark can time
+// it as one process against the reference tool doing the same.
+//
+// Usage: olva_apply_effect IN OUT EFFECT   (EFFECT as named by olva_bench_effects)
+#include "audio/AudioDecoder.h"
+#include "audio/AudioEditor2.h"
+#include "audio/AudioError.h"
+#include "bench/effects/EffectCases.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: olva_apply_effect IN OUT EFFECT\n");
+        return 2;
+    }
+    const effects_bench::TCase* effect = effects_bench::Find(argv[3]);
+    if (!effect) {
+        std::fprintf(stderr, "unknown effect %s\n", argv[3]);
+        return 2;
+    }
+    try {
+        int bits = 16;
+        {
+            TAudioDecoder source(argv[1]);
+            bits = source.BitsPerSample();
+        }
+        TAudioEditor2 editor;
+        editor.Open(argv[1]);
+        auto& position = editor.Position();
+        position.SetSelection(-1);
+        position.SetSelectionStart(0);
+        position.SetSelectionEnd(position.GetLength());
+        effect->Apply(editor);
+        editor.FileFormat().SetWAV(editor.FileInfo().GetSampleRate(), editor.FileInfo().GetChannels(), bits);
+        editor.Save(argv[2], 0, 1);
+    } catch (const Exception& error) {
+        std::fprintf(stderr, "%s\n", error.Message().c_str());
+        return 1;
+    }
+    return 0;
+}
