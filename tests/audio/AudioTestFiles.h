@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +23,11 @@ inline std::string Scratch(const std::string& name) {
     std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "olva-audio-tests";
     std::filesystem::create_directories(dir);
     return (dir / name).string();
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 inline bool RunTool(const std::string& command) {

@@ -16,11 +16,6 @@ namespace save_test {
 
 using namespace audio_test_files;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
 std::int64_t DecodedFrames(const std::string& path) {
     TAudioDecoder decoder(path);
     std::vector<float> block(8192 * decoder.Channels());
