@@ -59,6 +59,17 @@ void THttpCli::PreemptiveAuth() {
     }
 }
 
+// Proxy credentials accepted on a connection that is gone go along again on the new one, as they
+// would on any connection opened for a request.
+void THttpCli::ProxyCredentialsForNewConnection() {
+    if (FProxyAuthNTLMState == 4) {
+        FProxyAuthNTLMState = 1;
+        KeepAliveRule(FCurrProxyConnection);
+    } else if (FProxyAuthBasicState == 2) {
+        FProxyAuthBasicState = 1;
+    }
+}
+
 void THttpCli::AuthorizationLines(std::vector<std::string>& Lines) {
     using http_auth_detail::Workstation;
     if (FProxyAuthNTLMState != 1) {
@@ -168,13 +179,13 @@ void THttpCli::StartAuthNTLM() {
         FAuthNTLMState = 1;
         FAuthBasicState = 0;
         KeepAliveRule(FCurrConnection);
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     case 1: {
         const std::string offer = (*FAuthOffers)[LastOffer(*FAuthOffers, "NTLM", 4)];
         FNTLMMsg2Info = NtlmParseChallenge(offer.size() > 5 ? offer.substr(5, 1000) : std::string());
         FAuthNTLMState = 3;
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     }
     case 3:
@@ -194,13 +205,13 @@ void THttpCli::StartProxyAuthNTLM() {
         FProxyAuthNTLMState = 1;
         FProxyAuthBasicState = 0;
         KeepAliveRule(FCurrProxyConnection);
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     case 1: {
         const std::string offer = (*FAuthOffers)[LastOffer(*FAuthOffers, "NTLM", 4)];
         FProxyNTLMMsg2Info = NtlmParseChallenge(offer.size() > 5 ? offer.substr(5, 1000) : std::string());
         FProxyAuthNTLMState = 3;
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     }
     case 3:
@@ -219,7 +230,7 @@ void THttpCli::StartAuthBasic() {
         DebugLog(loProtSpecInfo, "Starting Basic authentication");
         FAuthBasicState = 1;
         FAuthNTLMState = 0;
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     case 1:
         FAuthOffers->Clear();
@@ -237,7 +248,7 @@ void THttpCli::StartProxyAuthBasic() {
         DebugLog(loProtSpecInfo, "Starting Proxy Basic authentication");
         FProxyAuthBasicState = 1;
         FProxyAuthNTLMState = 0;
-        PostOwn(FMsg_WM_HTTP_LOGIN);
+        PostLogin();
         break;
     case 1:
         FProxyAuthBasicState = 0;

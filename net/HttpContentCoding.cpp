@@ -161,3 +161,9 @@ void THttpContCodHandler::Complete() {
     for (auto it = FChain.rbegin(); it != FChain.rend(); ++it)
         (*it)->Complete();
 }
+
+bool THttpContCodHandler::Failed() const {
+    for (const auto& decoder : FChain)
+        if (decoder->Failed()) return true;
+    return false;
+}

@@ -21,6 +21,9 @@ public:
     // Called once after the last input; a decoder holding data back flushes it here.
     virtual void Complete() {}
     virtual int WriteBuffer(const void* Buffer, int Count) = 0;
+    // True once the input turned out not to be in this coding (at the latest after Complete): what
+    // was delivered is then not the decoded body.
+    virtual bool Failed() const { return false; }
 
 protected:
     int Output(const void* Buffer, int Count) { return FOutput ? FOutput(Buffer, Count) : Count; }
@@ -105,6 +108,8 @@ public:
     int WriteBuffer(const void* Buffer, int Count);
     // Flushes the decoders, last created first.
     void Complete();
+    // True when a decoder of the current chain could not decode its input.
+    bool Failed() const;
 
 private:
     int FinalWrite(const void* Buffer, int Count);

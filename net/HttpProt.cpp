@@ -16,8 +16,10 @@
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/socket.h>
 
 namespace http_prot_detail {
 
@@ -29,9 +31,13 @@ const char* StateName(THttpState State) {
     return State <= httpAborting ? names[State] : nullptr;
 }
 
-bool StartsWithNoCase(const std::string& Text, const char* Prefix) {
-    const std::size_t n = std::strlen(Prefix);
-    return Text.size() >= n && LowerCase(Text.substr(0, n)) == LowerCase(Prefix);
+// A port the request can connect to: digits only, from 1 to 65535.
+bool ValidPort(const std::string& Port) {
+    if (Port.empty() || Port.size() > 5) return false;
+    for (char c : Port)
+        if (c < '0' || c > '9') return false;
+    const int value = std::stoi(Port);
+    return value >= 1 && value <= 65535;
 }
 
 std::string RfcDate(TDateTime Value) {
@@ -48,7 +54,7 @@ std::string RfcDate(TDateTime Value) {
 
 } // namespace http_prot_detail
 
-using http_prot_detail::StartsWithNoCase;
+using http_prot_detail::ValidPort;
 
 THttpCli::THttpCli(TComponent* AOwner)
     : TNetWndControl(AOwner), FCtrlSocket(std::make_unique<TWSocket>(nullptr)),
@@ -70,7 +76,10 @@ THttpCli::THttpCli(TComponent* AOwner)
         OnSocksError(this, Error, Msg);
     };
     FCtrlSocket->OnSocksAuthState = [this](TObject*, TSocksAuthState S) { OnSocksAuthState(this, S); };
-    FCtrlSocket->OnError = [this](TObject*) { OnSocketError(this); };
+    FCtrlSocket->OnError = [this](TObject*) {
+        FSocketErrorRaised = true;
+        OnSocketError(this);
+    };
 }
 
 THttpCli::~THttpCli() {
@@ -84,6 +93,8 @@ THttpCli::~THttpCli() {
     FCtrlSocket.reset();
     delete FBandwidthTimer;
     FBandwidthTimer = nullptr;
+    delete FTimeoutTimer;
+    FTimeoutTimer = nullptr;
     // Our own message numbers go back to the pool while this class's unregistering still runs.
     FinalizeWindow();
 }
@@ -116,6 +127,11 @@ void THttpCli::PostSetReady() {
     PostOwn(FMsg_WM_HTTP_SET_READY);
 }
 
+void THttpCli::PostLogin() {
+    FLoginPending = true;
+    PostOwn(FMsg_WM_HTTP_LOGIN);
+}
+
 void THttpCli::HandleMessage(TNetMessage& Msg) {
     const bool own = Msg.Msg != 0 && (Msg.Msg == FMsg_WM_HTTP_REQUEST_DONE ||
                                       Msg.Msg == FMsg_WM_HTTP_SET_READY || Msg.Msg == FMsg_WM_HTTP_LOGIN);
@@ -139,12 +155,17 @@ void THttpCli::AttachToThread() {
     TNetWndControl::AttachToThread();
     FCtrlSocket->AttachToThread();
     if (FBandwidthTimer) FBandwidthTimer->SetEnabled(FBandwidthTimerWasEnabled);
+    if (FTimeoutTimer) FTimeoutTimer->SetEnabled(FTimeoutTimerWasEnabled);
 }
 
 void THttpCli::DetachFromThread() {
     if (FBandwidthTimer) {
         FBandwidthTimerWasEnabled = FBandwidthTimer->Enabled();
         FBandwidthTimer->SetEnabled(false);
+    }
+    if (FTimeoutTimer) {
+        FTimeoutTimerWasEnabled = FTimeoutTimer->Enabled();
+        FTimeoutTimer->SetEnabled(false);
     }
     FCtrlSocket->DetachFromThread();
     TNetWndControl::DetachFromThread();
@@ -208,6 +229,7 @@ void THttpCli::ChangeState(THttpState NewState) {
     bool started = false;
     const bool repeat = AuthBookkeeping(started);
     if (!started) {
+        StopTimeout();
         PostRequestDone();
         return;
     }
@@ -217,13 +239,20 @@ void THttpCli::ChangeState(THttpState NewState) {
     }
 }
 
+// Moves the body to send back to where this request started reading it.
+void THttpCli::RewindSendStream() {
+    if (SendStream && FSentCount > 0) SendStream->Seek(-FSentCount, soCurrent);
+    FSentCount = 0;
+    FSendingBody = false;
+}
+
 void THttpCli::RewindForRepeat() {
     if (RcvdStream && FBodySteps > 0) {
         RcvdStream->SetSize(FRcvdStreamStartSize);
         RcvdStream->SetPosition(FRcvdStreamStartSize);
     }
-    if (SendStream && FSentCount > 0) SendStream->Seek(-FSentCount, soCurrent);
-    FRcvdCnt = 0;
+    RewindSendStream();
+    DropAllHeld();
 }
 
 void THttpCli::ResetRequest(bool KeepDocName) {
@@ -247,9 +276,8 @@ void THttpCli::ResetRequest(bool KeepDocName) {
     FSendingBody = false;
     FLocation = URL;
     FCloseReq = FRequestVer == "1.0";
-    FChunkState = 0;
-    FChunkLength = FChunkRcvd = 0;
-    FChunkDigits = 0;
+    FBodyFraming = bfClose;
+    FChunkDecoder.Reset();
 }
 
 void THttpCli::ExtractDocName() {
@@ -280,6 +308,7 @@ void THttpCli::DoRequestAsync(THttpRequest Rq) {
     if ((Rq == httpPOST || Rq == httpPUT) && !SendStream)
         throw EHttpException("HTTP component has nothing to post or put", 2);
     ++FRequestSeq;
+    FLoginPending = false;
     if (Rq == httpCLOSE) {
         FStatusCode = 200;
         FReasonPhrase = "OK";
@@ -291,7 +320,7 @@ void THttpCli::DoRequestAsync(THttpRequest Rq) {
         return;
     }
     FRequestType = Rq;
-    FRcvdCnt = 0; // bytes left over from an earlier reply belong to nothing
+    DropAllHeld(); // bytes left over from an earlier reply belong to nothing
     FRelocationPending = false;
     FRelocAfterClose = false;
     ResetRequest(false);
@@ -326,45 +355,111 @@ void THttpCli::DoRequestAsync(THttpRequest Rq) {
     ExtractDocName();
     FAuthNTLMState = FProxyAuthNTLMState = FAuthBasicState = FProxyAuthBasicState = 0;
     PreemptiveAuth();
+    StartTimeout();
 
     if (FConnected && FCtrlSocket->State() == wsConnected) {
-        if (ConnectionMatches()) {
+        // Another server, or one that closed the kept connection: a new connection follows.
+        if (ConnectionMatches() && KeptConnectionUsable()) {
             ChangeState(httpNotConnected);
-            SocketSessionConnected(FCtrlSocket.get(), 0);
+            SendOnKeptConnection();
             return;
         }
-        FRelocAfterClose = false;
-        FCtrlSocket->Abort();
-        FConnected = false;
+        DropKeptConnection();
     }
     ChangeState(httpNotConnected);
     Login();
 }
 
+// A connection kept from an earlier reply is only worth a request while the server has neither closed
+// it nor written to it: whatever it wrote unasked (a time-out notice, say) would be read as the reply.
+bool THttpCli::KeptConnectionUsable() const {
+    char probe;
+    const auto n = ::recv(FCtrlSocket->HSocket(), &probe, 1, MSG_PEEK | MSG_DONTWAIT);
+    return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+}
+
+void THttpCli::DropKeptConnection() {
+    DebugLog(loProtSpecInfo, "Dropping the kept connection");
+    FQuietClose = true;
+    FCtrlSocket->Abort();
+    FQuietClose = false;
+    FConnected = false;
+    ProxyCredentialsForNewConnection();
+}
+
+void THttpCli::SendOnKeptConnection() {
+    FReusedConnection = true;
+    SocketSessionConnected(FCtrlSocket.get(), 0);
+}
+
+// A request sent on a kept connection that the server closed before answering (it had timed the
+// connection out just then) goes once more over a new connection; one sent on a new connection does
+// not, so this cannot repeat.
+bool THttpCli::RetryOnNewConnection() {
+    if (!FReusedConnection || FReplyStarted || FState != httpWaitingHeader || FErrCode != 0) return false;
+    DebugLog(loProtSpecInfo, "Kept connection closed before the reply, sending again on a new one");
+    FReusedConnection = false;
+    FConnected = false;
+    FLineHandler = lhNone;
+    RewindSendStream();
+    ProxyCredentialsForNewConnection();
+    ChangeState(httpNotConnected);
+    PostLogin();
+    return true;
+}
+
 void THttpCli::Login() {
     DebugLog(loProtSpecInfo, "Login " + FHostName);
     FRelocAfterClose = false;
+    FLoginPending = false;
     if (FConnected && FCtrlSocket->State() == wsConnected) {
-        SocketSessionConnected(FCtrlSocket.get(), 0);
-        return;
+        if (KeptConnectionUsable()) {
+            SendOnKeptConnection();
+            return;
+        }
+        DropKeptConnection();
     }
     FConnected = false;
     FDnsResult.clear();
     ChangeState(httpDnsLookup);
-    FCtrlSocket->SetLocalAddr(LocalAddr);
-    try {
-        FCtrlSocket->DnsLookup(FHostName);
-    } catch (Exception& E) {
-        FStatusCode = 404;
-        FReasonPhrase = E.Message();
-        if (FErrCode == 0) FErrCode = WSAEINVAL;
-        ChangeState(httpReady);
+    NoteProgress();
+    if (!ValidPort(FPort) || !ValidPort(FTargetPort)) {
+        FailRequest(httpErrBadPort, "Invalid port \"" + (ValidPort(FPort) ? FTargetPort : FPort) + "\"");
+        return;
     }
+    std::string reason;
+    if (SocketStepFailed(
+            [this] {
+                FCtrlSocket->SetLocalAddr(LocalAddr);
+                FCtrlSocket->DnsLookup(FHostName);
+            },
+            reason))
+        FailRequest(WSAEINVAL, reason);
 }
 
 void THttpCli::Logout() {
     FCtrlSocket->Close();
     FConnected = false;
+}
+
+bool THttpCli::SocketStepFailed(const std::function<void()>& Step, std::string& Reason) {
+    FSocketErrorRaised = false;
+    try {
+        Step();
+    } catch (Exception& E) {
+        Reason = E.Message();
+        return true;
+    }
+    if (!FSocketErrorRaised) return false;
+    FSocketErrorRaised = false;
+    const int error = FCtrlSocket->LastError() ? FCtrlSocket->LastError() : WSAEINVAL;
+    Reason = WinsockErrorText(error) + " (Error #" + std::to_string(error) + ")";
+    return true;
+}
+
+void THttpCli::FailConnect(const std::string& Reason) {
+    const int error = FCtrlSocket->LastError();
+    FailRequest(static_cast<WORD>(error ? error : WSAEINVAL), "can't connect: " + Reason);
 }
 
 void THttpCli::SetupSocket() {
@@ -385,16 +480,20 @@ void THttpCli::SetupSocket() {
 
 void THttpCli::SocketDNSLookupDone(TObject*, WORD Error) {
     if (Error != 0) {
-        if (FState == httpAborting) return;
-        FErrCode = Error;
-        FStatusCode = 404;
-        FReasonPhrase = "can't resolve hostname to IP address";
+        if (FState == httpAborting || FState != httpDnsLookup) return; // nobody waits for this answer
+        if (FErrCode == 0) {
+            FErrCode = Error;
+            FStatusCode = 404;
+            FReasonPhrase = "can't resolve hostname to IP address";
+        }
         SocketSessionClosed(FCtrlSocket.get(), Error);
         return;
     }
     FDnsResult = FCtrlSocket->DnsResult();
     ChangeState(httpDnsLookupDone);
-    SetupSocket();
+    NoteProgress();
+    std::string reason;
+    if (SocketStepFailed([this] { SetupSocket(); }, reason)) return FailConnect(reason);
     FConnHost = FHostName;
     FConnPort = FPort;
     FConnProtocol = FProtocol;
@@ -407,17 +506,8 @@ void THttpCli::SocketDNSLookupDone(TObject*, WORD Error) {
         return;
     }
     DebugLog(loProtSpecInfo, "connect to " + FDnsResult + "/" + FPort);
-    try {
-        FCtrlSocket->Connect();
-    } catch (Exception&) {
-        const int error = FCtrlSocket->LastError();
-        FErrCode = static_cast<WORD>(error);
-        FStatusCode = 404;
-        FReasonPhrase =
-            "can't connect: " + WinsockErrorText(error) + " (Error #" + std::to_string(error) + ")";
-        FCtrlSocket->Close();
-        SocketSessionClosed(FCtrlSocket.get(), static_cast<WORD>(error));
-    }
+    FReusedConnection = false;
+    if (SocketStepFailed([this] { FCtrlSocket->Connect(); }, reason)) FailConnect(reason);
 }
 
 void THttpCli::SocketSessionConnected(TObject*, WORD Error) {
@@ -431,6 +521,7 @@ void THttpCli::SocketSessionConnected(TObject*, WORD Error) {
     }
     FRelocationPending = false;
     FConnected = true;
+    NoteProgress();
     ChangeState(httpConnected);
     OnSessionConnected(this);
     FLineHandler = lhHeader;
@@ -438,6 +529,8 @@ void THttpCli::SocketSessionConnected(TObject*, WORD Error) {
     try {
         static const char* const methods[] = {"", "GET", "POST", "PUT", "HEAD", ""};
         SendRequest(methods[FRequestType], FRequestVer);
+        // Sending may already have found the connection closed and left it for a new one.
+        if (!FConnected || FState != httpWaitingHeader) return;
         if ((FRequestType == httpPOST || FRequestType == httpPUT) && FAuthNTLMState != 1 &&
             FProxyAuthNTLMState != 1) {
             OnSendBegin(this);
@@ -452,6 +545,7 @@ void THttpCli::SocketSessionConnected(TObject*, WORD Error) {
 
 void THttpCli::SendRequest(const std::string& Method, const std::string& Version) {
     if (FOptions.Contains(httpoBandwidthControl)) StartBandwidthControl();
+    FReplyStarted = false;
     FSendBuffer.clear();
     OnRequestHeaderBegin(this);
     const bool withBody = FRequestType == httpPOST || FRequestType == httpPUT;
@@ -510,9 +604,16 @@ void THttpCli::SendRequest(const std::string& Method, const std::string& Version
         sendLine(headers[i]);
     OnRequestHeaderEnd(this);
     sendLine(std::string());
-    FCtrlSocket->QueueData(FSendBuffer.data(), static_cast<int>(FSendBuffer.size()));
-    FCtrlSocket->Send(nullptr, 0);
+    std::string reason;
+    const bool failed = SocketStepFailed(
+        [this] {
+            FCtrlSocket->QueueData(FSendBuffer.data(), static_cast<int>(FSendBuffer.size()));
+            FCtrlSocket->Send(nullptr, 0);
+        },
+        reason);
     FSendBuffer.clear();
+    // A close found while sending has already been dealt with (and may have sent the request anew).
+    if (failed && FConnected && FState == httpWaitingHeader) return FailRequest(WSAENOTCONN, reason);
     DebugLog(loProtSpecInfo, "SendRequest Done");
 }
 
@@ -532,18 +633,41 @@ void THttpCli::SocketDataSent(TObject*, WORD) {
 
 // ---- reception ----
 
+namespace http_prot_detail {
+
+// How much one receive may take: a large block while nothing limits the rate keeps the calls into the
+// system (and the document events they bring) few on a fast link; the block the bandwidth allowance
+// was made for otherwise.
+constexpr int LargeReceiveBlock = 256 * 1024;
+constexpr int LimitedReceiveBlock = 8192;
+
+} // namespace http_prot_detail
+
 void THttpCli::SocketDataAvailable(TObject*, WORD) {
-    if (static_cast<int>(FRcvBuf.size()) < FRcvdCnt + 8193) FRcvBuf.resize(FRcvdCnt + 8193);
-    const int n = FCtrlSocket->Receive(FRcvBuf.data() + FRcvdCnt, 8192);
+    const bool limited = FOptions.Contains(httpoBandwidthControl) && FBandwidthTimer;
+    const int block = limited ? http_prot_detail::LimitedReceiveBlock : http_prot_detail::LargeReceiveBlock;
+    if (FRcvdCnt == 0) FRcvStart = 0;
+    if (static_cast<int>(FRcvBuf.size()) < FRcvStart + FRcvdCnt + block + 1) {
+        // Held bytes move to the front before the buffer grows.
+        if (FRcvStart > 0) {
+            std::memmove(FRcvBuf.data(), FRcvBuf.data() + FRcvStart, FRcvdCnt);
+            FRcvStart = 0;
+        }
+        if (static_cast<int>(FRcvBuf.size()) < FRcvdCnt + block + 1) FRcvBuf.resize(FRcvdCnt + block + 1);
+    }
+    char* end = FRcvBuf.data() + FRcvStart + FRcvdCnt;
+    const int n = FCtrlSocket->Receive(end, block);
     if (n <= 0) {
         DebugLog(loProtSpecInfo, "**data available. Len=" + std::to_string(n));
         return;
     }
-    DebugLog(loProtSpecInfo, "Data available. Len=" + std::to_string(n));
+    if (Tracing(loProtSpecInfo)) DebugLog(loProtSpecInfo, "Data available. Len=" + std::to_string(n));
     if (FRequestType == httpABORT) return;
+    FReplyStarted = true;
+    NoteProgress();
     FRcvdCnt += n;
-    FRcvBuf[FRcvdCnt] = 0;
-    if (FOptions.Contains(httpoBandwidthControl) && FBandwidthTimer) {
+    end[n] = 0;
+    if (limited) {
         FBandwidthCount += n;
         if (FBandwidthCount > FBandwidthMaxCount && !FBandwidthPaused) {
             FBandwidthPaused = true;
@@ -553,14 +677,24 @@ void THttpCli::SocketDataAvailable(TObject*, WORD) {
     ProcessHeld();
 }
 
+bool THttpCli::Tracing(int Option) const {
+    return OnTrace || CheckLogOptions(Option);
+}
+
 void THttpCli::DropHeld(int Count) {
     Count = std::min(Count, FRcvdCnt);
-    std::memmove(FRcvBuf.data(), FRcvBuf.data() + Count, FRcvdCnt - Count);
+    FRcvStart += Count;
     FRcvdCnt -= Count;
+    if (FRcvdCnt == 0) FRcvStart = 0;
+}
+
+void THttpCli::DropAllHeld() {
+    FRcvStart = 0;
+    FRcvdCnt = 0;
 }
 
 bool THttpCli::TakeLine(std::string& Line) {
-    const char* start = FRcvBuf.data();
+    const char* start = FRcvBuf.data() + FRcvStart;
     const void* lf = std::memchr(start, '\n', FRcvdCnt);
     if (!lf) return false;
     int len = static_cast<int>(static_cast<const char*>(lf) - start);
@@ -575,18 +709,18 @@ void THttpCli::ProcessHeld() {
     while (FRcvdCnt > 0) {
         if (FState == httpWaitingBody) {
             if (FRequestType == httpHEAD) {
-                FRcvdCnt = 0;
+                DropAllHeld();
                 FCtrlSocket->Abort();
                 return;
             }
             if (FLineHandler != lhBody || FDocumentDone) {
-                FRcvdCnt = 0; // nothing more is expected on this reply
+                DropAllHeld(); // nothing more is expected on this reply
                 return;
             }
             int avail = FRcvdCnt;
-            if (FContentLength >= 0 && FTransferEncoding != "chunked")
+            if (FBodyFraming == bfLength)
                 avail = static_cast<int>(std::min<std::int64_t>(avail, FContentLength - FRcvdCount));
-            const int used = BodyStep(FRcvBuf.data(), avail);
+            const int used = BodyStep(FRcvBuf.data() + FRcvStart, avail);
             DropHeld(used);
             if (FState != httpWaitingBody && FState != httpBodyReceived) return; // failed
             if (FDocumentDone) AfterDocument();
@@ -619,15 +753,18 @@ void THttpCli::ProcessHeld() {
     }
 }
 
-// Ends the request at once on a reply that cannot be read; the connection is not reused.
+// Ends the request at once on a reply that cannot be read, or a connection that cannot be made or
+// went silent; the connection is not reused. The first error found is the one reported.
 void THttpCli::FailRequest(WORD Error, const std::string& Reason) {
     DebugLog(loProtSpecErr, Reason);
-    FErrCode = Error;
-    if (FStatusCode == 0 || FStatusCode < 400) FStatusCode = 404;
-    FReasonPhrase = Reason;
+    if (FErrCode == 0) {
+        FErrCode = Error;
+        if (FStatusCode < 400) FStatusCode = 404;
+        FReasonPhrase = Reason;
+    }
     FRelocationPending = false;
     FLineHandler = lhNone;
-    FRcvdCnt = 0;
+    DropAllHeld();
     StopBandwidthTimer();
     if (FReceivingHeader) {
         FReceivingHeader = false;
@@ -639,252 +776,6 @@ void THttpCli::FailRequest(WORD Error, const std::string& Reason) {
     if (FState != httpReady) ChangeState(httpReady);
 }
 
-void THttpCli::ProcessHeaderLine(const std::string& Line) {
-    if (FHeaderLineCount == 0 && FNextIsFirstLine && !FReceivingHeader) {
-        FReceivingHeader = true;
-        OnHeaderBegin(this);
-    }
-    const bool first = FNextIsFirstLine;
-    if (first && !Line.empty() && Line[0] == '<' &&
-        (StartsWithNoCase(Line, "<HTML>") || StartsWithNoCase(Line, "<!DOCTYPE"))) {
-        // No header at all: the document starts right here.
-        if (FContentType.empty()) FContentType = "text/html";
-        FNextIsFirstLine = false;
-        ChangeState(httpWaitingBody);
-        FLineHandler = lhBody;
-        FReceivingHeader = false;
-        OnHeaderEnd(this);
-        const std::string body = Line + "\r\n";
-        BodyStep(body.data(), static_cast<int>(body.size()));
-        return;
-    }
-    if (Line.empty()) {
-        HeaderEnded();
-        return;
-    }
-    ++FHeaderLineCount;
-    FRcvdHeader->Add(Line);
-    if (first) {
-        FNextIsFirstLine = false;
-        if (Line.compare(0, 8, "HTTP/1.0") != 0 && Line.compare(0, 8, "HTTP/1.1") != 0) {
-            OnDataPush2(this);
-            OnHeaderData(this);
-            return;
-        }
-        FServerVersion = Line.substr(5, 3);
-        if (FRequestVer == "1.0")
-            FCloseReq = true;
-        else
-            FCloseReq = FServerVersion == "1.0";
-        DebugLog(loProtSpecDump, std::string("FCloseReq=") + (FCloseReq ? "1" : "0"));
-        std::size_t digit = 9;
-        while (digit < Line.size() && (Line[digit] < '0' || Line[digit] > '9'))
-            ++digit;
-        std::int64_t code = 0;
-        if (digit < Line.size() && TryStrToInt64(Line.substr(digit, 3), code))
-            FStatusCode = static_cast<int>(code);
-        FReasonPhrase = digit + 4 <= Line.size() ? Line.substr(digit + 4) : std::string();
-        OnHeaderData(this);
-        return;
-    }
-    const auto colon = Line.find(':');
-    if (colon != std::string::npos) {
-        const std::string name = LowerCase(Line.substr(0, colon));
-        std::size_t start = colon + 1;
-        while (start < Line.size() && (Line[start] == ' ' || Line[start] == '\t'))
-            ++start;
-        const std::string value = Line.substr(start);
-        if (name == "location") {
-            if (FRequestType == httpPUT)
-                FLocation = value;
-            else if (FollowRelocation)
-                HandleLocation(value);
-        } else if (name == "content-length") {
-            std::int64_t length = -1;
-            if (!TryStrToInt64(Trim(value), length) || length < 0) {
-                FailRequest(httpErrBadLength, "Invalid Content-Length");
-                return;
-            }
-            FContentLength = length;
-        } else if (name == "transfer-encoding") {
-            FTransferEncoding = LowerCase(Trim(value));
-        } else if (name == "content-range") {
-            const auto dash = value.find('-');
-            const auto slash = value.find('/');
-            if (dash != std::string::npos && value.size() > 6) {
-                ContentRangeBegin = value.substr(6, dash > 6 ? dash - 6 : 0);
-                ContentRangeEnd =
-                    value.substr(dash + 1, slash == std::string::npos ? std::string::npos : slash - dash - 1);
-            }
-        } else if (name == "accept-ranges") {
-            FAcceptRanges = value;
-        } else if (name == "content-type") {
-            FContentType = LowerCase(value);
-        } else if (name == "www-authenticate" || name == "proxy-authenticate") {
-            FAuthOffers->Add(value);
-        } else if (name == "set-cookie") {
-            bool accept = true;
-            OnCookie(this, value, accept);
-        } else if (name == "connection" || name == "proxy-connection") {
-            const std::string v = LowerCase(Trim(value));
-            if (v == "close")
-                FCloseReq = true;
-            else if (v == "keep-alive")
-                FCloseReq = false;
-        } else if (name == "content-encoding") {
-            FContentEncoding = value;
-        }
-    }
-    OnHeaderData(this);
-}
-
-void THttpCli::HeaderEnded() {
-    DebugLog(loProtSpecInfo, "End of header");
-    if (FServerVersion == "1.1" && FStatusCode == 100) {
-        FRcvdHeader->Clear();
-        FNextIsFirstLine = true;
-        FHeaderLineCount = 1; // the next line starts a header without a new OnHeaderBegin
-        return;
-    }
-    FReceivingHeader = false;
-    OnHeaderEnd(this);
-    if (FState == httpReady) {
-        FRcvdCnt = 0;
-        return;
-    }
-    const bool chunked = FTransferEncoding == "chunked";
-    const bool noDocument =
-        (FContentLength == -1 && !chunked &&
-         (FStatusCode < 200 || FStatusCode == 204 || FStatusCode == 301 || FStatusCode == 302 ||
-          FStatusCode == 304 || FStatusCode == 401 || FStatusCode == 407)) ||
-        (FContentLength == 0 && !chunked) || FRequestType == httpHEAD;
-    if (noDocument) {
-        FLineHandler = lhNone;
-        if (FRelocationPending) {
-            FRcvdCnt = 0;
-            StartRelocation();
-        } else if (!FCloseReq) {
-            FRcvdCnt = 0;
-            PostSetReady();
-        } else {
-            FRcvdCnt = 0;
-            FDocumentDone = true;
-            ChangeState(httpWaitingBody);
-            FCtrlSocket->CloseDelayed();
-        }
-        return;
-    }
-    const auto dot = FDocName.rfind('.');
-    const std::string ext = dot == std::string::npos ? std::string() : LowerCase(FDocName.substr(dot));
-    if ((ext.empty() || ext == ".exe") && FContentType == "text/html")
-        FDocName = (dot == std::string::npos ? FDocName : FDocName.substr(0, dot)) + ".htm";
-    ChangeState(httpWaitingBody);
-    FLineHandler = lhBody;
-    if (FBodySteps == 0 && FRcvdCnt == 0) BodyStep(nullptr, 0); // the document begins now
-}
-
-int THttpCli::BodyStep(const char* Data, int Len) {
-    if (FBodySteps++ == 0) {
-        FRcvdCount = 0;
-        DebugLog(loProtSpecInfo, "DocBegin");
-        OnDocBegin(this);
-        FContentCodingHnd->Prepare(FContentEncoding);
-        FRcvdStreamStartSize = RcvdStream ? RcvdStream->Size() : 0;
-        if (FContentLength == 0 && FTransferEncoding != "chunked") {
-            FinishDocument();
-            return 0;
-        }
-    }
-    if (FTransferEncoding == "chunked") return ChunkedStep(Data, Len);
-    if (Len > 0) DeliverBody(Data, Len);
-    if (FState != httpWaitingBody) return Len; // the owner aborted while handling the data
-    if (FContentLength >= 0 && FRcvdCount >= FContentLength) {
-        DebugLog(loProtSpecInfo, "End of document");
-        FinishDocument();
-    }
-    return Len;
-}
-
-void THttpCli::DeliverBody(const char* Data, int Len) {
-    FRcvdCount += Len;
-    FContentCodingHnd->WriteBuffer(Data, Len);
-}
-
-int THttpCli::ChunkedStep(const char* Data, int Len) {
-    int i = 0;
-    while (i < Len && !FDocumentDone) {
-        const char c = Data[i];
-        switch (FChunkState) {
-        case 0: // the size in hexadecimal digits
-            if (IsHexDigit(c)) {
-                // Sizes beyond what a body can sensibly hold are refused before they overflow.
-                if (++FChunkDigits > 15) {
-                    FailRequest(httpErrBadChunk, "Invalid chunk size");
-                    return Len;
-                }
-                FChunkLength = FChunkLength * 16 + HexDigitValue(c);
-                ++i;
-            } else {
-                if (FChunkDigits == 0) {
-                    FailRequest(httpErrBadChunk, "Invalid chunk size");
-                    return Len;
-                }
-                DebugLog(loProtSpecInfo, "ChunkLength = " + std::to_string(FChunkLength));
-                FChunkState = 1;
-            }
-            break;
-        case 1: // the rest of the size line
-            if (c == '\n') FChunkState = FChunkLength == 0 ? 3 : 2;
-            ++i;
-            FChunkRcvd = 0;
-            break;
-        case 2: { // the chunk's data
-            const int n = static_cast<int>(std::min<std::int64_t>(FChunkLength - FChunkRcvd, Len - i));
-            DeliverBody(Data + i, n);
-            if (FState != httpWaitingBody) return Len; // the owner aborted while handling the data
-            FChunkRcvd += n;
-            i += n;
-            if (FChunkRcvd == FChunkLength) FChunkState = 3;
-            break;
-        }
-        case 3: // the line end after the data (or the trailer after the last chunk)
-            ++i;
-            if (c == '\n') {
-                if (FChunkLength == 0) {
-                    DebugLog(loProtSpecInfo, "httpChunkDone, end of document");
-                    FinishDocument();
-                } else {
-                    FChunkState = 0;
-                    FChunkLength = 0;
-                    FChunkDigits = 0;
-                }
-            }
-            break;
-        }
-    }
-    return i;
-}
-
-void THttpCli::FinishDocument() {
-    FDocumentDone = true;
-    FLineHandler = lhNone;
-    ChangeState(httpBodyReceived);
-    StopBandwidthTimer();
-    FContentCodingHnd->Complete();
-    DebugLog(loProtSpecInfo, "DocEnd");
-    OnDocEnd(this);
-}
-
-void THttpCli::AfterDocument() {
-    FRcvdCnt = 0;
-    if (FRelocationPending)
-        StartRelocation();
-    else if (FCloseReq)
-        FCtrlSocket->CloseDelayed();
-    else
-        PostSetReady();
-}
-
 void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     if (FRelocAfterClose) {
         FRelocAfterClose = false;
@@ -893,12 +784,19 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
         return;
     }
     DebugLog(loProtSpecInfo, "SessionClosed Error: " + std::to_string(Error));
-    if (Error != 0) FErrCode = Error;
+    if (FQuietClose || FLoginPending) {
+        // Nothing is on its way on this connection: the next request opens a new one.
+        FConnected = false;
+        OnSessionClosed(this);
+        return;
+    }
+    if (RetryOnNewConnection()) return;
+    if (Error != 0 && FErrCode == 0) FErrCode = Error;
     FConnected = false;
     // A reply that stops before its announced end is not a success.
-    const bool bodyOpenEnded = FContentLength == -1 && FTransferEncoding != "chunked";
-    const bool truncated = FState == httpWaitingHeader || (FState == httpWaitingBody && !FDocumentDone &&
-                                                           FRequestType != httpHEAD && !bodyOpenEnded);
+    const bool truncated =
+        FState == httpWaitingHeader ||
+        (FState == httpWaitingBody && !FDocumentDone && FRequestType != httpHEAD && FBodyFraming != bfClose);
     if (truncated && FErrCode == 0) {
         FErrCode = httpErrTruncated;
         FRelocationPending = false;
@@ -913,8 +811,14 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     } else if (FBodySteps > 0 && !FDocumentDone) {
         FDocumentDone = true;
         StopBandwidthTimer();
-        FContentCodingHnd->Complete();
+        const bool decoded = CompleteDecoding();
         OnDocEnd(this);
+        if (!decoded && FErrCode == 0) {
+            FErrCode = httpErrBadCoding;
+            FRelocationPending = false;
+            if (FStatusCode < 400) FStatusCode = 404;
+            FReasonPhrase = "Body could not be decoded";
+        }
     }
     FLineHandler = lhNone;
     if (FRelocationPending && FErrCode == 0) {
@@ -928,6 +832,10 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
 // ---- abort and synchronous use ----
 
 void THttpCli::Abort() {
+    // Whatever this request still had posted to itself (a login for a repeat, say) is void now.
+    ++FRequestSeq;
+    FLoginPending = false;
+    StopTimeout();
     if (FState != httpReady) {
         const THttpState was = FState;
         ChangeState(httpAborting);
@@ -943,7 +851,7 @@ void THttpCli::Abort() {
         FRelocationPending = false;
         FRelocAfterClose = false;
         FLineHandler = lhNone;
-        FRcvdCnt = 0;
+        DropAllHeld();
         StopBandwidthTimer();
         if (was == httpDnsLookup) {
             SocketSessionClosed(FCtrlSocket.get(), 0);
@@ -1032,8 +940,37 @@ void THttpCli::BandwidthTick(TObject*) {
     if (FBandwidthPaused) {
         FBandwidthPaused = false;
         FBandwidthCount -= FBandwidthMaxCount;
+        NoteProgress(); // the pause was ours, not the server's silence
         FCtrlSocket->Resume();
     } else {
         FBandwidthCount = 0;
     }
+}
+
+// ---- time-out ----
+
+void THttpCli::StartTimeout() {
+    if (Timeout == 0) return StopTimeout();
+    if (!FTimeoutTimer) FTimeoutTimer = new TNetTimer(this);
+    // Checked a few times per period, so a request ends close to its time-out.
+    FTimeoutTimer->SetInterval(std::clamp<DWORD>(Timeout / 4, 10, 1000));
+    FTimeoutTimer->SetOnTimer(TNotifyEvent(this, &THttpCli::TimeoutTick));
+    FTimeoutTimer->SetEnabled(true);
+    NoteProgress();
+}
+
+void THttpCli::StopTimeout() {
+    if (FTimeoutTimer) FTimeoutTimer->SetEnabled(false);
+}
+
+void THttpCli::NoteProgress() {
+    FLastProgress = GetTickCount64();
+}
+
+void THttpCli::TimeoutTick(TObject*) {
+    // Ready while a repeat of the request is on its way, or paused by bandwidth control: not silent.
+    if (FState == httpReady || FBandwidthPaused || Timeout == 0) return NoteProgress();
+    if (GetTickCount64() - FLastProgress < Timeout) return;
+    FailRequest(httpErrTimedOut,
+                WinsockErrorText(httpErrTimedOut) + " (Error #" + std::to_string(httpErrTimedOut) + ")");
 }

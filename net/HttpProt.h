@@ -3,6 +3,7 @@
 // the message loop. Relocation, Basic/NTLM authentication and proxies are handled here too.
 #pragma once
 
+#include "net/HttpChunkDecoder.h"
 #include "net/NetWndControl.h"
 #include "net/Ntlm.h"
 #include "net/SocksWSocket.h"
@@ -12,6 +13,7 @@
 #include "platform/rtl/Set.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@ class TMemoryStream;
 class TNetTimer;
 class TNetLogger;
 class THttpContCodHandler;
+class THttpContentCoding;
 
 enum THttpState : std::uint8_t {
     httpReady,
@@ -55,8 +58,13 @@ enum THttpAuthType { httpAuthNone, httpAuthBasic, httpAuthNtlm };
 // Request errors of our own, reported through ErrCode next to the socket's error numbers.
 constexpr WORD httpErrTruncated = 20101;      // the server closed before the reply was complete
 constexpr WORD httpErrHeaderTooLarge = 20102; // a header line or the whole header exceeds the limits
-constexpr WORD httpErrBadLength = 20103;      // a Content-Length that is not a non-negative number
-constexpr WORD httpErrBadChunk = 20104;       // a chunk size line that is malformed or too large
+constexpr WORD httpErrBadLength = 20103;      // a Content-Length that is no length, or two that differ
+constexpr WORD httpErrBadChunk = 20104;       // chunked framing that is malformed or too large
+constexpr WORD httpErrBadStatus = 20105;      // a reply without a valid status line
+constexpr WORD httpErrBadCoding = 20106;      // a body whose transfer or content coding cannot be undone
+constexpr WORD httpErrBadPort = 20107;        // a URL or Location whose port is not a number in 1..65535
+// A request that saw no progress for Timeout milliseconds ends with the system's own time-out number.
+constexpr WORD httpErrTimedOut = 10060;
 
 // The longest header line and the largest header accepted from a server.
 constexpr int HttpMaxHeaderLine = 16384;
@@ -114,6 +122,9 @@ public:
     bool FollowRelocation = true;
     int LocationChangeMaxCount = 5;
     THttpAuthType ServerAuth = httpAuthNone, ProxyAuth = httpAuthNone;
+    // Milliseconds a request may wait for the connection or for the next bytes in either direction;
+    // 0 waits for ever. The default keeps a synchronous request from blocking on a silent server.
+    DWORD Timeout = 30000;
     std::int64_t BandwidthLimit = 10000;
     DWORD BandwidthSampling = 1000;
     std::string SocksServer, SocksLevel = "5", SocksPort, SocksUsercode, SocksPassword;
@@ -205,42 +216,73 @@ protected:
 
 private:
     enum TLineHandler { lhNone, lhHeader, lhBody };
+    // How the end of a reply's body is known.
+    enum TBodyFraming { bfLength, bfChunked, bfClose };
 
     void ProcessHeld();
     bool TakeLine(std::string& Line);
     void ProcessHeaderLine(const std::string& Line);
+    bool ProcessStatusLine(const std::string& Line);
+    bool ProcessContentLength(const std::string& Value);
     void HeaderEnded();
+    void InterimReplyEnded();
+    bool PrepareBodyFraming();
     // Passes body bytes to the document; returns how many belong to it.
     int BodyStep(const char* Data, int Len);
     int ChunkedStep(const char* Data, int Len);
     void DeliverBody(const char* Data, int Len);
+    // Flushes the decoders; false when the body could not be decoded.
+    bool CompleteDecoding();
     void FinishDocument();
     void AfterDocument();
-    void DocumentEndsWithConnection();
+    // Ends the request at once with an error; the connection is not reused.
     void FailRequest(WORD Error, const std::string& Reason);
+    void FailConnect(const std::string& Reason);
+    // Runs a socket operation whose failures come back through the socket's error event (ours) or
+    // an exception; true, with the reason, when it failed.
+    bool SocketStepFailed(const std::function<void()>& Step, std::string& Reason);
     void DropHeld(int Count);
+    void DropAllHeld();
+    // Whether a trace line of the option would go anywhere (it is not built otherwise).
+    bool Tracing(int Option) const;
     void HandleLocation(const std::string& RawValue);
+    void RedirectedMethod();
     void PreemptiveAuth();
     void AuthorizationLines(std::vector<std::string>& Lines);
     // Returns true when an authentication step started that repeats the request.
     bool AuthBookkeeping(bool& Started);
     void KeepAliveRule(std::string& Value) const;
+    void ProxyCredentialsForNewConnection();
     void SetupSocket();
     void BandwidthTick(TObject* Sender);
     void StartBandwidthControl();
     void StopBandwidthTimer();
+    void StartTimeout();
+    void StopTimeout();
+    void TimeoutTick(TObject* Sender);
+    void NoteProgress();
     void PostOwn(UINT Msg);
+    void PostLogin();
+    void RewindSendStream();
     void RewindForRepeat();
     bool ConnectionMatches() const;
+    bool KeptConnectionUsable() const;
+    void DropKeptConnection();
+    void SendOnKeptConnection();
+    bool RetryOnNewConnection();
     void LocationChangeCurCountReset() { FLocationChangeCurCount = 0; }
 
     std::unique_ptr<TWSocket> FCtrlSocket;
     std::unique_ptr<TStringList> FRcvdHeader;
     std::unique_ptr<TStringList> FAuthOffers;
     std::unique_ptr<THttpContCodHandler> FContentCodingHnd;
+    // Decoders of the transfer codings listed before "chunked", the input side last.
+    std::vector<std::unique_ptr<THttpContentCoding>> FTransferDecoders;
     TNetTimer* FBandwidthTimer = nullptr; // owned as a component
+    TNetTimer* FTimeoutTimer = nullptr;   // owned as a component
     std::vector<char> FRcvBuf;
-    int FRcvdCnt = 0;
+    int FRcvStart = 0; // the held bytes start here in the buffer
+    int FRcvdCnt = 0;  // and are this many
     std::vector<char> FSendBlock;
     std::string FSendBuffer;
 
@@ -268,9 +310,19 @@ private:
     bool FConnected = false;
     bool FRelocationPending = false;
     bool FRelocAfterClose = false;
+    int FRelocationStatus = 0;
+
+    // Connection.
+    bool FLoginPending = false;      // a posted login will send the request (again)
+    bool FQuietClose = false;        // the socket is being dropped; its close drives nothing
+    bool FSocketErrorRaised = false; // the socket reported an error through its error event
+    bool FReusedConnection = false;  // the request went out on a connection kept from before
+    bool FReplyStarted = false;      // bytes arrived since the request went out
+    std::uint64_t FLastProgress = 0;
 
     // Reception.
     TLineHandler FLineHandler = lhNone;
+    TBodyFraming FBodyFraming = bfClose;
     int FHeaderLineCount = 0;
     int FHeaderBytes = 0;
     bool FReceivingHeader = false;
@@ -279,9 +331,8 @@ private:
     bool FDocumentDone = false;
     std::int64_t FRcvdStreamStartSize = 0;
     bool FSendingBody = false;
-    int FChunkState = 0;
-    std::int64_t FChunkLength = 0, FChunkRcvd = 0;
-    int FChunkDigits = 0;
+    THttpChunkDecoder FChunkDecoder{HttpMaxHeaderLine, HttpMaxHeaderSize};
+    THttpContentCoding* FTransferInput = nullptr;
 
     // Authentication.
     std::uint8_t FAuthNTLMState = 0, FProxyAuthNTLMState = 0, FAuthBasicState = 0, FProxyAuthBasicState = 0;
@@ -291,4 +342,5 @@ private:
     std::int64_t FBandwidthMaxCount = 0, FBandwidthCount = 0;
     bool FBandwidthPaused = false;
     bool FBandwidthTimerWasEnabled = false;
+    bool FTimeoutTimerWasEnabled = false;
 };

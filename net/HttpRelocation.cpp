@@ -27,8 +27,11 @@ std::string DirectoryOf(const std::string& Path) {
 void THttpCli::HandleLocation(const std::string& RawValue) {
     using namespace http_relocation_detail;
     FRelocationPending = true;
+    FRelocationStatus = FStatusCode;
     // A fragment names a place inside the document; it never travels in a request.
-    const std::string Value = RawValue.substr(0, RawValue.find('#'));
+    std::string Value = RawValue.substr(0, RawValue.find('#'));
+    // "//host/path" names another server with the protocol of this request.
+    if (Value.rfind("//", 0) == 0) Value = FProtocol + ":" + Value;
     if (IsAbsoluteHttpUrl(Value)) {
         std::string proto, user, pass, host, port, path;
         SplitUrl(Value, proto, user, pass, host, port, path);
@@ -81,10 +84,18 @@ void THttpCli::HandleLocation(const std::string& RawValue) {
         FLocation = FPath;
 }
 
+// Which request follows a redirect: 307 and 308 repeat it as it was, body and all; after the others
+// a POST becomes a GET.
+void THttpCli::RedirectedMethod() {
+    if (FRequestType == httpPOST && FRelocationStatus != 307 && FRelocationStatus != 308)
+        FRequestType = httpGET;
+    RewindSendStream();
+}
+
 void THttpCli::StartRelocation() {
     DebugLog(loProtSpecInfo, "Starting relocation process");
     FRcvdCount = 0;
-    FRcvdCnt = 0;
+    DropAllHeld();
     FHeaderLineCount = 0;
     FBodySteps = 0;
     ++FLocationChangeCurCount;
@@ -111,24 +122,24 @@ void THttpCli::StartRelocation() {
         return;
     }
     OnLocationChange(this);
+    RedirectedMethod();
+    const std::string location = FLocation;
     ResetRequest(false);
-    FLocation = FLocation.empty() ? URL : FLocation;
+    FLocation = location.empty() ? URL : location;
     ExtractDocName();
-    if (FRequestType == httpPOST) FRequestType = httpGET;
     if (RcvdStream) {
         RcvdStream->SetSize(FRcvdStreamStartSize);
         RcvdStream->SetPosition(FRcvdStreamStartSize);
     }
-    if (SendStream) SendStream->SetPosition(0);
     FRelocationPending = false;
-    PostOwn(FMsg_WM_HTTP_LOGIN);
+    PostLogin();
 }
 
 void THttpCli::RelocationAfterClose() {
     const std::string location = FLocation.substr(0, FLocation.find('#'));
     FConnected = false;
     FRelocationPending = false;
-    if (FRequestType == httpPOST) FRequestType = httpGET;
+    RedirectedMethod();
     ExtractDocName();
     ++FLocationChangeCurCount;
     if (FLocationChangeCurCount > LocationChangeMaxCount) {
@@ -155,11 +166,9 @@ void THttpCli::RelocationAfterClose() {
     FContentEncoding.clear();
     FContentLength = -1;
     FRcvdCount = 0;
-    FSentCount = 0;
-    FChunkState = 0;
-    FChunkLength = FChunkRcvd = 0;
-    FChunkDigits = 0;
-    FRcvdCnt = 0;
+    FBodyFraming = bfClose;
+    FChunkDecoder.Reset();
+    DropAllHeld();
     FLocation = location;
     if (!Proxy.empty()) {
         std::string pProto, pUser, pPass, pHost, pPort, pPath;
@@ -170,7 +179,6 @@ void THttpCli::RelocationAfterClose() {
         RcvdStream->SetSize(FRcvdStreamStartSize);
         RcvdStream->SetPosition(FRcvdStreamStartSize);
     }
-    if (SendStream) SendStream->SetPosition(0);
     FState = httpNotConnected;
-    PostOwn(FMsg_WM_HTTP_LOGIN);
+    PostLogin();
 }

@@ -90,6 +90,18 @@ int THttpCCodInflate::WriteBuffer(const void* Buffer, int Count) {
     return Count;
 }
 
+void THttpCCodInflate::Complete() {
+    std::string& pending = FState->pending;
+    if (FFirstBlock && !pending.empty()) {
+        // Too short to be a stream at all: the byte is passed on as it came, not swallowed.
+        FValid = false;
+        Output(pending.data(), static_cast<int>(pending.size()));
+        pending.clear();
+        return;
+    }
+    if (FValid && FState->initialised && !FEnded) FTruncated = true;
+}
+
 const THttpContentCodingClass& THttpCCodGzip::Class() {
     static const zlib_coding_detail::TZlibClass<THttpCCodGzip> cls("THttpCCodGzip", "gzip");
     return cls;

@@ -14,6 +14,9 @@ public:
     explicit THttpCCodInflate(THttpWriteProc Output);
     ~THttpCCodInflate() override;
     int WriteBuffer(const void* Buffer, int Count) override;
+    // Delivers what is held back and notes a stream that never reached its end.
+    void Complete() override;
+    bool Failed() const override { return !FValid || FTruncated; }
     // False once the input turned out not to be a valid stream.
     bool Valid() const { return FValid; }
 
@@ -25,6 +28,7 @@ private:
     bool FFirstBlock = true;
     bool FEnded = false;
     bool FProduced = false;
+    bool FTruncated = false;
 };
 
 class THttpCCodGzip : public THttpCCodInflate {
