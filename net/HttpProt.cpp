@@ -384,7 +384,6 @@ void THttpCli::DropKeptConnection() {
     FCtrlSocket->Abort();
     FQuietClose = false;
     FConnected = false;
-    ProxyCredentialsForNewConnection();
 }
 
 void THttpCli::SendOnKeptConnection() {
@@ -402,7 +401,6 @@ bool THttpCli::RetryOnNewConnection() {
     FConnected = false;
     FLineHandler = lhNone;
     RewindSendStream();
-    ProxyCredentialsForNewConnection();
     ChangeState(httpNotConnected);
     PostLogin();
     return true;
@@ -420,6 +418,7 @@ void THttpCli::Login() {
         DropKeptConnection();
     }
     FConnected = false;
+    ProxyCredentialsForNewConnection();
     FDnsResult.clear();
     ChangeState(httpDnsLookup);
     NoteProgress();
@@ -794,9 +793,9 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     if (Error != 0 && FErrCode == 0) FErrCode = Error;
     FConnected = false;
     // A reply that stops before its announced end is not a success.
-    const bool truncated =
-        FState == httpWaitingHeader ||
-        (FState == httpWaitingBody && !FDocumentDone && FRequestType != httpHEAD && FBodyFraming != bfClose);
+    const bool truncated = !FDocumentDone && (FState == httpWaitingHeader ||
+                                              (FState == httpWaitingBody && FRequestType != httpHEAD &&
+                                               FBodyFraming != bfClose));
     if (truncated && FErrCode == 0) {
         FErrCode = httpErrTruncated;
         FRelocationPending = false;

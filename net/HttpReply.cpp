@@ -206,16 +206,15 @@ void THttpCli::HeaderEnded() {
                                                          FStatusCode == 401 || FStatusCode == 407)) ||
                             (FBodyFraming == bfLength && FContentLength == 0) || FRequestType == httpHEAD;
     if (noDocument) {
+        // The reply is complete: a close from now on cuts nothing short.
         FLineHandler = lhNone;
+        FDocumentDone = true;
+        DropAllHeld();
         if (FRelocationPending) {
-            DropAllHeld();
             StartRelocation();
         } else if (!FCloseReq) {
-            DropAllHeld();
             PostSetReady();
         } else {
-            DropAllHeld();
-            FDocumentDone = true;
             ChangeState(httpWaitingBody);
             FCtrlSocket->CloseDelayed();
         }

@@ -1,5 +1,6 @@
 #include "net/QuotedPrintable.h"
 
+#include <algorithm>
 #include <limits>
 
 std::string QuotedPrintableChunk(std::string_view Text, int MaxLen, const TByteSet& Specials,
@@ -36,5 +37,21 @@ std::string QuotedPrintableChunk(std::string_view Text, int MaxLen, const TByteS
         }
         ++Position;
     }
+    return out;
+}
+
+std::string QuotedPrintableLine(std::string_view Text, int MaxLen, int& Position) {
+    if (Position < 1) Position = 1;
+    const std::size_t from = static_cast<std::size_t>(Position) - 1;
+    if (from >= Text.size()) return {};
+    const std::size_t lineEnd = std::min(Text.find("\r\n", from), Text.size());
+    const std::string_view line = Text.substr(from, lineEnd - from);
+    int local = 1;
+    std::string out = QuotedPrintableChunk(line, MaxLen, TByteSet(), false, local, true);
+    Position += local - 1;
+    if (local <= static_cast<int>(line.size())) return out; // ends in a soft break; the line goes on
+    if (!out.empty() && (out.back() == ' ' || out.back() == '\t'))
+        out.replace(out.size() - 1, 1, out.back() == ' ' ? "=20" : "=09");
+    if (lineEnd < Text.size()) Position += 2; // past the line break
     return out;
 }

@@ -270,7 +270,7 @@ void TSmtpCli::GetData(int LineNum, std::string& Line, bool& More) {
                 Line = TrimRight(Line);
                 break;
             case smtpEncQuotedPrintable:
-                Line = QuotedPrintableChunk(FMailMsgText, 75, TByteSet(), false, FMailMsgTextPos, true);
+                Line = QuotedPrintableLine(FMailMsgText, 75, FMailMsgTextPos);
                 break;
             case smtpEncBase64:
                 Line.clear();

@@ -331,3 +331,66 @@ TEST(HttpProxy, RelocationThroughTheProxyKeepsTheProxyAddress) {
     EXPECT_EQ(proxy.Connections(), 3);
     EXPECT_EQ(rec.Body(), "arrived");
 }
+
+struct RedirectMethodCase {
+    const char* name;
+    const char* status;
+    const char* version;
+    const char* method; // of the request that follows
+    bool withBody;
+};
+
+class HttpRedirectedPost : public testing::TestWithParam<RedirectMethodCase> {};
+
+TEST_P(HttpRedirectedPost, KeepsOrDropsTheMethodByStatus) {
+    const RedirectMethodCase& c = GetParam();
+    THttpTestServer server([&](int index, const std::string&) {
+        const std::string version = std::string("HTTP/") + c.version;
+        const bool close = std::string(c.version) == "1.0";
+        if (index == 0) return TReply{Response(c.status, "Location: /new\r\n", "", version), close};
+        return TReply{Response("200 OK", "", "posted", version), close};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer(c.version);
+    TMemoryStream body;
+    body.Write("--a=1&b=2", 9);
+    body.SetPosition(2); // the body starts where the owner left the stream
+    rec.client.SendStream = &body;
+    ASSERT_TRUE(rec.Run(httpPOST, server.Base() + "/form"));
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(RequestLine(requests[1].text), std::string(c.method) + " /new HTTP/" + c.version);
+    const std::string tail = requests[1].text.substr(requests[1].text.find("\r\n\r\n") + 4);
+    EXPECT_EQ(tail, c.withBody ? "a=1&b=2" : "");
+    EXPECT_EQ(HeaderValue(requests[1].text, "Content-Length"), c.withBody ? "7" : "<none>");
+    EXPECT_EQ(rec.Body(), "posted");
+    EXPECT_EQ(rec.doneCount, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HttpRedirectedPost,
+    testing::Values(RedirectMethodCase{"Temporary307", "307 Temporary Redirect", "1.1", "POST", true},
+                    RedirectMethodCase{"Permanent308NewConnection", "308 Permanent Redirect", "1.0", "POST", true},
+                    RedirectMethodCase{"SeeOther303", "303 See Other", "1.1", "GET", false},
+                    RedirectMethodCase{"Found302", "302 Found", "1.1", "GET", false},
+                    RedirectMethodCase{"Moved301NewConnection", "301 Moved Permanently", "1.0", "GET", false}),
+    [](const testing::TestParamInfo<RedirectMethodCase>& info) { return std::string(info.param.name); });
+
+TEST(HttpRelocationTarget, NetworkPathReferenceNamesAnotherServer) {
+    THttpTestServer other([](int, const std::string&) {
+        return TReply{Response("200 OK", "", "other server"), false};
+    });
+    THttpTestServer first([&](int, const std::string&) {
+        return TReply{Response("302 Found", "Location: //127.0.0.1:" + other.Port() + "/there?q=1\r\n", ""),
+                      false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    ASSERT_TRUE(rec.Get(first.Base() + "/here"));
+    ASSERT_EQ(first.Requests().size(), 1u);
+    ASSERT_EQ(other.Requests().size(), 1u);
+    EXPECT_EQ(RequestLine(other.Requests()[0].text), "GET /there?q=1 HTTP/1.1");
+    EXPECT_EQ(HeaderValue(other.Requests()[0].text, "Host"), "127.0.0.1:" + other.Port());
+    EXPECT_EQ(rec.client.Location(), "http://127.0.0.1:" + other.Port() + "/there?q=1");
+    EXPECT_EQ(rec.Body(), "other server");
+}

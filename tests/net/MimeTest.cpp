@@ -14,6 +14,7 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 // RFC 4648 test vectors.
 TEST(Base64, EncodesAndDecodesPublishedVectors) {
@@ -103,6 +104,56 @@ TEST(QuotedPrintable, WithoutLimitTheRestIsOneSegment) {
     EXPECT_EQ(position, static_cast<int>(text.size()) + 1);
     position = 1;
     EXPECT_EQ(QuotedPrintableChunk("\x01", 0, TByteSet(), false, position, false), "=01");
+}
+
+namespace {
+
+// Decodes a quoted-printable body given as its lines, each ending in a hard line break.
+std::string DecodeQuotedPrintableLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        bool soft = false;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] != '=') {
+                out += line[i];
+            } else if (i + 1 == line.size()) {
+                soft = true;
+            } else {
+                out += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            }
+        }
+        if (!soft) out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(QuotedPrintable, TextBodyKeepsItsLineBreaksAndBytes) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> lines;
+    };
+    const std::string longLine = std::string(70, 'a') + "\xE9" + std::string(10, 'b');
+    const std::vector<Case> cases = {
+        {"Caf\xE9\r\nsecond line\r\n", {"Caf=E9", "second line"}},
+        {"one\r\n\r\nthree\r\n", {"one", "", "three"}},
+        {"ends in a blank \r\nand a tab\t\r\n", {"ends in a blank=20", "and a tab=09"}},
+        {"bare\rCR and = sign\r\n", {"bare=0DCR and =3D sign"}},
+        {longLine + "\r\n", {std::string(70, 'a') + "=E9b=", std::string(9, 'b')}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines;
+        int position = 1;
+        while (position <= static_cast<int>(c.text.size())) {
+            lines.push_back(QuotedPrintableLine(c.text, 75, position));
+            ASSERT_LE(lines.back().size(), 76u);
+            ASSERT_LT(lines.size(), 10u);
+        }
+        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_EQ(DecodeQuotedPrintableLines(lines), c.text);
+    }
 }
 
 TEST(HeaderEncoding, QWordsEscapeTheirSpecialCharacters) {

@@ -246,3 +246,20 @@ TEST(SmtpMessage, HeaderLineEventMayAddALine) {
     const std::string message = Compose(cli);
     EXPECT_EQ(message.substr(0, 40), "From: a@x.test\r\nX-Extra: added\r\nSubject:");
 }
+
+TEST(SmtpMessage, QuotedPrintableBodyKeepsLinesAndBytesExact) {
+    TSmtpCli cli(nullptr);
+    cli.Allow8bitChars = false;
+    cli.MailMessage().Add("Caf\xE9 au lait");
+    cli.MailMessage().Add("");
+    cli.MailMessage().Add("trailing blank ");
+    cli.MailMessage().Add(std::string(80, 'x'));
+    const std::string message = Compose(cli);
+    const std::string body = message.substr(message.find("\r\n\r\n") + 4);
+    // Every line of the text is a line of the body; only the overlong one gains a soft break.
+    EXPECT_EQ(body, "Caf=E9 au lait\r\n"
+                    "\r\n"
+                    "trailing blank=20\r\n" +
+                        std::string(74, 'x') + "=\r\n" + std::string(6, 'x') + "\r\n");
+    EXPECT_EQ(body.find("=0D=0A"), std::string::npos);
+}
