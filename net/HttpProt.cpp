@@ -793,9 +793,10 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     if (Error != 0 && FErrCode == 0) FErrCode = Error;
     FConnected = false;
     // A reply that stops before its announced end is not a success.
-    const bool truncated = !FDocumentDone && (FState == httpWaitingHeader ||
-                                              (FState == httpWaitingBody && FRequestType != httpHEAD &&
-                                               FBodyFraming != bfClose));
+    const bool truncated =
+        !FDocumentDone &&
+        (FState == httpWaitingHeader ||
+         (FState == httpWaitingBody && FRequestType != httpHEAD && FBodyFraming != bfClose));
     if (truncated && FErrCode == 0) {
         FErrCode = httpErrTruncated;
         FRelocationPending = false;

@@ -225,7 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "HTTP/1.1 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
                         httpErrBadCoding},
         BrokenReplyCase{"EndlessTrailer",
-                        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n0\r\nX: " + std::string(20000, 't'),
+                        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n0\r\nX: " +
+                            std::string(20000, 't'),
                         httpErrBadChunk}),
     [](const testing::TestParamInfo<BrokenReplyCase>& info) { return std::string(info.param.name); });
 

@@ -369,11 +369,12 @@ TEST_P(HttpRedirectedPost, KeepsOrDropsTheMethodByStatus) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HttpRedirectedPost,
-    testing::Values(RedirectMethodCase{"Temporary307", "307 Temporary Redirect", "1.1", "POST", true},
-                    RedirectMethodCase{"Permanent308NewConnection", "308 Permanent Redirect", "1.0", "POST", true},
-                    RedirectMethodCase{"SeeOther303", "303 See Other", "1.1", "GET", false},
-                    RedirectMethodCase{"Found302", "302 Found", "1.1", "GET", false},
-                    RedirectMethodCase{"Moved301NewConnection", "301 Moved Permanently", "1.0", "GET", false}),
+    testing::Values(
+        RedirectMethodCase{"Temporary307", "307 Temporary Redirect", "1.1", "POST", true},
+        RedirectMethodCase{"Permanent308NewConnection", "308 Permanent Redirect", "1.0", "POST", true},
+        RedirectMethodCase{"SeeOther303", "303 See Other", "1.1", "GET", false},
+        RedirectMethodCase{"Found302", "302 Found", "1.1", "GET", false},
+        RedirectMethodCase{"Moved301NewConnection", "301 Moved Permanently", "1.0", "GET", false}),
     [](const testing::TestParamInfo<RedirectMethodCase>& info) { return std::string(info.param.name); });
 
 TEST(HttpRelocationTarget, NetworkPathReferenceNamesAnotherServer) {

@@ -101,13 +101,12 @@ TEST_P(HttpInterimReply, IsSkippedAndTheRealReplyIsRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HttpInterimReply,
-    testing::Values(InterimCase{"Continue", "HTTP/1.1 100 Continue\r\n\r\n"},
-                    InterimCase{"Processing", "HTTP/1.1 102 Processing\r\n\r\n"},
-                    InterimCase{"EarlyHintsWithLinks",
-                                "HTTP/1.1 103 Early Hints\r\nLink: </s.css>; rel=preload\r\n"
-                                "Content-Length: 99\r\n\r\n"},
-                    InterimCase{"SeveralFromAn10Server",
-                                "HTTP/1.0 100 Continue\r\n\r\nHTTP/1.1 102 Processing\r\n\r\n"}),
+    testing::Values(
+        InterimCase{"Continue", "HTTP/1.1 100 Continue\r\n\r\n"},
+        InterimCase{"Processing", "HTTP/1.1 102 Processing\r\n\r\n"},
+        InterimCase{"EarlyHintsWithLinks", "HTTP/1.1 103 Early Hints\r\nLink: </s.css>; rel=preload\r\n"
+                                           "Content-Length: 99\r\n\r\n"},
+        InterimCase{"SeveralFromAn10Server", "HTTP/1.0 100 Continue\r\n\r\nHTTP/1.1 102 Processing\r\n\r\n"}),
     [](const testing::TestParamInfo<InterimCase>& info) { return std::string(info.param.name); });
 
 struct LocationCase {
@@ -183,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LongText},
         FramingCase{"ChunkedOverridesLength", "Content-Length: 5\r\nTransfer-Encoding: chunked\r\n",
                     Chunked(LongText, 5000)},
-        FramingCase{"ContentCodingOverChunks", "Content-Encoding: x-test-gzip\r\nTransfer-Encoding: chunked\r\n",
+        FramingCase{"ContentCodingOverChunks",
+                    "Content-Encoding: x-test-gzip\r\nTransfer-Encoding: chunked\r\n",
                     Chunked(Gzip(LongText), 999)}),
     [](const testing::TestParamInfo<FramingCase>& info) { return std::string(info.param.name); });
 
