@@ -23,6 +23,12 @@
 
 namespace http_prot_detail {
 
+// How much one receive may take: a large block while nothing limits the rate keeps the calls into the
+// system (and the document events they bring) few on a fast link; the block the bandwidth allowance
+// was made for otherwise.
+constexpr int LargeReceiveBlock = 256 * 1024;
+constexpr int LimitedReceiveBlock = 8192;
+
 const char* StateName(THttpState State) {
     static const char* const names[] = {"httpReady",       "httpNotConnected",  "httpConnected",
                                         "httpDnsLookup",   "httpDnsLookupDone", "httpWaitingHeader",
@@ -143,7 +149,7 @@ void THttpCli::HandleMessage(TNetMessage& Msg) {
             OnRequestDone(this, FRequestType, FErrCode);
         } else if (Msg.Msg == FMsg_WM_HTTP_SET_READY) {
             ChangeState(httpReady);
-        } else {
+        } else if (FLoginPending) { // not when the request ended meanwhile
             Login();
         }
     } catch (Exception& E) {
@@ -612,12 +618,16 @@ void THttpCli::SendRequest(const std::string& Method, const std::string& Version
         reason);
     FSendBuffer.clear();
     // A close found while sending has already been dealt with (and may have sent the request anew).
-    if (failed && FConnected && FState == httpWaitingHeader) return FailRequest(WSAENOTCONN, reason);
+    if (failed && FConnected && FState == httpWaitingHeader) {
+        const int error = FCtrlSocket->LastError();
+        return FailRequest(static_cast<WORD>(error ? error : WSAENOTCONN), reason);
+    }
     DebugLog(loProtSpecInfo, "SendRequest Done");
 }
 
 void THttpCli::SocketDataSent(TObject*, WORD) {
     if (!FSendingBody || !SendStream) return;
+    NoteProgress(); // the server took the previous block
     const auto n =
         static_cast<int>(SendStream->Read(FSendBlock.data(), static_cast<std::int64_t>(FSendBlock.size())));
     if (n > 0) {
@@ -631,16 +641,6 @@ void THttpCli::SocketDataSent(TObject*, WORD) {
 }
 
 // ---- reception ----
-
-namespace http_prot_detail {
-
-// How much one receive may take: a large block while nothing limits the rate keeps the calls into the
-// system (and the document events they bring) few on a fast link; the block the bandwidth allowance
-// was made for otherwise.
-constexpr int LargeReceiveBlock = 256 * 1024;
-constexpr int LimitedReceiveBlock = 8192;
-
-} // namespace http_prot_detail
 
 void THttpCli::SocketDataAvailable(TObject*, WORD) {
     const bool limited = FOptions.Contains(httpoBandwidthControl) && FBandwidthTimer;
@@ -660,7 +660,7 @@ void THttpCli::SocketDataAvailable(TObject*, WORD) {
         DebugLog(loProtSpecInfo, "**data available. Len=" + std::to_string(n));
         return;
     }
-    if (Tracing(loProtSpecInfo)) DebugLog(loProtSpecInfo, "Data available. Len=" + std::to_string(n));
+    DebugLog(loProtSpecInfo, "Data available. Len=" + std::to_string(n));
     if (FRequestType == httpABORT) return;
     FReplyStarted = true;
     NoteProgress();
@@ -674,10 +674,6 @@ void THttpCli::SocketDataAvailable(TObject*, WORD) {
         }
     }
     ProcessHeld();
-}
-
-bool THttpCli::Tracing(int Option) const {
-    return OnTrace || CheckLogOptions(Option);
 }
 
 void THttpCli::DropHeld(int Count) {
@@ -762,6 +758,7 @@ void THttpCli::FailRequest(WORD Error, const std::string& Reason) {
         FReasonPhrase = Reason;
     }
     FRelocationPending = false;
+    FLoginPending = false;
     FLineHandler = lhNone;
     DropAllHeld();
     StopBandwidthTimer();

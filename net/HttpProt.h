@@ -243,8 +243,6 @@ private:
     bool SocketStepFailed(const std::function<void()>& Step, std::string& Reason);
     void DropHeld(int Count);
     void DropAllHeld();
-    // Whether a trace line of the option would go anywhere (it is not built otherwise).
-    bool Tracing(int Option) const;
     void HandleLocation(const std::string& RawValue);
     void RedirectedMethod();
     void PreemptiveAuth();
