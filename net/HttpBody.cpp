@@ -1,10 +1,10 @@
 // Reading the reply body: how its end is known (length, chunks or the connection's close), the
 // chunked framing, and the transfer and content codings it passes through on its way to the owner.
 #include "net/HttpContentCoding.h"
+#include "net/HttpListValue.h"
 #include "net/HttpProt.h"
 #include "net/LineWSocket.h"
 #include "net/ZlibContentCoding.h"
-#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Stream.h"
 
 #include <algorithm>
@@ -27,15 +27,8 @@ bool THttpCli::PrepareBodyFraming() {
     FTransferDecoders.clear();
     FTransferInput = nullptr;
     FChunkDecoder.Reset();
-    std::vector<std::string> codings;
-    std::size_t from = 0;
-    while (from <= FTransferEncoding.size()) {
-        const auto comma = FTransferEncoding.find(',', from);
-        const std::string coding = Trim(FTransferEncoding.substr(from, comma - from));
-        if (!coding.empty() && coding != "identity") codings.push_back(coding);
-        if (comma == std::string::npos) break;
-        from = comma + 1;
-    }
+    std::vector<std::string> codings = HttpListItems(FTransferEncoding);
+    std::erase(codings, "identity"); // no coding at all
     const bool chunked = !codings.empty() && codings.back() == "chunked";
     if (chunked) codings.pop_back();
     if (std::find(codings.begin(), codings.end(), "chunked") != codings.end()) {

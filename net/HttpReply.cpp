@@ -2,6 +2,7 @@
 // end of the header means for the body.
 #include "net/HttpProt.h"
 
+#include "net/HttpListValue.h"
 #include "net/LineWSocket.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/rtl/StrUtils.h"
@@ -37,18 +38,15 @@ bool ParseStatusLine(const std::string& Line, int& Code, std::size_t& DigitAt) {
 
 // A length, or a list of the same length repeated (as proxies that merge headers write it).
 bool ParseContentLength(const std::string& Value, std::int64_t& Length) {
-    std::size_t from = 0;
+    const std::vector<std::string> items = HttpListItems(Value);
     Length = -1;
-    for (;;) {
-        const auto comma = Value.find(',', from);
-        const std::string item = Trim(Value.substr(from, comma - from));
+    for (const auto& item : items) {
         std::int64_t n = -1;
-        if (item.empty() || !IsDigit(item[0]) || !TryStrToInt64(item, n) || n < 0) return false;
+        if (!IsDigit(item[0]) || !TryStrToInt64(item, n) || n < 0) return false;
         if (Length >= 0 && n != Length) return false;
         Length = n;
-        if (comma == std::string::npos) return true;
-        from = comma + 1;
     }
+    return !items.empty();
 }
 
 } // namespace http_reply_detail

@@ -6,9 +6,9 @@
 #include "net/ZlibContentCoding.h"
 #include "platform/rtl/StringList.h"
 #include "tests/net/HttpTestClient.h"
+#include "tests/net/TestZlib.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 using http_test::Response;
 using http_test::THttpTestServer;
@@ -18,17 +18,7 @@ using http_test::TReply;
 namespace {
 
 std::string Gzip(const std::string& text) {
-    z_stream z{};
-    deflateInit2(&z, 6, Z_DEFLATED, 31, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&z, text.size()) + 32, '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = static_cast<uInt>(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = static_cast<uInt>(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
+    return net_test::Compress(text, 31);
 }
 
 // The body in chunks of the given size.
@@ -54,13 +44,18 @@ public:
     }
 };
 
-void RegisterTestGzip() {
+// A client for HTTP/1.1 that decodes content codings, the test's own gzip among them.
+void DecodingClient(TRecordingClient& rec) {
     static const bool registered = [] {
         static const TTestGzipClass cls;
         ContentCodings().Add(cls, 0);
         return true;
     }();
     ASSERT_TRUE(registered);
+    rec.client.SetRequestVer("1.1");
+    THttpCliOptions options;
+    options.Include(httpoEnableContentCoding);
+    rec.client.SetOptions(options);
 }
 
 const std::string LongText = [] {
@@ -152,12 +147,8 @@ TEST_P(HttpBodyFraming, DeliversTheDocumentExactly) {
     THttpTestServer server([&](int, const std::string&) {
         return TReply{"HTTP/1.1 200 OK\r\n" + c.headers + "\r\n" + c.body, false};
     });
-    RegisterTestGzip();
     TRecordingClient rec;
-    rec.client.SetRequestVer("1.1");
-    THttpCliOptions options;
-    options.Include(httpoEnableContentCoding);
-    rec.client.SetOptions(options);
+    DecodingClient(rec);
     ASSERT_TRUE(rec.Get(server.Base() + "/"));
     EXPECT_EQ(rec.doneError, 0);
     EXPECT_EQ(rec.client.StatusCode(), 200);
@@ -196,12 +187,8 @@ TEST(HttpBodyCoding, BodyThatIsNotInItsCodingIsDeliveredButFails) {
         return TReply{Response("200 OK", "Content-Encoding: x-test-gzip\r\n", gz.substr(0, gz.size() / 2)),
                       false};
     });
-    RegisterTestGzip();
     TRecordingClient rec;
-    rec.client.SetRequestVer("1.1");
-    THttpCliOptions options;
-    options.Include(httpoEnableContentCoding);
-    rec.client.SetOptions(options);
+    DecodingClient(rec);
     ASSERT_TRUE(rec.Get(server.Base() + "/"));
     EXPECT_EQ(rec.doneError, httpErrBadCoding);
     EXPECT_EQ(rec.client.StatusCode(), 404);
