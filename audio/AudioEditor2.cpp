@@ -26,12 +26,18 @@ void Report(const TProgressFunc& progress, std::int64_t done, std::int64_t total
 
 } // namespace editor_detail
 
-TAudioEditor2::TAudioEditor2() {
+TAudioEditor2::TAudioEditor2(TComponent* AOwner) : TCustomControl(AOwner) {
     // Documents up to a quarter of the machine's memory stay in memory; larger ones go to the file store.
     long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
     if (pages > 0 && pageSize > 0) FMemoryLimit = std::int64_t(pages) * pageSize / 4;
+    SetTag(11); // the document is clean
+    FChannel.OnChange = [this] { InvalidateView(); };
+    CreateView();
 }
-TAudioEditor2::~TAudioEditor2() = default;
+
+TAudioEditor2::~TAudioEditor2() {
+    DestroyView(); // the surface reads the editor while it goes
+}
 
 TAudioDocument& TAudioEditor2::Document() {
     if (!FDocument) throw EAudioError("No sound file is open.");
@@ -52,10 +58,12 @@ void TAudioEditor2::Operation(const std::function<void(const TProgressFunc&)>& w
         work(progress);
     } catch (...) {
         --FOperationDepth;
+        ViewChanged();
         if (OnEndOperation) OnEndOperation();
         throw;
     }
     --FOperationDepth;
+    ViewChanged();
     Redraw(); // the document, the selection or the view may have changed
     if (OnEndOperation) OnEndOperation();
 }
@@ -69,9 +77,11 @@ void TAudioEditor2::Attach(std::unique_ptr<TAudioDocument> document) {
     FViewStart = 0;
     FViewEnd = FDocument->Length();
     FCurrentMarker = 0;
+    ++FContentSerial;
 }
 
 void TAudioEditor2::FollowChange(const TFrameChange& change) {
+    ++FContentSerial;
     for (std::int64_t* p : {&FSelStart, &FSelEnd, &FCursor, &FViewStart, &FViewEnd})
         *p = change.Map(*p);
     ClampPositions();
@@ -82,6 +92,7 @@ void TAudioEditor2::ClampPositions() {
     for (std::int64_t* p : {&FSelStart, &FSelEnd, &FCursor, &FViewStart, &FViewEnd})
         *p = std::clamp<std::int64_t>(*p, 0, length);
     if (FCurrentMarker > (FDocument ? FDocument->Markers().Count() : 0)) FCurrentMarker = 0;
+    ViewChanged();
 }
 
 std::int64_t TAudioEditor2::SelStart() const {
@@ -110,9 +121,11 @@ TEditorPlayback& TAudioEditor2::Playback() {
             if (OnMeter) OnMeter(left, right);
         };
         FPlayback->OnChangePlayPosition = [this] {
+            InvalidateView(); // the play position moves
             if (OnChangePlayPosition) OnChangePlayPosition();
         };
         FPlayback->OnEndPlay = [this] {
+            InvalidateView();
             if (OnEndPlay) OnEndPlay();
         };
     }
@@ -121,18 +134,22 @@ TEditorPlayback& TAudioEditor2::Playback() {
 
 void TAudioEditor2::Play(int mode) {
     Playback().Play(mode);
+    InvalidateView();
 }
 
 void TAudioEditor2::Stop() {
     if (FPlayback) FPlayback->Stop();
+    InvalidateView();
 }
 
 void TAudioEditor2::Pause() {
     if (FPlayback) FPlayback->Pause();
+    InvalidateView();
 }
 
 void TAudioEditor2::Resume() {
     if (FPlayback) FPlayback->Resume();
+    InvalidateView();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -197,6 +214,8 @@ void TAudioEditor2::Close() {
     FSelectionOn = false;
     FSelStart = FSelEnd = FCursor = FViewStart = FViewEnd = 0;
     FCurrentMarker = 0;
+    ++FContentSerial;
+    ViewChanged();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -227,6 +246,7 @@ void TAudioEditor2::ZoomFull() {
 }
 
 void TAudioEditor2::Redraw() {
+    InvalidateView();
     if (OnRedraw) OnRedraw();
 }
 
@@ -234,7 +254,18 @@ void TAudioEditor2::Redraw() {
 // Samples
 
 std::vector<float> TAudioEditor2::GetSamples(std::int64_t count) {
-    return Document().ReadInterleaved(SelStart(), count);
+    const TAudioDocument& doc = Document();
+    if (count <= 0) return {};
+    // Callers ask for whole analysis windows, which may run past the end; a count far beyond the
+    // document is a mistake, not a request for that much silence.
+    constexpr std::int64_t maxPadding = 1 << 20;
+    if (count > doc.Length() + maxPadding)
+        throw EAudioError("Cannot read " + std::to_string(count) + " samples from a sound of " +
+                          std::to_string(doc.Length()) + ".");
+    const bool playing = FPlayState == 1 || FPlayState == 5;
+    std::vector<float> samples = doc.ReadInterleaved(playing ? FPlayPosition : SelStart(), count);
+    samples.resize(std::size_t(count) * std::size_t(doc.Channels()), 0.0f); // silence past the end
+    return samples;
 }
 
 void TAudioEditor2::PutSamples(const std::vector<float>& samples) {

@@ -1,11 +1,18 @@
 // The sound editor: one document at a time with its selection, cursor, view range, tags, markers,
 // clipboard commands, undo and redo, opening and saving. Long operations report OnBlockOperation with a
 // percentage and always end with OnEndOperation, also when they fail.
+//
+// The editor is also the window control that shows its document (audio/views): a frame of the chosen
+// border type around a child drawing surface that paints the waveform or spectrum with its scales and
+// markers and takes the mouse and the keyboard focus. The editor works the same without a window.
 #pragma once
 
 #include "audio/AudioDocument.h"
 #include "audio/AudioEditor2Interfaces.h"
 #include "audio/AudioTags.h"
+#include "audio/views/AudioEditor2Colors.h"
+#include "audio/views/AudioEditor2Scale.h"
+#include "platform/vcl/CustomControl.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,11 +24,12 @@ class TEditorPlayback;
 namespace effects {
 class TAudioEffect;
 }
+class TAudioEditorSurface;
 
-class TAudioEditor2 {
+class TAudioEditor2 : public TCustomControl {
 public:
-    TAudioEditor2();
-    ~TAudioEditor2();
+    explicit TAudioEditor2(TComponent* AOwner = nullptr);
+    ~TAudioEditor2() override;
     TAudioEditor2(const TAudioEditor2&) = delete; // the sub-interfaces point back at their editor
     TAudioEditor2& operator=(const TAudioEditor2&) = delete;
 
@@ -33,7 +41,8 @@ public:
     void Close();
     bool HasDocument() const { return FDocument != nullptr; }
 
-    // Samples: `count` frames of the selection from its start, interleaved; and an insertion at the cursor.
+    // Samples: exactly `count` frames, interleaved, from the selection's start (while playing or paused,
+    // from the play position), silence past the document's end; and an insertion at the cursor.
     std::vector<float> GetSamples(std::int64_t count);
     void PutSamples(const std::vector<float>& samples);
 
@@ -58,6 +67,8 @@ public:
     void ZoomFull();
     void ZoomToRange(std::int64_t start, std::int64_t end);
     void Redraw(); // the display takes the current view range and positions
+    // The amplitude shown from a lane's centre to its edge, in percent of full scale: below 100 zooms in.
+    // Any value is kept as given; the drawing clamps it to a sane range.
     void VerticalZoom(int percent) {
         FVerticalZoom = percent;
         Redraw();
@@ -98,8 +109,6 @@ public:
     void SetPlayState(int state) { FPlayState = state; }
     // Where playback is; the position interface reports it while playing or paused, else the cursor.
     void SetPlayPosition(std::int64_t frame) { FPlayPosition = frame; }
-    int Tag() const { return FTag; }
-    void SetTag(int tag) { FTag = tag; }
 
     // Playback of the document: mode 1 the selection (or from the cursor to the end), 2 to the end,
     // 3 looped. Raises EAudioError "Starting audio device error." when no output device opens.
@@ -113,6 +122,37 @@ public:
     std::function<void(int left, int right)> OnMeter; // output levels 0..100 while playing
     std::function<void()> OnChangePlayPosition;
     std::function<void()> OnEndPlay; // once per play: at its end, on Stop, or when the device goes
+    // Raised at once (before the call that caused it returns) whenever the selection, its on/off state,
+    // the cursor or the document's length changed, by the mouse or by a call; an operation raises it
+    // once, at its end.
+    std::function<void()> OnChangePosition;
+
+    // ---- The view (audio/views/AudioEditor2View.cpp)
+    // The time scale along the bottom and the amplitude (or frequency) scale at the left.
+    TAudioEditor2Scale& ScaleX() { return *FScaleX; }
+    TAudioEditor2Scale& ScaleY() { return *FScaleY; }
+    TAudioEditor2Colors& Colors() { return *FColors; }
+    // 0 the waveform, 1 the spectrum; raises EAudioError for other values.
+    int TypeView() const { return FTypeView; }
+    void SetTypeView(int value);
+    // The frame around the view: 0 none, 1 a flat line, 2 raised, 3 sunken, 4 thin sunken.
+    int TypeBorder() const { return FTypeBorder; }
+    void SetTypeBorder(int value);
+    // Raised by a click on the time scale or on the amplitude scale.
+    std::function<void()> OnScaleXClick;
+    std::function<void()> OnScaleYClick;
+    // OnDblClick, OnMouseUp and OnDragOver (the control's own events) are raised for the drawing
+    // surface, in the editor's client coordinates, with the editor as sender.
+    TAudioEditorSurface* Surface() const { return FSurface; }
+    // Changes with every change of the samples, so drawings made from them know when to go.
+    std::uint64_t ContentSerial() const { return FContentSerial; }
+    // The keyboard focus lives on the drawing surface.
+    bool Focused() override;
+    void SetFocus() override;
+
+protected:
+    void Paint() override;
+    void AdjustClientRect(RECT& Rect) override;
 
 private:
     friend class TAudioEditor2Position;
@@ -129,6 +169,19 @@ private:
     std::int64_t SelStart() const; // the ordered selection, or the cursor twice when off
     std::int64_t SelEnd() const;
     void Select(std::int64_t start, std::int64_t end);
+    // Something shown changed: the surface draws again, and OnChangePosition is raised when a position
+    // differs from the last one reported (after the outermost operation, when one runs).
+    void ViewChanged();
+    void InvalidateView();
+    void CreateView();
+    void DestroyView();
+    struct TPositionState {
+        bool SelectionOn = false;
+        std::int64_t SelStart = 0, SelEnd = 0, Cursor = 0, Length = 0;
+        std::uint64_t Serial = 0;
+        bool operator==(const TPositionState&) const = default;
+    };
+    TPositionState CurrentPositions() const;
     TSampleSequence LoadConverted(const std::string& path, const TProgressFunc& progress);
     TSampleSequence FitToDocument(const TSampleSequence& samples, int sampleRate,
                                   const TProgressFunc& progress);
@@ -140,7 +193,6 @@ private:
     std::string FDescription;
     std::string FTempDirectory;
     std::int64_t FMemoryLimit = 1ll << 30;
-    int FTag = 11;
     int FPlayState = 0;
     int FVerticalZoom = 100;
     std::int64_t FPlayPosition = 0;
@@ -149,6 +201,14 @@ private:
     bool FSelectionOn = false;
     std::int64_t FSelStart = 0, FSelEnd = 0, FCursor = 0, FViewStart = 0, FViewEnd = 0;
     int FCurrentMarker = 0;
+    std::uint64_t FContentSerial = 0;
+    TPositionState FReportedPositions;
+
+    std::unique_ptr<TAudioEditor2Scale> FScaleX, FScaleY;
+    std::unique_ptr<TAudioEditor2Colors> FColors;
+    int FTypeView = 0;
+    int FTypeBorder = 0;
+    TAudioEditorSurface* FSurface = nullptr; // a child control, freed first
 
     TAudioEditor2Position FPosition{*this};
     TAudioEditor2FileInfo FFileInfo{*this};

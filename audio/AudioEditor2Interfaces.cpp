@@ -60,6 +60,7 @@ void TAudioEditor2Position::SetViewEnd(std::int64_t samples) {
 void TAudioEditor2Position::SetSelection(int on) {
     FEditor.Document();
     FEditor.FSelectionOn = on != 0;
+    FEditor.ViewChanged();
 }
 
 std::int64_t TAudioEditor2Position::GetLength() const {
@@ -176,12 +177,14 @@ void TAudioEditor2Markers::Add(std::int64_t position, std::int64_t length, const
     position = std::clamp<std::int64_t>(position, 0, doc.Length());
     length = std::clamp<std::int64_t>(length, 0, doc.Length() - position);
     FEditor.FCurrentMarker = doc.Markers().Add(position, length, name, kind);
+    FEditor.InvalidateView();
 }
 
 void TAudioEditor2Markers::DeleteCurrent() {
     TAudioDocument& doc = FEditor.Document();
     doc.Markers().Delete(FEditor.FCurrentMarker);
     FEditor.FCurrentMarker = 0;
+    FEditor.InvalidateView();
 }
 
 int TAudioEditor2Markers::Count() const {
@@ -216,6 +219,7 @@ void TAudioEditor2Channel::SetChannel(int channel, int on) {
     if (channel != 1 && channel != 2)
         throw EAudioError("Channel " + std::to_string(channel) + " does not exist.");
     FOn[channel - 1] = on != 0;
+    if (OnChange) OnChange();
 }
 
 bool TAudioEditor2Channel::GetChannel(int channel) const {

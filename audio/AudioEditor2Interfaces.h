@@ -6,6 +6,7 @@
 #include "audio/effects/EditorTransform.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class TAudioEditor2;
@@ -96,6 +97,7 @@ class TAudioEditor2Channel {
 public:
     void SetChannel(int channel, int on);
     bool GetChannel(int channel) const;
+    std::function<void()> OnChange; // the editor shows the channels again
 
 private:
     bool FOn[2] = {true, true};
