@@ -18,7 +18,8 @@ std::size_t TEnvelopeLine::Add(double x, double db) {
     x = std::clamp(x, MinGap, 1 - MinGap);
     auto at = std::upper_bound(FPoints.begin() + 1, FPoints.end() - 1, x,
                                [](double v, const TPoint& p) { return v < p.X; });
-    return std::size_t(FPoints.insert(at, TPoint{x, ClampDb(db)}) - FPoints.begin());
+    const auto inserted = FPoints.insert(at, TPoint{x, ClampDb(db)});
+    return std::size_t(inserted - FPoints.begin());
 }
 
 void TEnvelopeLine::Move(std::size_t index, double x, double db) {
