@@ -41,8 +41,12 @@ void TPixelPainter::VerticalSpan(int x, int y0, int y1, std::uint32_t pixel) {
     if (y1 < y0) std::swap(y0, y1);
     y0 = std::max<int>(y0, FClip.top);
     y1 = std::min<int>(y1, FClip.bottom - 1);
-    for (int y = y0; y <= y1; ++y)
-        FSurface.Row(y)[x] = pixel;
+    if (y1 < y0) return;
+    // Rows lie a fixed distance apart (either way round), so the span is one strided walk.
+    std::uint32_t* p = FSurface.Row(y0) + x;
+    const std::ptrdiff_t stride = y1 > y0 ? FSurface.Row(y0 + 1) - FSurface.Row(y0) : 0;
+    for (int y = y0; y <= y1; ++y, p += stride)
+        *p = pixel;
 }
 
 void TPixelPainter::InvertVertical(int x, int y0, int y1) {

@@ -24,6 +24,10 @@ TSpectrogram::TSpectrogram() : FFrame(FftSize), FLevels(Bins), FLoose(Bins) {}
 TSpectrogram::~TSpectrogram() = default;
 
 std::uint32_t TSpectrogram::RampPixel(int level) {
+    return Ramp()[std::size_t(std::clamp(level, 0, 255))];
+}
+
+const TColorRamp& TSpectrogram::Ramp() {
     // Black through deep blue, purple, red and orange to yellow and white.
     static const TColorRamp ramp = MakeColorRamp({{0.00, 0, 0, 0},
                                                   {0.18, 10, 0, 90},
@@ -32,7 +36,7 @@ std::uint32_t TSpectrogram::RampPixel(int level) {
                                                   {0.76, 255, 140, 0},
                                                   {0.90, 255, 230, 70},
                                                   {1.00, 255, 255, 255}});
-    return ramp[std::size_t(std::clamp(level, 0, 255))];
+    return ramp;
 }
 
 void TSpectrogram::Clear() {
@@ -81,7 +85,7 @@ const std::uint8_t* TSpectrogram::Spectrum(const TSampleSequence& samples, int c
         return FLoose.data();
     }
     std::unique_ptr<TBlockSpectra>& entry = FBlocks[slice.Block.get()];
-    if (!entry || entry->Block.lock() != slice.Block) { // a new block at a freed block's address
+    if (!entry || entry->Block.expired()) { // new, or a new block at a freed block's address
         if (entry)
             for (auto& frame : entry->Frames)
                 FBytes -= frame.second.size();
@@ -115,25 +119,45 @@ const std::vector<std::uint32_t>& TSpectrogram::Picture(const TSampleSequence& s
     picture.assign(std::size_t(width) * std::size_t(height), RampPixel(0));
     if (height == 0) return picture;
     ++FUse;
-    // Each row shows the loudest of the bins it covers; row 0 is the highest frequency.
-    std::vector<int> lo(static_cast<std::size_t>(height)), hi(static_cast<std::size_t>(height));
-    for (int r = 0; r < height; ++r) {
-        const int b0 = int(std::int64_t(height - 1 - r) * (Bins - 1) / height);
-        const int b1 = int((std::int64_t(height - r) * (Bins - 1) + height - 1) / height) - 1;
-        lo[std::size_t(r)] = b0;
-        hi[std::size_t(r)] = std::max(b0, b1);
-    }
+    // Each row shows the loudest of the bins it covers (row 0 is the highest frequency): with fewer rows
+    // than bins every bin goes to its row, with more every row takes its bin.
+    const bool binsToRows = height <= Bins - 1;
+    std::vector<int> rowOfBin(Bins), binOfRow(static_cast<std::size_t>(height));
+    for (int b = 0; b < Bins; ++b)
+        rowOfBin[std::size_t(b)] =
+            std::clamp(height - 1 - int(std::int64_t(b) * height / (Bins - 1)), 0, height - 1);
+    for (int r = 0; r < height; ++r)
+        binOfRow[std::size_t(r)] = int(std::int64_t(height - 1 - r) * (Bins - 1) / std::max(1, height - 1));
     const std::int64_t hop = std::bit_floor(std::uint64_t(std::max<std::int64_t>(1, view.Span() / width)));
     const double framesPerPixel = view.FramesPerPixel();
     TSliceWalk walk;
-    for (int x = 0; x < width; ++x) {
-        const std::int64_t centre = view.Start() + std::int64_t((x + 0.5) * framesPerPixel);
-        if (centre >= samples.Frames()) break;
-        const std::uint8_t* levels = Spectrum(samples, channel, centre, std::int64_t(hop), walk);
+    // Tiles of columns: their levels first (column by column), then their pixels row by row, so both
+    // passes walk memory in order.
+    constexpr int tile = 64;
+    const TColorRamp& ramp = Ramp();
+    std::vector<std::uint8_t> levels(std::size_t(tile) * std::size_t(height), 0);
+    for (int x0 = 0; x0 < width; x0 += tile) {
+        const int columns = std::min(tile, width - x0);
+        std::fill(levels.begin(), levels.end(), 0);
+        for (int c = 0; c < columns; ++c) {
+            const std::int64_t centre = view.Start() + std::int64_t((x0 + c + 0.5) * framesPerPixel);
+            if (centre >= samples.Frames()) break;
+            const std::uint8_t* bins = Spectrum(samples, channel, centre, std::int64_t(hop), walk);
+            std::uint8_t* column = levels.data() + std::size_t(c) * std::size_t(height);
+            if (binsToRows) {
+                for (int b = 0; b < Bins; ++b) {
+                    std::uint8_t& level = column[rowOfBin[std::size_t(b)]];
+                    level = std::max(level, bins[b]);
+                }
+            } else {
+                for (int r = 0; r < height; ++r)
+                    column[r] = bins[binOfRow[std::size_t(r)]];
+            }
+        }
         for (int r = 0; r < height; ++r) {
-            const std::uint8_t* from = levels + lo[std::size_t(r)];
-            const std::uint8_t level = *std::max_element(from, levels + hi[std::size_t(r)] + 1);
-            picture[std::size_t(r) * std::size_t(width) + std::size_t(x)] = RampPixel(level);
+            std::uint32_t* row = picture.data() + std::size_t(r) * std::size_t(width) + std::size_t(x0);
+            for (int c = 0; c < columns; ++c)
+                row[c] = ramp[levels[std::size_t(c) * std::size_t(height) + std::size_t(r)]];
         }
     }
     Trim();

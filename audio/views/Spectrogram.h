@@ -5,6 +5,7 @@
 // same view again (a moving cursor, a new selection) costs a copy.
 #pragma once
 
+#include "audio/views/ColorRamp.h"
 #include "audio/views/SpectrumAnalyzer.h"
 #include "audio/views/WaveLayout.h"
 
@@ -32,6 +33,7 @@ public:
                                               int channel, const TViewMapping& view, int height);
     // The heat ramp: level 0..255 to a pixel.
     static std::uint32_t RampPixel(int level);
+    static const TColorRamp& Ramp();
     std::size_t CachedBytes() const { return FBytes; }
     // Forgets every spectrum and picture.
     void Clear();

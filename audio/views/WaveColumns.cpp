@@ -7,12 +7,16 @@
 
 namespace {
 
-// From this many frames a column on, column edges move to the blocks' fine summary steps: a column
-// then reads no single sample, and a peak shifts by at most a quarter of a column.
-constexpr double SnapFramesPerPixel = 4.0 * double(TSampleBlock::FineStep);
-
 std::int64_t RoundDown(std::int64_t v, std::int64_t step) {
     return v / step * step;
+}
+
+// The step column edges move to: the largest of which a column holds four, or 0 for exact edges.
+std::int64_t SnapStep(double framesPerPixel) {
+    std::int64_t snap = 0;
+    for (std::int64_t step : TSummaryLevels::Steps)
+        if (framesPerPixel >= 4.0 * double(step)) snap = step;
+    return snap;
 }
 
 } // namespace
@@ -45,16 +49,16 @@ void TWaveColumns::Update(const TSampleSequence& samples, std::uint64_t serial, 
     }
     for (std::size_t lane = 0; lane < lanes; ++lane)
         Summarize(samples, channels[lane], view, FColumns[lane]);
+    FLevels.Trim();
 }
 
 void TWaveColumns::Summarize(const TSampleSequence& samples, int channel, const TViewMapping& view,
-                             std::vector<TWaveColumn>& out) const {
+                             std::vector<TWaveColumn>& out) {
     const int width = view.Width();
     out.assign(std::size_t(width), TWaveColumn{});
     const std::vector<TBlockSlice>& slices = samples.Slices();
     const std::int64_t total = samples.Frames();
-    const bool snap = view.FramesPerPixel() >= SnapFramesPerPixel;
-    constexpr std::int64_t fine = TSampleBlock::FineStep;
+    const std::int64_t snap = SnapStep(view.FramesPerPixel());
     // Columns run left to right, so the slice walk never goes back.
     std::size_t slice = 0;
     std::int64_t sliceStart = 0;
@@ -74,11 +78,15 @@ void TWaveColumns::Summarize(const TSampleSequence& samples, int channel, const 
             const std::int64_t sliceEnd = sStart + piece.Frames;
             const std::int64_t n = std::min(b, sliceEnd) - pos;
             std::int64_t from = piece.Offset + (pos - sStart), to = from + n;
-            if (snap) {
-                from = std::max(piece.Offset, RoundDown(from, fine));
-                to = std::min(piece.Offset + piece.Frames, RoundDown(to + fine - 1, fine));
+            if (snap > 0) {
+                from = std::max(piece.Offset, RoundDown(from, snap));
+                to = std::min(piece.Offset + piece.Frames, RoundDown(to + snap - 1, snap));
             }
-            sum.Merge(piece.Block->Summarize(channel, from, to - from));
+            // Whole steps come from the levels; a slice's edge inside a step from the block itself.
+            if (snap > 0 && from % snap == 0 && (to % snap == 0 || to == piece.Block->Frames()))
+                sum.Merge(FLevels.Summarize(piece.Block, channel, from, to, snap));
+            else
+                sum.Merge(piece.Block->Summarize(channel, from, to - from));
             pos += n;
             if (pos >= sliceEnd) {
                 sStart = sliceEnd;

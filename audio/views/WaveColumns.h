@@ -1,8 +1,11 @@
 // What the waveform view draws in each pixel column: min, max and RMS of the frames the column covers,
-// from the blocks' summaries (so the cost follows the number of columns, not the document's length),
-// or, zoomed in past one frame a pixel, the frames themselves. Kept until the samples or the view change.
+// from the blocks' summaries, or, zoomed in past one frame a pixel, the frames themselves. Kept until
+// the samples or the view change. From four fine steps a column on, column edges move to the largest
+// summary step of which the column holds at least four: a column then reads no sample and merges 4 to
+// 16 summaries whatever the zoom and the length, and its peaks shift by less than a quarter of a column.
 #pragma once
 
+#include "audio/views/SummaryLevels.h"
 #include "audio/views/WaveLayout.h"
 
 #include <cstdint>
@@ -33,7 +36,7 @@ public:
 
 private:
     void Summarize(const TSampleSequence& samples, int channel, const TViewMapping& view,
-                   std::vector<TWaveColumn>& out) const;
+                   std::vector<TWaveColumn>& out);
 
     bool FValid = false;
     std::uint64_t FSerial = 0;
@@ -44,4 +47,5 @@ private:
     std::int64_t FFirstFrame = 0;
     std::vector<std::vector<TWaveColumn>> FColumns;
     std::vector<std::vector<float>> FFrames;
+    TSummaryLevels FLevels;
 };
