@@ -1,11 +1,7 @@
 #include "audio/views/AudioTransformDisplay2.h"
 
-#include "audio/views/EditorScalePainter.h"
 #include "audio/views/PaintBuffer.h"
-#include "audio/views/PixelPainter.h"
-#include "audio/views/ScaleTicks.h"
 #include "platform/vcl/Canvas.h"
-#include "platform/vcl/Font.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +12,6 @@ namespace {
 constexpr int Reach = 5;     // pixels around a point that grab it
 constexpr int PointSize = 2; // half the side of a point's square
 constexpr int DbStep = 12;
-const std::uint32_t EnvelopeGridPixel = ColorRefToPixel(RGB(70, 70, 70));
 const std::uint32_t UnityPixel = ColorRefToPixel(RGB(110, 110, 110));
 const std::uint32_t CurvePixel = ColorRefToPixel(RGB(102, 255, 102));
 const std::uint32_t FillPixel = ColorRefToPixel(RGB(18, 60, 28));
@@ -29,17 +24,7 @@ std::string DbText(int db) {
 
 } // namespace
 
-TAudioTransformDisplay2::TAudioTransformDisplay2(TComponent* AOwner)
-    : TCustomControl(AOwner), FBuffer(std::make_unique<TPaintBuffer>()) {
-    ControlStyle() += TControlStyle{csOpaque};
-    SetParentColor(false);
-    SetColor(clBlack);
-    SetParentFont(false);
-    Font()->SetName("Tahoma");
-    Font()->SetSize(7);
-    Font()->SetColor(RGB(168, 220, 248));
-    SetBounds(0, 0, 400, 200);
-}
+TAudioTransformDisplay2::TAudioTransformDisplay2(TComponent* AOwner) : TPlotControl(AOwner, 400, 200) {}
 
 TAudioTransformDisplay2::~TAudioTransformDisplay2() = default;
 
@@ -73,19 +58,6 @@ std::vector<float> TAudioTransformDisplay2::GetLineArray() const {
 
 // ---------------------------------------------------------------------------------------------------
 // Geometry
-
-RECT TAudioTransformDisplay2::PlotRect() {
-    FBuffer->Prepare(Width(), Height());
-    TCanvas& canvas = FBuffer->Canvas();
-    UseFont(canvas, *Font());
-    const int text = canvas.TextHeight("0");
-    const RECT client = ClientRect();
-    RECT plot{client.left + canvas.TextWidth("-60 dB") + 8, client.top + text / 2 + 3, client.right - 10,
-              client.bottom - text - 6};
-    plot.right = std::max(plot.right, plot.left + 2);
-    plot.bottom = std::max(plot.bottom, plot.top + 2);
-    return plot;
-}
 
 POINT TAudioTransformDisplay2::PixelOf(const TEnvelopeLine::TPoint& point) {
     const RECT plot = PlotRect();
@@ -160,52 +132,30 @@ void TAudioTransformDisplay2::MouseUp(TMouseButton Button, TShiftState Shift, in
 // Painting
 
 void TAudioTransformDisplay2::Paint() {
-    const RECT client = ClientRect();
-    if (client.right <= 0 || client.bottom <= 0) return;
+    if (ClientWidth() <= 0 || ClientHeight() <= 0) return;
     const RECT plot = PlotRect();
-    TCanvas& canvas = FBuffer->Canvas();
-    TPixelPainter painter(FBuffer->Pixels(), client);
-    painter.FillRect(client, ColorRefToPixel(ColorToRGB(Color())));
-    UseFont(canvas, *Font());
-    const int text = canvas.TextHeight("0");
+    TPixelPainter painter = BeginPicture();
     const int width = plot.right - plot.left, height = plot.bottom - plot.top;
     auto rowOf = [&](double db) {
         return plot.top + int(std::lround((TopDb - db) / (TopDb - BottomDb) * (height - 1)));
     };
-
     // Gains at the left, every 12 dB, with the unit on the top one.
     for (int db = int(TopDb); db >= int(BottomDb); db -= DbStep) {
         const int y = rowOf(db);
-        if (FGridVisible && db != 0)
-            painter.DottedHorizontal(plot.left, plot.right - 1, y, EnvelopeGridPixel, 3);
-        const std::string label = db == int(TopDb) ? DbText(db) + " dB" : DbText(db);
-        canvas.TextOut(plot.left - 5 - canvas.TextWidth(label),
-                       std::clamp(y - text / 2, 0, int(client.bottom) - text), label);
+        if (FGridVisible && db != 0) painter.DottedHorizontal(plot.left, plot.right - 1, y, GridPixel, 3);
+        LeftLabel(plot, y, db == int(TopDb) ? DbText(db) + " dB" : DbText(db));
     }
     painter.HorizontalLine(plot.left, plot.right - 1, rowOf(0), UnityPixel);
 
     // The X scale along the bottom, its caption at the right end; labels never cover the caption.
-    const int captionWidth = FScaleXCaption.empty() ? 0 : canvas.TextWidth(FScaleXCaption);
-    const int captionLeft = int(client.right) - 4 - captionWidth;
-    if (captionWidth > 0) canvas.TextOut(captionLeft, plot.bottom + 4, FScaleXCaption);
+    const int captionWidth = FScaleXCaption.empty() ? 0 : TextWidth(FScaleXCaption);
+    const int captionLeft = ClientWidth() - 4 - captionWidth;
+    if (captionWidth > 0) Buffer().Canvas().TextOut(captionLeft, plot.bottom + 4, FScaleXCaption);
     const double span = std::max(1e-6, double(FScaleXMax) - double(FScaleXMin));
-    const std::vector<TScaleTick> ticks = scale_ticks::Time(
-        FScaleXMin, span, width, 1, 1, [&](const std::string& s) { return canvas.TextWidth(s); });
-    const std::uint32_t ink = ColorRefToPixel(ColorToRGB(Font()->Color()));
-    int lastRight = -1000;
-    for (const TScaleTick& tick : ticks) {
-        const int x = plot.left + int(std::lround(tick.Offset));
-        if (FGridVisible && tick.Major)
-            painter.DottedVertical(x, plot.top, plot.bottom - 1, EnvelopeGridPixel, 3);
-        painter.VerticalSpan(x, plot.bottom, plot.bottom + (tick.Major ? 3 : 1), ink);
-        if (tick.Label.empty()) continue;
-        const int w = canvas.TextWidth(tick.Label);
-        const int left = std::max(0, x - w / 2);
-        if (left < lastRight + 6 || (captionWidth > 0 && left + w > captionLeft - 6)) continue;
-        canvas.TextOut(left, plot.bottom + 4, tick.Label);
-        lastRight = left + w;
-    }
-    painter.HorizontalLine(plot.left, plot.right - 1, plot.bottom, EnvelopeGridPixel);
+    BottomAxis(
+        painter, plot,
+        scale_ticks::Time(FScaleXMin, span, width, 1, 1, [&](const std::string& s) { return TextWidth(s); }),
+        FGridVisible, captionWidth > 0 ? captionLeft - 6 : INT_MAX);
 
     // The curve, with the area under it shaded, then its points.
     TPixelPainter inside = painter.Within(plot);
@@ -222,5 +172,5 @@ void TAudioTransformDisplay2::Paint() {
         painter.FillRect(RECT{p.x - PointSize, p.y - PointSize, p.x + PointSize + 1, p.y + PointSize + 1},
                          int(i) == FDragged ? DraggedPixel : PointPixel);
     }
-    FBuffer->CopyTo(Canvas()->Handle());
+    EndPicture();
 }

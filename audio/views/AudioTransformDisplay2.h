@@ -5,15 +5,13 @@
 #pragma once
 
 #include "audio/views/EnvelopeLine.h"
-#include "platform/vcl/CustomControl.h"
+#include "audio/views/PlotControl.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class TPaintBuffer;
-
-class TAudioTransformDisplay2 : public TCustomControl {
+class TAudioTransformDisplay2 : public TPlotControl {
 public:
     static constexpr double TopDb = 12, BottomDb = -60;
     static constexpr int MaxLineArraySize = 1 << 24;
@@ -38,11 +36,11 @@ public:
     std::vector<float> GetLineArray() const;
 
     const TEnvelopeLine& Line() const { return FLine; }
-    // The plot inside the labels, and where a point of the curve is drawn.
-    RECT PlotRect();
+    // Where a point of the curve is drawn.
     POINT PixelOf(const TEnvelopeLine::TPoint& point);
 
 protected:
+    std::string WidestLeftLabel() const override { return "-60 dB"; }
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -59,5 +57,4 @@ private:
     float FScaleXMin = 0, FScaleXMax = 100;
     TEnvelopeLine FLine{BottomDb, TopDb};
     int FDragged = -1;
-    std::unique_ptr<TPaintBuffer> FBuffer;
 };

@@ -2,13 +2,7 @@
 
 #include "audio/AudioError.h"
 #include "audio/views/ColorRamp.h"
-#include "audio/views/EditorScalePainter.h"
-#include "audio/views/PaintBuffer.h"
-#include "audio/views/PixelPainter.h"
-#include "audio/views/ScaleTicks.h"
 #include "audio/views/SpectrumAnalyzer.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/Font.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +12,6 @@ namespace {
 
 constexpr double LowestHz = 20; // the logarithmic axis starts here
 constexpr int BarWidth = 3, BarGap = 1;
-const std::uint32_t SpectrumGridPixel = ColorRefToPixel(RGB(70, 70, 70));
 const std::uint32_t TracePixels[2] = {ColorRefToPixel(RGB(102, 255, 102)),
                                       ColorRefToPixel(RGB(255, 190, 80))};
 
@@ -44,16 +37,7 @@ const TColorRamp& BarRamp(int visType) {
 
 } // namespace
 
-TAudioVisualization2::TAudioVisualization2(TComponent* AOwner)
-    : TCustomControl(AOwner), FBuffer(std::make_unique<TPaintBuffer>()) {
-    ControlStyle() += TControlStyle{csOpaque};
-    SetParentColor(false);
-    SetColor(clBlack);
-    SetParentFont(false);
-    Font()->SetName("Tahoma");
-    Font()->SetSize(7);
-    Font()->SetColor(RGB(168, 220, 248));
-    SetBounds(0, 0, 320, 160);
+TAudioVisualization2::TAudioVisualization2(TComponent* AOwner) : TPlotControl(AOwner, 320, 160) {
     FLevels.assign(std::size_t(FWindowArraySize / 2 + 1), float(BottomDb));
 }
 
@@ -123,19 +107,6 @@ void TAudioVisualization2::Analyze() {
 // ---------------------------------------------------------------------------------------------------
 // Geometry
 
-RECT TAudioVisualization2::PlotRect() {
-    FBuffer->Prepare(Width(), Height());
-    TCanvas& canvas = FBuffer->Canvas();
-    UseFont(canvas, *Font());
-    const int text = canvas.TextHeight("0");
-    const RECT client = ClientRect();
-    RECT plot{client.left + canvas.TextWidth("-100") + 9, client.top + text / 2 + 3, client.right - 12,
-              client.bottom - text - 6};
-    plot.right = std::max(plot.right, plot.left + 1);
-    plot.bottom = std::max(plot.bottom, plot.top + 1);
-    return plot;
-}
-
 double TAudioVisualization2::FrequencyAt(double fraction) const {
     const double nyquist = FSampleRate / 2.0;
     if (!LogAxis()) return fraction * nyquist;
@@ -182,43 +153,36 @@ void TAudioVisualization2::MouseMove(TShiftState Shift, int X, int Y) {
 // Painting
 
 void TAudioVisualization2::Paint() {
-    const RECT client = ClientRect();
-    if (client.right <= 0 || client.bottom <= 0) return;
+    if (ClientWidth() <= 0 || ClientHeight() <= 0) return;
     const RECT plot = PlotRect();
-    TPixelPainter painter(FBuffer->Pixels(), client);
-    painter.FillRect(client, ColorRefToPixel(ColorToRGB(Color())));
-    PaintGrid(plot);
+    TPixelPainter painter = BeginPicture();
+    PaintGrid(painter, plot);
     if (FVisType == 0)
-        PaintWave(plot);
+        PaintWave(painter, plot);
     else if (FVisType == 1)
-        PaintLine(plot);
+        PaintLine(painter, plot);
     else
-        PaintBars(plot);
-    FBuffer->CopyTo(Canvas()->Handle());
+        PaintBars(painter, plot);
+    EndPicture();
 }
 
-void TAudioVisualization2::PaintGrid(const RECT& plot) {
-    TCanvas& canvas = FBuffer->Canvas();
-    TPixelPainter painter(FBuffer->Pixels(), ClientRect());
-    UseFont(canvas, *Font());
-    const int text = canvas.TextHeight("0");
-    const int width = plot.right - plot.left, height = plot.bottom - plot.top;
+void TAudioVisualization2::PaintGrid(TPixelPainter& painter, const RECT& plot) {
+    const int height = plot.bottom - plot.top;
     // Levels: 0 to -100 dB every 20 dB (the wave shape: +1, 0, -1).
     const int rows = FVisType == 0 ? 2 : 5;
     for (int i = 0; i <= rows; ++i) {
         const int y = plot.top + int(std::lround(double(i) * (height - 1) / rows));
-        painter.DottedHorizontal(plot.left, plot.right - 1, y, SpectrumGridPixel, 3);
-        const std::string label = FVisType == 0 ? (i == 0   ? "+1"
-                                                   : i == 1 ? "0"
-                                                            : "-1")
-                                                : std::to_string(int(TopDb) - 20 * i);
-        canvas.TextOut(plot.left - 5 - canvas.TextWidth(label),
-                       std::clamp(y - text / 2, 0, int(plot.bottom) + text), label);
+        painter.DottedHorizontal(plot.left, plot.right - 1, y, GridPixel, 3);
+        LeftLabel(plot, y,
+                  FVisType == 0 ? (i == 0   ? "+1"
+                                   : i == 1 ? "0"
+                                            : "-1")
+                                : std::to_string(int(TopDb) - 20 * i));
     }
-    // Along the bottom: frequencies (frame numbers for the wave shape), centred on their ticks and
-    // kept inside the control.
+    // Along the bottom: frequencies (frame numbers for the wave shape).
     std::vector<TScaleTick> ticks;
-    auto measure = [&](const std::string& s) { return canvas.TextWidth(s); };
+    auto measure = [&](const std::string& s) { return TextWidth(s); };
+    const int width = plot.right - plot.left;
     if (FVisType == 0) {
         const double frames = double(std::max<std::size_t>(1, FSamples.size() / std::size_t(FChannels)));
         ticks = scale_ticks::Time(0, frames, width, 1, FSampleRate, measure);
@@ -226,24 +190,11 @@ void TAudioVisualization2::PaintGrid(const RECT& plot) {
         ticks = scale_ticks::FrequencyAxis(LogAxis() ? LowestHz : 0, FSampleRate / 2.0, width, LogAxis(),
                                            measure);
     }
-    const std::uint32_t ink = ColorRefToPixel(ColorToRGB(Font()->Color()));
-    int lastRight = -1000;
-    for (const TScaleTick& tick : ticks) {
-        const int x = plot.left + int(std::lround(tick.Offset));
-        if (tick.Major) painter.DottedVertical(x, plot.top, plot.bottom - 1, SpectrumGridPixel, 3);
-        painter.VerticalSpan(x, plot.bottom, plot.bottom + (tick.Major ? 3 : 1), ink);
-        if (tick.Label.empty()) continue;
-        const int w = canvas.TextWidth(tick.Label);
-        const int left = std::clamp(x - w / 2, 0, int(ClientRect().right) - w);
-        if (left < lastRight + 6) continue;
-        canvas.TextOut(left, plot.bottom + 4, tick.Label);
-        lastRight = left + w;
-    }
-    painter.FillRect(RECT{plot.left, plot.bottom, plot.right, plot.bottom + 1}, SpectrumGridPixel);
+    BottomAxis(painter, plot, ticks, true);
 }
 
-void TAudioVisualization2::PaintWave(const RECT& plot) {
-    TPixelPainter painter = TPixelPainter(FBuffer->Pixels(), ClientRect()).Within(plot);
+void TAudioVisualization2::PaintWave(TPixelPainter& picture, const RECT& plot) {
+    TPixelPainter painter = picture.Within(plot);
     const std::size_t frames = FSamples.size() / std::size_t(FChannels);
     if (frames == 0) return;
     const int width = plot.right - plot.left;
@@ -267,8 +218,8 @@ void TAudioVisualization2::PaintWave(const RECT& plot) {
     }
 }
 
-void TAudioVisualization2::PaintLine(const RECT& plot) {
-    TPixelPainter painter = TPixelPainter(FBuffer->Pixels(), ClientRect()).Within(plot);
+void TAudioVisualization2::PaintLine(TPixelPainter& picture, const RECT& plot) {
+    TPixelPainter painter = picture.Within(plot);
     const int width = plot.right - plot.left, height = plot.bottom - plot.top;
     const std::uint32_t fill = ColorRefToPixel(RGB(20, 70, 30));
     int previous = -1;
@@ -287,8 +238,8 @@ void TAudioVisualization2::PaintLine(const RECT& plot) {
     }
 }
 
-void TAudioVisualization2::PaintBars(const RECT& plot) {
-    TPixelPainter painter = TPixelPainter(FBuffer->Pixels(), ClientRect()).Within(plot);
+void TAudioVisualization2::PaintBars(TPixelPainter& picture, const RECT& plot) {
+    TPixelPainter painter = picture.Within(plot);
     const int width = plot.right - plot.left, height = plot.bottom - plot.top;
     const TColorRamp& ramp = BarRamp(FVisType);
     const int bars = std::max(1, width / (BarWidth + BarGap));

@@ -5,14 +5,12 @@
 // relative to a full-scale sine, 0 dB at the top and -100 dB at the bottom.
 #pragma once
 
-#include "platform/vcl/CustomControl.h"
+#include "audio/views/PlotControl.h"
 
 #include <memory>
 #include <vector>
 
-class TPaintBuffer;
-
-class TAudioVisualization2 : public TCustomControl {
+class TAudioVisualization2 : public TPlotControl {
 public:
     static constexpr double TopDb = 0, BottomDb = -100;
 
@@ -36,8 +34,6 @@ public:
     // What the pointer at (X, Y) of the client area reads: frequency in Hz (for VisType 0 the frame
     // number) and level in dB. False outside the plot.
     bool ValuesAt(int X, int Y, int& XValue, int& YValue);
-    // The plot inside the labels.
-    RECT PlotRect();
     // The spectrum (dB per bin) and the mix shown.
     const std::vector<float>& Levels() const { return FLevels; }
     int SampleRate() const { return FSampleRate; }
@@ -48,6 +44,7 @@ public:
     TVisualizationMouseMoveEvent OnMouseMove;
 
 protected:
+    std::string WidestLeftLabel() const override { return "-100"; }
     void Paint() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
@@ -58,10 +55,10 @@ private:
     double FrequencyAt(double fraction) const;
     double FractionOf(double hz) const;
     double LevelAt(double hz) const; // the spectrum between bins
-    void PaintGrid(const RECT& plot);
-    void PaintWave(const RECT& plot);
-    void PaintLine(const RECT& plot);
-    void PaintBars(const RECT& plot);
+    void PaintGrid(TPixelPainter& painter, const RECT& plot);
+    void PaintWave(TPixelPainter& painter, const RECT& plot);
+    void PaintLine(TPixelPainter& painter, const RECT& plot);
+    void PaintBars(TPixelPainter& painter, const RECT& plot);
 
     int FVisType = 0;
     int FWindowArraySize = 1024;
@@ -70,5 +67,4 @@ private:
     int FChannels = 1;
     std::vector<float> FSamples; // as put
     std::vector<float> FLevels;  // dB per bin of the mix
-    std::unique_ptr<TPaintBuffer> FBuffer;
 };

@@ -54,40 +54,53 @@ std::vector<float> Sine(int sampleRate, int channels, double hz, double level, s
     return out;
 }
 
+namespace {
+
+struct TColorSetting {
+    int Number;
+    BYTE R, G, B;
+};
+
+// In the order the application sets them.
+void ApplyColors(TAudioEditor2& editor, std::initializer_list<TColorSetting> settings) {
+    for (const TColorSetting& c : settings)
+        editor.Colors().SetColor(c.Number, RGB(c.R, c.G, c.B));
+}
+
+} // namespace
+
 void ApplyDarkWorkplace(TAudioEditor2& editor) {
-    TAudioEditor2Colors& c = editor.Colors();
-    c.SetColor(1, RGB(0, 0, 0));
-    c.SetColor(9, RGB(102, 255, 102));
-    c.SetColor(14, RGB(102, 255, 102));
-    c.SetColor(13, RGB(0, 0, 0));
-    c.SetColor(11, RGB(128, 128, 128));
-    c.SetColor(2, RGB(255, 255, 255));
-    c.SetColor(5, RGB(255, 255, 255));
-    c.SetColor(4, RGB(5, 95, 167));
-    c.SetColor(3, RGB(128, 128, 128));
-    c.SetColor(8, RGB(0, 0, 0));
-    c.SetColor(6, RGB(255, 255, 255));
+    ApplyColors(editor, {{1, 0, 0, 0},
+                         {9, 102, 255, 102},
+                         {14, 102, 255, 102},
+                         {13, 0, 0, 0},
+                         {11, 128, 128, 128},
+                         {2, 255, 255, 255},
+                         {5, 255, 255, 255},
+                         {4, 5, 95, 167},
+                         {3, 128, 128, 128},
+                         {8, 0, 0, 0},
+                         {6, 255, 255, 255}});
 }
 
 void ApplyLightWorkplace(TAudioEditor2& editor) {
-    TAudioEditor2Colors& c = editor.Colors();
-    c.SetColor(9, RGB(0, 0, 100));
-    c.SetColor(14, RGB(0, 0, 100));
-    c.SetColor(13, RGB(255, 255, 255));
-    c.SetColor(11, RGB(0, 0, 0));
-    c.SetColor(2, RGB(0, 0, 200));
-    c.SetColor(5, RGB(0, 0, 200));
-    c.SetColor(4, RGB(0, 0, 0));
-    c.SetColor(3, RGB(0, 0, 0));
-    c.SetColor(8, RGB(0, 0, 0));
-    c.SetColor(10, RGB(0, 0, 0));
-    c.SetColor(7, RGB(255, 0, 0));
-    c.SetColor(12, RGB(0, 0, 0));
-    c.SetColor(6, RGB(255, 255, 255));
-    c.SetColor(1, RGB(0, 0, 0));
-    c.SetColor(15, RGB(219, 142, 87));
-    c.SetColor(16, RGB(219, 142, 87));
-    c.SetColor(17, RGB(219, 142, 87));
+    ApplyColors(editor, {{9, 0, 0, 100},
+                         {14, 0, 0, 100},
+                         {13, 255, 255, 255},
+                         {11, 0, 0, 0},
+                         {2, 0, 0, 200},
+                         {5, 0, 0, 200},
+                         {4, 0, 0, 0},
+                         {3, 0, 0, 0},
+                         {8, 0, 0, 0},
+                         {10, 0, 0, 0},
+                         {7, 255, 0, 0},
+                         {12, 0, 0, 0},
+                         {6, 255, 255, 255},
+                         {1, 0, 0, 0},
+                         {15, 219, 142, 87},
+                         {16, 219, 142, 87},
+                         {17, 219, 142, 87}});
 }
 
 std::string SavePicture(HWND window, const std::string& name) {
