@@ -132,10 +132,11 @@ TEST_F(EditorView, ThePlayPositionShowsWhilePlayingOrPaused) {
         editor->SetPlayState(state);
         editor->SetPlayPosition(60000);
         editor->Redraw();
-        if (state == 0)
+        if (state == 0) {
             EXPECT_NE(SurfaceColor(x, EmptyRow()), Colour(TColors::PlayPosition));
-        else
+        } else {
             EXPECT_EQ(SurfaceColor(x, EmptyRow()), Colour(TColors::PlayPosition)) << state;
+        }
     }
 }
 

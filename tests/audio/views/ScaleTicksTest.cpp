@@ -56,11 +56,15 @@ TEST(ScaleTicks, SampleNumbersAreWholeAndTimeLabelsMatchTheirPlace) {
     for (const TScaleTick& t : scale_ticks::Time(1000, 20, 800, 1, 44100, Measure)) {
         const double frame = 1000 + t.Offset * 20 / 800;
         EXPECT_DOUBLE_EQ(frame, std::round(frame)) << "no tick between two frames";
-        if (!t.Label.empty()) EXPECT_EQ(t.Label, std::to_string(std::lround(frame)));
+        if (!t.Label.empty()) {
+            EXPECT_EQ(t.Label, std::to_string(std::lround(frame)));
+        }
     }
-    for (const TScaleTick& t : scale_ticks::Time(44100, 44100, 1000, 2, 44100, Measure))
-        if (!t.Label.empty())
+    for (const TScaleTick& t : scale_ticks::Time(44100, 44100, 1000, 2, 44100, Measure)) {
+        if (!t.Label.empty()) {
             EXPECT_EQ(t.Label, scale_ticks::DecimalTime(1.0 + t.Offset / 1000, 1)) << t.Offset;
+        }
+    }
 }
 
 TEST(ScaleTicks, AmplitudeTicksStayInTheirLaneAndApart) {
@@ -104,9 +108,11 @@ TEST(ScaleTicks, FrequencyAxes) {
     }
     EXPECT_EQ(log.front().Label, "20");
     // 1 kHz lies where the logarithm puts it.
-    for (const TScaleTick& t : log)
-        if (t.Label == "1k")
+    for (const TScaleTick& t : log) {
+        if (t.Label == "1k") {
             EXPECT_NEAR(t.Offset, std::log(1000.0 / 20) / std::log(22050.0 / 20) * 499, 1e-9);
+        }
+    }
     const std::vector<TScaleTick> linear = scale_ticks::FrequencyAxis(0, 22050, 500, false, Measure);
     EXPECT_EQ(linear.front().Label, "0");
     const std::vector<TScaleTick> lane = scale_ticks::Frequency(4000, 201, 11);
