@@ -53,9 +53,9 @@ TEST_F(EditorPictures, ScaleFormatsAndZoom) {
     editor->ScaleX().SetFormat(2);
     editor->ScaleY().SetFormat(3);
     editor->VerticalZoom(100);
-    editor->ZoomToRange(44100, 44100 + 700);
+    editor->ZoomToRange(48510, 48510 + 700); // a tenth of a second into a note
     Shoot("editor-lines-through-samples");
-    editor->ZoomToRange(44100, 44100 + 60);
+    editor->ZoomToRange(48510, 48510 + 60);
     Shoot("editor-sample-points");
 }
 
