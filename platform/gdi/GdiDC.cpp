@@ -154,6 +154,14 @@ BOOL RestoreDC(HDC hdc, int savedDC) {
     return TRUE;
 }
 
+namespace gdi_dc_detail {
+int PixelsPerInch = 96;
+} // namespace gdi_dc_detail
+
+void GdiSetPixelsPerInch(int dpi) {
+    gdi_dc_detail::PixelsPerInch = dpi > 0 ? dpi : 96;
+}
+
 int GetDeviceCaps(HDC hdc, int index) {
     auto dc = Dc(hdc);
     if (!dc) return 0;
@@ -169,7 +177,7 @@ int GetDeviceCaps(HDC hdc, int index) {
         return mono ? 2 : -1;
     case LOGPIXELSX:
     case LOGPIXELSY:
-        return 96;
+        return gdi_dc_detail::PixelsPerInch;
     case HORZRES:
         return dc->Surface ? dc->Surface->Width() : 0;
     case VERTRES:

@@ -36,6 +36,9 @@ BOOL DeleteDC(HDC dc);
 int SaveDC(HDC dc);
 BOOL RestoreDC(HDC dc, int savedDC);
 int GetDeviceCaps(HDC dc, int index);
+// Makes LOGPIXELSX and LOGPIXELSY answer `dpi` (0 or less: the desktop's 96 again), as a screen of
+// another pixel density would.
+void GdiSetPixelsPerInch(int dpi);
 
 // ---- Objects
 HGDIOBJ GetStockObject(int index);

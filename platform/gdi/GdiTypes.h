@@ -256,6 +256,7 @@ constexpr BYTE OEM_CHARSET = 255;
 
 constexpr BYTE OUT_DEFAULT_PRECIS = 0;
 constexpr BYTE OUT_TT_PRECIS = 4;
+constexpr BYTE OUT_TT_ONLY_PRECIS = 7;
 constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
 constexpr BYTE DEFAULT_QUALITY = 0;
 constexpr BYTE DRAFT_QUALITY = 1;

@@ -815,6 +815,9 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_ERASEBKGND:
         WMEraseBkgnd(Message);
         break;
+    case WM_PRINTCLIENT:
+        WMPrintClient(Message);
+        return;
     case WM_SETFOCUS:
         WMSetFocus(Message);
         break;
@@ -984,6 +987,19 @@ void TWinControl::WMPaint(TMessage& Message) {
     ::SelectObject(memory, old);
     ::DeleteDC(memory);
     ::DeleteObject(bitmap);
+}
+
+void TWinControl::WMPrintClient(TMessage& Message) {
+    HDC dc = reinterpret_cast<HDC>(Message.WParam);
+    if (dc == nullptr || ((Message.LParam & PRF_CHECKVISIBLE) && !Visible())) return;
+    FControlState.Include(csPrintClient);
+    try {
+        Perform(WM_PAINT, Message.WParam, 0);
+    } catch (...) {
+        FControlState.Exclude(csPrintClient);
+        throw;
+    }
+    FControlState.Exclude(csPrintClient);
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& Message) {

@@ -153,6 +153,8 @@ protected:
     // Message handlers
     virtual void WMPaint(TMessage& Message);
     virtual void WMEraseBkgnd(TMessage& Message);
+    // WM_PRINTCLIENT: the control paints its client area into the message's DC.
+    void WMPrintClient(TMessage& Message);
     virtual void WMSetFocus(TMessage& Message);
     virtual void WMKillFocus(TMessage& Message);
     virtual void WMKeyDown(TMessage& Message);

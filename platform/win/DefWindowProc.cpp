@@ -42,9 +42,11 @@ LRESULT Print(HWND hwnd, Window* w, HDC dc, LPARAM options) {
     POINT origin;
     GetViewportOrgEx(dc, &origin);
     if (options & PRF_NONCLIENT) PrintNonClient(w, dc);
-    // Client drawing starts at the client origin and stays inside the client area.
+    // Client drawing stays inside the client area. With the frame it starts at the client origin in the
+    // window; without it the DC's origin stands for the client origin.
+    const POINT client = (options & PRF_NONCLIENT) ? POINT{w->client.left, w->client.top} : POINT{0, 0};
     int saved = SaveDC(dc);
-    SetViewportOrgEx(dc, origin.x + w->client.left, origin.y + w->client.top, nullptr);
+    SetViewportOrgEx(dc, origin.x + client.x, origin.y + client.y, nullptr);
     IntersectClipRect(dc, 0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top);
     if (options & PRF_ERASEBKGND) SendMessage(hwnd, WM_ERASEBKGND, WPARAM(dc), 0);
     if (options & PRF_CLIENT) SendMessage(hwnd, WM_PRINTCLIENT, WPARAM(dc), options);
@@ -57,8 +59,8 @@ LRESULT Print(HWND hwnd, Window* w, HDC dc, LPARAM options) {
             Window* c = Sys().Find(ch);
             if (!c || !(c->style & WS_VISIBLE)) continue;
             int saved = SaveDC(dc);
-            SetViewportOrgEx(dc, origin.x + w->client.left + c->rect.left,
-                             origin.y + w->client.top + c->rect.top, nullptr);
+            SetViewportOrgEx(dc, origin.x + client.x + c->rect.left, origin.y + client.y + c->rect.top,
+                             nullptr);
             IntersectClipRect(dc, 0, 0, c->rect.right - c->rect.left, c->rect.bottom - c->rect.top);
             SendMessage(ch, WM_PRINT, WPARAM(dc), options | PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT);
             RestoreDC(dc, saved);
