@@ -8,6 +8,7 @@
 #include "ui/core/base/Timers.h"
 #include "ui/core/base/UnitsLoader.h"
 #include "ui/core/dates/DatesUnit.h"
+#include "ui/core/graphics/GraphicsUnit.h"
 #include "ui/core/platform/SystemHooks.h"
 #include "ui/core/platform/ThemeManager.h"
 
@@ -25,6 +26,7 @@ void uiCoreInitialize() {
     uiRegisterGeometryClasses();
     uiLibraryStringsStart();
     uiDatesStart();
+    uiGraphicsUnitStart();
     ovUnitsLoader()->AddUnit(&ovThemeManagerStart, &ovThemeManagerEnd);
     ui_core_init_detail::Initialized = true;
 }
@@ -36,6 +38,7 @@ void uiCoreFinalize() {
     ovReleaseAllHooks();
     uiFreeTimers();
     uiFreeServiceObjects();
+    uiGraphicsUnitEnd();
     if (TovUnitsLoader* loader = ovUnitsLoader()) loader->RemoveUnit(&ovThemeManagerEnd);
     uiDatesEnd();
     uiLibraryStringsEnd();

@@ -2,6 +2,7 @@
 
 #include "platform/win/WinUser.h"
 #include "ui/core/base/ObjectLinks.h"
+#include "ui/core/graphics/ScreenMetrics.h"
 
 TuiComponent::~TuiComponent() {
     uiClearObjectLinks(this);
@@ -24,10 +25,6 @@ void TuiComponent::UpdatePlaceholderLinks() {
     GetPlaceholderLinks(&links);
     for (int i = 0; i < FakeLinkCount; ++i)
         FFakeLinks[i] = i < links.Count() ? static_cast<TComponent*>(links.Items(i)) : nullptr;
-}
-
-int uiCurrentDPI() {
-    return 96;
 }
 
 TuiScalableComponent::TuiScalableComponent(TComponent* AOwner)

@@ -47,9 +47,6 @@ protected:
     virtual void ChangeScale(int M, int D) {}
 };
 
-// The screen DPI of this desktop.
-int uiCurrentDPI();
-
 inline void uiCallNotify(const TNotifyEvent& AEvent, TObject* ASender) {
     if (AEvent) AEvent(ASender);
 }

@@ -73,6 +73,13 @@ TColor uiGetBlendedSystemColor(std::int8_t AFacePercent, std::int8_t AHighlightP
     return static_cast<TColor>(result);
 }
 
+TColor GetScaledColor(TColor AColor, std::uint8_t APercent) {
+    const colors_detail::Rgb c = colors_detail::Channels(AColor);
+    // Above 100 % a channel stops at 255 instead of spilling into its neighbour.
+    auto scale = [APercent](int AChannel) { return uiClampByte(APercent * AChannel / 100); };
+    return colors_detail::Make(scale(c.r), scale(c.g), scale(c.b));
+}
+
 TColor uiGetUltraFlatHotColor() {
     return uiNearestDisplayColor(uiGetBlendedSystemColor(14, 44, 40));
 }

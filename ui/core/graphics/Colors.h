@@ -43,6 +43,9 @@ TColor uiGetBlendedSystemColor(std::int8_t AFacePercent, std::int8_t AHighlightP
 TColor uiGetUltraFlatHotColor();
 TColor uiGetUltraFlatSelectedColor();
 
+// Each channel of the resolved colour times APercent / 100, the fraction dropped (no alpha).
+TColor GetScaledColor(TColor AColor, std::uint8_t APercent);
+
 // Positive percentages make a colour paler and brighter, negative ones more saturated and darker.
 TColor uiAdjustColorBrightness(TColor AColor, int APercent);
 // Tints every non-transparent pixel of a 32-bit premultiplied bitmap with AColor: mid-grey takes the

@@ -1,0 +1,303 @@
+#include "ui/core/graphics/ImageList.h"
+
+#include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiDC.h"
+#include "platform/vcl/Bitmap.h"
+#include "ui/core/base/BitmapBits.h"
+#include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/Bitmaps.h"
+#include "ui/core/graphics/ImageDrawing.h"
+
+#include <algorithm>
+
+namespace image_list_detail {
+
+// Runs the list's EndUpdate on every way out of a bracket.
+class TUpdateBracket {
+public:
+    explicit TUpdateBracket(TuiImageList* AList) : FList(AList) { FList->BeginUpdate(); }
+    ~TUpdateBracket() noexcept(false) {
+        // An exception already on its way leaves the list locked rather than notifying half-done work.
+        if (std::uncaught_exceptions() > FUncaught)
+            FList->CancelUpdate();
+        else
+            FList->EndUpdate();
+    }
+    TUpdateBracket(const TUpdateBracket&) = delete;
+    TUpdateBracket& operator=(const TUpdateBracket&) = delete;
+
+private:
+    TuiImageList* FList;
+    int FUncaught = std::uncaught_exceptions();
+};
+
+// Copies ASource's pixels into ADest, sized to ASource, keeping ADest's pixel format.
+void CopyPixels(TBitmap* ADest, TBitmap* ASource) {
+    ADest->SetSize(ASource->Width(), ASource->Height());
+    if (ASource->Empty()) return;
+    uiPaintBitmap(ADest->Canvas()->Handle(), ASource, TRect{0, 0, ASource->Width(), ASource->Height()});
+}
+
+// A copy of ASource (a system list's bitmap, which must not be kept) as a DIB section.
+std::unique_ptr<TBitmap> CopyOfListBitmap(HBITMAP ASource) {
+    auto copy = std::make_unique<TBitmap>();
+    copy->SetHandle(static_cast<HBITMAP>(CopyImage(ASource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return copy;
+}
+
+void CopyFromListBitmap(HBITMAP ASource, const RECT& AImageRect, bool AWholeStrip, TBitmap* ADest) {
+    std::unique_ptr<TBitmap> copy = CopyOfListBitmap(ASource);
+    if (AWholeStrip) {
+        ADest->Assign(copy.get());
+        return;
+    }
+    ADest->SetSize(uiWidthOfRect(AImageRect), uiHeightOfRect(AImageRect));
+    if (ADest->Empty() || copy->Empty()) return;
+    uiBlitRect(ADest->Canvas()->Handle(), copy->Canvas()->Handle(),
+               TRect{0, 0, ADest->Width(), ADest->Height()}, SRCCOPY,
+               TPoint{AImageRect.left, AImageRect.top});
+    ADest->SetModified(true);
+}
+
+} // namespace image_list_detail
+
+TuiImageList::TuiImageList(TComponent* AOwner) : TDragImageList(AOwner) {
+    BeginUpdate();
+    FStored = std::make_unique<TuiImageInfoCollection>(this);
+    FUseAlphaDrawing = true;
+    SetHandle(ImageList_Create(Width(), Height(), ILC_COLOR32 | ILC_MASK, AllocBy(), AllocBy()));
+    CancelUpdate();
+}
+
+TuiImageList::TuiImageList(TComponent* AOwner, int AWidth, int AHeight)
+    : TDragImageList(AOwner, AWidth, AHeight) {
+    BeginUpdate();
+    FStored = std::make_unique<TuiImageInfoCollection>(this);
+    FUseAlphaDrawing = true;
+    SetHandle(ImageList_Create(Width(), Height(), ILC_COLOR32 | ILC_MASK, AllocBy(), AllocBy()));
+    CancelUpdate();
+}
+
+TuiImageList::~TuiImageList() {
+    FStored.reset();
+}
+
+// ---- Adding and deleting
+
+int TuiImageList::Add(TBitmap* AImage, TBitmap* AMask) {
+    HBITMAP image = AImage != nullptr ? AImage->Handle() : nullptr;
+    HBITMAP mask = AMask != nullptr && !AMask->Empty() ? AMask->Handle() : nullptr;
+    const int index = ImageList_Add(Handle(), image, mask);
+    if (!FRebuilding && index != -1) AddToInternalCollection(AImage, AMask, clNone);
+    Change();
+    return index;
+}
+
+int TuiImageList::AddMasked(TBitmap* AImage, TColor AMaskColor) {
+    if (AMaskColor == clNone) return Add(AImage, nullptr);
+    image_list_detail::TUpdateBracket update(this);
+    int index =
+        ImageList_AddMasked(Handle(), AImage != nullptr ? AImage->Handle() : nullptr, ColorToRGB(AMaskColor));
+    if (index >= Count()) index = -1;
+    if (!FRebuilding && index != -1) AddToInternalCollection(AImage, nullptr, AMaskColor);
+    return index;
+}
+
+int TuiImageList::AddFromInfo(TuiImageInfo* AInfo) {
+    if (AInfo->Mask() != nullptr && !AInfo->Mask()->Empty()) return Add(AInfo->Image(), AInfo->Mask());
+    return AddMasked(AInfo->Image(), AInfo->MaskColor());
+}
+
+void TuiImageList::Delete(int AIndex) {
+    image_list_detail::TUpdateBracket update(this);
+    TDragImageList::Delete(AIndex);
+    if (!FRebuilding && AIndex < FStored->Count()) FStored->Delete(AIndex);
+}
+
+void TuiImageList::AddToInternalCollection(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor) {
+    const int w = Width(), h = Height();
+    const bool hasMask = AMask != nullptr && !AMask->Empty();
+    const int columns = AImage->Width() / w, rows = AImage->Height() / h;
+    const bool cells = AImage->Width() % w == 0 && AImage->Height() % h == 0 && columns * rows > 1;
+    if (!cells) {
+        FStored->Add(AImage, hasMask ? AMask : nullptr, AMaskColor)->ImageInfo()->Dormant();
+        return;
+    }
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const TRect cell{0, 0, w, h};
+            const TPoint from{column * w, row * h};
+            TuiBitmap image(w, h, AImage->PixelFormat());
+            image.CopyBitmapRect(AImage, cell, SRCCOPY, from);
+            std::unique_ptr<TuiBitmap> mask;
+            if (hasMask) {
+                mask = std::make_unique<TuiBitmap>(w, h, AMask->PixelFormat());
+                mask->CopyBitmapRect(AMask, cell, SRCCOPY, from);
+            }
+            FStored->Add(&image, mask.get(), AMaskColor)->ImageInfo()->Dormant();
+        }
+}
+
+// ---- Updates and size
+
+void TuiImageList::EndUpdate() {
+    if (FUpdateLock == 0) return;
+    if (--FUpdateLock == 0) Change();
+}
+
+void TuiImageList::CancelUpdate() {
+    if (FUpdateLock > 0) --FUpdateLock;
+}
+
+void TuiImageList::SetWidth(int AValue) {
+    SetSize(AValue, Height());
+}
+
+void TuiImageList::SetHeight(int AValue) {
+    SetSize(Width(), AValue);
+}
+
+void TuiImageList::SetSize(int AWidth, int AHeight) {
+    AWidth = std::max(AWidth, 1);
+    AHeight = std::max(AHeight, 1);
+    if (AWidth == Width() && AHeight == Height()) return;
+    image_list_detail::TUpdateBracket update(this);
+    Clear();
+    TDragImageList::SetSize(AWidth, AHeight);
+}
+
+// ---- Keeping the two stores in step
+
+void TuiImageList::Change() {
+    if (FUpdateLock > 0 || !FStored) return;
+    const TComponentState state = ComponentState();
+    if (state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csDestroying)) return;
+    // A rebuilt collection is a change as well: the list's users hear of it too.
+    if (Count() != FStored->Count()) RebuildStoredImages();
+    TDragImageList::Change();
+}
+
+void TuiImageList::RebuildStoredImages() {
+    FStored->BeginUpdate();
+    FStored->Clear();
+    for (int i = 0; i < Count(); ++i) {
+        TuiBitmap image(Width(), Height(), pf32bit);
+        TuiBitmap mask(Width(), Height(), pf1bit);
+        FetchImageAndMask(Handle(), i, &image, &mask);
+        FStored->Add(&image, &mask, clNone);
+    }
+    FStored->EndUpdate();
+}
+
+void TuiImageList::RebuildSystemImages() {
+    image_list_detail::TUpdateBracket update(this);
+    FRebuilding = true;
+    try {
+        ImageList_Remove(Handle(), -1);
+        for (int i = 0; i < FStored->Count();) {
+            TuiImageInfo* info = FStored->Items(i)->ImageInfo();
+            if (AddFromInfo(info) == -1) {
+                FStored->Delete(i);
+                continue;
+            }
+            info->Dormant();
+            ++i;
+        }
+    } catch (...) {
+        FRebuilding = false;
+        throw;
+    }
+    FRebuilding = false;
+}
+
+// ---- Reading images back
+
+void TuiImageList::FetchImageAndMask(int AIndex, TBitmap* AImage, TBitmap* AMask) {
+    if (AIndex < 0 || AIndex >= Count()) return;
+    if (AIndex >= FStored->Count()) {
+        FetchImageAndMask(Handle(), AIndex, AImage, AMask);
+        return;
+    }
+    TuiImageInfo* info = FStored->Items(AIndex)->ImageInfo();
+    if (ovGetBitsPerPixel(info->Image()) != 32) {
+        FetchImageAndMask(Handle(), AIndex, AImage, AMask);
+        return;
+    }
+    if (AImage != nullptr) {
+        image_list_detail::CopyPixels(AImage, info->Image());
+        AImage->SetModified(true);
+    }
+    if (AMask != nullptr) {
+        TBitmap* mask = info->Mask();
+        if (mask->Empty()) {
+            if (info->SystemMask()->Empty()) FetchImageAndMask(Handle(), AIndex, nullptr, info->SystemMask());
+            mask = info->SystemMask();
+        }
+        image_list_detail::CopyPixels(AMask, mask);
+    }
+    info->Image()->Dormant();
+}
+
+void TuiImageList::FetchImageAndMask(TCustomImageList* AImages, int AIndex, TBitmap* AImage, TBitmap* AMask) {
+    if (AImages == nullptr) return;
+    if (auto* list = dynamic_cast<TuiImageList*>(AImages))
+        list->FetchImageAndMask(AIndex, AImage, AMask);
+    else
+        FetchImageAndMask(AImages->Handle(), AIndex, AImage, AMask);
+}
+
+void TuiImageList::FetchImageAndMask(HIMAGELIST AHandle, int AIndex, TBitmap* AImage, TBitmap* AMask) {
+    IMAGEINFO info;
+    const bool wholeStrip = AIndex == -1;
+    if (!ImageList_GetImageInfo(AHandle, wholeStrip ? 0 : AIndex, &info)) return;
+    if (AMask != nullptr) {
+        if (info.hbmMask != nullptr) {
+            image_list_detail::CopyFromListBitmap(info.hbmMask, info.rcImage, wholeStrip, AMask);
+        } else {
+            AMask->SetSize(uiWidthOfRect(info.rcImage), uiHeightOfRect(info.rcImage));
+            if (!AMask->Empty()) {
+                const RECT whole{0, 0, AMask->Width(), AMask->Height()};
+                ::FillRect(AMask->Canvas()->Handle(), &whole,
+                           static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            }
+        }
+    }
+    if (AImage != nullptr && info.hbmImage != nullptr)
+        image_list_detail::CopyFromListBitmap(info.hbmImage, info.rcImage, wholeStrip, AImage);
+}
+
+int TuiImageList::GetBitsPerPixel(HIMAGELIST AHandle) {
+    IMAGEINFO info;
+    BITMAP data;
+    if (!ImageList_GetImageInfo(AHandle, 0, &info) || !ovGetBitmapData(info.hbmImage, data)) return 0;
+    return data.bmBitsPixel;
+}
+
+// ---- Assigning and drawing
+
+void TuiImageList::Assign(TPersistent* Source) {
+    auto* source = dynamic_cast<TCustomImageList*>(Source);
+    if (source == nullptr || source == this) return;
+    image_list_detail::TUpdateBracket update(this);
+    TDragImageList::Assign(Source);
+    Clear();
+    if (auto* list = dynamic_cast<TuiImageList*>(source)) {
+        for (int i = 0; i < list->FStored->Count(); ++i)
+            AddFromInfo(list->FStored->Items(i)->ImageInfo());
+        return;
+    }
+    for (int i = 0; i < source->Count(); ++i) {
+        TBitmap image;
+        image.SetPixelFormat(pf32bit);
+        TBitmap mask;
+        mask.SetPixelFormat(pf1bit);
+        FetchImageAndMask(source->Handle(), i, &image, &mask);
+        Add(&image, &mask);
+    }
+}
+
+void TuiImageList::DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT /*Style*/, bool Enabled) {
+    TRect r{X, Y, X + Width(), Y + Height()};
+    uiDrawImage(Canvas->Handle(), r, r, nullptr, this, Index, Enabled ? gdmNormal : gdmDisabled, false,
+                nullptr, clNone, true);
+}
