@@ -1,6 +1,7 @@
 #include "ui/core/base/BitmapBits.h"
 
 #include "platform/gdi/GdiDC.h"
+#include "platform/gdi/Surface.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Graphics.h"
 
@@ -22,6 +23,15 @@ public:
 private:
     HDC FDC;
 };
+
+// The pixels of a bitmap whose surface is at hand, without a DC: what GetDIBits and SetDIBits of 32 bits
+// per pixel read and write, row for row. Null when the bitmap has no surface of its own size.
+std::shared_ptr<TSurface> DirectSurface(TBitmap* ABitmap) {
+    std::shared_ptr<TSurface> surface = GdiGetBitmapSurface(ABitmap->Handle());
+    if (!surface || surface->Width() != ABitmap->Width() || surface->Height() != ABitmap->Height())
+        return nullptr;
+    return surface;
+}
 } // namespace bitmap_bits_detail
 
 int ovGetBitsPerPixel(TBitmap* ABitmap) {
@@ -44,7 +54,14 @@ void ovFillBitmapInfoHeader(BITMAPINFOHEADER& AHeader, int AWidth, int AHeight, 
 bool ovGetBitmapBits(TBitmap* ABitmap, TRGBColors& AColors, bool ATopDown) {
     const int width = ABitmap->Width(), height = ABitmap->Height();
     if (width <= 0 || height <= 0) return false;
-    AColors.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    AColors.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+    if (auto surface = bitmap_bits_detail::DirectSurface(ABitmap)) {
+        for (int i = 0; i < height; ++i)
+            std::memcpy(AColors.data() + static_cast<size_t>(i) * static_cast<size_t>(width),
+                        surface->Row(ATopDown ? i : height - 1 - i), static_cast<size_t>(width) * 4);
+        return true;
+    }
+    std::fill(AColors.begin(), AColors.end(), 0u);
     bitmap_bits_detail::TScreenMemoryDC dc;
     BITMAPINFO info;
     ovFillBitmapInfoHeader(info.bmiHeader, width, height, ATopDown);
@@ -72,6 +89,13 @@ bool ovSetBitmapBits(TBitmap* ABitmap, const TRGBColors& AColors, bool ATopDown)
     const int width = ABitmap->Width(), height = ABitmap->Height();
     if (width <= 0 || height <= 0) return false;
     if (AColors.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) return false;
+    if (auto surface = bitmap_bits_detail::DirectSurface(ABitmap); surface && !surface->IsMonochrome()) {
+        for (int i = 0; i < height; ++i)
+            std::memcpy(surface->Row(ATopDown ? i : height - 1 - i),
+                        AColors.data() + static_cast<size_t>(i) * static_cast<size_t>(width),
+                        static_cast<size_t>(width) * 4);
+        return true;
+    }
     bitmap_bits_detail::TScreenMemoryDC dc;
     BITMAPINFO info;
     ovFillBitmapInfoHeader(info.bmiHeader, width, height, ATopDown);

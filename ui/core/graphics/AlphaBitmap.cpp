@@ -8,28 +8,28 @@
 
 namespace alpha_bitmap_detail {
 
-int Blue(std::uint32_t P) {
+inline int Blue(std::uint32_t P) {
     return int(P & 0xFF);
 }
-int Green(std::uint32_t P) {
+inline int Green(std::uint32_t P) {
     return int((P >> 8) & 0xFF);
 }
-int Red(std::uint32_t P) {
+inline int Red(std::uint32_t P) {
     return int((P >> 16) & 0xFF);
 }
-int Alpha(std::uint32_t P) {
+inline int Alpha(std::uint32_t P) {
     return int(P >> 24);
 }
-std::uint32_t Pixel(int B, int G, int R, int A) {
+inline std::uint32_t Pixel(int B, int G, int R, int A) {
     return std::uint32_t(B) | (std::uint32_t(G) << 8) | (std::uint32_t(R) << 16) | (std::uint32_t(A) << 24);
 }
-std::uint32_t Grey(std::uint32_t P, int AGrey) {
+inline std::uint32_t Grey(std::uint32_t P, int AGrey) {
     return Pixel(AGrey, AGrey, AGrey, Alpha(P));
 }
-int Luma(std::uint32_t P) {
+inline int Luma(std::uint32_t P) {
     return uiRoundClampByte(0.299f * float(Red(P)) + 0.587f * float(Green(P)) + 0.114f * float(Blue(P)));
 }
-int LumaAlt(std::uint32_t P) {
+inline int LumaAlt(std::uint32_t P) {
     return uiRoundClampByte(0.0729f * float(Red(P)) + 0.7146f * float(Green(P)) + 0.2125f * float(Blue(P)));
 }
 
@@ -56,12 +56,6 @@ void TuiAlphaBitmap::AddTransparentColor(TColor AColor) {
     FTransparentColors.push_back(ovColorToRGBQuad(AColor) & 0x00FFFFFFu);
 }
 
-bool TuiAlphaBitmap::IsColorTransparent(std::uint32_t APixel) const {
-    if (APixel == FBackgroundPixel) return true;
-    const std::uint32_t rgb = uiColorRGBPart(APixel);
-    return std::find(FTransparentColors.begin(), FTransparentColors.end(), rgb) != FTransparentColors.end();
-}
-
 void TuiAlphaBitmap::DrawHatch(TColor AColor1, TColor AColor2, std::uint8_t AAlpha1, std::uint8_t AAlpha2,
                                std::uint8_t AStep) {
     FHatch.Color1 = ovColorToRGBQuad(AColor1, 255);
@@ -73,20 +67,7 @@ void TuiAlphaBitmap::DrawHatch(TColor AColor1, TColor AColor2, std::uint8_t AAlp
     TransformBitmap(tmHatch);
 }
 
-void TuiAlphaBitmap::TransformBitmap(TuiAlphaBitmapTransform ATransform) {
-    TRGBColors colors;
-    if (!GetBitmapColors(colors)) return;
-    const int w = Width(), h = Height();
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            FCurrentPixel = TPoint{x, y};
-            TransformPixel(ATransform, colors[static_cast<std::size_t>(y) * w + x]);
-        }
-    SetBitmapColors(colors);
-    Changed(this);
-}
-
-void TuiAlphaBitmap::TransformPixel(TuiAlphaBitmapTransform ATransform, std::uint32_t& APixel) {
+inline void TuiAlphaBitmap::TransformPixel(TuiAlphaBitmapTransform ATransform, std::uint32_t& APixel) {
     using namespace alpha_bitmap_detail;
     switch (ATransform) {
     case tmLighten:
@@ -139,4 +120,17 @@ void TuiAlphaBitmap::TransformPixel(TuiAlphaBitmapTransform ATransform, std::uin
         APixel &= 0x00FFFFFFu;
         return;
     }
+}
+
+void TuiAlphaBitmap::TransformBitmap(TuiAlphaBitmapTransform ATransform) {
+    TRGBColors colors;
+    if (!GetBitmapColors(colors)) return;
+    const int w = Width(), h = Height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            FCurrentPixel = TPoint{x, y};
+            TransformPixel(ATransform, colors[static_cast<std::size_t>(y) * w + x]);
+        }
+    SetBitmapColors(colors);
+    Changed(this);
 }

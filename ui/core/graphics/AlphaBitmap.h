@@ -5,6 +5,7 @@
 
 #include "ui/core/graphics/Bitmaps.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,7 +42,12 @@ public:
     TuiColorList& TransparentColors() { return FTransparentColors; }
     void AddTransparentColor(TColor AColor);
     // The background pixel exactly, or a pixel whose low 24 bits are in the transparent colours.
-    bool IsColorTransparent(std::uint32_t APixel) const;
+    bool IsColorTransparent(std::uint32_t APixel) const {
+        if (APixel == FBackgroundPixel) return true;
+        const std::uint32_t rgb = APixel & 0x00FFFFFFu;
+        return std::find(FTransparentColors.begin(), FTransparentColors.end(), rgb) !=
+               FTransparentColors.end();
+    }
     // The pixel the running transformation works on (y counted from the bottom row).
     TPoint CurrentPixel() const { return FCurrentPixel; }
 

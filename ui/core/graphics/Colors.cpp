@@ -28,12 +28,6 @@ double Clamp01(double AValue) {
 }
 } // namespace colors_detail
 
-int uiRoundClampByte(float AValue) {
-    if (!(AValue > 0)) return 0; // also NaN
-    if (AValue > 255) return 255;
-    return static_cast<int>(std::nearbyint(AValue));
-}
-
 void uiBlendPixel(std::uint32_t S, std::uint32_t& D, int AAlpha) {
     const float c = static_cast<float>(AAlpha) / 255.0f;
     const float d = c * static_cast<float>(S >> 24);

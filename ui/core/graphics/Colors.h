@@ -5,6 +5,7 @@
 
 #include "platform/vcl/Graphics.h"
 
+#include <cmath>
 #include <cstdint>
 
 class TBitmap;
@@ -27,8 +28,12 @@ constexpr std::uint32_t uiColorRGBPart(std::uint32_t AValue) {
 constexpr int uiClampByte(int AValue) {
     return AValue < 0 ? 0 : (AValue > 255 ? 255 : AValue);
 }
-// Rounded to nearest (halves to even), then clamped to 0..255.
-int uiRoundClampByte(float AValue);
+// Rounded to nearest (halves to even, the default rounding mode), then clamped to 0..255.
+inline int uiRoundClampByte(float AValue) {
+    if (!(AValue > 0)) return 0; // also NaN
+    if (AValue > 255) return 255;
+    return static_cast<int>(std::lrintf(AValue));
+}
 
 // Blends S (whose colour channels count as premultiplied by its own alpha) over D with the constant
 // alpha AAlpha (0..255); D's alpha becomes the combined coverage.
