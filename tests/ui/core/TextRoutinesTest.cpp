@@ -1,10 +1,16 @@
 #include "GraphicsTestSupport.h"
 
+#include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiControls.h"
 #include "platform/rtl/StringList.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/WinMetrics.h"
+#include "platform/win/WinUser.h"
 #include "ui/core/UiCoreInit.h"
 #include "ui/core/base/Components.h"
 #include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/GraphicsUnit.h"
+#include "ui/core/graphics/ObjectQueries.h"
 #include "ui/core/graphics/PaintCanvas.h"
 #include "ui/core/graphics/ScreenCanvas.h"
 #include "ui/core/graphics/ScreenMetrics.h"
@@ -216,6 +222,59 @@ TEST_F(TextRoutinesTest, SharedCanvasesEndWithTheUnit) {
     EXPECT_EQ(uiPaintCanvas(), nullptr);
     uiGraphicsUnitStart();
     EXPECT_NE(uiScreenCanvas(), nullptr);
+}
+
+// A monochrome cursor of 32 x 32: the AND mask on top (white = clear), the XOR mask below.
+HCURSOR MonochromeCursor(int AHotSpotY, const RECT& AOpaque, const RECT& AInverted) {
+    HBITMAP mask = CreateBitmap(32, 64, 1, 1, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, mask);
+    const RECT andPart{0, 0, 32, 32}, xorPart{0, 32, 32, 64};
+    FillRect(dc, &andPart, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(dc, &xorPart, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &AOpaque, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &AInverted, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ICONINFO info;
+    info.fIcon = FALSE;
+    info.yHotspot = DWORD(AHotSpotY);
+    info.hbmMask = mask;
+    HCURSOR cursor = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    return cursor;
+}
+
+TEST_F(TextRoutinesTest, TheCursorsDrawnHeightBelowItsHotSpot) {
+    // Opaque rows 2 to 20 of the AND mask: the lowest is 20.
+    HCURSOR drawn = MonochromeCursor(2, RECT{4, 2, 12, 21}, RECT{0, 0, 0, 0});
+    SetCursor(drawn);
+    EXPECT_EQ(uiGetCursorSize(), (TSize{32, 18}));
+    // Nothing opaque: the XOR part tells, rows 3 to 10 of it.
+    HCURSOR inverted = MonochromeCursor(1, RECT{0, 0, 0, 0}, RECT{5, 32 + 3, 9, 32 + 11});
+    SetCursor(inverted);
+    EXPECT_EQ(uiGetCursorSize(), (TSize{32, 9}));
+    SetCursor(nullptr);
+    EXPECT_EQ(uiGetCursorSize(), (TSize{GetSystemMetrics(SM_CXCURSOR), GetSystemMetrics(SM_CYCURSOR)}));
+    DestroyCursor(drawn);
+    DestroyCursor(inverted);
+}
+
+TEST(ObjectQueriesTest, BrushAndPenRecords) {
+    HPEN pen = CreatePen(PS_DASH, 3, RGB(1, 2, 3));
+    LOGPEN penData{};
+    EXPECT_TRUE(uiReadPenData(pen, penData));
+    EXPECT_EQ(penData.lopnStyle, UINT(PS_DASH));
+    EXPECT_EQ(penData.lopnWidth.x, 3);
+    EXPECT_EQ(penData.lopnColor, RGB(1, 2, 3));
+    DeleteObject(pen);
+    HBRUSH brush = CreateHatchBrush(HS_CROSS, RGB(4, 5, 6));
+    LOGBRUSH brushData{};
+    EXPECT_TRUE(uiGetBrushData(brush, brushData));
+    EXPECT_EQ(brushData.lbStyle, BS_HATCHED);
+    EXPECT_EQ(brushData.lbColor, RGB(4, 5, 6));
+    DeleteObject(brush);
+    EXPECT_FALSE(uiReadPenData(nullptr, penData));
 }
 
 TEST(TextCharsetTest, SpecialCharsetsUnlessTheTextStartsWithASCII) {

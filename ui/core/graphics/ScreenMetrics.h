@@ -1,5 +1,5 @@
-// The screen's pixels per inch, read once when the graphics unit starts, and scaling of designed sizes
-// (at 96 DPI) to the current screen.
+// The screen's pixels per inch, read once when the graphics unit starts, scaling of designed sizes
+// (at 96 DPI) to the current screen, and the size of the mouse cursor.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
@@ -11,5 +11,8 @@ int uiCurrentDPI();
 int uiScaleToCurrentDPI(int AValue);
 TSize uiGetSizeCurrentDPI(const TSize& ASize);
 TRect uiGetRectCurrentDPI(const TRect& R);
+// The size of the current mouse cursor: the cursor's width, and the height of its drawn part below the
+// hot spot for a cursor with a monochrome mask; the system's cursor size otherwise.
+TSize uiGetCursorSize();
 // Reads the screen's pixels per inch (the unit's start).
 void uiReadScreenPixelsPerInch();
