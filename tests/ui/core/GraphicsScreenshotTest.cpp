@@ -99,6 +99,13 @@ TEST_F(GraphicsScreenshotTest, SheetOfFramesEdgesFillsAndText) {
     canvas.FillRect(TRect{230, 118, 310, 166}, TColor(0x60A060));
     canvas.RestoreClipRegion();
 
+    // Text in a grey box, on a clear brush.
+    auto boxed = [&](const TRect& ABox, const TRect& AText, const std::string& AString, int AFlags,
+                     bool AEnabled) {
+        canvas.FrameRect(ABox, clGray);
+        canvas.Brush()->SetStyle(bsClear);
+        canvas.DrawText(AString, AText, AFlags, AEnabled);
+    };
     Label(canvas, 10, 180, "Text: enabled, disabled, aligned in boxes");
     canvas.Font()->SetColor(clWindowText);
     const int flagsOf[] = {uiTextLeft | uiTextTop, uiTextCentre | uiTextVCentre, uiTextRight | uiTextBottom};
@@ -106,30 +113,22 @@ TEST_F(GraphicsScreenshotTest, SheetOfFramesEdgesFillsAndText) {
     for (int flags : flagsOf) {
         for (bool enabled : {true, false}) {
             const TRect box{x, 198, x + 100, 238};
-            canvas.FrameRect(box, clGray);
-            canvas.Brush()->SetStyle(bsClear);
-            canvas.DrawText(enabled ? "Enabled" : "Disabled", uiGrowRect(box, -3, -2),
-                            flags | uiTextSingleLine, enabled);
+            boxed(box, uiGrowRect(box, -3, -2), enabled ? "Enabled" : "Disabled", flags | uiTextSingleLine,
+                  enabled);
             x += 106;
         }
     }
 
     Label(canvas, 10, 250, "Multi-line, end ellipsis, path ellipsis");
     const TRect wrap{10, 268, 170, 338};
-    canvas.FrameRect(wrap, clGray);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.DrawText("Normalize the whole file to -1 dB before converting it to MP3.", wrap,
-                    uiTextWordBreak | uiTextVCentre | uiTextCentre, true);
+    boxed(wrap, wrap, "Normalize the whole file to -1 dB before converting it to MP3.",
+          uiTextWordBreak | uiTextVCentre | uiTextCentre, true);
     const TRect ellipsis{180, 268, 330, 290};
-    canvas.FrameRect(ellipsis, clGray);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.DrawText("A recording with a very long name.wav", ellipsis,
-                    uiTextSingleLine | uiTextVCentre | uiTextEndEllipsis, true);
+    boxed(ellipsis, ellipsis, "A recording with a very long name.wav",
+          uiTextSingleLine | uiTextVCentre | uiTextEndEllipsis, true);
     const TRect path{180, 300, 330, 322};
-    canvas.FrameRect(path, clGray);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.DrawText("/home/user/Music/Recordings/2024/interview.wav", path,
-                    uiTextSingleLine | uiTextVCentre | uiTextPathEllipsis, true);
+    boxed(path, path, "/home/user/Music/Recordings/2024/interview.wav",
+          uiTextSingleLine | uiTextVCentre | uiTextPathEllipsis, true);
     const TRect lines{340, 268, 480, 338};
     canvas.FrameRect(lines, clGray);
     uiDrawMultiLineText(&canvas, "Split into lines\r\nby words and line breaks", uiShiftRect(lines, 4, 0),

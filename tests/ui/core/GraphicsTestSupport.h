@@ -1,8 +1,9 @@
-// Helpers of the library-graphics tests: 32-bit bitmaps of one colour, pixel reads, bounds of a colour,
-// the fixed-metric test font, and pictures written under the test output folder.
+// Helpers of the library-graphics tests, beside the class library's (bitmaps of one colour, the test
+// font): pixel reads with alpha, bounds of a colour, and pictures written under the test output folder.
 #pragma once
 
 #include "UiCoreTestSupport.h"
+#include "tests/vcl/GraphicsTestUtil.h"
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiText.h"
@@ -20,16 +21,6 @@
 
 namespace graphics_test {
 
-// A 32-bit bitmap of one colour (alpha 0, as fills leave it).
-inline std::unique_ptr<TBitmap> MakeBitmap(int AWidth, int AHeight, TColor AFill = clWhite) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf32bit);
-    bitmap->SetSize(AWidth, AHeight);
-    bitmap->Canvas()->Brush()->SetColor(AFill);
-    bitmap->Canvas()->FillRect(RECT{0, 0, AWidth, AHeight});
-    return bitmap;
-}
-
 inline std::shared_ptr<TSurface> SurfaceOf(TBitmap& ABitmap) {
     return GdiGetBitmapSurface(ABitmap.Handle());
 }
@@ -42,7 +33,7 @@ inline void SetPixelAt(TBitmap& ABitmap, int X, int Y, std::uint32_t APixel) {
     SurfaceOf(ABitmap)->SetPixel(X, Y, APixel);
 }
 
-// The colour of a pixel without alpha (red in the low byte).
+// The colour of a stored pixel (red in the low byte), whatever origin and clip the bitmap's DC has.
 inline TColor ColorAt(TBitmap& ABitmap, int X, int Y) {
     return static_cast<TColor>(PixelToColorRef(PixelAt(ABitmap, X, Y)));
 }
@@ -60,7 +51,7 @@ inline RECT BoundsOfColor(TBitmap& ABitmap, TColor AColor) {
     RECT bounds{ABitmap.Width(), ABitmap.Height(), 0, 0};
     for (int y = 0; y < ABitmap.Height(); ++y)
         for (int x = 0; x < ABitmap.Width(); ++x)
-            if (static_cast<COLORREF>(ColorAt(ABitmap, x, y)) == wanted) {
+            if (PixelToColorRef(PixelAt(ABitmap, x, y)) == wanted) {
                 bounds.left = std::min<LONG>(bounds.left, x);
                 bounds.top = std::min<LONG>(bounds.top, y);
                 bounds.right = std::max<LONG>(bounds.right, x + 1);
@@ -70,15 +61,8 @@ inline RECT BoundsOfColor(TBitmap& ABitmap, TColor AColor) {
     return bounds;
 }
 
-// Layout with the built-in test font: a height of 16 gives characters 8 pixels apart whose boxes cover
-// columns 0-6 and rows 1-11 of their 8 x 16 cell.
-class TestFontScope {
-public:
-    TestFontScope() { GdiSetTestFontEverywhere(true); }
-    ~TestFontScope() { GdiSetTestFontEverywhere(false); }
-    TestFontScope(const TestFontScope&) = delete;
-    TestFontScope& operator=(const TestFontScope&) = delete;
-};
+// Layout with the built-in test font (TestFontScope): a height of 16 gives characters 8 pixels apart whose
+// boxes cover columns 0-6 and rows 1-11 of their 8 x 16 cell.
 constexpr int kTestFontHeight = 16;
 constexpr int kTestFontAdvance = 8;
 

@@ -43,15 +43,13 @@ void TuiPaintCanvas::EndPaint() {
 }
 
 namespace paint_canvas_detail {
-std::unique_ptr<TuiPaintCanvas> Shared;
+TuiGraphicsUnitInstance<TuiPaintCanvas> Shared;
 } // namespace paint_canvas_detail
 
 TuiPaintCanvas* uiPaintCanvas() {
-    if (uiGraphicsUnitFinalizing()) return nullptr;
-    if (!paint_canvas_detail::Shared) paint_canvas_detail::Shared = std::make_unique<TuiPaintCanvas>();
-    return paint_canvas_detail::Shared.get();
+    return paint_canvas_detail::Shared.Get();
 }
 
 void uiFreePaintCanvas() {
-    paint_canvas_detail::Shared.reset();
+    paint_canvas_detail::Shared.Free();
 }

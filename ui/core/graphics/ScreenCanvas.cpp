@@ -36,15 +36,13 @@ void TuiScreenCanvas::ReleaseHandle() {
 }
 
 namespace screen_canvas_detail {
-std::unique_ptr<TuiScreenCanvas> Shared;
+TuiGraphicsUnitInstance<TuiScreenCanvas> Shared;
 } // namespace screen_canvas_detail
 
 TuiScreenCanvas* uiScreenCanvas() {
-    if (uiGraphicsUnitFinalizing()) return nullptr;
-    if (!screen_canvas_detail::Shared) screen_canvas_detail::Shared = std::make_unique<TuiScreenCanvas>();
-    return screen_canvas_detail::Shared.get();
+    return screen_canvas_detail::Shared.Get();
 }
 
 void uiFreeScreenCanvas() {
-    screen_canvas_detail::Shared.reset();
+    screen_canvas_detail::Shared.Free();
 }
