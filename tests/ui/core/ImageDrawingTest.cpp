@@ -172,7 +172,7 @@ TEST_F(ImageDrawingTest, ListImagesDrawAsTheirGlyphsDo) {
     TImageList maskedList(nullptr, 4, 4);
     auto maskedGlyph = MaskedGlyph();
     maskedList.AddMasked(maskedGlyph.get(), clFuchsia);
-    for (TuiGlyphDrawMode mode : {gdmNormal, gdmDisabled, gdmShadowed}) {
+    for (TuiGlyphDrawMode mode : {gdmNormal, gdmDisabled, gdmFaded, gdmGrayScale, gdmLight, gdmShadowed}) {
         auto fromGlyph = DrawOnGround(alphaGlyph.get(), nullptr, mode);
         auto fromList = DrawOnGround(nullptr, &alphaList, mode);
         auto maskedFromGlyph = DrawOnGround(maskedGlyph.get(), nullptr, mode);

@@ -32,6 +32,8 @@ public:
     TuiAlphaBitmap(int AWidth, int AHeight);
     // A bitmap whose background pixel is ABackgroundColor, opaque: Clear fills it with that colour.
     TuiAlphaBitmap(int AWidth, int AHeight, TColor ABackgroundColor);
+    // A flag would read as a colour here: the bitmap clears itself through its background pixel instead.
+    TuiAlphaBitmap(int AWidth, int AHeight, bool AClear) = delete;
 
     void Initialize(int AWidth, int AHeight, TPixelFormat APixelFormat) override;
     // The background pixel when it is not fully transparent, else transparent black.

@@ -68,13 +68,13 @@ void uiAttachImageList(TCustomImageList* ANewList, TCustomImageList*& AField, TC
                        TComponent* AComponent) {
     if (AField == ANewList) return;
     if (AField != nullptr) {
-        AField->RemoveFreeNotification(AComponent);
+        if (AComponent != nullptr) AField->RemoveFreeNotification(AComponent);
         if (AChangeLink != nullptr) AField->UnRegisterChanges(AChangeLink);
     }
     AField = ANewList;
     if (AField != nullptr) {
         if (AChangeLink != nullptr) AField->RegisterChanges(AChangeLink);
-        AField->FreeNotification(AComponent);
+        if (AComponent != nullptr) AField->FreeNotification(AComponent);
     }
     if (AChangeLink != nullptr) AChangeLink->Change();
 }
