@@ -1,0 +1,853 @@
+#include "skin/data/SkinControls.h"
+
+#include "platform/rtl/IniFile.h"
+
+#include <utility>
+
+namespace {
+const char* const FramesPlacementNames[] = {"fphorizontal", "fpvertical"};
+const char* const RegulatorKindNames[] = {"rkround", "rkhorizontal", "rkvertical"};
+
+template <class T> std::unique_ptr<TskDataSkinControl> MakeDescription(const std::string& Name) {
+    return std::make_unique<T>(Name);
+}
+} // namespace
+
+const TskEnumWords FramesPlacementWords{FramesPlacementNames, 2, fpVertical, fpHorizontal};
+const TskEnumWords RegulatorKindWords{RegulatorKindNames, 3, rkVertical, rkRound};
+
+TskDataSkinControl::TskDataSkinControl(const std::string& AName) : Name(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinControl::LoadFromIni(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, Name);
+    VisitKeys(reader);
+}
+
+void TskDataSkinControl::SaveToIni(TCustomIniFile* Ini) {
+    Ini->EraseSection(Name);
+    TskKeyWriter writer(Ini, Name);
+    VisitKeys(writer);
+}
+
+void TskDataSkinControl::VisitKeys(TskKeyVisitor& V) {
+    OwnKeys(V);
+}
+
+void TskDataSkinControl::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("pictureindex", PictureIndex, -1);
+    V.Integer("maskpictureindex", MaskPictureIndex, -1);
+    V.Integer("cursorindex", CursorIndex, -1);
+    V.Rect("skinrect", SkinRect);
+}
+
+void TskDataSkinFrameControl::LoadFromIni(TCustomIniFile* Ini) {
+    TskDataSkinControl::LoadFromIni(Ini);
+    if (FramesCount < 1) FramesCount = 1;
+}
+
+TskDataSkinCustomControl::TskDataSkinCustomControl(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCustomControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCustomControl::OwnKeys(TskKeyVisitor& V) {
+    V.Point("lefttoppoint", LTPoint);
+    V.Point("righttoppoint", RTPoint);
+    V.Point("leftbottompoint", LBPoint);
+    V.Point("rightbottompoint", RBPoint);
+    V.Rect("clientrect", ClRect);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Boolean("leftstretch", LeftStretch);
+    V.Boolean("topstretch", TopStretch);
+    V.Boolean("rightstretch", RightStretch);
+    V.Boolean("bottomstretch", BottomStretch);
+    V.Enum("stretchtype", StretchType, StretchTypeWords);
+}
+
+TskDataSkinFrameControl::TskDataSkinFrameControl(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinFrameControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinFrameControl::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("framescount", FramesCount, 1);
+    V.Enum("framesplacement", FramesPlacement, FramesPlacementWords);
+}
+
+TskDataSkinSlider::TskDataSkinSlider(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinSlider::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinSlider::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("bgcolor", BGColor);
+    V.Rect("hrulerrect", HRulerRect);
+    V.Rect("hthumbrect", HThumbRect);
+    V.Rect("vrulerrect", VRulerRect);
+    V.Rect("vthumbrect", VThumbRect);
+    V.Integer("edgesize", EdgeSize);
+    V.Integer("pointscolor", PointsColor);
+}
+
+TskDataSkinBevel::TskDataSkinBevel(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinBevel::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinBevel::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("lightcolor", LightColor);
+    V.Integer("darkcolor", DarkColor);
+}
+
+TskDataSkinPanelControl::TskDataSkinPanelControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinPanelControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinPanelControl::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("bgpictureindex", BGPictureIndex, -1);
+    V.Rect("captionrect", CaptionRect);
+    V.Enum("alignment", Alignment, AlignmentWords);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Rect("checkimagerect", CheckImageRect);
+    V.Rect("uncheckimagerect", UncheckImageRect);
+    V.Rect("markframerect", MarkFrameRect);
+    V.Rect("framerect", FrameRect);
+    V.Rect("frametextrect", FrameTextRect);
+    V.Integer("frameleftoffset", FrameLeftOffset);
+    V.Integer("framerightoffset", FrameRightOffset);
+    V.Rect("gripperrect", GripperRect);
+    V.Boolean("grippertransparent", GripperTransparent);
+    V.Integer("grippertransparentcolor", GripperTransparentColor);
+}
+
+TskDataSkinExPanelControl::TskDataSkinExPanelControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinExPanelControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinExPanelControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("rollhskinrect", RollHSkinRect);
+    V.Rect("rollvskinrect", RollVSkinRect);
+    V.Integer("rollleftoffset", RollLeftOffset);
+    V.Integer("rollrightoffset", RollRightOffset);
+    V.Integer("rolltopoffset", RollTopOffset);
+    V.Integer("rollbottomoffset", RollBottomOffset);
+    V.Rect("rollvcaptionrect", RollVCaptionRect);
+    V.Rect("rollhcaptionrect", RollHCaptionRect);
+    V.Rect("closebuttonrect", CloseButtonRect);
+    V.Rect("closebuttonactiverect", CloseButtonActiveRect);
+    V.Rect("closebuttondownrect", CloseButtonDownRect);
+    V.Rect("hrollbuttonrect", HRollButtonRect);
+    V.Rect("hrollbuttonactiverect", HRollButtonActiveRect);
+    V.Rect("hrollbuttondownrect", HRollButtonDownRect);
+    V.Rect("hrestorebuttonrect", HRestoreButtonRect);
+    V.Rect("hrestorebuttonactiverect", HRestoreButtonActiveRect);
+    V.Rect("hrestorebuttondownrect", HRestoreButtonDownRect);
+    V.Rect("vrollbuttonrect", VRollButtonRect);
+    V.Rect("vrollbuttonactiverect", VRollButtonActiveRect);
+    V.Rect("vrollbuttondownrect", VRollButtonDownRect);
+    V.Rect("vrestorebuttonrect", VRestoreButtonRect);
+    V.Rect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
+    V.Rect("vrestorebuttondownrect", VRestoreButtonDownRect);
+    V.Rect("captionrect", CaptionRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Boolean("buttonstransparent", ButtonsTransparent);
+    V.Integer("buttonstransparentcolor", ButtonsTransparentColor);
+}
+
+TskDataSkinButtonControl::TskDataSkinButtonControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinButtonControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinButtonControl::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("disabledfontcolor", DisabledFontColor);
+    V.Integer("downfontcolor", DownFontColor);
+    V.Boolean("morphing", Morphing);
+    V.Enum("morphkind", MorphKind, MorphKindWords);
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.Rect("downskinrect", DownSkinRect);
+    V.Rect("focusedskinrect", FocusedSkinRect);
+    V.Rect("disabledskinrect", DisabledSkinRect);
+    V.Rect("animateskinrect", AnimateSkinRect);
+    V.Integer("framecount", FrameCount);
+    V.Integer("animateinterval", AnimateInterval, 25);
+    V.Boolean("showfocus", ShowFocus);
+    V.Rect("menumarkerflatrect", MenuMarkerFlatRect);
+    V.Rect("menumarkerrect", MenuMarkerRect);
+    V.Rect("menumarkeractiverect", MenuMarkerActiveRect);
+    V.Rect("menumarkerdownrect", MenuMarkerDownRect);
+    V.Integer("menumarkertransparentcolor", MenuMarkerTransparentColor);
+    V.Integer("glowlayerpictureindex", GlowLayerPictureIndex, -1);
+    V.Integer("glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
+    V.Integer("glowlayeroffsetleft", GlowLayerOffsetLeft);
+    V.Integer("glowlayeroffsettop", GlowLayerOffsetTop);
+    V.Integer("glowlayeroffsetright", GlowLayerOffsetRight);
+    V.Integer("glowlayeroffsetbottom", GlowLayerOffsetBottom);
+    V.Integer("glowlayershowoffsetx", GlowLayerShowOffsetX);
+    V.Integer("glowlayershowoffsety", GlowLayerShowOffsetY);
+    V.Integer("glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
+}
+
+TskDataSkinMenuButtonControl::TskDataSkinMenuButtonControl(const std::string& AName)
+    : TskDataSkinButtonControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinMenuButtonControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinButtonControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinMenuButtonControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("trackbuttonrect", TrackButtonRect);
+}
+
+TskDataSkinCheckRadioControl::TskDataSkinCheckRadioControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCheckRadioControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCheckRadioControl::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("unenabledfontcolor", UnenabledFontColor);
+    V.Integer("framefontcolor", FrameFontColor);
+    V.Boolean("morphing", Morphing);
+    V.Enum("morphkind", MorphKind, MorphKindWords);
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.Rect("checkimagearea", CheckImageArea);
+    V.Rect("textarea", TextArea);
+    V.Rect("checkimagerect", CheckImageRect);
+    V.Rect("uncheckimagerect", UncheckImageRect);
+    V.Rect("activecheckimagerect", ActiveCheckImageRect);
+    V.Rect("activeuncheckimagerect", ActiveUncheckImageRect);
+    V.Rect("unenabledcheckimagerect", UnenabledCheckImageRect);
+    V.Rect("unenableduncheckimagerect", UnenabledUncheckImageRect);
+    V.Rect("grayedcheckimagerect", GrayedCheckImageRect);
+    V.Rect("activegrayedcheckimagerect", ActiveGrayedCheckImageRect);
+}
+
+TskDataSkinGaugeControl::TskDataSkinGaugeControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinGaugeControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinGaugeControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("progressarea", ProgressArea);
+    V.Rect("progressrect", ProgressRect);
+    V.Integer("beginoffset", BeginOffset);
+    V.Integer("endoffset", EndOffset);
+    V.Boolean("vertical", Vertical);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Boolean("progresstransparent", ProgressTransparent);
+    V.Integer("progresstransparentcolor", ProgressTransparentColor);
+    V.Boolean("progressstretch", ProgressStretch);
+    V.Rect("animationskinrect", AnimationSkinRect);
+    V.Integer("animationcountframes", AnimationCountFrames);
+    V.Integer("animationtimerinterval", AnimationTimerInterval);
+    V.Rect("progressanimationskinrect", ProgressAnimationSkinRect);
+    V.Integer("progressanimationcountframes", ProgressAnimationCountFrames);
+    V.Integer("progressanimationtimerinterval", ProgressAnimationTimerInterval);
+    V.Integer("animationbeginoffset", AnimationBeginOffset);
+    V.Integer("animationendoffset", AnimationEndOffset);
+}
+
+TskDataSkinSplitterControl::TskDataSkinSplitterControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinSplitterControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinSplitterControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("gripperrect", GripperRect);
+    V.Boolean("grippertransparent", GripperTransparent);
+    V.Integer("grippertransparentcolor", GripperTransparentColor);
+}
+
+TskDataSkinTrackBarControl::TskDataSkinTrackBarControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinTrackBarControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinTrackBarControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.Rect("trackarea", TrackArea);
+    V.Rect("buttonrect", ButtonRect);
+    V.Rect("activebuttonrect", ActiveButtonRect);
+    V.Boolean("vertical", Vertical);
+    V.Boolean("buttontransparent", ButtonTransparent);
+    V.Integer("buttontransparentcolor", ButtonTransparentColor);
+}
+
+TskDataSkinLabelControl::TskDataSkinLabelControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinLabelControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinLabelControl::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+}
+
+TskDataSkinStdLabelControl::TskDataSkinStdLabelControl(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinStdLabelControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinStdLabelControl::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor, 16711680);
+}
+
+TskDataSkinBitLabelControl::TskDataSkinBitLabelControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinBitLabelControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinBitLabelControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("skintextrect", SkinTextRect);
+    V.Integer("symbolwidth", SymbolWidth);
+    V.Integer("symbolheight", SymbolHeight);
+    V.Lines("symbols", Symbols);
+}
+
+TskDataSkinFrameRegulator::TskDataSkinFrameRegulator(const std::string& AName)
+    : TskDataSkinFrameControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinFrameRegulator::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinFrameControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinFrameRegulator::OwnKeys(TskKeyVisitor& V) {
+    V.Enum("kind", Kind, RegulatorKindWords);
+}
+
+TskDataSkinFrameGauge::TskDataSkinFrameGauge(const std::string& AName) : TskDataSkinFrameControl(AName) {}
+
+TskDataSkinAnimateControl::TskDataSkinAnimateControl(const std::string& AName)
+    : TskDataSkinFrameControl(AName) {}
+
+TskDataSkinUpDownControl::TskDataSkinUpDownControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinUpDownControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinUpDownControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("upbuttonrect", UpButtonRect);
+    V.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    V.Rect("downupbuttonrect", DownUpButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    V.Rect("downdownbuttonrect", DownDownButtonRect);
+}
+
+TskDataSkinSwitchControl::TskDataSkinSwitchControl(const std::string& AName)
+    : TskDataSkinFrameControl(AName) {}
+
+TskDataSkinGridControl::TskDataSkinGridControl(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinGridControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinGridControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("fixedcellrect", FixedCellRect);
+    V.Rect("selectcellrect", SelectCellRect);
+    V.Rect("focuscellrect", FocusCellRect);
+    V.Integer("fixedcellleftoffset", FixedCellLeftOffset);
+    V.Integer("fixedcellrightoffset", FixedCellRightOffset);
+    V.Rect("fixedcelltextrect", FixedCellTextRect);
+    V.Integer("cellleftoffset", CellLeftOffset);
+    V.Integer("cellrightoffset", CellRightOffset);
+    V.Rect("celltextrect", CellTextRect);
+    V.Integer("linescolor", LinesColor);
+    V.Integer("bgcolor", BGColor);
+    V.Integer("bgpictureindex", BGPictureIndex, -1);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("selectfontcolor", SelectFontColor);
+    V.Integer("focusfontcolor", FocusFontColor);
+    V.FontGroup(FixedFontName, FixedFontHeight, FixedFontStyle, FixedFontColor, "fixed");
+    V.Boolean("cellstretcheffect", CellStretchEffect);
+    V.Boolean("fixedcellstretcheffect", FixedCellStretchEffect);
+    V.Boolean("showfocus", ShowFocus);
+}
+
+TskDataSkinTabControl::TskDataSkinTabControl(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinTabControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinTabControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("tabrect", TabRect);
+    V.Rect("activetabrect", ActiveTabRect);
+    V.Rect("focustabrect", FocusTabRect);
+    V.Rect("mouseintabrect", MouseInTabRect);
+    V.Rect("clientrect", ClRect);
+    V.Integer("bgpictureindex", BGPictureIndex, -1);
+    V.Point("lefttoppoint", LTPoint);
+    V.Point("righttoppoint", RTPoint);
+    V.Point("leftbottompoint", LBPoint);
+    V.Point("rightbottompoint", RBPoint);
+    V.Integer("tableftoffset", TabLeftOffset);
+    V.Integer("tabrightoffset", TabRightOffset);
+    V.Rect("tabsbgrect", TabsBGRect);
+    V.Boolean("tabstretcheffect", TabStretchEffect);
+    V.Boolean("leftstretch", LeftStretch);
+    V.Boolean("topstretch", TopStretch);
+    V.Boolean("rightstretch", RightStretch);
+    V.Boolean("bottomstretch", BottomStretch);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Enum("stretchtype", StretchType, StretchTypeWords);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("focusfontcolor", FocusFontColor);
+    V.Integer("mouseinfontcolor", MouseInFontColor);
+    V.String("updown", UpDown);
+    V.Boolean("showfocus", ShowFocus);
+    V.Integer("focusoffsetx", FocusOffsetX);
+    V.Integer("focusoffsety", FocusOffsetY);
+    V.Rect("closebuttonrect", CloseButtonRect);
+    V.Rect("closebuttonactiverect", CloseButtonActiveRect);
+    V.Rect("closebuttondownrect", CloseButtonDownRect);
+    V.Boolean("buttontransparent", ButtonTransparent);
+    V.Integer("buttontransparentcolor", ButtonTransparentColor);
+    V.Rect("tableftbottomactiverect", TabLeftBottomActiveRect);
+    V.Rect("tableftbottomfocusrect", TabLeftBottomFocusRect);
+}
+
+TskDataSkinMainMenuBar::TskDataSkinMainMenuBar(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinMainMenuBar::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinMainMenuBar::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("itemsrect", ItemsRect);
+    V.String("menubaritem", MenuBarItem);
+    V.String("closebutton", CloseButton);
+    V.String("minbutton", MinButton);
+    V.String("maxbutton", MaxButton);
+    V.String("sysmenubutton", SysMenuButton);
+    V.Integer("trackmarkcolor", TrackMarkColor);
+    V.Integer("trackmarkactivecolor", TrackMarkActiveColor);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Boolean("itemtransparent", ItemTransparent);
+}
+
+TskDataSkinControlBar::TskDataSkinControlBar(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinControlBar::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinControlBar::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("itemrect", ItemRect);
+    V.Integer("bgpictureindex", BGPictureIndex, -1);
+    V.Rect("hgriprect", HGripRect);
+    V.Rect("vgriprect", VGripRect);
+    V.Integer("gripoffset1", GripOffset1);
+    V.Integer("gripoffset2", GripOffset2);
+    V.Boolean("itemstretcheffect", ItemStretchEffect);
+    V.Integer("itemoffset1", ItemOffset1, 3);
+    V.Integer("itemoffset2", ItemOffset2, 3);
+    V.Boolean("itemtransparent", ItemTransparent);
+    V.Integer("itemtransparentcolor", ItemTransparentColor);
+    V.Boolean("griptransparent", GripTransparent);
+    V.Integer("griptransparentcolor", GripTransparentColor);
+}
+
+TskDataSkinEditControl::TskDataSkinEditControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinEditControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinEditControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("disabledfontcolor", DisabledFontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Rect("buttonrect", ButtonRect);
+    V.Rect("activebuttonrect", ActiveButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("unenabledbuttonrect", UnenabledButtonRect);
+}
+
+TskDataSkinMemoControl::TskDataSkinMemoControl(const std::string& AName) : TskDataSkinEditControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinMemoControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinEditControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinMemoControl::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("bgcolor", BGColor);
+    V.Integer("activebgcolor", ActiveBGColor);
+}
+
+TskDataSkinListBox::TskDataSkinListBox(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinListBox::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinListBox::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("itemrect", ItemRect);
+    V.Rect("activeitemrect", ActiveItemRect);
+    V.Rect("focusitemrect", FocusItemRect);
+    V.Integer("itemleftoffset", ItemLeftOffset);
+    V.Integer("itemrightoffset", ItemRightOffset);
+    V.Rect("itemtextrect", ItemTextRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("focusfontcolor", FocusFontColor);
+    V.Rect("captionrect", CaptionRect);
+    V.FontGroup(CaptionFontName, CaptionFontHeight, CaptionFontStyle, CaptionFontColor, "caption");
+    V.Rect("upbuttonrect", UpButtonRect);
+    V.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    V.Rect("downupbuttonrect", DownUpButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    V.Rect("downdownbuttonrect", DownDownButtonRect);
+    V.Rect("checkbuttonrect", CheckButtonRect);
+    V.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
+    V.Rect("downcheckbuttonrect", DownCheckButtonRect);
+    V.String("vscrollbarname", VScrollBarName, "vscrollbar");
+    V.String("hscrollbarname", HScrollBarName, "hscrollbar");
+    V.String("bothhscrollbarname", BothHScrollBarName, "bothhscrollbar");
+    V.Boolean("showfocus", ShowFocus);
+    V.Rect("disabledbuttonsrect", DisabledButtonsRect);
+    V.Rect("buttonsarea", ButtonsArea);
+}
+
+TskDataSkinCheckListBox::TskDataSkinCheckListBox(const std::string& AName) : TskDataSkinListBox(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCheckListBox::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinListBox::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCheckListBox::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("checkimagerect", CheckImageRect);
+    V.Rect("itemcheckrect", ItemCheckRect);
+    V.Rect("uncheckimagerect", UncheckImageRect);
+}
+
+TskDataSkinComboBox::TskDataSkinComboBox(const std::string& AName) : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinComboBox::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinComboBox::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.Rect("itemrect", ItemRect);
+    V.Rect("activeitemrect", ActiveItemRect);
+    V.Rect("focusitemrect", FocusItemRect);
+    V.Integer("itemleftoffset", ItemLeftOffset);
+    V.Integer("itemrightoffset", ItemRightOffset);
+    V.Rect("itemtextrect", ItemTextRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("focusfontcolor", FocusFontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.String("listboxname", ListBoxName);
+    V.Rect("buttonrect", ButtonRect);
+    V.Rect("activebuttonrect", ActiveButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("unenabledbuttonrect", UnenabledButtonRect);
+    V.Boolean("itemstretcheffect", ItemStretchEffect);
+    V.Boolean("focusitemstretcheffect", FocusItemStretchEffect);
+    V.Boolean("showfocus", ShowFocus);
+}
+
+TskDataSkinScrollBarControl::TskDataSkinScrollBarControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinScrollBarControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinScrollBarControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("trackarea", TrackArea);
+    V.Rect("upbuttonrect", UpButtonRect);
+    V.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    V.Rect("downupbuttonrect", DownUpButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    V.Rect("downdownbuttonrect", DownDownButtonRect);
+    V.Rect("thumbrect", ThumbRect);
+    V.Rect("activethumbrect", ActiveThumbRect);
+    V.Rect("downthumbrect", DownThumbRect);
+    V.Integer("thumboffset1", ThumbOffset1);
+    V.Integer("thumboffset2", ThumbOffset2);
+    V.Boolean("thumbtransparent", ThumbTransparent);
+    V.Integer("thumbtransparentcolor", ThumbTransparentColor);
+    V.Boolean("thumbstretcheffect", ThumbStretchEffect);
+    V.Integer("thumbminsize", ThumbMinSize);
+    V.Integer("thumbminpagesize", ThumbMinPageSize);
+    V.Rect("glyphrect", GlyphRect);
+    V.Rect("activeglyphrect", ActiveGlyphRect);
+    V.Rect("downglyphrect", DownGlyphRect);
+    V.Boolean("glyphtransparent", GlyphTransparent);
+    V.Integer("glyphtransparentcolor", GlyphTransparentColor);
+}
+
+TskDataSkinSpinEditControl::TskDataSkinSpinEditControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinSpinEditControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinSpinEditControl::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("disabledfontcolor", DisabledFontColor);
+    V.Rect("upbuttonrect", UpButtonRect);
+    V.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    V.Rect("downupbuttonrect", DownUpButtonRect);
+    V.Rect("downbuttonrect", DownButtonRect);
+    V.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    V.Rect("downdownbuttonrect", DownDownButtonRect);
+}
+
+TskDataSkinScrollBoxControl::TskDataSkinScrollBoxControl(const std::string& AName)
+    : TskDataSkinCustomControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinScrollBoxControl::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinCustomControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinScrollBoxControl::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("bgpictureindex", BGPictureIndex, -1);
+}
+
+TskDataSkinTreeView::TskDataSkinTreeView(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinTreeView::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinTreeView::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("bgcolor", BGColor);
+    V.Rect("expandimagerect", ExpandImageRect);
+    V.Rect("noexpandimagerect", NoExpandImageRect);
+}
+
+TskDataSkinListView::TskDataSkinListView(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinListView::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinListView::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("bgcolor", BGColor);
+}
+
+TskDataSkinRichEdit::TskDataSkinRichEdit(const std::string& AName) : TskDataSkinControl(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinRichEdit::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinControl::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinRichEdit::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("bgcolor", BGColor);
+}
+
+std::unique_ptr<TskDataSkinControl> CreateSkinControlData(const std::string& Kind, const std::string& Name) {
+    using Factory = std::unique_ptr<TskDataSkinControl> (*)(const std::string&);
+    // In the order the kind words are tested.
+    static const std::pair<const char*, Factory> kinds[] = {
+        {"slider", MakeDescription<TskDataSkinSlider>},
+        {"bevel", MakeDescription<TskDataSkinBevel>},
+        {"panel", MakeDescription<TskDataSkinPanelControl>},
+        {"expanel", MakeDescription<TskDataSkinExPanelControl>},
+        {"menubutton", MakeDescription<TskDataSkinMenuButtonControl>},
+        {"button", MakeDescription<TskDataSkinButtonControl>},
+        {"checkradio", MakeDescription<TskDataSkinCheckRadioControl>},
+        {"gauge", MakeDescription<TskDataSkinGaugeControl>},
+        {"splitter", MakeDescription<TskDataSkinSplitterControl>},
+        {"trackbar", MakeDescription<TskDataSkinTrackBarControl>},
+        {"label", MakeDescription<TskDataSkinLabelControl>},
+        {"stdlabel", MakeDescription<TskDataSkinStdLabelControl>},
+        {"bitlabel", MakeDescription<TskDataSkinBitLabelControl>},
+        {"frameregulator", MakeDescription<TskDataSkinFrameRegulator>},
+        {"framegauge", MakeDescription<TskDataSkinFrameGauge>},
+        {"animate", MakeDescription<TskDataSkinAnimateControl>},
+        {"updown", MakeDescription<TskDataSkinUpDownControl>},
+        {"switch", MakeDescription<TskDataSkinSwitchControl>},
+        {"grid", MakeDescription<TskDataSkinGridControl>},
+        {"tab", MakeDescription<TskDataSkinTabControl>},
+        {"mainmenubar", MakeDescription<TskDataSkinMainMenuBar>},
+        {"controlbar", MakeDescription<TskDataSkinControlBar>},
+        {"memo", MakeDescription<TskDataSkinMemoControl>},
+        {"edit", MakeDescription<TskDataSkinEditControl>},
+        {"checklistbox", MakeDescription<TskDataSkinCheckListBox>},
+        {"listbox", MakeDescription<TskDataSkinListBox>},
+        {"combobox", MakeDescription<TskDataSkinComboBox>},
+        {"scrollbar", MakeDescription<TskDataSkinScrollBarControl>},
+        {"spinedit", MakeDescription<TskDataSkinSpinEditControl>},
+        {"scrollbox", MakeDescription<TskDataSkinScrollBoxControl>},
+        {"treeview", MakeDescription<TskDataSkinTreeView>},
+        {"listview", MakeDescription<TskDataSkinListView>},
+        {"richedit", MakeDescription<TskDataSkinRichEdit>},
+    };
+    for (const auto& [word, make] : kinds)
+        if (Kind == word) return make(Name);
+    return nullptr;
+}

@@ -1,0 +1,43 @@
+// A key visitor for round-trip tests: gives every key a value of its own, different from its default,
+// derived from the key's name.
+#pragma once
+
+#include "platform/rtl/StringList.h"
+#include "skin/data/SkinKeys.h"
+
+#include <functional>
+#include <string>
+
+namespace skintest {
+
+class TKeyScrambler : public TskKeyVisitor {
+public:
+    void Integer(const char* Key, int& Field, int Default) override { Field = Default + 1 + Hash(Key) % 997; }
+    void String(const char* Key, std::string& Field, const char*) override {
+        Field = std::string("v_") + Key;
+    }
+    void Boolean(const char*, bool& Field) override { Field = true; }
+    void Rect(const char* Key, TRect& Field) override {
+        const int h = Hash(Key) % 100;
+        Field = TRect{h, h + 1, h + 20, h + 30};
+    }
+    void Point(const char* Key, TPoint& Field) override {
+        Field = TPoint{Hash(Key) % 50 + 1, Hash(Key) % 70 + 2};
+    }
+    void FontStyle(const char*, TFontStyles& Field) override { Field = TFontStyles{fsItalic, fsStrikeOut}; }
+    void Lines(const char* Key, TStrings& Field) override {
+        Field.Clear();
+        Field.Add(std::string(Key) + "0");
+        Field.Add(std::string(Key) + "1");
+    }
+
+protected:
+    void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) override {
+        Ordinal = (Words.Default + 1 + Hash(Key) % (Words.Count - 1)) % Words.Count;
+    }
+
+private:
+    static int Hash(const char* Key) { return int(std::hash<std::string>()(Key) % 100000); }
+};
+
+} // namespace skintest
