@@ -1,5 +1,7 @@
 #include "SkinTestSupport.h"
 
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/Surface.h"
 #include "platform/rtl/StringList.h"
 #include "skin/data/CompressedSkin.h"
 #include "skin/data/SkinStream.h"
@@ -49,6 +51,13 @@ std::string OutDir(const std::string& Name) {
     const std::filesystem::path dir = std::filesystem::path(OLVA_TEST_OUT_DIR) / "skin" / Name;
     std::filesystem::create_directories(dir);
     return dir.string() + "/";
+}
+
+bool SavePng(TBitmap& Bitmap, const std::string& Name) {
+    const std::filesystem::path path = std::filesystem::path(OLVA_TEST_OUT_DIR) / "skin" / Name;
+    std::filesystem::create_directories(path.parent_path());
+    auto surface = GdiGetBitmapSurface(Bitmap.Handle());
+    return surface && SaveSurfaceToPng(*surface, path.string());
 }
 
 void PackTestSkin(const std::string& Text, const std::vector<TBitmap*>& ActivePictures,

@@ -30,6 +30,9 @@ std::uint32_t Pixel32Of(TBitmap& Bitmap, int X, int Y);
 // A folder below the test output folder ("skin/<Name>"), made when missing.
 std::string OutDir(const std::string& Name);
 
+// Writes the bitmap as a PNG under the test output folder ("skin/<Name>"); false when it cannot.
+bool SavePng(TBitmap& Bitmap, const std::string& Name);
+
 // Packs a skin in memory: the text and the active pictures (copied), no optional pictures.
 void PackTestSkin(const std::string& Text, const std::vector<TBitmap*>& ActivePictures,
                   TMemoryStream& Packed);
