@@ -53,7 +53,14 @@ std::string OutDir(const std::string& Name) {
     return dir.string() + "/";
 }
 
-bool SavePng(TBitmap& Bitmap, const std::string& Name) {
+bool SavePng(TBitmap& Bitmap, const std::string& Name, int Zoom) {
+    if (Zoom > 1) {
+        TBitmap zoomed;
+        zoomed.SetSize(Bitmap.Width() * Zoom, Bitmap.Height() * Zoom);
+        zoomed.Canvas()->CopyRect(TRect{0, 0, zoomed.Width(), zoomed.Height()}, Bitmap.Canvas(),
+                                  TRect{0, 0, Bitmap.Width(), Bitmap.Height()});
+        return SavePng(zoomed, Name);
+    }
     const std::filesystem::path path = std::filesystem::path(OLVA_TEST_OUT_DIR) / "skin" / Name;
     std::filesystem::create_directories(path.parent_path());
     auto surface = GdiGetBitmapSurface(Bitmap.Handle());

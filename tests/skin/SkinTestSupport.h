@@ -31,7 +31,8 @@ std::uint32_t Pixel32Of(TBitmap& Bitmap, int X, int Y);
 std::string OutDir(const std::string& Name);
 
 // Writes the bitmap as a PNG under the test output folder ("skin/<Name>"); false when it cannot.
-bool SavePng(TBitmap& Bitmap, const std::string& Name);
+// With Zoom above 1 every pixel becomes a Zoom x Zoom square, so that small marks can be looked at.
+bool SavePng(TBitmap& Bitmap, const std::string& Name, int Zoom = 1);
 
 // Packs a skin in memory: the text and the active pictures (copied), no optional pictures.
 void PackTestSkin(const std::string& Text, const std::vector<TBitmap*>& ActivePictures,
