@@ -1,0 +1,668 @@
+#include "skin/data/SkinObjects.h"
+
+#include "platform/gdi/GdiBlit.h"
+#include "platform/rtl/IniFile.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/Canvas.h"
+#include "skin/data/SkinData.h"
+#include "skin/draw/SkinGeometry.h"
+
+#include <utility>
+
+namespace {
+const char* const CommandNames[] = {"cmclose",   "cmmaximize", "cmminimize",      "cmsysmenu",
+                                    "cmdefault", "cmrollup",   "cmminimizetotray"};
+const char* const GaugeKindNames[] = {"gkhorizontal", "gkvertical"};
+
+template <class T> std::unique_ptr<TskDataSkinObject> MakeObject(const std::string& Name) {
+    return std::make_unique<T>(Name);
+}
+
+// An empty restore hint of a maximize, minimize or roll-up button reads "Restore".
+void ApplyRestoreHintRule(const std::string& Hint, TskStdCommand Command, std::string& RestoreHint) {
+    if (!RestoreHint.empty()) return;
+    if ((Hint == "Maximize" && Command == cmMaximize) || (Hint == "Minimize" && Command == cmMinimize) ||
+        ((Hint == "RollUp" || Hint == "Roll Up") && Command == cmRollUp))
+        RestoreHint = "Restore";
+}
+
+// A 32-bit image of an active picture (opaque) and of its mask; the alpha of the first becomes the
+// mask's luminance.
+std::unique_ptr<TskBitmap> MaskedPicture(TskSkinData* Data, int PictureIndex, int MaskIndex) {
+    TBitmap* picture = Data->ActivePicture(PictureIndex);
+    TBitmap* mask = Data->ActivePicture(MaskIndex);
+    if (PictureIndex == -1 || MaskIndex == -1 || !picture || !mask || picture->Empty()) return nullptr;
+    auto image = std::make_unique<TskBitmap>();
+    image->Assign(picture);
+    TskBitmap maskImage;
+    maskImage.Assign(mask);
+    image->AlphaFromLuminance(maskImage);
+    image->DetectPartialAlpha();
+    return image;
+}
+
+} // namespace
+
+const TskEnumWords CommandWords{CommandNames, 7, cmMinimizeToTray, cmDefault};
+const TskEnumWords GaugeKindWords{GaugeKindNames, 2, gkVertical, gkHorizontal};
+
+// ---- The object base
+
+TskDataSkinObject::TskDataSkinObject(const std::string& AName) : Name(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinObject::LoadFromIni(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, Name);
+    VisitKeys(reader);
+}
+
+void TskDataSkinObject::SaveToIni(TCustomIniFile* Ini) {
+    Ini->EraseSection(Name);
+    TskKeyWriter writer(Ini, Name);
+    VisitKeys(writer);
+}
+
+void TskDataSkinObject::VisitKeys(TskKeyVisitor& V) {
+    OwnKeys(V);
+}
+
+void TskDataSkinObject::OwnKeys(TskKeyVisitor& V) {
+    V.String("hint", Hint);
+    V.Boolean("rollup", RollUp);
+    V.Integer("activepictureindex", ActivePictureIndex, -1);
+    V.Integer("activemaskpictureindex", ActiveMaskPictureIndex, -1);
+    V.Boolean("skinrectinapicture", SkinRectInAPicture);
+    V.Integer("cursorindex", CursorIndex, -1);
+    V.Rect("skinrect", SkinRect);
+    V.Rect("activeskinrect", ActiveSkinRect);
+    V.Rect("inactiveskinrect", InactiveSkinRect);
+    V.Boolean("morphing", Morphing);
+    V.Enum("morphkind", MorphKind, MorphKindWords);
+    V.Integer("glowlayerpictureindex", GlowLayerPictureIndex, -1);
+    V.Integer("glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
+    V.Integer("glowlayeroffsetx", GlowLayerOffsetX);
+    V.Integer("glowlayeroffsety", GlowLayerOffsetY);
+    V.Integer("glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
+}
+
+std::unique_ptr<TskBitmap> TskDataSkinObject::CutAlphaImage(TskSkinData* Data, const TRect& Rect,
+                                                            int MaskIndex) const {
+    TBitmap* picture = Data->ActivePicture(ActivePictureIndex);
+    if (RectIsEmpty(Rect) || !picture) return nullptr;
+    const int w = RectWidth(Rect), h = RectHeight(Rect);
+    auto image = std::make_unique<TskBitmap>();
+    image->SetSize(w, h);
+    BitBlt(image->MemoryDC(), 0, 0, w, h, picture->Canvas()->Handle(), Rect.left, Rect.top, SRCCOPY);
+    TBitmap* mask = MaskIndex == -1 ? nullptr : Data->ActivePicture(MaskIndex);
+    if (!mask) {
+        image->HasPartialAlpha = true;
+        image->FillAlpha(255);
+        return image;
+    }
+    // The mask from its own top-left corner; what it does not cover stays white (opaque).
+    TskBitmap maskImage;
+    maskImage.SetSize(w, h);
+    TCanvas* canvas = maskImage.DrawCanvas();
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect(TRect{0, 0, w, h});
+    BitBlt(maskImage.MemoryDC(), 0, 0, std::min(w, mask->Width()), std::min(h, mask->Height()),
+           mask->Canvas()->Handle(), 0, 0, SRCCOPY);
+    image->AlphaFromLuminancePremultiplied(maskImage);
+    image->DetectPartialAlpha();
+    return image;
+}
+
+// ---- The kinds
+
+TskDataSkinMenuItem::TskDataSkinMenuItem(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinMenuItem::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinMenuItem::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("itemleftoffset", ItemLeftOffset);
+    V.Integer("itemrightoffset", ItemRightOffset);
+    V.Rect("dividerrect", DividerRect);
+    V.Integer("dividerleftoffset", DividerLeftOffset);
+    V.Integer("dividerrightoffset", DividerRightOffset);
+    V.Rect("textrect", TextRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("unenabledfontcolor", UnenabledFontColor);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Boolean("inactivestretcheffect", InactiveStretchEffect);
+    V.Boolean("dividerstretcheffect", DividerStretchEffect);
+    V.Rect("animateskinrect", AnimateSkinRect);
+    V.Integer("framecount", FrameCount);
+    V.Integer("animateinterval", AnimateInterval, 25);
+    V.Boolean("inactiveanimation", InactiveAnimation);
+    V.Boolean("useimagecolor", UseImageColor);
+    V.Integer("imagecolor", ImageColor);
+    V.Integer("activeimagecolor", ActiveImageColor);
+    V.Boolean("inactivetransparent", InactiveTransparent);
+    V.Rect("checkimagerect", CheckImageRect);
+    V.Rect("activecheckimagerect", ActiveCheckImageRect);
+    V.Rect("radioimagerect", RadioImageRect);
+    V.Rect("activeradioimagerect", ActiveRadioImageRect);
+    V.Rect("arrowimagerect", ArrowImageRect);
+    V.Rect("activearrowimagerect", ActiveArrowImageRect);
+}
+
+TskDataSkinMainMenuBarItem::TskDataSkinMainMenuBarItem(const std::string& AName)
+    : TskDataSkinMenuItem(AName) {}
+
+TskDataSkinMainMenuItem::TskDataSkinMainMenuItem(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinMainMenuItem::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinMainMenuItem::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("itemleftoffset", ItemLeftOffset);
+    V.Integer("itemrightoffset", ItemRightOffset);
+    V.Rect("downrect", DownRect);
+    V.Rect("textrect", TextRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("downfontcolor", DownFontColor);
+    V.Integer("unenabledfontColor", UnenabledFontColor);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Rect("animateskinrect", AnimateSkinRect);
+    V.Integer("framecount", FrameCount);
+    V.Integer("animateinterval", AnimateInterval, 25);
+    V.Boolean("inactiveanimation", InactiveAnimation);
+}
+
+TskDataSkinButton::TskDataSkinButton(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinButton::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinButton::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("downrect", DownRect);
+    V.Rect("disableskinrsect", DisableSkinRsect);
+    V.Integer("groupindex", GroupIndex, -1);
+    V.Integer("alphamaskpictureindex", AlphaMaskPictureIndex, -1);
+    V.Integer("alphamaskactivepictureindex", AlphaMaskActivePictureIndex, -1);
+    V.Integer("alphamaskinactivepictureindex", AlphaMaskInactivePictureIndex, -1);
+}
+
+TskDataSkinCaptionMenuButton::TskDataSkinCaptionMenuButton(const std::string& AName)
+    : TskDataSkinButton(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCaptionMenuButton::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinButton::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCaptionMenuButton::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor, "", "fontName");
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("downfontcolor", DownFontColor);
+    V.Integer("inactivefontcolor", InactiveFontColor);
+    V.Integer("leftoffset", LeftOffset, 10);
+    V.Integer("rightoffset", RightOffset, 10);
+    V.Integer("topposition", TopPosition);
+    V.Rect("clientrect", ClRect);
+}
+
+TskDataSkinCaptionTab::TskDataSkinCaptionTab(const std::string& AName) : TskDataSkinButton(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCaptionTab::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinButton::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCaptionTab::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor, "", "fontName");
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Integer("downfontcolor", DownFontColor);
+    V.Integer("leftoffset", LeftOffset, 10);
+    V.Integer("rightoffset", RightOffset, 10);
+    V.Integer("topposition", TopPosition);
+    V.Rect("clientrect", ClRect);
+}
+
+TskDataSkinStdButton::TskDataSkinStdButton(const std::string& AName) : TskDataSkinButton(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinStdButton::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinButton::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinStdButton::OwnKeys(TskKeyVisitor& V) {
+    V.Enum("command", Command, CommandWords);
+    V.Rect("restorerect", RestoreRect);
+    V.Rect("restoreactiverect", RestoreActiveRect);
+    V.Rect("restoredownrect", RestoreDownRect);
+    V.Rect("restoreinactiverect", RestoreInactiveRect);
+    V.String("restorehint", RestoreHint);
+}
+
+TskDataSkinMainMenuBarButton::TskDataSkinMainMenuBarButton(const std::string& AName)
+    : TskDataSkinStdButton(AName) {}
+
+TskDataSkinCaption::TskDataSkinCaption(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinCaption::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinCaption::OwnKeys(TskKeyVisitor& V) {
+    V.Boolean("defaultcaption", DefaultCaption);
+    V.Rect("textrect", TextRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Enum("alignment", Alignment, AlignmentWords);
+    V.Boolean("shadow", Shadow);
+    V.Integer("shadowcolor", ShadowColor);
+    V.Boolean("light", Light);
+    V.Integer("lightcolor", LightColor);
+    V.Integer("activelightcolor", ActiveLightColor);
+    V.Integer("activeshadowcolor", ActiveShadowColor);
+    V.Rect("framerect", FrameRect);
+    V.Rect("activeframerect", ActiveFrameRect);
+    V.Rect("frametextrect", FrameTextRect);
+    V.Integer("frameleftoffset", FrameLeftOffset);
+    V.Integer("framerightoffset", FrameRightOffset);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Rect("animateskinrect", AnimateSkinRect);
+    V.Integer("framecount", FrameCount);
+    V.Integer("animateinterval", AnimateInterval, 25);
+    V.Boolean("inactiveanimation", InactiveAnimation);
+    V.Boolean("fullframe", FullFrame);
+    V.Boolean("vistagloweffect", VistaGlowEffect);
+    V.Boolean("vistaglowinactiveeffect", VistaGlowInactiveEffect);
+    V.Boolean("gloweffect", GlowEffect);
+    V.Boolean("glowinactiveeffect", GlowInactiveEffect);
+    V.Integer("glowsize", GlowSize, 3);
+    V.Integer("glowcolor", GlowColor);
+    V.Integer("glowactivecolor", GlowActiveColor);
+    V.Integer("glowoffset", GlowOffset);
+    V.Boolean("reflectioneffect", ReflectionEffect);
+    V.Integer("reflactioncolor", ReflactionColor);
+    V.Integer("reflactionactivecolor", ReflactionActiveColor);
+    V.Integer("reflectionoffset", ReflectionOffset);
+    V.Rect("dividerrect", DividerRect);
+    V.Rect("inactivedividerrect", InactiveDividerRect);
+    V.Boolean("dividertransparent", DividerTransparent);
+    V.Integer("dividertransparentcolor", DividerTransparentColor);
+    V.Integer("quickbuttonalphamaskpictureindex", QuickButtonAlphaMaskPictureIndex, -1);
+}
+
+TskDataSkinTrackBar::TskDataSkinTrackBar(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinTrackBar::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinTrackBar::OwnKeys(TskKeyVisitor& V) {
+    V.Rect("buttonrect", ButtonRect);
+    V.Rect("activebuttonrect", ActiveButtonRect);
+    V.Point("beginpoint", BeginPoint);
+    V.Point("endpoint", EndPoint);
+    V.Integer("minvalue", MinValue);
+    V.Integer("maxvalue", MaxValue);
+    V.Boolean("mousedownchangevalue", MouseDownChangeValue);
+    V.Boolean("buttontransparent", ButtonTransparent);
+    V.Integer("buttontransparentcolor", ButtonTransparentColor);
+}
+
+TskDataSkinGauge::TskDataSkinGauge(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinGauge::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinGauge::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("minvalue", MinValue);
+    V.Integer("maxvalue", MaxValue);
+    V.Enum("kind", Kind, GaugeKindWords);
+}
+
+TskDataSkinFrameGaugeObject::TskDataSkinFrameGaugeObject(const std::string& AName)
+    : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinFrameGaugeObject::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinFrameGaugeObject::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("minvalue", MinValue);
+    V.Integer("maxvalue", MaxValue);
+    V.Integer("countframes", CountFrames);
+    V.Enum("framesplacement", FramesPlacement, FramesPlacementWords);
+}
+
+TskDataSkinFrameRegulatorObject::TskDataSkinFrameRegulatorObject(const std::string& AName)
+    : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinFrameRegulatorObject::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinFrameRegulatorObject::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("minvalue", MinValue);
+    V.Integer("maxvalue", MaxValue);
+    V.Integer("countframes", CountFrames);
+    V.Enum("framesplacement", FramesPlacement, FramesPlacementWords);
+    V.Enum("kind", Kind, RegulatorKindWords);
+}
+
+TskDataSkinLabel::TskDataSkinLabel(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinLabel::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinLabel::OwnKeys(TskKeyVisitor& V) {
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor, "", "fontName");
+    V.Integer("activefontcolor", ActiveFontColor);
+    V.Enum("alignment", Alignment, AlignmentWords);
+    V.String("textvalue", TextValue);
+}
+
+TskDataSkinBitLabel::TskDataSkinBitLabel(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinBitLabel::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinBitLabel::OwnKeys(TskKeyVisitor& V) {
+    V.String("textvalue", TextValue);
+    V.Integer("symbolwidth", SymbolWidth);
+    V.Integer("symbolheight", SymbolHeight);
+    V.Lines("symbols", Symbols);
+    V.Boolean("transparent", Transparent);
+    V.Integer("transparentcolor", TransparentColor, 16711935);
+}
+
+TskDataSkinSwitch::TskDataSkinSwitch(const std::string& AName) : TskDataSkinObject(AName) {}
+
+TskDataSkinAnimate::TskDataSkinAnimate(const std::string& AName) : TskDataSkinObject(AName) {
+    TskKeyDefaults defaults;
+    OwnKeys(defaults);
+}
+
+void TskDataSkinAnimate::VisitKeys(TskKeyVisitor& V) {
+    TskDataSkinObject::VisitKeys(V);
+    OwnKeys(V);
+}
+
+void TskDataSkinAnimate::OwnKeys(TskKeyVisitor& V) {
+    V.Integer("countframes", CountFrames, 1);
+    V.Boolean("cycle", Cycle);
+    V.Boolean("buttonstyle", ButtonStyle);
+    V.Integer("timerinterval", TimerInterval, 50);
+    V.Enum("command", Command, CommandWords);
+    V.Rect("downskinrect", DownSkinRect);
+    V.Rect("restorerect", RestoreRect);
+    V.Rect("restoreactiverect", RestoreActiveRect);
+    V.Rect("restoredownrect", RestoreDownRect);
+    V.Rect("restoreinactiverect", RestoreInactiveRect);
+    V.String("restorehint", RestoreHint);
+}
+
+void TskDataUserObject::VisitKeys(TskKeyVisitor& V) {
+    V.Boolean("rollup", RollUp);
+    V.Rect("skinrect", SkinRect);
+    V.Integer("cursorindex", CursorIndex, -1);
+}
+
+void TskDataSkinMenuItem::LoadFromIni(TCustomIniFile* Ini) {
+    TskDataSkinObject::LoadFromIni(Ini);
+    if (RectIsEmpty(ActiveCheckImageRect)) ActiveCheckImageRect = CheckImageRect;
+    if (RectIsEmpty(ActiveRadioImageRect)) ActiveRadioImageRect = RadioImageRect;
+    if (RectIsEmpty(ActiveArrowImageRect)) ActiveArrowImageRect = ArrowImageRect;
+}
+
+void TskDataSkinTrackBar::LoadFromIni(TCustomIniFile* Ini) {
+    TskDataSkinObject::LoadFromIni(Ini);
+    Morphing = false;
+}
+
+void TskDataSkinAnimate::LoadFromIni(TCustomIniFile* Ini) {
+    TskDataSkinObject::LoadFromIni(Ini);
+    Morphing = false;
+    ApplyRestoreHintRule(Hint, Command, RestoreHint);
+}
+
+void TskDataSkinStdButton::LoadFromIni(TCustomIniFile* Ini) {
+    TskDataSkinButton::LoadFromIni(Ini);
+    ApplyRestoreHintRule(Hint, Command, RestoreHint);
+}
+
+void TskDataSkinButton::InitAlphaImages(TskSkinData* Data) {
+    const TskDataSkinLayerFrame* frame = Data->LayerFrame();
+    if (frame->PictureIndex == -1 || !frame->FullBorder) {
+        AlphaNormalImage.reset();
+        AlphaActiveImage.reset();
+        AlphaDownImage.reset();
+        AlphaInactiveImage.reset();
+        return;
+    }
+    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskPictureIndex);
+    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
+    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskActivePictureIndex);
+    AlphaInactiveImage = CutAlphaImage(Data, InactiveSkinRect, AlphaMaskInactivePictureIndex);
+}
+
+void TskDataSkinStdButton::InitAlphaImages(TskSkinData* Data) {
+    TskDataSkinButton::InitAlphaImages(Data);
+    const TskDataSkinLayerFrame* frame = Data->LayerFrame();
+    if (frame->PictureIndex == -1 || !frame->FullBorder) {
+        AlphaRestoreImage.reset();
+        AlphaRestoreActiveImage.reset();
+        AlphaRestoreDownImage.reset();
+        AlphaRestoreInactiveImage.reset();
+        return;
+    }
+    AlphaRestoreImage = CutAlphaImage(Data, RestoreRect, AlphaMaskPictureIndex);
+    AlphaRestoreActiveImage = CutAlphaImage(Data, RestoreActiveRect, AlphaMaskActivePictureIndex);
+    AlphaRestoreDownImage = CutAlphaImage(Data, RestoreDownRect, AlphaMaskActivePictureIndex);
+    AlphaRestoreInactiveImage = CutAlphaImage(Data, RestoreInactiveRect, AlphaMaskInactivePictureIndex);
+}
+
+void TskDataSkinCaptionMenuButton::InitAlphaImages(TskSkinData* Data) {
+    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskPictureIndex);
+    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
+    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskActivePictureIndex);
+    AlphaInactiveImage = CutAlphaImage(Data, InactiveSkinRect, AlphaMaskInactivePictureIndex);
+}
+
+void TskDataSkinCaptionTab::InitAlphaImages(TskSkinData* Data) {
+    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskInactivePictureIndex);
+    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
+    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskPictureIndex);
+}
+
+std::unique_ptr<TskDataSkinObject> CreateSkinObjectData(const std::string& Kind, const std::string& Name) {
+    using Factory = std::unique_ptr<TskDataSkinObject> (*)(const std::string&);
+    // In the order the kind words are tested.
+    static const std::pair<const char*, Factory> kinds[] = {
+        {"menuitem", MakeObject<TskDataSkinMenuItem>},
+        {"mainmenubaritem", MakeObject<TskDataSkinMainMenuBarItem>},
+        {"mainmenuitem", MakeObject<TskDataSkinMainMenuItem>},
+        {"captionmenubutton", MakeObject<TskDataSkinCaptionMenuButton>},
+        {"captiontab", MakeObject<TskDataSkinCaptionTab>},
+        {"stdbutton", MakeObject<TskDataSkinStdButton>},
+        {"mainmenubarbutton", MakeObject<TskDataSkinMainMenuBarButton>},
+        {"button", MakeObject<TskDataSkinButton>},
+        {"caption", MakeObject<TskDataSkinCaption>},
+        {"trackbar", MakeObject<TskDataSkinTrackBar>},
+        {"gauge", MakeObject<TskDataSkinGauge>},
+        {"framegauge", MakeObject<TskDataSkinFrameGaugeObject>},
+        {"frameregulator", MakeObject<TskDataSkinFrameRegulatorObject>},
+        {"label", MakeObject<TskDataSkinLabel>},
+        {"bitlabel", MakeObject<TskDataSkinBitLabel>},
+        {"switch", MakeObject<TskDataSkinSwitch>},
+        {"animate", MakeObject<TskDataSkinAnimate>},
+        {"userobject", MakeObject<TskDataUserObject>},
+    };
+    for (const auto& [word, make] : kinds)
+        if (Kind == word) return make(Name);
+    return nullptr;
+}
+
+// ---- The window descriptions
+
+TskDataSkinPopupWindow::TskDataSkinPopupWindow() {
+    TskKeyDefaults defaults;
+    VisitKeys(defaults);
+}
+
+void TskDataSkinPopupWindow::LoadPopupWindow(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, "POPUPWINDOW");
+    VisitKeys(reader);
+}
+
+void TskDataSkinPopupWindow::VisitKeys(TskKeyVisitor& V) {
+    V.Integer("windowpictureindex", WindowPictureIndex, -1);
+    V.Integer("maskpictureindex", MaskPictureIndex, -1);
+    V.Point("lefttoppoint", LTPoint);
+    V.Point("righttoppoint", RTPoint);
+    V.Point("leftbottompoint", LBPoint);
+    V.Point("rightbottompoint", RBPoint);
+    V.Integer("cursorindex", CursorIndex, -1);
+    V.Rect("itemsrect", ItemsRect);
+    V.Integer("scrollmarkercolor", ScrollMarkerColor);
+    V.Integer("scrollmarkeractivecolor", ScrollMarkerActiveColor);
+    V.Boolean("leftstretch", LeftStretch);
+    V.Boolean("rightstretch", RightStretch);
+    V.Boolean("topstretch", TopStretch);
+    V.Boolean("bottomstretch", BottomStretch);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Enum("stretchtype", StretchType, StretchTypeWords);
+}
+
+TskDataSkinHintWindow::TskDataSkinHintWindow() {
+    TskKeyDefaults defaults;
+    VisitKeys(defaults);
+}
+
+void TskDataSkinHintWindow::LoadHintWindow(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, "HINTWINDOW");
+    VisitKeys(reader);
+}
+
+void TskDataSkinHintWindow::VisitKeys(TskKeyVisitor& V) {
+    V.Integer("windowpictureindex", WindowPictureIndex, -1);
+    V.Integer("maskpictureindex", MaskPictureIndex, -1);
+    V.Point("lefttoppoint", LTPoint);
+    V.Point("righttoppoint", RTPoint);
+    V.Point("leftbottompoint", LBPoint);
+    V.Point("rightbottompoint", RBPoint);
+    V.Rect("clientrect", ClRect);
+    V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
+    V.Boolean("leftstretch", LeftStretch);
+    V.Boolean("rightstretch", RightStretch);
+    V.Boolean("topstretch", TopStretch);
+    V.Boolean("bottomstretch", BottomStretch);
+    V.Boolean("stretcheffect", StretchEffect);
+    V.Enum("stretchtype", StretchType, StretchTypeWords);
+}
+
+TskDataSkinLayerFrame::TskDataSkinLayerFrame() {
+    TskKeyDefaults defaults;
+    VisitKeys(defaults);
+}
+
+void TskDataSkinLayerFrame::LoadLayerFrame(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, "LAYERFRAME");
+    VisitKeys(reader);
+}
+
+void TskDataSkinLayerFrame::VisitKeys(TskKeyVisitor& V) {
+    V.Integer("pictureindex", PictureIndex, -1);
+    V.Integer("maskpictureindex", MaskPictureIndex, -1);
+    V.Integer("inactivepictureindex", InactivePictureIndex, -1);
+    V.Integer("inactivemaskpictureindex", InactiveMaskPictureIndex, -1);
+    V.Point("lefttoppoint", LTPoint);
+    V.Point("righttoppoint", RTPoint);
+    V.Point("leftbottompoint", LBPoint);
+    V.Point("rightbottompoint", RBPoint);
+    V.Rect("clientrect", ClRect);
+    V.Integer("alphablendvalue", AlphaBlendValue, 255);
+    V.Integer("inactivealphablendvalue", InactiveAlphaBlendValue, 255);
+    V.Rect("borderrect", BorderRect);
+    V.Boolean("hittestenable", HitTestEnable);
+    V.Boolean("fullborder", FullBorder);
+    V.Integer("hittestsize", HitTestSize);
+    V.Rect("captionrect", CaptionRect);
+    V.Point("hittestlefttoppoint", HitTestLTPoint);
+    V.Point("hittestrighttoppoint", HitTestRTPoint);
+    V.Point("hittestleftbottompoint", HitTestLBPoint);
+    V.Point("hittestrightbottompoint", HitTestRBPoint);
+    V.Rect("buttonsrect", ButtonsRect);
+    V.Rect("sysmenubuttonrect", SysMenuButtonRect);
+    V.Boolean("fullstretch", FullStretch);
+    V.Integer("rollupformheight", RollUpFormHeight);
+    V.Integer("buttonstopoffset", ButtonsTopOffset);
+    V.Integer("sysbuttontopoffset", SysButtonTopOffset);
+    V.Integer("blurmaskpictureindex", BlurMaskPictureIndex, -1);
+    V.Rect("intersectblurmaskrect", IntersectBlurMaskRect);
+    V.Rect("excludeblurmaskrect", ExcludeBlurMaskRect);
+    V.Integer("leftoffset", LeftOffset);
+    V.Integer("topoffset", TopOffset);
+    V.Integer("widthoffset", WidthOffset);
+    V.Integer("heightoffset", HeightOffset);
+}
+
+void TskDataSkinLayerFrame::BuildLayerImages(TskSkinData* Data) {
+    ActiveImage = MaskedPicture(Data, PictureIndex, MaskPictureIndex);
+    InactiveImage = MaskedPicture(Data, InactivePictureIndex, InactiveMaskPictureIndex);
+}

@@ -1,0 +1,538 @@
+// Skin objects (the parts of a skinned window: caption, caption buttons and tabs, menu items, labels,
+// gauges, track bars, animations, switches, user objects) and the three window descriptions (popup
+// menu window, hint window, layered window frame). The skin text lists the objects in "SKINOBJECTS" as
+// "name:kind"; the window descriptions have fixed sections. Every object class lists its keys once
+// (VisitKeys, its base's first): that list sets the defaults, reads the section and writes it.
+#pragma once
+
+#include "platform/rtl/Object.h"
+#include "platform/rtl/StringList.h"
+#include "skin/data/SkinControls.h"
+#include "skin/data/SkinKeys.h"
+#include "skin/draw/SkinBitmap.h"
+
+#include <memory>
+#include <string>
+
+class TCustomIniFile;
+class TskSkinData;
+
+// The command of a window button or animation.
+enum TskStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+// Whether a gauge object fills across or up.
+enum TskGaugeKind { gkHorizontal, gkVertical };
+extern const TskEnumWords CommandWords;
+extern const TskEnumWords GaugeKindWords;
+
+class TskDataSkinObject : public TObject {
+public:
+    explicit TskDataSkinObject(const std::string& AName);
+    TskDataSkinObject(const TskDataSkinObject&) = delete;
+    TskDataSkinObject& operator=(const TskDataSkinObject&) = delete;
+
+    // Reads the keys from the section named Name; a missing key gives its default.
+    virtual void LoadFromIni(TCustomIniFile* Ini);
+    // Erases the section named Name and writes every key.
+    virtual void SaveToIni(TCustomIniFile* Ini);
+    // Prepares the object's alpha images from the skin's pictures once it is loaded (nothing here).
+    virtual void InitAlphaImages(TskSkinData* Data) {}
+    // The keys of the class, its base's first.
+    virtual void VisitKeys(TskKeyVisitor& V);
+
+    std::string Name;
+    std::string Hint;
+    bool RollUp;
+    int ActivePictureIndex;
+    int ActiveMaskPictureIndex;
+    bool SkinRectInAPicture;
+    int CursorIndex;
+    TRect SkinRect;
+    TRect ActiveSkinRect;
+    TRect InactiveSkinRect;
+    bool Morphing;
+    TskMorphKind MorphKind;
+    int GlowLayerPictureIndex;
+    int GlowLayerMaskPictureIndex;
+    int GlowLayerOffsetX;
+    int GlowLayerOffsetY;
+    int GlowLayerAlphaBlendValue;
+
+protected:
+    // A 32-bit image of Rect of this object's active picture, its alpha from the mask picture's
+    // luminance (colours premultiplied), or opaque without a mask picture. Null for an empty rectangle
+    // or without an active picture. Pixels a small mask does not cover stay opaque.
+    std::unique_ptr<TskBitmap> CutAlphaImage(TskSkinData* Data, const TRect& Rect, int MaskIndex) const;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "menuitem".
+class TskDataSkinMenuItem : public TskDataSkinObject {
+public:
+    explicit TskDataSkinMenuItem(const std::string& AName);
+    // An empty active check, radio or arrow rectangle takes the plain one's value.
+    void LoadFromIni(TCustomIniFile* Ini) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int ItemLeftOffset;
+    int ItemRightOffset;
+    TRect DividerRect;
+    int DividerLeftOffset;
+    int DividerRightOffset;
+    TRect TextRect;
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    int UnenabledFontColor;
+    bool StretchEffect;
+    bool InactiveStretchEffect;
+    bool DividerStretchEffect;
+    TRect AnimateSkinRect;
+    int FrameCount;
+    int AnimateInterval;
+    bool InactiveAnimation;
+    bool UseImageColor;
+    int ImageColor;
+    int ActiveImageColor;
+    bool InactiveTransparent;
+    TRect CheckImageRect;
+    TRect ActiveCheckImageRect;
+    TRect RadioImageRect;
+    TRect ActiveRadioImageRect;
+    TRect ArrowImageRect;
+    TRect ActiveArrowImageRect;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "mainmenubaritem".
+class TskDataSkinMainMenuBarItem : public TskDataSkinMenuItem {
+public:
+    explicit TskDataSkinMainMenuBarItem(const std::string& AName);
+};
+
+// The kind "mainmenuitem".
+class TskDataSkinMainMenuItem : public TskDataSkinObject {
+public:
+    explicit TskDataSkinMainMenuItem(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int ItemLeftOffset;
+    int ItemRightOffset;
+    TRect DownRect;
+    TRect TextRect;
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    int DownFontColor;
+    int UnenabledFontColor;
+    bool StretchEffect;
+    TRect AnimateSkinRect;
+    int FrameCount;
+    int AnimateInterval;
+    bool InactiveAnimation;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "button".
+class TskDataSkinButton : public TskDataSkinObject {
+public:
+    explicit TskDataSkinButton(const std::string& AName);
+    // With a layer frame that has a picture and a full border: the normal, active, down and inactive
+    // looks cut with their alpha masks; otherwise none.
+    void InitAlphaImages(TskSkinData* Data) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    TRect DownRect;
+    TRect DisableSkinRsect;
+    int GroupIndex;
+    int AlphaMaskPictureIndex;
+    int AlphaMaskActivePictureIndex;
+    int AlphaMaskInactivePictureIndex;
+
+    // The alpha images of the four looks (32 bits), when cut.
+    std::unique_ptr<TskBitmap> AlphaNormalImage, AlphaActiveImage, AlphaDownImage, AlphaInactiveImage;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "captionmenubutton".
+class TskDataSkinCaptionMenuButton : public TskDataSkinButton {
+public:
+    explicit TskDataSkinCaptionMenuButton(const std::string& AName);
+    // Always the button's four images.
+    void InitAlphaImages(TskSkinData* Data) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    int DownFontColor;
+    int InactiveFontColor;
+    int LeftOffset;
+    int RightOffset;
+    int TopPosition;
+    TRect ClRect;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "captiontab".
+class TskDataSkinCaptionTab : public TskDataSkinButton {
+public:
+    explicit TskDataSkinCaptionTab(const std::string& AName);
+    // Always: normal, active and down, each with its own alpha mask.
+    void InitAlphaImages(TskSkinData* Data) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    int DownFontColor;
+    int LeftOffset;
+    int RightOffset;
+    int TopPosition;
+    TRect ClRect;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "stdbutton".
+class TskDataSkinStdButton : public TskDataSkinButton {
+public:
+    explicit TskDataSkinStdButton(const std::string& AName);
+    // An empty restore hint follows the restore-hint rule.
+    void LoadFromIni(TCustomIniFile* Ini) override;
+    // The button's four images, then the four restore looks, under the same condition.
+    void InitAlphaImages(TskSkinData* Data) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    TskStdCommand Command;
+    TRect RestoreRect;
+    TRect RestoreActiveRect;
+    TRect RestoreDownRect;
+    TRect RestoreInactiveRect;
+    std::string RestoreHint;
+
+    // The alpha images of the four restore looks, when cut.
+    std::unique_ptr<TskBitmap> AlphaRestoreImage, AlphaRestoreActiveImage, AlphaRestoreDownImage,
+        AlphaRestoreInactiveImage;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "mainmenubarbutton".
+class TskDataSkinMainMenuBarButton : public TskDataSkinStdButton {
+public:
+    explicit TskDataSkinMainMenuBarButton(const std::string& AName);
+};
+
+// The kind "caption".
+class TskDataSkinCaption : public TskDataSkinObject {
+public:
+    explicit TskDataSkinCaption(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    bool DefaultCaption;
+    TRect TextRect;
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    TAlignment Alignment;
+    bool Shadow;
+    int ShadowColor;
+    bool Light;
+    int LightColor;
+    int ActiveLightColor;
+    int ActiveShadowColor;
+    TRect FrameRect;
+    TRect ActiveFrameRect;
+    TRect FrameTextRect;
+    int FrameLeftOffset;
+    int FrameRightOffset;
+    bool StretchEffect;
+    TRect AnimateSkinRect;
+    int FrameCount;
+    int AnimateInterval;
+    bool InactiveAnimation;
+    bool FullFrame;
+    bool VistaGlowEffect;
+    bool VistaGlowInactiveEffect;
+    bool GlowEffect;
+    bool GlowInactiveEffect;
+    int GlowSize;
+    int GlowColor;
+    int GlowActiveColor;
+    int GlowOffset;
+    bool ReflectionEffect;
+    int ReflactionColor;
+    int ReflactionActiveColor;
+    int ReflectionOffset;
+    TRect DividerRect;
+    TRect InactiveDividerRect;
+    bool DividerTransparent;
+    int DividerTransparentColor;
+    int QuickButtonAlphaMaskPictureIndex;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "trackbar".
+class TskDataSkinTrackBar : public TskDataSkinObject {
+public:
+    explicit TskDataSkinTrackBar(const std::string& AName);
+    // Track-bar objects never morph.
+    void LoadFromIni(TCustomIniFile* Ini) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    TRect ButtonRect;
+    TRect ActiveButtonRect;
+    TPoint BeginPoint;
+    TPoint EndPoint;
+    int MinValue;
+    int MaxValue;
+    bool MouseDownChangeValue;
+    bool ButtonTransparent;
+    int ButtonTransparentColor;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "gauge".
+class TskDataSkinGauge : public TskDataSkinObject {
+public:
+    explicit TskDataSkinGauge(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int MinValue;
+    int MaxValue;
+    TskGaugeKind Kind;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "framegauge".
+class TskDataSkinFrameGaugeObject : public TskDataSkinObject {
+public:
+    explicit TskDataSkinFrameGaugeObject(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int MinValue;
+    int MaxValue;
+    int CountFrames;
+    TskFramesPlacement FramesPlacement;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "frameregulator".
+class TskDataSkinFrameRegulatorObject : public TskDataSkinObject {
+public:
+    explicit TskDataSkinFrameRegulatorObject(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int MinValue;
+    int MaxValue;
+    int CountFrames;
+    TskFramesPlacement FramesPlacement;
+    TskRegulatorKind Kind;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "label".
+class TskDataSkinLabel : public TskDataSkinObject {
+public:
+    explicit TskDataSkinLabel(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    int ActiveFontColor;
+    TAlignment Alignment;
+    std::string TextValue;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "bitlabel".
+class TskDataSkinBitLabel : public TskDataSkinObject {
+public:
+    explicit TskDataSkinBitLabel(const std::string& AName);
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    std::string TextValue;
+    int SymbolWidth;
+    int SymbolHeight;
+    TStringList Symbols;
+    bool Transparent;
+    int TransparentColor;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "switch".
+class TskDataSkinSwitch : public TskDataSkinObject {
+public:
+    explicit TskDataSkinSwitch(const std::string& AName);
+};
+
+// The kind "animate".
+class TskDataSkinAnimate : public TskDataSkinObject {
+public:
+    explicit TskDataSkinAnimate(const std::string& AName);
+    // Animations never morph; an empty restore hint follows the restore-hint rule.
+    void LoadFromIni(TCustomIniFile* Ini) override;
+    void VisitKeys(TskKeyVisitor& V) override;
+
+    int CountFrames;
+    bool Cycle;
+    bool ButtonStyle;
+    int TimerInterval;
+    TskStdCommand Command;
+    TRect DownSkinRect;
+    TRect RestoreRect;
+    TRect RestoreActiveRect;
+    TRect RestoreDownRect;
+    TRect RestoreInactiveRect;
+    std::string RestoreHint;
+
+private:
+    void OwnKeys(TskKeyVisitor& V);
+};
+
+// The kind "userobject": only "rollup", "skinrect" and "cursorindex" are read and written.
+class TskDataUserObject : public TskDataSkinObject {
+public:
+    explicit TskDataUserObject(const std::string& AName) : TskDataSkinObject(AName) {}
+    void VisitKeys(TskKeyVisitor& V) override;
+};
+
+// A new object of the kind word (null for a word that names no kind).
+std::unique_ptr<TskDataSkinObject> CreateSkinObjectData(const std::string& Kind, const std::string& Name);
+
+// The popup (menu) window, section "POPUPWINDOW".
+class TskDataSkinPopupWindow : public TObject {
+public:
+    TskDataSkinPopupWindow();
+    void LoadPopupWindow(TCustomIniFile* Ini);
+    void VisitKeys(TskKeyVisitor& V);
+
+    int WindowPictureIndex;
+    int MaskPictureIndex;
+    TPoint LTPoint;
+    TPoint RTPoint;
+    TPoint LBPoint;
+    TPoint RBPoint;
+    int CursorIndex;
+    TRect ItemsRect;
+    int ScrollMarkerColor;
+    int ScrollMarkerActiveColor;
+    bool LeftStretch;
+    bool RightStretch;
+    bool TopStretch;
+    bool BottomStretch;
+    bool StretchEffect;
+    TskStretchType StretchType;
+};
+
+// The hint window, section "HINTWINDOW".
+class TskDataSkinHintWindow : public TObject {
+public:
+    TskDataSkinHintWindow();
+    void LoadHintWindow(TCustomIniFile* Ini);
+    void VisitKeys(TskKeyVisitor& V);
+
+    int WindowPictureIndex;
+    int MaskPictureIndex;
+    TPoint LTPoint;
+    TPoint RTPoint;
+    TPoint LBPoint;
+    TPoint RBPoint;
+    TRect ClRect;
+    std::string FontName;
+    int FontHeight;
+    TFontStyles FontStyle;
+    int FontColor;
+    bool LeftStretch;
+    bool RightStretch;
+    bool TopStretch;
+    bool BottomStretch;
+    bool StretchEffect;
+    TskStretchType StretchType;
+};
+
+// The layered window frame, section "LAYERFRAME", with its two frame images once built.
+class TskDataSkinLayerFrame : public TObject {
+public:
+    TskDataSkinLayerFrame();
+    void LoadLayerFrame(TCustomIniFile* Ini);
+    void VisitKeys(TskKeyVisitor& V);
+    // The active and inactive frame images: each picture with its alpha from its mask picture's
+    // luminance, when both indexes name active pictures; none otherwise.
+    void BuildLayerImages(TskSkinData* Data);
+
+    int PictureIndex;
+    int MaskPictureIndex;
+    int InactivePictureIndex;
+    int InactiveMaskPictureIndex;
+    TPoint LTPoint;
+    TPoint RTPoint;
+    TPoint LBPoint;
+    TPoint RBPoint;
+    TRect ClRect;
+    int AlphaBlendValue;
+    int InactiveAlphaBlendValue;
+    TRect BorderRect;
+    bool HitTestEnable;
+    bool FullBorder;
+    int HitTestSize;
+    TRect CaptionRect;
+    TPoint HitTestLTPoint;
+    TPoint HitTestRTPoint;
+    TPoint HitTestLBPoint;
+    TPoint HitTestRBPoint;
+    TRect ButtonsRect;
+    TRect SysMenuButtonRect;
+    bool FullStretch;
+    int RollUpFormHeight;
+    int ButtonsTopOffset;
+    int SysButtonTopOffset;
+    int BlurMaskPictureIndex;
+    TRect IntersectBlurMaskRect;
+    TRect ExcludeBlurMaskRect;
+    int LeftOffset;
+    int TopOffset;
+    int WidthOffset;
+    int HeightOffset;
+
+    std::unique_ptr<TskBitmap> ActiveImage;
+    std::unique_ptr<TskBitmap> InactiveImage;
+};
