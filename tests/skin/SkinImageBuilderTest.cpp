@@ -213,6 +213,45 @@ TEST(SkinImageBuilderTest, StretchSkinRectKeepsTheGridsBorders) {
     EXPECT_EQ(PixelOf(dest, 2, 18), Unique(2, 10));
 }
 
+// A panel-like skin picture (dark frame, light bevel, rounded corners, a patterned centre and notched
+// edges so that tiling shows) built at its own size and grown, tiled and stretched, with the three
+// centre stretch types.
+TEST(SkinImageBuilderTest, SheetOfBuilderResults) {
+    auto skin = MakeBitmap(24, 24, [](int x, int y) {
+        const bool corner = (x < 2 || x > 21) && (y < 2 || y > 21);
+        if (corner) return 0xFFFFFFu;
+        if (x == 0 || y == 0 || x == 23 || y == 23) return std::uint32_t(RGB(30, 40, 70));
+        if (x == 1 || y == 1) return std::uint32_t(RGB(230, 235, 250));
+        if (x == 22 || y == 22) return std::uint32_t(RGB(90, 100, 130));
+        if (x < 6 || y < 6 || x > 17 || y > 17) // the edge bands, notched every 4 pixels
+            return (x + y) % 4 == 0 ? std::uint32_t(RGB(120, 140, 190)) : std::uint32_t(RGB(170, 185, 220));
+        return (x / 2 + y / 2) % 2 ? std::uint32_t(RGB(250, 210, 120)) : std::uint32_t(RGB(240, 160, 60));
+    });
+    const TPoint lt{8, 8}, rt{16, 8}, lb{8, 16}, rb{16, 16};
+    const TRect cl{6, 6, 18, 18};
+    TBitmap sheet;
+    sheet.SetSize(360, 52);
+    sheet.Canvas()->Brush()->SetColor(clWhite);
+    sheet.Canvas()->FillRect(TRect{0, 0, 360, 52});
+    int x = 6;
+    auto place = [&](int W, int H, bool Stretch, bool ClientStretch, TskStretchType Type) {
+        const int dw = W - 24, dh = H - 24;
+        TBitmap built;
+        BuildSkinImage(lt, rt, lb, rb, cl, lt, TPoint{rt.x + dw, rt.y}, TPoint{lb.x, lb.y + dh},
+                       TPoint{rb.x + dw, rb.y + dh}, TRect{cl.left, cl.top, cl.right + dw, cl.bottom + dh},
+                       &built, skin.get(), TRect{0, 0, 24, 24}, W, H, true, Stretch, Stretch, Stretch,
+                       Stretch, ClientStretch, Type);
+        sheet.Canvas()->Draw(x, 6, &built);
+        x += W + 8;
+    };
+    place(24, 24, false, false, stfull); // the picture itself
+    place(70, 40, false, false, stfull); // edges and centre tiled
+    place(70, 40, true, true, stfull);   // everything stretched
+    place(70, 40, false, true, sthorz);  // centre stretched down, repeated across
+    place(70, 40, false, true, stvert);  // centre stretched across, repeated down
+    EXPECT_TRUE(SavePng(sheet, "builder/results.png", 3));
+}
+
 // ---- Regions
 
 struct RegionHeader {
