@@ -48,16 +48,6 @@ void TskDataSkinFrameControl::LoadFromIni(TCustomIniFile* Ini) {
     if (FramesCount < 1) FramesCount = 1;
 }
 
-TskDataSkinCustomControl::TskDataSkinCustomControl(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCustomControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinCustomControl::OwnKeys(TskKeyVisitor& V) {
     V.Point("lefttoppoint", LTPoint);
     V.Point("righttoppoint", RTPoint);
@@ -72,29 +62,9 @@ void TskDataSkinCustomControl::OwnKeys(TskKeyVisitor& V) {
     V.Enum("stretchtype", StretchType, StretchTypeWords);
 }
 
-TskDataSkinFrameControl::TskDataSkinFrameControl(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinFrameControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinFrameControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("framescount", FramesCount, 1);
     V.Enum("framesplacement", FramesPlacement, FramesPlacementWords);
-}
-
-TskDataSkinSlider::TskDataSkinSlider(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinSlider::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinSlider::OwnKeys(TskKeyVisitor& V) {
@@ -107,29 +77,9 @@ void TskDataSkinSlider::OwnKeys(TskKeyVisitor& V) {
     V.Integer("pointscolor", PointsColor);
 }
 
-TskDataSkinBevel::TskDataSkinBevel(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinBevel::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinBevel::OwnKeys(TskKeyVisitor& V) {
     V.Integer("lightcolor", LightColor);
     V.Integer("darkcolor", DarkColor);
-}
-
-TskDataSkinPanelControl::TskDataSkinPanelControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinPanelControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinPanelControl::OwnKeys(TskKeyVisitor& V) {
@@ -147,17 +97,6 @@ void TskDataSkinPanelControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("gripperrect", GripperRect);
     V.Boolean("grippertransparent", GripperTransparent);
     V.Integer("grippertransparentcolor", GripperTransparentColor);
-}
-
-TskDataSkinExPanelControl::TskDataSkinExPanelControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinExPanelControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinExPanelControl::OwnKeys(TskKeyVisitor& V) {
@@ -188,17 +127,6 @@ void TskDataSkinExPanelControl::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
     V.Boolean("buttonstransparent", ButtonsTransparent);
     V.Integer("buttonstransparentcolor", ButtonsTransparentColor);
-}
-
-TskDataSkinButtonControl::TskDataSkinButtonControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinButtonControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinButtonControl::OwnKeys(TskKeyVisitor& V) {
@@ -232,30 +160,8 @@ void TskDataSkinButtonControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
 }
 
-TskDataSkinMenuButtonControl::TskDataSkinMenuButtonControl(const std::string& AName)
-    : TskDataSkinButtonControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinMenuButtonControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinButtonControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinMenuButtonControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("trackbuttonrect", TrackButtonRect);
-}
-
-TskDataSkinCheckRadioControl::TskDataSkinCheckRadioControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCheckRadioControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinCheckRadioControl::OwnKeys(TskKeyVisitor& V) {
@@ -278,16 +184,6 @@ void TskDataSkinCheckRadioControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("activegrayedcheckimagerect", ActiveGrayedCheckImageRect);
 }
 
-TskDataSkinGaugeControl::TskDataSkinGaugeControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinGaugeControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinGaugeControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("progressarea", ProgressArea);
     V.Rect("progressrect", ProgressRect);
@@ -308,32 +204,10 @@ void TskDataSkinGaugeControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("animationendoffset", AnimationEndOffset);
 }
 
-TskDataSkinSplitterControl::TskDataSkinSplitterControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinSplitterControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinSplitterControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("gripperrect", GripperRect);
     V.Boolean("grippertransparent", GripperTransparent);
     V.Integer("grippertransparentcolor", GripperTransparentColor);
-}
-
-TskDataSkinTrackBarControl::TskDataSkinTrackBarControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinTrackBarControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinTrackBarControl::OwnKeys(TskKeyVisitor& V) {
@@ -346,44 +220,13 @@ void TskDataSkinTrackBarControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("buttontransparentcolor", ButtonTransparentColor);
 }
 
-TskDataSkinLabelControl::TskDataSkinLabelControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinLabelControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinLabelControl::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
-}
-
-TskDataSkinStdLabelControl::TskDataSkinStdLabelControl(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinStdLabelControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinStdLabelControl::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
     V.Integer("activefontcolor", ActiveFontColor, 16711680);
-}
-
-TskDataSkinBitLabelControl::TskDataSkinBitLabelControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinBitLabelControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinBitLabelControl::OwnKeys(TskKeyVisitor& V) {
@@ -393,35 +236,8 @@ void TskDataSkinBitLabelControl::OwnKeys(TskKeyVisitor& V) {
     V.Lines("symbols", Symbols);
 }
 
-TskDataSkinFrameRegulator::TskDataSkinFrameRegulator(const std::string& AName)
-    : TskDataSkinFrameControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinFrameRegulator::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinFrameControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinFrameRegulator::OwnKeys(TskKeyVisitor& V) {
     V.Enum("kind", Kind, RegulatorKindWords);
-}
-
-TskDataSkinFrameGauge::TskDataSkinFrameGauge(const std::string& AName) : TskDataSkinFrameControl(AName) {}
-
-TskDataSkinAnimateControl::TskDataSkinAnimateControl(const std::string& AName)
-    : TskDataSkinFrameControl(AName) {}
-
-TskDataSkinUpDownControl::TskDataSkinUpDownControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinUpDownControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinUpDownControl::OwnKeys(TskKeyVisitor& V) {
@@ -431,19 +247,6 @@ void TskDataSkinUpDownControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("downbuttonrect", DownButtonRect);
     V.Rect("activedownbuttonrect", ActiveDownButtonRect);
     V.Rect("downdownbuttonrect", DownDownButtonRect);
-}
-
-TskDataSkinSwitchControl::TskDataSkinSwitchControl(const std::string& AName)
-    : TskDataSkinFrameControl(AName) {}
-
-TskDataSkinGridControl::TskDataSkinGridControl(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinGridControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinGridControl::OwnKeys(TskKeyVisitor& V) {
@@ -466,16 +269,6 @@ void TskDataSkinGridControl::OwnKeys(TskKeyVisitor& V) {
     V.Boolean("cellstretcheffect", CellStretchEffect);
     V.Boolean("fixedcellstretcheffect", FixedCellStretchEffect);
     V.Boolean("showfocus", ShowFocus);
-}
-
-TskDataSkinTabControl::TskDataSkinTabControl(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinTabControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinTabControl::OwnKeys(TskKeyVisitor& V) {
@@ -516,16 +309,6 @@ void TskDataSkinTabControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("tableftbottomfocusrect", TabLeftBottomFocusRect);
 }
 
-TskDataSkinMainMenuBar::TskDataSkinMainMenuBar(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinMainMenuBar::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinMainMenuBar::OwnKeys(TskKeyVisitor& V) {
     V.Rect("itemsrect", ItemsRect);
     V.String("menubaritem", MenuBarItem);
@@ -537,16 +320,6 @@ void TskDataSkinMainMenuBar::OwnKeys(TskKeyVisitor& V) {
     V.Integer("trackmarkactivecolor", TrackMarkActiveColor);
     V.Boolean("stretcheffect", StretchEffect);
     V.Boolean("itemtransparent", ItemTransparent);
-}
-
-TskDataSkinControlBar::TskDataSkinControlBar(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinControlBar::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinControlBar::OwnKeys(TskKeyVisitor& V) {
@@ -565,16 +338,6 @@ void TskDataSkinControlBar::OwnKeys(TskKeyVisitor& V) {
     V.Integer("griptransparentcolor", GripTransparentColor);
 }
 
-TskDataSkinEditControl::TskDataSkinEditControl(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinEditControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinEditControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("activeskinrect", ActiveSkinRect);
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
@@ -586,29 +349,9 @@ void TskDataSkinEditControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("unenabledbuttonrect", UnenabledButtonRect);
 }
 
-TskDataSkinMemoControl::TskDataSkinMemoControl(const std::string& AName) : TskDataSkinEditControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinMemoControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinEditControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinMemoControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("bgcolor", BGColor);
     V.Integer("activebgcolor", ActiveBGColor);
-}
-
-TskDataSkinListBox::TskDataSkinListBox(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinListBox::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinListBox::OwnKeys(TskKeyVisitor& V) {
@@ -640,30 +383,10 @@ void TskDataSkinListBox::OwnKeys(TskKeyVisitor& V) {
     V.Rect("buttonsarea", ButtonsArea);
 }
 
-TskDataSkinCheckListBox::TskDataSkinCheckListBox(const std::string& AName) : TskDataSkinListBox(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCheckListBox::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinListBox::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinCheckListBox::OwnKeys(TskKeyVisitor& V) {
     V.Rect("checkimagerect", CheckImageRect);
     V.Rect("itemcheckrect", ItemCheckRect);
     V.Rect("uncheckimagerect", UncheckImageRect);
-}
-
-TskDataSkinComboBox::TskDataSkinComboBox(const std::string& AName) : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinComboBox::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinComboBox::OwnKeys(TskKeyVisitor& V) {
@@ -685,17 +408,6 @@ void TskDataSkinComboBox::OwnKeys(TskKeyVisitor& V) {
     V.Boolean("itemstretcheffect", ItemStretchEffect);
     V.Boolean("focusitemstretcheffect", FocusItemStretchEffect);
     V.Boolean("showfocus", ShowFocus);
-}
-
-TskDataSkinScrollBarControl::TskDataSkinScrollBarControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinScrollBarControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinScrollBarControl::OwnKeys(TskKeyVisitor& V) {
@@ -723,17 +435,6 @@ void TskDataSkinScrollBarControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("glyphtransparentcolor", GlyphTransparentColor);
 }
 
-TskDataSkinSpinEditControl::TskDataSkinSpinEditControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinSpinEditControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinSpinEditControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("activeskinrect", ActiveSkinRect);
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
@@ -747,29 +448,8 @@ void TskDataSkinSpinEditControl::OwnKeys(TskKeyVisitor& V) {
     V.Rect("downdownbuttonrect", DownDownButtonRect);
 }
 
-TskDataSkinScrollBoxControl::TskDataSkinScrollBoxControl(const std::string& AName)
-    : TskDataSkinCustomControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinScrollBoxControl::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinCustomControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinScrollBoxControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("bgpictureindex", BGPictureIndex, -1);
-}
-
-TskDataSkinTreeView::TskDataSkinTreeView(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinTreeView::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinTreeView::OwnKeys(TskKeyVisitor& V) {
@@ -779,29 +459,9 @@ void TskDataSkinTreeView::OwnKeys(TskKeyVisitor& V) {
     V.Rect("noexpandimagerect", NoExpandImageRect);
 }
 
-TskDataSkinListView::TskDataSkinListView(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinListView::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinListView::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor);
     V.Integer("bgcolor", BGColor);
-}
-
-TskDataSkinRichEdit::TskDataSkinRichEdit(const std::string& AName) : TskDataSkinControl(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinRichEdit::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinControl::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinRichEdit::OwnKeys(TskKeyVisitor& V) {

@@ -46,10 +46,10 @@ private:
 
 // A description that grows by the corner group: four points and the client rectangle cut its picture
 // rectangle into corners, edges and centre.
-class TskDataSkinCustomControl : public TskDataSkinControl {
+class TskDataSkinCustomControl : public TskKind<TskDataSkinCustomControl, TskDataSkinControl> {
 public:
-    explicit TskDataSkinCustomControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinCustomControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TPoint LTPoint;
     TPoint RTPoint;
@@ -62,31 +62,25 @@ public:
     bool RightStretch;
     bool BottomStretch;
     TskStretchType StretchType;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // A description of several frames side by side (or one under another) in its skin rectangle.
-class TskDataSkinFrameControl : public TskDataSkinControl {
+class TskDataSkinFrameControl : public TskKind<TskDataSkinFrameControl, TskDataSkinControl> {
 public:
-    explicit TskDataSkinFrameControl(const std::string& AName);
+    explicit TskDataSkinFrameControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // A frame count below 1 reads as 1.
     void LoadFromIni(TCustomIniFile* Ini) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     int FramesCount;
     TskFramesPlacement FramesPlacement;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "slider".
-class TskDataSkinSlider : public TskDataSkinControl {
+class TskDataSkinSlider : public TskKind<TskDataSkinSlider, TskDataSkinControl> {
 public:
-    explicit TskDataSkinSlider(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinSlider(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int BGColor;
     TRect HRulerRect;
@@ -95,29 +89,23 @@ public:
     TRect VThumbRect;
     int EdgeSize;
     int PointsColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "bevel".
-class TskDataSkinBevel : public TskDataSkinControl {
+class TskDataSkinBevel : public TskKind<TskDataSkinBevel, TskDataSkinControl> {
 public:
-    explicit TskDataSkinBevel(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinBevel(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int LightColor;
     int DarkColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "panel".
-class TskDataSkinPanelControl : public TskDataSkinCustomControl {
+class TskDataSkinPanelControl : public TskKind<TskDataSkinPanelControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinPanelControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinPanelControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int BGPictureIndex;
     TRect CaptionRect;
@@ -136,16 +124,13 @@ public:
     TRect GripperRect;
     bool GripperTransparent;
     int GripperTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "expanel".
-class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
+class TskDataSkinExPanelControl : public TskKind<TskDataSkinExPanelControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinExPanelControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinExPanelControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect RollHSkinRect;
     TRect RollVSkinRect;
@@ -177,16 +162,13 @@ public:
     int FontColor;
     bool ButtonsTransparent;
     int ButtonsTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "button".
-class TskDataSkinButtonControl : public TskDataSkinCustomControl {
+class TskDataSkinButtonControl : public TskKind<TskDataSkinButtonControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinButtonControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinButtonControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -219,28 +201,22 @@ public:
     int GlowLayerShowOffsetX;
     int GlowLayerShowOffsetY;
     int GlowLayerAlphaBlendValue;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "menubutton".
-class TskDataSkinMenuButtonControl : public TskDataSkinButtonControl {
+class TskDataSkinMenuButtonControl : public TskKind<TskDataSkinMenuButtonControl, TskDataSkinButtonControl> {
 public:
-    explicit TskDataSkinMenuButtonControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinMenuButtonControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect TrackButtonRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "checkradio".
-class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
+class TskDataSkinCheckRadioControl : public TskKind<TskDataSkinCheckRadioControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinCheckRadioControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinCheckRadioControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -262,16 +238,13 @@ public:
     TRect UnenabledUncheckImageRect;
     TRect GrayedCheckImageRect;
     TRect ActiveGrayedCheckImageRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "gauge".
-class TskDataSkinGaugeControl : public TskDataSkinCustomControl {
+class TskDataSkinGaugeControl : public TskKind<TskDataSkinGaugeControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinGaugeControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinGaugeControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ProgressArea;
     TRect ProgressRect;
@@ -293,30 +266,24 @@ public:
     int ProgressAnimationTimerInterval;
     int AnimationBeginOffset;
     int AnimationEndOffset;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "splitter".
-class TskDataSkinSplitterControl : public TskDataSkinCustomControl {
+class TskDataSkinSplitterControl : public TskKind<TskDataSkinSplitterControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinSplitterControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinSplitterControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect GripperRect;
     bool GripperTransparent;
     int GripperTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "trackbar".
-class TskDataSkinTrackBarControl : public TskDataSkinCustomControl {
+class TskDataSkinTrackBarControl : public TskKind<TskDataSkinTrackBarControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinTrackBarControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinTrackBarControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ActiveSkinRect;
     TRect TrackArea;
@@ -325,86 +292,71 @@ public:
     bool Vertical;
     bool ButtonTransparent;
     int ButtonTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "label".
-class TskDataSkinLabelControl : public TskDataSkinCustomControl {
+class TskDataSkinLabelControl : public TskKind<TskDataSkinLabelControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinLabelControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinLabelControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
     TFontStyles FontStyle;
     int FontColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "stdlabel".
-class TskDataSkinStdLabelControl : public TskDataSkinControl {
+class TskDataSkinStdLabelControl : public TskKind<TskDataSkinStdLabelControl, TskDataSkinControl> {
 public:
-    explicit TskDataSkinStdLabelControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinStdLabelControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
     TFontStyles FontStyle;
     int FontColor;
     int ActiveFontColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "bitlabel".
-class TskDataSkinBitLabelControl : public TskDataSkinCustomControl {
+class TskDataSkinBitLabelControl : public TskKind<TskDataSkinBitLabelControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinBitLabelControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinBitLabelControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect SkinTextRect;
     int SymbolWidth;
     int SymbolHeight;
     TStringList Symbols;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "frameregulator".
-class TskDataSkinFrameRegulator : public TskDataSkinFrameControl {
+class TskDataSkinFrameRegulator : public TskKind<TskDataSkinFrameRegulator, TskDataSkinFrameControl> {
 public:
-    explicit TskDataSkinFrameRegulator(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinFrameRegulator(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TskRegulatorKind Kind;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "framegauge".
 class TskDataSkinFrameGauge : public TskDataSkinFrameControl {
 public:
-    explicit TskDataSkinFrameGauge(const std::string& AName);
+    using TskDataSkinFrameControl::TskDataSkinFrameControl;
 };
 
 // The kind "animate".
 class TskDataSkinAnimateControl : public TskDataSkinFrameControl {
 public:
-    explicit TskDataSkinAnimateControl(const std::string& AName);
+    using TskDataSkinFrameControl::TskDataSkinFrameControl;
 };
 
 // The kind "updown".
-class TskDataSkinUpDownControl : public TskDataSkinCustomControl {
+class TskDataSkinUpDownControl : public TskKind<TskDataSkinUpDownControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinUpDownControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinUpDownControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect UpButtonRect;
     TRect ActiveUpButtonRect;
@@ -412,22 +364,19 @@ public:
     TRect DownButtonRect;
     TRect ActiveDownButtonRect;
     TRect DownDownButtonRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "switch".
 class TskDataSkinSwitchControl : public TskDataSkinFrameControl {
 public:
-    explicit TskDataSkinSwitchControl(const std::string& AName);
+    using TskDataSkinFrameControl::TskDataSkinFrameControl;
 };
 
 // The kind "grid".
-class TskDataSkinGridControl : public TskDataSkinControl {
+class TskDataSkinGridControl : public TskKind<TskDataSkinGridControl, TskDataSkinControl> {
 public:
-    explicit TskDataSkinGridControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinGridControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect FixedCellRect;
     TRect SelectCellRect;
@@ -454,16 +403,13 @@ public:
     bool CellStretchEffect;
     bool FixedCellStretchEffect;
     bool ShowFocus;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "tab".
-class TskDataSkinTabControl : public TskDataSkinControl {
+class TskDataSkinTabControl : public TskKind<TskDataSkinTabControl, TskDataSkinControl> {
 public:
-    explicit TskDataSkinTabControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinTabControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect TabRect;
     TRect ActiveTabRect;
@@ -503,16 +449,13 @@ public:
     int ButtonTransparentColor;
     TRect TabLeftBottomActiveRect;
     TRect TabLeftBottomFocusRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "mainmenubar".
-class TskDataSkinMainMenuBar : public TskDataSkinControl {
+class TskDataSkinMainMenuBar : public TskKind<TskDataSkinMainMenuBar, TskDataSkinControl> {
 public:
-    explicit TskDataSkinMainMenuBar(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinMainMenuBar(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ItemsRect;
     std::string MenuBarItem;
@@ -524,16 +467,13 @@ public:
     int TrackMarkActiveColor;
     bool StretchEffect;
     bool ItemTransparent;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "controlbar".
-class TskDataSkinControlBar : public TskDataSkinCustomControl {
+class TskDataSkinControlBar : public TskKind<TskDataSkinControlBar, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinControlBar(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinControlBar(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ItemRect;
     int BGPictureIndex;
@@ -548,16 +488,13 @@ public:
     int ItemTransparentColor;
     bool GripTransparent;
     int GripTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "edit".
-class TskDataSkinEditControl : public TskDataSkinCustomControl {
+class TskDataSkinEditControl : public TskKind<TskDataSkinEditControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinEditControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinEditControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ActiveSkinRect;
     std::string FontName;
@@ -570,29 +507,23 @@ public:
     TRect ActiveButtonRect;
     TRect DownButtonRect;
     TRect UnenabledButtonRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "memo".
-class TskDataSkinMemoControl : public TskDataSkinEditControl {
+class TskDataSkinMemoControl : public TskKind<TskDataSkinMemoControl, TskDataSkinEditControl> {
 public:
-    explicit TskDataSkinMemoControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinMemoControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int BGColor;
     int ActiveBGColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "listbox".
-class TskDataSkinListBox : public TskDataSkinCustomControl {
+class TskDataSkinListBox : public TskKind<TskDataSkinListBox, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinListBox(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinListBox(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ItemRect;
     TRect ActiveItemRect;
@@ -626,30 +557,24 @@ public:
     bool ShowFocus;
     TRect DisabledButtonsRect;
     TRect ButtonsArea;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "checklistbox".
-class TskDataSkinCheckListBox : public TskDataSkinListBox {
+class TskDataSkinCheckListBox : public TskKind<TskDataSkinCheckListBox, TskDataSkinListBox> {
 public:
-    explicit TskDataSkinCheckListBox(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinCheckListBox(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect CheckImageRect;
     TRect ItemCheckRect;
     TRect UncheckImageRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "combobox".
-class TskDataSkinComboBox : public TskDataSkinCustomControl {
+class TskDataSkinComboBox : public TskKind<TskDataSkinComboBox, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinComboBox(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinComboBox(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ActiveSkinRect;
     TRect ItemRect;
@@ -672,16 +597,13 @@ public:
     bool ItemStretchEffect;
     bool FocusItemStretchEffect;
     bool ShowFocus;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "scrollbar".
-class TskDataSkinScrollBarControl : public TskDataSkinCustomControl {
+class TskDataSkinScrollBarControl : public TskKind<TskDataSkinScrollBarControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinScrollBarControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinScrollBarControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect TrackArea;
     TRect UpButtonRect;
@@ -705,16 +627,13 @@ public:
     TRect DownGlyphRect;
     bool GlyphTransparent;
     int GlyphTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "spinedit".
-class TskDataSkinSpinEditControl : public TskDataSkinCustomControl {
+class TskDataSkinSpinEditControl : public TskKind<TskDataSkinSpinEditControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinSpinEditControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinSpinEditControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ActiveSkinRect;
     std::string FontName;
@@ -729,28 +648,22 @@ public:
     TRect DownButtonRect;
     TRect ActiveDownButtonRect;
     TRect DownDownButtonRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "scrollbox".
-class TskDataSkinScrollBoxControl : public TskDataSkinCustomControl {
+class TskDataSkinScrollBoxControl : public TskKind<TskDataSkinScrollBoxControl, TskDataSkinCustomControl> {
 public:
-    explicit TskDataSkinScrollBoxControl(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinScrollBoxControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int BGPictureIndex;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "treeview".
-class TskDataSkinTreeView : public TskDataSkinControl {
+class TskDataSkinTreeView : public TskKind<TskDataSkinTreeView, TskDataSkinControl> {
 public:
-    explicit TskDataSkinTreeView(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinTreeView(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -759,41 +672,32 @@ public:
     int BGColor;
     TRect ExpandImageRect;
     TRect NoExpandImageRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "listview".
-class TskDataSkinListView : public TskDataSkinControl {
+class TskDataSkinListView : public TskKind<TskDataSkinListView, TskDataSkinControl> {
 public:
-    explicit TskDataSkinListView(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinListView(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
     TFontStyles FontStyle;
     int FontColor;
     int BGColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "richedit".
-class TskDataSkinRichEdit : public TskDataSkinControl {
+class TskDataSkinRichEdit : public TskKind<TskDataSkinRichEdit, TskDataSkinControl> {
 public:
-    explicit TskDataSkinRichEdit(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinRichEdit(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
     TFontStyles FontStyle;
     int FontColor;
     int BGColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // A new description of the kind word (null for a word that names no kind).

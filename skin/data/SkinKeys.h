@@ -89,3 +89,20 @@ private:
     TCustomIniFile* FIni;
     std::string FSection;
 };
+
+// A description kind whose own keys (Self::OwnKeys, its key table) follow its base's. Its constructor
+// calls ResetOwnKeys once its fields exist.
+template <class Self, class Base> class TskKind : public Base {
+public:
+    using Base::Base;
+    void VisitKeys(TskKeyVisitor& V) override {
+        Base::VisitKeys(V);
+        static_cast<Self*>(this)->OwnKeys(V);
+    }
+
+protected:
+    void ResetOwnKeys() {
+        TskKeyDefaults defaults;
+        static_cast<Self*>(this)->OwnKeys(defaults);
+    }
+};

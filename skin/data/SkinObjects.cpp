@@ -115,17 +115,12 @@ std::unique_ptr<TskBitmap> TskDataSkinObject::CutAlphaImage(TskSkinData* Data, c
     return image;
 }
 
+void TskDataSkinObject::CutLooks(TskSkinData* Data, bool Wanted, std::initializer_list<TskLook> Looks) const {
+    for (const TskLook& look : Looks)
+        *look.Image = Wanted ? CutAlphaImage(Data, look.Rect, look.MaskIndex) : nullptr;
+}
+
 // ---- The kinds
-
-TskDataSkinMenuItem::TskDataSkinMenuItem(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinMenuItem::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
 
 void TskDataSkinMenuItem::OwnKeys(TskKeyVisitor& V) {
     V.Integer("itemleftoffset", ItemLeftOffset);
@@ -156,19 +151,6 @@ void TskDataSkinMenuItem::OwnKeys(TskKeyVisitor& V) {
     V.Rect("activearrowimagerect", ActiveArrowImageRect);
 }
 
-TskDataSkinMainMenuBarItem::TskDataSkinMainMenuBarItem(const std::string& AName)
-    : TskDataSkinMenuItem(AName) {}
-
-TskDataSkinMainMenuItem::TskDataSkinMainMenuItem(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinMainMenuItem::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinMainMenuItem::OwnKeys(TskKeyVisitor& V) {
     V.Integer("itemleftoffset", ItemLeftOffset);
     V.Integer("itemrightoffset", ItemRightOffset);
@@ -185,16 +167,6 @@ void TskDataSkinMainMenuItem::OwnKeys(TskKeyVisitor& V) {
     V.Boolean("inactiveanimation", InactiveAnimation);
 }
 
-TskDataSkinButton::TskDataSkinButton(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinButton::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinButton::OwnKeys(TskKeyVisitor& V) {
     V.Rect("downrect", DownRect);
     V.Rect("disableskinrsect", DisableSkinRsect);
@@ -202,17 +174,6 @@ void TskDataSkinButton::OwnKeys(TskKeyVisitor& V) {
     V.Integer("alphamaskpictureindex", AlphaMaskPictureIndex, -1);
     V.Integer("alphamaskactivepictureindex", AlphaMaskActivePictureIndex, -1);
     V.Integer("alphamaskinactivepictureindex", AlphaMaskInactivePictureIndex, -1);
-}
-
-TskDataSkinCaptionMenuButton::TskDataSkinCaptionMenuButton(const std::string& AName)
-    : TskDataSkinButton(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCaptionMenuButton::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinButton::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinCaptionMenuButton::OwnKeys(TskKeyVisitor& V) {
@@ -226,16 +187,6 @@ void TskDataSkinCaptionMenuButton::OwnKeys(TskKeyVisitor& V) {
     V.Rect("clientrect", ClRect);
 }
 
-TskDataSkinCaptionTab::TskDataSkinCaptionTab(const std::string& AName) : TskDataSkinButton(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCaptionTab::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinButton::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinCaptionTab::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor, "", "fontName");
     V.Integer("activefontcolor", ActiveFontColor);
@@ -246,16 +197,6 @@ void TskDataSkinCaptionTab::OwnKeys(TskKeyVisitor& V) {
     V.Rect("clientrect", ClRect);
 }
 
-TskDataSkinStdButton::TskDataSkinStdButton(const std::string& AName) : TskDataSkinButton(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinStdButton::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinButton::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinStdButton::OwnKeys(TskKeyVisitor& V) {
     V.Enum("command", Command, CommandWords);
     V.Rect("restorerect", RestoreRect);
@@ -263,19 +204,6 @@ void TskDataSkinStdButton::OwnKeys(TskKeyVisitor& V) {
     V.Rect("restoredownrect", RestoreDownRect);
     V.Rect("restoreinactiverect", RestoreInactiveRect);
     V.String("restorehint", RestoreHint);
-}
-
-TskDataSkinMainMenuBarButton::TskDataSkinMainMenuBarButton(const std::string& AName)
-    : TskDataSkinStdButton(AName) {}
-
-TskDataSkinCaption::TskDataSkinCaption(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinCaption::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinCaption::OwnKeys(TskKeyVisitor& V) {
@@ -320,16 +248,6 @@ void TskDataSkinCaption::OwnKeys(TskKeyVisitor& V) {
     V.Integer("quickbuttonalphamaskpictureindex", QuickButtonAlphaMaskPictureIndex, -1);
 }
 
-TskDataSkinTrackBar::TskDataSkinTrackBar(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinTrackBar::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinTrackBar::OwnKeys(TskKeyVisitor& V) {
     V.Rect("buttonrect", ButtonRect);
     V.Rect("activebuttonrect", ActiveButtonRect);
@@ -342,31 +260,10 @@ void TskDataSkinTrackBar::OwnKeys(TskKeyVisitor& V) {
     V.Integer("buttontransparentcolor", ButtonTransparentColor);
 }
 
-TskDataSkinGauge::TskDataSkinGauge(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinGauge::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinGauge::OwnKeys(TskKeyVisitor& V) {
     V.Integer("minvalue", MinValue);
     V.Integer("maxvalue", MaxValue);
     V.Enum("kind", Kind, GaugeKindWords);
-}
-
-TskDataSkinFrameGaugeObject::TskDataSkinFrameGaugeObject(const std::string& AName)
-    : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinFrameGaugeObject::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinFrameGaugeObject::OwnKeys(TskKeyVisitor& V) {
@@ -374,17 +271,6 @@ void TskDataSkinFrameGaugeObject::OwnKeys(TskKeyVisitor& V) {
     V.Integer("maxvalue", MaxValue);
     V.Integer("countframes", CountFrames);
     V.Enum("framesplacement", FramesPlacement, FramesPlacementWords);
-}
-
-TskDataSkinFrameRegulatorObject::TskDataSkinFrameRegulatorObject(const std::string& AName)
-    : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinFrameRegulatorObject::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinFrameRegulatorObject::OwnKeys(TskKeyVisitor& V) {
@@ -395,31 +281,11 @@ void TskDataSkinFrameRegulatorObject::OwnKeys(TskKeyVisitor& V) {
     V.Enum("kind", Kind, RegulatorKindWords);
 }
 
-TskDataSkinLabel::TskDataSkinLabel(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinLabel::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
-}
-
 void TskDataSkinLabel::OwnKeys(TskKeyVisitor& V) {
     V.FontGroup(FontName, FontHeight, FontStyle, FontColor, "", "fontName");
     V.Integer("activefontcolor", ActiveFontColor);
     V.Enum("alignment", Alignment, AlignmentWords);
     V.String("textvalue", TextValue);
-}
-
-TskDataSkinBitLabel::TskDataSkinBitLabel(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinBitLabel::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinBitLabel::OwnKeys(TskKeyVisitor& V) {
@@ -429,18 +295,6 @@ void TskDataSkinBitLabel::OwnKeys(TskKeyVisitor& V) {
     V.Lines("symbols", Symbols);
     V.Boolean("transparent", Transparent);
     V.Integer("transparentcolor", TransparentColor, 16711935);
-}
-
-TskDataSkinSwitch::TskDataSkinSwitch(const std::string& AName) : TskDataSkinObject(AName) {}
-
-TskDataSkinAnimate::TskDataSkinAnimate(const std::string& AName) : TskDataSkinObject(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinAnimate::VisitKeys(TskKeyVisitor& V) {
-    TskDataSkinObject::VisitKeys(V);
-    OwnKeys(V);
 }
 
 void TskDataSkinAnimate::OwnKeys(TskKeyVisitor& V) {
@@ -486,48 +340,45 @@ void TskDataSkinStdButton::LoadFromIni(TCustomIniFile* Ini) {
     ApplyRestoreHintRule(Hint, Command, RestoreHint);
 }
 
-void TskDataSkinButton::InitAlphaImages(TskSkinData* Data) {
+namespace {
+// Button images are cut only for a skin whose layer frame has a picture and a full border.
+bool FramesFullBorder(TskSkinData* Data) {
     const TskDataSkinLayerFrame* frame = Data->LayerFrame();
-    if (frame->PictureIndex == -1 || !frame->FullBorder) {
-        AlphaNormalImage.reset();
-        AlphaActiveImage.reset();
-        AlphaDownImage.reset();
-        AlphaInactiveImage.reset();
-        return;
-    }
-    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskPictureIndex);
-    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
-    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskActivePictureIndex);
-    AlphaInactiveImage = CutAlphaImage(Data, InactiveSkinRect, AlphaMaskInactivePictureIndex);
+    return frame->PictureIndex != -1 && frame->FullBorder;
+}
+} // namespace
+
+void TskDataSkinButton::CutButtonLooks(TskSkinData* Data, bool Wanted) {
+    CutLooks(Data, Wanted,
+             {{&AlphaNormalImage, SkinRect, AlphaMaskPictureIndex},
+              {&AlphaActiveImage, ActiveSkinRect, AlphaMaskActivePictureIndex},
+              {&AlphaDownImage, DownRect, AlphaMaskActivePictureIndex},
+              {&AlphaInactiveImage, InactiveSkinRect, AlphaMaskInactivePictureIndex}});
+}
+
+void TskDataSkinButton::InitAlphaImages(TskSkinData* Data) {
+    CutButtonLooks(Data, FramesFullBorder(Data));
 }
 
 void TskDataSkinStdButton::InitAlphaImages(TskSkinData* Data) {
-    TskDataSkinButton::InitAlphaImages(Data);
-    const TskDataSkinLayerFrame* frame = Data->LayerFrame();
-    if (frame->PictureIndex == -1 || !frame->FullBorder) {
-        AlphaRestoreImage.reset();
-        AlphaRestoreActiveImage.reset();
-        AlphaRestoreDownImage.reset();
-        AlphaRestoreInactiveImage.reset();
-        return;
-    }
-    AlphaRestoreImage = CutAlphaImage(Data, RestoreRect, AlphaMaskPictureIndex);
-    AlphaRestoreActiveImage = CutAlphaImage(Data, RestoreActiveRect, AlphaMaskActivePictureIndex);
-    AlphaRestoreDownImage = CutAlphaImage(Data, RestoreDownRect, AlphaMaskActivePictureIndex);
-    AlphaRestoreInactiveImage = CutAlphaImage(Data, RestoreInactiveRect, AlphaMaskInactivePictureIndex);
+    const bool wanted = FramesFullBorder(Data);
+    CutButtonLooks(Data, wanted);
+    CutLooks(Data, wanted,
+             {{&AlphaRestoreImage, RestoreRect, AlphaMaskPictureIndex},
+              {&AlphaRestoreActiveImage, RestoreActiveRect, AlphaMaskActivePictureIndex},
+              {&AlphaRestoreDownImage, RestoreDownRect, AlphaMaskActivePictureIndex},
+              {&AlphaRestoreInactiveImage, RestoreInactiveRect, AlphaMaskInactivePictureIndex}});
 }
 
 void TskDataSkinCaptionMenuButton::InitAlphaImages(TskSkinData* Data) {
-    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskPictureIndex);
-    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
-    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskActivePictureIndex);
-    AlphaInactiveImage = CutAlphaImage(Data, InactiveSkinRect, AlphaMaskInactivePictureIndex);
+    CutButtonLooks(Data, true);
 }
 
 void TskDataSkinCaptionTab::InitAlphaImages(TskSkinData* Data) {
-    AlphaNormalImage = CutAlphaImage(Data, SkinRect, AlphaMaskInactivePictureIndex);
-    AlphaActiveImage = CutAlphaImage(Data, ActiveSkinRect, AlphaMaskActivePictureIndex);
-    AlphaDownImage = CutAlphaImage(Data, DownRect, AlphaMaskPictureIndex);
+    CutLooks(Data, true,
+             {{&AlphaNormalImage, SkinRect, AlphaMaskInactivePictureIndex},
+              {&AlphaActiveImage, ActiveSkinRect, AlphaMaskActivePictureIndex},
+              {&AlphaDownImage, DownRect, AlphaMaskPictureIndex}});
 }
 
 std::unique_ptr<TskDataSkinObject> CreateSkinObjectData(const std::string& Kind, const std::string& Name) {

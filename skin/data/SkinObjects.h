@@ -11,6 +11,7 @@
 #include "skin/data/SkinKeys.h"
 #include "skin/draw/SkinBitmap.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -62,18 +63,26 @@ protected:
     // luminance (colours premultiplied), or opaque without a mask picture. Null for an empty rectangle
     // or without an active picture. Pixels a small mask does not cover stay opaque.
     std::unique_ptr<TskBitmap> CutAlphaImage(TskSkinData* Data, const TRect& Rect, int MaskIndex) const;
+    // A look of an object: the image it gets, cut from a rectangle with a mask picture.
+    struct TskLook {
+        std::unique_ptr<TskBitmap>* Image;
+        TRect Rect;
+        int MaskIndex;
+    };
+    // Cuts each look's image, or frees them all when not Wanted.
+    void CutLooks(TskSkinData* Data, bool Wanted, std::initializer_list<TskLook> Looks) const;
 
 private:
     void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "menuitem".
-class TskDataSkinMenuItem : public TskDataSkinObject {
+class TskDataSkinMenuItem : public TskKind<TskDataSkinMenuItem, TskDataSkinObject> {
 public:
-    explicit TskDataSkinMenuItem(const std::string& AName);
+    explicit TskDataSkinMenuItem(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // An empty active check, radio or arrow rectangle takes the plain one's value.
     void LoadFromIni(TCustomIniFile* Ini) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     int ItemLeftOffset;
     int ItemRightOffset;
@@ -104,22 +113,19 @@ public:
     TRect ActiveRadioImageRect;
     TRect ArrowImageRect;
     TRect ActiveArrowImageRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "mainmenubaritem".
 class TskDataSkinMainMenuBarItem : public TskDataSkinMenuItem {
 public:
-    explicit TskDataSkinMainMenuBarItem(const std::string& AName);
+    using TskDataSkinMenuItem::TskDataSkinMenuItem;
 };
 
 // The kind "mainmenuitem".
-class TskDataSkinMainMenuItem : public TskDataSkinObject {
+class TskDataSkinMainMenuItem : public TskKind<TskDataSkinMainMenuItem, TskDataSkinObject> {
 public:
-    explicit TskDataSkinMainMenuItem(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinMainMenuItem(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int ItemLeftOffset;
     int ItemRightOffset;
@@ -137,19 +143,16 @@ public:
     int FrameCount;
     int AnimateInterval;
     bool InactiveAnimation;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "button".
-class TskDataSkinButton : public TskDataSkinObject {
+class TskDataSkinButton : public TskKind<TskDataSkinButton, TskDataSkinObject> {
 public:
-    explicit TskDataSkinButton(const std::string& AName);
+    explicit TskDataSkinButton(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // With a layer frame that has a picture and a full border: the normal, active, down and inactive
     // looks cut with their alpha masks; otherwise none.
     void InitAlphaImages(TskSkinData* Data) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect DownRect;
     TRect DisableSkinRsect;
@@ -158,20 +161,21 @@ public:
     int AlphaMaskActivePictureIndex;
     int AlphaMaskInactivePictureIndex;
 
-    // The alpha images of the four looks (32 bits), when cut.
+    // The alpha images of the four looks (32 bits, premultiplied), when cut.
     std::unique_ptr<TskBitmap> AlphaNormalImage, AlphaActiveImage, AlphaDownImage, AlphaInactiveImage;
 
-private:
-    void OwnKeys(TskKeyVisitor& V);
+protected:
+    // The normal, active, down and inactive looks.
+    void CutButtonLooks(TskSkinData* Data, bool Wanted);
 };
 
 // The kind "captionmenubutton".
-class TskDataSkinCaptionMenuButton : public TskDataSkinButton {
+class TskDataSkinCaptionMenuButton : public TskKind<TskDataSkinCaptionMenuButton, TskDataSkinButton> {
 public:
-    explicit TskDataSkinCaptionMenuButton(const std::string& AName);
+    explicit TskDataSkinCaptionMenuButton(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // Always the button's four images.
     void InitAlphaImages(TskSkinData* Data) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -184,18 +188,15 @@ public:
     int RightOffset;
     int TopPosition;
     TRect ClRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "captiontab".
-class TskDataSkinCaptionTab : public TskDataSkinButton {
+class TskDataSkinCaptionTab : public TskKind<TskDataSkinCaptionTab, TskDataSkinButton> {
 public:
-    explicit TskDataSkinCaptionTab(const std::string& AName);
+    explicit TskDataSkinCaptionTab(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // Always: normal, active and down, each with its own alpha mask.
     void InitAlphaImages(TskSkinData* Data) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -207,20 +208,17 @@ public:
     int RightOffset;
     int TopPosition;
     TRect ClRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "stdbutton".
-class TskDataSkinStdButton : public TskDataSkinButton {
+class TskDataSkinStdButton : public TskKind<TskDataSkinStdButton, TskDataSkinButton> {
 public:
-    explicit TskDataSkinStdButton(const std::string& AName);
+    explicit TskDataSkinStdButton(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // An empty restore hint follows the restore-hint rule.
     void LoadFromIni(TCustomIniFile* Ini) override;
     // The button's four images, then the four restore looks, under the same condition.
     void InitAlphaImages(TskSkinData* Data) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     TskStdCommand Command;
     TRect RestoreRect;
@@ -232,22 +230,19 @@ public:
     // The alpha images of the four restore looks, when cut.
     std::unique_ptr<TskBitmap> AlphaRestoreImage, AlphaRestoreActiveImage, AlphaRestoreDownImage,
         AlphaRestoreInactiveImage;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "mainmenubarbutton".
 class TskDataSkinMainMenuBarButton : public TskDataSkinStdButton {
 public:
-    explicit TskDataSkinMainMenuBarButton(const std::string& AName);
+    using TskDataSkinStdButton::TskDataSkinStdButton;
 };
 
 // The kind "caption".
-class TskDataSkinCaption : public TskDataSkinObject {
+class TskDataSkinCaption : public TskKind<TskDataSkinCaption, TskDataSkinObject> {
 public:
-    explicit TskDataSkinCaption(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinCaption(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     bool DefaultCaption;
     TRect TextRect;
@@ -291,18 +286,15 @@ public:
     bool DividerTransparent;
     int DividerTransparentColor;
     int QuickButtonAlphaMaskPictureIndex;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "trackbar".
-class TskDataSkinTrackBar : public TskDataSkinObject {
+class TskDataSkinTrackBar : public TskKind<TskDataSkinTrackBar, TskDataSkinObject> {
 public:
-    explicit TskDataSkinTrackBar(const std::string& AName);
+    explicit TskDataSkinTrackBar(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // Track-bar objects never morph.
     void LoadFromIni(TCustomIniFile* Ini) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     TRect ButtonRect;
     TRect ActiveButtonRect;
@@ -313,61 +305,49 @@ public:
     bool MouseDownChangeValue;
     bool ButtonTransparent;
     int ButtonTransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "gauge".
-class TskDataSkinGauge : public TskDataSkinObject {
+class TskDataSkinGauge : public TskKind<TskDataSkinGauge, TskDataSkinObject> {
 public:
-    explicit TskDataSkinGauge(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinGauge(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int MinValue;
     int MaxValue;
     TskGaugeKind Kind;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "framegauge".
-class TskDataSkinFrameGaugeObject : public TskDataSkinObject {
+class TskDataSkinFrameGaugeObject : public TskKind<TskDataSkinFrameGaugeObject, TskDataSkinObject> {
 public:
-    explicit TskDataSkinFrameGaugeObject(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinFrameGaugeObject(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int MinValue;
     int MaxValue;
     int CountFrames;
     TskFramesPlacement FramesPlacement;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "frameregulator".
-class TskDataSkinFrameRegulatorObject : public TskDataSkinObject {
+class TskDataSkinFrameRegulatorObject : public TskKind<TskDataSkinFrameRegulatorObject, TskDataSkinObject> {
 public:
-    explicit TskDataSkinFrameRegulatorObject(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinFrameRegulatorObject(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     int MinValue;
     int MaxValue;
     int CountFrames;
     TskFramesPlacement FramesPlacement;
     TskRegulatorKind Kind;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "label".
-class TskDataSkinLabel : public TskDataSkinObject {
+class TskDataSkinLabel : public TskKind<TskDataSkinLabel, TskDataSkinObject> {
 public:
-    explicit TskDataSkinLabel(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinLabel(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string FontName;
     int FontHeight;
@@ -376,16 +356,13 @@ public:
     int ActiveFontColor;
     TAlignment Alignment;
     std::string TextValue;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "bitlabel".
-class TskDataSkinBitLabel : public TskDataSkinObject {
+class TskDataSkinBitLabel : public TskKind<TskDataSkinBitLabel, TskDataSkinObject> {
 public:
-    explicit TskDataSkinBitLabel(const std::string& AName);
-    void VisitKeys(TskKeyVisitor& V) override;
+    explicit TskDataSkinBitLabel(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
     std::string TextValue;
     int SymbolWidth;
@@ -393,24 +370,21 @@ public:
     TStringList Symbols;
     bool Transparent;
     int TransparentColor;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "switch".
 class TskDataSkinSwitch : public TskDataSkinObject {
 public:
-    explicit TskDataSkinSwitch(const std::string& AName);
+    using TskDataSkinObject::TskDataSkinObject;
 };
 
 // The kind "animate".
-class TskDataSkinAnimate : public TskDataSkinObject {
+class TskDataSkinAnimate : public TskKind<TskDataSkinAnimate, TskDataSkinObject> {
 public:
-    explicit TskDataSkinAnimate(const std::string& AName);
+    explicit TskDataSkinAnimate(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // Animations never morph; an empty restore hint follows the restore-hint rule.
     void LoadFromIni(TCustomIniFile* Ini) override;
-    void VisitKeys(TskKeyVisitor& V) override;
+    void OwnKeys(TskKeyVisitor& V);
 
     int CountFrames;
     bool Cycle;
@@ -423,9 +397,6 @@ public:
     TRect RestoreDownRect;
     TRect RestoreInactiveRect;
     std::string RestoreHint;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "userobject": only "rollup", "skinrect" and "cursorindex" are read and written.
