@@ -8,33 +8,10 @@ namespace {
 const char* const FramesPlacementNames[] = {"fphorizontal", "fpvertical"};
 const char* const RegulatorKindNames[] = {"rkround", "rkhorizontal", "rkvertical"};
 
-template <class T> std::unique_ptr<TskDataSkinControl> MakeDescription(const std::string& Name) {
-    return std::make_unique<T>(Name);
-}
 } // namespace
 
 const TskEnumWords FramesPlacementWords{FramesPlacementNames, 2, fpVertical, fpHorizontal};
 const TskEnumWords RegulatorKindWords{RegulatorKindNames, 3, rkVertical, rkRound};
-
-TskDataSkinControl::TskDataSkinControl(const std::string& AName) : Name(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinControl::LoadFromIni(TCustomIniFile* Ini) {
-    TskKeyReader reader(Ini, Name);
-    VisitKeys(reader);
-}
-
-void TskDataSkinControl::SaveToIni(TCustomIniFile* Ini) {
-    Ini->EraseSection(Name);
-    TskKeyWriter writer(Ini, Name);
-    VisitKeys(writer);
-}
-
-void TskDataSkinControl::VisitKeys(TskKeyVisitor& V) {
-    OwnKeys(V);
-}
 
 void TskDataSkinControl::OwnKeys(TskKeyVisitor& V) {
     V.Integer("pictureindex", PictureIndex, -1);
@@ -470,44 +447,40 @@ void TskDataSkinRichEdit::OwnKeys(TskKeyVisitor& V) {
 }
 
 std::unique_ptr<TskDataSkinControl> CreateSkinControlData(const std::string& Kind, const std::string& Name) {
-    using Factory = std::unique_ptr<TskDataSkinControl> (*)(const std::string&);
-    // In the order the kind words are tested.
-    static const std::pair<const char*, Factory> kinds[] = {
-        {"slider", MakeDescription<TskDataSkinSlider>},
-        {"bevel", MakeDescription<TskDataSkinBevel>},
-        {"panel", MakeDescription<TskDataSkinPanelControl>},
-        {"expanel", MakeDescription<TskDataSkinExPanelControl>},
-        {"menubutton", MakeDescription<TskDataSkinMenuButtonControl>},
-        {"button", MakeDescription<TskDataSkinButtonControl>},
-        {"checkradio", MakeDescription<TskDataSkinCheckRadioControl>},
-        {"gauge", MakeDescription<TskDataSkinGaugeControl>},
-        {"splitter", MakeDescription<TskDataSkinSplitterControl>},
-        {"trackbar", MakeDescription<TskDataSkinTrackBarControl>},
-        {"label", MakeDescription<TskDataSkinLabelControl>},
-        {"stdlabel", MakeDescription<TskDataSkinStdLabelControl>},
-        {"bitlabel", MakeDescription<TskDataSkinBitLabelControl>},
-        {"frameregulator", MakeDescription<TskDataSkinFrameRegulator>},
-        {"framegauge", MakeDescription<TskDataSkinFrameGauge>},
-        {"animate", MakeDescription<TskDataSkinAnimateControl>},
-        {"updown", MakeDescription<TskDataSkinUpDownControl>},
-        {"switch", MakeDescription<TskDataSkinSwitchControl>},
-        {"grid", MakeDescription<TskDataSkinGridControl>},
-        {"tab", MakeDescription<TskDataSkinTabControl>},
-        {"mainmenubar", MakeDescription<TskDataSkinMainMenuBar>},
-        {"controlbar", MakeDescription<TskDataSkinControlBar>},
-        {"memo", MakeDescription<TskDataSkinMemoControl>},
-        {"edit", MakeDescription<TskDataSkinEditControl>},
-        {"checklistbox", MakeDescription<TskDataSkinCheckListBox>},
-        {"listbox", MakeDescription<TskDataSkinListBox>},
-        {"combobox", MakeDescription<TskDataSkinComboBox>},
-        {"scrollbar", MakeDescription<TskDataSkinScrollBarControl>},
-        {"spinedit", MakeDescription<TskDataSkinSpinEditControl>},
-        {"scrollbox", MakeDescription<TskDataSkinScrollBoxControl>},
-        {"treeview", MakeDescription<TskDataSkinTreeView>},
-        {"listview", MakeDescription<TskDataSkinListView>},
-        {"richedit", MakeDescription<TskDataSkinRichEdit>},
+    static const std::pair<const char*, TskKindMaker<TskDataSkinControl>> kinds[] = {
+        {"slider", MakeKind<TskDataSkinControl, TskDataSkinSlider>},
+        {"bevel", MakeKind<TskDataSkinControl, TskDataSkinBevel>},
+        {"panel", MakeKind<TskDataSkinControl, TskDataSkinPanelControl>},
+        {"expanel", MakeKind<TskDataSkinControl, TskDataSkinExPanelControl>},
+        {"menubutton", MakeKind<TskDataSkinControl, TskDataSkinMenuButtonControl>},
+        {"button", MakeKind<TskDataSkinControl, TskDataSkinButtonControl>},
+        {"checkradio", MakeKind<TskDataSkinControl, TskDataSkinCheckRadioControl>},
+        {"gauge", MakeKind<TskDataSkinControl, TskDataSkinGaugeControl>},
+        {"splitter", MakeKind<TskDataSkinControl, TskDataSkinSplitterControl>},
+        {"trackbar", MakeKind<TskDataSkinControl, TskDataSkinTrackBarControl>},
+        {"label", MakeKind<TskDataSkinControl, TskDataSkinLabelControl>},
+        {"stdlabel", MakeKind<TskDataSkinControl, TskDataSkinStdLabelControl>},
+        {"bitlabel", MakeKind<TskDataSkinControl, TskDataSkinBitLabelControl>},
+        {"frameregulator", MakeKind<TskDataSkinControl, TskDataSkinFrameRegulator>},
+        {"framegauge", MakeKind<TskDataSkinControl, TskDataSkinFrameGauge>},
+        {"animate", MakeKind<TskDataSkinControl, TskDataSkinAnimateControl>},
+        {"updown", MakeKind<TskDataSkinControl, TskDataSkinUpDownControl>},
+        {"switch", MakeKind<TskDataSkinControl, TskDataSkinSwitchControl>},
+        {"grid", MakeKind<TskDataSkinControl, TskDataSkinGridControl>},
+        {"tab", MakeKind<TskDataSkinControl, TskDataSkinTabControl>},
+        {"mainmenubar", MakeKind<TskDataSkinControl, TskDataSkinMainMenuBar>},
+        {"controlbar", MakeKind<TskDataSkinControl, TskDataSkinControlBar>},
+        {"memo", MakeKind<TskDataSkinControl, TskDataSkinMemoControl>},
+        {"edit", MakeKind<TskDataSkinControl, TskDataSkinEditControl>},
+        {"checklistbox", MakeKind<TskDataSkinControl, TskDataSkinCheckListBox>},
+        {"listbox", MakeKind<TskDataSkinControl, TskDataSkinListBox>},
+        {"combobox", MakeKind<TskDataSkinControl, TskDataSkinComboBox>},
+        {"scrollbar", MakeKind<TskDataSkinControl, TskDataSkinScrollBarControl>},
+        {"spinedit", MakeKind<TskDataSkinControl, TskDataSkinSpinEditControl>},
+        {"scrollbox", MakeKind<TskDataSkinControl, TskDataSkinScrollBoxControl>},
+        {"treeview", MakeKind<TskDataSkinControl, TskDataSkinTreeView>},
+        {"listview", MakeKind<TskDataSkinControl, TskDataSkinListView>},
+        {"richedit", MakeKind<TskDataSkinControl, TskDataSkinRichEdit>},
     };
-    for (const auto& [word, make] : kinds)
-        if (Kind == word) return make(Name);
-    return nullptr;
+    return CreateKind(kinds, Kind, Name);
 }

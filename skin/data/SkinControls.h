@@ -20,28 +20,16 @@ enum TskRegulatorKind { rkRound, rkHorizontal, rkVertical };
 extern const TskEnumWords FramesPlacementWords;
 extern const TskEnumWords RegulatorKindWords;
 
-class TskDataSkinControl : public TObject {
+class TskDataSkinControl : public TskKind<TskDataSkinControl, TskSkinSection> {
 public:
-    explicit TskDataSkinControl(const std::string& AName);
-    TskDataSkinControl(const TskDataSkinControl&) = delete;
-    TskDataSkinControl& operator=(const TskDataSkinControl&) = delete;
+    explicit TskDataSkinControl(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
+    void OwnKeys(TskKeyVisitor& V);
 
-    // Reads the keys from the section named Name; a missing key gives its default.
-    virtual void LoadFromIni(TCustomIniFile* Ini);
-    // Erases the section named Name and writes every key.
-    virtual void SaveToIni(TCustomIniFile* Ini);
-    // The keys of the class, its base's first.
-    virtual void VisitKeys(TskKeyVisitor& V);
-
-    std::string Name;
     // Indexes into the skin's active pictures; -1 (or one past the list) for none.
     int PictureIndex;
     int MaskPictureIndex;
     int CursorIndex;
     TRect SkinRect;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // A description that grows by the corner group: four points and the client rectangle cut its picture

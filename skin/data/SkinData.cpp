@@ -151,6 +151,26 @@ const char* const ColorKeys[] = {"cbtnface",   "cbtntext",       "cwindow",     
                                  "chighlight", "chighlighttext", "cbtnhighlight", "cbtnshadow",
                                  "c3dlight",   "c3ddkshadow"};
 
+// Reads the "name:kind" entries of a list section: each entry of a known kind becomes a description of
+// that class, appended to List and loaded from its own section; others are skipped.
+template <class T, class Loaded>
+void LoadEntries(TCustomIniFile* Ini, const char* Section,
+                 std::unique_ptr<T> (*Create)(const std::string&, const std::string&),
+                 std::vector<std::unique_ptr<T>>& List, Loaded AfterLoad) {
+    const int count = ReadStoredCount(Ini, Section, "count");
+    for (int i = 0; i < count; ++i) {
+        const std::string entry = Ini->ReadString(Section, std::to_string(i), "");
+        const std::size_t colon = entry.find(':');
+        if (colon == std::string::npos) continue;
+        std::unique_ptr<T> item = Create(entry.substr(colon + 1), entry.substr(0, colon));
+        if (!item) continue;
+        T* added = item.get();
+        List.push_back(std::move(item));
+        added->LoadFromIni(Ini);
+        AfterLoad(added);
+    }
+}
+
 // A point with a zero coordinate takes the value of its counterpart.
 void FillZeroPoint(TPoint& Point, const TPoint& From) {
     if (PointHasZeroCoordinate(Point)) Point = From;
@@ -404,32 +424,12 @@ void TskSkinData::LoadAreas(TCustomIniFile* Ini) {
 }
 
 void TskSkinData::LoadObjects(TCustomIniFile* Ini) {
-    const int count = ReadStoredCount(Ini, "SKINOBJECTS", "count");
-    for (int i = 0; i < count; ++i) {
-        const std::string entry = Ini->ReadString("SKINOBJECTS", std::to_string(i), "");
-        const std::size_t colon = entry.find(':');
-        if (colon == std::string::npos) continue;
-        auto object = CreateSkinObjectData(entry.substr(colon + 1), entry.substr(0, colon));
-        if (!object) continue;
-        TskDataSkinObject* added = object.get();
-        FObjectList.push_back(std::move(object));
-        added->LoadFromIni(Ini);
-        added->InitAlphaImages(this);
-    }
+    LoadEntries(Ini, "SKINOBJECTS", CreateSkinObjectData, FObjectList,
+                [this](TskDataSkinObject* Object) { Object->InitAlphaImages(this); });
 }
 
 void TskSkinData::LoadControls(TCustomIniFile* Ini) {
-    const int count = ReadStoredCount(Ini, "SKINCONTROLS", "count");
-    for (int i = 0; i < count; ++i) {
-        const std::string entry = Ini->ReadString("SKINCONTROLS", std::to_string(i), "");
-        const std::size_t colon = entry.find(':');
-        if (colon == std::string::npos) continue;
-        auto control = CreateSkinControlData(entry.substr(colon + 1), entry.substr(0, colon));
-        if (!control) continue;
-        TskDataSkinControl* added = control.get();
-        FCtrlList.push_back(std::move(control));
-        added->LoadFromIni(Ini);
-    }
+    LoadEntries(Ini, "SKINCONTROLS", CreateSkinControlData, FCtrlList, [](TskDataSkinControl*) {});
 }
 
 void TskSkinData::ClearSkin() {

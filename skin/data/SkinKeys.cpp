@@ -78,3 +78,14 @@ void TskKeyWriter::Lines(const char* Key, TStrings& Field) {
 void TskKeyWriter::Word(const char* Key, int& Ordinal, const TskEnumWords& Words) {
     WriteEnumWord(FIni, FSection, Key, Words, Ordinal);
 }
+
+void TskSkinSection::LoadFromIni(TCustomIniFile* Ini) {
+    TskKeyReader reader(Ini, Name);
+    VisitKeys(reader);
+}
+
+void TskSkinSection::SaveToIni(TCustomIniFile* Ini) {
+    Ini->EraseSection(Name);
+    TskKeyWriter writer(Ini, Name);
+    VisitKeys(writer);
+}

@@ -5,7 +5,11 @@
 
 #include "skin/data/SkinText.h"
 
+#include "platform/rtl/Object.h"
+
+#include <memory>
 #include <string>
+#include <utility>
 
 class TStrings;
 
@@ -50,30 +54,20 @@ protected:
     void Word(const char*, int& Ordinal, const TskEnumWords& Words) override { Ordinal = Words.Default; }
 };
 
-// Reads every key from one section of a skin text; a missing key gives its default.
-class TskKeyReader : public TskKeyVisitor {
+// A visitor working on one section of a skin text.
+class TskSectionVisitor : public TskKeyVisitor {
 public:
-    TskKeyReader(TCustomIniFile* Ini, std::string Section) : FIni(Ini), FSection(std::move(Section)) {}
-    void Integer(const char* Key, int& Field, int Default) override;
-    void String(const char* Key, std::string& Field, const char* Default) override;
-    void Boolean(const char* Key, bool& Field) override;
-    void Rect(const char* Key, TRect& Field) override;
-    void Point(const char* Key, TPoint& Field) override;
-    void FontStyle(const char* Key, TFontStyles& Field) override;
-    void Lines(const char* Key, TStrings& Field) override;
+    TskSectionVisitor(TCustomIniFile* Ini, std::string Section) : FIni(Ini), FSection(std::move(Section)) {}
 
 protected:
-    void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) override;
-
-private:
     TCustomIniFile* FIni;
     std::string FSection;
 };
 
-// Writes every key into one section of a skin text, in the value forms the readers take back.
-class TskKeyWriter : public TskKeyVisitor {
+// Reads every key from one section of a skin text; a missing key gives its default.
+class TskKeyReader : public TskSectionVisitor {
 public:
-    TskKeyWriter(TCustomIniFile* Ini, std::string Section) : FIni(Ini), FSection(std::move(Section)) {}
+    using TskSectionVisitor::TskSectionVisitor;
     void Integer(const char* Key, int& Field, int Default) override;
     void String(const char* Key, std::string& Field, const char* Default) override;
     void Boolean(const char* Key, bool& Field) override;
@@ -84,10 +78,22 @@ public:
 
 protected:
     void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) override;
+};
 
-private:
-    TCustomIniFile* FIni;
-    std::string FSection;
+// Writes every key into one section of a skin text, in the value forms the readers take back.
+class TskKeyWriter : public TskSectionVisitor {
+public:
+    using TskSectionVisitor::TskSectionVisitor;
+    void Integer(const char* Key, int& Field, int Default) override;
+    void String(const char* Key, std::string& Field, const char* Default) override;
+    void Boolean(const char* Key, bool& Field) override;
+    void Rect(const char* Key, TRect& Field) override;
+    void Point(const char* Key, TPoint& Field) override;
+    void FontStyle(const char* Key, TFontStyles& Field) override;
+    void Lines(const char* Key, TStrings& Field) override;
+
+protected:
+    void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) override;
 };
 
 // A description kind whose own keys (Self::OwnKeys, its key table) follow its base's. Its constructor
@@ -106,3 +112,34 @@ protected:
         static_cast<Self*>(this)->OwnKeys(defaults);
     }
 };
+
+// A description kept in a section of its own (named Name), read and written through its key table.
+class TskSkinSection : public TObject {
+public:
+    explicit TskSkinSection(std::string AName) : Name(std::move(AName)) {}
+    TskSkinSection(const TskSkinSection&) = delete;
+    TskSkinSection& operator=(const TskSkinSection&) = delete;
+
+    // Reads the keys from the section named Name; a missing key gives its default.
+    virtual void LoadFromIni(TCustomIniFile* Ini);
+    // Erases the section named Name and writes every key.
+    virtual void SaveToIni(TCustomIniFile* Ini);
+    // The keys of the class, its bases' first.
+    virtual void VisitKeys(TskKeyVisitor& V) {}
+
+    std::string Name;
+};
+
+// The kinds of a family of descriptions: kind words with the classes they make, in the order the
+// words are tested.
+template <class T> using TskKindMaker = std::unique_ptr<T> (*)(const std::string& Name);
+template <class T, class Kind> std::unique_ptr<T> MakeKind(const std::string& Name) {
+    return std::make_unique<Kind>(Name);
+}
+template <class T, std::size_t N>
+std::unique_ptr<T> CreateKind(const std::pair<const char*, TskKindMaker<T>> (&Kinds)[N],
+                              const std::string& Kind, const std::string& Name) {
+    for (const auto& [word, make] : Kinds)
+        if (Kind == word) return make(Name);
+    return nullptr;
+}

@@ -15,10 +15,6 @@ const char* const CommandNames[] = {"cmclose",   "cmmaximize", "cmminimize",    
                                     "cmdefault", "cmrollup",   "cmminimizetotray"};
 const char* const GaugeKindNames[] = {"gkhorizontal", "gkvertical"};
 
-template <class T> std::unique_ptr<TskDataSkinObject> MakeObject(const std::string& Name) {
-    return std::make_unique<T>(Name);
-}
-
 // An empty restore hint of a maximize, minimize or roll-up button reads "Restore".
 void ApplyRestoreHintRule(const std::string& Hint, TskStdCommand Command, std::string& RestoreHint) {
     if (!RestoreHint.empty()) return;
@@ -48,26 +44,6 @@ const TskEnumWords CommandWords{CommandNames, 7, cmMinimizeToTray, cmDefault};
 const TskEnumWords GaugeKindWords{GaugeKindNames, 2, gkVertical, gkHorizontal};
 
 // ---- The object base
-
-TskDataSkinObject::TskDataSkinObject(const std::string& AName) : Name(AName) {
-    TskKeyDefaults defaults;
-    OwnKeys(defaults);
-}
-
-void TskDataSkinObject::LoadFromIni(TCustomIniFile* Ini) {
-    TskKeyReader reader(Ini, Name);
-    VisitKeys(reader);
-}
-
-void TskDataSkinObject::SaveToIni(TCustomIniFile* Ini) {
-    Ini->EraseSection(Name);
-    TskKeyWriter writer(Ini, Name);
-    VisitKeys(writer);
-}
-
-void TskDataSkinObject::VisitKeys(TskKeyVisitor& V) {
-    OwnKeys(V);
-}
 
 void TskDataSkinObject::OwnKeys(TskKeyVisitor& V) {
     V.String("hint", Hint);
@@ -382,31 +358,27 @@ void TskDataSkinCaptionTab::InitAlphaImages(TskSkinData* Data) {
 }
 
 std::unique_ptr<TskDataSkinObject> CreateSkinObjectData(const std::string& Kind, const std::string& Name) {
-    using Factory = std::unique_ptr<TskDataSkinObject> (*)(const std::string&);
-    // In the order the kind words are tested.
-    static const std::pair<const char*, Factory> kinds[] = {
-        {"menuitem", MakeObject<TskDataSkinMenuItem>},
-        {"mainmenubaritem", MakeObject<TskDataSkinMainMenuBarItem>},
-        {"mainmenuitem", MakeObject<TskDataSkinMainMenuItem>},
-        {"captionmenubutton", MakeObject<TskDataSkinCaptionMenuButton>},
-        {"captiontab", MakeObject<TskDataSkinCaptionTab>},
-        {"stdbutton", MakeObject<TskDataSkinStdButton>},
-        {"mainmenubarbutton", MakeObject<TskDataSkinMainMenuBarButton>},
-        {"button", MakeObject<TskDataSkinButton>},
-        {"caption", MakeObject<TskDataSkinCaption>},
-        {"trackbar", MakeObject<TskDataSkinTrackBar>},
-        {"gauge", MakeObject<TskDataSkinGauge>},
-        {"framegauge", MakeObject<TskDataSkinFrameGaugeObject>},
-        {"frameregulator", MakeObject<TskDataSkinFrameRegulatorObject>},
-        {"label", MakeObject<TskDataSkinLabel>},
-        {"bitlabel", MakeObject<TskDataSkinBitLabel>},
-        {"switch", MakeObject<TskDataSkinSwitch>},
-        {"animate", MakeObject<TskDataSkinAnimate>},
-        {"userobject", MakeObject<TskDataUserObject>},
+    static const std::pair<const char*, TskKindMaker<TskDataSkinObject>> kinds[] = {
+        {"menuitem", MakeKind<TskDataSkinObject, TskDataSkinMenuItem>},
+        {"mainmenubaritem", MakeKind<TskDataSkinObject, TskDataSkinMainMenuBarItem>},
+        {"mainmenuitem", MakeKind<TskDataSkinObject, TskDataSkinMainMenuItem>},
+        {"captionmenubutton", MakeKind<TskDataSkinObject, TskDataSkinCaptionMenuButton>},
+        {"captiontab", MakeKind<TskDataSkinObject, TskDataSkinCaptionTab>},
+        {"stdbutton", MakeKind<TskDataSkinObject, TskDataSkinStdButton>},
+        {"mainmenubarbutton", MakeKind<TskDataSkinObject, TskDataSkinMainMenuBarButton>},
+        {"button", MakeKind<TskDataSkinObject, TskDataSkinButton>},
+        {"caption", MakeKind<TskDataSkinObject, TskDataSkinCaption>},
+        {"trackbar", MakeKind<TskDataSkinObject, TskDataSkinTrackBar>},
+        {"gauge", MakeKind<TskDataSkinObject, TskDataSkinGauge>},
+        {"framegauge", MakeKind<TskDataSkinObject, TskDataSkinFrameGaugeObject>},
+        {"frameregulator", MakeKind<TskDataSkinObject, TskDataSkinFrameRegulatorObject>},
+        {"label", MakeKind<TskDataSkinObject, TskDataSkinLabel>},
+        {"bitlabel", MakeKind<TskDataSkinObject, TskDataSkinBitLabel>},
+        {"switch", MakeKind<TskDataSkinObject, TskDataSkinSwitch>},
+        {"animate", MakeKind<TskDataSkinObject, TskDataSkinAnimate>},
+        {"userobject", MakeKind<TskDataSkinObject, TskDataUserObject>},
     };
-    for (const auto& [word, make] : kinds)
-        if (Kind == word) return make(Name);
-    return nullptr;
+    return CreateKind(kinds, Kind, Name);
 }
 
 // ---- The window descriptions

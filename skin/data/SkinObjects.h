@@ -25,22 +25,13 @@ enum TskGaugeKind { gkHorizontal, gkVertical };
 extern const TskEnumWords CommandWords;
 extern const TskEnumWords GaugeKindWords;
 
-class TskDataSkinObject : public TObject {
+class TskDataSkinObject : public TskKind<TskDataSkinObject, TskSkinSection> {
 public:
-    explicit TskDataSkinObject(const std::string& AName);
-    TskDataSkinObject(const TskDataSkinObject&) = delete;
-    TskDataSkinObject& operator=(const TskDataSkinObject&) = delete;
-
-    // Reads the keys from the section named Name; a missing key gives its default.
-    virtual void LoadFromIni(TCustomIniFile* Ini);
-    // Erases the section named Name and writes every key.
-    virtual void SaveToIni(TCustomIniFile* Ini);
+    explicit TskDataSkinObject(const std::string& AName) : TskKind(AName) { ResetOwnKeys(); }
     // Prepares the object's alpha images from the skin's pictures once it is loaded (nothing here).
     virtual void InitAlphaImages(TskSkinData* Data) {}
-    // The keys of the class, its base's first.
-    virtual void VisitKeys(TskKeyVisitor& V);
+    void OwnKeys(TskKeyVisitor& V);
 
-    std::string Name;
     std::string Hint;
     bool RollUp;
     int ActivePictureIndex;
@@ -71,9 +62,6 @@ protected:
     };
     // Cuts each look's image, or frees them all when not Wanted.
     void CutLooks(TskSkinData* Data, bool Wanted, std::initializer_list<TskLook> Looks) const;
-
-private:
-    void OwnKeys(TskKeyVisitor& V);
 };
 
 // The kind "menuitem".

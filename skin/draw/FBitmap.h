@@ -2,10 +2,16 @@
 // to a multiple of four bytes).
 #pragma once
 
-#include "platform/rtl/WinTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <cstdint>
 #include <vector>
+
+// The header of a 24-bit top-down DIB of Width x Height.
+BITMAPINFO DibHeader24(int Width, int Height);
+// The bitmap's pixels as 24-bit top-down rows, 3 x Width + Width mod 4 bytes each; false (and nothing)
+// for an invalid or empty bitmap.
+bool CopyBitmapRows24(HBITMAP Handle, int& Width, int& Height, std::vector<std::uint8_t>& Bits);
 
 class TFBitmap {
 public:

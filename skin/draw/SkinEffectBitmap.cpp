@@ -3,6 +3,7 @@
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/win/Painting.h"
+#include "skin/draw/FBitmap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,31 +24,10 @@ int RoundInt(double v) {
     return int(std::nearbyint(v));
 }
 
-BITMAPINFO Header24(int Width, int Height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = Width;
-    info.bmiHeader.biHeight = -Height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 } // namespace
 
 TskEffectBmp::TskEffectBmp(HBITMAP Handle) {
-    BITMAP bitmap{};
-    if (!Handle || GetObject(Handle, sizeof bitmap, &bitmap) == 0 || bitmap.bmWidth <= 0 ||
-        bitmap.bmHeight <= 0)
-        return;
-    FWidth = bitmap.bmWidth;
-    FHeight = bitmap.bmHeight;
-    FBits.assign(std::size_t(RowBytes()) * std::size_t(FHeight), 0);
-    BITMAPINFO info = Header24(FWidth, FHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, Handle, 0, UINT(FHeight), FBits.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    CopyBitmapRows24(Handle, FWidth, FHeight, FBits);
 }
 
 COLORREF TskEffectBmp::Pixel(int x, int y) const {
@@ -57,7 +37,7 @@ COLORREF TskEffectBmp::Pixel(int x, int y) const {
 
 void TskEffectBmp::DrawAt(HDC DC, int X, int Y) const {
     if (FBits.empty()) return;
-    const BITMAPINFO info = Header24(FWidth, FHeight);
+    const BITMAPINFO info = DibHeader24(FWidth, FHeight);
     SetDIBitsToDevice(DC, X, Y, DWORD(FWidth), DWORD(FHeight), 0, 0, 0, UINT(FHeight), FBits.data(), &info,
                       DIB_RGB_COLORS);
 }

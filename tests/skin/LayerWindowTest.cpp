@@ -136,12 +136,7 @@ TEST_F(LayerWindowTest, ShowingAgainReplacesTheWindow) {
 }
 
 TEST_F(LayerWindowTest, NothingHappensWithoutPerPixelAlpha) {
-    class TFlatPresenter : public olva::win::IPresenter {
-    public:
-        void WindowChanged(HWND) override {}
-        void WindowDestroyed(HWND) override {}
-        bool SupportsPerPixelAlpha() const override { return false; }
-    } flat;
+    TFlatPresenter flat;
     olva::win::SetPresenter(&flat);
     Manager->Show(150, 150, 255, Mask.get(), Picture.get());
     EXPECT_EQ(Manager->Window(), nullptr);

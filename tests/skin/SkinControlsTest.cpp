@@ -17,12 +17,6 @@ const char* const AllKinds[] = {
     "controlbar", "memo",      "edit",     "checklistbox", "listbox",    "combobox", "scrollbar",
     "spinedit",   "scrollbox", "treeview", "listview",     "richedit"};
 
-std::string Saved(TskDataSkinControl& Data) {
-    auto ini = IniFromText("");
-    Data.SaveToIni(ini.get());
-    return TextOf(*ini);
-}
-
 TEST(SkinControlsTest, ThereAreThirtyThreeKindsAndUnknownWordsMakeNothing) {
     EXPECT_EQ(std::size(AllKinds), 33u);
     for (const char* kind : AllKinds)
@@ -38,22 +32,8 @@ TEST(SkinControlsTest, ThereAreThirtyThreeKindsAndUnknownWordsMakeNothing) {
 }
 
 TEST(SkinControlsTest, EveryKindReadsItsDefaultsFromAnEmptySectionAndRoundTrips) {
-    for (const char* kind : AllKinds) {
-        auto fresh = CreateSkinControlData(kind, "d");
-        auto loaded = CreateSkinControlData(kind, "d");
-        auto empty = IniFromText("[d]\n");
-        loaded->LoadFromIni(empty.get());
-        EXPECT_EQ(Saved(*loaded), Saved(*fresh)) << kind;
-
-        TKeyScrambler scramble;
-        fresh->VisitKeys(scramble);
-        const std::string text = Saved(*fresh);
-        EXPECT_NE(text, Saved(*loaded)) << kind;
-        auto ini = IniFromText(text);
-        auto back = CreateSkinControlData(kind, "d");
-        back->LoadFromIni(ini.get());
-        EXPECT_EQ(Saved(*back), text) << kind;
-    }
+    for (const char* kind : AllKinds)
+        ExpectKindRoundTrips(kind, CreateSkinControlData, [](TskDataSkinControl&) {});
 }
 
 TEST(SkinControlsTest, DefaultsTheKindsSpell) {
@@ -83,12 +63,8 @@ TEST(SkinControlsTest, DefaultsTheKindsSpell) {
         {"frameregulator", "kind", "rkround"},
         {"button", "morphkind", "mkdefault"},
     };
-    for (const Case& c : cases) {
-        auto data = CreateSkinControlData(c.Kind, "d");
-        auto ini = IniFromText("");
-        data->SaveToIni(ini.get());
-        EXPECT_EQ(ini->ReadString("d", c.Key, "<missing>"), c.Saved) << c.Kind << " " << c.Key;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(SavedDefault(CreateSkinControlData, c.Kind, c.Key), c.Saved) << c.Kind << " " << c.Key;
 }
 
 TEST(SkinControlsTest, FrameKindsAndFrameCount) {

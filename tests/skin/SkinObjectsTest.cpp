@@ -32,31 +32,12 @@ const char* const AllKinds[] = {"menuitem",
                                 "animate",
                                 "userobject"};
 
-std::string Saved(TskDataSkinObject& Data) {
-    auto ini = IniFromText("");
-    Data.SaveToIni(ini.get());
-    return TextOf(*ini);
-}
-
 TEST(SkinObjectsTest, EveryKindReadsItsDefaultsAndRoundTrips) {
     EXPECT_EQ(CreateSkinObjectData("panel", "x"), nullptr);
-    for (const char* kind : AllKinds) {
-        auto fresh = CreateSkinObjectData(kind, "o");
-        ASSERT_NE(fresh, nullptr) << kind;
-        auto loaded = CreateSkinObjectData(kind, "o");
-        auto empty = IniFromText("[o]\n");
-        loaded->LoadFromIni(empty.get());
-        EXPECT_EQ(Saved(*loaded), Saved(*fresh)) << kind;
-
-        TKeyScrambler scramble;
-        fresh->VisitKeys(scramble);
-        fresh->Morphing = false; // track bars and animations never morph once loaded
-        const std::string text = Saved(*fresh);
-        auto ini = IniFromText(text);
-        auto back = CreateSkinObjectData(kind, "o");
-        back->LoadFromIni(ini.get());
-        EXPECT_EQ(Saved(*back), text) << kind;
-    }
+    // Track bars and animations never morph once loaded.
+    for (const char* kind : AllKinds)
+        ExpectKindRoundTrips(kind, CreateSkinObjectData,
+                             [](TskDataSkinObject& Data) { Data.Morphing = false; });
 }
 
 TEST(SkinObjectsTest, DefaultsTheKindsSpell) {
@@ -81,12 +62,8 @@ TEST(SkinObjectsTest, DefaultsTheKindsSpell) {
         {"caption", "glowlayeralphablendvalue", "255"},
         {"caption", "quickbuttonalphamaskpictureindex", "-1"},
     };
-    for (const Case& c : cases) {
-        auto data = CreateSkinObjectData(c.Kind, "o");
-        auto ini = IniFromText("");
-        data->SaveToIni(ini.get());
-        EXPECT_EQ(ini->ReadString("o", c.Key, "<missing>"), c.Saved) << c.Kind << " " << c.Key;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(SavedDefault(CreateSkinObjectData, c.Kind, c.Key), c.Saved) << c.Kind << " " << c.Key;
 }
 
 TEST(SkinObjectsTest, CommandWordsAndTheRestoreHintRule) {

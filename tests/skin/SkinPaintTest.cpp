@@ -163,12 +163,7 @@ TEST(SkinPaintTest, LayeredWindowsNeedTheVersionAndThePresenter) {
     EXPECT_EQ(major, 6);
     EXPECT_EQ(minor, 1);
     EXPECT_TRUE(LayeredWindowsAvailable());
-    class TFlatPresenter : public olva::win::IPresenter {
-    public:
-        void WindowChanged(HWND) override {}
-        void WindowDestroyed(HWND) override {}
-        bool SupportsPerPixelAlpha() const override { return false; }
-    } flat;
+    TFlatPresenter flat;
     olva::win::SetPresenter(&flat);
     EXPECT_FALSE(LayeredWindowsAvailable());
     olva::win::SetPresenter(nullptr);

@@ -5,6 +5,7 @@
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/MemoryStream.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/win/Presenter.h"
 
 #include <cstdint>
 #include <functional>
@@ -33,6 +34,14 @@ std::string OutDir(const std::string& Name);
 // Writes the bitmap as a PNG under the test output folder ("skin/<Name>"); false when it cannot.
 // With Zoom above 1 every pixel becomes a Zoom x Zoom square, so that small marks can be looked at.
 bool SavePng(TBitmap& Bitmap, const std::string& Name, int Zoom = 1);
+
+// A presenter whose host cannot show per-pixel alpha.
+class TFlatPresenter : public olva::win::IPresenter {
+public:
+    void WindowChanged(HWND) override {}
+    void WindowDestroyed(HWND) override {}
+    bool SupportsPerPixelAlpha() const override { return false; }
+};
 
 // Packs a skin in memory: the text and the active pictures (copied), no optional pictures.
 void PackTestSkin(const std::string& Text, const std::vector<TBitmap*>& ActivePictures,
