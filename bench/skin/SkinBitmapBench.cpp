@@ -21,7 +21,8 @@ void FillSource(TskBitmap& Bitmap) {
         for (int x = 0; x < w; ++x) {
             const double d = std::hypot(x - w / 2.0, y - h / 2.0);
             const int alpha = std::clamp(int(255 - (d - w / 3.0) * 4), 0, 255);
-            const std::uint32_t colour = std::uint32_t((x * 255 / w) | ((y * 255 / h) << 8) | (int(d) & 0xFF) << 16);
+            const std::uint32_t colour =
+                std::uint32_t((x * 255 / w) | ((y * 255 / h) << 8) | (int(d) & 0xFF) << 16);
             *Bitmap.PixelAddress(x, y) = colour | (std::uint32_t(alpha) << 24);
         }
     Bitmap.DetectPartialAlpha();
@@ -29,7 +30,8 @@ void FillSource(TskBitmap& Bitmap) {
 
 void FillBackground(TskBitmap& Bitmap) {
     for (int y = 0; y < Bitmap.PixelHeight(); ++y)
-        for (int x = 0; x < Bitmap.PixelWidth(); ++x) *Bitmap.PixelAddress(x, y) = ((x ^ y) & 0xFF) * 0x010101u;
+        for (int x = 0; x < Bitmap.PixelWidth(); ++x)
+            *Bitmap.PixelAddress(x, y) = ((x ^ y) & 0xFF) * 0x010101u;
 }
 
 // Best time in microseconds of Runs calls of Draw, each on a fresh copy of the background.
@@ -47,8 +49,8 @@ double BestMicros(int Runs, TskBitmap& Target, const std::vector<std::uint32_t>&
 }
 
 std::vector<std::uint32_t> Snapshot(TskBitmap& Bitmap) {
-    return std::vector<std::uint32_t>(Bitmap.Pixels(),
-                                      Bitmap.Pixels() + std::size_t(Bitmap.PixelWidth()) * Bitmap.PixelHeight());
+    return std::vector<std::uint32_t>(Bitmap.Pixels(), Bitmap.Pixels() + std::size_t(Bitmap.PixelWidth()) *
+                                                                             Bitmap.PixelHeight());
 }
 
 } // namespace
@@ -83,8 +85,11 @@ int main() {
     });
 
     std::printf("TskBitmap alpha drawing of 512 x 512, best of %d runs (microseconds)\n", runs);
-    std::printf("  1:1   DrawToBitmap %9.1f   AlphaBlend %9.1f   ratio %.2f\n", ours1, alpha1, ours1 / alpha1);
-    std::printf("  2x    DrawToBitmap %9.1f   AlphaBlend %9.1f   ratio %.2f\n", ours2, alpha2, ours2 / alpha2);
-    std::printf("  2x    DrawToBitmap %9.1f   StretchBlt %9.1f   ratio %.2f\n", ours2, stretch2, ours2 / stretch2);
+    std::printf("  1:1   DrawToBitmap %9.1f   AlphaBlend %9.1f   ratio %.2f\n", ours1, alpha1,
+                ours1 / alpha1);
+    std::printf("  2x    DrawToBitmap %9.1f   AlphaBlend %9.1f   ratio %.2f\n", ours2, alpha2,
+                ours2 / alpha2);
+    std::printf("  2x    DrawToBitmap %9.1f   StretchBlt %9.1f   ratio %.2f\n", ours2, stretch2,
+                ours2 / stretch2);
     return 0;
 }

@@ -130,9 +130,10 @@ void TFrFrameController::Notification(TComponent* AComponent, TOperation Operati
     if (Operation != opRemove) return;
     if (AComponent == FRegIniFile) FRegIniFile = nullptr;
     // A control being destroyed is no longer a TControl by now: find it by identity.
-    FControls.erase(std::remove_if(FControls.begin(), FControls.end(),
-                                   [AComponent](TControl* c) { return static_cast<TComponent*>(c) == AComponent; }),
-                    FControls.end());
+    FControls.erase(
+        std::remove_if(FControls.begin(), FControls.end(),
+                       [AComponent](TControl* c) { return static_cast<TComponent*>(c) == AComponent; }),
+        FControls.end());
 }
 
 TFrFrameControllerNotifications TFrFrameController::NotificationsOf(TControl* Control) const {

@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!skin.Empty()) {
         skin.GetControlIndex("button");
-        for (int i = 0; i < skin.ActivePictureCount(); ++i) skin.ActivePicture(i)->Width();
+        for (int i = 0; i < skin.ActivePictureCount(); ++i)
+            skin.ActivePicture(i)->Width();
     }
     return 0;
 }
