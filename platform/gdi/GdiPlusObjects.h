@@ -50,4 +50,6 @@ public:
 namespace gdiplus_codecs {
 TGpBitmapImpl* Decode(const std::vector<BYTE>& data, GpStatus& status);
 GpStatus Encode(const TGpBitmapImpl& bitmap, const CLSID& encoder, std::vector<BYTE>& out);
+TGpBitmapImpl* DecodeJpeg(const std::vector<BYTE>& data, GpStatus& status);
+GpStatus EncodeJpeg(const TGpBitmapImpl& bitmap, std::vector<BYTE>& out);
 } // namespace gdiplus_codecs

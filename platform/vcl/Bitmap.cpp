@@ -1,10 +1,10 @@
 #include "platform/vcl/Bitmap.h"
 
+#include "platform/gdi/DibCodec.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/MemoryStream.h"
 #include "platform/rtl/Resources.h"
-#include "platform/vcl/BitmapCodec.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +40,7 @@ std::shared_ptr<TSurface> CopySurface(const TSurface& source, int width, int hei
 // The palette of an indexed format for a picture: its own colours first when they all fit, then the
 // standard entries; the standard palette alone when they do not fit.
 std::vector<RGBQUAD> PaletteFor(const TSurface* surface, int bits) {
-    std::vector<RGBQUAD> standard = bitmap_codec::DefaultPalette(bits);
+    std::vector<RGBQUAD> standard = dib_codec::DefaultPalette(bits);
     if (surface == nullptr) return standard;
     const std::size_t room = std::size_t(1) << bits;
     std::vector<std::uint32_t> colors; // in order of appearance
@@ -150,21 +150,21 @@ void TBitmap::SurfaceNeeded() {
     if (!FRowsAhead || !FSurface) return;
     // Rows written through ScanLine come back into the surface.
     const int bits = PixelFormatBits(FPixelFormat);
-    const std::size_t rowBytes = bitmap_codec::RowBytes(FWidth, bits);
+    const std::size_t rowBytes = dib_codec::RowBytes(FWidth, bits);
     for (int y = 0; y < FHeight; ++y)
-        bitmap_codec::UnpackRow(FRows.data() + rowBytes * (FHeight - 1 - y), FWidth, bits,
-                                FPixelFormat == pf16bit, FPalette, FSurface->Row(y));
+        dib_codec::UnpackRow(FRows.data() + rowBytes * (FHeight - 1 - y), FWidth, bits,
+                             FPixelFormat == pf16bit, FPalette, FSurface->Row(y));
     FRowsAhead = false;
 }
 
 void TBitmap::StoreRows() {
     const int bits = PixelFormatBits(FPixelFormat);
-    const std::size_t rowBytes = bitmap_codec::RowBytes(FWidth, bits);
+    const std::size_t rowBytes = dib_codec::RowBytes(FWidth, bits);
     FRows.assign(rowBytes * FHeight, 0);
-    bitmap_codec::TPaletteMatcher matcher(FPalette);
+    dib_codec::TPaletteMatcher matcher(FPalette);
     for (int y = 0; y < FHeight; ++y)
-        bitmap_codec::PackRow(FSurface->Row(y), FWidth, bits, FPixelFormat == pf16bit, &matcher,
-                              FRows.data() + rowBytes * (FHeight - 1 - y));
+        dib_codec::PackRow(FSurface->Row(y), FWidth, bits, FPixelFormat == pf16bit, &matcher,
+                           FRows.data() + rowBytes * (FHeight - 1 - y));
 }
 
 void* TBitmap::ScanLine(int Row) {
@@ -173,13 +173,13 @@ void* TBitmap::ScanLine(int Row) {
         // The surface is the picture: drawing and rows share the memory.
         if (FSurface->IsMonochrome() || FPixelFormat == pf1bit) {
             // A monochrome picture hands out packed rows too, taken back before the next drawing.
-            const std::size_t rowBytes = bitmap_codec::RowBytes(FWidth, 1);
+            const std::size_t rowBytes = dib_codec::RowBytes(FWidth, 1);
             if (!FRowsAhead) {
                 FRows.assign(rowBytes * FHeight, 0);
-                bitmap_codec::TPaletteMatcher matcher(FPalette);
+                dib_codec::TPaletteMatcher matcher(FPalette);
                 for (int y = 0; y < FHeight; ++y)
-                    bitmap_codec::PackRow(FSurface->Row(y), FWidth, 1, false, &matcher,
-                                          FRows.data() + rowBytes * (FHeight - 1 - y));
+                    dib_codec::PackRow(FSurface->Row(y), FWidth, 1, false, &matcher,
+                                       FRows.data() + rowBytes * (FHeight - 1 - y));
             }
             FRowsAhead = true;
             return FRows.data() + rowBytes * (FHeight - 1 - Row);
@@ -189,7 +189,7 @@ void* TBitmap::ScanLine(int Row) {
     if (!FRowsAhead) StoreRows();
     // The caller may write: the surface takes the rows back before its next use.
     FRowsAhead = true;
-    return FRows.data() + bitmap_codec::RowBytes(FWidth, PixelFormatBits(FPixelFormat)) * (FHeight - 1 - Row);
+    return FRows.data() + dib_codec::RowBytes(FWidth, PixelFormatBits(FPixelFormat)) * (FHeight - 1 - Row);
 }
 
 void TBitmap::SetSize(int AWidth, int AHeight) {
@@ -236,7 +236,7 @@ void TBitmap::SetHandle(HBITMAP Value) {
     if (surface && surface->Empty()) surface.reset();
     const bool mono = surface && surface->IsMonochrome();
     TakeImage(surface, mono ? pf1bit : (surface ? pfDevice : FPixelFormat),
-              mono ? bitmap_codec::DefaultPalette(1) : std::vector<RGBQUAD>{});
+              mono ? dib_codec::DefaultPalette(1) : std::vector<RGBQUAD>{});
     if (FSurface) {
         FHandle = Value;
     } else {
@@ -260,12 +260,12 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
         surface = bitmap_detail::CopySurface(*FSurface, FWidth, FHeight, mono ? 1 : 32);
         if (Value != pf32bit && Value != pfDevice) {
             // Reduce the colours to what the format holds.
-            const std::size_t rowBytes = bitmap_codec::RowBytes(FWidth, bits);
+            const std::size_t rowBytes = dib_codec::RowBytes(FWidth, bits);
             std::vector<std::uint8_t> row(rowBytes);
-            bitmap_codec::TPaletteMatcher matcher(palette);
+            dib_codec::TPaletteMatcher matcher(palette);
             for (int y = 0; y < FHeight; ++y) {
-                bitmap_codec::PackRow(surface->Row(y), FWidth, bits, Value == pf16bit, &matcher, row.data());
-                bitmap_codec::UnpackRow(row.data(), FWidth, bits, Value == pf16bit, palette, surface->Row(y));
+                dib_codec::PackRow(surface->Row(y), FWidth, bits, Value == pf16bit, &matcher, row.data());
+                dib_codec::UnpackRow(row.data(), FWidth, bits, Value == pf16bit, palette, surface->Row(y));
             }
         }
     }
@@ -294,7 +294,7 @@ void TBitmap::SetMonochrome(bool Value) {
                     surface->Row(y)[x] = luma >= 128 ? bitmap_detail::kWhite : 0;
                 }
         }
-        TakeImage(surface, pf1bit, bitmap_codec::DefaultPalette(1));
+        TakeImage(surface, pf1bit, dib_codec::DefaultPalette(1));
         FWidth = w, FHeight = h;
         Changed(this);
     } else {
@@ -337,7 +337,7 @@ void TBitmap::Mask(TColor TransparentColor) {
                 mask->Row(y)[x] =
                     (PixelToColorRef(FSurface->Row(y)[x]) & 0xFFFFFF) == key ? bitmap_detail::kWhite : 0;
     }
-    TakeImage(mask, pf1bit, bitmap_codec::DefaultPalette(1));
+    TakeImage(mask, pf1bit, dib_codec::DefaultPalette(1));
     FWidth = w, FHeight = h;
     Changed(this);
 }
@@ -406,13 +406,13 @@ void TBitmap::Changed(TObject* Sender) {
 }
 
 void TBitmap::LoadDib(const std::uint8_t* Data, std::size_t Size, bool FileHeader) {
-    bitmap_codec::TBmpFile file;
+    dib_codec::TBmpFile file;
     if (FileHeader) {
-        file = bitmap_codec::ReadBmpFile(Data, Size, SInvalidBitmap);
+        file = dib_codec::ReadBmpFile(Data, Size, SInvalidBitmap);
     } else {
-        file.Header = bitmap_codec::ParseHeader(Data, Size, SInvalidBitmap);
-        file.Surface = bitmap_codec::DecodePixels(file.Header, Data + file.Header.HeaderSize,
-                                                  Size - file.Header.HeaderSize, SInvalidBitmap);
+        file.Header = dib_codec::ParseHeader(Data, Size, SInvalidBitmap);
+        file.Surface = dib_codec::DecodePixels(file.Header, Data + file.Header.HeaderSize,
+                                               Size - file.Header.HeaderSize, SInvalidBitmap);
     }
     const auto& header = file.Header;
     TPixelFormat format = pf32bit;
@@ -453,7 +453,7 @@ void TBitmap::SaveToStream(TStream* Stream) {
     SurfaceNeeded();
     int bits = PixelFormatBits(FPixelFormat);
     if (bits == 0) bits = 32;
-    const std::string file = bitmap_codec::EncodeBmpFile(*FSurface, bits, FPixelFormat == pf16bit, FPalette);
+    const std::string file = dib_codec::EncodeBmpFile(*FSurface, bits, FPixelFormat == pf16bit, FPalette);
     Stream->WriteBuffer(file.data(), static_cast<std::int64_t>(file.size()));
 }
 
@@ -491,7 +491,7 @@ void TBitmap::SaveToClipboardFormat(UINT& AFormat, std::vector<BYTE>& AData) {
     SurfaceNeeded();
     int bits = PixelFormatBits(FPixelFormat);
     if (bits == 0) bits = 32;
-    const std::string dib = bitmap_codec::EncodeDib(*FSurface, bits, FPixelFormat == pf16bit, FPalette);
+    const std::string dib = dib_codec::EncodeDib(*FSurface, bits, FPixelFormat == pf16bit, FPalette);
     AFormat = GraphicClipboardFormatDib;
     AData.assign(dib.begin(), dib.end());
 }

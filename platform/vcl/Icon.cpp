@@ -1,13 +1,12 @@
 #include "platform/vcl/Icon.h"
 
+#include "platform/gdi/DibCodec.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/LittleEndianBytes.h"
+#include "platform/gdi/PngReader.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
-#include "platform/vcl/BitmapCodec.h"
 #include "platform/vcl/Canvas.h"
-#include "platform/vcl/LittleEndianBytes.h"
-
-#include <png.h>
 
 #include <cstring>
 #include <vector>
@@ -42,42 +41,33 @@ std::shared_ptr<TSurface> MaskFromAlpha(const TSurface& color) {
     return mask;
 }
 
+// Icon images stored as PNG: at most 1024 pixels a side.
 TIconImage DecodePng(const std::uint8_t* data, std::size_t size) {
-    png_image image;
-    std::memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, data, size)) throw EInvalidGraphic(SInvalidIcon);
-    image.format = PNG_FORMAT_BGRA;
-    if (image.width == 0 || image.height == 0 || image.width > 1024 || image.height > 1024) {
-        png_image_free(&image);
+    std::shared_ptr<TSurface> color;
+    if (png_reader::ReadPng(data, size, std::int64_t(1024) * 1024, color) != png_reader::TPngReadResult::Ok ||
+        color->Width() > 1024 || color->Height() > 1024)
         throw EInvalidGraphic(SInvalidIcon);
-    }
-    auto color = std::make_shared<TSurface>(static_cast<int>(image.width), static_cast<int>(image.height));
-    if (!png_image_finish_read(&image, nullptr, color->Row(0), static_cast<png_int_32>(color->Stride()),
-                               nullptr)) {
-        png_image_free(&image);
-        throw EInvalidGraphic(SInvalidIcon);
-    }
     return {color, MaskFromAlpha(*color)};
 }
 
 TIconImage DecodeDib(const std::uint8_t* data, std::size_t size) {
     if (size < 16) throw EInvalidGraphic(SInvalidIcon);
-    // The header's height covers the colour image and the mask together.
+    // The header's height covers the colour image and the mask together, stored bottom-up: a negative
+    // height is no icon image.
     const auto storedHeight = static_cast<std::int32_t>(U32(data + 8));
-    const int rows = (storedHeight < 0 ? -storedHeight : storedHeight) / 2;
+    const int rows = storedHeight / 2;
     if (rows <= 0) throw EInvalidGraphic(SInvalidIcon);
-    const auto header = bitmap_codec::ParseHeader(data, size, SInvalidIcon, rows);
+    const auto header = dib_codec::ParseHeader(data, size, SInvalidIcon, rows);
     if (header.TopDown || header.Compression != BI_RGB) throw EInvalidGraphic(SInvalidIcon);
-    const std::size_t colorBytes = bitmap_codec::RowBytes(header.Width, header.BitsPerPixel) * rows;
+    const std::size_t colorBytes = dib_codec::RowBytes(header.Width, header.BitsPerPixel) * rows;
     const std::uint8_t* bits = data + header.HeaderSize;
     const std::size_t available = size - header.HeaderSize;
-    auto color = bitmap_codec::DecodePixels(header, bits, available, SInvalidIcon);
+    auto color = dib_codec::DecodePixels(header, bits, available, SInvalidIcon);
     if (header.BitsPerPixel < 32) // only 32-bit images carry alpha
         for (int y = 0; y < rows; ++y)
             for (int x = 0; x < header.Width; ++x)
                 color->Row(y)[x] &= 0xFFFFFF;
-    const std::size_t maskRow = bitmap_codec::RowBytes(header.Width, 1);
+    const std::size_t maskRow = dib_codec::RowBytes(header.Width, 1);
     const bool alpha = HasAlpha(*color);
     if (available < colorBytes + maskRow * rows) {
         // Some writers leave out the mask of an image with alpha; without alpha it is required.
@@ -85,10 +75,10 @@ TIconImage DecodeDib(const std::uint8_t* data, std::size_t size) {
         return {color, MaskFromAlpha(*color)};
     }
     auto mask = std::make_shared<TSurface>(header.Width, rows, 1);
-    const std::vector<RGBQUAD> blackWhite = bitmap_codec::DefaultPalette(1);
+    const std::vector<RGBQUAD> blackWhite = dib_codec::DefaultPalette(1);
     for (int stored = 0; stored < rows; ++stored)
-        bitmap_codec::UnpackRow(bits + colorBytes + maskRow * stored, header.Width, 1, false, blackWhite,
-                                mask->Row(rows - 1 - stored));
+        dib_codec::UnpackRow(bits + colorBytes + maskRow * stored, header.Width, 1, false, blackWhite,
+                             mask->Row(rows - 1 - stored));
     return {color, mask};
 }
 
@@ -132,7 +122,7 @@ std::string WriteIconFile(const TSurface& color, const TSurface& mask) {
     Put16(image, 1);
     Put16(image, 32);
     Put32(image, BI_RGB);
-    const std::size_t maskRow = bitmap_codec::RowBytes(w, 1);
+    const std::size_t maskRow = dib_codec::RowBytes(w, 1);
     Put32(image, static_cast<std::uint32_t>((4u * w + maskRow) * h));
     for (int i = 0; i < 4; ++i)
         Put32(image, 0);

@@ -26,23 +26,6 @@ std::string Save(TPngPicture& pic) {
     return std::string(static_cast<const char*>(out.Memory()), std::size_t(out.Size()));
 }
 
-std::string Be32(std::uint32_t v) {
-    return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-}
-std::string Be16(std::uint16_t v) {
-    return std::string{char(v >> 8), char(v)};
-}
-
-std::string Zlib(const std::string& raw, int level) {
-    uLongf size = compressBound(uLong(raw.size()));
-    std::string out(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
-                  uLong(raw.size()), level) != Z_OK)
-        throw std::runtime_error("compress2");
-    out.resize(size);
-    return out;
-}
-
 std::string Inflate(const std::string& packed) {
     z_stream z{};
     inflateInit(&z);
@@ -60,22 +43,6 @@ std::string Inflate(const std::string& packed) {
     inflateEnd(&z);
     if (rc != Z_STREAM_END) throw std::runtime_error("inflate");
     return out;
-}
-
-std::string Chunk(const std::string& type, const std::string& data, bool badCrc) {
-    std::string body = type + data;
-    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()));
-    if (badCrc) crc ^= 1;
-    return Be32(std::uint32_t(data.size())) + body + Be32(std::uint32_t(crc));
-}
-
-std::string Ihdr(std::uint32_t w, std::uint32_t h, int depth, int colorType, int interlace, int compression) {
-    return Chunk("IHDR", Be32(w) + Be32(h) + char(depth) + char(colorType) + char(compression) + char(0) +
-                             char(interlace));
-}
-
-std::string Signature() {
-    return std::string("\x89PNG\r\n\x1a\n", 8);
 }
 
 int Channels(int colorType) {

@@ -2,6 +2,8 @@
 // filter, so that damaged and unusual files (bad CRCs, split data, odd orders) are easy to make.
 #pragma once
 
+#include "tests/support/PngBytes.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,16 +19,15 @@ namespace pngfix {
 std::unique_ptr<TPngPicture> Load(const std::string& bytes);
 std::string Save(TPngPicture& pic);
 
-std::string Be32(std::uint32_t v);
-std::string Be16(std::uint16_t v);
-std::string Zlib(const std::string& raw, int level = 6);
+using png_bytes_test::Be16;
+using png_bytes_test::Be32;
+using png_bytes_test::Zlib;
 std::string Inflate(const std::string& packed);
 
-// One chunk: length, type, data, CRC (spoiled when BadCrc).
-std::string Chunk(const std::string& type, const std::string& data, bool badCrc = false);
-std::string Ihdr(std::uint32_t w, std::uint32_t h, int depth, int colorType, int interlace = 0,
-                 int compression = 0);
-std::string Signature();
+// Chunks with their CRC, the header chunk and the signature.
+using png_bytes_test::Chunk;
+using png_bytes_test::Ihdr;
+using png_bytes_test::Signature;
 
 // Samples of pixel (x, y), channel c, at the image's depth.
 using SampleFn = std::function<int(int x, int y, int c)>;

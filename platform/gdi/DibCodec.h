@@ -1,6 +1,8 @@
-// Reading and writing device-independent bitmaps (the BMP file format and the DIBs inside icons):
-// 1, 4, 8, 16, 24 and 32 bits per pixel, palettes, bit-field masks, run-length compression (read),
-// bottom-up and top-down rows. Damaged or truncated input raises EInvalidGraphic with the caller's message.
+// Reading and writing device-independent bitmaps (the BMP file format, the DIBs inside icons and on the
+// clipboard), shared by the class library's bitmaps and icons and by the GDI+ stand-in: core, info, V4 and
+// V5 headers; 1, 4, 8, 16, 24 and 32 bits per pixel, palettes, bit-field masks, run-length compression
+// (read), bottom-up and top-down rows. Damaged, truncated or oversized input raises EInvalidGraphic with
+// the caller's message before the pixels are allocated.
 #pragma once
 
 #include "platform/gdi/GdiTypes.h"
@@ -14,7 +16,7 @@
 
 class TSurface;
 
-namespace bitmap_codec {
+namespace dib_codec {
 
 struct TDibHeader {
     int Width = 0;
@@ -23,11 +25,13 @@ struct TDibHeader {
     int BitsPerPixel = 0;
     DWORD Compression = BI_RGB;
     DWORD RedMask = 0, GreenMask = 0, BlueMask = 0, AlphaMask = 0;
+    std::uint32_t SizeImage = 0; // the bytes of pixel data the header promises (0: not given)
     std::vector<RGBQUAD> Palette;
     std::size_t HeaderSize = 0; // header, masks and palette together
 };
 
-// The largest width or height, and the most pixels, accepted: a damaged header cannot ask for gigabytes.
+// The largest width or height, and the most pixels (256 MB of surface), accepted: a damaged header
+// cannot ask for gigabytes.
 constexpr int MaxDimension = 32768;
 constexpr long long MaxPixels = 1LL << 26;
 
@@ -35,7 +39,8 @@ constexpr long long MaxPixels = 1LL << 26;
 // (icons store twice the height); 0 keeps the header's.
 TDibHeader ParseHeader(const std::uint8_t* data, std::size_t size, const char* error, int rows = 0);
 // Decodes the pixels of a DIB into a new 32-bit surface (alpha as stored for 32 bits per pixel with an
-// alpha byte, 0 otherwise).
+// alpha byte, 0 otherwise). Uncompressed data shorter than the rows need, and run-length data shorter
+// than the header's image size, are refused before the surface is made.
 std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint8_t* bits, std::size_t size,
                                        const char* error);
 // A whole BMP file, header included.
@@ -79,4 +84,4 @@ std::string EncodeBmpFile(const TSurface& surface, int bitsPerPixel, bool rgb565
 // display; 256 colours (the 16, a 6x6x6 cube, then greys).
 std::vector<RGBQUAD> DefaultPalette(int bitsPerPixel);
 
-} // namespace bitmap_codec
+} // namespace dib_codec

@@ -1,13 +1,14 @@
-#include "platform/vcl/BitmapCodec.h"
+#include "platform/gdi/DibCodec.h"
 
+#include "platform/gdi/LittleEndianBytes.h"
 #include "platform/gdi/Surface.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/vcl/LittleEndianBytes.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
-namespace bitmap_codec {
+namespace dib_codec {
 
 namespace {
 
@@ -40,16 +41,16 @@ std::uint32_t PaletteColor(const std::vector<RGBQUAD>& palette, unsigned index) 
            (static_cast<std::uint32_t>(q.rgbRed) << 16);
 }
 
-// Run-length compressed rows into palette indices (bottom-up, as the format stores them).
-std::vector<std::uint8_t> DecodeRle(const TDibHeader& header, const std::uint8_t* bits, std::size_t size,
-                                    const char* error) {
+// Run-length compressed rows straight into the surface's colours; pixels the data leave out keep colour
+// 0. Stored rows count from the bottom.
+void DecodeRle(const TDibHeader& header, const std::uint8_t* bits, std::size_t size, const char* error,
+               TSurface& surface) {
     const int width = header.Width, height = header.Height;
     const bool four = header.Compression == BiRle4;
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) * height, 0);
-    int x = 0, y = 0; // y counts stored rows (bottom first)
+    int x = 0, y = 0;
     std::size_t pos = 0;
-    auto put = [&](std::uint8_t index) {
-        if (x < width && y < height) indices[static_cast<std::size_t>(y) * width + x] = index;
+    auto put = [&](unsigned index) {
+        if (x < width && y < height) surface.Row(height - 1 - y)[x] = PaletteColor(header.Palette, index);
         ++x;
     };
     while (pos + 2 <= size) {
@@ -64,7 +65,7 @@ std::vector<std::uint8_t> DecodeRle(const TDibHeader& header, const std::uint8_t
             x = 0;
             ++y;
         } else if (value == 1) { // end of bitmap
-            return indices;
+            return;
         } else if (value == 2) { // delta
             if (pos + 2 > size) break;
             x += bits[pos];
@@ -80,7 +81,7 @@ std::vector<std::uint8_t> DecodeRle(const TDibHeader& header, const std::uint8_t
         if (y > height) break;
     }
     // Files that end without the end-of-bitmap mark are accepted once every row was reached.
-    if (y >= height - 1) return indices;
+    if (y >= height - 1) return;
     throw EInvalidGraphic(error);
 }
 
@@ -92,28 +93,33 @@ TDibHeader ParseHeader(const std::uint8_t* data, std::size_t size, const char* e
     const std::uint32_t headerSize = U32(data);
     std::uint32_t colorsUsed = 0;
     int entrySize = 4;
-    std::int64_t height = 0;
+    std::int64_t width = 0, height = 0;
     if (headerSize == 12) {
-        h.Width = U16(data + 4);
-        height = static_cast<std::int16_t>(U16(data + 6));
+        // The core header of the oldest files: unsigned 16-bit sizes, always bottom-up, 3-byte palette.
+        width = U16(data + 4);
+        height = U16(data + 6);
         h.BitsPerPixel = U16(data + 10);
         entrySize = 3;
     } else if (headerSize >= 40 && headerSize <= size) {
-        h.Width = static_cast<std::int32_t>(U32(data + 4));
+        width = static_cast<std::int32_t>(U32(data + 4));
         height = static_cast<std::int32_t>(U32(data + 8));
         h.BitsPerPixel = U16(data + 14);
         h.Compression = U32(data + 16);
+        h.SizeImage = U32(data + 20);
         colorsUsed = U32(data + 32);
     } else {
         throw EInvalidGraphic(error);
     }
     if (height < 0) {
         h.TopDown = true;
-        height = -height;
+        height = -height; // 64 bits: the most negative 32-bit height does not overflow
     }
-    h.Height = rows > 0 ? rows : static_cast<int>(height);
-    if (h.Width <= 0 || h.Width > MaxDimension || h.Height <= 0 || h.Height > MaxDimension)
+    if (rows > 0) height = rows;
+    if (width <= 0 || width > MaxDimension || height <= 0 || height > MaxDimension ||
+        width * height > MaxPixels)
         throw EInvalidGraphic(error);
+    h.Width = static_cast<int>(width);
+    h.Height = static_cast<int>(height);
     const int bpp = h.BitsPerPixel;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) throw EInvalidGraphic(error);
     std::size_t pos = headerSize;
@@ -129,17 +135,16 @@ TDibHeader ParseHeader(const std::uint8_t* data, std::size_t size, const char* e
     case BI_BITFIELDS:
     case BiAlphaBitfields: {
         if (bpp != 16 && bpp != 32) throw EInvalidGraphic(error);
-        const int masks = h.Compression == BiAlphaBitfields ? 4 : 3;
-        // Masks follow a plain info header; larger headers hold them inside.
+        // The masks sit right after the 40 bytes of the info header: outside it for a plain info header,
+        // inside the larger ones. Either way they must be there.
         const std::size_t at = 40;
-        if (headerSize == 40) {
-            if (size < 40 + masks * 4u) throw EInvalidGraphic(error);
-            pos += masks * 4u;
-        }
+        const std::size_t masks = h.Compression == BiAlphaBitfields || headerSize >= 56 ? 4 : 3;
+        if (at + masks * 4 > size) throw EInvalidGraphic(error);
+        pos = std::max<std::size_t>(headerSize, at + masks * 4);
         h.RedMask = U32(data + at);
         h.GreenMask = U32(data + at + 4);
         h.BlueMask = U32(data + at + 8);
-        if (masks == 4 || headerSize >= 56) h.AlphaMask = U32(data + at + 12);
+        if (masks == 4) h.AlphaMask = U32(data + at + 12);
         if (h.RedMask == 0 && h.GreenMask == 0 && h.BlueMask == 0) throw EInvalidGraphic(error);
         break;
     }
@@ -176,19 +181,18 @@ TDibHeader ParseHeader(const std::uint8_t* data, std::size_t size, const char* e
 
 std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint8_t* bits, std::size_t size,
                                        const char* error) {
-    auto surface = std::make_shared<TSurface>(header.Width, header.Height);
     const int width = header.Width, height = header.Height;
     if (header.Compression == BiRle4 || header.Compression == BiRle8) {
-        const auto indices = DecodeRle(header, bits, size, error);
-        for (int stored = 0; stored < height; ++stored) {
-            std::uint32_t* row = surface->Row(height - 1 - stored);
-            for (int x = 0; x < width; ++x)
-                row[x] = PaletteColor(header.Palette, indices[static_cast<std::size_t>(stored) * width + x]);
-        }
+        // Compressed rows may be short (an early end mark leaves the rest at colour 0), but never
+        // shorter than the header says they are.
+        if (header.SizeImage > size || size < 2) throw EInvalidGraphic(error);
+        auto surface = std::make_shared<TSurface>(width, height);
+        DecodeRle(header, bits, size, error, *surface);
         return surface;
     }
     const std::size_t rowBytes = RowBytes(width, header.BitsPerPixel);
     if (rowBytes * static_cast<std::size_t>(height) > size) throw EInvalidGraphic(error);
+    auto surface = std::make_shared<TSurface>(width, height);
     const bool standard = header.Compression == BI_RGB;
     const TMaskChannel red(header.RedMask), green(header.GreenMask), blue(header.BlueMask),
         alpha(header.AlphaMask);
@@ -383,4 +387,4 @@ std::vector<RGBQUAD> DefaultPalette(int bitsPerPixel) {
     return colors;
 }
 
-} // namespace bitmap_codec
+} // namespace dib_codec
