@@ -19,7 +19,7 @@ void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
 // A BMP file of the DIB: file header, 40-byte info header, colour table, rows bottom-up.
 std::vector<std::uint8_t> BmpFile(const TPngBitmapData& dib) {
     const std::size_t colors = dib.BitsPerPixel <= 8 ? std::size_t(1) << dib.BitsPerPixel : 0;
-    const std::size_t stride = std::size_t(dib.Stride());
+    const std::size_t stride = dib.Stride();
     const std::size_t offset = 14 + 40 + 4 * colors;
     std::vector<std::uint8_t> out(offset + stride * std::size_t(dib.Height), 0);
     out[0] = 'B';
@@ -75,7 +75,7 @@ TPngBitmapData DibFromBitmap(TBitmap& Bitmap) {
     out.Width = Bitmap.Width();
     out.Height = Bitmap.Height();
     out.BitsPerPixel = bits;
-    out.Bits.assign(std::size_t(out.Stride()) * std::size_t(out.Height), 0);
+    out.Bits.assign(out.Stride() * std::size_t(out.Height), 0);
     if (bits <= 8) {
         // The stored rows are packed indices of the bitmap's palette.
         const std::size_t rowBytes = (std::size_t(bits) * std::size_t(out.Width) + 7) / 8;

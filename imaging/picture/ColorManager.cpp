@@ -87,9 +87,14 @@ void TColorManager::AssignGamma(float MainGamma, float DisplayGamma) {
     const int d = FSourceBPS >= 8 ? 255 : MaxOf(FTargetBPS);
     const int m = FTargetBPS >= 8 ? 255 : MaxOf(FTargetBPS);
     const double exponent = 1.0 / (double(FMainGamma) * double(FDisplayGamma));
-    for (int i = 0; i <= d && i < 256; ++i)
+    FGammaChangesLevels = false;
+    for (int i = 0; i <= d && i < 256; ++i) {
         FGammaTable[std::size_t(i)] =
             std::uint8_t(std::clamp(std::nearbyint(std::pow(double(i) / d, exponent) * m), 0.0, 255.0));
+        if (FGammaTable[std::size_t(i)] != i) FGammaChangesLevels = true;
+    }
+    FGammaExponent = exponent;
+    FGammaTable16.clear();
 }
 
 void TColorManager::SelectConverter() {
@@ -298,6 +303,13 @@ void TColorManager::ConvertRGB(const std::vector<const void*>& sources, std::uin
     const unsigned sb = FSourceBPS / 8, tb = FTargetBPS / 8;
     const unsigned sourceStep = planar ? 1 : (sourceAlpha ? 4 : 3);
     const unsigned targetStep = targetAlpha ? 4 : 3;
+    if (gamma && FGammaChangesLevels && sb == 2 && tb == 1 && FGammaTable16.empty()) {
+        FGammaTable16.resize(65536);
+        for (std::size_t w = 0; w < FGammaTable16.size(); ++w)
+            FGammaTable16[w] = std::uint8_t(std::clamp(
+                std::nearbyint(std::pow(double(w) / 65535.0, FGammaExponent) * 255.0), 0.0, 255.0));
+    }
+    const std::uint8_t* gamma16 = FGammaTable16.data();
     auto convert = [&](const std::uint8_t* p, std::uint8_t* out, bool colour) {
         if (sb == 1) {
             const std::uint8_t v = colour && gamma ? FGammaTable[*p] : *p;
@@ -311,8 +323,12 @@ void TColorManager::ConvertRGB(const std::vector<const void*>& sources, std::uin
             std::uint16_t w = ReadWord(p);
             if (swap) w = Swap(w);
             if (tb == 1) {
-                const std::uint8_t v = std::uint8_t(MulDiv16(w, 255, 65535));
-                *out = colour && gamma ? FGammaTable[v] : v;
+                if (colour && gamma && FGammaChangesLevels) {
+                    *out = gamma16[w];
+                } else {
+                    const std::uint8_t v = std::uint8_t(MulDiv16(w, 255, 65535));
+                    *out = colour && gamma ? FGammaTable[v] : v;
+                }
             } else {
                 WriteWord(out, w);
             }

@@ -164,6 +164,12 @@ private:
     std::uint8_t FSourceBPS = 8, FTargetBPS = 8, FSourceSPP = 3, FTargetSPP = 3;
     float FMainGamma = 1.0f, FDisplayGamma = 2.2f;
     std::array<std::uint8_t, 256> FGammaTable{};
+    // 16-bit colour samples reduced to 8 bits through the gamma in one step, made on first use after each
+    // AssignGamma whose table changes levels: cutting to 8 bits first would turn the darkest 16-bit
+    // levels into 0. Equal to FGammaTable[w / 257] for samples that are multiples of 257.
+    double FGammaExponent = 1.0;
+    bool FGammaChangesLevels = false;
+    mutable std::vector<std::uint8_t> FGammaTable16;
     float FYCbCrCoefficients[3] = {0.299f, 0.587f, 0.114f};
     std::uint8_t FHSubsampling = 1, FVSubsampling = 1;
     std::vector<int> FCrToRed, FCbToBlue, FCrToGreen, FCbToGreen;

@@ -1,6 +1,7 @@
 #include "imaging/picture/PicLibGraphic.h"
 
 #include "imaging/DibBitmap.h"
+#include "platform/gdi/DibCodec.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileStream.h"
 
@@ -60,15 +61,17 @@ bool TPicLibGraphic::PrepareImage(TPicPixelFormat Format, int AWidth, int AHeigh
     const int bits = BitsPerPixel(Format);
     // The readers produce the DIB depths only; 15 and 16 bits have no reader here.
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return false;
-    if (AWidth <= 0 || AHeight <= 0) return false;
-    const std::int64_t stride = ((std::int64_t(bits) * AWidth + 31) / 32) * 4;
-    if (stride * AHeight > MaxPixelBytes) return false;
+    // The bitmap takes the image through the class library's DIB codec: its limits hold here too, and
+    // are checked before anything is allocated.
+    if (AWidth <= 0 || AHeight <= 0 || AWidth > dib_codec::MaxDimension ||
+        AHeight > dib_codec::MaxDimension || std::int64_t(AWidth) * AHeight > dib_codec::MaxPixels)
+        return false;
     FImageFormat = Format;
     FImage.Width = AWidth;
     FImage.Height = AHeight;
     FImage.BitsPerPixel = bits;
     try {
-        FImage.Bits.assign(std::size_t(stride) * std::size_t(AHeight), 0);
+        FImage.Bits.assign(FImage.Stride() * std::size_t(AHeight), 0);
     } catch (const std::bad_alloc&) {
         DropImage();
         return false;
@@ -92,7 +95,7 @@ void TPicLibGraphic::FillImage(COLORREF Color, int Index) {
             int pattern = 0;
             for (int k = 0; k < 8 / bits; ++k)
                 pattern = (pattern << bits) | (Index & ((1 << bits) - 1));
-            std::memset(row, pattern, std::size_t(FImage.Stride()));
+            std::memset(row, pattern, FImage.Stride());
         } else {
             const int step = bits / 8;
             for (int x = 0; x < FImage.Width; ++x) {

@@ -51,9 +51,6 @@ inline constexpr COLORREF PicClNone = 0x1FFFFFFF;
 
 class TPicLibGraphic : public TBitmap {
 public:
-    // Pending images above this many bytes of pixels are refused.
-    static constexpr std::int64_t MaxPixelBytes = std::int64_t(1) << 28;
-
     TPicLibGraphic();
     ~TPicLibGraphic() override;
 
@@ -76,7 +73,8 @@ public:
     static int BitsPerPixel(TPicPixelFormat Format);
 
 protected:
-    // The pending image: prepared (false when too large or the format has no fixed size), filled,
+    // The pending image: prepared (false when larger than the class library's bitmaps take, or the
+    // format has no fixed size), filled,
     // written row by row (top row 0), then handed to the bitmap, or dropped.
     bool PrepareImage(TPicPixelFormat Format, int AWidth, int AHeight);
     // Indexed formats take Index everywhere, the others the colour (fourth byte 0 in 32 bits).

@@ -479,7 +479,10 @@ void TPNGGraphic::UnfilterRow(int Filter, std::uint8_t* Row, const std::uint8_t*
             Row[i] = std::uint8_t(Row[i] + PngPaethPredictor(i >= b ? Row[i - b] : 0, Previous[i],
                                                              i >= b ? Previous[i - b] : 0));
         break;
-    default:
+    case 0:
         break;
+    default:
+        // There are five filter types: any other byte means the image data are damaged.
+        GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
     }
 }

@@ -12,7 +12,7 @@ void TPngPicture::FromBitmapData(const TPngBitmapData& Bitmap, bool Transparent,
     const int bpp = Bitmap.BitsPerPixel;
     const bool indexed = bpp == 1 || bpp == 4 || bpp == 8;
     if ((!indexed && bpp != 24 && bpp != 32) || Bitmap.Width <= 0 || Bitmap.Height <= 0 ||
-        Bitmap.Bits.size() < std::size_t(Bitmap.Stride()) * std::size_t(Bitmap.Height))
+        Bitmap.Bits.size() < Bitmap.Stride() * std::size_t(Bitmap.Height))
         Fail<EPngInvalidIHDR>(PngText::InvalidIHDR);
     auto header = std::make_unique<TChunkIHDR>(this);
     TChunkIHDR& h = *header;
@@ -43,7 +43,7 @@ void TPngPicture::FromBitmapData(const TPngBitmapData& Bitmap, bool Transparent,
         const std::uint8_t* src = Bitmap.Row(y);
         std::uint8_t* dst = h.RowPointer(y);
         if (indexed || bpp == 24) {
-            std::memcpy(dst, src, std::size_t(std::min(h.RowStride, Bitmap.Stride())));
+            std::memcpy(dst, src, std::min(std::size_t(h.RowStride), Bitmap.Stride()));
         } else {
             for (int x = 0; x < h.Width; ++x)
                 std::memcpy(dst + 3 * x, src + 4 * x, 3);
@@ -69,9 +69,9 @@ TPngBitmapData TPngPicture::ToBitmapData(bool& Transparent, COLORREF& Key) const
     out.Width = h.Width;
     out.Height = h.Height;
     out.BitsPerPixel = h.DibInfo.BitCount;
-    out.Bits.resize(std::size_t(out.Stride()) * std::size_t(out.Height));
+    out.Bits.resize(out.Stride() * std::size_t(out.Height));
     for (int y = 0; y < h.Height; ++y)
-        std::memcpy(out.Row(y), h.RowPointer(y), std::size_t(out.Stride()));
+        std::memcpy(out.Row(y), h.RowPointer(y), out.Stride());
     if (out.BitsPerPixel <= 8)
         out.Colors.assign(h.DibInfo.Colors.begin(), h.DibInfo.Colors.begin() + (1 << out.BitsPerPixel));
     // The alpha plane has no place in the bitmap; a key colour travels as its transparent colour.

@@ -15,7 +15,8 @@ struct TPngBitmapData {
     std::vector<TPngColorEntry> Colors; // 2^BitsPerPixel entries for 1, 4 and 8 bits
     std::vector<std::uint8_t> Bits;     // Height rows of Stride() bytes, top row first
 
-    int Stride() const { return ((BitsPerPixel * Width + 31) / 32) * 4; }
-    std::uint8_t* Row(int y) { return Bits.data() + std::size_t(y) * std::size_t(Stride()); }
-    const std::uint8_t* Row(int y) const { return Bits.data() + std::size_t(y) * std::size_t(Stride()); }
+    // Bytes of one row, worked out in 64 bits: bits per pixel times a width near 2^31 overflows an int.
+    std::size_t Stride() const { return ((std::size_t(BitsPerPixel) * std::size_t(Width) + 31) / 32) * 4; }
+    std::uint8_t* Row(int y) { return Bits.data() + std::size_t(y) * Stride(); }
+    const std::uint8_t* Row(int y) const { return Bits.data() + std::size_t(y) * Stride(); }
 };

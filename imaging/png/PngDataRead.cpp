@@ -39,14 +39,21 @@ void Unfilter(int type, std::uint8_t* row, const std::uint8_t* prior, int size, 
         for (int x = offset; x < size; ++x)
             row[x] = std::uint8_t(row[x] + PngPaethPredictor(row[x - offset], prior[x], prior[x - offset]));
         break;
+    case 0:
+        break;
     default:
-        break; // 0 and unknown types leave the row as it is
+        // The five filter types are all there are: any other byte means the data are damaged.
+        Fail<EPNGZLIBError>(std::string(PngText::ZLIBError) + PngZlibErrorText(Z_DATA_ERROR));
     }
 }
 
-// Writes Count decoded pixels of src into held row y at columns X0, X0 + Dx, ...
-void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* src, int y, int x0, int dx,
-                int count, int rowBytes) {
+// Writes Count decoded pixels of src into held row y at columns X0, X0 + Dx, ... Gamma16, when given,
+// maps whole 16-bit colour samples to their held levels.
+void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* gamma16,
+                const std::uint8_t* src, int y, int x0, int dx, int count, int rowBytes) {
+    auto level16 = [&](const std::uint8_t* sample) {
+        return gamma16 ? gamma16[(sample[0] << 8) | sample[1]] : gamma[sample[0]];
+    };
     std::uint8_t* row = h.RowPointer(y);
     std::uint8_t* alpha = h.AlphaRow(y);
     std::uint8_t* low = h.LowByteRow(y);
@@ -86,9 +93,9 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* sr
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, src += 6) {
                 std::uint8_t* d = row + 3 * x;
-                d[0] = gamma[src[4]];
-                d[1] = gamma[src[2]];
-                d[2] = gamma[src[0]];
+                d[0] = level16(src + 4);
+                d[1] = level16(src + 2);
+                d[2] = level16(src);
                 if (low) {
                     low[3 * x] = gamma[src[5]];
                     low[3 * x + 1] = gamma[src[3]];
@@ -123,9 +130,9 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* sr
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, src += 8) {
                 std::uint8_t* d = row + 3 * x;
-                d[0] = gamma[src[4]];
-                d[1] = gamma[src[2]];
-                d[2] = gamma[src[0]];
+                d[0] = level16(src + 4);
+                d[1] = level16(src + 2);
+                d[2] = level16(src);
                 alpha[x] = src[6];
                 if (low) {
                     low[3 * x] = gamma[src[5]];
@@ -249,16 +256,26 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
         Fail<EPNGZLIBError>(std::string(PngText::ZLIBError) + PngZlibErrorText(initResult));
     guard.live = true;
     bool ended = false;
+    bool streamEnded = false;
+    // The compressed data ended while the image wanted more rows: inside a row or at a row boundary.
+    auto endedEarly = [] {
+        Fail<EPNGZLIBError>(std::string(PngText::ZLIBError) + PngZlibErrorText(Z_STREAM_END));
+    };
 
-    // Inflates one row (filter byte plus rowBytes) into `current`; false when the data ran out.
+    // Inflates one row (filter byte plus rowBytes) into `current`; false when the file ran out.
     auto inflateRow = [&](int rowBytes) {
+        if (streamEnded) endedEarly();
         z_stream& z = guard.z;
         z.next_out = current.data();
         z.avail_out = uInt(rowBytes + 1);
         while (z.avail_out > 0) {
             if (z.avail_in == 0 && !feeder.Refill(z)) return false;
             const int rc = inflate(&z, Z_NO_FLUSH);
-            if (rc == Z_STREAM_END) return z.avail_out == 0;
+            if (rc == Z_STREAM_END) {
+                streamEnded = true;
+                if (z.avail_out != 0) endedEarly();
+                return true;
+            }
             if (rc < 0 && !(rc == Z_BUF_ERROR && z.avail_in == 0))
                 Fail<EPNGZLIBError>(std::string(PngText::ZLIBError) + PngZlibErrorText(rc));
             if (rc == Z_NEED_DICT)
@@ -268,6 +285,14 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
     };
 
     const std::uint8_t* gamma = pic->GammaLookup.data();
+    std::vector<std::uint8_t> gamma16;
+    if (header->BitDepth == 16 && (header->ColorType == 2 || header->ColorType == 6) &&
+        pic->GammaChangesLevels()) {
+        gamma16.resize(65536);
+        for (int v = 0; v < 65536; ++v)
+            gamma16[std::size_t(v)] = pic->GammaLevel16(std::uint16_t(v));
+    }
+    const std::uint8_t* gamma16Table = gamma16.empty() ? nullptr : gamma16.data();
     if (header->InterlaceMethod == 1) { // reading follows the file, whatever the image is set to write
         for (int pass = 0; pass < 7 && !ended; ++pass) {
             const int passWidth =
@@ -283,8 +308,8 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
                     break;
                 }
                 Unfilter(current[0], current.data() + 1, prior.data() + 1, rowBytes, filterOffset);
-                ConvertRow(*header, gamma, current.data() + 1, y, PassStartCol[pass], PassColStep[pass],
-                           passWidth, rowBytes);
+                ConvertRow(*header, gamma, gamma16Table, current.data() + 1, y, PassStartCol[pass],
+                           PassColStep[pass], passWidth, rowBytes);
                 std::swap(current, prior);
             }
         }
@@ -294,7 +319,7 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
         for (int y = 0; y < header->Height; ++y) {
             if (!inflateRow(rowBytes)) break;
             Unfilter(current[0], current.data() + 1, prior.data() + 1, rowBytes, filterOffset);
-            ConvertRow(*header, gamma, current.data() + 1, y, 0, 1, header->Width, rowBytes);
+            ConvertRow(*header, gamma, gamma16Table, current.data() + 1, y, 0, 1, header->Width, rowBytes);
             std::swap(current, prior);
         }
     }

@@ -17,20 +17,27 @@
 
 namespace png_idat_write {
 
+// A 16-bit sample from its held high byte: with the kept low byte when there is one, else at full scale
+// (v × 257, so that white stays white).
+inline void Put16(std::uint8_t* out, std::uint8_t high, const std::uint8_t* low, int at) {
+    out[0] = high;
+    out[1] = low ? low[at] : high;
+}
+
 // Packs Count pixels of held row y (columns X0, X0 + Dx, ...) into the file row `out`.
-void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int y, int x0, int dx, int count,
+void PackRow(TChunkIHDR& h, const TPngPicture& pic, std::uint8_t* out, int y, int x0, int dx, int count,
              int rowBytes) {
+    const std::uint8_t* inverse = pic.InverseGammaLookup.data();
     const std::uint8_t* row = h.RowPointer(y);
     const std::uint8_t* alpha = h.AlphaRow(y);
+    const std::uint8_t* low = pic.WritesExactSixteenBitSamples() ? h.LowByteRow(y) : nullptr;
     const int depth = h.BitDepth;
     switch (h.ColorType) {
     case 0:
     case 3:
         if (depth == 16) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx) {
-                out[2 * i] = row[x];
-                out[2 * i + 1] = 0;
-            }
+            for (int i = 0, x = x0; i < count; ++i, x += dx)
+                Put16(out + 2 * i, row[x], low, x);
         } else if (dx == 1 && x0 == 0) {
             std::memcpy(out, row, std::size_t(rowBytes));
         } else if (depth == 8) {
@@ -53,12 +60,9 @@ void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int 
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, out += 6) {
                 const std::uint8_t* s = row + 3 * x;
-                out[0] = inverse[s[2]];
-                out[1] = 0;
-                out[2] = inverse[s[1]];
-                out[3] = 0;
-                out[4] = inverse[s[0]];
-                out[5] = 0;
+                Put16(out, inverse[s[2]], low, 3 * x + 2);
+                Put16(out + 2, inverse[s[1]], low, 3 * x + 1);
+                Put16(out + 4, inverse[s[0]], low, 3 * x);
             }
         }
         break;
@@ -70,10 +74,8 @@ void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int 
             }
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, out += 4) {
-                out[0] = row[x];
-                out[1] = 0;
-                out[2] = alpha[x];
-                out[3] = 0;
+                Put16(out, row[x], low, x);
+                Put16(out + 2, alpha[x], nullptr, x); // the low bytes of alpha are not kept
             }
         }
         break;
@@ -89,14 +91,10 @@ void PackRow(TChunkIHDR& h, const std::uint8_t* inverse, std::uint8_t* out, int 
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, out += 8) {
                 const std::uint8_t* s = row + 3 * x;
-                out[0] = inverse[s[2]];
-                out[1] = 0;
-                out[2] = inverse[s[1]];
-                out[3] = 0;
-                out[4] = inverse[s[0]];
-                out[5] = 0;
-                out[6] = alpha[x];
-                out[7] = 0;
+                Put16(out, inverse[s[2]], low, 3 * x + 2);
+                Put16(out + 2, inverse[s[1]], low, 3 * x + 1);
+                Put16(out + 4, inverse[s[0]], low, 3 * x);
+                Put16(out + 6, alpha[x], nullptr, x);
             }
         }
         break;
@@ -236,7 +234,6 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
     const int offset = TPngPicture::FilterOffset(header->ColorType, header->BitDepth);
     const int maxRow = TPngPicture::PackedRowSize(header->Width, header->ColorType, header->BitDepth);
     RowEncoder encoder(*pic, Stream, maxRow, offset);
-    const std::uint8_t* inverse = pic->InverseGammaLookup.data();
     if (pic->InterlaceMode() == piAdam7) {
         for (int pass = 0; pass < 7; ++pass) {
             const int passWidth =
@@ -247,14 +244,14 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
             encoder.StartPass();
             if (rowBytes == 0) continue;
             for (int y = PassStartRow[pass]; y < header->Height; y += PassRowStep[pass]) {
-                PackRow(*header, inverse, encoder.Raw(), y, PassStartCol[pass], PassColStep[pass], passWidth,
+                PackRow(*header, *pic, encoder.Raw(), y, PassStartCol[pass], PassColStep[pass], passWidth,
                         rowBytes);
                 encoder.EncodeRow(rowBytes);
             }
         }
     } else {
         for (int y = 0; y < header->Height; ++y) {
-            PackRow(*header, inverse, encoder.Raw(), y, 0, 1, header->Width, maxRow);
+            PackRow(*header, *pic, encoder.Raw(), y, 0, 1, header->Width, maxRow);
             encoder.EncodeRow(maxRow);
         }
     }

@@ -44,10 +44,13 @@ void TPngPicture::ResetGammaTables() {
         GammaLookup[std::size_t(i)] = std::uint8_t(i);
         InverseGammaLookup[std::size_t(i)] = std::uint8_t(i);
     }
+    FGammaExponent = 1.0;
+    FGammaChangesLevels = false;
 }
 
 void TPngPicture::ApplyGamma(int Value) {
     if (Value <= 0) return;
+    FGammaChangesLevels = false;
     const double exponent = 1.0 / (Value / 100000.0 * 2.2);
     for (int i = 0; i < 256; ++i) {
         const double base = i / 255.0;
@@ -55,7 +58,15 @@ void TPngPicture::ApplyGamma(int Value) {
         const auto g = std::uint8_t(std::clamp(std::nearbyint(p * 255.0), 0.0, 255.0));
         GammaLookup[std::size_t(i)] = g;
         InverseGammaLookup[g] = std::uint8_t(i);
+        if (g != i) FGammaChangesLevels = true;
     }
+    FGammaExponent = exponent;
+}
+
+std::uint8_t TPngPicture::GammaLevel16(std::uint16_t Sample) const {
+    if (!FGammaChangesLevels) return GammaLookup[Sample >> 8];
+    const double p = Sample == 0 ? 0.0 : std::pow(Sample / 65535.0, FGammaExponent);
+    return std::uint8_t(std::clamp(std::nearbyint(p * 255.0), 0.0, 255.0));
 }
 
 void TPngPicture::FreeAllChunks() {

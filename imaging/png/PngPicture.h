@@ -74,6 +74,16 @@ public:
     void ResetGammaTables();
     // The tables for a gAMA value (gamma × 100000); values of 0 or below leave them unchanged.
     void ApplyGamma(int Value);
+    // Whether the gamma tables change any value.
+    bool GammaChangesLevels() const { return FGammaChangesLevels; }
+    // The held level of a 16-bit colour sample: its high byte through GammaLookup when the tables change
+    // nothing, else the gamma worked out on the whole sample (the darkest 16-bit levels would all fall
+    // to 0 if cut to 8 bits first). Equal to GammaLookup[v / 257] for samples that are multiples of 257.
+    std::uint8_t GammaLevel16(std::uint16_t Sample) const;
+    // Whether 16-bit samples are written back exactly from the held high byte and the kept low byte (the
+    // low bytes are kept and the held bytes are the file's own); otherwise every held level v is written
+    // at full scale as v × 257.
+    bool WritesExactSixteenBitSamples() const { return KeepsLowBytes() && !FGammaChangesLevels; }
 
     // Transparency, pixels and palette.
     TPngTransparency TransparencyKind() const;
@@ -142,6 +152,8 @@ protected:
     std::uint8_t FDeflateLevel = 7;
     int FIdatLimit = 65535;
     TPngInterlace FInterlaceMode = piNone;
+    double FGammaExponent = 1.0;
+    bool FGammaChangesLevels = false;
 };
 
 // Registers the chunk classes of the codec (the list is also built on first use).

@@ -52,8 +52,11 @@ COLORREF TPngPicture::KeyColor() const {
     }
     case 2: {
         if (trns->PayloadSize() < 6) return 0;
+        // 16-bit samples reach their held level as the pixels do: the gamma on the whole sample.
         auto level = [&](int i) {
-            return GammaLookup[std::size_t(SampleToLevel(png_bytes::ReadBE16(data + 2 * i), h.BitDepth))];
+            const std::uint16_t sample = png_bytes::ReadBE16(data + 2 * i);
+            return h.BitDepth == 16 ? GammaLevel16(sample)
+                                    : GammaLookup[std::size_t(SampleToLevel(sample, h.BitDepth))];
         };
         return RGB(level(0), level(1), level(2));
     }

@@ -137,13 +137,27 @@ bool TChunktRNS::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
 bool TChunktRNS::WriteChunk(TStream* Stream) {
     if (FPayloadSize <= 256)
         std::copy(AlphaValues.begin(), AlphaValues.begin() + FPayloadSize, FPayload.begin());
+    // A 16-bit key must name the samples the pixels are written as, or the transparency would be lost
+    // on the next load: unless they are written exactly, the key goes through the held level too.
+    TChunkIHDR* header = HeaderChunk();
+    TPngPicture* pic = Owner();
+    if (header && pic && header->BitDepth == 16 && !pic->WritesExactSixteenBitSamples()) {
+        const int samples = header->ColorType == 0 ? 1 : header->ColorType == 2 ? 3 : 0;
+        for (int i = 0; i < samples && 2 * i + 1 < FPayloadSize; ++i) {
+            const std::uint16_t key = png_bytes::ReadBE16(FPayload.data() + 2 * i);
+            const std::uint8_t level = header->ColorType == 0
+                                           ? std::uint8_t(key >> 8)
+                                           : pic->InverseGammaLookup[pic->GammaLevel16(key)];
+            png_bytes::WriteBE16(FPayload.data() + 2 * i, std::uint16_t(level * 257));
+        }
+    }
     return WriteBaseChunk(Stream);
 }
 
 namespace png_trns_detail {
 // A held 8-bit level back to the file's sample at the given depth.
 inline std::uint16_t HeldToSample(std::uint8_t held, int depth) {
-    if (depth == 16) return std::uint16_t(held * 256);
+    if (depth == 16) return std::uint16_t(held * 257); // as the pixels are written
     if (depth == 8) return held;
     const int max = (1 << depth) - 1;
     return std::uint16_t((held * max + 127) / 255);

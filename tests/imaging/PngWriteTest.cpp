@@ -109,14 +109,16 @@ TEST(PngWrite, RoundTripsEveryFormatAndInterlace) {
             }
 }
 
-TEST(PngWrite, SixteenBitSamplesAreWrittenWithZeroLowBytes) {
+TEST(PngWrite, SixteenBitSamplesAreWrittenAtFullScale) {
+    // The held high byte v is written as v × 257: white stays white, black stays black.
     const auto pic = Load(Png(2, 1, 16, 2, 0, [](int x, int, int c) { return 0x1234 + x * 0x1111 + c; }));
     const std::string raw = Inflate(AllData(ParseChunks(Save(*pic))));
     ASSERT_EQ(raw.size(), 13u);
     // Sub filter: the first pixel is written as is.
     EXPECT_EQ(std::uint8_t(raw[1]), 0x12);
-    EXPECT_EQ(std::uint8_t(raw[2]), 0x00);
-    EXPECT_EQ(std::uint8_t(raw[6]), 0x00);
+    EXPECT_EQ(std::uint8_t(raw[2]), 0x12);
+    EXPECT_EQ(std::uint8_t(raw[6]), 0x12);
+    EXPECT_EQ(std::uint8_t(raw[8]), 0x23 - 0x12); // the second pixel's red low byte after Sub
 }
 
 TEST(PngWrite, InterlaceFollowsTheImageSetting) {
