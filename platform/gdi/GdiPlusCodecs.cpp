@@ -6,11 +6,8 @@
 
 #include <png.h>
 
-#include <cstdio>
 #include <cstring>
 #include <new>
-
-#include <jpeglib.h>
 
 namespace gdiplus_codecs {
 
@@ -21,8 +18,7 @@ constexpr std::int64_t MaxDecodedPixels = dib_codec::MaxPixels;
 
 // Straight pixels into the stand-in's premultiplied form; an image without any alpha is opaque.
 TGpBitmapImpl* Adopt(std::shared_ptr<TSurface> surface, bool alphaWhenPresent, const GUID& raw) {
-    auto* bitmap = new TGpBitmapImpl(0, 0);
-    bitmap->Pixels = std::move(surface);
+    auto* bitmap = new TGpBitmapImpl(std::move(surface));
     TSurface& s = *bitmap->Pixels;
     bool anyAlpha = false;
     for (int y = 0; y < s.Height() && !anyAlpha; ++y)

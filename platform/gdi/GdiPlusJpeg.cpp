@@ -131,8 +131,7 @@ TGpBitmapImpl* DecodeJpeg(const std::vector<BYTE>& data, GpStatus& status) {
         status = GenericError;
         return nullptr;
     }
-    auto* bitmap = new TGpBitmapImpl(0, 0);
-    bitmap->Pixels = std::move(surface);
+    auto* bitmap = new TGpBitmapImpl(std::move(surface));
     bitmap->Format = PixelFormat24bppRGB;
     bitmap->RawFormat = ImageFormatJPEG;
     status = Ok;

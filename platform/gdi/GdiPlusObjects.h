@@ -6,12 +6,15 @@
 #include "platform/gdi/Surface.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Every image is a bitmap held as premultiplied B, G, R, A pixels.
 class TGpBitmapImpl : public GpBitmap {
 public:
     TGpBitmapImpl(int width, int height) : Pixels(std::make_shared<TSurface>(width, height)) {}
+    // Takes over decoded pixels.
+    explicit TGpBitmapImpl(std::shared_ptr<TSurface> pixels) : Pixels(std::move(pixels)) {}
     std::shared_ptr<TSurface> Pixels;
     PixelFormat Format = PixelFormat32bppPARGB;
     GUID RawFormat = ImageFormatMemoryBMP;

@@ -20,23 +20,10 @@
 namespace png_faults_test {
 using namespace pngfix;
 
-std::unique_ptr<TskPngImage> LoadSkin(const std::string& bytes) {
-    TStringStream s(bytes);
-    auto img = std::make_unique<TskPngImage>();
-    EXPECT_NO_THROW(img->LoadFromStream(&s));
-    return img;
-}
-
-std::string SaveImage(TPngPicture& pic) {
-    TMemoryStream out;
-    pic.SaveToStream(&out);
-    return std::string(static_cast<const char*>(out.Memory()), std::size_t(out.Size()));
-}
-
 // The 16-bit samples of the written image data (filter bytes removed; every row written unfiltered).
 std::vector<std::uint16_t> WrittenSamples(TPngPicture& pic) {
     pic.SetFilterSet(PngFilterBit(rfNone));
-    const auto chunks = ParseChunks(SaveImage(pic));
+    const auto chunks = ParseChunks(Save(pic));
     std::string data;
     for (const auto& c : chunks)
         if (c.Type == "IDAT") data += c.Data;
@@ -85,7 +72,7 @@ TEST(PngFaults, SixteenBitImagesKeepWhiteAndTheirKeyThroughLoadAndSave) {
                 skin ? std::unique_ptr<TPngPicture>(LoadSkin(file)) : Load(file);
             ASSERT_EQ(pic->TransparencyKind(), tkBit);
             ASSERT_EQ(pic->KeyColor(), pic->GetPixel(0, 0));
-            const std::string saved = SaveImage(*pic);
+            const std::string saved = Save(*pic);
             std::unique_ptr<TPngPicture> again =
                 skin ? std::unique_ptr<TPngPicture>(LoadSkin(saved)) : Load(saved);
             EXPECT_EQ(again->TransparencyKind(), tkBit);
@@ -96,7 +83,7 @@ TEST(PngFaults, SixteenBitImagesKeepWhiteAndTheirKeyThroughLoadAndSave) {
             // Any reader comparing whole 16-bit samples finds the keyed pixel: the written key is the
             // keyed pixel's written samples.
             std::string key;
-            for (const auto& chunk : ParseChunks(SaveImage(*again)))
+            for (const auto& chunk : ParseChunks(Save(*again)))
                 if (chunk.Type == "tRNS") key = chunk.Data;
             ASSERT_EQ(key.size(), std::size_t(2 * channels));
             for (int ch = 0; ch < channels; ++ch) {

@@ -1,10 +1,12 @@
 #include "PngFixture.h"
 
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/SkinPngImage.h"
 #include "platform/rtl/MemoryStream.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Brush.h"
 
+#include <gtest/gtest.h>
 #include <zlib.h>
 
 #include <cstdlib>
@@ -18,6 +20,13 @@ std::unique_ptr<TPngPicture> Load(const std::string& bytes) {
     auto pic = std::make_unique<TPngPicture>();
     pic->LoadFromStream(&s);
     return pic;
+}
+
+std::unique_ptr<TskPngImage> LoadSkin(const std::string& bytes) {
+    TStringStream s(bytes);
+    auto img = std::make_unique<TskPngImage>();
+    EXPECT_NO_THROW(img->LoadFromStream(&s));
+    return img;
 }
 
 std::string Save(TPngPicture& pic) {

@@ -10,13 +10,16 @@
 #include <vector>
 
 class TPngPicture;
+class TskPngImage;
 class TBitmap;
 #include <memory>
 
 namespace pngfix {
 
-// Loads a PNG image from bytes with the codec; writes an image to bytes.
+// Loads a PNG image from bytes with the codec, or with the skin library's image (which must not raise);
+// writes an image to bytes.
 std::unique_ptr<TPngPicture> Load(const std::string& bytes);
+std::unique_ptr<TskPngImage> LoadSkin(const std::string& bytes);
 std::string Save(TPngPicture& pic);
 
 using png_bytes_test::Be16;

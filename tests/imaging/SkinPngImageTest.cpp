@@ -9,13 +9,6 @@
 namespace {
 using namespace pngfix;
 
-std::unique_ptr<TskPngImage> LoadSkin(const std::string& bytes) {
-    TStringStream s(bytes);
-    auto img = std::make_unique<TskPngImage>();
-    EXPECT_NO_THROW(img->LoadFromStream(&s));
-    return img;
-}
-
 std::string Glyph() {
     const std::string phys = Chunk("pHYs", Be32(2835) + Be32(2835) + "\x01");
     return Png(
@@ -68,7 +61,7 @@ TEST(SkinPngImage, FailsQuietly) {
     }
 }
 
-TEST(SkinPngImage, SixteenBitLowBytesAreKeptAndWrittenAsZero) {
+TEST(SkinPngImage, SixteenBitLowBytesAreKeptAndWrittenBack) {
     const auto img = LoadSkin(Png(3, 2, 16, 0, 0, [](int x, int y, int) { return 0x1200 + x * 0x101 + y; }));
     EXPECT_EQ(img->RowPointer(1)[2], 0x14);
     EXPECT_EQ(img->LowByteRow(1)[2], 0x03);
@@ -78,6 +71,7 @@ TEST(SkinPngImage, SixteenBitLowBytesAreKeptAndWrittenAsZero) {
     const std::string raw = Inflate(
         ParseChunks(std::string(static_cast<const char*>(out.Memory()), std::size_t(out.Size())))[1].Data);
     EXPECT_EQ(raw[2], 0); // low byte of the first sample (Sub filter keeps the first pixel)
+    EXPECT_EQ(raw[4], 1); // the second sample's low byte 0x01, less the first's 0x00 (Sub)
 }
 
 TEST(SkinPngImage, ResizeCanvasKeepsTheOverlap) {
