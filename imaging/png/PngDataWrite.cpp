@@ -118,7 +118,11 @@ public:
         for (int f = 0; f < 5; ++f)
             if (f == 0 || (FSet & (1 << f))) FBuffers[std::size_t(f)].assign(std::size_t(maxRow) + 1, 0);
         FOut.resize(std::size_t(FLimit));
-        const int rc = deflateInit(&FZ, pic.DeflateLevel());
+        // Filtered rows are mostly small differences: zlib's strategy for such data, with its largest
+        // match memory, packs them a little tighter at the same level and speed.
+        const bool filtered = (FSet & ~PngFilterBit(rfNone)) != 0;
+        const int rc = deflateInit2(&FZ, pic.DeflateLevel(), Z_DEFLATED, 15, 9,
+                                    filtered ? Z_FILTERED : Z_DEFAULT_STRATEGY);
         if (rc != Z_OK) Fail<EPngError>(std::string(PngText::CompressFailed) + PngZlibErrorText(rc));
         FLive = true;
         FZ.next_out = FOut.data();
