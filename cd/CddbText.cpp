@@ -1,6 +1,7 @@
 #include "cd/CddbText.h"
 
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <cctype>
 
@@ -34,7 +35,8 @@ std::uint32_t CddbDiscId(const TCDTOC& TOC) {
 }
 
 std::string DiscIdText(std::uint32_t DiscId) {
-    return Format("%8.8x", {DiscId});
+    // The class library's hex digits are upper case.
+    return LowerCase(Format("%8.8x", {DiscId}));
 }
 
 std::string CddbQueryCommand(const TCDTOC& TOC) {
