@@ -14,7 +14,8 @@ bool& SptiFound() {
 void RequirePassThroughRoad(TCDInterface Selector) {
     const int adapters = GetAspiAdapterCount();
     const bool aspi = adapters > 0 && (Selector == cdiASPI || (Selector == cdiAutoDetect && !SptiFound()));
-    if (!aspi && IsCDInterfaceAvailable() && SptiFound() && (Selector == cdiAutoDetect || Selector == cdiNTSCSI))
+    if (!aspi && IsCDInterfaceAvailable() && SptiFound() &&
+        (Selector == cdiAutoDetect || Selector == cdiNTSCSI))
         return;
     throw ECDInterfaceError("No usable interface available or selected interface not available");
 }

@@ -45,8 +45,8 @@ public:
                                           0x10, // user data only
                                           0,
                                           0};
-            const TCDStatus status =
-                FDevice->PassThrough(cdb, sizeof cdb, Buffer, Frames * AudioFrameBytes, scsi::ReadCdTimeoutMs);
+            const TCDStatus status = FDevice->PassThrough(cdb, sizeof cdb, Buffer, Frames * AudioFrameBytes,
+                                                          scsi::ReadCdTimeoutMs);
             if (status != TCDStatus::PermissionDenied) return status;
             FUseIoctl = true;
         }
@@ -280,7 +280,8 @@ TCDRipOutcome RipCDTrack(const std::string& DevicePath, const TCDTOC& TOC, int T
     } restore{outer};
 
     TScratchFolder scratch;
-    if (scratch.Path().empty()) return Fail(TCDRipResult::WriteError, "The temporary folder cannot be written.");
+    if (scratch.Path().empty())
+        return Fail(TCDRipResult::WriteError, "The temporary folder cannot be written.");
     TWavTarget wav(WavPath, range.FrameCount);
     if (!wav.Ok()) return Fail(TCDRipResult::WriteError, "The file " + WavPath + " cannot be written.");
     TReaderDisc disc(scratch.Path(), range.FrameCount);

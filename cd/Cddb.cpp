@@ -31,7 +31,8 @@ bool StartsWithDigit(const std::string& Line) {
     return !Line.empty() && Line[0] >= '0' && Line[0] <= '9';
 }
 
-template <std::size_t N> void StoreInFirstEmpty(std::array<std::string, N>& Entries, const std::string& Text) {
+template <std::size_t N>
+void StoreInFirstEmpty(std::array<std::string, N>& Entries, const std::string& Text) {
     for (std::string& entry : Entries)
         if (entry.empty()) {
             entry = Text;
@@ -44,8 +45,8 @@ std::string UpTo(const std::string& Text, char Stop) {
 }
 
 std::string HttpFailureText(const char* Operation, const std::string& Reason) {
-    return std::string("CDDB Component Internal Error: THttpCli.") + Operation + " failed because of error \"" +
-           Reason + "\"";
+    return std::string("CDDB Component Internal Error: THttpCli.") + Operation +
+           " failed because of error \"" + Reason + "\"";
 }
 
 const char* SmtpRequestName(int Request) {
@@ -74,7 +75,8 @@ std::vector<std::string> SplitReplyLines(std::string_view Document) {
             ++end;
         const std::string_view line = Document.substr(i, end - i);
         lines.emplace_back(line.substr(0, line.find('\0')));
-        if (end < Document.size() && Document[end] == '\r' && end + 1 < Document.size() && Document[end + 1] == '\n')
+        if (end < Document.size() && Document[end] == '\r' && end + 1 < Document.size() &&
+            Document[end + 1] == '\n')
             ++end;
         i = end + 1;
     }
@@ -111,7 +113,8 @@ TCddb::TCddb(TComponent* AOwner) : TComponent(AOwner) {
     FSmtp->OnRequestDone = TSmtpRequestDone(
         [this](TObject*, TSmtpRequest Request, WORD Error) { SmtpRequestDone(Request, Error); }, this);
     FSmtp->OnDisplay = TSmtpDisplay([this](TObject*, const std::string& Text) { DataExchange(Text); }, this);
-    FSmtp->OnHeaderLine = TSmtpHeaderLine([this](TObject*, std::string& Line) { SmtpHeaderLine(Line); }, this);
+    FSmtp->OnHeaderLine =
+        TSmtpHeaderLine([this](TObject*, std::string& Line) { SmtpHeaderLine(Line); }, this);
 
     if (IsCDInterfaceAvailable()) {
         InternalTOCRetrieve = true;
@@ -196,7 +199,8 @@ std::string TCddb::GetDrivePath() {
 }
 
 std::string TCddb::HelloPart() const {
-    return CddbEscape(HelloUserText(EmailUser)) + "+" + CddbEscape(ClientName) + "+" + CddbEscape(ClientVersion);
+    return CddbEscape(HelloUserText(EmailUser)) + "+" + CddbEscape(ClientName) + "+" +
+           CddbEscape(ClientVersion);
 }
 
 bool TCddb::StartGet(const std::string& Url, int State) {
@@ -245,7 +249,8 @@ bool TCddb::ReadEntry() {
         return true;
     }
     const std::string url = "http://" + ServerAddr + ":" + ServerPort + ServerAdditionalAddr +
-                            "?cmd=cddb+read+" + category + "+" + discId + "&hello=" + HelloPart() + "&proto=5";
+                            "?cmd=cddb+read+" + category + "+" + discId + "&hello=" + HelloPart() +
+                            "&proto=5";
     Status("Reading CD info");
     return StartGet(url, cddb_state::ReadSent);
 }
@@ -269,8 +274,8 @@ void TCddb::HttpRequestDone(WORD Error) {
     const int state = FRequestState;
     if (Error != 0 || FHttp->StatusCode() != 200) {
         FRequestState = HttpFailed;
-        const std::string reason =
-            Error != 0 ? FHttp->ReasonPhrase() : Format("%d %s", {FHttp->StatusCode(), FHttp->ReasonPhrase()});
+        const std::string reason = Error != 0 ? FHttp->ReasonPhrase()
+                                              : Format("%d %s", {FHttp->StatusCode(), FHttp->ReasonPhrase()});
         Status(cddb_detail::HttpFailureText(state == SubmissionSent ? "PostAsync" : "GetAsync", reason));
         return;
     }
@@ -376,6 +381,8 @@ void TCddb::ReadReply(const std::string& Line) {
         FShook = false;
         Status("No handshake");
     } else if (Line.rfind(".", 0) == 0) {
+        // The end of an entry that already failed is no successful read.
+        if (FRequestState == ReadFailed) return;
         FRequestState = EntryRead;
         Status("Entry read");
     } else if (!Line.empty() && std::string_view("#TDEP").find(Line[0]) != std::string_view::npos) {
@@ -499,8 +506,9 @@ void TCddb::HttpCommand(std::string& Line) {
     if (FRequestState != cddb_state::SubmissionSent || Line.rfind("Content-Length:", 0) != 0) return;
     const std::string crlf = "\r\n";
     Line += crlf + "Category: " + Trim(FCDInfo.Category) + crlf + "Discid: " + FCDInfo.DiscId + crlf +
-            "User-Email: " + EmailUser + crlf + "Submit-Mode: " + (SubmissionType == TEST ? "test" : "submit") +
-            crlf + "X-Cddbd-Note: " + FNoteToUser;
+            "User-Email: " + EmailUser + crlf +
+            "Submit-Mode: " + (SubmissionType == TEST ? "test" : "submit") + crlf +
+            "X-Cddbd-Note: " + FNoteToUser;
 }
 
 void TCddb::SocketConnected() {

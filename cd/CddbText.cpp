@@ -30,8 +30,8 @@ std::uint32_t CddbDiscId(const TCDTOC& TOC) {
     }
     const TCDTrack& first = TOC.Tracks[0];
     const int length = Seconds(TOC.LeadOut.Min, TOC.LeadOut.Sec) - Seconds(first.Min, first.Sec);
-    return (static_cast<std::uint32_t>(sum % 255) << 24) | ((static_cast<std::uint32_t>(length) & 0xFFFF) << 8) |
-           static_cast<std::uint32_t>(n & 0xFF);
+    return (static_cast<std::uint32_t>(sum % 255) << 24) |
+           ((static_cast<std::uint32_t>(length) & 0xFFFF) << 8) | static_cast<std::uint32_t>(n & 0xFF);
 }
 
 std::string DiscIdText(std::uint32_t DiscId) {
@@ -76,7 +76,8 @@ std::string HelloUserText(const std::string& EmailUser) {
 bool IsValidCategory(std::string_view Category) {
     if (Category.empty()) return false;
     for (const char c : Category)
-        if (!std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) return false;
+        if (!std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80)
+            return false;
     return true;
 }
 

@@ -40,7 +40,18 @@ struct TEntryParseRecord {
 constexpr int MaxRecords = 1024;
 
 // What a complete entry must carry.
-enum TMarker { mkXmcd, mkOffsets, mkLength, mkRevision, mkDiscId, mkDTitle, mkTTitle, mkExtD, mkExtT, mkPlayOrder };
+enum TMarker {
+    mkXmcd,
+    mkOffsets,
+    mkLength,
+    mkRevision,
+    mkDiscId,
+    mkDTitle,
+    mkTTitle,
+    mkExtD,
+    mkExtT,
+    mkPlayOrder
+};
 constexpr int MarkerCount = 10;
 
 bool StartsWith(const std::string& Line, std::string_view Prefix) {
@@ -177,8 +188,10 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
         markers[Marker] = true;
         const TNumbered n = Numbered(Line, NumberAt);
         if (!n.Matches) return;
-        if (!n.Valid) corrupt = true;
-        else add(Kind, n.Number, DecodeEntryEscapes(n.Value));
+        if (!n.Valid)
+            corrupt = true;
+        else
+            add(Kind, n.Number, DecodeEntryEscapes(n.Value));
     };
 
     std::size_t i = 0;

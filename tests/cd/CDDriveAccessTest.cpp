@@ -13,8 +13,9 @@ using namespace cd_test;
 class CDDriveAccess : public ::testing::Test {
 protected:
     CDDriveAccess() : override_(sim) {
-        previous = SetCDNoticeHandler(
-            [this](const std::string& Caption, const std::string& Text) { notices.push_back(Caption + "|" + Text); });
+        previous = SetCDNoticeHandler([this](const std::string& Caption, const std::string& Text) {
+            notices.push_back(Caption + "|" + Text);
+        });
     }
     ~CDDriveAccess() override { SetCDNoticeHandler(previous); }
 
@@ -150,8 +151,9 @@ TEST_F(CDDriveAccess, FallsBackToTheControlCallsAndReportsDeviceErrors) {
         int ioctlReads;
         std::vector<std::string> notices;
     };
-    const std::string rights = "|You must have Administor privileges to use SPTI under Win2000/XP; falling back to "
-                               "IOCTL. This may cause erroneous results if a Mixed-Mode CD is in the drive.";
+    const std::string rights =
+        "|You must have Administor privileges to use SPTI under Win2000/XP; falling back to "
+        "IOCTL. This may cause erroneous results if a Mixed-Mode CD is in the drive.";
     const std::vector<TCase> cases{
         {TCDStatus::PermissionDenied, TCDStatus::Ok, false, 1, {rights}},
         {TCDStatus::PermissionDenied, TCDStatus::IoError, true, 2, {rights}},

@@ -1,6 +1,6 @@
 // Ripping a track from a simulated drive through the error-correcting reader.
-#include "cd/AspiCD.h"
 #include "cd/CDRipper.h"
+#include "cd/AspiCD.h"
 #include "platform/rtl/FileUtils.h"
 #include "tests/cd/SimulatedCDDevice.h"
 

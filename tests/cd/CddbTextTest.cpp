@@ -33,8 +33,8 @@ TEST(CddbText, DiscIdentifiersWorkedOutByHand) {
     };
     for (const TCase& c : cases)
         EXPECT_EQ(DiscIdText(CddbDiscId(TocOfSeconds(c.starts, c.leadOut))), c.id);
-    const std::uint32_t id =
-        CddbDiscId(TocOfSeconds({2, 202, 402, 602, 802, 1002, 1202, 1402, 1602, 1802, 2002, 2202, 2402}, 2733));
+    const std::uint32_t id = CddbDiscId(
+        TocOfSeconds({2, 202, 402, 602, 802, 1002, 1202, 1402, 1602, 1802, 2002, 2202, 2402}, 2733));
     EXPECT_EQ(id & 0xFF, 13u);
     EXPECT_EQ((id >> 8) & 0xFFFF, 2731u);
 }

@@ -1,6 +1,6 @@
 // The database entry format and the local database folder with its index and log.
-#include "cd/CDNotice.h"
 #include "cd/LocalCDDB.h"
+#include "cd/CDNotice.h"
 #include "platform/rtl/FileUtils.h"
 
 #include <gtest/gtest.h>
@@ -147,10 +147,12 @@ TEST(LocalCDDB, CorruptEntries) {
 class LocalCDDBFolder : public ::testing::Test {
 protected:
     LocalCDDBFolder() {
-        folder = (std::filesystem::temp_directory_path() / ("local-cddb-" + std::to_string(::getpid()))).string();
+        folder =
+            (std::filesystem::temp_directory_path() / ("local-cddb-" + std::to_string(::getpid()))).string();
         std::filesystem::create_directories(folder);
-        previous = SetCDNoticeHandler(
-            [this](const std::string& Caption, const std::string& Text) { notices.push_back(Caption + "|" + Text); });
+        previous = SetCDNoticeHandler([this](const std::string& Caption, const std::string& Text) {
+            notices.push_back(Caption + "|" + Text);
+        });
     }
     ~LocalCDDBFolder() override {
         SetCDNoticeHandler(previous);
@@ -186,7 +188,8 @@ TEST_F(LocalCDDBFolder, AMissingIndexIsLoggedAndAnUnwritableLogIsReported) {
     EXPECT_TRUE(notices.empty());
 
     TLocalCDDB::AppendLog(folder + "/missing/index.log", "text");
-    EXPECT_EQ(notices, std::vector<std::string>{"Error|Couldn't create log file!\nError message was: 'text'"});
+    EXPECT_EQ(notices,
+              std::vector<std::string>{"Error|Couldn't create log file!\nError message was: 'text'"});
 }
 
 } // namespace local_cddb_test

@@ -24,7 +24,8 @@ struct TSimTrack {
 };
 
 // A raw READ TOC reply (RawTocSize bytes) with MSF addresses for the tracks and the lead-out.
-inline std::vector<std::uint8_t> RawToc(int First, const std::vector<TSimTrack>& Tracks, std::int32_t LeadOutLba) {
+inline std::vector<std::uint8_t> RawToc(int First, const std::vector<TSimTrack>& Tracks,
+                                        std::int32_t LeadOutLba) {
     std::vector<std::uint8_t> raw(RawTocSize, 0);
     const int count = static_cast<int>(Tracks.size());
     const int dataLength = 2 + 8 * (count + 1);
@@ -82,8 +83,8 @@ struct TSimDrive {
     TCDStatus InquiryStatus = TCDStatus::Ok;
     TCDStatus PassThroughStatus = TCDStatus::Ok; // every pass-through command but INQUIRY
     TCDStatus IoctlStatus = TCDStatus::Ok;
-    std::set<std::int32_t> BadFrames;             // always fail to read
-    std::map<std::int32_t, int> FlakyFrames;      // fail this many times, then read
+    std::set<std::int32_t> BadFrames;        // always fail to read
+    std::map<std::int32_t, int> FlakyFrames; // fail this many times, then read
     // What the drive was asked.
     int TocPassThroughs = 0, TocIoctls = 0, AudioReads = 0, AudioIoctlReads = 0;
     std::vector<int> TimeoutsMs;
@@ -130,8 +131,8 @@ private:
             switch (Cdb[0]) {
             case scsi::Inquiry:
                 if (CdbLength != 6 || D.InquiryStatus != TCDStatus::Ok) return D.InquiryStatus;
-                std::copy_n(D.Inquiry.begin(), std::min<std::size_t>(std::size_t(DataLength), D.Inquiry.size()),
-                            Data);
+                std::copy_n(D.Inquiry.begin(),
+                            std::min<std::size_t>(std::size_t(DataLength), D.Inquiry.size()), Data);
                 return TCDStatus::Ok;
             case scsi::ReadToc:
                 ++D.TocPassThroughs;
