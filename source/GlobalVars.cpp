@@ -95,4 +95,7 @@ void SetInitialValues(TGlobalVars& v, const TSettingsFolders& folders) {
     v.OutputOGGABRBitRate = 4;
     v.OutputOGGQualityValue = 60;
     v.OutputWMAPresets = 5;
+    v.CddbServerAddr = "cddb.olva-audio.example";
+    v.CddbServerPort = "80";
+    v.CddbServerPath = "/~cddb/cddb.cgi";
 }
