@@ -30,8 +30,8 @@ namespace load_cd_detail {
 
 using namespace load_cd_messages;
 
-template <class T> T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top, int Width,
-                            int Height) {
+template <class T>
+T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height) {
     auto* control = new T(Owner);
     control->SetName(Name);
     control->SetBounds(Left, Top, Width, Height);
@@ -39,7 +39,8 @@ template <class T> T* Place(TComponent* Owner, TWinControl* Parent, const char* 
     return control;
 }
 
-TAction* MakeAction(TLoadCDForm* Form, const char* Name, const char* Caption, void (TLoadCDForm::*Handler)(TObject*)) {
+TAction* MakeAction(TLoadCDForm* Form, const char* Name, const char* Caption,
+                    void (TLoadCDForm::*Handler)(TObject*)) {
     auto* action = new TAction(Form);
     action->SetName(Name);
     action->SetCaption(Caption);
@@ -60,9 +61,10 @@ std::string MatchLine(const std::string& Match) {
     const std::string discId = blank == std::string::npos ? std::string() : Match.substr(blank + 1, 8);
     // The title is what is left after the category, the identifier and their two blanks; a match too
     // short to have one has an empty title.
-    const std::ptrdiff_t titleLength = std::ptrdiff_t(Match.size()) - std::ptrdiff_t(category.size()) -
-                                       std::ptrdiff_t(discId.size()) - 2;
-    const std::string title = titleLength > 0 ? Match.substr(Match.size() - std::size_t(titleLength)) : std::string();
+    const std::ptrdiff_t titleLength =
+        std::ptrdiff_t(Match.size()) - std::ptrdiff_t(category.size()) - std::ptrdiff_t(discId.size()) - 2;
+    const std::string title =
+        titleLength > 0 ? Match.substr(Match.size() - std::size_t(titleLength)) : std::string();
     return Format("%s - %s", {title, category});
 }
 
@@ -156,8 +158,10 @@ TLoadCDForm::TLoadCDForm(TComponent* AOwner) : TForm(AOwner) {
     Cddb->EmailTestSubmit = mail;
     Cddb->OnStatusMessage =
         TStatusEvent([this](TObject* s, const std::string& t) { CddbStatusMessage(s, t); }, this);
-    Cddb->OnDataExchange = TStatusEvent([this](TObject* s, const std::string& t) { CddbDataExchange(s, t); }, this);
-    Cddb->OnMatch = TMatchEvent([this](TObject* s, const TMatchArray& m, int& r) { CddbMatch(s, m, r); }, this);
+    Cddb->OnDataExchange =
+        TStatusEvent([this](TObject* s, const std::string& t) { CddbDataExchange(s, t); }, this);
+    Cddb->OnMatch =
+        TMatchEvent([this](TObject* s, const TMatchArray& m, int& r) { CddbMatch(s, m, r); }, this);
 
     OnCreate = TNotifyEvent([this](TObject* s) { FormCreate(s); }, this);
     OnShow = TNotifyEvent([this](TObject* s) { FormShow(s); }, this);
@@ -322,8 +326,9 @@ void TLoadCDForm::MediaTimerTimer(TObject*) {
     const int state = medium == TCDStatus::Ok ? 1 : medium == TCDStatus::NoMedium ? 0 : -1;
     if (state < 0) return;
     if (state != FMediumState)
-        ::PostMessage(Handle(), WM_DEVICECHANGE,
-                      state == 1 ? load_cd_messages::DBT_DEVICEARRIVAL : load_cd_messages::DBT_DEVICEREMOVECOMPLETE, 0);
+        ::PostMessage(
+            Handle(), WM_DEVICECHANGE,
+            state == 1 ? load_cd_messages::DBT_DEVICEARRIVAL : load_cd_messages::DBT_DEVICEREMOVECOMPLETE, 0);
     FMediumState = state;
 }
 
@@ -350,14 +355,15 @@ void TLoadCDForm::CddbStatusMessage(TObject*, const std::string& Status) {
         StopAnimation();
         ::PostMessage(Handle(), load_cd_messages::WM_FILLCDDB, reinterpret_cast<WPARAM>(Cddb), 0);
     }
-    LabelConnect->SetCaption("Connected to freedb server, please wait ... \n\rStatus: " + LowerCase(Status) + " ...");
+    LabelConnect->SetCaption("Connected to freedb server, please wait ... \n\rStatus: " + LowerCase(Status) +
+                             " ...");
 }
 
 void TLoadCDForm::CddbDataExchange(TObject*, const std::string&) {}
 
 void TLoadCDForm::CddbMatch(TObject*, const TMatchArray& Matches, int& RightOne) {
     RightOne = -1;
-    auto* form = new TMatchForm(this);
+    auto* form = TCustomForm::New<TMatchForm>(this);
     form->SetTop(Top() + (Height() - form->Height()) / 2);
     form->SetLeft(Left() + (Width() - form->Width()) / 2);
     for (const std::string& match : Matches) {
@@ -369,7 +375,8 @@ void TLoadCDForm::CddbMatch(TObject*, const TMatchArray& Matches, int& RightOne)
     else
         StopAnimation();
     delete form;
-    if (RightOne != -1) ::PostMessage(Handle(), load_cd_messages::WM_READCDDB, reinterpret_cast<WPARAM>(Cddb), 0);
+    if (RightOne != -1)
+        ::PostMessage(Handle(), load_cd_messages::WM_READCDDB, reinterpret_cast<WPARAM>(Cddb), 0);
 }
 
 void TLoadCDForm::WMRead(TMessage&) {

@@ -27,16 +27,16 @@ class TBasicAction;
 
 // One listed track, attached to its list item.
 struct TCDItem {
-    std::string Path;    // the file the track was read into; empty until it is
-    std::string Title;   // "Track - NN" until the database names the track
-    int TrackIndex = 0;  // in the disc's table of contents
+    std::string Path;   // the file the track was read into; empty until it is
+    std::string Title;  // "Track - NN" until the database names the track
+    int TrackIndex = 0; // in the disc's table of contents
 };
 
 // The dialog's own window messages.
 namespace load_cd_messages {
-inline constexpr UINT WM_LOADCD = 0x0C00;     // list the first drive once the dialog is up
-inline constexpr UINT WM_READCDDB = 0x0800;   // read the chosen match (WParam: the TCddb)
-inline constexpr UINT WM_FILLCDDB = 0x1000;   // name the tracks from the entry read (WParam: the TCddb)
+inline constexpr UINT WM_LOADCD = 0x0C00;   // list the first drive once the dialog is up
+inline constexpr UINT WM_READCDDB = 0x0800; // read the chosen match (WParam: the TCddb)
+inline constexpr UINT WM_FILLCDDB = 0x1000; // name the tracks from the entry read (WParam: the TCddb)
 inline constexpr WPARAM DBT_DEVICEARRIVAL = 0x8000;
 inline constexpr WPARAM DBT_DEVICEREMOVECOMPLETE = 0x8004;
 } // namespace load_cd_messages

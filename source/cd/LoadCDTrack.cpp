@@ -67,11 +67,20 @@ std::optional<TCDTrackFile> LoadAudioCDTrack(TCustomForm* Owner, const TCDTrackL
         ErrorBox("The temporary folder cannot be written.");
         return std::nullopt;
     }
-    const TCDRipOutcome outcome = RipCDTrack(form->Cddb->GetDrivePath(), form->Cddb->CDInfo().TOC, item->TrackIndex,
-                                             path, [&](int Percent) {
-                                                 if (Events.OnProgress) Events.OnProgress(Percent);
-                                             });
-    if (Events.OnEnd) Events.OnEnd();
+    TCDRipOutcome outcome;
+    {
+        // The end event comes whatever happens, so that the caller's progress window always closes.
+        struct TEndEvent {
+            const TCDTrackLoadEvents& Events;
+            ~TEndEvent() {
+                if (Events.OnEnd) Events.OnEnd();
+            }
+        } end{Events};
+        outcome = RipCDTrack(form->Cddb->GetDrivePath(), form->Cddb->CDInfo().TOC, item->TrackIndex, path,
+                             [&](int Percent) {
+                                 if (Events.OnProgress) Events.OnProgress(Percent);
+                             });
+    }
     if (outcome.Result != TCDRipResult::Ok) {
         ::unlink(path.c_str());
         ErrorBox(outcome.Message);

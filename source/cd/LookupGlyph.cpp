@@ -60,7 +60,9 @@ std::unique_ptr<TPngPicture> MakeLookupGlyph() {
                     sum.R += c.R * c.A, sum.G += c.G * c.A, sum.B += c.B * c.A, sum.A += c.A;
                 }
             const double alpha = sum.A / (Samples * Samples);
-            const auto channel = [&](double v) { return std::uint8_t(sum.A > 0 ? std::lround(v / sum.A) : 0); };
+            const auto channel = [&](double v) {
+                return std::uint8_t(sum.A > 0 ? std::lround(v / sum.A) : 0);
+            };
             glyph->SetPixel(x, y, RGB(channel(sum.R), channel(sum.G), channel(sum.B)));
             glyph->AlphaRow(y)[x] = std::uint8_t(std::lround(alpha * 255));
         }

@@ -6,13 +6,13 @@
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/ActionList.h"
-#include "platform/vcl/Timer.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/ListView.h"
 #include "platform/vcl/Screen.h"
+#include "platform/vcl/Timer.h"
 #include "platform/vcl/VclInit.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinMessages.h"
@@ -49,7 +49,8 @@ TReply Text(const std::string& body) {
 }
 
 std::string Entry() {
-    std::string entry = "210 rock 8a0a8f0d CD database entry follows\r\n# xmcd\r\n#\r\n# Track frame offsets:\r\n";
+    std::string entry =
+        "210 rock 8a0a8f0d CD database entry follows\r\n# xmcd\r\n#\r\n# Track frame offsets:\r\n";
     for (int i = 0; i < 13; ++i)
         entry += "#\t" + std::to_string((2 + 200 * i) * 75) + "\r\n";
     entry += "#\r\n# Disc length: 3002 seconds\r\n#\r\n# Revision: 2\r\n#\r\n"
@@ -126,9 +127,12 @@ protected:
                 Done = false;
                 TMatchForm* match = nullptr;
                 for (int i = 0; i < Screen()->FormCount(); ++i)
-                    if (auto* m = dynamic_cast<TMatchForm*>(Screen()->Forms(i)); m != nullptr && m->FormState().Contains(fsModal))
+                    if (auto* m = dynamic_cast<TMatchForm*>(Screen()->Forms(i));
+                        m != nullptr && m->FormState().Contains(fsModal))
                         match = m;
                 if (match == nullptr || match->ModalResult() != mrNone) return;
+                EXPECT_TRUE(match->Visible());
+                Pump();
                 offered.clear();
                 for (int i = 0; i < match->LstMatches->Items()->Count(); ++i)
                     offered.push_back(match->LstMatches->Items()->Strings(i));
@@ -194,8 +198,9 @@ TEST_F(LoadCDForm, ListsTheDrivesAndTheAudioTracksByNumber) {
     form->ComboBoxCDROMChange(form->ComboBoxCDROM);
     EXPECT_TRUE(Captions().empty());
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "No Audio Disc have been detected. If you do have an Audio-CD inserted but see this message "
-                        "please read the Help topic relating to Loading CD Tracks.");
+    EXPECT_EQ(boxes[0],
+              "No Audio Disc have been detected. If you do have an Audio-CD inserted but see this message "
+              "please read the Help topic relating to Loading CD Tracks.");
 }
 
 TEST_F(LoadCDForm, ADataDiscIsNoAudioDiscAndTheLookupDoesNothing) {
@@ -229,8 +234,9 @@ TEST_F(LoadCDForm, SeveralMatchesAreOfferedAndTheChosenEntryNamesTheTracks) {
     EXPECT_TRUE(form->LabelConnect->Visible());
     ASSERT_TRUE(PumpUntil([&] { return Captions()[0] != "Track - 01"; }));
     Application()->OnIdle = nullptr;
-    EXPECT_EQ(offered, (std::vector<std::string>{"Other Artist / Other Album - misc", "Some Artist / Some Album - rock",
-                                                  "Some Artist / Some Album (Live) - jazz"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"Other Artist / Other Album - misc",
+                                                 "Some Artist / Some Album - rock",
+                                                 "Some Artist / Some Album (Live) - jazz"}));
     ASSERT_EQ(server.Requests().size(), 2u);
     EXPECT_NE(server.Requests()[1].text.find("cmd=cddb+read+rock+8a0a8f0d"), std::string::npos);
     const std::vector<std::string> names{"Morning Light", "Harbour Walk", "Paper Boats", "The Long Road",
@@ -243,6 +249,7 @@ TEST_F(LoadCDForm, SeveralMatchesAreOfferedAndTheChosenEntryNamesTheTracks) {
     EXPECT_FALSE(form->LabelConnect->Visible());
     EXPECT_EQ(form->Actionfreecddb->Caption(), "freecddb");
     EXPECT_TRUE(boxes.empty());
+    form->UpdateActions();
     Pump();
     std::filesystem::create_directories(OutDir());
     EXPECT_TRUE(olva::win::SaveWindowPng(form->Handle(), OutDir() + "/cd-dialog-named-tracks.png"));
@@ -318,8 +325,8 @@ TEST_F(LoadCDForm, TheLookupButtonTurnsWhileTheDatabaseIsAsked) {
         Pump();
         captions.push_back(form->Actionfreecddb->Caption());
     }
-    EXPECT_EQ(captions, (std::vector<std::string>{"- freecddb -", "\\ freecddb \\", "| freecddb |", "/ freecddb /",
-                                                  "- freecddb -", "\\ freecddb \\"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"- freecddb -", "\\ freecddb \\", "| freecddb |",
+                                                  "/ freecddb /", "- freecddb -", "\\ freecddb \\"}));
 }
 
 TEST_F(LoadCDForm, ADiscGoingOutAndInIsReadAgain) {
