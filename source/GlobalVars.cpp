@@ -37,6 +37,9 @@ void SetInitialValues(TGlobalVars& v, const TSettingsFolders& folders) {
     v.SupportWebPage = "https://olva-audio.example/support/";
     v.CompanyWebPage = "https://olva-audio.example/";
     v.UpgradeWebPage = "https://olva-audio.example/editor/update/";
+    v.CddbServerAddr = "cddb.olva-audio.example";
+    v.CddbServerPort = "80";
+    v.CddbServerPath = "/~cddb/cddb.cgi";
 
     v.LastOpenDir = folders.MusicFolder;
     v.ShowStartDialog = true;
@@ -95,7 +98,4 @@ void SetInitialValues(TGlobalVars& v, const TSettingsFolders& folders) {
     v.OutputOGGABRBitRate = 4;
     v.OutputOGGQualityValue = 60;
     v.OutputWMAPresets = 5;
-    v.CddbServerAddr = "cddb.olva-audio.example";
-    v.CddbServerPort = "80";
-    v.CddbServerPath = "/~cddb/cddb.cgi";
 }

@@ -27,6 +27,11 @@ struct TGlobalVars {
     std::string CompanyWebPage;
     std::string UpgradeWebPage;
 
+    // The online CD database the CD dialog asks for disc and track names: host, port and path.
+    std::string CddbServerAddr;
+    std::string CddbServerPort;
+    std::string CddbServerPath;
+
     // --- stored in section SYSTEM of the settings file, in file order -------------------------------
     std::string LastOpenDir;
     bool ShowStartDialog = false;
@@ -87,10 +92,6 @@ struct TGlobalVars {
     std::uint8_t OutputOGGABRBitRate = 0;
     int OutputOGGQualityValue = 0;
     std::uint8_t OutputWMAPresets = 0;
-    // The online CD database the CD dialog asks for disc and track names: host, port and path.
-    std::string CddbServerAddr;
-    std::string CddbServerPort;
-    std::string CddbServerPath;
 };
 
 // The one record of the process.

@@ -150,9 +150,6 @@ const std::vector<TSettingKey>& SettingKeys() {
         Index("OutputOGGABRBitRate", &V::OutputOGGABRBitRate, OggBitRateCount),
         {"OutputOGGQualityValue", &V::OutputOGGQualityValue, 1, 100},
         Index("OutputWMAPresets", &V::OutputWMAPresets, WmaPresetCount),
-        {"CddbServerAddr", &V::CddbServerAddr},
-        {"CddbServerPort", &V::CddbServerPort},
-        {"CddbServerPath", &V::CddbServerPath},
     };
     return keys;
 }
