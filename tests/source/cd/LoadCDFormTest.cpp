@@ -23,6 +23,7 @@
 #include "tests/cd/SimulatedCDDevice.h"
 #include "tests/net/HttpTestServer.h"
 #include "tests/net/SocketTestSupport.h"
+#include "tests/source/cd/CDDialogTest.h"
 
 #include <gtest/gtest.h>
 
@@ -66,29 +67,17 @@ std::string Entry() {
     return entry + "PLAYORDER=\r\n.\r\n";
 }
 
-class LoadCDForm : public ::testing::Test {
+class LoadCDForm : public cd_dialog_test::CDDialogTest {
 protected:
     void SetUp() override {
-        olva::win::ResetWindowSystem();
-        clock = std::make_unique<TFakeClock>(0, 100000);
-        clockOverride = std::make_unique<TClockOverride>(*clock);
-        InitializeVcl();
-        Application()->Initialize();
-        Application()->SetTitle("OLVA Audio Editor");
+        CDDialogTest::SetUp();
         Application()->OnException =
             TExceptionEvent([this](TObject*, Exception& E) { errors.push_back(E.Message()); }, this);
-        override_ = std::make_unique<TCDDeviceSystemOverride>(sim);
-        saved = GlobalVars();
     }
     void TearDown() override {
         if (form != nullptr) delete form;
         form = nullptr;
-        GlobalVars() = saved;
-        override_.reset();
-        FinalizeVcl();
-        clockOverride.reset();
-        clock.reset();
-        olva::win::ResetWindowSystem();
+        CDDialogTest::TearDown();
         EXPECT_TRUE(errors.empty()) << errors.front();
     }
 
@@ -147,11 +136,6 @@ protected:
     }
     static std::string OutDir() { return std::string(OLVA_TEST_OUT_DIR) + "/cd"; }
 
-    std::unique_ptr<TFakeClock> clock;
-    std::unique_ptr<TClockOverride> clockOverride;
-    std::unique_ptr<TCDDeviceSystemOverride> override_;
-    TSimulatedCDSystem sim;
-    TGlobalVars saved;
     TLoadCDForm* form = nullptr;
     std::vector<std::string> boxes, offered, errors;
 };

@@ -10,6 +10,7 @@
 #include "platform/win/Presenter.h"
 #include "source/cd/LoadCD.h"
 #include "tests/cd/SimulatedCDDevice.h"
+#include "tests/source/cd/CDDialogTest.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +20,8 @@ namespace load_cd_track_test {
 
 using namespace cd_test;
 
-class LoadCDTrack : public ::testing::Test {
+class LoadCDTrack : public cd_dialog_test::CDDialogTest {
 protected:
-    void SetUp() override {
-        olva::win::ResetWindowSystem();
-        clock = std::make_unique<TFakeClock>(0, 100000);
-        clockOverride = std::make_unique<TClockOverride>(*clock);
-        InitializeVcl();
-        Application()->Initialize();
-        Application()->SetTitle("OLVA Audio Editor");
-        override_ = std::make_unique<TCDDeviceSystemOverride>(sim);
-    }
-    void TearDown() override {
-        Application()->OnIdle = nullptr;
-        override_.reset();
-        FinalizeVcl();
-        clockOverride.reset();
-        clock.reset();
-        olva::win::ResetWindowSystem();
-    }
-
     // Answers the modal dialogs: the CD dialog with the track at `index` (-1: cancel), any message box
     // with its default button after noting its caption.
     void Answer(int index) {
@@ -61,10 +44,6 @@ protected:
             this);
     }
 
-    std::unique_ptr<TFakeClock> clock;
-    std::unique_ptr<TClockOverride> clockOverride;
-    std::unique_ptr<TCDDeviceSystemOverride> override_;
-    TSimulatedCDSystem sim;
     std::vector<std::string> boxes;
 };
 
