@@ -293,9 +293,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDBLCLK:
         if (wParam == HTHSCROLL || wParam == HTVSCROLL) // a quick second click presses the bar again
             TrackScrollBar(hwnd, LRESULT(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION && IsIconic(hwnd)) // a minimized window opens again
+            SendMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, lParam);
         else if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
-            SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) || IsIconic(hwnd) ? SC_RESTORE : SC_MAXIMIZE,
-                        lParam);
+            SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
         else if (wParam == HTSYSMENU)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
         return 0;

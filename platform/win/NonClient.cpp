@@ -3,6 +3,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiControls.h"
+#include "platform/win/ApplicationIcon.h"
 #include "platform/win/Screen.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/WinInternal.h"
@@ -21,6 +22,8 @@ int CaptionHeight(const Window* w) {
                                            : GetSystemMetrics(SM_CYCAPTION);
 }
 int OuterFrame(const Window* w) {
+    // A minimized window is a caption in a thin fixed frame, whatever its frame when open.
+    if (w->style & WS_MINIMIZE) return GetSystemMetrics(SM_CXDLGFRAME);
     // The frame without the client edge.
     RECT r = FrameInsets(w->style, w->exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     return r.left;
@@ -30,6 +33,16 @@ int Width(const Window* w) {
 }
 int Height(const Window* w) {
     return w->rect.bottom - w->rect.top;
+}
+// The icon the caption shows: the class's, else the program's; a dialog frame without an icon of its own
+// shows none.
+HICON CaptionIcon(const Window* w) {
+    if (HICON icon = w->cls->smallIcon ? w->cls->smallIcon : w->cls->icon) return icon;
+    if (w->exStyle & WS_EX_DLGMODALFRAME) return nullptr;
+    return ApplicationIcon(GetSystemMetrics(SM_CXSMICON));
+}
+bool HasIconSlot(const Window* w) {
+    return (w->style & WS_SYSMENU) && !(w->exStyle & WS_EX_TOOLWINDOW) && CaptionIcon(w);
 }
 } // namespace non_client_detail
 
@@ -80,8 +93,18 @@ LRESULT DefaultHitTest(Window* w, POINT screen) {
     using namespace non_client_detail;
     RECT wr = WindowRectOnScreen(w);
     if (!PtInRect(&wr, screen)) return HTNOWHERE;
-    if (w->style & WS_MINIMIZE) return HTCAPTION;
     POINT p{screen.x - wr.left, screen.y - wr.top};
+    if (w->style & WS_MINIMIZE) {
+        // All caption: its buttons, its icon, and the rest (the frame too) to move it by.
+        for (LRESULT b : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) {
+            RECT r = CaptionButtonRect(w, b);
+            if (PtInRect(&r, p)) return b;
+        }
+        RECT cap = CaptionRect(w);
+        if (HasIconSlot(w) && PtInRect(&cap, p) && p.x < cap.left + GetSystemMetrics(SM_CXSMICON) + 2)
+            return HTSYSMENU;
+        return HTCAPTION;
+    }
     if (PtInRect(&w->client, p)) return HTCLIENT;
     const int width = Width(w), height = Height(w);
     const int frame = OuterFrame(w);
@@ -111,9 +134,7 @@ LRESULT DefaultHitTest(Window* w, POINT screen) {
             RECT r = CaptionButtonRect(w, b);
             if (PtInRect(&r, p)) return b;
         }
-        if ((w->style & WS_SYSMENU) && !(w->exStyle & WS_EX_TOOLWINDOW) &&
-            p.x < cap.left + GetSystemMetrics(SM_CXSIZE))
-            return HTSYSMENU;
+        if (HasIconSlot(w) && p.x < cap.left + GetSystemMetrics(SM_CXSMICON) + 2) return HTSYSMENU;
         return HTCAPTION;
     }
     RECT client = w->client;
@@ -152,12 +173,10 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
         RECT text = cap;
         text.left += 2;
         const bool tool = (w->exStyle & WS_EX_TOOLWINDOW) != 0;
-        if ((w->style & WS_SYSMENU) && !tool) {
-            HICON icon = w->cls->smallIcon ? w->cls->smallIcon : w->cls->icon;
-            int size = GetSystemMetrics(SM_CXSMICON);
-            if (icon)
-                DrawIconEx(dc, text.left, cap.top + (cap.bottom - cap.top - size) / 2, icon, size, size, 0,
-                           nullptr, DI_NORMAL);
+        if (HasIconSlot(w)) {
+            const int size = GetSystemMetrics(SM_CXSMICON);
+            DrawIconEx(dc, text.left, cap.top + (cap.bottom - cap.top - size) / 2, CaptionIcon(w), size, size,
+                       0, nullptr, DI_NORMAL);
             text.left += size + 2;
         }
         for (LRESULT b : {HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
@@ -186,7 +205,7 @@ void PaintNonClient(Window* w, HDC dc, bool active) {
         const Button buttons[] = {
             {HTCLOSE, DFCS_CAPTIONCLOSE},
             {HTMAXBUTTON, (w->style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX},
-            {HTMINBUTTON, DFCS_CAPTIONMIN}};
+            {HTMINBUTTON, (w->style & WS_MINIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN}};
         for (const Button& b : buttons) {
             RECT br = CaptionButtonRect(w, b.hit);
             if (IsRectEmpty(&br)) continue;

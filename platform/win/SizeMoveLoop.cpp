@@ -127,8 +127,9 @@ void TrackCaptionButton(HWND hwnd, LRESULT button) {
     }
     if (GetCapture() == hwnd) ReleaseCapture();
     if (!pressed || w->dead) return;
+    // On a minimized window the minimize button restores, as it shows.
     WPARAM cmd = button == HTCLOSE       ? SC_CLOSE
-                 : button == HTMINBUTTON ? SC_MINIMIZE
+                 : button == HTMINBUTTON ? (IsIconic(hwnd) ? SC_RESTORE : SC_MINIMIZE)
                  : IsZoomed(hwnd)        ? SC_RESTORE
                                          : SC_MAXIMIZE;
     if ((button == HTMAXBUTTON && !(w->style & WS_MAXIMIZEBOX)) ||

@@ -1,5 +1,9 @@
 #include "WinTestSupport.h"
 
+#include "platform/gdi/Gdi.h"
+
+#include <filesystem>
+
 using namespace win_test;
 using olva::win::InjectKey;
 using olva::win::InjectMouse;
@@ -151,6 +155,149 @@ TEST_F(NonClientTest, WindowsThatDrawTheirOwnFrameGetExactlyThat) {
     GetWindowRect(h, &r);
     EXPECT_EQ(r.left, 110);
     EXPECT_EQ(rec.Count(h, WM_NCPAINT), 0); // nothing was invalidated by moving
+}
+
+} // namespace
+
+namespace {
+
+class MinimizedCaptionTest : public WinTest {
+protected:
+    // A minimized window is a 160 x 24 caption in a 3-pixel frame: restore (where minimize was),
+    // maximize and close buttons at its right end.
+    static constexpr int kCenterY = 12;
+    static constexpr int kRestoreX = 113, kMaximizeX = 129, kCloseX = 147, kIconX = 10, kTitleX = 60;
+
+    HWND MakeMinimized() {
+        HWND h = MakeTop(100, 100, 300, 200);
+        ShowWindow(h, SW_MINIMIZE);
+        Pump();
+        GetWindowRect(h, &iconic);
+        return h;
+    }
+    LRESULT HitAt(HWND h, int x, int y) {
+        return SendMessage(h, WM_NCHITTEST, 0, Pt(iconic.left + x, iconic.top + y));
+    }
+    void ClickAt(int x, int y) { Click(iconic.left + x, iconic.top + y); }
+    RECT iconic{};
+};
+
+TEST_F(MinimizedCaptionTest, ItsButtonsAndCaptionAreThere) {
+    HWND h = MakeMinimized();
+    ASSERT_TRUE(IsIconic(h));
+    EXPECT_EQ(iconic.right - iconic.left, GetSystemMetrics(SM_CXMINIMIZED));
+    EXPECT_EQ(iconic.bottom - iconic.top, GetSystemMetrics(SM_CYMINIMIZED));
+    struct Case {
+        int X;
+        LRESULT Hit;
+    };
+    for (Case c : {Case{kRestoreX, HTMINBUTTON}, Case{kMaximizeX, HTMAXBUTTON}, Case{kCloseX, HTCLOSE},
+                   Case{kIconX, HTSYSMENU}, Case{kTitleX, HTCAPTION}, Case{1, HTCAPTION}})
+        EXPECT_EQ(HitAt(h, c.X, kCenterY), c.Hit) << "x " << c.X;
+    // The first button shows Restore: the same picture as a maximized window's restore button.
+    auto image = olva::win::WindowImage(h);
+    ASSERT_TRUE(image);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(16, 14, 1, 32, nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT button{0, 0, 16, 14};
+    DrawFrameControl(dc, &button, DFC_CAPTION, DFCS_CAPTIONRESTORE);
+    auto expected = GdiGetBitmapSurface(bitmap);
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 16; ++x)
+            ASSERT_EQ(image->Pixel(105 + x, 5 + y) & 0xFFFFFF, expected->Pixel(x, y) & 0xFFFFFF)
+                << x << "," << y;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    std::filesystem::create_directories(OLVA_TEST_OUT_DIR);
+    EXPECT_TRUE(olva::win::SaveWindowPng(h, std::string(OLVA_TEST_OUT_DIR) + "/win-minimized-caption.png"));
+}
+
+// What each part of the minimized caption does, from a fresh minimized window each time.
+TEST_F(MinimizedCaptionTest, ItsButtonsRestoreMaximizeAndClose) {
+    struct Case {
+        const char* Action;
+        int X;
+        bool Double;
+        bool Iconic, Zoomed, Alive;
+    };
+    for (Case c : {Case{"restore button", kRestoreX, false, false, false, true},
+                   Case{"maximize button", kMaximizeX, false, false, true, true},
+                   Case{"close button", kCloseX, false, false, false, false},
+                   Case{"caption double click", kTitleX, true, false, false, true},
+                   Case{"caption click", kTitleX, false, true, false, true}}) {
+        HWND h = MakeMinimized();
+        clock->Advance(1000); // no double click with an earlier case
+        ClickAt(c.X, kCenterY);
+        if (c.Double) ClickAt(c.X, kCenterY);
+        Pump();
+        EXPECT_EQ(IsWindow(h) != FALSE, c.Alive) << c.Action;
+        if (!c.Alive) continue;
+        EXPECT_EQ(IsIconic(h) != FALSE, c.Iconic) << c.Action;
+        EXPECT_EQ(IsZoomed(h) != FALSE, c.Zoomed) << c.Action;
+        if (!c.Iconic && !c.Zoomed) {
+            RECT r;
+            GetWindowRect(h, &r);
+            EXPECT_EQ(r, (RECT{100, 100, 400, 300})) << c.Action;
+        }
+        DestroyWindow(h);
+    }
+}
+
+TEST_F(MinimizedCaptionTest, AltF4ClosesItOnceClicked) {
+    HWND h = MakeMinimized();
+    HWND other = MakeTop(500, 100, 200, 200);
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), other);
+    ClickAt(kTitleX, kCenterY); // a click on the caption makes it the active window, still minimized
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), h);
+    EXPECT_TRUE(IsIconic(h));
+    InjectKey(VK_MENU, true);
+    InjectKey(VK_F4, true);
+    InjectKey(VK_F4, false);
+    InjectKey(VK_MENU, false);
+    Pump();
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_TRUE(IsWindow(other));
+}
+
+// Captions show the window's icon, the program's where the window has none; a dialog frame without an
+// icon of its own has no icon slot: its title starts at the left.
+TEST_F(NonClientTest, CaptionsShowTheProgramIconAndIconlessDialogsNoSlot) {
+    HWND window = MakeTop(0, 0, 300, 80);
+    HWND dialog =
+        MakeTop(0, 100, 300, 80, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME);
+    Pump();
+    auto caption = [](HWND h) { return olva::win::WindowImage(h); };
+    const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION), inactive = GetSysColor(COLOR_INACTIVECAPTION);
+    auto isCaptionColour = [&](std::uint32_t pixel) {
+        const COLORREF c = PixelToColorRef(pixel);
+        return c == active || c == inactive;
+    };
+    // Window: the icon fills the slot (its tallest waveform bar, 7 pixels in, is light).
+    auto w = caption(window);
+    const std::uint32_t middle = w->Pixel(kFrame + 2 + 7, kFrame + 1 + 8);
+    EXPECT_GT(GetRValue(PixelToColorRef(middle)), 200);
+    EXPECT_GT(GetBValue(PixelToColorRef(middle)), 200);
+    EXPECT_EQ(SendMessage(window, WM_NCHITTEST, 0, Pt(kFrame + 6, kFrame + 8)), HTSYSMENU);
+    // Dialog: nothing but caption colour where the slot was, apart from the title's first letter.
+    const int dlgFrame = GetSystemMetrics(SM_CXDLGFRAME);
+    auto d = caption(dialog);
+    int firstInk = -1;
+    for (int x = dlgFrame; x < 100 && firstInk < 0; ++x)
+        for (int y = dlgFrame + 2; y < dlgFrame + kCaption - 3; ++y)
+            if (!isCaptionColour(d->Pixel(x, y))) {
+                firstInk = x;
+                break;
+            }
+    EXPECT_GE(firstInk, dlgFrame + 2);
+    EXPECT_LE(firstInk, dlgFrame + 2 + 3);
+    EXPECT_EQ(SendMessage(dialog, WM_NCHITTEST, 0, Pt(dlgFrame + 6, 100 + dlgFrame + 8)), HTCAPTION);
+    std::filesystem::create_directories(OLVA_TEST_OUT_DIR);
+    EXPECT_TRUE(olva::win::SaveWindowPng(window, std::string(OLVA_TEST_OUT_DIR) + "/win-caption-icon.png"));
+    EXPECT_TRUE(olva::win::SaveWindowPng(dialog, std::string(OLVA_TEST_OUT_DIR) + "/win-caption-dialog.png"));
 }
 
 } // namespace
