@@ -1,6 +1,6 @@
 #include "source/Drives.h"
 
-#include "EnvironmentGuard.h"
+#include "tests/support/EnvironmentGuard.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "source/SettingsFile.h"
 
-#include "EnvironmentGuard.h"
+#include "tests/support/EnvironmentGuard.h"
 #include "TestFolder.h"
 #include "platform/rtl/Exceptions.h"
 #include "source/GlobalVars.h"

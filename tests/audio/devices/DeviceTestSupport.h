@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/win/WinUser.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <chrono>
 #include <cstdint>
@@ -10,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,27 +33,6 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
-
-// Sets environment variables for the lifetime of the object and restores them afterwards.
-class TScopedEnv {
-public:
-    void Set(const std::string& name, const std::string& value) {
-        const char* old = std::getenv(name.c_str());
-        FSaved.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-        setenv(name.c_str(), value.c_str(), 1);
-    }
-    ~TScopedEnv() {
-        for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
-            if (it->second)
-                setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                unsetenv(it->first.c_str());
-        }
-    }
-
-private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> FSaved;
-};
 
 // The largest file the device tests may write (the process's file-size limit while they run): a device
 // that writes faster than it should meets a failed write, which ends its play, instead of filling the disk.

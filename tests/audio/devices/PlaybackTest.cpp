@@ -36,7 +36,7 @@ std::size_t FirstSound(const std::vector<float>& samples) {
 // writes shorter than a buffer's length speeds it up, but never to 0: a driver that writes flat out can
 // outrun the test's reading under load and grow the file without end.
 struct DiskOutput {
-    TScopedEnv Env;
+    TEnvironmentGuard Env;
     std::string Path = TempPath("played.raw");
     explicit DiskOutput(const char* delayMs = nullptr) {
         std::filesystem::remove(Path);
@@ -264,7 +264,7 @@ TEST(AudioPlayer2Test, AnEmptyArrayStillEndsOnce) {
 }
 
 TEST(AudioPlayer2Test, NoDeviceReportsTheErrorState) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
     TAudioPlayer2 player;
     int ends = 0;
@@ -280,7 +280,7 @@ TEST(AudioPlayer2Test, NoDeviceReportsTheErrorState) {
 }
 
 TEST(EditorPlaybackNoDevice, PlayFailsWithoutAHang) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
     TAudioEditor2 editor;
     editor.New(44100, 1);
@@ -305,7 +305,7 @@ namespace {
 
 // The disk driver treats a failed write as a lost device: the play ends, with its end event.
 TEST(EditorPlaybackLostDevice, ALostOutputEndsThePlay) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "disk");
     env.Set("SDL_DISKAUDIOFILE", "/dev/full");
     env.Set("SDL_DISKAUDIODELAY", "0");
@@ -329,7 +329,7 @@ namespace {
 
 // The editor's own transport forwards to the device player, with its events.
 TEST(EditorTransport, PlayPauseResumeStopThroughTheEditor) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "disk");
     env.Set("SDL_DISKAUDIOFILE", TempPath("editor-played.raw"));
     TAudioEditor2 editor;

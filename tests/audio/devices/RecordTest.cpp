@@ -72,7 +72,7 @@ protected:
         Writer.Close();
     }
 
-    TScopedEnv Env;
+    TEnvironmentGuard Env;
     std::string Input = TempPath("capture-in.raw");
     std::string Target = TempPath("Recording.wav");
     TAudioRecord2 Recorder;
@@ -151,7 +151,7 @@ TEST_F(RecordTest, ALostDeviceEndsTheRecordingAndKeepsWhatCame) {
 }
 
 TEST(RecordNoDevice, StartReportsTheErrorState) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
     TAudioRecord2 recorder;
     EXPECT_EQ(recorder.GetDeviceCount(), 0);
@@ -163,7 +163,7 @@ TEST(RecordNoDevice, StartReportsTheErrorState) {
 }
 
 TEST(RecordLines, VolumeAndSelection) {
-    TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "disk");
     TAudioRecord2 recorder;
     ASSERT_GE(recorder.GetDeviceCount(), 1);
