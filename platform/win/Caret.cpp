@@ -43,6 +43,15 @@ bool VisibleCaretRect(RECT& screenRect) {
     return true;
 }
 
+bool NextCaretBlink(std::uint64_t& due) {
+    const auto& c = caret_detail::Caret;
+    if (!c.owner || c.hideCount > 0 || c.paintHides > 0 || c.blink == INFINITE || !IsWindowVisible(c.owner))
+        return false;
+    const std::uint64_t now = NowMs();
+    due = now + (c.blink - (now - c.phaseStart) % c.blink);
+    return true;
+}
+
 } // namespace olva::win
 
 using namespace olva::win;

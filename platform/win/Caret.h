@@ -4,6 +4,8 @@
 
 #include "platform/rtl/WinTypes.h"
 
+#include <cstdint>
+
 BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);
 BOOL DestroyCaret();
 BOOL ShowCaret(HWND hwnd);
@@ -16,4 +18,6 @@ BOOL SetCaretBlinkTime(UINT ms);
 namespace olva::win {
 // Where the caret shows now, in screen coordinates; false when it is not visible.
 bool VisibleCaretRect(RECT& screenRect);
+// When the caret next shows or hides by its blink (NowMs time); false when it does not blink now.
+bool NextCaretBlink(std::uint64_t& due);
 } // namespace olva::win

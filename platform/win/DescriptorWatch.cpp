@@ -57,7 +57,7 @@ bool RearmDescriptorWatch(int watchId) {
     return false;
 }
 
-void PollWatches(int timeoutMs) {
+void PollWatches(int timeoutMs, int hostDescriptor) {
     auto& watches = descriptor_watch_detail::Watches();
     std::erase_if(watches, [](auto& w) { return !IsWindow(w.hwnd); });
     std::vector<pollfd> fds;
@@ -65,6 +65,11 @@ void PollWatches(int timeoutMs) {
     WindowSystem& sys = Sys();
     fds.push_back(pollfd{sys.WakeFd, POLLIN, 0});
     ids.push_back(0);
+    // The host's events are read by the presenter's next poll; readiness only ends the wait.
+    if (hostDescriptor >= 0) {
+        fds.push_back(pollfd{hostDescriptor, POLLIN, 0});
+        ids.push_back(0);
+    }
     for (auto& w : watches)
         if (!w.paused) {
             fds.push_back(pollfd{w.fd, w.events, 0});
@@ -76,7 +81,7 @@ void PollWatches(int timeoutMs) {
         [[maybe_unused]] auto n = read(sys.WakeFd, &drained, sizeof drained);
     }
     for (std::size_t i = 1; i < fds.size(); ++i) {
-        if (!fds[i].revents) continue;
+        if (!fds[i].revents || ids[i] == 0) continue;
         for (auto& w : watches)
             if (w.id == ids[i] && !w.paused) {
                 w.paused = true;

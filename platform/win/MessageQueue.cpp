@@ -179,8 +179,18 @@ bool QueueHasWork() {
 
 // Sleeps until something may have arrived or the timeout passed.
 void WaitForWork(DWORD timeoutMs) {
-    if (Sys().HostPoll && (timeoutMs == INFINITE || timeoutMs > DWORD(Sys().HostPollSliceMs)))
-        timeoutMs = DWORD(Sys().HostPollSliceMs);
+    WindowSystem& sys = Sys();
+    HostWait host;
+    if (sys.HostPrepareWait) {
+        auto prepare = sys.HostPrepareWait; // showing a window may run code that stops the presenter
+        host = prepare();
+    }
+    if (sys.HostPoll) {
+        const int slice = host.eventsWaiting     ? 0
+                          : host.descriptor >= 0 ? sys.HostIdleSliceMs
+                                                 : sys.HostPollSliceMs;
+        if (timeoutMs == INFINITE || timeoutMs > DWORD(slice)) timeoutMs = DWORD(slice);
+    }
     std::uint64_t now = NowMs();
     // Timers and the hover of a tracked window end a wait as input does. One already due was not
     // wanted by this loop's filter (it would have been taken): it must not turn the wait into a spin.
@@ -188,12 +198,13 @@ void WaitForWork(DWORD timeoutMs) {
     for (const Timer& t : Sys().Timers)
         deadlines.push_back(t.due);
     if (std::uint64_t hover; NextHoverDue(hover)) deadlines.push_back(hover);
+    if (host.wakeAt) deadlines.push_back(host.wakeAt);
     for (std::uint64_t due : deadlines) {
         if (due <= now) continue;
         std::uint64_t until = due - now;
         if (timeoutMs == INFINITE || until < timeoutMs) timeoutMs = DWORD(until);
     }
-    PollWatches(timeoutMs == INFINITE ? -1 : int(timeoutMs));
+    PollWatches(timeoutMs == INFINITE ? -1 : int(timeoutMs), host.descriptor);
 }
 
 } // namespace message_queue_detail

@@ -12,6 +12,21 @@
 
 namespace olva::win {
 
+bool IsSecondClick(HWND hwnd, UINT down, POINT pt, DWORD time) {
+    const auto& last = Sys().LastClick;
+    return last.message == down && last.hwnd == hwnd && time - last.time <= GetDoubleClickTime() &&
+           std::abs(pt.x - last.pt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(pt.y - last.pt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+void RememberClick(HWND hwnd, UINT down, POINT pt, DWORD time) {
+    auto& last = Sys().LastClick;
+    last.message = down;
+    last.hwnd = hwnd;
+    last.time = time;
+    last.pt = pt;
+}
+
 namespace mouse_detail {
 
 bool InWindowShape(const Window* w, POINT screen) {
@@ -117,21 +132,13 @@ void ApplyDoubleClick(MSG& msg, Window* w, bool commit) {
         down != WM_NCLBUTTONDOWN && down != WM_NCRBUTTONDOWN && down != WM_NCMBUTTONDOWN)
         return;
     const bool eligible = nonClient || (w->cls->style & CS_DBLCLKS);
-    const auto& last = sys.LastClick;
-    const bool isDouble = eligible && last.message == down && last.hwnd == msg.hwnd &&
-                          msg.time - last.time <= GetDoubleClickTime() &&
-                          std::abs(msg.pt.x - last.pt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                          std::abs(msg.pt.y - last.pt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    const bool isDouble = eligible && IsSecondClick(msg.hwnd, down, msg.pt, msg.time);
     if (isDouble) msg.message = down + 2; // ...BUTTONDOWN + 2 == ...BUTTONDBLCLK
     if (!commit) return;
     if (isDouble)
         sys.LastClick = {};
-    else {
-        sys.LastClick.message = down;
-        sys.LastClick.hwnd = msg.hwnd;
-        sys.LastClick.time = msg.time;
-        sys.LastClick.pt = msg.pt;
-    }
+    else
+        RememberClick(msg.hwnd, down, msg.pt, msg.time);
 }
 
 void PostLeave(const MouseTracking& t) {

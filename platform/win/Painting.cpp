@@ -171,6 +171,7 @@ void EnsureSurface(Window* top) {
     int height = std::clamp<int>(top->rect.bottom - top->rect.top, 1, kMaxImageSide);
     if (!top->surface) {
         top->surface = std::make_shared<TSurface>(width, height);
+        ++top->imageVersion;
     } else if (top->surface->Width() != width || top->surface->Height() != height) {
         // Keep what can be kept: a window that grows only needs its new parts painted.
         auto grown = std::make_shared<TSurface>(width, height);
@@ -178,7 +179,19 @@ void EnsureSurface(Window* top) {
             for (int x = 0; x < std::min(width, top->surface->Width()); ++x)
                 grown->Row(y)[x] = top->surface->Row(y)[x];
         top->surface = std::move(grown);
+        ++top->imageVersion;
     }
+}
+
+void ImageChanged(Window* w) {
+    if (Window* top = w ? TopLevelOf(w) : nullptr) ++top->imageVersion;
+}
+
+bool DrawingOn(const Window* top) {
+    if (top->ownDC) return true;
+    for (const auto& [dc, out] : painting_detail::HandedOut())
+        if (Window* w = Sys().Find(out.hwnd); w && TopLevelOf(w) == top) return true;
+    return false;
 }
 
 void InvalidateWindow(Window* w, const TBandedRegion* clientArea, UINT flags) {
@@ -265,6 +278,7 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
         DeleteObject(h);
         POINT o = OffsetInTop(w);
         GdiSetDCDeviceOrigin(w->ownDC, POINT{o.x + w->client.left, o.y + w->client.top});
+        ImageChanged(w);
         return w->ownDC;
     }
     TBandedRegion vis = VisibleRegion(
@@ -291,6 +305,7 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
                      !(flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN | DCX_INTERSECTUPDATE));
     if (own) w->ownDC = dc;
     HandedOut()[dc] = HandedOutDC{hwnd, own};
+    ImageChanged(w);
     return dc;
 }
 
@@ -306,7 +321,8 @@ int ReleaseDC(HWND, HDC dc) {
     auto& map = HandedOut();
     auto it = map.find(dc);
     if (it == map.end()) return ReleaseScreenDC(dc) ? 1 : 0;
-    if (it->second.own) return 1; // a private DC lives as long as its window
+    ImageChanged(Sys().Find(it->second.hwnd)); // what was drawn through it
+    if (it->second.own) return 1;              // a private DC lives as long as its window
     map.erase(it);
     DeleteDC(dc);
     return 1;
@@ -472,6 +488,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
                 for (int x = r.left; x < r.right; ++x)
                     s.SetPixel(clientInTop.x + x, clientInTop.y + y,
                                copy[std::size_t((y - vb.top) * (vb.right - vb.left) + (x - vb.left))]);
+        ++top->imageVersion;
     }
     TBandedRegion exposed = TBandedRegion::Combine(TBandedRegion(area).Intersected(clipBox), valid, RGN_DIFF);
     // The pending update region moves with the contents.
@@ -592,6 +609,7 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, POINT* dstPos, SIZE* size, HDC src, POI
         for (int y = 0; y < dst.Height(); ++y)
             for (int x = 0; x < dst.Width(); ++x)
                 dst.Row(y)[x] = source->Pixel(from.x + x, from.y + y);
+        ++w->imageVersion;
     }
     w->layeredContentSet = true;
     w->layeredKey = key;

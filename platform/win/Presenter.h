@@ -5,12 +5,20 @@
 
 #include "platform/rtl/WinTypes.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 class TSurface;
 
 namespace olva::win {
+
+// What ends the message loop's sleep besides the queue, as the presenter's host says before each sleep.
+struct HostWait {
+    bool eventsWaiting = false; // host events are already queued: do not sleep
+    int descriptor = -1;        // readable when host events arrive; -1 when the host offers none
+    std::uint64_t wakeAt = 0; // a time (NowMs) the presenter must look again, e.g. the caret's blink; 0 none
+};
 
 class IPresenter {
 public:

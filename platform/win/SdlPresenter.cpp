@@ -7,129 +7,78 @@
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/Input.h"
 #include "platform/win/Screen.h"
+#include "platform/win/SdlHostX11.h"
+#include "platform/win/SdlInputMap.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
 #include <SDL.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
 namespace olva::win {
 
 namespace sdl_presenter_detail {
 
-int VirtualKeyOf(const SDL_Keysym& key) {
-    const SDL_Keycode code = key.sym;
-    if (code >= SDLK_a && code <= SDLK_z) return 'A' + int(code - SDLK_a); // follows the layout
-    if (code >= SDLK_0 && code <= SDLK_9) return '0' + int(code - SDLK_0);
-    const SDL_Scancode sc = key.scancode;
-    if (sc >= SDL_SCANCODE_F1 && sc <= SDL_SCANCODE_F12) return VK_F1 + int(sc - SDL_SCANCODE_F1);
-    if (sc >= SDL_SCANCODE_KP_1 && sc <= SDL_SCANCODE_KP_9)
-        return VK_NUMPAD0 + 1 + int(sc - SDL_SCANCODE_KP_1);
-    switch (sc) {
-    case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER:
-        return VK_RETURN;
-    case SDL_SCANCODE_ESCAPE:
-        return VK_ESCAPE;
-    case SDL_SCANCODE_BACKSPACE:
-        return VK_BACK;
-    case SDL_SCANCODE_TAB:
-        return VK_TAB;
-    case SDL_SCANCODE_SPACE:
-        return VK_SPACE;
-    case SDL_SCANCODE_MINUS:
-        return VK_OEM_MINUS;
-    case SDL_SCANCODE_EQUALS:
-        return VK_OEM_PLUS;
-    case SDL_SCANCODE_LEFTBRACKET:
-        return VK_OEM_4;
-    case SDL_SCANCODE_RIGHTBRACKET:
-        return VK_OEM_6;
-    case SDL_SCANCODE_BACKSLASH:
-        return VK_OEM_5;
-    case SDL_SCANCODE_SEMICOLON:
-        return VK_OEM_1;
-    case SDL_SCANCODE_APOSTROPHE:
-        return VK_OEM_7;
-    case SDL_SCANCODE_GRAVE:
-        return VK_OEM_3;
-    case SDL_SCANCODE_COMMA:
-        return VK_OEM_COMMA;
-    case SDL_SCANCODE_PERIOD:
-        return VK_OEM_PERIOD;
-    case SDL_SCANCODE_SLASH:
-        return VK_OEM_2;
-    case SDL_SCANCODE_CAPSLOCK:
-        return VK_CAPITAL;
-    case SDL_SCANCODE_PRINTSCREEN:
-        return VK_SNAPSHOT;
-    case SDL_SCANCODE_SCROLLLOCK:
-        return VK_SCROLL;
-    case SDL_SCANCODE_PAUSE:
-        return VK_PAUSE;
-    case SDL_SCANCODE_INSERT:
-        return VK_INSERT;
-    case SDL_SCANCODE_HOME:
-        return VK_HOME;
-    case SDL_SCANCODE_PAGEUP:
-        return VK_PRIOR;
-    case SDL_SCANCODE_DELETE:
-        return VK_DELETE;
-    case SDL_SCANCODE_END:
-        return VK_END;
-    case SDL_SCANCODE_PAGEDOWN:
-        return VK_NEXT;
-    case SDL_SCANCODE_RIGHT:
-        return VK_RIGHT;
-    case SDL_SCANCODE_LEFT:
-        return VK_LEFT;
-    case SDL_SCANCODE_DOWN:
-        return VK_DOWN;
-    case SDL_SCANCODE_UP:
-        return VK_UP;
-    case SDL_SCANCODE_NUMLOCKCLEAR:
-        return VK_NUMLOCK;
-    case SDL_SCANCODE_KP_DIVIDE:
-        return VK_DIVIDE;
-    case SDL_SCANCODE_KP_MULTIPLY:
-        return VK_MULTIPLY;
-    case SDL_SCANCODE_KP_MINUS:
-        return VK_SUBTRACT;
-    case SDL_SCANCODE_KP_PLUS:
-        return VK_ADD;
-    case SDL_SCANCODE_KP_0:
-        return VK_NUMPAD0;
-    case SDL_SCANCODE_KP_PERIOD:
-        return VK_DECIMAL;
-    case SDL_SCANCODE_APPLICATION:
-        return VK_APPS;
-    case SDL_SCANCODE_LCTRL:
-    case SDL_SCANCODE_RCTRL:
-        return VK_CONTROL;
-    case SDL_SCANCODE_LSHIFT:
-    case SDL_SCANCODE_RSHIFT:
-        return VK_SHIFT;
-    case SDL_SCANCODE_LALT:
-    case SDL_SCANCODE_RALT:
-        return VK_MENU;
-    case SDL_SCANCODE_LGUI:
-        return VK_LWIN;
-    case SDL_SCANCODE_RGUI:
-        return VK_RWIN;
-    default:
-        return 0;
-    }
+// Windows that must never take the host's focus.
+bool IsPopup(const Window* w) {
+    return (w->exStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ||
+           ((w->style & WS_POPUP) && w->owner);
 }
 
-SDL_HitTestResult HitTest(SDL_Window*, const SDL_Point* area, void* data) {
+bool IsSizable(const Window* w) {
+    return (w->style & WS_THICKFRAME) && !IsPopup(w);
+}
+
+// The part of a window its host shows, in window coordinates: all of it, but the frame of a maximized
+// window, which lies beyond its monitor's work area (a window manager would push the host back in).
+RECT HostArea(const Window* w) {
+    RECT area{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+    if (!(w->style & WS_MAXIMIZE)) return area;
+    const RECT screen = WindowRectOnScreen(w);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfo(MonitorFromRect(&screen, MONITOR_DEFAULTTONEAREST), &info)) return area;
+    RECT shown;
+    if (!IntersectRect(&shown, &screen, &info.rcWork)) return area;
+    OffsetRect(&shown, -screen.left, -screen.top);
+    return shown;
+}
+
+// The screen position of the host window's top-left corner.
+POINT HostOrigin(const Window* w) {
+    const POINT o = WindowOriginOnScreen(w);
+    const RECT area = HostArea(w);
+    return POINT{o.x + area.left, o.y + area.top};
+}
+
+// Presses of the first button on a host window with a window manager that moves and sizes windows: the
+// caption and the borders are handed to the manager, which drags them smoothly and within its rules.
+// SDL then keeps the press for itself, so our non-client code never sees it; a second caption press soon
+// after is let through and the first remembered, so that a double click still reaches the window. Without
+// such a manager, and for minimized or maximized windows, every press is ours.
+SDL_HitTestResult HitTest(SDL_Window* host, const SDL_Point* area, void* data) {
     HWND hwnd = static_cast<HWND>(data);
     Window* w = Sys().Find(hwnd);
-    if (!w) return SDL_HITTEST_NORMAL;
-    POINT o = WindowOriginOnScreen(w);
-    LRESULT hit = SendMessage(hwnd, WM_NCHITTEST, 0,
-                              MAKELPARAM(WORD(SHORT(o.x + area->x)), WORD(SHORT(o.y + area->y))));
+    if (!w || (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) || !HostWindowManager(host).MovesAndSizes)
+        return SDL_HITTEST_NORMAL;
+    // A click already over (a quick tap) is ours: a manager asked to drag now would drag the window along
+    // until the next click.
+    if (THostPointer pointer; HostPointerNow(host, pointer) && !pointer.FirstButtonDown)
+        return SDL_HITTEST_NORMAL;
+    const POINT o = HostOrigin(w);
+    const POINT screen{o.x + area->x, o.y + area->y};
+    const LRESULT hit =
+        SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(WORD(SHORT(screen.x)), WORD(SHORT(screen.y))));
     switch (hit) {
-    case HTCAPTION:
+    case HTCAPTION: {
+        const DWORD now = TickNow();
+        if (IsSecondClick(hwnd, WM_NCLBUTTONDOWN, screen, now)) return SDL_HITTEST_NORMAL;
+        RememberClick(hwnd, WM_NCLBUTTONDOWN, screen, now);
         return SDL_HITTEST_DRAGGABLE;
+    }
     case HTLEFT:
         return SDL_HITTEST_RESIZE_LEFT;
     case HTRIGHT:
@@ -152,42 +101,54 @@ SDL_HitTestResult HitTest(SDL_Window*, const SDL_Point* area, void* data) {
     }
 }
 
-// Windows that must never take the host's focus.
-bool IsPopup(const Window* w) {
-    return (w->exStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ||
-           ((w->style & WS_POPUP) && w->owner);
+// The smallest size the window takes, which the host's manager is told so that its drags stop there.
+SIZE MinimumTrackSize(HWND hwnd) {
+    MINMAXINFO mmi{};
+    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    return SIZE{std::max<LONG>(1, mmi.ptMinTrackSize.x), std::max<LONG>(1, mmi.ptMinTrackSize.y)};
+}
+
+// Drivers that show nothing: a program on them would run invisibly.
+bool ShowsNothing(const char* driver) {
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+// Whether SDL_VIDEODRIVER names the driver (a comma-separated list is allowed).
+bool Requested(const char* driver) {
+    const char* wanted = std::getenv("SDL_VIDEODRIVER");
+    if (!wanted || !driver) return false;
+    std::stringstream list(wanted);
+    for (std::string name; std::getline(list, name, ',');)
+        if (SDL_strcasecmp(name.c_str(), driver) == 0) return true;
+    return false;
+}
+
+// Why there is no display to show windows on, in the terms the user set it up in.
+std::string NoDisplayReason() {
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!display || !*display) && (!wayland || !*wayland)) return "DISPLAY is not set";
+    std::string reason = "cannot open display ";
+    reason += (display && *display) ? std::string("\"") + display + "\"" : std::string("\"") + wayland + "\"";
+    return reason;
+}
+
+// The caret as a window's picture shows it now (window coordinates): drawn when visible and over it.
+bool CaretOver(const Window* w, RECT& local) {
+    RECT caret;
+    if (!VisibleCaretRect(caret)) return false;
+    const POINT o = WindowOriginOnScreen(w);
+    OffsetRect(&caret, -o.x, -o.y);
+    const RECT bounds = HostArea(w);
+    if (!IntersectRect(&local, &caret, &bounds)) return false;
+    local = caret;
+    return true;
 }
 
 TSdlPresenter* Running = nullptr;
 
-SDL_SystemCursor SystemCursorFor(int id) {
-    switch (id) {
-    case 32513:
-        return SDL_SYSTEM_CURSOR_IBEAM;
-    case 32514:
-        return SDL_SYSTEM_CURSOR_WAIT;
-    case 32515:
-        return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 32642:
-        return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 32643:
-        return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 32644:
-        return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 32645:
-        return SDL_SYSTEM_CURSOR_SIZENS;
-    case 32646:
-        return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 32648:
-        return SDL_SYSTEM_CURSOR_NO;
-    case 32649:
-        return SDL_SYSTEM_CURSOR_HAND;
-    case 32650:
-        return SDL_SYSTEM_CURSOR_WAITARROW;
-    default:
-        return SDL_SYSTEM_CURSOR_ARROW;
-    }
-}
 } // namespace sdl_presenter_detail
 
 TSdlPresenter::TSdlPresenter() = default;
@@ -197,22 +158,34 @@ TSdlPresenter::~TSdlPresenter() {
 }
 
 bool TSdlPresenter::Start() {
+    using namespace sdl_presenter_detail;
     if (FStarted) return true;
+    // Window pictures are ours, drawn in memory: the host only copies them to the screen, which its
+    // shared-memory images do without a GL context (a software GL driver costs threads and memory).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        FLastError = SDL_GetError();
+        FLastError = NoDisplayReason() + " (" + SDL_GetError() + ")";
+        return false;
+    }
+    // With no display SDL falls back on its off-screen driver by itself.
+    if (const char* driver = SDL_GetCurrentVideoDriver(); ShowsNothing(driver) && !Requested(driver)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        FLastError = NoDisplayReason();
         return false;
     }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
-    // Whether the host can make a window translucent, asked once of a hidden probe window.
+    // Whether the host can make a window translucent, asked once of a hidden probe window, which also
+    // tells the display connection the message loop waits on.
     if (SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS)) {
         FOpacityWorks = SDL_SetWindowOpacity(probe, 0.5f) == 0;
+        FDisplayDescriptor = HostDisplayDescriptor(probe);
         SDL_DestroyWindow(probe);
     } else {
         FOpacityWorks = false;
     }
     SDL_StartTextInput();
     FStarted = true;
-    sdl_presenter_detail::Running = this;
+    Running = this;
     // The host's monitors become ours.
     std::vector<MonitorConfig> monitors;
     for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
@@ -224,6 +197,7 @@ bool TSdlPresenter::Start() {
     if (!monitors.empty()) SetMonitors(monitors);
     Sys().HostTextInput = true;
     Sys().HostPoll = [this] { Poll(); };
+    Sys().HostPrepareWait = [this] { return PrepareWait(); };
     SetPresenter(this);
     SetClipboardHost({[](const std::string& text) { SDL_SetClipboardText(text.c_str()); },
                       []() -> std::optional<std::string> {
@@ -243,90 +217,175 @@ void TSdlPresenter::Stop() {
     if (CurrentPresenter() == this) SetPresenter(nullptr);
     SetClipboardHost({});
     Sys().HostPoll = nullptr;
+    Sys().HostPrepareWait = nullptr;
     Sys().HostTextInput = false;
     for (auto& [hwnd, host] : FHosts)
-        SDL_DestroyWindow(host);
+        SDL_DestroyWindow(host.Window);
     FHosts.clear();
+    for (auto& [handle, cursor] : FCursors)
+        SDL_FreeCursor(cursor);
+    FCursors.clear();
+    FShownCursor = nullptr;
     SDL_StopTextInput();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     FStarted = false;
+    FDisplayDescriptor = -1;
     if (sdl_presenter_detail::Running == this) sdl_presenter_detail::Running = nullptr;
 }
 
 SDL_Window* TSdlPresenter::HostOf(HWND topLevel) const {
     auto it = FHosts.find(topLevel);
-    return it == FHosts.end() ? nullptr : it->second;
+    return it == FHosts.end() ? nullptr : it->second.Window;
+}
+
+TSdlPresenter::THost* TSdlPresenter::HostRecord(HWND hwnd) {
+    auto it = FHosts.find(hwnd);
+    return it == FHosts.end() ? nullptr : &it->second;
 }
 
 HWND TSdlPresenter::WindowOfHost(unsigned hostId) const {
     for (auto& [hwnd, host] : FHosts)
-        if (SDL_GetWindowID(host) == hostId) return hwnd;
+        if (SDL_GetWindowID(host.Window) == hostId) return hwnd;
     return nullptr;
 }
 
 void TSdlPresenter::WindowChanged(HWND hwnd) {
+    using namespace sdl_presenter_detail;
     if (!FStarted) return;
     Window* w = Sys().Find(hwnd);
     if (!w || !IsTopLevel(w)) return;
-    SDL_Window* host = HostOf(hwnd);
+    THost* host = HostRecord(hwnd);
     const bool visible = (w->style & WS_VISIBLE) != 0;
-    const RECT r = w->rect;
+    const bool popup = IsPopup(w);
+    const POINT origin = HostOrigin(w);
+    const RECT area = HostArea(w);
+    const RECT r{origin.x, origin.y, origin.x + (area.right - area.left),
+                 origin.y + (area.bottom - area.top)};
     const int width = std::max<int>(1, r.right - r.left), height = std::max<int>(1, r.bottom - r.top);
     if (!host) {
         if (!visible) return;
         Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-        const bool popup = sdl_presenter_detail::IsPopup(w);
         if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
-        host = SDL_CreateWindow(w->text.c_str(), r.left, r.top, width, height, flags);
-        if (!host) {
+        if (IsSizable(w)) flags |= SDL_WINDOW_RESIZABLE;
+        SDL_Window* made = SDL_CreateWindow(w->text.c_str(), r.left, r.top, width, height, flags);
+        if (!made) {
             FLastError = SDL_GetError();
             return;
         }
-        if (!popup) SDL_SetWindowHitTest(host, &sdl_presenter_detail::HitTest, hwnd);
-        FHosts[hwnd] = host;
+        if (!popup) SDL_SetWindowHitTest(made, &HitTest, hwnd);
+        host = &FHosts[hwnd];
+        host->Window = made;
     }
+    SDL_Window* window = host->Window;
+    const bool minimized = (w->style & WS_MINIMIZE) != 0;
+    SyncSizing(hwnd, *host, IsSizable(w), minimized);
+    if (!(w = Sys().Find(hwnd))) return; // the window went while it was asked its limits
+    SyncMinimized(*host, visible && !popup && minimized);
+    if (host->Iconified) return; // the host keeps its place and size for when it opens again
     int x, y, cx, cy;
-    SDL_GetWindowPosition(host, &x, &y);
-    SDL_GetWindowSize(host, &cx, &cy);
-    if (x != r.left || y != r.top) SDL_SetWindowPosition(host, r.left, r.top);
-    if (cx != width || cy != height) SDL_SetWindowSize(host, width, height);
-    if (SDL_GetWindowTitle(host) != w->text) SDL_SetWindowTitle(host, w->text.c_str());
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &cx, &cy);
+    if (x != r.left || y != r.top) SDL_SetWindowPosition(window, r.left, r.top);
+    if (cx != width || cy != height) SDL_SetWindowSize(window, width, height);
+    if (SDL_GetWindowTitle(window) != w->text) SDL_SetWindowTitle(window, w->text.c_str());
     if (w->exStyle & WS_EX_LAYERED) {
-        if (SDL_SetWindowOpacity(host, float(w->layeredAlpha) / 255.0f) != 0) FOpacityWorks = false;
+        if (SDL_SetWindowOpacity(window, float(w->layeredAlpha) / 255.0f) != 0) FOpacityWorks = false;
     }
-    const bool shown = (SDL_GetWindowFlags(host) & SDL_WINDOW_SHOWN) != 0;
+    const bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    host->Shown = false; // place, size or looks changed: show the picture again
     if (visible && !shown) {
-        SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, sdl_presenter_detail::IsPopup(w) ? "1" : "0");
-        SDL_ShowWindow(host);
-        Present(hwnd, host);
+        SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, popup ? "1" : "0");
+        SDL_ShowWindow(window);
+        Present(hwnd, *host);
     } else if (!visible && shown) {
-        SDL_HideWindow(host);
+        SDL_HideWindow(window);
+    }
+}
+
+// A sizable frame is sizable by the host's manager too (it is told min = max otherwise), down to the
+// window's smallest tracking size; a minimized caption on the screen is smaller than that.
+void TSdlPresenter::SyncSizing(HWND hwnd, THost& host, bool sizable, bool minimized) {
+    const bool resizable = (SDL_GetWindowFlags(host.Window) & SDL_WINDOW_RESIZABLE) != 0;
+    if (sizable != resizable) SDL_SetWindowResizable(host.Window, sizable ? SDL_TRUE : SDL_FALSE);
+    const bool limited = sizable && !minimized;
+    if (limited == host.Limited) return;
+    host.Limited = limited;
+    const SIZE least = limited ? sdl_presenter_detail::MinimumTrackSize(hwnd) : SIZE{1, 1};
+    if (THost* still = HostRecord(hwnd))
+        SDL_SetWindowMinimumSize(still->Window, int(least.cx), int(least.cy));
+}
+
+// Where a window manager runs, a minimized window goes to it (iconified) and its host keeps the size it
+// had; without one it stays on the screen as the minimized caption our frame draws.
+void TSdlPresenter::SyncMinimized(THost& host, bool minimized) {
+    if (minimized && !host.Iconified && HostWindowManager(host.Window).Runs) {
+        host.Iconified = true;
+        SDL_MinimizeWindow(host.Window);
+    } else if (!minimized && host.Iconified) {
+        host.Iconified = false;
+        SDL_RestoreWindow(host.Window);
+    }
+}
+
+// The manager minimized the host (its own button, a task bar): the window follows, unless it refuses.
+void TSdlPresenter::HostMinimized(HWND hwnd, THost& host) {
+    Window* w = Sys().Find(hwnd);
+    if (!w || !(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE) || host.Iconified) return;
+    host.Iconified = true;
+    SendMessage(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (THost* still = HostRecord(hwnd); still && IsWindow(hwnd) && !IsIconic(hwnd)) {
+        still->Iconified = false;
+        SDL_RestoreWindow(still->Window);
+    }
+}
+
+// The manager opened the host again: the window follows, unless it stays minimized (WM_QUERYOPEN).
+void TSdlPresenter::HostRestored(HWND hwnd, THost& host) {
+    if (!host.Iconified) return;
+    host.Iconified = false;
+    host.Shown = false;
+    if (IsIconic(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    if (THost* still = HostRecord(hwnd); still && IsWindow(hwnd) && IsIconic(hwnd)) {
+        still->Iconified = true;
+        SDL_MinimizeWindow(still->Window);
     }
 }
 
 void TSdlPresenter::WindowDestroyed(HWND hwnd) {
     auto it = FHosts.find(hwnd);
     if (it == FHosts.end()) return;
-    SDL_DestroyWindow(it->second);
+    SDL_DestroyWindow(it->second.Window);
     FHosts.erase(it);
 }
 
-void TSdlPresenter::Present(HWND hwnd, SDL_Window* host) {
+bool TSdlPresenter::NeedsPresent(HWND hwnd, const THost& host) const {
+    const Window* w = Sys().Find(hwnd);
+    if (!w || !w->surface) return false;
+    if (!host.Shown || w->imageVersion != host.ShownVersion || DrawingOn(w)) return true;
+    RECT caret{};
+    const bool caretShown = sdl_presenter_detail::CaretOver(w, caret);
+    return caretShown != host.CaretShown || (caretShown && !EqualRect(&caret, &host.CaretRect));
+}
+
+void TSdlPresenter::Present(HWND hwnd, THost& host) {
     Window* w = Sys().Find(hwnd);
     if (!w || !w->surface) return;
-    SDL_Surface* target = SDL_GetWindowSurface(host);
+    SDL_Surface* target = SDL_GetWindowSurface(host.Window);
     if (!target) return;
     TSurface& img = *w->surface;
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(img.Pixels(), img.Width(), img.Height(), 32,
                                                              img.Stride(), SDL_PIXELFORMAT_XRGB8888);
     if (!source) return;
-    SDL_BlitSurface(source, nullptr, target, nullptr);
+    const RECT area = sdl_presenter_detail::HostArea(w);
+    SDL_Rect from{int(area.left), int(area.top), int(area.right - area.left), int(area.bottom - area.top)};
+    SDL_BlitSurface(source, &from, target, nullptr);
     SDL_FreeSurface(source);
     // The caret, inverted over the picture while it is in the "on" half of its blink.
-    RECT caret;
-    if (VisibleCaretRect(caret) && target->format->BytesPerPixel == 4 && SDL_LockSurface(target) == 0) {
-        POINT o = WindowOriginOnScreen(w);
-        OffsetRect(&caret, -o.x, -o.y);
+    RECT caret{};
+    host.CaretShown = sdl_presenter_detail::CaretOver(w, caret);
+    host.CaretRect = caret;
+    OffsetRect(&caret, -area.left, -area.top);
+    if (host.CaretShown && target->format->BytesPerPixel == 4 && SDL_LockSurface(target) == 0) {
         for (int y = std::max<int>(caret.top, 0); y < std::min<int>(caret.bottom, target->h); ++y) {
             auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target->pixels) +
                                                          y * target->pitch);
@@ -335,14 +394,25 @@ void TSdlPresenter::Present(HWND hwnd, SDL_Window* host) {
         }
         SDL_UnlockSurface(target);
     }
-    SDL_UpdateWindowSurface(host);
+    SDL_UpdateWindowSurface(host.Window);
+    host.Shown = true;
+    host.ShownVersion = w->imageVersion;
+    ++FPresentCount;
+}
+
+void TSdlPresenter::PresentChanged() {
+    FLastPresent = NowMs();
+    for (auto& [hwnd, host] : FHosts)
+        if (!host.Iconified && (SDL_GetWindowFlags(host.Window) & SDL_WINDOW_SHOWN) &&
+            NeedsPresent(hwnd, host))
+            Present(hwnd, host);
 }
 
 SDL_Cursor* TSdlPresenter::HostCursor(HCURSOR cursor) {
     if (auto it = FCursors.find(cursor); it != FCursors.end()) return it->second;
     SDL_Cursor* made = nullptr;
     if (int id = SystemCursorId(cursor)) {
-        made = SDL_CreateSystemCursor(sdl_presenter_detail::SystemCursorFor(id));
+        made = SDL_CreateSystemCursor(SystemCursorFor(id));
     } else {
         // A cursor made from pictures: colour where the mask is black, transparent where it is white.
         ICONINFO info;
@@ -388,24 +458,38 @@ void TSdlPresenter::ShowCurrentCursor() {
     if (SDL_Cursor* c = want ? HostCursor(want) : nullptr) SDL_SetCursor(c);
 }
 
-void TSdlPresenter::PresentAll() {
-    for (auto& [hwnd, host] : FHosts)
-        if (SDL_GetWindowFlags(host) & SDL_WINDOW_SHOWN) Present(hwnd, host);
+POINT TSdlPresenter::PointerOnScreen() const {
+    THostPointer pointer;
+    if (FHosts.empty() || !HostPointerNow(FHosts.begin()->second.Window, pointer))
+        SDL_GetGlobalMouseState(&pointer.X, &pointer.Y);
+    return POINT{pointer.X, pointer.Y};
+}
+
+void TSdlPresenter::FollowPointer() {
+    const POINT p = PointerOnScreen();
+    if (p.x == Sys().CursorPos.x && p.y == Sys().CursorPos.y) return;
+    InjectMouse(MouseAction::Move, p.x, p.y);
 }
 
 void TSdlPresenter::HandleEvent(const SDL_Event& e) {
+    // Window-relative positions of a host window that our own loop is moving are taken while it moves;
+    // during a drag (our capture) the pointer's place on the screen is asked instead.
     auto screenPoint = [this](unsigned windowId, int x, int y) {
+        if (Sys().Capture) return PointerOnScreen();
         HWND hwnd = WindowOfHost(windowId);
         Window* w = Sys().Find(hwnd);
-        POINT o = w ? WindowOriginOnScreen(w) : POINT{0, 0};
+        POINT o = w ? sdl_presenter_detail::HostOrigin(w) : POINT{0, 0};
         return POINT{o.x + x, o.y + y};
     };
     switch (e.type) {
-    case SDL_MOUSEMOTION: {
-        POINT p = screenPoint(e.motion.windowID, e.motion.x, e.motion.y);
-        InjectMouse(MouseAction::Move, p.x, p.y);
+    case SDL_MOUSEMOTION:
+        if (Sys().Capture) {
+            FollowPointer();
+        } else {
+            POINT p = screenPoint(e.motion.windowID, e.motion.x, e.motion.y);
+            InjectMouse(MouseAction::Move, p.x, p.y);
+        }
         break;
-    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         POINT p = screenPoint(e.button.windowID, e.button.x, e.button.y);
@@ -429,7 +513,7 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (int vk = sdl_presenter_detail::VirtualKeyOf(e.key.keysym)) InjectKey(vk, e.type == SDL_KEYDOWN);
+        if (int vk = VirtualKeyOf(e.key.keysym)) InjectKey(vk, e.type == SDL_KEYDOWN);
         break;
     case SDL_TEXTINPUT:
         InjectText(e.text.text);
@@ -444,7 +528,10 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
     case SDL_WINDOWEVENT: {
         HWND hwnd = WindowOfHost(e.window.windowID);
         Window* w = Sys().Find(hwnd);
-        if (!w) break;
+        THost* host = HostRecord(hwnd);
+        if (!w || !host) break;
+        // While the window is minimized its host's place and size are not the window's.
+        const bool minimized = (w->style & WS_MINIMIZE) && host->Iconified;
         switch (e.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             FFocusGained = true;
@@ -454,19 +541,30 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
             FFocusLost = true;
             break;
-        case SDL_WINDOWEVENT_MOVED:
-            if (w->rect.left != e.window.data1 || w->rect.top != e.window.data2)
-                SetWindowPos(hwnd, nullptr, e.window.data1, e.window.data2, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        case SDL_WINDOWEVENT_MOVED: {
+            const RECT area = sdl_presenter_detail::HostArea(w);
+            const POINT to{e.window.data1 - area.left, e.window.data2 - area.top};
+            if (!minimized && (w->rect.left != to.x || w->rect.top != to.y))
+                SetWindowPos(hwnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
+        }
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-            if (w->rect.right - w->rect.left != e.window.data1 ||
-                w->rect.bottom - w->rect.top != e.window.data2)
+            // A maximized window keeps the size it was given (its host shows only part of it).
+            if (!minimized && !(w->style & WS_MAXIMIZE) &&
+                (w->rect.right - w->rect.left != e.window.data1 ||
+                 w->rect.bottom - w->rect.top != e.window.data2))
                 SetWindowPos(hwnd, nullptr, 0, 0, e.window.data1, e.window.data2,
                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            HostMinimized(hwnd, *host);
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            HostRestored(hwnd, *host);
+            break;
         case SDL_WINDOWEVENT_EXPOSED:
-            if (SDL_Window* host = HostOf(hwnd)) Present(hwnd, host);
+            host->Shown = false;
+            Present(hwnd, *host);
             break;
         case SDL_WINDOWEVENT_CLOSE:
             PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -496,13 +594,27 @@ void TSdlPresenter::Poll() {
         HandleEvent(e);
     // Focus that left our host windows for good deactivates the application.
     if (FFocusLost && !FFocusGained && Sys().AppActive) ActivateWindow(nullptr, WA_INACTIVE);
+    // A window that our loop drags along under the pointer keeps the pointer's place in it, and the host
+    // reports no motion then: the pointer is followed on the screen.
+    if (Sys().Capture) FollowPointer();
     SDL_CaptureMouse(Sys().Capture ? SDL_TRUE : SDL_FALSE);
     ShowCurrentCursor();
+    // A loop that never runs dry still shows its progress now and then.
     const std::uint64_t now = NowMs();
-    if (now - FLastPresent >= 15 || now < FLastPresent) {
-        FLastPresent = now;
-        PresentAll();
-    }
+    if (now - FLastPresent >= PresentIntervalMs || now < FLastPresent) PresentChanged();
+}
+
+HostWait TSdlPresenter::PrepareWait() {
+    HostWait wait;
+    if (!FStarted || FPolling) return wait;
+    PresentChanged();
+    // Showing pictures talks to the display, which may read events into the connection's own queue where
+    // a wait on its descriptor would not see them: they are taken in first.
+    SDL_PumpEvents();
+    wait.eventsWaiting = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+    wait.descriptor = FDisplayDescriptor;
+    if (std::uint64_t blink; NextCaretBlink(blink)) wait.wakeAt = blink;
+    return wait;
 }
 
 } // namespace olva::win

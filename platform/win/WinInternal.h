@@ -58,9 +58,15 @@ bool DeliverMouse(RawInput& raw, bool remove);
 void PrepareKey(RawInput& raw);
 bool DeliverKey(RawInput& raw, bool remove);
 void QueueMouse(int action, int x, int y, int wheelDelta);
+// Double clicks: whether a press (a ...BUTTONDOWN message) now would be the second of a double click, and
+// remembering a press as the first. A presenter whose host takes a caption press for itself (to move the
+// window) remembers it, so that a quick second press still reaches the window as a double click.
+bool IsSecondClick(HWND hwnd, UINT down, POINT pt, DWORD time);
+void RememberClick(HWND hwnd, UINT down, POINT pt, DWORD time);
 
 // File-descriptor watches
-void PollWatches(int timeoutMs);
+// Waits up to timeoutMs (-1: no limit) for the wake-up event, a watched descriptor or `hostDescriptor`.
+void PollWatches(int timeoutMs, int hostDescriptor = -1);
 bool HasWatches();
 void ResetWatches();
 void ResetClipboard();
@@ -72,6 +78,11 @@ bool HasPendingPaint(HWND filter);
 HWND FindWindowToPaint(HWND filter);
 void ClearPaintState(Window* w);
 void EnsureSurface(Window* top);
+// The image of w's top-level window changed (or may change through a DC now handed out).
+void ImageChanged(Window* w);
+// Whether a DC on the top-level window's image is out (kept private DCs included): what is drawn through
+// it shows without any further call, so the image counts as changing.
+bool DrawingOn(const Window* top);
 TBandedRegion VisibleRegionOf(Window* w, bool clientOnly); // in the top-level window's coordinates
 void ReleaseWindowDCs(Window* w);
 HDC GetScreenDC();

@@ -5,6 +5,7 @@
 #include "platform/gdi/BandedRegion.h"
 #include "platform/win/WinStructs.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,7 +77,8 @@ struct Window {
 
     // Top-level windows own the image their whole tree draws on (window coordinates).
     std::shared_ptr<TSurface> surface;
-    HDC ownDC = nullptr; // CS_OWNDC
+    std::uint64_t imageVersion = 0; // counts changes to the image: presenters show only what changed
+    HDC ownDC = nullptr;            // CS_OWNDC
 };
 
 } // namespace olva::win

@@ -130,6 +130,7 @@ void WindowSystem::ResetState() {
     }
     Timers.clear();
     HostPoll = nullptr;
+    HostPrepareWait = nullptr;
     HostTextInput = false;
     GuiThread = std::this_thread::get_id();
 }

@@ -3,6 +3,7 @@
 // platform/win.
 #pragma once
 
+#include "platform/win/Presenter.h"
 #include "platform/win/WindowObject.h"
 
 #include <cstdint>
@@ -101,10 +102,14 @@ public:
     int WakeFd = -1; // eventfd that wakes a waiting loop
     std::thread::id GuiThread;
     std::vector<Timer> Timers;
-    // A presenter with a host event source polls it from every look at the queue; waits then last
-    // at most HostPollSliceMs so that host events are never left waiting.
+    // A presenter with a host event source polls it from every look at the queue. Before the loop
+    // sleeps, HostPrepareWait shows what changed and says what ends the sleep; without a descriptor to
+    // watch, a sleep lasts at most HostPollSliceMs so that host events are never left waiting, and with
+    // one at most HostIdleSliceMs, for what the host does on its own timers.
     std::function<void()> HostPoll;
+    std::function<HostWait()> HostPrepareWait;
     int HostPollSliceMs = 10;
+    int HostIdleSliceMs = 250;
     // The host types printable text itself; key translation then makes control characters only.
     bool HostTextInput = false;
     UINT_PTR NextThreadTimerId = 1;

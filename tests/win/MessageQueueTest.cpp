@@ -2,12 +2,15 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/win/DescriptorWatch.h"
+#include "platform/win/WindowSystem.h"
 
 #include <poll.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
+#include <tuple>
 
 using namespace win_test;
 
@@ -167,6 +170,68 @@ TEST_F(MessageQueueTest, WaitMessageWakesForAnotherThreadsPost) {
     EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE); // blocks until the post arrives
     EXPECT_EQ(msg.message, UINT(WM_USER));
     poster.join();
+}
+
+// A presenter's host says before each sleep what ends it: its descriptor becoming readable, events it
+// already holds, or a time to look again; without a descriptor a sleep is cut into short slices.
+class HostWaitTest : public WinTest {
+protected:
+    void SetUp() override {
+        WinTest::SetUp();
+        ASSERT_EQ(::pipe(fds), 0);
+        auto& sys = olva::win::Sys();
+        sys.HostPoll = [] {};
+        sys.HostPrepareWait = [this] { return host; };
+        savedSlices = {sys.HostPollSliceMs, sys.HostIdleSliceMs};
+        sys.HostPollSliceMs = sys.HostIdleSliceMs = 10000; // long enough to tell a wake-up from a slice
+    }
+    void TearDown() override {
+        auto& sys = olva::win::Sys();
+        std::tie(sys.HostPollSliceMs, sys.HostIdleSliceMs) = savedSlices;
+        ::close(fds[0]);
+        ::close(fds[1]);
+        WinTest::TearDown();
+    }
+    // Milliseconds an empty queue waits with a timeout of `timeoutMs`.
+    long long Wait(DWORD timeoutMs) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT), WAIT_TIMEOUT);
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+            .count();
+    }
+    int fds[2] = {-1, -1};
+    olva::win::HostWait host;
+    std::pair<int, int> savedSlices;
+};
+
+TEST_F(HostWaitTest, TheHostsDescriptorEndsTheSleep) {
+    host.descriptor = fds[0];
+    std::thread writer([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        [[maybe_unused]] auto n = ::write(fds[1], "x", 1);
+    });
+    const long long waited = Wait(8000);
+    writer.join();
+    EXPECT_GE(waited, 15);
+    EXPECT_LT(waited, 4000);
+}
+
+TEST_F(HostWaitTest, WaitingEventsOrAWakeTimeShortenTheSleep) {
+    host.eventsWaiting = true;
+    EXPECT_LT(Wait(8000), 4000);
+    host = {};
+    host.descriptor = fds[0];
+    host.wakeAt = olva::win::NowMs() + 30; // e.g. the caret's next blink
+    const long long waited = Wait(8000);
+    EXPECT_GE(waited, 25);
+    EXPECT_LT(waited, 4000);
+}
+
+TEST_F(HostWaitTest, WithoutADescriptorSleepsAreSliced) {
+    olva::win::Sys().HostPollSliceMs = 20; // the host is polled again after each slice
+    const long long waited = Wait(8000);
+    EXPECT_GE(waited, 15);
+    EXPECT_LT(waited, 4000);
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/win/SdlPresenter.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <SDL.h>
+
+#include <filesystem>
 
 using namespace win_test;
 
@@ -128,6 +131,171 @@ TEST_F(SdlPresenterTest, WhatTheHostCannotShowIsRefused) {
     BLENDFUNCTION bf;
     bf.AlphaFormat = AC_SRC_ALPHA;
     EXPECT_FALSE(UpdateLayeredWindow(h, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &bf, ULW_ALPHA));
+}
+
+// The picture a host window shows now.
+std::uint32_t HostPixel(SDL_Window* host, int x, int y) {
+    SDL_Surface* surface = SDL_GetWindowSurface(host);
+    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return 0;
+    return static_cast<const std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x] & 0xFFFFFF;
+}
+
+// An idle program shows nothing again: a picture goes to the host when it changed (drawing, a caret
+// blink), and only that window's.
+TEST_F(SdlPresenterTest, OnlyChangedPicturesAreShown) {
+    HWND a = MakeTop(0, 0, 200, 150);
+    HWND b = MakeTop(300, 0, 200, 150);
+    Pump();
+    presenter.PrepareWait();
+    const std::uint64_t settled = presenter.PresentCount();
+    Pump();
+    // The loop sleeps on the display connection where there is one.
+    const bool x11 = std::string(SDL_GetCurrentVideoDriver()) == "x11";
+    EXPECT_EQ(presenter.PrepareWait().descriptor >= 0, x11);
+    EXPECT_EQ(presenter.PresentCount(), settled);
+    // Drawing on one window shows that window, once.
+    HDC dc = GetDC(b);
+    RECT box{10, 10, 30, 30};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &box, red);
+    DeleteObject(red);
+    ReleaseDC(b, dc);
+    presenter.PrepareWait();
+    EXPECT_EQ(presenter.PresentCount(), settled + 1);
+    EXPECT_EQ(HostPixel(presenter.HostOf(b), kFrame + 20, kFrame + kCaption + 20), 0xFF0000u);
+    presenter.PrepareWait();
+    EXPECT_EQ(presenter.PresentCount(), settled + 1);
+    // A caret asks to be looked at again when it blinks, and is shown inverted in its "on" half.
+    CreateCaret(a, nullptr, 2, 16);
+    SetCaretPos(5, 5);
+    ShowCaret(a);
+    const olva::win::HostWait wait = presenter.PrepareWait();
+    EXPECT_EQ(wait.wakeAt, olva::win::NowMs() + GetCaretBlinkTime());
+    EXPECT_EQ(presenter.PresentCount(), settled + 2);
+    const int caretX = kFrame + 5, caretY = kFrame + kCaption + 5;
+    const std::uint32_t on = HostPixel(presenter.HostOf(a), caretX, caretY);
+    clock->Advance(GetCaretBlinkTime());
+    presenter.PrepareWait();
+    EXPECT_EQ(presenter.PresentCount(), settled + 3);
+    EXPECT_EQ(HostPixel(presenter.HostOf(a), caretX, caretY), on ^ 0xFFFFFFu);
+    DestroyCaret();
+}
+
+// A sizable frame's host can be sized by a window manager, down to the window's smallest size; other
+// frames' hosts cannot.
+TEST_F(SdlPresenterTest, SizableFramesAreSizableByTheHost) {
+    HWND sizable = MakeTop(0, 0, 300, 200);
+    HWND dialog =
+        MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME);
+    Pump();
+    EXPECT_TRUE(SDL_GetWindowFlags(presenter.HostOf(sizable)) & SDL_WINDOW_RESIZABLE);
+    EXPECT_FALSE(SDL_GetWindowFlags(presenter.HostOf(dialog)) & SDL_WINDOW_RESIZABLE);
+    int w = 0, h = 0;
+    SDL_GetWindowMinimumSize(presenter.HostOf(sizable), &w, &h);
+    EXPECT_EQ(w, GetSystemMetrics(SM_CXMINTRACK));
+    EXPECT_EQ(h, GetSystemMetrics(SM_CYMINTRACK));
+    // The frame changes, and the host with it (where the driver can change it after creation).
+    SetWindowLongPtr(sizable, GWL_STYLE, GetWindowLongPtr(sizable, GWL_STYLE) & ~LONG_PTR(WS_THICKFRAME));
+    SetWindowPos(sizable, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    if (std::string(SDL_GetCurrentVideoDriver()) != "dummy")
+        EXPECT_FALSE(SDL_GetWindowFlags(presenter.HostOf(sizable)) & SDL_WINDOW_RESIZABLE);
+}
+
+// Without a window manager (as here) a minimized window stays on the screen as its caption, smaller than
+// a window may be sized to; restored, it has its size and its limit back.
+TEST_F(SdlPresenterTest, WithoutAManagerAMinimizedWindowIsItsCaption) {
+    HWND h = MakeTop(40, 50, 300, 200);
+    Pump();
+    SDL_Window* host = presenter.HostOf(h);
+    ShowWindow(h, SW_MINIMIZE);
+    RECT r;
+    GetWindowRect(h, &r);
+    int x, y, w, hgt;
+    SDL_GetWindowPosition(host, &x, &y);
+    SDL_GetWindowSize(host, &w, &hgt);
+    EXPECT_EQ((RECT{x, y, x + w, y + hgt}), r);
+    EXPECT_EQ(w, GetSystemMetrics(SM_CXMINIMIZED));
+    EXPECT_EQ(hgt, GetSystemMetrics(SM_CYMINIMIZED));
+    ShowWindow(h, SW_RESTORE);
+    SDL_GetWindowPosition(host, &x, &y);
+    SDL_GetWindowSize(host, &w, &hgt);
+    EXPECT_EQ((RECT{x, y, x + w, y + hgt}), (RECT{40, 50, 340, 250}));
+    SDL_GetWindowMinimumSize(host, &w, &hgt);
+    EXPECT_EQ(w, GetSystemMetrics(SM_CXMINTRACK));
+}
+
+// A window manager minimizes and opens host windows by itself (its buttons, a task bar): the window
+// follows, keeps its host's size meanwhile, and may refuse.
+TEST_F(SdlPresenterTest, TheHostsMinimizeAndRestoreReachTheWindow) {
+    HWND h = MakeTop(40, 50, 300, 200);
+    Pump();
+    presenter.HandleEvent(WindowEvent(h, SDL_WINDOWEVENT_MINIMIZED));
+    EXPECT_TRUE(IsIconic(h));
+    int w, hgt;
+    SDL_GetWindowSize(presenter.HostOf(h), &w, &hgt);
+    EXPECT_EQ(w, 300);
+    EXPECT_EQ(hgt, 200);
+    presenter.HandleEvent(WindowEvent(h, SDL_WINDOWEVENT_RESTORED));
+    EXPECT_FALSE(IsIconic(h));
+    RECT r;
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r, (RECT{40, 50, 340, 250}));
+    // A window that will not be minimized stays open; one that will not open stays minimized.
+    rec.handlers[h] = [](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE) return 0;
+        if (m == WM_QUERYOPEN) return FALSE;
+        return std::nullopt;
+    };
+    presenter.HandleEvent(WindowEvent(h, SDL_WINDOWEVENT_MINIMIZED));
+    EXPECT_FALSE(IsIconic(h));
+    ShowWindow(h, SW_MINIMIZE);
+    presenter.HandleEvent(WindowEvent(h, SDL_WINDOWEVENT_RESTORED));
+    EXPECT_TRUE(IsIconic(h));
+}
+
+// A maximized window's frame lies beyond the work area; its host covers the work area exactly and shows
+// the window from inside its frame (a window manager would push a host that overhangs back in).
+TEST_F(SdlPresenterTest, AMaximizedWindowsHostCoversTheWorkArea) {
+    HWND h = MakeTop(40, 50, 300, 200);
+    ShowWindow(h, SW_SHOWMAXIMIZED);
+    Pump();
+    presenter.PrepareWait();
+    RECT work;
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    SDL_Window* host = presenter.HostOf(h);
+    int x, y, w, hgt;
+    SDL_GetWindowPosition(host, &x, &y);
+    SDL_GetWindowSize(host, &w, &hgt);
+    EXPECT_EQ((RECT{x, y, x + w, y + hgt}), work);
+    // The host's top-left pixel is the caption's, just inside the frame.
+    auto image = olva::win::WindowImage(h);
+    ASSERT_TRUE(image);
+    const std::uint32_t corner = HostPixel(host, 0, 0);
+    EXPECT_EQ(corner, image->Pixel(kFrame, kFrame) & 0xFFFFFF);
+    EXPECT_TRUE(PixelToColorRef(corner) == GetSysColor(COLOR_ACTIVECAPTION) ||
+                PixelToColorRef(corner) == GetSysColor(COLOR_INACTIVECAPTION));
+}
+
+// With no display SDL would fall back on a driver that shows nothing, and the program would run
+// invisibly: the presenter refuses, saying what is wrong with the display.
+TEST(SdlPresenterStart, NoDisplayIsAClearError) {
+    struct Case {
+        std::optional<std::string> Display;
+        std::string Expected;
+    };
+    for (const Case& c :
+         {Case{std::nullopt, "DISPLAY is not set"}, Case{":987", "cannot open display \":987\""}}) {
+        TEnvironmentGuard env;
+        env.Set("SDL_VIDEODRIVER", std::nullopt);
+        env.Set("XDG_RUNTIME_DIR",
+                std::filesystem::temp_directory_path().string()); // no display there either
+        env.Set("WAYLAND_DISPLAY", std::nullopt);
+        env.Set("DISPLAY", c.Display);
+        olva::win::TSdlPresenter presenter;
+        EXPECT_FALSE(presenter.Start());
+        EXPECT_EQ(presenter.LastError().rfind(c.Expected, 0), 0u) << presenter.LastError();
+        EXPECT_EQ(olva::win::CurrentPresenter(), nullptr);
+    }
 }
 
 } // namespace
