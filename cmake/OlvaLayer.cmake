@@ -40,6 +40,5 @@ function(olva_layer_tests layer folder)
         include(${folder}/resources.cmake)
     endif()
     add_test(NAME ${layer} COMMAND ${exe} --gtest_brief=1)
-    set_tests_properties(${layer} PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
-                                             TIMEOUT 900)
+    set_tests_properties(${layer} PROPERTIES ENVIRONMENT "${OLVA_TEST_ENVIRONMENT}" TIMEOUT 900)
 endfunction()
