@@ -39,7 +39,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
             string(APPEND calls "    RegisterResource(\"${ctype}\", \"${cname}\", ${OLVA_RES_FUNC}_${i}, ${size});\n")
         endforeach()
     endif()
-    set(text "// Generated from ${OLVA_MANIFEST}; do not edit.\n#include \"platform/rtl/Resources.h\"\n\n")
+    get_filename_component(manifestName ${OLVA_MANIFEST} NAME) # no absolute path in what is compiled
+    set(text "// Generated from ${manifestName}; do not edit.\n#include \"platform/rtl/Resources.h\"\n\n")
     string(APPEND text "namespace {\n${body}} // namespace\n\nvoid ${OLVA_RES_FUNC}() {\n${calls}}\n")
     # Rewrite only on change, so that dependants do not rebuild for nothing.
     if(EXISTS ${OLVA_OUTPUT})

@@ -18,6 +18,16 @@ function(olva_layer target)
     target_link_libraries(${target} ${scope} ${ARG_DEPS} Threads::Threads)
 endfunction()
 
+# olva_test_paths(<test-executable> <data folder>)
+# Gives the executable's sources OLVA_TEST_DATA_DIR and OLVA_TEST_OUT_DIR, resolved at run time from paths
+# relative to the source tree (tests/support/TestPaths.h), so that no absolute path is compiled in.
+function(olva_test_paths exe dataFolder)
+    file(RELATIVE_PATH data ${PROJECT_SOURCE_DIR} ${dataFolder})
+    target_compile_definitions(${exe} PRIVATE "OLVA_TEST_DATA_DIR=OlvaTestSourcePath(\"${data}\")"
+                                              "OLVA_TEST_OUT_DIR=OlvaTestOutputPath()")
+    target_compile_options(${exe} PRIVATE -include tests/support/TestPaths.h)
+endfunction()
+
 # olva_layer_tests(<layer-target> <folder>)
 # One GoogleTest executable per layer from every .cpp in <folder>. A folder that brings its own main()
 # (a file named test_main.cpp) links plain gtest, otherwise the project's test main (tests/support).
@@ -33,8 +43,7 @@ function(olva_layer_tests layer folder)
     else()
         target_link_libraries(${exe} PRIVATE ${layer} olva_test_main GTest::gmock)
     endif()
-    target_compile_definitions(${exe} PRIVATE OLVA_TEST_DATA_DIR="${folder}/data"
-                                              OLVA_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-output")
+    olva_test_paths(${exe} ${folder}/data)
     if(EXISTS ${folder}/resources.cmake)
         set(OLVA_TEST_EXE ${exe})
         include(${folder}/resources.cmake)

@@ -197,8 +197,9 @@ TEST_F(SdlPresenterTest, SizableFramesAreSizableByTheHost) {
     // The frame changes, and the host with it (where the driver can change it after creation).
     SetWindowLongPtr(sizable, GWL_STYLE, GetWindowLongPtr(sizable, GWL_STYLE) & ~LONG_PTR(WS_THICKFRAME));
     SetWindowPos(sizable, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    if (std::string(SDL_GetCurrentVideoDriver()) != "dummy")
+    if (std::string(SDL_GetCurrentVideoDriver()) != "dummy") {
         EXPECT_FALSE(SDL_GetWindowFlags(presenter.HostOf(sizable)) & SDL_WINDOW_RESIZABLE);
+    }
 }
 
 // Without a window manager (as here) a minimized window stays on the screen as its caption, smaller than
