@@ -219,14 +219,17 @@ int TListView::VisibleRowCount() {
 }
 
 void TListView::UpdateScrollBar() {
+    using listview_detail::Frame;
     const RECT client = ClientRect();
-    const int top = listview_detail::Frame + HeaderHeight();
-    const int inner = std::max(0, static_cast<int>(client.bottom) - listview_detail::Frame - top);
-    const int visible = std::max(1, inner / RowHeight());
+    const int rowsTop = Frame + HeaderHeight();
+    const int rowsHeight = std::max(0, static_cast<int>(client.bottom) - Frame - rowsTop);
+    const int visible = std::max(1, rowsHeight / RowHeight());
     FTopIndex = std::clamp(FTopIndex, 0, std::max(0, FItems->Count() - visible));
     if (FScrollBar->Parent() == nullptr) return;
-    UpdateListScrollBar(FScrollBar, client.right - listview_detail::Frame, top, inner, FItems->Count(),
-                        visible, FTopIndex);
+    // The bar runs the full height, beside the header too; the header ends at the bar.
+    const int barHeight = std::max(0, static_cast<int>(client.bottom) - 2 * Frame);
+    UpdateListScrollBar(FScrollBar, client.right - Frame, Frame, barHeight, FItems->Count(), visible,
+                        FTopIndex);
 }
 
 void TListView::ScrollBarChanged(TObject*) {

@@ -4,6 +4,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/ListView.h"
 #include "platform/win/Input.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinUser.h"
 
@@ -155,6 +156,24 @@ TEST_F(ListViewTest, WheelMakeVisibleAndMessages) {
     EXPECT_EQ(view->SelCount(), 1);
     view->Items()->Item(6)->SetSelected(true);
     EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"Coda"}));
+}
+
+// The classic look of a report list: the header runs to the right edge (an empty header cell after the
+// last column), and a vertical scroll bar runs the full height beside the header, leaving no hole.
+TEST_F(ListViewTest, HeaderAndScrollBarFillTheTopRight) {
+    const RECT client = view->ClientRect();
+    const int frame = 2, headerMiddle = frame + view->HeaderHeight() / 2;
+    ASSERT_GT(view->Items()->Count(), view->VisibleRowCount()); // the bar shows
+    // Beside the header: the bar's up arrow (button face), not the list's white.
+    EXPECT_EQ(ColorAt(view, client.right - frame - 8, frame + 1), ColorToRGB(clBtnFace));
+    const std::string out = stdctrls_test::TestOutDir();
+    EXPECT_TRUE(olva::win::SaveWindowPng(form->Handle(), out + "/vcl-listview-scrolled.png"));
+    // Without the bar the header's last, empty cell reaches the right edge.
+    while (view->Items()->Count() > 3)
+        view->Items()->Delete(view->Items()->Count() - 1);
+    Pump();
+    EXPECT_EQ(ColorAt(view, client.right - frame - 3, headerMiddle), ColorToRGB(clBtnFace));
+    EXPECT_TRUE(olva::win::SaveWindowPng(form->Handle(), out + "/vcl-listview-short.png"));
 }
 
 } // namespace listview_test
