@@ -171,7 +171,6 @@ private:
     bool FGammaChangesLevels = false;
     mutable std::vector<std::uint8_t> FGammaTable16;
     float FYCbCrCoefficients[3] = {0.299f, 0.587f, 0.114f};
-    std::uint8_t FHSubsampling = 1, FVSubsampling = 1;
     std::vector<int> FCrToRed, FCbToBlue, FCrToGreen, FCbToGreen;
     TColorScheme FSourceScheme = csRGB, FTargetScheme = csBGR;
     Converter FConverter = Converter::None;

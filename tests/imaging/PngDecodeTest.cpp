@@ -58,7 +58,7 @@ TEST_P(DecodeEveryFormat, PixelsAlphaAndHeldLayout) {
         // Small data chunks: every image is split over several IDATs.
         const auto pic = Load(pngfix::Png(
             w, h, f.Depth, f.ColorType, interlace,
-            [&](int x, int y, int c) { return Sample(x, y, c, f.Depth); }, plte, 7));
+            [depth = f.Depth](int x, int y, int c) { return Sample(x, y, c, depth); }, plte, 7));
         TChunkIHDR* header = pic->HeaderChunk();
         EXPECT_EQ(header->DibInfo.BitCount, f.HeldBits);
         EXPECT_EQ(header->RowStride, ((f.HeldBits * w + 31) / 32) * 4);
