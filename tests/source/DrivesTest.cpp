@@ -1,7 +1,7 @@
 #include "source/Drives.h"
 
-#include "tests/support/EnvironmentGuard.h"
 #include "TestFolder.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "source/SettingsFile.h"
 
-#include "tests/support/EnvironmentGuard.h"
 #include "TestFolder.h"
 #include "platform/rtl/Exceptions.h"
 #include "source/GlobalVars.h"
 #include "source/SettingsKeys.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
 
