@@ -129,10 +129,9 @@ bool Requested(const char* driver) {
 std::string NoDisplayReason() {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((!display || !*display) && (!wayland || !*wayland)) return "DISPLAY is not set";
-    std::string reason = "cannot open display ";
-    reason += (display && *display) ? std::string("\"") + display + "\"" : std::string("\"") + wayland + "\"";
-    return reason;
+    const char* named = display && *display ? display : wayland && *wayland ? wayland : nullptr;
+    if (!named) return "DISPLAY is not set";
+    return std::string("cannot open display \"") + named + "\"";
 }
 
 // The caret as a window's picture shows it now (window coordinates): drawn when visible and over it.
@@ -146,8 +145,6 @@ bool CaretOver(const Window* w, RECT& local) {
     local = caret;
     return true;
 }
-
-TSdlPresenter* Running = nullptr;
 
 } // namespace sdl_presenter_detail
 
@@ -185,7 +182,6 @@ bool TSdlPresenter::Start() {
     }
     SDL_StartTextInput();
     FStarted = true;
-    Running = this;
     // The host's monitors become ours.
     std::vector<MonitorConfig> monitors;
     for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
@@ -230,7 +226,6 @@ void TSdlPresenter::Stop() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     FStarted = false;
     FDisplayDescriptor = -1;
-    if (sdl_presenter_detail::Running == this) sdl_presenter_detail::Running = nullptr;
 }
 
 SDL_Window* TSdlPresenter::HostOf(HWND topLevel) const {
