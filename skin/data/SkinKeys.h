@@ -25,8 +25,9 @@ public:
     virtual void FontStyle(const char* Key, TFontStyles& Field) = 0;
     virtual void Lines(const char* Key, TStrings& Field) = 0;
     // An enumeration stored as one of its words.
+    // Only visitors that write read the field: resetting visits fields that hold no value yet.
     template <class E> void Enum(const char* Key, E& Field, const TskEnumWords& Words) {
-        int ordinal = int(Field);
+        int ordinal = ReadsFields() ? int(Field) : Words.Default;
         Word(Key, ordinal, Words);
         Field = E(ordinal);
     }
@@ -37,6 +38,8 @@ public:
 
 protected:
     virtual void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) = 0;
+    // Whether the visitor uses the fields' current values (writers) or only sets them.
+    virtual bool ReadsFields() const { return false; }
 };
 
 // Sets every field to its key's default.
@@ -94,6 +97,7 @@ public:
 
 protected:
     void Word(const char* Key, int& Ordinal, const TskEnumWords& Words) override;
+    bool ReadsFields() const override { return true; }
 };
 
 // A description kind whose own keys (Self::OwnKeys, its key table) follow its base's. Its constructor
