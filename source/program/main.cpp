@@ -1,10 +1,11 @@
 // OLVA Audio Editor: program entry.
 #include "platform/rtl/Exception.h"
 #include "platform/vcl/Application.h"
-#include "platform/vcl/Form.h"
 #include "platform/vcl/Screen.h"
 #include "platform/vcl/VclInit.h"
 #include "platform/win/SdlPresenter.h"
+#include "source/ProgramEnvironment.h"
+#include "source/ProgramStart.h"
 #include "source/WaitCursor.h"
 
 #include <SDL.h>
@@ -12,20 +13,19 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-constexpr const char* kTitle = "OLVA Audio Editor";
-}
-
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("%s\n", kTitle);
+        std::printf("%s\n", ApplicationTitle);
         return 0;
     }
+    TProgramEnvironment environment = ProgramEnvironment();
+    environment.Arguments.assign(argv + 1, argv + argc);
+    SetProgramEnvironment(environment);
     // Ctrl+C and termination signals end the program as usual rather than becoming window events.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     olva::win::TSdlPresenter presenter;
     if (!presenter.Start()) {
-        std::fprintf(stderr, "%s: no display to show the window on (%s)\n", kTitle,
+        std::fprintf(stderr, "%s: no display to show the window on (%s)\n", ApplicationTitle,
                      presenter.LastError().c_str());
         return 1;
     }
@@ -33,14 +33,10 @@ int main(int argc, char** argv) {
     InitializeVcl();
     SetWaitCursorHandler([](bool busy) { Screen()->SetCursor(busy ? crHourGlass : crDefault); });
     try {
-        Application()->Initialize();
-        Application()->SetTitle(kTitle);
-        TForm* mainForm = nullptr;
-        Application()->CreateForm(mainForm);
-        mainForm->SetCaption(kTitle);
+        StartProgram();
         Application()->Run();
     } catch (Exception& e) {
-        std::fprintf(stderr, "%s: %s\n", kTitle, e.Message().c_str());
+        std::fprintf(stderr, "%s: %s\n", ApplicationTitle, e.Message().c_str());
         exitCode = 1;
     }
     SetWaitCursorHandler(nullptr);

@@ -1,0 +1,39 @@
+// The effect commands of the main window. Each effect action hands its command to one effect road,
+// which shows the effect's dialog and applies the effect to the document.
+#pragma once
+
+#include <memory>
+
+class TMainForm;
+
+enum class TEffectCommand {
+    Amplify,
+    Normalize,
+    DynamicRangeCompressor,
+    HighPass,
+    Equalizer,
+    Echo,
+    Reverb,
+    Reverse,
+    FadeIn,
+    FadeOut,
+    FadeOutAndTrim,
+    CrossFade,
+    Envelope,
+    MixStereo,
+    NoiseReduction,
+    SpeedChange,
+    PitchChange,
+    Phaser,
+    Flanger,
+    Chorus,
+};
+
+class IEffectCommands {
+public:
+    virtual ~IEffectCommands() = default;
+    virtual void RunEffect(TEffectCommand Command) = 0;
+};
+
+// The effect road the program is built with, working on `Form`'s document.
+std::unique_ptr<IEffectCommands> CreateEffectCommands(TMainForm& Form);

@@ -1,0 +1,257 @@
+// The main window: the sound editor control with the command bar beside it and the transport panel
+// below, the command bars above, every command of the program as an action of its action list, and
+// the document the editor holds.
+//
+// The class is spread over several source files, one for each family of commands, so that a family
+// can be added without touching the others:
+//   MainForm.cpp            construction: components, controls, actions, bars; the families bind here
+//   MainFormActions.cpp     the action list (captions, hints, built-in keys) and the shortcut file
+//   MainFormLifecycle.cpp   start (create, show, the timer after showing), close, dropped files, hook
+//   MainFormView.cpp        screen density, the stored view settings, the workplace colours
+//   MainFormProgress.cpp    the progress window driven by the editor's and the processor's events
+//   MainFormRecent.cpp      the recent-files list, the recent-documents pane and their file
+//   MainFormDocument.cpp    open, new, close, convert, the CD road and the shared document helpers
+//   MainFormSave.cpp        save, save as, save the selection
+//   MainFormDocumentDialogs.cpp  the tag and options commands
+// Each family binds its actions' handlers in its Bind...Commands function, which the constructor
+// calls.
+#pragma once
+
+#include "audio/AudioOutputFormat.h"
+#include "platform/vcl/Form.h"
+#include "source/SkinStandIns.h"
+#include "source/mainform/MainWindowBars.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TAction;
+class TActionList;
+class TAudioEditor2;
+class TAudioInformation2;
+class TAudioPlayer2;
+class TAudioTransform2;
+class TFormProgress;
+class TLabel;
+class TListBox;
+class TPanel;
+class TSplitter;
+class TTimer;
+class TTreeView;
+class ICdTrackLoader;
+class IEffectCommands;
+class IMarkerListWindows;
+struct TMessage;
+
+class TMainForm : public TForm {
+public:
+    explicit TMainForm(TComponent* AOwner);
+    ~TMainForm() override;
+
+    // ---- Document state shared by the commands
+    bool DocumentOpen = false;
+    std::string FileName; // "Untitled" for a new document, empty when none is open
+    // Cut and Copy fill the editor's clipboard; the length is the selection's at that moment (samples).
+    bool ClipboardFilled = false;
+    std::int64_t ClipboardLength = 0;
+    int VerticalZoomPercent = 100;
+    // True while the effects processor reports progress.
+    bool TransformBusy = false;
+
+    // Stops the editor when it plays, works or is paused.
+    void StopIfBusy();
+    // With an empty selection, selects the whole document.
+    void SelectAllIfEmpty();
+    // The modified marker is the editor's tag: 10 modified, 11 clean.
+    void SetModified(bool Modified);
+    bool Modified() const;
+    // With a modified document, asks whether to save it first. False means: stop the road (Cancel, or
+    // a save that did not happen).
+    bool ConfirmSave();
+    bool OpenAudioFile(const std::string& Path);
+    bool NewAudioFile(const std::string& Name, int SampleRate, int Channels);
+    // Save as: always asks for the name; selection only: writes the selection to a new file and
+    // leaves the document's name and state alone.
+    bool SaveAudioFile(bool SaveAs, bool SelectionOnly);
+    // The editor's working folder from the settings (the data folder or the chosen folder).
+    void ApplyWorkingFolder();
+    // The ribbon's document name: Format("%s - [ %s ]", FileName, the document's description).
+    void ShowDocumentCaption();
+
+    // ---- Recent files
+    void LoadRecentPane();
+    void ClearRecentList();
+    // A new path at the top of both recent lists (the pane only when the file exists).
+    void AddToRecentLists(const std::string& Path);
+    // Opens a recent file, or says it was not found and takes it out of the recent-files list.
+    void OpenRecentFile(const std::string& Path);
+
+    // ---- Start
+    void LoadViewSettings();
+    void ScaleControlsForDpi(int PixelsPerInch);
+    void ShowWelcome();
+    // Gives every command the key the shortcut file holds for it.
+    void ApplyShortcuts();
+    // The dark (true) or light colour set of the waveform area.
+    void ApplyWorkplaceColors(bool Dark);
+
+    // ---- Seams to the windows and roads that live elsewhere
+    IMainWindowBars& Bars() { return *FBars; }
+    // The progress window, made by the program's start after the main window.
+    TFormProgress* FormProgress = nullptr;
+    void SetMarkerListWindows(IMarkerListWindows* Windows) { FMarkerListWindows = Windows; }
+    void SetEffectCommands(std::unique_ptr<IEffectCommands> Commands);
+    void SetCdTrackLoader(std::unique_ptr<ICdTrackLoader> Loader);
+
+    // ---- Components
+    TAudioEditor2* AudioEditor = nullptr;
+    std::unique_ptr<TAudioPlayer2> AudioPlayer;
+    TAudioTransform2* AudioTransform = nullptr;
+    std::unique_ptr<TAudioInformation2> AudioInfo;
+    TAudioEditor2LameEnc LameEnc;
+    TTimer* TimerAfterShow = nullptr;
+    TTimer* TimerRewind = nullptr;
+    TTimer* TimerForword = nullptr;
+
+    // ---- Command bar (beside the editor)
+    TPanel* PanelCommandBar = nullptr;
+    TSplitter* SplitterCommandBar = nullptr;
+    TskSkinGroupBox* GroupBoxCommandBar = nullptr;
+    TskSkinButton* ButtonEffects = nullptr;
+    TskSkinButton* ButtonFavorites = nullptr;
+    TskSkinButton* ButtonHideCommandBar = nullptr;
+    TPanel* PanelEffects = nullptr;
+    TTreeView* TreeViewEffects = nullptr;
+    TPanel* PanelFavorites = nullptr;
+    TListBox* FavoriteListBox = nullptr;
+    TskSkinButton* ButtonEditF = nullptr;
+
+    // ---- Level meters (right of the editor)
+    TPanel* PanelMeter = nullptr;
+    TFrProgressBar* LeftBar = nullptr;
+    TFrProgressBar* RightBar = nullptr;
+
+    // ---- Bottom panel: transport, positions, zoom
+    TskSkinPanel* PanelBottom = nullptr;
+    TskSkinButton *ButtonStart = nullptr, *ButtonRewind = nullptr, *ButtonStop = nullptr, *ButtonPlay = nullptr,
+                  *ButtonPlayLooped = nullptr, *ButtonPlayToEnd = nullptr, *ButtonPause = nullptr,
+                  *ButtonForword = nullptr, *ButtonEnd = nullptr, *ButtonRecord = nullptr;
+    TskSkinPanel* PanelSelectionTitle = nullptr;
+    TskSkinPanel* PanelPlay = nullptr;
+    TskSkinPanel* PanelViewTitle = nullptr;
+    TskSkinPanel* PanelTime = nullptr;
+    TLabel *LabelStart = nullptr, *LabelEnd = nullptr, *LabelSelLength = nullptr, *LabelFileLength = nullptr;
+    TskSkinButton *ButtonVerticalZoomOut = nullptr, *ButtonVerticalZoomIn = nullptr, *ButtonZoomFull = nullptr,
+                  *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr, *ButtonZoomIn = nullptr;
+
+    // ---- Actions, in the order of the shortcut file
+    TActionList* ActionList = nullptr;
+    TAction *ActionUndo = nullptr, *ActionRedo = nullptr, *ActionCut = nullptr, *ActionCopy = nullptr;
+    TAction *ActionCopyToNew = nullptr, *ActionPaste = nullptr, *ActionDelete = nullptr;
+    TAction *ActionSelectAll = nullptr, *ActionSelectToStart = nullptr, *ActionSelectToEnd = nullptr;
+    TAction *ActionSelectSpecifiedTime = nullptr, *ActionMixFile = nullptr, *ActionRepeatLoop = nullptr;
+    TAction *ActionNewFile = nullptr, *ActionOpenFile = nullptr, *ActionLoadCD = nullptr;
+    TAction *ActionSaveFile = nullptr, *ActionSaveAs = nullptr, *ActionSaveSelect = nullptr;
+    TAction *ActionCloseFile = nullptr, *ActionConvertSampleRate = nullptr, *ActionPasteMix = nullptr;
+    TAction *ActionTrim = nullptr, *ActionEditID3 = nullptr, *ActionOptions = nullptr, *ActionExit = nullptr;
+    TAction *ActionBatch = nullptr, *ActionHelp = nullptr, *ActionAbout = nullptr;
+    TAction *ActionTrimStart = nullptr, *ActionTrimEnd = nullptr, *ActionSilenceSelect = nullptr;
+    TAction *ActionInsertSilenceBegin = nullptr, *ActionInsertSilenceCurrent = nullptr;
+    TAction *ActionInsertSilenceEnd = nullptr, *ActionInsertFileBegin = nullptr;
+    TAction *ActionInsertFileCurrent = nullptr, *ActionInsertFileEnd = nullptr, *ActionRecord = nullptr;
+    TAction *ActionPlay = nullptr, *ActionPlayToEnd = nullptr, *ActionLoopPlay = nullptr;
+    TAction *ActionPause = nullptr, *ActionStop = nullptr, *ActionStart = nullptr, *ActionRewind = nullptr;
+    TAction *ActionForword = nullptr, *ActionEnd = nullptr, *ActionAmplify = nullptr;
+    TAction *ActionNormalize = nullptr, *ActionDynamicRangeCompressor = nullptr, *ActionHighPass = nullptr;
+    TAction *ActionEqualizer = nullptr, *ActionEcho = nullptr, *ActionReverb = nullptr;
+    TAction *ActionReverse = nullptr, *ActionFadeIn = nullptr, *ActionFadeOut = nullptr;
+    TAction *ActionFadeOutAndTrim = nullptr, *ActionCrossFade = nullptr, *ActionEnvelope = nullptr;
+    TAction *ActionMixStereo = nullptr, *ActionNoiseReduction = nullptr, *ActionSpeedChange = nullptr;
+    TAction *ActionPitchChange = nullptr, *ActionPhaser = nullptr, *ActionFlanger = nullptr;
+    TAction *ActionChorus = nullptr, *ActionSetBookmark = nullptr, *ActionOpenBookmarkList = nullptr;
+    TAction *ActionAddRegion = nullptr, *ActionOpenRegionList = nullptr, *ActionFrequencyAnalysis = nullptr;
+    TAction *ActionTextToSpeech = nullptr, *ActionShowCommandBar = nullptr, *ActionBarOntheLeft = nullptr;
+    TAction *ActionBarOntheRight = nullptr, *ActionZoomIn = nullptr, *ActionZoomOut = nullptr;
+    TAction *ActionZoomToSelection = nullptr, *ActionZoomFull = nullptr, *ActionPlayAndPause = nullptr;
+    TAction *ActionProductPage = nullptr, *ActionTechnicalSupport = nullptr;
+    TAction *ActionCompanyHomepage = nullptr, *ActionWelcomeWindow = nullptr, *ActionWaveformMode = nullptr;
+    TAction *ActionSpectralMode = nullptr, *ActionWorkplaceBlackWhite = nullptr;
+    TAction *ActionHorizontalFormatDecimal = nullptr, *ActionHorizontalFormatSample = nullptr;
+    TAction *ActionHorizontalFormatVisible = nullptr, *ActionVerticalFormatSample = nullptr;
+    TAction *ActionVerticalFormatNormalized = nullptr, *ActionVerticalFormatDecibel = nullptr;
+    TAction *ActionVerticalFormatVisible = nullptr, *ActionVerticalZoomIn = nullptr;
+    TAction *ActionVerticalZoomOut = nullptr, *ActionZoomToRight = nullptr, *ActionZoomToLeft = nullptr;
+    TAction *ActionWindowsMixer = nullptr, *ActionTopTransportBar = nullptr, *ActionTopZoomBar = nullptr;
+
+    void Dispatch(TMessage& Message) override;
+
+private:
+    // Construction (MainForm.cpp)
+    void CreateComponents();
+    void CreateCommandBar();
+    void CreateMeters();
+    void CreateBottomPanel();
+    // MainFormActions.cpp
+    void CreateActions();
+    // Handler binding, one per family of commands.
+    void BindLifecycle();
+    void BindDocumentCommands();
+    void BindEffectCommands();
+
+    // MainFormLifecycle.cpp
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void FormDestroy(TObject* Sender);
+    void TimerAfterShowTimer(TObject* Sender);
+    void AppMessage(MSG& Msg, bool& Handled);
+    void AppHint(TObject* Sender);
+    void WMDropFiles(TMessage& Message);
+    void ActionExitExecute(TObject* Sender);
+
+    // MainFormProgress.cpp
+    void AudioEditorBlockOperation(int Percent);
+    void AudioEditorEndOperation();
+    void AudioTransformBlock(TObject* Sender, int Percent);
+    void AudioTransformEnd(TObject* Sender);
+    void ShowProgress(int Percent);
+    void HideProgress();
+    // Runs an operation of the editor so that the window is enabled again and the progress window
+    // hidden whatever the operation raises.
+    template <class TWork> void RunEditorOperation(TWork&& Work);
+
+    // MainFormRecent.cpp
+    void MRUFilesClick(int Index);
+    void RemoveFromRecentPane(const std::string& Path);
+
+    // MainFormDocument.cpp
+    void ActionOpenFileExecute(TObject* Sender);
+    void ActionNewFileExecute(TObject* Sender);
+    void ActionCloseFileExecute(TObject* Sender);
+    void ActionLoadCDExecute(TObject* Sender);
+    void ActionConvertSampleRateExecute(TObject* Sender);
+    void ClearMarkerLists();
+    // MainFormSave.cpp
+    void ActionSaveFileExecute(TObject* Sender);
+    void ActionSaveAsExecute(TObject* Sender);
+    void ActionSaveSelectExecute(TObject* Sender);
+    // MainFormDocumentDialogs.cpp
+    void ActionEditID3Execute(TObject* Sender);
+    void ActionOptionsExecute(TObject* Sender);
+
+    std::unique_ptr<IMainWindowBars> FBars;
+    std::unique_ptr<IEffectCommands> FEffectCommands;
+    std::unique_ptr<ICdTrackLoader> FCdTrackLoader;
+    IMarkerListWindows* FMarkerListWindows = nullptr;
+    bool FHooked = false;
+};
+
+template <class TWork> void TMainForm::RunEditorOperation(TWork&& Work) {
+    struct TEnd {
+        TMainForm* Form;
+        ~TEnd() { Form->AudioEditorEndOperation(); }
+    } end{this};
+    Work();
+}

@@ -1,0 +1,224 @@
+// The main window's life: the start-up steps in their order, the first action after it is shown, the
+// close with its save prompt and its settings, dropped files and the application's message hook.
+#include "audio/AudioEditor2.h"
+#include "platform/gdi/Theme.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/vcl/Action.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Screen.h"
+#include "platform/vcl/Splitter.h"
+#include "platform/vcl/Timer.h"
+#include "platform/vcl/TreeView.h"
+#include "platform/win/DroppedFiles.h"
+#include "platform/win/WinMessages.h"
+#include "source/Favorites.h"
+#include "source/FileNameHelpers.h"
+#include "source/FormPlacement.h"
+#include "source/GlobalVars.h"
+#include "source/ProgramEnvironment.h"
+#include "source/SettingsFile.h"
+#include "source/ShortcutFile.h"
+#include "source/SystemFolders.h"
+#include "source/UiFont.h"
+#include "source/WaitCursor.h"
+#include "source/mainform/MainForm.h"
+#include "source/RecentFilesFile.h"
+#include "source/mainform/WelcomeWindow.h"
+
+#include <array>
+#include <functional>
+
+namespace main_form_lifecycle_detail {
+
+TRect ScreenRect() { return TRect{0, 0, Screen()->Width(), Screen()->Height()}; }
+
+// A start-up step that writes a file of the data folder: a folder that cannot be written is said, and
+// the program starts all the same.
+void RunFileStep(const std::function<void()>& Step) {
+    try {
+        Step();
+    } catch (Exception& e) {
+        Application()->ShowException(e);
+    }
+}
+
+TFormPlacement PlacementOf(const TCustomForm& Form) {
+    return {Form.Left(), Form.Top(), Form.Width(), Form.Height(), Form.WindowState() == wsMaximized};
+}
+
+} // namespace main_form_lifecycle_detail
+
+void TMainForm::BindLifecycle() {
+    OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
+    OnShow = TNotifyEvent(this, &TMainForm::FormShow);
+    OnCloseQuery = TCloseQueryEvent(this, &TMainForm::FormCloseQuery);
+    OnClose = TCloseEvent(this, &TMainForm::FormClose);
+    OnDestroy = TNotifyEvent(this, &TMainForm::FormDestroy);
+    TimerAfterShow->OnTimer = TNotifyEvent(this, &TMainForm::TimerAfterShowTimer);
+    ActionExit->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionExitExecute));
+    Bars().MRUFiles().OnClick = [this](int Index) { MRUFilesClick(Index); };
+    Bars().OnRecentDocumentClick = [this](const std::string& Path) { OpenRecentFile(Path); };
+}
+
+void TMainForm::FormCreate(TObject*) {
+    using namespace main_form_lifecycle_detail;
+    TGlobalVars& vars = GlobalVars();
+    ScaleControlsForDpi(Screen()->PixelsPerInch());
+    if (IsWindowsVistaOrLater()) SetWindowTheme(TreeViewEffects->Handle(), u"explorer", nullptr);
+    SetCaption(std::string(ApplicationTitle) + " " + ReadVersionText());
+    Bars().Ribbon().SetColorSchemeName("Silver");
+    DocumentOpen = false;
+    ClipboardFilled = false;
+    ClipboardLength = 0;
+    FileName.clear();
+    Application()->OnMessage = TMessageEvent(this, &TMainForm::AppMessage);
+    Application()->OnHint = TNotifyEvent(this, &TMainForm::AppHint);
+    FHooked = true;
+    DragAcceptFiles(Handle(), TRUE);
+
+    const TSettingsFolders folders = CurrentSettingsFolders();
+    SetInitialValues(vars, folders);
+    ApplyWorkingFolder();
+    if (!LoadSettings(vars, SettingsFilePath())) {
+        const TFormPlacement first = ApplyFirstStartPlacement(vars, ScreenRect());
+        SetBounds(first.Left, first.Top, first.Width, first.Height);
+    } else {
+        KeepToolWindowsOnScreen(vars, ScreenRect());
+    }
+    RunFileStep([&] {
+        if (!FileExists(vars.DataFolder + FavoritesFileName)) WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
+    });
+    if (FileExists(vars.DataFolder + RecentFilesFileName)) {
+        Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
+        LoadRecentPane();
+    }
+    RunFileStep([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
+    ApplyShortcuts();
+    TreeViewEffects->Perform(TVM_SETITEMHEIGHT, 19, 0);
+    Constraints()->SetMinWidth(500);
+    Constraints()->SetMinHeight(300);
+    TimerRewind->SetEnabled(false);
+    TimerForword->SetEnabled(false);
+    ApplyUiFont(this, "Tahoma", Screen()->HintFont()->Name());
+
+    PanelCommandBar->Show();
+    PanelCommandBar->SetAlign(alLeft);
+    Bars().BarItems().SetDown(TBarItem::ShowCommandBar, true);
+    Bars().BarItems().SetDown(TBarItem::CommandBarOnTheLeft, true);
+    Bars().BarItems().SetDown(TBarItem::CommandBarOnTheRight, false);
+    SplitterCommandBar->SetAlign(alLeft);
+    SplitterCommandBar->SetLeft(PanelCommandBar->Left() + PanelCommandBar->Width());
+    PanelCommandBar->SetWidth(vars.CommandBarWidth);
+    if (vars.EffectPanelOnFront)
+        PanelEffects->BringToFront();
+    else
+        PanelFavorites->BringToFront();
+    ButtonEffects->SetDown(vars.EffectPanelOnFront);
+    ButtonFavorites->SetDown(!vars.EffectPanelOnFront);
+
+    TFormPlacement placement = PlacementOf(*this);
+    RestoreFormPlacement("FormPos", placement, ScreenRect());
+    SetBounds(placement.Left, placement.Top, placement.Width, placement.Height);
+    SetWindowState(placement.Maximized ? wsMaximized : wsNormal);
+    LoadViewSettings();
+    VerticalZoomPercent = 100;
+}
+
+void TMainForm::FormShow(TObject*) { TimerAfterShow->SetEnabled(true); }
+
+void TMainForm::TimerAfterShowTimer(TObject*) {
+    TimerAfterShow->SetEnabled(false);
+    const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
+    if (!arguments.empty()) {
+        const std::string& path = arguments.front();
+        if (FileExists(path) && IsSupportedAudioExt(ExtractFileExtension(path))) OpenAudioFile(path);
+        return;
+    }
+    if (GlobalVars().ShowStartDialog) ShowWelcome();
+}
+
+void TMainForm::ShowWelcome() {
+    const TWelcomeChoice choice = RunWelcomeWindow(*this);
+    if (!choice.Accepted) return;
+    switch (choice.Code) {
+    case 1: ActionNewFile->Execute(); break;
+    case 2: ActionRecord->Execute(); break;
+    case 3: ActionOpenFile->Execute(); break;
+    case 4: ActionLoadCD->Execute(); break;
+    case 5: ActionTextToSpeech->Execute(); break;
+    case 6:
+        if (FileExists(choice.RecentFile)) {
+            OpenAudioFile(choice.RecentFile);
+        } else {
+            Application()->MessageBox(choice.RecentFile + " was not found.", ApplicationTitle, MB_OK | MB_ICONERROR);
+            Bars().MRUFiles().RemoveItem(choice.RecentFile);
+            RemoveFromRecentPane(choice.RecentFile);
+        }
+        break;
+    default: break;
+    }
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+    StopIfBusy();
+    try {
+        CanClose = ConfirmSave();
+    } catch (Exception& e) {
+        // A save that failed keeps the program open with the document as it is.
+        CanClose = false;
+        Application()->ShowException(e);
+    }
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction&) {
+    using namespace main_form_lifecycle_detail;
+    TGlobalVars& vars = GlobalVars();
+    // Each step is tried on its own: a file that cannot be written is said, and the rest is still kept.
+    RunFileStep([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
+    RunFileStep([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
+    vars.CommandBarWidth = PanelCommandBar->Width();
+    RunFileStep([&] { SaveSettings(vars); });
+}
+
+void TMainForm::FormDestroy(TObject*) {
+    if (!FHooked || Application() == nullptr) return;
+    if (Application()->OnMessage == TMessageEvent(this, &TMainForm::AppMessage)) Application()->OnMessage = nullptr;
+    if (Application()->OnHint == TNotifyEvent(this, &TMainForm::AppHint)) Application()->OnHint = nullptr;
+    FHooked = false;
+}
+
+void TMainForm::ActionExitExecute(TObject*) { Close(); }
+
+void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
+    // A double click on the editor's frame would otherwise reach the control as well as its surface.
+    if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() && Msg.hwnd == AudioEditor->Handle())
+        Handled = true;
+}
+
+void TMainForm::AppHint(TObject*) {}
+
+void TMainForm::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_DROPFILES) {
+        WMDropFiles(Message);
+        return;
+    }
+    TForm::Dispatch(Message);
+}
+
+void TMainForm::WMDropFiles(TMessage& Message) {
+    TWaitCursor wait;
+    const auto drop = reinterpret_cast<HDROP>(Message.WParam);
+    struct TDropRelease {
+        HDROP Drop;
+        ~TDropRelease() { DragFinish(Drop); }
+    } release{drop};
+    Message.Result = 0;
+    if (DragQueryFile(drop, 0xFFFFFFFF, nullptr, 0) != 1) return;
+    std::array<char, 256> name{};
+    DragQueryFile(drop, 0, name.data(), static_cast<UINT>(name.size()));
+    const std::string path(name.data());
+    if (DirectoryExists(path) || !FileExists(path) || !IsSupportedAudioExt(ExtractFileExtension(path))) return;
+    OpenAudioFile(path);
+}

@@ -1,0 +1,17 @@
+// The welcome window shown after start: what the user chose in it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TCustomForm;
+
+struct TWelcomeChoice {
+    bool Accepted = false; // closed with OK
+    // 1 new file, 2 record, 3 open file, 4 load CD track, 5 text to speech, 6 open RecentFile.
+    int Code = 0;
+    std::string RecentFile;
+};
+
+// Shows the welcome window modally, centred on `Owner`.
+TWelcomeChoice RunWelcomeWindow(TCustomForm& Owner);
