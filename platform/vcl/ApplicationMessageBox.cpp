@@ -45,6 +45,7 @@ public:
 
     RECT FTextRect{0, 0, 0, 0};
     bool FCanClose = true;
+    const std::string& Text() const { return FText; }
 
 protected:
     void PaintWindow(HDC DC) override {
@@ -129,6 +130,11 @@ TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Ca
     form->FCanClose = hasCancel || specs.size() == 1;
     if (first != nullptr) form->SetActiveControl(first);
     return form;
+}
+
+std::string MessageBoxText(const TCustomForm* Form) {
+    const auto* box = dynamic_cast<const messagebox_detail::TMessageForm*>(Form);
+    return box != nullptr ? box->Text() : std::string();
 }
 
 int TApplication::MessageBox(const std::string& Text, const std::string& Caption, UINT Flags) {

@@ -9,3 +9,5 @@
 
 // Builds the message box (not shown); ShowModal answers the button's IDOK... value.
 TCustomForm* CreateMessageBoxForm(const std::string& Text, const std::string& Caption, UINT Flags);
+// The text a message box made by CreateMessageBoxForm shows; empty for any other form.
+std::string MessageBoxText(const TCustomForm* Form);

@@ -93,6 +93,8 @@ public:
     void ShowWelcome();
     // Gives every command the key the shortcut file holds for it.
     void ApplyShortcuts();
+    // The effects tree (true) or the favourites list in front in the command bar.
+    void ShowCommandBarPage(bool Effects);
     // The dark (true) or light colour set of the waveform area.
     void ApplyWorkplaceColors(bool Dark);
 

@@ -111,12 +111,7 @@ void TMainForm::FormCreate(TObject*) {
     SplitterCommandBar->SetAlign(alLeft);
     SplitterCommandBar->SetLeft(PanelCommandBar->Left() + PanelCommandBar->Width());
     PanelCommandBar->SetWidth(vars.CommandBarWidth);
-    if (vars.EffectPanelOnFront)
-        PanelEffects->BringToFront();
-    else
-        PanelFavorites->BringToFront();
-    ButtonEffects->SetDown(vars.EffectPanelOnFront);
-    ButtonFavorites->SetDown(!vars.EffectPanelOnFront);
+    ShowCommandBarPage(vars.EffectPanelOnFront);
 
     TFormPlacement placement = PlacementOf(*this);
     RestoreFormPlacement("FormPos", placement, ScreenRect());

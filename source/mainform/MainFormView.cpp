@@ -61,6 +61,15 @@ void TMainForm::ScaleControlsForDpi(int PixelsPerInch) {
     FavoriteListBox->Font()->SetSize(8);
 }
 
+void TMainForm::ShowCommandBarPage(bool Effects) {
+    // The page in front is the one shown; the other waits behind it.
+    (Effects ? PanelEffects : PanelFavorites)->BringToFront();
+    PanelEffects->SetVisible(Effects);
+    PanelFavorites->SetVisible(!Effects);
+    ButtonEffects->SetDown(Effects);
+    ButtonFavorites->SetDown(!Effects);
+}
+
 void TMainForm::ApplyWorkplaceColors(bool Dark) {
     using main_form_view_detail::ApplyColors;
     if (Dark)

@@ -65,6 +65,8 @@ void TFormSplash::ShowSplash(const std::string& PicturePath) {
     FPicture = picture.get();
     FFading = true;
     Show();
+    // Keys pressed while the picture is up go to it.
+    SetForegroundWindow(window);
     DWORD last = 0;
     for (int alpha = 0; alpha < 255;) {
         DWORD now = GetTickCount();
