@@ -23,7 +23,7 @@ TConvertSampleRateForm::TConvertSampleRateForm(TComponent* AOwner) : TForm(AOwne
     ComboBoxRate = new TComboBox(this);
     ComboBoxRate->SetName("ComboBoxRate");
     ComboBoxRate->SetStyle(csDropDownList);
-    ComboBoxRate->SetBounds(112, 14, 160, 21);
+    ComboBoxRate->SetBounds(122, 14, 150, 21);
     ComboBoxRate->SetParent(this);
     AddLabel(this, this, "New Sample Rate:", 12, 17, ComboBoxRate);
     FRates = ConvertSampleRates();

@@ -84,14 +84,16 @@ TAudioTags TEditID3Form::Tags() const {
     tags.Artist = EditArtist->Text();
     tags.Album = EditAlbum->Text();
     tags.Genre = ComboBoxGenre->ItemIndex();
-    tags.Year = std::to_string(StrToInt(EditYear->Text()));
+    tags.Year = EditYear->Text().empty() ? std::string() : std::to_string(StrToInt(EditYear->Text()));
     tags.Comment = MemoComment->Text();
     return tags;
 }
 
 void TEditID3Form::ButtonOKClick(TObject*) {
+    // A sound without a year keeps none; any other text must be a whole number before anything is
+    // written.
     int year = 0;
-    if (!TryStrToInt(EditYear->Text(), year)) {
+    if (!EditYear->Text().empty() && !TryStrToInt(EditYear->Text(), year)) {
         Application()->MessageBox("'" + EditYear->Text() + "' is not a valid integer value", Application()->Title(),
                                   MB_OK | MB_ICONERROR);
         EditYear->SetFocus();

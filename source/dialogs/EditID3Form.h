@@ -1,5 +1,5 @@
 // "Edit Audio Tags": title, artist, album, genre, year and comment of the document. OK accepts only a
-// year that is a whole number, so that the tags are written all together or not at all.
+// year that is a whole number (or none), so that the tags are written all together or not at all.
 #pragma once
 
 #include "audio/AudioTags.h"
@@ -16,7 +16,7 @@ public:
 
     // Fills the genre list with the 148 genre names and the fields with the tags.
     void LoadTags(const TAudioTags& Tags);
-    // The fields as tags; the year as the number typed (its decimal text).
+    // The fields as tags; the year as the number typed (its decimal text), or empty.
     TAudioTags Tags() const;
 
     TEdit* EditTitle = nullptr;

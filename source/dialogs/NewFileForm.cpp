@@ -35,7 +35,7 @@ TNewFileForm::TNewFileForm(TComponent* AOwner) : TForm(AOwner) {
     cbSampleRate = new TComboBox(this);
     cbSampleRate->SetName("cbSampleRate");
     cbSampleRate->SetStyle(csDropDownList);
-    cbSampleRate->SetBounds(100, 14, 100, 21);
+    cbSampleRate->SetBounds(124, 14, 100, 21);
     cbSampleRate->SetParent(this);
     for (const char* text : RateTexts)
         cbSampleRate->Items()->Add(text);

@@ -43,6 +43,7 @@ class ICdTrackLoader;
 class IEffectCommands;
 class IMarkerListWindows;
 struct TMessage;
+struct TWelcomeChoice;
 
 class TMainForm : public TForm {
 public:
@@ -91,6 +92,8 @@ public:
     void LoadViewSettings();
     void ScaleControlsForDpi(int PixelsPerInch);
     void ShowWelcome();
+    // Runs the command the user chose in the welcome window.
+    void CarryOutWelcomeChoice(const TWelcomeChoice& Choice);
     // Gives every command the key the shortcut file holds for it.
     void ApplyShortcuts();
     // The effects tree (true) or the favourites list in front in the command bar.

@@ -134,22 +134,23 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
     if (GlobalVars().ShowStartDialog) ShowWelcome();
 }
 
-void TMainForm::ShowWelcome() {
-    const TWelcomeChoice choice = RunWelcomeWindow(*this);
-    if (!choice.Accepted) return;
-    switch (choice.Code) {
+void TMainForm::ShowWelcome() { CarryOutWelcomeChoice(RunWelcomeWindow(*this)); }
+
+void TMainForm::CarryOutWelcomeChoice(const TWelcomeChoice& Choice) {
+    if (!Choice.Accepted) return;
+    switch (Choice.Code) {
     case 1: ActionNewFile->Execute(); break;
     case 2: ActionRecord->Execute(); break;
     case 3: ActionOpenFile->Execute(); break;
     case 4: ActionLoadCD->Execute(); break;
     case 5: ActionTextToSpeech->Execute(); break;
     case 6:
-        if (FileExists(choice.RecentFile)) {
-            OpenAudioFile(choice.RecentFile);
+        if (FileExists(Choice.RecentFile)) {
+            OpenAudioFile(Choice.RecentFile);
         } else {
-            Application()->MessageBox(choice.RecentFile + " was not found.", ApplicationTitle, MB_OK | MB_ICONERROR);
-            Bars().MRUFiles().RemoveItem(choice.RecentFile);
-            RemoveFromRecentPane(choice.RecentFile);
+            Application()->MessageBox(Choice.RecentFile + " was not found.", ApplicationTitle, MB_OK | MB_ICONERROR);
+            Bars().MRUFiles().RemoveItem(Choice.RecentFile);
+            RemoveFromRecentPane(Choice.RecentFile);
         }
         break;
     default: break;

@@ -18,8 +18,9 @@ void TMainForm::ShowProgress(int Percent) {
 void TMainForm::HideProgress() {
     if (FormProgress == nullptr || !FormProgress->Showing()) return;
     FormProgress->Hide();
-    FormProgress->SetBounds(FormProgress->Left(), FormProgress->Top(), 0, 0);
+    // Without its frame first: a framed window cannot be narrower than its caption.
     FormProgress->SetBorderStyle(bsNone);
+    FormProgress->SetBounds(FormProgress->Left(), FormProgress->Top(), 0, 0);
 }
 
 void TMainForm::AudioEditorBlockOperation(int Percent) {
