@@ -9,7 +9,7 @@
 
 TMainForm* StartProgram() {
     Application()->Initialize();
-    auto* splash = new TFormSplash(Application());
+    auto* splash = TCustomForm::New<TFormSplash>(Application());
     try {
         splash->ShowSplash(ProgramEnvironment().ProgramFolder + SplashPictureName);
     } catch (const Exception&) {

@@ -20,6 +20,8 @@
 #include "source/dialogs/OptionsForm.h"
 #include "source/mainform/MainForm.h"
 
+#include <filesystem>
+
 namespace app_test {
 
 class AppDialogsTest : public AppTest {
@@ -146,7 +148,14 @@ TEST_F(AppDialogsTest, DeletingTheRecentFilesListAsksFirstThenEmptiesBothListsAn
 }
 
 TEST_F(AppDialogsTest, PicturesOfTheWindowsAsTheUserSeesThem) {
+    // The program's own splash picture, as the build draws it beside the program.
+    const std::filesystem::path art = std::filesystem::path(OLVA_TEST_OUT_DIR).parent_path() / "source" / "splash.png";
+    if (std::filesystem::exists(art))
+        std::filesystem::copy_file(art, ProgramFolder + "splash.png", std::filesystem::copy_options::overwrite_existing);
     StartApp();
+    // The splash stays a second over the new main window.
+    EXPECT_TRUE(olva::win::SaveScreenPng(PicturePath("splash-over-main-window")));
+    Advance(1000);
     Drop({Wav});
     MainForm->Update();
     EXPECT_TRUE(olva::win::SaveWindowPng(MainForm->Handle(), PicturePath("main-window-with-document")));

@@ -129,7 +129,7 @@ TEST_F(AppTest, DamagedSettingsAndADamagedSplashPictureStillStartTheProgram) {
 TEST_F(AppTest, SplashFadesInOverTheScreenThenClosesAfterASecondOrOnAKey) {
     WriteSplashPicture(ProgramFolder + "big.png", 120, 60);
     for (bool byKey : {false, true}) {
-        auto* splash = new TFormSplash(Application());
+        auto* splash = TCustomForm::New<TFormSplash>(Application());
         std::vector<int> alphas;
         splash->OnFadeStep = [&](int Alpha) { alphas.push_back(Alpha); };
         splash->ShowSplash(ProgramFolder + "big.png");
@@ -137,6 +137,8 @@ TEST_F(AppTest, SplashFadesInOverTheScreenThenClosesAfterASecondOrOnAKey) {
         EXPECT_EQ(splash->ClientWidth(), 120);
         EXPECT_EQ(splash->ClientHeight(), 60);
         EXPECT_TRUE(splash->PerPixelAlpha());
+        EXPECT_TRUE(splash->Showing());
+        EXPECT_EQ(splash->FormStyle(), fsStayOnTop);
         EXPECT_NE(GetWindowLong(splash->Handle(), GWL_EXSTYLE) & LONG(WS_EX_LAYERED), 0);
         const HWND window = splash->Handle();
         // Its picture is premultiplied: the half-transparent white edge shows as mid grey over black.
@@ -162,7 +164,7 @@ TEST_F(AppTest, SplashFadesInOverTheScreenThenClosesAfterASecondOrOnAKey) {
 
 TEST_F(AppTest, OnePixelSplashPictureStillFadesAllTheWay) {
     WriteSplashPicture(ProgramFolder + "dot.png", 1, 1);
-    auto* splash = new TFormSplash(Application());
+    auto* splash = TCustomForm::New<TFormSplash>(Application());
     int steps = 0;
     splash->OnFadeStep = [&](int) { ++steps; };
     splash->ShowSplash(ProgramFolder + "dot.png");
