@@ -20,6 +20,7 @@
 #include "source/mainform/MarkerListWindows.h"
 
 #include <memory>
+#include <optional>
 
 namespace main_form_document_detail {
 
@@ -218,7 +219,7 @@ void TMainForm::ActionConvertSampleRateExecute(TObject*) {
 
 void TMainForm::ActionLoadCDExecute(TObject*) {
     StopIfBusy();
-    TCdTrackChoice choice;
+    std::optional<TCdTrack> track;
     {
         TWaitCursor wait;
         if (FCdTrackLoader->CdDriveCount() == 0) {
@@ -227,15 +228,13 @@ void TMainForm::ActionLoadCDExecute(TObject*) {
                                       ApplicationTitle, MB_OK | MB_ICONERROR);
             return;
         }
-        choice = FCdTrackLoader->RunTrackDialog(*this);
-        if (choice.Result == TCdTrackChoice::NoneSelected) {
-            Application()->MessageBox(" was not found.", ApplicationTitle, MB_OK | MB_ICONERROR);
-            return;
-        }
+        // Reading the track drives the progress window as the editor's long operations do.
+        track = FCdTrackLoader->RunTrackDialog(
+            *this, [this](int Percent) { AudioEditorBlockOperation(Percent); },
+            [this] { AudioEditorEndOperation(); });
     }
-    if (choice.Result != TCdTrackChoice::Track) return;
-    if (FileExists(choice.Path) && OpenAudioFile(choice.Path)) {
-        FileName = choice.Title;
-        Bars().Ribbon().SetDocumentName(choice.Title);
+    if (track && FileExists(track->Path) && OpenAudioFile(track->Path)) {
+        FileName = track->Title;
+        Bars().Ribbon().SetDocumentName(track->Title);
     }
 }
