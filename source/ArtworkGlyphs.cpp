@@ -23,7 +23,9 @@ void Fill(TCanvas& c, TColor Color) {
     c.Brush()->SetStyle(bsSolid);
 }
 
-void Bar(TCanvas& c, int Left, int Top, int Right, int Bottom) { c.FillRect(RECT{Left, Top, Right, Bottom}); }
+void Bar(TCanvas& c, int Left, int Top, int Right, int Bottom) {
+    c.FillRect(RECT{Left, Top, Right, Bottom});
+}
 
 // A triangle pointing right (or left) with its flat side at x = From.
 void Arrow(TCanvas& c, int From, int To, int Top, int Bottom) {
@@ -93,8 +95,12 @@ void DrawButtonGlyph(TBitmap& Bitmap, TButtonPicture Glyph) {
         Arrow(c, 8, 2, 3, 12);
         Arrow(c, 14, 8, 3, 12);
         break;
-    case TButtonPicture::Stop: Bar(c, 4, 4, 12, 12); break;
-    case TButtonPicture::Play: Arrow(c, 5, 12, 3, 13); break;
+    case TButtonPicture::Stop:
+        Bar(c, 4, 4, 12, 12);
+        break;
+    case TButtonPicture::Play:
+        Arrow(c, 5, 12, 3, 13);
+        break;
     case TButtonPicture::PlayLooped:
         // A play arrow with a loop around its right: out along the top, back along the bottom.
         Arrow(c, 2, 8, 2, 10);

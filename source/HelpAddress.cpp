@@ -8,6 +8,10 @@ std::string HelpPageAddress(const std::string& ProgramFile, const std::string& P
     return StripExtension(ProgramFile) + ".chm::/" + LowerCase(Page) + ".htm";
 }
 
-std::string HelpPageAddress(const std::string& Page) { return HelpPageAddress(GetProgramFile(), Page); }
+std::string HelpPageAddress(const std::string& Page) {
+    return HelpPageAddress(GetProgramFile(), Page);
+}
 
-void ShowHelpPage(HWND Window, const std::string& Page) { HtmlHelp(Window, HelpPageAddress(Page), 0, 0); }
+void ShowHelpPage(HWND Window, const std::string& Page) {
+    HtmlHelp(Window, HelpPageAddress(Page), 0, 0);
+}

@@ -13,14 +13,21 @@
 
 template <class TTarget> void SetupWavOutput(TTarget& Target, const TGlobalVars& Vars) {
     if (Vars.OutputWAVType != 0) {
-        Target.SetWAV(WavSampleRateFromIndex(Vars.OutputWAVSampleType), ChannelsFromModeIndex(Vars.OutputWAVMode),
+        Target.SetWAV(WavSampleRateFromIndex(Vars.OutputWAVSampleType),
+                      ChannelsFromModeIndex(Vars.OutputWAVMode),
                       WavBitsPerSampleFromIndex(Vars.OutputWAVBitesPerSample));
         return;
     }
     switch (Vars.OutputWAVPersets) {
-    case 0: Target.SetWAV(22050, 2, 16); break;
-    case 2: Target.SetWAV(96000, 2, 16); break;
-    default: Target.SetWAV(44100, 2, 16); break;
+    case 0:
+        Target.SetWAV(22050, 2, 16);
+        break;
+    case 2:
+        Target.SetWAV(96000, 2, 16);
+        break;
+    default:
+        Target.SetWAV(44100, 2, 16);
+        break;
     }
 }
 
@@ -37,11 +44,20 @@ void SetupMp3Output(TTarget& Target, TAudioEditor2LameEnc& LameEnc, const TGloba
         return;
     }
     switch (Vars.OutputMP3Mode) {
-    case 0: LameEnc.SetChannels(2), LameEnc.SetChannelMode(1); break;
-    case 1: LameEnc.SetChannels(2), LameEnc.SetChannelMode(2); break;
-    case 2: LameEnc.SetChannels(2), LameEnc.SetChannelMode(4); break;
-    case 3: LameEnc.SetChannels(1); break;
-    default: break;
+    case 0:
+        LameEnc.SetChannels(2), LameEnc.SetChannelMode(1);
+        break;
+    case 1:
+        LameEnc.SetChannels(2), LameEnc.SetChannelMode(2);
+        break;
+    case 2:
+        LameEnc.SetChannels(2), LameEnc.SetChannelMode(4);
+        break;
+    case 3:
+        LameEnc.SetChannels(1);
+        break;
+    default:
+        break;
     }
     LameEnc.SetMaxBitRate(Mp3VbrMaxBitRateFromIndex(Vars.OutputMP3VBRBitRateMax));
     LameEnc.SetMinBitRate(Mp3VbrMinBitRateFromIndex(Vars.OutputMP3VBRBitRateMin));
@@ -61,13 +77,15 @@ template <class TTarget> void SetupOggOutput(TTarget& Target, const TGlobalVars&
     if (Vars.OutputOGGType == 0) {
         constexpr std::array<int, 7> presetRates{64, 96, 128, 160, 192, 256, 320};
         if (Vars.OutputOGGPresets >= presetRates.size()) return;
-        Target.SetOGG(44100, Vars.OutputOGGPresets == 0 ? 1 : 2, presetRates[Vars.OutputOGGPresets], 0, 0, -1);
+        Target.SetOGG(44100, Vars.OutputOGGPresets == 0 ? 1 : 2, presetRates[Vars.OutputOGGPresets], 0, 0,
+                      -1);
     } else if (Vars.OutputOGGType == 1) {
         const int channels = ChannelsFromModeIndex(Vars.OutputOGGMode);
         if (Vars.OutputOGGABR)
             Target.SetOGG(44100, channels, OggBitRateFromIndex(Vars.OutputOGGABRBitRate), 0, 0, -1);
         else
-            Target.SetOGG(44100, channels, 0, 0, 0, static_cast<std::int16_t>(Vars.OutputOGGQualityValue * 10));
+            Target.SetOGG(44100, channels, 0, 0, 0,
+                          static_cast<std::int16_t>(Vars.OutputOGGQualityValue * 10));
     }
 }
 

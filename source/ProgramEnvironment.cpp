@@ -14,7 +14,9 @@ TProgramEnvironment& Current() {
 
 } // namespace
 
-const TProgramEnvironment& ProgramEnvironment() { return Current(); }
+const TProgramEnvironment& ProgramEnvironment() {
+    return Current();
+}
 
 void SetProgramEnvironment(TProgramEnvironment Environment) {
     Environment.ProgramFolder = AddTrailingBackslash(Environment.ProgramFolder);

@@ -36,4 +36,6 @@ TFormProgress::TFormProgress(TComponent* AOwner) : TForm(AOwner) {
     OnShow = TNotifyEvent(this, &TFormProgress::FormShow);
 }
 
-void TFormProgress::FormShow(TObject*) { ApplyDialogFont(this); }
+void TFormProgress::FormShow(TObject*) {
+    ApplyDialogFont(this);
+}

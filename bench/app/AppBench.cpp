@@ -19,7 +19,9 @@ namespace app_bench {
 
 namespace fs = std::filesystem;
 
-bool Shell(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+bool Shell(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 // The figures a program wrote into its report file, by name, in order.
 std::map<std::string, std::vector<double>> ReadReport(const std::string& path) {
@@ -33,7 +35,8 @@ std::map<std::string, std::vector<double>> ReadReport(const std::string& path) {
 }
 
 void Verdict(const std::string& what, double value, double limit, const char* unit) {
-    std::printf("%-70s %8.3f %-2s (limit %.3f) %s\n", what.c_str(), value, unit, limit, value <= limit ? "ok" : "OVER");
+    std::printf("%-70s %8.3f %-2s (limit %.3f) %s\n", what.c_str(), value, unit, limit,
+                value <= limit ? "ok" : "OVER");
 }
 
 } // namespace app_bench
@@ -57,9 +60,11 @@ int main(int, char** argv) {
     const std::string hour = at("hour.mp3");
     if (!fs::exists(hour)) {
         std::printf("Preparing a 1-hour 44.1 kHz stereo MP3 at 192 kbps...\n");
-        Shell("ffmpeg -v error -y -f lavfi -i 'sine=frequency=440:sample_rate=44100:duration=3600' -f lavfi -i "
-              "'anoisesrc=color=pink:sample_rate=44100:duration=3600:amplitude=0.2' -filter_complex "
-              "'[0][1]amerge=inputs=2' -ac 2 -c:a libmp3lame -b:a 192k '" + hour + "'");
+        Shell(
+            "ffmpeg -v error -y -f lavfi -i 'sine=frequency=440:sample_rate=44100:duration=3600' -f lavfi -i "
+            "'anoisesrc=color=pink:sample_rate=44100:duration=3600:amplitude=0.2' -filter_complex "
+            "'[0][1]amerge=inputs=2' -ac 2 -c:a libmp3lame -b:a 192k '" +
+            hour + "'");
     }
 
     const std::string report = at("report.txt");
@@ -71,16 +76,18 @@ int main(int, char** argv) {
     std::vector<double> inProcess = ReadReport(report)["open_to_drawn_seconds"];
     if (!inProcess.empty()) inProcess.erase(inProcess.begin()); // the warm-up
     const double command = whole_process::Median(inProcess);
-    std::printf("open 1-hour MP3: program %.3f s whole process (%.3f s from the command to the drawn waveform), "
-                "ffmpeg decode %.3f s (medians)%s\n",
-                open.Ours, command, open.Reference, open.Ok ? "" : "  [a run failed]");
+    std::printf(
+        "open 1-hour MP3: program %.3f s whole process (%.3f s from the command to the drawn waveform), "
+        "ffmpeg decode %.3f s (medians)%s\n",
+        open.Ours, command, open.Reference, open.Ok ? "" : "  [a run failed]");
     Verdict("open 1-hour MP3, command to drawn waveform / ffmpeg decode", command / open.Reference, 1.3, "x");
     Verdict("open 1-hour MP3, whole processes / ffmpeg decode", open.Ratio, 1.3, "x");
 
     const std::string emptyFolder = at("no-splash") + "/";
     fs::create_directories(emptyFolder);
     for (const auto& [label, folder] :
-         {std::pair<std::string, std::string>{"without the splash", emptyFolder}, {"with the splash", programFolder}}) {
+         {std::pair<std::string, std::string>{"without the splash", emptyFolder},
+          {"with the splash", programFolder}}) {
         fs::remove(report);
         for (int i = 0; i < 8; ++i) {
             fs::remove_all(at("scratch-start"));
@@ -91,11 +98,13 @@ int main(int, char** argv) {
             const double median = whole_process::Median(values);
             const std::string screen = name.ends_with("screen") ? "screen" : "memory screen";
             if (label == "without the splash")
-                Verdict("start-up to the first drawn main window (" + screen + ", " + label + ")", median, 0.5, "s");
+                Verdict("start-up to the first drawn main window (" + screen + ", " + label + ")", median,
+                        0.5, "s");
             else
-                std::printf("%-70s %8.3f s  (the fade-in alone takes 85 clock ticks)\n",
-                            ("start-up to the first drawn main window (" + screen + ", " + label + ")").c_str(),
-                            median);
+                std::printf(
+                    "%-70s %8.3f s  (the fade-in alone takes 85 clock ticks)\n",
+                    ("start-up to the first drawn main window (" + screen + ", " + label + ")").c_str(),
+                    median);
         }
     }
     return 0;

@@ -45,7 +45,9 @@ void TAppHarness::DrawPending() {
     if (FImpl->Sdl) FImpl->Presenter.PresentAll();
 }
 
-bool TAppHarness::RealScreen() const { return FImpl->Sdl; }
+bool TAppHarness::RealScreen() const {
+    return FImpl->Sdl;
+}
 
 void ReportFigure(const char* File, const std::string& Name, double Value) {
     if (File == nullptr) return;

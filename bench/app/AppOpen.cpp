@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         if (!form->OpenAudioFile(argv[2])) return 1;
         form->AudioEditor->Surface()->Update();
         app.DrawPending();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         ReportFigure(argc > 3 ? argv[3] : nullptr, "open_to_drawn_seconds", seconds);
         if (form->AudioEditor->Document().Length() <= 0) return 1;
     } catch (const Exception& e) {

@@ -17,9 +17,10 @@ int main(int argc, char** argv) {
     try {
         TAppHarness app(argv[1], argv[2]);
         app.Start();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - entry).count();
-        ReportFigure(argc > 3 ? argv[3] : nullptr, app.RealScreen() ? "start_to_drawn_seconds_screen"
-                                                                    : "start_to_drawn_seconds_memory",
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - entry).count();
+        ReportFigure(argc > 3 ? argv[3] : nullptr,
+                     app.RealScreen() ? "start_to_drawn_seconds_screen" : "start_to_drawn_seconds_memory",
                      seconds);
     } catch (const Exception& e) {
         std::fprintf(stderr, "%s\n", e.Message().c_str());

@@ -52,7 +52,9 @@ TConvertSampleRateForm::TConvertSampleRateForm(TComponent* AOwner) : TForm(AOwne
     OnShow = TNotifyEvent(this, &TConvertSampleRateForm::FormShow);
 }
 
-void TConvertSampleRateForm::FormShow(TObject*) { ApplyDialogFont(this); }
+void TConvertSampleRateForm::FormShow(TObject*) {
+    ApplyDialogFont(this);
+}
 
 void TConvertSampleRateForm::SelectRate(int Rate) {
     auto found = std::find(FRates.begin(), FRates.end(), Rate);
@@ -68,12 +70,17 @@ void TConvertSampleRateForm::SelectRate(int Rate) {
 
 int TConvertSampleRateForm::SelectedRate() const {
     const int index = ComboBoxRate->ItemIndex();
-    return index >= 0 && index < static_cast<int>(FRates.size()) ? FRates[static_cast<std::size_t>(index)] : 44100;
+    return index >= 0 && index < static_cast<int>(FRates.size()) ? FRates[static_cast<std::size_t>(index)]
+                                                                 : 44100;
 }
 
-void TConvertSampleRateForm::SelectChannels(int Channels) { SetChannelsItemIndex(Channels == 1 ? 0 : 1); }
+void TConvertSampleRateForm::SelectChannels(int Channels) {
+    SetChannelsItemIndex(Channels == 1 ? 0 : 1);
+}
 
-int TConvertSampleRateForm::SelectedChannels() const { return ChannelsItemIndex() == 0 ? 1 : 2; }
+int TConvertSampleRateForm::SelectedChannels() const {
+    return ChannelsItemIndex() == 0 ? 1 : 2;
+}
 
 int TConvertSampleRateForm::ChannelsItemIndex() const {
     if (RadioButtonMono->Checked()) return 0;

@@ -13,7 +13,9 @@ void CenterOnOwner(TCustomForm& Dialog, const TControl& Owner) {
     Dialog.SetLeft(Owner.Left() + (Owner.Width() - Dialog.Width()) / 2);
 }
 
-void ApplyDialogFont(TWinControl* Window) { ApplyUiFont(Window, "Tahoma", Screen()->HintFont()->Name()); }
+void ApplyDialogFont(TWinControl* Window) {
+    ApplyUiFont(Window, "Tahoma", Screen()->HintFont()->Name());
+}
 
 void SetUpDialogForm(TCustomForm& Dialog, const std::string& Caption, int ClientWidth, int ClientHeight) {
     Dialog.SetBorderStyle(bsDialog);
@@ -22,8 +24,8 @@ void SetUpDialogForm(TCustomForm& Dialog, const std::string& Caption, int Client
     Dialog.SetClientSize(ClientWidth, ClientHeight);
 }
 
-TButton* AddDialogButton(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left, int Top,
-                         TModalResult Result) {
+TButton* AddDialogButton(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left,
+                         int Top, TModalResult Result) {
     auto* button = new TButton(Form);
     button->SetCaption(Caption);
     button->SetBounds(Left, Top, 75, 23);

@@ -23,8 +23,8 @@ void SetUpDialogForm(TCustomForm& Dialog, const std::string& Caption, int Client
 
 // A 75 x 23 push button; OK is the default button, Cancel answers Esc.
 // Controls are owned by `Form` and placed on `Parent`.
-TButton* AddDialogButton(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left, int Top,
-                         TModalResult Result = mrNone);
+TButton* AddDialogButton(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left,
+                         int Top, TModalResult Result = mrNone);
 
 // A label at (Left, Top) naming `Control` (its "&" accelerator focuses the control).
 TLabel* AddLabel(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left, int Top,

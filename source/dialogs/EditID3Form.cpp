@@ -94,8 +94,8 @@ void TEditID3Form::ButtonOKClick(TObject*) {
     // written.
     int year = 0;
     if (!EditYear->Text().empty() && !TryStrToInt(EditYear->Text(), year)) {
-        Application()->MessageBox("'" + EditYear->Text() + "' is not a valid integer value", Application()->Title(),
-                                  MB_OK | MB_ICONERROR);
+        Application()->MessageBox("'" + EditYear->Text() + "' is not a valid integer value",
+                                  Application()->Title(), MB_OK | MB_ICONERROR);
         EditYear->SetFocus();
         return;
     }

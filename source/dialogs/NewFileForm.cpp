@@ -17,8 +17,9 @@ namespace {
 
 constexpr std::array<int, NewFileSampleRateCount> Rates{96000, 88200, 48000, 44100, 32000, 24000,
                                                         22050, 16000, 12000, 11025, 8000,  6000};
-constexpr std::array<const char*, NewFileSampleRateCount> RateTexts{
-    "96,000", "88,200", "48,000", "44,100", "32,000", "24,000", "22,050", "16,000", "12,000", "11,025", "8,000", "6,000"};
+constexpr std::array<const char*, NewFileSampleRateCount> RateTexts{"96,000", "88,200", "48,000", "44,100",
+                                                                    "32,000", "24,000", "22,050", "16,000",
+                                                                    "12,000", "11,025", "8,000",  "6,000"};
 constexpr int DesignRateIndex = 3; // 44,100
 
 } // namespace
@@ -66,22 +67,32 @@ TNewFileForm::TNewFileForm(TComponent* AOwner) : TForm(AOwner) {
     OnShow = TNotifyEvent(this, &TNewFileForm::FormShow);
 }
 
-void TNewFileForm::FormShow(TObject*) { ApplyDialogFont(this); }
+void TNewFileForm::FormShow(TObject*) {
+    ApplyDialogFont(this);
+}
 
-void TNewFileForm::ButtonHelpClick(TObject*) { ShowHelpPage(Handle(), "CreateOpenandSaveaudiofiles"); }
+void TNewFileForm::ButtonHelpClick(TObject*) {
+    ShowHelpPage(Handle(), "CreateOpenandSaveaudiofiles");
+}
 
 void TNewFileForm::LoadParams(const TGlobalVars& Vars) {
-    if (Vars.DefNewFileSampleRate < NewFileSampleRateCount) cbSampleRate->SetItemIndex(Vars.DefNewFileSampleRate);
+    if (Vars.DefNewFileSampleRate < NewFileSampleRateCount)
+        cbSampleRate->SetItemIndex(Vars.DefNewFileSampleRate);
     if (Vars.DefNewFileChannels == 0) rbStereo->SetChecked(true);
     if (Vars.DefNewFileChannels == 1) rbMono->SetChecked(true);
 }
 
 void TNewFileForm::StoreParams(TGlobalVars& Vars) const {
-    if (cbSampleRate->ItemIndex() >= 0) Vars.DefNewFileSampleRate = static_cast<std::uint8_t>(cbSampleRate->ItemIndex());
+    if (cbSampleRate->ItemIndex() >= 0)
+        Vars.DefNewFileSampleRate = static_cast<std::uint8_t>(cbSampleRate->ItemIndex());
     if (rbStereo->Checked()) Vars.DefNewFileChannels = 0;
     if (rbMono->Checked()) Vars.DefNewFileChannels = 1;
 }
 
-int TNewFileForm::SampleRate() const { return NewFileSampleRateFromIndex(cbSampleRate->ItemIndex()); }
+int TNewFileForm::SampleRate() const {
+    return NewFileSampleRateFromIndex(cbSampleRate->ItemIndex());
+}
 
-int TNewFileForm::Channels() const { return rbMono->Checked() ? 1 : 2; }
+int TNewFileForm::Channels() const {
+    return rbMono->Checked() ? 1 : 2;
+}

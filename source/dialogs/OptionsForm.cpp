@@ -27,8 +27,8 @@ TGroupBox* AddGroup(TCustomForm* Form, TWinControl* Parent, const char* Caption,
     return group;
 }
 
-template <class T> T* AddChoice(TCustomForm* Form, TWinControl* Parent, const char* Caption, int Left, int Top,
-                                int Width) {
+template <class T>
+T* AddChoice(TCustomForm* Form, TWinControl* Parent, const char* Caption, int Left, int Top, int Width) {
     auto* choice = new T(Form);
     choice->SetCaption(Caption);
     choice->SetBounds(Left, Top, Width, 17);
@@ -55,8 +55,10 @@ TOptionsForm::TOptionsForm(TComponent* AOwner, TGlobalVars& Vars, std::function<
     TabAudioProcessing->SetPageControl(PageControl);
 
     TGroupBox* newFile = AddGroup(this, TabGeneral, "&When creating a new file", 8, 8, 360, 112);
-    RadioButtonPrompt = AddChoice<TRadioButton>(this, newFile, "&Prompt for Sample Rate and Channels", 14, 22, 330);
-    RadioButtonUseDefault = AddChoice<TRadioButton>(this, newFile, "&Use Default Sample Rate and Channels", 14, 46, 330);
+    RadioButtonPrompt =
+        AddChoice<TRadioButton>(this, newFile, "&Prompt for Sample Rate and Channels", 14, 22, 330);
+    RadioButtonUseDefault =
+        AddChoice<TRadioButton>(this, newFile, "&Use Default Sample Rate and Channels", 14, 46, 330);
     ButtonSetDefault = new TButton(this);
     ButtonSetDefault->SetCaption("&Set Default Sample Rate and Channels");
     ButtonSetDefault->SetBounds(32, 74, 230, 23);
@@ -67,8 +69,10 @@ TOptionsForm::TOptionsForm(TComponent* AOwner, TGlobalVars& Vars, std::function<
     ButtonDeleteRecent->SetParent(TabGeneral);
 
     TGroupBox* folder = AddGroup(this, TabAudioProcessing, "Audio &Working Folder", 8, 8, 360, 96);
-    RadioButtonDefaultFolder = AddChoice<TRadioButton>(this, folder, "Use Default User Data Folder", 14, 22, 330);
-    RadioButtonSpecifiedFolder = AddChoice<TRadioButton>(this, folder, "Use this Specified Folder", 14, 44, 330);
+    RadioButtonDefaultFolder =
+        AddChoice<TRadioButton>(this, folder, "Use Default User Data Folder", 14, 22, 330);
+    RadioButtonSpecifiedFolder =
+        AddChoice<TRadioButton>(this, folder, "Use this Specified Folder", 14, 44, 330);
     EditFolder = new TEdit(this);
     EditFolder->SetBounds(32, 66, 286, 21);
     EditFolder->SetParent(folder);
@@ -77,11 +81,14 @@ TOptionsForm::TOptionsForm(TComponent* AOwner, TGlobalVars& Vars, std::function<
     ButtonBrowse->SetBounds(322, 65, 26, 23);
     ButtonBrowse->SetParent(folder);
     TGroupBox* play = AddGroup(this, TabAudioProcessing, "Play Options", 8, 112, 360, 104);
-    CheckBoxPlayAfterOpened = AddChoice<TCheckBox>(this, play, "Play file automatically when opened", 14, 20, 330);
-    CheckBoxPlayAfterEdit = AddChoice<TCheckBox>(this, play, "Automatic &playback after any edit or effect", 14, 40, 330);
+    CheckBoxPlayAfterOpened =
+        AddChoice<TCheckBox>(this, play, "Play file automatically when opened", 14, 20, 330);
+    CheckBoxPlayAfterEdit =
+        AddChoice<TCheckBox>(this, play, "Automatic &playback after any edit or effect", 14, 40, 330);
     CheckBoxPlayAfterBookmark =
         AddChoice<TCheckBox>(this, play, "Play file automatically after go to bookmark", 14, 60, 330);
-    CheckBoxPlayAfterRegion = AddChoice<TCheckBox>(this, play, "Play file automatically after select region", 14, 80, 330);
+    CheckBoxPlayAfterRegion =
+        AddChoice<TCheckBox>(this, play, "Play file automatically after select region", 14, 80, 330);
 
     AddDialogButton(this, this, "OK", 155, 266, mrOk);
     AddDialogButton(this, this, "Cancel", 236, 266, mrCancel);
@@ -98,7 +105,9 @@ TOptionsForm::TOptionsForm(TComponent* AOwner, TGlobalVars& Vars, std::function<
     OnShow = TNotifyEvent(this, &TOptionsForm::FormShow);
 }
 
-void TOptionsForm::FormShow(TObject*) { ApplyDialogFont(this); }
+void TOptionsForm::FormShow(TObject*) {
+    ApplyDialogFont(this);
+}
 
 void TOptionsForm::LoadParams() {
     RadioButtonPrompt->SetChecked(FVars.OP_PromptNewFile);
@@ -129,7 +138,9 @@ void TOptionsForm::UpdateEnabledStates() {
     ButtonBrowse->SetEnabled(RadioButtonSpecifiedFolder->Checked());
 }
 
-void TOptionsForm::ChoiceClick(TObject*) { UpdateEnabledStates(); }
+void TOptionsForm::ChoiceClick(TObject*) {
+    UpdateEnabledStates();
+}
 
 void TOptionsForm::ButtonSetDefaultClick(TObject*) {
     std::unique_ptr<TConvertSampleRateForm> dialog(TCustomForm::New<TConvertSampleRateForm>(this));
@@ -149,10 +160,12 @@ void TOptionsForm::ButtonBrowseClick(TObject*) {
 }
 
 void TOptionsForm::ButtonDeleteRecentClick(TObject*) {
-    if (Application()->MessageBox("Are you sure you want to delete your recent files list?", Application()->Title(),
-                                  MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES &&
+    if (Application()->MessageBox("Are you sure you want to delete your recent files list?",
+                                  Application()->Title(), MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES &&
         FClearRecentList)
         FClearRecentList();
 }
 
-void TOptionsForm::ButtonHelpClick(TObject*) { ShowHelpPage(Handle(), "APPOptions"); }
+void TOptionsForm::ButtonHelpClick(TObject*) {
+    ShowHelpPage(Handle(), "APPOptions");
+}

@@ -42,26 +42,44 @@ const std::vector<TInterimCommandMenu::TEntry>& InsertFile() {
 }
 
 const std::vector<TInterimCommandMenu::TEntry>& EffectItems() {
-    static const std::vector<TInterimCommandMenu::TEntry> items{
-        {"ActionAmplify"},   {"ActionNormalize"}, {"ActionDynamicRangeCompressor"}, {"-"},
-        {"ActionFadeIn"},    {"ActionFadeOut"},   {"ActionFadeOutAndTrim"},         {"ActionCrossFade"},
-        {"ActionEnvelope"},  {"-"},               {"ActionEcho"},                   {"ActionReverb"},
-        {"ActionPhaser"},    {"ActionFlanger"},   {"ActionChorus"},                 {"-"},
-        {"ActionHighPass"},  {"ActionEqualizer"}, {"-"},                            {"ActionMixStereo"},
-        {"ActionReverse"},   {"ActionSpeedChange"}, {"ActionPitchChange"}};
+    static const std::vector<TInterimCommandMenu::TEntry> items{{"ActionAmplify"},
+                                                                {"ActionNormalize"},
+                                                                {"ActionDynamicRangeCompressor"},
+                                                                {"-"},
+                                                                {"ActionFadeIn"},
+                                                                {"ActionFadeOut"},
+                                                                {"ActionFadeOutAndTrim"},
+                                                                {"ActionCrossFade"},
+                                                                {"ActionEnvelope"},
+                                                                {"-"},
+                                                                {"ActionEcho"},
+                                                                {"ActionReverb"},
+                                                                {"ActionPhaser"},
+                                                                {"ActionFlanger"},
+                                                                {"ActionChorus"},
+                                                                {"-"},
+                                                                {"ActionHighPass"},
+                                                                {"ActionEqualizer"},
+                                                                {"-"},
+                                                                {"ActionMixStereo"},
+                                                                {"ActionReverse"},
+                                                                {"ActionSpeedChange"},
+                                                                {"ActionPitchChange"}};
     return items;
 }
 
 const std::vector<TInterimCommandMenu::TEntry>& HorizontalScale() {
-    static const std::vector<TInterimCommandMenu::TEntry> items{
-        {"ActionHorizontalFormatDecimal"}, {"ActionHorizontalFormatSample"}, {"ActionHorizontalFormatVisible"}};
+    static const std::vector<TInterimCommandMenu::TEntry> items{{"ActionHorizontalFormatDecimal"},
+                                                                {"ActionHorizontalFormatSample"},
+                                                                {"ActionHorizontalFormatVisible"}};
     return items;
 }
 
 const std::vector<TInterimCommandMenu::TEntry>& VerticalScale() {
-    static const std::vector<TInterimCommandMenu::TEntry> items{
-        {"ActionVerticalFormatSample"}, {"ActionVerticalFormatNormalized"}, {"ActionVerticalFormatDecibel"},
-        {"ActionVerticalFormatVisible"}};
+    static const std::vector<TInterimCommandMenu::TEntry> items{{"ActionVerticalFormatSample"},
+                                                                {"ActionVerticalFormatNormalized"},
+                                                                {"ActionVerticalFormatDecibel"},
+                                                                {"ActionVerticalFormatVisible"}};
     return items;
 }
 
@@ -113,7 +131,9 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
                      {"ActionDelete"},
                      {"-"},
                      BarSub("&Select", TBarItem::Select,
-                            {{"ActionSelectToStart"}, {"ActionSelectToEnd"}, {"ActionSelectSpecifiedTime"},
+                            {{"ActionSelectToStart"},
+                             {"ActionSelectToEnd"},
+                             {"ActionSelectSpecifiedTime"},
                              {"ActionSelectAll"}}),
                      {"ActionTrim"},
                      {"ActionTrimStart"},
@@ -123,10 +143,18 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
                      Sub("Insert File", InsertFile()),
                      {"ActionRepeatLoop"},
                      {"-"},
-                     Sub("Transport",
-                         {{"ActionPlay"}, {"ActionPlayToEnd"}, {"ActionLoopPlay"}, {"ActionPause"}, {"ActionStop"},
-                          {"-"}, {"ActionStart"}, {"ActionRewind"}, {"ActionForword"}, {"ActionEnd"}, {"-"},
-                          {"ActionPlayAndPause"}}),
+                     Sub("Transport", {{"ActionPlay"},
+                                       {"ActionPlayToEnd"},
+                                       {"ActionLoopPlay"},
+                                       {"ActionPause"},
+                                       {"ActionStop"},
+                                       {"-"},
+                                       {"ActionStart"},
+                                       {"ActionRewind"},
+                                       {"ActionForword"},
+                                       {"ActionEnd"},
+                                       {"-"},
+                                       {"ActionPlayAndPause"}}),
                      {"ActionRecord"},
                      {"-"},
                      {"ActionSetBookmark"},
@@ -135,25 +163,27 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
                      {"ActionOpenRegionList"}});
     AddTab("Effec&t", EffectItems());
     AddTab("&Noise Reduction", {{"ActionNoiseReduction"}});
-    AddTab("&View", {{"ActionZoomIn"},
-                     {"ActionZoomOut"},
-                     {"ActionZoomToSelection"},
-                     {"ActionZoomFull"},
-                     {"ActionZoomToLeft"},
-                     {"ActionZoomToRight"},
-                     {"ActionVerticalZoomIn"},
-                     {"ActionVerticalZoomOut"},
-                     {"-"},
-                     {"ActionWaveformMode"},
-                     {"ActionSpectralMode"},
-                     BarSub("Horizontal Scale", TBarItem::HorizontalScale, HorizontalScale()),
-                     BarSub("Vertical Scale", TBarItem::VerticalScale, VerticalScale()),
-                     {"ActionWorkplaceBlackWhite"},
-                     {"-"},
-                     Sub("Command Bar", {{"ActionShowCommandBar"}, {"ActionBarOntheLeft"}, {"ActionBarOntheRight"}}),
-                     {"ActionTopTransportBar"},
-                     {"ActionTopZoomBar"}});
-    AddTab("T&ools", {{"ActionBatch"}, {"ActionFrequencyAnalysis"}, {"ActionTextToSpeech"}, {"ActionWindowsMixer"}});
+    AddTab("&View",
+           {{"ActionZoomIn"},
+            {"ActionZoomOut"},
+            {"ActionZoomToSelection"},
+            {"ActionZoomFull"},
+            {"ActionZoomToLeft"},
+            {"ActionZoomToRight"},
+            {"ActionVerticalZoomIn"},
+            {"ActionVerticalZoomOut"},
+            {"-"},
+            {"ActionWaveformMode"},
+            {"ActionSpectralMode"},
+            BarSub("Horizontal Scale", TBarItem::HorizontalScale, HorizontalScale()),
+            BarSub("Vertical Scale", TBarItem::VerticalScale, VerticalScale()),
+            {"ActionWorkplaceBlackWhite"},
+            {"-"},
+            Sub("Command Bar", {{"ActionShowCommandBar"}, {"ActionBarOntheLeft"}, {"ActionBarOntheRight"}}),
+            {"ActionTopTransportBar"},
+            {"ActionTopZoomBar"}});
+    AddTab("T&ools",
+           {{"ActionBatch"}, {"ActionFrequencyAnalysis"}, {"ActionTextToSpeech"}, {"ActionWindowsMixer"}});
     AddTab("He&lp", {{"ActionHelp"},
                      {"ActionWelcomeWindow"},
                      {"-"},
@@ -169,16 +199,44 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
         AddItems(menu->Items(), Entries);
         FPopups[Which] = menu;
     };
-    popup(TMainPopupMenu::Editing,
-          {{"ActionUndo"}, {"-"}, {"ActionCut"}, {"ActionCopy"}, {"ActionPaste"}, {"ActionDelete"}, {"-"},
-           {"ActionSelectToStart"}, {"ActionSelectToEnd"}, {"ActionSelectSpecifiedTime"}, {"ActionSelectAll"}, {"-"},
-           {"ActionTrim"}, {"ActionTrimStart"}, {"ActionTrimEnd"}, {"-"}, {"ActionSilenceSelect"},
-           {"ActionSaveSelect"}, {"-"}, Sub("Insert Silence", InsertSilence()), Sub("Insert File", InsertFile()),
-           {"-"}, BarSub("&Effect", TBarItem::Effect, EffectItems()), {"-"}, {"ActionSetBookmark"},
-           {"ActionAddRegion"}});
-    popup(TMainPopupMenu::NoFile,
-          {{"ActionWorkplaceBlackWhite"}, {"-"}, {"ActionNewFile"}, {"ActionRecord"}, {"-"}, {"ActionOpenFile"},
-           {"ActionLoadCD"}, {"-"}, {"ActionOptions"}, {"ActionWindowsMixer"}, {"-"}, {"ActionShowCommandBar"}});
+    popup(TMainPopupMenu::Editing, {{"ActionUndo"},
+                                    {"-"},
+                                    {"ActionCut"},
+                                    {"ActionCopy"},
+                                    {"ActionPaste"},
+                                    {"ActionDelete"},
+                                    {"-"},
+                                    {"ActionSelectToStart"},
+                                    {"ActionSelectToEnd"},
+                                    {"ActionSelectSpecifiedTime"},
+                                    {"ActionSelectAll"},
+                                    {"-"},
+                                    {"ActionTrim"},
+                                    {"ActionTrimStart"},
+                                    {"ActionTrimEnd"},
+                                    {"-"},
+                                    {"ActionSilenceSelect"},
+                                    {"ActionSaveSelect"},
+                                    {"-"},
+                                    Sub("Insert Silence", InsertSilence()),
+                                    Sub("Insert File", InsertFile()),
+                                    {"-"},
+                                    BarSub("&Effect", TBarItem::Effect, EffectItems()),
+                                    {"-"},
+                                    {"ActionSetBookmark"},
+                                    {"ActionAddRegion"}});
+    popup(TMainPopupMenu::NoFile, {{"ActionWorkplaceBlackWhite"},
+                                   {"-"},
+                                   {"ActionNewFile"},
+                                   {"ActionRecord"},
+                                   {"-"},
+                                   {"ActionOpenFile"},
+                                   {"ActionLoadCD"},
+                                   {"-"},
+                                   {"ActionOptions"},
+                                   {"ActionWindowsMixer"},
+                                   {"-"},
+                                   {"ActionShowCommandBar"}});
     popup(TMainPopupMenu::HorizontalScale, HorizontalScale());
     popup(TMainPopupMenu::VerticalScale, VerticalScale());
 

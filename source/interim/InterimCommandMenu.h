@@ -69,9 +69,9 @@ private:
     std::map<TMainPopupMenu, TPopupMenu*> FPopups;
     std::map<TBarItem, std::vector<TMenuItem*>> FBarItemMenus;
     std::map<TBarItem, bool> FBarItemEnabled;
-    TMenuItem* FRecentFilesEnd = nullptr;      // the separator after the recent files in File
-    TMenuItem* FRecentDocuments = nullptr;     // the recent-documents submenu
-    std::vector<TMenuItem*> FRecentFileItems;  // shown now
+    TMenuItem* FRecentFilesEnd = nullptr;     // the separator after the recent files in File
+    TMenuItem* FRecentDocuments = nullptr;    // the recent-documents submenu
+    std::vector<TMenuItem*> FRecentFileItems; // shown now
     TInterimPaneItems FPane;
     TInterimRecentFilesList FRecentFiles;
     std::string FColorSchemeName;

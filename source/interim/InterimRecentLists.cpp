@@ -11,7 +11,8 @@ int TInterimPaneItems::IndexOfText(const std::string& Text) const {
 }
 
 IRecentPaneItem& TInterimPaneItems::Insert(int Index) {
-    if (Index < 0 || Index > Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index > Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     auto item = std::make_unique<TItem>(*this);
     TItem& inserted = *item;
     FItems.insert(FItems.begin() + Index, std::move(item));
@@ -20,12 +21,14 @@ IRecentPaneItem& TInterimPaneItems::Insert(int Index) {
 }
 
 IRecentPaneItem& TInterimPaneItems::GetItem(int Index) {
-    if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     return *FItems[static_cast<std::size_t>(Index)];
 }
 
 void TInterimPaneItems::Delete(int Index) {
-    if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     FItems.erase(FItems.begin() + Index);
     Changed();
 }
@@ -60,7 +63,8 @@ void TInterimRecentFilesList::AddItem(const std::string& Text) {
         FItems.insert(FItems.begin(), std::move(entry));
     } else {
         FItems.insert(FItems.begin(), Text);
-        if (static_cast<int>(FItems.size()) > MaxItemCount) FItems.resize(static_cast<std::size_t>(MaxItemCount));
+        if (static_cast<int>(FItems.size()) > MaxItemCount)
+            FItems.resize(static_cast<std::size_t>(MaxItemCount));
     }
     Changed();
 }
@@ -82,7 +86,9 @@ void TInterimRecentFilesList::LoadFromFile(const std::string& Path) {
     Changed();
 }
 
-void TInterimRecentFilesList::SaveToFile(const std::string& Path) const { WriteRecentFilesFile(Path, FItems); }
+void TInterimRecentFilesList::SaveToFile(const std::string& Path) const {
+    WriteRecentFilesFile(Path, FItems);
+}
 
 void TInterimRecentFilesList::Changed() {
     if (OnChange) OnChange();

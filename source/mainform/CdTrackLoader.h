@@ -21,7 +21,8 @@ public:
     // Shows the CD track dialog modally, centred on `Owner`, and reads the chosen track. Nothing when
     // the user cancels or no track could be read (the dialog has said why). Reading the track reports
     // its progress and always ends with OnEnd.
-    virtual std::optional<TCdTrack> RunTrackDialog(TCustomForm& Owner, std::function<void(int Percent)> OnProgress,
+    virtual std::optional<TCdTrack> RunTrackDialog(TCustomForm& Owner,
+                                                   std::function<void(int Percent)> OnProgress,
                                                    std::function<void()> OnEnd) = 0;
 };
 

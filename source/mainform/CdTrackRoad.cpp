@@ -23,4 +23,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<ICdTrackLoader> CreateCdTrackLoader() { return std::make_unique<TCdTrackRoad>(); }
+std::unique_ptr<ICdTrackLoader> CreateCdTrackLoader() {
+    return std::make_unique<TCdTrackRoad>();
+}

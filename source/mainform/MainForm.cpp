@@ -5,8 +5,8 @@
 #include "audio/devices/AudioPlayer2.h"
 #include "audio/effects/AudioTransform2.h"
 #include "platform/rtl/ComponentLoading.h"
-#include "platform/vcl/ActionList.h"
 #include "platform/vcl/Action.h"
+#include "platform/vcl/ActionList.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Label.h"
@@ -129,7 +129,9 @@ void TMainForm::SetEffectCommands(std::unique_ptr<IEffectCommands> Commands) {
     FEffectCommands = std::move(Commands);
 }
 
-void TMainForm::SetCdTrackLoader(std::unique_ptr<ICdTrackLoader> Loader) { FCdTrackLoader = std::move(Loader); }
+void TMainForm::SetCdTrackLoader(std::unique_ptr<ICdTrackLoader> Loader) {
+    FCdTrackLoader = std::move(Loader);
+}
 
 void TMainForm::CreateComponents() {
     AudioEditor = new TAudioEditor2(this);
@@ -319,10 +321,12 @@ void TMainForm::CreateBottomPanel() {
         TAction* Action;
     };
     const TZoomButton zoom[] = {
-        {&ButtonVerticalZoomOut, "ButtonVerticalZoomOut", TButtonPicture::VerticalZoomOut, ActionVerticalZoomOut},
+        {&ButtonVerticalZoomOut, "ButtonVerticalZoomOut", TButtonPicture::VerticalZoomOut,
+         ActionVerticalZoomOut},
         {&ButtonVerticalZoomIn, "ButtonVerticalZoomIn", TButtonPicture::VerticalZoomIn, ActionVerticalZoomIn},
         {&ButtonZoomFull, "ButtonZoomFull", TButtonPicture::ZoomFull, ActionZoomFull},
-        {&ButtonZoomToSelection, "ButtonZoomToSelection", TButtonPicture::ZoomToSelection, ActionZoomToSelection},
+        {&ButtonZoomToSelection, "ButtonZoomToSelection", TButtonPicture::ZoomToSelection,
+         ActionZoomToSelection},
         {&ButtonZoomOut, "ButtonZoomOut", TButtonPicture::ZoomOut, ActionZoomOut},
         {&ButtonZoomIn, "ButtonZoomIn", TButtonPicture::ZoomIn, ActionZoomIn},
     };

@@ -139,16 +139,18 @@ public:
 
     // ---- Bottom panel: transport, positions, zoom
     TskSkinPanel* PanelBottom = nullptr;
-    TskSkinButton *ButtonStart = nullptr, *ButtonRewind = nullptr, *ButtonStop = nullptr, *ButtonPlay = nullptr,
-                  *ButtonPlayLooped = nullptr, *ButtonPlayToEnd = nullptr, *ButtonPause = nullptr,
-                  *ButtonForword = nullptr, *ButtonEnd = nullptr, *ButtonRecord = nullptr;
+    TskSkinButton *ButtonStart = nullptr, *ButtonRewind = nullptr, *ButtonStop = nullptr,
+                  *ButtonPlay = nullptr, *ButtonPlayLooped = nullptr, *ButtonPlayToEnd = nullptr,
+                  *ButtonPause = nullptr, *ButtonForword = nullptr, *ButtonEnd = nullptr,
+                  *ButtonRecord = nullptr;
     TskSkinPanel* PanelSelectionTitle = nullptr;
     TskSkinPanel* PanelPlay = nullptr;
     TskSkinPanel* PanelViewTitle = nullptr;
     TskSkinPanel* PanelTime = nullptr;
     TLabel *LabelStart = nullptr, *LabelEnd = nullptr, *LabelSelLength = nullptr, *LabelFileLength = nullptr;
-    TskSkinButton *ButtonVerticalZoomOut = nullptr, *ButtonVerticalZoomIn = nullptr, *ButtonZoomFull = nullptr,
-                  *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr, *ButtonZoomIn = nullptr;
+    TskSkinButton *ButtonVerticalZoomOut = nullptr, *ButtonVerticalZoomIn = nullptr,
+                  *ButtonZoomFull = nullptr, *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr,
+                  *ButtonZoomIn = nullptr;
 
     // ---- Actions, in the order of the shortcut file
     TActionList* ActionList = nullptr;

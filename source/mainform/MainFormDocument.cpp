@@ -26,10 +26,13 @@ namespace main_form_document_detail {
 
 constexpr const char* OpenFilter =
     "All Supported "
-    "Formats|*.wav;*.mp3;*.mp2;*.mpga;*.wma;*.ogg;*.cda;*.vox;*.raw;*.g721;*.g723;*.g726;*.aif;*.aiff;*.aifc;*.mpc|"
-    "Wave Files (*.wav)|*.wav|MPEG Layer 3 Files (*.mp3;*.mp2;*.mpga)|*.mp3;*.mp2;*.mpga|Windows Media Audio Files "
+    "Formats|*.wav;*.mp3;*.mp2;*.mpga;*.wma;*.ogg;*.cda;*.vox;*.raw;*.g721;*.g723;*.g726;*.aif;*.aiff;*.aifc;"
+    "*.mpc|"
+    "Wave Files (*.wav)|*.wav|MPEG Layer 3 Files (*.mp3;*.mp2;*.mpga)|*.mp3;*.mp2;*.mpga|Windows Media Audio "
+    "Files "
     "(*.wma)|*.wma|OGG Vorbis Audio Files (*.ogg)|*.ogg|CD Audio Tracks (*.cda)|*.cda|Dialogic VOX Files "
-    "(*.vox)|*.vox|RAW Audio Files (*.raw)|*.raw|G.72x Audio Files (*.g721;*.g723;*.g726)|*.g721;*.g723;*.g726|AIFF "
+    "(*.vox)|*.vox|RAW Audio Files (*.raw)|*.raw|G.72x Audio Files "
+    "(*.g721;*.g723;*.g726)|*.g721;*.g723;*.g726|AIFF "
     "Apple Audio Files (*.aif;*.aiff;*.aifc)|*.aif;*.aiff;*.aifc|MPC Audio Files (*.mpc)|*.mpc";
 
 int CurrentYear() {
@@ -78,8 +81,8 @@ void TMainForm::BindEffectCommands() {
         {ActionChorus, TEffectCommand::Chorus},
     };
     for (const auto& [action, command] : effects)
-        action->SetOnExecute(TNotifyEvent([this, command = command](TObject*) { FEffectCommands->RunEffect(command); },
-                                          action));
+        action->SetOnExecute(TNotifyEvent(
+            [this, command = command](TObject*) { FEffectCommands->RunEffect(command); }, action));
 }
 
 // ---- Helpers shared by the commands
@@ -97,14 +100,19 @@ void TMainForm::SelectAllIfEmpty() {
     position.SetSelectionEnd(position.GetLength());
 }
 
-void TMainForm::SetModified(bool Modified) { AudioEditor->SetTag(Modified ? 10 : 11); }
+void TMainForm::SetModified(bool Modified) {
+    AudioEditor->SetTag(Modified ? 10 : 11);
+}
 
-bool TMainForm::Modified() const { return AudioEditor->Tag() == 10; }
+bool TMainForm::Modified() const {
+    return AudioEditor->Tag() == 10;
+}
 
 bool TMainForm::ConfirmSave() {
     if (!Modified()) return true;
-    const int answer = Application()->MessageBox("Do you want to save the changes you made to \"" + FileName + "\"?",
-                                                 ApplicationTitle, MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer =
+        Application()->MessageBox("Do you want to save the changes you made to \"" + FileName + "\"?",
+                                  ApplicationTitle, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES) return SaveAudioFile(false, false);
     return answer == IDNO;
 }
@@ -223,9 +231,10 @@ void TMainForm::ActionLoadCDExecute(TObject*) {
     {
         TWaitCursor wait;
         if (FCdTrackLoader->CdDriveCount() == 0) {
-            Application()->MessageBox("No CD-ROM drivres have been detected. If you do have a CD-ROM drive installed "
-                                      "but see this message please read the Help topic relating to Loading CD Tracks.",
-                                      ApplicationTitle, MB_OK | MB_ICONERROR);
+            Application()->MessageBox(
+                "No CD-ROM drivres have been detected. If you do have a CD-ROM drive installed "
+                "but see this message please read the Help topic relating to Loading CD Tracks.",
+                ApplicationTitle, MB_OK | MB_ICONERROR);
             return;
         }
         // Reading the track drives the progress window as the editor's long operations do.

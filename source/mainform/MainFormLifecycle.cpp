@@ -18,13 +18,13 @@
 #include "source/FormPlacement.h"
 #include "source/GlobalVars.h"
 #include "source/ProgramEnvironment.h"
+#include "source/RecentFilesFile.h"
 #include "source/SettingsFile.h"
 #include "source/ShortcutFile.h"
 #include "source/SystemFolders.h"
 #include "source/UiFont.h"
 #include "source/WaitCursor.h"
 #include "source/mainform/MainForm.h"
-#include "source/RecentFilesFile.h"
 #include "source/mainform/WelcomeWindow.h"
 
 #include <array>
@@ -32,7 +32,9 @@
 
 namespace main_form_lifecycle_detail {
 
-TRect ScreenRect() { return TRect{0, 0, Screen()->Width(), Screen()->Height()}; }
+TRect ScreenRect() {
+    return TRect{0, 0, Screen()->Width(), Screen()->Height()};
+}
 
 // A start-up step that writes a file of the data folder: a folder that cannot be written is said, and
 // the program starts all the same.
@@ -88,7 +90,8 @@ void TMainForm::FormCreate(TObject*) {
         KeepToolWindowsOnScreen(vars, ScreenRect());
     }
     RunFileStep([&] {
-        if (!FileExists(vars.DataFolder + FavoritesFileName)) WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
+        if (!FileExists(vars.DataFolder + FavoritesFileName))
+            WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
     });
     if (FileExists(vars.DataFolder + RecentFilesFileName)) {
         Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
@@ -121,7 +124,9 @@ void TMainForm::FormCreate(TObject*) {
     VerticalZoomPercent = 100;
 }
 
-void TMainForm::FormShow(TObject*) { TimerAfterShow->SetEnabled(true); }
+void TMainForm::FormShow(TObject*) {
+    TimerAfterShow->SetEnabled(true);
+}
 
 void TMainForm::TimerAfterShowTimer(TObject*) {
     TimerAfterShow->SetEnabled(false);
@@ -134,26 +139,40 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
     if (GlobalVars().ShowStartDialog) ShowWelcome();
 }
 
-void TMainForm::ShowWelcome() { CarryOutWelcomeChoice(RunWelcomeWindow(*this)); }
+void TMainForm::ShowWelcome() {
+    CarryOutWelcomeChoice(RunWelcomeWindow(*this));
+}
 
 void TMainForm::CarryOutWelcomeChoice(const TWelcomeChoice& Choice) {
     if (!Choice.Accepted) return;
     switch (Choice.Code) {
-    case 1: ActionNewFile->Execute(); break;
-    case 2: ActionRecord->Execute(); break;
-    case 3: ActionOpenFile->Execute(); break;
-    case 4: ActionLoadCD->Execute(); break;
-    case 5: ActionTextToSpeech->Execute(); break;
+    case 1:
+        ActionNewFile->Execute();
+        break;
+    case 2:
+        ActionRecord->Execute();
+        break;
+    case 3:
+        ActionOpenFile->Execute();
+        break;
+    case 4:
+        ActionLoadCD->Execute();
+        break;
+    case 5:
+        ActionTextToSpeech->Execute();
+        break;
     case 6:
         if (FileExists(Choice.RecentFile)) {
             OpenAudioFile(Choice.RecentFile);
         } else {
-            Application()->MessageBox(Choice.RecentFile + " was not found.", ApplicationTitle, MB_OK | MB_ICONERROR);
+            Application()->MessageBox(Choice.RecentFile + " was not found.", ApplicationTitle,
+                                      MB_OK | MB_ICONERROR);
             Bars().MRUFiles().RemoveItem(Choice.RecentFile);
             RemoveFromRecentPane(Choice.RecentFile);
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -180,16 +199,20 @@ void TMainForm::FormClose(TObject*, TCloseAction&) {
 
 void TMainForm::FormDestroy(TObject*) {
     if (!FHooked || Application() == nullptr) return;
-    if (Application()->OnMessage == TMessageEvent(this, &TMainForm::AppMessage)) Application()->OnMessage = nullptr;
+    if (Application()->OnMessage == TMessageEvent(this, &TMainForm::AppMessage))
+        Application()->OnMessage = nullptr;
     if (Application()->OnHint == TNotifyEvent(this, &TMainForm::AppHint)) Application()->OnHint = nullptr;
     FHooked = false;
 }
 
-void TMainForm::ActionExitExecute(TObject*) { Close(); }
+void TMainForm::ActionExitExecute(TObject*) {
+    Close();
+}
 
 void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
     // A double click on the editor's frame would otherwise reach the control as well as its surface.
-    if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() && Msg.hwnd == AudioEditor->Handle())
+    if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() &&
+        Msg.hwnd == AudioEditor->Handle())
         Handled = true;
 }
 
@@ -215,6 +238,7 @@ void TMainForm::WMDropFiles(TMessage& Message) {
     std::array<char, 256> name{};
     DragQueryFile(drop, 0, name.data(), static_cast<UINT>(name.size()));
     const std::string path(name.data());
-    if (DirectoryExists(path) || !FileExists(path) || !IsSupportedAudioExt(ExtractFileExtension(path))) return;
+    if (DirectoryExists(path) || !FileExists(path) || !IsSupportedAudioExt(ExtractFileExtension(path)))
+        return;
     OpenAudioFile(path);
 }

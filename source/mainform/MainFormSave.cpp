@@ -14,8 +14,8 @@
 
 namespace main_form_save_detail {
 
-constexpr const char* SaveFilter =
-    "Wave (*.wav)|*.wav|MPEG Layer-3  (*.mp3)|*.mp3|OGG Vorbis (*.ogg)|*.ogg|Windows Media Audio (*.wma)|*.wma";
+constexpr const char* SaveFilter = "Wave (*.wav)|*.wav|MPEG Layer-3  (*.mp3)|*.mp3|OGG Vorbis "
+                                   "(*.ogg)|*.ogg|Windows Media Audio (*.wma)|*.wma";
 
 // The save format code of a lower-cased extension; 0 for one the writer does not write.
 int FormatCodeOf(const std::string& Extension) {
@@ -63,10 +63,18 @@ bool TMainForm::SaveAudioFile(bool SaveAs, bool SelectionOnly) {
     if (!RunOutputFormatDialog(*this, code, vars)) return false;
     TAudioEditor2FileFormat& format = AudioEditor->FileFormat();
     switch (code) {
-    case afWav: SetupWavOutput(format, vars); break;
-    case afMp3: SetupMp3Output(format, LameEnc, vars); break;
-    case afOgg: SetupOggOutput(format, vars); break;
-    default: SetupWmaOutput(format, vars); break;
+    case afWav:
+        SetupWavOutput(format, vars);
+        break;
+    case afMp3:
+        SetupMp3Output(format, LameEnc, vars);
+        break;
+    case afOgg:
+        SetupOggOutput(format, vars);
+        break;
+    default:
+        SetupWmaOutput(format, vars);
+        break;
     }
     RunEditorOperation([&] { AudioEditor->Save(target, SelectionOnly ? -1 : 0, code); });
     // The selection went to a file of its own: the document keeps its name, caption and mark.

@@ -36,16 +36,17 @@ void TMainForm::ScaleControlsForDpi(int PixelsPerInch) {
         button->SetBounds(scaled(button->Left()), scaled(button->Top()), scaled(button->Width()),
                           scaled(button->Height()));
     const int hideWidth = scaled(ButtonHideCommandBar->Width());
-    ButtonHideCommandBar->SetBounds(PanelCommandBar->Width() - hideWidth - 5, scaled(ButtonHideCommandBar->Top()),
-                                    hideWidth, scaled(ButtonHideCommandBar->Height()));
-    for (TskSkinButton* button : {ButtonStart, ButtonRewind, ButtonStop, ButtonPlay, ButtonPlayLooped, ButtonPlayToEnd,
-                                  ButtonPause, ButtonForword, ButtonEnd, ButtonRecord})
+    ButtonHideCommandBar->SetBounds(PanelCommandBar->Width() - hideWidth - 5,
+                                    scaled(ButtonHideCommandBar->Top()), hideWidth,
+                                    scaled(ButtonHideCommandBar->Height()));
+    for (TskSkinButton* button : {ButtonStart, ButtonRewind, ButtonStop, ButtonPlay, ButtonPlayLooped,
+                                  ButtonPlayToEnd, ButtonPause, ButtonForword, ButtonEnd, ButtonRecord})
         button->SetBounds(scaled(button->Left()), scaled(button->Top()), 22, 22);
 
     PanelBottom->SetHeight(scaled(PanelBottom->Height()));
     int right = PanelBottom->Width();
-    for (TskSkinButton* button : {ButtonVerticalZoomOut, ButtonVerticalZoomIn, ButtonZoomFull, ButtonZoomToSelection,
-                                  ButtonZoomOut, ButtonZoomIn}) {
+    for (TskSkinButton* button : {ButtonVerticalZoomOut, ButtonVerticalZoomIn, ButtonZoomFull,
+                                  ButtonZoomToSelection, ButtonZoomOut, ButtonZoomIn}) {
         const int width = scaled(button->Width());
         button->SetBounds(right - width, scaled(button->Top()), width, scaled(button->Height()));
         right -= width;
@@ -122,9 +123,14 @@ void TMainForm::LoadViewSettings() {
     RightBar->SetPercent(0);
 
     switch (ReadSettingInteger("Horizontal", "Format", 2)) {
-    case 1: ActionHorizontalFormatSample->Execute(); break;
-    case 2: ActionHorizontalFormatDecimal->Execute(); break;
-    default: break;
+    case 1:
+        ActionHorizontalFormatSample->Execute();
+        break;
+    case 2:
+        ActionHorizontalFormatDecimal->Execute();
+        break;
+    default:
+        break;
     }
     const bool horizontalVisible = ReadSettingBool("Horizontal", "Visible", true);
     ActionHorizontalFormatVisible->SetChecked(horizontalVisible);
@@ -132,10 +138,17 @@ void TMainForm::LoadViewSettings() {
     AudioEditor->ScaleX().SetVisible(horizontalVisible ? -1 : 0);
 
     switch (ReadSettingInteger("Vertical", "Format", 3)) {
-    case 1: ActionVerticalFormatSample->Execute(); break;
-    case 2: ActionVerticalFormatNormalized->Execute(); break;
-    case 3: ActionVerticalFormatDecibel->Execute(); break;
-    default: break;
+    case 1:
+        ActionVerticalFormatSample->Execute();
+        break;
+    case 2:
+        ActionVerticalFormatNormalized->Execute();
+        break;
+    case 3:
+        ActionVerticalFormatDecibel->Execute();
+        break;
+    default:
+        break;
     }
     const bool verticalVisible = ReadSettingBool("Vertical", "Visible", true);
     ActionVerticalFormatVisible->SetChecked(verticalVisible);
@@ -143,9 +156,14 @@ void TMainForm::LoadViewSettings() {
     AudioEditor->ScaleY().SetVisible(verticalVisible ? -1 : 0);
 
     switch (ReadSettingInteger("WaveMode", "Mode", 1)) {
-    case 1: ActionWaveformMode->Execute(); break;
-    case 2: ActionSpectralMode->Execute(); break;
-    default: break;
+    case 1:
+        ActionWaveformMode->Execute();
+        break;
+    case 2:
+        ActionSpectralMode->Execute();
+        break;
+    default:
+        break;
     }
 
     if (ReadSettingBool("System", "CommandBarOnTheLeft", true))

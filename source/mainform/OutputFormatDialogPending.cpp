@@ -2,4 +2,6 @@
 // they were last chosen (or as they start), without asking.
 #include "source/mainform/OutputFormatDialog.h"
 
-bool RunOutputFormatDialog(TCustomForm&, int, TGlobalVars&) { return true; }
+bool RunOutputFormatDialog(TCustomForm&, int, TGlobalVars&) {
+    return true;
+}

@@ -49,7 +49,8 @@ TFormSplash::~TFormSplash() = default;
 void TFormSplash::ShowSplash(const std::string& PicturePath) {
     const HWND window = Handle();
     const LONG exStyle = GetWindowLong(window, GWL_EXSTYLE);
-    if ((exStyle & LONG(WS_EX_LAYERED)) == 0) SetWindowLong(window, GWL_EXSTYLE, exStyle | LONG(WS_EX_LAYERED));
+    if ((exStyle & LONG(WS_EX_LAYERED)) == 0)
+        SetWindowLong(window, GWL_EXSTYLE, exStyle | LONG(WS_EX_LAYERED));
 
     auto picture = std::make_unique<TPNGGraphic>();
     picture->LoadFromFile(PicturePath);
@@ -98,8 +99,8 @@ void TFormSplash::ShowStep(int Alpha) {
         blend.BlendFlags = 0;
         blend.SourceConstantAlpha = static_cast<BYTE>(Alpha);
         blend.AlphaFormat = AC_SRC_ALPHA;
-        if (UpdateLayeredWindow(window, nullptr, nullptr, &size, FPicture->Canvas()->Handle(), &source, 0, &blend,
-                                ULW_ALPHA))
+        if (UpdateLayeredWindow(window, nullptr, nullptr, &size, FPicture->Canvas()->Handle(), &source, 0,
+                                &blend, ULW_ALPHA))
             return;
         // No transparency on this screen: the premultiplied picture is the picture over black, painted
         // as the window's face, and the window fades as a whole.
@@ -114,8 +115,8 @@ void TFormSplash::ShowStep(int Alpha) {
 
 void TFormSplash::PaintWindow(HDC DC) {
     if (FOpaquePicture)
-        BitBlt(DC, 0, 0, FOpaquePicture->Width(), FOpaquePicture->Height(), FOpaquePicture->Canvas()->Handle(), 0, 0,
-               SRCCOPY);
+        BitBlt(DC, 0, 0, FOpaquePicture->Width(), FOpaquePicture->Height(),
+               FOpaquePicture->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 void TFormSplash::Dispatch(TMessage& Message) {
@@ -127,9 +128,13 @@ void TFormSplash::Dispatch(TMessage& Message) {
     TForm::Dispatch(Message);
 }
 
-void TFormSplash::TimerSplashTimer(TObject*) { Close(); }
+void TFormSplash::TimerSplashTimer(TObject*) {
+    Close();
+}
 
-void TFormSplash::FormKeyPress(TObject*, TKeyChar&) { Close(); }
+void TFormSplash::FormKeyPress(TObject*, TKeyChar&) {
+    Close();
+}
 
 void TFormSplash::FormCloseQuery(TObject*, bool& CanClose) {
     if (!FFading) return;
@@ -139,4 +144,6 @@ void TFormSplash::FormCloseQuery(TObject*, bool& CanClose) {
     CanClose = false;
 }
 
-void TFormSplash::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
+void TFormSplash::FormClose(TObject*, TCloseAction& Action) {
+    Action = caFree;
+}

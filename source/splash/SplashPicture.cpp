@@ -3,7 +3,8 @@
 void FillPremultiplyTable(TPremultiplyTable& Table) {
     for (int a = 0; a < 256; ++a)
         for (int c = 0; c < 256; ++c)
-            Table[static_cast<std::size_t>(a)][static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(a * c / 255);
+            Table[static_cast<std::size_t>(a)][static_cast<std::size_t>(c)] =
+                static_cast<std::uint8_t>(a * c / 255);
 }
 
 void PremultiplyRow(std::uint8_t* Pixels, int Width, const TPremultiplyTable& Table) {
@@ -15,7 +16,9 @@ void PremultiplyRow(std::uint8_t* Pixels, int Width, const TPremultiplyTable& Ta
     }
 }
 
-int NextFadeAlpha(int Alpha) { return Alpha + (255 - Alpha) / 32 + 1; }
+int NextFadeAlpha(int Alpha) {
+    return Alpha + (255 - Alpha) / 32 + 1;
+}
 
 std::vector<int> FadeSteps() {
     std::vector<int> steps;

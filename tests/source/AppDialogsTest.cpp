@@ -149,9 +149,11 @@ TEST_F(AppDialogsTest, DeletingTheRecentFilesListAsksFirstThenEmptiesBothListsAn
 
 TEST_F(AppDialogsTest, PicturesOfTheWindowsAsTheUserSeesThem) {
     // The program's own splash picture, as the build draws it beside the program.
-    const std::filesystem::path art = std::filesystem::path(OLVA_TEST_OUT_DIR).parent_path() / "source" / "splash.png";
+    const std::filesystem::path art =
+        std::filesystem::path(OLVA_TEST_OUT_DIR).parent_path() / "source" / "splash.png";
     if (std::filesystem::exists(art))
-        std::filesystem::copy_file(art, ProgramFolder + "splash.png", std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(art, ProgramFolder + "splash.png",
+                                   std::filesystem::copy_options::overwrite_existing);
     StartApp();
     // The splash stays a second over the new main window.
     EXPECT_TRUE(olva::win::SaveScreenPng(PicturePath("splash-over-main-window")));

@@ -64,7 +64,8 @@ TEST_F(AppTest, EveryActionIsReachableFromTheCommandMenu) {
         CollectActions(menu->TabMenu(tab)->Items(), found);
     }
     for (int i = 0; i < MainForm->ActionList->ActionCount(); ++i)
-        EXPECT_EQ(found.count(MainForm->ActionList->Actions(i)), 1u) << MainForm->ActionList->Actions(i)->Name();
+        EXPECT_EQ(found.count(MainForm->ActionList->Actions(i)), 1u)
+            << MainForm->ActionList->Actions(i)->Name();
     EXPECT_EQ(menu->ColorSchemeName(), "Silver");
 }
 

@@ -104,8 +104,8 @@ TEST_F(AppSaveTest, SaveAsWritesEachFormatThatOpensAgainWithTheSameSound) {
         int Channels;
         double Tolerance; // of the block levels, relative
     };
-    const TCase cases[] = {{"again.wav", 2, 1e-4}, {"again.mp3", 2, 0.08}, {"again.ogg", 2, 0.08},
-                           {"again.wma", 2, 0.08}};
+    const TCase cases[] = {
+        {"again.wav", 2, 1e-4}, {"again.mp3", 2, 0.08}, {"again.ogg", 2, 0.08}, {"again.wma", 2, 0.08}};
     for (const TCase& c : cases) {
         const std::string path = Documents + c.Name;
         MainForm->SetModified(true);

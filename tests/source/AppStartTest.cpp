@@ -26,7 +26,8 @@ namespace app_test {
 TEST(SplashPictureTest, FadeTakesEightyFiveStepsEndingExactlyAtFullStrength) {
     const std::vector<int> steps = FadeSteps();
     ASSERT_EQ(steps.size(), 85u);
-    EXPECT_EQ((std::vector<int>(steps.begin(), steps.begin() + 6)), (std::vector<int>{8, 16, 24, 32, 39, 46}));
+    EXPECT_EQ((std::vector<int>(steps.begin(), steps.begin() + 6)),
+              (std::vector<int>{8, 16, 24, 32, 39, 46}));
     EXPECT_EQ((std::vector<int>(steps.end() - 3, steps.end())), (std::vector<int>{253, 254, 255}));
 }
 
@@ -37,9 +38,9 @@ TEST(SplashPictureTest, PremultiplicationScalesColoursByAlphaAndKeepsAlpha) {
         std::array<std::uint8_t, 4> In, Out; // B, G, R, A
     };
     const TCase cases[] = {
-        {{255, 128, 7, 0}, {0, 0, 0, 0}},           // fully clear becomes black
-        {{255, 128, 7, 255}, {255, 128, 7, 255}},   // opaque keeps its colour
-        {{255, 100, 0, 128}, {128, 50, 0, 128}},    // (a * c) div 255
+        {{255, 128, 7, 0}, {0, 0, 0, 0}},         // fully clear becomes black
+        {{255, 128, 7, 255}, {255, 128, 7, 255}}, // opaque keeps its colour
+        {{255, 100, 0, 128}, {128, 50, 0, 128}},  // (a * c) div 255
         {{1, 254, 200, 254}, {0, 253, 199, 254}},
     };
     for (const TCase& c : cases) {
@@ -106,9 +107,10 @@ TEST_F(AppTest, StoredSettingsShapeTheWindowAndAMissingVersionFileLeavesTheTitle
 TEST_F(AppTest, DamagedSettingsAndADamagedSplashPictureStillStartTheProgram) {
     Root->Write("program/splash.png", "\x89PNG\r\n\x1a\nthis is not a picture");
     std::filesystem::create_directories(DataFolder);
-    Root->Write("config/OLVA/system201201.dat",
-                "\x01\x02 garbage \xff\xfe\r\n[SYSTEM\r\nCommandBarWidth=wide\r\n[SYSTEM]\r\nOP_DefSample=-5\r\n"
-                "DefNewFileSampleRate=259\r\nShowStartDialog=2\r\nExportFormat=9\r\n[FormPos]\r\nwidth=99999\r\n");
+    Root->Write(
+        "config/OLVA/system201201.dat",
+        "\x01\x02 garbage \xff\xfe\r\n[SYSTEM\r\nCommandBarWidth=wide\r\n[SYSTEM]\r\nOP_DefSample=-5\r\n"
+        "DefNewFileSampleRate=259\r\nShowStartDialog=2\r\nExportFormat=9\r\n[FormPos]\r\nwidth=99999\r\n");
     Root->Write("config/OLVA/MRUList201201.dat", std::string("\0\0\r\n", 4));
     StartApp();
     ASSERT_NE(MainForm, nullptr);
@@ -117,12 +119,12 @@ TEST_F(AppTest, DamagedSettingsAndADamagedSplashPictureStillStartTheProgram) {
     for (int i = 0; i < Screen()->FormCount(); ++i)
         EXPECT_EQ(dynamic_cast<TFormSplash*>(Screen()->Forms(i)), nullptr);
     const TGlobalVars& vars = GlobalVars();
-    EXPECT_EQ(vars.CommandBarWidth, 210);        // not a number: the default
-    EXPECT_EQ(vars.OP_DefSample, 44100);         // out of range: the default
-    EXPECT_EQ(vars.DefNewFileSampleRate, 3);     // the low byte of 259
-    EXPECT_TRUE(vars.ShowStartDialog);           // any non-zero number is true
-    EXPECT_EQ(vars.ExportFormat, 0);             // no such format: WAV
-    EXPECT_EQ(MainForm->Width(), 1920);          // cut to the screen
+    EXPECT_EQ(vars.CommandBarWidth, 210);    // not a number: the default
+    EXPECT_EQ(vars.OP_DefSample, 44100);     // out of range: the default
+    EXPECT_EQ(vars.DefNewFileSampleRate, 3); // the low byte of 259
+    EXPECT_TRUE(vars.ShowStartDialog);       // any non-zero number is true
+    EXPECT_EQ(vars.ExportFormat, 0);         // no such format: WAV
+    EXPECT_EQ(MainForm->Width(), 1920);      // cut to the screen
     EXPECT_EQ(MainForm->Left(), 0);
 }
 

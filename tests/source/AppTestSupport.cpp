@@ -46,10 +46,18 @@ void WriteSound(const std::string& Path, const std::vector<float>& Samples, int 
     editor.New(SampleRate, Channels);
     editor.PutSamples(Samples);
     switch (FormatCode) {
-    case afWav: editor.FileFormat().SetWAV(SampleRate, Channels, 16); break;
-    case afMp3: editor.FileFormat().SetMP3CBR(44100, 192, Channels); break;
-    case afOgg: editor.FileFormat().SetOGG(44100, Channels, 160, 0, 0, -1); break;
-    default: editor.FileFormat().SetWMA(10); break;
+    case afWav:
+        editor.FileFormat().SetWAV(SampleRate, Channels, 16);
+        break;
+    case afMp3:
+        editor.FileFormat().SetMP3CBR(44100, 192, Channels);
+        break;
+    case afOgg:
+        editor.FileFormat().SetOGG(44100, Channels, 160, 0, 0, -1);
+        break;
+    default:
+        editor.FileFormat().SetWMA(10);
+        break;
     }
     editor.Save(Path, 0, FormatCode);
 }
@@ -127,7 +135,8 @@ void AppTest::SetUp() {
 
 void AppTest::TearDown() {
     EXPECT_TRUE(Steps.empty()) << Steps.size() << " steps of the script did not run";
-    EXPECT_TRUE(Unanswered.empty()) << "unanswered window: " << (Unanswered.empty() ? "" : Unanswered.front());
+    EXPECT_TRUE(Unanswered.empty()) << "unanswered window: "
+                                    << (Unanswered.empty() ? "" : Unanswered.front());
     if (MainForm != nullptr) {
         // Leave without questions; the test has looked at what it wanted.
         MainForm->SetModified(false);
@@ -152,7 +161,9 @@ void AppTest::StartApp(const std::vector<std::string>& Arguments) {
     Advance(250); // the timer after showing
 }
 
-void AppTest::Pump() { Application()->ProcessMessages(); }
+void AppTest::Pump() {
+    Application()->ProcessMessages();
+}
 
 void AppTest::Advance(int Ms) {
     Clock->Advance(static_cast<std::uint64_t>(Ms));
@@ -161,7 +172,7 @@ void AppTest::Advance(int Ms) {
 
 namespace {
 
-void QueueKey(int VK, std::initializer_list<int> Modifiers) {
+void QueueKey(int VK, const std::vector<int>& Modifiers) {
     for (int modifier : Modifiers)
         olva::win::InjectKey(modifier, true);
     olva::win::InjectKey(VK, true);
@@ -178,7 +189,8 @@ void AppTest::Key(int VK, std::initializer_list<int> Modifiers) {
 }
 
 void AppTest::Drop(const std::vector<std::string>& Paths) {
-    const POINT centre = MainForm->ClientToScreen(POINT{MainForm->ClientWidth() / 2, MainForm->ClientHeight() / 2});
+    const POINT centre =
+        MainForm->ClientToScreen(POINT{MainForm->ClientWidth() / 2, MainForm->ClientHeight() / 2});
     ASSERT_TRUE(olva::win::InjectDropFiles(centre, Paths));
     Pump();
 }
@@ -193,15 +205,7 @@ void AppTest::ThenType(const std::string& Text) {
 }
 
 void AppTest::ThenKey(int VK, std::initializer_list<int> Modifiers) {
-    std::vector<int> modifiers(Modifiers);
-    Then([VK, modifiers] {
-        for (int modifier : modifiers)
-            olva::win::InjectKey(modifier, true);
-        olva::win::InjectKey(VK, true);
-        olva::win::InjectKey(VK, false);
-        for (int modifier : modifiers)
-            olva::win::InjectKey(modifier, false);
-    });
+    Then([VK, modifiers = std::vector<int>(Modifiers)] { QueueKey(VK, modifiers); });
 }
 
 void AppTest::ThenReadBox() {
@@ -225,6 +229,8 @@ void AppTest::ThenPicture(const std::string& Name) {
     });
 }
 
-TCustomForm* AppTest::ActiveForm() const { return Screen()->ActiveForm(); }
+TCustomForm* AppTest::ActiveForm() const {
+    return Screen()->ActiveForm();
+}
 
 } // namespace app_test

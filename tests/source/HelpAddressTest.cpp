@@ -1,6 +1,6 @@
 // Help pages: the address of a page in the manual named like the program, and the viewer's answer.
-#include "platform/rtl/Exception.h"
 #include "source/HelpAddress.h"
+#include "platform/rtl/Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The output set-up: which writer settings each combination of stored output settings gives.
+#include "source/OutputSetup.h"
 #include "audio/AudioOutputFormat.h"
 #include "source/GlobalVars.h"
-#include "source/OutputSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,8 @@ TEST(OutputSetupTest, WavPresetsAndSpecifiedSettings) {
            {[](TGlobalVars& v) { v.OutputWAVPersets = 2; }, {"WAV 96000 2 16"}},
            {[](TGlobalVars& v) { v.OutputWAVPersets = 5; }, {"WAV 44100 2 16"}},
            {[](TGlobalVars& v) {
-                v.OutputWAVType = 1, v.OutputWAVSampleType = 4, v.OutputWAVMode = 1, v.OutputWAVBitesPerSample = 2;
+                v.OutputWAVType = 1, v.OutputWAVSampleType = 4, v.OutputWAVMode = 1,
+                v.OutputWAVBitesPerSample = 2;
             },
             {"WAV 22050 1 24"}}},
           [](TRecordingTarget& t, TAudioEditor2LameEnc&, const TGlobalVars& v) { SetupWavOutput(t, v); });
@@ -88,7 +89,9 @@ TEST(OutputSetupTest, Mp3PresetConstantAndVariableRates) {
                 v.OutputMP3Checksum = true;
             },
             {"MP3 2 4 320 128 4 4 128 0 1"}}},
-          [](TRecordingTarget& t, TAudioEditor2LameEnc& lame, const TGlobalVars& v) { SetupMp3Output(t, lame, v); });
+          [](TRecordingTarget& t, TAudioEditor2LameEnc& lame, const TGlobalVars& v) {
+              SetupMp3Output(t, lame, v);
+          });
 }
 
 TEST(OutputSetupTest, OggPresetsAverageRateAndQuality) {
@@ -100,7 +103,8 @@ TEST(OutputSetupTest, OggPresetsAverageRateAndQuality) {
             {"OGG 44100 2 350 0 0 -1"}},
            {[](TGlobalVars& v) { v.OutputOGGType = 1, v.OutputOGGMode = 1, v.OutputOGGQualityValue = 1; },
             {"OGG 44100 1 0 0 0 10"}},
-           {[](TGlobalVars& v) { v.OutputOGGType = 1, v.OutputOGGQualityValue = 100; }, {"OGG 44100 2 0 0 0 1000"}}},
+           {[](TGlobalVars& v) { v.OutputOGGType = 1, v.OutputOGGQualityValue = 100; },
+            {"OGG 44100 2 0 0 0 1000"}}},
           [](TRecordingTarget& t, TAudioEditor2LameEnc&, const TGlobalVars& v) { SetupOggOutput(t, v); });
 }
 

@@ -83,7 +83,8 @@ void DrawWave(TSurface& s) {
             const double distance = std::abs(y + 0.5 - middle) - half;
             const double body = std::clamp(0.5 - distance, 0.0, 1.0);
             const double glow = distance > 0 ? 0.25 * std::exp(-distance / 2.5) : 0.0;
-            const double a = std::max(body * (0.75 + 0.25 * (1.0 - std::abs(y + 0.5 - middle) / (half + 1))), glow);
+            const double a =
+                std::max(body * (0.75 + 0.25 * (1.0 - std::abs(y + 0.5 - middle) / (half + 1))), glow);
             if (a <= 0) continue;
             s.Row(y)[x] = Pixel(Mix(ColorOf(s.Row(y)[x]), ink, a));
         }
@@ -96,7 +97,8 @@ void DrawWave(TSurface& s) {
 void DrawText(const std::shared_ptr<TSurface>& s) {
     HDC dc = GdiCreateSurfaceDC(s, POINT{0, 0}, nullptr);
     SetBkMode(dc, TRANSPARENT);
-    auto text = [dc](const char* face, int height, int weight, COLORREF color, int x, int y, const char* line) {
+    auto text = [dc](const char* face, int height, int weight, COLORREF color, int x, int y,
+                     const char* line) {
         HFONT font = CreateFont(-height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, ANTIALIASED_QUALITY, 0, face);
         HGDIOBJ old = SelectObject(dc, font);
         SetTextColor(dc, color);
