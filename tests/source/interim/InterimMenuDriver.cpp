@@ -1,6 +1,5 @@
 // How the program tests reach a command through the interim command menu: a click on the tab, then the
 // arrow keys down to the action's item and Enter. It goes with the interim menu.
-#include "AppTestSupport.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Menu.h"
 #include "platform/vcl/PopupMenu.h"
@@ -9,6 +8,7 @@
 #include "platform/win/WinKeys.h"
 #include "source/interim/InterimCommandMenu.h"
 #include "source/mainform/MainForm.h"
+#include "tests/source/AppTestSupport.h"
 
 namespace app_test {
 
