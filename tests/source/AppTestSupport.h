@@ -5,9 +5,9 @@
 // they come up.
 #pragma once
 
-#include "EnvironmentGuard.h"
 #include "TestFolder.h"
 #include "platform/rtl/Clock.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
 
