@@ -42,7 +42,7 @@ TMainForm* TAppHarness::Start() {
 void TAppHarness::DrawPending() {
     FImpl->MainForm->Update();
     Application()->ProcessMessages();
-    if (FImpl->Sdl) FImpl->Presenter.PresentAll();
+    if (FImpl->Sdl) FImpl->Presenter.PresentChanged();
 }
 
 bool TAppHarness::RealScreen() const {
