@@ -1,0 +1,236 @@
+#include "source/effects/EffectCommands.h"
+
+#include "audio/AudioEditor2.h"
+#include "audio/devices/AudioPlayer2.h"
+#include "audio/effects/AudioTransform2.h"
+#include "platform/vcl/Form.h"
+#include "source/GlobalVars.h"
+#include "source/effects/AmplifyForm.h"
+#include "source/effects/ChorusForm.h"
+#include "source/effects/CossFadeForm.h"
+#include "source/effects/DynamicRangeCompressorForm.h"
+#include "source/effects/EchoForm.h"
+#include "source/effects/EffectParameters.h"
+#include "source/effects/FlangerForm.h"
+#include "source/effects/MixStereoForm.h"
+#include "source/effects/NoiseReductionForm.h"
+#include "source/effects/NormalizeForm.h"
+#include "source/effects/PhaserForm.h"
+#include "source/effects/ReverbForm.h"
+#include "source/effects/VibratoForm.h"
+
+namespace effect_commands_detail {
+
+template <class TDialog> TEffectCommands::TMakeDialog Maker(TEffectCommands* host) {
+    return [host](TComponent* owner) -> TEffectForm* { return TCustomForm::New<TDialog>(owner, host); };
+}
+
+} // namespace effect_commands_detail
+
+TEffectCommands::TEffectCommands(TAudioEditor2& Editor, TEffectHost& Host)
+    : FEditor(Editor), FHost(Host), FTransform(std::make_unique<TAudioTransform2>()),
+      FPlayer(std::make_unique<TAudioPlayer2>()) {
+    FTransform->OnTransformBlock = TAudioTransform2::TTransformBlockEvent(
+        [this](TObject*, int percent) {
+            FTransformBusy = true;
+            FHost.TransformProgress(percent);
+        },
+        this);
+    FTransform->OnEndTransform = TNotifyEvent(
+        [this](TObject*) {
+            FTransformBusy = false;
+            FHost.TransformEnded();
+        },
+        this);
+    FPlayer->OnEndPlay = [this] { StopPreview(); };
+}
+
+TEffectCommands::~TEffectCommands() {
+    FPlayer->OnEndPlay = nullptr;
+    FPlayer->Stop();
+}
+
+// ---- The road -------------------------------------------------------------------------------------------
+
+void TEffectCommands::CentreOnOwner(TCustomForm* Dialog) {
+    TCustomForm* owner = FHost.OwnerForm();
+    if (owner == nullptr) return;
+    Dialog->SetBounds(owner->Left() + (owner->Width() - Dialog->Width()) / 2,
+                      owner->Top() + (owner->Height() - Dialog->Height()) / 2, Dialog->Width(),
+                      Dialog->Height());
+}
+
+bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply) {
+    FHost.StopIfBusy();
+    FHost.SelectAllIfEmpty();
+    bool accepted = false;
+    {
+        // The dialog goes on every way out, and a preview it started stops with it.
+        struct TDialogEnd {
+            TEffectCommands* Commands;
+            TEffectForm* Dialog = nullptr;
+            ~TDialogEnd() {
+                if (Commands->Previewing()) Commands->StopPreview();
+                if (Dialog != nullptr) Dialog->Free();
+            }
+        } end{this};
+        end.Dialog = MakeDialog(FHost.OwnerForm());
+        CentreOnOwner(end.Dialog);
+        end.Dialog->LoadParams();
+        if (end.Dialog->ShowModal() == mrOk) {
+            end.Dialog->StoreParams();
+            accepted = true;
+        }
+    }
+    if (!accepted) return false;
+    Apply();
+    EffectApplied();
+    return true;
+}
+
+void TEffectCommands::ApplyStoredEffect(int Id) {
+    ApplyEditorEffect(FEditor.Transform(), Id, GlobalVars());
+}
+
+void TEffectCommands::EffectApplied() {
+    FHost.SetModified(true);
+    if (GlobalVars().OP_PlayAfterEdit) FHost.PlayAfterEdit();
+}
+
+// ---- Commands ---------------------------------------------------------------------------------------------
+
+bool TEffectCommands::Amplify() {
+    return RunDialogCommand(effect_commands_detail::Maker<TAmplifyForm>(this),
+                            [this] { ApplyStoredEffect(eiAmplify); });
+}
+
+bool TEffectCommands::Normalize() {
+    return RunDialogCommand(effect_commands_detail::Maker<TNormalizeForm>(this), [this] {
+        FEditor.Transform().Normalize(static_cast<float>(GlobalVars().DefNormalize), -1);
+    });
+}
+
+bool TEffectCommands::Compressor() {
+    return RunDialogCommand(effect_commands_detail::Maker<TDynamicRangeCompressorForm>(this),
+                            [this] { ApplyStoredEffect(eiCompressor); });
+}
+
+bool TEffectCommands::Echo() {
+    return RunDialogCommand(effect_commands_detail::Maker<TEchoForm>(this),
+                            [this] { ApplyStoredEffect(eiEcho); });
+}
+
+bool TEffectCommands::Reverb() {
+    return RunDialogCommand(effect_commands_detail::Maker<TReverbForm>(this),
+                            [this] { ApplyStoredEffect(eiReverb); });
+}
+
+bool TEffectCommands::CrossFade() {
+    return RunDialogCommand(effect_commands_detail::Maker<TCossFadeForm>(this),
+                            [this] { ApplyStoredEffect(eiCrossFade); });
+}
+
+bool TEffectCommands::MixStereo() {
+    return RunDialogCommand(effect_commands_detail::Maker<TMixStereoForm>(this),
+                            [this] { ApplyStoredEffect(eiMixStereo); });
+}
+
+bool TEffectCommands::NoiseReduction() {
+    return RunDialogCommand(effect_commands_detail::Maker<TNoiseReductionForm>(this),
+                            [this] { ApplyStoredEffect(eiNoiseReduction); });
+}
+
+bool TEffectCommands::Phaser() {
+    return RunDialogCommand(effect_commands_detail::Maker<TPhaserForm>(this),
+                            [this] { ApplyStoredEffect(eiPhaser); });
+}
+
+bool TEffectCommands::Flanger() {
+    return RunDialogCommand(effect_commands_detail::Maker<TFlangerForm>(this),
+                            [this] { ApplyStoredEffect(eiFlanger); });
+}
+
+bool TEffectCommands::Chorus() {
+    return RunDialogCommand(effect_commands_detail::Maker<TChorusForm>(this),
+                            [this] { ApplyStoredEffect(eiChorus); });
+}
+
+bool TEffectCommands::Vibrato() {
+    return RunDialogCommand(effect_commands_detail::Maker<TVibratoForm>(this),
+                            [this] { ApplyStoredEffect(eiVibrato); });
+}
+
+void TEffectCommands::Reverse() {
+    FHost.StopIfBusy();
+    FHost.SelectAllIfEmpty();
+    FEditor.Transform().Reverse();
+    EffectApplied();
+}
+
+void TEffectCommands::FadeIn() {
+    FHost.StopIfBusy();
+    FHost.SelectAllIfEmpty();
+    FEditor.Transform().Fade(0.0f, 100.0f);
+    EffectApplied();
+}
+
+void TEffectCommands::FadeOut() {
+    FHost.StopIfBusy();
+    FHost.SelectAllIfEmpty();
+    FEditor.Transform().Fade(100.0f, 0.0f);
+    EffectApplied();
+}
+
+// ---- Preview ----------------------------------------------------------------------------------------------
+
+void TEffectCommands::StartPreview() {
+    const int rate = FEditor.FileInfo().GetSampleRate();
+    const int channels = FEditor.FileInfo().GetChannels();
+    FPlayer->SetFormat(rate, channels);
+    FPlayer->Open();
+    if (FPlayer->ErrorState() != 0) {
+        ShowEffectError("Starting audio device error.");
+        return;
+    }
+    FPreviewLength = FEditor.Position().GetSelectionEnd() - FEditor.Position().GetSelectionStart();
+    std::vector<float> samples = FEditor.GetSamples(FPreviewLength);
+    bool transformed = false;
+    try {
+        transformed = PreviewTransform(samples);
+    } catch (...) {
+        // The device opened for nothing: close it, and let the caller report the processor's error.
+        StopPreview();
+        throw;
+    }
+    if (!transformed) return;
+    FPlayer->PlayArray(samples);
+    if (FPlayer->ErrorState() != 0) {
+        StopPreview();
+        ShowEffectError("Starting audio device error.");
+        return;
+    }
+    FPreviewing = true;
+}
+
+bool TEffectCommands::PreviewTransform(std::vector<float>& Samples) {
+    FTransform->SetFormat(FEditor.FileInfo().GetSampleRate(), FEditor.FileInfo().GetChannels());
+    ApplyPreviewEffect(*FTransform, Samples, GlobalVars().PreviewOperationTypes, GlobalVars());
+    if (!Samples.empty()) return true;
+    ShowEffectError("Preview Transform Buffer error.");
+    StopPreview();
+    return false;
+}
+
+void TEffectCommands::StopPreview() {
+    // Stopping the player raises its end event, which comes back here.
+    if (!FStopping) {
+        FStopping = true;
+        FPlayer->Stop();
+        FStopping = false;
+    }
+    FPreviewing = false;
+}
+
+int TEffectCommands::HtmlHelp(HWND Window, const std::string& Address, UINT Command, DWORD_PTR Data) {
+    return FHost.HtmlHelp(Window, Address, Command, Data);
+}

@@ -1,0 +1,51 @@
+// The effect identifiers that the effect dialogs store in PreviewOperationTypes, and the parameters
+// every effect takes from the settings record, in the order each of the two processors wants them:
+// the editor's transform (applying to the document) and the in-memory processor (the preview). The two
+// differ only for the shelf filters, which the editor takes frequency first and the processor gain
+// first. Every value goes as a single-precision float, but the reverb's taps (an integer).
+#pragma once
+
+#include <vector>
+
+struct TGlobalVars;
+class TEditorTransform;
+class TAudioTransform2;
+
+enum TEffectId : int {
+    eiNone = -1,
+    eiCompressor = 1,
+    eiAmplify = 2,
+    eiHighPass = 3,
+    eiEqualizer = 4,
+    eiEcho = 5,
+    eiReverb = 6,
+    eiCrossFade = 7,
+    eiMixStereo = 8,
+    eiNoiseReduction = 9,
+    eiSpeedChange = 10,
+    eiPitchChange = 11,
+    eiPhaser = 12,
+    eiFlanger = 13,
+    eiChorus = 14,
+    eiNotch = 15,
+    eiBandPass = 16,
+    eiLowPass = 17,
+    eiLowShelf = 18,
+    eiHighShelf = 19,
+    eiPeakEQ = 20,
+    eiVibrato = 21
+};
+
+// The effect `Id` on the editor's selection, with the parameters of Vars. False (nothing done) for an
+// identifier that names no effect.
+bool ApplyEditorEffect(TEditorTransform& Transform, int Id, const TGlobalVars& Vars);
+
+// The effect `Id` on Samples (in the processor's format), with the parameters of Vars. False, with the
+// samples unchanged, for an identifier that names no effect.
+bool ApplyPreviewEffect(TAudioTransform2& Transform, std::vector<float>& Samples, int Id,
+                        const TGlobalVars& Vars);
+
+// The equalizer's two arrays: the twelve band settings (tenths of a dB) each divided by 100, and the
+// bands' centre frequencies in Hz.
+std::vector<float> EqualizerGains(const TGlobalVars& Vars);
+std::vector<float> EqualizerFrequencies();
