@@ -34,6 +34,7 @@ namespace effect_form_detail {
 // Layout, in pixels at 96 DPI. A slider row: caption | min text | slider | max text | edit.
 constexpr int Margin = 12;
 constexpr int Gap = 8;
+constexpr int CaptionGap = 14; // between a caption and the range text after it
 constexpr int TextGap = 4;
 constexpr int SliderWidth = 220;
 constexpr int SliderHeight = 26;
@@ -63,6 +64,15 @@ bool ParseWhole(const std::string& text, int& value) {
         return false;
     value = static_cast<int>(signedValue);
     return true;
+}
+
+// Text the program puts into an edit is not cut to the edit's length: the length limits typing only,
+// so a slider's 11025 shows whole in an edit that takes three typed digits.
+void SetEditText(TEdit* edit, const std::string& text) {
+    const int limit = edit->MaxLength();
+    edit->SetMaxLength(0);
+    edit->SetText(text);
+    edit->SetMaxLength(limit);
 }
 
 template <class T> T* Make(TComponent* owner, TWinControl* parent, const std::string& name, RECT bounds) {
@@ -128,7 +138,7 @@ void TEffectForm::BuildControls() {
     const bool anySlider =
         std::any_of(FModel.Parameters.begin(), FModel.Parameters.end(),
                     [](const TEffectParameter& p) { return p.Kind == TParameterKind::SliderWithEdit; });
-    const int rowWidth = anySlider ? col.Caption + Gap + col.MinText + TextGap + SliderWidth + TextGap +
+    const int rowWidth = anySlider ? col.Caption + CaptionGap + col.MinText + TextGap + SliderWidth + TextGap +
                                          col.MaxText + Gap + col.Edit
                                    : col.Caption + Gap + col.Edit;
     const int groupExtra = FModel.Groups.empty() ? 0 : 2 * GroupPadding;
@@ -176,7 +186,7 @@ void TEffectForm::BuildControls() {
             // The caption and the range texts sit on the thumb's centre line, the edit around it.
             c.Label = MakeLabel(this, parent, labelName, p.Caption,
                                 RECT{x0, top + 5, x0 + col.Caption, top + 5 + LabelHeight}, taLeftJustify);
-            const int minX = x0 + col.Caption + Gap;
+            const int minX = x0 + col.Caption + CaptionGap;
             const int sliderX = minX + col.MinText + TextGap;
             const int maxX = sliderX + SliderWidth + TextGap;
             c.Slider = Make<TImageSlider>(this, parent, "ImageSlider" + p.Name,
@@ -285,7 +295,7 @@ void TEffectForm::LoadParams() {
         if (FParameters[i].Slider != nullptr)
             FParameters[i].Slider->SetValue(value);
         else
-            FParameters[i].Edit->SetText(IntToStr(value));
+            effect_form_detail::SetEditText(FParameters[i].Edit, IntToStr(value));
     }
 }
 
@@ -333,9 +343,13 @@ void TEffectForm::FormShow(TObject*) {
 void TEffectForm::ImageSliderChange(TObject* Sender) {
     const int i = IndexOf(Sender);
     if (i < 0 || FParameters[i].Slider == nullptr) return;
+    TEdit* edit = FParameters[i].Edit;
     const std::string text = IntToStr(FParameters[i].Slider->Value());
-    // Writing the same text again would move the caret of an edit the user is typing in.
-    if (FParameters[i].Edit->Text() != text) FParameters[i].Edit->SetText(text);
+    // Writing the same text again would move the caret of an edit the user is typing in; a new text
+    // ("-0" becoming "0") leaves the caret at its end, where the typing goes on.
+    if (edit->Text() == text) return;
+    effect_form_detail::SetEditText(edit, text);
+    if (edit->Focused()) edit->SetSelStart(static_cast<int>(text.size()));
 }
 
 void TEffectForm::EditChange(TObject* Sender) {
@@ -360,9 +374,9 @@ void TEffectForm::EditExit(TObject* Sender) {
     const TImageSlider* slider = FParameters[i].Slider;
     int value = 0;
     if (!effect_form_detail::ParseWhole(edit->Text(), value) || value < slider->MinValue())
-        edit->SetText(IntToStr(slider->MinValue()));
+        effect_form_detail::SetEditText(edit, IntToStr(slider->MinValue()));
     else if (value > slider->MaxValue())
-        edit->SetText(IntToStr(slider->MaxValue()));
+        effect_form_detail::SetEditText(edit, IntToStr(slider->MaxValue()));
 }
 
 void TEffectForm::EditKeyPress(TObject* Sender, TKeyChar& Key) {
@@ -394,7 +408,7 @@ void TEffectForm::ComboBoxPresetChange(TObject*) {
             // The edit follows also where the slider already held the value (an edit left red).
             ImageSliderChange(FParameters[i].Slider);
         } else {
-            FParameters[i].Edit->SetText(IntToStr(preset.Values[i]));
+            effect_form_detail::SetEditText(FParameters[i].Edit, IntToStr(preset.Values[i]));
         }
     }
 }

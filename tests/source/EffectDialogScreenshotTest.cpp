@@ -1,0 +1,44 @@
+// Pictures of every effect dialog as a user sees it (the desktop's own fonts), with its settings
+// loaded, for inspection under build/test-output/effects.
+#include "EffectDialogCatalog.h"
+
+#include "platform/gdi/GdiText.h"
+#include "platform/win/Presenter.h"
+#include "source/GlobalVars.h"
+#include "tests/vcl/StdCtrlsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace effect_dialog_screenshot_test {
+
+using stdctrls_test::StdCtrlsTest;
+
+class EffectDialogScreenshotTest : public StdCtrlsTest {
+protected:
+    void SetUp() override {
+        StdCtrlsTest::SetUp();
+        GdiSetTestFontEverywhere(false);
+        SetInitialValues(GlobalVars(), {"/d/", "/t/", "/m"});
+    }
+};
+
+TEST_F(EffectDialogScreenshotTest, EveryDialogWithItsSettingsLoaded) {
+    const std::string dir = stdctrls_test::TestOutDir() + "/effects";
+    std::filesystem::create_directories(dir);
+    ShowForm();
+    for (const auto& entry : effect_dialog_catalog::AllDialogs()) {
+        TEffectForm* dialog = entry.Make(form, nullptr);
+        dialog->SetLeft(20);
+        dialog->SetTop(20);
+        dialog->LoadParams();
+        dialog->Show();
+        Pump();
+        EXPECT_TRUE(olva::win::SaveWindowPng(dialog->Handle(), dir + "/" + entry.Name + ".png")) << entry.Name;
+        dialog->Free();
+        Pump();
+    }
+}
+
+} // namespace effect_dialog_screenshot_test
