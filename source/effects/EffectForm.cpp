@@ -138,8 +138,8 @@ void TEffectForm::BuildControls() {
     const bool anySlider =
         std::any_of(FModel.Parameters.begin(), FModel.Parameters.end(),
                     [](const TEffectParameter& p) { return p.Kind == TParameterKind::SliderWithEdit; });
-    const int rowWidth = anySlider ? col.Caption + CaptionGap + col.MinText + TextGap + SliderWidth + TextGap +
-                                         col.MaxText + Gap + col.Edit
+    const int rowWidth = anySlider ? col.Caption + CaptionGap + col.MinText + TextGap + SliderWidth +
+                                         TextGap + col.MaxText + Gap + col.Edit
                                    : col.Caption + Gap + col.Edit;
     const int groupExtra = FModel.Groups.empty() ? 0 : 2 * GroupPadding;
     const int buttonsWidth = 4 * ButtonWidth + 3 * ButtonGap + 3 * Gap;

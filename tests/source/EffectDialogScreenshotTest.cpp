@@ -35,7 +35,8 @@ TEST_F(EffectDialogScreenshotTest, EveryDialogWithItsSettingsLoaded) {
         dialog->LoadParams();
         dialog->Show();
         Pump();
-        EXPECT_TRUE(olva::win::SaveWindowPng(dialog->Handle(), dir + "/" + entry.Name + ".png")) << entry.Name;
+        EXPECT_TRUE(olva::win::SaveWindowPng(dialog->Handle(), dir + "/" + entry.Name + ".png"))
+            << entry.Name;
         dialog->Free();
         Pump();
     }

@@ -67,13 +67,13 @@ TEST_P(EveryDialog, ControlsCarryTheNamesRangesAndLengthsOfTheModel) {
     EXPECT_EQ(d->BorderStyle(), bsSingle);
     EXPECT_EQ(d->BorderIcons(), TBorderIcons{biSystemMenu});
     EXPECT_EQ(d->Font()->Name(), "Tahoma");
-    for (const auto& [name, control] : std::vector<std::pair<std::string, TComponent*>>{
-             {"LabelPreset", d->LabelPreset},
-             {"ComboBoxPreset", d->ComboBoxPreset},
-             {"ButtonOK", d->ButtonOK},
-             {"ButtonCancel", d->ButtonCancel},
-             {"ButtonHelp", d->ButtonHelp},
-             {"Bevel", d->Bevel}}) {
+    for (const auto& [name, control] :
+         std::vector<std::pair<std::string, TComponent*>>{{"LabelPreset", d->LabelPreset},
+                                                          {"ComboBoxPreset", d->ComboBoxPreset},
+                                                          {"ButtonOK", d->ButtonOK},
+                                                          {"ButtonCancel", d->ButtonCancel},
+                                                          {"ButtonHelp", d->ButtonHelp},
+                                                          {"Bevel", d->Bevel}}) {
         ASSERT_NE(control, nullptr) << name;
         EXPECT_EQ(d->FindComponent(name), control) << name;
     }
@@ -130,7 +130,8 @@ TEST_P(EveryDialog, PresetsFillTheControlsAndSelectPresetChangesNothing) {
     TEffectForm* d = Make();
     const TEffectDialogModel& m = d->Model();
     const auto shown = [&](int i) {
-        return d->ParameterSlider(i) != nullptr ? d->ParameterSlider(i)->Value() : StrToInt(d->ParameterEdit(i)->Text());
+        return d->ParameterSlider(i) != nullptr ? d->ParameterSlider(i)->Value()
+                                                : StrToInt(d->ParameterEdit(i)->Text());
     };
     for (std::size_t p = 0; p < m.Presets.size(); ++p) {
         d->ComboBoxPreset->SetItemIndex(static_cast<int>(p) + 1);
@@ -153,7 +154,8 @@ TEST_P(EveryDialog, SlidersClampStoredValuesAndStoreWritesTheIdentifierWithTheFi
     TGlobalVars& vars = GlobalVars();
     for (bool below : {true, false}) {
         for (const TEffectParameter& p : m.Parameters)
-            if (p.Kind == TParameterKind::SliderWithEdit) vars.*p.Field = below ? p.MinValue - 7 : p.MaxValue + 7;
+            if (p.Kind == TParameterKind::SliderWithEdit)
+                vars.*p.Field = below ? p.MinValue - 7 : p.MaxValue + 7;
         vars.PreviewOperationTypes = -1;
         d->LoadParams();
         d->StoreParams();
@@ -194,8 +196,9 @@ TEST_F(EffectDialogTest, NamedMembersAreTheNamedControls) {
                    {"ImageSliderReverbFrequency", reverb->ImageSliderReverbFrequency},
                    {"ImageSliderTaps", reverb->ImageSliderTaps},
                    {"EditTaps", reverb->EditTaps}});
-    for (TSweptDelayForm* swept : {static_cast<TSweptDelayForm*>(TCustomForm::New<TFlangerForm>(form, nullptr)),
-                                   static_cast<TSweptDelayForm*>(TCustomForm::New<TChorusForm>(form, nullptr))})
+    for (TSweptDelayForm* swept :
+         {static_cast<TSweptDelayForm*>(TCustomForm::New<TFlangerForm>(form, nullptr)),
+          static_cast<TSweptDelayForm*>(TCustomForm::New<TChorusForm>(form, nullptr))})
         check(swept, {{"ImageSliderDelayRate", swept->ImageSliderDelayRate},
                       {"ImageSliderMixDepth", swept->ImageSliderMixDepth},
                       {"ImageSliderFeedbackGain", swept->ImageSliderFeedbackGain},
@@ -230,7 +233,8 @@ TEST_F(EffectDialogTest, NamedMembersAreTheNamedControls) {
                 {"ImageSliderNewRightChannelRight", mix->ImageSliderNewRightChannelRight}});
 }
 
-// ---- Loading, showing and storing --------------------------------------------------------------------------
+// ---- Loading, showing and storing
+// --------------------------------------------------------------------------
 
 TEST_F(EffectDialogTest, ShowingPreparesTheEditsAndClearsThePreviewFlag) {
     GlobalVars().DefCompressorThreshold = -12;
@@ -321,11 +325,12 @@ TEST_F(EffectDialogTest, VibratoStartsAgainFromItsDefaultsAfterARestart) {
 TEST_F(EffectDialogTest, DisablingLeavesEditsEnabledButReadOnly) {
     auto* d = Open<TEchoForm>();
     d->SetControlsEnabled(false);
-    for (TControl* c : {static_cast<TControl*>(d->LabelDelayTime), static_cast<TControl*>(d->ImageSliderDelayTime),
-                        static_cast<TControl*>(d->LabelDelayTimeMin), static_cast<TControl*>(d->LabelDelayTimeMax),
-                        static_cast<TControl*>(d->LabelPreset), static_cast<TControl*>(d->ComboBoxPreset),
-                        static_cast<TControl*>(d->ButtonOK), static_cast<TControl*>(d->ButtonCancel),
-                        static_cast<TControl*>(d->ButtonHelp), static_cast<TControl*>(d->ButtonPreview)})
+    for (TControl* c :
+         {static_cast<TControl*>(d->LabelDelayTime), static_cast<TControl*>(d->ImageSliderDelayTime),
+          static_cast<TControl*>(d->LabelDelayTimeMin), static_cast<TControl*>(d->LabelDelayTimeMax),
+          static_cast<TControl*>(d->LabelPreset), static_cast<TControl*>(d->ComboBoxPreset),
+          static_cast<TControl*>(d->ButtonOK), static_cast<TControl*>(d->ButtonCancel),
+          static_cast<TControl*>(d->ButtonHelp), static_cast<TControl*>(d->ButtonPreview)})
         EXPECT_FALSE(c->Enabled()) << c->Name();
     EXPECT_TRUE(d->EditDelayTime->Enabled());
     EXPECT_TRUE(d->EditDelayTime->ReadOnly());

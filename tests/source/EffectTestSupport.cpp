@@ -67,8 +67,7 @@ struct TBoxPicture {
 
 TBoxPicture PictureOf(TCustomForm* box) {
     const POINT origin = box->ClientOrigin();
-    return {olva::win::WindowImage(box->Handle()),
-            POINT{origin.x - box->Left(), origin.y - box->Top()},
+    return {olva::win::WindowImage(box->Handle()), POINT{origin.x - box->Left(), origin.y - box->Top()},
             SIZE{box->ClientWidth(), box->ClientHeight()}};
 }
 
@@ -79,7 +78,8 @@ bool SameText(const TBoxPicture& a, const TBoxPicture& b) {
     const int rows = a.ClientSize.cy - 45;
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < a.ClientSize.cx; ++x)
-            if (a.Image->Row(a.ClientAt.y + y)[a.ClientAt.x + x] != b.Image->Row(b.ClientAt.y + y)[b.ClientAt.x + x])
+            if (a.Image->Row(a.ClientAt.y + y)[a.ClientAt.x + x] !=
+                b.Image->Row(b.ClientAt.y + y)[b.ClientAt.x + x])
                 return false;
     return true;
 }

@@ -79,17 +79,40 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SliderGeometry,
     testing::Values(
         // 138 = 150 - 12; the 13-pixel thumb is taller than the 8-pixel ruler, so the ruler is centred on it.
-        TGeometryCase{"DefaultHorizontal", 150, 40, soHorizontal, bvNone, {138, 8}, {6, 8}, {6, 6, 26, 19}, 6, 118, 20},
-        TGeometryCase{"HorizontalWithBevel", 150, 40, soHorizontal, bvLowered, {136, 8}, {7, 9}, {7, 7, 27, 20}, 7, 116,
+        TGeometryCase{
+            "DefaultHorizontal", 150, 40, soHorizontal, bvNone, {138, 8}, {6, 8}, {6, 6, 26, 19}, 6, 118, 20},
+        TGeometryCase{"HorizontalWithBevel",
+                      150,
+                      40,
+                      soHorizontal,
+                      bvLowered,
+                      {136, 8},
+                      {7, 9},
+                      {7, 7, 27, 20},
+                      7,
+                      116,
                       21},
         // Vertical sliders keep their minimum at the bottom: 150 - 6 - 20 = 124.
-        TGeometryCase{"Vertical", 40, 150, soVertical, bvNone, {8, 138}, {8, 6}, {6, 124, 19, 144}, 6, 118, 20},
-        TGeometryCase{"VerticalWithBevel", 40, 150, soVertical, bvRaised, {8, 136}, {9, 7}, {7, 123, 20, 143}, 7, 116,
+        TGeometryCase{
+            "Vertical", 40, 150, soVertical, bvNone, {8, 138}, {8, 6}, {6, 124, 19, 144}, 6, 118, 20},
+        TGeometryCase{"VerticalWithBevel",
+                      40,
+                      150,
+                      soVertical,
+                      bvRaised,
+                      {8, 136},
+                      {9, 7},
+                      {7, 123, 20, 143},
+                      7,
+                      116,
                       21},
         // A ruler exactly as long as the thumb leaves no travel; smaller ones build no ruler at all.
-        TGeometryCase{"RulerAsLongAsThumb", 32, 40, soHorizontal, bvNone, {20, 8}, {6, 8}, {6, 6, 26, 19}, 6, 0, 20},
-        TGeometryCase{"NarrowerThanTheMargins", 10, 40, soHorizontal, bvNone, {0, 8}, {6, 8}, {6, 6, 26, 19}, 6, 0, 20},
-        TGeometryCase{"VerticalTooShort", 40, 8, soVertical, bvNone, {8, 0}, {8, 6}, {6, 6, 19, 26}, 6, 0, 20}),
+        TGeometryCase{
+            "RulerAsLongAsThumb", 32, 40, soHorizontal, bvNone, {20, 8}, {6, 8}, {6, 6, 26, 19}, 6, 0, 20},
+        TGeometryCase{
+            "NarrowerThanTheMargins", 10, 40, soHorizontal, bvNone, {0, 8}, {6, 8}, {6, 6, 26, 19}, 6, 0, 20},
+        TGeometryCase{
+            "VerticalTooShort", 40, 8, soVertical, bvNone, {8, 0}, {8, 6}, {6, 6, 19, 26}, 6, 0, 20}),
     [](const auto& info) { return info.param.Name; });
 
 // ---- Values and positions -------------------------------------------------------------------------------
@@ -104,8 +127,7 @@ class ValueToPos : public ImageSliderTest, public testing::WithParamInterface<TV
 
 TEST_P(ValueToPos, RoundsHalvesToEven) {
     const TValueCase& c = GetParam();
-    TImageSlider* slider =
-        c.Orientation == soHorizontal ? Make(150, 40) : Make(40, 150, soVertical);
+    TImageSlider* slider = c.Orientation == soHorizontal ? Make(150, 40) : Make(40, 150, soVertical);
     slider->SetRange(c.Min, c.Max);
     EXPECT_EQ(slider->ValueToPos(c.Value), c.Pos);
     slider->SetValue(c.Value);
@@ -162,7 +184,8 @@ TEST_F(ImageSliderTest, VerticalPositionsCountFromTheBottom) {
     EXPECT_EQ(slider->PosToValue(65), 50);
 }
 
-// ---- Keys --------------------------------------------------------------------------------------------------
+// ---- Keys
+// --------------------------------------------------------------------------------------------------
 
 struct TKeyCase {
     std::string Name;
@@ -186,20 +209,20 @@ TEST_P(SliderKeys, StepToMultiplesOfTheIncrement) {
     EXPECT_EQ(Endings, c.Endings);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SliderKeys,
-    testing::Values(
-        // 15 / 10 = 1.5 rounds to 2: Right gives 30, Left 10.
-        TKeyCase{"RightFromFifteen", soHorizontal, 15, VK_RIGHT, 30, 1, 1},
-        TKeyCase{"LeftFromFifteen", soHorizontal, 15, VK_LEFT, 10, 1, 1},
-        TKeyCase{"Home", soHorizontal, 15, VK_HOME, 0, 1, 1}, TKeyCase{"End", soHorizontal, 15, VK_END, 100, 1, 1},
-        // At the end: the action still ends (OnChanged) but nothing changed.
-        TKeyCase{"RightAtTheEnd", soHorizontal, 100, VK_RIGHT, 100, 0, 1},
-        TKeyCase{"UpIsNotAHorizontalKey", soHorizontal, 15, VK_UP, 15, 0, 0},
-        TKeyCase{"VerticalUp", soVertical, 15, VK_UP, 30, 1, 1},
-        TKeyCase{"VerticalDown", soVertical, 15, VK_DOWN, 10, 1, 1},
-        TKeyCase{"RightIsNotAVerticalKey", soVertical, 15, VK_RIGHT, 15, 0, 0}),
-    [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Cases, SliderKeys,
+                         testing::Values(
+                             // 15 / 10 = 1.5 rounds to 2: Right gives 30, Left 10.
+                             TKeyCase{"RightFromFifteen", soHorizontal, 15, VK_RIGHT, 30, 1, 1},
+                             TKeyCase{"LeftFromFifteen", soHorizontal, 15, VK_LEFT, 10, 1, 1},
+                             TKeyCase{"Home", soHorizontal, 15, VK_HOME, 0, 1, 1},
+                             TKeyCase{"End", soHorizontal, 15, VK_END, 100, 1, 1},
+                             // At the end: the action still ends (OnChanged) but nothing changed.
+                             TKeyCase{"RightAtTheEnd", soHorizontal, 100, VK_RIGHT, 100, 0, 1},
+                             TKeyCase{"UpIsNotAHorizontalKey", soHorizontal, 15, VK_UP, 15, 0, 0},
+                             TKeyCase{"VerticalUp", soVertical, 15, VK_UP, 30, 1, 1},
+                             TKeyCase{"VerticalDown", soVertical, 15, VK_DOWN, 10, 1, 1},
+                             TKeyCase{"RightIsNotAVerticalKey", soVertical, 15, VK_RIGHT, 15, 0, 0}),
+                         [](const auto& info) { return info.param.Name; });
 
 TEST_F(ImageSliderTest, KeysWithModifiersPassOn) {
     TImageSlider* slider = Make(150, 40);
@@ -212,7 +235,8 @@ TEST_F(ImageSliderTest, KeysWithModifiersPassOn) {
     EXPECT_EQ(Endings, 0);
 }
 
-// ---- Mouse ---------------------------------------------------------------------------------------------------
+// ---- Mouse
+// ---------------------------------------------------------------------------------------------------
 
 TEST_F(ImageSliderTest, DraggingTheThumbFollowsThePointerAndEndsOnce) {
     TImageSlider* slider = Make(150, 40);
@@ -321,16 +345,13 @@ TEST_P(SliderTicks, StandAtLeastFourPixelsApartWithLongerEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SliderTicks,
-    testing::Values(TTickCase{"EveryIncrement", 0, 100, 10, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}},
-                    // Steps of 1 would lie 1 pixel apart; every fourth value is the first spacing of 4 pixels.
-                    TTickCase{"SpacedOut",
-                              0,
-                              100,
-                              1,
-                              {0,  4,  8,  12, 16, 20, 24, 28, 32, 36, 40, 44, 48,
-                               52, 56, 60, 64, 68, 72, 76, 80, 84, 88, 92, 96, 100}},
-                    // The last tick is always the maximum, whatever the step.
-                    TTickCase{"LastIsTheMaximum", 0, 95, 20, {0, 20, 40, 60, 80, 95}}),
+    testing::Values(
+        TTickCase{"EveryIncrement", 0, 100, 10, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}},
+        // Steps of 1 would lie 1 pixel apart; every fourth value is the first spacing of 4 pixels.
+        TTickCase{"SpacedOut", 0, 100, 1, {0,  4,  8,  12, 16, 20, 24, 28, 32, 36, 40, 44, 48,
+                                           52, 56, 60, 64, 68, 72, 76, 80, 84, 88, 92, 96, 100}},
+        // The last tick is always the maximum, whatever the step.
+        TTickCase{"LastIsTheMaximum", 0, 95, 20, {0, 20, 40, 60, 80, 95}}),
     [](const auto& info) { return info.param.Name; });
 
 // ---- Properties ------------------------------------------------------------------------------------------
@@ -434,7 +455,8 @@ TEST_P(RulerTiles, EdgesOnceAndTheMiddleRepeated) {
     for (int x = 0; x < ruler->Width(); ++x) {
         const TColor shown = ruler->Canvas()->Pixels(x, 0);
         const int column = c.Columns[x];
-        EXPECT_EQ(shown, column < 0 ? picture.TransparentColor() : static_cast<TColor>(RGB(BYTE(20 * column + 1), 7, 9)))
+        EXPECT_EQ(shown, column < 0 ? picture.TransparentColor()
+                                    : static_cast<TColor>(RGB(BYTE(20 * column + 1), 7, 9)))
             << "ruler column " << x;
     }
 }
@@ -464,10 +486,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, RulerTiles,
                                          // 18 columns: 0..7, one middle part 2..7, then 6..9.
                                          TRulerCase{"TwoParts", 30, Columns({{0, 8}, {2, 8}, {6, 10}})},
                                          // 9 columns: the start only, cut; its last column stays empty.
-                                         TRulerCase{"ShorterThanThePicture", 21, {0, 1, 2, 3, 4, 5, 6, 7, -1}}),
+                                         TRulerCase{
+                                             "ShorterThanThePicture", 21, {0, 1, 2, 3, 4, 5, 6, 7, -1}}),
                          [](const auto& info) { return info.param.Name; });
 
-// ---- Pictures for the eye ----------------------------------------------------------------------------------
+// ---- Pictures for the eye
+// ----------------------------------------------------------------------------------
 
 TEST_F(ImageSliderTest, ScreenshotOfTheSliderStates) {
     form->SetBounds(100, 100, 420, 260);
