@@ -27,27 +27,15 @@ template <class TDialog> TEffectCommands::TMakeDialog Maker(TEffectCommands* hos
 
 } // namespace effect_commands_detail
 
-TEffectCommands::TEffectCommands(TAudioEditor2& Editor, TEffectHost& Host)
-    : FEditor(Editor), FHost(Host), FTransform(std::make_unique<TAudioTransform2>()),
-      FPlayer(std::make_unique<TAudioPlayer2>()) {
-    FTransform->OnTransformBlock = TAudioTransform2::TTransformBlockEvent(
-        [this](TObject*, int percent) {
-            FTransformBusy = true;
-            FHost.TransformProgress(percent);
-        },
-        this);
-    FTransform->OnEndTransform = TNotifyEvent(
-        [this](TObject*) {
-            FTransformBusy = false;
-            FHost.TransformEnded();
-        },
-        this);
-    FPlayer->OnEndPlay = [this] { StopPreview(); };
+TEffectCommands::TEffectCommands(TAudioEditor2& Editor, TAudioTransform2& Transform, TAudioPlayer2& Player,
+                                 TEffectHost& Host)
+    : FEditor(Editor), FHost(Host), FTransform(Transform), FPlayer(Player) {
+    FPlayer.OnEndPlay = [this] { StopPreview(); };
 }
 
 TEffectCommands::~TEffectCommands() {
-    FPlayer->OnEndPlay = nullptr;
-    FPlayer->Stop();
+    FPlayer.OnEndPlay = nullptr;
+    FPlayer.Stop();
 }
 
 // ---- The road -------------------------------------------------------------------------------------------
@@ -186,9 +174,9 @@ void TEffectCommands::FadeOut() {
 void TEffectCommands::StartPreview() {
     const int rate = FEditor.FileInfo().GetSampleRate();
     const int channels = FEditor.FileInfo().GetChannels();
-    FPlayer->SetFormat(rate, channels);
-    FPlayer->Open();
-    if (FPlayer->ErrorState() != 0) {
+    FPlayer.SetFormat(rate, channels);
+    FPlayer.Open();
+    if (FPlayer.ErrorState() != 0) {
         ShowEffectError("Starting audio device error.");
         return;
     }
@@ -203,8 +191,8 @@ void TEffectCommands::StartPreview() {
         throw;
     }
     if (!transformed) return;
-    FPlayer->PlayArray(samples);
-    if (FPlayer->ErrorState() != 0) {
+    FPlayer.PlayArray(samples);
+    if (FPlayer.ErrorState() != 0) {
         StopPreview();
         ShowEffectError("Starting audio device error.");
         return;
@@ -213,8 +201,8 @@ void TEffectCommands::StartPreview() {
 }
 
 bool TEffectCommands::PreviewTransform(std::vector<float>& Samples) {
-    FTransform->SetFormat(FEditor.FileInfo().GetSampleRate(), FEditor.FileInfo().GetChannels());
-    ApplyPreviewEffect(*FTransform, Samples, GlobalVars().PreviewOperationTypes, GlobalVars());
+    FTransform.SetFormat(FEditor.FileInfo().GetSampleRate(), FEditor.FileInfo().GetChannels());
+    ApplyPreviewEffect(FTransform, Samples, GlobalVars().PreviewOperationTypes, GlobalVars());
     if (!Samples.empty()) return true;
     ShowEffectError("Preview Transform Buffer error.");
     StopPreview();
@@ -225,7 +213,7 @@ void TEffectCommands::StopPreview() {
     // Stopping the player raises its end event, which comes back here.
     if (!FStopping) {
         FStopping = true;
-        FPlayer->Stop();
+        FPlayer.Stop();
         FStopping = false;
     }
     FPreviewing = false;

@@ -7,11 +7,11 @@
 // then, when accepted, the effect is applied to the selection with the stored values, the document is
 // marked modified and, when "play after edit" is set, played.
 //
-// The preview plays the selection through the in-memory processor, in the document's sample rate and
-// channel count, with the effect and parameters the dialog stored last (PreviewOperationTypes). A
-// device that does not open shows "Starting audio device error."; a computation that yields nothing
-// shows "Preview Transform Buffer error."; in both cases nothing plays and Previewing stays false. A
-// processor error (a parameter it refuses) stops the preview and goes on to the caller.
+// The preview plays the selection through the main window's in-memory processor and preview player, in
+// the document's sample rate and channel count, with the effect and parameters the dialog stored last
+// (PreviewOperationTypes). A device that does not open shows "Starting audio device error."; a computation
+// that yields nothing shows "Preview Transform Buffer error."; in both cases nothing plays and Previewing
+// stays false. A processor error (a parameter it refuses) stops the preview and goes on to the caller.
 #pragma once
 
 #include "source/effects/EffectHost.h"
@@ -30,7 +30,9 @@ class TEffectForm;
 
 class TEffectCommands : public TEffectDialogHost {
 public:
-    TEffectCommands(TAudioEditor2& Editor, TEffectHost& Host);
+    // The processor and the player are the main window's; the player's end event becomes StopPreview.
+    TEffectCommands(TAudioEditor2& Editor, TAudioTransform2& Transform, TAudioPlayer2& Player,
+                    TEffectHost& Host);
     ~TEffectCommands() override;
     TEffectCommands(const TEffectCommands&) = delete;
     TEffectCommands& operator=(const TEffectCommands&) = delete;
@@ -71,7 +73,7 @@ public:
     void StopPreview() override;
     bool Previewing() const override { return FPreviewing; }
     void ClearPreviewing() override { FPreviewing = false; }
-    bool TransformBusy() const override { return FTransformBusy; }
+    bool TransformBusy() const override { return FHost.TransformBusy(); }
     int HtmlHelp(HWND Window, const std::string& Address, UINT Command, DWORD_PTR Data) override;
 
     // Runs the effect of PreviewOperationTypes over Samples in the document's format; any other value
@@ -79,16 +81,13 @@ public:
     bool PreviewTransform(std::vector<float>& Samples);
     // Frames of the selection when the preview started.
     std::int64_t PreviewLength() const { return FPreviewLength; }
-    TAudioPlayer2& PreviewPlayer() { return *FPlayer; }
-    TAudioTransform2& PreviewProcessor() { return *FTransform; }
 
 private:
     TAudioEditor2& FEditor;
     TEffectHost& FHost;
-    std::unique_ptr<TAudioTransform2> FTransform;
-    std::unique_ptr<TAudioPlayer2> FPlayer;
+    TAudioTransform2& FTransform;
+    TAudioPlayer2& FPlayer;
     bool FPreviewing = false;
-    bool FTransformBusy = false;
     bool FStopping = false;
     std::int64_t FPreviewLength = 0;
 };

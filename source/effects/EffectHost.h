@@ -6,8 +6,8 @@
 // has no preview and no help.
 //
 // TEffectHost is what the effect commands need of the main window: the window dialogs are owned by and
-// centred on, the document commands every effect runs before and after itself, the progress window
-// that the preview computation drives, and the help viewer.
+// centred on, the document commands every effect runs before and after itself, the flag its progress
+// handlers keep while the preview processor computes, and the help viewer.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
@@ -48,8 +48,8 @@ public:
     virtual void SetModified(bool Modified) = 0;
     // The play command, run after an effect when "play after edit" is set.
     virtual void PlayAfterEdit() = 0;
-    // The preview's effect computation reports its progress (0..100) and its end, also after a failure.
-    virtual void TransformProgress(int Percent) = 0;
-    virtual void TransformEnded() = 0;
+    // Set by the preview processor's progress events, cleared by its end event (the same events show
+    // and hide the progress window).
+    virtual bool TransformBusy() const = 0;
     virtual int HtmlHelp(HWND Window, const std::string& Address, UINT Command, DWORD_PTR Data) = 0;
 };

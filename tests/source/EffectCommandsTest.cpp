@@ -70,12 +70,16 @@ protected:
         Original = Tones(Rate, Rate / 2);
         Editor->PutSamples(Original);
         Select(4410, 13230);
-        Host = std::make_unique<TTestEffectHost>(form, *Editor);
-        Commands = std::make_unique<TEffectCommands>(*Editor, *Host);
+        Transform = std::make_unique<TAudioTransform2>();
+        Player = std::make_unique<TAudioPlayer2>();
+        Host = std::make_unique<TTestEffectHost>(form, *Editor, *Transform);
+        Commands = std::make_unique<TEffectCommands>(*Editor, *Transform, *Player, *Host);
     }
     void TearDown() override {
         Commands.reset();
         Host.reset();
+        Player.reset();
+        Transform.reset();
         Editor.reset();
         EffectTest::TearDown();
     }
@@ -104,6 +108,8 @@ protected:
     }
 
     std::unique_ptr<TAudioEditor2> Editor;
+    std::unique_ptr<TAudioTransform2> Transform;
+    std::unique_ptr<TAudioPlayer2> Player;
     std::unique_ptr<TTestEffectHost> Host;
     std::unique_ptr<TEffectCommands> Commands;
     std::vector<float> Original;
@@ -190,7 +196,7 @@ TEST_F(EffectCommandsTest, EchoByKeysMousePresetPreviewAndOkAppliesToTheSelectio
         // Stop ends it.
         ClickCentre(echo->ButtonPreview);
         EXPECT_FALSE(Commands->Previewing());
-        EXPECT_FALSE(Commands->PreviewPlayer().Playing());
+        EXPECT_FALSE(Player->Playing());
         Advance(50);
         EXPECT_EQ(echo->ButtonPreview->Caption(), "&Preview");
         EXPECT_FALSE(echo->TimerMonitor->Enabled());
@@ -248,7 +254,7 @@ TEST_F(EffectCommandsTest, CancelAfterAPreviewStopsItAndKeepsThePreviewedValues)
     });
     EXPECT_FALSE(Commands->Echo());
     EXPECT_FALSE(Commands->Previewing());
-    EXPECT_FALSE(Commands->PreviewPlayer().Playing());
+    EXPECT_FALSE(Player->Playing());
     EXPECT_EQ(GlobalVars().PreviewOperationTypes, eiEcho);
     EXPECT_EQ(GlobalVars().DefEchoFeedbackGain, 10);
     EXPECT_EQ(Samples(0, Rate / 2), Original);
@@ -355,7 +361,7 @@ TEST_F(EffectCommandsTest, AnEmptyResultShowsTheBufferErrorAndNothingPlays) {
     GlobalVars().PreviewOperationTypes = eiEcho;
     Commands->StartPreview();
     EXPECT_FALSE(Commands->Previewing());
-    EXPECT_FALSE(Commands->PreviewPlayer().Playing());
+    EXPECT_FALSE(Player->Playing());
     ASSERT_EQ(BoxCount(), 1u);
     EXPECT_TRUE(BoxShowed(0, "Preview Transform Buffer error."));
 }
@@ -366,7 +372,7 @@ TEST_F(EffectCommandsTest, AParameterTheProcessorRefusesEndsThePreviewWithItsErr
     GlobalVars().DefLowPassFrequency = 0;
     EXPECT_THROW(Commands->StartPreview(), EAudioEffectParameter);
     EXPECT_FALSE(Commands->Previewing());
-    EXPECT_FALSE(Commands->PreviewPlayer().Playing());
+    EXPECT_FALSE(Player->Playing());
     EXPECT_FALSE(Commands->TransformBusy());
 }
 

@@ -3,8 +3,12 @@
 #include "EffectDialogCatalog.h"
 
 #include "platform/gdi/GdiText.h"
+#include "platform/vcl/Button.h"
+#include "platform/vcl/ComboBox.h"
+#include "platform/vcl/Edit.h"
 #include "platform/win/Presenter.h"
 #include "source/GlobalVars.h"
+#include "source/controls/ImageSlider.h"
 #include "tests/vcl/StdCtrlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +44,30 @@ TEST_F(EffectDialogScreenshotTest, EveryDialogWithItsSettingsLoaded) {
         dialog->Free();
         Pump();
     }
+}
+
+// The states a user meets: a focused slider, a value out of range, and the controls held while the
+// preview's effect is computed.
+TEST_F(EffectDialogScreenshotTest, TheStatesOfADialog) {
+    const std::string dir = stdctrls_test::TestOutDir() + "/effects";
+    std::filesystem::create_directories(dir);
+    ShowForm();
+    auto* echo = TCustomForm::New<TEchoForm>(form, nullptr);
+    echo->SetLeft(20);
+    echo->SetTop(20);
+    echo->LoadParams();
+    echo->Show();
+    Pump();
+    echo->ImageSliderMixDepth->SetFocus();
+    echo->EditDelayTime->SetText("6000");
+    echo->ComboBoxPreset->SetItemIndex(6);
+    Pump();
+    EXPECT_TRUE(olva::win::SaveWindowPng(echo->Handle(), dir + "/Echo-focus-and-red-edit.png"));
+    echo->SetControlsEnabled(false);
+    echo->ButtonPreview->SetCaption("&Stop");
+    Pump();
+    EXPECT_TRUE(olva::win::SaveWindowPng(echo->Handle(), dir + "/Echo-computing-preview.png"));
+    echo->Free();
 }
 
 } // namespace effect_dialog_screenshot_test

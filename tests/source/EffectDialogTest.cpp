@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -163,6 +164,35 @@ TEST_P(EveryDialog, SlidersClampStoredValuesAndStoreWritesTheIdentifierWithTheFi
         for (const TEffectParameter& p : m.Parameters)
             if (p.Kind == TParameterKind::SliderWithEdit)
                 EXPECT_EQ(vars.*p.Field, below ? p.MinValue : p.MaxValue) << p.Name;
+    }
+}
+
+// Tab goes through the rows as they stand (slider, then edit), then the presets and the buttons from left
+// to right; the dialog opens in its first edit.
+TEST_P(EveryDialog, TabVisitsTheControlsInTheirVisibleOrder) {
+    TEffectForm* d = Make();
+    const TEffectDialogModel& m = d->Model();
+    std::vector<TWinControl*> order;
+    for (std::size_t i = 0; i < m.Parameters.size(); ++i) {
+        if (d->ParameterSlider(static_cast<int>(i)) != nullptr)
+            order.push_back(d->ParameterSlider(static_cast<int>(i)));
+        order.push_back(d->ParameterEdit(static_cast<int>(i)));
+    }
+    order.push_back(d->ComboBoxPreset);
+    if (d->ButtonPreview != nullptr) order.push_back(d->ButtonPreview);
+    for (TWinControl* button : {d->ButtonOK, d->ButtonCancel, d->ButtonHelp})
+        order.push_back(button);
+    d->LoadParams();
+    d->Show();
+    Pump();
+    const auto start = std::find(order.begin(), order.end(), d->ParameterEdit(0));
+    ASSERT_NE(start, order.end());
+    EXPECT_TRUE(d->ParameterEdit(0)->Focused());
+    std::rotate(order.begin(), start, order.end());
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        Key(VK_TAB);
+        TWinControl* expected = order[step % order.size()];
+        EXPECT_TRUE(expected->Focused()) << "step " << step << ": expected " << expected->Name();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "EffectTestSupport.h"
 
 #include "audio/AudioEditor2.h"
+#include "audio/effects/AudioTransform2.h"
 #include "platform/gdi/GdiText.h"
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/Application.h"
@@ -34,6 +35,22 @@ int TTestDialogHost::HtmlHelp(HWND, const std::string& Address, UINT Command, DW
     HelpAddresses.push_back(Address);
     HelpCommands.push_back(Command);
     return 0;
+}
+
+TTestEffectHost::TTestEffectHost(TCustomForm* Owner, TAudioEditor2& Editor, TAudioTransform2& Transform)
+    : FOwner(Owner), FEditor(Editor) {
+    Transform.OnTransformBlock = TAudioTransform2::TTransformBlockEvent(
+        [this](TObject*, int percent) {
+            Busy = true;
+            Progress.push_back(percent);
+        },
+        this);
+    Transform.OnEndTransform = TNotifyEvent(
+        [this](TObject*) {
+            Busy = false;
+            ++TransformEnds;
+        },
+        this);
 }
 
 void TTestEffectHost::StopIfBusy() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class TAudioEditor2;
+class TAudioTransform2;
 class TEffectForm;
 class TSurface;
 
@@ -36,21 +37,21 @@ public:
     std::vector<UINT> HelpCommands;
 };
 
-// The main window's part for the effect commands: an owner form, the editor's selection commands, and
-// records of the rest.
+// The main window's part for the effect commands: an owner form, the editor's selection commands, the
+// processor's progress handlers keeping the busy flag, and records of the rest.
 class TTestEffectHost : public TEffectHost {
 public:
-    TTestEffectHost(TCustomForm* Owner, TAudioEditor2& Editor) : FOwner(Owner), FEditor(Editor) {}
+    TTestEffectHost(TCustomForm* Owner, TAudioEditor2& Editor, TAudioTransform2& Transform);
 
     TCustomForm* OwnerForm() override { return FOwner; }
     void StopIfBusy() override;
     void SelectAllIfEmpty() override;
     void SetModified(bool Modified) override { ModifiedCalls.push_back(Modified); }
     void PlayAfterEdit() override { ++Plays; }
-    void TransformProgress(int Percent) override { Progress.push_back(Percent); }
-    void TransformEnded() override { ++TransformEnds; }
+    bool TransformBusy() const override { return Busy; }
     int HtmlHelp(HWND Window, const std::string& Address, UINT Command, DWORD_PTR Data) override;
 
+    bool Busy = false;
     int StopIfBusyCalls = 0, SelectAllCalls = 0, Plays = 0, TransformEnds = 0;
     std::vector<bool> ModifiedCalls;
     std::vector<int> Progress;
