@@ -87,9 +87,20 @@ void TEffectCommands::EffectApplied() {
 
 // ---- Commands ---------------------------------------------------------------------------------------------
 
+namespace effect_commands_detail {
+
+// A command whose dialog stores the fields the effect `Id` takes.
+template <class TDialog> bool StoredEffectCommand(TEffectCommands& commands, int id) {
+    return commands.RunDialogCommand(Maker<TDialog>(&commands),
+                                     [&commands, id] { commands.ApplyStoredEffect(id); });
+}
+
+} // namespace effect_commands_detail
+
+using effect_commands_detail::StoredEffectCommand;
+
 bool TEffectCommands::Amplify() {
-    return RunDialogCommand(effect_commands_detail::Maker<TAmplifyForm>(this),
-                            [this] { ApplyStoredEffect(eiAmplify); });
+    return StoredEffectCommand<TAmplifyForm>(*this, eiAmplify);
 }
 
 bool TEffectCommands::Normalize() {
@@ -99,74 +110,62 @@ bool TEffectCommands::Normalize() {
 }
 
 bool TEffectCommands::Compressor() {
-    return RunDialogCommand(effect_commands_detail::Maker<TDynamicRangeCompressorForm>(this),
-                            [this] { ApplyStoredEffect(eiCompressor); });
+    return StoredEffectCommand<TDynamicRangeCompressorForm>(*this, eiCompressor);
 }
 
 bool TEffectCommands::Echo() {
-    return RunDialogCommand(effect_commands_detail::Maker<TEchoForm>(this),
-                            [this] { ApplyStoredEffect(eiEcho); });
+    return StoredEffectCommand<TEchoForm>(*this, eiEcho);
 }
 
 bool TEffectCommands::Reverb() {
-    return RunDialogCommand(effect_commands_detail::Maker<TReverbForm>(this),
-                            [this] { ApplyStoredEffect(eiReverb); });
+    return StoredEffectCommand<TReverbForm>(*this, eiReverb);
 }
 
 bool TEffectCommands::CrossFade() {
-    return RunDialogCommand(effect_commands_detail::Maker<TCossFadeForm>(this),
-                            [this] { ApplyStoredEffect(eiCrossFade); });
+    return StoredEffectCommand<TCossFadeForm>(*this, eiCrossFade);
 }
 
 bool TEffectCommands::MixStereo() {
-    return RunDialogCommand(effect_commands_detail::Maker<TMixStereoForm>(this),
-                            [this] { ApplyStoredEffect(eiMixStereo); });
+    return StoredEffectCommand<TMixStereoForm>(*this, eiMixStereo);
 }
 
 bool TEffectCommands::NoiseReduction() {
-    return RunDialogCommand(effect_commands_detail::Maker<TNoiseReductionForm>(this),
-                            [this] { ApplyStoredEffect(eiNoiseReduction); });
+    return StoredEffectCommand<TNoiseReductionForm>(*this, eiNoiseReduction);
 }
 
 bool TEffectCommands::Phaser() {
-    return RunDialogCommand(effect_commands_detail::Maker<TPhaserForm>(this),
-                            [this] { ApplyStoredEffect(eiPhaser); });
+    return StoredEffectCommand<TPhaserForm>(*this, eiPhaser);
 }
 
 bool TEffectCommands::Flanger() {
-    return RunDialogCommand(effect_commands_detail::Maker<TFlangerForm>(this),
-                            [this] { ApplyStoredEffect(eiFlanger); });
+    return StoredEffectCommand<TFlangerForm>(*this, eiFlanger);
 }
 
 bool TEffectCommands::Chorus() {
-    return RunDialogCommand(effect_commands_detail::Maker<TChorusForm>(this),
-                            [this] { ApplyStoredEffect(eiChorus); });
+    return StoredEffectCommand<TChorusForm>(*this, eiChorus);
 }
 
 bool TEffectCommands::Vibrato() {
-    return RunDialogCommand(effect_commands_detail::Maker<TVibratoForm>(this),
-                            [this] { ApplyStoredEffect(eiVibrato); });
+    return StoredEffectCommand<TVibratoForm>(*this, eiVibrato);
+}
+
+void TEffectCommands::RunWithoutDialog(const std::function<void()>& Apply) {
+    FHost.StopIfBusy();
+    FHost.SelectAllIfEmpty();
+    Apply();
+    EffectApplied();
 }
 
 void TEffectCommands::Reverse() {
-    FHost.StopIfBusy();
-    FHost.SelectAllIfEmpty();
-    FEditor.Transform().Reverse();
-    EffectApplied();
+    RunWithoutDialog([this] { FEditor.Transform().Reverse(); });
 }
 
 void TEffectCommands::FadeIn() {
-    FHost.StopIfBusy();
-    FHost.SelectAllIfEmpty();
-    FEditor.Transform().Fade(0.0f, 100.0f);
-    EffectApplied();
+    RunWithoutDialog([this] { FEditor.Transform().Fade(0.0f, 100.0f); });
 }
 
 void TEffectCommands::FadeOut() {
-    FHost.StopIfBusy();
-    FHost.SelectAllIfEmpty();
-    FEditor.Transform().Fade(100.0f, 0.0f);
-    EffectApplied();
+    RunWithoutDialog([this] { FEditor.Transform().Fade(100.0f, 0.0f); });
 }
 
 // ---- Preview ----------------------------------------------------------------------------------------------

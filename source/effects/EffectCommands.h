@@ -61,6 +61,8 @@ public:
     // Runs a dialog command: MakeDialog builds the dialog (owned by Owner, with this object as its host);
     // Apply applies the effect once the dialog stored its values. Answers whether it was applied.
     bool RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply);
+    // Runs a command without a dialog: stop, select all if empty, Apply, modified, play after edit.
+    void RunWithoutDialog(const std::function<void()>& Apply);
     // The effect Id on the selection with the parameters stored in the settings record.
     void ApplyStoredEffect(int Id);
     // After an effect: the document is marked modified and played when "play after edit" is set.

@@ -7,6 +7,7 @@
 #include "audio/devices/AudioPlayer2.h"
 #include "audio/effects/AudioTransform2.h"
 #include "audio/effects/EffectErrors.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
@@ -259,6 +260,25 @@ TEST_F(EffectCommandsTest, CancelAfterAPreviewStopsItAndKeepsThePreviewedValues)
     EXPECT_EQ(GlobalVars().DefEchoFeedbackGain, 10);
     EXPECT_EQ(Samples(0, Rate / 2), Original);
     EXPECT_TRUE(Host->ModifiedCalls.empty());
+}
+
+// OK with an edit that holds no number: the command applies nothing, and the preview that was playing
+// stops all the same.
+TEST_F(EffectCommandsTest, AStoreThatFailsAppliesNothingAndStopsThePreview) {
+    TDiskOutput disk;
+    WhenDialogUp([&](TEffectForm* dialog) {
+        auto* amplify = dynamic_cast<TAmplifyForm*>(dialog);
+        ClickCentre(amplify->ButtonPreview);
+        ASSERT_TRUE(Commands->Previewing());
+        amplify->EditAmplify->SetText("");
+        ClickCentre(amplify->ButtonOK);
+    });
+    EXPECT_THROW(Commands->Amplify(), EConvertError);
+    EXPECT_FALSE(Commands->Previewing());
+    EXPECT_FALSE(Player->Playing());
+    EXPECT_EQ(Samples(0, Rate / 2), Original);
+    EXPECT_TRUE(Host->ModifiedCalls.empty());
+    EXPECT_EQ(GlobalVars().DefAmplify, 25);
 }
 
 TEST_F(EffectCommandsTest, WithoutASelectionTheWholeDocumentChangesAndPlaysAfterTheEdit) {

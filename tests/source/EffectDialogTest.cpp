@@ -398,6 +398,20 @@ TEST_F(EffectDialogTest, AnEditOutOfRangeShowsRedAndIsClampedWhenLeft) {
     EXPECT_EQ(d->EditFeedbackGain->Text(), "5");
 }
 
+// A preset whose value the slider already holds still rewrites an edit left red.
+TEST_F(EffectDialogTest, APresetRewritesAnEditLeftRed) {
+    auto* d = Open<TEchoForm>();
+    d->EditMixDepth->SetFocus();
+    d->EditMixDepth->SelectAll();
+    Type("700");
+    EXPECT_EQ(d->EditMixDepth->Font()->Color(), clRed);
+    EXPECT_EQ(d->ImageSliderMixDepth->Value(), 70);
+    d->ComboBoxPreset->SetItemIndex(1); // "Echo": 200, 70, 40
+    d->ComboBoxPresetChange(d->ComboBoxPreset);
+    EXPECT_EQ(d->EditMixDepth->Text(), "70");
+    EXPECT_NE(d->EditMixDepth->Font()->Color(), clRed);
+}
+
 TEST_F(EffectDialogTest, MovingASliderWritesItsEdit) {
     auto* d = Open<TEchoForm>();
     d->ImageSliderMixDepth->SetFocus();
