@@ -4,6 +4,8 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Screen.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "tests/vcl/StdCtrlsTestSupport.h"
@@ -254,6 +256,15 @@ TEST_F(ImageSliderTest, DraggingTheThumbFollowsThePointerAndEndsOnce) {
     EXPECT_EQ(Changes, 2);
     MouseMoveTo(slider, 20, 12); // released: moving does nothing
     EXPECT_EQ(slider->Value(), 100);
+}
+
+TEST_F(ImageSliderTest, TheHandCursorShowsOverTheThumbOnly) {
+    TImageSlider* slider = Make(150, 40);
+    ShowForm();
+    MouseMoveTo(slider, 16, 12);
+    EXPECT_EQ(::GetCursor(), ::Screen()->Cursors(crHandPoint));
+    MouseMoveTo(slider, 100, 12);
+    EXPECT_NE(::GetCursor(), ::Screen()->Cursors(crHandPoint));
 }
 
 TEST_F(ImageSliderTest, PressingTheRulerStepsAtOnceThenEvery400MsUntilTheThumbReachesThePointer) {
