@@ -5,6 +5,7 @@
 #include "audio/effects/AudioTransform2.h"
 #include "platform/vcl/Form.h"
 #include "source/GlobalVars.h"
+#include "source/dialogs/DialogSupport.h"
 #include "source/effects/AmplifyForm.h"
 #include "source/effects/ChorusForm.h"
 #include "source/effects/CossFadeForm.h"
@@ -40,14 +41,6 @@ TEffectCommands::~TEffectCommands() {
 
 // ---- The road -------------------------------------------------------------------------------------------
 
-void TEffectCommands::CentreOnOwner(TCustomForm* Dialog) {
-    TCustomForm* owner = FHost.OwnerForm();
-    if (owner == nullptr) return;
-    Dialog->SetBounds(owner->Left() + (owner->Width() - Dialog->Width()) / 2,
-                      owner->Top() + (owner->Height() - Dialog->Height()) / 2, Dialog->Width(),
-                      Dialog->Height());
-}
-
 bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply) {
     FHost.StopIfBusy();
     FHost.SelectAllIfEmpty();
@@ -63,7 +56,7 @@ bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std:
             }
         } end{this};
         end.Dialog = MakeDialog(FHost.OwnerForm());
-        CentreOnOwner(end.Dialog);
+        if (FHost.OwnerForm() != nullptr) CenterOnOwner(*end.Dialog, *FHost.OwnerForm());
         end.Dialog->LoadParams();
         if (end.Dialog->ShowModal() == mrOk) {
             end.Dialog->StoreParams();

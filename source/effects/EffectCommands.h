@@ -67,8 +67,6 @@ public:
     void ApplyStoredEffect(int Id);
     // After an effect: the document is marked modified and played when "play after edit" is set.
     void EffectApplied();
-    // Places a dialog centred on the main window.
-    void CentreOnOwner(TCustomForm* Dialog);
 
     // ---- Preview (TEffectDialogHost)
     void StartPreview() override;

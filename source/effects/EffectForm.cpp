@@ -1,10 +1,7 @@
 #include "source/effects/EffectForm.h"
 
 #include "platform/rtl/ComponentLoading.h"
-#include "platform/rtl/FileNames.h"
-#include "platform/rtl/Format.h"
 #include "platform/rtl/StrConvert.h"
-#include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Bevel.h"
 #include "platform/vcl/Bitmap.h"
@@ -15,17 +12,16 @@
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/vcl/Label.h"
-#include "platform/vcl/Screen.h"
 #include "platform/vcl/Timer.h"
 #include "platform/win/WinUser.h"
 #include "source/GlobalVars.h"
-#include "source/UiFont.h"
+#include "source/HelpAddress.h"
 #include "source/WaitCursor.h"
 #include "source/controls/ImageSlider.h"
+#include "source/dialogs/DialogSupport.h"
 #include "source/effects/EffectHost.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -327,7 +323,7 @@ void TEffectForm::SetControlsEnabled(bool Enabled) {
 // ---- Showing ----------------------------------------------------------------------------------------------
 
 void TEffectForm::FormShow(TObject*) {
-    ApplyUiFont(this, "Tahoma", Screen()->HintFont()->Name());
+    ApplyDialogFont(this);
     for (std::size_t i = 0; i < FParameters.size(); ++i)
         if (!FModel.Parameters[i].Signed) FParameters[i].Edit->SetNumbersOnly(true);
     for (const TParameterControls& c : FParameters)
@@ -443,9 +439,7 @@ void TEffectForm::TimerMonitorTimer(TObject*) {
 
 void TEffectForm::ButtonHelpClick(TObject*) {
     if (FHost == nullptr) return;
-    const std::string address =
-        Format("%s::/%s.htm", ChangeFileExt(Application()->ExeName(), ".chm"), LowerCase("Effects"));
-    FHost->HtmlHelp(Handle(), address, 0, 0);
+    FHost->HtmlHelp(Handle(), HelpPageAddress("Effects"), 0, 0);
 }
 
 void TEffectForm::ButtonOKClick(TObject*) {

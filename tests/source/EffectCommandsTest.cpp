@@ -118,7 +118,7 @@ protected:
 
 // The disk driver writes what plays into a file; the file size is limited while it runs.
 struct TDiskOutput {
-    device_tests::TScopedEnv Env;
+    TEnvironmentGuard Env;
     TFileSizeLimit Limit{device_tests::kMaxFileBytes};
     std::string Path = device_tests::TempPath("effect-preview.raw");
     TDiskOutput() {
@@ -359,7 +359,7 @@ TEST_F(EffectCommandsTest, NoIdentifierPreviewsTheSelectionUnchanged) {
 }
 
 TEST_F(EffectCommandsTest, ADeviceThatDoesNotOpenShowsTheErrorAndNothingPlays) {
-    device_tests::TScopedEnv env;
+    TEnvironmentGuard env;
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
     GlobalVars().PreviewOperationTypes = eiEcho;
     WhenDialogUp([&](TEffectForm* dialog) {

@@ -5,6 +5,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileNames.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Bevel.h"
@@ -562,7 +563,7 @@ TEST_F(EffectDialogTest, HelpOpensTheEffectsPageOfTheHelpFile) {
     auto* d = Open<TPhaserForm>();
     ClickCentre(d->ButtonHelp);
     ASSERT_EQ(Host.HelpAddresses.size(), 1u);
-    EXPECT_EQ(Host.HelpAddresses[0], ChangeFileExt(Application()->ExeName(), ".chm") + "::/effects.htm");
+    EXPECT_EQ(Host.HelpAddresses[0], ChangeFileExt(GetProgramFile(), ".chm") + "::/effects.htm");
     EXPECT_EQ(Host.HelpCommands[0], 0u);
 }
 
