@@ -602,6 +602,7 @@ void TControl::SetAction(TBasicAction* Value) {
     FActionLink->SetAction(Value);
     FActionLink->TakeAll();
     FControlStyle.Include(csActionClient);
+    ActionChange(Value, false);
 }
 
 void TControl::Click() {

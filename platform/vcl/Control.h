@@ -220,6 +220,7 @@ public:
 
 protected:
     friend class TWinControl;
+    friend class TControlActionLink;
 
     virtual std::string GetText() const { return FText; }
     // Stores the text; TWinControl also gives it to its window.
@@ -243,6 +244,9 @@ protected:
     virtual void VisibleChanging() {}
     virtual void UpdateBoundsRect(const RECT& R);
     virtual TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+    // The linked action changed (or was linked): the caption, hint, enabled and visible state are taken
+    // already; a control that follows more of the action (its image, its check mark) takes it here.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults) {}
 
     // Message handlers (Dispatch calls them).
     virtual void WMLButtonDown(TMessage& Message);

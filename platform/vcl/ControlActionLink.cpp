@@ -21,6 +21,11 @@ void TControlActionLink::SetVisible(bool Value) {
     if (IsVisibleLinked()) FControl->SetVisible(Value);
 }
 
+void TControlActionLink::Change() {
+    TActionLink::Change();
+    FControl->ActionChange(Action(), false);
+}
+
 void TControlActionLink::TakeAll() {
     TCustomAction* action = CustomAction();
     if (action == nullptr) return;

@@ -17,6 +17,10 @@ public:
     // Copies every linked property of the action to the control.
     void TakeAll();
 
+protected:
+    // Every change of the action (its check mark and image too) reaches the control's ActionChange.
+    void Change() override;
+
 private:
     TControl* FControl;
 };

@@ -149,8 +149,10 @@ void THotKey::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 void THotKey::Paint() {
     HDC dc = Canvas()->Handle();
     RECT client = ClientRect();
-    StdCtrlsFill(dc, client, Enabled() ? Color() : clBtnFace);
-    ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
+    StdCtrlsFill(dc, client, FaceColor());
+    // A window with a client edge has its sunken frame drawn around the client area by the window system.
+    if (!(::GetWindowLong(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+        ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
     RECT text = client;
     ::InflateRect(&text, -4, -2);
     const std::string caption = DisplayText();

@@ -62,6 +62,8 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // The field's background: its colour, the button face while disabled.
+    virtual TColor FaceColor() const { return Enabled() ? Color() : clBtnFace; }
 
 private:
     // The value in the control's own form: the key in the low byte, HOTKEYF_ flags in the high byte.
