@@ -239,6 +239,8 @@ void TskSkinCheckRadioBox::DrawPlainMark(TCanvas* Canvas) {
 }
 
 void TskSkinCheckRadioBox::DrawFlatText(TCanvas* Canvas, int TextLeft, int ImageGap, bool Skinned) {
+    // Measured and drawn through the DC: the canvas's font must be in it.
+    Canvas->RequiredState({csHandleValid, csFontValid, csBrushValid});
     HDC dc = Canvas->Handle();
     const std::string caption = Caption();
     const bool hasImage = FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
@@ -270,8 +272,9 @@ void TskSkinCheckRadioBox::DrawFlatText(TCanvas* Canvas, int TextLeft, int Image
     if (FWordWrap)
         DrawText(Canvas->Handle(), caption.c_str(), int(caption.size()), &block,
                  DT_EXPANDTABS | DT_WORDBREAK);
-    else
+    else {
         DrawSkinText(Canvas, caption, r);
+    }
     InflateRect(&r, 2, 1);
     ++r.right;
     Canvas->Brush()->SetStyle(bsSolid);

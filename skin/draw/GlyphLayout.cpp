@@ -20,6 +20,12 @@ int OddFontLift(TCanvas* Canvas) {
     return Canvas->Font()->Height() % 2 != 0 ? 1 : 0;
 }
 
+// The canvas's DC with its font and brush selected: text drawn through the DC itself takes them from it.
+HDC TextDC(TCanvas* Canvas) {
+    Canvas->RequiredState({csHandleValid, csFontValid, csBrushValid});
+    return Canvas->Handle();
+}
+
 // The size of the wrapped caption in R with the glyph's room taken off; 0 x 0 without text.
 SIZE MeasureCaption(TCanvas* Canvas, const TRect& R, const std::string& Text, TskButtonLayout Layout,
                     int GlyphWidth, int GlyphHeight) {
@@ -29,7 +35,7 @@ SIZE MeasureCaption(TCanvas* Canvas, const TRect& R, const std::string& Text, Ts
         box.right -= GlyphWidth;
     else
         box.bottom -= GlyphHeight;
-    DrawText(Canvas->Handle(), Text.c_str(), int(Text.size()), &box,
+    DrawText(TextDC(Canvas), Text.c_str(), int(Text.size()), &box,
              DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK);
     return SIZE{box.right - box.left, box.bottom - box.top};
 }
@@ -37,7 +43,7 @@ SIZE MeasureCaption(TCanvas* Canvas, const TRect& R, const std::string& Text, Ts
 void DrawCaption(TCanvas* Canvas, const std::string& Text, int X, int Y, SIZE Size) {
     if (Text.empty()) return;
     RECT box{X, Y - OddFontLift(Canvas), X + Size.cx + 2, Y + Size.cy};
-    DrawText(Canvas->Handle(), Text.c_str(), int(Text.size()), &box,
+    DrawText(TextDC(Canvas), Text.c_str(), int(Text.size()), &box,
              DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER);
 }
 
@@ -132,5 +138,5 @@ void DrawGlyphCell(TCanvas* Canvas, int X, int Y, int Index, int Count, TBitmap*
 void DrawSkinText(TCanvas* Canvas, const std::string& Text, TRect R) {
     if (Text.empty()) return;
     R.top -= OddFontLift(Canvas);
-    DrawText(Canvas->Handle(), Text.c_str(), int(Text.size()), &R, DT_SINGLELINE | DT_VCENTER);
+    DrawText(TextDC(Canvas), Text.c_str(), int(Text.size()), &R, DT_SINGLELINE | DT_VCENTER);
 }

@@ -221,7 +221,7 @@ count=14
 0=button:button
 1=hbar:button
 2=panel:panel
-3=groupbox:groupbox
+3=groupbox:panel
 4=checkbox:checkradio
 5=radiobox:checkradio
 6=gauge:gauge
@@ -358,7 +358,7 @@ endoffset=3
 fontname=Tahoma
 fontheight=11
 fontstyle=fsbold
-fontcolor=16777215
+fontcolor=3937290
 [trackbar]
 pictureindex=0
 skinrect=60,144,78,193
