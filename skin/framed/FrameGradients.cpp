@@ -1,6 +1,8 @@
 #include "skin/framed/FrameGradients.h"
 
 #include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/GdiText.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Canvas.h"
@@ -59,10 +61,11 @@ int HoldOf(int Band) {
 
 void Fill(TCanvas* Canvas, const TRect& R, COLORREF Color) {
     if (R.right <= R.left || R.bottom <= R.top) return;
-    // One brush for each run of one colour.
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(TColor(Color));
-    Canvas->FillRect(R);
+    // A run of one colour filled as an opaque empty text: no brush is made for each of the many runs.
+    HDC dc = Canvas->Handle();
+    const COLORREF previous = SetBkColor(dc, Color);
+    ExtTextOut(dc, 0, 0, ETO_OPAQUE, &R, nullptr, 0, nullptr);
+    SetBkColor(dc, previous);
 }
 
 // Fills positions Last..First (counting down, 1-based) of a strip from From to To over Steps steps,

@@ -18,9 +18,7 @@ class FrHotKeyEditTest : public TSkinControlTest {
 protected:
     void SetUp() override {
         TSkinControlTest::SetUp();
-        Sink = new TEdit(Form);
-        Sink->SetParent(Form);
-        Sink->SetBounds(12, 200, 100, 22);
+        AddFocusSink(12, 200);
         Edit = new TFrHotKeyEdit(Form);
         Edit->SetParent(Form);
         Edit->SetBounds(12, 20, 145, 21);
@@ -30,7 +28,6 @@ protected:
     }
     // The screen's colour at a point of the edit's window, frame included.
     std::uint32_t WindowColorAt(int X, int Y) { return ColorAt(Form, Edit->Left() + X, Edit->Top() + Y); }
-    TEdit* Sink = nullptr;
     TFrHotKeyEdit* Edit = nullptr;
     int Changes = 0;
 };

@@ -29,9 +29,7 @@ protected:
         TSkinControlTest::SetUp();
         LoadSkin();
         // The form's first control takes the focus when it is shown; the buttons start without it.
-        Sink = new TEdit(Form);
-        Sink->SetParent(Form);
-        Sink->SetBounds(20, 300, 100, 22);
+        AddFocusSink(20, 300);
         Button = NewButton(20, 20);
         // The glow window would lie over the faces the tests read from the screen.
         Skin->SetShowButtonGlowFrames(false);
@@ -55,7 +53,6 @@ protected:
                 return Face(state);
         return Mixed;
     }
-    TEdit* Sink = nullptr;
     TskSkinButton* Button = nullptr;
     std::vector<TObject*> Clicks;
 };

@@ -22,9 +22,7 @@ class SkinCheckRadioBoxTest : public TSkinControlTest {
 protected:
     void SetUp() override {
         TSkinControlTest::SetUp();
-        Sink = new TEdit(Form);
-        Sink->SetParent(Form);
-        Sink->SetBounds(20, 300, 100, 22);
+        AddFocusSink(20, 300);
     }
     TskSkinCheckRadioBox* NewBox(int X, int Y, bool Radio = false) {
         auto* box = new TskSkinCheckRadioBox(Form);
@@ -36,7 +34,6 @@ protected:
         box->OnClick = TNotifyEvent([this](TObject* Sender) { Clicks.push_back(Sender); }, this);
         return box;
     }
-    TEdit* Sink = nullptr;
     std::vector<TObject*> Clicks;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Brush.h"
+#include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/VclInit.h"
 #include "platform/win/Input.h"
@@ -48,6 +49,12 @@ void TSkinControlTest::LoadSkin() {
     Stored = ControlsStoredSkin();
     LoadControlsSkin(Skin, Stored.get());
     ASSERT_FALSE(Skin->Empty());
+}
+
+void TSkinControlTest::AddFocusSink(int X, int Y) {
+    Sink = new TEdit(Form);
+    Sink->SetParent(Form);
+    Sink->SetBounds(X, Y, 60, 22);
 }
 
 void TSkinControlTest::ShowForm() {

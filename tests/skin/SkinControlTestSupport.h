@@ -14,6 +14,7 @@
 
 class TBitmap;
 class TControl;
+class TEdit;
 class TskCompressedStoredSkin;
 class TskSkinData;
 
@@ -26,6 +27,9 @@ protected:
 
     // Loads the test skin into Skin.
     void LoadSkin();
+    // An edit box that takes the focus when the form is shown (the form's first control would take it
+    // otherwise), and that tests move the focus back to.
+    void AddFocusSink(int X, int Y);
     void ShowForm();
     void Pump();
     // Moves the fake clock and runs the timers and messages that are due.
@@ -49,6 +53,7 @@ protected:
     std::unique_ptr<TClockOverride> Override;
     TForm* Form = nullptr;
     TskSkinData* Skin = nullptr;
+    TEdit* Sink = nullptr;
     std::unique_ptr<TskCompressedStoredSkin> Stored;
 };
 
