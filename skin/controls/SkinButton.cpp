@@ -632,18 +632,13 @@ void TskSkinButton::StopAnimation() {
 
 void TskSkinButton::AnimationTick() {
     if (FAnimForward) {
-        if (FAnimFrame <= FrameCount) {
-            ++FAnimFrame;
-            Repaint();
-        }
-        if (FAnimFrame > FrameCount) FAnimTimer->SetEnabled(false);
-    } else {
-        if (FAnimFrame >= 0) {
-            --FAnimFrame;
-            Repaint();
-        }
-        if (FAnimFrame <= 0) FAnimTimer->SetEnabled(false);
+        if (FAnimFrame <= FrameCount) ++FAnimFrame;
+    } else if (FAnimFrame >= 0) {
+        --FAnimFrame;
     }
+    // At the end the face of the state shows again (the focused face waits for no running animation).
+    if (FAnimForward ? FAnimFrame > FrameCount : FAnimFrame <= 0) FAnimTimer->SetEnabled(false);
+    Repaint();
 }
 
 void TskSkinButton::StartRepeat() {

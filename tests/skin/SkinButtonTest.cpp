@@ -122,6 +122,31 @@ TEST_F(SkinButtonTest, TheFadeTakesFiveTicksEachWay) {
     EXPECT_EQ(FaceShown(Button), ActiveFace);
 }
 
+TEST_F(SkinButtonTest, FocusPlaysTheFrameAnimation) {
+    // Three frames one under another: the normal, active and down faces, 30 ms each.
+    Button->SetSkinDataName("animbutton");
+    Button->ChangeSkinData();
+    Button->SetFocus();
+    Pump();
+    EXPECT_TRUE(Button->Animating());
+    EXPECT_EQ(FaceShown(Button), Normal);
+    Advance(30);
+    EXPECT_EQ(FaceShown(Button), ActiveFace);
+    Advance(30);
+    EXPECT_EQ(FaceShown(Button), DownFace);
+    Advance(30);
+    EXPECT_FALSE(Button->Animating());
+    EXPECT_EQ(FaceShown(Button), FocusedFace);
+    // Losing the focus plays it backwards over the normal face, then shows that face.
+    Sink->SetFocus();
+    Pump();
+    EXPECT_TRUE(Button->Animating());
+    EXPECT_EQ(FaceShown(Button), DownFace);
+    Advance(90);
+    EXPECT_FALSE(Button->Animating());
+    EXPECT_EQ(FaceShown(Button), Normal);
+}
+
 TEST_F(SkinButtonTest, DraggingOutGivesNoClickButMouseUp) {
     Button->SetCanFocused(false);
     int ups = 0;

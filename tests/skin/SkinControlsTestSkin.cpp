@@ -217,7 +217,7 @@ cbtntext=0
 [SKINOBJECTS]
 count=0
 [SKINCONTROLS]
-count=14
+count=15
 0=button:button
 1=hbar:button
 2=panel:panel
@@ -232,6 +232,7 @@ count=14
 11=roundbutton:button
 12=stdlabel:stdlabel
 13=pastlist:button
+14=animbutton:button
 [button]
 pictureindex=0
 skinrect=0,0,60,24
@@ -395,6 +396,19 @@ fontcolor=255
 [pastlist]
 pictureindex=9
 skinrect=0,0,60,24
+[animbutton]
+pictureindex=0
+skinrect=0,0,60,24
+activeskinrect=0,24,60,48
+focusedskinrect=0,72,60,96
+lefttoppoint=5,5
+righttoppoint=55,5
+leftbottompoint=5,19
+rightbottompoint=55,19
+clientrect=5,5,55,19
+animateskinrect=0,0,60,72
+framecount=3
+animateinterval=30
 )";
 }
 
