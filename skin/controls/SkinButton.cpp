@@ -255,9 +255,8 @@ void TskSkinButton::GetSkinSize(int& AWidth, int& AHeight) {
 }
 
 void TskSkinButton::ChangeSkinData() {
-    FFade->Stop();
+    FFade->Reset();
     StopAnimation();
-    FFade->SetFraction(0);
     TskSkinCustomControl::ChangeSkinData();
     if (Morphing() && FSkinIndex != -1 && (HasFocus() || FMouseIn)) FFade->SetFraction(1);
     if (FMouseIn && HandleAllocated()) ::PostMessage(Handle(), SKINMSG_SHOWGLOW, 0, 0);
@@ -593,10 +592,7 @@ void TskSkinButton::WMKillFocus(TMessage& Message) {
 
 void TskSkinButton::CMEnabledChanged(TMessage& Message) {
     TskSkinCustomControl::CMEnabledChanged(Message);
-    if (Morphing()) {
-        FFade->Stop();
-        FFade->SetFraction(0);
-    }
+    if (Morphing()) FFade->Reset();
     FMouseIn = false;
     Repaint();
 }

@@ -448,10 +448,7 @@ void TskSkinCheckRadioBox::CMMouseLeave(TMessage& Message) {
 
 void TskSkinCheckRadioBox::CMEnabledChanged(TMessage& Message) {
     TskSkinCustomControl::CMEnabledChanged(Message);
-    if (Morphing()) {
-        FFade->Stop();
-        FFade->SetFraction(0);
-    }
+    if (Morphing()) FFade->Reset();
     FMouseIn = false;
     Repaint();
 }

@@ -26,6 +26,11 @@ public:
     // With a morphing description the timer starts (unless it runs); otherwise the control repaints.
     void Start();
     void Stop();
+    // Stops at the normal face.
+    void Reset() {
+        Stop();
+        FFraction = 0;
+    }
     // One step of the fade (the timer's tick).
     void Tick();
 

@@ -22,26 +22,12 @@ protected:
             TProgressChangeEvent([this](TObject*, int Percent) { Changes.push_back(Percent); }, this);
         ShowForm();
     }
-    // The progress window's bar.
-    void MakeProgressWindowBar() {
-        Bar->SetBounds(20, 20, 267, 25);
-        Bar->SetBarStyle(bsGradient);
-        Bar->SetGradientDirection(gdVerticalEnd);
-        Bar->SetBackColor(clBlack);
-        Bar->SetBackColorStop(clBlack);
-        Bar->SetBarColor(TColor(0x147800));
-        Bar->SetBarColorStop(TColor(0x140DFF));
-        Bar->SetBorderOuter(fsNone);
-        Bar->SetThemeAware(false);
-        Bar->Font()->SetStyle(TFontStyles{fsBold});
-        Bar->Font()->SetHeight(14);
-    }
     TFrProgressBar* Bar = nullptr;
     std::vector<int> Changes;
 };
 
 TEST_F(FrProgressBarTest, PercentsBeyondTheRangeAndRepeatedOnes) {
-    MakeProgressWindowBar();
+    StyleAsProgressWindowBar(Bar, 20, 20);
     const TRect body = Bar->BodyRect();
     EXPECT_EQ(body, (TRect{0, 0, 267, 25}));
     Bar->SetPercent(150);
@@ -130,7 +116,7 @@ TEST_F(FrProgressBarTest, TheLedBarLightsNoMoreSegmentsThanItHas) {
 }
 
 TEST_F(FrProgressBarTest, TheTextReadsInTwoColours) {
-    MakeProgressWindowBar();
+    StyleAsProgressWindowBar(Bar, 20, 20);
     Bar->SetPercent(50);
     // The filled part ends at Round(133.5) = 134; the text is centred on 133.
     const auto picture = Capture(Bar);
@@ -155,16 +141,7 @@ TEST_F(FrProgressBarTest, TheTextReadsInTwoColours) {
 
 TEST_F(FrProgressBarTest, AMeterFillsFromTheBottomRedAboveGreen) {
     Form->SetClientHeight(360);
-    Bar->SetBounds(20, 10, 8, 326);
-    Bar->SetBarStyle(bsGradient);
-    Bar->SetGradientDirection(gdHorizontalEnd);
-    Bar->SetBackColor(clBlack);
-    Bar->SetBackColorStop(clBlack);
-    Bar->SetBarColor(TColor(0x140DFF));
-    Bar->SetBarColorStop(TColor(0x147800));
-    Bar->SetBorderOuter(fsNone);
-    Bar->SetShowPercent(false);
-    Bar->SetThemeAware(false);
+    StyleAsLevelMeter(Bar, 20, 10);
     Bar->SetPercent(40);
     // Round(40 x 326 / 100) = 130 rows from the bottom.
     EXPECT_EQ(ColorAt(Bar, 4, 195), 0u);

@@ -15,6 +15,7 @@
 #include "platform/win/WinUser.h"
 #include "skin/data/CompressedSkin.h"
 #include "skin/data/SkinData.h"
+#include "skin/framed/FrProgressBar.h"
 
 #include <algorithm>
 
@@ -142,6 +143,38 @@ std::uint32_t TSkinControlTest::ColorAt(TControl* Control, int X, int Y) {
     Pump();
     const POINT p = Control->ClientToScreen(POINT{X, Y});
     return PixelToColorRef(olva::win::ComposeScreen()->Pixel(p.x, p.y)) & 0xFFFFFF;
+}
+
+// ---- The program's bars
+
+namespace {
+
+void StyleAsBlackGradientBar(TFrCustomProgressBar* Bar, TGradientDirection Direction, TColor Start,
+                             TColor Stop) {
+    Bar->SetBarStyle(bsGradient);
+    Bar->SetGradientDirection(Direction);
+    Bar->SetBackColor(clBlack);
+    Bar->SetBackColorStop(clBlack);
+    Bar->SetBarColor(Start);
+    Bar->SetBarColorStop(Stop);
+    Bar->SetBorderOuter(fsNone);
+    Bar->SetBorderWidth(0);
+    Bar->SetThemeAware(false);
+}
+
+} // namespace
+
+void StyleAsLevelMeter(TFrCustomProgressBar* Bar, int X, int Y) {
+    Bar->SetBounds(X, Y, 8, 326);
+    StyleAsBlackGradientBar(Bar, gdHorizontalEnd, TColor(0x140DFF), TColor(0x147800));
+    Bar->SetShowPercent(false);
+}
+
+void StyleAsProgressWindowBar(TFrCustomProgressBar* Bar, int X, int Y) {
+    Bar->SetBounds(X, Y, 267, 25);
+    StyleAsBlackGradientBar(Bar, gdVerticalEnd, TColor(0x147800), TColor(0x140DFF));
+    Bar->Font()->SetColor(clWhite);
+    Bar->Font()->SetStyle(TFontStyles{fsBold});
 }
 
 // ---- Sheets

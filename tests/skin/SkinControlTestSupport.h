@@ -15,6 +15,7 @@
 class TBitmap;
 class TControl;
 class TEdit;
+class TFrCustomProgressBar;
 class TskCompressedStoredSkin;
 class TskSkinData;
 
@@ -56,6 +57,12 @@ protected:
     TEdit* Sink = nullptr;
     std::unique_ptr<TskCompressedStoredSkin> Stored;
 };
+
+// The program's bars with the settings its windows give them: a main-window level meter (8 x 326, red at
+// the top to green at the bottom over black) and the progress window's bar (267 x 25, green to red,
+// bold percentage), both at (X, Y).
+void StyleAsLevelMeter(TFrCustomProgressBar* Bar, int X, int Y);
+void StyleAsProgressWindowBar(TFrCustomProgressBar* Bar, int X, int Y);
 
 // Pictures laid out in rows with a caption above each, written as one PNG.
 class TPictureSheet {

@@ -285,17 +285,7 @@ TEST_F(SkinControlsSheetTest, ProgressBars) {
     Form->SetClientHeight(400);
     auto* meter = new TFrProgressBar(Form);
     meter->SetParent(Form);
-    meter->SetBounds(20, 20, 8, 326);
-    meter->SetBarStyle(bsGradient);
-    meter->SetGradientDirection(gdHorizontalEnd);
-    meter->SetBackColor(clBlack);
-    meter->SetBackColorStop(clBlack);
-    meter->SetBarColor(TColor(0x140DFF));
-    meter->SetBarColorStop(TColor(0x147800));
-    meter->SetBorderOuter(fsNone);
-    meter->SetBorderWidth(0);
-    meter->SetShowPercent(false);
-    meter->SetThemeAware(false);
+    StyleAsLevelMeter(meter, 20, 20);
     for (int percent : {0, 40, 100}) {
         meter->SetPercent(std::int16_t(percent));
         sheet.Add("meter " + std::to_string(percent) + "%", Capture(meter, 2));
@@ -304,17 +294,7 @@ TEST_F(SkinControlsSheetTest, ProgressBars) {
     sheet.NewRow();
     auto* progress = new TFrProgressBar(Form);
     progress->SetParent(Form);
-    progress->SetBounds(20, 20, 267, 25);
-    progress->SetBarStyle(bsGradient);
-    progress->SetGradientDirection(gdVerticalEnd);
-    progress->SetBackColor(clBlack);
-    progress->SetBackColorStop(clBlack);
-    progress->SetBarColor(TColor(0x147800));
-    progress->SetBarColorStop(TColor(0x140DFF));
-    progress->SetBorderOuter(fsNone);
-    progress->SetThemeAware(false);
-    progress->Font()->SetColor(clWhite);
-    progress->Font()->SetStyle(TFontStyles{fsBold});
+    StyleAsProgressWindowBar(progress, 20, 20);
     for (int percent : {0, 35, 100}) {
         progress->SetPercent(std::int16_t(percent));
         sheet.Add("progress " + std::to_string(percent) + "%", Capture(progress, 2));

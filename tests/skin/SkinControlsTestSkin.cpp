@@ -194,6 +194,25 @@ std::unique_ptr<TBitmap> NewPicture(int Width, int Height, COLORREF Colour) {
     return MakeBitmap(Width, Height, [Colour](int, int) { return std::uint32_t(Colour); });
 }
 
+// The check box and the radio button share a framed face; their check images lie in two rows.
+std::string CheckRadioSection(const std::string& Name, bool Radio) {
+    static const char* const keys[] = {"uncheckimagerect",          "checkimagerect",
+                                       "activeuncheckimagerect",    "activecheckimagerect",
+                                       "unenableduncheckimagerect", "unenabledcheckimagerect"};
+    std::string text =
+        "[" + Name +
+        "]\npictureindex=0\nskinrect=160,32,240,56\nactiveskinrect=160,56,240,80\n"
+        "lefttoppoint=24,0\nrighttoppoint=56,0\nclientrect=24,0,56,24\ncheckimagearea=3,3,21,21\n"
+        "textarea=24,2,78,22\nfontname=Tahoma\nfontheight=13\nfontcolor=3940888\n"
+        "activefontcolor=13131776\nunenabledfontcolor=9474192\nframefontcolor=3940888\nmorphing=1\n";
+    for (int i = 0; i < 6; ++i) {
+        const TRect r = CheckImage(i, Radio);
+        text += std::string(keys[i]) + "=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                std::to_string(r.right) + "," + std::to_string(r.bottom) + "\n";
+    }
+    return text;
+}
+
 } // namespace
 
 std::string ControlsSkinText() {
@@ -294,49 +313,8 @@ fontstyle=fsbold
 fontcolor=16777215
 checkimagerect=175,0,190,15
 uncheckimagerect=160,0,175,15
-[checkbox]
-pictureindex=0
-skinrect=160,32,240,56
-activeskinrect=160,56,240,80
-lefttoppoint=24,0
-righttoppoint=56,0
-clientrect=24,0,56,24
-checkimagearea=3,3,21,21
-textarea=24,2,78,22
-uncheckimagerect=160,0,175,15
-checkimagerect=175,0,190,15
-activeuncheckimagerect=190,0,205,15
-activecheckimagerect=205,0,220,15
-unenableduncheckimagerect=220,0,235,15
-unenabledcheckimagerect=235,0,250,15
-fontname=Tahoma
-fontheight=13
-fontcolor=3940888
-activefontcolor=13131776
-unenabledfontcolor=9474192
-framefontcolor=3940888
-morphing=1
-[radiobox]
-pictureindex=0
-skinrect=160,32,240,56
-activeskinrect=160,56,240,80
-lefttoppoint=24,0
-righttoppoint=56,0
-clientrect=24,0,56,24
-checkimagearea=3,3,21,21
-textarea=24,2,78,22
-uncheckimagerect=160,15,175,30
-checkimagerect=175,15,190,30
-activeuncheckimagerect=190,15,205,30
-activecheckimagerect=205,15,220,30
-unenableduncheckimagerect=220,15,235,30
-unenabledcheckimagerect=235,15,250,30
-fontname=Tahoma
-fontheight=13
-fontcolor=3940888
-framefontcolor=3940888
-unenabledfontcolor=9474192
-[gauge]
+)" + CheckRadioSection("checkbox", false) +
+           CheckRadioSection("radiobox", true) + R"([gauge]
 pictureindex=0
 skinrect=0,144,19,337
 progressarea=0,0,19,193
