@@ -164,7 +164,7 @@ TEST_F(SkinControlsSheetTest, PanelsAndGroupBoxes) {
     rolled->SetRollUpState(true);
     sheet.Add("rolled up", Capture(rolled, 2));
     rolled->Free();
-    EXPECT_TRUE(sheet.Save("panel.png", 1));
+    EXPECT_TRUE(sheet.Save("panel.png", 2));
 }
 
 TEST_F(SkinControlsSheetTest, CheckBoxesAndRadioButtons) {

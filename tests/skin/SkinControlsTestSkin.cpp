@@ -296,6 +296,8 @@ righttoppoint=34,6
 leftbottompoint=6,34
 rightbottompoint=34,34
 clientrect=6,6,34,34
+leftstretch=1
+rightstretch=1
 fontcolor=0
 [groupbox]
 pictureindex=0
@@ -305,6 +307,8 @@ righttoppoint=42,22
 leftbottompoint=6,42
 rightbottompoint=42,42
 clientrect=6,22,42,42
+leftstretch=1
+rightstretch=1
 captionrect=4,2,44,20
 alignment=taleftjustify
 fontname=Tahoma
