@@ -123,15 +123,7 @@ void TFrHotKeyEdit::SetFramingPreference(TFramingPreference Value) {
 }
 
 void TFrHotKeyEdit::SetFrameController(TFrFrameController* Value) {
-    if (FFrameController) {
-        FFrameController->DetachControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = Value;
-    if (FFrameController) {
-        FFrameController->FreeNotification(this);
-        FFrameController->AttachControl(this);
-    }
+    ChangeFrameController(this, FFrameController, Value);
 }
 
 void TFrHotKeyEdit::Notification(TComponent* AComponent, TOperation Operation) {

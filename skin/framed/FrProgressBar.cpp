@@ -136,15 +136,7 @@ void TFrCustomProgressBar::SetFlatColorAdjustment(int Value) {
 }
 
 void TFrCustomProgressBar::SetFrameController(TFrFrameController* Value) {
-    if (FFrameController) {
-        FFrameController->DetachControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = Value;
-    if (FFrameController) {
-        FFrameController->FreeNotification(this);
-        FFrameController->AttachControl(this);
-    }
+    ChangeFrameController(this, FFrameController, Value);
 }
 
 void TFrCustomProgressBar::SetGradientDirection(TGradientDirection Value) {

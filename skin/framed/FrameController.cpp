@@ -280,6 +280,18 @@ void TFrFrameController::Assign(TPersistent* Source) {
     UnlockUpdates();
 }
 
+void ChangeFrameController(TControl* Control, TFrFrameController*& Current, TFrFrameController* Value) {
+    if (Current) {
+        Current->DetachControl(Control);
+        Current->RemoveFreeNotification(Control);
+    }
+    Current = Value;
+    if (Current) {
+        Current->FreeNotification(Control);
+        Current->AttachControl(Control);
+    }
+}
+
 void TFrOldPropReader::ReadFrameFlat(IFrameSettings* Target, bool Value) {
     Target->SetFrameHotTrack(Value);
     if (!Value) return;

@@ -163,6 +163,11 @@ private:
     std::vector<TControl*> FControls;
 };
 
+// Moves Control from the controller in Current to Value: detached from the old one, attached to the new
+// one (which pushes its settings) with a removal notice asked for, so that Current is cleared when the
+// controller goes.
+void ChangeFrameController(TControl* Control, TFrFrameController*& Current, TFrFrameController* Value);
+
 // The properties old form files still hold: read (never written) into the controller or a framed edit.
 class TFrOldPropReader {
 public:
