@@ -49,7 +49,9 @@ TEST_F(SkinControlBaseTest, ResizeModesDecideTheSize) {
         EXPECT_EQ(control->SkinIndex() != -1 ? control->ResizeMode() : -1, c.Mode) << c.Name;
         EXPECT_EQ(control->Width(), c.W) << c.Name;
         EXPECT_EQ(control->Height(), c.H) << c.Name;
-        if (c.Mode > 0) EXPECT_EQ(control->NewClRect, c.NewClRect) << c.Name;
+        if (c.Mode > 0) {
+            EXPECT_EQ(control->NewClRect, c.NewClRect) << c.Name;
+        }
         control->Free();
     }
 }
