@@ -1,9 +1,11 @@
 # Embedded resources: files compiled into a target and found at run time by (type, name).
 #
-#   olva_embed_resources(<target> <type> <name>=<file> [<name>=<file> ...])
+#   olva_embed_resources(<target> <type> [GENERATED_BY <maker>] <name>=<file> [<name>=<file> ...])
 #
-# Relative files are taken from the calling folder. Every call adds its files to the target; the target
-# then has a function
+# Relative files are taken from the calling folder. Files that exist only once the build has made them
+# are named with GENERATED_BY: <maker> is the target whose custom command writes them; it runs before
+# the embedding, and a file it rewrites is embedded again. The target may live in another folder than
+# the call. Every call adds its files to the target; the target then has a function
 #
 #   void OlvaRegisterResources_<target>();   // <target> made a C identifier
 #
@@ -59,6 +61,11 @@ function(olva_embed_resources target type)
     if(NOT TARGET ${target})
         message(FATAL_ERROR "olva_embed_resources: no target named ${target}")
     endif()
+    cmake_parse_arguments(ARG "" "GENERATED_BY" "" ${ARGN})
+    set(maker ${ARG_GENERATED_BY})
+    if(maker AND NOT TARGET ${maker})
+        message(FATAL_ERROR "olva_embed_resources: no target named ${maker} makes the files")
+    endif()
     string(MAKE_C_IDENTIFIER "${target}" ident)
     get_target_property(part ${target} OLVA_RESOURCE_PART_COUNT)
     if(NOT part)
@@ -71,13 +78,13 @@ function(olva_embed_resources target type)
     set(func OlvaRegisterResources_${ident}_part${part})
     set(names "")
     set(files "")
-    foreach(entry IN LISTS ARGN)
+    foreach(entry IN LISTS ARG_UNPARSED_ARGUMENTS)
         if(NOT entry MATCHES "^([^=]+)=(.+)$")
             message(FATAL_ERROR "olva_embed_resources: '${entry}' is not <name>=<file>")
         endif()
         set(name ${CMAKE_MATCH_1})
         get_filename_component(path "${CMAKE_MATCH_2}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-        if(NOT EXISTS ${path})
+        if(NOT maker AND NOT EXISTS ${path})
             message(FATAL_ERROR "olva_embed_resources: resource file ${path} does not exist")
         endif()
         list(APPEND names ${name})
@@ -98,12 +105,19 @@ function(olva_embed_resources target type)
     add_custom_command(
         OUTPUT ${output}
         COMMAND ${CMAKE_COMMAND} -DOLVA_MANIFEST=${manifest} -DOLVA_OUTPUT=${output} -P ${OLVA_EMBED_RESOURCES_SCRIPT}
-        DEPENDS ${files} ${manifest} ${OLVA_EMBED_RESOURCES_SCRIPT}
+        DEPENDS ${files} ${manifest} ${OLVA_EMBED_RESOURCES_SCRIPT} ${maker}
         COMMENT "Embedding ${type} resources into ${target}"
         VERBATIM)
     set_source_files_properties(${output} TARGET_DIRECTORY ${target}
                                 PROPERTIES GENERATED TRUE SKIP_UNITY_BUILD_INCLUSION TRUE)
     target_sources(${target} PRIVATE ${output})
+    # A custom command's rule goes only to targets of its own folder: a target elsewhere gets the
+    # generated source through a helper target of this folder.
+    get_target_property(targetDir ${target} SOURCE_DIR)
+    if(NOT targetDir STREQUAL CMAKE_CURRENT_SOURCE_DIR)
+        add_custom_target(${ident}_resources_part${part} DEPENDS ${output})
+        add_dependencies(${target} ${ident}_resources_part${part})
+    endif()
     set_property(TARGET ${target} APPEND PROPERTY OLVA_RESOURCE_PARTS ${func})
 
     # One registration function per target, calling every part (the list is complete at generation).
