@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 
@@ -193,6 +195,48 @@ TEST_F(WindowSkinsTest, ButtonFacesStretchOnTheirClientGridWithoutSeams) {
             EXPECT_TRUE(Uniform({g.left, face.top, g.right, g.top}, 1, 0)) << "top edge";
             EXPECT_TRUE(Uniform({g.left, g.bottom, g.right, face.bottom}, 1, 0)) << "bottom edge";
             EXPECT_TRUE(Uniform({g.left, g.top, g.right, g.bottom}, 1, 0)) << "centre";
+        }
+    }
+}
+
+// The contrast ratio of two colours (1 to 21) by their relative luminance.
+double Contrast(std::uint32_t A, std::uint32_t B) {
+    auto luminance = [](std::uint32_t C) {
+        auto linear = [](std::uint32_t v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(C & 255) + 0.7152 * linear(C >> 8 & 255) + 0.0722 * linear(C >> 16 & 255);
+    };
+    const double a = luminance(A), b = luminance(B);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+TEST_F(WindowSkinsTest, CaptionsStandOutFromTheirFaceInEveryState) {
+    for (const auto& [skin, names] :
+         {std::pair{skin_resources::MainWindowSkin,
+                    std::vector<const char*>{"buttonbottomPlay", "buttonZoom", "buttonEffectFav",
+                                             "buttonShowEffects"}},
+          {skin_resources::RecordingSkin, std::vector<const char*>{"button"}}}) {
+        Load(skin);
+        for (const char* name : names) {
+            auto& d = Description<TskDataSkinButtonControl>(name);
+            const struct {
+                const char* State;
+                TRect Face;
+                int Colour;
+                double Least;
+            } states[] = {{"normal", d.SkinRect, d.FontColor, 4.5},
+                          {"hot", d.ActiveSkinRect, d.ActiveFontColor, 4.5},
+                          {"down", d.DownSkinRect, d.DownFontColor, 4.5},
+                          {"focused", d.FocusedSkinRect, d.ActiveFontColor, 4.5},
+                          // Disabled captions are meant to recede, yet stay readable.
+                          {"disabled", d.DisabledSkinRect, d.DisabledFontColor, 2.0}};
+            for (const auto& s : states) {
+                const std::uint32_t face =
+                    PixelOf(Picture(), (s.Face.left + s.Face.right) / 2, (s.Face.top + s.Face.bottom) / 2);
+                EXPECT_GE(Contrast(face, std::uint32_t(s.Colour)), s.Least) << name << " " << s.State;
+            }
         }
     }
 }

@@ -172,12 +172,12 @@ TGeneratedSkin MakeMainWindowSkin() {
     WritePanel(text, "panelbottom", BarPiece, PanelFrame, CapText);
     WritePanel(text, "panelTime", DisplayPiece, PanelFrame, DisplayText);
     WritePanel(text, "panelLeft", FramePiece, PanelFrame, CapText);
-    const TFontColours capFonts{CapText, Hex(0x9fd6fa), Hex(0xffffff), CapTextDisabled};
-    const TFontColours switchFonts{CapText, Hex(0xffffff), Hex(0xffffff), CapTextDisabled};
+    // White on hot and pressed caps (and the focus frame's dots, drawn in the hot colour).
+    const TFontColours capFonts{CapText, Hex(0xffffff), Hex(0xffffff), CapTextDisabled};
     WriteButton(text, "buttonbottomPlay", TransportFaces, CapMargin, capFonts);
     WriteButton(text, "buttonZoom", ZoomFaces, CapMargin, capFonts);
-    WriteButton(text, "buttonEffectFav", SwitchFaces, CapMargin, switchFonts);
-    WriteButton(text, "buttonShowEffects", SmallFaces, CapMargin, switchFonts);
+    WriteButton(text, "buttonEffectFav", SwitchFaces, CapMargin, capFonts);
+    WriteButton(text, "buttonShowEffects", SmallFaces, CapMargin, capFonts);
     return skin;
 }
 
