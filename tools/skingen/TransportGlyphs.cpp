@@ -82,7 +82,7 @@ const TSymbol TransportSymbols[] = {
 };
 
 const TSymbol CommandBarSymbols[] = {
-    // Effects: a wave and a spark above it.
+    // Effects: a wave and a spark above it, light on every face (the chosen page's face is accent blue).
     [](TArt& a, const TInk& i) {
         std::vector<double> wave;
         for (int k = 0; k <= 20; ++k) {
@@ -90,9 +90,9 @@ const TSymbol CommandBarSymbols[] = {
             wave.push_back(x);
             wave.push_back(9.5 - 3 * std::sin((x - 2) / 9.6 * 2 * M_PI));
         }
-        a.StrokePolyline(wave.data(), int(wave.size() / 2), 1.7, i.Or(Accent), i.Alpha);
+        a.StrokePolyline(wave.data(), int(wave.size() / 2), 1.7, i.Colour, i.Alpha);
         const double spark[] = {12, 1, 13, 3.2, 15, 4, 13, 4.8, 12, 7, 11, 4.8, 9, 4, 11, 3.2};
-        a.FillPolygon(spark, 8, i.Or(Hex(0xffffff)), i.Alpha);
+        a.FillPolygon(spark, 8, i.Or(Hex(0xffd54a)), i.Alpha);
     },
     // Favorites: a gold star.
     [](TArt& a, const TInk& i) {
