@@ -178,53 +178,50 @@ void TArt::Flatten(TRgb Background) {
     cairo_set_operator(FCr, CAIRO_OPERATOR_OVER);
 }
 
-std::unique_ptr<TBitmap> TArt::ToBitmap24() const {
+std::unique_ptr<TBitmap> TArt::ToBitmap(int Bytes,
+                                        const std::function<void(std::uint8_t*, const TRgba&)>& Put) const {
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetPixelFormat(Bytes == 4 ? pf32bit : pf24bit);
     bitmap->SetSize(FWidth, FHeight);
     for (int y = 0; y < FHeight; ++y) {
         auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < FWidth; ++x) {
-            const TRgba p = Pixel(x, y);
-            if (p.A != 255) throw std::logic_error("a 24-bit picture must be opaque");
-            row[3 * x] = p.Colour.B, row[3 * x + 1] = p.Colour.G, row[3 * x + 2] = p.Colour.R;
-        }
+        for (int x = 0; x < FWidth; ++x)
+            Put(row + Bytes * x, Pixel(x, y));
     }
     return bitmap;
+}
+
+namespace {
+
+void PutColour(std::uint8_t* Bgr, TRgb C) {
+    Bgr[0] = C.B, Bgr[1] = C.G, Bgr[2] = C.R;
+}
+
+} // namespace
+
+std::unique_ptr<TBitmap> TArt::ToBitmap24() const {
+    return ToBitmap(3, [](std::uint8_t* bgr, const TRgba& p) {
+        if (p.A != 255) throw std::logic_error("a 24-bit picture must be opaque");
+        PutColour(bgr, p.Colour);
+    });
 }
 
 std::unique_ptr<TBitmap> TArt::ToKeyedGlyph(TRgb Matte, TRgb Key) const {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
-    bitmap->SetSize(FWidth, FHeight);
-    for (int y = 0; y < FHeight; ++y) {
-        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < FWidth; ++x) {
-            const TRgba p = Pixel(x, y);
-            TRgb c = Key;
-            if (p.A != 0) {
-                c = Mix(Matte, p.Colour, p.A / 255.0);
-                if (c == Key) c.G = std::uint8_t(c.G ^ 1); // never the key by accident
-            }
-            row[3 * x] = c.B, row[3 * x + 1] = c.G, row[3 * x + 2] = c.R;
+    return ToBitmap(3, [Matte, Key](std::uint8_t* bgr, const TRgba& p) {
+        TRgb c = Key;
+        if (p.A != 0) {
+            c = Mix(Matte, p.Colour, p.A / 255.0);
+            if (c == Key) c.G = std::uint8_t(c.G ^ 1); // never the key by accident
         }
-    }
-    return bitmap;
+        PutColour(bgr, c);
+    });
 }
 
 std::unique_ptr<TBitmap> TArt::ToBitmap32() const {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf32bit);
-    bitmap->SetSize(FWidth, FHeight);
-    for (int y = 0; y < FHeight; ++y) {
-        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < FWidth; ++x) {
-            const TRgba p = Pixel(x, y);
-            row[4 * x] = p.Colour.B, row[4 * x + 1] = p.Colour.G, row[4 * x + 2] = p.Colour.R;
-            row[4 * x + 3] = p.A;
-        }
-    }
-    return bitmap;
+    return ToBitmap(4, [](std::uint8_t* bgra, const TRgba& p) {
+        PutColour(bgra, p.Colour);
+        bgra[3] = p.A;
+    });
 }
 
 std::string TArt::ToPng() const {
@@ -235,9 +232,7 @@ std::string TArt::ToPng() const {
     data.Bits.resize(data.Stride() * std::size_t(FHeight));
     for (int y = 0; y < FHeight; ++y)
         for (int x = 0; x < FWidth; ++x) {
-            const TRgba p = Pixel(x, y);
-            std::uint8_t* bgr = data.Row(y) + 4 * x;
-            bgr[0] = p.Colour.B, bgr[1] = p.Colour.G, bgr[2] = p.Colour.R;
+            PutColour(data.Row(y) + 4 * x, Pixel(x, y).Colour);
         }
     TPngPicture png;
     png.FromBitmapData(data, false, 0);

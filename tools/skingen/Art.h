@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -97,6 +98,9 @@ public:
 
 private:
     void Reset() const;
+    // A bitmap of 3 or 4 bytes a pixel, each pixel put by Put from the picture's pixel.
+    std::unique_ptr<TBitmap> ToBitmap(int Bytes,
+                                      const std::function<void(std::uint8_t*, const TRgba&)>& Put) const;
 
     int FWidth, FHeight;
     cairo_surface_t* FSurface;

@@ -18,6 +18,10 @@ struct TGeneratedSkin {
     std::unique_ptr<TArt> Picture;
 };
 
+// A skin whose picture is Width x Height, filled with Background.
+TGeneratedSkin StartSkin(const std::string& ResourceName, const std::string& FileBase, int Width, int Height,
+                         TRgb Background);
+
 // The main window's skin: the transport bar, the two time panels, the command-bar frame and the
 // transport, zoom and command-bar buttons.
 TGeneratedSkin MakeMainWindowSkin();

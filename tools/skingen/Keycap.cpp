@@ -23,4 +23,13 @@ void PaintKeycap(TArt& Art, const TBox& Box, double Radius, const TKeycapLook& L
     if (Look.RingAlpha > 0) Art.Ring(Box.Inset(1), inner, Look.Ring, Look.RingAlpha);
 }
 
+void PaintFaces(TArt& Art, const std::array<TBox, 5>& Faces, double Radius,
+                const std::function<void(TArt&, const TBox&)>& Backdrop,
+                const std::function<TKeycapLook(TFaceState)>& LookOf) {
+    for (std::size_t i = 0; i < Faces.size(); ++i) {
+        Backdrop(Art, Faces[i]);
+        PaintKeycap(Art, Faces[i], Radius, LookOf(FaceStates[i]));
+    }
+}
+
 } // namespace skingen

@@ -6,6 +6,7 @@
 #include "tools/skingen/Art.h"
 
 #include <array>
+#include <functional>
 
 namespace skingen {
 
@@ -28,5 +29,10 @@ struct TKeycapLook {
 
 // Draws the cap over whatever the box already shows (the backdrop the button stands on).
 void PaintKeycap(TArt& Art, const TBox& Box, double Radius, const TKeycapLook& Look);
+
+// A button's five faces (in TFaceState order): each box gets its backdrop, then the cap of its state.
+void PaintFaces(TArt& Art, const std::array<TBox, 5>& Faces, double Radius,
+                const std::function<void(TArt&, const TBox&)>& Backdrop,
+                const std::function<TKeycapLook(TFaceState)>& LookOf);
 
 } // namespace skingen

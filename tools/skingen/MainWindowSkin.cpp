@@ -126,15 +126,6 @@ TKeycapLook SwitchLook(TFaceState State) {
     return look;
 }
 
-template <class Look>
-void PaintFaces(TArt& Art, const std::array<TBox, 5>& Faces, int Radius, void (*Backdrop)(TArt&, const TBox&),
-                Look LookOf) {
-    for (std::size_t i = 0; i < Faces.size(); ++i) {
-        Backdrop(Art, Faces[i]);
-        PaintKeycap(Art, Faces[i], Radius, LookOf(FaceStates[i]));
-    }
-}
-
 void FrameBackdrop(TArt& Art, const TBox& Box) {
     Art.Fill(Box, FrameFill);
 }
@@ -142,12 +133,8 @@ void FrameBackdrop(TArt& Art, const TBox& Box) {
 } // namespace
 
 TGeneratedSkin MakeMainWindowSkin() {
-    TGeneratedSkin skin;
-    skin.ResourceName = "MAINWINDOW";
-    skin.FileBase = "mainwindow";
-    skin.Picture = std::make_unique<TArt>(PictureSize, PictureSize);
+    TGeneratedSkin skin = StartSkin("MAINWINDOW", "mainwindow", PictureSize, PictureSize, FrameFill);
     TArt& art = *skin.Picture;
-    art.Fill({0, 0, PictureSize, PictureSize}, FrameFill);
     PaintBar(art, BarPiece);
     PaintDisplay(art, DisplayPiece);
     PaintFrame(art, FramePiece);

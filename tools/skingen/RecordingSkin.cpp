@@ -6,8 +6,6 @@
 #include "tools/skingen/Palette.h"
 #include "tools/skingen/SkinDescriptions.h"
 
-#include <cairo.h>
-
 namespace skingen {
 
 namespace {
@@ -225,20 +223,16 @@ void WriteCheckBox(TSkinText& Text) {
 } // namespace
 
 TGeneratedSkin MakeRecordingSkin() {
-    TGeneratedSkin skin;
-    skin.ResourceName = "RECORDING";
-    skin.FileBase = "recording";
-    skin.Picture = std::make_unique<TArt>(PictureWidth, PictureHeight);
+    TGeneratedSkin skin = StartSkin("RECORDING", "recording", PictureWidth, PictureHeight, Console);
     TArt& art = *skin.Picture;
-    art.Fill({0, 0, PictureWidth, PictureHeight}, Console);
     PaintMeter(art, MeterDark, false);
     PaintMeter(art, MeterLit, true);
     PaintTrack(art, Track, false);
     PaintTrack(art, TrackLit, true);
     PaintFaderCap(art, FaderCap, false);
     PaintFaderCap(art, FaderCapHeld, true);
-    for (std::size_t i = 0; i < ButtonFaces.size(); ++i)
-        PaintKeycap(art, ButtonFaces[i], ButtonRadius, ButtonLook(FaceStates[i]));
+    PaintFaces(
+        art, ButtonFaces, ButtonRadius, [](TArt&, const TBox&) {}, ButtonLook);
     for (int i = Checked; i <= HotGrayed; ++i)
         PaintCheckImage(art, CheckImages[i], TCheckImage(i));
 

@@ -1,6 +1,18 @@
 #include "tools/skingen/SkinDescriptions.h"
 
+#include "tools/skingen/GeneratedSkin.h"
+
 namespace skingen {
+
+TGeneratedSkin StartSkin(const std::string& ResourceName, const std::string& FileBase, int Width, int Height,
+                         TRgb Background) {
+    TGeneratedSkin skin;
+    skin.ResourceName = ResourceName;
+    skin.FileBase = FileBase;
+    skin.Picture = std::make_unique<TArt>(Width, Height);
+    skin.Picture->Fill({0, 0, Width, Height}, Background);
+    return skin;
+}
 
 void WriteSkinHead(TSkinText& Text, const TSkinHead& Head) {
     Text.Section("VERSION")
