@@ -139,8 +139,9 @@ TEST(SkinAssets, ZoomImagesAre32BitWithTheirOwnAlpha) {
                 const std::uint32_t alpha = skintest::Pixel32Of(image, x, y) >> 24;
                 opaque += alpha == 255;
                 clear += alpha == 0;
-                if (x == 0 || y == 0 || x == ZoomImageSize - 1 || y == ZoomImageSize - 1)
+                if (x == 0 || y == 0 || x == ZoomImageSize - 1 || y == ZoomImageSize - 1) {
                     EXPECT_EQ(alpha, 0u) << "the edge stays free for the focus frame: " << x << "," << y;
+                }
             }
         EXPECT_GT(opaque, 20);
         EXPECT_GT(clear, 60);
