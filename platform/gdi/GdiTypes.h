@@ -155,6 +155,7 @@ constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 constexpr int SIZEPALETTE = 104;
 constexpr int DT_RASDISPLAY = 1;
+constexpr int DT_RASPRINTER = 2;
 constexpr int RC_BITBLT = 1;
 constexpr int RC_STRETCHBLT = 0x0800;
 constexpr int RC_DI_BITMAP = 0x0080;

@@ -9,8 +9,14 @@
 #include "ui/core/base/UnitsLoader.h"
 #include "ui/core/dates/DatesUnit.h"
 #include "ui/core/graphics/GraphicsUnit.h"
+#include "ui/core/platform/GdiPlusApi.h"
+#include "ui/core/platform/GdiPlusClassesUnit.h"
 #include "ui/core/platform/SystemHooks.h"
 #include "ui/core/platform/ThemeManager.h"
+#include "ui/core/skins/SkinsUnit.h"
+
+// The library's own pictures (the default skin icons, the shadow mask), embedded at build time.
+void OlvaRegisterResources_olva_ui_core();
 
 namespace ui_core_init_detail {
 bool Initialized = false;
@@ -28,6 +34,10 @@ void uiCoreInitialize() {
     uiDatesStart();
     uiGraphicsUnitStart();
     ovUnitsLoader()->AddUnit(&ovThemeManagerStart, &ovThemeManagerEnd);
+    OlvaRegisterResources_olva_ui_core();
+    ovUnitsLoader()->AddUnit(&ovGdiPlusApiStart, &ovGdiPlusApiEnd);
+    ovUnitsLoader()->AddUnit(&ovGdiPlusClassesStart, &ovGdiPlusClassesEnd);
+    ovUnitsLoader()->AddUnit(&ovSkinsCoreStart, &ovSkinsCoreEnd);
     ui_core_init_detail::Initialized = true;
 }
 
@@ -39,7 +49,12 @@ void uiCoreFinalize() {
     uiFreeTimers();
     uiFreeServiceObjects();
     uiGraphicsUnitEnd();
-    if (TovUnitsLoader* loader = ovUnitsLoader()) loader->RemoveUnit(&ovThemeManagerEnd);
+    if (TovUnitsLoader* loader = ovUnitsLoader()) {
+        loader->RemoveUnit(&ovSkinsCoreEnd);
+        loader->RemoveUnit(&ovGdiPlusClassesEnd);
+        loader->RemoveUnit(&ovGdiPlusApiEnd);
+        loader->RemoveUnit(&ovThemeManagerEnd);
+    }
     uiDatesEnd();
     uiLibraryStringsEnd();
     uiUnregisterGeometryClasses();

@@ -44,6 +44,11 @@ void ovGetOSVersionFlags() {
     core_services_detail::FlagsRead() = true;
 }
 
+void ovSetOSVersionFlags(const TovOSVersionFlags& AFlags) {
+    core_services_detail::Flags() = AFlags;
+    core_services_detail::FlagsRead() = true;
+}
+
 const TovOSVersionFlags& ovOSVersion() {
     if (!core_services_detail::FlagsRead()) ovGetOSVersionFlags();
     return core_services_detail::Flags();

@@ -30,6 +30,8 @@ constexpr int VER_PLATFORM_WIN32_NT = 2;
 TovOSVersionFlags ovComputeOSVersionFlags(int APlatformId, int AMajor, int AMinor, bool AIsWow64);
 void ovGetOSVersionFlags();
 const TovOSVersionFlags& ovOSVersion();
+// Replaces the flags until the next ovGetOSVersionFlags: tests take the branches of other systems.
+void ovSetOSVersionFlags(const TovOSVersionFlags& AFlags);
 inline bool IsWinVistaOrLater() {
     return ovOSVersion().IsWinVistaOrLater;
 }

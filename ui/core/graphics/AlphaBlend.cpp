@@ -4,8 +4,11 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Bitmap.h"
 #include "ui/core/base/BitmapBits.h"
+#include "ui/core/base/CoreServices.h"
+#include "ui/core/base/Finally.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Colors.h"
+#include "ui/core/platform/GdiPlusCanvas.h"
 
 namespace alpha_blend_detail {
 TuiAlphaBlendFunction SystemAlphaBlend = nullptr;
@@ -62,12 +65,22 @@ void uiAlphaBlend(HDC ADestDC, HDC ASourceDC, const TRect& ADestRect, std::uint8
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, AConstantAlpha, AC_SRC_ALPHA};
     const TuiAlphaBlendFunction system = uiAlphaBlendFunction();
     const int w = uiWidthOfRect(ADestRect), h = uiHeightOfRect(ADestRect);
-    if (system != nullptr && !smooth) {
+    const TovOSVersionFlags& os = ovOSVersion();
+    if (system != nullptr && !smooth && !os.IsWin9X && !os.IsWin64Bit) {
         system(ADestDC, ADestRect.left, ADestRect.top, w, h, ASourceDC, ASourceRect.left, ASourceRect.top,
                uiWidthOfRect(ASourceRect), uiHeightOfRect(ASourceRect), blend);
         return;
     }
     std::unique_ptr<TBitmap> source = uiCopyDCToBitmap(ASourceDC, ASourceRect);
+    if (os.IsWin64Bit && CheckGdiPlus(false)) {
+        // The system's blend misbehaves under WOW64: the imaging interface draws the copy instead.
+        TovGPCustomPaintCanvas* canvas = ovGpBeginPaint(ADestDC, ADestRect);
+        const TovFinally end([&canvas] { ovGpEndPaint(canvas); });
+        canvas->SetInterpolationMode(smooth ? InterpolationModeHighQualityBicubic
+                                            : InterpolationModeLowQuality);
+        canvas->DrawBitmap(source.get(), ADestRect, AConstantAlpha);
+        return;
+    }
     std::unique_ptr<TBitmap> target = uiCopyDCToBitmap(ADestDC, ADestRect);
     std::unique_ptr<TBitmap> scaled = uiCreateBitmap(w, h, pf32bit);
     if (smooth)

@@ -33,7 +33,9 @@ void uiStretchBitmap(TBitmap* ADest, TBitmap* ASource);
 std::unique_ptr<TBitmap> uiCopyDCToBitmap(HDC ADC, const TRect& R);
 
 // Blends ASourceRect of the source DC into ADestRect of the destination DC with a constant alpha;
-// smoothing (a Lanczos resample) applies only when the flag is set and the sizes differ.
+// smoothing (a Lanczos resample) applies only when the flag is set and the sizes differ. On Windows 9x and
+// under WOW64 the system's blend is not used; under WOW64 the imaging interface draws a copy of the source
+// (bicubic when smoothing), falling back to the pixel path when the interface is missing.
 void uiAlphaBlend(HDC ADestDC, HDC ASourceDC, const TRect& ADestRect, std::uint8_t AConstantAlpha,
                   bool ASmooth, const TRect& ASourceRect);
 void uiAlphaBlendBitmaps(TBitmap* ADest, TBitmap* ASource, const TRect& ADestRect,

@@ -1,0 +1,149 @@
+#include "ui/core/skins/SkinBorders.h"
+
+// ---- TovSkinBorder
+
+void TovSkinBorder::SetColor(TColor AValue) {
+    if (AValue == FColor) return;
+    FColor = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinBorder::SetThin(int AValue) {
+    if (AValue == FThin) return;
+    FThin = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinBorder::Assign(TPersistent* ASource) {
+    auto* source = dynamic_cast<TovSkinBorder*>(ASource);
+    if (source == nullptr) return;
+    FSide = source->FSide;
+    SetColor(source->FColor);
+    SetThin(source->FThin);
+}
+
+bool TovSkinBorder::Compare(TovSkinProperty* AProperty) {
+    auto* other = dynamic_cast<TovSkinBorder*>(AProperty);
+    return other != nullptr && other->FColor == FColor && other->FThin == FThin && other->FSide == FSide;
+}
+
+void TovSkinBorder::ResetToDefaults() {
+    SetColor(clNone);
+    SetThin(1);
+}
+
+TRect TovSkinBorder::StripOf(const TRect& R, int ASide, int AThin) {
+    switch (ASide) {
+    case 0:
+        return TRect{R.left, R.top, R.left + AThin, R.bottom};
+    case 1:
+        return TRect{R.left, R.top, R.right, R.top + AThin};
+    case 2:
+        return TRect{R.right - AThin, R.top, R.right, R.bottom};
+    default:
+        return TRect{R.left, R.bottom - AThin, R.right, R.bottom};
+    }
+}
+
+// ---- TovSkinBorders
+
+TovSkinBorders::TovSkinBorders(TPersistent* AOwner, const std::string& AName)
+    : TovSkinProperty(AOwner, AName) {
+    for (int side = 0; side < 4; ++side) {
+        FBorders[side] = std::make_unique<TovSkinBorder>(this, ovSkinBorderNames[side]);
+        FBorders[side]->SetSide(side);
+        FBorders[side]->OnChange =
+            TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
+    }
+}
+
+TovSkinBorders::~TovSkinBorders() = default;
+
+TRect TovSkinBorders::Widths() const {
+    return TRect{Left()->Width(), Top()->Width(), Right()->Width(), Bottom()->Width()};
+}
+
+void TovSkinBorders::Assign(TPersistent* ASource) {
+    if (auto* source = dynamic_cast<TovSkinBorders*>(ASource)) {
+        for (int side = 0; side < 4; ++side)
+            FBorders[side]->Assign(source->FBorders[side].get());
+    } else {
+        TovSkinProperty::Assign(ASource);
+    }
+}
+
+bool TovSkinBorders::Compare(TovSkinProperty* AProperty) {
+    auto* other = dynamic_cast<TovSkinBorders*>(AProperty);
+    if (other == nullptr) return false;
+    for (int side = 0; side < 4; ++side)
+        if (!FBorders[side]->Compare(other->FBorders[side].get())) return false;
+    return true;
+}
+
+void TovSkinBorders::ResetToDefaults() {
+    for (auto& border : FBorders)
+        border->ResetToDefaults();
+}
+
+// ---- TovSkinAlternateImageAttributes
+
+TovSkinAlternateImageAttributes::TovSkinAlternateImageAttributes(TPersistent* AOwner,
+                                                                 const std::string& AName)
+    : TovSkinProperty(AOwner, AName), FBorders(std::make_unique<TovSkinBorders>(this, "Borders")),
+      FBordersInner(std::make_unique<TovSkinBorders>(this, "BordersInner")),
+      FContentOffsets(std::make_unique<TuiRect>(this)) {
+    const TovSkinChangeNotify forward([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
+    FBorders->OnChange = forward;
+    FBordersInner->OnChange = forward;
+    FContentOffsets->OnChange = TNotifyEvent([this](TObject*) { Changed(ovSkinContentChange); }, this);
+}
+
+TovSkinAlternateImageAttributes::~TovSkinAlternateImageAttributes() = default;
+
+void TovSkinAlternateImageAttributes::SetAlpha(std::uint8_t AValue) {
+    if (AValue == FAlpha) return;
+    FAlpha = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinAlternateImageAttributes::SetGradient(TovSkinGradientMode AValue) {
+    if (AValue == FGradient) return;
+    FGradient = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinAlternateImageAttributes::SetGradientBeginColor(TColor AValue) {
+    if (AValue == FGradientBeginColor) return;
+    FGradientBeginColor = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinAlternateImageAttributes::SetGradientEndColor(TColor AValue) {
+    if (AValue == FGradientEndColor) return;
+    FGradientEndColor = AValue;
+    Changed(ovSkinContentChange);
+}
+
+void TovSkinAlternateImageAttributes::Assign(TPersistent* ASource) {
+    auto* source = dynamic_cast<TovSkinAlternateImageAttributes*>(ASource);
+    if (source == nullptr) {
+        TovSkinProperty::Assign(ASource);
+        return;
+    }
+    SetAlpha(source->FAlpha);
+    FBorders->Assign(source->FBorders.get());
+    FBordersInner->Assign(source->FBordersInner.get());
+    SetGradient(source->FGradient);
+    SetGradientBeginColor(source->FGradientBeginColor);
+    SetGradientEndColor(source->FGradientEndColor);
+    FContentOffsets->Assign(source->FContentOffsets.get());
+}
+
+bool TovSkinAlternateImageAttributes::Compare(TovSkinProperty* AProperty) {
+    auto* other = dynamic_cast<TovSkinAlternateImageAttributes*>(AProperty);
+    return TovSkinProperty::Compare(AProperty) && other != nullptr && other->FAlpha == FAlpha &&
+           other->FGradient == FGradient && other->FGradientBeginColor == FGradientBeginColor &&
+           other->FGradientEndColor == FGradientEndColor && FBorders->Compare(other->FBorders.get()) &&
+           FBordersInner->Compare(other->FBordersInner.get()) &&
+           FContentOffsets->IsEqual(other->FContentOffsets.get());
+}
