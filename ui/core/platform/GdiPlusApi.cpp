@@ -217,13 +217,16 @@ GpBitmap* ovGpCreateBitmapFromRect(const TRect& R) {
     return ovGpCreateBitmap(uiWidthOfRect(R), uiHeightOfRect(R));
 }
 
-void* ovGpAllocMemory(std::size_t ASize) {
-    return ovGdipApi.GdipAlloc(ASize);
+void* ovGpAllocMemory(std::size_t ASize, bool& AFromInterface) {
+    AFromInterface = ovGdiPlusAvailable();
+    return AFromInterface ? ovGdipApi.GdipAlloc(ASize) : std::malloc(ASize);
 }
 
-void ovGpFreeMemory(void* APointer) {
+void ovGpFreeMemory(void* APointer, bool AFromInterface) {
     if (APointer == nullptr) return;
-    if (ovGdiPlusAvailable())
+    if (!AFromInterface)
+        std::free(APointer);
+    else if (ovGdiPlusAvailable())
         ovGdipApi.GdipFree(APointer);
     else
         ::GdipFree(APointer); // the interface's allocator is linked in and still takes the block
@@ -231,9 +234,8 @@ void ovGpFreeMemory(void* APointer) {
 
 void* TovGpBase::operator new(std::size_t ASize) {
     using gdiplus_api_detail::TAllocationHeader;
-    const bool fromInterface = ovGdiPlusAvailable();
-    const std::size_t total = sizeof(TAllocationHeader) + ASize;
-    void* block = fromInterface ? ovGpAllocMemory(total) : std::malloc(total);
+    bool fromInterface = false;
+    void* block = ovGpAllocMemory(sizeof(TAllocationHeader) + ASize, fromInterface);
     if (block == nullptr) throw std::bad_alloc();
     auto* header = new (block) TAllocationHeader{fromInterface};
     return header + 1;
@@ -243,10 +245,7 @@ void TovGpBase::operator delete(void* APointer) {
     using gdiplus_api_detail::TAllocationHeader;
     if (APointer == nullptr) return;
     auto* header = static_cast<TAllocationHeader*>(APointer) - 1;
-    if (header->FromInterface)
-        ovGpFreeMemory(header);
-    else
-        std::free(header);
+    ovGpFreeMemory(header, header->FromInterface);
 }
 
 void ovGdiPlusApiStart() {

@@ -111,10 +111,11 @@ GpBitmap* ovGpCreateBitmap(int AWidth, int AHeight);
 GpBitmap* ovGpCreateBitmapFromSize(const TSize& ASize);
 GpBitmap* ovGpCreateBitmapFromRect(const TRect& R);
 
-// Memory from the interface's allocator (null when it has none to give, or is not loaded), and back; a
-// block goes back to that allocator also after the interface was shut down.
-void* ovGpAllocMemory(std::size_t ASize);
-void ovGpFreeMemory(void* APointer);
+// A block of the interface's allocator while it is available, of the ordinary allocator otherwise
+// (AFromInterface says which); null when there is no memory. The block goes back to the allocator that
+// made it, also after the interface was shut down.
+void* ovGpAllocMemory(std::size_t ASize, bool& AFromInterface);
+void ovGpFreeMemory(void* APointer, bool AFromInterface);
 
 // The base of the library's wrappers of imaging objects: its instances come from the interface's
 // allocator while it is available (the ordinary one otherwise) and go back to the allocator that made

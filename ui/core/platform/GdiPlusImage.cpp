@@ -13,6 +13,7 @@
 #include "ui/core/platform/GdiPlusCanvas.h"
 #include "ui/core/platform/GdiPlusImageData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -36,6 +37,15 @@ std::unique_ptr<TBitmap> DrawnBitmap(TGraphic* AGraphic) {
     bitmap->SetSize(AGraphic->Width(), AGraphic->Height());
     if (!bitmap->Empty()) bitmap->Canvas()->Draw(0, 0, AGraphic);
     return bitmap;
+}
+
+// A pixel of straight alpha as the premultiplied pixel the interface keeps.
+std::uint32_t Premultiplied(std::uint32_t APixel) {
+    const std::uint32_t alpha = APixel >> 24;
+    std::uint32_t result = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8)
+        result |= ((((APixel >> shift) & 0xFF) * alpha + 127) / 255) << shift;
+    return result;
 }
 
 } // namespace gdiplus_image_detail
@@ -101,7 +111,7 @@ void TovGPImage::CreateHandle() {
             TBitmap bitmap;
             bitmap.LoadFromStream(data.Data.get());
             const TSize pending = data.NewSize;
-            CreateHandleFromBitmap(&bitmap);
+            TakeBitmapFile(&bitmap);
             data.NewSize = pending;
         } else {
             auto* adapter = new TovGPStreamAdapter(data.Data.get(), soReference);
@@ -147,6 +157,22 @@ void TovGPImage::CreateHandleFromBitmap(TGraphic* AGraphic) {
     TRGBColors bits;
     ovGetBitmapBits(bitmap, bits, true);
     LoadFromBits(bitmap->Width(), bitmap->Height(), true, bits);
+}
+
+void TovGPImage::TakeBitmapFile(TBitmap* ABitmap) {
+    if (ABitmap->Empty() || ovGetBitsPerPixel(ABitmap) < 32) {
+        CreateHandleFromBitmap(ABitmap);
+        return;
+    }
+    // A file's alpha is straight, as the interface writes it; a file without any alpha is opaque, as the
+    // interface's own reader takes it.
+    TRGBColors bits;
+    ovGetBitmapBits(ABitmap, bits, true);
+    const bool hasAlpha =
+        std::any_of(bits.begin(), bits.end(), [](std::uint32_t APixel) { return APixel >> 24 != 0; });
+    for (std::uint32_t& pixel : bits)
+        pixel = hasAlpha ? gdiplus_image_detail::Premultiplied(pixel) : (pixel | 0xFF000000u);
+    LoadFromBits(ABitmap->Width(), ABitmap->Height(), true, bits);
 }
 
 void TovGPImage::FreeHandle() {

@@ -99,6 +99,8 @@ protected:
 private:
     void CreateHandle();
     void CreateHandleFromBitmap(TGraphic* AGraphic);
+    // The pixels of BMP data read by the class library's bitmap.
+    void TakeBitmapFile(TBitmap* ABitmap);
     void FreeHandle();
     void SetHandle(GpImage* AHandle);
     void LoadFromBits(int AWidth, int AHeight, bool AHasAlphaChannel, const TRGBColors& ABits);

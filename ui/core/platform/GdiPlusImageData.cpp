@@ -15,23 +15,26 @@ constexpr std::int64_t CapacityBlock = 0x2000;
 } // namespace gdiplus_image_data_detail
 
 TovGPMemoryStream::~TovGPMemoryStream() {
-    ovGpFreeMemory(FMemory);
+    ovGpFreeMemory(FMemory, FFromInterface);
 }
 
 void TovGPMemoryStream::Realloc(std::int64_t ACapacity) {
     if (ACapacity == FCapacity) return;
     if (ACapacity == 0) {
-        ovGpFreeMemory(FMemory);
+        ovGpFreeMemory(FMemory, FFromInterface);
         FMemory = nullptr;
         FCapacity = 0;
         return;
     }
-    auto* memory = static_cast<unsigned char*>(ovGpAllocMemory(static_cast<std::size_t>(ACapacity)));
+    bool fromInterface = false;
+    auto* memory =
+        static_cast<unsigned char*>(ovGpAllocMemory(static_cast<std::size_t>(ACapacity), fromInterface));
     if (memory == nullptr) throw EStreamError("Out of memory while expanding memory stream");
     if (FMemory != nullptr)
         std::memcpy(memory, FMemory, static_cast<std::size_t>(std::min(FSize, ACapacity)));
-    ovGpFreeMemory(FMemory);
+    ovGpFreeMemory(FMemory, FFromInterface);
     FMemory = memory;
+    FFromInterface = fromInterface;
     FCapacity = ACapacity;
 }
 

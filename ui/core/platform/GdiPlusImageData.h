@@ -12,8 +12,9 @@
 #include <cstdint>
 #include <memory>
 
-// A memory stream whose bytes come from the interface's allocator; raises EStreamError "Out of memory
-// while expanding memory stream" when the allocator has none to give.
+// A memory stream whose bytes come from the interface's allocator (from the ordinary one while the
+// interface is missing, so that pictures still load and fail only when used); raises EStreamError "Out of
+// memory while expanding memory stream" when the allocator has none to give.
 class TovGPMemoryStream : public TStream {
 public:
     TovGPMemoryStream() = default;
@@ -35,6 +36,7 @@ private:
     void Realloc(std::int64_t ACapacity);
 
     unsigned char* FMemory = nullptr;
+    bool FFromInterface = false;
     std::int64_t FSize = 0;
     std::int64_t FCapacity = 0;
     std::int64_t FPosition = 0;
