@@ -4,6 +4,7 @@
 #include "platform/gdi/GdiRender.h"
 
 #include <cmath>
+#include <cstring>
 
 class GpGraphics {
 public:
@@ -56,6 +57,34 @@ template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int
                 row[px] = mono ? gdi_render::MonoOf(v) : v;
             }
         }
+    }
+}
+
+// Composites n premultiplied source pixels onto a row; an opaque run over a colour surface is a copy.
+inline void ComposeSpan(std::uint32_t* dst, const std::uint32_t* src, int n, bool copy, bool mono) {
+    if (!mono && (copy || std::all_of(src, src + n, [](std::uint32_t p) { return (p >> 24) == 255; }))) {
+        std::memcpy(dst, src, std::size_t(n) * sizeof(std::uint32_t));
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t v = copy ? src[i] : gdi_render::SourceOver(src[i], dst[i]);
+        dst[i] = mono ? gdi_render::MonoOf(v) : v;
+    }
+}
+
+// As Paint, for sources that hand out whole runs of pixels: spanAt(worldX, worldY, n, dst, copy, mono)
+// composites the n pixels from (worldX, worldY) onto dst.
+template <class SpanAt>
+void PaintSpans(GpGraphics* g, TTarget& t, int x, int y, int w, int h, SpanAt spanAt) {
+    const RECT area{x + t.OffsetX, y + t.OffsetY, x + w + t.OffsetX, y + h + t.OffsetY};
+    const bool copy = g->Compositing == CompositingModeSourceCopy;
+    const bool mono = t.Surface->IsMonochrome();
+    for (const RECT& c : t.Clip.Rects()) {
+        const RECT r = IntersectRectR(c, area);
+        if (IsRectEmptyR(r)) continue;
+        for (int py = r.top; py < r.bottom; ++py)
+            spanAt(r.left - t.OffsetX, py - t.OffsetY, r.right - r.left, t.Surface->Row(py) + r.left, copy,
+                   mono);
     }
 }
 
@@ -204,9 +233,18 @@ GpStatus GdipDrawImageRectRectI(GpGraphics* graphics, GpImage* image, INT dstX, 
     TTarget t;
     if (!Resolve(graphics, t)) return InvalidParameter;
     const TSurface& source = *BitmapOf(image)->Pixels;
+    const bool matrix = attributes && attributes->MatrixEnabled;
+    if (!matrix && srcWidth == dstWidth && srcHeight == dstHeight && srcX >= 0 && srcY >= 0 &&
+        srcX + srcWidth <= source.Width() && srcY + srcHeight <= source.Height()) {
+        // A part drawn at its own size, as cells and cached pictures are: its pixels as they are.
+        PaintSpans(graphics, t, dstX, dstY, dstWidth, dstHeight,
+                   [&](int x, int y, int n, std::uint32_t* dst, bool copy, bool mono) {
+                       ComposeSpan(dst, source.Row(srcY + y - dstY) + srcX + x - dstX, n, copy, mono);
+                   });
+        return Ok;
+    }
     const TSampler sampler(source, srcX, srcY, srcWidth, srcHeight, dstWidth, dstHeight,
                            graphics->Interpolation);
-    const bool matrix = attributes && attributes->MatrixEnabled;
     const bool alphaOnly = matrix && IsIdentityExceptAlpha(attributes->Matrix);
     const float alphaScale = matrix ? attributes->Matrix.m[3][3] : 1.0f;
     const std::uint32_t scale = std::uint32_t(std::lround(std::clamp(alphaScale, 0.0f, 1.0f) * 256));
@@ -269,12 +307,31 @@ GpStatus GdipFillRectangleI(GpGraphics* graphics, GpBrush* brush, INT x, INT y, 
         });
     } else if (auto* texture = dynamic_cast<TGpTextureImpl*>(brush)) {
         const TSurface& tile = *texture->Pixels;
-        Paint(graphics, t, x, y, width, height, [&](int px, int py) {
-            int tx = px % tile.Width(), ty = py % tile.Height();
-            if (tx < 0) tx += tile.Width();
-            if (ty < 0) ty += tile.Height();
-            return tile.Row(ty)[tx];
-        });
+        auto wrap = [](int v, int size) {
+            v %= size;
+            return v < 0 ? v + size : v;
+        };
+        // Each row is the tile's row repeated: composed in runs of whole tile rows; an opaque row is laid
+        // once and then doubled by copying what is laid.
+        PaintSpans(graphics, t, x, y, width, height,
+                   [&](int px, int py, int n, std::uint32_t* dst, bool copy, bool mono) {
+                       const std::uint32_t* tileRow = tile.Row(wrap(py, tile.Height()));
+                       const int period = tile.Width(), phase = wrap(px, period);
+                       const bool opaque =
+                           !mono && (copy || std::all_of(tileRow, tileRow + period,
+                                                         [](std::uint32_t p) { return (p >> 24) == 255; }));
+                       // An opaque row lays one period only, so that what is laid starts each period.
+                       const int toLay = opaque ? std::min(n, period) : n;
+                       int laid = 0;
+                       for (int tx = phase; laid < toLay; tx = 0) {
+                           const int run = std::min(toLay - laid, period - tx);
+                           ComposeSpan(dst + laid, tileRow + tx, run, copy, mono);
+                           laid += run;
+                       }
+                       for (; laid < n; laid += std::min(laid, n - laid))
+                           std::memcpy(dst + laid, dst,
+                                       std::size_t(std::min(laid, n - laid)) * sizeof(std::uint32_t));
+                   });
     } else {
         return InvalidParameter;
     }

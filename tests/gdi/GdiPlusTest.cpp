@@ -264,6 +264,36 @@ TEST(GdiPlus, BrushesFillSolidGradientAndTexture) {
     GdipDisposeImage(target);
 }
 
+TEST(GdiPlus, TextureFillsRepeatTheTileFromTheWorldOriginWhereverTheyStart) {
+    GpBitmap* target = nullptr;
+    GdipCreateBitmapFromScan0(20, 4, 0, PixelFormat32bppPARGB, nullptr, &target);
+    GpGraphics* g = nullptr;
+    GdipGetImageGraphicsContext(target, &g);
+    // A 3 x 2 tile: opaque in its first row, half transparent in its second.
+    std::uint32_t tilePixels[6];
+    for (int i = 0; i < 6; ++i)
+        tilePixels[i] = i < 3 ? 0xFF000000u | std::uint32_t(40 * (i + 1)) : 0x80000000u | std::uint32_t(20 * i);
+    GpBitmap* tile = nullptr;
+    ASSERT_EQ(GdipCreateBitmapFromScan0(3, 2, 12, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(tilePixels), &tile),
+              Ok);
+    GpTexture* texture = nullptr;
+    ASSERT_EQ(GdipCreateTexture2I(tile, WrapModeTile, 0, 0, 3, 2, &texture), Ok);
+    GdipFillRectangleI(g, texture, 4, 0, 15, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const std::uint32_t expected = x < 4 || x >= 19 ? 0u : tilePixels[(y % 2) * 3 + x % 3];
+            ASSERT_EQ(PixelOf(target, x, y), expected) << x << "," << y;
+        }
+    // The same part drawn at its own size is copied as it is.
+    GdipDrawImageRectRectI(g, tile, 0, 0, 2, 2, 1, 0, 2, 2, UnitPixel, nullptr, nullptr, nullptr);
+    EXPECT_EQ(PixelOf(target, 0, 0), tilePixels[1]);
+    EXPECT_EQ(PixelOf(target, 1, 0), tilePixels[2]);
+    GdipDeleteBrush(texture);
+    GdipDeleteGraphics(g);
+    GdipDisposeImage(tile);
+    GdipDisposeImage(target);
+}
+
 TEST(GdiPlus, HbitmapConversions) {
     GpBitmap* picture = SamplePicture();
     HBITMAP hbm = nullptr;
