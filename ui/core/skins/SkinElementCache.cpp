@@ -59,7 +59,11 @@ void TovSkinElementCache::Build(bool AAlphaNeeded) {
         canvas.BeginPaint(FBitmap->Canvas()->Handle(), bounds);
     }
     ++FBuildCount;
-    const TovFinally end([&canvas] { canvas.EndPaint(); });
+    FBuilding = true;
+    const TovFinally end([&] {
+        canvas.EndPaint();
+        FBuilding = false;
+    });
     FElement->DrawContent(&canvas, bounds, FImageIndex, FState);
 }
 
@@ -83,7 +87,9 @@ void TovSkinElementCache::Clear() {
 }
 
 void TovSkinElementCache::Invalidate() {
-    Clear();
+    // While the picture is being drawn (a texture decoded on demand may report a change) it stays; only
+    // what it was built for is forgotten, so that the next draw builds it again.
+    if (!FBuilding) Clear();
     FElement = nullptr;
     FRect = TRect{};
 }

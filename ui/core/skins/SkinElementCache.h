@@ -49,4 +49,5 @@ private:
     TRect FRect{};
     TovSkinElementState FState = esNormal;
     int FBuildCount = 0;
+    bool FBuilding = false;
 };
