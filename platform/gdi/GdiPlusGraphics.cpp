@@ -39,41 +39,25 @@ bool Resolve(GpGraphics* g, TTarget& t) {
     return true;
 }
 
-// Calls put(x, y) -> premultiplied colour for every surface pixel of the world rectangle inside the clip,
-// and composites the result.
-template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int w, int h, ColorAt colorAt) {
-    const RECT area{x + t.OffsetX, y + t.OffsetY, x + w + t.OffsetX, y + h + t.OffsetY};
-    const bool copy = g->Compositing == CompositingModeSourceCopy;
-    const bool mono = t.Surface->IsMonochrome();
-    for (const RECT& c : t.Clip.Rects()) {
-        const RECT r = IntersectRectR(c, area);
-        if (IsRectEmptyR(r)) continue;
-        for (int py = r.top; py < r.bottom; ++py) {
-            std::uint32_t* row = t.Surface->Row(py);
-            for (int px = r.left; px < r.right; ++px) {
-                const std::uint32_t s = colorAt(px - t.OffsetX, py - t.OffsetY);
-                const std::uint32_t v = copy ? s : gdi_render::SourceOver(s, row[px]);
-                // A monochrome target keeps to black and white.
-                row[px] = mono ? gdi_render::MonoOf(v) : v;
-            }
-        }
-    }
+// A premultiplied source pixel composited onto a destination pixel; a monochrome target keeps to black
+// and white.
+inline std::uint32_t ComposePixel(std::uint32_t s, std::uint32_t d, bool copy, bool mono) {
+    const std::uint32_t v = copy ? s : gdi_render::SourceOver(s, d);
+    return mono ? gdi_render::MonoOf(v) : v;
 }
 
-// Composites n premultiplied source pixels onto a row; an opaque run over a colour surface is a copy.
+// Composites n source pixels onto a row; an opaque run over a colour surface is a copy.
 inline void ComposeSpan(std::uint32_t* dst, const std::uint32_t* src, int n, bool copy, bool mono) {
     if (!mono && (copy || std::all_of(src, src + n, [](std::uint32_t p) { return (p >> 24) == 255; }))) {
         std::memcpy(dst, src, std::size_t(n) * sizeof(std::uint32_t));
         return;
     }
-    for (int i = 0; i < n; ++i) {
-        const std::uint32_t v = copy ? src[i] : gdi_render::SourceOver(src[i], dst[i]);
-        dst[i] = mono ? gdi_render::MonoOf(v) : v;
-    }
+    for (int i = 0; i < n; ++i)
+        dst[i] = ComposePixel(src[i], dst[i], copy, mono);
 }
 
-// As Paint, for sources that hand out whole runs of pixels: spanAt(worldX, worldY, n, dst, copy, mono)
-// composites the n pixels from (worldX, worldY) onto dst.
+// Calls spanAt(worldX, worldY, n, dst, copy, mono) for every run of surface pixels of the world rectangle
+// inside the clip; it composites the n pixels from (worldX, worldY) onto dst.
 template <class SpanAt>
 void PaintSpans(GpGraphics* g, TTarget& t, int x, int y, int w, int h, SpanAt spanAt) {
     const RECT area{x + t.OffsetX, y + t.OffsetY, x + w + t.OffsetX, y + h + t.OffsetY};
@@ -86,6 +70,15 @@ void PaintSpans(GpGraphics* g, TTarget& t, int x, int y, int w, int h, SpanAt sp
             spanAt(r.left - t.OffsetX, py - t.OffsetY, r.right - r.left, t.Surface->Row(py) + r.left, copy,
                    mono);
     }
+}
+
+// Calls colorAt(x, y) -> premultiplied colour for every surface pixel of the world rectangle inside the
+// clip, and composites the result.
+template <class ColorAt> void Paint(GpGraphics* g, TTarget& t, int x, int y, int w, int h, ColorAt colorAt) {
+    PaintSpans(g, t, x, y, w, h, [&](int wx, int wy, int n, std::uint32_t* dst, bool copy, bool mono) {
+        for (int i = 0; i < n; ++i)
+            dst[i] = ComposePixel(colorAt(wx + i, wy), dst[i], copy, mono);
+    });
 }
 
 bool IsIdentityExceptAlpha(const ColorMatrix& m) {
