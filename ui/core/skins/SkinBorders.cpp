@@ -3,15 +3,11 @@
 // ---- TovSkinBorder
 
 void TovSkinBorder::SetColor(TColor AValue) {
-    if (AValue == FColor) return;
-    FColor = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FColor, AValue);
 }
 
 void TovSkinBorder::SetThin(int AValue) {
-    if (AValue == FThin) return;
-    FThin = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FThin, AValue);
 }
 
 void TovSkinBorder::Assign(TPersistent* ASource) {
@@ -52,8 +48,7 @@ TovSkinBorders::TovSkinBorders(TPersistent* AOwner, const std::string& AName)
     for (int side = 0; side < 4; ++side) {
         FBorders[side] = std::make_unique<TovSkinBorder>(this, ovSkinBorderNames[side]);
         FBorders[side]->SetSide(side);
-        FBorders[side]->OnChange =
-            TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
+        FBorders[side]->OnChange = ovSkinForwardChanges(this);
     }
 }
 
@@ -92,36 +87,27 @@ TovSkinAlternateImageAttributes::TovSkinAlternateImageAttributes(TPersistent* AO
     : TovSkinProperty(AOwner, AName), FBorders(std::make_unique<TovSkinBorders>(this, "Borders")),
       FBordersInner(std::make_unique<TovSkinBorders>(this, "BordersInner")),
       FContentOffsets(std::make_unique<TuiRect>(this)) {
-    const TovSkinChangeNotify forward([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
-    FBorders->OnChange = forward;
-    FBordersInner->OnChange = forward;
+    FBorders->OnChange = ovSkinForwardChanges(this);
+    FBordersInner->OnChange = ovSkinForwardChanges(this);
     FContentOffsets->OnChange = TNotifyEvent([this](TObject*) { Changed(ovSkinContentChange); }, this);
 }
 
 TovSkinAlternateImageAttributes::~TovSkinAlternateImageAttributes() = default;
 
 void TovSkinAlternateImageAttributes::SetAlpha(std::uint8_t AValue) {
-    if (AValue == FAlpha) return;
-    FAlpha = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FAlpha, AValue);
 }
 
 void TovSkinAlternateImageAttributes::SetGradient(TovSkinGradientMode AValue) {
-    if (AValue == FGradient) return;
-    FGradient = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FGradient, AValue);
 }
 
 void TovSkinAlternateImageAttributes::SetGradientBeginColor(TColor AValue) {
-    if (AValue == FGradientBeginColor) return;
-    FGradientBeginColor = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FGradientBeginColor, AValue);
 }
 
 void TovSkinAlternateImageAttributes::SetGradientEndColor(TColor AValue) {
-    if (AValue == FGradientEndColor) return;
-    FGradientEndColor = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FGradientEndColor, AValue);
 }
 
 void TovSkinAlternateImageAttributes::Assign(TPersistent* ASource) {

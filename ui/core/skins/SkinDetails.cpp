@@ -21,9 +21,7 @@ void TovSkinDetails::EndUpdate() {
 }
 
 void TovSkinDetails::SetText(std::string& AField, const std::string& AValue) {
-    if (AValue == AField) return;
-    AField = AValue;
-    Changed();
+    ovSkinSetValue(AField, AValue, [this] { Changed(); });
 }
 
 void TovSkinDetails::SetName(const std::string& AValue) {

@@ -18,8 +18,7 @@ TovSkinElement::TovSkinElement(TPersistent* AOwner, const std::string& AName)
     : TovSkinPersistent(AOwner, AName), FBorders(std::make_unique<TovSkinBorders>(this, "Borders")),
       FContentOffset(std::make_unique<TuiRect>(this)), FGlyph(std::make_unique<TovSkinImage>(this)),
       FImage(std::make_unique<TovSkinImage>(this)), FMinSize(std::make_unique<TuiSize>(this)) {
-    FBorders->OnChange =
-        TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
+    FBorders->OnChange = ovSkinForwardChanges(this);
     const TNotifyEvent content(this, &TovSkinElement::PartChanged);
     FContentOffset->OnChange = content;
     FGlyph->OnChange = content;
@@ -39,21 +38,15 @@ void TovSkinElement::Changed(TovSkinChanges AChanges) {
 }
 
 void TovSkinElement::SetAlpha(std::uint8_t AValue) {
-    if (AValue == FAlpha) return;
-    FAlpha = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FAlpha, AValue);
 }
 
 void TovSkinElement::SetColor(TColor AValue) {
-    if (AValue == FColor) return;
-    FColor = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FColor, AValue);
 }
 
 void TovSkinElement::SetTextColor(TColor AValue) {
-    if (AValue == FTextColor) return;
-    FTextColor = AValue;
-    Changed(ovSkinContentChange);
+    SetContentValue(FTextColor, AValue);
 }
 
 void TovSkinElement::SetCached(bool AValue) {
@@ -159,9 +152,7 @@ void TovSkinElements::Assign(TovSkinElements* ASource) {
 
 TovSkinControlGroup::TovSkinControlGroup(TPersistent* AOwner, const std::string& AName)
     : TovSkinPersistent(AOwner, AName),
-      FElements(std::make_unique<TovSkinElements>(
-          this,
-          TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this))) {}
+      FElements(std::make_unique<TovSkinElements>(this, ovSkinForwardChanges(this))) {}
 
 TovSkinControlGroup::~TovSkinControlGroup() {
     FElements->OnChange = nullptr;

@@ -102,46 +102,31 @@ std::string TovSkinImage::SourceName() const {
 // ---- Settings
 
 void TovSkinImage::SetGradient(TovSkinGradientMode AValue) {
-    if (AValue == FGradient) return;
-    FGradient = AValue;
-    Changed();
+    ovSkinSetValue(FGradient, AValue, [this] { Changed(); });
 }
 
 void TovSkinImage::SetGradientBeginColor(TColor AValue) {
-    if (AValue == FGradientBeginColor) return;
-    FGradientBeginColor = AValue;
-    Changed();
+    ovSkinSetValue(FGradientBeginColor, AValue, [this] { Changed(); });
 }
 
 void TovSkinImage::SetGradientEndColor(TColor AValue) {
-    if (AValue == FGradientEndColor) return;
-    FGradientEndColor = AValue;
-    Changed();
+    ovSkinSetValue(FGradientEndColor, AValue, [this] { Changed(); });
 }
 
 void TovSkinImage::SetImageCount(int AValue) {
-    AValue = std::max(AValue, 1);
-    if (AValue == FImageCount) return;
-    FImageCount = AValue;
-    Changed();
+    ovSkinSetValue(FImageCount, std::max(AValue, 1), [this] { Changed(); });
 }
 
 void TovSkinImage::SetImageLayout(TovSkinImageLayout AValue) {
-    if (AValue == FImageLayout) return;
-    FImageLayout = AValue;
-    Changed();
+    ovSkinSetValue(FImageLayout, AValue, [this] { Changed(); });
 }
 
 void TovSkinImage::SetStates(const TovSkinElementStates& AValue) {
-    if (AValue == FStates) return;
-    FStates = AValue;
-    Changed();
+    ovSkinSetValue(FStates, AValue, [this] { Changed(); });
 }
 
 void TovSkinImage::SetStretch(TovSkinStretchMode AValue) {
-    if (AValue == FStretch) return;
-    FStretch = AValue;
-    Changed();
+    ovSkinSetValue(FStretch, AValue, [this] { Changed(); });
 }
 
 // ---- Cells and parts

@@ -3,6 +3,21 @@
 #include "platform/rtl/StrUtils.h"
 #include "ui/core/skins/SkinProperties.h"
 
+#include <utility>
+
+// ---- TovSkinChangeCollector
+
+TovSkinChanges TovSkinChangeCollector::EndUpdate() {
+    if (FLockCount > 0) --FLockCount;
+    return FLockCount == 0 ? Collect(TovSkinChanges{}) : TovSkinChanges{};
+}
+
+TovSkinChanges TovSkinChangeCollector::Collect(TovSkinChanges AChanges) {
+    FPending += AChanges;
+    if (FLockCount > 0) return TovSkinChanges{};
+    return std::exchange(FPending, TovSkinChanges{});
+}
+
 // ---- TovSkinCustomObject
 
 void TovSkinCustomObject::SetName(const std::string& AValue) {
@@ -29,14 +44,13 @@ TovSkinCustomObjectList::TovSkinCustomObjectList(TPersistent* AOwner, TovSkinCha
 }
 
 void TovSkinCustomObjectList::EndUpdate() {
-    if (FLockCount > 0) --FLockCount;
-    if (FLockCount == 0 && !FPendingChanges.empty()) Changed(FPendingChanges);
+    const TovSkinChanges changes = FChanges.EndUpdate();
+    if (!changes.empty()) Changed(changes);
 }
 
 TovSkinCustomObject* TovSkinCustomObjectList::Add(const std::string& AName, TovSkinObjectClass AClass) {
     TovSkinCustomObject* item = AClass->Create(FOwner, AName);
-    item->OnChange =
-        TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this);
+    item->OnChange = ovSkinForwardChanges(this);
     TuiObjectList::Add(item);
     return item;
 }
@@ -74,10 +88,7 @@ void TovSkinCustomObjectList::Clear() {
 
 void TovSkinCustomObjectList::Changed(TovSkinChanges AChanges) {
     FSorted = false;
-    FPendingChanges += AChanges;
-    if (FLockCount > 0) return;
-    const TovSkinChanges changes = FPendingChanges;
-    FPendingChanges.clear();
+    const TovSkinChanges changes = FChanges.Collect(AChanges);
     if (OnChange && !changes.empty()) OnChange(this, changes);
 }
 
@@ -90,9 +101,7 @@ void TovSkinCustomObjectList::Notify(void* Ptr, TListNotification Action) {
 
 TovSkinPersistent::TovSkinPersistent(TPersistent* AOwner, const std::string& AName)
     : TovSkinCustomObject(AOwner, AName),
-      FProperties(std::make_unique<TovSkinProperties>(
-          this,
-          TovSkinChangeNotify([this](TObject*, TovSkinChanges AChanges) { Changed(AChanges); }, this))) {}
+      FProperties(std::make_unique<TovSkinProperties>(this, ovSkinForwardChanges(this))) {}
 
 TovSkinPersistent::~TovSkinPersistent() {
     // The properties go silently: nobody hears of a change of an object that is going.
@@ -112,16 +121,12 @@ void TovSkinPersistent::DoAssign(TPersistent* ASource) {
 
 void TovSkinPersistent::Changed(TovSkinChanges AChanges) {
     FModified = true;
-    FPendingChanges += AChanges;
-    if (FLockCount > 0) return;
-    const TovSkinChanges changes = FPendingChanges;
-    FPendingChanges.clear();
-    DoChange(changes);
+    DoChange(FChanges.Collect(AChanges));
 }
 
 void TovSkinPersistent::EndUpdate() {
-    if (FLockCount > 0) --FLockCount;
-    if (FLockCount == 0 && !FPendingChanges.empty()) Changed(FPendingChanges);
+    const TovSkinChanges changes = FChanges.EndUpdate();
+    if (!changes.empty()) Changed(changes);
 }
 
 bool TovSkinPersistent::LookupProperty(const std::string& AName, TovSkinProperty*& AProperty) {

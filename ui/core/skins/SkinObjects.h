@@ -37,6 +37,20 @@ template <class T> TovSkinObjectClass ovSkinClassOf() {
     return &info;
 }
 
+// Changes collected while update brackets are open, handed on at once or when the last bracket closes.
+class TovSkinChangeCollector {
+public:
+    void BeginUpdate() { ++FLockCount; }
+    // Closes a bracket: what was collected when it was the last one (and is handed on now), else nothing.
+    TovSkinChanges EndUpdate();
+    // Adds AChanges: everything collected when no bracket is open (and is handed on now), else nothing.
+    TovSkinChanges Collect(TovSkinChanges AChanges);
+
+private:
+    TovSkinChanges FPending;
+    int FLockCount = 0;
+};
+
 class TovSkinCustomObject : public TPersistent {
 public:
     TovSkinCustomObject(TPersistent* AOwner, const std::string& AName) : FName(AName), FOwner(AOwner) {}
@@ -57,6 +71,10 @@ public:
 protected:
     // Calls OnChange when it is assigned and AChanges is not empty.
     virtual void DoChange(TovSkinChanges AChanges);
+    // A setter's work: stores AValue and reports [scContent] when it differs.
+    template <class T> void SetContentValue(T& AField, const T& AValue) {
+        ovSkinSetValue(AField, AValue, [this] { Changed(ovSkinContentChange); });
+    }
 
 private:
     std::string FName;
@@ -68,7 +86,7 @@ public:
     explicit TovSkinCustomObjectList(TPersistent* AOwner);
     TovSkinCustomObjectList(TPersistent* AOwner, TovSkinChangeNotify AOnChange);
 
-    void BeginUpdate() { ++FLockCount; }
+    void BeginUpdate() { FChanges.BeginUpdate(); }
     void EndUpdate();
     // A new item of AClass, made with the list's owner, reporting into the list, appended.
     TovSkinCustomObject* Add(const std::string& AName, TovSkinObjectClass AClass);
@@ -94,10 +112,9 @@ protected:
     void Notify(void* Ptr, TListNotification Action) override;
 
 private:
-    TovSkinChanges FPendingChanges;
+    TovSkinChangeCollector FChanges;
     TPersistent* FOwner;
     bool FSorted = false;
-    int FLockCount = 0;
 };
 
 class TovSkinPersistent : public TovSkinCustomObject {
@@ -109,7 +126,7 @@ public:
     void Assign(TPersistent* ASource) override;
     // Marks the object modified, collects AChanges and, unless locked, reports them.
     void Changed(TovSkinChanges AChanges) override;
-    void BeginUpdate() { ++FLockCount; }
+    void BeginUpdate() { FChanges.BeginUpdate(); }
     void EndUpdate();
 
     bool LookupProperty(const std::string& AName, TovSkinProperty*& AProperty);
@@ -126,11 +143,16 @@ protected:
     virtual void DoAssign(TPersistent* ASource);
 
 private:
-    TovSkinChanges FPendingChanges;
+    TovSkinChangeCollector FChanges;
     bool FModified = false;
-    int FLockCount = 0;
     std::unique_ptr<TovSkinProperties> FProperties;
 };
+
+// An event that hands the changes of a part on to ATarget's Changed.
+template <class T> TovSkinChangeNotify ovSkinForwardChanges(T* ATarget) {
+    return TovSkinChangeNotify([ATarget](TObject*, TovSkinChanges AChanges) { ATarget->Changed(AChanges); },
+                               ATarget);
+}
 
 // Runs AAction inside BeginUpdate/EndUpdate of AObject; the bracket closes also on an exception and
 // reports what was collected.

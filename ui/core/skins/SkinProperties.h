@@ -26,11 +26,7 @@ template <class TSelf, class V> class TovSkinValueProperty : public TovSkinPrope
 public:
     using TovSkinProperty::TovSkinProperty;
     const V& Value() const { return FValue; }
-    void SetValue(const V& AValue) {
-        if (AValue == FValue) return;
-        FValue = AValue;
-        Changed(ovSkinContentChange);
-    }
+    void SetValue(const V& AValue) { this->SetContentValue(FValue, AValue); }
     void Assign(TPersistent* ASource) override {
         if (auto* source = dynamic_cast<TSelf*>(ASource))
             SetValue(source->Value());

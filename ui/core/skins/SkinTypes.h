@@ -16,6 +16,13 @@ inline const TovSkinChanges ovSkinContentChange{scContent};
 // Sender, and what changed.
 using TovSkinChangeNotify = TEvent<TObject*, TovSkinChanges>;
 
+// The rule of every setter of the model: AValue is stored, and AChanged called, only when it differs.
+template <class T, class F> void ovSkinSetValue(T& AField, const T& AValue, F AChanged) {
+    if (AValue == AField) return;
+    AField = AValue;
+    AChanged();
+}
+
 enum TovSkinElementState : std::uint8_t {
     esNormal,
     esHot,
