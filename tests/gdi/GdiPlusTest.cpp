@@ -272,9 +272,11 @@ TEST(GdiPlus, TextureFillsRepeatTheTileFromTheWorldOriginWhereverTheyStart) {
     // A 3 x 2 tile: opaque in its first row, half transparent in its second.
     std::uint32_t tilePixels[6];
     for (int i = 0; i < 6; ++i)
-        tilePixels[i] = i < 3 ? 0xFF000000u | std::uint32_t(40 * (i + 1)) : 0x80000000u | std::uint32_t(20 * i);
+        tilePixels[i] =
+            i < 3 ? 0xFF000000u | std::uint32_t(40 * (i + 1)) : 0x80000000u | std::uint32_t(20 * i);
     GpBitmap* tile = nullptr;
-    ASSERT_EQ(GdipCreateBitmapFromScan0(3, 2, 12, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(tilePixels), &tile),
+    ASSERT_EQ(GdipCreateBitmapFromScan0(3, 2, 12, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(tilePixels),
+                                        &tile),
               Ok);
     GpTexture* texture = nullptr;
     ASSERT_EQ(GdipCreateTexture2I(tile, WrapModeTile, 0, 0, 3, 2, &texture), Ok);
