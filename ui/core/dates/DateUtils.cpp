@@ -6,21 +6,13 @@
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/dates/CalendarRegistry.h"
 #include "ui/core/dates/CalendarTable.h"
+#include "ui/core/graphics/TextMeasure.h"
 
 #include <cmath>
 
 namespace date_utils_detail {
 
 constexpr TDateTime kNoWeekStart = -699999; // the first week of a year that cannot be encoded
-
-// Whether a name in this charset is cut to its last character: the Chinese and Arabic charsets, unless
-// the name starts with a plain ASCII character.
-bool IsSpecialTextCharset(BYTE ACharset, const std::string& AText) {
-    constexpr BYTE kDefaultCharset = 1, kAnsiCharset = 0;
-    const BYTE charset = ACharset == kDefaultCharset ? kAnsiCharset : ACharset;
-    if (!AText.empty() && static_cast<unsigned char>(AText[0]) < 0x80) return false;
-    return charset == 134 || charset == 136 || charset == 178;
-}
 
 TDateTime FirstWeekStart(int AYear, int ARule) {
     TDateTime january1 = 0;
@@ -186,7 +178,7 @@ void uiGetDayOfWeekName(int ADay, BYTE AFontCharset, std::string& AName) {
     if (ADay < 0 || ADay > 6) return;
     const std::string name = date_utils_detail::LocaleText(kTypes[IsWinVistaOrLater() ? 1 : 0][ADay]);
     if (name.empty()) return;
-    if (date_utils_detail::IsSpecialTextCharset(AFontCharset, name)) {
+    if (uiIsSpecialTextCharset(AFontCharset, name)) {
         AName = name.substr(Utf8OffsetOf(name, Utf8Length(name) - 1));
     } else {
         std::size_t end = 0;
