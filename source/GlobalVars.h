@@ -27,7 +27,8 @@ struct TGlobalVars {
     std::string CompanyWebPage;
     std::string UpgradeWebPage;
 
-    // The online CD database the CD dialog asks for disc and track names: host, port and path.
+    // The online CD database the CD dialog asks for disc and track names: host, port and path (stored
+    // at the end of section SYSTEM).
     std::string CddbServerAddr;
     std::string CddbServerPort;
     std::string CddbServerPath;

@@ -150,6 +150,10 @@ const std::vector<TSettingKey>& SettingKeys() {
         Index("OutputOGGABRBitRate", &V::OutputOGGABRBitRate, OggBitRateCount),
         {"OutputOGGQualityValue", &V::OutputOGGQualityValue, 1, 100},
         Index("OutputWMAPresets", &V::OutputWMAPresets, WmaPresetCount),
+        // Where the CD dialog asks for disc and track names; kept so a user can point it elsewhere.
+        {"CddbServerAddr", &V::CddbServerAddr},
+        {"CddbServerPort", &V::CddbServerPort},
+        {"CddbServerPath", &V::CddbServerPath},
     };
     return keys;
 }

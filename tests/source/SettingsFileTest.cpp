@@ -168,7 +168,10 @@ TEST(SettingsFileTest, FirstStartWritesEveryKeyWithItsInitialValueInOrder) {
                                             "OutputOGGABR=0",
                                             "OutputOGGABRBitRate=4",
                                             "OutputOGGQualityValue=60",
-                                            "OutputWMAPresets=5"};
+                                            "OutputWMAPresets=5",
+                                            "CddbServerAddr=cddb.olva-audio.example",
+                                            "CddbServerPort=80",
+                                            "CddbServerPath=/~cddb/cddb.cgi"};
     const std::string text = folder.Read(SettingsFileName);
     EXPECT_EQ(text.substr(0, 8), "[SYSTEM]");
     EXPECT_EQ(KeyLines(text), expected);
