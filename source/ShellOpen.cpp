@@ -33,3 +33,7 @@ void OpenWithShell(const std::string& target) {
     TWaitCursor wait;
     shell_open_detail::StartDetached("xdg-open", target);
 }
+
+void StartProgram(const std::string& program, const std::string& argument) {
+    shell_open_detail::StartDetached(program, argument);
+}
