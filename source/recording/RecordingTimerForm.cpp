@@ -37,11 +37,11 @@ using namespace recording_timer_detail;
 TRecordingTimerForm::TRecordingTimerForm(TComponent* AOwner) : TForm(AOwner) {
     TComponentLoading loading(this);
     SetName("RecordingTimerForm");
-    SetUpDialogForm(*this, "Recording Timer ", 330, 206);
+    SetUpDialogForm(*this, "Recording Timer ", 376, 206);
     Font()->SetName("Tahoma");
     Font()->SetHeight(-11);
 
-    GroupBoxStart = Place<TGroupBox>(this, this, "GroupBoxStart", 10, 8, 310, 80);
+    GroupBoxStart = Place<TGroupBox>(this, this, "GroupBoxStart", 10, 8, 356, 80);
     GroupBoxStart->SetCaption("Start Recording:");
     RadioButtonManually = Place<TRadioButton>(this, GroupBoxStart, "RadioButtonManually", 12, 20, 150, 17);
     RadioButtonManually->SetCaption("&Manually");
@@ -52,31 +52,31 @@ TRecordingTimerForm::TRecordingTimerForm(TComponent* AOwner) : TForm(AOwner) {
     RadioButtonAutomatically->SetCaption("&Automatically On:");
     RadioButtonAutomatically->OnClick = TNotifyEvent(this, &TRecordingTimerForm::RadioButtonClick);
     DateTimePickerAutomaticallyData =
-        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyData", 140, 43, 86, 21);
+        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyData", 140, 43, 100, 21);
     DateTimePickerAutomaticallyData->SetKind(dtkDate);
     DateTimePickerAutomaticallyTime =
-        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyTime", 230, 43, 70, 21);
+        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyTime", 246, 43, 84, 21);
     DateTimePickerAutomaticallyTime->SetKind(dtkTime);
     DateTimePickerAutomaticallyTime->SetFormat("HH:mm:ss");
 
-    GroupBoxWhenRecording = Place<TGroupBox>(this, this, "GroupBoxWhenRecording", 10, 96, 310, 64);
+    GroupBoxWhenRecording = Place<TGroupBox>(this, this, "GroupBoxWhenRecording", 10, 96, 356, 64);
     GroupBoxWhenRecording->SetCaption("When Recording:");
     CheckBoxStopAfter = Place<TCheckBox>(this, GroupBoxWhenRecording, "CheckBoxStopAfter", 12, 28, 90, 17);
     CheckBoxStopAfter->SetCaption("&Stop After");
     CheckBoxStopAfter->OnClick = TNotifyEvent(this, &TRecordingTimerForm::CheckBoxStopAfterClick);
     DateTimePickerWhenRecordingTime = Place<TDateTimePicker>(
-        this, GroupBoxWhenRecording, "DateTimePickerWhenRecordingTime", 104, 25, 70, 21);
+        this, GroupBoxWhenRecording, "DateTimePickerWhenRecordingTime", 104, 25, 84, 21);
     DateTimePickerWhenRecordingTime->SetKind(dtkTime);
     DateTimePickerWhenRecordingTime->SetFormat("HH:mm:ss");
-    LabelDurationUnits = AddLabel(this, GroupBoxWhenRecording, "hours : minutes : seconds", 180, 28);
+    LabelDurationUnits = AddLabel(this, GroupBoxWhenRecording, "hours : minutes : seconds", 194, 28);
     LabelDurationUnits->SetName("LabelDurationUnits");
 
-    ButtonStart = AddDialogButton(this, this, "&Start Timer Record", 104, 172);
+    ButtonStart = AddDialogButton(this, this, "&Start Timer Record", 155, 172);
     ButtonStart->SetName("ButtonStart");
     ButtonStart->SetWidth(130);
     ButtonStart->SetDefault(true);
     ButtonStart->OnClick = TNotifyEvent(this, &TRecordingTimerForm::ButtonStartClick);
-    ButtonCancel = AddDialogButton(this, this, "&Cancel", 245, 172, mrCancel);
+    ButtonCancel = AddDialogButton(this, this, "&Cancel", 291, 172, mrCancel);
     ButtonCancel->SetName("ButtonCancel");
 
     OnShow = TNotifyEvent(this, &TRecordingTimerForm::FormShow);
