@@ -54,10 +54,10 @@ TFreAnalysisForm::TFreAnalysisForm(TComponent* AOwner) : TForm(AOwner) {
     ComboBoxFFTSize->SetItemIndex(DesignFFTSize);
     LabelFFTSize = AddLabel(this, this, "FFT Size:", 152, 11, ComboBoxFFTSize);
     LabelFreqTitle = AddLabel(this, this, "Freq:", 288, 11);
-    LabelFreq = AddLabel(this, this, "0 Hz", 318, 11);
+    LabelFreq = AddLabel(this, this, "0 Hz", 322, 11);
     LabelFreq->SetName("LabelFreq");
     LabelValueTitle = AddLabel(this, this, "Value:", 420, 11);
-    LabelValue = AddLabel(this, this, "0 dB", 456, 11);
+    LabelValue = AddLabel(this, this, "0 dB", 460, 11);
     LabelValue->SetName("LabelValue");
 
     AudioVisualization = new TAudioVisualization2(this);
