@@ -4,6 +4,7 @@
 #include "platform/vcl/Application.h"
 #include "source/ProgramEnvironment.h"
 #include "source/ProgressForm.h"
+#include "source/analysis/FreAnalysisForm.h"
 #include "source/mainform/MainForm.h"
 #include "source/splash/SplashForm.h"
 
@@ -22,5 +23,8 @@ TMainForm* StartProgram() {
     TFormProgress* progress = nullptr;
     Application()->CreateForm(progress);
     mainForm->FormProgress = progress;
+    TFreAnalysisForm* analysis = nullptr;
+    Application()->CreateForm(analysis);
+    mainForm->SetFrequencyAnalysisWindow(analysis);
     return mainForm;
 }

@@ -1,5 +1,6 @@
 // The program's start, in its order: the application object, the splash picture fading in, the title,
-// then the main window and the progress window. The message loop runs after it.
+// then the main window, the progress window and the frequency analysis window. The message loop runs after
+// it.
 #pragma once
 
 class TMainForm;

@@ -17,6 +17,7 @@
 #include "source/ArtworkGlyphs.h"
 #include "source/mainform/CdTrackLoader.h"
 #include "source/mainform/EffectCommands.h"
+#include "source/recording/EditorHost.h"
 
 #include <initializer_list>
 #include <utility>
@@ -121,6 +122,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindLifecycle();
     BindDocumentCommands();
     BindEffectCommands();
+    BindToolCommands();
 }
 
 TMainForm::~TMainForm() = default;

@@ -13,6 +13,8 @@
 //   MainFormDocument.cpp    open, new, close, convert, the CD road and the shared document helpers
 //   MainFormSave.cpp        save, save as, save the selection
 //   MainFormDocumentDialogs.cpp  the tag and options commands
+//   MainFormTools.cpp       record, text to speech and frequency analysis (source/recording, speech,
+//                           analysis), through the window's IEditorHost
 // Each family binds its actions' handlers in its Bind...Commands function, which the constructor
 // calls.
 #pragma once
@@ -40,7 +42,9 @@ class TSplitter;
 class TTimer;
 class TTreeView;
 class ICdTrackLoader;
+class IEditorHost;
 class IEffectCommands;
+class TFreAnalysisForm;
 class IMarkerListWindows;
 struct TMessage;
 struct TWelcomeChoice;
@@ -72,6 +76,11 @@ public:
     bool ConfirmSave();
     bool OpenAudioFile(const std::string& Path);
     bool NewAudioFile(const std::string& Name, int SampleRate, int Channels);
+    // The new-file dialog: the chosen rate and channels (stored as the dialog's defaults); false on
+    // Cancel.
+    bool PromptNewFileFormat(int& SampleRate, int& Channels);
+    // The editor's insert-file-at-cursor under the progress window; the document is then modified.
+    void InsertFileAtCursor(const std::string& Path);
     // Save as: always asks for the name; selection only: writes the selection to a new file and
     // leaves the document's name and state alone.
     bool SaveAudioFile(bool SaveAs, bool SelectionOnly);
@@ -108,6 +117,11 @@ public:
     void SetMarkerListWindows(IMarkerListWindows* Windows) { FMarkerListWindows = Windows; }
     void SetEffectCommands(std::unique_ptr<IEffectCommands> Commands);
     void SetCdTrackLoader(std::unique_ptr<ICdTrackLoader> Loader);
+    // The frequency analysis window, made by the program's start after the progress window; it shows
+    // the sound at the editor's position, refreshed after every position and play-position event.
+    void SetFrequencyAnalysisWindow(TFreAnalysisForm* Window);
+    TFreAnalysisForm* FrequencyAnalysisWindow() const { return FFreAnalysisForm; }
+    void RefreshFrequencyAnalysis();
 
     // ---- Components
     TAudioEditor2* AudioEditor = nullptr;
@@ -205,6 +219,7 @@ private:
     void BindLifecycle();
     void BindDocumentCommands();
     void BindEffectCommands();
+    void BindToolCommands();
 
     // MainFormLifecycle.cpp
     void FormCreate(TObject* Sender);
@@ -247,10 +262,16 @@ private:
     // MainFormDocumentDialogs.cpp
     void ActionEditID3Execute(TObject* Sender);
     void ActionOptionsExecute(TObject* Sender);
+    // MainFormTools.cpp
+    void ActionRecordExecute(TObject* Sender);
+    void ActionTextToSpeechExecute(TObject* Sender);
+    void ActionFrequencyAnalysisExecute(TObject* Sender);
 
     std::unique_ptr<IMainWindowBars> FBars;
     std::unique_ptr<IEffectCommands> FEffectCommands;
     std::unique_ptr<ICdTrackLoader> FCdTrackLoader;
+    std::unique_ptr<IEditorHost> FToolHost;
+    TFreAnalysisForm* FFreAnalysisForm = nullptr;
     IMarkerListWindows* FMarkerListWindows = nullptr;
     bool FHooked = false;
 };

@@ -184,16 +184,20 @@ void TMainForm::ActionNewFileExecute(TObject*) {
     TGlobalVars& vars = GlobalVars();
     int rate = vars.OP_DefSample;
     int channels = vars.OP_DefChannel;
-    if (vars.OP_PromptNewFile) {
-        std::unique_ptr<TNewFileForm> dialog(TCustomForm::New<TNewFileForm>(this));
-        CenterOnOwner(*dialog, *this);
-        dialog->LoadParams(vars);
-        if (dialog->ShowModal() != mrOk) return;
-        dialog->StoreParams(vars);
-        rate = dialog->SampleRate();
-        channels = dialog->Channels();
-    }
+    if (vars.OP_PromptNewFile && !PromptNewFileFormat(rate, channels)) return;
     NewAudioFile("Untitled", rate, channels);
+}
+
+bool TMainForm::PromptNewFileFormat(int& SampleRate, int& Channels) {
+    TGlobalVars& vars = GlobalVars();
+    std::unique_ptr<TNewFileForm> dialog(TCustomForm::New<TNewFileForm>(this));
+    CenterOnOwner(*dialog, *this);
+    dialog->LoadParams(vars);
+    if (dialog->ShowModal() != mrOk) return false;
+    dialog->StoreParams(vars);
+    SampleRate = dialog->SampleRate();
+    Channels = dialog->Channels();
+    return true;
 }
 
 // ---- Close, convert, CD
