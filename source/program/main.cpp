@@ -13,11 +13,15 @@
 #include <cstdio>
 #include <cstring>
 
+// The skins and pictures embedded in the program (see cmake/EmbedResources.cmake).
+void OlvaRegisterResources_olva();
+
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("%s\n", ApplicationTitle);
         return 0;
     }
+    OlvaRegisterResources_olva();
     TProgramEnvironment environment = ProgramEnvironment();
     environment.Arguments.assign(argv + 1, argv + argc);
     SetProgramEnvironment(environment);

@@ -21,13 +21,21 @@
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/RadioButton.h"
 #include "platform/vcl/Timer.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/data/SkinData.h"
+#include "skin/images/SkinPngImageList.h"
 #include "source/GlobalVars.h"
 #include "source/HelpAddress.h"
 #include "source/ShellOpen.h"
 #include "source/SystemFolders.h"
 #include "source/dialogs/DialogSupport.h"
+#include "source/recording/RecordingSkin.h"
 #include "source/recording/RecordingTimerForm.h"
 #include "source/recording/RecordingWithoutSilenceForm.h"
 #include "source/recording/SoundMixer.h"
@@ -100,10 +108,28 @@ TTimer* MakeTimer(TRecordControlForm* Form, const char* Name, UINT Interval,
     return timer;
 }
 
-recording_skin::TskSkinButton* TransportButton(TRecordControlForm* Form, TWinControl* Parent,
-                                               const char* Name, int Left, int Top, TAction* Action,
-                                               int Image) {
-    auto* button = Place<recording_skin::TskSkinButton>(Form, Parent, Name, Left, Top, 88, 50);
+// A skinned control of the window, its description taken from the window's skin.
+template <class T>
+T* PlaceSkinned(TRecordControlForm* Form, TWinControl* Parent, const char* Name, const char* SkinName,
+                int Left, int Top, int Width, int Height) {
+    auto* control = new T(Form);
+    control->SetName(Name);
+    control->SetParent(Parent);
+    recording_skin::ApplySkin(control, Form->skSkinData, SkinName);
+    control->SetBounds(Left, Top, Width, Height);
+    return control;
+}
+
+TskSkinControl* TransportButton(TRecordControlForm* Form, TWinControl* Parent, const char* Name, int Left,
+                                int Top, TAction* Action, int Image) {
+    auto* button = new TskSkinButton(Form);
+    button->SetName(Name);
+    button->SetParent(Parent);
+    recording_skin::ApplySkin(button, Form->skSkinData, "button");
+    // The faces stretch to the button's own size.
+    button->SetUseSkinSize(false);
+    button->SetBounds(Left, Top, 96, 50);
+    button->SetLayout(blGlyphTop);
     button->SetImageList(Form->PngImageList);
     button->SetImageIndex(Image);
     button->SetAction(Action);
@@ -117,7 +143,7 @@ using namespace record_control_detail;
 TRecordControlForm::TRecordControlForm(TComponent* AOwner) : TForm(AOwner) {
     TComponentLoading loading(this);
     SetName("RecordControlForm");
-    SetUpDialogForm(*this, "Recording", 540, 348);
+    SetUpDialogForm(*this, "Recording", 640, 360);
     Font()->SetName("Tahoma");
     Font()->SetHeight(-11);
 
@@ -145,8 +171,8 @@ TRecordControlForm::TRecordControlForm(TComponent* AOwner) : TForm(AOwner) {
     deAudioControlSource->OnDataChanged =
         TNotifyEvent(this, &TRecordControlForm::deAudioControlSourceDataChanged);
 
+    skSkinData = recording_skin::MakeRecordingSkin(this);
     PngImageList = recording_skin::MakeRecordingImages(this);
-    PngImageList->SetName("PngImageList");
 
     ActionList = new TActionList(this);
     ActionList->SetName("ActionList");
@@ -172,13 +198,13 @@ TRecordControlForm::TRecordControlForm(TComponent* AOwner) : TForm(AOwner) {
 
     BuildConsole();
 
-    ButtonKeep = Place<TButton>(this, this, "ButtonKeep", 290, 316, 75, 23);
+    ButtonKeep = Place<TButton>(this, this, "ButtonKeep", 393, 328, 75, 23);
     ButtonKeep->SetAction(ActionKeep);
-    ButtonDiscard = Place<TButton>(this, this, "ButtonDiscard", 371, 316, 75, 23);
+    ButtonDiscard = Place<TButton>(this, this, "ButtonDiscard", 474, 328, 75, 23);
     ButtonDiscard->SetAction(ActionDiscard);
     ButtonDiscard->SetModalResult(mrCancel);
     ButtonDiscard->SetCancel(true);
-    ButtonHelp = Place<TButton>(this, this, "ButtonHelp", 452, 316, 75, 23);
+    ButtonHelp = Place<TButton>(this, this, "ButtonHelp", 555, 328, 75, 23);
     ButtonHelp->SetAction(ActionHelp);
 
     OnShow = TNotifyEvent(this, &TRecordControlForm::FormShow);
@@ -204,100 +230,114 @@ TRecordControlForm::~TRecordControlForm() {
 }
 
 void TRecordControlForm::BuildConsole() {
-    PanelConsole = Place<recording_skin::TskSkinPanel>(this, this, "PanelConsole", 0, 0, 540, 306);
+    using recording_skin::ConsoleColor;
+    PanelConsole = Place<TPanel>(this, this, "PanelConsole", 0, 0, 640, 318);
+    PanelConsole->SetCaption("");
+    PanelConsole->SetBevelOuter(bvNone);
+    PanelConsole->SetParentColor(false);
+    PanelConsole->SetParentBackground(false);
+    PanelConsole->SetColor(ConsoleColor);
     LabelConsole = ConsoleLabel(this, PanelConsole, "LabelConsole", "Recording Console", 12, 8);
     LabelConsole->Font()->SetStyle(TFontStyles{fsBold});
     BuildTransport();
     BuildInputLevel();
 
-    CheckRecordingWithoutSilence = Place<recording_skin::TskSkinCheckRadioBox>(
-        this, PanelConsole, "CheckRecordingWithoutSilence", 12, 278, 180, 17);
+    CheckRecordingWithoutSilence = PlaceSkinned<TskSkinCheckRadioBox>(
+        this, PanelConsole, "CheckRecordingWithoutSilence", "checkradio", 12, 290, 200, 20);
     CheckRecordingWithoutSilence->SetCaption("Recording without silence");
+    CheckRecordingWithoutSilence->SetCanFocused(false);
     CheckRecordingWithoutSilence->OnClick =
         TNotifyEvent(this, &TRecordControlForm::CheckRecordingWithoutSilenceClick);
 
     LabelAdjustInVista =
-        ConsoleLabel(this, PanelConsole, "LabelAdjustInVista", "Adjust audio source in Vista/Win7", 322, 280);
+        ConsoleLabel(this, PanelConsole, "LabelAdjustInVista", "Adjust audio source in Vista/Win7", 0, 293);
+    LabelAdjustInVista->SetAutoSize(false);
+    LabelAdjustInVista->SetBounds(388, 293, 240, 14);
+    LabelAdjustInVista->SetAlignment(taRightJustify);
     LabelAdjustInVista->Font()->SetStyle(TFontStyles{fsUnderline});
     LabelAdjustInVista->SetCursor(crHandPoint);
     LabelAdjustInVista->OnClick = TNotifyEvent(this, &TRecordControlForm::LabelAdjustInVistaClick);
 }
 
 void TRecordControlForm::BuildTransport() {
+    using recording_skin::ConsoleLimeColor;
     GroupBoxTransport =
-        Place<recording_skin::TskSkinGroupBox>(this, PanelConsole, "GroupBoxTransport", 10, 28, 300, 242);
+        Place<recording_skin::TConsoleGroupBox>(this, PanelConsole, "GroupBoxTransport", 10, 28, 320, 254);
     GroupBoxTransport->SetCaption("Transport");
 
-    LabelTime = ConsoleLabel(this, GroupBoxTransport, "LabelTime", "00:00:00:000", 12, 20, TimeIdleColor);
+    LabelTime = ConsoleLabel(this, GroupBoxTransport, "LabelTime", "00:00:00:000", 12, 22, TimeIdleColor);
     LabelTime->SetAutoSize(false);
-    LabelTime->SetBounds(12, 20, 276, 36);
+    LabelTime->SetBounds(12, 22, 296, 36);
     LabelTime->SetAlignment(taCenter);
     LabelTime->Font()->SetHeight(-30);
     LabelTime->Font()->SetStyle(TFontStyles{fsBold});
-    LabelLabelStatus = ConsoleLabel(this, GroupBoxTransport, "LabelLabelStatus", "[ Ready ]", 12, 60);
+    LabelLabelStatus = ConsoleLabel(this, GroupBoxTransport, "LabelLabelStatus", "[ Ready ]", 12, 62);
     LabelLabelStatus->SetAutoSize(false);
-    LabelLabelStatus->SetBounds(12, 60, 276, 14);
+    LabelLabelStatus->SetBounds(12, 62, 296, 14);
     LabelLabelStatus->SetAlignment(taCenter);
-    LabelRecordingStops =
-        ConsoleLabel(this, GroupBoxTransport, "LabelRecordingStops", "Recording stops after: 00:00:00", 12,
-                     80, recording_skin::ConsoleLimeColor);
+    LabelRecordingStops = ConsoleLabel(this, GroupBoxTransport, "LabelRecordingStops",
+                                       "Recording stops after: 00:00:00", 12, 86, ConsoleLimeColor);
     LabelRecordingStops->SetVisible(false);
     LabelRecordingTimer = ConsoleLabel(this, GroupBoxTransport, "LabelRecordingTimer", "Recording Timer...",
-                                       12, 96, recording_skin::ConsoleLimeColor);
+                                       12, 104, ConsoleLimeColor);
     LabelRecordingTimer->SetVisible(false);
 
-    ButtonRecord = TransportButton(this, GroupBoxTransport, "ButtonRecord", 12, 124, ActionRecord, 0);
-    ButtonPause = TransportButton(this, GroupBoxTransport, "ButtonPause", 106, 124, ActionPause, 1);
-    ButtonDelete = TransportButton(this, GroupBoxTransport, "ButtonDelete", 200, 124, ActionDelete, 2);
+    ButtonRecord = TransportButton(this, GroupBoxTransport, "ButtonRecord", 12, 132, ActionRecord, 0);
+    ButtonPause = TransportButton(this, GroupBoxTransport, "ButtonPause", 112, 132, ActionPause, 1);
+    ButtonDelete = TransportButton(this, GroupBoxTransport, "ButtonDelete", 212, 132, ActionDelete, 2);
     ButtonTimerRecord =
-        TransportButton(this, GroupBoxTransport, "ButtonTimerRecord", 12, 180, ActionTimerRecord, 3);
-    ButtonMixer = TransportButton(this, GroupBoxTransport, "ButtonMixer", 106, 180, ActionMixer, 4);
+        TransportButton(this, GroupBoxTransport, "ButtonTimerRecord", 12, 190, ActionTimerRecord, 3);
+    ButtonMixer = TransportButton(this, GroupBoxTransport, "ButtonMixer", 112, 190, ActionMixer, 4);
     ButtonRWSSettings =
-        TransportButton(this, GroupBoxTransport, "ButtonRWSSettings", 200, 180, ActionRWSSettings, 5);
+        TransportButton(this, GroupBoxTransport, "ButtonRWSSettings", 212, 190, ActionRWSSettings, 5);
 }
 
 void TRecordControlForm::BuildInputLevel() {
+    using recording_skin::ConsoleLimeColor;
     GroupBoxInputLevel =
-        Place<recording_skin::TskSkinGroupBox>(this, PanelConsole, "GroupBoxInputLevel", 320, 28, 210, 242);
+        Place<recording_skin::TConsoleGroupBox>(this, PanelConsole, "GroupBoxInputLevel", 340, 28, 292, 254);
     GroupBoxInputLevel->SetCaption("Input Level");
 
-    LabelDevice = ConsoleLabel(this, GroupBoxInputLevel, "LabelDevice", "Device:", 10, 20);
-    ComboBoxDevice = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxDevice", 10, 35, 190, 21);
+    LabelDevice = ConsoleLabel(this, GroupBoxInputLevel, "LabelDevice", "Device:", 10, 22);
+    ComboBoxDevice = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxDevice", 10, 37, 150, 21);
     ComboBoxDevice->SetStyle(csDropDownList);
     ComboBoxDevice->OnChange = TNotifyEvent(this, &TRecordControlForm::ComboBoxDeviceChange);
     LabelDevice->SetFocusControl(ComboBoxDevice);
-    LabelLineIn = ConsoleLabel(this, GroupBoxInputLevel, "LabelLineIn", "Line In:", 10, 62);
-    ComboBoxMixer = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxMixer", 10, 77, 190, 21);
+    LabelLineIn = ConsoleLabel(this, GroupBoxInputLevel, "LabelLineIn", "Line In:", 10, 68);
+    ComboBoxMixer = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxMixer", 10, 83, 150, 21);
     ComboBoxMixer->SetStyle(csDropDownList);
     ComboBoxMixer->OnChange = TNotifyEvent(this, &TRecordControlForm::ComboBoxMixerChange);
     LabelLineIn->SetFocusControl(ComboBoxMixer);
+    LabelHigh =
+        ConsoleLabel(this, GroupBoxInputLevel, "LabelHigh", "Volume is too high!", 10, 124, ConsoleLimeColor);
+    LabelHigh->SetVisible(false);
 
-    ImageSliderVolume = Place<recording_skin::TskSkinTrackBar>(this, GroupBoxInputLevel, "ImageSliderVolume",
-                                                               22, 110, 18, 100);
+    // The fader and the two meters at the skin's own height, with their scale.
+    ImageSliderVolume = PlaceSkinned<TskSkinTrackBar>(this, GroupBoxInputLevel, "ImageSliderVolume",
+                                                      "trackbar", 170, 24, 18, 193);
     ImageSliderVolume->SetVertical(true);
+    ImageSliderVolume->SetJumpWhenClick(true);
+    ImageSliderVolume->SetCanFocused(false);
     ImageSliderVolume->SetMinValue(0);
     ImageSliderVolume->SetMaxValue(65535);
     ImageSliderVolume->OnChange = TNotifyEvent(this, &TRecordControlForm::ImageSliderVolumeChange);
-    LabelCurrent = ConsoleLabel(this, GroupBoxInputLevel, "LabelCurrent", ".. %", 10, 214);
+    LabelCurrent = ConsoleLabel(this, GroupBoxInputLevel, "LabelCurrent", ".. %", 154, 226);
     LabelCurrent->SetAutoSize(false);
-    LabelCurrent->SetBounds(6, 214, 50, 14);
+    LabelCurrent->SetBounds(154, 226, 50, 14);
     LabelCurrent->SetAlignment(taCenter);
 
     skSkinGaugeLeft =
-        Place<recording_skin::TskSkinGauge>(this, GroupBoxInputLevel, "skSkinGaugeLeft", 92, 110, 19, 100);
+        PlaceSkinned<TskSkinGauge>(this, GroupBoxInputLevel, "skSkinGaugeLeft", "gauge", 204, 24, 19, 193);
     skSkinGaugeRight =
-        Place<recording_skin::TskSkinGauge>(this, GroupBoxInputLevel, "skSkinGaugeRight", 115, 110, 19, 100);
-    for (recording_skin::TskSkinGauge* gauge : {skSkinGaugeLeft, skSkinGaugeRight}) {
+        PlaceSkinned<TskSkinGauge>(this, GroupBoxInputLevel, "skSkinGaugeRight", "gauge", 227, 24, 19, 193);
+    for (TskSkinGauge* gauge : {skSkinGaugeLeft, skSkinGaugeRight}) {
         gauge->SetVertical(true);
         gauge->SetMinValue(0);
         gauge->SetMaxValue(GaugeMax);
         gauge->SetValue(0);
     }
-    LabelScaleTop = ConsoleLabel(this, GroupBoxInputLevel, "LabelScaleTop", "100 %", 140, 110);
-    LabelScaleBottom = ConsoleLabel(this, GroupBoxInputLevel, "LabelScaleBottom", "0 %", 140, 197);
-    LabelHigh = ConsoleLabel(this, GroupBoxInputLevel, "LabelHigh", "Volume is too high!", 70, 214,
-                             recording_skin::ConsoleLimeColor);
-    LabelHigh->SetVisible(false);
+    LabelScaleTop = ConsoleLabel(this, GroupBoxInputLevel, "LabelScaleTop", "100 %", 251, 24);
+    LabelScaleBottom = ConsoleLabel(this, GroupBoxInputLevel, "LabelScaleBottom", "0 %", 251, 204);
 }
 
 // ---- Showing and closing

@@ -6,7 +6,6 @@
 
 #include "platform/rtl/DateTime.h"
 #include "platform/vcl/Form.h"
-#include "source/recording/RecordingSkin.h"
 
 #include <memory>
 #include <string>
@@ -18,11 +17,20 @@ class TAudioRecord2;
 class TBasicAction;
 class TButton;
 class TComboBox;
-class TCustomImageList;
 class TLabel;
+class TPanel;
 class TTimer;
+class TskPngImageList;
+class TskSkinControl;
+class TskSkinCheckRadioBox;
+class TskSkinData;
+class TskSkinGauge;
+class TskSkinTrackBar;
 class TdeAudioControlSource;
 class TdeAudioIn;
+namespace recording_skin {
+class TConsoleGroupBox;
+}
 
 class TRecordControlForm : public TForm {
 public:
@@ -51,7 +59,8 @@ public:
     std::unique_ptr<TAudioFile2> AudioFile;
     TdeAudioIn* deAudioIn = nullptr;
     TdeAudioControlSource* deAudioControlSource = nullptr;
-    TCustomImageList* PngImageList = nullptr;
+    TskSkinData* skSkinData = nullptr; // the window's stored skin
+    TskPngImageList* PngImageList = nullptr;
     TActionList* ActionList = nullptr;
     TAction *ActionRecord = nullptr, *ActionPause = nullptr, *ActionDelete = nullptr, *ActionKeep = nullptr,
             *ActionDiscard = nullptr, *ActionTimerRecord = nullptr, *ActionMixer = nullptr,
@@ -60,22 +69,22 @@ public:
            *TimerDeLevel = nullptr;
 
     // ---- Controls
-    recording_skin::TskSkinPanel* PanelConsole = nullptr;
+    TPanel* PanelConsole = nullptr;
     TLabel* LabelConsole = nullptr;
-    recording_skin::TskSkinGroupBox* GroupBoxTransport = nullptr;
+    recording_skin::TConsoleGroupBox* GroupBoxTransport = nullptr;
     TLabel *LabelTime = nullptr, *LabelLabelStatus = nullptr, *LabelRecordingStops = nullptr,
            *LabelRecordingTimer = nullptr;
-    recording_skin::TskSkinButton *ButtonRecord = nullptr, *ButtonPause = nullptr, *ButtonDelete = nullptr,
-                                  *ButtonTimerRecord = nullptr, *ButtonMixer = nullptr,
-                                  *ButtonRWSSettings = nullptr;
-    recording_skin::TskSkinGroupBox* GroupBoxInputLevel = nullptr;
+    // The six skinned buttons (TskSkinButton, each showing the picture of its index).
+    TskSkinControl *ButtonRecord = nullptr, *ButtonPause = nullptr, *ButtonDelete = nullptr,
+                   *ButtonTimerRecord = nullptr, *ButtonMixer = nullptr, *ButtonRWSSettings = nullptr;
+    recording_skin::TConsoleGroupBox* GroupBoxInputLevel = nullptr;
     TLabel *LabelDevice = nullptr, *LabelLineIn = nullptr;
     TComboBox *ComboBoxDevice = nullptr, *ComboBoxMixer = nullptr;
-    recording_skin::TskSkinTrackBar* ImageSliderVolume = nullptr;
+    TskSkinTrackBar* ImageSliderVolume = nullptr;
     TLabel* LabelCurrent = nullptr;
-    recording_skin::TskSkinGauge *skSkinGaugeLeft = nullptr, *skSkinGaugeRight = nullptr;
+    TskSkinGauge *skSkinGaugeLeft = nullptr, *skSkinGaugeRight = nullptr;
     TLabel *LabelScaleTop = nullptr, *LabelScaleBottom = nullptr, *LabelHigh = nullptr;
-    recording_skin::TskSkinCheckRadioBox* CheckRecordingWithoutSilence = nullptr;
+    TskSkinCheckRadioBox* CheckRecordingWithoutSilence = nullptr;
     TLabel* LabelAdjustInVista = nullptr;
     TButton *ButtonKeep = nullptr, *ButtonDiscard = nullptr, *ButtonHelp = nullptr;
 

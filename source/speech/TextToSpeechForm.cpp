@@ -6,6 +6,7 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
+#include "platform/vcl/Font.h"
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Memo.h"

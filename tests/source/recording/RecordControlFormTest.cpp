@@ -15,6 +15,9 @@
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Timer.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "source/GlobalVars.h"
 #include "source/recording/RecordControlForm.h"
 

@@ -19,6 +19,8 @@
 #include <numbers>
 #include <thread>
 
+void OlvaRegisterResources_olva_app_tests();
+
 namespace tool_test {
 
 TSignal& TSignal::Tone(double Seconds, double Hz, double Amplitude) {
@@ -101,6 +103,9 @@ void TTestHost::InsertFileAtCursor(const std::string& Path) {
 // ---- Fixture
 
 void ToolTest::SetUp() {
+    // The windows' skins and pictures, as the program registers them at its start.
+    static const bool registered = (OlvaRegisterResources_olva_app_tests(), true);
+    (void)registered;
     Scratch = (std::filesystem::temp_directory_path() /
                ("tools-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
                   .string() +
