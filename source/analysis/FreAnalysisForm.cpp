@@ -19,11 +19,8 @@ constexpr const char* FFTSizes[] = {"256", "1024", "4096"};
 constexpr int DesignFFTSize = 1; // "1024"
 
 TComboBox* List(TFreAnalysisForm* Form, const char* Name, int Left, int Width) {
-    auto* list = new TComboBox(Form);
-    list->SetName(Name);
+    auto* list = PlaceControl<TComboBox>(Form, Form, Name, Left, 8, Width, 21);
     list->SetStyle(csDropDownList);
-    list->SetBounds(Left, 8, Width, 21);
-    list->SetParent(Form);
     list->OnSelect = TNotifyEvent(Form, &TFreAnalysisForm::ComboBoxClick);
     return list;
 }
@@ -40,8 +37,6 @@ TFreAnalysisForm::TFreAnalysisForm(TComponent* AOwner) : TForm(AOwner) {
     SetBorderStyle(bsSingle);
     SetBorderIcons(TBorderIcons{biSystemMenu});
     SetClientSize(542, 273);
-    Font()->SetName("Tahoma");
-    Font()->SetHeight(-11);
 
     ComboBoxViewType = List(this, "ComboBoxViewType", 42, 96);
     for (const char* type : ViewTypes)
@@ -60,11 +55,9 @@ TFreAnalysisForm::TFreAnalysisForm(TComponent* AOwner) : TForm(AOwner) {
     LabelValue = AddLabel(this, this, "0 dB", 460, 11);
     LabelValue->SetName("LabelValue");
 
-    AudioVisualization = new TAudioVisualization2(this);
-    AudioVisualization->SetName("AudioVisualization");
-    AudioVisualization->SetBounds(8, 36, 526, 229);
+    AudioVisualization =
+        PlaceControl<TAudioVisualization2>(this, this, "AudioVisualization", 8, 36, 526, 229);
     AudioVisualization->SetAnchors(TAnchors{akLeft, akTop, akRight, akBottom});
-    AudioVisualization->SetParent(this);
     AudioVisualization->Font()->SetName("Tahoma");
     AudioVisualization->Font()->SetSize(7);
     AudioVisualization->OnMouseMove = TAudioVisualization2::TVisualizationMouseMoveEvent(

@@ -1,10 +1,12 @@
 #include "source/dialogs/DialogSupport.h"
 
 #include "platform/vcl/Button.h"
+#include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Screen.h"
+#include "platform/win/WinUser.h"
 #include "source/UiFont.h"
 
 void CenterOnOwner(TCustomForm& Dialog, const TControl& Owner) {
@@ -45,4 +47,18 @@ TLabel* AddLabel(TCustomForm* Form, TWinControl* Parent, const std::string& Capt
     label->SetFocusControl(Control);
     label->SetParent(Parent);
     return label;
+}
+
+void SignedEditKeyPress(TEdit* Edit, TKeyChar& Key) {
+    bool allowed = (Key >= '0' && Key <= '9') || Key == '-' || Key == '\b' || Key == '\r' || Key == '.';
+    if (Key == '-') {
+        const std::string text = Edit->Text();
+        const bool replacesAll = Edit->SelLength() == int(text.size());
+        const bool atStart = text.find('-') == std::string::npos && Edit->SelStart() == 0;
+        allowed = replacesAll || atStart;
+    }
+    if (!allowed) {
+        Key = 0;
+        ::MessageBeep(0);
+    }
 }

@@ -3,14 +3,14 @@
 #pragma once
 
 #include "platform/vcl/ControlTypes.h"
+#include "platform/vcl/Form.h"
 
 #include <string>
 
 class TButton;
 class TControl;
-class TCustomForm;
+class TEdit;
 class TLabel;
-class TWinControl;
 
 // top := owner top + (owner height - dialog height) div 2, left likewise with the widths.
 void CenterOnOwner(TCustomForm& Dialog, const TControl& Owner);
@@ -29,3 +29,19 @@ TButton* AddDialogButton(TCustomForm* Form, TWinControl* Parent, const std::stri
 // A label at (Left, Top) naming `Control` (its "&" accelerator focuses the control).
 TLabel* AddLabel(TCustomForm* Form, TWinControl* Parent, const std::string& Caption, int Left, int Top,
                  TWinControl* Control = nullptr);
+
+// A control of class T named `Name`, owned by `Form`, placed on `Parent` at the given bounds.
+template <class T>
+T* PlaceControl(TCustomForm* Form, TWinControl* Parent, const char* Name, int Left, int Top, int Width,
+                int Height) {
+    auto* control = new T(Form);
+    control->SetName(Name);
+    control->SetBounds(Left, Top, Width, Height);
+    control->SetParent(Parent);
+    return control;
+}
+
+// The key filter of edits that take signed numbers (their OnKeyPress): digits, "-", ".", Backspace and
+// Enter pass; "-" only over the whole text or at the start of a text without one. A refused key is
+// swallowed with a beep.
+void SignedEditKeyPress(TEdit* Edit, TKeyChar& Key);

@@ -62,16 +62,6 @@ TDateTime FromMs(std::int64_t Ms) {
     return TDateTime(double(Ms) / MsPerDay);
 }
 
-template <class T>
-T* Place(TRecordControlForm* Form, TWinControl* Parent, const char* Name, int Left, int Top, int Width,
-         int Height) {
-    auto* control = new T(Form);
-    control->SetName(Name);
-    control->SetBounds(Left, Top, Width, Height);
-    control->SetParent(Parent);
-    return control;
-}
-
 TLabel* ConsoleLabel(TRecordControlForm* Form, TWinControl* Parent, const char* Name,
                      const std::string& Caption, int Left, int Top,
                      TColor Color = recording_skin::ConsoleTextColor) {
@@ -144,8 +134,6 @@ TRecordControlForm::TRecordControlForm(TComponent* AOwner) : TForm(AOwner) {
     TComponentLoading loading(this);
     SetName("RecordControlForm");
     SetUpDialogForm(*this, "Recording", 640, 360);
-    Font()->SetName("Tahoma");
-    Font()->SetHeight(-11);
 
     AudioRecord = std::make_unique<TAudioRecord2>();
     AudioRecord->OnEndArrayRecord = [this](int Block) { AudioRecordEndArrayRecord(Block); };
@@ -198,13 +186,13 @@ TRecordControlForm::TRecordControlForm(TComponent* AOwner) : TForm(AOwner) {
 
     BuildConsole();
 
-    ButtonKeep = Place<TButton>(this, this, "ButtonKeep", 393, 328, 75, 23);
+    ButtonKeep = PlaceControl<TButton>(this, this, "ButtonKeep", 393, 328, 75, 23);
     ButtonKeep->SetAction(ActionKeep);
-    ButtonDiscard = Place<TButton>(this, this, "ButtonDiscard", 474, 328, 75, 23);
+    ButtonDiscard = PlaceControl<TButton>(this, this, "ButtonDiscard", 474, 328, 75, 23);
     ButtonDiscard->SetAction(ActionDiscard);
     ButtonDiscard->SetModalResult(mrCancel);
     ButtonDiscard->SetCancel(true);
-    ButtonHelp = Place<TButton>(this, this, "ButtonHelp", 555, 328, 75, 23);
+    ButtonHelp = PlaceControl<TButton>(this, this, "ButtonHelp", 555, 328, 75, 23);
     ButtonHelp->SetAction(ActionHelp);
 
     OnShow = TNotifyEvent(this, &TRecordControlForm::FormShow);
@@ -231,7 +219,7 @@ TRecordControlForm::~TRecordControlForm() {
 
 void TRecordControlForm::BuildConsole() {
     using recording_skin::ConsoleColor;
-    PanelConsole = Place<TPanel>(this, this, "PanelConsole", 0, 0, 640, 318);
+    PanelConsole = PlaceControl<TPanel>(this, this, "PanelConsole", 0, 0, 640, 318);
     PanelConsole->SetCaption("");
     PanelConsole->SetBevelOuter(bvNone);
     PanelConsole->SetParentColor(false);
@@ -261,8 +249,8 @@ void TRecordControlForm::BuildConsole() {
 
 void TRecordControlForm::BuildTransport() {
     using recording_skin::ConsoleLimeColor;
-    GroupBoxTransport =
-        Place<recording_skin::TConsoleGroupBox>(this, PanelConsole, "GroupBoxTransport", 10, 28, 320, 254);
+    GroupBoxTransport = PlaceControl<recording_skin::TConsoleGroupBox>(this, PanelConsole,
+                                                                       "GroupBoxTransport", 10, 28, 320, 254);
     GroupBoxTransport->SetCaption("Transport");
 
     LabelTime = ConsoleLabel(this, GroupBoxTransport, "LabelTime", "00:00:00:000", 12, 22, TimeIdleColor);
@@ -294,17 +282,17 @@ void TRecordControlForm::BuildTransport() {
 
 void TRecordControlForm::BuildInputLevel() {
     using recording_skin::ConsoleLimeColor;
-    GroupBoxInputLevel =
-        Place<recording_skin::TConsoleGroupBox>(this, PanelConsole, "GroupBoxInputLevel", 340, 28, 292, 254);
+    GroupBoxInputLevel = PlaceControl<recording_skin::TConsoleGroupBox>(
+        this, PanelConsole, "GroupBoxInputLevel", 340, 28, 292, 254);
     GroupBoxInputLevel->SetCaption("Input Level");
 
     LabelDevice = ConsoleLabel(this, GroupBoxInputLevel, "LabelDevice", "Device:", 10, 22);
-    ComboBoxDevice = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxDevice", 10, 37, 150, 21);
+    ComboBoxDevice = PlaceControl<TComboBox>(this, GroupBoxInputLevel, "ComboBoxDevice", 10, 37, 150, 21);
     ComboBoxDevice->SetStyle(csDropDownList);
     ComboBoxDevice->OnChange = TNotifyEvent(this, &TRecordControlForm::ComboBoxDeviceChange);
     LabelDevice->SetFocusControl(ComboBoxDevice);
     LabelLineIn = ConsoleLabel(this, GroupBoxInputLevel, "LabelLineIn", "Line In:", 10, 68);
-    ComboBoxMixer = Place<TComboBox>(this, GroupBoxInputLevel, "ComboBoxMixer", 10, 83, 150, 21);
+    ComboBoxMixer = PlaceControl<TComboBox>(this, GroupBoxInputLevel, "ComboBoxMixer", 10, 83, 150, 21);
     ComboBoxMixer->SetStyle(csDropDownList);
     ComboBoxMixer->OnChange = TNotifyEvent(this, &TRecordControlForm::ComboBoxMixerChange);
     LabelLineIn->SetFocusControl(ComboBoxMixer);
@@ -496,23 +484,28 @@ void TRecordControlForm::StartRecording(const std::string& FileName) {
     ApplySilenceSettings();
     RecorderBufferSize = AudioRecord->GetBufferSize(200);
     AudioRecord->SetBufferSize(RecorderBufferSize);
-    AudioRecord->Start();
-    if (AudioRecord->ErrorState() != 0) {
-        ShowError("Error when start recording.");
-        ResetRecording();
-        Recording = Paused = false;
-        return;
-    }
+    if (!RecorderStarted("Error when start recording.")) return;
     Recording = true;
     Paused = false;
     NothingRecorded = false;
     StartTime = Now();
     TimerTimeDisplay->SetEnabled(true);
     LabelTime->Font()->SetColor(TimeRecordingColor);
-    if (StopAfter) {
-        StopAfterFrom = Now();
-        TimerAutoStop->SetEnabled(true);
-    }
+    if (StopAfter) StartCountdown();
+}
+
+bool TRecordControlForm::RecorderStarted(const char* FailureText) {
+    AudioRecord->Start();
+    if (AudioRecord->ErrorState() == 0) return true;
+    ShowError(FailureText);
+    ResetRecording();
+    Recording = Paused = false;
+    return false;
+}
+
+void TRecordControlForm::StartCountdown() {
+    StopAfterFrom = Now();
+    TimerAutoStop->SetEnabled(true);
 }
 
 void TRecordControlForm::PauseRecording() {
@@ -525,23 +518,14 @@ void TRecordControlForm::PauseRecording() {
 }
 
 void TRecordControlForm::ResumeRecording() {
-    AudioRecord->Start();
-    if (AudioRecord->ErrorState() != 0) {
-        ShowError("Error when continue recording.");
-        ResetRecording();
-        Recording = Paused = false;
-        return;
-    }
+    if (!RecorderStarted("Error when continue recording.")) return;
     Recording = true;
     Paused = false;
     ResumeTime = Now();
     PausedTotal = PausedTotal + (ResumeTime - PauseTime);
     TimerTimeDisplay->SetEnabled(true);
     LabelTime->Font()->SetColor(TimeIdleColor);
-    if (StopAfter) {
-        StopAfterFrom = Now();
-        TimerAutoStop->SetEnabled(true);
-    }
+    if (StopAfter) StartCountdown();
 }
 
 void TRecordControlForm::ResetRecording() {
@@ -601,8 +585,7 @@ void TRecordControlForm::ActionTimerRecordExecute(TObject*) {
     }
     if (StopAfter) {
         if (Recording) {
-            StopAfterFrom = Now();
-            TimerAutoStop->SetEnabled(true);
+            StartCountdown();
         } else {
             ShowStopAfterLabel(StopAfterDuration);
         }

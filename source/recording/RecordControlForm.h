@@ -133,5 +133,9 @@ private:
     void BuildInputLevel();
     void ShowError(const std::string& Text);
     void ShowStopAfterLabel(TDateTime Remaining);
+    // Starts (or resumes) the recorder; a failure is shown with `FailureText` and leaves the window ready.
+    bool RecorderStarted(const char* FailureText);
+    // The stop-after countdown begins now.
+    void StartCountdown();
     bool FLevelChainOpen = false;
 };

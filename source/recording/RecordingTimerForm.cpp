@@ -21,15 +21,6 @@ TDateTime WholeSeconds(TDateTime Value) {
     return TDateTime(std::floor(double(Value) * SecondsPerDay + 1e-6) / SecondsPerDay);
 }
 
-template <class T>
-T* Place(TCustomForm* Form, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height) {
-    auto* control = new T(Form);
-    control->SetName(Name);
-    control->SetBounds(Left, Top, Width, Height);
-    control->SetParent(Parent);
-    return control;
-}
-
 } // namespace recording_timer_detail
 
 using namespace recording_timer_detail;
@@ -38,33 +29,33 @@ TRecordingTimerForm::TRecordingTimerForm(TComponent* AOwner) : TForm(AOwner) {
     TComponentLoading loading(this);
     SetName("RecordingTimerForm");
     SetUpDialogForm(*this, "Recording Timer ", 376, 206);
-    Font()->SetName("Tahoma");
-    Font()->SetHeight(-11);
 
-    GroupBoxStart = Place<TGroupBox>(this, this, "GroupBoxStart", 10, 8, 356, 80);
+    GroupBoxStart = PlaceControl<TGroupBox>(this, this, "GroupBoxStart", 10, 8, 356, 80);
     GroupBoxStart->SetCaption("Start Recording:");
-    RadioButtonManually = Place<TRadioButton>(this, GroupBoxStart, "RadioButtonManually", 12, 20, 150, 17);
+    RadioButtonManually =
+        PlaceControl<TRadioButton>(this, GroupBoxStart, "RadioButtonManually", 12, 20, 150, 17);
     RadioButtonManually->SetCaption("&Manually");
     RadioButtonManually->SetChecked(true);
     RadioButtonManually->OnClick = TNotifyEvent(this, &TRecordingTimerForm::RadioButtonClick);
     RadioButtonAutomatically =
-        Place<TRadioButton>(this, GroupBoxStart, "RadioButtonAutomatically", 12, 46, 124, 17);
+        PlaceControl<TRadioButton>(this, GroupBoxStart, "RadioButtonAutomatically", 12, 46, 124, 17);
     RadioButtonAutomatically->SetCaption("&Automatically On:");
     RadioButtonAutomatically->OnClick = TNotifyEvent(this, &TRecordingTimerForm::RadioButtonClick);
-    DateTimePickerAutomaticallyData =
-        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyData", 140, 43, 100, 21);
+    DateTimePickerAutomaticallyData = PlaceControl<TDateTimePicker>(
+        this, GroupBoxStart, "DateTimePickerAutomaticallyData", 140, 43, 100, 21);
     DateTimePickerAutomaticallyData->SetKind(dtkDate);
-    DateTimePickerAutomaticallyTime =
-        Place<TDateTimePicker>(this, GroupBoxStart, "DateTimePickerAutomaticallyTime", 246, 43, 84, 21);
+    DateTimePickerAutomaticallyTime = PlaceControl<TDateTimePicker>(
+        this, GroupBoxStart, "DateTimePickerAutomaticallyTime", 246, 43, 84, 21);
     DateTimePickerAutomaticallyTime->SetKind(dtkTime);
     DateTimePickerAutomaticallyTime->SetFormat("HH:mm:ss");
 
-    GroupBoxWhenRecording = Place<TGroupBox>(this, this, "GroupBoxWhenRecording", 10, 96, 356, 64);
+    GroupBoxWhenRecording = PlaceControl<TGroupBox>(this, this, "GroupBoxWhenRecording", 10, 96, 356, 64);
     GroupBoxWhenRecording->SetCaption("When Recording:");
-    CheckBoxStopAfter = Place<TCheckBox>(this, GroupBoxWhenRecording, "CheckBoxStopAfter", 12, 28, 90, 17);
+    CheckBoxStopAfter =
+        PlaceControl<TCheckBox>(this, GroupBoxWhenRecording, "CheckBoxStopAfter", 12, 28, 90, 17);
     CheckBoxStopAfter->SetCaption("&Stop After");
     CheckBoxStopAfter->OnClick = TNotifyEvent(this, &TRecordingTimerForm::CheckBoxStopAfterClick);
-    DateTimePickerWhenRecordingTime = Place<TDateTimePicker>(
+    DateTimePickerWhenRecordingTime = PlaceControl<TDateTimePicker>(
         this, GroupBoxWhenRecording, "DateTimePickerWhenRecordingTime", 104, 25, 84, 21);
     DateTimePickerWhenRecordingTime->SetKind(dtkTime);
     DateTimePickerWhenRecordingTime->SetFormat("HH:mm:ss");

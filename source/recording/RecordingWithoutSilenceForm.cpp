@@ -7,7 +7,6 @@
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Label.h"
-#include "platform/win/WinUser.h"
 #include "source/GlobalVars.h"
 #include "source/HelpAddress.h"
 #include "source/dialogs/DialogSupport.h"
@@ -19,18 +18,12 @@ constexpr int LowestLevel = -90;
 // One group: "Time:" with its edit and "ms", "Level:" with its edit and "db".
 void BuildGroup(TRecordingWithoutSilenceForm* Form, TGroupBox* Group, const char* TimeName, TEdit*& Time,
                 const char* LevelName, TEdit*& Level) {
-    Time = new TEdit(Form);
-    Time->SetName(TimeName);
-    Time->SetBounds(56, 20, 40, 21);
+    Time = PlaceControl<TEdit>(Form, Group, TimeName, 56, 20, 40, 21);
     Time->SetMaxLength(3);
-    Time->SetParent(Group);
     AddLabel(Form, Group, "Time:", 12, 23, Time);
     AddLabel(Form, Group, "ms", 102, 23);
-    Level = new TEdit(Form);
-    Level->SetName(LevelName);
-    Level->SetBounds(56, 48, 40, 21);
+    Level = PlaceControl<TEdit>(Form, Group, LevelName, 56, 48, 40, 21);
     Level->SetMaxLength(3);
-    Level->SetParent(Group);
     Level->OnKeyPress = TKeyPressEvent(Form, &TRecordingWithoutSilenceForm::EditLevelKeyPress);
     AddLabel(Form, Group, "Level:", 12, 51, Level);
     AddLabel(Form, Group, "db", 102, 51);
@@ -44,20 +37,12 @@ TRecordingWithoutSilenceForm::TRecordingWithoutSilenceForm(TComponent* AOwner) :
     TComponentLoading loading(this);
     SetName("RecordingWithoutSilenceForm");
     SetUpDialogForm(*this, "Recording without silence", 290, 128);
-    Font()->SetName("Tahoma");
-    Font()->SetHeight(-11);
 
-    GroupBoxAttack = new TGroupBox(this);
-    GroupBoxAttack->SetName("GroupBoxAttack");
+    GroupBoxAttack = PlaceControl<TGroupBox>(this, this, "GroupBoxAttack", 10, 8, 130, 80);
     GroupBoxAttack->SetCaption("Attack");
-    GroupBoxAttack->SetBounds(10, 8, 130, 80);
-    GroupBoxAttack->SetParent(this);
     BuildGroup(this, GroupBoxAttack, "EditAttackTime", EditAttackTime, "EditAttackLevel", EditAttackLevel);
-    GroupBoxRelease = new TGroupBox(this);
-    GroupBoxRelease->SetName("GroupBoxRelease");
+    GroupBoxRelease = PlaceControl<TGroupBox>(this, this, "GroupBoxRelease", 150, 8, 130, 80);
     GroupBoxRelease->SetCaption("Release");
-    GroupBoxRelease->SetBounds(150, 8, 130, 80);
-    GroupBoxRelease->SetParent(this);
     BuildGroup(this, GroupBoxRelease, "EditReleaseTime", EditReleaseTime, "EditReleaseLevel",
                EditReleaseLevel);
 
@@ -121,18 +106,5 @@ void TRecordingWithoutSilenceForm::ButtonHelpClick(TObject*) {
 }
 
 void TRecordingWithoutSilenceForm::EditLevelKeyPress(TObject* Sender, TKeyChar& Key) {
-    auto* edit = dynamic_cast<TEdit*>(Sender);
-    if (edit == nullptr) return;
-    bool allowed = (Key >= '0' && Key <= '9') || Key == '-' || Key == '\b' || Key == '\r' || Key == '.';
-    if (Key == '-') {
-        const std::string text = edit->Text();
-        // A minus replaces the whole text, or starts a text that has none yet.
-        const bool replacesAll = edit->SelLength() == int(text.size());
-        const bool atStart = text.find('-') == std::string::npos && edit->SelStart() == 0;
-        allowed = replacesAll || atStart;
-    }
-    if (!allowed) {
-        Key = 0;
-        ::MessageBeep(0);
-    }
+    if (auto* edit = dynamic_cast<TEdit*>(Sender)) SignedEditKeyPress(edit, Key);
 }

@@ -34,33 +34,19 @@ TTextToSpeechForm::TTextToSpeechForm(TComponent* AOwner) : TForm(AOwner) {
     TComponentLoading loading(this);
     SetName("TextToSpeechForm");
     SetUpDialogForm(*this, "Synthesize Speech", 410, 272);
-    Font()->SetName("Tahoma");
-    Font()->SetHeight(-11);
 
-    GroupBoxText = new TGroupBox(this);
-    GroupBoxText->SetName("GroupBoxText");
+    GroupBoxText = PlaceControl<TGroupBox>(this, this, "GroupBoxText", 10, 8, 390, 140);
     GroupBoxText->SetCaption("&Text of Speech to Synthesize");
-    GroupBoxText->SetBounds(10, 8, 390, 140);
-    GroupBoxText->SetParent(this);
-    MemoInputString = new TMemo(this);
-    MemoInputString->SetName("MemoInputString");
-    MemoInputString->SetBounds(10, 20, 370, 110);
+    MemoInputString = PlaceControl<TMemo>(this, GroupBoxText, "MemoInputString", 10, 20, 370, 110);
     MemoInputString->SetScrollBars(ssVertical);
-    MemoInputString->SetParent(GroupBoxText);
 
-    ComboBoxVoice = new TComboBox(this);
-    ComboBoxVoice->SetName("ComboBoxVoice");
+    ComboBoxVoice = PlaceControl<TComboBox>(this, this, "ComboBoxVoice", 10, 174, 390, 21);
     ComboBoxVoice->SetStyle(csDropDownList);
-    ComboBoxVoice->SetBounds(10, 174, 390, 21);
-    ComboBoxVoice->SetParent(this);
     ComboBoxVoice->OnChange = TNotifyEvent(this, &TTextToSpeechForm::ComboBoxVoiceChange);
     LabelVoice = AddLabel(this, this, "&Voice or Speech Engine:", 10, 157, ComboBoxVoice);
     LabelVoice->SetName("LabelVoice");
 
-    ProgressBar = new TProgressBar(this);
-    ProgressBar->SetName("ProgressBar");
-    ProgressBar->SetBounds(10, 220, 390, 16);
-    ProgressBar->SetParent(this);
+    ProgressBar = PlaceControl<TProgressBar>(this, this, "ProgressBar", 10, 220, 390, 16);
     LabelProgress = AddLabel(this, this, "&Progress:", 10, 203);
     LabelProgress->SetName("LabelProgress");
 

@@ -30,21 +30,6 @@
 
 namespace app_test {
 
-namespace {
-
-// Messages until `Done` holds, within a few seconds of real time (the devices run in real time).
-bool PumpUntil(const std::function<bool()>& Done, const std::function<void()>& Pump) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
-    while (!Done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Pump();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
-
-} // namespace
-
 TEST_F(AppTest, F5RecordsIntoANewDocumentInTheChosenFormat) {
     const tool_test::TSignal input = tool_test::TSignal().Tone(10, 440, 0.5);
     const std::string capture = Documents + "capture-in.raw";
@@ -64,8 +49,8 @@ TEST_F(AppTest, F5RecordsIntoANewDocumentInTheChosenFormat) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->RecordSampleRate, 44100);
         window->ActionRecord->Execute();
-        ASSERT_TRUE(
-            PumpUntil([&] { return window->AudioRecord->FramesCaptured() >= 22050; }, [this] { Pump(); }));
+        ASSERT_TRUE(tool_test::WaitFor([&] { return window->AudioRecord->FramesCaptured() >= 22050; },
+                                       [this] { Pump(); }));
         Advance(1520);
         window->ActionList->UpdateActions(); // as the idle loop does
         Pump();
@@ -95,7 +80,7 @@ TEST_F(AppTest, TextToSpeechFromTheMenuGoesIntoTheOpenDocumentAtTheCursor) {
         ASSERT_NE(dialog, nullptr);
         dialog->MemoInputString->SetText("Inserted at the cursor.");
         dialog->ButtonSynthesize->Click();
-        ASSERT_TRUE(PumpUntil([&] { return dialog->ModalResult() != mrNone; }, [this] { Pump(); }));
+        ASSERT_TRUE(tool_test::WaitFor([&] { return dialog->ModalResult() != mrNone; }, [this] { Pump(); }));
     });
     Command(MainForm->ActionTextToSpeech);
     EXPECT_GT(MainForm->AudioEditor->Position().GetLength(), 22050 + 11025);

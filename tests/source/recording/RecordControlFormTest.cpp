@@ -128,7 +128,7 @@ TEST_F(RecordControlForm, PauseAndResumeRecordIntoOneFileAndTheClockLeavesThePau
     EXPECT_EQ(sound.SampleRate, 48000);
     EXPECT_EQ(sound.Channels, 2);
     EXPECT_EQ(std::int64_t(sound.Samples.size() / 2), first + Captured());
-    EXPECT_NEAR(PeakBetween(sound, 0, sound.Seconds()), 0.5, 0.01);
+    EXPECT_NEAR(PeakBetween(sound, 0, Seconds(sound)), 0.5, 0.01);
 }
 
 TEST_F(RecordControlForm, RecordsInTheFormatItWasGiven) {
@@ -141,7 +141,7 @@ TEST_F(RecordControlForm, RecordsInTheFormatItWasGiven) {
     EXPECT_EQ(sound.SampleRate, 22050);
     EXPECT_EQ(sound.Channels, 1);
     EXPECT_EQ(std::int64_t(sound.Samples.size()), Captured());
-    EXPECT_GE(sound.Seconds(), 0.4);
+    EXPECT_GE(Seconds(sound), 0.4);
 }
 
 TEST_F(RecordControlForm, DeleteWhilePausedDeletesTheFileAndDisablesKeep) {
@@ -177,7 +177,7 @@ TEST_F(RecordControlForm, WithoutSilenceTheLongGapsAreLeftOut) {
     Form->ActionKeep->Execute();
     const TSound sound = ReadSound(Target);
     // Kept: each tone with the release time (300 ms) of silence after it.
-    EXPECT_NEAR(sound.Seconds(), 1.2, 0.05);
+    EXPECT_NEAR(Seconds(sound), 1.2, 0.05);
     EXPECT_GT(PeakBetween(sound, 0.02, 0.28), 0.45);
     EXPECT_LT(PeakBetween(sound, 0.35, 0.58), 0.01);
     EXPECT_GT(PeakBetween(sound, 0.62, 0.88), 0.45);
@@ -202,7 +202,7 @@ TEST_F(RecordControlForm, ALostDeviceEndsTheRecordingWithAMessageAndKeepsEveryBl
     // The file is complete, with every frame the device delivered.
     const TSound sound = ReadSound(Target);
     EXPECT_EQ(std::int64_t(sound.Samples.size() / 2), Captured());
-    EXPECT_GE(sound.Seconds(), 0.5);
+    EXPECT_GE(Seconds(sound), 0.5);
 }
 
 TEST_F(RecordControlForm, AFailedStartSaysSoAndLeavesTheWindowReady) {

@@ -29,14 +29,6 @@ using namespace tool_test;
 class RecordRoad : public ToolTest {
 protected:
     TRecordControlForm* Window() const { return dynamic_cast<TRecordControlForm*>(ActiveForm()); }
-    // A document of `Seconds` of silence with the cursor at `Cursor` seconds.
-    void OpenDocument(int Rate, int Channels, double Seconds, double Cursor) {
-        TAudioEditor2& editor = Host->Editor();
-        editor.New(Rate, Channels);
-        editor.PutSamples(std::vector<float>(std::size_t(Seconds * Rate) * std::size_t(Channels), 0.0f));
-        editor.Position().SetSelection(0);
-        editor.Position().SetCursor(std::int64_t(Cursor * Rate));
-    }
     // Records on the recording window up now until the recorder took `Seconds`.
     void RecordFor(double Seconds) {
         TRecordControlForm* window = Window();
@@ -92,8 +84,8 @@ TEST_F(RecordRoad, ATimedRecordingStopsByItselfAndLandsAtTheCursorWithItsLength)
     const TSound& recorded = Host->Inserted[0];
     EXPECT_EQ(recorded.SampleRate, 44100);
     EXPECT_EQ(recorded.Channels, 2);
-    EXPECT_NEAR(recorded.Seconds(), 2.0, 0.1);
-    EXPECT_NEAR(PeakBetween(recorded, 0, recorded.Seconds()), 0.5, 0.02);
+    EXPECT_NEAR(Seconds(recorded), 2.0, 0.1);
+    EXPECT_NEAR(PeakBetween(recorded, 0, Seconds(recorded)), 0.5, 0.02);
     // In the document at the cursor: silence, the recording, silence.
     TAudioEditor2& editor = Host->Editor();
     const std::int64_t length = editor.Position().GetLength();

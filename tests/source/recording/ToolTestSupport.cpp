@@ -47,18 +47,9 @@ TSignal& TSignal::Ramp(double Seconds) {
     return *this;
 }
 
-TSound ReadSound(const std::string& Path) {
-    TAudioFile2 file;
-    file.Open(Path);
-    TSound sound;
-    sound.SampleRate = file.GetDecodedSampleRate();
-    sound.Channels = file.GetDecodedChannels();
-    for (;;) {
-        const std::vector<float> block = file.Read(65536);
-        if (block.empty()) break;
-        sound.Samples.insert(sound.Samples.end(), block.begin(), block.end());
-    }
-    return sound;
+double Seconds(const TSound& Sound) {
+    return Sound.Channels > 0 ? double(Sound.Samples.size() / std::size_t(Sound.Channels)) / Sound.SampleRate
+                              : 0;
 }
 
 double PeakBetween(const TSound& Sound, double From, double To) {
@@ -196,7 +187,7 @@ void ToolTest::Advance(int Ms) {
     }
 }
 
-bool ToolTest::PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
+bool WaitFor(const std::function<bool()>& Done, const std::function<void()>& Pump, int TimeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
     for (;;) {
         Pump();
@@ -204,6 +195,19 @@ bool ToolTest::PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+bool ToolTest::PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
+    return WaitFor(
+        Done, [this] { Pump(); }, TimeoutMs);
+}
+
+void ToolTest::OpenDocument(int Rate, int Channels, double Seconds, double Cursor) {
+    TAudioEditor2& editor = Host->Editor();
+    editor.New(Rate, Channels);
+    editor.PutSamples(std::vector<float>(std::size_t(Seconds * Rate) * std::size_t(Channels), 0.0f));
+    editor.Position().SetSelection(0);
+    editor.Position().SetCursor(std::int64_t(Cursor * Rate));
 }
 
 TCustomForm* ToolTest::ActiveForm() const {

@@ -6,6 +6,7 @@
 
 #include "platform/rtl/Clock.h"
 #include "source/recording/EditorHost.h"
+#include "tests/source/AppTestSupport.h"
 #include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
@@ -36,16 +37,16 @@ public:
     std::vector<float> Samples;
 };
 
-// A sound file read whole.
-struct TSound {
-    int SampleRate = 0;
-    int Channels = 0;
-    std::vector<float> Samples; // interleaved
-    double Seconds() const { return Channels > 0 ? double(Samples.size() / Channels) / SampleRate : 0; }
-};
-TSound ReadSound(const std::string& Path);
+// A sound file read whole (interleaved samples), and its length.
+using TSound = app_test::TDecoded;
+using app_test::ReadSound;
+double Seconds(const TSound& Sound);
 // The largest magnitude of the frames in [From, To) seconds.
 double PeakBetween(const TSound& Sound, double From, double To);
+
+// Runs `Pump` until `Done` holds; false when it did not within `TimeoutMs` of real time (the devices
+// run in real time).
+bool WaitFor(const std::function<bool()>& Done, const std::function<void()>& Pump, int TimeoutMs = 8000);
 
 // The main window's part, played by a bare form and a real editor.
 class TTestHost : public IEditorHost {
@@ -79,6 +80,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // A document of `Seconds` of silence in the editor, the cursor at `Cursor` seconds.
+    void OpenDocument(int Rate, int Channels, double Seconds, double Cursor);
     // The disk driver captures `Input` (and then silence).
     void UseCapture(const TSignal& Input);
     void Pump();

@@ -26,13 +26,6 @@ protected:
         if (TTextToAudio2().GetVoiceCount() <= 0) GTEST_SKIP() << "no speech voices here";
     }
     TTextToSpeechForm* Dialog() const { return dynamic_cast<TTextToSpeechForm*>(ActiveForm()); }
-    void OpenDocument(int Rate, int Channels, double Seconds, double Cursor) {
-        TAudioEditor2& editor = Host->Editor();
-        editor.New(Rate, Channels);
-        editor.PutSamples(std::vector<float>(std::size_t(Seconds * Rate) * std::size_t(Channels), 0.0f));
-        editor.Position().SetSelection(0);
-        editor.Position().SetCursor(std::int64_t(Cursor * Rate));
-    }
     // Types the text and asks for the speech; waits for the dialog to end when `Wait`.
     void Speak(const std::string& Text, bool Wait = true) {
         Then([this, Text, Wait] {
@@ -68,8 +61,8 @@ TEST_F(TextToSpeech, ASentenceIsSpokenIntoTheDocumentAtTheCursor) {
     const TSound& speech = Host->Inserted[0];
     EXPECT_EQ(speech.SampleRate, 22050);
     EXPECT_EQ(speech.Channels, 1);
-    EXPECT_GT(speech.Seconds(), 0.8);
-    EXPECT_GT(PeakBetween(speech, 0, speech.Seconds()), 0.05);
+    EXPECT_GT(Seconds(speech), 0.8);
+    EXPECT_GT(PeakBetween(speech, 0, Seconds(speech)), 0.05);
     EXPECT_EQ(Host->Editor().Position().GetLength(), 22050 + std::int64_t(speech.Samples.size()));
     EXPECT_TRUE(Host->Modified);
     EXPECT_FALSE(FileExists(SpeechFile()));
