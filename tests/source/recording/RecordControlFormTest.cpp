@@ -21,6 +21,9 @@
 #include "source/GlobalVars.h"
 #include "source/recording/RecordControlForm.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace record_control_form_test {
 
 using namespace tool_test;
@@ -84,6 +87,10 @@ TEST_F(RecordControlForm, ShowsTheConsoleReadyWithTheDeviceAndItsLine) {
     EXPECT_FALSE(Form->LabelRecordingTimer->Visible());
     EXPECT_TRUE(Form->LabelAdjustInVista->Visible());
     EXPECT_TRUE(Boxes.empty());
+    // The volume fader sets the line's volume and shows it in percent.
+    Form->ImageSliderVolume->SetValue(32768);
+    EXPECT_EQ(Form->LabelCurrent->Caption(), "50 %");
+    EXPECT_EQ(Form->AudioRecord->GetLineVolume(), 32768);
     // The meters follow the input.
     ASSERT_TRUE(PumpUntil([&] { return Form->skSkinGaugeLeft->Value() > 10000; }));
     Picture(Form, "recording", "recording-ready");
@@ -250,6 +257,46 @@ TEST_F(RecordControlForm, TheDeviceListSelectsByDeviceNumberAndSwitchesByIt) {
     }
     devices->SetItemIndex(1);
     EXPECT_EQ(Form->DeviceNumberOf(devices->ItemIndex()), 3);
+}
+
+TEST_F(RecordControlForm, WithoutACaptureDeviceTheWindowOpensAndSaysWhy) {
+    Environment.Set("SDL_AUDIODRIVER", "no-such-driver"); // no audio system at all
+    ShowWindow();
+    EXPECT_EQ(Form->ComboBoxDevice->Items()->Count(), 0);
+    EXPECT_EQ(Form->ComboBoxMixer->Items()->Count(), 0);
+    Record();
+    EXPECT_EQ(Boxes, (std::vector<std::string>{"No Line In detected. Please check the audio device.",
+                                               "Error when start recording."}));
+    EXPECT_FALSE(Form->Recording);
+    EXPECT_TRUE(ReadSound(Target).Samples.empty()); // the file was closed, empty
+}
+
+// The mixer and the page on choosing the input start the desktop's programs; here scripts in their place
+// write down what they were given.
+TEST_F(RecordControlForm, TheMixerAndTheSourcePageOpenTheDesktopsPrograms) {
+    UseCapture(TSignal().Silence(2));
+    const std::string bin = Scratch + "bin/";
+    std::filesystem::create_directories(bin);
+    for (const char* program : {"pavucontrol", "xdg-open"}) {
+        const std::string script = bin + program;
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << Scratch << program << ".args'\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    }
+    Environment.Set("PATH", bin + ":/usr/bin:/bin");
+    ShowWindow();
+    Form->ActionMixer->Execute();
+    Form->LabelAdjustInVista->OnClick(Form->LabelAdjustInVista);
+    auto argument = [&](const char* program) {
+        std::string text;
+        PumpUntil([&] {
+            std::ifstream in(Scratch + program + ".args");
+            text.assign(std::istreambuf_iterator<char>(in), {});
+            return !text.empty();
+        });
+        return text;
+    };
+    EXPECT_EQ(argument("pavucontrol"), "--tab=4");
+    EXPECT_EQ(argument("xdg-open"), GlobalVars().SupportWebPage + "recording-source/");
 }
 
 } // namespace record_control_form_test
