@@ -72,7 +72,11 @@ TEST_F(TextToSpeech, CancelAndTheCloseBoxLeaveTheDocumentAndNoFile) {
     OpenDocument(44100, 2, 1.0, 0.0);
     for (bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Cancel");
-        Speak(std::string(2000, 'a') + " and a long text after it, spoken slowly and at length.", false);
+        // Long enough that the synthesis is still on its way when the dialog is closed.
+        std::string text;
+        for (int i = 0; i < 200; ++i)
+            text += "A long text, spoken slowly and at length, sentence after sentence. ";
+        Speak(text, false);
         Then([this, closeBox] {
             TTextToSpeechForm* dialog = Dialog();
             EXPECT_FALSE(dialog->ButtonSynthesize->Enabled()); // busy
