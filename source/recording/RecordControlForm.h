@@ -6,6 +6,7 @@
 
 #include "platform/rtl/DateTime.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Graphics.h"
 
 #include <memory>
 #include <string>
@@ -36,6 +37,12 @@ class TRecordControlForm : public TForm {
 public:
     explicit TRecordControlForm(TComponent* AOwner);
     ~TRecordControlForm() override;
+
+    // The gauges' top (0x7F00); a peak above it is "too high".
+    static constexpr int GaugeTop = 32512;
+    // The time display while recording and paused, and when ready or resumed.
+    static constexpr TColor TimeRecordingColor = RGB(255, 128, 64);
+    static constexpr TColor TimeIdleColor = clWhite;
 
     // Set by the caller before showing: the format to record in (the caller caps the rate at 48000).
     int RecordSampleRate = 44100;
