@@ -5,6 +5,7 @@
 #include "platform/vcl/CommCtrl.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
+#include "platform/vcl/Messages.h"
 #include "platform/vcl/StdCtrlsText.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
@@ -452,6 +453,12 @@ void TCustomEdit::Dispatch(TMessage& Message) {
         AfterEdit(changed);
         return;
     }
+    case WM_SETTEXT:
+        // The text lives in the buffer, which keeps all of it whatever the typing limit.
+        SetTextBuf(Message.LParam != 0 ? reinterpret_cast<const char*>(Message.LParam) : "");
+        Perform(CM_TEXTCHANGED, 0, 0);
+        Message.Result = 1;
+        return;
     case EM_LIMITTEXT:
         SetMaxLength(static_cast<int>(Message.WParam));
         return;

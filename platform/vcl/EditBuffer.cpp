@@ -94,7 +94,6 @@ std::string TEditBuffer::Text() const {
 
 void TEditBuffer::SetText(const std::string& Value) {
     FText = Prepare(EditUtf8ToChars(Value));
-    if (FMaxLength > 0 && Length() > FMaxLength) FText.resize(FMaxLength);
     FAnchor = FCaret = 0;
     ClearUndo();
 }
@@ -157,8 +156,9 @@ bool TEditBuffer::ReplaceSelection(const std::string& Value, bool Typing) {
     const int start = SelStart();
     const int removed = SelLength();
     if (FMaxLength > 0) {
-        const int room = FMaxLength - (Length() - removed);
-        if (room <= 0 && !insert.empty()) return false;
+        // A text the program set may be longer than the limit: then there is no room, but deleting works.
+        const int room = std::max(0, FMaxLength - (Length() - removed));
+        if (room == 0 && !insert.empty()) return false;
         if (static_cast<int>(insert.size()) > room) insert.resize(room);
     }
     if (insert.empty() && removed == 0) return false;

@@ -10,7 +10,8 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 class TEditBuffer {
 public:
     std::string Text() const;
-    // Replaces the whole text (cut to MaxLength), puts the caret at the start and forgets the undo step.
+    // Replaces the whole text, puts the caret at the start and forgets the undo step. MaxLength limits
+    // what the user types and pastes, not what the program sets: the whole value is kept.
     void SetText(const std::string& Value);
     int Length() const { return static_cast<int>(FText.size()); }
     const std::u32string& Chars() const { return FText; }
