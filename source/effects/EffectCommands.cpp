@@ -3,21 +3,33 @@
 #include "audio/AudioEditor2.h"
 #include "audio/devices/AudioPlayer2.h"
 #include "audio/effects/AudioTransform2.h"
+#include "audio/views/AudioTransformDisplay2.h"
 #include "platform/vcl/Form.h"
 #include "source/GlobalVars.h"
 #include "source/dialogs/DialogSupport.h"
 #include "source/effects/AmplifyForm.h"
+#include "source/effects/BandPassForm.h"
 #include "source/effects/ChorusForm.h"
 #include "source/effects/CossFadeForm.h"
 #include "source/effects/DynamicRangeCompressorForm.h"
 #include "source/effects/EchoForm.h"
 #include "source/effects/EffectParameters.h"
+#include "source/effects/EnvelopeForm.h"
+#include "source/effects/EqualizerForm.h"
 #include "source/effects/FlangerForm.h"
+#include "source/effects/HighPassForm.h"
+#include "source/effects/HighShelfForm.h"
+#include "source/effects/LowPassForm.h"
+#include "source/effects/LowShelfForm.h"
 #include "source/effects/MixStereoForm.h"
 #include "source/effects/NoiseReductionForm.h"
 #include "source/effects/NormalizeForm.h"
+#include "source/effects/NotchForm.h"
+#include "source/effects/PeakEQForm.h"
 #include "source/effects/PhaserForm.h"
+#include "source/effects/PitchChangeForm.h"
 #include "source/effects/ReverbForm.h"
+#include "source/effects/SpeedChangeForm.h"
 #include "source/effects/VibratoForm.h"
 
 namespace effect_commands_detail {
@@ -41,7 +53,8 @@ TEffectCommands::~TEffectCommands() {
 
 // ---- The road -------------------------------------------------------------------------------------------
 
-bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply) {
+bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
+                                       const std::function<void(TEffectForm& Dialog)>& ReadBack) {
     FHost.StopIfBusy();
     FHost.SelectAllIfEmpty();
     bool accepted = false;
@@ -60,6 +73,7 @@ bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std:
         end.Dialog->LoadParams();
         if (end.Dialog->ShowModal() == mrOk) {
             end.Dialog->StoreParams();
+            if (ReadBack) ReadBack(*end.Dialog);
             accepted = true;
         }
     }
@@ -138,8 +152,63 @@ bool TEffectCommands::Chorus() {
     return StoredEffectCommand<TChorusForm>(*this, eiChorus);
 }
 
+bool TEffectCommands::HighPass() {
+    return StoredEffectCommand<THighPassForm>(*this, eiHighPass);
+}
+
+bool TEffectCommands::Equalizer() {
+    return StoredEffectCommand<TEqualizerForm>(*this, eiEqualizer);
+}
+
+bool TEffectCommands::Envelope() {
+    std::vector<float> gains;
+    return RunDialogCommand(
+        [this](TComponent* owner) -> TEffectForm* {
+            auto* dialog = TCustomForm::New<TEnvelopeForm>(owner, this);
+            dialog->SetScaleToSelection(FEditor.Position());
+            return dialog;
+        },
+        [this, &gains] { FEditor.Transform().Envelope(gains); },
+        [&gains](TEffectForm& dialog) {
+            gains = static_cast<TEnvelopeForm&>(dialog).TD->GetLineArray();
+            EnvelopeGainsFromDecibels(gains);
+        });
+}
+
+bool TEffectCommands::SpeedChange() {
+    return StoredEffectCommand<TSpeedChangeForm>(*this, eiSpeedChange);
+}
+
+bool TEffectCommands::PitchChange() {
+    return StoredEffectCommand<TPitchChangeForm>(*this, eiPitchChange);
+}
+
 bool TEffectCommands::Vibrato() {
     return StoredEffectCommand<TVibratoForm>(*this, eiVibrato);
+}
+
+bool TEffectCommands::PeakEQ() {
+    return StoredEffectCommand<TPeakEQForm>(*this, eiPeakEQ);
+}
+
+bool TEffectCommands::Notch() {
+    return StoredEffectCommand<TNotchForm>(*this, eiNotch);
+}
+
+bool TEffectCommands::BandPass() {
+    return StoredEffectCommand<TBandPassForm>(*this, eiBandPass);
+}
+
+bool TEffectCommands::LowPass() {
+    return StoredEffectCommand<TLowPassForm>(*this, eiLowPass);
+}
+
+bool TEffectCommands::LowShelf() {
+    return StoredEffectCommand<TLowShelfForm>(*this, eiLowShelf);
+}
+
+bool TEffectCommands::HighShelf() {
+    return StoredEffectCommand<THighShelfForm>(*this, eiHighShelf);
 }
 
 void TEffectCommands::RunWithoutDialog(const std::function<void()>& Apply) {
@@ -159,6 +228,18 @@ void TEffectCommands::FadeIn() {
 
 void TEffectCommands::FadeOut() {
     RunWithoutDialog([this] { FEditor.Transform().Fade(100.0f, 0.0f); });
+}
+
+void TEffectCommands::Invert() {
+    RunWithoutDialog([this] { FEditor.Transform().Invert(); });
+}
+
+void TEffectCommands::CassetteNoiseReduction() {
+    RunWithoutDialog([this] { FEditor.Transform().NoiseReduction(-13.0f, 99.0f, 55.0f); });
+}
+
+void TEffectCommands::VoiceBreathNoiseReduction() {
+    RunWithoutDialog([this] { FEditor.Transform().NoiseReduction(-30.0f, 25.0f, 30.0f); });
 }
 
 // ---- Preview ----------------------------------------------------------------------------------------------

@@ -49,18 +49,37 @@ public:
     bool Phaser();         // "Phaser..."
     bool Flanger();        // "Flanger..."
     bool Chorus();         // "Chorus..."
-    bool Vibrato();        // the ribbon's vibrato button
+    bool HighPass();       // "&High-Pass Filter..."
+    bool Equalizer();      // "E&qualizer"
+    bool Envelope();       // "En&velope..."
+    bool SpeedChange();    // "S&peed Change..."
+    bool PitchChange();    // "&Pitch Change..."
+    // The ribbon's filter and modulation buttons.
+    bool Vibrato();   // "Vibrato"
+    bool PeakEQ();    // "Peak EQ"
+    bool Notch();     // "Notch Filter"
+    bool BandPass();  // "Band Pass"
+    bool LowPass();   // "Low Pass"
+    bool LowShelf();  // "Low Shelf"
+    bool HighShelf(); // "High Shelf"
 
     // ---- Commands without a dialog
     void Reverse(); // "Re&verse"
     void FadeIn();  // "&Fade In"
     void FadeOut(); // "&Fade Out"
+    // The ribbon's one-click buttons.
+    void Invert();                    // "Invert"
+    void CassetteNoiseReduction();    // "Cassette Noise Reduction": -13 dB, 99 %, 55 ms
+    void VoiceBreathNoiseReduction(); // "Voice Breath Noise Reduction": -30 dB, 25 %, 30 ms
 
     // ---- The road, for the dialogs of other commands
     using TMakeDialog = std::function<TEffectForm*(TComponent* Owner)>;
     // Runs a dialog command: MakeDialog builds the dialog (owned by Owner, with this object as its host);
-    // Apply applies the effect once the dialog stored its values. Answers whether it was applied.
-    bool RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply);
+    // Apply applies the effect once the dialog stored its values and is gone. ReadBack, where given,
+    // takes what else the effect needs from the accepted dialog while it still exists. Answers whether
+    // the effect was applied.
+    bool RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
+                          const std::function<void(TEffectForm& Dialog)>& ReadBack = nullptr);
     // Runs a command without a dialog: stop, select all if empty, Apply, modified, play after edit.
     void RunWithoutDialog(const std::function<void()>& Apply);
     // The effect Id on the selection with the parameters stored in the settings record.

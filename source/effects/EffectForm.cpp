@@ -43,6 +43,10 @@ constexpr int GroupCaptionSpace = 20;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 6;
+// Bands: upright sliders side by side.
+constexpr int BandPitch = 34;
+constexpr int BandSliderWidth = 28;
+constexpr int BandSliderHeight = 150;
 
 // A whole decimal number with an optional leading "-", nothing else.
 bool ParseWhole(const std::string& text, int& value) {
@@ -60,15 +64,6 @@ bool ParseWhole(const std::string& text, int& value) {
         return false;
     value = static_cast<int>(signedValue);
     return true;
-}
-
-// Text the program puts into an edit is not cut to the edit's length: the length limits typing only,
-// so a slider's 11025 shows whole in an edit that takes three typed digits.
-void SetEditText(TEdit* edit, const std::string& text) {
-    const int limit = edit->MaxLength();
-    edit->SetMaxLength(0);
-    edit->SetText(text);
-    edit->SetMaxLength(limit);
 }
 
 template <class T> T* Make(TComponent* owner, TWinControl* parent, const std::string& name, RECT bounds) {
@@ -99,14 +94,18 @@ TButton* MakeButton(TComponent* owner, TWinControl* parent, const std::string& n
 
 TEffectForm::TEffectForm(TComponent* AOwner, const TEffectDialogModel& Model, TEffectDialogHost* Host)
     : TForm(AOwner), FModel(Model), FHost(Host) {
-    TComponentLoading loading(this);
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(TBorderIcons{biSystemMenu});
-    SetCaption(FModel.Caption);
-    Font()->SetName("Tahoma");
-    Font()->SetSize(8);
-    BuildControls();
-    OnShow = TNotifyEvent(this, &TEffectForm::FormShow);
+    {
+        TComponentLoading loading(this);
+        SetBorderStyle(bsSingle);
+        SetBorderIcons(TBorderIcons{biSystemMenu});
+        SetCaption(FModel.Caption);
+        Font()->SetName("Tahoma");
+        Font()->SetSize(8);
+        BuildControls();
+        OnShow = TNotifyEvent(this, &TEffectForm::FormShow);
+    }
+    // The sliders know where their thumbs stand only once loaded.
+    PlaceScaleMarks();
 }
 
 TEffectForm::TColumns TEffectForm::MeasureColumns() {
@@ -115,14 +114,17 @@ TEffectForm::TColumns TEffectForm::MeasureColumns() {
     TCanvas* canvas = probe.Canvas();
     canvas->Font()->Assign(Font());
     TColumns columns;
-    columns.Caption = canvas->TextWidth(StripHotkey("&Presets:"));
+    columns.Caption = FModel.Presets.empty() ? 0 : canvas->TextWidth(StripHotkey("&Presets:"));
     const int digit = canvas->TextWidth("0");
     for (const TEffectParameter& p : FModel.Parameters) {
+        if (p.Kind == TParameterKind::Band) continue;
         columns.Caption = std::max(columns.Caption, canvas->TextWidth(StripHotkey(p.Caption)));
         columns.MinText = std::max(columns.MinText, canvas->TextWidth(p.MinText));
         columns.MaxText = std::max(columns.MaxText, canvas->TextWidth(p.MaxText));
         columns.Edit = std::max(columns.Edit, digit * (p.EditLength + 1) + 10);
     }
+    for (const TScaleMark& mark : FModel.ScaleMarks)
+        columns.Scale = std::max(columns.Scale, canvas->TextWidth(mark.Caption));
     columns.Caption += 4;
     columns.Edit = std::max(columns.Edit, 44);
     return columns;
@@ -134,16 +136,35 @@ void TEffectForm::BuildControls() {
     const bool anySlider =
         std::any_of(FModel.Parameters.begin(), FModel.Parameters.end(),
                     [](const TEffectParameter& p) { return p.Kind == TParameterKind::SliderWithEdit; });
-    const int rowWidth = anySlider ? col.Caption + CaptionGap + col.MinText + TextGap + SliderWidth +
-                                         TextGap + col.MaxText + Gap + col.Edit
-                                   : col.Caption + Gap + col.Edit;
-    const int groupExtra = FModel.Groups.empty() ? 0 : 2 * GroupPadding;
+    const int bandCount = static_cast<int>(
+        std::count_if(FModel.Parameters.begin(), FModel.Parameters.end(),
+                      [](const TEffectParameter& p) { return p.Kind == TParameterKind::Band; }));
+    int rowWidth = anySlider ? col.Caption + CaptionGap + col.MinText + TextGap + SliderWidth + TextGap +
+                                   col.MaxText + Gap + col.Edit
+                             : col.Caption + Gap + col.Edit;
+    if (bandCount > 0) rowWidth = col.Scale + Gap + bandCount * BandPitch;
+    const bool grouped = !FModel.Groups.empty() || !FModel.PresetGroup.empty();
+    const int groupExtra = grouped ? 2 * GroupPadding : 0;
     const int buttonsWidth = 4 * ButtonWidth + 3 * ButtonGap + 3 * Gap;
     const int clientWidth = std::max(rowWidth + groupExtra, buttonsWidth) + 2 * Margin;
 
     FParameters.resize(FModel.Parameters.size());
     FGroups.assign(FModel.Groups.size(), nullptr);
-    int y = Margin;
+    int y =
+        bandCount > 0 ? BuildBands(Margin, col, clientWidth) : BuildRows(Margin, col, rowWidth, clientWidth);
+    if (!FModel.Presets.empty()) y = BuildPresets(y + 6, col, clientWidth);
+    BuildButtons(y, clientWidth);
+    for (const TParameterControls& c : FParameters) {
+        TWinControl* first = c.Slider != nullptr && c.Edit == nullptr ? static_cast<TWinControl*>(c.Slider)
+                                                                      : static_cast<TWinControl*>(c.Edit);
+        SetActiveControl(first);
+        break;
+    }
+}
+
+// Rows of parameters, one under the other, some in group boxes: caption | min | slider | max | edit.
+int TEffectForm::BuildRows(int y, const TColumns& col, int rowWidth, int clientWidth) {
+    using namespace effect_form_detail;
     TGroupBox* group = nullptr;
     int groupIndex = -1;
     int rowY = 0; // within the current parent
@@ -159,10 +180,7 @@ void TEffectForm::BuildControls() {
             closeGroup();
             groupIndex = p.Group;
             if (groupIndex >= 0) {
-                group = Make<TGroupBox>(this, this, "GroupBox" + std::to_string(groupIndex + 1),
-                                        RECT{Margin, y, clientWidth - Margin, y + 100});
-                group->SetCaption(FModel.Groups[groupIndex]);
-                FGroups[groupIndex] = group;
+                group = MakeGroup(groupIndex, y, clientWidth);
                 rowY = GroupCaptionSpace;
             }
         }
@@ -185,12 +203,8 @@ void TEffectForm::BuildControls() {
             const int minX = x0 + col.Caption + CaptionGap;
             const int sliderX = minX + col.MinText + TextGap;
             const int maxX = sliderX + SliderWidth + TextGap;
-            c.Slider = Make<TImageSlider>(this, parent, "ImageSlider" + p.Name,
-                                          RECT{sliderX, top, sliderX + SliderWidth, top + SliderHeight});
-            c.Slider->SetIncrement(1);
-            c.Slider->SetRange(p.MinValue, p.MaxValue);
-            c.Slider->SetOptions(TSliderOptions{soShowFocus, soSmooth});
-            c.Slider->OnChange = TNotifyEvent(this, &TEffectForm::ImageSliderChange);
+            c.Slider = MakeSlider(p, "ImageSlider" + p.Name, parent,
+                                  RECT{sliderX, top, sliderX + SliderWidth, top + SliderHeight});
             c.MinLabel =
                 MakeLabel(this, parent, labelName + "Min", p.MinText,
                           RECT{minX, top + 5, minX + col.MinText, top + 5 + LabelHeight}, taRightJustify);
@@ -200,11 +214,13 @@ void TEffectForm::BuildControls() {
             c.Edit = Make<TEdit>(this, parent, "Edit" + p.Name,
                                  RECT{editX, top + 2, editX + col.Edit, top + 2 + EditHeight});
             c.Edit->OnChange = TNotifyEvent(this, &TEffectForm::EditChange);
-            c.Edit->OnExit = TNotifyEvent(this, &TEffectForm::EditExit);
             if (p.Signed) c.Edit->OnKeyPress = TKeyPressEvent(this, &TEffectForm::EditKeyPress);
         }
         c.Edit->SetMaxLength(p.EditLength);
         c.Label->SetFocusControl(c.Edit);
+        const bool checkedOnExit =
+            FModel.OkCheck && FModel.OkCheck->OnExit && FModel.OkCheck->Parameter == static_cast<int>(i);
+        if (c.Slider != nullptr || checkedOnExit) c.Edit->OnExit = TNotifyEvent(this, &TEffectForm::EditExit);
         const int pitch = p.Kind == TParameterKind::PlainEdit ? EditRowPitch : SliderRowPitch;
         if (group != nullptr)
             rowY += pitch;
@@ -212,15 +228,72 @@ void TEffectForm::BuildControls() {
             y += pitch;
     }
     closeGroup();
+    return y;
+}
 
-    // Presets, a line, and the buttons.
-    y += 6;
-    const int comboX = Margin + col.Caption + Gap;
+// Bands side by side in their group box: the scale marks on the left, each upright slider with its
+// band's name under it.
+int TEffectForm::BuildBands(int y, const TColumns& col, int clientWidth) {
+    using namespace effect_form_detail;
+    const int groupIndex = FModel.Parameters.front().Group;
+    TWinControl* parent = this;
+    int x0 = Margin, top = y;
+    TGroupBox* group = nullptr;
+    if (groupIndex >= 0) {
+        group = MakeGroup(groupIndex, y, clientWidth);
+        parent = group;
+        x0 = GroupPadding;
+        top = GroupCaptionSpace;
+    }
+    const int bandsX = x0 + col.Scale + Gap;
+    int band = 0;
+    for (std::size_t i = 0; i < FModel.Parameters.size(); ++i) {
+        const TEffectParameter& p = FModel.Parameters[i];
+        TParameterControls& c = FParameters[i];
+        const int x = bandsX + band++ * BandPitch;
+        const int sliderX = x + (BandPitch - BandSliderWidth) / 2;
+        c.Slider = MakeSlider(p, p.Name, parent,
+                              RECT{sliderX, top, sliderX + BandSliderWidth, top + BandSliderHeight});
+        c.Label = MakeLabel(
+            this, parent, p.LabelName.empty() ? "Label" + p.Name : p.LabelName, p.Caption,
+            RECT{x, top + BandSliderHeight + 2, x + BandPitch, top + BandSliderHeight + 2 + LabelHeight},
+            taCenter);
+    }
+    // The marks go on the thumbs' centre lines at their values (PlaceScaleMarks).
+    for (const TScaleMark& mark : FModel.ScaleMarks) {
+        TLabel* label = MakeLabel(this, parent, mark.Name, mark.Caption,
+                                  RECT{x0, top, x0 + col.Scale, top + LabelHeight}, taRightJustify);
+        label->OnDblClick = TNotifyEvent(this, &TEffectForm::ScaleMarkDblClick);
+        FScaleMarks.push_back(label);
+    }
+    const int bottom = top + BandSliderHeight + 2 + LabelHeight;
+    if (group == nullptr) return bottom + Gap;
+    group->SetHeight(bottom + GroupPadding / 2);
+    return group->Top() + group->Height() + Gap;
+}
+
+// "&Presets:" and the preset list, in a group box of their own where the dialog has one.
+int TEffectForm::BuildPresets(int y, const TColumns& col, int clientWidth) {
+    using namespace effect_form_detail;
+    TWinControl* parent = this;
+    int x0 = Margin, right = clientWidth - Margin, top = y;
+    TGroupBox* group = nullptr;
+    if (!FModel.PresetGroup.empty()) {
+        group =
+            Make<TGroupBox>(this, this, "GroupBoxPresets", RECT{Margin, y, clientWidth - Margin, y + 100});
+        group->SetCaption(FModel.PresetGroup);
+        FPresetGroup = group;
+        parent = group;
+        x0 = GroupPadding;
+        right = clientWidth - 2 * Margin - GroupPadding;
+        top = GroupCaptionSpace;
+    }
+    const int comboX = x0 + col.Caption + Gap;
     LabelPreset =
-        MakeLabel(this, this, "LabelPreset",
-                  "&Presets:", RECT{Margin, y + 3, Margin + col.Caption, y + 3 + LabelHeight}, taLeftJustify);
+        MakeLabel(this, parent, "LabelPreset",
+                  "&Presets:", RECT{x0, top + 3, x0 + col.Caption, top + 3 + LabelHeight}, taLeftJustify);
     ComboBoxPreset =
-        Make<TComboBox>(this, this, "ComboBoxPreset", RECT{comboX, y, clientWidth - Margin, y + EditHeight});
+        Make<TComboBox>(this, parent, "ComboBoxPreset", RECT{comboX, top, right, top + EditHeight});
     ComboBoxPreset->SetStyle(csDropDownList);
     ComboBoxPreset->SetDropDownCount(16);
     ComboBoxPreset->Items()->Add("Select Preset");
@@ -229,13 +302,18 @@ void TEffectForm::BuildControls() {
     ComboBoxPreset->SetItemIndex(0);
     ComboBoxPreset->OnChange = TNotifyEvent(this, &TEffectForm::ComboBoxPresetChange);
     LabelPreset->SetFocusControl(ComboBoxPreset);
-    y += EditHeight + 12;
+    if (group == nullptr) return y + EditHeight + 12;
+    group->SetHeight(top + EditHeight + GroupPadding);
+    return group->Top() + group->Height() + Gap;
+}
 
+// A line, then Preview on the left apart from the three buttons that end the dialog; tab order as they
+// stand.
+void TEffectForm::BuildButtons(int y, int clientWidth) {
+    using namespace effect_form_detail;
     Bevel = Make<TBevel>(this, this, "Bevel", RECT{Margin, y, clientWidth - Margin, y + 2});
     Bevel->SetShape(bsTopLine);
     y += 12;
-
-    // Preview on the left, apart from the three buttons that end the dialog; tab order as they stand.
     if (FModel.HasPreview()) {
         ButtonPreview = MakeButton(this, this, "ButtonPreview", "&Preview", Margin, y);
         ButtonPreview->OnClick = TNotifyEvent(this, &TEffectForm::ButtonPreviewClick);
@@ -258,9 +336,43 @@ void TEffectForm::BuildControls() {
     ButtonCancel->SetModalResult(mrCancel);
     ButtonHelp = MakeButton(this, this, "ButtonHelp", "&Help", helpX, y);
     ButtonHelp->OnClick = TNotifyEvent(this, &TEffectForm::ButtonHelpClick);
-
     SetClientSize(clientWidth, y + ButtonHeight + Margin);
-    if (!FParameters.empty()) SetActiveControl(FParameters[0].Edit);
+}
+
+void TEffectForm::PlaceScaleMarks() {
+    if (FScaleMarks.empty()) return;
+    const TImageSlider* band = FParameters.front().Slider;
+    const RECT thumb = band->ThumbRect();
+    const int thumbCentre = (thumb.bottom - thumb.top) / 2;
+    for (std::size_t m = 0; m < FScaleMarks.size(); ++m) {
+        TLabel* label = FScaleMarks[m];
+        const int centre = band->Top() + band->ValueToPos(FModel.ScaleMarks[m].Value) + thumbCentre;
+        label->SetTop(centre - label->Height() / 2);
+    }
+}
+
+TGroupBox* TEffectForm::MakeGroup(int Index, int y, int clientWidth) {
+    using namespace effect_form_detail;
+    TGroupBox* group = Make<TGroupBox>(this, this, "GroupBox" + std::to_string(Index + 1),
+                                       RECT{Margin, y, clientWidth - Margin, y + 100});
+    group->SetCaption(FModel.Groups[Index]);
+    FGroups[Index] = group;
+    return group;
+}
+
+TImageSlider* TEffectForm::MakeSlider(const TEffectParameter& p, const std::string& name, TWinControl* parent,
+                                      RECT bounds) {
+    using namespace effect_form_detail;
+    auto* slider = new TImageSlider(this);
+    slider->SetName(name);
+    if (p.Kind == TParameterKind::Band) slider->SetOrientation(soVertical);
+    slider->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    slider->SetParent(parent);
+    slider->SetIncrement(1);
+    slider->SetRange(p.MinValue, p.MaxValue);
+    slider->SetOptions(TSliderOptions{soShowFocus, soSmooth});
+    slider->OnChange = TNotifyEvent(this, &TEffectForm::ImageSliderChange);
+    return slider;
 }
 
 void TEffectForm::Bind(int i, TLabel*& Label, TEdit*& Edit) {
@@ -274,6 +386,11 @@ void TEffectForm::Bind(int i, TLabel*& Label, TEdit*& Edit, TImageSlider*& Slide
     Slider = FParameters[i].Slider;
     MinLabel = FParameters[i].MinLabel;
     MaxLabel = FParameters[i].MaxLabel;
+}
+
+void TEffectForm::Bind(int i, TLabel*& Label, TImageSlider*& Slider) {
+    Label = FParameters[i].Label;
+    Slider = FParameters[i].Slider;
 }
 
 int TEffectForm::IndexOf(TObject* Control) const {
@@ -291,7 +408,7 @@ void TEffectForm::LoadParams() {
         if (FParameters[i].Slider != nullptr)
             FParameters[i].Slider->SetValue(value);
         else
-            effect_form_detail::SetEditText(FParameters[i].Edit, IntToStr(value));
+            FParameters[i].Edit->SetText(IntToStr(value));
     }
 }
 
@@ -312,8 +429,10 @@ void TEffectForm::SetControlsEnabled(bool Enabled) {
         for (TControl* control : {static_cast<TControl*>(c.Label), static_cast<TControl*>(c.Slider),
                                   static_cast<TControl*>(c.MinLabel), static_cast<TControl*>(c.MaxLabel)})
             if (control != nullptr) control->SetEnabled(Enabled);
-        c.Edit->SetReadOnly(!Enabled);
+        if (c.Edit != nullptr) c.Edit->SetReadOnly(!Enabled);
     }
+    for (TLabel* mark : FScaleMarks)
+        mark->SetEnabled(Enabled);
     for (TControl* control : {static_cast<TControl*>(LabelPreset), static_cast<TControl*>(ComboBoxPreset),
                               static_cast<TControl*>(ButtonOK), static_cast<TControl*>(ButtonCancel),
                               static_cast<TControl*>(ButtonHelp), static_cast<TControl*>(ButtonPreview)})
@@ -325,7 +444,8 @@ void TEffectForm::SetControlsEnabled(bool Enabled) {
 void TEffectForm::FormShow(TObject*) {
     ApplyDialogFont(this);
     for (std::size_t i = 0; i < FParameters.size(); ++i)
-        if (!FModel.Parameters[i].Signed) FParameters[i].Edit->SetNumbersOnly(true);
+        if (FParameters[i].Edit != nullptr && !FModel.Parameters[i].Signed)
+            FParameters[i].Edit->SetNumbersOnly(true);
     for (const TParameterControls& c : FParameters)
         if (c.Slider != nullptr) ImageSliderChange(c.Slider);
     if (FModel.HasPreview()) {
@@ -338,13 +458,13 @@ void TEffectForm::FormShow(TObject*) {
 
 void TEffectForm::ImageSliderChange(TObject* Sender) {
     const int i = IndexOf(Sender);
-    if (i < 0 || FParameters[i].Slider == nullptr) return;
+    if (i < 0 || FParameters[i].Slider == nullptr || FParameters[i].Edit == nullptr) return;
     TEdit* edit = FParameters[i].Edit;
     const std::string text = IntToStr(FParameters[i].Slider->Value());
     // Writing the same text again would move the caret of an edit the user is typing in; a new text
     // ("-0" becoming "0") leaves the caret at its end, where the typing goes on.
     if (edit->Text() == text) return;
-    effect_form_detail::SetEditText(edit, text);
+    edit->SetText(text);
     if (edit->Focused()) edit->SetSelStart(static_cast<int>(text.size()));
 }
 
@@ -365,14 +485,18 @@ void TEffectForm::EditChange(TObject* Sender) {
 
 void TEffectForm::EditExit(TObject* Sender) {
     const int i = IndexOf(Sender);
-    if (i < 0 || FParameters[i].Slider == nullptr) return;
+    if (i < 0) return;
+    if (FParameters[i].Slider == nullptr) {
+        CheckOnExit(i);
+        return;
+    }
     TEdit* edit = FParameters[i].Edit;
     const TImageSlider* slider = FParameters[i].Slider;
     int value = 0;
     if (!effect_form_detail::ParseWhole(edit->Text(), value) || value < slider->MinValue())
-        effect_form_detail::SetEditText(edit, IntToStr(slider->MinValue()));
+        edit->SetText(IntToStr(slider->MinValue()));
     else if (value > slider->MaxValue())
-        effect_form_detail::SetEditText(edit, IntToStr(slider->MaxValue()));
+        edit->SetText(IntToStr(slider->MaxValue()));
 }
 
 void TEffectForm::EditKeyPress(TObject* Sender, TKeyChar& Key) {
@@ -404,7 +528,7 @@ void TEffectForm::ComboBoxPresetChange(TObject*) {
             // The edit follows also where the slider already held the value (an edit left red).
             ImageSliderChange(FParameters[i].Slider);
         } else {
-            effect_form_detail::SetEditText(FParameters[i].Edit, IntToStr(preset.Values[i]));
+            FParameters[i].Edit->SetText(IntToStr(preset.Values[i]));
         }
     }
 }
@@ -443,17 +567,57 @@ void TEffectForm::ButtonHelpClick(TObject*) {
 }
 
 void TEffectForm::ButtonOKClick(TObject*) {
-    // Taking the focus makes the edit being left clamp its text into its slider before anyone reads it.
+    // Taking the focus makes the edit being left clamp its text into its slider, or check it, before
+    // anyone reads it.
+    FCheckReported = false;
     if (ButtonOK->CanFocus()) ButtonOK->SetFocus();
     if (FModel.OkForm != TOkForm::CheckFirst || !FModel.OkCheck) return;
+    // Leaving the edit has just told the user what is wrong: once is enough.
+    if (FCheckReported) return;
     const TOkCheck& check = *FModel.OkCheck;
     TEdit* edit = FParameters[check.Parameter].Edit;
-    if (StrToInt(edit->Text()) > check.Max) {
+    const std::string message = CheckMessage(StrToInt(edit->Text()));
+    if (!message.empty()) {
         if (edit->CanFocus()) edit->SetFocus();
-        ShowEffectError(check.Message);
+        ShowEffectError(message);
         return;
     }
     SetModalResult(mrOk);
+}
+
+std::string TEffectForm::CheckMessage(int Value) const {
+    const TOkCheck& check = *FModel.OkCheck;
+    if (Value > check.Max) return check.Message;
+    if (Value < check.Min) return check.BelowMessage.empty() ? check.Message : check.BelowMessage;
+    return {};
+}
+
+void TEffectForm::CheckOnExit(int i) {
+    if (!FModel.OkCheck || !FModel.OkCheck->OnExit || FModel.OkCheck->Parameter != i) return;
+    TEdit* edit = FParameters[i].Edit;
+    std::string message;
+    try {
+        message = CheckMessage(StrToInt(edit->Text()));
+    } catch (Exception& e) {
+        // Shown as the application shows any error, but here: it must not unwind through the focus
+        // change that called us.
+        FCheckReported = true;
+        Application()->HandleException(this, &e);
+        return;
+    }
+    if (message.empty()) return;
+    FCheckReported = true;
+    // The text stays as typed; the focus goes back to it.
+    if (edit->CanFocus()) edit->SetFocus();
+    ShowEffectError(message);
+}
+
+void TEffectForm::ScaleMarkDblClick(TObject* Sender) {
+    for (std::size_t m = 0; m < FScaleMarks.size(); ++m) {
+        if (FScaleMarks[m] != Sender) continue;
+        for (const TParameterControls& c : FParameters)
+            if (c.Slider != nullptr) c.Slider->SetValue(FModel.ScaleMarks[m].Value);
+    }
 }
 
 void ShowEffectError(const std::string& Text) {

@@ -6,9 +6,10 @@
 //
 // Controls, by the names other parts of the program fill and read them by (each also the component's
 // Name): per parameter Label<Name>, Edit<Name>, and for slider parameters ImageSlider<Name>,
-// Label<Name>Min, Label<Name>Max; then LabelPreset, ComboBoxPreset, ButtonOK, ButtonCancel, ButtonHelp,
-// ButtonPreview and TimerMonitor (those two only in dialogs with a preview) and Bevel. The dialog
-// classes give the parameter controls members of those names.
+// Label<Name>Min, Label<Name>Max (a band has only its slider <Name> and its label Label<Name>, and the
+// marks of the bands' scale are named by the model); then LabelPreset and ComboBoxPreset (in dialogs
+// with presets), ButtonOK, ButtonCancel, ButtonHelp, ButtonPreview and TimerMonitor (those two only in
+// dialogs with a preview) and Bevel. The dialog classes give the controls members of those names.
 //
 // Behaviour:
 // - Showing: the font follows the desktop's hint font; unsigned edits take digits only; every edit
@@ -18,7 +19,11 @@
 //   text that is no number or below the range by the minimum, above the range by the maximum.
 // - Signed edits take only digits, "-", "." and Backspace; "-" only over the whole text or at the start
 //   of a text without one. Refused keys beep.
-// - A preset writes its values into the controls; item 0 "Select Preset" does nothing.
+// - A preset writes its values into the controls; item 0 "Select Preset" does nothing. A double click
+//   on a mark of the bands' scale sets every band to the mark's value.
+// - OK, by the model: closes at once; takes the focus first (so the edit being left is clamped); or
+//   checks one edit against its range, telling the user once what is wrong and staying open. An edit
+//   checked also on leaving it takes the focus back when its value is refused.
 // - Preview stores the values (the identifier with them) and starts the host's preview with the
 //   controls disabled; the monitor timer (50 ms) enables them once the computation is over and restores
 //   the button once nothing plays. Pressing it again ("&Stop") stops the preview.
@@ -76,9 +81,13 @@ public:
     TLabel* ParameterMinLabel(int i) const { return FParameters[i].MinLabel; }
     TLabel* ParameterMaxLabel(int i) const { return FParameters[i].MaxLabel; }
     TGroupBox* Group(int i) const { return FGroups[i]; }
+    // The labels of the bands' scale, in the order of the model's marks.
+    TLabel* ScaleMark(int i) const { return FScaleMarks[i]; }
+    // The group box around the preset controls (null without one).
+    TGroupBox* PresetGroupBox() const { return FPresetGroup; }
 
     // ---- Event handlers
-    void FormShow(TObject* Sender);
+    virtual void FormShow(TObject* Sender);
     void ComboBoxPresetChange(TObject* Sender);
     void ButtonPreviewClick(TObject* Sender);
     void TimerMonitorTimer(TObject* Sender);
@@ -89,12 +98,15 @@ public:
     void EditExit(TObject* Sender);
     void EditKeyPress(TObject* Sender, TKeyChar& Key);
     void ImageSliderChange(TObject* Sender);
+    // A double click on a mark of the bands' scale sets every band to the mark's value.
+    void ScaleMarkDblClick(TObject* Sender);
 
 protected:
     // Hands the controls of parameter i to the dialog's named members.
     void Bind(int i, TLabel*& Label, TEdit*& Edit);
     void Bind(int i, TLabel*& Label, TEdit*& Edit, TImageSlider*& Slider, TLabel*& MinLabel,
               TLabel*& MaxLabel);
+    void Bind(int i, TLabel*& Label, TImageSlider*& Slider);
 
 private:
     struct TParameterControls {
@@ -106,17 +118,35 @@ private:
     };
     // The layout's column widths, measured in the dialog's font.
     struct TColumns {
-        int Caption = 0, MinText = 0, MaxText = 0, Edit = 0;
+        int Caption = 0, MinText = 0, MaxText = 0, Edit = 0, Scale = 0;
     };
 
     void BuildControls();
     TColumns MeasureColumns();
+    // Each builder lays its part out from y down and answers where the next part starts.
+    int BuildRows(int y, const TColumns& Columns, int RowWidth, int ClientWidth);
+    int BuildBands(int y, const TColumns& Columns, int ClientWidth);
+    int BuildPresets(int y, const TColumns& Columns, int ClientWidth);
+    void BuildButtons(int y, int ClientWidth);
+    // Each mark of the bands' scale beside the thumbs' centre line at its value.
+    void PlaceScaleMarks();
+    TGroupBox* MakeGroup(int Index, int y, int ClientWidth);
+    TImageSlider* MakeSlider(const TEffectParameter& Parameter, const std::string& Name, TWinControl* Parent,
+                             RECT Bounds);
     int IndexOf(TObject* Control) const;
+    // The message for a value the OK check refuses; empty for a value it accepts.
+    std::string CheckMessage(int Value) const;
+    // The check of an edit checked on leaving it: a refused value brings the focus back and the message.
+    void CheckOnExit(int i);
 
     const TEffectDialogModel& FModel;
     TEffectDialogHost* FHost;
     std::vector<TParameterControls> FParameters;
     std::vector<TGroupBox*> FGroups;
+    std::vector<TLabel*> FScaleMarks;
+    TGroupBox* FPresetGroup = nullptr;
+    // Set when leaving the checked edit told the user its value is refused.
+    bool FCheckReported = false;
 };
 
 // An error box with the application's title and the error icon.

@@ -8,13 +8,14 @@
 
 struct TGlobalVars;
 
-// How a parameter is shown: an edit alone (its text is the value), or a slider with an edit kept in
-// step with it (the slider's value is the value).
-enum class TParameterKind { PlainEdit, SliderWithEdit };
+// How a parameter is shown: an edit alone (its text is the value), a slider with an edit kept in
+// step with it (the slider's value is the value), or a band: an upright slider alone with the band's
+// name under it (the value is the slider's).
+enum class TParameterKind { PlainEdit, SliderWithEdit, Band };
 
 struct TEffectParameter {
     // Names the parameter's controls: Label<Name>, Edit<Name>, ImageSlider<Name>, Label<Name>Min and
-    // Label<Name>Max.
+    // Label<Name>Max; a band's slider is <Name> itself and its label Label<Name>.
     std::string Name;
     std::string Caption;
     TParameterKind Kind;
@@ -30,7 +31,7 @@ struct TEffectParameter {
     // Index into the dialog's groups, -1 for none.
     int Group = -1;
     // The label's name where the dialog calls it otherwise than Label<Name>.
-    std::string LabelName;
+    std::string LabelName{};
 };
 
 // A parameter shown by an edit alone.
@@ -64,6 +65,29 @@ inline TEffectParameter Slider(std::string Name, std::string Caption, std::strin
                             Group};
 }
 
+// A band of a graphic equalizer: its slider is named Name, its caption written under it.
+inline TEffectParameter Band(std::string Name, std::string Caption, int MinValue, int MaxValue,
+                             int TGlobalVars::*Field, int Group) {
+    return TEffectParameter{std::move(Name),
+                            std::move(Caption),
+                            TParameterKind::Band,
+                            MinValue,
+                            MaxValue,
+                            {},
+                            {},
+                            0,
+                            false,
+                            Field,
+                            Group};
+}
+
+// A label on the bands' scale, beside the value it names; a double click on it sets every band to it.
+struct TScaleMark {
+    std::string Name;
+    std::string Caption;
+    int Value = 0;
+};
+
 // A preset item: one value per parameter, in parameter order (plain edits get the value's text).
 struct TEffectPreset {
     std::string Caption;
@@ -77,11 +101,16 @@ enum class TOkForm {
     CheckFirst,  // OK closes only when the check below passes
 };
 
-// The check of a CheckFirst dialog: parameter Parameter's edit may not exceed Max.
+// The check of a CheckFirst dialog: parameter Parameter's edit must lie within Min .. Max. The message
+// says what is wrong; BelowMessage, where given, replaces it for a value below Min. With OnExit the
+// edit is checked also when it loses the focus, which then returns to it.
 struct TOkCheck {
     int Parameter = 0;
+    int Min = 0;
     int Max = 0;
     std::string Message;
+    std::string BelowMessage{};
+    bool OnExit = false;
 };
 
 struct TEffectDialogModel {
@@ -91,8 +120,13 @@ struct TEffectDialogModel {
     TOkForm OkForm = TOkForm::FocusFirst;
     std::vector<std::string> Groups; // captions of the group boxes parameters may sit in
     std::vector<TEffectParameter> Parameters;
-    std::vector<TEffectPreset> Presets; // item 0 "Select Preset" comes first and is not listed
+    std::vector<TEffectPreset> Presets; // item 0 "Select Preset" comes first and is not listed;
+                                        // a dialog without presets has no preset controls
     std::optional<TOkCheck> OkCheck;
+    // The marks on the scale beside the bands (dialogs with bands only).
+    std::vector<TScaleMark> ScaleMarks{};
+    // The caption of a group box around the preset controls; none when empty.
+    std::string PresetGroup{};
 
     bool HasPreview() const { return Identifier > 0; }
 };

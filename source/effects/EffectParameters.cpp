@@ -4,6 +4,8 @@
 #include "audio/effects/EditorTransform.h"
 #include "source/GlobalVars.h"
 
+#include <cmath>
+
 namespace effect_parameters_detail {
 
 float F(int value) {
@@ -12,14 +14,35 @@ float F(int value) {
 
 } // namespace effect_parameters_detail
 
-std::vector<float> EqualizerGains(const TGlobalVars& v) {
-    const int bands[12] = {v.EqualizerBuf1, v.EqualizerBuf2,  v.EqualizerBuf3,  v.EqualizerBuf4,
-                           v.EqualizerBuf5, v.EqualizerBuf6,  v.EqualizerBuf7,  v.EqualizerBuf8,
-                           v.EqualizerBuf9, v.EqualizerBuf10, v.EqualizerBuf11, v.EqualizerBuf12};
+float EqualizerBandGain(int BandSetting) {
+    return static_cast<float>(BandSetting) / 100.0f;
+}
+
+std::vector<float> EqualizerGains(const TEqualizerBands& Bands) {
     std::vector<float> gains;
-    for (int band : bands)
-        gains.push_back(static_cast<float>(band / 100.0));
+    for (int band : Bands)
+        gains.push_back(EqualizerBandGain(band));
     return gains;
+}
+
+const std::array<int TGlobalVars::*, EqualizerBandCount>& EqualizerFields() {
+    static const std::array<int TGlobalVars::*, EqualizerBandCount> fields{
+        &TGlobalVars::EqualizerBuf1,  &TGlobalVars::EqualizerBuf2,  &TGlobalVars::EqualizerBuf3,
+        &TGlobalVars::EqualizerBuf4,  &TGlobalVars::EqualizerBuf5,  &TGlobalVars::EqualizerBuf6,
+        &TGlobalVars::EqualizerBuf7,  &TGlobalVars::EqualizerBuf8,  &TGlobalVars::EqualizerBuf9,
+        &TGlobalVars::EqualizerBuf10, &TGlobalVars::EqualizerBuf11, &TGlobalVars::EqualizerBuf12};
+    return fields;
+}
+
+TEqualizerBands EqualizerBands(const TGlobalVars& Vars) {
+    TEqualizerBands bands{};
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        bands[i] = Vars.*EqualizerFields()[i];
+    return bands;
+}
+
+std::vector<float> EqualizerGains(const TGlobalVars& Vars) {
+    return EqualizerGains(EqualizerBands(Vars));
 }
 
 std::vector<float> EqualizerFrequencies() {
@@ -178,4 +201,9 @@ bool ApplyPreviewEffect(TAudioTransform2& t, std::vector<float>& s, int Id, cons
     default:
         return false;
     }
+}
+
+void EnvelopeGainsFromDecibels(std::vector<float>& Levels) {
+    for (float& level : Levels)
+        level = static_cast<float>(std::pow(10.0, level / 20.0));
 }

@@ -5,6 +5,7 @@
 // first. Every value goes as a single-precision float, but the reverb's taps (an integer).
 #pragma once
 
+#include <array>
 #include <vector>
 
 struct TGlobalVars;
@@ -45,7 +46,21 @@ bool ApplyEditorEffect(TEditorTransform& Transform, int Id, const TGlobalVars& V
 bool ApplyPreviewEffect(TAudioTransform2& Transform, std::vector<float>& Samples, int Id,
                         const TGlobalVars& Vars);
 
-// The equalizer's two arrays: the twelve band settings (tenths of a dB) each divided by 100, and the
-// bands' centre frequencies in Hz.
+// The 12-band equalizer. A band's setting is a whole number of tenths of a dB (-180 .. 180 on the
+// dialog's sliders); the effect takes a band's gain in units of 10 dB, which is the setting / 100, so
+// that the dB the dialog's labels show is the dB heard (180 is 1.8 units, +18 dB). The dialog, the
+// effect commands, the batch converter and the favourites all convert through these.
+constexpr int EqualizerBandCount = 12;
+using TEqualizerBands = std::array<int, EqualizerBandCount>;
+float EqualizerBandGain(int BandSetting);
+std::vector<float> EqualizerGains(const TEqualizerBands& Bands);
+// The settings fields of the bands, lowest band first, and what they hold.
+const std::array<int TGlobalVars::*, EqualizerBandCount>& EqualizerFields();
+TEqualizerBands EqualizerBands(const TGlobalVars& Vars);
 std::vector<float> EqualizerGains(const TGlobalVars& Vars);
+// The bands' centre frequencies in Hz.
 std::vector<float> EqualizerFrequencies();
+
+// The envelope display's curve, levels in dB, becomes the linear gains the envelope effect takes: each
+// level v is replaced by 10^(v / 20) as a single-precision float.
+void EnvelopeGainsFromDecibels(std::vector<float>& Levels);

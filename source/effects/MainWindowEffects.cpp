@@ -1,7 +1,6 @@
 // The main window's effect commands: its effect actions hand their command to the effect road, which
 // reaches the main window back through the effect host below.
 #include "platform/vcl/Action.h"
-#include "platform/vcl/Application.h"
 #include "source/HelpAddress.h"
 #include "source/effects/EffectCommands.h"
 #include "source/effects/EffectHost.h"
@@ -67,13 +66,49 @@ public:
             FCommands.Chorus();
             break;
         case TEffectCommand::HighPass:
+            FCommands.HighPass();
+            break;
         case TEffectCommand::Equalizer:
+            FCommands.Equalizer();
+            break;
         case TEffectCommand::Envelope:
+            FCommands.Envelope();
+            break;
         case TEffectCommand::SpeedChange:
+            FCommands.SpeedChange();
+            break;
         case TEffectCommand::PitchChange:
-            // Their dialogs come with the filter, equalizer, speed, pitch and envelope dialogs.
-            Application()->MessageBox("This effect is not available yet.", Application()->Title(),
-                                      MB_OK | MB_ICONINFORMATION);
+            FCommands.PitchChange();
+            break;
+        case TEffectCommand::Vibrato:
+            FCommands.Vibrato();
+            break;
+        case TEffectCommand::PeakEQ:
+            FCommands.PeakEQ();
+            break;
+        case TEffectCommand::NotchFilter:
+            FCommands.Notch();
+            break;
+        case TEffectCommand::BandPass:
+            FCommands.BandPass();
+            break;
+        case TEffectCommand::LowPass:
+            FCommands.LowPass();
+            break;
+        case TEffectCommand::LowShelf:
+            FCommands.LowShelf();
+            break;
+        case TEffectCommand::HighShelf:
+            FCommands.HighShelf();
+            break;
+        case TEffectCommand::Invert:
+            FCommands.Invert();
+            break;
+        case TEffectCommand::CassetteNoiseReduction:
+            FCommands.CassetteNoiseReduction();
+            break;
+        case TEffectCommand::VoiceBreathNoiseReduction:
+            FCommands.VoiceBreathNoiseReduction();
             break;
         }
     }

@@ -3,6 +3,8 @@
 #include "source/GlobalVars.h"
 #include "source/effects/EffectParameters.h"
 
+#include <limits>
+
 const TEffectDialogModel& TNormalizeForm::DialogModel() {
     static const TEffectDialogModel model{
         "Normalize",
@@ -16,7 +18,8 @@ const TEffectDialogModel& TNormalizeForm::DialogModel() {
             {"Normal Audio Level", {75}},
             {"Maximun Audio Level", {100}},
         },
-        TOkCheck{0, 500, "Normailze Peak Level must be less than 500%. Please try again."}};
+        TOkCheck{0, std::numeric_limits<int>::min(), 500,
+                 "Normailze Peak Level must be less than 500%. Please try again."}};
     return model;
 }
 

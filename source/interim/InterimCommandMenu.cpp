@@ -29,6 +29,11 @@ TInterimCommandMenu::TEntry BarSub(const std::string& Caption, TBarItem Item,
     return {Caption, std::move(Items), true, Item, true};
 }
 
+// A bar button without an action: its click goes to the bars' OnItemClick.
+TInterimCommandMenu::TEntry BarButton(const std::string& Caption, TBarItem Item) {
+    return {Caption, {}, false, Item, true};
+}
+
 const std::vector<TInterimCommandMenu::TEntry>& InsertSilence() {
     static const std::vector<TInterimCommandMenu::TEntry> items{
         {"ActionInsertSilenceBegin"}, {"ActionInsertSilenceCurrent"}, {"ActionInsertSilenceEnd"}};
@@ -161,8 +166,22 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
                      {"ActionOpenBookmarkList"},
                      {"ActionAddRegion"},
                      {"ActionOpenRegionList"}});
-    AddTab("Effec&t", EffectItems());
-    AddTab("&Noise Reduction", {{"ActionNoiseReduction"}});
+    // The effect tab holds the effect commands and the ribbon's filter and one-click buttons.
+    std::vector<TEntry> effectTab = EffectItems();
+    effectTab.insert(effectTab.end(), {{"-"},
+                                       BarButton("Vibrato", TBarItem::Vibrato),
+                                       BarButton("Peak EQ", TBarItem::PeakEQ),
+                                       BarButton("Notch Filter", TBarItem::NotchFilter),
+                                       BarButton("Band Pass", TBarItem::BandPass),
+                                       BarButton("Low Pass", TBarItem::LowPass),
+                                       BarButton("Low Shelf", TBarItem::LowShelf),
+                                       BarButton("High Shelf", TBarItem::HighShelf),
+                                       BarButton("Invert", TBarItem::Invert)});
+    AddTab("Effec&t", effectTab);
+    AddTab("&Noise Reduction",
+           {{"ActionNoiseReduction"},
+            BarButton("Cassette Noise Reduction", TBarItem::CassetteNoiseReduction),
+            BarButton("Voice Breath Noise Reduction", TBarItem::VoiceBreathNoiseReduction)});
     AddTab("&View",
            {{"ActionZoomIn"},
             {"ActionZoomOut"},
@@ -286,6 +305,15 @@ void TInterimCommandMenu::AddItems(TMenuItem* Parent, const std::vector<TEntry>&
             if (entry.IsBarItem) FBarItemMenus[entry.BarItem].push_back(item);
         } else if (entry.Name == "-") {
             item->SetCaption("-");
+        } else if (entry.IsBarItem) {
+            item->SetCaption(entry.Name);
+            const TBarItem barItem = entry.BarItem;
+            item->OnClick = TNotifyEvent(
+                [this, barItem](TObject*) {
+                    if (OnItemClick) OnItemClick(barItem);
+                },
+                item);
+            FBarItemMenus[barItem].push_back(item);
         } else {
             item->SetAction(dynamic_cast<TBasicAction*>(FForm.FindComponent(entry.Name)));
         }

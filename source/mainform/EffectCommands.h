@@ -27,6 +27,17 @@ enum class TEffectCommand {
     Phaser,
     Flanger,
     Chorus,
+    // The ribbon's filter, modulation and one-click buttons.
+    Vibrato,
+    PeakEQ,
+    NotchFilter,
+    BandPass,
+    LowPass,
+    LowShelf,
+    HighShelf,
+    Invert,
+    CassetteNoiseReduction,
+    VoiceBreathNoiseReduction,
 };
 
 class IEffectCommands {

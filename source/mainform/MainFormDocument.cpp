@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace main_form_document_detail {
 
@@ -83,6 +84,23 @@ void TMainForm::BindEffectCommands() {
     for (const auto& [action, command] : effects)
         action->SetOnExecute(TNotifyEvent(
             [this, command = command](TObject*) { FEffectCommands->RunEffect(command); }, action));
+    // The ribbon's filter and one-click buttons carry no action: their clicks come through the bars.
+    Bars().OnItemClick = [this](TBarItem Item) {
+        static const std::pair<TBarItem, TEffectCommand> buttons[] = {
+            {TBarItem::Vibrato, TEffectCommand::Vibrato},
+            {TBarItem::PeakEQ, TEffectCommand::PeakEQ},
+            {TBarItem::NotchFilter, TEffectCommand::NotchFilter},
+            {TBarItem::BandPass, TEffectCommand::BandPass},
+            {TBarItem::LowPass, TEffectCommand::LowPass},
+            {TBarItem::LowShelf, TEffectCommand::LowShelf},
+            {TBarItem::HighShelf, TEffectCommand::HighShelf},
+            {TBarItem::Invert, TEffectCommand::Invert},
+            {TBarItem::CassetteNoiseReduction, TEffectCommand::CassetteNoiseReduction},
+            {TBarItem::VoiceBreathNoiseReduction, TEffectCommand::VoiceBreathNoiseReduction},
+        };
+        for (const auto& [item, command] : buttons)
+            if (item == Item) FEffectCommands->RunEffect(command);
+    };
 }
 
 // ---- Helpers shared by the commands

@@ -125,6 +125,9 @@ public:
     virtual IMainPopupMenus& PopupMenus() = 0;
     // Raised with the path of a recent-documents pane entry the user chose.
     std::function<void(const std::string& Path)> OnRecentDocumentClick;
+    // Raised when the user clicks a bar button that carries no action (the filter and one-click
+    // effect buttons).
+    std::function<void(TBarItem Item)> OnItemClick;
 };
 
 // Builds the bars on the main window `Form` (inside its loading bracket, once its actions exist; the

@@ -1,18 +1,28 @@
-// Every effect dialog of the level, dynamics, delay and modulation families, by name, for the tests
-// that run through all of them.
+// Every effect dialog, by name, for the tests that run through all of them.
 #pragma once
 
 #include "source/effects/AmplifyForm.h"
+#include "source/effects/BandPassForm.h"
 #include "source/effects/ChorusForm.h"
 #include "source/effects/CossFadeForm.h"
 #include "source/effects/DynamicRangeCompressorForm.h"
 #include "source/effects/EchoForm.h"
+#include "source/effects/EnvelopeForm.h"
+#include "source/effects/EqualizerForm.h"
 #include "source/effects/FlangerForm.h"
+#include "source/effects/HighPassForm.h"
+#include "source/effects/HighShelfForm.h"
+#include "source/effects/LowPassForm.h"
+#include "source/effects/LowShelfForm.h"
 #include "source/effects/MixStereoForm.h"
 #include "source/effects/NoiseReductionForm.h"
 #include "source/effects/NormalizeForm.h"
+#include "source/effects/NotchForm.h"
+#include "source/effects/PeakEQForm.h"
 #include "source/effects/PhaserForm.h"
+#include "source/effects/PitchChangeForm.h"
 #include "source/effects/ReverbForm.h"
+#include "source/effects/SpeedChangeForm.h"
 #include "source/effects/VibratoForm.h"
 
 #include <functional>
@@ -44,7 +54,18 @@ inline std::vector<TDialogEntry> AllDialogs() {
             Entry<TPhaserForm>("Phaser"),
             Entry<TFlangerForm>("Flanger"),
             Entry<TChorusForm>("Chorus"),
-            Entry<TVibratoForm>("Vibrato")};
+            Entry<TVibratoForm>("Vibrato"),
+            Entry<TEqualizerForm>("Equalizer"),
+            Entry<THighPassForm>("HighPass"),
+            Entry<TLowPassForm>("LowPass"),
+            Entry<TBandPassForm>("BandPass"),
+            Entry<TNotchForm>("Notch"),
+            Entry<TLowShelfForm>("LowShelf"),
+            Entry<THighShelfForm>("HighShelf"),
+            Entry<TPeakEQForm>("PeakEQ"),
+            Entry<TSpeedChangeForm>("SpeedChange"),
+            Entry<TPitchChangeForm>("PitchChange"),
+            Entry<TEnvelopeForm>("Envelope")};
 }
 
 } // namespace effect_dialog_catalog

@@ -69,10 +69,11 @@ TEST_P(EveryDialog, ControlsCarryTheNamesRangesAndLengthsOfTheModel) {
     EXPECT_EQ(d->BorderStyle(), bsSingle);
     EXPECT_EQ(d->BorderIcons(), TBorderIcons{biSystemMenu});
     EXPECT_EQ(d->Font()->Name(), "Tahoma");
+    // Dialogs without presets have no preset controls.
+    EXPECT_EQ(m.Presets.empty(), d->ComboBoxPreset == nullptr);
+    EXPECT_EQ(m.Presets.empty(), d->LabelPreset == nullptr);
     for (const auto& [name, control] :
-         std::vector<std::pair<std::string, TComponent*>>{{"LabelPreset", d->LabelPreset},
-                                                          {"ComboBoxPreset", d->ComboBoxPreset},
-                                                          {"ButtonOK", d->ButtonOK},
+         std::vector<std::pair<std::string, TComponent*>>{{"ButtonOK", d->ButtonOK},
                                                           {"ButtonCancel", d->ButtonCancel},
                                                           {"ButtonHelp", d->ButtonHelp},
                                                           {"Bevel", d->Bevel}}) {
@@ -84,7 +85,6 @@ TEST_P(EveryDialog, ControlsCarryTheNamesRangesAndLengthsOfTheModel) {
     EXPECT_EQ(d->ButtonCancel->Caption(), "&Cancel");
     EXPECT_EQ(d->ButtonCancel->ModalResult(), mrCancel);
     EXPECT_EQ(d->ButtonHelp->Caption(), "&Help");
-    EXPECT_EQ(d->LabelPreset->Caption(), "&Presets:");
     EXPECT_EQ(m.HasPreview(), d->ButtonPreview != nullptr);
     EXPECT_EQ(m.HasPreview(), d->TimerMonitor != nullptr);
     if (m.HasPreview()) {
@@ -95,19 +95,40 @@ TEST_P(EveryDialog, ControlsCarryTheNamesRangesAndLengthsOfTheModel) {
         EXPECT_FALSE(d->TimerMonitor->Enabled());
     }
     EXPECT_EQ(d->ButtonOK->ModalResult(), m.OkForm == TOkForm::CheckFirst ? mrNone : mrOk);
-    ASSERT_EQ(d->ComboBoxPreset->Items()->Count(), static_cast<int>(m.Presets.size()) + 1);
-    EXPECT_EQ(d->ComboBoxPreset->Items()->Strings(0), "Select Preset");
-    for (std::size_t p = 0; p < m.Presets.size(); ++p)
-        EXPECT_EQ(d->ComboBoxPreset->Items()->Strings(static_cast<int>(p) + 1), m.Presets[p].Caption);
-    EXPECT_EQ(d->ComboBoxPreset->ItemIndex(), 0);
+    if (!m.Presets.empty()) {
+        EXPECT_EQ(d->FindComponent("LabelPreset"), d->LabelPreset);
+        EXPECT_EQ(d->FindComponent("ComboBoxPreset"), d->ComboBoxPreset);
+        EXPECT_EQ(d->LabelPreset->Caption(), "&Presets:");
+        ASSERT_EQ(d->ComboBoxPreset->Items()->Count(), static_cast<int>(m.Presets.size()) + 1);
+        EXPECT_EQ(d->ComboBoxPreset->Items()->Strings(0), "Select Preset");
+        for (std::size_t p = 0; p < m.Presets.size(); ++p)
+            EXPECT_EQ(d->ComboBoxPreset->Items()->Strings(static_cast<int>(p) + 1), m.Presets[p].Caption);
+        EXPECT_EQ(d->ComboBoxPreset->ItemIndex(), 0);
+    }
+    for (std::size_t k = 0; k < m.ScaleMarks.size(); ++k) {
+        EXPECT_EQ(d->FindComponent(m.ScaleMarks[k].Name), d->ScaleMark(static_cast<int>(k)));
+        EXPECT_EQ(d->ScaleMark(static_cast<int>(k))->Caption(), m.ScaleMarks[k].Caption);
+    }
 
     for (std::size_t i = 0; i < m.Parameters.size(); ++i) {
         const TEffectParameter& p = m.Parameters[i];
         const int n = static_cast<int>(i);
         const std::string label = p.LabelName.empty() ? "Label" + p.Name : p.LabelName;
-        EXPECT_EQ(d->FindComponent("Edit" + p.Name), d->ParameterEdit(n)) << p.Name;
         EXPECT_EQ(d->FindComponent(label), d->ParameterLabel(n)) << p.Name;
         EXPECT_EQ(d->ParameterLabel(n)->Caption(), p.Caption);
+        if (p.Kind == TParameterKind::Band) {
+            // An upright slider named after the band, no edit.
+            EXPECT_EQ(d->ParameterEdit(n), nullptr);
+            ASSERT_NE(d->ParameterSlider(n), nullptr) << p.Name;
+            EXPECT_EQ(d->FindComponent(p.Name), d->ParameterSlider(n));
+            EXPECT_EQ(d->ParameterSlider(n)->Orientation(), soVertical);
+            EXPECT_EQ(d->ParameterSlider(n)->MinValue(), p.MinValue);
+            EXPECT_EQ(d->ParameterSlider(n)->MaxValue(), p.MaxValue);
+            EXPECT_EQ(d->ParameterSlider(n)->Increment(), 1);
+            EXPECT_TRUE(d->ParameterSlider(n)->Options().Contains(soSmooth));
+            continue;
+        }
+        EXPECT_EQ(d->FindComponent("Edit" + p.Name), d->ParameterEdit(n)) << p.Name;
         EXPECT_EQ(d->ParameterLabel(n)->FocusControl(), d->ParameterEdit(n));
         EXPECT_EQ(d->ParameterEdit(n)->MaxLength(), p.EditLength) << p.Name;
         if (p.Kind == TParameterKind::PlainEdit) {
@@ -131,16 +152,19 @@ TEST_P(EveryDialog, ControlsCarryTheNamesRangesAndLengthsOfTheModel) {
 TEST_P(EveryDialog, PresetsFillTheControlsAndSelectPresetChangesNothing) {
     TEffectForm* d = Make();
     const TEffectDialogModel& m = d->Model();
+    if (m.Presets.empty()) return;
     const auto shown = [&](int i) {
         return d->ParameterSlider(i) != nullptr ? d->ParameterSlider(i)->Value()
                                                 : StrToInt(d->ParameterEdit(i)->Text());
     };
     for (std::size_t p = 0; p < m.Presets.size(); ++p) {
+        ASSERT_EQ(m.Presets[p].Values.size(), m.Parameters.size()) << m.Presets[p].Caption;
         d->ComboBoxPreset->SetItemIndex(static_cast<int>(p) + 1);
         d->ComboBoxPresetChange(d->ComboBoxPreset);
         for (std::size_t i = 0; i < m.Parameters.size(); ++i) {
             EXPECT_EQ(shown(static_cast<int>(i)), m.Presets[p].Values[i]) << m.Presets[p].Caption << " " << i;
-            EXPECT_EQ(d->ParameterEdit(static_cast<int>(i))->Text(), IntToStr(m.Presets[p].Values[i]));
+            if (d->ParameterEdit(static_cast<int>(i)) != nullptr)
+                EXPECT_EQ(d->ParameterEdit(static_cast<int>(i))->Text(), IntToStr(m.Presets[p].Values[i]));
         }
     }
     d->ComboBoxPreset->SetItemIndex(0);
@@ -156,20 +180,19 @@ TEST_P(EveryDialog, SlidersClampStoredValuesAndStoreWritesTheIdentifierWithTheFi
     TGlobalVars& vars = GlobalVars();
     for (bool below : {true, false}) {
         for (const TEffectParameter& p : m.Parameters)
-            if (p.Kind == TParameterKind::SliderWithEdit)
-                vars.*p.Field = below ? p.MinValue - 7 : p.MaxValue + 7;
+            if (p.Kind != TParameterKind::PlainEdit) vars.*p.Field = below ? p.MinValue - 7 : p.MaxValue + 7;
         vars.PreviewOperationTypes = -1;
         d->LoadParams();
         d->StoreParams();
         EXPECT_EQ(vars.PreviewOperationTypes, m.HasPreview() ? m.Identifier : -1);
         for (const TEffectParameter& p : m.Parameters)
-            if (p.Kind == TParameterKind::SliderWithEdit)
+            if (p.Kind != TParameterKind::PlainEdit)
                 EXPECT_EQ(vars.*p.Field, below ? p.MinValue : p.MaxValue) << p.Name;
     }
 }
 
 // Tab goes through the rows as they stand (slider, then edit), then the presets and the buttons from left
-// to right; the dialog opens in its first edit.
+// to right; the dialog opens in its first edit (its first band, or OK where it has no parameter).
 TEST_P(EveryDialog, TabVisitsTheControlsInTheirVisibleOrder) {
     TEffectForm* d = Make();
     const TEffectDialogModel& m = d->Model();
@@ -177,18 +200,22 @@ TEST_P(EveryDialog, TabVisitsTheControlsInTheirVisibleOrder) {
     for (std::size_t i = 0; i < m.Parameters.size(); ++i) {
         if (d->ParameterSlider(static_cast<int>(i)) != nullptr)
             order.push_back(d->ParameterSlider(static_cast<int>(i)));
-        order.push_back(d->ParameterEdit(static_cast<int>(i)));
+        if (d->ParameterEdit(static_cast<int>(i)) != nullptr)
+            order.push_back(d->ParameterEdit(static_cast<int>(i)));
     }
-    order.push_back(d->ComboBoxPreset);
+    if (d->ComboBoxPreset != nullptr) order.push_back(d->ComboBoxPreset);
     if (d->ButtonPreview != nullptr) order.push_back(d->ButtonPreview);
     for (TWinControl* button : {d->ButtonOK, d->ButtonCancel, d->ButtonHelp})
         order.push_back(button);
     d->LoadParams();
     d->Show();
     Pump();
-    const auto start = std::find(order.begin(), order.end(), d->ParameterEdit(0));
+    TWinControl* first = m.Parameters.empty()             ? static_cast<TWinControl*>(d->ButtonOK)
+                         : d->ParameterEdit(0) != nullptr ? static_cast<TWinControl*>(d->ParameterEdit(0))
+                                                          : static_cast<TWinControl*>(d->ParameterSlider(0));
+    const auto start = std::find(order.begin(), order.end(), first);
     ASSERT_NE(start, order.end());
-    EXPECT_TRUE(d->ParameterEdit(0)->Focused());
+    EXPECT_TRUE(first->Focused()) << first->Name();
     std::rotate(order.begin(), start, order.end());
     for (std::size_t step = 1; step <= order.size(); ++step) {
         Key(VK_TAB);
