@@ -9,7 +9,9 @@
 #include "platform/win/WinUser.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
-    ControlStyle() = TControlStyle{csOpaque, csReplicatable, csSetCaption};
+    // A label keeps the control's mouse styles: it takes clicks and double clicks (OnClick, OnDblClick).
+    ControlStyle().Include(csOpaque);
+    ControlStyle().Include(csReplicatable);
     FWidth = 65;
     FHeight = 17;
     TControl::SetAutoSize(true);

@@ -567,13 +567,9 @@ void TEffectForm::ButtonHelpClick(TObject*) {
 }
 
 void TEffectForm::ButtonOKClick(TObject*) {
-    // Taking the focus makes the edit being left clamp its text into its slider, or check it, before
-    // anyone reads it.
-    FCheckReported = false;
+    // Taking the focus makes the edit being left clamp its text into its slider before anyone reads it.
     if (ButtonOK->CanFocus()) ButtonOK->SetFocus();
     if (FModel.OkForm != TOkForm::CheckFirst || !FModel.OkCheck) return;
-    // Leaving the edit has just told the user what is wrong: once is enough.
-    if (FCheckReported) return;
     const TOkCheck& check = *FModel.OkCheck;
     TEdit* edit = FParameters[check.Parameter].Edit;
     const std::string message = CheckMessage(StrToInt(edit->Text()));
@@ -594,6 +590,10 @@ std::string TEffectForm::CheckMessage(int Value) const {
 
 void TEffectForm::CheckOnExit(int i) {
     if (!FModel.OkCheck || !FModel.OkCheck->OnExit || FModel.OkCheck->Parameter != i) return;
+    // Going to OK, whose own check follows, the user would be told twice; going to Cancel, a refused
+    // value must not keep the user from leaving. (The control taking the focus is already the active
+    // one.)
+    if (ActiveControl() == ButtonOK || ActiveControl() == ButtonCancel) return;
     TEdit* edit = FParameters[i].Edit;
     std::string message;
     try {
@@ -601,12 +601,10 @@ void TEffectForm::CheckOnExit(int i) {
     } catch (Exception& e) {
         // Shown as the application shows any error, but here: it must not unwind through the focus
         // change that called us.
-        FCheckReported = true;
         Application()->HandleException(this, &e);
         return;
     }
     if (message.empty()) return;
-    FCheckReported = true;
     // The text stays as typed; the focus goes back to it.
     if (edit->CanFocus()) edit->SetFocus();
     ShowEffectError(message);

@@ -22,8 +22,9 @@
 // - A preset writes its values into the controls; item 0 "Select Preset" does nothing. A double click
 //   on a mark of the bands' scale sets every band to the mark's value.
 // - OK, by the model: closes at once; takes the focus first (so the edit being left is clamped); or
-//   checks one edit against its range, telling the user once what is wrong and staying open. An edit
-//   checked also on leaving it takes the focus back when its value is refused.
+//   checks one edit against its range, saying what is wrong and staying open with the focus in the
+//   edit. An edit checked also on leaving it does the same when the focus goes elsewhere than to OK
+//   (which checks it next) or Cancel (which always cancels).
 // - Preview stores the values (the identifier with them) and starts the host's preview with the
 //   controls disabled; the monitor timer (50 ms) enables them once the computation is over and restores
 //   the button once nothing plays. Pressing it again ("&Stop") stops the preview.
@@ -145,8 +146,6 @@ private:
     std::vector<TGroupBox*> FGroups;
     std::vector<TLabel*> FScaleMarks;
     TGroupBox* FPresetGroup = nullptr;
-    // Set when leaving the checked edit told the user its value is refused.
-    bool FCheckReported = false;
 };
 
 // An error box with the application's title and the error icon.

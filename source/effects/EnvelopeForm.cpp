@@ -6,6 +6,7 @@
 #include "platform/vcl/Button.h"
 #include "platform/vcl/Font.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -43,9 +44,14 @@ TEnvelopeForm::TEnvelopeForm(TComponent* AOwner, TEffectDialogHost* Host)
 }
 
 void TEnvelopeForm::SetScaleToSelection(const TAudioEditor2Position& Position) {
-    const float start = static_cast<float>(Position.GetSelectionStart());
-    float end = static_cast<float>(Position.GetSelectionEnd());
-    // Past 2^24 samples a float may not tell a short selection's ends apart either.
+    SetScaleToSamples(Position.GetSelectionStart(), Position.GetSelectionEnd());
+}
+
+void TEnvelopeForm::SetScaleToSamples(std::int64_t Start, std::int64_t End) {
+    // An empty stretch is shown one sample long; past 2^24 samples a float may not tell a short
+    // stretch's ends apart either, and the end then goes to the next float.
+    const float start = static_cast<float>(Start);
+    float end = static_cast<float>(std::max(End, Start + 1));
     if (!(end > start)) end = std::nextafter(start, std::numeric_limits<float>::infinity());
     if (end > TD->ScaleXMin()) {
         TD->SetScaleXMax(end);

@@ -6,6 +6,8 @@
 
 #include "source/effects/EffectForm.h"
 
+#include <cstdint>
+
 class TAudioEditor2Position;
 class TAudioTransformDisplay2;
 
@@ -14,10 +16,11 @@ public:
     explicit TEnvelopeForm(TComponent* AOwner, TEffectDialogHost* Host = nullptr);
     static const TEffectDialogModel& DialogModel();
 
-    // The display's X scale becomes the selection's first to last sample. Both ends move, in the order
-    // that keeps the scale's minimum below its maximum at every step; an empty selection still gets a
-    // scale of one sample.
+    // The display's X scale becomes the selection's first to last sample (SetScaleToSamples).
     void SetScaleToSelection(const TAudioEditor2Position& Position);
+    // The display's X scale becomes Start .. End. Both ends move, in the order that keeps the scale's
+    // minimum below its maximum at every step; an empty stretch still gets a scale of one sample.
+    void SetScaleToSamples(std::int64_t Start, std::int64_t End);
 
     void FormShow(TObject* Sender) override;
 

@@ -32,27 +32,9 @@ namespace effect_dialog_test {
 
 using effect_dialog_catalog::AllDialogs;
 using effect_dialog_catalog::TDialogEntry;
+using effect_test::EffectDialogTest;
 using effect_test::EffectTest;
 using effect_test::TTestDialogHost;
-
-class EffectDialogTest : public EffectTest {
-protected:
-    void TearDown() override {
-        if (Dialog != nullptr) Dialog->Free();
-        Dialog = nullptr;
-        EffectTest::TearDown();
-    }
-    template <class T> T* Open() {
-        auto* dialog = TCustomForm::New<T>(form, &Host);
-        Dialog = dialog;
-        dialog->LoadParams();
-        dialog->Show();
-        Pump();
-        return dialog;
-    }
-    TTestDialogHost Host;
-    TEffectForm* Dialog = nullptr;
-};
 
 class EveryDialog : public EffectDialogTest, public testing::WithParamInterface<TDialogEntry> {
 protected:

@@ -180,4 +180,10 @@ bool EffectTest::PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
     }
 }
 
+void EffectDialogTest::TearDown() {
+    if (Dialog != nullptr) Dialog->Free();
+    Dialog = nullptr;
+    EffectTest::TearDown();
+}
+
 } // namespace effect_test

@@ -3,6 +3,7 @@
 // system's scripted input, answering the message boxes it raises and keeping their pictures.
 #pragma once
 
+#include "platform/vcl/Form.h"
 #include "source/effects/EffectHost.h"
 #include "tests/vcl/StdCtrlsTestSupport.h"
 
@@ -82,6 +83,23 @@ protected:
 private:
     std::function<void(TEffectForm*)> FScript;
     bool FScriptRan = false;
+};
+
+// A dialog opened over the test form with a recording host; freed at the end of the test.
+class EffectDialogTest : public EffectTest {
+protected:
+    void TearDown() override;
+    // Creates the dialog, loads its settings and shows it (not modally).
+    template <class T> T* Open() {
+        auto* dialog = TCustomForm::New<T>(form, &Host);
+        Dialog = dialog;
+        dialog->LoadParams();
+        dialog->Show();
+        Pump();
+        return dialog;
+    }
+    TTestDialogHost Host;
+    TEffectForm* Dialog = nullptr;
 };
 
 } // namespace effect_test
