@@ -1,17 +1,28 @@
 // The effect commands of the running program: an effect chosen from the command menu opens its
 // dialog over the main window, applies to the selection on OK (undo restores it) and changes nothing
-// on Cancel.
+// on Cancel; the ribbon's filter and one-click buttons, items of the command menu for now, run theirs.
 #include "AppTestSupport.h"
 #include "audio/AudioEditor2.h"
+#include "audio/views/AudioTransformDisplay2.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Menu.h"
+#include "platform/vcl/PopupMenu.h"
 #include "platform/win/WinKeys.h"
 #include "source/GlobalVars.h"
 #include "source/controls/ImageSlider.h"
 #include "source/effects/EchoForm.h"
+#include "source/effects/EnvelopeForm.h"
+#include "source/effects/EqualizerForm.h"
+#include "source/effects/HighPassForm.h"
+#include "source/effects/PeakEQForm.h"
+#include "source/effects/PitchChangeForm.h"
+#include "source/effects/SpeedChangeForm.h"
+#include "source/interim/InterimCommandMenu.h"
+#include "source/mainform/EffectCommands.h"
 #include "source/mainform/MainForm.h"
 
 namespace app_test {
@@ -78,6 +89,135 @@ TEST_F(AppEffectsTest, CancelLeavesTheDocumentAndItsMarkAlone) {
     EXPECT_TRUE(Unanswered.empty());
     EXPECT_FALSE(MainForm->Modified());
     EXPECT_EQ(Samples(0, 22050), Before);
+}
+
+// Every dialog of these commands comes up over the main window; Esc leaves the document alone.
+TEST_F(AppEffectsTest, TheFilterEqualizerSpeedPitchAndEnvelopeCommandsOpenTheirDialogs) {
+    StartApp();
+    OpenAndSelect(2205, 11025);
+    const std::vector<std::pair<TAction*, std::function<bool(TCustomForm*)>>> commands{
+        {MainForm->ActionHighPass, [](TCustomForm* f) { return dynamic_cast<THighPassForm*>(f) != nullptr; }},
+        {MainForm->ActionEqualizer,
+         [](TCustomForm* f) { return dynamic_cast<TEqualizerForm*>(f) != nullptr; }},
+        {MainForm->ActionEnvelope, [](TCustomForm* f) { return dynamic_cast<TEnvelopeForm*>(f) != nullptr; }},
+        {MainForm->ActionSpeedChange,
+         [](TCustomForm* f) { return dynamic_cast<TSpeedChangeForm*>(f) != nullptr; }},
+        {MainForm->ActionPitchChange,
+         [](TCustomForm* f) { return dynamic_cast<TPitchChangeForm*>(f) != nullptr; }},
+    };
+    for (const auto& [action, isTheDialog] : commands) {
+        bool shown = false;
+        Then([&, isTheDialog = isTheDialog] {
+            shown = isTheDialog(ActiveForm());
+            if (shown && action == MainForm->ActionEnvelope)
+                EXPECT_EQ(static_cast<TEnvelopeForm*>(ActiveForm())->TD->ScaleXMax(), 11025.0f);
+        });
+        ThenKey(VK_ESCAPE);
+        Command(action);
+        EXPECT_TRUE(shown) << action->Name();
+    }
+    EXPECT_TRUE(Unanswered.empty());
+    EXPECT_TRUE(BoxTexts.empty());
+    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_EQ(Samples(0, 22050), Before);
+}
+
+// A speed of 0 is refused with its own message; the dialog stays open with the text as typed.
+TEST_F(AppEffectsTest, SpeedChangeRefusesZero) {
+    StartApp();
+    OpenAndSelect(0, 22050);
+    ThenKey(VK_HOME);
+    ThenKey(VK_END, {VK_SHIFT});
+    ThenType("0");
+    ThenKey(VK_RETURN);
+    ThenReadBox();
+    ThenPicture("speed-change-refuses-zero");
+    ThenKey(VK_RETURN);
+    Then([this] {
+        auto* speed = dynamic_cast<TSpeedChangeForm*>(ActiveForm());
+        ASSERT_NE(speed, nullptr);
+        EXPECT_EQ(speed->EditSpeedAdjust->Text(), "0");
+        EXPECT_TRUE(speed->EditSpeedAdjust->Focused());
+    });
+    ThenPicture("speed-change-after-refusal");
+    ThenKey(VK_ESCAPE);
+    Command(MainForm->ActionSpeedChange);
+    EXPECT_TRUE(Unanswered.empty());
+    EXPECT_EQ(BoxTexts,
+              std::vector<std::string>{"Speed Change Percent must be more than 0. Please try again."});
+    EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(AppEffectsTest, TheRibbonsOneClickAndFilterButtonsRunFromTheCommandMenu) {
+    StartApp();
+    OpenAndSelect(2205, 11025);
+    BarCommand("Invert");
+    std::vector<float> after = Samples(0, 22050);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const bool selected = i >= 2205 * 2 && i < 11025 * 2;
+        ASSERT_EQ(after[i], selected ? -Before[i] : Before[i]) << i;
+    }
+    EXPECT_TRUE(MainForm->Modified());
+    MainForm->AudioEditor->Undo();
+    Samples(2205, 11025);
+    BarCommand("Voice Breath Noise Reduction");
+    after = Samples(0, 22050);
+    EXPECT_TRUE(std::equal(after.begin(), after.begin() + 2205 * 2, Before.begin()));
+    EXPECT_NE(after, Before);
+    MainForm->AudioEditor->Undo();
+    // A filter button opens its dialog; Esc changes nothing.
+    Samples(2205, 11025);
+    Then([this] { ASSERT_NE(dynamic_cast<TPeakEQForm*>(ActiveForm()), nullptr); });
+    ThenKey(VK_ESCAPE);
+    BarCommand("Peak EQ");
+    EXPECT_TRUE(Unanswered.empty());
+    EXPECT_EQ(Samples(0, 22050), Before);
+}
+
+// Each of the ten buttons reaches its own effect command, and the availability rule can grey it.
+TEST_F(AppEffectsTest, EachBarButtonRunsItsEffectCommandAndCanBeDisabled) {
+    class TRecorder : public IEffectCommands {
+    public:
+        explicit TRecorder(std::vector<TEffectCommand>& Ran) : FRan(Ran) {}
+        void RunEffect(TEffectCommand Command) override { FRan.push_back(Command); }
+
+    private:
+        std::vector<TEffectCommand>& FRan;
+    };
+    StartApp();
+    std::vector<TEffectCommand> ran;
+    MainForm->SetEffectCommands(std::make_unique<TRecorder>(ran));
+    const std::pair<std::string, TEffectCommand> buttons[] = {
+        {"Vibrato", TEffectCommand::Vibrato},
+        {"Peak EQ", TEffectCommand::PeakEQ},
+        {"Notch Filter", TEffectCommand::NotchFilter},
+        {"Band Pass", TEffectCommand::BandPass},
+        {"Low Pass", TEffectCommand::LowPass},
+        {"Low Shelf", TEffectCommand::LowShelf},
+        {"High Shelf", TEffectCommand::HighShelf},
+        {"Invert", TEffectCommand::Invert},
+        {"Cassette Noise Reduction", TEffectCommand::CassetteNoiseReduction},
+        {"Voice Breath Noise Reduction", TEffectCommand::VoiceBreathNoiseReduction},
+    };
+    for (const auto& [caption, command] : buttons) {
+        ran.clear();
+        BarCommand(caption);
+        EXPECT_EQ(ran, std::vector<TEffectCommand>{command}) << caption;
+    }
+    auto* menu = dynamic_cast<TInterimCommandMenu*>(&MainForm->Bars());
+    ASSERT_NE(menu, nullptr);
+    const auto item = [menu](const std::string& tab, const std::string& caption) -> TMenuItem* {
+        TMenuItem* items = menu->TabMenu(tab)->Items();
+        for (int i = 0; i < items->Count(); ++i)
+            if (items->Items(i)->Caption() == caption) return items->Items(i);
+        return nullptr;
+    };
+    ASSERT_NE(item("Effect", "Low Shelf"), nullptr);
+    ASSERT_NE(item("Noise Reduction", "Cassette Noise Reduction"), nullptr);
+    MainForm->Bars().BarItems().SetEnabled(TBarItem::LowShelf, false);
+    EXPECT_FALSE(item("Effect", "Low Shelf")->Enabled());
+    EXPECT_FALSE(MainForm->Bars().BarItems().Enabled(TBarItem::LowShelf));
+    EXPECT_TRUE(item("Noise Reduction", "Cassette Noise Reduction")->Enabled());
 }
 
 } // namespace app_test

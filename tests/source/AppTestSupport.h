@@ -55,6 +55,8 @@ protected:
     void Drop(const std::vector<std::string>& Paths);
     // Runs an action through the command menu: the menu's tab clicked, the item chosen with the keys.
     void Command(TAction* Action);
+    // Runs a bar button that carries no action ("Invert", "Peak EQ", ...) the same way, by its caption.
+    void BarCommand(const std::string& Caption);
     // Closes the main window the way its close box does.
     void CloseMainWindow();
 

@@ -327,7 +327,7 @@ TEST_F(EffectCommandsTest, EveryStoredFieldReachesItsEffect) {
         int TGlobalVars::*Field;
         int Value;
     };
-    const TFieldChange changes[] = {
+    std::vector<TFieldChange> changes{
         {eiCompressor, &TGlobalVars::DefCompressorThreshold, -30},
         {eiCompressor, &TGlobalVars::DefCompressorRate, 90},
         {eiAmplify, &TGlobalVars::DefAmplify, 60},
@@ -367,7 +367,27 @@ TEST_F(EffectCommandsTest, EveryStoredFieldReachesItsEffect) {
         {eiVibrato, &TGlobalVars::DefVibratoSweepDepth, 90},
         {eiVibrato, &TGlobalVars::DefVibratoSweepRate, 3},
         {eiVibrato, &TGlobalVars::DefVibratoSweepPhase, 10},
+        {eiHighPass, &TGlobalVars::DefHighPass, 2000},
+        {eiSpeedChange, &TGlobalVars::DefSpeedChange, 120},
+        {eiPitchChange, &TGlobalVars::DefPitchChange, 80},
+        {eiNotch, &TGlobalVars::DefNotchFrequency, 1000},
+        {eiNotch, &TGlobalVars::DefNotchSteepness, 90},
+        {eiBandPass, &TGlobalVars::DefBandPassFrequency, 1000},
+        {eiBandPass, &TGlobalVars::DefBandPassSteepness, 90},
+        {eiLowPass, &TGlobalVars::DefLowPassFrequency, 1000},
+        {eiLowPass, &TGlobalVars::DefLowPassSteepness, 90},
+        {eiLowShelf, &TGlobalVars::DefLowShelfFrequency, 1000},
+        {eiLowShelf, &TGlobalVars::DefLowShelfSteepness, 90},
+        {eiLowShelf, &TGlobalVars::DefLowShelfGain, 10},
+        {eiHighShelf, &TGlobalVars::DefHighShelfFrequency, 1000},
+        {eiHighShelf, &TGlobalVars::DefHighShelfSteepness, 90},
+        {eiHighShelf, &TGlobalVars::DefHighShelfGain, 10},
+        {eiPeakEQ, &TGlobalVars::DefPeakEQFrequency, 1000},
+        {eiPeakEQ, &TGlobalVars::DefPeakEQSteepness, 90},
+        {eiPeakEQ, &TGlobalVars::DefPeakEQGain, 10},
     };
+    for (int TGlobalVars::*band : EqualizerFields())
+        changes.push_back({eiEqualizer, band, 120});
     // A second of noise with a loud burst in it: every level, delay and modulation leaves a mark on it.
     std::vector<float> signal(std::size_t(Rate) * 2);
     std::uint32_t seed = 12345;

@@ -2,6 +2,7 @@
 // loaded, for inspection under build/test-output/effects.
 #include "EffectDialogCatalog.h"
 
+#include "audio/views/AudioTransformDisplay2.h"
 #include "platform/gdi/GdiText.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
@@ -9,6 +10,8 @@
 #include "platform/win/Presenter.h"
 #include "source/GlobalVars.h"
 #include "source/controls/ImageSlider.h"
+#include "source/effects/EnvelopeForm.h"
+#include "source/effects/EqualizerForm.h"
 #include "tests/vcl/StdCtrlsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +71,43 @@ TEST_F(EffectDialogScreenshotTest, TheStatesOfADialog) {
     Pump();
     EXPECT_TRUE(olva::win::SaveWindowPng(echo->Handle(), dir + "/Echo-computing-preview.png"));
     echo->Free();
+}
+
+// The equalizer with a band curve, and the envelope over a selection with a curve drawn.
+TEST_F(EffectDialogScreenshotTest, TheEqualizerAndTheEnvelopeInUse) {
+    const std::string dir = stdctrls_test::TestOutDir() + "/effects";
+    std::filesystem::create_directories(dir);
+    ShowForm();
+    auto* equalizer = TCustomForm::New<TEqualizerForm>(form, nullptr);
+    equalizer->SetLeft(20);
+    equalizer->SetTop(20);
+    equalizer->LoadParams();
+    equalizer->Show();
+    equalizer->ComboBoxPreset->SetItemIndex(4); // "Classic V"
+    equalizer->ComboBoxPresetChange(equalizer->ComboBoxPreset);
+    equalizer->Band7->SetFocus();
+    Pump();
+    EXPECT_TRUE(olva::win::SaveWindowPng(equalizer->Handle(), dir + "/Equalizer-classic-v.png"));
+    equalizer->Free();
+
+    auto* envelope = TCustomForm::New<TEnvelopeForm>(form, nullptr);
+    envelope->SetLeft(20);
+    envelope->SetTop(20);
+    envelope->SetScaleToSamples(44100, 88200);
+    envelope->Show();
+    Pump();
+    TAudioTransformDisplay2* display = envelope->TD;
+    const RECT plot = display->PlotRect();
+    const POINT start = display->PixelOf(display->Line().Points().front());
+    MouseDown(display, start.x, start.y);
+    MouseMoveTo(display, start.x, plot.bottom - 1);
+    MouseUp(display, start.x, plot.bottom - 1);
+    const int middle = (plot.left + plot.right) / 2;
+    MouseDown(display, middle, plot.top + (plot.bottom - plot.top) / 4);
+    MouseUp(display, middle, plot.top + (plot.bottom - plot.top) / 4);
+    Pump();
+    EXPECT_TRUE(olva::win::SaveWindowPng(envelope->Handle(), dir + "/Envelope-drawn.png"));
+    envelope->Free();
 }
 
 } // namespace effect_dialog_screenshot_test

@@ -10,22 +10,26 @@
 #include "source/mainform/MainForm.h"
 #include "tests/source/AppTestSupport.h"
 
+#include <functional>
+
 namespace app_test {
 
 namespace {
 
-// The item of `Action` below `Parent` and the keys that reach it from an open menu (Down to it, Right
-// into submenus), or nothing.
-bool PathTo(TMenuItem* Parent, TAction* Action, std::vector<int>& Keys) {
+using TItemTest = std::function<bool(TMenuItem*)>;
+
+// The item below `Parent` that passes `Wanted` and the keys that reach it from an open menu (Down to
+// it, Right into submenus), or nothing.
+bool PathTo(TMenuItem* Parent, const TItemTest& Wanted, std::vector<int>& Keys) {
     int downs = 0;
     for (int i = 0; i < Parent->Count(); ++i) {
         TMenuItem* item = Parent->Items(i);
         if (!item->Visible() || item->IsLine()) continue;
         ++downs;
         std::vector<int> inner;
-        if (item->Action() == Action || (item->Count() > 0 && PathTo(item, Action, inner))) {
+        if (Wanted(item) || (item->Count() > 0 && PathTo(item, Wanted, inner))) {
             Keys.insert(Keys.end(), static_cast<std::size_t>(downs), VK_DOWN);
-            if (item->Action() != Action) {
+            if (!Wanted(item)) {
                 Keys.push_back(VK_RIGHT);
                 Keys.insert(Keys.end(), inner.begin(), inner.end());
             }
@@ -35,14 +39,13 @@ bool PathTo(TMenuItem* Parent, TAction* Action, std::vector<int>& Keys) {
     return false;
 }
 
-} // namespace
-
-void AppTest::Command(TAction* Action) {
+// Opens the tab whose menu holds the wanted item and chooses it; false when no tab holds it.
+bool ChooseFromMenu(TMainForm* MainForm, const TItemTest& Wanted) {
     auto* menu = dynamic_cast<TInterimCommandMenu*>(&MainForm->Bars());
-    ASSERT_NE(menu, nullptr);
+    if (menu == nullptr) return false;
     for (const char* tab : {"File", "Home", "Effect", "Noise Reduction", "View", "Tools", "Help"}) {
         std::vector<int> keys;
-        if (!PathTo(menu->TabMenu(tab)->Items(), Action, keys)) continue;
+        if (!PathTo(menu->TabMenu(tab)->Items(), Wanted, keys)) continue;
         TSpeedButton* button = menu->TabButton(tab);
         const POINT p = button->ClientToScreen(POINT{button->Width() / 2, button->Height() / 2});
         olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
@@ -53,10 +56,25 @@ void AppTest::Command(TAction* Action) {
             olva::win::InjectKey(key, true);
             olva::win::InjectKey(key, false);
         }
-        Pump();
-        return;
+        return true;
     }
-    ADD_FAILURE() << "no menu item runs " << Action->Name();
+    return false;
+}
+
+} // namespace
+
+void AppTest::Command(TAction* Action) {
+    if (!ChooseFromMenu(MainForm, [Action](TMenuItem* item) { return item->Action() == Action; }))
+        ADD_FAILURE() << "no menu item runs " << Action->Name();
+    Pump();
+}
+
+void AppTest::BarCommand(const std::string& Caption) {
+    if (!ChooseFromMenu(MainForm, [&Caption](TMenuItem* item) {
+            return item->Action() == nullptr && item->Count() == 0 && item->Caption() == Caption;
+        }))
+        ADD_FAILURE() << "no menu item reads " << Caption;
+    Pump();
 }
 
 } // namespace app_test
