@@ -29,6 +29,15 @@ protected:
         GdiSetTestFontEverywhere(false);
         SetInitialValues(GlobalVars(), {"/d/", "/t/", "/m"});
     }
+    // Shows a dialog near the screen's corner with its settings loaded.
+    template <class T> T* ShowDialog(T* dialog) {
+        dialog->SetLeft(20);
+        dialog->SetTop(20);
+        dialog->LoadParams();
+        dialog->Show();
+        Pump();
+        return dialog;
+    }
 };
 
 TEST_F(EffectDialogScreenshotTest, EveryDialogWithItsSettingsLoaded) {
@@ -36,12 +45,7 @@ TEST_F(EffectDialogScreenshotTest, EveryDialogWithItsSettingsLoaded) {
     std::filesystem::create_directories(dir);
     ShowForm();
     for (const auto& entry : effect_dialog_catalog::AllDialogs()) {
-        TEffectForm* dialog = entry.Make(form, nullptr);
-        dialog->SetLeft(20);
-        dialog->SetTop(20);
-        dialog->LoadParams();
-        dialog->Show();
-        Pump();
+        TEffectForm* dialog = ShowDialog(entry.Make(form, nullptr));
         EXPECT_TRUE(olva::win::SaveWindowPng(dialog->Handle(), dir + "/" + entry.Name + ".png"))
             << entry.Name;
         dialog->Free();
@@ -78,11 +82,7 @@ TEST_F(EffectDialogScreenshotTest, TheEqualizerAndTheEnvelopeInUse) {
     const std::string dir = stdctrls_test::TestOutDir() + "/effects";
     std::filesystem::create_directories(dir);
     ShowForm();
-    auto* equalizer = TCustomForm::New<TEqualizerForm>(form, nullptr);
-    equalizer->SetLeft(20);
-    equalizer->SetTop(20);
-    equalizer->LoadParams();
-    equalizer->Show();
+    auto* equalizer = ShowDialog(TCustomForm::New<TEqualizerForm>(form, nullptr));
     equalizer->ComboBoxPreset->SetItemIndex(4); // "Classic V"
     equalizer->ComboBoxPresetChange(equalizer->ComboBoxPreset);
     equalizer->Band7->SetFocus();
@@ -91,11 +91,8 @@ TEST_F(EffectDialogScreenshotTest, TheEqualizerAndTheEnvelopeInUse) {
     equalizer->Free();
 
     auto* envelope = TCustomForm::New<TEnvelopeForm>(form, nullptr);
-    envelope->SetLeft(20);
-    envelope->SetTop(20);
     envelope->SetScaleToSamples(44100, 88200);
-    envelope->Show();
-    Pump();
+    ShowDialog(envelope);
     TAudioTransformDisplay2* display = envelope->TD;
     const RECT plot = display->PlotRect();
     const POINT start = display->PixelOf(display->Line().Points().front());

@@ -12,8 +12,6 @@
 #include "source/effects/EnvelopeForm.h"
 #include "source/effects/EqualizerForm.h"
 #include "source/effects/HighPassForm.h"
-#include "source/effects/PitchChangeForm.h"
-#include "source/effects/SpeedChangeForm.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>
@@ -135,36 +133,30 @@ TEST_F(EffectSoundTest, HighPassAtOneKilohertzCutsTwoOctavesBelowAndKeepsTwoAbov
 
 // ---- Pitch and speed -------------------------------------------------------------------------------------
 
-TEST_F(EffectSoundTest, PitchFiftyPercentDoublesTheFrequencyAndKeepsTheLength) {
-    const std::vector<float> signal = Sine(440, 1.0);
-    Load(signal);
-    WhenDialogUp([&](TEffectForm* dialog) {
-        auto* pitch = dynamic_cast<TPitchChangeForm*>(dialog);
-        ASSERT_NE(pitch, nullptr);
-        Retype(pitch->EditPitchAdjust, "50");
-        Key(VK_RETURN);
-    });
-    ASSERT_TRUE(Commands->PitchChange());
-    EXPECT_EQ(GlobalVars().DefPitchChange, 50);
-    const std::vector<float> after = Document();
-    EXPECT_EQ(after.size(), signal.size());
-    EXPECT_NEAR(ToneFrequency(after, after.size() / 4, after.size() * 3 / 4), 880.0, 880.0 * 0.01);
-}
-
-TEST_F(EffectSoundTest, SpeedFiftyPercentDoublesTheLengthAndHalvesTheFrequency) {
-    const std::vector<float> signal = Sine(440, 0.5);
-    Load(signal);
-    WhenDialogUp([&](TEffectForm* dialog) {
-        auto* speed = dynamic_cast<TSpeedChangeForm*>(dialog);
-        ASSERT_NE(speed, nullptr);
-        Retype(speed->EditSpeedAdjust, "50");
-        ClickCentre(speed->ButtonOK);
-    });
-    ASSERT_TRUE(Commands->SpeedChange());
-    EXPECT_EQ(GlobalVars().DefSpeedChange, 50);
-    const std::vector<float> after = Document();
-    EXPECT_NEAR(static_cast<double>(after.size()), 2.0 * signal.size(), 2.0);
-    EXPECT_NEAR(ToneFrequency(after, after.size() / 4, after.size() * 3 / 4), 220.0, 220.0 * 0.01);
+// Typed into the dialog, then OK: pitch 50 % moves a 440 Hz tone by 100 / 50 to 880 Hz and keeps the
+// length; speed 50 % plays it at half speed, twice as long and an octave down.
+TEST_F(EffectSoundTest, PitchAndSpeedByHalfDoubleTheFrequencyOrTheLength) {
+    struct TCase {
+        bool (TEffectCommands::*Run)();
+        int TGlobalVars::*Field;
+        double LengthFactor, Frequency;
+    };
+    const TCase cases[] = {{&TEffectCommands::PitchChange, &TGlobalVars::DefPitchChange, 1.0, 880.0},
+                           {&TEffectCommands::SpeedChange, &TGlobalVars::DefSpeedChange, 2.0, 220.0}};
+    for (const TCase& c : cases) {
+        const std::vector<float> signal = Sine(440, 0.5);
+        Load(signal);
+        WhenDialogUp([&](TEffectForm* dialog) {
+            Retype(dialog->ParameterEdit(0), "50");
+            Key(VK_RETURN);
+        });
+        ASSERT_TRUE((Commands.get()->*c.Run)()) << c.Frequency;
+        EXPECT_EQ(GlobalVars().*c.Field, 50);
+        const std::vector<float> after = Document();
+        EXPECT_NEAR(static_cast<double>(after.size()), c.LengthFactor * signal.size(), 2.0) << c.Frequency;
+        EXPECT_NEAR(ToneFrequency(after, after.size() / 4, after.size() * 3 / 4), c.Frequency,
+                    c.Frequency * 0.01);
+    }
 }
 
 // ---- Envelope --------------------------------------------------------------------------------------------

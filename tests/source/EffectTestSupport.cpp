@@ -180,9 +180,13 @@ bool EffectTest::PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
     }
 }
 
-void EffectDialogTest::TearDown() {
+void EffectDialogTest::Close() {
     if (Dialog != nullptr) Dialog->Free();
     Dialog = nullptr;
+}
+
+void EffectDialogTest::TearDown() {
+    Close();
     EffectTest::TearDown();
 }
 

@@ -89,15 +89,22 @@ private:
 class EffectDialogTest : public EffectTest {
 protected:
     void TearDown() override;
-    // Creates the dialog, loads its settings and shows it (not modally).
-    template <class T> T* Open() {
+    // Creates the dialog and loads its settings (for a modal run).
+    template <class T> T* Prepare() {
         auto* dialog = TCustomForm::New<T>(form, &Host);
         Dialog = dialog;
         dialog->LoadParams();
+        return dialog;
+    }
+    // The same, shown (not modally).
+    template <class T> T* Open() {
+        T* dialog = Prepare<T>();
         dialog->Show();
         Pump();
         return dialog;
     }
+    // Frees the dialog before the test's end, to open another.
+    void Close();
     TTestDialogHost Host;
     TEffectForm* Dialog = nullptr;
 };

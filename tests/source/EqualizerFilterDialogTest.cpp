@@ -114,9 +114,7 @@ TEST_F(EffectDialogTest, EqualizerCancelKeepsTheBandsButAPreviewStoredThem) {
     for (bool preview : {false, true}) {
         SetInitialValues(GlobalVars(), {"/d/", "/t/", "/m"});
         GlobalVars().EqualizerBuf2 = 33;
-        auto* d = TCustomForm::New<TEqualizerForm>(form, &Host);
-        Dialog = d;
-        d->LoadParams();
+        auto* d = Prepare<TEqualizerForm>();
         WhenDialogUp([&](TEffectForm*) {
             d->ComboBoxPreset->SetItemIndex(1); // "Basic Low Boost"
             d->ComboBoxPresetChange(d->ComboBoxPreset);
@@ -127,8 +125,7 @@ TEST_F(EffectDialogTest, EqualizerCancelKeepsTheBandsButAPreviewStoredThem) {
         EXPECT_EQ(GlobalVars().EqualizerBuf2, preview ? 55 : 33);
         EXPECT_EQ(GlobalVars().EqualizerBuf1, preview ? 30 : 0);
         EXPECT_EQ(GlobalVars().PreviewOperationTypes, preview ? eiEqualizer : -1);
-        d->Free();
-        Dialog = nullptr;
+        Close();
     }
 }
 
@@ -161,9 +158,7 @@ TEST_F(EffectDialogTest, HighPassFrequencyIsKeptAcrossARestartAndTypedInFourDigi
 // The filters with a steepness keep their values only while the program runs, and take any frequency.
 TEST_F(EffectDialogTest, NotchTakesAnyFrequencyAndStartsAgainFromItsDefaultsAfterARestart) {
     const std::string path = (std::filesystem::temp_directory_path() / "notch-restart.dat").string();
-    auto* d = TCustomForm::New<TNotchForm>(form, &Host);
-    Dialog = d;
-    d->LoadParams();
+    auto* d = Prepare<TNotchForm>();
     WhenDialogUp([&](TEffectForm*) {
         d->EditFrequency->SetFocus();
         d->EditFrequency->SelectAll();

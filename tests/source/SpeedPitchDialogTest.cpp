@@ -41,10 +41,8 @@ class SpeedPitchOk : public EffectDialogTest, public testing::WithParamInterface
 
 TEST_P(SpeedPitchOk, RefusedValuesAreToldOnceAndKeepTheDialogOpen) {
     const TCheckCase& c = GetParam();
-    TEffectForm* d = c.Speed ? static_cast<TEffectForm*>(TCustomForm::New<TSpeedChangeForm>(form, &Host))
-                             : static_cast<TEffectForm*>(TCustomForm::New<TPitchChangeForm>(form, &Host));
-    Dialog = d;
-    d->LoadParams();
+    TEffectForm* d = c.Speed ? static_cast<TEffectForm*>(Prepare<TSpeedChangeForm>())
+                             : static_cast<TEffectForm*>(Prepare<TPitchChangeForm>());
     TEdit* edit = d->ParameterEdit(0);
     bool stayedOpen = false;
     WhenDialogUp([&](TEffectForm*) {
@@ -95,9 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 TEST_F(EffectDialogTest, LeavingTheSpeedEditWithARefusedValueBringsTheFocusBack) {
-    auto* d = TCustomForm::New<TSpeedChangeForm>(form, &Host);
-    Dialog = d;
-    d->LoadParams();
+    auto* d = Prepare<TSpeedChangeForm>();
     WhenDialogUp([&](TEffectForm*) {
         EXPECT_EQ(d->EditSpeedAdjust->Text(), "100");
         EXPECT_TRUE(d->EditSpeedAdjust->NumbersOnly());
@@ -121,9 +117,7 @@ TEST_F(EffectDialogTest, LeavingTheSpeedEditWithARefusedValueBringsTheFocusBack)
 // A refused value never keeps the user from cancelling, by the mouse or by Esc.
 TEST_F(EffectDialogTest, CancelClosesWhateverThePitchEditHolds) {
     for (bool escape : {false, true}) {
-        auto* d = TCustomForm::New<TPitchChangeForm>(form, &Host);
-        Dialog = d;
-        d->LoadParams();
+        auto* d = Prepare<TPitchChangeForm>();
         WhenDialogUp([&](TEffectForm*) {
             d->EditPitchAdjust->SetFocus();
             d->EditPitchAdjust->SelectAll();
@@ -136,8 +130,7 @@ TEST_F(EffectDialogTest, CancelClosesWhateverThePitchEditHolds) {
         EXPECT_EQ(d->ShowModal(), mrCancel) << escape;
         EXPECT_EQ(BoxCount(), 0u) << escape;
         EXPECT_EQ(GlobalVars().DefPitchChange, 100);
-        d->Free();
-        Dialog = nullptr;
+        Close();
     }
 }
 
@@ -145,8 +138,7 @@ TEST_F(EffectDialogTest, CancelClosesWhateverThePitchEditHolds) {
 // at OK, and the dialog stays open.
 TEST_F(EffectDialogTest, AnEmptiedSpeedEditReportsTheConversionAtEachCheck) {
     for (bool tabFirst : {false, true}) {
-        auto* d = TCustomForm::New<TSpeedChangeForm>(form, &Host);
-        Dialog = d;
+        auto* d = Prepare<TSpeedChangeForm>();
         const std::size_t boxesBefore = BoxCount();
         bool stayedOpen = false;
         WhenDialogUp([&](TEffectForm*) {
@@ -164,15 +156,12 @@ TEST_F(EffectDialogTest, AnEmptiedSpeedEditReportsTheConversionAtEachCheck) {
         ASSERT_EQ(BoxCount(), boxesBefore + checks) << tabFirst;
         for (std::size_t i = 0; i < checks; ++i)
             EXPECT_TRUE(BoxShowed(boxesBefore + i, "'' is not a valid integer value.")) << tabFirst;
-        d->Free();
-        Dialog = nullptr;
+        Close();
     }
 }
 
 TEST_F(EffectDialogTest, APresetThenOkStoresThePresetsSpeed) {
-    auto* d = TCustomForm::New<TSpeedChangeForm>(form, &Host);
-    Dialog = d;
-    d->LoadParams();
+    auto* d = Prepare<TSpeedChangeForm>();
     WhenDialogUp([&](TEffectForm*) {
         d->ComboBoxPreset->SetItemIndex(1);
         d->ComboBoxPresetChange(d->ComboBoxPreset);
