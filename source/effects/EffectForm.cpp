@@ -500,20 +500,7 @@ void TEffectForm::EditExit(TObject* Sender) {
 }
 
 void TEffectForm::EditKeyPress(TObject* Sender, TKeyChar& Key) {
-    TEdit* edit = dynamic_cast<TEdit*>(Sender);
-    if (edit == nullptr) return;
-    bool allowed = (Key >= '0' && Key <= '9') || Key == '-' || Key == '\b' || Key == '\r' || Key == '.';
-    if (Key == '-') {
-        const std::string text = edit->Text();
-        // A minus replaces the whole text, or starts a text that has none yet.
-        const bool replacesAll = edit->SelLength() == static_cast<int>(text.size());
-        const bool atStart = text.find('-') == std::string::npos && edit->SelStart() == 0;
-        allowed = replacesAll || atStart;
-    }
-    if (!allowed) {
-        Key = 0;
-        ::MessageBeep(0);
-    }
+    if (auto* edit = dynamic_cast<TEdit*>(Sender)) SignedEditKeyPress(edit, Key);
 }
 
 // ---- Presets, preview, help, OK ---------------------------------------------------------------------------

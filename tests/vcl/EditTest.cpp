@@ -93,6 +93,25 @@ TEST(EditBufferTest, WordMoves) {
     EXPECT_EQ(b.Text(), "one two, ");
 }
 
+TEST(EditBufferTest, SetTextKeepsTheWholeValueAndTypingStaysLimited) {
+    // The limit is on what the user types and pastes; text the program sets stays whole.
+    TEditBuffer b;
+    b.SetMaxLength(3);
+    b.SetText("11025");
+    EXPECT_EQ(b.Text(), "11025");
+    EXPECT_EQ(b.CaretPos(), 0);
+    // Over the limit already: nothing more goes in, and deleting one of the five still leaves no room.
+    b.MoveCaret(b.Length(), false);
+    EXPECT_FALSE(b.ReplaceSelection("9", true));
+    ASSERT_TRUE(b.DeleteBackward(false));
+    EXPECT_FALSE(b.ReplaceSelection("9", true));
+    EXPECT_EQ(b.Text(), "1102");
+    // Typing over the whole text is cut to the limit again.
+    b.SelectAll();
+    ASSERT_TRUE(b.ReplaceSelection("123456", true));
+    EXPECT_EQ(b.Text(), "123");
+}
+
 // ---- The control under a user's hands
 
 class EditTest : public StdCtrlsTest {
@@ -215,6 +234,27 @@ TEST_F(EditTest, PasswordHidesTextAndIsNeverCopied) {
     EXPECT_EQ(edit->Text(), "secret");
     // The caret after six stars, not after the wider letters.
     EXPECT_EQ(edit->XFromChar(6) - edit->XFromChar(0), edit->XFromChar(3) * 2 - edit->XFromChar(0) * 2);
+}
+
+TEST_F(EditTest, TheProgramsTextStaysWholeWhileTheUsersIsLimited) {
+    edit->SetMaxLength(3);
+    edit->SetText("22500");
+    EXPECT_EQ(edit->Text(), "22500");
+    EXPECT_EQ(changes, 1);
+    SendMessage(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("-12345"));
+    EXPECT_EQ(edit->Text(), "-12345");
+    EXPECT_EQ(SendMessage(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
+    // The user's typing and pasting keep to the three characters.
+    edit->SelectAll();
+    Type("98765");
+    EXPECT_EQ(edit->Text(), "987");
+    Key(VK_END);
+    Type("4");
+    EXPECT_EQ(edit->Text(), "987");
+    edit->SetText("");
+    olva::win::SetClipboardText(nullptr, "123456");
+    Chord({VK_CONTROL}, 'V');
+    EXPECT_EQ(edit->Text(), "123");
 }
 
 } // namespace edit_test
