@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <cstdint>
 #include <map>
 #include <mutex>
 
@@ -18,7 +19,10 @@ namespace async_select_detail {
 constexpr const char* NotifierClass = "OlvaSocketNotifier";
 constexpr UINT WM_SOCKET_READY = WM_USER + 1;
 
+static_assert(sizeof(LPARAM) >= 8, "the registration serial rides above the event and error words");
+
 struct Entry {
+    std::uint32_t serial = 0; // this registration's, in every notification it posts
     HWND window = nullptr;
     UINT msg = 0;
     long events = 0;
@@ -37,6 +41,17 @@ std::map<int, Entry>& Entries() {
     return entries;
 }
 HWND Notifier = nullptr;
+std::uint32_t LastSerial = 0;
+
+// Serials stay below 2^31 (lParam remains positive) and are never 0 (no registration).
+std::uint32_t NextSerial() {
+    LastSerial = LastSerial >= 0x7FFFFFFFu ? 1 : LastSerial + 1;
+    return LastSerial;
+}
+
+LPARAM NotificationLParam(const Entry& e, long event, int error) {
+    return MAKELPARAM(WORD(event), WORD(error)) | (LPARAM(e.serial) << 32);
+}
 
 LRESULT NotifierProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -82,7 +97,16 @@ void Rewatch(int fd, Entry& e) {
 }
 
 void Post(const Entry& e, int fd, long event, int error) {
-    PostMessage(e.window, e.msg, WPARAM(fd), MAKELPARAM(WORD(event), WORD(error)));
+    PostMessage(e.window, e.msg, WPARAM(fd), NotificationLParam(e, event, error));
+}
+
+// What the descriptor is ready for now, among what is watched. A readiness message may have been posted
+// for an earlier socket of the same number (closed and its number taken again before the message was
+// read), so the message's own events are not trusted.
+short ReadyNow(int fd, const Entry& e) {
+    if (!e.watched) return 0;
+    pollfd now{fd, e.watched, 0};
+    return poll(&now, 1, 0) > 0 ? now.revents : 0;
 }
 
 LRESULT NotifierProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -92,7 +116,7 @@ LRESULT NotifierProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto it = Entries().find(fd);
     if (it == Entries().end()) return 0;
     async_select_detail::Entry& e = it->second;
-    const short revents = static_cast<short>(lParam);
+    const short revents = ReadyNow(fd, e);
     if (e.connecting) {
         if (revents & (POLLOUT | POLLERR | POLLHUP)) {
             int error = 0;
@@ -161,7 +185,9 @@ int WSAAsyncSelect(int Socket, HWND Window, UINT Msg, long Events) {
         WSASetLastError(WSAEINVAL);
         return -1;
     }
-    async_select_detail::Entry& e = async_select_detail::Entries()[Socket];
+    auto [it, added] = async_select_detail::Entries().try_emplace(Socket);
+    async_select_detail::Entry& e = it->second;
+    if (added) e.serial = async_select_detail::NextSerial();
     e.window = Window;
     e.msg = Msg;
     e.events = Events;
@@ -195,4 +221,18 @@ void AsyncSelectForget(int Socket) {
     if (it == async_select_detail::Entries().end()) return;
     if (it->second.watchId) olva::win::UnwatchDescriptor(it->second.watchId);
     async_select_detail::Entries().erase(it);
+}
+
+LPARAM AsyncSelectLParam(int Socket, long Event, int Error) {
+    std::lock_guard lock(async_select_detail::Lock);
+    auto it = async_select_detail::Entries().find(Socket);
+    if (it == async_select_detail::Entries().end()) return 0;
+    return async_select_detail::NotificationLParam(it->second, Event, Error);
+}
+
+bool AsyncSelectIsCurrent(int Socket, LPARAM LParam) {
+    std::lock_guard lock(async_select_detail::Lock);
+    auto it = async_select_detail::Entries().find(Socket);
+    return it != async_select_detail::Entries().end() &&
+           it->second.serial == static_cast<std::uint32_t>(static_cast<std::uint64_t>(LParam) >> 32);
 }

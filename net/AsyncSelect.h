@@ -3,6 +3,11 @@
 // classic socket library's asynchronous select delivers it. A notification is not repeated until the
 // owner re-enables it by the matching call (receive for READ, accept for ACCEPT, a send that would
 // block for WRITE), so a socket that stays ready never floods the queue.
+//
+// Descriptor numbers are reused as soon as a socket is closed, so a notification still queued for a
+// closed socket would otherwise reach the next socket that got the same number. Each registration of a
+// socket therefore has a serial of its own, carried in lParam above the low 32 bits (where the event
+// and error words do not reach); the owner drops a message whose serial is not the current one.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
@@ -21,5 +26,10 @@ void AsyncSelectConnecting(int Socket);
 // Lets a delivered notification come again (FD_READ after a receive, FD_ACCEPT after an accept,
 // FD_WRITE after a send that would block).
 void AsyncSelectReenable(int Socket, long Event);
-// Forgets the socket before it is closed.
+// Forgets the socket before it is closed: its notifications still queued become stale.
 void AsyncSelectForget(int Socket);
+// The lParam of a notification of the socket's current registration (0 without one), for an owner
+// that posts itself a notification.
+LPARAM AsyncSelectLParam(int Socket, long Event, int Error);
+// True when the notification belongs to the socket's current registration.
+bool AsyncSelectIsCurrent(int Socket, LPARAM LParam);

@@ -633,6 +633,9 @@ void TCustomWSocket::HandleBackgroundError(Exception& E) {
 
 void TCustomWSocket::HandleSelectEvent(TNetMessage& Msg) {
     if (static_cast<TSocket>(Msg.WParam) != FHSocket || FHSocket == INVALID_SOCKET || FPaused) return;
+    // Posted for an earlier socket of this number (this one's before a reconnect, or another's whose
+    // message numbers this one took over): it says nothing about this connection.
+    if (!AsyncSelectIsCurrent(FHSocket, Msg.LParam)) return;
     const WORD events = LOWORD(DWORD_PTR(Msg.LParam));
     const WORD error = HIWORD(DWORD_PTR(Msg.LParam));
     if (events & FD_CONNECT) HandleConnectEvent(error);

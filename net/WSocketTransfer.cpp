@@ -138,7 +138,8 @@ int TCustomWSocket::Send(const void* Data, int Len) {
         QueueData(Data, Len);
     TryToSend();
     if (FAllSent && FHSocket != INVALID_SOCKET)
-        PostMessage(GetWindowHandle(), FMsg_WM_ASYNCSELECT, WPARAM(FHSocket), MAKELPARAM(FD_WRITE, 0));
+        PostMessage(GetWindowHandle(), FMsg_WM_ASYNCSELECT, WPARAM(FHSocket),
+                    AsyncSelectLParam(FHSocket, FD_WRITE, 0));
     return Len;
 }
 
@@ -231,7 +232,8 @@ int TCustomWSocket::SendTo(const TSockAddrIn& Dest, const void* Data, int Len) {
     if (sent > 0) {
         TriggerSendData(static_cast<int>(sent));
         if (FAllSent && FType == 2)
-            PostMessage(GetWindowHandle(), FMsg_WM_ASYNCSELECT, WPARAM(FHSocket), MAKELPARAM(FD_WRITE, 0));
+            PostMessage(GetWindowHandle(), FMsg_WM_ASYNCSELECT, WPARAM(FHSocket),
+                        AsyncSelectLParam(FHSocket, FD_WRITE, 0));
     }
     return static_cast<int>(sent);
 }
