@@ -6,6 +6,7 @@
 #include "platform/rtl/StringList.h"
 
 #include <charconv>
+#include <iterator>
 
 namespace content_coding_detail {
 
@@ -61,6 +62,15 @@ const THttpContentCodingClass& THttpCCodStar::Class() {
 
 void TContCodingsList::Add(const THttpContentCodingClass& CodingClass, float Quality) {
     FItems.push_back({&CodingClass, Quality});
+}
+
+bool TContCodingsList::Remove(const THttpContentCodingClass& CodingClass) {
+    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
+        if (it->CodingClass == &CodingClass) {
+            FItems.erase(std::next(it).base());
+            return true;
+        }
+    return false;
 }
 
 const THttpContentCodingClass* TContCodingsList::FindCoding(const std::string& Coding) const {

@@ -65,6 +65,9 @@ public:
         float Quality;
     };
     void Add(const THttpContentCodingClass& CodingClass, float Quality);
+    // Undoes the latest registration of the class, so that a registration made for a while (a test, a
+    // component's life) leaves the registry as it found it; false when the class has none.
+    bool Remove(const THttpContentCodingClass& CodingClass);
     // Searched from the last registration to the first, tokens compared without case.
     const THttpContentCodingClass* FindCoding(const std::string& Coding) const;
     int Count() const { return static_cast<int>(FItems.size()); }

@@ -1,6 +1,7 @@
 #include "net/HttpContentCoding.h"
 #include "net/NetExceptions.h"
 #include "platform/rtl/MemoryStream.h"
+#include "tests/net/ScopedContentCoding.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-// A test coding that upper-cases ASCII letters, registered once for the whole process.
+// A test coding that upper-cases ASCII letters.
 class TUpperCoding : public THttpContentCoding {
 public:
     using THttpContentCoding::THttpContentCoding;
@@ -99,6 +100,38 @@ TEST(HttpContentCoding, AcceptEncodingWithDefaultRegistry) {
     EXPECT_EQ(client.handler.AcceptEncodingValue(), "identity");
 }
 
+TEST(HttpContentCoding, RemoveUndoesTheLatestRegistrationOfAClass) {
+    TContCodingsList& registry = ContentCodings();
+    const int before = registry.Count();
+    registry.Add(UpperClass, 0.5f);
+    registry.Add(DoubleClass, 0.25f);
+    registry.Add(UpperClass, 0.75f);
+    EXPECT_TRUE(registry.Remove(UpperClass)); // the last one of the class goes
+    ASSERT_EQ(registry.Count(), before + 2);
+    EXPECT_EQ(registry.Items(before).CodingClass, &UpperClass);
+    EXPECT_EQ(registry.Items(before).Quality, 0.5f);
+    EXPECT_EQ(registry.Items(before + 1).CodingClass, &DoubleClass);
+    EXPECT_TRUE(registry.Remove(DoubleClass));
+    EXPECT_TRUE(registry.Remove(UpperClass));
+    EXPECT_FALSE(registry.Remove(UpperClass)); // nothing left of it: the registry is unchanged
+    EXPECT_EQ(registry.Count(), before);
+    EXPECT_EQ(registry.FindCoding("upper"), nullptr);
+}
+
+TEST(HttpContentCoding, ScopedRegistrationLeavesTheDefaultAnnouncement) {
+    {
+        const net_test::TScopedContentCoding upper(UpperClass, 0.5f);
+        Client client;
+        client.handler.SetEnabled(true);
+        EXPECT_EQ(client.handler.AcceptEncodingValue(), "upper");
+    }
+    Client client;
+    client.handler.SetEnabled(true);
+    client.handler.SetUseQuality(true);
+    EXPECT_EQ(client.handler.AcceptEncodingValue(), "identity;q=0, *;q=0");
+    EXPECT_EQ(ContentCodings().FindCoding("upper"), nullptr);
+}
+
 TEST(HttpContentCoding, DisabledHandlerPassesBodyUndecoded) {
     Client client;
     EXPECT_TRUE(client.handler.Prepare("identity"));
@@ -108,12 +141,8 @@ TEST(HttpContentCoding, DisabledHandlerPassesBodyUndecoded) {
 }
 
 TEST(HttpContentCoding, ChainUndoesCodingsInReverseOrderAndFlushes) {
-    static const bool registered = [] {
-        ContentCodings().Add(UpperClass, 0.5f);
-        ContentCodings().Add(DoubleClass, 0.25f);
-        return true;
-    }();
-    ASSERT_TRUE(registered);
+    const net_test::TScopedContentCoding upper(UpperClass, 0.5f);
+    const net_test::TScopedContentCoding doubled(DoubleClass, 0.25f);
     Client client;
     client.handler.SetEnabled(true);
     EXPECT_EQ(client.handler.AcceptEncodingValue(), "upper, double");

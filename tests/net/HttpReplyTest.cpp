@@ -6,6 +6,7 @@
 #include "net/ZlibContentCoding.h"
 #include "platform/rtl/StringList.h"
 #include "tests/net/HttpTestClient.h"
+#include "tests/net/ScopedContentCoding.h"
 #include "tests/net/TestZlib.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,8 @@ std::string Chunked(const std::string& body, std::size_t piece) {
     return out + "0\r\n\r\n";
 }
 
-// Gzip under a token of its own, registered once and never announced (not available), so that no
-// other test's Accept-Encoding changes.
+// Gzip under a token of its own, registered by the tests that decode with it and never announced (not
+// available), so that no Accept-Encoding changes while it is registered.
 class TTestGzipClass : public THttpContentCodingClass {
 public:
     std::string ClassName() const override { return "THttpContentCodingx-test-gzip"; }
@@ -44,14 +45,10 @@ public:
     }
 };
 
-// A client for HTTP/1.1 that decodes content codings, the test's own gzip among them.
+const TTestGzipClass TestGzipClass;
+
+// A client for HTTP/1.1 that decodes content codings (register the test's own gzip alongside).
 void DecodingClient(TRecordingClient& rec) {
-    static const bool registered = [] {
-        static const TTestGzipClass cls;
-        ContentCodings().Add(cls, 0);
-        return true;
-    }();
-    ASSERT_TRUE(registered);
     rec.client.SetRequestVer("1.1");
     THttpCliOptions options;
     options.Include(httpoEnableContentCoding);
@@ -147,6 +144,7 @@ TEST_P(HttpBodyFraming, DeliversTheDocumentExactly) {
     THttpTestServer server([&](int, const std::string&) {
         return TReply{"HTTP/1.1 200 OK\r\n" + c.headers + "\r\n" + c.body, false};
     });
+    const net_test::TScopedContentCoding testGzip(TestGzipClass, 0);
     TRecordingClient rec;
     DecodingClient(rec);
     ASSERT_TRUE(rec.Get(server.Base() + "/"));
@@ -187,6 +185,7 @@ TEST(HttpBodyCoding, BodyThatIsNotInItsCodingIsDeliveredButFails) {
         return TReply{Response("200 OK", "Content-Encoding: x-test-gzip\r\n", gz.substr(0, gz.size() / 2)),
                       false};
     });
+    const net_test::TScopedContentCoding testGzip(TestGzipClass, 0);
     TRecordingClient rec;
     DecodingClient(rec);
     ASSERT_TRUE(rec.Get(server.Base() + "/"));
