@@ -160,15 +160,16 @@ void TFileFormatList::ClearFormats() {
 }
 
 namespace file_format_detail {
-std::unique_ptr<TFileFormatList>& Instance() {
-    static std::unique_ptr<TFileFormatList> list;
-    return list;
-}
+// The list lives from PicLibInitialize to PicLibFinalize only. A program that ends without the shut-down
+// leaves it to the system: destroyed among the statics at exit it would unregister its classes from a
+// picture registry that may be gone already (the class library's is made on first use, after this).
+TFileFormatList* List = nullptr;
 } // namespace file_format_detail
 
 void PicLibInitialize(TPictureFormatRegistry& Registry) {
-    auto& list = file_format_detail::Instance();
-    list = std::make_unique<TFileFormatList>(Registry);
+    TFileFormatList*& list = file_format_detail::List;
+    delete list;
+    list = new TFileFormatList(Registry);
     list->AddFormat("bmp", "Windows bitmaps", "", fkRaster, false, GraphicClassBitmap());
     list->AddFormat("ico", "Windows icons", "", fkRaster, false, GraphicClassIcon());
     list->AddFormat("wmf", "Windows metafiles", "", fkVector, false, GraphicClassMetafile());
@@ -190,14 +191,15 @@ void PicLibInitialize() {
 }
 
 void PicLibFinalize() {
-    auto& list = file_format_detail::Instance();
+    TFileFormatList*& list = file_format_detail::List;
     if (!list) return;
     list->RemoveFormat("rle", GraphicClassBitmap());
     list->RemoveFormat("dib", GraphicClassBitmap());
     list->RemoveFormat("", GraphicClassPNGGraphic());
-    list.reset();
+    delete list;
+    list = nullptr;
 }
 
 TFileFormatList* FileFormatList() {
-    return file_format_detail::Instance().get();
+    return file_format_detail::List;
 }
