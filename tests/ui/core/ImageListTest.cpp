@@ -5,6 +5,7 @@
 #include "ui/core/graphics/Bitmaps.h"
 #include "ui/core/graphics/ImageList.h"
 
+#include <functional>
 #include <vector>
 
 using namespace ui_core_test;
@@ -292,6 +293,88 @@ TEST_F(ImageListTest, AssignTakesTheImagesOfAnyImageList) {
     copy.Assign(notAList.get());
     EXPECT_EQ(copy.Count(), 1);
 }
+
+// Changes made through the base class, which knows nothing of the stored items. The list starts as red,
+// blue, lime and a yellow image whose fuchsia corner is its mask colour.
+struct BaseChangeCase {
+    const char* name;
+    std::function<void(TCustomImageList&)> change;
+    std::vector<TColor> colors; // of the stored items afterwards, and of the images drawn
+    int maskedIndex;            // where the yellow image is afterwards (-1: replaced)
+    bool sameItem;              // its stored item is the one it had (a new image count rebuilds them all)
+};
+
+void PrintTo(const BaseChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void MoveFirstToLast(TCustomImageList& l) {
+    l.Move(0, 3);
+}
+void MoveLastToFirst(TCustomImageList& l) {
+    l.Move(3, 0);
+}
+void ReplaceSecond(TCustomImageList& l) {
+    l.Replace(1, Strip(32, 32, {clAqua}).get(), nullptr);
+}
+void ReplaceLastMasked(TCustomImageList& l) {
+    l.ReplaceMasked(3, Strip(32, 32, {clNavy}).get(), clFuchsia);
+}
+void InsertFirst(TCustomImageList& l) {
+    l.Insert(0, Strip(32, 32, {clAqua}).get(), nullptr);
+}
+void ChangeBackground(TCustomImageList& l) {
+    l.SetBkColor(clGray);
+}
+
+const BaseChangeCase BaseChangeCases[] = {
+    {"MoveToTheEnd", MoveFirstToLast, {clBlue, clLime, clYellow, clRed}, 2, true},
+    {"MoveToTheFront", MoveLastToFirst, {clYellow, clRed, clBlue, clLime}, 0, true},
+    {"Replace", ReplaceSecond, {clRed, clAqua, clLime, clYellow}, 3, true},
+    {"ReplaceMasked", ReplaceLastMasked, {clRed, clBlue, clLime, clNavy}, -1, false},
+    {"Insert", InsertFirst, {clAqua, clRed, clBlue, clLime, clYellow}, 4, false},
+    {"BackgroundColour", ChangeBackground, {clRed, clBlue, clLime, clYellow}, 3, true},
+};
+
+class ImageListBaseChange : public ImageListTest, public testing::WithParamInterface<BaseChangeCase> {};
+
+TEST_P(ImageListBaseChange, StoredItemsFollowTheSystemList) {
+    const BaseChangeCase& c = GetParam();
+    auto strip = Strip(32, 32, {clRed, clBlue, clLime});
+    list->Add(strip.get(), nullptr);
+    auto yellow = Strip(32, 32, {clYellow});
+    yellow->Canvas()->Brush()->SetColor(clFuchsia);
+    yellow->Canvas()->FillRect(RECT{0, 0, 4, 4});
+    list->AddMasked(yellow.get(), clFuchsia);
+    TuiImageInfoItem* maskedItem = list->StoredImages()->Items(3);
+
+    TCustomImageList& base = *list;
+    c.change(base);
+
+    ASSERT_EQ(list->Count(), int(c.colors.size()));
+    ASSERT_EQ(list->StoredImages()->Count(), list->Count());
+    auto target = MakeBitmap(40 * list->Count(), 32, clWhite);
+    for (int i = 0; i < list->Count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ColorAt(*list->StoredImages()->Items(i)->Image(), 5, 5), c.colors[std::size_t(i)]);
+        list->Draw(target->Canvas(), 40 * i, 0, i);
+        EXPECT_EQ(ColorAt(*target, 40 * i + 5, 5), c.colors[std::size_t(i)]);
+    }
+    if (c.maskedIndex >= 0) {
+        EXPECT_EQ(ColorAt(*target, 40 * c.maskedIndex + 1, 1), clWhite); // the masked corner stays clear
+        if (c.sameItem) {
+            // The moved or untouched item is the same one, with what it stores.
+            EXPECT_EQ(list->StoredImages()->Items(c.maskedIndex), maskedItem);
+            EXPECT_EQ(maskedItem->MaskColor(), clFuchsia);
+        }
+    }
+    SaveBitmapPng(*target, std::string("imagelist-base-") + c.name + ".png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImageListBaseChange, testing::ValuesIn(BaseChangeCases),
+                         [](const testing::TestParamInfo<BaseChangeCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(ImageListTest, CompressDataReachesEveryItem) {
     auto strip = Strip(32, 32, {clRed, clBlue});

@@ -9,6 +9,8 @@
 #include "ui/core/graphics/ImageDrawing.h"
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace image_list_detail {
 
@@ -88,7 +90,10 @@ int TuiImageList::Add(TBitmap* AImage, TBitmap* AMask) {
     HBITMAP image = AImage != nullptr ? AImage->Handle() : nullptr;
     HBITMAP mask = AMask != nullptr && !AMask->Empty() ? AMask->Handle() : nullptr;
     const int index = ImageList_Add(Handle(), image, mask);
-    if (!FRebuilding && index != -1) AddToInternalCollection(AImage, AMask, clNone);
+    if (!FRebuilding && index != -1) {
+        AddToInternalCollection(AImage, AMask, clNone);
+        RememberSystemImages(index);
+    }
     Change();
     return index;
 }
@@ -99,7 +104,10 @@ int TuiImageList::AddMasked(TBitmap* AImage, TColor AMaskColor) {
     int index =
         ImageList_AddMasked(Handle(), AImage != nullptr ? AImage->Handle() : nullptr, ColorToRGB(AMaskColor));
     if (index >= Count()) index = -1;
-    if (!FRebuilding && index != -1) AddToInternalCollection(AImage, nullptr, AMaskColor);
+    if (!FRebuilding && index != -1) {
+        AddToInternalCollection(AImage, nullptr, AMaskColor);
+        RememberSystemImages(index);
+    }
     return index;
 }
 
@@ -112,6 +120,10 @@ void TuiImageList::Delete(int AIndex) {
     image_list_detail::TUpdateBracket update(this);
     TDragImageList::Delete(AIndex);
     if (!FRebuilding && AIndex < FStored->Count()) FStored->Delete(AIndex);
+    if (AIndex == -1)
+        FSystemPrints.clear();
+    else if (AIndex < int(FSystemPrints.size()))
+        FSystemPrints.erase(FSystemPrints.begin() + AIndex);
 }
 
 void TuiImageList::AddToInternalCollection(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor) {
@@ -173,20 +185,82 @@ void TuiImageList::Change() {
     const TComponentState state = ComponentState();
     if (state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csDestroying)) return;
     // A rebuilt collection is a change as well: the list's users hear of it too.
-    if (Count() != FStored->Count()) RebuildStoredImages();
+    if (Count() != FStored->Count())
+        RebuildStoredImages();
+    else
+        FollowSystemImages();
     TDragImageList::Change();
 }
 
 void TuiImageList::RebuildStoredImages() {
     FStored->BeginUpdate();
     FStored->Clear();
-    for (int i = 0; i < Count(); ++i) {
-        TuiBitmap image(Width(), Height(), pf32bit);
-        TuiBitmap mask(Width(), Height(), pf1bit);
-        FetchImageAndMask(Handle(), i, &image, &mask);
-        FStored->Add(&image, &mask, clNone);
-    }
+    for (int i = 0; i < Count(); ++i)
+        AddStoredFromSystem(i);
     FStored->EndUpdate();
+    RememberSystemImages(0);
+}
+
+TuiImageInfoItem* TuiImageList::AddStoredFromSystem(int AIndex) {
+    TuiBitmap image(Width(), Height(), pf32bit);
+    TuiBitmap mask(Width(), Height(), pf1bit);
+    FetchImageAndMask(Handle(), AIndex, &image, &mask);
+    return FStored->Add(&image, &mask, clNone);
+}
+
+std::uint64_t TuiImageList::SystemImagePrint(int AIndex) {
+    const std::size_t pixels = std::size_t(Width()) * std::size_t(Height());
+    std::vector<std::uint32_t> color(pixels);
+    std::vector<std::uint8_t> opaque(pixels);
+    bool hasAlpha = false;
+    if (!ImageList_ReadImage(Handle(), AIndex, color.data(), opaque.data(), &hasAlpha)) return 0;
+    const std::hash<std::string_view> hash;
+    const std::uint64_t colorPrint =
+        hash(std::string_view(reinterpret_cast<const char*>(color.data()), pixels * sizeof(std::uint32_t)));
+    const std::uint64_t maskPrint =
+        hash(std::string_view(reinterpret_cast<const char*>(opaque.data()), pixels));
+    return (colorPrint * 0x100000001B3ull ^ maskPrint) | 1;
+}
+
+void TuiImageList::RememberSystemImages(int AFrom) {
+    FSystemPrints.resize(std::size_t(std::max(AFrom, 0)), 0);
+    for (int i = AFrom; i < Count(); ++i)
+        FSystemPrints.push_back(SystemImagePrint(i));
+}
+
+void TuiImageList::FollowSystemImages() {
+    const int count = Count();
+    std::vector<std::uint64_t> now(std::size_t(count), 0);
+    for (int i = 0; i < count; ++i)
+        now[std::size_t(i)] = SystemImagePrint(i);
+    if (now == FSystemPrints) return;
+    FSystemPrints.resize(std::size_t(count), 0);
+    // Each system image takes the item that matched it before: the one at its own place when that is
+    // still the same image, else the first untaken item that matched the same image elsewhere (a move).
+    std::vector<TuiImageInfoItem*> items(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        items[std::size_t(i)] = FStored->Items(i);
+    std::vector<TuiImageInfoItem*> order(std::size_t(count), nullptr);
+    std::vector<bool> taken(std::size_t(count), false);
+    auto take = [&](std::size_t to, std::size_t from) {
+        order[to] = items[from];
+        taken[from] = true;
+    };
+    for (std::size_t i = 0; i < now.size(); ++i)
+        if (now[i] != 0 && FSystemPrints[i] == now[i]) take(i, i);
+    for (std::size_t i = 0; i < now.size(); ++i)
+        for (std::size_t j = 0; j < now.size() && !order[i]; ++j)
+            if (!taken[j] && now[i] != 0 && FSystemPrints[j] == now[i]) take(i, j);
+    // The rest were replaced: their items go, and new ones are made from the system images.
+    FStored->BeginUpdate();
+    for (std::size_t j = 0; j < items.size(); ++j)
+        if (!taken[j]) delete items[j];
+    for (std::size_t i = 0; i < order.size(); ++i)
+        if (!order[i]) order[i] = AddStoredFromSystem(int(i));
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i]->SetIndex(int(i));
+    FStored->EndUpdate();
+    FSystemPrints = std::move(now);
 }
 
 void TuiImageList::RebuildSystemImages() {
@@ -208,6 +282,7 @@ void TuiImageList::RebuildSystemImages() {
         throw;
     }
     FRebuilding = false;
+    RememberSystemImages(0);
 }
 
 // ---- Reading images back

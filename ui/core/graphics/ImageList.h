@@ -2,8 +2,11 @@
 // drawing. Next to the window system's list it keeps one TuiImageInfo (image, mask, mask colour) per
 // image; that collection is what the list stores, and every image is drawn through uiDrawImage.
 //
-// Outside updates the system list and the collection hold the same number of images; a change that
-// finds them different rebuilds the collection from the system list.
+// Outside updates the system list and the collection hold the same images in the same order. A change
+// that finds a different number of images rebuilds the collection from the system list; one made past
+// this class's own methods that keeps the number (the base class's Replace or Move, called through a
+// TCustomImageList) is found by the system images' fingerprints: items whose image moved go with it,
+// items whose image was replaced are made again from the system list, and the others stay as they are.
 //
 // Stored properties (WriteProperties / ReadProperties). This is the layout the assets generator writes
 // the program's image lists in. Integers are little-endian; a name is one length byte followed by that
@@ -28,9 +31,12 @@
 #include "platform/vcl/ImageList.h"
 #include "ui/core/graphics/ImageInfo.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class TStream;
+class TuiImageInfoItem;
 
 class TuiImageList : public TDragImageList {
 public:
@@ -93,8 +99,19 @@ private:
     void RebuildStoredImages();
     // The system list again from the collection.
     void RebuildSystemImages();
+    // A new item (at the end) made from system image AIndex.
+    TuiImageInfoItem* AddStoredFromSystem(int AIndex);
+    // A fingerprint of system image AIndex (pixels and mask); never 0, which stands for "unknown".
+    std::uint64_t SystemImagePrint(int AIndex);
+    // Records the system images from AFrom on as the ones the collection's items match.
+    void RememberSystemImages(int AFrom);
+    // Brings the collection in step with a system list of the same number of images changed past this
+    // class.
+    void FollowSystemImages();
 
     std::unique_ptr<TuiImageInfoCollection> FStored;
+    // The fingerprints of the system images the collection's items match, in their order.
+    std::vector<std::uint64_t> FSystemPrints;
     bool FUseAlphaDrawing = false;
     bool FRebuilding = false;
     int FUpdateLock = 0;
