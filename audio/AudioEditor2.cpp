@@ -274,8 +274,15 @@ void TAudioEditor2::PutSamples(const std::vector<float>& samples) {
         if (samples.size() % std::size_t(doc.Channels()) != 0)
             throw EAudioError("The sample array does not hold whole frames.");
         std::int64_t at = FCursor;
+        // A switched-off selection is reported as the cursor. A hidden end standing there stays with the
+        // cursor, so switching the selection on shows what was reported before; ends elsewhere follow
+        // their audio, as a shown selection's do.
+        const bool startAtCursor = !FSelectionOn && FSelStart == at;
+        const bool endAtCursor = !FSelectionOn && FSelEnd == at;
         doc.ReplaceInterleaved(at, 0, samples.data(), std::int64_t(samples.size()) / doc.Channels());
         FCursor = at; // the cursor stays where the samples went in
+        if (startAtCursor) FSelStart = at;
+        if (endAtCursor) FSelEnd = at;
     });
 }
 
