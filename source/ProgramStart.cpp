@@ -2,11 +2,32 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/VclInit.h"
 #include "source/ProgramEnvironment.h"
 #include "source/ProgressForm.h"
 #include "source/analysis/FreAnalysisForm.h"
 #include "source/mainform/MainForm.h"
 #include "source/splash/SplashForm.h"
+#include "ui/core/UiCoreInit.h"
+
+TProgramLibraries::TProgramLibraries(void (*RegisterResources)()) {
+    // The program's own resources first: whatever starts after may look for them.
+    if (RegisterResources) RegisterResources();
+    InitializeVcl();
+    // The user-interface library runs on the class library's screen, application and windows.
+    uiCoreInitialize();
+}
+
+TProgramLibraries::~TProgramLibraries() {
+    // The class library would free the application's forms only with the application, after the
+    // user-interface library had ended under them.
+    if (TApplication* app = Application()) {
+        app->CancelHint();
+        app->DestroyComponents();
+    }
+    uiCoreFinalize();
+    FinalizeVcl();
+}
 
 TMainForm* StartProgram() {
     Application()->Initialize();

@@ -2,7 +2,6 @@
 #include "platform/rtl/Exception.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Screen.h"
-#include "platform/vcl/VclInit.h"
 #include "platform/win/SdlPresenter.h"
 #include "source/ProgramEnvironment.h"
 #include "source/ProgramStart.h"
@@ -21,7 +20,6 @@ int main(int argc, char** argv) {
         std::printf("%s\n", ApplicationTitle);
         return 0;
     }
-    OlvaRegisterResources_olva();
     TProgramEnvironment environment = ProgramEnvironment();
     environment.Arguments.assign(argv + 1, argv + argc);
     SetProgramEnvironment(environment);
@@ -34,17 +32,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     int exitCode = 0;
-    InitializeVcl();
-    SetWaitCursorHandler([](bool busy) { Screen()->SetCursor(busy ? crHourGlass : crDefault); });
-    try {
-        StartProgram();
-        Application()->Run();
-    } catch (Exception& e) {
-        std::fprintf(stderr, "%s: %s\n", ApplicationTitle, e.Message().c_str());
-        exitCode = 1;
-    }
-    SetWaitCursorHandler(nullptr);
-    FinalizeVcl();
+    {
+        TProgramLibraries libraries(&OlvaRegisterResources_olva);
+        SetWaitCursorHandler([](bool busy) { Screen()->SetCursor(busy ? crHourGlass : crDefault); });
+        try {
+            StartProgram();
+            Application()->Run();
+        } catch (Exception& e) {
+            std::fprintf(stderr, "%s: %s\n", ApplicationTitle, e.Message().c_str());
+            exitCode = 1;
+        }
+        SetWaitCursorHandler(nullptr);
+    } // the libraries end here, the forms first, while the display is still there
     presenter.Stop();
     return exitCode;
 }
