@@ -42,13 +42,13 @@ inline void PumpFor(int ms) {
 // A blocking listening socket on 127.0.0.1 with a port the system chose.
 class TPlainListener {
 public:
-    TPlainListener() {
+    explicit TPlainListener(int backlog = 64) {
         fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in sin{};
         sin.sin_family = AF_INET;
         sin.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         ::bind(fd, reinterpret_cast<sockaddr*>(&sin), sizeof sin);
-        ::listen(fd, 64);
+        ::listen(fd, backlog);
         socklen_t len = sizeof sin;
         getsockname(fd, reinterpret_cast<sockaddr*>(&sin), &len);
         port = ntohs(sin.sin_port);

@@ -84,25 +84,20 @@ bool HoldBackReadiness(TSocket fd, MSG& held) {
 // A listener that takes one connection into its queue and leaves later ones waiting in their connect.
 class TFullListener {
 public:
-    TFullListener() {
-        fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    TFullListener() : listener(0) {
+        filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in sin{};
         sin.sin_family = AF_INET;
+        sin.sin_port = htons(std::uint16_t(listener.port));
         sin.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&sin), sizeof sin);
-        ::listen(fd, 0);
-        socklen_t len = sizeof sin;
-        getsockname(fd, reinterpret_cast<sockaddr*>(&sin), &len);
-        filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         ::connect(filler, reinterpret_cast<sockaddr*>(&sin), sizeof sin);
-        port = std::to_string(ntohs(sin.sin_port));
     }
-    ~TFullListener() {
-        ::close(filler);
-        ::close(fd);
-    }
-    int fd, filler;
-    std::string port;
+    ~TFullListener() { ::close(filler); }
+    std::string PortText() const { return listener.PortText(); }
+
+private:
+    TPlainListener listener;
+    int filler;
 };
 
 } // namespace
@@ -187,7 +182,7 @@ TEST(WSocketStaleNotification, ReadinessOfAClosedSocketDoesNotCompleteTheNextCon
     Heard nextHeard;
     nextHeard.Attach(next);
     next.SetAddr("127.0.0.1");
-    next.SetPort(full.port);
+    next.SetPort(full.PortText());
     next.Connect();
     ASSERT_EQ(next.HSocket(), oldNumber) << "the system handed out another descriptor number";
     PostMessage(held.hwnd, held.message, held.wParam, held.lParam);
