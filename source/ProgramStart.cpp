@@ -7,6 +7,8 @@
 #include "source/ProgressForm.h"
 #include "source/analysis/FreAnalysisForm.h"
 #include "source/mainform/MainForm.h"
+#include "source/markers/BookmarkForm.h"
+#include "source/markers/RegionForm.h"
 #include "source/splash/SplashForm.h"
 #include "ui/core/UiCoreInit.h"
 
@@ -47,5 +49,10 @@ TMainForm* StartProgram() {
     TFreAnalysisForm* analysis = nullptr;
     Application()->CreateForm(analysis);
     mainForm->SetFrequencyAnalysisWindow(analysis);
+    TBookmarkForm* bookmarks = nullptr;
+    Application()->CreateForm(bookmarks);
+    TRegionForm* regions = nullptr;
+    Application()->CreateForm(regions);
+    mainForm->AttachMarkerWindows(bookmarks, regions);
     return mainForm;
 }

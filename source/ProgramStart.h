@@ -1,6 +1,6 @@
 // The program's start, in its order: the libraries under it, then the program block (the application
-// object, the splash picture fading in, the title, the main window, the progress window and the
-// frequency analysis window). The message loop runs after it.
+// object, the splash picture fading in, the title, the main window, the progress window, the frequency
+// analysis window and the bookmark and region lists). The message loop runs after it.
 #pragma once
 
 class TMainForm;

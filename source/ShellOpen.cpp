@@ -5,19 +5,29 @@
 #include <cerrno>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace shell_open_detail {
 
-// Runs the opener in a grandchild so that it never becomes a zombie of this process and does not
+TProgramStarter& Starter() {
+    static TProgramStarter starter;
+    return starter;
+}
+
+// Runs the program in a grandchild so that it never becomes a zombie of this process and does not
 // die with it. Everything the child needs is prepared before fork.
-void StartDetached(const std::string& program, const std::string& argument) {
-    char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(argument.c_str()), nullptr};
+void StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_t child = ::fork();
     if (child < 0) return;
     if (child == 0) {
         ::setsid();
         if (::fork() == 0) {
-            ::execvp(argv[0], argv);
+            ::execvp(argv[0], argv.data());
             ::_exit(127);
         }
         ::_exit(0);
@@ -29,11 +39,26 @@ void StartDetached(const std::string& program, const std::string& argument) {
 
 } // namespace shell_open_detail
 
+void StartDetachedProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    if (const TProgramStarter& starter = shell_open_detail::Starter()) {
+        starter(program, arguments);
+        return;
+    }
+    shell_open_detail::StartDetached(program, arguments);
+}
+
 void OpenWithShell(const std::string& target) {
     TWaitCursor wait;
-    shell_open_detail::StartDetached("xdg-open", target);
+    StartDetachedProgram("xdg-open", {target});
+}
+
+TProgramStartOverride::TProgramStartOverride(TProgramStarter starter)
+    : FPrevious(std::exchange(shell_open_detail::Starter(), std::move(starter))) {}
+
+TProgramStartOverride::~TProgramStartOverride() {
+    shell_open_detail::Starter() = std::move(FPrevious);
 }
 
 void StartProgram(const std::string& program, const std::string& argument) {
-    shell_open_detail::StartDetached(program, argument);
+    StartDetachedProgram(program, {argument});
 }

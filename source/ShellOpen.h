@@ -1,13 +1,35 @@
-// Opening a file or a web address with the program the desktop has registered for it, and starting a
-// program of the system.
+// Opening a file or a web address with the program the desktop has registered for it, and starting
+// other programs, detached from this one.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
+
+// Starts `program` (a path, or a name looked up on PATH) with `arguments` and returns at once. The
+// program runs on its own: it is not waited for and does not end with this one; whether it started
+// is not looked at.
+void StartDetachedProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 // Starts the desktop's opener (xdg-open) on `target` under the wait cursor and returns at once; the
 // opener's outcome is not looked at.
 void OpenWithShell(const std::string& target);
 
-// Starts `program` (looked up in PATH) with one argument, detached from this process, and returns at
-// once; whether it could start is not looked at.
+// StartDetachedProgram with one argument.
 void StartProgram(const std::string& program, const std::string& argument);
+
+// While one lives, every start of StartDetachedProgram (and so of OpenWithShell and StartProgram) goes
+// to `starter` instead of a new process: tests see what would have been started, and no browser comes
+// up.
+using TProgramStarter =
+    std::function<void(const std::string& program, const std::vector<std::string>& arguments)>;
+class TProgramStartOverride {
+public:
+    explicit TProgramStartOverride(TProgramStarter starter);
+    ~TProgramStartOverride();
+    TProgramStartOverride(const TProgramStartOverride&) = delete;
+    TProgramStartOverride& operator=(const TProgramStartOverride&) = delete;
+
+private:
+    TProgramStarter FPrevious;
+};

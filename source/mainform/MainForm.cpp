@@ -123,6 +123,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindDocumentCommands();
     BindEffectCommands();
     BindToolCommands();
+    BindHelpCommands();
 }
 
 TMainForm::~TMainForm() = default;

@@ -15,6 +15,8 @@
 //   MainFormDocumentDialogs.cpp  the tag and options commands
 //   MainFormTools.cpp       record, text to speech and frequency analysis (source/recording, speech,
 //                           analysis), through the window's IEditorHost
+//   MainFormMarkers.cpp     the bookmark and region commands and their windows
+//   MainFormHelp.cpp        help, web pages, the welcome window, About, companion programs
 // Each family binds its actions' handlers in its Bind...Commands function, which the constructor
 // calls.
 #pragma once
@@ -46,6 +48,8 @@ class IEditorHost;
 class IEffectCommands;
 class TFreAnalysisForm;
 class IMarkerListWindows;
+class TBookmarkForm;
+class TRegionForm;
 struct TMessage;
 struct TWelcomeChoice;
 
@@ -110,11 +114,22 @@ public:
     // The dark (true) or light colour set of the waveform area.
     void ApplyWorkplaceColors(bool Dark);
 
+    // ---- Buttons that carry no action (the command bars bind them; MainFormHelp.cpp)
+    // The Help tab's numbered buttons 1 to 6: a web page, then pages of the manual.
+    void ShowHelpTabPage(int Button);
+    // "Upgrade to Latest Version".
+    void OpenUpgradePage();
+    // A Tools button of a companion program (CompanionPrograms() gives them in order).
+    void RunCompanionProgram(int Index);
+
     // ---- Seams to the windows and roads that live elsewhere
     IMainWindowBars& Bars() { return *FBars; }
     // The progress window, made by the program's start after the main window.
     TFormProgress* FormProgress = nullptr;
     void SetMarkerListWindows(IMarkerListWindows* Windows) { FMarkerListWindows = Windows; }
+    // Connects the bookmark and region windows, made by the program's start after the main window, to
+    // the window's marker commands (MainFormMarkers.cpp).
+    void AttachMarkerWindows(TBookmarkForm* Bookmarks, TRegionForm* Regions);
     void SetEffectCommands(std::unique_ptr<IEffectCommands> Commands);
     void SetCdTrackLoader(std::unique_ptr<ICdTrackLoader> Loader);
     // The frequency analysis window, made by the program's start after the progress window; it shows
@@ -220,6 +235,7 @@ private:
     void BindDocumentCommands();
     void BindEffectCommands();
     void BindToolCommands();
+    void BindHelpCommands();
 
     // MainFormLifecycle.cpp
     void FormCreate(TObject* Sender);

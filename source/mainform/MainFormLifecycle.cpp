@@ -140,7 +140,7 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
 }
 
 void TMainForm::ShowWelcome() {
-    CarryOutWelcomeChoice(RunWelcomeWindow(*this));
+    CarryOutWelcomeChoice(RunWelcomeWindow(*this, [this] { ClearRecentList(); }));
 }
 
 void TMainForm::CarryOutWelcomeChoice(const TWelcomeChoice& Choice) {

@@ -1,6 +1,7 @@
 // The welcome window shown after start: what the user chose in it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,5 +14,5 @@ struct TWelcomeChoice {
     std::string RecentFile;
 };
 
-// Shows the welcome window modally, centred on `Owner`.
-TWelcomeChoice RunWelcomeWindow(TCustomForm& Owner);
+// Shows the welcome window modally, centred on `Owner`; its "Clear" link runs `ClearRecentList`.
+TWelcomeChoice RunWelcomeWindow(TCustomForm& Owner, std::function<void()> ClearRecentList);

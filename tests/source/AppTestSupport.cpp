@@ -120,6 +120,10 @@ void AppTest::SetUp() {
             if (active == nullptr || active == reinterpret_cast<TCustomForm*>(MainForm) ||
                 !active->FormState().Contains(fsModal))
                 return;
+            if (CloseWelcomeWindow && active->Name() == "WelcomeStartForm") {
+                active->SetModalResult(mrCancel);
+                return;
+            }
             if (!Steps.empty()) {
                 auto step = std::move(Steps.front());
                 Steps.pop_front();

@@ -85,6 +85,9 @@ protected:
     std::deque<std::function<void()>> Steps;
     std::vector<std::string> BoxTexts;
     std::vector<std::string> Unanswered; // captions of windows the script did not answer
+    // The welcome window is closed at once, as by a user who does not need it, unless a test clears
+    // this to work with it.
+    bool CloseWelcomeWindow = true;
     int IdlesAfterScript = 0;
 };
 
