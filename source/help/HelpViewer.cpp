@@ -1,7 +1,7 @@
 #include "source/help/HelpViewer.h"
 
 #include "platform/rtl/Exception.h"
-#include "platform/rtl/FileUtils.h"
+#include "platform/rtl/FileNames.h"
 #include "source/FileNameHelpers.h"
 #include "source/HelpAddress.h"
 #include "source/ShellOpen.h"
@@ -32,7 +32,7 @@ std::string FindOnPath(const std::string& Name) {
     const char* path = std::getenv("PATH");
     if (path == nullptr) return {};
     for (const std::string& folder : SplitText(path, ':')) {
-        const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + Name;
+        const std::string candidate = IncludeTrailingPathDelimiter(folder.empty() ? "." : folder) + Name;
         if (IsRegularFile(candidate)) return candidate;
     }
     return {};

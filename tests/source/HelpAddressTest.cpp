@@ -1,6 +1,8 @@
 // Help pages: the address of a page in the manual named like the program, and the viewer's answer.
 #include "source/HelpAddress.h"
+#include "TestFolder.h"
 #include "platform/rtl/Exception.h"
+#include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,10 @@ TEST(HelpAddressTest, ThePageNameIsLowerCasedAfterTheProgramsManual) {
 }
 
 TEST(HelpAddressTest, WithoutAViewerAHelpRequestSaysSo) {
+    // A path on which no viewer is found, whatever this machine has installed.
+    TTestFolder empty("help-without-viewer");
+    TEnvironmentGuard environment;
+    environment.Set("PATH", empty.Path());
     try {
         ShowHelpPage(nullptr, "APPOptions");
         FAIL() << "no viewer, yet no error";
