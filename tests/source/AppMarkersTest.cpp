@@ -401,6 +401,44 @@ TEST_F(AppMarkersTest, SavingARegionWritesItAloneAndLeavesTheDocumentChangedAndN
     EXPECT_EQ(Position().GetSelectionEnd(), 2 * Rate);
 }
 
+TEST_F(AppMarkersTest, CommandsOfAnEntryNeedOneSelectedAndSelectAllNeedsOne) {
+    StartWithPiece();
+    struct TState {
+        const char* What;
+        bool Entry, Selected;
+    };
+    auto check = [this](const TState& state) {
+        const std::vector<std::pair<TAction*, bool>> expected{
+            {Regions->ActionSelect, state.Selected},
+            {Regions->ActionRename, state.Selected},
+            {Regions->ActionSave, state.Selected},
+            {Regions->ActionCopyToNew, state.Selected},
+            {Regions->ActionDelete, state.Selected},
+            {Regions->ActionExport, state.Selected},
+            {Regions->ActionSelectAll, state.Entry},
+            {Regions->ActionHelp, true},
+            {Bookmarks->ActionGotoBookmark, state.Selected},
+            {Bookmarks->ActionSelectToBookmark, state.Selected},
+            {Bookmarks->ActionRename, state.Selected},
+            {Bookmarks->ActionDelete, state.Selected},
+            {Bookmarks->ActionSelectAll, state.Entry},
+            {Bookmarks->ActionHelp, true}};
+        for (const auto& [action, enabled] : expected) {
+            action->Update();
+            EXPECT_EQ(action->Enabled(), enabled) << state.What << ": " << action->Name();
+        }
+    };
+    check({"empty lists", false, false});
+    AddRegion("Middle", Rate, 2 * Rate);
+    SetBookmark("Mark", Rate);
+    Regions->ListView->ClearSelection();
+    Bookmarks->ListView->ClearSelection();
+    check({"an entry each, none selected", true, false});
+    Regions->ListView->SelectAll();
+    Bookmarks->ListView->SelectAll();
+    check({"the entries selected", true, true});
+}
+
 TEST_F(AppMarkersTest, ClosingTheDocumentEmptiesBothLists) {
     StartWithPiece();
     AddRegion("Middle", Rate, 2 * Rate);
