@@ -3,9 +3,6 @@
 #include "platform/vcl/Font.h"
 
 TLinkLabel::TLinkLabel(TComponent* AOwner) : TLabel(AOwner) {
-    // A plain label takes no clicks; a link does.
-    ControlStyle().Include(csCaptureMouse);
-    ControlStyle().Include(csClickEvents);
     SetCursor(crHandPoint);
     SetTransparent(true);
     Font()->SetColor(NormalColor);

@@ -104,13 +104,7 @@ TEST_F(AppHelpTest, TheAboutBoxShowsTheVersionAndItsUpdatesButtonTheUpgradePage)
     ThenPicture("about-box");
     Then([this] { dynamic_cast<TFormAbout*>(ActiveForm())->PageControl->SetActivePageIndex(1); });
     ThenPicture("about-box-update");
-    Then([this] {
-        TButton* updates = dynamic_cast<TFormAbout*>(ActiveForm())->ButtonUpdates;
-        const POINT p = updates->ClientToScreen(POINT{updates->Width() / 2, updates->Height() / 2});
-        olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftDown, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftUp, p.x, p.y);
-    });
+    Then([this] { ClickOn(dynamic_cast<TFormAbout*>(ActiveForm())->ButtonUpdates); });
     Then([this] { EXPECT_EQ(Starts, std::vector<TStart>{Opened(GlobalVars().UpgradeWebPage)}); });
     ThenKey(VK_ESCAPE); // "&OK" closes the box from the keyboard too
     Command(MainForm->ActionAbout);

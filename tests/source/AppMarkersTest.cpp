@@ -104,11 +104,8 @@ protected:
         const POINT p = List->ClientToScreen(POINT{row.left + 20, (row.top + row.bottom) / 2});
         for (int key : Held)
             olva::win::InjectKey(key, true);
-        for (int i = 0; i < (Double ? 2 : 1); ++i) {
-            olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
-            olva::win::InjectMouse(olva::win::MouseAction::LeftDown, p.x, p.y);
-            olva::win::InjectMouse(olva::win::MouseAction::LeftUp, p.x, p.y);
-        }
+        for (int i = 0; i < (Double ? 2 : 1); ++i)
+            ClickAt(p);
         for (int key : Held)
             olva::win::InjectKey(key, false);
         Pump();
@@ -118,10 +115,7 @@ protected:
         int left = 0;
         for (int i = 0; i < Column; ++i)
             left += List->Columns()->Items(i)->Width();
-        const POINT p = List->ClientToScreen(POINT{left + 10, List->HeaderHeight() / 2});
-        olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftDown, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftUp, p.x, p.y);
+        ClickAt(List->ClientToScreen(POINT{left + 10, List->HeaderHeight() / 2}));
         Pump();
     }
 

@@ -88,6 +88,21 @@ void WriteSplashPicture(const std::string& Path, int Width, int Height) {
     ASSERT_TRUE(SaveSurfaceToPng(surface, Path, true));
 }
 
+void ClickAt(POINT ScreenPoint) {
+    olva::win::InjectMouse(olva::win::MouseAction::Move, ScreenPoint.x, ScreenPoint.y);
+    olva::win::InjectMouse(olva::win::MouseAction::LeftDown, ScreenPoint.x, ScreenPoint.y);
+    olva::win::InjectMouse(olva::win::MouseAction::LeftUp, ScreenPoint.x, ScreenPoint.y);
+}
+
+void ClickOn(TControl* Control) {
+    ClickAt(Control->ClientToScreen(POINT{Control->Width() / 2, Control->Height() / 2}));
+}
+
+void MoveTo(TControl* Control) {
+    const POINT p = Control->ClientToScreen(POINT{Control->Width() / 2, Control->Height() / 2});
+    olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
+}
+
 std::string PicturePath(const std::string& Name) {
     const std::filesystem::path folder = std::filesystem::path(OLVA_TEST_OUT_DIR) / "app";
     std::filesystem::create_directories(folder);

@@ -7,6 +7,7 @@
 
 #include "TestFolder.h"
 #include "platform/rtl/Clock.h"
+#include "platform/rtl/WinTypes.h"
 #include "tests/support/EnvironmentGuard.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <vector>
 
 class TAction;
+class TControl;
 class TCustomForm;
 class TMainForm;
 
@@ -36,6 +38,11 @@ struct TDecoded {
 TDecoded ReadSound(const std::string& Path);
 // A 32-bit picture with transparency, the size given, as a PNG file.
 void WriteSplashPicture(const std::string& Path, int Width, int Height);
+// A left click through the mouse input: at a point of the screen, or in the middle of a control.
+void ClickAt(POINT ScreenPoint);
+void ClickOn(TControl* Control);
+// The mouse moved (no button) to the middle of a control.
+void MoveTo(TControl* Control);
 // Where tests leave their pictures: build/test-output/app/<name>.png.
 std::string PicturePath(const std::string& Name);
 

@@ -37,16 +37,6 @@ protected:
 
     TWelcomeStartForm* Welcome() const { return dynamic_cast<TWelcomeStartForm*>(ActiveForm()); }
 
-    void MoveTo(TControl* Control) {
-        const POINT p = Control->ClientToScreen(POINT{Control->Width() / 2, Control->Height() / 2});
-        olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
-    }
-    void ClickOn(TControl* Control) {
-        const POINT p = Control->ClientToScreen(POINT{Control->Width() / 2, Control->Height() / 2});
-        olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftDown, p.x, p.y);
-        olva::win::InjectMouse(olva::win::MouseAction::LeftUp, p.x, p.y);
-    }
     // A step that clicks a control of the welcome window chosen when it runs.
     void ThenClick(std::function<TControl*(TWelcomeStartForm&)> Control) {
         Then([this, Control] {
