@@ -201,16 +201,30 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
             Sub("Command Bar", {{"ActionShowCommandBar"}, {"ActionBarOntheLeft"}, {"ActionBarOntheRight"}}),
             {"ActionTopTransportBar"},
             {"ActionTopZoomBar"}});
-    AddTab("T&ools",
-           {{"ActionBatch"}, {"ActionFrequencyAnalysis"}, {"ActionTextToSpeech"}, {"ActionWindowsMixer"}});
-    AddTab("He&lp", {{"ActionHelp"},
-                     {"ActionWelcomeWindow"},
-                     {"-"},
-                     {"ActionProductPage"},
-                     {"ActionTechnicalSupport"},
-                     {"ActionCompanyHomepage"},
-                     {"-"},
-                     {"ActionAbout"}});
+    AddTab("T&ools", {{"ActionBatch"},
+                      {"ActionFrequencyAnalysis"},
+                      {"ActionTextToSpeech"},
+                      {"ActionWindowsMixer"},
+                      {"-"},
+                      BarButton("Audio Converter", TBarItem::AudioConverter),
+                      BarButton("CD Burner", TBarItem::CDBurner)});
+    AddTab("He&lp",
+           {{"ActionHelp"},
+            {"ActionWelcomeWindow"},
+            {"-"},
+            BarButton("1. How to change audio source", TBarItem::HelpAudioSource),
+            BarButton("2. Record Quick Tour", TBarItem::HelpRecordQuickTour),
+            BarButton("3. Importing Audio Tracks from CDs", TBarItem::HelpImportingAudioTracks),
+            BarButton("4. Basic Audio Editing", TBarItem::HelpBasicAudioEditing),
+            BarButton("5. Connecting Your Stereo Equipment", TBarItem::HelpConnectingStereoEquipment),
+            BarButton("6. Bookmarks and Regions", TBarItem::HelpBookmarksAndRegions),
+            {"-"},
+            {"ActionProductPage"},
+            {"ActionTechnicalSupport"},
+            {"ActionCompanyHomepage"},
+            BarButton("Upgrade to Latest Version", TBarItem::UpgradeToLatestVersion),
+            {"-"},
+            {"ActionAbout"}});
 
     auto popup = [this](TMainPopupMenu Which, const std::vector<TEntry>& Entries) {
         auto* menu = new TPopupMenu(&FForm);

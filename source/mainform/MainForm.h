@@ -114,14 +114,6 @@ public:
     // The dark (true) or light colour set of the waveform area.
     void ApplyWorkplaceColors(bool Dark);
 
-    // ---- Buttons that carry no action (the command bars bind them; MainFormHelp.cpp)
-    // The Help tab's numbered buttons 1 to 6: a web page, then pages of the manual.
-    void ShowHelpTabPage(int Button);
-    // "Upgrade to Latest Version".
-    void OpenUpgradePage();
-    // A Tools button of a companion program (CompanionPrograms() gives them in order).
-    void RunCompanionProgram(int Index);
-
     // ---- Seams to the windows and roads that live elsewhere
     IMainWindowBars& Bars() { return *FBars; }
     // The progress window, made by the program's start after the main window.
@@ -236,6 +228,8 @@ private:
     void BindEffectCommands();
     void BindToolCommands();
     void BindHelpCommands();
+    // The Help tab's page and upgrade buttons and the companion programs; false for other items.
+    bool RunHelpBarItem(TBarItem Item);
 
     // MainFormLifecycle.cpp
     void FormCreate(TObject* Sender);

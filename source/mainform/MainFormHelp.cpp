@@ -1,6 +1,6 @@
 // Help, links and About: the manual's contents, the web pages of the product, its support and its
-// company, the welcome window, the About box; and the Help tab's and Tools tab's buttons that carry no
-// action.
+// company, the welcome window and the About box; and the bar buttons that carry no action: the Help
+// tab's page buttons, "Upgrade to Latest Version" and the Tools tab's companion programs.
 #include "platform/vcl/Action.h"
 #include "source/GlobalVars.h"
 #include "source/HelpAddress.h"
@@ -11,9 +11,11 @@
 #include "source/help/HelpTab.h"
 #include "source/mainform/MainForm.h"
 
+#include <utility>
+
 void TMainForm::BindHelpCommands() {
     auto bind = [this](TAction* Action, auto Handler) {
-        Action->SetOnExecute(TNotifyEvent([this, Handler](TObject*) { Handler(); }, this));
+        Action->SetOnExecute(TNotifyEvent([Handler](TObject*) { Handler(); }, Action));
     };
     bind(ActionHelp, [this] { ShowHelpPage(Handle(), "WelcometoAPP"); });
     bind(ActionAbout, [this] { RunAboutBox(*this); });
@@ -21,25 +23,42 @@ void TMainForm::BindHelpCommands() {
     bind(ActionTechnicalSupport, [] { OpenWithShell(GlobalVars().SupportWebPage); });
     bind(ActionCompanyHomepage, [] { OpenWithShell(GlobalVars().CompanyWebPage); });
     bind(ActionWelcomeWindow, [this] { ShowWelcome(); });
+    // The bars have one click event for every button without an action; the ones bound before keep
+    // theirs.
+    Bars().OnItemClick = [this, others = std::move(Bars().OnItemClick)](TBarItem Item) {
+        if (!RunHelpBarItem(Item) && others) others(Item);
+    };
 }
 
-void TMainForm::ShowHelpTabPage(int Button) {
-    if (Button == 1) {
-        OpenWithShell(AudioSourceWebPage(GlobalVars()));
-        return;
+bool TMainForm::RunHelpBarItem(TBarItem Item) {
+    static const std::pair<TBarItem, int> helpTab[] = {
+        {TBarItem::HelpAudioSource, 1},
+        {TBarItem::HelpRecordQuickTour, 2},
+        {TBarItem::HelpImportingAudioTracks, 3},
+        {TBarItem::HelpBasicAudioEditing, 4},
+        {TBarItem::HelpConnectingStereoEquipment, 5},
+        {TBarItem::HelpBookmarksAndRegions, 6},
+    };
+    for (const auto& [item, button] : helpTab) {
+        if (item != Item) continue;
+        if (button == 1)
+            OpenWithShell(AudioSourceWebPage(GlobalVars()));
+        else
+            ShowHelpPage(Handle(), HelpTabPage(button));
+        return true;
     }
-    const std::string page = HelpTabPage(Button);
-    if (!page.empty()) ShowHelpPage(Handle(), page);
-}
-
-void TMainForm::OpenUpgradePage() {
-    OpenWithShell(GlobalVars().UpgradeWebPage);
-}
-
-void TMainForm::RunCompanionProgram(int Index) {
-    const std::vector<TCompanionProgram>& programs = CompanionPrograms();
-    if (Index < 0 || Index >= static_cast<int>(programs.size())) return;
-    StopIfBusy();
-    StartCompanionProgram(programs[static_cast<std::size_t>(Index)], ProgramEnvironment().ProgramFolder,
-                          GlobalVars());
+    if (Item == TBarItem::UpgradeToLatestVersion) {
+        OpenWithShell(GlobalVars().UpgradeWebPage);
+        return true;
+    }
+    static const std::pair<TBarItem, std::size_t> companions[] = {{TBarItem::AudioConverter, 0},
+                                                                  {TBarItem::CDBurner, 1}};
+    for (const auto& [item, index] : companions) {
+        if (item != Item) continue;
+        StopIfBusy();
+        StartCompanionProgram(CompanionPrograms().at(index), ProgramEnvironment().ProgramFolder,
+                              GlobalVars());
+        return true;
+    }
+    return false;
 }

@@ -92,6 +92,17 @@ enum class TBarItem {
     LowShelf,
     HighShelf,
     Invert,
+    // The Help tab's numbered buttons ("1. How to change audio source" ... "6. Bookmarks and Regions")
+    // and "Upgrade to Latest Version"; the Tools tab's companion programs.
+    HelpAudioSource,
+    HelpRecordQuickTour,
+    HelpImportingAudioTracks,
+    HelpBasicAudioEditing,
+    HelpConnectingStereoEquipment,
+    HelpBookmarksAndRegions,
+    UpgradeToLatestVersion,
+    AudioConverter,
+    CDBurner,
 };
 
 class IBarItems {
@@ -126,7 +137,7 @@ public:
     // Raised with the path of a recent-documents pane entry the user chose.
     std::function<void(const std::string& Path)> OnRecentDocumentClick;
     // Raised when the user clicks a bar button that carries no action (the filter and one-click
-    // effect buttons).
+    // effect buttons, the Help tab's page buttons, the companion programs).
     std::function<void(TBarItem Item)> OnItemClick;
 };
 

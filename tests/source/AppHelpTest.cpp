@@ -60,15 +60,17 @@ TEST_F(AppHelpTest, TheHelpAndWebCommandsShowTheManualAndTheProgramsPages) {
     Command(MainForm->ActionProductPage);
     Command(MainForm->ActionTechnicalSupport);
     Command(MainForm->ActionCompanyHomepage);
-    MainForm->OpenUpgradePage();
+    BarCommand("Upgrade to Latest Version");
     EXPECT_EQ(Starts, (std::vector<TStart>{Opened(vars.ProductWebPage), Opened(vars.SupportWebPage),
                                            Opened(vars.CompanyWebPage), Opened(vars.UpgradeWebPage)}));
 }
 
 TEST_F(AppHelpTest, TheHelpTabsNumberedButtonsOpenTheSourcePageAndFiveManualPages) {
     StartApp();
-    for (int button = 0; button <= 7; ++button)
-        MainForm->ShowHelpTabPage(button);
+    for (const char* button : {"1. How to change audio source", "2. Record Quick Tour",
+                               "3. Importing Audio Tracks from CDs", "4. Basic Audio Editing",
+                               "5. Connecting Your Stereo Equipment", "6. Bookmarks and Regions"})
+        BarCommand(button);
     EXPECT_EQ(Starts, std::vector<TStart>{Opened(GlobalVars().SupportWebPage + "recording-source/")});
     const char* pages[] = {"recordquicktour", "importingaudiotracksfromcd", "basicaudioediting",
                            "connectingyourstereoequipment", "bookmarksandregions"};
@@ -82,10 +84,11 @@ TEST_F(AppHelpTest, ACompanionProgramStartsFromTheProgramsFolderOrItsPageOpensWh
     StartApp();
     const std::vector<TCompanionProgram>& programs = CompanionPrograms();
     ASSERT_EQ(programs.size(), 2u);
-    MainForm->RunCompanionProgram(0);
+    EXPECT_STREQ(programs[0].Caption, "Audio Converter");
+    EXPECT_STREQ(programs[1].Caption, "CD Burner");
+    BarCommand("Audio Converter");
     const std::string installed = Root->Write(std::string("program/") + programs[1].FileName, "#!/bin/sh\n");
-    MainForm->RunCompanionProgram(1);
-    MainForm->RunCompanionProgram(2); // no such button
+    BarCommand("CD Burner");
     EXPECT_EQ(Starts, (std::vector<TStart>{Opened(GlobalVars().CompanyWebPage + programs[0].Page),
                                            TStart{installed, {}}}));
 }
