@@ -27,6 +27,8 @@ constexpr int WindowHeight = 392;
 constexpr int StepsLeft = 28;
 constexpr int ListsLeft = 232;
 constexpr TColor HeadingColor = RGB(120, 180, 215);
+// The banner picture in the program's folder; without it the banner stays empty.
+constexpr const char* WelcomePictureName = "welcome.png";
 
 // The tutorial links and the manual pages they open.
 constexpr std::array<std::pair<const char*, const char*>, 4> Tutorials{{
@@ -136,7 +138,7 @@ TWelcomeStartForm::TWelcomeStartForm(TComponent* AOwner, std::function<void()> C
 }
 
 void TWelcomeStartForm::LoadPicture() {
-    const std::string path = ProgramEnvironment().ProgramFolder + "welcome.png";
+    const std::string path = ProgramEnvironment().ProgramFolder + welcome_form_detail::WelcomePictureName;
     if (!FileExists(path)) return;
     try {
         TPngPicture picture;
