@@ -283,8 +283,14 @@ TEST_F(AppMarkersTest, RenamingChangesTheListOnlyAndAnEmptyNameIsRefused) {
     EXPECT_EQ(Entries(*Regions), (std::vector<TEntry>{{" Bridge ", 1}}));
     MainForm->AudioEditor->Markers().SetCurrent(1);
     EXPECT_EQ(MainForm->AudioEditor->Markers().GetName(), "Middle");
-    // The renamed entry keeps its times and file.
+    // The renamed entry keeps its times and file, and is exported under its new name.
     EXPECT_EQ(Regions->ListView->Items()->Item(0)->SubItems()->Strings(0), "0:00:01.000-0:00:02.000");
+    GlobalVars().ExportFolder = Documents;
+    GlobalVars().ExportFormat = 0;
+    ThenKey(VK_RETURN);
+    Regions->ActionExport->Execute();
+    EXPECT_TRUE(FileExists(Documents + " Bridge .wav"));
+    EXPECT_FALSE(FileExists(Documents + "Middle.wav"));
 }
 
 TEST_F(AppMarkersTest, SelectToBookmarkSelectsBetweenTwoAndOfferNothingWithOne) {
