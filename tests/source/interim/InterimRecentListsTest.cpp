@@ -1,6 +1,7 @@
 // The interim command menu's recent lists: the recent-files list item (five entries, newest first,
 // compared without regard to letter case) and the recent-documents pane (exact texts, any number).
 #include "source/interim/InterimRecentLists.h"
+#include "platform/rtl/Exception.h"
 #include "source/RecentFilesFile.h"
 #include "tests/source/TestFolder.h"
 
