@@ -382,6 +382,23 @@ HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
     return menu;
 }
 
+HMENU LoadWindowMenuResource(int resourceId) {
+    if (resourceId != 16 && resourceId != 32 && resourceId != 48) return nullptr;
+    const bool dialog = resourceId == 48;
+    HMENU menu = CreatePopupMenu();
+    if (!dialog) AppendMenu(menu, MF_STRING, SC_RESTORE, "&Restore");
+    AppendMenu(menu, MF_STRING, SC_MOVE, "&Move");
+    AppendMenu(menu, MF_STRING, SC_SIZE, "&Size");
+    if (!dialog) {
+        AppendMenu(menu, MF_STRING, SC_MINIMIZE, "Mi&nimize");
+        AppendMenu(menu, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
+    }
+    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(menu, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    SetMenuDefaultItem(menu, SC_CLOSE, FALSE);
+    return menu;
+}
+
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
     Menu* m = Find(menu);
     if (!m || !IsWindow(owner) || Current.menu) return FALSE; // one menu at a time

@@ -109,6 +109,10 @@ int GetMenuString(HMENU menu, UINT item, char* buffer, int maxCount, UINT flags)
 int EnableMenuItem(HMENU menu, UINT item, UINT flags);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);
 HMENU GetSystemMenu(HWND hwnd, BOOL revert);
+// A new copy of one of the window menus the window system carries as resources: 16 and 32 the classic
+// window menu (restore, move, size, minimize, maximize, close), 48 the dialog one without minimize,
+// maximize and restore. 0 for any other identifier.
+HMENU LoadWindowMenuResource(int resourceId);
 HMENU GetSubMenu(HMENU menu, int position);
 // byPosition FALSE: item is a command identifier. The text is copied into dwTypeData (cch is its
 // size); with a null dwTypeData only cch (the text length) is filled.

@@ -7,6 +7,7 @@
 #include "ui/core/base/ServiceObjects.h"
 #include "ui/core/base/Timers.h"
 #include "ui/core/base/UnitsLoader.h"
+#include "ui/core/controls/ControlsUnit.h"
 #include "ui/core/dates/DatesUnit.h"
 #include "ui/core/graphics/GraphicsUnit.h"
 #include "ui/core/platform/GdiPlusApi.h"
@@ -38,6 +39,7 @@ void uiCoreInitialize() {
     ovUnitsLoader()->AddUnit(&ovGdiPlusApiStart, &ovGdiPlusApiEnd);
     ovUnitsLoader()->AddUnit(&ovGdiPlusClassesStart, &ovGdiPlusClassesEnd);
     ovUnitsLoader()->AddUnit(&ovSkinsCoreStart, &ovSkinsCoreEnd);
+    uiControlsUnitStart();
     ui_core_init_detail::Initialized = true;
 }
 
@@ -46,6 +48,7 @@ void uiCoreFinalize() {
     ui_core_init_detail::Initialized = false;
     // Hooks are taken out of the thread rather than left behind to call into freed code.
     ovReleaseAllHooks();
+    uiControlsUnitEnd();
     uiFreeTimers();
     uiFreeServiceObjects();
     uiGraphicsUnitEnd();
