@@ -1,0 +1,381 @@
+#include "ui/bars/Bar.h"
+
+#include "platform/win/WinUser.h"
+
+#include "ui/bars/BarItem.h"
+#include "ui/bars/BarManager.h"
+#include "ui/bars/BarWindows.h"
+
+TovBar::TovBar(TComponent* AOwner) : TuiComponentCollectionItem(AOwner) {}
+
+TovBar::~TovBar() {
+    delete FItemLinks;
+}
+
+void TovBar::BeforeDestruction() {
+    TovBarManager* manager = OwningBarManager();
+    if (manager != nullptr && !manager->BeingDestroyed()) manager->OnBarDelete(manager, this);
+    if (FItemLinks != nullptr) FItemLinks->FreeBarControl();
+    if (IovBarDock* dock = GetRealDockControl()) dock->RemoveBar(this);
+    if (manager != nullptr && manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
+    TuiComponentCollectionItem::BeforeDestruction();
+}
+
+TovBarManager* TovBar::OwningBarManager() const {
+    return dynamic_cast<TovBarManager*>(GetParentComponent());
+}
+
+TovBars* TovBar::GetManagerBars() const {
+    TovBarManager* manager = OwningBarManager();
+    return manager ? manager->Bars() : nullptr;
+}
+
+TovBarItemLinks* TovBar::ItemLinks() const {
+    return FItemLinks;
+}
+
+IovBarControl* TovBar::GetControl() const {
+    return FItemLinks ? FItemLinks->BarControl() : nullptr;
+}
+
+IovBarDock* TovBar::GetRealDockControl() const {
+    if (FDockControl != nullptr) return FDockControl;
+    TovBars* bars = GetManagerBars();
+    return bars ? bars->DockControls(FDockingStyle) : nullptr;
+}
+
+TuiComponentCollection* TovBar::GetCollectionFromParent(TComponent* AParent) {
+    auto* manager = dynamic_cast<TovBarManager*>(AParent);
+    return manager ? manager->Bars() : nullptr;
+}
+
+void TovBar::SetCollection(TuiComponentCollection* AValue) {
+    TuiComponentCollectionItem::SetCollection(AValue);
+    TovBarManager* manager = OwningBarManager();
+    if (manager == nullptr || FItemLinks != nullptr) return;
+    FItemLinks = new TovBarControlItemLinks(manager, this);
+    if (!manager->IsLoading()) {
+        manager->OnBarAdd(manager, this);
+        NotifyChanged();
+    }
+}
+
+bool TovBar::IsStreaming() const {
+    TovBarManager* manager = OwningBarManager();
+    return manager != nullptr && manager->ComponentState().Contains(csLoading);
+}
+
+bool TovBar::CanContainItem(TovBarItem* AItem, std::string& AErrorText) {
+    return AItem->CanBePlacedOn(bpToolbar, this, AErrorText);
+}
+
+IovBarControl* TovBar::CreateBarControl() {
+    IovBarWindowFactory* factory = ovBarWindowFactory();
+    return factory ? factory->CreateToolbarControl(this) : nullptr;
+}
+
+void TovBar::SetCaption(const std::string& AValue) {
+    if (FCaption == AValue) return;
+    if (TovBarManager* manager = OwningBarManager())
+        if (TovBar* other = manager->GetBarByCaption(AValue); other != nullptr && other != this) return;
+    FCaption = AValue;
+    if (IovBarControl* control = GetControl()) control->UpdateFrame();
+    NotifyChanged();
+}
+
+void TovBar::SetDockControl(IovBarDock* AValue) {
+    TovBarManager* manager = OwningBarManager();
+    if (AValue != nullptr && AValue->BarManager() != manager) return;
+    if (IsStreaming()) {
+        FStreamedDockControl = AValue;
+        return;
+    }
+    if (FDockControl == AValue) return;
+    const bool hide = GetControl() != nullptr && !FChangingDockingStyle;
+    const bool wasVisible = FVisible;
+    if (hide && wasVisible) SetVisible(false);
+    FDockControl = AValue;
+    if (FItemLinks) FItemLinks->RebuildLists();
+    if (!FChangingDockingStyle) {
+        FChangingDockingStyle = true;
+        FDockingStyle = AValue ? AValue->DockingStyle() : FDockingStyle;
+        FChangingDockingStyle = false;
+    }
+    if (hide && wasVisible) SetVisible(true);
+    if (manager) manager->DoBarDockingStyleChange(this);
+}
+
+void TovBar::SetDockingStyle(TovBarDockingStyle AValue) {
+    if (IsStreaming()) {
+        FStreamedDockingStyle = AValue;
+        FHasStreamedDockingStyle = true;
+        return;
+    }
+    if (FDockingStyle == AValue) return;
+    IovBarControl* control = GetControl();
+    const bool hide = control != nullptr && control->DockingStyle() != AValue && !FChangingDockingStyle;
+    const bool wasVisible = FVisible;
+    if (hide && wasVisible) SetVisible(false);
+    FDockingStyle = AValue;
+    if (AValue != dsNone) FDockedDockingStyle = AValue;
+    if (!FChangingDockingStyle) {
+        FChangingDockingStyle = true;
+        FDockControl = nullptr;
+        FChangingDockingStyle = false;
+    }
+    if (FItemLinks) {
+        FItemLinks->SetRecentItemCount(-1);
+        FItemLinks->RebuildLists();
+    }
+    if (hide && wasVisible) SetVisible(true);
+    if (TovBarManager* manager = OwningBarManager()) manager->DoBarDockingStyleChange(this);
+}
+
+void TovBar::ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) {
+    if (ADock != nullptr && ADock->IsBuiltIn()) ADock = nullptr;
+    if (AStyle == FDockingStyle || (ADock != nullptr && ADock != FDockControl))
+        SetDockControl(ADock);
+    else
+        SetDockingStyle(AStyle);
+}
+
+void TovBar::SetDockedLeft(int AValue) {
+    FDockedLeft = AValue < 0 ? 0 : AValue;
+    NotifyChanged();
+}
+
+void TovBar::SetDockedTop(int AValue) {
+    FDockedTop = AValue < 0 ? 0 : AValue;
+    NotifyChanged();
+}
+
+void TovBar::SetFloatLeft(int AValue) {
+    FFloatLeft = AValue;
+    NotifyChanged();
+}
+
+void TovBar::SetFloatTop(int AValue) {
+    FFloatTop = AValue;
+    NotifyChanged();
+}
+
+void TovBar::SetFloatClientWidth(int AValue) {
+    FFloatClientWidth = AValue;
+    NotifyChanged();
+}
+
+void TovBar::SetFloatClientHeight(int AValue) {
+    FFloatClientHeight = AValue;
+    NotifyChanged();
+}
+
+int TovBar::Row() const {
+    if (IovBarDock* dock = GetRealDockControl()) {
+        const int row = dock->RowOf(this);
+        if (row >= 0) return row;
+    }
+    return FRow;
+}
+
+void TovBar::SetRow(int AValue) {
+    ApplyRow(AValue);
+}
+
+void TovBar::ApplyRow(int AValue) {
+    if (AValue < 0) AValue = 0;
+    IovBarDock* dock = GetRealDockControl();
+    if (AValue == FRow && dock != nullptr && dock->RowOf(this) >= 0) return;
+    FRow = AValue;
+    if (dock != nullptr) {
+        TovBarManager* manager = OwningBarManager();
+        if (AValue >= dock->RowCount()) {
+            const bool single =
+                manager == nullptr || (!manager->IsUpdateLocked() && !manager->IsLoadingBars());
+            if (single)
+                dock->AddRow();
+            else
+                while (dock->RowCount() <= AValue)
+                    dock->AddRow();
+            dock->PutInRow(this, dock->RowCount() - 1);
+        } else {
+            dock->PutInRow(this, AValue);
+        }
+        NotifyChanged();
+        dock->UpdateDock();
+        return;
+    }
+    NotifyChanged();
+}
+
+void TovBar::SetIsMainMenu(bool AValue) {
+    TovBarManager* manager = OwningBarManager();
+    if (manager == nullptr) {
+        FIsMainMenu = AValue;
+        return;
+    }
+    manager->BeginUpdate();
+    try {
+        if (TovBar* previous = manager->GetMainMenuBar(); AValue && previous != nullptr && previous != this)
+            previous->SetIsMainMenu(false);
+        FIsMainMenu = AValue;
+        if (AValue) {
+            manager->SetMainMenuBar(this);
+            FWholeRow = true;
+            FMultiLine = true;
+        } else {
+            if (manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
+            FMultiLine = false;
+            FWholeRow = false;
+        }
+        if (!IsStreaming()) {
+            if (IovBarControl* control = GetControl()) control->Rebuild();
+            NotifyChanged();
+        }
+    } catch (...) {
+        manager->EndUpdate(true);
+        throw;
+    }
+    manager->EndUpdate(true);
+}
+
+void TovBar::SetMultiLine(bool AValue) {
+    if (!AValue && FIsMainMenu) return;
+    if (FMultiLine == AValue) return;
+    FMultiLine = AValue;
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetNotDocking(TovBarDockingStyles AValue) {
+    FNotDocking = AValue;
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetHidden(bool AValue) {
+    FHidden = AValue;
+    NotifyChanged();
+}
+
+bool TovBar::UseRecentItems() const {
+    return FItemLinks ? FItemLinks->UseRecentItems : true;
+}
+
+void TovBar::SetUseRecentItems(bool AValue) {
+    if (FItemLinks == nullptr) return;
+    FItemLinks->UseRecentItems = AValue;
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+bool TovBar::CanDock() const {
+    const TovBarDockingStyles all{dsNone, dsLeft, dsTop, dsRight, dsBottom};
+    auto holdsAll = [&](TovBarDockingStyles AStyles) { return (all - AStyles).empty(); };
+    if (holdsAll(FNotDocking)) return false;
+    TovBarManager* manager = OwningBarManager();
+    return manager == nullptr || !holdsAll(manager->NotDocking());
+}
+
+bool TovBar::CanClose() const {
+    return AllowClose && !FIsMainMenu;
+}
+
+void TovBar::ApplyStreamedValues() {
+    IovBarDock* streamedDock = FStreamedDockControl;
+    FStreamedDockControl = nullptr;
+    SetDockControl(streamedDock);
+    if (FDockControl == nullptr && FHasStreamedDockingStyle) SetDockingStyle(FStreamedDockingStyle);
+    FHasStreamedDockingStyle = false;
+    SetVisible(FStreamedVisible);
+}
+
+void TovBar::SetVisible(bool AValue) {
+    TovBarManager* manager = OwningBarManager();
+    if (manager == nullptr || (AValue && manager->BeingDestroyed())) return;
+    if (IsStreaming()) {
+        if (FStreamedVisible != AValue) FInternallyHidden = false;
+        FStreamedVisible = AValue;
+        return;
+    }
+    if (FVisible == AValue) return;
+    FInternallyHidden = false;
+    if (!AValue)
+        if (IovBarControl* control = GetControl()) control->SavePosition();
+    FVisible = AValue;
+    if (AValue)
+        ConnectWindow();
+    else
+        FreeWindow();
+    NotifyChanged();
+    manager->DoBarVisibleChange(this);
+}
+
+void TovBar::ConnectWindow() {
+    if (FItemLinks == nullptr) return;
+    FItemLinks->ConnectBarControl();
+    UpdatePosition();
+}
+
+void TovBar::FreeWindow() {
+    if (FItemLinks) FItemLinks->FreeBarControl();
+}
+
+void TovBar::UpdatePosition() {
+    IovBarControl* control = GetControl();
+    if (control == nullptr) return;
+    if (TovBars* bars = GetManagerBars(); bars != nullptr && bars->Moving()) return;
+    if (IovBarDock* dock = GetRealDockControl()) {
+        control->ChangeStyle(dock->DockingStyle(), dock);
+        const RECT bounds = dock->ScreenBounds();
+        control->InsertAt(POINT{bounds.left + FDockedLeft, bounds.top + FDockedTop});
+    } else {
+        control->ChangeStyle(dsNone, nullptr);
+        control->InsertAt(POINT{FFloatLeft, FFloatTop});
+    }
+    control->Show();
+}
+
+// ---- TovBars
+
+TovBars::TovBars(TovBarManager* AManager)
+    : TuiComponentCollection(AManager, TuiClassRef::Of<TovBar>()), FManager(AManager) {
+    if (IovBarWindowFactory* factory = ovBarWindowFactory())
+        for (TovBarDockingStyle style : {dsLeft, dsTop, dsRight, dsBottom})
+            if (IovBarDock* dock = factory->CreateBuiltInDock(AManager, style)) {
+                FDocks[style - 1] = dock;
+                AManager->AddDockControl(dock);
+            }
+}
+
+TovBars::~TovBars() {
+    KillTimer(nullptr, FDockingWaitTimer);
+    Clear();
+    IovBarWindowFactory* factory = ovBarWindowFactory();
+    for (IovBarDock*& dock : FDocks)
+        if (dock != nullptr) {
+            if (factory) factory->FreeDock(dock);
+            dock = nullptr;
+        }
+}
+
+IovBarDock* TovBars::DockControls(TovBarDockingStyle AStyle) const {
+    if (AStyle < dsLeft || AStyle > dsBottom) return nullptr;
+    return FDocks[AStyle - 1];
+}
+
+void TovBars::SetDockControl(TovBarDockingStyle AStyle, IovBarDock* ADock) {
+    if (AStyle < dsLeft || AStyle > dsBottom) return;
+    FDocks[AStyle - 1] = ADock;
+    if (ADock != nullptr) FManager->AddDockControl(ADock);
+}
+
+void TovBars::RebuildAll() {
+    for (int i = 0; i < Count(); ++i)
+        if (IovBarControl* control = GetItem(i)->GetControl()) control->Rebuild();
+}
+
+void TovBars::SetItemName(TComponent* AComponent) {
+    AComponent->SetName(FManager->MakeUniqueBarName(FManager->Name() + "Bar"));
+}
+
+void TovBars::Update(TuiComponentCollectionItem* AItem, TuiComponentCollectionNotification AAction) {
+    TuiComponentCollection::Update(AItem, AAction);
+    FManager->DesignerModified();
+}

@@ -1,0 +1,200 @@
+// A toolbar of a bar manager and the manager's toolbar collection. The toolbar keeps its docked and
+// floating geometry, row, visibility and caption; its window (through IovBarControl) reads them and
+// writes back what the user changes. TovBars keeps the four built-in dock slots and runs the drag loop
+// that moves a toolbar between docks and floating.
+#pragma once
+
+#include "platform/rtl/WinTypes.h"
+#include "platform/vcl/Graphics.h"
+#include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarTypes.h"
+#include "ui/core/base/ComponentCollection.h"
+
+#include <string>
+
+class TovBarControlItemLinks;
+
+class TovBar : public TuiComponentCollectionItem, public IovBarLinksOwner {
+public:
+    explicit TovBar(TComponent* AOwner);
+    ~TovBar() override;
+    void BeforeDestruction() override;
+
+    TovBarManager* OwningBarManager() const;
+    TovBars* GetManagerBars() const;
+    TovBarItemLinks* ItemLinks() const;
+    IovBarControl* GetControl() const;
+    // DockControl, else the built-in dock of DockingStyle; null when floating.
+    IovBarDock* GetRealDockControl() const;
+
+    const std::string& Caption() const { return FCaption; }
+    // Ignored when another toolbar of the manager has the caption.
+    void SetCaption(const std::string& AValue);
+    IovBarDock* DockControl() const { return FDockControl; }
+    void SetDockControl(IovBarDock* AValue);
+    TovBarDockingStyle DockingStyle() const { return FDockingStyle; }
+    void SetDockingStyle(TovBarDockingStyle AValue);
+    TovBarDockingStyle DockedDockingStyle() const { return FDockedDockingStyle; }
+    void SetDockedDockingStyle(TovBarDockingStyle AValue) { FDockedDockingStyle = AValue; }
+    int DockedLeft() const { return FDockedLeft; }
+    void SetDockedLeft(int AValue);
+    int DockedTop() const { return FDockedTop; }
+    void SetDockedTop(int AValue);
+    int FloatLeft() const { return FFloatLeft; }
+    void SetFloatLeft(int AValue);
+    int FloatTop() const { return FFloatTop; }
+    void SetFloatTop(int AValue);
+    int FloatClientWidth() const { return FFloatClientWidth; }
+    void SetFloatClientWidth(int AValue);
+    int FloatClientHeight() const { return FFloatClientHeight; }
+    void SetFloatClientHeight(int AValue);
+    int Row() const;
+    void SetRow(int AValue);
+    bool OneOnRow() const { return FOneOnRow; }
+    void SetOneOnRow(bool AValue) { FOneOnRow = AValue; }
+    bool IsMainMenu() const { return FIsMainMenu; }
+    void SetIsMainMenu(bool AValue);
+    bool MultiLine() const { return FMultiLine; }
+    // Cannot be turned off on the main menu.
+    void SetMultiLine(bool AValue);
+    bool WholeRow() const { return FWholeRow; }
+    void SetWholeRow(bool AValue) { FWholeRow = AValue; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool AValue);
+    TovBarDockingStyles NotDocking() const { return FNotDocking; }
+    void SetNotDocking(TovBarDockingStyles AValue);
+    bool Hidden() const { return FHidden; }
+    void SetHidden(bool AValue);
+    bool UseRecentItems() const;
+    void SetUseRecentItems(bool AValue);
+
+    bool AllowClose = true;
+    bool AllowCustomizing = true;
+    bool AllowQuickCustomizing = true;
+    bool AllowReset = true;
+    TovBarBorderStyle BorderStyle = bbsSingle;
+    TColor Color = 0x20000000; // clDefault
+    bool RotateWhenVertical = true;
+    bool ShowMark = true;
+    bool SizeGrip = true;
+    bool UseOwnFont = false;
+    bool UseRestSpace = false;
+    std::string KeyTip;
+    std::string OldName;
+    int AlphaBlendValue = 255;
+
+    // Can-dock test: false when NotDocking of the bar or of the manager holds all styles.
+    bool CanDock() const;
+    bool CanClose() const;
+    bool IsStatusBarLike() const { return BorderStyle == bbsNone && FDockingStyle == dsBottom && FWholeRow; }
+    // A built-in dock counts as none: the same style or a different own dock sets DockControl,
+    // otherwise DockingStyle.
+    void ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock);
+
+    // Marks used by the manager's refresh pass, loading and AutoHideEmptyBars.
+    bool Changed() const { return FChanged; }
+    void SetChangedMark(bool AValue) { FChanged = AValue; }
+    bool Predefined() const { return FPredefined; }
+    void SetPredefined(bool AValue) { FPredefined = AValue; }
+    bool InternallyHidden() const { return FInternallyHidden; }
+    void SetInternallyHidden(bool AValue) { FInternallyHidden = AValue; }
+    // Streamed values applied by the manager's Loaded.
+    void ApplyStreamedValues();
+    IovBarDock* StreamedDockControl() const { return FStreamedDockControl; }
+
+    // The toolbar window made for a visible bar, and freed again.
+    void ConnectWindow();
+    void FreeWindow();
+    // Positions the window from the docked or floating values.
+    void UpdatePosition();
+
+    // ---- The link list's owner
+    bool CanContainItem(TovBarItem* AItem, std::string& AErrorText) override;
+    IovBarControl* CreateBarControl() override;
+    TCustomImageList* ImageListOf() override { return nullptr; }
+    TObject* OwnerObject() override { return this; }
+    TovBarItemLinks* LinksOf() override { return ItemLinks(); }
+
+    void SetCollection(TuiComponentCollection* AValue) override;
+
+protected:
+    TuiComponentCollection* GetCollectionFromParent(TComponent* AParent) override;
+
+private:
+    friend class TovBars;
+    void NotifyChanged() { TuiComponentCollectionItem::Changed(false); }
+    void ApplyRow(int AValue);
+    bool IsStreaming() const;
+
+    TovBarControlItemLinks* FItemLinks = nullptr;
+    std::string FCaption;
+    IovBarDock* FDockControl = nullptr;
+    TovBarDockingStyle FDockingStyle = dsNone;
+    TovBarDockingStyle FDockedDockingStyle = dsTop;
+    int FDockedLeft = 0, FDockedTop = 0;
+    int FFloatLeft = 0, FFloatTop = 0, FFloatClientWidth = 0, FFloatClientHeight = 0;
+    int FRow = 0;
+    bool FOneOnRow = false;
+    bool FIsMainMenu = false;
+    bool FMultiLine = false;
+    bool FWholeRow = false;
+    bool FVisible = false;
+    bool FHidden = false;
+    TovBarDockingStyles FNotDocking;
+    bool FChanged = false;
+    bool FPredefined = false;
+    bool FInternallyHidden = false;
+    bool FChangingDockingStyle = false;
+    IovBarDock* FStreamedDockControl = nullptr;
+    TovBarDockingStyle FStreamedDockingStyle = dsNone;
+    bool FStreamedVisible = false;
+    bool FHasStreamedDockingStyle = false;
+};
+
+// The manager's toolbars, the four built-in dock slots and the drag loop.
+class TovBars : public TuiComponentCollection {
+public:
+    static constexpr int DockingZoneSize = 23;
+
+    explicit TovBars(TovBarManager* AManager);
+    ~TovBars() override;
+
+    TovBarManager* BarManager() const { return FManager; }
+    TovBar* GetItem(int AIndex) const { return static_cast<TovBar*>(Items(AIndex)); }
+    TovBar* Add() { return static_cast<TovBar*>(TuiComponentCollection::Add()); }
+    // The built-in dock of dsLeft..dsBottom (null for dsNone or an empty slot).
+    IovBarDock* DockControls(TovBarDockingStyle AStyle) const;
+    void SetDockControl(TovBarDockingStyle AStyle, IovBarDock* ADock);
+    void RebuildAll();
+
+    // ---- The drag loop
+    bool Moving() const { return FMoving; }
+    // The dock a bar moved to a screen point would dock in: its style (dsNone when it would float) and
+    // the dock; the docking-zone test widens each dock by DockingZoneSize. ACtrl keeps the bar floating.
+    TovBarDockingStyle FindDockingTarget(TovBar* ABar, POINT AScreenPoint, bool ACtrl,
+                                         IovBarDock*& ADock) const;
+    // Moves the dragged bar to a screen point (one step of the drag loop). With ADocking false a floating
+    // bar that reaches a dock waits WaitForDockingTime before it docks.
+    void MoveBarTo(TovBar* ABar, POINT AScreenPoint, bool ACtrl, bool ADocking);
+    // Runs the modal drag loop of a toolbar window; returns when the mouse button is released, on
+    // Escape or when the capture is lost.
+    void DragBar(TovBar* ABar, HWND ACaptureWindow);
+    // Whether a docking-wait timer is pending (the bar stays floating until it fires).
+    bool DockingWaitPending() const { return FDockingWaitTimer != 0; }
+
+protected:
+    void SetItemName(TComponent* AComponent) override;
+    void Update(TuiComponentCollectionItem* AItem, TuiComponentCollectionNotification AAction) override;
+
+private:
+    static void DockingWaitTimerProc(HWND, UINT, UINT_PTR, DWORD);
+    bool InDockingZone(IovBarDock* ADock, POINT APoint) const;
+
+    TovBarManager* FManager;
+    IovBarDock* FDocks[4] = {};
+    TovBar* FMovingBar = nullptr;
+    POINT FGrabOffset{};
+    POINT FLastPoint{};
+    bool FMoving = false;
+    UINT_PTR FDockingWaitTimer = 0;
+};

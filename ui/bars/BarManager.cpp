@@ -1,0 +1,659 @@
+#include "ui/bars/BarManager.h"
+
+#include "platform/rtl/StrUtils.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/Screen.h"
+#include "platform/vcl/WinControl.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarStrings.h"
+#include "ui/bars/BarWindows.h"
+#include "ui/core/base/CoreServices.h"
+
+#include <algorithm>
+
+namespace {
+
+TComponent* ResolveOwner(TComponent* AOwner) {
+    if (AOwner == nullptr && Application() != nullptr) return Application()->MainForm();
+    return AOwner;
+}
+
+// The owner checks run before the component exists, so a refused manager touches no list.
+TComponent* CheckedOwner(TComponent* AOwner) {
+    TComponent* owner = ResolveOwner(AOwner);
+    if (dynamic_cast<TWinControl*>(owner) == nullptr)
+        throw EovException(uiGetResourceString(ovSBAR_BARMANAGERBADOWNER));
+    if (TovBarManagerList* list = BarManagerList())
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->Managers(i)->Owner() == owner)
+                throw EovException(uiGetResourceString(ovSBAR_BARMANAGERMORETHANONE));
+    return owner;
+}
+
+} // namespace
+
+TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwner(AOwner)) {
+    FState &= ~bmsCreating;
+    ovBarAddBarManager(this);
+    FBackgrounds = new TovBarBackgrounds(this);
+    FStyle = bmsEnhanced;
+    FItems = new TovBarComponentList;
+    FCategories = new TovBarManagerCategories(this);
+    FBars = new TovBars(this);
+    FBarCaptionFont = new TFont;
+    FEditFont = new TFont;
+    FFont = new TFont;
+    FFont->OnChange = TNotifyEvent(this, &TovBarManager::FontChanged);
+    FGroups = new TovBarComponentList;
+    FDockColor = clBtnFace;
+    FMostRecentlyUsedUseCount = CalcMostRecentlyUsedUseCount();
+    SetUseSystemFont(true);
+    RecreateBrushes();
+    FImageOptions = new TovBarImageOptions(this);
+    FImageOptions->OnSizeChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsSizeChanged);
+    FImageOptions->OnAppearanceChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsAppearanceChanged);
+    FImageOptions->OnImageListChanged = TEvent<int>([this](int AIndex) { ImageListChanged(AIndex); }, this);
+    CreateDefaultPainter();
+}
+
+TovBarManager::~TovBarManager() {
+    ovBarRemoveBarManager(this);
+    SetIsCustomizing(false);
+    FBars->Clear();
+    delete FImageOptions;
+    FImageOptions = nullptr;
+    // Groups and items are the manager's to end, whoever owns them.
+    while (FGroups->Count() > 0)
+        delete FGroups->Components(FGroups->Count() - 1);
+    delete FFont;
+    delete FEditFont;
+    delete FBarCaptionFont;
+    delete FBars;
+    FBars = nullptr;
+    while (FItems->Count() > 0)
+        delete FItems->Components(FItems->Count() - 1);
+    delete FCategories;
+    FCategories = nullptr;
+    delete FItems;
+    FItems = nullptr;
+    delete FGroups;
+    FGroups = nullptr;
+    delete FBackgrounds;
+}
+
+TWinControl* TovBarManager::OwnerWinControl() const {
+    return dynamic_cast<TWinControl*>(Owner());
+}
+
+bool TovBarManager::IsLoading() const {
+    return ComponentState().Contains(csLoading) || (FState & bmsInLoaded) != 0;
+}
+
+bool TovBarManager::IsDesigning() const {
+    return ComponentState().Contains(csDesigning);
+}
+
+bool TovBarManager::BeingDestroyed() const {
+    return ComponentState().Contains(csDestroying);
+}
+
+// ---- Items
+
+int TovBarManager::ItemCount() const {
+    return FItems ? FItems->Count() : 0;
+}
+
+TovBarItem* TovBarManager::Items(int AIndex) const {
+    if (FItems == nullptr || AIndex < 0 || AIndex >= FItems->Count()) return nullptr;
+    return static_cast<TovBarItem*>(FItems->Components(AIndex));
+}
+
+int TovBarManager::IndexOfItem(TovBarItem* AItem) const {
+    return FItems ? FItems->IndexOf(AItem) : -1;
+}
+
+void TovBarManager::AddItem(TovBarItem* AItem) {
+    if (FItems != nullptr && FItems->IndexOf(AItem) < 0) FItems->Add(AItem);
+}
+
+void TovBarManager::RemoveItem(TovBarItem* AItem) {
+    if (FItems != nullptr) FItems->Remove(AItem);
+}
+
+TovBarItem* TovBarManager::GetItemByName(const std::string& AName) const {
+    for (int i = 0; i < ItemCount(); ++i)
+        if (SameText(Items(i)->Name(), AName)) return Items(i);
+    return nullptr;
+}
+
+void TovBarManager::GetItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const {
+    AList.clear();
+    for (int i = 0; i < ItemCount(); ++i)
+        if (Items(i)->Category() == ACategory) AList.push_back(Items(i));
+}
+
+void TovBarManager::GetVisibleItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const {
+    AList.clear();
+    for (int i = 0; i < ItemCount(); ++i) {
+        TovBarItem* item = Items(i);
+        if (item->Category() != ACategory) continue;
+        if (!IsDesigning() && item->Visible() == ivNever) continue;
+        AList.push_back(item);
+    }
+}
+
+void TovBarManager::MoveItem(int AFrom, int ATo) {
+    if (AFrom == ATo || AFrom < 0 || ATo < 0 || AFrom >= ItemCount() || ATo >= ItemCount()) return;
+    FItems->Move(AFrom, ATo);
+}
+
+std::string TovBarManager::MakeUniqueItemName(const std::string& AItemClassName) const {
+    const std::string base = AItemClassName.size() > 1 ? AItemClassName.substr(1) : AItemClassName;
+    for (int n = 1;; ++n) {
+        const std::string name = base + std::to_string(n);
+        if (GetItemByName(name) == nullptr) return name;
+    }
+}
+
+// ---- Bars
+
+TovBar* TovBarManager::GetBarByName(const std::string& AName) const {
+    for (int i = 0; i < FBars->Count(); ++i)
+        if (SameText(FBars->GetItem(i)->Name(), AName)) return FBars->GetItem(i);
+    return nullptr;
+}
+
+TovBar* TovBarManager::GetBarByCaption(const std::string& ACaption) const {
+    for (int i = 0; i < FBars->Count(); ++i)
+        if (FBars->GetItem(i)->Caption() == ACaption) return FBars->GetItem(i);
+    return nullptr;
+}
+
+std::string TovBarManager::MakeUniqueBarCaption(const std::string& ABase) const {
+    for (int n = 1;; ++n) {
+        const std::string caption = ABase + std::to_string(n);
+        if (GetBarByCaption(caption) == nullptr) return caption;
+    }
+}
+
+std::string TovBarManager::MakeUniqueBarName(const std::string& ABase) const {
+    for (int n = 1;; ++n) {
+        const std::string name = ABase + std::to_string(n);
+        bool taken = GetBarByName(name) != nullptr;
+        if (!taken && Owner() != nullptr) taken = Owner()->FindComponent(name) != nullptr;
+        if (!taken) return name;
+    }
+}
+
+TovBar* TovBarManager::AddToolbar(bool AAsMainMenu, bool AAskName) {
+    const std::string caption = MakeUniqueBarCaption(uiGetResourceString(ovSBAR_TOOLBARNEWNAME));
+    // Asking the user for a name belongs to the customization form; without it the default stands.
+    (void)AAskName;
+    TovBar* bar = nullptr;
+    BeginUpdate();
+    FBars->BeginUpdate();
+    try {
+        bar = FBars->Add();
+        bar->SetCaption(caption);
+        TWinControl* owner = OwnerWinControl();
+        const POINT corner{owner->Left(), owner->Top()};
+        RECT work = Screen() ? Screen()->MonitorFromPoint(corner)->WorkareaRect() : RECT{};
+        bar->SetFloatLeft(owner->Left() - 50 < work.left ? owner->Left() + owner->Width() + 10
+                                                         : owner->Left() - 50);
+        bar->SetFloatTop(owner->Top() < work.top ? work.top + 10 : owner->Top());
+        bar->SetDockingStyle(dsTop);
+        if (AAsMainMenu) {
+            bar->SetRow(0);
+            bar->SetIsMainMenu(true);
+            bar->SetVisible(true);
+        } else {
+            IovBarDock* top = FBars->DockControls(dsTop);
+            bar->SetRow(top ? top->RowCount() : 0);
+            bar->SetOneOnRow(true);
+            bar->SetVisible(true);
+            bar->SetOneOnRow(false);
+        }
+    } catch (...) {
+        FBars->EndUpdate();
+        EndUpdate(true);
+        throw;
+    }
+    FBars->EndUpdate();
+    EndUpdate(true);
+    return bar;
+}
+
+// ---- Groups
+
+TovBarGroup* TovBarManager::CreateGroup() {
+    auto* group = new TovBarGroup(Owner());
+    AddGroup(group);
+    return group;
+}
+
+TovBarGroup* TovBarManager::Groups(int AIndex) const {
+    if (AIndex < 0 || AIndex >= FGroups->Count()) return nullptr;
+    return static_cast<TovBarGroup*>(FGroups->Components(AIndex));
+}
+
+void TovBarManager::AddGroup(TovBarGroup* AGroup) {
+    AGroup->AssignBarManager(this);
+    if (FGroups->IndexOf(AGroup) < 0) FGroups->Add(AGroup);
+}
+
+void TovBarManager::RemoveGroupRef(TovBarGroup* AGroup) {
+    if (FGroups != nullptr) FGroups->Remove(AGroup);
+}
+
+// ---- Dock controls
+
+void TovBarManager::AddDockControl(IovBarDock* ADock) {
+    if (ADock != nullptr &&
+        std::find(FDockControls.begin(), FDockControls.end(), ADock) == FDockControls.end())
+        FDockControls.push_back(ADock);
+}
+
+void TovBarManager::RemoveDockControl(IovBarDock* ADock) {
+    for (int i = FBars->Count() - 1; i >= 0; --i) {
+        TovBar* bar = FBars->GetItem(i);
+        if (bar->GetRealDockControl() == ADock && bar->Visible()) bar->SetVisible(false);
+        if (bar->DockControl() == ADock) bar->SetDockControl(nullptr);
+    }
+    std::erase(FDockControls, ADock);
+    if (ADock->IsBuiltIn()) FBars->SetDockControl(ADock->DockingStyle(), nullptr);
+}
+
+IovBarDock* TovBarManager::DockControls(int AIndex) const {
+    return AIndex >= 0 && AIndex < DockControlCount() ? FDockControls[AIndex] : nullptr;
+}
+
+// ---- Categories
+
+TovBarItemVisible TovBarManager::GetCategoryItemsVisible(int AIndex) const {
+    if (AIndex < 0 || AIndex >= FCategories->Count()) return ivNever;
+    TovBarCategoryData* data = FCategories->Data(AIndex);
+    return data ? data->ItemsVisible : ivAlways;
+}
+
+namespace {
+
+bool BarHasShownLinks(TovBar* ABar) {
+    return ABar->ItemLinks()->CanVisibleItemCount() > 0;
+}
+
+} // namespace
+
+void TovBarManager::SetCategoryItemsVisible(int AIndex, TovBarItemVisible AValue) {
+    TovBarCategoryData* data = FCategories->EnsureData(AIndex);
+    if (data == nullptr) return;
+    if (ComponentState().Contains(csLoading)) {
+        data->StreamedItemsVisible = AValue;
+        return;
+    }
+    const TovBarItemVisible previous = data->ItemsVisible;
+    data->ItemsVisible = AValue;
+    if (!IsDesigning()) {
+        std::vector<bool> wasEmpty;
+        for (int i = 0; i < FBars->Count(); ++i)
+            wasEmpty.push_back(!BarHasShownLinks(FBars->GetItem(i)));
+        BeginUpdate();
+        try {
+            std::vector<TovBarItem*> items;
+            GetItemsByCategory(AIndex, items);
+            if (AValue == ivAlways) std::reverse(items.begin(), items.end());
+            for (TovBarItem* item : items)
+                if (item->Visible() == previous) item->SetVisible(AValue);
+            if (FAutoHideEmptyBars) {
+                for (int i = 0; i < FBars->Count(); ++i) {
+                    TovBar* bar = FBars->GetItem(i);
+                    const bool empty = !BarHasShownLinks(bar);
+                    if (AValue == ivNever && empty && !wasEmpty[i] && bar->Visible()) {
+                        bar->SetVisible(false);
+                        bar->SetInternallyHidden(true);
+                    } else if (AValue == ivAlways && bar->InternallyHidden() && !empty) {
+                        bar->SetVisible(true);
+                    }
+                }
+            }
+        } catch (...) {
+            EndUpdate(true);
+            throw;
+        }
+        EndUpdate(true);
+    }
+    if (previous != AValue) DesignerModified();
+}
+
+bool TovBarManager::GetCategoryVisible(int AIndex) const {
+    TovBarCategoryData* data = FCategories->Data(AIndex);
+    if (AIndex < 0 || AIndex >= FCategories->Count()) return false;
+    return data ? data->Visible : true;
+}
+
+void TovBarManager::SetCategoryVisible(int AIndex, bool AValue) {
+    if (TovBarCategoryData* data = FCategories->EnsureData(AIndex)) {
+        data->Visible = AValue;
+        DesignerModified();
+    }
+}
+
+int TovBarManager::GetRealCategoryIndex(int AShownIndex) const {
+    if (IsDesigning()) return AShownIndex;
+    for (int i = 0; i < FCategories->Count(); ++i)
+        if (GetCategoryVisible(i) && AShownIndex-- == 0) return i;
+    return -1;
+}
+
+// ---- Update lock
+
+void TovBarManager::LockUpdate(bool ASetRedraw) {
+    if (++FLockUpdate == 1) RefreshAfterUpdate(true, false, ASetRedraw, false);
+}
+
+void TovBarManager::UnlockUpdate(bool ARebuild, bool ASetRedraw) {
+    if (FLockUpdate == 0) return;
+    if (--FLockUpdate == 0 && !BeingDestroyed()) RefreshAfterUpdate(false, ARebuild, ASetRedraw, false);
+}
+
+void TovBarManager::UnlockUpdateQuietly(bool ASetRedraw) {
+    if (FLockUpdate == 0) return;
+    if (--FLockUpdate == 0 && !BeingDestroyed()) RefreshAfterUpdate(false, false, ASetRedraw, true);
+}
+
+void TovBarManager::RefreshAfterUpdate(bool ALock, bool ARebuild, bool ASetRedraw, bool AQuiet) {
+    // The changed marks are cleared whatever happens on the way, so a failed rebuild is not repeated
+    // by every later update.
+    struct TClearMarks {
+        TovBars* Bars;
+        ~TClearMarks() {
+            for (int i = 0; i < Bars->Count(); ++i)
+                Bars->GetItem(i)->SetChangedMark(false);
+        }
+    } clearMarks{FBars};
+    if (ASetRedraw)
+        for (IovBarDock* dock : FDockControls)
+            if (dock->IsShownWithWindow()) dock->SetRedraw(!ALock);
+    if (ALock || AQuiet) return;
+    if (IovBarControl* subMenu = FChangedSubMenu) {
+        FChangedSubMenu = nullptr;
+        subMenu->Rebuild();
+    }
+    std::vector<TovBar*> rebuilt;
+    if (ARebuild) {
+        for (int i = 0; i < FBars->Count(); ++i) {
+            TovBar* bar = FBars->GetItem(i);
+            if (bar->Changed() && bar->GetControl() != nullptr) rebuilt.push_back(bar);
+        }
+        for (TovBar* bar : rebuilt)
+            bar->GetControl()->RecreateControls();
+        for (TovBar* bar : rebuilt)
+            if (IovBarControl* control = bar->GetControl()) control->RebuildBar(false);
+    }
+    for (IovBarDock* dock : FDockControls) {
+        dock->DropEmptyRows();
+        if (dock->IsShownWithWindow()) {
+            dock->UpdateDock();
+            dock->NcPaint();
+        }
+    }
+    for (int i = 0; i < FBars->Count(); ++i) {
+        TovBar* bar = FBars->GetItem(i);
+        IovBarControl* control = bar->GetControl();
+        if (control == nullptr || std::find(rebuilt.begin(), rebuilt.end(), bar) != rebuilt.end()) continue;
+        control->UpdateFrame();
+        control->Repaint();
+    }
+}
+
+void TovBarManager::ForEachItem(const std::function<void(TovBarItem*)>& AProc) {
+    if (IsLoading() || BeingDestroyed()) return;
+    BeginUpdate();
+    try {
+        for (int i = 0; i < ItemCount(); ++i)
+            AProc(Items(i));
+    } catch (...) {
+        EndUpdate(true);
+        throw;
+    }
+    EndUpdate(true);
+}
+
+// ---- Designer
+
+void TovBarManager::DesignerModified() {
+    if (IsLoading() || BeingDestroyed()) return;
+    if (FLockDesignerModified == 0)
+        FModified = true;
+    else
+        FDesignerModifiedDue = true;
+}
+
+void TovBarManager::LockDesignerModified(bool ALock, bool ANotify) {
+    if (ALock) {
+        if (FLockDesignerModified++ == 0) FDesignerModifiedDue = false;
+        return;
+    }
+    if (FLockDesignerModified == 0) return;
+    if (--FLockDesignerModified == 0 && ANotify && FDesignerModifiedDue) DesignerModified();
+}
+
+// ---- Customizing
+
+void TovBarManager::SetIsCustomizing(bool AValue) {
+    if (FIsCustomizing == AValue) return;
+    for (int i = FBars->Count() - 1; i >= 0; --i)
+        if (IovBarControl* control = FBars->GetItem(i)->GetControl()) {
+            control->CloseUp(bcrOther);
+            control->DestroyControls();
+        }
+    FIsCustomizing = AValue;
+    for (int i = 0; i < FBars->Count(); ++i) {
+        TovBar* bar = FBars->GetItem(i);
+        bar->ItemLinks()->RebuildLists();
+        if (IovBarControl* control = bar->GetControl()) control->CreateControls();
+    }
+    for (int i = 0; i < ItemCount(); ++i)
+        if (TovBarItemLinks* links = Items(i)->LinksOf()) links->RebuildLists();
+    for (int i = 0; i < FBars->Count(); ++i)
+        if (IovBarControl* control = FBars->GetItem(i)->GetControl()) control->Rebuild();
+}
+
+bool TovBarManager::IsOtherManagerCustomizing() const {
+    TovBarManagerList* list = BarManagerList();
+    TovBarManager* customizing = list ? list->CustomizingManager() : nullptr;
+    return customizing != nullptr && customizing != this;
+}
+
+void TovBarManager::CloseActiveBarControl() {
+    if (IovBarControl* control = CurrentBarControl()) control->CloseUp(bcrOther);
+}
+
+// ---- Loading
+
+void TovBarManager::Loaded() {
+    TuiCustomComponent::Loaded();
+    if (IsUpdateLocked()) return;
+    FState |= bmsInLoaded;
+    try {
+        FState |= bmsLoadingBars;
+        for (int i = 0; i < FBars->Count(); ++i) {
+            TovBar* bar = FBars->GetItem(i);
+            bar->SetPredefined(true);
+            bar->ApplyStreamedValues();
+        }
+        FState &= ~bmsLoadingBars;
+        BeginUpdate();
+        try {
+            for (int i = 0; i < FCategories->Count(); ++i)
+                if (TovBarCategoryData* data = FCategories->Data(i))
+                    SetCategoryItemsVisible(i, data->StreamedItemsVisible);
+        } catch (...) {
+            EndUpdate(true);
+            throw;
+        }
+        EndUpdate(true);
+        for (IovBarDock* dock : FDockControls)
+            dock->UpdateDock();
+    } catch (...) {
+        FState &= ~(bmsInLoaded | bmsLoadingBars);
+        throw;
+    }
+    FState &= ~bmsInLoaded;
+}
+
+void TovBarManager::Notification(TComponent* AComponent, TOperation Operation) {
+    TuiCustomComponent::Notification(AComponent, Operation);
+}
+
+// ---- Properties
+
+void TovBarManager::SetMostRecentItemsPercents(int AValue) {
+    AValue = std::clamp(AValue, 0, 100);
+    if (FMostRecentItemsPercents == AValue) return;
+    FMostRecentItemsPercents = AValue;
+    FMostRecentlyUsedUseCount = CalcMostRecentlyUsedUseCount();
+}
+
+int TovBarManager::CalcMostRecentlyUsedUseCount() const {
+    if (FMostRecentItemsPercents >= 100) return 0;
+    int n = 1;
+    while (n * (100 - FMostRecentItemsPercents) / 100 <= 0)
+        ++n;
+    return n;
+}
+
+void TovBarManager::SetStyle(TovBarManagerStyle AValue) {
+    if (FStyle == AValue) return;
+    FStyle = AValue;
+    RecreatePainter();
+}
+
+void TovBarManager::SetNotDocking(TovBarDockingStyles AValue) {
+    FNotDocking = AValue;
+    RecreatePainter();
+}
+
+void TovBarManager::SetAutoDockColor(bool AValue) {
+    if (FAutoDockColor == AValue) return;
+    FAutoDockColor = AValue;
+    UpdateDockColors();
+}
+
+TColor TovBarManager::DockColor() const {
+    if (FAutoDockColor)
+        if (TWinControl* owner = OwnerWinControl()) return owner->Color();
+    return FDockColor;
+}
+
+void TovBarManager::SetDockColor(TColor AValue) {
+    FDockColor = AValue;
+    FAutoDockColor = false;
+    UpdateDockColors();
+}
+
+void TovBarManager::UpdateDockColors() {
+    for (IovBarDock* dock : FDockControls)
+        dock->UpdateColor();
+}
+
+void TovBarManager::SetAutoHideEmptyBars(bool AValue) {
+    if (FAutoHideEmptyBars == AValue) return;
+    FAutoHideEmptyBars = AValue;
+    if (!AValue)
+        for (int i = 0; i < FBars->Count(); ++i)
+            FBars->GetItem(i)->SetInternallyHidden(false);
+}
+
+void TovBarManager::SetButtonArrowWidth(int AValue) {
+    if (AValue <= 1 || AValue == FButtonArrowWidth) return;
+    FButtonArrowWidth = AValue;
+    RebuildToolbarWindows();
+}
+
+void TovBarManager::SetLargeButtonArrowWidth(int AValue) {
+    if (AValue < 2 || AValue == FLargeButtonArrowWidth) return;
+    FLargeButtonArrowWidth = AValue;
+    RebuildToolbarWindows();
+}
+
+void TovBarManager::SetWaitForDockingTime(int AValue) {
+    if (AValue >= 0) FWaitForDockingTime = AValue;
+}
+
+std::string TovBarManager::NormalizeRegistryPath(const std::string& APath) {
+    if (APath.empty()) return APath;
+    std::string result = APath;
+    if (result.front() != '\\') result.insert(result.begin(), '\\');
+    if (result.back() != '\\') result.push_back('\\');
+    return result;
+}
+
+void TovBarManager::SetRegistryPath(const std::string& AValue) {
+    FRegistryPath = NormalizeRegistryPath(AValue);
+}
+
+void TovBarManager::SetSunkenBorder(bool AValue) {
+    if (FSunkenBorder == AValue) return;
+    FSunkenBorder = AValue;
+    for (IovBarDock* dock : FDockControls)
+        dock->UpdateDock();
+}
+
+int TovBarManager::GetGlyphSize() const {
+    return FImageOptions ? FImageOptions->GlyphSize() : 16;
+}
+
+void TovBarManager::RebuildToolbarWindows() {
+    if (FBars != nullptr) FBars->RebuildAll();
+}
+
+// ---- Events
+
+void TovBarManager::DoClickItem(TovBarItem* AItem) {
+    OnClickItem(this, AItem);
+}
+
+bool TovBarManager::CanDock(TovBar* ABar, TovBarDockingStyle AStyle, IovBarDock* ADock) {
+    bool result;
+    if (ABar->NotDocking().Contains(AStyle))
+        result = false;
+    else if (ADock != nullptr && !ADock->IsBuiltIn())
+        result = ADock->CanDocking(ABar, AStyle);
+    else
+        result = !FNotDocking.Contains(AStyle);
+    OnDocking(ABar, AStyle, ADock, result);
+    return result;
+}
+
+bool TovBarManager::DoBarReset(TovBar* ABar, bool& AShowConfirmation) {
+    bool handled = false;
+    OnBarReset(this, ABar, handled, AShowConfirmation);
+    return handled;
+}
+
+void TovBarManager::DoBarVisibleChange(TovBar* ABar) {
+    if (!BeingDestroyed()) OnBarVisibleChange(this, ABar);
+}
+
+void TovBarManager::DoBarDockingStyleChange(TovBar* ABar) {
+    if ((FState & bmsLoadingBars) != 0) return;
+    OnBarDockingStyleChange(this, ABar);
+}
+
+void TovBarManager::DoItemLinkAdd(TovBarItemLink* ALink) {
+    if (!IsLoading()) OnItemLinkAdd(this, ALink);
+}
+
+void TovBarManager::DoItemLinkChange(TovBarItemLink* ALink) {
+    if (!ComponentState().Contains(csLoading)) OnItemLinkChange(this, ALink);
+}
+
+void TovBarManager::DoItemLinkDelete(TovBarItemLink* ALink) {
+    if (!BeingDestroyed()) OnItemLinkDelete(this, ALink);
+}

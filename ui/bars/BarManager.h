@@ -1,0 +1,296 @@
+// The bar manager: the non-visual component that owns the whole command model of one window — its
+// toolbars, items, groups, categories, image options, fonts and painter — with the update lock that
+// brackets model changes and refreshes the bar windows once at the outermost end.
+#pragma once
+
+#include "platform/rtl/ObjectEvent.h"
+#include "platform/rtl/Set.h"
+#include "platform/rtl/WinTypes.h"
+#include "platform/vcl/Graphics.h"
+#include "ui/bars/BarComponents.h"
+#include "ui/bars/BarPainterChoice.h"
+#include "ui/bars/BarTypes.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TFont;
+class TWinControl;
+class TovBarPainter;
+class TovBarBackgrounds;
+
+using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
+using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
+using TovBarClickItemEvent = TEvent<TovBarManager*, TovBarItem*>;
+using TovBarCanDockingEvent = TEvent<TovBar*, TovBarDockingStyle, IovBarDock*, bool&>;
+using TovBarResetEvent = TEvent<TovBarManager*, TovBar*, bool&, bool&>;
+
+// Bits of the manager's internal state set.
+enum TovBarManagerStateBit : unsigned {
+    bmsInLoaded = 0x1,
+    bmsLoadingBars = 0x2,
+    bmsCreating = 0x4,
+    bmsOwnerFormCreating = 0x8,
+    bmsCancelMode = 0x10,
+    bmsOwnerActivating = 0x20,
+    bmsShowingFloatingBars = 0x40,
+    bmsDeactivatedWhileDisabled = 0x80,
+    bmsSavingDesignState = 0x100,
+    bmsRecreatingPainter = 0x200,
+};
+
+class TovBarManager : public TuiCustomComponent {
+public:
+    // AOwner must be a windowed control (the application's main form when null) that holds no other
+    // manager; otherwise EovException with the texts of ovSBAR_BARMANAGERBADOWNER or
+    // ovSBAR_BARMANAGERMORETHANONE.
+    explicit TovBarManager(TComponent* AOwner);
+    ~TovBarManager() override;
+
+    TWinControl* OwnerWinControl() const;
+    unsigned State() const { return FState; }
+    bool IsLoading() const;
+    bool IsDesigning() const;
+    bool BeingDestroyed() const;
+    bool IsLoadingBars() const { return (FState & bmsLoadingBars) != 0; }
+    bool IsCustomizing() const { return FIsCustomizing; }
+    bool IsCustomizingOrDesigning() const { return FIsCustomizing || IsDesigning(); }
+
+    // ---- Items
+    int ItemCount() const;
+    TovBarItem* Items(int AIndex) const;
+    int IndexOfItem(TovBarItem* AItem) const;
+    TovBarItem* GetItemByName(const std::string& AName) const;
+    void GetItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const;
+    void GetVisibleItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const;
+    void MoveItem(int AFrom, int ATo);
+    // The class name without its first letter followed by 1, 2, ... until no item has the name.
+    std::string MakeUniqueItemName(const std::string& AItemClassName) const;
+    // Called by items: joining and leaving the item list.
+    void AddItem(TovBarItem* AItem);
+    void RemoveItem(TovBarItem* AItem);
+
+    // ---- Bars
+    TovBars* Bars() const { return FBars; }
+    TovBar* GetBarByName(const std::string& AName) const;
+    TovBar* GetBarByCaption(const std::string& ACaption) const;
+    std::string MakeUniqueBarCaption(const std::string& ABase) const;
+    std::string MakeUniqueBarName(const std::string& ABase) const;
+    // A new toolbar "Custom N" on the top dock (as the main menu in row 0, else in a new last row).
+    TovBar* AddToolbar(bool AAsMainMenu, bool AAskName);
+    TovBar* GetMainMenuBar() const { return FMainMenuBar; }
+    void SetMainMenuBar(TovBar* ABar) { FMainMenuBar = ABar; }
+
+    // ---- Groups
+    TovBarGroup* CreateGroup();
+    int GroupCount() const { return FGroups->Count(); }
+    TovBarGroup* Groups(int AIndex) const;
+    void AddGroup(TovBarGroup* AGroup);
+    void RemoveGroupRef(TovBarGroup* AGroup);
+
+    // ---- Dock controls
+    void AddDockControl(IovBarDock* ADock);
+    void RemoveDockControl(IovBarDock* ADock);
+    int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
+    IovBarDock* DockControls(int AIndex) const;
+
+    // ---- Categories
+    TovBarManagerCategories* Categories() const { return FCategories; }
+    TovBarItemVisible GetCategoryItemsVisible(int AIndex) const;
+    void SetCategoryItemsVisible(int AIndex, TovBarItemVisible AValue);
+    bool GetCategoryVisible(int AIndex) const;
+    void SetCategoryVisible(int AIndex, bool AValue);
+    int GetRealCategoryIndex(int AShownIndex) const;
+
+    // ---- Update lock
+    void BeginUpdate() { LockUpdate(true); }
+    void EndUpdate(bool ARebuild = true) { UnlockUpdate(ARebuild, true); }
+    bool IsUpdateLocked() const { return FLockUpdate > 0; }
+    void LockUpdate(bool ASetRedraw);
+    void UnlockUpdate(bool ARebuild, bool ASetRedraw);
+    void UnlockUpdateQuietly(bool ASetRedraw);
+    void ForEachItem(const std::function<void(TovBarItem*)>& AProc);
+    // The submenu control marked for a rebuild at the end of the update.
+    void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
+
+    // ---- Designer
+    void DesignerModified();
+    void LockDesignerModified(bool ALock, bool ANotify = true);
+    bool Modified() const { return FModified; }
+
+    // ---- Customizing
+    void SetIsCustomizing(bool AValue);
+    bool IsOtherManagerCustomizing() const;
+
+    // ---- Component life
+    void Loaded() override;
+    // Closes the active bar window of the bar system (reason other).
+    static void CloseActiveBarControl();
+
+    // ---- Painter and appearance (painter choice in BarPainterChoice.h)
+    int GetPainterStyle() const;
+    const TovBarPainterClass* GetPainterClass() const;
+    TovBarManagerStyle GetEffectiveStyle() const;
+    bool IsRecentItemsStyle() const { return GetEffectiveStyle() != bmsStandard; }
+    bool IsShowRecentItemsFirst() const { return MenusShowRecentItemsFirst && IsRecentItemsStyle(); }
+    TovBarPainter* DefaultPainter() const { return FPainter.get(); }
+    void RecreatePainter();
+    // The look-and-feel inputs of the painter choice (supplied by the look-and-feel settings).
+    TovBarLookAndFeelState LookAndFeelState() const { return FLookAndFeelState; }
+    void SetLookAndFeelState(const TovBarLookAndFeelState& AValue);
+    int PainterRecreateCount() const { return FPainterRecreateCount; }
+
+    // ---- Fonts
+    TFont* Font() const { return FFont; }
+    void SetFont(TFont* AValue);
+    TFont* EditFont() const { return FEditFont; }
+    bool UseSystemFont() const { return FUseSystemFont; }
+    void SetUseSystemFont(bool AValue);
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool AValue);
+    // The system's non-client metrics changed (SPI_SETNONCLIENTMETRICS) or another parameter.
+    void SystemInfoChanged(UINT AParam);
+    void UpdateSystemFont();
+
+    // ---- Brushes of the flat look (colours after the nearest-screen-colour mapping)
+    TColor FlatToolbarBorderColor() const { return FFlatColors[0]; }
+    TColor FlatToolbarColor() const { return FFlatColors[1]; }
+    TColor FlatToolbarDownedColor() const { return FFlatColors[2]; }
+    TColor FlatToolbarDownedSelColor() const { return FFlatColors[3]; }
+    TColor FlatToolbarSelColor() const { return FFlatColors[4]; }
+    void RecreateBrushes();
+
+    // ---- Image options
+    TovBarImageOptions* ImageOptions() const { return FImageOptions; }
+    TovBarBackgrounds* Backgrounds() const { return FBackgrounds; }
+    int GetGlyphSize() const;
+
+    // ---- Recent items
+    int MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
+    void SetMostRecentItemsPercents(int AValue);
+    int MostRecentlyUsedUseCount() const { return FMostRecentlyUsedUseCount; }
+    int CalcMostRecentlyUsedUseCount() const;
+
+    // ---- Properties
+    TovBarManagerStyle Style() const { return FStyle; }
+    void SetStyle(TovBarManagerStyle AValue);
+    TovBarDockingStyles NotDocking() const { return FNotDocking; }
+    void SetNotDocking(TovBarDockingStyles AValue);
+    bool AutoDockColor() const { return FAutoDockColor; }
+    void SetAutoDockColor(bool AValue);
+    TColor DockColor() const;
+    void SetDockColor(TColor AValue);
+    bool AutoHideEmptyBars() const { return FAutoHideEmptyBars; }
+    void SetAutoHideEmptyBars(bool AValue);
+    int ButtonArrowWidth() const { return FButtonArrowWidth; }
+    void SetButtonArrowWidth(int AValue);
+    int LargeButtonArrowWidth() const { return FLargeButtonArrowWidth; }
+    void SetLargeButtonArrowWidth(int AValue);
+    int WaitForDockingTime() const { return FWaitForDockingTime; }
+    void SetWaitForDockingTime(int AValue);
+    std::string RegistryPath() const { return FRegistryPath; }
+    void SetRegistryPath(const std::string& AValue);
+    static std::string NormalizeRegistryPath(const std::string& APath);
+    bool SunkenBorder() const { return FSunkenBorder; }
+    void SetSunkenBorder(bool AValue);
+
+    bool AllowCallFromAnotherForm = false;
+    bool AllowReset = true;
+    bool AlwaysMerge = false;
+    bool AlwaysSaveText = false;
+    bool AutoAlignBars = false;
+    bool CanCustomize = true;
+    bool FlatCloseButton = false;
+    int HelpContext = 0;
+    bool HideFloatingBarsWhenInactive = true;
+    std::string IniFileName;
+    TovBarMenuAnimations MenuAnimations = maNone;
+    bool MenusShowRecentItemsFirst = true;
+    bool ShowCloseButton = false;
+    bool ShowFullMenusAfterDelay = true;
+    bool ShowHelpButton = false;
+    bool ShowHint = true;
+    bool ShowHintForDisabledItems = true;
+    bool ShowShortCutInHint = false;
+    bool StoreInIniFile = false;
+    bool StoreInRegistry = false;
+    bool UseBarHintWindow = true;
+    bool UseF10ForMenu = true;
+    bool UseFullReset = false;
+
+    // ---- Events
+    TovBarEvent OnBarAdd, OnBarAfterReset, OnBarBeforeReset, OnBarClose, OnBarDelete, OnBarDockingStyleChange;
+    TovBarEvent OnBarVisibleChange;
+    TovBarItemLinkEvent OnItemLinkAdd, OnItemLinkChange, OnItemLinkDelete;
+    TNotifyEvent OnCloseButtonClick, OnHelpButtonClick, OnHideCustomizingForm, OnShowCustomizingForm;
+    TovBarCanDockingEvent OnDocking;
+    TovBarResetEvent OnBarReset;
+    TovBarClickItemEvent OnClickItem;
+    // Called with the manager after every font change.
+    std::vector<std::function<void(TovBarManager*)>> SystemFontChangedHandlers;
+
+    // ---- Event triggers and tests
+    virtual void DoClickItem(TovBarItem* AItem);
+    virtual bool CanDock(TovBar* ABar, TovBarDockingStyle AStyle, IovBarDock* ADock);
+    virtual bool DoBarReset(TovBar* ABar, bool& AShowConfirmation);
+    void DoBarVisibleChange(TovBar* ABar);
+    void DoBarDockingStyleChange(TovBar* ABar);
+    void DoItemLinkAdd(TovBarItemLink* ALink);
+    void DoItemLinkChange(TovBarItemLink* ALink);
+    void DoItemLinkDelete(TovBarItemLink* ALink);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void RefreshAfterUpdate(bool ALock, bool ARebuild, bool ASetRedraw, bool AQuiet);
+    void FontChanged(TObject* ASender);
+    void CreateDefaultPainter();
+    void ImageOptionsSizeChanged(TObject* ASender);
+    void ImageOptionsAppearanceChanged(TObject* ASender);
+    void ImageListChanged(int AIndex);
+    void RebuildToolbarWindows();
+    void UpdateDockColors();
+
+    unsigned FState = bmsCreating;
+    TovBars* FBars = nullptr;
+    TovBarComponentList* FItems = nullptr;
+    TovBarComponentList* FGroups = nullptr;
+    TovBarManagerCategories* FCategories = nullptr;
+    std::vector<IovBarDock*> FDockControls;
+    TovBarImageOptions* FImageOptions = nullptr;
+    TovBarBackgrounds* FBackgrounds = nullptr;
+    std::unique_ptr<TovBarPainter> FPainter;
+    TFont* FFont = nullptr;
+    TFont* FEditFont = nullptr;
+    TFont* FBarCaptionFont = nullptr;
+    bool FInternalFontChange = false;
+    TovBar* FMainMenuBar = nullptr;
+    IovBarControl* FChangedSubMenu = nullptr;
+    TovBarLookAndFeelState FLookAndFeelState;
+    int FPainterRecreateCount = 0;
+    TColor FFlatColors[5] = {};
+
+    int FLockUpdate = 0;
+    int FLockDesignerModified = 0;
+    bool FDesignerModifiedDue = false;
+    bool FModified = false;
+    bool FIsCustomizing = false;
+
+    TovBarManagerStyle FStyle = bmsEnhanced;
+    TovBarDockingStyles FNotDocking;
+    bool FAutoDockColor = true;
+    TColor FDockColor = 0;
+    bool FAutoHideEmptyBars = false;
+    int FButtonArrowWidth = 11;
+    int FLargeButtonArrowWidth = 13;
+    int FWaitForDockingTime = 21;
+    std::string FRegistryPath;
+    bool FSunkenBorder = false;
+    bool FUseSystemFont = false;
+    bool FScaled = true;
+    int FMostRecentItemsPercents = 95;
+    int FMostRecentlyUsedUseCount = 20;
+};

@@ -1,0 +1,228 @@
+#include "ui/bars/BarRoutines.h"
+
+#include "platform/vcl/Control.h"
+#include "platform/vcl/WinControl.h"
+#include "platform/win/WinUser.h"
+#include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/BarManager.h"
+#include "ui/bars/BarWindows.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::vector<IovBarControl*>& LiveControls() {
+    static std::vector<IovBarControl*> controls;
+    return controls;
+}
+
+// The active bar control and the ones it replaced, newest last.
+std::vector<IovBarControl*>& ActiveStack() {
+    static std::vector<IovBarControl*> stack;
+    return stack;
+}
+
+} // namespace
+
+TovBarItemControl* ControlOfLink(TovBarItemLink* ALink) {
+    return ALink ? ALink->Control() : nullptr;
+}
+
+TovBarItemLink* LinkOfControl(TovBarItemControl* AControl) {
+    return AControl ? AControl->ItemLink() : nullptr;
+}
+
+TovBarItem* GetItemOfControl(TovBarItemControl* AControl) {
+    return AControl ? AControl->Item() : nullptr;
+}
+
+TovBarItem* ItemOfLink(TovBarItemLink* ALink) {
+    return ALink ? ALink->Item() : nullptr;
+}
+
+void RepaintItemControl(TovBarItemControl* AControl) {
+    if (AControl) AControl->Repaint();
+}
+
+TovBarManager* GetBarManagerOfComponent(TComponent* AComponent) {
+    if (AComponent == nullptr) return nullptr;
+    if (auto* manager = dynamic_cast<TovBarManager*>(AComponent)) return manager;
+    if (TovBarManagerList* list = BarManagerList())
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->Managers(i)->Owner() == AComponent) return list->Managers(i);
+    return nullptr;
+}
+
+TovBarManager* FindBarManagerOfWindow(HWND AWindow) {
+    return GetBarManagerOfComponent(FindControl(AWindow));
+}
+
+TWinControl* FindWindowedOwner(TComponent* AComponent) {
+    for (TComponent* c = AComponent; c != nullptr; c = c->Owner())
+        if (auto* control = dynamic_cast<TWinControl*>(c)) return control;
+    return nullptr;
+}
+
+// ---- Active bar control
+
+IovBarControl* CurrentBarControl() {
+    return ActiveStack().empty() ? nullptr : ActiveStack().back();
+}
+
+void SetCurrentBarControl(IovBarControl* AControl) {
+    if (AControl == nullptr || CurrentBarControl() == AControl) return;
+    std::erase(ActiveStack(), AControl);
+    ActiveStack().push_back(AControl);
+}
+
+void ReleaseCurrentBarControl(IovBarControl* AControl) {
+    std::erase(ActiveStack(), AControl);
+    // The previous one comes back only while it is alive and active.
+    while (!ActiveStack().empty() &&
+           (!BarControlExists(ActiveStack().back()) || !ActiveStack().back()->IsActive()))
+        ActiveStack().pop_back();
+}
+
+TovBarManager* CurrentBarManager() {
+    IovBarControl* control = CurrentBarControl();
+    if (control == nullptr) return nullptr;
+    if (TovBarItemControl* selected = control->SelectedControl())
+        if (TovBarItemLink* link = selected->ItemLink()) return link->OwningBarManager();
+    return nullptr;
+}
+
+void AddBarControl(IovBarControl* AControl) {
+    if (!BarControlExists(AControl)) LiveControls().push_back(AControl);
+}
+
+void RemoveBarControl(IovBarControl* AControl) {
+    std::erase(LiveControls(), AControl);
+    std::erase(ActiveStack(), AControl);
+}
+
+bool BarControlExists(IovBarControl* AControl) {
+    return AControl != nullptr &&
+           std::find(LiveControls().begin(), LiveControls().end(), AControl) != LiveControls().end();
+}
+
+// ---- Keyboard navigation
+
+void GetDirectionMetrics(const RECT& ASource, const RECT& ACandidate, int ADirection, double& ADeviation,
+                         int& ADistance) {
+    const double dx = (ACandidate.left + ACandidate.right) / 2.0 - (ASource.left + ASource.right) / 2.0;
+    const double dy = (ACandidate.top + ACandidate.bottom) / 2.0 - (ASource.top + ASource.bottom) / 2.0;
+    double angle = std::atan2(dy, dx) * 180.0 / 3.14159265358979323846;
+    if (angle < 0) angle += 360;
+    static const double kRotation[] = {180, 270, 0, 90};
+    angle -= kRotation[ADirection];
+    ADeviation = std::min(std::fabs(angle >= 0 ? angle - 360 : angle + 360), std::fabs(angle));
+    switch (ADirection) {
+    case ndLeft:
+        ADistance = ASource.left - ACandidate.right;
+        break;
+    case ndUp:
+        ADistance = ASource.top - ACandidate.bottom;
+        break;
+    case ndRight:
+        ADistance = ACandidate.left - ASource.right;
+        break;
+    default:
+        ADistance = ACandidate.top - ASource.bottom;
+        break;
+    }
+}
+
+int GetNearestAccessibleObjectInDirection(const RECT& ASource, const std::vector<RECT>& ACandidates,
+                                          int ADirection, bool AWrap) {
+    if (ADirection < ndLeft || ADirection > ndDown) return -1;
+    auto search = [&](const RECT& ASourceRect) {
+        int best = -1, bestDistance = 0;
+        double bestDeviation = 0;
+        for (int i = 0; i < static_cast<int>(ACandidates.size()); ++i) {
+            double deviation;
+            int distance;
+            GetDirectionMetrics(ASourceRect, ACandidates[i], ADirection, deviation, distance);
+            if (distance < 0) continue;
+            if (best < 0 || distance < bestDistance ||
+                (distance == bestDistance && deviation < bestDeviation)) {
+                best = i;
+                bestDistance = distance;
+                bestDeviation = deviation;
+            }
+        }
+        return best;
+    };
+    int result = search(ASource);
+    if (result < 0 && AWrap && (ADirection == ndLeft || ADirection == ndRight)) {
+        RECT moved = ASource;
+        const int width = ASource.right - ASource.left;
+        if (ADirection == ndLeft) {
+            moved.right = 0x3FFFFFFF;
+            moved.left = moved.right - width;
+        } else {
+            moved.left = -0x3FFFFFFF;
+            moved.right = moved.left + width;
+        }
+        result = search(moved);
+    }
+    return result;
+}
+
+// ---- Text helpers
+
+TShortCut GetShortCutFromKey(WORD AKey, LPARAM AKeyData) {
+    if (AKey == 0) return 0;
+    TShortCut result = AKey;
+    if (GetKeyState(VK_SHIFT) < 0) result += scShift;
+    if (GetKeyState(VK_CONTROL) < 0) result += scCtrl;
+    if ((AKeyData & 0x20000000) != 0) result += scAlt;
+    return result;
+}
+
+std::string GetShortCutHintText(TShortCut AShortCut) {
+    const std::string text = ShortCutToText(AShortCut);
+    return text.empty() ? std::string() : " (" + text + ")";
+}
+
+int FindAccelCharPos(std::string& AText, bool ARemove) {
+    int result = 0;
+    for (std::size_t i = 0; i + 1 < AText.size(); ++i) {
+        if (AText[i] != '&') continue;
+        if (ARemove)
+            AText.erase(i, 1);
+        else
+            ++i;
+        if (i < AText.size() && AText[i] != '&') result = static_cast<int>(i) + 1;
+    }
+    return result;
+}
+
+std::string RemoveAccelChars(const std::string& AText) {
+    std::string text = AText;
+    FindAccelCharPos(text, true);
+    return text;
+}
+
+std::string GetStoreSeparator(bool AIsRegistry) {
+    return AIsRegistry ? "\\" : ".";
+}
+
+TovBarItemVisible BoolToItemVisible(bool AVisible) {
+    return AVisible ? ivAlways : ivNever;
+}
+
+bool IsCharacterKey(WORD AKey) {
+    const UINT ch = MapVirtualKey(AKey, 2 /* MAPVK_VK_TO_CHAR */);
+    return ch < 65536 && ch > 32;
+}
+
+bool ovBarKillTimer(HWND AWindow, UINT_PTR& ATimerID) {
+    if (ATimerID == 0) return false;
+    const bool killed = KillTimer(AWindow, ATimerID) != 0;
+    if (killed) ATimerID = 0;
+    return killed;
+}

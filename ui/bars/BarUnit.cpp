@@ -1,0 +1,41 @@
+#include "ui/bars/BarUnit.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/BarLabels.h"
+#include "ui/bars/BarStrings.h"
+
+namespace {
+
+bool Initialized = false;
+
+} // namespace
+
+void uiBarsInitialize() {
+    if (Initialized) return;
+    ovBarStringsStart();
+    RegisterClass<TovBar>();
+    RegisterClass<TovBarGroup>();
+    ovBarRegistriesStart();
+    // The item controls are the bar painting layer's: until a class exists its row names none.
+    ovBarRegisterItem<TovBarButton>(nullptr, true);
+    ovBarRegisterItem<TovBarLargeButton>(nullptr, true);
+    ovBarRegisterItem<TovBarLabel>(nullptr, false);
+    ovBarRegisterItem<TovBarSeparator>(nullptr, true);
+    Initialized = true;
+}
+
+void uiBarsFinalize() {
+    if (!Initialized) return;
+    Initialized = false;
+    ovBarRegistriesEnd();
+    UnRegisterClass<TovBarGroup>();
+    UnRegisterClass<TovBar>();
+    ovBarStringsEnd();
+}
+
+bool uiBarsInitialized() {
+    return Initialized;
+}
