@@ -175,10 +175,10 @@ public:
     int Index() const;
     void SetIndex(int AValue);
     void Assign(TPersistent* Source) override;
+    void SetName(const std::string& NewName) override;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void SetName(const std::string& NewName) override;
     bool FCheckDefaults = false;
 
 private:

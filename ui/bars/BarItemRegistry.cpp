@@ -109,6 +109,10 @@ void ovBarUnregisterItem(const TuiClassRef* AItemClass) {
 
 // ---- TovBarManagerList
 
+TovBarManager* TovBarManagerList::Managers(int AIndex) const {
+    return static_cast<TovBarManager*>(GetItem(AIndex));
+}
+
 TovBarManager* TovBarManagerList::CustomizingManager() const {
     for (int i = 0; i < Count(); ++i)
         if (Managers(i)->IsCustomizing()) return Managers(i);

@@ -52,7 +52,7 @@ void ovBarUnregisterItem(const TuiClassRef* AItemClass);
 // The live bar managers in registration order (not owned).
 class TovBarManagerList : public TovObjectList {
 public:
-    TovBarManager* Managers(int AIndex) const { return static_cast<TovBarManager*>(GetItem(AIndex)); }
+    TovBarManager* Managers(int AIndex) const;
     // The first manager whose run-time customization is on.
     TovBarManager* CustomizingManager() const;
     // The next manager (cyclically, forward or backward) that belongs to AManager's outermost form.

@@ -1,0 +1,139 @@
+#include "BarsTestSupport.h"
+
+#include "platform/vcl/Form.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/BarManager.h"
+#include "ui/core/base/CoreServices.h"
+
+using namespace bars_test;
+
+namespace {
+
+std::string CreationError(TComponent* AOwner) {
+    try {
+        delete new TovBarManager(AOwner);
+    } catch (const EovException& E) {
+        return E.Message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(BarsTest, OwnerErrorsCarryTheirTextsAndLeaveTheFirstManagerWorking) {
+    TovBarManager* first = MakeManager();
+    auto* notAControl = new TComponent(form);
+    EXPECT_EQ(CreationError(notAControl), "TovBarManager should have TWinControl as its Owner");
+    EXPECT_EQ(CreationError(form), "A control should contain only a single TovBarManager");
+    ASSERT_EQ(BarManagerList()->Count(), 1);
+    EXPECT_EQ(BarManagerList()->Managers(0), first);
+    EXPECT_EQ(first->AddToolbar(false, false)->Caption(), "Custom 1");
+}
+
+TEST_F(BarsTest, NestedUpdatesRefreshOnceAtTheOutermostEnd) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->BeginUpdate();
+    manager->BeginUpdate();
+    EXPECT_EQ(std::count(CallLog().begin(), CallLog().end(), "top.Redraw0"), 1);
+    TakeCalls();
+    bar->SetChangedMark(true);
+    manager->EndUpdate(true);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{}) << "inner end refreshes nothing";
+    manager->EndUpdate(true);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.RecreateControls"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.RebuildBar"), calls.end());
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "top.Redraw1"), 1);
+    EXPECT_FALSE(bar->Changed());
+}
+
+TEST_F(BarsTest, ChangedBarsAreRebuiltOnlyWhenAsked) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->BeginUpdate();
+    bar->SetChangedMark(true);
+    manager->EndUpdate(false);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_EQ(std::find(calls.begin(), calls.end(), "Custom 1.RecreateControls"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.UpdateFrame"), calls.end());
+    EXPECT_FALSE(bar->Changed()) << "the mark is cleared without a rebuild too";
+}
+
+TEST_F(BarsTest, ChangedMarksAreClearedWhenARebuildThrows) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    static_cast<FakeBarControl*>(bar->GetControl())->ThrowOnRecreate = true;
+    manager->BeginUpdate();
+    bar->SetChangedMark(true);
+    EXPECT_THROW(manager->EndUpdate(true), EovException);
+    EXPECT_FALSE(bar->Changed());
+    EXPECT_FALSE(manager->IsUpdateLocked());
+}
+
+TEST_F(BarsTest, RecentUseCountFollowsThePercentage) {
+    TovBarManager* manager = MakeManager();
+    const std::pair<int, int> cases[] = {{95, 20}, {100, 0}, {0, 1}, {50, 2}, {150, 0}};
+    for (auto [percents, count] : cases) {
+        manager->SetMostRecentItemsPercents(percents);
+        EXPECT_EQ(manager->MostRecentlyUsedUseCount(), count) << percents;
+    }
+    EXPECT_EQ(manager->MostRecentItemsPercents(), 100);
+}
+
+TEST_F(BarsTest, DockColorFollowsTheOwnerUntilWritten) {
+    TovBarManager* manager = MakeManager();
+    form->SetColor(0x123456);
+    EXPECT_TRUE(manager->AutoDockColor());
+    EXPECT_EQ(manager->DockColor(), 0x123456);
+    manager->SetDockColor(0x00FF00);
+    EXPECT_FALSE(manager->AutoDockColor());
+    EXPECT_EQ(manager->DockColor(), 0x00FF00);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "left.UpdateColor"), calls.end());
+}
+
+TEST_F(BarsTest, NamesAndCaptionsAreMadeUnique) {
+    TovBarManager* manager = MakeManager();
+    auto* item = new TovBarItem(form);
+    item->SetName("arItem1");
+    EXPECT_EQ(manager->MakeUniqueItemName("TarItem"), "arItem2");
+    EXPECT_EQ(manager->GetItemByName("ARITEM1"), item);
+    TovBar* first = manager->AddToolbar(false, false);
+    TovBar* second = manager->AddToolbar(false, false);
+    EXPECT_EQ(first->Caption(), "Custom 1");
+    EXPECT_EQ(second->Caption(), "Custom 2");
+    EXPECT_EQ(first->Name(), "BarManager1Bar1");
+    EXPECT_EQ(second->Name(), "BarManager1Bar2");
+    EXPECT_EQ(manager->GetBarByCaption("Custom 2"), second);
+}
+
+TEST_F(BarsTest, SettersIgnoreOutOfRangeValues) {
+    TovBarManager* manager = MakeManager();
+    manager->SetButtonArrowWidth(1);
+    manager->SetLargeButtonArrowWidth(1);
+    manager->SetWaitForDockingTime(-5);
+    EXPECT_EQ(manager->ButtonArrowWidth(), 11);
+    EXPECT_EQ(manager->LargeButtonArrowWidth(), 13);
+    EXPECT_EQ(manager->WaitForDockingTime(), 21);
+    manager->SetRegistryPath("Software\\Olva");
+    EXPECT_EQ(manager->RegistryPath(), "\\Software\\Olva\\");
+    manager->SetRegistryPath("");
+    EXPECT_EQ(manager->RegistryPath(), "");
+}
+
+TEST_F(BarsTest, DestroyingTheManagerFreesItsItemsAndWindows) {
+    TovBarManager* manager = MakeManager();
+    manager->AddToolbar(false, false);
+    auto* item = new TovBarItem(form);
+    item->SetName("Gone");
+    delete manager;
+    EXPECT_EQ(form->FindComponent("Gone"), nullptr);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Freed"), calls.end());
+    EXPECT_EQ(BarManagerList()->Count(), 0);
+}
