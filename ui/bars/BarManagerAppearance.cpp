@@ -106,12 +106,12 @@ void TovBarManager::UpdateSystemFont() {
         } else if (FScaled) {
             FFont->SetHeight(menuFont.lfHeight);
         }
+        FontChanged(FFont);
     } catch (...) {
         FInternalFontChange = wasInternal;
         throw;
     }
     FInternalFontChange = wasInternal;
-    FontChanged(FFont);
 }
 
 void TovBarManager::FontChanged(TObject*) {

@@ -3,6 +3,7 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/VclInit.h"
+#include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
@@ -110,6 +111,11 @@ void BarsTest::TearDown() {
     clockOverride.reset();
     clock.reset();
     CallLog().clear();
+}
+
+void BarsTest::Run(int AMilliseconds) {
+    clock->Advance(static_cast<std::uint64_t>(AMilliseconds));
+    olva::win::PumpMessages();
 }
 
 TovBarManager* BarsTest::MakeManager() {

@@ -104,6 +104,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     TovBarManager* MakeManager();
+    // Lets time pass and handles what became due.
+    void Run(int AMilliseconds);
 
     std::unique_ptr<TFakeClock> clock;
     std::unique_ptr<TClockOverride> clockOverride;

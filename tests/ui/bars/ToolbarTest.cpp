@@ -1,0 +1,88 @@
+#include "BarsTestSupport.h"
+
+#include "platform/vcl/Form.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarManager.h"
+
+using namespace bars_test;
+
+TEST_F(BarsTest, ToolbarEdgeCases) {
+    TovBarManager* manager = MakeManager();
+    TovBar* first = manager->AddToolbar(false, false);
+    TovBar* second = manager->AddToolbar(false, false);
+    second->SetCaption("Custom 1");
+    EXPECT_EQ(second->Caption(), "Custom 2") << "a duplicate caption is refused";
+    second->SetDockedLeft(-10);
+    EXPECT_EQ(second->DockedLeft(), 0);
+
+    auto* top = static_cast<FakeDock*>(manager->Bars()->DockControls(dsTop));
+    ASSERT_EQ(top->RowCount(), 2);
+    second->SetRow(5);
+    EXPECT_EQ(top->RowCount(), 3) << "one row is appended";
+    EXPECT_EQ(second->Row(), 2);
+
+    first->SetIsMainMenu(true);
+    second->SetIsMainMenu(true);
+    EXPECT_FALSE(first->IsMainMenu());
+    EXPECT_EQ(manager->GetMainMenuBar(), second);
+    second->SetMultiLine(false);
+    EXPECT_TRUE(second->MultiLine()) << "the main menu stays multi-line";
+
+    EXPECT_TRUE(first->CanDock());
+    manager->SetNotDocking({dsNone, dsLeft, dsTop, dsRight, dsBottom});
+    EXPECT_FALSE(first->CanDock());
+}
+
+TEST_F(BarsTest, ShowingAndHidingMakesAndFreesTheWindow) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    ASSERT_NE(bar->GetControl(), nullptr);
+    TakeCalls();
+    bar->SetVisible(false);
+    EXPECT_EQ(bar->GetControl(), nullptr);
+    const std::vector<std::string> calls = TakeCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[0], "Custom 1.SavePosition") << "the window saves its place before it goes";
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Freed"), calls.end());
+}
+
+TEST_F(BarsTest, DragTargetFollowsZonesStyleOrderAndCtrl) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    TovBars* bars = manager->Bars();
+    IovBarDock* dock = nullptr;
+    struct Case {
+        POINT point;
+        bool ctrl;
+        TovBarDockingStyle expected;
+    };
+    const Case cases[] = {
+        {{400, 15}, false, dsTop},
+        {{400, 50}, false, dsTop}, // 23 pixels below the top dock
+        {{400, 54}, false, dsNone},
+        {{30, 300}, false, dsLeft}, // inside the zone right of the left dock
+        {{10, 40}, false, dsLeft},
+        {{790, 560}, false, dsRight}, // in two zones: left before top, right before bottom
+        {{400, 590}, false, dsBottom},
+        {{400, 300}, false, dsNone},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(bars->FindDockingTarget(bar, c.point, c.ctrl, dock), c.expected)
+            << c.point.x << "," << c.point.y;
+    manager->SetNotDocking({dsLeft});
+    EXPECT_EQ(bars->FindDockingTarget(bar, POINT{10, 40}, false, dock), dsTop);
+}
+
+TEST_F(BarsTest, AFloatingBarDocksOnlyAfterTheWait) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    bar->SetDockingStyle(dsNone);
+    auto* control = static_cast<FakeBarControl*>(bar->GetControl());
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->DockingStyle(), dsNone);
+    manager->Bars()->MoveBarTo(bar, POINT{400, 15}, false, false);
+    EXPECT_EQ(bar->DockingStyle(), dsNone) << "resting shorter than WaitForDockingTime keeps it floating";
+    EXPECT_TRUE(manager->Bars()->DockingWaitPending());
+    Run(manager->WaitForDockingTime() - 1);
+    EXPECT_EQ(bar->DockingStyle(), dsNone);
+}
