@@ -97,7 +97,8 @@ void TovBarItem::SetAction(TBasicAction* AValue) {
     try {
         if (!FActionLink) FActionLink = std::make_unique<TovBarItemActionLink>(this);
         FActionLink->SetAction(AValue);
-        FActionLink->OnChange = TNotifyEvent(this, &TovBarItem::ActionChanged);
+        // The action's setters reach the item through the link's Set... calls, each only while that
+        // property still follows; the class library's per-setter change notice is not a whole change.
         ActionChange(AValue, actionLoading);
         AValue->FreeNotification(this);
     } catch (...) {

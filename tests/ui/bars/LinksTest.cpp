@@ -1,0 +1,185 @@
+#include "BarsTestSupport.h"
+
+#include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/BarLabels.h"
+#include "ui/bars/BarManager.h"
+#include "ui/core/base/CoreServices.h"
+
+using namespace bars_test;
+
+namespace {
+
+// An item control that records the notifications it hears.
+class RecordingControl : public TovBarItemControl {
+public:
+    using TovBarItemControl::TovBarItemControl;
+    void CaptionChanged() override { Heard.push_back("Caption"); }
+    void EnabledChanged() override { Heard.push_back("Enabled"); }
+    void GlyphChanged() override { Heard.push_back("Glyph"); }
+    static std::vector<std::string> Heard;
+};
+std::vector<std::string> RecordingControl::Heard;
+
+const TovBarItemControlClass RecordingControlClass{
+    "RecordingControl",
+    [](TovBarItemLink* ALink) -> TovBarItemControl* { return new RecordingControl(ALink); }};
+
+class RecordedButton : public TovBarButton {
+public:
+    using TovBarButton::TovBarButton;
+};
+
+class LinksTest : public BarsTest {
+protected:
+    void SetUp() override {
+        BarsTest::SetUp();
+        manager = MakeManager();
+        bar = manager->AddToolbar(false, false);
+        links = bar->ItemLinks();
+        RecordingControl::Heard.clear();
+    }
+    TovBarButton* Button(const std::string& ACaption) {
+        auto* button = new TovBarButton(form);
+        button->SetCaption(ACaption);
+        return button;
+    }
+    TovBarManager* manager = nullptr;
+    TovBar* bar = nullptr;
+    TovBarItemLinks* links = nullptr;
+};
+
+} // namespace
+
+TEST_F(LinksTest, RedundantSeparatorItemsAreHidden) {
+    auto* sub = new TovBarItemLinks(manager, nullptr); // a menu list that accepts any item
+    TovBarItem* separator1 = new TovBarSeparator(form);
+    TovBarItem* separator2 = new TovBarSeparator(form);
+    TovBarItem* separator3 = new TovBarSeparator(form);
+    sub->AddItem(separator1);
+    sub->AddItem(separator2);
+    TovBarItemLink* button = sub->AddItem(Button("A"));
+    sub->AddItem(separator3);
+    sub->Rebuild();
+    ASSERT_EQ(sub->VisibleItemCount(), 2);
+    EXPECT_EQ(sub->VisibleItems(0)->Item(), separator2);
+    EXPECT_EQ(sub->VisibleItems(1), button);
+    manager->SetIsCustomizing(true);
+    sub->Rebuild();
+    EXPECT_EQ(sub->VisibleItemCount(), 4) << "customizing shows them all";
+    manager->SetIsCustomizing(false);
+    delete sub;
+}
+
+TEST_F(LinksTest, ASeparatorItemIsRefusedOnAToolbarAfterTheLinkFreedItself) {
+    try {
+        links->AddItem(new TovBarSeparator(form));
+        ADD_FAILURE() << "separator accepted";
+    } catch (const EovException& E) {
+        EXPECT_EQ(E.Message(), "A separator item cannot be placed on the specified toolbar");
+    }
+    EXPECT_EQ(links->Count(), 0);
+}
+
+TEST_F(LinksTest, BeginGroupPassesFromAHiddenLink) {
+    TovBarItemLink* a = links->AddItem(Button("A"));
+    TovBarItemLink* hidden = links->AddItem(Button("B"));
+    TovBarItemLink* c = links->AddItem(Button("C"));
+    hidden->SetBeginGroup(true);
+    hidden->SetVisible(false);
+    EXPECT_FALSE(a->BeginsGroupInEffect());
+    EXPECT_TRUE(c->BeginsGroupInEffect());
+}
+
+TEST_F(LinksTest, RecentItemCountFollowsUseCounts) {
+    TovBarItemLink* a = links->AddItem(Button("A"));
+    TovBarItemLink* b = links->AddItem(Button("B"));
+    TovBarItemLink* c = links->AddItem(Button("C"));
+    a->UseCount = 10;
+    b->UseCount = 0;
+    c->UseCount = 0;
+    manager->SetMostRecentItemsPercents(50);
+    links->MoveInRecent(a, 0);
+    links->MoveInRecent(b, 1);
+    links->MoveInRecent(c, 2);
+    EXPECT_EQ(links->CalcRecentItemCount(), 1);
+    links->SetRecentItemCount(1);
+    ASSERT_EQ(links->VisibleItemCount(), 1);
+    EXPECT_EQ(links->VisibleItems(0), a);
+    links->MoveInRecent(b, 0);
+    EXPECT_EQ(links->CalcRecentItemCount(), 2);
+    links->SetRecentItemCount(2);
+    ASSERT_EQ(links->VisibleItemCount(), 2);
+    EXPECT_EQ(links->VisibleItems(0), a) << "shown in collection order";
+    EXPECT_EQ(links->VisibleItems(1), b);
+    manager->SetMostRecentItemsPercents(100);
+    EXPECT_EQ(links->CalcRecentItemCount(), -1);
+    links->SetRecentItemCount(0);
+    EXPECT_EQ(links->VisibleItemCount(), 0);
+}
+
+TEST_F(LinksTest, AcceleratorsAndShortcuts) {
+    TovBarItemLink* save = links->AddItem(Button("&Save"));
+    links->AddItem(Button("Fish && &Chips"));
+    links->AddItem(Button("R&&D"));
+    for (int i = 0; i < links->Count(); ++i)
+        links->Items(i)->SetUserPaintStyle(psCaption);
+    auto* sub = new TovBarItemLinks(manager, nullptr);
+    for (int i = 0; i < links->Count(); ++i)
+        sub->AddItem(links->Items(i)->Item());
+    EXPECT_EQ(sub->FindItemWithAccel('S', {}, nullptr)->Item(), save->Item());
+    EXPECT_EQ(sub->FindItemWithAccel('C', {}, nullptr)->Item()->Caption(), "Fish && &Chips");
+    EXPECT_EQ(sub->FindItemWithAccel('D', {}, nullptr), nullptr) << "a doubled ampersand is no accelerator";
+    EXPECT_EQ(sub->FindItemWithAccel('S', {ssCtrl}, nullptr), nullptr) << "not while Ctrl is held";
+    int clicks = 0;
+    auto* shortcut = Button("Cut");
+    shortcut->SetShortCut(0x4058);
+    shortcut->SetOnClick(TNotifyEvent([&](TObject*) { ++clicks; }, this));
+    sub->AddItem(shortcut);
+    EXPECT_TRUE(sub->IsShortCut(0x4058));
+    EXPECT_FALSE(sub->IsShortCut(0));
+    EXPECT_EQ(clicks, 1);
+    delete sub;
+}
+
+TEST_F(LinksTest, UserDefinedValuesAndControlNotifications) {
+    ovBarRegisterItem<RecordedButton>(&RecordingControlClass, false);
+    auto* button = new RecordedButton(form);
+    button->SetCaption("A");
+    TovBarItemLink* plain = links->AddItem(button);
+    TovBarItemLink* own = links->AddItem(button);
+    ASSERT_NE(plain->Control(), nullptr);
+    own->SetUserCaption("Mine");
+    RecordingControl::Heard.clear();
+    button->SetCaption("B");
+    EXPECT_EQ(RecordingControl::Heard, std::vector<std::string>{"Caption"})
+        << "the user caption's control is skipped";
+    RecordingControl::Heard.clear();
+    own->SetUserCaption("Again");
+    EXPECT_EQ(RecordingControl::Heard, std::vector<std::string>{"Caption"});
+    own->SetUserDefine({});
+    EXPECT_EQ(own->UserCaption(), "");
+    EXPECT_EQ(own->EffectiveCaption(), "B");
+    RecordingControl::Heard.clear();
+    button->SetEnabled(false);
+    EXPECT_EQ(RecordingControl::Heard, (std::vector<std::string>{"Enabled", "Enabled"}))
+        << "SetEnabled reaches every link's control";
+    delete button;
+    EXPECT_EQ(links->Count(), 0) << "an item's links go with it";
+    ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
+}
+
+TEST_F(LinksTest, MovingOutOfRangeChangesNothing) {
+    TovBarItemLink* a = links->AddItem(Button("A"));
+    links->AddItem(Button("B"));
+    links->Move(0, 0);
+    links->Move(0, 5);
+    EXPECT_EQ(links->Items(0), a);
+    links->Move(0, 1);
+    EXPECT_EQ(links->Items(1), a);
+}
