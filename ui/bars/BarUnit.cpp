@@ -3,9 +3,11 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
+#include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
+#include "ui/bars/BarSubItems.h"
 
 namespace {
 
@@ -22,6 +24,12 @@ void uiBarsInitialize() {
     // The item controls are the bar painting layer's: until a class exists its row names none.
     ovBarRegisterItem<TovBarButton>(nullptr, true);
     ovBarRegisterItem<TovBarLargeButton>(nullptr, true);
+    ovBarRegisterItem<TovBarEdit>(nullptr, true);
+    ovBarRegisterItem<TCustomovBarCombo>(nullptr, true);
+    ovBarRegisterItem<TovBarCombo>(nullptr, true);
+    ovBarRegisterItem<TovBarSubItem>(nullptr, true);
+    ovBarRegisterItem<TovBarListItem>(nullptr, true);
+    ovBarRegisterItem<TovBarContainerItem>(nullptr, true);
     ovBarRegisterItem<TovBarLabel>(nullptr, false);
     ovBarRegisterItem<TovBarSeparator>(nullptr, true);
     Initialized = true;
