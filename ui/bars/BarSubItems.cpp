@@ -248,6 +248,8 @@ TovBarButton* TovBarListItem::CreateListButton(int AStringIndex, int ANumber) {
     button->SetHint(GetItemHint(FItems->Strings(AStringIndex)));
     button->SetTag(AStringIndex);
     button->SetEnabled(Enabled());
+    // The buttons belong to the form, which may free them first.
+    button->FreeNotification(this);
     button->SetOnClick(TNotifyEvent(
         [this, button](TObject*) {
             ItemIndex = static_cast<int>(button->Tag());
@@ -257,10 +259,19 @@ TovBarButton* TovBarListItem::CreateListButton(int AStringIndex, int ANumber) {
     return button;
 }
 
+void TovBarListItem::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomovBarContainerItem::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        std::erase_if(FButtons, [AComponent](TovBarButton* AButton) {
+            return static_cast<void*>(AButton) == static_cast<void*>(AComponent);
+        });
+}
+
 void TovBarListItem::FreeButtons() {
-    for (auto it = FButtons.rbegin(); it != FButtons.rend(); ++it)
+    std::vector<TovBarButton*> buttons;
+    buttons.swap(FButtons);
+    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it)
         delete *it;
-    FButtons.clear();
 }
 
 void TovBarListItem::ClearItemList() {

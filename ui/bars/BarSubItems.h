@@ -132,6 +132,9 @@ public:
     virtual std::string GetItemCaption(int AStringIndex) const;
     virtual std::string GetDisplayText(const std::string& AText) const { return AText; }
 
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     void ItemsChanged(TObject* ASender);
     void FreeButtons();
