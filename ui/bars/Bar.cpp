@@ -18,6 +18,7 @@ void TovBar::BeforeDestruction() {
     if (FItemLinks != nullptr) FItemLinks->FreeBarControl();
     if (IovBarDock* dock = GetRealDockControl()) dock->RemoveBar(this);
     if (manager != nullptr && manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
+    if (manager != nullptr) manager->RemoveWaitingBar(this);
     TuiComponentCollectionItem::BeforeDestruction();
 }
 
@@ -289,6 +290,7 @@ void TovBar::ApplyStreamedValues() {
 void TovBar::SetVisible(bool AValue) {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr || (AValue && manager->BeingDestroyed())) return;
+    if (!AValue && !FVisible) manager->RemoveWaitingBar(this);
     if (IsStreaming()) {
         if (FStreamedVisible != AValue) FInternallyHidden = false;
         FStreamedVisible = AValue;
@@ -299,6 +301,7 @@ void TovBar::SetVisible(bool AValue) {
     if (!AValue)
         if (IovBarControl* control = GetControl()) control->SavePosition();
     FVisible = AValue;
+    if (AValue) manager->RemoveWaitingBar(this);
     if (AValue)
         ConnectWindow();
     else

@@ -443,6 +443,43 @@ void TovBarManager::LockDesignerModified(bool ALock, bool ANotify) {
     if (--FLockDesignerModified == 0 && ANotify && FDesignerModifiedDue) DesignerModified();
 }
 
+// ---- Waiting bars
+
+void TovBarManager::BeginBarRestoring() {
+    if (!FWaitingBars) FWaitingBars = std::make_unique<std::vector<TovBar*>>();
+}
+
+void TovBarManager::BarWindowDestroyed(TovBar* ABar) {
+    if (!FWaitingBars || BeingDestroyed() || !ABar->Visible()) return;
+    if (std::find(FWaitingBars->begin(), FWaitingBars->end(), ABar) == FWaitingBars->end())
+        FWaitingBars->push_back(ABar);
+    ABar->SetVisible(false);
+}
+
+bool TovBarManager::IsBarWaiting(const TovBar* ABar) const {
+    return FWaitingBars && std::find(FWaitingBars->begin(), FWaitingBars->end(), ABar) != FWaitingBars->end();
+}
+
+void TovBarManager::RemoveWaitingBar(TovBar* ABar) {
+    if (FWaitingBars) std::erase(*FWaitingBars, ABar);
+}
+
+void TovBarManager::ShowRestoringBars(IovBarDock* ADock) {
+    if (!FWaitingBars) return;
+    for (int i = static_cast<int>(FWaitingBars->size()) - 1; i >= 0; --i) {
+        if (i >= static_cast<int>(FWaitingBars->size())) continue;
+        TovBar* bar = (*FWaitingBars)[i];
+        IovBarDock* dock = bar->GetRealDockControl();
+        const bool show = ADock != nullptr ? bar->DockControl() == ADock && bar->DockingStyle() != dsNone
+                                           : dock == nullptr || dock->HasWindow();
+        if (show) bar->SetVisible(true); // showing takes it off the list
+    }
+}
+
+void TovBarManager::EndBarRestoring() {
+    if (FWaitingBars && FWaitingBars->empty()) FWaitingBars.reset();
+}
+
 // ---- Customizing
 
 void TovBarManager::SetIsCustomizing(bool AValue) {

@@ -120,6 +120,18 @@ public:
     void LockDesignerModified(bool ALock, bool ANotify = true);
     bool Modified() const { return FModified; }
 
+    // ---- Waiting bars: toolbars whose windows went with the owner's window until it is made again
+    void BeginBarRestoring();
+    // A toolbar window was destroyed (outside its own internal update): a visible toolbar waits, hidden.
+    void BarWindowDestroyed(TovBar* ABar);
+    // Shows the waiting toolbars docked in ADock, or (null) those without a real dock or with one that
+    // has its window.
+    void ShowRestoringBars(IovBarDock* ADock);
+    void EndBarRestoring();
+    bool IsBarWaiting(const TovBar* ABar) const;
+    bool IsRestoringBars() const { return FWaitingBars != nullptr; }
+    void RemoveWaitingBar(TovBar* ABar);
+
     // ---- Customizing
     void SetIsCustomizing(bool AValue);
     bool IsOtherManagerCustomizing() const;
@@ -269,6 +281,7 @@ private:
     bool FInternalFontChange = false;
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
+    std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
     TovBarLookAndFeelState FLookAndFeelState;
     int FPainterRecreateCount = 0;
     TColor FFlatColors[5] = {};

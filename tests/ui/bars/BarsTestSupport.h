@@ -76,7 +76,7 @@ public:
     void SetRedraw(bool ARedraw) override { Log(ARedraw ? "Redraw1" : "Redraw0"); }
     void UpdateColor() override { Log("UpdateColor"); }
     bool IsShownWithWindow() const override { return true; }
-    bool HasWindow() const override { return false; }
+    bool HasWindow() const override { return WindowExists; }
     bool CanFocus() const override { return true; }
     RECT ScreenBounds() const override { return Bounds; }
 
@@ -85,6 +85,7 @@ public:
     bool BuiltIn;
     RECT Bounds;
     std::vector<std::vector<TovBar*>> Rows;
+    bool WindowExists = false;
 
 private:
     void Log(const std::string& AWhat);
