@@ -3,11 +3,15 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
+#include "ui/bars/BarCursors.h"
 #include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+
+// The bar cursors' pictures, embedded at build time.
+void OlvaRegisterResources_olva_ui_bars();
 
 namespace {
 
@@ -32,12 +36,15 @@ void uiBarsInitialize() {
     ovBarRegisterItem<TovBarContainerItem>(nullptr, true);
     ovBarRegisterItem<TovBarLabel>(nullptr, false);
     ovBarRegisterItem<TovBarSeparator>(nullptr, true);
+    OlvaRegisterResources_olva_ui_bars();
+    ovBarLoadCursors();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarFreeCursors();
     ovBarRegistriesEnd();
     UnRegisterClass<TovBarGroup>();
     UnRegisterClass<TovBar>();
