@@ -17,6 +17,7 @@
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/Memo.h"
 #include "platform/vcl/PageControl.h"
+#include "platform/win/WinUser.h"
 #include "skin/framed/FrHotKeyEdit.h"
 #include "source/FavoriteParams.h"
 #include "source/GlobalVars.h"
@@ -163,9 +164,10 @@ void TFavoriteForm::FormShow(TObject*) {
     try {
         FFavoriteList = ReadFavoritesForEditing(FSetup.FavoritesPath);
     } catch (const Exception& e) {
+        // Nothing to show and nothing to write: the dialog goes as it came.
         FUnreadable = true;
         favorite_form_detail::Error(e.Message());
-        SetModalResult(mrCancel);
+        ::PostMessage(Handle(), WM_CLOSE, 0, 0);
         return;
     }
     FCommandShortcuts = ShortcutTextsForEditing(FSetup.ShortcutPath, FSetup.CurrentShortcuts);
