@@ -6,9 +6,6 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/ActionList.h"
 #include "platform/vcl/Application.h"
-#include "platform/vcl/Brush.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/Font.h"
 #include "platform/vcl/Keyboard.h"
 #include "platform/vcl/ListBox.h"
 #include "source/Favorites.h"
@@ -18,6 +15,7 @@
 #include "source/ShortcutFile.h"
 #include "source/dialogs/DialogSupport.h"
 #include "source/favorites/FavoriteForm.h"
+#include "source/favorites/FavoriteListDrawing.h"
 #include "source/favorites/FavoriteRunners.h"
 #include "source/favorites/ShortcutForm.h"
 #include "source/mainform/EffectCommands.h"
@@ -42,13 +40,8 @@ void TMainForm::BindFavoriteCommands() {
     FavoriteListBox->SetItemHeight(18);
     FavoriteListBox->OnDrawItem = TDrawItemEvent(
         [this](TWinControl*, int Index, RECT Rect, TOwnerDrawState State) {
-            TCanvas* canvas = FavoriteListBox->Canvas();
-            const bool selected = State.Contains(odSelected);
-            canvas->Brush()->SetColor(selected ? TColor(RGB(128, 128, 128)) : clWhite);
-            canvas->FillRect(Rect);
-            canvas->Font()->SetColor(selected ? clWhite : clBlack);
-            canvas->TextOut(Rect.left + 8, Rect.top + 1, FavoriteListBox->Items()->Strings(Index));
-            if (State.Contains(odFocused)) canvas->DrawFocusRect(Rect);
+            DrawFavoriteItem(*FavoriteListBox->Canvas(), Rect, FavoriteListBox->Items()->Strings(Index),
+                             State.Contains(odSelected), State.Contains(odFocused));
         },
         FavoriteListBox);
     // The item under the mouse becomes the selected one.
