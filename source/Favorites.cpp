@@ -64,6 +64,22 @@ std::vector<TFavorite> ReadFavorites(const std::string& path) {
     return favorites;
 }
 
+std::vector<TFavorite> ReadFavoritesForEditing(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return {};
+    std::unique_ptr<TMemIniFile> ini;
+    try {
+        ini = std::make_unique<TMemIniFile>(path);
+    } catch (const Exception&) {
+        throw EFavoriteError("The favorites file \"" + path +
+                             "\" can not be read. Your favorites were left as they are.");
+    }
+    std::vector<TFavorite> favorites;
+    for (const std::string& section : IniSectionNames(*ini))
+        favorites.push_back(favorites_detail::ReadSection(*ini, section));
+    return favorites;
+}
+
 std::optional<TFavorite> ReadFavorite(const std::string& path, int index) {
     std::unique_ptr<TMemIniFile> ini = favorites_detail::OpenExisting(path);
     if (!ini || index < 0) return std::nullopt;
@@ -89,9 +105,15 @@ std::string CheckFavoriteName(std::string_view name) {
 }
 
 void SaveFavorites(const std::string& path, const std::vector<TFavorite>& favorites) {
-    for (const TFavorite& favorite : favorites) {
+    for (std::size_t i = 0; i < favorites.size(); ++i) {
+        const TFavorite& favorite = favorites[i];
         if (std::string problem = CheckFavoriteName(favorite.Name); !problem.empty())
             throw EFavoriteError(problem);
+        // The file compares section names trimmed and without regard to case: two such would become one.
+        for (std::size_t j = 0; j < i; ++j)
+            if (SameText(Trim(favorites[j].Name), Trim(favorite.Name)))
+                throw EFavoriteError("There are two favorites named \"" + Trim(favorite.Name) +
+                                     "\". Please try again.");
         if (favorites_detail::HasLineBreak(favorite.Shortcut) ||
             favorites_detail::HasLineBreak(favorite.Effect) || favorites_detail::HasLineBreak(favorite.Flag))
             throw EFavoriteError("The favorite \"" + favorite.Name +

@@ -37,6 +37,9 @@ void WriteDefaultFavorites(const std::string& path);
 
 // Every favourite of the file, in section order; empty when the file is missing or unreadable.
 std::vector<TFavorite> ReadFavorites(const std::string& path);
+// The same for an editor that will write the list back: a file that exists but cannot be read raises
+// EFavoriteError saying so, so that the editor does not replace it with an empty list.
+std::vector<TFavorite> ReadFavoritesForEditing(const std::string& path);
 // The favourite of the index-th section, if there is one.
 std::optional<TFavorite> ReadFavorite(const std::string& path, int index);
 // The first favourite, in file order, whose shortcut text names the key `shortcut`; none for no key.

@@ -41,6 +41,15 @@ std::vector<std::string> ShortcutTextsForCommands(const std::vector<std::string>
     return texts;
 }
 
+std::vector<std::string> ShortcutTextsForEditing(const std::string& path,
+                                                 const std::vector<std::string>& current) {
+    const std::vector<std::string> sections = ReadShortcutSections(path).value_or(std::vector<std::string>{});
+    std::vector<std::string> texts = current;
+    for (std::size_t i = 0; i < texts.size() && i < sections.size(); ++i)
+        texts[i] = ShortCutToText(TextToShortCut(sections[i]));
+    return texts;
+}
+
 std::optional<std::vector<TShortCut>> LoadCommandShortcuts(const std::string& path,
                                                            std::size_t commandCount) {
     std::optional<std::vector<std::string>> sections = ReadShortcutSections(path);

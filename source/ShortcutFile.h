@@ -21,6 +21,12 @@ std::optional<std::vector<std::string>> ReadShortcutSections(const std::string& 
 std::vector<std::string> ShortcutTextsForCommands(const std::vector<std::string>& sections,
                                                   std::size_t commandCount);
 
+// What the shortcut editors start from: one text per command, section i's for command i in its text form
+// (a text that names no key reads as none), and for the commands the file has no section for (all of
+// them when the file is missing) the key the command has now, from `current`.
+std::vector<std::string> ShortcutTextsForEditing(const std::string& path,
+                                                 const std::vector<std::string>& current);
+
 // The shortcut of each of `commandCount` commands as the file gives it (0 for none). Nothing when the
 // file is missing, so that the commands keep the keys they have.
 std::optional<std::vector<TShortCut>> LoadCommandShortcuts(const std::string& path, std::size_t commandCount);

@@ -54,7 +54,8 @@ TEffectCommands::~TEffectCommands() {
 // ---- The road -------------------------------------------------------------------------------------------
 
 bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
-                                       const std::function<void(TEffectForm& Dialog)>& ReadBack) {
+                                       const std::function<void(TEffectForm& Dialog)>& ReadBack,
+                                       const std::function<void(TEffectForm& Dialog)>& Fill) {
     FHost.StopIfBusy();
     FHost.SelectAllIfEmpty();
     bool accepted = false;
@@ -70,7 +71,10 @@ bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std:
         } end{this};
         end.Dialog = MakeDialog(FHost.OwnerForm());
         if (FHost.OwnerForm() != nullptr) CenterOnOwner(*end.Dialog, *FHost.OwnerForm());
-        end.Dialog->LoadParams();
+        if (Fill)
+            Fill(*end.Dialog);
+        else
+            end.Dialog->LoadParams();
         if (end.Dialog->ShowModal() == mrOk) {
             end.Dialog->StoreParams();
             if (ReadBack) ReadBack(*end.Dialog);

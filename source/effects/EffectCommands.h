@@ -76,10 +76,12 @@ public:
     using TMakeDialog = std::function<TEffectForm*(TComponent* Owner)>;
     // Runs a dialog command: MakeDialog builds the dialog (owned by Owner, with this object as its host);
     // Apply applies the effect once the dialog stored its values and is gone. ReadBack, where given,
-    // takes what else the effect needs from the accepted dialog while it still exists. Answers whether
-    // the effect was applied.
+    // takes what else the effect needs from the accepted dialog while it still exists. Fill, where given,
+    // puts the values into the dialog's controls in place of the settings record (a favourite's run).
+    // Answers whether the effect was applied.
     bool RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
-                          const std::function<void(TEffectForm& Dialog)>& ReadBack = nullptr);
+                          const std::function<void(TEffectForm& Dialog)>& ReadBack = nullptr,
+                          const std::function<void(TEffectForm& Dialog)>& Fill = nullptr);
     // Runs a command without a dialog: stop, select all if empty, Apply, modified, play after edit.
     void RunWithoutDialog(const std::function<void()>& Apply);
     // The effect Id on the selection with the parameters stored in the settings record.

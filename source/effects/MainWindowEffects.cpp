@@ -113,6 +113,8 @@ public:
         }
     }
 
+    TEffectCommands* Road() override { return &FCommands; }
+
     TCustomForm* OwnerForm() override { return &FForm; }
     void StopIfBusy() override { FForm.StopIfBusy(); }
     void SelectAllIfEmpty() override { FForm.SelectAllIfEmpty(); }

@@ -207,7 +207,10 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
                       {"ActionWindowsMixer"},
                       {"-"},
                       BarButton("Audio Converter", TBarItem::AudioConverter),
-                      BarButton("CD Burner", TBarItem::CDBurner)});
+                      BarButton("CD Burner", TBarItem::CDBurner),
+                      {"-"},
+                      BarButton("Edit Favorites...", TBarItem::EditFavorites),
+                      BarButton("&Keyboard Shortcuts", TBarItem::KeyboardShortcuts)});
     AddTab("He&lp",
            {{"ActionHelp"},
             {"ActionWelcomeWindow"},

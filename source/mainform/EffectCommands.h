@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class TEffectCommands;
 class TMainForm;
 
 enum class TEffectCommand {
@@ -44,6 +45,9 @@ class IEffectCommands {
 public:
     virtual ~IEffectCommands() = default;
     virtual void RunEffect(TEffectCommand Command) = 0;
+    // The road the commands run on, for the other roads that open effect dialogs (the favourites);
+    // null where there is none.
+    virtual TEffectCommands* Road() { return nullptr; }
 };
 
 // The effect road the program is built with, working on `Form`'s document.

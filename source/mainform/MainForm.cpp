@@ -124,6 +124,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindEffectCommands();
     BindToolCommands();
     BindHelpCommands();
+    BindFavoriteCommands();
 }
 
 TMainForm::~TMainForm() = default;

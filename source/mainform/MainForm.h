@@ -17,6 +17,8 @@
 //                           analysis), through the window's IEditorHost
 //   MainFormMarkers.cpp     the bookmark and region commands and their windows
 //   MainFormHelp.cpp        help, web pages, the welcome window, About, companion programs
+//   MainFormFavorites.cpp   the favourites list and its keys, the favourites and shortcut editors
+//                           (source/favorites)
 // Each family binds its actions' handlers in its Bind...Commands function, which the constructor
 // calls.
 #pragma once
@@ -50,6 +52,7 @@ class TFreAnalysisForm;
 class IMarkerListWindows;
 class TBookmarkForm;
 class TRegionForm;
+struct TFavorite;
 struct TMessage;
 struct TWelcomeChoice;
 
@@ -111,6 +114,18 @@ public:
     void ApplyShortcuts();
     // The effects tree (true) or the favourites list in front in the command bar.
     void ShowCommandBarPage(bool Effects);
+
+    // ---- Favourites and shortcut keys (MainFormFavorites.cpp)
+    // Rebuilds the favourites list and the favourites' key actions from the favourites file.
+    void LoadFavorites();
+    // Runs a favourite on the document: refused without a document or with an empty one.
+    void ApplyFavorite(const TFavorite& Favorite);
+    // The favourites editor; on OK the keys and the favourites are loaded again.
+    void EditFavorites();
+    // The keyboard shortcut editor.
+    void EditShortcuts();
+    // The favourites' key actions, made anew by every LoadFavorites.
+    TActionList* ActionListFavorite = nullptr;
     // The dark (true) or light colour set of the waveform area.
     void ApplyWorkplaceColors(bool Dark);
 
@@ -228,6 +243,7 @@ private:
     void BindEffectCommands();
     void BindToolCommands();
     void BindHelpCommands();
+    void BindFavoriteCommands();
     // The Help tab's page and upgrade buttons and the companion programs; false for other items.
     bool RunHelpBarItem(TBarItem Item);
 

@@ -93,6 +93,7 @@ void TMainForm::FormCreate(TObject*) {
         if (!FileExists(vars.DataFolder + FavoritesFileName))
             WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
     });
+    LoadFavorites();
     if (FileExists(vars.DataFolder + RecentFilesFileName)) {
         Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
         LoadRecentPane();

@@ -103,6 +103,10 @@ enum class TBarItem {
     UpgradeToLatestVersion,
     AudioConverter,
     CDBurner,
+    // "&Keyboard Shortcuts" opens the shortcut editor; the command bar's "Edit Favorites..." the
+    // favourites editor.
+    KeyboardShortcuts,
+    EditFavorites,
 };
 
 class IBarItems {
