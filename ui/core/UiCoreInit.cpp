@@ -14,6 +14,7 @@
 #include "ui/core/platform/GdiPlusClassesUnit.h"
 #include "ui/core/platform/SystemHooks.h"
 #include "ui/core/platform/ThemeManager.h"
+#include "ui/core/platform/TouchGestures.h"
 #include "ui/core/skins/SkinsUnit.h"
 
 // The library's own pictures (the default skin icons, the shadow mask), embedded at build time.
@@ -39,6 +40,7 @@ void uiCoreInitialize() {
     ovUnitsLoader()->AddUnit(&ovGdiPlusApiStart, &ovGdiPlusApiEnd);
     ovUnitsLoader()->AddUnit(&ovGdiPlusClassesStart, &ovGdiPlusClassesEnd);
     ovUnitsLoader()->AddUnit(&ovSkinsCoreStart, &ovSkinsCoreEnd);
+    ovTouchStart();
     uiControlsUnitStart();
     ui_core_init_detail::Initialized = true;
 }
@@ -49,6 +51,7 @@ void uiCoreFinalize() {
     // Hooks are taken out of the thread rather than left behind to call into freed code.
     ovReleaseAllHooks();
     uiControlsUnitEnd();
+    ovTouchEnd();
     uiFreeTimers();
     uiFreeServiceObjects();
     uiGraphicsUnitEnd();
