@@ -5,6 +5,7 @@
 #include "platform/vcl/Bitmap.h"
 #include "ui/core/base/BitmapBits.h"
 #include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/AlphaBlend.h"
 #include "ui/core/graphics/Bitmaps.h"
 #include "ui/core/graphics/ImageDrawing.h"
 
