@@ -1,0 +1,716 @@
+#include "ui/core/controls/BaseControl.h"
+
+#include "platform/gdi/Gdi.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/Mouse.h"
+#include "platform/vcl/PopupMenu.h"
+#include "platform/vcl/Screen.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WinUser.h"
+#include "ui/core/base/CoreServices.h"
+#include "ui/core/base/ObjectLinks.h"
+#include "ui/core/controls/ControlServices.h"
+#include "ui/core/controls/GlassPainting.h"
+#include "ui/core/graphics/ControlCanvas.h"
+#include "ui/core/graphics/PaintCanvas.h"
+#include "ui/core/graphics/Region.h"
+#include "ui/core/graphics/ScreenCanvas.h"
+#include "ui/core/graphics/WindowPainting.h"
+#include "ui/core/platform/ThemeManager.h"
+
+#include <cstdlib>
+
+namespace {
+// Posted after the frame changed, sent when a system parameter changed: the scroll bars follow the
+// system metrics.
+constexpr UINT WM_BOUNDSCHANGED = 0x8065;
+constexpr UINT WM_TABLET_QUERYSYSTEMGESTURESTATUS = 0x02CC;
+constexpr int LargestMessageCoordinate = 32768;
+constexpr WPARAM VK_EXECUTE = 0x2B;
+} // namespace
+
+// The control answers the gesture interfaces through this adapter, so that their operation names do not
+// mix with the control's own (its AllowPan and ScreenToClient are other operations).
+class TuiControl::TGestureAdapter : public IovGestureOwner, public IovGestureClient {
+public:
+    explicit TGestureAdapter(TuiControl* AControl) : FControl(AControl) {}
+    IovGestureClient* GetGestureClient(const TPoint& P) override { return FControl->GetGestureClient(P); }
+    HWND GetHandle() override { return FControl->GetHandle(); }
+    bool IsGestureTarget(HWND AWnd) override { return FControl->IsOwnHandle(AWnd); }
+    TPoint ScreenToClient(const TPoint& P) override { return FControl->TControl::ScreenToClient(P); }
+    bool AllowGesture(DWORD AID) override { return FControl->AllowGesture(AID); }
+    bool AllowPan(TScrollBarKind AKind) override { return FControl->AllowGestureScroll(AKind); }
+    void BeginGestureScroll(const TPoint&) override { FControl->ResetGesturePanOffset(); }
+    void EndGestureScroll() override { FControl->EndGestureScroll(); }
+    void GestureScroll(int ADeltaX, int ADeltaY) override { FControl->DoPan(ADeltaX, ADeltaY); }
+    int GetPanOptions() override { return FControl->GetGesturePanOptions(); }
+    bool IsPanArea(const TPoint& P) override { return FControl->IsPointInClientArea(P); }
+    bool NeedPanningFeedback(TScrollBarKind AKind) override { return FControl->NeedPanningFeedback(AKind); }
+
+private:
+    TuiControl* FControl;
+};
+
+TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
+    FControlCanvas = std::make_unique<TuiControlCanvas>(Canvas());
+    FLookAndFeel = std::make_unique<TuiLookAndFeel>(this);
+    FLookAndFeel->OnChanged = TuiLookAndFeelChangedEvent(
+        [this](TuiLookAndFeel* Sender, TuiLookAndFeelValues AValues) {
+            if (IsDestroying() || Application() == nullptr) return;
+            LookAndFeelChanged(Sender, AValues);
+        },
+        this);
+    SetTabStop(MayFocus());
+    FGestureAdapter = std::make_unique<TGestureAdapter>(this);
+    FGestureHelper = std::make_unique<TovGestureHelper>(FGestureAdapter.get());
+}
+
+TuiControl::~TuiControl() {
+    FGestureHelper.reset();
+    FGestureAdapter.reset();
+    EndDrag(false);
+    FFontListeners.clear();
+    FScreenCanvas.reset();
+    FControlCanvas.reset();
+    FLookAndFeel.reset();
+    uiClearObjectLinks(this);
+}
+
+// ---- Canvases, invalidation, properties
+
+TuiCanvas* TuiControl::GetCanvas() {
+    if (HandleAllocated()) {
+        FScreenCanvas.reset();
+        return FControlCanvas.get();
+    }
+    if (!FScreenCanvas) FScreenCanvas = std::make_unique<TuiScreenCanvas>();
+    return FScreenCanvas.get();
+}
+
+void TuiControl::InvalidateRect(const TRect& R, bool AErase) {
+    if (HandleAllocated()) uiInvalidateArea(Handle(), R, AErase);
+}
+
+void TuiControl::RedrawWithChildren() {
+    if (HandleAllocated())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_NOERASE);
+}
+
+void TuiControl::SetBorderStyle(TuiControlBorderStyle AValue) {
+    if (AValue == FBorderStyle) return;
+    FBorderStyle = AValue;
+    BoundsChanged();
+    Invalidate();
+}
+
+void TuiControl::SetPopupMenu(TComponent* AValue) {
+    if (AValue != nullptr && !uiIsPopupMenu(AValue)) AValue = nullptr;
+    if (AValue == FPopupMenuComponent) return;
+    if (FPopupMenuComponent != nullptr) FPopupMenuComponent->RemoveFreeNotification(this);
+    FPopupMenuComponent = AValue;
+    if (FPopupMenuComponent != nullptr) FPopupMenuComponent->FreeNotification(this);
+    TCustomControl::SetPopupMenu(dynamic_cast<TPopupMenu*>(AValue));
+}
+
+void TuiControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenuComponent) FPopupMenuComponent = nullptr;
+}
+
+void TuiControl::RemoveFontListener(IuiFontListener* AListener) {
+    std::erase(FFontListeners, AListener);
+}
+
+void TuiControl::SetParentBackground(bool AValue) {
+    const bool changed = AValue != ParentBackground();
+    TCustomControl::SetParentBackground(AValue);
+    if (changed) ParentBackgroundChanged();
+}
+
+void TuiControl::SetMouseCaptureObject(TObject* AValue) {
+    if (AValue == FMouseCaptureObject) return;
+    if (auto* old = dynamic_cast<IuiMouseCaptureObject*>(FMouseCaptureObject)) old->DoCancelMode();
+    FMouseCaptureObject = AValue;
+    SetMouseCapture(AValue != nullptr);
+}
+
+// ---- Gestures
+
+void TuiControl::ResetGesturePanOffset() {
+    FGesturePanOffset = TPoint{};
+}
+
+void TuiControl::DoGesture(TScrollBarKind AKind, int ANewPos, int AMin, int AMax, int ADeltaX, int ADeltaY) {
+    FGestureHelper->CheckOverpan(AKind, ANewPos, AMin, AMax, ADeltaX, ADeltaY);
+}
+
+void TuiControl::DoGestureScroll(TScrollBarKind AKind, int APos) {
+    Scroll(AKind, scTrack, APos);
+}
+
+// Without scroll bars of its own the control pans its content directly.
+void TuiControl::DoPan(int ADeltaX, int ADeltaY) {
+    if (ADeltaX != 0) DoPanWithoutScrollBar(sbHorizontal, ADeltaX);
+    if (ADeltaY != 0) DoPanWithoutScrollBar(sbVertical, ADeltaY);
+}
+
+bool TuiControl::IsDefaultGesture(DWORD AGestureID) {
+    return AGestureID == GID_PAN || AGestureID == GID_PRESSANDTAP;
+}
+
+bool TuiControl::ProcessGestureMessage(TMessage& AMessage) {
+    return FGestureHelper->HandleMessage(AMessage);
+}
+
+bool TuiControl::IsPanning() {
+    return FGestureHelper->IsPanning();
+}
+
+bool TuiControl::AllowGestureScroll(TScrollBarKind AKind) {
+    return AllowPan(AKind);
+}
+
+bool TuiControl::IsPointInClientArea(const TPoint& P) {
+    const TRect bounds = GetClientBounds();
+    return PtInRect(&bounds, P) && !IsPointOnScrollBars(P);
+}
+
+IovGestureClient* TuiControl::GetGestureClient(const TPoint&) {
+    return FGestureAdapter.get();
+}
+
+// ---- Painting
+
+bool TuiControl::DoShowPopupMenu(TComponent* AMenu, int X, int Y) {
+    return uiShowPopupMenu(this, AMenu, X, Y);
+}
+
+bool TuiControl::IsDoubleBufferedNeeded() {
+    return DoubleBuffered() || ovOSVersion().IsWin7OrLater;
+}
+
+void TuiControl::DesignerModified() {
+    uiSetDesignerModified(this);
+}
+
+void TuiControl::EraseBackgroundDC(HDC ADC) {
+    if (IsLoading()) return;
+    TuiPaintCanvas* canvas = uiPaintCanvas();
+    canvas->BeginPaint(ADC);
+    try {
+        EraseBackground(canvas, ClientRect());
+    } catch (...) {
+        canvas->EndPaint();
+        throw;
+    }
+    canvas->EndPaint();
+}
+
+void TuiControl::EraseBackground(TuiCanvas* ACanvas, const TRect& R) {
+    if (IsParentBackgroundDrawn())
+        uiDrawTransparentControlBackground(this, ACanvas, R, true);
+    else
+        ACanvas->FillRect(R, Color());
+}
+
+void TuiControl::DoPaint() {
+    TuiCanvas* canvas = FControlCanvas.get();
+    DrawScrollBars(canvas);
+    if (FBorderStyle == cxcbsDefault) {
+        DrawBorder(canvas);
+        TRect r = GetBounds();
+        const int border = GetBorderSize();
+        InflateRect(&r, -border, -border);
+        canvas->IntersectClipRect(r);
+        ClipToClientBounds();
+    }
+    UpdateInternalControlsState();
+}
+
+void TuiControl::DrawBorder(TuiCanvas* ACanvas) {
+    if (TuiLookAndFeelPainterBase* painter = GetPainter()) painter->DrawBorderFrame(ACanvas, GetBounds());
+}
+
+int TuiControl::GetBorderSize() {
+    if (FBorderStyle != cxcbsDefault) return 0;
+    TuiLookAndFeelPainterBase* painter = GetPainter();
+    return painter != nullptr ? painter->BorderThickness() : 0;
+}
+
+TRect TuiControl::GetBounds() {
+    if (!IsRectEmpty(&FBoundsOverride)) return FBoundsOverride;
+    if (HandleAllocated()) return ClientRect();
+    return TRect{0, 0, Width(), Height()};
+}
+
+TRect TuiControl::GetClientBounds() {
+    TRect r = GetBounds();
+    const int border = GetBorderSize();
+    InflateRect(&r, -border, -border);
+    return r;
+}
+
+TCursor TuiControl::GetCurrentCursor(int X, int Y) {
+    return IsPointOnScrollBars(TPoint{X, Y}) ? crArrow : Cursor();
+}
+
+void TuiControl::ClipToClientBounds() {
+    FControlCanvas->IntersectClipRect(GetClientBounds());
+}
+
+bool TuiControl::CanFocusOnClick() {
+    return !IsDesigning() && FFocusOnClick && MayFocus() && CanFocus();
+}
+
+bool TuiControl::IsParentBackgroundDrawn() {
+    return AreVisualStylesEnabled() && Parent() != nullptr && ControlStyle().Contains(csParentBackground);
+}
+
+bool TuiControl::CanFocusEx() {
+    if (!CanFocus()) return false;
+    TCustomForm* form = GetParentForm();
+    return form == nullptr || (form->CanFocus() && form->Enabled() && form->Visible());
+}
+
+bool TuiControl::AllowDragAt(int X, int Y) {
+    return DragMode() == dmManual || IsMouseInPressedArea(X, Y);
+}
+
+bool TuiControl::IsMouseInPressedArea(int X, int Y) {
+    return uiIsPointInDragDetectArea(FMouseDownPos, X, Y);
+}
+
+void TuiControl::PostBoundsChanged() {
+    if (HandleAllocated()) SendNotifyMessage(Handle(), WM_BOUNDSCHANGED, 0, 0);
+}
+
+void TuiControl::AddChildComponent(TuiControlChildComponent* AChild) {
+    AChild->SetControl(this);
+}
+
+void TuiControl::RemoveChildComponent(TuiControlChildComponent* AChild) {
+    AChild->SetControl(nullptr);
+}
+
+void TuiControl::DoCancelMode() {
+    FMouseButtonPressed = false;
+    SetMouseCaptureObject(nullptr);
+}
+
+bool TuiControl::GetDesignHitTest(int X, int Y, TShiftState) {
+    return FMouseButtonPressed || IsPointOnScrollBars(TPoint{X, Y});
+}
+
+void TuiControl::MouseEnter(TControl* AControl) {
+    if ((AControl != this && AControl != nullptr) || FMouseEnterCounter != 0) return;
+    FMouseEnterCounter = 1;
+    OnMouseEnter(this);
+}
+
+void TuiControl::MouseLeave(TControl* AControl) {
+    if ((AControl != this && AControl != nullptr) || FMouseEnterCounter != 1) return;
+    FMouseEnterCounter = 0;
+    OnMouseLeave(this);
+}
+
+void TuiControl::BoundsChanged() {
+    BoundsChangedUpdateScrollBars();
+    if (NeedsInvalidateOnBoundsChanged()) Invalidate();
+}
+
+void TuiControl::FocusChanged() {
+    OnFocusChanged(this);
+}
+
+void TuiControl::FontChanged() {
+    if (auto* self = dynamic_cast<IuiFontListener*>(this)) self->Changed(this, Font());
+    for (IuiFontListener* listener : std::vector<IuiFontListener*>(FFontListeners))
+        listener->Changed(this, Font());
+    Invalidate();
+}
+
+// ---- Window
+
+void TuiControl::CreateParams(TCreateParams& Params) {
+    TCustomControl::CreateParams(Params);
+    Params.Style |= WS_CLIPCHILDREN;
+}
+
+void TuiControl::CreateWnd() {
+    FCreatingWindow = true;
+    try {
+        TCustomControl::CreateWnd();
+    } catch (...) {
+        FCreatingWindow = false;
+        throw;
+    }
+    FCreatingWindow = false;
+    if (!FNotificationsInitialized) {
+        FNotificationsInitialized = true;
+        DoInitializeNotifications();
+    }
+}
+
+void TuiControl::DestroyWindowHandle() {
+    TCustomControl::DestroyWindowHandle();
+    ControlState().Exclude(csClicked);
+}
+
+void TuiControl::Resize() {
+    TCustomControl::Resize();
+    BoundsChanged();
+}
+
+void TuiControl::PaintWindow(HDC DC) {
+    if (IsLoading()) return;
+    TCustomControl::PaintWindow(DC);
+}
+
+void TuiControl::Paint() {
+    if (IsLoading()) return;
+    FControlCanvas->BeginPaint();
+    try {
+        DoPaint();
+    } catch (...) {
+        FControlCanvas->EndPaint();
+        throw;
+    }
+    FControlCanvas->EndPaint();
+}
+
+void TuiControl::WMPaint(TMessage& Message) {
+    if (Message.WParam != 0 || !IsDoubleBufferedNeeded()) {
+        PaintHandlerEx(Message);
+    } else if (IsCompositionEnabled() && IsGlassPaintAllowed()) {
+        ovPaintControlOnGlass(Handle(), PaintBlackOpaqueOnGlass());
+    } else {
+        uiPaintControlBuffered(this);
+    }
+}
+
+void TuiControl::PaintHandlerEx(TMessage& Message) {
+    HDC dc = reinterpret_cast<HDC>(Message.WParam);
+    PAINTSTRUCT ps;
+    TuiRegion region;
+    bool useRegion = false;
+    if (dc == nullptr) {
+        useRegion = uiGetUpdateRegion(this, &region);
+        dc = ::BeginPaint(Handle(), &ps);
+        if (useRegion) SelectClipRgn(dc, region.Handle());
+    }
+    std::vector<TControl*> children;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (dynamic_cast<TWinControl*>(Controls(i)) == nullptr) children.push_back(Controls(i));
+    try {
+        if (children.empty()) {
+            PaintWindow(dc);
+        } else {
+            const int saved = SaveDC(dc);
+            int clip = SIMPLEREGION;
+            for (TControl* child : children) {
+                const bool shown =
+                    child->Visible() || (IsDesigning() && !child->ControlStyle().Contains(csNoDesignVisible));
+                if (!shown || !child->ControlStyle().Contains(csOpaque)) continue;
+                clip = ExcludeClipRect(dc, child->Left(), child->Top(), child->Left() + child->Width(),
+                                       child->Top() + child->Height());
+                if (clip == NULLREGION) break;
+            }
+            if (clip != NULLREGION) PaintWindow(dc);
+            RestoreDC(dc, saved);
+        }
+        PaintControls(dc, nullptr);
+    } catch (...) {
+        if (Message.WParam == 0) ::EndPaint(Handle(), &ps);
+        throw;
+    }
+    if (Message.WParam == 0) ::EndPaint(Handle(), &ps);
+}
+
+void TuiControl::WMEraseBkgnd(TMessage& Message) {
+    const bool fromOwnPainting = uiIsEraseBkgndFromPaint(Message);
+    if (fromOwnPainting || IsEraseBackgroundNeeded()) {
+        if (fromOwnPainting || !IsDoubleBufferedNeeded())
+            EraseBackgroundDC(reinterpret_cast<HDC>(Message.WParam));
+        Message.Result = 1;
+    } else {
+        Message.Result = 0;
+    }
+}
+
+void TuiControl::WMCancelMode(TMessage& Message) {
+    TCustomControl::WMCancelMode(Message);
+    DoCancelMode();
+}
+
+void TuiControl::CMMouseEnter(TMessage& Message) {
+    // The class library's own enter event is the control's strictly alternating one.
+    TControl* control = Message.LParam != 0 ? reinterpret_cast<TControl*>(Message.LParam) : this;
+    if (Parent() != nullptr) Parent()->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
+    MouseEnter(control);
+}
+
+void TuiControl::CMMouseLeave(TMessage& Message) {
+    TControl* control = Message.LParam != 0 ? reinterpret_cast<TControl*>(Message.LParam) : this;
+    if (Parent() != nullptr) Parent()->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(control));
+    MouseLeave(control);
+}
+
+TPoint TuiControl::MessagePos(const TMessage& Message) {
+    return TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+}
+
+void TuiControl::WndProc(TMessage& Message) {
+    if (ProcessGestureMessage(Message)) return;
+    switch (Message.Msg) {
+    case WM_GETDLGCODE: {
+        LRESULT code = 0;
+        if (FKeys.Contains(kAll)) code += DLGC_WANTALLKEYS;
+        if (FKeys.Contains(kArrows)) code += DLGC_WANTARROWS;
+        if (FKeys.Contains(kChars)) code += DLGC_WANTCHARS;
+        if (FKeys.Contains(kTab) && GetKeyState(VK_CONTROL) >= 0) code += DLGC_WANTTAB;
+        Message.Result = code;
+        return;
+    }
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        Message.Result = 1;
+        if (!HandleKeyDown(Message, Message.Msg == CN_SYSKEYDOWN)) Message.Result = 0;
+        return;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(Message.WParam) == Handle() && Screen() != nullptr &&
+            Screen()->Cursor() == crDefault) {
+            POINT p;
+            GetCursorPos(&p);
+            p = TControl::ScreenToClient(p);
+            const TCursor cursor = GetCurrentCursor(p.x, p.y);
+            if (cursor != crDefault) {
+                ::SetCursor(Screen()->Cursors(cursor));
+                Message.Result = 1;
+                return;
+            }
+        }
+        break;
+    case WM_CONTEXTMENU: {
+        POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+        if (!(p.x == -1 && p.y == -1) && IsPointOnScrollBars(TControl::ScreenToClient(p))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    }
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+        Message.Result = 0x10000;
+        return;
+    case WM_BOUNDSCHANGED:
+        return;
+    case WM_NCCALCSIZE:
+        TCustomControl::WndProc(Message);
+        if (HandleAllocated()) PostMessage(Handle(), WM_BOUNDSCHANGED, 0, 0);
+        return;
+    case CM_INVALIDATE:
+        if (!HandleAllocated() || IsDestroying()) return;
+        if (Parent() != nullptr) Parent()->Perform(CM_INVALIDATE, 1, 0);
+        if (Message.WParam == 0) {
+            ::InvalidateRect(Handle(), nullptr, !ControlStyle().Contains(csOpaque));
+            if (NeedsInvalidateOnBoundsChanged())
+                for (int i = 0; i < ControlCount(); ++i) {
+                    auto* child = dynamic_cast<TWinControl*>(Controls(i));
+                    if (child != nullptr && (!child->ControlStyle().Contains(csOpaque) ||
+                                             child->ControlStyle().Contains(csParentBackground)))
+                        child->Invalidate();
+                }
+        }
+        return;
+    case CM_DESIGNHITTEST:
+        TCustomControl::WndProc(Message);
+        if (Message.Result == 0) {
+            const TPoint p = MessagePos(Message);
+            Message.Result = GetDesignHitTest(p.x, p.y, TShiftState{}) ? 1 : 0;
+        }
+        return;
+    case CM_FONTCHANGED:
+        TCustomControl::WndProc(Message);
+        FontChanged();
+        return;
+    case CM_COLORCHANGED:
+        ColorChanged();
+        TCustomControl::WndProc(Message);
+        return;
+    case CM_CURSORCHANGED:
+        CursorChanged();
+        TCustomControl::WndProc(Message);
+        return;
+    case CM_TEXTCHANGED:
+        TCustomControl::WndProc(Message);
+        TextChanged();
+        return;
+    case CM_VISIBLECHANGED:
+        TCustomControl::WndProc(Message);
+        VisibleChanged();
+        return;
+    default:
+        break;
+    }
+    TuiObjectLink* link = uiAddObjectLink(this);
+    try {
+        if (Message.Msg == WM_RBUTTONUP) FRightButtonUpHandling = true;
+        TCustomControl::WndProc(Message);
+    } catch (...) {
+        uiRemoveObjectLink(link);
+        throw;
+    }
+    if (link->Ref != nullptr && !IsDestroying()) {
+        switch (Message.Msg) {
+        case WM_SETFOCUS:
+            FocusReceived();
+            FocusChanged();
+            break;
+        case WM_KILLFOCUS:
+            FocusLost();
+            FocusChanged();
+            break;
+        case WM_RBUTTONUP:
+            FRightButtonUpHandling = false;
+            break;
+        default:
+            break;
+        }
+    }
+    uiRemoveObjectLink(link);
+}
+
+bool TuiControl::HandleKeyDown(TMessage& Message, bool ASystem) {
+    if (!ASystem) UpdateUIState(static_cast<WORD>(Message.WParam));
+    if (IsShortCutKey(Message)) return true;
+    if (IsDesigning()) return false;
+    if (Perform(CM_CHILDKEY, Message.WParam, reinterpret_cast<LPARAM>(this)) != 0) return true;
+    LRESULT mask = 0;
+    switch (Message.WParam) {
+    case VK_CANCEL:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_EXECUTE:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    default:
+        break;
+    }
+    if (mask != 0 && Perform(CM_WANTSPECIALKEY, Message.WParam, Message.LParam) == 0 &&
+        (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0)
+        if (TCustomForm* form = GetParentForm())
+            if (form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return true;
+    return false;
+}
+
+bool TuiControl::IsShortCutKey(TMessage& AMessage) {
+    if (IsDesigning()) return false;
+    for (TControl* control = this; control != nullptr; control = control->Parent()) {
+        if (auto* ui = dynamic_cast<TuiControl*>(control)) {
+            TPopupMenu* menu = dynamic_cast<TPopupMenu*>(ui->FPopupMenuComponent);
+            if (menu != nullptr && menu->Items()->Count() > 0 && menu->IsShortCut(AMessage)) return true;
+            if (ui->FPopupMenuComponent != nullptr && menu == nullptr &&
+                uiPopupMenuIsShortCut(ui->FPopupMenuComponent, AMessage))
+                return true;
+        }
+    }
+    if (TCustomForm* form = GetParentForm())
+        if (form->IsShortCut(AMessage)) return true;
+    return Application() != nullptr &&
+           SendMessage(Application()->Handle(), CM_APPKEYDOWN, AMessage.WParam, AMessage.LParam) != 0;
+}
+
+void TuiControl::DoContextPopup(POINT MousePos, bool& Handled) {
+    TCustomControl::DoContextPopup(MousePos, Handled);
+    if (Handled) return;
+    if (MousePos.x == -1 && MousePos.y == -1) MousePos = POINT{0, 0};
+    const POINT screen = ClientToScreen(MousePos);
+    Handled = DoShowPopupMenu(FPopupMenuComponent, screen.x, screen.y);
+}
+
+// ---- Mouse
+
+namespace {
+// Mouse messages carry 16-bit coordinates: a control larger than that reads the cursor instead.
+void AdjustLargePosition(TuiControl* AControl, int& X, int& Y) {
+    if (AControl->Width() <= LargestMessageCoordinate && AControl->Height() <= LargestMessageCoordinate)
+        return;
+    POINT p;
+    GetCursorPos(&p);
+    p = AControl->ScreenToClient(p);
+    X = p.x;
+    Y = p.y;
+}
+} // namespace
+
+void TuiControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    AdjustLargePosition(this, X, Y);
+    FMouseDownPos = TPoint{X, Y};
+    TuiObjectLink* link = uiAddObjectLink(this);
+    struct Unlink {
+        TuiObjectLink* link;
+        ~Unlink() { uiRemoveObjectLink(link); }
+    } unlink{link};
+    if (CanFocusOnClickAt(X, Y) && !Shift.Contains(ssDouble)) {
+        const TRect before = BoundsRect();
+        SetFocus();
+        if (link->Ref == nullptr) return;
+        TCustomForm* form = GetParentForm();
+        if (form != nullptr && form->ActiveControl() == this && !Focused()) ::SetFocus(Handle());
+        if (!Focused() && !AllowMouseDownWithoutFocus()) {
+            ReleaseCapture();
+            return;
+        }
+        if (ShiftMousePosOnFocusMove()) {
+            const TRect after = BoundsRect();
+            X += before.left - after.left;
+            Y += before.top - after.top;
+        }
+    }
+    BeforeMouseDown(Button, Shift, X, Y);
+    if (link->Ref == nullptr) return;
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (link->Ref != nullptr && MouseCapture()) FMouseButtonPressed = true;
+}
+
+void TuiControl::MouseMove(TShiftState Shift, int X, int Y) {
+    AdjustLargePosition(this, X, Y);
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TuiControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    AdjustLargePosition(this, X, Y);
+    FMouseButtonPressed = false;
+    SetMouseCaptureObject(nullptr);
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+// ---- Child components
+
+TuiControlChildComponent::TuiControlChildComponent(TComponent* AOwner) : TuiComponent(AOwner) {
+    Initialize();
+}
+
+TuiControlChildComponent::TuiControlChildComponent(TuiControl* AControl, bool AAssignOwner)
+    : TuiComponent(AAssignOwner && AControl != nullptr ? AControl->Owner() : nullptr) {
+    Initialize();
+    SetControl(AControl);
+}
+
+TuiControlChildComponent::~TuiControlChildComponent() {
+    if (FLinkedControl != nullptr) FLinkedControl->RemoveChildComponent(this);
+}
+
+void TuiControlChildComponent::SetParentComponent(TComponent* AValue) {
+    if (auto* control = dynamic_cast<TuiControl*>(AValue)) control->AddChildComponent(this);
+}
