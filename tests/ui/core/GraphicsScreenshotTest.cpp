@@ -6,6 +6,7 @@
 #include "platform/rtl/MemoryStream.h"
 #include "platform/vcl/Pen.h"
 #include "platform/win/Presenter.h"
+#include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/ImageDrawing.h"
 #include "ui/core/graphics/ImageList.h"

@@ -11,6 +11,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/base/ObjectLinks.h"
+#include "ui/core/controls/ControlScrollBars.h"
 #include "ui/core/controls/ControlServices.h"
 #include "ui/core/controls/GlassPainting.h"
 #include "ui/core/graphics/ControlCanvas.h"
@@ -62,6 +63,8 @@ TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
             LookAndFeelChanged(Sender, AValues);
         },
         this);
+    FScrollBarsManager = std::make_unique<TuiControlScrollBarsManager>(this);
+    if (NeedsScrollBars()) CreateScrollBarSet();
     SetTabStop(MayFocus());
     FGestureAdapter = std::make_unique<TGestureAdapter>(this);
     FGestureHelper = std::make_unique<TovGestureHelper>(FGestureAdapter.get());
@@ -71,6 +74,8 @@ TuiControl::~TuiControl() {
     FGestureHelper.reset();
     FGestureAdapter.reset();
     EndDrag(false);
+    FScrollBarSet.reset();
+    FScrollBarsManager.reset();
     FFontListeners.clear();
     FScreenCanvas.reset();
     FControlCanvas.reset();
@@ -150,10 +155,51 @@ void TuiControl::DoGestureScroll(TScrollBarKind AKind, int APos) {
     Scroll(AKind, scTrack, APos);
 }
 
-// Without scroll bars of its own the control pans its content directly.
 void TuiControl::DoPan(int ADeltaX, int ADeltaY) {
-    if (ADeltaX != 0) DoPanWithoutScrollBar(sbHorizontal, ADeltaX);
-    if (ADeltaY != 0) DoPanWithoutScrollBar(sbVertical, ADeltaY);
+    if (auto* pixels = dynamic_cast<IuiPixelScrollingControl*>(this)) {
+        TovScrollHelper::Pan(pixels, ADeltaX, ADeltaY);
+        return;
+    }
+    for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
+        const int delta = kind == sbHorizontal ? ADeltaX : ADeltaY;
+        if (!AllowPan(kind)) {
+            DoPanWithoutScrollBar(kind, delta);
+            continue;
+        }
+        IuiControlScrollBar* bar = GetScrollBar(kind);
+        if (bar == nullptr) continue;
+        const bool usable =
+            (bar->GetVisible() && bar->GetEnabled()) || (IsScrollBarDataUsed() && bar->GetData()->IsValid);
+        if (!usable) continue;
+        int& offset = kind == sbHorizontal ? FGesturePanOffset.x : FGesturePanOffset.y;
+        offset += delta;
+        GestureStep(kind, offset, ADeltaX, ADeltaY);
+    }
+}
+
+bool TuiControl::GestureStep(TScrollBarKind AKind, int& AAccumulated, int ADeltaX, int ADeltaY) {
+    IuiControlScrollBar* bar = GetScrollBar(AKind);
+    int min, max, page, position;
+    if (IsScrollBarDataUsed()) {
+        const TuiScrollBarData* data = bar->GetData();
+        min = data->Min, max = data->Max, page = data->PageSize, position = data->Position;
+    } else {
+        min = bar->GetMin(), max = bar->GetMax(), page = bar->GetPageSize(), position = bar->GetPosition();
+    }
+    const TRect client = GetClientBounds();
+    const int extent = AKind == sbHorizontal ? client.right - client.left : client.bottom - client.top;
+    // One position is worth a page's share of the client extent (30 pixels at most), never less than one
+    // pixel, even when the page is larger than the client extent.
+    const int unit = page == 0 ? 30 : std::max(1, std::min(extent / page, 30));
+    int newPosition = position - AAccumulated / unit;
+    if (newPosition == position) return false;
+    AAccumulated %= unit;
+    const int last = max + 1 - min - page;
+    DoGesture(AKind, newPosition, min, last, ADeltaX, ADeltaY);
+    newPosition = std::max(min, std::min(newPosition, last));
+    DoGestureScroll(AKind, newPosition);
+    Update();
+    return true;
 }
 
 bool TuiControl::IsDefaultGesture(DWORD AGestureID) {
@@ -169,7 +215,10 @@ bool TuiControl::IsPanning() {
 }
 
 bool TuiControl::AllowGestureScroll(TScrollBarKind AKind) {
-    return AllowPan(AKind);
+    const int wheelKind = GetMouseWheelScrollingKind();
+    if (IsScrollBarDataUsed()) return AKind == sbHorizontal ? wheelKind != 2 : wheelKind == 2;
+    if (AKind == sbHorizontal) return IsHScrollBarVisible() && (wheelKind == 1 || !IsVScrollBarVisible());
+    return IsVScrollBarVisible() && (wheelKind == 2 || !IsHScrollBarVisible());
 }
 
 bool TuiControl::IsPointInClientArea(const TPoint& P) {
@@ -215,6 +264,11 @@ void TuiControl::EraseBackground(TuiCanvas* ACanvas, const TRect& R) {
         ACanvas->FillRect(R, Color());
 }
 
+void TuiControl::DrawScrollBars(TuiCanvas* ACanvas) {
+    FScrollBarsManager->Paint(ACanvas);
+    if (FScrollBarSet) FScrollBarSet->DrawSizeGrip(ACanvas);
+}
+
 void TuiControl::DoPaint() {
     TuiCanvas* canvas = FControlCanvas.get();
     DrawScrollBars(canvas);
@@ -249,6 +303,8 @@ TRect TuiControl::GetClientBounds() {
     TRect r = GetBounds();
     const int border = GetBorderSize();
     InflateRect(&r, -border, -border);
+    if (IsHScrollBarVisible()) r.bottom -= GetScrollBar(sbHorizontal)->GetHeight();
+    if (IsVScrollBarVisible()) r.right -= GetScrollBar(sbVertical)->GetWidth();
     return r;
 }
 
@@ -331,6 +387,250 @@ void TuiControl::FontChanged() {
     Invalidate();
 }
 
+// ---- Scroll bars
+
+void TuiControl::CreateScrollBarSet() {
+    if (!FScrollBarSet) FScrollBarSet = std::make_unique<TuiControlWindowedScrollBars>(this);
+}
+
+TuiControlScrollBar* TuiControl::CreateScrollBarControl(TScrollBarKind) {
+    return new TuiControlScrollBar(nullptr);
+}
+
+TuiSizeGrip* TuiControl::CreateSizeGripControl() {
+    return new TuiSizeGrip(nullptr);
+}
+
+IuiControlScrollBar* TuiControl::GetScrollBar(TScrollBarKind AKind) {
+    return FScrollBarSet ? FScrollBarSet->GetScrollBar(AKind) : nullptr;
+}
+
+bool TuiControl::IsHScrollBarVisible() {
+    return FScrollBarSet && FScrollBarSet->IsScrollBarVisible(sbHorizontal);
+}
+
+bool TuiControl::IsVScrollBarVisible() {
+    return FScrollBarSet && FScrollBarSet->IsScrollBarVisible(sbVertical);
+}
+
+int TuiControl::GetMouseWheelScrollingKind() {
+    return IsVScrollBarVisible() ? 2 : 0;
+}
+
+void TuiControl::SetScrollBarInfo(TScrollBarKind AKind, int AMin, int AMax, int AStep, int APage, int APos,
+                                  bool AAllowShow, bool AAllowHide) {
+    IuiControlScrollBar* bar = GetScrollBar(AKind);
+    if (bar == nullptr) return;
+    TuiScrollBarData& data = *bar->GetData();
+    data.PageSize = APage;
+    data.LargeChange = APage;
+    data.Min = AMin;
+    data.Max = AMax;
+    data.Position = APos;
+    data.SmallChange = AStep;
+    data.IsValid = !(AMax < AMin || APage >= AMax - AMin + 1 || APos < AMin);
+    const bool allowed = FScrollBars == ssBoth ||
+                         (AKind == sbHorizontal ? FScrollBars == ssHorizontal : FScrollBars == ssVertical);
+    data.AllowShow = AAllowShow && allowed;
+    data.AllowHide = AAllowHide;
+    if (!data.AllowShow) {
+        data.Visible = false;
+    } else if (data.IsValid) {
+        data.Enabled = true;
+        data.Visible = true;
+    } else if (data.AllowHide) {
+        data.Visible = false;
+    } else {
+        data.Enabled = false;
+        data.Visible = true;
+    }
+}
+
+TRect TuiControl::GetHScrollBarBounds() {
+    TRect r = GetClientBounds();
+    r.top = r.bottom;
+    r.bottom = r.top + GetScrollBar(sbHorizontal)->GetHeight();
+    return r;
+}
+
+TRect TuiControl::GetVScrollBarBounds() {
+    TRect r = GetClientBounds();
+    r.left = r.right;
+    r.right = r.left + GetScrollBar(sbVertical)->GetWidth();
+    return r;
+}
+
+TRect TuiControl::GetSizeGripBounds() {
+    const TRect horz = GetHScrollBarBounds(), vert = GetVScrollBarBounds();
+    return TRect{vert.left, horz.top, vert.left + GetScrollBar(sbVertical)->GetWidth(),
+                 horz.top + GetScrollBar(sbHorizontal)->GetHeight()};
+}
+
+bool TuiControl::IsSizeGripVisible() {
+    IuiControlScrollBar* horz = GetScrollBar(sbHorizontal);
+    IuiControlScrollBar* vert = GetScrollBar(sbVertical);
+    return horz != nullptr && vert != nullptr && horz->GetVisible() && vert->GetVisible();
+}
+
+bool TuiControl::IsPointOnScrollBars(const TPoint& P) {
+    return FScrollBarsManager->IsPointOnScrollBar(P) || IsPointOnScrollBarControls(P);
+}
+
+bool TuiControl::IsPointOnScrollBarControls(const TPoint& P) {
+    return FScrollBarSet && FScrollBarSet->IsPointOnInternalControls(P);
+}
+
+void TuiControl::SetInternalControlsBounds() {
+    if (FScrollBarSet) FScrollBarSet->SetScrollBarsBounds();
+}
+
+void TuiControl::UpdateInternalControlsState() {
+    if (FScrollBarSet && NeedsScrollBars()) FScrollBarSet->UpdateControlsState();
+}
+
+void TuiControl::BringInternalControlsToFront() {
+    if (FScrollBarSet) FScrollBarSet->BringToFront();
+}
+
+void TuiControl::InitScrollBars() {
+    if (FScrollBarSet && NeedsScrollBars()) FScrollBarSet->InitScrollBars();
+}
+
+bool TuiControl::IsInternalControl(TControl* AControl) {
+    return FScrollBarSet && FScrollBarSet->IsInternalControl(AControl);
+}
+
+void TuiControl::BoundsChangedUpdateScrollBars() {
+    if (!HasScrollBars() || !FScrollBarSet) return;
+    if (FScrollBarsLockCount < 1)
+        UpdateScrollBars();
+    else
+        FScrollBarsUpdateNeeded = true;
+}
+
+void TuiControl::UnlockScrollBars() {
+    if (--FScrollBarsLockCount > 0 || !FScrollBarsUpdateNeeded) return;
+    FScrollBarsUpdateNeeded = false;
+    BoundsChangedUpdateScrollBars();
+}
+
+void TuiControl::CalculateScrollBars() {
+    if (FScrollBarSet->InCalculation) return;
+    FScrollBarSet->InCalculation = true;
+    TuiScrollBarData& horz = *GetScrollBar(sbHorizontal)->GetData();
+    TuiScrollBarData& vert = *GetScrollBar(sbVertical)->GetData();
+    try {
+        horz.Visible = vert.Visible = false;
+        // Each bar's appearance shrinks the client area, which may call for the other bar: settle it.
+        for (;;) {
+            const bool horzBefore = horz.Visible, vertBefore = vert.Visible;
+            InitScrollBarsParameters();
+            if (horz.Visible == horzBefore && vert.Visible == vertBefore) break;
+        }
+        if (horz.Visible && horz.Enabled && horz.AllowHide && vert.Visible && vert.Enabled &&
+            vert.AllowHide) {
+            const int vertWidth = GetScrollBar(sbVertical)->GetWidth();
+            const int horzHeight = GetScrollBar(sbHorizontal)->GetHeight();
+            const bool horzLinked =
+                IsScrollBarPageLinked(sbHorizontal) && horz.PageSize + vertWidth >= horz.Max - horz.Min + 1;
+            const bool vertLinked =
+                IsScrollBarPageLinked(sbVertical) && vert.PageSize + horzHeight >= vert.Max - vert.Min + 1;
+            if (horzLinked && vertLinked) {
+                SetScrollBarInfo(sbHorizontal, horz.Min, horz.Max, horz.SmallChange,
+                                 horz.PageSize + vertWidth, horz.Position, horz.AllowShow, horz.AllowHide);
+                SetScrollBarInfo(sbVertical, vert.Min, vert.Max, vert.SmallChange, vert.PageSize + horzHeight,
+                                 vert.Position, vert.AllowShow, vert.AllowHide);
+            }
+        }
+    } catch (...) {
+        FScrollBarSet->InCalculation = false;
+        throw;
+    }
+    FScrollBarSet->InCalculation = false;
+}
+
+void TuiControl::UpdateScrollBars() {
+    if (!FScrollBarSet) return;
+    IuiControlScrollBar* horz = GetScrollBar(sbHorizontal);
+    IuiControlScrollBar* vert = GetScrollBar(sbVertical);
+    const bool outer = !FScrollBarsUpdating;
+    if (outer) {
+        FInitialHorzVisible = horz->GetVisible();
+        FInitialVertVisible = vert->GetVisible();
+    }
+    const bool previousUpdating = FScrollBarsUpdating;
+    FScrollBarsUpdating = true;
+    struct Restore {
+        TuiControl* self;
+        bool outer, previous;
+        ~Restore() {
+            if (outer) self->FScrollBarsSettled = false;
+            self->FScrollBarsUpdating = previous;
+        }
+    } restore{this, outer, previousUpdating};
+    const bool horzAtStart = horz->GetVisible(), vertAtStart = vert->GetVisible();
+    if (!FScrollBarsSettled) {
+        CalculateScrollBars();
+        if (!outer && horz->GetData()->Visible == FInitialHorzVisible &&
+            vert->GetData()->Visible == FInitialVertVisible) {
+            // Showing one bar hid the other and back again: keep the first state, the changed bar disabled.
+            FScrollBarsSettled = true;
+            for (IuiControlScrollBar* bar : {horz, vert}) {
+                const bool initial = bar == horz ? FInitialHorzVisible : FInitialVertVisible;
+                if (bar->GetVisible() != initial) {
+                    bar->SetEnabled(false);
+                    bar->SetVisible(true);
+                }
+            }
+        } else {
+            FScrollBarSet->ApplyData();
+        }
+    }
+    if (horz->GetVisible() != horzAtStart || vert->GetVisible() != vertAtStart) {
+        BoundsChanged();
+    } else {
+        FScrollBarSet->SetSizeGripVisible(IsSizeGripVisible());
+        SetInternalControlsBounds();
+        if (NeedsScrollBarsOnTop()) BringInternalControlsToFront();
+    }
+}
+
+void TuiControl::ScrollContent(int ADirection) {
+    if (ADirection == 0 || (!NeedsScrollBars() && !CanScrollContentWithoutScrollBars(ADirection))) return;
+    const TScrollBarKind kind = ADirection <= 2 ? sbHorizontal : sbVertical;
+    const TScrollCode code = ADirection == 1 || ADirection == 3 ? scLineUp : scLineDown;
+    IuiControlScrollBar* bar = GetScrollBar(kind);
+    int position = bar != nullptr ? bar->GetPosition() : 0;
+    Scroll(kind, code, position);
+    Update();
+}
+
+bool TuiControl::DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) {
+    if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+    const int kind = GetMouseWheelScrollingKind();
+    if (kind == 0) return false;
+    int direction;
+    if (kind == 1)
+        direction = WheelDelta > 0 ? 1 : 2;
+    else
+        direction = WheelDelta > 0 ? 3 : 4;
+    for (int i = 0; i < Mouse()->WheelScrollLines(); ++i)
+        ScrollContent(direction);
+    return true;
+}
+
+TPoint TuiControl::MessagePosition(const TMessage& AMessage) {
+    int x = GET_X_LPARAM(AMessage.LParam), y = GET_Y_LPARAM(AMessage.LParam);
+    if (Width() > LargestMessageCoordinate || Height() > LargestMessageCoordinate) {
+        POINT p;
+        GetCursorPos(&p);
+        p = TControl::ScreenToClient(p);
+        x = p.x;
+        y = p.y;
+    }
+    return TPoint{x, y};
+}
+
 // ---- Window
 
 void TuiControl::CreateParams(TCreateParams& Params) {
@@ -347,6 +647,11 @@ void TuiControl::CreateWnd() {
         throw;
     }
     FCreatingWindow = false;
+    if (NeedsScrollBars())
+        CreateScrollBarSet();
+    else
+        FScrollBarSet.reset();
+    InitScrollBars();
     if (!FNotificationsInitialized) {
         FNotificationsInitialized = true;
         DoInitializeNotifications();
@@ -463,6 +768,7 @@ TPoint TuiControl::MessagePos(const TMessage& Message) {
 
 void TuiControl::WndProc(TMessage& Message) {
     if (ProcessGestureMessage(Message)) return;
+    if (FScrollBarsManager && FScrollBarsManager->HandleMessage(Message)) return;
     switch (Message.Msg) {
     case WM_GETDLGCODE: {
         LRESULT code = 0;
@@ -494,7 +800,8 @@ void TuiControl::WndProc(TMessage& Message) {
         break;
     case WM_CONTEXTMENU: {
         POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-        if (!(p.x == -1 && p.y == -1) && IsPointOnScrollBars(TControl::ScreenToClient(p))) {
+        if (FScrollBarsManager->Capturing() ||
+            (!(p.x == -1 && p.y == -1) && IsPointOnScrollBars(TControl::ScreenToClient(p)))) {
             Message.Result = 1;
             return;
         }
@@ -504,6 +811,13 @@ void TuiControl::WndProc(TMessage& Message) {
         Message.Result = 0x10000;
         return;
     case WM_BOUNDSCHANGED:
+        if (NeedsScrollBars() && FScrollBarSet) {
+            const int kinds = GetScrollBarKindsToCheck();
+            bool changed = false;
+            if (kinds & 1) changed = FScrollBarSet->CheckSize(sbHorizontal) || changed;
+            if (kinds & 2) changed = FScrollBarSet->CheckSize(sbVertical) || changed;
+            if (changed) BoundsChanged();
+        }
         return;
     case WM_NCCALCSIZE:
         TCustomControl::WndProc(Message);

@@ -18,6 +18,11 @@
 class TuiControlCanvas;
 class TuiScreenCanvas;
 class TuiControlChildComponent;
+class TuiControlCustomScrollBars;
+class TuiControlScrollBarsManager;
+class TuiControlScrollBar;
+class TuiSizeGrip;
+class IuiControlScrollBar;
 
 // Asked of a control to reach its look and feel.
 class IuiLookAndFeelProvider {
@@ -104,6 +109,7 @@ public:
     virtual bool AllowGestureScroll(TScrollBarKind AKind);
     virtual int GetGesturePanOptions() { return GetPanOptions(); }
     virtual bool IsPointInClientArea(const TPoint& P);
+    bool GestureStep(TScrollBarKind AKind, int& AAccumulated, int ADeltaX, int ADeltaY);
     virtual bool NeedPanningFeedback(TScrollBarKind AKind) { return true; }
     virtual IovGestureClient* GetGestureClient(const TPoint& P);
     virtual HWND GetHandle() { return Handle(); }
@@ -120,14 +126,15 @@ public:
     virtual void BeforeMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {}
     virtual void DoPaint();
     virtual void DrawBorder(TuiCanvas* ACanvas);
-    virtual void DrawScrollBars(TuiCanvas* ACanvas) {}
+    virtual void DrawScrollBars(TuiCanvas* ACanvas);
     virtual int GetBorderSize();
     virtual TRect GetBounds();
     virtual TRect GetClientBounds();
     virtual TRect GetNonClientArea() { return TRect{}; }
     virtual TCursor GetCurrentCursor(int X, int Y);
     virtual bool IsFocused() { return Focused(); }
-    virtual int GetMouseWheelScrollingKind() { return 0; }
+    // 0 none, 1 horizontal, 2 vertical.
+    virtual int GetMouseWheelScrollingKind();
     virtual bool PaintBlackOpaqueOnGlass() { return false; }
     virtual void ClipToClientBounds();
     virtual bool IsGlassPaintAllowed() { return true; }
@@ -143,10 +150,45 @@ public:
     virtual void LookAndFeelChanged(TuiLookAndFeel* Sender, TuiLookAndFeelValues AChangedValues) {}
     virtual bool CanScrollContentWithoutScrollBars(int ADirection) { return false; }
     virtual bool NeedsScrollBars() { return true; }
-    virtual bool IsPointOnScrollBars(const TPoint& P) { return false; }
+    virtual bool HasScrollBars() { return NeedsScrollBars(); }
     virtual void Scroll(TScrollBarKind AKind, TScrollCode ACode, int& APos) {}
-    virtual void BoundsChangedUpdateScrollBars() {}
-    virtual void UpdateInternalControlsState() {}
+
+    // ---- Scroll bars
+    virtual void UpdateScrollBars();
+    virtual TRect GetHScrollBarBounds();
+    virtual TRect GetSizeGripBounds();
+    // 1 horizontal, 2 vertical, 3 both.
+    virtual int GetScrollBarKindsToCheck() { return 3; }
+    virtual TRect GetVScrollBarBounds();
+    // Describes the bars (SetScrollBarInfo for both kinds); the base has nothing to show.
+    virtual void InitScrollBarsParameters() {}
+    virtual bool IsScrollBarPageLinked(TScrollBarKind AKind) { return false; }
+    virtual bool IsPointOnScrollBars(const TPoint& P);
+    virtual bool IsPointOnScrollBarControls(const TPoint& P);
+    virtual bool IsSizeGripVisible();
+    virtual bool NeedsScrollBarsOnTop() { return true; }
+    virtual void SetInternalControlsBounds();
+    virtual void UpdateInternalControlsState();
+    virtual void BoundsChangedUpdateScrollBars();
+    virtual void BringInternalControlsToFront();
+    virtual void InitScrollBars();
+    virtual bool IsInternalControl(TControl* AControl);
+    // Directions: 1 left, 2 right, 3 up, 4 down.
+    virtual void ScrollContent(int ADirection);
+    IuiControlScrollBar* GetScrollBar(TScrollBarKind AKind);
+    bool IsHScrollBarVisible();
+    bool IsVScrollBarVisible();
+    void SetScrollBarInfo(TScrollBarKind AKind, int AMin, int AMax, int AStep, int APage, int APos,
+                          bool AAllowShow, bool AAllowHide);
+    // New scroll-bar controls and size grips (descendants substitute their own classes).
+    virtual TuiControlScrollBar* CreateScrollBarControl(TScrollBarKind AKind);
+    virtual TuiSizeGrip* CreateSizeGripControl();
+    TuiControlCustomScrollBars* ScrollBarSet() const { return FScrollBarSet.get(); }
+    TuiControlScrollBarsManager* ScrollBarsManager() const { return FScrollBarsManager.get(); }
+    void LockScrollBars() { ++FScrollBarsLockCount; }
+    void UnlockScrollBars();
+    // A mouse message's position (the cursor's for controls larger than message coordinates hold).
+    TPoint MessagePosition(const TMessage& AMessage);
     virtual bool CanFocusEx();
     virtual bool AllowDragAt(int X, int Y);
     virtual bool IsMouseInPressedArea(int X, int Y);
@@ -192,12 +234,15 @@ protected:
     void WMCancelMode(TMessage& Message) override;
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) override;
 
 private:
     class TGestureAdapter;
     void PaintHandlerEx(TMessage& Message);
     bool HandleKeyDown(TMessage& Message, bool ASystem);
     TPoint MessagePos(const TMessage& Message);
+    void CreateScrollBarSet();
+    void CalculateScrollBars();
 
     std::unique_ptr<TuiControlCanvas> FControlCanvas;
     std::unique_ptr<TuiScreenCanvas> FScreenCanvas;
@@ -218,6 +263,14 @@ private:
     TPoint FGesturePanOffset{};
     TRect FBoundsOverride{};
     bool FCreatingWindow = false;
+    std::unique_ptr<TuiControlCustomScrollBars> FScrollBarSet;
+    std::unique_ptr<TuiControlScrollBarsManager> FScrollBarsManager;
+    int FScrollBarsLockCount = 0;
+    bool FScrollBarsUpdateNeeded = false;
+    bool FScrollBarsUpdating = false;
+    bool FScrollBarsSettled = false;
+    bool FInitialHorzVisible = false;
+    bool FInitialVertVisible = false;
     bool FNotificationsInitialized = false;
 };
 
