@@ -9,6 +9,8 @@
 
 namespace olva::win {
 
+void RegisterStaticClass();
+
 namespace window_classes_detail {
 std::string Key(const char* name) {
     std::string key = name ? name : "";
@@ -26,6 +28,10 @@ std::shared_ptr<WindowClass> Lookup(const char* name) {
         return nullptr;
     }
     auto it = classes.find(Key(name));
+    if (it == classes.end() && Key(name) == "static") {
+        RegisterStaticClass();
+        it = classes.find("static");
+    }
     return it == classes.end() ? nullptr : it->second;
 }
 } // namespace window_classes_detail

@@ -13,6 +13,7 @@
 #include "ui/core/base/ObjectLinks.h"
 #include "ui/core/controls/ControlScrollBars.h"
 #include "ui/core/controls/ControlServices.h"
+#include "ui/core/controls/DragAndDrop.h"
 #include "ui/core/controls/GlassPainting.h"
 #include "ui/core/graphics/ControlCanvas.h"
 #include "ui/core/graphics/PaintCanvas.h"
@@ -136,9 +137,12 @@ void TuiControl::SetParentBackground(bool AValue) {
 
 void TuiControl::SetMouseCaptureObject(TObject* AValue) {
     if (AValue == FMouseCaptureObject) return;
-    if (auto* old = dynamic_cast<IuiMouseCaptureObject*>(FMouseCaptureObject)) old->DoCancelMode();
+    if (auto* previous = dynamic_cast<IuiMouseCaptureObject*>(FMouseCaptureObject)) previous->DoCancelMode();
+    const bool wasCaptured = MouseCapture();
     FMouseCaptureObject = AValue;
     SetMouseCapture(AValue != nullptr);
+    if (wasCaptured && !MouseCapture() && FDragAndDropState == 1 && CancelDragDetectOnCaptureRelease())
+        Perform(WM_CANCELMODE, 0, 0);
 }
 
 // ---- Gestures
@@ -746,6 +750,7 @@ void TuiControl::WMEraseBkgnd(TMessage& Message) {
 
 void TuiControl::WMCancelMode(TMessage& Message) {
     TCustomControl::WMCancelMode(Message);
+    FinishDragAndDrop(false);
     DoCancelMode();
 }
 
@@ -785,8 +790,8 @@ void TuiControl::WndProc(TMessage& Message) {
         if (!HandleKeyDown(Message, Message.Msg == CN_SYSKEYDOWN)) Message.Result = 0;
         return;
     case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(Message.WParam) == Handle() && Screen() != nullptr &&
-            Screen()->Cursor() == crDefault) {
+        if (reinterpret_cast<HWND>(Message.WParam) == Handle() && FDragAndDropState == 0 &&
+            Screen() != nullptr && Screen()->Cursor() == crDefault) {
             POINT p;
             GetCursorPos(&p);
             p = TControl::ScreenToClient(p);
@@ -888,6 +893,16 @@ void TuiControl::WndProc(TMessage& Message) {
         case WM_RBUTTONUP:
             FRightButtonUpHandling = false;
             break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const TMouseButton button = Message.Msg == WM_LBUTTONDOWN   ? mbLeft
+                                        : Message.Msg == WM_RBUTTONDOWN ? mbRight
+                                                                        : mbMiddle;
+            const TPoint p = MessagePosition(Message);
+            CheckDragAndAutoScroll(button, p.x, p.y);
+            break;
+        }
         default:
             break;
         }
@@ -898,6 +913,10 @@ void TuiControl::WndProc(TMessage& Message) {
 bool TuiControl::HandleKeyDown(TMessage& Message, bool ASystem) {
     if (!ASystem) UpdateUIState(static_cast<WORD>(Message.WParam));
     if (IsShortCutKey(Message)) return true;
+    if (!ASystem && FDragAndDropState != 0) {
+        FinishDragAndDrop(false);
+        return true;
+    }
     if (IsDesigning()) return false;
     if (Perform(CM_CHILDKEY, Message.WParam, reinterpret_cast<LPARAM>(this)) != 0) return true;
     LRESULT mask = 0;
@@ -991,6 +1010,17 @@ void TuiControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
             Y += before.top - after.top;
         }
     }
+    if (!FFinishingDragAndDrop) {
+        if (Button == mbLeft && !Shift.Contains(ssDouble) && StartDragAndDrop(TPoint{X, Y})) {
+            if (GetDragAndDropObject()->GetImmediateStart())
+                BeginDragAndDrop();
+            else
+                SetDragAndDropState(1);
+        } else {
+            FinishDragAndDrop(false);
+        }
+        if (link->Ref == nullptr) return;
+    }
     BeforeMouseDown(Button, Shift, X, Y);
     if (link->Ref == nullptr) return;
     TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -1000,12 +1030,17 @@ void TuiControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TuiControl::MouseMove(TShiftState Shift, int X, int Y) {
     AdjustLargePosition(this, X, Y);
     TCustomControl::MouseMove(Shift, X, Y);
+    if (FDragAndDropState == 1 && !IsMouseInPressedArea(X, Y)) BeginDragAndDrop();
+    if (FDragAndDropState == 2) {
+        bool accepted = false;
+        DragAndDrop(TPoint{X, Y}, accepted);
+    }
 }
 
 void TuiControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     AdjustLargePosition(this, X, Y);
     FMouseButtonPressed = false;
-    SetMouseCaptureObject(nullptr);
+    FinishDragAndDropOnMouseUp();
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

@@ -23,6 +23,7 @@ class TuiControlScrollBarsManager;
 class TuiControlScrollBar;
 class TuiSizeGrip;
 class IuiControlScrollBar;
+class TuiDragAndDropObject;
 
 // Asked of a control to reach its look and feel.
 class IuiLookAndFeelProvider {
@@ -197,6 +198,30 @@ public:
     // Called once the window exists (notifications a control asks the system for).
     virtual void DoInitializeNotifications() {}
 
+    // ---- Drag and drop (0 none, 1 detecting, 2 dragging)
+    int DragAndDropState() const { return FDragAndDropState; }
+    void SetDragAndDropState(int AValue);
+    TuiDragAndDropObject* GetDragAndDropObject();
+    virtual TuiDragAndDropObject* CreateDragAndDropObject();
+    virtual bool StartDragAndDrop(const TPoint& P) { return false; }
+    virtual void BeginDragAndDrop();
+    virtual void DragAndDrop(const TPoint& P, bool& AAccepted);
+    virtual void EndDragAndDrop(bool AAccepted);
+    void FinishDragAndDrop(bool AAccepted);
+    virtual void FinishDragAndDropOnMouseUp();
+    virtual void CheckDragAndAutoScroll(TMouseButton Button, int X, int Y);
+    virtual bool CanBeginDrag(int X, int Y) { return FDragAndDropState == 0; }
+    virtual bool AcceptDragObject(TDragObject* AObject) { return true; }
+    virtual bool IsCopyDragDrop();
+    virtual bool AllowDragAtDesignTime(int X, int Y) { return true; }
+    virtual bool CancelDragDetectOnCaptureRelease() { return true; }
+    virtual bool HasDragImages() { return false; }
+    bool IsMiddleButtonScrolling() const { return FMiddleButtonScrolling; }
+    // Scrolls toward the mouse from an anchor under the cursor until a button or Escape ends it.
+    void MiddleButtonScroll();
+    // The anchor window of a running middle-button scroll (null otherwise).
+    HWND ScrollAnchorWindow() const { return FScrollAnchor; }
+
     // ---- Notifications of descendants
     virtual void AddChildComponent(TuiControlChildComponent* AChild);
     virtual void RemoveChildComponent(TuiControlChildComponent* AChild);
@@ -235,6 +260,7 @@ protected:
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) override;
+    void DoStartDrag(TDragObject*& DragObject) override;
 
 private:
     class TGestureAdapter;
@@ -263,6 +289,12 @@ private:
     TPoint FGesturePanOffset{};
     TRect FBoundsOverride{};
     bool FCreatingWindow = false;
+    std::unique_ptr<TuiDragAndDropObject> FDragAndDropObject;
+    int FDragAndDropState = 0;
+    TCursor FDragAndDropPrevCursor = crDefault;
+    bool FFinishingDragAndDrop = false;
+    bool FMiddleButtonScrolling = false;
+    HWND FScrollAnchor = nullptr;
     std::unique_ptr<TuiControlCustomScrollBars> FScrollBarSet;
     std::unique_ptr<TuiControlScrollBarsManager> FScrollBarsManager;
     int FScrollBarsLockCount = 0;
