@@ -3,9 +3,11 @@
 #include "UiCoreTestSupport.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vcl/DragDrop.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Mouse.h"
 #include "platform/vcl/Screen.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
@@ -184,6 +186,29 @@ TEST_F(DragAndDropTest, DetectDragStartAnswersReleasedMovedOrCancelled) {
     }
 }
 
+TEST_F(DragAndDropTest, AnAutomaticDragStartsOnlyOnceTheMouseLeavesTheThresholdSquare) {
+    control->SetDragMode(dmAutomatic);
+    // Released inside the square: no drag, and the control saw its click.
+    int downs = 0;
+    control->OnMouseDown = TEvent<TObject*, TMouseButton, TShiftState, int, int>(
+        [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; }, this);
+    Mouse(MouseAction::LeftDown, 200, 50);
+    Mouse(MouseAction::LeftUp, 201, 50);
+    Pump();
+    EXPECT_EQ(downs, 1);
+    EXPECT_FALSE(control->Dragging());
+    Run(1000);
+    Mouse(MouseAction::LeftDown, 200, 50);
+    Mouse(MouseAction::Move, 220, 50);
+    Pump();
+    ASSERT_TRUE(control->Dragging());
+    EXPECT_NE(dynamic_cast<TuiDragControlObject*>(DragManager().DragObject()), nullptr);
+    control->EndDrag(false);
+    Mouse(MouseAction::LeftUp, 220, 50);
+    Pump();
+    EXPECT_FALSE(control->Dragging());
+}
+
 TEST_F(DragAndDropTest, MiddleButtonDirectionsAndSpeeds) {
     const TPoint anchor{500, 500};
     struct Case {
@@ -227,6 +252,7 @@ TEST_F(DragAndDropTest, MiddleButtonScrollingScrollsTowardTheMouseAtItsPeriod) {
     std::vector<TCursor> cursors;
     HWND anchor = nullptr;
     COLORREF anchorCentre = 0;
+    HCURSOR cursorWhileScrolling = nullptr;
     const TPoint centre = At(150, 100);
     OnLoopMessage = [&](const MSG& AMsg) {
         if (AMsg.message == WM_NULL || AMsg.message == WM_MOUSEMOVE ||
@@ -239,6 +265,7 @@ TEST_F(DragAndDropTest, MiddleButtonScrollingScrollsTowardTheMouseAtItsPeriod) {
             if (ticks == 3) {
                 InvalidateRect(anchor, nullptr, TRUE); // the anchor must not repaint itself
             }
+            if (ticks == 5) cursorWhileScrolling = GetCursor();
             if (ticks == 14) {
                 HDC dc = GetWindowDC(anchor);
                 anchorCentre = GetPixel(dc, 14, 14);
@@ -257,6 +284,7 @@ TEST_F(DragAndDropTest, MiddleButtonScrollingScrollsTowardTheMouseAtItsPeriod) {
     // 40 pixels down gives speed 6, a scroll every 7th tick of 20 ms: twice in 14 ticks, downward.
     EXPECT_EQ(control->contentScrolls, (std::vector<int>{4, 4}));
     EXPECT_EQ(anchorCentre, RGB(0, 0, 0));
+    EXPECT_EQ(cursorWhileScrolling, Screen()->Cursors(crovDownScroll));
     EXPECT_FALSE(control->IsMiddleButtonScrolling());
     EXPECT_FALSE(IsWindow(anchor));
     EXPECT_EQ(GetCapture(), nullptr);

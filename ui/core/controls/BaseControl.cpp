@@ -875,7 +875,15 @@ void TuiControl::WndProc(TMessage& Message) {
     TuiObjectLink* link = uiAddObjectLink(this);
     try {
         if (Message.Msg == WM_RBUTTONUP) FRightButtonUpHandling = true;
-        TCustomControl::WndProc(Message);
+        if (IsOwnLeftButtonDown(Message)) {
+            // The control detects a class-library drag itself (CheckDragAndAutoScroll), after its own
+            // mouse handling: the press does not start the drag at once.
+            ControlState().Include(csLButtonDown);
+            Dispatch(Message);
+            if (link->Ref != nullptr) ControlState().Exclude(csLButtonDown);
+        } else {
+            TCustomControl::WndProc(Message);
+        }
     } catch (...) {
         uiRemoveObjectLink(link);
         throw;
@@ -908,6 +916,17 @@ void TuiControl::WndProc(TMessage& Message) {
         }
     }
     uiRemoveObjectLink(link);
+}
+
+bool TuiControl::IsOwnLeftButtonDown(const TMessage& Message) {
+    if (Message.Msg != WM_LBUTTONDOWN && Message.Msg != WM_LBUTTONDBLCLK) return false;
+    if (Dragging()) return false;
+    const TPoint p = MessagePosition(Message);
+    if (TControl* child = ControlAtPos(p, false);
+        child != nullptr && dynamic_cast<TWinControl*>(child) == nullptr)
+        return false;
+    if (IsDesigning()) return GetDesignHitTest(p.x, p.y, TShiftState{ssLeft});
+    return DragMode() == dmAutomatic;
 }
 
 bool TuiControl::HandleKeyDown(TMessage& Message, bool ASystem) {

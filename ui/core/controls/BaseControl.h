@@ -266,6 +266,7 @@ private:
     class TGestureAdapter;
     void PaintHandlerEx(TMessage& Message);
     bool HandleKeyDown(TMessage& Message, bool ASystem);
+    bool IsOwnLeftButtonDown(const TMessage& Message);
     TPoint MessagePos(const TMessage& Message);
     void CreateScrollBarSet();
     void CalculateScrollBars();
