@@ -5,11 +5,14 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Pen.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WinUser.h"
 #include "ui/core/controls/BaseControl.h"
 #include "ui/core/controls/ControlServices.h"
+#include "ui/core/controls/DragAndDrop.h"
+#include "ui/core/graphics/Bitmaps.h"
 #include "ui/core/graphics/Canvas.h"
 
 #include <memory>
@@ -278,3 +281,68 @@ TEST_F(BaseControlTest, ChildComponentsJoinAndLeaveTheirControl) {
 }
 
 } // namespace
+
+namespace {
+
+// Supplies a ready picture: a horizontal colour ramp over its whole client area.
+class TReadyImageControl : public TTestControl, public IuiReadyImage {
+public:
+    explicit TReadyImageControl(TComponent* AOwner) : TTestControl(AOwner) {}
+    bool GetReadyImage(TBitmap*& AImage, TControl*& AOwner) override {
+        if (!image) return false;
+        AImage = image.get();
+        AOwner = this;
+        return true;
+    }
+    static COLORREF RampAt(int X) { return RGB(X % 256, 40, 200); }
+    void MakeImage() {
+        image = std::make_unique<TuiBitmap>(Width(), Height());
+        for (int x = 0; x < Width(); ++x) {
+            image->Canvas()->Pen()->SetColor(static_cast<TColor>(RampAt(x)));
+            image->Canvas()->MoveTo(x, 0);
+            image->Canvas()->LineTo(x, Height());
+        }
+    }
+    std::unique_ptr<TuiBitmap> image;
+};
+
+class TDragImagesControl : public TTestControl {
+public:
+    using TTestControl::TTestControl;
+    bool HasDragImages() override { return true; }
+    TSize GetDragImagesSize() override { return size; }
+    void DrawDragImage(TuiCanvas* ACanvas, const TRect& R) override { ACanvas->FillRect(R, clRed); }
+    TSize size{20, 10};
+};
+
+} // namespace
+
+TEST_F(BaseControlTest, ChildrenCopyTheirPartOfAParentsReadyImage) {
+    auto* ready = new TReadyImageControl(form);
+    ready->SetBounds(10, 120, 200, 60);
+    ready->SetParent(form);
+    Pump();
+    ready->MakeImage();
+    ready->Repaint();
+    Pump();
+    HDC dc = GetDC(ready->Handle());
+    EXPECT_EQ(GetPixel(dc, 37, 10), TReadyImageControl::RampAt(37));
+    ReleaseDC(ready->Handle(), dc);
+}
+
+TEST_F(BaseControlTest, DragImagesComeFromDrawDragImageAndOnlyWhenThereIsOne) {
+    auto* dragging = new TDragImagesControl(form);
+    dragging->SetParent(form);
+    dragging->Handle();
+    EXPECT_TRUE(dragging->ControlStyle().Contains(csDisplayDragImage));
+    TDragImageList* images = dragging->GetDragImages();
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(images->Count(), 1);
+    EXPECT_EQ(images->Width(), 20);
+    TuiDragControlObject object(dragging);
+    EXPECT_EQ(object.GetDragImages(), images);
+    auto* empty = new TDragImagesControl(form);
+    empty->size = TSize{0, 0};
+    EXPECT_EQ(empty->GetDragImages(), nullptr);
+    EXPECT_EQ(control->GetDragImages(), nullptr);
+}

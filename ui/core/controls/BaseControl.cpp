@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Mouse.h"
 #include "platform/vcl/PopupMenu.h"
@@ -15,6 +16,7 @@
 #include "ui/core/controls/ControlServices.h"
 #include "ui/core/controls/DragAndDrop.h"
 #include "ui/core/controls/GlassPainting.h"
+#include "ui/core/graphics/AlphaBlend.h"
 #include "ui/core/graphics/ControlCanvas.h"
 #include "ui/core/graphics/PaintCanvas.h"
 #include "ui/core/graphics/Region.h"
@@ -64,6 +66,7 @@ TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
             LookAndFeelChanged(Sender, AValues);
         },
         this);
+    if (HasDragImages()) ControlStyle().Include(csDisplayDragImage);
     FScrollBarsManager = std::make_unique<TuiControlScrollBarsManager>(this);
     if (NeedsScrollBars()) CreateScrollBarSet();
     SetTabStop(MayFocus());
@@ -643,6 +646,8 @@ void TuiControl::CreateParams(TCreateParams& Params) {
 }
 
 void TuiControl::CreateWnd() {
+    // A descendant's answer is known only once it is built: asked again here.
+    if (HasDragImages()) ControlStyle().Include(csDisplayDragImage);
     FCreatingWindow = true;
     try {
         TCustomControl::CreateWnd();
@@ -677,8 +682,26 @@ void TuiControl::PaintWindow(HDC DC) {
     TCustomControl::PaintWindow(DC);
 }
 
+bool uiDrawFromReadyImage(TControl* AImageSource, TControl* AControl, HDC ADC, const TRect& R) {
+    auto* source = dynamic_cast<IuiReadyImage*>(AImageSource);
+    TBitmap* image = nullptr;
+    TControl* owner = nullptr;
+    if (source == nullptr || !source->GetReadyImage(image, owner) || image == nullptr) return false;
+    if (owner == AControl) {
+        StretchBlt(ADC, R.left, R.top, R.right - R.left, R.bottom - R.top, image->Canvas()->Handle(), 0, 0,
+                   image->Width(), image->Height(), SRCCOPY);
+        return true;
+    }
+    // The control's place in the owner's coordinates.
+    TPoint origin{0, 0};
+    if (owner != nullptr) origin = owner->ScreenToClient(AControl->ClientToScreen(TPoint{0, 0}));
+    uiBlitRect(ADC, image->Canvas()->Handle(), R, SRCCOPY, TPoint{origin.x + R.left, origin.y + R.top});
+    return true;
+}
+
 void TuiControl::Paint() {
     if (IsLoading()) return;
+    if (uiDrawFromReadyImage(this, this, Canvas()->Handle(), ClientRect())) return;
     FControlCanvas->BeginPaint();
     try {
         DoPaint();
@@ -835,10 +858,14 @@ void TuiControl::WndProc(TMessage& Message) {
             ::InvalidateRect(Handle(), nullptr, !ControlStyle().Contains(csOpaque));
             if (NeedsInvalidateOnBoundsChanged())
                 for (int i = 0; i < ControlCount(); ++i) {
-                    auto* child = dynamic_cast<TWinControl*>(Controls(i));
-                    if (child != nullptr && (!child->ControlStyle().Contains(csOpaque) ||
-                                             child->ControlStyle().Contains(csParentBackground)))
-                        child->Invalidate();
+                    TControl* child = Controls(i);
+                    auto* transparent = dynamic_cast<IuiTransparentControl*>(child);
+                    const bool seeThrough = transparent != nullptr
+                                                ? transparent->IsTransparent()
+                                                : dynamic_cast<TWinControl*>(child) != nullptr &&
+                                                      (!child->ControlStyle().Contains(csOpaque) ||
+                                                       child->ControlStyle().Contains(csParentBackground));
+                    if (seeThrough) child->Invalidate();
                 }
         }
         return;

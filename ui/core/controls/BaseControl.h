@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/vcl/CustomControl.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/ScrollBar.h"
 #include "ui/core/base/Components.h"
 #include "ui/core/controls/LookAndFeel.h"
@@ -45,6 +46,24 @@ public:
     virtual ~IuiFontListener() = default;
     virtual void Changed(TObject* Sender, TFont* AFont) = 0;
 };
+
+// A control that supplies a ready picture of itself and its children: they copy their part of it
+// instead of painting. AOwner is the control the image is in the coordinates of.
+class IuiReadyImage {
+public:
+    virtual ~IuiReadyImage() = default;
+    virtual bool GetReadyImage(TBitmap*& AImage, TControl*& AOwner) = 0;
+};
+
+// A child that says whether its parent shows through it.
+class IuiTransparentControl {
+public:
+    virtual ~IuiTransparentControl() = default;
+    virtual bool IsTransparent() = 0;
+};
+
+// Copies the part of a ready image under AControl into ACanvas's R; false when there is none.
+bool uiDrawFromReadyImage(TControl* AImageSource, TControl* AControl, HDC ADC, const TRect& R);
 
 enum TuiControlBorderStyle { cxcbsNone, cxcbsDefault };
 enum TuiKey { kAll, kArrows, kChars, kTab };
@@ -216,6 +235,11 @@ public:
     virtual bool AllowDragAtDesignTime(int X, int Y) { return true; }
     virtual bool CancelDragDetectOnCaptureRelease() { return true; }
     virtual bool HasDragImages() { return false; }
+    virtual TSize GetDragImagesSize() { return TSize{0, 0}; }
+    virtual void DrawDragImage(TuiCanvas* ACanvas, const TRect& R) {}
+    virtual void InitDragImages(TDragImageList* AImages);
+    // The drag image list while it holds an image (made on first use); null without drag images.
+    TDragImageList* GetDragImages();
     bool IsMiddleButtonScrolling() const { return FMiddleButtonScrolling; }
     // Scrolls toward the mouse from an anchor under the cursor until a button or Escape ends it.
     void MiddleButtonScroll();
@@ -261,6 +285,7 @@ protected:
     void CMMouseLeave(TMessage& Message) override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) override;
     void DoStartDrag(TDragObject*& DragObject) override;
+    void DoEndDrag(TObject* Target, int X, int Y) override;
 
 private:
     class TGestureAdapter;
@@ -295,6 +320,7 @@ private:
     TCursor FDragAndDropPrevCursor = crDefault;
     bool FFinishingDragAndDrop = false;
     bool FMiddleButtonScrolling = false;
+    std::unique_ptr<TDragImageList> FDragImages;
     HWND FScrollAnchor = nullptr;
     std::unique_ptr<TuiControlCustomScrollBars> FScrollBarSet;
     std::unique_ptr<TuiControlScrollBarsManager> FScrollBarsManager;

@@ -8,6 +8,7 @@
 #include "ui/core/base/ObjectLinks.h"
 #include "ui/core/controls/BaseControl.h"
 #include "ui/core/controls/DragAndDrop.h"
+#include "ui/core/graphics/Bitmaps.h"
 
 TuiDragAndDropObject* TuiControl::GetDragAndDropObject() {
     if (!FDragAndDropObject) FDragAndDropObject.reset(CreateDragAndDropObject());
@@ -77,6 +78,29 @@ void TuiControl::DoStartDrag(TDragObject*& DragObject) {
         DragObject = nullptr;
         EndDrag(false);
     }
+}
+
+void TuiControl::DoEndDrag(TObject* Target, int X, int Y) {
+    TCustomControl::DoEndDrag(Target, X, Y);
+    FDragImages.reset();
+}
+
+TDragImageList* TuiControl::GetDragImages() {
+    if (!HasDragImages()) return nullptr;
+    if (!FDragImages) {
+        FDragImages = std::make_unique<TuiDragImageList>(nullptr);
+        InitDragImages(FDragImages.get());
+    }
+    return FDragImages->Count() > 0 ? FDragImages.get() : nullptr;
+}
+
+void TuiControl::InitDragImages(TDragImageList* AImages) {
+    const TSize size = GetDragImagesSize();
+    if (size.cx == 0 || size.cy == 0) return;
+    AImages->SetSize(size.cx, size.cy);
+    TuiBitmap bitmap(size.cx, size.cy);
+    DrawDragImage(bitmap.GetuiCanvas(), TRect{0, 0, size.cx, size.cy});
+    AImages->AddMasked(&bitmap, bitmap.TransparentColor());
 }
 
 void TuiControl::CheckDragAndAutoScroll(TMouseButton Button, int X, int Y) {

@@ -44,6 +44,11 @@ void TuiControlScrollBar::FocusParent() {
     }
 }
 
+void TuiControlScrollBar::DrawScrollBar(TuiCanvas* ACanvas) {
+    if (!uiDrawFromReadyImage(Parent(), this, ACanvas->Handle(), ClientRect()))
+        TuiScrollBar::DrawScrollBar(ACanvas);
+}
+
 void TuiControlScrollBar::SetZOrder(bool) {
     if (HandleAllocated())
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_DEFERERASE);
@@ -77,6 +82,7 @@ void TuiSizeGrip::DrawSizeGripArea(TCanvas* ACanvas) {
 }
 
 void TuiSizeGrip::Paint() {
+    if (uiDrawFromReadyImage(Parent(), this, Canvas()->Handle(), ClientRect())) return;
     DrawSizeGripArea(Canvas());
 }
 

@@ -84,6 +84,8 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    // A parent's ready image, when it has one, stands for the drawing.
+    void DrawScrollBar(TuiCanvas* ACanvas) override;
 
 private:
     TuiScrollBarData FBarData;

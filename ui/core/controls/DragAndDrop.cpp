@@ -67,6 +67,11 @@ TCursor TuiDragControlObject::GetDragCursor(bool Accepted, int X, int Y) {
     return TDragControlObject::GetDragCursor(Accepted, X, Y);
 }
 
+TDragImageList* TuiDragControlObject::GetDragImages() {
+    auto* control = dynamic_cast<TuiControl*>(Control());
+    return control != nullptr ? control->GetDragImages() : nullptr;
+}
+
 // ---- Detection
 
 int uiDetectDragStart(HWND AWnd, const TPoint& APoint) {

@@ -45,6 +45,7 @@ public:
     using TDragControlObject::TDragControlObject;
     void Finished(TObject* Target, int X, int Y, bool Accepted) override;
     TCursor GetDragCursor(bool Accepted, int X, int Y) override;
+    TDragImageList* GetDragImages() override;
 };
 
 class TuiDragImageList : public TDragImageList {
