@@ -1,4 +1,5 @@
 #include "FakePainter.h"
+#include "GraphicsTestSupport.h"
 #include "UiCoreTestSupport.h"
 
 #include "platform/gdi/Gdi.h"
@@ -8,6 +9,7 @@
 #include "platform/vcl/Pen.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WinUser.h"
 #include "ui/core/controls/BaseControl.h"
 #include "ui/core/controls/ControlServices.h"
@@ -345,4 +347,46 @@ TEST_F(BaseControlTest, DragImagesComeFromDrawDragImageAndOnlyWhenThereIsOne) {
     empty->size = TSize{0, 0};
     EXPECT_EQ(empty->GetDragImages(), nullptr);
     EXPECT_EQ(control->GetDragImages(), nullptr);
+}
+
+namespace {
+
+// Keeps a 4-pixel band around its client area and paints it magenta.
+class TBandedControl : public TTestControl {
+public:
+    using TTestControl::TTestControl;
+    bool HasNonClientArea() override { return true; }
+    TRect GetNonClientArea() override { return TRect{4, 4, 4, 4}; }
+    void DrawNonClientArea(TuiCanvas* ACanvas) override {
+        ACanvas->FillRect(TRect{0, 0, Width(), Height()}, clFuchsia);
+    }
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_NCCALCSIZE) {
+            auto* r = reinterpret_cast<RECT*>(Message.LParam);
+            InflateRect(r, -4, -4);
+            Message.Result = 0;
+            return;
+        }
+        TTestControl::WndProc(Message);
+    }
+};
+
+} // namespace
+
+TEST_F(BaseControlTest, TheNonClientBandIsDrawnByTheControl) {
+    auto* banded = new TBandedControl(form);
+    banded->SetBounds(20, 130, 100, 60);
+    banded->SetParent(form);
+    Pump();
+    RedrawWindow(banded->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(banded->ClientRect(), (TRect{0, 0, 92, 52}));
+    HDC dc = GetWindowDC(banded->Handle());
+    EXPECT_EQ(GetPixel(dc, 1, 1), ColorToRGB(clFuchsia));
+    EXPECT_EQ(GetPixel(dc, 98, 58), ColorToRGB(clFuchsia));
+    EXPECT_EQ(GetPixel(dc, 50, 30), ColorToRGB(clYellow)); // the client area is the control's own paint
+    ReleaseDC(banded->Handle(), dc);
+    EXPECT_TRUE(olva::win::SaveWindowPng(form->Handle(), graphics_test::OutputPath("base-controls.png")));
 }

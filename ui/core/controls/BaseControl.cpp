@@ -1,6 +1,7 @@
 #include "ui/core/controls/BaseControl.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiRegions.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Form.h"
@@ -16,7 +17,9 @@
 #include "ui/core/controls/ControlServices.h"
 #include "ui/core/controls/DragAndDrop.h"
 #include "ui/core/controls/GlassPainting.h"
+#include "ui/core/controls/WindowUtils.h"
 #include "ui/core/graphics/AlphaBlend.h"
+#include "ui/core/graphics/Bitmaps.h"
 #include "ui/core/graphics/ControlCanvas.h"
 #include "ui/core/graphics/PaintCanvas.h"
 #include "ui/core/graphics/Region.h"
@@ -722,6 +725,26 @@ void TuiControl::WMPaint(TMessage& Message) {
     }
 }
 
+// The non-client band around the client area, drawn through a bitmap of the window's size.
+void TuiControl::DrawNonClientBand(HDC ADC) {
+    const TRect window = uiWindowRectOf(Handle());
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    if (width <= 0 || height <= 0) return;
+    POINT origin{0, 0};
+    ::ClientToScreen(Handle(), &origin);
+    TRect client = ClientRect();
+    OffsetRect(&client, origin.x - window.left, origin.y - window.top);
+    const TRect band = GetNonClientArea();
+    const int saved = SaveDC(ADC);
+    ExcludeClipRect(ADC, client.left, client.top, client.right, client.bottom);
+    IntersectClipRect(ADC, client.left - band.left, client.top - band.top, client.right + band.right,
+                      client.bottom + band.bottom);
+    TuiBitmap bitmap(width, height);
+    DrawNonClientArea(bitmap.GetuiCanvas());
+    BitBlt(ADC, 0, 0, width, height, bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
+    RestoreDC(ADC, saved);
+}
+
 void TuiControl::PaintHandlerEx(TMessage& Message) {
     HDC dc = reinterpret_cast<HDC>(Message.WParam);
     PAINTSTRUCT ps;
@@ -835,6 +858,28 @@ void TuiControl::WndProc(TMessage& Message) {
         }
         break;
     }
+    case WM_NCPAINT:
+        TCustomControl::WndProc(Message);
+        if (HasNonClientArea() && HandleAllocated()) {
+            DWORD flags = DCX_WINDOW | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_VALIDATE;
+            HRGN region = nullptr;
+            if (Message.WParam != 1) {
+                region = CreateRectRgn(0, 0, 0, 0);
+                CombineRgn(region, reinterpret_cast<HRGN>(Message.WParam), nullptr, RGN_COPY);
+                flags |= DCX_INTERSECTRGN;
+            }
+            HDC dc = GetDCEx(Handle(), region, flags);
+            DrawNonClientBand(dc);
+            ReleaseDC(Handle(), dc);
+            if (region != nullptr) DeleteObject(region);
+            Message.Result = 0;
+        }
+        return;
+    case WM_PRINT:
+        TCustomControl::WndProc(Message);
+        if ((Message.LParam & PRF_NONCLIENT) != 0 && HasNonClientArea() && HandleAllocated())
+            DrawNonClientBand(reinterpret_cast<HDC>(Message.WParam));
+        return;
     case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
         Message.Result = 0x10000;
         return;

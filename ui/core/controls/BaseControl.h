@@ -292,6 +292,7 @@ private:
     void PaintHandlerEx(TMessage& Message);
     bool HandleKeyDown(TMessage& Message, bool ASystem);
     bool IsOwnLeftButtonDown(const TMessage& Message);
+    void DrawNonClientBand(HDC ADC);
     TPoint MessagePos(const TMessage& Message);
     void CreateScrollBarSet();
     void CalculateScrollBars();
