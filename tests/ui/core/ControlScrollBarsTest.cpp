@@ -10,6 +10,8 @@
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinUser.h"
+#include "ui/core/base/ServiceObjects.h"
+#include "ui/core/base/SystemInfo.h"
 #include "ui/core/controls/BaseControl.h"
 #include "ui/core/controls/ControlScrollBars.h"
 #include "ui/core/controls/ScrollBarViewInfo.h"
@@ -273,4 +275,16 @@ TEST_F(ControlScrollBarsTest, ScreenshotOfAControlWithBothBarsAndTheGrip) {
         olva::win::SaveWindowPng(form->Handle(), graphics_test::OutputPath("control-scroll-bars.png")));
 }
 
+} // namespace
+
+namespace {
+TEST_F(ControlScrollBarsTest, ASystemParameterChangeChecksTheBarSizes) {
+    SetContent(400, 400);
+    olva::win::SetSystemMetricOverride(SM_CXVSCROLL, 22);
+    // The system tells its listeners; the control posts itself the size check.
+    SendMessage(ovSystemInfo()->Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    Pump();
+    EXPECT_EQ(control->GetScrollBar(sbVertical)->GetWidth(), 22);
+    olva::win::ResetSystemOverrides();
+}
 } // namespace

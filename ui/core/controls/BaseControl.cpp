@@ -13,6 +13,9 @@
 #include "platform/win/WinUser.h"
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/base/ObjectLinks.h"
+#include "ui/core/base/ResourceStrings.h"
+#include "ui/core/base/ServiceObjects.h"
+#include "ui/core/base/SystemInfo.h"
 #include "ui/core/controls/ControlScrollBars.h"
 #include "ui/core/controls/ControlServices.h"
 #include "ui/core/controls/DragAndDrop.h"
@@ -60,6 +63,17 @@ private:
     TuiControl* FControl;
 };
 
+// Hears system-parameter and resource-string changes for the control.
+class TuiControl::TServiceListener : public IovSystemInfoListener, public IovResourceStringsListener {
+public:
+    explicit TServiceListener(TuiControl* AControl) : FControl(AControl) {}
+    void Changed(UINT) override { FControl->PostBoundsChanged(); }
+    void ResourceStringsChanged() override { FControl->ResourceStringsChanged(); }
+
+private:
+    TuiControl* FControl;
+};
+
 TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
     FControlCanvas = std::make_unique<TuiControlCanvas>(Canvas());
     FLookAndFeel = std::make_unique<TuiLookAndFeel>(this);
@@ -70,18 +84,23 @@ TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
         },
         this);
     if (HasDragImages()) ControlStyle().Include(csDisplayDragImage);
+    FServiceListener = std::make_unique<TServiceListener>(this);
     FScrollBarsManager = std::make_unique<TuiControlScrollBarsManager>(this);
     if (NeedsScrollBars()) CreateScrollBarSet();
     SetTabStop(MayFocus());
     FGestureAdapter = std::make_unique<TGestureAdapter>(this);
     FGestureHelper = std::make_unique<TovGestureHelper>(FGestureAdapter.get());
+    if (TovResourceStringsRepository* strings = ovResourceStringsRepository())
+        strings->AddListener(FServiceListener.get());
 }
 
 TuiControl::~TuiControl() {
+    if (TovResourceStringsRepository* strings = ovResourceStringsRepository())
+        strings->RemoveListener(FServiceListener.get());
     FGestureHelper.reset();
     FGestureAdapter.reset();
     EndDrag(false);
-    FScrollBarSet.reset();
+    DropScrollBarSet();
     FScrollBarsManager.reset();
     FFontListeners.clear();
     FScreenCanvas.reset();
@@ -400,7 +419,15 @@ void TuiControl::FontChanged() {
 // ---- Scroll bars
 
 void TuiControl::CreateScrollBarSet() {
-    if (!FScrollBarSet) FScrollBarSet = std::make_unique<TuiControlWindowedScrollBars>(this);
+    if (FScrollBarSet) return;
+    FScrollBarSet = std::make_unique<TuiControlWindowedScrollBars>(this);
+    if (ovSystemInfo() != nullptr && FServiceListener) ovSystemInfo()->AddListener(FServiceListener.get());
+}
+
+void TuiControl::DropScrollBarSet() {
+    if (!FScrollBarSet) return;
+    if (ovSystemInfo() != nullptr && FServiceListener) ovSystemInfo()->RemoveListener(FServiceListener.get());
+    FScrollBarSet.reset();
 }
 
 TuiControlScrollBar* TuiControl::CreateScrollBarControl(TScrollBarKind) {
@@ -662,7 +689,7 @@ void TuiControl::CreateWnd() {
     if (NeedsScrollBars())
         CreateScrollBarSet();
     else
-        FScrollBarSet.reset();
+        DropScrollBarSet();
     InitScrollBars();
     if (!FNotificationsInitialized) {
         FNotificationsInitialized = true;

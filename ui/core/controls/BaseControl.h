@@ -289,12 +289,14 @@ protected:
 
 private:
     class TGestureAdapter;
+    class TServiceListener;
     void PaintHandlerEx(TMessage& Message);
     bool HandleKeyDown(TMessage& Message, bool ASystem);
     bool IsOwnLeftButtonDown(const TMessage& Message);
     void DrawNonClientBand(HDC ADC);
     TPoint MessagePos(const TMessage& Message);
     void CreateScrollBarSet();
+    void DropScrollBarSet();
     void CalculateScrollBars();
 
     std::unique_ptr<TuiControlCanvas> FControlCanvas;
@@ -313,6 +315,7 @@ private:
     std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
     std::unique_ptr<TGestureAdapter> FGestureAdapter;
     std::unique_ptr<TovGestureHelper> FGestureHelper;
+    std::unique_ptr<TServiceListener> FServiceListener;
     TPoint FGesturePanOffset{};
     TRect FBoundsOverride{};
     bool FCreatingWindow = false;
