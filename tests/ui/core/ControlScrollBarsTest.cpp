@@ -288,3 +288,22 @@ TEST_F(ControlScrollBarsTest, ASystemParameterChangeChecksTheBarSizes) {
     olva::win::ResetSystemOverrides();
 }
 } // namespace
+
+namespace {
+TEST_F(ControlScrollBarsTest, TheBarInterfaceReadsAndWritesTheBarControl) {
+    IuiControlScrollBar* bar = control->GetScrollBar(sbVertical);
+    bar->SetScrollParams(0, 50, 0, 5, false);
+    bar->SetPosition(20);
+    bar->SetSmallChange(3);
+    bar->SetUnlimitedTracking(true);
+    bar->SetWidth(18);
+    EXPECT_EQ(bar->GetPosition(), 20);
+    EXPECT_EQ(bar->GetSmallChange(), 3);
+    EXPECT_TRUE(bar->GetUnlimitedTracking());
+    EXPECT_EQ(bar->GetWidth(), 18);
+    EXPECT_EQ(bar->GetKind(), sbVertical);
+    EXPECT_EQ(bar->GetControl()->Parent(), control);
+    EXPECT_TRUE(control->IsInternalControl(bar->GetControl()));
+    EXPECT_FALSE(control->IsInternalControl(form));
+}
+} // namespace

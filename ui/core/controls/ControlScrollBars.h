@@ -51,6 +51,21 @@ public:
     virtual void SetEnabled(bool AValue) = 0;
     virtual void SetVisible(bool AValue) = 0;
     virtual void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) = 0;
+    virtual int GetLeft() = 0;
+    virtual int GetTop() = 0;
+    virtual bool GetUnlimitedTracking() = 0;
+    virtual void SetHeight(int AValue) = 0;
+    virtual void SetKind(TScrollBarKind AValue) = 0;
+    virtual void SetLargeChange(int AValue) = 0;
+    virtual void SetLeft(int AValue) = 0;
+    virtual void SetMax(int AValue) = 0;
+    virtual void SetMin(int AValue) = 0;
+    virtual void SetPageSize(int AValue) = 0;
+    virtual void SetPosition(int AValue) = 0;
+    virtual void SetSmallChange(int AValue) = 0;
+    virtual void SetTop(int AValue) = 0;
+    virtual void SetUnlimitedTracking(bool AValue) = 0;
+    virtual void SetWidth(int AValue) = 0;
 };
 
 class TuiControlScrollBar : public TuiScrollBar, public IuiControlScrollBar {
@@ -78,6 +93,21 @@ public:
     void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) override {
         TuiScrollBar::SetScrollParams(AMin, AMax, APosition, APageSize, ARedraw);
     }
+    int GetLeft() override { return Left(); }
+    int GetTop() override { return Top(); }
+    bool GetUnlimitedTracking() override { return UnlimitedTracking(); }
+    void SetHeight(int AValue) override { SetBounds(Left(), Top(), Width(), AValue); }
+    void SetKind(TScrollBarKind AValue) override { TuiScrollBar::SetKind(AValue); }
+    void SetLargeChange(int AValue) override { TuiScrollBar::SetLargeChange(AValue); }
+    void SetLeft(int AValue) override { SetBounds(AValue, Top(), Width(), Height()); }
+    void SetMax(int AValue) override { TuiScrollBar::SetMax(AValue); }
+    void SetMin(int AValue) override { TuiScrollBar::SetMin(AValue); }
+    void SetPageSize(int AValue) override { TuiScrollBar::SetPageSize(AValue); }
+    void SetPosition(int AValue) override { TuiScrollBar::SetPosition(AValue); }
+    void SetSmallChange(int AValue) override { TuiScrollBar::SetSmallChange(AValue); }
+    void SetTop(int AValue) override { SetBounds(Left(), AValue, Width(), Height()); }
+    void SetUnlimitedTracking(bool AValue) override { TuiScrollBar::SetUnlimitedTracking(AValue); }
+    void SetWidth(int AValue) override { SetBounds(Left(), Top(), AValue, Height()); }
     virtual void FocusParent();
     void SetZOrder(bool TopMost) override;
     void UpdateState() { UpdateControlState(); }
