@@ -282,6 +282,11 @@ TEST_F(PopupWindowTest, TheLibraryCursorsAreRegisteredWithMasksAndHotSpots) {
         EXPECT_EQ(GetPixel(sheet.Canvas()->Handle(), x + 31, y), RGB(255, 255, 255));
     }
     EXPECT_TRUE(graphics_test::SaveBitmapPng(sheet, "library-cursors.png"));
+    // Three times as large, to look at the details.
+    TuiBitmap large(sheet.Width() * 3, sheet.Height() * 3);
+    StretchBlt(large.Canvas()->Handle(), 0, 0, large.Width(), large.Height(), sheet.Canvas()->Handle(), 0, 0,
+               sheet.Width(), sheet.Height(), SRCCOPY);
+    EXPECT_TRUE(graphics_test::SaveBitmapPng(large, "library-cursors-large.png"));
 }
 
 } // namespace

@@ -62,7 +62,7 @@ public:
         DeleteObject(pen);
     }
     // The ordinary pointer with its tip at (0, 0).
-    void Arrow() { Shape({{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}}); }
+    void Arrow() { Shape({{0, 0}, {0, 16}, {4, 12}, {7, 18}, {10, 17}, {7, 11}, {12, 11}}); }
     // A small dragged sheet below the pointer.
     void Sheet(int L, int T) { Box(L, T, L + 10, T + 8); }
     void Plus(int CX, int CY) {
@@ -96,11 +96,16 @@ public:
         if (ALeft) Pointer(3, 15, 3);
     }
     void Hand(bool AClosed) {
-        Box(9, 13, 23, 26);
-        const int fingerTop = AClosed ? 10 : 3;
+        // Four fingers side by side (outlines shared), a palm across their roots, and the thumb.
+        static constexpr int OpenTops[] = {5, 3, 4, 7};
+        static constexpr int ClosedTops[] = {11, 10, 10, 12};
         for (int i = 0; i < 4; ++i)
-            Box(9 + i * 3 + (i > 0 ? 1 : 0), fingerTop + (i == 0 || i == 3 ? 2 : 0), 13 + i * 3, 15);
-        if (!AClosed) Shape({{9, 18}, {4, 13}, {6, 11}, {10, 15}});
+            Box(9 + i * 4, AClosed ? ClosedTops[i] : OpenTops[i], 14 + i * 4, 17);
+        Box(9, 15, 26, 27);
+        if (AClosed)
+            Shape({{9, 22}, {6, 18}, {8, 16}, {10, 18}});
+        else
+            Shape({{9, 23}, {3, 16}, {5, 14}, {10, 18}});
     }
 
 private:
