@@ -390,3 +390,17 @@ TEST_F(BaseControlTest, TheNonClientBandIsDrawnByTheControl) {
     ReleaseDC(banded->Handle(), dc);
     EXPECT_TRUE(olva::win::SaveWindowPng(form->Handle(), graphics_test::OutputPath("base-controls.png")));
 }
+
+TEST_F(BaseControlTest, APaintCopyHoldsTheBandAndTheClientAreaInPlace) {
+    auto* banded = new TBandedControl(form);
+    banded->SetBounds(20, 130, 100, 60);
+    banded->SetParent(form);
+    Pump();
+    TuiBitmap copy(100, 60);
+    banded->ControlState().Include(csPaintCopy);
+    banded->Perform(WM_PAINT, reinterpret_cast<WPARAM>(copy.Canvas()->Handle()), 0);
+    banded->ControlState().Exclude(csPaintCopy);
+    EXPECT_EQ(GetPixel(copy.Canvas()->Handle(), 1, 1), ColorToRGB(clFuchsia));
+    EXPECT_EQ(GetPixel(copy.Canvas()->Handle(), 54, 34), ColorToRGB(clYellow));
+    EXPECT_EQ(GetPixel(copy.Canvas()->Handle(), 97, 57), ColorToRGB(clFuchsia));
+}

@@ -782,6 +782,24 @@ void TuiControl::PaintHandlerEx(TMessage& Message) {
         dc = ::BeginPaint(Handle(), &ps);
         if (useRegion) SelectClipRgn(dc, region.Handle());
     }
+    int savedForBand = 0;
+    if (ControlState().Contains(csPaintCopy) && HasNonClientArea()) {
+        // A copy of the whole window: the band first, in window coordinates, then the client area in place.
+        const TRect band = GetNonClientArea();
+        const TPoint offset = uiClientOriginOffset(Handle());
+        TuiPaintCanvas* canvas = uiPaintCanvas();
+        canvas->BeginPaint(dc);
+        POINT origin;
+        GetWindowOrgEx(dc, &origin);
+        SetWindowOrgEx(dc, origin.x - (band.left - offset.x), origin.y - (band.top - offset.y), nullptr);
+        DrawNonClientArea(canvas);
+        canvas->EndPaint();
+        savedForBand = SaveDC(dc);
+        GetWindowOrgEx(dc, &origin);
+        SetWindowOrgEx(dc, origin.x - band.left, origin.y - band.top, nullptr);
+        const TRect client = ClientRect();
+        IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    }
     std::vector<TControl*> children;
     for (int i = 0; i < ControlCount(); ++i)
         if (dynamic_cast<TWinControl*>(Controls(i)) == nullptr) children.push_back(Controls(i));
@@ -804,9 +822,11 @@ void TuiControl::PaintHandlerEx(TMessage& Message) {
         }
         PaintControls(dc, nullptr);
     } catch (...) {
+        if (savedForBand != 0) RestoreDC(dc, savedForBand);
         if (Message.WParam == 0) ::EndPaint(Handle(), &ps);
         throw;
     }
+    if (savedForBand != 0) RestoreDC(dc, savedForBand);
     if (Message.WParam == 0) ::EndPaint(Handle(), &ps);
 }
 
