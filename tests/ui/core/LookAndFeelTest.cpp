@@ -319,3 +319,44 @@ TEST_F(LookAndFeelTest, PaletteChangesReachTheOffice11ColoursThenPrimaryThenOthe
 }
 
 } // namespace
+
+namespace {
+
+// Visual styles on: every theme opens.
+HTHEME OpenAnyTheme(HWND, const WCHAR*) {
+    return reinterpret_cast<HTHEME>(std::uintptr_t(0x500));
+}
+HRESULT CloseAnyTheme(HTHEME) {
+    return 0;
+}
+BOOL ThemesActive() {
+    return TRUE;
+}
+const TovUxThemeEntries StylesOn{&OpenAnyTheme, &CloseAnyTheme, &ThemesActive};
+
+class LookAndFeelWithStylesTest : public LookAndFeelTest {
+protected:
+    void SetUp() override {
+        ovBindUxTheme(&StylesOn);
+        LookAndFeelTest::SetUp();
+    }
+    void TearDown() override {
+        LookAndFeelTest::TearDown();
+        ovBindUxTheme(nullptr);
+    }
+};
+
+TEST_F(LookAndFeelWithStylesTest, NativeStyleWinsOverTheSkinWhenVisualStylesAreOn) {
+    ASSERT_TRUE(AreVisualStylesAvailable());
+    TuiLookAndFeel child(nullptr);
+    child.SetKind(lfFlat);
+    child.SetSkinName("Blue");
+    EXPECT_EQ(child.Painter(), &skin);
+    child.SetNativeStyle(true);
+    EXPECT_EQ(child.ActiveStyle(), lfsNative);
+    EXPECT_EQ(child.Painter(), &native);
+    EXPECT_EQ(child.GetAvailablePainterForType(totScrollBar), &native);
+    EXPECT_EQ(child.SkinPainter(), nullptr);
+}
+
+} // namespace
