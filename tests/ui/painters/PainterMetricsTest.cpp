@@ -7,6 +7,7 @@
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/graphics/Colors.h"
 #include "ui/core/skins/SkinDetails.h"
+#include "ui/painters/lookandfeel/UltraFlatPainter.h"
 
 using namespace painters_test;
 
@@ -281,6 +282,146 @@ TEST_F(PainterMetricsTest, DefaultColoursOfEveryPainter) {
     EXPECT_EQ(Painter("UltraFlat")->ButtonFaceColor(cxbsHot), uiGetUltraFlatSelectedColor());
     EXPECT_EQ(Painter("UltraFlat")->ButtonFaceColor(cxbsPressed), uiGetUltraFlatHotColor());
     EXPECT_EQ(Painter("Flat")->ButtonFaceColor(cxbsHot), clBtnFace);
+}
+
+} // namespace
+
+namespace {
+
+class PainterFamilyMetricsTest : public PaintersTest {};
+
+struct RectRow {
+    const char* Operation;
+    TRect (*Answer)(TuiCustomLookAndFeelPainter*);
+    TRect Base, UltraFlat;
+};
+struct SizeRow {
+    const char* Operation;
+    TSize (*Answer)(TuiCustomLookAndFeelPainter*);
+    TSize Base, UltraFlat;
+};
+struct IntRow {
+    const char* Operation;
+    int (*Answer)(TuiCustomLookAndFeelPainter*);
+    int Base, UltraFlat;
+};
+
+#define ANSWER(op) #op, [](TuiCustomLookAndFeelPainter * p) { return p->op; }
+
+TEST_F(PainterFamilyMetricsTest, GeometryOfTheOtherFamilies) {
+    const RectRow rects[] = {
+        {ANSWER(CommandLinkMargins()), {7, 10, 7, 10}, {7, 10, 7, 10}},
+        {ANSWER(EventProgressMargins()), {2, 2, 2, 2}, {2, 2, 2, 2}},
+        {ANSWER(GlyphButtonGlyphMargins()), {3, 4, 3, 4}, {3, 4, 3, 4}},
+        {ANSWER(ContentMargins()), {2, 2, 4, 4}, {2, 2, 4, 4}},
+        {ANSWER(BreadcrumbEditBorderWidths()), {1, 1, 1, 1}, {1, 1, 1, 1}},
+        {ANSWER(BreadcrumbEditButtonContentMargins(true, false)), {3, 3, 3, 3}, {2, 3, 3, 3}},
+        {ANSWER(BreadcrumbEditButtonContentMargins(true, true)), {3, 3, 3, 3}, {2, 3, 2, 3}},
+        {ANSWER(BreadcrumbEditNodeTextOffsets()), {4, 4, 4, 4}, {4, 4, 4, 4}},
+        {ANSWER(BreadcrumbEditProgressChunkOffsets()), {1, 1, 1, 1}, {1, 1, 1, 1}},
+        {ANSWER(DropDownListItemImageMargins()), {5, 3, 5, 3}, {5, 3, 5, 3}},
+        {ANSWER(DropDownListItemTextMargins()), {5, 2, 5, 2}, {5, 2, 5, 2}},
+        {ANSWER(SmallButtonGlyphMargins()), {3, 3, 3, 3}, {3, 3, 3, 3}},
+        {ANSWER(SmallButtonMargins()), {4, 4, 4, 4}, {4, 4, 4, 4}},
+        {ANSWER(ItemMargins()), {7, 2, 7, 2}, {7, 2, 7, 2}},
+        {ANSWER(ItemContentMargins1()), {}, {}},
+        {ANSWER(AreaMargins()), {}, {}},
+    };
+    const SizeRow sizes[] = {
+        {ANSWER(CommandLinkGlyphSize()), {20, 20}, {20, 20}},
+        {ANSWER(ClockFaceSize()), {130, 130}, {130, 130}},
+        {ANSWER(ZoomInButtonSize()), {15, 15}, {15, 15}},
+        {ANSWER(GlyphButtonGlyphSize()), {11, 11}, {11, 11}},
+        {ANSWER(GlyphButtonSpacing()), {1, 1}, {1, 1}},
+        {ANSWER(GlyphButtonSize()), {17, 19}, {17, 19}},
+        {ANSWER(FilterCheckButtonSize()), {13, 13}, {13, 13}},
+        {ANSWER(FilterSmallGlyphSize()), {10, 10}, {10, 10}},
+        {ANSWER(EditButtonExtent()), {0, 0}, {0, 0}},
+        {ANSWER(TrackBarThumbSize()), {0, 0}, {0, 0}},
+        {ANSWER(BarredSortingMarkSize()), {0, 0}, {7, 9}},
+        {ANSWER(SplitterGripSize(true)), {17, 2}, {17, 1}},
+        {ANSWER(EdgeSize(1)), {2, 2}, {1, 1}},
+        {ANSWER(BreadcrumbEditProgressChunkSize()), {0, 0}, {0, 0}},
+    };
+    const IntRow ints[] = {
+        {ANSWER(GroupExpandButtonExtent()), 15, 15},
+        {ANSWER(SmallExpandBoxSize()), 9, 9},
+        {ANSWER(CheckBoxBorderWidth()), 2, 2},
+        {ANSWER(SunkenFrameWidth()), 2, 2},
+        {ANSWER(GlyphButtonBorderSize()), 0, 1},
+        {ANSWER(BreadcrumbEditSeparatorWidth()), 2, 1},
+        {ANSWER(BreadcrumbEditNodeDelimiterSize()), 16, 16},
+        {ANSWER(DropDownListBorderWidth()), 3, 3},
+        {ANSWER(DropDownListSeparatorHeight()), 8, 8},
+        {ANSWER(SmallButtonCornerRadius()), 0, 0},
+        {ANSWER(ScrollBarMinimalThumbSize(true)), 8, 8},
+        {ANSWER(AreaFlag1()), 0, 1},
+        {ANSWER(AreaMetric2()), 1, 1},
+        {ANSWER(FooterSeparatorSize()), 1, 1},
+        {ANSWER(TabBorderWidth(false)), 0, 1},
+        {ANSWER(PopupFrameInnerWidth(pbsFrame3D)), 2, 2},
+    };
+    TuiCustomLookAndFeelPainter* base = Painter("");
+    TuiCustomLookAndFeelPainter* ultra = Painter("UltraFlat");
+    for (const RectRow& row : rects) {
+        EXPECT_EQ(row.Answer(base), row.Base) << row.Operation;
+        EXPECT_EQ(row.Answer(ultra), row.UltraFlat) << row.Operation;
+    }
+    for (const SizeRow& row : sizes) {
+        EXPECT_EQ(row.Answer(base), row.Base) << row.Operation;
+        EXPECT_EQ(row.Answer(ultra), row.UltraFlat) << row.Operation;
+    }
+    for (const IntRow& row : ints) {
+        EXPECT_EQ(row.Answer(base), row.Base) << row.Operation;
+        EXPECT_EQ(row.Answer(ultra), row.UltraFlat) << row.Operation;
+    }
+    TSize glyph{3, 4};
+    base->SmallButtonGlyphSize(5, glyph);
+    EXPECT_EQ(glyph, (TSize{3, 4}));
+    base->SmallButtonGlyphSize(2, glyph);
+    EXPECT_EQ(glyph, (TSize{10, 10}));
+    TRect track{10, 10, 20, 20};
+    base->TrackBarTrackContentBounds(track, true, 0);
+    EXPECT_EQ(track, (TRect{10, 10, 21, 21}));
+    EXPECT_EQ(base->MarkerColorByIndex(2), TColor(0x80));
+    EXPECT_EQ(base->MarkerColorByIndex(3), TColor(0xFF));
+    EXPECT_EQ(base->BreadcrumbEditArrowColor(cxbsDisabled), clBtnShadow);
+    EXPECT_EQ(base->DropDownListItemTextColor(true), clHighlightText);
+    EXPECT_EQ(ultra->DropDownListItemTextColor(true), clMenuText);
+    EXPECT_EQ(base->GroupBoxTextColorByState(false), clBtnShadow);
+    EXPECT_TRUE(base->GroupExpandButtonHitTest(TRect{0, 0, 15, 15}, TPoint{14, 14}));
+    EXPECT_FALSE(base->GroupExpandButtonHitTest(TRect{0, 0, 15, 15}, TPoint{15, 3}));
+    TColor outer, inner;
+    ultra->EdgeColors(outer, inner);
+    EXPECT_EQ(inner, clNone);
+    EXPECT_EQ(static_cast<TuiUltraFlatLookAndFeelPainter*>(ultra)->FilterButtonFrameColor(cxbsNormal),
+              clBtnShadow);
+    EXPECT_EQ(static_cast<TuiUltraFlatLookAndFeelPainter*>(ultra)->FilterButtonFrameColor(cxbsHot),
+              clHighlight);
+}
+
+TEST_F(PainterFamilyMetricsTest, NavigationButtonRects) {
+    TuiCustomLookAndFeelPainter* base = Painter("");
+    // Arrow only: the height is three arrows plus the borders, centred on the old extent; the arrow centred.
+    TRect bounds{0, 0, 24, 100}, text, arrow;
+    base->CalculateSchedulerNavigationButtonRects(true, true, TSize{}, TSize{}, bounds, text, arrow);
+    EXPECT_EQ(bounds, (TRect{0, 33, 24, 66}));
+    EXPECT_EQ(text, (TRect{}));
+    EXPECT_EQ(arrow, (TRect{8, 46, 15, 53}));
+    // With text (the previous button, 2-pixel border on the right): the arrow in a 21-pixel band at the top
+    // of the content, the text below it.
+    bounds = TRect{0, 0, 24, 100};
+    base->CalculateSchedulerNavigationButtonRects(false, false, TSize{30, 12}, TSize{20, 12}, bounds, text,
+                                                  arrow);
+    EXPECT_EQ(arrow, (TRect{7, 13, 14, 20}));
+    EXPECT_EQ(text, (TRect{0, 32, 22, 80}));
+    EXPECT_EQ(bounds, (TRect{0, 0, 24, 100}));
+    // Text longer than the room: everything grows by the difference at both ends, the arrow moves up.
+    base->CalculateSchedulerNavigationButtonRects(false, false, TSize{58, 12}, TSize{20, 12}, bounds, text,
+                                                  arrow);
+    EXPECT_EQ(arrow, (TRect{7, 3, 14, 10}));
+    EXPECT_EQ(text, (TRect{0, 22, 22, 90}));
+    EXPECT_EQ(bounds, (TRect{0, -10, 24, 110}));
 }
 
 } // namespace
