@@ -447,3 +447,36 @@ TEST_F(PainterDrawingTest, TheStandardLookBorrowsTheFlatGroupExpandButton) {
 }
 
 } // namespace
+
+namespace {
+
+class GlowingCaptions : public TuiCustomLookAndFeelPainter {
+public:
+    TColor CaptionGlowColor(bool AGlow) override { return AGlow ? clRed : clYellow; }
+};
+
+TEST_F(PainterDrawingTest, CaptionTextPlainInvertedAndGlowing) {
+    TestFontScope font;
+    const TRect bounds{0, 0, 60, 20}, text{4, 2, 56, 18};
+    auto draw = [&](TuiCustomLookAndFeelPainter* APainter, bool APlain, TColor ABackground) {
+        return Draw(60, 20, ABackground, [&](TuiCanvas* c) {
+            UseTestFont(c->Font());
+            APainter->DrawCaptionText(c, false, APlain, "Caption", text, 0, bounds, clBlue);
+        });
+    };
+    // Plain: the given colour.
+    auto plain = draw(Painter(""), true, clWhite);
+    EXPECT_GT(BoundsOfColor(*plain, clBlue).right, 0);
+    // Without a glow colour the text is inverted into the background: white on black.
+    auto inverted = draw(Painter(""), false, clBlack);
+    const RECT white = BoundsOfColor(*inverted, clWhite);
+    EXPECT_GE(white.left, text.left);
+    EXPECT_GT(white.right, white.left);
+    // A look with glow colours writes the text in the inner glow colour.
+    GlowingCaptions glowing;
+    auto glow = draw(&glowing, false, clWhite);
+    EXPECT_GT(BoundsOfColor(*glow, clRed).right, 0);
+    EXPECT_EQ(BoundsOfColor(*glow, clBlue).right, 0);
+}
+
+} // namespace

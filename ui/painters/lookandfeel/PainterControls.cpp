@@ -12,6 +12,7 @@
 #include "ui/core/graphics/Bitmaps.h"
 #include "ui/core/graphics/Colors.h"
 #include "ui/core/graphics/ImageDrawing.h"
+#include "ui/core/graphics/Region.h"
 #include "ui/core/graphics/ScreenMetrics.h"
 #include "ui/core/graphics/TextDrawing.h"
 #include "ui/core/graphics/TextFlags.h"
@@ -359,13 +360,23 @@ void TuiCustomLookAndFeelPainter::DrawCaptionText(TuiCanvas* ACanvas, bool AVert
         canvas->DrawText(AText, mask.GetClientRect(), flags);
         uiPaintBitmap(ACanvas->Handle(), &mask, ATextRect, SRCINVERT);
     } else {
+        // A glowing caption: the text is laid in the glow's outer colour on a copy of the background where
+        // it meets the bounds, the copy goes back, and the text is written over it in the inner colour.
         TRect area;
         if (uiIntersectRects(area, ATextRect, ABounds)) {
-            ACanvas->Font()->SetColor(CaptionGlowColor(false));
-            ACanvas->DrawText(AText, uiShiftRect(ATextRect, 1, 1), flags);
-            ACanvas->Font()->SetColor(CaptionGlowColor(true));
-            ACanvas->DrawText(AText, ATextRect, flags);
+            TuiBitmap glow(area.right - area.left, area.bottom - area.top, pf24bit);
+            TuiCanvas* canvas = glow.GetuiCanvas();
+            BitBlt(canvas->Handle(), 0, 0, glow.Width(), glow.Height(), ACanvas->Handle(), area.left,
+                   area.top, SRCCOPY);
+            canvas->SetFont(ACanvas->Font());
+            canvas->Font()->SetColor(CaptionGlowColor(false));
+            canvas->Brush()->SetStyle(bsClear);
+            canvas->DrawText(AText, uiShiftRect(ATextRect, -area.left, -area.top), flags);
+            uiPaintBitmap(ACanvas->Handle(), &glow, area);
+            ACanvas->SetClipRegion(new TuiRegion(area), roAdd);
         }
+        ACanvas->Font()->SetColor(CaptionGlowColor(true));
+        ACanvas->DrawText(AText, ATextRect, flags);
     }
     ACanvas->RestoreState();
 }
