@@ -480,3 +480,31 @@ TEST_F(PainterDrawingTest, CaptionTextPlainInvertedAndGlowing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PainterDrawingTest, BorderFramesOfEachLook) {
+    struct Row {
+        const char* Painter;
+        TColor Outer, Inner, OuterFar, InnerFar;
+    } const rows[] = {
+        {"", clFuchsia, clFuchsia, clFuchsia, clFuchsia},
+        {"Flat", clBtnShadow, clFuchsia, clBtnHighlight, clFuchsia},
+        {"Standard", clBtnShadow, cl3DDkShadow, clBtnHighlight, cl3DLight},
+        {"UltraFlat", clBtnShadow, clFuchsia, clBtnShadow, clFuchsia},
+    };
+    for (const Row& row : rows) {
+        auto frame = Draw(20, 20, clFuchsia, [&](TuiCanvas* c) {
+            Painter(row.Painter)->DrawBorderFrame(c, TRect{0, 0, 20, 20});
+        });
+        SCOPED_TRACE(row.Painter);
+        EXPECT_EQ(ColorAt(*frame, 0, 10), Rgb(row.Outer));
+        EXPECT_EQ(ColorAt(*frame, 1, 10), Rgb(row.Inner));
+        EXPECT_EQ(ColorAt(*frame, 19, 10), Rgb(row.OuterFar));
+        EXPECT_EQ(ColorAt(*frame, 18, 10), Rgb(row.InnerFar));
+        EXPECT_EQ(Painter(row.Painter)->BorderThickness(),
+                  row.Inner == clFuchsia ? (row.Outer == clFuchsia ? 0 : 1) : 2);
+    }
+}
+
+} // namespace
