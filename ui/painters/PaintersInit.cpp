@@ -1,5 +1,6 @@
 #include "ui/painters/PaintersInit.h"
 
+#include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/SystemPaletteNotifier.h"
 
 #include "ui/painters/lookandfeel/FlatPainter.h"
@@ -64,6 +65,8 @@ void uiPaintersInitialize() {
 void uiPaintersFinalize() {
     if (StartCount == 0 || --StartCount > 0) return;
     uiSetPaintersRegistry(nullptr);
+    // Look-and-feels let go of the painters before they are freed.
+    if (TuiLookAndFeel* root = RootLookAndFeel()) root->Refresh();
     uiSetPainterServiceHooks(TuiPainterServiceHooks{});
     PaletteNotifier.reset();
     uiPainterResourcesDestroy();

@@ -2,6 +2,7 @@
 // painters slot, and the unit's start and end.
 #include "PaintersTestSupport.h"
 
+#include "ui/core/controls/LookAndFeel.h"
 #include "ui/painters/lookandfeel/FlatPainter.h"
 #include "ui/painters/lookandfeel/RadioButtonImageList.h"
 #include "ui/painters/lookandfeel/StandardPainter.h"
@@ -100,6 +101,25 @@ TEST_F(PaintersManagerTest, TheFoundationFindsThePaintersThroughItsSlot) {
     EXPECT_TRUE(ultra->ButtonHotTracks());
     EXPECT_EQ(ultra->BorderThickness(), 1);
     EXPECT_FALSE(registry->GetPainterByStyle(lfsFlat)->ButtonHotTracks());
+}
+
+TEST_F(PaintersManagerTest, LookAndFeelsDrawWithTheRegisteredPainters) {
+    TuiLookAndFeel* root = RootLookAndFeel();
+    ASSERT_NE(root, nullptr);
+    // A new look-and-feel starts ultra-flat, the default look of the library's controls.
+    EXPECT_EQ(root->Painter(), Painter("UltraFlat"));
+    TuiLookAndFeel child(nullptr);
+    child.SetKind(lfStandard);
+    EXPECT_EQ(child.Painter(), Painter("Standard"));
+    root->SetKind(lfFlat);
+    EXPECT_EQ(root->Painter(), Painter("Flat"));
+    root->Reset();
+    // When the painters end, no look-and-feel keeps one.
+    uiPaintersFinalize();
+    EXPECT_EQ(root->Painter(), nullptr);
+    EXPECT_EQ(child.Painter(), nullptr);
+    uiPaintersInitialize(); // for TearDown
+    EXPECT_EQ(child.Painter(), Painter("Standard"));
 }
 
 TEST_F(PaintersManagerTest, StartAndEndNestAndLeaveNothingBehind) {
