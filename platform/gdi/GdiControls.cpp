@@ -322,7 +322,7 @@ BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state) {
     case DFC_SCROLL: {
         const UINT kind = state & 0xFF;
         if (kind == DFCS_SCROLLSIZEGRIP || kind == DFCS_SCROLLSIZEGRIPRIGHT) {
-            Fill(dc, r, Sys(sc::BtnFace));
+            if (!(state & DFCS_TRANSPARENT)) Fill(dc, r, Sys(sc::BtnFace));
             // Three diagonal ridges in the bottom-right corner.
             const int size = std::min(r.right - r.left, r.bottom - r.top);
             for (int k = 0; k < 3; ++k)
@@ -385,4 +385,27 @@ BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state) {
     default:
         return FALSE;
     }
+}
+
+HBITMAP LoadBitmap(HINSTANCE instance, const char* name) {
+    if (instance != nullptr || name != OBM_CHECKBOXES) return nullptr;
+    constexpr int Cell = 13;
+    HDC screen = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(4 * Cell, 3 * Cell, 1, 32, nullptr);
+    HGDIOBJ old = SelectObject(screen, bitmap);
+    static constexpr UINT Rows[3][4] = {
+        {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED, DFCS_BUTTONCHECK | DFCS_PUSHED,
+         DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_PUSHED},
+        {DFCS_BUTTONRADIO, DFCS_BUTTONRADIO | DFCS_CHECKED, DFCS_BUTTONRADIO | DFCS_PUSHED,
+         DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_PUSHED},
+        {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED, DFCS_BUTTONCHECK | DFCS_INACTIVE,
+         DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column) {
+            RECT cell{column * Cell, row * Cell, (column + 1) * Cell, (row + 1) * Cell};
+            DrawFrameControl(screen, &cell, DFC_BUTTON, Rows[row][column]);
+        }
+    SelectObject(screen, old);
+    DeleteDC(screen);
+    return bitmap;
 }

@@ -9,6 +9,13 @@ BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 
+// System bitmaps, passed in the name argument of LoadBitmap with a null instance.
+inline const char* const OBM_CHECKBOXES = reinterpret_cast<const char*>(32759);
+// A new bitmap the caller deletes. The system's check boxes are a 4 x 3 grid of 13 x 13 cells drawn with
+// DrawFrameControl: row 0 check boxes, row 1 radio buttons, row 2 inactive check boxes, each plain,
+// checked, pushed and pushed-checked (inactive and inactive-checked in row 2). Other names: null.
+HBITMAP LoadBitmap(HINSTANCE instance, const char* name);
+
 // Icons and cursors. The bitmaps of ICONINFO are copied; the caller keeps its handles.
 HICON CreateIconIndirect(const ICONINFO* info);
 HICON CopyIcon(HICON icon);

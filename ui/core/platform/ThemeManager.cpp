@@ -6,11 +6,13 @@
 #include "ui/core/base/MessageWindow.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace theme_manager_detail {
 
-const TovUxThemeEntries PlatformEntries{&::OpenThemeData, &::CloseThemeData, &::IsThemeActive};
+const TovUxThemeEntries PlatformEntries{&::OpenThemeData, &::CloseThemeData, &::IsThemeActive,
+                                        &::GetCurrentThemeName};
 const TovUxThemeEntries* Entries = &PlatformEntries;
 
 struct TovThemeData {
@@ -80,6 +82,16 @@ bool IsThemeLibraryLoaded() {
 bool ovIsThemeActive() {
     const TovUxThemeEntries* entries = theme_manager_detail::Entries;
     return entries->IsThemeActive != nullptr && entries->IsThemeActive() != FALSE;
+}
+
+HRESULT ovGetCurrentThemeName(WCHAR* AThemeFile, int AMaxFile, WCHAR* AColorName, int AMaxColor,
+                              WCHAR* ASizeName, int AMaxSize) {
+    for (auto [buffer, size] :
+         {std::pair{AThemeFile, AMaxFile}, {AColorName, AMaxColor}, {ASizeName, AMaxSize}})
+        if (buffer != nullptr && size > 0) buffer[0] = 0;
+    const TovUxThemeEntries* entries = theme_manager_detail::Entries;
+    if (entries->GetCurrentThemeName == nullptr) return E_NOTIMPL;
+    return entries->GetCurrentThemeName(AThemeFile, AMaxFile, AColorName, AMaxColor, ASizeName, AMaxSize);
 }
 
 const WCHAR* ovThemeDefaultClassName(TovThemedObjectType AType) {

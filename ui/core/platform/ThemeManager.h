@@ -16,6 +16,8 @@ struct TovUxThemeEntries {
     HTHEME (*OpenThemeData)(HWND, const WCHAR*) = nullptr;
     HRESULT (*CloseThemeData)(HTHEME) = nullptr;
     BOOL (*IsThemeActive)() = nullptr;
+    // Names the current theme: its file, colour scheme and size; tests bind one to name a theme.
+    HRESULT (*GetCurrentThemeName)(WCHAR*, int, WCHAR*, int, WCHAR*, int) = nullptr;
 };
 // Binds the entry points (a table that must outlive its use; null for the platform's). Call while
 // the theme manager is stopped.
@@ -23,6 +25,9 @@ void ovBindUxTheme(const TovUxThemeEntries* AEntries);
 bool IsThemeLibraryLoaded();
 // The bound IsThemeActive's answer; False without one.
 bool ovIsThemeActive();
+// The bound GetCurrentThemeName's answer (E_NOTIMPL without one); the buffers are emptied first.
+HRESULT ovGetCurrentThemeName(WCHAR* AThemeFile, int AMaxFile, WCHAR* AColorName, int AMaxColor,
+                              WCHAR* ASizeName, int AMaxSize);
 
 enum TovThemedObjectType {
     totButton,
