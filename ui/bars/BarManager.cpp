@@ -14,6 +14,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreServices.h"
+#include "ui/core/controls/LookAndFeel.h"
 
 #include <algorithm>
 
@@ -42,6 +43,9 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FState &= ~bmsCreating;
     ovBarAddBarManager(this);
     FBackgrounds = new TovBarBackgrounds(this);
+    FLookAndFeel = new TuiLookAndFeel(this);
+    FLookAndFeel->OnChanged = TuiLookAndFeelChangedEvent(
+        [this](TuiLookAndFeel*, TuiLookAndFeelValues) { RecreatePainter(); }, this);
     FStyle = bmsEnhanced;
     FItems = new TovBarComponentList;
     FCategories = new TovBarManagerCategories(this);
@@ -68,6 +72,9 @@ TovBarManager::~TovBarManager() {
     FBars->Clear();
     delete FImageOptions;
     FImageOptions = nullptr;
+    FLookAndFeel->OnChanged = nullptr;
+    delete FLookAndFeel;
+    FLookAndFeel = nullptr;
     // Groups and items are the manager's to end, whoever owns them.
     while (FGroups->Count() > 0)
         delete FGroups->Components(FGroups->Count() - 1);

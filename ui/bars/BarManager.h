@@ -20,6 +20,7 @@ class TFont;
 class TWinControl;
 class TovBarPainter;
 class TovBarBackgrounds;
+class TuiLookAndFeel;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
@@ -149,9 +150,13 @@ public:
     bool IsShowRecentItemsFirst() const { return MenusShowRecentItemsFirst && IsRecentItemsStyle(); }
     TovBarPainter* DefaultPainter() const { return FPainter.get(); }
     void RecreatePainter();
-    // The look-and-feel inputs of the painter choice (supplied by the look-and-feel settings).
-    TovBarLookAndFeelState LookAndFeelState() const { return FLookAndFeelState; }
-    void SetLookAndFeelState(const TovBarLookAndFeelState& AValue);
+    // The look-and-feel the style bmsUseLookAndFeel follows; its changes recreate the painter.
+    TuiLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
+    void SetLookAndFeel(TuiLookAndFeel* AValue);
+    // What the painter choice reads of the look-and-feel and of the system.
+    TovBarLookAndFeelState LookAndFeelState() const;
+    // Gives L the look that matches the bars: reset, no skin, the painter style of the bar painter.
+    void ApplyLookAndFeelTo(TuiLookAndFeel* L) const;
     int PainterRecreateCount() const { return FPainterRecreateCount; }
 
     // ---- Fonts
@@ -282,7 +287,8 @@ private:
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
-    TovBarLookAndFeelState FLookAndFeelState;
+    TuiLookAndFeel* FLookAndFeel = nullptr;
+    bool FVisualStyles = false;
     int FPainterRecreateCount = 0;
     TColor FFlatColors[5] = {};
 

@@ -9,13 +9,41 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/SystemInfo.h"
+#include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/graphics/Colors.h"
 #include "ui/core/platform/ThemeManager.h"
 
 // ---- Painter
 
+TovBarLookAndFeelState TovBarManager::LookAndFeelState() const {
+    TovBarLookAndFeelState state;
+    state.VisualStyles = FVisualStyles;
+    if (FLookAndFeel != nullptr) {
+        static_assert(lfFlat == 0 && lfStandard == 1 && lfUltraFlat == 2 && lfOffice11 == 3);
+        state.Kind = static_cast<TovBarLookAndFeelKind>(FLookAndFeel->Kind());
+        state.NativeStyle = FLookAndFeel->NativeStyle();
+        state.HasSkinPainter = FLookAndFeel->SkinPainter() != nullptr;
+    }
+    return state;
+}
+
+void TovBarManager::SetLookAndFeel(TuiLookAndFeel* AValue) {
+    FLookAndFeel->Assign(AValue);
+}
+
+void TovBarManager::ApplyLookAndFeelTo(TuiLookAndFeel* L) const {
+    const int style = ovBarLookAndFeelStyleOfPainter(GetPainterStyle());
+    if (style < 0) {
+        L->Assign(FLookAndFeel);
+        return;
+    }
+    L->Reset();
+    L->SetSkinName("");
+    L->SetStyle(static_cast<TuiLookAndFeelStyle>(style));
+}
+
 int TovBarManager::GetPainterStyle() const {
-    return ovBarPainterIndex(FStyle, FLookAndFeelState);
+    return ovBarPainterIndex(FStyle, LookAndFeelState());
 }
 
 const TovBarPainterClass* TovBarManager::GetPainterClass() const {
@@ -24,16 +52,11 @@ const TovBarPainterClass* TovBarManager::GetPainterClass() const {
 }
 
 TovBarManagerStyle TovBarManager::GetEffectiveStyle() const {
-    return ovBarEffectiveStyle(FStyle, FLookAndFeelState);
-}
-
-void TovBarManager::SetLookAndFeelState(const TovBarLookAndFeelState& AValue) {
-    FLookAndFeelState = AValue;
-    RecreatePainter();
+    return ovBarEffectiveStyle(FStyle, LookAndFeelState());
 }
 
 void TovBarManager::CreateDefaultPainter() {
-    FLookAndFeelState.VisualStyles = AreVisualStylesAvailable({totToolBar});
+    FVisualStyles = AreVisualStylesAvailable({totToolBar});
     FPainter.reset();
     FPainter = GetPainterClass()->Create();
 }

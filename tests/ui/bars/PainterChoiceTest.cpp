@@ -6,6 +6,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarPainterChoice.h"
+#include "ui/core/controls/LookAndFeel.h"
 
 using namespace bars_test;
 
@@ -50,11 +51,22 @@ TEST_F(BarsTest, ManagerPainterFollowsStyleAndRecentItemsStyle) {
     EXPECT_EQ(manager->GetPainterClass(), ovBarBasePainterClass()) << "no painter class is registered yet";
     const int recreated = manager->PainterRecreateCount();
     manager->SetStyle(bmsUseLookAndFeel);
-    manager->SetLookAndFeelState({blfOffice11, false, false, false});
+    manager->LookAndFeel()->SetKind(lfOffice11);
     EXPECT_EQ(manager->GetPainterStyle(), bpiOffice11);
     EXPECT_EQ(manager->GetEffectiveStyle(), bmsOffice11);
     EXPECT_TRUE(manager->IsShowRecentItemsFirst());
-    EXPECT_EQ(manager->PainterRecreateCount(), recreated + 2);
+    EXPECT_EQ(manager->PainterRecreateCount(), recreated + 2) << "the look-and-feel change recreates it";
+    manager->LookAndFeel()->SetNativeStyle(true);
+    EXPECT_EQ(manager->GetPainterStyle(), bpiOffice11) << "native without visual styles goes by kind";
+    manager->LookAndFeel()->SetNativeStyle(false);
+    manager->LookAndFeel()->SetKind(lfUltraFlat);
+    EXPECT_EQ(manager->GetPainterStyle(), bpiFlat);
+    TuiLookAndFeel embedded(nullptr);
+    manager->ApplyLookAndFeelTo(&embedded);
+    EXPECT_EQ(embedded.Kind(), lfUltraFlat);
+    manager->SetStyle(bmsEnhanced);
+    manager->ApplyLookAndFeelTo(&embedded);
+    EXPECT_EQ(embedded.Kind(), lfFlat);
     manager->SetStyle(bmsStandard);
     EXPECT_FALSE(manager->IsRecentItemsStyle());
 }
