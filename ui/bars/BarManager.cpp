@@ -15,6 +15,7 @@
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/SystemPaletteNotifier.h"
 
 #include <algorithm>
 
@@ -59,6 +60,9 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FMostRecentlyUsedUseCount = CalcMostRecentlyUsedUseCount();
     SetUseSystemFont(true);
     RecreateBrushes();
+    uiReferenceOffice11Colors();
+    FPaletteNotifier = std::make_unique<TuiSystemPaletteChangedNotifier>(false);
+    FPaletteNotifier->OnSystemPaletteChanged = TEvent<>([this] { SystemColorsChanged(); }, this);
     FImageOptions = new TovBarImageOptions(this);
     FImageOptions->OnSizeChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsSizeChanged);
     FImageOptions->OnAppearanceChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsAppearanceChanged);
@@ -68,6 +72,7 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
 
 TovBarManager::~TovBarManager() {
     ovBarRemoveBarManager(this);
+    FPaletteNotifier.reset();
     SetIsCustomizing(false);
     FBars->Clear();
     delete FImageOptions;
@@ -92,6 +97,7 @@ TovBarManager::~TovBarManager() {
     delete FGroups;
     FGroups = nullptr;
     delete FBackgrounds;
+    uiReleaseOffice11Palette();
 }
 
 TWinControl* TovBarManager::OwnerWinControl() const {

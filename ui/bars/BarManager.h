@@ -21,6 +21,7 @@ class TWinControl;
 class TovBarPainter;
 class TovBarBackgrounds;
 class TuiLookAndFeel;
+class TuiSystemPaletteChangedNotifier;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
@@ -178,6 +179,8 @@ public:
     TColor FlatToolbarDownedSelColor() const { return FFlatColors[3]; }
     TColor FlatToolbarSelColor() const { return FFlatColors[4]; }
     void RecreateBrushes();
+    // The system colours changed: brushes and the Office11 colours are made again, the windows refresh.
+    void SystemColorsChanged();
 
     // ---- Image options
     TovBarImageOptions* ImageOptions() const { return FImageOptions; }
@@ -289,6 +292,7 @@ private:
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
     TuiLookAndFeel* FLookAndFeel = nullptr;
     bool FVisualStyles = false;
+    std::unique_ptr<TuiSystemPaletteChangedNotifier> FPaletteNotifier;
     int FPainterRecreateCount = 0;
     TColor FFlatColors[5] = {};
 

@@ -10,6 +10,7 @@
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/SystemInfo.h"
 #include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 #include "ui/core/graphics/Colors.h"
 #include "ui/core/platform/ThemeManager.h"
 
@@ -179,6 +180,15 @@ void TovBarManager::RecreateBrushes() {
     // Visual styles are off, so the nearest screen colour is the colour itself.
     for (TColor& color : FFlatColors)
         color = uiNearestDisplayColor(color);
+}
+
+void TovBarManager::SystemColorsChanged() {
+    RecreateBrushes();
+    uiRefreshOffice11Colors();
+    for (IovBarDock* dock : FDockControls)
+        dock->UpdateDock();
+    for (int i = 0; i < FBars->Count(); ++i)
+        if (IovBarControl* control = FBars->GetItem(i)->GetControl()) control->Repaint();
 }
 
 // ---- Image options

@@ -7,6 +7,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 
 using namespace bars_test;
 
@@ -104,4 +105,29 @@ TEST_F(BarsTest, SystemFontAndScaledFollowAMetricsChange) {
     EXPECT_EQ(manager->Font()->Name(), "Other Face") << "a metrics change updates only the height";
     manager->SetUseSystemFont(true);
     EXPECT_EQ(manager->Font()->Name(), std::string(metrics.lfMenuFont.lfFaceName));
+}
+
+namespace {
+int office11Refs = 0, office11Refreshes = 0;
+}
+
+TEST_F(BarsTest, TheManagerHoldsTheOffice11ColoursForItsLife) {
+    const TuiPainterServiceHooks saved = uiPainterServiceHooks();
+    TuiPainterServiceHooks hooks = saved;
+    hooks.ReferenceOffice11Colors = [] { ++office11Refs; };
+    hooks.ReleaseOffice11Palette = [] { --office11Refs; };
+    hooks.RefreshOffice11Colors = [] { ++office11Refreshes; };
+    uiSetPainterServiceHooks(hooks);
+    office11Refs = office11Refreshes = 0;
+    TovBarManager* manager = MakeManager();
+    EXPECT_EQ(office11Refs, 1);
+    manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->SystemColorsChanged();
+    EXPECT_EQ(office11Refreshes, 1);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Repaint"), calls.end());
+    delete manager;
+    EXPECT_EQ(office11Refs, 0);
+    uiSetPainterServiceHooks(saved);
 }
