@@ -1,6 +1,7 @@
 #include "BarsTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Panel.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
@@ -120,4 +121,39 @@ TEST(BarRoutines, DirectionalNavigationPicksTheNearestAndWraps) {
     UINT_PTR id = 0;
     EXPECT_FALSE(ovBarKillTimer(nullptr, id));
     EXPECT_EQ(id, 0u);
+}
+
+TEST_F(BarsTest, LookupsOnHeadlessWindows) {
+    TovBarManager* manager = MakeManager();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    auto* inner = new TPanel(form);
+    inner->SetParent(panel);
+    auto* other = TCustomForm::New<TForm>(nullptr);
+    form->HandleNeeded();
+    inner->HandleNeeded();
+    other->HandleNeeded();
+    EXPECT_EQ(GetBarManagerOfComponent(form), manager);
+    EXPECT_EQ(GetBarManagerOfComponent(manager), manager);
+    EXPECT_EQ(GetBarManagerOfComponent(panel), nullptr);
+    EXPECT_EQ(FindBarManagerOfWindow(form->Handle()), manager);
+    EXPECT_EQ(FindBarManagerOfComponentWindow(inner), manager) << "found up the parent windows";
+    EXPECT_EQ(FindBarManagerOfComponentWindow(other), nullptr);
+    EXPECT_EQ(FindParentVCLControl(inner->Handle()), panel);
+    EXPECT_EQ(FindParentVCLControl(form->Handle()), nullptr) << "not above a top-level window";
+    EXPECT_EQ(GetControlForm(inner, fkNearest), form);
+    EXPECT_EQ(GetControlForm(inner, fkOutermost), form);
+    EXPECT_EQ(GetFormOfComponent(manager), form);
+    EXPECT_TRUE(BarManagerBelongsToWindow(manager, form->Handle()));
+    EXPECT_FALSE(BarManagerBelongsToWindow(manager, other->Handle()));
+    EXPECT_TRUE(IsControlInside(form, inner));
+    EXPECT_FALSE(IsControlInside(panel, form));
+    EXPECT_TRUE(IsControlOfBarManager(manager, inner));
+    EXPECT_FALSE(IsControlOfBarManager(manager, other));
+    EXPECT_TRUE(HasAsParent(inner->Handle(), form->Handle()));
+    EXPECT_FALSE(IsAnotherApplicationWindow(form->Handle()));
+    EXPECT_TRUE(IsAnotherApplicationWindow(nullptr));
+    EXPECT_TRUE(IsMousePressMessage(WM_NCRBUTTONDBLCLK));
+    EXPECT_FALSE(IsMousePressMessage(WM_LBUTTONUP));
+    delete other;
 }
