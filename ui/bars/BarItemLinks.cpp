@@ -382,6 +382,7 @@ void TovBarItemLink::Assign(TPersistent* Source) {
     ViewLayout = source->ViewLayout;
     ViewLevels = source->ViewLevels;
     SetVisible(source->FVisible);
+    MergedWith = TovBarItemLinks::MergingToolbar;
 }
 
 // ---- TovBarItemOptions
@@ -747,6 +748,68 @@ bool TovBarItemLinks::IsShortCut(TShortCut AShortCut) {
     for (TovBarItemLink* link : available)
         if (link->Item() && link->Item()->IsShortCut(AShortCut)) return true;
     return false;
+}
+
+TovBar* TovBarItemLinks::MergingToolbar = nullptr;
+
+void TovBarItemLinks::Merge(TovBarItemLinks* ASourceLinks) {
+    for (int s = 0; s < ASourceLinks->Count(); ++s) {
+        TovBarItemLink* source = ASourceLinks->Items(s);
+        TovBarItem* item = source->Item();
+        if (item == nullptr) continue;
+        TovBarItemMergeKind kind = item->MergeKind;
+        int index = -1;
+        if (kind != mkNone) {
+            for (int i = 0; i < Count(); ++i) {
+                TovBarItem* target = Items(i)->Item();
+                if (target != nullptr && target->MergeKind == mkMergeByCaption && kind == mkMergeByCaption &&
+                    Items(i)->EffectiveCaption() == source->EffectiveCaption() &&
+                    target->CanMergeWith(item) && item->CanMergeWith(target))
+                    index = i;
+            }
+            if (index >= 0) {
+                kind = mkMergeByCaption;
+            } else {
+                int best = -1;
+                for (int i = 0; i < Count(); ++i) {
+                    TovBarItem* target = Items(i)->Item();
+                    if (target == nullptr || target->MergeOrder() > item->MergeOrder()) continue;
+                    if (best < 0 || target->MergeOrder() >= Items(best)->Item()->MergeOrder()) best = i;
+                }
+                index = best + 1;
+                kind = mkAdd;
+            }
+        }
+        if (FManager != nullptr && FManager->OnMergeItemLink)
+            FManager->OnMergeItemLink(FManager, this, ASourceLinks, source, kind, index);
+        // The choice is checked before anything is done with it.
+        std::string error;
+        if (index < 0) kind = mkNone;
+        if (kind == mkMergeByCaption &&
+            (index >= Count() || Items(index)->Item() == nullptr ||
+             !Items(index)->Item()->CanMergeWith(item) || !item->CanMergeWith(Items(index)->Item())))
+            kind = mkNone;
+        if (kind == mkAdd && index > Count()) kind = mkNone;
+        if (kind != mkNone && !CanContainItem(item, error)) kind = mkNone;
+        if (kind == mkMergeByCaption) {
+            TovBarItemLinks* targetLinks = Items(index)->Item()->LinksOf();
+            if (targetLinks != nullptr && item->LinksOf() != nullptr) targetLinks->Merge(item->LinksOf());
+        } else if (kind == mkAdd) {
+            Insert(index)->Assign(source);
+        }
+    }
+}
+
+void TovBarItemLinks::Unmerge(TovBar* AToolbar) {
+    for (int i = Count() - 1; i >= 0; --i) {
+        TovBarItemLink* link = Items(i);
+        if (link->MergedWith != nullptr && (AToolbar == nullptr || link->MergedWith == AToolbar)) {
+            delete link;
+            continue;
+        }
+        if (TovBarItem* item = link->Item())
+            if (TovBarItemLinks* nested = item->LinksOf()) nested->Unmerge(AToolbar);
+    }
 }
 
 void TovBarItemLinks::Assign(TPersistent* Source) {

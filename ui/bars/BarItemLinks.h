@@ -212,6 +212,14 @@ public:
     void MoveInRecent(TovBarItemLink* ALink, int AIndex);
     void Assign(TPersistent* Source) override;
 
+    // ---- Merging (toolbar merging): each source link is merged by caption into a link of the same kind,
+    // added after the links of lower or equal MergeOrder, or skipped, as its item's MergeKind says.
+    void Merge(TovBarItemLinks* ASourceLinks);
+    // Frees the links made by merging with AToolbar (any toolbar when null), in nested lists too.
+    void Unmerge(TovBar* AToolbar);
+    // The toolbar currently being merged; links added by a merge remember it.
+    static TovBar* MergingToolbar;
+
 protected:
     void Update(TCollectionItem* AItem) override;
     virtual TovBarItemLink* InternalFindItemWithAccel(WORD AKey, TShiftState AShift,

@@ -28,6 +28,8 @@ using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
 using TovBarClickItemEvent = TEvent<TovBarManager*, TovBarItem*>;
 using TovBarCanDockingEvent = TEvent<TovBar*, TovBarDockingStyle, IovBarDock*, bool&>;
 using TovBarResetEvent = TEvent<TovBarManager*, TovBar*, bool&, bool&>;
+using TovBarMergeItemLinkEvent =
+    TEvent<TovBarManager*, TovBarItemLinks*, TovBarItemLinks*, TovBarItemLink*, TovBarItemMergeKind&, int&>;
 
 // Bits of the manager's internal state set.
 enum TovBarManagerStateBit : unsigned {
@@ -248,6 +250,7 @@ public:
     TovBarCanDockingEvent OnDocking;
     TovBarResetEvent OnBarReset;
     TovBarClickItemEvent OnClickItem;
+    TovBarMergeItemLinkEvent OnMergeItemLink;
     // Called with the manager after every font change.
     std::vector<std::function<void(TovBarManager*)>> SystemFontChangedHandlers;
 

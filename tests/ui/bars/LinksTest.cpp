@@ -9,6 +9,7 @@
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/core/base/CoreServices.h"
 
 using namespace bars_test;
@@ -182,4 +183,43 @@ TEST_F(LinksTest, MovingOutOfRangeChangesNothing) {
     EXPECT_EQ(links->Items(0), a);
     links->Move(0, 1);
     EXPECT_EQ(links->Items(1), a);
+}
+
+TEST_F(LinksTest, MergingAddsByOrderMergesByCaptionAndUnmergesAgain) {
+    auto* first = Button("First");
+    auto* last = Button("Last");
+    last->SetMergeOrder(5);
+    auto* fileMenu = new TovBarSubItem(form);
+    fileMenu->SetCaption("&File");
+    fileMenu->MergeKind = mkMergeByCaption;
+    fileMenu->ItemLinks()->AddItem(Button("Open"));
+    links->AddItem(first);
+    links->AddItem(fileMenu);
+    links->AddItem(last);
+
+    TovBar* child = manager->AddToolbar(false, false);
+    auto* middle = Button("Middle");
+    middle->SetMergeOrder(3);
+    auto* skipped = Button("Skipped");
+    skipped->MergeKind = mkNone;
+    auto* childFile = new TovBarSubItem(form);
+    childFile->SetCaption("&File");
+    childFile->MergeKind = mkMergeByCaption;
+    childFile->ItemLinks()->AddItem(Button("Import"));
+    child->ItemLinks()->AddItem(middle);
+    child->ItemLinks()->AddItem(skipped);
+    child->ItemLinks()->AddItem(childFile);
+
+    TovBarItemLinks::MergingToolbar = child;
+    links->Merge(child->ItemLinks());
+    TovBarItemLinks::MergingToolbar = nullptr;
+    ASSERT_EQ(links->Count(), 4);
+    EXPECT_EQ(links->Items(2)->Item(), middle) << "after the greatest MergeOrder not above its own";
+    EXPECT_EQ(links->Items(2)->MergedWith, child);
+    ASSERT_EQ(fileMenu->ItemLinks()->Count(), 2);
+    EXPECT_EQ(fileMenu->ItemLinks()->Items(1)->Item()->Caption(), "Import");
+
+    links->Unmerge(child);
+    EXPECT_EQ(links->Count(), 3);
+    EXPECT_EQ(fileMenu->ItemLinks()->Count(), 1);
 }
