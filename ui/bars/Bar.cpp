@@ -140,6 +140,70 @@ void TovBar::ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) {
         SetDockingStyle(AStyle);
 }
 
+void TovBar::DockAt(TovBarDockingStyle AStyle, IovBarDock* ADock, int ARow, int AOffset) {
+    TovBars* bars = GetManagerBars();
+    if (bars == nullptr) return;
+    IovBarDock* dock = ADock ? ADock : bars->DockControls(AStyle);
+    if (dock == nullptr || dock->BarManager() != OwningBarManager()) return;
+    const bool vertical = dock->DockingStyle() == dsLeft || dock->DockingStyle() == dsRight;
+    const int offset = vertical ? FDockedTop : FDockedLeft;
+    if (dock == GetRealDockControl() && Row() == ARow && offset == AOffset) return;
+    const bool wasVisible = FVisible;
+    const bool wasOneOnRow = FOneOnRow;
+    SetVisible(false);
+    if (dock->IsBuiltIn())
+        SetDockingStyle(dock->DockingStyle());
+    else
+        SetDockControl(dock);
+    if (ARow >= dock->RowCount()) dock->AddRow();
+    if (vertical)
+        SetDockedTop(AOffset);
+    else
+        SetDockedLeft(AOffset);
+    SetRow(ARow);
+    FOneOnRow = wasOneOnRow;
+    SetVisible(wasVisible);
+    dock->UpdateDock();
+}
+
+void TovBar::Assign(TPersistent* Source) {
+    auto* source = dynamic_cast<TovBar*>(Source);
+    if (source == nullptr) {
+        TuiComponentCollectionItem::Assign(Source);
+        return;
+    }
+    AllowClose = source->AllowClose;
+    AllowCustomizing = source->AllowCustomizing;
+    AllowQuickCustomizing = source->AllowQuickCustomizing;
+    AllowReset = source->AllowReset;
+    BorderStyle = source->BorderStyle;
+    SetCaption(source->FCaption);
+    if (source->FDockedDockingStyle != dsNone) FDockedDockingStyle = source->FDockedDockingStyle;
+    SetDockedLeft(source->FDockedLeft);
+    SetDockedTop(source->FDockedTop);
+    SetFloatLeft(source->FFloatLeft);
+    SetFloatTop(source->FFloatTop);
+    SetFloatClientWidth(source->FFloatClientWidth);
+    SetFloatClientHeight(source->FFloatClientHeight);
+    SetHidden(source->FHidden);
+    SetIsMainMenu(source->FIsMainMenu);
+    if (FItemLinks && source->FItemLinks) FItemLinks->Assign(source->FItemLinks);
+    SetNotDocking(source->FNotDocking);
+    OldName = source->OldName;
+    FOneOnRow = source->FOneOnRow;
+    RotateWhenVertical = source->RotateWhenVertical;
+    SetRow(source->Row());
+    ShowMark = source->ShowMark;
+    SizeGrip = source->SizeGrip;
+    FWholeRow = source->FWholeRow;
+    ChangeDockingStyle(source->FDockingStyle, source->FDockControl);
+    SetUseRecentItems(source->UseRecentItems());
+    UseRestSpace = source->UseRestSpace;
+    Color = source->Color;
+    UseOwnFont = source->UseOwnFont;
+    SetVisible(source->FVisible);
+}
+
 void TovBar::SetDockedLeft(int AValue) {
     FDockedLeft = AValue < 0 ? 0 : AValue;
     NotifyChanged();

@@ -90,6 +90,10 @@ public:
     // A built-in dock counts as none: the same style or a different own dock sets DockControl,
     // otherwise DockingStyle.
     void ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock);
+    // Moves the bar into a dock of its manager at a row and an offset along it (a new row is appended
+    // when ARow is not below the row count); nothing when all three are unchanged.
+    void DockAt(TovBarDockingStyle AStyle, IovBarDock* ADock, int ARow, int AOffset);
+    void Assign(TPersistent* Source) override;
 
     // Marks used by the manager's refresh pass, loading and AutoHideEmptyBars.
     bool Changed() const { return FChanged; }

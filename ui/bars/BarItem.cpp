@@ -511,6 +511,23 @@ void TovBarItem::Assign(TPersistent* Source) {
     FOnClick = source->FOnClick;
 }
 
+void TovBarItem::AssignTo(TPersistent* Dest) {
+    auto* action = dynamic_cast<TCustomAction*>(Dest);
+    if (action == nullptr) {
+        TovBarComponent::AssignTo(Dest);
+        return;
+    }
+    action->SetCaption(FCaption);
+    if (auto* button = dynamic_cast<TovBarButton*>(this)) action->SetChecked(button->Down());
+    action->SetEnabled(FEnabled);
+    action->SetHelpContext(FHelpContext);
+    action->SetHint(FHint);
+    action->SetImageIndex(FImageIndex);
+    action->SetShortCut(FShortCut);
+    if (FVisible != ivInCustomizing) action->SetVisible(FVisible == ivAlways);
+    action->SetOnExecute(FOnClick);
+}
+
 // ---- TovBarItemActionLink
 
 TovBarItemActionLink::TovBarItemActionLink(TObject* AClient)

@@ -175,6 +175,8 @@ public:
     int Index() const;
     void SetIndex(int AValue);
     void Assign(TPersistent* Source) override;
+    // To an action: caption, check (buttons), enabled, help, hint, image, shortcut, visibility, handler.
+    void AssignTo(TPersistent* Dest) override;
     void SetName(const std::string& NewName) override;
 
 protected:

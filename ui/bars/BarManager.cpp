@@ -557,6 +557,23 @@ void TovBarManager::Loaded() {
     FState &= ~bmsInLoaded;
 }
 
+void TovBarManager::SetName(const std::string& NewName) {
+    const std::string oldName = Name();
+    TuiCustomComponent::SetName(NewName);
+    if (!IsDesigning() || oldName.empty() || Owner() == nullptr) return;
+    for (int i = 0; i < Owner()->ComponentCount(); ++i) {
+        auto* item = dynamic_cast<TovBarItem*>(Owner()->Components(i));
+        if (item == nullptr || item->Name().size() <= oldName.size() ||
+            !SameText(item->Name().substr(0, oldName.size()), oldName))
+            continue;
+        try {
+            item->SetName(NewName + item->Name().substr(oldName.size()));
+        } catch (const EComponentError&) {
+            // A name taken already keeps the item's old one.
+        }
+    }
+}
+
 void TovBarManager::Notification(TComponent* AComponent, TOperation Operation) {
     TuiCustomComponent::Notification(AComponent, Operation);
 }

@@ -142,6 +142,8 @@ public:
 
     // ---- Component life
     void Loaded() override;
+    // At design time the items named after the manager follow its new name.
+    void SetName(const std::string& NewName) override;
     // Closes the active bar window of the bar system (reason other).
     static void CloseActiveBarControl();
 

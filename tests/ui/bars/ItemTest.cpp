@@ -167,3 +167,21 @@ TEST_F(ItemTest, ActionBoundLargeButtonFollowsCaptionEnabledAndCheck) {
     button->SetLargeImageIndex(6);
     EXPECT_EQ(button->GetImageIndex(), 2) << "a separately set small image is independent";
 }
+
+TEST_F(ItemTest, AnItemAssignsItselfToAnAction) {
+    auto* button = new TovBarButton(form);
+    button->SetCaption("&Play");
+    button->SetButtonStyle(bsChecked);
+    button->SetDown(true);
+    button->SetShortCut(0x4050);
+    button->SetVisible(ivNever);
+    button->SetOnClick(TNotifyEvent(&other, &Counter::Handler));
+    auto* target = new TAction(form);
+    button->AssignTo(target);
+    EXPECT_EQ(target->Caption(), "&Play");
+    EXPECT_TRUE(target->Checked());
+    EXPECT_EQ(target->ShortCut(), 0x4050);
+    EXPECT_FALSE(target->Visible());
+    target->Execute();
+    EXPECT_EQ(other.runs, 1);
+}

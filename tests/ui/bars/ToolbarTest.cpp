@@ -86,3 +86,32 @@ TEST_F(BarsTest, AFloatingBarDocksOnlyAfterTheWait) {
     Run(manager->WaitForDockingTime() - 1);
     EXPECT_EQ(bar->DockingStyle(), dsNone);
 }
+
+TEST_F(BarsTest, AssignCopiesTheToolbarButNotATakenCaption) {
+    TovBarManager* manager = MakeManager();
+    TovBar* source = manager->AddToolbar(false, false);
+    source->SetDockedLeft(40);
+    source->SetFloatTop(77);
+    source->ShowMark = false;
+    source->SetDockingStyle(dsBottom);
+    TovBar* copy = manager->AddToolbar(false, false);
+    copy->Assign(source);
+    EXPECT_EQ(copy->Caption(), "Custom 2") << "the source's caption is taken";
+    EXPECT_EQ(copy->DockedLeft(), 40);
+    EXPECT_EQ(copy->FloatTop(), 77);
+    EXPECT_FALSE(copy->ShowMark);
+    EXPECT_EQ(copy->DockingStyle(), dsBottom);
+    EXPECT_TRUE(copy->Visible());
+}
+
+TEST_F(BarsTest, DockingAtARowAndOffset) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    auto* left = static_cast<FakeDock*>(manager->Bars()->DockControls(dsLeft));
+    bar->DockAt(dsLeft, nullptr, 0, 25);
+    EXPECT_EQ(bar->DockingStyle(), dsLeft);
+    EXPECT_EQ(bar->DockedTop(), 25) << "the offset runs along a vertical dock";
+    EXPECT_EQ(bar->Row(), 0);
+    EXPECT_EQ(left->RowCount(), 1);
+    EXPECT_TRUE(bar->Visible());
+}
