@@ -9,6 +9,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreServices.h"
 
@@ -476,6 +477,27 @@ TovBarItemLink* TovBarItemLinks::AddItem(TovBarItem* AItem) {
     }
     EndUpdate();
     return link;
+}
+
+TovBarItemLink* TovBarItemLinks::AddItemByClass(const TuiClassRef* AItemClass) {
+    if (FManager == nullptr || AItemClass == nullptr) return nullptr;
+    auto* item = dynamic_cast<TovBarItem*>(AItemClass->Create(FManager->Owner()));
+    if (item == nullptr) return nullptr;
+    const int category = FManager->Categories()->IndexOf(uiGetResourceString(ovSBAR_DEFAULTCATEGORYNAME));
+    item->SetCategory(category >= 0 ? category : 0);
+    try {
+        return AddItem(item);
+    } catch (...) {
+        delete item;
+        throw;
+    }
+}
+
+void TovBarItemLinks::EmptyItemRects() {
+    BeginCalcItemRects();
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->SetItemRect(RECT{});
+    EndCalcItemRects();
 }
 
 void TovBarItemLinks::Move(int AFromIndex, int AToIndex) {

@@ -10,6 +10,7 @@
 #include "platform/vcl/ControlTypes.h"
 #include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/core/base/ClassRefs.h"
 
 #include <memory>
 #include <string>
@@ -149,6 +150,9 @@ public:
     TovBarItemLink* Add() { return static_cast<TovBarItemLink*>(TCollection::Add()); }
     TovBarItemLink* Insert(int AIndex) { return static_cast<TovBarItemLink*>(TCollection::Insert(AIndex)); }
     TovBarItemLink* AddItem(TovBarItem* AItem);
+    // A link to a new item of the class, made in the manager's "Default" category (category 0 when
+    // there is none) and owned by the manager's owner; the item is freed again when it is refused.
+    TovBarItemLink* AddItemByClass(const TuiClassRef* AItemClass);
     void Move(int AFromIndex, int AToIndex);
     int IndexOf(const TovBarItemLink* ALink) const;
     int IndexOfItemName(const std::string& AName) const;
@@ -182,6 +186,9 @@ public:
     virtual bool CanContainItem(TovBarItem* AItem, std::string& AErrorText);
     TObject* OwnerObject() const { return FOwner ? FOwner->OwnerObject() : nullptr; }
     bool GetOptionValue(TovBarItemOption AOption) const;
+    bool ShowsDescriptions() const { return GetOptionValue(ioShowDescriptions); }
+    bool ShowsShortCuts() const { return GetOptionValue(ioShowShortCuts); }
+    TovBarMenuItemSize GetMenuItemSize() const { return GetOptionValue(ioSize) ? misLarge : misNormal; }
 
     void RebuildLists();
     void Rebuild();
@@ -205,6 +212,7 @@ public:
     void BeginCalcItemRects() { ++FRectLock; }
     void EndCalcItemRects();
     int RectLock() const { return FRectLock; }
+    void EmptyItemRects();
 
     // Moves ALink to the front (or the end) of the recent list.
     void MoveToRecentFront(TovBarItemLink* ALink);

@@ -1,5 +1,6 @@
 #include "ui/bars/BarManager.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Font.h"
@@ -97,11 +98,28 @@ TovBarManager::~TovBarManager() {
     delete FGroups;
     FGroups = nullptr;
     delete FBackgrounds;
+    for (HBRUSH& brush : FFlatBrushes)
+        if (brush != nullptr) {
+            DeleteObject(brush);
+            brush = nullptr;
+        }
     uiReleaseOffice11Palette();
 }
 
 TWinControl* TovBarManager::OwnerWinControl() const {
     return dynamic_cast<TWinControl*>(Owner());
+}
+
+TCustomForm* TovBarManager::GetParentForm() const {
+    return GetControlForm(OwnerWinControl(), fkNearest);
+}
+
+TCustomForm* TovBarManager::GetTopForm() const {
+    return GetControlForm(OwnerWinControl(), fkOutermost);
+}
+
+TCustomForm* TovBarManager::GetMDIOrTopForm() const {
+    return GetControlForm(OwnerWinControl(), fkMDIChild);
 }
 
 bool TovBarManager::IsLoading() const {
@@ -674,6 +692,49 @@ void TovBarManager::SetSunkenBorder(bool AValue) {
 
 int TovBarManager::GetGlyphSize() const {
     return FImageOptions ? FImageOptions->GlyphSize() : 16;
+}
+
+TCustomImageList* TovBarManager::Images() const {
+    return FImageOptions->Images();
+}
+void TovBarManager::SetImages(TCustomImageList* AValue) {
+    FImageOptions->SetImages(AValue);
+}
+TCustomImageList* TovBarManager::LargeImages() const {
+    return FImageOptions->LargeImages();
+}
+void TovBarManager::SetLargeImages(TCustomImageList* AValue) {
+    FImageOptions->SetLargeImages(AValue);
+}
+TCustomImageList* TovBarManager::HotImages() const {
+    return FImageOptions->HotImages();
+}
+void TovBarManager::SetHotImages(TCustomImageList* AValue) {
+    FImageOptions->SetHotImages(AValue);
+}
+TCustomImageList* TovBarManager::DisabledImages() const {
+    return FImageOptions->DisabledImages();
+}
+void TovBarManager::SetDisabledImages(TCustomImageList* AValue) {
+    FImageOptions->SetDisabledImages(AValue);
+}
+TCustomImageList* TovBarManager::DisabledLargeImages() const {
+    return FImageOptions->DisabledLargeImages();
+}
+void TovBarManager::SetDisabledLargeImages(TCustomImageList* AValue) {
+    FImageOptions->SetDisabledLargeImages(AValue);
+}
+TColor TovBarManager::GetImageListBkColor() const {
+    return FImageOptions->ImageListBkColor();
+}
+bool TovBarManager::LargeIcons() const {
+    return FImageOptions->LargeIcons();
+}
+void TovBarManager::SetLargeIcons(bool AValue) {
+    FImageOptions->SetLargeIcons(AValue);
+}
+bool TovBarManager::GetStretchGlyphs() const {
+    return FImageOptions->StretchGlyphs;
 }
 
 void TovBarManager::RebuildToolbarWindows() {

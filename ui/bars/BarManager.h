@@ -18,6 +18,8 @@
 
 class TFont;
 class TWinControl;
+class TCustomForm;
+class TCustomImageList;
 class TovBarPainter;
 class TovBarBackgrounds;
 class TuiLookAndFeel;
@@ -54,6 +56,11 @@ public:
     ~TovBarManager() override;
 
     TWinControl* OwnerWinControl() const;
+    // The nearest form, the outermost form and the nearest MDI child else the outermost form that holds
+    // the owner control.
+    TCustomForm* GetParentForm() const;
+    TCustomForm* GetTopForm() const;
+    TCustomForm* GetMDIOrTopForm() const;
     unsigned State() const { return FState; }
     bool IsLoading() const;
     bool IsDesigning() const;
@@ -182,6 +189,12 @@ public:
     TColor FlatToolbarDownedColor() const { return FFlatColors[2]; }
     TColor FlatToolbarDownedSelColor() const { return FFlatColors[3]; }
     TColor FlatToolbarSelColor() const { return FFlatColors[4]; }
+    // The same colours as GDI brushes, owned by the manager.
+    HBRUSH FlatFrameBrush() const { return FFlatBrushes[0]; }
+    HBRUSH FlatFaceBrush() const { return FFlatBrushes[1]; }
+    HBRUSH FlatCheckedBrush() const { return FFlatBrushes[2]; }
+    HBRUSH FlatCheckedHotBrush() const { return FFlatBrushes[3]; }
+    HBRUSH FlatHotBrush() const { return FFlatBrushes[4]; }
     void RecreateBrushes();
     // The system colours changed: brushes and the Office11 colours are made again, the windows refresh.
     void SystemColorsChanged();
@@ -190,6 +203,21 @@ public:
     TovBarImageOptions* ImageOptions() const { return FImageOptions; }
     TovBarBackgrounds* Backgrounds() const { return FBackgrounds; }
     int GetGlyphSize() const;
+    // Forwards to the image options.
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* AValue);
+    TCustomImageList* LargeImages() const;
+    void SetLargeImages(TCustomImageList* AValue);
+    TCustomImageList* HotImages() const;
+    void SetHotImages(TCustomImageList* AValue);
+    TCustomImageList* DisabledImages() const;
+    void SetDisabledImages(TCustomImageList* AValue);
+    TCustomImageList* DisabledLargeImages() const;
+    void SetDisabledLargeImages(TCustomImageList* AValue);
+    TColor GetImageListBkColor() const;
+    bool LargeIcons() const;
+    void SetLargeIcons(bool AValue);
+    bool GetStretchGlyphs() const;
 
     // ---- Recent items
     int MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
@@ -300,6 +328,7 @@ private:
     std::unique_ptr<TuiSystemPaletteChangedNotifier> FPaletteNotifier;
     int FPainterRecreateCount = 0;
     TColor FFlatColors[5] = {};
+    HBRUSH FFlatBrushes[5] = {};
 
     int FLockUpdate = 0;
     int FLockDesignerModified = 0;

@@ -1,4 +1,5 @@
 // The bar manager's painter choice, fonts, flat-look colours and the routing of image-option changes.
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/Numerics.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Graphics.h"
@@ -178,8 +179,11 @@ void TovBarManager::RecreateBrushes() {
     FFlatColors[3] = uiGetBlendedSystemColor(14, 44, 40);
     FFlatColors[4] = uiGetBlendedSystemColor(-2, 30, 72);
     // Visual styles are off, so the nearest screen colour is the colour itself.
-    for (TColor& color : FFlatColors)
-        color = uiNearestDisplayColor(color);
+    for (int i = 0; i < 5; ++i) {
+        FFlatColors[i] = uiNearestDisplayColor(FFlatColors[i]);
+        if (FFlatBrushes[i] != nullptr) DeleteObject(FFlatBrushes[i]);
+        FFlatBrushes[i] = CreateSolidBrush(ColorToRGB(FFlatColors[i]));
+    }
 }
 
 void TovBarManager::SystemColorsChanged() {

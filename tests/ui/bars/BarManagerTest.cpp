@@ -1,6 +1,7 @@
 #include "BarsTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/vcl/ImageList.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemRegistry.h"
@@ -136,4 +137,19 @@ TEST_F(BarsTest, DestroyingTheManagerFreesItsItemsAndWindows) {
     const std::vector<std::string> calls = TakeCalls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Freed"), calls.end());
     EXPECT_EQ(BarManagerList()->Count(), 0);
+}
+
+TEST_F(BarsTest, FormsAndImageForwards) {
+    TovBarManager* manager = MakeManager();
+    form->HandleNeeded();
+    EXPECT_EQ(manager->GetParentForm(), form);
+    EXPECT_EQ(manager->GetTopForm(), form);
+    EXPECT_EQ(manager->GetMDIOrTopForm(), form);
+    auto* images = new TCustomImageList(form, 16, 16);
+    manager->SetImages(images);
+    EXPECT_EQ(manager->ImageOptions()->Images(), images);
+    EXPECT_EQ(manager->GetImageListBkColor(), 0xFF00FF);
+    EXPECT_TRUE(manager->GetStretchGlyphs());
+    EXPECT_NE(manager->FlatFaceBrush(), nullptr);
+    EXPECT_NE(manager->FlatHotBrush(), nullptr);
 }

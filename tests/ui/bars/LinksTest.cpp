@@ -223,3 +223,16 @@ TEST_F(LinksTest, MergingAddsByOrderMergesByCaptionAndUnmergesAgain) {
     EXPECT_EQ(links->Count(), 3);
     EXPECT_EQ(fileMenu->ItemLinks()->Count(), 1);
 }
+
+TEST_F(LinksTest, AddingAnItemByClassPutsItInTheDefaultCategory) {
+    manager->Categories()->Insert(0, "First");
+    TovBarItemLink* link = links->AddItemByClass(TuiClassRef::Of<TovBarButton>());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->Item()->Category(), 1) << "the category named Default";
+    EXPECT_EQ(link->Item()->Owner(), form);
+    const int items = manager->ItemCount();
+    EXPECT_THROW(links->AddItemByClass(TuiClassRef::Of<TovBarSeparator>()), EovException);
+    EXPECT_EQ(manager->ItemCount(), items) << "a refused item is freed again";
+    EXPECT_EQ(links->GetMenuItemSize(), misNormal);
+    EXPECT_TRUE(links->ShowsShortCuts());
+}
