@@ -758,6 +758,47 @@ TovBarItemLink* TovBarControlItemLinks::InternalFindItemWithAccel(WORD AKey, TSh
     return nullptr;
 }
 
+void TovBarItemLinks::ResolveLoadedItems() {
+    BeginUpdate();
+    try {
+        for (int i = Count() - 1; i >= 0; --i) {
+            TovBarItemLink* link = Items(i);
+            if (link->LoadedItemName.empty()) continue;
+            TovBarItem* item = FManager ? FManager->GetItemByName(link->LoadedItemName) : nullptr;
+            link->LoadedItemName.clear();
+            // A name the manager does not hold leaves no link.
+            if (item == nullptr)
+                delete link;
+            else
+                link->SetItem(item);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    ApplyLoadedUsageData(true);
+}
+
+void TovBarItemLinks::ApplyLoadedUsageData(bool ARestoreVisible) {
+    for (int i = Count() - 1; i >= 0; --i)
+        if (Items(i)->Item() != nullptr) Items(i)->UpdateMostRecentlyUsed();
+    // Applied directly: this runs while the manager still counts as loading.
+    if (ARestoreVisible)
+        for (int i = 0; i < Count(); ++i)
+            Items(i)->FVisible = Items(i)->FLoadedVisible;
+    for (int position = 0; position < Count(); ++position)
+        for (int i = 0; i < Count(); ++i) {
+            TovBarItemLink* link = Items(i);
+            if (link->LoadedRecentIndex != position) continue;
+            link->UseCount = link->LoadedUseCount;
+            link->SetRecentIndex(position);
+            link->LoadedRecentIndex = -1;
+        }
+    RebuildLists();
+    if (FBarControl) FBarControl->Rebuild();
+}
+
 void TovBarItemLinks::UpdateItemActions() {
     for (int i = 0; i < Count(); ++i)
         if (TovBarItem* item = Items(i)->Item()) item->UpdateActionLink();

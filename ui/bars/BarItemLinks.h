@@ -65,6 +65,10 @@ public:
     TovBar* MergedWith = nullptr;
     TovBarItemLink* SourceLink = nullptr;
     RECT ItemRect{};
+    // Read from a stored form or layout, applied after loading.
+    std::string LoadedItemName;
+    int LoadedRecentIndex = -1;
+    int LoadedUseCount = 0;
 
     // ---- User-defined values
     TovBarUserDefines UserDefine() const { return FUserDefine; }
@@ -207,6 +211,12 @@ public:
     // The next link (after AStartLink, cycling) whose accelerator is the character of AKey.
     TovBarItemLink* FindItemWithAccel(WORD AKey, TShiftState AShift, TovBarItemLink* AStartLink);
     void UpdateItemActions();
+    // Every link with a loaded item name gets the manager's item of that name (ignoring case); then the
+    // loaded usage data are applied with visibility.
+    void ResolveLoadedItems();
+    // Usage data read with the links: most-recently-used marks, visibility (when asked), use counts and
+    // positions in the recent list.
+    void ApplyLoadedUsageData(bool ARestoreVisible);
     bool IsShortCut(TShortCut AShortCut);
 
     void BeginCalcItemRects() { ++FRectLock; }

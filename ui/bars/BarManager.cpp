@@ -549,6 +549,10 @@ void TovBarManager::Loaded() {
     if (IsUpdateLocked()) return;
     FState |= bmsInLoaded;
     try {
+        for (int i = 0; i < ItemCount(); ++i)
+            if (TovBarItemLinks* links = Items(i)->LinksOf()) links->ResolveLoadedItems();
+        for (int i = 0; i < FBars->Count(); ++i)
+            FBars->GetItem(i)->ItemLinks()->ResolveLoadedItems();
         FState |= bmsLoadingBars;
         for (int i = 0; i < FBars->Count(); ++i) {
             TovBar* bar = FBars->GetItem(i);

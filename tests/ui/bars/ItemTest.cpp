@@ -185,3 +185,30 @@ TEST_F(ItemTest, AnItemAssignsItselfToAnAction) {
     target->Execute();
     EXPECT_EQ(other.runs, 1);
 }
+
+TEST_F(ItemTest, ACategoryChangeMovesTheItemBehindItsNewCategory) {
+    manager->Categories()->Add("Second");
+    auto* a = new TovBarButton(form);
+    auto* b = new TovBarButton(form);
+    auto* c = new TovBarButton(form);
+    a->SetCategory(1);
+    b->SetCategory(0);
+    c->SetCategory(1);
+    EXPECT_EQ(c->Index(), a->Index() + 1);
+    b->SetCategory(1);
+    EXPECT_EQ(b->Index(), manager->ItemCount() - 1) << "behind the last item of the category";
+    EXPECT_EQ(b->Category(), 1);
+}
+
+TEST_F(ItemTest, AShortcutTogglesACheckableButtonAndSkipsWindowItems) {
+    auto* button = new TovBarButton(form);
+    button->SetButtonStyle(bsChecked);
+    button->SetShortCut(0x4042);
+    EXPECT_TRUE(button->IsShortCut(0x4042));
+    EXPECT_TRUE(button->Down());
+    EXPECT_TRUE(button->IsShortCut(0x4042));
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->IsShortCut(0x4043));
+    button->SetEnabled(false);
+    EXPECT_FALSE(button->IsShortCut(0x4042)) << "a disabled item takes no shortcut";
+}

@@ -1,6 +1,7 @@
 #include "BarsTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
 
@@ -85,6 +86,12 @@ TEST_F(BarsTest, AFloatingBarDocksOnlyAfterTheWait) {
     EXPECT_TRUE(manager->Bars()->DockingWaitPending());
     Run(manager->WaitForDockingTime() - 1);
     EXPECT_EQ(bar->DockingStyle(), dsNone);
+    // The wait ends: the move runs again at the cursor plus the grab offset, and now docks.
+    SetCursorPos(400, 15);
+    Run(2);
+    EXPECT_FALSE(manager->Bars()->DockingWaitPending());
+    EXPECT_EQ(bar->DockingStyle(), dsTop);
+    EXPECT_EQ(control->DockingStyle(), dsTop);
 }
 
 TEST_F(BarsTest, AssignCopiesTheToolbarButNotATakenCaption) {
