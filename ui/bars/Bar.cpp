@@ -92,7 +92,11 @@ void TovBar::SetDockControl(IovBarDock* AValue) {
         return;
     }
     if (FDockControl == AValue) return;
-    const bool hide = GetControl() != nullptr && !FChangingDockingStyle;
+    IovBarControl* control = GetControl();
+    const bool hide = control != nullptr && !FChangingDockingStyle &&
+                      ((AValue != nullptr && AValue != control->DockControl()) ||
+                       (AValue == nullptr && FDockingStyle != dsNone && control->DockControl() != nullptr &&
+                        !control->DockControl()->IsBuiltIn()));
     const bool wasVisible = FVisible;
     if (hide && wasVisible) SetVisible(false);
     FDockControl = AValue;

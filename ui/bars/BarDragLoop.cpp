@@ -96,9 +96,11 @@ void TovBars::MoveBarTo(TovBar* ABar, POINT AScreenPoint, bool ACtrl, bool ADock
             control->InsertAt(point);
         return;
     }
+    // The window takes its new place first, so the bar's style follows it without remaking the window.
     if (control->DockingStyle() != dsNone) control->RemoveFromDock();
-    ABar->ChangeDockingStyle(style, dock);
     control->ChangeStyle(style, dock);
+    ABar->ChangeDockingStyle(style, dock);
+    if (ABar->GetControl() != control) return;
     control->InsertAt(point);
     control->Show();
 }

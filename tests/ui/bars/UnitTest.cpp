@@ -65,6 +65,7 @@ TEST_F(BarsTest, RegistryCountsVisibleClassesAndMatchesExactClasses) {
     EXPECT_EQ(item->GetControlClass(), nullptr) << "a descendant that did not register gets none";
     ovBarUnregisterItem(TuiClassRef::Of<Derived>()); // unknown: nothing
     EXPECT_EQ(list->Count(), before + 1);
+    delete list->Records(list->Count() - 1);
     list->Delete(list->Count() - 1);
 }
 
