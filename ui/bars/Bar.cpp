@@ -18,7 +18,11 @@ void TovBar::BeforeDestruction() {
     if (FItemLinks != nullptr) FItemLinks->FreeBarControl();
     if (IovBarDock* dock = GetRealDockControl()) dock->RemoveBar(this);
     if (manager != nullptr && manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
-    if (manager != nullptr) manager->RemoveWaitingBar(this);
+    if (manager != nullptr) {
+        manager->RemoveWaitingBar(this);
+        for (int i = 0; i < manager->ItemCount(); ++i)
+            manager->Items(i)->BarNotification(this, 1);
+    }
     TuiComponentCollectionItem::BeforeDestruction();
 }
 

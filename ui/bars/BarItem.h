@@ -122,6 +122,8 @@ public:
 
     // ---- Virtual operations
     virtual void BarManagerChanged() {}
+    // A toolbar of the manager tells its items of a change (kind 1: the toolbar is being destroyed).
+    virtual void BarNotification(TovBar* ABar, int AKind) {}
     virtual bool CanBePlacedOn(TovBarPlacement AKind, TovBar* AToolbar, std::string& AErrorText);
     virtual bool IsPaintStyleSupported() const { return false; }
     // Sub-items never rewrite their hint when the caption changes.

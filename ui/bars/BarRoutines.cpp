@@ -1,6 +1,7 @@
 #include "ui/bars/BarRoutines.h"
 
 #include "platform/gdi/GdiDC.h"
+#include "platform/gdi/GdiShapes.h"
 #include "platform/vcl/Control.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/WinControl.h"
@@ -182,6 +183,37 @@ bool IsMousePressMessage(UINT AMessage) {
 void FreeGdiHandle(HGDIOBJ& AHandle) {
     if (AHandle != nullptr) DeleteObject(AHandle);
     AHandle = nullptr;
+}
+
+void RestoreSelectedGdiObject(HDC ADC, HGDIOBJ APrevious) {
+    if (HGDIOBJ replaced = SelectObject(ADC, APrevious)) DeleteObject(replaced);
+}
+
+void FillPolygonWithColor(HDC ADC, const std::vector<POINT>& APoints, TColor AFillColor, TColor APenColor) {
+    if (APoints.empty()) return;
+    HGDIOBJ previousPen = SelectObject(ADC, CreatePen(PS_SOLID, 1, ColorToRGB(APenColor)));
+    HGDIOBJ previousBrush = SelectObject(ADC, CreateSolidBrush(ColorToRGB(AFillColor)));
+    Polygon(ADC, APoints.data(), static_cast<int>(APoints.size()));
+    RestoreSelectedGdiObject(ADC, previousBrush);
+    RestoreSelectedGdiObject(ADC, previousPen);
+}
+
+void FreeWindowHandle(HWND& AHandle, bool ADestroyWindow) {
+    if (ADestroyWindow && AHandle != nullptr) DestroyWindow(AHandle);
+    AHandle = nullptr;
+}
+
+void KillCharMessages(HWND AWindow) {
+    MSG msg;
+    while (PeekMessage(&msg, AWindow, WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    }
+}
+
+void ActivateTopLevelParentWindow(HWND AWindow) {
+    HWND wnd = AWindow;
+    while (wnd != nullptr && (GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) != 0)
+        wnd = GetParent(wnd);
+    if (wnd != nullptr) SetActiveWindow(wnd);
 }
 
 // ---- Active bar control

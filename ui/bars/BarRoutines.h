@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
+#include "platform/vcl/Graphics.h"
 #include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarTypes.h"
 
@@ -51,6 +52,16 @@ bool IsAnotherApplicationWindow(HWND AWindow);
 bool IsMousePressMessage(UINT AMessage);
 // DeleteObject when set, then zero.
 void FreeGdiHandle(HGDIOBJ& AHandle);
+// Selects APrevious back into the DC and deletes the object it replaces.
+void RestoreSelectedGdiObject(HDC ADC, HGDIOBJ APrevious);
+// A polygon filled in one colour with a one-pixel solid outline in another.
+void FillPolygonWithColor(HDC ADC, const std::vector<POINT>& APoints, TColor AFillColor, TColor APenColor);
+// DestroyWindow when asked and the handle is set, then zero.
+void FreeWindowHandle(HWND& AHandle, bool ADestroyWindow);
+// Removes the window's pending WM_CHAR messages.
+void KillCharMessages(HWND AWindow);
+// Activates the first ancestor of the window that is not a child window.
+void ActivateTopLevelParentWindow(HWND AWindow);
 
 // ---- The active bar control: a stack of windows that own the keyboard and mouse of the bar system
 IovBarControl* CurrentBarControl();

@@ -58,6 +58,10 @@ void TCustomovBarSubItem::BarManagerChanged() {
     FItemLinks->SetBarManager(FBarManager);
 }
 
+void TCustomovBarSubItem::BarNotification(TovBar* ABar, int AKind) {
+    if (AKind == 1 && ABar == FDetachingBar) FDetachingBar = nullptr;
+}
+
 int TCustomovBarSubItem::DetachingBar() const {
     if (FDetachingBar == nullptr || FBarManager == nullptr) return -1;
     TovBars* bars = FBarManager->Bars();

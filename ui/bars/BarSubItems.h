@@ -43,6 +43,7 @@ public:
         return APrefix + "SubItem_" + Name();
     }
     void BarManagerChanged() override;
+    void BarNotification(TovBar* ABar, int AKind) override;
 
 private:
     std::unique_ptr<TovBarItemLinks> FItemLinks;

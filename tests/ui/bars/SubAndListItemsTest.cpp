@@ -242,3 +242,21 @@ TEST_F(ItemsTest, MenusRefuseRecursionAndSeparatorsGoInMenus) {
     outer->SetCaption("&View");
     EXPECT_EQ(outer->GetHint(), "") << "a sub-item never rewrites its hint";
 }
+
+TEST_F(ItemsTest, DetachingBarFollowsTheToolbars) {
+    auto* menu = new TovBarSubItem(form);
+    EXPECT_EQ(menu->DetachingBar(), -1);
+    menu->SetDetachingBar(0);
+    EXPECT_EQ(menu->DetachingBar(), -1) << "no toolbar yet";
+    manager->AddToolbar(false, false);
+    TovBar* second = manager->AddToolbar(false, false);
+    menu->SetDetachingBar(1);
+    EXPECT_EQ(menu->DetachingBar(), 1);
+    menu->SetDetachingBar(-5);
+    EXPECT_EQ(menu->DetachingBar(), -1);
+    menu->SetDetachingBar(1);
+    delete second;
+    EXPECT_EQ(menu->DetachingBar(), -1) << "a destroyed toolbar is forgotten";
+    menu->SetBarSize(-4);
+    EXPECT_EQ(menu->BarSize(), 0);
+}

@@ -1,5 +1,7 @@
 #include "BarsTestSupport.h"
 
+#include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Panel.h"
 #include "platform/win/Input.h"
@@ -157,4 +159,30 @@ TEST_F(BarsTest, LookupsOnHeadlessWindows) {
     EXPECT_TRUE(IsMousePressMessage(WM_NCRBUTTONDBLCLK));
     EXPECT_FALSE(IsMousePressMessage(WM_LBUTTONUP));
     delete other;
+}
+
+TEST_F(BarsTest, GdiAndWindowHelpers) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(20, 20, 1, 32, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    FillPolygonWithColor(dc, {{2, 2}, {17, 2}, {17, 17}, {2, 17}}, 0x0000FF, 0x00FF00);
+    EXPECT_EQ(GetPixel(dc, 10, 10), 0x0000FFu) << "filled";
+    EXPECT_EQ(GetPixel(dc, 2, 10), 0x00FF00u) << "outlined";
+    SelectObject(dc, previous);
+    HGDIOBJ handle = bitmap;
+    FreeGdiHandle(handle);
+    EXPECT_EQ(handle, nullptr);
+    DeleteDC(dc);
+
+    form->HandleNeeded();
+    HWND wnd = form->Handle();
+    PostMessage(wnd, WM_CHAR, 'a', 0);
+    PostMessage(wnd, WM_KEYDOWN, 'A', 0);
+    KillCharMessages(wnd);
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, wnd, WM_CHAR, WM_CHAR, PM_NOREMOVE));
+    EXPECT_TRUE(PeekMessage(&msg, wnd, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    HWND none = nullptr;
+    FreeWindowHandle(none, true);
+    EXPECT_EQ(none, nullptr);
 }
