@@ -546,6 +546,7 @@ void TovBarManager::CloseActiveBarControl() {
 
 void TovBarManager::Loaded() {
     TuiCustomComponent::Loaded();
+    ++FReadStateCount;
     if (IsUpdateLocked()) return;
     FState |= bmsInLoaded;
     try {
@@ -649,6 +650,29 @@ void TovBarManager::SetDockColor(TColor AValue) {
 void TovBarManager::UpdateDockColors() {
     for (IovBarDock* dock : FDockControls)
         dock->UpdateColor();
+}
+
+void TovBarManager::SetAutoAlignBars(bool AValue) {
+    if (FAutoAlignBars == AValue) return;
+    FAutoAlignBars = AValue;
+    RefreshAfterUpdate(false, false, true, false);
+}
+
+void TovBarManager::RebuildMainMenu() {
+    if (FMainMenuBar != nullptr)
+        if (IovBarControl* control = FMainMenuBar->GetControl()) control->Rebuild();
+}
+
+void TovBarManager::SetFlatCloseButton(bool AValue) {
+    if (FFlatCloseButton == AValue) return;
+    FFlatCloseButton = AValue;
+    RebuildMainMenu();
+}
+
+void TovBarManager::SetShowCloseButton(bool AValue) {
+    if (FShowCloseButton == AValue) return;
+    FShowCloseButton = AValue;
+    RebuildMainMenu();
 }
 
 void TovBarManager::SetAutoHideEmptyBars(bool AValue) {

@@ -248,19 +248,26 @@ public:
     bool SunkenBorder() const { return FSunkenBorder; }
     void SetSunkenBorder(bool AValue);
 
+    bool AutoAlignBars() const { return FAutoAlignBars; }
+    // Runs the refresh pass (as an update's end without a rebuild, with the redraw switch).
+    void SetAutoAlignBars(bool AValue);
+    bool FlatCloseButton() const { return FFlatCloseButton; }
+    void SetFlatCloseButton(bool AValue);
+    bool ShowCloseButton() const { return FShowCloseButton; }
+    void SetShowCloseButton(bool AValue);
+    // Streamed at least once and AllowReset on.
+    bool CanReset() const { return FReadStateCount > 0 && AllowReset; }
+
     bool AllowCallFromAnotherForm = false;
     bool AllowReset = true;
     bool AlwaysMerge = false;
     bool AlwaysSaveText = false;
-    bool AutoAlignBars = false;
     bool CanCustomize = true;
-    bool FlatCloseButton = false;
     int HelpContext = 0;
     bool HideFloatingBarsWhenInactive = true;
     std::string IniFileName;
     TovBarMenuAnimations MenuAnimations = maNone;
     bool MenusShowRecentItemsFirst = true;
-    bool ShowCloseButton = false;
     bool ShowFullMenusAfterDelay = true;
     bool ShowHelpButton = false;
     bool ShowHint = true;
@@ -305,6 +312,7 @@ private:
     void ImageOptionsAppearanceChanged(TObject* ASender);
     void ImageListChanged(int AIndex);
     void RebuildToolbarWindows();
+    void RebuildMainMenu();
     void UpdateDockColors();
 
     unsigned FState = bmsCreating;
@@ -341,6 +349,10 @@ private:
     bool FAutoDockColor = true;
     TColor FDockColor = 0;
     bool FAutoHideEmptyBars = false;
+    bool FAutoAlignBars = false;
+    bool FFlatCloseButton = false;
+    bool FShowCloseButton = false;
+    int FReadStateCount = 0;
     int FButtonArrowWidth = 11;
     int FLargeButtonArrowWidth = 13;
     int FWaitForDockingTime = 21;

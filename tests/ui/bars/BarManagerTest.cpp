@@ -153,3 +153,19 @@ TEST_F(BarsTest, FormsAndImageForwards) {
     EXPECT_NE(manager->FlatFaceBrush(), nullptr);
     EXPECT_NE(manager->FlatHotBrush(), nullptr);
 }
+
+TEST_F(BarsTest, CloseButtonsRebuildTheMainMenuAndAlignRefreshes) {
+    TovBarManager* manager = MakeManager();
+    manager->AddToolbar(true, false);
+    manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->SetShowCloseButton(true);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.Rebuild"});
+    manager->SetFlatCloseButton(true);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.Rebuild"});
+    manager->SetAutoAlignBars(true);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "top.Redraw1"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "top.UpdateDock"), calls.end());
+    EXPECT_FALSE(manager->CanReset()) << "made in code, never streamed";
+}
