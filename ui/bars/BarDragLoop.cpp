@@ -112,7 +112,9 @@ void TovBars::DragBar(TovBar* ABar, HWND ACaptureWindow) {
     FMoving = true;
     FMovingBar = ABar;
     FGrabOffset = POINT{};
-    GetCursorPos(&FLastPoint);
+    // Where the mouse was when the drag began: the position of the message that started it.
+    const DWORD start = GetMessagePos();
+    FLastPoint = POINT{static_cast<short>(LOWORD(start)), static_cast<short>(HIWORD(start))};
     const RECT bounds = control->ScreenBounds();
     if (control->DockingStyle() != dsNone) {
         if (control->DockingStyle() == dsTop || control->DockingStyle() == dsBottom)
@@ -158,8 +160,8 @@ void TovBars::DragBar(TovBar* ABar, HWND ACaptureWindow) {
             }
             break;
         case WM_MOUSEMOVE: {
-            POINT cursor{};
-            GetCursorPos(&cursor);
+            // Where the mouse was when it moved, in screen coordinates.
+            const POINT cursor = msg.pt;
             if (cursor.x != FLastPoint.x || cursor.y != FLastPoint.y) {
                 FLastPoint = cursor;
                 MoveBarTo(ABar, POINT{cursor.x + FGrabOffset.x, cursor.y + FGrabOffset.y},

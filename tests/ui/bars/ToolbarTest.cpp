@@ -1,6 +1,7 @@
 #include "BarsTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
@@ -121,4 +122,40 @@ TEST_F(BarsTest, DockingAtARowAndOffset) {
     EXPECT_EQ(bar->Row(), 0);
     EXPECT_EQ(left->RowCount(), 1);
     EXPECT_TRUE(bar->Visible());
+}
+
+namespace {
+
+// Drags the bar's window with scripted input: the cursor starts at AFrom, moves to ATo, the button is
+// released; Ctrl is held on the way when asked.
+void ScriptedDrag(TovBars* ABars, TovBar* ABar, HWND ACapture, POINT AFrom, POINT ATo, bool ACtrl) {
+    using olva::win::InjectKey;
+    using olva::win::InjectMouse;
+    using olva::win::MouseAction;
+    SetCursorPos(AFrom.x, AFrom.y);
+    olva::win::PumpMessages();
+    if (ACtrl) InjectKey(VK_CONTROL, true);
+    InjectMouse(MouseAction::Move, ATo.x, ATo.y);
+    InjectMouse(MouseAction::LeftUp, ATo.x, ATo.y);
+    ABars->DragBar(ABar, ACapture);
+    if (ACtrl) InjectKey(VK_CONTROL, false);
+    olva::win::PumpMessages();
+}
+
+} // namespace
+
+TEST_F(BarsTest, DraggingADockedBarDocksElsewhereUnlessCtrlIsHeld) {
+    TovBarManager* manager = MakeManager();
+    form->Show();
+    olva::win::PumpMessages();
+    for (bool ctrl : {true, false}) {
+        TovBar* bar = manager->AddToolbar(false, false);
+        ASSERT_EQ(bar->DockingStyle(), dsTop);
+        // The press is over the form, so its message gives the starting point.
+        ScriptedDrag(manager->Bars(), bar, form->Handle(), POINT{200, 200}, POINT{10, 300}, ctrl);
+        EXPECT_EQ(bar->DockingStyle(), ctrl ? dsNone : dsLeft) << "Ctrl " << ctrl;
+        EXPECT_FALSE(manager->Bars()->Moving());
+        EXPECT_EQ(GetCapture(), nullptr) << "the capture is released";
+        delete bar;
+    }
 }
