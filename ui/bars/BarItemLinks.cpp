@@ -211,9 +211,13 @@ void TovBarItemLink::MarkAsRecentlyUsed(bool ACountUse) {
     const bool wasVisible = VisibleIndexOf() >= 0;
     links->MoveToRecentFront(this);
     if (ACountUse) ++UseCount;
-    if (CanVisibleIndexOf() >= 0 && !wasVisible && VisibleIndexOf() < 0)
-        if (links->BarControl() != nullptr && links->BarManager() != nullptr)
-            links->BarManager()->SetChangedSubMenu(links->BarControl());
+    if (CanVisibleIndexOf() < 0) return;
+    if (!wasVisible && links->BarControl() != nullptr && links->BarManager() != nullptr)
+        links->BarManager()->SetChangedSubMenu(links->BarControl());
+    // In a sub-menu the use counts for the entry that opened it too, and so on up the menus.
+    if (auto* owner = dynamic_cast<TovBarItem*>(links->OwnerObject()); owner != nullptr && links->IsMenu())
+        if (TovBarItemLink* opener = owner->GetActiveItemLink())
+            opener->GetSourceItemLink()->MarkAsRecentlyUsed(ACountUse);
 }
 
 int TovBarItemLink::VisibleIndexOf() const {

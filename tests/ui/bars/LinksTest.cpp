@@ -236,3 +236,39 @@ TEST_F(LinksTest, AddingAnItemByClassPutsItInTheDefaultCategory) {
     EXPECT_EQ(links->GetMenuItemSize(), misNormal);
     EXPECT_TRUE(links->ShowsShortCuts());
 }
+
+namespace {
+
+class ActiveControl : public TovBarItemControl {
+public:
+    using TovBarItemControl::TovBarItemControl;
+    bool IsActive() const override { return true; }
+};
+const TovBarItemControlClass ActiveControlClass{
+    "ActiveControl", [](TovBarItemLink* ALink) -> TovBarItemControl* { return new ActiveControl(ALink); }};
+
+class OpenedSubItem : public TovBarSubItem {
+public:
+    using TovBarSubItem::TovBarSubItem;
+};
+
+} // namespace
+
+TEST_F(LinksTest, AUseInASubMenuCountsForTheEntryThatOpenedIt) {
+    ovBarRegisterItem<OpenedSubItem>(&ActiveControlClass, false);
+    auto* file = new OpenedSubItem(form);
+    TovBarItemLink* opener = links->AddItem(file);
+    ASSERT_NE(opener->Control(), nullptr);
+    TovBarItemLink* open = file->ItemLinks()->AddItem(Button("Open"));
+    const int openerUses = opener->UseCount, openUses = open->UseCount;
+    open->MarkAsRecentlyUsed(true);
+    EXPECT_EQ(open->UseCount, openUses + 1);
+    EXPECT_EQ(opener->UseCount, openerUses + 1);
+    open->MarkAsRecentlyUsed(false);
+    EXPECT_EQ(opener->UseCount, openerUses + 1) << "a use that is not counted moves it only";
+    manager->SetStyle(bmsStandard);
+    open->MarkAsRecentlyUsed(true);
+    EXPECT_EQ(open->UseCount, openUses + 1) << "the standard style keeps no usage";
+    delete file;
+    ovBarUnregisterItem(TuiClassRef::Of<OpenedSubItem>());
+}
