@@ -60,7 +60,11 @@ TovBarItemLink::TovBarItemLink(TCollection* ACollection) : TCollectionItem(AColl
 
 TovBarItemLink::~TovBarItemLink() {
     TovBarItemLinks* links = Links();
-    if (TovBarManager* manager = OwningBarManager()) manager->DoItemLinkDelete(this);
+    if (TovBarManager* manager = OwningBarManager()) {
+        manager->DoItemLinkDelete(this);
+        // A selected control goes with its link.
+        if (FControl && manager->SelectedItem() == FControl.get()) manager->SetSelectedItem(nullptr);
+    }
     FControl.reset();
     if (FItem != nullptr) FItem->RemoveLinkRef(this);
     delete FUserGlyph;
@@ -90,7 +94,7 @@ void TovBarItemLink::SetItem(TovBarItem* AValue) {
     links->BeginUpdate();
     bool stored = false;
     try {
-        FControl.reset();
+        FreeControl();
         if (FItem != nullptr) FItem->RemoveLinkRef(this);
         FItem = nullptr;
         if (AValue == nullptr) {
@@ -180,7 +184,7 @@ void TovBarItemLink::ItemVisibleChanged() {
         links->MoveToRecentEnd(this);
         if (FControl) {
             FControl->VisibleChanged();
-            FControl.reset();
+            FreeControl();
         }
     }
 }
@@ -253,11 +257,14 @@ void TovBarItemLink::CreateControl() {
 
 void TovBarItemLink::RecreateControl() {
     if (OwningBarManager() != nullptr && OwningBarManager()->IsUpdateLocked()) return;
-    FControl.reset();
+    FreeControl();
     CreateControl();
 }
 
 void TovBarItemLink::FreeControl() {
+    if (TovBarManager* manager = OwningBarManager();
+        manager && FControl && manager->SelectedItem() == FControl.get())
+        manager->SetSelectedItem(nullptr);
     FControl.reset();
 }
 

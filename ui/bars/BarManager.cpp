@@ -9,6 +9,7 @@
 #include "platform/vcl/WinControl.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarRoutines.h"
@@ -472,6 +473,18 @@ void TovBarManager::LockDesignerModified(bool ALock, bool ANotify) {
     }
     if (FLockDesignerModified == 0) return;
     if (--FLockDesignerModified == 0 && ANotify && FDesignerModifiedDue) DesignerModified();
+}
+
+// ---- Selection
+
+void TovBarManager::SetSelectedItem(TovBarItemControl* AValue) {
+    if (FSelectedItem == AValue) return;
+    if (FSelectedItem != nullptr && IsCustomizingOrDesigning()) {
+        IovBarControl* oldParent = FSelectedItem->Parent();
+        if (oldParent != nullptr && (AValue == nullptr || AValue->Parent() != oldParent))
+            oldParent->ClearSelection();
+    }
+    FSelectedItem = AValue;
 }
 
 // ---- Waiting bars

@@ -143,6 +143,10 @@ public:
     bool IsRestoringBars() const { return FWaitingBars != nullptr; }
     void RemoveWaitingBar(TovBar* ABar);
 
+    // ---- Selection: the item control selected while customizing or designing
+    TovBarItemControl* SelectedItem() const { return FSelectedItem; }
+    void SetSelectedItem(TovBarItemControl* AValue);
+
     // ---- Customizing
     void SetIsCustomizing(bool AValue);
     bool IsOtherManagerCustomizing() const;
@@ -330,6 +334,7 @@ private:
     bool FInternalFontChange = false;
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
+    TovBarItemControl* FSelectedItem = nullptr;
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
     TuiLookAndFeel* FLookAndFeel = nullptr;
     bool FVisualStyles = false;

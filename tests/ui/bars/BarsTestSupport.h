@@ -33,6 +33,7 @@ public:
     void UpdateFrame() override { Log("UpdateFrame"); }
     void Repaint() override { Log("Repaint"); }
     void CloseUp(TovBarCloseUpReason) override { Log("CloseUp"); }
+    void ClearSelection() override { Log("ClearSelection"); }
     bool IsActive() const override { return Active; }
     bool IsVisible() const override { return true; }
     bool IsDestroying() const override { return false; }

@@ -272,3 +272,21 @@ TEST_F(LinksTest, AUseInASubMenuCountsForTheEntryThatOpenedIt) {
     delete file;
     ovBarUnregisterItem(TuiClassRef::Of<OpenedSubItem>());
 }
+
+TEST_F(LinksTest, TheSelectedControlIsDroppedWithItsLink) {
+    ovBarRegisterItem<RecordedButton>(&RecordingControlClass, false);
+    auto* button = new RecordedButton(form);
+    TovBarItemLink* link = links->AddItem(button);
+    ASSERT_NE(link->Control(), nullptr);
+    manager->SetIsCustomizing(true);
+    manager->SetSelectedItem(link->Control());
+    TakeCalls();
+    manager->SetSelectedItem(nullptr);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.ClearSelection"});
+    manager->SetSelectedItem(link->Control());
+    delete link;
+    EXPECT_EQ(manager->SelectedItem(), nullptr);
+    manager->SetIsCustomizing(false);
+    delete button;
+    ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
+}
