@@ -2,6 +2,7 @@
 
 #include "platform/win/WinUser.h"
 
+#include "platform/vcl/Form.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
@@ -404,7 +405,20 @@ void TovBar::UpdatePosition() {
         control->ChangeStyle(dsNone, nullptr);
         control->InsertAt(POINT{FFloatLeft, FFloatTop});
     }
-    control->Show();
+    if (GetRealDockControl() != nullptr || FloatingWindowMayShow()) control->Show();
+}
+
+bool TovBar::FloatingWindowMayShow() const {
+    TovBarManager* manager = OwningBarManager();
+    TWinControl* owner = manager ? manager->OwnerWinControl() : nullptr;
+    if (owner == nullptr || !owner->Visible()) return false;
+    // Not while a window up the owner's parents is minimized.
+    if (owner->HandleAllocated())
+        for (HWND wnd = owner->Handle(); wnd != nullptr; wnd = GetParent(wnd))
+            if (IsIconic(wnd)) return false;
+    if (!manager->HideFloatingBarsWhenInactive || manager->IsCustomizing()) return true;
+    TCustomForm* form = manager->GetParentForm();
+    return form != nullptr && form->HandleAllocated() && GetActiveWindow() == form->Handle();
 }
 
 // ---- TovBars

@@ -111,6 +111,9 @@ public:
     void FreeWindow();
     // Positions the window from the docked or floating values.
     void UpdatePosition();
+    // A floating window shows while its owner is visible and not minimized, and either floating bars
+    // stay when the form is inactive, the manager customizes, or the owner's form is active.
+    bool FloatingWindowMayShow() const;
 
     // ---- The link list's owner
     bool CanContainItem(TovBarItem* AItem, std::string& AErrorText) override;

@@ -45,7 +45,7 @@ public:
     void InsertAt(POINT P) override;
     void MoveInDock(POINT P) override;
     void RemoveFromDock() override { Log("RemoveFromDock"); }
-    void Show() override {}
+    void Show() override { Log("Show"); }
 
     std::string Name;
     bool Active = false;

@@ -159,3 +159,27 @@ TEST_F(BarsTest, DraggingADockedBarDocksElsewhereUnlessCtrlIsHeld) {
         delete bar;
     }
 }
+
+TEST_F(BarsTest, AFloatingToolbarShowsOnlyWithAVisibleActiveOwner) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    bar->SetVisible(false);
+    bar->SetDockingStyle(dsNone);
+    auto shown = [&] {
+        const std::vector<std::string> calls = TakeCalls();
+        return std::find(calls.begin(), calls.end(), "Custom 1.Show") != calls.end();
+    };
+    TakeCalls();
+    bar->SetVisible(true);
+    EXPECT_FALSE(shown()) << "the owner form is hidden";
+    bar->SetVisible(false);
+    form->Show();
+    olva::win::PumpMessages();
+    bar->SetVisible(true);
+    EXPECT_TRUE(shown()) << "the owner's form is active";
+    bar->SetVisible(false);
+    bar->SetDockingStyle(dsTop);
+    form->Hide();
+    bar->SetVisible(true);
+    EXPECT_TRUE(shown()) << "a docked toolbar always shows";
+}
