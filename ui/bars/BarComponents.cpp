@@ -20,6 +20,14 @@ void TovBarComponent::NotifyChangeListeners(bool AAll) {
         listener->BarComponentChanged(AAll ? nullptr : this);
 }
 
+bool TovBarComponent::CanDelete(bool) {
+    return FBarManager == nullptr || FBarManager->DesignerCanDelete(this);
+}
+
+bool TovBarComponent::SelectedInDesigner() {
+    return FBarManager != nullptr && FBarManager->DesignerSelectionStatus(this) == 1;
+}
+
 void TovBarComponent::AddChangeListener(IovBarComponentListener* AListener) {
     if (std::find(FListeners.begin(), FListeners.end(), AListener) == FListeners.end())
         FListeners.push_back(AListener);

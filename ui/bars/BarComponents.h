@@ -43,6 +43,10 @@ public:
     virtual void SetEnabled(bool AValue) { FEnabled = AValue; }
     virtual void SetVisible(TovBarItemVisible AValue) { FVisible = AValue; }
     virtual TovBarManager* OwningBarManager() const { return FBarManager; }
+    // The manager's designer allows deleting it.
+    virtual bool CanDelete(bool ADestruction = false);
+    // Selected in the manager's designer (status 1).
+    bool SelectedInDesigner();
 
     void AddChangeListener(IovBarComponentListener* AListener);
     void RemoveChangeListener(IovBarComponentListener* AListener);

@@ -216,6 +216,19 @@ void TovBarItem::UpdateLinksVisibility() {
     NotifyChangeListeners(false);
 }
 
+bool TovBarItem::CanDelete(bool ADestruction) {
+    if (!FLinks.empty() && !ADestruction) return true;
+    return TovBarComponent::CanDelete(ADestruction);
+}
+
+void TovBarItem::DeleteSelectedObject(bool ADestruction) {
+    if (!CanDelete(ADestruction)) return;
+    if (ADestruction || FLinks.empty())
+        delete this;
+    else
+        ClearLinks();
+}
+
 // ---- Properties
 
 void TovBarItem::SetAlign(TovBarItemAlign AValue) {

@@ -111,6 +111,10 @@ public:
     // Shown at run time: ivAlways and (CanBeVisible or customizing/designing), or ivInCustomizing while
     // customizing or designing.
     bool IsShownAtRunTime() const;
+    // An item with links can always lose them (unless it is being destroyed); else the designer decides.
+    bool CanDelete(bool ADestruction = false) override;
+    // On a destruction or without links the item goes; otherwise only its links do.
+    void DeleteSelectedObject(bool ADestruction);
 
     // ---- Links
     int LinkCount() const { return static_cast<int>(FLinks.size()); }

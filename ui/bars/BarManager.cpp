@@ -187,6 +187,7 @@ void TovBarManager::MoveItem(int AFrom, int ATo) {
 
 std::string TovBarManager::MakeUniqueItemName(const std::string& AItemClassName) const {
     const std::string base = AItemClassName.size() > 1 ? AItemClassName.substr(1) : AItemClassName;
+    if (IsDesigning() && FDesigner != nullptr) return FDesigner->UniqueName(base);
     for (int n = 1;; ++n) {
         const std::string name = base + std::to_string(n);
         if (GetItemByName(name) == nullptr) return name;
@@ -215,6 +216,7 @@ std::string TovBarManager::MakeUniqueBarCaption(const std::string& ABase) const 
 }
 
 std::string TovBarManager::MakeUniqueBarName(const std::string& ABase) const {
+    if (IsDesigning() && !IsLoading() && FDesigner != nullptr) return FDesigner->UniqueName(ABase);
     for (int n = 1;; ++n) {
         const std::string name = ABase + std::to_string(n);
         bool taken = GetBarByName(name) != nullptr;
@@ -457,6 +459,38 @@ void TovBarManager::ForEachItem(const std::function<void(TovBarItem*)>& AProc) {
 }
 
 // ---- Designer
+
+bool TovBarManager::DesignerCanDelete(TComponent* AComponent) const {
+    return FDesigner == nullptr || FDesigner->CanDeleteComponent(AComponent);
+}
+
+int TovBarManager::DesignerSelectionStatus(TPersistent* AObject) const {
+    return FDesigner ? FDesigner->GetSelectionStatus(AObject) : 0;
+}
+
+void TovBarManager::DesignerSelect(TPersistent* AObject, TovBarSelectionOperation AOperation) const {
+    if (FDesigner) FDesigner->SelectComponent(AObject, AOperation);
+}
+
+void TovBarManager::DesignerGetSelection(std::vector<TPersistent*>& ASelection) const {
+    ASelection.clear();
+    if (FDesigner) FDesigner->GetSelection(ASelection);
+}
+
+void TovBarManager::DesignerSetSelection(const std::vector<TPersistent*>& ASelection) const {
+    if (FDesigner) FDesigner->SetSelection(ASelection);
+}
+
+void TovBarManager::DesignerShowDefaultEventHandler(TPersistent* AObject) const {
+    if (FDesigner) FDesigner->ShowDefaultEventHandler(AObject);
+}
+
+std::vector<TPersistent*> TovBarManager::SelectedComponents() const {
+    std::vector<TPersistent*> selection;
+    DesignerGetSelection(selection);
+    std::erase_if(selection, [this](TPersistent* AObject) { return DesignerSelectionStatus(AObject) != 1; });
+    return selection;
+}
 
 void TovBarManager::DesignerModified() {
     if (IsLoading() || BeingDestroyed()) return;

@@ -8,6 +8,7 @@
 #include "platform/rtl/WinTypes.h"
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarComponents.h"
+#include "ui/bars/BarDesigner.h"
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/bars/BarTypes.h"
 
@@ -127,6 +128,17 @@ public:
     void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
 
     // ---- Designer
+    IovBarDesigner* Designer() const { return FDesigner; }
+    void SetDesigner(IovBarDesigner* AValue) { FDesigner = AValue; }
+    // The designer's answers, neutral without one: deleting allowed, nothing selected, no unique name.
+    bool DesignerCanDelete(TComponent* AComponent) const;
+    int DesignerSelectionStatus(TPersistent* AObject) const;
+    void DesignerSelect(TPersistent* AObject, TovBarSelectionOperation AOperation) const;
+    void DesignerGetSelection(std::vector<TPersistent*>& ASelection) const;
+    void DesignerSetSelection(const std::vector<TPersistent*>& ASelection) const;
+    void DesignerShowDefaultEventHandler(TPersistent* AObject) const;
+    // The selected components, keeping only those whose status is 1.
+    std::vector<TPersistent*> SelectedComponents() const;
     void DesignerModified();
     void LockDesignerModified(bool ALock, bool ANotify = true);
     bool Modified() const { return FModified; }
@@ -335,6 +347,7 @@ private:
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
     TovBarItemControl* FSelectedItem = nullptr;
+    IovBarDesigner* FDesigner = nullptr;
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
     TuiLookAndFeel* FLookAndFeel = nullptr;
     bool FVisualStyles = false;

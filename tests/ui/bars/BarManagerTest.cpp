@@ -169,3 +169,53 @@ TEST_F(BarsTest, CloseButtonsRebuildTheMainMenuAndAlignRefreshes) {
     EXPECT_NE(std::find(calls.begin(), calls.end(), "top.UpdateDock"), calls.end());
     EXPECT_FALSE(manager->CanReset()) << "made in code, never streamed";
 }
+
+namespace {
+
+// A designer that refuses deleting one component and selects what it is told.
+class FakeDesigner : public IovBarDesigner {
+public:
+    bool CanDeleteComponent(TComponent* AComponent) override { return AComponent != Refused; }
+    void GetSelection(std::vector<TPersistent*>& ASelection) override { ASelection = Selection; }
+    int GetSelectionStatus(TPersistent* AObject) override {
+        return std::find(Selected.begin(), Selected.end(), AObject) != Selected.end() ? 1 : 2;
+    }
+    void SelectComponent(TPersistent* AObject, TovBarSelectionOperation) override {
+        Selected.push_back(AObject);
+    }
+    void SetSelection(const std::vector<TPersistent*>& ASelection) override { Selection = ASelection; }
+    void ShowDefaultEventHandler(TPersistent*) override {}
+    std::string UniqueName(const std::string& ABase) override { return ABase + "FromDesigner"; }
+    TComponent* Refused = nullptr;
+    std::vector<TPersistent*> Selection, Selected;
+};
+
+} // namespace
+
+TEST_F(BarsTest, DesignerWrappersAnswerNeutrallyWithoutADesigner) {
+    TovBarManager* manager = MakeManager();
+    auto* linked = new TovBarItem(form);
+    auto* lone = new TovBarItem(form);
+    TovBar* bar = manager->AddToolbar(false, false);
+    bar->ItemLinks()->AddItem(linked);
+    EXPECT_TRUE(lone->CanDelete());
+    EXPECT_FALSE(lone->SelectedInDesigner());
+    EXPECT_TRUE(manager->SelectedComponents().empty());
+
+    FakeDesigner designer;
+    designer.Refused = lone;
+    manager->SetDesigner(&designer);
+    EXPECT_FALSE(lone->CanDelete());
+    EXPECT_TRUE(linked->CanDelete()) << "an item's links can always go";
+    linked->DeleteSelectedObject(false);
+    EXPECT_EQ(linked->LinkCount(), 0);
+    EXPECT_EQ(manager->IndexOfItem(linked), 0) << "only its links went";
+    designer.Selection = {linked, lone};
+    manager->DesignerSelect(lone, bsoExclusive);
+    EXPECT_EQ(manager->SelectedComponents(), std::vector<TPersistent*>{lone});
+    EXPECT_TRUE(lone->SelectedInDesigner());
+    manager->SetDesigning(true);
+    EXPECT_EQ(manager->MakeUniqueItemName("TovBarButton"), "ovBarButtonFromDesigner");
+    manager->SetDesigning(false);
+    manager->SetDesigner(nullptr);
+}
