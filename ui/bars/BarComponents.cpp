@@ -163,6 +163,30 @@ TovBarCategoryData* TovBarManagerCategories::EnsureData(int AIndex) {
     return data;
 }
 
+void TovBarManagerCategories::ReadItemsVisibles(const std::vector<TovBarItemVisible>& AValues) {
+    for (int i = 0; i < static_cast<int>(AValues.size()) && i < Count(); ++i)
+        FManager->SetCategoryItemsVisible(i, AValues[i]);
+}
+
+void TovBarManagerCategories::ReadVisibles(const std::vector<bool>& AValues) {
+    for (int i = 0; i < static_cast<int>(AValues.size()) && i < Count(); ++i)
+        FManager->SetCategoryVisible(i, AValues[i]);
+}
+
+std::vector<TovBarItemVisible> TovBarManagerCategories::ItemsVisibles() const {
+    std::vector<TovBarItemVisible> values;
+    for (int i = 0; i < Count(); ++i)
+        values.push_back(FManager->GetCategoryItemsVisible(i));
+    return values;
+}
+
+std::vector<bool> TovBarManagerCategories::Visibles() const {
+    std::vector<bool> values;
+    for (int i = 0; i < Count(); ++i)
+        values.push_back(FManager->GetCategoryVisible(i));
+    return values;
+}
+
 void TovBarManagerCategories::RenumberItems(int AFrom, int ATo) {
     for (int i = 0; i < FManager->ItemCount(); ++i) {
         TovBarItem* item = FManager->Items(i);

@@ -121,6 +121,13 @@ public:
     void CustomSort(const TStringListSortCompare& ACompare) override;
 
     TovBarCategoryData* Data(int AIndex) const;
+    // The stored per-category values, one per category in order ("ItemsVisibles" and "Visibles");
+    // values beyond the category count are ignored.
+    void ReadItemsVisibles(const std::vector<TovBarItemVisible>& AValues);
+    void ReadVisibles(const std::vector<bool>& AValues);
+    // What is written: the values of every category (ivAlways and True for one without data).
+    std::vector<TovBarItemVisible> ItemsVisibles() const;
+    std::vector<bool> Visibles() const;
     TovBarCategoryData* EnsureData(int AIndex);
     TovBarManager* Manager() const { return FManager; }
 

@@ -141,6 +141,20 @@ void TovBarItem::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove || ComponentState().Contains(csDestroying)) return;
     if (FActionLink && static_cast<void*>(FActionLink->Action()) == static_cast<void*>(AComponent))
         FActionLink.reset();
+    if (AComponent == FScreenTip) FScreenTip = nullptr;
+}
+
+void TovBarItem::SetScreenTip(TComponent* AValue) {
+    if (FScreenTip == AValue) return;
+    if (FScreenTip != nullptr) FScreenTip->RemoveFreeNotification(this);
+    FScreenTip = AValue;
+    if (FScreenTip != nullptr) FScreenTip->FreeNotification(this);
+}
+
+TComponent* TovBarItem::GetScreenTip() {
+    TComponent* tip = FScreenTip;
+    OnGetScreenTip(this, tip);
+    return tip;
 }
 
 // ---- The click road
@@ -514,6 +528,7 @@ void TovBarItem::Assign(TPersistent* Source) {
     KeyTip = source->KeyTip;
     MergeKind = source->MergeKind;
     SetMergeOrder(source->FMergeOrder);
+    SetScreenTip(source->FScreenTip);
     SetVisible(source->FVisible);
     Data = source->Data;
     SetGlyph(source->FGlyph);

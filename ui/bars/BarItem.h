@@ -76,6 +76,12 @@ public:
     void SetMergeOrder(int AValue) { FMergeOrder = AValue < 0 ? 0 : AValue; }
     TNotifyEvent OnDestroy;
     TNotifyEvent OnAfterLoad;
+    // The screen tip the item shows (a reference only; the screen tips own themselves). OnGetScreenTip
+    // may replace it for each query.
+    TComponent* ScreenTip() const { return FScreenTip; }
+    void SetScreenTip(TComponent* AValue);
+    TComponent* GetScreenTip();
+    TEvent<TovBarItem*, TComponent*&> OnGetScreenTip;
 
     // ---- Held here, published by descendants
     TBitmap* Glyph() const { return FGlyph; }
@@ -212,4 +218,5 @@ private:
     int FWidth = 0;
     TNotifyEvent FOnClick;
     std::vector<TovBarItemLink*> FLinks;
+    TComponent* FScreenTip = nullptr;
 };

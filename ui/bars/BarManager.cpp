@@ -185,6 +185,18 @@ void TovBarManager::MoveItem(int AFrom, int ATo) {
     FItems->Move(AFrom, ATo);
 }
 
+void TovBarManager::SortItemsByCategory() {
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (int i = 0; i + 1 < ItemCount(); ++i)
+            if (Items(i)->Category() > Items(i + 1)->Category()) {
+                FItems->Exchange(i, i + 1);
+                DesignerModified();
+                swapped = true;
+            }
+    }
+}
+
 std::string TovBarManager::MakeUniqueItemName(const std::string& AItemClassName) const {
     const std::string base = AItemClassName.size() > 1 ? AItemClassName.substr(1) : AItemClassName;
     if (IsDesigning() && FDesigner != nullptr) return FDesigner->UniqueName(base);
@@ -608,6 +620,7 @@ void TovBarManager::Loaded() {
             bar->ApplyStreamedValues();
         }
         FState &= ~bmsLoadingBars;
+        if (IsDesigning()) SortItemsByCategory();
         BeginUpdate();
         try {
             for (int i = 0; i < FCategories->Count(); ++i)

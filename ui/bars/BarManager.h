@@ -127,6 +127,9 @@ public:
     // The submenu control marked for a rebuild at the end of the update.
     void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
 
+    // At design time the items are kept in category order (neighbour exchanges, each a designer change).
+    void SortItemsByCategory();
+
     // ---- Designer
     IovBarDesigner* Designer() const { return FDesigner; }
     void SetDesigner(IovBarDesigner* AValue) { FDesigner = AValue; }

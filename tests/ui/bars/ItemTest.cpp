@@ -212,3 +212,17 @@ TEST_F(ItemTest, AShortcutTogglesACheckableButtonAndSkipsWindowItems) {
     button->SetEnabled(false);
     EXPECT_FALSE(button->IsShortCut(0x4042)) << "a disabled item takes no shortcut";
 }
+
+TEST_F(ItemTest, TheScreenTipIsAReferenceThatAFreedTipClears) {
+    auto* item = new TovBarButton(form);
+    auto* tip = new TComponent(form);
+    auto* other = new TComponent(form);
+    item->SetScreenTip(tip);
+    EXPECT_EQ(item->GetScreenTip(), tip);
+    item->OnGetScreenTip =
+        TEvent<TovBarItem*, TComponent*&>([&](TovBarItem*, TComponent*& ATip) { ATip = other; }, this);
+    EXPECT_EQ(item->GetScreenTip(), other) << "the event may replace it per query";
+    EXPECT_EQ(item->ScreenTip(), tip);
+    delete tip;
+    EXPECT_EQ(item->ScreenTip(), nullptr);
+}
