@@ -290,3 +290,29 @@ TEST_F(LinksTest, TheSelectedControlIsDroppedWithItsLink) {
     delete button;
     ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
 }
+
+TEST_F(LinksTest, AToolbarFindsAcceleratorsAmongItsFittingLinksOnly) {
+    ovBarRegisterItem<RecordedButton>(&RecordingControlClass, false);
+    const char* captions[] = {"&File", "&Edit", "&Hidden"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new RecordedButton(form);
+        button->SetCaption(captions[i]);
+        TovBarItemLink* link = links->AddItem(button);
+        link->SetUserPaintStyle(psCaption);
+        // The third lies beyond the window's client area (1000 x 30).
+        link->SetItemRect(RECT{i * 400, 0, i * 400 + 300, 20});
+    }
+    EXPECT_EQ(links->GetFittingItemCount(), 2);
+    ASSERT_NE(links->FindItemWithAccel('E', {}, nullptr), nullptr);
+    EXPECT_EQ(links->FindItemWithAccel('E', {}, nullptr)->Item()->Caption(), "&Edit");
+    EXPECT_EQ(links->FindItemWithAccel('H', {}, nullptr), nullptr) << "not fitting";
+    EXPECT_EQ(links->FindItemWithAccel('F', {ssAlt}, nullptr)->Item()->Caption(), "&File")
+        << "Alt is ignored";
+    links->Items(0)->SetUserPaintStyle(psStandard);
+    EXPECT_EQ(links->FindItemWithAccel('F', {}, nullptr), nullptr) << "a toolbar button without its caption";
+    EXPECT_EQ(links->GetFirstSelectableLink(), links->Items(0));
+    EXPECT_EQ(links->GetNextSelectableLink(links->Items(1), false), links->Items(0)) << "cycling";
+    while (links->Count() > 0)
+        delete links->Items(0)->Item();
+    ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
+}
