@@ -314,7 +314,7 @@ protected:
         if (Operation != opRemove) return;
         for (int i = 0; i < 5; ++i)
             if (static_cast<void*>(FOptions->FImages[i]) == static_cast<void*>(AComponent))
-                FOptions->SetImageList(i, nullptr);
+                FOptions->ImageListFreed(i);
     }
 
 private:
@@ -352,6 +352,13 @@ void TovBarImageOptions::SetImageList(int AIndex, TCustomImageList* AValue) {
         slot->RegisterChanges(FChangeLinks[AIndex]);
         slot->FreeNotification(FWatcher.get());
     }
+    if (AIndex == 1 && FLargeIcons && FUseLargeImagesForLargeIcons) OnSizeChanged(this);
+    ImageListChanged(AIndex);
+}
+
+void TovBarImageOptions::ImageListFreed(int AIndex) {
+    // The list is half gone: nothing of it is called; it has already let go of the change link.
+    FImages[AIndex] = nullptr;
     if (AIndex == 1 && FLargeIcons && FUseLargeImagesForLargeIcons) OnSizeChanged(this);
     ImageListChanged(AIndex);
 }

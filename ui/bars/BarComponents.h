@@ -191,6 +191,7 @@ public:
 private:
     class TWatcher;
     void SetImageList(int AIndex, TCustomImageList* AValue);
+    void ImageListFreed(int AIndex);
     void Appearance();
 
     TovBarManager* FManager;

@@ -10,7 +10,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_bar_manager_test {
 
 std::string CreationError(TComponent* AOwner) {
     try {
@@ -21,7 +21,8 @@ std::string CreationError(TComponent* AOwner) {
     return {};
 }
 
-} // namespace
+} // namespace bars_bar_manager_test
+using namespace bars_bar_manager_test;
 
 TEST_F(BarsTest, OwnerErrorsCarryTheirTextsAndLeaveTheFirstManagerWorking) {
     TovBarManager* first = MakeManager();
@@ -170,7 +171,7 @@ TEST_F(BarsTest, CloseButtonsRebuildTheMainMenuAndAlignRefreshes) {
     EXPECT_FALSE(manager->CanReset()) << "made in code, never streamed";
 }
 
-namespace {
+namespace bars_bar_manager_test {
 
 // A designer that refuses deleting one component and selects what it is told.
 class FakeDesigner : public IovBarDesigner {
@@ -190,7 +191,8 @@ public:
     std::vector<TPersistent*> Selection, Selected;
 };
 
-} // namespace
+} // namespace bars_bar_manager_test
+using namespace bars_bar_manager_test;
 
 TEST_F(BarsTest, DesignerWrappersAnswerNeutrallyWithoutADesigner) {
     TovBarManager* manager = MakeManager();

@@ -9,7 +9,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_categories_test {
 
 class CategoriesTest : public BarsTest {
 protected:
@@ -31,7 +31,8 @@ protected:
     TovBarButton* items[3] = {};
 };
 
-} // namespace
+} // namespace bars_categories_test
+using namespace bars_categories_test;
 
 TEST_F(CategoriesTest, ANewManagerHasTheDefaultCategory) {
     TovBarManager* other = manager;

@@ -11,7 +11,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_item_test {
 
 struct Counter {
     int runs = 0;
@@ -32,7 +32,8 @@ protected:
     Counter executed, other;
 };
 
-} // namespace
+} // namespace bars_item_test
+using namespace bars_item_test;
 
 TEST_F(ItemTest, ClickRoad) {
     auto* item = new TovBarButton(form);

@@ -14,7 +14,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_links_test {
 
 // An item control that records the notifications it hears.
 class RecordingControl : public TovBarItemControl {
@@ -55,7 +55,8 @@ protected:
     TovBarItemLinks* links = nullptr;
 };
 
-} // namespace
+} // namespace bars_links_test
+using namespace bars_links_test;
 
 TEST_F(LinksTest, RedundantSeparatorItemsAreHidden) {
     auto* sub = new TovBarItemLinks(manager, nullptr); // a menu list that accepts any item
@@ -237,7 +238,7 @@ TEST_F(LinksTest, AddingAnItemByClassPutsItInTheDefaultCategory) {
     EXPECT_TRUE(links->ShowsShortCuts());
 }
 
-namespace {
+namespace bars_links_test {
 
 class ActiveControl : public TovBarItemControl {
 public:
@@ -252,7 +253,8 @@ public:
     using TovBarSubItem::TovBarSubItem;
 };
 
-} // namespace
+} // namespace bars_links_test
+using namespace bars_links_test;
 
 TEST_F(LinksTest, AUseInASubMenuCountsForTheEntryThatOpenedIt) {
     ovBarRegisterItem<OpenedSubItem>(&ActiveControlClass, false);

@@ -14,7 +14,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_sub_and_list_items_test {
 
 class ItemsTest : public BarsTest {
 protected:
@@ -33,7 +33,8 @@ protected:
     TovBarManager* manager = nullptr;
 };
 
-} // namespace
+} // namespace bars_sub_and_list_items_test
+using namespace bars_sub_and_list_items_test;
 
 TEST_F(ItemsTest, ComboItemIndexAndText) {
     auto* combo = new TovBarCombo(form);

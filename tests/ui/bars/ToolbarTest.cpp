@@ -124,7 +124,7 @@ TEST_F(BarsTest, DockingAtARowAndOffset) {
     EXPECT_TRUE(bar->Visible());
 }
 
-namespace {
+namespace bars_toolbar_test {
 
 // Drags the bar's window with scripted input: the cursor starts at AFrom, moves to ATo, the button is
 // released; Ctrl is held on the way when asked.
@@ -142,7 +142,8 @@ void ScriptedDrag(TovBars* ABars, TovBar* ABar, HWND ACapture, POINT AFrom, POIN
     olva::win::PumpMessages();
 }
 
-} // namespace
+} // namespace bars_toolbar_test
+using namespace bars_toolbar_test;
 
 TEST_F(BarsTest, DraggingADockedBarDocksElsewhereUnlessCtrlIsHeld) {
     TovBarManager* manager = MakeManager();
