@@ -2,15 +2,55 @@
 
 #include "platform/win/WinUser.h"
 
+#include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
 
-TovBar::TovBar(TComponent* AOwner) : TuiComponentCollectionItem(AOwner) {}
+TovBar::TovBar(TComponent* AOwner)
+    : TuiComponentCollectionItem(AOwner), FFont(new TFont), FEditFont(new TFont) {
+    FFont->OnChange = TNotifyEvent(this, &TovBar::FontChanged);
+}
 
 TovBar::~TovBar() {
     delete FItemLinks;
+    FFont->OnChange = nullptr;
+    delete FFont;
+    delete FEditFont;
+}
+
+void TovBar::FontChanged(TObject*) {
+    if (!FInternalFontChange) FUseOwnFont = true;
+    FEditFont->Assign(FFont);
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetFont(TFont* AValue) {
+    FFont->Assign(AValue);
+}
+
+void TovBar::SetUseOwnFont(bool AValue) {
+    if (FUseOwnFont == AValue) return;
+    FUseOwnFont = AValue;
+    if (!AValue) ManagerFontChanged();
+}
+
+void TovBar::ManagerFontChanged() {
+    TovBarManager* manager = OwningBarManager();
+    if (manager == nullptr) return;
+    if (FUseOwnFont) {
+        FEditFont->Assign(FFont);
+        return;
+    }
+    FInternalFontChange = true;
+    try {
+        FFont->Assign(manager->Font());
+    } catch (...) {
+        FInternalFontChange = false;
+        throw;
+    }
+    FInternalFontChange = false;
 }
 
 void TovBar::BeforeDestruction() {
@@ -60,6 +100,7 @@ void TovBar::SetCollection(TuiComponentCollection* AValue) {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr || FItemLinks != nullptr) return;
     FItemLinks = new TovBarControlItemLinks(manager, this);
+    ManagerFontChanged();
     if (!manager->IsLoading()) {
         manager->OnBarAdd(manager, this);
         NotifyChanged();
@@ -209,7 +250,9 @@ void TovBar::Assign(TPersistent* Source) {
     SetUseRecentItems(source->UseRecentItems());
     UseRestSpace = source->UseRestSpace;
     Color = source->Color;
-    UseOwnFont = source->UseOwnFont;
+    SetFont(source->FFont);
+    FUseOwnFont = source->FUseOwnFont;
+    if (!FUseOwnFont) ManagerFontChanged();
     SetVisible(source->FVisible);
 }
 

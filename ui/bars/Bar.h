@@ -13,6 +13,7 @@
 #include <string>
 
 class TovBarControlItemLinks;
+class TFont;
 
 class TovBar : public TuiComponentCollectionItem, public IovBarLinksOwner {
 public:
@@ -65,6 +66,14 @@ public:
     void SetNotDocking(TovBarDockingStyles AValue);
     bool Hidden() const { return FHidden; }
     void SetHidden(bool AValue);
+    // The bar's font: the manager's Font unless the bar has its own (assigning one turns UseOwnFont on).
+    TFont* Font() const { return FFont; }
+    void SetFont(TFont* AValue);
+    TFont* EditFont() const { return FEditFont; }
+    bool UseOwnFont() const { return FUseOwnFont; }
+    void SetUseOwnFont(bool AValue);
+    // The manager's font changed: a bar without its own font takes it.
+    void ManagerFontChanged();
     bool UseRecentItems() const;
     void SetUseRecentItems(bool AValue);
 
@@ -77,7 +86,6 @@ public:
     bool RotateWhenVertical = true;
     bool ShowMark = true;
     bool SizeGrip = true;
-    bool UseOwnFont = false;
     bool UseRestSpace = false;
     std::string KeyTip;
     std::string OldName;
@@ -133,7 +141,13 @@ private:
     void ApplyRow(int AValue);
     bool IsStreaming() const;
 
+    void FontChanged(TObject* ASender);
+
     TovBarControlItemLinks* FItemLinks = nullptr;
+    TFont* FFont = nullptr;
+    TFont* FEditFont = nullptr;
+    bool FUseOwnFont = false;
+    bool FInternalFontChange = false;
     std::string FCaption;
     IovBarDock* FDockControl = nullptr;
     TovBarDockingStyle FDockingStyle = dsNone;

@@ -157,6 +157,9 @@ void TovBarManager::FontChanged(TObject*) {
     FBarCaptionFont->Assign(FFont);
     for (auto& handler : SystemFontChangedHandlers)
         handler(this);
+    if (FBars != nullptr)
+        for (int i = 0; i < FBars->Count(); ++i)
+            FBars->GetItem(i)->ManagerFontChanged();
 }
 
 void TovBarManager::SystemInfoChanged(UINT AParam) {

@@ -1,5 +1,6 @@
 #include "BarsTestSupport.h"
 
+#include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinUser.h"
@@ -183,4 +184,25 @@ TEST_F(BarsTest, AFloatingToolbarShowsOnlyWithAVisibleActiveOwner) {
     form->Hide();
     bar->SetVisible(true);
     EXPECT_TRUE(shown()) << "a docked toolbar always shows";
+}
+
+TEST_F(BarsTest, ToolbarsFollowTheManagerFontUntilGivenTheirOwn) {
+    TovBarManager* manager = MakeManager();
+    TovBar* follower = manager->AddToolbar(false, false);
+    TovBar* own = manager->AddToolbar(false, false);
+    EXPECT_EQ(follower->Font()->Name(), manager->Font()->Name());
+    EXPECT_FALSE(follower->UseOwnFont());
+    TFont mine;
+    mine.SetName("Bar Face");
+    own->SetFont(&mine);
+    EXPECT_TRUE(own->UseOwnFont()) << "assigning a font makes it the bar's own";
+    TFont managerFont;
+    managerFont.SetName("Manager Face");
+    manager->SetFont(&managerFont);
+    EXPECT_EQ(follower->Font()->Name(), "Manager Face");
+    EXPECT_FALSE(follower->UseOwnFont());
+    EXPECT_EQ(own->Font()->Name(), "Bar Face");
+    EXPECT_EQ(own->EditFont()->Name(), "Bar Face");
+    own->SetUseOwnFont(false);
+    EXPECT_EQ(own->Font()->Name(), "Manager Face");
 }
