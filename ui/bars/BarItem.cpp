@@ -230,6 +230,11 @@ void TovBarItem::UpdateLinksVisibility() {
     NotifyChangeListeners(false);
 }
 
+TovBarCustomizationActions TovBarItem::GetSupportedActions() const {
+    if (IsDesignState()) return {bcaDelete};
+    return {bcaReset, bcaDeleteLink, bcaCaption, bcaBeginGroup};
+}
+
 bool TovBarItem::CanDelete(bool ADestruction) {
     if (!FLinks.empty() && !ADestruction) return true;
     return TovBarComponent::CanDelete(ADestruction);

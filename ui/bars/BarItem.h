@@ -139,6 +139,9 @@ public:
     // Sub-items never rewrite their hint when the caption changes.
     virtual bool IsSubItem() const { return false; }
     virtual bool IsShortCutSupported() const { return true; }
+    // The customization actions the item offers: at run time reset, delete link, caption and begin group;
+    // at design time delete.
+    virtual TovBarCustomizationActions GetSupportedActions() const;
     virtual int GetCurImageIndex() const { return GetImageIndex(); }
     virtual void SetCurImageIndex(int AValue) { SetImageIndex(AValue); }
     virtual const TovBarItemControlClass* GetControlClass(bool ARotated = false) const;

@@ -397,6 +397,54 @@ void TovBarItemLink::Assign(TPersistent* Source) {
     MergedWith = TovBarItemLinks::MergingToolbar;
 }
 
+void TovBarItemLink::ExecuteCustomizationAction(TovBarCustomizationAction AAction,
+                                                TovBarItemLink* ACustomizingLink) {
+    if (AAction == bcaReset) {
+        ApplyUserDefine({});
+        return;
+    }
+    if (ACustomizingLink == nullptr) return;
+    switch (AAction) {
+    case bcaCaption:
+        if (FItem) FItem->SetCaption(ACustomizingLink->EffectiveCaption());
+        break;
+    case bcaPaintStyle:
+        SetUserPaintStyle(ACustomizingLink->UserPaintStyle());
+        break;
+    case bcaPosition:
+        Position = ACustomizingLink->Position;
+        Changed(true);
+        break;
+    case bcaViewLevels:
+        ViewLevels = ACustomizingLink->ViewLevels;
+        Changed(true);
+        break;
+    case bcaButtonGroup:
+        ButtonGroup = ACustomizingLink->ButtonGroup;
+        Changed(true);
+        break;
+    case bcaDistributed:
+        Distributed = ACustomizingLink->Distributed;
+        Changed(true);
+        break;
+    case bcaBeginGroup:
+        SetBeginGroup(ACustomizingLink->BeginsGroupInEffect());
+        break;
+    case bcaVisible:
+        SetVisible(ACustomizingLink->Visible());
+        break;
+    case bcaMostRecentlyUsed:
+        SetMostRecentlyUsed(ACustomizingLink->MostRecentlyUsed());
+        break;
+    default:
+        break;
+    }
+}
+
+TovBarCustomizationActions TovBarItemLink::GetSupportedActions() const {
+    return FItem ? FItem->GetSupportedActions() : TovBarCustomizationActions{};
+}
+
 // ---- TovBarItemOptions
 
 bool TovBarItemOptions::ShowDescriptions() const {

@@ -103,6 +103,10 @@ public:
     // The link's or its item's visibility changed.
     void ItemVisibleChanged();
     void Assign(TPersistent* Source) override;
+    // Copies onto this link the value the action names from the link being customized (action 0 clears
+    // the user-defined values; 1 to 4 are the design controller's).
+    void ExecuteCustomizationAction(TovBarCustomizationAction AAction, TovBarItemLink* ACustomizingLink);
+    TovBarCustomizationActions GetSupportedActions() const;
 
 private:
     friend class TovBarItemLinks;

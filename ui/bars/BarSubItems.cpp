@@ -50,6 +50,12 @@ IovBarControl* TCustomovBarSubItem::CreateBarControl() {
     return factory ? factory->CreateSubMenuControl(FItemLinks.get()) : nullptr;
 }
 
+TovBarCustomizationActions TCustomovBarSubItem::GetSupportedActions() const {
+    TovBarCustomizationActions actions = TovBarButtonLikeItem::GetSupportedActions();
+    if (IsDesignState()) actions.Include(bcaButtonGroup);
+    return actions;
+}
+
 bool TCustomovBarSubItem::CanMergeWith(TovBarItem* AItem) const {
     return dynamic_cast<TovBarSubItem*>(AItem) != nullptr;
 }

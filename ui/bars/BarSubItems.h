@@ -39,6 +39,8 @@ public:
     bool IsSubItem() const override { return true; }
     bool IsShortCutSupported() const override { return false; }
     bool CanMergeWith(TovBarItem* AItem) const override;
+    // The item's actions, and the button group at design time.
+    TovBarCustomizationActions GetSupportedActions() const override;
     std::string GetLinksSectionName(const std::string& APrefix) const override {
         return APrefix + "SubItem_" + Name();
     }

@@ -318,3 +318,27 @@ TEST_F(LinksTest, AToolbarFindsAcceleratorsAmongItsFittingLinksOnly) {
         delete links->Items(0)->Item();
     ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
 }
+
+TEST_F(LinksTest, CustomizationActionsAndTheirCopies) {
+    auto* button = Button("&Play");
+    auto* large = new TovBarLargeButton(form);
+    auto* separator = new TovBarSeparator(form);
+    const TovBarCustomizationActions runTime{bcaReset, bcaDeleteLink, bcaCaption, bcaBeginGroup};
+    EXPECT_TRUE(button->GetSupportedActions().Contains(bcaPaintStyle));
+    EXPECT_TRUE((runTime - button->GetSupportedActions()).empty());
+    EXPECT_FALSE(large->GetSupportedActions().Contains(bcaPaintStyle));
+    EXPECT_FALSE(separator->GetSupportedActions().Contains(bcaMostRecentlyUsed));
+    TovBarItemLink* target = links->AddItem(button);
+    TovBarItemLink* model = links->AddItem(Button("Model"));
+    model->SetBeginGroup(true);
+    model->SetUserPaintStyle(psCaptionGlyph);
+    target->ExecuteCustomizationAction(bcaBeginGroup, model);
+    EXPECT_TRUE(target->BeginGroup());
+    target->ExecuteCustomizationAction(bcaPaintStyle, model);
+    EXPECT_EQ(target->EffectivePaintStyle(), psCaptionGlyph);
+    target->ExecuteCustomizationAction(bcaCaption, model);
+    EXPECT_EQ(button->Caption(), "Model");
+    target->ExecuteCustomizationAction(bcaReset, nullptr);
+    EXPECT_TRUE(target->UserDefine().empty());
+    EXPECT_EQ(target->EffectivePaintStyle(), psStandard);
+}
