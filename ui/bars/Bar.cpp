@@ -2,14 +2,55 @@
 
 #include "platform/win/WinUser.h"
 
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
 
-TovBar::TovBar(TComponent* AOwner) : TuiComponentCollectionItem(AOwner) {}
+TovBar::TovBar(TComponent* AOwner)
+    : TuiComponentCollectionItem(AOwner), FFont(new TFont), FEditFont(new TFont) {
+    FFont->OnChange = TNotifyEvent(this, &TovBar::FontChanged);
+}
 
 TovBar::~TovBar() {
     delete FItemLinks;
+    FFont->OnChange = nullptr;
+    delete FFont;
+    delete FEditFont;
+}
+
+void TovBar::FontChanged(TObject*) {
+    if (!FInternalFontChange) FUseOwnFont = true;
+    FEditFont->Assign(FFont);
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetFont(TFont* AValue) {
+    FFont->Assign(AValue);
+}
+
+void TovBar::SetUseOwnFont(bool AValue) {
+    if (FUseOwnFont == AValue) return;
+    FUseOwnFont = AValue;
+    if (!AValue) ManagerFontChanged();
+}
+
+void TovBar::ManagerFontChanged() {
+    TovBarManager* manager = OwningBarManager();
+    if (manager == nullptr) return;
+    if (FUseOwnFont) {
+        FEditFont->Assign(FFont);
+        return;
+    }
+    FInternalFontChange = true;
+    try {
+        FFont->Assign(manager->Font());
+    } catch (...) {
+        FInternalFontChange = false;
+        throw;
+    }
+    FInternalFontChange = false;
 }
 
 void TovBar::BeforeDestruction() {
@@ -18,7 +59,11 @@ void TovBar::BeforeDestruction() {
     if (FItemLinks != nullptr) FItemLinks->FreeBarControl();
     if (IovBarDock* dock = GetRealDockControl()) dock->RemoveBar(this);
     if (manager != nullptr && manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
-    if (manager != nullptr) manager->RemoveWaitingBar(this);
+    if (manager != nullptr) {
+        manager->RemoveWaitingBar(this);
+        for (int i = 0; i < manager->ItemCount(); ++i)
+            manager->Items(i)->BarNotification(this, 1);
+    }
     TuiComponentCollectionItem::BeforeDestruction();
 }
 
@@ -55,6 +100,7 @@ void TovBar::SetCollection(TuiComponentCollection* AValue) {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr || FItemLinks != nullptr) return;
     FItemLinks = new TovBarControlItemLinks(manager, this);
+    ManagerFontChanged();
     if (!manager->IsLoading()) {
         manager->OnBarAdd(manager, this);
         NotifyChanged();
@@ -92,7 +138,11 @@ void TovBar::SetDockControl(IovBarDock* AValue) {
         return;
     }
     if (FDockControl == AValue) return;
-    const bool hide = GetControl() != nullptr && !FChangingDockingStyle;
+    IovBarControl* control = GetControl();
+    const bool hide = control != nullptr && !FChangingDockingStyle &&
+                      ((AValue != nullptr && AValue != control->DockControl()) ||
+                       (AValue == nullptr && FDockingStyle != dsNone && control->DockControl() != nullptr &&
+                        !control->DockControl()->IsBuiltIn()));
     const bool wasVisible = FVisible;
     if (hide && wasVisible) SetVisible(false);
     FDockControl = AValue;
@@ -138,6 +188,72 @@ void TovBar::ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) {
         SetDockControl(ADock);
     else
         SetDockingStyle(AStyle);
+}
+
+void TovBar::DockAt(TovBarDockingStyle AStyle, IovBarDock* ADock, int ARow, int AOffset) {
+    TovBars* bars = GetManagerBars();
+    if (bars == nullptr) return;
+    IovBarDock* dock = ADock ? ADock : bars->DockControls(AStyle);
+    if (dock == nullptr || dock->BarManager() != OwningBarManager()) return;
+    const bool vertical = dock->DockingStyle() == dsLeft || dock->DockingStyle() == dsRight;
+    const int offset = vertical ? FDockedTop : FDockedLeft;
+    if (dock == GetRealDockControl() && Row() == ARow && offset == AOffset) return;
+    const bool wasVisible = FVisible;
+    const bool wasOneOnRow = FOneOnRow;
+    SetVisible(false);
+    if (dock->IsBuiltIn())
+        SetDockingStyle(dock->DockingStyle());
+    else
+        SetDockControl(dock);
+    if (ARow >= dock->RowCount()) dock->AddRow();
+    if (vertical)
+        SetDockedTop(AOffset);
+    else
+        SetDockedLeft(AOffset);
+    SetRow(ARow);
+    FOneOnRow = wasOneOnRow;
+    SetVisible(wasVisible);
+    dock->UpdateDock();
+}
+
+void TovBar::Assign(TPersistent* Source) {
+    auto* source = dynamic_cast<TovBar*>(Source);
+    if (source == nullptr) {
+        TuiComponentCollectionItem::Assign(Source);
+        return;
+    }
+    AllowClose = source->AllowClose;
+    AllowCustomizing = source->AllowCustomizing;
+    AllowQuickCustomizing = source->AllowQuickCustomizing;
+    AllowReset = source->AllowReset;
+    BorderStyle = source->BorderStyle;
+    SetCaption(source->FCaption);
+    if (source->FDockedDockingStyle != dsNone) FDockedDockingStyle = source->FDockedDockingStyle;
+    SetDockedLeft(source->FDockedLeft);
+    SetDockedTop(source->FDockedTop);
+    SetFloatLeft(source->FFloatLeft);
+    SetFloatTop(source->FFloatTop);
+    SetFloatClientWidth(source->FFloatClientWidth);
+    SetFloatClientHeight(source->FFloatClientHeight);
+    SetHidden(source->FHidden);
+    SetIsMainMenu(source->FIsMainMenu);
+    if (FItemLinks && source->FItemLinks) FItemLinks->Assign(source->FItemLinks);
+    SetNotDocking(source->FNotDocking);
+    OldName = source->OldName;
+    FOneOnRow = source->FOneOnRow;
+    RotateWhenVertical = source->RotateWhenVertical;
+    SetRow(source->Row());
+    ShowMark = source->ShowMark;
+    SizeGrip = source->SizeGrip;
+    FWholeRow = source->FWholeRow;
+    ChangeDockingStyle(source->FDockingStyle, source->FDockControl);
+    SetUseRecentItems(source->UseRecentItems());
+    UseRestSpace = source->UseRestSpace;
+    Color = source->Color;
+    SetFont(source->FFont);
+    FUseOwnFont = source->FUseOwnFont;
+    if (!FUseOwnFont) ManagerFontChanged();
+    SetVisible(source->FVisible);
 }
 
 void TovBar::SetDockedLeft(int AValue) {
@@ -332,7 +448,20 @@ void TovBar::UpdatePosition() {
         control->ChangeStyle(dsNone, nullptr);
         control->InsertAt(POINT{FFloatLeft, FFloatTop});
     }
-    control->Show();
+    if (GetRealDockControl() != nullptr || FloatingWindowMayShow()) control->Show();
+}
+
+bool TovBar::FloatingWindowMayShow() const {
+    TovBarManager* manager = OwningBarManager();
+    TWinControl* owner = manager ? manager->OwnerWinControl() : nullptr;
+    if (owner == nullptr || !owner->Visible()) return false;
+    // Not while a window up the owner's parents is minimized.
+    if (owner->HandleAllocated())
+        for (HWND wnd = owner->Handle(); wnd != nullptr; wnd = GetParent(wnd))
+            if (IsIconic(wnd)) return false;
+    if (!manager->HideFloatingBarsWhenInactive || manager->IsCustomizing()) return true;
+    TCustomForm* form = manager->GetParentForm();
+    return form != nullptr && form->HandleAllocated() && GetActiveWindow() == form->Handle();
 }
 
 // ---- TovBars

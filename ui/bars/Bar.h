@@ -13,6 +13,7 @@
 #include <string>
 
 class TovBarControlItemLinks;
+class TFont;
 
 class TovBar : public TuiComponentCollectionItem, public IovBarLinksOwner {
 public:
@@ -65,6 +66,14 @@ public:
     void SetNotDocking(TovBarDockingStyles AValue);
     bool Hidden() const { return FHidden; }
     void SetHidden(bool AValue);
+    // The bar's font: the manager's Font unless the bar has its own (assigning one turns UseOwnFont on).
+    TFont* Font() const { return FFont; }
+    void SetFont(TFont* AValue);
+    TFont* EditFont() const { return FEditFont; }
+    bool UseOwnFont() const { return FUseOwnFont; }
+    void SetUseOwnFont(bool AValue);
+    // The manager's font changed: a bar without its own font takes it.
+    void ManagerFontChanged();
     bool UseRecentItems() const;
     void SetUseRecentItems(bool AValue);
 
@@ -77,7 +86,6 @@ public:
     bool RotateWhenVertical = true;
     bool ShowMark = true;
     bool SizeGrip = true;
-    bool UseOwnFont = false;
     bool UseRestSpace = false;
     std::string KeyTip;
     std::string OldName;
@@ -90,6 +98,10 @@ public:
     // A built-in dock counts as none: the same style or a different own dock sets DockControl,
     // otherwise DockingStyle.
     void ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock);
+    // Moves the bar into a dock of its manager at a row and an offset along it (a new row is appended
+    // when ARow is not below the row count); nothing when all three are unchanged.
+    void DockAt(TovBarDockingStyle AStyle, IovBarDock* ADock, int ARow, int AOffset);
+    void Assign(TPersistent* Source) override;
 
     // Marks used by the manager's refresh pass, loading and AutoHideEmptyBars.
     bool Changed() const { return FChanged; }
@@ -107,6 +119,9 @@ public:
     void FreeWindow();
     // Positions the window from the docked or floating values.
     void UpdatePosition();
+    // A floating window shows while its owner is visible and not minimized, and either floating bars
+    // stay when the form is inactive, the manager customizes, or the owner's form is active.
+    bool FloatingWindowMayShow() const;
 
     // ---- The link list's owner
     bool CanContainItem(TovBarItem* AItem, std::string& AErrorText) override;
@@ -126,7 +141,13 @@ private:
     void ApplyRow(int AValue);
     bool IsStreaming() const;
 
+    void FontChanged(TObject* ASender);
+
     TovBarControlItemLinks* FItemLinks = nullptr;
+    TFont* FFont = nullptr;
+    TFont* FEditFont = nullptr;
+    bool FUseOwnFont = false;
+    bool FInternalFontChange = false;
     std::string FCaption;
     IovBarDock* FDockControl = nullptr;
     TovBarDockingStyle FDockingStyle = dsNone;

@@ -87,6 +87,16 @@ void TovBarButton::DirectClick() {
     TovBarButtonLikeItem::DirectClick();
 }
 
+TovBarCustomizationActions TovBarButton::GetSupportedActions() const {
+    TovBarCustomizationActions actions = TovBarButtonLikeItem::GetSupportedActions() + bcaPaintStyle;
+    if (IsDesignState()) actions.Include(bcaButtonGroup);
+    return actions;
+}
+
+TovBarCustomizationActions TovBarLargeButton::GetSupportedActions() const {
+    return TovBarButton::GetSupportedActions() - bcaPaintStyle;
+}
+
 void TovBarButton::PaintStyleChanged() {
     for (int i = 0; i < LinkCount(); ++i)
         if (TovBarItemLink* link = Links(i); link->Control() && !link->UserDefine().Contains(udPaintStyle))

@@ -36,6 +36,8 @@ public:
     bool CanClick(TovBarItemLink* ALink = nullptr) const override;
     void DirectClick() override;
     void PaintStyleChanged() override;
+    // The item's actions and the paint style (and the button group at design time).
+    TovBarCustomizationActions GetSupportedActions() const override;
 
 protected:
     // Large buttons on toolbars also need ShowCaption to be clicked by their accelerator.
@@ -72,6 +74,8 @@ public:
     void HotGlyphChanged() override;
     void LargeGlyphChanged() override;
     void SetWidth(int AValue) override;
+    // The button's actions without the paint style.
+    TovBarCustomizationActions GetSupportedActions() const override;
 
 protected:
     bool CaptionShownOnToolbar() const override { return ShowCaption(); }

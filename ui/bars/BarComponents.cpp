@@ -20,6 +20,14 @@ void TovBarComponent::NotifyChangeListeners(bool AAll) {
         listener->BarComponentChanged(AAll ? nullptr : this);
 }
 
+bool TovBarComponent::CanDelete(bool) {
+    return FBarManager == nullptr || FBarManager->DesignerCanDelete(this);
+}
+
+bool TovBarComponent::SelectedInDesigner() {
+    return FBarManager != nullptr && FBarManager->DesignerSelectionStatus(this) == 1;
+}
+
 void TovBarComponent::AddChangeListener(IovBarComponentListener* AListener) {
     if (std::find(FListeners.begin(), FListeners.end(), AListener) == FListeners.end())
         FListeners.push_back(AListener);
@@ -155,6 +163,30 @@ TovBarCategoryData* TovBarManagerCategories::EnsureData(int AIndex) {
     return data;
 }
 
+void TovBarManagerCategories::ReadItemsVisibles(const std::vector<TovBarItemVisible>& AValues) {
+    for (int i = 0; i < static_cast<int>(AValues.size()) && i < Count(); ++i)
+        FManager->SetCategoryItemsVisible(i, AValues[i]);
+}
+
+void TovBarManagerCategories::ReadVisibles(const std::vector<bool>& AValues) {
+    for (int i = 0; i < static_cast<int>(AValues.size()) && i < Count(); ++i)
+        FManager->SetCategoryVisible(i, AValues[i]);
+}
+
+std::vector<TovBarItemVisible> TovBarManagerCategories::ItemsVisibles() const {
+    std::vector<TovBarItemVisible> values;
+    for (int i = 0; i < Count(); ++i)
+        values.push_back(FManager->GetCategoryItemsVisible(i));
+    return values;
+}
+
+std::vector<bool> TovBarManagerCategories::Visibles() const {
+    std::vector<bool> values;
+    for (int i = 0; i < Count(); ++i)
+        values.push_back(FManager->GetCategoryVisible(i));
+    return values;
+}
+
 void TovBarManagerCategories::RenumberItems(int AFrom, int ATo) {
     for (int i = 0; i < FManager->ItemCount(); ++i) {
         TovBarItem* item = FManager->Items(i);
@@ -282,7 +314,7 @@ protected:
         if (Operation != opRemove) return;
         for (int i = 0; i < 5; ++i)
             if (static_cast<void*>(FOptions->FImages[i]) == static_cast<void*>(AComponent))
-                FOptions->SetImageList(i, nullptr);
+                FOptions->ImageListFreed(i);
     }
 
 private:
@@ -320,6 +352,13 @@ void TovBarImageOptions::SetImageList(int AIndex, TCustomImageList* AValue) {
         slot->RegisterChanges(FChangeLinks[AIndex]);
         slot->FreeNotification(FWatcher.get());
     }
+    if (AIndex == 1 && FLargeIcons && FUseLargeImagesForLargeIcons) OnSizeChanged(this);
+    ImageListChanged(AIndex);
+}
+
+void TovBarImageOptions::ImageListFreed(int AIndex) {
+    // The list is half gone: nothing of it is called; it has already let go of the change link.
+    FImages[AIndex] = nullptr;
     if (AIndex == 1 && FLargeIcons && FUseLargeImagesForLargeIcons) OnSizeChanged(this);
     ImageListChanged(AIndex);
 }

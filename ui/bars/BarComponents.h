@@ -43,6 +43,10 @@ public:
     virtual void SetEnabled(bool AValue) { FEnabled = AValue; }
     virtual void SetVisible(TovBarItemVisible AValue) { FVisible = AValue; }
     virtual TovBarManager* OwningBarManager() const { return FBarManager; }
+    // The manager's designer allows deleting it.
+    virtual bool CanDelete(bool ADestruction = false);
+    // Selected in the manager's designer (status 1).
+    bool SelectedInDesigner();
 
     void AddChangeListener(IovBarComponentListener* AListener);
     void RemoveChangeListener(IovBarComponentListener* AListener);
@@ -117,6 +121,13 @@ public:
     void CustomSort(const TStringListSortCompare& ACompare) override;
 
     TovBarCategoryData* Data(int AIndex) const;
+    // The stored per-category values, one per category in order ("ItemsVisibles" and "Visibles");
+    // values beyond the category count are ignored.
+    void ReadItemsVisibles(const std::vector<TovBarItemVisible>& AValues);
+    void ReadVisibles(const std::vector<bool>& AValues);
+    // What is written: the values of every category (ivAlways and True for one without data).
+    std::vector<TovBarItemVisible> ItemsVisibles() const;
+    std::vector<bool> Visibles() const;
     TovBarCategoryData* EnsureData(int AIndex);
     TovBarManager* Manager() const { return FManager; }
 
@@ -180,6 +191,7 @@ public:
 private:
     class TWatcher;
     void SetImageList(int AIndex, TCustomImageList* AValue);
+    void ImageListFreed(int AIndex);
     void Appearance();
 
     TovBarManager* FManager;

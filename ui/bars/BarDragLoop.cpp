@@ -96,9 +96,11 @@ void TovBars::MoveBarTo(TovBar* ABar, POINT AScreenPoint, bool ACtrl, bool ADock
             control->InsertAt(point);
         return;
     }
+    // The window takes its new place first, so the bar's style follows it without remaking the window.
     if (control->DockingStyle() != dsNone) control->RemoveFromDock();
-    ABar->ChangeDockingStyle(style, dock);
     control->ChangeStyle(style, dock);
+    ABar->ChangeDockingStyle(style, dock);
+    if (ABar->GetControl() != control) return;
     control->InsertAt(point);
     control->Show();
 }
@@ -110,7 +112,9 @@ void TovBars::DragBar(TovBar* ABar, HWND ACaptureWindow) {
     FMoving = true;
     FMovingBar = ABar;
     FGrabOffset = POINT{};
-    GetCursorPos(&FLastPoint);
+    // Where the mouse was when the drag began: the position of the message that started it.
+    const DWORD start = GetMessagePos();
+    FLastPoint = POINT{static_cast<short>(LOWORD(start)), static_cast<short>(HIWORD(start))};
     const RECT bounds = control->ScreenBounds();
     if (control->DockingStyle() != dsNone) {
         if (control->DockingStyle() == dsTop || control->DockingStyle() == dsBottom)
@@ -156,8 +160,8 @@ void TovBars::DragBar(TovBar* ABar, HWND ACaptureWindow) {
             }
             break;
         case WM_MOUSEMOVE: {
-            POINT cursor{};
-            GetCursorPos(&cursor);
+            // Where the mouse was when it moved, in screen coordinates.
+            const POINT cursor = msg.pt;
             if (cursor.x != FLastPoint.x || cursor.y != FLastPoint.y) {
                 FLastPoint = cursor;
                 MoveBarTo(ABar, POINT{cursor.x + FGrabOffset.x, cursor.y + FGrabOffset.y},

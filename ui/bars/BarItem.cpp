@@ -141,6 +141,20 @@ void TovBarItem::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove || ComponentState().Contains(csDestroying)) return;
     if (FActionLink && static_cast<void*>(FActionLink->Action()) == static_cast<void*>(AComponent))
         FActionLink.reset();
+    if (AComponent == FScreenTip) FScreenTip = nullptr;
+}
+
+void TovBarItem::SetScreenTip(TComponent* AValue) {
+    if (FScreenTip == AValue) return;
+    if (FScreenTip != nullptr) FScreenTip->RemoveFreeNotification(this);
+    FScreenTip = AValue;
+    if (FScreenTip != nullptr) FScreenTip->FreeNotification(this);
+}
+
+TComponent* TovBarItem::GetScreenTip() {
+    TComponent* tip = FScreenTip;
+    OnGetScreenTip(this, tip);
+    return tip;
 }
 
 // ---- The click road
@@ -214,6 +228,24 @@ void TovBarItem::UpdateLinksVisibility() {
             link->ItemVisibleChanged();
     });
     NotifyChangeListeners(false);
+}
+
+TovBarCustomizationActions TovBarItem::GetSupportedActions() const {
+    if (IsDesignState()) return {bcaDelete};
+    return {bcaReset, bcaDeleteLink, bcaCaption, bcaBeginGroup};
+}
+
+bool TovBarItem::CanDelete(bool ADestruction) {
+    if (!FLinks.empty() && !ADestruction) return true;
+    return TovBarComponent::CanDelete(ADestruction);
+}
+
+void TovBarItem::DeleteSelectedObject(bool ADestruction) {
+    if (!CanDelete(ADestruction)) return;
+    if (ADestruction || FLinks.empty())
+        delete this;
+    else
+        ClearLinks();
 }
 
 // ---- Properties
@@ -501,6 +533,7 @@ void TovBarItem::Assign(TPersistent* Source) {
     KeyTip = source->KeyTip;
     MergeKind = source->MergeKind;
     SetMergeOrder(source->FMergeOrder);
+    SetScreenTip(source->FScreenTip);
     SetVisible(source->FVisible);
     Data = source->Data;
     SetGlyph(source->FGlyph);
@@ -509,6 +542,23 @@ void TovBarItem::Assign(TPersistent* Source) {
     ApplyLargeImageIndex(source->FLargeImageIndex);
     SetShortCut(source->FShortCut);
     FOnClick = source->FOnClick;
+}
+
+void TovBarItem::AssignTo(TPersistent* Dest) {
+    auto* action = dynamic_cast<TCustomAction*>(Dest);
+    if (action == nullptr) {
+        TovBarComponent::AssignTo(Dest);
+        return;
+    }
+    action->SetCaption(FCaption);
+    if (auto* button = dynamic_cast<TovBarButton*>(this)) action->SetChecked(button->Down());
+    action->SetEnabled(FEnabled);
+    action->SetHelpContext(FHelpContext);
+    action->SetHint(FHint);
+    action->SetImageIndex(FImageIndex);
+    action->SetShortCut(FShortCut);
+    if (FVisible != ivInCustomizing) action->SetVisible(FVisible == ivAlways);
+    action->SetOnExecute(FOnClick);
 }
 
 // ---- TovBarItemActionLink

@@ -76,6 +76,12 @@ public:
     void SetMergeOrder(int AValue) { FMergeOrder = AValue < 0 ? 0 : AValue; }
     TNotifyEvent OnDestroy;
     TNotifyEvent OnAfterLoad;
+    // The screen tip the item shows (a reference only; the screen tips own themselves). OnGetScreenTip
+    // may replace it for each query.
+    TComponent* ScreenTip() const { return FScreenTip; }
+    void SetScreenTip(TComponent* AValue);
+    TComponent* GetScreenTip();
+    TEvent<TovBarItem*, TComponent*&> OnGetScreenTip;
 
     // ---- Held here, published by descendants
     TBitmap* Glyph() const { return FGlyph; }
@@ -111,6 +117,10 @@ public:
     // Shown at run time: ivAlways and (CanBeVisible or customizing/designing), or ivInCustomizing while
     // customizing or designing.
     bool IsShownAtRunTime() const;
+    // An item with links can always lose them (unless it is being destroyed); else the designer decides.
+    bool CanDelete(bool ADestruction = false) override;
+    // On a destruction or without links the item goes; otherwise only its links do.
+    void DeleteSelectedObject(bool ADestruction);
 
     // ---- Links
     int LinkCount() const { return static_cast<int>(FLinks.size()); }
@@ -122,11 +132,16 @@ public:
 
     // ---- Virtual operations
     virtual void BarManagerChanged() {}
+    // A toolbar of the manager tells its items of a change (kind 1: the toolbar is being destroyed).
+    virtual void BarNotification(TovBar* ABar, int AKind) {}
     virtual bool CanBePlacedOn(TovBarPlacement AKind, TovBar* AToolbar, std::string& AErrorText);
     virtual bool IsPaintStyleSupported() const { return false; }
     // Sub-items never rewrite their hint when the caption changes.
     virtual bool IsSubItem() const { return false; }
     virtual bool IsShortCutSupported() const { return true; }
+    // The customization actions the item offers: at run time reset, delete link, caption and begin group;
+    // at design time delete.
+    virtual TovBarCustomizationActions GetSupportedActions() const;
     virtual int GetCurImageIndex() const { return GetImageIndex(); }
     virtual void SetCurImageIndex(int AValue) { SetImageIndex(AValue); }
     virtual const TovBarItemControlClass* GetControlClass(bool ARotated = false) const;
@@ -175,6 +190,8 @@ public:
     int Index() const;
     void SetIndex(int AValue);
     void Assign(TPersistent* Source) override;
+    // To an action: caption, check (buttons), enabled, help, hint, image, shortcut, visibility, handler.
+    void AssignTo(TPersistent* Dest) override;
     void SetName(const std::string& NewName) override;
 
 protected:
@@ -204,4 +221,5 @@ private:
     int FWidth = 0;
     TNotifyEvent FOnClick;
     std::vector<TovBarItemLink*> FLinks;
+    TComponent* FScreenTip = nullptr;
 };

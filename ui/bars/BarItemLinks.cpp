@@ -9,6 +9,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreServices.h"
 
@@ -59,7 +60,11 @@ TovBarItemLink::TovBarItemLink(TCollection* ACollection) : TCollectionItem(AColl
 
 TovBarItemLink::~TovBarItemLink() {
     TovBarItemLinks* links = Links();
-    if (TovBarManager* manager = OwningBarManager()) manager->DoItemLinkDelete(this);
+    if (TovBarManager* manager = OwningBarManager()) {
+        manager->DoItemLinkDelete(this);
+        // A selected control goes with its link.
+        if (FControl && manager->SelectedItem() == FControl.get()) manager->SetSelectedItem(nullptr);
+    }
     FControl.reset();
     if (FItem != nullptr) FItem->RemoveLinkRef(this);
     delete FUserGlyph;
@@ -89,7 +94,7 @@ void TovBarItemLink::SetItem(TovBarItem* AValue) {
     links->BeginUpdate();
     bool stored = false;
     try {
-        FControl.reset();
+        FreeControl();
         if (FItem != nullptr) FItem->RemoveLinkRef(this);
         FItem = nullptr;
         if (AValue == nullptr) {
@@ -179,7 +184,7 @@ void TovBarItemLink::ItemVisibleChanged() {
         links->MoveToRecentEnd(this);
         if (FControl) {
             FControl->VisibleChanged();
-            FControl.reset();
+            FreeControl();
         }
     }
 }
@@ -210,9 +215,13 @@ void TovBarItemLink::MarkAsRecentlyUsed(bool ACountUse) {
     const bool wasVisible = VisibleIndexOf() >= 0;
     links->MoveToRecentFront(this);
     if (ACountUse) ++UseCount;
-    if (CanVisibleIndexOf() >= 0 && !wasVisible && VisibleIndexOf() < 0)
-        if (links->BarControl() != nullptr && links->BarManager() != nullptr)
-            links->BarManager()->SetChangedSubMenu(links->BarControl());
+    if (CanVisibleIndexOf() < 0) return;
+    if (!wasVisible && links->BarControl() != nullptr && links->BarManager() != nullptr)
+        links->BarManager()->SetChangedSubMenu(links->BarControl());
+    // In a sub-menu the use counts for the entry that opened it too, and so on up the menus.
+    if (auto* owner = dynamic_cast<TovBarItem*>(links->OwnerObject()); owner != nullptr && links->IsMenu())
+        if (TovBarItemLink* opener = owner->GetActiveItemLink())
+            opener->GetSourceItemLink()->MarkAsRecentlyUsed(ACountUse);
 }
 
 int TovBarItemLink::VisibleIndexOf() const {
@@ -248,11 +257,14 @@ void TovBarItemLink::CreateControl() {
 
 void TovBarItemLink::RecreateControl() {
     if (OwningBarManager() != nullptr && OwningBarManager()->IsUpdateLocked()) return;
-    FControl.reset();
+    FreeControl();
     CreateControl();
 }
 
 void TovBarItemLink::FreeControl() {
+    if (TovBarManager* manager = OwningBarManager();
+        manager && FControl && manager->SelectedItem() == FControl.get())
+        manager->SetSelectedItem(nullptr);
     FControl.reset();
 }
 
@@ -382,6 +394,55 @@ void TovBarItemLink::Assign(TPersistent* Source) {
     ViewLayout = source->ViewLayout;
     ViewLevels = source->ViewLevels;
     SetVisible(source->FVisible);
+    MergedWith = TovBarItemLinks::MergingToolbar;
+}
+
+void TovBarItemLink::ExecuteCustomizationAction(TovBarCustomizationAction AAction,
+                                                TovBarItemLink* ACustomizingLink) {
+    if (AAction == bcaReset) {
+        ApplyUserDefine({});
+        return;
+    }
+    if (ACustomizingLink == nullptr) return;
+    switch (AAction) {
+    case bcaCaption:
+        if (FItem) FItem->SetCaption(ACustomizingLink->EffectiveCaption());
+        break;
+    case bcaPaintStyle:
+        SetUserPaintStyle(ACustomizingLink->UserPaintStyle());
+        break;
+    case bcaPosition:
+        Position = ACustomizingLink->Position;
+        Changed(true);
+        break;
+    case bcaViewLevels:
+        ViewLevels = ACustomizingLink->ViewLevels;
+        Changed(true);
+        break;
+    case bcaButtonGroup:
+        ButtonGroup = ACustomizingLink->ButtonGroup;
+        Changed(true);
+        break;
+    case bcaDistributed:
+        Distributed = ACustomizingLink->Distributed;
+        Changed(true);
+        break;
+    case bcaBeginGroup:
+        SetBeginGroup(ACustomizingLink->BeginsGroupInEffect());
+        break;
+    case bcaVisible:
+        SetVisible(ACustomizingLink->Visible());
+        break;
+    case bcaMostRecentlyUsed:
+        SetMostRecentlyUsed(ACustomizingLink->MostRecentlyUsed());
+        break;
+    default:
+        break;
+    }
+}
+
+TovBarCustomizationActions TovBarItemLink::GetSupportedActions() const {
+    return FItem ? FItem->GetSupportedActions() : TovBarCustomizationActions{};
 }
 
 // ---- TovBarItemOptions
@@ -475,6 +536,27 @@ TovBarItemLink* TovBarItemLinks::AddItem(TovBarItem* AItem) {
     }
     EndUpdate();
     return link;
+}
+
+TovBarItemLink* TovBarItemLinks::AddItemByClass(const TuiClassRef* AItemClass) {
+    if (FManager == nullptr || AItemClass == nullptr) return nullptr;
+    auto* item = dynamic_cast<TovBarItem*>(AItemClass->Create(FManager->Owner()));
+    if (item == nullptr) return nullptr;
+    const int category = FManager->Categories()->IndexOf(uiGetResourceString(ovSBAR_DEFAULTCATEGORYNAME));
+    item->SetCategory(category >= 0 ? category : 0);
+    try {
+        return AddItem(item);
+    } catch (...) {
+        delete item;
+        throw;
+    }
+}
+
+void TovBarItemLinks::EmptyItemRects() {
+    BeginCalcItemRects();
+    for (int i = 0; i < Count(); ++i)
+        Items(i)->SetItemRect(RECT{});
+    EndCalcItemRects();
 }
 
 void TovBarItemLinks::Move(int AFromIndex, int AToIndex) {
@@ -735,6 +817,47 @@ TovBarItemLink* TovBarControlItemLinks::InternalFindItemWithAccel(WORD AKey, TSh
     return nullptr;
 }
 
+void TovBarItemLinks::ResolveLoadedItems() {
+    BeginUpdate();
+    try {
+        for (int i = Count() - 1; i >= 0; --i) {
+            TovBarItemLink* link = Items(i);
+            if (link->LoadedItemName.empty()) continue;
+            TovBarItem* item = FManager ? FManager->GetItemByName(link->LoadedItemName) : nullptr;
+            link->LoadedItemName.clear();
+            // A name the manager does not hold leaves no link.
+            if (item == nullptr)
+                delete link;
+            else
+                link->SetItem(item);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    ApplyLoadedUsageData(true);
+}
+
+void TovBarItemLinks::ApplyLoadedUsageData(bool ARestoreVisible) {
+    for (int i = Count() - 1; i >= 0; --i)
+        if (Items(i)->Item() != nullptr) Items(i)->UpdateMostRecentlyUsed();
+    // Applied directly: this runs while the manager still counts as loading.
+    if (ARestoreVisible)
+        for (int i = 0; i < Count(); ++i)
+            Items(i)->FVisible = Items(i)->FLoadedVisible;
+    for (int position = 0; position < Count(); ++position)
+        for (int i = 0; i < Count(); ++i) {
+            TovBarItemLink* link = Items(i);
+            if (link->LoadedRecentIndex != position) continue;
+            link->UseCount = link->LoadedUseCount;
+            link->SetRecentIndex(position);
+            link->LoadedRecentIndex = -1;
+        }
+    RebuildLists();
+    if (FBarControl) FBarControl->Rebuild();
+}
+
 void TovBarItemLinks::UpdateItemActions() {
     for (int i = 0; i < Count(); ++i)
         if (TovBarItem* item = Items(i)->Item()) item->UpdateActionLink();
@@ -747,6 +870,68 @@ bool TovBarItemLinks::IsShortCut(TShortCut AShortCut) {
     for (TovBarItemLink* link : available)
         if (link->Item() && link->Item()->IsShortCut(AShortCut)) return true;
     return false;
+}
+
+TovBar* TovBarItemLinks::MergingToolbar = nullptr;
+
+void TovBarItemLinks::Merge(TovBarItemLinks* ASourceLinks) {
+    for (int s = 0; s < ASourceLinks->Count(); ++s) {
+        TovBarItemLink* source = ASourceLinks->Items(s);
+        TovBarItem* item = source->Item();
+        if (item == nullptr) continue;
+        TovBarItemMergeKind kind = item->MergeKind;
+        int index = -1;
+        if (kind != mkNone) {
+            for (int i = 0; i < Count(); ++i) {
+                TovBarItem* target = Items(i)->Item();
+                if (target != nullptr && target->MergeKind == mkMergeByCaption && kind == mkMergeByCaption &&
+                    Items(i)->EffectiveCaption() == source->EffectiveCaption() &&
+                    target->CanMergeWith(item) && item->CanMergeWith(target))
+                    index = i;
+            }
+            if (index >= 0) {
+                kind = mkMergeByCaption;
+            } else {
+                int best = -1;
+                for (int i = 0; i < Count(); ++i) {
+                    TovBarItem* target = Items(i)->Item();
+                    if (target == nullptr || target->MergeOrder() > item->MergeOrder()) continue;
+                    if (best < 0 || target->MergeOrder() >= Items(best)->Item()->MergeOrder()) best = i;
+                }
+                index = best + 1;
+                kind = mkAdd;
+            }
+        }
+        if (FManager != nullptr && FManager->OnMergeItemLink)
+            FManager->OnMergeItemLink(FManager, this, ASourceLinks, source, kind, index);
+        // The choice is checked before anything is done with it.
+        std::string error;
+        if (index < 0) kind = mkNone;
+        if (kind == mkMergeByCaption &&
+            (index >= Count() || Items(index)->Item() == nullptr ||
+             !Items(index)->Item()->CanMergeWith(item) || !item->CanMergeWith(Items(index)->Item())))
+            kind = mkNone;
+        if (kind == mkAdd && index > Count()) kind = mkNone;
+        if (kind != mkNone && !CanContainItem(item, error)) kind = mkNone;
+        if (kind == mkMergeByCaption) {
+            TovBarItemLinks* targetLinks = Items(index)->Item()->LinksOf();
+            if (targetLinks != nullptr && item->LinksOf() != nullptr) targetLinks->Merge(item->LinksOf());
+        } else if (kind == mkAdd) {
+            Insert(index)->Assign(source);
+        }
+    }
+}
+
+void TovBarItemLinks::Unmerge(TovBar* AToolbar) {
+    for (int i = Count() - 1; i >= 0; --i) {
+        TovBarItemLink* link = Items(i);
+        if (link->MergedWith != nullptr && (AToolbar == nullptr || link->MergedWith == AToolbar)) {
+            delete link;
+            continue;
+        }
+        if (TovBarItem* item = link->Item())
+            if (TovBarItemLinks* nested = item->LinksOf()) nested->Unmerge(AToolbar);
+    }
 }
 
 void TovBarItemLinks::Assign(TPersistent* Source) {

@@ -10,6 +10,7 @@
 #include "platform/vcl/ControlTypes.h"
 #include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/core/base/ClassRefs.h"
 
 #include <memory>
 #include <string>
@@ -64,6 +65,10 @@ public:
     TovBar* MergedWith = nullptr;
     TovBarItemLink* SourceLink = nullptr;
     RECT ItemRect{};
+    // Read from a stored form or layout, applied after loading.
+    std::string LoadedItemName;
+    int LoadedRecentIndex = -1;
+    int LoadedUseCount = 0;
 
     // ---- User-defined values
     TovBarUserDefines UserDefine() const { return FUserDefine; }
@@ -98,6 +103,10 @@ public:
     // The link's or its item's visibility changed.
     void ItemVisibleChanged();
     void Assign(TPersistent* Source) override;
+    // Copies onto this link the value the action names from the link being customized (action 0 clears
+    // the user-defined values; 1 to 4 are the design controller's).
+    void ExecuteCustomizationAction(TovBarCustomizationAction AAction, TovBarItemLink* ACustomizingLink);
+    TovBarCustomizationActions GetSupportedActions() const;
 
 private:
     friend class TovBarItemLinks;
@@ -149,6 +158,9 @@ public:
     TovBarItemLink* Add() { return static_cast<TovBarItemLink*>(TCollection::Add()); }
     TovBarItemLink* Insert(int AIndex) { return static_cast<TovBarItemLink*>(TCollection::Insert(AIndex)); }
     TovBarItemLink* AddItem(TovBarItem* AItem);
+    // A link to a new item of the class, made in the manager's "Default" category (category 0 when
+    // there is none) and owned by the manager's owner; the item is freed again when it is refused.
+    TovBarItemLink* AddItemByClass(const TuiClassRef* AItemClass);
     void Move(int AFromIndex, int AToIndex);
     int IndexOf(const TovBarItemLink* ALink) const;
     int IndexOfItemName(const std::string& AName) const;
@@ -182,6 +194,9 @@ public:
     virtual bool CanContainItem(TovBarItem* AItem, std::string& AErrorText);
     TObject* OwnerObject() const { return FOwner ? FOwner->OwnerObject() : nullptr; }
     bool GetOptionValue(TovBarItemOption AOption) const;
+    bool ShowsDescriptions() const { return GetOptionValue(ioShowDescriptions); }
+    bool ShowsShortCuts() const { return GetOptionValue(ioShowShortCuts); }
+    TovBarMenuItemSize GetMenuItemSize() const { return GetOptionValue(ioSize) ? misLarge : misNormal; }
 
     void RebuildLists();
     void Rebuild();
@@ -200,17 +215,32 @@ public:
     // The next link (after AStartLink, cycling) whose accelerator is the character of AKey.
     TovBarItemLink* FindItemWithAccel(WORD AKey, TShiftState AShift, TovBarItemLink* AStartLink);
     void UpdateItemActions();
+    // Every link with a loaded item name gets the manager's item of that name (ignoring case); then the
+    // loaded usage data are applied with visibility.
+    void ResolveLoadedItems();
+    // Usage data read with the links: most-recently-used marks, visibility (when asked), use counts and
+    // positions in the recent list.
+    void ApplyLoadedUsageData(bool ARestoreVisible);
     bool IsShortCut(TShortCut AShortCut);
 
     void BeginCalcItemRects() { ++FRectLock; }
     void EndCalcItemRects();
     int RectLock() const { return FRectLock; }
+    void EmptyItemRects();
 
     // Moves ALink to the front (or the end) of the recent list.
     void MoveToRecentFront(TovBarItemLink* ALink);
     void MoveToRecentEnd(TovBarItemLink* ALink);
     void MoveInRecent(TovBarItemLink* ALink, int AIndex);
     void Assign(TPersistent* Source) override;
+
+    // ---- Merging (toolbar merging): each source link is merged by caption into a link of the same kind,
+    // added after the links of lower or equal MergeOrder, or skipped, as its item's MergeKind says.
+    void Merge(TovBarItemLinks* ASourceLinks);
+    // Frees the links made by merging with AToolbar (any toolbar when null), in nested lists too.
+    void Unmerge(TovBar* AToolbar);
+    // The toolbar currently being merged; links added by a merge remember it.
+    static TovBar* MergingToolbar;
 
 protected:
     void Update(TCollectionItem* AItem) override;

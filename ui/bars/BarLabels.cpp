@@ -18,3 +18,7 @@ bool TovBarSeparator::CanBePlacedOn(TovBarPlacement AKind, TovBar*, std::string&
 std::string TovBarSeparator::GetDefaultCaption() const {
     return uiGetResourceString(ovSBAR_NEWSEPARATORCAPTION);
 }
+
+TovBarCustomizationActions TovBarSeparator::GetSupportedActions() const {
+    return TovBarLabel::GetSupportedActions() - bcaMostRecentlyUsed;
+}

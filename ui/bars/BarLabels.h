@@ -14,4 +14,6 @@ public:
     // Menus only: on a toolbar it answers "A separator item cannot be placed on the specified toolbar".
     bool CanBePlacedOn(TovBarPlacement AKind, TovBar* AToolbar, std::string& AErrorText) override;
     std::string GetDefaultCaption() const override;
+    // The item's actions without "most recently used".
+    TovBarCustomizationActions GetSupportedActions() const override;
 };

@@ -1,5 +1,6 @@
 #include "ui/bars/BarManager.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Font.h"
@@ -8,12 +9,15 @@
 #include "platform/vcl/WinControl.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreServices.h"
+#include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/SystemPaletteNotifier.h"
 
 #include <algorithm>
 
@@ -42,6 +46,9 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FState &= ~bmsCreating;
     ovBarAddBarManager(this);
     FBackgrounds = new TovBarBackgrounds(this);
+    FLookAndFeel = new TuiLookAndFeel(this);
+    FLookAndFeel->OnChanged = TuiLookAndFeelChangedEvent(
+        [this](TuiLookAndFeel*, TuiLookAndFeelValues) { RecreatePainter(); }, this);
     FStyle = bmsEnhanced;
     FItems = new TovBarComponentList;
     FCategories = new TovBarManagerCategories(this);
@@ -55,6 +62,9 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FMostRecentlyUsedUseCount = CalcMostRecentlyUsedUseCount();
     SetUseSystemFont(true);
     RecreateBrushes();
+    uiReferenceOffice11Colors();
+    FPaletteNotifier = std::make_unique<TuiSystemPaletteChangedNotifier>(false);
+    FPaletteNotifier->OnSystemPaletteChanged = TEvent<>([this] { SystemColorsChanged(); }, this);
     FImageOptions = new TovBarImageOptions(this);
     FImageOptions->OnSizeChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsSizeChanged);
     FImageOptions->OnAppearanceChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsAppearanceChanged);
@@ -64,10 +74,14 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
 
 TovBarManager::~TovBarManager() {
     ovBarRemoveBarManager(this);
+    FPaletteNotifier.reset();
     SetIsCustomizing(false);
     FBars->Clear();
     delete FImageOptions;
     FImageOptions = nullptr;
+    FLookAndFeel->OnChanged = nullptr;
+    delete FLookAndFeel;
+    FLookAndFeel = nullptr;
     // Groups and items are the manager's to end, whoever owns them.
     while (FGroups->Count() > 0)
         delete FGroups->Components(FGroups->Count() - 1);
@@ -85,10 +99,28 @@ TovBarManager::~TovBarManager() {
     delete FGroups;
     FGroups = nullptr;
     delete FBackgrounds;
+    for (HBRUSH& brush : FFlatBrushes)
+        if (brush != nullptr) {
+            DeleteObject(brush);
+            brush = nullptr;
+        }
+    uiReleaseOffice11Palette();
 }
 
 TWinControl* TovBarManager::OwnerWinControl() const {
     return dynamic_cast<TWinControl*>(Owner());
+}
+
+TCustomForm* TovBarManager::GetParentForm() const {
+    return GetControlForm(OwnerWinControl(), fkNearest);
+}
+
+TCustomForm* TovBarManager::GetTopForm() const {
+    return GetControlForm(OwnerWinControl(), fkOutermost);
+}
+
+TCustomForm* TovBarManager::GetMDIOrTopForm() const {
+    return GetControlForm(OwnerWinControl(), fkMDIChild);
 }
 
 bool TovBarManager::IsLoading() const {
@@ -153,8 +185,21 @@ void TovBarManager::MoveItem(int AFrom, int ATo) {
     FItems->Move(AFrom, ATo);
 }
 
+void TovBarManager::SortItemsByCategory() {
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (int i = 0; i + 1 < ItemCount(); ++i)
+            if (Items(i)->Category() > Items(i + 1)->Category()) {
+                FItems->Exchange(i, i + 1);
+                DesignerModified();
+                swapped = true;
+            }
+    }
+}
+
 std::string TovBarManager::MakeUniqueItemName(const std::string& AItemClassName) const {
     const std::string base = AItemClassName.size() > 1 ? AItemClassName.substr(1) : AItemClassName;
+    if (IsDesigning() && FDesigner != nullptr) return FDesigner->UniqueName(base);
     for (int n = 1;; ++n) {
         const std::string name = base + std::to_string(n);
         if (GetItemByName(name) == nullptr) return name;
@@ -183,6 +228,7 @@ std::string TovBarManager::MakeUniqueBarCaption(const std::string& ABase) const 
 }
 
 std::string TovBarManager::MakeUniqueBarName(const std::string& ABase) const {
+    if (IsDesigning() && !IsLoading() && FDesigner != nullptr) return FDesigner->UniqueName(ABase);
     for (int n = 1;; ++n) {
         const std::string name = ABase + std::to_string(n);
         bool taken = GetBarByName(name) != nullptr;
@@ -426,6 +472,38 @@ void TovBarManager::ForEachItem(const std::function<void(TovBarItem*)>& AProc) {
 
 // ---- Designer
 
+bool TovBarManager::DesignerCanDelete(TComponent* AComponent) const {
+    return FDesigner == nullptr || FDesigner->CanDeleteComponent(AComponent);
+}
+
+int TovBarManager::DesignerSelectionStatus(TPersistent* AObject) const {
+    return FDesigner ? FDesigner->GetSelectionStatus(AObject) : 0;
+}
+
+void TovBarManager::DesignerSelect(TPersistent* AObject, TovBarSelectionOperation AOperation) const {
+    if (FDesigner) FDesigner->SelectComponent(AObject, AOperation);
+}
+
+void TovBarManager::DesignerGetSelection(std::vector<TPersistent*>& ASelection) const {
+    ASelection.clear();
+    if (FDesigner) FDesigner->GetSelection(ASelection);
+}
+
+void TovBarManager::DesignerSetSelection(const std::vector<TPersistent*>& ASelection) const {
+    if (FDesigner) FDesigner->SetSelection(ASelection);
+}
+
+void TovBarManager::DesignerShowDefaultEventHandler(TPersistent* AObject) const {
+    if (FDesigner) FDesigner->ShowDefaultEventHandler(AObject);
+}
+
+std::vector<TPersistent*> TovBarManager::SelectedComponents() const {
+    std::vector<TPersistent*> selection;
+    DesignerGetSelection(selection);
+    std::erase_if(selection, [this](TPersistent* AObject) { return DesignerSelectionStatus(AObject) != 1; });
+    return selection;
+}
+
 void TovBarManager::DesignerModified() {
     if (IsLoading() || BeingDestroyed()) return;
     if (FLockDesignerModified == 0)
@@ -441,6 +519,18 @@ void TovBarManager::LockDesignerModified(bool ALock, bool ANotify) {
     }
     if (FLockDesignerModified == 0) return;
     if (--FLockDesignerModified == 0 && ANotify && FDesignerModifiedDue) DesignerModified();
+}
+
+// ---- Selection
+
+void TovBarManager::SetSelectedItem(TovBarItemControl* AValue) {
+    if (FSelectedItem == AValue) return;
+    if (FSelectedItem != nullptr && IsCustomizingOrDesigning()) {
+        IovBarControl* oldParent = FSelectedItem->Parent();
+        if (oldParent != nullptr && (AValue == nullptr || AValue->Parent() != oldParent))
+            oldParent->ClearSelection();
+    }
+    FSelectedItem = AValue;
 }
 
 // ---- Waiting bars
@@ -515,9 +605,14 @@ void TovBarManager::CloseActiveBarControl() {
 
 void TovBarManager::Loaded() {
     TuiCustomComponent::Loaded();
+    ++FReadStateCount;
     if (IsUpdateLocked()) return;
     FState |= bmsInLoaded;
     try {
+        for (int i = 0; i < ItemCount(); ++i)
+            if (TovBarItemLinks* links = Items(i)->LinksOf()) links->ResolveLoadedItems();
+        for (int i = 0; i < FBars->Count(); ++i)
+            FBars->GetItem(i)->ItemLinks()->ResolveLoadedItems();
         FState |= bmsLoadingBars;
         for (int i = 0; i < FBars->Count(); ++i) {
             TovBar* bar = FBars->GetItem(i);
@@ -525,6 +620,7 @@ void TovBarManager::Loaded() {
             bar->ApplyStreamedValues();
         }
         FState &= ~bmsLoadingBars;
+        if (IsDesigning()) SortItemsByCategory();
         BeginUpdate();
         try {
             for (int i = 0; i < FCategories->Count(); ++i)
@@ -542,6 +638,23 @@ void TovBarManager::Loaded() {
         throw;
     }
     FState &= ~bmsInLoaded;
+}
+
+void TovBarManager::SetName(const std::string& NewName) {
+    const std::string oldName = Name();
+    TuiCustomComponent::SetName(NewName);
+    if (!IsDesigning() || oldName.empty() || Owner() == nullptr) return;
+    for (int i = 0; i < Owner()->ComponentCount(); ++i) {
+        auto* item = dynamic_cast<TovBarItem*>(Owner()->Components(i));
+        if (item == nullptr || item->Name().size() <= oldName.size() ||
+            !SameText(item->Name().substr(0, oldName.size()), oldName))
+            continue;
+        try {
+            item->SetName(NewName + item->Name().substr(oldName.size()));
+        } catch (const EComponentError&) {
+            // A name taken already keeps the item's old one.
+        }
+    }
 }
 
 void TovBarManager::Notification(TComponent* AComponent, TOperation Operation) {
@@ -599,6 +712,29 @@ void TovBarManager::UpdateDockColors() {
         dock->UpdateColor();
 }
 
+void TovBarManager::SetAutoAlignBars(bool AValue) {
+    if (FAutoAlignBars == AValue) return;
+    FAutoAlignBars = AValue;
+    RefreshAfterUpdate(false, false, true, false);
+}
+
+void TovBarManager::RebuildMainMenu() {
+    if (FMainMenuBar != nullptr)
+        if (IovBarControl* control = FMainMenuBar->GetControl()) control->Rebuild();
+}
+
+void TovBarManager::SetFlatCloseButton(bool AValue) {
+    if (FFlatCloseButton == AValue) return;
+    FFlatCloseButton = AValue;
+    RebuildMainMenu();
+}
+
+void TovBarManager::SetShowCloseButton(bool AValue) {
+    if (FShowCloseButton == AValue) return;
+    FShowCloseButton = AValue;
+    RebuildMainMenu();
+}
+
 void TovBarManager::SetAutoHideEmptyBars(bool AValue) {
     if (FAutoHideEmptyBars == AValue) return;
     FAutoHideEmptyBars = AValue;
@@ -644,6 +780,49 @@ void TovBarManager::SetSunkenBorder(bool AValue) {
 
 int TovBarManager::GetGlyphSize() const {
     return FImageOptions ? FImageOptions->GlyphSize() : 16;
+}
+
+TCustomImageList* TovBarManager::Images() const {
+    return FImageOptions->Images();
+}
+void TovBarManager::SetImages(TCustomImageList* AValue) {
+    FImageOptions->SetImages(AValue);
+}
+TCustomImageList* TovBarManager::LargeImages() const {
+    return FImageOptions->LargeImages();
+}
+void TovBarManager::SetLargeImages(TCustomImageList* AValue) {
+    FImageOptions->SetLargeImages(AValue);
+}
+TCustomImageList* TovBarManager::HotImages() const {
+    return FImageOptions->HotImages();
+}
+void TovBarManager::SetHotImages(TCustomImageList* AValue) {
+    FImageOptions->SetHotImages(AValue);
+}
+TCustomImageList* TovBarManager::DisabledImages() const {
+    return FImageOptions->DisabledImages();
+}
+void TovBarManager::SetDisabledImages(TCustomImageList* AValue) {
+    FImageOptions->SetDisabledImages(AValue);
+}
+TCustomImageList* TovBarManager::DisabledLargeImages() const {
+    return FImageOptions->DisabledLargeImages();
+}
+void TovBarManager::SetDisabledLargeImages(TCustomImageList* AValue) {
+    FImageOptions->SetDisabledLargeImages(AValue);
+}
+TColor TovBarManager::GetImageListBkColor() const {
+    return FImageOptions->ImageListBkColor();
+}
+bool TovBarManager::LargeIcons() const {
+    return FImageOptions->LargeIcons();
+}
+void TovBarManager::SetLargeIcons(bool AValue) {
+    FImageOptions->SetLargeIcons(AValue);
+}
+bool TovBarManager::GetStretchGlyphs() const {
+    return FImageOptions->StretchGlyphs;
 }
 
 void TovBarManager::RebuildToolbarWindows() {

@@ -8,6 +8,7 @@
 #include "platform/rtl/WinTypes.h"
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarComponents.h"
+#include "ui/bars/BarDesigner.h"
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/bars/BarTypes.h"
 
@@ -18,14 +19,20 @@
 
 class TFont;
 class TWinControl;
+class TCustomForm;
+class TCustomImageList;
 class TovBarPainter;
 class TovBarBackgrounds;
+class TuiLookAndFeel;
+class TuiSystemPaletteChangedNotifier;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
 using TovBarClickItemEvent = TEvent<TovBarManager*, TovBarItem*>;
 using TovBarCanDockingEvent = TEvent<TovBar*, TovBarDockingStyle, IovBarDock*, bool&>;
 using TovBarResetEvent = TEvent<TovBarManager*, TovBar*, bool&, bool&>;
+using TovBarMergeItemLinkEvent =
+    TEvent<TovBarManager*, TovBarItemLinks*, TovBarItemLinks*, TovBarItemLink*, TovBarItemMergeKind&, int&>;
 
 // Bits of the manager's internal state set.
 enum TovBarManagerStateBit : unsigned {
@@ -50,6 +57,11 @@ public:
     ~TovBarManager() override;
 
     TWinControl* OwnerWinControl() const;
+    // The nearest form, the outermost form and the nearest MDI child else the outermost form that holds
+    // the owner control.
+    TCustomForm* GetParentForm() const;
+    TCustomForm* GetTopForm() const;
+    TCustomForm* GetMDIOrTopForm() const;
     unsigned State() const { return FState; }
     bool IsLoading() const;
     bool IsDesigning() const;
@@ -115,7 +127,21 @@ public:
     // The submenu control marked for a rebuild at the end of the update.
     void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
 
+    // At design time the items are kept in category order (neighbour exchanges, each a designer change).
+    void SortItemsByCategory();
+
     // ---- Designer
+    IovBarDesigner* Designer() const { return FDesigner; }
+    void SetDesigner(IovBarDesigner* AValue) { FDesigner = AValue; }
+    // The designer's answers, neutral without one: deleting allowed, nothing selected, no unique name.
+    bool DesignerCanDelete(TComponent* AComponent) const;
+    int DesignerSelectionStatus(TPersistent* AObject) const;
+    void DesignerSelect(TPersistent* AObject, TovBarSelectionOperation AOperation) const;
+    void DesignerGetSelection(std::vector<TPersistent*>& ASelection) const;
+    void DesignerSetSelection(const std::vector<TPersistent*>& ASelection) const;
+    void DesignerShowDefaultEventHandler(TPersistent* AObject) const;
+    // The selected components, keeping only those whose status is 1.
+    std::vector<TPersistent*> SelectedComponents() const;
     void DesignerModified();
     void LockDesignerModified(bool ALock, bool ANotify = true);
     bool Modified() const { return FModified; }
@@ -132,12 +158,18 @@ public:
     bool IsRestoringBars() const { return FWaitingBars != nullptr; }
     void RemoveWaitingBar(TovBar* ABar);
 
+    // ---- Selection: the item control selected while customizing or designing
+    TovBarItemControl* SelectedItem() const { return FSelectedItem; }
+    void SetSelectedItem(TovBarItemControl* AValue);
+
     // ---- Customizing
     void SetIsCustomizing(bool AValue);
     bool IsOtherManagerCustomizing() const;
 
     // ---- Component life
     void Loaded() override;
+    // At design time the items named after the manager follow its new name.
+    void SetName(const std::string& NewName) override;
     // Closes the active bar window of the bar system (reason other).
     static void CloseActiveBarControl();
 
@@ -149,9 +181,13 @@ public:
     bool IsShowRecentItemsFirst() const { return MenusShowRecentItemsFirst && IsRecentItemsStyle(); }
     TovBarPainter* DefaultPainter() const { return FPainter.get(); }
     void RecreatePainter();
-    // The look-and-feel inputs of the painter choice (supplied by the look-and-feel settings).
-    TovBarLookAndFeelState LookAndFeelState() const { return FLookAndFeelState; }
-    void SetLookAndFeelState(const TovBarLookAndFeelState& AValue);
+    // The look-and-feel the style bmsUseLookAndFeel follows; its changes recreate the painter.
+    TuiLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
+    void SetLookAndFeel(TuiLookAndFeel* AValue);
+    // What the painter choice reads of the look-and-feel and of the system.
+    TovBarLookAndFeelState LookAndFeelState() const;
+    // Gives L the look that matches the bars: reset, no skin, the painter style of the bar painter.
+    void ApplyLookAndFeelTo(TuiLookAndFeel* L) const;
     int PainterRecreateCount() const { return FPainterRecreateCount; }
 
     // ---- Fonts
@@ -172,12 +208,35 @@ public:
     TColor FlatToolbarDownedColor() const { return FFlatColors[2]; }
     TColor FlatToolbarDownedSelColor() const { return FFlatColors[3]; }
     TColor FlatToolbarSelColor() const { return FFlatColors[4]; }
+    // The same colours as GDI brushes, owned by the manager.
+    HBRUSH FlatFrameBrush() const { return FFlatBrushes[0]; }
+    HBRUSH FlatFaceBrush() const { return FFlatBrushes[1]; }
+    HBRUSH FlatCheckedBrush() const { return FFlatBrushes[2]; }
+    HBRUSH FlatCheckedHotBrush() const { return FFlatBrushes[3]; }
+    HBRUSH FlatHotBrush() const { return FFlatBrushes[4]; }
     void RecreateBrushes();
+    // The system colours changed: brushes and the Office11 colours are made again, the windows refresh.
+    void SystemColorsChanged();
 
     // ---- Image options
     TovBarImageOptions* ImageOptions() const { return FImageOptions; }
     TovBarBackgrounds* Backgrounds() const { return FBackgrounds; }
     int GetGlyphSize() const;
+    // Forwards to the image options.
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* AValue);
+    TCustomImageList* LargeImages() const;
+    void SetLargeImages(TCustomImageList* AValue);
+    TCustomImageList* HotImages() const;
+    void SetHotImages(TCustomImageList* AValue);
+    TCustomImageList* DisabledImages() const;
+    void SetDisabledImages(TCustomImageList* AValue);
+    TCustomImageList* DisabledLargeImages() const;
+    void SetDisabledLargeImages(TCustomImageList* AValue);
+    TColor GetImageListBkColor() const;
+    bool LargeIcons() const;
+    void SetLargeIcons(bool AValue);
+    bool GetStretchGlyphs() const;
 
     // ---- Recent items
     int MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
@@ -208,19 +267,26 @@ public:
     bool SunkenBorder() const { return FSunkenBorder; }
     void SetSunkenBorder(bool AValue);
 
+    bool AutoAlignBars() const { return FAutoAlignBars; }
+    // Runs the refresh pass (as an update's end without a rebuild, with the redraw switch).
+    void SetAutoAlignBars(bool AValue);
+    bool FlatCloseButton() const { return FFlatCloseButton; }
+    void SetFlatCloseButton(bool AValue);
+    bool ShowCloseButton() const { return FShowCloseButton; }
+    void SetShowCloseButton(bool AValue);
+    // Streamed at least once and AllowReset on.
+    bool CanReset() const { return FReadStateCount > 0 && AllowReset; }
+
     bool AllowCallFromAnotherForm = false;
     bool AllowReset = true;
     bool AlwaysMerge = false;
     bool AlwaysSaveText = false;
-    bool AutoAlignBars = false;
     bool CanCustomize = true;
-    bool FlatCloseButton = false;
     int HelpContext = 0;
     bool HideFloatingBarsWhenInactive = true;
     std::string IniFileName;
     TovBarMenuAnimations MenuAnimations = maNone;
     bool MenusShowRecentItemsFirst = true;
-    bool ShowCloseButton = false;
     bool ShowFullMenusAfterDelay = true;
     bool ShowHelpButton = false;
     bool ShowHint = true;
@@ -240,6 +306,7 @@ public:
     TovBarCanDockingEvent OnDocking;
     TovBarResetEvent OnBarReset;
     TovBarClickItemEvent OnClickItem;
+    TovBarMergeItemLinkEvent OnMergeItemLink;
     // Called with the manager after every font change.
     std::vector<std::function<void(TovBarManager*)>> SystemFontChangedHandlers;
 
@@ -264,6 +331,7 @@ private:
     void ImageOptionsAppearanceChanged(TObject* ASender);
     void ImageListChanged(int AIndex);
     void RebuildToolbarWindows();
+    void RebuildMainMenu();
     void UpdateDockColors();
 
     unsigned FState = bmsCreating;
@@ -281,10 +349,15 @@ private:
     bool FInternalFontChange = false;
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
+    TovBarItemControl* FSelectedItem = nullptr;
+    IovBarDesigner* FDesigner = nullptr;
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
-    TovBarLookAndFeelState FLookAndFeelState;
+    TuiLookAndFeel* FLookAndFeel = nullptr;
+    bool FVisualStyles = false;
+    std::unique_ptr<TuiSystemPaletteChangedNotifier> FPaletteNotifier;
     int FPainterRecreateCount = 0;
     TColor FFlatColors[5] = {};
+    HBRUSH FFlatBrushes[5] = {};
 
     int FLockUpdate = 0;
     int FLockDesignerModified = 0;
@@ -297,6 +370,10 @@ private:
     bool FAutoDockColor = true;
     TColor FDockColor = 0;
     bool FAutoHideEmptyBars = false;
+    bool FAutoAlignBars = false;
+    bool FFlatCloseButton = false;
+    bool FShowCloseButton = false;
+    int FReadStateCount = 0;
     int FButtonArrowWidth = 11;
     int FLargeButtonArrowWidth = 13;
     int FWaitForDockingTime = 21;

@@ -1,4 +1,5 @@
 // The bar manager's painter choice, fonts, flat-look colours and the routing of image-option changes.
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/Numerics.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Graphics.h"
@@ -9,13 +10,42 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/SystemInfo.h"
+#include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 #include "ui/core/graphics/Colors.h"
 #include "ui/core/platform/ThemeManager.h"
 
 // ---- Painter
 
+TovBarLookAndFeelState TovBarManager::LookAndFeelState() const {
+    TovBarLookAndFeelState state;
+    state.VisualStyles = FVisualStyles;
+    if (FLookAndFeel != nullptr) {
+        static_assert(lfFlat == 0 && lfStandard == 1 && lfUltraFlat == 2 && lfOffice11 == 3);
+        state.Kind = static_cast<TovBarLookAndFeelKind>(FLookAndFeel->Kind());
+        state.NativeStyle = FLookAndFeel->NativeStyle();
+        state.HasSkinPainter = FLookAndFeel->SkinPainter() != nullptr;
+    }
+    return state;
+}
+
+void TovBarManager::SetLookAndFeel(TuiLookAndFeel* AValue) {
+    FLookAndFeel->Assign(AValue);
+}
+
+void TovBarManager::ApplyLookAndFeelTo(TuiLookAndFeel* L) const {
+    const int style = ovBarLookAndFeelStyleOfPainter(GetPainterStyle());
+    if (style < 0) {
+        L->Assign(FLookAndFeel);
+        return;
+    }
+    L->Reset();
+    L->SetSkinName("");
+    L->SetStyle(static_cast<TuiLookAndFeelStyle>(style));
+}
+
 int TovBarManager::GetPainterStyle() const {
-    return ovBarPainterIndex(FStyle, FLookAndFeelState);
+    return ovBarPainterIndex(FStyle, LookAndFeelState());
 }
 
 const TovBarPainterClass* TovBarManager::GetPainterClass() const {
@@ -24,16 +54,11 @@ const TovBarPainterClass* TovBarManager::GetPainterClass() const {
 }
 
 TovBarManagerStyle TovBarManager::GetEffectiveStyle() const {
-    return ovBarEffectiveStyle(FStyle, FLookAndFeelState);
-}
-
-void TovBarManager::SetLookAndFeelState(const TovBarLookAndFeelState& AValue) {
-    FLookAndFeelState = AValue;
-    RecreatePainter();
+    return ovBarEffectiveStyle(FStyle, LookAndFeelState());
 }
 
 void TovBarManager::CreateDefaultPainter() {
-    FLookAndFeelState.VisualStyles = AreVisualStylesAvailable({totToolBar});
+    FVisualStyles = AreVisualStylesAvailable({totToolBar});
     FPainter.reset();
     FPainter = GetPainterClass()->Create();
 }
@@ -132,6 +157,9 @@ void TovBarManager::FontChanged(TObject*) {
     FBarCaptionFont->Assign(FFont);
     for (auto& handler : SystemFontChangedHandlers)
         handler(this);
+    if (FBars != nullptr)
+        for (int i = 0; i < FBars->Count(); ++i)
+            FBars->GetItem(i)->ManagerFontChanged();
 }
 
 void TovBarManager::SystemInfoChanged(UINT AParam) {
@@ -154,8 +182,20 @@ void TovBarManager::RecreateBrushes() {
     FFlatColors[3] = uiGetBlendedSystemColor(14, 44, 40);
     FFlatColors[4] = uiGetBlendedSystemColor(-2, 30, 72);
     // Visual styles are off, so the nearest screen colour is the colour itself.
-    for (TColor& color : FFlatColors)
-        color = uiNearestDisplayColor(color);
+    for (int i = 0; i < 5; ++i) {
+        FFlatColors[i] = uiNearestDisplayColor(FFlatColors[i]);
+        if (FFlatBrushes[i] != nullptr) DeleteObject(FFlatBrushes[i]);
+        FFlatBrushes[i] = CreateSolidBrush(ColorToRGB(FFlatColors[i]));
+    }
+}
+
+void TovBarManager::SystemColorsChanged() {
+    RecreateBrushes();
+    uiRefreshOffice11Colors();
+    for (IovBarDock* dock : FDockControls)
+        dock->UpdateDock();
+    for (int i = 0; i < FBars->Count(); ++i)
+        if (IovBarControl* control = FBars->GetItem(i)->GetControl()) control->Repaint();
 }
 
 // ---- Image options

@@ -1,6 +1,9 @@
 #include "ui/bars/BarRoutines.h"
 
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/GdiShapes.h"
 #include "platform/vcl/Control.h"
+#include "platform/vcl/Form.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarItem.h"
@@ -65,6 +68,152 @@ TWinControl* FindWindowedOwner(TComponent* AComponent) {
     for (TComponent* c = AComponent; c != nullptr; c = c->Owner())
         if (auto* control = dynamic_cast<TWinControl*>(c)) return control;
     return nullptr;
+}
+
+TovBarManager* FindBarManagerOfComponentWindow(TComponent* AComponent) {
+    TWinControl* control = FindWindowedOwner(AComponent);
+    if (control == nullptr || !control->HandleAllocated()) return nullptr;
+    for (TWinControl* c = control; c != nullptr;
+         c = c->HandleAllocated() ? FindParentVCLControl(c->Handle()) : nullptr)
+        if (TovBarManager* manager = GetBarManagerOfComponent(c)) return manager;
+    return nullptr;
+}
+
+TWinControl* FindParentVCLControl(HWND AWindow) {
+    HWND wnd = AWindow;
+    while (wnd != nullptr && (GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) != 0) {
+        wnd = GetParent(wnd);
+        if (TWinControl* control = FindControl(wnd)) return control;
+    }
+    return nullptr;
+}
+
+TWinControl* FindWindowVCLControl(HWND AWindow) {
+    for (HWND wnd = AWindow; wnd != nullptr; wnd = GetParent(wnd))
+        if (TWinControl* control = FindControl(wnd)) return control;
+    return nullptr;
+}
+
+TCustomForm* GetControlForm(TWinControl* AControl, TovFormKind AKind) {
+    if (AControl == nullptr || !AControl->HandleAllocated()) return nullptr;
+    TCustomForm* result = nullptr;
+    for (HWND wnd = AControl->Handle(); wnd != nullptr; wnd = GetParent(wnd)) {
+        if (auto* form = dynamic_cast<TCustomForm*>(FindControl(wnd))) {
+            result = form;
+            // There are no MDI children here, so kind 1 finds the outermost form like kind 0.
+            if (AKind == fkNearest) break;
+        }
+        if ((GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) == 0) break;
+    }
+    return result;
+}
+
+TCustomForm* GetFormOfComponent(TComponent* AComponent) {
+    return GetControlForm(FindWindowedOwner(AComponent), fkNearest);
+}
+
+bool BarManagerBelongsToWindow(TovBarManager* AManager, HWND AOwnerWindow) {
+    TWinControl* owner = AManager ? AManager->OwnerWinControl() : nullptr;
+    if (owner == nullptr || !owner->HandleAllocated()) return false;
+    for (HWND wnd = owner->Handle(); wnd != nullptr; wnd = GetParent(wnd)) {
+        if (wnd == AOwnerWindow) return true;
+        if ((GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) == 0) break;
+    }
+    return false;
+}
+
+bool IsControlInside(TWinControl* AParent, TControl* AControl) {
+    if (AParent == nullptr || AControl == nullptr) return false;
+    auto* windowed = dynamic_cast<TWinControl*>(AControl);
+    TWinControl* holder = windowed ? windowed : AControl->Parent();
+    if (AParent->HandleAllocated() && holder != nullptr && holder->HandleAllocated())
+        return AParent->Handle() == holder->Handle() || IsChild(AParent->Handle(), holder->Handle());
+    for (TControl* c = AControl; c != nullptr; c = c->Parent())
+        if (c == AParent) return true;
+    return false;
+}
+
+bool IsControlOfBarManager(TovBarManager* AManager, TControl* AControl) {
+    return AManager != nullptr && IsControlInside(AManager->OwnerWinControl(), AControl);
+}
+
+bool HasAsParent(HWND AWindow, HWND AParentWindow) {
+    if (AParentWindow == nullptr) return false;
+    for (HWND wnd = GetParent(AWindow); wnd != nullptr; wnd = GetParent(wnd))
+        if (wnd == AParentWindow) return true;
+    return false;
+}
+
+bool IsWindowOrParentFocused(HWND AWindow) {
+    const HWND focus = GetFocus();
+    for (HWND wnd = AWindow; wnd != nullptr; wnd = GetParent(wnd)) {
+        if (wnd == focus) return true;
+        if ((GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) == 0) break;
+    }
+    return false;
+}
+
+bool IsAnotherApplicationWindow(HWND AWindow) {
+    // Every window of the window system belongs to this program; a handle that names no window does not.
+    if (AWindow == nullptr) return true;
+    DWORD process = 0;
+    return GetWindowThreadProcessId(AWindow, &process) == 0;
+}
+
+bool IsMousePressMessage(UINT AMessage) {
+    switch (AMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FreeGdiHandle(HGDIOBJ& AHandle) {
+    if (AHandle != nullptr) DeleteObject(AHandle);
+    AHandle = nullptr;
+}
+
+void RestoreSelectedGdiObject(HDC ADC, HGDIOBJ APrevious) {
+    if (HGDIOBJ replaced = SelectObject(ADC, APrevious)) DeleteObject(replaced);
+}
+
+void FillPolygonWithColor(HDC ADC, const std::vector<POINT>& APoints, TColor AFillColor, TColor APenColor) {
+    if (APoints.empty()) return;
+    HGDIOBJ previousPen = SelectObject(ADC, CreatePen(PS_SOLID, 1, ColorToRGB(APenColor)));
+    HGDIOBJ previousBrush = SelectObject(ADC, CreateSolidBrush(ColorToRGB(AFillColor)));
+    Polygon(ADC, APoints.data(), static_cast<int>(APoints.size()));
+    RestoreSelectedGdiObject(ADC, previousBrush);
+    RestoreSelectedGdiObject(ADC, previousPen);
+}
+
+void FreeWindowHandle(HWND& AHandle, bool ADestroyWindow) {
+    if (ADestroyWindow && AHandle != nullptr) DestroyWindow(AHandle);
+    AHandle = nullptr;
+}
+
+void KillCharMessages(HWND AWindow) {
+    MSG msg;
+    while (PeekMessage(&msg, AWindow, WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    }
+}
+
+void ActivateTopLevelParentWindow(HWND AWindow) {
+    HWND wnd = AWindow;
+    while (wnd != nullptr && (GetWindowLong(wnd, GWL_STYLE) & WS_CHILD) != 0)
+        wnd = GetParent(wnd);
+    if (wnd != nullptr) SetActiveWindow(wnd);
 }
 
 // ---- Active bar control

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
+#include "platform/vcl/Graphics.h"
 #include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarTypes.h"
 
@@ -11,6 +12,7 @@
 
 class TComponent;
 class TWinControl;
+class TControl;
 
 // ---- Lookups (nil-safe)
 TovBarItemControl* ControlOfLink(TovBarItemLink* ALink);
@@ -24,6 +26,42 @@ TovBarManager* GetBarManagerOfComponent(TComponent* AComponent);
 TovBarManager* FindBarManagerOfWindow(HWND AWindow);
 // The first windowed control in the owner chain (the component itself included).
 TWinControl* FindWindowedOwner(TComponent* AComponent);
+// From the first windowed owner that has a window, the nearest control up the parent windows that yields
+// a manager.
+TovBarManager* FindBarManagerOfComponentWindow(TComponent* AComponent);
+// The nearest ancestor window (the window itself excluded) of a class library control, climbing only
+// through child windows; null at a top-level window.
+TWinControl* FindParentVCLControl(HWND AWindow);
+// The class library control of the window or of its nearest ancestor.
+TWinControl* FindWindowVCLControl(HWND AWindow);
+enum TovFormKind { fkOutermost = 0, fkMDIChild = 1, fkNearest = 2 };
+// The form that holds the control: the nearest (kind 2), the outermost (kind 0), or the nearest MDI
+// child else the outermost (kind 1); null when the control has no window.
+class TCustomForm;
+TCustomForm* GetControlForm(TWinControl* AControl, TovFormKind AKind);
+TCustomForm* GetFormOfComponent(TComponent* AComponent);
+// The manager's owner window is AOwnerWindow or lies inside it.
+bool BarManagerBelongsToWindow(TovBarManager* AManager, HWND AOwnerWindow);
+// Whether AControl lies inside AParent (by windows when both have them, else by the parent chain).
+bool IsControlInside(TWinControl* AParent, TControl* AControl);
+bool IsControlOfBarManager(TovBarManager* AManager, TControl* AControl);
+// AParentWindow is an owner-chain ancestor of AWindow.
+bool HasAsParent(HWND AWindow, HWND AParentWindow);
+bool IsWindowOrParentFocused(HWND AWindow);
+bool IsAnotherApplicationWindow(HWND AWindow);
+bool IsMousePressMessage(UINT AMessage);
+// DeleteObject when set, then zero.
+void FreeGdiHandle(HGDIOBJ& AHandle);
+// Selects APrevious back into the DC and deletes the object it replaces.
+void RestoreSelectedGdiObject(HDC ADC, HGDIOBJ APrevious);
+// A polygon filled in one colour with a one-pixel solid outline in another.
+void FillPolygonWithColor(HDC ADC, const std::vector<POINT>& APoints, TColor AFillColor, TColor APenColor);
+// DestroyWindow when asked and the handle is set, then zero.
+void FreeWindowHandle(HWND& AHandle, bool ADestroyWindow);
+// Removes the window's pending WM_CHAR messages.
+void KillCharMessages(HWND AWindow);
+// Activates the first ancestor of the window that is not a child window.
+void ActivateTopLevelParentWindow(HWND AWindow);
 
 // ---- The active bar control: a stack of windows that own the keyboard and mouse of the bar system
 IovBarControl* CurrentBarControl();

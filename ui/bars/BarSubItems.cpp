@@ -50,12 +50,22 @@ IovBarControl* TCustomovBarSubItem::CreateBarControl() {
     return factory ? factory->CreateSubMenuControl(FItemLinks.get()) : nullptr;
 }
 
+TovBarCustomizationActions TCustomovBarSubItem::GetSupportedActions() const {
+    TovBarCustomizationActions actions = TovBarButtonLikeItem::GetSupportedActions();
+    if (IsDesignState()) actions.Include(bcaButtonGroup);
+    return actions;
+}
+
 bool TCustomovBarSubItem::CanMergeWith(TovBarItem* AItem) const {
     return dynamic_cast<TovBarSubItem*>(AItem) != nullptr;
 }
 
 void TCustomovBarSubItem::BarManagerChanged() {
     FItemLinks->SetBarManager(FBarManager);
+}
+
+void TCustomovBarSubItem::BarNotification(TovBar* ABar, int AKind) {
+    if (AKind == 1 && ABar == FDetachingBar) FDetachingBar = nullptr;
 }
 
 int TCustomovBarSubItem::DetachingBar() const {

@@ -39,10 +39,13 @@ public:
     bool IsSubItem() const override { return true; }
     bool IsShortCutSupported() const override { return false; }
     bool CanMergeWith(TovBarItem* AItem) const override;
+    // The item's actions, and the button group at design time.
+    TovBarCustomizationActions GetSupportedActions() const override;
     std::string GetLinksSectionName(const std::string& APrefix) const override {
         return APrefix + "SubItem_" + Name();
     }
     void BarManagerChanged() override;
+    void BarNotification(TovBar* ABar, int AKind) override;
 
 private:
     std::unique_ptr<TovBarItemLinks> FItemLinks;

@@ -56,6 +56,27 @@ inline const TovBarControlKinds ovAllBarControlKinds{bckToolbar, bckQuickCustomi
 // Close-up reasons of a bar control.
 enum TovBarCloseUpReason { bcrNone, bcrOther, bcrItemClick, bcrEscape };
 
+// Customization actions on a link (what the customizing popup offers): 0 reset, 1 delete, 2 delete item,
+// 3 delete link, 4 select link, 5 caption, 6 paint style, 7 position, 8 view levels, 9 button group,
+// 10 distributed, 11 begin group, 12 visible, 13 most recently used.
+enum TovBarCustomizationAction {
+    bcaReset,
+    bcaDelete,
+    bcaDeleteItem,
+    bcaDeleteLink,
+    bcaSelectLink,
+    bcaCaption,
+    bcaPaintStyle,
+    bcaPosition,
+    bcaViewLevels,
+    bcaButtonGroup,
+    bcaDistributed,
+    bcaBeginGroup,
+    bcaVisible,
+    bcaMostRecentlyUsed
+};
+using TovBarCustomizationActions = Set<TovBarCustomizationAction, 14>;
+
 // Placement kinds an item is asked about.
 enum TovBarPlacement { bpToolbar, bpMenu };
 

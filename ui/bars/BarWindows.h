@@ -31,6 +31,8 @@ public:
     virtual RECT ClientBounds() const = 0;
     // The selected item control, if any.
     virtual TovBarItemControl* SelectedControl() const { return nullptr; }
+    // Drops the selection (while customizing the selected control is the one being edited).
+    virtual void ClearSelection() {}
     virtual HWND Handle() const { return nullptr; }
 
     // ---- A toolbar window's own operations

@@ -1,6 +1,7 @@
 #include "BarsTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/vcl/ImageList.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemRegistry.h"
@@ -9,7 +10,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_bar_manager_test {
 
 std::string CreationError(TComponent* AOwner) {
     try {
@@ -20,7 +21,8 @@ std::string CreationError(TComponent* AOwner) {
     return {};
 }
 
-} // namespace
+} // namespace bars_bar_manager_test
+using namespace bars_bar_manager_test;
 
 TEST_F(BarsTest, OwnerErrorsCarryTheirTextsAndLeaveTheFirstManagerWorking) {
     TovBarManager* first = MakeManager();
@@ -136,4 +138,86 @@ TEST_F(BarsTest, DestroyingTheManagerFreesItsItemsAndWindows) {
     const std::vector<std::string> calls = TakeCalls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Freed"), calls.end());
     EXPECT_EQ(BarManagerList()->Count(), 0);
+}
+
+TEST_F(BarsTest, FormsAndImageForwards) {
+    TovBarManager* manager = MakeManager();
+    form->HandleNeeded();
+    EXPECT_EQ(manager->GetParentForm(), form);
+    EXPECT_EQ(manager->GetTopForm(), form);
+    EXPECT_EQ(manager->GetMDIOrTopForm(), form);
+    auto* images = new TCustomImageList(form, 16, 16);
+    manager->SetImages(images);
+    EXPECT_EQ(manager->ImageOptions()->Images(), images);
+    EXPECT_EQ(manager->GetImageListBkColor(), 0xFF00FF);
+    EXPECT_TRUE(manager->GetStretchGlyphs());
+    EXPECT_NE(manager->FlatFaceBrush(), nullptr);
+    EXPECT_NE(manager->FlatHotBrush(), nullptr);
+}
+
+TEST_F(BarsTest, CloseButtonsRebuildTheMainMenuAndAlignRefreshes) {
+    TovBarManager* manager = MakeManager();
+    manager->AddToolbar(true, false);
+    manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->SetShowCloseButton(true);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.Rebuild"});
+    manager->SetFlatCloseButton(true);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.Rebuild"});
+    manager->SetAutoAlignBars(true);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "top.Redraw1"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "top.UpdateDock"), calls.end());
+    EXPECT_FALSE(manager->CanReset()) << "made in code, never streamed";
+}
+
+namespace bars_bar_manager_test {
+
+// A designer that refuses deleting one component and selects what it is told.
+class FakeDesigner : public IovBarDesigner {
+public:
+    bool CanDeleteComponent(TComponent* AComponent) override { return AComponent != Refused; }
+    void GetSelection(std::vector<TPersistent*>& ASelection) override { ASelection = Selection; }
+    int GetSelectionStatus(TPersistent* AObject) override {
+        return std::find(Selected.begin(), Selected.end(), AObject) != Selected.end() ? 1 : 2;
+    }
+    void SelectComponent(TPersistent* AObject, TovBarSelectionOperation) override {
+        Selected.push_back(AObject);
+    }
+    void SetSelection(const std::vector<TPersistent*>& ASelection) override { Selection = ASelection; }
+    void ShowDefaultEventHandler(TPersistent*) override {}
+    std::string UniqueName(const std::string& ABase) override { return ABase + "FromDesigner"; }
+    TComponent* Refused = nullptr;
+    std::vector<TPersistent*> Selection, Selected;
+};
+
+} // namespace bars_bar_manager_test
+using namespace bars_bar_manager_test;
+
+TEST_F(BarsTest, DesignerWrappersAnswerNeutrallyWithoutADesigner) {
+    TovBarManager* manager = MakeManager();
+    auto* linked = new TovBarItem(form);
+    auto* lone = new TovBarItem(form);
+    TovBar* bar = manager->AddToolbar(false, false);
+    bar->ItemLinks()->AddItem(linked);
+    EXPECT_TRUE(lone->CanDelete());
+    EXPECT_FALSE(lone->SelectedInDesigner());
+    EXPECT_TRUE(manager->SelectedComponents().empty());
+
+    FakeDesigner designer;
+    designer.Refused = lone;
+    manager->SetDesigner(&designer);
+    EXPECT_FALSE(lone->CanDelete());
+    EXPECT_TRUE(linked->CanDelete()) << "an item's links can always go";
+    linked->DeleteSelectedObject(false);
+    EXPECT_EQ(linked->LinkCount(), 0);
+    EXPECT_EQ(manager->IndexOfItem(linked), 0) << "only its links went";
+    designer.Selection = {linked, lone};
+    manager->DesignerSelect(lone, bsoExclusive);
+    EXPECT_EQ(manager->SelectedComponents(), std::vector<TPersistent*>{lone});
+    EXPECT_TRUE(lone->SelectedInDesigner());
+    manager->SetDesigning(true);
+    EXPECT_EQ(manager->MakeUniqueItemName("TovBarButton"), "ovBarButtonFromDesigner");
+    manager->SetDesigning(false);
+    manager->SetDesigner(nullptr);
 }

@@ -33,6 +33,7 @@ public:
     void UpdateFrame() override { Log("UpdateFrame"); }
     void Repaint() override { Log("Repaint"); }
     void CloseUp(TovBarCloseUpReason) override { Log("CloseUp"); }
+    void ClearSelection() override { Log("ClearSelection"); }
     bool IsActive() const override { return Active; }
     bool IsVisible() const override { return true; }
     bool IsDestroying() const override { return false; }
@@ -44,7 +45,7 @@ public:
     void InsertAt(POINT P) override;
     void MoveInDock(POINT P) override;
     void RemoveFromDock() override { Log("RemoveFromDock"); }
-    void Show() override {}
+    void Show() override { Log("Show"); }
 
     std::string Name;
     bool Active = false;

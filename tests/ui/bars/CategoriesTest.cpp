@@ -9,7 +9,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_categories_test {
 
 class CategoriesTest : public BarsTest {
 protected:
@@ -31,7 +31,8 @@ protected:
     TovBarButton* items[3] = {};
 };
 
-} // namespace
+} // namespace bars_categories_test
+using namespace bars_categories_test;
 
 TEST_F(CategoriesTest, ANewManagerHasTheDefaultCategory) {
     TovBarManager* other = manager;
@@ -139,4 +140,24 @@ TEST_F(CategoriesTest, GlyphSizeFollowsTheImageOptions) {
     EXPECT_EQ(manager->GetGlyphSize(), 24);
     delete large; // a freed list leaves the options
     EXPECT_EQ(options->LargeImages(), nullptr);
+}
+
+TEST_F(CategoriesTest, StoredPerCategoryValuesApplyByPosition) {
+    manager->Categories()->ReadItemsVisibles({ivNever, ivAlways, ivInCustomizing, ivNever});
+    manager->Categories()->ReadVisibles({true, false});
+    EXPECT_EQ(manager->Categories()->ItemsVisibles(),
+              (std::vector<TovBarItemVisible>{ivNever, ivAlways, ivInCustomizing}))
+        << "the fourth value has no category";
+    EXPECT_EQ(manager->Categories()->Visibles(), (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(items[0]->Visible(), ivNever);
+    EXPECT_EQ(manager->GetRealCategoryIndex(1), 2) << "the second listed category skips the hidden one";
+}
+
+TEST_F(CategoriesTest, SortingKeepsItemsInCategoryOrder) {
+    items[0]->SetCategoryDirect(2);
+    items[2]->SetCategoryDirect(0);
+    manager->SortItemsByCategory();
+    EXPECT_EQ(manager->Items(0), items[2]);
+    EXPECT_EQ(manager->Items(1), items[1]);
+    EXPECT_EQ(manager->Items(2), items[0]);
 }

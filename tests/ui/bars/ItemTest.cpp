@@ -11,7 +11,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_item_test {
 
 struct Counter {
     int runs = 0;
@@ -32,7 +32,8 @@ protected:
     Counter executed, other;
 };
 
-} // namespace
+} // namespace bars_item_test
+using namespace bars_item_test;
 
 TEST_F(ItemTest, ClickRoad) {
     auto* item = new TovBarButton(form);
@@ -166,4 +167,63 @@ TEST_F(ItemTest, ActionBoundLargeButtonFollowsCaptionEnabledAndCheck) {
     button->SetImageIndex(2);
     button->SetLargeImageIndex(6);
     EXPECT_EQ(button->GetImageIndex(), 2) << "a separately set small image is independent";
+}
+
+TEST_F(ItemTest, AnItemAssignsItselfToAnAction) {
+    auto* button = new TovBarButton(form);
+    button->SetCaption("&Play");
+    button->SetButtonStyle(bsChecked);
+    button->SetDown(true);
+    button->SetShortCut(0x4050);
+    button->SetVisible(ivNever);
+    button->SetOnClick(TNotifyEvent(&other, &Counter::Handler));
+    auto* target = new TAction(form);
+    button->AssignTo(target);
+    EXPECT_EQ(target->Caption(), "&Play");
+    EXPECT_TRUE(target->Checked());
+    EXPECT_EQ(target->ShortCut(), 0x4050);
+    EXPECT_FALSE(target->Visible());
+    target->Execute();
+    EXPECT_EQ(other.runs, 1);
+}
+
+TEST_F(ItemTest, ACategoryChangeMovesTheItemBehindItsNewCategory) {
+    manager->Categories()->Add("Second");
+    auto* a = new TovBarButton(form);
+    auto* b = new TovBarButton(form);
+    auto* c = new TovBarButton(form);
+    a->SetCategory(1);
+    b->SetCategory(0);
+    c->SetCategory(1);
+    EXPECT_EQ(c->Index(), a->Index() + 1);
+    b->SetCategory(1);
+    EXPECT_EQ(b->Index(), manager->ItemCount() - 1) << "behind the last item of the category";
+    EXPECT_EQ(b->Category(), 1);
+}
+
+TEST_F(ItemTest, AShortcutTogglesACheckableButtonAndSkipsWindowItems) {
+    auto* button = new TovBarButton(form);
+    button->SetButtonStyle(bsChecked);
+    button->SetShortCut(0x4042);
+    EXPECT_TRUE(button->IsShortCut(0x4042));
+    EXPECT_TRUE(button->Down());
+    EXPECT_TRUE(button->IsShortCut(0x4042));
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->IsShortCut(0x4043));
+    button->SetEnabled(false);
+    EXPECT_FALSE(button->IsShortCut(0x4042)) << "a disabled item takes no shortcut";
+}
+
+TEST_F(ItemTest, TheScreenTipIsAReferenceThatAFreedTipClears) {
+    auto* item = new TovBarButton(form);
+    auto* tip = new TComponent(form);
+    auto* other = new TComponent(form);
+    item->SetScreenTip(tip);
+    EXPECT_EQ(item->GetScreenTip(), tip);
+    item->OnGetScreenTip =
+        TEvent<TovBarItem*, TComponent*&>([&](TovBarItem*, TComponent*& ATip) { ATip = other; }, this);
+    EXPECT_EQ(item->GetScreenTip(), other) << "the event may replace it per query";
+    EXPECT_EQ(item->ScreenTip(), tip);
+    delete tip;
+    EXPECT_EQ(item->ScreenTip(), nullptr);
 }

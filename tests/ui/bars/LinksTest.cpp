@@ -9,11 +9,12 @@
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/core/base/CoreServices.h"
 
 using namespace bars_test;
 
-namespace {
+namespace bars_links_test {
 
 // An item control that records the notifications it hears.
 class RecordingControl : public TovBarItemControl {
@@ -54,7 +55,8 @@ protected:
     TovBarItemLinks* links = nullptr;
 };
 
-} // namespace
+} // namespace bars_links_test
+using namespace bars_links_test;
 
 TEST_F(LinksTest, RedundantSeparatorItemsAreHidden) {
     auto* sub = new TovBarItemLinks(manager, nullptr); // a menu list that accepts any item
@@ -182,4 +184,161 @@ TEST_F(LinksTest, MovingOutOfRangeChangesNothing) {
     EXPECT_EQ(links->Items(0), a);
     links->Move(0, 1);
     EXPECT_EQ(links->Items(1), a);
+}
+
+TEST_F(LinksTest, MergingAddsByOrderMergesByCaptionAndUnmergesAgain) {
+    auto* first = Button("First");
+    auto* last = Button("Last");
+    last->SetMergeOrder(5);
+    auto* fileMenu = new TovBarSubItem(form);
+    fileMenu->SetCaption("&File");
+    fileMenu->MergeKind = mkMergeByCaption;
+    fileMenu->ItemLinks()->AddItem(Button("Open"));
+    links->AddItem(first);
+    links->AddItem(fileMenu);
+    links->AddItem(last);
+
+    TovBar* child = manager->AddToolbar(false, false);
+    auto* middle = Button("Middle");
+    middle->SetMergeOrder(3);
+    auto* skipped = Button("Skipped");
+    skipped->MergeKind = mkNone;
+    auto* childFile = new TovBarSubItem(form);
+    childFile->SetCaption("&File");
+    childFile->MergeKind = mkMergeByCaption;
+    childFile->ItemLinks()->AddItem(Button("Import"));
+    child->ItemLinks()->AddItem(middle);
+    child->ItemLinks()->AddItem(skipped);
+    child->ItemLinks()->AddItem(childFile);
+
+    TovBarItemLinks::MergingToolbar = child;
+    links->Merge(child->ItemLinks());
+    TovBarItemLinks::MergingToolbar = nullptr;
+    ASSERT_EQ(links->Count(), 4);
+    EXPECT_EQ(links->Items(2)->Item(), middle) << "after the greatest MergeOrder not above its own";
+    EXPECT_EQ(links->Items(2)->MergedWith, child);
+    ASSERT_EQ(fileMenu->ItemLinks()->Count(), 2);
+    EXPECT_EQ(fileMenu->ItemLinks()->Items(1)->Item()->Caption(), "Import");
+
+    links->Unmerge(child);
+    EXPECT_EQ(links->Count(), 3);
+    EXPECT_EQ(fileMenu->ItemLinks()->Count(), 1);
+}
+
+TEST_F(LinksTest, AddingAnItemByClassPutsItInTheDefaultCategory) {
+    manager->Categories()->Insert(0, "First");
+    TovBarItemLink* link = links->AddItemByClass(TuiClassRef::Of<TovBarButton>());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->Item()->Category(), 1) << "the category named Default";
+    EXPECT_EQ(link->Item()->Owner(), form);
+    const int items = manager->ItemCount();
+    EXPECT_THROW(links->AddItemByClass(TuiClassRef::Of<TovBarSeparator>()), EovException);
+    EXPECT_EQ(manager->ItemCount(), items) << "a refused item is freed again";
+    EXPECT_EQ(links->GetMenuItemSize(), misNormal);
+    EXPECT_TRUE(links->ShowsShortCuts());
+}
+
+namespace bars_links_test {
+
+class ActiveControl : public TovBarItemControl {
+public:
+    using TovBarItemControl::TovBarItemControl;
+    bool IsActive() const override { return true; }
+};
+const TovBarItemControlClass ActiveControlClass{
+    "ActiveControl", [](TovBarItemLink* ALink) -> TovBarItemControl* { return new ActiveControl(ALink); }};
+
+class OpenedSubItem : public TovBarSubItem {
+public:
+    using TovBarSubItem::TovBarSubItem;
+};
+
+} // namespace bars_links_test
+using namespace bars_links_test;
+
+TEST_F(LinksTest, AUseInASubMenuCountsForTheEntryThatOpenedIt) {
+    ovBarRegisterItem<OpenedSubItem>(&ActiveControlClass, false);
+    auto* file = new OpenedSubItem(form);
+    TovBarItemLink* opener = links->AddItem(file);
+    ASSERT_NE(opener->Control(), nullptr);
+    TovBarItemLink* open = file->ItemLinks()->AddItem(Button("Open"));
+    const int openerUses = opener->UseCount, openUses = open->UseCount;
+    open->MarkAsRecentlyUsed(true);
+    EXPECT_EQ(open->UseCount, openUses + 1);
+    EXPECT_EQ(opener->UseCount, openerUses + 1);
+    open->MarkAsRecentlyUsed(false);
+    EXPECT_EQ(opener->UseCount, openerUses + 1) << "a use that is not counted moves it only";
+    manager->SetStyle(bmsStandard);
+    open->MarkAsRecentlyUsed(true);
+    EXPECT_EQ(open->UseCount, openUses + 1) << "the standard style keeps no usage";
+    delete file;
+    ovBarUnregisterItem(TuiClassRef::Of<OpenedSubItem>());
+}
+
+TEST_F(LinksTest, TheSelectedControlIsDroppedWithItsLink) {
+    ovBarRegisterItem<RecordedButton>(&RecordingControlClass, false);
+    auto* button = new RecordedButton(form);
+    TovBarItemLink* link = links->AddItem(button);
+    ASSERT_NE(link->Control(), nullptr);
+    manager->SetIsCustomizing(true);
+    manager->SetSelectedItem(link->Control());
+    TakeCalls();
+    manager->SetSelectedItem(nullptr);
+    EXPECT_EQ(TakeCalls(), std::vector<std::string>{"Custom 1.ClearSelection"});
+    manager->SetSelectedItem(link->Control());
+    delete link;
+    EXPECT_EQ(manager->SelectedItem(), nullptr);
+    manager->SetIsCustomizing(false);
+    delete button;
+    ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
+}
+
+TEST_F(LinksTest, AToolbarFindsAcceleratorsAmongItsFittingLinksOnly) {
+    ovBarRegisterItem<RecordedButton>(&RecordingControlClass, false);
+    const char* captions[] = {"&File", "&Edit", "&Hidden"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new RecordedButton(form);
+        button->SetCaption(captions[i]);
+        TovBarItemLink* link = links->AddItem(button);
+        link->SetUserPaintStyle(psCaption);
+        // The third lies beyond the window's client area (1000 x 30).
+        link->SetItemRect(RECT{i * 400, 0, i * 400 + 300, 20});
+    }
+    EXPECT_EQ(links->GetFittingItemCount(), 2);
+    ASSERT_NE(links->FindItemWithAccel('E', {}, nullptr), nullptr);
+    EXPECT_EQ(links->FindItemWithAccel('E', {}, nullptr)->Item()->Caption(), "&Edit");
+    EXPECT_EQ(links->FindItemWithAccel('H', {}, nullptr), nullptr) << "not fitting";
+    EXPECT_EQ(links->FindItemWithAccel('F', {ssAlt}, nullptr)->Item()->Caption(), "&File")
+        << "Alt is ignored";
+    links->Items(0)->SetUserPaintStyle(psStandard);
+    EXPECT_EQ(links->FindItemWithAccel('F', {}, nullptr), nullptr) << "a toolbar button without its caption";
+    EXPECT_EQ(links->GetFirstSelectableLink(), links->Items(0));
+    EXPECT_EQ(links->GetNextSelectableLink(links->Items(1), false), links->Items(0)) << "cycling";
+    while (links->Count() > 0)
+        delete links->Items(0)->Item();
+    ovBarUnregisterItem(TuiClassRef::Of<RecordedButton>());
+}
+
+TEST_F(LinksTest, CustomizationActionsAndTheirCopies) {
+    auto* button = Button("&Play");
+    auto* large = new TovBarLargeButton(form);
+    auto* separator = new TovBarSeparator(form);
+    const TovBarCustomizationActions runTime{bcaReset, bcaDeleteLink, bcaCaption, bcaBeginGroup};
+    EXPECT_TRUE(button->GetSupportedActions().Contains(bcaPaintStyle));
+    EXPECT_TRUE((runTime - button->GetSupportedActions()).empty());
+    EXPECT_FALSE(large->GetSupportedActions().Contains(bcaPaintStyle));
+    EXPECT_FALSE(separator->GetSupportedActions().Contains(bcaMostRecentlyUsed));
+    TovBarItemLink* target = links->AddItem(button);
+    TovBarItemLink* model = links->AddItem(Button("Model"));
+    model->SetBeginGroup(true);
+    model->SetUserPaintStyle(psCaptionGlyph);
+    target->ExecuteCustomizationAction(bcaBeginGroup, model);
+    EXPECT_TRUE(target->BeginGroup());
+    target->ExecuteCustomizationAction(bcaPaintStyle, model);
+    EXPECT_EQ(target->EffectivePaintStyle(), psCaptionGlyph);
+    target->ExecuteCustomizationAction(bcaCaption, model);
+    EXPECT_EQ(button->Caption(), "Model");
+    target->ExecuteCustomizationAction(bcaReset, nullptr);
+    EXPECT_TRUE(target->UserDefine().empty());
+    EXPECT_EQ(target->EffectivePaintStyle(), psStandard);
 }

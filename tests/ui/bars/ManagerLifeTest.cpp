@@ -117,3 +117,29 @@ TEST_F(BarsTest, ChangingTheDockingStyleMovesTheWindow) {
     EXPECT_EQ(control->DockingStyle(), dsLeft);
     EXPECT_EQ(changed.size(), 1u);
 }
+
+TEST_F(BarsTest, LinksReadByItemNameAreResolvedAfterLoading) {
+    TovBar* bar = nullptr;
+    TovBarButton* open = nullptr;
+    {
+        TComponentLoading loading(form);
+        auto* manager = new TovBarManager(form);
+        bar = manager->Bars()->Add();
+        TovBarItemLink* first = bar->ItemLinks()->Add();
+        first->LoadedItemName = "OPENBUTTON";
+        first->SetVisible(false);
+        bar->ItemLinks()->Add()->LoadedItemName = "Missing";
+        TovBarItemLink* third = bar->ItemLinks()->Add();
+        third->LoadedItemName = "OpenButton";
+        third->LoadedRecentIndex = 0;
+        third->LoadedUseCount = 7;
+        open = new TovBarButton(form);
+        open->SetName("OpenButton"); // made after the links that name it
+    }
+    TovBarItemLinks* links = bar->ItemLinks();
+    ASSERT_EQ(links->Count(), 2) << "a name the manager does not hold leaves no link";
+    EXPECT_EQ(links->Items(0)->Item(), open);
+    EXPECT_FALSE(links->Items(0)->Visible());
+    EXPECT_EQ(links->Items(1)->UseCount, 7);
+    EXPECT_EQ(links->Items(1)->RecentIndex(), 0);
+}

@@ -6,6 +6,8 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarPainterChoice.h"
+#include "ui/core/controls/LookAndFeel.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 
 using namespace bars_test;
 
@@ -50,11 +52,22 @@ TEST_F(BarsTest, ManagerPainterFollowsStyleAndRecentItemsStyle) {
     EXPECT_EQ(manager->GetPainterClass(), ovBarBasePainterClass()) << "no painter class is registered yet";
     const int recreated = manager->PainterRecreateCount();
     manager->SetStyle(bmsUseLookAndFeel);
-    manager->SetLookAndFeelState({blfOffice11, false, false, false});
+    manager->LookAndFeel()->SetKind(lfOffice11);
     EXPECT_EQ(manager->GetPainterStyle(), bpiOffice11);
     EXPECT_EQ(manager->GetEffectiveStyle(), bmsOffice11);
     EXPECT_TRUE(manager->IsShowRecentItemsFirst());
-    EXPECT_EQ(manager->PainterRecreateCount(), recreated + 2);
+    EXPECT_EQ(manager->PainterRecreateCount(), recreated + 2) << "the look-and-feel change recreates it";
+    manager->LookAndFeel()->SetNativeStyle(true);
+    EXPECT_EQ(manager->GetPainterStyle(), bpiOffice11) << "native without visual styles goes by kind";
+    manager->LookAndFeel()->SetNativeStyle(false);
+    manager->LookAndFeel()->SetKind(lfUltraFlat);
+    EXPECT_EQ(manager->GetPainterStyle(), bpiFlat);
+    TuiLookAndFeel embedded(nullptr);
+    manager->ApplyLookAndFeelTo(&embedded);
+    EXPECT_EQ(embedded.Kind(), lfUltraFlat);
+    manager->SetStyle(bmsEnhanced);
+    manager->ApplyLookAndFeelTo(&embedded);
+    EXPECT_EQ(embedded.Kind(), lfFlat);
     manager->SetStyle(bmsStandard);
     EXPECT_FALSE(manager->IsRecentItemsStyle());
 }
@@ -92,4 +105,29 @@ TEST_F(BarsTest, SystemFontAndScaledFollowAMetricsChange) {
     EXPECT_EQ(manager->Font()->Name(), "Other Face") << "a metrics change updates only the height";
     manager->SetUseSystemFont(true);
     EXPECT_EQ(manager->Font()->Name(), std::string(metrics.lfMenuFont.lfFaceName));
+}
+
+namespace {
+int office11Refs = 0, office11Refreshes = 0;
+}
+
+TEST_F(BarsTest, TheManagerHoldsTheOffice11ColoursForItsLife) {
+    const TuiPainterServiceHooks saved = uiPainterServiceHooks();
+    TuiPainterServiceHooks hooks = saved;
+    hooks.ReferenceOffice11Colors = [] { ++office11Refs; };
+    hooks.ReleaseOffice11Palette = [] { --office11Refs; };
+    hooks.RefreshOffice11Colors = [] { ++office11Refreshes; };
+    uiSetPainterServiceHooks(hooks);
+    office11Refs = office11Refreshes = 0;
+    TovBarManager* manager = MakeManager();
+    EXPECT_EQ(office11Refs, 1);
+    manager->AddToolbar(false, false);
+    TakeCalls();
+    manager->SystemColorsChanged();
+    EXPECT_EQ(office11Refreshes, 1);
+    const std::vector<std::string> calls = TakeCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Custom 1.Repaint"), calls.end());
+    delete manager;
+    EXPECT_EQ(office11Refs, 0);
+    uiSetPainterServiceHooks(saved);
 }

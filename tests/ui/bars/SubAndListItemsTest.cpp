@@ -14,7 +14,7 @@
 
 using namespace bars_test;
 
-namespace {
+namespace bars_sub_and_list_items_test {
 
 class ItemsTest : public BarsTest {
 protected:
@@ -33,7 +33,8 @@ protected:
     TovBarManager* manager = nullptr;
 };
 
-} // namespace
+} // namespace bars_sub_and_list_items_test
+using namespace bars_sub_and_list_items_test;
 
 TEST_F(ItemsTest, ComboItemIndexAndText) {
     auto* combo = new TovBarCombo(form);
@@ -241,4 +242,66 @@ TEST_F(ItemsTest, MenusRefuseRecursionAndSeparatorsGoInMenus) {
     outer->SetHint("");
     outer->SetCaption("&View");
     EXPECT_EQ(outer->GetHint(), "") << "a sub-item never rewrites its hint";
+}
+
+TEST_F(ItemsTest, DetachingBarFollowsTheToolbars) {
+    auto* menu = new TovBarSubItem(form);
+    EXPECT_EQ(menu->DetachingBar(), -1);
+    menu->SetDetachingBar(0);
+    EXPECT_EQ(menu->DetachingBar(), -1) << "no toolbar yet";
+    manager->AddToolbar(false, false);
+    TovBar* second = manager->AddToolbar(false, false);
+    menu->SetDetachingBar(1);
+    EXPECT_EQ(menu->DetachingBar(), 1);
+    menu->SetDetachingBar(-5);
+    EXPECT_EQ(menu->DetachingBar(), -1);
+    menu->SetDetachingBar(1);
+    delete second;
+    EXPECT_EQ(menu->DetachingBar(), -1) << "a destroyed toolbar is forgotten";
+    menu->SetBarSize(-4);
+    EXPECT_EQ(menu->BarSize(), 0);
+}
+
+TEST_F(ItemsTest, ComboDropDownWindowComesFromTheEvent) {
+    auto* combo = new TCustomovBarCombo(form);
+    WNDCLASS wc{};
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "BarsTestDropDown";
+    RegisterClass(&wc);
+    HWND list = CreateWindowEx(0, "BarsTestDropDown", "", WS_POPUP, 0, 0, 120, 80, nullptr, nullptr, nullptr,
+                               nullptr);
+    std::vector<std::string> events;
+    combo->OnDropDown = TNotifyEvent([&](TObject*) { events.push_back("drop"); }, this);
+    combo->OnCloseUp = TNotifyEvent([&](TObject*) { events.push_back("close"); }, this);
+    combo->DropDown(50, 60);
+    EXPECT_EQ(events, std::vector<std::string>{"drop"}) << "without a window only the event fires";
+    combo->OnGetDropDownWindow =
+        TovBarGetDropDownWindowEvent([&](TObject*, HWND& AWnd) { AWnd = list; }, this);
+    combo->DropDown(50, 60);
+    RECT r{};
+    GetWindowRect(list, &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 120) << "moved without a size change";
+    EXPECT_TRUE(IsWindowVisible(list));
+    combo->CloseUp();
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(events.back(), "close");
+    DestroyWindow(list);
+}
+
+TEST_F(ItemsTest, ListItemShowsTheCheckedEntry) {
+    auto* list = new TovBarListItem(form);
+    list->Items()->SetCommaText("a,b");
+    list->ShowCheck = true;
+    list->ItemIndex = 1;
+    auto* menu = new TovBarSubItem(form);
+    menu->ItemLinks()->AddItem(list);
+    TovBarContainerLinkData data;
+    data.Link = menu->ItemLinks()->Items(0);
+    list->FillItemLinks(menu->ItemLinks(), &data, 1);
+    ASSERT_EQ(list->GeneratedCount(), 2);
+    EXPECT_FALSE(list->Generated(0)->Down());
+    EXPECT_TRUE(list->Generated(1)->Down());
+    EXPECT_EQ(list->Generated(1)->ButtonStyle(), bsChecked);
 }

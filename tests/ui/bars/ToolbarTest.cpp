@@ -1,6 +1,9 @@
 #include "BarsTestSupport.h"
 
+#include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
+#include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
 
@@ -85,4 +88,121 @@ TEST_F(BarsTest, AFloatingBarDocksOnlyAfterTheWait) {
     EXPECT_TRUE(manager->Bars()->DockingWaitPending());
     Run(manager->WaitForDockingTime() - 1);
     EXPECT_EQ(bar->DockingStyle(), dsNone);
+    // The wait ends: the move runs again at the cursor plus the grab offset, and now docks.
+    SetCursorPos(400, 15);
+    Run(2);
+    EXPECT_FALSE(manager->Bars()->DockingWaitPending());
+    EXPECT_EQ(bar->DockingStyle(), dsTop);
+    EXPECT_EQ(control->DockingStyle(), dsTop);
+}
+
+TEST_F(BarsTest, AssignCopiesTheToolbarButNotATakenCaption) {
+    TovBarManager* manager = MakeManager();
+    TovBar* source = manager->AddToolbar(false, false);
+    source->SetDockedLeft(40);
+    source->SetFloatTop(77);
+    source->ShowMark = false;
+    source->SetDockingStyle(dsBottom);
+    TovBar* copy = manager->AddToolbar(false, false);
+    copy->Assign(source);
+    EXPECT_EQ(copy->Caption(), "Custom 2") << "the source's caption is taken";
+    EXPECT_EQ(copy->DockedLeft(), 40);
+    EXPECT_EQ(copy->FloatTop(), 77);
+    EXPECT_FALSE(copy->ShowMark);
+    EXPECT_EQ(copy->DockingStyle(), dsBottom);
+    EXPECT_TRUE(copy->Visible());
+}
+
+TEST_F(BarsTest, DockingAtARowAndOffset) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    auto* left = static_cast<FakeDock*>(manager->Bars()->DockControls(dsLeft));
+    bar->DockAt(dsLeft, nullptr, 0, 25);
+    EXPECT_EQ(bar->DockingStyle(), dsLeft);
+    EXPECT_EQ(bar->DockedTop(), 25) << "the offset runs along a vertical dock";
+    EXPECT_EQ(bar->Row(), 0);
+    EXPECT_EQ(left->RowCount(), 1);
+    EXPECT_TRUE(bar->Visible());
+}
+
+namespace bars_toolbar_test {
+
+// Drags the bar's window with scripted input: the cursor starts at AFrom, moves to ATo, the button is
+// released; Ctrl is held on the way when asked.
+void ScriptedDrag(TovBars* ABars, TovBar* ABar, HWND ACapture, POINT AFrom, POINT ATo, bool ACtrl) {
+    using olva::win::InjectKey;
+    using olva::win::InjectMouse;
+    using olva::win::MouseAction;
+    SetCursorPos(AFrom.x, AFrom.y);
+    olva::win::PumpMessages();
+    if (ACtrl) InjectKey(VK_CONTROL, true);
+    InjectMouse(MouseAction::Move, ATo.x, ATo.y);
+    InjectMouse(MouseAction::LeftUp, ATo.x, ATo.y);
+    ABars->DragBar(ABar, ACapture);
+    if (ACtrl) InjectKey(VK_CONTROL, false);
+    olva::win::PumpMessages();
+}
+
+} // namespace bars_toolbar_test
+using namespace bars_toolbar_test;
+
+TEST_F(BarsTest, DraggingADockedBarDocksElsewhereUnlessCtrlIsHeld) {
+    TovBarManager* manager = MakeManager();
+    form->Show();
+    olva::win::PumpMessages();
+    for (bool ctrl : {true, false}) {
+        TovBar* bar = manager->AddToolbar(false, false);
+        ASSERT_EQ(bar->DockingStyle(), dsTop);
+        // The press is over the form, so its message gives the starting point.
+        ScriptedDrag(manager->Bars(), bar, form->Handle(), POINT{200, 200}, POINT{10, 300}, ctrl);
+        EXPECT_EQ(bar->DockingStyle(), ctrl ? dsNone : dsLeft) << "Ctrl " << ctrl;
+        EXPECT_FALSE(manager->Bars()->Moving());
+        EXPECT_EQ(GetCapture(), nullptr) << "the capture is released";
+        delete bar;
+    }
+}
+
+TEST_F(BarsTest, AFloatingToolbarShowsOnlyWithAVisibleActiveOwner) {
+    TovBarManager* manager = MakeManager();
+    TovBar* bar = manager->AddToolbar(false, false);
+    bar->SetVisible(false);
+    bar->SetDockingStyle(dsNone);
+    auto shown = [&] {
+        const std::vector<std::string> calls = TakeCalls();
+        return std::find(calls.begin(), calls.end(), "Custom 1.Show") != calls.end();
+    };
+    TakeCalls();
+    bar->SetVisible(true);
+    EXPECT_FALSE(shown()) << "the owner form is hidden";
+    bar->SetVisible(false);
+    form->Show();
+    olva::win::PumpMessages();
+    bar->SetVisible(true);
+    EXPECT_TRUE(shown()) << "the owner's form is active";
+    bar->SetVisible(false);
+    bar->SetDockingStyle(dsTop);
+    form->Hide();
+    bar->SetVisible(true);
+    EXPECT_TRUE(shown()) << "a docked toolbar always shows";
+}
+
+TEST_F(BarsTest, ToolbarsFollowTheManagerFontUntilGivenTheirOwn) {
+    TovBarManager* manager = MakeManager();
+    TovBar* follower = manager->AddToolbar(false, false);
+    TovBar* own = manager->AddToolbar(false, false);
+    EXPECT_EQ(follower->Font()->Name(), manager->Font()->Name());
+    EXPECT_FALSE(follower->UseOwnFont());
+    TFont mine;
+    mine.SetName("Bar Face");
+    own->SetFont(&mine);
+    EXPECT_TRUE(own->UseOwnFont()) << "assigning a font makes it the bar's own";
+    TFont managerFont;
+    managerFont.SetName("Manager Face");
+    manager->SetFont(&managerFont);
+    EXPECT_EQ(follower->Font()->Name(), "Manager Face");
+    EXPECT_FALSE(follower->UseOwnFont());
+    EXPECT_EQ(own->Font()->Name(), "Bar Face");
+    EXPECT_EQ(own->EditFont()->Name(), "Bar Face");
+    own->SetUseOwnFont(false);
+    EXPECT_EQ(own->Font()->Name(), "Manager Face");
 }

@@ -1,6 +1,9 @@
 #include "BarsTestSupport.h"
 
+#include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Panel.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
@@ -64,6 +67,7 @@ TEST_F(BarsTest, RegistryCountsVisibleClassesAndMatchesExactClasses) {
     EXPECT_EQ(item->GetControlClass(), nullptr) << "a descendant that did not register gets none";
     ovBarUnregisterItem(TuiClassRef::Of<Derived>()); // unknown: nothing
     EXPECT_EQ(list->Count(), before + 1);
+    delete list->Records(list->Count() - 1);
     list->Delete(list->Count() - 1);
 }
 
@@ -120,4 +124,65 @@ TEST(BarRoutines, DirectionalNavigationPicksTheNearestAndWraps) {
     UINT_PTR id = 0;
     EXPECT_FALSE(ovBarKillTimer(nullptr, id));
     EXPECT_EQ(id, 0u);
+}
+
+TEST_F(BarsTest, LookupsOnHeadlessWindows) {
+    TovBarManager* manager = MakeManager();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    auto* inner = new TPanel(form);
+    inner->SetParent(panel);
+    auto* other = TCustomForm::New<TForm>(nullptr);
+    form->HandleNeeded();
+    inner->HandleNeeded();
+    other->HandleNeeded();
+    EXPECT_EQ(GetBarManagerOfComponent(form), manager);
+    EXPECT_EQ(GetBarManagerOfComponent(manager), manager);
+    EXPECT_EQ(GetBarManagerOfComponent(panel), nullptr);
+    EXPECT_EQ(FindBarManagerOfWindow(form->Handle()), manager);
+    EXPECT_EQ(FindBarManagerOfComponentWindow(inner), manager) << "found up the parent windows";
+    EXPECT_EQ(FindBarManagerOfComponentWindow(other), nullptr);
+    EXPECT_EQ(FindParentVCLControl(inner->Handle()), panel);
+    EXPECT_EQ(FindParentVCLControl(form->Handle()), nullptr) << "not above a top-level window";
+    EXPECT_EQ(GetControlForm(inner, fkNearest), form);
+    EXPECT_EQ(GetControlForm(inner, fkOutermost), form);
+    EXPECT_EQ(GetFormOfComponent(manager), form);
+    EXPECT_TRUE(BarManagerBelongsToWindow(manager, form->Handle()));
+    EXPECT_FALSE(BarManagerBelongsToWindow(manager, other->Handle()));
+    EXPECT_TRUE(IsControlInside(form, inner));
+    EXPECT_FALSE(IsControlInside(panel, form));
+    EXPECT_TRUE(IsControlOfBarManager(manager, inner));
+    EXPECT_FALSE(IsControlOfBarManager(manager, other));
+    EXPECT_TRUE(HasAsParent(inner->Handle(), form->Handle()));
+    EXPECT_FALSE(IsAnotherApplicationWindow(form->Handle()));
+    EXPECT_TRUE(IsAnotherApplicationWindow(nullptr));
+    EXPECT_TRUE(IsMousePressMessage(WM_NCRBUTTONDBLCLK));
+    EXPECT_FALSE(IsMousePressMessage(WM_LBUTTONUP));
+    delete other;
+}
+
+TEST_F(BarsTest, GdiAndWindowHelpers) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(20, 20, 1, 32, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    FillPolygonWithColor(dc, {{2, 2}, {17, 2}, {17, 17}, {2, 17}}, 0x0000FF, 0x00FF00);
+    EXPECT_EQ(GetPixel(dc, 10, 10), 0x0000FFu) << "filled";
+    EXPECT_EQ(GetPixel(dc, 2, 10), 0x00FF00u) << "outlined";
+    SelectObject(dc, previous);
+    HGDIOBJ handle = bitmap;
+    FreeGdiHandle(handle);
+    EXPECT_EQ(handle, nullptr);
+    DeleteDC(dc);
+
+    form->HandleNeeded();
+    HWND wnd = form->Handle();
+    PostMessage(wnd, WM_CHAR, 'a', 0);
+    PostMessage(wnd, WM_KEYDOWN, 'A', 0);
+    KillCharMessages(wnd);
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, wnd, WM_CHAR, WM_CHAR, PM_NOREMOVE));
+    EXPECT_TRUE(PeekMessage(&msg, wnd, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    HWND none = nullptr;
+    FreeWindowHandle(none, true);
+    EXPECT_EQ(none, nullptr);
 }
