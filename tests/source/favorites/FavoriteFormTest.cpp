@@ -19,6 +19,7 @@
 #include "source/controls/ImageSlider.h"
 #include "source/effects/EchoForm.h"
 #include "source/favorites/FavoriteForm.h"
+#include "source/help/HelpViewer.h"
 
 #include <gtest/gtest.h>
 
@@ -309,6 +310,24 @@ TEST_F(FavoriteFormTest, ClosingAsksAboutAnEditAndWritesOnlyWhatIsKept) {
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     dialog->Free();
     EXPECT_EQ(ReadFile(FavoritesPath()), written);
+}
+
+TEST_F(FavoriteFormTest, HelpShowsTheManualsPageOnFavourites) {
+    std::vector<std::string> addresses;
+    THelpViewerOverride viewer{[&](HWND, const std::string& Address, UINT, DWORD_PTR) {
+        addresses.push_back(Address);
+        return 1;
+    }};
+    TFavoriteForm* dialog = Make();
+    Then([&] {
+        ClickCentre(dialog->HelpButton);
+        dialog->Close();
+    });
+    dialog->ShowModal();
+    dialog->Free();
+    ASSERT_EQ(addresses.size(), 1u);
+    const std::string page = HelpPageFile(addresses[0]);
+    ASSERT_TRUE(page.ends_with("-help/favorites.htm")) << page;
 }
 
 TEST_F(FavoriteFormTest, AFavouritesFileThatCannotBeReadIsLeftAlone) {
