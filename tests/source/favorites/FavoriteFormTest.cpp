@@ -63,6 +63,7 @@ TEST_F(FavoriteFormTest, ANewFavouriteWithAnExistingNameReplacesItInPlaceOnYes) 
     Then([&] {
         Select(dialog, 4);
         EXPECT_EQ(dialog->SelectedIndex(), 4);
+        Picture(dialog, "favorites-editor-browse");
         EXPECT_EQ(dialog->NameEdit->Text(), "Normalize Audio Level");
         EXPECT_FALSE(dialog->NameEdit->Enabled());
         ClickCentre(dialog->NewButton);
@@ -204,6 +205,7 @@ TEST_F(FavoriteFormTest, EditSettingsOpensTheEffectsDialogWithTheFavouritesValue
             auto* echo = dynamic_cast<TEchoForm*>(ActiveForm());
             ASSERT_NE(echo, nullptr);
             EXPECT_FALSE(echo->ButtonPreview->Visible());
+            Picture(echo, "favorites-editor-echo-settings");
             EXPECT_EQ(echo->ImageSliderDelayTime->Value(), 500);
             EXPECT_EQ(echo->ImageSliderMixDepth->Value(), 50);
             EXPECT_EQ(echo->ImageSliderFeedbackGain->Value(), 70);
