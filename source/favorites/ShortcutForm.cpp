@@ -91,8 +91,8 @@ void TFormShortCut::FormShow(TObject*) {
         // The favourites' keys cannot be checked; the commands' keys can still be edited.
         shortcut_form_detail::Inform(e.Message());
     }
+    // The first row is selected now, and its key is what a refused key gives back.
     FillShortcutList();
-    FPreviousShortcut.clear();
     // Keys the file already gives to two commands are shown from the start.
     RebuildConflicts();
 }

@@ -2,6 +2,7 @@
 // the mouse, run by a double click), one action per favourite carrying its key, the two command-bar
 // buttons that switch between the effects tree and the list, and the favourites and shortcut editors.
 #include "audio/AudioEditor2.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/ActionList.h"
@@ -89,7 +90,14 @@ void TMainForm::LoadFavorites() {
     if (ActionListFavorite != nullptr) ActionListFavorite->Free();
     ActionListFavorite = new TActionList(this);
     ActionListFavorite->SetName("ActionListFavorite");
-    for (const TFavorite& favorite : ReadFavorites(FavoritesPath())) {
+    std::vector<TFavorite> favorites;
+    try {
+        favorites = ReadFavoritesForEditing(FavoritesPath());
+    } catch (const Exception& e) {
+        // The list stays empty and the file as it is.
+        main_form_favorites_detail::ErrorBox(e.Message());
+    }
+    for (const TFavorite& favorite : favorites) {
         FavoriteListBox->Items()->Add(FavoriteListText(favorite));
         auto* action = new TAction(ActionListFavorite);
         action->SetShortCut(TextToShortCut(favorite.Shortcut));

@@ -152,7 +152,8 @@ const char* const ProgramPages[] = {"WelcometoAPP",
                                     "Effects",
                                     "BatchConverter",
                                     "RecordControl",
-                                    "AdvancedRecordingOptions"};
+                                    "AdvancedRecordingOptions",
+                                    "favorites"};
 
 TEST(InstalledManualTest, EveryPageTheProgramAsksForIsBesideTheProgramAndItsLinksLeadToPages) {
     // The manual as the build puts it beside the program.

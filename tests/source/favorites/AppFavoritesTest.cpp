@@ -24,6 +24,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace app_test {
 
 class AppFavoritesTest : public AppTest {
@@ -144,6 +147,21 @@ TEST_F(AppFavoritesTest, AKeyOrADoubleClickAppliesTheFavouriteToTheDocument) {
     TGlobalVars highPass = GlobalVars();
     highPass.DefHighPass = 2000;
     EXPECT_EQ(filtered, Expected(eiHighPass, highPass, 0, 22050));
+}
+
+TEST_F(AppFavoritesTest, AFavouritesFileThatCannotBeReadIsSaidSoAndLeftAlone) {
+    std::filesystem::create_directories(DataFolder + FavoritesFileName);
+    for (int box = 0; box < 2; ++box) {
+        ThenReadBox();
+        ThenKey(VK_RETURN);
+    }
+    StartApp();
+    EXPECT_TRUE(ListItems().empty());
+    EXPECT_NE(std::find(BoxTexts.begin(), BoxTexts.end(),
+                        "The favorites file \"" + DataFolder + FavoritesFileName +
+                            "\" can not be read. Your favorites were left as they are."),
+              BoxTexts.end());
+    EXPECT_TRUE(std::filesystem::is_directory(DataFolder + FavoritesFileName));
 }
 
 // A favourite created with a key, renamed, given a shortcut and deleted: each change reaches the list, the

@@ -19,6 +19,7 @@
 #include "source/controls/ImageSlider.h"
 #include "source/effects/EchoForm.h"
 #include "source/favorites/FavoriteForm.h"
+#include "source/help/HelpViewer.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,7 @@ TEST_F(FavoriteFormTest, ANewFavouriteWithAnExistingNameReplacesItInPlaceOnYes) 
     Then([&] {
         Select(dialog, 4);
         EXPECT_EQ(dialog->SelectedIndex(), 4);
+        Picture(dialog, "favorites-editor-browse");
         EXPECT_EQ(dialog->NameEdit->Text(), "Normalize Audio Level");
         EXPECT_FALSE(dialog->NameEdit->Enabled());
         ClickCentre(dialog->NewButton);
@@ -203,6 +205,7 @@ TEST_F(FavoriteFormTest, EditSettingsOpensTheEffectsDialogWithTheFavouritesValue
             auto* echo = dynamic_cast<TEchoForm*>(ActiveForm());
             ASSERT_NE(echo, nullptr);
             EXPECT_FALSE(echo->ButtonPreview->Visible());
+            Picture(echo, "favorites-editor-echo-settings");
             EXPECT_EQ(echo->ImageSliderDelayTime->Value(), 500);
             EXPECT_EQ(echo->ImageSliderMixDepth->Value(), 50);
             EXPECT_EQ(echo->ImageSliderFeedbackGain->Value(), 70);
@@ -309,6 +312,24 @@ TEST_F(FavoriteFormTest, ClosingAsksAboutAnEditAndWritesOnlyWhatIsKept) {
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     dialog->Free();
     EXPECT_EQ(ReadFile(FavoritesPath()), written);
+}
+
+TEST_F(FavoriteFormTest, HelpShowsTheManualsPageOnFavourites) {
+    std::vector<std::string> addresses;
+    THelpViewerOverride viewer{[&](HWND, const std::string& Address, UINT, DWORD_PTR) {
+        addresses.push_back(Address);
+        return 1;
+    }};
+    TFavoriteForm* dialog = Make();
+    Then([&] {
+        ClickCentre(dialog->HelpButton);
+        dialog->Close();
+    });
+    dialog->ShowModal();
+    dialog->Free();
+    ASSERT_EQ(addresses.size(), 1u);
+    const std::string page = HelpPageFile(addresses[0]);
+    ASSERT_TRUE(page.ends_with("-help/favorites.htm")) << page;
 }
 
 TEST_F(FavoriteFormTest, AFavouritesFileThatCannotBeReadIsLeftAlone) {

@@ -115,6 +115,21 @@ TEST_F(ShortcutFormTest, AFavouritesKeyIsAskedAboutAndTakenOnlyOnYes) {
     EXPECT_EQ(ReadShortcutSections(ShortcutPath())->at(1), "Ctrl+H");
 }
 
+// No to the question gives the row back the key it had when it was selected, also the first row, which
+// is selected when the dialog opens.
+TEST_F(ShortcutFormTest, NoToAFavouritesKeyGivesTheRowItsKeyBack) {
+    TFormShortCut* dialog = Make();
+    Then([&] {
+        dialog->HotKey->SetFocus();
+        Answer(mrNo);
+        Chord({VK_CONTROL}, 'H');
+        EXPECT_EQ(dialog->RowTexts()[0], "Ctrl+Z");
+        ClickCentre(dialog->ButtonCancel);
+    });
+    dialog->ShowModal();
+    dialog->Free();
+}
+
 TEST_F(ShortcutFormTest, CancelAndTheCloseBoxWriteNothing) {
     const std::string shortcuts = ReadFile(ShortcutPath()), favorites = ReadFile(FavoritesPath());
     for (bool closeBox : {false, true}) {
