@@ -6,14 +6,17 @@
 #include "audio/AudioEditor2.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/Timer.h"
+#include "platform/vcl/TreeView.h"
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/framed/FrProgressBar.h"
 #include "source/SettingsFile.h"
+#include "source/ShellOpen.h"
 #include "source/mainform/MainForm.h"
 
 #include <chrono>
@@ -189,6 +192,68 @@ TEST_F(AppTransportViewTest, TheWindowWithADocumentASelectionSpectralModeAndBoth
     Picture(dark ? "main-window-dark" : "main-window-light");
     EXPECT_EQ(MainForm->AudioEditor->Colors().GetColor(7), RGB(255, 0, 0));
     EXPECT_EQ(MainForm->AudioEditor->Colors().GetColor(15), RGB(219, 142, 87));
+}
+
+} // namespace app_test
+
+namespace app_test {
+
+TEST_F(AppTransportViewTest, ChannelsCommandBarEffectsTreeAndMixer) {
+    StartApp();
+    Open();
+    TAudioEditor2Channel& channels = MainForm->AudioEditor->Channel();
+    BarCommand("Left Channel");
+    EXPECT_TRUE(channels.GetChannel(1));
+    EXPECT_FALSE(channels.GetChannel(2));
+    BarCommand("Right Channel");
+    EXPECT_FALSE(channels.GetChannel(1));
+    EXPECT_TRUE(channels.GetChannel(2));
+    BarCommand("Both Channels");
+    EXPECT_TRUE(channels.GetChannel(1) && channels.GetChannel(2));
+
+    // The command bar hides and shows, and goes to either side of the editor.
+    ASSERT_TRUE(MainForm->PanelCommandBar->Visible());
+    Key('A', {VK_CONTROL, VK_SHIFT});
+    EXPECT_FALSE(MainForm->PanelCommandBar->Visible());
+    EXPECT_FALSE(ReadSettingBool("System", "ShowCommandBar", true));
+    Command(MainForm->ActionShowCommandBar);
+    EXPECT_TRUE(MainForm->PanelCommandBar->Visible());
+    Command(MainForm->ActionBarOntheRight);
+    EXPECT_EQ(MainForm->PanelCommandBar->Align(), alRight);
+    EXPECT_GT(MainForm->PanelCommandBar->Left(),
+              MainForm->AudioEditor->ClientToScreen(POINT{0, 0}).x - MainForm->ClientToScreen(POINT{0, 0}).x);
+    EXPECT_FALSE(ReadSettingBool("System", "CommandBarOnTheLeft", true));
+    Command(MainForm->ActionBarOntheLeft);
+    EXPECT_EQ(MainForm->PanelCommandBar->Align(), alLeft);
+
+    // An effect node runs its command when stopped, not while playing.
+    TTreeNode* mute = nullptr;
+    for (TTreeNode* node = MainForm->TreeViewEffects->Items()->GetFirstNode(); node != nullptr;
+         node = node->GetNextSibling())
+        if (node->Text() == "Apply Mute") mute = node;
+    ASSERT_NE(mute, nullptr);
+    MainForm->TreeViewEffects->SetSelected(mute);
+    Position().SetSelection(-1);
+    Position().SetSelectionStart(1000);
+    Position().SetSelectionEnd(2000);
+    Key(VK_F9);
+    ASSERT_EQ(MainForm->AudioEditor->PlayState(), 1);
+    MainForm->TreeViewEffects->OnDblClick(MainForm->TreeViewEffects);
+    EXPECT_FALSE(MainForm->Modified());
+    Key(VK_ESCAPE);
+    Position().SetSelection(-1);
+    Position().SetSelectionStart(1000);
+    Position().SetSelectionEnd(2000);
+    Idle();
+    MainForm->TreeViewEffects->OnDblClick(MainForm->TreeViewEffects);
+    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_EQ(MainForm->AudioEditor->GetSamples(1000), std::vector<float>(2000, 0.0f));
+
+    std::vector<std::string> started;
+    TProgramStartOverride starts(
+        [&](const std::string& Program, const std::vector<std::string>&) { started.push_back(Program); });
+    Command(MainForm->ActionWindowsMixer);
+    EXPECT_EQ(started.size(), 1u);
 }
 
 } // namespace app_test

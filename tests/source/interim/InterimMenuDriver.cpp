@@ -33,8 +33,9 @@ bool PathTo(TMenuItem* Parent, const TItemTest& Wanted, std::vector<int>& Keys, 
         if (Wanted(item) || (item->Count() > 0 && PathTo(item, Wanted, inner, Found))) {
             Keys.insert(Keys.end(), static_cast<std::size_t>(downs), VK_DOWN);
             if (!Wanted(item)) {
+                // Right opens the submenu with its first item already highlighted.
                 Keys.push_back(VK_RIGHT);
-                Keys.insert(Keys.end(), inner.begin(), inner.end());
+                Keys.insert(Keys.end(), inner.begin() + 1, inner.end());
             }
             return true;
         }
