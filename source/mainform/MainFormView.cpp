@@ -29,6 +29,12 @@ void ApplyColors(TAudioEditor2& Editor, std::initializer_list<TColorSetting> Set
         Editor.Colors().SetColor(c.Number, RGB(c.R, c.G, c.B));
 }
 
+// Runs a view command's handler at start, before any document is open: the availability rule would
+// keep the document's view commands from running through the action.
+void RunAtStart(TAction* Action) {
+    if (Action->OnExecute().Assigned()) Action->OnExecute()(Action);
+}
+
 } // namespace main_form_view_detail
 
 void TMainForm::ScaleControlsForDpi(int PixelsPerInch) {
@@ -111,6 +117,7 @@ void TMainForm::ApplyWorkplaceColors(bool Dark) {
 }
 
 void TMainForm::LoadViewSettings() {
+    using main_form_view_detail::RunAtStart;
     for (TAudioEditor2Scale* scale : {&AudioEditor->ScaleX(), &AudioEditor->ScaleY()}) {
         TFont font;
         font.SetName("Tahoma");
@@ -129,10 +136,10 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("Horizontal", "Format", 2)) {
     case 1:
-        ActionHorizontalFormatSample->Execute();
+        RunAtStart(ActionHorizontalFormatSample);
         break;
     case 2:
-        ActionHorizontalFormatDecimal->Execute();
+        RunAtStart(ActionHorizontalFormatDecimal);
         break;
     default:
         break;
@@ -144,13 +151,13 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("Vertical", "Format", 3)) {
     case 1:
-        ActionVerticalFormatSample->Execute();
+        RunAtStart(ActionVerticalFormatSample);
         break;
     case 2:
-        ActionVerticalFormatNormalized->Execute();
+        RunAtStart(ActionVerticalFormatNormalized);
         break;
     case 3:
-        ActionVerticalFormatDecibel->Execute();
+        RunAtStart(ActionVerticalFormatDecibel);
         break;
     default:
         break;
@@ -162,19 +169,19 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("WaveMode", "Mode", 1)) {
     case 1:
-        ActionWaveformMode->Execute();
+        RunAtStart(ActionWaveformMode);
         break;
     case 2:
-        ActionSpectralMode->Execute();
+        RunAtStart(ActionSpectralMode);
         break;
     default:
         break;
     }
 
     if (ReadSettingBool("System", "CommandBarOnTheLeft", true))
-        ActionBarOntheLeft->Execute();
+        RunAtStart(ActionBarOntheLeft);
     else
-        ActionBarOntheRight->Execute();
+        RunAtStart(ActionBarOntheRight);
     const bool showCommandBar = ReadSettingBool("System", "ShowCommandBar", true);
     ActionShowCommandBar->SetChecked(showCommandBar);
     PanelCommandBar->SetVisible(showCommandBar);

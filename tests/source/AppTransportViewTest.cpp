@@ -256,4 +256,17 @@ TEST_F(AppTransportViewTest, ChannelsCommandBarEffectsTreeAndMixer) {
     EXPECT_EQ(started.size(), 1u);
 }
 
+TEST_F(AppTransportViewTest, TheStoredViewChoicesAreAppliedAtStart) {
+    // Written by the view commands of an earlier run.
+    WriteSettingInteger("WaveMode", "Mode", 2);
+    WriteSettingInteger("Vertical", "Format", 1);
+    WriteSettingBool("System", "CommandBarOnTheLeft", false);
+    StartApp();
+    EXPECT_TRUE(MainForm->ActionSpectralMode->Checked());
+    EXPECT_EQ(MainForm->AudioEditor->TypeView(), 1);
+    EXPECT_TRUE(MainForm->ActionVerticalFormatSample->Checked());
+    EXPECT_FALSE(MainForm->ActionVerticalFormatDecibel->Checked());
+    EXPECT_EQ(MainForm->PanelCommandBar->Align(), alRight);
+}
+
 } // namespace app_test
