@@ -8,6 +8,7 @@
 
 #include "audio/AudioEditor2.h"
 #include "platform/vcl/Action.h"
+#include "platform/vcl/Timer.h"
 #include "source/mainform/MainForm.h"
 
 #include <algorithm>
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(scratch);
     TAppHarness harness(scratch, scratch);
     TMainForm* form = harness.Start();
+    // No welcome window: the timer after showing would bring it up while a long command pumps messages.
+    form->TimerAfterShow->SetEnabled(false);
     TAudioEditor2& editor = *form->AudioEditor;
     TAudioEditor2Position& position = editor.Position();
 
