@@ -133,6 +133,14 @@ TEST_F(AppTransportViewTest, ScrollBarsFollowTheSelectionAndMoveIt) {
     EXPECT_EQ(MainForm->LabelEnd->Caption(), "0:00:03.000");
     EXPECT_EQ(MainForm->LabelSelLength->Caption(), "0:00:02.000");
     EXPECT_EQ(MainForm->LabelFileLength->Caption(), "0:00:04.000");
+    // A double click on the waveform selects everything.
+    MainForm->AudioEditor->OnDblClick(MainForm->AudioEditor);
+    EXPECT_EQ(Position().GetSelectionStart(), 0);
+    EXPECT_EQ(Position().GetSelectionEnd(), 4 * Rate);
+    EXPECT_EQ(MainForm->ScrollBarEnd->Position(), 65535);
+    Position().SetSelectionStart(Rate);
+    Position().SetSelectionEnd(3 * Rate);
+    Pump();
     // Dragging the end bar before the start bar selects between them the other way round.
     MainForm->ScrollBarEnd->SetPosition(0);
     Pump();
