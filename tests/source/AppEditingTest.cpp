@@ -9,6 +9,7 @@
 #include "platform/vcl/Label.h"
 #include "platform/vcl/RadioButton.h"
 #include "platform/win/Input.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "skin/controls/SkinButton.h"
 #include "source/GlobalVars.h"
@@ -259,6 +260,8 @@ TEST_F(AppEditingTest, TheSelectionFieldsTakeTypedTimesAndRefuseBadText) {
     ASSERT_TRUE(MainForm->EditStart->Visible());
     EXPECT_TRUE(MainForm->EditStart->Focused());
     EXPECT_EQ(MainForm->EditStart->Text(), "0:00:00.500");
+    MainForm->Update();
+    EXPECT_TRUE(olva::win::SaveWindowPng(MainForm->Handle(), PicturePath("main-window-selection-field")));
     olva::win::InjectText("abc");
     Key(VK_RETURN);
     EXPECT_FALSE(MainForm->EditStart->Visible());
