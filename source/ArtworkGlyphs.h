@@ -1,32 +1,8 @@
-// The program's small pictures, drawn in code: the progress window's picture and the glyphs of the
-// main window's transport and zoom buttons.
+// The program's small pictures drawn in code: the progress window's picture. (The main window's button
+// pictures are drawn at build time with its skin, tools/skingen.)
 #pragma once
 
 class TImage;
-class TBitmap;
 
 // A 48 x 48 picture of a sound wave on a blue tile, into the image's picture.
 void DrawProgressPicture(TImage& Image);
-
-enum class TButtonPicture {
-    Start,
-    Rewind,
-    Stop,
-    Play,
-    PlayLooped,
-    PlayToEnd,
-    Pause,
-    Forward,
-    End,
-    Record,
-    VerticalZoomOut,
-    VerticalZoomIn,
-    ZoomFull,
-    ZoomToSelection,
-    ZoomOut,
-    ZoomIn,
-};
-
-// A 16 x 16 button glyph on the transparent colour of the class library's glyphs (the colour of the
-// bottom-left pixel).
-void DrawButtonGlyph(TBitmap& Bitmap, TButtonPicture Glyph);

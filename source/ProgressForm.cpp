@@ -3,6 +3,7 @@
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
+#include "skin/framed/FrProgressBar.h"
 #include "source/ArtworkGlyphs.h"
 #include "source/dialogs/DialogSupport.h"
 

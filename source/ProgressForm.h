@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/vcl/Form.h"
-#include "source/SkinStandIns.h"
 
+class TFrProgressBar;
 class TImage;
 class TLabel;
 

@@ -1,5 +1,6 @@
 #include "source/mainform/MainForm.h"
 
+#include "assets/skins/SkinResourceNames.h"
 #include "audio/AudioEditor2.h"
 #include "audio/AudioInformation2.h"
 #include "audio/devices/AudioPlayer2.h"
@@ -8,15 +9,21 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/ActionList.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Edit.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/Splitter.h"
 #include "platform/vcl/Timer.h"
 #include "platform/vcl/TreeView.h"
-#include "source/ArtworkGlyphs.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinPanel.h"
+#include "skin/framed/FrProgressBar.h"
 #include "source/mainform/CdTrackLoader.h"
 #include "source/mainform/EffectCommands.h"
+#include "source/mainform/MainWindowSkin.h"
 #include "source/recording/EditorHost.h"
 
 #include <initializer_list>
@@ -24,9 +31,6 @@
 #include <vector>
 
 namespace main_form_detail {
-
-constexpr TColor PositionPanelColor = RGB(18, 26, 36);
-constexpr TColor PositionTextColor = RGB(168, 220, 248);
 
 // The effects tree as the form stores it: each group with its effects.
 struct TEffectGroup {
@@ -54,14 +58,14 @@ const std::vector<TEffectGroup>& EffectTree() {
     return groups;
 }
 
-TskSkinButton* GlyphButton(TMainForm* Form, TWinControl* Parent, const char* Name, TButtonPicture Glyph) {
+// A button of the main window's skin: its faces stretch to the button's own size.
+TskSkinButton* SkinButton(TMainForm* Form, TWinControl* Parent, const char* Name, const char* SkinName) {
     auto* button = new TskSkinButton(Form);
     button->SetName(Name);
-    auto glyph = std::make_unique<TBitmap>();
-    DrawButtonGlyph(*glyph, Glyph);
-    button->SetGlyph(glyph.get());
-    button->SetShowHint(true);
     button->SetParent(Parent);
+    main_window_skin::ApplySkin(button, Form->skMainSkinData, SkinName);
+    button->SetUseSkinSize(false);
+    button->SetShowHint(true);
     return button;
 }
 
@@ -69,11 +73,9 @@ TskSkinPanel* PositionPanel(TMainForm* Form, const char* Name, int Left, int Wid
     auto* panel = new TskSkinPanel(Form);
     panel->SetName(Name);
     panel->SetCaption("");
-    panel->SetBevelOuter(bvLowered);
-    panel->SetParentColor(false);
-    panel->SetColor(PositionPanelColor);
-    panel->SetBounds(Left, 6, Width, 22);
     panel->SetParent(Form->PanelBottom);
+    main_window_skin::ApplySkin(panel, Form->skMainSkinData, "panelTime");
+    panel->SetBounds(Left, 6, Width, 22);
     return panel;
 }
 
@@ -84,22 +86,23 @@ TLabel* PositionLabel(TMainForm* Form, TWinControl* Parent, const char* Name, co
     label->SetHint(Hint);
     label->SetShowHint(true);
     label->SetTransparent(true);
-    label->Font()->SetColor(PositionTextColor);
+    label->Font()->SetColor(main_window_skin::DisplayTextColor);
     label->SetLeft(Left);
     label->SetTop(4);
     label->SetParent(Parent);
     return label;
 }
 
-TskSkinPanel* TitlePanel(TMainForm* Form, const char* Name, const char* Caption, int Left, int Width) {
-    auto* panel = new TskSkinPanel(Form);
-    panel->SetName(Name);
-    panel->SetCaption(Caption);
-    panel->SetBevelOuter(bvNone);
-    panel->SetAlignment(taLeftJustify);
-    panel->SetBounds(Left, 6, Width, 22);
-    panel->SetParent(Form->PanelBottom);
-    return panel;
+TLabel* TitleLabel(TMainForm* Form, const char* Name, const char* Caption, int Left) {
+    auto* label = new TLabel(Form);
+    label->SetName(Name);
+    label->SetCaption(Caption);
+    label->SetTransparent(true);
+    label->Font()->SetColor(main_window_skin::BarTextColor);
+    label->SetLeft(Left);
+    label->SetTop(10);
+    label->SetParent(Form->PanelBottom);
+    return label;
 }
 
 } // namespace main_form_detail
@@ -109,12 +112,15 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("MainForm");
     SetPosition(poDesigned);
     SetBounds(0, 0, 900, 560);
+    skMainSkinData = main_window_skin::MakeMainWindowSkin(this);
+    ZoomImageList = main_window_skin::MakeZoomImages(this);
     CreateComponents();
     CreateActions();
     CreateBottomPanel();
     CreateCommandBar();
     CreateMeters();
-    AudioEditor->SetParent(this);
+    CreateSelectionControls();
+    AudioEditor->SetParent(PanelWave);
     FBars = CreateMainWindowBars(*this);
     FEffectCommands = CreateEffectCommands(*this);
     FCdTrackLoader = CreateCdTrackLoader();
@@ -125,6 +131,11 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindToolCommands();
     BindHelpCommands();
     BindFavoriteCommands();
+    BindEditingCommands();
+    BindTransportCommands();
+    BindEditorEvents();
+    BindViewCommands();
+    BindAvailability();
 }
 
 TMainForm::~TMainForm() = default;
@@ -178,35 +189,32 @@ void TMainForm::CreateCommandBar() {
     SplitterCommandBar->SetAlign(alLeft);
     SplitterCommandBar->SetParent(this);
 
-    ButtonHideCommandBar = new TskSkinButton(this);
-    ButtonHideCommandBar->SetName("ButtonHideCommandBar");
+    ButtonHideCommandBar = SkinButton(this, PanelCommandBar, "ButtonHideCommandBar", "buttonShowEffects");
     ButtonHideCommandBar->SetCaption("x");
-    ButtonHideCommandBar->SetFlat(true);
+    ButtonHideCommandBar->SetCanFocused(false);
     ButtonHideCommandBar->SetHint("Show/Hide Command List");
-    ButtonHideCommandBar->SetShowHint(true);
-    ButtonHideCommandBar->SetBounds(189, 3, 16, 16);
+    ButtonHideCommandBar->SetBounds(189, 1, 16, 16);
     ButtonHideCommandBar->SetAnchors(TAnchors{akTop, akRight});
-    ButtonHideCommandBar->SetParent(PanelCommandBar);
     ButtonHideCommandBar->OnClick = TNotifyEvent([this](TObject*) { ActionShowCommandBar->Execute(); }, this);
 
     GroupBoxCommandBar = new TskSkinGroupBox(this);
     GroupBoxCommandBar->SetName("GroupBoxCommandBar");
     GroupBoxCommandBar->SetCaption("");
+    GroupBoxCommandBar->SetParent(PanelCommandBar);
+    main_window_skin::ApplySkin(GroupBoxCommandBar, skMainSkinData, "panelLeft");
     GroupBoxCommandBar->SetBounds(4, 18, 202, 378);
     GroupBoxCommandBar->SetAnchors(TAnchors{akLeft, akTop, akRight, akBottom});
-    GroupBoxCommandBar->SetParent(PanelCommandBar);
 
-    auto switchButton = [this](const char* Name, const char* Caption, int Left) {
-        auto* button = new TskSkinButton(this);
-        button->SetName(Name);
+    auto switchButton = [this](const char* Name, const char* Caption, int Left, const char* Glyph) {
+        TskSkinButton* button = SkinButton(this, GroupBoxCommandBar, Name, "buttonEffectFav");
         button->SetCaption(Caption);
+        button->SetGlyph(main_window_skin::LoadGlyph(Glyph).get());
         button->SetGroupIndex(1);
-        button->SetBounds(Left, 14, 90, 22);
-        button->SetParent(GroupBoxCommandBar);
+        button->SetBounds(Left, 10, 90, 22);
         return button;
     };
-    ButtonEffects = switchButton("ButtonEffects", "Effects", 8);
-    ButtonFavorites = switchButton("ButtonFavorites", "Favorites", 100);
+    ButtonEffects = switchButton("ButtonEffects", "Effects", 8, skin_resources::CommandBarGlyphs[0]);
+    ButtonFavorites = switchButton("ButtonFavorites", "Favorites", 104, skin_resources::CommandBarGlyphs[1]);
     ButtonFavorites->SetAnchors(TAnchors{akTop, akRight});
 
     auto page = [this](const char* Name) {
@@ -214,7 +222,7 @@ void TMainForm::CreateCommandBar() {
         panel->SetName(Name);
         panel->SetCaption("");
         panel->SetBevelOuter(bvNone);
-        panel->SetBounds(6, 40, 190, 332);
+        panel->SetBounds(8, 38, 186, 332);
         panel->SetAnchors(TAnchors{akLeft, akTop, akRight, akBottom});
         panel->SetParent(GroupBoxCommandBar);
         return panel;
@@ -224,12 +232,10 @@ void TMainForm::CreateCommandBar() {
     FavoriteListBox->SetName("FavoriteListBox");
     FavoriteListBox->SetAlign(alClient);
     FavoriteListBox->SetParent(PanelFavorites);
-    ButtonEditF = new TskSkinButton(this);
-    ButtonEditF->SetName("ButtonEditF");
+    ButtonEditF = SkinButton(this, PanelFavorites, "ButtonEditF", "buttonShowEffects");
     ButtonEditF->SetCaption("Edit Favorites...");
     ButtonEditF->SetHeight(24);
     ButtonEditF->SetAlign(alBottom);
-    ButtonEditF->SetParent(PanelFavorites);
 
     PanelEffects = page("PanelEffects");
     TreeViewEffects = new TTreeView(this);
@@ -258,7 +264,15 @@ void TMainForm::CreateMeters() {
     auto meter = [this](const char* Name, int Left) {
         auto* bar = new TFrProgressBar(this);
         bar->SetName(Name);
-        bar->SetOrientation(pbVertical);
+        bar->SetThemeAware(false);
+        bar->SetBarStyle(bsGradient);
+        bar->SetShowPercent(false);
+        bar->SetBorderOuter(fsNone);
+        bar->SetBarColor(RGB(255, 13, 20));
+        bar->SetBarColorStop(RGB(0, 120, 20));
+        bar->SetBackColor(clBlack);
+        bar->SetBackColorStop(clBlack);
+        bar->SetGradientDirection(gdHorizontalEnd);
         bar->SetBounds(Left, 4, 8, 392);
         bar->SetAnchors(TAnchors{akLeft, akTop, akBottom});
         bar->SetParent(PanelMeter);
@@ -273,76 +287,142 @@ void TMainForm::CreateBottomPanel() {
     PanelBottom = new TskSkinPanel(this);
     PanelBottom->SetName("PanelBottom");
     PanelBottom->SetCaption("");
+    PanelBottom->SetParent(this);
+    main_window_skin::ApplySkin(PanelBottom, skMainSkinData, "panelbottom");
     PanelBottom->SetBounds(0, 400, 900, 34);
     PanelBottom->SetAlign(alBottom);
-    PanelBottom->SetParent(this);
 
     // The transport buttons run their actions; rewind and fast forward work by holding them down.
+    // The transport buttons (glyphs in this order in the program's resources) run their actions when
+    // clicked, after taking the focus; rewind and fast forward work by holding them down.
     struct TTransportButton {
         TskSkinButton** Button;
         const char* Name;
-        TButtonPicture Glyph;
         TAction* Action;
         bool RunsOnClick;
     };
     const TTransportButton transport[] = {
-        {&ButtonStart, "ButtonStart", TButtonPicture::Start, ActionStart, true},
-        {&ButtonRewind, "ButtonRewind", TButtonPicture::Rewind, ActionRewind, false},
-        {&ButtonStop, "ButtonStop", TButtonPicture::Stop, ActionStop, true},
-        {&ButtonPlay, "ButtonPlay", TButtonPicture::Play, ActionPlay, true},
-        {&ButtonPlayLooped, "ButtonPlayLooped", TButtonPicture::PlayLooped, ActionLoopPlay, true},
-        {&ButtonPlayToEnd, "ButtonPlayToEnd", TButtonPicture::PlayToEnd, ActionPlayToEnd, true},
-        {&ButtonPause, "ButtonPause", TButtonPicture::Pause, ActionPause, true},
-        {&ButtonForword, "ButtonForword", TButtonPicture::Forward, ActionForword, false},
-        {&ButtonEnd, "ButtonEnd", TButtonPicture::End, ActionEnd, true},
-        {&ButtonRecord, "ButtonRecord", TButtonPicture::Record, ActionRecord, true},
+        {&ButtonStart, "ButtonStart", ActionStart, true},
+        {&ButtonRewind, "ButtonRewind", ActionRewind, false},
+        {&ButtonStop, "ButtonStop", ActionStop, true},
+        {&ButtonPlay, "ButtonPlay", ActionPlay, true},
+        {&ButtonPlayLooped, "ButtonPlayLooped", ActionLoopPlay, true},
+        {&ButtonPlayToEnd, "ButtonPlayToEnd", ActionPlayToEnd, true},
+        {&ButtonPause, "ButtonPause", ActionPause, true},
+        {&ButtonForword, "ButtonForword", ActionForword, false},
+        {&ButtonEnd, "ButtonEnd", ActionEnd, true},
+        {&ButtonRecord, "ButtonRecord", ActionRecord, true},
     };
     int left = 6;
-    for (const TTransportButton& t : transport) {
-        TskSkinButton* button = GlyphButton(this, PanelBottom, t.Name, t.Glyph);
+    for (std::size_t i = 0; i < std::size(transport); ++i) {
+        const TTransportButton& t = transport[i];
+        TskSkinButton* button = SkinButton(this, PanelBottom, t.Name, "buttonbottomPlay");
+        button->SetGlyph(main_window_skin::LoadGlyph(skin_resources::TransportGlyphs[i]).get());
         button->SetBounds(left, 6, 22, 22);
         button->SetHint(t.Action->Hint());
         if (t.RunsOnClick)
-            button->OnClick = TNotifyEvent([action = t.Action](TObject*) { action->Execute(); }, button);
+            button->OnClick = TNotifyEvent(
+                [button, action = t.Action](TObject*) {
+                    if (button->CanFocus()) button->SetFocus();
+                    action->Execute();
+                },
+                button);
         *t.Button = button;
         left += 24;
     }
 
-    PanelSelectionTitle = TitlePanel(this, "PanelSelectionTitle", "Selection", 258, 54);
+    PanelSelectionTitle = TitleLabel(this, "PanelSelectionTitle", "Selection", 258);
     PanelPlay = PositionPanel(this, "PanelPlay", 258 + 56, 164);
     LabelStart = PositionLabel(this, PanelPlay, "LabelStart", "Selection Start", 6);
     LabelEnd = PositionLabel(this, PanelPlay, "LabelEnd", "Selection End", 86);
-    PanelViewTitle = TitlePanel(this, "PanelViewTitle", "Length", 258 + 56 + 164 + 10, 44);
+    PanelViewTitle = TitleLabel(this, "PanelViewTitle", "Length", 258 + 56 + 164 + 10);
     PanelTime = PositionPanel(this, "PanelTime", 258 + 56 + 164 + 10 + 46, 164);
     LabelSelLength = PositionLabel(this, PanelTime, "LabelSelLength", "Selection Length", 6);
     LabelFileLength = PositionLabel(this, PanelTime, "LabelFileLength", "File Total Length", 86);
 
-    // Laid out from the right edge leftwards, in this order.
+    // Laid out from the right edge leftwards, in the order of their pictures in the image list.
     struct TZoomButton {
         TskSkinButton** Button;
         const char* Name;
-        TButtonPicture Glyph;
         TAction* Action;
     };
     const TZoomButton zoom[] = {
-        {&ButtonVerticalZoomOut, "ButtonVerticalZoomOut", TButtonPicture::VerticalZoomOut,
-         ActionVerticalZoomOut},
-        {&ButtonVerticalZoomIn, "ButtonVerticalZoomIn", TButtonPicture::VerticalZoomIn, ActionVerticalZoomIn},
-        {&ButtonZoomFull, "ButtonZoomFull", TButtonPicture::ZoomFull, ActionZoomFull},
-        {&ButtonZoomToSelection, "ButtonZoomToSelection", TButtonPicture::ZoomToSelection,
-         ActionZoomToSelection},
-        {&ButtonZoomOut, "ButtonZoomOut", TButtonPicture::ZoomOut, ActionZoomOut},
-        {&ButtonZoomIn, "ButtonZoomIn", TButtonPicture::ZoomIn, ActionZoomIn},
+        {&ButtonVerticalZoomOut, "ButtonVerticalZoomOut", ActionVerticalZoomOut},
+        {&ButtonVerticalZoomIn, "ButtonVerticalZoomIn", ActionVerticalZoomIn},
+        {&ButtonZoomFull, "ButtonZoomFull", ActionZoomFull},
+        {&ButtonZoomToSelection, "ButtonZoomToSelection", ActionZoomToSelection},
+        {&ButtonZoomOut, "ButtonZoomOut", ActionZoomOut},
+        {&ButtonZoomIn, "ButtonZoomIn", ActionZoomIn},
     };
     int right = PanelBottom->Width();
-    for (const TZoomButton& z : zoom) {
-        TskSkinButton* button = GlyphButton(this, PanelBottom, z.Name, z.Glyph);
-        button->SetFlat(true);
+    for (std::size_t i = 0; i < std::size(zoom); ++i) {
+        const TZoomButton& z = zoom[i];
+        TskSkinButton* button = SkinButton(this, PanelBottom, z.Name, "buttonZoom");
+        button->SetImageList(ZoomImageList);
+        button->SetImageIndex(static_cast<int>(i));
         button->SetBounds(right - 22, 6, 22, 22);
         button->SetAnchors(TAnchors{akTop, akRight});
         button->SetHint(z.Action->Hint());
-        button->OnClick = TNotifyEvent([action = z.Action](TObject*) { action->Execute(); }, button);
+        button->OnClick = TNotifyEvent(
+            [button, action = z.Action](TObject*) {
+                if (button->CanFocus()) button->SetFocus();
+                action->Execute();
+            },
+            button);
         *z.Button = button;
         right -= 22;
     }
+}
+
+void TMainForm::CreateSelectionControls() {
+    // The waveform with the two bars along its bottom: the selection's start above its end.
+    PanelWave = new TPanel(this);
+    PanelWave->SetName("PanelWave");
+    PanelWave->SetCaption("");
+    PanelWave->SetBevelOuter(bvNone);
+    PanelWave->SetBounds(214, 0, 662, 400);
+    PanelWave->SetAlign(alClient);
+    PanelWave->SetParent(this);
+    PanelScrollBars = new TPanel(this);
+    PanelScrollBars->SetName("PanelScrollBars");
+    PanelScrollBars->SetCaption("");
+    PanelScrollBars->SetBevelOuter(bvNone);
+    PanelScrollBars->SetBounds(0, 366, 660, 34);
+    PanelScrollBars->SetAlign(alBottom);
+    PanelScrollBars->SetParent(PanelWave);
+    auto bar = [this](const char* Name, const char* Hint, int Top) {
+        auto* scrollBar = new TScrollBar(this);
+        scrollBar->SetName(Name);
+        scrollBar->SetBounds(0, Top, PanelScrollBars->Width(), 17);
+        scrollBar->SetAnchors(TAnchors{akLeft, akTop, akRight});
+        scrollBar->SetParams(0, 0, 65535);
+        scrollBar->SetLargeChange(655);
+        scrollBar->SetSmallChange(65);
+        scrollBar->SetPageSize(0);
+        scrollBar->SetHint(Hint);
+        scrollBar->SetShowHint(true);
+        scrollBar->SetParent(PanelScrollBars);
+        return scrollBar;
+    };
+    ScrollBarStart = bar("ScrollBarStart", "Selection Start", 0);
+    ScrollBarEnd = bar("ScrollBarEnd", "Selection End", 17);
+
+    LabelSeletionSample = new TLabel(this);
+    LabelSeletionSample->SetName("LabelSeletionSample");
+    LabelSeletionSample->SetCaption("0");
+    LabelSeletionSample->SetVisible(false);
+    LabelSeletionSample->SetParent(PanelBottom);
+    auto field = [this](const char* Name, const char* Hint) {
+        auto* edit = new TEdit(this);
+        edit->SetName(Name);
+        edit->SetHint(Hint);
+        edit->SetShowHint(true);
+        edit->SetVisible(false);
+        edit->SetBounds(0, 6, 80, 22);
+        edit->SetParent(PanelBottom);
+        return edit;
+    };
+    EditStart = field("EditStart", "Set selection start, press Enter to apply.");
+    EditEnd = field("EditEnd", "Set selection end, press Enter to apply.");
+    EditLength = field("EditLength", "Set selection length, press Enter to apply.");
 }

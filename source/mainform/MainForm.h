@@ -19,13 +19,19 @@
 //   MainFormHelp.cpp        help, web pages, the welcome window, About, companion programs
 //   MainFormFavorites.cpp   the favourites list and its keys, the favourites and shortcut editors
 //                           (source/favorites)
+//   MainFormEditing.cpp     undo, clipboard, selection, trim, silence, insertions, mixing, repeat loop
+//   MainFormAvailability.cpp  the availability rule (CommandAvailability.h) applied at every update
+//   MainFormTransport.cpp   play, pause, stop, go to start or end, rewind and fast forward
+//   MainFormEvents.cpp      the editor's events: position labels, scroll bars, selection fields, meters,
+//                           right-click menus
+//   MainFormViewCommands.cpp  zoom, display mode, scales, channels, colours, command bar, effects tree,
+//                           mixer
 // Each family binds its actions' handlers in its Bind...Commands function, which the constructor
 // calls.
 #pragma once
 
 #include "audio/AudioOutputFormat.h"
 #include "platform/vcl/Form.h"
-#include "source/SkinStandIns.h"
 #include "source/mainform/MainWindowBars.h"
 
 #include <cstdint>
@@ -41,7 +47,15 @@ class TAudioTransform2;
 class TFormProgress;
 class TLabel;
 class TListBox;
+class TEdit;
+class TFrProgressBar;
+class TImageList;
+class TskSkinButton;
+class TskSkinData;
+class TskSkinGroupBox;
+class TskSkinPanel;
 class TPanel;
+class TScrollBar;
 class TSplitter;
 class TTimer;
 class TTreeView;
@@ -68,6 +82,9 @@ public:
     bool ClipboardFilled = false;
     std::int64_t ClipboardLength = 0;
     int VerticalZoomPercent = 100;
+    // Written by the Set Selection dialog (milliseconds).
+    std::int64_t ChosenSelectionStart = 0;
+    std::int64_t ChosenSelectionEnd = 0;
     // True while the effects processor reports progress.
     bool TransformBusy = false;
 
@@ -129,6 +146,16 @@ public:
     // The dark (true) or light colour set of the waveform area.
     void ApplyWorkplaceColors(bool Dark);
 
+    // ---- Transport (MainFormTransport.cpp)
+    // One step of rewind or fast forward: 2000 samples, the selection switched off.
+    void StepBackward();
+    void StepForward();
+    // Scrolls the view so that the cursor is in it: at the right edge when it was before the view, at
+    // the left edge when it was after it.
+    void KeepCursorInView();
+    // The selection, its length and the document's length as the position labels show them.
+    void RefreshPositionLabels();
+
     // ---- Seams to the windows and roads that live elsewhere
     IMainWindowBars& Bars() { return *FBars; }
     // The progress window, made by the program's start after the main window.
@@ -155,6 +182,10 @@ public:
     TTimer* TimerRewind = nullptr;
     TTimer* TimerForword = nullptr;
 
+    // ---- The window's skin and the zoom buttons' pictures
+    TskSkinData* skMainSkinData = nullptr;
+    TImageList* ZoomImageList = nullptr;
+
     // ---- Command bar (beside the editor)
     TPanel* PanelCommandBar = nullptr;
     TSplitter* SplitterCommandBar = nullptr;
@@ -168,6 +199,12 @@ public:
     TListBox* FavoriteListBox = nullptr;
     TskSkinButton* ButtonEditF = nullptr;
 
+    // ---- The editor with the selection's ends along its bottom (0 to 65535 over the document)
+    TPanel* PanelWave = nullptr;
+    TPanel* PanelScrollBars = nullptr;
+    TScrollBar* ScrollBarStart = nullptr;
+    TScrollBar* ScrollBarEnd = nullptr;
+
     // ---- Level meters (right of the editor)
     TPanel* PanelMeter = nullptr;
     TFrProgressBar* LeftBar = nullptr;
@@ -179,11 +216,14 @@ public:
                   *ButtonPlay = nullptr, *ButtonPlayLooped = nullptr, *ButtonPlayToEnd = nullptr,
                   *ButtonPause = nullptr, *ButtonForword = nullptr, *ButtonEnd = nullptr,
                   *ButtonRecord = nullptr;
-    TskSkinPanel* PanelSelectionTitle = nullptr;
+    TLabel* PanelSelectionTitle = nullptr; // the titles on the bar
     TskSkinPanel* PanelPlay = nullptr;
-    TskSkinPanel* PanelViewTitle = nullptr;
+    TLabel* PanelViewTitle = nullptr;
     TskSkinPanel* PanelTime = nullptr;
     TLabel *LabelStart = nullptr, *LabelEnd = nullptr, *LabelSelLength = nullptr, *LabelFileLength = nullptr;
+    TLabel* LabelSeletionSample = nullptr; // hidden: the selection's length in samples
+    // The selection fields, shown over their labels while edited.
+    TEdit *EditStart = nullptr, *EditEnd = nullptr, *EditLength = nullptr;
     TskSkinButton *ButtonVerticalZoomOut = nullptr, *ButtonVerticalZoomIn = nullptr,
                   *ButtonZoomFull = nullptr, *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr,
                   *ButtonZoomIn = nullptr;
@@ -235,6 +275,7 @@ private:
     void CreateCommandBar();
     void CreateMeters();
     void CreateBottomPanel();
+    void CreateSelectionControls();
     // MainFormActions.cpp
     void CreateActions();
     // Handler binding, one per family of commands.
@@ -244,6 +285,11 @@ private:
     void BindToolCommands();
     void BindHelpCommands();
     void BindFavoriteCommands();
+    void BindEditingCommands();
+    void BindAvailability();
+    void BindTransportCommands();
+    void BindEditorEvents();
+    void BindViewCommands();
     // The Help tab's page and upgrade buttons and the companion programs; false for other items.
     bool RunHelpBarItem(TBarItem Item);
 
@@ -280,6 +326,8 @@ private:
     void ActionCloseFileExecute(TObject* Sender);
     void ActionLoadCDExecute(TObject* Sender);
     void ActionConvertSampleRateExecute(TObject* Sender);
+    // The open dialog in LastOpenDir; false when nothing was chosen.
+    bool ChooseAudioFile(std::string& Path);
     void ClearMarkerLists();
     // MainFormSave.cpp
     void ActionSaveFileExecute(TObject* Sender);
@@ -293,6 +341,37 @@ private:
     void ActionTextToSpeechExecute(TObject* Sender);
     void ActionFrequencyAnalysisExecute(TObject* Sender);
 
+    // MainFormEditing.cpp
+    void PlayAfterEdit();
+    void SelectRange(std::int64_t Start, std::int64_t End);
+    void SelectToStart();
+    void SelectToEnd();
+    void InsertSilenceAt(int Where);
+    void InsertFileAt(int Where);
+    // Mix File (a file chosen) and Paste Mix (an empty path): the dialog, then the mix.
+    void MixCommand(bool FromFile);
+    void RepeatLoop();
+    void Trim();
+    void SelectSpecifiedTime();
+    // MainFormTransport.cpp
+    void PlayCommand(int Mode, bool PauseWhilePlaying);
+    void TransportButtonDown(TskSkinButton* Button, TTimer* Timer);
+    void TransportButtonUp(TTimer* Timer);
+    // MainFormEvents.cpp
+    void EditorPositionChanged();
+    void ScrollBarChange();
+    void OpenSelectionField(TEdit* Edit, TLabel* Label);
+    void ApplySelectionField(TEdit* Edit);
+    void EditorMouseUp(int Button);
+    // MainFormViewCommands.cpp
+    void ZoomAroundCursor(std::int64_t ViewStart, std::int64_t ViewEnd);
+    void ShowZoomButtons();
+    void RunEffectsTreeNode();
+
+    bool FPositionUpdating = false;
+    bool FScrollUpdating = false;
+    bool FSelectionChanged = false;
+    std::int64_t FRememberedStart = 0, FRememberedEnd = 0; // milliseconds, while a field is edited
     std::unique_ptr<IMainWindowBars> FBars;
     std::unique_ptr<IEffectCommands> FEffectCommands;
     std::unique_ptr<ICdTrackLoader> FCdTrackLoader;

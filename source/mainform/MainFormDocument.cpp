@@ -189,12 +189,20 @@ bool TMainForm::NewAudioFile(const std::string& Name, int SampleRate, int Channe
 
 void TMainForm::ActionOpenFileExecute(TObject*) {
     StopIfBusy();
+    std::string path;
+    if (ChooseAudioFile(path)) OpenAudioFile(path);
+}
+
+// The open dialog of the window, also used by the commands that insert or mix a file.
+bool TMainForm::ChooseAudioFile(std::string& Path) {
     auto dialog = std::make_unique<TOpenDialog>(this);
     dialog->SetFileName("");
     dialog->SetInitialDir(GlobalVars().LastOpenDir);
     dialog->SetFilter(main_form_document_detail::OpenFilter);
     dialog->SetOptions(dialog->Options() + TOpenOptions{ofPathMustExist, ofFileMustExist});
-    if (dialog->Execute()) OpenAudioFile(dialog->FileName());
+    if (!dialog->Execute()) return false;
+    Path = dialog->FileName();
+    return true;
 }
 
 void TMainForm::ActionNewFileExecute(TObject*) {

@@ -7,6 +7,7 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/Screen.h"
 #include "platform/vcl/Splitter.h"
 #include "platform/vcl/Timer.h"

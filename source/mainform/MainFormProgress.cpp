@@ -1,6 +1,7 @@
 // The progress window: the editor's and the effects processor's progress events show it over the main
 // window and move its bar; their end events hide it again.
 #include "platform/vcl/Application.h"
+#include "skin/framed/FrProgressBar.h"
 #include "source/ProgressForm.h"
 #include "source/mainform/MainForm.h"
 

@@ -36,9 +36,8 @@ void TMainForm::BindToolCommands() {
     ActionRecord->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionRecordExecute));
     ActionTextToSpeech->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionTextToSpeechExecute));
     ActionFrequencyAnalysis->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionFrequencyAnalysisExecute));
-    // The editor's position events refresh the analysis window (which reads nothing while hidden).
-    AudioEditor->OnChangePosition = [this] { RefreshFrequencyAnalysis(); };
-    AudioEditor->OnChangePlayPosition = [this] { RefreshFrequencyAnalysis(); };
+    // The editor's position events refresh the analysis window (which reads nothing while hidden);
+    // MainFormEvents.cpp binds them.
 }
 
 void TMainForm::InsertFileAtCursor(const std::string& Path) {

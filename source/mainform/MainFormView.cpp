@@ -4,9 +4,14 @@
 #include "platform/rtl/Numerics.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/Splitter.h"
 #include "platform/vcl/TreeView.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinPanel.h"
+#include "skin/framed/FrProgressBar.h"
 #include "source/SettingsFile.h"
 #include "source/mainform/MainForm.h"
 
@@ -22,6 +27,12 @@ struct TColorSetting {
 void ApplyColors(TAudioEditor2& Editor, std::initializer_list<TColorSetting> Settings) {
     for (const TColorSetting& c : Settings)
         Editor.Colors().SetColor(c.Number, RGB(c.R, c.G, c.B));
+}
+
+// Runs a view command's handler at start, before any document is open: the availability rule would
+// keep the document's view commands from running through the action.
+void RunAtStart(TAction* Action) {
+    if (Action->OnExecute().Assigned()) Action->OnExecute()(Action);
 }
 
 } // namespace main_form_view_detail
@@ -106,6 +117,7 @@ void TMainForm::ApplyWorkplaceColors(bool Dark) {
 }
 
 void TMainForm::LoadViewSettings() {
+    using main_form_view_detail::RunAtStart;
     for (TAudioEditor2Scale* scale : {&AudioEditor->ScaleX(), &AudioEditor->ScaleY()}) {
         TFont font;
         font.SetName("Tahoma");
@@ -124,10 +136,10 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("Horizontal", "Format", 2)) {
     case 1:
-        ActionHorizontalFormatSample->Execute();
+        RunAtStart(ActionHorizontalFormatSample);
         break;
     case 2:
-        ActionHorizontalFormatDecimal->Execute();
+        RunAtStart(ActionHorizontalFormatDecimal);
         break;
     default:
         break;
@@ -139,13 +151,13 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("Vertical", "Format", 3)) {
     case 1:
-        ActionVerticalFormatSample->Execute();
+        RunAtStart(ActionVerticalFormatSample);
         break;
     case 2:
-        ActionVerticalFormatNormalized->Execute();
+        RunAtStart(ActionVerticalFormatNormalized);
         break;
     case 3:
-        ActionVerticalFormatDecibel->Execute();
+        RunAtStart(ActionVerticalFormatDecibel);
         break;
     default:
         break;
@@ -157,19 +169,19 @@ void TMainForm::LoadViewSettings() {
 
     switch (ReadSettingInteger("WaveMode", "Mode", 1)) {
     case 1:
-        ActionWaveformMode->Execute();
+        RunAtStart(ActionWaveformMode);
         break;
     case 2:
-        ActionSpectralMode->Execute();
+        RunAtStart(ActionSpectralMode);
         break;
     default:
         break;
     }
 
     if (ReadSettingBool("System", "CommandBarOnTheLeft", true))
-        ActionBarOntheLeft->Execute();
+        RunAtStart(ActionBarOntheLeft);
     else
-        ActionBarOntheRight->Execute();
+        RunAtStart(ActionBarOntheRight);
     const bool showCommandBar = ReadSettingBool("System", "ShowCommandBar", true);
     ActionShowCommandBar->SetChecked(showCommandBar);
     PanelCommandBar->SetVisible(showCommandBar);

@@ -77,8 +77,23 @@ TTextToSpeechForm::TTextToSpeechForm(TComponent* AOwner) : TForm(AOwner) {
         TextToAudio->SetCurrentVoice(i);
         ComboBoxVoice->Items()->Add(TextToAudio->GetVoiceName());
     }
-    TextToAudio->SetCurrentVoice(0);
-    ComboBoxVoice->SetItemIndex(0);
+    // The list is in the engine's alphabetical order, which starts far from the language most users
+    // speak to the program in: the dialog opens on the English voice.
+    std::vector<std::string> names;
+    for (int i = 0; i < ComboBoxVoice->Items()->Count(); ++i)
+        names.push_back(ComboBoxVoice->Items()->Strings(i));
+    const int voice = DefaultVoiceIndex(names);
+    TextToAudio->SetCurrentVoice(voice);
+    ComboBoxVoice->SetItemIndex(voice);
+}
+
+int DefaultVoiceIndex(const std::vector<std::string>& Names) {
+    int firstEnglish = -1;
+    for (std::size_t i = 0; i < Names.size(); ++i) {
+        if (Names[i] == "English (America)") return static_cast<int>(i);
+        if (firstEnglish < 0 && Names[i].rfind("English", 0) == 0) firstEnglish = static_cast<int>(i);
+    }
+    return firstEnglish >= 0 ? firstEnglish : 0;
 }
 
 TTextToSpeechForm::~TTextToSpeechForm() {

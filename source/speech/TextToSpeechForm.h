@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TButton;
 class TComboBox;
@@ -51,3 +52,7 @@ private:
     void SetInputEnabled(bool Enabled);
     bool FNoEngine = false;
 };
+
+// The voice the dialog opens on, among the engine's voice names: American English, else the first
+// English voice, else the first voice.
+int DefaultVoiceIndex(const std::vector<std::string>& Names);

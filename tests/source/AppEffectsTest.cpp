@@ -185,6 +185,10 @@ TEST_F(AppEffectsTest, EachBarButtonRunsItsEffectCommandAndCanBeDisabled) {
         std::vector<TEffectCommand>& FRan;
     };
     StartApp();
+    // The buttons work on a document: without one the availability rule disables them.
+    ThenChooseFile(Wav);
+    Command(MainForm->ActionOpenFile);
+    ASSERT_TRUE(MainForm->DocumentOpen);
     std::vector<TEffectCommand> ran;
     MainForm->SetEffectCommands(std::make_unique<TRecorder>(ran));
     const std::pair<std::string, TEffectCommand> buttons[] = {

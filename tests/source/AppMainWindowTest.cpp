@@ -7,9 +7,13 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/ActionList.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/Panel.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStructs.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinPanel.h"
+#include "skin/framed/FrProgressBar.h"
 #include "source/ProgressForm.h"
 #include "source/ShortcutCommands.h"
 #include "source/ShortcutFile.h"
@@ -58,8 +62,8 @@ TEST_F(AppTest, TheDensityStepTakesControlsBackToTheirDesignSizes) {
     const int bottomWidth = MainForm->PanelBottom->Width();
     // At 96 pixels per inch nothing moves but what the step lays out itself.
     EXPECT_EQ(MainForm->ButtonPlay->Width(), 22);
-    // The zoom buttons run leftwards from the panel's right edge (the panel's frame may take a pixel).
-    EXPECT_NEAR(MainForm->ButtonVerticalZoomOut->Left() + 22, bottomWidth, 1);
+    // The zoom buttons run leftwards from the panel's right edge, inside its two-pixel frame.
+    EXPECT_NEAR(MainForm->ButtonVerticalZoomOut->Left() + 22, bottomWidth - 2, 1);
     EXPECT_EQ(MainForm->ButtonZoomIn->Left(), MainForm->ButtonVerticalZoomOut->Left() - 5 * 22);
     EXPECT_EQ(MainForm->PanelPlay->Left(), MainForm->PanelSelectionTitle->Left() + 56);
     EXPECT_EQ(MainForm->ButtonHideCommandBar->Left(),

@@ -339,6 +339,8 @@ TEST_F(AppMarkersTest, CancellingSetBookmarkStillOpensTheListAndClosingKeepsItsP
 
     vars.RegionFormLeft = 30, vars.RegionFormTop = 40, vars.RegionFormWidth = 420,
     vars.RegionFormHeight = 160;
+    // The region list opens with a selection (the availability rule).
+    SelectFrames(0, Rate / 4);
     Command(MainForm->ActionOpenRegionList);
     ASSERT_TRUE(Regions->Showing());
     EXPECT_EQ(Regions->Left(), 30);
@@ -460,6 +462,7 @@ TEST_F(AppMarkersTest, HelpInEitherWindowShowsTheBookmarksAndRegionsPage) {
     Command(MainForm->ActionOpenBookmarkList);
     FocusList(Bookmarks);
     Key(VK_F1);
+    SelectFrames(0, Rate / 4);
     Command(MainForm->ActionOpenRegionList);
     FocusList(Regions);
     Key(VK_F1);

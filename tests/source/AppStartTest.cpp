@@ -6,6 +6,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/Screen.h"
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"

@@ -23,6 +23,9 @@
 #include <filesystem>
 #include <numbers>
 
+// The skins and pictures embedded in the test program (see cmake/EmbedResources.cmake).
+void OlvaRegisterResources_olva_app_tests();
+
 namespace app_test {
 
 std::vector<float> TestPiece(int SampleRate, int Channels, double Seconds) {
@@ -110,6 +113,9 @@ std::string PicturePath(const std::string& Name) {
 }
 
 void AppTest::SetUp() {
+    // The program's skins and pictures, as the program registers them at its start.
+    static const bool registered = (OlvaRegisterResources_olva_app_tests(), true);
+    (void)registered;
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     Root = std::make_unique<TTestFolder>(name);
     ConfigFolder = Root->Path() + "config";

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+#include <gtest/gtest.h>
+
 namespace app_test {
 
 namespace {
@@ -20,18 +22,20 @@ using TItemTest = std::function<bool(TMenuItem*)>;
 
 // The item below `Parent` that passes `Wanted` and the keys that reach it from an open menu (Down to
 // it, Right into submenus), or nothing.
-bool PathTo(TMenuItem* Parent, const TItemTest& Wanted, std::vector<int>& Keys) {
+bool PathTo(TMenuItem* Parent, const TItemTest& Wanted, std::vector<int>& Keys, TMenuItem*& Found) {
     int downs = 0;
     for (int i = 0; i < Parent->Count(); ++i) {
         TMenuItem* item = Parent->Items(i);
         if (!item->Visible() || item->IsLine()) continue;
         ++downs;
         std::vector<int> inner;
-        if (Wanted(item) || (item->Count() > 0 && PathTo(item, Wanted, inner))) {
+        if (Wanted(item)) Found = item;
+        if (Wanted(item) || (item->Count() > 0 && PathTo(item, Wanted, inner, Found))) {
             Keys.insert(Keys.end(), static_cast<std::size_t>(downs), VK_DOWN);
             if (!Wanted(item)) {
+                // Right opens the submenu with its first item already highlighted.
                 Keys.push_back(VK_RIGHT);
-                Keys.insert(Keys.end(), inner.begin(), inner.end());
+                Keys.insert(Keys.end(), inner.begin() + 1, inner.end());
             }
             return true;
         }
@@ -45,7 +49,14 @@ bool ChooseFromMenu(TMainForm* MainForm, const TItemTest& Wanted) {
     if (menu == nullptr) return false;
     for (const char* tab : {"File", "Home", "Effect", "Noise Reduction", "View", "Tools", "Help"}) {
         std::vector<int> keys;
-        if (!PathTo(menu->TabMenu(tab)->Items(), Wanted, keys)) continue;
+        TMenuItem* found = nullptr;
+        if (!PathTo(menu->TabMenu(tab)->Items(), Wanted, keys, found)) continue;
+        // A disabled item would leave the menu open: the test says so instead of waiting for it.
+        MainForm->UpdateActions();
+        if (found != nullptr && !found->Enabled()) {
+            ADD_FAILURE() << "the menu item " << found->Caption() << " is disabled";
+            return true;
+        }
         TSpeedButton* button = menu->TabButton(tab);
         const POINT p = button->ClientToScreen(POINT{button->Width() / 2, button->Height() / 2});
         olva::win::InjectMouse(olva::win::MouseAction::Move, p.x, p.y);

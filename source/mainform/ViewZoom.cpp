@@ -1,0 +1,21 @@
+#include "source/mainform/ViewZoom.h"
+
+#include <algorithm>
+
+namespace view_zoom_detail {
+
+constexpr int VerticalZoomStep = 20;
+constexpr int VerticalZoomMin = 20;
+constexpr int VerticalZoomMax = 1000;
+
+} // namespace view_zoom_detail
+
+TViewRange ZoomInAround(std::int64_t Start, std::int64_t End, std::int64_t Cursor) {
+    return {Start + (Cursor - Start) / 2, End - (End - Cursor) / 2};
+}
+
+int NextVerticalZoom(int Percent, bool ZoomIn) {
+    using namespace view_zoom_detail;
+    return std::clamp(Percent + (ZoomIn ? -VerticalZoomStep : VerticalZoomStep), VerticalZoomMin,
+                      VerticalZoomMax);
+}

@@ -1,0 +1,18 @@
+// The zoom arithmetic of the view commands, in sample frames and percent.
+#pragma once
+
+#include <cstdint>
+
+struct TViewRange {
+    std::int64_t Start = 0;
+    std::int64_t End = 0;
+    friend bool operator==(const TViewRange&, const TViewRange&) = default;
+};
+
+// The range halved around the cursor: each end moves half its distance towards it (integer halves,
+// truncated toward zero).
+TViewRange ZoomInAround(std::int64_t Start, std::int64_t End, std::int64_t Cursor);
+
+// The vertical zoom after one Vertical Zoom In (ZoomIn) or Out: 20 percent less or more, kept between
+// 20 and 1000 percent, where the waveform is still more than a flat line or a filled band.
+int NextVerticalZoom(int Percent, bool ZoomIn);
