@@ -1,6 +1,7 @@
 #include "source/formats/Mp3SettingsSpecifyForm.h"
 
 #include "platform/rtl/ComponentLoading.h"
+#include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Font.h"

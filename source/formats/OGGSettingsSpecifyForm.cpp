@@ -1,6 +1,7 @@
 #include "source/formats/OGGSettingsSpecifyForm.h"
 
 #include "platform/rtl/ComponentLoading.h"
+#include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Label.h"

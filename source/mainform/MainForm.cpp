@@ -125,6 +125,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindToolCommands();
     BindHelpCommands();
     BindFavoriteCommands();
+    BindBatchCommands();
 }
 
 TMainForm::~TMainForm() = default;

@@ -244,6 +244,7 @@ private:
     void BindToolCommands();
     void BindHelpCommands();
     void BindFavoriteCommands();
+    void BindBatchCommands();
     // The Help tab's page and upgrade buttons and the companion programs; false for other items.
     bool RunHelpBarItem(TBarItem Item);
 
@@ -290,6 +291,8 @@ private:
     void ActionOptionsExecute(TObject* Sender);
     // MainFormTools.cpp
     void ActionRecordExecute(TObject* Sender);
+    // MainFormBatch.cpp
+    void ActionBatchExecute(TObject* Sender);
     void ActionTextToSpeechExecute(TObject* Sender);
     void ActionFrequencyAnalysisExecute(TObject* Sender);
 

@@ -163,7 +163,8 @@ TEST(BatchConversionTest, AChainOverAFileGivesWhatTheEditorGivesOnTheWholeFile) 
         ASSERT_EQ(batch.Samples.size() / 2, expected.size() / channels);
         double worst = 0;
         for (std::size_t i = 0; i < batch.Samples.size(); ++i)
-            worst = std::max(worst, double(std::fabs(batch.Samples[i] - expected[channels == 2 ? i : i / 2])));
+            worst =
+                std::max(worst, double(std::fabs(batch.Samples[i] - expected[channels == 2 ? i : i / 2])));
         EXPECT_LT(worst, 1e-4);
         EXPECT_NEAR(Peak(batch.Samples), 0.9, 0.01);
     }

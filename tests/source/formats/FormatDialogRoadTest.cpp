@@ -2,6 +2,7 @@
 // cancelled dialog writes nothing but keeps detailed settings accepted in its configure dialog.
 #include "audio/AudioFile2.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/Label.h"
 #include "platform/vcl/RadioButton.h"
 #include "platform/win/WinUser.h"
 #include "source/GlobalVars.h"
