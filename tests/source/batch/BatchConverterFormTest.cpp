@@ -22,6 +22,7 @@
 #include "source/mainform/MainForm.h"
 #include "tests/source/AppTestSupport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -182,6 +183,45 @@ TEST_F(BatchConverterFormTest, ADamagedFileIsReportedAndStaysListedWhileTheOther
     EXPECT_TRUE(std::filesystem::exists(Documents + "good(1).wav"));
     EXPECT_TRUE(std::filesystem::exists(Documents + "fine(1).wav"));
     EXPECT_FALSE(std::filesystem::exists(Documents + "bad.mp3.mp3"));
+    EXPECT_TRUE(Unanswered.empty());
+}
+
+// Cancel during a run asks first; Yes ends every file at its next block, leaves no partial file and
+// keeps every file listed.
+TEST_F(BatchConverterFormTest, CancelStopsTheRunAndKeepsTheFilesListed) {
+    StartApp();
+    for (const char* name : {"long1.wav", "long2.wav"})
+        WriteSound(Documents + name, TestPiece(44100, 2, 40.0), 44100, 2, afWav);
+    GlobalVars().BatchFileFormatUseTheSame = true;
+    GlobalVars().BatchFileSaveFolderUseTheSame = true;
+    Then([this] {
+        TBatchConverterForm* batch = Batch();
+        batch->AddFile(Documents + "long1.wav");
+        batch->AddFile(Documents + "long2.wav");
+        batch->AddCommand(TBatchCommandKind::Reverb);
+        batch->ShowStep(2);
+        // The click reaches the button while the run pumps the window's messages.
+        PostMessage(batch->ButtonCancelConverting->Handle(), BM_CLICK, 0, 0);
+        batch->ActionNext->Execute();
+    });
+    ThenReadBox();
+    ThenKey('Y');
+    Then([this] {
+        TBatchConverterForm* batch = Batch();
+        ASSERT_NE(batch, nullptr);
+        EXPECT_EQ(Captions(batch->ListViewFiles), (std::vector<std::string>{"long1.wav", "long2.wav"}));
+        EXPECT_FALSE(batch->Running());
+        EXPECT_TRUE(batch->ActionNext->Enabled() || batch->Step() == 0);
+    });
+    ThenKey(VK_ESCAPE);
+    Command(MainForm->ActionBatch);
+    ASSERT_FALSE(BoxTexts.empty());
+    EXPECT_EQ(BoxTexts[0], "Really want to stop convertion?");
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(Documents))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"long1.wav", "long2.wav"}));
     EXPECT_TRUE(Unanswered.empty());
 }
 
