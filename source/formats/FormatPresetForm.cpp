@@ -194,8 +194,9 @@ TOGGFormatForm::TOGGFormatForm(TComponent* AOwner, TGlobalVars& Vars)
     : TFormatPresetForm(AOwner, Vars, DialogModel()) {}
 
 const TFormatPresetModel& TWMAFormatForm::DialogModel() {
-    static const TFormatPresetModel model{"WMAFormatForm", "WMA File Setup", "WMASettings", WmaPresetTexts,
-                                          &TGlobalVars::OutputWMAPresets};
+    static const TFormatPresetModel model{
+        "WMAFormatForm", "WMA File Setup", "WMASettings", WmaPresetTexts, &TGlobalVars::OutputWMAPresets,
+        nullptr,         nullptr,          nullptr};
     return model;
 }
 TWMAFormatForm::TWMAFormatForm(TComponent* AOwner, TGlobalVars& Vars)
