@@ -11,6 +11,7 @@
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/ListView.h"
+#include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "skin/framed/FrHotKeyEdit.h"
