@@ -172,6 +172,7 @@ TBatchConverterForm::TBatchConverterForm(TComponent* AOwner, TGlobalVars& Vars) 
     ShowStep(0);
     OnShow = TNotifyEvent(this, &TBatchConverterForm::FormShow);
     OnClose = TCloseEvent(this, &TBatchConverterForm::FormClose);
+    OnCloseQuery = TCloseQueryEvent(this, &TBatchConverterForm::FormCloseQuery);
 }
 
 TBatchConverterForm::~TBatchConverterForm() {
@@ -307,6 +308,13 @@ void TBatchConverterForm::FormShow(TObject*) {
     ApplyDialogFont(this);
     LabelStep->Font()->SetStyle(TFontStyles{fsBold});
     DragAcceptFiles(Handle(), TRUE);
+}
+
+void TBatchConverterForm::FormCloseQuery(TObject*, bool& CanClose) {
+    // The close box during a run is a Cancel: the run ends first, and the window stays with the files.
+    if (FStopRequested) return;
+    ButtonCancelConvertingClick(this);
+    CanClose = false;
 }
 
 void TBatchConverterForm::FormClose(TObject*, TCloseAction&) {

@@ -130,6 +130,7 @@ private:
     void BuildOutputPage();
     void ActionListUpdate(TObject* Sender);
     void FormShow(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void ListKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     void EnableSettingsControls(bool Enabled);
