@@ -145,7 +145,8 @@ void TAudioEditor2FileFormat::SetWAV(int sampleRate, int channels, int bits) {
     FFormat.WavBits = bits;
 }
 
-void TAudioEditor2FileFormat::SetMP3CBR(int sampleRate, int kbps, int channels) {
+void TAudioEditor2FileFormat::SetMP3CBR(int sampleRate, int kbps, int channels, int channelMode) {
+    FFormat.Mp3ChannelMode = channelMode;
     FFormat.UseLameSettings = false;
     FFormat.Mp3SampleRate = sampleRate;
     FFormat.Mp3BitRate = kbps;

@@ -63,7 +63,8 @@ private:
 class TAudioEditor2FileFormat {
 public:
     void SetWAV(int sampleRate, int channels, int bits);
-    void SetMP3CBR(int sampleRate, int kbps, int channels);
+    // channelMode as the MP3 settings object takes it: 1 stereo, 2 joint stereo, 4 dual channels.
+    void SetMP3CBR(int sampleRate, int kbps, int channels, int channelMode = 1);
     void SetMP3(const TAudioEditor2LameEnc& settings);
     // quality: -1 for the nominal bit rate, else quality × 10 (0..1000) with kbps 0.
     void SetOGG(int sampleRate, int channels, int kbps, int reserved1, int reserved2, int quality);

@@ -74,7 +74,8 @@ void TAudioFile2::SetWAVFormatOfFile(const std::string& path) {
     SetWAV(source.SampleRate(), source.Channels(), bits);
 }
 
-void TAudioFile2::SetMP3CBR(int sampleRate, int kbps, int channels) {
+void TAudioFile2::SetMP3CBR(int sampleRate, int kbps, int channels, int channelMode) {
+    FFormat.Mp3ChannelMode = channelMode;
     FFormat.Code = afMp3;
     FFormat.UseLameSettings = false;
     FFormat.Mp3SampleRate = sampleRate;

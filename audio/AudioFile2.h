@@ -37,7 +37,8 @@ public:
     void SetWAV(int sampleRate, int channels, int bits);
     // The WAV format (rate, channels, bits) of an existing sound file.
     void SetWAVFormatOfFile(const std::string& path);
-    void SetMP3CBR(int sampleRate, int kbps, int channels);
+    // channelMode as the MP3 settings object takes it: 1 stereo, 2 joint stereo, 4 dual channels.
+    void SetMP3CBR(int sampleRate, int kbps, int channels, int channelMode = 1);
     void SetMP3(const TAudioFile2LameEnc& settings);
     void SetOGG(int sampleRate, int channels, int kbps, int reserved1, int reserved2, int quality);
     void SetWMA(int profile);

@@ -29,6 +29,7 @@ struct TOutputFormat {
     // MP3: constant bit rate unless UseLameSettings
     bool UseLameSettings = false;
     int Mp3SampleRate = 44100, Mp3BitRate = 128, Mp3Channels = 2;
+    int Mp3ChannelMode = 1; // of the constant rate, as in TLameSettings
     TLameSettings Lame;
     // OGG: a nominal bit rate when OggQuality is -1, else quality × 10 (0..1000)
     int OggSampleRate = 44100, OggChannels = 2, OggBitRate = 128, OggQuality = -1;

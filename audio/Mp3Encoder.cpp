@@ -89,7 +89,7 @@ private:
         if (!f.UseLameSettings) {
             lame_set_VBR(FLame, vbr_off);
             lame_set_brate(FLame, f.Mp3BitRate);
-            lame_set_mode(FLame, ModeOf(1, FChannels));
+            lame_set_mode(FLame, ModeOf(f.Mp3ChannelMode, FChannels));
         } else if (f.Lame.UsePreset) {
             auto p = mp3_presets::Get(f.Lame.Preset);
             lame_set_VBR(FLame, vbr_off);

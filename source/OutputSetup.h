@@ -39,8 +39,10 @@ void SetupMp3Output(TTarget& Target, TAudioEditor2LameEnc& LameEnc, const TGloba
         return;
     }
     if (Vars.OutputMP3CBR) {
+        // The constant rate keeps the chosen mode: joint stereo and dual channels as much as stereo.
         Target.SetMP3CBR(44100, Mp3BitRateFromIndex(Vars.OutputMP3CBRBitRate),
-                         Mp3ChannelsFromModeIndex(Vars.OutputMP3Mode));
+                         Mp3ChannelsFromModeIndex(Vars.OutputMP3Mode),
+                         Mp3ChannelModeFromIndex(Vars.OutputMP3Mode));
         return;
     }
     switch (Vars.OutputMP3Mode) {

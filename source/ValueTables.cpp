@@ -30,6 +30,10 @@ int Mp3ChannelsFromModeIndex(int index) {
     return index == 3 ? 1 : 2;
 }
 
+int Mp3ChannelModeFromIndex(int index) {
+    return index == 1 ? 2 : index == 2 ? 4 : 1;
+}
+
 int WavSampleRateFromIndex(int index) {
     return value_tables_detail::Lookup(value_tables_detail::WavRates, index, 44100);
 }

@@ -7,6 +7,9 @@
 int ChannelsFromModeIndex(int index);
 // MP3 channel mode (Stereo, Joint Stereo, Dual Channels, Mono): index 3 is mono, the others stereo.
 int Mp3ChannelsFromModeIndex(int index);
+// The same index as the MP3 settings object's channel mode: 1 stereo (also for mono), 2 joint stereo,
+// 4 dual channels.
+int Mp3ChannelModeFromIndex(int index);
 
 int WavSampleRateFromIndex(int index);    // 8000 .. 96000 Hz; 44100 outside the list
 int WavBitsPerSampleFromIndex(int index); // 8, 16, 24, 32; 16 outside the list

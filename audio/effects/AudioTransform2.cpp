@@ -297,13 +297,18 @@ void TAudioTransform2::Silence(std::vector<float>& samples) {
 void TAudioTransform2::InsertSilence(std::vector<float>& samples, float milliseconds, std::size_t atFrame) {
     transform_detail::Guarded(this, FBusy, [&] {
         effects::RequireRange("Insert Silence", "silence time (ms)", milliseconds, 0, 999999);
-        const std::size_t channels = FProcessing && FSplitCount > 0 ? 1 : static_cast<std::size_t>(FChannels);
-        if (FProcessing) NextCall();
+        const bool split = FProcessing && FSplitCount > 0;
+        const std::size_t channels = split ? 1 : static_cast<std::size_t>(FChannels);
+        const std::size_t call = FProcessing ? NextCall() : 0;
         if (samples.size() % channels != 0 || atFrame > samples.size() / channels)
             throw EAudioEffectError("Insert Silence: the position lies beyond the end of the samples.");
         const auto frames = static_cast<std::size_t>(effects::MsToFrames(milliseconds, FSampleRate));
+        // With split channels the stereo mixer reads the other channel as this step left it.
+        const std::size_t channel = split ? call % static_cast<std::size_t>(FSplitCount) : 0;
+        if (split) FStageInputs[channel] = samples;
         samples.insert(samples.begin() + static_cast<std::ptrdiff_t>(atFrame * channels), frames * channels,
                        0.0f);
+        if (split) FStageOutputs[channel] = samples;
         if (OnTransformBlock) OnTransformBlock(this, 100);
     });
 }

@@ -136,6 +136,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindEditorEvents();
     BindViewCommands();
     BindAvailability();
+    BindBatchCommands();
 }
 
 TMainForm::~TMainForm() = default;

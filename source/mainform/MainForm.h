@@ -290,6 +290,7 @@ private:
     void BindTransportCommands();
     void BindEditorEvents();
     void BindViewCommands();
+    void BindBatchCommands();
     // The Help tab's page and upgrade buttons and the companion programs; false for other items.
     bool RunHelpBarItem(TBarItem Item);
 
@@ -338,6 +339,8 @@ private:
     void ActionOptionsExecute(TObject* Sender);
     // MainFormTools.cpp
     void ActionRecordExecute(TObject* Sender);
+    // MainFormBatch.cpp
+    void ActionBatchExecute(TObject* Sender);
     void ActionTextToSpeechExecute(TObject* Sender);
     void ActionFrequencyAnalysisExecute(TObject* Sender);
 

@@ -388,8 +388,10 @@ TEST_F(AppMarkersTest, SavingARegionWritesItAloneAndLeavesTheDocumentChangedAndN
     const std::string caption = MainForm->Caption();
     ClickRow(Regions->ListView, 0);
     ThenChooseFile(Documents + "middle.wav");
+    ThenKey(VK_RETURN); // the WAV quality dialog
     Regions->ActionSave->Execute();
     ThenChooseFile(Documents + "copy.wav");
+    ThenKey(VK_RETURN);
     Regions->ActionCopyToNew->Execute();
     for (const char* name : {"middle.wav", "copy.wav"}) {
         ASSERT_TRUE(FileExists(Documents + name)) << name;

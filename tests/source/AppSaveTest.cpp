@@ -61,6 +61,7 @@ protected:
     }
     void SaveAs(TAction* Action, const std::string& Path) {
         ThenChooseFile(Path);
+        ThenKey(VK_RETURN); // the format's quality dialog, as it stands
         Command(Action);
     }
     std::vector<float> Original;
@@ -147,6 +148,7 @@ TEST_F(AppSaveTest, ADocumentNamedInAFormatOnlyReadAsksForANameInsteadOfSavingNo
         EXPECT_EQ(name->Text(), "radio");
     });
     ThenChooseFile(Documents + "radio.wav");
+    ThenKey(VK_RETURN);
     Key('S', {VK_CONTROL});
     EXPECT_EQ(MainForm->FileName, Documents + "radio.wav");
     EXPECT_EQ(MainForm->AudioEditor->Tag(), 11);
@@ -168,6 +170,7 @@ TEST_P(AppClosePromptTest, TheCloseAsksAboutAChangedDocumentAndDoesWhatTheAnswer
 
     ThenReadBox();
     ThenKey(answer);
+    if (answer == 'Y') ThenKey(VK_RETURN); // the WAV quality dialog
     CloseMainWindow();
     ASSERT_EQ(BoxTexts.size(), 1u);
     EXPECT_EQ(BoxTexts[0], "Do you want to save the changes you made to \"" + Wav + "\"?");

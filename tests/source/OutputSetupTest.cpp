@@ -15,7 +15,9 @@ namespace {
 struct TRecordingTarget {
     std::vector<std::string> Calls;
     void SetWAV(int rate, int channels, int bits) { Note("WAV", {rate, channels, bits}); }
-    void SetMP3CBR(int rate, int kbps, int channels) { Note("MP3CBR", {rate, kbps, channels}); }
+    void SetMP3CBR(int rate, int kbps, int channels, int mode) {
+        Note("MP3CBR", {rate, kbps, channels, mode});
+    }
     void SetMP3(const TAudioEditor2LameEnc& e) {
         const TLameSettings& s = e.Settings();
         if (s.UsePreset)
@@ -78,7 +80,11 @@ TEST(OutputSetupTest, Mp3PresetConstantAndVariableRates) {
     Check({{[](TGlobalVars&) {}, {"MP3 preset 9"}},
            {[](TGlobalVars& v) { v.OutputMP3Presets = 0; }, {"MP3 preset 1"}},
            {[](TGlobalVars& v) { v.OutputMP3Type = 1, v.OutputMP3CBRBitRate = 0, v.OutputMP3Mode = 3; },
-            {"MP3CBR 44100 32 1"}},
+            {"MP3CBR 44100 32 1 1"}},
+           // The constant rate keeps joint stereo and dual channels.
+           {[](TGlobalVars& v) { v.OutputMP3Type = 1, v.OutputMP3CBRBitRate = 8, v.OutputMP3Mode = 1; },
+            {"MP3CBR 44100 128 2 2"}},
+           {[](TGlobalVars& v) { v.OutputMP3Type = 1, v.OutputMP3Mode = 2; }, {"MP3CBR 44100 192 2 4"}},
            // Variable by quality: the stored level 2 reaches the encoder as 9 - 2.
            {[](TGlobalVars& v) { v.OutputMP3Type = 1, v.OutputMP3CBR = false, v.OutputMP3Mode = 1; },
             {"MP3 2 2 320 128 0 7 192 1 0"}},
