@@ -179,7 +179,12 @@ struct TAudioDecoder::TImpl {
             OpenHeaderless(headerless);
             return;
         }
-        int rc = avformat_open_input(&Format, path.c_str(), nullptr, nullptr);
+        // Plain samples come in packets of 4 KB unless asked otherwise: a packet costs an allocation
+        // and a pass through the reader, so WAV files are read in packets of 64 KB.
+        AVDictionary* options = nullptr;
+        av_dict_set(&options, "max_size", "65536", 0);
+        int rc = avformat_open_input(&Format, path.c_str(), nullptr, &options);
+        av_dict_free(&options);
         if (rc < 0)
             Fail(rc == AVERROR(ENOENT) ? "the file does not exist"
                                        : "the file is damaged or its format is not supported");

@@ -12,6 +12,7 @@
 #include "audio/effects/EffectMath.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 namespace editor_detail {
@@ -449,28 +450,48 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
             source.ReadInterleaved(from, frames, block.data());
             effects::ReplaceNonFinite(block.data(), block.size());
         };
-        if (twoPasses)
+        TSequenceBuilder builder = doc.MakeBuilder();
+        // The channels' peaks are in the blocks' summaries (unless a sample is not a number there).
+        bool measured = false;
+        if (twoPasses && effect.MeasuresPeaksOnly()) {
+            std::vector<float> peaks(std::size_t(channels), 0.0f);
+            measured = true;
+            for (int c = 0; c < channels; ++c) {
+                const TRangeSummary summary = source.Summarize(c, start, total);
+                const float peak = std::max(std::fabs(summary.Min), std::fabs(summary.Max));
+                measured = measured && std::isfinite(peak);
+                peaks[std::size_t(c)] = peak;
+            }
+            if (measured) effect.TakePeaks(peaks);
+        }
+        if (twoPasses && !measured)
             for (std::int64_t pos = start; pos < end; pos += step) {
                 const std::int64_t n = std::min(step, end - pos);
                 read(pos, n);
                 effect.Measure(block.data(), std::size_t(n));
                 report(pos + n - start, 0);
             }
-        TSequenceBuilder builder = doc.MakeBuilder();
+        // Effects that work on separate channels read the document's planes straight into the block
+        // being built and change them there.
+        auto throughPlanes = [&](std::int64_t from, std::int64_t n) {
+            builder.AppendPlanarWith(n, [&](float* const* planes) {
+                for (int c = 0; c < channels; ++c) {
+                    source.ReadChannel(c, from, n, planes[c]);
+                    effects::ReplaceNonFinite(planes[c], std::size_t(n));
+                }
+                effect.ProcessChannels(planes, std::size_t(n));
+            });
+        };
         for (std::int64_t done = 0; done < total; done += step) {
             const std::int64_t n = std::min(step, total - done);
-            if (effect.ReadsBackwards()) {
+            if (effect.ReadsBackwards() && effect.WorksOnChannels()) {
+                throughPlanes(end - done - n, n);
+            } else if (effect.ReadsBackwards()) {
                 read(end - done - n, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
                 builder.AppendInterleaved(block.data(), n);
             } else if (effect.WorksOnChannels()) {
-                builder.AppendPlanarWith(n, [&](float* const* planes) {
-                    for (int c = 0; c < channels; ++c) {
-                        source.ReadChannel(c, start + done, n, planes[c]);
-                        effects::ReplaceNonFinite(planes[c], std::size_t(n));
-                    }
-                    effect.ProcessChannels(planes, std::size_t(n));
-                });
+                throughPlanes(start + done, n);
             } else if (effect.WorksInPlace() || twoPasses) {
                 read(start + done, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));

@@ -262,16 +262,18 @@ void TAudioEditor2Transform::Reverse() {
         std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
         if (end <= start) return;
         const int channels = doc.Channels();
-        constexpr std::int64_t chunk = 65536;
+        // A block at a time, each channel read straight into the new block and turned around there.
+        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
         TSequenceBuilder builder = doc.MakeBuilder();
-        std::vector<float> buffer(chunk * channels), reversed(chunk * channels);
         int last = -1;
         for (std::int64_t stop = end; stop > start; stop -= chunk) {
             std::int64_t n = std::min(chunk, stop - start);
-            doc.Samples().ReadInterleaved(stop - n, n, buffer.data());
-            for (std::int64_t i = 0; i < n; ++i)
-                std::copy_n(buffer.data() + (n - 1 - i) * channels, channels, reversed.data() + i * channels);
-            builder.AppendInterleaved(reversed.data(), n);
+            builder.AppendPlanarWith(n, [&](float* const* planes) {
+                for (int c = 0; c < channels; ++c) {
+                    doc.Samples().ReadChannel(c, stop - n, n, planes[c]);
+                    std::reverse(planes[c], planes[c] + n);
+                }
+            });
             int percent = int((end - stop + n) * 100 / (end - start));
             if (progress && percent != last) progress(last = percent);
         }
@@ -285,16 +287,20 @@ void TAudioEditor2Transform::Invert() {
         TAudioDocument& doc = FEditor.Document();
         std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
         if (end <= start) return;
-        constexpr std::int64_t chunk = 65536;
+        const int channels = doc.Channels();
+        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
         TSequenceBuilder builder = doc.MakeBuilder();
-        std::vector<float> buffer(chunk * doc.Channels());
         int last = -1;
         for (std::int64_t pos = start; pos < end; pos += chunk) {
             std::int64_t n = std::min(chunk, end - pos);
-            doc.Samples().ReadInterleaved(pos, n, buffer.data());
-            for (std::int64_t i = 0; i < n * doc.Channels(); ++i)
-                buffer[i] = -buffer[i];
-            builder.AppendInterleaved(buffer.data(), n);
+            builder.AppendPlanarWith(n, [&](float* const* planes) {
+                for (int c = 0; c < channels; ++c) {
+                    float* samples = planes[c];
+                    doc.Samples().ReadChannel(c, pos, n, samples);
+                    for (std::int64_t i = 0; i < n; ++i)
+                        samples[i] = -samples[i];
+                }
+            });
             int percent = int((pos + n - start) * 100 / (end - start));
             if (progress && percent != last) progress(last = percent);
         }

@@ -40,6 +40,32 @@ void TAudioEffect::Measure(const float*, std::size_t) {
     throw EAudioEffectError("This effect does not measure the signal first.");
 }
 
+void TAudioEffect::TakePeaks(const std::vector<float>&) {
+    throw EAudioEffectError("This effect does not take measured peaks.");
+}
+
+void TFrameEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    // Frame effects are a pass over memory: a thread of their own would cost more than it brings.
+    ProcessPlanes(channels, frames, FPosition);
+    FPosition += frames;
+}
+
+void TFrameEffect::ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const {
+    constexpr std::size_t stretch = 4096;
+    const std::size_t lanes = static_cast<std::size_t>(Channels());
+    std::vector<float> frames(std::min(count, stretch) * lanes);
+    for (std::size_t done = 0; done < count; done += stretch) {
+        const std::size_t n = std::min(stretch, count - done);
+        for (std::size_t c = 0; c < lanes; ++c)
+            for (std::size_t f = 0; f < n; ++f)
+                frames[f * lanes + c] = channels[c][done + f];
+        ProcessFrames(frames.data(), n, firstFrame + done);
+        for (std::size_t c = 0; c < lanes; ++c)
+            for (std::size_t f = 0; f < n; ++f)
+                channels[c][done + f] = frames[f * lanes + c];
+    }
+}
+
 void TFrameEffect::Process(std::vector<float>& block, bool last) {
     ProcessInPlace(block.data(), FramesOf(block));
 }

@@ -44,8 +44,14 @@ public:
     virtual void Measure(const float* samples, std::size_t frames);
 
     // True for whole-signal effects that give the signal out back to front (reverse): fed the blocks
-    // from the last to the first, ProcessInPlace turns each around.
+    // from the last to the first, ProcessInPlace (or ProcessChannels) turns each around.
     virtual bool ReadsBackwards() const { return false; }
+
+    // True for measuring effects that need no more of the first pass than each channel's largest
+    // absolute sample (normalize): a caller that knows these peaks already (a document keeps them in its
+    // block summaries) hands them over through TakePeaks instead of feeding every block to Measure.
+    virtual bool MeasuresPeaksOnly() const { return false; }
+    virtual void TakePeaks(const std::vector<float>& peaks);
 
 protected:
     // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
@@ -65,10 +71,17 @@ public:
     bool WorksInPlace() const override { return true; }
     void ProcessInPlace(float* samples, std::size_t frames) override;
 
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
+
 protected:
     // Processes count interleaved frames in place; firstFrame is the position of the first of them in
     // the signal. Called from several threads at once on disjoint ranges.
     virtual void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const = 0;
+    // The same on separate channel arrays (one pointer per channel, each at the first of the count
+    // frames). By default the frames are interleaved a stretch at a time for ProcessFrames; the cheap
+    // effects work on the arrays directly.
+    virtual void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const;
 
 private:
     std::uint64_t FPosition = 0;

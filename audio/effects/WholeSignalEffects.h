@@ -27,9 +27,16 @@ public:
     bool NeedsWholeSignal() const override { return true; }
     bool MeasuresFirst() const override { return true; }
     void Measure(const float* samples, std::size_t frames) override;
+    bool MeasuresPeaksOnly() const override { return true; }
+    void TakePeaks(const std::vector<float>& peaks) override;
     void ProcessInPlace(float* samples, std::size_t frames) override;
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
 
 private:
+    // Each channel's factor, from the peaks measured.
+    std::vector<float> Gains() const;
+
     double FTarget;
     bool FTogether;
     std::shared_ptr<TPeakMeter> FSharedPeak;
@@ -45,6 +52,8 @@ public:
     bool NeedsWholeSignal() const override { return true; }
     bool ReadsBackwards() const override { return true; }
     void ProcessInPlace(float* samples, std::size_t frames) override;
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
 
 private:
     std::vector<float> FHeld;

@@ -2,18 +2,21 @@
 // source's rate, channels and sample size: the whole of what a user waits for, so the benchmark can time
 // it as one process against the reference tool doing the same.
 //
-// Usage: olva_apply_effect IN OUT EFFECT   (EFFECT as named by olva_bench_effects)
+// Usage: olva_apply_effect IN OUT EFFECT [--phases]   (EFFECT as named by olva_bench_effects; --phases
+// prints the seconds of opening, the effect and saving to standard error)
 #include "audio/AudioDecoder.h"
 #include "audio/AudioEditor2.h"
 #include "audio/AudioError.h"
 #include "bench/effects/EffectCases.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: olva_apply_effect IN OUT EFFECT\n");
+    const bool phases = argc == 5 && std::strcmp(argv[4], "--phases") == 0;
+    if (argc != 4 && !phases) {
+        std::fprintf(stderr, "usage: olva_apply_effect IN OUT EFFECT [--phases]\n");
         return 2;
     }
     const effects_bench::TCase* effect = effects_bench::Find(argv[3]);
@@ -27,15 +30,25 @@ int main(int argc, char** argv) {
             TAudioDecoder source(argv[1]);
             bits = source.BitsPerSample();
         }
+        const auto started = std::chrono::steady_clock::now();
+        auto lap = [&, at = started](const char* phase) mutable {
+            const auto now = std::chrono::steady_clock::now();
+            if (phases)
+                std::fprintf(stderr, "%s %.3f s\n", phase, std::chrono::duration<double>(now - at).count());
+            at = now;
+        };
         TAudioEditor2 editor;
         editor.Open(argv[1]);
+        lap("open");
         auto& position = editor.Position();
         position.SetSelection(-1);
         position.SetSelectionStart(0);
         position.SetSelectionEnd(position.GetLength());
         effect->Apply(editor);
+        lap("effect");
         editor.FileFormat().SetWAV(editor.FileInfo().GetSampleRate(), editor.FileInfo().GetChannels(), bits);
         editor.Save(argv[2], 0, 1);
+        lap("save");
     } catch (const Exception& error) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;
