@@ -24,19 +24,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "unknown effect %s\n", argv[3]);
         return 2;
     }
+    const auto started = std::chrono::steady_clock::now();
+    auto lap = [&, at = started](const char* phase) mutable {
+        const auto now = std::chrono::steady_clock::now();
+        if (phases)
+            std::fprintf(stderr, "%s %.3f s\n", phase, std::chrono::duration<double>(now - at).count());
+        at = now;
+    };
     try {
         int bits = 16;
         {
             TAudioDecoder source(argv[1]);
             bits = source.BitsPerSample();
         }
-        const auto started = std::chrono::steady_clock::now();
-        auto lap = [&, at = started](const char* phase) mutable {
-            const auto now = std::chrono::steady_clock::now();
-            if (phases)
-                std::fprintf(stderr, "%s %.3f s\n", phase, std::chrono::duration<double>(now - at).count());
-            at = now;
-        };
+        lap("probe");
         TAudioEditor2 editor;
         editor.Open(argv[1]);
         lap("open");
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
         editor.FileFormat().SetWAV(editor.FileInfo().GetSampleRate(), editor.FileInfo().GetChannels(), bits);
         editor.Save(argv[2], 0, 1);
         lap("save");
+        editor.Close();
+        lap("close");
     } catch (const Exception& error) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;
