@@ -7,6 +7,7 @@
 #include "audio/AudioText.h"
 #include "audio/AudioTime.h"
 #include "audio/AudioWriter.h"
+#include "audio/EffectStream.h"
 #include "audio/devices/EditorPlayback.h"
 #include "audio/effects/AudioEffect.h"
 #include "audio/effects/EffectMath.h"
@@ -482,6 +483,13 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
                 effect.ProcessChannels(planes, std::size_t(n));
             });
         };
+        if (CanStreamApart(effect)) {
+            TSampleSequence result = StreamApart(source, start, total, effect, doc.Store(),
+                                                 [&](std::int64_t done) { report(done, 1); });
+            doc.Replace(start, total, result);
+            Select(start, start + result.Frames());
+            return;
+        }
         for (std::int64_t done = 0; done < total; done += step) {
             const std::int64_t n = std::min(step, total - done);
             if (effect.ReadsBackwards() && effect.WorksOnChannels()) {

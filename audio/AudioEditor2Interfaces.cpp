@@ -2,6 +2,8 @@
 
 #include "audio/AudioError.h"
 #include "audio/AudioTime.h"
+#include "audio/effects/LevelEffects.h"
+#include "audio/effects/WholeSignalEffects.h"
 
 #include <algorithm>
 
@@ -256,55 +258,21 @@ void TAudioEditor2Transform::Silence() {
     });
 }
 
+// Runs a length-keeping effect over the selection through the editor's block stream; an empty selection
+// changes nothing (but the operation still needs a document).
+template <typename Effect> void TAudioEditor2Transform::ApplyToSelection() {
+    if (!FEditor.HasDocument() || FEditor.SelEnd() <= FEditor.SelStart()) {
+        FEditor.Operation([&](const TProgressFunc&) { FEditor.Document(); });
+        return;
+    }
+    Effect effect(FEditor.Document().SampleRate(), FEditor.Document().Channels());
+    FEditor.StreamSelection(effect);
+}
+
 void TAudioEditor2Transform::Reverse() {
-    FEditor.Operation([&](const TProgressFunc& progress) {
-        TAudioDocument& doc = FEditor.Document();
-        std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
-        if (end <= start) return;
-        const int channels = doc.Channels();
-        // A block at a time, each channel read straight into the new block and turned around there.
-        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
-        TSequenceBuilder builder = doc.MakeBuilder();
-        int last = -1;
-        for (std::int64_t stop = end; stop > start; stop -= chunk) {
-            std::int64_t n = std::min(chunk, stop - start);
-            builder.AppendPlanarWith(n, [&](float* const* planes) {
-                for (int c = 0; c < channels; ++c) {
-                    doc.Samples().ReadChannel(c, stop - n, n, planes[c]);
-                    std::reverse(planes[c], planes[c] + n);
-                }
-            });
-            int percent = int((end - stop + n) * 100 / (end - start));
-            if (progress && percent != last) progress(last = percent);
-        }
-        doc.Replace(start, end - start, builder.Finish());
-        FEditor.Select(start, end);
-    });
+    ApplyToSelection<effects::TReverseEffect>();
 }
 
 void TAudioEditor2Transform::Invert() {
-    FEditor.Operation([&](const TProgressFunc& progress) {
-        TAudioDocument& doc = FEditor.Document();
-        std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
-        if (end <= start) return;
-        const int channels = doc.Channels();
-        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
-        TSequenceBuilder builder = doc.MakeBuilder();
-        int last = -1;
-        for (std::int64_t pos = start; pos < end; pos += chunk) {
-            std::int64_t n = std::min(chunk, end - pos);
-            builder.AppendPlanarWith(n, [&](float* const* planes) {
-                for (int c = 0; c < channels; ++c) {
-                    float* samples = planes[c];
-                    doc.Samples().ReadChannel(c, pos, n, samples);
-                    for (std::int64_t i = 0; i < n; ++i)
-                        samples[i] = -samples[i];
-                }
-            });
-            int percent = int((pos + n - start) * 100 / (end - start));
-            if (progress && percent != last) progress(last = percent);
-        }
-        doc.Replace(start, end - start, builder.Finish());
-        FEditor.Select(start, end);
-    });
+    ApplyToSelection<effects::TInvertEffect>();
 }

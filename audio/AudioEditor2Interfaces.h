@@ -114,5 +114,6 @@ public:
     void Invert();
 
 private:
+    template <typename Effect> void ApplyToSelection();
     TAudioEditor2& FEditor;
 };

@@ -40,6 +40,14 @@ void TAudioEffect::Measure(const float*, std::size_t) {
     throw EAudioEffectError("This effect does not measure the signal first.");
 }
 
+void TAudioEffect::ProcessChannelsAt(float* const*, std::size_t, std::uint64_t) {
+    throw EAudioEffectError("This effect cannot work on blocks apart.");
+}
+
+void TAudioEffect::ProcessOneChannel(int, float*, std::size_t) {
+    throw EAudioEffectError("This effect cannot work on one channel at a time.");
+}
+
 void TAudioEffect::TakePeaks(const std::vector<float>&) {
     throw EAudioEffectError("This effect does not take measured peaks.");
 }

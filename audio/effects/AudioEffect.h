@@ -47,6 +47,17 @@ public:
     // from the last to the first, ProcessInPlace (or ProcessChannels) turns each around.
     virtual bool ReadsBackwards() const { return false; }
 
+    // True for in-place effects whose blocks may be processed side by side and in any order, each told
+    // where it lies in the signal, through ProcessChannelsAt (gain, fades, channel mixing, normalize once
+    // measured, reverse with the blocks fed from the end).
+    virtual bool BlocksApart() const { return false; }
+    virtual void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t firstFrame);
+
+    // True for in-place effects whose channels are separate chains (filters, delays, modulation,
+    // dynamics): ProcessOneChannel may run for several channels at once, each channel's blocks in order.
+    virtual bool ChannelsApart() const { return false; }
+    virtual void ProcessOneChannel(int channel, float* samples, std::size_t frames);
+
     // True for measuring effects that need no more of the first pass than each channel's largest
     // absolute sample (normalize): a caller that knows these peaks already (a document keeps them in its
     // block summaries) hands them over through TakePeaks instead of feeding every block to Measure.
@@ -73,6 +84,10 @@ public:
 
     bool WorksOnChannels() const override { return true; }
     void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t firstFrame) override {
+        ProcessPlanes(channels, frames, firstFrame);
+    }
 
 protected:
     // Processes count interleaved frames in place; firstFrame is the position of the first of them in
@@ -100,6 +115,10 @@ public:
     void ProcessInPlace(float* samples, std::size_t frames) override;
     bool WorksOnChannels() const override { return true; }
     void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool ChannelsApart() const override { return true; }
+    void ProcessOneChannel(int channel, float* samples, std::size_t frames) override {
+        ProcessChannel(channel, samples, frames);
+    }
 
 protected:
     int SignalChannel(int channel) const { return FFirstChannel + channel; }

@@ -32,6 +32,10 @@ public:
     void ProcessInPlace(float* samples, std::size_t frames) override;
     bool WorksOnChannels() const override { return true; }
     void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t) override {
+        ProcessChannels(channels, frames);
+    }
 
 private:
     // Each channel's factor, from the peaks measured.
@@ -54,6 +58,10 @@ public:
     void ProcessInPlace(float* samples, std::size_t frames) override;
     bool WorksOnChannels() const override { return true; }
     void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t) override {
+        ProcessChannels(channels, frames);
+    }
 
 private:
     std::vector<float> FHeld;

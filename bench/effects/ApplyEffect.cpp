@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 int main(int argc, char** argv) {
     const bool phases = argc == 5 && std::strcmp(argv[4], "--phases") == 0;
@@ -23,6 +24,11 @@ int main(int argc, char** argv) {
     if (!effect) {
         std::fprintf(stderr, "unknown effect %s\n", argv[3]);
         return 2;
+    }
+    if (phases) {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::fprintf(stderr, "main %ld.%09ld\n", long(now.tv_sec), long(now.tv_nsec));
     }
     const auto started = std::chrono::steady_clock::now();
     auto lap = [&, at = started](const char* phase) mutable {
@@ -52,6 +58,11 @@ int main(int argc, char** argv) {
         lap("save");
         editor.Close();
         lap("close");
+        if (phases) {
+            timespec now{};
+            clock_gettime(CLOCK_REALTIME, &now);
+            std::fprintf(stderr, "end %ld.%09ld\n", long(now.tv_sec), long(now.tv_nsec));
+        }
     } catch (const Exception& error) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;
