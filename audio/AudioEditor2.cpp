@@ -11,6 +11,7 @@
 #include "audio/devices/EditorPlayback.h"
 #include "audio/effects/AudioEffect.h"
 #include "audio/effects/EffectMath.h"
+#include "audio/effects/ParallelFor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -196,11 +197,19 @@ void TAudioEditor2::Save(const std::string& path, int selectionOnly, int format)
         TOutputFormat output = FFileFormat.Format();
         output.Code = format;
         TAudioWriter writer(path, output, doc.SampleRate(), doc.Channels(), FTags);
-        std::vector<float> buffer(editor_detail::kChunk * doc.Channels());
+        // Large stretches at a time, read from the blocks on all cores.
+        constexpr std::int64_t chunk = 4 * TSampleBlock::PreferredFrames;
+        const int channels = doc.Channels();
+        std::vector<float> buffer(
+            std::size_t(std::min(chunk, std::max<std::int64_t>(end - start, 1)) * channels));
         int last = -1;
-        for (std::int64_t pos = start; pos < end; pos += editor_detail::kChunk) {
-            std::int64_t n = std::min(editor_detail::kChunk, end - pos);
-            doc.Samples().ReadInterleaved(pos, n, buffer.data());
+        for (std::int64_t pos = start; pos < end; pos += chunk) {
+            std::int64_t n = std::min(chunk, end - pos);
+            effects::ParallelFor(
+                std::size_t(n), editor_detail::kChunk, [&](std::size_t from, std::size_t to) {
+                    doc.Samples().ReadInterleaved(pos + std::int64_t(from), std::int64_t(to - from),
+                                                  buffer.data() + from * std::size_t(channels));
+                });
             writer.Write(buffer.data(), n);
             editor_detail::Report(progress, pos + n - start, end - start, last);
         }
