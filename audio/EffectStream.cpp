@@ -24,7 +24,7 @@ struct TPiece {
 } // namespace effect_stream_detail
 
 bool CanStreamApart(const effects::TAudioEffect& effect) {
-    return effect.WorksOnChannels() && (effect.BlocksApart() || effect.ChannelsApart());
+    return effect.WorksOnChannels();
 }
 
 TSampleSequence StreamApart(const TSampleSequence& source, std::int64_t start, std::int64_t total,
@@ -65,6 +65,20 @@ TSampleSequence StreamApart(const TSampleSequence& source, std::int64_t start, s
                 effect.ProcessChannelsAt(planes.data(), std::size_t(piece.Frames), std::uint64_t(piece.At));
                 finish(piece);
             });
+        } else if (!effect.ChannelsApart()) {
+            // The blocks one after the other through the effect; reading and summarising side by side.
+            effects::ParallelEach(pieces.size(), true, [&](std::size_t i) {
+                pieces[i].Samples = TSampleBuffer(std::size_t(channels * pieces[i].Frames));
+                for (int c = 0; c < channels; ++c)
+                    read(pieces[i], c);
+            });
+            for (TPiece& piece : pieces) {
+                std::vector<float*> planes(std::size_t(channels), nullptr);
+                for (int c = 0; c < channels; ++c)
+                    planes[std::size_t(c)] = piece.Channel(c);
+                effect.ProcessChannels(planes.data(), std::size_t(piece.Frames));
+            }
+            effects::ParallelEach(pieces.size(), true, [&](std::size_t i) { finish(pieces[i]); });
         } else {
             effects::ParallelEach(pieces.size(), true, [&](std::size_t i) {
                 pieces[i].Samples = TSampleBuffer(std::size_t(channels * pieces[i].Frames));

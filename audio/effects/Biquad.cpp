@@ -152,6 +152,49 @@ void TBiquadCascade::Process(float* samples, std::size_t count) {
         FStates[k] = {biquad_detail::FlushDenormal(z1[k]), biquad_detail::FlushDenormal(z2[k])};
 }
 
+void TBiquadCascade::ProcessPair(TBiquadCascade& first, float* firstSamples, TBiquadCascade& second,
+                                 float* secondSamples, std::size_t count) {
+    constexpr std::size_t most = biquad_detail::MaxInterleavedSections;
+    const std::size_t n = first.FSections.size();
+    if (n != second.FSections.size() || n > most || n == 0) {
+        first.Process(firstSamples, count);
+        second.Process(secondSamples, count);
+        return;
+    }
+    double b0[most], b1[most], b2[most], a1[most], a2[most], z1[2][most], z2[2][most];
+    for (std::size_t k = 0; k < n; ++k) {
+        const TBiquadCoefficients& c = first.FSections[k];
+        const TBiquadCoefficients& d = second.FSections[k];
+        if (c.B0 != d.B0 || c.B1 != d.B1 || c.B2 != d.B2 || c.A1 != d.A1 || c.A2 != d.A2) {
+            first.Process(firstSamples, count);
+            second.Process(secondSamples, count);
+            return;
+        }
+        b0[k] = c.B0, b1[k] = c.B1, b2[k] = c.B2, a1[k] = c.A1, a2[k] = c.A2;
+        z1[0][k] = first.FStates[k].Z1, z2[0][k] = first.FStates[k].Z2;
+        z1[1][k] = second.FStates[k].Z1, z2[1][k] = second.FStates[k].Z2;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        double x = firstSamples[i], w = secondSamples[i];
+        for (std::size_t k = 0; k < n; ++k) {
+            const double y = b0[k] * x + z1[0][k];
+            const double v = b0[k] * w + z1[1][k];
+            z1[0][k] = b1[k] * x - a1[k] * y + z2[0][k];
+            z1[1][k] = b1[k] * w - a1[k] * v + z2[1][k];
+            z2[0][k] = b2[k] * x - a2[k] * y;
+            z2[1][k] = b2[k] * w - a2[k] * v;
+            x = y;
+            w = v;
+        }
+        firstSamples[i] = static_cast<float>(x);
+        secondSamples[i] = static_cast<float>(w);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        first.FStates[k] = {biquad_detail::FlushDenormal(z1[0][k]), biquad_detail::FlushDenormal(z2[0][k])};
+        second.FStates[k] = {biquad_detail::FlushDenormal(z1[1][k]), biquad_detail::FlushDenormal(z2[1][k])};
+    }
+}
+
 void TBiquadCascade::ProcessSectionBySection(float* samples, std::size_t count) {
     for (std::size_t s = 0; s < FSections.size(); ++s) {
         const TBiquadCoefficients c = FSections[s];
