@@ -3,7 +3,9 @@
 // it as one process against the reference tool doing the same.
 //
 // Usage: olva_apply_effect IN OUT EFFECT [--phases]   (EFFECT as named by olva_bench_effects; --phases
-// prints the seconds of opening, the effect and saving to standard error)
+// prints to standard error the seconds of each step, and the wall-clock time as main starts and as the
+// work ends, to set against the process's own start and end: what loading the program and ending it
+// cost)
 #include "audio/AudioDecoder.h"
 #include "audio/AudioEditor2.h"
 #include "audio/AudioError.h"
