@@ -499,6 +499,7 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
             Select(start, start + result.Frames());
             return;
         }
+        std::vector<std::vector<float>> lanes, outputs;
         for (std::int64_t done = 0; done < total; done += step) {
             const std::int64_t n = std::min(step, total - done);
             if (effect.ReadsBackwards() && effect.WorksOnChannels()) {
@@ -513,6 +514,23 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
                 read(start + done, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
                 builder.AppendInterleaved(block.data(), n);
+            } else if (effect.WorksOnLanes()) {
+                // Each channel read into its lane, and the lanes that come out appended as they are.
+                lanes.resize(std::size_t(channels));
+                std::vector<const float*> inputs(static_cast<std::size_t>(channels));
+                for (int c = 0; c < channels; ++c) {
+                    auto& lane = lanes[std::size_t(c)];
+                    lane.resize(std::size_t(n));
+                    source.ReadChannel(c, start + done, n, lane.data());
+                    effects::ReplaceNonFinite(lane.data(), lane.size());
+                    inputs[std::size_t(c)] = lane.data();
+                }
+                effect.ProcessLanes(inputs.data(), std::size_t(n), done + n == total, outputs);
+                std::vector<const float*> given(static_cast<std::size_t>(channels));
+                for (int c = 0; c < channels; ++c)
+                    given[std::size_t(c)] = outputs[std::size_t(c)].data();
+                if (!outputs.empty() && !outputs[0].empty())
+                    builder.AppendPlanar(given.data(), std::int64_t(outputs[0].size()));
             } else {
                 read(start + done, n);
                 effect.Process(block, done + n == total);

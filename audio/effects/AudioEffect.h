@@ -47,6 +47,13 @@ public:
     // from the last to the first, ProcessInPlace (or ProcessChannels) turns each around.
     virtual bool ReadsBackwards() const { return false; }
 
+    // True for effects that may change the length and treat every channel on their own (speed change):
+    // they take separate channel arrays and give each channel's output in outputs[c] (cleared first;
+    // every channel gives the same count), sparing the caller interleaving and splitting frames.
+    virtual bool WorksOnLanes() const { return false; }
+    virtual void ProcessLanes(const float* const* channels, std::size_t frames, bool last,
+                              std::vector<std::vector<float>>& outputs);
+
     // True for in-place effects whose blocks may be processed side by side and in any order, each told
     // where it lies in the signal, through ProcessChannelsAt (gain, fades, channel mixing, normalize once
     // measured, reverse with the blocks fed from the end).
@@ -136,6 +143,9 @@ class TLaneEffect : public TAudioEffect {
 public:
     using TAudioEffect::TAudioEffect;
     void Process(std::vector<float>& block, bool last) override;
+    bool WorksOnLanes() const override { return true; }
+    void ProcessLanes(const float* const* channels, std::size_t frames, bool last,
+                      std::vector<std::vector<float>>& outputs) override;
 
 protected:
     // Consumes count input samples of one channel and appends what it gives out to output; with last
