@@ -242,7 +242,12 @@ TEST(BiquadPair, GivesEachCascadesOwnSamplesBitForBit) {
         const char* Name;
         std::vector<effects::TBiquadCoefficients> First, Second;
     };
-    for (const TCase& c : {TCase{"same", lowPass, lowPass}, TCase{"different", lowPass, peak}}) {
+    const std::vector<effects::TBiquadCoefficients> equalizer = effects::filter_design::Equalizer(
+        Rate, {0.3f, -0.5f, 0.8f, 0.2f, -0.4f, 0.6f}, {125, 250, 500, 1000, 2000, 4000});
+    // One, three and six sections (written-out loops up to four, the general one beyond), and two
+    // different cascades.
+    for (const TCase& c : {TCase{"one", peak, peak}, TCase{"three", lowPass, lowPass},
+                           TCase{"six", equalizer, equalizer}, TCase{"different", lowPass, peak}}) {
         const std::vector<float> left = Noise(30000, 0.5, 3), right = Noise(30000, 0.4, 9);
         std::vector<float> alone[2] = {left, right}, paired[2] = {left, right};
         TBiquadCascade single[2] = {TBiquadCascade(c.First), TBiquadCascade(c.Second)};
