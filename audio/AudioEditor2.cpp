@@ -197,20 +197,20 @@ void TAudioEditor2::Save(const std::string& path, int selectionOnly, int format)
         TOutputFormat output = FFileFormat.Format();
         output.Code = format;
         TAudioWriter writer(path, output, doc.SampleRate(), doc.Channels(), FTags);
-        // Large stretches at a time, read from the blocks on all cores.
-        constexpr std::int64_t chunk = 4 * TSampleBlock::PreferredFrames;
+        // A block's length at a time, read from the blocks on all cores into block memory (a buffer
+        // kept from earlier work where there is one: fresh memory costs more to fill than the copy).
+        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
         const int channels = doc.Channels();
-        std::vector<float> buffer(
-            std::size_t(std::min(chunk, std::max<std::int64_t>(end - start, 1)) * channels));
+        TSampleBuffer buffer(std::size_t(chunk * channels));
         int last = -1;
         for (std::int64_t pos = start; pos < end; pos += chunk) {
             std::int64_t n = std::min(chunk, end - pos);
             effects::ParallelFor(
                 std::size_t(n), editor_detail::kChunk, [&](std::size_t from, std::size_t to) {
                     doc.Samples().ReadInterleaved(pos + std::int64_t(from), std::int64_t(to - from),
-                                                  buffer.data() + from * std::size_t(channels));
+                                                  buffer.Data() + from * std::size_t(channels));
                 });
-            writer.Write(buffer.data(), n);
+            writer.Write(buffer.Data(), n);
             editor_detail::Report(progress, pos + n - start, end - start, last);
         }
         writer.Close();
