@@ -481,17 +481,8 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
                 effect.Measure(block.data(), std::size_t(n));
                 report(pos + n - start, 0);
             }
-        // Effects that work on separate channels read the document's planes straight into the block
-        // being built and change them there.
-        auto throughPlanes = [&](std::int64_t from, std::int64_t n) {
-            builder.AppendPlanarWith(n, [&](float* const* planes) {
-                for (int c = 0; c < channels; ++c) {
-                    source.ReadChannel(c, from, n, planes[c]);
-                    effects::ReplaceNonFinite(planes[c], std::size_t(n));
-                }
-                effect.ProcessChannels(planes, std::size_t(n));
-            });
-        };
+        // Effects that work on separate channels go block by block from the document's planes into
+        // new blocks on all cores.
         if (CanStreamApart(effect)) {
             TSampleSequence result = StreamApart(source, start, total, effect, doc.Store(),
                                                  [&](std::int64_t done) { report(done, 1); });
@@ -502,14 +493,10 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
         std::vector<std::vector<float>> lanes, outputs;
         for (std::int64_t done = 0; done < total; done += step) {
             const std::int64_t n = std::min(step, total - done);
-            if (effect.ReadsBackwards() && effect.WorksOnChannels()) {
-                throughPlanes(end - done - n, n);
-            } else if (effect.ReadsBackwards()) {
+            if (effect.ReadsBackwards()) {
                 read(end - done - n, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
                 builder.AppendInterleaved(block.data(), n);
-            } else if (effect.WorksOnChannels()) {
-                throughPlanes(start + done, n);
             } else if (effect.WorksInPlace() || twoPasses) {
                 read(start + done, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
