@@ -7,11 +7,14 @@
 #include "audio/AudioText.h"
 #include "audio/AudioTime.h"
 #include "audio/AudioWriter.h"
+#include "audio/EffectStream.h"
 #include "audio/devices/EditorPlayback.h"
 #include "audio/effects/AudioEffect.h"
 #include "audio/effects/EffectMath.h"
+#include "audio/effects/ParallelFor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 namespace editor_detail {
@@ -194,12 +197,20 @@ void TAudioEditor2::Save(const std::string& path, int selectionOnly, int format)
         TOutputFormat output = FFileFormat.Format();
         output.Code = format;
         TAudioWriter writer(path, output, doc.SampleRate(), doc.Channels(), FTags);
-        std::vector<float> buffer(editor_detail::kChunk * doc.Channels());
+        // A block's length at a time, read from the blocks on all cores into block memory (a buffer
+        // kept from earlier work where there is one: fresh memory costs more to fill than the copy).
+        constexpr std::int64_t chunk = TSampleBlock::PreferredFrames;
+        const int channels = doc.Channels();
+        TSampleBuffer buffer(std::size_t(chunk * channels));
         int last = -1;
-        for (std::int64_t pos = start; pos < end; pos += editor_detail::kChunk) {
-            std::int64_t n = std::min(editor_detail::kChunk, end - pos);
-            doc.Samples().ReadInterleaved(pos, n, buffer.data());
-            writer.Write(buffer.data(), n);
+        for (std::int64_t pos = start; pos < end; pos += chunk) {
+            std::int64_t n = std::min(chunk, end - pos);
+            effects::ParallelFor(
+                std::size_t(n), editor_detail::kChunk, [&](std::size_t from, std::size_t to) {
+                    doc.Samples().ReadInterleaved(pos + std::int64_t(from), std::int64_t(to - from),
+                                                  buffer.Data() + from * std::size_t(channels));
+                });
+            writer.Write(buffer.Data(), n);
             editor_detail::Report(progress, pos + n - start, end - start, last);
         }
         writer.Close();
@@ -449,32 +460,64 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
             source.ReadInterleaved(from, frames, block.data());
             effects::ReplaceNonFinite(block.data(), block.size());
         };
-        if (twoPasses)
+        TSequenceBuilder builder = doc.MakeBuilder();
+        // The channels' peaks are in the blocks' summaries (unless a sample is not a number there).
+        bool measured = false;
+        if (twoPasses && effect.MeasuresPeaksOnly()) {
+            std::vector<float> peaks(std::size_t(channels), 0.0f);
+            measured = true;
+            for (int c = 0; c < channels; ++c) {
+                const TRangeSummary summary = source.Summarize(c, start, total);
+                const float peak = std::max(std::fabs(summary.Min), std::fabs(summary.Max));
+                measured = measured && std::isfinite(peak);
+                peaks[std::size_t(c)] = peak;
+            }
+            if (measured) effect.TakePeaks(peaks);
+        }
+        if (twoPasses && !measured)
             for (std::int64_t pos = start; pos < end; pos += step) {
                 const std::int64_t n = std::min(step, end - pos);
                 read(pos, n);
                 effect.Measure(block.data(), std::size_t(n));
                 report(pos + n - start, 0);
             }
-        TSequenceBuilder builder = doc.MakeBuilder();
+        // Effects that work on separate channels go block by block from the document's planes into
+        // new blocks on all cores.
+        if (CanStreamApart(effect)) {
+            TSampleSequence result = StreamApart(source, start, total, effect, doc.Store(),
+                                                 [&](std::int64_t done) { report(done, 1); });
+            doc.Replace(start, total, result);
+            Select(start, start + result.Frames());
+            return;
+        }
+        std::vector<std::vector<float>> lanes, outputs;
         for (std::int64_t done = 0; done < total; done += step) {
             const std::int64_t n = std::min(step, total - done);
             if (effect.ReadsBackwards()) {
                 read(end - done - n, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
                 builder.AppendInterleaved(block.data(), n);
-            } else if (effect.WorksOnChannels()) {
-                builder.AppendPlanarWith(n, [&](float* const* planes) {
-                    for (int c = 0; c < channels; ++c) {
-                        source.ReadChannel(c, start + done, n, planes[c]);
-                        effects::ReplaceNonFinite(planes[c], std::size_t(n));
-                    }
-                    effect.ProcessChannels(planes, std::size_t(n));
-                });
             } else if (effect.WorksInPlace() || twoPasses) {
                 read(start + done, n);
                 effect.ProcessInPlace(block.data(), std::size_t(n));
                 builder.AppendInterleaved(block.data(), n);
+            } else if (effect.WorksOnLanes()) {
+                // Each channel read into its lane, and the lanes that come out appended as they are.
+                lanes.resize(std::size_t(channels));
+                std::vector<const float*> inputs(static_cast<std::size_t>(channels));
+                for (int c = 0; c < channels; ++c) {
+                    auto& lane = lanes[std::size_t(c)];
+                    lane.resize(std::size_t(n));
+                    source.ReadChannel(c, start + done, n, lane.data());
+                    effects::ReplaceNonFinite(lane.data(), lane.size());
+                    inputs[std::size_t(c)] = lane.data();
+                }
+                effect.ProcessLanes(inputs.data(), std::size_t(n), done + n == total, outputs);
+                std::vector<const float*> given(static_cast<std::size_t>(channels));
+                for (int c = 0; c < channels; ++c)
+                    given[std::size_t(c)] = outputs[std::size_t(c)].data();
+                if (!outputs.empty() && !outputs[0].empty())
+                    builder.AppendPlanar(given.data(), std::int64_t(outputs[0].size()));
             } else {
                 read(start + done, n);
                 effect.Process(block, done + n == total);

@@ -2,6 +2,8 @@
 
 #include "audio/AudioError.h"
 #include "audio/AudioTime.h"
+#include "audio/effects/LevelEffects.h"
+#include "audio/effects/WholeSignalEffects.h"
 
 #include <algorithm>
 
@@ -257,49 +259,21 @@ void TAudioEditor2Transform::Silence() {
     });
 }
 
+// Runs a length-keeping effect over the selection through the editor's block stream; an empty selection
+// changes nothing (but the operation still needs a document).
+template <typename Effect> void TAudioEditor2Transform::ApplyToSelection() {
+    if (!FEditor.HasDocument() || FEditor.SelEnd() <= FEditor.SelStart()) {
+        FEditor.Operation([&](const TProgressFunc&) { FEditor.Document(); });
+        return;
+    }
+    Effect effect(FEditor.Document().SampleRate(), FEditor.Document().Channels());
+    FEditor.StreamSelection(effect);
+}
+
 void TAudioEditor2Transform::Reverse() {
-    FEditor.Operation([&](const TProgressFunc& progress) {
-        TAudioDocument& doc = FEditor.Document();
-        std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
-        if (end <= start) return;
-        const int channels = doc.Channels();
-        constexpr std::int64_t chunk = 65536;
-        TSequenceBuilder builder = doc.MakeBuilder();
-        std::vector<float> buffer(chunk * channels), reversed(chunk * channels);
-        int last = -1;
-        for (std::int64_t stop = end; stop > start; stop -= chunk) {
-            std::int64_t n = std::min(chunk, stop - start);
-            doc.Samples().ReadInterleaved(stop - n, n, buffer.data());
-            for (std::int64_t i = 0; i < n; ++i)
-                std::copy_n(buffer.data() + (n - 1 - i) * channels, channels, reversed.data() + i * channels);
-            builder.AppendInterleaved(reversed.data(), n);
-            int percent = int((end - stop + n) * 100 / (end - start));
-            if (progress && percent != last) progress(last = percent);
-        }
-        doc.Replace(start, end - start, builder.Finish());
-        FEditor.Select(start, end);
-    });
+    ApplyToSelection<effects::TReverseEffect>();
 }
 
 void TAudioEditor2Transform::Invert() {
-    FEditor.Operation([&](const TProgressFunc& progress) {
-        TAudioDocument& doc = FEditor.Document();
-        std::int64_t start = FEditor.SelStart(), end = FEditor.SelEnd();
-        if (end <= start) return;
-        constexpr std::int64_t chunk = 65536;
-        TSequenceBuilder builder = doc.MakeBuilder();
-        std::vector<float> buffer(chunk * doc.Channels());
-        int last = -1;
-        for (std::int64_t pos = start; pos < end; pos += chunk) {
-            std::int64_t n = std::min(chunk, end - pos);
-            doc.Samples().ReadInterleaved(pos, n, buffer.data());
-            for (std::int64_t i = 0; i < n * doc.Channels(); ++i)
-                buffer[i] = -buffer[i];
-            builder.AppendInterleaved(buffer.data(), n);
-            int percent = int((pos + n - start) * 100 / (end - start));
-            if (progress && percent != last) progress(last = percent);
-        }
-        doc.Replace(start, end - start, builder.Finish());
-        FEditor.Select(start, end);
-    });
+    ApplyToSelection<effects::TInvertEffect>();
 }

@@ -115,5 +115,6 @@ public:
     void Invert();
 
 private:
+    template <typename Effect> void ApplyToSelection();
     TAudioEditor2& FEditor;
 };

@@ -12,6 +12,21 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+namespace frame_converter_detail {
+// Integer samples of `channels` interleaved channels to float planes, as the converter library scales
+// them (the sample less the offset, as a float, times the scale: exact for 8, 16 and 24 bits), without
+// its set-up for every frame.
+template <typename T>
+void Spread(const std::uint8_t* data, int channels, int n, float* const* planes, int offset, float scale) {
+    const T* in = reinterpret_cast<const T*>(data);
+    for (int c = 0; c < channels; ++c) {
+        float* out = planes[c];
+        for (int i = 0; i < n; ++i)
+            out[i] = static_cast<float>(static_cast<std::int32_t>(in[i * channels + c]) - offset) * scale;
+    }
+}
+} // namespace frame_converter_detail
+
 TFrameConverter::TFrameConverter(const AVCodecContext& codec, int outChannels, const char* path)
     : FOutChannels(outChannels), FSourceFormat(codec.sample_fmt),
       FSourceChannels(codec.ch_layout.nb_channels), FCodec(codec), FPath(path) {
@@ -60,6 +75,22 @@ void TFrameConverter::ToPlanar(const AVFrame& frame, float* const* planes) {
             for (int i = 0; i < n; ++i)
                 planes[c][i] = in[i * FOutChannels + c];
         return;
+    }
+    if (frame.ch_layout.nb_channels == FOutChannels) {
+        using frame_converter_detail::Spread;
+        switch (frame.format) {
+        case AV_SAMPLE_FMT_U8:
+            Spread<std::uint8_t>(frame.data[0], FOutChannels, n, planes, 128, 1.0f / 128);
+            return;
+        case AV_SAMPLE_FMT_S16:
+            Spread<std::int16_t>(frame.data[0], FOutChannels, n, planes, 0, 1.0f / 32768);
+            return;
+        case AV_SAMPLE_FMT_S32:
+            Spread<std::int32_t>(frame.data[0], FOutChannels, n, planes, 0, 1.0f / 2147483648.0f);
+            return;
+        default:
+            break;
+        }
     }
     if (!FPlanar) FPlanar = Make(true);
     uint8_t* out[2] = {reinterpret_cast<uint8_t*>(planes[0]),

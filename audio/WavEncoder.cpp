@@ -4,11 +4,13 @@
 // samples keep levels beyond full scale, which they can hold.
 #include "audio/AudioEncoder.h"
 #include "audio/AudioError.h"
+#include "audio/effects/ParallelFor.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <vector>
 
 namespace wav_encoder_detail {
@@ -51,7 +53,18 @@ public:
     void Write(const float* in, std::int64_t frames) override {
         const std::size_t n = std::size_t(frames * FChannels);
         FBytes.resize(n * std::size_t(FBits / 8));
-        std::uint8_t* out = FBytes.data();
+        // Long runs are converted on all cores, each piece on its own.
+        effects::ParallelFor(n, 1 << 17, [&](std::size_t from, std::size_t to) {
+            Convert(in + from, FBytes.data() + from * std::size_t(FBits / 8), to - from);
+        });
+        if (!FBytes.empty() && std::fwrite(FBytes.data(), 1, FBytes.size(), FFile) != FBytes.size()) Fail();
+        FDataBytes += std::int64_t(FBytes.size());
+        FFrames += frames;
+        StartWriteBack();
+    }
+
+    // n samples to the file's sample format.
+    void Convert(const float* in, std::uint8_t* out, std::size_t n) const {
         switch (FBits) {
         case 8:
             for (std::size_t i = 0; i < n; ++i)
@@ -63,25 +76,28 @@ public:
                 out16[i] = std::int16_t(IntegerSample(in[i], 32768.0f));
             break;
         }
-        case 24:
-            FWide.resize(n);
-            for (std::size_t i = 0; i < n; ++i)
-                FWide[i] = IntegerSample(in[i], 8388608.0f);
-            for (std::size_t i = 0; i < n; ++i) {
-                out[3 * i] = std::uint8_t(FWide[i]);
-                out[3 * i + 1] = std::uint8_t(FWide[i] >> 8);
-                out[3 * i + 2] = std::uint8_t(FWide[i] >> 16);
+        case 24: {
+            // Whole integers first (a loop on vector instructions), then their three low bytes.
+            std::int32_t wide[1024];
+            for (std::size_t done = 0; done < n; done += 1024) {
+                const std::size_t m = std::min<std::size_t>(1024, n - done);
+                for (std::size_t i = 0; i < m; ++i)
+                    wide[i] = IntegerSample(in[done + i], 8388608.0f);
+                std::uint8_t* to = out + 3 * done;
+                for (std::size_t i = 0; i < m; ++i) {
+                    to[3 * i] = std::uint8_t(wide[i]);
+                    to[3 * i + 1] = std::uint8_t(wide[i] >> 8);
+                    to[3 * i + 2] = std::uint8_t(wide[i] >> 16);
+                }
             }
             break;
+        }
         default:
             for (std::size_t i = 0; i < n; ++i) {
                 const float v = std::isfinite(in[i]) ? in[i] : 0.0f;
                 std::memcpy(out + 4 * i, &v, 4);
             }
         }
-        if (!FBytes.empty() && std::fwrite(FBytes.data(), 1, FBytes.size(), FFile) != FBytes.size()) Fail();
-        FDataBytes += std::int64_t(FBytes.size());
-        FFrames += frames;
     }
 
     void Finish() override {
@@ -112,6 +128,16 @@ private:
         float x = std::min(std::max(v * scale, -scale), scale - 1.0f);
         x = (v - v) == 0.0f ? x : 0.0f; // not a number, or infinite: silence
         return std::int32_t(x + std::copysign(0.5f, x));
+    }
+    // The save ends by waiting until the file is on the disk. Asking the system to start writing each
+    // few megabytes as they come lets the disk work while the rest is converted, so that wait is short.
+    void StartWriteBack() {
+        constexpr std::int64_t stride = 8 << 20;
+        if (FDataBytes - FWrittenBack < stride) return;
+        Flush();
+        const std::int64_t upTo = FDataBytes / stride * stride;
+        sync_file_range(fileno(FFile), FWrittenBack, upTo - FWrittenBack, SYNC_FILE_RANGE_WRITE);
+        FWrittenBack = upTo;
     }
     [[noreturn]] void Fail() const { ThrowWriteError(FTarget, errno); }
     void Flush() {
@@ -156,8 +182,8 @@ private:
     std::FILE* FFile = nullptr;
     long FDataSizePos = 0, FFactPos = 0;
     std::int64_t FDataBytes = 0, FFrames = 0;
+    std::int64_t FWrittenBack = 0; // bytes from the start of the file the system was asked to write out
     std::vector<std::uint8_t> FBytes;
-    std::vector<std::int32_t> FWide;
 };
 
 } // namespace wav_encoder_detail

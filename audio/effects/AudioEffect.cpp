@@ -40,6 +40,44 @@ void TAudioEffect::Measure(const float*, std::size_t) {
     throw EAudioEffectError("This effect does not measure the signal first.");
 }
 
+void TAudioEffect::ProcessLanes(const float* const*, std::size_t, bool, std::vector<std::vector<float>>&) {
+    throw EAudioEffectError("This effect cannot work on separate channels.");
+}
+
+void TAudioEffect::ProcessChannelsAt(float* const*, std::size_t, std::uint64_t) {
+    throw EAudioEffectError("This effect cannot work on blocks apart.");
+}
+
+void TAudioEffect::ProcessOneChannel(int, float*, std::size_t) {
+    throw EAudioEffectError("This effect cannot work on one channel at a time.");
+}
+
+void TAudioEffect::TakePeaks(const std::vector<float>&) {
+    throw EAudioEffectError("This effect does not take measured peaks.");
+}
+
+void TFrameEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    // Frame effects are a pass over memory: a thread of their own would cost more than it brings.
+    ProcessPlanes(channels, frames, FPosition);
+    FPosition += frames;
+}
+
+void TFrameEffect::ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const {
+    constexpr std::size_t stretch = 4096;
+    const std::size_t lanes = static_cast<std::size_t>(Channels());
+    std::vector<float> frames(std::min(count, stretch) * lanes);
+    for (std::size_t done = 0; done < count; done += stretch) {
+        const std::size_t n = std::min(stretch, count - done);
+        for (std::size_t c = 0; c < lanes; ++c)
+            for (std::size_t f = 0; f < n; ++f)
+                frames[f * lanes + c] = channels[c][done + f];
+        ProcessFrames(frames.data(), n, firstFrame + done);
+        for (std::size_t c = 0; c < lanes; ++c)
+            for (std::size_t f = 0; f < n; ++f)
+                channels[c][done + f] = frames[f * lanes + c];
+    }
+}
+
 void TFrameEffect::Process(std::vector<float>& block, bool last) {
     ProcessInPlace(block.data(), FramesOf(block));
 }
@@ -95,26 +133,37 @@ void TLaneEffect::Process(std::vector<float>& block, bool last) {
     const std::size_t frames = FramesOf(block);
     const std::size_t channels = static_cast<std::size_t>(Channels());
     FInputs.resize(channels);
-    FOutputs.resize(channels);
+    std::vector<const float*> lanes(channels);
     for (std::size_t c = 0; c < channels; ++c) {
         FInputs[c].resize(frames);
-        FOutputs[c].clear();
         for (std::size_t f = 0; f < frames; ++f)
             FInputs[c][f] = block[f * channels + c];
+        lanes[c] = FInputs[c].data();
     }
-    ParallelEach(channels, frames >= audio_effect_detail::MinFramesForChannelThreads || last,
-                 [&](std::size_t c) {
-                     ProcessLane(static_cast<int>(c), FInputs[c].data(), frames, last, FOutputs[c]);
-                 });
+    ProcessLanes(lanes.data(), frames, last, FOutputs);
+    const std::size_t produced = FOutputs.empty() ? 0 : FOutputs[0].size();
+    block.resize(produced * channels);
+    for (std::size_t c = 0; c < channels; ++c)
+        for (std::size_t f = 0; f < produced; ++f)
+            block[f * channels + c] = FOutputs[c][f];
+}
+
+void TLaneEffect::ProcessLanes(const float* const* channels, std::size_t frames, bool last,
+                               std::vector<std::vector<float>>& outputs) {
+    const std::size_t count = static_cast<std::size_t>(Channels());
+    outputs.resize(count);
+    for (auto& lane : outputs)
+        lane.clear();
+    ParallelEach(
+        count, frames >= audio_effect_detail::MinFramesForChannelThreads || last,
+        [&](std::size_t c) { ProcessLane(static_cast<int>(c), channels[c], frames, last, outputs[c]); });
     // Every channel gives the same count; should one ever fall short it is padded with silence rather
     // than shifting the channels against each other.
     std::size_t produced = 0;
-    for (const auto& lane : FOutputs)
+    for (const auto& lane : outputs)
         produced = std::max(produced, lane.size());
-    block.assign(produced * channels, 0.0f);
-    for (std::size_t c = 0; c < channels; ++c)
-        for (std::size_t f = 0; f < FOutputs[c].size(); ++f)
-            block[f * channels + c] = FOutputs[c][f];
+    for (auto& lane : outputs)
+        lane.resize(produced, 0.0f);
 }
 
 } // namespace effects

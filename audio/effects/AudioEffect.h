@@ -44,8 +44,32 @@ public:
     virtual void Measure(const float* samples, std::size_t frames);
 
     // True for whole-signal effects that give the signal out back to front (reverse): fed the blocks
-    // from the last to the first, ProcessInPlace turns each around.
+    // from the last to the first, ProcessInPlace (or ProcessChannels) turns each around.
     virtual bool ReadsBackwards() const { return false; }
+
+    // True for effects that may change the length and treat every channel on their own (speed change):
+    // they take separate channel arrays and give each channel's output in outputs[c] (cleared first;
+    // every channel gives the same count), sparing the caller interleaving and splitting frames.
+    virtual bool WorksOnLanes() const { return false; }
+    virtual void ProcessLanes(const float* const* channels, std::size_t frames, bool last,
+                              std::vector<std::vector<float>>& outputs);
+
+    // True for in-place effects whose blocks may be processed side by side and in any order, each told
+    // where it lies in the signal, through ProcessChannelsAt (gain, fades, channel mixing, normalize once
+    // measured, reverse with the blocks fed from the end).
+    virtual bool BlocksApart() const { return false; }
+    virtual void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t firstFrame);
+
+    // True for in-place effects whose channels are separate chains (filters, delays, modulation,
+    // dynamics): ProcessOneChannel may run for several channels at once, each channel's blocks in order.
+    virtual bool ChannelsApart() const { return false; }
+    virtual void ProcessOneChannel(int channel, float* samples, std::size_t frames);
+
+    // True for measuring effects that need no more of the first pass than each channel's largest
+    // absolute sample (normalize): a caller that knows these peaks already (a document keeps them in its
+    // block summaries) hands them over through TakePeaks instead of feeding every block to Measure.
+    virtual bool MeasuresPeaksOnly() const { return false; }
+    virtual void TakePeaks(const std::vector<float>& peaks);
 
 protected:
     // Number of frames in the block; raises EAudioEffectError when it does not hold whole frames.
@@ -65,10 +89,21 @@ public:
     bool WorksInPlace() const override { return true; }
     void ProcessInPlace(float* samples, std::size_t frames) override;
 
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t firstFrame) override {
+        ProcessPlanes(channels, frames, firstFrame);
+    }
+
 protected:
     // Processes count interleaved frames in place; firstFrame is the position of the first of them in
     // the signal. Called from several threads at once on disjoint ranges.
     virtual void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const = 0;
+    // The same on separate channel arrays (one pointer per channel, each at the first of the count
+    // frames). By default the frames are interleaved a stretch at a time for ProcessFrames; the cheap
+    // effects work on the arrays directly.
+    virtual void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const;
 
 private:
     std::uint64_t FPosition = 0;
@@ -87,6 +122,10 @@ public:
     void ProcessInPlace(float* samples, std::size_t frames) override;
     bool WorksOnChannels() const override { return true; }
     void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool ChannelsApart() const override { return true; }
+    void ProcessOneChannel(int channel, float* samples, std::size_t frames) override {
+        ProcessChannel(channel, samples, frames);
+    }
 
 protected:
     int SignalChannel(int channel) const { return FFirstChannel + channel; }
@@ -104,6 +143,9 @@ class TLaneEffect : public TAudioEffect {
 public:
     using TAudioEffect::TAudioEffect;
     void Process(std::vector<float>& block, bool last) override;
+    bool WorksOnLanes() const override { return true; }
+    void ProcessLanes(const float* const* channels, std::size_t frames, bool last,
+                      std::vector<std::vector<float>>& outputs) override;
 
 protected:
     // Consumes count input samples of one channel and appends what it gives out to output; with last

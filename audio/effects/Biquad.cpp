@@ -3,6 +3,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <utility>
 
 namespace effects {
 
@@ -150,6 +151,125 @@ void TBiquadCascade::Process(float* samples, std::size_t count) {
     }
     for (std::size_t k = 0; k < n; ++k)
         FStates[k] = {biquad_detail::FlushDenormal(z1[k]), biquad_detail::FlushDenormal(z2[k])};
+}
+
+namespace biquad_detail {
+// The pair's loop for a cascade of N sections known when compiling: the sections are written out one
+// after the other, so the coefficients and states stay in registers (the general loop keeps the states
+// in memory, and every sample then waits on a store and a load). Same operations, same results.
+template <std::size_t N, std::size_t... K>
+void PairUnrolled(std::index_sequence<K...>, const double (&b0)[N], const double (&b1)[N],
+                  const double (&b2)[N], const double (&a1)[N], const double (&a2)[N], double (&z1)[2][N],
+                  double (&z2)[2][N], float* first, float* second, std::size_t count) {
+    double za[N], zb[N], wa[N], wb[N];
+    ((za[K] = z1[0][K], zb[K] = z1[1][K], wa[K] = z2[0][K], wb[K] = z2[1][K]), ...);
+    for (std::size_t i = 0; i < count; ++i) {
+        double x = first[i], w = second[i];
+        auto section = [&](std::size_t k) {
+            const double y = b0[k] * x + za[k];
+            const double v = b0[k] * w + zb[k];
+            za[k] = b1[k] * x - a1[k] * y + wa[k];
+            zb[k] = b1[k] * w - a1[k] * v + wb[k];
+            wa[k] = b2[k] * x - a2[k] * y;
+            wb[k] = b2[k] * w - a2[k] * v;
+            x = y;
+            w = v;
+        };
+        (section(K), ...);
+        first[i] = static_cast<float>(x);
+        second[i] = static_cast<float>(w);
+    }
+    ((z1[0][K] = za[K], z1[1][K] = zb[K], z2[0][K] = wa[K], z2[1][K] = wb[K]), ...);
+}
+
+template <std::size_t N>
+void PairFixed(const TBiquadCoefficients* sections, double (&state)[4][MaxInterleavedSections], float* first,
+               float* second, std::size_t count) {
+    double b0[N], b1[N], b2[N], a1[N], a2[N], z1[2][N], z2[2][N];
+    for (std::size_t k = 0; k < N; ++k) {
+        b0[k] = sections[k].B0, b1[k] = sections[k].B1, b2[k] = sections[k].B2;
+        a1[k] = sections[k].A1, a2[k] = sections[k].A2;
+        z1[0][k] = state[0][k], z2[0][k] = state[1][k], z1[1][k] = state[2][k], z2[1][k] = state[3][k];
+    }
+    PairUnrolled(std::make_index_sequence<N>(), b0, b1, b2, a1, a2, z1, z2, first, second, count);
+    for (std::size_t k = 0; k < N; ++k)
+        state[0][k] = z1[0][k], state[1][k] = z2[0][k], state[2][k] = z1[1][k], state[3][k] = z2[1][k];
+}
+} // namespace biquad_detail
+
+void TBiquadCascade::ProcessPair(TBiquadCascade& first, float* firstSamples, TBiquadCascade& second,
+                                 float* secondSamples, std::size_t count) {
+    constexpr std::size_t most = biquad_detail::MaxInterleavedSections;
+    const std::size_t n = first.FSections.size();
+    if (n != second.FSections.size() || n > most || n == 0) {
+        first.Process(firstSamples, count);
+        second.Process(secondSamples, count);
+        return;
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const TBiquadCoefficients& c = first.FSections[k];
+        const TBiquadCoefficients& d = second.FSections[k];
+        if (c.B0 != d.B0 || c.B1 != d.B1 || c.B2 != d.B2 || c.A1 != d.A1 || c.A2 != d.A2) {
+            first.Process(firstSamples, count);
+            second.Process(secondSamples, count);
+            return;
+        }
+    }
+    if (n <= 4) {
+        double state[4][most];
+        for (std::size_t k = 0; k < n; ++k) {
+            state[0][k] = first.FStates[k].Z1, state[1][k] = first.FStates[k].Z2;
+            state[2][k] = second.FStates[k].Z1, state[3][k] = second.FStates[k].Z2;
+        }
+        const TBiquadCoefficients* sections = first.FSections.data();
+        switch (n) {
+        case 1:
+            biquad_detail::PairFixed<1>(sections, state, firstSamples, secondSamples, count);
+            break;
+        case 2:
+            biquad_detail::PairFixed<2>(sections, state, firstSamples, secondSamples, count);
+            break;
+        case 3:
+            biquad_detail::PairFixed<3>(sections, state, firstSamples, secondSamples, count);
+            break;
+        default:
+            biquad_detail::PairFixed<4>(sections, state, firstSamples, secondSamples, count);
+            break;
+        }
+        for (std::size_t k = 0; k < n; ++k) {
+            first.FStates[k] = {biquad_detail::FlushDenormal(state[0][k]),
+                                biquad_detail::FlushDenormal(state[1][k])};
+            second.FStates[k] = {biquad_detail::FlushDenormal(state[2][k]),
+                                 biquad_detail::FlushDenormal(state[3][k])};
+        }
+        return;
+    }
+    double b0[most], b1[most], b2[most], a1[most], a2[most], z1[2][most], z2[2][most];
+    for (std::size_t k = 0; k < n; ++k) {
+        const TBiquadCoefficients& c = first.FSections[k];
+        b0[k] = c.B0, b1[k] = c.B1, b2[k] = c.B2, a1[k] = c.A1, a2[k] = c.A2;
+        z1[0][k] = first.FStates[k].Z1, z2[0][k] = first.FStates[k].Z2;
+        z1[1][k] = second.FStates[k].Z1, z2[1][k] = second.FStates[k].Z2;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        double x = firstSamples[i], w = secondSamples[i];
+        for (std::size_t k = 0; k < n; ++k) {
+            const double y = b0[k] * x + z1[0][k];
+            const double v = b0[k] * w + z1[1][k];
+            z1[0][k] = b1[k] * x - a1[k] * y + z2[0][k];
+            z1[1][k] = b1[k] * w - a1[k] * v + z2[1][k];
+            z2[0][k] = b2[k] * x - a2[k] * y;
+            z2[1][k] = b2[k] * w - a2[k] * v;
+            x = y;
+            w = v;
+        }
+        firstSamples[i] = static_cast<float>(x);
+        secondSamples[i] = static_cast<float>(w);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        first.FStates[k] = {biquad_detail::FlushDenormal(z1[0][k]), biquad_detail::FlushDenormal(z2[0][k])};
+        second.FStates[k] = {biquad_detail::FlushDenormal(z1[1][k]), biquad_detail::FlushDenormal(z2[1][k])};
+    }
 }
 
 void TBiquadCascade::ProcessSectionBySection(float* samples, std::size_t count) {

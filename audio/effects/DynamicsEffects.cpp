@@ -31,13 +31,16 @@ TCompressorEffect::TCompressorEffect(int sampleRate, int channels, double thresh
 void TCompressorEffect::ProcessChannel(int channel, float* samples, std::size_t count) {
     double level = FLevels[static_cast<std::size_t>(channel)];
     const float output = static_cast<float>(FOutput);
+    const float slope = static_cast<float>(-FSlope);
     for (std::size_t i = 0; i < count; ++i) {
         const double magnitude = std::fabs(samples[i]);
         const double k = magnitude > level ? FAttack : FRelease;
         level = k * level + (1.0 - k) * magnitude;
         if (level > FThreshold && FSlope > 0) {
-            // Gain in dB = -(level dB - threshold dB) * slope, computed as a power of the level ratio.
-            const double gain = std::pow(level / FThreshold, -FSlope);
+            // Gain in dB = -(level dB - threshold dB) * slope, computed as a power of the level ratio;
+            // in single precision (as exact as the float sample it scales), which takes a fraction of
+            // the time of a power in double.
+            const double gain = std::exp2(slope * std::log2(static_cast<float>(level / FThreshold)));
             samples[i] = static_cast<float>(samples[i] * gain * FOutput);
         } else {
             samples[i] *= output;

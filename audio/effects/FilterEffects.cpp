@@ -26,6 +26,14 @@ void TFilterEffect::ProcessChannel(int channel, float* samples, std::size_t coun
     FCascades[static_cast<std::size_t>(channel)].Process(samples, count);
 }
 
+void TFilterEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    if (Channels() != 2) {
+        TChannelEffect::ProcessChannels(channels, frames);
+        return;
+    }
+    TBiquadCascade::ProcessPair(FCascades[0], channels[0], FCascades[1], channels[1], frames);
+}
+
 namespace filter_design {
 
 namespace design_detail {

@@ -35,6 +35,11 @@ public:
     // Combined magnitude of all sections at the frequency (linear factor).
     double Magnitude(double frequency) const;
 
+    // Both channels of a stereo signal go through one loop (see TBiquadCascade::ProcessPair), so the
+    // channels are not handed out apart.
+    bool ChannelsApart() const override { return Channels() != 2; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
+
 protected:
     void ProcessChannel(int channel, float* samples, std::size_t count) override;
 

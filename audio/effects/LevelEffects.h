@@ -16,6 +16,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 
 private:
     float FGain;
@@ -28,6 +29,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 };
 
 // Replaces every sample by 0.
@@ -37,6 +39,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 };
 
 // A straight gain ramp from startPercent on the first frame to endPercent on the last of totalFrames
@@ -48,6 +51,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 
 private:
     double FStart;
@@ -62,6 +66,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 
 private:
     std::vector<float> FGains;
@@ -80,6 +85,7 @@ public:
 
 protected:
     void ProcessFrames(float* frames, std::size_t count, std::uint64_t firstFrame) const override;
+    void ProcessPlanes(float* const* channels, std::size_t count, std::uint64_t firstFrame) const override;
 
 private:
     std::array<float, 4> FShares;

@@ -11,6 +11,8 @@ namespace effects {
 namespace modulation_detail {
 constexpr double TwoPi = 2.0 * std::numbers::pi;
 constexpr double MaxFeedback = 0.99;
+// Frames between exact sines of the sweep.
+constexpr std::size_t ExactSineEvery = 256;
 
 void RequireSweepParameters(std::string_view effect, double delayRate, double mixDepth, double feedbackGain,
                             double sweepDepth, double sweepRate, double sweepPhase) {
@@ -37,15 +39,26 @@ void TSweptDelayEffect::ProcessChannel(int channel, float* samples, std::size_t 
     TDelayLine& line = FLines[static_cast<std::size_t>(channel)];
     double phase = FPhases[static_cast<std::size_t>(channel)];
     const float dry = 1.0f - FSweep.Mix;
-    for (std::size_t i = 0; i < count; ++i) {
-        const float x = samples[i];
-        // One frame is the shortest delay that can be read before this frame is written.
-        const double delay = std::max(1.0, FSweep.BaseFrames + FSweep.SwingFrames * std::sin(phase));
-        const float wet = line.ReadFractional(delay);
-        line.Write(x + FSweep.Feedback * wet);
-        samples[i] = dry * x + FSweep.Mix * wet;
-        phase += FPhaseStep;
-        if (phase >= modulation_detail::TwoPi) phase -= modulation_detail::TwoPi;
+    // The sweep's sine turns by a fixed angle a frame: rotating it costs a few multiplications where a
+    // sine a frame cost most of the effect's time. It is set exactly from the phase every run of frames,
+    // so the rounding of the rotation never adds up (it stays below 1e-12 of a frame of delay).
+    const double rotateCos = std::cos(FPhaseStep), rotateSin = std::sin(FPhaseStep);
+    for (std::size_t i = 0; i < count;) {
+        double sine = std::sin(phase), cosine = std::cos(phase);
+        const std::size_t runEnd = std::min(count, i + modulation_detail::ExactSineEvery);
+        for (; i < runEnd; ++i) {
+            const float x = samples[i];
+            // One frame is the shortest delay that can be read before this frame is written.
+            const double delay = std::max(1.0, FSweep.BaseFrames + FSweep.SwingFrames * sine);
+            const float wet = line.ReadFractional(delay);
+            line.Write(x + FSweep.Feedback * wet);
+            samples[i] = dry * x + FSweep.Mix * wet;
+            const double turned = sine * rotateCos + cosine * rotateSin;
+            cosine = cosine * rotateCos - sine * rotateSin;
+            sine = turned;
+            phase += FPhaseStep;
+            if (phase >= modulation_detail::TwoPi) phase -= modulation_detail::TwoPi;
+        }
     }
     FPhases[static_cast<std::size_t>(channel)] = phase;
 }

@@ -1,5 +1,6 @@
-// Runs independent pieces of work on the machine's cores. Work too small to pay for a thread runs on
-// the caller's thread.
+// Runs independent pieces of work on the machine's cores, on threads kept for the whole program (a
+// process made by fork gets threads of its own). Work too small to pay for a thread runs on the
+// caller's thread; a call from inside a piece of work is allowed.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +16,8 @@ unsigned WorkerCount();
 void ParallelFor(std::size_t count, std::size_t minChunk,
                  const std::function<void(std::size_t, std::size_t)>& body);
 
-// Calls body(i) for every i in [0, count), each on its own thread when worthWhile, else in turn.
+// Calls body(i) for every i in [0, count), side by side when worthWhile, else in turn on the caller's
+// thread.
 void ParallelEach(std::size_t count, bool worthWhile, const std::function<void(std::size_t)>& body);
 
 } // namespace effects

@@ -52,7 +52,16 @@ void TNormalizeEffect::Measure(const float* samples, std::size_t frames) {
             FSharedPeak->Peak = std::max(FSharedPeak->Peak, peak);
 }
 
-void TNormalizeEffect::ProcessInPlace(float* samples, std::size_t frames) {
+void TNormalizeEffect::TakePeaks(const std::vector<float>& peaks) {
+    if (peaks.size() != FPeaks.size())
+        throw EAudioEffectError("Normalize: the peaks do not match the channels.");
+    for (std::size_t c = 0; c < peaks.size(); ++c) {
+        FPeaks[c] = std::max(FPeaks[c], peaks[c]);
+        if (FSharedPeak) FSharedPeak->Peak = std::max(FSharedPeak->Peak, peaks[c]);
+    }
+}
+
+std::vector<float> TNormalizeEffect::Gains() const {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     std::vector<float> gains(channels, 1.0f);
     float overall = *std::max_element(FPeaks.begin(), FPeaks.end());
@@ -61,6 +70,22 @@ void TNormalizeEffect::ProcessInPlace(float* samples, std::size_t frames) {
         const float peak = FTogether ? overall : FPeaks[c];
         if (peak > 0.0f) gains[c] = static_cast<float>(FTarget / peak);
     }
+    return gains;
+}
+
+void TNormalizeEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    const std::vector<float> gains = Gains();
+    for (std::size_t c = 0; c < gains.size(); ++c) {
+        float* samples = channels[c];
+        const float gain = gains[c];
+        for (std::size_t f = 0; f < frames; ++f)
+            samples[f] *= gain;
+    }
+}
+
+void TNormalizeEffect::ProcessInPlace(float* samples, std::size_t frames) {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::vector<float> gains = Gains();
     ParallelFor(frames, whole_detail::MinSamplesPerThread, [&](std::size_t begin, std::size_t end) {
         for (std::size_t f = begin; f < end; ++f)
             for (std::size_t c = 0; c < channels; ++c)
@@ -86,6 +111,11 @@ void TReverseEffect::ProcessInPlace(float* samples, std::size_t frames) {
     }
     for (std::size_t a = 0, b = frames; a + 1 < b; ++a, --b)
         std::swap_ranges(samples + a * channels, samples + (a + 1) * channels, samples + (b - 1) * channels);
+}
+
+void TReverseEffect::ProcessChannels(float* const* channels, std::size_t frames) {
+    for (int c = 0; c < Channels(); ++c)
+        std::reverse(channels[c], channels[c] + frames);
 }
 
 void TReverseEffect::Process(std::vector<float>& block, bool last) {

@@ -27,9 +27,20 @@ public:
     bool NeedsWholeSignal() const override { return true; }
     bool MeasuresFirst() const override { return true; }
     void Measure(const float* samples, std::size_t frames) override;
+    bool MeasuresPeaksOnly() const override { return true; }
+    void TakePeaks(const std::vector<float>& peaks) override;
     void ProcessInPlace(float* samples, std::size_t frames) override;
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t) override {
+        ProcessChannels(channels, frames);
+    }
 
 private:
+    // Each channel's factor, from the peaks measured.
+    std::vector<float> Gains() const;
+
     double FTarget;
     bool FTogether;
     std::shared_ptr<TPeakMeter> FSharedPeak;
@@ -45,6 +56,12 @@ public:
     bool NeedsWholeSignal() const override { return true; }
     bool ReadsBackwards() const override { return true; }
     void ProcessInPlace(float* samples, std::size_t frames) override;
+    bool WorksOnChannels() const override { return true; }
+    void ProcessChannels(float* const* channels, std::size_t frames) override;
+    bool BlocksApart() const override { return true; }
+    void ProcessChannelsAt(float* const* channels, std::size_t frames, std::uint64_t) override {
+        ProcessChannels(channels, frames);
+    }
 
 private:
     std::vector<float> FHeld;

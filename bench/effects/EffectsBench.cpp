@@ -4,6 +4,8 @@
 // sox; below 1 is faster) and the engine's peak memory against the document's size.
 //
 // Usage: olva_bench_effects [seconds] [runs]   (default 600 seconds, 3 runs)
+//        olva_bench_effects --source PATH [seconds]   (only writes the source file, to time by hand)
+//        olva_bench_effects --list   (each effect's name and the reference tool's arguments, a line each)
 
 #include "bench/common/WholeProcess.h"
 #include "bench/effects/EffectCases.h"
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <numbers>
 #include <random>
@@ -78,6 +81,15 @@ bool WriteWav(const std::string& path, const std::vector<float>& samples) {
 
 int main(int argc, char** argv) {
     using namespace effects_bench;
+    if (argc > 1 && std::strcmp(argv[1], "--list") == 0) {
+        for (const TCase& c : Cases())
+            std::printf("%s\t%s\n", c.Name, c.Sox.c_str());
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--source") == 0) {
+        const double length = argc > 3 ? std::atof(argv[3]) : 600.0;
+        return WriteWav(argv[2], MakeSignal(length)) ? 0 : 1;
+    }
     const double seconds = argc > 1 ? std::atof(argv[1]) : 600.0;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     if (std::system("command -v sox >/dev/null 2>&1") != 0) {

@@ -1,9 +1,13 @@
 #include "audio/effects/AudioTransform2.h"
+#include "audio/effects/DelayLine.h"
 #include "audio/effects/EffectErrors.h"
+#include "audio/effects/ModulationEffects.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 using namespace effects_test;
@@ -206,3 +210,37 @@ TEST(Vibrato, NoDepthOrNoRateLeavesTheSignalAlone) {
 }
 
 } // namespace delay_test
+
+namespace sweep_test {
+
+// The swept delay turns its sine by rotation, set exactly every run of frames: block by block it gives
+// what a sine worked out afresh every frame gives, within float rounding.
+TEST(SweptDelay, RotatedSweepEqualsASineEveryFrame) {
+    const double delayRate = 31, mix = 45, feedback = 60, depth = 25, rate = 12;
+    effects::TChorusEffect chorus(Rate, 1, delayRate, mix, feedback, depth, rate, 90);
+    const std::vector<float> input = Noise(3 * Rate, 0.5, 5);
+    std::vector<float> rotated = input;
+    for (std::size_t at = 0; at < rotated.size(); at += 10007) {
+        std::vector<float> block(rotated.begin() + at,
+                                 rotated.begin() + std::min(rotated.size(), at + std::size_t(10007)));
+        chorus.Process(block, false);
+        std::copy(block.begin(), block.end(), rotated.begin() + at);
+    }
+    // The chorus's sweep as its dialog's parameters give it, a sine worked out every frame.
+    const double base = (5.0 + 25.0 * delayRate / 100) * Rate / 1000, swing = base * depth / 100;
+    const double step = 2 * M_PI * (10.0 * rate / 100) / Rate;
+    effects::TDelayLine line(std::size_t(std::ceil(base + swing)) + 2);
+    const float wetShare = float(mix / 100), dryShare = 1.0f - wetShare, back = float(feedback / 100);
+    double phase = 0, largest = 0;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        const float wet = line.ReadFractional(std::max(1.0, base + swing * std::sin(phase)));
+        line.Write(input[i] + back * wet);
+        largest = std::max(largest, std::fabs(double(dryShare * input[i] + wetShare * wet) - rotated[i]));
+        phase += step;
+        if (phase >= 2 * M_PI) phase -= 2 * M_PI;
+    }
+    EXPECT_LT(largest, 1e-5);
+    EXPECT_GT(Rms(rotated), 0.1);
+}
+
+} // namespace sweep_test

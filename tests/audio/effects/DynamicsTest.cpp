@@ -1,10 +1,13 @@
 #include "audio/effects/AudioTransform2.h"
+#include "audio/effects/DynamicsEffects.h"
 #include "audio/effects/EffectErrors.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace effects_test;
 
@@ -94,3 +97,35 @@ TEST(Dynamics, OutOfRangeParametersAreRefused) {
 }
 
 } // namespace dynamics_test
+
+namespace compressor_gain_test {
+
+// The compressor's gain is a power worked out in single precision: it scales every sample as the power
+// in double precision would, within a few float roundings.
+TEST(Compressor, SinglePrecisionGainMatchesTheDoublePower) {
+    const double thresholdDb = -20, slope = 0.6, output = 1.3;
+    effects::TCompressorEffect compressor(Rate, 1, thresholdDb, slope * 100, output * 100);
+    const std::vector<float> input = Noise(Rate, 0.8, 11);
+    std::vector<float> compressed = input;
+    compressor.Process(compressed, true);
+    const double threshold = std::pow(10.0, thresholdDb / 20), attack = std::exp(-1.0 / (0.002 * Rate)),
+                 release = std::exp(-1.0 / (0.150 * Rate));
+    double level = 0, largest = 0;
+    int compressedSamples = 0;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        const double magnitude = std::fabs(input[i]);
+        const double k = magnitude > level ? attack : release;
+        level = k * level + (1.0 - k) * magnitude;
+        double expected = input[i] * float(output);
+        if (level > threshold) {
+            expected = float(input[i] * std::pow(level / threshold, -slope) * output);
+            ++compressedSamples;
+        }
+        largest =
+            std::max(largest, std::fabs(expected - compressed[i]) / std::max(1e-3, std::fabs(expected)));
+    }
+    EXPECT_GT(compressedSamples, int(input.size() / 2));
+    EXPECT_LT(largest, 1e-5);
+}
+
+} // namespace compressor_gain_test

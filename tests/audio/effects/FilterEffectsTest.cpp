@@ -229,3 +229,39 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 } // namespace filter_test
+
+namespace filter_pair_test {
+
+// The two channels of a stereo signal run through one loop give, block after block, exactly what each
+// cascade gives on its own; cascades of different sections fall back to one at a time.
+TEST(BiquadPair, GivesEachCascadesOwnSamplesBitForBit) {
+    using effects::TBiquadCascade;
+    const std::vector<effects::TBiquadCoefficients> lowPass = effects::filter_design::LowPass(Rate, 900, 60);
+    const std::vector<effects::TBiquadCoefficients> peak = effects::filter_design::PeakEQ(Rate, 6, 2500, 50);
+    struct TCase {
+        const char* Name;
+        std::vector<effects::TBiquadCoefficients> First, Second;
+    };
+    const std::vector<effects::TBiquadCoefficients> equalizer = effects::filter_design::Equalizer(
+        Rate, {0.3f, -0.5f, 0.8f, 0.2f, -0.4f, 0.6f}, {125, 250, 500, 1000, 2000, 4000});
+    // One, three and six sections (written-out loops up to four, the general one beyond), and two
+    // different cascades.
+    for (const TCase& c : {TCase{"one", peak, peak}, TCase{"three", lowPass, lowPass},
+                           TCase{"six", equalizer, equalizer}, TCase{"different", lowPass, peak}}) {
+        const std::vector<float> left = Noise(30000, 0.5, 3), right = Noise(30000, 0.4, 9);
+        std::vector<float> alone[2] = {left, right}, paired[2] = {left, right};
+        TBiquadCascade single[2] = {TBiquadCascade(c.First), TBiquadCascade(c.Second)};
+        TBiquadCascade pair[2] = {TBiquadCascade(c.First), TBiquadCascade(c.Second)};
+        for (std::size_t at = 0; at < left.size(); at += 7000) { // blocks that carry the state across
+            const std::size_t n = std::min<std::size_t>(7000, left.size() - at);
+            single[0].Process(alone[0].data() + at, n);
+            single[1].Process(alone[1].data() + at, n);
+            TBiquadCascade::ProcessPair(pair[0], paired[0].data() + at, pair[1], paired[1].data() + at, n);
+        }
+        EXPECT_EQ(alone[0], paired[0]) << c.Name;
+        EXPECT_EQ(alone[1], paired[1]) << c.Name;
+        EXPECT_NE(alone[0], left) << c.Name; // the filter did act
+    }
+}
+
+} // namespace filter_pair_test
