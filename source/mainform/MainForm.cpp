@@ -14,6 +14,7 @@
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Panel.h"
 #include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/Splitter.h"
 #include "platform/vcl/Timer.h"

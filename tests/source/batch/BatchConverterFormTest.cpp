@@ -7,6 +7,7 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
+#include "platform/vcl/Edit.h"
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/ListBox.h"
