@@ -10,7 +10,9 @@
 #include "source/markers/BookmarkForm.h"
 #include "source/markers/RegionForm.h"
 #include "source/splash/SplashForm.h"
+#include "ui/bars/BarUnit.h"
 #include "ui/core/UiCoreInit.h"
+#include "ui/painters/PaintersInit.h"
 
 TProgramLibraries::TProgramLibraries(void (*RegisterResources)()) {
     // The program's own resources first: whatever starts after may look for them.
@@ -18,6 +20,9 @@ TProgramLibraries::TProgramLibraries(void (*RegisterResources)()) {
     InitializeVcl();
     // The user-interface library runs on the class library's screen, application and windows.
     uiCoreInitialize();
+    // The look-and-feel painters draw for the library's controls; the bars choose among them.
+    uiPaintersInitialize();
+    uiBarsInitialize();
 }
 
 TProgramLibraries::~TProgramLibraries() {
@@ -27,6 +32,8 @@ TProgramLibraries::~TProgramLibraries() {
         app->CancelHint();
         app->DestroyComponents();
     }
+    uiBarsFinalize();
+    uiPaintersFinalize();
     uiCoreFinalize();
     FinalizeVcl();
 }
