@@ -116,7 +116,9 @@ TEST_F(FavoriteRunnersTest, EveryEffectHasARunnerWhoseDialogTakesTheListInItsOrd
         // The dialog stores the favourite's list order, and its identifier is the runner's.
         for (std::size_t i = 0; i < effect.Fields.size(); ++i)
             EXPECT_EQ(model.Parameters[i].Field, effect.Fields[i]) << effect.Flag << " " << i;
-        if (runner->EffectId > 0) EXPECT_EQ(model.Identifier, runner->EffectId) << effect.Flag;
+        if (runner->EffectId > 0) {
+            EXPECT_EQ(model.Identifier, runner->EffectId) << effect.Flag;
+        }
 
         // The values reach the named controls: sliders their value, edits the decimal text.
         const std::vector<int> values = InRangeValues(model);

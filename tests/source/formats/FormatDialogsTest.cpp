@@ -93,7 +93,9 @@ TEST_F(FormatDialogsTest, PresetDialogsLoadAndStoreTheChoiceAndShowThePresetText
         EXPECT_EQ(dialog->LabelPresetQuality2->Caption(), c.LastDetail);
         dialog->StoreParams();
         EXPECT_EQ(Vars.*c.Presets, c.MaxPreset);
-        if (c.Type) EXPECT_EQ(Vars.*c.Type, 0);
+        if (c.Type) {
+            EXPECT_EQ(Vars.*c.Type, 0);
+        }
         dialog->Free();
         Pump();
     }

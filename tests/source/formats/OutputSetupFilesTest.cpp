@@ -40,7 +40,6 @@ struct TFileCase {
     int ModeBits;             // -1: not an MP3 mode to check
 };
 
-
 TEST(OutputSetupFilesTest, StoredSettingsReachTheWrittenFiles) {
     TTestFolder folder("output-setup-files");
     const std::vector<float> piece = app_test::TestPiece(44100, 2, 2.0);
@@ -86,8 +85,12 @@ TEST(OutputSetupFilesTest, StoredSettingsReachTheWrittenFiles) {
         reader.Open(path);
         EXPECT_EQ(reader.GetSampleRate(), c.Rate);
         EXPECT_EQ(reader.GetChannels(), c.Channels);
-        if (c.Kbps > 0) EXPECT_NEAR(reader.GetBitRate() / 1000.0, c.Kbps, c.Kbps * 0.1);
-        if (c.ModeBits >= 0) EXPECT_EQ(Mp3ModeBits(path), c.ModeBits);
+        if (c.Kbps > 0) {
+            EXPECT_NEAR(reader.GetBitRate() / 1000.0, c.Kbps, c.Kbps * 0.1);
+        }
+        if (c.ModeBits >= 0) {
+            EXPECT_EQ(Mp3ModeBits(path), c.ModeBits);
+        }
         // (low-rate MP3 frames without a length header add up to two frames of padding)
         EXPECT_NEAR(double(reader.GetLength()) / reader.GetSampleRate(), 2.0, 0.2);
     }
