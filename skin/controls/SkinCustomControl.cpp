@@ -4,7 +4,7 @@
 #include "platform/win/Painting.h"
 #include "platform/win/WinUser.h"
 #include "skin/controls/SkinControl.h"
-#include "skin/controls/SkinPieces.h"
+#include "skin/controls/SkinTiles.h"
 #include "skin/data/SkinControls.h"
 #include "skin/data/SkinData.h"
 #include "skin/draw/SkinGeometry.h"

@@ -10,7 +10,7 @@
 #include "platform/vcl/StdCtrlsPaint.h"
 #include "platform/win/WinUser.h"
 #include "skin/controls/SkinPanel.h"
-#include "skin/controls/SkinPieces.h"
+#include "skin/controls/SkinTiles.h"
 #include "skin/data/SkinControls.h"
 #include "skin/data/SkinData.h"
 #include "skin/draw/GlyphLayout.h"

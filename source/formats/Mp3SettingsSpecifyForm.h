@@ -2,7 +2,7 @@
 // minimum and a maximum, by quality level or by average rate; XING header and checksums.
 #pragma once
 
-#include "source/formats/FormatSpecifyForm.h"
+#include "source/formats/FormatSettingsBaseForm.h"
 
 class TCheckBox;
 class TComboBox;

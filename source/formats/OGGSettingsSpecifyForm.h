@@ -2,7 +2,7 @@
 // mono.
 #pragma once
 
-#include "source/formats/FormatSpecifyForm.h"
+#include "source/formats/FormatSettingsBaseForm.h"
 
 class TComboBox;
 class TGroupBox;

@@ -1,7 +1,7 @@
 // "Configure Wave Settings": the sample rate, sample size and channels of WAV output.
 #pragma once
 
-#include "source/formats/FormatSpecifyForm.h"
+#include "source/formats/FormatSettingsBaseForm.h"
 
 class TComboBox;
 class TGroupBox;

@@ -13,7 +13,7 @@
 #include "source/dialogs/DialogSupport.h"
 #include "source/editing/NumberDialogs.h"
 #include "source/editing/PasteMixForm.h"
-#include "source/editing/SelectSpecifiedTimeForm.h"
+#include "source/editing/SelectTimeForm.h"
 #include "source/mainform/MainForm.h"
 
 #include <functional>

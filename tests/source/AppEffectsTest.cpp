@@ -109,8 +109,9 @@ TEST_F(AppEffectsTest, TheFilterEqualizerSpeedPitchAndEnvelopeCommandsOpenTheirD
         bool shown = false;
         Then([&, isTheDialog = isTheDialog] {
             shown = isTheDialog(ActiveForm());
-            if (shown && action == MainForm->ActionEnvelope)
+            if (shown && action == MainForm->ActionEnvelope) {
                 EXPECT_EQ(static_cast<TEnvelopeForm*>(ActiveForm())->TD->ScaleXMax(), 11025.0f);
+            }
         });
         ThenKey(VK_ESCAPE);
         Command(action);

@@ -1,4 +1,4 @@
-#include "skin/controls/SkinPieces.h"
+#include "skin/controls/SkinTiles.h"
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/vcl/Bitmap.h"

@@ -1,4 +1,4 @@
-#include "source/editing/SelectSpecifiedTimeForm.h"
+#include "source/editing/SelectTimeForm.h"
 
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/vcl/Button.h"
