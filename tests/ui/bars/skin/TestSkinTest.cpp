@@ -142,8 +142,8 @@ TEST_F(TestSkinTest, PicturesOfTheSheetAndOfPartsAtSeveralSizes) {
     EXPECT_TRUE(SaveBarsPng(*sheetPicture, "test-skin-sheet.png"));
 
     // A few kinds in three states at growing sizes; the lower half tiled.
-    const int kinds[] = {ovSkinPartButton, ovSkinPartLargeButton, ovSkinPartButtonGroupButton,
-                         ovSkinPartDropDownBorder, ovSkinPartTabGroup};
+    const int kinds[] = {ovSkinPartButton, ovSkinPartLargeButton, ovSkinPartButtonDropDown,
+                         ovSkinPartScreenTip, ovSkinPartButtonMainPart};
     const int states[] = {ovSkinStateNormal, ovSkinStateHot, ovSkinStatePressed};
     const TSize sizes[] = {{12, 12}, {22, 22}, {40, 66}, {90, 30}};
     auto parts = MakeBitmap(10 + 3 * (90 + 8) * 4, 2 * (5 * (66 + 6)) + 30, clWhite);
