@@ -7,9 +7,20 @@
 #include "ui/bars/skin/SkinPartKinds.h"
 #include "ui/core/graphics/ScreenMetrics.h"
 
+#include <vector>
+
 using namespace skin_test;
 
 namespace skin_base_tables_test {
+
+struct TColorCase {
+    int Key, State;
+    TColor Color;
+};
+void ExpectColors(const std::vector<TColorCase>& ACases, const TovSkinBaseInputs& AInputs) {
+    for (const TColorCase& c : ACases)
+        EXPECT_EQ(ovSkinBasePartColor(c.Key, c.State, AInputs), c.Color) << c.Key << "/" << c.State;
+}
 
 class SkinBaseTablesTest : public SkinTest {
 protected:
@@ -92,114 +103,103 @@ TEST_F(SkinBaseTablesTest, PartSizesWithThePinGlyphAndMenuSeparatorInputs) {
 
 TEST_F(SkinBaseTablesTest, ColoursOfKeysByState) {
     constexpr TColor W = clWhite;
-    const struct {
-        int Key, State;
-        TColor Color;
-    } cases[] = {
-        {9, 0, clBtnFace},
-        {9, 5, clBtnFace},
-        {10, 0, clBtnShadow},
-        {10, 1, clBtnShadow},
-        {10, 2, W},
-        {12, 8, W},
-        {12, 1, clBtnShadow},
-        {17, 0, clWindowText},
-        {17, 1, clGrayText},
-        {17, 4, clWindowText},
-        {19, 0, 0xDAD5D2},
-        {20, 3, 0xEFE7DE},
-        {22, 0, clMenuText},
-        {22, 1, clGrayText},
-        {22, 2, clHighlightText},
-        {41, 0, 0xDDBB9E},
-        {42, 0, clDefault},
-        {43, 2, clDefault},
-        {44, 0, clBtnText},
-        {51, 0, clBtnFace},
-        {52, 0, clBtnShadow},
-        {56, 0, clBtnFace},
-        {64, 1, clMenuText},
-        {64, 4, clMenuText},
-        {66, 0, clBtnText},
-        {67, 0, clHighlight},
-        {68, 3, clHighlight},
-        {71, 0, 0xF5F5F5},
-        {80, 2, clDefault},
-        {81, 0, W},
-        {200, 1, clGrayText},
-        {201, 2, clHighlightText},
-        {250, 0, clDefault},
-        {251, 0, 0},
-        {340, 4, 0},
-        {261, 0, clMenuText},
-        {271, 1, clGrayText},
-        {301, 0, clBtnShadow},
-        {306, 2, clMenuText},
-        {314, 3, clHighlightText},
-        {315, 0, clGrayText},
-        {335, 0, clWindowText},
-        {335, 1, clGrayText},
-        {335, 7, clHighlightText},
-        {362, 0, clMenuText},
-        {362, 8, clHighlightText},
-        {393, 1, clGrayText},
-        {394, 0, clMenuText},
-        {420, 0, clDefault},
-        {425, 3, 0x85B6CA},
-        {425, 8, 0xCDCDCD},
-        {425, 0, clDefault},
-        {454, 2, clHighlightText},
-        {10018, 0, clBtnShadow},
-        {10066, 0, 0xF3E2D5},
-        {10130, 0, clCaptionText},
-        {10130, 1, clInactiveCaptionText},
-        {10131, 5, clInactiveCaptionText},
-        {10132, 0, clWindowText},
-        {10132, 2, clHighlightText},
-        {10133, 1, clGrayText},
-        {10134, 6, clWindowText},
-        {10138, 0, clWindowText},
-        {10138, 6, clWindowText},
-        {10138, 1, clGrayText},
-        {10138, 7, clHighlightText},
-        {10139, 3, clWindowText},
-        {10140, 0, clWindowText},
-        {10140, 4, clHighlightText},
-        {10141, 0, clNone},
-        {10142, 2, clNone},
-        {10154, 2, clHighlightText},
-        {10581, 0, clBtnText},
-        {3, 0, clDefault},
-        {12345, 2, clDefault},
-        // A state outside 0..8 takes the colour of the key's other states.
-        {335, 9, clHighlightText},
-        {10, -1, W},
-        {17, 40, clWindowText},
-    };
-    const TovSkinBaseInputs inputs;
-    for (const auto& c : cases)
-        EXPECT_EQ(ovSkinBasePartColor(c.Key, c.State, inputs), c.Color) << c.Key << "/" << c.State;
+    ExpectColors({{9, 0, clBtnFace},
+                  {9, 5, clBtnFace},
+                  {10, 0, clBtnShadow},
+                  {10, 1, clBtnShadow},
+                  {10, 2, W},
+                  {12, 8, W},
+                  {12, 1, clBtnShadow},
+                  {17, 0, clWindowText},
+                  {17, 1, clGrayText},
+                  {17, 4, clWindowText},
+                  {19, 0, 0xDAD5D2},
+                  {20, 3, 0xEFE7DE},
+                  {22, 0, clMenuText},
+                  {22, 1, clGrayText},
+                  {22, 2, clHighlightText},
+                  {41, 0, 0xDDBB9E},
+                  {42, 0, clDefault},
+                  {43, 2, clDefault},
+                  {44, 0, clBtnText},
+                  {51, 0, clBtnFace},
+                  {52, 0, clBtnShadow},
+                  {56, 0, clBtnFace},
+                  {64, 1, clMenuText},
+                  {64, 4, clMenuText},
+                  {66, 0, clBtnText},
+                  {67, 0, clHighlight},
+                  {68, 3, clHighlight},
+                  {71, 0, 0xF5F5F5},
+                  {80, 2, clDefault},
+                  {81, 0, W},
+                  {200, 1, clGrayText},
+                  {201, 2, clHighlightText},
+                  {250, 0, clDefault},
+                  {251, 0, 0},
+                  {340, 4, 0},
+                  {261, 0, clMenuText},
+                  {271, 1, clGrayText},
+                  {301, 0, clBtnShadow},
+                  {306, 2, clMenuText},
+                  {314, 3, clHighlightText},
+                  {315, 0, clGrayText},
+                  {335, 0, clWindowText},
+                  {335, 1, clGrayText},
+                  {335, 7, clHighlightText},
+                  {362, 0, clMenuText},
+                  {362, 8, clHighlightText},
+                  {393, 1, clGrayText},
+                  {394, 0, clMenuText},
+                  {420, 0, clDefault},
+                  {425, 3, 0x85B6CA},
+                  {425, 8, 0xCDCDCD},
+                  {425, 0, clDefault},
+                  {454, 2, clHighlightText},
+                  {10018, 0, clBtnShadow},
+                  {10066, 0, 0xF3E2D5},
+                  {10130, 0, clCaptionText},
+                  {10130, 1, clInactiveCaptionText},
+                  {10131, 5, clInactiveCaptionText},
+                  {10132, 0, clWindowText},
+                  {10132, 2, clHighlightText},
+                  {10133, 1, clGrayText},
+                  {10134, 6, clWindowText},
+                  {10138, 0, clWindowText},
+                  {10138, 6, clWindowText},
+                  {10138, 1, clGrayText},
+                  {10138, 7, clHighlightText},
+                  {10139, 3, clWindowText},
+                  {10140, 0, clWindowText},
+                  {10140, 4, clHighlightText},
+                  {10141, 0, clNone},
+                  {10142, 2, clNone},
+                  {10154, 2, clHighlightText},
+                  {10581, 0, clBtnText},
+                  {3, 0, clDefault},
+                  {12345, 2, clDefault},
+                  // A state outside 0..8 takes the colour of the key's other states.
+                  {335, 9, clHighlightText},
+                  {10, -1, W},
+                  {17, 40, clWindowText}},
+                 TovSkinBaseInputs{});
 }
 
 TEST_F(SkinBaseTablesTest, OnLowColourScreensKeysWithoutAColourAnswerTheButtonFace) {
     TovSkinBaseInputs low;
     low.LowColors = true;
-    const struct {
-        int Key, State;
-        TColor Color;
-    } cases[] = {{250, 0, clBtnFace},
-                 {3, 2, clBtnFace},
-                 {12345, 0, clBtnFace},
-                 {80, 0, clBtnFace}, // through 10065, which has no colour
-                 {335, 1, clGrayText},
-                 {10, 2, clWhite},
-                 {340, 0, 0},
-                 // Keys whose painters pick the colour keep clDefault.
-                 {42, 0, clDefault},
-                 {420, 0, clDefault},
-                 {425, 0, clDefault}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ovSkinBasePartColor(c.Key, c.State, low), c.Color) << c.Key << "/" << c.State;
+    ExpectColors({{250, 0, clBtnFace},
+                  {3, 2, clBtnFace},
+                  {12345, 0, clBtnFace},
+                  {80, 0, clBtnFace}, // through 10065, which has no colour
+                  {335, 1, clGrayText},
+                  {10, 2, clWhite},
+                  {340, 0, 0},
+                  // Keys whose painters pick the colour keep clDefault.
+                  {42, 0, clDefault},
+                  {420, 0, clDefault},
+                  {425, 0, clDefault}},
+                 low);
 }
 
 } // namespace skin_base_tables_test

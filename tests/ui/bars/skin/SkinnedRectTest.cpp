@@ -70,6 +70,16 @@ std::unique_ptr<TBitmap> DrawnPart(TovSkinnedRect& APart, const TRect& R) {
     return bitmap;
 }
 
+// Nine slices, row by row, from the (start, end) of each column and each row.
+std::vector<TRect> Grid(const std::vector<std::pair<int, int>>& AColumns,
+                        const std::vector<std::pair<int, int>>& ARows) {
+    std::vector<TRect> slices;
+    for (const auto& [top, bottom] : ARows)
+        for (const auto& [left, right] : AColumns)
+            slices.push_back(TRect{left, top, right, bottom});
+    return slices;
+}
+
 // Every pixel inside R is what AExpected says for its place in R; every other pixel is white.
 template <class F> void ExpectPicture(TBitmap& ABitmap, const TRect& R, F AExpected) {
     int wrong = 0;
@@ -156,10 +166,9 @@ TEST_F(SkinnedRectTest, LoadingCopiesTheCellAndTakesItsMarginsAsContentMargins) 
     EXPECT_EQ(part->ContentMargins(), kMargins);
     EXPECT_EQ(part->MinSize(), (TSize{6, 4}));
     EXPECT_EQ(part->GetContentRect(TRect{10, 10, 50, 40}), (TRect{12, 13, 46, 39}));
-    const TRect sources[9] = {{0, 0, 2, 3},  {2, 0, 7, 3},  {7, 0, 11, 3}, {0, 3, 2, 9},  {2, 3, 7, 9},
-                              {7, 3, 11, 9}, {0, 9, 2, 10}, {2, 9, 7, 10}, {7, 9, 11, 10}};
+    const std::vector<TRect> sources = Grid({{0, 2}, {2, 7}, {7, 11}}, {{0, 3}, {3, 9}, {9, 10}});
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(part->SourceSlice(i), sources[i]) << i;
+        EXPECT_EQ(part->SourceSlice(i), sources[std::size_t(i)]) << i;
     // At its own size the picture is the cell, one to one.
     const TRect R{3, 3, 14, 13};
     auto bitmap = DrawnPart(*part, R);
@@ -195,80 +204,18 @@ TEST_F(SkinnedRectTest, StretchedSlicesKeepTheCornersAndFillEdgesAndCentre) {
     // Geometry: which source slice went to which destination slice, the corners (copied one to one)
     // pixel by pixel, and the whole rectangle covered; stretched pixels are not compared.
     auto part = MakePart();
+    const std::vector<TRect> cell = Grid({{0, 2}, {2, 7}, {7, 11}}, {{0, 3}, {3, 9}, {9, 10}});
+    // A stretched side gives up its last source pixel, so that no pixel beyond the slice blends in.
+    const std::vector<TRect> stretched = Grid({{0, 2}, {2, 6}, {7, 11}}, {{0, 3}, {3, 8}, {9, 10}});
     const struct {
         TSize Size;
         std::vector<TRect> Dests, Sources;
     } cases[] = {
-        {{11, 10},
-         {{0, 0, 2, 3},
-          {2, 0, 7, 3},
-          {7, 0, 11, 3},
-          {0, 3, 2, 9},
-          {2, 3, 7, 9},
-          {7, 3, 11, 9},
-          {0, 9, 2, 10},
-          {2, 9, 7, 10},
-          {7, 9, 11, 10}},
-         {{0, 0, 2, 3},
-          {2, 0, 7, 3},
-          {7, 0, 11, 3},
-          {0, 3, 2, 9},
-          {2, 3, 7, 9},
-          {7, 3, 11, 9},
-          {0, 9, 2, 10},
-          {2, 9, 7, 10},
-          {7, 9, 11, 10}}},
-        // A stretched side gives up its last source pixel, so that no pixel beyond the slice blends in.
-        {{40, 30},
-         {{0, 0, 2, 3},
-          {2, 0, 36, 3},
-          {36, 0, 40, 3},
-          {0, 3, 2, 29},
-          {2, 3, 36, 29},
-          {36, 3, 40, 29},
-          {0, 29, 2, 30},
-          {2, 29, 36, 30},
-          {36, 29, 40, 30}},
-         {{0, 0, 2, 3},
-          {2, 0, 6, 3},
-          {7, 0, 11, 3},
-          {0, 3, 2, 8},
-          {2, 3, 6, 8},
-          {7, 3, 11, 8},
-          {0, 9, 2, 10},
-          {2, 9, 6, 10},
-          {7, 9, 11, 10}}},
-        {{100, 13},
-         {{0, 0, 2, 3},
-          {2, 0, 96, 3},
-          {96, 0, 100, 3},
-          {0, 3, 2, 12},
-          {2, 3, 96, 12},
-          {96, 3, 100, 12},
-          {0, 12, 2, 13},
-          {2, 12, 96, 13},
-          {96, 12, 100, 13}},
-         {{0, 0, 2, 3},
-          {2, 0, 6, 3},
-          {7, 0, 11, 3},
-          {0, 3, 2, 8},
-          {2, 3, 6, 8},
-          {7, 3, 11, 8},
-          {0, 9, 2, 10},
-          {2, 9, 6, 10},
-          {7, 9, 11, 10}}},
+        {{11, 10}, cell, cell},
+        {{40, 30}, Grid({{0, 2}, {2, 36}, {36, 40}}, {{0, 3}, {3, 29}, {29, 30}}), stretched},
+        {{100, 13}, Grid({{0, 2}, {2, 96}, {96, 100}}, {{0, 3}, {3, 12}, {12, 13}}), stretched},
         // At the minimum size the edges and the centre have nothing to fill.
-        {{6, 4},
-         {{0, 0, 2, 3},
-          {2, 0, 2, 3},
-          {2, 0, 6, 3},
-          {0, 3, 2, 3},
-          {2, 3, 2, 3},
-          {2, 3, 6, 3},
-          {0, 3, 2, 4},
-          {2, 3, 2, 4},
-          {2, 3, 6, 4}},
-         {}},
+        {{6, 4}, Grid({{0, 2}, {2, 2}, {2, 6}}, {{0, 3}, {3, 3}, {3, 4}}), {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Size.cx << " x " << c.Size.cy);
