@@ -84,7 +84,8 @@ void TovSkinnedRect::LoadFromImage(GpImage* ASheet, const TRect& ASourceRect, co
                                                    ASourceRect.left, ASourceRect.top, size.cx, size.cy,
                                                    UnitPixel, nullptr, nullptr, nullptr));
     });
-    // A part loaded again gives its old picture back and shows the new one from the next draw on.
+    // Loaded again, the part frees its old picture and forgets its composition: the next draw shows the new
+    // one.
     ResetCache();
     if (FImage != nullptr) ovGdipApi.GdipDisposeImage(FImage);
     FImage = image.Keep();
