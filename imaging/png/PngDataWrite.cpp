@@ -4,10 +4,10 @@
 
 #include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
+#include "imaging/png/PngFilterPlan.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngIdatWriters.h"
 #include "imaging/png/PngPicture.h"
-#include "imaging/png/PngRowFilters.h"
 #include "imaging/png/PngTypes.h"
 #include "platform/rtl/Stream.h"
 
@@ -133,13 +133,11 @@ std::size_t FilteredImageBytes(const TChunkIHDR& h, bool adam7) {
 
 // The codec's own filter settings are streamed through zlib as they always were; where the filters are
 // left to the encoder the rows are gathered and compressed at once, unless the image is very large.
-std::unique_ptr<TPngIdatWriter> MakeIdatWriter(const TPngPicture& pic, TPngFilterChoice choice,
+std::unique_ptr<TPngIdatWriter> MakeIdatWriter(const TPngPicture& pic, const TPngFilterPlan& plan,
                                                TStream* stream, std::size_t filteredBytes) {
-    if (choice != TPngFilterChoice::RepetitionScore && PngGathersWholeImage(filteredBytes))
+    if (pic.FilterSet() == PngAllFilters && PngGathersWholeImage(filteredBytes))
         return MakeWholeImageIdatWriter(stream, pic.DeflateLevel(), pic.IdatLimit(), filteredBytes);
-    const bool filtered = choice == TPngFilterChoice::RepetitionScore
-                              ? (pic.FilterSet() & ~PngFilterBit(rfNone)) != 0
-                              : choice == TPngFilterChoice::MinimumSum;
+    const bool filtered = (plan.Rows & ~PngFilterBit(rfNone)) != 0;
     return MakeStreamingIdatWriter(stream, pic.DeflateLevel(), pic.IdatLimit(), filtered);
 }
 
@@ -154,10 +152,17 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
     const int offset = TPngPicture::FilterOffset(header->ColorType, header->BitDepth);
     const int maxRow = TPngPicture::PackedRowSize(header->Width, header->ColorType, header->BitDepth);
     const bool adam7 = pic->InterlaceMode() == piAdam7;
-    const TPngFilterChoice choice = PngFilterChoiceFor(pic->FilterSet(), header->ColorType, header->BitDepth);
-    TPngRowFilters filters(pic->FilterSet(), choice, maxRow, offset);
+    auto packRow = [&](int y, std::uint8_t* out) {
+        PackRow(*header, *pic, out, y, 0, 1, header->Width, maxRow);
+    };
+    TPngFilterPlan plan = PngFilterPlanFor(pic->FilterSet(), header->ColorType, header->BitDepth);
+    // Trying costs a little; interlaced rows and stored (level 0) data are written by the per-row rule.
+    if (plan.Choice == TPngFilterChoice::MinimumSum && !adam7 && pic->DeflateLevel() >= 1 &&
+        pic->DeflateLevel() <= 9)
+        plan = PngTryFilterPlans(header->Height, maxRow, offset, packRow);
+    TPngRowFilters filters(plan.Rows, plan.Choice, maxRow, offset);
     const std::unique_ptr<TPngIdatWriter> writer =
-        MakeIdatWriter(*pic, choice, Stream, FilteredImageBytes(*header, adam7));
+        MakeIdatWriter(*pic, plan, Stream, FilteredImageBytes(*header, adam7));
     auto encode = [&](int rowBytes) {
         const int type = filters.FilterRow(rowBytes);
         writer->PutRow(std::uint8_t(type), filters.Filtered(type), rowBytes);
@@ -176,7 +181,7 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
         }
     } else {
         for (int y = 0; y < header->Height; ++y) {
-            PackRow(*header, *pic, filters.Raw(), y, 0, 1, header->Width, maxRow);
+            packRow(y, filters.Raw());
             encode(maxRow);
         }
     }

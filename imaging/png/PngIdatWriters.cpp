@@ -131,3 +131,16 @@ std::unique_ptr<TPngIdatWriter> MakeWholeImageIdatWriter(TStream* Stream, int Le
 bool PngGathersWholeImage(std::size_t FilteredBytes) {
     return FilteredBytes <= std::size_t(256) << 20;
 }
+
+TPngDeflatedSize::TPngDeflatedSize(int Level) : FCompressor(libdeflate_alloc_compressor(Level)) {
+    if (!FCompressor) FailCompression(Z_MEM_ERROR);
+}
+
+TPngDeflatedSize::~TPngDeflatedSize() {
+    libdeflate_free_compressor(FCompressor);
+}
+
+std::size_t TPngDeflatedSize::operator()(const std::vector<std::uint8_t>& Data) {
+    FOut.resize(libdeflate_zlib_compress_bound(FCompressor, Data.size()));
+    return libdeflate_zlib_compress(FCompressor, Data.data(), Data.size(), FOut.data(), FOut.size());
+}

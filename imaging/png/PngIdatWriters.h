@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class TStream;
+struct libdeflate_compressor;
 
 class TPngIdatWriter {
 public:
@@ -28,3 +30,17 @@ std::unique_ptr<TPngIdatWriter> MakeWholeImageIdatWriter(TStream* Stream, int Le
 // Whether filtered rows of that many bytes in all are gathered for the whole-image writer: beyond a bound
 // the copy would be a second image in memory, and streaming keeps the encoder's memory small.
 bool PngGathersWholeImage(std::size_t FilteredBytes);
+
+// How many bytes data take deflated at a level, for comparing ways of filtering the same rows.
+class TPngDeflatedSize {
+public:
+    explicit TPngDeflatedSize(int Level);
+    ~TPngDeflatedSize();
+    TPngDeflatedSize(const TPngDeflatedSize&) = delete;
+    TPngDeflatedSize& operator=(const TPngDeflatedSize&) = delete;
+    std::size_t operator()(const std::vector<std::uint8_t>& Data);
+
+private:
+    libdeflate_compressor* FCompressor;
+    std::vector<std::uint8_t> FOut;
+};

@@ -60,15 +60,8 @@ std::uint32_t SignedMagnitudeSum(const std::uint8_t* b, int size) {
 
 } // namespace
 
-TPngFilterChoice PngFilterChoiceFor(TPngFilterSet Set, int ColorType, int BitDepth) {
-    if (Set != PngAllFilters) return TPngFilterChoice::RepetitionScore;
-    if (ColorType == 3 || BitDepth < 8) return TPngFilterChoice::Unfiltered;
-    return TPngFilterChoice::MinimumSum;
-}
-
 TPngRowFilters::TPngRowFilters(TPngFilterSet Set, TPngFilterChoice Choice, int MaxRow, int Offset)
-    : FSet(Choice == TPngFilterChoice::Unfiltered ? PngFilterBit(rfNone) : Set), FChoice(Choice),
-      FOffset(Offset) {
+    : FSet(Set), FChoice(Choice), FOffset(Offset) {
     FRaw.assign(std::size_t(MaxRow) + 1, 0);
     for (int f = 0; f < 5; ++f)
         if (f == 0 || (FSet & (1 << f))) FBuffers[std::size_t(f)].assign(std::size_t(MaxRow) + 1, 0);
@@ -108,14 +101,16 @@ int TPngRowFilters::ChooseByRepetition(int Size) const {
 }
 
 int TPngRowFilters::ChooseByMinimumSum(int Size) const {
-    int best = 0;
-    std::uint32_t bestSum = SignedMagnitudeSum(FRaw.data(), Size);
-    for (int f = 1; f < 5 && bestSum > 0; ++f) {
-        const std::uint32_t sum = SignedMagnitudeSum(FBuffers[std::size_t(f)].data(), Size);
-        if (sum < bestSum) {
+    int best = -1;
+    std::uint32_t bestSum = 0;
+    for (int f = 0; f < 5 && !(best >= 0 && bestSum == 0); ++f) {
+        if (!(FSet & (1 << f))) continue;
+        const std::uint32_t sum =
+            SignedMagnitudeSum(f == 0 ? FRaw.data() : FBuffers[std::size_t(f)].data(), Size);
+        if (best < 0 || sum < bestSum) {
             bestSum = sum;
             best = f;
         }
     }
-    return best;
+    return best < 0 ? 0 : best;
 }

@@ -8,24 +8,20 @@
 #include <cstdint>
 #include <vector>
 
-// How the filter of a row is picked among the allowed ones.
+// How the filter of a row is picked among the allowed ones (a single allowed filter is always taken).
 enum class TPngFilterChoice : std::uint8_t {
-    // A hand-picked set: the filter whose bytes repeat most often (see Choose), so stored output of
-    // these settings stays as it always was.
+    // The codec's own rule for hand-picked sets: the filter whose bytes repeat most often (see
+    // ChooseByRepetition).
     RepetitionScore,
-    // All filters left to the encoder, colour or grey of 8 or 16 bits: per row the filter whose bytes,
-    // read as signed differences, have the smallest sum of magnitudes.
+    // The filter whose bytes, read as signed differences, have the smallest sum of magnitudes: what the
+    // format's authors suggest for adaptive filtering.
     MinimumSum,
-    // All filters left to the encoder, palette images and depths below 8 bits: their samples are not
-    // magnitudes, differences of them only scatter the values, and unfiltered rows pack best.
-    Unfiltered,
 };
-
-TPngFilterChoice PngFilterChoiceFor(TPngFilterSet Set, int ColorType, int BitDepth);
 
 class TPngRowFilters {
 public:
-    // Rows of at most MaxRow bytes; Offset is the byte distance of the left neighbour (one pixel).
+    // Rows of at most MaxRow bytes taking one of the filters of Set; Offset is the byte distance of the left
+    // neighbour (one pixel).
     TPngRowFilters(TPngFilterSet Set, TPngFilterChoice Choice, int MaxRow, int Offset);
 
     // Where the next packed row goes.

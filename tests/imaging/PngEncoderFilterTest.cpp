@@ -6,10 +6,12 @@
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngIdatWriters.h"
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/PngRowFilters.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 #include <set>
 
 namespace {
@@ -35,60 +37,125 @@ void ExpectSamePixels(const TPngPicture& a, const TPngPicture& b) {
         }
 }
 
-TEST(PngEncoderFilters, EachRowTakesTheFilterOfSmallestSignedSum) {
-    // Rows of noise, ramps, a bowl, black rows under white ones and grain, so that every filter has rows it
-    // wins.
-    const SampleFn mixed = [](int x, int y, int c) {
-        switch (y / 6 % 6) {
-        case 0:
-            return NoiseSample(x, y, c);
-        case 1:
-            return x * 7 + c * 40;
-        case 2:
-            return y * 9 + c;
-        case 3:
-            return (x - 20) * (x - 20) / 4 + (y - 15) * (y - 15) / 3 + c * 11;
-        case 4:
-            return y % 2 ? 0 : 250; // black rows under white ones
+// Rows of noise, ramps, a bowl, black rows under white ones and grain, so that every filter has rows it
+// wins.
+int Mixed(int x, int y, int c) {
+    switch (y / 6 % 6) {
+    case 0:
+        return NoiseSample(x, y, c);
+    case 1:
+        return x * 7 + c * 40;
+    case 2:
+        return y * 9 + c;
+    case 3:
+        return (x - 20) * (x - 20) / 4 + (y - 15) * (y - 15) / 3 + c * 11;
+    case 4:
+        return y % 2 ? 0 : 250;
+    default:
+        return 100 + NoiseSample(x, y, c) % 9;
+    }
+}
 
-        default:
-            return 100 + NoiseSample(x, y, c) % 9;
+// The filter of smallest signed sum for a row under the one above, the first of equals.
+int SmallestSumFilter(const std::string& raw, const std::string& prior, int bpp) {
+    int best = 0;
+    long bestSum = SignedSum(Filter(0, raw, prior, bpp));
+    for (int type = 1; type < 5; ++type) {
+        const long sum = SignedSum(Filter(type, raw, prior, bpp));
+        if (sum < bestSum) {
+            bestSum = sum;
+            best = type;
         }
-    };
-    const int formats[][2] = {{0, 8}, {2, 8}, {4, 8}, {6, 8}, {0, 16}, {6, 16}};
+    }
+    return best;
+}
+
+const int WideFormats[][2] = {{0, 8}, {2, 8}, {4, 8}, {6, 8}, {0, 16}, {6, 16}};
+
+TEST(PngEncoderFilters, EachRowTakesTheFilterOfSmallestSignedSum) {
     std::set<int> chosen;
-    for (const auto& f : formats) {
+    for (const auto& f : WideFormats) {
         SCOPED_TRACE(testing::Message() << f[0] << "/" << f[1]);
-        const int w = 41, h = 36;
-        const auto pic = Load(Png(w, h, f[1], f[0], 0, [&](int x, int y, int c) {
-            const int v = mixed(x, y, c) & 0xFF;
-            return f[1] == 16 ? v * 257 : v;
-        }));
-        pic->SetFilterSet(PngAllFilters);
-        const std::string bytes = Save(*pic);
-        const int bpp = Channels(f[0]) * f[1] / 8;
-        const std::string data = Inflate(IdatData(ParseChunks(bytes)));
-        const std::vector<std::string> rows = UnfilterRows(data, w * bpp, bpp);
-        ASSERT_EQ(rows.size(), std::size_t(h));
-        std::string prior(std::size_t(w * bpp), '\0');
+        const int w = 41, h = 36, bpp = Channels(f[0]) * f[1] / 8, rowBytes = w * bpp;
+        const std::string image = RawImage(
+            w, h, f[1], f[0], 0,
+            [&](int x, int y, int c) { return (Mixed(x, y, c) & 0xFF) * (f[1] == 16 ? 257 : 1); }, 0);
+        TPngRowFilters filters(PngAllFilters, TPngFilterChoice::MinimumSum, rowBytes, bpp);
+        std::string prior(std::size_t(rowBytes), '\0');
         for (int y = 0; y < h; ++y) {
-            const int written = std::uint8_t(data[std::size_t(y) * (std::size_t(w * bpp) + 1)]);
-            int best = 0;
-            long bestSum = SignedSum(Filter(0, rows[std::size_t(y)], prior, bpp));
-            for (int type = 1; type < 5; ++type) {
-                const long sum = SignedSum(Filter(type, rows[std::size_t(y)], prior, bpp));
-                if (sum < bestSum) {
-                    bestSum = sum;
-                    best = type;
-                }
-            }
-            EXPECT_EQ(written, best) << "row " << y;
-            chosen.insert(written);
-            prior = rows[std::size_t(y)];
+            const std::string raw =
+                image.substr(std::size_t(y) * std::size_t(rowBytes + 1) + 1, std::size_t(rowBytes));
+            std::copy(raw.begin(), raw.end(), filters.Raw());
+            const int type = filters.FilterRow(rowBytes);
+            EXPECT_EQ(type, SmallestSumFilter(raw, prior, bpp)) << "row " << y;
+            const std::string expected = Filter(type, raw, prior, bpp).substr(1);
+            EXPECT_EQ(
+                std::string(reinterpret_cast<const char*>(filters.Filtered(type)), std::size_t(rowBytes)),
+                expected)
+                << "row " << y;
+            chosen.insert(type);
+            prior = raw;
         }
-        ExpectSamePixels(*Load(bytes), *pic);
     }
     EXPECT_EQ(chosen.size(), 5u) << ::testing::PrintToString(chosen); // every filter has rows it wins
+}
+
+TEST(PngEncoderFilters, WrittenRowsTakeTheSmallestSumOrOneFilterThroughout) {
+    // Whichever packed a sample of the rows smallest: the per-row choice, or one filter for every row.
+    for (const auto& f : WideFormats)
+        for (int h : {36, 300}) {
+            SCOPED_TRACE(testing::Message() << f[0] << "/" << f[1] << " height " << h);
+            const int w = 41, bpp = Channels(f[0]) * f[1] / 8, rowBytes = w * bpp;
+            const auto pic = Load(Png(w, h, f[1], f[0], 0, [&](int x, int y, int c) {
+                return (Mixed(x, y, c) & 0xFF) * (f[1] == 16 ? 257 : 1);
+            }));
+            pic->SetFilterSet(PngAllFilters);
+            const std::string bytes = Save(*pic);
+            const std::string data = Inflate(IdatData(ParseChunks(bytes)));
+            const std::vector<std::string> rows = UnfilterRows(data, rowBytes, bpp);
+            ASSERT_EQ(rows.size(), std::size_t(h));
+            std::string prior(std::size_t(rowBytes), '\0');
+            bool perRow = true, oneFilter = true;
+            for (int y = 0; y < h; ++y) {
+                const int written = std::uint8_t(data[std::size_t(y) * std::size_t(rowBytes + 1)]);
+                perRow = perRow && written == SmallestSumFilter(rows[std::size_t(y)], prior, bpp);
+                oneFilter = oneFilter && written == data[0];
+                prior = rows[std::size_t(y)];
+            }
+            EXPECT_TRUE(perRow || oneFilter);
+            ExpectSamePixels(*Load(bytes), *pic);
+        }
+}
+
+TEST(PngEncoderFilters, TwoGreysInRandomOrderAreWrittenUnfiltered) {
+    // Unfiltered, each byte is one of two values; any filter makes differences of three or more values,
+    // whose sums are still far smaller than the greys themselves, so the per-row choice filters the rows
+    // and packs them worse. The sample finds that out.
+    const int w = 256, h = 256;
+    std::mt19937 random(3);
+    std::vector<int> greys(std::size_t(w * h));
+    for (int& g : greys)
+        g = random() & 1 ? 136 : 120;
+    const auto sample = [&](int x, int y, int) { return greys[std::size_t(y * w + x)]; };
+    const auto pic = Load(Png(w, h, 8, 2, 0, sample));
+    pic->SetFilterSet(PngAllFilters);
+    const std::string bytes = Save(*pic);
+    const std::string data = Inflate(IdatData(ParseChunks(bytes)));
+    ASSERT_EQ(data.size(), std::size_t(h * (w * 3 + 1)));
+    for (int y = 0; y < h; ++y)
+        ASSERT_EQ(data[std::size_t(y * (w * 3 + 1))], 0) << y;
+    ExpectSamePixels(*Load(bytes), *pic);
+
+    const std::string image = RawImage(w, h, 8, 2, 0, sample, 0);
+    TPngRowFilters perRow(PngAllFilters, TPngFilterChoice::MinimumSum, w * 3, 3);
+    int filtered = 0;
+    for (int y = 0; y < h; ++y) {
+        const std::size_t at = std::size_t(y * (w * 3 + 1) + 1);
+        std::copy(image.begin() + std::ptrdiff_t(at), image.begin() + std::ptrdiff_t(at + std::size_t(w * 3)),
+                  perRow.Raw());
+        filtered += perRow.FilterRow(w * 3) != 0;
+    }
+    EXPECT_EQ(filtered, h); // what the per-row choice alone would have written
 }
 
 TEST(PngEncoderFilters, PaletteAndSmallDepthRowsAreWrittenUnfiltered) {
@@ -117,7 +184,13 @@ TEST(PngEncoderFilters, PaletteAndSmallDepthRowsAreWrittenUnfiltered) {
 TEST(PngEncoderFilters, DataIsCutIntoChunksOfTheLimit) {
     for (int limit : {65535, 100000}) {
         SCOPED_TRACE(limit);
-        const auto pic = Load(Png(400, 300, 8, 6, 0, NoiseSample));
+        std::mt19937 random(5);
+        std::vector<int> noise(400 * 300 * 4);
+        for (int& v : noise)
+            v = int(random() & 0xFF);
+        const auto pic = Load(Png(400, 300, 8, 6, 0, [&](int x, int y, int c) {
+            return noise[std::size_t((y * 400 + x) * 4 + c)];
+        }));
         pic->SetFilterSet(PngAllFilters);
         pic->SetIdatLimit(limit);
         const std::string bytes = Save(*pic);
