@@ -227,6 +227,30 @@ TEST(GdiPlus, InterpolationModesWhenEnlarging) {
     GdipDisposeImage(target);
 }
 
+TEST(GdiPlus, EnlargedPartsSampleOnTheDefaultPixelGrid) {
+    // A row A A B B: the part at x 2 (B B) enlarged starts exactly on B; the part at x 0 (A A) starts exactly
+    // on A and reaches one pixel past itself at its far end, as callers that shrink the part expect.
+    const std::uint32_t a = 0xFF000000u, b = 0xFFFFFFFFu;
+    const std::uint32_t pixels[4] = {a, a, b, b};
+    GpBitmap* row = nullptr;
+    GdipCreateBitmapFromScan0(4, 1, 16, PixelFormat32bppARGB,
+                              reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)), &row);
+    GpBitmap* target = nullptr;
+    GdipCreateBitmapFromScan0(8, 2, 0, PixelFormat32bppPARGB, nullptr, &target);
+    GpGraphics* g = nullptr;
+    GdipGetImageGraphicsContext(target, &g);
+    GdipDrawImageRectRectI(g, row, 0, 0, 8, 1, 2, 0, 2, 1, UnitPixel, nullptr, nullptr, nullptr);
+    GdipDrawImageRectRectI(g, row, 0, 1, 8, 1, 0, 0, 2, 1, UnitPixel, nullptr, nullptr, nullptr);
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(PixelOf(target, x, 0), b) << x;
+    for (int x = 0; x <= 4; ++x) // x * 2 / 8 up to the part's last pixel
+        EXPECT_EQ(PixelOf(target, x, 1), a) << x;
+    EXPECT_GT(PixelOf(target, 7, 1) & 0xFF, 0x40u); // the far end blends towards the next pixel
+    GdipDeleteGraphics(g);
+    GdipDisposeImage(row);
+    GdipDisposeImage(target);
+}
+
 TEST(GdiPlus, BrushesFillSolidGradientAndTexture) {
     GpBitmap* target = nullptr;
     GdipCreateBitmapFromScan0(4, 4, 0, PixelFormat32bppPARGB, nullptr, &target);
