@@ -7,6 +7,7 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/painting/BarFonts.h"
 
 TovBar::TovBar(TComponent* AOwner)
     : TuiComponentCollectionItem(AOwner), FFont(new TFont), FEditFont(new TFont) {
@@ -22,7 +23,7 @@ TovBar::~TovBar() {
 
 void TovBar::FontChanged(TObject*) {
     if (!FInternalFontChange) FUseOwnFont = true;
-    FEditFont->Assign(FFont);
+    AssignSystemFont(FFont, FEditFont, false);
     if (IovBarControl* control = GetControl()) control->Rebuild();
 }
 
@@ -40,7 +41,7 @@ void TovBar::ManagerFontChanged() {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr) return;
     if (FUseOwnFont) {
-        FEditFont->Assign(FFont);
+        AssignSystemFont(FFont, FEditFont, false);
         return;
     }
     FInternalFontChange = true;
