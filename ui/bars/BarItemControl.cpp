@@ -632,7 +632,8 @@ int TovBarItemControl::GetCaptionAreaWidth() const {
     if (links != nullptr && links->GetMenuItemSize() == misLarge && links->ShowsDescriptions() &&
         !FDrawParams->Description.empty() && canvas != nullptr) {
         TRect description{0, 0, 0, 0};
-        uiMeasureTextRect(canvas->Handle(), FDrawParams->Description, 1, description);
+        // Descriptions show on two lines at most.
+        uiMeasureTextRect(TovBarPainter::TextDC(canvas), FDrawParams->Description, 2, description);
         width = std::max(width, uiWidthOfRect(description));
     }
     TRect offsets{0, 0, 0, 0};

@@ -77,9 +77,21 @@ int TovBarSubMenuControl::GetDetachCaptionAreaHeight() const {
     return painter->SubMenuControlDetachCaptionHeight(GetDetachCaptionHeight());
 }
 
+TPoint TovBarSubMenuControl::GetClientOffset() const {
+    TovBarPainter* painter = GetPainter();
+    const int border = painter != nullptr ? painter->SubMenuControlBorderSize() : 0;
+    return TPoint{border, border + GetDetachCaptionAreaHeight()};
+}
+
+TRect TovBarSubMenuControl::GetWindowRectLocal() const {
+    const TPoint offset = GetClientOffset();
+    return TRect{0, 0, uiWidthOfRect(FClientRect) + 2 * offset.x,
+                 uiHeightOfRect(FClientRect) + offset.y + offset.x};
+}
+
 TRect TovBarSubMenuControl::GetDetachCaptionRect() const {
     // The band inside the menu's two-pixel frame, at its top.
-    TRect r = uiGrowRect(FClientRect, -2, -2);
+    TRect r = uiGrowRect(GetWindowRectLocal(), -2, -2);
     r.bottom = r.top + GetDetachCaptionAreaHeight() - 1;
     if (TovBarPainter* painter = GetPainter()) painter->SubMenuControlAdjustDetachCaptionRect(r);
     return r;

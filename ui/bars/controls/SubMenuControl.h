@@ -44,7 +44,11 @@ public:
     void SetDetachCaptionHot(bool AValue) { FDetachCaptionHot = AValue; }
     int GetDetachCaptionHeight() const;
     int GetDetachCaptionAreaHeight() const;
+    // In window coordinates: the band at the top of the frame.
     TRect GetDetachCaptionRect() const;
+    // The window around the client: the frame on every side and the detach caption area at the top.
+    TRect GetWindowRectLocal() const;
+    TPoint GetClientOffset() const;
 
     // ---- Brushes
     HBRUSH GetFrameBrush() const;

@@ -112,7 +112,10 @@ void RestoreSavedClipRegion(HDC ADC, HRGN ARegion, bool AExists) {
 }
 
 void IntersectClipWithRect(HDC ADC, const TRect& R) {
-    HRGN region = CreateRectRgn(R.left, R.top, R.right, R.bottom);
+    // Regions are in device coordinates; R is in the DC's logical ones.
+    POINT corners[2] = {{R.left, R.top}, {R.right, R.bottom}};
+    LPtoDP(ADC, corners, 2);
+    HRGN region = CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
     ExtSelectClipRgn(ADC, region, RGN_OR);
     DeleteObject(region);
 }

@@ -9,6 +9,7 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiText.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/vcl/Canvas.h"
 #include "platform/vcl/Font.h"
 #include "platform/win/WinMetrics.h"
 #include "platform/win/WinUser.h"
@@ -251,7 +252,12 @@ int TovBarPainter::GetSubItemArrowIndent(TovBarItemControlDrawParams* ADrawParam
 }
 
 int TovBarPainter::DefaultTextExtent(TuiCanvas* ACanvas) {
-    return ACanvas != nullptr ? uiGetTextHeightOfDC(ACanvas->Handle()) + 6 : 6;
+    return ACanvas != nullptr ? uiGetTextHeightOfDC(TextDC(ACanvas)) + 6 : 6;
+}
+
+HDC TovBarPainter::TextDC(TuiCanvas* ACanvas) {
+    ACanvas->Canvas()->RequiredState({csHandleValid, csFontValid});
+    return ACanvas->Handle();
 }
 
 int TovBarPainter::GetFloatingFrameWidth() {

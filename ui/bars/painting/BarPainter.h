@@ -603,6 +603,8 @@ public:
     // ---- Non-virtual helpers
     // The reference glyph size.
     static int GetSmallImageSize() { return 16; }
+    // The canvas's DC with the canvas's font selected, for text drawn and measured on the DC itself.
+    static HDC TextDC(TuiCanvas* ACanvas);
     // DrawItemGlyphRect with the control's view structure and view size.
     void DrawItemGlyph(TovBarItemControl* AControl, HDC ADC, TovItemGlyphArgs AArgs);
     // A button item in a menu: glyph column, description lines, caption and shortcut.

@@ -373,7 +373,7 @@ void TovBarPainter::DrawItemText(TovBarItemControl* AControl, TuiCanvas* ACanvas
                                  TRect R, int AAlignment, bool AEnabled, bool ASelected, bool AVertical,
                                  bool AClip, bool AKeepColor, UINT AFormat) {
     if (ACanvas == nullptr || AText.empty()) return;
-    HDC dc = ACanvas->Handle();
+    HDC dc = TextDC(ACanvas);
     UINT flags = AFormat | DT_NOCLIP;
     HRGN savedClip = nullptr;
     bool clipExists = false;

@@ -280,7 +280,7 @@ void TovBarPainter::EditDrawInterior(TovBarItemControl* AControl, TuiCanvas* ACa
                                      const std::string& AText) {
     ACanvas->FillRect(R);
     EditGetInnerRect(AControl->GetPaintType(), R);
-    HDC dc = ACanvas->Handle();
+    HDC dc = TextDC(ACanvas);
     const int previous = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(ACanvas->Font()->Color()));
     DrawText(dc, AText.c_str(), static_cast<int>(AText.size()), &R, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -322,7 +322,7 @@ void TovBarPainter::DropDownListBoxPaintFrame(HDC ADC, TColor AColor, const TRec
 void TovBarPainter::ComboDrawListItem(TuiCanvas* ACanvas, const std::string& AText, bool AInInterior,
                                       const TRect& R) {
     ACanvas->FillRect(R);
-    HDC dc = ACanvas->Handle();
+    HDC dc = TextDC(ACanvas);
     const int previous = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(ACanvas->Font()->Color()));
     TextOut(dc, R.left + 2, R.top, AText.c_str(), static_cast<int>(AText.size()));

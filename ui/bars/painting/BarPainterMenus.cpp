@@ -261,7 +261,10 @@ void TovBarPainter::SubMenuControlDrawScrollArrow(TovBarSubMenuControl* AMenu, T
                 p.y -= 1;
     }
     HDC dc = ACanvas->Handle();
-    HRGN triangle = CreatePolygonRgn(arrow.P, 3, WINDING);
+    // The clip region is in device coordinates.
+    POINT corners[3] = {arrow.P[0], arrow.P[1], arrow.P[2]};
+    LPtoDP(dc, corners, 3);
+    HRGN triangle = CreatePolygonRgn(corners, 3, WINDING);
     HRGN saved = nullptr;
     bool exists = false;
     SaveCurrentClipRegion(dc, saved, exists);

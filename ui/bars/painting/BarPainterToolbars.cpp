@@ -65,7 +65,14 @@ void TovBarPainter::BarFillBackground(TCustomovBarControl* ABarControl, HDC ADC,
     TBitmap* managerBitmap = manager != nullptr ? manager->Backgrounds()->Bar() : nullptr;
     const bool managerBitmapEmpty = managerBitmap == nullptr || managerBitmap->Empty();
     if (bar != nullptr && bar->IsStatusBarLike() && managerBitmapEmpty) {
+        // The status bar's background is one picture over the whole client; only R of it is painted, so
+        // that an item filling its own background leaves its neighbours alone.
+        HRGN saved = nullptr;
+        bool exists = false;
+        SaveCurrentClipRegion(ADC, saved, exists);
+        IntersectClipRect(ADC, R.left, R.top, R.right, R.bottom);
         BarDrawStatusBarBackground(ABarControl, ADC, ABrush, ABarControl->GetClientRect());
+        RestoreSavedClipRegion(ADC, saved, exists);
         return;
     }
     if (bar != nullptr && bar->Color != clDefault) {
@@ -159,21 +166,24 @@ void TovBarPainter::BarDrawFloatingBarCaption(TovBarControl* ABarControl, HDC AD
         BarDrawCloseButton(ABarControl, ADC, close);
     }
     int x = ACaptionRect.left + 2;
-    if (ABarControl->HasMark()) BarShiftFloatingCaption(ABarControl, x, ACaptionRect);
+    TRect textRect = ACaptionRect;
+    if (ABarControl->HasMark()) BarShiftFloatingCaption(ABarControl, x, textRect);
     if (uiWidthOfRect(ACaptionRect) > 0) {
+        if (!filled) FillRectWithColor(ADC, ACaptionRect, ABarControl->GetCaptionColor());
         TovBarManager* manager = ABarControl->GetBarManager();
         const bool systemFont = manager != nullptr && manager->UseSystemFont();
         HFONT font = CreateSmallCaptionFont(ABarControl->GetFont(), systemFont);
         HGDIOBJ previousFont = SelectObject(ADC, font);
         const COLORREF previousText = SetTextColor(ADC, ColorToRGB(BarCaptionTextColor(ABarControl)));
         const COLORREF previousBack = SetBkColor(ADC, ColorToRGB(ABarControl->GetCaptionColor()));
-        const int previousMode = SetBkMode(ADC, filled ? TRANSPARENT : OPAQUE);
+        const int previousMode = SetBkMode(ADC, TRANSPARENT);
         TEXTMETRIC metrics{};
         GetTextMetrics(ADC, &metrics);
         const int y = (ACaptionRect.top + ACaptionRect.bottom - metrics.tmHeight) / 2;
         const std::string caption = ABarControl->GetCaption();
-        ExtTextOut(ADC, x, y, ETO_CLIPPED | (filled ? 0 : ETO_OPAQUE), &ACaptionRect, caption.c_str(),
-                   static_cast<UINT>(caption.size()), nullptr);
+        if (x < textRect.right)
+            ExtTextOut(ADC, x, y, ETO_CLIPPED, &textRect, caption.c_str(), static_cast<UINT>(caption.size()),
+                       nullptr);
         SetBkMode(ADC, previousMode);
         SetBkColor(ADC, previousBack);
         SetTextColor(ADC, previousText);
