@@ -12,16 +12,27 @@
 
 namespace bars_test {
 
+IovBarControl* PaintingFactory::CreateSubMenuControl(TovBarItemLinks* ALinks) {
+    auto* menu = new bar_standins::TStandInMenu(ALinks->BarManager(), ALinks);
+    menu->SetPainter(Painter);
+    return menu;
+}
+
 void BarPaintingTest::SetUp() {
     BarsTest::SetUp();
     uiPaintersInitialize();
     manager = MakeManager();
     bar_gallery::PrepareGalleryManager(manager);
     painter = std::make_unique<TovBarPainter>();
+    paintingFactory.Painter = painter.get();
+    ovSetBarWindowFactory(&paintingFactory);
 }
 
 void BarPaintingTest::TearDown() {
     standIns.clear();
+    // The form's bars and menus go while their painter still exists.
+    delete form;
+    form = nullptr;
     painter.reset();
     uiPaintersFinalize();
     BarsTest::TearDown();

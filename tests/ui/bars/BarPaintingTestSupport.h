@@ -19,6 +19,13 @@ class TuiCanvas;
 
 namespace bars_test {
 
+// The fake windows of the model, and stand-in menus for sub-items' links (drawn with Painter).
+class PaintingFactory : public FakeFactory {
+public:
+    IovBarControl* CreateSubMenuControl(TovBarItemLinks* ALinks) override;
+    TovBarPainter* Painter = nullptr;
+};
+
 class BarPaintingTest : public BarsTest {
 protected:
     void SetUp() override;
@@ -43,6 +50,7 @@ protected:
     TovBarManager* manager = nullptr;
     std::unique_ptr<TovBarPainter> painter;
     std::vector<std::unique_ptr<TCustomovBarControl>> standIns;
+    PaintingFactory paintingFactory;
 };
 
 } // namespace bars_test

@@ -4,9 +4,11 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiShapes.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/ImageList.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 

@@ -144,7 +144,13 @@ void TStandInToolbar::PaintFloatingTo(TuiCanvas* ACanvas) {
 
 // ---- Menu
 
-TStandInMenu::TStandInMenu(TovBarManager* AManager) : TovBarSubMenuControl(AManager), FOwner(this) {
+TStandInMenu::TStandInMenu(TovBarManager* AManager, TovBarItemLinks* ALinks)
+    : TovBarSubMenuControl(AManager), FOwner(this) {
+    if (ALinks != nullptr) {
+        // A sub-item's list connects itself to the menu it asked for.
+        FItemLinks = ALinks;
+        return;
+    }
     FOwner.Links = std::make_unique<TovBarSubMenuControlItemLinks>(AManager, &FOwner);
     SetItemLinks(FOwner.Links.get());
 }

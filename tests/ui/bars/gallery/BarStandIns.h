@@ -69,10 +69,16 @@ private:
 // A drop-down menu with links of its own.
 class TStandInMenu : public TovBarSubMenuControl {
 public:
-    explicit TStandInMenu(TovBarManager* AManager);
+    // With links of its own, or showing ALinks (a sub-item's).
+    explicit TStandInMenu(TovBarManager* AManager, TovBarItemLinks* ALinks = nullptr);
     ~TStandInMenu() override;
 
-    TovBarItemLinks* Links() const { return FOwner.Links.get(); }
+    TovBarItemLinks* Links() const { return ItemLinks(); }
+    void Show() override {
+        TovBarSubMenuControl::Show();
+        ++ShowCount;
+    }
+    int ShowCount = 0;
     TovBarItemLink* Add(TovBarItem* AItem, bool ABeginGroup = false);
     // One item a row inside the frame, a begin-group band above each group, the expand button at the
     // bottom when ExpandMark is set; the client becomes just large enough (at least AMinWidth wide).
