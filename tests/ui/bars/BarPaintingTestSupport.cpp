@@ -73,6 +73,15 @@ TColor BarPaintingTest::TPicture::At(int X, int Y) const {
     return graphics_test::At(*Bitmap, X, Y);
 }
 
+int BarPaintingTest::TPicture::Count(TColor AColor) const {
+    const TColor wanted = static_cast<TColor>(ColorToRGB(AColor) & 0xFFFFFF);
+    int count = 0;
+    for (int y = 0; y < Bitmap->Height(); ++y)
+        for (int x = 0; x < Bitmap->Width(); ++x)
+            if (At(x, y) == wanted) ++count;
+    return count;
+}
+
 BarPaintingTest::TPicture BarPaintingTest::Picture(int AWidth, int AHeight, TColor AFill) {
     TPicture picture;
     picture.Bitmap = graphics_test::MakeBitmap(AWidth, AHeight, AFill);

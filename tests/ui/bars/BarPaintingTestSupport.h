@@ -27,6 +27,17 @@ public:
 };
 
 class BarPaintingTest : public BarsTest {
+public:
+    // A bitmap and a canvas on it.
+    struct TPicture {
+        std::unique_ptr<TBitmap> Bitmap;
+        std::unique_ptr<TuiCanvas> Canvas;
+        HDC DC() const;
+        TColor At(int X, int Y) const;
+        // How many pixels have the colour.
+        int Count(TColor AColor) const;
+    };
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -37,12 +48,6 @@ protected:
     bar_standins::TStandInToolbar* Toolbar(TovBarDockingStyle AStyle = dsTop);
     bar_standins::TStandInMenu* Menu();
     // A bitmap of the size in the colour and a canvas on it.
-    struct TPicture {
-        std::unique_ptr<TBitmap> Bitmap;
-        std::unique_ptr<TuiCanvas> Canvas;
-        HDC DC() const;
-        TColor At(int X, int Y) const;
-    };
     TPicture Picture(int AWidth, int AHeight, TColor AFill = clWhite);
     // Where the tests leave their pictures (build/test-output/bars).
     static std::string OutputPath(const std::string& AName);
