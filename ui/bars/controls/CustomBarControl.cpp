@@ -36,8 +36,6 @@ TCustomovBarControl::TCustomovBarControl(TovBarManager* AManager, TovBarControlK
 
 TCustomovBarControl::~TCustomovBarControl() {
     FDestroying = true;
-    if (FChildBar != nullptr && FChildBar->FParentBar == this) FChildBar->FParentBar = nullptr;
-    if (FParentBar != nullptr && FParentBar->FChildBar == this) FParentBar->FChildBar = nullptr;
     if (FItemLinks != nullptr && FItemLinks->BarControl() == this) FItemLinks->SetBarControl(nullptr);
 }
 
@@ -91,8 +89,8 @@ void TCustomovBarControl::CloseUp(TovBarCloseUpReason AReason) {
 
 void TCustomovBarControl::DoCloseUp() {
     TWeakLink<TCustomovBarControl> self(this);
-    if (FChildBar != nullptr) FChildBar->CloseUp(FCloseUpReason);
-    if (self && FParentBar != nullptr) FParentBar->CloseUp(FCloseUpReason);
+    if (FChildBar) FChildBar->CloseUp(FCloseUpReason);
+    if (self && FParentBar) FParentBar->CloseUp(FCloseUpReason);
 }
 
 void TCustomovBarControl::Show() {
@@ -101,7 +99,7 @@ void TCustomovBarControl::Show() {
 
 TovBarPainter* TCustomovBarControl::GetPainter() const {
     if (FPainter != nullptr) return FPainter;
-    if (FParentBar != nullptr) return FParentBar->GetPainter();
+    if (FParentBar) return FParentBar->GetPainter();
     if (TovDockControl* dock = GetDockControl()) return dock->GetPainter();
     return FManager != nullptr ? FManager->DefaultPainter() : nullptr;
 }

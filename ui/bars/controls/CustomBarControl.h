@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/rtl/Object.h"
+#include "platform/rtl/WeakLink.h"
 #include "platform/rtl/WinTypes.h"
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarWindows.h"
@@ -139,10 +140,10 @@ public:
     void SetVisible(bool AValue) { FVisible = AValue; }
 
     // ---- Open menu chain
-    TCustomovBarControl* ParentBarControl() const { return FParentBar; }
+    TCustomovBarControl* ParentBarControl() const { return FParentBar.Get(); }
     // The parent becomes ABar and ABar's child bar this control.
     void SetParentBarControl(TCustomovBarControl* ABar);
-    TCustomovBarControl* ChildBar() const { return FChildBar; }
+    TCustomovBarControl* ChildBar() const { return FChildBar.Get(); }
     virtual void SetChildBar(TCustomovBarControl* ABar);
     TovBarCloseUpReason CloseUpReason() const { return FCloseUpReason; }
 
@@ -180,8 +181,9 @@ protected:
     TovBarBehaviorOptions FBehaviorOptions;
     TovBarItemControl* FSelectedControl = nullptr;
     TovBarItemControl* FHintControl = nullptr;
-    TCustomovBarControl* FParentBar = nullptr;
-    TCustomovBarControl* FChildBar = nullptr;
+    // Either end of an open menu chain may go first.
+    TWeakLink<TCustomovBarControl> FParentBar;
+    TWeakLink<TCustomovBarControl> FChildBar;
     TovBarCloseUpReason FCloseUpReason = bcrNone;
     HWND FHandle = nullptr;
     TRect FClientRect{0, 0, 0, 0};
