@@ -58,4 +58,9 @@ protected:
     PaintingFactory paintingFactory;
 };
 
+// A colour as the pixels read it (system colours resolved).
+inline TColor Rgb(TColor AColor) {
+    return static_cast<TColor>(ColorToRGB(AColor) & 0xFFFFFF);
+}
+
 } // namespace bars_test

@@ -33,10 +33,6 @@ namespace {
 
 class DrawingHelpersTest : public BarPaintingTest {};
 
-TColor Rgb(TColor AColor) {
-    return static_cast<TColor>(ColorToRGB(AColor) & 0xFFFFFF);
-}
-
 // The columns a colour covers on a row.
 int Span(const BarPaintingTest::TPicture& APicture, int Y, TColor AColor, int AWidth) {
     int count = 0;

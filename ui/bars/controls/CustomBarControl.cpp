@@ -110,7 +110,13 @@ TuiCanvas* TCustomovBarControl::GetCanvas() const {
         FMeasureBitmap->SetSize(1, 1);
         FCanvas = std::make_unique<TuiCanvas>(FMeasureBitmap->Canvas());
     }
-    if (TFont* font = GetFont()) FCanvas->Font()->Assign(font);
+    if (TFont* font = GetFont()) {
+        std::pair<LOGFONT, TColor> source{font->LogFont(), font->Color()};
+        if (FCanvasFontSource != source) {
+            FCanvas->Font()->Assign(font);
+            FCanvasFontSource = source;
+        }
+    }
     return FCanvas.get();
 }
 

@@ -5,6 +5,7 @@
 // theirs, and the windows themselves are built on these classes.
 #pragma once
 
+#include "platform/gdi/GdiTypes.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/WeakLink.h"
 #include "platform/rtl/WinTypes.h"
@@ -13,6 +14,8 @@
 #include "ui/bars/itemcontrols/ItemControlTypes.h"
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class TBitmap;
 class TCanvas;
@@ -177,6 +180,9 @@ protected:
     TovBarPainter* FPainter = nullptr;
     mutable std::unique_ptr<TBitmap> FMeasureBitmap;
     mutable std::unique_ptr<TuiCanvas> FCanvas;
+    // The manager's font as last copied to the canvas: copied again only when it changes, so a font an item
+    // selected for measuring stays until the item restores it.
+    mutable std::optional<std::pair<LOGFONT, TColor>> FCanvasFontSource;
     TBitmap* FBackgroundBitmap = nullptr;
     TovBarBehaviorOptions FBehaviorOptions;
     TovBarItemControl* FSelectedControl = nullptr;

@@ -36,8 +36,12 @@ private:
 
 // ---- Toolbar
 
-TStandInToolbar::TStandInToolbar(TovBarManager* AManager, TovBar* ABar)
+TStandInToolbar::TStandInToolbar(TovBarManager* AManager, TovBar* ABar, bool AShowBarLinks)
     : TovBarControl(AManager, ABar), FOwner(this) {
+    if (AShowBarLinks) {
+        SetItemLinks(ABar->ItemLinks());
+        return;
+    }
     FOwner.Links = std::make_unique<TovBarControlItemLinks>(AManager, &FOwner);
     SetItemLinks(FOwner.Links.get());
 }

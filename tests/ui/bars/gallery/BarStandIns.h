@@ -36,10 +36,11 @@ private:
 // A toolbar of the toolbar ABar (for its docking style, font and flags) with links of its own.
 class TStandInToolbar : public TovBarControl {
 public:
-    TStandInToolbar(TovBarManager* AManager, TovBar* ABar);
+    // With links of its own, or (AShowBarLinks) as the window of the toolbar's own links.
+    TStandInToolbar(TovBarManager* AManager, TovBar* ABar, bool AShowBarLinks = false);
     ~TStandInToolbar() override;
 
-    TovBarItemLinks* Links() const { return FOwner.Links.get(); }
+    TovBarItemLinks* Links() const { return ItemLinks(); }
     TovBarItemLink* Add(TovBarItem* AItem, bool ABeginGroup = false);
     // Places the links in a row (horizontal bars) or a column (vertical ones) from the client's top-left
     // corner, with a separator band before each group and the mark's band at the end; the client becomes
@@ -58,6 +59,8 @@ public:
     bool MarkShown = true;
     TovBarDockingStyle DockingStyleOf() const override { return DockingStyleOverride; }
     bool HasMark() const override { return MarkShown; }
+    bool CaptionShown = true;
+    bool HasCaption() const override { return CaptionShown && TovBarControl::HasCaption(); }
     std::vector<TRect> Separators;
     TRect MarkRect{0, 0, 0, 0};
 
