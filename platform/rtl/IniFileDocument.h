@@ -5,9 +5,11 @@
 // back exactly as it was read.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -26,7 +28,7 @@ public:
     void Clear();
 
     bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+    void SetCaseSensitive(bool value);
 
     // The value of a key as read: trimmed, and with one pair of matching outer quotes ('…' or "…")
     // removed. Nothing when the section or the key is missing.
@@ -47,6 +49,8 @@ public:
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes every section of that name with all its lines; false when there was none.
     bool EraseSection(std::string_view section);
+    // Removes, in one pass, every section whose name the predicate accepts; false when there was none.
+    bool EraseSectionsWhere(const std::function<bool(const std::string&)>& accept);
     // Removes every line of that key from the section that reads count for; false when there was none.
     bool DeleteKey(std::string_view section, std::string_view key);
 
@@ -59,13 +63,22 @@ private:
         std::string Name;  // trimmed key name (keys only)
         std::string Value; // trimmed raw value (keys only)
     };
+    // Lookups go through indexes built on first use, so that reading or writing a file of thousands of
+    // sections and keys takes time in proportion to its size. An index holds the first of same-named
+    // entries, as reads do, and is dropped by any edit that moves entries.
+    using NameIndex = std::unordered_map<std::string, std::size_t>;
     struct Section {
         std::string Name;
         Line Header;
         std::vector<Line> Lines;
+        mutable NameIndex KeyIndex; // folded key name -> position in Lines
+        mutable bool KeyIndexValid = false;
     };
 
     bool SameName(std::string_view a, std::string_view b) const;
+    // The name as the indexes hold it: upper-cased unless names are case-sensitive.
+    std::string Folded(std::string_view name) const;
+    void InvalidateIndexes() const;
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
     const Line* FindKey(const Section& section, std::string_view key) const;
@@ -77,4 +90,6 @@ private:
     std::vector<Line> FPreamble; // lines before the first section: kept, never read
     std::vector<Section> FSections;
     bool FCaseSensitive = false;
+    mutable NameIndex FSectionIndex; // folded section name -> position in FSections
+    mutable bool FSectionIndexValid = false;
 };
