@@ -63,6 +63,16 @@ struct TStoredBar {
     std::optional<bool> Visible;
 };
 
+// A floating size within the sizing track, or 0 for a toolbar that never floated.
+std::optional<int> FloatSize(const TovLayoutSectionReader& S, const char* AKey) {
+    std::optional<int> size = S.Integer(AKey, 0, layout_format::MaxFloatSize);
+    if (size && *size != 0 && *size < layout_format::MinFloatSize) {
+        S.Ignored(AKey, std::to_string(*size) + " is out of range");
+        return std::nullopt;
+    }
+    return size;
+}
+
 TStoredBar ReadStoredBar(const TovLayoutSectionReader& S) {
     TStoredBar bar;
     bar.Caption = S.String(Caption);
@@ -72,10 +82,8 @@ TStoredBar ReadStoredBar(const TovLayoutSectionReader& S) {
     bar.DockedLeft = S.Integer(DockedLeft, -MaxCoordinate, MaxCoordinate);
     bar.DockedTop = S.Integer(DockedTop, -MaxCoordinate, MaxCoordinate);
     bar.DockingStyle = S.Integer(DockingStyle, dsNone, dsBottom);
-    bar.FloatClientHeight =
-        S.Integer(FloatClientHeight, layout_format::MinFloatSize, layout_format::MaxFloatSize);
-    bar.FloatClientWidth =
-        S.Integer(FloatClientWidth, layout_format::MinFloatSize, layout_format::MaxFloatSize);
+    bar.FloatClientHeight = FloatSize(S, FloatClientHeight);
+    bar.FloatClientWidth = FloatSize(S, FloatClientWidth);
     bar.FloatLeft = S.Integer(FloatLeft, -MaxCoordinate, MaxCoordinate);
     bar.FloatTop = S.Integer(FloatTop, -MaxCoordinate, MaxCoordinate);
     bar.OneOnRow = S.Boolean(OneOnRow);
@@ -251,7 +259,8 @@ std::vector<TovBarLayoutReader::TBarMatch> TovBarLayoutReader::MatchBars(int ACo
     for (int i = 0; i < ACount; ++i) {
         const TovLayoutSectionReader S(FIniFile, MakeBarSectionName(FPrefix, i), FKind);
         if (!S.Exists()) {
-            ovBarLayoutReport("[" + S.Section() + "] is missing; its toolbar stays as designed");
+            ovBarLayoutReport("[" + S.Section() + "] is missing" +
+                              (i < static_cast<int>(designed.size()) ? "; its toolbar stays as designed" : ""));
             continue;
         }
         TBarMatch match{i, nullptr, S.String(Name).value_or("")};
@@ -373,8 +382,11 @@ void TovBarLayoutReader::ReadBar(TovBar* ABar, const std::string& ASection, bool
         if (stored.Row) {
             // Rows past the last one are appended: at most one for each toolbar being read.
             IovBarDock* realDock = ABar->GetRealDockControl();
-            const int limit = (realDock ? realDock->RowCount() : 0) + FRowAllowance - 1;
-            ABar->SetRow(std::min(*stored.Row, std::max(limit, 0)));
+            const int limit = std::max((realDock ? realDock->RowCount() : 0) + FRowAllowance - 1, 0);
+            if (*stored.Row > limit)
+                ovBarLayoutReport("[" + ASection + "] \"" + Row + "\" " + std::to_string(*stored.Row) +
+                                  " is past the rows there can be; read as " + std::to_string(limit));
+            ABar->SetRow(std::min(*stored.Row, limit));
         }
         if (TovBar* target = ABar->MergeTarget()) target->UnMerge(ABar, false);
         ABar->SetVisible(stored.Visible.value_or(wasVisible));
@@ -493,9 +505,8 @@ bool TovBarLayoutReader::ReadLinks(TovBarItemLinks* ALinks, const std::string& A
                 int to = 0;
                 if (entry.Anchor) {
                     const int anchor = ALinks->IndexOfItemName(*entry.Anchor);
-                    if (anchor < 0) continue;
                     const int from = entry.Link->Index();
-                    to = anchor < from ? anchor + 1 : anchor;
+                    to = anchor < 0 ? ALinks->Count() - 1 : anchor < from ? anchor + 1 : anchor;
                 }
                 if (entry.Link->Index() != to) entry.Link->SetIndex(to);
             }
