@@ -39,7 +39,7 @@ protected:
         p.Extra->SetVisible(true);
         p.Standard->ItemLinks()->Items(0)->SetUserCaption("Open it");
         manager->StoreLayoutAtExit();
-        delete manager;
+        manager->Free();
         reports.clear();
         return ReadText(file);
     }
@@ -168,7 +168,7 @@ TEST_F(LayoutDamageTest, DamagedValuesAreLeftOutAndReported) {
         ASSERT_NE(manager, nullptr);
         c.Check(manager, Parts(manager));
         if (std::string(c.Name) != "swapped captions") EXPECT_FALSE(reports.empty()) << "what was ignored is reported";
-        delete manager;
+        manager->Free();
     }
 }
 
@@ -182,7 +182,7 @@ TEST_F(LayoutDamageTest, TruncatedAndGarbageFilesLeaveTheDesign) {
                                     std::string("[MainForm.BarManager1.Main]\r\nBarCount=3\r\n")}) {
         SCOPED_TRACE(text.size());
         TovBarManager* manager = LoadOver(text);
-        delete manager;
+        manager->Free();
     }
 }
 
@@ -230,6 +230,6 @@ TEST_F(LayoutDamageTest, AFixedSeedMutationLoopNeverCostsTheUserAnything) {
         SCOPED_TRACE(round);
         TovBarManager* manager = LoadOver(text);
         ASSERT_NE(manager, nullptr);
-        delete manager;
+        manager->Free();
     }
 }

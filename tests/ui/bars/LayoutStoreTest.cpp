@@ -89,7 +89,7 @@ TEST_F(LayoutTest, AFreshManagerReadsBackWhatTheUserChanged) {
         manager->MenuAnimations = maFade;
         manager->ShowHint = false;
         manager->StoreLayoutAtExit();
-        delete manager;
+        manager->Free();
     }
     TovBarManager* manager = LoadStandard(file);
     StandardParts p = Parts(manager);
@@ -158,7 +158,7 @@ TEST_F(LayoutTest, AToolbarMadeForMergingIsNotStoredAndTheOthersKeepTheirNumbers
         EXPECT_EQ(ini.ReadString("P.Bar2", "Caption", ""), "Extra");
         EXPECT_FALSE(ini.SectionExists("P.Bar3"));
         manager->StoreLayoutAtExit();
-        delete manager;
+        manager->Free();
     }
     TovBarManager* manager = LoadStandard(file);
     EXPECT_EQ(Captions(manager), (std::vector<std::string>{"Menu", "Tools", "Extra"}));
@@ -193,12 +193,12 @@ TEST_F(LayoutTest, NewItemsKeepTheirPlaceAfterTheirDesignedPredecessor) {
                 links->Move(links->IndexOfItemName(c.UserOrder[i]), static_cast<int>(i));
             ASSERT_EQ(LinkNames(links), c.UserOrder);
             manager->StoreLayoutAtExit();
-            delete manager;
+            manager->Free();
         }
         std::vector<std::string> items = c.DesignedNow;
         TovBarManager* manager = LoadManager(ToolsDesign(items, c.DesignedNow, file));
         EXPECT_EQ(LinkNames(manager->GetBarByCaption("Tools")->ItemLinks()), c.Expected);
-        delete manager;
+        manager->Free();
     }
 }
 
@@ -207,7 +207,7 @@ TEST_F(LayoutTest, ALinkToAnItemTheProgramNoLongerHasDisappears) {
     {
         TovBarManager* manager = LoadManager(ToolsDesign({"A", "B", "C"}, {"A", "B", "C"}, file));
         manager->StoreLayoutAtExit();
-        delete manager;
+        manager->Free();
     }
     TovBarManager* manager = LoadManager(ToolsDesign({"A", "C"}, {"A", "C"}, file));
     EXPECT_EQ(LinkNames(manager->GetBarByCaption("Tools")->ItemLinks()), (std::vector<std::string>{"A", "C"}));
@@ -229,7 +229,7 @@ TEST_F(LayoutTest, UserGlyphsAreStoredInTheRegistryOnly) {
         TovBarItemLink* link = Parts(manager).Standard->ItemLinks()->Items(0);
         link->SetUserGlyph(red.get());
         manager->SaveToRegistry(manager->RegistryPath());
-        delete manager;
+        manager->Free();
     }
     {
         // Kind 1: the picture comes back.
@@ -242,7 +242,7 @@ TEST_F(LayoutTest, UserGlyphsAreStoredInTheRegistryOnly) {
         ASSERT_EQ(link->UserGlyph()->Width(), 16);
         EXPECT_EQ(link->UserGlyph()->Canvas()->Pixels(8, 8), clRed);
         manager->SaveToIniFile(manager->IniFileName);
-        delete manager;
+        manager->Free();
     }
     EXPECT_EQ(ReadText(PathOf("layout.ini")).find("UserGlyph"), std::string::npos);
     // Kind 0 has no picture: the link shows the designed glyph.
@@ -271,7 +271,7 @@ TEST_F(LayoutTest, UserDefineIsReadAsADigitOrAsHexadecimalBytes) {
         {
             TovBarManager* manager = LoadStandard(file);
             manager->StoreLayoutAtExit();
-            delete manager;
+            manager->Free();
         }
         TMemIniFile ini(file);
         ini.WriteString("MainForm.BarManager1.Bar1.ItemLink0", "UserDefine", c.Stored);
@@ -281,7 +281,7 @@ TEST_F(LayoutTest, UserDefineIsReadAsADigitOrAsHexadecimalBytes) {
         TovBarItemLink* link = Parts(manager).Standard->ItemLinks()->Items(0);
         EXPECT_EQ(link->UserDefine(), c.Expected);
         if (c.Expected.Contains(udWidth)) EXPECT_EQ(link->UserWidth(), 50);
-        delete manager;
+        manager->Free();
     }
 }
 
@@ -290,7 +290,7 @@ TEST_F(LayoutTest, AMissingUserWidthReadsAsOneHundred) {
     {
         TovBarManager* manager = LoadStandard(file);
         manager->StoreLayoutAtExit();
-        delete manager;
+        manager->Free();
     }
     TMemIniFile ini(file);
     ini.WriteString("MainForm.BarManager1.Bar1.ItemLink0", "UserDefine", "08");
@@ -359,8 +359,8 @@ TEST_F(LayoutTest, ADockControlIsStoredByItsPathAndFoundAgain) {
         Parts(manager).Extra->SetDockControl(dock);
         Parts(manager).Extra->SetDockedDockControl(dock);
         manager->StoreLayoutAtExit();
-        delete manager;
-        delete dock;
+        manager->Free();
+        dock->Free();
     }
     TMemIniFile ini(file);
     EXPECT_EQ(ini.ReadString("MainForm.BarManager1.Bar2", "DockControl", ""), "ToolDock");
@@ -369,6 +369,6 @@ TEST_F(LayoutTest, ADockControlIsStoredByItsPathAndFoundAgain) {
     EXPECT_EQ(Parts(manager).Extra->DockControl(), dock);
     EXPECT_EQ(Parts(manager).Extra->DockedDockControl(), dock);
     EXPECT_EQ(Parts(manager).Extra->DockingStyle(), dsTop);
-    delete manager;
-    delete dock;
+    manager->Free();
+    dock->Free();
 }

@@ -183,7 +183,7 @@ void TovBarManagerMDIStateHelper::ClearSystemMenuItems() {
         TSystemMenuSubItem* item = FSystemMenuItems.back();
         FSystemMenuItems.pop_back();
         FItemWatcher->RemoveSender(item);
-        delete item;
+        item->Free();
     }
 }
 

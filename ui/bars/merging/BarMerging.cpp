@@ -100,7 +100,7 @@ void TovBar::UnMerge(TovBar* ABar, bool ARestoreVisibility) {
         SetHidden(true);
     } else if (!ComponentState().Contains(csDestroying) &&
                (manager == nullptr || !manager->BeingDestroyed())) {
-        delete this;
+        Free();
     }
 }
 
