@@ -4,7 +4,6 @@
 #include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace inidoc {
 
@@ -24,6 +23,15 @@ bool IsQuote(char c) {
 
 bool IsWrappedInQuotes(std::string_view text) {
     return text.size() >= 2 && IsQuote(text.front()) && text.front() == text.back();
+}
+
+// The name without the blanks around it (as Trim, without a copy).
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // The value a read gives for the trimmed text after '='.
@@ -65,16 +73,30 @@ void IniFileDocument::SetCaseSensitive(bool value) {
 }
 
 void IniFileDocument::InvalidateIndexes() const {
-    FSectionIndex.clear();
+    FSectionIndex = NewIndex();
     FSectionIndexValid = false;
     for (const Section& section : FSections) {
-        section.KeyIndex.clear();
+        section.KeyIndex = NewIndex();
         section.KeyIndexValid = false;
     }
 }
 
-std::string IniFileDocument::Folded(std::string_view name) const {
-    return FCaseSensitive ? std::string(name) : UpperCase(name);
+std::size_t inidoc_index::NameHash::operator()(std::string_view name) const {
+    // FNV-1a over the bytes, ASCII letters folded unless names are case-sensitive.
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        if (!CaseSensitive && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool inidoc_index::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return CaseSensitive ? a == b : SameText(a, b);
+}
+
+IniFileDocument::NameIndex IniFileDocument::NewIndex() const {
+    return NameIndex(0, NameHash{FCaseSensitive}, NameEqual{FCaseSensitive});
 }
 
 IniFileDocument::Line IniFileDocument::NewLine(std::string raw) const {
@@ -186,12 +208,13 @@ bool IniFileDocument::SameName(std::string_view a, std::string_view b) const {
 
 const IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section) const {
     if (!FSectionIndexValid) {
-        FSectionIndex.clear();
+        FSectionIndex = NewIndex();
+        FSectionIndex.reserve(FSections.size());
         for (std::size_t i = 0; i < FSections.size(); ++i)
-            FSectionIndex.emplace(Folded(FSections[i].Name), i);
+            FSectionIndex.emplace(FSections[i].Name, i);
         FSectionIndexValid = true;
     }
-    auto found = FSectionIndex.find(Folded(Trim(section)));
+    auto found = FSectionIndex.find(inidoc::TrimmedView(section));
     return found == FSectionIndex.end() ? nullptr : &FSections[found->second];
 }
 
@@ -201,13 +224,12 @@ IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section)
 
 const IniFileDocument::Line* IniFileDocument::FindKey(const Section& section, std::string_view key) const {
     if (!section.KeyIndexValid) {
-        section.KeyIndex.clear();
+        section.KeyIndex = NewIndex();
         for (std::size_t i = 0; i < section.Lines.size(); ++i)
-            if (section.Lines[i].Kind == LineKind::Key)
-                section.KeyIndex.emplace(Folded(section.Lines[i].Name), i);
+            if (section.Lines[i].Kind == LineKind::Key) section.KeyIndex.emplace(section.Lines[i].Name, i);
         section.KeyIndexValid = true;
     }
-    auto found = section.KeyIndex.find(Folded(Trim(key)));
+    auto found = section.KeyIndex.find(inidoc::TrimmedView(key));
     return found == section.KeyIndex.end() ? nullptr : &section.Lines[found->second];
 }
 
@@ -230,9 +252,10 @@ bool IniFileDocument::HasKey(std::string_view section, std::string_view key) con
 
 std::vector<std::string> IniFileDocument::SectionNames() const {
     std::vector<std::string> names;
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string_view, NameHash, NameEqual> seen(0, NameHash{FCaseSensitive},
+                                                                   NameEqual{FCaseSensitive});
     for (const Section& section : FSections)
-        if (seen.insert(Folded(section.Name)).second) names.push_back(section.Name);
+        if (seen.insert(section.Name).second) names.push_back(section.Name);
     return names;
 }
 
@@ -247,9 +270,10 @@ std::vector<std::pair<std::string, std::string>> IniFileDocument::KeyValues(std:
     std::vector<std::pair<std::string, std::string>> values;
     const Section* found = FindSection(section);
     if (!found) return values;
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string_view, NameHash, NameEqual> seen(0, NameHash{FCaseSensitive},
+                                                                   NameEqual{FCaseSensitive});
     for (const Line& line : found->Lines)
-        if (line.Kind == LineKind::Key && seen.insert(Folded(line.Name)).second)
+        if (line.Kind == LineKind::Key && seen.insert(line.Name).second)
             values.emplace_back(line.Name, inidoc::Unquote(line.Value));
     return values;
 }
@@ -285,7 +309,7 @@ void IniFileDocument::SetValue(std::string_view sectionName, std::string_view ke
         added.Header.Break = FLineBreak;
         FSections.push_back(std::move(added));
         target = &FSections.back();
-        if (FSectionIndexValid) FSectionIndex.emplace(Folded(section), FSections.size() - 1);
+        if (FSectionIndexValid) FSectionIndex.emplace(section, FSections.size() - 1);
     }
 
     Line* existing = const_cast<Line*>(FindKey(*target, key));
@@ -305,7 +329,7 @@ void IniFileDocument::SetValue(std::string_view sectionName, std::string_view ke
     lines.insert(insertAt, NewLine(key + "=" + inidoc::QuoteForWriting(value)));
     // Appending keeps the positions the index holds; inserting before blank lines moves them.
     if (atEnd && target->KeyIndexValid)
-        target->KeyIndex.emplace(Folded(key), position);
+        target->KeyIndex.emplace(key, position);
     else
         target->KeyIndexValid = false;
 }

@@ -10,8 +10,26 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
+
+namespace inidoc_index {
+
+// Names hash and compare as the document's lookups do (ASCII case ignored unless case-sensitive),
+// without making folded copies.
+struct NameHash {
+    bool CaseSensitive = false;
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+};
+struct NameEqual {
+    bool CaseSensitive = false;
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
+} // namespace inidoc_index
 
 class IniFileDocument {
 public:
@@ -66,18 +84,20 @@ private:
     // Lookups go through indexes built on first use, so that reading or writing a file of thousands of
     // sections and keys takes time in proportion to its size. An index holds the first of same-named
     // entries, as reads do, and is dropped by any edit that moves entries.
-    using NameIndex = std::unordered_map<std::string, std::size_t>;
+    using NameHash = inidoc_index::NameHash;
+    using NameEqual = inidoc_index::NameEqual;
+    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, NameEqual>;
     struct Section {
         std::string Name;
         Line Header;
         std::vector<Line> Lines;
-        mutable NameIndex KeyIndex; // folded key name -> position in Lines
+        mutable NameIndex KeyIndex; // key name -> position in Lines
         mutable bool KeyIndexValid = false;
     };
 
     bool SameName(std::string_view a, std::string_view b) const;
-    // The name as the indexes hold it: upper-cased unless names are case-sensitive.
-    std::string Folded(std::string_view name) const;
+    // An empty index that compares names as this document does.
+    NameIndex NewIndex() const;
     void InvalidateIndexes() const;
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
@@ -90,6 +110,6 @@ private:
     std::vector<Line> FPreamble; // lines before the first section: kept, never read
     std::vector<Section> FSections;
     bool FCaseSensitive = false;
-    mutable NameIndex FSectionIndex; // folded section name -> position in FSections
+    mutable NameIndex FSectionIndex; // section name -> position in FSections
     mutable bool FSectionIndexValid = false;
 };

@@ -203,6 +203,10 @@ public:
     TovBarMenuItemSize GetMenuItemSize() const { return GetOptionValue(ioSize) ? misLarge : misNormal; }
 
     void RebuildLists();
+    // While deferred, the derived lists are made once at the end instead of after every change: reading
+    // a layout adds and orders every link of a list at once.
+    void BeginDeferLists();
+    void EndDeferLists();
     void Rebuild();
     bool CanUseRecentItems() const;
     int CalcRecentItemCount() const;
@@ -275,6 +279,8 @@ private:
     int FPrevRecentItemCount = -1;
     int FRectLock = 0;
     bool FAssigning = false;
+    int FDeferLists = 0;
+    bool FListsDirty = false;
 };
 
 // The lists of toolbar windows: accelerators only while the window is visible, over fitting links.

@@ -133,6 +133,18 @@ template <class F> void WithinLinksUpdate(TovBarItemLinks* ALinks, F AWork) {
     ALinks->EndUpdate();
 }
 
+// The derived lists of a link list are made once when the scope ends, not after every link.
+class TDeferredLists {
+public:
+    explicit TDeferredLists(TovBarItemLinks* ALinks) : FLinks(ALinks) { FLinks->BeginDeferLists(); }
+    ~TDeferredLists() { FLinks->EndDeferLists(); }
+    TDeferredLists(const TDeferredLists&) = delete;
+    TDeferredLists& operator=(const TDeferredLists&) = delete;
+
+private:
+    TovBarItemLinks* FLinks;
+};
+
 std::string ItemNameOf(const TovBarItemLink* ALink) {
     return ALink->Item() ? ALink->Item()->Name() : std::string();
 }
@@ -472,6 +484,7 @@ bool TovBarLayoutReader::ReadLinks(TovBarItemLinks* ALinks, const std::string& A
     const std::unordered_set<std::string>* newItems = FManager->NewItemNames();
     try {
         WithinLinksUpdate(ALinks, [&] {
+            TDeferredLists deferred(ALinks);
             // Links to items the program gained since the layout was written stay, each remembering the
             // item of the link before it.
             struct TKept {
