@@ -16,6 +16,7 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/layout/BarLayoutDiagnostics.h"
 #include "ui/bars/mdi/BarMDIState.h"
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/base/Registries.h"
@@ -636,7 +637,12 @@ void TovBarManager::Loaded() {
             bar->SetPredefined(true);
             bar->ApplyStreamedValues();
         }
-        SaveDesignState();
+        // Neither the designed layout nor the stored one may keep the window from being made.
+        try {
+            SaveDesignState();
+        } catch (const std::exception& error) {
+            ovBarLayoutReport(std::string("the designed layout could not be kept for resets (") + error.what() + ")");
+        }
         if (!IsDesigning()) LoadStoredLayout();
         FState &= ~bmsLoadingBars;
         if (IsDesigning()) SortItemsByCategory();

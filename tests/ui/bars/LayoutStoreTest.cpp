@@ -12,6 +12,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/merging/BarMergeData.h"
+#include "ui/core/base/CoreServices.h"
 #include "ui/core/base/Registries.h"
 
 #include <algorithm>
@@ -371,4 +372,30 @@ TEST_F(LayoutTest, ADockControlIsStoredByItsPathAndFoundAgain) {
     EXPECT_EQ(Parts(manager).Extra->DockingStyle(), dsTop);
     manager->Free();
     dock->Free();
+}
+
+TEST_F(LayoutTest, AFailingComponentPartNeverStopsTheWindowFromLoading) {
+    const std::string file = PathOf("layout.ini");
+    {
+        TovBarManager* manager = LoadStandard(file);
+        Parts(manager).Standard->SetCaption("Tools");
+        manager->StoreLayoutAtExit();
+        manager->Free();
+    }
+    auto failing = [this] {
+        return TuiEventHandler([](TObject*, void*) { throw EovException("the ribbon's part failed"); }, this);
+    };
+    TovBarManager* manager = nullptr;
+    EXPECT_NO_THROW(manager = LoadManager([&](TovBarManager* AManager) {
+                        StandardDesign(AManager);
+                        AManager->IniFileName = file;
+                        AManager->StoreInIniFile = true;
+                        AManager->WriteIniFileHandlers()->Add(failing());
+                        AManager->ReadIniFileHandlers()->Add(failing());
+                    }));
+    ASSERT_NE(manager, nullptr);
+    EXPECT_EQ(Parts(manager).Standard->Caption(), "Tools") << "the manager's own part is read";
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].find("the designed layout could not be kept"), std::string::npos);
+    EXPECT_NE(reports[1].find("the ribbon's part failed"), std::string::npos);
 }
