@@ -24,8 +24,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -100,7 +100,8 @@ Measured Measure(TForm* AForm, const Size& ASize, const std::string& AFolder) {
     return m;
 }
 
-int RunOne(TForm* AForm, const std::string& AWhat, const Size& ASize, int ARounds, const std::string& AFolder) {
+int RunOne(TForm* AForm, const std::string& AWhat, const Size& ASize, int ARounds,
+           const std::string& AFolder) {
     TovBarManager* manager = MakeManager(AForm, ASize);
     const std::string file = AFolder + "/layout.ini";
     manager->SaveToIniFile(file);
@@ -141,8 +142,8 @@ int main(int argc, char** argv) {
         auto* form = TCustomForm::New<TForm>(nullptr);
         form->SetName("MainForm");
         if (argc == 5) {
-            status = RunOne(form, argv[1], Size{std::atoi(argv[2]), std::atoi(argv[3])}, std::max(1, std::atoi(argv[4])),
-                            folder.string());
+            status = RunOne(form, argv[1], Size{std::atoi(argv[2]), std::atoi(argv[3])},
+                            std::max(1, std::atoi(argv[4])), folder.string());
         } else {
             std::printf("Stored toolbar layout in an ini file, best of %d, milliseconds\n", Runs);
             std::printf("  %-22s %9s %9s %6s %9s %9s %6s\n", "layout", "write", "bare save", "ratio", "read",

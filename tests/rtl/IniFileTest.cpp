@@ -298,7 +298,8 @@ TEST(IniFileWrite, LookupsStayRightAcrossEditsAndBulkErases) {
     TempFolder dir;
     for (const IniKind& kind : Kinds) {
         const std::string path = dir / "bulk.ini";
-        ASSERT_TRUE(WriteFileAtomically(path, "[P.Bar0]\nk=1\n\n[Other]\nx=1\n[p.bar1]\nk=2\n[P.Bar0]\nk=dup\n"));
+        ASSERT_TRUE(
+            WriteFileAtomically(path, "[P.Bar0]\nk=1\n\n[Other]\nx=1\n[p.bar1]\nk=2\n[P.Bar0]\nk=dup\n"));
         auto ini = kind.Open(path);
         ini->WriteString("P.Bar0", "j", "new"); // goes before the blank line that ends the section
         EXPECT_EQ(ini->ReadString("p.bar0", "J", ""), "new") << kind.Name;
@@ -311,7 +312,8 @@ TEST(IniFileWrite, LookupsStayRightAcrossEditsAndBulkErases) {
             ini->WriteInteger("P.Bar" + std::to_string(i), "k", i);
         for (int i = 299; i >= 0; --i)
             ASSERT_EQ(ini->ReadInteger("p.bar" + std::to_string(i), "K", -1), i) << kind.Name;
-        ini->EraseSectionsWhere([](const std::string& ASection) { return ASection != "Other" && ASection != "P.Bar7"; });
+        ini->EraseSectionsWhere(
+            [](const std::string& ASection) { return ASection != "Other" && ASection != "P.Bar7"; });
         kind.Flush(*ini);
         EXPECT_EQ(ReadFileBytes(path), "[Other]\nx=1\n\n[P.Bar7]\nk=7\n\n") << kind.Name;
     }

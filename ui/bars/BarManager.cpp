@@ -641,7 +641,8 @@ void TovBarManager::Loaded() {
         try {
             SaveDesignState();
         } catch (const std::exception& error) {
-            ovBarLayoutReport(std::string("the designed layout could not be kept for resets (") + error.what() + ")");
+            ovBarLayoutReport(std::string("the designed layout could not be kept for resets (") +
+                              error.what() + ")");
         }
         if (!IsDesigning()) LoadStoredLayout();
         FState &= ~bmsLoadingBars;

@@ -47,7 +47,9 @@ public:
     void RemoveFromDock() override { Log("RemoveFromDock"); }
     void Show() override { Log("Show"); }
     void UpdateCaptionButtons() override { Log("UpdateCaptionButtons"); }
-    void CaptionButtonHint(TovBarCaptionButton*, bool AShow) override { Log(AShow ? "ShowHint" : "HideHint"); }
+    void CaptionButtonHint(TovBarCaptionButton*, bool AShow) override {
+        Log(AShow ? "ShowHint" : "HideHint");
+    }
 
     std::string Name;
     bool Active = false;

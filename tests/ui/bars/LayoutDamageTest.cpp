@@ -86,7 +86,8 @@ TEST_F(LayoutDamageTest, DamagedValuesAreLeftOutAndReported) {
          [](TovBarManager*, const StandardParts& P) { EXPECT_EQ(P.Standard->ItemLinks()->Count(), 2); }},
         {"negative link count", [](TMemIniFile& I) { I.WriteInteger(Bar1, "ItemLinkCount", -3); },
          [](TovBarManager*, const StandardParts& P) {
-             EXPECT_EQ(LinkNames(P.Standard->ItemLinks()), (std::vector<std::string>{"OpenButton", "SaveButton"}));
+             EXPECT_EQ(LinkNames(P.Standard->ItemLinks()),
+                       (std::vector<std::string>{"OpenButton", "SaveButton"}));
              EXPECT_EQ(P.Standard->ItemLinks()->Items(0)->UserCaption(), "") << "the designed links stay";
          }},
         {"missing link count", [](TMemIniFile& I) { I.DeleteKey(Bar1, "ItemLinkCount"); },
@@ -112,7 +113,8 @@ TEST_F(LayoutDamageTest, DamagedValuesAreLeftOutAndReported) {
                        (TovBarItemViewLevels{ivlLargeIconWithText, ivlLargeControlOnly, ivlSmallIconWithText,
                                              ivlSmallIcon, ivlControlOnly}));
          }},
-        {"paint style 9", [](TMemIniFile& I) {
+        {"paint style 9",
+         [](TMemIniFile& I) {
              I.WriteString(Bar1Link1, "UserDefine", "04");
              I.WriteInteger(Bar1Link1, "UserPaintStyle", 9);
          },
@@ -121,17 +123,21 @@ TEST_F(LayoutDamageTest, DamagedValuesAreLeftOutAndReported) {
          }},
         {"foreign dock path", [](TMemIniFile& I) { I.WriteString(Bar1, "DockControl", "OpenButton"); },
          [](TovBarManager*, const StandardParts& P) { EXPECT_EQ(P.Standard->DockControl(), nullptr); }},
-        {"foreign form path", [](TMemIniFile& I) { I.WriteString(Bar1, "DockedDockControl", "MainForm.BarManager1"); },
+        {"foreign form path",
+         [](TMemIniFile& I) { I.WriteString(Bar1, "DockedDockControl", "MainForm.BarManager1"); },
          [](TovBarManager*, const StandardParts& P) { EXPECT_EQ(P.Standard->DockedDockControl(), nullptr); }},
-        {"tiny floating size", [](TMemIniFile& I) { I.WriteInteger("MainForm.BarManager1.Bar2", "FloatClientWidth", 3); },
+        {"tiny floating size",
+         [](TMemIniFile& I) { I.WriteInteger("MainForm.BarManager1.Bar2", "FloatClientWidth", 3); },
          [](TovBarManager*, const StandardParts& P) { EXPECT_EQ(P.Extra->FloatClientWidth(), 120); }},
-        {"far away", [](TMemIniFile& I) { I.WriteInteger("MainForm.BarManager1.Bar2", "FloatLeft", -2000000000); },
+        {"far away",
+         [](TMemIniFile& I) { I.WriteInteger("MainForm.BarManager1.Bar2", "FloatLeft", -2000000000); },
          [](TovBarManager*, const StandardParts& P) { EXPECT_EQ(P.Extra->FloatLeft(), 300); }},
         {"garbled visibility", [](TMemIniFile& I) { I.WriteString(Bar0, "Visible", "yes"); },
          [](TovBarManager*, const StandardParts& P) { EXPECT_TRUE(P.Menu->Visible()) << "as designed"; }},
         {"menu animations 42", [](TMemIniFile& I) { I.WriteInteger(Main, "MenuAnimations", 42); },
          [](TovBarManager* M, const StandardParts&) { EXPECT_EQ(M->MenuAnimations, maNone); }},
-        {"swapped captions", [](TMemIniFile& I) {
+        {"swapped captions",
+         [](TMemIniFile& I) {
              I.WriteString(Bar0, "Caption", "Standard");
              I.WriteString(Bar1, "Caption", "Menu");
          },
@@ -167,7 +173,8 @@ TEST_F(LayoutDamageTest, DamagedValuesAreLeftOutAndReported) {
         TovBarManager* manager = LoadOver(ReadText(file));
         ASSERT_NE(manager, nullptr);
         c.Check(manager, Parts(manager));
-        if (std::string(c.Name) != "swapped captions") EXPECT_FALSE(reports.empty()) << "what was ignored is reported";
+        if (std::string(c.Name) != "swapped captions")
+            EXPECT_FALSE(reports.empty()) << "what was ignored is reported";
         manager->Free();
     }
 }
@@ -178,8 +185,8 @@ TEST_F(LayoutDamageTest, TruncatedAndGarbageFilesLeaveTheDesign) {
     std::string garbage(4096, '\0');
     for (char& c : garbage)
         c = static_cast<char>(random() & 0xFF);
-    for (const std::string& text : {valid.substr(0, valid.size() / 2), valid.substr(0, valid.size() / 3 + 7), garbage,
-                                    std::string("[MainForm.BarManager1.Main]\r\nBarCount=3\r\n")}) {
+    for (const std::string& text : {valid.substr(0, valid.size() / 2), valid.substr(0, valid.size() / 3 + 7),
+                                    garbage, std::string("[MainForm.BarManager1.Main]\r\nBarCount=3\r\n")}) {
         SCOPED_TRACE(text.size());
         TovBarManager* manager = LoadOver(text);
         manager->Free();
@@ -195,9 +202,9 @@ TEST_F(LayoutDamageTest, AFixedSeedMutationLoopNeverCostsTheUserAnything) {
         lines.push_back(valid.substr(start, end + 1 - start));
         start = end + 1;
     }
-    const std::vector<std::string> values = {"",   "-1",  "0",         "1",          "2147483647", "-2147483648",
-                                             "1000000000", "Z", "0F", "FF", "abc", "Standard", "Menu",
-                                             "MainForm",   "OpenButton", "\x01\x02", "$7FFFFFFF", "0x10"};
+    const std::vector<std::string> values = {
+        "",   "-1",  "0",        "1",    "2147483647", "-2147483648", "1000000000", "Z",         "0F",
+        "FF", "abc", "Standard", "Menu", "MainForm",   "OpenButton",  "\x01\x02",   "$7FFFFFFF", "0x10"};
     std::mt19937 random(20130104);
     for (int round = 0; round < 250; ++round) {
         std::vector<std::string> mutated = lines;

@@ -20,7 +20,8 @@ namespace {
 
 constexpr const char* Path = "\\Software\\OLVA\\Settings\\";
 
-void WriteBytes(TRegistryIniFile& ARegistry, const std::string& ASection, const char* AKey, const std::string& ABytes) {
+void WriteBytes(TRegistryIniFile& ARegistry, const std::string& ASection, const char* AKey,
+                const std::string& ABytes) {
     TMemoryStream stream;
     stream.WriteBuffer(ABytes.data(), static_cast<std::int64_t>(ABytes.size()));
     stream.SetPosition(0);
@@ -49,7 +50,8 @@ TEST_F(LayoutRegistryTest, SectionsAreKeysBelowThePath) {
     EXPECT_EQ(registry.ReadInteger(Path, "Version", -1), 20130104);
     EXPECT_EQ(registry.ReadString(std::string(Path) + "Bar1", "Caption", ""), "Standard");
     EXPECT_EQ(registry.ReadString(std::string(Path) + "Bar1\\ItemLink1", "UserCaption", ""), "Store");
-    EXPECT_EQ(registry.ReadString(std::string(Path) + "SubItem_FileItem\\ItemLink0", "ItemName", ""), "OpenButton");
+    EXPECT_EQ(registry.ReadString(std::string(Path) + "SubItem_FileItem\\ItemLink0", "ItemName", ""),
+              "OpenButton");
     TMemoryStream levels;
     ASSERT_EQ(registry.ReadBinaryStream(std::string(Path) + "Bar1\\ItemLink0", "ViewLevels", levels), 1);
     EXPECT_EQ(static_cast<const unsigned char*>(levels.Memory())[0], 0x1F) << "sets are binary data";
@@ -146,9 +148,8 @@ TEST_F(LayoutRegistryTest, BrokenAndOversizedGlyphsAreLeftOut) {
     // A bitmap header that promises 8000 x 8000 pixels in a few bytes of run-length data.
     std::string huge = "BM";
     huge += std::string(12, '\0');
-    const unsigned char info[] = {40, 0, 0, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0,
-                                  1,  0, 0, 0, 0,    0,    0, 0, 0,    0,    0, 0, 0, 0, 0, 0,
-                                  0,  0, 0, 0, 0,    0,    0, 0};
+    const unsigned char info[] = {40, 0, 0, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0,
+                                  0,  0, 0, 0, 0,    0,    0, 0, 0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     huge.append(reinterpret_cast<const char*>(info), sizeof(info));
     huge += std::string(1024, '\0');
     struct Case {

@@ -65,10 +65,10 @@ TEST_F(LayoutResetTest, AResetBringsBackTheDesignedLinksAndWithFullResetThePlace
         Customize(manager);
         StandardParts p = Parts(manager);
         std::vector<std::string> events;
-        manager->OnBarBeforeReset =
-            TovBarEvent([&](TovBarManager*, TovBar* ABar) { events.push_back("before " + ABar->Caption()); }, this);
-        manager->OnBarAfterReset =
-            TovBarEvent([&](TovBarManager*, TovBar* ABar) { events.push_back("after " + ABar->Caption()); }, this);
+        manager->OnBarBeforeReset = TovBarEvent(
+            [&](TovBarManager*, TovBar* ABar) { events.push_back("before " + ABar->Caption()); }, this);
+        manager->OnBarAfterReset = TovBarEvent(
+            [&](TovBarManager*, TovBar* ABar) { events.push_back("after " + ABar->Caption()); }, this);
         p.Standard->Reset();
         EXPECT_EQ(LinkNames(p.Standard->ItemLinks()), (std::vector<std::string>{"OpenButton", "SaveButton"}));
         EXPECT_EQ(p.Standard->ItemLinks()->Items(1)->UserCaption(), "Store");
@@ -95,7 +95,8 @@ TEST_F(LayoutResetTest, ResettingAToolbarAsksFirst) {
     AnswerBoxWith(VK_ESCAPE);
     manager->ResetToolbar(bar);
     EXPECT_EQ(boxText, "Are you sure you want to reset the changes made to the 'Mine' toolbar?");
-    EXPECT_EQ(LinkNames(bar->ItemLinks()), (std::vector<std::string>{"SaveButton", "FileItem"})) << "cancelled";
+    EXPECT_EQ(LinkNames(bar->ItemLinks()), (std::vector<std::string>{"SaveButton", "FileItem"}))
+        << "cancelled";
     AnswerBoxWith(VK_RETURN);
     manager->ResetToolbar(bar);
     EXPECT_EQ(LinkNames(bar->ItemLinks()), (std::vector<std::string>{"OpenButton", "SaveButton"}));

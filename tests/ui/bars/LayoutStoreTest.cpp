@@ -27,8 +27,8 @@ std::string WithoutCarriageReturns(std::string AText) {
 }
 
 // A design of buttons named after AItems and one toolbar "Tools" linking AToolbarLinks in that order.
-std::function<void(TovBarManager*)> ToolsDesign(std::vector<std::string> AItems, std::vector<std::string> ALinks,
-                                                std::string AIniFile) {
+std::function<void(TovBarManager*)> ToolsDesign(std::vector<std::string> AItems,
+                                                std::vector<std::string> ALinks, std::string AIniFile) {
     return [=](TovBarManager* AManager) {
         for (const std::string& name : AItems) {
             auto* button = new TovBarButton(AManager->Owner());
@@ -173,7 +173,11 @@ TEST_F(LayoutTest, NewItemsKeepTheirPlaceAfterTheirDesignedPredecessor) {
     };
     const Case cases[] = {
         // The predecessor is the first stored link.
-        {"after the first link", {"A", "B", "C"}, {"A", "C", "B"}, {"A", "N", "B", "C"}, {"A", "N", "C", "B"}},
+        {"after the first link",
+         {"A", "B", "C"},
+         {"A", "C", "B"},
+         {"A", "N", "B", "C"},
+         {"A", "N", "C", "B"}},
         {"first link", {"A", "B"}, {"B", "A"}, {"N", "A", "B"}, {"N", "B", "A"}},
         // Two new items in a row keep their order.
         {"two in a row", {"A", "B"}, {"B", "A"}, {"A", "N", "M", "B"}, {"B", "A", "N", "M"}},
@@ -211,7 +215,8 @@ TEST_F(LayoutTest, ALinkToAnItemTheProgramNoLongerHasDisappears) {
         manager->Free();
     }
     TovBarManager* manager = LoadManager(ToolsDesign({"A", "C"}, {"A", "C"}, file));
-    EXPECT_EQ(LinkNames(manager->GetBarByCaption("Tools")->ItemLinks()), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(LinkNames(manager->GetBarByCaption("Tools")->ItemLinks()),
+              (std::vector<std::string>{"A", "C"}));
 }
 
 TEST_F(LayoutTest, UserGlyphsAreStoredInTheRegistryOnly) {
@@ -326,11 +331,13 @@ TEST_F(LayoutTest, HandlersRunAfterTheManagersOwnPass) {
             [&seen, AWhat](TObject* ASender, void* AData) {
                 auto* data = static_cast<TovBarIniFileEventData*>(AData);
                 // The manager's part is complete when the handler runs.
-                const bool barsThere = data->IniFile->SectionExists(MakeBarSectionName(data->SectionPrefix, 2));
+                const bool barsThere =
+                    data->IniFile->SectionExists(MakeBarSectionName(data->SectionPrefix, 2));
                 seen.push_back(std::string(AWhat) + " " + data->SectionPrefix + " " + data->Separator + " " +
                                (barsThere ? "after" : "before"));
                 if (std::string(AWhat) == "write")
-                    data->IniFile->WriteString(data->SectionPrefix + "MainForm_Ribbon1", "ShowTabGroups", "0");
+                    data->IniFile->WriteString(data->SectionPrefix + "MainForm_Ribbon1", "ShowTabGroups",
+                                               "0");
                 EXPECT_NE(dynamic_cast<TovBarManager*>(ASender), nullptr);
             },
             this);

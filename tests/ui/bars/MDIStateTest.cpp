@@ -59,7 +59,8 @@ protected:
             this));
         frame->OnMerge = TovBarMergeEvent(
             [this](TovBarManager*, TovBarManager* AChild, bool AAdd) {
-                events.push_back(std::string(AAdd ? "merge " : "unmerge ") + NameOf(AChild->OwnerWinControl()->Handle()));
+                events.push_back(std::string(AAdd ? "merge " : "unmerge ") +
+                                 NameOf(AChild->OwnerWinControl()->Handle()));
             },
             this);
     }
@@ -180,11 +181,12 @@ TEST_F(MDIStateTest, MergeOperationHandlersMayTakeTheMergeUnlessOnMergeIsSet) {
     handlerTakesIt = false;
     Activate(a, false);
     EXPECT_EQ(TakeEvents(), (std::vector<std::string>{"handler unmerge A", "2 A"}));
-    frame->OnMerge = TovBarMergeEvent([this](TovBarManager*, TovBarManager*, bool) { events.push_back("OnMerge"); },
-                                      this);
+    frame->OnMerge =
+        TovBarMergeEvent([this](TovBarManager*, TovBarManager*, bool) { events.push_back("OnMerge"); }, this);
     handlerTakesIt = true;
     Activate(a, true);
-    EXPECT_EQ(TakeEvents(), (std::vector<std::string>{"OnMerge", "2 A"})) << "with OnMerge no handler is asked";
+    EXPECT_EQ(TakeEvents(), (std::vector<std::string>{"OnMerge", "2 A"}))
+        << "with OnMerge no handler is asked";
     frame->RemoveMergeOperationHandler(this);
 }
 

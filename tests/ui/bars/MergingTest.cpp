@@ -24,8 +24,8 @@ protected:
         bar->SetVisible(AVisible);
         return bar;
     }
-    template <class T = TovBarButton> T* Item(const std::string& ACaption, int AMergeOrder = 0,
-                                             TovBarItemMergeKind AKind = mkAdd) {
+    template <class T = TovBarButton>
+    T* Item(const std::string& ACaption, int AMergeOrder = 0, TovBarItemMergeKind AKind = mkAdd) {
         auto* item = new T(form);
         item->SetCaption(ACaption);
         item->SetMergeOrder(AMergeOrder);
@@ -273,9 +273,10 @@ TEST_F(MergingTest, AChildManagersMainMenuMergesIntoTheMainMenu) {
     EXPECT_TRUE(childMenu->Visible());
 
     // A menu-merge handler places the items itself: the child's menu only counts as merged.
-    manager->OnMenuMerge = TovBarMergeEvent(
-        [&](TovBarManager*, TovBarManager*, bool AAdd) { events.push_back(AAdd ? "handler adds" : "handler removes"); },
-        this);
+    manager->OnMenuMerge =
+        TovBarMergeEvent([&](TovBarManager*, TovBarManager*,
+                             bool AAdd) { events.push_back(AAdd ? "handler adds" : "handler removes"); },
+                         this);
     manager->MergeChildMainMenu(child);
     EXPECT_EQ(menu->ItemLinks()->Count(), 0);
     EXPECT_EQ(childMenu->MergeTarget(), menu);
@@ -283,7 +284,7 @@ TEST_F(MergingTest, AChildManagersMainMenuMergesIntoTheMainMenu) {
     manager->UnmergeChildMainMenu(child);
     EXPECT_EQ(childMenu->MergeTarget(), nullptr);
     EXPECT_TRUE(childMenu->Visible());
-    EXPECT_EQ(events, (std::vector<std::string>{"child merged", "child unmerged", "handler adds", "child merged",
-                                                "handler removes", "child unmerged"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"child merged", "child unmerged", "handler adds",
+                                                "child merged", "handler removes", "child unmerged"}));
     childForm->Free();
 }

@@ -271,8 +271,9 @@ std::vector<TovBarLayoutReader::TBarMatch> TovBarLayoutReader::MatchBars(int ACo
     for (int i = 0; i < ACount; ++i) {
         const TovLayoutSectionReader S(FIniFile, MakeBarSectionName(FPrefix, i), FKind);
         if (!S.Exists()) {
-            ovBarLayoutReport("[" + S.Section() + "] is missing" +
-                              (i < static_cast<int>(designed.size()) ? "; its toolbar stays as designed" : ""));
+            ovBarLayoutReport(
+                "[" + S.Section() + "] is missing" +
+                (i < static_cast<int>(designed.size()) ? "; its toolbar stays as designed" : ""));
             continue;
         }
         TBarMatch match{i, nullptr, S.String(Name).value_or("")};
