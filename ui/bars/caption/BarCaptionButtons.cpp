@@ -2,6 +2,7 @@
 
 #include "platform/vcl/Bitmap.h"
 #include "ui/bars/Bar.h"
+#include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/CoreClasses.h"
 
@@ -119,15 +120,8 @@ TovBarCaptionButtons::TovBarCaptionButtons(TovBar* AOwner)
     : TuiOwnedInterfacedCollection(AOwner, CollectionItemClass<TovBarCaptionButton>()), FBar(AOwner) {}
 
 TovBarCaptionButton* TovBarCaptionButtons::Add() {
-    BeginUpdate();
     TovBarCaptionButton* button = nullptr;
-    try {
-        button = static_cast<TovBarCaptionButton*>(TCollection::Add());
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    ovWithinCollectionUpdate(this, [&] { button = static_cast<TovBarCaptionButton*>(TCollection::Add()); });
     return button;
 }
 
@@ -167,26 +161,16 @@ void TovBarCaptionButtons::UpdateStates(POINT P, bool APressed) {
 
 void TovBarCaptionButtons::Merge(TovBarCaptionButtons* AButtons) {
     if (AButtons == nullptr || AButtons == this) return;
-    BeginUpdate();
-    try {
+    ovWithinCollectionUpdate(this, [&] {
         const int count = AButtons->Count();
         for (int i = 0; i < count; ++i)
             static_cast<TovBarCaptionButton*>(TCollection::Add())->Merge(AButtons->Items(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 void TovBarCaptionButtons::Unmerge(TovBarCaptionButtons* AButtons) {
-    BeginUpdate();
-    try {
+    ovWithinCollectionUpdate(this, [&] {
         for (int i = Count() - 1; i >= 0; --i)
             Items(i)->Unmerge(AButtons);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }

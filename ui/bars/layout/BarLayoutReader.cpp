@@ -14,6 +14,7 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/bars/layout/BarLayoutDiagnostics.h"
 #include "ui/bars/layout/BarLayoutFormat.h"
@@ -119,18 +120,6 @@ std::unique_ptr<TBitmap> ReadGlyph(const TovLayoutSectionReader& S) {
         S.Ignored(UserGlyph, error.what());
         return nullptr;
     }
-}
-
-// Runs AWork inside the list's update bracket (ended also on an exception).
-template <class F> void WithinLinksUpdate(TovBarItemLinks* ALinks, F AWork) {
-    ALinks->BeginUpdate();
-    try {
-        AWork();
-    } catch (...) {
-        ALinks->EndUpdate();
-        throw;
-    }
-    ALinks->EndUpdate();
 }
 
 // The derived lists of a link list are made once when the scope ends, not after every link.
@@ -484,7 +473,7 @@ bool TovBarLayoutReader::ReadLinks(TovBarItemLinks* ALinks, const std::string& A
 
     const std::unordered_set<std::string>* newItems = FManager->NewItemNames();
     try {
-        WithinLinksUpdate(ALinks, [&] {
+        ovWithinCollectionUpdate(ALinks, [&] {
             TDeferredLists deferred(ALinks);
             // Links to items the program gained since the layout was written stay, each remembering the
             // item of the link before it.

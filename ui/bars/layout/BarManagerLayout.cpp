@@ -19,6 +19,8 @@
 #include "ui/bars/layout/StagedIniFile.h"
 #include "ui/core/base/Registries.h"
 
+#include <functional>
+
 namespace {
 
 // The values the layout keeps in the registry path's own key.
@@ -44,6 +46,18 @@ void CheckRegistrySections(const TovStagedIniFile& AStaged, const std::string& A
     for (const std::string& section : AStaged.SectionNames())
         if (!ResolveRegistryPath("HKEY_CURRENT_USER", &*key, section))
             throw ERegistryException("Failed to create key " + section);
+}
+
+// Runs AWork; what it raises is reported (with the reason when there is one) instead of passed on.
+void ReportFailure(const std::string& AWhat, const std::string& AConsequence,
+                   const std::function<void()>& AWork) noexcept {
+    try {
+        AWork();
+    } catch (const std::exception& error) {
+        ovBarLayoutReport(AWhat + " (" + error.what() + ")" + AConsequence);
+    } catch (...) {
+        ovBarLayoutReport(AWhat + AConsequence);
+    }
 }
 
 bool IsMainSection(const std::string& ASection, const std::string& APath) {
@@ -149,35 +163,21 @@ void TovBarManager::LoadFromIniFile(const std::string& AFileName) {
 
 void TovBarManager::StoreLayoutAtExit() noexcept {
     if (IsDesigning()) return;
-    auto store = [](const char* AWhere, const std::function<void()>& AWrite) {
-        try {
-            AWrite();
-        } catch (const std::exception& error) {
-            ovBarLayoutReport(std::string("could not be stored in the ") + AWhere + " (" + error.what() +
-                              "); the previous layout is kept");
-        } catch (...) {
-            ovBarLayoutReport(std::string("could not be stored in the ") + AWhere +
-                              "; the previous layout is kept");
-        }
-    };
-    if (StoreInRegistry) store("registry", [this] { SaveToRegistry(FRegistryPath); });
-    if (StoreInIniFile) store("ini file", [this] { SaveToIniFile(IniFileName); });
+    const std::string kept = "; the previous layout is kept";
+    if (StoreInRegistry)
+        ReportFailure("could not be stored in the registry", kept, [this] { SaveToRegistry(FRegistryPath); });
+    if (StoreInIniFile)
+        ReportFailure("could not be stored in the ini file", kept, [this] { SaveToIniFile(IniFileName); });
 }
 
 void TovBarManager::LoadStoredLayout() noexcept {
-    auto load = [](const char* AWhere, const std::function<void()>& ARead) {
-        try {
-            ARead();
-        } catch (const std::exception& error) {
-            ovBarLayoutReport(std::string("could not be read from the ") + AWhere + " (" + error.what() +
-                              "); the toolbars stay as designed");
-        } catch (...) {
-            ovBarLayoutReport(std::string("could not be read from the ") + AWhere +
-                              "; the toolbars stay as designed");
-        }
-    };
-    if (StoreInRegistry) load("registry", [this] { LoadFromRegistry(FRegistryPath); });
-    if (StoreInIniFile) load("ini file", [this] { LoadFromIniFile(IniFileName); });
+    const std::string designed = "; the toolbars stay as designed";
+    if (StoreInRegistry)
+        ReportFailure("could not be read from the registry", designed,
+                      [this] { LoadFromRegistry(FRegistryPath); });
+    if (StoreInIniFile)
+        ReportFailure("could not be read from the ini file", designed,
+                      [this] { LoadFromIniFile(IniFileName); });
 }
 
 void TovBarManager::SaveDesignState() {
