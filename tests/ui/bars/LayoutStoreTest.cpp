@@ -406,3 +406,16 @@ TEST_F(LayoutTest, AFailingComponentPartNeverStopsTheWindowFromLoading) {
     EXPECT_NE(reports[0].find("the designed layout could not be kept"), std::string::npos);
     EXPECT_NE(reports[1].find("the ribbon's part failed"), std::string::npos);
 }
+
+TEST_F(LayoutTest, AnItemWithoutANameDoesNotSpoilTheWrite) {
+    TovBarManager* manager = LoadManager(StandardDesign);
+    auto* unnamed = new TovBarButton(form);
+    unnamed->SetCaption("Made in code");
+    Parts(manager).Standard->ItemLinks()->AddItem(unnamed);
+    const std::string file = PathOf("layout.ini");
+    EXPECT_NO_THROW(manager->SaveToIniFile(file));
+    TMemIniFile ini(file);
+    EXPECT_EQ(ini.ReadInteger("MainForm.BarManager1.Items", "ItemCount", -1), 4);
+    EXPECT_EQ(ini.ReadInteger("MainForm.BarManager1.Bar1", "ItemLinkCount", -1), 2)
+        << "its link has no name to store";
+}
