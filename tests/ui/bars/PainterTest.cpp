@@ -560,3 +560,20 @@ TEST_F(PainterTest, EmptyBaseOperationsLeaveThePixelsAlone) {
 }
 
 } // namespace
+
+TEST_F(PainterTest, AnItemFillingItsPartOfAStatusBarLeavesItsNeighboursAlone) {
+    TStandInToolbar* statusBar = Toolbar(dsBottom);
+    statusBar->Bar()->BorderStyle = bbsNone;
+    statusBar->Bar()->SetWholeRow(true);
+    ASSERT_TRUE(statusBar->Bar()->IsStatusBarLike());
+    statusBar->Add(Button("Ready"));
+    statusBar->Layout(80);
+    TPicture picture = Picture(80, 30, clRed);
+    HBRUSH face = CreateSolidBrush(ColorToRGB(clBtnFace));
+    const TRect item{20, 2, 40, 18};
+    painter->BarFillBackground(statusBar, picture.DC(), face, item, item);
+    DeleteObject(face);
+    EXPECT_EQ(picture.Count(clBtnFace), 20 * 16);
+    EXPECT_EQ(picture.At(19, 5), Rgb(clRed));
+    EXPECT_EQ(picture.At(40, 5), Rgb(clRed));
+}
