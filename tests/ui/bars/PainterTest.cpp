@@ -38,26 +38,15 @@ template <int N> class LookPainter : public TovBarPainter {
 public:
     using TovBarPainter::TovBarPainter;
 };
+template <int N> std::unique_ptr<TovBarPainter> MakeLook(TuiLookAndFeelPainterBase* ASkinPainter) {
+    return std::make_unique<LookPainter<N>>(ASkinPainter);
+}
 
 TEST_F(PainterTest, TheManagerMakesThePainterClassOfItsStyle) {
-    static const TovBarPainterClass Classes[] = {
-        {"Standard",
-         [](TuiLookAndFeelPainterBase* S) -> std::unique_ptr<TovBarPainter> {
-             return std::make_unique<LookPainter<0>>(S);
-         }},
-        {"Enhanced",
-         [](TuiLookAndFeelPainterBase* S) -> std::unique_ptr<TovBarPainter> {
-             return std::make_unique<LookPainter<1>>(S);
-         }},
-        {"Flat",
-         [](TuiLookAndFeelPainterBase* S) -> std::unique_ptr<TovBarPainter> {
-             return std::make_unique<LookPainter<2>>(S);
-         }},
-        {"Office11",
-         [](TuiLookAndFeelPainterBase* S) -> std::unique_ptr<TovBarPainter> {
-             return std::make_unique<LookPainter<4>>(S);
-         }},
-    };
+    static const TovBarPainterClass Classes[] = {{"Standard", &MakeLook<0>},
+                                                 {"Enhanced", &MakeLook<1>},
+                                                 {"Flat", &MakeLook<2>},
+                                                 {"Office11", &MakeLook<4>}};
     ovBarRegisterPainterClass(bpiStandard, &Classes[0]);
     ovBarRegisterPainterClass(bpiEnhanced, &Classes[1]);
     ovBarRegisterPainterClass(bpiFlat, &Classes[2]);
