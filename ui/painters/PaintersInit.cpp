@@ -4,6 +4,8 @@
 #include "ui/core/controls/SystemPaletteNotifier.h"
 
 #include "ui/painters/lookandfeel/FlatPainter.h"
+#include "ui/painters/lookandfeel/NativePainter.h"
+#include "ui/painters/lookandfeel/Office11Painter.h"
 #include "ui/painters/lookandfeel/PainterResources.h"
 #include "ui/painters/lookandfeel/PaintersManager.h"
 #include "ui/painters/lookandfeel/RadioButtonImageList.h"
@@ -58,8 +60,10 @@ void uiPaintersInitialize() {
     // Registration order of the built-in painters; the list sorts itself by name.
     TuiLookAndFeelPaintersManager* manager = uiLookAndFeelPaintersManager();
     manager->Register(std::make_unique<TuiFlatLookAndFeelPainter>());
+    manager->Register(std::make_unique<TuiOffice11LookAndFeelPainter>());
     manager->Register(std::make_unique<TuiStandardLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiUltraFlatLookAndFeelPainter>());
+    manager->Register(std::make_unique<TuiWinXPLookAndFeelPainter>());
 }
 
 void uiPaintersFinalize() {
