@@ -266,31 +266,33 @@ void TuiOffice11LookAndFeelPainter::DrawHeaderFrame(TuiCanvas* ACanvas, const TR
     if (ABorders.Contains(bTop)) ACanvas->FillRect(TRect{R.left, R.top, R.right, R.top + 1}, face);
     if (ABorders.Contains(bBottom))
         ACanvas->FillRect(TRect{R.left, R.bottom - 1, R.right, R.bottom}, DarkLineColor());
+    // Each side's line first, then the pixels that soften its ends.
     if (ABorders.Contains(bLeft)) {
         const int x = R.left;
-        pixel(x, R.top + 1, face);
         if (ANeighbors.Contains(nLeft)) {
+            column(x, R.top + 2, R.bottom - 3, LightLineColor());
+            pixel(x, R.top + 1, face);
             pixel(x, R.top + 2, face);
             pixel(x, R.bottom - 3, BlendRGB(face, gradient, 25));
             pixel(x, R.bottom - 2, gradient);
-            column(x, R.top + 2, R.bottom - 3, LightLineColor());
         } else {
-            pixel(x, R.bottom - 2, gradient);
             column(x, R.top + 1, R.bottom - 2, LightLineColor());
+            pixel(x, R.top + 1, face);
+            pixel(x, R.bottom - 2, gradient);
         }
     }
     if (ABorders.Contains(bRight)) {
         const int x = R.right - 1;
         if (ANeighbors.Contains(nRight)) {
+            column(x, R.top + 2, R.bottom - 3, DarkLineColor());
             pixel(x, R.top + 1, face);
             pixel(x, R.top + 2, face);
             pixel(x, R.bottom - 3, BlendRGB(face, gradient, 25));
             pixel(x, R.bottom - 2, gradient);
-            column(x, R.top + 2, R.bottom - 3, DarkLineColor());
         } else {
+            column(x, R.top + 1, R.bottom - 2, DarkLineColor());
             pixel(x, R.top, BlendRGB(face, DarkLineColor(), 50));
             pixel(x, R.bottom - 2, BlendRGB(gradient, DarkLineColor(), 50));
-            column(x, R.top + 1, R.bottom - 2, DarkLineColor());
         }
     }
 }
@@ -399,7 +401,7 @@ int TuiOffice11LookAndFeelPainter::GlyphButtonBorderSize() {
 void TuiOffice11LookAndFeelPainter::DrawGroupBoxBorder(TuiCanvas* ACanvas, const TRect& R, bool AEnabled,
                                                        int AIgnored, TuiBorders ABorders) {
     TuiCustomLookAndFeelPainter* native = NativePainter();
-    if (native != nullptr && AreVisualStylesAvailable())
+    if (native != nullptr && AreVisualStylesAvailable({totButton}))
         native->DrawGroupBoxBorder(ACanvas, R, AEnabled, AIgnored, ABorders);
     else
         TuiUltraFlatLookAndFeelPainter::DrawGroupBoxBorder(ACanvas, R, AEnabled, AIgnored, ABorders);
@@ -407,7 +409,7 @@ void TuiOffice11LookAndFeelPainter::DrawGroupBoxBorder(TuiCanvas* ACanvas, const
 
 TColor TuiOffice11LookAndFeelPainter::GroupBoxTextColorByState(bool AEnabled, int AIgnored) {
     TuiCustomLookAndFeelPainter* native = NativePainter();
-    if (native != nullptr && AreVisualStylesAvailable())
+    if (native != nullptr && AreVisualStylesAvailable({totButton}))
         return native->GroupBoxTextColorByState(AEnabled, AIgnored);
     return TuiCustomLookAndFeelPainter::GroupBoxTextColorByState(AEnabled, AIgnored);
 }
