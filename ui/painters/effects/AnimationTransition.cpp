@@ -57,12 +57,17 @@ TovAnimationController::~TovAnimationController() {
 }
 
 void TovAnimationController::Add(TovAnimationTransition* ATransition) {
+    FTransitions.push_back(ATransition);
+}
+
+void TovAnimationController::FinishConflicting(TovAnimationTransition* ANewcomer) {
+    // Finishing one lets its handlers run, which may free others: each is checked as its turn comes.
     const std::vector<TovAnimationTransition*> running = FTransitions;
     for (TovAnimationTransition* other : running)
-        if (std::find(FTransitions.begin(), FTransitions.end(), other) != FTransitions.end() &&
-            !other->CanRunWith(ATransition))
+        if (other != ANewcomer &&
+            std::find(FTransitions.begin(), FTransitions.end(), other) != FTransitions.end() &&
+            !other->CanRunWith(ANewcomer))
             other->SetFinished(true);
-    FTransitions.push_back(ATransition);
 }
 
 void TovAnimationController::Remove(TovAnimationTransition* ATransition) {
@@ -106,7 +111,15 @@ void TovAnimationTransition::RunAnimationToEnd() {
     if (FFinished && FreeWhenFinished) delete this;
 }
 
+void TovAnimationTransition::Start() {
+    if (FStarted) return;
+    FStarted = true;
+    if (animation_transition_detail::Controller != nullptr)
+        animation_transition_detail::Controller->FinishConflicting(this);
+}
+
 void TovAnimationTransition::ResetTimes() {
+    Start();
     const std::int64_t now = ReadClockTicks();
     if (FCurrentTime == 0)
         FStartTime = now;
@@ -130,6 +143,7 @@ void TovAnimationTransition::SetFinished(bool AValue) {
 }
 
 void TovAnimationTransition::Step() {
+    Start();
     FCurrentTime = std::min(ReadClockTicks(), FFinishTime);
     FFinished = FFinished || FCurrentTime >= FFinishTime;
     int position;

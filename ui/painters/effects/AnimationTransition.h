@@ -30,8 +30,9 @@ using TovAnimationStepEvent = TEvent<TObject*, int&, bool&>;
 class TovAnimationController : public TObject {
 public:
     ~TovAnimationController() override;
-    // A new transition: the running ones that cannot run beside it are finished first.
     void Add(TovAnimationTransition* ATransition);
+    // The live transitions that cannot run beside the newcomer are finished.
+    void FinishConflicting(TovAnimationTransition* ANewcomer);
     void Remove(TovAnimationTransition* ATransition);
     int Count() const { return static_cast<int>(FTransitions.size()); }
     TovAnimationTransition* Items(int AIndex) const { return FTransitions[AIndex]; }
@@ -47,7 +48,9 @@ void ovFreeAnimationController();
 
 class TovAnimationTransition : public TObject {
 public:
-    // Time in milliseconds, the length of the position range, the effect kind (0..3).
+    // Time in milliseconds, the length of the position range, the effect kind (0..3). The transition
+    // joins the controller's register at once; the live ones that cannot run beside it are finished when
+    // it starts (its first ResetTimes or Step), when it is complete and CanRunWith can see what it is.
     TovAnimationTransition(int ATime, int ALength, int AEffectKind);
     ~TovAnimationTransition() override;
     TovAnimationTransition(const TovAnimationTransition&) = delete;
@@ -92,4 +95,6 @@ private:
     bool FFinished = false;
     // OnTerminated is told once per run, also when a handler finishes the transition from inside a step.
     bool FTerminationTold = false;
+    bool FStarted = false;
+    void Start();
 };
