@@ -362,7 +362,8 @@ TEST_F(TextLayoutTest, PictureOfTheLayoutCases) {
     tiny.SetHeight(-4);
     TRect pattern{270, 206, 510, 320};
     panel(pattern, "Pattern mode: text below 6 pixels");
-    uiTextOutWide(dc, words + u" " + words + u" " + words, pattern, tfWordWrap | tfPatternSmallText | tfAutoIndents, 0, 0, &tiny);
+    uiTextOutWide(dc, words + u" " + words + u" " + words, pattern,
+                  tfWordWrap | tfPatternSmallText | tfAutoIndents, 0, 0, &tiny);
     TFont tinyBold;
     tinyBold.SetName("Tahoma");
     tinyBold.SetHeight(-4);
