@@ -11,9 +11,11 @@
 #include "ui/core/platform/ThemeManager.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace painters_test {

@@ -26,20 +26,6 @@ std::unique_ptr<TuiBitmap32> LoadGlyph(const char* AName) {
     return glyph;
 }
 
-// 0 default and normal, 1 hot, 2 pressed, 3 disabled: the offset inside a group of four theme states.
-int StateOffset(TuiPainterButtonState AState) {
-    switch (AState) {
-    case cxbsHot:
-        return 1;
-    case cxbsPressed:
-        return 2;
-    case cxbsDisabled:
-        return 3;
-    default:
-        return 0;
-    }
-}
-
 } // namespace native_painter_detail
 
 using namespace native_painter_detail;
@@ -251,10 +237,9 @@ bool TuiWinXPLookAndFeelPainter::IsExpandButtonDrawnFirst() {
 
 void TuiWinXPLookAndFeelPainter::DrawGroupExpander(TuiCanvas* ACanvas, const TRect& R, bool AExpanded,
                                                    TuiPainterButtonState AState) {
-    int state = 1;
-    if (AState == cxbsHot) state = 2;
-    if (AState == cxbsPressed) state = 3;
-    if (!DrawPart(OpenTheme(totExplorerBar), ACanvas, AExpanded ? 6 : 7, state, R))
+    // Disabled expanders look like normal ones.
+    static constexpr int States[] = {1, 2, 3, 1};
+    if (!DrawPart(OpenTheme(totExplorerBar), ACanvas, AExpanded ? 6 : 7, States[StateOffset(AState)], R))
         TuiStandardLookAndFeelPainter::DrawGroupExpander(ACanvas, R, AExpanded, AState);
 }
 
@@ -312,9 +297,8 @@ void TuiWinXPLookAndFeelPainter::DrawHeader(
                                                   ATextColor, ABkColor, AOnDrawBackground, AIsLast, AIsGroup);
         return;
     }
-    int state = 1;
-    if (AState == cxbsHot) state = 2;
-    if (AState == cxbsPressed) state = 3;
+    static constexpr int States[] = {1, 2, 3, 1};
+    const int state = States[StateOffset(AState)];
     // The last cell of a blue or olive theme closes the row with the right-hand item part.
     const TovOffice11Scheme scheme = GetOffice11Scheme();
     const int part = AIsLast && state == 1 && (scheme == schBlue || scheme == schOlive) ? 3 : 1;
@@ -380,11 +364,8 @@ void TuiWinXPLookAndFeelPainter::DrawTabItemBackground(TuiCanvas* ACanvas, const
         TuiStandardLookAndFeelPainter::DrawTabItemBackground(ACanvas, R, AIgnored, AFlag, AState);
         return;
     }
-    int state = 1;
-    if (AState == cxbsHot) state = 2;
-    if (AState == cxbsPressed) state = 3;
-    if (AState == cxbsDisabled) state = 5;
-    DrawThemedTab(ACanvas, R, state, uiBordersAll, AFlag, {});
+    static constexpr int States[] = {1, 2, 3, 5};
+    DrawThemedTab(ACanvas, R, States[StateOffset(AState)], uiBordersAll, AFlag, {});
 }
 
 // ---- Footers

@@ -21,19 +21,6 @@ using namespace native_theme;
 
 namespace native_parts_detail {
 
-int ThumbState(TuiPainterButtonState AState) {
-    switch (AState) {
-    case cxbsHot:
-        return 2;
-    case cxbsPressed:
-        return 3;
-    case cxbsDisabled:
-        return 4;
-    default:
-        return 1;
-    }
-}
-
 // The thumb part of a track bar by its tick position (0 top or left, 1 bottom or right, 2 both).
 int TrackBarThumbPart(bool AHorizontal, int AKind) {
     static constexpr int Horizontal[3] = {5, 4, 3}, Vertical[3] = {7, 8, 6};
@@ -68,7 +55,7 @@ void TuiWinXPLookAndFeelPainter::DrawScrollBarElement(TuiCanvas* ACanvas, bool A
         TuiStandardLookAndFeelPainter::DrawScrollBarElement(ACanvas, AHorizontal, R, APart, AState);
         return;
     }
-    const int state = ThumbState(AState);
+    const int state = 1 + StateOffset(AState);
     switch (APart) {
     case sbpLineUp:
     case sbpLineDown:
@@ -148,11 +135,9 @@ void TuiWinXPLookAndFeelPainter::DrawSchedulerEventProgressBar(TuiCanvas* ACanva
 
 void TuiWinXPLookAndFeelPainter::DrawNavigatorButton(TuiCanvas* ACanvas, const TRect& R,
                                                      TuiPainterButtonState AState) {
-    int state = 2;
-    if (AState == cxbsHot) state = 5;
-    if (AState == cxbsPressed) state = 3;
-    if (AState == cxbsDisabled) state = 4;
-    if (!DrawPart(OpenTheme(totToolBar), ACanvas, 1, state, R))
+    // A tool button at rest is drawn in its hot-checked state; hot in its hot state.
+    static constexpr int States[] = {2, 5, 3, 4};
+    if (!DrawPart(OpenTheme(totToolBar), ACanvas, 1, States[StateOffset(AState)], R))
         TuiStandardLookAndFeelPainter::DrawNavigatorButton(ACanvas, R, AState);
 }
 
@@ -233,11 +218,7 @@ TSize TuiWinXPLookAndFeelPainter::BackButtonSize() {
 
 void TuiWinXPLookAndFeelPainter::DrawBackButton(TuiCanvas* ACanvas, const TRect& R,
                                                 TuiPainterButtonState AState) {
-    int state = 1;
-    if (AState == cxbsHot) state = 2;
-    if (AState == cxbsPressed) state = 3;
-    if (AState == cxbsDisabled) state = 4;
-    if (!DrawPart(OpenTheme(totNavigation), ACanvas, 1, state, R))
+    if (!DrawPart(OpenTheme(totNavigation), ACanvas, 1, 1 + StateOffset(AState), R))
         TuiStandardLookAndFeelPainter::DrawBackButton(ACanvas, R, AState);
 }
 
@@ -280,11 +261,7 @@ TSize TuiWinXPLookAndFeelPainter::CheckBoxSize() {
 void TuiWinXPLookAndFeelPainter::DrawCheck(TuiCanvas* ACanvas, const TRect& R, TuiPainterButtonState AState,
                                            TuiPainterCheckState ACheckState, TColor AMarkColor) {
     // Unchecked 1..4, checked 5..8, grayed 9..12.
-    int offset = 0;
-    if (AState == cxbsHot) offset = 1;
-    if (AState == cxbsPressed) offset = 2;
-    if (AState == cxbsDisabled) offset = 3;
-    if (!DrawPart(OpenTheme(totButton), ACanvas, 3, 1 + 4 * ACheckState + offset, R))
+    if (!DrawPart(OpenTheme(totButton), ACanvas, 3, 1 + 4 * ACheckState + StateOffset(AState), R))
         TuiStandardLookAndFeelPainter::DrawCheck(ACanvas, R, AState, ACheckState, AMarkColor);
 }
 
@@ -303,12 +280,9 @@ void TuiWinXPLookAndFeelPainter::DrawRadioButton(TuiCanvas* ACanvas, int X, int 
                                                        AEmphasisA);
         return;
     }
-    int offset = 0;
-    if (AState == cxbsHot) offset = 1;
-    if (AState == cxbsPressed) offset = 2;
-    if (AState == cxbsDisabled) offset = 3;
     const TSize size = RadioButtonExtent();
-    DrawPart(theme, ACanvas, 2, 1 + 4 * (AChecked ? 1 : 0) + offset, uiRectOfBounds(X, Y, size.cx, size.cy));
+    DrawPart(theme, ACanvas, 2, 1 + 4 * (AChecked ? 1 : 0) + StateOffset(AState),
+             uiRectOfBounds(X, Y, size.cx, size.cy));
 }
 
 TSize TuiWinXPLookAndFeelPainter::RadioButtonExtent() {

@@ -5,6 +5,19 @@
 
 namespace native_theme {
 
+int StateOffset(TuiPainterButtonState AState) {
+    switch (AState) {
+    case cxbsHot:
+        return 1;
+    case cxbsPressed:
+        return 2;
+    case cxbsDisabled:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
 bool DrawPart(HTHEME ATheme, TuiCanvas* ACanvas, int APart, int AState, const TRect& R, const TRect* AClip) {
     if (ATheme == nullptr) return false;
     const RECT r = R;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/vcl/Graphics.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 #include "ui/core/platform/ThemeManager.h"
 
 class TuiCanvas;
@@ -21,6 +22,10 @@ constexpr int PropEdgeLightColor = 3804;
 constexpr int PropEdgeHighlightColor = 3805;
 constexpr int PropSizingMargins = 3601;
 constexpr int PropContentMargins = 3602;
+
+// The offset of a button state inside a group of four theme states: 0 default and normal, 1 hot,
+// 2 pressed, 3 disabled.
+int StateOffset(TuiPainterButtonState AState);
 
 // Draws the part over R (clipped to AClip when given); False when the theme refused.
 bool DrawPart(HTHEME ATheme, TuiCanvas* ACanvas, int APart, int AState, const TRect& R,

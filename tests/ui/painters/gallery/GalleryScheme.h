@@ -1,7 +1,6 @@
-// The Office11 colour scheme the gallery is painted in: a named visual style (Luna's blue, olive or
-// silver colour scheme, none for the system colours) bound through the theme manager's entry points.
-// No theme class opens, so the native painter keeps its unthemed drawing. Shared by the screenshot
-// tests and the painters benchmark.
+// The Office11 colour scheme the gallery is painted in: the recording test theme names Luna's blue, olive
+// or silver colour scheme (or no active style, for the system colours) and opens no theme class, so the
+// native painter keeps its unthemed drawing. Shared by the screenshot tests and the painters benchmark.
 #pragma once
 
 #include "ui/painters/office11/Office11Colors.h"
