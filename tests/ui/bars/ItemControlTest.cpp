@@ -317,3 +317,19 @@ TEST_F(ItemControlTest, AnActionThatChangesOrRefusesTheHintStopsIt) {
 }
 
 } // namespace
+
+TEST_F(ItemControlTest, ALongDescriptionIsMeasuredOnTwoRows) {
+    bar_standins::TStandInMenu* menu = Menu();
+    menu->Links()->ItemOptions()->SetSize(misLarge);
+    menu->Links()->ItemOptions()->SetShowDescriptions(true);
+    const std::string description = "Compressed sound for players and the web: small files at a quality you "
+                                    "choose, from voice recordings to music, with tags kept.";
+    TovBarButton* button = Button("MP3 file", 1);
+    button->SetDescription(description);
+    TovBarItemLink* link = menu->Add(button);
+    menu->Layout();
+    const int oneRow = menu->GetCanvas()->TextWidth(description);
+    const int area = link->Control()->GetCaptionAreaWidth();
+    EXPECT_LT(area, oneRow) << "two rows need about half the width of one";
+    EXPECT_GT(area, oneRow / 2);
+}
