@@ -566,3 +566,23 @@ TEST_F(PainterTest, AnItemFillingItsPartOfAStatusBarLeavesItsNeighboursAlone) {
     EXPECT_EQ(picture.At(19, 5), Rgb(clRed));
     EXPECT_EQ(picture.At(40, 5), Rgb(clRed));
 }
+
+TEST_F(PainterTest, AScrollArrowIsDrawnWhereTheDCsOriginPutsIt) {
+    TStandInMenu* menu = Menu();
+    menu->Add(Button("Entry"));
+    menu->Layout();
+    const TRect band{0, 0, 40, painter->SubMenuControlScrollBandHeight(menu)};
+    TPicture picture = Picture(80, 80);
+    HDC dc = picture.DC();
+    SetViewportOrgEx(dc, 20, 20, nullptr);
+    painter->SubMenuControlDrawScrollArrow(menu, picture.Canvas.get(), band, false);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    // The arrow is left out of the clip region for the band's fill; reading pixels needs it back.
+    SelectClipRgn(dc, nullptr);
+    int inside = 0;
+    for (int y = 20; y < 20 + band.bottom; ++y)
+        for (int x = 20; x < 60; ++x)
+            inside += picture.At(x, y) == Rgb(clBtnText) ? 1 : 0;
+    EXPECT_GT(inside, 4) << "the arrow, in the band at the shifted origin";
+    EXPECT_EQ(picture.Count(clBtnText), inside) << "and nothing outside it";
+}
