@@ -9,6 +9,7 @@
 #include "ui/bars/BarWindows.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
 #include "ui/bars/merging/BarMergeData.h"
+#include "ui/bars/painting/BarFonts.h"
 
 TovBar::TovBar(TComponent* AOwner)
     : TuiComponentCollectionItem(AOwner), FCaptionButtons(std::make_unique<TovBarCaptionButtons>(this)),
@@ -29,7 +30,7 @@ TovBar::~TovBar() {
 
 void TovBar::FontChanged(TObject*) {
     if (!FInternalFontChange) FUseOwnFont = true;
-    FEditFont->Assign(FFont);
+    AssignSystemFont(FFont, FEditFont, false);
     if (IovBarControl* control = GetControl()) control->Rebuild();
 }
 
@@ -47,7 +48,7 @@ void TovBar::ManagerFontChanged() {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr) return;
     if (FUseOwnFont) {
-        FEditFont->Assign(FFont);
+        AssignSystemFont(FFont, FEditFont, false);
         return;
     }
     FInternalFontChange = true;

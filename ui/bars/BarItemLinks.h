@@ -62,6 +62,8 @@ public:
     TovBarItemViewLevels ViewLevels{ivlLargeIconWithText, ivlLargeControlOnly, ivlSmallIconWithText,
                                     ivlSmallIcon, ivlControlOnly};
     bool Distributed = true;
+    // Told when the control's view level changes (the ribbon's group layout listens).
+    TNotifyEvent OnViewLevelChanged;
     int ImageIndex = -1;
     TObject* Data = nullptr;
     TovBar* MergedWith = nullptr;

@@ -97,6 +97,16 @@ public:
     virtual bool CanUndockOnLayoutLoad() const { return true; }
 };
 
+// A popup menu a button drops down: shown at a screen point with the item control that opened it as
+// its owner; its bar control exists while it is open.
+class IovBarDropDownMenu {
+public:
+    virtual ~IovBarDropDownMenu() = default;
+    // Shows the menu and returns when it closes (or at once when it opens without its own loop).
+    virtual void PopupFromControl(POINT AScreenPoint, TovBarItemControl* AOwner) = 0;
+    virtual IovBarControl* OpenBarControl() const = 0;
+};
+
 // Makes the windows of the model: the bar-window layer installs one; without it toolbars have none.
 class IovBarWindowFactory {
 public:
