@@ -20,8 +20,8 @@ using THintWindowClass = const THintWindowClassInfo*;
 
 // The class record of a hint window class (one per class).
 template <class T> THintWindowClass HintWindowClassOf() {
-    static constexpr THintWindowClassInfo info{&typeid(T),
-                                               [](TComponent* AOwner) -> THintWindow* { return new T(AOwner); }};
+    static constexpr THintWindowClassInfo info{
+        &typeid(T), [](TComponent* AOwner) -> THintWindow* { return new T(AOwner); }};
     return &info;
 }
 

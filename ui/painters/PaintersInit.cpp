@@ -3,6 +3,8 @@
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/SystemPaletteNotifier.h"
 
+#include "ui/painters/hints/HintController.h"
+#include "ui/painters/hints/ScreenTipStyle.h"
 #include "ui/painters/lookandfeel/FlatPainter.h"
 #include "ui/painters/lookandfeel/PainterResources.h"
 #include "ui/painters/lookandfeel/PaintersManager.h"
@@ -10,6 +12,8 @@
 #include "ui/painters/lookandfeel/StandardPainter.h"
 #include "ui/painters/lookandfeel/UltraFlatPainter.h"
 #include "ui/painters/office11/Office11Colors.h"
+#include "ui/painters/popups/PopupHooks.h"
+#include "ui/painters/styles/StyleRepository.h"
 
 #include <memory>
 
@@ -60,10 +64,18 @@ void uiPaintersInitialize() {
     manager->Register(std::make_unique<TuiFlatLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiStandardLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiUltraFlatLookAndFeelPainter>());
+    // Popups, styles, hints and screen tips: the popup hooks, the hint controller, the streamed classes.
+    uiPopupsInitialize();
+    uiStylesInitialize();
+    uiHintsInitialize();
+    uiScreenTipsInitialize();
 }
 
 void uiPaintersFinalize() {
     if (StartCount == 0 || --StartCount > 0) return;
+    uiScreenTipsFinalize();
+    uiHintsFinalize();
+    uiPopupsFinalize();
     uiSetPaintersRegistry(nullptr);
     // Look-and-feels let go of the painters before they are freed.
     if (TuiLookAndFeel* root = RootLookAndFeel()) root->Refresh();

@@ -343,7 +343,8 @@ HRESULT TuiAccessibilityHelper::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarC
     if (!Supports(0, aspLocationAndNavigation)) return DISP_E_MEMBERNOTFOUND;
     TRect bounds{0, 0, 0, 0};
     BoundsOnScreen(0, bounds);
-    if (xLeft < bounds.left || xLeft >= bounds.right || yTop < bounds.top || yTop >= bounds.bottom) return S_FALSE;
+    if (xLeft < bounds.left || xLeft >= bounds.right || yTop < bounds.top || yTop >= bounds.bottom)
+        return S_FALSE;
     int childIndex = -1;
     switch (GetHitTest(xLeft, yTop, childIndex)) {
     case uiHitTestSelf:

@@ -103,7 +103,8 @@ public:
     HRESULT GetTypeInfoCount(UINT* pctinfo) override;
     HRESULT GetTypeInfo(UINT iTInfo, DWORD lcid, void** ppTInfo) override;
     HRESULT GetIDsOfNames(const std::u16string* rgszNames, UINT cNames, DWORD lcid, LONG* rgDispId) override;
-    HRESULT Invoke(LONG dispIdMember, DWORD lcid, WORD wFlags, void* pDispParams, VARIANT* pVarResult) override;
+    HRESULT Invoke(LONG dispIdMember, DWORD lcid, WORD wFlags, void* pDispParams,
+                   VARIANT* pVarResult) override;
 
     // ---- IAccessible
     HRESULT get_accParent(IDispatch** ppdispParent) override;
@@ -121,7 +122,8 @@ public:
     HRESULT get_accSelection(VARIANT* pvarChildren) override;
     HRESULT get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
     HRESULT accSelect(LONG flagsSelect, VARIANT varChild) override;
-    HRESULT accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight, VARIANT varChild) override;
+    HRESULT accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
+                        VARIANT varChild) override;
     HRESULT accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override;
     HRESULT accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarChild) override;
     HRESULT accDoDefaultAction(VARIANT varChild) override;

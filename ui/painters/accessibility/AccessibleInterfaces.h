@@ -56,8 +56,10 @@ public:
     virtual ~IDispatch() = default;
     virtual HRESULT GetTypeInfoCount(UINT* pctinfo) = 0;
     virtual HRESULT GetTypeInfo(UINT iTInfo, DWORD lcid, void** ppTInfo) = 0;
-    virtual HRESULT GetIDsOfNames(const std::u16string* rgszNames, UINT cNames, DWORD lcid, LONG* rgDispId) = 0;
-    virtual HRESULT Invoke(LONG dispIdMember, DWORD lcid, WORD wFlags, void* pDispParams, VARIANT* pVarResult) = 0;
+    virtual HRESULT GetIDsOfNames(const std::u16string* rgszNames, UINT cNames, DWORD lcid,
+                                  LONG* rgDispId) = 0;
+    virtual HRESULT Invoke(LONG dispIdMember, DWORD lcid, WORD wFlags, void* pDispParams,
+                           VARIANT* pVarResult) = 0;
 };
 
 // {618736E0-3C3D-11CF-810C-00AA00389B71}
@@ -78,7 +80,8 @@ public:
     virtual HRESULT get_accSelection(VARIANT* pvarChildren) = 0;
     virtual HRESULT get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) = 0;
     virtual HRESULT accSelect(LONG flagsSelect, VARIANT varChild) = 0;
-    virtual HRESULT accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight, VARIANT varChild) = 0;
+    virtual HRESULT accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
+                                VARIANT varChild) = 0;
     virtual HRESULT accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEndUpAt) = 0;
     virtual HRESULT accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarChild) = 0;
     virtual HRESULT accDoDefaultAction(VARIANT varChild) = 0;

@@ -68,7 +68,8 @@ void TuiHintController::UnregisterController(TuiCustomHintStyleController* ACont
     const THintWindowClass lastClass = FControllers.back()->HintWindowClassOf();
     FControllers.erase(it);
     if (HintWindowClass == lastClass)
-        HintWindowClass = FControllers.empty() ? FSavedHintWindowClass : FControllers.back()->HintWindowClassOf();
+        HintWindowClass =
+            FControllers.empty() ? FSavedHintWindowClass : FControllers.back()->HintWindowClassOf();
     if (FControllers.empty() && Application() != nullptr) {
         Application()->OnShowHint = FSavedShowHint;
         FSavedShowHint = nullptr;
@@ -139,7 +140,8 @@ bool ovPrepareHintInfo(THintInfo& AHintInfo, THintWindow*& AWindow, TControl* AC
     AHintInfo.HintMaxWidth = Screen() != nullptr ? Screen()->Width() : 1920;
     AHintInfo.HintColor = application != nullptr ? application->HintColor() : clInfoBk;
     AHintInfo.ReshowTimeout = 0;
-    AHintInfo.HideTimeout = AHideTimeout > 0 ? AHideTimeout : (application != nullptr ? application->HintHidePause() : 0);
+    AHintInfo.HideTimeout =
+        AHideTimeout > 0 ? AHideTimeout : (application != nullptr ? application->HintHidePause() : 0);
     AHintInfo.HintStr = AHint;
     AHintInfo.HintData = AHintData;
     if (AControl != nullptr) {
@@ -151,7 +153,8 @@ bool ovPrepareHintInfo(THintInfo& AHintInfo, THintWindow*& AWindow, TControl* AC
     if (application == nullptr || !application->OnShowHint) return canShow;
     application->OnShowHint(AHint, canShow, AHintInfo);
     if (!canShow || AHint.empty()) return canShow;
-    THintWindowClass windowClass = AHintInfo.HintWindowClass != nullptr ? AHintInfo.HintWindowClass : HintWindowClass;
+    THintWindowClass windowClass =
+        AHintInfo.HintWindowClass != nullptr ? AHintInfo.HintWindowClass : HintWindowClass;
     if (AWindow == nullptr || !windowClass->IsClassOf(AWindow)) {
         delete AWindow;
         AWindow = windowClass->Create(nullptr);
@@ -198,7 +201,8 @@ TuiCustomLookAndFeelPainter* ovGetHintPainter() {
         if (controller->FollowsControlLook())
             if (TuiLookAndFeel* controlLook = LookAndFeelOf(ovGetHintedControl())) lookAndFeel = controlLook;
     }
-    return lookAndFeel != nullptr ? dynamic_cast<TuiCustomLookAndFeelPainter*>(lookAndFeel->Painter()) : nullptr;
+    return lookAndFeel != nullptr ? dynamic_cast<TuiCustomLookAndFeelPainter*>(lookAndFeel->Painter())
+                                  : nullptr;
 }
 
 void uiHintsInitialize() {

@@ -30,7 +30,8 @@ void TuiCustomHintStyleController::CreateHintStyle() {
     FHintStyle.reset(dynamic_cast<TuiCustomHintStyle*>(styleClass->Create(this)));
     if (FHintStyle == nullptr) return;
     FHintStyle->OnChanged = TNotifyEvent(this, &TuiCustomHintStyleController::HintStyleChanged);
-    if (THintWindowClass windowClass = FHintStyle->HintWindowClassOf()) FHintWindow = windowClass->Create(this);
+    if (THintWindowClass windowClass = FHintStyle->HintWindowClassOf())
+        FHintWindow = windowClass->Create(this);
     if (TuiHintController* controller = uiHintController()) controller->RegisterController(this);
 }
 
@@ -143,7 +144,8 @@ void TuiCustomHintStyleController::NotifyListeners() {
     if (FHintStyle != nullptr) OnHintStyleChanged(this, FHintStyle.get());
     const std::vector<IuiHintStyleControllerListener*> listeners = FListeners;
     for (IuiHintStyleControllerListener* listener : listeners)
-        if (std::find(FListeners.begin(), FListeners.end(), listener) != FListeners.end()) NotifyListener(listener);
+        if (std::find(FListeners.begin(), FListeners.end(), listener) != FListeners.end())
+            NotifyListener(listener);
 }
 
 void TuiCustomHintStyleController::NotifyListener(IuiHintStyleControllerListener* AListener) {
@@ -152,7 +154,8 @@ void TuiCustomHintStyleController::NotifyListener(IuiHintStyleControllerListener
 }
 
 void TuiCustomHintStyleController::AddChangeListener(IuiHintStyleControllerListener* AListener) {
-    if (AListener != nullptr && std::find(FListeners.begin(), FListeners.end(), AListener) == FListeners.end())
+    if (AListener != nullptr &&
+        std::find(FListeners.begin(), FListeners.end(), AListener) == FListeners.end())
         FListeners.push_back(AListener);
 }
 

@@ -34,7 +34,8 @@ void TovHintViewInfoHelper::ComputeLayout(TuiCanvas* ACanvas) {
     }
     const TRect area = uiGetWorkAreaAtPoint(uiGetMouseCursorPos());
     RECT r{0, 0, uiWidthOfRect(area), 0};
-    uiDrawText(uiCanvasTextDC(ACanvas), FText, r, TRANSPARENT, clDefault, -1, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    uiDrawText(uiCanvasTextDC(ACanvas), FText, r, TRANSPARENT, clDefault, -1,
+               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     TSize size{r.right - r.left, r.bottom - r.top};
     AdjustMinSize(size);
     Bounds = TRect{0, 0, size.cx, size.cy};

@@ -108,10 +108,11 @@ void TuiBaseHintWindow::ShowHintWindow() {
 
 void TuiBaseHintWindow::AnimationStep(const std::string& AHint) {
     const DWORD now = GetTickCount();
-    const TuiHintAnimationKind kind = uiEffectiveHintAnimationKind(FAnimationKind, uiReadHintAnimationSettings());
+    const TuiHintAnimationKind kind =
+        uiEffectiveHintAnimationKind(FAnimationKind, uiReadHintAnimationSettings());
     const bool xpOrLater = ovOSVersion().IsWinXPOrLater;
-    FHasAnimation = now - FLastActivation > uiHintReanimationPause && Utf8Length(AHint) < uiHintAnimatedTextLimit &&
-                    kind != hakNone;
+    FHasAnimation = now - FLastActivation > uiHintReanimationPause &&
+                    Utf8Length(AHint) < uiHintAnimatedTextLimit && kind != hakNone;
     if (FHasAnimation) {
         if (!xpOrLater || !HasWindowRegion())
             DisableRegion();
@@ -135,7 +136,8 @@ void TuiBaseHintWindow::ActivateHint(RECT Rect, const std::string& Hint) {
         SetCaption(Hint);
         CorrectHintWindowRect(r);
         SetBoundsRect(r);
-        SetWindowPos(Handle(), HWND_TOPMOST, r.left, r.top, Width(), Height(), SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), HWND_TOPMOST, r.left, r.top, Width(), Height(),
+                     SWP_NOOWNERZORDER | SWP_NOACTIVATE);
         AnimationStep(Hint);
         ShowHintWindow();
         FHintAreaBounds = TRect{};

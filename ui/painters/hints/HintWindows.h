@@ -108,7 +108,8 @@ public:
     void SetStandardHint(bool AValue);
 
     // Shows AHint at (X, Y): empty here, the screen-tip window shows itself.
-    virtual void ShowHintAt(int X, int Y, int AMaxWidth, const std::string& AHint, const std::string& AExtraText) {}
+    virtual void ShowHintAt(int X, int Y, int AMaxWidth, const std::string& AHint,
+                            const std::string& AExtraText) {}
 
 private:
     std::string FHintCaption;

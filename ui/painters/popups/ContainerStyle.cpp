@@ -76,8 +76,8 @@ TuiContainerStyle::TuiContainerStyle(TPersistent* AOwner, int AState, TuiContain
         FFont = std::make_unique<TFont>();
         FFont->OnChange = TNotifyEvent(this, &TuiContainerStyle::OwnFontChanged);
         FLookAndFeel = std::make_unique<TuiLookAndFeel>(this);
-        FLookAndFeel->OnChanged =
-            TuiLookAndFeelChangedEvent([this](TuiLookAndFeel*, TuiLookAndFeelValues) { NotifyChanged(); }, this);
+        FLookAndFeel->OnChanged = TuiLookAndFeelChangedEvent(
+            [this](TuiLookAndFeel*, TuiLookAndFeelValues) { NotifyChanged(); }, this);
         {
             TFontLock lock(FFontLockCount);
             uiAssignDefaultFont(FFont.get());

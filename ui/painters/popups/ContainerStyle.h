@@ -139,7 +139,9 @@ public:
     virtual TFontStyles EffectiveTextStyle();
     virtual TuiContainerStyleValues UnpublishedValues();
     virtual int StyleValueCount() { return uiContainerStyleValueCount; }
-    virtual bool StyleValueName(int AIndex, std::string& AName) { return uiContainerStyleValueName(AIndex, AName); }
+    virtual bool StyleValueName(int AIndex, std::string& AName) {
+        return uiContainerStyleValueName(AIndex, AName);
+    }
     virtual bool HasFrame();
     virtual bool IsStyleValueAssigned(int AIndex);
     virtual void ClearAssignedValues();

@@ -46,7 +46,8 @@ void TuiContainerViewInfo::UpdateStyle(TuiContainerStyle* AStyle) {
 }
 
 void TuiContainerViewInfo::DrawBorderFrame(TuiCanvas* ACanvas, const TRect& R) {
-    if (Painter != nullptr) Painter->DrawContainerBorder(ACanvas, R, BorderStyle, BorderWidth, BorderColor, Edges);
+    if (Painter != nullptr)
+        Painter->DrawContainerBorder(ACanvas, R, BorderStyle, BorderWidth, BorderColor, Edges);
 }
 
 void TuiContainerViewInfo::DrawShadow(TuiCanvas* ACanvas, const TRect& R) {
@@ -78,8 +79,9 @@ void TuiContainerViewInfo::PaintNative(TuiCanvas* ACanvas) {
 
 void TuiContainerViewInfo::PaintCore(TuiCanvas* ACanvas) {
     if (NativeStyle) return PaintNative(ACanvas);
-    TRect frame = uiGrowRectSides(BorderRect, BorderWidth, BorderWidth, Edges.Contains(bRight) ? BorderWidth : 0,
-                                  Edges.Contains(bBottom) ? BorderWidth : 0);
+    TRect frame =
+        uiGrowRectSides(BorderRect, BorderWidth, BorderWidth, Edges.Contains(bRight) ? BorderWidth : 0,
+                        Edges.Contains(bBottom) ? BorderWidth : 0);
     if (Shadow) DrawShadow(ACanvas, frame);
     frame = uiGrowRectSides(frame, 0, 0, Edges.Contains(bRight) ? 0 : BorderWidth,
                             Edges.Contains(bBottom) ? 0 : BorderWidth);

@@ -28,7 +28,7 @@ public:
 
     TColor BackgroundColor = clBtnFace;
     TColor BorderColor = clWindowFrame;
-    TRect BorderRect{};  // the area inside the frame
+    TRect BorderRect{}; // the area inside the frame
     TuiContainerBorderStyle BorderStyle = cbsNone;
     int BorderWidth = 0;
     TRect Bounds{};

@@ -89,7 +89,8 @@ void TuiCustomPopupWindow::StyleChangedHandler(TObject*) {
 int TuiCustomPopupWindow::GetBorderWidth(int ASide) {
     TuiContainerViewInfo* viewInfo = ViewInfo();
     viewInfo->UpdateStyle(Style());
-    const int width = viewInfo->Painter != nullptr ? viewInfo->Painter->ContainerBorderWidth(Style()->BorderStyle()) : 0;
+    const int width =
+        viewInfo->Painter != nullptr ? viewInfo->Painter->ContainerBorderWidth(Style()->BorderStyle()) : 0;
     const bool shadowSide = ASide == 2 || ASide == 3;
     return width + (shadowSide && Style()->Shadow() ? uiContainerShadowWidth : 0);
 }
@@ -109,7 +110,8 @@ void TuiCustomPopupWindow::CalculateViewInfo() {
     viewInfo->Bounds = TRect{0, 0, Width(), Height()};
     const int width = viewInfo->BorderWidth;
     const int shadow = viewInfo->Shadow ? uiContainerShadowWidth : 0;
-    viewInfo->BorderRect = uiGrowRectSides(viewInfo->Bounds, -width, -width, -(width + shadow), -(width + shadow));
+    viewInfo->BorderRect =
+        uiGrowRectSides(viewInfo->Bounds, -width, -width, -(width + shadow), -(width + shadow));
     viewInfo->ClientRect = viewInfo->BorderRect;
 }
 
@@ -159,7 +161,8 @@ void TuiCustomPopupWindow::GetOwnerScreenBounds(TRect& R) {
     if (AnchorControl != nullptr || FOwnerControl == nullptr) return TuiPopupWindow::GetOwnerScreenBounds(R);
     R = AnchorBounds;
     TWinControl* parent = FOwnerControl->Parent();
-    if (parent != nullptr && FOwnerControl->HandleAllocated() && uiIsChildClassWindow(FOwnerControl->Handle())) {
+    if (parent != nullptr && FOwnerControl->HandleAllocated() &&
+        uiIsChildClassWindow(FOwnerControl->Handle())) {
         const TPoint topLeft = parent->ClientToScreen(TPoint{R.left, R.top});
         R = TRect{topLeft.x, topLeft.y, topLeft.x + uiWidthOfRect(R), topLeft.y + uiHeightOfRect(R)};
     }
@@ -291,7 +294,8 @@ void TuiCustomPopupWindow::ClosePopup() {
     if (!alive || controller->HasVisiblePopups() || FOwnerControl == nullptr) return;
     // The last popup is gone: the owner's form shows its real activation again.
     TCustomForm* form = ::GetParentForm(FOwnerControl);
-    if (form != nullptr && form->HandleAllocated() && !uiIsMDIForm(form) && GetActiveWindow() != form->Handle())
+    if (form != nullptr && form->HandleAllocated() && !uiIsMDIForm(form) &&
+        GetActiveWindow() != form->Handle())
         SendMessage(form->Handle(), WM_NCACTIVATE, FALSE, 0);
 }
 
@@ -393,7 +397,8 @@ void TuiCustomPopupWindow::WndProc(TMessage& Message) {
     case CM_ACTIVATE:
     case CM_DEACTIVATE:
         // The class library performs these directly, past the hooks: a lock is honoured here.
-        if (TovMessagesController* c = ovMessagesController(); c != nullptr && c->IsMessageLocked(Message.Msg))
+        if (TovMessagesController* c = ovMessagesController();
+            c != nullptr && c->IsMessageLocked(Message.Msg))
             return;
         break;
     case CM_VISIBLECHANGED:

@@ -89,7 +89,9 @@ public:
     }
     virtual void StyleChanged() {}
     virtual void CorrectBoundsToWorkArea(TPoint& APosition);
-    virtual TuiContainerStyleClass GetPopupStyleClass() { return uiContainerStyleClassOf<TuiContainerStyle>(); }
+    virtual TuiContainerStyleClass GetPopupStyleClass() {
+        return uiContainerStyleClassOf<TuiContainerStyle>();
+    }
     virtual TuiContainerViewInfoClass GetViewInfoClass() {
         return uiContainerViewInfoClassOf<TuiContainerViewInfo>();
     }

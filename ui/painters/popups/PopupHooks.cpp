@@ -100,8 +100,9 @@ void CloseOnWindowHidden(HWND AWindow) {
     for (int i = 0; i < Shown()->Count(); ++i) {
         TuiCustomPopupWindow* popup = Shown()->Items(i);
         TWinControl* owner = popup->OwnerControl();
-        if (popup->IsDestroying() || OwnerIsDestroying(popup) || owner == nullptr || !owner->HandleAllocated() ||
-            !popup->HandleAllocated() || !IsRelatedWindowHandle(AWindow, popup->Handle()))
+        if (popup->IsDestroying() || OwnerIsDestroying(popup) || owner == nullptr ||
+            !owner->HandleAllocated() || !popup->HandleAllocated() ||
+            !IsRelatedWindowHandle(AWindow, popup->Handle()))
             continue;
         // This popup and every one opened after it, the last first.
         for (int j = Shown()->Count() - 1; j >= i && j < Shown()->Count(); --j)
@@ -125,7 +126,8 @@ void BlockCaptionDeactivation(HWND AWindow) {
     if (uiPopupInTransition()) return BlockOnce(AWindow);
     for (int i = 0; i < Shown()->Count(); ++i) {
         TCustomForm* form = OwnerFormOf(Shown()->Items(i));
-        if (form != nullptr && form->HandleAllocated() && form->Handle() == AWindow) return BlockOnce(AWindow);
+        if (form != nullptr && form->HandleAllocated() && form->Handle() == AWindow)
+            return BlockOnce(AWindow);
     }
 }
 
@@ -191,7 +193,8 @@ void PopupMouseHook(int ACode, WPARAM AWParam, LPARAM ALParam, LRESULT& AHookRes
     try {
         const auto* data = reinterpret_cast<const MOUSEHOOKSTRUCT*>(ALParam);
         bool handled = false;
-        ClosePopupsOnMouseDown(data->hwnd, TPoint{data->pt.x, data->pt.y}, static_cast<UINT>(AWParam), handled);
+        ClosePopupsOnMouseDown(data->hwnd, TPoint{data->pt.x, data->pt.y}, static_cast<UINT>(AWParam),
+                               handled);
         if (handled) AHookResult = 1;
     } catch (...) {
         uiHandleException(nullptr);
@@ -216,7 +219,8 @@ void ClosePopupsOnMouseDown(HWND AWindow, const TPoint& AMousePos, UINT AMessage
             popup->GetOwnerScreenBounds(ownerBounds);
             if (PtInRect(&ownerBounds, POINT{AMousePos.x, AMousePos.y})) {
                 onOwner = true;
-                if (popup->IgnoresClosingClick(AWindow, AMessage, AMousePos, shift)) popup->SetJustClosed(true);
+                if (popup->IgnoresClosingClick(AWindow, AMessage, AMousePos, shift))
+                    popup->SetJustClosed(true);
                 offer = false;
             }
         }
@@ -225,7 +229,8 @@ void ClosePopupsOnMouseDown(HWND AWindow, const TPoint& AMousePos, UINT AMessage
             TuiPopupTransition transition;
             popup->LockDeactivate();
             try {
-                if (offer && !AHandled) AHandled = popup->IgnoresClosingClick(AWindow, AMessage, AMousePos, shift);
+                if (offer && !AHandled)
+                    AHandled = popup->IgnoresClosingClick(AWindow, AMessage, AMousePos, shift);
                 popup->ClosePopup();
                 if (onOwner && owner != nullptr &&
                     (owner->ComponentState().Contains(csDestroying) || !owner->Visible()))

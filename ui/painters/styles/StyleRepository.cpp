@@ -33,7 +33,8 @@ TuiCustomStyleSheet* TuiStyleRepository::CreateStyleSheet(const TuiClassRef* ASh
     return CreateStyleSheetEx(ASheetClass, Owner());
 }
 
-TuiCustomStyleSheet* TuiStyleRepository::CreateStyleSheetEx(const TuiClassRef* ASheetClass, TComponent* AOwner) {
+TuiCustomStyleSheet* TuiStyleRepository::CreateStyleSheetEx(const TuiClassRef* ASheetClass,
+                                                            TComponent* AOwner) {
     auto* sheet = dynamic_cast<TuiCustomStyleSheet*>(ASheetClass->Create(AOwner));
     if (sheet == nullptr) return nullptr;
     sheet->SetStyleRepository(this);

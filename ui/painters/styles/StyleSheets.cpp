@@ -52,8 +52,8 @@ TuiCustomStyle* TuiCustomStyles::GetValue(int AIndex) const {
 }
 
 void TuiCustomStyles::SetValue(int AIndex, TuiCustomStyle* AStyle) {
-    const auto it =
-        std::find_if(FEntries.begin(), FEntries.end(), [AIndex](const TEntry& e) { return e.Index == AIndex; });
+    const auto it = std::find_if(FEntries.begin(), FEntries.end(),
+                                 [AIndex](const TEntry& e) { return e.Index == AIndex; });
     if (it != FEntries.end()) {
         if (it->Style == AStyle) return;
         DeleteEntry(static_cast<int>(it - FEntries.begin()));
@@ -68,8 +68,8 @@ void TuiCustomStyles::DeleteEntry(int AEntry) {
     const TEntry entry = FEntries[AEntry];
     // Another entry may hold the same style: the listener stays while one does.
     FEntries.erase(FEntries.begin() + AEntry);
-    const bool stillUsed =
-        std::any_of(FEntries.begin(), FEntries.end(), [&](const TEntry& e) { return e.Style == entry.Style; });
+    const bool stillUsed = std::any_of(FEntries.begin(), FEntries.end(),
+                                       [&](const TEntry& e) { return e.Style == entry.Style; });
     if (!stillUsed) entry.Style->RemoveChangeListener(this);
     RaiseChanged(entry.Index);
 }
@@ -162,7 +162,8 @@ void TuiCustomStyleSheet::Assign(TPersistent* Source) {
 }
 
 void TuiCustomStyleSheet::AddFollower(TuiCustomStyles* AStyles) {
-    if (std::find(FFollowers.begin(), FFollowers.end(), AStyles) == FFollowers.end()) FFollowers.push_back(AStyles);
+    if (std::find(FFollowers.begin(), FFollowers.end(), AStyles) == FFollowers.end())
+        FFollowers.push_back(AStyles);
 }
 
 void TuiCustomStyleSheet::RemoveFollower(TuiCustomStyles* AStyles) {
@@ -173,7 +174,8 @@ void TuiCustomStyleSheet::RemoveFollower(TuiCustomStyles* AStyles) {
 void TuiCustomStyleSheet::NotifyStyleChanged(int AIndex) {
     const std::vector<TuiCustomStyles*> followers = FFollowers;
     for (TuiCustomStyles* styles : followers)
-        if (std::find(FFollowers.begin(), FFollowers.end(), styles) != FFollowers.end()) styles->RaiseChanged(AIndex);
+        if (std::find(FFollowers.begin(), FFollowers.end(), styles) != FFollowers.end())
+            styles->RaiseChanged(AIndex);
     UpdatePlaceholderLinks();
 }
 

@@ -23,8 +23,8 @@ struct TuiCustomStylesClassInfo {
 };
 using TuiCustomStylesClass = const TuiCustomStylesClassInfo*;
 template <class T> TuiCustomStylesClass uiCustomStylesClassOf() {
-    static const TuiCustomStylesClassInfo info{&typeid(T),
-                                               [](TPersistent* AOwner) -> TuiCustomStyles* { return new T(AOwner); }};
+    static const TuiCustomStylesClassInfo info{
+        &typeid(T), [](TPersistent* AOwner) -> TuiCustomStyles* { return new T(AOwner); }};
     return &info;
 }
 

@@ -54,11 +54,13 @@ void TuiCustomStyle::SetParentComponent(TComponent* AValue) {
 void TuiCustomStyle::Changed() {
     const std::vector<IuiStyleListener*> listeners = FListeners;
     for (auto it = listeners.rbegin(); it != listeners.rend(); ++it)
-        if (std::find(FListeners.begin(), FListeners.end(), *it) != FListeners.end()) (*it)->StyleChanged(this);
+        if (std::find(FListeners.begin(), FListeners.end(), *it) != FListeners.end())
+            (*it)->StyleChanged(this);
 }
 
 void TuiCustomStyle::AddChangeListener(IuiStyleListener* AListener) {
-    if (AListener == nullptr || std::find(FListeners.begin(), FListeners.end(), AListener) != FListeners.end())
+    if (AListener == nullptr ||
+        std::find(FListeners.begin(), FListeners.end(), AListener) != FListeners.end())
         return;
     FListeners.push_back(AListener);
 }
