@@ -72,11 +72,14 @@ public:
 
 class TFakeItemHelper : public TuiAccessibilityHelper {
 public:
-    TFakeItemHelper(TObject* AOwner, TuiAccessibilityHelper* AParent) : TuiAccessibilityHelper(AOwner), parent(AParent) {}
+    TFakeItemHelper(TObject* AOwner, TuiAccessibilityHelper* AParent)
+        : TuiAccessibilityHelper(AOwner), parent(AParent) {}
     TuiAccessibilityHelper* parent;
     bool selectable = true;
     TuiAccessibilityHelper* GetParent() override { return parent; }
-    TuiAccessibilitySupportedProperties GetSupportedProperties(int) override { return aspLocationAndNavigation; }
+    TuiAccessibilitySupportedProperties GetSupportedProperties(int) override {
+        return aspLocationAndNavigation;
+    }
     bool IsSelectableObject() override { return selectable; }
     std::string GetName(int) override { return "Sub item"; }
 };
@@ -219,7 +222,8 @@ TEST_F(AccessibilityHelperTest, NavigationBetweenChildrenAndFromAChildHelper) {
     };
     for (const Case& c : cases) {
         VARIANT result;
-        EXPECT_EQ(toolbar->accNavigate(c.direction, c.start, &result), c.result) << c.direction << "/" << c.start.lVal;
+        EXPECT_EQ(toolbar->accNavigate(c.direction, c.start, &result), c.result)
+            << c.direction << "/" << c.start.lVal;
         EXPECT_EQ(result.vt, c.vt);
         EXPECT_EQ(result.lVal, c.id);
     }
@@ -269,8 +273,9 @@ TEST_F(AccessibilityHelperTest, KeyboardShortcutsFromTheAcceleratorOrTheShortcut
     struct Case {
         const char* caption;
         const char* accelerator;
-    } const cases[] = {{"&Open", "O"}, {"Save &as", "A"}, {"Fish && &Chips", "C"}, {"No accelerator", ""},
-                       {"Ends with &", ""}, {"&&", ""}, {"&\xC3\xA9t\xC3\xA9", "\xC3\x89"}};
+    } const cases[] = {
+        {"&Open", "O"},      {"Save &as", "A"}, {"Fish && &Chips", "C"},           {"No accelerator", ""},
+        {"Ends with &", ""}, {"&&", ""},        {"&\xC3\xA9t\xC3\xA9", "\xC3\x89"}};
     for (const Case& c : cases)
         EXPECT_EQ(uiAcceleratorOfCaption(c.caption), c.accelerator) << c.caption;
 }

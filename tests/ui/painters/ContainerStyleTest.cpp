@@ -36,7 +36,8 @@ TEST_F(ContainerStyleTest, AFreshBaseStyleAnswersTheFallbacksOfItsLook) {
     struct Case {
         TuiLookAndFeelKind kind;
         TuiContainerBorderStyle border;
-    } const cases[] = {{lfFlat, cbsFlat}, {lfStandard, cbs3D}, {lfUltraFlat, cbsUltraFlat}, {lfOffice11, cbsOffice11}};
+    } const cases[] = {
+        {lfFlat, cbsFlat}, {lfStandard, cbs3D}, {lfUltraFlat, cbsUltraFlat}, {lfOffice11, cbsOffice11}};
     for (const Case& c : cases) {
         style->LookAndFeel()->SetKind(c.kind);
         EXPECT_EQ(style->BorderStyle(), c.border) << int(c.kind);
@@ -54,10 +55,17 @@ TEST_F(ContainerStyleTest, TheStateRowsFollowTheParentsBorderStyleAndHotTracking
         int state;
         TuiContainerBorderStyle expected;
     } const cases[] = {
-        {cbsFlat, true, 1, cbs3D},       {cbsFlat, false, 1, cbsFlat},     {cbsFlat, true, 3, cbs3D},
-        {cbsNone, true, 1, cbsFlat},     {cbsSingle, true, 3, cbsThick},   {cbsSingle, false, 3, cbsSingle},
-        {cbsFlat, true, 2, cbsFlat},     {cbsFlat, false, 2, cbsFlat},     {cbsUltraFlat, true, 1, cbsUltraFlat},
-        {cbsOffice11, true, 1, cbsOffice11}, {cbs3D, false, 1, cbs3D},
+        {cbsFlat, true, 1, cbs3D},
+        {cbsFlat, false, 1, cbsFlat},
+        {cbsFlat, true, 3, cbs3D},
+        {cbsNone, true, 1, cbsFlat},
+        {cbsSingle, true, 3, cbsThick},
+        {cbsSingle, false, 3, cbsSingle},
+        {cbsFlat, true, 2, cbsFlat},
+        {cbsFlat, false, 2, cbsFlat},
+        {cbsUltraFlat, true, 1, cbsUltraFlat},
+        {cbsOffice11, true, 1, cbsOffice11},
+        {cbs3D, false, 1, cbs3D},
     };
     for (const Case& c : cases) {
         normal->SetBorderStyle(c.parent);
@@ -204,8 +212,8 @@ TEST_F(ContainerStyleTest, ValueNamesResolveInAnyLetterCase) {
     struct Case {
         const char* name;
         int index;
-    } const cases[] = {{"BorderColor", 0}, {"borderstyle", 1}, {"COLOR", 2},     {"Edges", 3},
-                       {"font", 4},        {"HotTrack", 5},    {"shadow", 6},    {"textcolor", 7},
+    } const cases[] = {{"BorderColor", 0}, {"borderstyle", 1},       {"COLOR", 2},        {"Edges", 3},
+                       {"font", 4},        {"HotTrack", 5},          {"shadow", 6},       {"textcolor", 7},
                        {"TextStyle", 8},   {"transparentborder", 9}, {"LookAndFeel", -1}, {"", -1}};
     for (const Case& c : cases)
         EXPECT_EQ(uiContainerStyleValueIndex(c.name), c.index) << c.name;
@@ -259,7 +267,8 @@ TEST_F(ContainerViewInfoTest, TheRingFillsFourStripsAndNothingForEmptyOrEqualRec
         {{2, 2, 12, 12}, {5, 5, 5, 5}, 100},
     };
     for (const Case& c : cases) {
-        auto bitmap = Draw(16, 16, clWhite, [&](TuiCanvas* canvas) { uiFillRing(canvas, c.outer, c.inner, clRed); });
+        auto bitmap =
+            Draw(16, 16, clWhite, [&](TuiCanvas* canvas) { uiFillRing(canvas, c.outer, c.inner, clRed); });
         int painted = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)

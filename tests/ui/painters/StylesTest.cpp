@@ -52,7 +52,8 @@ protected:
     }
     TuiStyle* NewStyle() { return static_cast<TuiStyle*>(repository->CreateItem(uiClassOf<TuiStyle>())); }
     TRecordingSheet* NewSheet(const std::string& AName) {
-        auto* sheet = static_cast<TRecordingSheet*>(repository->CreateStyleSheet(uiClassOf<TRecordingSheet>()));
+        auto* sheet =
+            static_cast<TRecordingSheet*>(repository->CreateStyleSheet(uiClassOf<TRecordingSheet>()));
         sheet->SetName(AName);
         return sheet;
     }

@@ -242,9 +242,10 @@ void TuiCustomPopupWindow::RunModalLoop() {
     auto alive = [&] { return link->Ref != nullptr && Visible() && !Application()->Terminated(); };
     try {
         while (alive()) {
+            // Every such key waiting now goes: a burst of them must not slip through one per message.
             MSG msg;
-            if (PeekMessage(&msg, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE) &&
-                IsDiscardedSysKey(msg.wParam))
+            while (PeekMessage(&msg, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE) &&
+                   IsDiscardedSysKey(msg.wParam))
                 PeekMessage(&msg, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE);
             if (ModalResult() != mrNone) {
                 if (CloseQuery())
@@ -366,6 +367,16 @@ void TuiCustomPopupWindow::WndProc(TMessage& Message) {
     case WM_ACTIVATEAPP:
         // The hooks decide which popups close when the application loses the activation.
         Message.Result = 0;
+        return;
+    case WM_ACTIVATE:
+        TForm::WndProc(Message);
+        // The class library tells a form of its deactivation only when the focus moves between its
+        // forms; a popup hears of every loss of the activation here (unless its own focus change locked
+        // the activation messages).
+        if (LOWORD(Message.WParam) == WA_INACTIVE && IsShown())
+            if (TovMessagesController* c = ovMessagesController();
+                c == nullptr || !c->IsMessageLocked(CM_DEACTIVATE))
+                Deactivate();
         return;
     case WM_ERASEBKGND:
         if (!ErasesBackground()) {
