@@ -188,7 +188,8 @@ TEST_F(ScreenTipsTest, FindingTheTipOfAControlItsActionOrItsProvider) {
         std::string shortCut;
     } const cases[] = {
         {"linked control", ownerControl, nullptr, direct, ""},
-        {"linked control with an action", ownerControl, action, direct, " (" + ShortCutToText(ShortCut('O', scCtrl)) + ")"},
+        {"linked control with an action", ownerControl, action, direct,
+         " (" + ShortCutToText(ShortCut('O', scCtrl)) + ")"},
         {"linked action", other, action, byAction, " (" + ShortCutToText(ShortCut('O', scCtrl)) + ")"},
         {"nothing linked", other, nullptr, nullptr, ""},
     };
@@ -268,7 +269,8 @@ TEST_F(ScreenTipLayoutTest, AHeaderAloneIsTwelvePixelsLargerThanItsText) {
 }
 
 TEST_F(ScreenTipLayoutTest, AWideDescriptionGlyphShrinksToItsColumn) {
-    TovScreenTip* tip = NewTip("Normalize", "Raises the level so that the loudest sample reaches the target.");
+    TovScreenTip* tip =
+        NewTip("Normalize", "Raises the level so that the loudest sample reaches the target.");
     auto glyph = Glyph(200, 100);
     tip->Description()->SetGlyph(glyph.get());
     auto viewInfo = Layout(tip);
@@ -373,6 +375,7 @@ TEST_F(ScreenTipWindowTest, HidingTheWindowFreesTheLayoutAndShowingAgainMakesANe
     // The rectangle grew by a pixel and moved up and left by the border.
     EXPECT_EQ(window->BoundsRect().left, 199);
     EXPECT_EQ(window->Width(), 211);
+    EXPECT_EQ(window->Height(), window->ViewInfo()->GetBoundsRect().bottom + 1);
     olva::win::InjectMouse(olva::win::MouseAction::Move, 5, 5); // over no control of ours
     Pump();
     ShowWindow(window->Handle(), SW_HIDE);

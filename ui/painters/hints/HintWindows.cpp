@@ -7,6 +7,7 @@
 #include "platform/win/DeferredPositions.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Screen.h"
+#include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/core/base/CoreServices.h"
@@ -160,6 +161,12 @@ void TuiBaseHintWindow::WMEraseBkgnd(TMessage& Message) {
 void TuiBaseHintWindow::Dispatch(TMessage& Message) {
     // The caption set while activating is no change of the window's text.
     if (Message.Msg == CM_TEXTCHANGED && FActivating) return;
+    // A hint is exactly as large as its layout: no minimum size of framed windows applies.
+    if (Message.Msg == WM_GETMINMAXINFO && Message.LParam != 0) {
+        reinterpret_cast<MINMAXINFO*>(Message.LParam)->ptMinTrackSize = POINT{0, 0};
+        Message.Result = 0;
+        return;
+    }
     THintWindow::Dispatch(Message);
 }
 

@@ -1,8 +1,10 @@
 #include "ui/painters/popups/CustomPopupWindow.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Messages.h"
+#include "platform/win/Painting.h"
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
@@ -82,6 +84,7 @@ TuiContainerViewInfo* TuiCustomPopupWindow::ViewInfo() {
 
 void TuiCustomPopupWindow::StyleChangedHandler(TObject*) {
     ViewInfo()->UpdateStyle(Style());
+    UpdateShadowRegion();
     StyleChanged();
     if (HandleAllocated()) Invalidate();
 }
@@ -113,6 +116,25 @@ void TuiCustomPopupWindow::CalculateViewInfo() {
     viewInfo->BorderRect =
         uiGrowRectSides(viewInfo->Bounds, -width, -width, -(width + shadow), -(width + shadow));
     viewInfo->ClientRect = viewInfo->BorderRect;
+}
+
+void TuiCustomPopupWindow::UpdateShadowRegion() {
+    if (!HandleAllocated()) return;
+    if (!Style()->Shadow()) {
+        SetWindowRgn(Handle(), nullptr, TRUE);
+        return;
+    }
+    // The shadow bands start 3 pixels in from the frame's corners: the two squares they leave out show
+    // what lies behind the popup.
+    const int w = Width(), h = Height(), s = uiContainerShadowWidth;
+    HRGN region = CreateRectRgn(0, 0, w, h);
+    HRGN corner = CreateRectRgn(w - s, 0, w, s);
+    CombineRgn(region, region, corner, RGN_DIFF);
+    DeleteObject(corner);
+    corner = CreateRectRgn(0, h - s, s, h);
+    CombineRgn(region, region, corner, RGN_DIFF);
+    DeleteObject(corner);
+    SetWindowRgn(Handle(), region, TRUE);
 }
 
 void TuiCustomPopupWindow::AdjustClientRect(RECT& Rect) {
@@ -224,6 +246,8 @@ void TuiCustomPopupWindow::Popup(TWinControl* AFocusedControl) {
         controller->Add(this);
         DoShowing();
         SetBounds(position.x, position.y, Width(), Height());
+        HandleNeeded();
+        UpdateShadowRegion();
         Show();
         GiveFocus(AFocusedControl);
         TCustomForm* ownerForm = FOwnerControl != nullptr ? ::GetParentForm(FOwnerControl) : nullptr;

@@ -97,6 +97,8 @@ public:
     }
     // Fills the view info from the style and the window's size: bounds, border, shadow and client area.
     virtual void CalculateViewInfo();
+    // With a shadow the window leaves out the corners the shadow bands do not cover.
+    void UpdateShadowRegion();
 
 protected:
     void InitPopup() override {}
