@@ -123,8 +123,9 @@ void ReportDispatch(HWND AWindow) {
     RemovePopupHooks();
     const double withoutHooks = Best(Runs, [&] { DispatchRound(AWindow, DispatchRounds); });
     InstallPopupHooks();
-    std::printf("Message dispatch, %d rounds of a sent message, a posted message and a mouse move (best of %d)\n",
-                DispatchRounds, Runs);
+    std::printf(
+        "Message dispatch, %d rounds of a sent message, a posted message and a mouse move (best of %d)\n",
+        DispatchRounds, Runs);
     std::printf("  (%lld messages delivered; a popup shown: %s)\n", Delivered,
                 IsWindowVisible(shown.popup->Handle()) ? "yes" : "no");
     std::printf("  without the popup hooks        %8.2f ms\n", withoutHooks);
@@ -165,8 +166,8 @@ void ReportScreenTip() {
     });
     std::printf("Layout and paint of one hint, %d times (best of %d)\n", Repeats, Runs);
     std::printf("  class library's plain hint     %8.2f ms   %.3f ms each\n", plainMs, plainMs / Repeats);
-    std::printf("  full screen tip                %8.2f ms   %.3f ms each   ratio %.2f\n", tipMs, tipMs / Repeats,
-                tipMs / plainMs);
+    std::printf("  full screen tip                %8.2f ms   %.3f ms each   ratio %.2f\n", tipMs,
+                tipMs / Repeats, tipMs / plainMs);
     delete plain;
     delete screenTip;
     delete form;

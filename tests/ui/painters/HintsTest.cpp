@@ -273,3 +273,36 @@ TEST_F(HintsTest, TheApplicationMakesItsHintWindowFromTheInstalledClass) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HintsTest, PreparingAHintRunsTheShowHintEventAndMakesTheWindowOfTheNamedClass) {
+    auto* controller = new TuiCustomHintStyleController(nullptr);
+    controller->SetHintStyleClassName("TovScreenTipStyle");
+    THintWindow* window = nullptr;
+    THintInfo info;
+    TRect r{300, 200, 300, 200};
+    std::string hint = "Open a file";
+    EXPECT_TRUE(ovPrepareHintInfo(info, window, ownerControl, 0, nullptr, r, hint));
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(dynamic_cast<TovScreenTipWindow*>(window), nullptr);
+    EXPECT_EQ(info.HintControl, ownerControl);
+    EXPECT_EQ(info.HideTimeout, Application()->HintHidePause());
+    EXPECT_EQ(r.left, 300);
+    EXPECT_EQ(r.top, 200);
+    EXPECT_GT(r.right, r.left);
+    ovShowHintWindow(window, r, hint);
+    EXPECT_TRUE(IsWindowVisible(window->Handle()));
+    EXPECT_EQ(GetParent(window->Handle()), Application()->Handle()); // its owner
+    // A refused hint makes no window.
+    controller->OnShowHint =
+        TuiShowHintEvent([](TObject*, std::string&, bool& ACanShow, THintInfo&) { ACanShow = false; }, this);
+    THintWindow* none = nullptr;
+    EXPECT_FALSE(ovPrepareHintInfo(info, none, ownerControl, 100, nullptr, r, hint));
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(info.HideTimeout, 100);
+    delete window;
+    delete controller;
+}
+
+} // namespace

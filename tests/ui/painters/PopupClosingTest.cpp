@@ -393,3 +393,50 @@ TEST_F(PopupTest, WindowHelpers) {
 }
 
 } // namespace
+
+namespace {
+
+// A control holding a toolbar; both count the form-deactivated notices they get.
+class TToolbarBlock : public TBlock, public IuiToolbarHolder {
+public:
+    TToolbarBlock(TComponent* AOwner, TBlock* AToolbar) : TBlock(AOwner), toolbar(AToolbar) {}
+    TBlock* toolbar;
+    int notices = 0;
+    TControl* GetToolbar() override { return toolbar; }
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == uiFormDeactivatedMessage) ++notices;
+        TBlock::WndProc(Message);
+    }
+};
+
+class TNoticedBlock : public TBlock {
+public:
+    using TBlock::TBlock;
+    int notices = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == uiFormDeactivatedMessage) ++notices;
+        TBlock::WndProc(Message);
+    }
+};
+
+TEST_F(PopupTest, AFormLosingTheActivationTellsItsActiveControlAndItsToolbar) {
+    auto* toolbar = new TNoticedBlock(form);
+    toolbar->SetBounds(200, 20, 100, 24);
+    toolbar->SetParent(form);
+    auto* holder = new TToolbarBlock(form, toolbar);
+    holder->SetBounds(200, 60, 100, 24);
+    holder->SetParent(form);
+    form->SetActiveControl(holder);
+    SendMessage(form->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(holder->notices, 1);
+    EXPECT_EQ(toolbar->notices, 1);
+    // Activation itself tells nobody.
+    SendMessage(form->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(holder->notices, 1);
+}
+
+} // namespace

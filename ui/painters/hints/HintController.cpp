@@ -3,6 +3,7 @@
 #include "platform/vcl/Control.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Screen.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/core/base/Registries.h"
 #include "ui/core/controls/BaseControl.h"
@@ -120,9 +121,13 @@ void TuiHintController::ShowHintHandler(std::string& AHintText, bool& ACanShow, 
 
 void ovShowHintWindow(THintWindow* AWindow, const TRect& R, const std::string& AHint) {
     if (MonitorFromPoint(POINT{R.left, R.top}, MONITOR_DEFAULTTONEAREST) == nullptr) return;
-    if (Application() != nullptr && AWindow->ParentWindow() != Application()->Handle()) {
-        if (AWindow->HandleAllocated()) ShowWindow(AWindow->Handle(), SW_HIDE);
-        AWindow->SetParentWindow(Application()->Handle());
+    // The application's window owns the hint (made its parent, a hidden window would hide it).
+    if (Application() != nullptr) {
+        HWND window = AWindow->Handle();
+        if (GetParent(window) != Application()->Handle()) {
+            ShowWindow(window, SW_HIDE);
+            SetWindowLongPtr(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application()->Handle()));
+        }
     }
     AWindow->ActivateHint(RECT{R.left, R.top, R.right, R.bottom}, AHint);
 }
