@@ -1,10 +1,10 @@
 #include "ui/painters/styles/StyleRepository.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Exceptions.h"
+#include "ui/painters/styles/StyleLists.h"
 #include "ui/painters/styles/StyleSheets.h"
 #include "ui/painters/styles/Styles.h"
-
-#include <algorithm>
 
 TuiStyleRepository::TuiStyleRepository(TComponent* AOwner) : TuiScalableComponent(AOwner) {
     Scalable = false;
@@ -55,22 +55,25 @@ void TuiStyleRepository::ChangeScale(int AMultiplier, int ADivisor) {
 }
 
 void TuiStyleRepository::AddItem(TuiCustomStyle* AStyle) {
-    if (std::find(FItems.begin(), FItems.end(), AStyle) == FItems.end()) FItems.push_back(AStyle);
+    uiListAddOnce(FItems, AStyle);
 }
 
 void TuiStyleRepository::RemoveItem(TuiCustomStyle* AStyle) {
-    const auto it = std::find(FItems.begin(), FItems.end(), AStyle);
-    if (it != FItems.end()) FItems.erase(it);
+    uiListRemove(FItems, AStyle);
 }
 
 void TuiStyleRepository::AddStyleSheet(TuiCustomStyleSheet* ASheet) {
-    if (std::find(FStyleSheets.begin(), FStyleSheets.end(), ASheet) == FStyleSheets.end())
-        FStyleSheets.push_back(ASheet);
+    uiListAddOnce(FStyleSheets, ASheet);
 }
 
 void TuiStyleRepository::RemoveStyleSheet(TuiCustomStyleSheet* ASheet) {
-    const auto it = std::find(FStyleSheets.begin(), FStyleSheets.end(), ASheet);
-    if (it != FStyleSheets.end()) FStyleSheets.erase(it);
+    uiListRemove(FStyleSheets, ASheet);
+}
+
+TuiStyleRepository* uiStyleRepositoryOfParent(TComponent* AParent) {
+    auto* repository = dynamic_cast<TuiStyleRepository*>(AParent);
+    if (AParent != nullptr && repository == nullptr) throw EInvalidCast("Invalid class typecast");
+    return repository;
 }
 
 void uiStylesInitialize() {

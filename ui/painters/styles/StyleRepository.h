@@ -42,5 +42,9 @@ private:
     std::vector<TuiCustomStyleSheet*> FStyleSheets;
 };
 
+// The repository a style or sheet is put under: null for null; anything but a repository raises
+// EInvalidCast.
+TuiStyleRepository* uiStyleRepositoryOfParent(TComponent* AParent);
+
 // Unit start: the style classes made known for streaming.
 void uiStylesInitialize();

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include "ui/painters/styles/StyleLists.h"
 #include "ui/painters/styles/StyleRepository.h"
 
 #include <algorithm>
@@ -162,20 +163,17 @@ void TuiCustomStyleSheet::Assign(TPersistent* Source) {
 }
 
 void TuiCustomStyleSheet::AddFollower(TuiCustomStyles* AStyles) {
-    if (std::find(FFollowers.begin(), FFollowers.end(), AStyles) == FFollowers.end())
-        FFollowers.push_back(AStyles);
+    uiListAddOnce(FFollowers, AStyles);
 }
 
 void TuiCustomStyleSheet::RemoveFollower(TuiCustomStyles* AStyles) {
-    const auto it = std::find(FFollowers.begin(), FFollowers.end(), AStyles);
-    if (it != FFollowers.end()) FFollowers.erase(it);
+    uiListRemove(FFollowers, AStyles);
 }
 
 void TuiCustomStyleSheet::NotifyStyleChanged(int AIndex) {
     const std::vector<TuiCustomStyles*> followers = FFollowers;
     for (TuiCustomStyles* styles : followers)
-        if (std::find(FFollowers.begin(), FFollowers.end(), styles) != FFollowers.end())
-            styles->RaiseChanged(AIndex);
+        if (uiListContains(FFollowers, styles)) styles->RaiseChanged(AIndex);
     UpdatePlaceholderLinks();
 }
 
@@ -200,8 +198,5 @@ TComponent* TuiCustomStyleSheet::GetParentComponent() const {
 }
 
 void TuiCustomStyleSheet::SetParentComponent(TComponent* AValue) {
-    if (ComponentState().Contains(csLoading)) return;
-    auto* repository = dynamic_cast<TuiStyleRepository*>(AValue);
-    if (AValue != nullptr && repository == nullptr) throw EInvalidCast("Invalid class typecast");
-    SetStyleRepository(repository);
+    if (!ComponentState().Contains(csLoading)) SetStyleRepository(uiStyleRepositoryOfParent(AValue));
 }

@@ -4,6 +4,7 @@
 #include "platform/rtl/Numerics.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Font.h"
+#include "ui/painters/styles/StyleLists.h"
 #include "ui/painters/styles/StyleRepository.h"
 
 #include <algorithm>
@@ -45,29 +46,21 @@ TComponent* TuiCustomStyle::GetParentComponent() const {
 }
 
 void TuiCustomStyle::SetParentComponent(TComponent* AValue) {
-    if (ComponentState().Contains(csLoading)) return;
-    auto* repository = dynamic_cast<TuiStyleRepository*>(AValue);
-    if (AValue != nullptr && repository == nullptr) throw EInvalidCast("Invalid class typecast");
-    SetStyleRepository(repository);
+    if (!ComponentState().Contains(csLoading)) SetStyleRepository(uiStyleRepositoryOfParent(AValue));
 }
 
 void TuiCustomStyle::Changed() {
     const std::vector<IuiStyleListener*> listeners = FListeners;
     for (auto it = listeners.rbegin(); it != listeners.rend(); ++it)
-        if (std::find(FListeners.begin(), FListeners.end(), *it) != FListeners.end())
-            (*it)->StyleChanged(this);
+        if (uiListContains(FListeners, *it)) (*it)->StyleChanged(this);
 }
 
 void TuiCustomStyle::AddChangeListener(IuiStyleListener* AListener) {
-    if (AListener == nullptr ||
-        std::find(FListeners.begin(), FListeners.end(), AListener) != FListeners.end())
-        return;
-    FListeners.push_back(AListener);
+    if (AListener != nullptr) uiListAddOnce(FListeners, AListener);
 }
 
 void TuiCustomStyle::RemoveChangeListener(IuiStyleListener* AListener) {
-    const auto it = std::find(FListeners.begin(), FListeners.end(), AListener);
-    if (it != FListeners.end()) FListeners.erase(it);
+    uiListRemove(FListeners, AListener);
 }
 
 // ---- TuiStyle
