@@ -164,7 +164,9 @@ TEST_F(ContainerStyleTest, TheControllersFontReachesListenersWithoutAssigningThe
     font.SetHeight(-30);
     controller.Style()->SetFont(&font);
     EXPECT_EQ(style->Font()->Height(), -9);
-    // Scaling touches assigned fonts only.
+    // Scaling touches assigned fonts only, and the font the state styles share with the base style once.
+    controller.Styles()->Items(1)->SetAssignedValues({csvFont});
+    controller.Styles()->Items(3)->SetAssignedValues({csvFont});
     controller.ChangeScale(3, 2);
     EXPECT_EQ(controller.Style()->Font()->Height(), -45);
     style->SetStyleController(nullptr);

@@ -112,10 +112,17 @@ TEST_F(StylesTest, FreeingAStyleRemovesItsEntriesAndReportsTheirIndices) {
     shared->SetColor(clRed);
     EXPECT_EQ(first.changed, (std::vector<int>{1, 7}));
     EXPECT_EQ(second.changed, (std::vector<int>{2}));
+    // Another entry still holding the style keeps hearing of it when one entry goes.
+    first.SetValue(1, nullptr);
+    first.changed.clear();
+    shared->SetColor(clBlue);
+    EXPECT_EQ(first.changed, (std::vector<int>{7}));
+    first.SetValue(1, shared);
     first.changed.clear();
     second.changed.clear();
     shared->Free();
-    EXPECT_EQ(first.changed, (std::vector<int>{7, 1}));
+    // From the last entry to the first: element 1 went back in after element 7.
+    EXPECT_EQ(first.changed, (std::vector<int>{1, 7}));
     EXPECT_EQ(second.changed, (std::vector<int>{2}));
     EXPECT_EQ(first.Count(), 1);
     EXPECT_EQ(first.GetValue(4), other);
