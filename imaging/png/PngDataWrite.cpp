@@ -1,19 +1,17 @@
-// Encoding of the image data: packing the held rows into the file's sample layout, choosing a row
-// filter and deflating the rows into IDAT chunks of at most IdatLimit bytes.
+// Encoding of the image data: packing the held rows into the file's sample layout, filtering them and
+// deflating them into IDAT chunks of at most IdatLimit bytes.
 #include "imaging/png/PngDataChunk.h"
 
 #include "imaging/PackedBits.h"
 #include "imaging/png/PngErrors.h"
+#include "imaging/png/PngFilterPlan.h"
 #include "imaging/png/PngHeaderChunk.h"
+#include "imaging/png/PngIdatWriters.h"
 #include "imaging/png/PngPicture.h"
 #include "imaging/png/PngTypes.h"
 #include "platform/rtl/Stream.h"
 
-#include <zlib.h>
-
-#include <array>
 #include <cstring>
-#include <vector>
 
 namespace png_idat_write {
 
@@ -103,129 +101,45 @@ void PackRow(TChunkIHDR& h, const TPngPicture& pic, std::uint8_t* out, int y, in
     }
 }
 
-int Score(const std::uint8_t* b, int size) {
-    int score = 0;
-    for (int j = 2; j < size; ++j)
-        if (b[j] == b[j - 1] || b[j] == b[j - 2]) ++score;
-    return score;
-}
-
-class RowEncoder {
-public:
-    RowEncoder(TPngPicture& pic, TStream* stream, int maxRow, int offset)
-        : FSet(pic.FilterSet()), FOffset(offset), FLimit(pic.IdatLimit()), FStream(stream) {
-        FRaw.assign(std::size_t(maxRow) + 1, 0);
-        for (int f = 0; f < 5; ++f)
-            if (f == 0 || (FSet & (1 << f))) FBuffers[std::size_t(f)].assign(std::size_t(maxRow) + 1, 0);
-        FOut.resize(std::size_t(FLimit));
-        // Filtered rows are mostly small differences: zlib's strategy for such data, with its largest
-        // match memory, packs them a little tighter at the same level and speed.
-        const bool filtered = (FSet & ~PngFilterBit(rfNone)) != 0;
-        const int rc = deflateInit2(&FZ, pic.DeflateLevel(), Z_DEFLATED, 15, 9,
-                                    filtered ? Z_FILTERED : Z_DEFAULT_STRATEGY);
-        if (rc != Z_OK) Fail<EPngError>(std::string(PngText::CompressFailed) + PngZlibErrorText(rc));
-        FLive = true;
-        FZ.next_out = FOut.data();
-        FZ.avail_out = uInt(FLimit);
-    }
-    ~RowEncoder() {
-        if (FLive) deflateEnd(&FZ);
-    }
-
-    std::uint8_t* Raw() { return FRaw.data(); }
-    void StartPass() { std::fill(FBuffers[0].begin(), FBuffers[0].end(), 0); }
-
-    // Filters the raw row of `size` bytes against the prior row and deflates it.
-    void EncodeRow(int size) {
-        std::uint8_t* prior = FBuffers[0].data();
-        const std::uint8_t* raw = FRaw.data();
-        const int a0 = FOffset;
-        if (FSet & PngFilterBit(rfSub)) {
-            std::uint8_t* d = FBuffers[1].data();
-            for (int x = 0; x < size; ++x)
-                d[x] = std::uint8_t(raw[x] - (x >= a0 ? raw[x - a0] : 0));
-        }
-        if (FSet & PngFilterBit(rfUp)) {
-            std::uint8_t* d = FBuffers[2].data();
-            for (int x = 0; x < size; ++x)
-                d[x] = std::uint8_t(raw[x] - prior[x]);
-        }
-        if (FSet & PngFilterBit(rfAverage)) {
-            std::uint8_t* d = FBuffers[3].data();
-            for (int x = 0; x < size; ++x)
-                d[x] = std::uint8_t(raw[x] - (((x >= a0 ? raw[x - a0] : 0) + prior[x]) >> 1));
-        }
-        if (FSet & PngFilterBit(rfPaeth)) {
-            std::uint8_t* d = FBuffers[4].data();
-            for (int x = 0; x < size; ++x) {
-                const int a = x >= a0 ? raw[x - a0] : 0, c = x >= a0 ? prior[x - a0] : 0;
-                d[x] = std::uint8_t(raw[x] - PngPaethPredictor(a, prior[x], c));
-            }
-        }
-        const int chosen = Choose(size);
-        std::memcpy(prior, raw, std::size_t(size)); // filter 0 output and the next row's prior row
-        std::uint8_t type = std::uint8_t(chosen);
-        Deflate(&type, 1, Z_NO_FLUSH);
-        Deflate(FBuffers[std::size_t(chosen)].data(), size, Z_NO_FLUSH);
-    }
-
-    void Finish() {
-        Deflate(nullptr, 0, Z_FINISH);
-        if (FZ.avail_out < uInt(FLimit)) Flush();
-    }
-
-private:
-    int Choose(int size) const {
-        if (FSet == 0 || FSet == PngFilterBit(rfNone)) return 0;
-        int best = -1, bestScore = 0;
-        for (int f = 0; f < 5; ++f) {
-            if (!(FSet & (1 << f))) continue;
-            if (FSet == (1 << f)) return f;
-            const int s = size < 3 ? 0 : Score(FBuffers[std::size_t(f)].data(), size);
-            if (s > bestScore) {
-                bestScore = s;
-                best = f;
-            }
-        }
-        return best < 0 ? 0 : best;
-    }
-
-    void Deflate(const std::uint8_t* data, int size, int flush) {
-        FZ.next_in = const_cast<Bytef*>(data);
-        FZ.avail_in = uInt(size);
-        for (;;) {
-            const int rc = deflate(&FZ, flush);
-            if (rc < 0 && rc != Z_BUF_ERROR)
-                Fail<EPngError>(std::string(PngText::CompressFailed) + PngZlibErrorText(rc));
-            if (FZ.avail_out == 0) {
-                Flush();
-                continue;
-            }
-            if (flush == Z_FINISH ? rc == Z_STREAM_END : FZ.avail_in == 0) break;
-        }
-    }
-
-    void Flush() {
-        PngWriteChunk(FStream, "IDAT", FOut.data(), std::uint32_t(std::size_t(FLimit) - FZ.avail_out));
-        FZ.next_out = FOut.data();
-        FZ.avail_out = uInt(FLimit);
-    }
-
-    TPngFilterSet FSet;
-    int FOffset;
-    int FLimit;
-    TStream* FStream;
-    std::vector<std::uint8_t> FRaw;
-    std::array<std::vector<std::uint8_t>, 5> FBuffers;
-    std::vector<std::uint8_t> FOut;
-    z_stream FZ{};
-    bool FLive = false;
-};
-
 constexpr int PassStartRow[7] = {0, 0, 4, 0, 2, 0, 1};
 constexpr int PassStartCol[7] = {0, 4, 0, 2, 0, 1, 0};
 constexpr int PassRowStep[7] = {8, 8, 8, 4, 4, 2, 2};
 constexpr int PassColStep[7] = {8, 8, 4, 4, 2, 2, 1};
+
+// Pixels in each row and rows of an Adam7 pass (0 when the image is too small for it).
+int PassWidth(int width, int pass) {
+    return width > PassStartCol[pass]
+               ? (width + PassColStep[pass] - PassStartCol[pass] - 1) / PassColStep[pass]
+               : 0;
+}
+int PassRows(int height, int pass) {
+    return height > PassStartRow[pass]
+               ? (height + PassRowStep[pass] - PassStartRow[pass] - 1) / PassRowStep[pass]
+               : 0;
+}
+
+// The bytes of all filtered rows with their filter bytes, as deflate sees them.
+std::size_t FilteredImageBytes(const TChunkIHDR& h, bool adam7) {
+    if (!adam7)
+        return std::size_t(h.Height) *
+               (std::size_t(TPngPicture::PackedRowSize(h.Width, h.ColorType, h.BitDepth)) + 1);
+    std::size_t total = 0;
+    for (int pass = 0; pass < 7; ++pass) {
+        const int rowBytes = TPngPicture::PackedRowSize(PassWidth(h.Width, pass), h.ColorType, h.BitDepth);
+        if (rowBytes > 0) total += std::size_t(PassRows(h.Height, pass)) * (std::size_t(rowBytes) + 1);
+    }
+    return total;
+}
+
+// The codec's own filter settings are streamed through zlib as they always were; where the filters are
+// left to the encoder the rows are gathered and compressed at once, unless the image is very large.
+std::unique_ptr<TPngIdatWriter> MakeIdatWriter(const TPngPicture& pic, const TPngFilterPlan& plan,
+                                               TStream* stream, std::size_t filteredBytes) {
+    if (pic.FilterSet() == PngAllFilters && PngGathersWholeImage(filteredBytes))
+        return MakeWholeImageIdatWriter(stream, pic.DeflateLevel(), pic.IdatLimit(), filteredBytes);
+    const bool filtered = (plan.Rows & ~PngFilterBit(rfNone)) != 0;
+    return MakeStreamingIdatWriter(stream, pic.DeflateLevel(), pic.IdatLimit(), filtered);
+}
 
 } // namespace png_idat_write
 
@@ -237,28 +151,40 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
     header->PromoteTwoBitDepth(); // held as 4-bit; the header is written that way too
     const int offset = TPngPicture::FilterOffset(header->ColorType, header->BitDepth);
     const int maxRow = TPngPicture::PackedRowSize(header->Width, header->ColorType, header->BitDepth);
-    RowEncoder encoder(*pic, Stream, maxRow, offset);
-    if (pic->InterlaceMode() == piAdam7) {
+    const bool adam7 = pic->InterlaceMode() == piAdam7;
+    auto packRow = [&](int y, std::uint8_t* out) {
+        PackRow(*header, *pic, out, y, 0, 1, header->Width, maxRow);
+    };
+    TPngFilterPlan plan = PngFilterPlanFor(pic->FilterSet(), header->ColorType, header->BitDepth);
+    // Trying costs a little; interlaced rows and stored (level 0) data are written by the per-row rule.
+    if (plan.Choice == TPngFilterChoice::MinimumSum && !adam7 && pic->DeflateLevel() >= 1 &&
+        pic->DeflateLevel() <= 9)
+        plan = PngTryFilterPlans(header->Height, maxRow, offset, packRow);
+    TPngRowFilters filters(plan.Rows, plan.Choice, maxRow, offset);
+    const std::unique_ptr<TPngIdatWriter> writer =
+        MakeIdatWriter(*pic, plan, Stream, FilteredImageBytes(*header, adam7));
+    auto encode = [&](int rowBytes) {
+        const int type = filters.FilterRow(rowBytes);
+        writer->PutRow(std::uint8_t(type), filters.Filtered(type), rowBytes);
+    };
+    if (adam7) {
         for (int pass = 0; pass < 7; ++pass) {
-            const int passWidth =
-                header->Width > PassStartCol[pass]
-                    ? (header->Width + PassColStep[pass] - PassStartCol[pass] - 1) / PassColStep[pass]
-                    : 0;
+            const int passWidth = PassWidth(header->Width, pass);
             const int rowBytes = TPngPicture::PackedRowSize(passWidth, header->ColorType, header->BitDepth);
-            encoder.StartPass();
+            filters.StartPass();
             if (rowBytes == 0) continue;
             for (int y = PassStartRow[pass]; y < header->Height; y += PassRowStep[pass]) {
-                PackRow(*header, *pic, encoder.Raw(), y, PassStartCol[pass], PassColStep[pass], passWidth,
+                PackRow(*header, *pic, filters.Raw(), y, PassStartCol[pass], PassColStep[pass], passWidth,
                         rowBytes);
-                encoder.EncodeRow(rowBytes);
+                encode(rowBytes);
             }
         }
     } else {
         for (int y = 0; y < header->Height; ++y) {
-            PackRow(*header, *pic, encoder.Raw(), y, 0, 1, header->Width, maxRow);
-            encoder.EncodeRow(maxRow);
+            packRow(y, filters.Raw());
+            encode(maxRow);
         }
     }
-    encoder.Finish();
+    writer->Finish();
     return true;
 }

@@ -96,35 +96,59 @@ int Paeth(int a, int b, int c) {
     return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 
-std::string Filter(int type, const std::string& raw, const std::string& prior, int bpp) {
-    std::string out(raw.size(), '\0');
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        const int x = std::uint8_t(raw[i]);
-        const int a = i >= std::size_t(bpp) ? std::uint8_t(raw[i - std::size_t(bpp)]) : 0;
-        const int b = std::uint8_t(prior[i]);
-        const int c = i >= std::size_t(bpp) ? std::uint8_t(prior[i - std::size_t(bpp)]) : 0;
-        int p = 0;
-        switch (type) {
-        case 1:
-            p = a;
-            break;
-        case 2:
-            p = b;
-            break;
-        case 3:
-            p = (a + b) / 2;
-            break;
-        case 4:
-            p = Paeth(a, b, c);
-            break;
-        default:
-            break;
-        }
-        out[i] = char(x - p);
+int Predictor(int type, int a, int b, int c) {
+    switch (type) {
+    case 1:
+        return a;
+    case 2:
+        return b;
+    case 3:
+        return (a + b) / 2;
+    case 4:
+        return Paeth(a, b, c);
+    default:
+        return 0;
     }
-    return std::string(1, char(type)) + out;
 }
 } // namespace
+
+std::string Filter(int type, const std::string& raw, const std::string& prior, int bpp) {
+    std::string out(1, char(type));
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const int a = i >= std::size_t(bpp) ? std::uint8_t(raw[i - std::size_t(bpp)]) : 0;
+        const int c = i >= std::size_t(bpp) ? std::uint8_t(prior[i - std::size_t(bpp)]) : 0;
+        out += char(std::uint8_t(raw[i]) - Predictor(type, a, std::uint8_t(prior[i]), c));
+    }
+    return out;
+}
+
+std::vector<std::string> UnfilterRows(const std::string& data, int rowBytes, int bpp) {
+    std::vector<std::string> rows;
+    std::string prior(std::size_t(rowBytes), '\0');
+    for (std::size_t at = 0; at + std::size_t(rowBytes) < data.size() + 1; at += std::size_t(rowBytes) + 1) {
+        const int type = std::uint8_t(data[at]);
+        std::string raw(std::size_t(rowBytes), '\0');
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            const int a = i >= std::size_t(bpp) ? std::uint8_t(raw[i - std::size_t(bpp)]) : 0;
+            const int c = i >= std::size_t(bpp) ? std::uint8_t(prior[i - std::size_t(bpp)]) : 0;
+            raw[i] = char(std::uint8_t(data[at + 1 + i]) + Predictor(type, a, std::uint8_t(prior[i]), c));
+        }
+        rows.push_back(raw);
+        prior = raw;
+    }
+    return rows;
+}
+
+std::string IdatData(const std::vector<ParsedChunk>& chunks) {
+    std::string data;
+    for (const auto& c : chunks)
+        if (c.Type == "IDAT") data += c.Data;
+    return data;
+}
+
+int NoiseSample(int x, int y, int c) {
+    return int((std::uint32_t(x * 2654435761u) ^ std::uint32_t(y * 40503u + c * 977u)) >> 7) & 0xFF;
+}
 
 std::string RawImage(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
                      int onlyFilter) {

@@ -41,6 +41,13 @@ int Channels(int colorType);
 std::string RawImage(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
                      int onlyFilter = -1);
 
+// The filtered row (its type byte first) of raw against the row above, bpp bytes per pixel (at least 1).
+std::string Filter(int type, const std::string& raw, const std::string& prior, int bpp);
+// The rows of non-interlaced image data (each a filter byte and rowBytes bytes), unfiltered.
+std::vector<std::string> UnfilterRows(const std::string& data, int rowBytes, int bpp);
+// A sample of noise: 0 .. 255, different for every pixel and channel.
+int NoiseSample(int x, int y, int c);
+
 // A whole PNG: IHDR, optional extra chunks before the data (PLTE...), the data split into IDATs of at
 // most SplitSize bytes, IEND.
 std::string Png(int w, int h, int depth, int colorType, int interlace, const SampleFn& sample,
@@ -56,6 +63,8 @@ struct ParsedChunk {
     std::string Data;
 };
 std::vector<ParsedChunk> ParseChunks(const std::string& png);
+// The image data of all IDAT chunks, joined.
+std::string IdatData(const std::vector<ParsedChunk>& chunks);
 
 // A file for the tests to write into (below the test output folder).
 std::string OutPath(const std::string& name);

@@ -6,6 +6,8 @@
 #include "platform/rtl/WinTypes.h"
 #include "ui/bars/BarTypes.h"
 
+class TovBarCaptionButton;
+
 // A window that shows one link list: a docked or floating toolbar, a popup bar or a sub-menu.
 class IovBarControl {
 public:
@@ -52,6 +54,10 @@ public:
     // The window's screen rectangle.
     virtual RECT ScreenBounds() const { return {}; }
     virtual void Show() {}
+    // The toolbar's caption buttons changed: a window that shows them lays them out again.
+    virtual void UpdateCaptionButtons() {}
+    // Shows the hint of a hot caption button, or hides it.
+    virtual void CaptionButtonHint(TovBarCaptionButton* AButton, bool AShow) {}
 };
 
 // A dock control: the place along a window edge where toolbars are docked in rows.
@@ -86,6 +92,9 @@ public:
     virtual RECT ScreenBounds() const = 0;
     // Whether the topmost visible window at the point belongs to this dock's parent.
     virtual bool IsTopmostAt(POINT AScreenPoint) const { return true; }
+    // Whether a stored layout may take toolbars out of this dock (docks that hold a window's own
+    // toolbars for good refuse).
+    virtual bool CanUndockOnLayoutLoad() const { return true; }
 };
 
 // Makes the windows of the model: the bar-window layer installs one; without it toolbars have none.
