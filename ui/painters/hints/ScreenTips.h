@@ -7,6 +7,7 @@
 #include "platform/rtl/ObjectEvent.h"
 #include "platform/rtl/Persistent.h"
 #include "platform/rtl/Set.h"
+#include "platform/vcl/Graphics.h"
 #include "ui/core/base/ComponentCollection.h"
 #include "ui/core/base/Components.h"
 
