@@ -1,6 +1,8 @@
 // Times commands as whole processes, side by side: the two commands of a pair run in turn (A B A B ...)
 // and the ratio of their wall times is taken pair by pair, so a drift in the machine's speed during the
-// run touches both alike; the median of the pairs is the figure.
+// run touches both alike; the median of the pairs is the figure. The processor time each used (user and
+// system, its threads added up) is kept too: it tells how the wall time will scale on a machine with
+// fewer processors, which the wall time of a run on many cannot.
 #pragma once
 
 #include <algorithm>
@@ -19,6 +21,7 @@ namespace whole_process {
 
 struct TRun {
     double Seconds = 0;
+    double CpuSeconds = 0;
     double PeakMb = 0;
     bool Ok = false;
 };
@@ -42,6 +45,8 @@ inline TRun Run(const std::vector<std::string>& command) {
         wait4(child, &status, 0, &usage);
         run.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         run.PeakMb = double(usage.ru_maxrss) / 1024.0;
+        run.CpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
     run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     posix_spawn_file_actions_destroy(&actions);
@@ -49,7 +54,8 @@ inline TRun Run(const std::vector<std::string>& command) {
 }
 
 struct TPair {
-    double Ours = 0, Reference = 0, Ratio = 0; // medians
+    double Ours = 0, Reference = 0, Ratio = 0; // medians of the wall times and of their ratios
+    double OursCpu = 0, ReferenceCpu = 0;      // medians of the processor times
     double OursPeakMb = 0;
     bool Ok = true;
 };
@@ -65,7 +71,7 @@ inline TPair Compare(const std::vector<std::string>& ours, const std::vector<std
     TPair pair;
     Run(ours);
     Run(reference);
-    std::vector<double> a, b, ratios, peaks;
+    std::vector<double> a, b, ratios, peaks, aCpu, bCpu;
     for (int i = 0; i < runs; ++i) {
         TRun x = Run(ours), y = Run(reference);
         pair.Ok = pair.Ok && x.Ok && y.Ok;
@@ -73,11 +79,15 @@ inline TPair Compare(const std::vector<std::string>& ours, const std::vector<std
         b.push_back(y.Seconds);
         ratios.push_back(x.Seconds / y.Seconds);
         peaks.push_back(x.PeakMb);
+        aCpu.push_back(x.CpuSeconds);
+        bCpu.push_back(y.CpuSeconds);
     }
     pair.Ours = Median(a);
     pair.Reference = Median(b);
     pair.Ratio = Median(ratios);
     pair.OursPeakMb = Median(peaks);
+    pair.OursCpu = Median(aCpu);
+    pair.ReferenceCpu = Median(bCpu);
     return pair;
 }
 

@@ -1,7 +1,10 @@
 // Times every effect through the editor against sox's equivalent effect, both as whole processes that
 // open the same 10-minute 44.1 kHz stereo 16-bit WAV file, apply the effect and save the result as a WAV
 // file of the same kind: what a user waits for. Prints the median wall times, their median ratio (ours /
-// sox; below 1 is faster) and the engine's peak memory against the document's size.
+// sox; below 1 is faster), the median processor times (ours uses several cores, sox one: on a machine
+// with fewer cores our wall time approaches our processor time divided by their number) and the engine's
+// peak memory against the document's size. Pin the run to the processors to measure on, as in
+// `taskset -c 0,1 olva_bench_effects`: both tools inherit the set, and the first line names its size.
 //
 // Usage: olva_bench_effects [seconds] [runs]   (default 600 seconds, 3 runs)
 //        olva_bench_effects --source PATH [seconds]   (only writes the source file, to time by hand)
@@ -19,6 +22,7 @@
 #include <filesystem>
 #include <numbers>
 #include <random>
+#include <sched.h>
 #include <string>
 #include <vector>
 
@@ -109,9 +113,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double documentMb = double(signal.size()) * sizeof(float) / (1 << 20);
-    std::printf("Source: %.0f s, %d Hz, %d channels, 16 bits; document %.0f MB; %d runs a pair\n\n", seconds,
-                Rate, Channels, documentMb, runs);
-    std::printf("%-12s %10s %10s %8s %12s\n", "effect", "ours (s)", "sox (s)", "ratio", "peak (MB)");
+    cpu_set_t processors;
+    CPU_ZERO(&processors);
+    const int processorCount =
+        sched_getaffinity(0, sizeof processors, &processors) == 0 ? CPU_COUNT(&processors) : 0;
+    std::printf(
+        "Source: %.0f s, %d Hz, %d channels, 16 bits; document %.0f MB; %d runs a pair on %d processors\n\n",
+        seconds, Rate, Channels, documentMb, runs, processorCount);
+    std::printf("%-12s %10s %10s %8s %12s %12s %12s\n", "effect", "ours (s)", "sox (s)", "ratio",
+                "ours cpu (s)", "sox cpu (s)", "peak (MB)");
     int over = 0;
     for (const TCase& c : Cases()) {
         std::vector<std::string> reference = {"sox", "-q", wav, theirs};
@@ -122,8 +132,9 @@ int main(int argc, char** argv) {
         }
         const whole_process::TPair pair = whole_process::Compare({tool, wav, ours, c.Name}, reference, runs);
         over += pair.Ratio > 1.0 || !pair.Ok;
-        std::printf("%-12s %10.3f %10.3f %8.2f %12.0f%s\n", c.Name, pair.Ours, pair.Reference, pair.Ratio,
-                    pair.OursPeakMb, pair.Ok ? (pair.Ratio > 1.0 ? "  over" : "") : "  failed");
+        std::printf("%-12s %10.3f %10.3f %8.2f %12.3f %12.3f %12.0f%s\n", c.Name, pair.Ours, pair.Reference,
+                    pair.Ratio, pair.OursCpu, pair.ReferenceCpu, pair.OursPeakMb,
+                    pair.Ok ? (pair.Ratio > 1.0 ? "  over" : "") : "  failed");
         std::fflush(stdout);
     }
     std::filesystem::remove_all(dir);

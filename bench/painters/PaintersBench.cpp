@@ -1,10 +1,12 @@
 // Repaints the painter gallery (every drawing operation of the painter families, about 500 labelled
-// cells) into a window of the headless screen, once per painter (base, Flat, Standard, UltraFlat), and
+// cells) into a window of the headless screen, once per painter (base, Flat, Standard, UltraFlat, Native,
+// and Office11 in each of its four colour schemes), and
 // the same cells with plain GDI calls (FillRect, DrawEdge, DrawFrameControl, DrawText). Prints the
 // best time of a full repaint in milliseconds and the ratio to the plain drawing.
 //
 //   olva_painters_bench                      all painters and the plain drawing, in one process
 //   olva_painters_bench <painter|plain> N    N repaints of one of them (for timing whole processes)
+#include "GalleryScheme.h"
 #include "PainterGallery.h"
 
 #include "platform/gdi/Gdi.h"
@@ -111,11 +113,24 @@ int main(int argc, char** argv) {
                         static_cast<long>(size.cy), Runs);
             const double reference = Best(window, Runs, plain);
             std::printf("  %-10s %8.2f ms\n", "plain GDI", reference);
-            for (const char* name : {"base", "Flat", "Standard", "UltraFlat"}) {
+            for (const char* name : {"base", "Flat", "Standard", "UltraFlat", "Native"}) {
                 const double ms = Best(window, Runs, throughPainter(painterOf(name)));
                 std::printf("  %-10s %8.2f ms   ratio to plain GDI %.2f   %s 16 ms\n", name, ms,
                             ms / reference, ms < 16 ? "under" : "OVER");
             }
+            // Office11 in each colour scheme (the palette is referenced while it draws).
+            ReferenceOffice11Colors();
+            for (int scheme = schNone; scheme <= schSilver; ++scheme) {
+                painter_gallery::UseOffice11Scheme(static_cast<TovOffice11Scheme>(scheme));
+                const double ms = Best(window, Runs, throughPainter(painterOf("Office11")));
+                const std::string name =
+                    std::string("Office11 ") +
+                    painter_gallery::Office11SchemeName(static_cast<TovOffice11Scheme>(scheme));
+                std::printf("  %-16s %8.2f ms   ratio to plain GDI %.2f   %s 16 ms\n", name.c_str(), ms,
+                            ms / reference, ms < 16 ? "under" : "OVER");
+            }
+            painter_gallery::EndOffice11Scheme();
+            ReleaseOffice11Palette();
         }
         DestroyWindow(window);
     }

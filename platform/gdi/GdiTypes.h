@@ -288,6 +288,8 @@ struct LOGFONT {
     BYTE lfQuality = DEFAULT_QUALITY;
     BYTE lfPitchAndFamily = DEFAULT_PITCH;
     char lfFaceName[LF_FACESIZE] = {};
+
+    friend bool operator==(const LOGFONT&, const LOGFONT&) = default;
 };
 using LOGFONTA = LOGFONT;
 

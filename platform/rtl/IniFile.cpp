@@ -7,6 +7,7 @@
 #include "platform/rtl/StrConvert.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Stream.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 
 #include <cerrno>
@@ -34,6 +35,13 @@ int TCustomIniFile::ReadInteger(const std::string& Section, const std::string& I
     std::string text = Trim(ReadString(Section, Ident, ""));
     if (text.empty()) return Default;
     return StrToIntDef(text, Default);
+}
+
+void TCustomIniFile::EraseSectionsWhere(const std::function<bool(const std::string&)>& Accept) {
+    TStringList sections;
+    ReadSections(sections);
+    for (int i = 0; i < sections.Count(); ++i)
+        if (Accept(sections[i])) EraseSection(sections[i]);
 }
 
 void TCustomIniFile::WriteInteger(const std::string& Section, const std::string& Ident, int Value) {
@@ -124,6 +132,10 @@ bool TIniFileBase::ValueExists(const std::string& Section, const std::string& Id
 
 void TIniFileBase::EraseSection(const std::string& Section) {
     Edit([&](IniFileDocument& document) { return document.EraseSection(Section); });
+}
+
+void TIniFileBase::EraseSectionsWhere(const std::function<bool(const std::string&)>& Accept) {
+    Edit([&](IniFileDocument& document) { return document.EraseSectionsWhere(Accept); });
 }
 
 void TIniFileBase::DeleteKey(const std::string& Section, const std::string& Ident) {

@@ -47,6 +47,8 @@ public:
     virtual bool SectionExists(const std::string& Section) = 0;
     virtual bool ValueExists(const std::string& Section, const std::string& Ident) = 0;
     virtual void EraseSection(const std::string& Section) = 0;
+    // Erases every section whose name Accept takes (for the registry kind: the keys below the file's key).
+    virtual void EraseSectionsWhere(const std::function<bool(const std::string&)>& Accept);
     virtual void DeleteKey(const std::string& Section, const std::string& Ident) = 0;
     virtual void UpdateFile() = 0;
 
@@ -75,6 +77,8 @@ public:
     bool SectionExists(const std::string& Section) override;
     bool ValueExists(const std::string& Section, const std::string& Ident) override;
     void EraseSection(const std::string& Section) override;
+    // One edit of the document, whatever the number of sections erased.
+    void EraseSectionsWhere(const std::function<bool(const std::string&)>& Accept) override;
     void DeleteKey(const std::string& Section, const std::string& Ident) override;
 
 protected:

@@ -25,6 +25,15 @@ bool IsWrappedInQuotes(std::string_view text) {
     return text.size() >= 2 && IsQuote(text.front()) && text.front() == text.back();
 }
 
+// The name without the blanks around it (as Trim, without a copy).
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // The value a read gives for the trimmed text after '='.
 std::string Unquote(std::string_view value) {
     if (IsWrappedInQuotes(value)) value = value.substr(1, value.size() - 2);
@@ -55,6 +64,39 @@ std::optional<std::string> SectionHeaderName(std::string_view trimmed) {
 void IniFileDocument::Clear() {
     FPreamble.clear();
     FSections.clear();
+    InvalidateIndexes();
+}
+
+void IniFileDocument::SetCaseSensitive(bool value) {
+    FCaseSensitive = value;
+    InvalidateIndexes();
+}
+
+void IniFileDocument::InvalidateIndexes() const {
+    FSectionIndex = NewIndex();
+    FSectionIndexValid = false;
+    for (const Section& section : FSections) {
+        section.KeyIndex = NewIndex();
+        section.KeyIndexValid = false;
+    }
+}
+
+std::size_t inidoc_index::NameHash::operator()(std::string_view name) const {
+    // FNV-1a over the bytes, ASCII letters folded unless names are case-sensitive.
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        if (!CaseSensitive && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool inidoc_index::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return CaseSensitive ? a == b : SameText(a, b);
+}
+
+IniFileDocument::NameIndex IniFileDocument::NewIndex() const {
+    return NameIndex(0, NameHash{FCaseSensitive}, NameEqual{FCaseSensitive});
 }
 
 IniFileDocument::Line IniFileDocument::NewLine(std::string raw) const {
@@ -78,11 +120,17 @@ void IniFileDocument::AddLine(std::string raw, std::string lineBreak) {
         section.Header.Raw = std::move(raw);
         section.Header.Break = std::move(lineBreak);
         FSections.push_back(std::move(section));
+        FSectionIndexValid = false;
         return;
     }
     Line line = NewLine(std::move(raw));
     line.Break = std::move(lineBreak);
-    (FSections.empty() ? FPreamble : FSections.back().Lines).push_back(std::move(line));
+    if (FSections.empty()) {
+        FPreamble.push_back(std::move(line));
+        return;
+    }
+    FSections.back().Lines.push_back(std::move(line));
+    FSections.back().KeyIndexValid = false;
 }
 
 void IniFileDocument::SetText(std::string_view text) {
@@ -159,10 +207,15 @@ bool IniFileDocument::SameName(std::string_view a, std::string_view b) const {
 }
 
 const IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section) const {
-    const std::string name = Trim(section);
-    for (const Section& candidate : FSections)
-        if (SameName(candidate.Name, name)) return &candidate;
-    return nullptr;
+    if (!FSectionIndexValid) {
+        FSectionIndex = NewIndex();
+        FSectionIndex.reserve(FSections.size());
+        for (std::size_t i = 0; i < FSections.size(); ++i)
+            FSectionIndex.emplace(FSections[i].Name, i);
+        FSectionIndexValid = true;
+    }
+    auto found = FSectionIndex.find(inidoc::TrimmedView(section));
+    return found == FSectionIndex.end() ? nullptr : &FSections[found->second];
 }
 
 IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section) {
@@ -170,10 +223,14 @@ IniFileDocument::Section* IniFileDocument::FindSection(std::string_view section)
 }
 
 const IniFileDocument::Line* IniFileDocument::FindKey(const Section& section, std::string_view key) const {
-    const std::string name = Trim(key);
-    for (const Line& line : section.Lines)
-        if (line.Kind == LineKind::Key && SameName(line.Name, name)) return &line;
-    return nullptr;
+    if (!section.KeyIndexValid) {
+        section.KeyIndex = NewIndex();
+        for (std::size_t i = 0; i < section.Lines.size(); ++i)
+            if (section.Lines[i].Kind == LineKind::Key) section.KeyIndex.emplace(section.Lines[i].Name, i);
+        section.KeyIndexValid = true;
+    }
+    auto found = section.KeyIndex.find(inidoc::TrimmedView(key));
+    return found == section.KeyIndex.end() ? nullptr : &section.Lines[found->second];
 }
 
 std::optional<std::string> IniFileDocument::Value(std::string_view section, std::string_view key) const {
@@ -195,11 +252,10 @@ bool IniFileDocument::HasKey(std::string_view section, std::string_view key) con
 
 std::vector<std::string> IniFileDocument::SectionNames() const {
     std::vector<std::string> names;
-    for (const Section& section : FSections) {
-        bool seen = std::any_of(names.begin(), names.end(),
-                                [&](const std::string& name) { return SameName(name, section.Name); });
-        if (!seen) names.push_back(section.Name);
-    }
+    std::unordered_set<std::string_view, NameHash, NameEqual> seen(0, NameHash{FCaseSensitive},
+                                                                   NameEqual{FCaseSensitive});
+    for (const Section& section : FSections)
+        if (seen.insert(section.Name).second) names.push_back(section.Name);
     return names;
 }
 
@@ -214,12 +270,11 @@ std::vector<std::pair<std::string, std::string>> IniFileDocument::KeyValues(std:
     std::vector<std::pair<std::string, std::string>> values;
     const Section* found = FindSection(section);
     if (!found) return values;
-    for (const Line& line : found->Lines) {
-        if (line.Kind != LineKind::Key) continue;
-        bool seen = std::any_of(values.begin(), values.end(),
-                                [&](const auto& entry) { return SameName(entry.first, line.Name); });
-        if (!seen) values.emplace_back(line.Name, inidoc::Unquote(line.Value));
-    }
+    std::unordered_set<std::string_view, NameHash, NameEqual> seen(0, NameHash{FCaseSensitive},
+                                                                   NameEqual{FCaseSensitive});
+    for (const Line& line : found->Lines)
+        if (line.Kind == LineKind::Key && seen.insert(line.Name).second)
+            values.emplace_back(line.Name, inidoc::Unquote(line.Value));
     return values;
 }
 
@@ -254,6 +309,7 @@ void IniFileDocument::SetValue(std::string_view sectionName, std::string_view ke
         added.Header.Break = FLineBreak;
         FSections.push_back(std::move(added));
         target = &FSections.back();
+        if (FSectionIndexValid) FSectionIndex.emplace(section, FSections.size() - 1);
     }
 
     Line* existing = const_cast<Line*>(FindKey(*target, key));
@@ -268,15 +324,27 @@ void IniFileDocument::SetValue(std::string_view sectionName, std::string_view ke
     auto insertAt = lines.end();
     while (insertAt != lines.begin() && Trim(std::prev(insertAt)->Raw).empty())
         --insertAt;
+    const bool atEnd = insertAt == lines.end();
+    const std::size_t position = static_cast<std::size_t>(insertAt - lines.begin());
     lines.insert(insertAt, NewLine(key + "=" + inidoc::QuoteForWriting(value)));
+    // Appending keeps the positions the index holds; inserting before blank lines moves them.
+    if (atEnd && target->KeyIndexValid)
+        target->KeyIndex.emplace(key, position);
+    else
+        target->KeyIndexValid = false;
 }
 
 bool IniFileDocument::EraseSection(std::string_view section) {
     const std::string name = Trim(section);
+    return EraseSectionsWhere([&](const std::string& candidate) { return SameName(candidate, name); });
+}
+
+bool IniFileDocument::EraseSectionsWhere(const std::function<bool(const std::string&)>& accept) {
     auto removed = std::remove_if(FSections.begin(), FSections.end(),
-                                  [&](const Section& candidate) { return SameName(candidate.Name, name); });
-    bool any = removed != FSections.end();
+                                  [&](const Section& candidate) { return accept(candidate.Name); });
+    const bool any = removed != FSections.end();
     FSections.erase(removed, FSections.end());
+    if (any) FSectionIndexValid = false;
     return any;
 }
 
@@ -290,5 +358,6 @@ bool IniFileDocument::DeleteKey(std::string_view section, std::string_view key) 
     });
     bool any = removed != lines.end();
     lines.erase(removed, lines.end());
+    if (any) found->KeyIndexValid = false;
     return any;
 }

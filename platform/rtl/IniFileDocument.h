@@ -5,11 +5,31 @@
 // back exactly as it was read.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
+
+namespace inidoc_index {
+
+// Names hash and compare as the document's lookups do (ASCII case ignored unless case-sensitive),
+// without making folded copies.
+struct NameHash {
+    bool CaseSensitive = false;
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+};
+struct NameEqual {
+    bool CaseSensitive = false;
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
+} // namespace inidoc_index
 
 class IniFileDocument {
 public:
@@ -26,7 +46,7 @@ public:
     void Clear();
 
     bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+    void SetCaseSensitive(bool value);
 
     // The value of a key as read: trimmed, and with one pair of matching outer quotes ('…' or "…")
     // removed. Nothing when the section or the key is missing.
@@ -47,6 +67,8 @@ public:
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes every section of that name with all its lines; false when there was none.
     bool EraseSection(std::string_view section);
+    // Removes, in one pass, every section whose name the predicate accepts; false when there was none.
+    bool EraseSectionsWhere(const std::function<bool(const std::string&)>& accept);
     // Removes every line of that key from the section that reads count for; false when there was none.
     bool DeleteKey(std::string_view section, std::string_view key);
 
@@ -59,13 +81,24 @@ private:
         std::string Name;  // trimmed key name (keys only)
         std::string Value; // trimmed raw value (keys only)
     };
+    // Lookups go through indexes built on first use, so that reading or writing a file of thousands of
+    // sections and keys takes time in proportion to its size. An index holds the first of same-named
+    // entries, as reads do, and is dropped by any edit that moves entries.
+    using NameHash = inidoc_index::NameHash;
+    using NameEqual = inidoc_index::NameEqual;
+    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, NameEqual>;
     struct Section {
         std::string Name;
         Line Header;
         std::vector<Line> Lines;
+        mutable NameIndex KeyIndex; // key name -> position in Lines
+        mutable bool KeyIndexValid = false;
     };
 
     bool SameName(std::string_view a, std::string_view b) const;
+    // An empty index that compares names as this document does.
+    NameIndex NewIndex() const;
+    void InvalidateIndexes() const;
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
     const Line* FindKey(const Section& section, std::string_view key) const;
@@ -77,4 +110,6 @@ private:
     std::vector<Line> FPreamble; // lines before the first section: kept, never read
     std::vector<Section> FSections;
     bool FCaseSensitive = false;
+    mutable NameIndex FSectionIndex; // section name -> position in FSections
+    mutable bool FSectionIndexValid = false;
 };

@@ -137,6 +137,9 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
 bool SameText(std::string_view a, std::string_view b) {
     return CompareText(a, b) == 0;
 }
+bool StartsText(std::string_view subText, std::string_view text) {
+    return text.size() >= subText.size() && SameText(text.substr(0, subText.size()), subText);
+}
 bool AnsiSameText(std::string_view a, std::string_view b) {
     return AnsiCompareText(a, b) == 0;
 }

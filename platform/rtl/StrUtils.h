@@ -25,6 +25,8 @@ int AnsiCompareStr(std::string_view a, std::string_view b);  // code point order
 int AnsiCompareText(std::string_view a, std::string_view b); // code point order, any letter's case ignored
 bool SameText(std::string_view a, std::string_view b);       // CompareText(a, b) == 0
 bool AnsiSameText(std::string_view a, std::string_view b);   // AnsiCompareText(a, b) == 0
+// Whether `text` begins with `subText`, ASCII case ignored (as SameText compares).
+bool StartsText(std::string_view subText, std::string_view text);
 
 // 'text' with each embedded quote doubled.
 std::string QuotedStr(std::string_view s);

@@ -4,7 +4,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
-#include "platform/win/Sounds.h"
+#include "platform/win/Sound.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -166,7 +166,7 @@ void ResetWindowSystem() {
     ResetMouseSettings();
     ResetClipboard();
     ResetSystemOverrides();
-    ResetSounds();
+    ResetSoundRequests();
     headless_detail::Current = nullptr;
 }
 

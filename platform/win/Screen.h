@@ -26,7 +26,7 @@ void SetSysColorOverride(int index, COLORREF color);
 // Metrics, colours and monitors back to their defaults.
 void ResetSystemOverrides();
 
-// How many times MessageBeep was called (there is no sound behind it; Sounds.h).
+// How many times MessageBeep was called (there is no sound behind it; Sound.h).
 int BeepCount();
 
 } // namespace olva::win

@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/MemoryStream.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/StringList.h"
 
 #include "TempFolder.h"
@@ -291,6 +292,31 @@ TEST(IniFileWrite, EraseSectionAndDeleteKeyRemoveEveryDuplicate) {
     absent.EraseSection("a");
     absent.DeleteKey("a", "k");
     EXPECT_FALSE(std::filesystem::exists(dir / "never.ini")) << "removing nothing writes nothing";
+}
+
+TEST(IniFileWrite, LookupsStayRightAcrossEditsAndBulkErases) {
+    TempFolder dir;
+    for (const IniKind& kind : Kinds) {
+        const std::string path = dir / "bulk.ini";
+        ASSERT_TRUE(
+            WriteFileAtomically(path, "[P.Bar0]\nk=1\n\n[Other]\nx=1\n[p.bar1]\nk=2\n[P.Bar0]\nk=dup\n"));
+        auto ini = kind.Open(path);
+        ini->WriteString("P.Bar0", "j", "new"); // goes before the blank line that ends the section
+        EXPECT_EQ(ini->ReadString("p.bar0", "J", ""), "new") << kind.Name;
+        EXPECT_EQ(ini->ReadString("P.Bar0", "k", ""), "1") << kind.Name;
+        ini->EraseSectionsWhere([](const std::string& ASection) { return StartsText("P.", ASection); });
+        EXPECT_FALSE(ini->SectionExists("P.Bar0")) << kind.Name << ": its duplicate goes too";
+        EXPECT_FALSE(ini->SectionExists("p.bar1")) << kind.Name;
+        EXPECT_EQ(ini->ReadString("Other", "x", ""), "1") << kind.Name;
+        for (int i = 0; i < 300; ++i)
+            ini->WriteInteger("P.Bar" + std::to_string(i), "k", i);
+        for (int i = 299; i >= 0; --i)
+            ASSERT_EQ(ini->ReadInteger("p.bar" + std::to_string(i), "K", -1), i) << kind.Name;
+        ini->EraseSectionsWhere(
+            [](const std::string& ASection) { return ASection != "Other" && ASection != "P.Bar7"; });
+        kind.Flush(*ini);
+        EXPECT_EQ(ReadFileBytes(path), "[Other]\nx=1\n\n[P.Bar7]\nk=7\n\n") << kind.Name;
+    }
 }
 
 TEST(IniFileWrite, NamesAndValuesThatCannotBeReadBackAreRefused) {

@@ -2,9 +2,6 @@
 // without taking it, and the whole application losing and regaining it to another application.
 #include "WinTestSupport.h"
 
-#include "platform/gdi/Gdi.h"
-#include "platform/gdi/Surface.h"
-
 using namespace win_test;
 using olva::win::InjectKey;
 using olva::win::InjectMouse;
@@ -91,18 +88,8 @@ TEST_F(PopupActivationTest, ATopLevelWindowBecomesAChildAndATopLevelWindowAgainW
     olva::win::SetPresenter(&presenter);
     HWND dock = MakeChild(main, 0, 100, 580, 250);
     HWND floating = MakePopup(300, 100);
-    rec.handlers[floating] = [](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
-        if (m == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-        if (m != WM_ERASEBKGND) return std::nullopt;
-        RECT all{0, 0, 100, 80};
-        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-        FillRect(HDC(w), &all, red);
-        DeleteObject(red);
-        return 1;
-    };
-    auto shownAt = [](int x, int y) {
-        return PixelToColorRef(olva::win::ComposeScreen()->Pixel(x, y)) == RGB(255, 0, 0);
-    };
+    rec.handlers[floating] = ErasingIn(RGB(255, 0, 0), rec.handlers[floating]);
+    auto shownAt = [](int x, int y) { return ScreenPixel(x, y) == RGB(255, 0, 0); };
     ShowWindow(floating, SW_SHOWNA);
     Pump();
     EXPECT_TRUE(shownAt(310, 110));

@@ -2,9 +2,7 @@
 // play nothing, and a screen of two monitors with the second one left of the primary.
 #include "WinTestSupport.h"
 
-#include "platform/gdi/Gdi.h"
-#include "platform/gdi/Surface.h"
-#include "platform/win/Sounds.h"
+#include "platform/win/Sound.h"
 
 using namespace win_test;
 
@@ -42,14 +40,14 @@ TEST_F(SystemSettingsTest, SoundsPlayNothingButAreCounted) {
     const DWORD menuFlags = SND_ALIAS | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC;
     EXPECT_EQ(menuFlags, 0x12003u);
     EXPECT_TRUE(PlaySound("MenuPopup", nullptr, menuFlags));
+    const olva::win::SoundRequest& played = olva::win::LastSoundRequest();
+    EXPECT_TRUE(played.Made);
+    EXPECT_EQ(played.Name, "MenuPopup");
+    EXPECT_EQ(played.Flags, menuFlags);
     EXPECT_TRUE(PlaySound(nullptr, nullptr, 0)); // stops what plays
-    const auto& played = olva::win::SoundRequests();
-    ASSERT_EQ(played.size(), 2u);
-    EXPECT_EQ(played[0].Sound, "MenuPopup");
-    EXPECT_EQ(played[0].Flags, menuFlags);
-    EXPECT_EQ(played[1].Sound, "");
-    olva::win::ResetWindowSystem();
-    EXPECT_TRUE(olva::win::SoundRequests().empty());
+    EXPECT_TRUE(olva::win::LastSoundRequest().Stop);
+    olva::win::ResetWindowSystem(); // a fresh window system has heard nothing yet
+    EXPECT_FALSE(olva::win::LastSoundRequest().Made);
 }
 
 TEST_F(SystemSettingsTest, ASecondMonitorLeftOfThePrimaryOne) {
@@ -74,21 +72,13 @@ TEST_F(SystemSettingsTest, ASecondMonitorLeftOfThePrimaryOne) {
     EXPECT_EQ(work, (RECT{0, 0, 1920, 1040})); // the primary monitor's
     // A window mostly on the left monitor belongs to it; the screen shows it there.
     HWND h = MakeTop(-300, 200, 400, 100, WS_POPUP | WS_VISIBLE);
-    rec.handlers[h] = [](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
-        if (m != WM_ERASEBKGND) return std::nullopt;
-        RECT all{0, 0, 400, 100};
-        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-        FillRect(HDC(w), &all, red);
-        DeleteObject(red);
-        return 1;
-    };
+    rec.handlers[h] = ErasingIn(RGB(255, 0, 0));
     InvalidateRect(h, nullptr, TRUE);
     Pump();
     EXPECT_EQ(MonitorFromWindow(h, MONITOR_DEFAULTTONULL), left);
     EXPECT_EQ(WindowFromPoint(POINT{-200, 250}), h);
-    auto screen = olva::win::ComposeScreen();
-    EXPECT_EQ(PixelToColorRef(screen->Pixel(-200 + 1280, 250)), RGB(255, 0, 0));
-    EXPECT_EQ(PixelToColorRef(screen->Pixel(-301 + 1280, 250)), GetSysColor(COLOR_DESKTOP));
+    EXPECT_EQ(ScreenPixel(-200, 250), RGB(255, 0, 0));
+    EXPECT_EQ(ScreenPixel(-301, 250), GetSysColor(COLOR_DESKTOP));
 }
 
 } // namespace

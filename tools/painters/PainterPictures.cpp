@@ -7,7 +7,9 @@
 //   CommandLinkGlyph.png: the 20 x 20 arrow of command links, normal above hot;
 //   SubMenuExpand.bmp: the double chevron of personalised menus (16 x 16), in greys whose red values the
 //     painters map onto the toolbar gradient; white background, black kept;
-//   ExpandButtonMinus.bmp and ExpandButtonPlus.bmp: 11 x 11 tree expand buttons.
+//   ExpandButtonMinus.bmp and ExpandButtonPlus.bmp: 11 x 11 tree expand buttons;
+//   ZoomInGlyph.bmp and ZoomOutGlyph.bmp: 16 x 16 magnifiers with a plus or a minus, 32-bit with
+//     premultiplied alpha, drawn centred on the native look's zoom buttons.
 #include "platform/gdi/DibCodec.h"
 #include "platform/gdi/Surface.h"
 
@@ -158,9 +160,38 @@ TSurface ExpandButton(bool APlus) {
     return surface;
 }
 
-bool WriteBmp(const TSurface& ASurface, const std::string& APath) {
+// A magnifier: a round lens with a sign inside and a handle towards the bottom right.
+TSurface ZoomGlyph(bool APlus) {
+    constexpr int S = 16;
+    const Rgb ring{52, 74, 110}, lens{226, 238, 252}, handle{92, 70, 48}, sign{30, 60, 120};
+    const double cx = 6.5, cy = 6.5, outer = 5.6, inner = 4.3;
+    TSurface straight = Sampled(S, S, [&](double x, double y, Rgb& c) {
+        const double d = std::hypot(x - cx, y - cy);
+        if (SegmentDistance(x, y, 10.4, 10.4, 14.6, 14.6) <= 1.35) {
+            c = handle;
+            return true;
+        }
+        if (d > outer) return false;
+        c = d > inner ? ring : lens;
+        const bool horizontal = std::abs(y - cy) <= 0.75 && std::abs(x - cx) <= 2.8;
+        const bool vertical = std::abs(x - cx) <= 0.75 && std::abs(y - cy) <= 2.8;
+        if (horizontal || (APlus && vertical)) c = sign;
+        return true;
+    });
+    // Bitmaps keep colour premultiplied with alpha, as the alpha blending expects.
+    TSurface surface(S, S);
+    for (int y = 0; y < S; ++y)
+        for (int x = 0; x < S; ++x) {
+            const std::uint32_t p = straight.Pixel(x, y), a = p >> 24;
+            auto scale = [&](int AShift) { return (((p >> AShift) & 0xFF) * a + 127) / 255 << AShift; };
+            surface.SetPixel(x, y, (a << 24) | scale(16) | scale(8) | scale(0));
+        }
+    return surface;
+}
+
+bool WriteBmp(const TSurface& ASurface, const std::string& APath, int ABitsPerPixel = 24) {
     std::ofstream out(APath, std::ios::binary);
-    const std::string data = dib_codec::EncodeBmpFile(ASurface, 24, false, {});
+    const std::string data = dib_codec::EncodeBmpFile(ASurface, ABitsPerPixel, false, {});
     out.write(data.data(), static_cast<std::streamsize>(data.size()));
     return static_cast<bool>(out);
 }
@@ -199,6 +230,8 @@ int main(int argc, char** argv) {
     ok &= WriteBmp(SubMenuExpand(), folder + "/SubMenuExpand.bmp");
     ok &= WriteBmp(ExpandButton(false), folder + "/ExpandButtonMinus.bmp");
     ok &= WriteBmp(ExpandButton(true), folder + "/ExpandButtonPlus.bmp");
+    ok &= WriteBmp(ZoomGlyph(true), folder + "/ZoomInGlyph.bmp", 32);
+    ok &= WriteBmp(ZoomGlyph(false), folder + "/ZoomOutGlyph.bmp", 32);
     if (!ok) std::fprintf(stderr, "could not write the pictures into %s\n", folder.c_str());
     return ok ? 0 : 1;
 }

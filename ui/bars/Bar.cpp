@@ -7,13 +7,21 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/caption/BarCaptionButtons.h"
+#include "ui/bars/merging/BarMergeData.h"
+#include "ui/bars/painting/BarFonts.h"
 
 TovBar::TovBar(TComponent* AOwner)
-    : TuiComponentCollectionItem(AOwner), FFont(new TFont), FEditFont(new TFont) {
+    : TuiComponentCollectionItem(AOwner), FCaptionButtons(std::make_unique<TovBarCaptionButtons>(this)),
+      FMergeData(std::make_unique<TovBarMergeData>()), FFont(new TFont), FEditFont(new TFont) {
     FFont->OnChange = TNotifyEvent(this, &TovBar::FontChanged);
+    FCaptionButtons->OnChange = TuiCollectionChangeEvent(
+        [this](TuiOwnedInterfacedCollection*, TCollectionItem*) { CaptionButtonsChanged(); }, this);
 }
 
 TovBar::~TovBar() {
+    FCaptionButtons->OnChange = nullptr;
+    FCaptionButtons.reset();
     delete FItemLinks;
     FFont->OnChange = nullptr;
     delete FFont;
@@ -22,7 +30,7 @@ TovBar::~TovBar() {
 
 void TovBar::FontChanged(TObject*) {
     if (!FInternalFontChange) FUseOwnFont = true;
-    FEditFont->Assign(FFont);
+    AssignSystemFont(FFont, FEditFont, false);
     if (IovBarControl* control = GetControl()) control->Rebuild();
 }
 
@@ -40,7 +48,7 @@ void TovBar::ManagerFontChanged() {
     TovBarManager* manager = OwningBarManager();
     if (manager == nullptr) return;
     if (FUseOwnFont) {
-        FEditFont->Assign(FFont);
+        AssignSystemFont(FFont, FEditFont, false);
         return;
     }
     FInternalFontChange = true;
@@ -56,6 +64,11 @@ void TovBar::ManagerFontChanged() {
 void TovBar::BeforeDestruction() {
     TovBarManager* manager = OwningBarManager();
     if (manager != nullptr && !manager->BeingDestroyed()) manager->OnBarDelete(manager, this);
+    // A freed bar leaves the bar it is merged into, restoring nothing, and gives the bars merged into it
+    // their visibility back.
+    if (TovBar* target = MergeTarget()) target->UnMerge(this, false);
+    if (!FMergeData->MergedBars.empty()) UnMerge(nullptr, true);
+    FMergeData->ClearSavedBars();
     if (FItemLinks != nullptr) FItemLinks->FreeBarControl();
     if (IovBarDock* dock = GetRealDockControl()) dock->RemoveBar(this);
     if (manager != nullptr && manager->GetMainMenuBar() == this) manager->SetMainMenuBar(nullptr);
@@ -119,6 +132,25 @@ bool TovBar::CanContainItem(TovBarItem* AItem, std::string& AErrorText) {
 IovBarControl* TovBar::CreateBarControl() {
     IovBarWindowFactory* factory = ovBarWindowFactory();
     return factory ? factory->CreateToolbarControl(this) : nullptr;
+}
+
+void TovBar::SetDockedDockControl(IovBarDock* AValue) {
+    if (AValue != nullptr && AValue->BarManager() != OwningBarManager()) return;
+    if (FDockedDockControl == AValue) return;
+    FDockedDockControl = AValue;
+    NotifyChanged();
+}
+
+TovBarDockingStyle TovBar::DockedDockingStyle() const {
+    return FDockedDockControl != nullptr ? FDockedDockControl->DockingStyle() : FDockedDockingStyle;
+}
+
+void TovBar::SetCaptionButtons(TovBarCaptionButtons* AValue) {
+    FCaptionButtons->Assign(AValue);
+}
+
+void TovBar::CaptionButtonsChanged() {
+    if (IovBarControl* control = GetControl()) control->UpdateCaptionButtons();
 }
 
 void TovBar::SetCaption(const std::string& AValue) {
@@ -228,6 +260,8 @@ void TovBar::Assign(TPersistent* Source) {
     AllowReset = source->AllowReset;
     BorderStyle = source->BorderStyle;
     SetCaption(source->FCaption);
+    SetCaptionButtons(source->CaptionButtons());
+    SetDockedDockControl(source->FDockedDockControl);
     if (source->FDockedDockingStyle != dsNone) FDockedDockingStyle = source->FDockedDockingStyle;
     SetDockedLeft(source->FDockedLeft);
     SetDockedTop(source->FDockedTop);

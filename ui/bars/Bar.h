@@ -8,11 +8,16 @@
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/bars/layout/BarLayoutNames.h"
 #include "ui/core/base/ComponentCollection.h"
 
+#include <memory>
 #include <string>
 
 class TovBarControlItemLinks;
+class TovBarCaptionButtons;
+class TovBarMergeData;
+class TCustomIniFile;
 class TFont;
 
 class TovBar : public TuiComponentCollectionItem, public IovBarLinksOwner {
@@ -35,7 +40,11 @@ public:
     void SetDockControl(IovBarDock* AValue);
     TovBarDockingStyle DockingStyle() const { return FDockingStyle; }
     void SetDockingStyle(TovBarDockingStyle AValue);
-    TovBarDockingStyle DockedDockingStyle() const { return FDockedDockingStyle; }
+    // The dock the bar goes back to when it is docked again; only a dock of the same manager is taken.
+    IovBarDock* DockedDockControl() const { return FDockedDockControl; }
+    void SetDockedDockControl(IovBarDock* AValue);
+    // The style of DockedDockControl when one is set.
+    TovBarDockingStyle DockedDockingStyle() const;
     void SetDockedDockingStyle(TovBarDockingStyle AValue) { FDockedDockingStyle = AValue; }
     int DockedLeft() const { return FDockedLeft; }
     void SetDockedLeft(int AValue);
@@ -123,6 +132,43 @@ public:
     // stay when the form is inactive, the manager customizes, or the owner's form is active.
     bool FloatingWindowMayShow() const;
 
+    // ---- Caption buttons
+    TovBarCaptionButtons* CaptionButtons() const { return FCaptionButtons.get(); }
+    void SetCaptionButtons(TovBarCaptionButtons* AValue);
+    // The caption buttons changed: the window shows them anew.
+    virtual void CaptionButtonsChanged();
+
+    // ---- Merging: the links of other toolbars shown on this one
+    // Raises EovException when this bar is merged itself, ABar is null or this bar, ABar is merged here
+    // already or has merged bars; ABar merged elsewhere leaves that bar first. ABar is hidden.
+    void Merge(TovBar* ABar, bool AKeepVisibility = true);
+    // Takes ABar's links and caption buttons away again (every merged bar's when null). A bar made only
+    // for merging goes when nothing is merged into it any more.
+    void UnMerge(TovBar* ABar = nullptr, bool ARestoreVisibility = true);
+    // Unmerges, last first, every merged bar of AManager (of any manager when null).
+    void UnMergeByManager(TovBarManager* AManager, bool ARestoreVisibility);
+    // Merges again the bars saved while customizing, then forgets them.
+    void RemergeSaved();
+    bool IsMerged() const;
+    // The bar this one is merged into, null when none.
+    TovBar* MergeTarget() const;
+    TovBarMergeData* MergeData() const { return FMergeData.get(); }
+    bool CreatedByMerging() const;
+
+    // ---- Stored layout
+    // Reads the bar's links from ASection and, with AReadValues, its place, size and visibility.
+    void ReadLayout(TCustomIniFile* AIniFile, const std::string& ASection, TovBarStoringKind AKind,
+                    bool AReadValues = true);
+    void WriteLayout(TCustomIniFile* AIniFile, const std::string& ASection, TovBarStoringKind AKind);
+    // Predefined and AllowReset.
+    bool CanReset() const { return FPredefined && AllowReset; }
+    // The manager's OnBarReset may do it; otherwise, after a confirmation when asked, Reset.
+    void ResetWithConfirmation(bool AShowConfirmation);
+    // Back to the designed links (and, with the manager's UseFullReset, the designed place).
+    void Reset();
+    // The designed usage data of the bar's links.
+    void ResetUsageData();
+
     // ---- The link list's owner
     bool CanContainItem(TovBarItem* AItem, std::string& AErrorText) override;
     IovBarControl* CreateBarControl() override;
@@ -144,6 +190,9 @@ private:
     void FontChanged(TObject* ASender);
 
     TovBarControlItemLinks* FItemLinks = nullptr;
+    std::unique_ptr<TovBarCaptionButtons> FCaptionButtons;
+    std::unique_ptr<TovBarMergeData> FMergeData;
+    IovBarDock* FDockedDockControl = nullptr;
     TFont* FFont = nullptr;
     TFont* FEditFont = nullptr;
     bool FUseOwnFont = false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/bars/BarItem.h"
+#include "ui/bars/BarWindows.h"
 
 class TovBarButtonLikeItem : public TovBarItem {
 public:
@@ -26,6 +27,8 @@ public:
     bool Checkable() const { return FButtonStyle == bsChecked || FButtonStyle == bsCheckedDropDown; }
     bool CloseSubMenuOnClick = true;
     bool DropDownEnabled = true;
+    // The popup menu a drop-down style opens (not owned).
+    IovBarDropDownMenu* DropDownMenu = nullptr;
     bool Lowered = false;
 
     bool IsPaintStyleSupported() const override { return true; }

@@ -10,6 +10,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
+#include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/core/base/ObjectLinks.h"
 
@@ -22,22 +23,6 @@ TovBarManager* ManagerFor(TComponent* AOwner) {
     if (TovBarManager* manager = GetBarManagerOfComponent(AOwner)) return manager;
     TovBarManagerList* list = BarManagerList();
     return list ? list->Managers(0) : nullptr;
-}
-
-// Runs AWork inside the manager's update bracket (ended also on an exception).
-template <class F> void WithinUpdate(TovBarManager* AManager, F AWork) {
-    if (AManager == nullptr) {
-        AWork();
-        return;
-    }
-    AManager->BeginUpdate();
-    try {
-        AWork();
-    } catch (...) {
-        AManager->EndUpdate(true);
-        throw;
-    }
-    AManager->EndUpdate(true);
 }
 
 } // namespace
@@ -222,7 +207,7 @@ bool TovBarItem::IsShownAtRunTime() const {
 void TovBarItem::UpdateLinksVisibility() {
     if (IsDesignState() || ComponentState().Contains(csDestroying)) return;
     if (IsItemLoading() && FBarManager != nullptr && FBarManager->IsLoading()) return;
-    WithinUpdate(FBarManager, [this] {
+    ovBarWithinUpdate(FBarManager, [this] {
         const std::vector<TovBarItemLink*> links = FLinks;
         for (TovBarItemLink* link : links)
             link->ItemVisibleChanged();
@@ -414,7 +399,7 @@ void TovBarItem::ClearLinks() {
             delete FLinks.back(); // the link leaves the list as it goes
     };
     if (bracket)
-        WithinUpdate(FBarManager, work);
+        ovBarWithinUpdate(FBarManager, work);
     else
         work();
 }

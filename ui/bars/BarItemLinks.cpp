@@ -623,6 +623,11 @@ void TovBarItemLinks::Update(TCollectionItem* AItem) {
 }
 
 void TovBarItemLinks::RebuildLists() {
+    if (FDeferLists > 0) {
+        FListsDirty = true;
+        return;
+    }
+    FListsDirty = false;
     FAvailable.clear();
     FCanVisible.clear();
     FVisible.clear();
@@ -840,22 +845,42 @@ void TovBarItemLinks::ResolveLoadedItems() {
 }
 
 void TovBarItemLinks::ApplyLoadedUsageData(bool ARestoreVisible) {
-    for (int i = Count() - 1; i >= 0; --i)
-        if (Items(i)->Item() != nullptr) Items(i)->UpdateMostRecentlyUsed();
-    // Applied directly: this runs while the manager still counts as loading.
-    if (ARestoreVisible)
+    BeginDeferLists();
+    try {
+        for (int i = Count() - 1; i >= 0; --i)
+            if (Items(i)->Item() != nullptr) Items(i)->UpdateMostRecentlyUsed();
+        // Applied directly: this runs while the manager still counts as loading.
+        if (ARestoreVisible)
+            for (int i = 0; i < Count(); ++i)
+                Items(i)->FVisible = Items(i)->FLoadedVisible;
+        // Recent positions from the first up, links of the same position in list order.
+        std::vector<std::pair<int, TovBarItemLink*>> placed;
         for (int i = 0; i < Count(); ++i)
-            Items(i)->FVisible = Items(i)->FLoadedVisible;
-    for (int position = 0; position < Count(); ++position)
-        for (int i = 0; i < Count(); ++i) {
-            TovBarItemLink* link = Items(i);
-            if (link->LoadedRecentIndex != position) continue;
+            if (const int position = Items(i)->LoadedRecentIndex; position >= 0 && position < Count())
+                placed.emplace_back(position, Items(i));
+        std::stable_sort(placed.begin(), placed.end(),
+                         [](const auto& A, const auto& B) { return A.first < B.first; });
+        for (const auto& [position, link] : placed) {
             link->UseCount = link->LoadedUseCount;
             link->SetRecentIndex(position);
             link->LoadedRecentIndex = -1;
         }
+    } catch (...) {
+        EndDeferLists();
+        throw;
+    }
+    EndDeferLists();
     RebuildLists();
     if (FBarControl) FBarControl->Rebuild();
+}
+
+void TovBarItemLinks::BeginDeferLists() {
+    ++FDeferLists;
+}
+
+void TovBarItemLinks::EndDeferLists() {
+    if (FDeferLists == 0 || --FDeferLists > 0 || !FListsDirty) return;
+    RebuildLists();
 }
 
 void TovBarItemLinks::UpdateItemActions() {

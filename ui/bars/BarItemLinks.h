@@ -10,6 +10,7 @@
 #include "platform/vcl/ControlTypes.h"
 #include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/bars/layout/BarLayoutNames.h"
 #include "ui/core/base/ClassRefs.h"
 
 #include <memory>
@@ -18,6 +19,7 @@
 
 class TBitmap;
 class TCustomImageList;
+class TCustomIniFile;
 
 // What a toolbar, sub-item or popup menu answers for the link list it owns.
 class IovBarLinksOwner {
@@ -60,6 +62,8 @@ public:
     TovBarItemViewLevels ViewLevels{ivlLargeIconWithText, ivlLargeControlOnly, ivlSmallIconWithText,
                                     ivlSmallIcon, ivlControlOnly};
     bool Distributed = true;
+    // Told when the control's view level changes (the ribbon's group layout listens).
+    TNotifyEvent OnViewLevelChanged;
     int ImageIndex = -1;
     TObject* Data = nullptr;
     TovBar* MergedWith = nullptr;
@@ -69,6 +73,8 @@ public:
     std::string LoadedItemName;
     int LoadedRecentIndex = -1;
     int LoadedUseCount = 0;
+    // The visibility a stored form or layout gives the link, applied with the loaded usage data.
+    void SetLoadedVisible(bool AValue) { FLoadedVisible = AValue; }
 
     // ---- User-defined values
     TovBarUserDefines UserDefine() const { return FUserDefine; }
@@ -199,6 +205,10 @@ public:
     TovBarMenuItemSize GetMenuItemSize() const { return GetOptionValue(ioSize) ? misLarge : misNormal; }
 
     void RebuildLists();
+    // While deferred, the derived lists are made once at the end instead of after every change: reading
+    // a layout adds and orders every link of a list at once.
+    void BeginDeferLists();
+    void EndDeferLists();
     void Rebuild();
     bool CanUseRecentItems() const;
     int CalcRecentItemCount() const;
@@ -232,7 +242,15 @@ public:
     void MoveToRecentFront(TovBarItemLink* ALink);
     void MoveToRecentEnd(TovBarItemLink* ALink);
     void MoveInRecent(TovBarItemLink* ALink, int AIndex);
+    // The links that can be shown go to the front of the recent list, keeping their order.
+    void PackRecentList();
     void Assign(TPersistent* Source) override;
+
+    // ---- Stored layout (ui/bars/layout): the links stored under ASection replace the list's own
+    void ReadLayout(TCustomIniFile* AIniFile, const std::string& ASection, TovBarStoringKind AKind);
+    void WriteLayout(TCustomIniFile* AIniFile, const std::string& ASection, TovBarStoringKind AKind);
+    // The designed "most recently used" marks from the saved design state, and the recent list packed.
+    void ResetUsageData(TCustomIniFile* ASavedState, const std::string& ASection);
 
     // ---- Merging (toolbar merging): each source link is merged by caption into a link of the same kind,
     // added after the links of lower or equal MergeOrder, or skipped, as its item's MergeKind says.
@@ -263,6 +281,8 @@ private:
     int FPrevRecentItemCount = -1;
     int FRectLock = 0;
     bool FAssigning = false;
+    int FDeferLists = 0;
+    bool FListsDirty = false;
 };
 
 // The lists of toolbar windows: accelerators only while the window is visible, over fitting links.

@@ -1,6 +1,7 @@
 #include "ui/bars/BarManager.h"
 
 #include "platform/gdi/GdiDC.h"
+#include "platform/rtl/IniFile.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Font.h"
@@ -15,7 +16,10 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/layout/BarLayoutDiagnostics.h"
+#include "ui/bars/mdi/BarMDIState.h"
 #include "ui/core/base/CoreServices.h"
+#include "ui/core/base/Registries.h"
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/SystemPaletteNotifier.h"
 
@@ -70,6 +74,13 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FImageOptions->OnAppearanceChanged = TNotifyEvent(this, &TovBarManager::ImageOptionsAppearanceChanged);
     FImageOptions->OnImageListChanged = TEvent<int>([this](int AIndex) { ImageListChanged(AIndex); }, this);
     CreateDefaultPainter();
+    FReadIniFileHandlers = std::make_unique<TuiEventHandlerCollection>();
+    FWriteIniFileHandlers = std::make_unique<TuiEventHandlerCollection>();
+    FMDIStateChangedHandlers = std::make_unique<TuiEventHandlerCollection>();
+    FMDIStateHelper = std::make_unique<TovBarManagerMDIStateHelper>(this);
+    // The designed layout, written after loading, is what resets go back to; a design environment has
+    // no use for it.
+    if (!IsDesigning()) FSavedState = std::make_unique<TMemIniFile>("");
 }
 
 TovBarManager::~TovBarManager() {
@@ -90,6 +101,9 @@ TovBarManager::~TovBarManager() {
     delete FBarCaptionFont;
     delete FBars;
     FBars = nullptr;
+    FSavedState.reset();
+    // The system-menu items go before the items they sit among.
+    FMDIStateHelper.reset();
     while (FItems->Count() > 0)
         delete FItems->Components(FItems->Count() - 1);
     delete FCategories;
@@ -310,6 +324,10 @@ void TovBarManager::RemoveDockControl(IovBarDock* ADock) {
         TovBar* bar = FBars->GetItem(i);
         if (bar->GetRealDockControl() == ADock && bar->Visible()) bar->SetVisible(false);
         if (bar->DockControl() == ADock) bar->SetDockControl(nullptr);
+        if (bar->DockedDockControl() == ADock) {
+            bar->SetDockedDockingStyle(bar->DockedDockingStyle());
+            bar->SetDockedDockControl(nullptr);
+        }
     }
     std::erase(FDockControls, ADock);
     if (ADock->IsBuiltIn()) FBars->SetDockControl(ADock->DockingStyle(), nullptr);
@@ -619,6 +637,14 @@ void TovBarManager::Loaded() {
             bar->SetPredefined(true);
             bar->ApplyStreamedValues();
         }
+        // Neither the designed layout nor the stored one may keep the window from being made.
+        try {
+            SaveDesignState();
+        } catch (const std::exception& error) {
+            ovBarLayoutReport(std::string("the designed layout could not be kept for resets (") +
+                              error.what() + ")");
+        }
+        if (!IsDesigning()) LoadStoredLayout();
         FState &= ~bmsLoadingBars;
         if (IsDesigning()) SortItemsByCategory();
         BeginUpdate();

@@ -11,10 +11,12 @@
 #include "ui/bars/BarDesigner.h"
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/bars/layout/BarLayoutNames.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class TFont;
@@ -25,6 +27,10 @@ class TovBarPainter;
 class TovBarBackgrounds;
 class TuiLookAndFeel;
 class TuiSystemPaletteChangedNotifier;
+class TuiEventHandlerCollection;
+class TCustomIniFile;
+class TMemIniFile;
+class TovBarManagerMDIStateHelper;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
@@ -33,6 +39,27 @@ using TovBarCanDockingEvent = TEvent<TovBar*, TovBarDockingStyle, IovBarDock*, b
 using TovBarResetEvent = TEvent<TovBarManager*, TovBar*, bool&, bool&>;
 using TovBarMergeItemLinkEvent =
     TEvent<TovBarManager*, TovBarItemLinks*, TovBarItemLinks*, TovBarItemLink*, TovBarItemMergeKind&, int&>;
+// Sender, the child manager, and whether items are added (merge) or taken away (unmerge).
+using TovBarMergeEvent = TEvent<TovBarManager*, TovBarManager*, bool>;
+
+// What the layout's read and write handlers are called with, after the manager's own pass: the store,
+// its kind, the section prefix and the separator of the kind.
+struct TovBarIniFileEventData {
+    TCustomIniFile* IniFile = nullptr;
+    TovBarStoringKind StoringKind = bskIniFile;
+    std::string SectionPrefix;
+    std::string Separator;
+};
+
+enum TovBarMergeOperation { bmoMerge = 0, bmoUnmerge = 1 };
+
+// A component that merges a child manager its own way (the ribbon merges tabs and groups) answers
+// whether it took the merge or unmerge in hand.
+class IovBarMergeOperationHandler {
+public:
+    virtual ~IovBarMergeOperationHandler() = default;
+    virtual bool HandleMergeOperation(TovBarManager* AChildManager, TovBarMergeOperation AOperation) = 0;
+};
 
 // Bits of the manager's internal state set.
 enum TovBarManagerStateBit : unsigned {
@@ -165,6 +192,74 @@ public:
     // ---- Customizing
     void SetIsCustomizing(bool AValue);
     bool IsOtherManagerCustomizing() const;
+
+    // ---- Stored layout (ui/bars/layout): what the user made of the toolbars, kept between runs
+    // "Owner.Owner.Name." up to the first form: the section prefix of ini files and the design state.
+    std::string GetIniSectionPrefix() const;
+    // The write and read passes over a store, then the write or read handlers. Reading never raises
+    // for what the store holds: values it cannot use are left out and reported to the diagnostic output.
+    void WriteLayout(TCustomIniFile* AIniFile, const std::string& APrefix, TovBarStoringKind AKind);
+    void ReadLayout(TCustomIniFile* AIniFile, const std::string& APrefix, TovBarStoringKind AKind);
+    // Under the registry path (made to begin and end with ""); an empty path does nothing. Saving
+    // replaces only the layout's own values and sections, and only once the whole layout is composed;
+    // it raises when the store cannot be written, leaving the stored layout as it was.
+    void SaveToRegistry(const std::string& APath);
+    void LoadFromRegistry(const std::string& APath);
+    // In an ini file (section prefix GetIniSectionPrefix); an empty name does nothing. Saving replaces
+    // the file only once it is written completely.
+    void SaveToIniFile(const std::string& AFileName);
+    void LoadFromIniFile(const std::string& AFileName);
+    // What the owner window's destruction stores (registry first, then ini file, as the Store flags
+    // say). Never raises: a failure is reported and the previous layout stays.
+    void StoreLayoutAtExit() noexcept;
+    // Writes the designed layout into the saved design state (after the streamed bars are applied).
+    void SaveDesignState();
+    TMemIniFile* SavedState() const { return FSavedState.get(); }
+    // The toolbars the layout writes: those not made for merging.
+    int GetStoredBarCount() const;
+    // The layout's own sections before a write: in an ini file every section that begins with APrefix;
+    // in the registry "Items", "Bar<n>", "Button_…" and "SubItem_…" below the path.
+    void EraseLayoutSections(TCustomIniFile* AIniFile, const std::string& APrefix, TovBarStoringKind AKind);
+    // The dock control a stored name path names, when it is one of this manager's; null otherwise.
+    IovBarDock* FindDockControlByPath(const std::string& APath) const;
+    // The number of the toolbar's section in the saved design state (found by caption), -1 when none.
+    int FindBarInSavedState(const TovBar* ABar) const;
+    // The designed usage data of every menu and toolbar.
+    void ResetUsageData();
+    // Asks first (Yes/No); resets on Yes.
+    void ResetUsageDataWithConfirmation();
+    // Resets a toolbar after asking (null does nothing).
+    void ResetToolbar(TovBar* ABar);
+    // Handlers called with a TovBarIniFileEventData after the manager's read or write pass.
+    TuiEventHandlerCollection* ReadIniFileHandlers() const { return FReadIniFileHandlers.get(); }
+    TuiEventHandlerCollection* WriteIniFileHandlers() const { return FWriteIniFileHandlers.get(); }
+    // While a layout is read: the items the program has gained since it was written (upper-cased names).
+    const std::unordered_set<std::string>* NewItemNames() const { return FNewItemNames; }
+    void SetNewItemNames(const std::unordered_set<std::string>* ANames) { FNewItemNames = ANames; }
+
+    // ---- Merging (ui/bars/merging)
+    // A toolbar docked at the top in a new last row, left out of the stored layout.
+    TovBar* CreateBarForMerging();
+    // Customization works on unmerged toolbars: these take them apart and merge them again.
+    void PrepareMergedBarsForCustomizing();
+    void RestoreBarsAfterCustomizing();
+    // The child manager's main menu merged into this manager's main menu (OnMenuMerge may do it).
+    void MergeChildMainMenu(TovBarManager* AChild);
+    void UnmergeChildMainMenu(TovBarManager* AChild);
+    void AddMergeOperationHandler(IovBarMergeOperationHandler* AHandler);
+    void RemoveMergeOperationHandler(IovBarMergeOperationHandler* AHandler);
+    // Asks the handlers in order; true when one took the operation.
+    bool CallMergeOperationHandlers(TovBarManager* AChild, TovBarMergeOperation AOperation);
+    TovBarMergeEvent OnMenuMerge, OnMerge;
+
+    // ---- MDI state (ui/bars/mdi)
+    TovBarManagerMDIStateHelper* MDIStateHelper() const { return FMDIStateHelper.get(); }
+    // The active MDI child or its maximized state may have changed (the window hook calls it).
+    void CheckMDIState();
+    // WM_SYSCOMMAND to the active MDI child: 0 minimize, 1 restore, 2 close.
+    void SendMDIChildSysCommand(int AIndex);
+    // Handlers called with a TovBarMDIStateChangedEventData after every change.
+    TuiEventHandlerCollection* MDIStateChangedHandlers() const { return FMDIStateChangedHandlers.get(); }
 
     // ---- Component life
     void Loaded() override;
@@ -325,6 +420,8 @@ protected:
 
 private:
     void RefreshAfterUpdate(bool ALock, bool ARebuild, bool ASetRedraw, bool AQuiet);
+    // The stored layout read at the end of loading: registry first, then ini file; never raises.
+    void LoadStoredLayout() noexcept;
     void FontChanged(TObject* ASender);
     void CreateDefaultPainter();
     void ImageOptionsSizeChanged(TObject* ASender);
@@ -383,4 +480,12 @@ private:
     bool FScaled = true;
     int FMostRecentItemsPercents = 95;
     int FMostRecentlyUsedUseCount = 20;
+
+    std::unique_ptr<TMemIniFile> FSavedState;
+    std::unique_ptr<TuiEventHandlerCollection> FReadIniFileHandlers;
+    std::unique_ptr<TuiEventHandlerCollection> FWriteIniFileHandlers;
+    std::unique_ptr<TuiEventHandlerCollection> FMDIStateChangedHandlers;
+    std::vector<IovBarMergeOperationHandler*> FMergeOperationHandlers;
+    std::unique_ptr<TovBarManagerMDIStateHelper> FMDIStateHelper;
+    const std::unordered_set<std::string>* FNewItemNames = nullptr;
 };

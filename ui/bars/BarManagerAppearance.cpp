@@ -9,6 +9,8 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/painting/BarFonts.h"
+#include "ui/bars/painting/BarUnitState.h"
 #include "ui/core/base/SystemInfo.h"
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/LookAndFeelPainterBase.h"
@@ -60,7 +62,7 @@ TovBarManagerStyle TovBarManager::GetEffectiveStyle() const {
 void TovBarManager::CreateDefaultPainter() {
     FVisualStyles = AreVisualStylesAvailable({totToolBar});
     FPainter.reset();
-    FPainter = GetPainterClass()->Create();
+    FPainter = GetPainterClass()->Create(FLookAndFeel != nullptr ? FLookAndFeel->SkinPainter() : nullptr);
 }
 
 void TovBarManager::RecreatePainter() {
@@ -153,8 +155,8 @@ void TovBarManager::FontChanged(TObject*) {
             }
         }
     }
-    FEditFont->Assign(FFont);
-    FBarCaptionFont->Assign(FFont);
+    AssignSystemFont(FFont, FEditFont, false);
+    FBarCaptionFont->SetHandle(CreateSmallCaptionFont(FFont, FUseSystemFont));
     for (auto& handler : SystemFontChangedHandlers)
         handler(this);
     if (FBars != nullptr)
@@ -181,15 +183,16 @@ void TovBarManager::RecreateBrushes() {
     FFlatColors[2] = uiGetBlendedSystemColor(11, 9, 73);
     FFlatColors[3] = uiGetBlendedSystemColor(14, 44, 40);
     FFlatColors[4] = uiGetBlendedSystemColor(-2, 30, 72);
-    // Visual styles are off, so the nearest screen colour is the colour itself.
     for (int i = 0; i < 5; ++i) {
-        FFlatColors[i] = uiNearestDisplayColor(FFlatColors[i]);
+        FFlatColors[i] = GetScreenNearestColor(FFlatColors[i]);
         if (FFlatBrushes[i] != nullptr) DeleteObject(FFlatBrushes[i]);
         FFlatBrushes[i] = CreateSolidBrush(ColorToRGB(FFlatColors[i]));
     }
 }
 
 void TovBarManager::SystemColorsChanged() {
+    UpdateScreenColorDepth();
+    RefreshPatternBrush();
     RecreateBrushes();
     uiRefreshOffice11Colors();
     for (IovBarDock* dock : FDockControls)

@@ -2,7 +2,9 @@
 
 namespace {
 
-const TovBarPainterClass BasePainterClass{"TovBarPainter", [] { return std::make_unique<TovBarPainter>(); }};
+const TovBarPainterClass BasePainterClass{"TovBarPainter", [](TuiLookAndFeelPainterBase* ASkinPainter) {
+                                              return std::make_unique<TovBarPainter>(ASkinPainter);
+                                          }};
 // Standard, Enhanced, Flat, XP, Office11; the skin index shares the Standard class.
 const TovBarPainterClass* PainterClasses[5] = {};
 

@@ -1,23 +1,17 @@
 // Which bar painter a manager draws with: the painter index from the manager's style and its
-// look-and-feel, the painter class of an index, and the effective style. The painter classes are added
-// by the bar painting layer; until a class is registered its index draws with the painter base.
+// look-and-feel, the painter class of an index, and the effective style. Each look registers its painter
+// class for its index; an index without a registered class draws with the painter base.
 #pragma once
 
-#include "platform/rtl/Object.h"
 #include "ui/bars/BarTypes.h"
+#include "ui/bars/painting/BarPainter.h"
 
 #include <memory>
 
-// The painter base of the bars (the bar painting layer fills it and derives the looks).
-class TovBarPainter : public TObject {
-public:
-    TovBarPainter() = default;
-};
-
-// A painter class: its name and how one is made.
+// A painter class: its name and how one is made (with the look-and-feel's skin painter, or null).
 struct TovBarPainterClass {
     const char* Name;
-    std::unique_ptr<TovBarPainter> (*Create)();
+    std::unique_ptr<TovBarPainter> (*Create)(TuiLookAndFeelPainterBase* ASkinPainter);
 };
 
 // Painter indexes.

@@ -35,7 +35,9 @@ enum TovBarItemViewLevel {
     ivlLargeControlOnly,
     ivlSmallIconWithText,
     ivlSmallIcon,
-    ivlControlOnly
+    ivlControlOnly,
+    // Not controlled by a level (ordinary toolbars and menus); never a member of a level set.
+    ivlDefault
 };
 using TovBarItemViewLevels = Set<TovBarItemViewLevel, 5>;
 

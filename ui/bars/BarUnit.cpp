@@ -9,6 +9,8 @@
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/itemcontrols/ItemControlClasses.h"
+#include "ui/bars/painting/BarUnitState.h"
 
 // The bar cursors' pictures, embedded at build time.
 void OlvaRegisterResources_olva_ui_bars();
@@ -24,18 +26,22 @@ void uiBarsInitialize() {
     ovBarStringsStart();
     RegisterClass<TovBar>();
     RegisterClass<TovBarGroup>();
+    ovBarDrawingStateStart();
     ovBarRegistriesStart();
-    // The item controls are the bar painting layer's: until a class exists its row names none.
-    ovBarRegisterItem<TovBarButton>(nullptr, true);
-    ovBarRegisterItem<TovBarLargeButton>(nullptr, true);
+    // The window item controls (edits, combos) and the container control come with the bar windows:
+    // until then their rows name no control class.
+    ovBarRegisterItem<TovBarButton>(&ovBarButtonControlClass, true);
+    ovBarRegisterItem<TovBarLargeButton>(&ovBarLargeButtonControlClass, true);
     ovBarRegisterItem<TovBarEdit>(nullptr, true);
     ovBarRegisterItem<TCustomovBarCombo>(nullptr, true);
     ovBarRegisterItem<TovBarCombo>(nullptr, true);
-    ovBarRegisterItem<TovBarSubItem>(nullptr, true);
+    ovBarRegisterItem<TovBarSubItem>(&ovBarSubItemControlClass, true);
     ovBarRegisterItem<TovBarListItem>(nullptr, true);
     ovBarRegisterItem<TovBarContainerItem>(nullptr, true);
-    ovBarRegisterItem<TovBarLabel>(nullptr, false);
-    ovBarRegisterItem<TovBarSeparator>(nullptr, true);
+    ovBarRegisterItem<TovBarLabel>(&ovBarCustomStaticControlClass, false);
+    ovBarRegisterItem<TovBarSeparator>(&ovBarSeparatorControlClass, true);
+    // Window items on rotated bars show as plain buttons.
+    TovBarWindowItem::RotatedControlClass = &ovBarButtonControlClass;
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
     Initialized = true;
@@ -46,6 +52,8 @@ void uiBarsFinalize() {
     Initialized = false;
     ovBarFreeCursors();
     ovBarRegistriesEnd();
+    TovBarWindowItem::RotatedControlClass = nullptr;
+    ovBarDrawingStateEnd();
     UnRegisterClass<TovBarGroup>();
     UnRegisterClass<TovBar>();
     ovBarStringsEnd();

@@ -6,6 +6,8 @@
 #include "platform/rtl/WinTypes.h"
 #include "ui/bars/BarTypes.h"
 
+class TovBarCaptionButton;
+
 // A window that shows one link list: a docked or floating toolbar, a popup bar or a sub-menu.
 class IovBarControl {
 public:
@@ -52,6 +54,10 @@ public:
     // The window's screen rectangle.
     virtual RECT ScreenBounds() const { return {}; }
     virtual void Show() {}
+    // The toolbar's caption buttons changed: a window that shows them lays them out again.
+    virtual void UpdateCaptionButtons() {}
+    // Shows the hint of a hot caption button, or hides it.
+    virtual void CaptionButtonHint(TovBarCaptionButton* AButton, bool AShow) {}
 };
 
 // A dock control: the place along a window edge where toolbars are docked in rows.
@@ -86,6 +92,19 @@ public:
     virtual RECT ScreenBounds() const = 0;
     // Whether the topmost visible window at the point belongs to this dock's parent.
     virtual bool IsTopmostAt(POINT AScreenPoint) const { return true; }
+    // Whether a stored layout may take toolbars out of this dock (docks that hold a window's own
+    // toolbars for good refuse).
+    virtual bool CanUndockOnLayoutLoad() const { return true; }
+};
+
+// A popup menu a button drops down: shown at a screen point with the item control that opened it as
+// its owner; its bar control exists while it is open.
+class IovBarDropDownMenu {
+public:
+    virtual ~IovBarDropDownMenu() = default;
+    // Shows the menu and returns when it closes (or at once when it opens without its own loop).
+    virtual void PopupFromControl(POINT AScreenPoint, TovBarItemControl* AOwner) = 0;
+    virtual IovBarControl* OpenBarControl() const = 0;
 };
 
 // Makes the windows of the model: the bar-window layer installs one; without it toolbars have none.

@@ -3,13 +3,23 @@
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/SystemPaletteNotifier.h"
 
+#include "ui/painters/effects/AnimationTransition.h"
+#include "ui/painters/effects/Fader.h"
+#include "ui/painters/effects/ShadowWindow.h"
+#include "ui/painters/hints/HintController.h"
+#include "ui/painters/hints/ScreenTipStyle.h"
 #include "ui/painters/lookandfeel/FlatPainter.h"
+#include "ui/painters/lookandfeel/NativePainter.h"
+#include "ui/painters/lookandfeel/Office11Painter.h"
 #include "ui/painters/lookandfeel/PainterResources.h"
 #include "ui/painters/lookandfeel/PaintersManager.h"
 #include "ui/painters/lookandfeel/RadioButtonImageList.h"
 #include "ui/painters/lookandfeel/StandardPainter.h"
 #include "ui/painters/lookandfeel/UltraFlatPainter.h"
 #include "ui/painters/office11/Office11Colors.h"
+#include "ui/painters/popups/PopupHooks.h"
+#include "ui/painters/styles/StyleRepository.h"
+#include "ui/painters/text/TextPatternBrushes.h"
 
 #include <memory>
 
@@ -48,6 +58,9 @@ void uiPaintersInitialize() {
     PaletteNotifier->OnSystemPaletteChanged =
         TEvent<>([] { ResetRadioButtonImages(); }, PaletteNotifier.get());
     uiPainterResourcesCreate();
+    uiCreateTextPatternBrushes();
+    ovBindShadowWindows();
+    ovCreateFader();
     TuiPainterServiceHooks hooks;
     hooks.ReferenceOffice11Colors = &ReferenceOffice11Colors;
     hooks.ReleaseOffice11Palette = &ReleaseOffice11Palette;
@@ -58,16 +71,29 @@ void uiPaintersInitialize() {
     // Registration order of the built-in painters; the list sorts itself by name.
     TuiLookAndFeelPaintersManager* manager = uiLookAndFeelPaintersManager();
     manager->Register(std::make_unique<TuiFlatLookAndFeelPainter>());
+    manager->Register(std::make_unique<TuiOffice11LookAndFeelPainter>());
     manager->Register(std::make_unique<TuiStandardLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiUltraFlatLookAndFeelPainter>());
+    manager->Register(std::make_unique<TuiWinXPLookAndFeelPainter>());
+    // Popups, styles, hints and screen tips: the popup hooks, the hint controller, the streamed classes.
+    uiPopupsInitialize();
+    uiStylesInitialize();
+    uiHintsInitialize();
+    uiScreenTipsInitialize();
 }
 
 void uiPaintersFinalize() {
     if (StartCount == 0 || --StartCount > 0) return;
+    uiScreenTipsFinalize();
+    uiHintsFinalize();
+    uiPopupsFinalize();
     uiSetPaintersRegistry(nullptr);
     // Look-and-feels let go of the painters before they are freed.
     if (TuiLookAndFeel* root = RootLookAndFeel()) root->Refresh();
     uiSetPainterServiceHooks(TuiPainterServiceHooks{});
+    ovDestroyFader();
+    ovFreeAnimationController();
+    uiDestroyTextPatternBrushes();
     PaletteNotifier.reset();
     uiPainterResourcesDestroy();
     delete uiLookAndFeelPaintersManager();

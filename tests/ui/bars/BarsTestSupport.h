@@ -46,6 +46,10 @@ public:
     void MoveInDock(POINT P) override;
     void RemoveFromDock() override { Log("RemoveFromDock"); }
     void Show() override { Log("Show"); }
+    void UpdateCaptionButtons() override { Log("UpdateCaptionButtons"); }
+    void CaptionButtonHint(TovBarCaptionButton*, bool AShow) override {
+        Log(AShow ? "ShowHint" : "HideHint");
+    }
 
     std::string Name;
     bool Active = false;

@@ -52,13 +52,16 @@ std::vector<std::string> Names(const TuiLookAndFeelPaintersManager& AManager) {
 TEST_F(PaintersManagerTest, TheBuiltInPaintersAreSortedByName) {
     TuiLookAndFeelPaintersManager* manager = uiLookAndFeelPaintersManager();
     ASSERT_NE(manager, nullptr);
-    EXPECT_EQ(Names(*manager), (std::vector<std::string>{"Flat", "Standard", "UltraFlat"}));
+    EXPECT_EQ(Names(*manager),
+              (std::vector<std::string>{"Flat", "Native", "Office11", "Standard", "UltraFlat"}));
     EXPECT_EQ(manager->GetPainterByStyle(lfsFlat)->PainterStyleName(), "Flat");
     EXPECT_EQ(manager->GetPainterByStyle(lfsStandard)->PainterStyleName(), "Standard");
     EXPECT_EQ(manager->GetPainterByStyle(lfsUltraFlat)->PainterStyleName(), "UltraFlat");
     EXPECT_EQ(manager->GetPainterByStyle(lfsSkin), nullptr);
     EXPECT_EQ(manager->GetPainterByName("ULTRAFLAT"), manager->GetPainterByStyle(lfsUltraFlat));
-    EXPECT_EQ(manager->GetPainterByName("Native"), nullptr);
+    EXPECT_EQ(manager->GetPainterByStyle(lfsOffice11)->PainterStyleName(), "Office11");
+    EXPECT_EQ(manager->GetPainterByStyle(lfsNative)->PainterStyleName(), "Native");
+    EXPECT_EQ(manager->GetPainterByName("native"), manager->GetPainterByStyle(lfsNative));
     TuiCustomLookAndFeelPainter* found = Painter("");
     EXPECT_FALSE(manager->TryGetPainterByName("nothing", found));
     EXPECT_EQ(found, Painter("")); // left untouched
@@ -95,7 +98,8 @@ TEST_F(PaintersManagerTest, TheFoundationFindsThePaintersThroughItsSlot) {
     ASSERT_NE(registry, nullptr);
     EXPECT_EQ(registry->GetPainterByStyle(lfsUltraFlat), Painter("UltraFlat"));
     EXPECT_EQ(registry->GetPainterByName("standard"), Painter("Standard"));
-    EXPECT_EQ(registry->GetPainterByStyle(lfsNative), nullptr);
+    EXPECT_EQ(registry->GetPainterByStyle(lfsNative), Painter("Native"));
+    EXPECT_EQ(registry->GetPainterByStyle(lfsOffice11), Painter("Office11"));
     // The seam's operations reach the painters' own answers.
     TuiLookAndFeelPainterBase* ultra = registry->GetPainterByStyle(lfsUltraFlat);
     EXPECT_TRUE(ultra->ButtonHotTracks());

@@ -78,10 +78,12 @@ TEST_F(RadioButtonImagesTest, RingBodyAndDotColoursOfEachKind) {
         // A disabled ultra-flat radio: emphasis A alone keeps the shadow ring, emphasis B lights it.
         {2, cxbsDisabled, false, true, clBtnShadow, clBtnFace, clBtnFace},
         {2, cxbsDisabled, true, false, clHighlight, clBtnFace, clBtnFace},
-        // Office11 without its painter registered: body clWindow, rings from the palette.
+        // Office11: rings from the palette, the body from the Office11 painter's button faces.
         {3, cxbsNormal, false, false, clBtnText, clWindow, clWindow},
-        {3, cxbsHot, false, false, Office11SelectedBorderColor, clWindow, clWindow},
-        {3, cxbsDisabled, false, false, Office11DisabledTextColor, clWindow, clWindow},
+        {3, cxbsHot, false, false, Office11SelectedBorderColor, Office11HotColor1, Office11HotColor1},
+        {3, cxbsPressed, false, false, Office11SelectedBorderColor, Office11PressedColor1,
+         Office11PressedColor1},
+        {3, cxbsDisabled, false, false, Office11DisabledTextColor, clBtnFace, clBtnFace},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("kind " + std::to_string(row.Kind) + " state " + std::to_string(row.State));

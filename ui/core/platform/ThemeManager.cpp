@@ -11,8 +11,23 @@
 
 namespace theme_manager_detail {
 
-const TovUxThemeEntries PlatformEntries{&::OpenThemeData, &::CloseThemeData, &::IsThemeActive,
-                                        &::GetCurrentThemeName};
+HRESULT PlatformPartSize(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect, int AKind,
+                         SIZE* ASize) {
+    return ::GetThemePartSize(ATheme, ADC, APart, AState, ARect, static_cast<THEMESIZE>(AKind), ASize);
+}
+
+const TovUxThemeEntries PlatformEntries{&::OpenThemeData,
+                                        &::CloseThemeData,
+                                        &::IsThemeActive,
+                                        &::GetCurrentThemeName,
+                                        &::DrawThemeBackground,
+                                        &::DrawThemeText,
+                                        &::DrawThemeEdge,
+                                        &::GetThemeColor,
+                                        &PlatformPartSize,
+                                        &::GetThemeMargins,
+                                        &::GetThemeBackgroundContentRect,
+                                        &::GetThemeBackgroundRegion};
 const TovUxThemeEntries* Entries = &PlatformEntries;
 
 struct TovThemeData {
@@ -92,6 +107,59 @@ HRESULT ovGetCurrentThemeName(WCHAR* AThemeFile, int AMaxFile, WCHAR* AColorName
     const TovUxThemeEntries* entries = theme_manager_detail::Entries;
     if (entries->GetCurrentThemeName == nullptr) return E_NOTIMPL;
     return entries->GetCurrentThemeName(AThemeFile, AMaxFile, AColorName, AMaxColor, ASizeName, AMaxSize);
+}
+
+HRESULT ovDrawThemeBackground(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
+                              const RECT* AClip) {
+    const auto entry = theme_manager_detail::Entries->DrawThemeBackground;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, ARect, AClip) : E_NOTIMPL;
+}
+
+HRESULT ovDrawThemeText(HTHEME ATheme, HDC ADC, int APart, int AState, const WCHAR* AText, int ALength,
+                        DWORD AFlags, DWORD AFlags2, const RECT* ARect) {
+    const auto entry = theme_manager_detail::Entries->DrawThemeText;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, AText, ALength, AFlags, AFlags2, ARect)
+                            : E_NOTIMPL;
+}
+
+HRESULT ovDrawThemeEdge(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ADest, UINT AEdge,
+                        UINT AFlags, RECT* AContent) {
+    const auto entry = theme_manager_detail::Entries->DrawThemeEdge;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, ADest, AEdge, AFlags, AContent) : E_NOTIMPL;
+}
+
+HRESULT ovGetThemeColor(HTHEME ATheme, int APart, int AState, int AProperty, COLORREF* AColor) {
+    if (AColor != nullptr) *AColor = 0;
+    const auto entry = theme_manager_detail::Entries->GetThemeColor;
+    return entry != nullptr ? entry(ATheme, APart, AState, AProperty, AColor) : E_NOTIMPL;
+}
+
+HRESULT ovGetThemePartSize(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect, int AKind,
+                           SIZE* ASize) {
+    if (ASize != nullptr) *ASize = SIZE{};
+    const auto entry = theme_manager_detail::Entries->GetThemePartSize;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, ARect, AKind, ASize) : E_NOTIMPL;
+}
+
+HRESULT ovGetThemeMargins(HTHEME ATheme, HDC ADC, int APart, int AState, int AProperty, const RECT* ARect,
+                          MARGINS* AMargins) {
+    if (AMargins != nullptr) *AMargins = MARGINS{};
+    const auto entry = theme_manager_detail::Entries->GetThemeMargins;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, AProperty, ARect, AMargins) : E_NOTIMPL;
+}
+
+HRESULT ovGetThemeBackgroundContentRect(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ABounds,
+                                        RECT* AContent) {
+    if (AContent != nullptr) *AContent = RECT{};
+    const auto entry = theme_manager_detail::Entries->GetThemeBackgroundContentRect;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, ABounds, AContent) : E_NOTIMPL;
+}
+
+HRESULT ovGetThemeBackgroundRegion(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
+                                   HRGN* ARegion) {
+    if (ARegion != nullptr) *ARegion = nullptr;
+    const auto entry = theme_manager_detail::Entries->GetThemeBackgroundRegion;
+    return entry != nullptr ? entry(ATheme, ADC, APart, AState, ARect, ARegion) : E_NOTIMPL;
 }
 
 const WCHAR* ovThemeDefaultClassName(TovThemedObjectType AType) {

@@ -1,7 +1,8 @@
 // Visual styles for the native look: the theme entry points the library uses (bound to the platform's
-// visual-styles interface, which may have styles off), one cached theme handle per kind of themed
-// object, and notificators told when the theme or the system colours change. Desktop composition is
-// asked through IsCompositionEnabled.
+// visual-styles interface, which may have styles off, or to a test's table), the drawing and metric
+// calls made through them, one cached theme handle per kind of themed object, and notificators told
+// when the theme or the system colours change. Desktop composition is asked through
+// IsCompositionEnabled.
 #pragma once
 
 #include "platform/rtl/Object.h"
@@ -11,13 +12,25 @@
 
 #include <string>
 
-// The theme entry points the manager calls. ovBindUxTheme(nullptr) binds the platform's own.
+struct MARGINS;
+
+// The theme entry points the library calls. ovBindUxTheme(nullptr) binds the platform's own. A test
+// binds a table of its own to name a theme, open handles and record what each drawing or metric call
+// asks for; an entry it leaves null answers E_NOTIMPL.
 struct TovUxThemeEntries {
     HTHEME (*OpenThemeData)(HWND, const WCHAR*) = nullptr;
     HRESULT (*CloseThemeData)(HTHEME) = nullptr;
     BOOL (*IsThemeActive)() = nullptr;
-    // Names the current theme: its file, colour scheme and size; tests bind one to name a theme.
+    // Names the current theme: its file, colour scheme and size.
     HRESULT (*GetCurrentThemeName)(WCHAR*, int, WCHAR*, int, WCHAR*, int) = nullptr;
+    HRESULT (*DrawThemeBackground)(HTHEME, HDC, int, int, const RECT*, const RECT*) = nullptr;
+    HRESULT (*DrawThemeText)(HTHEME, HDC, int, int, const WCHAR*, int, DWORD, DWORD, const RECT*) = nullptr;
+    HRESULT (*DrawThemeEdge)(HTHEME, HDC, int, int, const RECT*, UINT, UINT, RECT*) = nullptr;
+    HRESULT (*GetThemeColor)(HTHEME, int, int, int, COLORREF*) = nullptr;
+    HRESULT (*GetThemePartSize)(HTHEME, HDC, int, int, const RECT*, int, SIZE*) = nullptr;
+    HRESULT (*GetThemeMargins)(HTHEME, HDC, int, int, int, const RECT*, MARGINS*) = nullptr;
+    HRESULT (*GetThemeBackgroundContentRect)(HTHEME, HDC, int, int, const RECT*, RECT*) = nullptr;
+    HRESULT (*GetThemeBackgroundRegion)(HTHEME, HDC, int, int, const RECT*, HRGN*) = nullptr;
 };
 // Binds the entry points (a table that must outlive its use; null for the platform's). Call while
 // the theme manager is stopped.
@@ -28,6 +41,25 @@ bool ovIsThemeActive();
 // The bound GetCurrentThemeName's answer (E_NOTIMPL without one); the buffers are emptied first.
 HRESULT ovGetCurrentThemeName(WCHAR* AThemeFile, int AMaxFile, WCHAR* AColorName, int AMaxColor,
                               WCHAR* ASizeName, int AMaxSize);
+
+// The bound drawing and metric calls: each returns the bound entry's answer (E_NOTIMPL without one).
+// Outputs are cleared first, so a failed call never leaves stale values behind. Part sizes take the
+// THEMESIZE kind as a number (0 minimum, 1 true size, 2 drawing size).
+HRESULT ovDrawThemeBackground(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
+                              const RECT* AClip);
+HRESULT ovDrawThemeText(HTHEME ATheme, HDC ADC, int APart, int AState, const WCHAR* AText, int ALength,
+                        DWORD AFlags, DWORD AFlags2, const RECT* ARect);
+HRESULT ovDrawThemeEdge(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ADest, UINT AEdge,
+                        UINT AFlags, RECT* AContent);
+HRESULT ovGetThemeColor(HTHEME ATheme, int APart, int AState, int AProperty, COLORREF* AColor);
+HRESULT ovGetThemePartSize(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect, int AKind,
+                           SIZE* ASize);
+HRESULT ovGetThemeMargins(HTHEME ATheme, HDC ADC, int APart, int AState, int AProperty, const RECT* ARect,
+                          MARGINS* AMargins);
+HRESULT ovGetThemeBackgroundContentRect(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ABounds,
+                                        RECT* AContent);
+HRESULT ovGetThemeBackgroundRegion(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
+                                   HRGN* ARegion);
 
 enum TovThemedObjectType {
     totButton,

@@ -1,26 +1,27 @@
 #include "ui/core/platform/UxTheme.h"
 
 #include "platform/rtl/CodePages.h"
+#include "ui/core/platform/ThemeManager.h"
 
 HRESULT DrawThemeBackground2(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
                              const RECT* AClip) {
-    return DrawThemeBackground(ATheme, ADC, APart, AState, ARect, AClip);
+    return ovDrawThemeBackground(ATheme, ADC, APart, AState, ARect, AClip);
 }
 
 HRESULT GetThemePartSize2(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect, THEMESIZE AKind,
                           SIZE* ASize) {
-    return GetThemePartSize(ATheme, ADC, APart, AState, ARect, AKind, ASize);
+    return ovGetThemePartSize(ATheme, ADC, APart, AState, ARect, AKind, ASize);
 }
 
 HRESULT GetThemePartSizeNoRect(HTHEME ATheme, HDC ADC, int APart, int AState, THEMESIZE AKind, SIZE* ASize) {
-    return GetThemePartSize(ATheme, ADC, APart, AState, nullptr, AKind, ASize);
+    return ovGetThemePartSize(ATheme, ADC, APart, AState, nullptr, AKind, ASize);
 }
 
 HRESULT DrawThemeTextAnsi(HTHEME ATheme, HDC ADC, int APart, int AState, const std::string& AText,
                           DWORD AFlags, DWORD AFlags2, const RECT* ARect) {
     const std::u16string wide = Utf8ToUtf16(AText);
-    return DrawThemeText(ATheme, ADC, APart, AState, wide.c_str(), static_cast<int>(wide.size()), AFlags,
-                         AFlags2, ARect);
+    return ovDrawThemeText(ATheme, ADC, APart, AState, wide.c_str(), static_cast<int>(wide.size()), AFlags,
+                           AFlags2, ARect);
 }
 
 HRESULT DrawThemeTextEx(HTHEME ATheme, HDC ADC, int APart, int AState, const std::string& AText, DWORD AFlags,

@@ -1,5 +1,5 @@
-// The visual-styles calls under the names the library's painters use, over the platform's
-// visual-styles interface. The drawing and metric calls are made only while AreVisualStylesAvailable
+// The visual-styles calls under the names the library's painters use, over the theme manager's bound
+// entry points (ThemeManager.h). The drawing and metric calls are made only while AreVisualStylesAvailable
 // holds, the buffered-paint ones only on IsWinVistaOrLater: the callers check.
 #pragma once
 

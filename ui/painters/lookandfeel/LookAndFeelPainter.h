@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+class TControl;
 class TCustomImageList;
 class TFont;
 class TovSkinDetails;
@@ -477,7 +478,10 @@ public:
     virtual void DrawSunkenFrame(TuiCanvas* ACanvas, const TRect& R, TColor ADarkColor, TColor ALightColor,
                                  bool AVertical);
     virtual int SunkenFrameWidth();
-    virtual void DrawAreaFrame1(TuiCanvas* ACanvas, const TRect& R);
+    // The base forwards to DrawCaptionArea1; the gradient looks fill with the control's parent image
+    // (colour 1 clDefault), colour 1, or a vertical gradient from colour 1 to colour 2.
+    virtual void DrawAreaFrame1(TuiCanvas* ACanvas, const TRect& R, TControl* AControl = nullptr,
+                                TColor AColor1 = clDefault, TColor AColor2 = clDefault);
     virtual void DrawPanelFrame(TuiCanvas* ACanvas, const TRect& R);
     virtual void DrawAreaFrame2(TuiCanvas* ACanvas, const TRect& R);
     virtual void DrawFaceArea(TuiCanvas* ACanvas, const TRect& R, int AIgnored = 0);

@@ -430,7 +430,8 @@ void TuiCustomLookAndFeelPainter::DrawSunkenFrame(TuiCanvas* ACanvas, const TRec
 int TuiCustomLookAndFeelPainter::SunkenFrameWidth() {
     return 2;
 }
-void TuiCustomLookAndFeelPainter::DrawAreaFrame1(TuiCanvas* ACanvas, const TRect& R) {
+void TuiCustomLookAndFeelPainter::DrawAreaFrame1(TuiCanvas* ACanvas, const TRect& R, TControl*, TColor,
+                                                 TColor) {
     DrawCaptionArea1(ACanvas, R);
 }
 void TuiCustomLookAndFeelPainter::DrawPanelFrame(TuiCanvas*, const TRect&) {}

@@ -2,7 +2,7 @@
 #include "SkinTestSupport.h"
 #include "TestSkin.h"
 
-#include "ui/bars/skin/FadingOptions.h"
+#include "ui/painters/effects/FadingOptions.h"
 #include "ui/bars/skin/SkinInterface.h"
 
 using namespace skin_test;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ui/bars/skin/BarSkin.h"
-#include "ui/bars/skin/FadingOptions.h"
+#include "ui/painters/effects/FadingOptions.h"
 #include "ui/bars/skin/SkinBaseTables.h"
 #include "ui/bars/skin/SkinInterface.h"
 
