@@ -12,6 +12,7 @@
 #include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/Input.h"
+#include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinKeys.h"
@@ -20,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace system_edit_test {
