@@ -7,6 +7,8 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/WinUser.h"
 
+#include <cstdint>
+
 namespace system_edit_detail {
 
 // Not the class library's control property: FindControl must not see the window.
