@@ -272,6 +272,10 @@ TEST_F(Office11PaletteTest, ArrowsGripDotsAndTheSizeGrip) {
 }
 
 TEST_F(Office11PaletteTest, ReferencesBuildAndFreeTheBrushesAndAnExtraReleaseIsHarmless) {
+    // The registered Office11 painter holds the palette while it lives and lets go with the painters.
+    ASSERT_EQ(Office11PaletteReferenceCount(), 1);
+    EXPECT_NE(Office11GripBrush1, nullptr);
+    uiPaintersFinalize();
     ASSERT_EQ(Office11PaletteReferenceCount(), 0);
     EXPECT_EQ(Office11GripBrush1, nullptr);
     ReferenceOffice11Colors();
@@ -288,6 +292,8 @@ TEST_F(Office11PaletteTest, ReferencesBuildAndFreeTheBrushesAndAnExtraReleaseIsH
     ReleaseOffice11Palette();
     EXPECT_EQ(Office11PaletteReferenceCount(), 0);
 #endif
+    uiPaintersInitialize();
+    EXPECT_EQ(Office11PaletteReferenceCount(), 1);
 }
 
 TEST_F(Office11PaletteTest, TheSubMenuExpandPictureIsRecolouredFromTheToolbarGradient) {

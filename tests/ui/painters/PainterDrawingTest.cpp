@@ -1,5 +1,6 @@
 // Pixels of the families the application reaches: button frames, faces and captions per look, scroll-bar
-// parts, size grips, screen tips, check marks, expand signs, close crosses, container borders.
+// parts, size grips (the Office11 dots in every corner), screen tips, check marks, expand signs, close
+// crosses, container borders.
 #include "PaintersTestSupport.h"
 
 #include "platform/vcl/Brush.h"
@@ -10,6 +11,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Colors.h"
+#include "ui/painters/office11/Office11Colors.h"
 
 using namespace painters_test;
 
@@ -163,6 +165,29 @@ TEST_F(PainterDrawingTest, ContainerBordersAndTheOnePixelRingOfTheFlatLooks) {
     });
     EXPECT_EQ(Px(*flat, 0, 10), Rgb(clBtnShadow));
     EXPECT_NE(Px(*flat, 10, 0), Rgb(clBtnShadow));
+    // Flat and 3D on every edge are sunken: dark above and left, light below and right, so their light
+    // edges are the right and bottom ones; 3D adds the dark inner ring of a sunken inner edge.
+    struct SunkenRow {
+        TuiContainerBorderStyle Style;
+        TColor OuterTopLeft, OuterBottomRight, InnerTopLeft, InnerBottomRight;
+    } const sunken[] = {
+        {cbsFlat, clBtnShadow, clBtnHighlight, clBtnFace, clBtnFace},
+        {cbs3D, clBtnShadow, clBtnHighlight, cl3DDkShadow, cl3DLight},
+    };
+    for (const SunkenRow& row : sunken) {
+        SCOPED_TRACE(row.Style);
+        auto edge = Draw(20, 20, clFuchsia, [&](TuiCanvas* c) {
+            base->DrawContainerBorder(c, r, row.Style, 2, clRed, uiBordersAll);
+        });
+        EXPECT_EQ(Px(*edge, 0, 10), Rgb(row.OuterTopLeft));
+        EXPECT_EQ(Px(*edge, 10, 0), Rgb(row.OuterTopLeft));
+        EXPECT_EQ(Px(*edge, 19, 10), Rgb(row.OuterBottomRight));
+        EXPECT_EQ(Px(*edge, 10, 19), Rgb(row.OuterBottomRight));
+        EXPECT_EQ(Px(*edge, 1, 10), Rgb(row.InnerTopLeft));
+        EXPECT_EQ(Px(*edge, 10, 1), Rgb(row.InnerTopLeft));
+        EXPECT_EQ(Px(*edge, 18, 10), Rgb(row.InnerBottomRight));
+        EXPECT_EQ(Px(*edge, 10, 18), Rgb(row.InnerBottomRight));
+    }
     // UltraFlat and Office11 have a one-pixel border: it is painted in the given colour.
     for (auto style : {cbsUltraFlat, cbsOffice11}) {
         auto ring = Draw(20, 20, clWhite, [&](TuiCanvas* c) {
@@ -247,6 +272,45 @@ TEST_F(PainterDrawingTest, SizeGripsPointIntoTheirCornerAndKeepTheBackground) {
         Painter("")->DrawSizeGripRegion(c, TRect{0, 0, s, s}, clBtnFace, coBottomRight);
     });
     EXPECT_EQ(Px(*face, 0, 0), Rgb(clBtnFace));
+}
+
+// No reference of the test's own: the registered Office11 painter must hold the palette it draws with.
+TEST_F(PainterDrawingTest, TheOffice11SizingPanelShowsGripDotsInThePaletteColoursInEveryCorner) {
+    TuiCustomLookAndFeelPainter* office11 = Painter("Office11");
+    const TColor dark = Rgb(Office11GripColor1), light = Rgb(Office11GripColor2);
+    ASSERT_NE(dark, light);
+    for (int corner = 0; corner < 4; ++corner) {
+        SCOPED_TRACE(corner);
+        const auto k = static_cast<TuiCorner>(corner);
+        const TuiBorders panelBorders = corner < 2 ? TuiBorders{bBottom} : TuiBorders{bTop};
+        TRect client{0, 0, 120, 60}, panel, grip, close;
+        office11->ComputePopupPanelClientBounds(client, panel, grip, close, k, TRect{}, panelBorders, 0,
+                                                false, true);
+        auto bitmap = Draw(120, 60, clFuchsia, [&](TuiCanvas* c) {
+            office11->DrawPopupPanel(c, panel, grip, close, k, cxbsNormal, panelBorders, clBtnShadow, true,
+                                     false);
+        });
+        // Six dark 2 x 2 dots, each with its light square, in an 11 x 11 triangle in the corner: flush with
+        // the grip's top or bottom side, one pixel in from its left or right side (the dots' 12-pixel pitch).
+        int dots = 0;
+        for (int y = grip.top; y + 1 < grip.bottom; ++y)
+            for (int x = grip.left; x + 1 < grip.right; ++x)
+                dots += Px(*bitmap, x, y) == dark && Px(*bitmap, x + 1, y) == dark &&
+                        Px(*bitmap, x, y + 1) == dark && Px(*bitmap, x + 1, y + 1) == dark;
+        EXPECT_EQ(dots, 6);
+        const RECT darks = BoundsOfColor(*bitmap, dark), lights = BoundsOfColor(*bitmap, light);
+        const TRect dotted{std::min(darks.left, lights.left), std::min(darks.top, lights.top),
+                           std::max(darks.right, lights.right), std::max(darks.bottom, lights.bottom)};
+        const bool right = k == coTopRight || k == coBottomRight;
+        const bool bottom = k == coBottomLeft || k == coBottomRight;
+        EXPECT_EQ(dotted.right - dotted.left, 11);
+        EXPECT_EQ(dotted.bottom - dotted.top, 11);
+        EXPECT_EQ(right ? dotted.right : dotted.left, right ? grip.right - 1 : grip.left + 1);
+        EXPECT_EQ(bottom ? dotted.bottom : dotted.top, bottom ? grip.bottom : grip.top);
+        // The corner of the grip opposite its dots keeps the panel's face.
+        EXPECT_EQ(Px(*bitmap, right ? grip.left : grip.right - 1, bottom ? grip.top : grip.bottom - 1),
+                  Rgb(clBtnFace));
+    }
 }
 
 TEST_F(PainterDrawingTest, ScreenTipBackgroundAndFooterLine) {

@@ -12,6 +12,17 @@
 #include "ui/painters/office11/Office11Colors.h"
 #include "ui/painters/office11/Office11Drawing.h"
 
+// The palette's colours are computed and its brushes built only while it is referenced; without them the
+// size grip's dots come out empty. Holding a reference for the painter's life keeps this look drawable
+// wherever it is used, with or without a bar manager.
+TuiOffice11LookAndFeelPainter::TuiOffice11LookAndFeelPainter() {
+    ReferenceOffice11Colors();
+}
+
+TuiOffice11LookAndFeelPainter::~TuiOffice11LookAndFeelPainter() {
+    ReleaseOffice11Palette();
+}
+
 TuiCustomLookAndFeelPainter* TuiOffice11LookAndFeelPainter::NativePainter() {
     TuiLookAndFeelPaintersManager* manager = uiLookAndFeelPaintersManager();
     return manager != nullptr ? manager->GetPainterByStyle(lfsNative) : nullptr;

@@ -2,13 +2,17 @@
 // UltraFlat rules over the Office11 gradient palette (toolbar-like faces, orange hot and pressed colours,
 // a dark and a light line shade). Scroll bars, navigator buttons and themed group boxes are borrowed from
 // the native painter when it is registered. The palette must be referenced (ReferenceOffice11Colors)
-// while this painter draws; the look-and-feel unit and the bar manager hold that reference.
+// while this painter draws: the bar manager holds a reference, and the painter holds one of its own for
+// as long as it lives, so that controls and popups of this look draw their grips, lines and faces in
+// the palette's colours also where no bar manager runs.
 #pragma once
 
 #include "ui/painters/lookandfeel/UltraFlatPainter.h"
 
 class TuiOffice11LookAndFeelPainter : public TuiUltraFlatLookAndFeelPainter {
 public:
+    TuiOffice11LookAndFeelPainter();
+    ~TuiOffice11LookAndFeelPainter() override;
     TColor DefaultAccentTextColor() override;
     void DrawContentArea(TuiCanvas* ACanvas, const TRect& ABounds, const TRect& ATextArea, int AState,
                          TAlignment AHorz, TVerticalAlignment AVert, bool AMultiLine, bool AEndEllipsis,
