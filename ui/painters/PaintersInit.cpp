@@ -29,6 +29,8 @@ void OlvaRegisterResources_olva_ui_painters();
 namespace painters_init_detail {
 
 int StartCount = 0;
+// Whether the palette is held for the foundation's listener (see uiPaintersInitialize).
+bool ListenerPaletteHeld = false;
 // Told first of a system-colour change: the radio images are drawn again in the new colours.
 std::unique_ptr<TuiSystemPaletteChangedNotifier> PaletteNotifier;
 
@@ -67,6 +69,10 @@ void uiPaintersInitialize() {
     hooks.RefreshOffice11Colors = &RefreshOffice11Colors;
     hooks.RebuildScrollBarBitmaps = &RebuildScrollBarBitmaps;
     uiSetPainterServiceHooks(hooks);
+    // The foundation's palette listener starts before these hooks exist, so its hold on the Office11
+    // palette was lost; take it on its behalf while it lives.
+    ListenerPaletteHeld = uiSystemPaletteListenerHandle() != nullptr;
+    if (ListenerPaletteHeld) ReferenceOffice11Colors();
     uiSetPaintersRegistry(&RegistryAdapter);
     // Registration order of the built-in painters; the list sorts itself by name.
     TuiLookAndFeelPaintersManager* manager = uiLookAndFeelPaintersManager();
@@ -90,6 +96,8 @@ void uiPaintersFinalize() {
     uiSetPaintersRegistry(nullptr);
     // Look-and-feels let go of the painters before they are freed.
     if (TuiLookAndFeel* root = RootLookAndFeel()) root->Refresh();
+    if (ListenerPaletteHeld) ReleaseOffice11Palette();
+    ListenerPaletteHeld = false;
     uiSetPainterServiceHooks(TuiPainterServiceHooks{});
     ovDestroyFader();
     ovFreeAnimationController();

@@ -272,8 +272,9 @@ TEST_F(Office11PaletteTest, ArrowsGripDotsAndTheSizeGrip) {
 }
 
 TEST_F(Office11PaletteTest, ReferencesBuildAndFreeTheBrushesAndAnExtraReleaseIsHarmless) {
-    // The registered Office11 painter holds the palette while it lives and lets go with the painters.
-    ASSERT_EQ(Office11PaletteReferenceCount(), 1);
+    // The registered Office11 painter and the foundation's palette listener hold the palette while the
+    // painters live, and both let go with them.
+    ASSERT_EQ(Office11PaletteReferenceCount(), 2);
     EXPECT_NE(Office11GripBrush1, nullptr);
     uiPaintersFinalize();
     ASSERT_EQ(Office11PaletteReferenceCount(), 0);
@@ -293,7 +294,7 @@ TEST_F(Office11PaletteTest, ReferencesBuildAndFreeTheBrushesAndAnExtraReleaseIsH
     EXPECT_EQ(Office11PaletteReferenceCount(), 0);
 #endif
     uiPaintersInitialize();
-    EXPECT_EQ(Office11PaletteReferenceCount(), 1);
+    EXPECT_EQ(Office11PaletteReferenceCount(), 2);
 }
 
 TEST_F(Office11PaletteTest, TheSubMenuExpandPictureIsRecolouredFromTheToolbarGradient) {
