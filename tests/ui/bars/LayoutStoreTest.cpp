@@ -6,6 +6,7 @@
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/Form.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemLinks.h"

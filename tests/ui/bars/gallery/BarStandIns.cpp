@@ -146,6 +146,30 @@ void TStandInToolbar::PaintFloatingTo(TuiCanvas* ACanvas) {
     PaintTo(ACanvas);
 }
 
+TRect TStandInToolbar::DockedBorders() const {
+    TRect borders{};
+    GetPainter()->BarBorderSizes(Bar(), DockingStyleOf(), borders, false);
+    return borders;
+}
+
+TSize TStandInToolbar::DockedWindowSize() const {
+    const TRect borders = DockedBorders();
+    const TRect client = GetClientRect();
+    return TSize{uiWidthOfRect(client) + borders.left + borders.right,
+                 uiHeightOfRect(client) + borders.top + borders.bottom};
+}
+
+void TStandInToolbar::PaintDockedTo(TuiCanvas* ACanvas) {
+    const TRect borders = DockedBorders();
+    const TSize size = DockedWindowSize();
+    TRect window{0, 0, size.cx, size.cy};
+    HDC dc = ACanvas->Handle();
+    FillRect(dc, &window, GetBackgroundBrush());
+    GetPainter()->BarDrawDockedBarBorder(this, dc, window);
+    TOriginShift shift(ACanvas, borders.left, borders.top);
+    PaintTo(ACanvas);
+}
+
 // ---- Menu
 
 TStandInMenu::TStandInMenu(TovBarManager* AManager, TovBarItemLinks* ALinks)

@@ -51,6 +51,11 @@ public:
     // A floating toolbar: frame, caption and client, the client at ClientOffset() in the window.
     void PaintFloatingTo(TuiCanvas* ACanvas);
     TPoint ClientOffset() const;
+    // A docked toolbar's window: its border and grip around the client, the client at the border's
+    // top-left corner.
+    TRect DockedBorders() const;
+    TSize DockedWindowSize() const;
+    void PaintDockedTo(TuiCanvas* ACanvas);
 
     TuiCanvas* GetCanvas() const override;
     void SetPaintCanvas(TuiCanvas* ACanvas) { FPaintCanvas = ACanvas; }
