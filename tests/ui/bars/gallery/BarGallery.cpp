@@ -417,26 +417,6 @@ TSize MenuWindowSize(TStandInMenu* AMenu) {
     return uiSizeOfRect(AMenu->GetWindowRectLocal());
 }
 
-// Opens AMenu below AControl (the mark when null) of a docked toolbar whose window is at the cell's
-// origin, the cell standing for the screen: the menu's window starts at the item's bottom-left corner
-// and its owner edge is the strip where the two meet, the item's bottom row and the menu's top row.
-void JoinBelow(TStandInToolbar* AToolbar, TovBarItemControl* AControl, TStandInMenu* AMenu) {
-    const TRect borders = AToolbar->DockedBorders();
-    AToolbar->SetScreenOrigin(TPoint{borders.left, borders.top});
-    const TRect owner = AControl != nullptr ? AToolbar->GetItemControlRect(AControl)
-                                            : uiShiftRect(AToolbar->MarkRect, borders.left, borders.top);
-    AMenu->MoveTo(TPoint{owner.left, owner.bottom});
-    const TPoint client = AMenu->GetClientOffset();
-    const TPoint origin{owner.left + client.x, owner.bottom + client.y};
-    AMenu->SetScreenOrigin(origin);
-    AMenu->SetOwnerBar(AToolbar);
-    AMenu->SetOwnerRect(owner);
-    AMenu->SetOwnerItemControl(AControl);
-    AMenu->SetOwnerEdgeRect(TRect{owner.left + 1 - origin.x, owner.bottom - 1 - origin.y,
-                                  owner.right - 1 - origin.x, owner.bottom + 1 - origin.y});
-    AToolbar->SetChildBar(AMenu);
-}
-
 // Lays cells out in rows under a section title.
 class TFlow {
 public:
@@ -670,7 +650,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
             menu->Add(glyphButton("&Normalize", 4, psStandard));
             menu->Add(glyphButton("Fade &in", 5, psStandard), true);
             menu->Layout(120);
-            JoinBelow(titles, effects->Control(), menu);
+            JoinMenuBelow(titles, effects->Control(), menu);
             if (auto* control = dynamic_cast<TGallerySubItemControl*>(effects->Control())) {
                 control->Menu = menu;
                 control->SetSelectedByMouse(true);
@@ -690,7 +670,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
             auto* customize = glyphButton("&Add or Remove Buttons", -1, psCaption);
             popup->Add(customize, true);
             popup->Layout(100);
-            JoinBelow(marked, nullptr, popup);
+            JoinMenuBelow(marked, nullptr, popup);
             marked->SetMarkState(2);
             joinedCell(marked, popup, "mark pressed");
         }

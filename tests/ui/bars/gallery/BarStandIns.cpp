@@ -278,4 +278,23 @@ void TStandInMenu::PaintTo(TuiCanvas* ACanvas) {
     SetPaintCanvas(nullptr);
 }
 
+// ---- A drop-down joined to its owner
+
+void JoinMenuBelow(TStandInToolbar* AToolbar, TovBarItemControl* AControl, TStandInMenu* AMenu) {
+    const TRect borders = AToolbar->DockedBorders();
+    AToolbar->SetScreenOrigin(TPoint{borders.left, borders.top});
+    const TRect owner = AControl != nullptr ? AToolbar->GetItemControlRect(AControl)
+                                            : uiShiftRect(AToolbar->MarkRect, borders.left, borders.top);
+    AMenu->MoveTo(TPoint{owner.left, owner.bottom});
+    const TPoint client = AMenu->GetClientOffset();
+    const TPoint origin{owner.left + client.x, owner.bottom + client.y};
+    AMenu->SetScreenOrigin(origin);
+    AMenu->SetOwnerBar(AToolbar);
+    AMenu->SetOwnerRect(owner);
+    AMenu->SetOwnerItemControl(AControl);
+    AMenu->SetOwnerEdgeRect(TRect{owner.left + 1 - origin.x, owner.bottom - 1 - origin.y,
+                                  owner.right - 1 - origin.x, owner.bottom + 1 - origin.y});
+    AToolbar->SetChildBar(AMenu);
+}
+
 } // namespace bar_standins

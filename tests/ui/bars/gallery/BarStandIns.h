@@ -106,4 +106,9 @@ private:
     TuiCanvas* FPaintCanvas = nullptr;
 };
 
+// Opens AMenu below AControl (the toolbar's mark when null) of a docked toolbar whose window stands at the
+// screen's origin: the menu's window starts at the owner's bottom-left corner, the menu knows its owner, and
+// its owner edge is the strip where the two meet — the owner's bottom row and the menu's top row.
+void JoinMenuBelow(TStandInToolbar* AToolbar, TovBarItemControl* AControl, TStandInMenu* AMenu);
+
 } // namespace bar_standins
