@@ -61,14 +61,16 @@ void TGalleryEditControl::CalcDrawParams(bool AFull) {
     TovBarItemLink* link = ItemLink();
     params->ViewLayout =
         GetPaintType() != iptMenu && link != nullptr ? link->ViewLayout : ivlGlyphCaptionControl;
+    // The arrow follows the control's height, which the layout may just have changed.
+    if (auto* spin = dynamic_cast<TovBarSpinEditDrawParams*>(params))
+        if (TovBarPainter* painter = GetPainter())
+            spin->ArrowSize = painter->SpinEditGetArrowSize(uiHeightOfRect(GetBoundsRect()));
     if (!AFull) return;
     params->DroppedDown = FDroppedDown;
     params->IsPressed = Pressed();
     if (auto* spin = dynamic_cast<TovBarSpinEditDrawParams*>(params)) {
         const int hot = HotPartIndex();
         spin->ActiveButton = Pressed() && (hot == FirstButton || hot == SecondButton) ? hot : -1;
-        if (TovBarPainter* painter = GetPainter())
-            spin->ArrowSize = painter->SpinEditGetArrowSize(uiHeightOfRect(GetBoundsRect()));
     }
     if (auto* colorCombo = dynamic_cast<TovBarColorComboControlDrawParams*>(params)) {
         auto* item = dynamic_cast<TGalleryEditItem*>(Item());
