@@ -149,9 +149,11 @@ public:
                 out |= std::uint32_t(std::lround(sum[ch] / weight)) << (8 * ch);
             return out;
         }
-        // Bilinear between pixel centres; the image's own pixels beyond the part take part, as a
-        // stretched part of a larger picture shows them.
-        const double fx = FSx + (i + 0.5) * FSw / FDw - 0.5, fy = FSy + (j + 0.5) * FSh / FDh - 0.5;
+        // Bilinear on the default pixel grid: destination pixel i samples the source at sx + i * sw / dw,
+        // so the near edge takes exactly the part's first pixel and never its neighbour before it. The
+        // far edge reaches one pixel past the part; callers that must not blend in the picture's next
+        // pixel draw one pixel less of the part (its last pixel is then the one reached).
+        const double fx = FSx + double(i) * FSw / FDw, fy = FSy + double(j) * FSh / FDh;
         const int x0 = int(std::floor(fx)), y0 = int(std::floor(fy));
         const double tx = fx - x0, ty = fy - y0;
         const std::uint32_t top = Lerp(Pixel(x0, y0), Pixel(x0 + 1, y0), tx);

@@ -440,6 +440,7 @@ void TApplication::ActivateHint(POINT CursorPos) {
     info.HintColor = FHintColor;
     info.HideTimeout = FHintHidePause;
     info.HintStr = GetShortHint(control->GetHintText());
+    info.HintWindowClass = HintWindowClass;
     bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
     if (canShow) OnShowHint(info.HintStr, canShow, info);
     if (!canShow || info.HintStr.empty()) {
@@ -448,7 +449,9 @@ void TApplication::ActivateHint(POINT CursorPos) {
         return;
     }
     FHintCursorRect = info.CursorRect;
-    if (FHintWindow == nullptr) FHintWindow = new THintWindow(nullptr);
+    THintWindowClass windowClass = info.HintWindowClass != nullptr ? info.HintWindowClass : HintWindowClass;
+    if (FHintWindow != nullptr && !windowClass->IsClassOf(FHintWindow)) FreeAndNil(FHintWindow);
+    if (FHintWindow == nullptr) FHintWindow = windowClass->Create(nullptr);
     FHintWindow->SetColor(info.HintColor);
     RECT rect = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
     ::OffsetRect(&rect, info.HintPos.x, info.HintPos.y);

@@ -17,6 +17,7 @@
 class TControl;
 class TCustomForm;
 class THintWindow;
+struct THintWindowClassInfo;
 class Exception;
 
 // Message box buttons, icons, default buttons and answers.
@@ -60,6 +61,8 @@ struct THintInfo {
     int HideTimeout = 0;   // ms the hint stays (0: the application's HintHidePause)
     std::string HintStr;
     void* HintData = nullptr;
+    // The class of the window the hint is shown in (the global HintWindowClass when left null).
+    const THintWindowClassInfo* HintWindowClass = nullptr;
 };
 
 using TMessageEvent = TEvent<MSG&, bool&>;

@@ -172,6 +172,7 @@ std::u32string TCustomEdit::DisplayChars() const {
 }
 
 RECT TCustomEdit::TextRect() {
+    if (FFormatRect) return *FFormatRect;
     RECT r = ClientRect();
     const int inset = (FBorderStyle == bsNone ? 0 : edit_detail::FrameWidth) + edit_detail::TextMargin;
     ::InflateRect(&r, -inset, -inset);
@@ -208,12 +209,23 @@ void TCustomEdit::MakeCaretVisible() {
     if (FScrollX > 0 && textWidth - FScrollX < width - 1) FScrollX = std::max(0, textWidth - width + 1);
 }
 
+int TCustomEdit::LineTop() {
+    const RECT area = TextRect();
+    if (FFormatRect) return area.top;
+    const int lineHeight = StdCtrlsLineHeight(Font());
+    return area.top + std::max(0, (static_cast<int>(area.bottom - area.top) - lineHeight) / 2);
+}
+
 void TCustomEdit::UpdateCaret() {
     if (!HandleAllocated() || !FCaretCreated) return;
-    const RECT area = TextRect();
-    const int lineHeight = StdCtrlsLineHeight(Font());
-    const int top = area.top + std::max(0, (static_cast<int>(area.bottom - area.top) - lineHeight) / 2);
-    ::SetCaretPos(XFromChar(FBuffer.CaretPos()), top);
+    ::SetCaretPos(XFromChar(FBuffer.CaretPos()), LineTop());
+}
+
+void TCustomEdit::CreateEditCaret() {
+    if (FCaretCreated) ::DestroyCaret();
+    FCaretCreated = ::CreateCaret(FHandle, nullptr, 1, StdCtrlsLineHeight(Font())) != FALSE;
+    UpdateCaret();
+    ::ShowCaret(FHandle);
 }
 
 void TCustomEdit::AfterEdit(bool TextChanged) {
@@ -226,14 +238,19 @@ void TCustomEdit::AfterEdit(bool TextChanged) {
     }
 }
 
+TEditColors TCustomEdit::PaintColors(HDC) {
+    // Read-only and disabled boxes show the dialog colour, as a user can't type into them.
+    const TColor back = (FReadOnly || !Enabled()) && Color() == clWindow ? clBtnFace : Color();
+    Canvas()->Brush()->SetColor(back);
+    return TEditColors{Canvas()->Brush()->Handle(), ColorToRGB(Enabled() ? Font()->Color() : clGrayText)};
+}
+
 void TCustomEdit::Paint() {
     TCanvas* canvas = Canvas();
     HDC dc = canvas->Handle();
     RECT client = ClientRect();
-    // Read-only and disabled boxes show the dialog colour, as a user can't type into them.
-    const TColor back = (FReadOnly || !Enabled()) && Color() == clWindow ? clBtnFace : Color();
-    canvas->Brush()->SetColor(back);
-    canvas->FillRect(client);
+    const TEditColors colors = PaintColors(dc);
+    ::FillRect(dc, &client, colors.Background);
     if (FBorderStyle != bsNone) ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
     const RECT area = TextRect();
     const int saved = ::SaveDC(dc);
@@ -242,9 +259,9 @@ void TCustomEdit::Paint() {
     ::SetBkMode(dc, TRANSPARENT);
     const std::u32string chars = DisplayChars();
     const int lineHeight = StdCtrlsLineHeight(Font());
-    const int top = area.top + std::max(0, (static_cast<int>(area.bottom - area.top) - lineHeight) / 2);
+    const int top = LineTop();
     const std::string text = EditCharsToUtf8(chars);
-    ::SetTextColor(dc, ColorToRGB(Enabled() ? Font()->Color() : clGrayText));
+    ::SetTextColor(dc, colors.Text);
     ::TextOut(dc, area.left - FScrollX, top, text.c_str(), static_cast<int>(text.size()));
     const bool showSelection = FBuffer.SelLength() > 0 && (Focused() || !FHideSelection);
     if (showSelection) {
@@ -268,9 +285,7 @@ void TCustomEdit::WMGetDlgCode(TMessage& Message) {
 void TCustomEdit::WMSetFocus(TMessage& Message) {
     TCustomControl::WMSetFocus(Message);
     if (!HandleAllocated()) return;
-    FCaretCreated = ::CreateCaret(FHandle, nullptr, 1, StdCtrlsLineHeight(Font())) != FALSE;
-    UpdateCaret();
-    ::ShowCaret(FHandle);
+    CreateEditCaret();
     Invalidate();
 }
 
@@ -458,6 +473,22 @@ void TCustomEdit::Dispatch(TMessage& Message) {
         SetTextBuf(Message.LParam != 0 ? reinterpret_cast<const char*>(Message.LParam) : "");
         Perform(CM_TEXTCHANGED, 0, 0);
         Message.Result = 1;
+        return;
+    case EM_SETRECT:
+    case EM_SETRECTNP: {
+        // Null goes back to the default rectangle; EM_SETRECT repaints at once, EM_SETRECTNP leaves it.
+        const RECT* r = reinterpret_cast<const RECT*>(Message.LParam);
+        if (r != nullptr)
+            FFormatRect = *r;
+        else
+            FFormatRect.reset();
+        MakeCaretVisible();
+        UpdateCaret();
+        if (Message.Msg == EM_SETRECT) Invalidate();
+        return;
+    }
+    case EM_GETRECT:
+        if (Message.LParam != 0) *reinterpret_cast<RECT*>(Message.LParam) = TextRect();
         return;
     case EM_LIMITTEXT:
         SetMaxLength(static_cast<int>(Message.WParam));

@@ -2,13 +2,22 @@
 // grey when read-only). Typing, caret and selection by mouse and keys, word selection by double-click,
 // clipboard keys (Ctrl+X/C/V, Shift+Del, Shift+Ins, Ctrl+Ins), one level of undo (Ctrl+Z, a second undo
 // redoes), MaxLength, ReadOnly, PasswordChar, CharCase, digits only (the ES_NUMBER style), AutoSelect on
-// entering by keyboard, OnChange after every change of the text, and the EM_ messages callers send.
+// entering by keyboard, OnChange after every change of the text, and the EM_ messages callers send,
+// the formatting rectangle (EM_SETRECT, EM_SETRECTNP, EM_GETRECT) among them. The system "EDIT" class
+// (SystemEdit.h) is this control on a window someone else made.
 #pragma once
 
 #include "platform/vcl/CustomControl.h"
 #include "platform/vcl/EditBuffer.h"
 
+#include <optional>
 #include <string>
+
+// What the edit paints with: the background brush and the colour of unselected text.
+struct TEditColors {
+    HBRUSH Background = nullptr;
+    COLORREF Text = 0;
+};
 
 class TCustomEdit : public TCustomControl {
 public:
@@ -80,8 +89,15 @@ protected:
 
     // The text as shown: the password character in place of every character when one is set.
     std::u32string DisplayChars() const;
-    // The rectangle the text is drawn in (inside the frame and the margins).
+    // The rectangle the text is drawn in: the formatting rectangle when one was set, else inside the
+    // frame and the margins.
     RECT TextRect();
+    // Where the line starts: at the top of a formatting rectangle, else centred in the text rectangle.
+    int LineTop();
+    // Background and text colours for painting on DC (read-only and disabled boxes look different).
+    virtual TEditColors PaintColors(HDC DC);
+    // The caret of the focused box, made for the font's line height and put in place.
+    void CreateEditCaret();
     // Applies a key that edits or moves; answers whether it was an editing key.
     virtual bool HandleEditKey(WORD Key, TShiftState Shift);
     // Applies a typed character (control characters for the clipboard keys included).
@@ -104,6 +120,7 @@ protected:
     bool FSelectingWords = false;
     TBorderStyle FBorderStyle = bsSingle;
     char32_t FPasswordChar = 0;
+    std::optional<RECT> FFormatRect; // client coordinates; none: the default text rectangle
 };
 
 class TEdit : public TCustomEdit {

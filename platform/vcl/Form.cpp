@@ -402,17 +402,19 @@ int TCustomForm::ShowModal() {
     TWeakLink<TCustomForm> previousFocusedLink(previousFocused);
     TCursor savedCursor = Screen() != nullptr ? Screen()->Cursor() : crDefault;
     if (Screen() != nullptr) Screen()->SetCursor(crDefault);
-    // Every other enabled top-level window of the program waits while the form is modal.
+    // Every other shown, enabled top-level window of the program waits while the form is modal: forms,
+    // and windows that are not forms (floating toolbars) alike.
     std::vector<HWND> disabled;
-    if (Screen() != nullptr)
-        for (int i = 0; i < Screen()->FormCount(); ++i) {
-            TCustomForm* form = Screen()->Forms(i);
-            if (form != this && form->HandleAllocated() && ::IsWindowVisible(form->FHandle) &&
-                ::IsWindowEnabled(form->FHandle)) {
-                disabled.push_back(form->FHandle);
-                ::EnableWindow(form->FHandle, FALSE);
-            }
-        }
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND Window, LPARAM List) -> BOOL {
+            if (::IsWindowVisible(Window) && ::IsWindowEnabled(Window))
+                reinterpret_cast<std::vector<HWND>*>(List)->push_back(Window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled)
+        ::EnableWindow(window, FALSE);
     int result = mrNone;
     auto restore = [&] {
         for (HWND window : disabled)

@@ -10,6 +10,12 @@
 
 #include <algorithm>
 
+THintWindowClass HintWindowClass = HintWindowClassOf<THintWindow>();
+
+bool THintWindowClassInfo::IsClassOf(const THintWindow* AWindow) const {
+    return AWindow != nullptr && typeid(*AWindow) == *Type;
+}
+
 namespace hintwindow_detail {
 constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
 }

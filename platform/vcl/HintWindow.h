@@ -5,6 +5,25 @@
 #include "platform/vcl/CustomControl.h"
 
 #include <string>
+#include <typeinfo>
+
+class THintWindow;
+
+// A class of hint windows: its name, how to make one, and whether a window is exactly of it.
+struct THintWindowClassInfo {
+    const std::type_info* Type;
+    THintWindow* (*Create)(TComponent* AOwner);
+    std::string ClassName() const { return TObject::ClassNameOf(*Type); }
+    bool IsClassOf(const THintWindow* AWindow) const;
+};
+using THintWindowClass = const THintWindowClassInfo*;
+
+// The class record of a hint window class (one per class).
+template <class T> THintWindowClass HintWindowClassOf() {
+    static constexpr THintWindowClassInfo info{
+        &typeid(T), [](TComponent* AOwner) -> THintWindow* { return new T(AOwner); }};
+    return &info;
+}
 
 class THintWindow : public TCustomControl {
 public:
@@ -23,3 +42,6 @@ protected:
     void WMEraseBkgnd(TMessage& Message) override { Message.Result = 1; }
     void Dispatch(TMessage& Message) override;
 };
+
+// The class the application makes its hint window from: THintWindow unless a library installs its own.
+extern THintWindowClass HintWindowClass;

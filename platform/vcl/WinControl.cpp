@@ -194,9 +194,13 @@ LRESULT TWinControl::MainWndProc(HWND Handle, UINT Msg, WPARAM WParam, LPARAM LP
         ::SetProp(Handle, wincontrol_detail::kControlProp, control);
     }
     if (control == nullptr) return ::DefWindowProc(Handle, Msg, WParam, LParam);
+    return DeliverMessage(control, Msg, WParam, LParam);
+}
+
+LRESULT TWinControl::DeliverMessage(TWinControl* Control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     TMessage message{Msg, WParam, LParam, 0};
     try {
-        control->WindowProc(message);
+        Control->WindowProc(message);
     } catch (Exception& e) {
         if (Application() != nullptr) Application()->HandleException(nullptr, &e);
     } catch (std::exception& e) {

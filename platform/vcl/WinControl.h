@@ -112,6 +112,9 @@ public:
 
     // The window procedure every control window has.
     static LRESULT MainWndProc(HWND Handle, UINT Msg, WPARAM WParam, LPARAM LParam);
+    // A window message through the control's WindowProc; what it raises goes to the application's
+    // exception handler, never back into message retrieval.
+    static LRESULT DeliverMessage(TWinControl* Control, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 protected:
     friend class TControl;

@@ -210,10 +210,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
         if (wp && !(wp->flags & SWP_NOSIZE) && IsTopLevel(w.get()) &&
             (w->style & (WS_THICKFRAME | WS_CAPTION)) && !(w->style & (WS_MINIMIZE | WS_MAXIMIZE))) {
-            MINMAXINFO mmi{};
-            mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-            mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-            SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+            const MINMAXINFO mmi = QueryMinMaxInfo(w.get());
             wp->cx = std::clamp<int>(wp->cx, mmi.ptMinTrackSize.x,
                                      std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
             wp->cy = std::clamp<int>(wp->cy, mmi.ptMinTrackSize.y,
@@ -271,6 +268,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case HTBOTTOMLEFT:
         case HTBOTTOMRIGHT:
             SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE + (wParam - HTLEFT + WMSZ_LEFT), lParam);
+            break;
+        case HTSIZE: // the size box sizes from the bottom-right corner
+            SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
             break;
         case HTSYSMENU:
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU | HTSYSMENU, lParam);

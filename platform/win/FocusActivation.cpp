@@ -9,13 +9,18 @@ namespace olva::win {
 
 namespace focus_detail {
 int ActivationDepth = 0;
+// The thread of the application that takes or gives back the activation: even, as this program's thread
+// numbers never are.
+constexpr DWORD OtherApplicationThread = 2;
+// The window that was active when another application took the activation.
+HWND ActiveBeforeLeaving = nullptr;
 
 void SendActivateApp(bool active) {
     std::vector<HWND> tops;
     for (Window* c : Sys().Desktop()->children)
         tops.push_back(c->handle);
     for (HWND h : tops)
-        SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, LPARAM(GetCurrentThreadId()));
+        SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, LPARAM(OtherApplicationThread));
 }
 
 bool Activatable(const Window* w) {
@@ -106,6 +111,26 @@ void ActivateSomeOtherWindow(Window* leaving) {
     ActivateWindow(next, WA_ACTIVE);
 }
 
+void ActivateOtherApplication() {
+    WindowSystem& sys = Sys();
+    if (!sys.AppActive && !sys.Active) return;
+    focus_detail::ActiveBeforeLeaving = sys.Active;
+    // The mouse belongs to the other application from now on.
+    if (sys.Capture) ReleaseCapture();
+    ActivateWindow(nullptr, WA_INACTIVE);
+}
+
+void ReturnToApplication() {
+    WindowSystem& sys = Sys();
+    if (sys.AppActive) return;
+    Window* last = sys.Find(focus_detail::ActiveBeforeLeaving);
+    focus_detail::ActiveBeforeLeaving = nullptr;
+    if (focus_detail::Activatable(last))
+        ActivateWindow(last, WA_ACTIVE);
+    else
+        ActivateSomeOtherWindow(nullptr);
+}
+
 void ForgetDestroyedWindow(Window* w) {
     WindowSystem& sys = Sys();
     if (sys.Focus == w->handle) sys.Focus = nullptr;
@@ -114,6 +139,7 @@ void ForgetDestroyedWindow(Window* w) {
     if (sys.Tracking.hwnd == w->handle) sys.Tracking = MouseTracking{};
     if (sys.LastMouseWindow == w->handle) sys.LastMouseWindow = nullptr;
     if (sys.LastClick.hwnd == w->handle) sys.LastClick = {};
+    if (focus_detail::ActiveBeforeLeaving == w->handle) focus_detail::ActiveBeforeLeaving = nullptr;
 }
 
 } // namespace olva::win

@@ -64,7 +64,7 @@ struct GESTURECONFIG {
 struct TGestureEntryPoints {
     BOOL (*GetGestureInfo)(HGESTUREINFO info, GESTUREINFO* result) = nullptr;
     BOOL (*CloseGestureInfoHandle)(HGESTUREINFO info) = nullptr;
-    BOOL (*SetGestureConfig)
+    BOOL(*SetGestureConfig)
     (HWND hwnd, DWORD reserved, UINT count, GESTURECONFIG* configs, UINT size) = nullptr;
     BOOL (*LogicalToPhysicalPoint)(HWND hwnd, POINT* point) = nullptr;
     BOOL (*PhysicalToLogicalPoint)(HWND hwnd, POINT* point) = nullptr;

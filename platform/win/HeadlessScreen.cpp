@@ -4,6 +4,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/Screen.h"
+#include "platform/win/Sound.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -165,6 +166,7 @@ void ResetWindowSystem() {
     ResetMouseSettings();
     ResetClipboard();
     ResetSystemOverrides();
+    ResetSoundRequests();
     headless_detail::Current = nullptr;
 }
 

@@ -18,6 +18,14 @@ void InjectKey(int vk, bool down);
 // Text typed through an input method: one WM_CHAR per code point, to the focused window.
 void InjectText(std::string_view utf8);
 
+// The user switches to another application and back. Leaving: the active window hears WM_NCACTIVATE and
+// WM_ACTIVATE (WA_INACTIVE, no window of ours), every top-level window WM_ACTIVATEAPP (FALSE, the other
+// application's thread), the focus goes and a capture is let go. Returning: the window that was active
+// (else the first one that can be) is activated again, WM_ACTIVATEAPP (TRUE) first. The SDL2 presenter
+// does the same when every host window lost the host's focus, and when one gains it.
+void ActivateOtherApplication();
+void ReturnToApplication();
+
 // Dispatches every message that is ready now (posted, input, paint and due timers) and returns how
 // many were dispatched; stops at WM_QUIT, which it leaves in the queue.
 int PumpMessages();

@@ -144,7 +144,11 @@ LRESULT DefaultHitTest(Window* w, POINT screen) {
         return HTHSCROLL;
     if ((w->style & WS_VSCROLL) && (w->style & WS_HSCROLL) && p.x >= client.right && p.y >= client.bottom)
         return (w->style & WS_THICKFRAME) ? HTSIZE : HTNOWHERE;
-    return HTBORDER;
+    // The edges of the default frame are border; a non-client area the window made itself (its own
+    // WM_NCCALCSIZE) is nowhere, so that the window can answer for it.
+    RECT insets = FrameInsets(w->style, w->exStyle);
+    RECT inner{insets.left, insets.top, width - insets.right, height - insets.bottom};
+    return PtInRect(&inner, p) ? HTNOWHERE : HTBORDER;
 }
 
 void PaintNonClient(Window* w, HDC dc, bool active) {

@@ -334,6 +334,21 @@ HWND WindowFromDC(HDC dc) {
     return it == map.end() ? nullptr : it->second.hwnd;
 }
 
+void olva::win::LeaveImage(Window* w) {
+    auto& map = HandedOut();
+    for (auto it = map.begin(); it != map.end();) {
+        if (it->second.own && it->second.hwnd == w->handle) {
+            DeleteDC(it->first);
+            it = map.erase(it);
+        } else
+            ++it;
+    }
+    w->ownDC = nullptr;
+    w->surface.reset();
+    for (Window* c : w->children)
+        LeaveImage(c);
+}
+
 void olva::win::ReleaseWindowDCs(Window* w) {
     auto& map = HandedOut();
     for (auto it = map.begin(); it != map.end();) {

@@ -24,6 +24,7 @@ class IPresenter {
 public:
     virtual ~IPresenter() = default;
     virtual void WindowChanged(HWND topLevel) = 0;
+    // The window is gone, or is no longer a top-level window (SetParent made it a child).
     virtual void WindowDestroyed(HWND topLevel) = 0;
     // What the host can show; the window system refuses what it cannot, so callers fall back.
     virtual bool SupportsWindowAlpha() const { return true; }

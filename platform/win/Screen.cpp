@@ -461,17 +461,3 @@ BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT) {
         return FALSE;
     }
 }
-
-namespace olva::win {
-namespace screen_detail {
-int Beeps = 0;
-}
-int BeepCount() {
-    return screen_detail::Beeps;
-}
-} // namespace olva::win
-
-// There is no sound device behind the window system's beep; it is counted so that callers can be checked.
-void MessageBeep(UINT) {
-    ++olva::win::screen_detail::Beeps;
-}

@@ -23,10 +23,11 @@ RECT VirtualScreen();
 
 void SetSystemMetricOverride(int index, int value);
 void SetSysColorOverride(int index, COLORREF color);
+// Metrics, colours and monitors back to their defaults.
 void ResetSystemOverrides();
 
-// How many times MessageBeep was called (there is no sound behind it).
-int BeepCount(); // metrics, colours and monitors back to their defaults
+// How many times MessageBeep was called (there is no sound behind it; Sound.h).
+int BeepCount();
 
 } // namespace olva::win
 

@@ -103,10 +103,9 @@ SDL_HitTestResult HitTest(SDL_Window* host, const SDL_Point* area, void* data) {
 
 // The smallest size the window takes, which the host's manager is told so that its drags stop there.
 SIZE MinimumTrackSize(HWND hwnd) {
-    MINMAXINFO mmi{};
-    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    Window* w = Sys().Find(hwnd);
+    if (!w) return SIZE{1, 1};
+    const MINMAXINFO mmi = QueryMinMaxInfo(w);
     return SIZE{std::max<LONG>(1, mmi.ptMinTrackSize.x), std::max<LONG>(1, mmi.ptMinTrackSize.y)};
 }
 
@@ -588,7 +587,7 @@ void TSdlPresenter::Poll() {
     while (SDL_PollEvent(&e))
         HandleEvent(e);
     // Focus that left our host windows for good deactivates the application.
-    if (FFocusLost && !FFocusGained && Sys().AppActive) ActivateWindow(nullptr, WA_INACTIVE);
+    if (FFocusLost && !FFocusGained && Sys().AppActive) ActivateOtherApplication();
     // A window that our loop drags along under the pointer keeps the pointer's place in it, and the host
     // reports no motion then: the pointer is followed on the screen.
     if (Sys().Capture) FollowPointer();

@@ -67,10 +67,8 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, POINT screen) {
     RECT start = w->rect;
     if (HasHooks(WH_CBT) && RunHooks(WH_CBT, HCBT_MOVESIZE, WPARAM(hwnd), reinterpret_cast<LPARAM>(&start)))
         return;
-    MINMAXINFO mmi{};
-    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    const MINMAXINFO mmi = QueryMinMaxInfo(w.get());
+    if (w->dead) return;
     SetCapture(hwnd);
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
     bool quit = false;

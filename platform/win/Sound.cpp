@@ -1,7 +1,16 @@
 #include "platform/win/Sound.h"
 
+#include "platform/win/Screen.h"
+#include "platform/win/WinUser.h"
+
 namespace {
 olva::win::SoundRequest Last;
+int Beeps = 0;
+} // namespace
+
+// There is no sound device behind the beep either; it is counted so that callers can be checked.
+void MessageBeep(UINT) {
+    ++Beeps;
 }
 
 BOOL PlaySound(const char* name, HMODULE, DWORD flags) {
@@ -20,6 +29,10 @@ const SoundRequest& LastSoundRequest() {
 
 void ResetSoundRequests() {
     Last = SoundRequest{};
+}
+
+int BeepCount() {
+    return Beeps;
 }
 
 } // namespace olva::win

@@ -34,6 +34,9 @@ void UnlinkChild(Window* child);
 // chooses for a window rectangle (both in the parent's client coordinates).
 RECT FrameInsets(DWORD style, DWORD exStyle);
 RECT CalcClientRect(Window* w, const RECT& windowRect, bool sendMessage);
+// The limits a window gets before WM_GETMINMAXINFO, and the limits it answers.
+MINMAXINFO DefaultMinMaxInfo(const Window* w);
+MINMAXINFO QueryMinMaxInfo(Window* w);
 
 // Activation and focus
 void ActivateWindow(Window* w, WORD how); // w null deactivates the application
@@ -85,6 +88,9 @@ void ImageChanged(Window* w);
 bool DrawingOn(const Window* top);
 TBandedRegion VisibleRegionOf(Window* w, bool clientOnly); // in the top-level window's coordinates
 void ReleaseWindowDCs(Window* w);
+// A window tree that moves to another top-level window (SetParent) draws on that window's image: its own
+// image goes and its private DCs are made again on the new image when next asked for.
+void LeaveImage(Window* w);
 HDC GetScreenDC();
 bool ReleaseScreenDC(HDC dc);
 

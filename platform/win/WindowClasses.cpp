@@ -1,22 +1,31 @@
 // Window classes: registration, lookup and the class long values.
 #include "platform/rtl/WinTypes.h"
+#include "platform/win/SystemClasses.h"
 #include "platform/win/WinUser.h"
 #include "platform/win/WindowSystem.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
 
 namespace olva::win {
 
 void RegisterStaticClass();
 
 namespace window_classes_detail {
-std::string Key(const char* name) {
-    std::string key = name ? name : "";
+std::string Key(const std::string& name) {
+    std::string key = name;
     std::transform(key.begin(), key.end(), key.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     return key;
+}
+std::string Key(const char* name) {
+    return Key(std::string(name ? name : ""));
+}
+std::map<std::string, TSystemClassRegistrar>& Registrars() {
+    static std::map<std::string, TSystemClassRegistrar> registrars{{"static", &RegisterStaticClass}};
+    return registrars;
 }
 // A class name may also be given as an atom in the low word of the pointer.
 std::shared_ptr<WindowClass> Lookup(const char* name) {
@@ -27,14 +36,21 @@ std::shared_ptr<WindowClass> Lookup(const char* name) {
             if (atom && cls->atom == atom) return cls;
         return nullptr;
     }
-    auto it = classes.find(Key(name));
-    if (it == classes.end() && Key(name) == "static") {
-        RegisterStaticClass();
-        it = classes.find("static");
+    const std::string key = Key(name);
+    auto it = classes.find(key);
+    if (it == classes.end()) {
+        auto supplied = Registrars().find(key);
+        if (supplied == Registrars().end() || !supplied->second) return nullptr;
+        supplied->second();
+        it = classes.find(key);
     }
     return it == classes.end() ? nullptr : it->second;
 }
 } // namespace window_classes_detail
+
+void ProvideSystemClass(const std::string& name, TSystemClassRegistrar registrar) {
+    window_classes_detail::Registrars()[window_classes_detail::Key(name)] = registrar;
+}
 
 std::shared_ptr<WindowClass> FindWindowClass(const char* name) {
     return window_classes_detail::Lookup(name);

@@ -160,8 +160,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         }
     }
     if (!(style & WS_CHILD) && (w->style & (WS_THICKFRAME | WS_CAPTION))) {
-        MINMAXINFO mmi{};
-        SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+        QueryMinMaxInfo(w.get());
         if (w->dead) return nullptr;
     }
     if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) return abandon();

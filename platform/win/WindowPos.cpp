@@ -53,6 +53,32 @@ RECT CalcClientRect(Window* w, const RECT& windowRect, bool validRects) {
     return client;
 }
 
+MINMAXINFO DefaultMinMaxInfo(const Window* w) {
+    MINMAXINFO mmi{};
+    MONITORINFO mi;
+    RECT r = WindowRectOnScreen(w);
+    GetMonitorInfo(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi);
+    const RECT& work = mi.rcWork;
+    RECT insets = FrameInsets(w->style, w->exStyle);
+    int frame = insets.left;
+    mmi.ptMaxSize = POINT{work.right - work.left + 2 * frame, work.bottom - work.top + 2 * frame};
+    mmi.ptMaxPosition = POINT{-frame, -frame};
+    // A captioned window keeps room for its caption; any other window (popups, undecorated frames that
+    // size themselves) may shrink down to its frame.
+    if ((w->style & WS_CAPTION) == WS_CAPTION)
+        mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    else
+        mmi.ptMinTrackSize = POINT{insets.left + insets.right, insets.top + insets.bottom};
+    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    return mmi;
+}
+
+MINMAXINFO QueryMinMaxInfo(Window* w) {
+    MINMAXINFO mmi = DefaultMinMaxInfo(w);
+    SendMessage(w->handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    return mmi;
+}
+
 namespace window_pos_detail {
 
 void RaiseOwnedWindows(Window* owner) {
@@ -72,24 +98,6 @@ RECT WorkAreaOf(const Window* w) {
     RECT r = WindowRectOnScreen(w);
     GetMonitorInfo(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi);
     return mi.rcWork;
-}
-
-MINMAXINFO DefaultMinMaxInfo(Window* w) {
-    MINMAXINFO mmi{};
-    RECT work = WorkAreaOf(w);
-    RECT insets = FrameInsets(w->style, w->exStyle);
-    int frame = insets.left;
-    mmi.ptMaxSize = POINT{work.right - work.left + 2 * frame, work.bottom - work.top + 2 * frame};
-    mmi.ptMaxPosition = POINT{-frame, -frame};
-    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    return mmi;
-}
-
-MINMAXINFO QueryMinMaxInfo(Window* w) {
-    MINMAXINFO mmi = DefaultMinMaxInfo(w);
-    SendMessage(w->handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    return mmi;
 }
 
 // The rectangle a window takes when minimized or maximized, remembering the normal one first.

@@ -115,8 +115,16 @@ HWND SetParent(HWND childHandle, HWND newParentHandle) {
     if (wasVisible) ShowWindow(childHandle, SW_HIDE);
     if (!(child = sys.Find(childHandle))) return nullptr;
     // Keep the window where it was in its old parent's coordinates, as the desktop does.
+    const bool wasTopLevel = IsTopLevel(child);
     UnlinkChild(child);
     LinkChild(newParent, child, HWND_TOP);
+    if (old != newParent) {
+        LeaveImage(child);
+        // A top-level window that became a child is no longer shown on its own.
+        if (wasTopLevel && !IsTopLevel(child))
+            if (IPresenter* presenter = CurrentPresenter()) presenter->WindowDestroyed(childHandle);
+    }
+    // It comes back without taking the activation, wherever it went.
     if (wasVisible) ShowWindow(childHandle, SW_SHOWNA);
     return oldHandle;
 }

@@ -5,6 +5,7 @@
 #include "platform/rtl/StreamAdapter.h"
 
 #include <string>
+#include <vector>
 
 using namespace gdi_test;
 
@@ -23,6 +24,24 @@ ARGB PixelOf(GpBitmap* bitmap, int x, int y) {
     ARGB c = 0;
     GdipBitmapGetPremultipliedPixel(bitmap, x, y, &c);
     return c;
+}
+
+// A one-row straight-alpha picture of the given pixels.
+GpBitmap* RowPicture(const std::vector<std::uint32_t>& pixels) {
+    GpBitmap* bitmap = nullptr;
+    EXPECT_EQ(GdipCreateBitmapFromScan0(int(pixels.size()), 1, int(pixels.size()) * 4, PixelFormat32bppARGB,
+                                        reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels.data())),
+                                        &bitmap),
+              Ok);
+    return bitmap;
+}
+
+// An empty premultiplied picture to draw into, and its graphics.
+GpBitmap* DrawingTarget(int width, int height, GpGraphics*& graphics) {
+    GpBitmap* target = nullptr;
+    GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppPARGB, nullptr, &target);
+    GdipGetImageGraphicsContext(target, &graphics);
+    return target;
 }
 
 // The same four colours as 8x8 quadrants of a 16x16 picture (lossy codecs keep flat areas).
@@ -205,14 +224,9 @@ TEST(GdiPlus, DrawImageOnDcHonoursOriginClipAlphaMatrixAndCompositing) {
 }
 
 TEST(GdiPlus, InterpolationModesWhenEnlarging) {
-    const std::uint32_t pixels[2] = {0xFF000000u, 0xFFFFFFFFu};
-    GpBitmap* two = nullptr;
-    GdipCreateBitmapFromScan0(2, 1, 8, PixelFormat32bppARGB,
-                              reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)), &two);
-    GpBitmap* target = nullptr;
-    GdipCreateBitmapFromScan0(8, 1, 0, PixelFormat32bppPARGB, nullptr, &target);
+    GpBitmap* two = RowPicture({0xFF000000u, 0xFFFFFFFFu});
     GpGraphics* g = nullptr;
-    GdipGetImageGraphicsContext(target, &g);
+    GpBitmap* target = DrawingTarget(8, 1, g);
     GdipSetInterpolationMode(g, InterpolationModeNearestNeighbor);
     GdipDrawImageRectI(g, two, 0, 0, 8, 1);
     EXPECT_EQ(PixelOf(target, 3, 0), 0xFF000000u);
@@ -224,6 +238,25 @@ TEST(GdiPlus, InterpolationModesWhenEnlarging) {
     EXPECT_LT(middle & 0xFF, 0xE0u);
     GdipDeleteGraphics(g);
     GdipDisposeImage(two);
+    GdipDisposeImage(target);
+}
+
+TEST(GdiPlus, EnlargedPartsSampleOnTheDefaultPixelGrid) {
+    // A row A A B B: the part at x 2 (B B) enlarged starts exactly on B; the part at x 0 (A A) starts exactly
+    // on A and reaches one pixel past itself at its far end, as callers that shrink the part expect.
+    const std::uint32_t a = 0xFF000000u, b = 0xFFFFFFFFu;
+    GpBitmap* row = RowPicture({a, a, b, b});
+    GpGraphics* g = nullptr;
+    GpBitmap* target = DrawingTarget(8, 2, g);
+    GdipDrawImageRectRectI(g, row, 0, 0, 8, 1, 2, 0, 2, 1, UnitPixel, nullptr, nullptr, nullptr);
+    GdipDrawImageRectRectI(g, row, 0, 1, 8, 1, 0, 0, 2, 1, UnitPixel, nullptr, nullptr, nullptr);
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(PixelOf(target, x, 0), b) << x;
+    for (int x = 0; x <= 4; ++x) // x * 2 / 8 up to the part's last pixel
+        EXPECT_EQ(PixelOf(target, x, 1), a) << x;
+    EXPECT_GT(PixelOf(target, 7, 1) & 0xFF, 0x40u); // the far end blends towards the next pixel
+    GdipDeleteGraphics(g);
+    GdipDisposeImage(row);
     GdipDisposeImage(target);
 }
 

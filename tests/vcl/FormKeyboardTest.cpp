@@ -162,14 +162,30 @@ TEST_F(FormKeyboardTest, ModalFormsRefuseToNestAndKeepOtherFormsDisabled) {
     Form->Hide();
     TForm* other = MakeForm(100, 50);
     other->Show();
+    // A shown window of the program that is no form (a floating toolbar) waits as well; a hidden one is
+    // left alone.
+    HWND floating = ::CreateWindowEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
+                                     other->Handle(), nullptr, nullptr, nullptr);
+    HWND hidden =
+        ::CreateWindowEx(0, "STATIC", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     Process();
-    bool otherEnabledDuringModal = true;
+    bool otherEnabledDuringModal = true, floatingEnabledDuringModal = true, hiddenEnabledDuringModal = false;
     Form->OnShow = TNotifyEvent(
-        [&](TObject*) { otherEnabledDuringModal = ::IsWindowEnabled(other->Handle()) != 0; }, this);
+        [&](TObject*) {
+            otherEnabledDuringModal = ::IsWindowEnabled(other->Handle()) != 0;
+            floatingEnabledDuringModal = ::IsWindowEnabled(floating) != 0;
+            hiddenEnabledDuringModal = ::IsWindowEnabled(hidden) != 0;
+        },
+        this);
     Press(VK_RETURN);
     EXPECT_EQ(RunModal(Form), mrOk);
     EXPECT_FALSE(otherEnabledDuringModal);
+    EXPECT_FALSE(floatingEnabledDuringModal);
+    EXPECT_TRUE(hiddenEnabledDuringModal);
     EXPECT_TRUE(::IsWindowEnabled(other->Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(floating));
+    ::DestroyWindow(floating);
+    ::DestroyWindow(hidden);
 }
 
 TEST_F(FormKeyboardTest, HandlerErrorsGoToTheApplicationAndTheDialogGoesOn) {

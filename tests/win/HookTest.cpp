@@ -1,6 +1,10 @@
 #include "WinTestSupport.h"
 
+#include <tuple>
+
 using namespace win_test;
+using olva::win::InjectMouse;
+using olva::win::MouseAction;
 
 namespace {
 
@@ -144,6 +148,77 @@ TEST_F(HookTest, GetMessageHookMayRewriteRetrievedMessages) {
     EXPECT_EQ(rec.Count(h, WM_USER + 50), 1);
     EXPECT_EQ(rec.Count(h, WM_USER), 0);
     UnhookWindowsHookEx(GetMsgHook);
+}
+
+// What every hook saw while a modal window kept its owner disabled.
+struct HookSighting {
+    int kind;
+    UINT msg;
+    HWND hwnd;
+    LRESULT hit;
+};
+std::vector<HookSighting> Sightings;
+HHOOK SeenMouse, SeenKeys, SeenRetrieved, SeenSent;
+LRESULT SeeMouse(int code, WPARAM w, LPARAM l) {
+    auto* mh = reinterpret_cast<MOUSEHOOKSTRUCT*>(l);
+    if (code == HC_ACTION)
+        Sightings.push_back({WH_MOUSE, UINT(w), mh->hwnd, LRESULT(SHORT(mh->wHitTestCode))});
+    return CallNextHookEx(SeenMouse, code, w, l);
+}
+LRESULT SeeKeys(int code, WPARAM w, LPARAM l) {
+    if (code == HC_ACTION && !(l & KF_UP_BIT)) Sightings.push_back({WH_KEYBOARD, UINT(w), GetFocus(), 0});
+    return CallNextHookEx(SeenKeys, code, w, l);
+}
+LRESULT SeeRetrieved(int code, WPARAM w, LPARAM l) {
+    auto* m = reinterpret_cast<MSG*>(l);
+    if (m->message == WM_USER) Sightings.push_back({WH_GETMESSAGE, m->message, m->hwnd, 0});
+    return CallNextHookEx(SeenRetrieved, code, w, l);
+}
+LRESULT SeeSent(int code, WPARAM w, LPARAM l) {
+    auto* c = reinterpret_cast<CWPSTRUCT*>(l);
+    if (c->message == WM_CANCELMODE || c->message == WM_ENABLE)
+        Sightings.push_back({WH_CALLWNDPROC, c->message, c->hwnd, 0});
+    return CallNextHookEx(SeenSent, code, w, l);
+}
+
+TEST_F(HookTest, HooksSeeWhatReachesAWindowThatAModalWindowDisabled) {
+    HWND main = MakeTop(0, 0, 400, 300);
+    HWND child = MakeChild(main, 10, 10, 200, 100);
+    SeenMouse = SetWindowsHookEx(WH_MOUSE, &SeeMouse, nullptr, 0);
+    SeenKeys = SetWindowsHookEx(WH_KEYBOARD, &SeeKeys, nullptr, 0);
+    SeenRetrieved = SetWindowsHookEx(WH_GETMESSAGE, &SeeRetrieved, nullptr, 0);
+    SeenSent = SetWindowsHookEx(WH_CALLWNDPROC, &SeeSent, nullptr, 0);
+    Sightings.clear();
+    EnableWindow(main, FALSE);
+    HWND modal = MakeTop(500, 0, 200, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, main);
+    ASSERT_EQ(GetActiveWindow(), modal);
+    rec.Clear();
+    // A press and a move over the disabled window's child, a key, a message posted to it.
+    Click(kFrame + 50, kFrame + kCaption + 50);
+    InjectMouse(MouseAction::Move, kFrame + 60, kFrame + kCaption + 60);
+    olva::win::InjectKey('K', true);
+    olva::win::InjectKey('K', false);
+    PostMessage(main, WM_USER, 0, 0);
+    Pump();
+    std::vector<std::tuple<int, UINT, HWND, LRESULT>> seen;
+    for (const HookSighting& s : Sightings)
+        seen.emplace_back(s.kind, s.msg, s.hwnd, s.hit);
+    // Posted messages are retrieved before input.
+    const std::vector<std::tuple<int, UINT, HWND, LRESULT>> expected{
+        {WH_CALLWNDPROC, WM_CANCELMODE, main, 0},    {WH_CALLWNDPROC, WM_ENABLE, main, 0},
+        {WH_GETMESSAGE, WM_USER, main, 0},           {WH_MOUSE, WM_NCMOUSEMOVE, main, HTERROR},
+        {WH_MOUSE, WM_NCLBUTTONDOWN, main, HTERROR}, {WH_MOUSE, WM_NCLBUTTONUP, main, HTERROR},
+        {WH_MOUSE, WM_NCMOUSEMOVE, main, HTERROR},   {WH_KEYBOARD, 'K', modal, 0}};
+    EXPECT_EQ(seen, expected);
+    // The disabled window itself got nothing of the input, but the posted message.
+    for (HWND h : {main, child}) {
+        EXPECT_EQ(rec.Count(h, WM_LBUTTONDOWN) + rec.Count(h, WM_NCLBUTTONDOWN), 0);
+        EXPECT_EQ(rec.Count(h, WM_KEYDOWN), 0);
+    }
+    EXPECT_EQ(rec.Count(modal, WM_KEYDOWN), 1);
+    EXPECT_EQ(rec.Count(main, WM_USER), 1);
+    for (HHOOK h : {SeenMouse, SeenKeys, SeenRetrieved, SeenSent})
+        UnhookWindowsHookEx(h);
 }
 
 } // namespace

@@ -269,6 +269,49 @@ TEST_F(InputTest, KeyboardTranslationTables) {
     EXPECT_STREQ(name, "Delete");
 }
 
+TEST_F(InputTest, KeyAndButtonStatesFollowScriptedInput) {
+    // The asynchronous state changes when input arrives, the retrieved state when its message is taken;
+    // a left or right modifier also sets the generic key.
+    HWND h = MakeTop(0, 0, 300, 300);
+    const int x = kFrame + 100, y = kFrame + kCaption + 100;
+    struct Case {
+        int press;   // a key, or a mouse button's virtual key
+        int generic; // the key that follows it
+    };
+    const Case cases[] = {{VK_MENU, VK_MENU},       {VK_LMENU, VK_MENU},       {VK_RMENU, VK_MENU},
+                          {VK_CONTROL, VK_CONTROL}, {VK_RCONTROL, VK_CONTROL}, {VK_SHIFT, VK_SHIFT},
+                          {VK_LSHIFT, VK_SHIFT},    {VK_LBUTTON, VK_LBUTTON},  {VK_RBUTTON, VK_RBUTTON},
+                          {VK_MBUTTON, VK_MBUTTON}};
+    auto act = [&](int vk, bool down) {
+        switch (vk) {
+        case VK_LBUTTON:
+            return InjectMouse(down ? MouseAction::LeftDown : MouseAction::LeftUp, x, y);
+        case VK_RBUTTON:
+            return InjectMouse(down ? MouseAction::RightDown : MouseAction::RightUp, x, y);
+        case VK_MBUTTON:
+            return InjectMouse(down ? MouseAction::MiddleDown : MouseAction::MiddleUp, x, y);
+        default:
+            return InjectKey(vk, down);
+        }
+    };
+    for (const Case& c : cases) {
+        SetFocus(h);
+        act(c.press, true);
+        EXPECT_LT(GetAsyncKeyState(c.press), 0) << c.press;
+        EXPECT_LT(GetAsyncKeyState(c.generic), 0) << c.press;
+        EXPECT_GE(GetKeyState(c.generic), 0) << c.press; // not retrieved yet
+        Pump();
+        EXPECT_LT(GetKeyState(c.press), 0) << c.press;
+        EXPECT_LT(GetKeyState(c.generic), 0) << c.press;
+        act(c.press, false);
+        EXPECT_EQ(GetAsyncKeyState(c.generic), 0) << c.press;
+        EXPECT_LT(GetKeyState(c.generic), 0) << c.press;
+        Pump();
+        EXPECT_GE(GetKeyState(c.press), 0) << c.press;
+        EXPECT_GE(GetKeyState(c.generic), 0) << c.press;
+    }
+}
+
 TEST_F(InputTest, TextInputAndWheelGoToTheFocusedWindow) {
     HWND top = MakeTop(0, 0, 300, 300);
     HWND edit = MakeChild(top, 0, 0, 100, 20);

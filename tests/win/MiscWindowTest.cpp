@@ -1,6 +1,7 @@
 #include "WinTestSupport.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/win/SystemClasses.h"
 
 using namespace win_test;
 using olva::win::InjectMouse;
@@ -9,6 +10,37 @@ using olva::win::MouseAction;
 namespace {
 
 class MiscWindowTest : public WinTest {};
+
+int SuppliedRegistrations = 0;
+void RegisterSuppliedClass() {
+    ++SuppliedRegistrations;
+    WNDCLASS wc;
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "Supplied";
+    RegisterClass(&wc);
+}
+
+TEST_F(MiscWindowTest, SystemClassesAreThereWithoutRegistering) {
+    // The window system's own, and one a layer above supplies: made on first use, again after a reset,
+    // gone once taken back.
+    HWND top = MakeTop(0, 0, 100, 100);
+    EXPECT_TRUE(CreateWindowEx(0, "static", "text", WS_CHILD, 0, 0, 10, 10, top, nullptr, nullptr, nullptr));
+    SuppliedRegistrations = 0;
+    olva::win::ProvideSystemClass("SUPPLIED", &RegisterSuppliedClass);
+    WNDCLASS info;
+    EXPECT_TRUE(GetClassInfo(nullptr, "supplied", &info));
+    EXPECT_TRUE(
+        CreateWindowEx(0, "Supplied", nullptr, WS_CHILD, 0, 0, 10, 10, top, nullptr, nullptr, nullptr));
+    EXPECT_EQ(SuppliedRegistrations, 1);
+    olva::win::ResetWindowSystem();
+    top = MakeTop(0, 0, 100, 100, WS_POPUP, 0, nullptr, "static");
+    EXPECT_TRUE(
+        CreateWindowEx(0, "Supplied", nullptr, WS_CHILD, 0, 0, 10, 10, top, nullptr, nullptr, nullptr));
+    EXPECT_EQ(SuppliedRegistrations, 2);
+    olva::win::ProvideSystemClass("Supplied", nullptr);
+    olva::win::ResetWindowSystem();
+    EXPECT_FALSE(GetClassInfo(nullptr, "Supplied", &info));
+}
 
 TEST_F(MiscWindowTest, CaretBlinksOnTheClockAndHidesWhilePainting) {
     HWND h = MakeTop(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);

@@ -26,11 +26,6 @@ protected:
             return 0;
         };
     }
-    // A pixel as the user sees it on the screen.
-    COLORREF ScreenPixel(int x, int y) {
-        auto s = olva::win::ComposeScreen();
-        return PixelToColorRef(s->Pixel(x, y));
-    }
     std::vector<std::pair<HWND, RECT>> paints;
 };
 

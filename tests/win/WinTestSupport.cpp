@@ -1,5 +1,8 @@
 #include "WinTestSupport.h"
 
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Surface.h"
+
 namespace win_test {
 
 Recorder& Recorder::Get() {
@@ -39,6 +42,23 @@ LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (h)
         if (auto answer = h(hwnd, msg, wParam, lParam)) return *answer;
     return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+Handler ErasingIn(COLORREF color, Handler others) {
+    return [color, others](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+        if (msg != WM_ERASEBKGND) return others ? others(hwnd, msg, wParam, lParam) : std::nullopt;
+        RECT all;
+        GetClientRect(hwnd, &all);
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(HDC(wParam), &all, brush);
+        DeleteObject(brush);
+        return 1;
+    };
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    const RECT screen = olva::win::VirtualScreen();
+    return PixelToColorRef(olva::win::ComposeScreen()->Pixel(x - screen.left, y - screen.top));
 }
 
 void WinTest::SetUp() {

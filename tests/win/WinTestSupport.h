@@ -55,6 +55,11 @@ public:
 
 LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// A handler that erases the whole window in one colour and leaves every other message to `others`.
+Handler ErasingIn(COLORREF color, Handler others = nullptr);
+// A pixel as the user sees it on the screen (screen coordinates of the primary monitor's origin).
+COLORREF ScreenPixel(int x, int y);
+
 constexpr const char* kRecorderClass = "TestRecorder";
 constexpr const char* kRecorderDblClass = "TestRecorderDbl";
 

@@ -55,6 +55,10 @@ public:
     // Negative values become 0; every link's control applies the new maximum.
     void SetMaxLength(int AValue);
     bool ReadOnly = false;
+    // The style of the edit box (slot 1); the item's own style stays in slot 0.
+    TuiStyle* StyleEdit() const { return GetStyleByIndex(1); }
+    void SetStyleEdit(TuiStyle* AValue) { SetStyleByIndex(1, AValue); }
+    int GetStyleCount() const override { return 2; }
 
 private:
     int FMaxLength = 0;

@@ -12,6 +12,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/itemcontrols/ItemStylesData.h"
 #include "ui/core/base/ObjectLinks.h"
 
 #include <algorithm>
@@ -37,6 +38,7 @@ TovBarItem::TovBarItem(TComponent* AOwner) : TovBarComponent(AOwner) {
 }
 
 TovBarItem::~TovBarItem() {
+    FStylesData.reset();
     ClearLinks();
     if (FBarManager != nullptr) FBarManager->RemoveItem(this);
     FActionLink.reset();
@@ -490,6 +492,34 @@ void TovBarItem::RefreshBarControls(TovBarControlKinds AKinds) {
     }
 }
 
+// ---- Styles
+
+TuiStyle* TovBarItem::GetStyleByIndex(int AIndex) const {
+    return FStylesData != nullptr ? FStylesData->GetStyle(AIndex) : nullptr;
+}
+
+void TovBarItem::SetStyleByIndex(int AIndex, TuiStyle* AValue) {
+    if (FStylesData == nullptr) {
+        if (AValue == nullptr) return;
+        FStylesData = std::make_unique<TovBarItemStylesData>(GetStyleCount(), this);
+        FStylesData->OnChange = TovBarItemStylesChangeEvent(this, &TovBarItem::StylesChanged);
+    }
+    FStylesData->SetStyle(AIndex, AValue);
+}
+
+void TovBarItem::StylesChanged(TovBarItemStylesChange AKind) {
+    if (AKind == bscLayout) {
+        // A new font changes the controls' sizes: they are made again and their bars laid out.
+        for (TovBarItemLink* link : std::vector<TovBarItemLink*>(FLinks))
+            link->RecreateControl();
+        RefreshBarControls();
+        return;
+    }
+    for (TovBarItemLink* link : FLinks)
+        if (TovBarItemControl* control = link->Control()) control->UpdateStyles();
+    InvalidateLinks();
+}
+
 // ---- Index and assignment
 
 int TovBarItem::Index() const {
@@ -518,6 +548,7 @@ void TovBarItem::Assign(TPersistent* Source) {
     KeyTip = source->KeyTip;
     MergeKind = source->MergeKind;
     SetMergeOrder(source->FMergeOrder);
+    SetStyle(source->Style());
     SetScreenTip(source->FScreenTip);
     SetVisible(source->FVisible);
     Data = source->Data;

@@ -9,6 +9,7 @@
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItemControl.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ class TBasicAction;
 class TBitmap;
 class TCustomImageList;
 class TovBarItem;
+class TovBarItemStylesData;
+class TuiStyle;
+enum TovBarItemStylesChange : std::uint8_t;
 
 // The item's link to its action: a property follows the action only while the item's value equals it.
 class TovBarItemActionLink : public TActionLink {
@@ -82,6 +86,13 @@ public:
     void SetScreenTip(TComponent* AValue);
     TComponent* GetScreenTip();
     TEvent<TovBarItem*, TComponent*&> OnGetScreenTip;
+    // The item's style (slot 0 of its styles; edit items keep their edit style in slot 1). The item repaints
+    // its controls when a style's colours change and rebuilds them when its font changes.
+    TuiStyle* Style() const { return GetStyleByIndex(0); }
+    void SetStyle(TuiStyle* AValue) { SetStyleByIndex(0, AValue); }
+    // Null for a slot the item does not have.
+    TuiStyle* GetStyleByIndex(int AIndex) const;
+    void SetStyleByIndex(int AIndex, TuiStyle* AValue);
 
     // ---- Held here, published by descendants
     TBitmap* Glyph() const { return FGlyph; }
@@ -136,6 +147,8 @@ public:
     virtual void BarNotification(TovBar* ABar, int AKind) {}
     virtual bool CanBePlacedOn(TovBarPlacement AKind, TovBar* AToolbar, std::string& AErrorText);
     virtual bool IsPaintStyleSupported() const { return false; }
+    // How many style slots the item has.
+    virtual int GetStyleCount() const { return 1; }
     // Sub-items never rewrite their hint when the caption changes.
     virtual bool IsSubItem() const { return false; }
     virtual bool IsShortCutSupported() const { return true; }
@@ -202,6 +215,10 @@ private:
     void ActionChanged(TObject* ASender);
     void GlyphBitmapChanged(TObject* ASender);
     void LargeGlyphBitmapChanged(TObject* ASender);
+    void StylesChanged(TovBarItemStylesChange AKind);
+
+    // Made with the first style given, when the item's class (and so its slot count) is complete.
+    std::unique_ptr<TovBarItemStylesData> FStylesData;
 
     std::unique_ptr<TovBarItemActionLink> FActionLink;
     TovBarItemAlign FAlign = iaLeft;

@@ -12,8 +12,10 @@
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/itemcontrols/BarHintViewInfo.h"
 #include "ui/bars/itemcontrols/ItemControlViewInfo.h"
 #include "ui/bars/itemcontrols/ItemDrawParams.h"
 #include "ui/bars/itemcontrols/ItemStyleValues.h"
@@ -96,6 +98,15 @@ bool TovBarItemControl::CanShowHint(bool& ANeedsRestart, std::string& AHint, std
         }
     }
     return true;
+}
+
+std::unique_ptr<TovBarCustomHintViewInfo>
+TovBarItemControl::CreateHintViewInfo(const std::string& AHint, const std::string& AShortCut) {
+    TovBarPainter* painter = FParent != nullptr ? FParent->GetPainter() : nullptr;
+    if (painter == nullptr) return nullptr;
+    TovBarItem* item = Item();
+    return painter->CreateHintViewInfo(FParent->GetBarManager(), AHint, AShortCut,
+                                       item != nullptr ? item->GetScreenTip() : nullptr);
 }
 
 bool TovBarItemControl::GetEnabled() const {
@@ -366,7 +377,8 @@ std::string TovBarItemControl::GetHint() const {
 void TovBarItemControl::GetHintTexts(std::string& AHint, std::string& AShortCut) const {
     AHint = GetShortHint(GetHint());
     const TShortCut shortCut = GetShortCut();
-    AShortCut = shortCut != 0 ? ShortCutToText(shortCut) : std::string();
+    // The hint shows the text as it is appended: " (Ctrl+S)".
+    AShortCut = GetShortCutHintText(shortCut);
 }
 
 TovBarMenuItemSize TovBarItemControl::GetMenuItemSize() const {
@@ -600,9 +612,30 @@ void TovBarItemControl::RestoreFont(TovBarSavedFont& ASaved) {
 
 // ---- Measures
 
+namespace {
+
+// The item's font on its bar's canvas while a text is measured: a style's font changes the item's size.
+class TItemFontForMeasuring {
+public:
+    explicit TItemFontForMeasuring(const TovBarItemControl* AControl)
+        : FControl(const_cast<TovBarItemControl*>(AControl)) {
+        FControl->SelectFont(nullptr, 0, FSaved);
+    }
+    ~TItemFontForMeasuring() { FControl->RestoreFont(FSaved); }
+    TItemFontForMeasuring(const TItemFontForMeasuring&) = delete;
+    TItemFontForMeasuring& operator=(const TItemFontForMeasuring&) = delete;
+
+private:
+    TovBarItemControl* FControl;
+    TovBarSavedFont FSaved;
+};
+
+} // namespace
+
 int TovBarItemControl::GetCaptionWidth() const {
     TovBarPainter* painter = GetPainter();
     if (painter == nullptr) return 0;
+    TItemFontForMeasuring font(this);
     TRect r{0, 0, 0, 0};
     painter->CalcCaptionRect(FDrawParams.get(), r);
     return uiWidthOfRect(r);
@@ -626,6 +659,7 @@ int TovBarItemControl::GetCaptionAreaWidth() const {
     int width = captionWidth;
     TovBarItemLinks* links = FItemLink != nullptr ? FItemLink->Links() : nullptr;
     const TShortCut shortCut = GetShortCut();
+    TItemFontForMeasuring font(this);
     TuiCanvas* canvas = GetCanvas();
     if (links != nullptr && links->ShowsShortCuts() && shortCut != 0 && canvas != nullptr)
         width += canvas->TextWidth(ShortCutToText(shortCut)) + FTextSize - 6;

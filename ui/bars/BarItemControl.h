@@ -30,6 +30,7 @@ class TuiCanvas;
 class TCustomovBarControl;
 class TovBarSubMenuControl;
 class TovBarPainter;
+class TovBarCustomHintViewInfo;
 class TovBarItemControlDrawParams;
 class TovBarItemControlViewInfo;
 class TovCachedImageOptions;
@@ -98,6 +99,9 @@ public:
     // ---- Hints
     // Whether the control's hint may show now; ANeedsRestart: the item's action changed or refused it.
     virtual bool CanShowHint(bool& ANeedsRestart, std::string& AHint, std::string& AShortCut);
+    // The hint as the parent bar's painter makes it, with the item's screen tip; null without a parent.
+    virtual std::unique_ptr<TovBarCustomHintViewInfo> CreateHintViewInfo(const std::string& AHint,
+                                                                         const std::string& AShortCut);
     virtual bool GetEnabled() const;
     // The hint position for the control's bounds (the parent's rule).
     virtual void CalcHintPosition(TPoint& P, const TPoint& ACursorPos, int AHintHeight);

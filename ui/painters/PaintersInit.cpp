@@ -6,6 +6,8 @@
 #include "ui/painters/effects/AnimationTransition.h"
 #include "ui/painters/effects/Fader.h"
 #include "ui/painters/effects/ShadowWindow.h"
+#include "ui/painters/hints/HintController.h"
+#include "ui/painters/hints/ScreenTipStyle.h"
 #include "ui/painters/lookandfeel/FlatPainter.h"
 #include "ui/painters/lookandfeel/NativePainter.h"
 #include "ui/painters/lookandfeel/Office11Painter.h"
@@ -15,6 +17,8 @@
 #include "ui/painters/lookandfeel/StandardPainter.h"
 #include "ui/painters/lookandfeel/UltraFlatPainter.h"
 #include "ui/painters/office11/Office11Colors.h"
+#include "ui/painters/popups/PopupHooks.h"
+#include "ui/painters/styles/StyleRepository.h"
 #include "ui/painters/text/TextPatternBrushes.h"
 
 #include <memory>
@@ -71,10 +75,18 @@ void uiPaintersInitialize() {
     manager->Register(std::make_unique<TuiStandardLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiUltraFlatLookAndFeelPainter>());
     manager->Register(std::make_unique<TuiWinXPLookAndFeelPainter>());
+    // Popups, styles, hints and screen tips: the popup hooks, the hint controller, the streamed classes.
+    uiPopupsInitialize();
+    uiStylesInitialize();
+    uiHintsInitialize();
+    uiScreenTipsInitialize();
 }
 
 void uiPaintersFinalize() {
     if (StartCount == 0 || --StartCount > 0) return;
+    uiScreenTipsFinalize();
+    uiHintsFinalize();
+    uiPopupsFinalize();
     uiSetPaintersRegistry(nullptr);
     // Look-and-feels let go of the painters before they are freed.
     if (TuiLookAndFeel* root = RootLookAndFeel()) root->Refresh();

@@ -310,6 +310,67 @@ TEST_F(BitmapsTest, RecoverTransparencyAndMasks) {
     EXPECT_EQ(PixelAt(image, 1, 0), Bgra(0, 0, 0, 255));
 }
 
+// ApplyMask as the raster operation "destination AND NOT source" over the whole image from the mask's
+// top-left: also where a DC's clipping or origin moves what meets what, the mask is smaller than the image
+// or it is monochrome (its white then comes in as the image DC's background colour, with alpha 0).
+struct ApplyMaskCase {
+    const char* name;
+    int maskWidth;
+    bool monochrome;
+    std::function<void(HDC AImageDC, HDC AMaskDC)> prepare;
+    std::vector<int> maskPixelAt; // per image pixel, the mask pixel that meets it; -1: none
+};
+
+TEST_F(BitmapsTest, ApplyMaskFollowsTheRasterOperationWhateverTheDCsDo) {
+    constexpr int width = 4;
+    const std::uint32_t white = 0xFFFFFFFFu;
+    // White at 0 and 2, and at 3 where the mask is that wide.
+    auto maskPixel = [&](int x) { return x == 1 ? 0u : white; };
+    const std::vector<ApplyMaskCase> cases = {
+        {"same size", width, false, [](HDC, HDC) {}, {0, 1, 2, 3}},
+        {"clipped image",
+         width,
+         false,
+         [](HDC AImage, HDC) { IntersectClipRect(AImage, 0, 0, 2, 1); },
+         {0, 1, -1, -1}},
+        {"moved image",
+         width,
+         false,
+         [](HDC AImage, HDC) { SetWindowOrgEx(AImage, 1, 0, nullptr); },
+         {1, 2, 3, -1}},
+        {"moved mask",
+         width,
+         false,
+         [](HDC, HDC AMask) { SetWindowOrgEx(AMask, 1, 0, nullptr); },
+         {-1, 0, 1, 2}},
+        {"smaller mask", 3, false, [](HDC, HDC) {}, {0, 1, 2, -1}},
+        {"monochrome mask", width, true, [](HDC, HDC) {}, {0, 1, 2, 3}},
+    };
+    for (const ApplyMaskCase& c : cases) {
+        TuiBitmap32 image(width, 1);
+        for (int x = 0; x < width; ++x)
+            SetPixelAt(image, x, 0, Bgra(10 + x, 20, 30, 255));
+        auto mask = MakeBitmap(c.maskWidth, 1, clBlack, c.monochrome ? pf1bit : pf32bit);
+        for (int x = 0; x < c.maskWidth; ++x)
+            if (maskPixel(x) != 0) {
+                if (c.monochrome)
+                    mask->Canvas()->SetPixels(x, 0, clWhite);
+                else
+                    SetPixelAt(*mask, x, 0, maskPixel(x));
+            }
+        HDC imageDC = image.Canvas()->Handle();
+        c.prepare(imageDC, mask->Canvas()->Handle());
+        const std::uint32_t monochromeWhite = ColorRefToPixel(GetBkColor(imageDC) & 0xFFFFFF);
+        image.ApplyMask(mask.get());
+        for (int x = 0; x < width; ++x) {
+            const int from = c.maskPixelAt[std::size_t(x)];
+            std::uint32_t cut = from < 0 || maskPixel(from) == 0 ? 0u : white;
+            if (c.monochrome && cut != 0) cut = monochromeWhite;
+            EXPECT_EQ(PixelAt(image, x, 0), Bgra(10 + x, 20, 30, 255) & ~cut) << c.name << " at " << x;
+        }
+    }
+}
+
 // ---- Transformations
 
 // A 3 x 2 fixture: top row an opaque colour, a half-transparent (premultiplied) one, an alpha-0 colour;

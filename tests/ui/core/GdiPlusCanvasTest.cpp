@@ -102,6 +102,28 @@ TEST_F(GdiPlusCanvasTest, AStretchedPartTakesItsEdgesFromInsideThePart) {
     EXPECT_EQ(ovGpGetAlphaBlendAttributes(100)->Alpha(), 100);
 }
 
+TEST_F(GdiPlusCanvasTest, AStretchedPartNeverBlendsInItsNeighboursOnAnySide) {
+    // Two colours in 4 x 4 blocks, each block surrounded by the other colour: a nine-slice sheet whose every
+    // slice has neighbours. Each block stretched to 16 x 16 must show its own colour alone, up to every edge.
+    const std::uint32_t orange = Bgra(0, 128, 255, 255), teal = Bgra(128, 128, 0, 255);
+    auto sheet = MakeImage(12, 12, [&](int x, int y) { return (x / 4 + y / 4) % 2 ? teal : orange; });
+    for (int block = 0; block < 9; ++block) {
+        const int bx = block % 3, by = block / 3;
+        const TRect dest = uiRectOfBounds(2 + bx * 20, 2 + by * 20, 16, 16);
+        ovGpDrawImage(canvas->Handle(), dest, uiRectOfBounds(bx * 4, by * 4, 4, 4), 255, sheet->GetHandle());
+    }
+    SaveBitmapPng(*target, "stretched-slices.png");
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const bool inBlock =
+                x >= 2 && y >= 2 && x < 58 && y < 58 && (x - 2) % 20 < 16 && (y - 2) % 20 < 16;
+            const std::uint32_t colour = !inBlock                            ? 0xFFFFFFu
+                                         : ((x - 2) / 20 + (y - 2) / 20) % 2 ? teal
+                                                                             : orange;
+            ASSERT_EQ(PixelAt(*target, x, y) & 0xFFFFFF, colour & 0xFFFFFF) << x << "," << y;
+        }
+}
+
 TEST_F(GdiPlusCanvasTest, TilingWithAlphaDrawsCellByCellTheLastOnesCut) {
     auto image = Gradient(20, 20);
     const TEntryPointOverride record(ovGdipApi.GdipDrawImageRectRectI, &RecordDraw);

@@ -187,6 +187,43 @@ TEST_F(ImageDrawingTest, ListImagesDrawAsTheirGlyphsDo) {
     }
 }
 
+// The glyphs again as images between and after opaque neighbours of one strip, the last at the strip's
+// end: each draws exactly as its glyph does in every mode, with nothing of a neighbour's pixels or mask.
+TEST_F(ImageDrawingTest, ImagesAmongOpaqueNeighboursDrawAsTheirGlyphsDo) {
+    auto alphaGlyph = AlphaGlyph();
+    auto maskedGlyph = MaskedGlyph();
+    auto opaque = MakeBitmap(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            SetPixelAt(*opaque, x, y, Bgra(0, 200, 200, 255));
+    TImageList maskedList(nullptr, 4, 4);
+    TImageList alphaList(nullptr, 4, 4);
+    for (int i = 0; i < 2; ++i) {
+        maskedList.AddMasked(opaque.get(), clFuchsia);
+        maskedList.AddMasked(maskedGlyph.get(), clFuchsia);
+        alphaList.Add(opaque.get(), nullptr);
+        alphaList.Add(alphaGlyph.get(), nullptr);
+    }
+    struct Case {
+        TBitmap* glyph;
+        TCustomImageList* list;
+    };
+    for (const Case& c : {Case{maskedGlyph.get(), &maskedList}, Case{alphaGlyph.get(), &alphaList}})
+        for (int index : {1, 3})
+            for (TuiGlyphDrawMode mode :
+                 {gdmNormal, gdmDisabled, gdmFaded, gdmGrayScale, gdmLight, gdmShadowed}) {
+                auto fromGlyph = DrawOnGround(c.glyph, nullptr, mode);
+                auto fromList = MakeBitmap(12, 12, kGround);
+                uiDrawImage(fromList->Canvas()->Handle(), TRect{4, 4, 8, 8}, TRect{0, 0, 12, 12}, nullptr,
+                            c.list, index, mode);
+                for (int y = 0; y < 12; ++y)
+                    for (int x = 0; x < 12; ++x)
+                        EXPECT_EQ(PixelAt(*fromList, x, y), PixelAt(*fromGlyph, x, y))
+                            << (c.list == &maskedList ? "masked" : "alpha") << " image " << index << " mode "
+                            << mode << " at " << x << "," << y;
+            }
+}
+
 TEST_F(ImageDrawingTest, NothingToDrawAndABrushBackground) {
     auto target = MakeBitmap(12, 12, kGround);
     uiDrawImage(target->Canvas()->Handle(), TRect{4, 4, 8, 8}, TRect{0, 0, 12, 12}, nullptr, nullptr, 0,

@@ -173,6 +173,69 @@ TEST_F(ImageListTest, TheWholeStripAndTheBitsPerPixelOfTheSystemList) {
     EXPECT_EQ(TuiImageList::GetBitsPerPixel(empty.Handle()), 0);
 }
 
+// A plain list of 4 x 4 cells in one strip: fully opaque cells on both sides of cells whose border is the
+// key colour, the last one of those at the strip's end. A cell read from a neighbour's place, even one
+// pixel off, brings that neighbour's colour or opaque mask pixels along.
+struct KeyedStrip {
+    static constexpr int Cell = 4;
+    static constexpr TColor Colors[] = {clRed, clBlue, clLime, clNavy};
+    static bool Keyed(int AIndex) { return AIndex % 2 == 1; }
+    static bool Transparent(int AIndex, int X, int Y) {
+        return Keyed(AIndex) && (X == 0 || Y == 0 || X == Cell - 1 || Y == Cell - 1);
+    }
+};
+
+TEST_F(ImageListTest, EachImageIsReadFromItsOwnCellOfTheStrip) {
+    TImageList plain(nullptr, KeyedStrip::Cell, KeyedStrip::Cell);
+    const int count = int(std::size(KeyedStrip::Colors));
+    auto strip = MakeBitmap(KeyedStrip::Cell * count, KeyedStrip::Cell, clFuchsia);
+    for (int i = 0; i < count; ++i) {
+        const int inset = KeyedStrip::Keyed(i) ? 1 : 0;
+        strip->Canvas()->Brush()->SetColor(KeyedStrip::Colors[i]);
+        strip->Canvas()->FillRect(RECT{i * KeyedStrip::Cell + inset, inset,
+                                       (i + 1) * KeyedStrip::Cell - inset, KeyedStrip::Cell - inset});
+    }
+    ASSERT_EQ(plain.AddMasked(strip.get(), clFuchsia), 0);
+    ASSERT_EQ(plain.Count(), count);
+    // The list's bitmaps selected into DCs of someone else's cannot be read in place: the same cells come
+    // out all the same.
+    for (bool selectedElsewhere : {false, true}) {
+        IMAGEINFO info;
+        ASSERT_TRUE(ImageList_GetImageInfo(plain.Handle(), 0, &info));
+        HDC imageDC = CreateCompatibleDC(nullptr), maskDC = CreateCompatibleDC(nullptr);
+        HGDIOBJ oldImage = nullptr, oldMask = nullptr;
+        if (selectedElsewhere) {
+            oldImage = SelectObject(imageDC, info.hbmImage);
+            oldMask = SelectObject(maskDC, info.hbmMask);
+            ASSERT_NE(oldImage, nullptr);
+            ASSERT_NE(oldMask, nullptr);
+        }
+        for (int i = 0; i < count; ++i) {
+            TBitmap image;
+            image.SetPixelFormat(pf32bit);
+            TBitmap mask;
+            mask.SetPixelFormat(pf1bit);
+            TuiImageList::FetchImageAndMask(plain.Handle(), i, &image, &mask);
+            ASSERT_EQ(image.Width(), KeyedStrip::Cell);
+            ASSERT_EQ(mask.Width(), KeyedStrip::Cell);
+            for (int y = 0; y < KeyedStrip::Cell; ++y)
+                for (int x = 0; x < KeyedStrip::Cell; ++x) {
+                    const bool clear = KeyedStrip::Transparent(i, x, y);
+                    EXPECT_EQ(ColorAt(image, x, y), clear ? clBlack : KeyedStrip::Colors[i])
+                        << selectedElsewhere << " image " << i << " at " << x << "," << y;
+                    EXPECT_EQ(At(mask, x, y), clear ? clWhite : clBlack)
+                        << selectedElsewhere << " mask " << i << " at " << x << "," << y;
+                }
+        }
+        if (selectedElsewhere) {
+            SelectObject(imageDC, oldImage);
+            SelectObject(maskDC, oldMask);
+        }
+        DeleteDC(imageDC);
+        DeleteDC(maskDC);
+    }
+}
+
 TEST_F(ImageListTest, StoredPropertiesRoundTripAndTheImagesKeepTheirAlpha) {
     for (bool compressed : {false, true}) {
         list->Clear();

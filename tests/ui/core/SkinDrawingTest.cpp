@@ -151,7 +151,10 @@ TEST_F(SkinDrawingTest, TilingRepeatsTheCentreAndStretchingEnlargesIt) {
     for (int x = 2; x < 8; ++x)
         EXPECT_EQ(PixelAt(*tiled, x, 4), PixelAt(*tiled, x + 6, 4)) << x;
     EXPECT_EQ(ColorAt(*tiled, 2, 2), ColorAt(*tiled, 8, 2));
-    EXPECT_NE(ColorAt(*stretched, 2, 2), ColorAt(*stretched, 8, 2));
+    // Stretched, the centre's first 3-pixel square grows wider than 3 pixels, its own colour to its edge.
+    EXPECT_NE(ColorAt(*tiled, 2, 2), ColorAt(*tiled, 5, 2));
+    EXPECT_EQ(ColorAt(*stretched, 2, 2), ColorAt(*stretched, 5, 2));
+    EXPECT_EQ(ColorAt(*stretched, 2, 2), TColor(0x00C800)); // green, not blended with the frame
     // The Hot cell has a red frame.
     image.Draw(tiled->Canvas()->Handle(), TRect{0, 0, 30, 16}, 0, esHot);
     EXPECT_EQ(ColorAt(*tiled, 0, 8), clRed);

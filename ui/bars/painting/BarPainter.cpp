@@ -23,6 +23,7 @@
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/itemcontrols/BarHintViewInfo.h"
 #include "ui/bars/itemcontrols/ItemDrawParams.h"
 #include "ui/bars/painting/BarArrows.h"
 #include "ui/bars/painting/BarBackgrounds.h"
@@ -31,6 +32,7 @@
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/LookAndFeel.h"
 #include "ui/core/controls/LookAndFeelPainterBase.h"
+#include "ui/core/controls/WindowUtils.h"
 #include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/PaintCanvas.h"
 #include "ui/core/graphics/TextMeasure.h"
@@ -134,6 +136,13 @@ void TovBarPainter::CalcHintPosition(TCustomovBarControl* ABarControl, const TRe
                                      const TPoint& ACursorPos, int AHintHeight) {
     P = ACursorPos;
     if (ABarControl != nullptr) ABarControl->GetHintPosition(P, ACursorPos, AHintHeight);
+}
+
+std::unique_ptr<TovBarCustomHintViewInfo> TovBarPainter::CreateHintViewInfo(TovBarManager* AManager,
+                                                                            const std::string& AHint,
+                                                                            const std::string& AShortCut,
+                                                                            TComponent*) {
+    return std::make_unique<TovBarHintViewInfo>(AManager, uiGetMouseCursorPos(), AShortCut, AHint);
 }
 
 // ---- Captions in buttons

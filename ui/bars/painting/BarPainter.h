@@ -19,10 +19,12 @@
 #include "ui/bars/itemcontrols/ItemControlTypes.h"
 #include "ui/core/base/CoreClasses.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class TBitmap;
+class TComponent;
 class TCustomImageList;
 class TFont;
 class TObject;
@@ -35,6 +37,7 @@ class TovBarControl;
 class TovBarSubMenuControl;
 class TovDockControl;
 class TovBarItemControl;
+class TovBarCustomHintViewInfo;
 class TovBarItemControlDrawParams;
 class TovBarProgressControlDrawParams;
 class TovBarStaticLikeControlDrawParams;
@@ -110,6 +113,11 @@ public:
     // ---- Hints
     virtual void CalcHintPosition(TCustomovBarControl* ABarControl, const TRect& R, TPoint& P,
                                   const TPoint& ACursorPos, int AHintHeight);
+    // A plain hint for the manager at the mouse cursor; the base ignores AScreenTip.
+    virtual std::unique_ptr<TovBarCustomHintViewInfo> CreateHintViewInfo(TovBarManager* AManager,
+                                                                         const std::string& AHint,
+                                                                         const std::string& AShortCut,
+                                                                         TComponent* AScreenTip);
     virtual bool GetHintOption() { return true; }
 
     // ---- Toolbar mark and caption colours

@@ -178,7 +178,45 @@ void TuiBitmap32::RecoverTransparency(TColor AColor) {
     SetBitmapColors(colors);
 }
 
+namespace bitmaps_detail {
+
+// The DC shows its whole bitmap of AWidth x AHeight at (0, 0) and clips none of it: a whole-bitmap raster
+// operation through it touches every pixel at its own place.
+bool ShowsWholeBitmap(HDC ADC, int AWidth, int AHeight) {
+    RECT box;
+    return GetClipBox(ADC, &box) == SIMPLEREGION && box.left == 0 && box.top == 0 && box.right == AWidth &&
+           box.bottom == AHeight;
+}
+
+// The 32-bit pixels of a bitmap when they are at hand at its own size, else null.
+std::shared_ptr<TSurface> ColourPixels(TBitmap* ABitmap) {
+    std::shared_ptr<TSurface> surface = GdiGetBitmapSurface(ABitmap->Handle());
+    if (!surface || surface->IsMonochrome() || surface->Width() != ABitmap->Width() ||
+        surface->Height() != ABitmap->Height())
+        return nullptr;
+    return surface;
+}
+
+} // namespace bitmaps_detail
+
 void TuiBitmap32::ApplyMask(TBitmap* AMask) {
+    using namespace bitmaps_detail;
+    if (AMask == nullptr || Empty() || AMask->Empty()) return;
+    // Two colour bitmaps of one size whose DCs neither clip nor move them: the raster operation below is
+    // done straight on the pixels, sparing the DC's general path for each pixel.
+    if (AMask->Width() == Width() && AMask->Height() == Height()) {
+        std::shared_ptr<TSurface> pixels = ColourPixels(this), mask = ColourPixels(AMask);
+        if (pixels && mask && ShowsWholeBitmap(Canvas()->Handle(), Width(), Height()) &&
+            ShowsWholeBitmap(AMask->Canvas()->Handle(), Width(), Height())) {
+            for (int y = 0; y < Height(); ++y) {
+                std::uint32_t* row = pixels->Row(y);
+                const std::uint32_t* maskRow = mask->Row(y);
+                for (int x = 0; x < Width(); ++x)
+                    row[x] &= ~maskRow[x];
+            }
+            return;
+        }
+    }
     // Destination AND NOT source.
     CopyBitmap(AMask, 0x00220326);
 }

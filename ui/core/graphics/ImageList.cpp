@@ -48,17 +48,47 @@ std::unique_ptr<TBitmap> CopyOfListBitmap(HBITMAP ASource) {
     return copy;
 }
 
+// A system list's bitmap selected into a memory DC of its own for the lifetime of one read, so that a
+// cell can be copied straight out of it without copying the whole strip first.
+class TListBitmapDC {
+public:
+    explicit TListBitmapDC(HBITMAP ABitmap) : FDC(CreateCompatibleDC(nullptr)) {
+        if (FDC != nullptr) FPrevious = SelectObject(FDC, ABitmap);
+    }
+    ~TListBitmapDC() {
+        if (FDC == nullptr) return;
+        SelectObject(FDC, FPrevious);
+        DeleteDC(FDC);
+    }
+    TListBitmapDC(const TListBitmapDC&) = delete;
+    TListBitmapDC& operator=(const TListBitmapDC&) = delete;
+    // Null when the bitmap could not be selected.
+    HDC Handle() const { return FPrevious != nullptr ? FDC : nullptr; }
+
+private:
+    HDC FDC;
+    HGDIOBJ FPrevious = nullptr;
+};
+
 void CopyFromListBitmap(HBITMAP ASource, const RECT& AImageRect, bool AWholeStrip, TBitmap* ADest) {
-    std::unique_ptr<TBitmap> copy = CopyOfListBitmap(ASource);
     if (AWholeStrip) {
-        ADest->Assign(copy.get());
+        ADest->Assign(CopyOfListBitmap(ASource).get());
         return;
     }
     ADest->SetSize(uiWidthOfRect(AImageRect), uiHeightOfRect(AImageRect));
-    if (ADest->Empty() || copy->Empty()) return;
-    uiBlitRect(ADest->Canvas()->Handle(), copy->Canvas()->Handle(),
-               TRect{0, 0, ADest->Width(), ADest->Height()}, SRCCOPY,
-               TPoint{AImageRect.left, AImageRect.top});
+    if (ADest->Empty()) return;
+    const TRect whole{0, 0, ADest->Width(), ADest->Height()};
+    const TPoint from{AImageRect.left, AImageRect.top};
+    // One image costs one cell: the list's bitmap is read in place and never kept.
+    const TListBitmapDC source(ASource);
+    if (source.Handle() != nullptr) {
+        uiBlitRect(ADest->Canvas()->Handle(), source.Handle(), whole, SRCCOPY, from);
+    } else {
+        // Selected into a DC elsewhere, it can only be read through a copy.
+        std::unique_ptr<TBitmap> copy = CopyOfListBitmap(ASource);
+        if (copy->Empty()) return;
+        uiBlitRect(ADest->Canvas()->Handle(), copy->Canvas()->Handle(), whole, SRCCOPY, from);
+    }
     ADest->SetModified(true);
 }
 

@@ -7,7 +7,10 @@
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiText.h"
+#include "platform/vcl/Application.h"
+#include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/ShortCuts.h"
 #include "platform/win/WinMetrics.h"
 #include "platform/win/WinUser.h"
@@ -20,12 +23,14 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/itemcontrols/BarHintViewInfo.h"
 #include "ui/bars/itemcontrols/ButtonControls.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/itemcontrols/ItemDrawParams.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
+#include "ui/painters/hints/ScreenTips.h"
 
 #include <algorithm>
 
@@ -959,6 +964,34 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
             painter->DropDownGalleryDrawScrollBarPart(ADC, TRect{R.left, R.bottom - 17, R.right, R.bottom}, 2,
                                                       1);
         });
+    }
+    flow.Section("Hints and screen tips (the hint window's face under the plain hint)");
+    {
+        auto* tips = new TovScreenTipRepository(manager->Owner());
+        TovScreenTip* oneLine = tips->Items()->Add();
+        oneLine->Header()->SetText("Save");
+        TovScreenTip* full = tips->Items()->Add();
+        full->Header()->SetText("Normalize");
+        full->Description()->SetText(
+            "Raises the whole selection so that its loudest peak reaches the level you choose.");
+        TBitmap glyph;
+        manager->LargeImages()->GetBitmap(6, &glyph);
+        full->Description()->SetGlyph(&glyph);
+        full->Footer()->SetText("Press F1 for more help.");
+        auto hint = [&](const std::string& ALabel, std::shared_ptr<TovBarCustomHintViewInfo> AViewInfo) {
+            AViewInfo->ComputeLayout(host->GetCanvas());
+            const TSize size = uiSizeOfRect(AViewInfo->GetBoundsRect());
+            flow.Add(ALabel, size, [AViewInfo, size](TuiCanvas* ACanvas) {
+                // The plain hint draws its edge and text on the window's own face.
+                ACanvas->FillRect(TRect{0, 0, size.cx, size.cy}, Application()->HintColor());
+                AViewInfo->ComputeLayout(ACanvas);
+                AViewInfo->Paint(ACanvas);
+            });
+        };
+        hint("hint", painter->CreateHintViewInfo(manager, "Saves the document", " (Ctrl+S)", nullptr));
+        hint("tip without description",
+             CreateBarHintViewInfo(manager, "Saves the document", " (Ctrl+S)", painter, oneLine));
+        hint("screen tip", CreateBarHintViewInfo(manager, "Normalize", " (Ctrl+M)", painter, full));
     }
     flow.Finish();
     return *s;

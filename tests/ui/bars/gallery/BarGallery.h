@@ -2,8 +2,9 @@
 // controls — every item kind in every state on horizontal, vertical and menu bars; bar chrome (docked
 // strips with separators and marks, a floating bar, a status bar, menus with their bands, groups,
 // descriptions, shortcuts, check marks, scroll buttons, expand mark and detach caption); and the parts of
-// progress bars, statics, separators, in-place sub-items, date navigator and drop-down galleries. The
-// screenshot tests paint each sheet once per painter; the painting benchmark repaints some of them.
+// progress bars, statics, separators, in-place sub-items, date navigator, drop-down galleries, hints and
+// screen tips. The screenshot tests paint each sheet once per painter; the painting benchmark repaints some
+// of them.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
