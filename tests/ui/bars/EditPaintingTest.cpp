@@ -16,6 +16,7 @@
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
+#include "ui/painters/styles/Styles.h"
 
 #include <string>
 #include <vector>
@@ -139,15 +140,22 @@ TEST_F(EditPaintingTest, SpinButtonsSplitTheirColumnOrAreLeftOut) {
     EXPECT_EQ(flatSpin->Parts()[4].top, (flatEdit.top + flatEdit.bottom) / 2);
 }
 
-TEST_F(EditPaintingTest, DisabledEditsTakeGreyTextAndTheirBarsBackground) {
+TEST_F(EditPaintingTest, DisabledEditsTakeGreyTextAndTheirBarsBackgroundEvenWithTheItemsColours) {
     TGalleryEditControl* edit = Show(bar_gallery::gekEdit, 80);
     TColor text = clNone, back = clNone;
     painter->EditGetColors(edit, text, back);
     EXPECT_EQ(text, clWindowText);
     EXPECT_EQ(back, clWindow);
+    auto* style = new TuiStyle(form);
+    style->SetTextColor(clMaroon);
+    style->SetColor(clYellow);
+    static_cast<TovBarEdit*>(edit->Item())->SetStyleEdit(style);
+    painter->EditGetColors(edit, text, back);
+    EXPECT_EQ(text, clMaroon) << "the edit style's colours";
+    EXPECT_EQ(back, clYellow);
     edit->Item()->SetEnabled(false);
     painter->EditGetColors(edit, text, back);
-    EXPECT_EQ(text, clGrayText);
+    EXPECT_EQ(text, clGrayText) << "grey even though the item has a text colour";
     LOGBRUSH brush{};
     GetObject(bar->GetBackgroundBrush(), sizeof(brush), &brush);
     EXPECT_EQ(Rgb(back), Rgb(static_cast<TColor>(brush.lbColor)));
@@ -175,6 +183,7 @@ TEST_F(EditPaintingTest, DisabledEditsTakeGreyTextAndTheirBarsBackground) {
     EXPECT_EQ(picture.At(field.right - 3, field.top + 2), Rgb(back));
     EXPECT_EQ(darkest(picture), Rgb(clGrayText));
     edit->Item()->SetEnabled(true);
+    static_cast<TovBarEdit*>(edit->Item())->SetStyleEdit(nullptr);
     TPicture enabled = Picture(bounds.right, bounds.bottom, clRed);
     edit->Paint(enabled.Canvas.get(), bounds, iptHorizontal);
     EXPECT_EQ(enabled.At(field.right - 3, field.top + 2), Rgb(clWindow));
