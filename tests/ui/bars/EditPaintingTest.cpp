@@ -126,8 +126,19 @@ TEST_F(EditPaintingTest, SpinButtonsSplitTheirColumnOrAreLeftOut) {
     EXPECT_EQ(parts[3], (TRect{edit.right - buttons - 1, edit.top, edit.right - 1, middle}));
     EXPECT_EQ(parts[4], (TRect{edit.right - buttons - 1, middle, edit.right - 1, edit.bottom}));
     EXPECT_EQ(parts[0].right, parts[3].left - 2 - 1) << "the content offset and the buttons' offset";
-    TSize fromParams = static_cast<TovBarSpinEditDrawParams*>(spin->DrawParams())->ArrowSize;
-    EXPECT_EQ(fromParams, arrow);
+    auto* params = static_cast<TovBarSpinEditDrawParams*>(spin->DrawParams());
+    EXPECT_EQ(params->ArrowSize, arrow);
+    // A button stepped by a key is active without the mouse; the mouse over the other makes it hot.
+    params->ActiveButton = 3;
+    params->HotPartIndex = 4;
+    EXPECT_EQ(painter->SpinEditButtonStateOf(params, 0), 3);
+    EXPECT_EQ(painter->SpinEditButtonStateOf(params, 1), 2);
+    params->ActiveButton = -1;
+    params->HotPartIndex = ovNoHotPart;
+    EXPECT_EQ(painter->SpinEditButtonStateOf(params, 0), 1);
+    params->Enabled = false;
+    EXPECT_EQ(painter->SpinEditButtonStateOf(params, 1), 4);
+    params->Enabled = true;
 
     TGalleryEditControl* narrow = Show(bar_gallery::gekSpinEdit, 20);
     EXPECT_TRUE(uiIsRectEmpty(narrow->Parts()[3]));

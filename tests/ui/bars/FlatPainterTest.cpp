@@ -169,8 +169,8 @@ TEST_F(FlatPainterTest, BrushesAreTheManagersFlatBrushes) {
     EXPECT_EQ(status->GetBackgroundBrush(), GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(painter->BarSelBrush(nullptr), GetSysColorBrush(COLOR_HIGHLIGHT)) << "without a manager";
 
-    // A hot button: a highlight frame round the manager's hot face.
-    TovBarItemLink* link = toolbar->Add(Button("Save", 2));
+    // A hot button: a highlight frame round the manager's hot face, under its caption too.
+    TovBarItemLink* link = toolbar->Add(Button("Save", 2, psCaptionGlyph));
     toolbar->Layout();
     link->Control()->SetSelectedByMouse(true);
     toolbar->SetSelectedControl(link->Control());
@@ -180,7 +180,9 @@ TEST_F(FlatPainterTest, BrushesAreTheManagersFlatBrushes) {
         Picture(uiWidthOfRect(toolbar->GetClientRect()), uiHeightOfRect(toolbar->GetClientRect()));
     toolbar->PaintTo(picture.Canvas.get());
     EXPECT_EQ(picture.At(bounds.left, bounds.top + 5), Sys(COLOR_HIGHLIGHT));
+    EXPECT_EQ(picture.At(bounds.right - 1, bounds.top + 5), Sys(COLOR_HIGHLIGHT)) << "round the caption";
     EXPECT_EQ(picture.At(bounds.left + 2, bounds.top + 2), Rgb(manager->FlatToolbarSelColor()));
+    EXPECT_EQ(picture.At(bounds.right - 2, bounds.top + 2), Rgb(manager->FlatToolbarSelColor()));
 }
 
 TEST_F(FlatPainterTest, TheSelectionFrameTurnsToHighlightTextUnderABlackScheme) {
