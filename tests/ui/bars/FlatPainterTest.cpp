@@ -287,6 +287,43 @@ TEST_F(FlatPainterTest, ThePressedMarkIsJoinedToItsPopup) {
     EXPECT_EQ(normal.At(mark.left + 4, mark.bottom - 1), Face());
 }
 
+TEST_F(FlatPainterTest, AFloatingBarsPressedMarkOpensTowardsItsPopupInTheCaption) {
+    TStandInToolbar* floating = Toolbar(dsNone);
+    floating->Add(Button("Play", 2));
+    floating->Layout(120);
+    const TPoint at{100, 50};
+    const TPoint client = floating->ClientOffset();
+    const TRect clientRect = floating->GetClientRect();
+    TRect borders{};
+    painter->BarBorderSizes(floating->Bar(), dsNone, borders, false);
+    floating->SetWindowRect(TRect{0, 0, clientRect.right + borders.left + borders.right,
+                                  clientRect.bottom + borders.top + borders.bottom});
+    floating->SetScreenOrigin(TPoint{at.x + client.x, at.y + client.y});
+    // The popup opens below the mark in the caption, outside the bar's client area.
+    const TRect mark = floating->GetMarkRectInWindow();
+    TStandInMenu* popup = Menu();
+    popup->Add(Button("Add or Remove Buttons", -1, psCaption));
+    popup->Layout(100);
+    const TPoint window{at.x + mark.left, at.y + mark.bottom};
+    const TPoint popupClient{window.x + popup->GetClientOffset().x, window.y + popup->GetClientOffset().y};
+    popup->MoveTo(window);
+    popup->SetScreenOrigin(popupClient);
+    popup->SetOwnerBar(floating);
+    popup->SetOwnerEdgeRect(
+        uiShiftRect(TRect{mark.left + 1, mark.bottom - 1, mark.right - 1, mark.bottom + 1},
+                    at.x - popupClient.x, at.y - popupClient.y));
+    floating->SetChildBar(popup);
+    floating->SetMarkState(2);
+    const TRect frame = floating->GetWindowRect();
+    TPicture picture = Picture(frame.right, frame.bottom, clRed);
+    painter->BarDrawCaptionMark(floating, picture.DC(), mark);
+    EXPECT_EQ(picture.At(mark.left + 3, mark.top), FrameColour());
+    EXPECT_EQ(picture.At(mark.left, mark.bottom - 1), FrameColour());
+    EXPECT_EQ(picture.At(mark.left + 3, mark.bottom - 1), Face()) << "open in window coordinates";
+    EXPECT_EQ(picture.At(mark.right, mark.top + 2), Sys(COLOR_INACTIVECAPTION))
+        << "the column after the mark";
+}
+
 TEST_F(FlatPainterTest, TheGripIsStripedAcrossTheBar) {
     for (TovBarDockingStyle style : {dsTop, dsLeft}) {
         TStandInToolbar* toolbar = Toolbar(style);
