@@ -2,7 +2,8 @@
 // stand-in bar windows of the bar gallery, each shown in a window of the headless screen), with the glyph
 // cache on and off, side by side with the same entries as a row of flat TSpeedButtons and as the window of
 // a TPopupMenu. Every sixth entry is disabled, so the cache has transformed glyphs to keep. Prints the
-// median time of one repaint in milliseconds and the ratio to the plain control.
+// median time of one repaint in milliseconds, the ratio to the plain control and, for each look, to the
+// base painter.
 //
 //   olva_bars_paint_bench                              every look and the plain controls, in one process
 //   olva_bars_paint_bench <look|plain> <strip|menu> N [nocache]
@@ -264,6 +265,9 @@ void RunAll(TCustomForm* AForm, const std::string& APictures) {
                 StripButtons, MenuEntries, Samples);
     double plainStrip = 0;
     double plainMenu = 0;
+    // The base painter's times (cache on), which the looks are also compared with.
+    double baseStrip = 0;
+    double baseMenu = 0;
     for (const std::string& look : bar_gallery::GalleryPainterNames()) {
         auto painter = bar_gallery::MakeGalleryPainter(look);
         TBarScene bars(AForm, painter.get());
@@ -285,9 +289,16 @@ void RunAll(TCustomForm* AForm, const std::string& APictures) {
                 Picture(APictures, bars.StripWindow, look + "-strip");
                 Picture(APictures, bars.MenuWindow, look + "-menu");
             }
-            std::printf("  %-22s strip %7.3f   menu %7.3f   ratios %.2f and %.2f  (%ldx%ld menu)\n",
+            std::printf("  %-22s strip %7.3f   menu %7.3f   ratios %.2f and %.2f  (%ldx%ld menu)",
                         name.c_str(), strip, menu, strip / plainStrip, menu / plainMenu,
                         static_cast<long>(bars.MenuSize().cx), static_cast<long>(bars.MenuSize().cy));
+            if (look == "Base" && cache) {
+                baseStrip = strip;
+                baseMenu = menu;
+            } else if (cache && baseStrip > 0) {
+                std::printf("   to the base %.2f and %.2f", strip / baseStrip, menu / baseMenu);
+            }
+            std::printf("\n");
         }
     }
 }

@@ -1,12 +1,15 @@
 #include "ui/bars/BarPainterChoice.h"
 
+#include "ui/bars/painting/BarFlatPainter.h"
+
 namespace {
 
 const TovBarPainterClass BasePainterClass{"TovBarPainter", [](TuiLookAndFeelPainterBase* ASkinPainter) {
                                               return std::make_unique<TovBarPainter>(ASkinPainter);
                                           }};
-// Standard, Enhanced, Flat, XP, Office11; the skin index shares the Standard class.
-const TovBarPainterClass* PainterClasses[5] = {};
+// Standard, Enhanced, Flat, XP, Office11; the skin index shares the Standard class. The looks built so far
+// are in place from the start; the others draw with the base until they register.
+const TovBarPainterClass* PainterClasses[5] = {nullptr, nullptr, &ovBarFlatPainterClass, nullptr, nullptr};
 
 } // namespace
 

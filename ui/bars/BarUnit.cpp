@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
+#include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
 
 // The bar cursors' pictures, embedded at build time.
@@ -51,6 +52,7 @@ void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
     ovBarFreeCursors();
+    FreeBarFlatPainter();
     ovBarRegistriesEnd();
     TovBarWindowItem::RotatedControlClass = nullptr;
     ovBarDrawingStateEnd();

@@ -10,6 +10,7 @@
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/core/base/CoreServices.h"
 #include "ui/core/base/Registries.h"
 
 #include <filesystem>

@@ -47,6 +47,10 @@ TEST_F(PainterTest, TheManagerMakesThePainterClassOfItsStyle) {
                                                  {"Enhanced", &MakeLook<1>},
                                                  {"Flat", &MakeLook<2>},
                                                  {"Office11", &MakeLook<4>}};
+    // The looks built so far stay registered for the tests that follow.
+    const TovBarPainterClass* built[bpiOffice11 + 1];
+    for (int index = bpiStandard; index <= bpiOffice11; ++index)
+        built[index] = ovBarPainterClassOf(index);
     ovBarRegisterPainterClass(bpiStandard, &Classes[0]);
     ovBarRegisterPainterClass(bpiEnhanced, &Classes[1]);
     ovBarRegisterPainterClass(bpiFlat, &Classes[2]);
@@ -78,6 +82,8 @@ TEST_F(PainterTest, TheManagerMakesThePainterClassOfItsStyle) {
         ovBarRegisterPainterClass(index, nullptr);
     manager->SetStyle(bmsEnhanced);
     EXPECT_EQ(manager->GetPainterClass(), ovBarBasePainterClass());
+    for (int index = bpiStandard; index <= bpiOffice11; ++index)
+        ovBarRegisterPainterClass(index, built[index]);
 }
 
 TEST_F(PainterTest, EmbeddedControlsGetTheLookOfTheBars) {
@@ -536,7 +542,7 @@ TEST_F(PainterTest, EmptyBaseOperationsLeaveThePixelsAlone) {
     painter->EditButtonDrawFrame(control, dc, true, true, true, mutableRect);
     painter->SubMenuControlDrawScrollBand(menu, picture.Canvas.get(), r, false);
     painter->SubMenuControlPaintItemFrame(menu, control, dc, r);
-    painter->QuickCustItemDrawSelection(control, dc, r);
+    painter->QuickCustItemDrawSelection(control, dc, true, r, r);
     painter->ApplicationMenuDrawButton(control->DrawParams(), r);
     painter->ExtraPaneDrawButton(control->DrawParams(), r);
     painter->ComboDrawButtonBackground(control->DrawParams(), mutableRect, toolbar->GetBackgroundBrush());

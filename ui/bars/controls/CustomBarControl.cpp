@@ -172,17 +172,17 @@ HBRUSH TCustomovBarControl::GetBackgroundBrush() const {
 
 HBRUSH TCustomovBarControl::GetDownedBrush() const {
     TovBarPainter* painter = GetPainter();
-    return painter != nullptr ? painter->BarDownedBrush() : nullptr;
+    return painter != nullptr ? painter->BarDownedBrush(const_cast<TCustomovBarControl*>(this)) : nullptr;
 }
 
 HBRUSH TCustomovBarControl::GetDownedSelBrush() const {
     TovBarPainter* painter = GetPainter();
-    return painter != nullptr ? painter->BarDownedSelBrush() : nullptr;
+    return painter != nullptr ? painter->BarDownedSelBrush(const_cast<TCustomovBarControl*>(this)) : nullptr;
 }
 
 HBRUSH TCustomovBarControl::GetSelBrush() const {
     TovBarPainter* painter = GetPainter();
-    return painter != nullptr ? painter->BarSelBrush() : nullptr;
+    return painter != nullptr ? painter->BarSelBrush(const_cast<TCustomovBarControl*>(this)) : nullptr;
 }
 
 void TCustomovBarControl::FillBackground(HDC ADC, const TRect& R, TColor AColor, HBRUSH ABrush) {

@@ -99,3 +99,30 @@ public:
     int Max = 100;
     bool Smooth = false;
 };
+
+// Edit-like controls (edits, combos and their relatives), whose text field hosts an edit window.
+class TovBarEditLikeControlDrawParams : public TovBarItemControlDrawParams {
+public:
+    using TovBarItemControlDrawParams::TovBarItemControlDrawParams;
+    bool Focused = false;
+    bool HasEditIndent = false;
+    // Where the caption goes; always before the field inside menus.
+    TovBarItemViewLayout ViewLayout = ivlGlyphCaptionControl;
+};
+
+// The colour combo: it may show a custom-colour button (part 4) beside its drop-down button.
+class TovBarColorComboControlDrawParams : public TovBarEditLikeControlDrawParams {
+public:
+    using TovBarEditLikeControlDrawParams::TovBarEditLikeControlDrawParams;
+    bool ShowCustomColorButton = false;
+};
+
+// The spin edit: its two buttons are parts 3 (up) and 4 (down).
+class TovBarSpinEditDrawParams : public TovBarEditLikeControlDrawParams {
+public:
+    using TovBarEditLikeControlDrawParams::TovBarEditLikeControlDrawParams;
+    // The button held down by the mouse or stepped by a key (its part index), or -1.
+    int ActiveButton = -1;
+    // The arrow's width and height, from the control's height.
+    TSize ArrowSize{0, 0};
+};

@@ -120,6 +120,16 @@ void IntersectClipWithRect(HDC ADC, const TRect& R) {
     DeleteObject(region);
 }
 
+void ClipOutFrameRing(HDC ADC, const TRect& AOuter, const TRect& AInner) {
+    const TRect bands[] = {TRect{AOuter.left, AOuter.top, AOuter.right, AInner.top},
+                           TRect{AOuter.left, AInner.bottom, AOuter.right, AOuter.bottom},
+                           TRect{AOuter.left, AInner.top, AInner.left, AInner.bottom},
+                           TRect{AInner.right, AInner.top, AOuter.right, AInner.bottom}};
+    for (const TRect& band : bands)
+        if (band.right > band.left && band.bottom > band.top)
+            ExcludeClipRect(ADC, band.left, band.top, band.right, band.bottom);
+}
+
 void BeforeDrawBackground(TWinControl* AForm, HWND ABarWindow, HDC ADC, TPoint& AOffset,
                           TPoint& APreviousOrigin, TRect& ARect) {
     AOffset = TPoint{0, 0};

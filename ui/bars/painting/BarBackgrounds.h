@@ -30,6 +30,9 @@ void SaveCurrentClipRegion(HDC ADC, HRGN& ARegion, bool& AExists);
 void RestoreSavedClipRegion(HDC ADC, HRGN ARegion, bool AExists);
 // Adds R to the clip region.
 void IntersectClipWithRect(HDC ADC, const TRect& R);
+// Keeps the ring between AOuter and AInner (inside it) out of the clip region: drawing that follows
+// leaves a frame just drawn there alone.
+void ClipOutFrameRing(HDC ADC, const TRect& AOuter, const TRect& AInner);
 
 // Lets a bar paint into its host form's DC: the DC's window origin moves by the offset of the form's
 // client origin in the bar's client area, and ARect moves with it into the bar's coordinates.

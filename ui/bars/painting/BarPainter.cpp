@@ -335,7 +335,7 @@ void TovBarPainter::PaintLoweredFrame(HDC ADC, TRect& R) {
 HBRUSH TovBarPainter::GetItemBackgroundBrush(TovBarItemControl* AControl) {
     if (AControl->BackgroundBrush() != nullptr) return AControl->BackgroundBrush();
     TCustomovBarControl* parent = AControl->ParentBar();
-    return parent != nullptr ? parent->GetBackgroundBrush() : BarToolbarBrush();
+    return parent != nullptr ? parent->GetBackgroundBrush() : BarToolbarBrush(nullptr);
 }
 
 bool TovBarPainter::IsFlatTextStyle() {
@@ -389,19 +389,19 @@ void TovBarPainter::DrawOwnerEdge(TCustomovBarControl* ABarControl, HDC ADC) {
     FillRect(ADC, &r, ABarControl->GetOwnerBrush());
 }
 
-HBRUSH TovBarPainter::BarToolbarBrush() {
+HBRUSH TovBarPainter::BarToolbarBrush(TCustomovBarControl* ABarControl) {
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-HBRUSH TovBarPainter::BarDownedBrush() {
+HBRUSH TovBarPainter::BarDownedBrush(TCustomovBarControl* ABarControl) {
     return ovBarPatternBrush();
 }
 
-HBRUSH TovBarPainter::BarDownedSelBrush() {
+HBRUSH TovBarPainter::BarDownedSelBrush(TCustomovBarControl* ABarControl) {
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-HBRUSH TovBarPainter::BarSelBrush() {
+HBRUSH TovBarPainter::BarSelBrush(TCustomovBarControl* ABarControl) {
     return GetSysColorBrush(COLOR_HIGHLIGHT);
 }
 

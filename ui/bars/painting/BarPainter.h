@@ -82,6 +82,7 @@ public:
     virtual bool AllowLargeIcons() { return true; }
 
     // ---- Glyph decorations and arrows
+    // R: the glyph area with its border ring when AArgs.Border says it has one.
     virtual void PaintGlyphFrame(TovBarItemControl* AControl, HDC ADC, const TRect& R,
                                  const TovItemGlyphArgs& AArgs) {}
     virtual void PaintGlyphCheck(TovBarItemControl* AControl, HDC ADC, int AFactor, int Y, int X) {}
@@ -262,11 +263,14 @@ public:
     virtual void BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect,
                                    const TRect& AClipRect, HBRUSH ABrush);
     virtual void DrawOwnerEdge(TCustomovBarControl* ABarControl, HDC ADC);
-    virtual HBRUSH BarToolbarBrush();
-    virtual HBRUSH BarToolbarBrushEx(TCustomovBarControl* ABarControl) { return BarToolbarBrush(); }
-    virtual HBRUSH BarDownedBrush();
-    virtual HBRUSH BarDownedSelBrush();
-    virtual HBRUSH BarSelBrush();
+    // The brushes of a bar control (null: of no particular bar).
+    virtual HBRUSH BarToolbarBrush(TCustomovBarControl* ABarControl);
+    virtual HBRUSH BarToolbarBrushEx(TCustomovBarControl* ABarControl) {
+        return BarToolbarBrush(ABarControl);
+    }
+    virtual HBRUSH BarDownedBrush(TCustomovBarControl* ABarControl);
+    virtual HBRUSH BarDownedSelBrush(TCustomovBarControl* ABarControl);
+    virtual HBRUSH BarSelBrush(TCustomovBarControl* ABarControl);
     // AZeroWidth: the width of "0" in the bar's font.
     virtual int GetComboBoxArrowWidth(TCustomovBarControl* ABarControl, int AZeroWidth) {
         return 2 * AZeroWidth - 1;
@@ -333,7 +337,8 @@ public:
     }
     virtual void QuickCustItemCalcCheckRect(TovBarItemControl* AControl, HDC ADC, bool AChecked, int& ARight,
                                             TRect& R);
-    virtual void QuickCustItemDrawSelection(TovBarItemControl* AControl, HDC ADC, const TRect& R) {}
+    virtual void QuickCustItemDrawSelection(TovBarItemControl* AControl, HDC ADC, bool ASelected,
+                                            const TRect& ACheckRect, const TRect& AItemRect) {}
     virtual bool QuickCustUseFlatLook() { return false; }
 
     // ---- Item metrics
@@ -367,7 +372,7 @@ public:
                                               HBRUSH ABrush);
     virtual void DrawDropDownButton(TovBarItemControlDrawParams* ADrawParams, const TRect& R);
     virtual void DrawButtonArrow(TovBarItemControlDrawParams* ADrawParams, TRect R);
-    virtual TColor ComboGetArrowColor() { return clBtnText; }
+    virtual TColor ComboGetArrowColor(TovBarItemControlDrawParams* ADrawParams) { return clBtnText; }
     virtual HBRUSH ComboGetButtonBrush(TovBarItemControl* AControl) {
         return GetDropDownButtonBrush(AControl);
     }
@@ -480,18 +485,19 @@ public:
     // APart: 1 the glyph, 2 the caption.
     virtual void EditGetPartOffsets(TovBarItemControlDrawParams* ADrawParams, int APart, TRect& R);
     virtual int EditGetCaptionLeftOffset(TovBarItemControlDrawParams* ADrawParams);
-    virtual int EditGetMenuCaptionOffset() { return 2; }
+    virtual int EditGetMenuCaptionOffset(TovBarItemControlDrawParams* ADrawParams) { return 2; }
     virtual int EditGetCaptionOffset() { return 2; }
     virtual int EditGetCaptionRightOffset() { return 4; }
     virtual void EditGetMenuGlyphOffsets(TRect& R) { R = TRect{4, 0, 0, 0}; }
     virtual HBRUSH EditGetBkBrush(TovBarItemControl* AControl);
     virtual bool EditIsGlyphSelected(TovBarItemControlDrawParams* ADrawParams) { return false; }
     virtual void EditSelectAll(HWND AWindow, bool ANotify);
-    virtual bool EditIsMenuSelectedLook() { return false; }
+    virtual bool EditIsMenuSelectedLook(TovBarItemPaintType APaintType, bool ASelected) { return false; }
 
     // ---- Colour combo with custom-colour button
     virtual bool ColorComboFrameIncludesButton() { return false; }
-    virtual bool ColorComboHasCustomColorButton(TovBarItemControlDrawParams* ADrawParams) { return false; }
+    // Part 4 (the custom-colour button) is not empty.
+    virtual bool ColorComboHasCustomColorButton(TovBarItemControlDrawParams* ADrawParams);
     virtual void ColorComboAdjustTextRect(TovBarItemControlDrawParams* ADrawParams, TRect& R);
     virtual int ColorComboGetDotOffset(int ADotSize) { return ADotSize; }
     virtual void ColorComboGetButtonRect(TovBarItemControlDrawParams* ADrawParams, const TRect& R,
@@ -617,4 +623,9 @@ public:
     void DrawItemGlyph(TovBarItemControl* AControl, HDC ADC, TovItemGlyphArgs AArgs);
     // A button item in a menu: glyph column, description lines, caption and shortcut.
     void DrawButtonInMenu(TovBarItemControlDrawParams* ADrawParams, const TRect& R);
+    // The spin button (0 up, 1 down) is the one held down.
+    static bool SpinButtonIsActive(TovBarItemControlDrawParams* ADrawParams, int AButton);
+    // The triangle of a spin arrow whose base starts at APosition, pointing up for the up button (0).
+    std::vector<POINT> SpinArrowTriangle(TovBarItemControlDrawParams* ADrawParams, const TPoint& APosition,
+                                         int AButton);
 };

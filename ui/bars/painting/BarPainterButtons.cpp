@@ -276,20 +276,23 @@ void TovBarPainter::DrawItemGlyphRect(TovBarItemControl* AControl, HDC ADC, cons
         r = args.Area;
         CalcLargeGlyphRect(AControl, glyphSize, r);
     } else {
+        // The glyph is centred in its own part of the area (GlyphSize along the bar); its background and
+        // frame still cover the whole area, so that a hot or pressed button looks so under its caption too.
         const TSize area = AControl->DrawParams()->GlyphSize;
+        TRect available = args.Area;
         if (!args.NoGlyph) {
             if (args.PaintType == iptHorizontal)
-                args.Area.right = args.Area.left + area.cx;
+                available.right = available.left + area.cx;
             else if (args.PaintType == iptVertical)
-                args.Area.bottom = args.Area.top + area.cy;
+                available.bottom = available.top + area.cy;
         }
         TSize size = glyphSize;
         if (inMenu && manager != nullptr && manager->GetStretchGlyphs() && AControl->ParentBar() != nullptr) {
             const double ratio = AControl->ParentBar()->GetRatio();
             TSize scaled{static_cast<int>(std::lround(size.cx * ratio)),
                          static_cast<int>(std::lround(size.cy * ratio))};
-            if (scaled.cx > size.cx && (uiWidthOfRect(args.Area) - scaled.cx) % 2 != 0 &&
-                (uiHeightOfRect(args.Area) - scaled.cy) % 2 != 0) {
+            if (scaled.cx > size.cx && (uiWidthOfRect(available) - scaled.cx) % 2 != 0 &&
+                (uiHeightOfRect(available) - scaled.cy) % 2 != 0) {
                 --scaled.cx;
                 --scaled.cy;
             }
@@ -302,8 +305,8 @@ void TovBarPainter::DrawItemGlyphRect(TovBarItemControl* AControl, HDC ADC, cons
                 size = TSize{size.cx * 2, size.cy * 2};
         }
         glyphSize = size;
-        r = TRect{args.Area.left + (uiWidthOfRect(args.Area) - size.cx) / 2,
-                  args.Area.top + (uiHeightOfRect(args.Area) - size.cy) / 2, 0, 0};
+        r = TRect{available.left + (uiWidthOfRect(available) - size.cx) / 2,
+                  available.top + (uiHeightOfRect(available) - size.cy) / 2, 0, 0};
         r.right = r.left + size.cx;
         r.bottom = r.top + size.cy;
         if (args.Pressed) {
@@ -329,13 +332,16 @@ void TovBarPainter::DrawItemGlyphImage(TovBarItemControl* AControl, HDC ADC, con
         const int size = manager != nullptr ? manager->GetGlyphSize() : GetSmallImageSize();
         compare = TSize{size, size};
     }
-    if (AArgs.Border && uiWidthOfRect(area) >= compare.cx + 2 && uiHeightOfRect(area) >= compare.cy + 2)
-        area = uiGrowRect(area, -1, -1);
+    // The frame goes around the whole area; Border tells it whether the area holds the one-pixel ring.
+    TovItemGlyphArgs frame = AArgs;
+    frame.Border =
+        AArgs.Border && uiWidthOfRect(area) >= compare.cx + 2 && uiHeightOfRect(area) >= compare.cy + 2;
+    if (frame.Border) area = uiGrowRect(area, -1, -1);
     const bool native = UsesNativeBackground();
     if (native) {
         IovFader* fader = AControl->GetFader();
         if (fader == nullptr || !AArgs.HasFadeRect || !fader->DrawFadeStep(AControl, ADC, AArgs.FadeRect))
-            PaintGlyphFrame(AControl, ADC, area, AArgs);
+            PaintGlyphFrame(AControl, ADC, AArgs.Area, frame);
     }
     const bool backgroundFilled = IsGlyphBackgroundFilled(AControl);
     if (!native && (AArgs.NoGlyph || backgroundFilled))
@@ -364,7 +370,7 @@ void TovBarPainter::DrawItemGlyphImage(TovBarItemControl* AControl, HDC ADC, con
         }
         ovBarDrawGlyph(AControl, ADC, area, AGlyphRect, AGlyph, AImages, AImageIndex, state, options);
     }
-    if (!native) PaintGlyphFrame(AControl, ADC, area, AArgs);
+    if (!native) PaintGlyphFrame(AControl, ADC, AArgs.Area, frame);
 }
 
 // ---- Item text

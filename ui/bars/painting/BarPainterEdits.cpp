@@ -18,6 +18,7 @@
 #include "ui/bars/painting/BarArrows.h"
 #include "ui/bars/painting/BarBackgrounds.h"
 #include "ui/bars/painting/BarPainter.h"
+#include "ui/bars/painting/BarPainterInterfaces.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
 #include "ui/painters/office11/Office11Colors.h"
@@ -36,6 +37,15 @@ TRect PartOf(TovBarItemControl* AControl, int AIndex) {
 HBRUSH ParentBrushOf(TovBarItemControl* AControl) {
     TCustomovBarControl* parent = AControl->ParentBar();
     return parent != nullptr ? parent->GetBackgroundBrush() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// Where the caption goes: the edit-like params' layout (menus always put it before the field), else the
+// link's.
+TovBarItemViewLayout ViewLayoutOf(TovBarItemControlDrawParams* ADrawParams) {
+    if (ADrawParams->PaintType == iptMenu) return ivlGlyphCaptionControl;
+    if (auto* edit = dynamic_cast<TovBarEditLikeControlDrawParams*>(ADrawParams)) return edit->ViewLayout;
+    TovBarItemLink* link = ADrawParams->BarItemControl->ItemLink();
+    return link != nullptr ? link->ViewLayout : ivlGlyphCaptionControl;
 }
 
 TColor BrushColor(HBRUSH ABrush) {
@@ -216,7 +226,7 @@ void TovBarPainter::EditGetPartOffsets(TovBarItemControlDrawParams* ADrawParams,
 
 int TovBarPainter::EditGetCaptionLeftOffset(TovBarItemControlDrawParams* ADrawParams) {
     if (!ADrawParams->ViewStructure.Contains(ivpGlyph)) return EditGetCaptionOffset();
-    if (ADrawParams->PaintType == iptMenu) return EditGetMenuCaptionOffset();
+    if (ADrawParams->PaintType == iptMenu) return EditGetMenuCaptionOffset(ADrawParams);
     return 0;
 }
 
@@ -241,8 +251,7 @@ void TovBarPainter::EditDrawCaption(TovBarItemControlDrawParams* ADrawParams, co
     EditGetPartOffsets(ADrawParams, CaptionPart, offsets);
     TRect text = R;
     int placement;
-    TovBarItemLink* link = control->ItemLink();
-    if (link != nullptr && link->ViewLayout == ivlGlyphControlCaption) {
+    if (ViewLayoutOf(ADrawParams) == ivlGlyphControlCaption) {
         text.left += offsets.left;
         placement = ovCaptionLeft;
     } else {
@@ -256,12 +265,16 @@ void TovBarPainter::EditDrawCaption(TovBarItemControlDrawParams* ADrawParams, co
 
 void TovBarPainter::EditDraw(TovBarItemControlDrawParams* ADrawParams, const TRect& R) {
     TovBarItemControl* control = ADrawParams->BarItemControl;
+    auto* editControl = dynamic_cast<IovBarEditLikeControl*>(control);
     EditDrawBackground(ADrawParams, R);
     if (ADrawParams->DrawSelected && control->IsSelectionKept())
         EditDrawSelectionFrame(ADrawParams, ADrawParams->Canvas->Handle(), R);
+    // The frame is drawn and kept out of the clip region, so that the glyph and caption stay off it.
+    if (editControl != nullptr) editControl->ExcludeEditFrame();
     if (ADrawParams->ViewStructure.Contains(ivpGlyph)) EditDrawGlyph(ADrawParams, PartOf(control, GlyphPart));
     if (ADrawParams->ViewStructure.Contains(ivpCaption))
         EditDrawCaption(ADrawParams, PartOf(control, CaptionPart));
+    if (editControl != nullptr) editControl->DrawTextField();
 }
 
 void TovBarPainter::EditDrawText(TovBarItemControl* AControl, TuiCanvas* ACanvas, const TRect& R,
@@ -308,7 +321,7 @@ void TovBarPainter::DrawComboDropDownButton(TovBarItemControlDrawParams* ADrawPa
     ComboDrawButtonBackground(ADrawParams, R, brush);
     int size = uiWidthOfRect(R) / 4;
     if (size % 2 == 0) ++size;
-    DrawEditButtonArrow(ADrawParams, R, ComboGetArrowColor(), size);
+    DrawEditButtonArrow(ADrawParams, R, ComboGetArrowColor(ADrawParams), size);
 }
 
 void TovBarPainter::DropDownListBoxPaintFrame(HDC ADC, TColor AColor, const TRect& R) {
@@ -338,6 +351,10 @@ void TovBarPainter::ColorComboAdjustTextRect(TovBarItemControlDrawParams* ADrawP
     R.right = PartOf(ADrawParams->BarItemControl, SecondButtonPart).right + offsets.right;
 }
 
+bool TovBarPainter::ColorComboHasCustomColorButton(TovBarItemControlDrawParams* ADrawParams) {
+    return !uiIsRectEmpty(PartOf(ADrawParams->BarItemControl, SecondButtonPart));
+}
+
 int TovBarPainter::ColorComboGetButtonWidth(const TRect& R) {
     TRect offsets{};
     ColorComboGetButtonOffsets(offsets);
@@ -351,7 +368,9 @@ void TovBarPainter::ColorComboGetButtonRect(TovBarItemControlDrawParams* ADrawPa
     AButton = R;
     AButton.left = R.right - (ColorComboGetButtonWidth(R) + offsets.left + offsets.right);
     const TRect field = PartOf(ADrawParams->BarItemControl, EditField);
-    if (!ColorComboHasCustomColorButton(ADrawParams) || 2 * uiWidthOfRect(AButton) >= uiWidthOfRect(field)) {
+    auto* colorCombo = dynamic_cast<TovBarColorComboControlDrawParams*>(ADrawParams);
+    const bool shown = colorCombo != nullptr && colorCombo->ShowCustomColorButton;
+    if (!shown || 2 * uiWidthOfRect(AButton) >= uiWidthOfRect(field)) {
         AButton.left = AButton.right;
         return;
     }
@@ -431,28 +450,53 @@ void TovBarPainter::SpinEditAdjustTextRect(TovBarItemControlDrawParams* ADrawPar
     R.right = PartOf(ADrawParams->BarItemControl, ButtonPart).left - offsets.left;
 }
 
+namespace {
+
+// The spin arrow's size: the params' (the control asks the painter once per layout), else from the
+// control's height.
+TSize SpinArrowSizeOf(TovBarPainter* APainter, TovBarItemControlDrawParams* ADrawParams) {
+    auto* spin = dynamic_cast<TovBarSpinEditDrawParams*>(ADrawParams);
+    if (spin != nullptr && spin->ArrowSize.cx > 0) return spin->ArrowSize;
+    return APainter->SpinEditGetArrowSize(uiHeightOfRect(ADrawParams->BarItemControl->GetBoundsRect()));
+}
+
+} // namespace
+
 TPoint TovBarPainter::SpinEditGetArrowPos(TovBarItemControlDrawParams* ADrawParams, const TRect& R,
                                           int AButton) {
-    const int size = SpinEditGetArrowSize(uiHeightOfRect(ADrawParams->BarItemControl->GetBoundsRect())).cy;
+    const int size = SpinArrowSizeOf(this, ADrawParams).cy;
     TPoint p{R.left + size, (R.top + R.bottom - size) / 2};
     if (AButton == 0) p.y += size - 1;
     return p;
 }
 
+bool TovBarPainter::SpinButtonIsActive(TovBarItemControlDrawParams* ADrawParams, int AButton) {
+    // Without spin params the held button is the hot part while the control is pressed.
+    auto* spin = dynamic_cast<TovBarSpinEditDrawParams*>(ADrawParams);
+    const int active = spin != nullptr          ? spin->ActiveButton
+                       : ADrawParams->IsPressed ? ADrawParams->HotPartIndex
+                                                : -1;
+    return active == ButtonPart + AButton;
+}
+
 int TovBarPainter::SpinEditButtonStateOf(TovBarItemControlDrawParams* ADrawParams, int AButton) {
     if (!ADrawParams->Enabled) return 4;
-    if (ADrawParams->IsPressed && ADrawParams->HotPartIndex == ButtonPart + AButton) return 3;
+    if (SpinButtonIsActive(ADrawParams, AButton)) return 3;
     if (ADrawParams->HotPartIndex == ButtonPart + AButton) return 2;
     return 1;
 }
 
-void TovBarPainter::SpinEditDrawArrow(TovBarItemControlDrawParams* ADrawParams, const TPoint& APosition,
-                                      int AButton) {
-    const int width = SpinEditGetArrowSize(uiHeightOfRect(ADrawParams->BarItemControl->GetBoundsRect())).cx;
+std::vector<POINT> TovBarPainter::SpinArrowTriangle(TovBarItemControlDrawParams* ADrawParams,
+                                                    const TPoint& APosition, int AButton) {
+    const int width = SpinArrowSizeOf(this, ADrawParams).cx;
     const int half = width / 2;
     const int apexY = AButton == 0 ? APosition.y - half : APosition.y + half;
-    const std::vector<POINT> points{
-        {APosition.x, APosition.y}, {APosition.x + width - 1, APosition.y}, {APosition.x + half, apexY}};
+    return {{APosition.x, APosition.y}, {APosition.x + width - 1, APosition.y}, {APosition.x + half, apexY}};
+}
+
+void TovBarPainter::SpinEditDrawArrow(TovBarItemControlDrawParams* ADrawParams, const TPoint& APosition,
+                                      int AButton) {
+    const std::vector<POINT> points = SpinArrowTriangle(ADrawParams, APosition, AButton);
     HDC dc = ADrawParams->Canvas->Handle();
     if (ADrawParams->Enabled) {
         const auto color = static_cast<TColor>(GetSysColor(COLOR_BTNTEXT));
@@ -471,7 +515,7 @@ void TovBarPainter::SpinEditDrawArrow(TovBarItemControlDrawParams* ADrawParams, 
 }
 
 void TovBarPainter::SpinEditDrawButton(TovBarItemControlDrawParams* ADrawParams, TRect R, int AButton) {
-    const bool active = ADrawParams->IsPressed && ADrawParams->HotPartIndex == ButtonPart + AButton;
+    const bool active = SpinButtonIsActive(ADrawParams, AButton);
     EditButtonDrawFrame(ADrawParams->BarItemControl, ADrawParams->Canvas->Handle(), active,
                         ADrawParams->DrawSelected, ADrawParams->Enabled, R);
     TPoint p = SpinEditGetArrowPos(ADrawParams, R, AButton);

@@ -26,3 +26,13 @@ public:
     // The skin state of the control (0..8; 2, 3 and 7 are selected states).
     virtual int ItemControlSkinState(TovBarItemControl* AControl) = 0;
 };
+
+// What an edit-like item control does while the painter draws it (EditDraw calls back): it excludes its
+// edit frame from clipping before the glyph and caption are drawn, and draws its text field last (its
+// buttons, and its text while the edit window is hidden).
+class IovBarEditLikeControl {
+public:
+    virtual ~IovBarEditLikeControl() = default;
+    virtual void ExcludeEditFrame() = 0;
+    virtual void DrawTextField() = 0;
+};

@@ -2,6 +2,7 @@
 
 #include "BarGalleryArt.h"
 #include "BarStandIns.h"
+#include "GalleryControls.h"
 
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
@@ -63,6 +64,7 @@ public:
 void PrepareGalleryManager(TovBarManager* AManager) {
     if (BarItemList()->ItemControlClassOf(typeid(TGalleryApplicationMenuItem)) == nullptr)
         ovBarRegisterItem<TGalleryApplicationMenuItem>(&ovBarApplicationMenuButtonControlClass, false);
+    RegisterGalleryControls();
     AManager->SetUseSystemFont(false);
     AManager->Font()->SetName("Tahoma");
     AManager->Font()->SetHeight(-11);
@@ -129,10 +131,19 @@ public:
     };
 
     explicit TSheet(std::string AName) : Name(std::move(AName)) {}
+    ~TSheet() {
+        // The stand-ins show the bars: they go first.
+        Controls.clear();
+        for (TovBar* bar : Bars)
+            delete bar;
+    }
+    TSheet(const TSheet&) = delete;
+    TSheet& operator=(const TSheet&) = delete;
     std::string Name;
     TSize Size{0, 0};
     std::vector<TCell> Cells;
     std::vector<TTitle> Titles;
+    std::vector<TovBar*> Bars;
     std::vector<std::unique_ptr<TCustomovBarControl>> Controls;
     std::vector<std::unique_ptr<TovBarItemControlDrawParams>> Params;
 
@@ -181,12 +192,16 @@ enum TKind {
     kSeparator,
     kSeparatorCaption,
     kLabel,
+    kEdit,
+    kCombo,
+    kSpinEdit,
+    kColorCombo,
     kKindCount
 };
-const char* const KindNames[kKindCount] = {"glyph",     "caption",      "both",       "checked",
-                                           "drop-down", "split",        "large left", "large right",
-                                           "large top", "large bottom", "app menu",   "sub-item",
-                                           "separator", "group header", "label"};
+const char* const KindNames[kKindCount] = {
+    "glyph",       "caption",   "both",         "checked",   "drop-down",   "split",     "large left",
+    "large right", "large top", "large bottom", "app menu",  "sub-item",    "separator", "group header",
+    "label",       "edit",      "combo",        "spin edit", "colour combo"};
 
 enum TState {
     sNormal,
@@ -247,7 +262,7 @@ TovBarItem* MakeItem(TovBarManager* AManager, TKind AKind, int AImage) {
         return button(new TGalleryApplicationMenuItem(owner), "E&xit", psCaptionGlyph);
     case kDropDown:
     case kSubItem: {
-        auto* sub = new TovBarSubItem(owner);
+        auto* sub = new TGallerySubItem(owner);
         sub->SetCaption(AKind == kDropDown ? "&Effects" : "&View");
         sub->SetImageIndex(AImage);
         sub->SetShowCaption(true);
@@ -260,6 +275,28 @@ TovBarItem* MakeItem(TovBarManager* AManager, TKind AKind, int AImage) {
         separator->SetShowCaption(AKind == kSeparatorCaption);
         return separator;
     }
+    case kEdit:
+    case kCombo:
+    case kSpinEdit:
+    case kColorCombo: {
+        struct TEditCase {
+            const char* Caption;
+            const char* Text;
+            int Width;
+            bool ShowCaption;
+        };
+        static const TEditCase Cases[] = {{"&Name:", "Take 1", 100, true},
+                                          {"&Rate:", "44100 Hz", 96, false},
+                                          {"&Tempo:", "120", 56, true},
+                                          {"&Colour:", "Red", 110, false}};
+        const TEditCase& c = Cases[AKind - kEdit];
+        auto* edit = new TGalleryEditItem(owner, static_cast<TGalleryEditKind>(AKind - kEdit));
+        edit->SetCaption(c.Caption);
+        edit->SetText(c.Text);
+        edit->SetWidth(c.Width);
+        edit->SetShowCaption(c.ShowCaption);
+        return edit;
+    }
     case kLabel:
     case kKindCount:
         break;
@@ -271,6 +308,8 @@ TovBarItem* MakeItem(TovBarManager* AManager, TKind AKind, int AImage) {
 
 void ApplyState(TCustomovBarControl* ABar, TovBarItemControl* AControl, TovBarItem* AItem, TState AState) {
     auto* button = dynamic_cast<TovBarButton*>(AItem);
+    // The arrow of an edit-like control is its first button (part 3).
+    const int arrowPart = dynamic_cast<TGalleryEditControl*>(AControl) != nullptr ? 3 : 1;
     auto select = [&](bool AByMouse, int AHotPart) {
         AControl->SetSelectedByMouse(AByMouse);
         ABar->SetSelectedControl(AControl);
@@ -283,10 +322,10 @@ void ApplyState(TCustomovBarControl* ABar, TovBarItemControl* AControl, TovBarIt
         select(true, 0);
         break;
     case sHotArrow:
-        select(true, 1);
+        select(true, arrowPart);
         break;
     case sPressed:
-        select(true, 0);
+        select(true, arrowPart == 3 ? arrowPart : 0);
         AControl->SetPressed(true);
         break;
     case sDown:
@@ -297,7 +336,7 @@ void ApplyState(TCustomovBarControl* ABar, TovBarItemControl* AControl, TovBarIt
         select(true, 0);
         break;
     case sDroppedDown:
-        select(true, 1);
+        select(true, arrowPart);
         AControl->SetDroppedDown(true);
         break;
     case sDisabled:
@@ -337,10 +376,12 @@ void TBarGallery::PaintSheet(const std::string& AName, TuiCanvas* ACanvas) {
 
 namespace {
 
-// A toolbar of the gallery: the manager's bar of the docking style, shown through a stand-in.
-TovBar* GalleryBar(TovBarManager* AManager, TovBarDockingStyle AStyle, const std::string& ACaption,
-                   bool AStatusBar = false) {
+// A toolbar of the gallery: the manager's bar of the docking style, shown through a stand-in. The sheet
+// frees it, so that the next look's sheet may take the same caption (captions are unique in a manager).
+TovBar* GalleryBar(TBarGallery::TSheet* ASheet, TovBarManager* AManager, TovBarDockingStyle AStyle,
+                   const std::string& ACaption, bool AStatusBar = false) {
     TovBar* bar = AManager->Bars()->Add();
+    ASheet->Bars.push_back(bar);
     bar->SetCaption(ACaption);
     bar->SetDockingStyle(AStyle);
     if (AStatusBar) {
@@ -431,15 +472,18 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
         const bool vertical = AName == "states-vertical";
         TovBar* bar =
             menu ? nullptr
-                 : GalleryBar(manager, vertical ? dsLeft : dsTop, vertical ? "Vertical" : "Horizontal");
+                 : GalleryBar(s, manager, vertical ? dsLeft : dsTop, vertical ? "Vertical" : "Horizontal");
         const int rowHeader = 90, top = Margin + 24;
+        // Window items on a rotated bar are shown as plain buttons by the library, not by the gallery's
+        // edit stand-in: the vertical sheet leaves them out.
+        const int kinds = vertical ? static_cast<int>(kEdit) : static_cast<int>(kKindCount);
         std::vector<int> widths(sStateCount, 0), heights(kKindCount, 0);
         struct TPlaced {
             TCustomovBarControl* Control;
             TSize Size;
         };
         std::vector<std::vector<TPlaced>> grid(kKindCount);
-        for (int kind = 0; kind < kKindCount; ++kind)
+        for (int kind = 0; kind < kinds; ++kind)
             for (int state = 0; state < sStateCount; ++state) {
                 TovBarItem* item = MakeItem(manager, static_cast<TKind>(kind), kind % GalleryImageCount);
                 TCustomovBarControl* control;
@@ -477,7 +521,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
             x += widths[state] + Gap;
         }
         int y = top + 22;
-        for (int kind = 0; kind < kKindCount; ++kind) {
+        for (int kind = 0; kind < kinds; ++kind) {
             s->Titles.push_back({TPoint{Margin, y + (heights[kind] - 14) / 2}, KindNames[kind], false});
             for (int state = 0; state < sStateCount; ++state) {
                 const TPlaced placed = grid[kind][state];
@@ -506,10 +550,22 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
         item->SetPaintStyle(AStyle);
         return item;
     };
+    // A docked toolbar's whole window: border and grip around the items.
     auto toolbarCell = [&](TStandInToolbar* AToolbar, const std::string& ALabel) {
-        const TRect client = AToolbar->GetClientRect();
-        flow.Add(ALabel, uiSizeOfRect(client),
-                 [AToolbar](TuiCanvas* ACanvas) { PaintToolbar(AToolbar, ACanvas); });
+        flow.Add(ALabel, AToolbar->DockedWindowSize(),
+                 [AToolbar](TuiCanvas* ACanvas) { AToolbar->PaintDockedTo(ACanvas); });
+    };
+    // A docked toolbar with the drop-down it opened, joined below it.
+    auto joinedCell = [&](TStandInToolbar* AToolbar, TStandInMenu* AMenu, const std::string& ALabel) {
+        const TSize bar = AToolbar->DockedWindowSize();
+        const TSize menu = MenuWindowSize(AMenu);
+        const TPoint at = AMenu->Position();
+        flow.Add(ALabel, TSize{std::max<int>(bar.cx, at.x + menu.cx), at.y + menu.cy},
+                 [AToolbar, AMenu, at](TuiCanvas* ACanvas) {
+                     AToolbar->PaintDockedTo(ACanvas);
+                     TShift shift(ACanvas, at);
+                     AMenu->PaintTo(ACanvas);
+                 });
     };
     auto menuCell = [&](TStandInMenu* AMenu, const std::string& ALabel) {
         flow.Add(ALabel, MenuWindowSize(AMenu), [AMenu](TuiCanvas* ACanvas) { AMenu->PaintTo(ACanvas); });
@@ -519,7 +575,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
         flow.Section("Docked toolbars: separators and the mark (customize arrow, hidden-item chevrons)");
         {
             TStandInToolbar* top =
-                MakeToolbar(s, manager, painter, GalleryBar(manager, dsTop, "Edit"), dsTop);
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsTop, "Edit"), dsTop);
             top->Add(glyphButton("&Cut", 0, psStandard));
             top->Add(glyphButton("C&opy", 1, psStandard));
             top->Add(glyphButton("&Paste", 2, psStandard));
@@ -539,13 +595,13 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
             top->Layout(420);
             toolbarCell(top, "top strip, truncated");
             TStandInToolbar* plain =
-                MakeToolbar(s, manager, painter, GalleryBar(manager, dsTop, "Play"), dsTop);
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsTop, "Play"), dsTop);
             plain->Add(glyphButton("&Play", 2, psStandard));
             plain->Add(glyphButton("&Stop", 1, psStandard));
             plain->Layout(120);
             toolbarCell(plain, "top strip, mark only");
             TStandInToolbar* left =
-                MakeToolbar(s, manager, painter, GalleryBar(manager, dsLeft, "Tools"), dsLeft);
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsLeft, "Tools"), dsLeft);
             left->Add(glyphButton("&Zoom", 0, psStandard));
             left->Add(glyphButton("&Select", 1, psCaptionGlyph));
             left->Add(glyphButton("&Marker", 3, psCaption), true);
@@ -555,7 +611,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
         }
         flow.Section("A floating toolbar: frame, caption, close button and mark");
         {
-            TovBar* floating = GalleryBar(manager, dsNone, "Transport");
+            TovBar* floating = GalleryBar(s, manager, dsNone, "Transport");
             TStandInToolbar* bar = MakeToolbar(s, manager, painter, floating, dsNone);
             bar->Add(glyphButton("&Play", 2, psStandard));
             bar->Add(glyphButton("&Stop", 1, psStandard));
@@ -568,7 +624,7 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
                              uiHeightOfRect(client) + borders.top + borders.bottom};
             flow.Add("floating", size, [bar](TuiCanvas* ACanvas) { bar->PaintFloatingTo(ACanvas); });
             TStandInToolbar* hot =
-                MakeToolbar(s, manager, painter, GalleryBar(manager, dsNone, "Mixer"), dsNone);
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsNone, "Mixer"), dsNone);
             hot->Add(glyphButton("&Mute", 6, psStandard));
             hot->SetCloseButtonState(1);
             hot->Layout(120);
@@ -578,9 +634,75 @@ TBarGallery::TSheet& TBarGallery::Sheet(const std::string& AName) {
                            uiHeightOfRect(hotClient) + borders.top + borders.bottom},
                      [hot](TuiCanvas* ACanvas) { hot->PaintFloatingTo(ACanvas); });
         }
+        flow.Section(
+            "Drop-downs joined to their owner: a menu title and its menu, a pressed mark and its popup");
+        {
+            TovBar* menuBar = GalleryBar(s, manager, dsTop, "Main");
+            TStandInToolbar* titles = MakeToolbar(s, manager, painter, menuBar, dsTop);
+            titles->MarkShown = false;
+            auto title = [&](const std::string& ACaption) {
+                auto* sub = new TGallerySubItem(manager->Owner());
+                sub->SetCaption(ACaption);
+                sub->SetShowCaption(true);
+                return titles->Add(sub);
+            };
+            title("&File");
+            TovBarItemLink* effects = title("&Effects");
+            title("&Help");
+            titles->Layout(200);
+            TStandInMenu* menu = MakeMenu(s, manager, painter);
+            menu->Add(glyphButton("&Amplify...", 3, psStandard));
+            menu->Add(glyphButton("&Normalize", 4, psStandard));
+            menu->Add(glyphButton("Fade &in", 5, psStandard), true);
+            menu->Layout(120);
+            JoinMenuBelow(titles, effects->Control(), menu);
+            if (auto* control = dynamic_cast<TGallerySubItemControl*>(effects->Control())) {
+                control->Menu = menu;
+                control->SetSelectedByMouse(true);
+                titles->SetSelectedControl(control);
+                control->SetDroppedDown(true);
+            }
+            joinedCell(titles, menu, "menu title dropped down");
+
+            TStandInToolbar* marked =
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsTop, "Marked"), dsTop);
+            marked->Add(glyphButton("&Play", 2, psStandard));
+            marked->Add(glyphButton("&Stop", 1, psStandard));
+            marked->SetTruncated(true);
+            marked->Layout(90);
+            TStandInMenu* popup = MakeMenu(s, manager, painter);
+            popup->Add(glyphButton("&Record", 0, psCaptionGlyph));
+            auto* customize = glyphButton("&Add or Remove Buttons", -1, psCaption);
+            popup->Add(customize, true);
+            popup->Layout(100);
+            JoinMenuBelow(marked, nullptr, popup);
+            marked->SetMarkState(2);
+            joinedCell(marked, popup, "mark pressed");
+        }
+        flow.Section("MDI buttons: minimize, restore and close, in their states");
+        {
+            TStandInToolbar* bar =
+                MakeToolbar(s, manager, painter, GalleryBar(s, manager, dsTop, "Child"), dsTop);
+            bar->MarkShown = false;
+            bar->Layout(60);
+            static const char* const States[] = {"normal", "disabled", "hot", "pressed outside", "pressed"};
+            constexpr int Width = 16, Height = 14, Gap = 2;
+            for (int state = 0; state < 5; ++state)
+                flow.Add(States[state], TSize{3 * Width + 2 * Gap, Height},
+                         [bar, painter, state](TuiCanvas* ACanvas) {
+                             HDC dc = ACanvas->Handle();
+                             const TRect all{0, 0, 3 * Width + 2 * Gap, Height};
+                             bar->FillBackground(dc, all, clNone, bar->GetBackgroundBrush());
+                             for (int button = 0; button < 3; ++button) {
+                                 const int left = button * (Width + Gap);
+                                 painter->BarPaintMDIButton(bar, dc, TRect{left, 0, left + Width, Height},
+                                                            button, state);
+                             }
+                         });
+        }
         flow.Section("A status-bar-like toolbar: top border and size grip");
         {
-            TovBar* statusBar = GalleryBar(manager, dsBottom, "Status", true);
+            TovBar* statusBar = GalleryBar(s, manager, dsBottom, "Status", true);
             TStandInToolbar* bar = MakeToolbar(s, manager, painter, statusBar, dsBottom);
             bar->MarkShown = false;
             auto* label = new TovBarLabel(manager->Owner());

@@ -146,6 +146,30 @@ void TStandInToolbar::PaintFloatingTo(TuiCanvas* ACanvas) {
     PaintTo(ACanvas);
 }
 
+TRect TStandInToolbar::DockedBorders() const {
+    TRect borders{};
+    GetPainter()->BarBorderSizes(Bar(), DockingStyleOf(), borders, false);
+    return borders;
+}
+
+TSize TStandInToolbar::DockedWindowSize() const {
+    const TRect borders = DockedBorders();
+    const TRect client = GetClientRect();
+    return TSize{uiWidthOfRect(client) + borders.left + borders.right,
+                 uiHeightOfRect(client) + borders.top + borders.bottom};
+}
+
+void TStandInToolbar::PaintDockedTo(TuiCanvas* ACanvas) {
+    const TRect borders = DockedBorders();
+    const TSize size = DockedWindowSize();
+    TRect window{0, 0, size.cx, size.cy};
+    HDC dc = ACanvas->Handle();
+    FillRect(dc, &window, GetBackgroundBrush());
+    GetPainter()->BarDrawDockedBarBorder(this, dc, window);
+    TOriginShift shift(ACanvas, borders.left, borders.top);
+    PaintTo(ACanvas);
+}
+
 // ---- Menu
 
 TStandInMenu::TStandInMenu(TovBarManager* AManager, TovBarItemLinks* ALinks)
@@ -252,6 +276,25 @@ void TStandInMenu::PaintTo(TuiCanvas* ACanvas) {
     }
     ACanvas->RestoreClipRegion();
     SetPaintCanvas(nullptr);
+}
+
+// ---- A drop-down joined to its owner
+
+void JoinMenuBelow(TStandInToolbar* AToolbar, TovBarItemControl* AControl, TStandInMenu* AMenu) {
+    const TRect borders = AToolbar->DockedBorders();
+    AToolbar->SetScreenOrigin(TPoint{borders.left, borders.top});
+    const TRect owner = AControl != nullptr ? AToolbar->GetItemControlRect(AControl)
+                                            : uiShiftRect(AToolbar->MarkRect, borders.left, borders.top);
+    AMenu->MoveTo(TPoint{owner.left, owner.bottom});
+    const TPoint client = AMenu->GetClientOffset();
+    const TPoint origin{owner.left + client.x, owner.bottom + client.y};
+    AMenu->SetScreenOrigin(origin);
+    AMenu->SetOwnerBar(AToolbar);
+    AMenu->SetOwnerRect(owner);
+    AMenu->SetOwnerItemControl(AControl);
+    AMenu->SetOwnerEdgeRect(TRect{owner.left + 1 - origin.x, owner.bottom - 1 - origin.y,
+                                  owner.right - 1 - origin.x, owner.bottom + 1 - origin.y});
+    AToolbar->SetChildBar(AMenu);
 }
 
 } // namespace bar_standins

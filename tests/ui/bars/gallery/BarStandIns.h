@@ -51,6 +51,11 @@ public:
     // A floating toolbar: frame, caption and client, the client at ClientOffset() in the window.
     void PaintFloatingTo(TuiCanvas* ACanvas);
     TPoint ClientOffset() const;
+    // A docked toolbar's window: its border and grip around the client, the client at the border's
+    // top-left corner.
+    TRect DockedBorders() const;
+    TSize DockedWindowSize() const;
+    void PaintDockedTo(TuiCanvas* ACanvas);
 
     TuiCanvas* GetCanvas() const override;
     void SetPaintCanvas(TuiCanvas* ACanvas) { FPaintCanvas = ACanvas; }
@@ -100,5 +105,10 @@ private:
     TStandInLinksOwner FOwner;
     TuiCanvas* FPaintCanvas = nullptr;
 };
+
+// Opens AMenu below AControl (the toolbar's mark when null) of a docked toolbar whose window stands at the
+// screen's origin: the menu's window starts at the owner's bottom-left corner, the menu knows its owner, and
+// its owner edge is the strip where the two meet — the owner's bottom row and the menu's top row.
+void JoinMenuBelow(TStandInToolbar* AToolbar, TovBarItemControl* AControl, TStandInMenu* AMenu);
 
 } // namespace bar_standins
