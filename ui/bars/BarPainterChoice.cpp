@@ -1,15 +1,23 @@
 #include "ui/bars/BarPainterChoice.h"
 
 #include "ui/bars/painting/BarFlatPainter.h"
+#include "ui/bars/painting/BarStandardPainter.h"
+#include "ui/bars/painting/BarXPPainter.h"
 
 namespace {
 
 const TovBarPainterClass BasePainterClass{"TovBarPainter", [](TuiLookAndFeelPainterBase* ASkinPainter) {
                                               return std::make_unique<TovBarPainter>(ASkinPainter);
                                           }};
-// Standard, Enhanced, Flat, XP, Office11; the skin index shares the Standard class. The looks built so far
-// are in place from the start; the others draw with the base until they register.
-const TovBarPainterClass* PainterClasses[5] = {nullptr, nullptr, &ovBarFlatPainterClass, nullptr, nullptr};
+// Standard, Enhanced, Flat, XP, Office11, and the class skinned look-and-feels draw with (the Standard one
+// unless a skin library replaces it). The looks built so far are in place from the start; the others draw
+// with the base until they register.
+const TovBarPainterClass* PainterClasses[6] = {&ovBarStandardPainterClass,
+                                               &ovBarEnhancedPainterClass,
+                                               &ovBarFlatPainterClass,
+                                               &ovBarXPPainterClass,
+                                               nullptr,
+                                               &ovBarStandardPainterClass};
 
 } // namespace
 
@@ -77,14 +85,12 @@ int ovBarLookAndFeelStyleOfPainter(int APainterIndex) {
 }
 
 const TovBarPainterClass* ovBarPainterClassOf(int APainterIndex) {
-    // The skin index draws with the Standard painter unless a skin library replaces it (none here).
-    const int slot =
-        (APainterIndex >= bpiStandard && APainterIndex <= bpiOffice11) ? APainterIndex : bpiStandard;
+    const int slot = (APainterIndex >= bpiStandard && APainterIndex <= bpiSkin) ? APainterIndex : bpiStandard;
     return PainterClasses[slot];
 }
 
 void ovBarRegisterPainterClass(int APainterIndex, const TovBarPainterClass* AClass) {
-    if (APainterIndex >= bpiStandard && APainterIndex <= bpiOffice11) PainterClasses[APainterIndex] = AClass;
+    if (APainterIndex >= bpiStandard && APainterIndex <= bpiSkin) PainterClasses[APainterIndex] = AClass;
 }
 
 const TovBarPainterClass* ovBarBasePainterClass() {

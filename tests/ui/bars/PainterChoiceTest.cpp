@@ -49,7 +49,7 @@ TEST_F(BarsTest, ManagerPainterFollowsStyleAndRecentItemsStyle) {
     TovBarManager* manager = MakeManager();
     EXPECT_EQ(manager->GetPainterStyle(), bpiEnhanced);
     ASSERT_NE(manager->DefaultPainter(), nullptr);
-    EXPECT_EQ(manager->GetPainterClass(), ovBarBasePainterClass()) << "no painter class is registered yet";
+    EXPECT_EQ(manager->GetPainterClass(), ovBarPainterClassOf(bpiEnhanced)) << "the Enhanced look's class";
     const int recreated = manager->PainterRecreateCount();
     manager->SetStyle(bmsUseLookAndFeel);
     manager->LookAndFeel()->SetKind(lfOffice11);

@@ -34,6 +34,18 @@ void ovBarSetClosingMenusAfterOutsidePress(bool AValue) {
 TCustomovBarControl::TCustomovBarControl(TovBarManager* AManager, TovBarControlKind AKind)
     : FManager(AManager), FKind(AKind) {}
 
+void TCustomovBarControl::SetClientRect(const TRect& R) {
+    const bool resized = R.right - R.left != FClientRect.right - FClientRect.left ||
+                         R.bottom - R.top != FClientRect.bottom - FClientRect.top;
+    FClientRect = R;
+    if (resized && FStatusBackgroundCache) FStatusBackgroundCache->SetSize(0, 0);
+}
+
+TBitmap* TCustomovBarControl::StatusBackgroundCache() const {
+    if (!FStatusBackgroundCache) FStatusBackgroundCache = std::make_unique<TBitmap>();
+    return FStatusBackgroundCache.get();
+}
+
 TCustomovBarControl::~TCustomovBarControl() {
     FDestroying = true;
     if (FItemLinks != nullptr && FItemLinks->BarControl() == this) FItemLinks->SetBarControl(nullptr);

@@ -156,7 +156,10 @@ public:
     // The control's rectangle in screen coordinates.
     virtual TRect GetItemControlRect(TovBarItemControl* AControl) const;
     virtual TPoint ClientToScreenPoint(const TPoint& P) const;
-    void SetClientRect(const TRect& R) { FClientRect = R; }
+    // A new size empties the cached status background.
+    void SetClientRect(const TRect& R);
+    // The status background a painter renders once and copies from afterwards (empty until then).
+    TBitmap* StatusBackgroundCache() const;
     void SetHandle(HWND AHandle) { FHandle = AHandle; }
     TRect GetClientRect() const { return FClientRect; }
     // Screen position of the client area's top-left corner (windowless controls: set by their owner).
@@ -184,6 +187,7 @@ protected:
     // selected for measuring stays until the item restores it.
     mutable std::optional<std::pair<LOGFONT, TColor>> FCanvasFontSource;
     TBitmap* FBackgroundBitmap = nullptr;
+    mutable std::unique_ptr<TBitmap> FStatusBackgroundCache;
     TovBarBehaviorOptions FBehaviorOptions;
     TovBarItemControl* FSelectedControl = nullptr;
     TovBarItemControl* FHintControl = nullptr;

@@ -7,12 +7,23 @@
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarTypes.h"
 
+#include <memory>
+#include <vector>
+
 class TBitmap;
+class TovBar;
 class TovBarPainter;
+
+// One row of a dock: its rectangle in the dock and its bars in order.
+struct TovDockRowInfo {
+    TRect Bounds{0, 0, 0, 0};
+    std::vector<TovBar*> Bars;
+};
 
 class TovDockControl : public TObject {
 public:
     TovDockControl(TovBarManager* AManager, TovBarDockingStyle AStyle);
+    ~TovDockControl() override;
 
     TovBarManager* GetBarManager() const { return FManager; }
     TovBarDockingStyle DockingStyle() const { return FDockingStyle; }
@@ -21,7 +32,13 @@ public:
     virtual bool IsDesigning() const;
     virtual bool NeedDoubleBuffer() const { return false; }
     TRect GetClientRect() const { return FClientRect; }
-    void SetClientRect(const TRect& R) { FClientRect = R; }
+    // A new size empties the cached background.
+    void SetClientRect(const TRect& R);
+    const std::vector<TovDockRowInfo>& Rows() const { return FRows; }
+    // New rows empty the cached background.
+    void SetRows(std::vector<TovDockRowInfo> ARows);
+    // The background a painter renders once and copies from afterwards (empty until then).
+    TBitmap* CachedBackground();
     TColor Color() const;
     TBitmap* BackgroundBitmap() const { return FBackgroundBitmap; }
     void SetBackgroundBitmap(TBitmap* ABitmap) { FBackgroundBitmap = ABitmap; }
@@ -34,4 +51,6 @@ private:
     TovBarDockingStyle FDockingStyle;
     TRect FClientRect{0, 0, 0, 0};
     TBitmap* FBackgroundBitmap = nullptr;
+    std::vector<TovDockRowInfo> FRows;
+    std::unique_ptr<TBitmap> FCachedBackground;
 };

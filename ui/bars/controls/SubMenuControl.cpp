@@ -46,7 +46,8 @@ int TovBarSubMenuControl::GetContentIndent() const {
 
 TRect TovBarSubMenuControl::GetVisibleItemsRect() const {
     TRect offsets{0, 0, 0, 0};
-    if (TovBarPainter* painter = GetPainter()) painter->SubMenuControlGetContentOffsets(offsets);
+    if (TovBarPainter* painter = GetPainter())
+        painter->SubMenuControlGetMenuContentOffsets(const_cast<TovBarSubMenuControl*>(this), offsets);
     TRect r = uiShrinkRectByMargins(FClientRect, offsets);
     r.left += FBarSize;
     return r;

@@ -64,33 +64,33 @@ int ThemedEditStateOf(TovBarItemControl* AControl) {
 
 TColor ThemedEditBackColor(HTHEME ATheme, int AState) {
     COLORREF color = GetSysColor(COLOR_WINDOW);
-    if (AState == 4 && GetThemeColor(ATheme, EP_EDITTEXT, AState, TMT_FILLCOLOR, &color) != S_OK)
+    if (AState == 4 && ovGetThemeColor(ATheme, EP_EDITTEXT, AState, TMT_FILLCOLOR, &color) != S_OK)
         color = GetSysColor(COLOR_WINDOW);
     return static_cast<TColor>(color);
 }
 
 TColor ThemedEditForeColor(HTHEME ATheme, int AState) {
     COLORREF color = 0;
-    if (GetThemeColor(ATheme, EP_EDITTEXT, AState, TMT_TEXTCOLOR, &color) == S_OK)
+    if (ovGetThemeColor(ATheme, EP_EDITTEXT, AState, TMT_TEXTCOLOR, &color) == S_OK)
         return static_cast<TColor>(color);
     return static_cast<TColor>(GetSysColor(AState == 4 ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
 }
 
 TColor ThemedToolbarFillColor() {
     COLORREF color = 0;
-    if (GetThemeColor(ovCachedTheme(totToolBar), 0, 0, TMT_FILLCOLOR, &color) == S_OK)
+    if (ovGetThemeColor(ovCachedTheme(totToolBar), 0, 0, TMT_FILLCOLOR, &color) == S_OK)
         return static_cast<TColor>(color);
     return static_cast<TColor>(GetSysColor(COLOR_BTNFACE));
 }
 
 void ThemedCloseButtonExtent(TSize& ASize) {
     SIZE size{};
-    GetThemePartSize(ovCachedTheme(totWindow), nullptr, WP_SMALLCLOSEBUTTON, 1, nullptr, TS_TRUE, &size);
+    ovGetThemePartSize(ovCachedTheme(totWindow), nullptr, WP_SMALLCLOSEBUTTON, 1, nullptr, 1, &size);
     ASize = TSize{size.cx, size.cy};
 }
 
 void ThemedSizeGripExtent(TSize& ASize) {
     SIZE size{};
-    GetThemePartSize(ovCachedTheme(totScrollBar), nullptr, SBP_SIZEBOX, 1, nullptr, TS_TRUE, &size);
+    ovGetThemePartSize(ovCachedTheme(totScrollBar), nullptr, SBP_SIZEBOX, 1, nullptr, 1, &size);
     ASize = TSize{size.cx + 2, size.cy + 2};
 }

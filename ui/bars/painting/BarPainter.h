@@ -400,6 +400,10 @@ public:
     virtual void SubMenuControlCalcExpandButtonSize(TuiCanvas* ACanvas, int ATextSize, int& AHeight,
                                                     int& AWidth);
     virtual void SubMenuControlGetContentOffsets(TRect& R);
+    // The content offsets of one menu (the looks that leave room for a detach caption ask the menu).
+    virtual void SubMenuControlGetMenuContentOffsets(TovBarSubMenuControl* AMenu, TRect& R) {
+        SubMenuControlGetContentOffsets(R);
+    }
     virtual int SubMenuControlDetachCaptionHeight(int ACaptionHeight) { return ACaptionHeight + 3; }
     virtual int SubMenuControlGetGlyphAreaWidth(TovBarSubMenuControl* AMenu);
     virtual int SubMenuControlGetContentIndent(TovBarSubMenuControl* AMenu);

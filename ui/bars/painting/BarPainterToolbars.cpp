@@ -22,9 +22,11 @@
 #include "ui/bars/painting/BarBackgrounds.h"
 #include "ui/bars/painting/BarFonts.h"
 #include "ui/bars/painting/BarPainter.h"
+#include "ui/bars/painting/BarXPPainter.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/base/ServiceObjects.h"
 #include "ui/core/base/SystemInfo.h"
+#include "ui/core/platform/ThemeManager.h"
 #include "ui/painters/office11/Office11Drawing.h"
 
 TRect TovBarPainter::BarControlBorderRect() {
@@ -47,6 +49,11 @@ TSize TovBarPainter::BarCaptionButtonSize() {
 }
 
 TSize TovBarPainter::BarSizeGripSize() {
+    if (UsesNativeBackground() && AreVisualStylesAvailable()) {
+        TSize size{};
+        TovBarXPPainter::GetThemedSizeGripSize(nullptr, size);
+        return size;
+    }
     return TSize{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
@@ -109,6 +116,10 @@ void TovBarPainter::BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const
 
 void TovBarPainter::BarDrawStatusBarBackground(TCustomovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,
                                                const TRect& R) {
+    if (UsesNativeBackground() && AreVisualStylesAvailable()) {
+        TovBarXPPainter::DrawThemedStatusBarBackground(ABarControl, ADC, R, TPoint{0, 0}, R);
+        return;
+    }
     FillRectBrushColorOrBitmap(ADC, R, R, nullptr, clNone, ABrush);
 }
 
@@ -324,6 +335,10 @@ void TovBarPainter::BarDrawMarkChevrons(TovBarControl* ABarControl, HDC ADC, int
 void TovBarPainter::BarDrawSizeGrip(TCustomovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,
                                     const TRect& R) {
     // The themed grip is the themed look's; every other look draws the classic one over the background.
+    if (UsesNativeBackground() && AreVisualStylesAvailable()) {
+        TovBarXPPainter::DrawThemedSizeGrip(ABarControl, ADC, R);
+        return;
+    }
     DrawSizeGrip(ADC, R);
 }
 

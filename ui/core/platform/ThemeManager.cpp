@@ -27,7 +27,8 @@ const TovUxThemeEntries PlatformEntries{&::OpenThemeData,
                                         &PlatformPartSize,
                                         &::GetThemeMargins,
                                         &::GetThemeBackgroundContentRect,
-                                        &::GetThemeBackgroundRegion};
+                                        &::GetThemeBackgroundRegion,
+                                        &::IsThemeBackgroundPartiallyTransparent};
 const TovUxThemeEntries* Entries = &PlatformEntries;
 
 struct TovThemeData {
@@ -160,6 +161,11 @@ HRESULT ovGetThemeBackgroundRegion(HTHEME ATheme, HDC ADC, int APart, int AState
     if (ARegion != nullptr) *ARegion = nullptr;
     const auto entry = theme_manager_detail::Entries->GetThemeBackgroundRegion;
     return entry != nullptr ? entry(ATheme, ADC, APart, AState, ARect, ARegion) : E_NOTIMPL;
+}
+
+bool ovIsThemeBackgroundPartiallyTransparent(HTHEME ATheme, int APart, int AState) {
+    const auto entry = theme_manager_detail::Entries->IsThemeBackgroundPartiallyTransparent;
+    return entry != nullptr && entry(ATheme, APart, AState) != FALSE;
 }
 
 const WCHAR* ovThemeDefaultClassName(TovThemedObjectType AType) {

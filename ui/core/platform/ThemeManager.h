@@ -31,6 +31,7 @@ struct TovUxThemeEntries {
     HRESULT (*GetThemeMargins)(HTHEME, HDC, int, int, int, const RECT*, MARGINS*) = nullptr;
     HRESULT (*GetThemeBackgroundContentRect)(HTHEME, HDC, int, int, const RECT*, RECT*) = nullptr;
     HRESULT (*GetThemeBackgroundRegion)(HTHEME, HDC, int, int, const RECT*, HRGN*) = nullptr;
+    BOOL (*IsThemeBackgroundPartiallyTransparent)(HTHEME, int, int) = nullptr;
 };
 // Binds the entry points (a table that must outlive its use; null for the platform's). Call while
 // the theme manager is stopped.
@@ -60,6 +61,8 @@ HRESULT ovGetThemeBackgroundContentRect(HTHEME ATheme, HDC ADC, int APart, int A
                                         RECT* AContent);
 HRESULT ovGetThemeBackgroundRegion(HTHEME ATheme, HDC ADC, int APart, int AState, const RECT* ARect,
                                    HRGN* ARegion);
+// Whether the part shows what lies behind it; False without a bound entry.
+bool ovIsThemeBackgroundPartiallyTransparent(HTHEME ATheme, int APart, int AState);
 
 enum TovThemedObjectType {
     totButton,

@@ -201,7 +201,7 @@ TuiCanvas* TStandInMenu::GetCanvas() const {
 void TStandInMenu::Layout(int AMinWidth) {
     TovBarPainter* painter = GetPainter();
     TRect offsets{};
-    painter->SubMenuControlGetContentOffsets(offsets);
+    painter->SubMenuControlGetMenuContentOffsets(this, offsets);
     const int band = ScrollButtons ? painter->SubMenuControlScrollBandHeight(this) : 0;
     const int left = offsets.left + GetBarSize();
     int y = offsets.top + band;
