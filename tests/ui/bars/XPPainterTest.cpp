@@ -846,6 +846,84 @@ TEST_F(XPPainterTest, ProgressBarsAreTheBarAndChunkParts) {
     RecordingTheme::Paint = true;
 }
 
+// ---- Fading pictures, ellipsis buttons, the date navigator
+
+TEST_F(XPPainterTest, FadingPicturesAreTheButtonFaceWithItsDropDownPart) {
+    TStandInToolbar* toolbar = Toolbar(dsTop);
+    auto* split = Button("Record", 2);
+    split->SetButtonStyle(bsDropDown);
+    TovBarItemLink* link = toolbar->Add(split);
+    toolbar->Layout();
+    TovBarItemControl* control = link->Control();
+    ASSERT_TRUE(painter->IsFadingAvailable());
+    for (bool hot : {false, true}) {
+        control->CalcDrawParams();
+        control->DrawParams()->DrawSelected = hot;
+        const TRect bounds = control->GetBoundsRect();
+        TPicture picture = Picture(bounds.right + 2, bounds.bottom + 2);
+        const auto drawn = DrawnBy(
+            u"ToolBar", [&] { XP()->DrawItemControlFadeImage(control, picture.Canvas.get(), bounds); });
+        ASSERT_EQ(drawn.size(), 2u) << hot;
+        EXPECT_EQ(drawn[0], (TPartState{3, hot ? 2 : 1})) << "the split button's face";
+        EXPECT_EQ(drawn[1], (TPartState{4, hot ? 2 : 1})) << "its drop-down part";
+        EXPECT_EQ(RecordingTheme::CallsOf("DrawThemeBackground", u"ToolBar")[0].Rect.right,
+                  bounds.right -
+                      static_cast<TovBarButtonLikeControlDrawParams*>(control->DrawParams())->ArrowSize.cx);
+    }
+    // The mark's fading pictures are the mark in its states.
+    for (int state = 0; state < 2; ++state) {
+        TPicture picture = Picture(11, 22);
+        EXPECT_EQ(DrawnBy(u"ToolBar",
+                          [&] {
+                              XP()->DrawBarMarkFadeImage(toolbar, picture.DC(), TRect{0, 0, 11, 22}, state);
+                          }),
+                  (std::vector<TPartState>{{1, state + 1}}));
+    }
+}
+
+TEST_F(XPPainterTest, EllipsisButtonsDotsAndTheDateNavigatorsButtons) {
+    TGalleryEditControl* edit = Edit(bar_gallery::gekColorCombo);
+    edit->CalcDrawParams();
+    TovBarItemControlDrawParams* params = edit->DrawParams();
+    struct TCase {
+        bool Selected, Pressed;
+        int State;
+    };
+    for (const TCase& c : {TCase{false, false, 1}, TCase{true, false, 2}, TCase{true, true, 3}}) {
+        params->DrawSelected = c.Selected;
+        params->IsPressed = c.Pressed;
+        TPicture picture = Picture(40, 30);
+        params->Canvas = picture.Canvas.get();
+        EXPECT_EQ(DrawnBy(u"ToolBar",
+                          [&] {
+                              painter->DrawEllipsisButton(params, TRect{2, 2, 22, 22});
+                          }),
+                  (std::vector<TPartState>{{1, c.State}}));
+    }
+    params->IsPressed = false;
+    TPicture dots = Picture(10, 10);
+    params->Canvas = dots.Canvas.get();
+    painter->DrawEllipsisDot(params, TRect{2, 2, 4, 4});
+    EXPECT_EQ(dots.At(3, 3), Sys(COLOR_BTNTEXT));
+    params->Enabled = false;
+    TPicture disabled = Picture(10, 10);
+    params->Canvas = disabled.Canvas.get();
+    painter->DrawEllipsisDot(params, TRect{2, 2, 4, 4});
+    EXPECT_EQ(disabled.At(3, 3), Sys(COLOR_BTNSHADOW)) << "the base's disabled dot";
+    for (bool pressed : {false, true}) {
+        TPicture picture = Picture(80, 24, clRed);
+        RecordingTheme::Paint = false;
+        EXPECT_EQ(
+            DrawnBy(u"ToolBar",
+                    [&] {
+                        painter->DateNavigatorDrawButton(picture.DC(), pressed, "Today", TRect{0, 0, 80, 24});
+                    }),
+            (std::vector<TPartState>{{1, pressed ? 3 : 2}}));
+        RecordingTheme::Paint = true;
+        EXPECT_EQ(picture.At(1, 1), Sys(COLOR_WINDOW));
+    }
+}
+
 // ---- The gallery with the test theme
 
 TEST_F(XPPainterTest, EverySheetIsDrawnThemedAndWritten) {
