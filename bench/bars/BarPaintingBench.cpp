@@ -269,8 +269,6 @@ void RunAll(TCustomForm* AForm, const std::string& APictures) {
     double baseStrip = 0;
     double baseMenu = 0;
     for (const std::string& look : bar_gallery::GalleryPainterNames()) {
-        // The themed look draws its parts only with visual styles, which are off here.
-        if (look == "XP") continue;
         auto painter = bar_gallery::MakeGalleryPainter(look);
         TBarScene bars(AForm, painter.get());
         if (plainStrip == 0) {

@@ -31,6 +31,7 @@
 #include "ui/core/graphics/Canvas.h"
 #include "ui/painters/lookandfeel/LookAndFeelPainter.h"
 
+#include <algorithm>
 #include <functional>
 
 using namespace bars_test;
@@ -927,14 +928,19 @@ TEST_F(XPPainterTest, EllipsisButtonsDotsAndTheDateNavigatorsButtons) {
 // ---- The gallery with the test theme
 
 TEST_F(XPPainterTest, EverySheetIsDrawnThemedAndWritten) {
-    bar_gallery::TBarGallery gallery(manager, painter.get());
+    const std::vector<std::string> looks = bar_gallery::GalleryPainterNames();
+    ASSERT_NE(std::find(looks.begin(), looks.end(), "XP"), looks.end())
+        << "a gallery look while styles are on";
+    auto look = bar_gallery::MakeGalleryPainter("XP");
+    ASSERT_NE(dynamic_cast<TovBarXPPainter*>(look.get()), nullptr);
+    bar_gallery::TBarGallery gallery(manager, look.get());
     for (const std::string& sheet : bar_gallery::TBarGallery::SheetNames()) {
         const TSize size = gallery.SheetSize(sheet);
         TPicture picture = Picture(size.cx, size.cy);
         RecordingTheme::Calls.clear();
         gallery.PaintSheet(sheet, picture.Canvas.get());
         EXPECT_FALSE(XPTestTheme::Backgrounds().empty()) << sheet << ": themed cells";
-        const std::string file = OutputPath("gallery-XP-themed-" + sheet + ".png");
+        const std::string file = OutputPath("gallery-XP-" + sheet + ".png");
         EXPECT_TRUE(SaveSurfaceToPng(*GdiGetBitmapSurface(picture.Bitmap->Handle()), file)) << file;
     }
 }

@@ -30,6 +30,7 @@
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
+#include "ui/core/platform/ThemeManager.h"
 #include "ui/painters/hints/ScreenTips.h"
 
 #include <algorithm>
@@ -41,8 +42,11 @@ namespace bar_gallery {
 std::vector<std::string> GalleryPainterNames() {
     std::vector<std::string> names{"Base"};
     static const char* const Looks[] = {"Standard", "Enhanced", "Flat", "XP", "Office11"};
-    for (int index = bpiStandard; index <= bpiOffice11; ++index)
+    for (int index = bpiStandard; index <= bpiOffice11; ++index) {
+        // The themed look draws its parts only while visual styles are on (a test theme binds them).
+        if (index == bpiXP && !AreVisualStylesAvailable()) continue;
         if (ovBarPainterClassOf(index) != nullptr) names.push_back(Looks[index]);
+    }
     return names;
 }
 
