@@ -922,6 +922,11 @@ TEST_F(XPPainterTest, EllipsisButtonsDotsAndTheDateNavigatorsButtons) {
             (std::vector<TPartState>{{1, pressed ? 3 : 2}}));
         RecordingTheme::Paint = true;
         EXPECT_EQ(picture.At(1, 1), Sys(COLOR_WINDOW));
+        // The caption lies on the themed button: no button-face cell behind its letters.
+        TPicture themed = Picture(80, 24, clRed);
+        painter->DateNavigatorDrawButton(themed.DC(), pressed, "Today", TRect{0, 0, 80, 24});
+        EXPECT_EQ(themed.Count(Sys(COLOR_BTNFACE)), 0) << pressed;
+        EXPECT_GT(themed.Count(Sys(COLOR_BTNTEXT)), 10) << pressed;
     }
 }
 

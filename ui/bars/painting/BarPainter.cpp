@@ -176,10 +176,13 @@ void TovBarPainter::DrawButtonText(HDC ADC, const TRect& R, bool AOpaque, const 
     GetTextExtentPoint32(ADC, AText.c_str(), static_cast<int>(AText.size()), &extent);
     const COLORREF previousText = SetTextColor(ADC, GetSysColor(COLOR_BTNTEXT));
     const COLORREF previousBack = SetBkColor(ADC, GetSysColor(COLOR_BTNFACE));
+    // Without AOpaque the text lies on what is drawn under it, its cell included.
+    const int previousMode = SetBkMode(ADC, AOpaque ? OPAQUE : TRANSPARENT);
     const int x = R.left + (uiWidthOfRect(R) - extent.cx) / 2 + AShift;
     const int y = R.top + (uiHeightOfRect(R) - extent.cy) / 2 + AShift;
     ExtTextOut(ADC, x, y, (AOpaque ? ETO_OPAQUE : 0) | ETO_CLIPPED, &R, AText.c_str(),
                static_cast<UINT>(AText.size()), nullptr);
+    SetBkMode(ADC, previousMode);
     SetTextColor(ADC, previousText);
     SetBkColor(ADC, previousBack);
 }
