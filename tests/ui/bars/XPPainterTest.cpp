@@ -593,6 +593,17 @@ TEST_F(XPPainterTest, TheStatusBackgroundIsThemedOnceAndTheSizeGripIsTheStatusGr
     RecordingTheme::PartSizes[{u"Status", 3}] = SIZE{15, 16};
     TovBarXPPainter themed;
     EXPECT_EQ(themed.BarSizeGripSize(), (TSize{15, 16}));
+    // A look without a native background keeps its own status bar and grip, styles or not.
+    TovBarPainter classic;
+    TPicture plain = Picture(120, 22, clRed);
+    EXPECT_TRUE(DrawnBy({}, [&] {
+                    classic.BarDrawStatusBarBackground(status, plain.DC(), GetSysColorBrush(COLOR_BTNFACE),
+                                                       TRect{0, 0, 120, 22});
+                    classic.BarDrawSizeGrip(status, plain.DC(), nullptr, TRect{100, 5, 117, 22});
+                }).empty());
+    EXPECT_EQ(plain.At(50, 10), Sys(COLOR_BTNFACE));
+    EXPECT_EQ(classic.BarSizeGripSize(),
+              (TSize{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL)}));
 }
 
 // ---- Caption, close and MDI buttons, separators, the mark
