@@ -1,6 +1,7 @@
 #include "ui/bars/BarPainterChoice.h"
 
 #include "ui/bars/painting/BarFlatPainter.h"
+#include "ui/bars/painting/BarOffice11Painter.h"
 
 namespace {
 
@@ -9,7 +10,8 @@ const TovBarPainterClass BasePainterClass{"TovBarPainter", [](TuiLookAndFeelPain
                                           }};
 // Standard, Enhanced, Flat, XP, Office11; the skin index shares the Standard class. The looks built so far
 // are in place from the start; the others draw with the base until they register.
-const TovBarPainterClass* PainterClasses[5] = {nullptr, nullptr, &ovBarFlatPainterClass, nullptr, nullptr};
+const TovBarPainterClass* PainterClasses[5] = {nullptr, nullptr, &ovBarFlatPainterClass, nullptr,
+                                               &ovBarOffice11PainterClass};
 
 } // namespace
 
