@@ -4,8 +4,10 @@
 // chevrons, separators, floating frames and the owner link. Without a visual style the palette takes the
 // system colours; the three schemes are named through the recording theme binding.
 #include "BarPaintingTestSupport.h"
+#include "gallery/BarGallery.h"
 
 #include "platform/gdi/GdiDC.h"
+#include "platform/gdi/Surface.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinMetrics.h"
 #include "platform/win/WinUser.h"
@@ -660,6 +662,23 @@ TEST_F(Office11BarPainterTest, TheThreeSchemesGiveTheirToolbarAndHotColours) {
             Rgb(GetGradientColor(bounds, bounds.top + 1, RGBOf(255, 244, 204), RGBOf(255, 208, 145), false)))
             << c.Scheme;
         EXPECT_EQ(bar.At(bounds.left, bounds.top + 5), Rgb(Office11SelectedBorderColor)) << c.Scheme;
+    }
+}
+
+// The gallery's sheets once more in each visual-style scheme (the gallery test paints them without one).
+TEST_F(Office11BarPainterTest, TheGallerySheetsInTheThreeSchemes) {
+    for (TovOffice11Scheme scheme : {schBlue, schOlive, schSilver}) {
+        UseScheme(scheme);
+        static const char* const Names[] = {"", "blue", "olive", "silver"};
+        bar_gallery::TBarGallery gallery(manager, painter.get());
+        for (const std::string& sheet : bar_gallery::TBarGallery::SheetNames()) {
+            const TSize size = gallery.SheetSize(sheet);
+            TPicture picture = Picture(size.cx, size.cy);
+            gallery.PaintSheet(sheet, picture.Canvas.get());
+            const std::string file =
+                OutputPath(std::string("gallery-Office11-") + Names[scheme] + "-" + sheet + ".png");
+            EXPECT_TRUE(SaveSurfaceToPng(*GdiGetBitmapSurface(picture.Bitmap->Handle()), file)) << file;
+        }
     }
 }
 

@@ -179,6 +179,12 @@ void TovBarOffice11Painter::BarDrawBackground(TovBarControl* ABarControl, HDC AD
         TovBarFlatPainter::BarDrawBackground(ABarControl, ADC, ADestRect, AClipRect, ABrush);
         return;
     }
+    // A docked toolbar that has no dock to ask still shows the docked gradient, so that its client and
+    // its border agree.
+    if (IsBorderedToolbar(ABarControl)) {
+        BarDrawDockBackground(ABarControl, ADC, ADestRect, AClipRect);
+        return;
+    }
     HRGN saved = nullptr;
     bool exists = false;
     SaveCurrentClipRegion(ADC, saved, exists);

@@ -53,6 +53,9 @@ void TovBarOffice11Painter::PaintGlyphFrame(TovBarItemControl* AControl, HDC ADC
         return;
     }
     const bool anyState = AArgs.Down || AArgs.Selected || AArgs.Pressed || AArgs.DroppedDown;
+    // A face of its own (a hot menu entry's) is painted directly; the bar's own face through the bar, so
+    // that its gradient or icon band shows.
+    const bool direct = anyState || brush != Office11ParentBackground(AControl);
     const bool linked = AArgs.DroppedDown && !AArgs.Down && !InOffice11QuickCustomizationPopup(AControl) &&
                         (dynamic_cast<TovBarSubItemControl*>(AControl) != nullptr ||
                          dynamic_cast<TovBarButtonControl*>(AControl) != nullptr);
@@ -64,16 +67,17 @@ void TovBarOffice11Painter::PaintGlyphFrame(TovBarItemControl* AControl, HDC ADC
     } else if (!inMenu && (AArgs.Down || AArgs.Selected || AArgs.Pressed)) {
         FillButtonGradient(AControl, ADC, R, AArgs.Down, AArgs.Pressed, AArgs.Selected);
     } else {
-        FillItemBackground(AControl, ADC, anyState, brush, R);
+        FillItemBackground(AControl, ADC, direct, brush, R);
     }
     if (AArgs.DroppedDown)
         DrawPopupBorder(AControl->ParentBar(), ADC, AControl->GetChildMenuControl(), AControl, R);
-    else if (AArgs.Selected || (AArgs.Down && IsOffice11CheckedButton(AControl)))
+    else if ((AArgs.Selected && !inMenu) || (AArgs.Down && IsOffice11CheckedButton(AControl)))
+        // A hot entry of a menu is framed as a whole; its glyph is not framed again.
         Office11FrameSelection(ADC, R);
-    else if (AArgs.Down || AArgs.Pressed)
+    else if (AArgs.Down || (AArgs.Pressed && !inMenu))
         FrameRect(ADC, &R, Office11SelectedBorderBrush);
     else if (AArgs.Border)
-        FrameItemBackground(AControl, ADC, false, brush, R);
+        FrameItemBackground(AControl, ADC, direct, brush, R);
 }
 
 void TovBarOffice11Painter::DrawButtonFrame(TovBarItemControl* AControl, HDC ADC, bool ADown, bool ASelected,

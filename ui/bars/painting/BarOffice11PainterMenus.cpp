@@ -84,14 +84,12 @@ void TovBarOffice11Painter::SubMenuControlDrawBorder(TovBarSubMenuControl* AMenu
         SetViewportOrgEx(ADC, previous.x, previous.y, nullptr);
     }
     if (!AMenu->HasDetachCaption()) return;
-    // The caption area inside the frame: a ring of the menu colour, two rows of it above the caption and
-    // one below.
+    // The caption area inside the frame takes the menu colour around the caption (a ring, two rows above
+    // it and one below), so that the icon band starts under it.
     const TRect inside = uiGrowRect(R, -1, -1);
     const TRect area{inside.left, inside.top, inside.right,
-                     inside.top + SubMenuControlDetachCaptionHeight(AMenu->GetDetachCaptionHeight())};
-    FrameRect(ADC, &area, Office11MenuBrush);
-    FillPart(ADC, TRect{area.left, area.top, area.right, area.top + 2}, Office11MenuBrush);
-    FillPart(ADC, TRect{area.left, area.bottom - 1, area.right, area.bottom}, Office11MenuBrush);
+                     inside.top + 1 + AMenu->GetDetachCaptionAreaHeight()};
+    FillPart(ADC, area, Office11MenuBrush);
     SubMenuControlDrawDetachCaption(AMenu, ADC, AMenu->GetDetachCaptionRect());
 }
 
