@@ -1,6 +1,7 @@
 #include "ui/bars/BarPainterChoice.h"
 
 #include "ui/bars/painting/BarFlatPainter.h"
+#include "ui/bars/painting/BarOffice11Painter.h"
 #include "ui/bars/painting/BarStandardPainter.h"
 #include "ui/bars/painting/BarXPPainter.h"
 
@@ -10,13 +11,12 @@ const TovBarPainterClass BasePainterClass{"TovBarPainter", [](TuiLookAndFeelPain
                                               return std::make_unique<TovBarPainter>(ASkinPainter);
                                           }};
 // Standard, Enhanced, Flat, XP, Office11, and the class skinned look-and-feels draw with (the Standard one
-// unless a skin library replaces it). The looks built so far are in place from the start; the others draw
-// with the base until they register.
+// unless a skin library replaces it).
 const TovBarPainterClass* PainterClasses[6] = {&ovBarStandardPainterClass,
                                                &ovBarEnhancedPainterClass,
                                                &ovBarFlatPainterClass,
                                                &ovBarXPPainterClass,
-                                               nullptr,
+                                               &ovBarOffice11PainterClass,
                                                &ovBarStandardPainterClass};
 
 } // namespace

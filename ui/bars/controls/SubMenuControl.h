@@ -36,6 +36,9 @@ public:
     // The height of the expand button of personalised menus.
     int GetMarkSize() const override { return FMarkSize; }
     void SetMarkSize(int AValue) { FMarkSize = AValue; }
+    // The menu shows the rarely used items of a personalised menu (painters may darken its band).
+    bool IsNonRecent() const { return FNonRecent; }
+    void SetNonRecent(bool AValue) { FNonRecent = AValue; }
 
     // ---- Detach caption
     virtual bool HasDetachCaption() const { return FDetachable; }
@@ -89,6 +92,7 @@ private:
     bool FDetachable = false;
     bool FDetachCaptionHot = false;
     bool FShowAnimation = false;
+    bool FNonRecent = false;
     HBRUSH FLightBrush = nullptr;
     TovBarItemControl* FOwnerItemControl = nullptr;
     TRect FOwnerRect{0, 0, 0, 0};
