@@ -5,8 +5,7 @@
 #include "audio/effects/ParallelFor.h"
 #include "audio/effects/PitchShiftJoin.h"
 #include "audio/effects/PitchShiftSegment.h"
-
-#include <soxr.h>
+#include "audio/effects/Resampler.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,54 +13,6 @@
 #include <string>
 
 namespace effects {
-
-// One channel's resampler: the input is taken as recorded at rate * factor and converted to rate.
-struct TSpeedChangeEffect::TResampler {
-    soxr_t Handle = nullptr;
-
-    TResampler(double inputRate, double outputRate) {
-        soxr_error_t error = nullptr;
-        const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
-        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
-        Handle = soxr_create(inputRate, outputRate, 1, &error, &io, &quality, &runtime);
-        if (error || !Handle)
-            throw EAudioEffectError(std::string("Speed Change: the resampler cannot start (") +
-                                    (error ? error : "unknown error") + ").");
-    }
-    ~TResampler() { soxr_delete(Handle); }
-    TResampler(const TResampler&) = delete;
-    TResampler& operator=(const TResampler&) = delete;
-
-    void Run(const float* input, std::size_t count, bool last, double factor, std::vector<float>& output) {
-        std::size_t consumed = 0;
-        while (consumed < count) {
-            const std::size_t room = static_cast<std::size_t>((count - consumed) / factor) + 256;
-            const std::size_t start = output.size();
-            output.resize(start + room);
-            std::size_t used = 0, made = 0;
-            Check(soxr_process(Handle, input + consumed, count - consumed, &used, output.data() + start, room,
-                               &made));
-            output.resize(start + made);
-            consumed += used;
-            if (used == 0 && made == 0) break;
-        }
-        if (!last) return;
-        for (;;) {
-            const std::size_t room = 4096;
-            const std::size_t start = output.size();
-            output.resize(start + room);
-            std::size_t made = 0;
-            Check(soxr_process(Handle, nullptr, 0, nullptr, output.data() + start, room, &made));
-            output.resize(start + made);
-            if (made == 0) break;
-        }
-    }
-
-    static void Check(soxr_error_t error) {
-        if (error) throw EAudioEffectError(std::string("Speed Change: resampling failed (") + error + ").");
-    }
-};
 
 TSpeedChangeEffect::TSpeedChangeEffect(int sampleRate, int channels, double percent)
     : TLaneEffect(sampleRate, channels) {
@@ -71,14 +22,14 @@ TSpeedChangeEffect::TSpeedChangeEffect(int sampleRate, int channels, double perc
     RequireRange("Speed Change", "speed (%)", percent, 1e-3, 300);
     FFactor = percent / 100.0;
     for (int c = 0; c < channels; ++c)
-        FResamplers.push_back(std::make_unique<TResampler>(sampleRate * FFactor, sampleRate));
+        FResamplers.push_back(std::make_unique<TResampler>(sampleRate, FFactor, "Speed Change"));
 }
 
 TSpeedChangeEffect::~TSpeedChangeEffect() = default;
 
 void TSpeedChangeEffect::ProcessLane(int channel, const float* input, std::size_t count, bool last,
                                      std::vector<float>& output) {
-    FResamplers[static_cast<std::size_t>(channel)]->Run(input, count, last, FFactor, output);
+    FResamplers[static_cast<std::size_t>(channel)]->Run(input, count, last, output);
 }
 
 namespace pitch_detail {

@@ -11,6 +11,7 @@
 namespace effects {
 
 class TPitchShiftSegment;
+class TResampler;
 
 // Plays the signal at percent / 100 times its speed (above 0, up to 300 %): the length becomes
 // length * 100 / percent and every frequency moves by the same factor.
@@ -24,7 +25,6 @@ protected:
                      std::vector<float>& output) override;
 
 private:
-    struct TResampler;
     double FFactor;
     std::vector<std::unique_ptr<TResampler>> FResamplers;
 };

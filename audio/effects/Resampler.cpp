@@ -1,0 +1,59 @@
+#include "audio/effects/Resampler.h"
+
+#include "audio/effects/EffectErrors.h"
+
+#include <soxr.h>
+
+#include <utility>
+
+namespace effects {
+
+struct TResampler::TState {
+    soxr_t Handle = nullptr;
+    ~TState() { soxr_delete(Handle); }
+};
+
+TResampler::TResampler(int sampleRate, double factor, std::string effectName)
+    : FState(new TState), FFactor(factor), FEffectName(std::move(effectName)) {
+    soxr_error_t error = nullptr;
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
+    FState->Handle = soxr_create(sampleRate * factor, sampleRate, 1, &error, &io, &quality, &runtime);
+    if (error || !FState->Handle)
+        throw EAudioEffectError(FEffectName + ": the resampler cannot start (" +
+                                (error ? error : "unknown error") + ").");
+}
+
+TResampler::~TResampler() = default;
+
+void TResampler::Check(const char* error) const {
+    if (error) throw EAudioEffectError(FEffectName + ": resampling failed (" + error + ").");
+}
+
+void TResampler::Run(const float* input, std::size_t count, bool last, std::vector<float>& output) {
+    std::size_t consumed = 0;
+    while (consumed < count) {
+        const std::size_t room = static_cast<std::size_t>((count - consumed) / FFactor) + 256;
+        const std::size_t start = output.size();
+        output.resize(start + room);
+        std::size_t used = 0, made = 0;
+        Check(soxr_process(FState->Handle, input + consumed, count - consumed, &used, output.data() + start,
+                           room, &made));
+        output.resize(start + made);
+        consumed += used;
+        if (used == 0 && made == 0) break;
+    }
+    if (!last) return;
+    for (;;) {
+        const std::size_t room = 4096;
+        const std::size_t start = output.size();
+        output.resize(start + room);
+        std::size_t made = 0;
+        Check(soxr_process(FState->Handle, nullptr, 0, nullptr, output.data() + start, room, &made));
+        output.resize(start + made);
+        if (made == 0) break;
+    }
+}
+
+} // namespace effects
