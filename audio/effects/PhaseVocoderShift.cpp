@@ -47,7 +47,8 @@ template <typename T> TFftwBuffer<T> Allocate(std::size_t count) {
 }
 
 // The transforms of one frame size and its window, made once for the whole program: the planner is not
-// safe to call from several threads, the plans are (on buffers of their own).
+// safe to call from several threads, the plans are (on buffers of their own). Plans are estimated, not
+// measured: measuring costs more than the whole shift of a long file gains by it.
 struct TPlans {
     fftwf_plan Forward = nullptr, Inverse = nullptr;
     std::vector<float> Window; // periodic Hann
@@ -56,8 +57,8 @@ struct TPlans {
         const std::size_t n = static_cast<std::size_t>(size);
         auto real = Allocate<float>(n);
         auto spectrum = Allocate<fftwf_complex>(n / 2 + 1);
-        Forward = fftwf_plan_dft_r2c_1d(size, real.get(), spectrum.get(), FFTW_MEASURE);
-        Inverse = fftwf_plan_dft_c2r_1d(size, spectrum.get(), real.get(), FFTW_MEASURE);
+        Forward = fftwf_plan_dft_r2c_1d(size, real.get(), spectrum.get(), FFTW_ESTIMATE);
+        Inverse = fftwf_plan_dft_c2r_1d(size, spectrum.get(), real.get(), FFTW_ESTIMATE);
         for (std::size_t i = 0; i < n; ++i)
             Window[i] = static_cast<float>(0.5 - 0.5 * std::cos(TwoPi * static_cast<double>(i) / size));
     }
@@ -87,7 +88,9 @@ struct TWork {
     std::vector<float> Power, PreviousPower;       // two bins of -1 at each end, for the peak search
     std::vector<float> Rotation, PreviousRotation; // phase added to each bin
     std::vector<int> Peaks;
-    std::vector<double> PeakRotation;
+    // Per peak: the phase turn since the last frame, what the bin's centre frequency alone gives over
+    // the analysis and the output hop, the rotation the frame before gave it, and what it gets now.
+    std::vector<float> TurnRe, TurnIm, Expected, Advance, Carried, PeakRotation, PeakCos, PeakSin;
 
     void Resize(int size) {
         const std::size_t n = static_cast<std::size_t>(size), bins = n / 2 + 1;
@@ -99,8 +102,9 @@ struct TWork {
         PreviousPower.assign(bins + 4, -1.0f);
         Rotation.assign(bins, 0);
         PreviousRotation.assign(bins, 0);
-        Peaks.reserve(bins);
-        PeakRotation.reserve(bins);
+        Peaks.assign(bins, 0);
+        for (auto* v : {&TurnRe, &TurnIm, &Expected, &Advance, &Carried, &PeakRotation, &PeakCos, &PeakSin})
+            v->assign(bins, 0.0f);
     }
 };
 
@@ -110,19 +114,22 @@ TWork& WorkFor(int size) {
     return work;
 }
 
-// The phase brought into [-pi, pi]; without a library call, as it runs for every peak of every frame.
-double Wrap(double phase) {
-    const double turns = phase * (1 / TwoPi);
-    return phase - TwoPi * static_cast<double>(static_cast<std::int64_t>(turns + (turns >= 0 ? 0.5 : -0.5)));
+// The helpers below run for every peak of every frame: they are written without library calls and
+// branches, so that the loops over the peaks run in vector registers.
+
+// The phase brought into [-pi, pi].
+[[gnu::always_inline]] inline float Wrap(float phase) {
+    constexpr float Turns = static_cast<float>(1 / TwoPi), Whole = static_cast<float>(TwoPi);
+    const float turns = phase * Turns;
+    return phase - Whole * static_cast<float>(static_cast<int>(turns + std::copysign(0.5f, turns)));
 }
 
-// The angle of (x, y) to within about 1e-5 radians, for the same reason.
-float Angle(float y, float x) {
+// The angle of (x, y).
+[[gnu::always_inline]] inline float Angle(float y, float x) {
     constexpr float Pi = std::numbers::pi_v<float>;
     const float ax = std::fabs(x), ay = std::fabs(y);
     const float most = std::max(ax, ay), least = std::min(ax, ay);
-    if (most == 0) return 0;
-    const float a = least / most, s = a * a;
+    const float a = least / (most + 1e-30f), s = a * a;
     // Abramowitz and Stegun's series, good to 2e-8 on [0, 1].
     const float r =
         a *
@@ -132,21 +139,46 @@ float Angle(float y, float x) {
                             s * (0.1065626393f +
                                  s * (-0.0752896400f +
                                       s * (0.0429096138f + s * (-0.0161657367f + s * 0.0028662257f))))))));
-    float angle = ay > ax ? Pi / 2 - r : r;
-    if (x < 0) angle = Pi - angle;
-    return y < 0 ? -angle : angle;
+    // Choices made by arithmetic on 0 or 1, not branches.
+    const float octant = r + (ay > ax ? 1.0f : 0.0f) * (Pi / 2 - 2 * r);
+    const float half = octant + (x < 0 ? 1.0f : 0.0f) * (Pi - 2 * octant);
+    return std::copysign(half, y);
 }
+
 // sin(x) for x in [-pi/2, pi/2], to within a few millionths.
-float HalfSine(float x) {
+[[gnu::always_inline]] inline float HalfSine(float x) {
     const float s = x * x;
     return x * (1 + s * (-1.0f / 6 + s * (1.0f / 120 + s * (-1.0f / 5040 + s * (1.0f / 362880)))));
 }
 
-// The unit turn by phase (in [-pi, pi]).
-std::complex<float> Turn(float phase) {
+// The phase of so many turns, whole turns taken off in double precision.
+[[gnu::always_inline]] inline float WholeTurnsOff(double turns) {
+    return static_cast<float>(TwoPi * (turns - static_cast<double>(static_cast<std::int64_t>(turns))));
+}
+
+// The cosine and sine of phase (in [-pi, pi]).
+[[gnu::always_inline]] inline void CosSin(float phase, float& c, float& s) {
     constexpr float Pi = std::numbers::pi_v<float>;
-    const float folded = phase > Pi / 2 ? Pi - phase : phase < -Pi / 2 ? -Pi - phase : phase;
-    return {HalfSine(Pi / 2 - std::fabs(phase)), HalfSine(folded)};
+    const float fromRightAngle = Pi / 2 - std::fabs(phase); // in [-pi/2, pi/2]
+    const float folded = std::copysign(Pi / 2 - std::fabs(fromRightAngle), phase);
+    c = HalfSine(fromRightAngle);
+    s = HalfSine(folded);
+}
+
+// Each peak's rotation now (and its cosine and sine), from the phase turn its bin made since the frame
+// before (turnRe, turnIm), what the bin's centre frequency alone gives over the analysis hop (expected)
+// and adds over the output hop (advance), and the rotation it had (carried); toOutput is how much
+// longer the output hop is than the analysis hop, less one.
+void PeakRotations(std::size_t count, float toOutput, const float* __restrict turnRe,
+                   const float* __restrict turnIm, const float* __restrict expected,
+                   const float* __restrict advance, const float* __restrict carried,
+                   float* __restrict rotations, float* __restrict cosines, float* __restrict sines) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const float deviation = Wrap(Angle(turnIm[i], turnRe[i]) - expected[i]);
+        const float rotation = Wrap(Wrap(carried[i] + advance[i]) + deviation * toOutput);
+        rotations[i] = rotation;
+        CosSin(rotation, cosines[i], sines[i]);
+    }
 }
 
 // The frame length nearest to length (in frames) that the transform handles fast: a multiple of the
@@ -163,14 +195,17 @@ int FrameSize(double length) {
     return best;
 }
 
-// The bins that stand above their two neighbours on each side; power is padded with two negative bins
-// at each end.
-void FindPeaks(const std::vector<float>& power, std::vector<int>& peaks) {
-    peaks.clear();
+// The bins that stand above their two neighbours on each side, into peaks; returns their number.
+// power is padded with two negative bins at each end.
+int FindPeaks(const std::vector<float>& power, std::vector<int>& peaks) {
     const int bins = static_cast<int>(power.size()) - 4;
     const float* p = power.data() + 2;
-    for (int k = 0; k < bins; ++k)
-        if (p[k] > p[k - 1] && p[k] >= p[k + 1] && p[k] > p[k - 2] && p[k] >= p[k + 2]) peaks.push_back(k);
+    int count = 0;
+    for (int k = 0; k < bins; ++k) {
+        peaks[static_cast<std::size_t>(count)] = k;
+        count += (p[k] > p[k - 1]) & (p[k] >= p[k + 1]) & (p[k] > p[k - 2]) & (p[k] >= p[k + 2]);
+    }
+    return count;
 }
 
 // Locks the phases of one analysed frame (in work.Spectrum) for an output hop of synthesisHop after an
@@ -180,14 +215,29 @@ void LockPhases(TWork& work, int analysisHop, int synthesisHop, bool first) {
     auto* spectrum = reinterpret_cast<std::complex<float>*>(work.Spectrum.get());
     float* power = work.Power.data() + 2;
     const float* previousPower = work.PreviousPower.data() + 2;
-    float total = 0, rising = 0, previousTotal = 0;
     for (std::size_t k = 0; k < bins; ++k) {
         const float re = spectrum[k].real(), im = spectrum[k].imag();
-        const float p = re * re + im * im;
-        power[k] = p;
-        total += p;
+        power[k] = re * re + im * im;
+    }
+    // In eight running sums each, so that the compiler can keep them in vector registers.
+    float totals[8] = {}, risings[8] = {}, previousTotals[8] = {};
+    for (std::size_t k = 0; k + 8 <= bins; k += 8)
+        for (std::size_t j = 0; j < 8; ++j) {
+            const float p = power[k + j], before = previousPower[k + j];
+            totals[j] += p;
+            previousTotals[j] += before;
+            risings[j] += p > OnsetRise * before ? p : 0.0f;
+        }
+    float total = 0, rising = 0, previousTotal = 0;
+    for (std::size_t j = 0; j < 8; ++j) {
+        total += totals[j];
+        rising += risings[j];
+        previousTotal += previousTotals[j];
+    }
+    for (std::size_t k = bins / 8 * 8; k < bins; ++k) {
+        total += power[k];
         previousTotal += previousPower[k];
-        rising += p > OnsetRise * previousPower[k] ? p : 0.0f;
+        rising += power[k] > OnsetRise * previousPower[k] ? power[k] : 0.0f;
     }
     const bool onset = rising > OnsetShare * total && total > OnsetGrowth * previousTotal;
     std::swap(work.Rotation, work.PreviousRotation);
@@ -197,25 +247,30 @@ void LockPhases(TWork& work, int analysisHop, int synthesisHop, bool first) {
         std::copy(spectrum, spectrum + bins, work.Previous.begin());
         return;
     }
-    FindPeaks(work.PreviousPower, work.Peaks); // this frame's power, after the swap
-    work.PeakRotation.clear();
-    const double binStep = TwoPi / static_cast<double>(2 * (bins - 1));
-    for (int k : work.Peaks) {
-        const auto bin = static_cast<std::size_t>(k);
-        // The phase the bin gained over the analysis hop, beyond what its centre frequency gives, tells
-        // the peak's own frequency; over the output hop it gains that frequency's advance, counted on
-        // from the phase given to this bin in the frame before (the nearest peak's there), so that a
-        // partial moving from bin to bin keeps its phase running.
+    const int count = FindPeaks(work.PreviousPower, work.Peaks); // this frame's power, after the swap
+    const std::size_t peaks = static_cast<std::size_t>(count);
+    // The phase a peak's bin gained over the analysis hop, beyond what its centre frequency gives, tells
+    // the peak's own frequency; over the output hop it gains that frequency's advance, counted on from
+    // the rotation given to this bin in the frame before (the nearest peak's there), so that a partial
+    // moving from bin to bin keeps its phase running. The centre frequency's own advances are taken in
+    // whole turns exactly, before single precision could lose them.
+    const double perSize = 1.0 / static_cast<double>(2 * (bins - 1));
+    for (std::size_t i = 0; i < peaks; ++i) {
+        const auto bin = static_cast<std::size_t>(work.Peaks[i]);
         const std::complex<float> now = spectrum[bin], before = work.Previous[bin];
-        const float re = now.real() * before.real() + now.imag() * before.imag();
-        const float im = now.imag() * before.real() - now.real() * before.imag();
-        const double centre = binStep * k;
-        const double frequency = centre + Wrap(Angle(im, re) - analysisHop * centre) / analysisHop;
-        work.PeakRotation.push_back(
-            Wrap(work.PreviousRotation[bin] + (synthesisHop - analysisHop) * frequency));
+        work.TurnRe[i] = now.real() * before.real() + now.imag() * before.imag();
+        work.TurnIm[i] = now.imag() * before.real() - now.real() * before.imag();
+        const double k = work.Peaks[i];
+        work.Expected[i] = WholeTurnsOff(k * analysisHop * perSize);
+        work.Advance[i] = WholeTurnsOff(k * (synthesisHop - analysisHop) * perSize);
+        work.Carried[i] = work.PreviousRotation[bin];
     }
+    const float toOutput = static_cast<float>(synthesisHop - analysisHop) / static_cast<float>(analysisHop);
+    PeakRotations(peaks, toOutput, work.TurnRe.data(), work.TurnIm.data(), work.Expected.data(),
+                  work.Advance.data(), work.Carried.data(), work.PeakRotation.data(), work.PeakCos.data(),
+                  work.PeakSin.data());
     std::copy(spectrum, spectrum + bins, work.Previous.begin());
-    if (work.Peaks.empty()) {
+    if (peaks == 0) {
         std::fill(work.Rotation.begin(), work.Rotation.end(), 0.0f);
         return;
     }
@@ -223,9 +278,9 @@ void LockPhases(TWork& work, int analysisHop, int synthesisHop, bool first) {
     // next one.
     const float* own = work.PreviousPower.data() + 2;
     std::size_t from = 0;
-    for (std::size_t i = 0; i < work.Peaks.size(); ++i) {
+    for (std::size_t i = 0; i < peaks; ++i) {
         std::size_t to = bins;
-        if (i + 1 < work.Peaks.size()) {
+        if (i + 1 < peaks) {
             const auto peak = static_cast<std::size_t>(work.Peaks[i]);
             const auto next = static_cast<std::size_t>(work.Peaks[i + 1]);
             to = peak + 1;
@@ -233,9 +288,7 @@ void LockPhases(TWork& work, int analysisHop, int synthesisHop, bool first) {
                 if (own[k] < own[to]) to = k;
             if (to - peak <= next - to) ++to; // the lowest bin goes with the nearer peak
         }
-        const float rotation = static_cast<float>(work.PeakRotation[i]);
-        const std::complex<float> turn = Turn(rotation);
-        const float c = turn.real(), sn = turn.imag();
+        const float rotation = work.PeakRotation[i], c = work.PeakCos[i], sn = work.PeakSin[i];
         for (std::size_t k = from; k < to; ++k) {
             const float re = spectrum[k].real(), im = spectrum[k].imag();
             spectrum[k] = {re * c - im * sn, re * sn + im * c};
