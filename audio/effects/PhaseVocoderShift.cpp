@@ -90,6 +90,8 @@ struct TWork {
     std::vector<int> Peaks;
     // Per peak: the phase turn since the last frame, what the bin's centre frequency alone gives over
     // the analysis and the output hop, the rotation the frame before gave it, and what it gets now.
+    // The stretched signal laid over, each frame's input power, the resampled result.
+    std::vector<float> Sum, InputPower, Resampled;
     std::vector<float> TurnRe, TurnIm, Expected, Advance, Carried, PeakRotation, PeakCos, PeakSin;
 
     void Resize(int size) {
@@ -373,10 +375,11 @@ TPhaseVocoderShift::TPhaseVocoderShift(int sampleRate, double factor)
     FSettling = half + static_cast<std::int64_t>(std::ceil(half / factor)) + ResamplerReach;
 }
 
-std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples) const {
+std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, std::size_t from,
+                                             std::size_t frames) const {
     using namespace phase_vocoder_detail;
     const std::int64_t length = static_cast<std::int64_t>(samples.size());
-    if (length == 0) return {};
+    if (length == 0 || frames == 0) return std::vector<float>(frames, 0.0f);
     const TPlans& plans = PlansFor(FSize);
     TWork& work = WorkFor(FSize);
     std::fill(work.PreviousPower.begin() + 2, work.PreviousPower.end() - 2, 0.0f);
@@ -389,8 +392,10 @@ std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples) 
         std::max<std::int64_t>(1, std::llround(static_cast<double>(length) * FFactor));
     const std::int64_t firstFrame = -(half / hop) + 1, lastFrame = (stretched - 1 + half) / hop;
     const std::int64_t base = firstFrame * hop - half;
-    std::vector<float> sum(static_cast<std::size_t>(lastFrame * hop + half - base), 0.0f);
-    std::vector<float> inputPower(static_cast<std::size_t>(lastFrame - firstFrame + 1));
+    std::vector<float>& sum = work.Sum;
+    sum.assign(static_cast<std::size_t>(lastFrame * hop + half - base), 0.0f);
+    std::vector<float>& inputPower = work.InputPower;
+    inputPower.resize(static_cast<std::size_t>(lastFrame - firstFrame + 1));
     // Hann analysis times Hann synthesis, laid over at a quarter frame, adds up to 3/8 of the overlap.
     const float scale = 1.0f / (static_cast<float>(size) * 0.375f * Overlap);
     std::int64_t previousCentre = 0;
@@ -416,12 +421,13 @@ std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples) 
     }
     CorrectLevel(sum.data() - base, stretched, inputPower, firstFrame, window, size, hop);
 
-    std::vector<float> output;
-    output.reserve(samples.size() + 64);
+    std::vector<float>& resampled = work.Resampled;
+    resampled.clear();
     TResampler resampler(FSampleRate, FFactor, "Pitch Change");
-    resampler.Run(sum.data() - base, static_cast<std::size_t>(stretched), true, output);
-    output.resize(samples.size(), 0.0f);
-    return output;
+    resampler.Run(sum.data() - base, static_cast<std::size_t>(stretched), true, resampled);
+    resampled.resize(std::max(resampled.size(), from + frames), 0.0f);
+    const auto begin = resampled.begin() + static_cast<std::ptrdiff_t>(from);
+    return std::vector<float>(begin, begin + static_cast<std::ptrdiff_t>(frames));
 }
 
 } // namespace effects

@@ -22,9 +22,9 @@ public:
     // silent there): a piece shifted on its own matches the whole signal's shift only further inside.
     std::int64_t Settling() const { return FSettling; }
 
-    // The shifted samples, as many as given, frame for frame in place. Safe to call from several threads
-    // at once.
-    std::vector<float> Shift(const std::vector<float>& samples) const;
+    // The shifted samples over frames [from, from + frames) of samples, frame for frame in place. Safe to
+    // call from several threads at once.
+    std::vector<float> Shift(const std::vector<float>& samples, std::size_t from, std::size_t frames) const;
 
 private:
     int FSampleRate;

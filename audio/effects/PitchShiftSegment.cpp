@@ -16,12 +16,11 @@ std::vector<float> TPitchShiftSegment::Shift(const TLaneSpan& input, std::int64_
                                              std::size_t frames) const {
     const std::int64_t first = from - ReadsBefore();
     const std::int64_t end = from + static_cast<std::int64_t>(frames) + ReadsAfter();
-    std::vector<float> samples(static_cast<std::size_t>(end - first));
+    thread_local std::vector<float> samples; // kept: a stretch is several hundred kilobytes
+    samples.resize(static_cast<std::size_t>(end - first));
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = input.At(first + static_cast<std::int64_t>(i));
-    const auto output = FShifter.Shift(samples);
-    const auto begin = output.begin() + (from - first);
-    return std::vector<float>(begin, begin + static_cast<std::ptrdiff_t>(frames));
+    return FShifter.Shift(samples, static_cast<std::size_t>(from - first), frames);
 }
 
 } // namespace effects

@@ -32,26 +32,24 @@ void TResampler::Check(const char* error) const {
 }
 
 void TResampler::Run(const float* input, std::size_t count, bool last, std::vector<float>& output) {
+    // The converter gives out a limited stretch per call: its output goes through a small buffer, so
+    // that the output is neither zero-filled ahead of time nor moved as it grows.
+    constexpr std::size_t Room = 16384;
+    float scratch[Room];
+    output.reserve(output.size() + static_cast<std::size_t>(static_cast<double>(count) / FFactor) + 256);
     std::size_t consumed = 0;
     while (consumed < count) {
-        const std::size_t room = static_cast<std::size_t>((count - consumed) / FFactor) + 256;
-        const std::size_t start = output.size();
-        output.resize(start + room);
         std::size_t used = 0, made = 0;
-        Check(soxr_process(FState->Handle, input + consumed, count - consumed, &used, output.data() + start,
-                           room, &made));
-        output.resize(start + made);
+        Check(soxr_process(FState->Handle, input + consumed, count - consumed, &used, scratch, Room, &made));
+        output.insert(output.end(), scratch, scratch + made);
         consumed += used;
         if (used == 0 && made == 0) break;
     }
     if (!last) return;
     for (;;) {
-        const std::size_t room = 4096;
-        const std::size_t start = output.size();
-        output.resize(start + room);
         std::size_t made = 0;
-        Check(soxr_process(FState->Handle, nullptr, 0, nullptr, output.data() + start, room, &made));
-        output.resize(start + made);
+        Check(soxr_process(FState->Handle, nullptr, 0, nullptr, scratch, Room, &made));
+        output.insert(output.end(), scratch, scratch + made);
         if (made == 0) break;
     }
 }
