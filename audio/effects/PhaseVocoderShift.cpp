@@ -1,5 +1,6 @@
 #include "audio/effects/PhaseVocoderShift.h"
 
+#include "audio/effects/FastPhase.h"
 #include "audio/effects/Resampler.h"
 
 #include <fftw3.h>
@@ -15,11 +16,12 @@
 namespace effects {
 
 namespace phase_vocoder_detail {
+using namespace fast_phase;
 constexpr double TwoPi = 2 * std::numbers::pi;
-// Frame length in seconds; long enough to part the harmonics of a low voice, short enough to keep
-// attacks from smearing much.
+// Frame length in seconds (before a lowering shortens it); long enough to part the harmonics of a low
+// voice, short enough to keep attacks from smearing much.
 constexpr double FrameSeconds = 0.046;
-// Output frames to a frame length.
+// Frames laid over each point of the stretched signal: the output hop is this part of a frame.
 constexpr int Overlap = 4;
 // A frame counts as an onset when most of its energy lies in bins that rose by more than 6 dB since the
 // frame before, and the frame as a whole grew louder by more than 3 dB.
@@ -88,10 +90,10 @@ struct TWork {
     std::vector<float> Power, PreviousPower;       // two bins of -1 at each end, for the peak search
     std::vector<float> Rotation, PreviousRotation; // phase added to each bin
     std::vector<int> Peaks;
-    // Per peak: the phase turn since the last frame, what the bin's centre frequency alone gives over
-    // the analysis and the output hop, the rotation the frame before gave it, and what it gets now.
     // The stretched signal laid over, each frame's input power, the resampled result.
     std::vector<float> Sum, InputPower, Resampled;
+    // Per peak: the phase turn since the last frame, what the bin's centre frequency alone gives over
+    // the analysis and the output hop, the rotation the frame before gave it, and what it gets now.
     std::vector<float> TurnRe, TurnIm, Expected, Advance, Carried, PeakRotation, PeakCos, PeakSin;
 
     void Resize(int size) {
@@ -114,57 +116,6 @@ TWork& WorkFor(int size) {
     thread_local TWork work;
     if (work.Size != size) work.Resize(size);
     return work;
-}
-
-// The helpers below run for every peak of every frame: they are written without library calls and
-// branches, so that the loops over the peaks run in vector registers.
-
-// The phase brought into [-pi, pi].
-[[gnu::always_inline]] inline float Wrap(float phase) {
-    constexpr float Turns = static_cast<float>(1 / TwoPi), Whole = static_cast<float>(TwoPi);
-    const float turns = phase * Turns;
-    return phase - Whole * static_cast<float>(static_cast<int>(turns + std::copysign(0.5f, turns)));
-}
-
-// The angle of (x, y).
-[[gnu::always_inline]] inline float Angle(float y, float x) {
-    constexpr float Pi = std::numbers::pi_v<float>;
-    const float ax = std::fabs(x), ay = std::fabs(y);
-    const float most = std::max(ax, ay), least = std::min(ax, ay);
-    const float a = least / (most + 1e-30f), s = a * a;
-    // Abramowitz and Stegun's series, good to 2e-8 on [0, 1].
-    const float r =
-        a *
-        (1 + s * (-0.3333314528f +
-                  s * (0.1999355085f +
-                       s * (-0.1420889944f +
-                            s * (0.1065626393f +
-                                 s * (-0.0752896400f +
-                                      s * (0.0429096138f + s * (-0.0161657367f + s * 0.0028662257f))))))));
-    // Choices made by arithmetic on 0 or 1, not branches.
-    const float octant = r + (ay > ax ? 1.0f : 0.0f) * (Pi / 2 - 2 * r);
-    const float half = octant + (x < 0 ? 1.0f : 0.0f) * (Pi - 2 * octant);
-    return std::copysign(half, y);
-}
-
-// sin(x) for x in [-pi/2, pi/2], to within a few millionths.
-[[gnu::always_inline]] inline float HalfSine(float x) {
-    const float s = x * x;
-    return x * (1 + s * (-1.0f / 6 + s * (1.0f / 120 + s * (-1.0f / 5040 + s * (1.0f / 362880)))));
-}
-
-// The phase of so many turns, whole turns taken off in double precision.
-[[gnu::always_inline]] inline float WholeTurnsOff(double turns) {
-    return static_cast<float>(TwoPi * (turns - static_cast<double>(static_cast<std::int64_t>(turns))));
-}
-
-// The cosine and sine of phase (in [-pi, pi]).
-[[gnu::always_inline]] inline void CosSin(float phase, float& c, float& s) {
-    constexpr float Pi = std::numbers::pi_v<float>;
-    const float fromRightAngle = Pi / 2 - std::fabs(phase); // in [-pi/2, pi/2]
-    const float folded = std::copysign(Pi / 2 - std::fabs(fromRightAngle), phase);
-    c = HalfSine(fromRightAngle);
-    s = HalfSine(folded);
 }
 
 // Each peak's rotation now (and its cosine and sine), from the phase turn its bin made since the frame
