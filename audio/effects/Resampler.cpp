@@ -20,15 +20,19 @@ TResampler::TResampler(int sampleRate, double factor, std::string effectName)
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
     FState->Handle = soxr_create(sampleRate * factor, sampleRate, 1, &error, &io, &quality, &runtime);
-    if (error || !FState->Handle)
-        throw EAudioEffectError(FEffectName + ": the resampler cannot start (" +
-                                (error ? error : "unknown error") + ").");
+    if (error || !FState->Handle) Fail("the resampler cannot start", error ? error : "unknown error");
 }
 
 TResampler::~TResampler() = default;
 
 void TResampler::Check(const char* error) const {
-    if (error) throw EAudioEffectError(FEffectName + ": resampling failed (" + error + ").");
+    if (error) Fail("resampling failed", error);
+}
+
+void TResampler::Fail(const char* what, const char* why) const {
+    std::string message = FEffectName;
+    message.append(": ").append(what).append(" (").append(why).append(").");
+    throw EAudioEffectError(message);
 }
 
 void TResampler::Run(const float* input, std::size_t count, bool last, std::vector<float>& output) {

@@ -29,6 +29,7 @@ private:
     std::string FEffectName;
 
     void Check(const char* error) const;
+    [[noreturn]] void Fail(const char* what, const char* why) const;
 };
 
 } // namespace effects
