@@ -1,5 +1,6 @@
 #include "audio/effects/PitchShiftJoin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -29,6 +30,8 @@ int OffsetAt(int step) {
 // How much worse than its own best a channel may fit at the shared offset (in correlation
 // coefficient) before the channels are slid apart.
 constexpr double SharedTolerance = 0.05;
+// Fits closer than this (in correlation coefficient) count as equally good.
+constexpr double NearlyEqual = 0.01;
 } // namespace pitch_join_detail
 
 std::vector<int> JoinOffsets(const std::vector<std::vector<float>>& previous,
@@ -54,26 +57,34 @@ std::vector<int> JoinOffsets(const std::vector<std::vector<float>>& previous,
         const double scale = std::sqrt(previousEnergy[c] * energy[c][step]);
         return scale > 0 ? correlation[c][step] / scale : 0.0;
     };
+    // Of fits that are as good within NearlyEqual, the one nearest 0: sliding a stretch further than
+    // needed moves every sound in it.
+    const auto nearest = [&](const auto& score) {
+        double top = score(0);
+        for (std::size_t step = 1; step < steps; ++step)
+            top = std::max(top, score(step));
+        std::size_t step = 0;
+        while (score(step) < top - NearlyEqual)
+            ++step;
+        return step;
+    };
     std::vector<std::size_t> best(channels, 0);
     for (std::size_t c = 0; c < channels; ++c)
-        for (std::size_t step = 1; step < steps; ++step)
-            if (coefficient(c, step) > coefficient(c, best[c])) best[c] = step;
+        best[c] = nearest([&](std::size_t step) { return coefficient(c, step); });
 
     // The shared offset: the best fit of all channels together, louder channels counting more.
-    std::size_t shared = 0;
-    double sharedScore = 0;
-    for (std::size_t step = 0; step < steps; ++step) {
+    double allPrevious = 0;
+    for (std::size_t c = 0; c < channels; ++c)
+        allPrevious += previousEnergy[c];
+    const std::size_t shared = nearest([&](std::size_t step) {
         double sum = 0, incomingEnergy = 0;
         for (std::size_t c = 0; c < channels; ++c) {
             sum += correlation[c][step];
             incomingEnergy += energy[c][step];
         }
-        const double score = incomingEnergy > 0 ? sum / std::sqrt(incomingEnergy) : 0.0;
-        if (score > sharedScore) {
-            sharedScore = score;
-            shared = step;
-        }
-    }
+        const double scale = std::sqrt(allPrevious * incomingEnergy);
+        return scale > 0 ? sum / scale : 0.0;
+    });
     bool together = true;
     for (std::size_t c = 0; c < channels; ++c)
         together = together && coefficient(c, shared) >= coefficient(c, best[c]) - SharedTolerance;

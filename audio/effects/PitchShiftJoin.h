@@ -12,8 +12,8 @@ namespace effects {
 // For each channel, the offset in [-reach, reach] at which next continues previous: previous[c][i] for
 // i in [0, overlap) is compared with next[c][reach + offset + i] (next must hold overlap + 2 * reach
 // frames). The channels share one offset, so that they stay in step, unless that would make one of
-// them fit clearly worse than it could; then each takes its own. Of equally good offsets the one
-// nearest 0 wins; silence gives 0.
+// them fit clearly worse than it could; then each takes its own. Of offsets that fit nearly equally
+// well the one nearest 0 wins; silence gives 0.
 std::vector<int> JoinOffsets(const std::vector<std::vector<float>>& previous,
                              const std::vector<std::vector<float>>& next, std::size_t overlap, int reach);
 

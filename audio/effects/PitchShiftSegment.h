@@ -1,7 +1,9 @@
-// Pitch shifting of one stretch of one channel by a shifter of its own, so that the stretches of a long
-// signal can be shifted side by side on several cores. The shifter reads a little before and after the
-// stretch (that output is thrown away), so that neither its start-up nor its ending colours the stretch.
+// Pitch shifting of one stretch of one channel on its own, so that the stretches of a long signal can be
+// shifted side by side on several cores. The shifter reads a little before and after the stretch (that
+// output is thrown away), so that neither the stretch's start nor its end colours what it gives out.
 #pragma once
+
+#include "audio/effects/PhaseVocoderShift.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +24,7 @@ struct TLaneSpan {
 
 class TPitchShiftSegment {
 public:
-    // factor: every frequency is multiplied by it (1/3 to 10), the duration is kept. The shifter's delay
-    // is measured once per rate and factor for the whole program.
+    // factor: every frequency is multiplied by it (1/3 to 10), the duration is kept.
     TPitchShiftSegment(int sampleRate, double factor);
 
     // Frames of signal the shifter reads before the stretch it is asked for, and after its end.
@@ -36,10 +37,7 @@ public:
     std::vector<float> Shift(const TLaneSpan& input, std::int64_t from, std::size_t frames) const;
 
 private:
-    int FSampleRate;
-    double FFactor;
-    std::int64_t FLatency; // output behind input (negative: ahead)
-    std::int64_t FPreRoll; // signal fed before and after the stretch, its output thrown away
+    TPhaseVocoderShift FShifter;
 };
 
 } // namespace effects

@@ -5,63 +5,15 @@
 #include "audio/effects/ParallelFor.h"
 #include "audio/effects/PitchShiftJoin.h"
 #include "audio/effects/PitchShiftSegment.h"
-
-#include <soxr.h>
+#include "audio/effects/Resampler.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <future>
 #include <string>
 
 namespace effects {
-
-// One channel's resampler: the input is taken as recorded at rate * factor and converted to rate.
-struct TSpeedChangeEffect::TResampler {
-    soxr_t Handle = nullptr;
-
-    TResampler(double inputRate, double outputRate) {
-        soxr_error_t error = nullptr;
-        const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
-        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
-        Handle = soxr_create(inputRate, outputRate, 1, &error, &io, &quality, &runtime);
-        if (error || !Handle)
-            throw EAudioEffectError(std::string("Speed Change: the resampler cannot start (") +
-                                    (error ? error : "unknown error") + ").");
-    }
-    ~TResampler() { soxr_delete(Handle); }
-    TResampler(const TResampler&) = delete;
-    TResampler& operator=(const TResampler&) = delete;
-
-    void Run(const float* input, std::size_t count, bool last, double factor, std::vector<float>& output) {
-        std::size_t consumed = 0;
-        while (consumed < count) {
-            const std::size_t room = static_cast<std::size_t>((count - consumed) / factor) + 256;
-            const std::size_t start = output.size();
-            output.resize(start + room);
-            std::size_t used = 0, made = 0;
-            Check(soxr_process(Handle, input + consumed, count - consumed, &used, output.data() + start, room,
-                               &made));
-            output.resize(start + made);
-            consumed += used;
-            if (used == 0 && made == 0) break;
-        }
-        if (!last) return;
-        for (;;) {
-            const std::size_t room = 4096;
-            const std::size_t start = output.size();
-            output.resize(start + room);
-            std::size_t made = 0;
-            Check(soxr_process(Handle, nullptr, 0, nullptr, output.data() + start, room, &made));
-            output.resize(start + made);
-            if (made == 0) break;
-        }
-    }
-
-    static void Check(soxr_error_t error) {
-        if (error) throw EAudioEffectError(std::string("Speed Change: resampling failed (") + error + ").");
-    }
-};
 
 TSpeedChangeEffect::TSpeedChangeEffect(int sampleRate, int channels, double percent)
     : TLaneEffect(sampleRate, channels) {
@@ -71,14 +23,14 @@ TSpeedChangeEffect::TSpeedChangeEffect(int sampleRate, int channels, double perc
     RequireRange("Speed Change", "speed (%)", percent, 1e-3, 300);
     FFactor = percent / 100.0;
     for (int c = 0; c < channels; ++c)
-        FResamplers.push_back(std::make_unique<TResampler>(sampleRate * FFactor, sampleRate));
+        FResamplers.push_back(std::make_unique<TResampler>(sampleRate, FFactor, "Speed Change"));
 }
 
 TSpeedChangeEffect::~TSpeedChangeEffect() = default;
 
 void TSpeedChangeEffect::ProcessLane(int channel, const float* input, std::size_t count, bool last,
                                      std::vector<float>& output) {
-    FResamplers[static_cast<std::size_t>(channel)]->Run(input, count, last, FFactor, output);
+    FResamplers[static_cast<std::size_t>(channel)]->Run(input, count, last, output);
 }
 
 namespace pitch_detail {
@@ -88,6 +40,18 @@ constexpr double SegmentSeconds = 3.0;
 constexpr double OverlapSeconds = 0.03;
 constexpr double ReachSeconds = 0.01;
 } // namespace pitch_detail
+
+// Stretches sent to the cores together, with their own copy of the input they read (the input held by
+// the effect grows and is cut while they run).
+struct TPitchChangeEffect::TBatch {
+    std::int64_t First = 0, Count = 0;
+    bool Ended = false;
+    std::int64_t Received = 0; // frames of signal known when it was sent
+    std::int64_t InputFirst = 0;
+    TLanes Input;
+    std::vector<TLanes> Shifted;
+    std::future<void> Done;
+};
 
 TPitchChangeEffect::TPitchChangeEffect(int sampleRate, int channels, double percent)
     : TAudioEffect(sampleRate, channels) {
@@ -127,52 +91,90 @@ void TPitchChangeEffect::Process(std::vector<float>& block, bool last) {
 
     // Stretches go out to the cores once there are enough to keep them all busy (twice as many as there
     // are cores, so that one held up by other work on the machine delays the rest little), and the last
-    // ones once the end is known.
+    // ones once the end is known. They are shifted in the background while the next blocks arrive; the
+    // batch before is joined when the next one is sent, or at the end.
     const std::int64_t enough = std::max<std::int64_t>(1, 2 * WorkerCount() / channels);
     std::int64_t ready = 0;
     while (Ready(FNextSegment + ready, last))
         ++ready;
     std::vector<float> output;
     if (ready > 0 && (ready >= enough || last)) {
-        RunSegments(FNextSegment, ready, last, output);
+        auto batch = Launch(FNextSegment, ready, last);
+        FNextSegment += ready;
         DropUnneededInput();
+        if (FRunning) Finish(*FRunning, output);
+        FRunning = std::move(batch);
+    }
+    if (last && FRunning) {
+        Finish(*FRunning, output);
+        FRunning.reset();
     }
     block = std::move(output);
 }
 
-void TPitchChangeEffect::RunSegments(std::int64_t first, std::int64_t count, bool ended,
-                                     std::vector<float>& output) {
+std::unique_ptr<TPitchChangeEffect::TBatch> TPitchChangeEffect::Launch(std::int64_t first, std::int64_t count,
+                                                                       bool ended) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
-    std::vector<TLanes> shifted(static_cast<std::size_t>(count), TLanes(channels));
+    auto batch = std::make_unique<TBatch>();
+    batch->First = first;
+    batch->Count = count;
+    batch->Ended = ended;
+    batch->Received = FReceived;
+    batch->InputFirst = std::max(FInputFirst, first * FSegmentFrames - FReach - FShifter->ReadsBefore());
+    const std::int64_t inputEnd = std::min(ReadLimit(first + count - 1, ended), FReceived);
+    batch->Input.resize(channels);
+    for (std::size_t c = 0; c < channels; ++c) {
+        const auto begin = FInput[c].begin() + (batch->InputFirst - FInputFirst);
+        batch->Input[c].assign(begin, begin + (inputEnd - batch->InputFirst));
+    }
+    batch->Shifted.assign(static_cast<std::size_t>(count), TLanes(channels));
+    TBatch* job = batch.get();
+    batch->Done = std::async(std::launch::async, [this, job] { RunSegments(*job); });
+    return batch;
+}
+
+void TPitchChangeEffect::RunSegments(TBatch& batch) const {
+    const std::size_t channels = static_cast<std::size_t>(Channels());
     // Each worker takes the next stretch and channel not yet taken, so that a slow one holds up no other.
-    const std::size_t tasks = static_cast<std::size_t>(count) * channels;
+    const std::size_t tasks = static_cast<std::size_t>(batch.Count) * channels;
     std::atomic<std::size_t> next{0};
     ParallelEach(std::min<std::size_t>(tasks, WorkerCount()), true, [&](std::size_t) {
         for (std::size_t task = next++; task < tasks; task = next++) {
-            const std::int64_t segment = first + static_cast<std::int64_t>(task / channels);
+            const std::int64_t segment = batch.First + static_cast<std::int64_t>(task / channels);
             const std::size_t c = task % channels;
             const std::int64_t start = segment * FSegmentFrames;
-            const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
-            const bool final = ended && end == FReceived;
+            const std::int64_t end = std::min(start + FSegmentFrames, batch.Received);
+            const bool final = batch.Ended && end == batch.Received;
             // From FReach before the stretch to FReach past it (and past the next join, if any).
             const std::int64_t frames = end - start + 2 * FReach + (final ? 0 : FOverlap);
-            const TLaneSpan span{FInput[c].data(), FInputFirst, ReadLimit(segment, ended)};
-            shifted[task / channels][c] =
+            const std::int64_t limit =
+                batch.Ended ? std::min(ReadLimit(segment, false), batch.Received) : ReadLimit(segment, false);
+            const TLaneSpan span{batch.Input[c].data(), batch.InputFirst, limit};
+            batch.Shifted[task / channels][c] =
                 FShifter->Shift(span, start - FReach, static_cast<std::size_t>(frames));
         }
     });
-    for (std::int64_t i = 0; i < count; ++i)
-        Join(first + i, ended, shifted[static_cast<std::size_t>(i)], output);
+}
+
+void TPitchChangeEffect::Finish(TBatch& batch, std::vector<float>& output) {
+    batch.Done.get();
+    const std::size_t channels = static_cast<std::size_t>(Channels());
+    const std::int64_t frames =
+        std::min((batch.First + batch.Count) * FSegmentFrames, batch.Received) - batch.First * FSegmentFrames;
+    output.reserve(output.size() + static_cast<std::size_t>(frames) * channels);
+    for (std::int64_t i = 0; i < batch.Count; ++i)
+        Join(batch.First + i, batch.Ended, batch.Received, batch.Shifted[static_cast<std::size_t>(i)],
+             output);
 }
 
 // Places a shifted stretch after the one before: slid to fit it, faded in over it, and appended to the
 // interleaved output; keeps what lies over the next join.
-void TPitchChangeEffect::Join(std::int64_t segment, bool ended, const TLanes& shifted,
+void TPitchChangeEffect::Join(std::int64_t segment, bool ended, std::int64_t received, const TLanes& shifted,
                               std::vector<float>& output) {
     const std::size_t channels = static_cast<std::size_t>(Channels());
     const std::int64_t start = segment * FSegmentFrames;
-    const std::int64_t end = std::min(start + FSegmentFrames, FReceived);
-    const bool final = ended && end == FReceived;
+    const std::int64_t end = std::min(start + FSegmentFrames, received);
+    const bool final = ended && end == received;
     const std::size_t own = static_cast<std::size_t>(end - start);
     const std::size_t overlap = FTail.empty() ? 0 : std::min(own, static_cast<std::size_t>(FOverlap));
     const int reach = static_cast<int>(FReach);
@@ -191,7 +193,6 @@ void TPitchChangeEffect::Join(std::int64_t segment, bool ended, const TLanes& sh
             target[f * channels] = FTail[c][f] * (1 - w) + source[f] * w;
         }
     }
-    FNextSegment = segment + 1;
     if (final) {
         FTail.clear();
         return;

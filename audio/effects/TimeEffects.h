@@ -11,6 +11,7 @@
 namespace effects {
 
 class TPitchShiftSegment;
+class TResampler;
 
 // Plays the signal at percent / 100 times its speed (above 0, up to 300 %): the length becomes
 // length * 100 / percent and every frequency moves by the same factor.
@@ -24,7 +25,6 @@ protected:
                      std::vector<float>& output) override;
 
 private:
-    struct TResampler;
     double FFactor;
     std::vector<std::unique_ptr<TResampler>> FResamplers;
 };
@@ -34,7 +34,8 @@ private:
 // The signal is cut into stretches of a fixed length, counted from its start, that are shifted side by
 // side on the machine's cores and joined with short aligned cross-fades; as the stretches do not depend
 // on how the signal arrives, block-by-block processing gives the same output as processing in one piece.
-// Output is held back until the stretches it belongs to can be finished.
+// Output is held back until the stretches it belongs to are finished (a batch of them is shifted in the
+// background while the next blocks arrive).
 class TPitchChangeEffect : public TAudioEffect {
 public:
     TPitchChangeEffect(int sampleRate, int channels, double percent);
@@ -45,10 +46,15 @@ public:
 private:
     using TLanes = std::vector<std::vector<float>>;
 
+    struct TBatch;
+
     bool Ready(std::int64_t segment, bool ended) const;
     std::int64_t ReadLimit(std::int64_t segment, bool ended) const;
-    void RunSegments(std::int64_t first, std::int64_t count, bool ended, std::vector<float>& output);
-    void Join(std::int64_t segment, bool ended, const TLanes& shifted, std::vector<float>& output);
+    std::unique_ptr<TBatch> Launch(std::int64_t first, std::int64_t count, bool ended);
+    void RunSegments(TBatch& batch) const;
+    void Finish(TBatch& batch, std::vector<float>& output);
+    void Join(std::int64_t segment, bool ended, std::int64_t received, const TLanes& shifted,
+              std::vector<float>& output);
     void DropUnneededInput();
 
     std::unique_ptr<TPitchShiftSegment> FShifter;
@@ -59,6 +65,7 @@ private:
     std::int64_t FInputFirst = 0;
     std::int64_t FReceived = 0;
     std::int64_t FNextSegment = 0;
-    TLanes FTail; // the last stretch's output over the next join, as placed
+    TLanes FTail;                     // the last stretch's output over the next join, as placed
+    std::unique_ptr<TBatch> FRunning; // stretches being shifted in the background (ends first)
 };
 } // namespace effects

@@ -6,10 +6,17 @@
 // peak memory against the document's size. Pin the run to the processors to measure on, as in
 // `taskset -c 0,1 olva_bench_effects`: both tools inherit the set, and the first line names its size.
 //
-// Usage: olva_bench_effects [seconds] [runs]   (default 600 seconds, 3 runs)
+// For effects that move every frequency (the pitch change) it also prints how far each tool's result lies
+// from the ideal (the source signal made again with every frequency moved): the distance between their
+// spectra averaged over the first half minute, in dB.
+//
+// Usage: olva_bench_effects [seconds] [runs] [effect]   (default 600 seconds, 3 runs, every effect)
 //        olva_bench_effects --source PATH [seconds]   (only writes the source file, to time by hand)
 //        olva_bench_effects --list   (each effect's name and the reference tool's arguments, a line each)
 
+#include "audio/AudioDecoder.h"
+#include "audio/AudioError.h"
+#include "audio/views/SpectrumAnalyzer.h"
 #include "bench/common/WholeProcess.h"
 #include "bench/effects/EffectCases.h"
 
@@ -31,8 +38,8 @@ namespace effects_bench {
 constexpr int Rate = 44100;
 constexpr int Channels = 2;
 
-// Music-like test signal: a few tones with a slow swell plus a little noise.
-std::vector<float> MakeSignal(double seconds) {
+// Music-like test signal: a few tones with a slow swell plus a little noise; scale moves every tone.
+std::vector<float> MakeSignal(double seconds, double scale = 1.0) {
     const std::size_t frames = static_cast<std::size_t>(seconds * Rate);
     std::vector<float> samples(frames * Channels);
     std::mt19937 generator(1);
@@ -40,9 +47,9 @@ std::vector<float> MakeSignal(double seconds) {
     for (std::size_t f = 0; f < frames; ++f) {
         const double t = static_cast<double>(f) / Rate;
         const double swell = 0.6 + 0.4 * std::sin(2 * std::numbers::pi * 0.1 * t);
-        const double tone = 0.3 * std::sin(2 * std::numbers::pi * 220 * t) +
-                            0.2 * std::sin(2 * std::numbers::pi * 330 * t) +
-                            0.1 * std::sin(2 * std::numbers::pi * 2750 * t);
+        const double tone = 0.3 * std::sin(2 * std::numbers::pi * 220 * scale * t) +
+                            0.2 * std::sin(2 * std::numbers::pi * 330 * scale * t) +
+                            0.1 * std::sin(2 * std::numbers::pi * 2750 * scale * t);
         samples[f * 2] = static_cast<float>(swell * tone) + noise(generator);
         samples[f * 2 + 1] = static_cast<float>(swell * tone * 0.8) + noise(generator);
     }
@@ -81,6 +88,52 @@ bool WriteWav(const std::string& path, const std::vector<float>& samples) {
     return std::fclose(file) == 0 && ok;
 }
 
+constexpr double QualitySeconds = 30;
+
+// The left channel's spectrum averaged (in power) over frames [0, frames) of interleaved stereo, in dB,
+// up to 15 kHz: steady tones stand out of the noise, whose own bins average out.
+std::vector<double> AverageSpectrumDb(const std::vector<float>& stereo, std::size_t frames) {
+    constexpr int Size = 4096;
+    TSpectrumAnalyzer analyzer(Size);
+    const std::size_t top = 15000 * Size / Rate;
+    std::vector<float> left(frames), levels(static_cast<std::size_t>(analyzer.Bins()));
+    for (std::size_t f = 0; f < frames; ++f)
+        left[f] = stereo[f * Channels];
+    std::vector<double> power(top, 0.0);
+    int count = 0;
+    for (std::size_t at = 0; at + Size <= frames; at += Size / 2, ++count) {
+        analyzer.Analyze(left.data() + at, Size, levels.data());
+        for (std::size_t k = 1; k < top; ++k)
+            power[k] += std::pow(10.0, levels[k] / 10);
+    }
+    std::vector<double> db(top, TSpectrumAnalyzer::FloorDb);
+    for (std::size_t k = 1; k < top; ++k)
+        if (power[k] > 0) db[k] = 10 * std::log10(power[k] / count);
+    return db;
+}
+
+// RMS difference in dB between a result's averaged spectrum and the ideal's (levels more than 80 dB
+// below the ideal's loudest count as that floor); negative when the file cannot be read.
+double DistanceToIdealDb(const std::string& path, const std::vector<double>& ideal, double seconds) {
+    const std::size_t frames = static_cast<std::size_t>(std::min(QualitySeconds, seconds) * Rate);
+    std::vector<float> stereo(frames * Channels, 0.0f);
+    try {
+        TAudioDecoder decoder(path);
+        if (decoder.Channels() != Channels || decoder.Read(stereo.data(), std::int64_t(frames)) <= 0)
+            return -1;
+    } catch (const Exception&) {
+        return -1;
+    }
+    const auto actual = AverageSpectrumDb(stereo, frames);
+    const double floor = *std::max_element(ideal.begin(), ideal.end()) - 80;
+    double sum = 0;
+    for (std::size_t k = 1; k < ideal.size(); ++k) {
+        const double d = std::max(ideal[k], floor) - std::max(actual[k], floor);
+        sum += d * d;
+    }
+    return std::sqrt(sum / static_cast<double>(ideal.size() - 1));
+}
+
 } // namespace effects_bench
 
 int main(int argc, char** argv) {
@@ -96,6 +149,11 @@ int main(int argc, char** argv) {
     }
     const double seconds = argc > 1 ? std::atof(argv[1]) : 600.0;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const char* only = argc > 3 ? argv[3] : nullptr;
+    if (only && !Find(only)) {
+        std::fprintf(stderr, "unknown effect %s\n", only);
+        return 2;
+    }
     if (std::system("command -v sox >/dev/null 2>&1") != 0) {
         std::printf("effects: skipped, sox is missing\n");
         return 0;
@@ -124,6 +182,7 @@ int main(int argc, char** argv) {
                 "ours cpu (s)", "sox cpu (s)", "peak (MB)");
     int over = 0;
     for (const TCase& c : Cases()) {
+        if (only && std::strcmp(only, c.Name) != 0) continue;
         std::vector<std::string> reference = {"sox", "-q", wav, theirs};
         for (std::size_t at = 0, next; at < c.Sox.size(); at = next + 1) {
             next = c.Sox.find(' ', at);
@@ -135,6 +194,13 @@ int main(int argc, char** argv) {
         std::printf("%-12s %10.3f %10.3f %8.2f %12.3f %12.3f %12.0f%s\n", c.Name, pair.Ours, pair.Reference,
                     pair.Ratio, pair.OursCpu, pair.ReferenceCpu, pair.OursPeakMb,
                     pair.Ok ? (pair.Ratio > 1.0 ? "  over" : "") : "  failed");
+        if (c.FrequencyFactor > 0 && pair.Ok) {
+            const double length = std::min(QualitySeconds, seconds);
+            const auto ideal = AverageSpectrumDb(MakeSignal(length, c.FrequencyFactor),
+                                                 static_cast<std::size_t>(length * Rate));
+            std::printf("%-12s distance to the ideal result's spectrum: ours %.2f dB, sox %.2f dB\n", "",
+                        DistanceToIdealDb(ours, ideal, seconds), DistanceToIdealDb(theirs, ideal, seconds));
+        }
         std::fflush(stdout);
     }
     std::filesystem::remove_all(dir);
