@@ -1,5 +1,6 @@
 #include "audio/effects/PhaseVocoderShift.h"
 
+#include "audio/FftwPlanner.h"
 #include "audio/effects/FastPhase.h"
 #include "audio/effects/Resampler.h"
 
@@ -48,9 +49,9 @@ template <typename T> TFftwBuffer<T> Allocate(std::size_t count) {
     return TFftwBuffer<T>(static_cast<T*>(fftwf_malloc(sizeof(T) * count)));
 }
 
-// The transforms of one frame size and its window, made once for the whole program: the planner is not
-// safe to call from several threads, the plans are (on buffers of their own). Plans are estimated, not
-// measured: measuring costs more than the whole shift of a long file gains by it.
+// The transforms of one frame size and its window, made once for the whole program under the planner's
+// lock; the plans themselves run on several threads at once (on buffers of their own). Plans are estimated,
+// not measured: measuring costs more than the whole shift of a long file gains by it.
 struct TPlans {
     fftwf_plan Forward = nullptr, Inverse = nullptr;
     std::vector<float> Window; // periodic Hann
@@ -59,12 +60,14 @@ struct TPlans {
         const std::size_t n = static_cast<std::size_t>(size);
         auto real = Allocate<float>(n);
         auto spectrum = Allocate<fftwf_complex>(n / 2 + 1);
+        std::lock_guard planner(ovFftwPlannerLock());
         Forward = fftwf_plan_dft_r2c_1d(size, real.get(), spectrum.get(), FFTW_ESTIMATE);
         Inverse = fftwf_plan_dft_c2r_1d(size, spectrum.get(), real.get(), FFTW_ESTIMATE);
         for (std::size_t i = 0; i < n; ++i)
             Window[i] = static_cast<float>(0.5 - 0.5 * std::cos(TwoPi * static_cast<double>(i) / size));
     }
     ~TPlans() {
+        std::lock_guard planner(ovFftwPlannerLock());
         fftwf_destroy_plan(Forward);
         fftwf_destroy_plan(Inverse);
     }

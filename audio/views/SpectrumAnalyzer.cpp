@@ -1,6 +1,7 @@
 #include "audio/views/SpectrumAnalyzer.h"
 
 #include "audio/AudioError.h"
+#include "audio/FftwPlanner.h"
 
 #include <fftw3.h>
 
@@ -12,11 +13,15 @@
 struct TSpectrumAnalyzer::TPlan {
     explicit TPlan(int size)
         : Input(fftwf_alloc_real(std::size_t(size))), Output(fftwf_alloc_complex(std::size_t(size / 2 + 1))) {
-        // Planning is not thread-safe in FFTW; the views plan on the user-interface thread only.
+        // The effects plan on worker threads while a view may plan here.
+        std::lock_guard planner(ovFftwPlannerLock());
         Plan = fftwf_plan_dft_r2c_1d(size, Input, Output, FFTW_ESTIMATE);
     }
     ~TPlan() {
-        fftwf_destroy_plan(Plan);
+        {
+            std::lock_guard planner(ovFftwPlannerLock());
+            fftwf_destroy_plan(Plan);
+        }
         fftwf_free(Input);
         fftwf_free(Output);
     }
