@@ -190,8 +190,8 @@ public:
     // Width of the glyph column of menus, and the row height of their items.
     virtual int GetIconAreaSize() const;
     virtual int GetItemHeight(TovBarItemControl* AControl) const { return GetIconAreaSize(); }
-    // The scale of large menu items (1 at 96 DPI).
-    virtual double GetRatio() const { return 1.0; }
+    // The text size against the painter's base text size, at least 1 (1 until the metrics are computed).
+    virtual double GetRatio() const { return FRatio; }
     virtual int GetMenuArrowWidth() const;
     virtual int GetMenuArrowHeight() const;
     // The control's own image list (a popup menu's); null: the manager's.
@@ -300,6 +300,8 @@ public:
     virtual bool CanHotTrack(const TPoint& P, TovBarItemControl* AControl) const { return true; }
     virtual bool IsMouseTrackingLocked() const { return false; }
     bool IsMouseOutside(bool ACheckMoved) const;
+    // Screen position of the mouse message being handled, else of the cursor.
+    TPoint CurrentMousePosition() const;
     // A mouse-down on the owner control while this bar is active (the hooks tell it).
     virtual void MouseDownOnOwnerControl(HWND AWnd, UINT AMsg, const TPoint& AScreenPoint) {}
     // The window is the bar's own, one of its children, or owned by its child bar or selected control.

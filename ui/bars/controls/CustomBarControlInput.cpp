@@ -316,9 +316,23 @@ void TCustomovBarControl::DoMouseMove(TShiftState AShift, const TPoint& P, TovBa
         HotTrackItemControl(AControl);
 }
 
-void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
+TPoint TCustomovBarControl::CurrentMousePosition() const {
+    // The point of the mouse message being handled: the cursor may already be elsewhere when a message
+    // queued earlier is handled.
+    const UINT msg = FCurrentMessage.Msg;
+    if (FHandle != nullptr && msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
+        POINT p{static_cast<short>(LOWORD(FCurrentMessage.LParam)),
+                static_cast<short>(HIWORD(FCurrentMessage.LParam))};
+        ::ClientToScreen(FHandle, &p);
+        return p;
+    }
     POINT cursor{};
     ::GetCursorPos(&cursor);
+    return cursor;
+}
+
+void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
+    const TPoint cursor = CurrentMousePosition();
     if (cursor.x == FLastMousePosition.x && cursor.y == FLastMousePosition.y) {
         RECT window{};
         if (FHandle != nullptr) ::GetWindowRect(FHandle, &window);
@@ -345,7 +359,8 @@ void TCustomovBarControl::MouseLeave() {
     TrackLinkMouse(nullptr, TPoint{-1, -1}, TShiftState{});
     if (!self) return;
     if (FMarkState == 1) FMarkState = 0;
-    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() && !IsCustomizing())
+    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() &&
+        !IsCustomizing())
         HotTrackItemControl(nullptr);
 }
 
@@ -374,8 +389,7 @@ void TCustomovBarControl::TrackLinkMouse(TovBarItemLink* ALink, const TPoint& P,
 
 bool TCustomovBarControl::IsMouseOutside(bool ACheckMoved) const {
     if (IsCustomizing() || FHandle == nullptr || !::IsWindowVisible(FHandle)) return true;
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
+    const TPoint cursor = CurrentMousePosition();
     if (ACheckMoved) return cursor.x == FLastMousePosition.x && cursor.y == FLastMousePosition.y;
     RECT window{};
     ::GetWindowRect(FHandle, &window);

@@ -2,6 +2,7 @@
 // gives every bar window (painting, mouse, keys, focus and the private messages).
 #include "ui/bars/controls/CustomBarControl.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/Font.h"
@@ -176,13 +177,22 @@ void TCustomovBarControl::WndProc(TMessage& AMessage) {
             WMPaint(AMessage);
         return;
     case WM_PRINTCLIENT: {
+        // The DC is the caller's: its clip region and selections come back as they were.
+        HDC dc = reinterpret_cast<HDC>(AMessage.WParam);
+        const int saved = SaveDC(dc);
         TCanvas canvas;
-        canvas.SetHandle(reinterpret_cast<HDC>(AMessage.WParam));
-        {
+        canvas.SetHandle(dc);
+        try {
             TuiCanvas paintCanvas(&canvas);
+            if (TFont* font = GetFont()) paintCanvas.Font()->Assign(font);
             Paint(&paintCanvas);
+        } catch (...) {
+            canvas.SetHandle(nullptr);
+            RestoreDC(dc, saved);
+            throw;
         }
         canvas.SetHandle(nullptr);
+        RestoreDC(dc, saved);
         return;
     }
     case WM_SIZE:
