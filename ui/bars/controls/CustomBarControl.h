@@ -174,6 +174,12 @@ public:
                                     HBRUSH ABrush);
     void DrawBackgroundInRegion(HDC ADC, HRGN ARegion, bool AIsClientArea, HBRUSH ABrush);
     virtual void DrawNonClientArea(HDC ADC) {}
+    // Whether WM_NCPAINT draws the frame through DrawNonClientArea (the base window has no frame).
+    virtual bool HasNonClientArea() const { return false; }
+    virtual HDC GetNCDC();
+    virtual void ReleaseNCDC(HDC ADC);
+    // Toolbars show the move cursor over their drag handle and while moving.
+    void SetMoveCursor(bool AMoving);
     // The brush of the item being painted.
     HBRUSH CurrentBackgroundBrush() const { return FCurrentBackgroundBrush; }
 
@@ -249,6 +255,8 @@ public:
     // Joins (True) or leaves the process-wide chain of active bars.
     void SetActive(bool AValue);
     virtual bool CanSetActive() const;
+    // A window exists and it and all its parents are enabled.
+    bool IsWindowEnabled() const;
     // The bar lies on the chain from the active bar control up its parents (True when none is active).
     bool IsInActiveBarChain() const;
     // The parent bar, unless this bar is internal and the parent is not.
@@ -286,12 +294,20 @@ public:
     // Selects the control; a unique accelerator clicks it (Enter sent to the bar).
     virtual void SelectByAccel(TovBarItemControl* AControl, bool ANotUnique);
     bool IsKeyForSelectedControl(WORD AKey);
+    // Ctrl+Tab: the next (or previous) visible, enabled toolbar with a selectable item, across the
+    // managers of the same form; null when the walk comes back to this bar's toolbar.
+    virtual TCustomovBarControl* GetNextBarControl(bool AForward) const;
+    // The keyboard moves from this chain's toolbar to that toolbar's first selectable item.
+    void FocusNextToolbar(bool AForward);
 
     // ---- Mouse
     virtual void MouseDown(TMouseButton AButton, TShiftState AShift, int X, int Y);
     virtual void MouseMove(TShiftState AShift, int X, int Y);
     virtual void MouseUp(TMouseButton AButton, TShiftState AShift, int X, int Y);
     virtual void DoLButtonUp(const TMessage& AMessage);
+    // A double click on the selected control: the designer shows its handler; a control that can click
+    // on a bar with a mark presses the mark; else the control's own double click.
+    virtual void DoItemDblClick(TovBarItemControl* AControl);
     virtual void TrackMousePosition(TShiftState AShift, int X, int Y);
     virtual void MouseEnter(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl);
     virtual void MouseLeave();
@@ -431,6 +447,8 @@ protected:
     int FViewState = 0;
     bool FDowned = false;
     bool FIgnoreNextClick = false;
+    // The cursor shown over the client area (null: the arrow).
+    const char* FCursor = nullptr;
     // Tells the bar when the mouse has left its window.
     std::unique_ptr<IuiMouseTrackingCaller> FMouseTracker;
 
@@ -439,6 +457,7 @@ private:
     void WMPaint(TMessage& AMessage);
     void WMMouse(TMessage& AMessage);
     void WMKeyDown(TMessage& AMessage);
+    void WMNCPaint(TMessage& AMessage);
 };
 
 // The process-wide active bar control as a bar control (null when none, or when it is not one).

@@ -11,8 +11,11 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
@@ -35,7 +38,11 @@ void TCustomovBarControl::SetActive(bool AValue) {
 
 bool TCustomovBarControl::CanSetActive() const {
     // A bar without a window is driven by its owner (measuring, stand-ins) and may always join.
-    if (FHandle == nullptr || IsCustomizing()) return true;
+    return FHandle == nullptr || IsCustomizing() || IsWindowEnabled();
+}
+
+bool TCustomovBarControl::IsWindowEnabled() const {
+    if (FHandle == nullptr) return false;
     for (HWND wnd = FHandle; wnd != nullptr; wnd = ::GetParent(wnd))
         if (!::IsWindowEnabled(wnd)) return false;
     return true;
@@ -290,6 +297,14 @@ void TCustomovBarControl::DoLButtonUp(const TMessage& AMessage) {
     if (self && hadClicked) CloseUp(bcrOther);
 }
 
+void TCustomovBarControl::DoItemDblClick(TovBarItemControl* AControl) {
+    if (FManager != nullptr && FManager->IsDesigning()) {
+        if (TovBarItem* item = AControl->Item()) FManager->DesignerShowDefaultEventHandler(item);
+        return;
+    }
+    AControl->DblClick();
+}
+
 // ---- Hot tracking
 
 void TCustomovBarControl::MouseMove(TShiftState AShift, int X, int Y) {
@@ -426,7 +441,11 @@ void TCustomovBarControl::ProcessNavigationKey(WORD& AKey, TShiftState AShift) {
         previous = key == VK_LEFT;
         next = key == VK_RIGHT;
     }
-    if (key == VK_TAB && !AShift.Contains(ssCtrl)) {
+    if (key == VK_TAB && AShift.Contains(ssCtrl)) {
+        FocusNextToolbar(!AShift.Contains(ssShift));
+        return;
+    }
+    if (key == VK_TAB) {
         tab = true;
         previous = AShift.Contains(ssShift);
         next = !previous;
@@ -505,4 +524,50 @@ bool TCustomovBarControl::IsKeyForSelectedControl(WORD AKey) {
         return false;
     FSelectedControl->KeyDown(AKey, KeyboardStateToShiftState());
     return true;
+}
+
+// ---- Moving between toolbars
+
+TCustomovBarControl* TCustomovBarControl::GetNextBarControl(bool AForward) const {
+    TCustomovBarControl* root = GetRootBarControl();
+    TovBarManager* manager = root->GetBarManager();
+    if (root->Kind() != bckToolbar || manager == nullptr) return nullptr;
+    auto indexOf = [](TovBarManager* AManager, const TCustomovBarControl* AControl) {
+        for (int i = 0; i < AManager->Bars()->Count(); ++i)
+            if (AManager->Bars()->GetItem(i)->GetControl() == AControl) return i;
+        return -1;
+    };
+    int index = indexOf(manager, root);
+    if (index < 0) return nullptr;
+    TovBarManager* const startManager = manager;
+    const int start = index;
+    TovBarManagerList* list = BarManagerList();
+    for (;;) {
+        index += AForward ? 1 : -1;
+        if (index < 0 || index >= manager->Bars()->Count()) {
+            // On to the next manager of the same form that has toolbars.
+            TovBarManager* next = manager;
+            do {
+                next = list != nullptr ? list->GetNextManager(next, AForward) : startManager;
+            } while (next != startManager && next->Bars()->Count() == 0);
+            manager = next;
+            index = AForward ? 0 : manager->Bars()->Count() - 1;
+        }
+        if (manager == startManager && index == start) return nullptr;
+        auto* control = dynamic_cast<TCustomovBarControl*>(manager->Bars()->GetItem(index)->GetControl());
+        if (control != nullptr && control->HandleAllocated() && ::IsWindowVisible(control->Handle()) &&
+            control->IsWindowEnabled() && control->ItemLinks() != nullptr &&
+            control->ItemLinks()->GetFirstSelectableLink() != nullptr)
+            return control;
+    }
+}
+
+void TCustomovBarControl::FocusNextToolbar(bool AForward) {
+    TCustomovBarControl* next = GetNextBarControl(AForward);
+    if (next == nullptr) return;
+    TWeakLink<TCustomovBarControl> target(next);
+    GetRootBarControl()->BarLostFocus();
+    if (!target) return;
+    TovBarItemLink* first = next->ItemLinks()->GetFirstSelectableLink();
+    next->BarGetFocus(first != nullptr ? first->Control() : nullptr);
 }

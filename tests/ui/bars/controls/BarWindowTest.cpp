@@ -12,6 +12,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
@@ -232,4 +233,65 @@ TEST_F(BarWindowTest, DestroyingTheActiveBarLeavesNoActiveBar) {
     EXPECT_EQ(nullptr, parent->ChildBar());
     FreeMenu(parent);
     EXPECT_EQ(nullptr, ovBarActiveBarControl());
+}
+
+namespace {
+
+// Toolbar windows that show their toolbars' own links, so that the manager's toolbars find them.
+class ToolbarWindowsTest : public BarWindowTest {
+protected:
+    void TearDown() override {
+        toolbars.clear();
+        BarWindowTest::TearDown();
+    }
+    bar_standins::TStandInToolbar* AddToolbar(int X, int Y, const std::string& ACaption, bool AShow = true) {
+        // No fake window for the toolbar: the stand-in is its window.
+        IovBarWindowFactory* previous = ovSetBarWindowFactory(nullptr);
+        TovBar* bar = manager->Bars()->Add();
+        ovSetBarWindowFactory(previous);
+        bar->ItemLinks()->AddItem(Button(ACaption));
+        auto toolbar = std::make_unique<bar_standins::TStandInToolbar>(manager, bar, true);
+        toolbar->SetPainter(painter.get());
+        toolbar->MarkShown = false;
+        toolbar->Layout();
+        const TRect client = toolbar->GetClientRect();
+        toolbar->SetBounds(TRect{X, Y, X + client.right, Y + client.bottom});
+        toolbar->HandleNeeded();
+        if (AShow) toolbar->Show();
+        auto* result = toolbar.get();
+        toolbars.push_back(std::move(toolbar));
+        return result;
+    }
+    void PressCtrlTab(bool AShift = false) {
+        olva::win::InjectKey(VK_CONTROL, true);
+        if (AShift) olva::win::InjectKey(VK_SHIFT, true);
+        PressKey(VK_TAB);
+        if (AShift) olva::win::InjectKey(VK_SHIFT, false);
+        olva::win::InjectKey(VK_CONTROL, false);
+        olva::win::PumpMessages();
+    }
+    std::vector<std::unique_ptr<bar_standins::TStandInToolbar>> toolbars;
+};
+
+} // namespace
+
+TEST_F(ToolbarWindowsTest, CtrlTabMovesToTheNextShownToolbarAndComesBack) {
+    auto* first = AddToolbar(600, 10, "Cut");
+    AddToolbar(600, 60, "Hidden", false);
+    auto* third = AddToolbar(600, 110, "Paste");
+    first->BarGetFocus(first->ItemLinks()->VisibleItems(0)->Control());
+    ASSERT_EQ(first, ovBarActiveBarControl());
+
+    PressCtrlTab();
+    EXPECT_EQ(third, ovBarActiveBarControl()) << "the hidden toolbar is passed by";
+    EXPECT_EQ(third->ItemLinks()->VisibleItems(0)->Control(), third->SelectedControl());
+    EXPECT_FALSE(first->IsActive());
+    EXPECT_EQ(nullptr, first->SelectedControl());
+
+    PressCtrlTab();
+    EXPECT_EQ(first, ovBarActiveBarControl()) << "past the last toolbar the walk starts again";
+    PressCtrlTab(true);
+    EXPECT_EQ(third, ovBarActiveBarControl()) << "Ctrl+Shift+Tab goes back";
+    third->Hide();
+    EXPECT_EQ(nullptr, first->GetNextBarControl(true)) << "the walk came back to its start";
 }
