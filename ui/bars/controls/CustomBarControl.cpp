@@ -12,6 +12,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/itemcontrols/ItemControlViewInfo.h"
@@ -71,6 +72,8 @@ TCustomovBarControl::~TCustomovBarControl() {
         ContainsControl(FManager->SelectedItem()))
         FManager->SetSelectedItem(nullptr);
     DestroyHandle();
+    // Generated links never outlive the window that showed them.
+    if (!FExpandedContainers.empty()) CollapseContainerLinks();
     if (FItemLinks != nullptr && FItemLinks->BarControl() == this) FItemLinks->SetBarControl(nullptr);
     RemoveBarControl(this);
     FState |= bcsDestroyed;

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class TBitmap;
 class TCanvas;
@@ -33,6 +34,8 @@ class TovBarItemControl;
 class TovDockControl;
 class TCustomovBarControlViewInfo;
 class IuiMouseTrackingCaller;
+class TovBarContainerLinkData;
+class TovBarItem;
 
 // Private messages every bar window answers: rebuild later, and close up later with the reason in the low
 // byte of WParam.
@@ -160,6 +163,11 @@ public:
     virtual bool IsVerticalLayout() const { return IsDockedVertically(); }
     virtual void GetItemControlDropRect(TovBarItemControl* AControl, TRect& R) const;
     int GetEditTextSize() const { return FEditTextSize; }
+    // Container items shown in place of their links (menus, outside customizing): their generated links
+    // go after each container's link, and come out again.
+    void ExpandContainerLinks();
+    void CollapseContainerLinks();
+    int ExpandedContainerCount() const { return static_cast<int>(FExpandedContainers.size()); }
     int GetComboArrowWidth() const { return FComboArrowWidth; }
 
     // ---- Painting
@@ -449,6 +457,11 @@ protected:
     bool FIgnoreNextClick = false;
     // The cursor shown over the client area (null: the arrow).
     const char* FCursor = nullptr;
+    struct TExpandedContainer {
+        std::unique_ptr<TovBarContainerLinkData> Data;
+        TWeakLink<TovBarItem> Container;
+    };
+    std::vector<TExpandedContainer> FExpandedContainers;
     // Tells the bar when the mouse has left its window.
     std::unique_ptr<IuiMouseTrackingCaller> FMouseTracker;
 

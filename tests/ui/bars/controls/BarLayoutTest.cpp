@@ -6,6 +6,7 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Form.h"
 #include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinMessages.h"
@@ -13,6 +14,7 @@
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/core/base/Geometry.h"
@@ -183,4 +185,33 @@ TEST_F(BarWindowTest, AMenuWindowWithAHotItemOnTheScreen) {
     // The screen shows what the window painted.
     auto image = olva::win::WindowImage(menu->Handle());
     ASSERT_NE(nullptr, image);
+}
+
+TEST_F(BarWindowTest, ContainerItemsShowTheirLinksInPlaceAndTakeThemBack) {
+    auto* list = new TovBarListItem(form);
+    list->Items()->SetCommaText("alpha,beta");
+    TWindowedMenu menu(manager);
+    menu.SetPainter(painter.get());
+    menu.Add(Button("Before"));
+    menu.ItemLinks()->AddItem(list);
+    menu.Add(Button("After"));
+    ASSERT_EQ(3, menu.ItemLinks()->Count());
+
+    menu.ExpandContainerLinks();
+    EXPECT_EQ(1, menu.ExpandedContainerCount());
+    ASSERT_EQ(5, menu.ItemLinks()->Count());
+    std::vector<std::string> captions;
+    for (int i = 0; i < menu.ItemLinks()->Count(); ++i)
+        if (TovBarItem* item = menu.ItemLinks()->Items(i)->Item()) captions.push_back(item->Caption());
+    EXPECT_EQ((std::vector<std::string>{"Before", list->Caption(), "&1 alpha", "&2 beta", "After"}),
+              captions);
+
+    menu.CollapseContainerLinks();
+    EXPECT_EQ(0, menu.ExpandedContainerCount());
+    EXPECT_EQ(3, menu.ItemLinks()->Count());
+    EXPECT_EQ("After", menu.ItemLinks()->Items(2)->Item()->Caption());
+    // A second expansion starts from the same links.
+    menu.ExpandContainerLinks();
+    EXPECT_EQ(5, menu.ItemLinks()->Count());
+    menu.CollapseContainerLinks();
 }
