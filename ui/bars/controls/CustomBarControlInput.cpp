@@ -19,6 +19,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
 
@@ -29,6 +30,7 @@ TCustomovBarControl* ovBarActiveBarControl() {
 // ---- The active chain
 
 void TCustomovBarControl::SetActive(bool AValue) {
+    if (ovBarHookPoints().HideHint) ovBarHookPoints().HideHint(FManager);
     if (AValue == FActive || !CanSetActive()) {
         if (!AValue && IsCustomizing()) DoSetActive(false);
         return;
@@ -188,6 +190,9 @@ void TCustomovBarControl::DoSetSelectedControl(TovBarItemControl* AControl) {
     if (!self) return;
     if (previous != nullptr && ContainsControl(previous)) RepaintItemControl(previous);
     if (AControl != nullptr) RepaintItemControl(AControl);
+    if ((AControl != nullptr || GetPaintType() == iptMenu || FMarkState == 0) &&
+        ovBarHookPoints().ActivateHint)
+        ovBarHookPoints().ActivateHint(this, AControl);
 }
 
 void TCustomovBarControl::BarGetFocus(TovBarItemControl* ASelected) {
@@ -217,6 +222,8 @@ void TCustomovBarControl::DoClickItemControl(TovBarItemControl* AControl) {
     TWeakLink<TCustomovBarControl> self(this);
     TWeakLink<TovBarItemControl> control(AControl);
     SetSelectedControl(AControl);
+    if (!self || !control) return;
+    if (ovBarHookPoints().HideHint) ovBarHookPoints().HideHint(FManager);
     if (!self || !control) return;
     if (AControl->NeedsMouseCapture() && FHandle != nullptr) {
         FClickedControl = AControl;

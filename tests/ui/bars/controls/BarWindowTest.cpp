@@ -19,6 +19,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/hooks/BarHooks.h"
 
 using namespace bars_test;
 
@@ -294,4 +295,40 @@ TEST_F(ToolbarWindowsTest, CtrlTabMovesToTheNextShownToolbarAndComesBack) {
     EXPECT_EQ(third, ovBarActiveBarControl()) << "Ctrl+Shift+Tab goes back";
     third->Hide();
     EXPECT_EQ(nullptr, first->GetNextBarControl(true)) << "the walk came back to its start";
+}
+
+TEST_F(BarWindowTest, AltClosesTheChainWithReasonOther) {
+    TWindowedMenu* parent = OpenMenu(300, 100, {"File"});
+    TWindowedMenu* child = OpenMenu(430, 100, {"Open"}, parent);
+    PressKey(VK_MENU);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, child->CloseUps);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, parent->CloseUps);
+    EXPECT_EQ(nullptr, ovBarActiveBarControl());
+}
+
+TEST_F(BarWindowTest, OnlyBarsOfTheActiveChainHearTheMouse) {
+    TWindowedMenu* outside = OpenMenu(600, 300, {"Elsewhere"});
+    outside->SetActive(false);
+    TWindowedMenu* menu = OpenMenu(300, 100, {"Here"});
+    MoveTo(ItemCentre(outside, 0));
+    EXPECT_EQ(nullptr, outside->SelectedControl()) << "a bar outside the chain is not hot-tracked";
+    MoveTo(ItemCentre(menu, 0));
+    EXPECT_EQ(ItemControl(menu, 0), menu->SelectedControl());
+}
+
+TEST_F(BarWindowTest, TheHintFollowsTheSelectionThroughItsHookPoint) {
+    std::vector<TovBarItemControl*> shown;
+    int hidden = 0;
+    ovBarHookPoints().ActivateHint = [&](TCustomovBarControl*, TovBarItemControl* AControl) {
+        shown.push_back(AControl);
+    };
+    ovBarHookPoints().HideHint = [&](TovBarManager*) { ++hidden; };
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One", "Two"});
+    const int hiddenOnOpen = hidden;
+    EXPECT_GE(hiddenOnOpen, 1) << "joining the chain hides the hint";
+    MoveTo(ItemCentre(menu, 1));
+    EXPECT_EQ(std::vector<TovBarItemControl*>{ItemControl(menu, 1)}, shown);
+    Click(ItemCentre(menu, 1));
+    EXPECT_GT(hidden, hiddenOnOpen) << "a press hides it";
+    ovBarHookPoints() = TovBarHookPoints{};
 }
