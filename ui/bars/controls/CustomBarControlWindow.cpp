@@ -272,6 +272,13 @@ void TCustomovBarControl::WndProc(TMessage& AMessage) {
     case WM_DESTROY:
         if (!BeingDestroyed()) DestroyWindowHandle();
         DefaultHandler(AMessage);
+        // Destroyed from outside (its owner window went): the bar lives on without a window.
+        if ((FState & bcsDestroyingWindow) == 0 && FHandle != nullptr) {
+            ::SetWindowLongPtr(FHandle, GWLP_USERDATA, 0);
+            FHandle = nullptr;
+            FVisible = false;
+            if (FActive) SetActive(false);
+        }
         return;
     case WM_KEYDOWN:
         WMKeyDown(AMessage);

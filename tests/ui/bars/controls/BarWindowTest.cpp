@@ -332,3 +332,15 @@ TEST_F(BarWindowTest, TheHintFollowsTheSelectionThroughItsHookPoint) {
     EXPECT_GT(hidden, hiddenOnOpen) << "a press hides it";
     ovBarHookPoints() = TovBarHookPoints{};
 }
+
+TEST_F(BarWindowTest, ABarWhoseWindowIsDestroyedFromOutsideLivesOnWithoutOne) {
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One"});
+    // The window goes as it goes with the owner window it belongs to.
+    DestroyWindow(menu->Handle());
+    EXPECT_FALSE(menu->HandleAllocated());
+    EXPECT_FALSE(menu->IsActive());
+    EXPECT_EQ(nullptr, ovBarActiveBarControl());
+    menu->HandleNeeded();
+    EXPECT_TRUE(menu->HandleAllocated()) << "a new window can be made";
+    EXPECT_EQ(menu, TCustomovBarControl::FromHandle(menu->Handle()));
+}
