@@ -166,3 +166,25 @@ TEST_F(BarHooksTest, TheKeyUpOfAKeyThatClosedTheBarsIsConsumed) {
     EXPECT_EQ(1, TKeyTarget::Count(WM_KEYDOWN, VK_ESCAPE));
     DestroyWindow(target);
 }
+
+namespace {
+
+class WheelMenu : public TWindowedMenu {
+public:
+    using TWindowedMenu::TWindowedMenu;
+    bool HandlesMouseWheel() const override { return Handles; }
+    bool Handles = false;
+};
+
+} // namespace
+
+TEST_F(BarHooksTest, TheMouseWheelKindFollowsTheActiveBar) {
+    EXPECT_EQ(3, ovBarActiveBarMouseWheelKind());
+    WheelMenu menu(manager);
+    menu.SetActive(true);
+    EXPECT_EQ(0, ovBarActiveBarMouseWheelKind());
+    menu.Handles = true;
+    EXPECT_EQ(1, ovBarActiveBarMouseWheelKind());
+    menu.SetActive(false);
+    EXPECT_EQ(3, ovBarActiveBarMouseWheelKind());
+}
