@@ -332,6 +332,18 @@ public:
     virtual bool OwnsWindow(HWND AWnd) const;
     virtual bool IsOwnerControlWindow(HWND AWnd) const { return false; }
     virtual bool HandlesMouseWheel() const { return false; }
+    // The screen rectangle in which the mouse counts as over the bar (the window's).
+    virtual TRect MouseTrackingBounds() const;
+    // A screen point lies over the bar: its own window or one of its items.
+    bool IsMouseOverBar(const TPoint& AScreenPoint) const;
+    // An in-place editor of the bar finished: with the keep-selection option its control stays selected,
+    // else the bar closes as for Escape.
+    virtual void EditControlFinished(TovBarItemControl* AControl);
+    // Whether the focus going to AWnd closes the bar: while customizing any window but the bar's own; else
+    // unless the selected control refuses to let go.
+    virtual bool ShouldCloseUpForWindow(HWND AWnd) const;
+    // Menus close when their owner window is deactivated; toolbars stay.
+    virtual bool CloseUpOnOwnerDeactivate() const { return false; }
     virtual bool IsStatusBarLike() const { return false; }
     // The mouse went down on the control and is not yet up (a toolbar's "pressed" state).
     bool MouseDownState() const { return FMouseDown; }
