@@ -157,6 +157,8 @@ public:
     TRect VisibleItemsRect() const { return FVisibleItemsRect; }
     // The item control at a client point (the first in view-info order whose bounds hold it).
     virtual TovBarItemControl* ItemControlAtPos(const TPoint& P) const;
+    // While customizing, a bar that refuses has no item anywhere (bars of the system's own).
+    virtual bool CanCustomize() const { return true; }
     // Where a dragged item would drop at a client point.
     virtual void CalcDropPosition(const TPoint& P, TovBarItemLink*& ALink, bool& AIsVertical, bool& ABefore,
                                   bool& AOnSeparator);

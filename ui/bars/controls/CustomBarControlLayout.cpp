@@ -121,7 +121,7 @@ bool TCustomovBarControl::IsLocked() const {
 TovBarItemControl* TCustomovBarControl::ItemControlAtPos(const TPoint& P) const {
     if (!FViewInfo) return nullptr;
     const bool customizing = IsCustomizing();
-    if (customizing && !IsDesigning() && !FManager->IsCustomizing()) return nullptr;
+    if (customizing && !CanCustomize()) return nullptr;
     for (int i = 0; i < FViewInfo->ItemControlCount(); ++i) {
         TovBarItemControl* control = FViewInfo->ItemControlAt(i);
         if (!uiIsPointInRect(control->GetBoundsRect(), P)) continue;
