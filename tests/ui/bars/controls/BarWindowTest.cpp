@@ -369,3 +369,14 @@ TEST_F(BarWindowTest, TheMouseIsOverTheBarOnItsWindowOnly) {
     EXPECT_FALSE(menu->IsMouseOverBar(TPoint{5, 700}));
     EXPECT_TRUE(menu->ShouldCloseUpForWindow(form->Handle()));
 }
+
+TEST_F(BarWindowTest, CancelModeAndLosingTheFocusToNoWindowCloseTheBar) {
+    TWindowedMenu* first = OpenMenu(300, 100, {"One"});
+    SendMessage(first->Handle(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, first->CloseUps);
+    TWindowedMenu* second = OpenMenu(300, 200, {"Two"});
+    SendMessage(second->Handle(), WM_KILLFOCUS, WPARAM(form->Handle()), 0);
+    EXPECT_TRUE(second->CloseUps.empty()) << "the focus went to a window";
+    SendMessage(second->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, second->CloseUps);
+}
