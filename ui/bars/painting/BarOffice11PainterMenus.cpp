@@ -3,6 +3,7 @@
 // grip dots, the recoloured expand-button picture, drop-down list frames and quick-customization entries.
 #include "ui/bars/painting/BarOffice11Painter.h"
 
+#include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/vcl/Bitmap.h"
