@@ -2,17 +2,20 @@
 // its toolbar, docking, caption, mark, close button and size grip, and the hidden links its mark offers.
 #pragma once
 
-#include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/controls/DockedControl.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class TovBar;
+struct TovToolbarSizingItem;
 
-class TovBarControl : public TCustomovBarControl {
+class TovBarControl : public TovBarDockedControl {
 public:
     TovBarControl(TovBarManager* AManager, TovBar* ABar);
+    ~TovBarControl() override;
 
-    TovBar* Bar() const { return FBar; }
     TFont* GetFont() const override;
     TovBarItemPaintType GetPaintType() const override {
         return IsTextRotated() ? iptVertical : iptHorizontal;
@@ -52,6 +55,11 @@ public:
     int CloseButtonState() const { return FCloseButtonState; }
     void SetCloseButtonState(int AState) { FCloseButtonState = AState; }
 
+    // Writes the window's place back into its bar: the docked style, dock, row sharing and position, or
+    // the floating position and client size.
+    void SavePosition() override;
+    TovBarDockingStyle DockingStyle() const override { return DockingStyleOf(); }
+
     // ---- Mark
     bool HasMark() const override;
     int GetMarkSize() const override;
@@ -61,9 +69,60 @@ public:
     void SetTruncated(bool AValue) { FTruncated = AValue; }
     bool AllowQuickCustomizing() const;
     TRect GetMarkRectInWindow() const;
+    // The painter fades and a fader runs.
+    bool IsFadingAvailable() const;
+    // MDI buttons need a maximized MDI child, which this platform has not.
+    virtual bool HasMDIButtons() const { return false; }
+    TovBarControlMarkFadingHelper* MarkFadingHelper() const { return FMarkFadingHelper.get(); }
+
+    // ---- Sizing and item layout (ToolbarControlSizing.cpp)
+    // Floating toolbars and MultiLine bars wrap their links into rows.
+    virtual bool IsMultiLine() const;
+    // Wraps a link even when it is first in its row (never for toolbars).
+    virtual bool AlwaysWrap() const { return false; }
+    virtual int MinimalWidth(TovBarDockingStyle AStyle);
+    virtual int GetMinHeight(TovBarDockingStyle AStyle);
+    virtual int GetFullWidth(TovBarDockingStyle AStyle);
+    virtual int GetFullHeight(TovBarDockingStyle AStyle);
+    // The client size for a width (rows wrap, or a single row shows the links that fit).
+    virtual void CalcFloatingSize(TovBarDockingStyle AStyle, int AWidth, TSize& ASize);
+    void CalcFloatingSizeByHeight(TovBarDockingStyle AStyle, int AHeight, TSize& ASize);
+    // The outer size of the window in a docking style (borders included; WholeRow bars as long as the dock).
+    void CalcSizeForDockingStyle(TovBarDockingStyle AStyle, TSize& ASize);
+    // Rows wrapped at ALimit, ASize arriving with the minimum size; writes each link's new-row flag.
+    void CalcWrappedSize(TovBarDockingStyle AStyle, int ALimit, TSize& ASize);
+    // One row of all visible links within ALimit: its size, and whether links were left out.
+    void CalcRowSize(int ALimit, bool AVertical, TSize& ASize, bool& ATruncated);
+    // Places the visible links' controls in the client area: rows or one truncated line, groups apart.
+    void CalcBarLayout();
+    // The painter's space between the client edge and the links.
+    virtual TRect GetMargins() const { return TRect{1, 1, 1, 1}; }
+    virtual int GetBeginGroupSize() const;
+    // Left plus right, and top plus bottom, border of the window in a style.
+    int GetHorzBorderSize(TovBarDockingStyle AStyle) const;
+    int GetVertBorderSize(TovBarDockingStyle AStyle) const;
+    // The main menu's close button block (no MDI children here), as width and height; 0 x 0 without it.
+    TSize GetMDISize() const;
+    // A separator of the last layout: its rectangle and whether it is a horizontal line.
+    struct TSeparator {
+        TRect Bounds;
+        bool Horizontal;
+    };
+    const std::vector<TSeparator>& LayoutSeparators() const { return FSeparators; }
+    // The cross size of the row each visible link was placed in, by visible index.
+    int RowExtentOf(int AVisibleIndex) const;
+    // Minimum and maximum lengths the dock row layout gave the window.
+    int MinSize = 0;
+    int MaxSize = 0;
 
 protected:
-    TovBar* FBar;
+    std::vector<TovToolbarSizingItem> VisibleSizingItems() const;
+    void CalcWrappedRows(TovBarDockingStyle AStyle, int ALimit, TSize& ASize,
+                         std::vector<TovToolbarSizingItem>& AItems);
+
+    std::vector<TSeparator> FSeparators;
+    std::vector<int> FRowExtents;
+    std::unique_ptr<TovBarControlMarkFadingHelper> FMarkFadingHelper;
     TovDockControl* FDockControl = nullptr;
     TRect FWindowRect{0, 0, 0, 0};
     TRect FBoundsInDock{0, 0, 0, 0};
