@@ -345,7 +345,8 @@ void TCustomovBarControl::MouseLeave() {
     TrackLinkMouse(nullptr, TPoint{-1, -1}, TShiftState{});
     if (!self) return;
     if (FMarkState == 1) FMarkState = 0;
-    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() && !IsCustomizing())
+    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() &&
+        !IsCustomizing())
         HotTrackItemControl(nullptr);
 }
 

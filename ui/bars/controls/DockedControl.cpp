@@ -5,6 +5,10 @@
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/painting/BarPainter.h"
+#include "ui/bars/painting/BarPainterInterfaces.h"
+#include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/Bitmaps.h"
+#include "ui/core/graphics/Canvas.h"
 
 #include <algorithm>
 
@@ -70,6 +74,7 @@ void TovBarDockedControl::CancelCaptionButtonTracking() {
 }
 
 void TovBarDockedControl::MouseLeave() {
+    TCustomovBarControl::MouseLeave();
     UpdateCaptionButtonStates(POINT{-1, -1}, false, -1);
 }
 
@@ -173,6 +178,26 @@ TovBarControlMarkFadingHelper::~TovBarControlMarkFadingHelper() {
 
 bool TovBarControlMarkFadingHelper::IsFadable() {
     return FToolbar->IsFadingAvailable() && FToolbar->HasMark() && FToolbar->GetMarkState() != 2;
+}
+
+void TovBarControlMarkFadingHelper::ProvideFadeImages(TuiBitmap32*& AFadeOutImage,
+                                                      TuiBitmap32*& AFadeInImage) {
+    AFadeOutImage = nullptr;
+    AFadeInImage = nullptr;
+    auto* fading = dynamic_cast<IovBarFadingPainter*>(FToolbar->GetPainter());
+    if (fading == nullptr) return;
+    const TRect mark = FToolbar->GetMarkRectInWindow();
+    const TRect r{0, 0, uiWidthOfRect(mark), uiHeightOfRect(mark)};
+    auto out = std::make_unique<TuiBitmap32>(r, true);
+    auto in = std::make_unique<TuiBitmap32>(r, true);
+    fading->DrawBarMarkFadeImage(FToolbar, out->GetuiCanvas()->Handle(), r, 0);
+    fading->DrawBarMarkFadeImage(FToolbar, in->GetuiCanvas()->Handle(), r, 1);
+    if (fading->FadingImagesNeedOpaque()) {
+        out->MakeOpaque();
+        in->MakeOpaque();
+    }
+    AFadeOutImage = out.release();
+    AFadeInImage = in.release();
 }
 
 void TovBarControlMarkFadingHelper::DrawFadeStep() {

@@ -54,7 +54,7 @@ public:
     int TrackedCaptionButton() const { return FTrackedButton; }
 
     // The window left the mouse: no caption button stays hot.
-    virtual void MouseLeave();
+    void MouseLeave() override;
 
 protected:
     TovBar* FBar = nullptr;
@@ -124,6 +124,8 @@ public:
     // Never while the mark is pressed.
     bool IsFadable() override;
     void DrawFadeStep() override;
+    // The mark in its normal and hot looks, drawn by a painter that fades.
+    void ProvideFadeImages(TuiBitmap32*& AFadeOutImage, TuiBitmap32*& AFadeInImage) override;
 
 private:
     TovBarControl* FToolbar;

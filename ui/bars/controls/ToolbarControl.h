@@ -94,10 +94,15 @@ public:
     // One row of all visible links within ALimit: its size, and whether links were left out.
     void CalcRowSize(int ALimit, bool AVertical, TSize& ASize, bool& ATruncated);
     // Places the visible links' controls in the client area: rows or one truncated line, groups apart.
-    void CalcBarLayout();
+    void CalcBarLayout() override;
     // The painter's space between the client edge and the links.
-    virtual TRect GetMargins() const { return TRect{1, 1, 1, 1}; }
-    virtual int GetBeginGroupSize() const;
+    void GetMargins(TRect& R) const override { R = TRect{1, 1, 1, 1}; }
+    TRect Margins() const {
+        TRect r{};
+        GetMargins(r);
+        return r;
+    }
+    int GetBeginGroupSize() const override;
     // Left plus right, and top plus bottom, border of the window in a style.
     int GetHorzBorderSize(TovBarDockingStyle AStyle) const;
     int GetVertBorderSize(TovBarDockingStyle AStyle) const;

@@ -112,7 +112,7 @@ TSize DefaultItemSize(TovBarPainter* APainter) {
 } // namespace
 
 int TovBarControl::MinimalWidth(TovBarDockingStyle AStyle) {
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize mdi = GetMDISize();
     int result = 0;
     if (IsVerticalStyle(AStyle) || IsMultiLine()) {
@@ -138,7 +138,7 @@ int TovBarControl::MinimalWidth(TovBarDockingStyle AStyle) {
 }
 
 int TovBarControl::GetMinHeight(TovBarDockingStyle AStyle) {
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize mdi = GetMDISize();
     int result = 0;
     if (IsHorizontalStyle(AStyle) || IsMultiLine()) {
@@ -158,7 +158,7 @@ int TovBarControl::GetMinHeight(TovBarDockingStyle AStyle) {
 }
 
 int TovBarControl::GetFullWidth(TovBarDockingStyle AStyle) {
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize mdi = GetMDISize();
     int result = 0;
     {
@@ -179,7 +179,7 @@ int TovBarControl::GetFullWidth(TovBarDockingStyle AStyle) {
 }
 
 int TovBarControl::GetFullHeight(TovBarDockingStyle AStyle) {
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize mdi = GetMDISize();
     int result = 0;
     {
@@ -210,7 +210,7 @@ void TovBarControl::CalcWrappedRows(TovBarDockingStyle AStyle, int ALimit, TSize
                                     std::vector<TovToolbarSizingItem>& AItems) {
     // The rows wrap inside the margins; the size handed in and out includes them.
     const bool vertical = IsVerticalStyle(AStyle);
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize outer =
         ovReverseSize(vertical ? margins.top + margins.bottom : margins.left + margins.right,
                       vertical ? margins.left + margins.right : margins.top + margins.bottom, vertical);
@@ -259,7 +259,7 @@ void TovBarControl::CalcFloatingSize(TovBarDockingStyle AStyle, int AWidth, TSiz
         return;
     }
     if (!IsHorizontalStyle(AStyle)) return;
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize start{MinimalWidth(AStyle), GetMinHeight(AStyle)};
     const int limit = std::max(AWidth, start.cx) - mdi.cx - markSize - margins.left - margins.right;
     TovBarItemLinks* links = ItemLinks();
@@ -316,7 +316,7 @@ void TovBarControl::CalcFloatingSizeByHeight(TovBarDockingStyle AStyle, int AHei
         return;
     }
     if (!IsVerticalStyle(AStyle)) return;
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const TSize mdi = GetMDISize();
     const int markSize = GetMarkSize();
     const TSize start{MinimalWidth(AStyle), GetMinHeight(AStyle)};
@@ -400,7 +400,7 @@ void TovBarControl::CalcBarLayout() {
     TovBarItemLinks* links = ItemLinks();
     if (links == nullptr) return;
     const TRect client = GetClientRect();
-    const TRect margins = GetMargins();
+    const TRect margins = Margins();
     const bool multiLine = IsMultiLine();
     const bool vertical = IsDockedVertically();
     const bool docked = DockingStyleOf() != dsNone;

@@ -118,7 +118,7 @@ TEST(ToolbarSizing, OneRowStopsAtTheFirstLinkThatDoesNotFit) {
 
 TEST_F(ToolbarsTest, AFloatingToolbarIsNeverNarrowerThanItsCaptionNeeds) {
     TStandInToolbar* floating = Toolbar(dsNone, {"A"});
-    const TRect margins = floating->GetMargins();
+    const TRect margins = floating->Margins();
     const int narrowest = 51 + margins.left + margins.right;
     for (int width : {0, 5, 30, 52}) {
         TSize size{};
@@ -157,7 +157,7 @@ TEST_F(ToolbarsTest, ALeftDockedToolbarStacksItsItems) {
     int widest = 0;
     for (int i = 0; i < toolbar->Links()->VisibleItemCount(); ++i)
         widest = std::max(widest, toolbar->Links()->VisibleItems(i)->Control()->GetRealWidth());
-    const TRect margins = toolbar->GetMargins();
+    const TRect margins = toolbar->Margins();
     EXPECT_EQ(uiWidthOfRect(toolbar->BoundsInDock()),
               widest + margins.left + margins.right + toolbar->GetHorzBorderSize(dsLeft));
     EXPECT_EQ(uiWidthOfRect(dock->Bounds()), uiWidthOfRect(toolbar->BoundsInDock()))
