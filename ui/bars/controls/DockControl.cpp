@@ -17,6 +17,19 @@ TovDockControl::TovDockControl(TovBarManager* AManager, TovBarDockingStyle AStyl
 TovDockControl::~TovDockControl() {
     while (!FRows.empty())
         FRows.pop_back();
+    DestroyHandle();
+}
+
+void TovDockControl::SetBounds(const TRect& R) {
+    if (R == FBounds) return;
+    const TRect old = FBounds;
+    FBounds = R;
+    if (FHandle != nullptr)
+        ::SetWindowPos(FHandle, nullptr, R.left, R.top, uiWidthOfRect(R), uiHeightOfRect(R),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    const bool lengthChanged =
+        IsHorizontal() ? uiWidthOfRect(old) != uiWidthOfRect(R) : uiHeightOfRect(old) != uiHeightOfRect(R);
+    if (lengthChanged) ArrangeRows();
 }
 
 TovBarPainter* TovDockControl::GetPainter() const {
@@ -45,6 +58,11 @@ TRect TovDockControl::GetClientRect() const {
 }
 
 TPoint TovDockControl::ClientToScreen(const TPoint& P) const {
+    if (FHandle != nullptr) {
+        POINT p{P.x, P.y};
+        ::ClientToScreen(FHandle, &p);
+        return TPoint{p.x, p.y};
+    }
     const int inset = SunkenBorderInEffect() ? 1 : 0;
     return TPoint{P.x + FParentOrigin.x + FBounds.left + inset, P.y + FParentOrigin.y + FBounds.top + inset};
 }
@@ -55,6 +73,11 @@ TPoint TovDockControl::ScreenToClient(const TPoint& P) const {
 }
 
 RECT TovDockControl::ScreenBounds() const {
+    if (FHandle != nullptr) {
+        RECT r{};
+        ::GetWindowRect(FHandle, &r);
+        return r;
+    }
     return RECT{FParentOrigin.x + FBounds.left, FParentOrigin.y + FBounds.top,
                 FParentOrigin.x + FBounds.right, FParentOrigin.y + FBounds.bottom};
 }
@@ -121,36 +144,43 @@ void TovDockControl::DropEmptyRows() {
 void TovDockControl::DockBarControl(TovBarControl* ABarControl, TPoint P, bool ARealign) {
     if (FManager == nullptr || ABarControl == nullptr) return;
     TovBar* bar = ABarControl->Bar();
-    int row = 0;
-    bool newRow = true;
-    if (ABarControl->IsInternalUpdating() && bar != nullptr) {
-        // A window remade from the model goes back to the row its bar keeps.
-        row = bar->Row();
-        newRow = bar->OneOnRow();
-    } else {
-        row = RowIndexAtPoint(ClientToScreen(P), newRow);
-    }
-    if (bar != nullptr && bar->WholeRow()) newRow = true;
-    row = std::clamp(row, 0, std::max(newRow ? DockRowCount() : DockRowCount() - 1, 0));
-    if (!newRow) {
-        TovDockRow* existing = RowAt(row);
-        bool refused = existing == nullptr;
-        for (int i = 0; existing != nullptr && i < existing->GetColCount(); ++i) {
-            TovBarControl* other = existing->GetCol(i)->BarControl();
-            if (other != ABarControl && other->Bar() != nullptr && other->Bar()->WholeRow()) refused = true;
-        }
-        if (refused) newRow = true;
-    }
     for (const auto& each : FRows)
         each->RemoveColOf(ABarControl);
     TovDockCol* column = nullptr;
-    if (newRow) {
-        TovDockRow* created = InsertRow(row);
-        column = created->AddCol(ABarControl);
+    if (ABarControl->IsInternalUpdating() && bar != nullptr) {
+        // A window made again from the model goes back to the row its bar keeps.
+        const int kept = std::max(bar->Row(), 0);
+        TovDockRow* existing = RowAt(kept);
+        if (existing != nullptr &&
+            (existing->ContainsBar(bar) || existing->GetColCount() == 0 || !bar->OneOnRow()))
+            column = existing->InsertCol(ColumnIndexAtPoint(kept, ClientToScreen(P)), ABarControl);
+        else
+            column = InsertRow(std::min(kept, DockRowCount()))->AddCol(ABarControl);
     } else {
-        TovDockRow* existing = RowAt(row);
-        column = existing->InsertCol(ColumnIndexAtPoint(row, ClientToScreen(P)), ABarControl);
+        bool newRow = true;
+        int row = RowIndexAtPoint(ClientToScreen(P), newRow);
+        if (bar != nullptr && bar->WholeRow()) newRow = true;
+        row = std::clamp(row, 0, std::max(newRow ? DockRowCount() : DockRowCount() - 1, 0));
+        if (!newRow) {
+            TovDockRow* existing = RowAt(row);
+            bool refused = existing == nullptr;
+            for (int i = 0; existing != nullptr && i < existing->GetColCount(); ++i) {
+                TovBarControl* other = existing->GetCol(i)->BarControl();
+                if (other != ABarControl && other->Bar() != nullptr && other->Bar()->WholeRow())
+                    refused = true;
+            }
+            if (refused) newRow = true;
+        }
+        if (newRow)
+            column = InsertRow(row)->AddCol(ABarControl);
+        else
+            column = RowAt(row)->InsertCol(ColumnIndexAtPoint(row, ClientToScreen(P)), ABarControl);
     }
+    // The bar belongs to the row of its window only.
+    if (bar != nullptr)
+        for (const auto& each : FRows)
+            if (each.get() != column->Row()) each->RemoveBar(bar, false);
+    DropEmptyRows();
     ABarControl->SetDockControl(this);
     if (IsHorizontal())
         P.x = std::max(P.x, 0);
@@ -331,9 +361,13 @@ void TovDockControl::CalcRowLayout(int ARowIndex, int ASize) {
             horizontal ? TRect{column.Left, rowStart, column.Left + column.Length, rowStart + column.Cross}
                        : TRect{rowStart, column.Left, rowStart + column.Cross, column.Left + column.Length};
         if (bounds != control->BoundsInDock()) control->SetBoundsInDock(bounds);
-        const int horz = control->GetHorzBorderSize(style), vert = control->GetVertBorderSize(style);
-        control->SetClientRect(TRect{0, 0, std::max(uiWidthOfRect(bounds) - horz, 0),
-                                     std::max(uiHeightOfRect(bounds) - vert, 0)});
+        if (control->HandleAllocated() && control->BoundsRect() != bounds) {
+            control->SetBounds(bounds);
+        } else if (!control->HandleAllocated()) {
+            const int horz = control->GetHorzBorderSize(style), vert = control->GetVertBorderSize(style);
+            control->SetClientRect(TRect{0, 0, std::max(uiWidthOfRect(bounds) - horz, 0),
+                                         std::max(uiHeightOfRect(bounds) - vert, 0)});
+        }
         control->CalcBarLayout();
         control->SavePosition();
     }
@@ -381,7 +415,12 @@ void TovDockControl::UpdateDockSize() {
     }
     const bool changed = bounds != FBounds;
     FBounds = bounds;
-    if (changed && FVisible) CloseMenusOfToolbars();
+    if (!changed) return;
+    if (FHandle != nullptr)
+        ::SetWindowPos(FHandle, nullptr, bounds.left, bounds.top, uiWidthOfRect(bounds),
+                       uiHeightOfRect(bounds), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (FVisible) CloseMenusOfToolbars();
+    if (FBuiltIn) ovArrangeBuiltInDocks(FManager);
 }
 
 void TovDockControl::CloseMenusOfToolbars() {

@@ -43,7 +43,8 @@ public:
 
     // ---- Place: the bounds in the parent's client area and the parent client's screen origin
     TRect Bounds() const { return FBounds; }
-    void SetBounds(const TRect& R) { FBounds = R; }
+    // Moves the window with it; a new length along the rows lays them out again.
+    void SetBounds(const TRect& R);
     TPoint ParentOrigin() const { return FParentOrigin; }
     void SetParentOrigin(const TPoint& P) { FParentOrigin = P; }
     // The client area: the bounds less the sunken border.
@@ -72,7 +73,10 @@ public:
     RECT ScreenBounds() const override;
     void SetVisible(bool AValue) { FVisible = AValue; }
     HWND Handle() const { return FHandle; }
-    void SetHandle(HWND AHandle) { FHandle = AHandle; }
+    // The dock's window: a child of the manager's form that paints the dock background and never
+    // activates (DockControlWindow.cpp).
+    void HandleNeeded();
+    void DestroyHandle();
 
     // ---- Rows
     int DockRowCount() const { return static_cast<int>(FRows.size()); }
@@ -121,7 +125,7 @@ protected:
     bool FBuiltIn;
 
 private:
-    void ApplyRowBounds(int ARow, int AFrom, int AExtent);
+    static LRESULT DockWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
     void CloseMenusOfToolbars();
 
     std::vector<std::unique_ptr<TovDockRow>> FRows;
@@ -132,6 +136,10 @@ private:
     bool FVisible = true;
     bool FUpdatingDock = false;
 };
+
+// Places the four built-in docks of the manager along the edges of its form's client area: top and
+// bottom across it, left and right between them.
+void ovArrangeBuiltInDocks(TovBarManager* AManager);
 
 // The dock a user places: its own alignment, sunken border and empty size.
 class TovBarDockControl : public TovDockControl {

@@ -1,5 +1,6 @@
 #include "ui/bars/controls/ToolbarControl.h"
 
+#include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItem.h"
@@ -17,7 +18,15 @@ TovBarControl::TovBarControl(TovBarManager* AManager, TovBar* ABar)
     AttachBar(ABar);
 }
 
-TovBarControl::~TovBarControl() = default;
+TovBarControl::~TovBarControl() {
+    if (FDockControl != nullptr)
+        FDockControl->UndockBarControl(this, FManager != nullptr && !FManager->BeingDestroyed());
+    for (HWND spare : {FDockedHandle, FFloatingHandle})
+        if (spare != nullptr && spare != FHandle) {
+            ::SetWindowLongPtr(spare, GWLP_USERDATA, 0);
+            ::DestroyWindow(spare);
+        }
+}
 
 bool TovBarControl::IsFadingAvailable() const {
     TovBarPainter* painter = GetPainter();
@@ -53,6 +62,7 @@ bool TovBarControl::IsItemStretched(TovBarItemControl* AControl) const {
 }
 
 TovBarDockingStyle TovBarControl::DockingStyleOf() const {
+    if (FHasStyle) return FStyle;
     return FBar != nullptr ? FBar->DockingStyle() : dsNone;
 }
 
@@ -138,8 +148,8 @@ void TovBarControl::SavePosition() {
         }
         return;
     }
-    FBar->SetFloatLeft(FWindowRect.left);
-    FBar->SetFloatTop(FWindowRect.top);
+    FBar->SetFloatLeft(BoundsRect().left);
+    FBar->SetFloatTop(BoundsRect().top);
     FBar->SetFloatClientWidth(uiWidthOfRect(FClientRect));
     FBar->SetFloatClientHeight(uiHeightOfRect(FClientRect));
 }

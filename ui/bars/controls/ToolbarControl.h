@@ -60,6 +60,37 @@ public:
     void SavePosition() override;
     TovBarDockingStyle DockingStyle() const override { return DockingStyleOf(); }
 
+    // ---- The window (ToolbarControlWindow.cpp): a child of its dock when docked, an owned tool window
+    // that never activates when floating; it draws its own frame, grip and caption.
+    void CreateParams(TovBarWindowParams& AParams) const override;
+    void WndProc(TMessage& AMessage) override;
+    void DoRebuild(bool ARecreateControls) override;
+    IovBarDock* DockControl() const override;
+    void ChangeStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) override;
+    void InsertAt(POINT AScreenPoint) override;
+    void MoveInDock(POINT AScreenPoint) override;
+    void RemoveFromDock() override;
+    RECT ScreenBounds() const override;
+    // The border around the client in the current style (the grip included when docked).
+    TRect BorderSizes() const;
+    // Where a point of the window (window coordinates) lies: on an edge of a floating toolbar (HTLEFT,
+    // HTTOP, HTRIGHT, HTBOTTOM; no corners), on the caption or grip (HTCAPTION), or elsewhere (HTCLIENT).
+    int LogicalHitTest(POINT AWindowPoint) const;
+    // The drag of the toolbar: both windows of the two states exist from its start to its end, and the
+    // drag swaps between them.
+    void BeginMoving();
+    void EndMoving();
+    bool IsMoving() const { return FMoving; }
+    // Double-click on the grip or caption: a docked toolbar floats, a floating one docks (a toolbar never
+    // docked goes into a new row at the top).
+    void ToggleDocking();
+    // The bounds a floating toolbar is sized to for a wanted window rectangle and the edge dragged.
+    RECT SizingRect(const RECT& AWanted, int AEdge) const;
+    // The floating caption's close button is caption button -2.
+    int GetCaptionButtonAtPos(POINT P) const override;
+    void CaptionButtonClick(int AIndex) override;
+    void UpdateCaptionButtonStates(POINT P, bool APressed, int AIndex) override;
+
     // ---- Mark
     bool HasMark() const override;
     int GetMarkSize() const override;
@@ -128,6 +159,18 @@ protected:
     std::vector<TSeparator> FSeparators;
     std::vector<int> FRowExtents;
     std::unique_ptr<TovBarControlMarkFadingHelper> FMarkFadingHelper;
+    // The style the window took last (the drag changes the window before the bar follows).
+    TovBarDockingStyle FStyle = dsNone;
+    bool FHasStyle = false;
+    bool FMoving = false;
+    // The windows of the docked and floating states while moving.
+    HWND FDockedHandle = nullptr;
+    HWND FFloatingHandle = nullptr;
+
+private:
+    HWND CreateStateWindow(bool ADocked);
+    void SwapToStateWindow();
+    void PaintNonClient();
     TovDockControl* FDockControl = nullptr;
     TRect FWindowRect{0, 0, 0, 0};
     TRect FBoundsInDock{0, 0, 0, 0};
