@@ -15,6 +15,11 @@ TovDockControl::TovDockControl(TovBarManager* AManager, TovBarDockingStyle AStyl
     : FManager(AManager), FDockingStyle(AStyle == dsNone ? dsTop : AStyle), FBuiltIn(ABuiltIn) {}
 
 TovDockControl::~TovDockControl() {
+    // The toolbar windows still docked here forget their dock.
+    for (const auto& row : FRows)
+        for (int i = 0; i < row->GetColCount(); ++i)
+            if (TovBarControl* control = row->GetCol(i)->BarControl(); control->GetDockControl() == this)
+                control->SetDockControl(nullptr);
     while (!FRows.empty())
         FRows.pop_back();
     DestroyHandle();

@@ -12,7 +12,8 @@ using namespace bars_test;
 using bar_standins::TStandInToolbar;
 
 TEST_F(ToolbarsTest, ACaptionButtonClicksOnlyWhenReleasedOverItself) {
-    TStandInToolbar* toolbar = Toolbar(dsNone, {"A"});
+    // Docked: the floating caption's own close button is not in the way.
+    TStandInToolbar* toolbar = Toolbar(dsTop, {"A"});
     TovBarCaptionButtons* buttons = toolbar->Bar()->CaptionButtons();
     std::string clicks;
     for (int i = 0; i < 2; ++i) {
