@@ -9,6 +9,7 @@
 #include <vector>
 
 class TovBar;
+struct WINDOWPOS;
 struct TovToolbarSizingItem;
 
 class TovBarControl : public TovBarDockedControl {
@@ -168,6 +169,8 @@ protected:
     HWND FFloatingHandle = nullptr;
 
 private:
+    // A floating toolbar moved off every monitor comes back into the work area under the cursor.
+    void KeepOnScreen(WINDOWPOS& APos) const;
     HWND CreateStateWindow(bool ADocked);
     void SwapToStateWindow();
     void PaintNonClient();

@@ -312,6 +312,42 @@ RECT TovBarControl::SizingRect(const RECT& AWanted, int AEdge) const {
     return r;
 }
 
+void TovBarControl::KeepOnScreen(WINDOWPOS& APos) const {
+    if ((APos.flags & SWP_NOMOVE) != 0 && (APos.flags & SWP_NOSIZE) != 0) return;
+    RECT current{};
+    if (FHandle != nullptr) ::GetWindowRect(FHandle, &current);
+    RECT r{APos.x, APos.y, APos.x + APos.cx, APos.y + APos.cy};
+    if ((APos.flags & SWP_NOMOVE) != 0) OffsetRect(&r, current.left - r.left, current.top - r.top);
+    if ((APos.flags & SWP_NOSIZE) != 0) {
+        r.right = r.left + (current.right - current.left);
+        r.bottom = r.top + (current.bottom - current.top);
+    }
+    // A toolbar that reaches into the work area of some monitor stays where it is put.
+    MONITORINFO info{};
+    HMONITOR nearest = ::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+    if (nearest != nullptr && ::GetMonitorInfo(nearest, &info)) {
+        RECT overlap{};
+        if (::IntersectRect(&overlap, &r, &info.rcWork)) return;
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    if (!::GetMonitorInfo(::MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info)) return;
+    const RECT work = info.rcWork;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    int x = r.left, y = r.top;
+    if (r.right <= work.left)
+        x = work.left;
+    else if (r.left >= work.right)
+        x = work.right - width;
+    if (r.bottom <= work.top)
+        y = work.top;
+    else if (r.top >= work.bottom)
+        y = work.bottom - height;
+    APos.x = x;
+    APos.y = y;
+    APos.flags &= ~SWP_NOMOVE;
+}
+
 // ---- Messages
 
 void TovBarControl::PaintNonClient() {
@@ -420,7 +456,8 @@ void TovBarControl::WndProc(TMessage& AMessage) {
         const POINT p{static_cast<short>(LOWORD(AMessage.LParam)) + borders.left,
                       static_cast<short>(HIWORD(AMessage.LParam)) + borders.top};
         const int hit = LogicalHitTest(p);
-        if (hit == kCloseButtonHit && AMessage.Msg == WM_LBUTTONDOWN) {
+        // A quick second press on the close button is a press like any other.
+        if (hit == kCloseButtonHit) {
             BeginCaptionButtonTracking(p);
             ::SetCapture(FHandle);
             return;
@@ -450,15 +487,19 @@ void TovBarControl::WndProc(TMessage& AMessage) {
     case WM_LBUTTONUP:
         if (TrackedCaptionButton() == kCloseButtonIndex) {
             const TRect borders = BorderSizes();
-            if (::GetCapture() == FHandle) ::ReleaseCapture();
-            // The click may hide the bar and free this window: nothing of it is touched afterwards.
+            const HWND wnd = FHandle;
+            // The click may hide the bar and free this window: only the handle is looked at afterwards.
             EndCaptionButtonTracking(POINT{static_cast<short>(LOWORD(AMessage.LParam)) + borders.left,
                                            static_cast<short>(HIWORD(AMessage.LParam)) + borders.top});
+            if (::GetCapture() == wnd) ::ReleaseCapture();
             return;
         }
         break;
     case WM_CAPTURECHANGED:
         CancelCaptionButtonTracking();
+        break;
+    case WM_WINDOWPOSCHANGING:
+        if (DockingStyleOf() == dsNone) KeepOnScreen(*reinterpret_cast<WINDOWPOS*>(AMessage.LParam));
         break;
     case WM_OVBAR_TOGGLEDOCKING:
         ToggleDocking();

@@ -273,3 +273,62 @@ TEST_F(ToolbarWindowsTest, AFloatingToolbarSizesFromItsEdgesOnly) {
     EXPECT_EQ(info.ptMinTrackSize.x, 10);
     EXPECT_EQ(info.ptMinTrackSize.y, 10);
 }
+
+TEST_F(ToolbarWindowsTest, TheFloatingCloseButtonHidesTheToolbar) {
+    TovBar* bar = AddToolbar();
+    bar->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    TovBarControl* control = Window(bar);
+    ASSERT_NE(control, nullptr);
+    const RECT r = control->ScreenBounds();
+    POINT close{};
+    bool found = false;
+    for (int x = r.right - 1; x > r.left && !found; --x)
+        for (int y = r.top; y < r.top + 20 && !found; ++y)
+            if (control->LogicalHitTest(POINT{x - r.left, y - r.top}) == 20) {
+                close = POINT{x, y};
+                found = true;
+            }
+    ASSERT_TRUE(found) << "the caption has a close button";
+    ASSERT_TRUE(IsWindowVisible(control->Handle()));
+    EXPECT_EQ(WindowFromPoint(close), control->Handle());
+    TovBar* closed = nullptr;
+    manager->OnBarClose = TovBarEvent([&closed](TovBarManager*, TovBar* ABar) { closed = ABar; }, this);
+    // Pressed and released away from it: nothing.
+    InjectMouse(MouseAction::LeftDown, close.x, close.y);
+    InjectMouse(MouseAction::Move, close.x - 40, close.y + 30);
+    InjectMouse(MouseAction::LeftUp, close.x - 40, close.y + 30);
+    olva::win::PumpMessages();
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(closed, nullptr);
+    InjectMouse(MouseAction::LeftDown, close.x, close.y);
+    olva::win::PumpMessages();
+    EXPECT_EQ(control->CloseButtonState(), 2) << "pressed";
+    EXPECT_EQ(GetCapture(), control->Handle());
+    InjectMouse(MouseAction::LeftUp, close.x, close.y);
+    olva::win::PumpMessages();
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_EQ(closed, bar);
+}
+
+TEST_F(ToolbarWindowsTest, AFloatingToolbarOffEveryMonitorComesBackUnderTheCursor) {
+    TovBar* bar = AddToolbar();
+    bar->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    TovBarControl* control = Window(bar);
+    ASSERT_NE(control, nullptr);
+    MONITORINFO info{};
+    SetCursorPos(300, 300);
+    GetMonitorInfo(MonitorFromPoint(POINT{300, 300}, MONITOR_DEFAULTTONEAREST), &info);
+    SetWindowPos(control->Handle(), nullptr, -5000, -4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r = control->ScreenBounds();
+    EXPECT_EQ(r.left, info.rcWork.left) << "off to the left and above: both corrections apply";
+    EXPECT_EQ(r.top, info.rcWork.top);
+    SetWindowPos(control->Handle(), nullptr, info.rcWork.right + 100, 200, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    r = control->ScreenBounds();
+    EXPECT_EQ(r.right, info.rcWork.right);
+    EXPECT_EQ(r.top, 200) << "the other axis stays";
+    SetWindowPos(control->Handle(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(control->ScreenBounds().left, 50) << "on screen it goes where it is put";
+}
