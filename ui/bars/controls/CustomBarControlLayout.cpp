@@ -171,17 +171,29 @@ void TCustomovBarControl::CalcDropPosition(const TPoint& P, TovBarItemLink*& ALi
 // ---- Painting
 
 void TCustomovBarControl::Paint(TuiCanvas* ACanvas) {
-    DrawItemControls(ACanvas);
+    // The painter's items draw only what differs from the bar's background (a normal menu item is text
+    // on it), so the background goes first.
     DrawBackgroundArea(ACanvas->Handle(), FClientRect, true, clNone, GetBackgroundBrush());
+    DrawItemControls(ACanvas);
 }
 
 void TCustomovBarControl::DrawItemControls(TuiCanvas* ACanvas) {
-    if (!FViewInfo) return;
-    for (int i = 0; i < FViewInfo->ItemControlCount(); ++i) {
-        TovBarItemControl* control = FViewInfo->ItemControlAt(i);
+    if (FItemLinks == nullptr) return;
+    TuiCanvas* previousCanvas = FPaintCanvas;
+    FPaintCanvas = ACanvas;
+    struct TCanvasReset {
+        TuiCanvas*& Slot;
+        TuiCanvas* Value;
+        ~TCanvasReset() { Slot = Value; }
+    } reset{FPaintCanvas, previousCanvas};
+    for (int i = 0; i < FItemLinks->VisibleItemCount(); ++i) {
+        TovBarItemControl* control = FItemLinks->VisibleItems(i)->Control();
+        if (control == nullptr) continue;
         if (CanDrawItemControl(control)) PaintItemControl(ACanvas, control);
-        // The background painted afterwards never covers an item.
-        ACanvas->ExcludeClipRect(control->GetBoundsRect());
+        // Whatever a subclass paints afterwards (frames, marks, its own background) never covers an item,
+        // not even one this paint skipped.
+        const TRect bounds = control->GetBoundsRect();
+        if (!uiIsRectEmpty(bounds)) ACanvas->ExcludeClipRect(bounds);
     }
 }
 
@@ -196,6 +208,8 @@ void TCustomovBarControl::PaintItemControl(TuiCanvas* ACanvas, TovBarItemControl
     FState |= bcsPaintingItem;
     try {
         FCurrentBackgroundBrush = GetBackgroundBrush();
+        // The painter draws on the canvas of the draw params: this paint's.
+        AControl->CalcDrawParams(false);
         DrawItemControl(AControl, ACanvas, AControl->GetBoundsRect());
     } catch (...) {
         FState &= ~bcsPaintingItem;

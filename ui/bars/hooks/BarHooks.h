@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class TCustomovBarControl;
+class TovBarItemControl;
 class TovBarManager;
 struct MOUSEHOOKSTRUCT;
 
@@ -40,6 +42,12 @@ struct TovBarHookPoints {
     // ---- Owner windows
     // Every message the call-window-procedure hook sees, for the owning manager's handling.
     std::function<void(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam)> RouteWindowMessage;
+
+    // ---- Hints of bar items (the manager's hint)
+    // The selection of a bar changed (AControl may be null): the hint follows it.
+    std::function<void(TCustomovBarControl* ABar, TovBarItemControl* AControl)> ActivateHint;
+    // A bar joins or leaves the active chain, or an item is pressed: the manager's hint goes.
+    std::function<void(TovBarManager* AManager)> HideHint;
 
     // ---- The manager list
     std::function<void(TovBarManager* AManager)> ManagerAdded;
