@@ -34,9 +34,14 @@ constexpr int kCloseButtonIndex = -2;
 
 void TovBarControl::CreateParams(TovBarWindowParams& AParams) const {
     if (DockingStyleOf() != dsNone) {
+        // Without a dock window to live in, the toolbar is a window of its own like any bar.
+        if (FDockControl == nullptr || FDockControl->Handle() == nullptr) {
+            TovBarDockedControl::CreateParams(AParams);
+            return;
+        }
         AParams.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
         AParams.ExStyle = 0;
-        AParams.Parent = FDockControl != nullptr ? FDockControl->Handle() : nullptr;
+        AParams.Parent = FDockControl->Handle();
         return;
     }
     AParams.Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;

@@ -2,18 +2,26 @@
 
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 
-IovBarControl* TovToolbarWindowFactory::CreateToolbarControl(TovBar* ABar) {
+IovBarControl* ovMakeToolbarWindow(TovBar* ABar) {
     if (ABar == nullptr) return nullptr;
     auto* control = new TovBarControl(ABar->OwningBarManager(), ABar);
     control->SetItemLinks(ABar->ItemLinks());
     return control;
 }
 
-IovBarDock* TovToolbarWindowFactory::CreateBuiltInDock(TovBarManager* AManager, TovBarDockingStyle AStyle) {
+IovBarDock* ovMakeBuiltInDock(TovBarManager* AManager, TovBarDockingStyle AStyle) {
     auto* dock = new TovDockControl(AManager, AStyle);
     dock->HandleNeeded();
     return dock;
+}
+
+void ovRegisterToolbarWindows() {
+    TovBarWindowFactory* factory = ovBarWindows();
+    if (factory == nullptr) return;
+    factory->SetToolbarMaker(&ovMakeToolbarWindow);
+    factory->SetDockMaker(&ovMakeBuiltInDock);
 }

@@ -1,11 +1,14 @@
-// The window factory of toolbars and docks: each visible toolbar gets a TovBarControl over its links,
-// and a manager its four built-in TovDockControl docks with their windows on its form.
+// The makers of toolbar and dock windows: each visible toolbar gets a TovBarControl over its links, and a
+// manager its four built-in TovDockControl docks with their windows on its form. The bar unit registers
+// them with its window factory at its start.
 #pragma once
 
-#include "ui/bars/BarWindows.h"
+#include "ui/bars/BarTypes.h"
 
-class TovToolbarWindowFactory : public IovBarWindowFactory {
-public:
-    IovBarControl* CreateToolbarControl(TovBar* ABar) override;
-    IovBarDock* CreateBuiltInDock(TovBarManager* AManager, TovBarDockingStyle AStyle) override;
-};
+class IovBarControl;
+class IovBarDock;
+
+IovBarControl* ovMakeToolbarWindow(TovBar* ABar);
+IovBarDock* ovMakeBuiltInDock(TovBarManager* AManager, TovBarDockingStyle AStyle);
+// Registers both makers with the unit's window factory (nothing outside the unit's life).
+void ovRegisterToolbarWindows();

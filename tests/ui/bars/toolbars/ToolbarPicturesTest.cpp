@@ -5,6 +5,7 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/Surface.h"
 #include "ui/bars/Bar.h"
+#include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/controls/DockedControl.h"

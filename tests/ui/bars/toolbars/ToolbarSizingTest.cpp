@@ -1,6 +1,7 @@
 #include "ToolbarsTestSupport.h"
 
 #include "ui/bars/Bar.h"
+#include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"

@@ -13,9 +13,9 @@
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
-#include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/painters/PaintersInit.h"
 
 #include <functional>
@@ -44,12 +44,13 @@ LRESULT CbtProc(int ACode, WPARAM AWParam, LPARAM ALParam) {
     return CallNextHookEx(CbtHook, ACode, AWParam, ALParam);
 }
 
-class ToolbarWindowsTest : public BarsTest {
+class DockedToolbarWindowsTest : public BarsTest {
 protected:
     void SetUp() override {
         BarsTest::SetUp();
         uiPaintersInitialize();
-        ovSetBarWindowFactory(&windowFactory);
+        // The unit's own factory, with the toolbar and dock makers it registered.
+        ovSetBarWindowFactory(ovBarWindows());
         form->SetBounds(100, 100, 640, 480);
         form->Show();
         olva::win::PumpMessages();
@@ -122,13 +123,12 @@ protected:
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 
-    TovToolbarWindowFactory windowFactory;
     TovBarManager* manager = nullptr;
 };
 
 } // namespace
 
-TEST_F(ToolbarWindowsTest, DockedWindowsAreChildrenOfTheirDockAndFloatingOnesNeverActivate) {
+TEST_F(DockedToolbarWindowsTest, DockedWindowsAreChildrenOfTheirDockAndFloatingOnesNeverActivate) {
     TovBar* bar = AddToolbar();
     TovBarControl* docked = Window(bar);
     ASSERT_NE(docked, nullptr);
@@ -157,7 +157,7 @@ TEST_F(ToolbarWindowsTest, DockedWindowsAreChildrenOfTheirDockAndFloatingOnesNev
     EXPECT_NE(GetActiveWindow(), Window(bar)->Handle()) << "a click never activates a floating toolbar";
 }
 
-TEST_F(ToolbarWindowsTest, DraggingADockedToolbarOutFloatsItWithoutMakingWindows) {
+TEST_F(DockedToolbarWindowsTest, DraggingADockedToolbarOutFloatsItWithoutMakingWindows) {
     TovBar* bar = AddToolbar();
     const HWND before = Window(bar)->Handle();
     WindowEvents events;
@@ -188,7 +188,7 @@ TEST_F(ToolbarWindowsTest, DraggingADockedToolbarOutFloatsItWithoutMakingWindows
     EXPECT_EQ(bar->FloatLeft(), r.left) << "the floating place is saved";
 }
 
-TEST_F(ToolbarWindowsTest, DraggingBetweenDocksCtrlAndEscape) {
+TEST_F(DockedToolbarWindowsTest, DraggingBetweenDocksCtrlAndEscape) {
     TovBar* bar = AddToolbar();
     const POINT middle = Middle();
     RECT form_r{};
@@ -210,7 +210,7 @@ TEST_F(ToolbarWindowsTest, DraggingBetweenDocksCtrlAndEscape) {
     EXPECT_NE(Window(bar)->ScreenBounds().left, before.left) << "the moves before Escape stay";
 }
 
-TEST_F(ToolbarWindowsTest, DoubleClickingTheGripFloatsAndTheCaptionDocks) {
+TEST_F(DockedToolbarWindowsTest, DoubleClickingTheGripFloatsAndTheCaptionDocks) {
     TovBar* bar = AddToolbar();
     AddToolbar(2);
     ASSERT_EQ(Dock(dsTop)->DockRowCount(), 2);
@@ -240,7 +240,7 @@ TEST_F(ToolbarWindowsTest, DoubleClickingTheGripFloatsAndTheCaptionDocks) {
     EXPECT_EQ(fresh->Row(), rows) << "the new last row";
 }
 
-TEST_F(ToolbarWindowsTest, AFloatingToolbarSizesFromItsEdgesOnly) {
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarSizesFromItsEdgesOnly) {
     TovBar* bar = AddToolbar(8);
     bar->ChangeDockingStyle(dsNone, nullptr);
     olva::win::PumpMessages();
@@ -274,7 +274,7 @@ TEST_F(ToolbarWindowsTest, AFloatingToolbarSizesFromItsEdgesOnly) {
     EXPECT_EQ(info.ptMinTrackSize.y, 10);
 }
 
-TEST_F(ToolbarWindowsTest, TheFloatingCloseButtonHidesTheToolbar) {
+TEST_F(DockedToolbarWindowsTest, TheFloatingCloseButtonHidesTheToolbar) {
     TovBar* bar = AddToolbar();
     bar->ChangeDockingStyle(dsNone, nullptr);
     olva::win::PumpMessages();
@@ -311,7 +311,7 @@ TEST_F(ToolbarWindowsTest, TheFloatingCloseButtonHidesTheToolbar) {
     EXPECT_EQ(closed, bar);
 }
 
-TEST_F(ToolbarWindowsTest, AFloatingToolbarOffEveryMonitorComesBackUnderTheCursor) {
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarOffEveryMonitorComesBackUnderTheCursor) {
     TovBar* bar = AddToolbar();
     bar->ChangeDockingStyle(dsNone, nullptr);
     olva::win::PumpMessages();
