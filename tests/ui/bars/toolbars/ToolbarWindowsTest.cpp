@@ -332,3 +332,92 @@ TEST_F(DockedToolbarWindowsTest, AFloatingToolbarOffEveryMonitorComesBackUnderTh
     SetWindowPos(control->Handle(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(control->ScreenBounds().left, 50) << "on screen it goes where it is put";
 }
+
+namespace {
+
+// Drives the time of a drag from inside its loop: after the drag's move either the fake clock runs on by a
+// rest too short for the docking wait and the mouse is released, or the release waits for the wait's
+// timer.
+struct RestingDrag {
+    TFakeClock* Clock = nullptr;
+    TovBars* Bars = nullptr;
+    int Rest = 0;
+    bool ReleaseAfterTimer = false;
+    POINT At{};
+    bool Rested = false;
+    bool Waited = false;
+    bool Released = false;
+};
+RestingDrag* Resting = nullptr;
+HHOOK GetMessageHook = nullptr;
+
+LRESULT RestingProc(int ACode, WPARAM AWParam, LPARAM ALParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(ALParam);
+    if (Resting != nullptr && AWParam == PM_REMOVE && Resting->Bars->Moving() && !Resting->Released) {
+        if (msg->message == WM_MOUSEMOVE && !Resting->Rested) {
+            Resting->Rested = true;
+            if (!Resting->ReleaseAfterTimer) {
+                // The move is followed by a rest shorter than the wait, then the release.
+                Resting->Clock->Advance(static_cast<std::uint64_t>(Resting->Rest));
+                Resting->Released = true;
+                InjectMouse(MouseAction::LeftUp, Resting->At.x, Resting->At.y);
+            }
+        } else if (msg->message == WM_KEYDOWN && Resting->Rested && Resting->ReleaseAfterTimer &&
+                   !Resting->Waited) {
+            // Taken after the move set the wait going: the toolbar rests the whole wait.
+            Resting->Waited = true;
+            Resting->Clock->Advance(static_cast<std::uint64_t>(Resting->Rest));
+        } else if (msg->message == WM_TIMER && Resting->ReleaseAfterTimer && msg->hwnd == nullptr &&
+                   msg->lParam != 0 && Resting->Bars->DockingWaitPending()) {
+            // The docking wait's own timer: it docks the toolbar as it is dispatched, then the release.
+            Resting->Released = true;
+            InjectMouse(MouseAction::LeftUp, Resting->At.x, Resting->At.y);
+        }
+    }
+    return CallNextHookEx(GetMessageHook, ACode, AWParam, ALParam);
+}
+
+} // namespace
+
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarDocksOnlyAfterRestingOverADock) {
+    struct TCase {
+        int RestDelta;
+        TovBarDockingStyle Expected;
+    };
+    // Resting one millisecond short of WaitForDockingTime keeps it floating; the full wait docks it.
+    for (const TCase& c : {TCase{-1, dsNone}, TCase{1, dsTop}}) {
+        TovBar* bar = AddToolbar();
+        bar->ChangeDockingStyle(dsNone, nullptr);
+        olva::win::PumpMessages();
+        ASSERT_NE(Window(bar), nullptr);
+        const POINT caption = GripPoint(bar);
+        RECT client{};
+        GetClientRect(form->Handle(), &client);
+        POINT over{client.right / 2, 4};
+        ClientToScreen(form->Handle(), &over);
+        RestingDrag drag;
+        drag.Clock = clock.get();
+        drag.Bars = manager->Bars();
+        drag.Rest = manager->WaitForDockingTime() + c.RestDelta;
+        drag.ReleaseAfterTimer = c.RestDelta > 0;
+        drag.At = over;
+        Resting = &drag;
+        GetMessageHook = SetWindowsHookEx(WH_GETMESSAGE, &RestingProc, nullptr, 0);
+        SetCursorPos(caption.x, caption.y);
+        olva::win::PumpMessages();
+        InjectMouse(MouseAction::LeftDown, caption.x, caption.y);
+        InjectMouse(MouseAction::Move, over.x, over.y);
+        InjectKey(VK_SHIFT, true);
+        InjectKey(VK_SHIFT, false);
+        olva::win::PumpMessages();
+        UnhookWindowsHookEx(GetMessageHook);
+        Resting = nullptr;
+        EXPECT_TRUE(drag.Released);
+        EXPECT_EQ(bar->DockingStyle(), c.Expected) << "rested " << drag.Rest << " ms";
+        ASSERT_NE(Window(bar), nullptr);
+        if (c.Expected == dsTop) EXPECT_EQ(GetParent(Window(bar)->Handle()), Dock(dsTop)->Handle());
+        EXPECT_FALSE(manager->Bars()->Moving());
+        delete bar;
+        olva::win::PumpMessages();
+    }
+}
