@@ -66,6 +66,8 @@ public:
     void CreateParams(TovBarWindowParams& AParams) const override;
     void WndProc(TMessage& AMessage) override;
     void DoRebuild(bool ARecreateControls) override;
+    // A window moved or sized outside the toolbar's own updates writes its place back into the bar.
+    void DoWindowPosChanged() override;
     IovBarDock* DockControl() const override;
     void ChangeStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) override;
     void InsertAt(POINT AScreenPoint) override;
@@ -167,6 +169,10 @@ protected:
     // The windows of the docked and floating states while moving.
     HWND FDockedHandle = nullptr;
     HWND FFloatingHandle = nullptr;
+    // Where the mouse took the window when the drag began, and the window's size then: a floating
+    // window keeps that point under the mouse in the same proportion whatever shape it takes.
+    POINT FGrabPoint{0, 0};
+    SIZE FGrabSize{0, 0};
 
 private:
     // A floating toolbar moved off every monitor comes back into the work area under the cursor.

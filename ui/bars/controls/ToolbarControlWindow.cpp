@@ -5,6 +5,7 @@
 // window is made or freed while the mouse moves.
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
+#include "platform/rtl/Numerics.h"
 #include "platform/vcl/Form.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WinMessages.h"
@@ -117,7 +118,13 @@ void TovBarControl::InsertAt(POINT AScreenPoint) {
         return;
     }
     CalcSizeForDockingStyle(dsNone, size);
-    const TRect bounds{AScreenPoint.x, AScreenPoint.y, AScreenPoint.x + size.cx, AScreenPoint.y + size.cy};
+    POINT topLeft = AScreenPoint;
+    if (FMoving && FGrabSize.cx > 0 && FGrabSize.cy > 0) {
+        // During a drag the point is the mouse: the grab point goes under it.
+        topLeft.x -= MulDiv(size.cx, FGrabPoint.x, FGrabSize.cx);
+        topLeft.y -= MulDiv(size.cy, FGrabPoint.y, FGrabSize.cy);
+    }
+    const TRect bounds{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy};
     FWindowRect = TRect{0, 0, size.cx, size.cy};
     if (!FMoving) HandleNeeded();
     SetBounds(bounds);
@@ -156,6 +163,12 @@ void TovBarControl::DoRebuild(bool ARecreateControls) {
     }
 }
 
+void TovBarControl::DoWindowPosChanged() {
+    TovBarDockedControl::DoWindowPosChanged();
+    if (FMoving || IsInternalUpdating() || BeingDestroyed()) return;
+    if (DockingStyleOf() == dsNone) SavePosition();
+}
+
 // ---- Moving with the windows of both states
 
 HWND TovBarControl::CreateStateWindow(bool ADocked) {
@@ -182,6 +195,13 @@ HWND TovBarControl::CreateStateWindow(bool ADocked) {
 void TovBarControl::BeginMoving() {
     if (FMoving || FHandle == nullptr) return;
     const bool docked = DockingStyleOf() != dsNone;
+    RECT window{};
+    ::GetWindowRect(FHandle, &window);
+    // Where the mouse was when the press that starts the drag happened.
+    const DWORD pos = ::GetMessagePos();
+    const POINT cursor{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+    FGrabPoint = POINT{cursor.x - window.left, cursor.y - window.top};
+    FGrabSize = SIZE{window.right - window.left, window.bottom - window.top};
     FDockedHandle = docked ? FHandle : CreateStateWindow(true);
     FFloatingHandle = docked ? CreateStateWindow(false) : FHandle;
     FMoving = true;

@@ -421,3 +421,20 @@ TEST_F(DockedToolbarWindowsTest, AFloatingToolbarDocksOnlyAfterRestingOverADock)
         olva::win::PumpMessages();
     }
 }
+
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarFollowsTheMouseByWhatItMoved) {
+    TovBar* bar = AddToolbar();
+    bar->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    ASSERT_NE(Window(bar), nullptr);
+    SetWindowPos(Window(bar)->Handle(), nullptr, 300, 320, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT before = Window(bar)->ScreenBounds();
+    EXPECT_EQ(bar->FloatLeft(), 300) << "a moved floating toolbar keeps its place in its bar";
+    EXPECT_EQ(bar->FloatTop(), 320);
+    const POINT caption = GripPoint(bar);
+    Drag(caption, {POINT{caption.x + 50, caption.y + 30}});
+    ASSERT_EQ(bar->DockingStyle(), dsNone);
+    const RECT after = Window(bar)->ScreenBounds();
+    EXPECT_EQ(after.left - before.left, 50) << "the grab point stays under the mouse";
+    EXPECT_EQ(after.top - before.top, 30);
+}
