@@ -397,7 +397,7 @@ TEST_F(Office11BarPainterTest, DockSitesAreColouredByTheirAlignment) {
     ASSERT_NE(Rgb(Office11DockColor1), Rgb(Office11DockColor2));
     for (TovBarDockingStyle style : {dsTop, dsBottom, dsLeft, dsRight}) {
         TovDockControl dock(manager, style);
-        dock.SetClientRect(TRect{0, 0, 200, 60});
+        dock.SetBounds(TRect{0, 0, 200, 60});
         TPicture picture = Picture(200, 60, clRed);
         painter->DockControlFillBackground(&dock, picture.DC(), TRect{0, 0, 200, 60}, TRect{0, 0, 200, 60},
                                            clBtnFace, nullptr);
@@ -421,12 +421,12 @@ TEST_F(Office11BarPainterTest, DockSitesAreColouredByTheirAlignment) {
     }
     // A dock that grows shows its gradient over its new width, not a picture kept from before.
     TovDockControl dock(manager, dsTop);
-    dock.SetClientRect(TRect{0, 0, 100, 20});
+    dock.SetBounds(TRect{0, 0, 100, 20});
     TPicture small = Picture(100, 20, clRed);
     painter->DockControlFillBackground(&dock, small.DC(), TRect{0, 0, 100, 20}, TRect{0, 0, 100, 20},
                                        clBtnFace, nullptr);
     EXPECT_EQ(small.At(99, 5), Rgb(Office11DockColor2));
-    dock.SetClientRect(TRect{0, 0, 300, 20});
+    dock.SetBounds(TRect{0, 0, 300, 20});
     TPicture wide = Picture(300, 20, clRed);
     painter->DockControlFillBackground(&dock, wide.DC(), TRect{0, 0, 300, 20}, TRect{0, 0, 300, 20},
                                        clBtnFace, nullptr);

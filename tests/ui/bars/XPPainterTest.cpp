@@ -53,6 +53,14 @@ std::ostream& operator<<(std::ostream& AOut, const TPartState& A) {
     return AOut << "part " << A.Part << " state " << A.State;
 }
 
+// A dock whose rows are given as the painter reads them, without toolbar windows in it.
+class TRowsDock : public TovDockControl {
+public:
+    using TovDockControl::TovDockControl;
+    std::vector<TovDockRowInfo> RowInfos() const override { return Infos; }
+    std::vector<TovDockRowInfo> Infos;
+};
+
 class XPPainterTest : public BarPaintingTest {
 protected:
     void SetUp() override {
@@ -493,15 +501,15 @@ TEST_F(XPPainterTest, DockRowsGetLightAndShadowLinesAndTheBackgroundIsDrawnOnce)
         const bool across = c.Style == dsTop || c.Style == dsBottom;
         const int rows = static_cast<int>(c.Rows.size());
         const TRect client = across ? TRect{0, 0, 80, 20 * rows} : TRect{0, 0, 20 * rows, 80};
-        TovDockControl dock(manager, c.Style);
-        dock.SetClientRect(client);
+        TRowsDock dock(manager, c.Style);
+        dock.SetBounds(client);
         std::vector<TovDockRowInfo> infos;
         for (int i = 0; i < rows; ++i) {
             const TRect bounds =
                 across ? TRect{0, 20 * i, 80, 20 * i + 20} : TRect{20 * i, 0, 20 * i + 20, 80};
             infos.push_back(TovDockRowInfo{bounds, c.Rows[i]});
         }
-        dock.SetRows(infos);
+        dock.Infos = infos;
         TPicture picture = Picture(uiWidthOfRect(client), uiHeightOfRect(client), clRed);
         const auto drawn = DrawnBy(u"Rebar", [&] {
             painter->DockControlFillBackground(&dock, picture.DC(), client, client, clBtnFace, nullptr);
@@ -526,7 +534,7 @@ TEST_F(XPPainterTest, DockRowsGetLightAndShadowLinesAndTheBackgroundIsDrawnOnce)
         EXPECT_TRUE(again.empty()) << c.Style;
         EXPECT_EQ(part.At(10, 5), picture.At(15, 5)) << c.Style;
         // A new size empties the cache: drawn once more.
-        dock.SetClientRect(across ? TRect{0, 0, 90, 20 * rows} : TRect{0, 0, 20 * rows, 90});
+        dock.SetBounds(across ? TRect{0, 0, 90, 20 * rows} : TRect{0, 0, 20 * rows, 90});
         const auto resized = DrawnBy(u"Rebar", [&] {
             painter->DockControlFillBackground(&dock, picture.DC(), client, client, clBtnFace, nullptr);
         });

@@ -217,7 +217,7 @@ void TovBarXPPainter::DockControlFillBackground(TovDockControl* ADock, HDC ADC, 
         cache->SetSize(area.right, area.bottom);
         HDC dc = cache->Canvas()->Handle();
         ovDrawThemeBackground(rebar, dc, 0, 1, &area, nullptr);
-        XPDrawDockRowLines(dc, ADock->DockingStyle(), ADock->Rows());
+        XPDrawDockRowLines(dc, ADock->DockingStyle(), ADock->RowInfos());
     }
     XPBlitFrom(ADC, ADestRect, cache, TPoint{AOrigin.left, AOrigin.top});
 }

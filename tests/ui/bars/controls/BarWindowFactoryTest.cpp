@@ -20,6 +20,9 @@ TEST_F(BarWindowFactoryTest, TheUnitsFactoryMakesWindowsThroughTheRegisteredMake
     ASSERT_NE(nullptr, ovBarWindows());
     EXPECT_EQ(ovBarWindows(), previousFactory);
     ovSetBarWindowFactory(ovBarWindows());
+    // Without the makers the unit registered at its start.
+    ovBarWindows()->SetToolbarMaker(nullptr);
+    ovBarWindows()->SetDockMaker(nullptr);
     TovBarManager* manager = MakeManager();
 
     TovBar* withoutMaker = manager->Bars()->Add();
