@@ -8,6 +8,7 @@
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/Surface.h"
+#include "platform/vcl/Form.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WinMetrics.h"
 #include "platform/win/WinUser.h"

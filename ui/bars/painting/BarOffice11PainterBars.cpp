@@ -4,6 +4,7 @@
 // an open item's gradient into its menu.
 #include "ui/bars/painting/BarOffice11Painter.h"
 
+#include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiShapes.h"
 #include "platform/gdi/GdiTypes.h"
@@ -12,10 +13,12 @@
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/itemcontrols/ButtonControls.h"
+#include "ui/bars/itemcontrols/ItemDrawParams.h"
 #include "ui/bars/itemcontrols/SubItemControl.h"
 #include "ui/bars/painting/BarBackgrounds.h"
 #include "ui/core/base/Geometry.h"

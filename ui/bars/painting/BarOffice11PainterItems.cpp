@@ -3,6 +3,7 @@
 // the icon band, drop-down parts, combo buttons, edit frames and buttons, and the date navigator.
 #include "ui/bars/painting/BarOffice11Painter.h"
 
+#include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/win/WinUser.h"
