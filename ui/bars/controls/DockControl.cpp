@@ -373,7 +373,12 @@ void TovDockControl::CalcRowLayout(int ARowIndex, int ASize) {
             control->SetClientRect(TRect{0, 0, std::max(uiWidthOfRect(bounds) - horz, 0),
                                          std::max(uiHeightOfRect(bounds) - vert, 0)});
         }
-        control->CalcBarLayout();
+        // The links are placed, and the view info that paints them taken, for the new bounds.
+        control->CalcLayout();
+        // A toolbar without a window of its own is placed here directly.
+        if (!control->HasOwnFrame()) control->CalcBarLayout();
+        control->RecalcViewInfo();
+        control->Repaint();
         control->SavePosition();
     }
 }
