@@ -157,6 +157,8 @@ public:
     TRect VisibleItemsRect() const { return FVisibleItemsRect; }
     // The item control at a client point (the first in view-info order whose bounds hold it).
     virtual TovBarItemControl* ItemControlAtPos(const TPoint& P) const;
+    // While customizing, a bar that refuses has no item anywhere (bars of the system's own).
+    virtual bool CanCustomize() const { return true; }
     // Where a dragged item would drop at a client point.
     virtual void CalcDropPosition(const TPoint& P, TovBarItemLink*& ALink, bool& AIsVertical, bool& ABefore,
                                   bool& AOnSeparator);
@@ -249,6 +251,14 @@ public:
     HBRUSH GetSelBrush() const;
     // The strip where a drop-down touches its owner item, and its brush; empty without an owner.
     virtual TRect GetOwnerEdgeRect() const { return TRect{}; }
+    // Screen bounds of the item that opened this bar (empty when none): menus answer their owner item's.
+    virtual TRect GetOwnerBounds() const { return TRect{0, 0, 0, 0}; }
+    // The bar's bounds touch the owner's along an edge, the two spans overlapping.
+    bool IsAdjacentToOwner() const;
+    // The one-pixel strip of the bar where it meets its owner, short of the corners, in window
+    // coordinates; AInParent: one pixel outwards, in the parent's (screen) coordinates. Empty unless
+    // the bar touches its owner.
+    TRect CalcOwnerEdgeRect(bool AInParent) const;
     virtual HBRUSH GetOwnerBrush() const { return GetBackgroundBrush(); }
     // Fills R with the control's background: a colour (not clNone) directly, otherwise through the
     // painter with ABrush standing for the plain background.
@@ -332,6 +342,18 @@ public:
     virtual bool OwnsWindow(HWND AWnd) const;
     virtual bool IsOwnerControlWindow(HWND AWnd) const { return false; }
     virtual bool HandlesMouseWheel() const { return false; }
+    // The screen rectangle in which the mouse counts as over the bar (the window's).
+    virtual TRect MouseTrackingBounds() const;
+    // A screen point lies over the bar: its own window or one of its items.
+    bool IsMouseOverBar(const TPoint& AScreenPoint) const;
+    // An in-place editor of the bar finished: with the keep-selection option its control stays selected,
+    // else the bar closes as for Escape.
+    virtual void EditControlFinished(TovBarItemControl* AControl);
+    // Whether the focus going to AWnd closes the bar: while customizing any window but the bar's own; else
+    // unless the selected control refuses to let go.
+    virtual bool ShouldCloseUpForWindow(HWND AWnd) const;
+    // Menus close when their owner window is deactivated; toolbars stay.
+    virtual bool CloseUpOnOwnerDeactivate() const { return false; }
     virtual bool IsStatusBarLike() const { return false; }
     // The mouse went down on the control and is not yet up (a toolbar's "pressed" state).
     bool MouseDownState() const { return FMouseDown; }

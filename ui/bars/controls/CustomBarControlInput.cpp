@@ -364,12 +364,34 @@ void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
     FLastMousePosition = cursor;
 }
 
+TRect TCustomovBarControl::MouseTrackingBounds() const {
+    RECT window{};
+    if (FHandle != nullptr) ::GetWindowRect(FHandle, &window);
+    return window;
+}
+
+bool TCustomovBarControl::IsMouseOverBar(const TPoint& AScreenPoint) const {
+    if (FHandle == nullptr) return false;
+    if (::WindowFromPoint(AScreenPoint) == FHandle) return true;
+    POINT client = AScreenPoint;
+    ::ScreenToClient(FHandle, &client);
+    return ItemControlAtPos(client) != nullptr;
+}
+
+void TCustomovBarControl::EditControlFinished(TovBarItemControl* AControl) {
+    if (GetBehaviorOptions().Contains(bboKeepSelection))
+        DoSetSelectedControl(AControl);
+    else
+        CloseUpByEscape();
+}
+
+bool TCustomovBarControl::ShouldCloseUpForWindow(HWND AWnd) const {
+    if (IsCustomizing()) return AWnd != FHandle;
+    return FSelectedControl == nullptr || FSelectedControl->CanDeactivate(FManager);
+}
+
 void TCustomovBarControl::MouseEnter(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl) {
-    if (FHandle != nullptr) {
-        RECT window{};
-        ::GetWindowRect(FHandle, &window);
-        uiBeginMouseTracking(nullptr, window, FMouseTracker.get());
-    }
+    if (FHandle != nullptr) uiBeginMouseTracking(nullptr, MouseTrackingBounds(), FMouseTracker.get());
     TWeakLink<TCustomovBarControl> self(this);
     TrackLinkMouse(AControl != nullptr ? AControl->ItemLink() : nullptr, P, AShift);
     if (self) SetViewState(1);

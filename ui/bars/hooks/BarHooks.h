@@ -73,6 +73,10 @@ bool ovBarCloseMenusOnMouseDown(int ACode, UINT AMsg, HWND AWnd, const TPoint& A
 // The window belongs to the active chain: a bar of it owns the window or it is a bar's owner control.
 bool ovBarIsWindowInActiveChain(HWND AWnd);
 
+// For the ribbon's mouse-wheel hook: 3 no active bar, 2 its selected control is an in-place editor with
+// the focus, 1 the active bar handles the wheel itself (the wheel message goes to it), 0 otherwise.
+int ovBarActiveBarMouseWheelKind();
+
 // Set by a toolbar while the left button is held on one of its MDI buttons: every key is consumed.
 void ovBarSetMDIButtonPressed(bool AValue);
 // The application is active: it was not switched away from and the thread has an active window.

@@ -344,3 +344,39 @@ TEST_F(BarWindowTest, ABarWhoseWindowIsDestroyedFromOutsideLivesOnWithoutOne) {
     EXPECT_TRUE(menu->HandleAllocated()) << "a new window can be made";
     EXPECT_EQ(menu, TCustomovBarControl::FromHandle(menu->Handle()));
 }
+
+TEST_F(BarWindowTest, AFinishedEditorKeepsItsSelectionOnlyWithTheOption) {
+    for (const bool keep : {false, true}) {
+        TWindowedMenu* menu = OpenMenu(300, 100, {"Find"});
+        TovBarBehaviorOptions options;
+        if (keep) options.Include(bboKeepSelection);
+        menu->SetBehaviorOptions(options);
+        TovBarItemControl* control = ItemControl(menu, 0);
+        menu->EditControlFinished(control);
+        if (keep) {
+            EXPECT_EQ(control, menu->SelectedControl());
+            EXPECT_TRUE(menu->CloseUps.empty());
+        } else {
+            EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrEscape}, menu->CloseUps);
+        }
+        FreeMenu(menu);
+    }
+}
+
+TEST_F(BarWindowTest, TheMouseIsOverTheBarOnItsWindowOnly) {
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One"});
+    EXPECT_TRUE(menu->IsMouseOverBar(ItemCentre(menu, 0)));
+    EXPECT_FALSE(menu->IsMouseOverBar(TPoint{5, 700}));
+    EXPECT_TRUE(menu->ShouldCloseUpForWindow(form->Handle()));
+}
+
+TEST_F(BarWindowTest, CancelModeAndLosingTheFocusToNoWindowCloseTheBar) {
+    TWindowedMenu* first = OpenMenu(300, 100, {"One"});
+    SendMessage(first->Handle(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, first->CloseUps);
+    TWindowedMenu* second = OpenMenu(300, 200, {"Two"});
+    SendMessage(second->Handle(), WM_KILLFOCUS, WPARAM(form->Handle()), 0);
+    EXPECT_TRUE(second->CloseUps.empty()) << "the focus went to a window";
+    SendMessage(second->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, second->CloseUps);
+}
