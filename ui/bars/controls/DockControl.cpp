@@ -197,7 +197,8 @@ void TovDockControl::DockBarControl(TovBarControl* ABarControl, TPoint P, bool A
     if (bar != nullptr)
         for (const auto& each : FRows)
             if (each.get() != column->Row()) each->RemoveBar(bar, false);
-    DropEmptyRows();
+    // Rows a stored layout made ahead for bars still to come stay while bars load.
+    if (!FManager->IsLoadingBars()) DropEmptyRows();
     ABarControl->SetDockControl(this);
     if (IsHorizontal())
         P.x = std::max(P.x, 0);
@@ -385,7 +386,12 @@ void TovDockControl::CalcRowLayout(int ARowIndex, int ASize) {
             control->SetClientRect(TRect{0, 0, std::max(uiWidthOfRect(bounds) - horz, 0),
                                          std::max(uiHeightOfRect(bounds) - vert, 0)});
         }
-        control->CalcBarLayout();
+        // The links are placed, and the view info that paints them taken, for the new bounds.
+        control->CalcLayout();
+        // A toolbar without a window of its own is placed here directly.
+        if (!control->HasOwnFrame()) control->CalcBarLayout();
+        control->RecalcViewInfo();
+        control->Repaint();
         control->SavePosition();
     }
 }

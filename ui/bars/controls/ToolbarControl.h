@@ -65,6 +65,8 @@ public:
     // that never activates when floating; it draws its own frame, grip and caption.
     void CreateParams(TovBarWindowParams& AParams) const override;
     void WndProc(TMessage& AMessage) override;
+    // A toolbar docked on the left or right writes its text turned a quarter, reading downwards.
+    void Paint(TuiCanvas* ACanvas) override;
     void DoRebuild(bool ARecreateControls) override;
     // A window moved or sized outside the toolbar's own updates writes its place back into the bar.
     void DoWindowPosChanged() override;
@@ -74,6 +76,9 @@ public:
     void MoveInDock(POINT AScreenPoint) override;
     void RemoveFromDock() override;
     RECT ScreenBounds() const override;
+    // The window is a toolbar's own: docked in a dock's window, or floating. Otherwise it is a bar window
+    // like any other (no frame, no grip, the base's layout and input).
+    bool HasOwnFrame() const;
     // The border around the client in the current style (the grip included when docked).
     TRect BorderSizes() const;
     // Where a point of the window (window coordinates) lies: on an edge of a floating toolbar (HTLEFT,
@@ -129,6 +134,8 @@ public:
     void CalcRowSize(int ALimit, bool AVertical, TSize& ASize, bool& ATruncated);
     // Places the visible links' controls in the client area: rows or one truncated line, groups apart.
     void CalcBarLayout() override;
+    // The items rect, then the links placed for the bar's paint type.
+    void CalcLayout() override;
     // The painter's space between the client edge and the links.
     void GetMargins(TRect& R) const override { R = TRect{1, 1, 1, 1}; }
     TRect Margins() const {

@@ -394,6 +394,12 @@ TRect ShiftedAlong(const TRect& R, int ADelta) {
 
 } // namespace
 
+void TovBarControl::CalcLayout() {
+    TovBarDockedControl::CalcLayout();
+    if (!HasOwnFrame()) return;
+    CalcItemControlsPositions(GetPaintType() == iptVertical ? iptVertical : iptHorizontal, 0);
+}
+
 void TovBarControl::CalcBarLayout() {
     FSeparators.clear();
     FRowExtents.clear();

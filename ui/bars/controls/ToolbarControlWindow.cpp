@@ -18,6 +18,7 @@
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/Canvas.h"
 
 #include <algorithm>
 
@@ -49,6 +50,11 @@ void TovBarControl::CreateParams(TovBarWindowParams& AParams) const {
     AParams.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     TCustomForm* form = FManager != nullptr ? FManager->GetParentForm() : nullptr;
     AParams.Parent = form != nullptr && form->HandleAllocated() ? form->Handle() : nullptr;
+}
+
+bool TovBarControl::HasOwnFrame() const {
+    if (DockingStyleOf() == dsNone) return true;
+    return FDockControl != nullptr && FDockControl->Handle() != nullptr;
 }
 
 TRect TovBarControl::BorderSizes() const {
@@ -375,6 +381,19 @@ void TovBarControl::KeepOnScreen(WINDOWPOS& APos) const {
 
 // ---- Messages
 
+void TovBarControl::Paint(TuiCanvas* ACanvas) {
+    if (IsTextRotated()) ACanvas->SetFontAngle(270);
+    TovBarDockedControl::Paint(ACanvas);
+    TovBarPainter* painter = GetPainter();
+    if (painter == nullptr) return;
+    HDC dc = ACanvas->Handle();
+    // The group lines, then the docked mark, over the background the items left.
+    for (const TSeparator& separator : FSeparators)
+        painter->BarDrawSeparator(this, dc, separator.Horizontal, GetBackgroundBrush(), separator.Bounds);
+    if (HasMark() && DockingStyleOf() != dsNone)
+        painter->BarDrawMark(this, dc, GetBackgroundBrush(), GetMarkRectInWindow());
+}
+
 void TovBarControl::PaintNonClient() {
     if (FHandle == nullptr) return;
     TovBarPainter* painter = GetPainter();
@@ -432,6 +451,10 @@ void TovBarControl::UpdateCaptionButtonStates(POINT P, bool APressed, int AIndex
 }
 
 void TovBarControl::WndProc(TMessage& AMessage) {
+    if (!HasOwnFrame()) {
+        TovBarDockedControl::WndProc(AMessage);
+        return;
+    }
     switch (AMessage.Msg) {
     case WM_NCCALCSIZE: {
         auto* r = reinterpret_cast<RECT*>(AMessage.LParam);

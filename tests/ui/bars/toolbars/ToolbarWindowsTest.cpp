@@ -5,12 +5,15 @@
 
 #include "platform/vcl/Form.h"
 #include "platform/win/Input.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindowFactory.h"
@@ -18,6 +21,7 @@
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/painters/PaintersInit.h"
 
+#include <filesystem>
 #include <functional>
 
 using namespace bars_test;
@@ -26,6 +30,12 @@ using olva::win::InjectMouse;
 using olva::win::MouseAction;
 
 namespace {
+
+std::string BarPaintingTestOutput(const std::string& AName) {
+    const std::filesystem::path dir = std::filesystem::path(OLVA_TEST_OUT_DIR) / "bars";
+    std::filesystem::create_directories(dir);
+    return (dir / AName).string();
+}
 
 // Windows made and freed while a recorder lives and the condition holds.
 struct WindowEvents {
@@ -437,4 +447,58 @@ TEST_F(DockedToolbarWindowsTest, AFloatingToolbarFollowsTheMouseByWhatItMoved) {
     const RECT after = Window(bar)->ScreenBounds();
     EXPECT_EQ(after.left - before.left, 50) << "the grab point stays under the mouse";
     EXPECT_EQ(after.top - before.top, 30);
+}
+
+TEST_F(DockedToolbarWindowsTest, APictureOfTheWindowsOnTheScreen) {
+    // The flat look draws the frames and grips.
+    manager->SetStyle(bmsFlat);
+    TovBar* first = AddToolbar(3);
+    TovBar* second = AddToolbar(4);
+    second->ItemLinks()->Items(2)->SetBeginGroup(true);
+    TovBar* left = AddToolbar(3);
+    left->ChangeDockingStyle(dsLeft, nullptr);
+    TovBar* right = AddToolbar(2);
+    right->ChangeDockingStyle(dsRight, nullptr);
+    TovBar* bottom = AddToolbar(2);
+    bottom->ChangeDockingStyle(dsBottom, nullptr);
+    TovBar* floating = AddToolbar(5);
+    floating->SetCaption("Floating");
+    floating->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    RECT frame{};
+    GetWindowRect(form->Handle(), &frame);
+    SetWindowPos(Window(floating)->Handle(), nullptr, frame.left + 200, frame.top + 200, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    olva::win::PumpMessages();
+    ASSERT_TRUE(olva::win::SaveScreenPng(BarPaintingTestOutput("toolbar-windows-screen.png")));
+    for (TovBar* bar : {first, second, left, right, bottom, floating})
+        EXPECT_TRUE(IsWindowVisible(Window(bar)->Handle()));
+    EXPECT_EQ(Dock(dsTop)->DockRowCount(), 2);
+}
+
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarHiddenAndShownAgainKeepsItsPlaceAndWidth) {
+    TovBar* bar = AddToolbar(8);
+    bar->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    TovBarControl* control = Window(bar);
+    ASSERT_NE(control, nullptr);
+    const RECT start = control->ScreenBounds();
+    const int midY = (start.top + start.bottom) / 2;
+    // Wider through its left edge, then moved.
+    Drag(POINT{start.left + 1, midY}, {POINT{start.left - 120, midY}});
+    SetWindowPos(Window(bar)->Handle(), nullptr, 260, 270, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT shaped = Window(bar)->ScreenBounds();
+    bar->SetVisible(false);
+    EXPECT_EQ(bar->GetControl(), nullptr);
+    EXPECT_EQ(bar->FloatLeft(), 260) << "its place was saved before the window went";
+    EXPECT_EQ(bar->FloatTop(), 270);
+    bar->SetVisible(true);
+    olva::win::PumpMessages();
+    ASSERT_NE(Window(bar), nullptr);
+    const RECT again = Window(bar)->ScreenBounds();
+    EXPECT_EQ(again.left, shaped.left);
+    EXPECT_EQ(again.top, shaped.top);
+    EXPECT_EQ(again.right - again.left, shaped.right - shaped.left) << "the width the user gave it";
+    EXPECT_EQ(again.bottom - again.top, shaped.bottom - shaped.top);
 }
