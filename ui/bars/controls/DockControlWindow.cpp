@@ -1,5 +1,6 @@
 // The window of a dock control and the placing of a manager's four built-in docks on its form.
 #include "platform/vcl/Form.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStructs.h"

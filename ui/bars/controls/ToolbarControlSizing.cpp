@@ -7,6 +7,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/controls/ToolbarSizing.h"
 #include "ui/bars/painting/BarPainter.h"

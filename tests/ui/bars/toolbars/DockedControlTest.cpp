@@ -1,5 +1,7 @@
 #include "ToolbarsTestSupport.h"
 
+#include "platform/gdi/GdiBlit.h"
+#include "platform/gdi/GdiDC.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
 #include "ui/bars/controls/DockedControl.h"
