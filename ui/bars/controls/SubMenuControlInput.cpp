@@ -165,6 +165,7 @@ void TovBarSubMenuControl::MouseMove(const TPoint& AClientPoint) {
         ::KillTimer(FHandle, sub_menu_timers::Scroll);
     }
     TovBarItemControl* control = ItemControlAt(AClientPoint);
+    if (control != nullptr) control->UpdateHotPartIndex(AClientPoint);
     if (control == nullptr || control == FSelectedControl) return;
     TovBarItemControl* previous = FSelectedControl;
     TWeakLink<TCustomovBarControl> self(this);
@@ -195,6 +196,7 @@ void TovBarSubMenuControl::MouseDown(const TPoint& AClientPoint, bool ARight) {
     TovBarItemControl* control = ItemControlAt(AClientPoint);
     FPressedControl = control;
     if (control == nullptr) return;
+    control->UpdateHotPartIndex(AClientPoint);
     SetSelectedControl(control);
     if (control->IsDropDown()) ClickControl(control, true);
 }
@@ -204,6 +206,7 @@ void TovBarSubMenuControl::MouseUp(const TPoint& AClientPoint, bool ARight) {
     TovBarItemControl* control = ItemControlAt(AClientPoint);
     FPressedControl = nullptr;
     if (control == nullptr || control->IsDropDown() || FScrollTimer) return;
+    control->UpdateHotPartIndex(AClientPoint);
     SetSelectedControl(control);
     ClickControl(control, true);
 }
