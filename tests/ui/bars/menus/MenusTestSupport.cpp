@@ -121,10 +121,12 @@ void MenusTest::SaveScreenPart(const TRect& R, const std::string& AName) {
     std::shared_ptr<TSurface> screen = olva::win::ComposeScreen();
     ASSERT_TRUE(screen != nullptr);
     const RECT origin = olva::win::VirtualScreen();
-    TSurface part(R.right - R.left, R.bottom - R.top);
+    RECT area{};
+    ::IntersectRect(&area, &R, &origin);
+    TSurface part(area.right - area.left, area.bottom - area.top);
     for (int y = 0; y < part.Height(); ++y)
         for (int x = 0; x < part.Width(); ++x)
-            part.SetPixel(x, y, screen->Pixel(R.left + x - origin.left, R.top + y - origin.top));
+            part.SetPixel(x, y, screen->Pixel(area.left + x - origin.left, area.top + y - origin.top));
     const std::string file = OutputPath(AName);
     EXPECT_TRUE(SaveSurfaceToPng(part, file)) << file;
 }
