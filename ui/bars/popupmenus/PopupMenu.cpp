@@ -1,5 +1,6 @@
 #include "ui/bars/popupmenus/PopupMenu.h"
 
+#include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Messages.h"
@@ -171,8 +172,10 @@ void TovBarCustomPopupMenu::Popup(int X, int Y) {
         throw;
     }
     if (!FUseOwnMessageLoop) return;
+    // An item's action may free this component while the loop dispatches it.
+    TWeakLink<TovBarCustomPopupMenu> self(this);
     RunMessageLoop();
-    FreeClosedMenu();
+    if (self) FreeClosedMenu();
 }
 
 bool TovBarCustomPopupMenu::RouteMessage(const MSG& AMsg) {
@@ -213,8 +216,10 @@ void TovBarCustomPopupMenu::RunMessageLoop() {
             break;
         }
         if (taken || msg.message == WM_COMMAND) continue;
+        TWeakLink<TovBarCustomPopupMenu> self(this);
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
+        if (!self) return;
     }
     // A quit or a failed retrieval ends the loop with the menu still open: it closes.
     if (FPopupVisible)
