@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
@@ -47,6 +48,7 @@ void uiBarsInitialize() {
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
     ovBarWindowsStart();
+    ovBarRegisterSubMenuWindows();
     Initialized = true;
 }
 
