@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/painting/BarFlatPainter.h"
@@ -49,6 +50,7 @@ void uiBarsInitialize() {
     ovBarLoadCursors();
     ovBarWindowsStart();
     ovRegisterToolbarWindows();
+    ovBarRegisterSubMenuWindows();
     Initialized = true;
 }
 
