@@ -3,6 +3,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/controls/SubMenuControlAnimation.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 
