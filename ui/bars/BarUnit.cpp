@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
+#include "ui/bars/owner/BarOwnerRouting.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
 
@@ -29,6 +30,7 @@ void uiBarsInitialize() {
     RegisterClass<TovBarGroup>();
     ovBarDrawingStateStart();
     ovBarRegistriesStart();
+    ovBarOwnerMessagesStart();
     // The window item controls (edits, combos) and the container control come with the bar windows:
     // until then their rows name no control class.
     ovBarRegisterItem<TovBarButton>(&ovBarButtonControlClass, true);
@@ -53,6 +55,7 @@ void uiBarsFinalize() {
     Initialized = false;
     ovBarFreeCursors();
     FreeBarFlatPainter();
+    ovBarOwnerMessagesEnd();
     ovBarRegistriesEnd();
     TovBarWindowItem::RotatedControlClass = nullptr;
     ovBarDrawingStateEnd();
