@@ -9,6 +9,7 @@
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/containers/ContainerItemControl.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/owner/BarOwnerRouting.h"
@@ -48,12 +49,14 @@ void uiBarsInitialize() {
     TovBarWindowItem::RotatedControlClass = &ovBarButtonControlClass;
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
+    ovBarWindowsStart();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
     ovBarOwnerMessagesEnd();

@@ -2,13 +2,16 @@
 
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/controls/CustomBarControl.h"
 #include "ui/bars/hints/BarHintController.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/bars/owner/BarOwnerMessages.h"
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace bar_owner_routing_detail {
@@ -30,6 +33,17 @@ void ManagerRemoved(TovBarManager* AManager) {
     });
 }
 
+// The selection of a bar moved: the manager's hint follows the selected item control.
+void SelectionHint(TCustomovBarControl* ABar, TovBarItemControl* AControl) {
+    TovBarManager* manager = ABar != nullptr ? ABar->GetBarManager() : nullptr;
+    if (manager == nullptr) return;
+    TovBarHintController::Instance().ActivateHint(manager, AControl != nullptr, std::string(), AControl);
+}
+
+void HideHint(TovBarManager* AManager) {
+    if (AManager != nullptr) TovBarHintController::Instance().HideHint(AManager);
+}
+
 } // namespace bar_owner_routing_detail
 
 using namespace bar_owner_routing_detail;
@@ -39,6 +53,8 @@ void ovBarOwnerMessagesStart() {
     points.ManagerAdded = &ManagerAdded;
     points.ManagerRemoved = &ManagerRemoved;
     points.RouteWindowMessage = &ovBarRouteOwnerMessage;
+    points.ActivateHint = &SelectionHint;
+    points.HideHint = &HideHint;
 }
 
 void ovBarOwnerMessagesEnd() {
@@ -46,6 +62,8 @@ void ovBarOwnerMessagesEnd() {
     points.ManagerAdded = nullptr;
     points.ManagerRemoved = nullptr;
     points.RouteWindowMessage = nullptr;
+    points.ActivateHint = nullptr;
+    points.HideHint = nullptr;
     Handlers().clear();
     TovBarHintController::Instance().Reset();
 }

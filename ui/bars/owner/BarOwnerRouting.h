@@ -1,7 +1,7 @@
 // Delivers owner-window messages to the managers: every manager gets its TovBarOwnerMessages while it
 // exists, and the bar hooks' call-window-procedure hook passes each message to the managers whose owner
 // window it is for (broadcast messages also to the managers of windows inside it). Started and ended
-// with the bar unit.
+// with the bar unit. The bars' selection moves the manager's hint the same way.
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
