@@ -279,10 +279,17 @@ bool HasHelpContext(TovBarItemControl* AControl) {
 
 } // namespace bar_owner_messages_detail
 
-void TovBarOwnerMessages::HandleHelp(HANDLE, const TPoint&) {
-    // Help is asked of the open menu (bar windows answer F1 outside menus themselves).
+void TovBarOwnerMessages::HandleHelp(HANDLE AItemHandle, const TPoint& AMousePos) {
     auto* open = dynamic_cast<TCustomovBarControl*>(CurrentBarControl());
-    if (open == nullptr) return;
+    if (open == nullptr) {
+        // No menu open: the bar under the window asked about and its item at the mouse.
+        TCustomovBarControl* under = TCustomovBarControl::FromChildHandle(static_cast<HWND>(AItemHandle));
+        if (under == nullptr || !under->HandleAllocated()) return;
+        POINT p{AMousePos.x, AMousePos.y};
+        ScreenToClient(under->Handle(), &p);
+        ShowHelp(under, under->ItemControlAtPos(TPoint{p.x, p.y}));
+        return;
+    }
     TCustomovBarControl* bar = open;
     TovBarItemControl* control = open->SelectedControl();
     // An item without a help context takes that of the sub-item that opened its menu, and so on up.

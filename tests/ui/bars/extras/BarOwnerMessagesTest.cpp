@@ -228,6 +228,26 @@ TEST_F(BarOwnerMessagesTest, HelpWithoutAnyItemContextUsesTheBarsAndNothingForZe
     EXPECT_FALSE(helpContext.has_value());
 }
 
+TEST_F(BarOwnerMessagesTest, HelpOutsideMenusTakesTheItemUnderTheMouseOfTheBarAskedAbout) {
+    auto* toolbar = Toolbar(dsTop);
+    toolbar->Add(Button("Open"));
+    TovBarButton* normalize = Button("Normalize");
+    normalize->SetHelpContext(31);
+    TovBarItemLink* link = toolbar->Add(normalize);
+    toolbar->Layout();
+    toolbar->SetBounds(
+        TRect{100, 100, 100 + toolbar->GetClientRect().right, 100 + toolbar->GetClientRect().bottom});
+    toolbar->HandleNeeded();
+    ShowWindow(toolbar->Handle(), SW_SHOWNA);
+    olva::win::PumpMessages();
+    const TRect item = toolbar->GetItemControlRect(link->Control());
+    HELPINFO info;
+    info.hItemHandle = toolbar->Handle();
+    info.MousePos = POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    SendMessage(form->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(helpContext, 31);
+}
+
 TEST_F(BarOwnerMessagesTest, TheLayoutIsStoredOnlyWhenTheOwnerReallyGoes) {
     const std::string path = OutputPath("extras-owner-layout.ini");
     std::remove(path.c_str());
