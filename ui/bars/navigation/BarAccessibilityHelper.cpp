@@ -189,21 +189,19 @@ void TovBarAccessibilityHelper::CollectKeyTipsData(TovBarKeyTipDataList& AList) 
     ovMakeKeyTipsUnique(AList);
 }
 
-namespace {
-
-// The nearest key-tip container above the helper (the helper itself excluded).
-TovBarAccessibilityHelper* KeyTipContainerParentOf(TovBarAccessibilityHelper* AHelper) {
-    for (TovBarAccessibilityHelper* parent = AHelper->KeyTipParent(); parent != nullptr;
-         parent = parent->KeyTipParent())
-        if (parent->ActsAsKeyTipContainer()) return parent;
-    return nullptr;
+TovBarAccessibilityHelper* ovKeyTipContainerParentOf(TovBarAccessibilityHelper* AHelper) {
+    TovBarAccessibilityHelper* parent = AHelper != nullptr ? AHelper->KeyTipParent() : nullptr;
+    while (parent != nullptr && !parent->ActsAsKeyTipContainer()) {
+        TovBarAccessibilityHelper* next = parent->KeyTipParent();
+        if (next == nullptr) break;
+        parent = next;
+    }
+    return parent;
 }
-
-} // namespace
 
 void TovBarAccessibilityHelper::EscapeFromKeyTips() {
     TovBarNavigationController* controller = BarNavigationController();
-    if (TovBarAccessibilityHelper* container = KeyTipContainerParentOf(this)) {
+    if (TovBarAccessibilityHelper* container = ovKeyTipContainerParentOf(this)) {
         TovBarHelperRef self(this);
         controller->ShowKeyTips(container, {});
         controller->ChangeSelectedObject(true, this, nullptr);

@@ -135,3 +135,7 @@ protected:
 private:
     TWeakLink<TObject> FOwnerLink;
 };
+
+// The nearest key-tip container above the helper, else the top of its key-tip parents (the root
+// container); null for a helper without a key-tip parent.
+TovBarAccessibilityHelper* ovKeyTipContainerParentOf(TovBarAccessibilityHelper* AHelper);

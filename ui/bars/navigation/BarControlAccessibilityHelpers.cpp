@@ -411,9 +411,13 @@ void TovBarSubMenuControlAccessibilityHelper::SelectSiblingMenu(bool ALeft) {
     while (root != nullptr && root->ParentBarControl() != nullptr)
         root = root->ParentBarControl();
     TCustomovBarControl* parent = Menu()->ParentBarControl();
-    if (ALeft && parent != nullptr && dynamic_cast<TovBarSubMenuControl*>(parent) != nullptr) {
-        if (TovBarItemControl* opener = parent->SelectedControl()) opener->ControlInactivate(true);
-        return;
+    if (ALeft) {
+        if (parent == nullptr || parent->SelectedControl() == nullptr) return;
+        // In a sub-menu of a menu, Left closes this menu and leaves its opener selected.
+        if (dynamic_cast<TovBarSubMenuControl*>(parent) != nullptr) {
+            parent->SelectedControl()->ControlInactivate(true);
+            return;
+        }
     }
     auto* toolbar = dynamic_cast<TovBarControl*>(root);
     if (toolbar == nullptr) return;
@@ -447,13 +451,7 @@ TovBarAccessibilityHelper* TovBarSubMenuControlAccessibilityHelper::KeyTipParent
 void TovBarSubMenuControlAccessibilityHelper::EscapeFromKeyTips() {
     TovBarHelperRef self(this);
     TovBarHelperRef parent(KeyTipParent());
-    TovBarHelperRef container;
-    for (TovBarAccessibilityHelper* p = parent ? parent->KeyTipParent() : nullptr; p != nullptr;
-         p = p->KeyTipParent())
-        if (p->ActsAsKeyTipContainer()) {
-            container.Reset(p);
-            break;
-        }
+    TovBarHelperRef container(ovKeyTipContainerParentOf(parent.Get()));
     if (!container) container = parent;
     if (IsOwnerAlive()) Menu()->CloseUp(bcrEscape);
     if (container && container->IsOwnerAlive())

@@ -1,10 +1,7 @@
 // Keyboard navigation over real item controls on stand-in toolbars: Tab and Shift+Tab along horizontal
-// and vertically docked toolbars, arrows turned with a vertical toolbar, the items' automatic key tips,
-// Alt alone, Alt held, Alt+letter and F10 on a main menu, caption buttons navigated from the last, and a
-// mouse-down ending navigation.
-#include "NavigationTestSupport.h"
-
-#include "tests/ui/bars/BarPaintingTestSupport.h"
+// and vertically docked toolbars, arrows that follow the way the toolbar lies, the items' automatic key
+// tips, and caption buttons navigated from the last.
+#include "BarNavigationFixture.h"
 
 #include "platform/win/WinKeys.h"
 #include "ui/bars/Bar.h"
@@ -12,85 +9,17 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
-#include "ui/bars/navigation/BarControlAccessibilityHelpers.h"
+#include "ui/bars/controls/DockControl.h"
 #include "ui/bars/navigation/BarHelperRegistry.h"
 #include "ui/bars/navigation/BarItemAccessibilityHelpers.h"
-#include "ui/bars/navigation/BarMenuKeys.h"
 #include "ui/bars/navigation/BarNavigationController.h"
 
-using namespace bars_test;
 using namespace navigation_test;
 using bar_standins::TStandInToolbar;
 
 namespace {
 
-// A toolbar helper that is its own key-tip container, as a ribbon's would be.
-class KeyTipToolbarHelper : public TovBarControlAccessibilityHelper {
-public:
-    KeyTipToolbarHelper(TovBarControl* AToolbar, RecordingKeyTipWindows* AWindows)
-        : TovBarControlAccessibilityHelper(AToolbar), FWindows(AWindows) {}
-    bool SupportsKeyTips(IovBarKeyTipWindowsManager*& AManager) override {
-        AManager = FWindows;
-        return true;
-    }
-
-private:
-    RecordingKeyTipWindows* FWindows;
-};
-
-class ToolbarNavigationTest : public BarPaintingTest {
-protected:
-    void SetUp() override {
-        BarPaintingTest::SetUp();
-        ovFreeBarNavigationController();
-        controller = BarNavigationController();
-    }
-    void TearDown() override {
-        if (factoryId != 0) ovUnregisterBarControlHelperFactory(factoryId);
-        ovFreeBarNavigationController();
-        BarPaintingTest::TearDown();
-    }
-
-    TovBarButton* CountedButton(const std::string& ACaption) {
-        TovBarButton* button = Button(ACaption);
-        button->SetOnClick(TNotifyEvent([this, ACaption](TObject*) { clicks.push_back(ACaption); }, this));
-        return button;
-    }
-    TovBarAccessibilityHelper* HelperOf(TovBarItemLink* ALink) {
-        return ovBarItemControlHelper(ALink->Control());
-    }
-    std::string SelectedCaption() {
-        auto* helper = dynamic_cast<TovBarItemControlAccessibilityHelper*>(controller->GetSelectedObject());
-        return helper != nullptr ? helper->Control()->Item()->Caption() : "(none)";
-    }
-    // A main menu showing the manager's main-menu bar's own links, laid out along the top.
-    TStandInToolbar* MainMenu(const std::vector<std::string>& ACaptions, bool AWithKeyTips) {
-        TovBar* bar = manager->Bars()->Add();
-        bar->SetDockingStyle(dsTop);
-        manager->SetMainMenuBar(bar);
-        auto menu = std::make_unique<TStandInToolbar>(manager, bar, true);
-        menu->SetPainter(painter.get());
-        menu->MarkShown = false;
-        for (const std::string& caption : ACaptions) {
-            TovBarItemLink* link = bar->ItemLinks()->AddItem(CountedButton(caption));
-            link->SetUserPaintStyle(psCaption);
-        }
-        menu->Layout();
-        auto* result = menu.get();
-        standIns.push_back(std::move(menu));
-        if (AWithKeyTips)
-            factoryId = ovRegisterBarControlHelperFactory(
-                [this, result](TCustomovBarControl* AControl) -> TovBarAccessibilityHelper* {
-                    return AControl == result ? new KeyTipToolbarHelper(result, &windows) : nullptr;
-                });
-        return result;
-    }
-
-    TovBarNavigationController* controller = nullptr;
-    RecordingKeyTipWindows windows;
-    std::vector<std::string> clicks;
-    int factoryId = 0;
-};
+class ToolbarNavigationTest : public BarNavigationTest {};
 
 TEST_F(ToolbarNavigationTest, TabGoesForwardAndShiftTabBackOnEveryToolbar) {
     for (const TovBarDockingStyle style : {dsTop, dsLeft, dsNone, dsRight}) {
@@ -169,87 +98,6 @@ TEST_F(ToolbarNavigationTest, ItemsKeyTipsComeFromTheUserTheShortCutTheCaptionOr
     EXPECT_EQ(list[0]->Info.HorzAlign, 2);
 }
 
-TEST_F(ToolbarNavigationTest, AltAloneEntersNavigationOnTheMainMenuAndItsKeyUpIsConsumed) {
-    TStandInToolbar* menu = MainMenu({"&File", "&Edit", "&View"}, false);
-    EXPECT_FALSE(ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, false)) << "the key-down goes on";
-    EXPECT_TRUE(ovBarNavigationMenuKeyUp(manager, VK_MENU, {}));
-    EXPECT_TRUE(controller->NavigationMode());
-    EXPECT_TRUE(menu->IsActive());
-    EXPECT_FALSE(controller->AreKeyTipsShown()) << "no key-tip windows without a container that has them";
-    controller->ProcessKey(VK_RIGHT, {});
-    EXPECT_EQ(SelectedCaption(), "&File");
-    controller->ProcessKey(VK_RIGHT, {});
-    EXPECT_EQ(SelectedCaption(), "&Edit");
-
-    controller->MouseDown();
-    EXPECT_FALSE(controller->NavigationMode());
-    EXPECT_EQ(menu->SelectedControl(), nullptr) << "a mouse-down ends navigation";
-
-    // Alt with another key between its down and up is no menu key.
-    ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, false);
-    ovBarNavigationMenuKeyDown(manager, VK_SHIFT, {ssAlt, ssShift}, false);
-    EXPECT_FALSE(ovBarNavigationMenuKeyUp(manager, VK_MENU, {}));
-    EXPECT_FALSE(controller->NavigationMode());
-    EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(ToolbarNavigationTest, AltHeldShowsTheKeyTipsAndTypingOneRunsItsItem) {
-    MainMenu({"&File", "&Edit", "&View"}, true);
-    ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, false);
-    ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, true);
-    Run(499);
-    EXPECT_TRUE(windows.Shown().empty());
-    Run(1);
-    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E", "V"}));
-    // Releasing Alt after the key tips came leaves them up.
-    ovBarNavigationMenuKeyUp(manager, VK_MENU, {});
-    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E", "V"}));
-    ASSERT_TRUE(controller->IsKeyForNavigation('E', {}));
-    controller->ProcessKey('E', {});
-    EXPECT_EQ(clicks, (std::vector<std::string>{"&Edit"}));
-    EXPECT_FALSE(controller->AreKeyTipsShown());
-    EXPECT_TRUE(windows.Shown().empty());
-}
-
-TEST_F(ToolbarNavigationTest, AltReleasedEarlyShowsTheKeyTipsAtOnce) {
-    MainMenu({"&File", "&Edit"}, true);
-    ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, false);
-    Run(100);
-    EXPECT_TRUE(ovBarNavigationMenuKeyUp(manager, VK_MENU, {}));
-    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E"}));
-    Run(1000);
-    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E"})) << "the old wait shows nothing twice";
-}
-
-TEST_F(ToolbarNavigationTest, AltLetterClicksAUniqueAcceleratorAndOnlySelectsASharedOne) {
-    TStandInToolbar* menu = MainMenu({"&File", "F&ormat", "&Edit", "&Find"}, false);
-    EXPECT_TRUE(ovBarNavigationMenuAccel(manager, 'E', {ssAlt}));
-    EXPECT_EQ(clicks, (std::vector<std::string>{"&Edit"}));
-    clicks.clear();
-    EXPECT_TRUE(ovBarNavigationMenuAccel(manager, 'F', {ssAlt}));
-    EXPECT_TRUE(clicks.empty()) << "two items share F";
-    EXPECT_EQ(menu->SelectedControl(), menu->Links()->Items(0)->Control());
-    EXPECT_FALSE(ovBarNavigationMenuAccel(manager, 'Q', {ssAlt})) << "no item has Q";
-    EXPECT_FALSE(ovBarNavigationMenuAccel(manager, 'E', {})) << "only with Alt";
-    EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(ToolbarNavigationTest, F10IsTheMenuKeyOnlyWhenTheManagerSaysSoAndWithoutModifiers) {
-    MainMenu({"&File", "&Edit"}, false);
-    const struct {
-        bool UseF10;
-        TShiftState Shift;
-        bool Enters;
-    } cases[] = {{true, {}, true}, {false, {}, false}, {true, {ssShift}, false}, {true, {ssCtrl}, false}};
-    for (const auto& c : cases) {
-        manager->UseF10ForMenu = c.UseF10;
-        ovBarNavigationMenuKeyDown(manager, VK_F10, c.Shift, false);
-        EXPECT_EQ(ovBarNavigationMenuKeyUp(manager, VK_F10, c.Shift), c.Enters);
-        EXPECT_EQ(controller->NavigationMode(), c.Enters);
-        controller->EndKeyboardHandling();
-    }
-}
-
 TEST_F(ToolbarNavigationTest, CaptionButtonsAreNavigatedFromTheLastAndTheirKeyTipsClickThem) {
     MainMenu({"&File"}, true);
     TovBar* bar = manager->GetMainMenuBar();
@@ -278,6 +126,65 @@ TEST_F(ToolbarNavigationTest, CaptionButtonsAreNavigatedFromTheLastAndTheirKeyTi
     controller->ProcessKey('Y', {});
     controller->ProcessKey('1', {});
     EXPECT_EQ(pressed, (std::vector<std::string>{"button 2"})) << "Y1 is the last button";
+}
+
+TEST_F(ToolbarNavigationTest, CtrlTabGoesToTheNextToolbarAndStopsAtTheEnds) {
+    TStandInToolbar* first = OwnToolbar(dsTop, {"One", "Two"});
+    TStandInToolbar* hidden = OwnToolbar(dsTop, {"Hidden"}, {0, 30});
+    hidden->SetVisible(false);
+    TStandInToolbar* second = OwnToolbar(dsTop, {"Three"}, {0, 60});
+    controller->ChangeSelectedObject(true, HelperOf(first->Links()->Items(1)));
+
+    controller->ProcessKey(VK_TAB, {ssCtrl});
+    EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(second))
+        << "the hidden toolbar is skipped";
+    EXPECT_TRUE(second->IsActive());
+    EXPECT_EQ(second->SelectedControl(), nullptr) << "the toolbar gets the focus with no item selected";
+    EXPECT_EQ(first->SelectedControl(), nullptr) << "the first toolbar let its item go";
+
+    controller->ProcessKey(VK_RIGHT, {});
+    EXPECT_EQ(SelectedCaption(), "Three");
+    controller->ProcessKey(VK_TAB, {ssCtrl});
+    EXPECT_EQ(SelectedCaption(), "Three") << "no toolbar after the last";
+    controller->ProcessKey(VK_TAB, {ssCtrl, ssShift});
+    EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(first));
+}
+
+TEST_F(ToolbarNavigationTest, ADockListsItsToolbarsRowByRowAndGathersTheirKeyTips) {
+    TovDockControl dock(manager, dsTop);
+    TStandInToolbar* secondRow = OwnToolbar(dsTop, {"&Cut", "&Paste"}, {0, 30});
+    TStandInToolbar* firstRowRight = OwnToolbar(dsTop, {"&Bold"}, {200, 0});
+    TStandInToolbar* firstRowLeft = OwnToolbar(dsTop, {"&New", "&Open"}, {0, 0});
+    const struct {
+        TStandInToolbar* Toolbar;
+        TRect InDock;
+    } placed[] = {
+        {secondRow, {0, 30, 150, 60}}, {firstRowRight, {200, 0, 260, 30}}, {firstRowLeft, {0, 0, 150, 30}}};
+    for (const auto& p : placed) {
+        p.Toolbar->SetDockControl(&dock);
+        p.Toolbar->SetBoundsInDock(p.InDock);
+    }
+    TovBarAccessibilityHelper* dockHelper = ovDockControlHelper(&dock);
+    ASSERT_EQ(dockHelper->GetChildCount(), 3);
+    EXPECT_EQ(dockHelper->BarChild(0), ovBarControlHelper(firstRowLeft));
+    EXPECT_EQ(dockHelper->BarChild(1), ovBarControlHelper(firstRowRight));
+    EXPECT_EQ(dockHelper->BarChild(2), ovBarControlHelper(secondRow));
+    EXPECT_EQ(ovBarControlHelper(secondRow)->BarParent(), dockHelper);
+
+    TovBarKeyTipDataList list;
+    dockHelper->CollectKeyTipsData(list);
+    std::vector<std::string> keyTips;
+    for (const auto& data : list)
+        keyTips.push_back(data->Info.KeyTip);
+    EXPECT_EQ(keyTips, (std::vector<std::string>{"N", "O", "B", "C", "P"}));
+
+    // Tab stays in its toolbar: from the last item it goes round to the first.
+    controller->ChangeSelectedObject(true, HelperOf(firstRowLeft->Links()->Items(1)));
+    EXPECT_EQ(controller->GetSelectedObject()->GetNextLogicalObject({}),
+              HelperOf(firstRowLeft->Links()->Items(0)))
+        << "within a toolbar Tab goes round";
+    for (TStandInToolbar* toolbar : {secondRow, firstRowRight, firstRowLeft})
+        toolbar->SetDockControl(nullptr);
 }
 
 } // namespace

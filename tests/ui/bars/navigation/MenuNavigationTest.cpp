@@ -1,0 +1,86 @@
+// Keys in an open menu: Up and Down go round its items and Tab goes down; Right on an item without a
+// sub-menu moves the main menu to its next item and Left to the previous one; Escape while the menu's
+// key tips show closes it and brings back the main menu's.
+#include "BarNavigationFixture.h"
+
+#include "platform/win/WinKeys.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
+#include "ui/bars/navigation/BarHelperRegistry.h"
+#include "ui/bars/navigation/BarNavigationController.h"
+
+using namespace navigation_test;
+using bar_standins::TStandInMenu;
+using bar_standins::TStandInToolbar;
+
+namespace {
+
+class MenuNavigationTest : public BarNavigationTest {
+protected:
+    void SetUp() override {
+        BarNavigationTest::SetUp();
+        main = MainMenu({"&File", "&Edit", "&View"}, true);
+        main->BarGetFocus(main->Links()->Items(0)->Control());
+        menu = Menu();
+        for (const char* caption : {"&New", "&Open", "&Save"})
+            menu->Add(CountedButton(caption));
+        menu->Layout();
+        menu->SetScreenOrigin(TPoint{0, 30});
+        menu->SetParentBarControl(main);
+        // The open menu is the active bar, as when the mouse or the keyboard opened it.
+        SetCurrentBarControl(menu);
+        controller->ChangeSelectedObject(false, HelperOf(menu->Links()->Items(0)));
+    }
+    void TearDown() override {
+        ReleaseCurrentBarControl(menu);
+        BarNavigationTest::TearDown();
+    }
+    std::string MainSelection() {
+        TovBarItemControl* control = main->SelectedControl();
+        return control != nullptr ? control->Item()->Caption() : "(none)";
+    }
+
+    TStandInToolbar* main = nullptr;
+    TStandInMenu* menu = nullptr;
+};
+
+TEST_F(MenuNavigationTest, UpAndDownGoRoundTheItemsAndTabGoesDown) {
+    const struct {
+        WORD Key;
+        TShiftState Shift;
+        const char* Selected;
+    } steps[] = {{VK_DOWN, {}, "&Open"}, {VK_DOWN, {}, "&Save"}, {VK_DOWN, {}, "&New"},
+                 {VK_UP, {}, "&Save"},   {VK_TAB, {}, "&New"},   {VK_TAB, {ssShift}, "&Save"}};
+    for (const auto& step : steps) {
+        ASSERT_TRUE(controller->IsKeyForNavigation(step.Key, step.Shift));
+        controller->ProcessKey(step.Key, step.Shift);
+        EXPECT_EQ(SelectedCaption(), step.Selected) << "key " << step.Key;
+    }
+    EXPECT_EQ(menu->SelectedControl(), menu->Links()->Items(2)->Control());
+    EXPECT_EQ(MainSelection(), "&File") << "the main menu keeps the item that opened the menu";
+}
+
+TEST_F(MenuNavigationTest, RightAndLeftMoveTheMainMenuFromAnItemWithoutASubMenu) {
+    controller->ProcessKey(VK_RIGHT, {});
+    EXPECT_EQ(MainSelection(), "&Edit");
+    controller->ProcessKey(VK_RIGHT, {});
+    EXPECT_EQ(MainSelection(), "&View");
+    controller->ProcessKey(VK_LEFT, {});
+    EXPECT_EQ(MainSelection(), "&Edit");
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(MenuNavigationTest, EscapeFromTheMenusKeyTipsClosesItAndShowsTheMainMenus) {
+    TovBarAccessibilityHelper* menuHelper = ovBarControlHelper(menu);
+    EXPECT_EQ(menuHelper->KeyTipParent(), HelperOf(main->Links()->Items(0))) << "the item that opened it";
+    controller->ShowKeyTips(menuHelper, "");
+    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"N", "O", "S"}));
+    controller->ProcessKey(VK_ESCAPE, {});
+    EXPECT_EQ(menu->CloseUpReason(), bcrEscape);
+    EXPECT_EQ(controller->KeyTipContainer(), ovBarControlHelper(main));
+    EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E", "V"}));
+}
+
+} // namespace
