@@ -293,9 +293,11 @@ void TovBarNavigationController::ForgetObject(TovBarAccessibilityHelper* AObject
 }
 
 void TovBarNavigationController::MouseDown() {
+    // Only what the keyboard started ends: a press in an open menu the mouse drives keeps its selection.
+    const bool keyboardDriven = FNavigationMode || static_cast<bool>(FSelectedObject);
     FNavigationMode = false;
     FAltAlone = false;
-    if (GetSelectedObject() != nullptr || IsWaitingForKeyTips() || AreKeyTipsShown()) EndKeyboardHandling();
+    if (keyboardDriven || IsWaitingForKeyTips() || AreKeyTipsShown()) EndKeyboardHandling();
 }
 
 bool TovBarNavigationController::ClaimsKey(WORD AKey, TShiftState AShift) {
