@@ -3,13 +3,20 @@
 // F10 only when the manager uses it and without modifiers; a mouse-down ends navigation.
 #include "BarNavigationFixture.h"
 
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/Surface.h"
 #include "platform/win/WinKeys.h"
+#include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/navigation/BarMenuKeys.h"
 #include "ui/bars/navigation/BarNavigationController.h"
+#include "ui/bars/painting/BarFlatPainter.h"
+#include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/Canvas.h"
 
 using namespace navigation_test;
 using bar_standins::TStandInToolbar;
+using TPicture = bars_test::BarPaintingTest::TPicture;
 
 namespace {
 
@@ -94,6 +101,37 @@ TEST_F(MainMenuKeysTest, F10IsTheMenuKeyOnlyWhenTheManagerSaysSoAndWithoutModifi
         EXPECT_EQ(controller->NavigationMode(), c.Enters);
         controller->EndKeyboardHandling();
     }
+}
+
+TEST_F(MainMenuKeysTest, InNavigationModeOnlyTheSelectedItemLooksSelected) {
+    // The flat look draws a selected toolbar item; the painter base draws none.
+    painter = std::make_unique<TovBarFlatPainter>();
+    TStandInToolbar* menu = MainMenu({"&File", "&Edit", "&View", "&Help"}, false);
+    const TRect client = menu->GetClientRect();
+    auto paint = [&] {
+        TPicture picture = Picture(uiWidthOfRect(client), uiHeightOfRect(client));
+        menu->PaintTo(picture.Canvas.get());
+        return picture;
+    };
+    const TPicture before = paint();
+    ovBarNavigationMenuKeyDown(manager, VK_MENU, {ssAlt}, false);
+    ovBarNavigationMenuKeyUp(manager, VK_MENU, {});
+    controller->ProcessKey(VK_RIGHT, {});
+    ASSERT_EQ(SelectedCaption(), "&File");
+    const TPicture after = paint();
+    SaveSurfaceToPng(*GdiGetBitmapSurface(after.Bitmap->Handle()),
+                     OutputPath("navigation-main-menu-first-item.png"));
+
+    const TRect file = menu->Links()->Items(0)->Control()->GetBoundsRect();
+    int changedInside = 0, changedOutside = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            if (before.At(x, y) == after.At(x, y)) continue;
+            const bool inside = x >= file.left && x < file.right && y >= file.top && y < file.bottom;
+            ++(inside ? changedInside : changedOutside);
+        }
+    EXPECT_GT(changedInside, uiWidthOfRect(file)) << "the first item is drawn selected";
+    EXPECT_EQ(changedOutside, 0) << "nothing else changes";
 }
 
 } // namespace

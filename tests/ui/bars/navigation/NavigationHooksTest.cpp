@@ -39,8 +39,8 @@ struct TFocusedChild {
             RegisterClass(&wc);
         }
         Messages().clear();
-        HWND wnd = CreateWindowEx(0, "NavigationHooksTestChild", "", WS_CHILD | WS_VISIBLE, 10, 60, 200, 100, AParent,
-                                  nullptr, nullptr, nullptr);
+        HWND wnd = CreateWindowEx(0, "NavigationHooksTestChild", "", WS_CHILD | WS_VISIBLE, 10, 60, 200, 100,
+                                  AParent, nullptr, nullptr, nullptr);
         SetFocus(wnd);
         olva::win::PumpMessages();
         return wnd;
