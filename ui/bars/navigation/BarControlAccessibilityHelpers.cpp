@@ -293,7 +293,8 @@ bool TovBarControlAccessibilityHelper::TryNavigationKey(WORD& AKey, TShiftState 
             break;
         }
     }
-    return false;
+    // A drop-down key opens the selected control's menu.
+    return IsOwnerAlive() && Toolbar()->IsKeyForSelectedControl(AKey);
 }
 
 void TovBarControlAccessibilityHelper::Select(bool) {
@@ -373,6 +374,9 @@ bool TovBarSubMenuControlAccessibilityHelper::TryNavigationKey(WORD& AKey, TShif
     if (byTab)
         AKey =
             AShift.Contains(ssShift) || AShift.Contains(ssCtrl) || AShift.Contains(ssAlt) ? VK_UP : VK_DOWN;
+    // The selected control's own keys first: Right on a sub-menu item opens its menu.
+    TovBarHelperRef self(this);
+    if (Menu()->IsKeyForSelectedControl(AKey) || !IsOwnerAlive()) return true;
     switch (AKey) {
     case VK_LEFT:
     case VK_RIGHT:

@@ -8,6 +8,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/bars/navigation/BarHelperRegistry.h"
 #include "ui/bars/navigation/BarNavigationController.h"
 
@@ -81,6 +82,19 @@ TEST_F(MenuNavigationTest, EscapeFromTheMenusKeyTipsClosesItAndShowsTheMainMenus
     EXPECT_EQ(menu->CloseUpReason(), bcrEscape);
     EXPECT_EQ(controller->KeyTipContainer(), ovBarControlHelper(main));
     EXPECT_EQ(windows.Shown(), (std::vector<std::string>{"F", "E", "V"}));
+}
+
+TEST_F(MenuNavigationTest, RightOnASubMenuItemOpensItsMenuInstead) {
+    auto* recent = new TovBarSubItem(form);
+    recent->SetCaption("&Recent");
+    recent->ItemLinks()->AddItem(CountedButton("One.wav"));
+    TovBarItemLink* link = menu->Add(recent);
+    menu->Layout();
+    controller->ChangeSelectedObject(false, HelperOf(link));
+    controller->ProcessKey(VK_RIGHT, {});
+    EXPECT_EQ(MainSelection(), "&File") << "the main menu stays where it is";
+    EXPECT_TRUE(link->Control()->IsDroppedDown());
+    EXPECT_TRUE(clicks.empty());
 }
 
 } // namespace
