@@ -370,12 +370,29 @@ TovBarSubMenuControlAccessibilityHelper::GetNextLink(TovBarAccessibilityHelper* 
 bool TovBarSubMenuControlAccessibilityHelper::TryNavigationKey(WORD& AKey, TShiftState AShift) {
     TCustomovBarControlAccessibilityHelper::TryNavigationKey(AKey, AShift);
     if (!IsOwnerAlive()) return true;
-    const bool byTab = AKey == VK_TAB;
-    if (byTab)
-        AKey =
-            AShift.Contains(ssShift) || AShift.Contains(ssCtrl) || AShift.Contains(ssAlt) ? VK_UP : VK_DOWN;
-    // The selected control's own keys first: Right on a sub-menu item opens its menu.
     TovBarHelperRef self(this);
+    Menu()->StopAnimation(true);
+    const bool withModifier = AShift.Contains(ssShift) || AShift.Contains(ssCtrl) || AShift.Contains(ssAlt);
+    if (Menu()->HasMark()) {
+        // A personalised menu shows its hidden items on Ctrl+Down, and on Down (or Tab) past the last
+        // item shown, which then goes on to the next item.
+        if (AKey == VK_DOWN && AShift == TShiftState{ssCtrl}) {
+            Menu()->ExpandMenu();
+            return true;
+        }
+        TovBarItemControl* selected = Menu()->SelectedControl();
+        TovBarItemLinks* links = Menu()->ItemLinks();
+        const bool onLast = selected != nullptr && links != nullptr &&
+                            selected->ItemLink()->VisibleIndexOf() == links->VisibleItemCount() - 1;
+        if ((AKey == VK_DOWN || (AKey == VK_TAB && !withModifier)) && onLast) {
+            Menu()->ExpandMenu();
+            if (!IsOwnerAlive()) return true;
+            AKey = VK_DOWN;
+        }
+    }
+    const bool byTab = AKey == VK_TAB;
+    if (byTab) AKey = withModifier ? VK_UP : VK_DOWN;
+    // The selected control's own keys first: Right on a sub-menu item opens its menu.
     if (Menu()->IsKeyForSelectedControl(AKey) || !IsOwnerAlive()) return true;
     switch (AKey) {
     case VK_LEFT:
@@ -395,8 +412,13 @@ bool TovBarSubMenuControlAccessibilityHelper::TryNavigationKey(WORD& AKey, TShif
 void TovBarSubMenuControlAccessibilityHelper::SelectNextItem(bool AUp, bool AByTab) {
     TovBarItemControl* selected = Menu()->SelectedControl();
     TovBarAccessibilityHelper* current = selected != nullptr ? ovBarItemControlHelper(selected) : nullptr;
-    if (TovBarAccessibilityHelper* next = GetNextLink(current, !AUp))
+    if (TovBarAccessibilityHelper* next = GetNextLink(current, !AUp)) {
+        TovBarHelperRef self(this);
         BarNavigationController()->ChangeSelectedObject(AByTab, next, current);
+        // A menu that scrolls brings the new item into view.
+        if (IsOwnerAlive() && Menu()->SelectedControl() != nullptr)
+            Menu()->MakeItemVisible(Menu()->SelectedControl());
+    }
 }
 
 void TovBarSubMenuControlAccessibilityHelper::SelectSiblingMenu(bool ALeft) {

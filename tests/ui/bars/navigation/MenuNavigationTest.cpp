@@ -10,6 +10,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/navigation/BarHelperRegistry.h"
 #include "ui/bars/navigation/BarNavigationController.h"
 
@@ -99,6 +100,32 @@ TEST_F(MenuNavigationTest, RightOnASubMenuItemOpensItsMenuInstead) {
     // The stand-in frees its item controls before its base closes the menus they opened: the sub-item
     // goes first, taking its open menu with it.
     delete recent;
+}
+
+TEST_F(MenuNavigationTest, APersonalisedMenuExpandsOnCtrlDownAndOnDownPastItsLastShownItem) {
+    manager->SetStyle(bmsFlat);
+    manager->MenusShowRecentItemsFirst = true;
+    for (const bool ctrl : {true, false}) {
+        TStandInMenu* personal = Menu();
+        personal->Links()->UseRecentItems = true;
+        for (const char* caption : {"Undo", "Cut", "Copy", "Mix paste", "Crossfade"})
+            personal->Add(CountedButton(caption));
+        for (int i = 3; i < 5; ++i)
+            personal->Links()->Items(i)->SetMostRecentlyUsed(false);
+        // Collapsed, as a personalised menu opens.
+        personal->Links()->SetRecentItemCount(personal->Links()->CalcRecentItemCount());
+        personal->Layout();
+        ASSERT_TRUE(personal->HasMark());
+        ASSERT_EQ(personal->Links()->VisibleItemCount(), 3);
+        SetCurrentBarControl(personal);
+        controller->ChangeSelectedObject(false, HelperOf(personal->Links()->Items(ctrl ? 0 : 2)));
+        controller->ProcessKey(VK_DOWN, ctrl ? TShiftState{ssCtrl} : TShiftState{});
+        EXPECT_EQ(personal->Links()->VisibleItemCount(), 5) << (ctrl ? "Ctrl+Down" : "Down on the last item");
+        if (ctrl) EXPECT_EQ(SelectedCaption(), "Undo") << "Ctrl+Down only expands";
+        ReleaseCurrentBarControl(personal);
+        personal->CloseUp(bcrOther);
+        TovBarSubMenuControl::SetMenusExpanded(false);
+    }
 }
 
 } // namespace
