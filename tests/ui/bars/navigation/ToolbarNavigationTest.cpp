@@ -187,4 +187,26 @@ TEST_F(ToolbarNavigationTest, ADockListsItsToolbarsRowByRowAndGathersTheirKeyTip
         toolbar->SetDockControl(nullptr);
 }
 
+TEST_F(ToolbarNavigationTest, AHelperOutlivingItsToolbarTakesNoPartAndANewToolbarGetsANewOne) {
+    auto first = std::make_unique<TStandInToolbar>(manager, manager->Bars()->Add());
+    first->Add(Button("One"));
+    TovBarHelperRef old(ovBarControlHelper(first.get()));
+    TovBarHelperRef item(HelperOf(first->Links()->Items(0)));
+    controller->ChangeSelectedObject(false, item.Get());
+    ASSERT_EQ(controller->GetSelectedObject(), item.Get());
+    first.reset();
+    EXPECT_FALSE(old->IsOwnerAlive());
+    EXPECT_EQ(old->GetChildCount(), 0);
+    EXPECT_EQ(old->GetState(0), STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(controller->GetSelectedObject(), nullptr) << "the selection went with its toolbar";
+    TovBarKeyTipDataList list;
+    old->CollectKeyTipsData(list);
+    EXPECT_TRUE(list.empty());
+
+    auto second = std::make_unique<TStandInToolbar>(manager, manager->Bars()->Add());
+    TovBarAccessibilityHelper* fresh = ovBarControlHelper(second.get());
+    EXPECT_NE(fresh, old.Get());
+    EXPECT_TRUE(fresh->IsOwnerAlive());
+}
+
 } // namespace
