@@ -78,6 +78,10 @@ TSize TovBarSubMenuControl::CalcMenuSize() {
 }
 
 void TovBarSubMenuControl::CalcLayout() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::CalcLayout();
+        return;
+    }
     FScrollUpRect = FScrollDownRect = FMarkRect = TRect{0, 0, 0, 0};
     FPlacedCount = 0;
     if (FItemLinks == nullptr) return;
@@ -182,7 +186,7 @@ void TovBarSubMenuControl::ScrollTimerStep() {
     } else {
         StopScrollTimer();
         // Hot tracking resumes at once for the item now under the mouse.
-        MouseMove(cursor);
+        MenuMouseMove(cursor);
     }
 }
 

@@ -195,9 +195,14 @@ bool TovBarCustomPopupMenu::RouteMessage(const MSG& AMsg) {
 void TovBarCustomPopupMenu::RunMessageLoop() {
     while (FPopupVisible) {
         MSG msg;
-        const BOOL result = ::GetMessage(&msg, nullptr, 0, 0);
-        if (result == -1) break;
-        if (result == 0) {
+        // The bar hooks run inside retrieval and may close the menu while taking the message that did it
+        // (a key, a press outside): then nothing is retrieved, and the loop must not wait for more.
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!FPopupVisible) break;
+            ::WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
