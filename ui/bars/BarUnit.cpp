@@ -9,6 +9,8 @@
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/navigation/BarNavigationHooks.h"
 #include "ui/bars/painting/BarFlatPainter.h"
@@ -46,6 +48,8 @@ void uiBarsInitialize() {
     TovBarWindowItem::RotatedControlClass = &ovBarButtonControlClass;
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
+    ovBarWindowsStart();
+    ovRegisterToolbarWindows();
     ovBarNavigationStart();
     Initialized = true;
 }
@@ -54,6 +58,7 @@ void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
     ovBarNavigationEnd();
+    ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
     ovBarRegistriesEnd();

@@ -12,6 +12,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarSubItems.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/itemcontrols/ItemControlViewInfo.h"
@@ -71,6 +72,8 @@ TCustomovBarControl::~TCustomovBarControl() {
         ContainsControl(FManager->SelectedItem()))
         FManager->SetSelectedItem(nullptr);
     DestroyHandle();
+    // Generated links never outlive the window that showed them.
+    if (!FExpandedContainers.empty()) CollapseContainerLinks();
     if (FItemLinks != nullptr && FItemLinks->BarControl() == this) FItemLinks->SetBarControl(nullptr);
     RemoveBarControl(this);
     FState |= bcsDestroyed;
@@ -163,6 +166,8 @@ TovBarPainter* TCustomovBarControl::GetPainter() const {
 }
 
 TuiCanvas* TCustomovBarControl::GetCanvas() const {
+    // While the window paints, measuring and drawing go to the paint canvas.
+    if (FPaintCanvas != nullptr) return FPaintCanvas;
     if (!FCanvas) {
         FMeasureBitmap = std::make_unique<TBitmap>();
         FMeasureBitmap->SetSize(1, 1);
@@ -203,6 +208,8 @@ int TCustomovBarControl::GetMenuArrowWidth() const {
 }
 
 int TCustomovBarControl::GetMenuArrowHeight() const {
+    // A window computes it with its metrics; a bar without one follows its text size.
+    if (FMetricsCalculated) return FMenuArrowHeight;
     return GetTextSize() / 4;
 }
 
@@ -273,7 +280,10 @@ bool TCustomovBarControl::ContainsControl(const TovBarItemControl* AControl) con
 }
 
 void TCustomovBarControl::RepaintItemControl(TovBarItemControl* AControl) {
-    if (FHandle == nullptr || AControl == nullptr) return;
+    if (AControl == nullptr || BeingDestroyed()) return;
+    // The painter draws from the control's draw params: they follow its new state before it is drawn.
+    AControl->CalcDrawParams();
+    if (FHandle == nullptr) return;
     const TRect bounds = AControl->GetBoundsRect();
     ::InvalidateRect(FHandle, &bounds, FALSE);
 }

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class TBitmap;
 class TCanvas;
@@ -33,6 +34,8 @@ class TovBarItemControl;
 class TovDockControl;
 class TCustomovBarControlViewInfo;
 class IuiMouseTrackingCaller;
+class TovBarContainerLinkData;
+class TovBarItem;
 
 // Private messages every bar window answers: rebuild later, and close up later with the reason in the low
 // byte of WParam.
@@ -154,12 +157,19 @@ public:
     TRect VisibleItemsRect() const { return FVisibleItemsRect; }
     // The item control at a client point (the first in view-info order whose bounds hold it).
     virtual TovBarItemControl* ItemControlAtPos(const TPoint& P) const;
+    // While customizing, a bar that refuses has no item anywhere (bars of the system's own).
+    virtual bool CanCustomize() const { return true; }
     // Where a dragged item would drop at a client point.
     virtual void CalcDropPosition(const TPoint& P, TovBarItemLink*& ALink, bool& AIsVertical, bool& ABefore,
                                   bool& AOnSeparator);
     virtual bool IsVerticalLayout() const { return IsDockedVertically(); }
     virtual void GetItemControlDropRect(TovBarItemControl* AControl, TRect& R) const;
     int GetEditTextSize() const { return FEditTextSize; }
+    // Container items shown in place of their links (menus, outside customizing): their generated links
+    // go after each container's link, and come out again.
+    void ExpandContainerLinks();
+    void CollapseContainerLinks();
+    int ExpandedContainerCount() const { return static_cast<int>(FExpandedContainers.size()); }
     int GetComboArrowWidth() const { return FComboArrowWidth; }
 
     // ---- Painting
@@ -174,6 +184,12 @@ public:
                                     HBRUSH ABrush);
     void DrawBackgroundInRegion(HDC ADC, HRGN ARegion, bool AIsClientArea, HBRUSH ABrush);
     virtual void DrawNonClientArea(HDC ADC) {}
+    // Whether WM_NCPAINT draws the frame through DrawNonClientArea (the base window has no frame).
+    virtual bool HasNonClientArea() const { return false; }
+    virtual HDC GetNCDC();
+    virtual void ReleaseNCDC(HDC ADC);
+    // Toolbars show the move cursor over their drag handle and while moving.
+    void SetMoveCursor(bool AMoving);
     // The brush of the item being painted.
     HBRUSH CurrentBackgroundBrush() const { return FCurrentBackgroundBrush; }
 
@@ -190,8 +206,8 @@ public:
     // Width of the glyph column of menus, and the row height of their items.
     virtual int GetIconAreaSize() const;
     virtual int GetItemHeight(TovBarItemControl* AControl) const { return GetIconAreaSize(); }
-    // The scale of large menu items (1 at 96 DPI).
-    virtual double GetRatio() const { return 1.0; }
+    // The text size against the painter's base text size, at least 1 (1 until the metrics are computed).
+    virtual double GetRatio() const { return FRatio; }
     virtual int GetMenuArrowWidth() const;
     virtual int GetMenuArrowHeight() const;
     // The control's own image list (a popup menu's); null: the manager's.
@@ -235,6 +251,14 @@ public:
     HBRUSH GetSelBrush() const;
     // The strip where a drop-down touches its owner item, and its brush; empty without an owner.
     virtual TRect GetOwnerEdgeRect() const { return TRect{}; }
+    // Screen bounds of the item that opened this bar (empty when none): menus answer their owner item's.
+    virtual TRect GetOwnerBounds() const { return TRect{0, 0, 0, 0}; }
+    // The bar's bounds touch the owner's along an edge, the two spans overlapping.
+    bool IsAdjacentToOwner() const;
+    // The one-pixel strip of the bar where it meets its owner, short of the corners, in window
+    // coordinates; AInParent: one pixel outwards, in the parent's (screen) coordinates. Empty unless
+    // the bar touches its owner.
+    TRect CalcOwnerEdgeRect(bool AInParent) const;
     virtual HBRUSH GetOwnerBrush() const { return GetBackgroundBrush(); }
     // Fills R with the control's background: a colour (not clNone) directly, otherwise through the
     // painter with ABrush standing for the plain background.
@@ -249,6 +273,8 @@ public:
     // Joins (True) or leaves the process-wide chain of active bars.
     void SetActive(bool AValue);
     virtual bool CanSetActive() const;
+    // A window exists and it and all its parents are enabled.
+    bool IsWindowEnabled() const;
     // The bar lies on the chain from the active bar control up its parents (True when none is active).
     bool IsInActiveBarChain() const;
     // The parent bar, unless this bar is internal and the parent is not.
@@ -286,12 +312,20 @@ public:
     // Selects the control; a unique accelerator clicks it (Enter sent to the bar).
     virtual void SelectByAccel(TovBarItemControl* AControl, bool ANotUnique);
     bool IsKeyForSelectedControl(WORD AKey);
+    // Ctrl+Tab: the next (or previous) visible, enabled toolbar with a selectable item, across the
+    // managers of the same form; null when the walk comes back to this bar's toolbar.
+    virtual TCustomovBarControl* GetNextBarControl(bool AForward) const;
+    // The keyboard moves from this chain's toolbar to that toolbar's first selectable item.
+    void FocusNextToolbar(bool AForward);
 
     // ---- Mouse
     virtual void MouseDown(TMouseButton AButton, TShiftState AShift, int X, int Y);
     virtual void MouseMove(TShiftState AShift, int X, int Y);
     virtual void MouseUp(TMouseButton AButton, TShiftState AShift, int X, int Y);
     virtual void DoLButtonUp(const TMessage& AMessage);
+    // A double click on the selected control: the designer shows its handler; a control that can click
+    // on a bar with a mark presses the mark; else the control's own double click.
+    virtual void DoItemDblClick(TovBarItemControl* AControl);
     virtual void TrackMousePosition(TShiftState AShift, int X, int Y);
     virtual void MouseEnter(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl);
     virtual void MouseLeave();
@@ -300,12 +334,26 @@ public:
     virtual bool CanHotTrack(const TPoint& P, TovBarItemControl* AControl) const { return true; }
     virtual bool IsMouseTrackingLocked() const { return false; }
     bool IsMouseOutside(bool ACheckMoved) const;
+    // Screen position of the mouse message being handled, else of the cursor.
+    TPoint CurrentMousePosition() const;
     // A mouse-down on the owner control while this bar is active (the hooks tell it).
     virtual void MouseDownOnOwnerControl(HWND AWnd, UINT AMsg, const TPoint& AScreenPoint) {}
     // The window is the bar's own, one of its children, or owned by its child bar or selected control.
     virtual bool OwnsWindow(HWND AWnd) const;
     virtual bool IsOwnerControlWindow(HWND AWnd) const { return false; }
     virtual bool HandlesMouseWheel() const { return false; }
+    // The screen rectangle in which the mouse counts as over the bar (the window's).
+    virtual TRect MouseTrackingBounds() const;
+    // A screen point lies over the bar: its own window or one of its items.
+    bool IsMouseOverBar(const TPoint& AScreenPoint) const;
+    // An in-place editor of the bar finished: with the keep-selection option its control stays selected,
+    // else the bar closes as for Escape.
+    virtual void EditControlFinished(TovBarItemControl* AControl);
+    // Whether the focus going to AWnd closes the bar: while customizing any window but the bar's own; else
+    // unless the selected control refuses to let go.
+    virtual bool ShouldCloseUpForWindow(HWND AWnd) const;
+    // Menus close when their owner window is deactivated; toolbars stay.
+    virtual bool CloseUpOnOwnerDeactivate() const { return false; }
     virtual bool IsStatusBarLike() const { return false; }
     // The mouse went down on the control and is not yet up (a toolbar's "pressed" state).
     bool MouseDownState() const { return FMouseDown; }
@@ -429,6 +477,13 @@ protected:
     int FViewState = 0;
     bool FDowned = false;
     bool FIgnoreNextClick = false;
+    // The cursor shown over the client area (null: the arrow).
+    const char* FCursor = nullptr;
+    struct TExpandedContainer {
+        std::unique_ptr<TovBarContainerLinkData> Data;
+        TWeakLink<TovBarItem> Container;
+    };
+    std::vector<TExpandedContainer> FExpandedContainers;
     // Tells the bar when the mouse has left its window.
     std::unique_ptr<IuiMouseTrackingCaller> FMouseTracker;
 
@@ -437,6 +492,7 @@ private:
     void WMPaint(TMessage& AMessage);
     void WMMouse(TMessage& AMessage);
     void WMKeyDown(TMessage& AMessage);
+    void WMNCPaint(TMessage& AMessage);
 };
 
 // The process-wide active bar control as a bar control (null when none, or when it is not one).

@@ -11,11 +11,15 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
 
@@ -26,6 +30,7 @@ TCustomovBarControl* ovBarActiveBarControl() {
 // ---- The active chain
 
 void TCustomovBarControl::SetActive(bool AValue) {
+    if (ovBarHookPoints().HideHint) ovBarHookPoints().HideHint(FManager);
     if (AValue == FActive || !CanSetActive()) {
         if (!AValue && IsCustomizing()) DoSetActive(false);
         return;
@@ -35,7 +40,11 @@ void TCustomovBarControl::SetActive(bool AValue) {
 
 bool TCustomovBarControl::CanSetActive() const {
     // A bar without a window is driven by its owner (measuring, stand-ins) and may always join.
-    if (FHandle == nullptr || IsCustomizing()) return true;
+    return FHandle == nullptr || IsCustomizing() || IsWindowEnabled();
+}
+
+bool TCustomovBarControl::IsWindowEnabled() const {
+    if (FHandle == nullptr) return false;
     for (HWND wnd = FHandle; wnd != nullptr; wnd = ::GetParent(wnd))
         if (!::IsWindowEnabled(wnd)) return false;
     return true;
@@ -181,6 +190,9 @@ void TCustomovBarControl::DoSetSelectedControl(TovBarItemControl* AControl) {
     if (!self) return;
     if (previous != nullptr && ContainsControl(previous)) RepaintItemControl(previous);
     if (AControl != nullptr) RepaintItemControl(AControl);
+    if ((AControl != nullptr || GetPaintType() == iptMenu || FMarkState == 0) &&
+        ovBarHookPoints().ActivateHint)
+        ovBarHookPoints().ActivateHint(this, AControl);
 }
 
 void TCustomovBarControl::BarGetFocus(TovBarItemControl* ASelected) {
@@ -210,6 +222,8 @@ void TCustomovBarControl::DoClickItemControl(TovBarItemControl* AControl) {
     TWeakLink<TCustomovBarControl> self(this);
     TWeakLink<TovBarItemControl> control(AControl);
     SetSelectedControl(AControl);
+    if (!self || !control) return;
+    if (ovBarHookPoints().HideHint) ovBarHookPoints().HideHint(FManager);
     if (!self || !control) return;
     if (AControl->NeedsMouseCapture() && FHandle != nullptr) {
         FClickedControl = AControl;
@@ -290,6 +304,14 @@ void TCustomovBarControl::DoLButtonUp(const TMessage& AMessage) {
     if (self && hadClicked) CloseUp(bcrOther);
 }
 
+void TCustomovBarControl::DoItemDblClick(TovBarItemControl* AControl) {
+    if (FManager != nullptr && FManager->IsDesigning()) {
+        if (TovBarItem* item = AControl->Item()) FManager->DesignerShowDefaultEventHandler(item);
+        return;
+    }
+    AControl->DblClick();
+}
+
 // ---- Hot tracking
 
 void TCustomovBarControl::MouseMove(TShiftState AShift, int X, int Y) {
@@ -316,9 +338,23 @@ void TCustomovBarControl::DoMouseMove(TShiftState AShift, const TPoint& P, TovBa
         HotTrackItemControl(AControl);
 }
 
-void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
+TPoint TCustomovBarControl::CurrentMousePosition() const {
+    // The point of the mouse message being handled: the cursor may already be elsewhere when a message
+    // queued earlier is handled.
+    const UINT msg = FCurrentMessage.Msg;
+    if (FHandle != nullptr && msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
+        POINT p{static_cast<short>(LOWORD(FCurrentMessage.LParam)),
+                static_cast<short>(HIWORD(FCurrentMessage.LParam))};
+        ::ClientToScreen(FHandle, &p);
+        return p;
+    }
     POINT cursor{};
     ::GetCursorPos(&cursor);
+    return cursor;
+}
+
+void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
+    const TPoint cursor = CurrentMousePosition();
     if (cursor.x == FLastMousePosition.x && cursor.y == FLastMousePosition.y) {
         RECT window{};
         if (FHandle != nullptr) ::GetWindowRect(FHandle, &window);
@@ -328,12 +364,34 @@ void TCustomovBarControl::TrackMousePosition(TShiftState AShift, int X, int Y) {
     FLastMousePosition = cursor;
 }
 
+TRect TCustomovBarControl::MouseTrackingBounds() const {
+    RECT window{};
+    if (FHandle != nullptr) ::GetWindowRect(FHandle, &window);
+    return window;
+}
+
+bool TCustomovBarControl::IsMouseOverBar(const TPoint& AScreenPoint) const {
+    if (FHandle == nullptr) return false;
+    if (::WindowFromPoint(AScreenPoint) == FHandle) return true;
+    POINT client = AScreenPoint;
+    ::ScreenToClient(FHandle, &client);
+    return ItemControlAtPos(client) != nullptr;
+}
+
+void TCustomovBarControl::EditControlFinished(TovBarItemControl* AControl) {
+    if (GetBehaviorOptions().Contains(bboKeepSelection))
+        DoSetSelectedControl(AControl);
+    else
+        CloseUpByEscape();
+}
+
+bool TCustomovBarControl::ShouldCloseUpForWindow(HWND AWnd) const {
+    if (IsCustomizing()) return AWnd != FHandle;
+    return FSelectedControl == nullptr || FSelectedControl->CanDeactivate(FManager);
+}
+
 void TCustomovBarControl::MouseEnter(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl) {
-    if (FHandle != nullptr) {
-        RECT window{};
-        ::GetWindowRect(FHandle, &window);
-        uiBeginMouseTracking(nullptr, window, FMouseTracker.get());
-    }
+    if (FHandle != nullptr) uiBeginMouseTracking(nullptr, MouseTrackingBounds(), FMouseTracker.get());
     TWeakLink<TCustomovBarControl> self(this);
     TrackLinkMouse(AControl != nullptr ? AControl->ItemLink() : nullptr, P, AShift);
     if (self) SetViewState(1);
@@ -345,7 +403,8 @@ void TCustomovBarControl::MouseLeave() {
     TrackLinkMouse(nullptr, TPoint{-1, -1}, TShiftState{});
     if (!self) return;
     if (FMarkState == 1) FMarkState = 0;
-    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() && !IsCustomizing())
+    if (FClickedControl == nullptr && FSelectedControl != nullptr && !FSelectedControl->IsDroppedDown() &&
+        !IsCustomizing())
         HotTrackItemControl(nullptr);
 }
 
@@ -374,8 +433,7 @@ void TCustomovBarControl::TrackLinkMouse(TovBarItemLink* ALink, const TPoint& P,
 
 bool TCustomovBarControl::IsMouseOutside(bool ACheckMoved) const {
     if (IsCustomizing() || FHandle == nullptr || !::IsWindowVisible(FHandle)) return true;
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
+    const TPoint cursor = CurrentMousePosition();
     if (ACheckMoved) return cursor.x == FLastMousePosition.x && cursor.y == FLastMousePosition.y;
     RECT window{};
     ::GetWindowRect(FHandle, &window);
@@ -412,7 +470,11 @@ void TCustomovBarControl::ProcessNavigationKey(WORD& AKey, TShiftState AShift) {
         previous = key == VK_LEFT;
         next = key == VK_RIGHT;
     }
-    if (key == VK_TAB && !AShift.Contains(ssCtrl)) {
+    if (key == VK_TAB && AShift.Contains(ssCtrl)) {
+        FocusNextToolbar(!AShift.Contains(ssShift));
+        return;
+    }
+    if (key == VK_TAB) {
         tab = true;
         previous = AShift.Contains(ssShift);
         next = !previous;
@@ -491,4 +553,50 @@ bool TCustomovBarControl::IsKeyForSelectedControl(WORD AKey) {
         return false;
     FSelectedControl->KeyDown(AKey, KeyboardStateToShiftState());
     return true;
+}
+
+// ---- Moving between toolbars
+
+TCustomovBarControl* TCustomovBarControl::GetNextBarControl(bool AForward) const {
+    TCustomovBarControl* root = GetRootBarControl();
+    TovBarManager* manager = root->GetBarManager();
+    if (root->Kind() != bckToolbar || manager == nullptr) return nullptr;
+    auto indexOf = [](TovBarManager* AManager, const TCustomovBarControl* AControl) {
+        for (int i = 0; i < AManager->Bars()->Count(); ++i)
+            if (AManager->Bars()->GetItem(i)->GetControl() == AControl) return i;
+        return -1;
+    };
+    int index = indexOf(manager, root);
+    if (index < 0) return nullptr;
+    TovBarManager* const startManager = manager;
+    const int start = index;
+    TovBarManagerList* list = BarManagerList();
+    for (;;) {
+        index += AForward ? 1 : -1;
+        if (index < 0 || index >= manager->Bars()->Count()) {
+            // On to the next manager of the same form that has toolbars.
+            TovBarManager* next = manager;
+            do {
+                next = list != nullptr ? list->GetNextManager(next, AForward) : startManager;
+            } while (next != startManager && next->Bars()->Count() == 0);
+            manager = next;
+            index = AForward ? 0 : manager->Bars()->Count() - 1;
+        }
+        if (manager == startManager && index == start) return nullptr;
+        auto* control = dynamic_cast<TCustomovBarControl*>(manager->Bars()->GetItem(index)->GetControl());
+        if (control != nullptr && control->HandleAllocated() && ::IsWindowVisible(control->Handle()) &&
+            control->IsWindowEnabled() && control->ItemLinks() != nullptr &&
+            control->ItemLinks()->GetFirstSelectableLink() != nullptr)
+            return control;
+    }
+}
+
+void TCustomovBarControl::FocusNextToolbar(bool AForward) {
+    TCustomovBarControl* next = GetNextBarControl(AForward);
+    if (next == nullptr) return;
+    TWeakLink<TCustomovBarControl> target(next);
+    GetRootBarControl()->BarLostFocus();
+    if (!target) return;
+    TovBarItemLink* first = next->ItemLinks()->GetFirstSelectableLink();
+    next->BarGetFocus(first != nullptr ? first->Control() : nullptr);
 }

@@ -121,7 +121,7 @@ bool TCustomovBarControl::IsLocked() const {
 TovBarItemControl* TCustomovBarControl::ItemControlAtPos(const TPoint& P) const {
     if (!FViewInfo) return nullptr;
     const bool customizing = IsCustomizing();
-    if (customizing && !IsDesigning() && !FManager->IsCustomizing()) return nullptr;
+    if (customizing && !CanCustomize()) return nullptr;
     for (int i = 0; i < FViewInfo->ItemControlCount(); ++i) {
         TovBarItemControl* control = FViewInfo->ItemControlAt(i);
         if (!uiIsPointInRect(control->GetBoundsRect(), P)) continue;
@@ -171,17 +171,29 @@ void TCustomovBarControl::CalcDropPosition(const TPoint& P, TovBarItemLink*& ALi
 // ---- Painting
 
 void TCustomovBarControl::Paint(TuiCanvas* ACanvas) {
-    DrawItemControls(ACanvas);
+    // The painter's items draw only what differs from the bar's background (a normal menu item is text
+    // on it), so the background goes first.
     DrawBackgroundArea(ACanvas->Handle(), FClientRect, true, clNone, GetBackgroundBrush());
+    DrawItemControls(ACanvas);
 }
 
 void TCustomovBarControl::DrawItemControls(TuiCanvas* ACanvas) {
-    if (!FViewInfo) return;
-    for (int i = 0; i < FViewInfo->ItemControlCount(); ++i) {
-        TovBarItemControl* control = FViewInfo->ItemControlAt(i);
+    if (FItemLinks == nullptr) return;
+    TuiCanvas* previousCanvas = FPaintCanvas;
+    FPaintCanvas = ACanvas;
+    struct TCanvasReset {
+        TuiCanvas*& Slot;
+        TuiCanvas* Value;
+        ~TCanvasReset() { Slot = Value; }
+    } reset{FPaintCanvas, previousCanvas};
+    for (int i = 0; i < FItemLinks->VisibleItemCount(); ++i) {
+        TovBarItemControl* control = FItemLinks->VisibleItems(i)->Control();
+        if (control == nullptr) continue;
         if (CanDrawItemControl(control)) PaintItemControl(ACanvas, control);
-        // The background painted afterwards never covers an item.
-        ACanvas->ExcludeClipRect(control->GetBoundsRect());
+        // Whatever a subclass paints afterwards (frames, marks, its own background) never covers an item,
+        // not even one this paint skipped.
+        const TRect bounds = control->GetBoundsRect();
+        if (!uiIsRectEmpty(bounds)) ACanvas->ExcludeClipRect(bounds);
     }
 }
 
@@ -196,6 +208,8 @@ void TCustomovBarControl::PaintItemControl(TuiCanvas* ACanvas, TovBarItemControl
     FState |= bcsPaintingItem;
     try {
         FCurrentBackgroundBrush = GetBackgroundBrush();
+        // The painter draws on the canvas of the draw params: this paint's.
+        AControl->CalcDrawParams(false);
         DrawItemControl(AControl, ACanvas, AControl->GetBoundsRect());
     } catch (...) {
         FState &= ~bcsPaintingItem;
@@ -235,4 +249,39 @@ void TCustomovBarControl::DrawBackgroundInRegion(HDC ADC, HRGN ARegion, bool AIs
         throw;
     }
     RestoreSavedClipRegion(ADC, saved, exists);
+}
+
+// ---- The joint with the owner item
+
+bool TCustomovBarControl::IsAdjacentToOwner() const {
+    const TRect owner = GetOwnerBounds();
+    if (uiIsRectEmpty(owner)) return false;
+    const TRect& bar = FBounds;
+    const bool horizontalSpans = bar.left < owner.right && owner.left < bar.right;
+    const bool verticalSpans = bar.top < owner.bottom && owner.top < bar.bottom;
+    return ((bar.bottom == owner.top || bar.top == owner.bottom) && horizontalSpans) ||
+           ((bar.right == owner.left || bar.left == owner.right) && verticalSpans);
+}
+
+TRect TCustomovBarControl::CalcOwnerEdgeRect(bool AInParent) const {
+    if (!IsAdjacentToOwner()) return TRect{0, 0, 0, 0};
+    const TRect ownerScreen = GetOwnerBounds();
+    TRect bar{0, 0, FBounds.right - FBounds.left, FBounds.bottom - FBounds.top};
+    TRect owner = uiShiftRect(ownerScreen, -FBounds.left, -FBounds.top);
+    // A bar beside its owner meets it along a column: the same computation with X and Y exchanged.
+    const bool vertical = !(bar.top == owner.bottom || bar.bottom == owner.top);
+    auto swap = [](TRect& R) { R = TRect{R.top, R.left, R.bottom, R.right}; };
+    if (vertical) {
+        swap(bar);
+        swap(owner);
+    }
+    const bool belowOwner = bar.top == owner.bottom;
+    TRect r = belowOwner ? TRect{bar.left, bar.top, bar.right, bar.top + 1}
+                         : TRect{bar.left, bar.bottom - 1, bar.right, bar.bottom};
+    if (AInParent) r = uiShiftRect(r, 0, belowOwner ? -1 : 1);
+    r.left = std::max(bar.left, owner.left) + 1;
+    r.right = std::min(bar.right, owner.right) - 1;
+    if (vertical) swap(r);
+    if (AInParent) r = uiShiftRect(r, FBounds.left, FBounds.top);
+    return r;
 }

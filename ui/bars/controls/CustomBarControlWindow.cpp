@@ -2,8 +2,10 @@
 // gives every bar window (painting, mouse, keys, focus and the private messages).
 #include "ui/bars/controls/CustomBarControl.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/CommCtrl.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Keyboard.h"
@@ -176,15 +178,54 @@ void TCustomovBarControl::WndProc(TMessage& AMessage) {
             WMPaint(AMessage);
         return;
     case WM_PRINTCLIENT: {
+        // The DC is the caller's: its clip region and selections come back as they were.
+        HDC dc = reinterpret_cast<HDC>(AMessage.WParam);
+        const int saved = SaveDC(dc);
         TCanvas canvas;
-        canvas.SetHandle(reinterpret_cast<HDC>(AMessage.WParam));
-        {
+        canvas.SetHandle(dc);
+        try {
             TuiCanvas paintCanvas(&canvas);
+            if (TFont* font = GetFont()) paintCanvas.Font()->Assign(font);
             Paint(&paintCanvas);
+        } catch (...) {
+            canvas.SetHandle(nullptr);
+            RestoreDC(dc, saved);
+            throw;
         }
         canvas.SetHandle(nullptr);
+        RestoreDC(dc, saved);
         return;
     }
+    case WM_NCPAINT:
+        WMNCPaint(AMessage);
+        return;
+    case WM_PRINT:
+        DefaultHandler(AMessage);
+        if ((AMessage.LParam & PRF_NONCLIENT) != 0) DrawNonClientArea(reinterpret_cast<HDC>(AMessage.WParam));
+        return;
+    case WM_SETCURSOR:
+        // Over its own client area the bar shows its own cursor (the move cursor over a drag handle).
+        if (reinterpret_cast<HWND>(AMessage.WParam) == FHandle && LOWORD(AMessage.LParam) == HTCLIENT) {
+            ::SetCursor(LoadCursor(nullptr, FCursor != nullptr ? FCursor : IDC_ARROW));
+            AMessage.Result = 1;
+            return;
+        }
+        DefaultHandler(AMessage);
+        return;
+    case WM_NCACTIVATE:
+        // The owner's caption stays active while a bar is used, and the bar's frame always draws active.
+        if (AMessage.WParam != 0 && !IsCustomizing())
+            if (HWND parent = ::GetParent(FHandle)) ::SendMessage(parent, WM_NCACTIVATE, 1, 0);
+        AMessage.WParam = 1;
+        DefaultHandler(AMessage);
+        return;
+    case WM_COMMAND:
+        DefaultHandler(AMessage);
+        // An in-place editor's change notification goes back to the editor's own window.
+        if (AMessage.Result == 0 && HIWORD(AMessage.WParam) == EN_CHANGE && AMessage.LParam != 0)
+            AMessage.Result = ::SendMessage(reinterpret_cast<HWND>(AMessage.LParam), WM_COMMAND,
+                                            AMessage.WParam, AMessage.LParam);
+        return;
     case WM_SIZE:
         DefaultHandler(AMessage);
         if (!BeingDestroyed()) UpdateClientRect();
@@ -231,6 +272,13 @@ void TCustomovBarControl::WndProc(TMessage& AMessage) {
     case WM_DESTROY:
         if (!BeingDestroyed()) DestroyWindowHandle();
         DefaultHandler(AMessage);
+        // Destroyed from outside (its owner window went): the bar lives on without a window.
+        if ((FState & bcsDestroyingWindow) == 0 && FHandle != nullptr) {
+            ::SetWindowLongPtr(FHandle, GWLP_USERDATA, 0);
+            FHandle = nullptr;
+            FVisible = false;
+            if (FActive) SetActive(false);
+        }
         return;
     case WM_KEYDOWN:
         WMKeyDown(AMessage);
@@ -279,6 +327,34 @@ void TCustomovBarControl::WMPaint(TMessage& AMessage) {
     canvas.SetHandle(nullptr);
     ::EndPaint(FHandle, &ps);
     AMessage.Result = 0;
+}
+
+void TCustomovBarControl::WMNCPaint(TMessage& AMessage) {
+    if (!HasNonClientArea()) {
+        DefaultHandler(AMessage);
+        return;
+    }
+    HDC dc = GetNCDC();
+    try {
+        DefaultHandler(AMessage);
+        DrawNonClientArea(dc);
+    } catch (...) {
+        ReleaseNCDC(dc);
+        throw;
+    }
+    ReleaseNCDC(dc);
+}
+
+HDC TCustomovBarControl::GetNCDC() {
+    return ::GetWindowDC(FHandle);
+}
+
+void TCustomovBarControl::ReleaseNCDC(HDC ADC) {
+    ::ReleaseDC(FHandle, ADC);
+}
+
+void TCustomovBarControl::SetMoveCursor(bool AMoving) {
+    FCursor = AMoving ? IDC_SIZEALL : nullptr;
 }
 
 void TCustomovBarControl::WMMouse(TMessage& AMessage) {

@@ -2,6 +2,7 @@
 
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/controls/SubMenuControlAnimation.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 

@@ -5,6 +5,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/win/Painting.h"
 #include "platform/win/WinUser.h"
 
 #include <cstdlib>

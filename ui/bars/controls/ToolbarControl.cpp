@@ -1,16 +1,38 @@
 #include "ui/bars/controls/ToolbarControl.h"
 
 #include "platform/vcl/Bitmap.h"
+#include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
-#include "platform/vcl/Bitmap.h"
+#include "ui/bars/controls/DockControl.h"
 #include "ui/bars/painting/BarPainter.h"
+#include "ui/core/base/Geometry.h"
+
+#include <memory>
 
 TovBarControl::TovBarControl(TovBarManager* AManager, TovBar* ABar)
-    : TCustomovBarControl(AManager, bckToolbar), FBar(ABar) {}
+    : TovBarDockedControl(AManager, bckToolbar),
+      FMarkFadingHelper(std::make_unique<TovBarControlMarkFadingHelper>(this)) {
+    AttachBar(ABar);
+}
+
+TovBarControl::~TovBarControl() {
+    if (FDockControl != nullptr)
+        FDockControl->UndockBarControl(this, FManager != nullptr && !FManager->BeingDestroyed());
+    for (HWND spare : {FDockedHandle, FFloatingHandle})
+        if (spare != nullptr && spare != FHandle) {
+            ::SetWindowLongPtr(spare, GWLP_USERDATA, 0);
+            ::DestroyWindow(spare);
+        }
+}
+
+bool TovBarControl::IsFadingAvailable() const {
+    TovBarPainter* painter = GetPainter();
+    return painter != nullptr && painter->IsFadingAvailable() && GetFader() != nullptr;
+}
 
 TFont* TovBarControl::GetFont() const {
     return FBar != nullptr ? FBar->Font() : TCustomovBarControl::GetFont();
@@ -41,6 +63,7 @@ bool TovBarControl::IsItemStretched(TovBarItemControl* AControl) const {
 }
 
 TovBarDockingStyle TovBarControl::DockingStyleOf() const {
+    if (FHasStyle) return FStyle;
     return FBar != nullptr ? FBar->DockingStyle() : dsNone;
 }
 
@@ -90,7 +113,10 @@ TRect TovBarControl::GetCaptionClientRect() const {
 }
 
 bool TovBarControl::HasMark() const {
-    return FBar != nullptr && FBar->ShowMark && !FBar->IsStatusBarLike();
+    if (FBar == nullptr || !FBar->ShowMark || FBar->IsStatusBarLike()) return false;
+    // Without quick customization only links that found no room bring the mark.
+    TovBarPainter* painter = GetPainter();
+    return FTruncated || (painter != nullptr && painter->BarCanQuickCustomize() && AllowQuickCustomizing());
 }
 
 int TovBarControl::GetMarkSize() const {
@@ -106,4 +132,25 @@ TRect TovBarControl::GetMarkRectInWindow() const {
     TRect r{};
     if (TovBarPainter* painter = GetPainter()) painter->BarGetMarkRect(const_cast<TovBarControl*>(this), r);
     return r;
+}
+
+void TovBarControl::SavePosition() {
+    if (FBar == nullptr || FManager == nullptr || FManager->IsLoading()) return;
+    if (DockingStyleOf() != dsNone) {
+        FBar->SetDockedDockingStyle(DockingStyleOf());
+        if (FDockControl != nullptr) {
+            FBar->SetDockedDockControl(FDockControl->IsBuiltIn() ? nullptr : FDockControl);
+            const int row = FDockControl->RowIndexOfControl(this);
+            if (row >= 0) {
+                FBar->SetOneOnRow(FDockControl->RowAt(row)->GetColCount() == 1);
+                FBar->SetDockedLeft(FBoundsInDock.left);
+                FBar->SetDockedTop(FBoundsInDock.top);
+            }
+        }
+        return;
+    }
+    FBar->SetFloatLeft(BoundsRect().left);
+    FBar->SetFloatTop(BoundsRect().top);
+    FBar->SetFloatClientWidth(uiWidthOfRect(FClientRect));
+    FBar->SetFloatClientHeight(uiHeightOfRect(FClientRect));
 }

@@ -139,6 +139,14 @@ bool ovBarApplicationIsActive() {
            GetActiveWindow() != nullptr;
 }
 
+int ovBarActiveBarMouseWheelKind() {
+    TCustomovBarControl* active = ovBarActiveBarControl();
+    if (active == nullptr) return 3;
+    TovBarItemControl* selected = active->SelectedControl();
+    if (selected != nullptr && selected->IsWinControl() && selected->Focused()) return 2;
+    return active->HandlesMouseWheel() ? 1 : 0;
+}
+
 TovBarManager* ovBarCustomizingManager() {
     TovBarManagerList* list = BarManagerList();
     if (list == nullptr) return nullptr;

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class TCustomovBarControl;
+class TovBarItemControl;
 class TovBarManager;
 struct MOUSEHOOKSTRUCT;
 
@@ -41,6 +43,12 @@ struct TovBarHookPoints {
     // Every message the call-window-procedure hook sees, for the owning manager's handling.
     std::function<void(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam)> RouteWindowMessage;
 
+    // ---- Hints of bar items (the manager's hint)
+    // The selection of a bar changed (AControl may be null): the hint follows it.
+    std::function<void(TCustomovBarControl* ABar, TovBarItemControl* AControl)> ActivateHint;
+    // A bar joins or leaves the active chain, or an item is pressed: the manager's hint goes.
+    std::function<void(TovBarManager* AManager)> HideHint;
+
     // ---- The manager list
     std::function<void(TovBarManager* AManager)> ManagerAdded;
     std::function<void(TovBarManager* AManager)> ManagerRemoved;
@@ -64,6 +72,10 @@ bool ovBarProcessActiveBarKey(WORD AKey, LPARAM AKeyData);
 bool ovBarCloseMenusOnMouseDown(int ACode, UINT AMsg, HWND AWnd, const TPoint& AScreenPoint);
 // The window belongs to the active chain: a bar of it owns the window or it is a bar's owner control.
 bool ovBarIsWindowInActiveChain(HWND AWnd);
+
+// For the ribbon's mouse-wheel hook: 3 no active bar, 2 its selected control is an in-place editor with
+// the focus, 1 the active bar handles the wheel itself (the wheel message goes to it), 0 otherwise.
+int ovBarActiveBarMouseWheelKind();
 
 // Set by a toolbar while the left button is held on one of its MDI buttons: every key is consumed.
 void ovBarSetMDIButtonPressed(bool AValue);

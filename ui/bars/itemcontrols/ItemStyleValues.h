@@ -2,6 +2,7 @@
 // colour, each with whether the style assigns it.
 #pragma once
 
+#include "platform/gdi/GdiTypes.h"
 #include "platform/rtl/WinTypes.h"
 #include "platform/vcl/Graphics.h"
 

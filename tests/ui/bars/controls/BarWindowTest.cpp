@@ -12,12 +12,14 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/hooks/BarHooks.h"
 
 using namespace bars_test;
 
@@ -232,4 +234,149 @@ TEST_F(BarWindowTest, DestroyingTheActiveBarLeavesNoActiveBar) {
     EXPECT_EQ(nullptr, parent->ChildBar());
     FreeMenu(parent);
     EXPECT_EQ(nullptr, ovBarActiveBarControl());
+}
+
+namespace {
+
+// Toolbar windows that show their toolbars' own links, so that the manager's toolbars find them.
+class ToolbarWindowsTest : public BarWindowTest {
+protected:
+    void TearDown() override {
+        toolbars.clear();
+        BarWindowTest::TearDown();
+    }
+    bar_standins::TStandInToolbar* AddToolbar(int X, int Y, const std::string& ACaption, bool AShow = true) {
+        // No fake window for the toolbar: the stand-in is its window.
+        IovBarWindowFactory* previous = ovSetBarWindowFactory(nullptr);
+        TovBar* bar = manager->Bars()->Add();
+        ovSetBarWindowFactory(previous);
+        bar->ItemLinks()->AddItem(Button(ACaption));
+        auto toolbar = std::make_unique<bar_standins::TStandInToolbar>(manager, bar, true);
+        toolbar->SetPainter(painter.get());
+        toolbar->MarkShown = false;
+        toolbar->Layout();
+        const TRect client = toolbar->GetClientRect();
+        toolbar->SetBounds(TRect{X, Y, X + client.right, Y + client.bottom});
+        toolbar->HandleNeeded();
+        if (AShow) toolbar->Show();
+        auto* result = toolbar.get();
+        toolbars.push_back(std::move(toolbar));
+        return result;
+    }
+    void PressCtrlTab(bool AShift = false) {
+        olva::win::InjectKey(VK_CONTROL, true);
+        if (AShift) olva::win::InjectKey(VK_SHIFT, true);
+        PressKey(VK_TAB);
+        if (AShift) olva::win::InjectKey(VK_SHIFT, false);
+        olva::win::InjectKey(VK_CONTROL, false);
+        olva::win::PumpMessages();
+    }
+    std::vector<std::unique_ptr<bar_standins::TStandInToolbar>> toolbars;
+};
+
+} // namespace
+
+TEST_F(ToolbarWindowsTest, CtrlTabMovesToTheNextShownToolbarAndComesBack) {
+    auto* first = AddToolbar(600, 10, "Cut");
+    AddToolbar(600, 60, "Hidden", false);
+    auto* third = AddToolbar(600, 110, "Paste");
+    first->BarGetFocus(first->ItemLinks()->VisibleItems(0)->Control());
+    ASSERT_EQ(first, ovBarActiveBarControl());
+
+    PressCtrlTab();
+    EXPECT_EQ(third, ovBarActiveBarControl()) << "the hidden toolbar is passed by";
+    EXPECT_EQ(third->ItemLinks()->VisibleItems(0)->Control(), third->SelectedControl());
+    EXPECT_FALSE(first->IsActive());
+    EXPECT_EQ(nullptr, first->SelectedControl());
+
+    PressCtrlTab();
+    EXPECT_EQ(first, ovBarActiveBarControl()) << "past the last toolbar the walk starts again";
+    PressCtrlTab(true);
+    EXPECT_EQ(third, ovBarActiveBarControl()) << "Ctrl+Shift+Tab goes back";
+    third->Hide();
+    EXPECT_EQ(nullptr, first->GetNextBarControl(true)) << "the walk came back to its start";
+}
+
+TEST_F(BarWindowTest, AltClosesTheChainWithReasonOther) {
+    TWindowedMenu* parent = OpenMenu(300, 100, {"File"});
+    TWindowedMenu* child = OpenMenu(430, 100, {"Open"}, parent);
+    PressKey(VK_MENU);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, child->CloseUps);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, parent->CloseUps);
+    EXPECT_EQ(nullptr, ovBarActiveBarControl());
+}
+
+TEST_F(BarWindowTest, OnlyBarsOfTheActiveChainHearTheMouse) {
+    TWindowedMenu* outside = OpenMenu(600, 300, {"Elsewhere"});
+    outside->SetActive(false);
+    TWindowedMenu* menu = OpenMenu(300, 100, {"Here"});
+    MoveTo(ItemCentre(outside, 0));
+    EXPECT_EQ(nullptr, outside->SelectedControl()) << "a bar outside the chain is not hot-tracked";
+    MoveTo(ItemCentre(menu, 0));
+    EXPECT_EQ(ItemControl(menu, 0), menu->SelectedControl());
+}
+
+TEST_F(BarWindowTest, TheHintFollowsTheSelectionThroughItsHookPoint) {
+    std::vector<TovBarItemControl*> shown;
+    int hidden = 0;
+    ovBarHookPoints().ActivateHint = [&](TCustomovBarControl*, TovBarItemControl* AControl) {
+        shown.push_back(AControl);
+    };
+    ovBarHookPoints().HideHint = [&](TovBarManager*) { ++hidden; };
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One", "Two"});
+    const int hiddenOnOpen = hidden;
+    EXPECT_GE(hiddenOnOpen, 1) << "joining the chain hides the hint";
+    MoveTo(ItemCentre(menu, 1));
+    EXPECT_EQ(std::vector<TovBarItemControl*>{ItemControl(menu, 1)}, shown);
+    Click(ItemCentre(menu, 1));
+    EXPECT_GT(hidden, hiddenOnOpen) << "a press hides it";
+    ovBarHookPoints() = TovBarHookPoints{};
+}
+
+TEST_F(BarWindowTest, ABarWhoseWindowIsDestroyedFromOutsideLivesOnWithoutOne) {
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One"});
+    // The window goes as it goes with the owner window it belongs to.
+    DestroyWindow(menu->Handle());
+    EXPECT_FALSE(menu->HandleAllocated());
+    EXPECT_FALSE(menu->IsActive());
+    EXPECT_EQ(nullptr, ovBarActiveBarControl());
+    menu->HandleNeeded();
+    EXPECT_TRUE(menu->HandleAllocated()) << "a new window can be made";
+    EXPECT_EQ(menu, TCustomovBarControl::FromHandle(menu->Handle()));
+}
+
+TEST_F(BarWindowTest, AFinishedEditorKeepsItsSelectionOnlyWithTheOption) {
+    for (const bool keep : {false, true}) {
+        TWindowedMenu* menu = OpenMenu(300, 100, {"Find"});
+        TovBarBehaviorOptions options;
+        if (keep) options.Include(bboKeepSelection);
+        menu->SetBehaviorOptions(options);
+        TovBarItemControl* control = ItemControl(menu, 0);
+        menu->EditControlFinished(control);
+        if (keep) {
+            EXPECT_EQ(control, menu->SelectedControl());
+            EXPECT_TRUE(menu->CloseUps.empty());
+        } else {
+            EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrEscape}, menu->CloseUps);
+        }
+        FreeMenu(menu);
+    }
+}
+
+TEST_F(BarWindowTest, TheMouseIsOverTheBarOnItsWindowOnly) {
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One"});
+    EXPECT_TRUE(menu->IsMouseOverBar(ItemCentre(menu, 0)));
+    EXPECT_FALSE(menu->IsMouseOverBar(TPoint{5, 700}));
+    EXPECT_TRUE(menu->ShouldCloseUpForWindow(form->Handle()));
+}
+
+TEST_F(BarWindowTest, CancelModeAndLosingTheFocusToNoWindowCloseTheBar) {
+    TWindowedMenu* first = OpenMenu(300, 100, {"One"});
+    SendMessage(first->Handle(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, first->CloseUps);
+    TWindowedMenu* second = OpenMenu(300, 200, {"Two"});
+    SendMessage(second->Handle(), WM_KILLFOCUS, WPARAM(form->Handle()), 0);
+    EXPECT_TRUE(second->CloseUps.empty()) << "the focus went to a window";
+    SendMessage(second->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(std::vector<TovBarCloseUpReason>{bcrOther}, second->CloseUps);
 }

@@ -6,6 +6,7 @@
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/hooks/BarHooks.h"
 
 #include <algorithm>
 
@@ -22,6 +23,7 @@ void BarWindowTest::SetUp() {
 }
 
 void BarWindowTest::TearDown() {
+    ovBarHookPoints() = TovBarHookPoints{};
     menus.clear();
     BarPaintingTest::TearDown();
 }

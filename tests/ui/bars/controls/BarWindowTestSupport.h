@@ -23,7 +23,6 @@ public:
     explicit TWindowedMenu(TovBarManager* AManager) : TStandInMenu(AManager) {}
     ~TWindowedMenu() override;
     void Paint(TuiCanvas* ACanvas) override { TCustomovBarControl::Paint(ACanvas); }
-    TuiCanvas* GetCanvas() const override { return TCustomovBarControl::GetCanvas(); }
     std::vector<TovBarCloseUpReason> CloseUps;
     std::function<void()> OnDestroyed;
 
