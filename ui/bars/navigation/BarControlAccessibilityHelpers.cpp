@@ -9,6 +9,7 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
 #include "ui/bars/controls/DockControl.h"
+#include "ui/bars/controls/DockedControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/navigation/BarHelperRegistry.h"
@@ -78,7 +79,15 @@ TovBarManager* TovDockControlAccessibilityHelper::OwningBarManager() {
 
 std::vector<TovBarControl*> TovDockControlAccessibilityHelper::Toolbars() {
     std::vector<TovBarControl*> result;
-    if (!IsOwnerAlive() || FDock->GetBarManager() == nullptr) return result;
+    if (!IsOwnerAlive()) return result;
+    // The dock's rows, and within a row its columns.
+    for (int r = 0; r < FDock->DockRowCount(); ++r) {
+        TovDockRow* row = FDock->RowAt(r);
+        for (int c = 0; row != nullptr && c < row->GetColCount(); ++c)
+            if (TovBarControl* toolbar = row->GetCol(c)->BarControl()) result.push_back(toolbar);
+    }
+    if (!result.empty() || FDock->GetBarManager() == nullptr) return result;
+    // A dock without rows (no window of its own yet): the toolbars that name it, by their place in it.
     TovBars* bars = FDock->GetBarManager()->Bars();
     for (int i = 0; bars != nullptr && i < bars->Count(); ++i) {
         auto* toolbar = dynamic_cast<TovBarControl*>(bars->GetItem(i)->GetControl());
@@ -121,11 +130,21 @@ TRect TovDockControlAccessibilityHelper::DockScreenBounds(TovDockControl* ADock)
 
 void TovDockControlAccessibilityHelper::BoundsOnScreen(int, TRect& R) {
     R = TRect{0, 0, 0, 0};
-    if (IsOwnerAlive() && GetVisible()) R = DockScreenBounds(FDock);
+    if (!IsOwnerAlive() || !GetVisible()) return;
+    if (FDock->Handle() != nullptr)
+        GetWindowRect(FDock->Handle(), &R);
+    else
+        R = DockScreenBounds(FDock);
+}
+
+HWND TovDockControlAccessibilityHelper::GetOwnerWindow() {
+    return IsOwnerAlive() ? FDock->Handle() : nullptr;
 }
 
 LONG TovDockControlAccessibilityHelper::GetState(int) {
-    return IsOwnerAlive() && !Toolbars().empty() ? 0 : STATE_SYSTEM_INVISIBLE;
+    if (!IsOwnerAlive()) return STATE_SYSTEM_INVISIBLE;
+    if (FDock->Handle() != nullptr) return IsWindowVisible(FDock->Handle()) ? 0 : STATE_SYSTEM_INVISIBLE;
+    return !Toolbars().empty() ? 0 : STATE_SYSTEM_INVISIBLE;
 }
 
 // ---- Bar controls

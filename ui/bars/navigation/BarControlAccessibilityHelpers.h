@@ -25,9 +25,10 @@ public:
     TuiAccessibilityHelper* ChildHelperAt(int AIndex) override;
     int GetChildCount() override;
     int IndexOfChildHelper(TuiAccessibilityHelper* AHelper) override;
+    HWND GetOwnerWindow() override;
     void BoundsOnScreen(int AIndex, TRect& R) override;
     LONG GetState(int AIndex) override;
-    // Where the dock lies on screen; set by the window that shows it.
+    // Where the toolbars docked in it lie on screen together.
     static TRect DockScreenBounds(TovDockControl* ADock);
 
 private:

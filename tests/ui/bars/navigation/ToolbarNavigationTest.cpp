@@ -209,4 +209,33 @@ TEST_F(ToolbarNavigationTest, AHelperOutlivingItsToolbarTakesNoPartAndANewToolba
     EXPECT_TRUE(fresh->IsOwnerAlive());
 }
 
+TEST_F(ToolbarNavigationTest, ADockWithRowsListsItsToolbarsRowByRowAndColumnByColumn) {
+    auto dock = std::make_unique<TovDockControl>(manager, dsTop);
+    dock->SetParentOrigin(TPoint{100, 100});
+    dock->SetBounds(TRect{0, 0, 600, 0});
+    TStandInToolbar* left = OwnToolbar(dsTop, {"&New", "&Open"});
+    TStandInToolbar* right = OwnToolbar(dsTop, {"&Bold"});
+    TStandInToolbar* below = OwnToolbar(dsTop, {"&Cut"});
+    dock->DockBarControl(left, TPoint{0, 0}, true);
+    dock->DockBarControl(right, TPoint{300, 0}, true);
+    dock->DockBarControl(below, TPoint{0, 12}, true);
+    ASSERT_EQ(dock->DockRowCount(), 2);
+    ASSERT_EQ(dock->RowIndexOfControl(below), 1);
+
+    TovBarAccessibilityHelper* dockHelper = ovDockControlHelper(dock.get());
+    ASSERT_EQ(dockHelper->GetChildCount(), 3);
+    EXPECT_EQ(dockHelper->BarChild(0), ovBarControlHelper(left));
+    EXPECT_EQ(dockHelper->BarChild(1), ovBarControlHelper(right));
+    EXPECT_EQ(dockHelper->BarChild(2), ovBarControlHelper(below));
+    EXPECT_EQ(ovBarControlHelper(below)->BarParent(), dockHelper);
+    TovBarKeyTipDataList list;
+    dockHelper->CollectKeyTipsData(list);
+    std::vector<std::string> keyTips;
+    for (const auto& data : list)
+        keyTips.push_back(data->Info.KeyTip);
+    EXPECT_EQ(keyTips, (std::vector<std::string>{"N", "O", "B", "C"}));
+    // The docks hold their rows' columns, which point at the toolbars: the dock goes first.
+    dock.reset();
+}
+
 } // namespace
