@@ -185,7 +185,8 @@ void TovDockControl::DockBarControl(TovBarControl* ABarControl, TPoint P, bool A
     if (bar != nullptr)
         for (const auto& each : FRows)
             if (each.get() != column->Row()) each->RemoveBar(bar, false);
-    DropEmptyRows();
+    // Rows a stored layout made ahead for bars still to come stay while bars load.
+    if (!FManager->IsLoadingBars()) DropEmptyRows();
     ABarControl->SetDockControl(this);
     if (IsHorizontal())
         P.x = std::max(P.x, 0);

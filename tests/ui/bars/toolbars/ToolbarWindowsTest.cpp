@@ -476,3 +476,29 @@ TEST_F(DockedToolbarWindowsTest, APictureOfTheWindowsOnTheScreen) {
         EXPECT_TRUE(IsWindowVisible(Window(bar)->Handle()));
     EXPECT_EQ(Dock(dsTop)->DockRowCount(), 2);
 }
+
+TEST_F(DockedToolbarWindowsTest, AFloatingToolbarHiddenAndShownAgainKeepsItsPlaceAndWidth) {
+    TovBar* bar = AddToolbar(8);
+    bar->ChangeDockingStyle(dsNone, nullptr);
+    olva::win::PumpMessages();
+    TovBarControl* control = Window(bar);
+    ASSERT_NE(control, nullptr);
+    const RECT start = control->ScreenBounds();
+    const int midY = (start.top + start.bottom) / 2;
+    // Wider through its left edge, then moved.
+    Drag(POINT{start.left + 1, midY}, {POINT{start.left - 120, midY}});
+    SetWindowPos(Window(bar)->Handle(), nullptr, 260, 270, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT shaped = Window(bar)->ScreenBounds();
+    bar->SetVisible(false);
+    EXPECT_EQ(bar->GetControl(), nullptr);
+    EXPECT_EQ(bar->FloatLeft(), 260) << "its place was saved before the window went";
+    EXPECT_EQ(bar->FloatTop(), 270);
+    bar->SetVisible(true);
+    olva::win::PumpMessages();
+    ASSERT_NE(Window(bar), nullptr);
+    const RECT again = Window(bar)->ScreenBounds();
+    EXPECT_EQ(again.left, shaped.left);
+    EXPECT_EQ(again.top, shaped.top);
+    EXPECT_EQ(again.right - again.left, shaped.right - shaped.left) << "the width the user gave it";
+    EXPECT_EQ(again.bottom - again.top, shaped.bottom - shaped.top);
+}
