@@ -163,10 +163,20 @@ void TovBarSubMenuControl::MakeItemVisible(TovBarItemControl* AControl) {
     CalcLayout();
     while (FTopIndex > index)
         SetTopIndex(FTopIndex - 1);
+    bool scrolledDown = false;
     while (index >= FTopIndex + FPlacedCount && CanScrollDown()) {
         const int top = FTopIndex;
         SetTopIndex(FTopIndex + 1);
         if (FTopIndex == top) break;
+        scrolledDown = true;
+    }
+    // At the end of the list the items before take up the room the last step left empty.
+    while (scrolledDown && FTopIndex > 0 && !CanScrollDown()) {
+        SetTopIndex(FTopIndex - 1);
+        if (CanScrollDown() || index >= FTopIndex + FPlacedCount) {
+            SetTopIndex(FTopIndex + 1);
+            break;
+        }
     }
     if (FTopIndex != before) Repaint();
 }
