@@ -5,6 +5,7 @@
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
@@ -209,19 +210,28 @@ TovBarAccessibilityHelper* TCustomovBarControlAccessibilityHelper::GetNextLogica
     if (!IsOwnerAlive()) return nullptr;
     const bool backward = AShift.Contains(ssShift);
     if (AShift.Contains(ssCtrl)) {
-        // The next toolbar of the manager in its order (the previous with Shift); none past the end.
-        TovBarManager* manager = FBarControl->GetBarManager();
-        TovBars* bars = manager != nullptr ? manager->Bars() : nullptr;
-        if (bars == nullptr) return nullptr;
-        int index = -1;
-        for (int i = 0; i < bars->Count(); ++i)
-            if (bars->GetItem(i)->GetControl() == static_cast<IovBarControl*>(FBarControl)) index = i;
-        if (index < 0) return nullptr;
-        for (int i = index + (backward ? -1 : 1); i >= 0 && i < bars->Count(); i += backward ? -1 : 1) {
-            auto* toolbar = dynamic_cast<TovBarControl*>(bars->GetItem(i)->GetControl());
-            if (toolbar != nullptr && BarShown(toolbar)) return ovBarControlHelper(toolbar);
+        // The next shown toolbar (the previous with Shift) among the managers of the bar's form, in the
+        // managers' order and each manager's toolbar order; none past either end.
+        std::vector<TovBarControl*> toolbars;
+        TovBarManager* own = FBarControl->GetBarManager();
+        TovBarManagerList* managers = BarManagerList();
+        for (int m = 0; own != nullptr && managers != nullptr && m < managers->Count(); ++m) {
+            TovBarManager* manager = managers->Managers(m);
+            if (manager != own &&
+                (manager->GetTopForm() == nullptr || manager->GetTopForm() != own->GetTopForm()))
+                continue;
+            TovBars* bars = manager->Bars();
+            for (int i = 0; bars != nullptr && i < bars->Count(); ++i) {
+                auto* toolbar = dynamic_cast<TovBarControl*>(bars->GetItem(i)->GetControl());
+                if (toolbar != nullptr && (toolbar == FBarControl || BarShown(toolbar)))
+                    toolbars.push_back(toolbar);
+            }
         }
-        return nullptr;
+        const auto it = std::find(toolbars.begin(), toolbars.end(), FBarControl);
+        if (it == toolbars.end()) return nullptr;
+        const int index = static_cast<int>(it - toolbars.begin()) + (backward ? -1 : 1);
+        return index >= 0 && index < static_cast<int>(toolbars.size()) ? ovBarControlHelper(toolbars[index])
+                                                                       : nullptr;
     }
     TovBarAccessibilityHelper* child = LogicalChildAt(AIndex);
     if (child == nullptr) return FirstSelectableDescendant(!backward);

@@ -376,7 +376,11 @@ void TovBarNavigationController::ProcessKey(WORD AKey, TShiftState AShift,
     TovBarAccessibilityHelper* next = nullptr;
     const int direction = ovBarNavigationDirectionOfKey(key, AShift);
     if (!selected) {
-        if (parent) next = parent->DefaultSelectableObject(direction);
+        // Ctrl+Tab on a bar with nothing selected goes on to the next bar, as it does from an item.
+        if (parent && key == VK_TAB && AShift.Contains(ssCtrl))
+            next = parent->GetNextLogicalChild(-1, AShift);
+        else if (parent)
+            next = parent->DefaultSelectableObject(direction);
     } else if (key == VK_TAB) {
         next = selected->GetNextLogicalObject(AShift);
     } else {

@@ -3,6 +3,8 @@
 // tips, and caption buttons navigated from the last.
 #include "BarNavigationFixture.h"
 
+#include "platform/vcl/Form.h"
+#include "platform/vcl/Panel.h"
 #include "platform/win/WinKeys.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
@@ -148,6 +150,27 @@ TEST_F(ToolbarNavigationTest, CtrlTabGoesToTheNextToolbarAndStopsAtTheEnds) {
     EXPECT_EQ(SelectedCaption(), "Three") << "no toolbar after the last";
     controller->ProcessKey(VK_TAB, {ssCtrl, ssShift});
     EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(first));
+}
+
+TEST_F(ToolbarNavigationTest, CtrlTabGoesOnIntoTheNextManagerOfTheForm) {
+    TStandInToolbar* own = OwnToolbar(dsTop, {"One"});
+    // A second manager of the form, on a panel of it; the managers know their form through its window.
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    form->Show();
+    auto* other = new TovBarManager(panel);
+    auto otherToolbar = std::make_unique<TStandInToolbar>(other, other->Bars()->Add(), true);
+    otherToolbar->Bar()->ItemLinks()->AddItem(Button("Two"));
+    controller->ChangeSelectedObject(true, HelperOf(own->Links()->Items(0)));
+    controller->ProcessKey(VK_TAB, {ssCtrl});
+    EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(otherToolbar.get()));
+    controller->ProcessKey(VK_TAB, {ssCtrl, ssShift});
+    EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(own));
+    controller->ProcessKey(VK_TAB, {ssCtrl, ssShift});
+    EXPECT_EQ(controller->GetSelectedObjectParent(), ovBarControlHelper(own)) << "nothing before the first";
+    controller->EndKeyboardHandling();
+    otherToolbar.reset();
+    delete panel;
 }
 
 TEST_F(ToolbarNavigationTest, ADockListsItsToolbarsRowByRowAndGathersTheirKeyTips) {
