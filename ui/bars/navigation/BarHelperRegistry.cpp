@@ -153,7 +153,3 @@ void ovDetachBarAccessibilityHelpers(TObject* AOwner) {
         it = helpers.erase(it);
     }
 }
-
-int ovBarAccessibilityHelperCount() {
-    return static_cast<int>(BarHelpers().size());
-}

@@ -32,5 +32,3 @@ void ovUnregisterBarControlHelperFactory(int AId);
 
 // The owner is going: its helpers are told now rather than at the next look-up.
 void ovDetachBarAccessibilityHelpers(TObject* AOwner);
-// How many helpers are kept (for tests of the look-up).
-int ovBarAccessibilityHelperCount();
