@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/navigation/BarNavigationHooks.h"
@@ -50,6 +51,7 @@ void uiBarsInitialize() {
     ovBarLoadCursors();
     ovBarWindowsStart();
     ovRegisterToolbarWindows();
+    ovBarRegisterSubMenuWindows();
     ovBarNavigationStart();
     Initialized = true;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/SubMenuControlAnimation.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
@@ -126,4 +127,14 @@ void TovBarSubMenuControl::SetOwnerItemControl(TovBarItemControl* AControl) {
 void TovBarSubMenuControl::SelectFirstSelectableLink() {
     if (FItemLinks == nullptr) return;
     if (TovBarItemLink* link = FItemLinks->GetFirstSelectableLink()) SetSelectedControl(link->Control());
+}
+
+void ovBarRegisterSubMenuWindows() {
+    if (TovBarWindowFactory* windows = ovBarWindows())
+        windows->SetSubMenuMaker([](TovBarItemLinks* ALinks) -> IovBarControl* {
+            if (ALinks == nullptr) return nullptr;
+            auto* menu = new TovBarSubMenuControl(ALinks->BarManager());
+            menu->SetItemLinks(ALinks);
+            return menu;
+        });
 }

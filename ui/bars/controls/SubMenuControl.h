@@ -246,5 +246,8 @@ private:
     bool FOwnWindow = false;
 };
 
+// Gives the bar unit's window factory its maker of sub-menu windows (the unit calls it at its start).
+void ovBarRegisterSubMenuWindows();
+
 // Where maRandom draws its number (0..99); tests replace it.
 std::function<int()>& ovBarMenuAnimationRandom();
