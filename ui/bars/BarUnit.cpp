@@ -14,6 +14,7 @@
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
+#include "ui/bars/navigation/BarNavigationHooks.h"
 #include "ui/bars/owner/BarOwnerRouting.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
@@ -54,12 +55,14 @@ void uiBarsInitialize() {
     ovBarWindowsStart();
     ovRegisterToolbarWindows();
     ovBarRegisterSubMenuWindows();
+    ovBarNavigationStart();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarNavigationEnd();
     ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
