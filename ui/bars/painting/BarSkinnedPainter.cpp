@@ -49,7 +49,8 @@ void TovBarSkinnedPainter::DrawBarMarkFadeImage(TovBarControl* ABarControl, HDC 
     // The normal picture stays transparent: the bar shows through it while the mark fades.
     if (AState == 0) return;
     if (IovSkin* skin = GetSkin())
-        skin->DrawBackground(ADC, R, ovSkinPartButton, AState == 1 ? ovSkinStateHighlighted : ovSkinStatePressed);
+        skin->DrawBackground(ADC, R, ovSkinPartButton,
+                             AState == 1 ? ovSkinStateHighlighted : ovSkinStatePressed);
     else
         TovBarOffice11Painter::BarDrawMarkBackground(ABarControl, ADC, nullptr, R);
 }
@@ -186,7 +187,8 @@ int TovBarSkinnedPainter::SubMenuControlSubArrowWidth(int AHeight) {
 }
 
 int TovBarSkinnedPainter::SubMenuControlDetachCaptionHeight(int ACaptionHeight) {
-    return HasSkin() ? ACaptionHeight + 3 : TovBarOffice11Painter::SubMenuControlDetachCaptionHeight(ACaptionHeight);
+    return HasSkin() ? ACaptionHeight + 3
+                     : TovBarOffice11Painter::SubMenuControlDetachCaptionHeight(ACaptionHeight);
 }
 
 int TovBarSkinnedPainter::SubMenuControlScrollArrowExtent(int ABandSize) {

@@ -69,11 +69,12 @@ public:
     void DrawBarControlBackground(TCustomovBarControl* ABarControl, HDC ADC) override;
     bool HasCustomBackground() override { return true; }
     bool AllowLargeIcons() override { return false; }
-    void BarBorderSizes(TovBar* ABar, TovBarDockingStyle ADockingStyle, TRect& R, bool AWithSizeGrip) override;
+    void BarBorderSizes(TovBar* ABar, TovBarDockingStyle ADockingStyle, TRect& R,
+                        bool AWithSizeGrip) override;
     void BarFillBackground(TCustomovBarControl* ABarControl, HDC ADC, HBRUSH ABrush, const TRect& R,
                            const TRect& AClipRect) override;
-    void BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect, const TRect& AClipRect,
-                           HBRUSH ABrush) override;
+    void BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect,
+                           const TRect& AClipRect, HBRUSH ABrush) override;
     void BarDrawDockBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect,
                                const TRect& AClipRect) override;
     void BarDrawSeparator(TCustomovBarControl* ABarControl, HDC ADC, bool AHorizontal, HBRUSH ABrush,

@@ -151,7 +151,8 @@ void TovBarSkinnedPainter::BarDrawMarkElements(TovBarControl* ABarControl, HDC A
         TovBarOffice11Painter::BarDrawMarkElements(ABarControl, ADC, R);
         return;
     }
-    skin->DrawBackground(ADC, R, ABarControl->IsTruncated() ? ovSkinPartSmallArrowGlyph : ovSkinPartSmallStateGlyph,
+    skin->DrawBackground(ADC, R,
+                         ABarControl->IsTruncated() ? ovSkinPartSmallArrowGlyph : ovSkinPartSmallStateGlyph,
                          MarkSkinState(ABarControl->GetMarkState()));
 }
 
@@ -162,7 +163,7 @@ void TovBarSkinnedPainter::BarUpdateWindowRegion(HWND AWindow, const TRect& R, b
         return;
     }
     // The window takes the region (and frees it); without rounded corners it has none.
-    HRGN region = skin->UseRoundedWindowCorners() ? CreateRoundRectRgn(0, 0, R.right + 1, R.bottom + 1, 2, 2)
-                                                  : nullptr;
+    HRGN region =
+        skin->UseRoundedWindowCorners() ? CreateRoundRectRgn(0, 0, R.right + 1, R.bottom + 1, 2, 2) : nullptr;
     SetWindowRgn(AWindow, region, ARedraw ? TRUE : FALSE);
 }

@@ -171,13 +171,15 @@ void TovBarSkinnedPainter::DrawButton(TovBarItemControlDrawParams* P, TRect R) {
         glyph.Area = TRect{content.left, content.top, content.right, content.bottom - captionHeight};
         if (glyph.Area.bottom > glyph.Area.top) DrawItemGlyphRect(control, dc, glyph);
         if (P->ViewStructure.Contains(ivpCaption)) {
-            const TRect text{content.left, content.bottom - 1 - captionHeight, content.right, content.bottom - 1};
+            const TRect text{content.left, content.bottom - 1 - captionHeight, content.right,
+                             content.bottom - 1};
             DrawCaption(P, text, DT_CENTER | DT_SINGLELINE | DT_END_ELLIPSIS, ovCaptionCentre);
         }
         return;
     }
     glyph.Area = R;
-    if (IsSplitDropDown(P)) content.right = PartOrBounds(P, 0, content).right;
+    if (IsSplitDropDown(P))
+        content.right = PartOrBounds(P, 0, content).right;
     else if (P->IsDropDown && !(button != nullptr && button->IsMainMenuItem))
         content.right -= ArrowAreaWidth(P, GetButtonArrowWidth(nullptr));
     if (P->ViewStructure.Contains(ivpGlyph)) DrawItemGlyphRect(control, dc, glyph);
@@ -204,7 +206,8 @@ void TovBarSkinnedPainter::DrawButtonInMenuBackground(TovBarItemControlDrawParam
         skin->DrawBackground(dc, PartOrBounds(P, 1, R), ovSkinPartMenuItemButtonDropDown,
                              GetMenuButtonPartState(P, 1));
     } else {
-        skin->DrawBackground(dc, PartOrBounds(P, 0, R), ovSkinPartMenuItemButton, GetMenuButtonPartState(P, 0));
+        skin->DrawBackground(dc, PartOrBounds(P, 0, R), ovSkinPartMenuItemButton,
+                             GetMenuButtonPartState(P, 0));
     }
 }
 
@@ -240,7 +243,8 @@ void TovBarSkinnedPainter::DrawDropDownButtonArrow(TovBarItemControlDrawParams* 
     }
     // A large button's arrow goes with its caption.
     if (P->ViewSize() == ivsLarge) return;
-    DrawDropDownGlyph(P->Canvas->Handle(), ArrowAreaOf(P, R, GetButtonArrowWidth(nullptr)), GetItemState(P, 1));
+    DrawDropDownGlyph(P->Canvas->Handle(), ArrowAreaOf(P, R, GetButtonArrowWidth(nullptr)),
+                      GetItemState(P, 1));
 }
 
 void TovBarSkinnedPainter::DrawDropDownButton(TovBarItemControlDrawParams* P, const TRect& R) {
@@ -275,7 +279,8 @@ std::string TovBarSkinnedPainter::GetArrowPlaceholder(TovBarItemControlDrawParam
     if (!P->IsDropDown || P->Canvas == nullptr) return {};
     const int needed = GetMarkArrowSize().cx;
     std::string dots;
-    do dots += '.';
+    do
+        dots += '.';
     while (P->Canvas->TextWidth(dots) < needed);
     return " " + dots;
 }
@@ -313,7 +318,8 @@ void TovBarSkinnedPainter::DrawCaption(TovBarItemControlDrawParams* P, const TRe
     }
     TStringList lines;
     uiSplitTextToLines(P->Caption, P->Canvas, R, &lines);
-    while (lines.Count() < 2) lines.Add("");
+    while (lines.Count() < 2)
+        lines.Add("");
     const int rowHeight = P->Canvas->TextHeight("Wg");
     TRect line{R.left, R.top, R.right, R.top + rowHeight};
     const UINT format = (AFormat & ~UINT(DT_LEFT | DT_RIGHT)) | DT_CENTER | DT_SINGLELINE;
@@ -348,9 +354,10 @@ void TovBarSkinnedPainter::PaintGlyphFrame(TovBarItemControl* AControl, HDC ADC,
     if (!HasSkin()) TovBarOffice11Painter::PaintGlyphFrame(AControl, ADC, R, AArgs);
 }
 
-void TovBarSkinnedPainter::DrawItemGlyphImage(TovBarItemControl* AControl, HDC ADC, const TovItemGlyphArgs& AArgs,
-                                              const TRect& AGlyphRect, const TSize& AGlyphSize,
-                                              TCustomImageList* AImages, int AImageIndex, TBitmap* AGlyph) {
+void TovBarSkinnedPainter::DrawItemGlyphImage(TovBarItemControl* AControl, HDC ADC,
+                                              const TovItemGlyphArgs& AArgs, const TRect& AGlyphRect,
+                                              const TSize& AGlyphSize, TCustomImageList* AImages,
+                                              int AImageIndex, TBitmap* AGlyph) {
     IovSkin* skin = GetSkin();
     if (skin == nullptr || AArgs.PaintType != iptMenu || !AArgs.Down) {
         if (skin == nullptr || !AArgs.NoGlyph)
@@ -370,8 +377,8 @@ void TovBarSkinnedPainter::DrawItemGlyphImage(TovBarItemControl* AControl, HDC A
     TovItemGlyphArgs plain = AArgs;
     plain.Down = false;
     plain.Selected = false;
-    TovBarOffice11Painter::DrawItemGlyphImage(AControl, ADC, plain, AGlyphRect, AGlyphSize, AImages, AImageIndex,
-                                              AGlyph);
+    TovBarOffice11Painter::DrawItemGlyphImage(AControl, ADC, plain, AGlyphRect, AGlyphSize, AImages,
+                                              AImageIndex, AGlyph);
 }
 
 TColor TovBarSkinnedPainter::GetTextColor(TovBarItemControl* AControl, bool ASelected, bool AFlat) {

@@ -190,7 +190,8 @@ void TovBarSkinnedPainter::ProgressDrawSolidBar(TovBarProgressControlDrawParams*
     skin->DrawBackground(P->Canvas->Handle(), R, ovSkinPartProgressSolidBand, ovSkinStateNormal);
 }
 
-void TovBarSkinnedPainter::ProgressDrawBlock(TovBarProgressControlDrawParams* P, const TRect& R, HBRUSH ABrush) {
+void TovBarSkinnedPainter::ProgressDrawBlock(TovBarProgressControlDrawParams* P, const TRect& R,
+                                             HBRUSH ABrush) {
     IovSkin* skin = GetSkin();
     if (skin == nullptr) {
         TovBarOffice11Painter::ProgressDrawBlock(P, R, ABrush);
@@ -215,12 +216,12 @@ int TovBarSkinnedPainter::SeparatorGetLineSize() {
 
 // ---- Drop-down galleries
 
-#define OV_SKINNED_GALLERY_PART(AOperation, APart)                                                            \
-    void TovBarSkinnedPainter::AOperation(HDC ADC, const TRect& R) {                                          \
-        if (IovSkin* skin = GetSkin())                                                                        \
-            skin->DrawBackground(ADC, R, APart, ovSkinStateNormal);                                           \
-        else                                                                                                  \
-            TovBarOffice11Painter::AOperation(ADC, R);                                                        \
+#define OV_SKINNED_GALLERY_PART(AOperation, APart)                                                           \
+    void TovBarSkinnedPainter::AOperation(HDC ADC, const TRect& R) {                                         \
+        if (IovSkin* skin = GetSkin())                                                                       \
+            skin->DrawBackground(ADC, R, APart, ovSkinStateNormal);                                          \
+        else                                                                                                 \
+            TovBarOffice11Painter::AOperation(ADC, R);                                                       \
     }
 
 OV_SKINNED_GALLERY_PART(DropDownGalleryDrawBackground, ovSkinPartDropDownGalleryBackground)
@@ -261,12 +262,14 @@ void TovBarSkinnedPainter::DropDownGalleryDrawScrollBarPart(HDC ADC, const TRect
 }
 
 TColor TovBarSkinnedPainter::GalleryGetGroupHeaderTextColor() {
-    if (IovSkin* skin = GetSkin()) return skin->GetPartColor(ovSkinColorGalleryGroupHeaderText, ovSkinStateNormal);
+    if (IovSkin* skin = GetSkin())
+        return skin->GetPartColor(ovSkinColorGalleryGroupHeaderText, ovSkinStateNormal);
     return TovBarOffice11Painter::GalleryGetGroupHeaderTextColor();
 }
 
 TColor TovBarSkinnedPainter::DateNavigatorGetHeaderColor() {
-    if (IovSkin* skin = GetSkin()) return skin->GetPartColor(ovSkinColorDateNavigatorHeader, ovSkinStateNormal);
+    if (IovSkin* skin = GetSkin())
+        return skin->GetPartColor(ovSkinColorDateNavigatorHeader, ovSkinStateNormal);
     return TovBarOffice11Painter::DateNavigatorGetHeaderColor();
 }
 
@@ -292,7 +295,8 @@ void TovBarSkinnedPainter::ScreenTipDrawFooterLine(TuiCanvas* ACanvas, const TRe
 }
 
 TColor TovBarSkinnedPainter::ScreenTipGetTitleTextColor() {
-    if (IovSkin* skin = GetSkin()) return skin->GetPartColor(ovSkinColorScreenTipTitleText, ovSkinStateNormal);
+    if (IovSkin* skin = GetSkin())
+        return skin->GetPartColor(ovSkinColorScreenTipTitleText, ovSkinStateNormal);
     return TovBarOffice11Painter::ScreenTipGetTitleTextColor();
 }
 

@@ -58,8 +58,8 @@ void TovBarSkinnedPainter::SubMenuControlDrawBackground(TovBarSubMenuControl* AM
     const TRect line{glyphRight, client.top, glyphRight + 2, client.bottom};
     const TRect rest{glyphRight + 2, client.top, std::max<int>(client.right, glyphRight + 2), client.bottom};
     if (UsesLargeItems(AMenu)) {
-        skin->DrawBackground(ADC, TRect{glyph.left, glyph.top, line.right, line.bottom}, ovSkinPartMenuContent,
-                             ovSkinStateNormal);
+        skin->DrawBackground(ADC, TRect{glyph.left, glyph.top, line.right, line.bottom},
+                             ovSkinPartMenuContent, ovSkinStateNormal);
     } else {
         skin->DrawBackground(ADC, glyph, ovSkinPartMenuGlyph, ovSkinStateNormal);
         skin->DrawBackground(ADC, line, ovSkinPartMenuSeparatorVert, ovSkinStateNormal);
@@ -118,7 +118,8 @@ void TovBarSkinnedPainter::SubMenuControlDrawScrollButtonBackground(TovBarSubMen
     skin->DrawBackground(ACanvas->Handle(), R, ovSkinPartMenuScrollArea, ovSkinStateNormal);
 }
 
-void TovBarSkinnedPainter::SubMenuControlPaintScrollArrowFill(TuiCanvas* ACanvas, const TRect& R, TColor AColor) {
+void TovBarSkinnedPainter::SubMenuControlPaintScrollArrowFill(TuiCanvas* ACanvas, const TRect& R,
+                                                              TColor AColor) {
     IovSkin* skin = GetSkin();
     if (skin == nullptr) {
         TovBarOffice11Painter::SubMenuControlPaintScrollArrowFill(ACanvas, R, AColor);

@@ -90,7 +90,8 @@ int TovBarSkinnedPainter::GetSpinButtonState(const TovBarItemControlDrawParams* 
     if (spin != nullptr && spin->ActiveButton == APart && P->HotPartIndex == APart)
         return ovSkinStateDroppedDown;
     const int state = GetItemPartState(P, APart);
-    if (state == ovSkinStateHighlighted && HotPartLeavesSpinButtons(P->HotPartIndex)) return ovSkinStateNormal;
+    if (state == ovSkinStateHighlighted && HotPartLeavesSpinButtons(P->HotPartIndex))
+        return ovSkinStateNormal;
     return state;
 }
 
