@@ -3,6 +3,8 @@
 // separators, the mark's state glyphs and the rounded window region of popups.
 #include "ui/bars/painting/BarSkinnedPainter.h"
 
+#include "ui/bars/painting/BarSkinnedPainterClip.h"
+
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
 #include "platform/win/Painting.h"
@@ -50,11 +52,10 @@ void TovBarSkinnedPainter::DrawBarControlBackground(TCustomovBarControl* ABarCon
     // The part covers the whole bar; drawn in client coordinates it starts above and left of the client.
     const int part = GetBarPartID(ABarControl);
     const TRect client = ABarControl->GetClientRect();
-    const int saved = SaveDC(ADC);
+    TovSkinnedSavedClip clip(ADC);
     IntersectClipRect(ADC, client.left, client.top, client.right, client.bottom);
     skin->DrawBackground(ADC, WholeBarInClient(ABarControl, skin->GetContentOffsets(part)), part,
                          ovSkinStateNormal);
-    RestoreDC(ADC, saved);
 }
 
 void TovBarSkinnedPainter::BarFillBackground(TCustomovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,
@@ -66,11 +67,10 @@ void TovBarSkinnedPainter::BarFillBackground(TCustomovBarControl* ABarControl, H
     }
     // An item's background is the piece of the bar's part behind it.
     const int part = GetBarPartID(ABarControl);
-    const int saved = SaveDC(ADC);
+    TovSkinnedSavedClip clip(ADC);
     IntersectClipRect(ADC, R.left, R.top, R.right, R.bottom);
     skin->DrawBackground(ADC, WholeBarInClient(ABarControl, skin->GetContentOffsets(part)), part,
                          ovSkinStateNormal);
-    RestoreDC(ADC, saved);
 }
 
 void TovBarSkinnedPainter::BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect,

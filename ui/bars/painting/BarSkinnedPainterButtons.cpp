@@ -310,7 +310,8 @@ void TovBarSkinnedPainter::DrawCaption(TovBarItemControlDrawParams* P, const TRe
     TovBarItemControl* control = P->BarItemControl;
     const TColor color = control != nullptr ? GetTextColor(control, P->DrawSelected, false)
                                             : skin->GetPartColor(ovSkinColorItemText, GetItemPartState(P, 0));
-    HDC dc = P->Canvas->Handle();
+    // Text goes out in the canvas's font, whatever the DC held before.
+    HDC dc = TextDC(P->Canvas);
     if (P->ViewSize() != ivsLarge) {
         RECT r = R;
         uiDrawText(dc, P->Caption, r, TRANSPARENT, color, -1, AFormat);

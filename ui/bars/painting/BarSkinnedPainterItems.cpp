@@ -3,6 +3,8 @@
 // arrows are cut from the skin's scroll-arrow part.
 #include "ui/bars/painting/BarSkinnedPainter.h"
 
+#include "ui/bars/painting/BarSkinnedPainterClip.h"
+
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
 #include "ui/bars/BarItemControl.h"
@@ -30,10 +32,9 @@ TRect BoundsOf(const TovBarItemControlDrawParams* P) {
 // A one-pixel frame of the colour around R, clipped to the item's bounds.
 void FrameInBounds(const TovBarItemControlDrawParams* P, HDC ADC, const TRect& R, TColor AColor) {
     const TRect bounds = BoundsOf(P);
-    const int saved = SaveDC(ADC);
+    TovSkinnedSavedClip clip(ADC);
     IntersectClipRect(ADC, bounds.left, bounds.top, bounds.right, bounds.bottom);
     FrameRectWithColor(ADC, R, AColor);
-    RestoreDC(ADC, saved);
 }
 
 } // namespace skinned_items
@@ -147,12 +148,11 @@ void TovBarSkinnedPainter::SpinEditDrawButton(TovBarItemControlDrawParams* P, TR
     for (const POINT& point : triangle)
         box = TRect{std::min<int>(box.left, point.x), std::min<int>(box.top, point.y),
                     std::max<int>(box.right, point.x + 1), std::max<int>(box.bottom, point.y + 1)};
-    const int saved = SaveDC(dc);
+    TovSkinnedSavedClip clip(dc);
     HRGN region = CreatePolygonRgn(triangle.data(), static_cast<int>(triangle.size()), WINDING);
     ExtSelectClipRgn(dc, region, RGN_AND);
     DeleteObject(region);
     skin->DrawBackground(dc, box, ovSkinPartMenuScrollArrow, ovSkinStateNormal);
-    RestoreDC(dc, saved);
 }
 
 void TovBarSkinnedPainter::SpinEditDrawButtonsBackground(TovBarItemControlDrawParams* P, const TRect& R) {

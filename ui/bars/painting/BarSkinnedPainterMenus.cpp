@@ -3,6 +3,8 @@
 // and drop-down list frames.
 #include "ui/bars/painting/BarSkinnedPainter.h"
 
+#include "ui/bars/painting/BarSkinnedPainterClip.h"
+
 #include "platform/gdi/GdiDC.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
@@ -22,21 +24,6 @@ bool UsesLargeItems(TovBarSubMenuControl* AMenu) {
     return AMenu->ItemLinks() != nullptr && AMenu->ItemLinks()->GetMenuItemSize() == misLarge;
 }
 
-// The DC's clip limited to R while it lives.
-class TClipTo {
-public:
-    TClipTo(HDC ADC, const TRect& R) : FDC(ADC), FSaved(SaveDC(ADC)) {
-        IntersectClipRect(ADC, R.left, R.top, R.right, R.bottom);
-    }
-    ~TClipTo() { RestoreDC(FDC, FSaved); }
-    TClipTo(const TClipTo&) = delete;
-    TClipTo& operator=(const TClipTo&) = delete;
-
-private:
-    HDC FDC;
-    int FSaved;
-};
-
 } // namespace skinned_menus
 using namespace skinned_menus;
 
@@ -50,7 +37,8 @@ void TovBarSkinnedPainter::SubMenuControlDrawBackground(TovBarSubMenuControl* AM
     const TRect client = AMenu->GetClientRect();
     TRect content{};
     if (!uiIntersectRects(content, client, R)) return;
-    TClipTo clip(ADC, content);
+    TovSkinnedSavedClip clip(ADC);
+    IntersectClipRect(ADC, content.left, content.top, content.right, content.bottom);
     // Three columns: the glyph column, a 2-pixel column after it, and the entries' area.
     const int glyphLeft = AMenu->GetBandRect().right;
     const int glyphRight = glyphLeft + AMenu->GetGlyphAreaWidth();
@@ -73,7 +61,7 @@ void TovBarSkinnedPainter::SubMenuControlDrawBorder(TovBarSubMenuControl* AMenu,
         TovBarOffice11Painter::SubMenuControlDrawBorder(AMenu, ADC, R);
         return;
     }
-    const int saved = SaveDC(ADC);
+    TovSkinnedSavedClip clip(ADC);
     const TPoint offset = AMenu->GetClientOffset();
     const TRect client = uiShiftRect(AMenu->GetClientRect(), offset.x, offset.y);
     ExcludeClipRect(ADC, client.left, client.top, client.right, client.bottom);
@@ -84,7 +72,6 @@ void TovBarSkinnedPainter::SubMenuControlDrawBorder(TovBarSubMenuControl* AMenu,
                           skin->GetPartColor(ovSkinColorMenuDetachCaption, ovSkinStateNormal));
         SubMenuControlDrawDetachCaption(AMenu, ADC, AMenu->GetDetachCaptionRect());
     }
-    RestoreDC(ADC, saved);
 }
 
 void TovBarSkinnedPainter::SubMenuControlDrawInnerBorder(TovBarSubMenuControl* AMenu, HDC ADC, HBRUSH ABrush,

@@ -1,6 +1,7 @@
 // The skinned bar painter over a test skin of its own: what the gallery, the screenshots and the
 // painting benchmark draw the skinned look with. The painter owns its skin and the object that stands
-// for the ribbon, and frees them after itself.
+// for the ribbon, and frees them after itself. Its skin writes lit item text in dark ink, readable on the
+// test skin's light cells.
 #pragma once
 
 #include "TestSkin.h"
