@@ -84,6 +84,11 @@ public:
     void BarUpdateWindowRegion(HWND AWindow, const TRect& R, bool ARedraw) override;
     // A docked group: the bar part over the window, then its caption.
     void BarDrawDockedBarBorder(TovBarControl* ABarControl, HDC ADC, TRect& R) override;
+    // A floating bar is a group too: the bar part over its window with the caption in the part's strip;
+    // no caption bar of its own.
+    void BarPaintFloatingFrame(TovBarControl* ABarControl, HDC ADC, const TRect& R) override;
+    void BarDrawFloatingBarCaption(TovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,
+                                   const TRect& AWindowRect, TRect ACaptionRect) override;
     // The bar's caption in the caption strip of its part (DC and R in window coordinates).
     virtual void DrawBarCaption(TovBarControl* ABarControl, HDC ADC, const TRect& AWindowRect);
 

@@ -7,6 +7,7 @@
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
+#include "platform/vcl/Font.h"
 #include "platform/win/Painting.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/controls/CustomBarControl.h"
@@ -104,13 +105,35 @@ void TovBarSkinnedPainter::BarDrawDockedBarBorder(TovBarControl* ABarControl, HD
     R = uiShrinkRectByMargins(R, skin->GetContentOffsets(part));
 }
 
+void TovBarSkinnedPainter::BarPaintFloatingFrame(TovBarControl* ABarControl, HDC ADC, const TRect& R) {
+    IovSkin* skin = GetSkin();
+    if (skin == nullptr) {
+        TovBarOffice11Painter::BarPaintFloatingFrame(ABarControl, ADC, R);
+        return;
+    }
+    skin->DrawBackground(ADC, R, GetBarPartID(ABarControl), ovSkinStateNormal);
+    DrawBarCaption(ABarControl, ADC, R);
+}
+
+void TovBarSkinnedPainter::BarDrawFloatingBarCaption(TovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,
+                                                     const TRect& AWindowRect, TRect ACaptionRect) {
+    if (!HasSkin())
+        TovBarOffice11Painter::BarDrawFloatingBarCaption(ABarControl, ADC, ABrush, AWindowRect, ACaptionRect);
+}
+
 void TovBarSkinnedPainter::DrawBarCaption(TovBarControl* ABarControl, HDC ADC, const TRect& AWindowRect) {
     IovSkin* skin = GetSkin();
     if (skin == nullptr) return;
+    // A group's caption strip runs across the group: a vertical bar has no room for it.
+    if (ABarControl->IsDockedVertically()) return;
     const int part = GetBarPartID(ABarControl);
     const TRect caption = skin->GetCaptionRect(AWindowRect, part);
     if (uiIsRectEmpty(caption)) return;
+    // The bar's font, unless the skin selects a caption font of its own.
+    TFont* font = ABarControl->GetFont();
+    HGDIOBJ previous = font != nullptr ? SelectObject(ADC, font->Handle()) : nullptr;
     skin->DrawCaption(ADC, ABarControl->GetCaption(), caption, part, ovSkinStateNormal);
+    if (previous != nullptr) SelectObject(ADC, previous);
 }
 
 void TovBarSkinnedPainter::BarDrawSeparator(TCustomovBarControl* ABarControl, HDC ADC, bool AHorizontal,

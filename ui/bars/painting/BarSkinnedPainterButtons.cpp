@@ -313,8 +313,12 @@ void TovBarSkinnedPainter::DrawCaption(TovBarItemControlDrawParams* P, const TRe
     // Text goes out in the canvas's font, whatever the DC held before.
     HDC dc = TextDC(P->Canvas);
     if (P->ViewSize() != ivsLarge) {
+        // One line, centred on the button's height.
         RECT r = R;
-        uiDrawText(dc, P->Caption, r, TRANSPARENT, color, -1, AFormat);
+        const UINT align = AAlignment == ovCaptionCentre  ? DT_CENTER
+                           : AAlignment == ovCaptionRight ? DT_RIGHT
+                                                          : DT_LEFT;
+        uiDrawText(dc, P->Caption, r, TRANSPARENT, color, -1, AFormat | align | DT_VCENTER);
         return;
     }
     TStringList lines;
