@@ -419,6 +419,20 @@ TEST_F(Office11BarPainterTest, DockSitesAreColouredByTheirAlignment) {
                                            clBtnFace, nullptr);
         EXPECT_EQ(part.At(19, 5), right) << style;
     }
+    // A dock that grows shows its gradient over its new width, not a picture kept from before.
+    TovDockControl dock(manager, dsTop);
+    dock.SetClientRect(TRect{0, 0, 100, 20});
+    TPicture small = Picture(100, 20, clRed);
+    painter->DockControlFillBackground(&dock, small.DC(), TRect{0, 0, 100, 20}, TRect{0, 0, 100, 20},
+                                       clBtnFace, nullptr);
+    EXPECT_EQ(small.At(99, 5), Rgb(Office11DockColor2));
+    dock.SetClientRect(TRect{0, 0, 300, 20});
+    TPicture wide = Picture(300, 20, clRed);
+    painter->DockControlFillBackground(&dock, wide.DC(), TRect{0, 0, 300, 20}, TRect{0, 0, 300, 20},
+                                       clBtnFace, nullptr);
+    EXPECT_EQ(wide.At(299, 5), Rgb(Office11DockColor2));
+    EXPECT_NE(wide.At(99, 5), Rgb(Office11DockColor2));
+    EXPECT_EQ(dock.BackgroundBitmap(), nullptr) << "the painter keeps nothing in the dock";
 }
 
 TEST_F(Office11BarPainterTest, ADockedToolbarHasRoundedEndsWithMixedCornerPixels) {

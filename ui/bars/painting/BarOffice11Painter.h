@@ -10,6 +10,7 @@
 #pragma once
 
 #include "ui/bars/painting/BarFlatPainter.h"
+#include "ui/bars/painting/BarOffice11PainterGradients.h"
 
 struct TovBarPainterClass;
 
@@ -177,6 +178,9 @@ public:
 private:
     // Set only while a captioned separator draws: the face its caption band takes.
     HBRUSH FSeparatorCaptionBrush = nullptr;
+    // The menus' icon band and the docked toolbars' gradient, worked out once per size and colours.
+    TovOffice11GradientStrip FMenuBand;
+    TovOffice11GradientStrip FToolbarGradient;
 };
 
 // The painter class of the Office11 look (the Office11 row of the painter table).

@@ -165,12 +165,7 @@ void TovBarOffice11Painter::BarDrawDockBackground(TovBarControl* ABarControl, HD
     }
     const bool vertical = ABarControl->IsVerticalDocked();
     const TRect gradient = BarGradientRect(Office11WindowInClient(this, ABarControl), vertical);
-    HRGN saved = nullptr;
-    bool exists = false;
-    SaveCurrentClipRegion(ADC, saved, exists);
-    IntersectClipRect(ADC, ADestRect.left, ADestRect.top, ADestRect.right, ADestRect.bottom);
-    FillDoubleGradientRect(ADC, gradient, Office11ToolbarColor1, Office11ToolbarColor2, vertical);
-    RestoreSavedClipRegion(ADC, saved, exists);
+    FToolbarGradient.Paint(ADC, gradient, ADestRect, Office11ToolbarColor1, Office11ToolbarColor2, vertical);
 }
 
 void TovBarOffice11Painter::BarDrawBackground(TovBarControl* ABarControl, HDC ADC, const TRect& ADestRect,

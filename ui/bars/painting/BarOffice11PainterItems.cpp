@@ -76,8 +76,7 @@ void TovBarOffice11Painter::PaintGlyphFrame(TovBarItemControl* AControl, HDC ADC
         Office11FrameSelection(ADC, R);
     else if (AArgs.Down || (AArgs.Pressed && !inMenu))
         FrameRect(ADC, &R, Office11SelectedBorderBrush);
-    else if (AArgs.Border)
-        FrameItemBackground(AControl, ADC, direct, brush, R);
+    // Without a state the ring is the face just filled: nothing more to draw.
 }
 
 void TovBarOffice11Painter::DrawButtonFrame(TovBarItemControl* AControl, HDC ADC, bool ADown, bool ASelected,
@@ -101,12 +100,14 @@ void TovBarOffice11Painter::DrawButtonInMenuBackground(TovBarItemControlDrawPara
     const int iconArea = menu != nullptr ? menu->GetIconAreaSize() : control->GetIconAreaWidth();
     const bool selected = ADrawParams->DrawSelected;
     TCustomovBarControl* parent = control->ParentBar();
-    // Unselected parts are painted through the menu, so its icon band shows through them.
-    HBRUSH brush = selected ? BarSelBrush(parent) : Office11ParentBackground(control);
-    if (selected)
-        Office11FrameSelection(dc, R);
-    else
-        FrameItemBackground(control, dc, false, brush, R);
+    // An unselected entry is painted through the menu as a whole (ring and parts alike), so the icon band
+    // shows through it.
+    if (!selected) {
+        FillItemBackground(control, dc, false, Office11ParentBackground(control), R);
+        return;
+    }
+    HBRUSH brush = BarSelBrush(parent);
+    Office11FrameSelection(dc, R);
     const TRect inner = uiGrowRect(R, -1, -1);
     const TRect glyph = SubMenuControlItemGlyphRect(R, iconArea);
     const TRect parts[] = {TRect{glyph.right, inner.top, glyph.right + 2, inner.bottom},
@@ -114,7 +115,7 @@ void TovBarOffice11Painter::DrawButtonInMenuBackground(TovBarItemControlDrawPara
                            TRect{glyph.left, glyph.bottom, glyph.right, inner.bottom},
                            TRect{glyph.right + 2, inner.top, inner.right, inner.bottom}};
     for (const TRect& part : parts)
-        if (!uiIsRectEmpty(part)) FillItemBackground(control, dc, selected, brush, part);
+        if (!uiIsRectEmpty(part)) FillItemBackground(control, dc, true, brush, part);
 }
 
 void TovBarOffice11Painter::SeparatorDrawCaption(TovBarItemControlDrawParams* ADrawParams, const TRect& R) {

@@ -49,28 +49,24 @@ void TovBarOffice11Painter::SubMenuControlDrawBackground(TovBarSubMenuControl* A
         TovBarFlatPainter::SubMenuControlDrawBackground(AMenu, ADC, AColor, ABrush, R);
         return;
     }
-    HRGN saved = nullptr;
-    bool exists = false;
-    SaveCurrentClipRegion(ADC, saved, exists);
-    IntersectClipRect(ADC, R.left, R.top, R.right, R.bottom);
-    const TRect client = AMenu->GetClientRect();
     const int indent = AMenu->GetContentIndent();
-    const TRect band{0, client.top, indent, client.bottom};
-    const bool nonRecent = AMenu->IsNonRecent();
-    FillDoubleGradientRect(ADC, band, nonRecent ? Office11MenuBandNonRecentColor1 : Office11MenuBandColor1,
-                           nonRecent ? Office11MenuBandNonRecentColor2 : Office11MenuBandColor2, true);
     int restLeft = indent;
+    if (R.left < indent && R.bottom > R.top) {
+        // The band runs left to right across the whole height; only R's share of it is painted.
+        const bool nonRecent = AMenu->IsNonRecent();
+        FMenuBand.Paint(ADC, TRect{0, R.top, indent, R.bottom}, R,
+                        nonRecent ? Office11MenuBandNonRecentColor1 : Office11MenuBandColor1,
+                        nonRecent ? Office11MenuBandNonRecentColor2 : Office11MenuBandColor2, true);
+    }
     if (AMenu->Kind() == bckQuickCustomization) {
         // The quick-customization list keeps a column for its check boxes in the band's dark colour.
         int column = AMenu->GetTextSize();
         AdjustMenuItemHeight(column);
-        FillRectWithColor(ADC, TRect{indent, client.top, indent + column, client.bottom},
-                          Office11MenuBandColor2);
+        const TRect checks{std::max(R.left, indent), R.top, std::min(R.right, indent + column), R.bottom};
+        if (!uiIsRectEmpty(checks)) FillRectWithColor(ADC, checks, Office11MenuBandColor2);
         restLeft += column;
     }
-    const TRect rest{std::max(R.left, restLeft), R.top, R.right, R.bottom};
-    FillPart(ADC, rest, ABrush);
-    RestoreSavedClipRegion(ADC, saved, exists);
+    FillPart(ADC, TRect{std::max(R.left, restLeft), R.top, R.right, R.bottom}, ABrush);
 }
 
 void TovBarOffice11Painter::SubMenuControlDrawBorder(TovBarSubMenuControl* AMenu, HDC ADC, TRect R) {
