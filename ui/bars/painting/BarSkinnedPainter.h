@@ -129,6 +129,16 @@ public:
     void InPlaceSubItemDrawBackground(TovBarItemControlDrawParams* P, const TRect& R) override;
     void DropDownListBoxPaintFrame(HDC ADC, TColor AColor, const TRect& R) override;
 
+    // ---- Application menu and its extra pane
+    void ApplicationMenuGetButtonsOffsets(TRect& R) override;
+    void ApplicationMenuGetContentOffsets(TRect& R) override;
+    void ApplicationMenuDrawButton(TovBarItemControlDrawParams* P, const TRect& R) override;
+    TColor ApplicationMenuGetButtonTextColor(bool AEnabled, bool ASelected) override;
+    void ExtraPaneDrawSeparator(TCustomovBarControl* ABarControl, HDC ADC, const TRect& R) override;
+    TColor ExtraPaneGetItemTextColor(bool AEnabled, bool ASelected) override;
+    TColor ExtraPaneGetHeaderTextColor() override;
+    int ExtraPaneGetPinButtonWidth() override;
+
     // ---- Edits and spin edits
     TColor EditGetBkColor(TovBarItemControl* AControl) override;
     TColor EditGetDefaultTextColor() override;
