@@ -152,6 +152,11 @@ void TovBarSkinnedPainter::DrawButton(TovBarItemControlDrawParams* P, TRect R) {
     HDC dc = P->Canvas->Handle();
     IovFader* fader = control->GetFader();
     if (fader == nullptr || !fader->DrawFadeStep(control, dc, R)) DrawButtonParts(P);
+    if (P->PaintType == iptVertical) {
+        // Turned text and glyph placement as every look lays them out on a vertical bar, over the part.
+        TovBarPainter::DrawButton(P, R);
+        return;
+    }
     const auto* button = ButtonParams(P);
     TRect content = button != nullptr ? uiShrinkRectByMargins(R, button->Margins) : R;
     TovItemGlyphArgs glyph;
@@ -165,7 +170,7 @@ void TovBarSkinnedPainter::DrawButton(TovBarItemControlDrawParams* P, TRect R) {
     glyph.Border = false;
     if (P->ViewSize() == ivsLarge) {
         // The glyph above two caption lines; the arrow of a drop-down follows the last line's text.
-        TRect caption = content;
+        TRect caption{};
         CalcCaptionRect(P, caption);
         const int captionHeight = uiHeightOfRect(caption);
         glyph.Area = TRect{content.left, content.top, content.right, content.bottom - captionHeight};
@@ -286,17 +291,27 @@ std::string TovBarSkinnedPainter::GetArrowPlaceholder(TovBarItemControlDrawParam
 }
 
 void TovBarSkinnedPainter::CalcCaptionRect(TovBarItemControlDrawParams* P, TRect& R) {
-    if (!HasSkin() || P->ViewSize() != ivsLarge || P->PaintType == iptMenu) {
+    if (!HasSkin() || P->ViewSize() != ivsLarge || P->PaintType != iptHorizontal) {
         TovBarOffice11Painter::CalcCaptionRect(P, R);
         return;
     }
-    // Two rows, however short the caption: large buttons of a row keep their glyphs level.
-    const int rowHeight = P->Canvas->TextHeight("Wg");
-    R.top = R.bottom - 2 * rowHeight;
+    // Two rows, however short the caption (large buttons of a row keep their glyphs level), as narrow as a
+    // break at one space allows, the arrow's placeholder after the last row's text.
+    TuiCanvas* canvas = P->Canvas;
+    const int rowHeight = canvas->TextHeight("Wg");
+    const std::string& caption = P->Caption;
+    const std::string placeholder = GetArrowPlaceholder(P);
+    int width = canvas->TextWidth(caption + placeholder);
+    for (std::size_t space = caption.find(' '); space != std::string::npos;
+         space = caption.find(' ', space + 1))
+        width = std::min(width, std::max(canvas->TextWidth(caption.substr(0, space)),
+                                         canvas->TextWidth(caption.substr(space + 1) + placeholder)));
+    R = TRect{0, 0, width, 2 * rowHeight};
 }
 
 TovBarGlyphLayout TovBarSkinnedPainter::GetGlyphLayout(TovBarItemControlDrawParams* P) {
-    if (!HasSkin()) return TovBarOffice11Painter::GetGlyphLayout(P);
+    // Vertical bars keep the layout their items were sized for.
+    if (!HasSkin() || P->PaintType == iptVertical) return TovBarOffice11Painter::GetGlyphLayout(P);
     return P->ViewSize() == ivsLarge ? glTop : glLeft;
 }
 
@@ -312,6 +327,10 @@ void TovBarSkinnedPainter::DrawCaption(TovBarItemControlDrawParams* P, const TRe
                                             : skin->GetPartColor(ovSkinColorItemText, GetItemPartState(P, 0));
     // Text goes out in the canvas's font, whatever the DC held before.
     HDC dc = TextDC(P->Canvas);
+    if (P->PaintType == iptVertical) {
+        TovBarOffice11Painter::DrawCaption(P, R, AFormat, AAlignment);
+        return;
+    }
     if (P->ViewSize() != ivsLarge) {
         // One line, centred on the button's height.
         RECT r = R;
