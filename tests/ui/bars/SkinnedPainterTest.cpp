@@ -371,6 +371,71 @@ TEST_F(SkinnedPainterTest, CheckedMenuEntriesGetTheCheckMarkOrAFrameBehindTheirG
     }
 }
 
+TEST_F(SkinnedPainterTest, AMenuIsDrawnFromItsColumnsBorderSeparatorsAndSelectedEntryParts) {
+    TStandInMenu* menu = Menu();
+    menu->Add(Button("Open", 1));
+    TovBarItemLink* second = menu->Add(Button("Save", 2), true);
+    menu->Layout();
+    menu->SetSelectedControl(second->Control());
+    const TRect window = menu->GetWindowRectLocal();
+    TPicture picture = Picture(window.right, window.bottom);
+    skin->Calls.clear();
+    menu->PaintTo(picture.Canvas.get());
+    std::map<int, std::vector<int>> statesByPart;
+    for (const skin_test::TSkinCall& call : skin->Calls)
+        if (call.Operation == "DrawBackground") statesByPart[call.Part].push_back(call.State);
+    EXPECT_EQ(statesByPart.count(ovSkinPartDropDownBorder), 1u) << "the border";
+    EXPECT_GE(statesByPart.count(ovSkinPartMenuGlyph), 1u) << "the glyph column";
+    EXPECT_GE(statesByPart.count(ovSkinPartMenuSeparatorVert), 1u) << "the line after it";
+    EXPECT_GE(statesByPart.count(ovSkinPartMenuContent), 1u) << "the entries' area";
+    EXPECT_EQ(statesByPart[ovSkinPartMenuSeparatorHorz], std::vector<int>{ovSkinStateNormal})
+        << "the group line";
+    EXPECT_EQ(statesByPart[ovSkinPartMenuItemButton], std::vector<int>{ovSkinStateHot})
+        << "the selected entry";
+}
+
+TEST_F(SkinnedPainterTest, EditsAndSeparatorsTakeTheSkinsColoursByState) {
+    TStandInToolbar* toolbar = Toolbar(dsTop);
+    TovBarItemLink* link = toolbar->Add(Button("Edit", 1));
+    toolbar->Layout();
+    TovBarItemControl* control = link->Control();
+    TovBarItemControlDrawParams* params = control->DrawParams();
+    params->HotPartIndex = 0;
+    EXPECT_EQ(painter->EditGetBkColor(control),
+              skin->GetPartColor(ovSkinColorEditBackground, ovSkinStateHot));
+    params->HotPartIndex = ovNoHotPart;
+    params->Enabled = false;
+    EXPECT_EQ(painter->EditGetBkColor(control),
+              skin->GetPartColor(ovSkinColorEditBackground, ovSkinStateDisabled));
+    EXPECT_EQ(painter->EditGetDefaultTextColor(), skin->GetPartColor(ovSkinColorEditText, ovSkinStateNormal));
+    EXPECT_EQ(painter->EditGetDisabledTextColor(),
+              skin->GetPartColor(ovSkinColorEditText, ovSkinStateDisabled));
+    TColor text = clNone, shadow = clNone;
+    painter->SeparatorGetTextColors(control, false, false, false, text, shadow);
+    EXPECT_EQ(text, skin->GetPartColor(ovSkinColorMenuCaptionText, ovSkinStateDisabled));
+    EXPECT_EQ(shadow, text);
+    params->Enabled = true;
+    params->DrawSelected = true;
+    EXPECT_EQ(painter->GetTextColor(control, true, false),
+              skin->GetPartColor(ovSkinColorItemText, ovSkinStateHighlighted));
+    // The edit frame: the colour of the field's state, the rectangle one pixel smaller either way.
+    TovBarSpinEditDrawParams edit(control);
+    TPicture picture = Picture(40, 30, clRed);
+    edit.Canvas = picture.Canvas.get();
+    edit.Focused = true;
+    TRect r{5, 5, 35, 25};
+    painter->EditDrawFrame(&edit, r);
+    EXPECT_EQ(r, (TRect{6, 6, 34, 24}));
+    EXPECT_EQ(picture.At(5, 10), Rgb(skin->GetPartColor(ovSkinColorEditFrame, ovSkinStatePressed)));
+    edit.HasEditIndent = true;
+    TPicture second = Picture(40, 30, clRed);
+    edit.Canvas = second.Canvas.get();
+    r = TRect{5, 5, 35, 25};
+    painter->EditDrawFrame(&edit, r);
+    EXPECT_EQ(r, (TRect{6, 6, 34, 24}));
+    EXPECT_EQ(second.At(5, 10), Rgb(clRed)) << "an indented edit has no frame";
+}
+
 // ---- Fading
 
 TEST_F(SkinnedPainterTest, FadePicturesKeepAlphaAndTheNormalMarkPictureIsTransparent) {

@@ -222,3 +222,18 @@ bool TovBarSkinnedPainter::GetHintOption() {
 bool TovBarSkinnedPainter::ProgressRedrawOnChangeOnly() {
     return HasSkin() ? false : TovBarOffice11Painter::ProgressRedrawOnChangeOnly();
 }
+
+int TovBarSkinnedPainter::SubMenuControlGetTextSize(TuiCanvas* ACanvas) {
+    if (!HasSkin()) return TovBarOffice11Painter::SubMenuControlGetTextSize(ACanvas);
+    return DefaultTextExtent(ACanvas) +
+           2 * (SubMenuControlGetTextVertOffset() + SubMenuControlGetExtraWidth());
+}
+
+int TovBarSkinnedPainter::SubMenuControlScrollBandHeight(TovBarSubMenuControl* AMenu) {
+    if (!HasSkin()) return TovBarOffice11Painter::SubMenuControlScrollBandHeight(AMenu);
+    return (TovBarPainter::SubMenuControlScrollBandHeight(AMenu) * 3 - 18) / 4;
+}
+
+int TovBarSkinnedPainter::GetLoweredBorderWidth(TovBarItemControl* AControl) {
+    return HasSkin() ? 0 : TovBarOffice11Painter::GetLoweredBorderWidth(AControl);
+}

@@ -145,6 +145,9 @@ public:
     TColor EditGetDisabledTextColor() override;
     void EditDrawFrame(TovBarItemControlDrawParams* P, TRect& R) override;
     // APart: the part whose state the edit-button part is drawn in.
+    // Around a selected edit: the item's button part, then the skin's line left of the field (and right of
+    // it when the caption stands elsewhere).
+    void EditDrawSelectionFrame(TovBarItemControlDrawParams* P, HDC ADC, const TRect& R) override;
     void EditDrawPartBackground(TovBarItemControlDrawParams* P, const TRect& R, int APart) override;
     void DrawComboDropDownButton(TovBarItemControlDrawParams* P, TRect R) override;
     void DrawEllipsisButton(TovBarItemControlDrawParams* P, TRect R) override;
@@ -159,6 +162,11 @@ public:
     void ProgressDrawBackground(TovBarProgressControlDrawParams* P, const TRect& R) override;
     void ProgressDrawSolidBar(TovBarProgressControlDrawParams* P, const TRect& R, HBRUSH ABrush) override;
     void ProgressDrawBlock(TovBarProgressControlDrawParams* P, const TRect& R, HBRUSH ABrush) override;
+    void StaticDrawBorder(TovBarStaticLikeControlDrawParams* P, TRect& R) override;
+    void SeparatorGetTextColors(TovBarItemControl* AControl, bool AEnabled, bool ASelected, bool AFlat,
+                                TColor& ATextColor, TColor& AShadowColor) override;
+    void GalleryGetTextColors(TovBarItemControl* AControl, bool AEnabled, bool ASelected, bool AFlat,
+                              TColor& ATextColor, TColor& AShadowColor) override;
     void SeparatorDrawLine(HDC ADC, const TRect& R) override;
     int SeparatorGetLineSize() override;
     void DropDownGalleryDrawBackground(HDC ADC, const TRect& R) override;
@@ -209,6 +217,9 @@ public:
     int SubMenuControlDetachCaptionHeight(int ACaptionHeight) override;
     int SubMenuControlScrollArrowExtent(int ABandSize) override;
     int GetBaseTextSize() override;
+    int SubMenuControlGetTextSize(TuiCanvas* ACanvas) override;
+    int SubMenuControlScrollBandHeight(TovBarSubMenuControl* AMenu) override;
+    int GetLoweredBorderWidth(TovBarItemControl* AControl) override;
     int DropDownGalleryGetContentOffset() override;
     int DropDownGalleryGetBorderSize() override;
     TSize SpinEditGetArrowSize(int AHeight) override;

@@ -117,6 +117,28 @@ void TovBarSkinnedPainter::DrawEllipsisButton(TovBarItemControlDrawParams* P, TR
     DrawEditButtonPart(P, 4, R);
 }
 
+void TovBarSkinnedPainter::EditDrawSelectionFrame(TovBarItemControlDrawParams* P, HDC ADC, const TRect& R) {
+    IovSkin* skin = GetSkin();
+    if (skin == nullptr) {
+        TovBarOffice11Painter::EditDrawSelectionFrame(P, ADC, R);
+        return;
+    }
+    const std::vector<TRect>& parts = P->BarItemControl->Parts();
+    const TRect field = !parts.empty() ? parts[0] : R;
+    const int state = P->Enabled ? ovSkinStateHighlighted : ovSkinStateDisabledSelected;
+    {
+        // The field keeps its own face.
+        TovSkinnedSavedClip clip(ADC);
+        ExcludeClipRect(ADC, field.left, field.top, field.right, field.bottom);
+        skin->DrawBackground(ADC, R, ovSkinPartButton, state);
+    }
+    const TColor line = skin->GetPartColor(ovSkinColorEditSelectionLine, state);
+    FillRectWithColor(ADC, TRect{field.left - 1, field.top + 1, field.left, field.bottom - 1}, line);
+    const auto* edit = dynamic_cast<const TovBarEditLikeControlDrawParams*>(P);
+    if (edit != nullptr && edit->ViewLayout != 0)
+        FillRectWithColor(ADC, TRect{field.right, field.top + 1, field.right + 1, field.bottom - 1}, line);
+}
+
 // ---- Spin edits
 
 void TovBarSkinnedPainter::SpinEditDrawButton(TovBarItemControlDrawParams* P, TRect R, int AButton) {
@@ -198,6 +220,44 @@ void TovBarSkinnedPainter::ProgressDrawBlock(TovBarProgressControlDrawParams* P,
         return;
     }
     skin->DrawBackground(P->Canvas->Handle(), R, ovSkinPartProgressDiscreteBand, ovSkinStateNormal);
+}
+
+void TovBarSkinnedPainter::StaticDrawBorder(TovBarStaticLikeControlDrawParams* P, TRect& R) {
+    IovSkin* skin = GetSkin();
+    if (skin == nullptr) {
+        TovBarOffice11Painter::StaticDrawBorder(P, R);
+        return;
+    }
+    if (P->BorderStyle == sbsNone) return;
+    FrameRectWithColor(P->Canvas->Handle(), R, skin->GetPartColor(ovSkinColorEditFrame, ovSkinStateNormal));
+    R = uiGrowRect(R, -1, -1);
+}
+
+void TovBarSkinnedPainter::SeparatorGetTextColors(TovBarItemControl* AControl, bool AEnabled, bool ASelected,
+                                                  bool AFlat, TColor& ATextColor, TColor& AShadowColor) {
+    IovSkin* skin = GetSkin();
+    if (skin == nullptr) {
+        TovBarOffice11Painter::SeparatorGetTextColors(AControl, AEnabled, ASelected, AFlat, ATextColor,
+                                                      AShadowColor);
+        return;
+    }
+    ATextColor =
+        skin->GetPartColor(ovSkinColorMenuCaptionText, AEnabled ? ovSkinStateNormal : ovSkinStateDisabled);
+    AShadowColor = ATextColor;
+}
+
+void TovBarSkinnedPainter::GalleryGetTextColors(TovBarItemControl* AControl, bool AEnabled, bool ASelected,
+                                                bool AFlat, TColor& ATextColor, TColor& AShadowColor) {
+    IovSkin* skin = GetSkin();
+    if (skin == nullptr || AControl == nullptr || AControl->DrawParams() == nullptr) {
+        TovBarOffice11Painter::GalleryGetTextColors(AControl, AEnabled, ASelected, AFlat, ATextColor,
+                                                    AShadowColor);
+        return;
+    }
+    TovBarItemControlDrawParams* params = AControl->DrawParams();
+    const int key = params->PaintType == iptMenu ? ovSkinColorGalleryMenuText : ovSkinColorGalleryText;
+    ATextColor = skin->GetPartColor(key, GetItemPartState(params, 0));
+    AShadowColor = ATextColor;
 }
 
 void TovBarSkinnedPainter::SeparatorDrawLine(HDC ADC, const TRect& R) {
