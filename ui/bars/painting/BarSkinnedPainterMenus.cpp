@@ -67,9 +67,11 @@ void TovBarSkinnedPainter::SubMenuControlDrawBorder(TovBarSubMenuControl* AMenu,
     ExcludeClipRect(ADC, client.left, client.top, client.right, client.bottom);
     skin->DrawBackground(ADC, R, ovSkinPartDropDownBorder, ovSkinStateNormal);
     if (AMenu->HasDetachCaption()) {
+        // A skin without a colour for the caption area (the default colour) leaves the border part there.
         const int border = SubMenuControlBorderSize();
-        FillRectWithColor(ADC, uiGrowRect(R, -border, -border),
-                          skin->GetPartColor(ovSkinColorMenuDetachCaption, ovSkinStateNormal));
+        const TColor area = skin->GetPartColor(ovSkinColorMenuDetachCaption, ovSkinStateNormal);
+        if (area != clDefault && area != clNone)
+            FillRectWithColor(ADC, uiGrowRect(R, -border, -border), area);
         SubMenuControlDrawDetachCaption(AMenu, ADC, AMenu->GetDetachCaptionRect());
     }
 }
