@@ -4,6 +4,10 @@
 #include "BarPaintingTestSupport.h"
 #include "skin/TestSkin.h"
 
+#include "platform/vcl/Form.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarItemLinks.h"
 #include "ui/bars/itemcontrols/ItemDrawParams.h"
 #include "ui/bars/painting/BarSkinnedPainter.h"
 #include "ui/bars/skin/SkinPartKinds.h"

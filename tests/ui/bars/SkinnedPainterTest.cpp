@@ -9,6 +9,8 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiRegions.h"
 #include "platform/gdi/Surface.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
