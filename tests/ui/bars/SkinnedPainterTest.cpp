@@ -396,6 +396,21 @@ TEST_F(SkinnedPainterTest, AMenuIsDrawnFromItsColumnsBorderSeparatorsAndSelected
         << "the selected entry";
 }
 
+TEST_F(SkinnedPainterTest, ADetachCaptionAreaWithoutASkinColourKeepsTheBorderPart) {
+    TStandInMenu* menu = Menu();
+    menu->SetDetachable(true);
+    menu->Add(Button("Open", 1));
+    menu->Layout();
+    ASSERT_EQ(skin->GetPartColor(ovSkinColorMenuDetachCaption, 0), clDefault) << "the base tables have none";
+    const TRect window = menu->GetWindowRectLocal();
+    TPicture picture = Picture(window.right, window.bottom, clRed);
+    menu->PaintTo(picture.Canvas.get());
+    // Inside the border, left of the caption band: the border part, not the default colour painted black.
+    const TColor inside = picture.At(window.right - 3, 2);
+    EXPECT_NE(inside, Rgb(clBlack));
+    EXPECT_NE(inside, Rgb(clRed));
+}
+
 TEST_F(SkinnedPainterTest, EditsAndSeparatorsTakeTheSkinsColoursByState) {
     TStandInToolbar* toolbar = Toolbar(dsTop);
     TovBarItemLink* link = toolbar->Add(Button("Edit", 1));
