@@ -16,6 +16,7 @@ TEST_F(BarGalleryTest, EverySheetOfEveryPainterIsPaintedAndWritten) {
     for (const std::string& name : bar_gallery::GalleryPainterNames()) {
         auto look = bar_gallery::MakeGalleryPainter(name);
         bar_gallery::TBarGallery gallery(manager, look.get());
+        gallery.SetLabel(bar_gallery::GalleryPainterLabel(name));
         for (const std::string& sheet : bar_gallery::TBarGallery::SheetNames()) {
             const TSize size = gallery.SheetSize(sheet);
             ASSERT_GT(size.cx, 100) << sheet;

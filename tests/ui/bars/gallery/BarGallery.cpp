@@ -39,6 +39,31 @@ namespace bar_gallery {
 
 // ---- Painters
 
+namespace {
+
+struct TRegisteredLook {
+    std::string Name, Label;
+    std::function<std::unique_ptr<TovBarPainter>()> Make;
+};
+
+std::vector<TRegisteredLook>& RegisteredLooks() {
+    static std::vector<TRegisteredLook> looks;
+    return looks;
+}
+
+} // namespace
+
+void RegisterGalleryPainter(const std::string& AName, const std::string& ALabel,
+                            std::function<std::unique_ptr<TovBarPainter>()> AMake) {
+    RegisteredLooks().push_back({AName, ALabel, std::move(AMake)});
+}
+
+std::string GalleryPainterLabel(const std::string& AName) {
+    for (const TRegisteredLook& look : RegisteredLooks())
+        if (look.Name == AName) return look.Label;
+    return {};
+}
+
 std::vector<std::string> GalleryPainterNames() {
     std::vector<std::string> names{"Base"};
     static const char* const Looks[] = {"Standard", "Enhanced", "Flat", "XP", "Office11"};
@@ -47,10 +72,14 @@ std::vector<std::string> GalleryPainterNames() {
         if (index == bpiXP && !AreVisualStylesAvailable()) continue;
         if (ovBarPainterClassOf(index) != nullptr) names.push_back(Looks[index]);
     }
+    for (const TRegisteredLook& look : RegisteredLooks())
+        names.push_back(look.Name);
     return names;
 }
 
 std::unique_ptr<TovBarPainter> MakeGalleryPainter(const std::string& AName) {
+    for (const TRegisteredLook& look : RegisteredLooks())
+        if (look.Name == AName) return look.Make();
     static const char* const Looks[] = {"Standard", "Enhanced", "Flat", "XP", "Office11"};
     for (int index = bpiStandard; index <= bpiOffice11; ++index)
         if (AName == Looks[index])
@@ -375,7 +404,11 @@ TSize TBarGallery::SheetSize(const std::string& AName) {
 }
 
 void TBarGallery::PaintSheet(const std::string& AName, TuiCanvas* ACanvas) {
-    Sheet(AName).Paint(ACanvas);
+    TSheet& sheet = Sheet(AName);
+    sheet.Paint(ACanvas);
+    if (!FLabel.empty())
+        Text(ACanvas, FLabel, TRect{Margin, Margin, sheet.Size.cx - Margin, Margin + LabelHeight},
+             DT_RIGHT | DT_SINGLELINE, true);
 }
 
 namespace {

@@ -27,6 +27,12 @@ namespace bar_gallery {
 // add themselves by registering their painter class).
 std::vector<std::string> GalleryPainterNames();
 std::unique_ptr<TovBarPainter> MakeGalleryPainter(const std::string& AName);
+// Looks the painter table does not make (a skinned look over a test skin): added after the table's, each
+// with the label its sheets carry.
+void RegisterGalleryPainter(const std::string& AName, const std::string& ALabel,
+                            std::function<std::unique_ptr<TovBarPainter>()> AMake);
+// The label of a registered look; empty for the table's looks.
+std::string GalleryPainterLabel(const std::string& AName);
 
 // The manager's pictures and fonts for the gallery (image lists of our own symbols, Tahoma 8).
 void PrepareGalleryManager(TovBarManager* AManager);
@@ -44,6 +50,8 @@ public:
     TSize SheetSize(const std::string& AName);
     // Paints the sheet at the canvas's origin on a white page with titles and labels.
     void PaintSheet(const std::string& AName, TuiCanvas* ACanvas);
+    // Written in the top right corner of every sheet (empty: none).
+    void SetLabel(const std::string& ALabel) { FLabel = ALabel; }
 
     // A sheet: its cells, titles and the stand-ins it paints.
     class TSheet;
@@ -53,6 +61,7 @@ private:
 
     TovBarManager* FManager;
     TovBarPainter* FPainter;
+    std::string FLabel;
     std::vector<std::unique_ptr<TSheet>> FSheets;
 };
 
