@@ -132,6 +132,9 @@ public:
     void CalcWrappedSize(TovBarDockingStyle AStyle, int ALimit, TSize& ASize);
     // One row of all visible links within ALimit: its size, and whether links were left out.
     void CalcRowSize(int ALimit, bool AVertical, TSize& ASize, bool& ATruncated);
+    // The one line of a floating toolbar within ALimit: every link when recent links are not used, else as
+    // many of the most recent links as fit (that count stays on the links).
+    TSize CalcRecentLinksLine(int ALimit, bool AVertical);
     // Places the visible links' controls in the client area: rows or one truncated line, groups apart.
     void CalcBarLayout() override;
     // The items rect, then the links placed for the bar's paint type.

@@ -268,29 +268,35 @@ void TovBarControl::CalcFloatingSize(TovBarDockingStyle AStyle, int AWidth, TSiz
         ASize = start;
         return;
     }
-    TSize row{};
+    const TSize row = CalcRecentLinksLine(limit, false);
+    ASize.cx = std::max(start.cx, row.cx + markSize + margins.left + margins.right) + mdi.cx;
+    ASize.cy = std::max(row.cy + margins.top + margins.bottom, mdi.cy + margins.top + margins.bottom);
+}
+
+TSize TovBarControl::CalcRecentLinksLine(int ALimit, bool AVertical) {
+    TovBarItemLinks* links = ItemLinks();
+    TSize line{};
     bool truncated = false;
     if (!links->CanUseRecentItems() || IsDesigning()) {
         TRecentCountScope recent(links, -1);
-        CalcRowSize(limit, false, row, truncated);
-    } else {
-        // A narrow toolbar shows as many of its most recent links as fit; that count stays.
-        const int all = links->CanVisibleItemCount();
-        int fitting = 1;
-        for (int count = 1; count <= all; ++count) {
-            links->SetRecentItemCount(count == all ? -1 : count);
-            TSize candidate{};
-            bool cut = false;
-            CalcRowSize(limit, false, candidate, cut);
-            if (cut && count > 1) break;
-            fitting = count;
-            row = candidate;
-            if (cut) break;
-        }
-        links->SetRecentItemCount(fitting == all ? -1 : fitting);
+        CalcRowSize(ALimit, AVertical, line, truncated);
+        return line;
     }
-    ASize.cx = std::max(start.cx, row.cx + markSize + margins.left + margins.right) + mdi.cx;
-    ASize.cy = std::max(row.cy + margins.top + margins.bottom, mdi.cy + margins.top + margins.bottom);
+    // A small toolbar shows as many of its most recent links as fit; that count stays.
+    const int all = links->CanVisibleItemCount();
+    int fitting = 1;
+    for (int count = 1; count <= all; ++count) {
+        links->SetRecentItemCount(count == all ? -1 : count);
+        TSize candidate{};
+        bool cut = false;
+        CalcRowSize(ALimit, AVertical, candidate, cut);
+        if (cut && count > 1) break;
+        fitting = count;
+        line = candidate;
+        if (cut) break;
+    }
+    links->SetRecentItemCount(fitting == all ? -1 : fitting);
+    return line;
 }
 
 void TovBarControl::CalcFloatingSizeByHeight(TovBarDockingStyle AStyle, int AHeight, TSize& ASize) {
@@ -327,26 +333,7 @@ void TovBarControl::CalcFloatingSizeByHeight(TovBarDockingStyle AStyle, int AHei
         ASize = start;
         return;
     }
-    TSize column{};
-    bool truncated = false;
-    if (!links->CanUseRecentItems() || IsDesigning()) {
-        TRecentCountScope recent(links, -1);
-        CalcRowSize(limit, true, column, truncated);
-    } else {
-        const int all = links->CanVisibleItemCount();
-        int fitting = 1;
-        for (int count = 1; count <= all; ++count) {
-            links->SetRecentItemCount(count == all ? -1 : count);
-            TSize candidate{};
-            bool cut = false;
-            CalcRowSize(limit, true, candidate, cut);
-            if (cut && count > 1) break;
-            fitting = count;
-            column = candidate;
-            if (cut) break;
-        }
-        links->SetRecentItemCount(fitting == all ? -1 : fitting);
-    }
+    const TSize column = CalcRecentLinksLine(limit, true);
     ASize.cy = std::max(start.cy, column.cy + markSize + margins.top + margins.bottom) + mdi.cy;
     ASize.cx = std::max(column.cx + margins.left + margins.right, mdi.cx + margins.left + margins.right);
 }

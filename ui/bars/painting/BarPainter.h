@@ -541,6 +541,9 @@ public:
     virtual int ProgressGetIndent() { return 0; }
     virtual void ProgressDraw(TovBarProgressControlDrawParams* ADrawParams, const TRect& R, TColor AColor);
     virtual void ProgressDrawBackground(TovBarProgressControlDrawParams* ADrawParams, const TRect& R);
+    // Fills the part of AContent the position stands for, solid or in blocks, in AColor.
+    void ProgressDrawPosition(TovBarProgressControlDrawParams* ADrawParams, const TRect& AContent,
+                              TColor AColor);
     virtual void ProgressDrawBlocks(TovBarProgressControlDrawParams* ADrawParams, const TRect& R,
                                     HBRUSH ABrush);
     virtual void ProgressDrawSolidBar(TovBarProgressControlDrawParams* ADrawParams, const TRect& R,

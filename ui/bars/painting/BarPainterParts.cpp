@@ -37,16 +37,21 @@ TColor TovBarPainter::ProgressGetBarColor() {
 void TovBarPainter::ProgressDraw(TovBarProgressControlDrawParams* ADrawParams, const TRect& R,
                                  TColor AColor) {
     ProgressDrawBackground(ADrawParams, R);
+    ProgressDrawPosition(ADrawParams, R, AColor);
+}
+
+void TovBarPainter::ProgressDrawPosition(TovBarProgressControlDrawParams* ADrawParams, const TRect& AContent,
+                                         TColor AColor) {
     // An empty range has nothing to show, and a position outside the range never fills beyond the bar.
     const int range = ADrawParams->Max - ADrawParams->Min;
     if (range <= 0) return;
     const int position =
         std::clamp(ADrawParams->Position, ADrawParams->Min, ADrawParams->Max) - ADrawParams->Min;
-    TRect filled = R;
+    TRect filled = AContent;
     if (ADrawParams->PaintType == iptVertical)
-        filled.bottom = R.top + MulDiv(uiHeightOfRect(R), position, range);
+        filled.bottom = AContent.top + MulDiv(uiHeightOfRect(AContent), position, range);
     else
-        filled.right = R.left + MulDiv(uiWidthOfRect(R), position, range);
+        filled.right = AContent.left + MulDiv(uiWidthOfRect(AContent), position, range);
     if (uiIsRectEmpty(filled)) return;
     HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
     if (ADrawParams->Smooth)

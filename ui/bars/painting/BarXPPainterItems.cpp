@@ -363,22 +363,7 @@ void TovBarXPPainter::ProgressDraw(TovBarProgressControlDrawParams* ADrawParams,
     if (ovGetThemeBackgroundContentRect(progress, ADrawParams->Canvas->Handle(),
                                         vertical ? xp::PP_BARVERT : xp::PP_BAR, 0, &R, &content) != S_OK)
         content = R;
-    const int range = ADrawParams->Max - ADrawParams->Min;
-    if (range <= 0) return;
-    const int position =
-        std::clamp(ADrawParams->Position, ADrawParams->Min, ADrawParams->Max) - ADrawParams->Min;
-    TRect filled = content;
-    if (vertical)
-        filled.bottom = content.top + MulDiv(uiHeightOfRect(content), position, range);
-    else
-        filled.right = content.left + MulDiv(uiWidthOfRect(content), position, range);
-    if (uiIsRectEmpty(filled)) return;
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
-    if (ADrawParams->Smooth)
-        ProgressDrawSolidBar(ADrawParams, filled, brush);
-    else
-        ProgressDrawBlocks(ADrawParams, filled, brush);
-    DeleteObject(brush);
+    ProgressDrawPosition(ADrawParams, content, AColor);
 }
 
 void TovBarXPPainter::ProgressDrawBlocks(TovBarProgressControlDrawParams* ADrawParams, const TRect& R,
