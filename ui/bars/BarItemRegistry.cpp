@@ -1,5 +1,7 @@
 #include "ui/bars/BarItemRegistry.h"
 
+#include "ui/bars/hooks/BarHooks.h"
+
 #include "platform/vcl/Control.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/WinUser.h"
@@ -156,11 +158,18 @@ TovBarManagerList* BarManagerList() {
 }
 
 void ovBarAddBarManager(TovBarManager* AManager) {
-    if (ManagerList != nullptr) ManagerList->AddUnique(AManager);
+    if (ManagerList == nullptr || ManagerList->IndexOf(AManager) >= 0) return;
+    // The bar system's hooks live while at least one manager does.
+    if (ManagerList->Count() == 0) ovBarInstallHooks();
+    ManagerList->AddUnique(AManager);
+    if (ovBarHookPoints().ManagerAdded) ovBarHookPoints().ManagerAdded(AManager);
 }
 
 void ovBarRemoveBarManager(TovBarManager* AManager) {
-    if (ManagerList != nullptr) ManagerList->Remove(AManager);
+    if (ManagerList == nullptr || ManagerList->IndexOf(AManager) < 0) return;
+    ManagerList->Remove(AManager);
+    if (ManagerList->Count() == 0) ovBarUninstallHooks();
+    if (ovBarHookPoints().ManagerRemoved) ovBarHookPoints().ManagerRemoved(AManager);
 }
 
 void ovBarRegistriesStart() {
@@ -170,6 +179,7 @@ void ovBarRegistriesStart() {
 
 void ovBarRegistriesEnd() {
     Finalizing = true;
+    ovBarUninstallHooks();
     delete ItemList;
     ItemList = nullptr;
     delete ManagerList;

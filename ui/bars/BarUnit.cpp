@@ -9,6 +9,7 @@
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
@@ -45,12 +46,14 @@ void uiBarsInitialize() {
     TovBarWindowItem::RotatedControlClass = &ovBarButtonControlClass;
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
+    ovBarWindowsStart();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
     ovBarRegistriesEnd();

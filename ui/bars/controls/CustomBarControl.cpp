@@ -11,10 +11,14 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarSubItems.h"
+#include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/itemcontrols/ItemControlViewInfo.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/FadingObject.h"
+#include "ui/core/controls/MouseTracking.h"
 #include "ui/core/controls/WindowUtils.h"
 #include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/ScreenMetrics.h"
@@ -31,8 +35,26 @@ void ovBarSetClosingMenusAfterOutsidePress(bool AValue) {
     ClosingMenusAfterOutsidePress = AValue;
 }
 
+namespace custom_bar_control_detail {
+
+class TBarMouseTracker : public IuiMouseTrackingCaller {
+public:
+    explicit TBarMouseTracker(TCustomovBarControl* ABar) : FBar(ABar) {}
+    void MouseLeave() override { FBar->TrackingMouseLeave(); }
+
+private:
+    TCustomovBarControl* FBar;
+};
+
+} // namespace custom_bar_control_detail
+
+using custom_bar_control_detail::TBarMouseTracker;
+
 TCustomovBarControl::TCustomovBarControl(TovBarManager* AManager, TovBarControlKind AKind)
-    : FManager(AManager), FKind(AKind) {}
+    : FManager(AManager), FKind(AKind), FMouseTracker(std::make_unique<TBarMouseTracker>(this)) {
+    FViewInfo = std::make_unique<TCustomovBarControlViewInfo>(this);
+    AddBarControl(this);
+}
 
 void TCustomovBarControl::SetClientRect(const TRect& R) {
     const bool resized = R.right - R.left != FClientRect.right - FClientRect.left ||
@@ -48,7 +70,29 @@ TBitmap* TCustomovBarControl::StatusBackgroundCache() const {
 
 TCustomovBarControl::~TCustomovBarControl() {
     FDestroying = true;
+    FState |= bcsBeingDestroyed;
+    if (DestroyNotify != nullptr) DestroyNotify(this);
+    // The menus opened from this bar close (this bar takes no part: it is going); the bar it was opened
+    // from forgets it.
+    FClosingUp = true;
+    if (FChildBar) FChildBar->CloseUp(bcrOther);
+    if (FChildBar && FChildBar->FParentBar.Get() == this) FChildBar->FParentBar.Reset();
+    if (FParentBar && FParentBar->FChildBar.Get() == this) FParentBar->FChildBar.Reset();
+    if (CurrentBarControl() == this) ReleaseCurrentBarControl(this);
+    if (IsMouseTracking(FMouseTracker.get())) uiEndMouseTracking(FMouseTracker.get());
+    if (FManager != nullptr && FManager->SelectedItem() != nullptr &&
+        ContainsControl(FManager->SelectedItem()))
+        FManager->SetSelectedItem(nullptr);
+    DestroyHandle();
+    // Generated links never outlive the window that showed them.
+    if (!FExpandedContainers.empty()) CollapseContainerLinks();
     if (FItemLinks != nullptr && FItemLinks->BarControl() == this) FItemLinks->SetBarControl(nullptr);
+    RemoveBarControl(this);
+    FState |= bcsDestroyed;
+}
+
+std::unique_ptr<TCustomovBarControlViewInfo> TCustomovBarControl::CreateViewInfo() {
+    return std::make_unique<TCustomovBarControlViewInfo>(this);
 }
 
 void TCustomovBarControl::SetItemLinks(TovBarItemLinks* ALinks) {
@@ -64,49 +108,66 @@ void TCustomovBarControl::ForEachLinkControl(void (*AAction)(TovBarItemLink*)) {
         AAction(FItemLinks->Items(i));
 }
 
+void TCustomovBarControl::ForgetItemControls() {
+    FSelectedControl = nullptr;
+    FHintControl = nullptr;
+    FClickedControl = nullptr;
+    FPreviousTrackedLink = nullptr;
+    // The view info lists controls it does not own.
+    if (FViewInfo) FViewInfo->Clear();
+}
+
 void TCustomovBarControl::RecreateControls() {
+    ForgetItemControls();
     ForEachLinkControl([](TovBarItemLink* ALink) { ALink->RecreateControl(); });
 }
 
 void TCustomovBarControl::CreateControls() {
+    if ((FState & (bcsCreatingControls | bcsDestroyingControls)) != 0) return;
+    FState |= bcsCreatingControls;
     ForEachLinkControl([](TovBarItemLink* ALink) { ALink->CreateControl(); });
+    FState &= ~bcsCreatingControls;
 }
 
 void TCustomovBarControl::DestroyControls() {
-    FSelectedControl = nullptr;
-    FHintControl = nullptr;
+    if ((FState & (bcsCreatingControls | bcsDestroyingControls)) != 0) return;
+    FState |= bcsDestroyingControls;
+    ForgetItemControls();
     ForEachLinkControl([](TovBarItemLink* ALink) { ALink->FreeControl(); });
+    FState &= ~bcsDestroyingControls;
+}
+
+void TCustomovBarControl::RebuildBar(bool ARecreateControls) {
+    if (BeingDestroyed() || FHandle == nullptr || IsLocked() ||
+        (FState & (bcsCreatingControls | bcsDestroyingControls | bcsRebuilding)) != 0)
+        return;
+    FState |= bcsRebuilding;
+    TWeakLink<TCustomovBarControl> self(this);
+    try {
+        DoRebuild(ARecreateControls);
+    } catch (...) {
+        if (self) FState &= ~bcsRebuilding;
+        throw;
+    }
+    if (self) FState &= ~bcsRebuilding;
 }
 
 void TCustomovBarControl::Rebuild() {
+    RebuildBar(true);
+}
+
+void TCustomovBarControl::DoRebuild(bool ARecreateControls) {
+    if (ARecreateControls) {
+        DestroyControls();
+        CreateControls();
+    }
+    CalcLayout();
+    RecalcViewInfo();
     Repaint();
 }
 
 void TCustomovBarControl::Repaint() {
     if (FHandle != nullptr) ::InvalidateRect(FHandle, nullptr, FALSE);
-}
-
-void TCustomovBarControl::CloseUp(TovBarCloseUpReason AReason) {
-    if (FClosingUp) return;
-    FClosingUp = true;
-    FCloseUpReason = AReason;
-    try {
-        DoCloseUp();
-    } catch (...) {
-        FClosingUp = false;
-        throw;
-    }
-    FClosingUp = false;
-}
-
-void TCustomovBarControl::DoCloseUp() {
-    TWeakLink<TCustomovBarControl> self(this);
-    if (FChildBar) FChildBar->CloseUp(FCloseUpReason);
-    if (self && FParentBar) FParentBar->CloseUp(FCloseUpReason);
-}
-
-void TCustomovBarControl::Show() {
-    FVisible = true;
 }
 
 TovBarPainter* TCustomovBarControl::GetPainter() const {
@@ -117,6 +178,8 @@ TovBarPainter* TCustomovBarControl::GetPainter() const {
 }
 
 TuiCanvas* TCustomovBarControl::GetCanvas() const {
+    // While the window paints, measuring and drawing go to the paint canvas.
+    if (FPaintCanvas != nullptr) return FPaintCanvas;
     if (!FCanvas) {
         FMeasureBitmap = std::make_unique<TBitmap>();
         FMeasureBitmap->SetSize(1, 1);
@@ -157,6 +220,8 @@ int TCustomovBarControl::GetMenuArrowWidth() const {
 }
 
 int TCustomovBarControl::GetMenuArrowHeight() const {
+    // A window computes it with its metrics; a bar without one follows its text size.
+    if (FMetricsCalculated) return FMenuArrowHeight;
     return GetTextSize() / 4;
 }
 
@@ -209,28 +274,6 @@ void TCustomovBarControl::FillBackground(HDC ADC, const TRect& R, TColor AColor,
                                    FClientRect);
 }
 
-void TCustomovBarControl::SetSelectedControl(TovBarItemControl* AControl) {
-    if (FSelectedControl == AControl) return;
-    TovBarItemControl* previous = FSelectedControl;
-    FSelectedControl = AControl;
-    if (previous != nullptr && ContainsControl(previous)) previous->Repaint();
-    if (AControl != nullptr) AControl->Repaint();
-}
-
-void TCustomovBarControl::HotTrackItemControl(TovBarItemControl* AControl) {
-    SetSelectedControl(AControl);
-}
-
-void TCustomovBarControl::BarGetFocus(TovBarItemControl* ASelected) {
-    FActive = true;
-    SetSelectedControl(ASelected);
-}
-
-void TCustomovBarControl::BarLostFocus() {
-    FActive = false;
-    FMouseDown = false;
-}
-
 void TCustomovBarControl::SetParentBarControl(TCustomovBarControl* ABar) {
     FParentBar = ABar;
     if (ABar != nullptr) ABar->FChildBar = this;
@@ -249,7 +292,10 @@ bool TCustomovBarControl::ContainsControl(const TovBarItemControl* AControl) con
 }
 
 void TCustomovBarControl::RepaintItemControl(TovBarItemControl* AControl) {
-    if (FHandle == nullptr || AControl == nullptr) return;
+    if (AControl == nullptr || BeingDestroyed()) return;
+    // The painter draws from the control's draw params: they follow its new state before it is drawn.
+    AControl->CalcDrawParams();
+    if (FHandle == nullptr) return;
     const TRect bounds = AControl->GetBoundsRect();
     ::InvalidateRect(FHandle, &bounds, FALSE);
 }
