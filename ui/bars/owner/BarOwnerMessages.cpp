@@ -1,0 +1,335 @@
+#include "ui/bars/owner/BarOwnerMessages.h"
+
+#include "platform/vcl/Form.h"
+#include "platform/vcl/WinControl.h"
+#include "platform/win/HelpInfo.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WinStyles.h"
+#include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarItem.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
+#include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/controls/SubMenuControl.h"
+#include "ui/bars/painting/BarPainter.h"
+#include "ui/core/base/ExceptionReport.h"
+#include "ui/core/base/Geometry.h"
+#include "ui/core/base/ServiceObjects.h"
+#include "ui/core/base/WindowProcChain.h"
+#include "ui/core/controls/WindowUtils.h"
+
+#include <vector>
+
+namespace bar_owner_messages_detail {
+
+TovBarHelpHandler& HelpHandler() {
+    static TovBarHelpHandler handler;
+    return handler;
+}
+
+// The floating toolbars of the manager that have a window.
+std::vector<IovBarControl*> FloatingBarControls(TovBarManager* AManager) {
+    std::vector<IovBarControl*> result;
+    TovBars* bars = AManager->Bars();
+    for (int i = 0; bars != nullptr && i < bars->Count(); ++i) {
+        TovBar* bar = bars->GetItem(i);
+        if (bar->DockingStyle() != dsNone) continue;
+        if (IovBarControl* control = bar->GetControl()) result.push_back(control);
+    }
+    return result;
+}
+
+bool IsMinimizedUpTheChain(HWND AWnd) {
+    for (HWND wnd = AWnd; wnd != nullptr; wnd = GetParent(wnd))
+        if (IsIconic(wnd)) return true;
+    return false;
+}
+
+// Clears a bit on every way out of a step, unless it was set before.
+class TStateBit {
+public:
+    TStateBit(unsigned& AState, unsigned ABit) : FState(AState), FBit(ABit), FWasSet((AState & ABit) != 0) {
+        FState |= FBit;
+    }
+    ~TStateBit() {
+        if (!FWasSet) FState &= ~FBit;
+    }
+    TStateBit(const TStateBit&) = delete;
+    TStateBit& operator=(const TStateBit&) = delete;
+
+private:
+    unsigned& FState;
+    unsigned FBit;
+    bool FWasSet;
+};
+
+} // namespace bar_owner_messages_detail
+
+using namespace bar_owner_messages_detail;
+
+void ovSetBarHelpHandler(TovBarHelpHandler AHandler) {
+    HelpHandler() = std::move(AHandler);
+}
+
+TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {}
+
+TovBarOwnerMessages::~TovBarOwnerMessages() {
+    if (FOwnerLink != nullptr)
+        if (TuiWindowProcController* controller = uiWindowProcControllerIfExists())
+            controller->RemoveWindowProc(FOwnerLink);
+}
+
+void TovBarOwnerMessages::HookOwnerWindow() {
+    TWinControl* owner = FManager->OwnerWinControl();
+    if (owner == nullptr || FOwnerLink != nullptr) return;
+    FOwnerLink = uiWindowProcController()->AddControlWindowProc(
+        owner, TEvent<TMessage&>(this, &TovBarOwnerMessages::OwnerWndProc));
+}
+
+void TovBarOwnerMessages::OwnerWndProc(TMessage& AMessage) {
+    TWinControl* owner = FManager->OwnerWinControl();
+    HWND wnd = owner != nullptr && owner->HandleAllocated() ? owner->Handle() : nullptr;
+    // The manager sees the message before the window handles it (WM_DESTROY with the bars still there).
+    try {
+        HandleOwnerMessage(wnd, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+    } catch (...) {
+        uiHandleException(this);
+    }
+    FOwnerLink->CallPrevWindowProc(AMessage);
+}
+
+HWND TovBarOwnerMessages::TopFormHandle() const {
+    TCustomForm* form = FManager->GetTopForm();
+    return form != nullptr && form->HandleAllocated() ? form->Handle() : nullptr;
+}
+
+void TovBarOwnerMessages::CloseOwnOpenBar() {
+    IovBarControl* open = CurrentBarControl();
+    if (open == nullptr) return;
+    auto* bar = dynamic_cast<TCustomovBarControl*>(open);
+    if (bar != nullptr && bar->GetBarManager() != FManager) return;
+    open->CloseUp(bcrOther);
+}
+
+void TovBarOwnerMessages::HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+    TWinControl* owner = FManager->OwnerWinControl();
+    const bool ownerGoing = owner != nullptr && owner->ComponentState().Contains(csDestroying);
+    if (ownerGoing) {
+        // Only the owner's real end stores the layout; a window made again (WM_DESTROY of a living
+        // owner) stores nothing.
+        if (AMsg == WM_DESTROY) FManager->StoreLayoutAtExit();
+        return;
+    }
+    if (FManager->Bars() == nullptr || FManager->BeingDestroyed()) return;
+    switch (AMsg) {
+    case WM_ACTIVATE:
+        HandleActivate(LOWORD(AWParam), HIWORD(AWParam) != 0, AWnd, reinterpret_cast<HWND>(ALParam));
+        break;
+    case WM_SYSCOLORCHANGE:
+        for (IovBarControl* control : FloatingBarControls(FManager))
+            control->UpdateFrame();
+        break;
+    case WM_ACTIVATEAPP:
+        HandleActivateApp(AWParam != 0);
+        break;
+    case WM_CHILDACTIVATE:
+        SetMainFormActive(true);
+        break;
+    case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGED: {
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(ALParam);
+        if (pos == nullptr) break;
+        if (AMsg == WM_WINDOWPOSCHANGING && (pos->flags & SWP_HIDEWINDOW) != 0)
+            SetMainFormActive(false, true);
+        if (AMsg == WM_WINDOWPOSCHANGED && (pos->flags & SWP_SHOWWINDOW) != 0) SetMainFormActive(true, true);
+        break;
+    }
+    case WM_CANCELMODE:
+        HandleCancelMode();
+        break;
+    case WM_HELP:
+        if (const auto* info = reinterpret_cast<const HELPINFO*>(ALParam);
+            info != nullptr && info->iContextType == HELPINFO_WINDOW && !FManager->IsDesigning())
+            HandleHelp(info->hItemHandle, TPoint{info->MousePos.x, info->MousePos.y});
+        break;
+    case WM_DISPLAYCHANGE:
+        KeepFloatingBarsOnScreen();
+        break;
+    case WM_SETTINGCHANGE:
+        if (AWParam == SPI_SETWORKAREA) KeepFloatingBarsOnScreen();
+        break;
+    default:
+        break;
+    }
+}
+
+void TovBarOwnerMessages::HandleActivate(int AState, bool, HWND AWnd, HWND AOther) {
+    TStateBit activating(FState, 0x20);
+    // Activation moving to a bar window of this form is no deactivation.
+    if (AState == WA_INACTIVE && AOther != nullptr) {
+        if (auto* bar = dynamic_cast<TCustomovBarControl*>(CurrentBarControl()))
+            if (bar->Handle() == AOther) return;
+    }
+    HWND top = TopFormHandle();
+    TCustomForm* form = FManager->GetTopForm();
+    const bool formDisabled = form != nullptr && !form->Enabled();
+    SetMainFormActive((FMainFormActive && formDisabled && !FManager->IsDesigning()) ||
+                          AState != WA_INACTIVE || (AOther != nullptr && AOther == top),
+                      false, AOther);
+}
+
+void TovBarOwnerMessages::HandleActivateApp(bool AActive) {
+    if ((FState & bosCancelMode) != 0) return;
+    if (!AActive) {
+        TCustomForm* form = FManager->GetTopForm();
+        if (FMainFormActive && form != nullptr && !form->Enabled()) FState |= bosDeactivatedWhileDisabled;
+        SetMainFormActive(false);
+        // Our hooks never see clicks in other applications: the open menus close here.
+        CloseOwnOpenBar();
+        if (IovBarControl* open = CurrentBarControl())
+            if (TovBarItemControl* selected = open->SelectedControl())
+                if (TCustomovBarControl* parent = selected->ParentBar())
+                    if (parent->Handle() != nullptr) SendMessage(parent->Handle(), WM_MOUSELEAVE, 0, 0);
+    } else if ((FState & bosDeactivatedWhileDisabled) != 0) {
+        SetMainFormActive(true);
+        FState &= ~bosDeactivatedWhileDisabled;
+    }
+}
+
+void TovBarOwnerMessages::HandleCancelMode() {
+    TStateBit cancelMode(FState, bosCancelMode);
+    CloseOwnOpenBar();
+}
+
+void TovBarOwnerMessages::SetMainFormActive(bool AValue, bool AForced, HWND AOther) {
+    if (!AForced && AValue == FMainFormActive) return;
+    FMainFormActive = AValue;
+    UpdateFloatingBars(AValue, AForced, AOther);
+}
+
+void TovBarOwnerMessages::UpdateFloatingBars(bool AActive, bool AForced, HWND AOther) {
+    if ((FState & bosShowingFloatingBars) != 0 || FManager->GetParentForm() == nullptr) return;
+    TStateBit showing(FState, bosShowingFloatingBars);
+    const bool hideWhenInactive = FManager->HideFloatingBarsWhenInactive || AForced;
+    if (!hideWhenInactive)
+        for (IovBarControl* control : FloatingBarControls(FManager))
+            control->UpdateFrame();
+    TWinControl* owner = FManager->OwnerWinControl();
+    HWND ownerWnd = owner != nullptr && owner->HandleAllocated() ? owner->Handle() : nullptr;
+    if (AActive) {
+        if (ownerWnd == nullptr || !IsWindowVisible(ownerWnd) || IsMinimizedUpTheChain(ownerWnd)) return;
+        TovBars* bars = FManager->Bars();
+        for (int i = 0; i < bars->Count(); ++i) {
+            TovBar* bar = bars->GetItem(i);
+            IovBarControl* control = bar->GetControl();
+            if (bar->DockingStyle() == dsNone && bar->Visible() && control != nullptr &&
+                control->Handle() != nullptr)
+                ShowWindow(control->Handle(), SW_SHOWNA);
+        }
+        return;
+    }
+    HWND top = TopFormHandle();
+    if (AOther != nullptr && top != nullptr && GetParent(AOther) == top) return;
+    CloseOwnOpenBar();
+    if (!hideWhenInactive) return;
+    if (AOther != nullptr && IsWindow(AOther)) {
+        // Activation went to another window of ours that is no form (a floating toolbar, a popup).
+        TWinControl* other = FindControl(AOther);
+        const bool otherIsForm = dynamic_cast<TCustomForm*>(other) != nullptr;
+        if (!otherIsForm) return;
+    }
+    for (IovBarControl* control : FloatingBarControls(FManager))
+        if (control->Handle() != nullptr && IsWindowVisible(control->Handle()))
+            ShowWindow(control->Handle(), SW_HIDE);
+    if (!AForced)
+        if (TCustomForm* form = FManager->GetParentForm(); form != nullptr && form->HandleAllocated())
+            SendMessage(form->Handle(), WM_NCACTIVATE, 0, 0);
+}
+
+void TovBarOwnerMessages::KeepFloatingBarsOnScreen() {
+    TWinControl* owner = FManager->OwnerWinControl();
+    if (owner == nullptr) return;
+    const TRect ownerRect = owner->HandleAllocated() ? uiWindowRectOf(owner->Handle()) : owner->BoundsRect();
+    const TRect area = uiGetWorkAreaAtPoint(
+        TPoint{(ownerRect.left + ownerRect.right) / 2, (ownerRect.top + ownerRect.bottom) / 2});
+    TovBars* bars = FManager->Bars();
+    for (int i = 0; i < bars->Count(); ++i) {
+        TovBar* bar = bars->GetItem(i);
+        if (bar->DockingStyle() != dsNone) continue;
+        IovBarControl* control = bar->GetControl();
+        HWND wnd = control != nullptr ? control->Handle() : nullptr;
+        TRect r;
+        if (wnd != nullptr) {
+            r = uiWindowRectOf(wnd);
+        } else {
+            TRect borders{0, 0, 0, 0};
+            if (TovBarPainter* painter = FManager->DefaultPainter())
+                painter->BarBorderSizes(bar, dsNone, borders, false);
+            r = uiRectOfBounds(bar->FloatLeft(), bar->FloatTop(),
+                               bar->FloatClientWidth() + borders.left + borders.right,
+                               bar->FloatClientHeight() + borders.top + borders.bottom);
+        }
+        TRect moved = r;
+        if (moved.bottom > area.bottom) OffsetRect(&moved, 0, area.bottom - moved.bottom);
+        if (moved.top < area.top) OffsetRect(&moved, 0, area.top - moved.top);
+        if (moved.right > area.right) OffsetRect(&moved, area.right - moved.right, 0);
+        if (moved.left < area.left) OffsetRect(&moved, area.left - moved.left, 0);
+        if (moved == r) continue;
+        if (wnd != nullptr) {
+            SetWindowPos(wnd, nullptr, moved.left, moved.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        } else {
+            bar->SetFloatLeft(moved.left);
+            bar->SetFloatTop(moved.top);
+        }
+    }
+}
+
+namespace bar_owner_messages_detail {
+
+bool HasHelpContext(TovBarItemControl* AControl) {
+    return AControl != nullptr && AControl->Item() != nullptr && AControl->Item()->HelpContext() != 0;
+}
+
+} // namespace bar_owner_messages_detail
+
+void TovBarOwnerMessages::HandleHelp(HANDLE, const TPoint&) {
+    // Help is asked of the open menu (bar windows answer F1 outside menus themselves).
+    auto* open = dynamic_cast<TCustomovBarControl*>(CurrentBarControl());
+    if (open == nullptr) return;
+    TCustomovBarControl* bar = open;
+    TovBarItemControl* control = open->SelectedControl();
+    // An item without a help context takes that of the sub-item that opened its menu, and so on up.
+    for (TCustomovBarControl* level = open; !HasHelpContext(control) && level != nullptr;) {
+        auto* menu = dynamic_cast<TovBarSubMenuControl*>(level);
+        TovBarItemControl* opener = menu != nullptr ? menu->GetOwnerItemControl() : nullptr;
+        if (opener == nullptr) break;
+        level = opener->ParentBar();
+        if (HasHelpContext(opener)) {
+            bar = level;
+            control = opener;
+        }
+    }
+    ShowHelp(bar, control);
+}
+
+void TovBarOwnerMessages::ShowHelp(TCustomovBarControl* ABar, TovBarItemControl* AControl) {
+    int context = 0;
+    const bool fromItem = HasHelpContext(AControl);
+    if (fromItem)
+        context = AControl->Item()->HelpContext();
+    else if (ABar != nullptr && ABar->GetBarManager() != nullptr)
+        context = ABar->GetBarManager()->HelpContext;
+    TPoint popupAt{0, 0};
+    if (fromItem) {
+        const TRect r = AControl->ParentBar()->GetItemControlRect(AControl);
+        popupAt = TPoint{(r.left + r.right) / 2, r.bottom};
+    }
+    CloseOwnOpenBar();
+    if (context == 0 || !HelpHandler()) return;
+    TCustomForm* form = FManager->GetParentForm();
+    const bool helpIcon = form != nullptr && form->BorderIcons().Contains(biHelp);
+    HelpHandler()(context, helpIcon && fromItem ? &popupAt : nullptr);
+}
