@@ -34,9 +34,9 @@ void uiBarsInitialize() {
     // until then their rows name no control class.
     ovBarRegisterItem<TovBarButton>(&ovBarButtonControlClass, true);
     ovBarRegisterItem<TovBarLargeButton>(&ovBarLargeButtonControlClass, true);
-    ovBarRegisterItem<TovBarEdit>(nullptr, true);
-    ovBarRegisterItem<TCustomovBarCombo>(nullptr, true);
-    ovBarRegisterItem<TovBarCombo>(nullptr, true);
+    ovBarRegisterItem<TovBarEdit>(&ovBarEditControlClass, true);
+    ovBarRegisterItem<TCustomovBarCombo>(&ovCustomBarComboControlClass, true);
+    ovBarRegisterItem<TovBarCombo>(&ovBarComboControlClass, true);
     ovBarRegisterItem<TovBarSubItem>(&ovBarSubItemControlClass, true);
     ovBarRegisterItem<TovBarListItem>(nullptr, true);
     ovBarRegisterItem<TovBarContainerItem>(nullptr, true);
