@@ -1,7 +1,7 @@
 #include "ui/bars/itemcontrols/ComboControls.h"
 
-#include "platform/vcl/Keyboard.h"
 #include "platform/rtl/StringList.h"
+#include "platform/vcl/Keyboard.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"

@@ -495,5 +495,10 @@ void TovBarWinControl::ForwardMouseDown(bool AByMouse) {
     WPARAM keys = MK_LBUTTON;
     if (::GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
     if (::GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
-    ::SendMessage(window, WM_LBUTTONDOWN, keys, MAKELPARAM(p.x, p.y));
+    const LPARAM at = MAKELPARAM(p.x, p.y);
+    TWeakLink<TovBarItemControl> self(this);
+    ::SendMessage(window, WM_LBUTTONDOWN, keys, at);
+    // Menus click their items on the release: the press handed over then is a whole click.
+    if (self && GetHandle() == window && ::GetKeyState(VK_LBUTTON) >= 0)
+        ::SendMessage(window, WM_LBUTTONUP, keys & ~WPARAM(MK_LBUTTON), at);
 }
