@@ -7,6 +7,8 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarItemLinks.h"
 
+#include <algorithm>
+
 namespace edit_controls_test {
 
 void EditControlsTest::TearDown() {
@@ -44,6 +46,17 @@ TRecordingMenu* EditControlsTest::OpenItemsMenu(int X, int Y, const std::vector<
     const TRect client = menu->GetClientRect();
     menu->SetBounds(TRect{X, Y, X + client.right, Y + client.bottom});
     menu->HandleNeeded();
+    // With its window the menu measures with its real fonts: it is laid out again, and its frame comes
+    // off the bounds, which grow until the client fits.
+    menu->Layout(160);
+    const TRect measured = menu->GetClientRect();
+    menu->SetBounds(TRect{X, Y, X + measured.right, Y + measured.bottom});
+    RECT inside{};
+    ::GetClientRect(menu->Handle(), &inside);
+    const int dx = measured.right - inside.right, dy = measured.bottom - inside.bottom;
+    if (dx > 0 || dy > 0)
+        menu->SetBounds(
+            TRect{X, Y, X + measured.right + std::max(dx, 0), Y + measured.bottom + std::max(dy, 0)});
     menu->Show();
     menu->SetActive(true);
     olva::win::PumpMessages();
