@@ -193,7 +193,8 @@ void TovBarCustomEditControl::GetEditRect(TRect& R) const {
     }
     R = FAreaParts[TextFieldArea];
     TCustomovBarControl* parent = ParentBar();
-    if (GetViewSize() != ivsLarge && GetAlign() == iaClient && parent != nullptr &&
+    TovBarItem* item = Item();
+    if (GetViewSize() != ivsLarge && item != nullptr && item->Align() == iaClient && parent != nullptr &&
         !parent->GetBehaviorOptions().Contains(bboStretchClientItems))
         R.left = std::max(R.left, R.right - GetControlAreaWidth());
 }
