@@ -11,6 +11,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/hooks/BarHooks.h"
 #include "ui/bars/itemcontrols/EditControls.h"
 #include "ui/core/base/Geometry.h"
 
@@ -200,4 +201,41 @@ TEST_F(EditControlsTest, AnOnKeyDownThatFreesTheItemDropsTheKey) {
     edit->OnKeyDown = TKeyEvent([&](TObject*, WORD&, TShiftState) { delete edit; }, this);
     PressKey('X');
     EXPECT_EQ(1, menu->ItemLinks()->VisibleItemCount());
+}
+
+TEST_F(EditControlsTest, TabAndShiftTabStoreTheTextAndGoThroughTheTabHandler) {
+    std::vector<bool> moves;
+    ovBarWinControlTabHandler() = [&](TovBarItemControl*, bool AForward) {
+        moves.push_back(AForward);
+        return true;
+    };
+    TovBarEdit* edit = NewEdit("Name", "old");
+    TRecordingMenu* menu = OpenItemsMenu(100, 100, {edit});
+    TovBarEditControl* control = EditControl(ControlOf(menu, 0));
+    Click(PartCentre(menu, 0, 0));
+    ASSERT_TRUE(control->Focused());
+    Type("tabbed");
+    PressKey(VK_TAB);
+    EXPECT_EQ("tabbed", edit->GetText());
+    PressKeyWith(VK_TAB, {VK_SHIFT});
+    ovBarWinControlTabHandler() = nullptr;
+    EXPECT_EQ((std::vector<bool>{true, false}), moves);
+}
+
+TEST_F(EditControlsTest, F10InTheEditWindowClosesTheChainAndGoesToTheBarKeyboardHook) {
+    std::vector<WORD> menuKeys;
+    ovBarHookPoints().ProcessMenuKey = [&](WORD AKey, LPARAM) {
+        menuKeys.push_back(AKey);
+        return true;
+    };
+    TovBarEdit* edit = NewEdit("Name", "old");
+    TRecordingMenu* menu = OpenItemsMenu(100, 100, {edit});
+    TovBarEditControl* control = EditControl(ControlOf(menu, 0));
+    Click(PartCentre(menu, 0, 0));
+    ASSERT_TRUE(control->Focused());
+    // The thread's keyboard hook sees a typed F10 first; the edit window's own handling is what a key
+    // that reaches it gets.
+    ::SendMessage(control->GetHandle(), WM_KEYDOWN, VK_F10, 0);
+    EXPECT_FALSE(menu->IsActive());
+    EXPECT_NE(std::find(menuKeys.begin(), menuKeys.end(), WORD(VK_F10)), menuKeys.end());
 }

@@ -70,8 +70,9 @@ TovBarItemControl* EditControlsTest::ControlOf(TCustomovBarControl* AMenu, int A
 }
 
 TPoint EditControlsTest::ScreenPoint(TCustomovBarControl* AMenu, const TPoint& P) const {
-    const TRect bounds = AMenu->BoundsRect();
-    return TPoint{bounds.left + P.x, bounds.top + P.y};
+    POINT p{P.x, P.y};
+    ::ClientToScreen(AMenu->Handle(), &p);
+    return TPoint{p.x, p.y};
 }
 
 TPoint EditControlsTest::PartCentre(TCustomovBarControl* AMenu, int AIndex, int APart) const {
