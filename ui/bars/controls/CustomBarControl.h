@@ -251,6 +251,14 @@ public:
     HBRUSH GetSelBrush() const;
     // The strip where a drop-down touches its owner item, and its brush; empty without an owner.
     virtual TRect GetOwnerEdgeRect() const { return TRect{}; }
+    // Screen bounds of the item that opened this bar (empty when none): menus answer their owner item's.
+    virtual TRect GetOwnerBounds() const { return TRect{0, 0, 0, 0}; }
+    // The bar's bounds touch the owner's along an edge, the two spans overlapping.
+    bool IsAdjacentToOwner() const;
+    // The one-pixel strip of the bar where it meets its owner, short of the corners, in window
+    // coordinates; AInParent: one pixel outwards, in the parent's (screen) coordinates. Empty unless
+    // the bar touches its owner.
+    TRect CalcOwnerEdgeRect(bool AInParent) const;
     virtual HBRUSH GetOwnerBrush() const { return GetBackgroundBrush(); }
     // Fills R with the control's background: a colour (not clNone) directly, otherwise through the
     // painter with ABrush standing for the plain background.

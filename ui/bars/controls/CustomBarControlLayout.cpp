@@ -250,3 +250,38 @@ void TCustomovBarControl::DrawBackgroundInRegion(HDC ADC, HRGN ARegion, bool AIs
     }
     RestoreSavedClipRegion(ADC, saved, exists);
 }
+
+// ---- The joint with the owner item
+
+bool TCustomovBarControl::IsAdjacentToOwner() const {
+    const TRect owner = GetOwnerBounds();
+    if (uiIsRectEmpty(owner)) return false;
+    const TRect& bar = FBounds;
+    const bool horizontalSpans = bar.left < owner.right && owner.left < bar.right;
+    const bool verticalSpans = bar.top < owner.bottom && owner.top < bar.bottom;
+    return ((bar.bottom == owner.top || bar.top == owner.bottom) && horizontalSpans) ||
+           ((bar.right == owner.left || bar.left == owner.right) && verticalSpans);
+}
+
+TRect TCustomovBarControl::CalcOwnerEdgeRect(bool AInParent) const {
+    if (!IsAdjacentToOwner()) return TRect{0, 0, 0, 0};
+    const TRect ownerScreen = GetOwnerBounds();
+    TRect bar{0, 0, FBounds.right - FBounds.left, FBounds.bottom - FBounds.top};
+    TRect owner = uiShiftRect(ownerScreen, -FBounds.left, -FBounds.top);
+    // A bar beside its owner meets it along a column: the same computation with X and Y exchanged.
+    const bool vertical = !(bar.top == owner.bottom || bar.bottom == owner.top);
+    auto swap = [](TRect& R) { R = TRect{R.top, R.left, R.bottom, R.right}; };
+    if (vertical) {
+        swap(bar);
+        swap(owner);
+    }
+    const bool belowOwner = bar.top == owner.bottom;
+    TRect r = belowOwner ? TRect{bar.left, bar.top, bar.right, bar.top + 1}
+                         : TRect{bar.left, bar.bottom - 1, bar.right, bar.bottom};
+    if (AInParent) r = uiShiftRect(r, 0, belowOwner ? -1 : 1);
+    r.left = std::max(bar.left, owner.left) + 1;
+    r.right = std::min(bar.right, owner.right) - 1;
+    if (vertical) swap(r);
+    if (AInParent) r = uiShiftRect(r, FBounds.left, FBounds.top);
+    return r;
+}

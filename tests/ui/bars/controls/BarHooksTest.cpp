@@ -11,6 +11,9 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemControl.h"
+#include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/platform/SystemHooks.h"
@@ -187,4 +190,37 @@ TEST_F(BarHooksTest, TheMouseWheelKindFollowsTheActiveBar) {
     EXPECT_EQ(1, ovBarActiveBarMouseWheelKind());
     menu.SetActive(false);
     EXPECT_EQ(3, ovBarActiveBarMouseWheelKind());
+}
+
+namespace {
+
+// An item whose control stands for an in-place editor that has the keyboard focus.
+class EditorControl : public TovBarItemControl {
+public:
+    using TovBarItemControl::TovBarItemControl;
+    bool IsWinControl() const override { return true; }
+    bool Focused() const override { return true; }
+};
+
+const TovBarItemControlClass EditorControlClass{"EditorControl", &ovMakeItemControl<EditorControl>};
+
+class EditorItem : public TovBarButton {
+public:
+    using TovBarButton::TovBarButton;
+    const TovBarItemControlClass* GetControlClass(bool) const override { return &EditorControlClass; }
+};
+
+} // namespace
+
+TEST_F(BarHooksTest, AKeyTypedInAnOpenMenusEditorReachesTheEditor) {
+    HWND target = TKeyTarget::Create();
+    TWindowedMenu* menu = OpenMenu(300, 100, {"One"});
+    TovBarItemLink* link = menu->Add(new EditorItem(form));
+    menu->Layout(120);
+    ASSERT_NE(nullptr, dynamic_cast<EditorControl*>(link->Control()));
+    menu->SetSelectedControl(link->Control());
+    PressKey(VK_DOWN);
+    EXPECT_EQ(link->Control(), menu->SelectedControl()) << "the menu did not take the key";
+    EXPECT_EQ(1, TKeyTarget::Count(WM_KEYDOWN, VK_DOWN)) << "the focused window (the editor) got it";
+    DestroyWindow(target);
 }

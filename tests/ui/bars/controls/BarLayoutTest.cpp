@@ -215,3 +215,45 @@ TEST_F(BarWindowTest, ContainerItemsShowTheirLinksInPlaceAndTakeThemBack) {
     EXPECT_EQ(5, menu.ItemLinks()->Count());
     menu.CollapseContainerLinks();
 }
+
+namespace {
+
+class OwnedMenu : public TWindowedMenu {
+public:
+    using TWindowedMenu::TWindowedMenu;
+    TRect GetOwnerBounds() const override { return Owner; }
+    TRect Owner{0, 0, 0, 0};
+};
+
+} // namespace
+
+TEST_F(BarWindowTest, TheOwnerEdgeIsTheStripWhereTheBarMeetsItsOwner) {
+    struct {
+        const char* Where;
+        TRect Owner;
+        TRect Edge;       // window coordinates
+        TRect EdgeScreen; // one pixel outwards, screen coordinates
+    } cases[] = {
+        // The bar is at (100, 100)-(200, 180).
+        {"below its owner", {120, 80, 160, 100}, {21, 0, 59, 1}, {121, 99, 159, 100}},
+        {"above its owner", {90, 180, 150, 200}, {1, 79, 49, 80}, {101, 180, 149, 181}},
+        {"right of its owner", {60, 110, 100, 130}, {0, 11, 1, 29}, {99, 111, 100, 129}},
+        {"left of its owner", {200, 100, 230, 200}, {99, 1, 100, 79}, {200, 101, 201, 179}},
+        {"apart from its owner", {300, 300, 320, 320}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+    };
+    OwnedMenu menu(manager);
+    menu.SetBounds(TRect{100, 100, 200, 180});
+    for (const auto& c : cases) {
+        menu.Owner = c.Owner;
+        EXPECT_EQ(!uiIsRectEmpty(c.Edge), menu.IsAdjacentToOwner()) << c.Where;
+        const TRect edge = menu.CalcOwnerEdgeRect(false);
+        const TRect screen = menu.CalcOwnerEdgeRect(true);
+        EXPECT_TRUE(edge.left == c.Edge.left && edge.top == c.Edge.top && edge.right == c.Edge.right &&
+                    edge.bottom == c.Edge.bottom)
+            << c.Where << ": " << edge.left << "," << edge.top << "," << edge.right << "," << edge.bottom;
+        EXPECT_TRUE(screen.left == c.EdgeScreen.left && screen.top == c.EdgeScreen.top &&
+                    screen.right == c.EdgeScreen.right && screen.bottom == c.EdgeScreen.bottom)
+            << c.Where << ": " << screen.left << "," << screen.top << "," << screen.right << ","
+            << screen.bottom;
+    }
+}
