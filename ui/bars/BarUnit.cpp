@@ -10,7 +10,9 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/containers/ContainerItemControl.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
+#include "ui/bars/owner/BarOwnerRouting.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
 
@@ -30,16 +32,17 @@ void uiBarsInitialize() {
     RegisterClass<TovBarGroup>();
     ovBarDrawingStateStart();
     ovBarRegistriesStart();
-    // The window item controls (edits, combos) and the container control come with the bar windows:
-    // until then their rows name no control class.
+    ovBarOwnerMessagesStart();
+    // The window item controls (edits, combos) come with the bar windows: until then their rows name no
+    // control class.
     ovBarRegisterItem<TovBarButton>(&ovBarButtonControlClass, true);
     ovBarRegisterItem<TovBarLargeButton>(&ovBarLargeButtonControlClass, true);
     ovBarRegisterItem<TovBarEdit>(&ovBarEditControlClass, true);
     ovBarRegisterItem<TCustomovBarCombo>(&ovCustomBarComboControlClass, true);
     ovBarRegisterItem<TovBarCombo>(&ovBarComboControlClass, true);
     ovBarRegisterItem<TovBarSubItem>(&ovBarSubItemControlClass, true);
-    ovBarRegisterItem<TovBarListItem>(nullptr, true);
-    ovBarRegisterItem<TovBarContainerItem>(nullptr, true);
+    ovBarRegisterItem<TovBarListItem>(&ovBarContainerItemControlClass, true);
+    ovBarRegisterItem<TovBarContainerItem>(&ovBarContainerItemControlClass, true);
     ovBarRegisterItem<TovBarLabel>(&ovBarCustomStaticControlClass, false);
     ovBarRegisterItem<TovBarSeparator>(&ovBarSeparatorControlClass, true);
     // Window items on rotated bars show as plain buttons.
@@ -56,6 +59,7 @@ void uiBarsFinalize() {
     ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
+    ovBarOwnerMessagesEnd();
     ovBarRegistriesEnd();
     TovBarWindowItem::RotatedControlClass = nullptr;
     ovBarDrawingStateEnd();

@@ -1,4 +1,5 @@
 #include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/controls/SubMenuControl.h"
 
 #include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiDC.h"
@@ -75,6 +76,8 @@ TCustomovBarControl::~TCustomovBarControl() {
     // The menus opened from this bar close (this bar takes no part: it is going); the bar it was opened
     // from forgets it.
     FClosingUp = true;
+    // A menu opened from one of this bar's items closes without it: the item controls are gone.
+    if (auto* menu = dynamic_cast<TovBarSubMenuControl*>(FChildBar.Get())) menu->SetOwnerItemControl(nullptr);
     if (FChildBar) FChildBar->CloseUp(bcrOther);
     if (FChildBar && FChildBar->FParentBar.Get() == this) FChildBar->FParentBar.Reset();
     if (FParentBar && FParentBar->FChildBar.Get() == this) FParentBar->FChildBar.Reset();

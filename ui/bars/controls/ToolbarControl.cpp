@@ -1,5 +1,6 @@
 #include "ui/bars/controls/ToolbarControl.h"
 
+#include "platform/vcl/Bitmap.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItem.h"

@@ -5,6 +5,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
+#include "ui/bars/BarWindows.h"
 #include "ui/bars/hints/BarHintInterfaces.h"
 #include "ui/bars/hints/BarHintWindow.h"
 #include "ui/core/base/Geometry.h"

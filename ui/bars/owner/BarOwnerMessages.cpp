@@ -14,10 +14,7 @@
 #include "ui/bars/controls/CustomBarControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/painting/BarPainter.h"
-#include "ui/core/base/ExceptionReport.h"
 #include "ui/core/base/Geometry.h"
-#include "ui/core/base/ServiceObjects.h"
-#include "ui/core/base/WindowProcChain.h"
 #include "ui/core/controls/WindowUtils.h"
 
 #include <vector>
@@ -75,29 +72,12 @@ void ovSetBarHelpHandler(TovBarHelpHandler AHandler) {
 
 TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {}
 
-TovBarOwnerMessages::~TovBarOwnerMessages() {
-    if (FOwnerLink != nullptr)
-        if (TuiWindowProcController* controller = uiWindowProcControllerIfExists())
-            controller->RemoveWindowProc(FOwnerLink);
-}
+TovBarOwnerMessages::~TovBarOwnerMessages() = default;
 
-void TovBarOwnerMessages::HookOwnerWindow() {
+HWND TovBarOwnerMessages::OwnerWindow() {
     TWinControl* owner = FManager->OwnerWinControl();
-    if (owner == nullptr || FOwnerLink != nullptr) return;
-    FOwnerLink = uiWindowProcController()->AddControlWindowProc(
-        owner, TEvent<TMessage&>(this, &TovBarOwnerMessages::OwnerWndProc));
-}
-
-void TovBarOwnerMessages::OwnerWndProc(TMessage& AMessage) {
-    TWinControl* owner = FManager->OwnerWinControl();
-    HWND wnd = owner != nullptr && owner->HandleAllocated() ? owner->Handle() : nullptr;
-    // The manager sees the message before the window handles it (WM_DESTROY with the bars still there).
-    try {
-        HandleOwnerMessage(wnd, AMessage.Msg, AMessage.WParam, AMessage.LParam);
-    } catch (...) {
-        uiHandleException(this);
-    }
-    FOwnerLink->CallPrevWindowProc(AMessage);
+    if (owner != nullptr && owner->HandleAllocated()) FOwnerWnd = owner->Handle();
+    return FOwnerWnd;
 }
 
 HWND TovBarOwnerMessages::TopFormHandle() const {
@@ -115,13 +95,17 @@ void TovBarOwnerMessages::CloseOwnOpenBar() {
 
 void TovBarOwnerMessages::HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
     TWinControl* owner = FManager->OwnerWinControl();
-    const bool ownerGoing = owner != nullptr && owner->ComponentState().Contains(csDestroying);
-    if (ownerGoing) {
-        // Only the owner's real end stores the layout; a window made again (WM_DESTROY of a living
-        // owner) stores nothing.
-        if (AMsg == WM_DESTROY) FManager->StoreLayoutAtExit();
+    if (AMsg == WM_DESTROY && AWnd != nullptr && AWnd == FOwnerWnd) {
+        // Only the owner's real end stores the layout. A living owner lets its window go only through
+        // its handle's destruction (made again, or a parent change); the owner's destructor lets it go
+        // directly.
+        const bool windowOnly = owner != nullptr && !owner->ComponentState().Contains(csDestroying) &&
+                                owner->ControlState().Contains(csDestroyingHandle);
+        if (!windowOnly) FManager->StoreLayoutAtExit();
+        FOwnerWnd = nullptr;
         return;
     }
+    if (owner == nullptr || owner->ComponentState().Contains(csDestroying)) return;
     if (FManager->Bars() == nullptr || FManager->BeingDestroyed()) return;
     switch (AMsg) {
     case WM_ACTIVATE:
@@ -295,10 +279,17 @@ bool HasHelpContext(TovBarItemControl* AControl) {
 
 } // namespace bar_owner_messages_detail
 
-void TovBarOwnerMessages::HandleHelp(HANDLE, const TPoint&) {
-    // Help is asked of the open menu (bar windows answer F1 outside menus themselves).
+void TovBarOwnerMessages::HandleHelp(HANDLE AItemHandle, const TPoint& AMousePos) {
     auto* open = dynamic_cast<TCustomovBarControl*>(CurrentBarControl());
-    if (open == nullptr) return;
+    if (open == nullptr) {
+        // No menu open: the bar under the window asked about and its item at the mouse.
+        TCustomovBarControl* under = TCustomovBarControl::FromChildHandle(static_cast<HWND>(AItemHandle));
+        if (under == nullptr || !under->HandleAllocated()) return;
+        POINT p{AMousePos.x, AMousePos.y};
+        ScreenToClient(under->Handle(), &p);
+        ShowHelp(under, under->ItemControlAtPos(TPoint{p.x, p.y}));
+        return;
+    }
     TCustomovBarControl* bar = open;
     TovBarItemControl* control = open->SelectedControl();
     // An item without a help context takes that of the sub-item that opened its menu, and so on up.

@@ -4,8 +4,8 @@
 // application's help for the item's context (or that of the sub-item that opened its menu); the layout is
 // stored when the owner window goes with its owner, never when the window is only made again.
 //
-// Messages arrive through HandleOwnerMessage, from the bar system's window hooks or from the owner
-// window's procedure (HookOwnerWindow).
+// Messages arrive through HandleOwnerMessage from the bar system's call-window-procedure hook
+// (BarOwnerRouting.h).
 #pragma once
 
 #include "platform/rtl/Object.h"
@@ -14,11 +14,9 @@
 
 #include <functional>
 
-struct TMessage;
 class TCustomovBarControl;
 class TovBarItemControl;
 class TovBarManager;
-class TuiWindowProcLinkedObject;
 
 // Shows help for a context: at APopupPos (screen) as a popup when given, else as the application's
 // help for the context. Tests and the application install theirs; without one nothing shows.
@@ -38,8 +36,10 @@ public:
     ~TovBarOwnerMessages() override;
 
     TovBarManager* Manager() const { return FManager; }
-    // The owner window's procedure passes its messages here first.
-    void HookOwnerWindow();
+    // The owner's window as last seen: its WM_DESTROY comes when the control no longer holds it.
+    HWND OwnerWindow();
+    // AWnd is the window that received the message (the owner, or for broadcast messages a window
+    // the owner lies in).
     void HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
 
     void HandleActivate(int AState, bool AMinimized, HWND AWnd, HWND AOther);
@@ -56,14 +56,13 @@ public:
     unsigned State() const { return FState; }
 
 private:
-    void OwnerWndProc(TMessage& AMessage);
     void UpdateFloatingBars(bool AActive, bool AForced, HWND AOther);
     // The open bar control when it is this manager's.
     void CloseOwnOpenBar();
     HWND TopFormHandle() const;
 
     TovBarManager* FManager;
-    TuiWindowProcLinkedObject* FOwnerLink = nullptr;
+    HWND FOwnerWnd = nullptr;
     unsigned FState = 0;
     bool FMainFormActive = false;
 };

@@ -7,6 +7,7 @@
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/win/Painting.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
@@ -74,10 +75,26 @@ bool TovBarShadowPart::ApplyShape() {
     return false;
 }
 
+void TovBarShadowPart::CreateParams(TCreateParams& Params) {
+    TovCustomShadowWindow::CreateParams(Params);
+    if (Params.WndParent != nullptr) return;
+    HWND bar = FShadow->OwnerHandle();
+    if (bar == nullptr) return;
+    Params.WndParent = bar;
+    if ((GetWindowLong(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) Params.ExStyle |= WS_EX_TOPMOST;
+}
+
+void TovBarShadowPart::PlaceUnderBar(HWND AWnd) {
+    if (OwnerWindow() != nullptr) return; // the base places it under its owner
+    if (HWND bar = FShadow->OwnerHandle())
+        SetWindowPos(AWnd, bar, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void TovBarShadowPart::ShowShadow() {
     FStrips.clear();
     if (ApplyShape()) {
         TovCustomShadowWindow::ShowShadow();
+        PlaceUnderBar(Handle());
         return;
     }
     TovCustomShadowWindow::HideShadow();
@@ -92,6 +109,7 @@ void TovBarShadowPart::ShowStrips() {
         strip->SetTransparent(Transparent());
         strip->SetBounds(FBounds.left + r.left, FBounds.top + r.top, uiWidthOfRect(r), uiHeightOfRect(r));
         strip->ShowShadow();
+        PlaceUnderBar(strip->Handle());
         FStrips.push_back(std::move(strip));
     }
 }

@@ -35,9 +35,15 @@ public:
     // Shown as a shaped window or as its strips.
     bool IsPartShown();
 
+protected:
+    // Owned by the bar's window (and top-most with it) when the bar is no class-library control.
+    void CreateParams(TCreateParams& Params) override;
+
 private:
     // True when the window took the shape.
     bool ApplyShape();
+    // Keeps the shadow windows right under the bar's window.
+    void PlaceUnderBar(HWND AWnd);
     void ShowStrips();
 
     TovBarShadow* FShadow;
@@ -69,9 +75,10 @@ public:
     static int ShadowSize();
     TovBarShadowPart* Part(int AIndex) const { return FParts[AIndex].get(); }
     TWinControl* OwnerWindow() const { return FOwnerWindow; }
+    // The bar's window (null before it exists).
+    HWND OwnerHandle() const;
 
 private:
-    HWND OwnerHandle() const;
     std::unique_ptr<TuiRegion> OwnerShape() const;
     // The outline a pressed toolbar mark is painted with (null when the link is not that mark).
     std::unique_ptr<TuiRegion> LinkShape() const;

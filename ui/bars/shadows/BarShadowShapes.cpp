@@ -1,5 +1,6 @@
 #include "ui/bars/shadows/BarShadowShapes.h"
 
+#include "platform/win/WinUser.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Region.h"
 

@@ -208,6 +208,26 @@ TEST_F(BarHintWindowTest, WhatAnObjectsHintShowsFollowsTheManagersOptions) {
     }
 }
 
+TEST_F(BarHintWindowTest, TheHintFollowsTheSelectionOfABar) {
+    auto* toolbar = Toolbar(dsTop);
+    TovBarButton* open = Button("Open");
+    open->SetHint("Open a sound file");
+    TovBarButton* save = Button("Save");
+    save->SetHint("Save the sound");
+    TovBarItemLink* openLink = toolbar->Add(open);
+    TovBarItemLink* saveLink = toolbar->Add(save);
+    toolbar->Layout();
+    toolbar->SetSelectedControl(openLink->Control());
+    Run(1000);
+    ASSERT_TRUE(visible());
+    EXPECT_EQ(shownHint(), "Open a sound file|");
+    toolbar->SetSelectedControl(saveLink->Control());
+    EXPECT_TRUE(visible());
+    EXPECT_EQ(shownHint(), "Save the sound|");
+    toolbar->SetSelectedControl(nullptr);
+    EXPECT_FALSE(visible());
+}
+
 TEST_F(BarHintWindowTest, AHintWhoseObjectWentShowsNothing) {
     auto hinted = std::make_unique<THinted>();
     hints().ActivateHint(manager, true, "", hinted.get());

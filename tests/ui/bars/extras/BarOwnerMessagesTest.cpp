@@ -19,6 +19,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/owner/BarOwnerMessages.h"
+#include "ui/bars/owner/BarOwnerRouting.h"
 #include "ui/bars/owner/BarShortCuts.h"
 #include "ui/core/controls/WindowUtils.h"
 
@@ -61,8 +62,7 @@ protected:
         windowed.Painter = painter.get();
         previous = ovSetBarWindowFactory(&windowed);
         form->Show();
-        handler = std::make_unique<TovBarOwnerMessages>(manager);
-        handler->HookOwnerWindow();
+        handler = ovBarOwnerMessagesOf(manager);
         ovSetBarHelpHandler([this](int AContext, const TPoint* APopupPos) {
             helpContext = AContext;
             popupAt = APopupPos != nullptr ? std::optional<TPoint>(*APopupPos) : std::nullopt;
@@ -72,7 +72,6 @@ protected:
         ovSetBarHelpHandler(nullptr);
         while (IovBarControl* current = CurrentBarControl())
             ReleaseCurrentBarControl(current);
-        handler.reset();
         delete otherForm;
         ovSetBarWindowFactory(previous);
         BarPaintingTest::TearDown();
@@ -108,7 +107,7 @@ protected:
 
     TWindowedFactory windowed;
     IovBarWindowFactory* previous = nullptr;
-    std::unique_ptr<TovBarOwnerMessages> handler;
+    TovBarOwnerMessages* handler = nullptr;
     TForm* otherForm = nullptr;
     std::optional<int> helpContext;
     std::optional<TPoint> popupAt;
@@ -178,6 +177,8 @@ TEST_F(BarOwnerMessagesTest, AfterADisplayChangeAnOffScreenFloatingToolbarIsBack
 }
 
 TEST_F(BarOwnerMessagesTest, HelpInASubMenuTakesTheContextOfTheSubItemThatOpenedIt) {
+    // (The help border icon makes the window again, which would close open menus.)
+    form->SetBorderIcons(form->BorderIcons() + biHelp);
     auto* parent = Menu();
     TovBarButton* effects = Button("Effects");
     effects->SetHelpContext(42);
@@ -193,7 +194,6 @@ TEST_F(BarOwnerMessagesTest, HelpInASubMenuTakesTheContextOfTheSubItemThatOpened
     child->SetParentBarControl(parent);
     child->SetOwnerItemControl(opener->Control());
     SetCurrentBarControl(child);
-    form->SetBorderIcons(form->BorderIcons() + biHelp);
 
     child->SetSelectedControl(echoLink->Control());
     SendHelp();
@@ -204,8 +204,12 @@ TEST_F(BarOwnerMessagesTest, HelpInASubMenuTakesTheContextOfTheSubItemThatOpened
     EXPECT_EQ(child->CloseUpReason(), bcrOther); // the menu closes first
 
     child->SetSelectedControl(reverbLink->Control());
+    SetCurrentBarControl(child);
     SendHelp();
     EXPECT_EQ(helpContext, 7);
+    // The sub-menu goes before the menu whose item opened it.
+    for (auto& standIn : standIns)
+        if (standIn.get() == child) standIn.reset();
 }
 
 TEST_F(BarOwnerMessagesTest, HelpWithoutAnyItemContextUsesTheBarsAndNothingForZero) {
@@ -224,6 +228,26 @@ TEST_F(BarOwnerMessagesTest, HelpWithoutAnyItemContextUsesTheBarsAndNothingForZe
     EXPECT_FALSE(helpContext.has_value());
 }
 
+TEST_F(BarOwnerMessagesTest, HelpOutsideMenusTakesTheItemUnderTheMouseOfTheBarAskedAbout) {
+    auto* toolbar = Toolbar(dsTop);
+    toolbar->Add(Button("Open"));
+    TovBarButton* normalize = Button("Normalize");
+    normalize->SetHelpContext(31);
+    TovBarItemLink* link = toolbar->Add(normalize);
+    toolbar->Layout();
+    toolbar->SetBounds(
+        TRect{100, 100, 100 + toolbar->GetClientRect().right, 100 + toolbar->GetClientRect().bottom});
+    toolbar->HandleNeeded();
+    ShowWindow(toolbar->Handle(), SW_SHOWNA);
+    olva::win::PumpMessages();
+    const TRect item = toolbar->GetItemControlRect(link->Control());
+    HELPINFO info;
+    info.hItemHandle = toolbar->Handle();
+    info.MousePos = POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    SendMessage(form->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(helpContext, 31);
+}
+
 TEST_F(BarOwnerMessagesTest, TheLayoutIsStoredOnlyWhenTheOwnerReallyGoes) {
     const std::string path = OutputPath("extras-owner-layout.ini");
     std::remove(path.c_str());
@@ -234,8 +258,8 @@ TEST_F(BarOwnerMessagesTest, TheLayoutIsStoredOnlyWhenTheOwnerReallyGoes) {
     form->HandleNeeded();
     EXPECT_FALSE(FileExists(path));
     // The owner goes.
-    form->Destroying();
-    handler->HandleOwnerMessage(form->Handle(), WM_DESTROY, 0, 0);
+    delete form;
+    form = nullptr;
     EXPECT_TRUE(FileExists(path));
 }
 

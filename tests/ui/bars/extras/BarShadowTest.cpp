@@ -5,16 +5,28 @@
 #include "../BarPaintingTestSupport.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiBlit.h"
 #include "platform/gdi/GdiRegions.h"
+#include "platform/gdi/Surface.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/CustomControl.h"
 #include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Presenter.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarItemLinks.h"
 #include "ui/bars/shadows/BarShadow.h"
 #include "ui/bars/shadows/BarShadowShapes.h"
 #include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/Region.h"
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <memory>
 
 using namespace bars_test;
@@ -327,6 +339,110 @@ TEST_F(BarShadowWindowTest, APressedMarksPaintedOutlineShapesTheLinkShadow) {
     // The outline starts three rows down, so does its right band.
     EXPECT_FALSE(Covers(link, 212, mark.top + s + 2));
     EXPECT_TRUE(Covers(link, 212, mark.top + 3 + s));
+}
+
+} // namespace bar_shadow_tests
+
+namespace bar_shadow_tests {
+
+// A borderless top-most window that draws what it is given (through a picture, as bar windows do).
+std::map<HWND, std::function<void(TuiCanvas*)>>& PictureDrawers() {
+    static std::map<HWND, std::function<void(TuiCanvas*)>> drawers;
+    return drawers;
+}
+
+LRESULT PictureWindowProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+    if (AMsg != WM_PAINT) return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(AWnd, &ps);
+    RECT client{};
+    GetClientRect(AWnd, &client);
+    TBitmap picture(client.right, client.bottom);
+    TuiCanvas canvas(picture.Canvas());
+    if (auto it = PictureDrawers().find(AWnd); it != PictureDrawers().end()) it->second(&canvas);
+    BitBlt(dc, 0, 0, client.right, client.bottom, picture.Canvas()->Handle(), 0, 0, SRCCOPY);
+    EndPaint(AWnd, &ps);
+    return 0;
+}
+
+HWND PictureWindow(const TRect& R, std::function<void(TuiCanvas*)> ADraw) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASS wc;
+        wc.lpfnWndProc = &PictureWindowProc;
+        wc.lpszClassName = "BarExtrasPicture";
+        registered = RegisterClass(&wc) != 0;
+    }
+    HWND wnd = CreateWindowEx(WS_EX_TOPMOST, "BarExtrasPicture", "", WS_POPUP, R.left, R.top,
+                              uiWidthOfRect(R), uiHeightOfRect(R), nullptr, nullptr, nullptr, nullptr);
+    PictureDrawers()[wnd] = std::move(ADraw);
+    ShowWindow(wnd, SW_SHOWNA);
+    UpdateWindow(wnd);
+    return wnd;
+}
+
+class BarShadowPictureTest : public BarPaintingTest {
+protected:
+    static bool SaveScreenAround(const RECT& R, const std::string& AName) {
+        const auto screen = olva::win::ComposeScreen();
+        TSurface crop((R.right - R.left) * 2, (R.bottom - R.top) * 2);
+        for (int y = 0; y < crop.Height(); ++y)
+            for (int x = 0; x < crop.Width(); ++x)
+                crop.SetPixel(x, y, screen->Pixel(R.left + x / 2, R.top + y / 2) | 0xFF000000u);
+        return SaveSurfaceToPng(crop, OutputPath(AName));
+    }
+};
+
+TEST_F(BarShadowPictureTest, ADropDownUnderItsToolbarButtonCastsOneJoinedShadow) {
+    auto* toolbar = Toolbar(dsTop);
+    toolbar->Add(Button("Open", 0));
+    toolbar->Add(Button("Save", 1));
+    TovBarItemLink* effects = toolbar->Add(Button("Effects", 2, psCaptionGlyph));
+    toolbar->Layout();
+    auto* menu = Menu();
+    for (const char* caption : {"Amplify", "Echo", "Normalize", "Reverse"})
+        menu->Add(Button(caption));
+    menu->Layout();
+    bar_standins::JoinMenuBelow(toolbar, effects->Control(), menu);
+
+    const TSize toolbarSize = toolbar->DockedWindowSize();
+    HWND toolbarWindow = PictureWindow(TRect{0, 0, toolbarSize.cx, toolbarSize.cy},
+                                       [toolbar](TuiCanvas* ACanvas) { toolbar->PaintDockedTo(ACanvas); });
+    TRect menuRect = menu->GetWindowRectLocal();
+    OffsetRect(&menuRect, menu->Position().x, menu->Position().y);
+    HWND menuWindow = PictureWindow(menuRect, [menu](TuiCanvas* ACanvas) { menu->PaintTo(ACanvas); });
+    olva::win::PumpMessages();
+
+    // The shadow hangs on the menu's window.
+    menu->SetHandle(menuWindow);
+    const TRect link = toolbar->GetItemControlRect(effects->Control());
+    auto shadow = std::make_unique<TovBarShadow>(nullptr, menu);
+    shadow->SetBounds(link, menuRect);
+    shadow->SetVisible(true);
+    olva::win::PumpMessages();
+    ASSERT_NE(shadow->Part(1), nullptr);
+
+    EXPECT_TRUE(
+        SaveScreenAround(RECT{0, 0, std::max<int>(toolbarSize.cx, menuRect.right) + 12, menuRect.bottom + 12},
+                         "extras-dropdown-shadow.png"));
+    // The menu and the button show exactly what they drew: no shadow lies on them.
+    const auto screen = olva::win::ComposeScreen();
+    const auto menuImage = olva::win::WindowImage(menuWindow);
+    ASSERT_NE(menuImage, nullptr);
+    for (int y = 0; y < uiHeightOfRect(menuRect); y += 3)
+        for (int x = 0; x < uiWidthOfRect(menuRect); x += 3)
+            ASSERT_EQ(screen->Pixel(menuRect.left + x, menuRect.top + y) & 0xFFFFFF,
+                      menuImage->Pixel(x, y) & 0xFFFFFF)
+                << x << "," << y;
+    // Right of the menu and below it the desktop is darker.
+    const std::uint32_t desktop = screen->Pixel(menuRect.right + 30, menuRect.top + 30) & 0xFFFFFF;
+    EXPECT_NE(screen->Pixel(menuRect.right, menuRect.top + 20) & 0xFFFFFF, desktop);
+    EXPECT_NE(screen->Pixel(menuRect.left + 20, menuRect.bottom) & 0xFFFFFF, desktop);
+    shadow.reset();
+    menu->SetHandle(nullptr);
+    PictureDrawers().clear();
+    DestroyWindow(menuWindow);
+    DestroyWindow(toolbarWindow);
 }
 
 } // namespace bar_shadow_tests
