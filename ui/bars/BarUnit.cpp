@@ -11,6 +11,7 @@
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/containers/ContainerItemControl.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/owner/BarOwnerRouting.h"
 #include "ui/bars/painting/BarFlatPainter.h"
@@ -50,6 +51,7 @@ void uiBarsInitialize() {
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
     ovBarWindowsStart();
+    ovBarRegisterSubMenuWindows();
     Initialized = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 
@@ -115,7 +116,25 @@ void TovBarSubMenuControl::MoveTo(const TPoint& AScreenPoint) {
     FScreenOrigin = AScreenPoint;
 }
 
+TovBarItemControl* TovBarSubMenuControl::GetOwnerItemControl() const {
+    return FOwnerItemControl.Get();
+}
+
+void TovBarSubMenuControl::SetOwnerItemControl(TovBarItemControl* AControl) {
+    FOwnerItemControl = AControl;
+}
+
 void TovBarSubMenuControl::SelectFirstSelectableLink() {
     if (FItemLinks == nullptr) return;
     if (TovBarItemLink* link = FItemLinks->GetFirstSelectableLink()) SetSelectedControl(link->Control());
+}
+
+void ovBarRegisterSubMenuWindows() {
+    if (TovBarWindowFactory* windows = ovBarWindows())
+        windows->SetSubMenuMaker([](TovBarItemLinks* ALinks) -> IovBarControl* {
+            if (ALinks == nullptr) return nullptr;
+            auto* menu = new TovBarSubMenuControl(ALinks->BarManager());
+            menu->SetItemLinks(ALinks);
+            return menu;
+        });
 }

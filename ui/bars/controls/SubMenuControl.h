@@ -71,8 +71,8 @@ public:
     void SetLightBrush(HBRUSH ABrush) { FLightBrush = ABrush; }
 
     // ---- The opening item
-    TovBarItemControl* GetOwnerItemControl() const { return FOwnerItemControl; }
-    void SetOwnerItemControl(TovBarItemControl* AControl) { FOwnerItemControl = AControl; }
+    TovBarItemControl* GetOwnerItemControl() const;
+    void SetOwnerItemControl(TovBarItemControl* AControl);
     TRect OwnerRect() const { return FOwnerRect; }
     void SetOwnerRect(const TRect& R) { FOwnerRect = R; }
     TCustomovBarControl* OwnerBar() const { return FOwnerBar; }
@@ -95,7 +95,7 @@ public:
     void SetOwnerEdgeRect(const TRect& R) { FOwnerEdgeRect = R; }
 
     // ---- Layout (from the top index; item rectangles in client coordinates)
-    virtual void CalcLayout();
+    void CalcLayout() override;
     // The window size the menu asks for: every visible item from the first, the expand mark, frame and
     // margins; an empty menu is 100 pixels wide and a text line high.
     virtual TSize CalcMenuSize();
@@ -137,7 +137,6 @@ public:
 
     // ---- Window, placement and animation
     void Show() override;
-    void CloseUp(TovBarCloseUpReason AReason) override;
     bool IsVisible() const override;
     void Repaint() override;
     void Rebuild() override;
@@ -170,18 +169,21 @@ public:
 
     // ---- Input (the window's messages)
     // A key for the menu; True when it was used.
-    virtual bool ProcessKey(WORD AKey, TShiftState AShift);
-    void MouseMove(const TPoint& AClientPoint);
-    void MouseDown(const TPoint& AClientPoint, bool ARight);
-    void MouseUp(const TPoint& AClientPoint, bool ARight);
-    void MouseLeave();
+    virtual bool MenuKey(WORD AKey, TShiftState AShift);
+    void MenuMouseMove(const TPoint& AClientPoint);
+    void MenuMouseDown(const TPoint& AClientPoint, bool ARight);
+    void MenuMouseUp(const TPoint& AClientPoint, bool ARight);
+    void MouseLeave() override;
     // Right clicks choose items, as left ones do (not in a menu dropped from a toolbar's button).
     virtual bool RightButtonClicksItems() const;
     // The deepest open menu of the chain this menu belongs to.
     TovBarSubMenuControl* DeepestOpenMenu();
 
-    // The window class's procedure.
-    void WndProc(TMessage& AMessage);
+    // The procedure of the menu's own window class.
+    void MenuWndProc(TMessage& AMessage);
+    // The menu runs its own window (Show made it); a menu shown in a window of the bar base, or drawn
+    // without one, keeps the base's handling.
+    bool OwnsMenuWindow() const { return FOwnWindow; }
 
 protected:
     void DoCloseUp() override;
@@ -211,7 +213,8 @@ private:
     bool FShowAnimation = false;
     bool FNonRecent = false;
     HBRUSH FLightBrush = nullptr;
-    TovBarItemControl* FOwnerItemControl = nullptr;
+    // The opening item's menu may be freed first (its controls go with it).
+    TWeakLink<TovBarItemControl> FOwnerItemControl;
     TRect FOwnerRect{0, 0, 0, 0};
     TRect FOwnerEdgeRect{0, 0, 0, 0};
     TCustomovBarControl* FOwnerBar = nullptr;
@@ -242,9 +245,13 @@ private:
     bool FSizeAdjustLock = false;
     TovBarMenuAnimations FAnimationKind = maNone;
     std::unique_ptr<TovBarMenuAnimation> FAnimation;
-    TuiCanvas* FPaintCanvas = nullptr;
+    TuiCanvas* FMenuPaintCanvas = nullptr;
     TovBarItemControl* FPressedControl = nullptr;
+    bool FOwnWindow = false;
 };
+
+// Gives the bar unit's window factory its maker of sub-menu windows (the unit calls it at its start).
+void ovBarRegisterSubMenuWindows();
 
 // Where maRandom draws its number (0..99); tests replace it.
 std::function<int()>& ovBarMenuAnimationRandom();

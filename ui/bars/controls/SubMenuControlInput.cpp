@@ -61,7 +61,7 @@ void TovBarSubMenuControl::ClickControl(TovBarItemControl* AControl, bool AByMou
     AControl->Click(AByMouse);
 }
 
-bool TovBarSubMenuControl::ProcessKey(WORD AKey, TShiftState AShift) {
+bool TovBarSubMenuControl::MenuKey(WORD AKey, TShiftState AShift) {
     StopAnimation(true);
     TWeakLink<TCustomovBarControl> self(this);
     TovBarItemLink* selected = FSelectedControl != nullptr ? FSelectedControl->ItemLink() : nullptr;
@@ -76,7 +76,7 @@ bool TovBarSubMenuControl::ProcessKey(WORD AKey, TShiftState AShift) {
             // Past the last shown item the hidden ones come next.
             ExpandMenu();
             if (!self) return true;
-            return ProcessKey(AKey, AShift);
+            return MenuKey(AKey, AShift);
         }
     }
     if (FItemLinks == nullptr) return false;
@@ -138,7 +138,7 @@ bool TovBarSubMenuControl::ProcessKey(WORD AKey, TShiftState AShift) {
     return true;
 }
 
-void TovBarSubMenuControl::MouseMove(const TPoint& AClientPoint) {
+void TovBarSubMenuControl::MenuMouseMove(const TPoint& AClientPoint) {
     if (FAnimation && FAnimation->Running()) StopAnimation(true);
     const TPoint cursor = uiGetMouseCursorPos();
     // The item under the cursor when the menu opened is not hot-tracked until the mouse moves.
@@ -175,7 +175,7 @@ void TovBarSubMenuControl::MouseMove(const TPoint& AClientPoint) {
     if (control->IsDropDown()) control->ControlActivate(false, true);
 }
 
-void TovBarSubMenuControl::MouseDown(const TPoint& AClientPoint, bool ARight) {
+void TovBarSubMenuControl::MenuMouseDown(const TPoint& AClientPoint, bool ARight) {
     if (ARight && !RightButtonClicksItems()) return;
     StopAnimation(true);
     if (FIgnoreNextClick) {
@@ -201,7 +201,7 @@ void TovBarSubMenuControl::MouseDown(const TPoint& AClientPoint, bool ARight) {
     if (control->IsDropDown()) ClickControl(control, true);
 }
 
-void TovBarSubMenuControl::MouseUp(const TPoint& AClientPoint, bool ARight) {
+void TovBarSubMenuControl::MenuMouseUp(const TPoint& AClientPoint, bool ARight) {
     if (ARight && !RightButtonClicksItems()) return;
     TovBarItemControl* control = ItemControlAt(AClientPoint);
     FPressedControl = nullptr;
@@ -212,6 +212,10 @@ void TovBarSubMenuControl::MouseUp(const TPoint& AClientPoint, bool ARight) {
 }
 
 void TovBarSubMenuControl::MouseLeave() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::MouseLeave();
+        return;
+    }
     if (FScrollTimer) StopScrollTimer();
 }
 

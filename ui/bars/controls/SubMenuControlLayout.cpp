@@ -78,6 +78,10 @@ TSize TovBarSubMenuControl::CalcMenuSize() {
 }
 
 void TovBarSubMenuControl::CalcLayout() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::CalcLayout();
+        return;
+    }
     FScrollUpRect = FScrollDownRect = FMarkRect = TRect{0, 0, 0, 0};
     FPlacedCount = 0;
     if (FItemLinks == nullptr) return;
@@ -159,10 +163,20 @@ void TovBarSubMenuControl::MakeItemVisible(TovBarItemControl* AControl) {
     CalcLayout();
     while (FTopIndex > index)
         SetTopIndex(FTopIndex - 1);
+    bool scrolledDown = false;
     while (index >= FTopIndex + FPlacedCount && CanScrollDown()) {
         const int top = FTopIndex;
         SetTopIndex(FTopIndex + 1);
         if (FTopIndex == top) break;
+        scrolledDown = true;
+    }
+    // At the end of the list the items before take up the room the last step left empty.
+    while (scrolledDown && FTopIndex > 0 && !CanScrollDown()) {
+        SetTopIndex(FTopIndex - 1);
+        if (CanScrollDown() || index >= FTopIndex + FPlacedCount) {
+            SetTopIndex(FTopIndex + 1);
+            break;
+        }
     }
     if (FTopIndex != before) Repaint();
 }
@@ -182,7 +196,7 @@ void TovBarSubMenuControl::ScrollTimerStep() {
     } else {
         StopScrollTimer();
         // Hot tracking resumes at once for the item now under the mouse.
-        MouseMove(cursor);
+        MenuMouseMove(cursor);
     }
 }
 

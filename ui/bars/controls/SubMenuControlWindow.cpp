@@ -37,7 +37,7 @@ LRESULT MenuWindowProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
     TMessage message{AMsg, AWParam, ALParam, 0};
     // Nothing may unwind through the window system's dispatch.
     try {
-        menu->WndProc(message);
+        menu->MenuWndProc(message);
     } catch (...) {
         uiHandleException(menu);
     }
@@ -76,19 +76,27 @@ TovBarSubMenuControl::~TovBarSubMenuControl() {
 }
 
 TuiCanvas* TovBarSubMenuControl::GetCanvas() const {
-    return FPaintCanvas != nullptr ? FPaintCanvas : TCustomovBarControl::GetCanvas();
+    return FMenuPaintCanvas != nullptr ? FMenuPaintCanvas : TCustomovBarControl::GetCanvas();
 }
 
 bool TovBarSubMenuControl::IsVisible() const {
-    // A menu drawn without a window of its own (a picture of it) is as visible as it was told.
-    return FHandle != nullptr ? ::IsWindowVisible(FHandle) != FALSE : FVisible;
+    if (!FOwnWindow) return TCustomovBarControl::IsVisible();
+    return FHandle != nullptr && ::IsWindowVisible(FHandle) != FALSE;
 }
 
 void TovBarSubMenuControl::Repaint() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::Repaint();
+        return;
+    }
     if (FHandle != nullptr) ::RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void TovBarSubMenuControl::Rebuild() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::Rebuild();
+        return;
+    }
     if (FHandle == nullptr) return;
     bool flippedX = false, flippedY = false;
     ApplyRecentItemCount();
@@ -157,10 +165,11 @@ void TovBarSubMenuControl::CreateMenuWindow() {
                                WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, FPosition.x, FPosition.y, 0, 0,
                                owner, nullptr, nullptr, nullptr);
     if (FHandle == nullptr) throw EOutOfResources("Error creating window");
+    FOwnWindow = true;
     ::SetWindowLongPtr(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FPositionAtShow = FPosition;
+    // The open menu becomes the active bar: the bar hooks hand it the keys.
     SetActive(true);
-    SetCurrentBarControl(this);
     ApplyRecentItemCount();
     FTopIndex = 0;
     bool flippedX = false, flippedY = false;
@@ -171,7 +180,7 @@ void TovBarSubMenuControl::CreateMenuWindow() {
 }
 
 void TovBarSubMenuControl::DestroyMenuWindow() {
-    if (FHandle == nullptr) return;
+    if (FHandle == nullptr || !FOwnWindow) return;
     StopAnimation(false);
     FAnimation.reset();
     StopScrollTimer();
@@ -255,11 +264,11 @@ void TovBarSubMenuControl::StopAnimation(bool AFinish) {
 
 // ---- Closing
 
-void TovBarSubMenuControl::CloseUp(TovBarCloseUpReason AReason) {
-    TCustomovBarControl::CloseUp(AReason);
-}
-
 void TovBarSubMenuControl::DoCloseUp() {
+    if (!FOwnWindow) {
+        TCustomovBarControl::DoCloseUp();
+        return;
+    }
     TWeakLink<TCustomovBarControl> self(this);
     if (FChildBar) FChildBar->CloseUp(FCloseUpReason);
     if (!self) return;
@@ -268,11 +277,10 @@ void TovBarSubMenuControl::DoCloseUp() {
     TovBarItemControl* owner = GetOwnerItemControl();
     const bool closedByOwner = owner != nullptr && !owner->IsActive();
     const bool wasOpen = FHandle != nullptr;
-    DestroyMenuWindow();
     SetActive(false);
+    DestroyMenuWindow();
     FVisible = false;
     FSelectedControl = nullptr;
-    ReleaseCurrentBarControl(this);
     if (FManager != nullptr && CurrentBarControl() == nullptr) SetMenusExpanded(false);
     if (wasOpen && OnCloseUpNotify) OnCloseUpNotify(this, FCloseUpReason);
     if (!self) return;
@@ -300,8 +308,8 @@ void TovBarSubMenuControl::PaintFrame(HDC ADC) {
 void TovBarSubMenuControl::PaintClient(TuiCanvas* ACanvas) {
     TovBarPainter* painter = GetPainter();
     if (painter == nullptr || FItemLinks == nullptr) return;
-    TuiCanvas* previous = FPaintCanvas;
-    FPaintCanvas = ACanvas;
+    TuiCanvas* previous = FMenuPaintCanvas;
+    FMenuPaintCanvas = ACanvas;
     if (TFont* font = GetFont()) ACanvas->Font()->Assign(font);
     HDC dc = ACanvas->Handle();
     FillBackground(dc, FClientRect, clNone, GetBackgroundBrush());
@@ -320,7 +328,7 @@ void TovBarSubMenuControl::PaintClient(TuiCanvas* ACanvas) {
     if (CanScrollUp()) painter->SubMenuControlDrawScrollButton(this, ACanvas, false);
     if (CanScrollDown()) painter->SubMenuControlDrawScrollButton(this, ACanvas, true);
     if (HasMark()) painter->SubMenuControlDrawMark(this, ACanvas, FMarkRect, FMarkState != 0);
-    FPaintCanvas = previous;
+    FMenuPaintCanvas = previous;
 }
 
 void TovBarSubMenuControl::PaintWindowTo(TuiCanvas* ACanvas) {
@@ -338,7 +346,7 @@ void TovBarSubMenuControl::PaintWindowTo(TuiCanvas* ACanvas) {
 
 // ---- Messages
 
-void TovBarSubMenuControl::WndProc(TMessage& AMessage) {
+void TovBarSubMenuControl::MenuWndProc(TMessage& AMessage) {
     const HWND handle = FHandle;
     auto defaultHandling = [&] {
         AMessage.Result = DefWindowProc(handle, AMessage.Msg, AMessage.WParam, AMessage.LParam);
@@ -389,20 +397,20 @@ void TovBarSubMenuControl::WndProc(TMessage& AMessage) {
         AMessage.Result = MA_NOACTIVATE;
         return;
     case WM_MOUSEMOVE:
-        MouseMove(MenuPointFromLParam(AMessage.LParam));
+        MenuMouseMove(MenuPointFromLParam(AMessage.LParam));
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        MouseDown(MenuPointFromLParam(AMessage.LParam), false);
+        MenuMouseDown(MenuPointFromLParam(AMessage.LParam), false);
         return;
     case WM_RBUTTONDOWN:
-        MouseDown(MenuPointFromLParam(AMessage.LParam), true);
+        MenuMouseDown(MenuPointFromLParam(AMessage.LParam), true);
         return;
     case WM_LBUTTONUP:
-        MouseUp(MenuPointFromLParam(AMessage.LParam), false);
+        MenuMouseUp(MenuPointFromLParam(AMessage.LParam), false);
         return;
     case WM_RBUTTONUP:
-        MouseUp(MenuPointFromLParam(AMessage.LParam), true);
+        MenuMouseUp(MenuPointFromLParam(AMessage.LParam), true);
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -410,7 +418,7 @@ void TovBarSubMenuControl::WndProc(TMessage& AMessage) {
         if (GetKeyState(VK_SHIFT) < 0) shift.Include(ssShift);
         if (GetKeyState(VK_CONTROL) < 0) shift.Include(ssCtrl);
         if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
-        AMessage.Result = ProcessKey(static_cast<WORD>(AMessage.WParam), shift) ? 0 : 1;
+        AMessage.Result = MenuKey(static_cast<WORD>(AMessage.WParam), shift) ? 0 : 1;
         return;
     }
     case WM_TIMER:

@@ -1,5 +1,6 @@
 #include "ui/bars/popupmenus/PopupMenu.h"
 
+#include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Messages.h"
@@ -10,33 +11,6 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/core/controls/WindowUtils.h"
-
-namespace {
-
-bool IsPopupLoopButtonDown(UINT AMessage) {
-    switch (AMessage) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The window is one of the open menus of the chain that starts at ARoot.
-bool IsMenuWindowOfChain(TovBarSubMenuControl* ARoot, HWND AWnd) {
-    for (TCustomovBarControl* bar = ARoot; bar != nullptr; bar = bar->ChildBar())
-        if (bar->Handle() != nullptr && bar->Handle() == AWnd) return true;
-    return false;
-}
-
-} // namespace
 
 TovBarCustomPopupMenu::TovBarCustomPopupMenu(TComponent* AOwner)
     : TovBarCustomPopupMenuComponent(AOwner), FBackgroundBitmap(std::make_unique<TBitmap>()),
@@ -171,45 +145,36 @@ void TovBarCustomPopupMenu::Popup(int X, int Y) {
         throw;
     }
     if (!FUseOwnMessageLoop) return;
+    // An item's action may free this component while the loop dispatches it.
+    TWeakLink<TovBarCustomPopupMenu> self(this);
     RunMessageLoop();
-    FreeClosedMenu();
-}
-
-bool TovBarCustomPopupMenu::RouteMessage(const MSG& AMsg) {
-    auto* root = dynamic_cast<TovBarSubMenuControl*>(FItemLinks->BarControl());
-    if (root == nullptr) return false;
-    if (IsPopupLoopButtonDown(AMsg.message) && !IsMenuWindowOfChain(root, AMsg.hwnd)) {
-        // The deepest menu closes and the chain with it, level by level.
-        root->DeepestOpenMenu()->CloseUp(bcrOther);
-        return false;
-    }
-    if (AMsg.message == WM_KEYDOWN || AMsg.message == WM_SYSKEYDOWN) {
-        TovBarSubMenuControl* target = root->DeepestOpenMenu();
-        if (target->Handle() != nullptr)
-            ::SendMessage(target->Handle(), AMsg.message, AMsg.wParam, AMsg.lParam);
-        return true;
-    }
-    return false;
+    if (self) FreeClosedMenu();
 }
 
 void TovBarCustomPopupMenu::RunMessageLoop() {
     while (FPopupVisible) {
         MSG msg;
-        const BOOL result = ::GetMessage(&msg, nullptr, 0, 0);
-        if (result == -1) break;
-        if (result == 0) {
+        // The bar hooks run inside retrieval and may close the menu while taking the message that did it
+        // (a key, a press outside): then nothing is retrieved, and the loop must not wait for more.
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!FPopupVisible) break;
+            ::WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        const bool taken = RouteMessage(msg);
         if (!FPopupVisible) {
-            // The message that closed the menu (or came after it) belongs to the caller's loop.
-            if (!taken) ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            // The message that came after the menu closed belongs to the caller's loop.
+            ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
             break;
         }
-        if (taken || msg.message == WM_COMMAND) continue;
+        if (msg.message == WM_COMMAND) continue;
+        TWeakLink<TovBarCustomPopupMenu> self(this);
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
+        if (!self) return;
     }
     // A quit or a failed retrieval ends the loop with the menu still open: it closes.
     if (FPopupVisible)

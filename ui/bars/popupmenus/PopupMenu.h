@@ -73,11 +73,9 @@ protected:
     virtual void DoPaintBar(TCanvas* ACanvas, const TRect& R) {
         if (OnPaintBar) OnPaintBar(this, ACanvas, R);
     }
-    // Runs until the menu closes; see the note at the top.
+    // Runs until the menu closes; see the note at the top. The bar hooks, there while a manager exists,
+    // hand keys to the deepest open menu and close the menus on a press outside them.
     void RunMessageLoop();
-    // What the bar system's hooks do for a menu of this loop: a press outside the open menus closes them,
-    // and keys go to the deepest open menu. True when the message was taken.
-    bool RouteMessage(const MSG& AMsg);
     // The closed menu's window object is freed once nothing that ran inside its close-up still uses it.
     void FreeClosedMenu();
 

@@ -8,6 +8,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/SubMenuControl.h"
 
 namespace menus_test {
@@ -125,6 +126,18 @@ TEST_F(MenuKeysTest, TheLoopHandsKeysToTheDeepestOpenMenu) {
     popup->Popup(200, 150);
     EXPECT_EQ(normalizeClicks, 1);
     EXPECT_EQ(popup->LastCloseUpReason(), bcrItemClick);
+}
+
+TEST_F(MenuKeysTest, TheBarUnitsFactoryGivesSubItemsMenuWindows) {
+    // The fixture's factory stands in for the unit's; put the unit's back for this test.
+    IovBarWindowFactory* fixture = ovSetBarWindowFactory(ovBarWindows());
+    effects->ItemLinks()->ConnectBarControl();
+    auto* menu = dynamic_cast<TovBarSubMenuControl*>(effects->ItemLinks()->BarControl());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->ItemLinks(), effects->ItemLinks());
+    EXPECT_NE(effects->ItemLinks()->Items(0)->Control(), nullptr) << "the links made their controls";
+    effects->ItemLinks()->FreeBarControl();
+    ovSetBarWindowFactory(fixture);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -23,6 +24,10 @@ struct PlacementCase {
     TRect Expected;
     bool FlippedX, FlippedY;
 };
+
+void PrintTo(const PlacementCase& ACase, std::ostream* AStream) {
+    *AStream << ACase.Name;
+}
 
 class MenuPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 

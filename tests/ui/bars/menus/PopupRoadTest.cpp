@@ -209,6 +209,28 @@ TEST_F(PopupRoadTest, PopupAtRectKeepsTheAlignmentAfterwards) {
     EXPECT_EQ(popup->PopupAlignment(), paCenter);
 }
 
+TEST_F(PopupRoadTest, AnItemWhoseActionFreesThePopupMenuRunsOnceAndTheLoopEnds) {
+    int frees = 0;
+    TovBarButton* drop = Command("Drop menu");
+    drop->SetOnClick(TNotifyEvent(
+        [&](TObject*) {
+            ++frees;
+            delete popup;
+            popup = nullptr;
+        },
+        drop));
+    popup->ItemLinks()->AddItem(drop);
+    OpenAt(300, 200, [&] {
+        const TPoint p = ItemCentre(root, "Drop menu");
+        MoveMouse(p.x, p.y);
+        ClickAt(p.x, p.y);
+    });
+    EXPECT_EQ(frees, 1);
+    EXPECT_EQ(popup, nullptr);
+    EXPECT_EQ(CurrentBarControl(), nullptr);
+    olva::win::PumpMessages();
+}
+
 TEST_F(PopupRoadTest, BarSizeIsNeverNegative) {
     popup->SetBarSize(-5);
     EXPECT_EQ(popup->BarSize(), 0);
