@@ -40,9 +40,9 @@ void uiBarsInitialize() {
     // control class.
     ovBarRegisterItem<TovBarButton>(&ovBarButtonControlClass, true);
     ovBarRegisterItem<TovBarLargeButton>(&ovBarLargeButtonControlClass, true);
-    ovBarRegisterItem<TovBarEdit>(nullptr, true);
-    ovBarRegisterItem<TCustomovBarCombo>(nullptr, true);
-    ovBarRegisterItem<TovBarCombo>(nullptr, true);
+    ovBarRegisterItem<TovBarEdit>(&ovBarEditControlClass, true);
+    ovBarRegisterItem<TCustomovBarCombo>(&ovCustomBarComboControlClass, true);
+    ovBarRegisterItem<TovBarCombo>(&ovBarComboControlClass, true);
     ovBarRegisterItem<TovBarSubItem>(&ovBarSubItemControlClass, true);
     ovBarRegisterItem<TovBarListItem>(&ovBarContainerItemControlClass, true);
     ovBarRegisterItem<TovBarContainerItem>(&ovBarContainerItemControlClass, true);

@@ -430,6 +430,10 @@ void TovBarSubMenuControl::MenuWndProc(TMessage& AMessage) {
             ExpandTimerFired(AMessage.WParam);
         }
         return;
+    case WM_COMMAND:
+        // An in-place editor's change notification: the base hands it back to the editor.
+        TCustomovBarControl::WndProc(AMessage);
+        return;
     default:
         defaultHandling();
     }

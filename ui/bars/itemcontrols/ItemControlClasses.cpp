@@ -1,5 +1,6 @@
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 
+#include "ui/bars/itemcontrols/ComboControls.h"
 #include "ui/bars/itemcontrols/LargeButtonControls.h"
 #include "ui/bars/itemcontrols/StaticControls.h"
 #include "ui/bars/itemcontrols/SubItemControl.h"
@@ -16,3 +17,9 @@ const TovBarItemControlClass ovBarCustomStaticControlClass{"TovBarCustomStaticCo
                                                            &ovMakeItemControl<TovBarCustomStaticControl>};
 const TovBarItemControlClass ovBarSeparatorControlClass{"TovBarSeparatorControl",
                                                         &ovMakeItemControl<TovBarSeparatorControl>};
+const TovBarItemControlClass ovBarEditControlClass{"TovBarEditControl",
+                                                   &ovMakeItemControl<TovBarEditControl>};
+const TovBarItemControlClass ovCustomBarComboControlClass{"TCustomovBarComboControl",
+                                                          &ovMakeItemControl<TCustomovBarComboControl>};
+const TovBarItemControlClass ovBarComboControlClass{"TovBarComboControl",
+                                                    &ovMakeItemControl<TovBarComboControl>};

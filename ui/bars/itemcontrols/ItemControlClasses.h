@@ -9,3 +9,6 @@ extern const TovBarItemControlClass ovBarApplicationMenuButtonControlClass;
 extern const TovBarItemControlClass ovBarSubItemControlClass;
 extern const TovBarItemControlClass ovBarCustomStaticControlClass;
 extern const TovBarItemControlClass ovBarSeparatorControlClass;
+extern const TovBarItemControlClass ovBarEditControlClass;
+extern const TovBarItemControlClass ovCustomBarComboControlClass;
+extern const TovBarItemControlClass ovBarComboControlClass;
