@@ -7,6 +7,7 @@
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/CommCtrl.h"
 #include "platform/vcl/Font.h"
+#include "platform/win/Painting.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"

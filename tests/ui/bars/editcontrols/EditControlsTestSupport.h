@@ -5,6 +5,9 @@
 
 #include "../controls/BarWindowTestSupport.h"
 
+#include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
+#include "ui/bars/BarButtons.h"
 #include "ui/bars/BarEditItems.h"
 
 #include <string>
