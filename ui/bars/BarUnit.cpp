@@ -10,6 +10,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/BarWindowFactory.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/painting/BarFlatPainter.h"
 #include "ui/bars/painting/BarUnitState.h"
@@ -47,12 +48,14 @@ void uiBarsInitialize() {
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
     ovBarWindowsStart();
+    ovBarDesignControllerStart();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarDesignControllerEnd();
     ovBarWindowsEnd();
     ovBarFreeCursors();
     FreeBarFlatPainter();
