@@ -115,6 +115,14 @@ void TovBarSubMenuControl::MoveTo(const TPoint& AScreenPoint) {
     FScreenOrigin = AScreenPoint;
 }
 
+TovBarItemControl* TovBarSubMenuControl::GetOwnerItemControl() const {
+    return FOwnerItemControl.Get();
+}
+
+void TovBarSubMenuControl::SetOwnerItemControl(TovBarItemControl* AControl) {
+    FOwnerItemControl = AControl;
+}
+
 void TovBarSubMenuControl::SelectFirstSelectableLink() {
     if (FItemLinks == nullptr) return;
     if (TovBarItemLink* link = FItemLinks->GetFirstSelectableLink()) SetSelectedControl(link->Control());

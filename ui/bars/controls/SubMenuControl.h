@@ -1,13 +1,24 @@
-// TovBarSubMenuControl: a drop-down or popup menu's bar control, as item controls and the painter read
-// it: its side band and icon column, detach caption, visible items, brushes, the item that opened it and
-// where it opened.
+// TovBarSubMenuControl: a drop-down or popup menu's bar control: its side band and icon column, detach
+// caption, visible items, brushes, the item that opened it and where it opened (what item controls and the
+// painter read); its layout from a scroll position with scroll bands and the expand mark of personalised
+// menus (SubMenuControlLayout.cpp); its window, placement and opening animation (SubMenuControlWindow.cpp);
+// its keys and mouse (SubMenuControlInput.cpp).
 #pragma once
 
+#include "platform/vcl/ControlTypes.h"
+#include "platform/vcl/PopupMenu.h"
 #include "ui/bars/controls/CustomBarControl.h"
+
+#include <functional>
+#include <memory>
+
+class TovBarMenuAnimation;
+struct TMessage;
 
 class TovBarSubMenuControl : public TCustomovBarControl {
 public:
     explicit TovBarSubMenuControl(TovBarManager* AManager);
+    ~TovBarSubMenuControl() override;
 
     TovBarItemPaintType GetPaintType() const override { return iptMenu; }
     bool IsPopup() const override { return true; }
@@ -60,8 +71,8 @@ public:
     void SetLightBrush(HBRUSH ABrush) { FLightBrush = ABrush; }
 
     // ---- The opening item
-    TovBarItemControl* GetOwnerItemControl() const { return FOwnerItemControl; }
-    void SetOwnerItemControl(TovBarItemControl* AControl) { FOwnerItemControl = AControl; }
+    TovBarItemControl* GetOwnerItemControl() const;
+    void SetOwnerItemControl(TovBarItemControl* AControl);
     TRect OwnerRect() const { return FOwnerRect; }
     void SetOwnerRect(const TRect& R) { FOwnerRect = R; }
     TCustomovBarControl* OwnerBar() const { return FOwnerBar; }
@@ -83,6 +94,114 @@ public:
     void SelectFirstSelectableLink();
     void SetOwnerEdgeRect(const TRect& R) { FOwnerEdgeRect = R; }
 
+    // ---- Layout (from the top index; item rectangles in client coordinates)
+    void CalcLayout() override;
+    // The window size the menu asks for: every visible item from the first, the expand mark, frame and
+    // margins; an empty menu is 100 pixels wide and a text line high.
+    virtual TSize CalcMenuSize();
+    // Widest item and summed heights from the top index.
+    virtual void CalcContentSize(TSize& ASize);
+    int MinWidth() const { return FMinWidth; }
+    void SetMinWidth(int AValue) { FMinWidth = AValue; }
+    // The item control under a client point, or null.
+    TovBarItemControl* ItemControlAt(const TPoint& AClientPoint) const;
+
+    // ---- Scrolling
+    int TopIndex() const { return FTopIndex; }
+    // Clamped to the visible links (0 for an empty menu); a change lays out and repaints.
+    void SetTopIndex(int AValue);
+    bool CanScrollUp() const { return FTopIndex > 0; }
+    bool CanScrollDown() const;
+    int PlacedCount() const { return FPlacedCount; }
+    // The scroll bands in client coordinates (empty when the menu cannot scroll that way).
+    TRect ScrollButtonRect(bool ABottom) const { return ABottom ? FScrollDownRect : FScrollUpRect; }
+    virtual int GetScrollTimerInterval() const;
+    // Scrolls until the control is shown whole.
+    void MakeItemVisible(TovBarItemControl* AControl);
+    // The scroll timer's step: a band still hot scrolls one item, else scrolling stops.
+    void ScrollTimerStep();
+    bool ScrollTimerRunning() const { return FScrollTimer; }
+
+    // ---- Personalised menus
+    bool HasMark() const override;
+    TRect GetMarkRect() const { return FMarkRect; }
+    int GetMarkState() const override { return FMarkState; }
+    void SetMarkState(int AState);
+    // Shows every item of a personalised menu (and of every menu opened until the chain closes).
+    void ExpandMenu();
+    static bool MenusExpanded();
+    static void SetMenusExpanded(bool AValue);
+    // The expand timers: 2 selects the mark, 3 presses it.
+    void ExpandTimerFired(UINT_PTR AId);
+    UINT_PTR ExpandTimer() const { return FExpandTimer; }
+
+    // ---- Window, placement and animation
+    void Show() override;
+    bool IsVisible() const override;
+    void Repaint() override;
+    void Rebuild() override;
+    // Opening directions: where the menu goes when it has the choice (right and down by default).
+    bool OpensLeft() const { return FOpensLeft; }
+    bool OpensUp() const { return FOpensUp; }
+    void SetDirections(bool ALeft, bool AUp) {
+        FOpensLeft = ALeft;
+        FOpensUp = AUp;
+    }
+    TPopupAlignment PopupAlignment() const { return FPopupAlignment; }
+    void SetPopupAlignment(TPopupAlignment AValue) { FPopupAlignment = AValue; }
+    // The window that owns the popup and gets the focus back when it closes.
+    HWND ParentWindow() const { return FParentWindow; }
+    void SetParentWindow(HWND AWnd) { FParentWindow = AWnd; }
+    // Bounds of the owner element the menu drops from (screen; empty: none).
+    void SetOwnerBounds(const TRect& R) { FOwnerBounds = R; }
+    // Places the window (ASize zero: computed); the flips tell whether it went to the other side.
+    virtual void CalcPosition(TSize ASize, bool& AFlippedX, bool& AFlippedY);
+    TovBarMenuAnimations AnimationKind() const { return FAnimationKind; }
+    TovBarMenuAnimation* Animation() const { return FAnimation.get(); }
+    // Ends a running opening animation; with AFinish the window jumps to its final state.
+    void StopAnimation(bool AFinish);
+    // The whole window (frame and client) painted at the canvas's origin.
+    void PaintWindowTo(TuiCanvas* ACanvas);
+    TuiCanvas* GetCanvas() const override;
+    // Fired by the window when it shows, and when it closes (with the reason).
+    std::function<void(TovBarSubMenuControl*)> OnPopupNotify;
+    std::function<void(TovBarSubMenuControl*, TovBarCloseUpReason)> OnCloseUpNotify;
+
+    // ---- Input (the window's messages)
+    // A key for the menu; True when it was used.
+    virtual bool MenuKey(WORD AKey, TShiftState AShift);
+    void MenuMouseMove(const TPoint& AClientPoint);
+    void MenuMouseDown(const TPoint& AClientPoint, bool ARight);
+    void MenuMouseUp(const TPoint& AClientPoint, bool ARight);
+    void MouseLeave() override;
+    // Right clicks choose items, as left ones do (not in a menu dropped from a toolbar's button).
+    virtual bool RightButtonClicksItems() const;
+    // The deepest open menu of the chain this menu belongs to.
+    TovBarSubMenuControl* DeepestOpenMenu();
+
+    // The procedure of the menu's own window class.
+    void MenuWndProc(TMessage& AMessage);
+    // The menu runs its own window (Show made it); a menu shown in a window of the bar base, or drawn
+    // without one, keeps the base's handling.
+    bool OwnsMenuWindow() const { return FOwnWindow; }
+
+protected:
+    void DoCloseUp() override;
+    virtual void CreateMenuWindow();
+    virtual void DestroyMenuWindow();
+    virtual void ShowMenuWindow();
+    void PaintFrame(HDC ADC);
+    void PaintClient(TuiCanvas* ACanvas);
+    void SelectLink(TovBarItemLink* ALink, bool AByKey);
+    void ClickControl(TovBarItemControl* AControl, bool AByMouse);
+    void StartAnimation(bool AFlippedX, bool AFlippedY);
+    void FinishAnimation();
+    void StartExpandTimer(UINT_PTR AId, UINT AInterval);
+    void KillExpandTimer();
+    void StopScrollTimer();
+    void ApplyRecentItemCount();
+    void PlaceWindow(const TRect& ABounds);
+
 private:
     static bool uiIsRectEmptyRect(const TRect& R) { return R.right <= R.left || R.bottom <= R.top; }
 
@@ -94,11 +213,42 @@ private:
     bool FShowAnimation = false;
     bool FNonRecent = false;
     HBRUSH FLightBrush = nullptr;
-    TovBarItemControl* FOwnerItemControl = nullptr;
+    // The opening item's menu may be freed first (its controls go with it).
+    TWeakLink<TovBarItemControl> FOwnerItemControl;
     TRect FOwnerRect{0, 0, 0, 0};
     TRect FOwnerEdgeRect{0, 0, 0, 0};
     TCustomovBarControl* FOwnerBar = nullptr;
     int FOwnerWidth = 0;
     int FOwnerHeight = 0;
     TPoint FPosition{0, 0};
+
+    int FTopIndex = 0;
+    int FPlacedCount = 0;
+    int FMinWidth = 0;
+    int FMarkState = 0;
+    TRect FScrollUpRect{0, 0, 0, 0};
+    TRect FScrollDownRect{0, 0, 0, 0};
+    TRect FMarkRect{0, 0, 0, 0};
+    TRect FOwnerBounds{0, 0, 0, 0};
+    bool FOpensLeft = false;
+    bool FOpensUp = false;
+    TPopupAlignment FPopupAlignment = paLeft;
+    HWND FParentWindow = nullptr;
+    TPoint FPositionAtShow{0, 0};
+    TPoint FMousePosAtPopup{0, 0};
+    TPoint FLastMousePos{-1, -1};
+    bool FScrollTimer = false;
+    UINT_PTR FExpandTimer = 0;
+    bool FExpanding = false;
+    bool FIgnoreNextClick = false;
+    bool FShowing = false;
+    bool FSizeAdjustLock = false;
+    TovBarMenuAnimations FAnimationKind = maNone;
+    std::unique_ptr<TovBarMenuAnimation> FAnimation;
+    TuiCanvas* FMenuPaintCanvas = nullptr;
+    TovBarItemControl* FPressedControl = nullptr;
+    bool FOwnWindow = false;
 };
+
+// Where maRandom draws its number (0..99); tests replace it.
+std::function<int()>& ovBarMenuAnimationRandom();

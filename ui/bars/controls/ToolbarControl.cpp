@@ -5,6 +5,7 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
+#include "platform/vcl/Bitmap.h"
 #include "ui/bars/painting/BarPainter.h"
 
 TovBarControl::TovBarControl(TovBarManager* AManager, TovBar* ABar)

@@ -7,6 +7,7 @@
 #include "ui/bars/layout/BarLayoutDiagnostics.h"
 
 #include <cctype>
+#include <climits>
 
 namespace {
 

@@ -82,8 +82,9 @@ public:
     ~TStandInMenu() override;
 
     TovBarItemLinks* Links() const { return ItemLinks(); }
+    // Shown without a window of its own.
     void Show() override {
-        TovBarSubMenuControl::Show();
+        TCustomovBarControl::Show();
         ++ShowCount;
     }
     int ShowCount = 0;
