@@ -19,6 +19,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
@@ -270,6 +271,12 @@ void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, T
 
 void TCustomovBarControl::DoRightMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                            bool AInClient) {
+    // While customizing a right press on a link opens the link's customizing popup.
+    if (IsCustomizing()) {
+        if (AControl != nullptr && AControl->ItemLink() != nullptr)
+            BarDesignController()->ShowLinkCustomizingPopup(this, AControl->ItemLink());
+        return;
+    }
     if (AControl != FSelectedControl && Kind() == bckToolbar) BarLostFocus();
 }
 

@@ -9,8 +9,13 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarStrings.h"
+#include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/controls/SubMenuControl.h"
+#include "ui/bars/customize/BarCustomizingPopup.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/CoreServices.h"
+#include "ui/core/base/ResourceStrings.h"
 
 #include <memory>
 
@@ -153,10 +158,45 @@ bool TovBarDesignController::DeleteSelectedObjects(TovBarDeleteKind, bool AFromK
 }
 
 bool TovBarDesignController::CancelCustomizingOperation(TovBarManager* AManager) {
+    // An open customizing popup is the operation Escape ends first (its menu is a bar of the customizing
+    // manager, so the key reaches here rather than the menu).
+    if (FPopup != nullptr) {
+        if (TovBarSubMenuControl* menu = FPopup->GetSubMenuControl()) {
+            menu->CloseUp(bcrEscape);
+            return true;
+        }
+    }
     TovBarItemLink* last = LastSelectedLink();
     if (last == nullptr || FLastSelectedManager != AManager) return false;
     if (AManager->SelectedItem() == last->Control()) AManager->SetSelectedItem(nullptr);
     ForgetLastSelected();
+    return true;
+}
+
+// ---- The customizing popup
+
+bool TovBarDesignController::ShowLinkCustomizingPopup(TCustomovBarControl* ABarControl,
+                                                      TovBarItemLink* ALink) {
+    if (ABarControl == nullptr || ALink == nullptr || FPopup != nullptr) return false;
+    TovBarManager* manager = ABarControl->GetBarManager();
+    if (manager == nullptr || !manager->IsCustomizingOrDesigning()) return false;
+    SelectLink(ALink, dsoExclusive);
+    // The manager owns the popup while it is open; it goes as soon as it closed.
+    std::unique_ptr<TovBarCustomizingPopup> popup(new TovBarCustomizingPopup(manager, ABarControl, ALink));
+    if (!popup->Fill()) return false;
+    FPopup = popup.get();
+    popup->OnPopup = TNotifyEvent(
+        [this](TObject*) {
+            if (OnCustomizingPopup) OnCustomizingPopup(FPopup);
+        },
+        this);
+    popup->PopupFromCursorPos();
+    FPopup = nullptr;
+    const bool blankName = popup->NameWasBlank();
+    popup.reset();
+    if (blankName)
+        Application()->MessageBox(uiGetResourceString(ovSBAR_COMMANDNAMECANNOTBEBLANK),
+                                  Application()->Title(), MB_OK | MB_ICONERROR);
     return true;
 }
 

@@ -7,7 +7,11 @@
 // So a link freed behind the controller's back, or a customization that ended, leaves nothing to delete.
 #pragma once
 
+#include <functional>
+
+class TCustomovBarControl;
 class TovBarComponent;
+class TovBarCustomizingPopup;
 class TovBarGroup;
 class TovBarItemLink;
 class TovBarManager;
@@ -42,8 +46,18 @@ public:
     // At run time the last selected link, when shown on a bar, is freed. From the keyboard this happens
     // only while the manager's owner window (or a child of it) has the focus. True when something went.
     bool DeleteSelectedObjects(TovBarDeleteKind AKind, bool AFromKeyboard);
-    // Escape: ends the current selection of the customizing manager; True when there was one.
+    // Escape: closes the open customizing popup, else ends the selection of the customizing manager;
+    // True when there was either.
     bool CancelCustomizingOperation(TovBarManager* AManager);
+
+    // ---- The customizing popup
+    // Selects the link and opens its customizing popup at the cursor until it closes. A blank name typed
+    // in it is refused afterwards in a message box. False when the popup would be empty (never shown).
+    bool ShowLinkCustomizingPopup(TCustomovBarControl* ABarControl, TovBarItemLink* ALink);
+    // The open customizing popup, or null.
+    TovBarCustomizingPopup* CustomizingPopup() const { return FPopup; }
+    // Told when a customizing popup opens (its window is made right after).
+    std::function<void(TovBarCustomizingPopup*)> OnCustomizingPopup;
 
     // ---- Groups
     // Adds a member to a group; a group that would contain itself is refused with the message "You cannot
@@ -57,6 +71,7 @@ private:
 
     TovBarItemLink* FLastSelected = nullptr;
     TovBarManager* FLastSelectedManager = nullptr;
+    TovBarCustomizingPopup* FPopup = nullptr;
 };
 
 // The controller (made on first use, ended with the bar unit).
