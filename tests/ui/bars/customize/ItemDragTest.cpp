@@ -12,6 +12,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/customize/BarDragInfo.h"
 
 #include <functional>
 #include <string>
@@ -157,6 +158,41 @@ TEST_F(ItemDragTest, DraggingAlongItsOwnBarStartsOrEndsAGroupFromFourPixels) {
         ASSERT_EQ((std::vector<std::string>{"Cut", "Copy", "Paste"}), Captions(left)) << "nothing moves";
         EXPECT_EQ(c.After, left->ItemLinks()->Items(1)->BeginGroup());
     }
+}
+
+} // namespace
+
+namespace {
+
+// The line state as the cursor goes: the insertion mark shows where a move would land, hides over the
+// link's own place and off every bar (where the state says the link would be removed).
+TEST_F(ItemDragTest, TheInsertionMarkFollowsTheDropPosition) {
+    MoveTo(Centre(left, 0));
+    TovBarDragInfo drag(manager);
+    drag.BeginDrag(left->ItemLinks()->Items(0)->Item(), left->ItemLinks()->Items(0));
+    struct Step {
+        TPoint Where;
+        TovBarDraggingState State;
+        bool Mark;
+    };
+    const Step steps[] = {
+        {Offset(Centre(right, 1), 4), bdsMove, true},       {Offset(Centre(left, 0), 2), bdsSamePlace, false},
+        {Offset(Centre(left, 1), -4), bdsSamePlace, false}, {TPoint{600, 450}, bdsNoDrop, false},
+        {Offset(Centre(right, 0), -4), bdsMove, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Where.y);
+        drag.DragOver(step.Where);
+        EXPECT_EQ(step.State, drag.State());
+        EXPECT_EQ(step.Mark, drag.DragLineVisible());
+    }
+    EXPECT_EQ(right, drag.DragOverBar());
+    EXPECT_EQ(right->ItemLinks()->Items(0), drag.DragOverLink());
+    drag.EndDrag();
+    EXPECT_FALSE(drag.DragLineVisible());
+    EXPECT_EQ(bdsNone, drag.State());
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ((std::vector<std::string>{"Cut", "Copy", "Paste"}), Captions(left)) << "nothing dropped";
 }
 
 } // namespace
