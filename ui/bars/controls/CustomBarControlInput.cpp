@@ -264,8 +264,15 @@ void TCustomovBarControl::DoMouseDown(TMouseButton AButton, TShiftState AShift, 
 
 void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                           bool AInClient) {
-    // While customizing a press starts a drag of the item, which the drag code runs.
-    if (IsCustomizing()) return;
+    // While customizing a press on a link starts dragging it; the drag runs its own loop until the release.
+    if (IsCustomizing()) {
+        if (AControl != nullptr && AControl->ItemLink() != nullptr && FManager != nullptr && CanCustomize()) {
+            TovBarItemLink* link = AControl->ItemLink();
+            BarDesignController()->SelectLink(link, dsoExclusive);
+            FManager->StartDrag(link->Item(), link);
+        }
+        return;
+    }
     DoClickItemControl(AControl);
 }
 

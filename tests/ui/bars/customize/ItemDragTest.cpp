@@ -196,3 +196,22 @@ TEST_F(ItemDragTest, TheInsertionMarkFollowsTheDropPosition) {
 }
 
 } // namespace
+
+namespace {
+
+// The real road: a press on a customized link starts the drag, the release drops it.
+TEST_F(ItemDragTest, APressOnACustomizedLinkDragsIt) {
+    const TPoint start = Centre(left, 0);
+    const TPoint target = Offset(Centre(right, 1), 4);
+    MoveTo(start);
+    TDragScript::Post([=] {
+        InjectMouse(MouseAction::Move, target.x, target.y);
+        InjectMouse(MouseAction::LeftUp, target.x, target.y);
+    });
+    InjectMouse(MouseAction::LeftDown, start.x, start.y);
+    olva::win::PumpMessages();
+    EXPECT_EQ((std::vector<std::string>{"Copy", "Paste"}), Captions(left));
+    EXPECT_EQ((std::vector<std::string>{"One", "Two", "Cut"}), Captions(right));
+}
+
+} // namespace
