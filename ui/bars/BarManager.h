@@ -191,6 +191,8 @@ public:
 
     // ---- Customizing
     void SetIsCustomizing(bool AValue);
+    // Drags the item (from a command list) or the link (on a bar) until the button is released.
+    void StartDrag(TovBarItem* AItem, TovBarItemLink* ALink);
     bool IsOtherManagerCustomizing() const;
 
     // ---- Stored layout (ui/bars/layout): what the user made of the toolbars, kept between runs

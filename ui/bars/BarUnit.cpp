@@ -13,6 +13,7 @@
 #include "ui/bars/containers/ContainerItemControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarWindowFactory.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/navigation/BarNavigationHooks.h"
 #include "ui/bars/owner/BarOwnerRouting.h"
@@ -56,12 +57,14 @@ void uiBarsInitialize() {
     ovRegisterToolbarWindows();
     ovBarRegisterSubMenuWindows();
     ovBarNavigationStart();
+    ovBarDesignControllerStart();
     Initialized = true;
 }
 
 void uiBarsFinalize() {
     if (!Initialized) return;
     Initialized = false;
+    ovBarDesignControllerEnd();
     ovBarNavigationEnd();
     ovBarWindowsEnd();
     ovBarFreeCursors();

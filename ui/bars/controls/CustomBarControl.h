@@ -241,7 +241,8 @@ public:
     virtual bool HasOwnBackground() const;
     virtual TBitmap* GetBackgroundBitmap() const { return FBackgroundBitmap; }
     void SetBackgroundBitmap(TBitmap* ABitmap) { FBackgroundBitmap = ABitmap; }
-    bool IsCustomizing() const;
+    // Internal menus (the customizing popup) answer False: they work as menus while their manager customizes.
+    virtual bool IsCustomizing() const;
     bool IsDesigning() const;
 
     // ---- Brushes and background (the painter's)

@@ -19,6 +19,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
@@ -263,13 +264,26 @@ void TCustomovBarControl::DoMouseDown(TMouseButton AButton, TShiftState AShift, 
 
 void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                           bool AInClient) {
-    // While customizing a press starts a drag of the item, which the drag code runs.
-    if (IsCustomizing()) return;
+    // While customizing a press on a link starts dragging it; the drag runs its own loop until the release.
+    if (IsCustomizing()) {
+        if (AControl != nullptr && AControl->ItemLink() != nullptr && FManager != nullptr && CanCustomize()) {
+            TovBarItemLink* link = AControl->ItemLink();
+            BarDesignController()->SelectLink(link, dsoExclusive);
+            FManager->StartDrag(link->Item(), link);
+        }
+        return;
+    }
     DoClickItemControl(AControl);
 }
 
 void TCustomovBarControl::DoRightMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                            bool AInClient) {
+    // While customizing a right press on a link opens the link's customizing popup.
+    if (IsCustomizing()) {
+        if (AControl != nullptr && AControl->ItemLink() != nullptr)
+            BarDesignController()->ShowLinkCustomizingPopup(this, AControl->ItemLink());
+        return;
+    }
     if (AControl != FSelectedControl && Kind() == bckToolbar) BarLostFocus();
 }
 

@@ -22,6 +22,8 @@ public:
 
     TovBarItemPaintType GetPaintType() const override { return iptMenu; }
     bool IsPopup() const override { return true; }
+    // A menu lays its items out one under another: drops and insertion marks go by height.
+    bool IsVerticalLayout() const override { return true; }
     TovBarBehaviorOptions GetBehaviorOptions() const override;
     int GetItemHeight(TovBarItemControl* AControl) const override;
     void FillBackground(HDC ADC, const TRect& R, TColor AColor, HBRUSH ABrush) override;

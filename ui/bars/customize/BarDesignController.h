@@ -1,0 +1,81 @@
+// The one controller behind customizing bars: it remembers the link the user selected last, deletes the
+// selection (the Delete key or a menu entry), answers Escape, and adds group members so that a refused
+// member is told to the user instead of escaping as an exception.
+//
+// The last selected link is kept as a plain pointer but never trusted: every use first checks that its
+// manager still exists and still customizes (or designs) and that the link is still one of the manager's.
+// So a link freed behind the controller's back, or a customization that ended, leaves nothing to delete.
+#pragma once
+
+#include <functional>
+
+class TCustomovBarControl;
+class TovBarComponent;
+class TovBarCustomizingPopup;
+class TovBarGroup;
+class TovBarItemLink;
+class TovBarManager;
+
+// Selection operations passed to a selected object: add, re-examine, exclusive.
+enum TovBarDesignSelectOperation { dsoAdd = 0, dsoReexamine = 1, dsoExclusive = 2 };
+
+// Kinds of deleting: the links (0) or the items behind them (1).
+enum TovBarDeleteKind { bdkLinks = 0, bdkItems = 1 };
+
+class TovBarDesignController {
+public:
+    TovBarDesignController() = default;
+    TovBarDesignController(const TovBarDesignController&) = delete;
+    TovBarDesignController& operator=(const TovBarDesignController&) = delete;
+
+    // ---- Selection
+    // Adding or exclusive selection makes the link the last selected one; re-examining drops the last
+    // selected link when its control no longer shows it selected or the application is not active.
+    void SelectLink(TovBarItemLink* ALink, TovBarDesignSelectOperation AOperation);
+    // The last selected link, or null when it (or its manager) is gone or its customization ended.
+    TovBarItemLink* LastSelectedLink();
+    void ForgetLastSelected();
+    // At run time a click selects a link that is not already the last selected one.
+    bool WantsDefaultSelection(TovBarItemLink* ALink);
+
+    // ---- Deleting
+    // The manager whose objects are being customized: the last selected link's, else the first that
+    // customizes or designs.
+    TovBarManager* CustomizingManager();
+    bool CanDeleteSelection();
+    // At run time the last selected link, when shown on a bar, is freed. From the keyboard this happens
+    // only while the manager's owner window (or a child of it) has the focus. True when something went.
+    bool DeleteSelectedObjects(TovBarDeleteKind AKind, bool AFromKeyboard);
+    // Escape: closes the open customizing popup, else ends the selection of the customizing manager;
+    // True when there was either.
+    bool CancelCustomizingOperation(TovBarManager* AManager);
+
+    // ---- The customizing popup
+    // Selects the link and opens its customizing popup at the cursor until it closes. A blank name typed
+    // in it is refused afterwards in a message box. False when the popup would be empty (never shown).
+    bool ShowLinkCustomizingPopup(TCustomovBarControl* ABarControl, TovBarItemLink* ALink);
+    // The open customizing popup, or null.
+    TovBarCustomizingPopup* CustomizingPopup() const { return FPopup; }
+    // Told when a customizing popup opens (its window is made right after).
+    std::function<void(TovBarCustomizingPopup*)> OnCustomizingPopup;
+
+    // ---- Groups
+    // Adds a member to a group; a group that would contain itself is refused with the message "You cannot
+    // create recursive groups" in a message box. True when the member was added (or already was there).
+    bool AddGroupMember(TovBarGroup* AGroup, TovBarComponent* AMember);
+
+private:
+    bool IsLinkOfManager(const TovBarItemLink* ALink, TovBarManager* AManager) const;
+    void SetLastSelected(TovBarItemLink* ALink, TovBarManager* AManager);
+    static void RepaintLink(TovBarItemLink* ALink);
+
+    TovBarItemLink* FLastSelected = nullptr;
+    TovBarManager* FLastSelectedManager = nullptr;
+    TovBarCustomizingPopup* FPopup = nullptr;
+};
+
+// The controller (made on first use, ended with the bar unit).
+TovBarDesignController* BarDesignController();
+// Fills the bar hooks' design-controller points (Escape and Delete while customizing), and empties them.
+void ovBarDesignControllerStart();
+void ovBarDesignControllerEnd();
