@@ -8,6 +8,7 @@
 #include "platform/vcl/Screen.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinKeys.h"
+#include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItemLinks.h"

@@ -12,6 +12,7 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarComponents.h"
+#include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/customize/BarDesignController.h"
