@@ -70,7 +70,12 @@ void ovSetBarHelpHandler(TovBarHelpHandler AHandler) {
     HelpHandler() = std::move(AHandler);
 }
 
-TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {}
+TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {
+    // A manager made on a form that is already active never sees that form's activation: without this
+    // the first switch to another application would change nothing and its floating toolbars stay.
+    HWND top = TopFormHandle();
+    FMainFormActive = top != nullptr && top == GetActiveWindow();
+}
 
 TovBarOwnerMessages::~TovBarOwnerMessages() = default;
 
