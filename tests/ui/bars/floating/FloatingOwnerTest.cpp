@@ -165,6 +165,37 @@ TEST_F(FloatingOwnerTest, AMonitorChangeMovesFloatingToolbarsIntoTheWorkArea) {
     EXPECT_EQ(away->FloatLeft(), awayAfter.left) << "the bar keeps the new place";
 }
 
+// Making the owner's window again takes the toolbar windows with it; they come back as they were:
+// docked in their dock, floating where they floated; a closed one stays closed.
+TEST_F(FloatingOwnerTest, AfterTheOwnersWindowIsMadeAgainTheToolbarsShowAgain) {
+    TovBar* docked = AddToolbar("Docked");
+    TovBar* floating = FloatingToolbar("Floating", 640, 380);
+    TovBar* closed = FloatingToolbar("Closed", 300, 500);
+    closed->SetVisible(false);
+    olva::win::PumpMessages();
+    const RECT floatingBefore = Bounds(floating);
+    HWND before = form->Handle();
+    form->RecreateWnd();
+    form->HandleNeeded();
+    olva::win::PumpMessages();
+    ASSERT_NE(form->Handle(), before);
+    EXPECT_TRUE(docked->Visible());
+    EXPECT_TRUE(floating->Visible());
+    ASSERT_TRUE(Shown(docked));
+    ASSERT_TRUE(Shown(floating));
+    EXPECT_FALSE(closed->Visible()) << "a closed toolbar stays closed";
+    EXPECT_FALSE(manager->IsRestoringBars()) << "no toolbar is left waiting";
+    EXPECT_EQ(docked->DockingStyle(), dsTop);
+    auto* top = dynamic_cast<TovDockControl*>(manager->Bars()->DockControls(dsTop));
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(GetParent(Window(docked)->Handle()), top->Handle());
+    EXPECT_EQ(GetParent(top->Handle()), form->Handle());
+    const RECT floatingAfter = Bounds(floating);
+    EXPECT_EQ(floatingAfter.left, floatingBefore.left);
+    EXPECT_EQ(floatingAfter.top, floatingBefore.top);
+    EXPECT_EQ(GetWindow(Window(floating)->Handle(), GW_OWNER), form->Handle()) << "owned by the new window";
+}
+
 // Closing a floating toolbar that was moved saves its place first, also while its window is hidden
 // because another application is active.
 TEST_F(FloatingOwnerTest, AFloatingToolbarHiddenSavesItsPlaceFirst) {
