@@ -50,6 +50,8 @@ protected:
         for (int i = 0; i < AButtons; ++i) {
             auto* button = new TovBarButton(form);
             button->SetCaption(ACaption + std::to_string(i));
+            // The layout stores links by their items' names.
+            button->SetName("Button" + std::to_string(++buttonCount));
             bar->ItemLinks()->AddItem(button);
         }
         olva::win::PumpMessages();
@@ -87,6 +89,7 @@ protected:
 
     TovBarManager* manager = nullptr;
     std::string layoutPath;
+    int buttonCount = 0;
 };
 
 } // namespace
@@ -216,8 +219,8 @@ TEST_F(FloatingOwnerTest, AFloatingToolbarHiddenSavesItsPlaceFirst) {
     EXPECT_EQ(Bounds(bar).top, 277);
 }
 
-// A layout stored and changed afterwards: reading it puts the floating window back at its place, docks
-// again what was docked and floats what floated.
+// A layout stored and changed afterwards: reading it puts the floating window back at its place and
+// size, docks again what was docked and floats what floated.
 TEST_F(FloatingOwnerTest, AStoredLayoutPlacesTheWindowsWhereItSays) {
     TovBar* docked = AddToolbar("Docked");
     TovBar* floating = FloatingToolbar("Floating", 520, 340);
@@ -238,6 +241,9 @@ TEST_F(FloatingOwnerTest, AStoredLayoutPlacesTheWindowsWhereItSays) {
     const RECT floatingRead = Bounds(floating);
     EXPECT_EQ(floatingRead.left, floatingStored.left);
     EXPECT_EQ(floatingRead.top, floatingStored.top);
+    EXPECT_EQ(floatingRead.right - floatingRead.left, floatingStored.right - floatingStored.left);
+    EXPECT_EQ(floatingRead.bottom - floatingRead.top, floatingStored.bottom - floatingStored.top);
+    EXPECT_EQ(floating->ItemLinks()->Count(), 4);
     auto* top = dynamic_cast<TovDockControl*>(manager->Bars()->DockControls(dsTop));
     ASSERT_NE(top, nullptr);
     EXPECT_EQ(GetParent(Window(docked)->Handle()), top->Handle());
