@@ -12,6 +12,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
@@ -70,7 +71,12 @@ void ovSetBarHelpHandler(TovBarHelpHandler AHandler) {
     HelpHandler() = std::move(AHandler);
 }
 
-TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {}
+TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {
+    // A manager made on a form that is already active never sees that form's activation: without this
+    // the first switch to another application would change nothing and its floating toolbars stay.
+    HWND top = TopFormHandle();
+    FMainFormActive = top != nullptr && top == GetActiveWindow();
+}
 
 TovBarOwnerMessages::~TovBarOwnerMessages() = default;
 
@@ -101,8 +107,17 @@ void TovBarOwnerMessages::HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWPara
         // directly.
         const bool windowOnly = owner != nullptr && !owner->ComponentState().Contains(csDestroying) &&
                                 owner->ControlState().Contains(csDestroyingHandle);
-        if (!windowOnly) FManager->StoreLayoutAtExit();
+        if (!windowOnly)
+            FManager->StoreLayoutAtExit();
+        else if (!FManager->BeingDestroyed() && FManager->Bars() != nullptr)
+            PutBarsToWait();
         FOwnerWnd = nullptr;
+        return;
+    }
+    if (AMsg == WM_CREATE && owner != nullptr && FManager->IsRestoringBars()) {
+        // The owner's window is made again: the docks get theirs and the waiting toolbars come back.
+        OwnerWindow();
+        ShowWaitingBars();
         return;
     }
     if (owner == nullptr || owner->ComponentState().Contains(csDestroying)) return;
@@ -147,6 +162,29 @@ void TovBarOwnerMessages::HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWPara
     default:
         break;
     }
+}
+
+void TovBarOwnerMessages::PutBarsToWait() {
+    // Every toolbar window lies in the owner's window (docked) or is owned by it (floating). They go
+    // now, each saving its place, rather than with the owner's window behind the toolbars' backs; the
+    // docks' windows go with them. Hiding a waiting toolbar takes its window.
+    FManager->BeginBarRestoring();
+    TovBars* bars = FManager->Bars();
+    std::vector<TovBar*> shown;
+    for (int i = 0; i < bars->Count(); ++i)
+        if (TovBar* bar = bars->GetItem(i); bar->Visible() && bar->GetControl() != nullptr)
+            shown.push_back(bar);
+    for (TovBar* bar : shown)
+        FManager->BarWindowDestroyed(bar);
+    for (int i = 0; i < FManager->DockControlCount(); ++i)
+        if (auto* dock = dynamic_cast<TovDockControl*>(FManager->DockControls(i))) dock->DestroyHandle();
+}
+
+void TovBarOwnerMessages::ShowWaitingBars() {
+    for (int i = 0; i < FManager->DockControlCount(); ++i)
+        if (auto* dock = dynamic_cast<TovDockControl*>(FManager->DockControls(i))) dock->HandleNeeded();
+    FManager->ShowRestoringBars(nullptr);
+    FManager->EndBarRestoring();
 }
 
 void TovBarOwnerMessages::HandleActivate(int AState, bool, HWND AWnd, HWND AOther) {

@@ -57,6 +57,10 @@ public:
 
 private:
     void UpdateFloatingBars(bool AActive, bool AForced, HWND AOther);
+    // The owner's window goes while the owner lives: the shown toolbars wait for the next one.
+    void PutBarsToWait();
+    // The owner's new window exists: docks get their windows, the waiting toolbars show.
+    void ShowWaitingBars();
     // The open bar control when it is this manager's.
     void CloseOwnOpenBar();
     HWND TopFormHandle() const;
