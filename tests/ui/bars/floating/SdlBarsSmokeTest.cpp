@@ -5,6 +5,7 @@
 #include "../menus/MenusTestSupport.h"
 
 #include "platform/vcl/Form.h"
+#include "platform/win/Input.h"
 #include "platform/win/SdlPresenter.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStructs.h"
