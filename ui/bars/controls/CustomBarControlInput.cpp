@@ -230,6 +230,8 @@ void TCustomovBarControl::DoClickItemControl(TovBarItemControl* AControl) {
         FClickedControl = AControl;
         ::SetCapture(FHandle);
     }
+    // The press holds until the release: a drop-down in a toolbar (a main-menu title) opens on it.
+    FMouseDown = true;
     AControl->ControlMouseDown(true);
 }
 

@@ -26,6 +26,7 @@
 #include "ui/core/base/Geometry.h"
 #include "ui/core/base/ServiceObjects.h"
 #include "ui/core/base/SystemInfo.h"
+#include "ui/core/graphics/TextMeasure.h"
 #include "ui/core/platform/ThemeManager.h"
 #include "ui/painters/office11/Office11Drawing.h"
 
@@ -191,8 +192,13 @@ void TovBarPainter::BarDrawFloatingBarCaption(TovBarControl* ABarControl, HDC AD
         TEXTMETRIC metrics{};
         GetTextMetrics(ADC, &metrics);
         const int y = (ACaptionRect.top + ACaptionRect.bottom - metrics.tmHeight) / 2;
-        const std::string caption = ABarControl->GetCaption();
-        if (x < textRect.right)
+        // A caption wider than its room ends with an ellipsis rather than a letter cut in half; where not
+        // even the ellipsis fits it shows nothing.
+        const std::string caption =
+            uiGetStringAdjustedToWidth(ADC, nullptr, ABarControl->GetCaption(), teEnd, textRect.right - x);
+        SIZE extent{};
+        GetTextExtentPoint32(ADC, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        if (!caption.empty() && x + extent.cx <= textRect.right)
             ExtTextOut(ADC, x, y, ETO_CLIPPED, &textRect, caption.c_str(), static_cast<UINT>(caption.size()),
                        nullptr);
         SetBkMode(ADC, previousMode);

@@ -15,6 +15,7 @@
 #include "ui/bars/skin/SkinInterface.h"
 #include "ui/bars/skin/SkinPartKinds.h"
 #include "ui/core/base/Geometry.h"
+#include "ui/core/graphics/TextMeasure.h"
 
 namespace skinned_bars {
 
@@ -132,7 +133,10 @@ void TovBarSkinnedPainter::DrawBarCaption(TovBarControl* ABarControl, HDC ADC, c
     // The bar's font, unless the skin selects a caption font of its own.
     TFont* font = ABarControl->GetFont();
     HGDIOBJ previous = font != nullptr ? SelectObject(ADC, font->Handle()) : nullptr;
-    skin->DrawCaption(ADC, ABarControl->GetCaption(), caption, part, ovSkinStateNormal);
+    // A caption wider than its strip ends with an ellipsis rather than losing letters at both ends.
+    const std::string text = uiGetStringAdjustedToWidth(ADC, nullptr, ABarControl->GetCaption(), teEnd,
+                                                        uiWidthOfRect(caption) - 4);
+    skin->DrawCaption(ADC, text, caption, part, ovSkinStateNormal);
     if (previous != nullptr) SelectObject(ADC, previous);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/core/controls/LookAndFeelPainterBase.h"
 #include "ui/painters/lookandfeel/LookAndFeelPainter.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -140,6 +141,15 @@ void TovBarStandardPainter::BarGetMarkRect(TovBarControl* ABarControl, TRect& R)
     // The system draws the caption's buttons at the right: the mark takes the caption's left end.
     const TRect caption = ABarControl->GetCaptionClientRect();
     R = TRect{caption.left, caption.top, caption.left + 13, caption.bottom};
+}
+
+void TovBarStandardPainter::BarShiftFloatingCaption(TovBarControl* ABarControl, int& X, TRect& R) {
+    // The mark holds the caption's left end (the right one is the close button's): the text starts after
+    // it instead of losing its whole room to a mark that is not at the right.
+    TRect mark{};
+    BarGetMarkRect(ABarControl, mark);
+    X = std::max(X, mark.right + 2);
+    R.left = std::max(R.left, mark.right);
 }
 
 void TovBarStandardPainter::BarDrawMarkBackground(TovBarControl* ABarControl, HDC ADC, HBRUSH ABrush,

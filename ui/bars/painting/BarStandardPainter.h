@@ -73,6 +73,8 @@ public:
     void BarPaintFloatingFrame(TovBarControl* ABarControl, HDC ADC, const TRect& R) override;
     void BarDrawCloseButton(TovBarControl* ABarControl, HDC ADC, const TRect& R) override;
     void BarGetMarkRect(TovBarControl* ABarControl, TRect& R) override;
+    // A floating caption's text follows the mark at its left end.
+    void BarShiftFloatingCaption(TovBarControl* ABarControl, int& X, TRect& R) override;
     void BarDrawMarkBackground(TovBarControl* ABarControl, HDC ADC, HBRUSH ABrush, const TRect& R) override;
     void BarDrawMarkChevrons(TovBarControl* ABarControl, HDC ADC, int AOffset, bool ASmall) override;
     void BarPaintMDIButton(TovBarControl* ABarControl, HDC ADC, const TRect& R, int AButton,
