@@ -11,6 +11,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/navigation/BarNavigationController.h"
 
