@@ -152,11 +152,23 @@ void TovBarCustomPopupMenu::Popup(int X, int Y) {
 }
 
 void TovBarCustomPopupMenu::RunMessageLoop() {
+    // Both retrieval (where the bar hooks click items by key) and dispatching may run an item's action,
+    // and that action may free this component.
+    TWeakLink<TovBarCustomPopupMenu> self(this);
     while (FPopupVisible) {
         MSG msg;
         // The bar hooks run inside retrieval and may close the menu while taking the message that did it
         // (a key, a press outside): then nothing is retrieved, and the loop must not wait for more.
-        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        const bool retrieved = ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE);
+        if (!self) {
+            // The message that came after belongs to the caller's loop.
+            if (retrieved && msg.message == WM_QUIT)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            else if (retrieved)
+                ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            return;
+        }
+        if (!retrieved) {
             if (!FPopupVisible) break;
             ::WaitMessage();
             continue;
@@ -171,7 +183,6 @@ void TovBarCustomPopupMenu::RunMessageLoop() {
             break;
         }
         if (msg.message == WM_COMMAND) continue;
-        TWeakLink<TovBarCustomPopupMenu> self(this);
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
         if (!self) return;

@@ -502,3 +502,66 @@ TEST_F(DockedToolbarWindowsTest, AFloatingToolbarHiddenAndShownAgainKeepsItsPlac
     EXPECT_EQ(again.right - again.left, shaped.right - shaped.left) << "the width the user gave it";
     EXPECT_EQ(again.bottom - again.top, shaped.bottom - shaped.top);
 }
+
+// A toolbar button whose click (Enter while the toolbar has the keyboard) frees the button, its toolbar or
+// the whole manager, docked and floating: the click runs once and nothing touches what it freed (the sanitize
+// build runs this under AddressSanitizer).
+TEST_F(DockedToolbarWindowsTest, AClickThatFreesTheButtonTheToolbarOrTheManagerIsSurvived) {
+    enum class Freed { Button, Toolbar, Manager };
+    const struct {
+        const char* name;
+        Freed freed;
+        bool floating;
+    } cases[] = {
+        {"button, docked", Freed::Button, false},    {"toolbar, docked", Freed::Toolbar, false},
+        {"manager, docked", Freed::Manager, false},  {"button, floating", Freed::Button, true},
+        {"toolbar, floating", Freed::Toolbar, true}, {"manager, floating", Freed::Manager, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (manager == nullptr) manager = MakeManager();
+        TovBar* bar = AddToolbar(2);
+        if (c.floating) bar->ChangeDockingStyle(dsNone, nullptr);
+        auto* drop = new TovBarButton(form);
+        drop->SetCaption("Drop");
+        int runs = 0;
+        // Freeing the item frees this handler's closure too: everything it needs is copied out first.
+        drop->SetOnClick(TNotifyEvent(
+            [&](TObject*) {
+                const Freed freed = c.freed;
+                TovBarButton* button = drop;
+                TovBar* toolbar = bar;
+                TovBarManager*& owner = manager;
+                ++runs;
+                if (freed == Freed::Button) {
+                    delete button;
+                } else if (freed == Freed::Toolbar) {
+                    delete toolbar;
+                } else {
+                    TovBarManager* doomed = owner;
+                    owner = nullptr;
+                    delete doomed;
+                }
+            },
+            drop));
+        bar->ItemLinks()->AddItem(drop);
+        olva::win::PumpMessages();
+        TovBarControl* control = Window(bar);
+        ASSERT_NE(control, nullptr);
+        TovBarItemLink* link = bar->ItemLinks()->Items(bar->ItemLinks()->Count() - 1);
+        ASSERT_NE(link->Control(), nullptr);
+        // The toolbar takes the keyboard on the button and Enter clicks it.
+        HWND window = control->Handle();
+        control->BarGetFocus(link->Control());
+        ::SendMessage(window, WM_KEYDOWN, VK_RETURN, 0);
+        olva::win::PumpMessages();
+        EXPECT_EQ(runs, 1);
+        // Nothing queued runs it again.
+        olva::win::PumpMessages();
+        EXPECT_EQ(runs, 1);
+        if (c.freed == Freed::Button) {
+            EXPECT_EQ(bar->ItemLinks()->Count(), 2) << "its link went with it";
+            delete bar;
+        }
+    }
+}
