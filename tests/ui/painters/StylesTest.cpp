@@ -223,9 +223,10 @@ TEST_F(StylesTest, ParentsAreRepositoriesAndTheRepositoryListsItsChildren) {
     repository->GetChildren([&](TComponent* c) { children.push_back(c); }, owner.get());
     EXPECT_EQ(children, (std::vector<TComponent*>{sheet}));
     EXPECT_FALSE(repository->Scalable);
-    // The repository frees what it holds.
+    // The repository frees what it holds (the style's name is read before it goes).
+    const auto styleName = style->Name();
     delete second;
-    EXPECT_EQ(owner->FindComponent(style->Name()), nullptr);
+    EXPECT_EQ(owner->FindComponent(styleName), nullptr);
 }
 
 } // namespace
