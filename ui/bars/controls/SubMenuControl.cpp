@@ -15,7 +15,13 @@ constexpr int DetachCaptionHeight = 9;
 } // namespace
 
 TovBarSubMenuControl::TovBarSubMenuControl(TovBarManager* AManager)
-    : TCustomovBarControl(AManager, bckSubMenu) {}
+    : TCustomovBarControl(AManager, bckSubMenu) {
+    // A menu keeps the selection of an edit being typed in (the painters draw the focused field as
+    // selected), and Escape in the edit gives the selection back rather than closing the menu.
+    TovBarBehaviorOptions options;
+    options.Include(bboKeepSelection);
+    SetBehaviorOptions(options);
+}
 
 TovBarBehaviorOptions TovBarSubMenuControl::GetBehaviorOptions() const {
     // A menu never stretches its entries to the side: they all take the menu's width.

@@ -155,6 +155,11 @@ void TovBarPainter::EditGetColors(TovBarItemControl* AControl, TColor& ATextColo
 }
 
 HBRUSH TovBarPainter::EditGetBkBrush(TovBarItemControl* AControl) {
+    // A selected edit in a menu has its caption drawn in the selected text colour: it goes on the
+    // selection, as a selected command's does, to stay readable.
+    TovBarItemControlDrawParams* params = AControl->DrawParams();
+    if (params != nullptr && params->PaintType == iptMenu && params->DrawSelected)
+        return BarSelBrush(AControl->ParentBar());
     return ParentBrushOf(AControl);
 }
 
