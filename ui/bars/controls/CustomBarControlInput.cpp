@@ -100,6 +100,9 @@ TCustomovBarControl* TCustomovBarControl::GetRootBarControl() const {
 
 void TCustomovBarControl::CloseUp(TovBarCloseUpReason AReason) {
     if (FClosingUp) return;
+    // A closed bar holds no press: left set, the next press on a title would open its menu as it is
+    // selected and then take that same press for one on an open title.
+    FMouseDown = false;
     FCloseUpReason = AReason;
     FClosingUp = true;
     FState |= bcsClosingUp;
@@ -296,7 +299,11 @@ void TCustomovBarControl::MouseUp(TMouseButton AButton, TShiftState AShift, int 
 
 void TCustomovBarControl::DoMouseUp(TMouseButton AButton, TShiftState AShift, const TPoint& P,
                                     TovBarItemControl* AControl, bool AInClient) {
+    TWeakLink<TCustomovBarControl> self(this);
     if (AControl != nullptr && !IsMouseOutside(false)) AControl->MouseUp(AButton, AShift, P.x, P.y);
+    // The press holds past its release only while the menu it opened stays open.
+    if (self && AButton == mbLeft && (FSelectedControl == nullptr || !FSelectedControl->IsDroppedDown()))
+        FMouseDown = false;
 }
 
 void TCustomovBarControl::DoLButtonUp(const TMessage& AMessage) {
