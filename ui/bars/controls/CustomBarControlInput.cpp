@@ -127,6 +127,11 @@ void TCustomovBarControl::DoCloseUp() {
     // Closing a bar closes the menus opened from it first, then itself, then the bars it was opened from.
     if (FChildBar) FChildBar->CloseUp(reason);
     if (!self) return;
+    // The title whose menu just closed must forget that it is open: left believing so, its next press is
+    // taken for one on an open title and closes nothing instead of opening the menu.
+    if (FSelectedControl != nullptr && FSelectedControl->IsDroppedDown())
+        FSelectedControl->ControlInactivate(true);
+    if (!self) return;
     SetActive(false);
     if (self && FParentBar) FParentBar->CloseUp(reason);
 }

@@ -273,6 +273,8 @@ bool ovBarCloseMenusOnMouseDown(int ACode, UINT AMsg, HWND AWnd, const TPoint& A
     if (IsReleaseOfOtherButton(AMsg))
         return !BarKeepsMessage(AWnd, AScreenPoint) && !ovBarIsWindowInActiveChain(AWnd);
     bool consumed = false;
+    // A press elsewhere leaves nothing selected in the bar the chain was opened from.
+    TWeakLink<TCustomovBarControl> root;
     for (;;) {
         TCustomovBarControl* active = ovBarActiveBarControl();
         if (active == nullptr || !IsMousePressMessage(AMsg)) break;
@@ -282,11 +284,13 @@ bool ovBarCloseMenusOnMouseDown(int ACode, UINT AMsg, HWND AWnd, const TPoint& A
             if (IsOwnerControlOfChain(AWnd)) active->MouseDownOnOwnerControl(AWnd, AMsg, AScreenPoint);
             break;
         }
+        if (!root) root = active->GetRootBarControl();
         active->CloseUp(bcrOther);
         if (AWnd != nullptr && !IsWindowVisible(AWnd)) consumed = true;
         // A chain that does not close upward by itself closes one more level per round.
         if (ovBarActiveBarControl() == active) break;
     }
+    if (root && ovBarActiveBarControl() == nullptr) root->ClearSelection();
     return consumed;
 }
 
