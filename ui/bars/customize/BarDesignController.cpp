@@ -3,6 +3,7 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
@@ -14,10 +15,60 @@
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/customize/BarCustomizingPopup.h"
 #include "ui/bars/hooks/BarHooks.h"
+#include "ui/core/base/ClassRefs.h"
 #include "ui/core/base/CoreServices.h"
 #include "ui/core/base/ResourceStrings.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
+
+// The controller's own list of internal items. It owns them as components, and watches the managers
+// they were made for: a manager that goes takes its internal items along before they could ask it for
+// anything (the notification arrives while the manager's memory still exists, but nothing of it is
+// usable, so the watched pointers are compared, never asked).
+class TovBarInternalItems : public TComponent {
+public:
+    TovBarInternalItems() : TComponent(nullptr) {}
+    ~TovBarInternalItems() override { DestroyComponents(); }
+
+    void Take(TovBarItem* AItem) {
+        if (AItem->Owner() != this) {
+            if (AItem->Owner() != nullptr) AItem->Owner()->RemoveComponent(AItem);
+            InsertComponent(AItem);
+        }
+        if (TovBarManager* manager = AItem->BarManager();
+            manager != nullptr && std::find(FManagers.begin(), FManagers.end(), manager) == FManagers.end()) {
+            FManagers.push_back(manager);
+            FreeNotification(manager);
+        }
+    }
+    void Clear() {
+        DestroyComponents();
+        for (TComponent* manager : FManagers)
+            RemoveFreeNotification(manager);
+        FManagers.clear();
+    }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation != opRemove) return;
+        auto watched = std::find(FManagers.begin(), FManagers.end(), AComponent);
+        if (watched == FManagers.end()) return;
+        FManagers.erase(watched);
+        for (int i = ComponentCount() - 1; i >= 0; --i) {
+            if (i >= ComponentCount()) continue;
+            auto* item = static_cast<TovBarItem*>(Components(i));
+            if (static_cast<TComponent*>(item->BarManager()) != AComponent) continue;
+            item->BeforeDestruction();
+            delete item;
+        }
+    }
+
+private:
+    std::vector<TComponent*> FManagers;
+};
 
 namespace {
 
@@ -56,6 +107,86 @@ void ovBarDesignControllerEnd() {
     points.CancelCustomizingOperation = nullptr;
     points.DeleteSelectedObjects = nullptr;
     DesignControllerInstance().reset();
+}
+
+TovBarDesignController::TovBarDesignController() : FInternalItems(std::make_unique<TovBarInternalItems>()) {}
+
+TovBarDesignController::~TovBarDesignController() = default;
+
+// ---- Internal items
+
+void TovBarDesignController::RemoveFromManagerItems(TovBarItem* AItem) {
+    if (AItem != nullptr && AItem->BarManager() != nullptr) AItem->BarManager()->RemoveItem(AItem);
+}
+
+void TovBarDesignController::RegisterInternalItem(TovBarItem* AItem, TComponent* AOwner) {
+    if (AItem == nullptr) return;
+    RemoveFromManagerItems(AItem);
+    if (AOwner == nullptr) {
+        FInternalItems->Take(AItem);
+    } else if (AItem->Owner() != AOwner) {
+        if (AItem->Owner() != nullptr) AItem->Owner()->RemoveComponent(AItem);
+        AOwner->InsertComponent(AItem);
+    }
+}
+
+void TovBarDesignController::ClearInternalItems() {
+    FInternalItems->Clear();
+}
+
+int TovBarDesignController::InternalItemCount() const {
+    return FInternalItems->ComponentCount();
+}
+
+TovBarItemLink* TovBarDesignController::AddInternalItem(TovBarItemLinks* ALinks, TovBarItem* AItem,
+                                                        bool ABeginGroup, int ATag,
+                                                        const TNotifyEvent& AOnClick,
+                                                        const std::string& ACaption) {
+    if (ALinks == nullptr || AItem == nullptr) return nullptr;
+    RegisterInternalItem(AItem);
+    if (!ACaption.empty()) AItem->SetCaption(ACaption);
+    AItem->SetOnClick(AOnClick);
+    AItem->SetTag(ATag);
+    TovBarItemLink* link = ALinks->AddItem(AItem);
+    link->SetBeginGroup(ABeginGroup);
+    return link;
+}
+
+TovBarItemLink* TovBarDesignController::AddInternalItem(TovBarItemLinks* ALinks,
+                                                        const TuiClassRef* AItemClass, bool ABeginGroup,
+                                                        int ATag, const TNotifyEvent& AOnClick,
+                                                        const std::string& ACaption) {
+    if (ALinks == nullptr || ALinks->BarManager() == nullptr || AItemClass == nullptr) return nullptr;
+    // Made for the links' manager (an item finds its manager through its owner), then taken over.
+    auto* item = dynamic_cast<TovBarItem*>(AItemClass->Create(ALinks->BarManager()));
+    if (item == nullptr) return nullptr;
+    return AddInternalItem(ALinks, item, ABeginGroup, ATag, AOnClick, ACaption);
+}
+
+TovBarItemLink* TovBarDesignController::AddCustomizeItem(TovBarItemLinks* ALinks,
+                                                         const TuiClassRef* AItemClass, bool ABeginGroup) {
+    TovBarManager* manager = ALinks != nullptr ? ALinks->BarManager() : nullptr;
+    if (manager == nullptr || !manager->CanCustomize) return nullptr;
+    TovBarItemLink* link = AddInternalItem(ALinks, AItemClass, ABeginGroup, 0,
+                                           TNotifyEvent(
+                                               [manager](TObject*) {
+                                                   if (DesignIsLiveManager(manager))
+                                                       manager->SetIsCustomizing(true);
+                                               },
+                                               this),
+                                           uiGetResourceString(ovSBAR_CUSTOMIZE));
+    // One Customize window at a time, whichever manager opened it.
+    if (link != nullptr)
+        link->Item()->SetEnabled(!manager->IsCustomizing() && !manager->IsOtherManagerCustomizing());
+    return link;
+}
+
+TovBar* TovBarDesignController::CreateInternalBar(TovBarManager* AManager) {
+    if (AManager == nullptr) return nullptr;
+    TovBar* bar = AManager->Bars()->Add();
+    bar->AllowQuickCustomizing = false;
+    bar->SetHidden(true);
+    return bar;
 }
 
 // ---- Selection

@@ -7,14 +7,24 @@
 // So a link freed behind the controller's back, or a customization that ended, leaves nothing to delete.
 #pragma once
 
-#include <functional>
+#include "platform/rtl/ObjectEvent.h"
 
+#include <functional>
+#include <memory>
+#include <string>
+
+class TComponent;
 class TCustomovBarControl;
+class TovBar;
 class TovBarComponent;
 class TovBarCustomizingPopup;
 class TovBarGroup;
 class TovBarItemLink;
+class TovBarItem;
+class TovBarItemLinks;
 class TovBarManager;
+class TuiClassRef;
+class TovBarInternalItems;
 
 // Selection operations passed to a selected object: add, re-examine, exclusive.
 enum TovBarDesignSelectOperation { dsoAdd = 0, dsoReexamine = 1, dsoExclusive = 2 };
@@ -24,7 +34,8 @@ enum TovBarDeleteKind { bdkLinks = 0, bdkItems = 1 };
 
 class TovBarDesignController {
 public:
-    TovBarDesignController() = default;
+    TovBarDesignController();
+    ~TovBarDesignController();
     TovBarDesignController(const TovBarDesignController&) = delete;
     TovBarDesignController& operator=(const TovBarDesignController&) = delete;
 
@@ -59,6 +70,28 @@ public:
     // Told when a customizing popup opens (its window is made right after).
     std::function<void(TovBarCustomizingPopup*)> OnCustomizingPopup;
 
+    // ---- Internal items: the entries of the controller's own menus. They leave their manager's item
+    // list (no command list shows them) and belong to the controller until ClearInternalItems.
+    // Adds a link to AItem (made by the caller for the links' manager) or to a new item of AItemClass,
+    // with the caption (kept when empty), click handler and Tag; the link begins a group when asked.
+    TovBarItemLink* AddInternalItem(TovBarItemLinks* ALinks, TovBarItem* AItem, bool ABeginGroup, int ATag,
+                                    const TNotifyEvent& AOnClick, const std::string& ACaption = {});
+    TovBarItemLink* AddInternalItem(TovBarItemLinks* ALinks, const TuiClassRef* AItemClass, bool ABeginGroup,
+                                    int ATag, const TNotifyEvent& AOnClick, const std::string& ACaption = {});
+    // Takes the item out of its manager's item list; AOwner (the controller's own list when null) frees it.
+    void RegisterInternalItem(TovBarItem* AItem, TComponent* AOwner = nullptr);
+    static void RemoveFromManagerItems(TovBarItem* AItem);
+    // Frees every item of the controller's own list (each new menu of the controller starts with it).
+    void ClearInternalItems();
+    int InternalItemCount() const;
+    // "&Customize...", only when the manager of the links may be customized: switches it into
+    // customizing. Enabled only while no manager customizes (the Customize window is open). Null when
+    // not added.
+    TovBarItemLink* AddCustomizeItem(TovBarItemLinks* ALinks, const TuiClassRef* AItemClass,
+                                     bool ABeginGroup);
+    // A hidden toolbar of the manager for the items of popup windows; no quick customizing on it.
+    static TovBar* CreateInternalBar(TovBarManager* AManager);
+
     // ---- Groups
     // Adds a member to a group; a group that would contain itself is refused with the message "You cannot
     // create recursive groups" in a message box. True when the member was added (or already was there).
@@ -72,6 +105,7 @@ private:
     TovBarItemLink* FLastSelected = nullptr;
     TovBarManager* FLastSelectedManager = nullptr;
     TovBarCustomizingPopup* FPopup = nullptr;
+    std::unique_ptr<TovBarInternalItems> FInternalItems;
 };
 
 // The controller (made on first use, ended with the bar unit).
