@@ -41,6 +41,8 @@ using TovBarMergeItemLinkEvent =
     TEvent<TovBarManager*, TovBarItemLinks*, TovBarItemLinks*, TovBarItemLink*, TovBarItemMergeKind&, int&>;
 // Sender, the child manager, and whether items are added (merge) or taken away (unmerge).
 using TovBarMergeEvent = TEvent<TovBarManager*, TovBarManager*, bool>;
+// The entries of a popup the design controller is about to show, for the application to change.
+using TovBarShowPopupEvent = TEvent<TovBarManager*, TovBarItemLinks*>;
 
 // What the layout's read and write handlers are called with, after the manager's own pass: the store,
 // its kind, the section prefix and the separator of the kind.
@@ -403,6 +405,7 @@ public:
     TovBarCanDockingEvent OnDocking;
     TovBarResetEvent OnBarReset;
     TovBarClickItemEvent OnClickItem;
+    TovBarShowPopupEvent OnShowCustomizingPopup, OnShowToolbarsPopup;
     TovBarMergeItemLinkEvent OnMergeItemLink;
     // Called with the manager after every font change.
     std::vector<std::function<void(TovBarManager*)>> SystemFontChangedHandlers;

@@ -417,6 +417,9 @@ protected:
                                  bool AInClient);
     virtual void DoRightMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                   bool AInClient);
+    // A right press on the bar (on AControl, or beside every link when null): while customizing, the
+    // customizing popup of the link. Bars with a popup of their own outside customizing override it.
+    virtual void CustomizingClick(TovBarItemControl* AControl);
     void TrackLinkMouse(TovBarItemLink* ALink, const TPoint& P, TShiftState AShift);
     // The window was made (item controls, font, metrics) or is about to go.
     virtual void CreateWindowHandle();

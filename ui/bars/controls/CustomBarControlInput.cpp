@@ -288,13 +288,20 @@ void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, T
 
 void TCustomovBarControl::DoRightMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                            bool AInClient) {
-    // While customizing a right press on a link opens the link's customizing popup.
     if (IsCustomizing()) {
-        if (AControl != nullptr && AControl->ItemLink() != nullptr)
-            BarDesignController()->ShowLinkCustomizingPopup(this, AControl->ItemLink());
+        CustomizingClick(AControl);
         return;
     }
+    TWeakLink<TCustomovBarControl> self(this);
     if (AControl != FSelectedControl && Kind() == bckToolbar) BarLostFocus();
+    // The bars the user sees (not the controller's own menus) may offer a popup outside customizing.
+    if (self && !IsInternal()) CustomizingClick(AControl);
+}
+
+void TCustomovBarControl::CustomizingClick(TovBarItemControl* AControl) {
+    // While customizing a right press on a link opens the link's customizing popup.
+    if (IsCustomizing() && AControl != nullptr && AControl->ItemLink() != nullptr)
+        BarDesignController()->ShowLinkCustomizingPopup(this, AControl->ItemLink());
 }
 
 void TCustomovBarControl::MouseUp(TMouseButton AButton, TShiftState AShift, int X, int Y) {

@@ -39,6 +39,9 @@ public:
     // The manager's default painter (ribbon docks answer their own).
     virtual TovBarPainter* GetPainter() const;
     virtual bool IsDesigning() const;
+    // A right press on the dock outside customizing: the design controller's toolbars popup (docks that
+    // list no toolbars override it).
+    virtual void ShowToolbarsPopup();
     virtual bool NeedDoubleBuffer() const { return false; }
     TColor Color() const;
     TBitmap* BackgroundBitmap() const { return FBackgroundBitmap; }

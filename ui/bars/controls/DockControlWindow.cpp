@@ -9,6 +9,7 @@
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/controls/DockControl.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/core/base/Geometry.h"
 
 namespace {
@@ -68,12 +69,20 @@ LRESULT TovDockControl::DockWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM
         ::EndPaint(AWnd, &ps);
         return 0;
     }
+    case WM_RBUTTONDOWN:
+        if (self->GetBarManager() != nullptr && !self->GetBarManager()->IsCustomizing())
+            self->ShowToolbarsPopup();
+        return 0;
     case WM_MOUSEACTIVATE:
         // A click on a dock leaves the activation where it is.
         return MA_NOACTIVATE;
     default:
         return ::DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
+}
+
+void TovDockControl::ShowToolbarsPopup() {
+    BarDesignController()->ShowToolbarsPopup(FManager, GetPainter());
 }
 
 void ovArrangeBuiltInDocks(TovBarManager* AManager) {

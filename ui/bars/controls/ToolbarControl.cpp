@@ -8,6 +8,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/controls/DockControl.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 
@@ -153,4 +154,12 @@ void TovBarControl::SavePosition() {
     FBar->SetFloatTop(BoundsRect().top);
     FBar->SetFloatClientWidth(uiWidthOfRect(FClientRect));
     FBar->SetFloatClientHeight(uiHeightOfRect(FClientRect));
+}
+
+void TovBarControl::CustomizingClick(TovBarItemControl* AControl) {
+    if (IsCustomizing()) {
+        TovBarDockedControl::CustomizingClick(AControl);
+        return;
+    }
+    if (GetBarManager() != nullptr) BarDesignController()->ShowToolbarsPopup(GetBarManager(), GetPainter());
 }

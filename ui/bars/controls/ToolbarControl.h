@@ -22,6 +22,8 @@ public:
         return IsTextRotated() ? iptVertical : iptHorizontal;
     }
     bool IsTextRotated() const override;
+    // Outside customizing a right press anywhere on a toolbar opens the toolbars popup at the cursor.
+    void CustomizingClick(TovBarItemControl* AControl) override;
     bool IsDockedVertically() const override;
     bool IsMainMenu() const override;
     bool IsSubMenuJoined() const override;

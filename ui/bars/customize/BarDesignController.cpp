@@ -1,5 +1,6 @@
 #include "ui/bars/customize/BarDesignController.h"
 
+#include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/WinUser.h"
@@ -14,6 +15,7 @@
 #include "ui/bars/controls/CustomBarControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/customize/BarCustomizingPopup.h"
+#include "ui/bars/customize/BarToolbarsPopup.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/ClassRefs.h"
 #include "ui/core/base/CoreServices.h"
@@ -328,6 +330,35 @@ bool TovBarDesignController::ShowLinkCustomizingPopup(TCustomovBarControl* ABarC
     if (blankName)
         Application()->MessageBox(uiGetResourceString(ovSBAR_COMMANDNAMECANNOTBEBLANK),
                                   Application()->Title(), MB_OK | MB_ICONERROR);
+    return true;
+}
+
+// ---- The toolbars popup
+
+bool TovBarDesignController::ShowToolbarsPopup(TovBarManager* AManager, TovBarPainter* APainter) {
+    if (AManager == nullptr || AManager->IsCustomizingOrDesigning() || FToolbarsPopup != nullptr)
+        return false;
+    ClearInternalItems();
+    std::unique_ptr<TovBarToolbarsPopup> popup(new TovBarToolbarsPopup(AManager, APainter));
+    if (!popup->Fill()) {
+        popup.reset();
+        ClearInternalItems();
+        return false;
+    }
+    TovBarManager::CloseActiveBarControl();
+    FToolbarsPopup = popup.get();
+    popup->OnPopup = TNotifyEvent(
+        [this](TObject*) {
+            if (OnToolbarsPopup) OnToolbarsPopup(FToolbarsPopup);
+        },
+        this);
+    TWeakLink<TovBarToolbarsPopup> alive(popup.get());
+    popup->PopupFromCursorPos();
+    FToolbarsPopup = nullptr;
+    // The manager (the popup's owner) may have gone with a click in the loop; the popup went with it.
+    if (!alive) popup.release();
+    popup.reset();
+    ClearInternalItems();
     return true;
 }
 

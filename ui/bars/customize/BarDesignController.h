@@ -25,6 +25,8 @@ class TovBarItemLinks;
 class TovBarManager;
 class TuiClassRef;
 class TovBarInternalItems;
+class TovBarPainter;
+class TovBarToolbarsPopup;
 
 // Selection operations passed to a selected object: add, re-examine, exclusive.
 enum TovBarDesignSelectOperation { dsoAdd = 0, dsoReexamine = 1, dsoExclusive = 2 };
@@ -70,6 +72,14 @@ public:
     // Told when a customizing popup opens (its window is made right after).
     std::function<void(TovBarCustomizingPopup*)> OnCustomizingPopup;
 
+    // ---- The toolbars popup (a right click on a toolbar or a dock outside customizing)
+    // Opens the list of the manager's toolbars at the cursor until it closes, after closing the bar
+    // window that was active. False when it would be empty (never shown) or while customizing.
+    bool ShowToolbarsPopup(TovBarManager* AManager, TovBarPainter* APainter = nullptr);
+    TovBarToolbarsPopup* ToolbarsPopup() const { return FToolbarsPopup; }
+    // Told when a toolbars popup opens.
+    std::function<void(TovBarToolbarsPopup*)> OnToolbarsPopup;
+
     // ---- Internal items: the entries of the controller's own menus. They leave their manager's item
     // list (no command list shows them) and belong to the controller until ClearInternalItems.
     // Adds a link to AItem (made by the caller for the links' manager) or to a new item of AItemClass,
@@ -105,6 +115,7 @@ private:
     TovBarItemLink* FLastSelected = nullptr;
     TovBarManager* FLastSelectedManager = nullptr;
     TovBarCustomizingPopup* FPopup = nullptr;
+    TovBarToolbarsPopup* FToolbarsPopup = nullptr;
     std::unique_ptr<TovBarInternalItems> FInternalItems;
 };
 
