@@ -12,6 +12,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/itemcontrols/ItemStylesData.h"
 #include "ui/core/base/ObjectLinks.h"
 
@@ -218,7 +219,14 @@ void TovBarItem::UpdateLinksVisibility() {
 }
 
 TovBarCustomizationActions TovBarItem::GetSupportedActions() const {
-    if (IsDesignState()) return {bcaDelete};
+    // At design time the full set only while the design controller customizes a link (its popup).
+    if (IsDesignState())
+        return BarDesignController()->HasCustomizedLink()
+                   ? TovBarCustomizationActions{bcaReset,      bcaDelete,     bcaDeleteItem,
+                                                bcaDeleteLink, bcaSelectLink, bcaCaption,
+                                                bcaPosition,   bcaViewLevels, bcaDistributed,
+                                                bcaBeginGroup, bcaVisible,    bcaMostRecentlyUsed}
+                   : TovBarCustomizationActions{bcaDelete};
     return {bcaReset, bcaDeleteLink, bcaCaption, bcaBeginGroup};
 }
 

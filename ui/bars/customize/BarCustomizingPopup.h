@@ -9,16 +9,20 @@
 #include "ui/bars/popupmenus/PopupMenu.h"
 
 #include <string>
+#include <vector>
 
 class TCustomovBarControl;
 class TovBarItem;
 class TovBarItemLink;
+class TovBarItemLinks;
 class TovBarManager;
 
-// What a bar's kind of window leaves out of the popup (bits of the customization actions): toolbars
-// offer paint styles, menus the most-recently-used flag; neither offers the designer's layout entries.
-constexpr unsigned ovToolbarForbiddenActions = 0x2780;
-constexpr unsigned ovSubMenuForbiddenActions = 0x07C0;
+// Values of the view-level entries (low word): a level, "All", or a level alone.
+constexpr int ovViewLevelAll = 0x10;
+constexpr int ovViewLevelOnly = 0x20;
+// Values of the button-group entries beyond the three positions.
+constexpr int ovButtonGroupGroup = 3;
+constexpr int ovButtonGroupUngroup = 4;
 
 inline int ovCustomizeTag(TovBarCustomizationAction AAction, int AValue = 0) {
     return static_cast<int>(AAction) << 16 | (AValue & 0xFFFF);
@@ -39,7 +43,8 @@ public:
 
     TCustomovBarControl* BarControl() const { return FBarControl; }
     TovBarItemLink* CustomizingLink() const { return FLink; }
-    // The actions the popup offers: the link's own, less what its bar's kind forbids.
+    // The actions the popup offers: the link's own (at design time only those every selected object
+    // supports as well), less what the design helper of its bar's kind forbids.
     TovBarCustomizationActions OfferedActions() const;
     // Adds the entries; False when there is none (such a popup is never shown).
     bool Fill();
@@ -53,7 +58,19 @@ public:
 private:
     TovBarItem* AddEntry(TovBarItem* AItem, const std::string& ACaption, int ATag, bool ABeginGroup);
     TovBarItem* AddButton(const std::string& ACaption, int ATag, bool ABeginGroup, bool AChecked = false,
-                          bool ADown = false);
+                          bool ADown = false, TovBarItemLinks* ALinks = nullptr);
+    TovBarItemLinks* AddSubMenu(const std::string& ACaption, bool ABeginGroup);
+    void AddEditorEntries();
+    void AddViewLevelEntries();
+    void RefreshViewLevelEntries();
+    bool IsDesigning() const;
+    // The link (other than the customizing one) each selected object stands for at design time.
+    std::vector<TovBarItemLink*> SelectedLinks() const;
+    // Copies the customizing link's value for the action into ATarget.
+    void CopyActionValue(TovBarItemLink* ATarget, TovBarCustomizationAction AAction) const;
+    void GroupSelectedLinks(bool AGroup);
+
+    TovBarItemLinks* FViewLevelLinks = nullptr;
 
     TCustomovBarControl* FBarControl;
     TovBarItemLink* FLink;

@@ -3,6 +3,7 @@
 #include "platform/rtl/WeakLink.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/WinControl.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarComponents.h"
@@ -14,7 +15,10 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/controls/CustomBarControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
+#include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/customize/BarControlEditors.h"
 #include "ui/bars/customize/BarCustomizingPopup.h"
+#include "ui/bars/customize/BarDesignHelpers.h"
 #include "ui/bars/customize/BarToolbarsPopup.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/ClassRefs.h"
@@ -95,6 +99,8 @@ TovBarDesignController* BarDesignController() {
 }
 
 void ovBarDesignControllerStart() {
+    // Made now: its editors and design helpers are registered with the unit's start.
+    BarDesignController();
     TovBarHookPoints& points = ovBarHookPoints();
     points.CancelCustomizingOperation = [](TovBarManager* AManager) {
         return BarDesignController()->CancelCustomizingOperation(AManager);
@@ -111,7 +117,114 @@ void ovBarDesignControllerEnd() {
     DesignControllerInstance().reset();
 }
 
-TovBarDesignController::TovBarDesignController() : FInternalItems(std::make_unique<TovBarInternalItems>()) {}
+TovBarDesignController::TovBarDesignController() : FInternalItems(std::make_unique<TovBarInternalItems>()) {
+    RegisterDefaultEditorsAndHelpers();
+}
+
+void TovBarDesignController::RegisterDefaultEditorsAndHelpers() {
+    RegisterBarControlEditor(ovAddSubItemEditor());
+    RegisterBarControlEditor(ovAddButtonEditor());
+    RegisterBarControlEditor(ovAddLargeButtonEditor());
+    RegisterBarControlEditor(ovItemsEditorEx());
+    RegisterBarControlDesignHelper(uiClassOf<TovBarControl>(), ovBarControlDesignHelper());
+    RegisterBarControlDesignHelper(uiClassOf<TovBarSubMenuControl>(), ovBarSubMenuControlDesignHelper());
+}
+
+// ---- Design helpers and editors
+
+void TovBarDesignController::RegisterBarControlDesignHelper(const TuiClassRef* AControlClass,
+                                                            const TCustomovBarControlDesignHelper* AHelper) {
+    if (AControlClass != nullptr && AHelper != nullptr) FHelpers.emplace_back(AControlClass, AHelper);
+}
+
+void TovBarDesignController::UnregisterBarControlDesignHelper(const TuiClassRef* AControlClass) {
+    // The latest registration goes; an earlier one for the class answers again.
+    for (auto it = FHelpers.rbegin(); it != FHelpers.rend(); ++it)
+        if (it->first == AControlClass) {
+            FHelpers.erase(std::next(it).base());
+            return;
+        }
+}
+
+const TCustomovBarControlDesignHelper*
+TovBarDesignController::GetDesignHelper(const TCustomovBarControl* AControl) const {
+    if (AControl != nullptr)
+        for (auto it = FHelpers.rbegin(); it != FHelpers.rend(); ++it)
+            if (it->first->IsInstance(AControl)) return it->second;
+    return ovCustomBarControlDesignHelper();
+}
+
+void TovBarDesignController::RegisterBarControlEditor(const TovBarControlEditor* AEditor) {
+    if (AEditor != nullptr && std::find(FEditors.begin(), FEditors.end(), AEditor) == FEditors.end())
+        FEditors.push_back(AEditor);
+}
+
+void TovBarDesignController::UnregisterBarControlEditor(const TovBarControlEditor* AEditor) {
+    std::erase(FEditors, AEditor);
+}
+
+// ---- The customizing link
+
+TovBarItemLink* TovBarDesignController::CustomizingLink() const {
+    return FPopup != nullptr ? FPopup->CustomizingLink() : nullptr;
+}
+
+TovBarItemLinks* TovBarDesignController::CustomizingLinks() const {
+    TovBarItemLink* link = CustomizingLink();
+    return link != nullptr ? dynamic_cast<TovBarItemLinks*>(link->Collection()) : nullptr;
+}
+
+bool TovBarDesignController::IsCustomizedObject(TPersistent* AObject) const {
+    TovBarItemLink* link = CustomizingLink();
+    return link != nullptr && AObject != nullptr &&
+           (AObject == link || AObject == static_cast<TPersistent*>(link->Item()));
+}
+
+TovBarItemLink* TovBarDesignController::CreateItemAtCustomizingLink(const TuiClassRef* AItemClass) {
+    TovBarItemLink* anchor = CustomizingLink();
+    TovBarItemLinks* links = CustomizingLinks();
+    TovBarManager* manager = links != nullptr ? links->BarManager() : nullptr;
+    if (manager == nullptr || AItemClass == nullptr) return nullptr;
+    TovBarItemLink* link = nullptr;
+    manager->BeginUpdate();
+    links->BeginUpdate();
+    try {
+        // Owned by the manager's owner like every item the designer makes.
+        auto* item = dynamic_cast<TovBarItem*>(AItemClass->Create(manager->Owner()));
+        if (item != nullptr) {
+            // The built-in name of the category, never a product's replaced text.
+            const int category = manager->Categories()->IndexOf(ovSBAR_DEFAULTCATEGORYNAME.Text);
+            item->SetCategory(category >= 0 ? category : 0);
+            item->SetName(manager->MakeUniqueItemName(AItemClass->ClassName()));
+            item->SetCaption(item->GetDefaultCaption());
+            link = links->AddItem(item);
+            if (anchor != nullptr && anchor->Collection() == links)
+                links->Move(link->Index(), anchor->Index() + 1);
+        }
+    } catch (...) {
+        links->EndUpdate();
+        manager->EndUpdate();
+        throw;
+    }
+    links->EndUpdate();
+    manager->EndUpdate();
+    return link;
+}
+
+TovBarItemLink* TovBarDesignController::CreateItemByEditor(const TovBarControlEditor* AEditor,
+                                                           const std::string& AClickedCaption) {
+    if (AEditor == nullptr) return nullptr;
+    TovBarItemLink* link = CreateItemAtCustomizingLink(AEditor->GetItemClass(AClickedCaption));
+    if (link == nullptr) return nullptr;
+    AEditor->InitializeItem(link, AClickedCaption);
+    if (TovBarManager* manager = link->OwningBarManager()) {
+        // The new link becomes the selection, in the bar and in the designer.
+        manager->DesignerSelect(link, bsoExclusive);
+        SelectLink(link, dsoExclusive);
+        manager->DesignerModified();
+    }
+    return link;
+}
 
 TovBarDesignController::~TovBarDesignController() = default;
 
@@ -250,13 +363,50 @@ void TovBarDesignController::SelectLink(TovBarItemLink* ALink, TovBarDesignSelec
     }
 }
 
+// Two readings of this question exist: "select only what is not selected yet" and "select only the last
+// selected object". The first is the one built: at run time the last selected link already carries the
+// solid frame of the default selection, so a click on it selects nothing again (and never turns it
+// into the dotted frame of a secondary selection); any other link is selected by the click.
 bool TovBarDesignController::WantsDefaultSelection(TovBarItemLink* ALink) {
     TovBarManager* manager = ALink != nullptr ? ALink->OwningBarManager() : nullptr;
     if (manager == nullptr) return false;
     if (!manager->IsDesigning()) return ALink != LastSelectedLink();
+    if (!HasSingleSelection(manager)) return false;
+    if (HasComplexSelection(manager)) return IsCustomizedObject(ALink) || IsCustomizedObject(ALink->Item());
+    return true;
+}
+
+bool TovBarDesignController::HasSingleSelection(TovBarManager* AManager) const {
+    if (AManager == nullptr) return false;
+    std::vector<TPersistent*> selection;
+    AManager->DesignerGetSelection(selection);
+    return selection.size() == 1;
+}
+
+bool TovBarDesignController::HasComplexSelection(TovBarManager* AManager) const {
+    if (AManager == nullptr) return false;
+    std::vector<TPersistent*> selection;
+    AManager->DesignerGetSelection(selection);
+    for (TPersistent* object : selection) {
+        TovBarItem* item = dynamic_cast<TovBarItem*>(object);
+        if (auto* link = dynamic_cast<TovBarItemLink*>(object)) item = link->Item();
+        if (item != nullptr && item->LinkCount() > 1) return true;
+    }
+    return false;
+}
+
+bool TovBarDesignController::CanShowSelectionPopup() {
+    TovBarManager* manager = CustomizingManager();
+    if (manager == nullptr || !manager->CanCustomize) return false;
     std::vector<TPersistent*> selection;
     manager->DesignerGetSelection(selection);
-    return selection.size() == 1;
+    if (selection.empty()) {
+        // At run time the selection is the last selected link.
+        TovBarItemLink* last = LastSelectedLink();
+        return last != nullptr && last->Control() != nullptr;
+    }
+    auto* link = dynamic_cast<TovBarItemLink*>(selection.front());
+    return link != nullptr && link->Control() != nullptr;
 }
 
 // ---- Deleting
@@ -266,12 +416,108 @@ TovBarManager* TovBarDesignController::CustomizingManager() {
     return ovBarCustomizingManager();
 }
 
+namespace {
+
+// What the designer deletes for a selected object in a kind: a link itself (kind 0) or its item (kind 1);
+// a selected item is deleted as an item either way.
+struct TovDesignDeletion {
+    TPersistent* Object;
+    TovBarItemLink* Link; // the link deleted, when only a link goes
+    TovBarItem* Item;     // the item deleted, when the item goes
+};
+
+std::vector<TovDesignDeletion> DeletableSelection(TovBarManager* AManager, TovBarDeleteKind AKind) {
+    std::vector<TPersistent*> selection;
+    AManager->DesignerGetSelection(selection);
+    std::vector<TovDesignDeletion> result;
+    std::vector<TovBarItem*> items;
+    for (TPersistent* object : selection) {
+        TovDesignDeletion deletion{object, nullptr, nullptr};
+        if (auto* link = dynamic_cast<TovBarItemLink*>(object)) {
+            if (AKind == bdkLinks)
+                deletion.Link = link;
+            else
+                deletion.Item = link->Item();
+        } else if (auto* item = dynamic_cast<TovBarItem*>(object)) {
+            deletion.Item = item;
+        } else {
+            continue; // not a bar object: the designer deletes it, not the bars
+        }
+        // An item goes only when the designer allows it (a component inherited from an ancestor form, for
+        // instance, stays), and each item once however many of its links are selected.
+        if (deletion.Item != nullptr) {
+            if (!AManager->DesignerCanDelete(deletion.Item) ||
+                std::find(items.begin(), items.end(), deletion.Item) != items.end())
+                continue;
+            items.push_back(deletion.Item);
+        }
+        result.push_back(deletion);
+    }
+    // A link whose item goes as well needs no deleting of its own.
+    std::erase_if(result, [&items](const TovDesignDeletion& D) {
+        return D.Link != nullptr && std::find(items.begin(), items.end(), D.Link->Item()) != items.end();
+    });
+    return result;
+}
+
+} // namespace
+
+bool TovBarDesignController::DeleteDesignSelection(TovBarManager* AManager, TovBarDeleteKind AKind) {
+    std::vector<TovDesignDeletion> doomed = DeletableSelection(AManager, AKind);
+    if (doomed.empty()) return false;
+    if (AKind == bdkLinks) {
+        const bool complex = std::any_of(doomed.begin(), doomed.end(), [](const TovDesignDeletion& D) {
+            return D.Item != nullptr && D.Item->LinkCount() > 1;
+        });
+        // Deleting an item with several links takes links from other bars as well: asked first.
+        if (complex && Application()->MessageBox(ovSBAR_WANTTODELETECOMPLEXITEM.Text, Application()->Title(),
+                                                 MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+    }
+    // The link to select afterwards: the next one of the last deleted link's list that stays.
+    auto stays = [&doomed](TovBarItemLink* ALink) {
+        for (const TovDesignDeletion& D : doomed)
+            if (D.Link == ALink || (D.Item != nullptr && ALink->Item() == D.Item)) return false;
+        return true;
+    };
+    TovBarItemLink* next = nullptr;
+    TovBarItemLink* lastLink = doomed.back().Link;
+    if (lastLink == nullptr)
+        if (auto* link = dynamic_cast<TovBarItemLink*>(doomed.back().Object)) lastLink = link;
+    if (lastLink != nullptr)
+        if (auto* links = dynamic_cast<TovBarItemLinks*>(lastLink->Collection()))
+            for (int i = lastLink->Index() + 1; i < links->Count() && next == nullptr; ++i)
+                if (stays(links->Items(i))) next = links->Items(i);
+    ForgetLastSelected();
+    AManager->BeginUpdate();
+    try {
+        for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
+            if (it->Item != nullptr)
+                delete it->Item;
+            else
+                delete it->Link;
+        }
+    } catch (...) {
+        AManager->EndUpdate();
+        throw;
+    }
+    AManager->EndUpdate();
+    std::vector<TPersistent*> selection;
+    if (next != nullptr) selection.push_back(next);
+    AManager->DesignerSetSelection(selection);
+    if (next != nullptr) SelectLink(next, dsoExclusive);
+    AManager->DesignerModified();
+    return true;
+}
+
 bool TovBarDesignController::CanDeleteSelection() {
+    if (TovBarManager* manager = CustomizingManager(); manager != nullptr && manager->IsDesigning())
+        return !DeletableSelection(manager, bdkLinks).empty();
     TovBarItemLink* last = LastSelectedLink();
     return last != nullptr && last->Control() != nullptr;
 }
 
-bool TovBarDesignController::DeleteSelectedObjects(TovBarDeleteKind, bool AFromKeyboard) {
+bool TovBarDesignController::DeleteSelectedObjects(TovBarDeleteKind AKind, bool AFromKeyboard) {
     TovBarManager* manager = CustomizingManager();
     if (manager == nullptr || !manager->IsCustomizingOrDesigning()) return false;
     if (AFromKeyboard) {
@@ -280,6 +526,7 @@ bool TovBarDesignController::DeleteSelectedObjects(TovBarDeleteKind, bool AFromK
         HWND focus = GetFocus();
         if (focus == nullptr || (focus != owner->Handle() && !IsChild(owner->Handle(), focus))) return false;
     }
+    if (manager->IsDesigning()) return DeleteDesignSelection(manager, AKind);
     if (!CanDeleteSelection()) return false;
     TovBarItemLink* link = FLastSelected;
     FLastSelected = nullptr;
@@ -315,9 +562,14 @@ bool TovBarDesignController::ShowLinkCustomizingPopup(TCustomovBarControl* ABarC
     if (manager == nullptr || !manager->IsCustomizingOrDesigning()) return false;
     SelectLink(ALink, dsoExclusive);
     // The manager owns the popup while it is open; it goes as soon as it closed.
+    ClearInternalItems();
     std::unique_ptr<TovBarCustomizingPopup> popup(new TovBarCustomizingPopup(manager, ABarControl, ALink));
-    if (!popup->Fill()) return false;
+    // Open for the controller already while it is filled: the link is the customized one.
     FPopup = popup.get();
+    if (!popup->Fill()) {
+        FPopup = nullptr;
+        return false;
+    }
     popup->OnPopup = TNotifyEvent(
         [this](TObject*) {
             if (OnCustomizingPopup) OnCustomizingPopup(FPopup);
@@ -360,6 +612,32 @@ bool TovBarDesignController::ShowToolbarsPopup(TovBarManager* AManager, TovBarPa
     popup.reset();
     ClearInternalItems();
     return true;
+}
+
+void TovBarDesignController::SetCustomizingPopupTopmost(bool AOn) {
+    TovBarSubMenuControl* menu = FPopup != nullptr ? FPopup->GetSubMenuControl() : nullptr;
+    if (menu == nullptr || menu->Handle() == nullptr) return;
+    constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    // The chain of bar windows from the customizing link's bar up to its root.
+    std::vector<TCustomovBarControl*> chain;
+    if (TovBarItemLink* link = CustomizingLink(); link != nullptr && link->Control() != nullptr)
+        for (TCustomovBarControl* bar = link->Control()->ParentBar(); bar != nullptr;
+             bar = bar->ParentBarControl())
+            chain.push_back(bar);
+    if (AOn) {
+        ::SetWindowPos(menu->Handle(), HWND_TOPMOST, 0, 0, 0, 0, flags);
+        HWND above = menu->Handle();
+        for (TCustomovBarControl* bar : chain)
+            if (bar->Handle() != nullptr) {
+                ::SetWindowPos(bar->Handle(), above, 0, 0, 0, 0, flags);
+                above = bar->Handle();
+            }
+    } else {
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+            if ((*it)->Handle() != nullptr)
+                ::SetWindowPos((*it)->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        ::SetWindowPos(menu->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    }
 }
 
 // ---- Groups

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TComponent;
 class TCustomovBarControl;
@@ -27,6 +29,9 @@ class TuiClassRef;
 class TovBarInternalItems;
 class TovBarPainter;
 class TovBarToolbarsPopup;
+class TovBarControlEditor;
+class TCustomovBarControlDesignHelper;
+class TPersistent;
 
 // Selection operations passed to a selected object: add, re-examine, exclusive.
 enum TovBarDesignSelectOperation { dsoAdd = 0, dsoReexamine = 1, dsoExclusive = 2 };
@@ -48,8 +53,22 @@ public:
     // The last selected link, or null when it (or its manager) is gone or its customization ended.
     TovBarItemLink* LastSelectedLink();
     void ForgetLastSelected();
-    // At run time a click selects a link that is not already the last selected one.
+    // Whether a click on the link selects it (and so whether it is drawn with the solid frame of the
+    // default selection or the dotted one). At run time: only a link that is not already the last
+    // selected one. At design time: only when the designer holds exactly one object, and when that one
+    // is an item with several links, only when it is the customized object.
     bool WantsDefaultSelection(TovBarItemLink* ALink);
+    bool HasSingleSelection(TovBarManager* AManager) const;
+    // The designer's selection holds an item with more than one link.
+    bool HasComplexSelection(TovBarManager* AManager) const;
+    // The object is the customizing link, or its item.
+    bool IsCustomizedObject(TPersistent* AObject) const;
+    bool HasCustomizedLink() const { return CustomizingLink() != nullptr; }
+    // The link whose customizing popup is open (or being filled), and the list it belongs to.
+    TovBarItemLink* CustomizingLink() const;
+    TovBarItemLinks* CustomizingLinks() const;
+    // A keyboard request for the context menu: the first selected object offers a customizing popup.
+    bool CanShowSelectionPopup();
 
     // ---- Deleting
     // The manager whose objects are being customized: the last selected link's, else the first that
@@ -67,6 +86,9 @@ public:
     // Selects the link and opens its customizing popup at the cursor until it closes. A blank name typed
     // in it is refused afterwards in a message box. False when the popup would be empty (never shown).
     bool ShowLinkCustomizingPopup(TCustomovBarControl* ABarControl, TovBarItemLink* ALink);
+    // On: the popup is topmost and the bar windows from the customizing link's bar up to the root are
+    // stacked right under it. Off: the whole chain, then the popup, are no longer topmost.
+    void SetCustomizingPopupTopmost(bool AOn);
     // The open customizing popup, or null.
     TovBarCustomizingPopup* CustomizingPopup() const { return FPopup; }
     // Told when a customizing popup opens (its window is made right after).
@@ -79,6 +101,24 @@ public:
     TovBarToolbarsPopup* ToolbarsPopup() const { return FToolbarsPopup; }
     // Told when a toolbars popup opens.
     std::function<void(TovBarToolbarsPopup*)> OnToolbarsPopup;
+
+    // ---- Design helpers and editors
+    // The helper of a bar-window class and its descendants; the most recently registered match wins.
+    void RegisterBarControlDesignHelper(const TuiClassRef* AControlClass,
+                                        const TCustomovBarControlDesignHelper* AHelper);
+    void UnregisterBarControlDesignHelper(const TuiClassRef* AControlClass);
+    // The base helper when no registered class matches.
+    const TCustomovBarControlDesignHelper* GetDesignHelper(const TCustomovBarControl* AControl) const;
+    void RegisterBarControlEditor(const TovBarControlEditor* AEditor);
+    void UnregisterBarControlEditor(const TovBarControlEditor* AEditor);
+    const std::vector<const TovBarControlEditor*>& Editors() const { return FEditors; }
+    // A new item of the class (owned by the manager's owner, in the category "Default" else the first,
+    // named by the manager's unique-name rule, with its default caption) whose link lands right after
+    // the customizing link. Null without a customizing link.
+    TovBarItemLink* CreateItemAtCustomizingLink(const TuiClassRef* AItemClass);
+    // An editor's entry was clicked: its class is made at the customizing link and selected.
+    TovBarItemLink* CreateItemByEditor(const TovBarControlEditor* AEditor,
+                                       const std::string& AClickedCaption);
 
     // ---- Internal items: the entries of the controller's own menus. They leave their manager's item
     // list (no command list shows them) and belong to the controller until ClearInternalItems.
@@ -108,6 +148,8 @@ public:
     bool AddGroupMember(TovBarGroup* AGroup, TovBarComponent* AMember);
 
 private:
+    bool DeleteDesignSelection(TovBarManager* AManager, TovBarDeleteKind AKind);
+    void RegisterDefaultEditorsAndHelpers();
     bool IsLinkOfManager(const TovBarItemLink* ALink, TovBarManager* AManager) const;
     void SetLastSelected(TovBarItemLink* ALink, TovBarManager* AManager);
     static void RepaintLink(TovBarItemLink* ALink);
@@ -117,6 +159,8 @@ private:
     TovBarCustomizingPopup* FPopup = nullptr;
     TovBarToolbarsPopup* FToolbarsPopup = nullptr;
     std::unique_ptr<TovBarInternalItems> FInternalItems;
+    std::vector<std::pair<const TuiClassRef*, const TCustomovBarControlDesignHelper*>> FHelpers;
+    std::vector<const TovBarControlEditor*> FEditors;
 };
 
 // The controller (made on first use, ended with the bar unit).
