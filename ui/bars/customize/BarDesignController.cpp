@@ -623,15 +623,16 @@ void TovBarDesignController::SetCustomizingPopupTopmost(bool AOn) {
     if (TovBarItemLink* link = CustomizingLink(); link != nullptr && link->Control() != nullptr)
         for (TCustomovBarControl* bar = link->Control()->ParentBar(); bar != nullptr;
              bar = bar->ParentBarControl())
-            chain.push_back(bar);
+            // Docked toolbars stack with their dock; only windows of their own take part.
+            if (bar->Handle() != nullptr && (::GetWindowLong(bar->Handle(), GWL_STYLE) & WS_CHILD) == 0)
+                chain.push_back(bar);
     if (AOn) {
         ::SetWindowPos(menu->Handle(), HWND_TOPMOST, 0, 0, 0, 0, flags);
         HWND above = menu->Handle();
-        for (TCustomovBarControl* bar : chain)
-            if (bar->Handle() != nullptr) {
-                ::SetWindowPos(bar->Handle(), above, 0, 0, 0, 0, flags);
-                above = bar->Handle();
-            }
+        for (TCustomovBarControl* bar : chain) {
+            ::SetWindowPos(bar->Handle(), above, 0, 0, 0, 0, flags);
+            above = bar->Handle();
+        }
     } else {
         for (auto it = chain.rbegin(); it != chain.rend(); ++it)
             if ((*it)->Handle() != nullptr)

@@ -10,6 +10,7 @@
 #include "platform/vcl/Screen.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinKeys.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarComponents.h"
@@ -397,6 +398,26 @@ TEST_F(DesignTimePopupTest, WhichClicksSelect) {
     bool wanted = false;
     InPopup(0, [&](TovBarCustomizingPopup*) { wanted = controller->WantsDefaultSelection(Link(0)); });
     EXPECT_TRUE(wanted);
+}
+
+TEST_F(DesignTimePopupTest, TheCustomizingPopupCanBeMadeTopmostAndBack) {
+    OpenDesignedMenu({"A"});
+    Select({0});
+    bool onPopup = false, onMenu = false, offPopup = true, offMenu = true;
+    InPopup(0, [&](TovBarCustomizingPopup* APopup) {
+        HWND popup = APopup->GetSubMenuControl()->Handle();
+        auto topmost = [](HWND AWnd) { return (::GetWindowLong(AWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+        BarDesignController()->SetCustomizingPopupTopmost(true);
+        onPopup = topmost(popup);
+        onMenu = topmost(menu->Handle());
+        BarDesignController()->SetCustomizingPopupTopmost(false);
+        offPopup = topmost(popup);
+        offMenu = topmost(menu->Handle());
+    });
+    EXPECT_TRUE(onPopup);
+    EXPECT_TRUE(onMenu) << "the bar of the customized link stays with the popup";
+    EXPECT_FALSE(offPopup);
+    EXPECT_FALSE(offMenu);
 }
 
 TEST(DesignRegistriesTest, TheMostRecentlyRegisteredAncestorAnswersAndTheEditorsComeInOrder) {

@@ -15,9 +15,11 @@
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/customize/BarCustomizingPopup.h"
 #include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/customize/BarToolbarsPopup.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -193,6 +195,73 @@ TEST_F(ToolbarsPopupTest, TheApplicationMayChangeTheEntries) {
         Key(VK_ESCAPE);
     });
     EXPECT_EQ(std::vector<std::string>{"| &Customize..."}, entries);
+}
+
+// Delete typed in the main window goes to the bars only while customizing: the link selected last is
+// forgotten when customization ends, so the application's own Delete removes no toolbar button.
+TEST_F(ToolbarsPopupTest, DeleteAfterCustomizingRemovesNoToolbarButton) {
+    ovBarDesignControllerStart();
+    form->SetFocus();
+    manager->SetIsCustomizing(true);
+    olva::win::PumpMessages();
+    BarDesignController()->SelectLink(standard->ItemLinks()->Items(0), dsoExclusive);
+    Key(VK_DELETE);
+    olva::win::PumpMessages();
+    ASSERT_EQ(2, standard->ItemLinks()->Count()) << "while customizing the key deletes the selected button";
+
+    BarDesignController()->SelectLink(standard->ItemLinks()->Items(0), dsoExclusive);
+    manager->SetIsCustomizing(false);
+    olva::win::PumpMessages();
+    form->SetFocus();
+    Key(VK_DELETE);
+    olva::win::PumpMessages();
+    EXPECT_EQ(2, standard->ItemLinks()->Count());
+    EXPECT_EQ(nullptr, BarDesignController()->LastSelectedLink());
+}
+
+// While customizing, a right click on a toolbar's button opens that link's customizing popup instead.
+TEST_F(ToolbarsPopupTest, WhileCustomizingARightClickOnAToolbarLinkOpensItsCustomizingPopup) {
+    manager->SetIsCustomizing(true);
+    olva::win::PumpMessages();
+    const TPoint p = OnButton(standard, 1);
+    std::vector<std::string> entries;
+    bool opened = false;
+    BarDesignController()->OnCustomizingPopup = [&](TovBarCustomizingPopup*) {
+        PostScript([&, p] {
+            BarDesignController()->OnCustomizingPopup = nullptr;
+            opened = true;
+            Release(p.x, p.y, true);
+            PostScript([&] {
+                TovBarCustomizingPopup* popup = BarDesignController()->CustomizingPopup();
+                for (int i = 0; i < popup->ItemLinks()->Count(); ++i)
+                    entries.push_back(popup->ItemLinks()->Items(i)->Item()->Caption());
+                // The toolbar, the right-clicked link and the popup below it.
+                RECT bar{};
+                ::GetWindowRect(dynamic_cast<TovBarControl*>(standard->GetControl())->Handle(), &bar);
+                const TRect menuRect = WindowBounds(popup->GetSubMenuControl());
+                SaveScreenPart(TRect{bar.left - 8, bar.top - 8, std::max<int>(bar.right, menuRect.right) + 8,
+                                     menuRect.bottom + 8},
+                               "customizing-popup.png");
+                Key(VK_ESCAPE);
+            });
+        });
+    };
+    MoveMouse(p.x, p.y);
+    Press(p.x, p.y, true);
+    olva::win::PumpMessages();
+    BarDesignController()->OnCustomizingPopup = nullptr;
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(nullptr, BarDesignController()->ToolbarsPopup());
+    const std::vector<std::string> expected{"&Reset",
+                                            "&Delete",
+                                            "&Name:",
+                                            "Defa&ult style",
+                                            "&Text Only (Always)",
+                                            "Text &Only (in Menus)",
+                                            "Image &and Text",
+                                            "Begin a &Group"};
+    EXPECT_EQ(expected, entries);
+    manager->SetIsCustomizing(false);
 }
 
 } // namespace
