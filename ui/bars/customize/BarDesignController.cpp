@@ -400,11 +400,12 @@ bool TovBarDesignController::CanShowSelectionPopup() {
     if (manager == nullptr || !manager->CanCustomize) return false;
     std::vector<TPersistent*> selection;
     manager->DesignerGetSelection(selection);
-    if (selection.empty()) {
+    if (!manager->IsDesigning()) {
         // At run time the selection is the last selected link.
         TovBarItemLink* last = LastSelectedLink();
         return last != nullptr && last->Control() != nullptr;
     }
+    if (selection.empty()) return false;
     auto* link = dynamic_cast<TovBarItemLink*>(selection.front());
     return link != nullptr && link->Control() != nullptr;
 }

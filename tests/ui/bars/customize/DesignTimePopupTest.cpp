@@ -15,6 +15,7 @@
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarDesigner.h"
+#include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarSubItems.h"
@@ -418,6 +419,21 @@ TEST_F(DesignTimePopupTest, TheCustomizingPopupCanBeMadeTopmostAndBack) {
     EXPECT_TRUE(onMenu) << "the bar of the customized link stays with the popup";
     EXPECT_FALSE(offPopup);
     EXPECT_FALSE(offMenu);
+}
+
+TEST_F(DesignTimePopupTest, TheCaptionEntryNamesTheCommandAndAKeyboardRequestFindsThePopup) {
+    OpenDesignedMenu({"Cut", "Copy"});
+    Select({1});
+    EXPECT_TRUE(BarDesignController()->CanShowSelectionPopup()) << "the selected link is shown on a bar";
+    InPopup(1, [&](TovBarCustomizingPopup* APopup) {
+        auto* edit = dynamic_cast<TovBarEdit*>(Entry(APopup, "&Caption:"));
+        ASSERT_NE(nullptr, edit);
+        EXPECT_EQ("Copy", edit->GetText());
+        edit->SetText("Duplicate");
+    });
+    EXPECT_EQ("Duplicate", Link(1)->Item()->Caption()) << "at design time the item itself is renamed";
+    designer.Selection.clear();
+    EXPECT_FALSE(BarDesignController()->CanShowSelectionPopup());
 }
 
 TEST(DesignRegistriesTest, TheMostRecentlyRegisteredAncestorAnswersAndTheEditorsComeInOrder) {
