@@ -29,6 +29,8 @@ void FrameWithColor(HDC ADC, const TRect& R, TColor AColor) {
 }
 
 void DrawEntryText(TCanvas* ACanvas, const TRect& R, const std::string& AText, TColor AColor) {
+    // A font changed on the canvas (its colour, for the arrows) is selected again only on demand.
+    ACanvas->RequiredState({csHandleValid, csFontValid});
     HDC dc = ACanvas->Handle();
     RECT r = R;
     const COLORREF oldColor = SetTextColor(dc, ColorToRGB(AColor));
