@@ -9,6 +9,7 @@
 #include "platform/win/Painting.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarCursors.h"
@@ -16,6 +17,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/customize/BarDragTargets.h"
 #include "ui/bars/painting/BarSystemServices.h"
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -45,6 +48,18 @@ void HandOnGroupStart(TovBarItemLink* ALink) {
     } else {
         next->SetBeginGroup(false);
     }
+}
+
+// The bar control whose window (or a child of it) is AWnd; the drop-down menus' windows are of their own
+// class and keep their control in the user data, as the bar windows do.
+TCustomovBarControl* BarControlOfWindow(HWND AWnd) {
+    if (TCustomovBarControl* bar = TCustomovBarControl::FromChildHandle(AWnd)) return bar;
+    for (HWND wnd = AWnd; wnd != nullptr; wnd = GetParent(wnd)) {
+        char name[64] = {};
+        if (GetClassName(wnd, name, sizeof(name)) > 0 && std::string(name) == "TovBarSubMenuWindow")
+            return reinterpret_cast<TovBarSubMenuControl*>(GetWindowLongPtr(wnd, GWLP_USERDATA));
+    }
+    return nullptr;
 }
 
 bool IsLinkOf(TovBarItemLinks* ALinks, TovBarItemLink* ALink) {
@@ -165,7 +180,7 @@ void TovBarDragInfo::EndDrag() {
 
 TCustomovBarControl* TovBarDragInfo::FindTarget(const TPoint& AScreenPoint) const {
     HWND wnd = WindowFromPoint(AScreenPoint);
-    TCustomovBarControl* target = TCustomovBarControl::FromChildHandle(wnd);
+    TCustomovBarControl* target = BarControlOfWindow(wnd);
     if (target == nullptr) {
         // Over a window that is no bar (a toolbar's in-place editor, say): the first toolbar under the
         // cursor takes the drop.
