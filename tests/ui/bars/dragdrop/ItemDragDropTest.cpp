@@ -9,6 +9,7 @@
 
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/PageControl.h"
 #include "platform/vcl/Screen.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Input.h"
@@ -437,6 +438,81 @@ TEST_F(ItemDragDropTest, ARefusedDropLeavesNoLockBehind) {
     DragAndRun(normalize, nullptr,
                {[&] { Move(At(standard, 2, 0.8)); }, [&] { Release(At(standard, 2, 0.8)); }});
     EXPECT_EQ("Normalize", standard->ItemLinks()->Items(3)->Item()->Caption());
+}
+
+} // namespace
+
+namespace {
+
+// At design time a command dragged from the Customize window's list over its category list selects
+// the category under the cursor (an empty part of the list shows the command's own again, refusing the
+// drop); the release moves the command to the selected category. Escape moves nothing, and the list
+// shows the command's category again.
+TEST_F(ItemDragDropTest, ACommandDroppedOnTheCategoryListChangesItsCategory) {
+    manager->Categories()->Add("Edit");
+    manager->Categories()->Add("Effects");
+    manager->SetDesigning(true, false);
+    ShowBarCustomizingForm(manager, true);
+    olva::win::PumpMessages();
+    TovBarCustomCustomizationForm* customize = BarCustomizingForm();
+    ASSERT_NE(nullptr, customize);
+    TListBox* list = customize->GetCategoriesListBox();
+    ASSERT_NE(nullptr, list);
+    // The Commands page in front, as the window shows it when a command is dragged from its list.
+    if (auto* page = dynamic_cast<TTabSheet*>(list->Parent())) page->PageControl()->SetActivePage(page);
+    olva::win::PumpMessages();
+    ASSERT_TRUE(list->HandleAllocated() && ::IsWindowVisible(list->Handle()));
+    // At design time the list holds every category in order.
+    list->Items()->Clear();
+    for (int i = 0; i < manager->Categories()->Count(); ++i)
+        list->Items()->Add((*manager->Categories())[i]);
+    list->SetItemIndex(0);
+    olva::win::PumpMessages();
+    auto entry = [&](int AIndex) {
+        const RECT r = list->ItemRect(AIndex);
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ::ClientToScreen(list->Handle(), &p);
+        return TPoint{p.x, p.y};
+    };
+    RECT client{};
+    ::GetClientRect(list->Handle(), &client);
+    POINT empty{client.right / 2, client.bottom - 3};
+    ::ClientToScreen(list->Handle(), &empty);
+    TovBarButton* command = Command("Normalize");
+    command->SetCategory(0);
+    ASSERT_EQ(2, manager->Categories()->IndexOf("Effects"));
+
+    std::vector<TovBarDraggingState> states;
+    std::vector<int> selections;
+    auto record = [&] {
+        states.push_back(Drag()->State());
+        selections.push_back(list->ItemIndex());
+    };
+    MoveTo(entry(0));
+    DragAndRun(command, nullptr,
+               {[&] { Move(entry(2)); },
+                [&] {
+                    record(), Move(TPoint{empty.x, empty.y});
+                },
+                [&] { record(), Move(entry(1)); },
+                [&] {
+                    record();
+                    InjectKey(VK_ESCAPE, true);
+                    InjectKey(VK_ESCAPE, false);
+                }});
+    EXPECT_EQ((std::vector<TovBarDraggingState>{bdsCategory, bdsNoDrop, bdsCategory}), states);
+    EXPECT_EQ((std::vector<int>{2, 0, 1}), selections);
+    EXPECT_EQ(0, command->Category()) << "Escape";
+    EXPECT_EQ(0, list->ItemIndex());
+
+    DragAndRun(command, nullptr, {[&] { Move(entry(2)); }, [&] { Release(entry(2)); }});
+    EXPECT_EQ(2, command->Category());
+    EXPECT_EQ(nullptr, ::GetCapture());
+
+    customize->Close();
+    olva::win::PumpMessages();
+    manager->SetDesigning(false, false);
+    olva::win::PumpMessages();
 }
 
 } // namespace
