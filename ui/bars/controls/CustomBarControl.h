@@ -163,6 +163,8 @@ public:
     virtual void CalcDropPosition(const TPoint& P, TovBarItemLink*& ALink, bool& AIsVertical, bool& ABefore,
                                   bool& AOnSeparator);
     virtual bool IsVerticalLayout() const { return IsDockedVertically(); }
+    // Asked while an item is dragged over the bar (client coordinates): the bar may refuse the drop.
+    virtual void HookMouseMove(int X, int Y, bool& AAccept) {}
     virtual void GetItemControlDropRect(TovBarItemControl* AControl, TRect& R) const;
     int GetEditTextSize() const { return FEditTextSize; }
     // Container items shown in place of their links (menus, outside customizing): their generated links
@@ -324,6 +326,12 @@ public:
     virtual void MouseMove(TShiftState AShift, int X, int Y);
     virtual void MouseUp(TMouseButton AButton, TShiftState AShift, int X, int Y);
     virtual void DoLButtonUp(const TMessage& AMessage);
+    // While customizing, a press on the design-selected control makes its link wait to be dragged: the
+    // drag starts once the mouse leaves the system drag rectangle around P, with the capture on the bar.
+    void BeginItemDrag(const TPoint& P, TovBarItemControl* AControl);
+    // The pending drag is forgotten (the capture went elsewhere, or the button came up).
+    void CancelItemDrag();
+    bool DragPending() const { return FDragPending; }
     // A double click on the selected control: the designer shows its handler; a control that can click
     // on a bar with a mark presses the mark; else the control's own double click.
     virtual void DoItemDblClick(TovBarItemControl* AControl);
@@ -421,6 +429,8 @@ protected:
     // customizing popup of the link. Bars with a popup of their own outside customizing override it.
     virtual void CustomizingClick(TovBarItemControl* AControl);
     void TrackLinkMouse(TovBarItemLink* ALink, const TPoint& P, TShiftState AShift);
+    // No drag runs, or the control opens no menu, or its menu would take the dragged item.
+    bool AcceptsDraggedItem(TovBarItemControl* AControl) const;
     // The window was made (item controls, font, metrics) or is about to go.
     virtual void CreateWindowHandle();
     virtual void DestroyWindowHandle();
@@ -485,6 +495,10 @@ protected:
     int FViewState = 0;
     bool FDowned = false;
     bool FIgnoreNextClick = false;
+    // A press while customizing: the link that waits to be dragged and where the press was (client).
+    bool FDragPending = false;
+    TPoint FDragPoint{0, 0};
+    TovBarItemLink* FDragLink = nullptr;
     // The cursor shown over the client area (null: the arrow).
     const char* FCursor = nullptr;
     struct TExpandedContainer {

@@ -9,6 +9,7 @@
 #include "platform/vcl/WinControl.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinMetrics.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
@@ -20,9 +21,12 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/customize/BarDesignController.h"
+#include "ui/bars/customize/BarDragInfo.h"
 #include "ui/bars/hooks/BarHooks.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
+
+#include <string>
 
 TCustomovBarControl* ovBarActiveBarControl() {
     return dynamic_cast<TCustomovBarControl*>(CurrentBarControl());
@@ -182,9 +186,18 @@ void TCustomovBarControl::HotTrackItemControl(TovBarItemControl* AControl) {
     if (!self) return;
     if (AControl != nullptr) AControl->SetSelectedByMouse(true);
     DoSetSelectedControl(AControl);
-    // A sub-item opens its menu at once or by its timer.
-    if (self && FSelectedControl != nullptr && FSelectedControl == AControl)
+    // A sub-item opens its menu at once or by its timer; during a drag only when its menu would take the
+    // dragged item (a menu never opens under a drag of its own sub-item).
+    if (self && FSelectedControl != nullptr && FSelectedControl == AControl && AcceptsDraggedItem(AControl))
         AControl->ControlActivate(false, true);
+}
+
+bool TCustomovBarControl::AcceptsDraggedItem(TovBarItemControl* AControl) const {
+    TovBarItem* dragged = ovBarDraggedItem();
+    if (dragged == nullptr || !AControl->IsDropDown()) return true;
+    auto* owner = dynamic_cast<IovBarLinksOwner*>(AControl->Item());
+    std::string error;
+    return owner == nullptr || owner->CanContainItem(dragged, error);
 }
 
 void TCustomovBarControl::DoSetSelectedControl(TovBarItemControl* AControl) {
@@ -274,12 +287,11 @@ void TCustomovBarControl::DoMouseDown(TMouseButton AButton, TShiftState AShift, 
 
 void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
                                           bool AInClient) {
-    // While customizing a press on a link starts dragging it; the drag runs its own loop until the release.
+    // While customizing a press selects the link, which is dragged once the mouse moves far enough.
     if (IsCustomizing()) {
         if (AControl != nullptr && AControl->ItemLink() != nullptr && FManager != nullptr && CanCustomize()) {
-            TovBarItemLink* link = AControl->ItemLink();
-            BarDesignController()->SelectLink(link, dsoExclusive);
-            FManager->StartDrag(link->Item(), link);
+            BarDesignController()->SelectLink(AControl->ItemLink(), dsoExclusive);
+            BeginItemDrag(P, AControl);
         }
         return;
     }
@@ -318,7 +330,36 @@ void TCustomovBarControl::DoMouseUp(TMouseButton AButton, TShiftState AShift, co
         FMouseDown = false;
 }
 
+void TCustomovBarControl::BeginItemDrag(const TPoint& P, TovBarItemControl* AControl) {
+    if (FHandle == nullptr || AControl == nullptr || AControl->ItemLink() == nullptr ||
+        !AControl->IsLinkManagerItem())
+        return;
+    FDragPoint = P;
+    FDragLink = AControl->ItemLink();
+    FDragPending = true;
+    ::SetCapture(FHandle);
+}
+
+void TCustomovBarControl::CancelItemDrag() {
+    FDragPending = false;
+    FDragLink = nullptr;
+}
+
+// The system drag rectangle around the press: halves rounded toward zero, the right and bottom edges
+// outside.
+static bool IsInDragRect(const TPoint& ADragPoint, const TPoint& P) {
+    const int cx = ::GetSystemMetrics(SM_CXDRAG) / 2, cy = ::GetSystemMetrics(SM_CYDRAG) / 2;
+    const TRect r{ADragPoint.x - cx, ADragPoint.y - cy, ADragPoint.x + cx, ADragPoint.y + cy};
+    return uiIsPointInRect(r, P);
+}
+
 void TCustomovBarControl::DoLButtonUp(const TMessage& AMessage) {
+    if (FDragPending) {
+        // The press never became a drag: the link stays selected and nothing else happens.
+        CancelItemDrag();
+        if (FHandle != nullptr && ::GetCapture() == FHandle) ::ReleaseCapture();
+        return;
+    }
     const TPoint p{static_cast<short>(LOWORD(AMessage.LParam)), static_cast<short>(HIWORD(AMessage.LParam))};
     TWeakLink<TCustomovBarControl> self(this);
     const bool hadClicked = FClickedControl != nullptr;
@@ -352,6 +393,18 @@ void TCustomovBarControl::DoItemDblClick(TovBarItemControl* AControl) {
 void TCustomovBarControl::MouseMove(TShiftState AShift, int X, int Y) {
     if (BeingDestroyed()) return;
     const TPoint p{X, Y};
+    if (FDragPending && !IsInDragRect(FDragPoint, p)) {
+        TovBarItemLink* link = FDragLink;
+        CancelItemDrag();
+        TWeakLink<TCustomovBarControl> self(this);
+        if (FHandle != nullptr && ::GetCapture() == FHandle) ::ReleaseCapture();
+        // The link may have gone meanwhile (a list changed under the press).
+        if (!self || FManager == nullptr || FItemLinks == nullptr || FItemLinks->IndexOf(link) < 0) return;
+        if (TovBarItemControl* control = link->Control(); control != nullptr && control->IsActive())
+            control->ControlInactivate(true);
+        if (self && FItemLinks->IndexOf(link) >= 0) FManager->StartDrag(link->Item(), link);
+        return;
+    }
     TovBarItemControl* control = ItemControlAtPos(p);
     TWeakLink<TCustomovBarControl> self(this);
     if (FLastMousePosition.x == -1 && FLastMousePosition.y == -1 && !IsMouseOutside(true))

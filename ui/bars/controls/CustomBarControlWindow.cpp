@@ -259,6 +259,7 @@ void TCustomovBarControl::WndProc(TMessage& AMessage) {
         return;
     case WM_CAPTURECHANGED:
         DefaultHandler(AMessage);
+        CancelItemDrag();
         FClickedControl = nullptr;
         return;
     case WM_CANCELMODE:

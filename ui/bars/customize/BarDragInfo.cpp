@@ -3,20 +3,70 @@
 #include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiShapes.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/vcl/Screen.h"
 #include "platform/vcl/WinControl.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/Bar.h"
+#include "ui/bars/BarCursors.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/customize/BarDesignController.h"
+#include "ui/bars/customize/BarDragTargets.h"
+#include "ui/bars/painting/BarSystemServices.h"
+#include "ui/core/base/Geometry.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <string>
+
+namespace {
+
+// The drag whose loop runs now; a drag started from inside another's loop (never by the bars
+// themselves) stacks on it.
+TovBarDragInfo* RunningDrag = nullptr;
+
+// A link leaving its list hands its group start on, so that the links after it keep their grouping:
+// the next can-visible link starts the group the leaving one started, and a link that becomes the
+// first shows no group line.
+void HandOnGroupStart(TovBarItemLink* ALink) {
+    TovBarItemLinks* links = ALink->Links();
+    if (links == nullptr || ALink->Item() == nullptr) return;
+    const int index = ALink->CanVisibleIndexOf();
+    if (index < 0 || index + 1 >= links->CanVisibleItemCount()) return;
+    TovBarItemLink* next = links->CanVisibleItems(index + 1);
+    if (index != 0 || !next->BeginGroup()) {
+        if (ALink->BeginGroup() && !next->BeginGroup()) next->SetBeginGroup(true);
+    } else {
+        next->SetBeginGroup(false);
+    }
+}
+
+// The bar control whose window (or a child of it) is AWnd; the drop-down menus' windows are of their own
+// class and keep their control in the user data, as the bar windows do.
+TCustomovBarControl* BarControlOfWindow(HWND AWnd) {
+    if (TCustomovBarControl* bar = TCustomovBarControl::FromChildHandle(AWnd)) return bar;
+    for (HWND wnd = AWnd; wnd != nullptr; wnd = GetParent(wnd)) {
+        char name[64] = {};
+        if (GetClassName(wnd, name, sizeof(name)) > 0 && std::string(name) == "TovBarSubMenuWindow")
+            return reinterpret_cast<TovBarSubMenuControl*>(GetWindowLongPtr(wnd, GWLP_USERDATA));
+    }
+    return nullptr;
+}
+
+bool IsLinkOf(TovBarItemLinks* ALinks, TovBarItemLink* ALink) {
+    return ALinks != nullptr && ALink != nullptr && ALinks->IndexOf(ALink) >= 0;
+}
+
+} // namespace
 
 // ---- The manager's side
 
@@ -33,7 +83,19 @@ void TovBarManager::StartDrag(TovBarItem* AItem, TovBarItemLink* ALink) {
     drag.EndDrag();
 }
 
+TovBarItem* ovBarDraggedItem() {
+    return RunningDrag != nullptr ? RunningDrag->DraggingItem() : nullptr;
+}
+
 // ---- The drag
+
+TovBarDragInfo::~TovBarDragInfo() {
+    if (RunningDrag == this) RunningDrag = FOuter;
+}
+
+TovBarDragInfo* TovBarDragInfo::Running() {
+    return RunningDrag;
+}
 
 void TovBarDragInfo::BeginDrag(TovBarItem* AItem, TovBarItemLink* ALink) {
     FItem = AItem;
@@ -42,12 +104,22 @@ void TovBarDragInfo::BeginDrag(TovBarItem* AItem, TovBarItemLink* ALink) {
     GetCursorPos(&cursor);
     FLastPoint = TPoint{cursor.x, cursor.y};
     FDownPoint = FLastPoint;
-    TWinControl* owner = FManager->OwnerWinControl();
-    FCaptureWnd = owner != nullptr ? owner->Handle() : nullptr;
+    FDefaultCursor = Screen()->Cursor();
+    FCaptureWnd = ovBarDragCaptureWindow(FManager);
     if (FCaptureWnd != nullptr) SetCapture(FCaptureWnd);
+    // Moves already queued belong to the capture window now.
+    ProcessMouseMessages();
 }
 
 void TovBarDragInfo::DragLoop() {
+    FOuter = RunningDrag;
+    RunningDrag = this;
+    struct TRunningReset {
+        TovBarDragInfo* Drag;
+        ~TRunningReset() {
+            if (RunningDrag == Drag) RunningDrag = Drag->FOuter;
+        }
+    } reset{this};
     MSG msg{};
     while (FCaptureWnd != nullptr && GetCapture() == FCaptureWnd) {
         const int got = GetMessage(&msg, nullptr, 0, 0);
@@ -58,11 +130,19 @@ void TovBarDragInfo::DragLoop() {
         }
         switch (msg.message) {
         case WM_KEYDOWN:
-            if (msg.wParam == VK_CONTROL && CanDrop()) SetState(bdsCopy);
+            if (msg.wParam == VK_CONTROL && CanDrop()) SetDraggingState(bdsCopy);
             if (msg.wParam == VK_ESCAPE) return;
             continue;
         case WM_KEYUP:
-            if (msg.wParam == VK_CONTROL && CanDrop()) SetState(bdsMove);
+            if (msg.wParam == VK_CONTROL && CanDrop()) SetDraggingState(bdsMove);
+            continue;
+        case WM_CHAR:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+        case WM_SYSCHAR:
+        case WM_DEADCHAR:
+        case WM_SYSDEADCHAR:
+            // Keys do nothing else during a drag.
             continue;
         case WM_LBUTTONUP:
             Drop();
@@ -82,18 +162,43 @@ void TovBarDragInfo::DragLoop() {
 
 void TovBarDragInfo::EndDrag() {
     if (FCaptureWnd != nullptr && GetCapture() == FCaptureWnd) ReleaseCapture();
-    SetState(bdsNone);
+    FLockCount = 0;
+    SetDraggingState(bdsNone);
+    UpdateDragVisuals();
+    if (FLink != nullptr)
+        if (TovBarItemControl* control = FLink->Control()) control->Repaint();
+    if (FLink == nullptr && FItem != nullptr) ovBarEndCategoryDrag(FManager, FItem);
     FItem = nullptr;
     FLink = nullptr;
     FOverBar.Reset();
     FOverLink = nullptr;
     FLineBar.Reset();
+    FLineVisible = false;
+}
+
+// ---- Following the mouse
+
+TCustomovBarControl* TovBarDragInfo::FindTarget(const TPoint& AScreenPoint) const {
+    HWND wnd = WindowFromPoint(AScreenPoint);
+    TCustomovBarControl* target = BarControlOfWindow(wnd);
+    if (target == nullptr) {
+        // Over a window that is no bar (a toolbar's in-place editor, say): the first toolbar under the
+        // cursor takes the drop.
+        for (int i = 0; i < FManager->Bars()->Count() && target == nullptr; ++i) {
+            auto* control = dynamic_cast<TCustomovBarControl*>(FManager->Bars()->GetItem(i)->GetControl());
+            if (control == nullptr || control->Handle() == nullptr || !IsWindowVisible(control->Handle()))
+                continue;
+            RECT bounds{};
+            GetWindowRect(control->Handle(), &bounds);
+            if (uiIsPointInRect(bounds, AScreenPoint)) target = control;
+        }
+    }
+    if (target != nullptr && (target->GetBarManager() != FManager || !target->CanCustomize())) return nullptr;
+    return target;
 }
 
 void TovBarDragInfo::CalcDragOver(const TPoint& AScreenPoint) {
-    TCustomovBarControl* target = TCustomovBarControl::FromChildHandle(WindowFromPoint(AScreenPoint));
-    if (target != nullptr && (target->GetBarManager() != FManager || !target->CanCustomize()))
-        target = nullptr;
+    TCustomovBarControl* target = FindTarget(AScreenPoint);
     TovBarItemLink* link = nullptr;
     bool vertical = false, before = false, onSeparator = false;
     if (target != nullptr) {
@@ -101,31 +206,71 @@ void TovBarDragInfo::CalcDragOver(const TPoint& AScreenPoint) {
         ScreenToClient(target->Handle(), &client);
         target->CalcDropPosition(TPoint{client.x, client.y}, link, vertical, before, onSeparator);
     }
-    if (link != FOverLink || target != FOverBar.Get()) ShowDragLine(false);
-    FOverBar = target;
-    FOverLink = link;
-    FOverVertical = vertical;
-    FOverFirstPart = before;
-    FOverBeginGroup = onSeparator;
+    SetDragOverLink(target, link);
+    // The target may have gone while its selection changed (a menu closed under the cursor).
+    if (FOverBar.Get() != target) return;
+    if (FOverBeginGroup != onSeparator || FOverFirstPart != before || FOverVertical != vertical) {
+        FOverBeginGroup = onSeparator;
+        FOverFirstPart = before;
+        FOverVertical = vertical;
+        UpdateDragVisuals();
+    }
+}
+
+void TovBarDragInfo::SetDragOverLink(TCustomovBarControl* ATarget, TovBarItemLink* ALink) {
+    if (ALink == FOverLink && ATarget == FOverBar.Get()) return;
+    ShowDragLine(false);
+    FOverBar = ATarget;
+    FOverLink = ALink;
+    TWeakLink<TCustomovBarControl> target(ATarget);
+    if (ATarget != nullptr && ALink != nullptr && ALink->Control() != nullptr) {
+        TovBarItemControl* control = ALink->Control();
+        TovBarItemControl* selected = ATarget->SelectedControl();
+        // Over a sub-item its menu opens, so that the drop can land inside it; leaving one closes it.
+        if (control->IsDropDown() || (selected != nullptr && selected->IsDropDown())) {
+            ATarget->HotTrackItemControl(control);
+        } else {
+            FManager->SetSelectedItem(control);
+            ATarget->SetSelectedControl(control);
+        }
+    }
+    ProcessPaintMessages();
+    if (!target) {
+        FOverBar.Reset();
+        FOverLink = nullptr;
+    }
+    UpdateDragVisuals();
 }
 
 void TovBarDragInfo::DragOver(const TPoint& AScreenPoint) {
     FLastPoint = AScreenPoint;
+    TovBarDraggingState categoryState = bdsNone;
+    if (FLink == nullptr && ovBarDragOverCategories(FManager, FItem, AScreenPoint, categoryState)) {
+        SetDraggingState(categoryState);
+        return;
+    }
+    LockVisuals();
+    struct TUnlock {
+        TovBarDragInfo* Drag;
+        ~TUnlock() { Drag->UnlockVisuals(); }
+    } unlock{this};
+    ovBarDragOverEditors(AScreenPoint);
     CalcDragOver(AScreenPoint);
-    TovBarDraggingState state;
-    if (!CanDrop())
-        state = bdsNoDrop;
+    bool accept = true;
+    if (TCustomovBarControl* bar = FOverBar.Get(); bar != nullptr && bar->Handle() != nullptr) {
+        POINT client = AScreenPoint;
+        ScreenToClient(bar->Handle(), &client);
+        bar->HookMouseMove(client.x, client.y, accept);
+    }
+    if (!accept || !CanDrop())
+        SetDraggingState(bdsNoDrop);
     else if (IsCopy())
-        state = bdsCopy;
+        SetDraggingState(bdsCopy);
     else if (FOverLink != nullptr && FOverLink->Control() != nullptr && FLink != nullptr &&
              (FOverLink == FLink || IsSamePlace()))
-        state = bdsSamePlace;
+        SetDraggingState(bdsSamePlace);
     else
-        state = bdsMove;
-    // The mark is recomputed for the new position.
-    ShowDragLine(false);
-    FState = bdsNone;
-    SetState(state);
+        SetDraggingState(bdsMove);
 }
 
 bool TovBarDragInfo::CanDrop() const {
@@ -158,28 +303,56 @@ bool TovBarDragInfo::IsSamePlace() const {
     return next != nullptr && next == FOverLink && FOverFirstPart && (FOverBeginGroup || !next->BeginGroup());
 }
 
-void TovBarDragInfo::SetState(TovBarDraggingState AState) {
+// ---- State and visuals
+
+void TovBarDragInfo::UnlockVisuals() {
+    if (FLockCount > 0 && --FLockCount == 0 && FModified) UpdateDragVisuals();
+}
+
+void TovBarDragInfo::SetDraggingState(TovBarDraggingState AState) {
     if (FState == AState) return;
     FState = AState;
-    switch (AState) {
+    UpdateDragVisuals();
+}
+
+void TovBarDragInfo::UpdateDragVisuals() {
+    if (FLockCount > 0) {
+        FModified = true;
+        return;
+    }
+    switch (FState) {
     case bdsNoDrop:
         ShowDragLine(false);
         FOverLink = nullptr;
+        SetDragCursor(crovBarDragNoDropCursor);
+        break;
+    case bdsSamePlace:
+        ShowDragLine(false);
+        SetDragCursor(crovBarDragCursor);
         break;
     case bdsCopy:
         ShowDragLine(false);
         ShowDragLine(true);
+        SetDragCursor(crovBarDragCopyCursor);
         break;
     case bdsMove:
         ShowDragLine(false);
         if (!IsSamePlace()) ShowDragLine(true);
+        SetDragCursor(crovBarDragCursor);
         break;
     case bdsCategory:
+        SetDragCursor(crovBarDragCursor);
         break;
     default:
         ShowDragLine(false);
+        SetDragCursor(FDefaultCursor);
         break;
     }
+    FModified = false;
+}
+
+void TovBarDragInfo::SetDragCursor(TCursor ACursor) {
+    if (HCURSOR cursor = Screen()->Cursors(ACursor)) ::SetCursor(cursor);
 }
 
 // ---- The insertion mark
@@ -194,13 +367,16 @@ void TovBarDragInfo::ShowDragLine(bool AVisible) {
         FLineFirstPart = FOverFirstPart;
         if (link != nullptr) {
             if (FOverBeginGroup && FLineFirstPart) {
-                if (TovBarItemLink* previous = Neighbour(link, -1)) {
+                // On the gap before a group: the mark goes after the link that ends the group before.
+                if (TovBarItemLink* previous = Neighbour(link, -1); previous && previous->Control()) {
                     link = previous;
                     FLineFirstPart = !FLineFirstPart;
                 }
             } else if (!FOverBeginGroup && !FLineFirstPart) {
+                // After a link: shown before the next one, unless the row or the group ends there.
                 TovBarItemLink* next = Neighbour(link, 1);
-                if (next != nullptr && next->Control() != nullptr && !next->BeginGroup()) {
+                const bool lastInRow = link->Control() != nullptr && link->Control()->LastInRow();
+                if (!lastInRow && next != nullptr && next->Control() != nullptr && !next->BeginGroup()) {
                     link = next;
                     FLineFirstPart = true;
                 }
@@ -265,9 +441,12 @@ void TovBarDragInfo::Drop() {
     case bdsSamePlace:
         ChangeBeginGroup();
         break;
+    case bdsCategory:
+        ovBarDropOnCategories(FManager, FItem);
+        break;
     case bdsCopy:
     case bdsMove:
-        SetState(bdsNone);
+        SetDraggingState(bdsNone);
         DropDraggedLink();
         break;
     default:
@@ -281,16 +460,20 @@ void TovBarDragInfo::ChangeBeginGroup() {
     // A slip of the hand moves nothing.
     if (std::abs(offset) <= 3) return;
     const bool begin = offset > 0;
-    if (begin != FLink->BeginGroup()) FLink->SetBeginGroup(begin);
+    auto* bar = dynamic_cast<TCustomovBarControl*>(FLink->LinksBarControl());
+    if (begin == FLink->BeginGroup()) {
+        if (bar != nullptr && FLink->Control() != nullptr) bar->SetSelectedControl(FLink->Control());
+        return;
+    }
+    if (bar != nullptr && FLink->Control() != nullptr) bar->SetSelectedControl(FLink->Control());
     if (FLink->Control() != nullptr) FManager->SetSelectedItem(FLink->Control());
+    FLink->SetBeginGroup(begin);
     FManager->DesignerModified();
 }
 
 void TovBarDragInfo::RemoveDraggedLink() {
     if (FLink == nullptr) return;
-    // The group the link began goes on with the link after it.
-    if (FLink->BeginGroup())
-        if (TovBarItemLink* next = Neighbour(FLink, 1)) next->SetBeginGroup(true);
+    HandOnGroupStart(FLink);
     TovBarItemLink* link = FLink;
     FLink = nullptr;
     delete link;
@@ -302,27 +485,51 @@ void TovBarDragInfo::DropDraggedLink() {
     if (target == nullptr || target->ItemLinks() == nullptr) return;
     TovBarItemLinks* links = target->ItemLinks();
     const bool copy = IsCopy();
-    TovBarItemLink* over = FOverLink;
-    // Before the new link goes in: the place among the target's links.
-    int index = links->Count();
-    if (over != nullptr) index = over->Index() + (FOverBeginGroup || FOverFirstPart ? 0 : 1);
-    const bool takesGroup = over != nullptr && ((FOverBeginGroup && !FOverFirstPart) ||
-                                                (FOverFirstPart && !FOverBeginGroup && over->BeginGroup()));
-    TovBarItemLink* link = links->Insert(index);
-    if (FLink != nullptr)
-        link->Assign(FLink);
-    else
-        link->SetItem(FItem);
-    link->SetBeginGroup(false);
-    if (takesGroup) {
-        link->SetBeginGroup(true);
-        over->SetBeginGroup(false);
+    TovBarItemLink* over = IsLinkOf(links, FOverLink) ? FOverLink : nullptr;
+    const bool onSeparator = FOverBeginGroup, before = FOverFirstPart;
+    TWeakLink<TCustomovBarControl> targetLink(target);
+    TovBarItemLink* link = nullptr;
+    {
+        // Released in reverse order whatever happens: a refused item must not leave the bars frozen.
+        struct TDropLocks {
+            TovBarManager* Manager;
+            TovBarItemLinks* Links;
+            TDropLocks(TovBarManager* AManager, TovBarItemLinks* ALinks) : Manager(AManager), Links(ALinks) {
+                Manager->LockDesignerModified(true);
+                Manager->BeginUpdate();
+                Links->BeginUpdate();
+            }
+            ~TDropLocks() {
+                Links->EndUpdate();
+                Manager->EndUpdate();
+                Manager->LockDesignerModified(false);
+            }
+        } locks(FManager, links);
+        const int index = over != nullptr ? over->Index() + (onSeparator || before ? 0 : 1) : links->Count();
+        // The link frees itself when the list refuses the item, and the refusal goes to the caller.
+        link = links->Insert(index);
+        if (FLink != nullptr)
+            link->Assign(FLink);
+        else
+            link->SetItem(FItem);
+        link->SetBeginGroup(false);
+        if (over != nullptr && ((onSeparator && !before) || (before && !onSeparator && over->BeginGroup()))) {
+            link->SetBeginGroup(true);
+            over->SetBeginGroup(false);
+        }
+        link->MarkAsRecentlyUsed(false);
+        link->CreateControl();
+        if (!copy && FLink != nullptr) RemoveDraggedLink();
+        FManager->DesignerModified();
     }
-    if (!copy && FLink != nullptr && FLink != link) {
-        TovBarItemLink* dragged = FLink;
-        FLink = nullptr;
-        delete dragged;
+    if (!targetLink || !IsLinkOf(links, link)) return;
+    if (TCustomovBarControl* active = ovBarActiveBarControl();
+        active != nullptr && active != target && target->Kind() == bckToolbar) {
+        active->CloseUp(bcrOther);
+        if (!targetLink || !IsLinkOf(links, link)) return;
+        target->BarGetFocus(link->Control());
+        if (!targetLink || !IsLinkOf(links, link)) return;
     }
-    FManager->DesignerModified();
+    if (link->Control() != nullptr) FManager->SetSelectedItem(link->Control());
     BarDesignController()->SelectLink(link, dsoExclusive);
 }

@@ -2,6 +2,7 @@
 // (and Ctrl let go during the drag), dropping off every bar removes the link, Escape changes nothing, and
 // a drag along the link's own bar starts or ends a group only from 4 pixels on.
 #include "../controls/BarWindowTestSupport.h"
+#include "../dragdrop/ScriptedInput.h"
 
 #include "platform/win/Input.h"
 #include "platform/win/WinKeys.h"
@@ -199,17 +200,19 @@ TEST_F(ItemDragTest, TheInsertionMarkFollowsTheDropPosition) {
 
 namespace {
 
-// The real road: a press on a customized link starts the drag, the release drops it.
+// The real road: a press on a customized link waits, a move beyond the drag rectangle starts the drag,
+// the release drops it.
 TEST_F(ItemDragTest, APressOnACustomizedLinkDragsIt) {
     const TPoint start = Centre(left, 0);
     const TPoint target = Offset(Centre(right, 1), 4);
     MoveTo(start);
-    TDragScript::Post([=] {
-        InjectMouse(MouseAction::Move, target.x, target.y);
-        InjectMouse(MouseAction::LeftUp, target.x, target.y);
-    });
-    InjectMouse(MouseAction::LeftDown, start.x, start.y);
+    dragdrop_test::TScriptedInput script;
+    script.Run({[=] { InjectMouse(MouseAction::LeftDown, start.x, start.y); },
+                [=] { InjectMouse(MouseAction::Move, target.x, target.y); },
+                [=] { InjectMouse(MouseAction::Move, target.x, target.y + 1); },
+                [=] { InjectMouse(MouseAction::LeftUp, target.x, target.y + 1); }});
     olva::win::PumpMessages();
+    EXPECT_TRUE(script.Done());
     EXPECT_EQ((std::vector<std::string>{"Copy", "Paste"}), Captions(left));
     EXPECT_EQ((std::vector<std::string>{"One", "Two", "Cut"}), Captions(right));
 }
