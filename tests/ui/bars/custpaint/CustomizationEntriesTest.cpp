@@ -4,6 +4,7 @@
 #include "CustomizationEntriesTestSupport.h"
 
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/Form.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarManager.h"
