@@ -285,3 +285,38 @@ TEST_F(CustomizationEntriesTest, TheStandardFocusIsInsetByTwoAndTheFlatLookDraws
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CustomizationEntriesTest, WithoutVisualStylesTheXPLookFallsBackToTheBaseDrawing) {
+    const TovBarCustomizationFormPainter* xp = ovCustomizationFormXPPainter();
+    const TovBarCustomizationFormPainter* standard = ovCustomizationFormStandardPainter();
+    EXPECT_EQ(xp->GetComboButtonWidth(), 13);
+    auto same = [](const TPicture& A, const TPicture& B) {
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 220; ++x)
+                if (A.At(x, y) != B.At(x, y)) return false;
+        return true;
+    };
+    const TRect button{150, 4, 163, 26};
+    TPicture themed = Picture(220, 30, clWhite), plain = Picture(220, 30, clWhite);
+    xp->DrawComboButton(themed.Bitmap->Canvas(), combo, false, button);
+    standard->DrawComboButton(plain.Bitmap->Canvas(), combo, false, button);
+    EXPECT_TRUE(same(themed, plain)) << "the combo button";
+    themed = Picture(220, 30, clWhite);
+    plain = Picture(220, 30, clWhite);
+    xp->DrawDropDownPart(themed.Bitmap->Canvas(), button, true, dropDownButton);
+    standard->DrawDropDownPart(plain.Bitmap->Canvas(), button, true, dropDownButton);
+    EXPECT_TRUE(same(themed, plain)) << "the drop-down part";
+
+    // The focus frame keeps to the caption of an entry with a picture.
+    TPicture focus = Picture(220, 30, clWhite);
+    xp->DrawFocus(focus.Bitmap->Canvas(), EntryRect, glyphButton);
+    EXPECT_EQ(focus.At(EntryRect.left, 15), Rgb(clWhite));
+    bool ringAfterSquare = false;
+    for (int y = EntryRect.top; y < EntryRect.bottom; ++y)
+        ringAfterSquare |= focus.At(EntryRect.left + 22, y) != Rgb(clWhite);
+    EXPECT_TRUE(ringAfterSquare);
+}
+
+} // namespace
