@@ -8,6 +8,7 @@
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarManager.h"
