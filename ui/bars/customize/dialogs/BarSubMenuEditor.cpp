@@ -42,7 +42,7 @@ TovBarSubMenuEditor::TovBarSubMenuEditor(TComponent* AOwner) : TForm(AOwner) {
     SetBorderIcons(TBorderIcons{biSystemMenu});
     SetCaption(uiGetResourceString(ovSBAR_SUBMENUEDITORCAPTION));
     SetPosition(poDesigned);
-    SetBounds(DesignedLeft, DesignedTop, DesignedWidth, 0);
+    SetBounds(DesignedLeft, DesignedTop, DesignedWidth, 60);
     SetClientHeight(DesignedClientHeight);
     OnActivate = TNotifyEvent(this, &TovBarSubMenuEditor::FormActivate);
     OnClose = TCloseEvent(this, &TovBarSubMenuEditor::FormClose);
@@ -192,6 +192,7 @@ void TovBarSubMenuEditor::KeepInsideWorkArea() {
 void TovBarSubMenuEditor::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
     case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
         // The close box closes the menu before the editor goes; the rest of the caption brings the
         // editor (and its menu) forward as it starts moving it.
         if (Message.WParam == HTCLOSE)
