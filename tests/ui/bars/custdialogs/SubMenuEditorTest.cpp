@@ -155,6 +155,7 @@ TEST_F(SubMenuEditorTest, TheLinksMenuHangsBelowTheCaptionAndTheEditorTakesItsWi
               WS_POPUP | WS_CAPTION | WS_SYSMENU);
     ExpectMenuBelowEditor(file);
     EXPECT_EQ(editor->Menu(), MenuOf(file));
+    olva::win::PumpMessages();
     const TRect editorBounds = EditorBounds();
     const TRect menuBounds = WindowBounds(MenuOf(file));
     SaveScreenPart(

@@ -1,9 +1,14 @@
 #include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
 
+#include "platform/gdi/GdiDC.h"
+#include "platform/gdi/GdiText.h"
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Messages.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Screen.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinMetrics.h"
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
@@ -30,6 +35,22 @@ constexpr int DesignedClientHeight = 4;
 // Customizing has started for the manager: the Customize window turns to its commands.
 void ShowCommandsOfCustomizingForm(TovBarManager* AManager) {
     if (AManager == nullptr || !AManager->IsCustomizingOrDesigning()) return;
+}
+
+// The window width that shows the whole caption text and the close box.
+int CaptionFittingWidth(const std::string& ACaption) {
+    NONCLIENTMETRICS metrics;
+    ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HDC dc = ::GetDC(nullptr);
+    HFONT font = ::CreateFontIndirect(&metrics.lfCaptionFont);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE text{};
+    ::GetTextExtentPoint32(dc, ACaption.c_str(), static_cast<int>(ACaption.size()), &text);
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(nullptr, dc);
+    const int frame = ::GetSystemMetrics(SM_CXDLGFRAME);
+    return text.cx + ::GetSystemMetrics(SM_CXSIZE) + 2 * frame + 12;
 }
 
 } // namespace
@@ -150,6 +171,8 @@ void TovBarSubMenuEditor::OpenMenu() {
     FMenu = menu;
     const TRect bounds = ScreenBounds();
     menu->SetOwnerSize(0, bounds.bottom - bounds.top);
+    // The editor is as wide as the menu: a narrow menu is widened so that the caption still shows whole.
+    menu->SetMinWidth(CaptionFittingWidth(Caption()));
     menu->MoveTo(TPoint{bounds.left, bounds.bottom});
     menu->OnPlaced = [this](TovBarSubMenuControl* AMenu) {
         if (FMenu.Get() == AMenu) FollowMenuWidth();
