@@ -12,6 +12,7 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 #include "ui/bars/painting/BarSystemServices.h"
 #include "ui/core/base/ClassRefs.h"
 
@@ -93,11 +94,11 @@ TovBarItemAddEditor::TovBarItemAddEditor(TComponent* AOwner) : TForm(AOwner) {
 void TovBarItemAddEditor::Setup(TovBarManager* AManager, int ACategoryIndex) {
     FBarManager = AManager;
     FItem = nullptr;
-    // The dialog speaks in the bars' font.
-    if (AManager != nullptr) {
-        Font()->SetName(AManager->Font()->Name());
-        Font()->SetCharset(AManager->Font()->Charset());
-    }
+    // The dialog speaks in the Customize window's font (the bars' font when that window is not open).
+    if (TovBarCustomCustomizationForm* form = BarCustomizingForm())
+        Font()->Assign(form->Font());
+    else
+        AssignBarManagerFont(this, AManager);
 
     ComboBox2->Items()->Clear();
     if (AManager != nullptr)

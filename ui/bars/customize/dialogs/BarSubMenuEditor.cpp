@@ -16,6 +16,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/controls/SubMenuControl.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 #include "ui/bars/painting/BarSystemServices.h"
 #include "ui/core/base/ResourceStrings.h"
 
@@ -35,6 +36,7 @@ constexpr int DesignedClientHeight = 4;
 // Customizing has started for the manager: the Customize window turns to its commands.
 void ShowCommandsOfCustomizingForm(TovBarManager* AManager) {
     if (AManager == nullptr || !AManager->IsCustomizingOrDesigning()) return;
+    if (TovBarCustomCustomizationForm* form = BarCustomizingForm()) form->ShowCommandsPage();
 }
 
 // The window width that shows the whole caption text and the close box.
