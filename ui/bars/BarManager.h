@@ -198,6 +198,11 @@ public:
     void SetIsCustomizing(bool AValue);
     // Drags the item (from a command list) or the link (on a bar) until the button is released.
     void StartDrag(TovBarItem* AItem, TovBarItemLink* ALink);
+    // The item being dragged while StartDrag's loop runs (null otherwise): windows that open during a
+    // drag (the sub-menu editor's menu) ask whether they could take it.
+    bool IsDragging() const { return FDraggingItem != nullptr; }
+    TovBarItem* DraggingItem() const { return FDraggingItem; }
+    void SetDraggingItem(TovBarItem* AItem) { FDraggingItem = AItem; }
     bool IsOtherManagerCustomizing() const;
 
     // ---- Stored layout (ui/bars/layout): what the user made of the toolbars, kept between runs
@@ -455,6 +460,7 @@ private:
     TovBar* FMainMenuBar = nullptr;
     IovBarControl* FChangedSubMenu = nullptr;
     TovBarItemControl* FSelectedItem = nullptr;
+    TovBarItem* FDraggingItem = nullptr;
     IovBarDesigner* FDesigner = nullptr;
     std::unique_ptr<std::vector<TovBar*>> FWaitingBars;
     TuiLookAndFeel* FLookAndFeel = nullptr;

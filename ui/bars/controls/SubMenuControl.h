@@ -158,6 +158,11 @@ public:
     void SetOwnerBounds(const TRect& R) { FOwnerBounds = R; }
     // Places the window (ASize zero: computed); the flips tell whether it went to the other side.
     virtual void CalcPosition(TSize ASize, bool& AFlippedX, bool& AFlippedY);
+    // Places the open window again as if it had been shown at the point (no activation); later rebuilds
+    // keep it there. The sub-menu editor moves the menu hanging below it so.
+    void Reposition(const TPoint& AScreenPoint);
+    // Told after the open window was placed (moved or sized).
+    std::function<void(TovBarSubMenuControl*)> OnPlaced;
     TovBarMenuAnimations AnimationKind() const { return FAnimationKind; }
     TovBarMenuAnimation* Animation() const { return FAnimation.get(); }
     // Ends a running opening animation; with AFinish the window jumps to its final state.

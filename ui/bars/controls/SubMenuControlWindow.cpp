@@ -226,6 +226,16 @@ void TovBarSubMenuControl::PlaceWindow(const TRect& ABounds) {
         ::SetWindowPos(FHandle, nullptr, ABounds.left, ABounds.top, uiWidthOfRect(ABounds),
                        uiHeightOfRect(ABounds), SWP_NOACTIVATE | SWP_NOZORDER);
     CalcLayout();
+    if (FHandle != nullptr && OnPlaced) OnPlaced(this);
+}
+
+void TovBarSubMenuControl::Reposition(const TPoint& AScreenPoint) {
+    FPosition = AScreenPoint;
+    FScreenOrigin = AScreenPoint;
+    if (FHandle == nullptr || !FOwnWindow) return;
+    FPositionAtShow = AScreenPoint;
+    bool flippedX = false, flippedY = false;
+    CalcPosition(TSize{0, 0}, flippedX, flippedY);
 }
 
 // ---- Animation
