@@ -27,6 +27,7 @@
 #include "ui/bars/customize/BarDesignHelpers.h"
 #include "ui/core/base/ClassRefs.h"
 
+#include "platform/vcl/Application.h"
 #include <algorithm>
 #include <functional>
 #include <memory>

@@ -19,6 +19,7 @@
 #include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/customize/BarToolbarsPopup.h"
 
+#include "platform/win/Input.h"
 #include <algorithm>
 #include <functional>
 #include <string>

@@ -16,6 +16,7 @@
 #include "ui/core/base/Geometry.h"
 #include "ui/painters/office11/Office11Colors.h"
 
+#include "ui/core/controls/LookAndFeel.h"
 #include <functional>
 
 using namespace custpaint_test;

@@ -8,6 +8,7 @@
 #include "ui/bars/BarPainterChoice.h"
 #include "ui/bars/BarTypes.h"
 
+#include "ui/core/graphics/Canvas.h"
 #include <string>
 
 class TovBarButton;

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/ComponentLoading.h"
 #include "platform/rtl/Exception.h"
+#include "platform/vcl/Application.h"
 #include "platform/vcl/Button.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Edit.h"
