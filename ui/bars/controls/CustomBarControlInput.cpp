@@ -21,6 +21,7 @@
 #include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/hooks/BarHooks.h"
+#include "ui/bars/popupcontrols/BarQuickControl.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
 
@@ -189,6 +190,12 @@ void TCustomovBarControl::HotTrackItemControl(TovBarItemControl* AControl) {
 
 void TCustomovBarControl::DoSetSelectedControl(TovBarItemControl* AControl) {
     if (FSelectedControl == AControl) return;
+    // Another bar's item selected while a quick customization popup is open: the popup closes soon unless
+    // the selection comes back into it.
+    if (TovBarPopupControl* popup = ovBarOpenQuickControl(); popup != nullptr && AControl != nullptr &&
+                                                             popup != this && !popup->IsActive() &&
+                                                             !popup->KeepsHotTrackWhilePopup())
+        popup->StartHiding();
     TovBarItemControl* previous = FSelectedControl;
     FSelectedControl = AControl;
     FHintControl = AControl;

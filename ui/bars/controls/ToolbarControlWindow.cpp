@@ -173,6 +173,8 @@ void TovBarControl::DoWindowPosChanged() {
     TovBarDockedControl::DoWindowPosChanged();
     if (FMoving || IsInternalUpdating() || BeingDestroyed()) return;
     if (DockingStyleOf() == dsNone) SavePosition();
+    // An open quick customization popup stays at the mark.
+    MoveQuickPopup();
 }
 
 // ---- Moving with the windows of both states
@@ -288,6 +290,10 @@ int TovBarControl::LogicalHitTest(POINT AWindowPoint) const {
                 return kCloseButtonHit;
         }
     }
+    // The mark of a floating toolbar lies in its caption; a press there is the client's.
+    if (DockingStyleOf() == dsNone && HasMark() && !IsCustomizing() &&
+        uiIsPointInRect(GetMarkRectInWindow(), TPoint{p.x, p.y}))
+        return HTCLIENT;
     const TPoint client{p.x - borders.left, p.y - borders.top};
     if (client.x < 0 || client.y < 0 || client.x >= width - borders.left - borders.right ||
         client.y >= height - borders.top - borders.bottom)
@@ -410,9 +416,11 @@ void TovBarControl::PaintNonClient() {
     FWindowRect = window;
     if (DockingStyleOf() == dsNone) {
         painter->BarPaintFloatingFrame(this, dc, window);
-        TRect caption{};
-        painter->GetBarCaptionRect(FBar, window, caption);
-        painter->BarDrawFloatingBarCaption(this, dc, GetBackgroundBrush(), window, caption);
+        if (HasCaption()) {
+            TRect caption{};
+            painter->GetBarCaptionRect(FBar, window, caption);
+            painter->BarDrawFloatingBarCaption(this, dc, GetBackgroundBrush(), window, caption);
+        }
     } else {
         TRect frame = window;
         painter->BarDrawDockedBarBorder(this, dc, frame);
@@ -451,6 +459,10 @@ void TovBarControl::UpdateCaptionButtonStates(POINT P, bool APressed, int AIndex
 }
 
 void TovBarControl::WndProc(TMessage& AMessage) {
+    if (AMessage.Msg == WM_TIMER && AMessage.WParam == 1 && FMarkHintTimer) {
+        MarkHintTimer();
+        return;
+    }
     if (!HasOwnFrame()) {
         TovBarDockedControl::WndProc(AMessage);
         return;
