@@ -4,6 +4,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/popupcontrols/QuickCustItemControls.h"
 
 #include <algorithm>
@@ -36,6 +37,10 @@ IovBarControl* TovBarQuickAccessItem::CreateBarControl() {
     auto* menu = new TovBarQuickAccessSubControl(BarManager());
     menu->SetItemLinks(ItemLinks());
     return menu;
+}
+
+const TovBarItemControlClass* TovBarQuickAccessItem::GetControlClass(bool) const {
+    return &ovBarSubItemControlClass;
 }
 
 void TovBarQuickAccessItem::ClearList() {

@@ -30,6 +30,8 @@ public:
     // the menu opens.
     void RefillList();
     IovBarControl* CreateBarControl() override;
+    // A sub-item's control (the class registry knows only the public item classes).
+    const TovBarItemControlClass* GetControlClass(bool ARotated = false) const override;
 
 private:
     void ClearList();
