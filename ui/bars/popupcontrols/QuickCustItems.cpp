@@ -85,6 +85,9 @@ void TovBarQuickCustItem::ToggleStoodFor(TovBarItemLink* AEntry) {
     TovBarItemLink* target = StandsFor(AEntry);
     if (target == nullptr) return;
     target->SetVisible(!target->Visible());
+    // A link's visibility alone does not lay its bar out again: the toolbar shows the change at once.
+    if (TovBarItemLinks* links = target->Links(); links != nullptr && links->BarControl() != nullptr)
+        links->BarControl()->RebuildBar(false);
     if (TovBarManager* manager = target->OwningBarManager()) manager->DesignerModified();
 }
 

@@ -89,6 +89,8 @@ protected:
         SetCursorPos(P.x, P.y);
         InjectMouse(MouseAction::Move, P.x, P.y);
         InjectMouse(MouseAction::LeftDown, P.x, P.y);
+        // The button is held while the press is handled, as a hand holds it.
+        olva::win::PumpMessages();
         InjectMouse(MouseAction::LeftUp, P.x, P.y);
         olva::win::PumpMessages();
     }
@@ -207,10 +209,12 @@ TEST_F(QuickCustomizationTest, UncheckingAnEntryHidesTheCommandAndLeavesTheListO
     EXPECT_TRUE(entry->IsChecked());
     EXPECT_EQ(entry->CheckColumnWidth(), uiHeightOfRect(entry->GetBoundsRect())) << "a square column";
 
+    const RECT copyPlace = copyLink->ItemRect;
     const TPoint at = Centre(list->GetItemControlRect(entry));
     Click(at);
     EXPECT_FALSE(copyLink->Visible()) << "the command left the toolbar";
     EXPECT_EQ(copyLink->Control(), nullptr);
+    EXPECT_EQ(bar->ItemLinks()->Items(2)->ItemRect.left, copyPlace.left) << "Paste moved into its place";
     ASSERT_EQ(ovBarOpenQuickControl(), popup) << "the popup stays open";
     ASSERT_TRUE(IsWindowVisible(list->Handle())) << "and so does the list";
     auto* again = dynamic_cast<TovBarQuickCustItemControl*>(list->ItemLinks()->Items(1)->Control());
@@ -383,6 +387,9 @@ TEST_F(QuickCustomizationTest, PlacementRulesOfTheBaseAndTheQuickControl) {
 
 TEST_F(QuickCustomizationTest, AMovedToolbarTakesItsPopupAlong) {
     TovBar* bar = AddToolbar(Captions(30));
+    // Far enough from the screen's left edge that the popup needs no shifting.
+    bar->SetFloatLeft(900);
+    bar->SetFloatTop(300);
     bar->ChangeDockingStyle(dsNone, nullptr);
     olva::win::PumpMessages();
     TovBarControl* toolbar = Window(bar);
@@ -406,8 +413,10 @@ TEST_F(QuickCustomizationTest, AMovedToolbarTakesItsPopupAlong) {
 }
 
 TEST_F(QuickCustomizationTest, PictureOfAddOrRemoveButtonsOpen) {
-    TovBar* bar = AddToolbar({"&Open", "&Save", "Cu&t", "&Copy", "&Paste", "&Undo", "&Redo", "&Find",
-                              "&Replace", "&Mix", "&Normalize", "&Echo"});
+    TovBar* bar =
+        AddToolbar({"&Open",    "&Save",    "Cu&t",  "&Copy",      "&Paste", "&Undo",    "&Redo",
+                    "&Find",    "&Replace", "&Mix",  "&Normalize", "&Echo",  "&Fade in", "Fade &out",
+                    "&Silence", "&Amplify", "&Bass", "&Treble",    "&Delay", "&Chorus"});
     ClickMark(bar);
     TovBarPopupControl* popup = ovBarOpenQuickControl();
     ASSERT_NE(popup, nullptr);
