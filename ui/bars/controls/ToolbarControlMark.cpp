@@ -55,6 +55,11 @@ TRect TovBarControl::GetMarkScreenRect() const {
 
 void TovBarControl::SetMarkState(int AState) {
     if (IsCustomizing() || AState == FMarkState) return;
+    // A control without a window (measuring, painting in place) only takes the state to draw.
+    if (FHandle == nullptr) {
+        FMarkState = AState;
+        return;
+    }
     const int previous = FMarkState;
     if (FMarkHintTimer) {
         FMarkHintTimer = false;

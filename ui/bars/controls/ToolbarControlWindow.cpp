@@ -290,10 +290,6 @@ int TovBarControl::LogicalHitTest(POINT AWindowPoint) const {
                 return kCloseButtonHit;
         }
     }
-    // The mark of a floating toolbar lies in its caption; a press there is the client's.
-    if (DockingStyleOf() == dsNone && HasMark() && !IsCustomizing() &&
-        uiIsPointInRect(GetMarkRectInWindow(), TPoint{p.x, p.y}))
-        return HTCLIENT;
     const TPoint client{p.x - borders.left, p.y - borders.top};
     if (client.x < 0 || client.y < 0 || client.x >= width - borders.left - borders.right ||
         client.y >= height - borders.top - borders.bottom)

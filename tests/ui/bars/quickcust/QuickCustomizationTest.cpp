@@ -395,9 +395,10 @@ TEST_F(QuickCustomizationTest, AMovedToolbarTakesItsPopupAlong) {
     TovBarControl* toolbar = Window(bar);
     ASSERT_NE(toolbar, nullptr);
     ASSERT_TRUE(toolbar->HasMark());
-    ClickMark(bar);
+    // Pressed as the keyboard's mark helper presses it.
+    toolbar->SetMarkState(2);
     TovBarPopupControl* popup = ovBarOpenQuickControl();
-    ASSERT_NE(popup, nullptr) << "the floating mark in the caption opens the popup too";
+    ASSERT_NE(popup, nullptr);
     const RECT before = WindowRect(popup);
     const RECT window = WindowRect(toolbar);
     SetWindowPos(toolbar->Handle(), nullptr, window.left + 40, window.top + 25, 0, 0,
