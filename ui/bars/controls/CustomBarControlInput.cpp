@@ -23,6 +23,7 @@
 #include "ui/bars/customize/BarDesignController.h"
 #include "ui/bars/customize/BarDragInfo.h"
 #include "ui/bars/hooks/BarHooks.h"
+#include "ui/bars/popupcontrols/BarQuickControl.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/controls/MouseTracking.h"
 
@@ -202,6 +203,12 @@ bool TCustomovBarControl::AcceptsDraggedItem(TovBarItemControl* AControl) const 
 
 void TCustomovBarControl::DoSetSelectedControl(TovBarItemControl* AControl) {
     if (FSelectedControl == AControl) return;
+    // Another bar's item selected while a quick customization popup is open: the popup closes soon unless
+    // the selection comes back into it.
+    if (TovBarPopupControl* popup = ovBarOpenQuickControl(); popup != nullptr && AControl != nullptr &&
+                                                             popup != this && !popup->IsActive() &&
+                                                             !popup->KeepsHotTrackWhilePopup())
+        popup->StartHiding();
     TovBarItemControl* previous = FSelectedControl;
     FSelectedControl = AControl;
     FHintControl = AControl;

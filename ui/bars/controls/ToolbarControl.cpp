@@ -21,6 +21,7 @@ TovBarControl::TovBarControl(TovBarManager* AManager, TovBar* ABar)
 }
 
 TovBarControl::~TovBarControl() {
+    FreeQuickPopup();
     if (FDockControl != nullptr)
         FDockControl->UndockBarControl(this, FManager != nullptr && !FManager->BeingDestroyed());
     for (HWND spare : {FDockedHandle, FFloatingHandle})

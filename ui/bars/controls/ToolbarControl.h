@@ -2,6 +2,7 @@
 // its toolbar, docking, caption, mark, close button and size grip, and the hidden links its mark offers.
 #pragma once
 
+#include "platform/rtl/WeakLink.h"
 #include "ui/bars/controls/DockedControl.h"
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class TovBar;
+class TovBarPopupControl;
 struct WINDOWPOS;
 struct TovToolbarSizingItem;
 
@@ -104,7 +106,25 @@ public:
     // ---- Mark
     bool HasMark() const override;
     int GetMarkSize() const override;
-    void SetMarkState(int AState) { FMarkState = AState; }
+    // 0 normal, 1 selected, 2 pressed: pressing opens the quick customization popup under the mark,
+    // leaving the pressed state frees it (ToolbarControlMark.cpp).
+    void SetMarkState(int AState);
+    // Whether a client point (negative above a floating toolbar's client area) lies on the mark.
+    bool IsPointOnMark(const TPoint& AClientPoint) const;
+    // The mark in screen coordinates.
+    TRect GetMarkScreenRect() const;
+    // The open quick customization popup, or null.
+    TovBarPopupControl* QuickPopup() const { return FQuickPopup.Get(); }
+    // A selected mark the mouse leaves goes back to normal.
+    void MouseLeave() override;
+    // ---- Quick customization
+    using TovBarQuickControlClass = TovBarPopupControl* (*)(TovBarManager* AManager);
+    virtual TovBarQuickControlClass GetQuickControlClass() const;
+    // The links that found no room on the toolbar go into the popup as copies, then its commands.
+    virtual void AddHiddenLinksToQuickControl(TovBarPopupControl* AControl);
+    virtual void AddQuickCustomizationCommands(TovBarPopupControl* AControl);
+    // The "Add or Remove Buttons" list: one entry per command, Reset when it may, and Customize.
+    virtual void FillQuickCustomizationList(TovBarItemLinks* ALinks);
     // The toolbar has links that found no room or are hidden (the mark shows chevrons).
     bool IsTruncated() const { return FTruncated; }
     void SetTruncated(bool AValue) { FTruncated = AValue; }
@@ -167,6 +187,16 @@ public:
     int MaxSize = 0;
 
 protected:
+    // The mark takes presses and hover before the items do (ToolbarControlMark.cpp).
+    void DoMouseDown(TMouseButton AButton, TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
+                     bool AInClient) override;
+    void DoMouseMove(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl) override;
+    // The hint timer of a selected mark (50 ms): a mark the mouse has left goes back to normal.
+    void MarkHintTimer();
+    // A moved or resized toolbar takes its open popup along.
+    void MoveQuickPopup();
+    void FreeQuickPopup();
+
     std::vector<TovToolbarSizingItem> VisibleSizingItems() const;
     void CalcWrappedRows(TovBarDockingStyle AStyle, int ALimit, TSize& ASize,
                          std::vector<TovToolbarSizingItem>& AItems);
@@ -197,4 +227,6 @@ private:
     TRect FBoundsInDock{0, 0, 0, 0};
     int FCloseButtonState = 0;
     bool FTruncated = false;
+    TWeakLink<TovBarPopupControl> FQuickPopup;
+    bool FMarkHintTimer = false;
 };

@@ -173,6 +173,8 @@ void TovBarControl::DoWindowPosChanged() {
     TovBarDockedControl::DoWindowPosChanged();
     if (FMoving || IsInternalUpdating() || BeingDestroyed()) return;
     if (DockingStyleOf() == dsNone) SavePosition();
+    // An open quick customization popup stays at the mark.
+    MoveQuickPopup();
 }
 
 // ---- Moving with the windows of both states
@@ -410,9 +412,11 @@ void TovBarControl::PaintNonClient() {
     FWindowRect = window;
     if (DockingStyleOf() == dsNone) {
         painter->BarPaintFloatingFrame(this, dc, window);
-        TRect caption{};
-        painter->GetBarCaptionRect(FBar, window, caption);
-        painter->BarDrawFloatingBarCaption(this, dc, GetBackgroundBrush(), window, caption);
+        if (HasCaption()) {
+            TRect caption{};
+            painter->GetBarCaptionRect(FBar, window, caption);
+            painter->BarDrawFloatingBarCaption(this, dc, GetBackgroundBrush(), window, caption);
+        }
     } else {
         TRect frame = window;
         painter->BarDrawDockedBarBorder(this, dc, frame);
@@ -451,6 +455,10 @@ void TovBarControl::UpdateCaptionButtonStates(POINT P, bool APressed, int AIndex
 }
 
 void TovBarControl::WndProc(TMessage& AMessage) {
+    if (AMessage.Msg == WM_TIMER && AMessage.WParam == 1 && FMarkHintTimer) {
+        MarkHintTimer();
+        return;
+    }
     if (!HasOwnFrame()) {
         TovBarDockedControl::WndProc(AMessage);
         return;

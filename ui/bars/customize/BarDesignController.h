@@ -141,6 +141,10 @@ public:
                                      bool ABeginGroup);
     // A hidden toolbar of the manager for the items of popup windows; no quick customizing on it.
     static TovBar* CreateInternalBar(TovBarManager* AManager);
+    // Opens the quick customization popup of a toolbar under its mark (AOwnerRect, screen coordinates)
+    // and returns it; one such popup at a time in the process (BarDesignControllerQuick.cpp).
+    class TovBarPopupControl* ShowQuickCustomizationPopup(class TovBarControl* ABarControl,
+                                                          const struct RECT& AOwnerRect);
 
     // ---- Groups
     // Adds a member to a group; a group that would contain itself is refused with the message "You cannot
