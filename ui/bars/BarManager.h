@@ -105,6 +105,8 @@ public:
     void GetItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const;
     void GetVisibleItemsByCategory(int ACategory, std::vector<TovBarItem*>& AList) const;
     void MoveItem(int AFrom, int ATo);
+    // The item list itself: the customization form listens to its changes.
+    TovBarComponentList* ItemList() const { return FItems; }
     // The class name without its first letter followed by 1, 2, ... until no item has the name.
     std::string MakeUniqueItemName(const std::string& AItemClassName) const;
     // Called by items: joining and leaving the item list.
@@ -125,6 +127,7 @@ public:
     // ---- Groups
     TovBarGroup* CreateGroup();
     int GroupCount() const { return FGroups->Count(); }
+    TovBarComponentList* GroupList() const { return FGroups; }
     TovBarGroup* Groups(int AIndex) const;
     void AddGroup(TovBarGroup* AGroup);
     void RemoveGroupRef(TovBarGroup* AGroup);
