@@ -46,6 +46,8 @@ public:
     explicit TovCustomBarEdit(TComponent* AOwner);
     // Clicked by its accelerator only where its caption is shown.
     bool CanClick(TovBarItemLink* ALink = nullptr) const override;
+    // An edit entry: caption, then the edit box.
+    void DrawCustomizingImage(TCanvas* ACanvas, const TRect& ARect, bool ASelected) override;
 };
 
 class TovBarEdit : public TovCustomBarEdit {
@@ -84,6 +86,8 @@ public:
     virtual HWND GetDropDownWindow();
     virtual void DropDown(int X, int Y);
     virtual void CloseUp();
+    // An edit entry with a drop-down button.
+    void DrawCustomizingImage(TCanvas* ACanvas, const TRect& ARect, bool ASelected) override;
 };
 
 class TovBarCustomCombo : public TCustomovBarCombo {

@@ -16,6 +16,7 @@
 
 class TBasicAction;
 class TBitmap;
+class TCanvas;
 class TCustomImageList;
 class TovBarItem;
 class TovBarItemStylesData;
@@ -174,6 +175,11 @@ public:
     virtual void InvalidateLinks();
     virtual void UpdateActionLink();
     virtual void RefreshBarControls(TovBarControlKinds AKinds = ovAllBarControlKinds);
+    // The item's entry in the Customize window's commands list, drawn through the look of the manager's
+    // customization-form painter (ui/bars/customize/form): a button-like entry unless overridden.
+    virtual void DrawCustomizingImage(TCanvas* ACanvas, const TRect& ARect, bool ASelected);
+    // What an edit-like entry shows inside its box: the window colour.
+    virtual void DrawCustomizingImageContent(TCanvas* ACanvas, const TRect& ARect, bool ASelected);
 
     // ---- Notifications to the links' controls
     virtual void CaptionChanged();
