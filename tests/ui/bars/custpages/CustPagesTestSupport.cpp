@@ -13,6 +13,8 @@
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarManager.h"
 
+#include <algorithm>
+
 namespace custpages_test {
 
 void CustPagesTest::SetUp() {
@@ -35,6 +37,8 @@ void CustPagesTest::SetUp() {
 
 void CustPagesTest::TearDown() {
     Application()->OnIdle = nullptr;
+    customizeForm.reset();
+    if (manager->Designer() == &designer) manager->SetDesigner(nullptr);
     BarPaintingTest::TearDown();
 }
 
@@ -47,6 +51,39 @@ TovBarButton* CustPagesTest::Command(const std::string& ACaption, const std::str
     button->SetCaption(ACaption);
     button->SetCategory(category);
     return button;
+}
+
+int TRecordingDesigner::GetSelectionStatus(TPersistent* AObject) {
+    return std::find(Selection.begin(), Selection.end(), AObject) != Selection.end() ? 1 : 0;
+}
+
+void TRecordingDesigner::SelectComponent(TPersistent* AObject, TovBarSelectionOperation AOperation) {
+    if (AOperation == bsoExclusive) Selection.clear();
+    auto it = std::find(Selection.begin(), Selection.end(), AObject);
+    if (AOperation == bsoRemove) {
+        if (it != Selection.end()) Selection.erase(it);
+    } else if (it == Selection.end()) {
+        Selection.push_back(AObject);
+    }
+}
+
+TovBarCustomizationForm* CustPagesTest::OpenForm(bool ADesigning, bool AShow) {
+    if (ADesigning) {
+        manager->SetDesigning(true);
+        manager->SetDesigner(&designer);
+    }
+    customizeForm.reset(TCustomForm::New<TovBarCustomizationForm>(manager));
+    // The form's start-up sets the pages up; doing it again changes nothing.
+    customizeForm->InitializeOptionsPage();
+    customizeForm->InitializeAllCommandsPage();
+    customizeForm->InitializeGroupsPage();
+    customizeForm->UpdateOptions();
+    customizeForm->SetBounds(40, 40, customizeForm->Width(), customizeForm->Height());
+    if (AShow) {
+        customizeForm->Show();
+        olva::win::PumpMessages();
+    }
+    return customizeForm.get();
 }
 
 TovBarGroup* CustPagesTest::Group(const std::string& AName) {

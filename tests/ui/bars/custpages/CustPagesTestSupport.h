@@ -8,9 +8,12 @@
 
 #include "platform/rtl/WinTypes.h"
 #include "platform/vcl/Graphics.h"
+#include "ui/bars/BarDesigner.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,20 @@ class TovBarGroup;
 
 namespace custpages_test {
 
+// A designer that remembers the selection it is given and names components after a fixed base.
+class TRecordingDesigner : public IovBarDesigner {
+public:
+    bool CanDeleteComponent(TComponent* AComponent) override { return AComponent != Refused; }
+    void GetSelection(std::vector<TPersistent*>& ASelection) override { ASelection = Selection; }
+    int GetSelectionStatus(TPersistent* AObject) override;
+    void SelectComponent(TPersistent* AObject, TovBarSelectionOperation AOperation) override;
+    void SetSelection(const std::vector<TPersistent*>& ASelection) override { Selection = ASelection; }
+    void ShowDefaultEventHandler(TPersistent*) override {}
+    std::string UniqueName(const std::string& ABase) override { return ABase + "7"; }
+    TComponent* Refused = nullptr;
+    std::vector<TPersistent*> Selection;
+};
+
 class CustPagesTest : public bars_test::BarPaintingTest {
 protected:
     void SetUp() override;
@@ -29,6 +46,9 @@ protected:
     // A command with a caption and a component name in the category (added when it does not exist).
     TovBarButton* Command(const std::string& ACaption, const std::string& AName,
                           const std::string& ACategory);
+    // The Customize window for the manager with the three pages set up (shown when AShow), at design
+    // time when ADesigning (with the recording designer).
+    TovBarCustomizationForm* OpenForm(bool ADesigning, bool AShow = true);
     // A group of the manager with a component name.
     TovBarGroup* Group(const std::string& AName);
 
@@ -44,6 +64,8 @@ protected:
     // Notes the text of the message box that is up now.
     void ThenReadBox();
 
+    std::unique_ptr<TovBarCustomizationForm> customizeForm;
+    TRecordingDesigner designer;
     std::deque<std::function<void()>> steps;
     std::vector<std::string> boxTexts;
     int idlesAfterScript = 0;

@@ -204,7 +204,7 @@ bool TovBarCustomCustomizationForm::CanAddToOwner() const {
 
 void TovBarCustomCustomizationForm::CreateParams(TCreateParams& Params) {
     TForm::CreateParams(Params);
-    Params.Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    Params.Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     Params.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
     Params.WindowClassStyle |= CS_OWNDC | CS_SAVEBITS;
     if (TCustomForm* owner = CustomizedManagerForm(FBarManager)) Params.WndParent = owner->Handle();
