@@ -37,7 +37,7 @@ void CustPagesTest::SetUp() {
 
 void CustPagesTest::TearDown() {
     Application()->OnIdle = nullptr;
-    customizeForm.reset();
+    CloseForm();
     if (manager->Designer() == &designer) manager->SetDesigner(nullptr);
     BarPaintingTest::TearDown();
 }
@@ -72,7 +72,8 @@ TovBarCustomizationForm* CustPagesTest::OpenForm(bool ADesigning, bool AShow) {
         manager->SetDesigning(true);
         manager->SetDesigner(&designer);
     }
-    customizeForm.reset(TCustomForm::New<TovBarCustomizationForm>(manager));
+    CloseForm();
+    customizeForm = TCustomForm::New<TovBarCustomizationForm>(manager);
     // The form's start-up sets the pages up; doing it again changes nothing.
     customizeForm->InitializeOptionsPage();
     customizeForm->InitializeAllCommandsPage();
@@ -83,7 +84,13 @@ TovBarCustomizationForm* CustPagesTest::OpenForm(bool ADesigning, bool AShow) {
         customizeForm->Show();
         olva::win::PumpMessages();
     }
-    return customizeForm.get();
+    return customizeForm;
+}
+
+void CustPagesTest::CloseForm() {
+    if (customizeForm == nullptr) return;
+    FreeAndNil(customizeForm);
+    olva::win::PumpMessages();
 }
 
 TovBarGroup* CustPagesTest::Group(const std::string& AName) {

@@ -64,7 +64,10 @@ protected:
     // Notes the text of the message box that is up now.
     void ThenReadBox();
 
-    std::unique_ptr<TovBarCustomizationForm> customizeForm;
+    // Frees the form as the class library frees objects (its destruction handlers run first).
+    void CloseForm();
+
+    TovBarCustomizationForm* customizeForm = nullptr;
     TRecordingDesigner designer;
     std::deque<std::function<void()>> steps;
     std::vector<std::string> boxTexts;

@@ -56,7 +56,7 @@ TEST_F(OptionsPageTest, TheStandardPanelShowsOnlyForTheStandardStyle) {
         manager->SetStyle(standard ? bmsEnhanced : bmsStandard);
         f->UpdateOptions();
         EXPECT_EQ(!standard, f->StandardOptionsPanel->Visible()) << style;
-        customizeForm.reset();
+        CloseForm();
     }
 }
 
@@ -175,7 +175,7 @@ TEST_F(OptionsPageTest, PicturesOfBothPanels) {
             canvas.Font()->Assign(f->BResetUsageData->Font());
             EXPECT_EQ(canvas.TextWidth("Reset my usage data") + 17, f->BResetUsageData->Width());
         }
-        customizeForm.reset();
+        CloseForm();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/win/WinKeys.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarUpdateBracket.h"
 
 #include <algorithm>
@@ -25,14 +26,16 @@ constexpr int ColumnGap = 10;
 
 // The four texts of an entry: name, caption, link count, shortcut.
 std::array<std::string, 4> CommandColumns(const TovBarItem* AItem) {
-    return {AItem->Name(), AItem->Caption(), std::to_string(AItem->LinkCount()) + " link(s)",
+    return {AItem->Name(), RemoveAccelChars(AItem->Caption()),
+            std::to_string(AItem->LinkCount()) + " link(s)",
             AItem->ShortCut() != 0 ? ShortCutToText(AItem->ShortCut()) : std::string()};
 }
 
-// The left edges of the four columns inside an entry that begins at ALeft.
+// Where the four columns' texts begin inside an entry that begins at ALeft: the first 5 pixels in, each
+// next one 10 pixels after the widest text of the one before.
 std::array<int, 4> ColumnLefts(const int (&AWidths)[4], int ALeft) {
     std::array<int, 4> lefts{};
-    int x = ALeft;
+    int x = ALeft + ColumnIndent;
     for (int i = 0; i < 4; ++i) {
         lefts[i] = x;
         x += AWidths[i] + ColumnGap;
@@ -123,8 +126,8 @@ void TovBarCustomizationForm::LAllCommandsDrawItem(TWinControl*, int Index, RECT
         const auto columns = CommandColumns(item);
         for (int c = 0; c < 4; ++c) {
             const int right = c < 3 ? lefts[c + 1] - ColumnGap / 2 : static_cast<int>(Rect.right);
-            canvas->TextRect(RECT{lefts[c], Rect.top, right, Rect.bottom}, lefts[c] + ColumnIndent,
-                             Rect.top + 1, columns[c]);
+            canvas->TextRect(RECT{lefts[c], Rect.top, right, Rect.bottom}, lefts[c], Rect.top + 1,
+                             columns[c]);
         }
     }
     // Rules between the first three columns; below the last entry they run on to the bottom.

@@ -340,12 +340,13 @@ void TovBarCustomizationForm::aDeleteGroupItemExecute(TObject*) {
 void TovBarCustomizationForm::aMoveGroupItemExecute(TObject* Sender) {
     TovBarGroup* group = ShownGroup(this);
     if (group == nullptr) return;
+    const auto selected = ListedSelection(lbGroupItems);
     const bool moved = MoveSelectedBlock(lbGroupItems, MoveDirection(Sender), [&](int AFrom, int ATo) {
         group->Move(group->IndexOf(dynamic_cast<TovBarComponent*>(lbGroupItems->Items()->Objects(AFrom))),
                     group->IndexOf(dynamic_cast<TovBarComponent*>(lbGroupItems->Items()->Objects(ATo))));
         lbGroupItems->Items()->Move(AFrom, ATo);
     });
     if (!moved) return;
-    FSelectedGroupItems = ListedSelection(lbGroupItems);
+    FSelectedGroupItems = selected;
     GroupsChanged(this);
 }
