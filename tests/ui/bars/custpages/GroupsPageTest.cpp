@@ -154,3 +154,21 @@ TEST_F(GroupsPageTest, AddItemsThroughTheDialogThenRemoveAndMoveThem) {
 }
 
 } // namespace
+
+namespace {
+
+// What the pages chained into the manager goes with the form: later changes reach no freed form.
+TEST_F(GroupsPageTest, ClosingTheFormUnchainsThePages) {
+    Open();
+    EXPECT_TRUE(static_cast<bool>(manager->GroupList()->OnComponentListChanged));
+    EXPECT_TRUE(static_cast<bool>(manager->OnItemLinkAdd));
+    CloseForm();
+    EXPECT_FALSE(static_cast<bool>(manager->GroupList()->OnComponentListChanged));
+    EXPECT_FALSE(static_cast<bool>(manager->OnItemLinkAdd));
+    EXPECT_FALSE(static_cast<bool>(manager->OnItemLinkDelete));
+    Group("afterwards");
+    delete open;
+    EXPECT_EQ(1, manager->GroupCount());
+}
+
+} // namespace
