@@ -204,6 +204,7 @@ private:
     TCustomListBox* FPushingList = nullptr;
     std::vector<HWND> FDisabledWindows;
     bool FDestroying = false;
+    bool FHandlersInstalled = false;
 };
 
 class TovBarCustomizationForm : public TovBarCustomCustomizationForm {
