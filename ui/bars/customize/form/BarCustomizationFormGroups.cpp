@@ -17,9 +17,10 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarUpdateBracket.h"
 #include "ui/bars/customize/dialogs/AddGroupItemsDialog.h"
+#include "ui/bars/customize/form/BlockMove.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <functional>
 
 namespace {
 
@@ -45,32 +46,20 @@ TovBarGroup* ShownGroup(TovBarCustomizationForm* AForm) {
     return selected.empty() ? nullptr : dynamic_cast<TovBarGroup*>(selected.front());
 }
 
-// The direction of a move action: its Tag as a signed byte (255 up, 1 down).
-int MoveDirection(TObject* ASender) {
-    auto* action = dynamic_cast<TAction*>(ASender);
-    return action != nullptr ? static_cast<std::int8_t>(static_cast<std::uint8_t>(action->Tag())) : 0;
-}
-
-// Moves the selected entries of a list one place up (ADelta -1) or down (1) as a block: an entry that
-// would leave the list stays, and so does one that would pass a selected entry that stayed. AMove moves
-// the model object from one index to another. Answers whether anything moved.
-template <class F> bool MoveSelectedBlock(TCustomListBox* AList, int ADelta, F AMove) {
-    const int count = AList->Count();
-    if (ADelta == 0 || count == 0) return false;
-    std::vector<bool> selected(count);
-    for (int i = 0; i < count; ++i)
+// Moves the selected entries of a list one step up or down as a block in the model: ASwap(i, j)
+// exchanges the model objects at the list positions i and j. Answers whether anything moved.
+bool MoveSelectedBlock(TCustomListBox* AList, TObject* AAction, const std::function<void(int, int)>& ASwap) {
+    auto* action = dynamic_cast<TAction*>(AAction);
+    if (action == nullptr || AList->Count() == 0) return false;
+    std::vector<bool> selected(AList->Count());
+    for (int i = 0; i < AList->Count(); ++i)
         selected[i] = AList->Selected(i);
+    const std::vector<int> order = ovBarBlockMoveOrder(selected, ovBarMoveDirectionOfTag(action->Tag()));
     bool moved = false;
-    const int first = ADelta < 0 ? 0 : count - 1;
-    const int last = ADelta < 0 ? count : -1;
-    for (int i = first; i != last; i -= ADelta) {
-        const int target = i + ADelta;
-        if (!selected[i] || target < 0 || target >= count || selected[target]) continue;
-        AMove(i, target);
-        selected[target] = true;
-        selected[i] = false;
+    ovBarApplyOrder(order, [&](int I, int J) {
+        ASwap(I, J);
         moved = true;
-    }
+    });
     return moved;
 }
 
@@ -305,11 +294,7 @@ void TovBarCustomizationForm::aDeleteGroupExecute(TObject*) {
 void TovBarCustomizationForm::aMoveGroupExecute(TObject* Sender) {
     TuiComponentList* groups = BarManager()->GroupList();
     const auto selected = ListedSelection(lbGroups);
-    const bool moved = MoveSelectedBlock(lbGroups, MoveDirection(Sender), [&](int AFrom, int ATo) {
-        groups->Move(groups->IndexOf(lbGroups->Items()->Objects(AFrom)),
-                     groups->IndexOf(lbGroups->Items()->Objects(ATo)));
-        lbGroups->Items()->Move(AFrom, ATo);
-    });
+    const bool moved = MoveSelectedBlock(lbGroups, Sender, [&](int I, int J) { groups->Exchange(I, J); });
     if (!moved) return;
     RefillGroups(this);
     SelectObjects(lbGroups, selected);
@@ -341,10 +326,10 @@ void TovBarCustomizationForm::aMoveGroupItemExecute(TObject* Sender) {
     TovBarGroup* group = ShownGroup(this);
     if (group == nullptr) return;
     const auto selected = ListedSelection(lbGroupItems);
-    const bool moved = MoveSelectedBlock(lbGroupItems, MoveDirection(Sender), [&](int AFrom, int ATo) {
-        group->Move(group->IndexOf(dynamic_cast<TovBarComponent*>(lbGroupItems->Items()->Objects(AFrom))),
-                    group->IndexOf(dynamic_cast<TovBarComponent*>(lbGroupItems->Items()->Objects(ATo))));
-        lbGroupItems->Items()->Move(AFrom, ATo);
+    // The members list shows every member in order: list positions are member positions.
+    const bool moved = MoveSelectedBlock(lbGroupItems, Sender, [&](int I, int J) {
+        group->Move(J, I);
+        group->Move(I + 1, J);
     });
     if (!moved) return;
     FSelectedGroupItems = selected;
