@@ -74,6 +74,18 @@ TovBarComponent* TovBarGroup::Items(int AIndex) const {
     return AIndex >= 0 && AIndex < Count() ? FMembers[AIndex] : nullptr;
 }
 
+int TovBarGroup::IndexOf(TovBarComponent* AMember) const {
+    const auto it = std::find(FMembers.begin(), FMembers.end(), AMember);
+    return it != FMembers.end() ? static_cast<int>(it - FMembers.begin()) : -1;
+}
+
+void TovBarGroup::Move(int AFrom, int ATo) {
+    if (AFrom == ATo || AFrom < 0 || ATo < 0 || AFrom >= Count() || ATo >= Count()) return;
+    TovBarComponent* member = FMembers[AFrom];
+    FMembers.erase(FMembers.begin() + AFrom);
+    FMembers.insert(FMembers.begin() + ATo, member);
+}
+
 bool TovBarGroup::Contains(TovBarComponent* AMember, bool ADeep) const {
     for (TovBarComponent* member : FMembers) {
         if (member == AMember) return true;

@@ -87,6 +87,9 @@ public:
     int Count() const { return static_cast<int>(FMembers.size()); }
     TovBarComponent* Items(int AIndex) const;
     bool Contains(TovBarComponent* AMember, bool ADeep) const;
+    int IndexOf(TovBarComponent* AMember) const;
+    // Moves a member to another place in the member order (invalid indexes do nothing).
+    void Move(int AFrom, int ATo);
     void SetEnabled(bool AValue) override;
     void SetVisible(TovBarItemVisible AValue) override;
 

@@ -16,6 +16,8 @@
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/customize/dialogs/BarNameDialog.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 #include "ui/bars/layout/BarLayoutDiagnostics.h"
 #include "ui/bars/mdi/BarMDIState.h"
 #include "ui/core/base/CoreServices.h"
@@ -252,9 +254,8 @@ std::string TovBarManager::MakeUniqueBarName(const std::string& ABase) const {
 }
 
 TovBar* TovBarManager::AddToolbar(bool AAsMainMenu, bool AAskName) {
-    const std::string caption = MakeUniqueBarCaption(uiGetResourceString(ovSBAR_TOOLBARNEWNAME));
-    // Asking the user for a name belongs to the customization form; without it the default stands.
-    (void)AAskName;
+    std::string caption = MakeUniqueBarCaption(uiGetResourceString(ovSBAR_TOOLBARNEWNAME));
+    if (AAskName && !ShowBarNameDialog(caption, bnkToolbar, bnmAdd, nullptr, this)) return nullptr;
     TovBar* bar = nullptr;
     BeginUpdate();
     FBars->BeginUpdate();
@@ -592,6 +593,8 @@ void TovBarManager::EndBarRestoring() {
 
 void TovBarManager::SetIsCustomizing(bool AValue) {
     if (FIsCustomizing == AValue) return;
+    // One Customize window in the process: another manager's customization goes on undisturbed.
+    if (AValue && IsBarCustomizingFormShown()) return;
     for (int i = FBars->Count() - 1; i >= 0; --i)
         if (IovBarControl* control = FBars->GetItem(i)->GetControl()) {
             control->CloseUp(bcrOther);
@@ -605,6 +608,7 @@ void TovBarManager::SetIsCustomizing(bool AValue) {
     }
     for (int i = 0; i < ItemCount(); ++i)
         if (TovBarItemLinks* links = Items(i)->LinksOf()) links->RebuildLists();
+    ShowBarCustomizingForm(this, AValue);
     for (int i = 0; i < FBars->Count(); ++i)
         if (IovBarControl* control = FBars->GetItem(i)->GetControl()) control->Rebuild();
 }

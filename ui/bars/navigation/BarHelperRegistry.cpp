@@ -1,7 +1,9 @@
 #include "ui/bars/navigation/BarHelperRegistry.h"
 
 #include "platform/rtl/WeakLink.h"
+#include "ui/bars/Bar.h"
 #include "ui/bars/caption/BarCaptionButtons.h"
+#include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/itemcontrols/ButtonControls.h"

@@ -204,6 +204,7 @@ private:
     TCustomListBox* FPushingList = nullptr;
     std::vector<HWND> FDisabledWindows;
     bool FDestroying = false;
+    bool FHandlersInstalled = false;
 };
 
 class TovBarCustomizationForm : public TovBarCustomCustomizationForm {
@@ -349,6 +350,12 @@ public:
     TControl::TWndMethod FPrevAllCommandsWndProc;
     TControl::TWndMethod FPrevGroupsWndProc;
     TControl::TWndMethod FPrevGroupItemsWndProc;
+    // Calls FinalizePages when the form goes, before the lists and the manager's events it chained could
+    // reach a half-destroyed form (declared last: the first member to go).
+    struct TPagesFinalizer {
+        TovBarCustomizationForm* Form = nullptr;
+        ~TPagesFinalizer();
+    };
 
 private:
     void CreateToolbarsPage();
@@ -357,6 +364,8 @@ private:
     void CreateAllCommandsPage();
     void CreateGroupsPage();
     void BindHandlers();
+
+    TPagesFinalizer FPagesFinalizer;
 };
 
 // Makes the customization form for a manager; ovBarCustomizationFormClass chooses which.

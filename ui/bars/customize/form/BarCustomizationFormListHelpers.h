@@ -74,5 +74,4 @@ private:
     void Refill(TMessage& Message);
     void LeftButtonDown(TMessage& Message);
     void RightButtonDown(TMessage& Message);
-    void EraseBackground(TMessage& Message);
 };

@@ -15,6 +15,7 @@
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/bars/customize/form/BarCustomizationFormListHelpers.h"
+#include "ui/bars/customize/form/CustomizationFormPainter.h"
 #include "ui/bars/customize/form/RunTimeSelectionController.h"
 
 #include <algorithm>
@@ -78,14 +79,20 @@ void ShowBarCustomizingForm(TovBarManager* ABarManager, bool AShow) {
         ABarManager->OnShowCustomizingForm(ABarManager);
         RepaintOtherManagersBars(ABarManager);
         gCustomizingForm = ovBarCustomizationFormClass()(ABarManager);
+        // The window the user worked in keeps the activation and the keyboard (the Delete key there
+        // removes the selected link); the Customize window comes up beside it.
+        HWND previousActive = ::GetActiveWindow();
+        HWND previousFocus = ::GetFocus();
         gCustomizingForm->Show();
+        if (previousActive != nullptr && ::IsWindow(previousActive)) ::SetActiveWindow(previousActive);
+        if (previousFocus != nullptr && ::IsWindow(previousFocus)) ::SetFocus(previousFocus);
         return;
     }
     if (gCustomizingForm != nullptr && !gFreeingForm) {
         gFreeingForm = true;
         TovBarCustomCustomizationForm* form = gCustomizingForm;
         try {
-            delete form;
+            form->Free();
         } catch (...) {
             gFreeingForm = false;
             throw;
@@ -123,6 +130,9 @@ TovBarCustomCustomizationForm::TovBarCustomCustomizationForm(TovBarManager* ABar
 }
 
 TovBarCustomCustomizationForm::~TovBarCustomCustomizationForm() {
+    // A form deleted without its end (Free runs it) must not leave its handlers behind.
+    RestoreEventHandlers();
+    if (gCustomizingForm == this) gCustomizingForm = nullptr;
     FItemsListHelper.reset();
     FCategoriesListHelper.reset();
     FBarsListHelper.reset();
@@ -154,6 +164,7 @@ void TovBarCustomCustomizationForm::AfterConstruction() {
     FBarManager->Bars()->OnChange =
         TuiComponentCollectionChangeEvent(this, &TovBarCustomCustomizationForm::BarsChanged);
     FSavedItemsChange = FBarManager->ItemList()->OnComponentListChanged;
+    FHandlersInstalled = true;
     FBarManager->ItemList()->OnComponentListChanged =
         TuiComponentListChangedEvent(this, &TovBarCustomCustomizationForm::ItemListChanged);
     InitializeControls();
@@ -182,6 +193,8 @@ void TovBarCustomCustomizationForm::ItemListChanged(TuiComponentList* AList, TCo
 }
 
 void TovBarCustomCustomizationForm::RestoreEventHandlers() {
+    if (!FHandlersInstalled) return;
+    FHandlersInstalled = false;
     if (FBarManager->Bars() != nullptr) FBarManager->Bars()->OnChange = FSavedBarsChange;
     if (FBarManager->ItemList() != nullptr)
         FBarManager->ItemList()->OnComponentListChanged = FSavedItemsChange;
@@ -204,7 +217,7 @@ bool TovBarCustomCustomizationForm::CanAddToOwner() const {
 
 void TovBarCustomCustomizationForm::CreateParams(TCreateParams& Params) {
     TForm::CreateParams(Params);
-    Params.Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    Params.Style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     Params.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
     Params.WindowClassStyle |= CS_OWNDC | CS_SAVEBITS;
     if (TCustomForm* owner = CustomizedManagerForm(FBarManager)) Params.WndParent = owner->Handle();
@@ -287,11 +300,15 @@ void TovBarCustomCustomizationForm::DisableBarManagerWindows() {
         ::EnableWindow(AWindow, FALSE);
         FDisabledWindows.push_back(AWindow);
     };
+    // The customized manager's own form stays enabled: its docked toolbars take the drops of the
+    // commands dragged from this window, and a disabled window passes no mouse input to its children.
+    TCustomForm* ownForm = CustomizedManagerForm(FBarManager);
     for (int i = 0; i < list->Count(); ++i) {
         TovBarManager* manager = list->Managers(i);
-        TCustomForm* form = CustomizedManagerForm(manager);
-        if (form != nullptr && form != this && form->HandleAllocated()) disable(form->Handle());
         if (manager == FBarManager) continue;
+        TCustomForm* form = CustomizedManagerForm(manager);
+        if (form != nullptr && form != this && form != ownForm && form->HandleAllocated())
+            disable(form->Handle());
         for (int j = 0; j < manager->Bars()->Count(); ++j) {
             TovBar* bar = manager->Bars()->GetItem(j);
             IovBarControl* control = bar->GetControl();
@@ -319,7 +336,7 @@ TColor TovBarCustomCustomizationForm::GetItemsBackgroundColor() const {
 }
 
 const TovBarCustomizationFormPainter* TovBarCustomCustomizationForm::GetPainterClass() const {
-    return nullptr;
+    return ovCustomizationFormPainterFor(FBarManager);
 }
 
 void TovBarCustomCustomizationForm::InitializeControls() {}
