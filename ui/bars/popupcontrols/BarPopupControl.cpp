@@ -1,6 +1,7 @@
 #include "ui/bars/popupcontrols/BarPopupControl.h"
 
 #include "platform/rtl/Component.h"
+#include "platform/win/Painting.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"

@@ -379,6 +379,8 @@ TEST_F(DesignTimePopupTest, WhichClicksSelect) {
     EXPECT_TRUE(controller->WantsDefaultSelection(Link(1)));
     manager->SetIsCustomizing(false);
 
+    // The design environment's designer again (the Customize window's own selection went with it).
+    manager->SetDesigner(&designer);
     manager->SetDesigning(true);
     struct Case {
         std::vector<int> Selected;
