@@ -2,6 +2,7 @@
 
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Form.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarManager.h"
