@@ -183,6 +183,7 @@ TEST_F(CustomizationFormTest, OtherWindowsAreDisabledWhileOpenAndEnabledAgainHow
         ASSERT_NE(nullptr, otherFloating);
         Open();
         EXPECT_FALSE(IsWindowEnabled(otherFloating)) << "another manager's floating toolbar";
+        EXPECT_FALSE(IsWindowEnabled(otherForm->Handle())) << "another manager's form";
         EXPECT_TRUE(IsWindowEnabled(ownFloating)) << "the customized toolbars take drops";
         EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "its docked toolbars take drops";
         EXPECT_TRUE(IsWindowEnabled(CustomizeForm()->Handle()));
@@ -213,6 +214,7 @@ TEST_F(CustomizationFormTest, OtherWindowsAreDisabledWhileOpenAndEnabledAgainHow
         }
         EXPECT_TRUE(IsWindowEnabled(otherForm->Handle()));
         EXPECT_TRUE(IsWindowEnabled(otherFloating)) << "another manager's floating toolbar";
+        EXPECT_TRUE(IsWindowEnabled(otherForm->Handle())) << "another manager's form";
         delete otherForm;
         otherForm = nullptr;
         PumpMessages();

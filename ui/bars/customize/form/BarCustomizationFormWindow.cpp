@@ -329,8 +329,7 @@ void TovBarCustomCustomizationForm::DisableBarManagerWindows() {
         TovBarManager* manager = list->Managers(i);
         if (manager == FBarManager) continue;
         TCustomForm* form = CustomizedManagerForm(manager);
-        if (form != nullptr && form != this && form != ownForm && form->HandleAllocated())
-            disable(form->Handle());
+        if (form != nullptr && form != this && form != ownForm) disable(form->Handle());
         for (int j = 0; j < manager->Bars()->Count(); ++j) {
             TovBar* bar = manager->Bars()->GetItem(j);
             IovBarControl* control = bar->GetControl();
