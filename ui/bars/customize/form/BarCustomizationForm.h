@@ -182,6 +182,8 @@ protected:
     // The toolbar actions and the item actions answer New/Add only outside a designed embedded frame.
     bool CanAddToOwner() const;
     bool IsDesigning() const;
+    // An object the form is about to free leaves the run-time selection first.
+    void ForgetSelected(TPersistent* AObject);
     void DisableBarManagerWindows();
     void EnableDisabledWindows();
 

@@ -92,8 +92,10 @@ void TovBarCustomCustomizationForm::aDeleteItemExecute(TObject*) {
         if (!list->Selected(i)) next = list->Items()->Objects(i);
     FBarManager->ItemList()->BeginUpdate();
     try {
-        for (auto it = items.rbegin(); it != items.rend(); ++it)
+        for (auto it = items.rbegin(); it != items.rend(); ++it) {
+            ForgetSelected(*it);
             delete *it;
+        }
     } catch (...) {
         FBarManager->ItemList()->EndUpdate();
         throw;
@@ -119,8 +121,10 @@ void TovBarCustomCustomizationForm::aClearItemListExecute(TObject*) {
         if (auto* item = dynamic_cast<TovBarItem*>(list->Items()->Objects(i))) items.push_back(item);
     FBarManager->ItemList()->BeginUpdate();
     try {
-        for (auto it = items.rbegin(); it != items.rend(); ++it)
+        for (auto it = items.rbegin(); it != items.rend(); ++it) {
+            ForgetSelected(*it);
             delete *it;
+        }
     } catch (...) {
         FBarManager->ItemList()->EndUpdate();
         throw;

@@ -1,10 +1,12 @@
 #include "ui/bars/customize/form/BarCustomizationFormListHelpers.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/gdi/GdiText.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/Font.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
@@ -97,6 +99,9 @@ void TovBarCustomizationFormBarListHelper::DrawItem(TWinControl*, int AIndex, RE
                                              bar->Visible());
     RECT text{ARect.left + square + 2, ARect.top, ARect.right - 2, ARect.bottom};
     std::string caption = ListBox()->Items()->Strings(AIndex);
+    // The caption in the list's own colours: highlighted text on a selected entry.
+    ::SetTextColor(canvas->Handle(),
+                   ColorToRGB(AState.Contains(odSelected) ? clHighlightText : ListBox()->Font()->Color()));
     canvas->Brush()->SetStyle(bsClear);
     ::DrawText(canvas->Handle(), caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     canvas->Brush()->SetStyle(bsSolid);

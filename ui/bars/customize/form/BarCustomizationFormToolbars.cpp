@@ -90,8 +90,10 @@ void TovBarCustomCustomizationForm::aDeleteToolBarExecute(TObject*) {
                                                  : nullptr;
         FBarManager->Bars()->BeginUpdate();
         try {
-            for (auto it = bars.rbegin(); it != bars.rend(); ++it)
+            for (auto it = bars.rbegin(); it != bars.rend(); ++it) {
+                ForgetSelected(*it);
                 delete *it;
+            }
         } catch (...) {
             FBarManager->Bars()->EndUpdate();
             throw;

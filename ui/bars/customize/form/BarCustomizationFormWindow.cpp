@@ -52,7 +52,10 @@ void RepaintOtherManagersBars(TovBarManager* AExcept) {
 // The form a manager's windows live in: at design time its parent form, at run time its MDI child or
 // top form.
 TCustomForm* CustomizedManagerForm(TovBarManager* AManager) {
-    return AManager->IsDesigning() ? AManager->GetParentForm() : AManager->GetMDIOrTopForm();
+    if (AManager->IsDesigning()) return AManager->GetParentForm();
+    // A manager owned by the form itself belongs to that form; our window system has no MDI children.
+    if (auto* form = dynamic_cast<TCustomForm*>(AManager->OwnerWinControl())) return form;
+    return AManager->GetParentForm();
 }
 
 } // namespace
@@ -176,6 +179,14 @@ void TovBarCustomCustomizationForm::BarsChanged(TuiComponentCollection* ACollect
                                                 TuiComponentCollectionItem* AItem,
                                                 TuiComponentCollectionNotification AAction) {
     FSavedBarsChange(ACollection, AItem, AAction);
+    // A bar on its way out leaves the selection before anything can ask about it.
+    if (AAction == ccnDeleting || AAction == ccnExtracting) {
+        if (FSelectionController != nullptr) FSelectionController->Forget(AItem);
+        TCustomListBox* bars = GetBarsListBox();
+        const int entry = bars->Items()->IndexOfObject(AItem);
+        if (entry >= 0) bars->Items()->Delete(entry);
+        return;
+    }
     TovBar* bar = dynamic_cast<TovBar*>(AItem);
     TCustomListBox* list = GetBarsListBox();
     const int index = bar != nullptr ? list->Items()->IndexOfObject(bar) : -1;
@@ -189,6 +200,13 @@ void TovBarCustomCustomizationForm::BarsChanged(TuiComponentCollection* ACollect
 void TovBarCustomCustomizationForm::ItemListChanged(TuiComponentList* AList, TComponent* AComponent,
                                                     TuiComponentCollectionNotification AAction) {
     FSavedItemsChange(AList, AComponent, AAction);
+    if (AAction == ccnDeleting || AAction == ccnExtracting || AAction == ccnExtracted) {
+        if (FSelectionController != nullptr) FSelectionController->Forget(AComponent);
+        TCustomListBox* items = GetItemsListBox();
+        const int entry = items->Items()->IndexOfObject(AComponent);
+        if (entry >= 0) items->Items()->Delete(entry);
+        return;
+    }
     ItemsListChanged(dynamic_cast<TovBarItem*>(AComponent));
 }
 
@@ -200,6 +218,10 @@ void TovBarCustomCustomizationForm::RestoreEventHandlers() {
         FBarManager->ItemList()->OnComponentListChanged = FSavedItemsChange;
     FSavedBarsChange = nullptr;
     FSavedItemsChange = nullptr;
+}
+
+void TovBarCustomCustomizationForm::ForgetSelected(TPersistent* AObject) {
+    if (FSelectionController != nullptr) FSelectionController->Forget(AObject);
 }
 
 bool TovBarCustomCustomizationForm::IsDesigning() const {
@@ -307,12 +329,12 @@ void TovBarCustomCustomizationForm::DisableBarManagerWindows() {
         TovBarManager* manager = list->Managers(i);
         if (manager == FBarManager) continue;
         TCustomForm* form = CustomizedManagerForm(manager);
-        if (form != nullptr && form != this && form != ownForm && form->HandleAllocated())
-            disable(form->Handle());
+        if (form != nullptr && form != this && form != ownForm) disable(form->Handle());
         for (int j = 0; j < manager->Bars()->Count(); ++j) {
             TovBar* bar = manager->Bars()->GetItem(j);
             IovBarControl* control = bar->GetControl();
-            if (control != nullptr && bar->DockingStyle() == dsNone) disable(control->Handle());
+            if (control != nullptr && (bar->DockingStyle() == dsNone || control->DockingStyle() == dsNone))
+                disable(control->Handle());
         }
     }
 }

@@ -41,9 +41,7 @@ void TovBarRunTimeSelectionController::SetSelection(const std::vector<TPersisten
 }
 
 void TovBarRunTimeSelectionController::Forget(TPersistent* AObject) {
-    const auto count = FSelection.size();
     std::erase(FSelection, AObject);
-    if (FSelection.size() != count) Changed();
 }
 
 void TovBarRunTimeSelectionController::Changed() {

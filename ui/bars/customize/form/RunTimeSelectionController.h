@@ -28,7 +28,7 @@ public:
     std::string UniqueName(const std::string& ABaseName) override { return {}; }
 
     const std::vector<TPersistent*>& Selection() const { return FSelection; }
-    // An object about to be freed leaves the selection.
+    // An object about to be freed leaves the selection (quietly: the lists refill after the change).
     void Forget(TPersistent* AObject);
     TNotifyEvent OnSelectionChanged;
 
@@ -38,5 +38,4 @@ private:
 
     std::vector<TPersistent*> FSelection;
     int FUpdateCount = 0;
-    bool FChangedInUpdate = false;
 };
