@@ -7,7 +7,6 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
-#include "ui/bars/Bar.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/BarManager.h"
@@ -84,60 +83,6 @@ void ForwardMouseMoveToBar(HWND AWnd, const TPoint& AScreenPoint) {
     POINT p = AScreenPoint;
     ScreenToClient(bar->Handle(), &p);
     SendMessage(bar->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
-}
-
-bool IsEnabledWithAncestors(HWND AWnd) {
-    for (HWND wnd = AWnd; wnd != nullptr; wnd = GetParent(wnd))
-        if (!IsWindowEnabled(wnd)) return false;
-    return true;
-}
-
-// The customized manager's toolbar whose window lies under the point (docked toolbars sit in the
-// disabled form, so the window system itself would not name them).
-TCustomovBarControl* CustomizedToolbarAt(TovBarManager* AManager, const TPoint& AScreenPoint) {
-    for (int i = 0; i < AManager->Bars()->Count(); ++i) {
-        auto* control = dynamic_cast<TCustomovBarControl*>(AManager->Bars()->GetItem(i)->GetControl());
-        if (control == nullptr || !control->HandleAllocated() || !IsWindowVisible(control->Handle()))
-            continue;
-        RECT bounds{};
-        GetWindowRect(control->Handle(), &bounds);
-        if (PtInRect(&bounds, AScreenPoint)) return control;
-    }
-    return nullptr;
-}
-
-WPARAM AsyncMouseKeyFlags() {
-    WPARAM flags = 0;
-    if (GetAsyncKeyState(VK_LBUTTON) < 0) flags |= MK_LBUTTON;
-    if (GetAsyncKeyState(VK_RBUTTON) < 0) flags |= MK_RBUTTON;
-    if (GetAsyncKeyState(VK_SHIFT) < 0) flags |= MK_SHIFT;
-    if (GetAsyncKeyState(VK_CONTROL) < 0) flags |= MK_CONTROL;
-    if (GetAsyncKeyState(VK_MBUTTON) < 0) flags |= MK_MBUTTON;
-    return flags;
-}
-
-// While the Customize window is open it disables the forms of the bar managers, yet the user still
-// drags commands onto their toolbars and right-clicks their links. A mouse message aimed into a disabled
-// window is handed to the customized manager's toolbar under the cursor (or to the bar window holding
-// the capture) as that window's own client message; True when it was.
-bool RedirectToCustomizedBar(UINT AMsg, const MOUSEHOOKSTRUCT& AData) {
-    if (AMsg < WM_MOUSEMOVE || AMsg > WM_MBUTTONDBLCLK || AData.hwnd == nullptr) return false;
-    if (IsEnabledWithAncestors(AData.hwnd)) return false;
-    TovBarManager* manager = ovBarCustomizingManager();
-    if (manager == nullptr || !manager->IsCustomizing()) return false;
-    TCustomovBarControl* target = nullptr;
-    if (HWND capture = GetCapture(); capture != nullptr) {
-        target = TCustomovBarControl::FromHandle(capture);
-        if (target == nullptr || target->GetBarManager() != manager) return false;
-    } else {
-        target = CustomizedToolbarAt(manager, TPoint{AData.pt.x, AData.pt.y});
-    }
-    if (target == nullptr || !target->CanCustomize()) return false;
-    POINT client = AData.pt;
-    ScreenToClient(target->Handle(), &client);
-    SendMessage(target->Handle(), AMsg, AsyncMouseKeyFlags(),
-                MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
-    return true;
 }
 
 void KeyboardHook(int ACode, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult) {
@@ -298,10 +243,6 @@ void ovBarMouseHookProc(int ACode, UINT AMsg, const MOUSEHOOKSTRUCT& AData, LRES
     try {
         if (ACode == HC_ACTION && IsMousePressMessage(AMsg) && ovBarHookPoints().MouseDownLeavesNavigation)
             ovBarHookPoints().MouseDownLeavesNavigation();
-        if (ACode == HC_ACTION && RedirectToCustomizedBar(AMsg, AData)) {
-            AResult = 1;
-            return;
-        }
         if (AData.hwnd != nullptr && GetCapture() == AData.hwnd && AMsg != WM_RBUTTONUP) return;
         const TPoint point{AData.pt.x, AData.pt.y};
         if (ovBarCloseMenusOnMouseDown(ACode, AMsg, AData.hwnd, point)) {

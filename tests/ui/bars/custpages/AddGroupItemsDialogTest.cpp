@@ -2,12 +2,14 @@
 // headers), the picture of an entry (members greyed, caption and name halves, headers on the button
 // face), OK handing over the chosen objects without the headers, Cancel handing over nothing, and a
 // recursive group refused in a message box while the other chosen items still join.
+#include "../BarPaintingTestSupport.h"
 #include "CustPagesTestSupport.h"
 
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/Screen.h"
+#include "platform/win/Input.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WinKeys.h"
 #include "ui/bars/BarButtons.h"
@@ -20,6 +22,7 @@
 #include <memory>
 
 using namespace custpages_test;
+using bars_test::Rgb;
 
 namespace {
 

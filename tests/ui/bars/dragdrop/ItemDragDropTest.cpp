@@ -133,7 +133,7 @@ TEST_F(ItemDragDropTest, TheDragStartsOnlyWhenTheMouseLeavesTheSystemDragRectang
                             }});
         EXPECT_EQ(c.Starts, running);
         EXPECT_EQ(!c.Starts, pending);
-        EXPECT_EQ(c.Starts ? form->Handle() : bar->Handle(), capture);
+        EXPECT_EQ(c.Starts ? BarCustomizingForm()->Handle() : bar->Handle(), capture);
         EXPECT_FALSE(bar->DragPending()) << "the release forgets the press";
         EXPECT_EQ(nullptr, ::GetCapture());
         EXPECT_EQ(before, Captions(standard)) << "nothing moves";

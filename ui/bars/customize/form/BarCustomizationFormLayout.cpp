@@ -72,6 +72,9 @@ TovBarCustomizationForm::TovBarCustomizationForm(TovBarManager* ABarManager)
     SetCaption("Customize");
     SetBorderIcons(TBorderIcons{biSystemMenu});
     SetClientSize(366, 310);
+    // In the middle of the screen, clear of the toolbars along the main window's edges that the user
+    // drags commands onto.
+    SetPosition(poScreenCenter);
     alCustomize = new TActionList(this);
     aAddItem = CfMakeAction(alCustomize, this, "Add Item");
     aNewToolBar = CfMakeAction(alCustomize, this, "&New...");
