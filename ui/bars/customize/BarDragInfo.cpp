@@ -73,6 +73,12 @@ bool IsLinkOf(TovBarItemLinks* ALinks, TovBarItemLink* ALink) {
 void TovBarManager::StartDrag(TovBarItem* AItem, TovBarItemLink* ALink) {
     if (AItem == nullptr) return;
     TovBarDragInfo drag(this);
+    // The sub-menu editor asks the manager what is being dragged.
+    struct TDraggingItemReset {
+        TovBarManager* Manager;
+        ~TDraggingItemReset() { Manager->SetDraggingItem(nullptr); }
+    } draggingReset{this};
+    SetDraggingItem(AItem);
     drag.BeginDrag(AItem, ALink);
     try {
         drag.DragLoop();

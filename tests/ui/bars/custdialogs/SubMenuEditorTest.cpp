@@ -16,6 +16,7 @@
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 
 #include <functional>
 #include <string>
@@ -253,10 +254,12 @@ TEST_F(SubMenuEditorTest, TheCloseBoxClosesTheMenuAndTheEditor) {
     EXPECT_EQ(EditorForms(), 0);
 }
 
-TEST_F(SubMenuEditorTest, FreeingTheEditorAsTheCustomizeWindowEndsClosesTheMenu) {
+TEST_F(SubMenuEditorTest, TheCustomizeWindowEndingFreesTheEditorAndClosesTheMenu) {
     ShowSubMenuEditor(file->ItemLinks());
     ASSERT_TRUE(IsOpen(file));
-    ovFreeSubMenuEditor();
+    ASSERT_NE(BarCustomizingForm(), nullptr) << "the editor opened the Customize window";
+    ShowBarCustomizingForm(manager, false);
+    olva::win::PumpMessages();
     EXPECT_EQ(ActiveSubMenuEditor(), nullptr);
     EXPECT_EQ(EditorForms(), 0);
     EXPECT_FALSE(IsOpen(file));

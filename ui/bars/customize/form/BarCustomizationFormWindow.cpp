@@ -14,6 +14,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
 #include "ui/bars/customize/form/BarCustomizationFormListHelpers.h"
 #include "ui/bars/customize/form/CustomizationFormPainter.h"
 #include "ui/bars/customize/form/RunTimeSelectionController.h"
@@ -102,6 +103,8 @@ void ShowBarCustomizingForm(TovBarManager* ABarManager, bool AShow) {
         }
         gFreeingForm = false;
     }
+    // The sub-menu editor edits menus only while the Customize window is open.
+    ovFreeSubMenuEditor();
     ABarManager->OnHideCustomizingForm(ABarManager);
     RepaintOtherManagersBars(ABarManager);
     ABarManager->RestoreBarsAfterCustomizing();
