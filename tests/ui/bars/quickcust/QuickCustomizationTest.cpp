@@ -17,6 +17,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/ToolbarControl.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 #include "ui/bars/popupcontrols/BarQuickControl.h"
 #include "ui/bars/popupcontrols/QuickCustItemControls.h"
 #include "ui/bars/popupcontrols/QuickCustItems.h"
@@ -275,7 +276,7 @@ TEST_F(QuickCustomizationTest, ResetIsOfferedOnlyForAPredefinedResettableBarOfAM
     }
 }
 
-TEST_F(QuickCustomizationTest, CustomizeFromTheListSwitchesTheManagerIntoCustomizing) {
+TEST_F(QuickCustomizationTest, CustomizeFromTheListOpensTheCustomizeWindow) {
     TovBar* bar = AddToolbar({"Cut", "Copy"});
     ClickMark(bar);
     TovBarPopupControl* popup = ovBarOpenQuickControl();
@@ -289,7 +290,14 @@ TEST_F(QuickCustomizationTest, CustomizeFromTheListSwitchesTheManagerIntoCustomi
     Click(Centre(list->GetItemControlRect(customize->Control())));
     EXPECT_TRUE(manager->IsCustomizing());
     EXPECT_EQ(ovBarOpenQuickControl(), nullptr) << "the popup closed with the click";
-    manager->SetIsCustomizing(false);
+    olva::win::PumpMessages();
+    TovBarCustomCustomizationForm* window = BarCustomizingForm();
+    ASSERT_NE(window, nullptr) << "the Customize window is open";
+    EXPECT_TRUE(window->Visible());
+    window->Close();
+    olva::win::PumpMessages();
+    EXPECT_EQ(BarCustomizingForm(), nullptr);
+    EXPECT_FALSE(manager->IsCustomizing()) << "closing the window ends customizing";
 }
 
 TEST_F(QuickCustomizationTest, ThePressOnTheMarkThatClosesThePopupDoesNotOpenItAgain) {
