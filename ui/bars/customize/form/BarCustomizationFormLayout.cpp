@@ -7,13 +7,20 @@
 #include "platform/vcl/ActionList.h"
 #include "platform/vcl/Bevel.h"
 #include "platform/vcl/BitBtn.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
 #include "platform/vcl/Button.h"
+#include "platform/vcl/Canvas.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/PageControl.h"
 #include "platform/vcl/Panel.h"
+#include "platform/vcl/Pen.h"
 #include "platform/vcl/SpeedButton.h"
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -64,6 +71,38 @@ TAction* CfMakeAction(TActionList* AList, TComponent* AOwner, const std::string&
 // Page width inside the page control and the right margin the controls keep to.
 constexpr int CfPageRight = 338;
 
+// The little pictures of the group lists' tool buttons, drawn here: add (a plus), delete (a cross), and
+// up and down (arrows). The bottom-left pixel is the transparent colour.
+std::unique_ptr<TBitmap> CfGroupButtonGlyph(int AKind) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(16, 16);
+    TCanvas* canvas = bitmap->Canvas();
+    canvas->Brush()->SetColor(clFuchsia);
+    canvas->FillRect(RECT{0, 0, 16, 16});
+    canvas->Brush()->SetColor(clBtnText);
+    switch (AKind) {
+    case 0: // add
+        canvas->FillRect(RECT{7, 3, 9, 13});
+        canvas->FillRect(RECT{3, 7, 13, 9});
+        break;
+    case 1: // delete
+        for (int i = 0; i < 9; ++i) {
+            canvas->FillRect(RECT{3 + i, 3 + i, 5 + i, 5 + i});
+            canvas->FillRect(RECT{11 - i, 3 + i, 13 - i, 5 + i});
+        }
+        break;
+    default: { // up (2) or down (3)
+        const bool up = AKind == 2;
+        canvas->Pen()->SetColor(clBtnText);
+        const std::vector<POINT> arrow =
+            up ? std::vector<POINT>{{8, 3}, {13, 8}, {3, 8}} : std::vector<POINT>{{8, 12}, {13, 7}, {3, 7}};
+        canvas->Polygon(arrow);
+        canvas->FillRect(up ? RECT{6, 8, 10, 13} : RECT{6, 3, 10, 8});
+        break;
+    }
+    }
+    return bitmap;
+}
 } // namespace
 
 TovBarCustomizationForm::TovBarCustomizationForm(TovBarManager* ABarManager)
@@ -225,6 +264,10 @@ void TovBarCustomizationForm::CreateGroupsPage() {
             AButtons[i] = CfPut<TSpeedButton>(bar, this, i * 24, 0, 24, 24);
             AButtons[i]->SetFlat(true);
             AButtons[i]->SetAction(AActions[i]);
+            // A picture instead of the action's caption, which names the button in its hint.
+            AButtons[i]->SetCaption("");
+            AButtons[i]->SetShowHint(true);
+            AButtons[i]->SetGlyph(CfGroupButtonGlyph(i).get());
         }
         return bar;
     };

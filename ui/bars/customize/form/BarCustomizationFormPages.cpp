@@ -66,6 +66,12 @@ void TovBarCustomizationForm::InitializeControls() {
     // The design-time pages.
     tsCommands->SetTabVisible(IsDesigning());
     tsGroups->SetTabVisible(IsDesigning());
+    if (IsDesigning()) {
+        // Five tabs need more room than the three of run time.
+        constexpr int kDesignExtraWidth = 64;
+        SetClientWidth(ClientWidth() + kDesignExtraWidth);
+        PageControl->SetWidth(PageControl->Width() + kDesignExtraWidth);
+    }
     InitializeOptionsPage();
     InitializeAllCommandsPage();
     InitializeGroupsPage();
