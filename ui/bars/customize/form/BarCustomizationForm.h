@@ -112,6 +112,10 @@ public:
     int SelectedCategory() const;
     // The items the commands list shows for a category of the manager.
     void GetCategoryItems(int ACategory, std::vector<TovBarItem*>& AList) const;
+    // Selects the category's entry in the categories list (when listed) and refills the commands list.
+    void SelectCategoryEntry(int ACategory);
+    // More than one category, one selected, and each of its items may be deleted.
+    bool CanDeleteSelectedCategory() const;
     // Recomputes the enabled states of the toolbar actions and of the item actions.
     void UpdateToolbarActions();
     void UpdateItemActions();

@@ -5,14 +5,20 @@
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
 #include "platform/win/WinUser.h"
+#include "ui/bars/BarButtons.h"
+#include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarStrings.h"
 #include "ui/bars/BarSubItems.h"
+#include "ui/bars/customize/dialogs/BarItemAddEditor.h"
+#include "ui/bars/customize/dialogs/BarNameDialog.h"
+#include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
 #include "ui/bars/customize/form/BlockMove.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
@@ -166,16 +172,131 @@ void TovBarCustomCustomizationForm::aMoveItemExecute(TObject* Sender) {
 
 // Adding commands, the sub-menu editor and the category commands are reached at design time, through the
 // form's own context menus.
-void TovBarCustomCustomizationForm::aAddItemExecute(TObject*) {}
-void TovBarCustomCustomizationForm::aSubMenuEditorExecute(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesAddClick(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesInsertClick(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesRenameClick(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesVisibleClick(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesItemsVisibleChange(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesDeleteClick(TObject*) {}
-void TovBarCustomCustomizationForm::CategoriesPopupMenuPopup(TObject*) {}
-void TovBarCustomCustomizationForm::CommandsPopupMenuPopup(TObject*) {}
+void TovBarCustomCustomizationForm::aAddItemExecute(TObject*) {
+    TovBarItem* item = ShowItemAddDialog(FBarManager, SelectedCategory());
+    if (item == nullptr) return;
+    // The dialog may have put the item in another category: the commands list then shows that one.
+    if (item->Category() != SelectedCategory()) SelectCategoryEntry(item->Category());
+    TCustomListBox* list = GetItemsListBox();
+    RefreshList(list);
+    const int index = list->Items()->IndexOfObject(item);
+    list->ClearSelection();
+    if (index >= 0) {
+        list->SetItemIndex(index);
+        list->SetSelected(index, true);
+    }
+    PushSelection(list);
+}
+
+void TovBarCustomCustomizationForm::aSubMenuEditorExecute(TObject*) {
+    TCustomListBox* list = GetItemsListBox();
+    const int index = list->ItemIndex();
+    if (index < 0 || index >= list->Count() || !list->Selected(index)) return;
+    if (auto* subItem = dynamic_cast<TCustomovBarSubItem*>(list->Items()->Objects(index)))
+        ShowSubMenuEditor(subItem->ItemLinks());
+}
+
+void TovBarCustomCustomizationForm::SelectCategoryEntry(int ACategory) {
+    TCustomListBox* categories = GetCategoriesListBox();
+    const int entry =
+        categories->Items()->IndexOfObject(reinterpret_cast<TObject*>(static_cast<std::intptr_t>(ACategory)));
+    if (entry >= 0) categories->SetItemIndex(entry);
+    RefreshList(GetItemsListBox());
+}
+
+bool TovBarCustomCustomizationForm::CanDeleteSelectedCategory() const {
+    const int category = SelectedCategory();
+    if (category < 0 || FBarManager->Categories()->Count() <= 1) return false;
+    std::vector<TovBarItem*> items;
+    FBarManager->GetItemsByCategory(category, items);
+    return std::all_of(items.begin(), items.end(),
+                       [this](TovBarItem* AItem) { return FBarManager->DesignerCanDelete(AItem); });
+}
+
+void TovBarCustomCustomizationForm::CategoriesAddClick(TObject*) {
+    std::string name;
+    if (!ShowBarNameDialog(name, bnkCategory, bnmAdd, nullptr, FBarManager)) return;
+    const int category = FBarManager->Categories()->Add(name);
+    RefreshList(GetCategoriesListBox());
+    SelectCategoryEntry(category);
+}
+
+void TovBarCustomCustomizationForm::CategoriesInsertClick(TObject*) {
+    const int category = SelectedCategory();
+    if (category < 0) return;
+    std::string name;
+    if (!ShowBarNameDialog(name, bnkCategory, bnmInsert, nullptr, FBarManager)) return;
+    FBarManager->Categories()->Insert(category, name);
+    RefreshList(GetCategoriesListBox());
+    SelectCategoryEntry(category);
+}
+
+void TovBarCustomCustomizationForm::CategoriesRenameClick(TObject*) {
+    const int category = SelectedCategory();
+    if (category < 0) return;
+    std::string name = FBarManager->Categories()->Strings(category);
+    if (!ShowBarNameDialog(name, bnkCategory, bnmRename, nullptr, FBarManager)) return;
+    FBarManager->Categories()->SetStrings(category, name);
+    RefreshList(GetCategoriesListBox());
+    SelectCategoryEntry(category);
+}
+
+void TovBarCustomCustomizationForm::CategoriesVisibleClick(TObject*) {
+    const int category = SelectedCategory();
+    if (category < 0) return;
+    FBarManager->SetCategoryVisible(category, !FBarManager->GetCategoryVisible(category));
+}
+
+void TovBarCustomCustomizationForm::CategoriesItemsVisibleChange(TObject*) {
+    const int category = SelectedCategory();
+    if (category < 0 || CategoriesItemsVisible == nullptr) return;
+    const int value = CategoriesItemsVisible->ItemIndex();
+    if (value < ivNever || value > ivAlways) return;
+    FBarManager->SetCategoryItemsVisible(category, static_cast<TovBarItemVisible>(value));
+}
+
+void TovBarCustomCustomizationForm::CategoriesDeleteClick(TObject*) {
+    // Checked here as well as in the menu: Del reaches the command whatever the menu showed.
+    if (!CanDeleteSelectedCategory()) return;
+    const int category = SelectedCategory();
+    const std::string question = Format(uiGetResourceString(ovSBAR_WANTTODELETECATEGORY),
+                                        {FBarManager->Categories()->Strings(category)});
+    if (Application()->MessageBox(question, Application()->Title(), MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+        return;
+    // The items about to go must not stay selected in the designer.
+    FBarManager->DesignerSelect(FBarManager, bsoExclusive);
+    FBarManager->Categories()->Delete(category);
+    RefreshList(GetCategoriesListBox());
+    SelectCategoryEntry(std::min(category, FBarManager->Categories()->Count() - 1));
+}
+
+void TovBarCustomCustomizationForm::CategoriesPopupMenuPopup(TObject*) {
+    const int category = SelectedCategory();
+    const bool selected = category >= 0;
+    if (CategoriesInsert != nullptr) CategoriesInsert->SetEnabled(selected);
+    if (CategoriesRename != nullptr) CategoriesRename->SetEnabled(selected);
+    if (CategoriesVisible != nullptr) {
+        CategoriesVisible->SetEnabled(selected);
+        CategoriesVisible->SetDown(selected && FBarManager->GetCategoryVisible(category));
+    }
+    if (CategoriesItemsVisible != nullptr) {
+        CategoriesItemsVisible->SetEnabled(selected);
+        CategoriesItemsVisible->SetItemIndex(
+            selected ? static_cast<int>(FBarManager->GetCategoryItemsVisible(category)) : -1);
+    }
+    if (CategoriesDelete != nullptr) CategoriesDelete->SetEnabled(CanDeleteSelectedCategory());
+}
+
+void TovBarCustomCustomizationForm::CommandsPopupMenuPopup(TObject*) {
+    // The menu's entries follow the item actions.
+    UpdateItemActions();
+    if (CommandsAdd != nullptr) CommandsAdd->SetEnabled(aAddItem->Enabled());
+    if (CommandsDelete != nullptr) CommandsDelete->SetEnabled(aDeleteItem->Enabled());
+    if (CommandsClear != nullptr) CommandsClear->SetEnabled(aClearItemList->Enabled());
+    if (CommandsMoveUp != nullptr) CommandsMoveUp->SetEnabled(aMoveUpItem->Enabled());
+    if (CommandsMoveDown != nullptr) CommandsMoveDown->SetEnabled(aMoveDownItem->Enabled());
+    if (CommandsSubMenuEditor != nullptr) CommandsSubMenuEditor->SetEnabled(aSubMenuEditor->Enabled());
+}
 void TovBarCustomCustomizationForm::CommandsAddClick(TObject* Sender) {
     aAddItemExecute(Sender);
 }
