@@ -188,6 +188,21 @@ protected:
     bool IsDesigning() const;
     // An object the form is about to free leaves the run-time selection first.
     void ForgetSelected(TPersistent* AObject);
+    // Frees the objects last first inside one update of AList (the manager's toolbars or item list),
+    // each leaving the run-time selection first.
+    template <class TList, class T> void FreeLastFirst(TList* AList, const std::vector<T*>& AObjects) {
+        AList->BeginUpdate();
+        try {
+            for (auto it = AObjects.rbegin(); it != AObjects.rend(); ++it) {
+                ForgetSelected(*it);
+                delete *it;
+            }
+        } catch (...) {
+            AList->EndUpdate();
+            throw;
+        }
+        AList->EndUpdate();
+    }
     void DisableBarManagerWindows();
     void EnableDisabledWindows();
 

@@ -96,17 +96,7 @@ void TovBarCustomCustomizationForm::aDeleteItemExecute(TObject*) {
         if (!list->Selected(i)) next = list->Items()->Objects(i);
     for (int i = focus - 1; i >= 0 && next == nullptr; --i)
         if (!list->Selected(i)) next = list->Items()->Objects(i);
-    FBarManager->ItemList()->BeginUpdate();
-    try {
-        for (auto it = items.rbegin(); it != items.rend(); ++it) {
-            ForgetSelected(*it);
-            delete *it;
-        }
-    } catch (...) {
-        FBarManager->ItemList()->EndUpdate();
-        throw;
-    }
-    FBarManager->ItemList()->EndUpdate();
+    FreeLastFirst(FBarManager->ItemList(), items);
     RefreshList(list);
     const int index = next != nullptr ? list->Items()->IndexOfObject(next) : -1;
     list->ClearSelection();
@@ -125,17 +115,7 @@ void TovBarCustomCustomizationForm::aClearItemListExecute(TObject*) {
     std::vector<TovBarItem*> items;
     for (int i = 0; i < list->Count(); ++i)
         if (auto* item = dynamic_cast<TovBarItem*>(list->Items()->Objects(i))) items.push_back(item);
-    FBarManager->ItemList()->BeginUpdate();
-    try {
-        for (auto it = items.rbegin(); it != items.rend(); ++it) {
-            ForgetSelected(*it);
-            delete *it;
-        }
-    } catch (...) {
-        FBarManager->ItemList()->EndUpdate();
-        throw;
-    }
-    FBarManager->ItemList()->EndUpdate();
+    FreeLastFirst(FBarManager->ItemList(), items);
     RefreshList(list);
     PushSelection(list);
 }

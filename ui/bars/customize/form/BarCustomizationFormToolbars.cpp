@@ -88,17 +88,7 @@ void TovBarCustomCustomizationForm::aDeleteToolBarExecute(TObject*) {
         TObject* next = last + 1 < list->Count() ? list->Items()->Objects(last + 1)
                         : first > 0              ? list->Items()->Objects(first - 1)
                                                  : nullptr;
-        FBarManager->Bars()->BeginUpdate();
-        try {
-            for (auto it = bars.rbegin(); it != bars.rend(); ++it) {
-                ForgetSelected(*it);
-                delete *it;
-            }
-        } catch (...) {
-            FBarManager->Bars()->EndUpdate();
-            throw;
-        }
-        FBarManager->Bars()->EndUpdate();
+        FreeLastFirst(FBarManager->Bars(), bars);
         RefreshList(list);
         if (auto* bar = dynamic_cast<TovBar*>(next))
             FBarManager->DesignerSelect(bar, bsoExclusive);
