@@ -16,6 +16,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarDesigner.h"
+#include "ui/bars/BarEditItems.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarSubItems.h"
@@ -24,6 +25,7 @@
 #include "ui/bars/customize/dialogs/BarNameDialog.h"
 #include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
 #include "ui/bars/customize/form/BarCustomizationForm.h"
+#include "ui/bars/popupmenus/PopupMenu.h"
 #include "ui/painters/PaintersInit.h"
 
 #include <algorithm>
@@ -338,3 +340,54 @@ TEST_F(DesignTimeCommandsTest, VisibleTogglesTheSelectedCategoryOnly) {
 }
 
 } // namespace
+
+// A right press on the categories list opens its context menu at the cursor, the entries made by the
+// window's own bar manager and set for the category under the press; a right release on the commands
+// list opens the commands menu. Escape closes each; the customized manager gains no commands.
+TEST_F(DesignTimeCommandsTest, RightClicksOpenTheListsContextMenus) {
+    manager->Categories()->Add("Edit");
+    AddCommand<TovBarButton>("Play", 0);
+    AddCommand<TovBarButton>("Cut", 1);
+    const int commandsBefore = manager->ItemCount();
+    TovBarCustomizationForm* customize = Open();
+    ASSERT_NE(nullptr, customize);
+    TListBox* categories = customize->lbCategories;
+    const RECT r = categories->ItemRect(1);
+    POINT p{r.left + 20, (r.top + r.bottom) / 2};
+    ClientToScreen(categories->Handle(), &p);
+    InjectMouse(MouseAction::Move, p.x, p.y);
+    InjectMouse(MouseAction::RightDown, p.x, p.y);
+    InjectMouse(MouseAction::RightUp, p.x, p.y);
+    InjectKey(VK_ESCAPE, true);
+    InjectKey(VK_ESCAPE, false);
+    PumpMessages();
+    ASSERT_NE(nullptr, customize->CategoriesPopupMenu) << "the menu was made and opened";
+    EXPECT_EQ(1, categories->ItemIndex()) << "the press selected the category under it";
+    std::vector<std::string> captions;
+    for (int i = 0; i < customize->CategoriesPopupMenu->ItemLinks()->Count(); ++i)
+        captions.push_back(customize->CategoriesPopupMenu->ItemLinks()->Items(i)->Item()->Caption());
+    EXPECT_EQ(
+        (std::vector<std::string>{"Add...", "Insert...", "Rename...", "Visible", "Items Visible:", "Delete"}),
+        captions);
+    EXPECT_TRUE(customize->CategoriesVisible->Down()) << "the popup showed the category's visibility";
+    EXPECT_EQ(static_cast<int>(manager->GetCategoryItemsVisible(1)),
+              customize->CategoriesItemsVisible->ItemIndex());
+    EXPECT_TRUE(customize->CategoriesDelete->Enabled());
+
+    customize->CategoriesVisible->Click();
+    EXPECT_FALSE(manager->GetCategoryVisible(1)) << "the menu's Visible hides the category";
+
+    TListBox* items = customize->lbItems;
+    const RECT ir = items->ItemRect(0);
+    POINT q{ir.left + 20, (ir.top + ir.bottom) / 2};
+    ClientToScreen(items->Handle(), &q);
+    InjectMouse(MouseAction::Move, q.x, q.y);
+    InjectMouse(MouseAction::RightDown, q.x, q.y);
+    InjectMouse(MouseAction::RightUp, q.x, q.y);
+    InjectKey(VK_ESCAPE, true);
+    InjectKey(VK_ESCAPE, false);
+    PumpMessages();
+    ASSERT_NE(nullptr, customize->CommandsPopupMenu);
+    EXPECT_EQ(6, customize->CommandsPopupMenu->ItemLinks()->Count());
+    EXPECT_EQ(commandsBefore, manager->ItemCount()) << "the menus' entries are not the manager's commands";
+}

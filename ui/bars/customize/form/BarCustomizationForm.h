@@ -144,6 +144,11 @@ public:
     void CommandsMoveUpClick(TObject* Sender);
     void CommandsMoveDownClick(TObject* Sender);
     void CommandsSubMenuEditorClick(TObject* Sender);
+    // The design-time context menus of the categories and commands lists, made with the form's own bar
+    // manager (BarManager1) the first time one is asked for; each opens at the cursor.
+    void CreateContextMenus();
+    void PopupCategoriesMenu();
+    void PopupCommandsMenu();
 
     // ---- Components every customization form has
     TActionList* alCustomize = nullptr;

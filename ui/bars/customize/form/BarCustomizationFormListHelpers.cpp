@@ -180,6 +180,7 @@ void TovBarCustomizationFormCategoryListHelper::MouseDown(TObject*, TMouseButton
         ListBox()->SetItemIndex(index);
         Owner()->RefreshList(Owner()->GetItemsListBox());
     }
+    if (BarManager()->IsDesigning()) Owner()->PopupCategoriesMenu();
 }
 
 // ---- Commands
@@ -209,6 +210,10 @@ void TovBarCustomizationFormItemsListHelper::WndProc(TMessage& Message) {
         break;
     case WM_RBUTTONDOWN:
         RightButtonDown(Message);
+        break;
+    case WM_RBUTTONUP:
+        CallPrevious(Message);
+        if (BarManager()->IsDesigning()) Owner()->PopupCommandsMenu();
         break;
     default:
         CallPrevious(Message);
