@@ -3,6 +3,7 @@
 // check boxes, the toolbar actions with their dialogs and message boxes answered by script, lists kept in
 // step with the model, and pictures of the Toolbars and Commands pages.
 #include "../BarsTestSupport.h"
+#include "WindowPicture.h"
 
 #include "platform/gdi/Surface.h"
 #include "platform/vcl/Action.h"
@@ -146,18 +147,7 @@ protected:
         });
     }
     void SavePicture(TCustomForm* AForm, const std::string& AName) {
-        std::shared_ptr<TSurface> screen = olva::win::ComposeScreen();
-        ASSERT_TRUE(screen != nullptr);
-        RECT r{};
-        GetWindowRect(AForm->Handle(), &r);
-        const RECT origin = olva::win::VirtualScreen();
-        TSurface part(r.right - r.left, r.bottom - r.top);
-        for (int y = 0; y < part.Height(); ++y)
-            for (int x = 0; x < part.Width(); ++x)
-                part.SetPixel(x, y, screen->Pixel(r.left + x - origin.left, r.top + y - origin.top));
-        const std::filesystem::path dir = std::filesystem::path(OLVA_TEST_OUT_DIR) / "bars";
-        std::filesystem::create_directories(dir);
-        EXPECT_TRUE(SaveSurfaceToPng(part, (dir / AName).string()));
+        customform_test::SaveWindowPicture(AForm->Handle(), AName);
     }
 
     TovBarManager* manager = nullptr;

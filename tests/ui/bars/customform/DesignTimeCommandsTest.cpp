@@ -2,6 +2,7 @@
 // selected sub-item, a new command selected alone, and the category commands (add, insert, rename,
 // visibility, delete) with their dialogs and message boxes answered by script.
 #include "../BarsTestSupport.h"
+#include "WindowPicture.h"
 
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
@@ -9,6 +10,7 @@
 #include "platform/vcl/Button.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/Label.h"
 #include "platform/vcl/Screen.h"
 #include "platform/win/Input.h"
 #include "platform/win/WinKeys.h"
@@ -25,6 +27,7 @@
 #include "ui/bars/customize/dialogs/BarNameDialog.h"
 #include "ui/bars/customize/dialogs/BarSubMenuEditor.h"
 #include "ui/bars/customize/form/BarCustomizationForm.h"
+#include "ui/bars/customize/form/CheckableButton.h"
 #include "ui/bars/popupmenus/PopupMenu.h"
 #include "ui/painters/PaintersInit.h"
 
@@ -390,4 +393,28 @@ TEST_F(DesignTimeCommandsTest, RightClicksOpenTheListsContextMenus) {
     ASSERT_NE(nullptr, customize->CommandsPopupMenu);
     EXPECT_EQ(6, customize->CommandsPopupMenu->ItemLinks()->Count());
     EXPECT_EQ(commandsBefore, manager->ItemCount()) << "the menus' entries are not the manager's commands";
+}
+
+// At design time each list's label is followed by a "... modify" button that drops that list's menu.
+TEST_F(DesignTimeCommandsTest, ModifyButtonsFollowTheirLabelsAndDropTheListsMenus) {
+    AddCommand<TovBarButton>("Play", 0);
+    TovBarCustomizationForm* customize = Open();
+    ASSERT_NE(nullptr, customize);
+    ASSERT_NE(nullptr, customize->CategoriesPopupButton);
+    ASSERT_NE(nullptr, customize->CommandsPopupButton);
+    EXPECT_EQ(nullptr, customize->CategoriesPopupButtonPlace) << "the placeholders went";
+    struct Case {
+        TCheckableButton* Button;
+        TLabel* Label;
+        TovBarPopupMenu* Menu;
+    };
+    for (const Case& c :
+         {Case{customize->CategoriesPopupButton, customize->LabelCategories, customize->CategoriesPopupMenu},
+          Case{customize->CommandsPopupButton, customize->LabelCommands, customize->CommandsPopupMenu}}) {
+        EXPECT_EQ("... modify", c.Button->Caption());
+        EXPECT_EQ(c.Label->Left() + c.Label->Width() + 5, c.Button->Left());
+        EXPECT_EQ(c.Menu, c.Button->DropDownMenu());
+        EXPECT_EQ(c.Label->Parent(), c.Button->Parent());
+    }
+    customform_test::SaveWindowPicture(customize->Handle(), "customize-commands-design.png");
 }

@@ -40,6 +40,7 @@ class TovBar;
 class TovBarButton;
 class TovBarCombo;
 class TovBarComponent;
+class TCheckableButton;
 class TovBarCustomizationFormBarListHelper;
 class TovBarCustomizationFormCategoryListHelper;
 class TovBarCustomizationFormItemsListHelper;
@@ -244,6 +245,7 @@ public:
     void ItemsListChanged(TovBarItem* AItem) override;
     void RefreshLists() override;
     void InitializeControls() override;
+    TCheckableButton* ReplacePlaceholder(TSpeedButton* APlace, TLabel* ALabel, TovBarPopupMenu* AMenu);
     void SetDescriptionText(const std::string& AText) override;
     void SynchronizeListsWithSelection() override;
     void SetActivePageIndex(int AIndex) override;
@@ -318,6 +320,9 @@ public:
     // Placeholders of the design-time context-menu buttons (removed at run time).
     TSpeedButton* CategoriesPopupButtonPlace = nullptr;
     TSpeedButton* CommandsPopupButtonPlace = nullptr;
+    // At design time the placeholders' buttons: "... modify", dropping the lists' context menus.
+    TCheckableButton* CategoriesPopupButton = nullptr;
+    TCheckableButton* CommandsPopupButton = nullptr;
 
     // Options page
     TTabSheet* tsOptions = nullptr;

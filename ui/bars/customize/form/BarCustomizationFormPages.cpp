@@ -16,7 +16,9 @@
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarStrings.h"
+#include "ui/bars/customize/form/CheckableButton.h"
 #include "ui/bars/customize/form/CustomizationFormPainter.h"
+#include "ui/bars/popupmenus/PopupMenu.h"
 
 #include <algorithm>
 
@@ -29,6 +31,18 @@ int CaptionTextWidth(TCanvas* ACanvas, std::string ACaption) {
 }
 
 } // namespace
+
+// A "... modify" button in a placeholder's stead, 5 pixels right of its label, dropping AMenu.
+TCheckableButton* TovBarCustomizationForm::ReplacePlaceholder(TSpeedButton* APlace, TLabel* ALabel,
+                                                              TovBarPopupMenu* AMenu) {
+    auto* button = new TCheckableButton(this);
+    button->SetParent(APlace->Parent());
+    button->SetCaption(uiGetResourceString(ovSBAR_MODIFY));
+    const int width = CaptionTextWidth(lbBarsList->Canvas(), button->Caption()) + 8;
+    button->SetBounds(ALabel->Left() + ALabel->Width() + 5, APlace->Top(), width, APlace->Height());
+    button->SetDropDownMenu(AMenu);
+    return button;
+}
 
 void TovBarCustomizationForm::InitializeControls() {
     // Close: as wide as its text needs, kept at the panel's right edge.
@@ -49,12 +63,23 @@ void TovBarCustomizationForm::InitializeControls() {
 
     // Commands page: the context-menu placeholders serve only the designer.
     tsItems->SetCaption(uiGetResourceString(ovSBAR_TABSHEET2));
-    if (!IsDesigning()) {
-        delete CategoriesPopupButtonPlace;
-        CategoriesPopupButtonPlace = nullptr;
-        delete CommandsPopupButtonPlace;
-        CommandsPopupButtonPlace = nullptr;
+    if (IsDesigning()) {
+        // The design-time window is wider: the categories column takes room for its "... modify" button.
+        constexpr int kCategoriesExtraWidth = 24;
+        lbCategories->SetWidth(lbCategories->Width() + kCategoriesExtraWidth);
+        for (TControl* control :
+             {static_cast<TControl*>(LabelCommands), static_cast<TControl*>(CommandsPopupButtonPlace),
+              static_cast<TControl*>(lbItems)})
+            control->SetLeft(control->Left() + kCategoriesExtraWidth);
+        CreateContextMenus();
+        CategoriesPopupButton =
+            ReplacePlaceholder(CategoriesPopupButtonPlace, LabelCategories, CategoriesPopupMenu);
+        CommandsPopupButton = ReplacePlaceholder(CommandsPopupButtonPlace, LabelCommands, CommandsPopupMenu);
     }
+    delete CategoriesPopupButtonPlace;
+    CategoriesPopupButtonPlace = nullptr;
+    delete CommandsPopupButtonPlace;
+    CommandsPopupButtonPlace = nullptr;
     LabelCategories->SetCaption(uiGetResourceString(ovSBAR_CATEGORIES));
     LabelCommands->SetCaption(uiGetResourceString(ovSBAR_COMMANDS));
     LabelDescription->SetCaption(uiGetResourceString(ovSBAR_DESCRIPTION));
