@@ -11,7 +11,7 @@
 
 #include "audio/views/PaintBuffer.h"
 #include "audio/views/PixelPainter.h"
-#include "audio/views/Spectrogram.h"
+#include "audio/views/FrequencyTimeView.h"
 #include "audio/views/WaveColumns.h"
 #include "audio/views/WaveLayout.h"
 #include "platform/vcl/CustomControl.h"

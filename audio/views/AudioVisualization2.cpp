@@ -2,7 +2,7 @@
 
 #include "audio/AudioError.h"
 #include "audio/views/ColorRamp.h"
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -16,7 +16,7 @@
 
 #include "audio/AudioDecoder.h"
 #include "audio/AudioError.h"
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 #include "bench/common/WholeProcess.h"
 #include "bench/effects/EffectCases.h"
 

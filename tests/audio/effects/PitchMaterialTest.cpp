@@ -5,7 +5,7 @@
 // smears partials into each other, warbles, or loses the level of chords fails here even when it moves
 // a steady tone correctly.
 #include "audio/effects/AudioTransform2.h"
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>

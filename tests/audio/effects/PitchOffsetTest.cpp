@@ -5,7 +5,7 @@
 // join prefers not to slide a stretch when sliding gains nearly nothing.
 #include "audio/effects/AudioTransform2.h"
 #include "audio/effects/PitchShiftJoin.h"
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "ViewTestSupport.h"
 
 #include "audio/AudioError.h"
-#include "audio/views/Spectrogram.h"
+#include "audio/views/FrequencyTimeView.h"
 #include "audio/views/WavePainter.h"
 #include "platform/vcl/Panel.h"
 

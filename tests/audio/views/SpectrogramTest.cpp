@@ -1,6 +1,6 @@
 // The spectral view's pictures: a tone at its row, spectra kept per block across edits elsewhere and
 // scrolling, and let go of with their blocks.
-#include "audio/views/Spectrogram.h"
+#include "audio/views/FrequencyTimeView.h"
 #include "audio/AudioDocument.h"
 #include "audio/BlockStore.h"
 

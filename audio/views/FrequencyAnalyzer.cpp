@@ -1,4 +1,4 @@
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 
 #include "audio/AudioError.h"
 #include "audio/FftwPlanner.h"

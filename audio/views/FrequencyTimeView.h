@@ -6,7 +6,7 @@
 #pragma once
 
 #include "audio/views/ColorRamp.h"
-#include "audio/views/SpectrumAnalyzer.h"
+#include "audio/views/FrequencyAnalyzer.h"
 #include "audio/views/WaveLayout.h"
 
 #include <cstdint>

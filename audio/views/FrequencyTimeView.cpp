@@ -1,4 +1,4 @@
-#include "audio/views/Spectrogram.h"
+#include "audio/views/FrequencyTimeView.h"
 
 #include "audio/SampleSequence.h"
 #include "audio/views/ColorRamp.h"
