@@ -13,6 +13,7 @@
 #include "ui/bars/BarUnit.h"
 #include "ui/core/UiCoreInit.h"
 #include "ui/painters/PaintersInit.h"
+#include "ui/ribbon/RibbonUnit.h"
 
 TProgramLibraries::TProgramLibraries(void (*RegisterResources)()) {
     // The program's own resources first: whatever starts after may look for them.
@@ -23,6 +24,7 @@ TProgramLibraries::TProgramLibraries(void (*RegisterResources)()) {
     // The look-and-feel painters draw for the library's controls; the bars choose among them.
     uiPaintersInitialize();
     uiBarsInitialize();
+    uiRibbonInitialize();
 }
 
 TProgramLibraries::~TProgramLibraries() {
@@ -32,6 +34,7 @@ TProgramLibraries::~TProgramLibraries() {
         app->CancelHint();
         app->DestroyComponents();
     }
+    uiRibbonFinalize();
     uiBarsFinalize();
     uiPaintersFinalize();
     uiCoreFinalize();

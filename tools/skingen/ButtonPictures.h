@@ -3,7 +3,7 @@
 // order of its name list in assets/skins/SkinResourceNames.h.
 #pragma once
 
-#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinArt.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 // One skin as the generator makes it: its text and its one picture, before they are checked and packed.
 #pragma once
 
-#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinArt.h"
 #include "tools/skingen/SkinText.h"
 
 #include <memory>

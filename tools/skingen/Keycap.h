@@ -3,7 +3,7 @@
 // five looks of a skinned button (normal, hot, down, focused, disabled) are five sets of these colours.
 #pragma once
 
-#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinArt.h"
 
 #include <array>
 #include <functional>

@@ -3,7 +3,7 @@
 // accents) and "console" for the recording window (near-black with lime accents).
 #pragma once
 
-#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinArt.h"
 
 namespace skingen::palette {
 

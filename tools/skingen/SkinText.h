@@ -3,7 +3,7 @@
 // points). The generator writes only the keys a window needs; every other key keeps its default.
 #pragma once
 
-#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinArt.h"
 
 #include <string>
 #include <utility>

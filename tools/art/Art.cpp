@@ -1,4 +1,4 @@
-#include "tools/skingen/Art.h"
+#include "tools/art/Art.h"
 
 #include "imaging/png/PngBitmapData.h"
 #include "imaging/png/PngPicture.h"
@@ -12,7 +12,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace skingen {
+namespace art {
 
 namespace {
 
@@ -253,4 +253,4 @@ std::string BmpFileOf(TBitmap& Bitmap) {
     return std::string(static_cast<const char*>(stream.Memory()), std::size_t(stream.Size()));
 }
 
-} // namespace skingen
+} // namespace art

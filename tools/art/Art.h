@@ -1,4 +1,4 @@
-// A picture being drawn by the skin generator: an antialiasing vector canvas (cairo) over an RGBA
+// A picture drawn by one of our generators: an antialiasing vector canvas (cairo) over an RGBA
 // surface, the few shapes every picture of ours is made of, and the conversions into the forms the
 // program embeds (24-bit bitmaps, key-colour glyphs, 32-bit bitmaps with alpha, RGBA PNG files).
 #pragma once
@@ -12,7 +12,7 @@ class TBitmap;
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
 
-namespace skingen {
+namespace art {
 
 // An opaque colour.
 struct TRgb {
@@ -110,4 +110,4 @@ private:
 // The BMP file of a bitmap, as the class library writes it.
 std::string BmpFileOf(TBitmap& Bitmap);
 
-} // namespace skingen
+} // namespace art
