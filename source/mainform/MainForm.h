@@ -129,6 +129,8 @@ public:
     void CarryOutWelcomeChoice(const TWelcomeChoice& Choice);
     // Gives every command the key the shortcut file holds for it.
     void ApplyShortcuts();
+    // Redo's usual keys besides its own, where no command or favourite holds them.
+    void ApplyRedoAlternateKeys();
     // The effects tree (true) or the favourites list in front in the command bar.
     void ShowCommandBarPage(bool Effects);
 

@@ -135,7 +135,12 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
     const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
     if (!arguments.empty()) {
         const std::string& path = arguments.front();
-        if (FileExists(path) && IsSupportedAudioExt(ExtractFileExtension(path))) OpenAudioFile(path);
+        // A file that is not there is said, in the open dialog's words, rather than an empty window.
+        if (!FileExists(path))
+            Application()->MessageBox(path + "\nFile not found.\nCheck the file name and try again.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
+        else if (IsSupportedAudioExt(ExtractFileExtension(path)))
+            OpenAudioFile(path);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();
