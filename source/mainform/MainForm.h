@@ -78,6 +78,8 @@ public:
     // ---- Document state shared by the commands
     bool DocumentOpen = false;
     std::string FileName; // "Untitled" for a new document, empty when none is open
+    // The sample size of the file the document came from (16 for a new one): what saving offers.
+    int DocumentBitsPerSample = 16;
     // Cut and Copy fill the editor's clipboard; the length is the selection's at that moment (samples).
     bool ClipboardFilled = false;
     std::int64_t ClipboardLength = 0;
