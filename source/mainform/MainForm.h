@@ -376,6 +376,7 @@ private:
     void RunEffectsTreeNode();
 
     bool FPositionUpdating = false;
+    std::int64_t FShownLength = -1; // the document's length when positions were last shown
     bool FScrollUpdating = false;
     bool FSelectionChanged = false;
     std::int64_t FRememberedStart = 0, FRememberedEnd = 0; // milliseconds, while a field is edited

@@ -13,6 +13,7 @@
 #include "source/TimeText.h"
 #include "source/editing/SelectionTimes.h"
 #include "source/mainform/MainForm.h"
+#include "source/mainform/ViewZoom.h"
 
 #include <cstdlib>
 #include <string>
@@ -123,6 +124,14 @@ void TMainForm::EditorPositionChanged() {
             FSelectionChanged = LabelSeletionSample->Caption() != std::to_string(end - start);
             RefreshPositionLabels();
             const std::int64_t length = position.GetLength();
+            if (FShownLength >= 0 && length != FShownLength) {
+                // After a change of length the view shows the document, or the zoom where it still can.
+                const TViewRange view = ViewAfterLengthChange(
+                    {position.GetViewStart(), position.GetViewEnd()}, FShownLength, length);
+                if (view != TViewRange{position.GetViewStart(), position.GetViewEnd()})
+                    AudioEditor->ZoomToRange(view.Start, view.End);
+            }
+            FShownLength = length;
             if (!FScrollUpdating && length != 0) {
                 ScrollBarStart->SetPosition(
                     static_cast<int>(Round(double(start) / double(length) * ScrollRange)));

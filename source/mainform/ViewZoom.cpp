@@ -19,3 +19,11 @@ int NextVerticalZoom(int Percent, bool ZoomIn) {
     return std::clamp(Percent + (ZoomIn ? -VerticalZoomStep : VerticalZoomStep), VerticalZoomMin,
                       VerticalZoomMax);
 }
+
+TViewRange ViewAfterLengthChange(TViewRange View, std::int64_t OldLength, std::int64_t NewLength) {
+    const TViewRange whole{0, NewLength};
+    if (View.End <= View.Start) return whole;
+    if (View.Start == 0 && (View.End == OldLength || View.End == NewLength)) return whole;
+    return {std::clamp<std::int64_t>(View.Start, 0, NewLength),
+            std::clamp<std::int64_t>(View.End, 0, NewLength)};
+}

@@ -122,6 +122,28 @@ TEST_F(AppEditingTest, RedoAnswersCtrlYAndShiftCtrlZUnlessAnotherCommandHoldsThe
     EXPECT_EQ(Length(), whole - 4000);
 }
 
+// After any change of length the view shows the document: Select All, Delete and Undo bring the whole
+// waveform back, not an empty zoom; a zoom that still shows part of the document stays.
+TEST_F(AppEditingTest, AfterDeleteAllAndUndoTheViewShowsTheWholeDocument) {
+    StartApp();
+    Open();
+    const std::int64_t whole = Length();
+    Key('A', {VK_CONTROL});
+    Key(VK_DELETE);
+    ASSERT_EQ(Length(), 0);
+    Key('Z', {VK_CONTROL});
+    ASSERT_EQ(Length(), whole);
+    EXPECT_EQ(Position().GetViewStart(), 0);
+    EXPECT_EQ(Position().GetViewEnd(), whole);
+    olva::win::SaveWindowPng(MainForm->Handle(), PicturePath("undo-after-delete-all-shows-the-document"));
+    // Zoomed on the second half, a cut in the first half keeps the zoom (it moves with the sound).
+    MainForm->AudioEditor->ZoomToRange(whole / 2, whole);
+    Select(0, 1000);
+    Key(VK_DELETE);
+    EXPECT_EQ(Position().GetViewStart(), whole / 2 - 1000);
+    EXPECT_EQ(Position().GetViewEnd(), whole - 1000);
+}
+
 TEST_F(AppEditingTest, ASelectionTypedIntoSetSelectionIsSelectedAndTrimKeepsOnlyIt) {
     StartApp();
     Open();

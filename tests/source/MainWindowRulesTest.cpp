@@ -104,3 +104,22 @@ TEST(ViewZoom, VerticalZoomStepsByTwentyAndStopsAtItsBounds) {
 }
 
 } // namespace main_window_rules_test
+
+TEST(ViewZoom, AfterALengthChangeTheViewShowsTheDocumentOrKeepsItsZoom) {
+    struct Case {
+        TViewRange View;
+        std::int64_t Old, New;
+        TViewRange Expected;
+    };
+    for (const Case& c : {
+             Case{{0, 0}, 0, 5000, {0, 5000}},             // undo after deleting everything
+             Case{{0, 0}, 5000, 0, {0, 0}},                // everything deleted
+             Case{{0, 4000}, 4000, 6000, {0, 6000}},       // all was shown; a paste at the end
+             Case{{0, 3000}, 4000, 3000, {0, 3000}},       // all was shown; a cut at the end
+             Case{{1000, 2000}, 4000, 6000, {1000, 2000}}, // a zoom that still shows the document
+             Case{{0, 2000}, 4000, 6000, {0, 2000}},
+             Case{{2500, 2500}, 4000, 2500, {0, 2500}}, // the zoomed stretch went
+         })
+        EXPECT_EQ(ViewAfterLengthChange(c.View, c.Old, c.New), c.Expected)
+            << c.View.Start << ".." << c.View.End << " " << c.Old << "->" << c.New;
+}
