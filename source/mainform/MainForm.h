@@ -208,6 +208,11 @@ public:
     TPanel* PanelScrollBars = nullptr;
     TScrollBar* ScrollBarStart = nullptr;
     TScrollBar* ScrollBarEnd = nullptr;
+    // Above them, the view's own bar (its thumb the view's share of the document); the selection bars
+    // are labelled so that neither is taken for the other.
+    TScrollBar* ScrollBarView = nullptr;
+    TLabel* LabelBarStart = nullptr;
+    TLabel* LabelBarEnd = nullptr;
 
     // ---- Level meters (right of the editor)
     TPanel* PanelMeter = nullptr;
@@ -367,6 +372,9 @@ private:
     // MainFormEvents.cpp
     void EditorPositionChanged();
     void ScrollBarChange();
+    // The view's bar follows the view, and the view its bar.
+    void ShowViewOnBar();
+    void ScrollBarViewChange();
     void OpenSelectionField(TEdit* Edit, TLabel* Label);
     void ApplySelectionField(TEdit* Edit);
     void EditorMouseUp(int Button);
@@ -376,6 +384,7 @@ private:
     void RunEffectsTreeNode();
 
     bool FPositionUpdating = false;
+    bool FViewBarUpdating = false;
     std::int64_t FShownLength = -1; // the document's length when positions were last shown
     bool FScrollUpdating = false;
     bool FSelectionChanged = false;

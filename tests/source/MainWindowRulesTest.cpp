@@ -123,3 +123,13 @@ TEST(ViewZoom, AfterALengthChangeTheViewShowsTheDocumentOrKeepsItsZoom) {
         EXPECT_EQ(ViewAfterLengthChange(c.View, c.Old, c.New), c.Expected)
             << c.View.Start << ".." << c.View.End << " " << c.Old << "->" << c.New;
 }
+
+TEST(ViewZoom, TheViewBarsThumbIsTheViewsShareAndItsPositionMovesTheViewWhole) {
+    EXPECT_EQ(ViewBarFor({0, 1000}, 1000), (TViewBar{0, ViewBarRange}));
+    EXPECT_EQ(ViewBarFor({250, 500}, 1000), (TViewBar{ViewBarRange / 4, ViewBarRange / 4}));
+    EXPECT_EQ(ViewBarFor({999, 1000}, 1000000), (TViewBar{65, 1})); // a thumb never vanishes
+    EXPECT_EQ(ViewBarFor({0, 0}, 0), TViewBar{});
+    EXPECT_EQ(ViewAtBar(ViewBarRange / 2, {250, 500}, 1000), (TViewRange{500, 750}));
+    EXPECT_EQ(ViewAtBar(ViewBarRange - 1, {250, 500}, 1000), (TViewRange{750, 1000})); // kept inside
+    EXPECT_EQ(ViewAtBar(0, {250, 500}, 1000), (TViewRange{0, 250}));
+}
