@@ -1,7 +1,12 @@
-// The two choices that name a ribbon's look together with a colour-scheme name: the style family of its
-// skin and the accent colour some skins tint their hot and checked elements with.
+// Small value types of the ribbon: the two choices that name its look together with a colour-scheme name
+// (the style family of its skin, the accent colour some skins tint their hot and checked elements with)
+// and how tabs and groups behave when another ribbon is merged into theirs.
 #pragma once
 
-enum TovRibbonStyle { rs2007, rs2010, rs2013 };
+#include <cstdint>
 
-enum TovRibbonColorSchemeAccent { rcsaYellow, rcsaBlue, rcsaGreen, rcsaOrange, rcsaPurple };
+enum TovRibbonStyle : std::uint8_t { rs2007, rs2010, rs2013 };
+
+enum TovRibbonColorSchemeAccent : std::uint8_t { rcsaYellow, rcsaBlue, rcsaGreen, rcsaOrange, rcsaPurple };
+
+enum TovRibbonMergeKind : std::uint8_t { rmkMerge, rmkAdd, rmkNone };

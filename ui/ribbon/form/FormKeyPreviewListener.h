@@ -1,5 +1,6 @@
 // IovFormKeyPreviewListener: a child control that sees the form's key-down messages before the focused
-// control does (while the form's KeyPreview is on). Setting Key to 0 consumes the key.
+// control does (while the form's KeyPreview is on). Setting Key to 0 consumes the key. (Named apart from
+// the control's own KeyDown, which a listening control also has.)
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
@@ -8,5 +9,5 @@
 class IovFormKeyPreviewListener {
 public:
     virtual ~IovFormKeyPreviewListener() = default;
-    virtual void KeyDown(WORD& Key, TShiftState Shift) = 0;
+    virtual void FormKeyDown(WORD& Key, TShiftState Shift) = 0;
 };

@@ -34,7 +34,7 @@ TEST(RibbonFormPaintDataTest, EveryFieldTakesPartInTheComparison) {
         [](TovRibbonFormPaintData& D) { D.WindowState = 2; },
         [](TovRibbonFormPaintData& D) { D.FormStyle = 1; },
         [](TovRibbonFormPaintData& D) { D.Embedded = true; },
-        [](TovRibbonFormPaintData& D) { D.RoundedCorners = true; },
+        [](TovRibbonFormPaintData& D) { D.RoundedCorners = 1; },
     };
     TovRibbonFormPaintData same = base;
     EXPECT_TRUE(same == base);
