@@ -188,6 +188,10 @@ int main(int, char** argv) {
         memory.Open(at("hour.wav"));
         Verdict("resident memory after open, 1-hour document / float size",
                 ResidentKb() * 1024.0 / floatBytes, 1.15, "x");
+        auto& all = memory.Position();
+        all.SetSelection(-1);
+        all.SetSelectionStart(0);
+        all.SetSelectionEnd(all.GetLength());
         ResetPeak();
         memory.Transform().Amplify(50);
         const double peak = PeakKb() * 1024.0 / floatBytes;
