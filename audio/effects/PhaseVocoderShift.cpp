@@ -325,34 +325,6 @@ void CorrectLevel(float* stretched, std::int64_t length, const std::vector<float
             stretched[s] *= gains[i] + step * static_cast<float>(s - centre);
     }
 }
-// The transforms the band split runs over whole pieces, one pair a length (a power of two).
-struct TSplitPlans {
-    fftwf_plan Forward = nullptr, Inverse = nullptr;
-    explicit TSplitPlans(int size) {
-        auto real = Allocate<float>(static_cast<std::size_t>(size));
-        auto spectrum = Allocate<fftwf_complex>(static_cast<std::size_t>(size) / 2 + 1);
-        std::lock_guard planner(ovFftwPlannerLock());
-        Forward = fftwf_plan_dft_r2c_1d(size, real.get(), spectrum.get(), FFTW_ESTIMATE);
-        Inverse = fftwf_plan_dft_c2r_1d(size, spectrum.get(), real.get(), FFTW_ESTIMATE);
-    }
-    ~TSplitPlans() {
-        std::lock_guard planner(ovFftwPlannerLock());
-        fftwf_destroy_plan(Forward);
-        fftwf_destroy_plan(Inverse);
-    }
-    TSplitPlans(const TSplitPlans&) = delete;
-    TSplitPlans& operator=(const TSplitPlans&) = delete;
-};
-
-const TSplitPlans& SplitPlansFor(int size) {
-    static std::mutex lock;
-    static std::map<int, std::unique_ptr<TSplitPlans>> made;
-    std::lock_guard guard(lock);
-    auto& plans = made[size];
-    if (!plans) plans = std::make_unique<TSplitPlans>(size);
-    return *plans;
-}
-
 // Splits samples at the crossover without delay: the whole piece goes through one transform, its
 // spectrum is weighted by a raised-cosine slope and comes back as the low band; the high band is what
 // is left, so the two add up to the samples exactly. The transform is longer than the piece by a
@@ -363,7 +335,7 @@ void SplitBands(const std::vector<float>& samples, int sampleRate, std::vector<f
     int size = 1024;
     while (static_cast<std::size_t>(size) < samples.size() + Margin)
         size *= 2;
-    const TSplitPlans& plans = SplitPlansFor(size);
+    const TPlans& plans = PlansFor(size); // its window goes unused here
     thread_local TFftwBuffer<float> real;
     thread_local TFftwBuffer<fftwf_complex> spectrum;
     thread_local int allocated = 0;

@@ -39,20 +39,22 @@ double ShellSeconds(const std::string& command) {
     return s;
 }
 
-long ResidentKb() {
+// A size in kB from this process's status: "VmRSS" (resident now) or "VmHWM" (its peak).
+long StatusKb(const char* field) {
     std::ifstream status("/proc/self/status");
+    const std::string key = std::string(field) + ":";
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+        if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
     return 0;
 }
 
+long ResidentKb() {
+    return StatusKb("VmRSS");
+}
+
 long PeakKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-    return 0;
+    return StatusKb("VmHWM");
 }
 
 // Starts the peak over from the present resident size.
