@@ -31,6 +31,8 @@ class TuiEventHandlerCollection;
 class TCustomIniFile;
 class TMemIniFile;
 class TovBarManagerMDIStateHelper;
+class TovBarPopupMenuLinks;
+class TovBarCustomPopupMenuComponent;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
@@ -133,6 +135,14 @@ public:
     TovBarGroup* Groups(int AIndex) const;
     void AddGroup(TovBarGroup* AGroup);
     void RemoveGroupRef(TovBarGroup* AGroup);
+
+    // ---- Popup menus and the links that make them the context menus of the form's controls
+    TovBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+    void SetPopupMenuLinks(TovBarPopupMenuLinks* AValue);
+    // The popup menu components bound to this manager (they join and leave themselves).
+    const std::vector<TovBarCustomPopupMenuComponent*>& PopupMenus() const { return FPopupMenus; }
+    void AddPopupMenu(TovBarCustomPopupMenuComponent* AMenu);
+    void RemovePopupMenu(TovBarCustomPopupMenuComponent* AMenu);
 
     // ---- Dock controls
     void AddDockControl(IovBarDock* ADock);
@@ -502,4 +512,6 @@ private:
     std::vector<IovBarMergeOperationHandler*> FMergeOperationHandlers;
     std::unique_ptr<TovBarManagerMDIStateHelper> FMDIStateHelper;
     const std::unordered_set<std::string>* FNewItemNames = nullptr;
+    std::unique_ptr<TovBarPopupMenuLinks> FPopupMenuLinks;
+    std::vector<TovBarCustomPopupMenuComponent*> FPopupMenus;
 };
