@@ -32,6 +32,7 @@ public:
     // and dummy drivers) is refused unless SDL_VIDEODRIVER names it, as tests do: a program on it would
     // run invisibly.
     bool Start();
+    bool Running() const { return FStarted; }
     void Stop();
     const std::string& LastError() const { return FLastError; }
 
