@@ -363,6 +363,9 @@ protected:
     virtual TovRibbonTouchModeHelper* CreateTouchModeHelper();
     virtual const TuiClassRef* GetTabClass();
 
+    // The owner form is an MDI frame (this platform makes none; the caption rules for one stay).
+    virtual bool IsFormMDIParent() const;
+
     // ---- Events
     virtual void DoMinimizedChanged();
     virtual bool DoHideMinimizedByClick(HWND AWnd, TShiftState AShift, const TPoint& APos);
@@ -390,7 +393,6 @@ private:
     void SetApplicationMenuShown(bool AValue);
     TRect GroupFrameBackgroundRect(const TRect& R);
     void DrawApplicationMenuFrame(HDC DC, const TRect& R, const TRect& ABounds, int AState);
-    bool IsFormMDIParent() const;
     void RedrawFormNonClientArea();
 
     std::unique_ptr<TovRibbonOptionsFading> FOptionsFading;

@@ -41,6 +41,8 @@ struct TTestParts {
     int NonClientHeight = 30;
     bool Hidden = false;
     int GroupRowHeight = 22;
+    // The ribbon's form counts as an MDI frame.
+    bool MDIParent = false;
 };
 TTestParts& Parts();
 
@@ -136,6 +138,7 @@ protected:
     IovRibbonController* CreateController() override;
     IovRibbonTabGroupsPopup* CreateTabGroupsPopupWindow() override;
     IovRibbonFormCaptionHelper* CreateFormCaptionHelper() override;
+    bool IsFormMDIParent() const override { return Parts().MDIParent || TovCustomRibbon::IsFormMDIParent(); }
 };
 
 // The dock of a tab, as the test ribbon made it.
