@@ -78,6 +78,8 @@ public:
     // ---- Document state shared by the commands
     bool DocumentOpen = false;
     std::string FileName; // "Untitled" for a new document, empty when none is open
+    // The sample size of the file the document came from (16 for a new one): what saving offers.
+    int DocumentBitsPerSample = 16;
     // Cut and Copy fill the editor's clipboard; the length is the selection's at that moment (samples).
     bool ClipboardFilled = false;
     std::int64_t ClipboardLength = 0;
@@ -129,6 +131,8 @@ public:
     void CarryOutWelcomeChoice(const TWelcomeChoice& Choice);
     // Gives every command the key the shortcut file holds for it.
     void ApplyShortcuts();
+    // Redo's usual keys besides its own, where no command or favourite holds them.
+    void ApplyRedoAlternateKeys();
     // The effects tree (true) or the favourites list in front in the command bar.
     void ShowCommandBarPage(bool Effects);
 
@@ -204,6 +208,11 @@ public:
     TPanel* PanelScrollBars = nullptr;
     TScrollBar* ScrollBarStart = nullptr;
     TScrollBar* ScrollBarEnd = nullptr;
+    // Above them, the view's own bar (its thumb the view's share of the document); the selection bars
+    // are labelled so that neither is taken for the other.
+    TScrollBar* ScrollBarView = nullptr;
+    TLabel* LabelBarStart = nullptr;
+    TLabel* LabelBarEnd = nullptr;
 
     // ---- Level meters (right of the editor)
     TPanel* PanelMeter = nullptr;
@@ -363,6 +372,9 @@ private:
     // MainFormEvents.cpp
     void EditorPositionChanged();
     void ScrollBarChange();
+    // The view's bar follows the view, and the view its bar.
+    void ShowViewOnBar();
+    void ScrollBarViewChange();
     void OpenSelectionField(TEdit* Edit, TLabel* Label);
     void ApplySelectionField(TEdit* Edit);
     void EditorMouseUp(int Button);
@@ -372,6 +384,8 @@ private:
     void RunEffectsTreeNode();
 
     bool FPositionUpdating = false;
+    bool FViewBarUpdating = false;
+    std::int64_t FShownLength = -1; // the document's length when positions were last shown
     bool FScrollUpdating = false;
     bool FSelectionChanged = false;
     std::int64_t FRememberedStart = 0, FRememberedEnd = 0; // milliseconds, while a field is edited

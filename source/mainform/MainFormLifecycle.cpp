@@ -1,6 +1,7 @@
 // The main window's life: the start-up steps in their order, the first action after it is shown, the
 // close with its save prompt and its settings, dropped files and the application's message hook.
 #include "audio/AudioEditor2.h"
+#include "audio/views/AudioEditorSurface.h"
 #include "platform/gdi/Theme.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileUtils.h"
@@ -14,6 +15,7 @@
 #include "platform/vcl/TreeView.h"
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinUser.h"
 #include "source/Favorites.h"
 #include "source/FileNameHelpers.h"
 #include "source/FormPlacement.h"
@@ -135,7 +137,12 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
     const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
     if (!arguments.empty()) {
         const std::string& path = arguments.front();
-        if (FileExists(path) && IsSupportedAudioExt(ExtractFileExtension(path))) OpenAudioFile(path);
+        // A file that is not there is said, in the open dialog's words, rather than an empty window.
+        if (!FileExists(path))
+            Application()->MessageBox(path + "\nFile not found.\nCheck the file name and try again.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
+        else if (IsSupportedAudioExt(ExtractFileExtension(path)))
+            OpenAudioFile(path);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();
@@ -216,6 +223,13 @@ void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
     if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() &&
         Msg.hwnd == AudioEditor->Handle())
         Handled = true;
+    // The wheel over the waveform scrolls and zooms it, wherever the keyboard is: nobody clicks a
+    // window first to scroll it.
+    if (Msg.message == WM_MOUSEWHEEL && AudioEditor->Surface() != nullptr &&
+        AudioEditor->Surface()->HandleAllocated() && IsWindowEnabled(Handle())) {
+        const HWND surface = AudioEditor->Surface()->Handle();
+        if (Msg.hwnd != surface && WindowFromPoint(Msg.pt) == surface) Msg.hwnd = surface;
+    }
 }
 
 void TMainForm::AppHint(TObject*) {}
