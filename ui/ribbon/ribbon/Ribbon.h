@@ -51,6 +51,7 @@ class IovRibbonDockControl;
 class IovRibbonFormHost;
 class IovRibbonFormCaptionHelper;
 class TovCustomRibbon;
+struct TovRibbonSkinContext;
 
 using TovRibbonEvent = TEvent<TovCustomRibbon*>;
 using TovRibbonApplicationMenuClickEvent = TEvent<TovCustomRibbon*, bool&>;
@@ -385,6 +386,9 @@ private:
     bool DrawsFormNonClientArea();
     // The skin draws the application button as a tab (every style but the 2007 one).
     bool IsApplicationButtonTab();
+    // What the skin's drawing needs of the ribbon beyond the skin.
+    TovRibbonSkinContext SkinContext();
+    void DrawApplicationButtonOverMenu(HDC DC);
     void SetRedrawGroupsSite(bool ARedraw);
     void AttachBarManager();
     void DetachBarManager();
