@@ -92,6 +92,7 @@ void TMainForm::FormCreate(TObject*) {
     } else {
         KeepToolWindowsOnScreen(vars, ScreenRect());
     }
+    if (vars.MemoryLimitMB > 0) AudioEditor->SetMemoryLimit(std::int64_t(vars.MemoryLimitMB) << 20);
     RunFileStep([&] {
         if (!FileExists(vars.DataFolder + FavoritesFileName))
             WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);

@@ -89,7 +89,7 @@ TEST_F(AppTest, StoredSettingsShapeTheWindowAndAMissingVersionFileLeavesTheTitle
     std::filesystem::create_directories(DataFolder);
     Root->Write("config/OLVA/system201201.dat",
                 "[SYSTEM]\r\nCommandBarWidth=260\r\nEffectPanelOnFront=0\r\nOP_UseDefFolder=0\r\n"
-                "OP_WorkingFolder=/tmp/olva-work/\r\nBlackWhite=0\r\nShowCommandBar=0\r\n"
+                "OP_WorkingFolder=/tmp/olva-work/\r\nBlackWhite=0\r\nShowCommandBar=0\r\nMemoryLimitMB=64\r\n"
                 "[FormPos]\r\nx=40\r\ny=30\r\nwidth=700\r\nheight=523\r\n");
     StartApp();
     EXPECT_EQ(MainForm->Caption(), "OLVA Audio Editor ");
@@ -103,6 +103,8 @@ TEST_F(AppTest, StoredSettingsShapeTheWindowAndAMissingVersionFileLeavesTheTitle
     EXPECT_TRUE(MainForm->PanelFavorites->Visible());
     // The working folder is the data folder until a document is opened or made.
     EXPECT_EQ(MainForm->AudioEditor->TempDirectory(), DataFolder);
+    // Documents above the stored size in memory go to the working folder.
+    EXPECT_EQ(MainForm->AudioEditor->MemoryLimit(), std::int64_t(64) << 20);
 }
 
 TEST_F(AppTest, DamagedSettingsAndADamagedSplashPictureStillStartTheProgram) {

@@ -10,7 +10,7 @@
 
 using namespace ribbon_sheets;
 
-namespace {
+namespace ribbon_sheet_catalogue_test {
 
 constexpr TovRibbonSheetKind kKinds[] = {TovRibbonSheetKind::Common, TovRibbonSheetKind::Color};
 
@@ -120,4 +120,4 @@ TEST(RibbonSheetCatalogueTest, StripCellsFollowEachOtherInTheirDirection) {
     EXPECT_EQ(CutCell(TovRibbonCut::MenuViewTab, 0).left + 120, CutCell(TovRibbonCut::MenuViewTab, 4).left);
 }
 
-} // namespace
+} // namespace ribbon_sheet_catalogue_test

@@ -10,7 +10,7 @@
 
 using namespace ribbon_skin_test;
 
-namespace {
+namespace ribbon_skin_dispatch_test {
 
 std::string Rect(const TRect& R) {
     std::ostringstream out;
@@ -331,4 +331,4 @@ TEST_F(RibbonSkinDispatchTest, CaptionRectAndContentOffsetsOfTabGroups) {
     EXPECT_EQ((TRect{4, 16, 4, 29}), ovRibbonSkinContentOffsets(skin, 453, context));
 }
 
-} // namespace
+} // namespace ribbon_skin_dispatch_test

@@ -15,7 +15,7 @@
 using namespace ribbon_skin_test;
 using namespace ribbon_sheets;
 
-namespace {
+namespace ribbon_skin_life_test {
 
 using RibbonSkinLifeTest = RibbonSkinTest;
 
@@ -148,4 +148,4 @@ TEST_F(RibbonSkinLifeTest, LowColorsDrawStateStripsAsFlatFrames) {
     EXPECT_TRUE(IsUniform(*empty, 0xFF000000));
 }
 
-} // namespace
+} // namespace ribbon_skin_life_test

@@ -30,6 +30,9 @@ protected:
     std::unique_ptr<TClockOverride> clockOverride;
 };
 
+// What the tests' canvases are filled with: no skin draws it.
+constexpr std::uint32_t kBackground = 0xFF102030;
+
 // The colour that names cell ACell of the cut whose first ID is AFirstID (opaque, as the sheet holds it).
 std::uint32_t CellCode(int AFirstID, int ACell);
 struct TCellName {

@@ -8,7 +8,7 @@
 
 using namespace ribbon_skin_test;
 
-namespace {
+namespace ribbon_skins_manager_test {
 
 class TNamedSkin : public TBaseTestSkin {
 public:
@@ -78,4 +78,4 @@ TEST_F(RibbonSkinsManagerTest, TheUnitMakesTheManagerAndItsEndFreesIt) {
     EXPECT_EQ(0, fresh->Count()) << "after the end a new, empty manager is made";
 }
 
-} // namespace
+} // namespace ribbon_skins_manager_test
