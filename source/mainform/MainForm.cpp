@@ -140,7 +140,10 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindBatchCommands();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // A plain delete does not fire OnDestroy for the form's own handler: the hooks go here too.
+    FormDestroy(this);
+}
 
 void TMainForm::SetEffectCommands(std::unique_ptr<IEffectCommands> Commands) {
     FEffectCommands = std::move(Commands);
