@@ -7,3 +7,7 @@ add_dependencies(${OLVA_TEST_EXE} olva_welcome olva_manual)
 # picture tests run.
 olva_embed_command_icons(${OLVA_TEST_EXE})
 target_link_libraries(${OLVA_TEST_EXE} PRIVATE olva_commandicons)
+# The bar gallery's stand-in toolbars and menus, through which the picture tests draw the command pictures
+# with the bar painters.
+target_sources(${OLVA_TEST_EXE} PRIVATE ${PROJECT_SOURCE_DIR}/tests/ui/bars/gallery/BarStandIns.cpp)
+target_include_directories(${OLVA_TEST_EXE} PRIVATE ${PROJECT_SOURCE_DIR}/tests/ui/bars)
