@@ -13,24 +13,6 @@ namespace {
 
 constexpr double Degree = M_PI / 180.0;
 
-void Source(cairo_t* Cr, TRgb Colour, double Alpha) {
-    cairo_set_source_rgba(Cr, Colour.R / 255.0, Colour.G / 255.0, Colour.B / 255.0, Alpha);
-}
-
-void RoundedPath(cairo_t* Cr, double X, double Y, double W, double H, double R) {
-    R = std::min({R, W / 2, H / 2});
-    if (R <= 0) {
-        cairo_rectangle(Cr, X, Y, W, H);
-        return;
-    }
-    cairo_new_sub_path(Cr);
-    cairo_arc(Cr, X + W - R, Y + R, R, -90 * Degree, 0);
-    cairo_arc(Cr, X + W - R, Y + H - R, R, 0, 90 * Degree);
-    cairo_arc(Cr, X + R, Y + H - R, R, 90 * Degree, 180 * Degree);
-    cairo_arc(Cr, X + R, Y + R, R, 180 * Degree, 270 * Degree);
-    cairo_close_path(Cr);
-}
-
 // The dots of the 3 x 5 letters, row by row from the top, three bits a row (left bit first).
 const char* Glyph(char C) {
     switch (C) {
@@ -124,7 +106,7 @@ void TIconPen::Path(const std::vector<TPt>& Points, bool Closed) const {
 void TIconPen::Box(double X, double Y, double W, double H, TRgb Colour, double Alpha) {
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Colour, Alpha);
+    art::SetSourceColour(cr, Colour, Alpha);
     cairo_rectangle(cr, X, Y, W, H);
     cairo_fill(cr);
 }
@@ -132,29 +114,29 @@ void TIconPen::Box(double X, double Y, double W, double H, TRgb Colour, double A
 void TIconPen::RoundBox(double X, double Y, double W, double H, double Radius, TRgb Colour, double Alpha) {
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Colour, Alpha);
-    RoundedPath(cr, X, Y, W, H, Radius);
+    art::SetSourceColour(cr, Colour, Alpha);
+    art::AddRoundedRectangle(cr, X, Y, W, H, Radius);
     cairo_fill(cr);
 }
 
 void TIconPen::Disc(double CX, double CY, double Radius, TRgb Colour, double Alpha) {
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Colour, Alpha);
+    art::SetSourceColour(cr, Colour, Alpha);
     cairo_arc(cr, CX, CY, Radius, 0, 2 * M_PI);
     cairo_fill(cr);
 }
 
 void TIconPen::Polygon(std::initializer_list<TPt> Points, TRgb Colour, double Alpha) {
     Path(std::vector<TPt>(Points), true);
-    Source(FArt.Cr(), Colour, Alpha);
+    art::SetSourceColour(FArt.Cr(), Colour, Alpha);
     cairo_fill(FArt.Cr());
 }
 
 void TIconPen::Pie(double CX, double CY, double Radius, double From, double To, TRgb Colour) {
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Colour, 1.0);
+    art::SetSourceColour(cr, Colour, 1.0);
     cairo_move_to(cr, CX, CY);
     cairo_arc(cr, CX, CY, Radius, From * Degree, To * Degree);
     cairo_close_path(cr);
@@ -165,7 +147,7 @@ void TIconPen::Frame(double X, double Y, double W, double H, TRgb Line, const TR
     if (Fill != nullptr) Box(X + 1, Y + 1, W - 2, H - 2, *Fill);
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Line, 1.0);
+    art::SetSourceColour(cr, Line, 1.0);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_rectangle(cr, X, Y, W, H);
     cairo_rectangle(cr, X + 1, Y + 1, W - 2, H - 2);
@@ -178,10 +160,10 @@ void TIconPen::RoundFrame(double X, double Y, double W, double H, double Radius,
     cairo_t* cr = FArt.Cr();
     if (Fill != nullptr) RoundBox(X + 0.5, Y + 0.5, W - 1, H - 1, Radius - 0.5, *Fill);
     cairo_new_path(cr);
-    Source(cr, Line, 1.0);
+    art::SetSourceColour(cr, Line, 1.0);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    RoundedPath(cr, X, Y, W, H, Radius);
-    RoundedPath(cr, X + 1, Y + 1, W - 2, H - 2, std::max(0.0, Radius - 1));
+    art::AddRoundedRectangle(cr, X, Y, W, H, Radius);
+    art::AddRoundedRectangle(cr, X + 1, Y + 1, W - 2, H - 2, std::max(0.0, Radius - 1));
     cairo_fill(cr);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
 }
@@ -191,7 +173,7 @@ void TIconPen::Ring(double CX, double CY, double Radius, TRgb Line, const TRgb* 
     TThinLine thin(*this);
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Line, 1.0);
+    art::SetSourceColour(cr, Line, 1.0);
     cairo_set_line_width(cr, 1.0);
     cairo_arc(cr, CX, CY, Radius - 0.5, 0, 2 * M_PI);
     cairo_stroke(cr);
@@ -200,7 +182,7 @@ void TIconPen::Ring(double CX, double CY, double Radius, TRgb Line, const TRgb* 
 void TIconPen::Lines(std::initializer_list<TPt> Points, TRgb Colour, double Width, bool Closed) {
     cairo_t* cr = FArt.Cr();
     Path(std::vector<TPt>(Points), Closed);
-    Source(cr, Colour, 1.0);
+    art::SetSourceColour(cr, Colour, 1.0);
     cairo_set_line_width(cr, Width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
@@ -215,7 +197,7 @@ void TIconPen::Stroke(const std::vector<TPt>& Points, TRgb Colour, double Width,
     TThinLine thin(*this, Width);
     cairo_t* cr = FArt.Cr();
     Path(Points, Closed);
-    Source(cr, Colour, 1.0);
+    art::SetSourceColour(cr, Colour, 1.0);
     cairo_set_line_width(cr, Width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -226,7 +208,7 @@ void TIconPen::Arc(double CX, double CY, double Radius, double From, double To, 
     TThinLine thin(*this, Width);
     cairo_t* cr = FArt.Cr();
     cairo_new_path(cr);
-    Source(cr, Colour, 1.0);
+    art::SetSourceColour(cr, Colour, 1.0);
     cairo_set_line_width(cr, Width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     cairo_arc(cr, CX, CY, Radius, From * Degree, To * Degree);

@@ -71,18 +71,28 @@ void WindowWithTopBand(TIconPen& P, const TInks& K) {
     Wave(P, K.Shade, 2, 14, 12, 2);
 }
 
+// The magnifier with its sign, a plus (or a minus) of Arm units either way from the lens's middle unit.
+void Lens(TIconPen& P, const TInks& K, double CX, double CY, double Radius, double Handle, int Arm,
+          bool Plus) {
+    Magnifier(P, K, CX, CY, Radius, Handle);
+    const double x = CX - 0.5, y = CY - 0.5;
+    P.Box(x - Arm, y, 2 * Arm + 1, 1, K.Accent);
+    if (Plus) P.Box(x, y - Arm, 1, 2 * Arm + 1, K.Accent);
+}
+
+// Zooming in towards one end of the selection (Side -1 left, 1 right): the magnifier and an arrow to that
+// side.
+void ZoomTowards(TIconPen& P, const TInks& K, int Side) {
+    Lens(P, K, Side < 0 ? 8.5 : 6.5, 8.5, 4.5, 3, 1, true);
+    P.Box(Side < 0 ? 4 : 6, 2, 6, 1, K.Accent);
+    Arrowhead(P, K.Accent, Side < 0 ? 1 : 14, 2, Side < 0 ? TDir::Left : TDir::Right, 2);
+}
+
 } // namespace
 
 void AddViewMotifs(TMotifTable& T) {
-    T["zoom-in"] = [](TIconPen& P, const TInks& K) {
-        Magnifier(P, K, 6.5, 6.5, 5.5, 4.5);
-        P.Box(4, 6, 5, 1, K.Accent);
-        P.Box(6, 4, 1, 5, K.Accent);
-    };
-    T["zoom-out"] = [](TIconPen& P, const TInks& K) {
-        Magnifier(P, K, 6.5, 6.5, 5.5, 4.5);
-        P.Box(4, 6, 5, 1, K.Accent);
-    };
+    T["zoom-in"] = [](TIconPen& P, const TInks& K) { Lens(P, K, 6.5, 6.5, 5.5, 4.5, 2, true); };
+    T["zoom-out"] = [](TIconPen& P, const TInks& K) { Lens(P, K, 6.5, 6.5, 5.5, 4.5, 2, false); };
     T["zoom-selection"] = [](TIconPen& P, const TInks& K) {
         P.Box(5, 1, 6, 14, K.Tint);
         P.Box(5, 1, 1, 14, K.Accent);
@@ -97,21 +107,8 @@ void AddViewMotifs(TMotifTable& T) {
         Arrowhead(P, K.Accent, 3, 7, TDir::Left, 4);
         Arrowhead(P, K.Accent, 12, 7, TDir::Right, 4);
     };
-    // Zooming in towards one end of the selection: the magnifier and an arrow to that side.
-    T["zoom-left"] = [](TIconPen& P, const TInks& K) {
-        Magnifier(P, K, 8.5, 8.5, 4.5, 3);
-        P.Box(7, 8, 3, 1, K.Accent);
-        P.Box(8, 7, 1, 3, K.Accent);
-        P.Box(4, 2, 6, 1, K.Accent);
-        Arrowhead(P, K.Accent, 1, 2, TDir::Left, 2);
-    };
-    T["zoom-right"] = [](TIconPen& P, const TInks& K) {
-        Magnifier(P, K, 6.5, 8.5, 4.5, 3);
-        P.Box(5, 8, 3, 1, K.Accent);
-        P.Box(6, 7, 1, 3, K.Accent);
-        P.Box(6, 2, 6, 1, K.Accent);
-        Arrowhead(P, K.Accent, 14, 2, TDir::Right, 2);
-    };
+    T["zoom-left"] = [](TIconPen& P, const TInks& K) { ZoomTowards(P, K, -1); };
+    T["zoom-right"] = [](TIconPen& P, const TInks& K) { ZoomTowards(P, K, 1); };
     T["vertical-zoom-in"] = [](TIconPen& P, const TInks& K) {
         P.Box(2, 1, 12, 1, K.Line);
         P.Box(2, 14, 12, 1, K.Line);

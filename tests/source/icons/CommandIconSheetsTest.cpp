@@ -195,26 +195,28 @@ protected:
     std::vector<std::unique_ptr<TCustomovBarControl>> standIns;
 };
 
+void WritePng(const art::TArt& Picture, const std::string& Name) {
+    const std::string png = Picture.ToPng();
+    std::ofstream out(OutputPath(Name + ".png"), std::ios::binary | std::ios::trunc);
+    out.write(png.data(), std::streamsize(png.size()));
+    EXPECT_TRUE(out.good()) << Name;
+}
+
 TEST(CommandIconContactSheets, EachSizeOnWhiteAndOnTheRibbonGreyGroupedByFamily) {
     const art::TRgb white = art::Hex(0xffffff), silver = art::Hex(0xe9edf1);
-    const struct {
-        const char* Name;
-        int Size;
-        art::TRgb Background;
-        int Zoom;
-    } sheets[] = {{"contact-16-white", 16, white, 1},
-                  {"contact-16-silver", 16, silver, 1},
-                  {"contact-32-white", 32, white, 1},
-                  {"contact-32-silver", 32, silver, 1},
-                  {"contact-16-enlarged", 16, white, 4}};
-    for (const auto& sheet : sheets) {
-        std::unique_ptr<art::TArt> picture =
-            commandicons::DrawContactSheet(sheet.Size, sheet.Background, sheet.Zoom);
-        ASSERT_GT(picture->Height(), sheet.Size * sheet.Zoom * 10);
-        const std::string png = picture->ToPng();
-        std::ofstream out(OutputPath(std::string(sheet.Name) + ".png"), std::ios::binary | std::ios::trunc);
-        out.write(png.data(), std::streamsize(png.size()));
-        EXPECT_TRUE(out.good()) << sheet.Name;
+    for (int size : {16, 32})
+        for (const auto& [background, name] : {std::pair{white, "white"}, std::pair{silver, "silver"}}) {
+            std::unique_ptr<art::TArt> sheet = commandicons::DrawContactSheet(size, background, 1);
+            ASSERT_GT(sheet->Height(), size * 10);
+            WritePng(*sheet, "contact-" + std::to_string(size) + "-" + name);
+        }
+    // The small pictures four times as large, to judge their pixels; and each family large on the grey.
+    WritePng(*commandicons::DrawContactSheet(16, white, 4), "contact-16-enlarged");
+    for (int f = 0; f <= static_cast<int>(TIconFamily::Program); ++f) {
+        const auto family = static_cast<TIconFamily>(f);
+        for (int size : {16, 32})
+            WritePng(*commandicons::DrawContactSheet(size, silver, size == 16 ? 6 : 3, &family),
+                     "family" + std::to_string(f) + "-" + std::to_string(size));
     }
 }
 
