@@ -5,6 +5,7 @@
 #include "cd/LocalCDDB.h"
 #include "net/HttpProt.h"
 #include "net/LineWSocket.h"
+#include "net/Resolution.h"
 #include "net/SmtpMessage.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/MemoryStream.h"
@@ -199,8 +200,13 @@ std::string TCddb::GetDrivePath() {
 }
 
 std::string TCddb::HelloPart() const {
-    return CddbEscape(HelloUserText(EmailUser)) + "+" + CddbEscape(ClientName) + "+" +
-           CddbEscape(ClientVersion);
+    std::string localHost;
+    try {
+        localHost = LocalHostName();
+    } catch (Exception&) {
+    }
+    return CddbEscape(HelloUserText(EmailUser, localHost)) + "+" + CddbEscape(HelloWord(ClientName)) + "+" +
+           CddbEscape(HelloWord(ClientVersion));
 }
 
 bool TCddb::StartGet(const std::string& Url, int State) {
@@ -243,8 +249,10 @@ bool TCddb::ReadEntry() {
         return true;
     }
     const std::string category = Trim(FCDInfo.Category), discId = Trim(FCDInfo.DiscId);
-    // Both go into the address unescaped, so nothing but letters and hex digits may pass.
+    // Both go into the address unescaped, so nothing but letters and hex digits may pass. The lookup
+    // ends here, so the state says so before the owner hears why.
     if (!IsValidCategory(category) || !IsValidDiscId(discId)) {
+        FRequestState = cddb_state::NoUsableMatch;
         Status("Can't perform a CDDB READ without a valid category and disc ID!");
         return true;
     }
@@ -301,11 +309,23 @@ void TCddb::HttpRequestDone(WORD Error) {
     for (const std::string& line : SplitReplyLines(document)) {
         DataExchange(line);
         (this->*handler)(line);
+        // A query or read reply is complete once it settled the request (its terminating ".", or a
+        // reply of one line): whatever follows belongs to nothing.
+        if (FRequestState != state && (state == QuerySent || state == ReadSent)) break;
+    }
+    // A reply that stopped short (empty, without a status line, a list without its ".") still ends
+    // the request, so the owner stops waiting and can say why.
+    if (FRequestState == QuerySent && state == QuerySent) {
+        FRequestState = NoUsableMatch;
+        Status("The CD database sent an incomplete reply");
+    } else if (FRequestState == ReadSent && state == ReadSent) {
+        FRequestState = ReadFailed;
+        Status("The CD database sent an incomplete entry");
     }
     if (handler == &TCddb::ReadReply) ParseEntry();
 }
 
-void TCddb::ChooseMatch(bool ExactMatch) {
+void TCddb::ChooseMatch() {
     using namespace cddb_state;
     int count = 0;
     while (count < static_cast<int>(FMatches.size()) && !FMatches[static_cast<std::size_t>(count)].empty())
@@ -317,30 +337,28 @@ void TCddb::ChooseMatch(bool ExactMatch) {
         FRequestState = NoUsableMatch;
         return;
     }
-    const std::string& m = FMatches[static_cast<std::size_t>(rightOne)];
-    FCDInfo.Category = cddb_detail::UpTo(Trim(m), ' ');
-    if (ExactMatch) {
-        FCDInfo.DiscId = DiscIdText(CddbDiscId(FCDInfo.TOC));
-    } else {
-        const auto blank = m.find(' ');
-        FCDInfo.DiscId = blank == std::string::npos ? std::string() : m.substr(blank + 1, 8);
-    }
+    // "category discid title": the entry is read under the identifier the server named, which for an
+    // exact match may be another disc's that the server found equal to this one.
+    const std::string m = Trim(FMatches[static_cast<std::size_t>(rightOne)]);
+    FCDInfo.Category = cddb_detail::UpTo(m, ' ');
+    const auto blank = m.find(' ');
+    FCDInfo.DiscId = blank == std::string::npos ? std::string() : m.substr(blank + 1, 8);
     FRequestState = MatchChosen;
 }
 
 void TCddb::QueryReply(const std::string& Line) {
     using namespace cddb_state;
     const int code = cddb_detail::ReplyCode(Line);
-    if (Line.rfind(".", 0) == 0) {
+    if (Line == ".") {
         FRequestState = MatchListComplete;
         Status("Received matches");
-        ChooseMatch(false);
+        ChooseMatch();
     } else if (code == 200) {
         FRequestState = MatchChosen;
         Status("Found exact match");
         FMatches = {};
-        FMatches[0] = Trim(Line.size() > 4 ? Line.substr(4) : std::string());
-        ChooseMatch(true);
+        FMatches[0] = EntryTextToUtf8(Trim(Line.size() > 4 ? Line.substr(4) : std::string()));
+        ChooseMatch();
     } else if (code == 210 || code == 211) {
         Status(code == 210 ? "Found exact matches" : "Found inexact matches");
         FMatches = {};
@@ -356,10 +374,11 @@ void TCddb::QueryReply(const std::string& Line) {
         FShook = false;
         Status("No handshake");
     } else if (cddb_detail::StartsWithDigit(Line)) {
-        if (code < 0) FRequestState = NoUsableMatch;
+        // A server error ends the query; the state changes before the owner hears about it.
+        if (code < 0 || code >= 400) FRequestState = NoUsableMatch;
         GeneralReply(Line);
     } else {
-        cddb_detail::StoreInFirstEmpty(FMatches, Trim(Line));
+        cddb_detail::StoreInFirstEmpty(FMatches, EntryTextToUtf8(Trim(Line)));
     }
 }
 
@@ -373,6 +392,8 @@ void TCddb::ReadReply(const std::string& Line) {
         FRequestState = ReadFailed;
         Status("Specified CDDB entry not found");
     } else if (code == 402) {
+        FRequestState = ReadFailed;
+        GeneralReply(Line);
     } else if (code == 403) {
         FRequestState = ReadFailed;
         Status("Database entry is corrupt");
@@ -380,13 +401,14 @@ void TCddb::ReadReply(const std::string& Line) {
         FRequestState = ReadFailed;
         FShook = false;
         Status("No handshake");
-    } else if (Line.rfind(".", 0) == 0) {
+    } else if (Line == ".") {
         // The end of an entry that already failed is no successful read.
         if (FRequestState == ReadFailed) return;
         FRequestState = EntryRead;
         Status("Entry read");
     } else if (!Line.empty() && std::string_view("#TDEP").find(Line[0]) != std::string_view::npos) {
-        cddb_detail::StoreInFirstEmpty(FEntryLines, Trim(Line));
+        // Kept as sent: a value split over several lines is joined with its blanks.
+        cddb_detail::StoreInFirstEmpty(FEntryLines, Line);
     } else {
         FRequestState = ReadFailed;
         GeneralReply(Line);

@@ -163,7 +163,7 @@ private:
     void ServerListReply(const std::string& Line);
     void SubmissionReply(const std::string& Line);
     void GeneralReply(const std::string& Line);
-    void ChooseMatch(bool ExactMatch);
+    void ChooseMatch();
 
     void SocketConnected();
     void SocketClosed();

@@ -1,5 +1,6 @@
 #include "cd/CddbText.h"
 
+#include "platform/rtl/CodePages.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 
@@ -67,10 +68,60 @@ std::string CddbEscape(std::string_view Text) {
     return escaped;
 }
 
-std::string HelloUserText(const std::string& EmailUser) {
-    const auto at = EmailUser.rfind('@');
-    if (at == std::string::npos) return std::string();
-    return EmailUser.substr(0, at) + " " + EmailUser.substr(at + 1);
+std::string HelloWord(std::string Text) {
+    for (char& c : Text)
+        if (std::isspace(static_cast<unsigned char>(c))) c = '_';
+    return Text;
+}
+
+std::string HelloUserText(const std::string& EmailUser, const std::string& LocalHost) {
+    const std::string address = Trim(EmailUser);
+    const auto at = address.rfind('@');
+    std::string user = Trim(address.substr(0, at));
+    std::string host = at == std::string::npos ? std::string() : Trim(address.substr(at + 1));
+    if (user.empty()) user = "anonymous";
+    if (host.empty()) host = Trim(LocalHost).empty() ? std::string("localhost") : Trim(LocalHost);
+    return HelloWord(user) + " " + HelloWord(host);
+}
+
+bool IsUtf8(std::string_view Text) {
+    std::size_t i = 0;
+    while (i < Text.size()) {
+        const auto c = static_cast<unsigned char>(Text[i]);
+        int follow;
+        std::uint32_t min;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            follow = 1;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            follow = 2;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            follow = 3;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(follow) >= Text.size()) return false; // cut short
+        std::uint32_t code = c & (0x3F >> follow);
+        for (int k = 1; k <= follow; ++k) {
+            const auto next = static_cast<unsigned char>(Text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past the last code point are no UTF-8.
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += static_cast<std::size_t>(follow) + 1;
+    }
+    return true;
+}
+
+std::string EntryTextToUtf8(std::string_view Text) {
+    if (IsUtf8(Text)) return std::string(Text);
+    return CodePageToUtf8(Text, CP_LATIN1);
 }
 
 bool IsValidCategory(std::string_view Category) {

@@ -19,9 +19,18 @@ std::string CddbQueryCommand(const TCDTOC& TOC);
 // A blank becomes "+", letters and digits stay, every other byte becomes "%" and two upper-case hex
 // digits.
 std::string CddbEscape(std::string_view Text);
-// The user part of the "hello" greeting: the e-mail address with its last "@" turned into a blank;
-// empty for a text without "@".
-std::string HelloUserText(const std::string& EmailUser);
+// The user and host of the "hello" greeting, joined by a blank: the e-mail address split at its last
+// "@". The server wants both as words of their own, so blanks inside become "_", a missing user is
+// "anonymous" and a missing host is LocalHost.
+std::string HelloUserText(const std::string& EmailUser, const std::string& LocalHost);
+// A "hello" value as one word: every blank or other white space becomes "_".
+std::string HelloWord(std::string Text);
+// Whether Text is well-formed UTF-8.
+bool IsUtf8(std::string_view Text);
+// Text of the database in UTF-8. Entries come in Latin-1 (the protocol level the client asks for says
+// so, and local entry files are written the same way); text that already is well-formed UTF-8 is kept,
+// since some servers and files send that instead.
+std::string EntryTextToUtf8(std::string_view Text);
 // What may go into a read address: a category is letters only, a disc identifier 8 hex digits.
 bool IsValidCategory(std::string_view Category);
 bool IsValidDiscId(std::string_view DiscId);

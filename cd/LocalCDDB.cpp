@@ -1,10 +1,13 @@
 #include "cd/LocalCDDB.h"
 
 #include "cd/CDNotice.h"
+#include "cd/CddbText.h"
+#include "platform/rtl/CodePages.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/rtl/StrUtils.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -102,6 +105,31 @@ std::optional<int> Integer(const std::string& Text) {
     return value;
 }
 
+// Reads the joined values: escapes decoded, then the whole entry in UTF-8 (an entry has one encoding,
+// so it is converted as a whole or not at all), then the disc title split into artist and title at its
+// first " / "; a title without one names both.
+void FinishEntryTexts(TCDInfo& Info, const std::string& DiscTitle) {
+    std::string title = DecodeEntryEscapes(DiscTitle);
+    std::vector<std::string*> texts{&Info.DiscId, &Info.Year, &Info.Genre, &Info.ExtendedData, &title};
+    for (std::string& t : Info.TrackTitles)
+        texts.push_back(&t);
+    for (std::string& t : Info.TrackExtendedData)
+        texts.push_back(&t);
+    for (std::string* text : texts)
+        if (text != &title) *text = DecodeEntryEscapes(*text);
+    if (!std::all_of(texts.begin(), texts.end(), [](const std::string* t) { return IsUtf8(*t); }))
+        for (std::string* text : texts)
+            *text = CodePageToUtf8(*text, CP_LATIN1);
+    const auto split = title.find(" / ");
+    if (split == std::string::npos) {
+        Info.Artist = title;
+        Info.Title = title;
+    } else {
+        Info.Artist = title.substr(0, split);
+        Info.Title = title.substr(split + 3);
+    }
+}
+
 } // namespace local_cddb_detail
 
 std::string DecodeEntryEscapes(const std::string& Value) {
@@ -191,7 +219,7 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
         if (!n.Valid)
             corrupt = true;
         else
-            add(Kind, n.Number, DecodeEntryEscapes(n.Value));
+            add(Kind, n.Number, n.Value);
     };
 
     std::size_t i = 0;
@@ -223,24 +251,24 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
             }
         } else if (StartsWith(line, "DISCID=")) {
             markers[mkDiscId] = true;
-            add(rkDiscId, 0, DecodeEntryEscapes(From(line, 7)));
+            add(rkDiscId, 0, From(line, 7));
         } else if (StartsWith(line, "DTITLE=")) {
             markers[mkDTitle] = true;
-            add(rkDTitle, 0, DecodeEntryEscapes(From(line, 7)));
+            add(rkDTitle, 0, From(line, 7));
         } else if (StartsWith(line, "DYEAR=")) {
-            add(rkDYear, 0, DecodeEntryEscapes(From(line, 6)));
+            add(rkDYear, 0, From(line, 6));
         } else if (StartsWith(line, "DGENRE=")) {
-            add(rkDGenre, 0, DecodeEntryEscapes(From(line, 7)));
+            add(rkDGenre, 0, From(line, 7));
         } else if (StartsWith(line, "TTITLE")) {
             numbered(mkTTitle, rkTTitle, line, 6);
         } else if (StartsWith(line, "EXTD=")) {
             markers[mkExtD] = true;
-            add(rkExtD, 0, DecodeEntryEscapes(From(line, 5)));
+            add(rkExtD, 0, From(line, 5));
         } else if (StartsWith(line, "EXTT")) {
             numbered(mkExtT, rkExtT, line, 4);
         } else if (StartsWith(line, "PLAYORDER=")) {
             markers[mkPlayOrder] = true;
-            add(rkPlayOrder, 0, DecodeEntryEscapes(From(line, 10)));
+            add(rkPlayOrder, 0, From(line, 10));
         }
         ++i;
     }
@@ -249,14 +277,21 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
     for (const std::string& line : Lines)
         if (line.find("# xmcd") != std::string::npos) markers[mkXmcd] = true;
 
-    bool titleSplit = false;
+    // Values of a keyword are joined as they stand, then read: an escape or a character may be split
+    // over two lines, and so may the " / " between artist and title.
+    std::string discTitle;
+    bool numbersRead = true;
     for (const TEntryParseRecord& r : records) {
+        if (!numbersRead) break;
         switch (r.Kind) {
         case rkFrameOffset: {
             if (r.Value.empty()) break;
             const auto f = Integer(r.Value);
             // Positions past 255 minutes do not fit the table of contents.
-            if (!f || *f < 0 || *f / 4500 > 255) return -4;
+            if (!f || *f < 0 || *f / 4500 > 255) {
+                numbersRead = false;
+                break;
+            }
             TCDTrack& t = Info.TOC.Tracks[static_cast<std::size_t>(r.Index)];
             t.Min = static_cast<std::uint8_t>(*f / 4500);
             t.Sec = static_cast<std::uint8_t>(*f / 75 - t.Min * 60);
@@ -266,33 +301,29 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
         }
         case rkDiscLength: {
             const auto s = Integer(r.Value);
-            if (!s || *s < 0 || *s / 60 > 255) return -4;
+            if (!s || *s < 0 || *s / 60 > 255) {
+                numbersRead = false;
+                break;
+            }
             Info.TOC.LeadOut = {static_cast<std::uint8_t>(*s / 60), static_cast<std::uint8_t>(*s % 60), 0};
             Info.TOC.Reserved = 0;
             break;
         }
         case rkRevision: {
             const auto v = Integer(r.Value);
-            if (!v) return -4;
+            if (!v) {
+                numbersRead = false;
+                break;
+            }
             Info.Revision = *v;
             break;
         }
         case rkDiscId:
             Info.DiscId += r.Value;
             break;
-        case rkDTitle: {
-            const auto split = r.Value.find(" / ");
-            if (!titleSplit && split != std::string::npos) {
-                Info.Artist += r.Value.substr(0, split);
-                Info.Title = r.Value.substr(split + 3);
-                titleSplit = true;
-            } else if (titleSplit) {
-                Info.Title += r.Value;
-            } else {
-                Info.Artist += r.Value;
-            }
+        case rkDTitle:
+            discTitle += r.Value;
             break;
-        }
         case rkDYear:
             Info.Year += r.Value;
             break;
@@ -313,6 +344,8 @@ int TLocalCDDB::ParseEntry(TCDInfo& Info, const TEntryArray& Lines) {
             break;
         }
     }
+    FinishEntryTexts(Info, discTitle);
+    if (!numbersRead) return -4;
     for (const bool set : markers)
         if (!set) return -4;
     return 0;

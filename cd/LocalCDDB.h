@@ -23,7 +23,9 @@ public:
     // entry, -4 for a corrupt one. An entry is complete when it carries the xmcd marker, the frame
     // offsets, the disc length, the revision and the DISCID, DTITLE, TTITLE, EXTD, EXTT and PLAYORDER
     // lines. A number that does not read as one, a track number out of range or more than 99 tracks
-    // make it corrupt.
+    // make it corrupt. Values split over several lines are joined as they stand before their escapes
+    // are read; the entry's text comes out in UTF-8 (see EntryTextToUtf8); DTITLE is split into artist
+    // and title at its first " / ", and a title without one is both.
     int ParseEntry(TCDInfo& Info, const TEntryArray& Lines);
 
     // Appends Text (no line end) to the file, creating it when missing. A file that cannot be opened or

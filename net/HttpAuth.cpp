@@ -92,30 +92,87 @@ void THttpCli::AuthorizationLines(std::vector<std::string>& Lines) {
         Lines.push_back("Proxy-Authorization: Basic " + Base64Encode(ProxyUsername + ":" + ProxyPassword));
 }
 
+// The four states as the end of a reply with this status leaves them: credentials that were taken
+// are done, and done ones that were refused start again.
+THttpCli::TAuthStates THttpCli::SettledAuthStates(int Status) const {
+    TAuthStates s{FAuthNTLMState, FProxyAuthNTLMState, FAuthBasicState, FProxyAuthBasicState};
+    if (s.Ntlm == 3 && Status != 401 && Status != 407)
+        s.Ntlm = 4;
+    else if (s.Ntlm == 4 && Status == 401)
+        s.Ntlm = 0;
+    if (s.ProxyNtlm == 3 && Status != 407)
+        s.ProxyNtlm = 4;
+    else if (s.ProxyNtlm == 4 && Status == 407)
+        s.ProxyNtlm = 0;
+    if (s.Basic == 1 && Status != 401 && Status != 407)
+        s.Basic = 2;
+    else if (s.Basic == 2 && Status == 401)
+        s.Basic = 0;
+    if (s.ProxyBasic == 1 && Status != 407)
+        s.ProxyBasic = 2;
+    else if (s.ProxyBasic == 2 && Status == 407)
+        s.ProxyBasic = 0;
+    return s;
+}
+
+bool THttpCli::NtlmStepAllowed(int Status) const {
+    const bool ntlmConfigured =
+        (Status == 401 && ServerAuth == httpAuthNtlm) || (Status == 407 && ProxyAuth == httpAuthNtlm);
+    return !(FOptions.Contains(httpoNoNTLMAuth) && ntlmConfigured);
+}
+
+// Which authentication step a 401 or 407 with offers starts: NTLM before Basic, each only with
+// credentials for it and an offer of it.
+THttpCli::TAuthStep THttpCli::ChosenAuthStep(int Status, const TAuthStates& S) const {
+    const bool serverCredentials = !FCurrUsername.empty() && !FCurrPassword.empty();
+    const bool proxyCredentials = !ProxyUsername.empty() && !ProxyPassword.empty();
+    if (NtlmStepAllowed(Status)) {
+        const bool offered = LastOffer(*FAuthOffers, "NTLM", 4) >= 0;
+        if (Status == 401 && S.Basic == 0 && serverCredentials && offered) return asServerNtlm;
+        if (Status == 407 && S.ProxyBasic == 0 && proxyCredentials && offered) return asProxyNtlm;
+    }
+    const bool basicConfigured =
+        (Status == 401 && ServerAuth == httpAuthBasic) || (Status == 407 && ProxyAuth == httpAuthBasic);
+    if (!(FOptions.Contains(httpoNoBasicAuth) && basicConfigured)) {
+        const bool offered = LastOffer(*FAuthOffers, "Basic", 5) >= 0;
+        if (Status == 401 && S.Ntlm == 0 && serverCredentials && offered) return asServerBasic;
+        if (Status == 407 && S.ProxyNtlm == 0 && proxyCredentials && offered) return asProxyBasic;
+    }
+    return asNone;
+}
+
+bool THttpCli::ChallengeWillBeAnswered() const {
+    const int status = FStatusCode;
+    if (FErrCode != 0 || (status != 401 && status != 407) || FAuthOffers->Count() == 0) return false;
+    const TAuthStates s = SettledAuthStates(status);
+    // A step that finds its credentials already sent gives up instead of asking again.
+    switch (ChosenAuthStep(status, s)) {
+    case asServerNtlm:
+        return s.Ntlm <= 1;
+    case asProxyNtlm:
+        return s.ProxyNtlm <= 1;
+    case asServerBasic:
+        return s.Basic == 0;
+    case asProxyBasic:
+        return s.ProxyBasic == 0;
+    case asNone:
+        break;
+    }
+    return false;
+}
+
 bool THttpCli::AuthBookkeeping(bool& Started) {
     Started = false;
     const int status = FStatusCode;
-    if (FAuthNTLMState == 3 && status != 401 && status != 407)
-        FAuthNTLMState = 4;
-    else if (FAuthNTLMState == 4 && status == 401)
-        FAuthNTLMState = 0;
-    if (FProxyAuthNTLMState == 3 && status != 407)
-        FProxyAuthNTLMState = 4;
-    else if (FProxyAuthNTLMState == 4 && status == 407)
-        FProxyAuthNTLMState = 0;
-    if (FAuthBasicState == 1 && status != 401 && status != 407)
-        FAuthBasicState = 2;
-    else if (FAuthBasicState == 2 && status == 401)
-        FAuthBasicState = 0;
-    if (FProxyAuthBasicState == 1 && status != 407)
-        FProxyAuthBasicState = 2;
-    else if (FProxyAuthBasicState == 2 && status == 407)
-        FProxyAuthBasicState = 0;
+    const TAuthStates settled = SettledAuthStates(status);
+    FAuthNTLMState = settled.Ntlm;
+    FProxyAuthNTLMState = settled.ProxyNtlm;
+    FAuthBasicState = settled.Basic;
+    FProxyAuthBasicState = settled.ProxyBasic;
 
     // A request that failed on the wire, or was aborted, is not repeated.
     if (FErrCode != 0 || (status != 401 && status != 407) || FAuthOffers->Count() == 0) return false;
 
-    bool repeat = false;
     char trace[160];
     auto traceStates = [&] {
         std::snprintf(trace, sizeof trace,
@@ -123,39 +180,33 @@ bool THttpCli::AuthBookkeeping(bool& Started) {
                       status, FProxyAuthNTLMState, FAuthNTLMState);
         DebugLog(loProtSpecDump, trace);
     };
-    const bool ntlmConfigured =
-        (status == 401 && ServerAuth == httpAuthNtlm) || (status == 407 && ProxyAuth == httpAuthNtlm);
-    if (!(FOptions.Contains(httpoNoNTLMAuth) && ntlmConfigured)) {
-        traceStates();
-        if (status == 401 && FAuthBasicState == 0 && !FCurrUsername.empty() && !FCurrPassword.empty() &&
-            LastOffer(*FAuthOffers, "NTLM", 4) >= 0) {
-            StartAuthNTLM();
-            Started = true;
-            repeat = FAuthNTLMState == 1 || FAuthNTLMState == 3;
-        } else if (status == 407 && FProxyAuthBasicState == 0 && !ProxyUsername.empty() &&
-                   !ProxyPassword.empty() && LastOffer(*FAuthOffers, "NTLM", 4) >= 0) {
-            StartProxyAuthNTLM();
-            Started = true;
-            repeat = FProxyAuthNTLMState == 1 || FProxyAuthNTLMState == 3;
-        }
-        traceStates();
+    const bool ntlmAllowed = NtlmStepAllowed(status);
+    if (ntlmAllowed) traceStates();
+    bool repeat = false;
+    switch (ChosenAuthStep(status, settled)) {
+    case asServerNtlm:
+        StartAuthNTLM();
+        repeat = FAuthNTLMState == 1 || FAuthNTLMState == 3;
+        break;
+    case asProxyNtlm:
+        StartProxyAuthNTLM();
+        repeat = FProxyAuthNTLMState == 1 || FProxyAuthNTLMState == 3;
+        break;
+    case asServerBasic:
+        StartAuthBasic();
+        repeat = FAuthBasicState == 1;
+        break;
+    case asProxyBasic:
+        StartProxyAuthBasic();
+        repeat = FProxyAuthBasicState == 1;
+        break;
+    case asNone:
+        if (ntlmAllowed) traceStates();
+        return false;
     }
-    const bool basicConfigured =
-        (status == 401 && ServerAuth == httpAuthBasic) || (status == 407 && ProxyAuth == httpAuthBasic);
-    if (!Started && !(FOptions.Contains(httpoNoBasicAuth) && basicConfigured)) {
-        if (status == 401 && FAuthNTLMState == 0 && !FCurrUsername.empty() && !FCurrPassword.empty() &&
-            LastOffer(*FAuthOffers, "Basic", 5) >= 0) {
-            StartAuthBasic();
-            Started = true;
-            repeat = FAuthBasicState == 1;
-        } else if (status == 407 && FProxyAuthNTLMState == 0 && !ProxyUsername.empty() &&
-                   !ProxyPassword.empty() && LastOffer(*FAuthOffers, "Basic", 5) >= 0) {
-            StartProxyAuthBasic();
-            Started = true;
-            repeat = FProxyAuthBasicState == 1;
-        }
-    }
-    if (Started && status == 401) {
+    Started = true;
+    if (ntlmAllowed) traceStates();
+    if (status == 401) {
         // The proxy's credentials go along again when the request travels over a new connection.
         if (FCloseReq) {
             if (FProxyAuthNTLMState == 4)

@@ -64,9 +64,11 @@ bool THttpCli::PrepareBodyFraming() {
 int THttpCli::BodyStep(const char* Data, int Len) {
     if (FBodySteps++ == 0) {
         FRcvdCount = 0;
-        DebugLog(loProtSpecInfo, "DocBegin");
-        OnDocBegin(this);
-        FContentCodingHnd->Prepare(FContentEncoding);
+        DebugLog(loProtSpecInfo, FDiscardBody ? "Reading a body that is only a step" : "DocBegin");
+        if (!FDiscardBody) {
+            OnDocBegin(this);
+            FContentCodingHnd->Prepare(FContentEncoding);
+        }
         FRcvdStreamStartSize = RcvdStream ? RcvdStream->Size() : 0;
         if (FBodyFraming == bfLength && FContentLength == 0) {
             FinishDocument();
@@ -85,6 +87,7 @@ int THttpCli::BodyStep(const char* Data, int Len) {
 
 void THttpCli::DeliverBody(const char* Data, int Len) {
     FRcvdCount += Len;
+    if (FDiscardBody) return;
     if (FTransferInput)
         FTransferInput->WriteBuffer(Data, Len);
     else
@@ -132,6 +135,7 @@ void THttpCli::FinishDocument() {
     FLineHandler = lhNone;
     ChangeState(httpBodyReceived);
     StopBandwidthTimer();
+    if (FDiscardBody) return;
     const bool decoded = CompleteDecoding();
     DebugLog(loProtSpecInfo, "DocEnd");
     OnDocEnd(this);

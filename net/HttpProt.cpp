@@ -281,6 +281,7 @@ void THttpCli::ResetRequest(bool KeepDocName) {
     FContentLength = -1;
     FSendingBody = false;
     FLocation = URL;
+    FDiscardBody = false;
     FCloseReq = FRequestVer == "1.0";
     FBodyFraming = bfClose;
     FChunkDecoder.Reset();
@@ -361,6 +362,7 @@ void THttpCli::DoRequestAsync(THttpRequest Rq) {
     ExtractDocName();
     FAuthNTLMState = FProxyAuthNTLMState = FAuthBasicState = FProxyAuthBasicState = 0;
     PreemptiveAuth();
+    FRequestStart = GetTickCount64();
     StartTimeout();
 
     if (FConnected && FCtrlSocket->State() == wsConnected) {
@@ -400,8 +402,11 @@ void THttpCli::SendOnKeptConnection() {
 // A request sent on a kept connection that the server closed before answering (it had timed the
 // connection out just then) goes once more over a new connection; one sent on a new connection does
 // not, so this cannot repeat.
+// A POST is not idempotent: the server may have acted on it before it dropped the connection, so it
+// is never sent a second time on the client's own initiative.
 bool THttpCli::RetryOnNewConnection() {
     if (!FReusedConnection || FReplyStarted || FState != httpWaitingHeader || FErrCode != 0) return false;
+    if (FRequestType == httpPOST) return false;
     DebugLog(loProtSpecInfo, "Kept connection closed before the reply, sending again on a new one");
     FReusedConnection = false;
     FConnected = false;
@@ -432,6 +437,12 @@ void THttpCli::Login() {
         FailRequest(httpErrBadPort, "Invalid port \"" + (ValidPort(FPort) ? FTargetPort : FPort) + "\"");
         return;
     }
+    if (ProxyTakesHostNames()) {
+        // The SOCKS server resolves the name itself: it may reach names this host cannot.
+        FDnsResult = FHostName;
+        ConnectToAddress();
+        return;
+    }
     std::string reason;
     if (SocketStepFailed(
             [this] {
@@ -440,6 +451,11 @@ void THttpCli::Login() {
             },
             reason))
         FailRequest(WSAEINVAL, reason);
+}
+
+bool THttpCli::ProxyTakesHostNames() const {
+    const std::string level = UpperCase(Trim(SocksLevel));
+    return !Trim(SocksServer).empty() && (level == "5" || level == "4A");
 }
 
 void THttpCli::Logout() {
@@ -495,6 +511,10 @@ void THttpCli::SocketDNSLookupDone(TObject*, WORD Error) {
         return;
     }
     FDnsResult = FCtrlSocket->DnsResult();
+    ConnectToAddress();
+}
+
+void THttpCli::ConnectToAddress() {
     ChangeState(httpDnsLookupDone);
     NoteProgress();
     std::string reason;
@@ -503,11 +523,13 @@ void THttpCli::SocketDNSLookupDone(TObject*, WORD Error) {
     FConnPort = FPort;
     FConnProtocol = FProtocol;
     if (FProtocol != "http") {
-        FErrCode = static_cast<WORD>(FCtrlSocket->LastError());
+        // Not a success: the owner is told by the error as well as by the status.
+        FErrCode =
+            FCtrlSocket->LastError() ? static_cast<WORD>(FCtrlSocket->LastError()) : httpErrBadProtocol;
         FStatusCode = 501;
         FReasonPhrase = "Protocol \"" + FProtocol + "\" not implemented";
         FCtrlSocket->Close();
-        SocketSessionClosed(FCtrlSocket.get(), static_cast<WORD>(FCtrlSocket->LastError()));
+        SocketSessionClosed(FCtrlSocket.get(), FErrCode);
         return;
     }
     DebugLog(loProtSpecInfo, "connect to " + FDnsResult + "/" + FPort);
@@ -808,8 +830,8 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     } else if (FBodySteps > 0 && !FDocumentDone) {
         FDocumentDone = true;
         StopBandwidthTimer();
-        const bool decoded = CompleteDecoding();
-        OnDocEnd(this);
+        const bool decoded = FDiscardBody || CompleteDecoding();
+        if (!FDiscardBody) OnDocEnd(this);
         if (!decoded && FErrCode == 0) {
             FErrCode = httpErrBadCoding;
             FRelocationPending = false;
@@ -819,8 +841,12 @@ void THttpCli::SocketSessionClosed(TObject*, WORD Error) {
     }
     FLineHandler = lhNone;
     if (FRelocationPending && FErrCode == 0) {
-        RelocationAfterClose();
-        return;
+        // A body that ended with the connection: the relocation is decided (and counted) only now.
+        if (CountRelocation()) {
+            RelocationAfterClose();
+            return;
+        }
+        FRelocationPending = false;
     }
     OnSessionClosed(this);
     if (FState != httpReady) PostSetReady();
@@ -947,10 +973,13 @@ void THttpCli::BandwidthTick(TObject*) {
 // ---- time-out ----
 
 void THttpCli::StartTimeout() {
-    if (Timeout == 0) return StopTimeout();
+    const DWORD shortest = Timeout == 0          ? RequestTimeout
+                           : RequestTimeout == 0 ? Timeout
+                                                 : std::min(Timeout, RequestTimeout);
+    if (shortest == 0) return StopTimeout();
     if (!FTimeoutTimer) FTimeoutTimer = new TNetTimer(this);
     // Checked a few times per period, so a request ends close to its time-out.
-    FTimeoutTimer->SetInterval(std::clamp<DWORD>(Timeout / 4, 10, 1000));
+    FTimeoutTimer->SetInterval(std::clamp<DWORD>(shortest / 4, 10, 1000));
     FTimeoutTimer->SetOnTimer(TNotifyEvent(this, &THttpCli::TimeoutTick));
     FTimeoutTimer->SetEnabled(true);
     NoteProgress();
@@ -964,10 +993,21 @@ void THttpCli::NoteProgress() {
     FLastProgress = GetTickCount64();
 }
 
+bool THttpCli::DeadlineApplies() const {
+    const bool inBody = FState == httpWaitingBody || FState == httpBodyReceived;
+    return !inBody || !OnDocData;
+}
+
 void THttpCli::TimeoutTick(TObject*) {
-    // Ready while a repeat of the request is on its way, or paused by bandwidth control: not silent.
-    if (FState == httpReady || FBandwidthPaused || Timeout == 0) return NoteProgress();
-    if (GetTickCount64() - FLastProgress < Timeout) return;
+    // Ready while a repeat of the request is on its way: not silent, and checked again once it is sent.
+    if (FState == httpReady) return NoteProgress();
+    const std::uint64_t now = GetTickCount64();
+    if (RequestTimeout != 0 && now - FRequestStart >= RequestTimeout && DeadlineApplies())
+        return FailRequest(httpErrDeadline,
+                           "Request not completed within " + std::to_string(RequestTimeout) + " ms");
+    // Paused by bandwidth control: the silence is ours.
+    if (FBandwidthPaused || Timeout == 0) return NoteProgress();
+    if (now - FLastProgress < Timeout) return;
     FailRequest(httpErrTimedOut,
                 WinsockErrorText(httpErrTimedOut) + " (Error #" + std::to_string(httpErrTimedOut) + ")");
 }

@@ -63,6 +63,8 @@ constexpr WORD httpErrBadChunk = 20104;       // chunked framing that is malform
 constexpr WORD httpErrBadStatus = 20105;      // a reply without a valid status line
 constexpr WORD httpErrBadCoding = 20106;      // a body whose transfer or content coding cannot be undone
 constexpr WORD httpErrBadPort = 20107;        // a URL or Location whose port is not a number in 1..65535
+constexpr WORD httpErrBadProtocol = 20108;    // a URL or Location with a protocol the client cannot speak
+constexpr WORD httpErrDeadline = 20109;       // the request took longer than RequestTimeout
 // A request that saw no progress for Timeout milliseconds ends with the system's own time-out number.
 constexpr WORD httpErrTimedOut = 10060;
 
@@ -125,6 +127,11 @@ public:
     // Milliseconds a request may wait for the connection or for the next bytes in either direction;
     // 0 waits for ever. The default keeps a synchronous request from blocking on a silent server.
     DWORD Timeout = 30000;
+    // Milliseconds the whole request may take, redirects and authentication included, however
+    // steadily the server trickles: the reply header always, and the body too when no OnDocData
+    // handler follows its progress (a download that reports progress is only bound by Timeout).
+    // 0 sets no limit.
+    DWORD RequestTimeout = 120000;
     std::int64_t BandwidthLimit = 10000;
     DWORD BandwidthSampling = 1000;
     std::string SocksServer, SocksLevel = "5", SocksPort, SocksUsercode, SocksPassword;
@@ -243,15 +250,35 @@ private:
     bool SocketStepFailed(const std::function<void()>& Step, std::string& Reason);
     void DropHeld(int Count);
     void DropAllHeld();
-    void HandleLocation(const std::string& RawValue);
+    // Works out where a followed Location leads; false when it cannot be followed (the request then
+    // has ended with an error).
+    bool HandleLocation(const std::string& RawValue);
+    // Counts one followed Location; past LocationChangeMaxCount the owner decides. False when the
+    // request ends with the redirecting reply.
+    bool CountRelocation();
+    // Whether the body of the reply whose header just ended is only a step on the way (a redirect
+    // that will be followed, a challenge that will be answered): it is then read but not delivered.
+    bool BodyIsOnlyAStep() const;
+    bool ChallengeWillBeAnswered() const;
     void RedirectedMethod();
     void PreemptiveAuth();
     void AuthorizationLines(std::vector<std::string>& Lines);
     // Returns true when an authentication step started that repeats the request.
     bool AuthBookkeeping(bool& Started);
+    struct TAuthStates {
+        std::uint8_t Ntlm, ProxyNtlm, Basic, ProxyBasic;
+    };
+    enum TAuthStep { asNone, asServerNtlm, asProxyNtlm, asServerBasic, asProxyBasic };
+    TAuthStates SettledAuthStates(int Status) const;
+    bool NtlmStepAllowed(int Status) const;
+    TAuthStep ChosenAuthStep(int Status, const TAuthStates& S) const;
     void KeepAliveRule(std::string& Value) const;
     void ProxyCredentialsForNewConnection();
     void SetupSocket();
+    // Connects to FDnsResult, the server's address (or its name, for a SOCKS server that resolves it).
+    void ConnectToAddress();
+    bool ProxyTakesHostNames() const;
+    bool DeadlineApplies() const;
     void BandwidthTick(TObject* Sender);
     void StartBandwidthControl();
     void StopBandwidthTimer();
@@ -317,6 +344,7 @@ private:
     bool FReusedConnection = false;  // the request went out on a connection kept from before
     bool FReplyStarted = false;      // bytes arrived since the request went out
     std::uint64_t FLastProgress = 0;
+    std::uint64_t FRequestStart = 0; // when the owner asked for the request
 
     // Reception.
     TLineHandler FLineHandler = lhNone;
@@ -327,6 +355,7 @@ private:
     bool FNextIsFirstLine = true;
     int FBodySteps = 0;
     bool FDocumentDone = false;
+    bool FDiscardBody = false; // the body is read and dropped, see BodyIsOnlyAStep
     std::int64_t FRcvdStreamStartSize = 0;
     bool FSendingBody = false;
     THttpChunkDecoder FChunkDecoder{HttpMaxHeaderLine, HttpMaxHeaderSize};

@@ -8,11 +8,37 @@
 #include "platform/rtl/Stream.h"
 #include "platform/rtl/StringList.h"
 
+#include <cctype>
+
 namespace http_relocation_detail {
 
 bool IsAbsoluteHttpUrl(const std::string& Value) {
     const std::string lower = LowerCase(Value.substr(0, 8));
     return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+}
+
+// The scheme of an absolute reference ("ftp" of "ftp://h/x"), lower case; empty for a relative one.
+// A relative reference cannot hold a ":" before its first "/", so this is never a path.
+std::string SchemeOf(const std::string& Value) {
+    const auto colon = Value.find(':');
+    if (colon == std::string::npos || colon == 0) return std::string();
+    if (!std::isalpha(static_cast<unsigned char>(Value[0]))) return std::string();
+    for (std::size_t i = 1; i < colon; ++i) {
+        const char c = Value[i];
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+            return std::string();
+    }
+    return LowerCase(Value.substr(0, colon));
+}
+
+// A request path (or, through a proxy, a whole URL) with its dot segments worked out.
+std::string NormalizedRequestPath(const std::string& Path) {
+    if (!Path.empty() && Path[0] == '/') return RemoveDotSegments(Path);
+    const auto authority = Path.find("://");
+    if (authority == std::string::npos) return Path;
+    const auto slash = Path.find('/', authority + 3);
+    if (slash == std::string::npos) return Path;
+    return Path.substr(0, slash) + RemoveDotSegments(std::string_view(Path).substr(slash));
 }
 
 // The directory part of a request path: up to and including its last "/" or ":" before any "?".
@@ -24,19 +50,29 @@ std::string DirectoryOf(const std::string& Path) {
 
 } // namespace http_relocation_detail
 
-void THttpCli::HandleLocation(const std::string& RawValue) {
+bool THttpCli::HandleLocation(const std::string& RawValue) {
     using namespace http_relocation_detail;
-    FRelocationPending = true;
-    FRelocationStatus = FStatusCode;
     // A fragment names a place inside the document; it never travels in a request.
     std::string Value = RawValue.substr(0, RawValue.find('#'));
     // "//host/path" names another server with the protocol of this request.
     if (Value.rfind("//", 0) == 0) Value = FProtocol + ":" + Value;
+    const std::string scheme = SchemeOf(Value);
+    if (!scheme.empty() && scheme != "http") {
+        // Taken as a path on this server it would fetch the wrong document.
+        FLocation = Value;
+        FailRequest(httpErrBadProtocol, "Cannot follow the relocation to \"" + Value + "\": protocol \"" +
+                                            scheme + "\" not implemented");
+        return false;
+    }
+    FRelocationPending = true;
+    FRelocationStatus = FStatusCode;
     if (IsAbsoluteHttpUrl(Value)) {
         std::string proto, user, pass, host, port, path;
         SplitUrl(Value, proto, user, pass, host, port, path);
+        proto = LowerCase(proto);
         if (port.empty()) port = "80";
         if (path.empty()) path = "/";
+        path = NormalizedRequestPath(path);
         if (host.empty()) host = FTargetHost;
         const bool otherServer = LowerCase(host) != LowerCase(FTargetHost) || port != FTargetPort;
         if (!user.empty() && !pass.empty()) {
@@ -60,9 +96,10 @@ void THttpCli::HandleLocation(const std::string& RawValue) {
         } else {
             FPath = FLocation;
         }
-        return;
+        return true;
     }
     if (!Value.empty() && Value[0] == '/') {
+        Value = NormalizedRequestPath(Value);
         if (Proxy.empty()) {
             FPath = Value;
             FLocation =
@@ -74,14 +111,23 @@ void THttpCli::HandleLocation(const std::string& RawValue) {
             FLocation = proto + "://" + host + (port.empty() ? std::string() : ":" + port) + Value;
             FPath = FLocation;
         }
-        return;
+        return true;
     }
-    FPath = DirectoryOf(FPath) + Value;
+    FPath = NormalizedRequestPath(DirectoryOf(FPath) + Value);
     if (Proxy.empty())
         FLocation =
             "http://" + FTargetHost + (FTargetPort != "80" ? ":" + FTargetPort : std::string()) + FPath;
     else
         FLocation = FPath;
+    return true;
+}
+
+bool THttpCli::CountRelocation() {
+    ++FLocationChangeCurCount;
+    if (FLocationChangeCurCount <= LocationChangeMaxCount) return true;
+    bool allowMore = false;
+    OnLocationChangeExceeded(this, FLocationChangeCurCount, allowMore);
+    return allowMore;
 }
 
 // Which request follows a redirect: 307 and 308 repeat it as it was, body and all; after the others
@@ -98,18 +144,13 @@ void THttpCli::StartRelocation() {
     DropAllHeld();
     FHeaderLineCount = 0;
     FBodySteps = 0;
-    ++FLocationChangeCurCount;
-    if (FLocationChangeCurCount > LocationChangeMaxCount) {
-        bool allowMore = false;
-        OnLocationChangeExceeded(this, FLocationChangeCurCount, allowMore);
-        if (!allowMore) {
-            FRelocationPending = false;
-            if (FCloseReq && FConnected)
-                FCtrlSocket->CloseDelayed(); // the close then ends the request
-            else
-                PostSetReady();
-            return;
-        }
+    if (!CountRelocation()) {
+        FRelocationPending = false;
+        if (FCloseReq && FConnected)
+            FCtrlSocket->CloseDelayed(); // the close then ends the request
+        else
+            PostSetReady();
+        return;
     }
     if (!ConnectionMatches() || FCloseReq || !FConnected) {
         FRelocAfterClose = true;
@@ -141,16 +182,7 @@ void THttpCli::RelocationAfterClose() {
     FRelocationPending = false;
     RedirectedMethod();
     ExtractDocName();
-    ++FLocationChangeCurCount;
-    if (FLocationChangeCurCount > LocationChangeMaxCount) {
-        bool allowMore = false;
-        OnLocationChangeExceeded(this, FLocationChangeCurCount, allowMore);
-        if (!allowMore) {
-            OnSessionClosed(this);
-            PostSetReady();
-            return;
-        }
-    }
+    // Counted once, when the relocation was decided: a new connection is no second relocation.
     OnLocationChange(this);
     FRcvdHeader->Clear();
     FAuthOffers->Clear();

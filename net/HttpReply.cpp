@@ -8,6 +8,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/StringList.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace http_reply_detail {
@@ -41,8 +42,10 @@ bool ParseContentLength(const std::string& Value, std::int64_t& Length) {
     const std::vector<std::string> items = HttpListItems(Value);
     Length = -1;
     for (const auto& item : items) {
+        // Decimal digits only: a sign, a blank or a hexadecimal prefix make it no length.
+        if (!std::all_of(item.begin(), item.end(), IsDigit)) return false;
         std::int64_t n = -1;
-        if (!IsDigit(item[0]) || !TryStrToInt64(item, n) || n < 0) return false;
+        if (!TryStrToInt64(item, n) || n < 0) return false;
         if (Length >= 0 && n != Length) return false;
         Length = n;
     }
@@ -134,8 +137,8 @@ void THttpCli::ProcessHeaderLine(const std::string& Line) {
                                   FStatusCode == 307 || FStatusCode == 308;
             if (FRequestType == httpPUT)
                 FLocation = value;
-            else if (FollowRelocation && redirect)
-                HandleLocation(value);
+            else if (FollowRelocation && redirect && !HandleLocation(value))
+                return; // the request ended: nothing more of this reply is read
         } else if (name == "content-length") {
             if (!ProcessContentLength(value)) return;
         } else if (name == "transfer-encoding") {
@@ -169,6 +172,12 @@ void THttpCli::ProcessHeaderLine(const std::string& Line) {
         }
     }
     OnHeaderData(this);
+}
+
+bool THttpCli::BodyIsOnlyAStep() const {
+    // A relocation past the limit may end the request with this reply: its body is then the document.
+    if (FRelocationPending && FLocationChangeCurCount < LocationChangeMaxCount) return true;
+    return ChallengeWillBeAnswered();
 }
 
 // An informational reply (other than a protocol switch) only announces the real one: what it said
@@ -222,6 +231,7 @@ void THttpCli::HeaderEnded() {
     const std::string ext = dot == std::string::npos ? std::string() : LowerCase(FDocName.substr(dot));
     if ((ext.empty() || ext == ".exe") && FContentType == "text/html")
         FDocName = (dot == std::string::npos ? FDocName : FDocName.substr(0, dot)) + ".htm";
+    FDiscardBody = BodyIsOnlyAStep();
     ChangeState(httpWaitingBody);
     FLineHandler = lhBody;
     if (FBodySteps == 0 && FRcvdCnt == 0) BodyStep(nullptr, 0); // the document begins now

@@ -445,10 +445,14 @@ void TCustomSmtpClient::RcptTo() {
     if (!FConnected) throw SmtpException("SMTP component not connected");
     FRcptIndex = -1;
     FLastRcptError = 0;
+    FRcptAccepted = 0;
     if (!FInCompound) FRequestType = smtpRcptTo;
     RcptToNext();
 }
 
+// Every refused recipient, the last one too, is put to the owner: abort, retry or go on without it.
+// Once every recipient had its answer the request succeeds when at least one was taken; with none
+// taken there is nobody to send the message to, and the last refusal ends it.
 void TCustomSmtpClient::RcptToNext() {
     int next = FRcptIndex + 1;
     if (FLastRcptError != 0) {
@@ -461,18 +465,22 @@ void TCustomSmtpClient::RcptToNext() {
         }
         if (action == srteRetry) next = FRcptIndex;
     }
+    if (next >= FRcptName->Count()) {
+        FRequestDoneFlag = false;
+        TriggerRequestDone(static_cast<WORD>(FRcptAccepted > 0 ? 0 : FLastRcptError));
+        return;
+    }
     FRcptIndex = next;
     FLastRcptError = 0;
     std::string name, address;
     ParseAddress((*FRcptName)[FRcptIndex], name, address);
-    const bool last = FRcptIndex == FRcptName->Count() - 1;
     StateChange(smtpInternalReady);
-    ExecAsync(smtpRcptTo, "RCPT TO:<" + address + ">", {250, 251},
-              last ? std::function<void()>() : std::function<void()>([this] {
-                  FLastRcptError = FRequestResult;
-                  StateChange(smtpInternalReady);
-                  RcptToNext();
-              }));
+    ExecAsync(smtpRcptTo, "RCPT TO:<" + address + ">", {250, 251}, [this] {
+        FLastRcptError = FRequestResult;
+        if (FRequestResult == 0) ++FRcptAccepted;
+        StateChange(smtpInternalReady);
+        RcptToNext();
+    });
 }
 
 void TCustomSmtpClient::Data() {

@@ -230,6 +230,7 @@ private:
     int FSavedError = 0;
     int FRcptIndex = -1;
     int FLastRcptError = 0;
+    int FRcptAccepted = 0; // recipients the server took in this RcptTo
     // Authentication exchange.
     TSmtpAuthType FAuthMethod = smtpAuthNone;
     int FAuthStep = 0;

@@ -2,6 +2,8 @@
 
 #include "platform/rtl/StrUtils.h"
 
+#include <vector>
+
 namespace url_detail {
 
 // Base cut after its last "/" ("/" when it holds none).
@@ -34,6 +36,34 @@ int FindOccurrence(std::string_view Pattern, std::string_view Text, int Count) {
         if (n == Count) return static_cast<int>(at) + 1;
         from = at + 1;
     }
+}
+
+std::string RemoveDotSegments(std::string_view Path) {
+    const auto query = Path.find('?');
+    const std::string_view path = Path.substr(0, query);
+    const bool rooted = !path.empty() && path[0] == '/';
+    std::vector<std::string_view> kept;
+    std::size_t from = rooted ? 1 : 0;
+    for (;;) {
+        const auto slash = path.find('/', from);
+        const std::string_view segment = path.substr(from, slash - from);
+        const bool last = slash == std::string_view::npos;
+        if (segment == "." || segment == "..") {
+            if (segment == ".." && !kept.empty()) kept.pop_back();
+            if (last) kept.emplace_back(); // "/a/.." names the folder "/"
+        } else {
+            kept.push_back(segment);
+        }
+        if (last) break;
+        from = slash + 1;
+    }
+    std::string result = rooted ? "/" : "";
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (i > 0) result += '/';
+        result += kept[i];
+    }
+    if (query != std::string_view::npos) result += Path.substr(query);
+    return result;
 }
 
 bool IsHexDigit(char Ch) {

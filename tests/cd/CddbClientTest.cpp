@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace cddb_client_test {
@@ -50,8 +51,13 @@ protected:
         cddb->EmailUser = "user@example.org";
         cddb->ClientName = "discgrab";
         cddb->ClientVersion = "2.0";
-        cddb->OnStatusMessage =
-            TStatusEvent([this](TObject*, const std::string& s) { statuses.push_back(s); }, this);
+        TCddb* client = cddb.get();
+        cddb->OnStatusMessage = TStatusEvent(
+            [this, client](TObject*, const std::string& s) {
+                statuses.push_back(s);
+                statusStates.push_back(client->RequestState());
+            },
+            this);
         cddb->OnMatch = TMatchEvent(
             [this](TObject*, const TMatchArray& m, int& rightOne) {
                 offered.clear();
@@ -78,6 +84,7 @@ protected:
     TSimulatedCDSystem sim;
     TCDDeviceSystemOverride override_;
     std::vector<std::string> statuses, offered;
+    std::vector<int> statusStates; // the request state each status was given in
     int choice = 0;
 };
 
@@ -152,11 +159,21 @@ TEST_F(CddbClient, NoMatchAndRepliesThatAreNotUsable) {
         {"403 Database entry is corrupt.\r\n", cddb_state::NoUsableMatch, "Database entry is corrupt"},
         {"409 No handshake.\r\n", cddb_state::NoUsableMatch, "No handshake"},
         {"2x0 not a code\r\n", cddb_state::NoUsableMatch, "Unexpected reply line: 2x0 not a code"},
-        {"500 Command syntax error.\r\n", cddb_state::QuerySent,
+        // Server errors end the query, so the lookup stops and says why.
+        {"500 Command syntax error.\r\n", cddb_state::NoUsableMatch,
          "Command syntax error, command unknown, command unimplemented"},
-        {"530 Server timeout.\r\n", cddb_state::QuerySent, "Server error, server timeout"},
+        {"530 Server timeout.\r\n", cddb_state::NoUsableMatch, "Server error, server timeout"},
+        {"402 Server error.\r\n", cddb_state::NoUsableMatch, "Server error"},
+        {"408 CGI environment error.\r\n", cddb_state::NoUsableMatch, "CGI environment error"},
         {"230 Bye.\r\n", cddb_state::NotConnected, "Command OK, connection will close"},
-        {"401 No such thing.\r\n", cddb_state::QuerySent, "Command OK, but cannot be performed"},
+        {"401 No such thing.\r\n", cddb_state::NoUsableMatch, "Command OK, but cannot be performed"},
+        // Replies that stop short end it too.
+        {"", cddb_state::NoUsableMatch, "The CD database sent an incomplete reply"},
+        {"Welcome to the server\r\n", cddb_state::NoUsableMatch, "The CD database sent an incomplete reply"},
+        {"211 Found inexact matches\r\nrock 11111111 A / B\r\n", cddb_state::NoUsableMatch,
+         "The CD database sent an incomplete reply"},
+        {"210 Found exact matches\r\nrock 11111111 A / B\r\n.extra\r\n", cddb_state::NoUsableMatch,
+         "The CD database sent an incomplete reply"},
         // A last line without its line end still counts.
         {"200 rock 530aab0d Some Title", cddb_state::MatchChosen, "Found exact match"},
     };
@@ -171,6 +188,9 @@ TEST_F(CddbClient, NoMatchAndRepliesThatAreNotUsable) {
         net_test::PumpFor(20);
         EXPECT_EQ(cddb->RequestState(), c.state) << c.body;
         EXPECT_TRUE(Saw(c.status)) << c.body;
+        // The owner learns the end with the state already set, as the lookup window reads it.
+        ASSERT_FALSE(statusStates.empty());
+        EXPECT_EQ(statusStates.back(), c.state) << c.body;
     }
 }
 
@@ -227,6 +247,13 @@ TEST_F(CddbClient, ReadFailuresAndUnexpectedEntryLines) {
         // A line an entry cannot hold fails the read, and the end mark after it does not undo that.
         {"210 rock 530aab0d follows\r\n# xmcd\r\nXYZ=1\r\n.\r\n", "Unexpected reply line: XYZ=1"},
         {"210 rock 530aab0d follows\r\n# xmcd\r\n.\r\n", "The entry is corrupt"},
+        {"402 Server error.\r\n", "Server error"},
+        {"500 Command syntax error.\r\n", "Command syntax error, command unknown, command unimplemented"},
+        // An entry that stops short is no entry read.
+        {"", "The CD database sent an incomplete entry"},
+        {"210 rock 530aab0d follows\r\n# xmcd\r\nDTITLE=A / B\r\n",
+         "The CD database sent an incomplete entry"},
+        {"210 rock 530aab0d follows\r\n# xmcd\r\n.hidden\r\n.\r\n", "Unexpected reply line: .hidden"},
     };
     for (const TCase& c : cases) {
         THttpTestServer server([&](int index, const std::string&) {
@@ -241,7 +268,59 @@ TEST_F(CddbClient, ReadFailuresAndUnexpectedEntryLines) {
         EXPECT_EQ(cddb->RequestState(), complete ? cddb_state::EntryRead : cddb_state::ReadFailed) << c.body;
         EXPECT_EQ(Saw("Entry read"), complete) << c.body;
         EXPECT_TRUE(Saw(c.status)) << c.body;
+        EXPECT_NE(std::find(statusStates.begin(), statusStates.end(),
+                            complete ? cddb_state::EntryRead : cddb_state::ReadFailed),
+                  statusStates.end())
+            << c.body;
     }
+}
+
+// An entry as a server at protocol level 5 sends it: Latin-1, values split over several lines where
+// they are long (a line may end in a blank, and a " / " may fall across the break), more after the
+// terminating ".".
+const std::string SplitLatin1Entry = "210 rock 0a1b2c0d CD database entry follows (until terminating `.')\r\n"
+                                     "# xmcd\r\n#\r\n# Track frame offsets:\r\n#\t150\r\n#\t15150\r\n#\r\n"
+                                     "# Disc length: 2733 seconds\r\n#\r\n# Revision: 1\r\n#\r\n"
+                                     "DISCID=0a1b2c0d\r\nDTITLE=Les Caf\xe9s /\r\nDTITLE= Something \r\n"
+                                     "DTITLE=Rather Long\r\nTTITLE0=Caf\xe9 \r\nTTITLE0=au lait\r\n"
+                                     "TTITLE1=Untitled\r\nEXTD=Recorded \r\nEXTD=live\r\nEXTT0=\r\nEXTT1=\r\n"
+                                     "PLAYORDER=\r\n.\r\nTTITLE1=Not part of the entry\r\n";
+
+TEST_F(CddbClient, EntryOverHttpIsJoinedSplitAndConverted) {
+    THttpTestServer server([](int index, const std::string&) {
+        // An exact match the server files under another disc's identifier.
+        return index == 0 ? Text("200 rock 0a1b2c0d Les Caf\xe9s / Something Rather Long\r\n")
+                          : Text(SplitLatin1Entry);
+    });
+    auto cddb = Client(server);
+    ASSERT_TRUE(Run(*cddb, &TCddb::Query));
+    EXPECT_EQ(offered, std::vector<std::string>{"rock 0a1b2c0d Les Caf\xC3\xA9s / Something Rather Long"});
+    ASSERT_TRUE(Run(*cddb, &TCddb::ReadEntry));
+    EXPECT_EQ(http_test::RequestLine(server.Requests().at(1).text).substr(0, 50),
+              "GET /~cddb/cddb.cgi?cmd=cddb+read+rock+0a1b2c0d&he");
+    EXPECT_EQ(cddb->RequestState(), cddb_state::EntryRead);
+    const TCDInfo& info = cddb->CDInfo();
+    EXPECT_EQ(info.Artist, "Les Caf\xC3\xA9s");
+    EXPECT_EQ(info.Title, "Something Rather Long");
+    EXPECT_EQ(info.TrackTitles[0], "Caf\xC3\xA9 au lait");
+    EXPECT_EQ(info.TrackTitles[1], "Untitled");
+    EXPECT_EQ(info.ExtendedData, "Recorded live");
+}
+
+// The greeting the server reads as "user host client version": four words, whatever the settings.
+TEST_F(CddbClient, GreetingHasFourWordsWithDefaultNamesAndAnAddressWithoutAt) {
+    THttpTestServer server([](int, const std::string&) { return Text("202 No match\r\n"); });
+    auto cddb = Client(server);
+    cddb->EmailUser = "someone";
+    cddb->ClientName = TCddb(nullptr).ClientName; // the component's own name
+    cddb->ClientVersion = "v0.1.76 Development";
+    ASSERT_TRUE(Run(*cddb, &TCddb::Query));
+    const std::string line = http_test::RequestLine(server.Requests().at(0).text);
+    const auto start = line.find("&hello=") + 7;
+    const std::string hello = line.substr(start, line.find('&', start) - start);
+    EXPECT_EQ(std::count(hello.begin(), hello.end(), '+'), 3) << hello;
+    EXPECT_EQ(hello.rfind("someone+", 0), 0u) << hello;
+    EXPECT_NE(hello.find("+v0%2E1%2E76%5FDevelopment"), std::string::npos) << hello;
 }
 
 TEST(CddbReplyLines, LineEndsZeroBytesAndTheLastLine) {

@@ -55,10 +55,39 @@ TEST(CddbText, EscapingAndTheGreeting) {
     EXPECT_EQ(CddbEscape("2.0"), "2%2E0");
     EXPECT_EQ(CddbEscape("a&b=c/d"), "a%26b%3Dc%2Fd");
     EXPECT_EQ(CddbEscape("\xC3\xA9"), "%C3%A9");
-    EXPECT_EQ(HelloUserText("user@example.org"), "user example.org");
-    EXPECT_EQ(HelloUserText("odd@name@host"), "odd@name host");
-    EXPECT_EQ(HelloUserText("nobody"), "");
-    EXPECT_EQ(CddbEscape(HelloUserText("user@example.org")), "user+example%2Eorg");
+    EXPECT_EQ(CddbEscape(HelloUserText("user@example.org", "pc")), "user+example%2Eorg");
+}
+
+// The server refuses a greeting whose user, host, client name or version is not one word each.
+TEST(CddbText, GreetingIsAlwaysAUserAndHostPairOfWords) {
+    const struct {
+        const char* email;
+        const char* greeting;
+    } cases[] = {
+        {"user@example.org", "user example.org"},
+        {"odd@name@host", "odd@name host"},
+        {"nobody", "nobody pc"},
+        {"", "anonymous pc"},
+        {"@example.org", "anonymous example.org"},
+        {"first last@my host", "first_last my_host"},
+        {"  user@  ", "user pc"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HelloUserText(c.email, "pc"), c.greeting) << c.email;
+    EXPECT_EQ(HelloUserText("nobody", ""), "nobody localhost");
+    EXPECT_EQ(HelloWord("OLVA CD database\tclient"), "OLVA_CD_database_client");
+    EXPECT_EQ(HelloWord("v0.1.76 Development"), "v0.1.76_Development");
+}
+
+TEST(CddbText, EntryTextIsConvertedFromLatin1UnlessAlreadyUtf8) {
+    EXPECT_EQ(EntryTextToUtf8("Caf\xe9"), "Caf\xC3\xA9");
+    EXPECT_EQ(EntryTextToUtf8("Caf\xC3\xA9"), "Caf\xC3\xA9");
+    EXPECT_EQ(EntryTextToUtf8("plain"), "plain");
+    EXPECT_EQ(EntryTextToUtf8("\xC3"), "\xC3\x83"); // a cut-off sequence is Latin-1
+    for (const char* bad : {"\xC3", "\xC0\x80", "\xED\xA0\x80", "\xF5\x80\x80\x80", "a\xE9b"})
+        EXPECT_FALSE(IsUtf8(bad)) << bad;
+    for (const char* good : {"", "abc", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xB5"})
+        EXPECT_TRUE(IsUtf8(good)) << good;
 }
 
 TEST(CddbText, ReadAddressChecks) {

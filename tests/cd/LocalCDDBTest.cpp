@@ -93,6 +93,69 @@ TEST(LocalCDDB, TitlesWithoutArtistSeparatorAndEscapes) {
     EXPECT_EQ(info.Title, "Album");
 }
 
+// The same entry as a file holds it: joined values keep their blanks, the disc title is split after
+// joining, and the text comes out in UTF-8 whether the file was written in Latin-1 or in UTF-8.
+TEST(LocalCDDB, DiscTitlesAndEncodings) {
+    struct TCase {
+        const char* name;
+        std::vector<std::string> titleLines; // DTITLE values
+        std::string track0;                  // TTITLE0 values, split at "|"
+        const char* artist;
+        const char* title;
+        const char* track;
+    };
+    const std::vector<TCase> cases{
+        {"separator across the break",
+         {"Some Artist /", " Some Album"},
+         "One",
+         "Some Artist",
+         "Some Album",
+         "One"},
+        {"no separator", {"Greatest Hits"}, "One", "Greatest Hits", "Greatest Hits", "One"},
+        {"no separator split", {"Greatest ", "Hits"}, "One", "Greatest Hits", "Greatest Hits", "One"},
+        {"blank at the end of a line",
+         {"A / Something ", "Rather Long"},
+         "Two |Words",
+         "A",
+         "Something Rather Long",
+         "Two Words"},
+        {"Latin-1",
+         {"Caf\xe9 / D\xe9j\xe0"},
+         "Na\xefve",
+         "Caf\xC3\xA9",
+         "D\xC3\xA9j\xC3\xA0",
+         "Na\xC3\xAFve"},
+        {"UTF-8 split inside a character",
+         {"Caf\xC3", "\xA9 / X"},
+         "\xE2\x82|\xAC",
+         "Caf\xC3\xA9",
+         "X",
+         "\xE2\x82\xAC"},
+        {"escape split over two lines", {"A / B\\", "tC"}, "x", "A", "B\tC", "x"},
+    };
+    for (const TCase& c : cases) {
+        std::vector<std::string> lines(Complete);
+        std::erase_if(lines, [](const std::string& l) {
+            return l.rfind("DTITLE", 0) == 0 || l.rfind("TTITLE0", 0) == 0;
+        });
+        auto at = lines.begin() + 10;
+        for (const std::string& t : c.titleLines)
+            at = lines.insert(at, "DTITLE=" + t) + 1;
+        std::string rest = c.track0;
+        for (std::size_t bar; (bar = rest.find('|')) != std::string::npos; rest.erase(0, bar + 1))
+            at = lines.insert(at, "TTITLE0=" + rest.substr(0, bar)) + 1;
+        lines.insert(at, "TTITLE0=" + rest);
+        TEntryArray entry;
+        std::copy(lines.begin(), lines.end(), entry.begin());
+        TLocalCDDB db;
+        TCDInfo info;
+        ASSERT_EQ(db.ParseEntry(info, entry), 0) << c.name;
+        EXPECT_EQ(info.Artist, c.artist) << c.name;
+        EXPECT_EQ(info.Title, c.title) << c.name;
+        EXPECT_EQ(info.TrackTitles[0], c.track) << c.name;
+    }
+}
+
 TEST(LocalCDDB, CorruptEntries) {
     struct TCase {
         const char* what;

@@ -183,6 +183,11 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenReplyCase{"NegativeLength", "HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\nabc",
                         httpErrBadLength},
         BrokenReplyCase{"TextLength", "HTTP/1.1 200 OK\r\nContent-Length: many\r\n\r\nabc", httpErrBadLength},
+        BrokenReplyCase{"HexLength", "HTTP/1.1 200 OK\r\nContent-Length: 0x5\r\n\r\nhello", httpErrBadLength},
+        BrokenReplyCase{"SignedLength", "HTTP/1.1 200 OK\r\nContent-Length: +5\r\n\r\nhello",
+                        httpErrBadLength},
+        BrokenReplyCase{"LengthWithSuffix", "HTTP/1.1 200 OK\r\nContent-Length: 5 bytes\r\n\r\nhello",
+                        httpErrBadLength},
         BrokenReplyCase{"HugeChunk",
                         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nFFFFFFFFFFFFFFFFFF\r\nab",
                         httpErrBadChunk},
@@ -243,6 +248,9 @@ TEST(HttpClient, OtherProtocolsAreNotImplemented) {
     ASSERT_TRUE(rec.Get("ftp://127.0.0.1:" + server.Port() + "/f"));
     EXPECT_EQ(rec.client.StatusCode(), 501);
     EXPECT_EQ(rec.client.ReasonPhrase(), "Protocol \"ftp\" not implemented");
+    // Not a success: the error says so too.
+    EXPECT_EQ(rec.doneError, httpErrBadProtocol);
+    EXPECT_EQ(server.Connections(), 0);
 }
 
 TEST(HttpClient, ExceptionsForBusyNothingToPostAndVersion) {

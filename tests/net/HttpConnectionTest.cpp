@@ -13,6 +13,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 using http_test::HeaderValue;
 using http_test::RequestLine;
@@ -227,7 +228,16 @@ TEST(HttpServerClosedKeptConnection, ThroughAProxyEveryStepArrives) {
     EXPECT_EQ(RequestLine(requests.back().text), "GET http://h/final HTTP/1.1");
 }
 
-TEST(HttpServerClosedKeptConnection, RequestTheServerDroppedUnansweredIsSentOnceMore) {
+struct DroppedRequestCase {
+    const char* name;
+    THttpRequest request;
+    bool sentAgain; // only a request that may be repeated safely goes out once more by itself
+};
+
+class HttpDroppedOnKeptConnection : public testing::TestWithParam<DroppedRequestCase> {};
+
+TEST_P(HttpDroppedOnKeptConnection, OnlyIdempotentRequestsAreSentOnceMore) {
+    const DroppedRequestCase& c = GetParam();
     THttpTestServer server([](int index, const std::string&) {
         if (index == 1) return TReply{"", true}; // read, then closed: its keep-alive time ran out
         return TReply{Response("200 OK", "", "reply " + std::to_string(index)), false};
@@ -238,18 +248,34 @@ TEST(HttpServerClosedKeptConnection, RequestTheServerDroppedUnansweredIsSentOnce
     body.Write("abc=123", 7);
     body.SetPosition(0);
     rec.client.SendStream = &body;
-    ASSERT_TRUE(rec.Run(httpPOST, server.Base() + "/form"));
+    ASSERT_TRUE(rec.Run(c.request, server.Base() + "/form"));
     body.SetPosition(0);
-    ASSERT_TRUE(rec.Run(httpPOST, server.Base() + "/form"));
-    EXPECT_EQ(rec.doneError, 0);
-    EXPECT_EQ(rec.Body(), "reply 0reply 2");
+    ASSERT_TRUE(rec.Run(c.request, server.Base() + "/form"));
     EXPECT_EQ(rec.doneCount, 2);
+    net_test::PumpFor(30);
     const auto requests = server.Requests();
-    ASSERT_EQ(requests.size(), 3u);
-    EXPECT_EQ(requests[1].connection, 0);
-    EXPECT_EQ(requests[2].connection, 1);
-    EXPECT_EQ(requests[2].text, requests[1].text); // the same request, body and all
+    if (c.sentAgain) {
+        EXPECT_EQ(rec.doneError, 0);
+        EXPECT_EQ(rec.Body(), "reply 0reply 2");
+        ASSERT_EQ(requests.size(), 3u);
+        EXPECT_EQ(requests[1].connection, 0);
+        EXPECT_EQ(requests[2].connection, 1);
+        EXPECT_EQ(requests[2].text, requests[1].text); // the same request, body and all
+    } else {
+        // The server may have acted on it: the owner learns it was cut off, and decides.
+        EXPECT_EQ(rec.doneError, httpErrTruncated);
+        EXPECT_EQ(rec.Body(), "reply 0");
+        EXPECT_EQ(requests.size(), 2u);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, HttpDroppedOnKeptConnection,
+                         testing::Values(DroppedRequestCase{"Get", httpGET, true},
+                                         DroppedRequestCase{"Put", httpPUT, true},
+                                         DroppedRequestCase{"Post", httpPOST, false}),
+                         [](const testing::TestParamInfo<DroppedRequestCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(HttpServerClosedKeptConnection, NewConnectionClosedUnansweredIsAnError) {
     THttpTestServer server([](int index, const std::string&) {
@@ -349,7 +375,9 @@ TEST(HttpTimeout, DefaultIsAFewTensOfSecondsAndZeroWaitsForEver) {
     THttpTestServer server([](int, const std::string&) { return TReply{"", false}; });
     TRecordingClient rec;
     EXPECT_EQ(rec.client.Timeout, 30000u);
+    EXPECT_EQ(rec.client.RequestTimeout, 120000u);
     rec.client.Timeout = 0;
+    rec.client.RequestTimeout = 0;
     rec.client.URL = server.Base() + "/";
     rec.client.GetASync();
     ASSERT_TRUE(net_test::PumpUntil([&] { return server.Requests().size() == 1; }));
@@ -360,3 +388,102 @@ TEST(HttpTimeout, DefaultIsAFewTensOfSecondsAndZeroWaitsForEver) {
     EXPECT_TRUE(net_test::PumpUntil([&] { return rec.doneCount == 1; }));
     EXPECT_EQ(rec.doneError, 3);
 }
+
+namespace {
+
+// A server that reads one request, sends Head at once, then Trickle one byte every 50 ms, and closes.
+class TTrickleServer {
+public:
+    TTrickleServer(std::string Head, std::string Trickle) {
+        FThread = std::thread([this, head = std::move(Head), trickle = std::move(Trickle)] {
+            const int fd = FListener.AcceptOne();
+            if (fd < 0) return;
+            std::string request;
+            while (request.find("\r\n\r\n") == std::string::npos) {
+                char buffer[1024];
+                const auto n = ::recv(fd, buffer, sizeof buffer, 0);
+                if (n <= 0) break;
+                request.append(buffer, static_cast<std::size_t>(n));
+            }
+            ::send(fd, head.data(), head.size(), MSG_NOSIGNAL);
+            for (char c : trickle) {
+                if (FStop) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                if (::send(fd, &c, 1, MSG_NOSIGNAL) != 1) break;
+            }
+            ::close(fd);
+        });
+    }
+    ~TTrickleServer() {
+        FStop = true;
+        ::shutdown(FListener.fd, SHUT_RDWR);
+        FThread.join();
+    }
+    std::string Base() const { return "http://127.0.0.1:" + FListener.PortText(); }
+
+private:
+    net_test::TPlainListener FListener;
+    std::atomic<bool> FStop{false};
+    std::thread FThread;
+};
+
+} // namespace
+
+// One byte every 50 ms keeps the silence time-out of two seconds from ever firing; only the whole
+// request's deadline ends a header that never finishes.
+TEST(HttpDeadline, TricklingHeaderEndsAtTheDeadline) {
+    TTrickleServer server("HTTP/1.1 200 OK\r\n", "X-Slow: " + std::string(200, 'z'));
+    TRecordingClient rec;
+    rec.client.Timeout = 2000;
+    rec.client.RequestTimeout = 400;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(rec.doneError, httpErrDeadline);
+    EXPECT_EQ(rec.client.StatusCode(), 404);
+    EXPECT_EQ(rec.client.ReasonPhrase(), "Request not completed within 400 ms");
+    EXPECT_EQ(rec.doneCount, 1);
+}
+
+TEST(HttpDeadline, SynchronousGetReturnsWithTheError) {
+    TTrickleServer server("HTTP/1.0 200 OK\r\n", "X-Slow: " + std::string(200, 'z'));
+    TRecordingClient rec;
+    rec.client.Timeout = 2000;
+    rec.client.RequestTimeout = 400;
+    rec.client.URL = server.Base() + "/";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SyncOutcome(rec.client), "404 Request not completed within 400 ms");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(rec.client.ErrCode(), httpErrDeadline);
+}
+
+struct TrickleBodyCase {
+    const char* name;
+    bool progressHandler;
+    WORD error;
+};
+
+class HttpDeadlineBody : public testing::TestWithParam<TrickleBodyCase> {};
+
+// A body whose progress the owner follows may take as long as it keeps coming; one that nobody follows
+// is part of the request the deadline bounds.
+TEST_P(HttpDeadlineBody, AppliesToTheBodyOnlyWithoutAProgressHandler) {
+    const std::string body(16, 'b');
+    TTrickleServer server("HTTP/1.1 200 OK\r\nContent-Length: 16\r\n\r\n", body);
+    TRecordingClient rec;
+    if (!GetParam().progressHandler) rec.client.OnDocData = nullptr;
+    rec.client.Timeout = 2000;
+    rec.client.RequestTimeout = 300; // the 16 bytes take about 800 ms
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_EQ(rec.doneError, GetParam().error);
+    if (GetParam().error == 0) {
+        EXPECT_EQ(rec.Body(), body);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HttpDeadlineBody,
+                         testing::Values(TrickleBodyCase{"FollowedByOnDocData", true, 0},
+                                         TrickleBodyCase{"IntoTheStreamOnly", false, httpErrDeadline}),
+                         [](const testing::TestParamInfo<TrickleBodyCase>& info) {
+                             return std::string(info.param.name);
+                         });

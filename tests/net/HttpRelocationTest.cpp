@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using http_test::HeaderValue;
 using http_test::RequestLine;
 using http_test::Response;
@@ -62,35 +64,69 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HttpRelocation,
     testing::Values(
         RelocationCase{"Moved301Absolute", "301 Moved", "1.1", "$/new", "/old", "GET /new HTTP/1.1", 1, 1},
-        RelocationCase{"Found302PathOn10", "302 Found", "1.0", "/other", "/old", "GET /other HTTP/1.0", 2, 2},
+        RelocationCase{"Found302PathOn10", "302 Found", "1.0", "/other", "/old", "GET /other HTTP/1.0", 2, 1},
         RelocationCase{"SeeOther303Relative", "303 See Other", "1.1", "b.html", "/dir/a.html?x=1",
                        "GET /dir/b.html HTTP/1.1", 1, 1},
         RelocationCase{"Temporary307Absolute10", "307 Temporary", "1.0", "$/t?q=2#frag", "/",
-                       "GET /t?q=2 HTTP/1.0", 2, 2}),
+                       "GET /t?q=2 HTTP/1.0", 2, 1},
+        RelocationCase{"DotSegmentsRelative", "302 Found", "1.1", "../up/./b.html?p=../x", "/dir/sub/a.html",
+                       "GET /dir/up/b.html?p=../x HTTP/1.1", 1, 1},
+        RelocationCase{"DotSegmentsAbsolutePath", "302 Found", "1.1", "/a/b/../../../c", "/",
+                       "GET /c HTTP/1.1", 1, 1},
+        RelocationCase{"DotSegmentsAbsoluteUrl", "301 Moved", "1.0", "$/x/./y/../z", "/", "GET /x/z HTTP/1.0",
+                       2, 1}),
     [](const testing::TestParamInfo<RelocationCase>& info) { return std::string(info.param.name); });
 
-TEST(HttpRelocationLimit, ExceededRelocationEndsWithTheRedirect) {
-    THttpTestServer server([](int index, const std::string&) {
-        return TReply{
-            Response("302 Found", "Location: /hop" + std::to_string(index) + "\r\n", "", "HTTP/1.0"), true};
-    });
+struct RelocationLimitCase {
+    const char* name;
+    const char* version; // of the client and the server: 1.0 closes after every reply
+    bool alternate;      // every hop goes to the other of two servers
+};
+
+class HttpRelocationLimit : public testing::TestWithParam<RelocationLimitCase> {};
+
+// Each followed Location counts once, whatever the connection does: five hops are followed and the
+// sixth Location is the one past the limit.
+TEST_P(HttpRelocationLimit, FiveHopsAreFollowedTheSixthEndsWithTheRedirect) {
+    const RelocationLimitCase& c = GetParam();
+    const std::string status = std::string("HTTP/") + c.version;
+    const bool close = std::string(c.version) == "1.0";
+    std::string bases[2];
+    auto script = [&](int, const std::string& request) {
+        const std::string line = RequestLine(request);
+        const int hop = line.find("/hop") == std::string::npos ? 0 : line[line.find("/hop") + 4] - '0' + 1;
+        const std::string next = (c.alternate ? bases[(hop + 1) % 2] : "") + "/hop" + std::to_string(hop);
+        return TReply{Response("302 Found", "Location: " + next + "\r\n", "", status), close};
+    };
+    THttpTestServer first(script), other(script);
+    bases[0] = first.Base();
+    bases[1] = other.Base();
     TRecordingClient rec;
+    rec.client.SetRequestVer(c.version);
     int exceeded = 0, countSeen = 0;
     rec.client.OnLocationChangeExceeded = [&](TObject*, int Count, bool& More) {
         ++exceeded;
         countSeen = Count;
         EXPECT_FALSE(More);
     };
-    ASSERT_TRUE(rec.Get(server.Base() + "/"));
-    // Every new connection counts twice: the third relocation passes the limit of five.
-    EXPECT_EQ(server.Requests().size(), 3u);
+    ASSERT_TRUE(rec.Get(first.Base() + "/"));
+    EXPECT_EQ(first.Requests().size() + other.Requests().size(), 6u);
     EXPECT_EQ(exceeded, 1);
     EXPECT_EQ(countSeen, 6);
     EXPECT_EQ(rec.client.StatusCode(), 302);
+    EXPECT_EQ(rec.doneError, 0);
     EXPECT_EQ(rec.doneCount, 1);
 }
 
-TEST(HttpRelocationLimit, FollowRelocationOffKeepsTheReply) {
+INSTANTIATE_TEST_SUITE_P(Cases, HttpRelocationLimit,
+                         testing::Values(RelocationLimitCase{"KeptConnection", "1.1", false},
+                                         RelocationLimitCase{"NewConnectionEachHop", "1.0", false},
+                                         RelocationLimitCase{"AnotherPortEachHop", "1.1", true}),
+                         [](const testing::TestParamInfo<RelocationLimitCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(HttpRelocationOff, FollowRelocationOffKeepsTheReply) {
     THttpTestServer server([](int, const std::string&) {
         return TReply{Response("302 Found", "Location: /x\r\n", "see /x"), false};
     });
@@ -394,4 +430,105 @@ TEST(HttpRelocationTarget, NetworkPathReferenceNamesAnotherServer) {
     EXPECT_EQ(HeaderValue(other.Requests()[0].text, "Host"), "127.0.0.1:" + other.Port());
     EXPECT_EQ(rec.client.Location(), "http://127.0.0.1:" + other.Port() + "/there?q=1");
     EXPECT_EQ(rec.Body(), "other server");
+}
+
+struct UnfollowableCase {
+    const char* name;
+    const char* location;
+};
+
+class HttpUnfollowableLocation : public testing::TestWithParam<UnfollowableCase> {};
+
+// A Location the client cannot speak ends the request with an error; it is never fetched as a path of
+// the current server.
+TEST_P(HttpUnfollowableLocation, EndsWithAClearError) {
+    THttpTestServer server([&](int, const std::string&) {
+        return TReply{
+            Response("302 Found", std::string("Location: ") + GetParam().location + "\r\n", "moved"), false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    ASSERT_TRUE(rec.Get(server.Base() + "/start"));
+    EXPECT_EQ(rec.doneError, httpErrBadProtocol);
+    EXPECT_NE(rec.client.ReasonPhrase().find(GetParam().location), std::string::npos)
+        << rec.client.ReasonPhrase();
+    EXPECT_EQ(rec.client.Location(), GetParam().location);
+    EXPECT_EQ(rec.docData, "");
+    net_test::PumpFor(30);
+    EXPECT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(rec.doneCount, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HttpUnfollowableLocation,
+                         testing::Values(UnfollowableCase{"Ftp", "ftp://host/x"},
+                                         UnfollowableCase{"Https", "https://127.0.0.1/secure"},
+                                         UnfollowableCase{"MailTo", "mailto:someone@example.org"}),
+                         [](const testing::TestParamInfo<UnfollowableCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct StepBodyCase {
+    const char* name;
+    std::string firstReply;
+    bool credentials;
+    std::string document; // what the owner receives through OnDocData and the stream
+    int requests;
+};
+
+class HttpStepBody : public testing::TestWithParam<StepBodyCase> {};
+
+// The body of a reply that is only a step on the way (a redirect that is followed, a challenge that is
+// answered) is read and dropped; the owner sees the document it asked for, and a step that is not taken
+// is the document.
+TEST_P(HttpStepBody, ReachesTheOwnerOnlyWhenItIsTheAnswer) {
+    const StepBodyCase& c = GetParam();
+    THttpTestServer server([&](int index, const std::string&) {
+        if (index == 0) return TReply{c.firstReply, false};
+        return TReply{Response("200 OK", "", "the document"), false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    if (c.credentials) {
+        rec.client.Username = "user";
+        rec.client.Password = "pass";
+    }
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_EQ(rec.docData, c.document);
+    EXPECT_EQ(rec.Body(), c.document);
+    EXPECT_EQ(std::count(rec.events.begin(), rec.events.end(), "docbegin"), 1);
+    EXPECT_EQ(std::count(rec.events.begin(), rec.events.end(), "docend"), 1);
+    EXPECT_EQ(static_cast<int>(server.Requests().size()), c.requests);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HttpStepBody,
+    testing::Values(
+        StepBodyCase{"FollowedRedirect", Response("302 Found", "Location: /b\r\n", "<p>moved</p>"), false,
+                     "the document", 2},
+        StepBodyCase{"FollowedChunkedRedirect",
+                     "HTTP/1.1 301 Moved\r\nLocation: /b\r\nTransfer-Encoding: chunked\r\n\r\n"
+                     "5\r\nmoved\r\n0\r\n\r\n",
+                     false, "the document", 2},
+        StepBodyCase{"AnsweredChallenge",
+                     Response("401 Unauthorized", "WWW-Authenticate: Basic realm=\"r\"\r\n", "<p>log in</p>"),
+                     true, "the document", 2},
+        StepBodyCase{"ChallengeWithoutCredentials",
+                     Response("401 Unauthorized", "WWW-Authenticate: Basic realm=\"r\"\r\n", "<p>log in</p>"),
+                     false, "<p>log in</p>", 1}),
+    [](const testing::TestParamInfo<StepBodyCase>& info) { return std::string(info.param.name); });
+
+TEST(HttpStepBody, RedirectPastTheLimitIsTheDocument) {
+    THttpTestServer server([](int index, const std::string&) {
+        return TReply{Response("302 Found", "Location: /next" + std::to_string(index) + "\r\n",
+                               "page " + std::to_string(index)),
+                      false};
+    });
+    TRecordingClient rec;
+    rec.client.SetRequestVer("1.1");
+    rec.client.LocationChangeMaxCount = 1;
+    ASSERT_TRUE(rec.Get(server.Base() + "/"));
+    EXPECT_EQ(server.Requests().size(), 2u);
+    EXPECT_EQ(rec.client.StatusCode(), 302);
+    EXPECT_EQ(rec.docData, "page 1");
+    EXPECT_EQ(rec.Body(), "page 1");
 }

@@ -198,25 +198,99 @@ TEST(SmtpClient, OpenWithAuthenticationFailsWhenEhloIsRefused) {
     EXPECT_EQ(server.Received(), "EHLO my_host\r\n");
 }
 
-TEST(SmtpClient, RecipientErrorsAskTheOwner) {
+struct RecipientCase {
+    const char* name;
+    std::vector<const char*> recipients;
+    TSmtpRcptToErrorAction action; // the owner's answer to every refusal
+    std::vector<std::string> asked;
+    WORD result;
+    const char* commands; // the RCPT commands the server saw, without "RCPT TO:"
+};
+
+class SmtpRecipientErrors : public testing::TestWithParam<RecipientCase> {};
+
+// "bad" is always refused, "good" taken, and "flaky" refused once then taken.
+TEST_P(SmtpRecipientErrors, EveryRefusalIsPutToTheOwner) {
+    const RecipientCase& c = GetParam();
+    bool flakySeen = false;
+    TSmtpTestServer server("220 ready\r\n", [&](const std::string& cmd) {
+        if (cmd == "RCPT TO:<bad@x>") return std::string("550 no such user\r\n");
+        if (cmd == "RCPT TO:<flaky@x>" && !flakySeen) {
+            flakySeen = true;
+            return std::string("450 try again\r\n");
+        }
+        return DefaultReply(cmd);
+    });
+    SmtpRun run(server.Port());
+    for (const char* r : c.recipients)
+        run.cli.RcptName().Add(r);
+    std::vector<std::string> asked;
+    run.cli.OnRcptToError = [&](TObject*, WORD Error, int Index, TSmtpRcptToErrorAction& Action) {
+        asked.push_back(std::to_string(Error) + "@" + std::to_string(Index));
+        Action = c.action;
+    };
+    EXPECT_EQ(run.Run([&] { run.cli.Connect(); }), 0);
+    EXPECT_EQ(run.Run([&] { run.cli.RcptTo(); }), c.result);
+    EXPECT_EQ(run.lastRq, smtpRcptTo);
+    EXPECT_EQ(asked, c.asked);
+    std::string seen = server.Received(), commands;
+    for (std::size_t at; (at = seen.find("RCPT TO:")) != std::string::npos; seen.erase(0, at + 8))
+        commands += (commands.empty() ? "" : " ") + seen.substr(at + 8, seen.find("\r\n", at) - at - 8);
+    EXPECT_EQ(commands, c.commands);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SmtpRecipientErrors,
+    testing::Values(
+        RecipientCase{
+            "FirstRefusedIgnored", {"bad@x", "good@x"}, srteIgnore, {"550@0"}, 0, "<bad@x> <good@x>"},
+        RecipientCase{
+            "LastRefusedIgnored", {"good@x", "bad@x"}, srteIgnore, {"550@1"}, 0, "<good@x> <bad@x>"},
+        RecipientCase{"OnlyRecipientRefused", {"bad@x"}, srteIgnore, {"550@0"}, 550, "<bad@x>"},
+        RecipientCase{"AllRefusedIgnored",
+                      {"bad@x", "bad@x", "bad@x"},
+                      srteIgnore,
+                      {"550@0", "550@1", "550@2"},
+                      550,
+                      "<bad@x> <bad@x> <bad@x>"},
+        RecipientCase{
+            "LastRefusedAborts", {"good@x", "bad@x"}, srteAbort, {"550@1"}, 550, "<good@x> <bad@x>"},
+        RecipientCase{
+            "LastRetried", {"good@x", "flaky@x"}, srteRetry, {"450@1"}, 0, "<good@x> <flaky@x> <flaky@x>"}),
+    [](const testing::TestParamInfo<RecipientCase>& info) { return std::string(info.param.name); });
+
+TEST(SmtpClient, WithoutAHandlerTheFirstRefusalEndsTheRequest) {
     TSmtpTestServer server("220 ready\r\n", [](const std::string& c) {
         if (c == "RCPT TO:<bad@x>") return std::string("550 no such user\r\n");
         return DefaultReply(c);
     });
     SmtpRun run(server.Port());
-    run.Recipients({"bad@x", "good@x"});
-    std::vector<std::string> asked;
-    run.cli.OnRcptToError = [&](TObject*, WORD Error, int Index, TSmtpRcptToErrorAction& Action) {
-        asked.push_back(std::to_string(Error) + "@" + std::to_string(Index));
+    run.Recipients({"good@x", "bad@x", "good@x"});
+    EXPECT_EQ(run.Run([&] { run.cli.Connect(); }), 0);
+    EXPECT_EQ(run.Run([&] { run.cli.RcptTo(); }), 550);
+    net_test::PumpFor(30);
+    EXPECT_EQ(server.Received(), "RCPT TO:<good@x>\r\nRCPT TO:<bad@x>\r\n");
+}
+
+TEST(SmtpClient, MailWithTheLastRecipientRefusedAndIgnoredStillSends) {
+    TSmtpTestServer server("220 ready\r\n", [](const std::string& c) {
+        if (c == "RCPT TO:<bad@x>") return std::string("550 no such user\r\n");
+        return DefaultReply(c);
+    });
+    SmtpRun run(server.Port());
+    run.cli.FromName = "me@x";
+    run.Recipients({"good@x", "bad@x"});
+    run.cli.OwnHeaders = true;
+    run.cli.MailMessage().Add("Subject: s");
+    int asked = 0;
+    run.cli.OnRcptToError = [&](TObject*, WORD, int, TSmtpRcptToErrorAction& Action) {
+        ++asked;
         Action = srteIgnore;
     };
     EXPECT_EQ(run.Run([&] { run.cli.Connect(); }), 0);
-    EXPECT_EQ(run.Run([&] { run.cli.RcptTo(); }), 0);
-    EXPECT_EQ(asked, std::vector<std::string>{"550@0"});
-    // Without a handler the first failure ends the request.
-    run.cli.OnRcptToError = nullptr;
-    EXPECT_EQ(run.Run([&] { run.cli.RcptTo(); }), 550);
-    EXPECT_EQ(server.Received(), "RCPT TO:<bad@x>\r\nRCPT TO:<good@x>\r\nRCPT TO:<bad@x>\r\n");
+    EXPECT_EQ(run.Run([&] { run.cli.Mail(); }), 0);
+    EXPECT_EQ(asked, 1);
+    EXPECT_NE(server.Received().find("DATA\r\n"), std::string::npos);
 }
 
 TEST(SmtpClient, FailedMailFromSkipsTheRest) {

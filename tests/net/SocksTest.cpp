@@ -1,5 +1,7 @@
+#include "net/HttpProt.h"
 #include "net/NetExceptions.h"
 #include "net/SocksWSocket.h"
+#include "platform/rtl/MemoryStream.h"
 #include "tests/net/SocketTestSupport.h"
 #include "tests/net/TestHex.h"
 #include "tests/net/TestResolver.h"
@@ -198,3 +200,51 @@ TEST(Socks, Level4TargetThatCannotBeResolvedIsReportedWithoutConnecting) {
     proxy.Join();
     EXPECT_EQ(proxy.received[0], "");
 }
+
+struct HttpSocksCase {
+    const char* name;
+    const char* level;
+    std::vector<net_test::TScriptedPeer::Step> negotiation; // up to the proxy's grant
+    std::string connectRequest;                             // what the proxy must see asking for the target
+};
+
+class HttpThroughSocks : public testing::TestWithParam<HttpSocksCase> {};
+
+// Through SOCKS 4A and 5 the proxy is given the server's name: it may resolve names this host cannot
+// (here: none at all), and the client never looks the name up itself.
+TEST_P(HttpThroughSocks, SendsTheServerNameToTheProxy) {
+    const HttpSocksCase& c = GetParam();
+    net_test::TResolverScope scope; // knows no names
+    std::vector<Step> script = c.negotiation;
+    script.push_back({1, "HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nok"});
+    net_test::TScriptedPeer proxy(script, true);
+    THttpCli client(nullptr);
+    TMemoryStream received;
+    client.RcvdStream = &received;
+    int done = 0;
+    client.OnRequestDone = [&](TObject*, THttpRequest, WORD) { ++done; };
+    client.SocksServer = "127.0.0.1";
+    client.SocksPort = proxy.PortText();
+    client.SocksLevel = c.level;
+    client.URL = "http://far.example/doc";
+    client.GetASync();
+    ASSERT_TRUE(PumpUntil([&] { return done == 1; }));
+    proxy.Join();
+    EXPECT_EQ(client.ErrCode(), 0) << client.ReasonPhrase();
+    EXPECT_EQ(client.StatusCode(), 200);
+    EXPECT_EQ(std::string(static_cast<const char*>(received.Memory()), 2), "ok");
+    ASSERT_GE(proxy.received.size(), c.negotiation.size());
+    EXPECT_EQ(Hex(proxy.received[c.negotiation.size() - 1]), Hex(c.connectRequest));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HttpThroughSocks,
+    testing::Values(HttpSocksCase{"Level5",
+                                  "5",
+                                  {{3, Bytes({5, 0})}, {18, Bytes({5, 0, 0, 1, 10, 1, 2, 3, 0, 80})}},
+                                  Bytes({5, 1, 0, 3, 11}) + "far.example" + Bytes({0, 80})},
+                    HttpSocksCase{"Level4A",
+                                  "4A",
+                                  {{21, Bytes({0, 0x5A, 0, 0, 0, 0, 0, 0})}},
+                                  Bytes({4, 1, 0, 80, 0, 0, 0, 1, 0}) + "far.example" + Bytes({0})}),
+    [](const testing::TestParamInfo<HttpSocksCase>& info) { return std::string(info.param.name); });

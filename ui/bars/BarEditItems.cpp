@@ -1,11 +1,13 @@
 #include "ui/bars/BarEditItems.h"
 
+#include "platform/gdi/GdiDC.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/Screen.h"
+#include "platform/vcl/WinControl.h"
 #include "platform/win/WinMetrics.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
@@ -13,6 +15,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
+#include "ui/bars/itemcontrols/EditControls.h"
 
 #include <algorithm>
 
@@ -126,6 +129,19 @@ void TCustomovBarCombo::DropDown(int X, int Y) {
 void TCustomovBarCombo::CloseUp() {
     if (HWND window = GetDropDownWindow()) ShowWindow(window, SW_HIDE);
     OnCloseUp(this);
+}
+
+void TCustomovBarCombo::ApplyEditStyleToWindow(TWinControl* AControl) {
+    TovBarItemLink* link = GetActiveItemLink();
+    auto* edit = link != nullptr ? dynamic_cast<TovBarCustomEditControl*>(link->Control()) : nullptr;
+    if (AControl == nullptr || edit == nullptr) return;
+    const LOGFONT font = edit->EditLogFont();
+    // The font adopts the handle (and frees it).
+    if (font.lfFaceName[0] != '\0') AControl->Font()->SetHandle(CreateFontIndirect(&font));
+    TColor text = clWindowText, back = clWindow;
+    edit->GetEditColors(text, back);
+    AControl->Font()->SetColor(text);
+    AControl->SetColor(back);
 }
 
 // ---- TovBarCustomCombo

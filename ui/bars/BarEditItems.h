@@ -9,6 +9,7 @@
 
 class TStringList;
 class TFont;
+class TWinControl;
 
 class TovBarWindowItem : public TovBarItem {
 public:
@@ -86,6 +87,9 @@ public:
     virtual HWND GetDropDownWindow();
     virtual void DropDown(int X, int Y);
     virtual void CloseUp();
+    // The drop-down window control takes the font of the active link's edit and the edit colours its
+    // painter gives, so what drops down reads as part of the combo. Nothing without an active link.
+    void ApplyEditStyleToWindow(TWinControl* AControl);
     // An edit entry with a drop-down button.
     void DrawCustomizingImage(TCanvas* ACanvas, const TRect& ARect, bool ASelected) override;
 };

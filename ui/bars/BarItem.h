@@ -162,6 +162,10 @@ public:
     virtual TovBarItemLinks* LinksOf() const { return nullptr; }
     virtual bool CanClick(TovBarItemLink* ALink = nullptr) const { return GetEnabled(); }
     virtual bool CanBeVisible() const { return true; }
+    // Items that put a window of the form on a bar answer True; a control that showed that window tells
+    // the item when it goes, so the window is taken off the bar before the bar's window is destroyed.
+    virtual bool HostsControl() const { return false; }
+    virtual void HideHostedControl(TovBarItemControl* AControl) {}
     virtual bool CanMergeWith(TovBarItem* AItem) const { return false; }
     virtual bool IsShortCut(TShortCut AShortCut);
     virtual bool IsHotImageAssigned() const { return false; }

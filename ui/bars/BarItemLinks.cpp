@@ -497,6 +497,18 @@ TovBarItemLinks::~TovBarItemLinks() {
     Clear();
 }
 
+TovBarInternalItemLinks::TovBarInternalItemLinks(TovBarManager* AManager, IovBarControl* ABarControl,
+                                                 TObject* AOwnerObject)
+    : TovBarItemLinks(AManager, &FOwnerFace), FOwnerFace(this, AOwnerObject) {
+    NoDesignerNotification = true;
+    SetBarControl(ABarControl);
+}
+
+TovBarInternalItemLinks::~TovBarInternalItemLinks() {
+    // The window belongs to whoever made these links: only its item controls go.
+    SetBarControl(nullptr);
+}
+
 void TovBarItemLinks::ConnectBarControl() {
     if (FBarControl != nullptr || FOwner == nullptr) return;
     SetBarControl(FOwner->CreateBarControl());

@@ -301,5 +301,36 @@ public:
     bool IsMenu() const override { return true; }
 };
 
+// The links of a bar window that makes its own entries (an internal menu): bound to that window, which
+// is also what they belong to; they take any item, have no images of their own, connect nothing and
+// never free the window.
+class TovBarInternalItemLinks : public TovBarItemLinks {
+public:
+    TovBarInternalItemLinks(TovBarManager* AManager, IovBarControl* ABarControl, TObject* AOwnerObject);
+    ~TovBarInternalItemLinks() override;
+    void ConnectBarControl() override {}
+    bool IsMenu() const override { return true; }
+
+private:
+    class TOwnerFace : public IovBarLinksOwner {
+    public:
+        TOwnerFace(TovBarInternalItemLinks* ALinks, TObject* AOwnerObject)
+            : FLinks(ALinks), FOwnerObject(AOwnerObject) {}
+        bool CanContainItem(TovBarItem*, std::string& AErrorText) override {
+            AErrorText.clear();
+            return true;
+        }
+        IovBarControl* CreateBarControl() override { return FLinks->BarControl(); }
+        TCustomImageList* ImageListOf() override { return nullptr; }
+        TObject* OwnerObject() override { return FOwnerObject; }
+        TovBarItemLinks* LinksOf() override { return FLinks; }
+
+    private:
+        TovBarInternalItemLinks* FLinks;
+        TObject* FOwnerObject;
+    };
+    TOwnerFace FOwnerFace;
+};
+
 // The accelerator character of a caption (after a single "&"), 0 when there is none.
 char ovBarAccelChar(const std::string& ACaption);

@@ -288,3 +288,36 @@ TEST(ComponentListTest, ReportsChangesAndForgetsFreedComponents) {
 }
 
 } // namespace
+
+#include "ui/core/base/InterfacedCollectionItem.h"
+
+namespace {
+
+class IToolbarHolder {
+public:
+    virtual ~IToolbarHolder() = default;
+    virtual int ToolbarNumber() = 0;
+};
+
+class HolderItem : public TuiInterfacedCollectionItem, public IToolbarHolder {
+public:
+    using TuiInterfacedCollectionItem::TuiInterfacedCollectionItem;
+    int ToolbarNumber() override { return 7; }
+};
+
+TEST(InterfacedCollectionItemTest, AnswersItsInterfacesAndItsCollectionsOwner) {
+    TComponent tab(nullptr);
+    TOwnedCollection groups(&tab, CollectionItemClass<HolderItem>());
+    TCollectionItem* item = groups.Add();
+    // Callers hold the item by its collection type and ask it for what it implements.
+    auto* holder = dynamic_cast<IToolbarHolder*>(item);
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->ToolbarNumber(), 7);
+    EXPECT_EQ(static_cast<HolderItem*>(item)->OwnerObject(), &tab);
+    TCollection loose(CollectionItemClass<HolderItem>());
+    EXPECT_EQ(static_cast<HolderItem*>(loose.Add())->OwnerObject(), nullptr);
+    HolderItem alone(nullptr);
+    EXPECT_EQ(alone.OwnerObject(), nullptr);
+}
+
+} // namespace

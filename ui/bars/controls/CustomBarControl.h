@@ -437,6 +437,7 @@ protected:
     virtual void DoWindowPosChanged() {}
     // Refreshes the client rectangle from the window and lays out again.
     void UpdateClientRect();
+    // The view info's class (menus, galleries): made at the first layout.
     virtual std::unique_ptr<TCustomovBarControlViewInfo> CreateViewInfo();
     // Item controls of the links are made and freed by the links themselves.
     void ForEachLinkControl(void (*AAction)(TovBarItemLink*));
@@ -478,6 +479,7 @@ protected:
     unsigned FState = 0;
     int FLockCount = 0;
     std::unique_ptr<TCustomovBarControlViewInfo> FViewInfo;
+    bool FViewInfoOfClass = false;
     TRect FItemsRect{0, 0, 0, 0};
     TRect FVisibleItemsRect{0, 0, 0, 0};
     HBRUSH FCurrentBackgroundBrush = nullptr;
@@ -508,6 +510,8 @@ protected:
     std::vector<TExpandedContainer> FExpandedContainers;
     // Tells the bar when the mouse has left its window.
     std::unique_ptr<IuiMouseTrackingCaller> FMouseTracker;
+    // Links a bar makes for itself (internal menus): they outlive the destructor's work on the links.
+    std::unique_ptr<TovBarItemLinks> FOwnItemLinks;
 
 private:
     static LRESULT MainWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);

@@ -110,6 +110,12 @@ int TCustomovBarControl::GetBeginGroupOffset(TovBarItemLink* ALink) const {
 }
 
 void TCustomovBarControl::RecalcViewInfo() {
+    // The constructor can only make the base view info: the class the control asks for takes its place
+    // at the first layout, before anything was listed in it.
+    if (!FViewInfoOfClass) {
+        FViewInfo = CreateViewInfo();
+        FViewInfoOfClass = true;
+    }
     if (FLockCount > 0 || !FViewInfo) return;
     FViewInfo->ComputeLayout();
 }

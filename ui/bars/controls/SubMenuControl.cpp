@@ -4,6 +4,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/controls/SubMenuControlAnimation.h"
+#include "ui/bars/controls/SubMenuControlViewInfo.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 
@@ -21,6 +22,10 @@ TovBarSubMenuControl::TovBarSubMenuControl(TovBarManager* AManager)
     TovBarBehaviorOptions options;
     options.Include(bboKeepSelection);
     SetBehaviorOptions(options);
+}
+
+std::unique_ptr<TCustomovBarControlViewInfo> TovBarSubMenuControl::CreateViewInfo() {
+    return std::make_unique<TovBarSubMenuControlViewInfo>(this);
 }
 
 TovBarBehaviorOptions TovBarSubMenuControl::GetBehaviorOptions() const {
@@ -86,16 +91,24 @@ int TovBarSubMenuControl::GetDetachCaptionAreaHeight() const {
     return painter->SubMenuControlDetachCaptionHeight(GetDetachCaptionHeight());
 }
 
-TPoint TovBarSubMenuControl::GetClientOffset() const {
+void TovBarSubMenuControl::GetBorders(bool AWithDetachCaption, TRect& R) const {
     TovBarPainter* painter = GetPainter();
     const int border = painter != nullptr ? painter->SubMenuControlBorderSize() : 0;
-    return TPoint{border, border + GetDetachCaptionAreaHeight()};
+    R = TRect{border, border, border, border};
+    if (AWithDetachCaption) R.top += GetDetachCaptionAreaHeight();
+}
+
+TPoint TovBarSubMenuControl::GetClientOffset() const {
+    TRect borders{};
+    GetBorders(true, borders);
+    return TPoint{borders.left, borders.top};
 }
 
 TRect TovBarSubMenuControl::GetWindowRectLocal() const {
-    const TPoint offset = GetClientOffset();
-    return TRect{0, 0, uiWidthOfRect(FClientRect) + 2 * offset.x,
-                 uiHeightOfRect(FClientRect) + offset.y + offset.x};
+    TRect borders{};
+    GetBorders(true, borders);
+    return TRect{0, 0, uiWidthOfRect(FClientRect) + borders.left + borders.right,
+                 uiHeightOfRect(FClientRect) + borders.top + borders.bottom};
 }
 
 TRect TovBarSubMenuControl::GetDetachCaptionRect() const {
@@ -113,9 +126,7 @@ HBRUSH TovBarSubMenuControl::GetFrameBrush() const {
 }
 
 int TovBarSubMenuControl::GetTopOffset() const {
-    TovBarPainter* painter = GetPainter();
-    const int border = painter != nullptr ? painter->SubMenuControlBorderSize() : 0;
-    return border + GetDetachCaptionAreaHeight();
+    return GetClientOffset().y;
 }
 
 void TovBarSubMenuControl::MoveTo(const TPoint& AScreenPoint) {

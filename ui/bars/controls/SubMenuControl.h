@@ -62,7 +62,10 @@ public:
     int GetDetachCaptionAreaHeight() const;
     // In window coordinates: the band at the top of the frame.
     TRect GetDetachCaptionRect() const;
-    // The window around the client: the frame on every side and the detach caption area at the top.
+    // The frame's width on each side (the painter's border size); with AWithDetachCaption the top also
+    // holds the detach caption area. Menus with bands of their own (a gallery's grip) add them here.
+    virtual void GetBorders(bool AWithDetachCaption, TRect& R) const;
+    // The window around the client: the borders with the detach caption area.
     TRect GetWindowRectLocal() const;
     TPoint GetClientOffset() const;
 
@@ -103,6 +106,12 @@ public:
     virtual TSize CalcMenuSize();
     // Widest item and summed heights from the top index.
     virtual void CalcContentSize(TSize& ASize);
+    // Asked once the menu is placed: a child item control may want the menu at another size (ASize,
+    // True); the menu is then placed again at that size. The base wants nothing.
+    virtual bool AdjustSizeByChildItemControl(TSize& ASize) {
+        ASize = TSize{0, 0};
+        return false;
+    }
     int MinWidth() const { return FMinWidth; }
     void SetMinWidth(int AValue) { FMinWidth = AValue; }
     // The item control under a client point, or null.
@@ -194,6 +203,7 @@ public:
 
 protected:
     void DoCloseUp() override;
+    std::unique_ptr<TCustomovBarControlViewInfo> CreateViewInfo() override;
     virtual void CreateMenuWindow();
     virtual void DestroyMenuWindow();
     virtual void ShowMenuWindow();

@@ -8,6 +8,7 @@
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
+#include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/painting/BarPainter.h"
 #include "ui/core/base/Geometry.h"
 
@@ -70,9 +71,10 @@ TSize TovBarSubMenuControl::CalcMenuSize() {
     }
     TRect offsets{0, 0, 0, 0};
     if (painter != nullptr) painter->SubMenuControlGetContentOffsets(offsets);
-    const TPoint frame = GetClientOffset();
-    TSize size{content.cx + offsets.left + offsets.right + GetBarSize() + 2 * frame.x,
-               content.cy + offsets.top + offsets.bottom + frame.y + frame.x};
+    TRect borders{};
+    GetBorders(true, borders);
+    TSize size{content.cx + offsets.left + offsets.right + GetBarSize() + borders.left + borders.right,
+               content.cy + offsets.top + offsets.bottom + borders.top + borders.bottom};
     size.cx = std::max(size.cx, FMinWidth);
     return size;
 }
@@ -127,6 +129,7 @@ void TovBarSubMenuControl::CalcLayout() {
     }
     FItemLinks->EndCalcItemRects();
     FPlacedCount = placed;
+    RecalcViewInfo();
 }
 
 bool TovBarSubMenuControl::CanScrollDown() const {
@@ -134,13 +137,10 @@ bool TovBarSubMenuControl::CanScrollDown() const {
 }
 
 TovBarItemControl* TovBarSubMenuControl::ItemControlAt(const TPoint& AClientPoint) const {
-    if (FItemLinks == nullptr) return nullptr;
-    for (int i = 0; i < FItemLinks->VisibleItemCount(); ++i) {
-        TovBarItemLink* link = FItemLinks->VisibleItems(i);
-        const TRect& r = link->ItemRect;
-        if (r.bottom > r.top && AClientPoint.x >= r.left && AClientPoint.x < r.right &&
-            AClientPoint.y >= r.top && AClientPoint.y < r.bottom)
-            return link->Control();
+    if (FViewInfo == nullptr) return nullptr;
+    for (int i = 0; i < FViewInfo->ItemControlCount(); ++i) {
+        TovBarItemControl* control = FViewInfo->ItemControlAt(i);
+        if (uiIsPointInRect(control->GetBoundsRect(), AClientPoint)) return control;
     }
     return nullptr;
 }

@@ -14,6 +14,7 @@
 #include "ui/bars/BarItemLinks.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
+#include "ui/bars/controls/CustomBarControlViewInfo.h"
 #include "ui/bars/controls/SubMenuControlAnimation.h"
 #include "ui/bars/controls/SubMenuControlPlacement.h"
 #include "ui/bars/controls/SubMenuControlTimers.h"
@@ -214,14 +215,31 @@ void TovBarSubMenuControl::CalcPosition(TSize ASize, bool& AFlippedX, bool& AFli
     AFlippedX = placement.FlippedX;
     AFlippedY = placement.FlippedY;
     PlaceWindow(placement.Bounds);
+    // A child item control (a gallery) may want the placed menu bigger: placed once more at that size,
+    // the flips of both runs combined.
+    if (FSizeAdjustLock) return;
+    TSize adjusted{0, 0};
+    if (!AdjustSizeByChildItemControl(adjusted)) return;
+    FSizeAdjustLock = true;
+    bool flippedX = false, flippedY = false;
+    try {
+        CalcPosition(adjusted, flippedX, flippedY);
+    } catch (...) {
+        FSizeAdjustLock = false;
+        throw;
+    }
+    FSizeAdjustLock = false;
+    AFlippedX = AFlippedX != flippedX;
+    AFlippedY = AFlippedY != flippedY;
 }
 
 void TovBarSubMenuControl::PlaceWindow(const TRect& ABounds) {
     FPosition = TPoint{ABounds.left, ABounds.top};
-    const TPoint offset = GetClientOffset();
-    FScreenOrigin = TPoint{ABounds.left + offset.x, ABounds.top + offset.y};
-    FClientRect = TRect{0, 0, std::max(uiWidthOfRect(ABounds) - 2 * offset.x, 0),
-                        std::max(uiHeightOfRect(ABounds) - offset.y - offset.x, 0)};
+    TRect borders{};
+    GetBorders(true, borders);
+    FScreenOrigin = TPoint{ABounds.left + borders.left, ABounds.top + borders.top};
+    FClientRect = TRect{0, 0, std::max(uiWidthOfRect(ABounds) - borders.left - borders.right, 0),
+                        std::max(uiHeightOfRect(ABounds) - borders.top - borders.bottom, 0)};
     if (FHandle != nullptr)
         ::SetWindowPos(FHandle, nullptr, ABounds.left, ABounds.top, uiWidthOfRect(ABounds),
                        uiHeightOfRect(ABounds), SWP_NOACTIVATE | SWP_NOZORDER);
@@ -323,17 +341,15 @@ void TovBarSubMenuControl::PaintClient(TuiCanvas* ACanvas) {
     if (TFont* font = GetFont()) ACanvas->Font()->Assign(font);
     HDC dc = ACanvas->Handle();
     FillBackground(dc, FClientRect, clNone, GetBackgroundBrush());
-    const int count = FItemLinks->VisibleItemCount();
-    for (int i = FTopIndex; i < count; ++i) {
-        TovBarItemLink* link = FItemLinks->VisibleItems(i);
-        TovBarItemControl* control = link->Control();
-        if (control == nullptr || link->ItemRect.bottom <= link->ItemRect.top) continue;
-        if (link->BeginGroup() && i > FTopIndex) {
+    for (int i = 0; FViewInfo != nullptr && i < FViewInfo->ItemControlCount(); ++i) {
+        TovBarItemControl* control = FViewInfo->ItemControlAt(i);
+        int separator = -1;
+        if (FViewInfo->FindSeparatorOfItemControl(control, separator)) {
             TRect group{};
-            painter->SubMenuControlGetBeginGroupRect(this, control, group, link->ItemRect);
+            FViewInfo->GetSeparatorInfo(separator, group);
             painter->SubMenuControlDrawBeginGroup(this, control, group, dc);
         }
-        control->Paint(ACanvas, link->ItemRect, iptMenu);
+        control->Paint(ACanvas, control->GetBoundsRect(), iptMenu);
     }
     if (CanScrollUp()) painter->SubMenuControlDrawScrollButton(this, ACanvas, false);
     if (CanScrollDown()) painter->SubMenuControlDrawScrollButton(this, ACanvas, true);
@@ -364,13 +380,14 @@ void TovBarSubMenuControl::MenuWndProc(TMessage& AMessage) {
     const bool animating = FAnimation && FAnimation->Running();
     switch (AMessage.Msg) {
     case WM_NCCALCSIZE: {
-        const TPoint offset = GetClientOffset();
+        TRect borders{};
+        GetBorders(true, borders);
         RECT* r = AMessage.WParam != 0 ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(AMessage.LParam)->rgrc[0]
                                        : reinterpret_cast<RECT*>(AMessage.LParam);
-        r->left += offset.x;
-        r->top += offset.y;
-        r->right = std::max(r->left, r->right - offset.x);
-        r->bottom = std::max(r->top, r->bottom - offset.x);
+        r->left += borders.left;
+        r->top += borders.top;
+        r->right = std::max(r->left, r->right - borders.right);
+        r->bottom = std::max(r->top, r->bottom - borders.bottom);
         AMessage.Result = 0;
         return;
     }

@@ -213,6 +213,23 @@ bool TovBarCustomEditControl::IsSelectable() const {
     return HotPartIndex() != GlyphArea && HotPartIndex() != CaptionArea;
 }
 
+LOGFONT TovBarCustomEditControl::EditLogFont() const {
+    LOGFONT font{};
+    TovBarItemStyleValues style;
+    TCustomovBarControl* parent = ParentBar();
+    if (ovBarItemStyleValues(Item(), 1, style) && style.HasFont)
+        font = style.Font;
+    else if (parent != nullptr && parent->GetEditFont() != nullptr)
+        font = parent->GetEditFont()->LogFont();
+    return font;
+}
+
+void TovBarCustomEditControl::GetEditColors(TColor& ATextColor, TColor& ABkColor) {
+    ATextColor = clWindowText;
+    ABkColor = clWindow;
+    if (TovBarPainter* painter = GetPainter()) painter->EditGetColors(this, ATextColor, ABkColor);
+}
+
 void TovBarCustomEditControl::GetBkBrush(HBRUSH& ABrush) {
     TovBarPainter* painter = GetPainter();
     const TColor color = painter != nullptr ? painter->EditGetBkColor(this) : clWindow;
@@ -387,13 +404,7 @@ void TovBarEditControl::ShowInnerWindow() {
     FOnGlass = parent != nullptr && parent->IsOnGlass();
     CalcDrawParams(true);
     CalcParts();
-    // The window's font: the item's edit style font when it has one, else the bar's edit font.
-    LOGFONT font{};
-    TovBarItemStyleValues style;
-    if (ovBarItemStyleValues(Item(), 1, style) && style.HasFont)
-        font = style.Font;
-    else if (parent != nullptr && parent->GetEditFont() != nullptr)
-        font = parent->GetEditFont()->LogFont();
+    const LOGFONT font = EditLogFont();
     HFONT previous = FEditFontHandle;
     FEditFontHandle = CreateFontIndirect(&font);
     ::SendMessage(FEditWindow, WM_SETFONT, reinterpret_cast<WPARAM>(FEditFontHandle), 0);

@@ -60,6 +60,10 @@ public:
     const std::vector<TRect>& AreaParts() const { return FAreaParts; }
     // The edit text height: the control's own with a style font for the edit, else the bar's.
     int EditTextSize() const;
+    // The inner window's font: the item's edit style font when it has one, else the bar's edit font.
+    LOGFONT EditLogFont() const;
+    // The inner window's text and background colours, as the painter gives them.
+    void GetEditColors(TColor& ATextColor, TColor& ABkColor);
 
 protected:
     virtual void AdjustTextRect(TRect& R) {}

@@ -50,7 +50,7 @@ bool uiIsControlVisible(TWinControl* AControl);
 TWinControl* uiControlOfHandle(HWND AWnd);
 TWinControl* ovParentControlOf(HWND AWnd);
 TCustomForm* ovFindParentForm(HWND AWnd);
-// The first component AComponent owns that is a T, or null.
+// The first component AComponent owns that is a T, or null (also for a null owner).
 template <class T> T* uiLocateComponent(TComponent* AComponent);
 bool uiCanAllocateHandle(TWinControl* AControl);
 bool uiIsMDIForm(TCustomForm* AForm);
@@ -67,6 +67,7 @@ void uiSetWindowZOrder(HWND AWnd, HWND AWndInsertAfter, bool AActivate = false, 
 void uiSetLayeredWindowAlpha(HWND AWnd, BYTE AAlpha);
 
 template <class T> T* uiLocateComponent(TComponent* AComponent) {
+    if (AComponent == nullptr) return nullptr;
     for (int i = 0; i < AComponent->ComponentCount(); ++i)
         if (auto* found = dynamic_cast<T*>(AComponent->Components(i))) return found;
     return nullptr;

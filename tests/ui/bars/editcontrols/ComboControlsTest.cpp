@@ -7,6 +7,8 @@
 
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/CommCtrl.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/WinControl.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/itemcontrols/ComboControls.h"
@@ -165,4 +167,29 @@ TEST_F(ComboControlsTest, TheOpenListBelongsToTheControl) {
     EXPECT_TRUE(menu->OwnsWindow(list));
     PressKey(VK_F4);
     EXPECT_FALSE(control->ContainsWindow(list));
+}
+
+TEST_F(ComboControlsTest, ADropDownWindowTakesTheEditsFontAndColoursOnlyFromAnActiveLink) {
+    combo = NewCombo("Size", {"small", "medium", "large"});
+    TWinControl dropDown(nullptr);
+    dropDown.Font()->SetName("Courier");
+    dropDown.Font()->SetHeight(-20);
+    dropDown.Font()->SetColor(clRed);
+    dropDown.SetColor(clLime);
+    combo->ApplyEditStyleToWindow(&dropDown);
+    EXPECT_EQ(dropDown.Font()->Name(), "Courier") << "no active link: nothing to take";
+    EXPECT_EQ(dropDown.Color(), clLime);
+
+    combo = nullptr;
+    TovBarComboControl* control = OpenFocusedCombo();
+    ASSERT_TRUE(control->IsActive());
+    combo->ApplyEditStyleToWindow(&dropDown);
+    const LOGFONT edit = control->EditLogFont();
+    EXPECT_EQ(dropDown.Font()->Name(), std::string(edit.lfFaceName));
+    EXPECT_EQ(dropDown.Font()->Height(), edit.lfHeight);
+    TColor text = clNone, back = clNone;
+    control->GetEditColors(text, back);
+    EXPECT_EQ(dropDown.Font()->Color(), text);
+    EXPECT_EQ(dropDown.Color(), back);
+    EXPECT_NE(dropDown.Color(), clLime);
 }
