@@ -242,8 +242,8 @@ TEST_F(CommandIconSheets, TheOffice11PainterDrawsEveryPictureInEveryStateOnToolb
         large->SetCaption(Label(CommandIcons()[Picture].Command));
         large->SetLargeImageIndex(Picture);
         large->SetShowCaption(true);
-        large->GlyphLayout = glTop;
-        large->AutoGrayScale = State != sStateCount;
+        large->SetGlyphLayout(glTop);
+        large->SetAutoGrayScale(State != sStateCount);
         return ToolbarCell(large, State == sStateCount ? sNormal : static_cast<TState>(State));
     });
 }
