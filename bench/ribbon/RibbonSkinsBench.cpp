@@ -44,7 +44,8 @@ double Milliseconds(const std::function<void()>& AWork) {
 
 double Median(int ARounds, const std::function<void()>& AWork) {
     std::vector<double> times;
-    for (int i = 0; i < ARounds; ++i) times.push_back(Milliseconds(AWork));
+    for (int i = 0; i < ARounds; ++i)
+        times.push_back(Milliseconds(AWork));
     std::nth_element(times.begin(), times.begin() + ARounds / 2, times.end());
     return times[std::size_t(ARounds / 2)];
 }
@@ -78,40 +79,46 @@ struct TSides {
     void Part() {
         TovSkinnedRect* part = Skin.PartOf(TovRibbonCut::LargeButton, 2);
         HDC dc = Small->Canvas()->Handle();
-        for (int i = 0; i < 10000; ++i) part->Draw(dc, TRect{2, 2, 44, 68}, 255);
+        for (int i = 0; i < 10000; ++i)
+            part->Draw(dc, TRect{2, 2, 44, 68}, 255);
     }
     void PaintGallery() { ribbon_skin_test::PaintRibbonSkinGallery(Skin, *Gallery, rcsaBlue); }
     void Fill() {
         FillRectWithColor(Gallery->Canvas()->Handle(),
-                          TRect{0, 0, ribbon_skin_test::kGalleryWidth, ribbon_skin_test::kGalleryHeight}, 0xF1EDE9);
+                          TRect{0, 0, ribbon_skin_test::kGalleryWidth, ribbon_skin_test::kGalleryHeight},
+                          0xF1EDE9);
     }
     void Tinted() {
         HDC dc = Small->Canvas()->Handle();
-        for (int i = 0; i < 1000; ++i) Skin.DrawColorizedPart(TovRibbonCut::ContextTabLayer, 2, dc, 0x3060E0, TRect{4, 4, 84, 26});
+        for (int i = 0; i < 1000; ++i)
+            Skin.DrawColorizedPart(TovRibbonCut::ContextTabLayer, 2, dc, 0x3060E0, TRect{4, 4, 84, 26});
     }
     void Plain() {
         HDC dc = Small->Canvas()->Handle();
         for (int i = 0; i < 1000; ++i)
-            if (TovSkinnedRect* part = Skin.PartOf(TovRibbonCut::ContextTabLayer, 2)) part->Draw(dc, TRect{4, 4, 84, 26}, 255);
+            if (TovSkinnedRect* part = Skin.PartOf(TovRibbonCut::ContextTabLayer, 2))
+                part->Draw(dc, TRect{4, 4, 84, 26}, 255);
     }
 };
 
 int RunOne(TSides& ASides, const std::string& AWhat, int ARounds) {
-    const std::function<void()> work = AWhat == "load"      ? std::function<void()>([&] { ASides.Load(); })
-                                       : AWhat == "decode"  ? std::function<void()>([&] { ASides.Decode(); })
-                                       : AWhat == "part"    ? std::function<void()>([&] { ASides.Part(); })
-                                       : AWhat == "gallery" ? std::function<void()>([&] { ASides.PaintGallery(); })
-                                       : AWhat == "fill"    ? std::function<void()>([&] { ASides.Fill(); })
-                                       : AWhat == "tinted"  ? std::function<void()>([&] { ASides.Tinted(); })
-                                       : AWhat == "plain"   ? std::function<void()>([&] { ASides.Plain(); })
-                                                            : std::function<void()>();
+    const std::function<void()> work = AWhat == "load"     ? std::function<void()>([&] { ASides.Load(); })
+                                       : AWhat == "decode" ? std::function<void()>([&] { ASides.Decode(); })
+                                       : AWhat == "part"   ? std::function<void()>([&] { ASides.Part(); })
+                                       : AWhat == "gallery"
+                                           ? std::function<void()>([&] { ASides.PaintGallery(); })
+                                       : AWhat == "fill"   ? std::function<void()>([&] { ASides.Fill(); })
+                                       : AWhat == "tinted" ? std::function<void()>([&] { ASides.Tinted(); })
+                                       : AWhat == "plain"  ? std::function<void()>([&] { ASides.Plain(); })
+                                                           : std::function<void()>();
     if (!work) {
         std::fprintf(stderr, "unknown measure %s\n", AWhat.c_str());
         return 2;
     }
     const bool used = AWhat != "load" && AWhat != "decode";
     if (used) ASides.Skin.AddRef();
-    for (int i = 0; i < ARounds; ++i) work();
+    for (int i = 0; i < ARounds; ++i)
+        work();
     if (used) ASides.Skin.Release();
     return 0;
 }
@@ -119,15 +126,16 @@ int RunOne(TSides& ASides, const std::string& AWhat, int ARounds) {
 void RunAll(TSides& ASides) {
     const double load = Median(15, [&] { ASides.Load(); });
     const double decode = Median(15, [&] { ASides.Decode(); });
-    std::printf("load and cut the two 2010 sheets %8.2f ms   decode them alone %8.2f ms   ratio %.2f\n", load, decode,
-                load / decode);
+    std::printf("load and cut the two 2010 sheets %8.2f ms   decode them alone %8.2f ms   ratio %.2f\n", load,
+                decode, load / decode);
     ASides.Skin.AddRef();
     const double part = Median(9, [&] { ASides.Part(); });
-    std::printf("a Silver 2010 part drawn 10,000 times at 42 x 66 %8.2f ms (%.2f us a draw)\n", part, part / 10.0);
+    std::printf("a Silver 2010 part drawn 10,000 times at 42 x 66 %8.2f ms (%.2f us a draw)\n", part,
+                part / 10.0);
     const double gallery = Median(9, [&] { ASides.PaintGallery(); });
     const double fill = Median(9, [&] { ASides.Fill(); });
-    std::printf("Silver 2010 gallery repainted %8.2f ms   plain fill of its area %8.3f ms   ratio %.1f\n", gallery,
-                fill, gallery / fill);
+    std::printf("Silver 2010 gallery repainted %8.2f ms   plain fill of its area %8.3f ms   ratio %.1f\n",
+                gallery, fill, gallery / fill);
     const double tinted = Median(9, [&] { ASides.Tinted(); });
     const double plain = Median(9, [&] { ASides.Plain(); });
     std::printf("context tab tinted x1000 %8.2f ms   untinted x1000 %8.2f ms   ratio %.2f\n", tinted, plain,

@@ -7,7 +7,8 @@
 
 namespace ribbon_skin_test {
 
-TRibbonTestSkin::TRibbonTestSkin(TovCustomRibbonSkin& ASkin, TovRibbonColorSchemeAccent AAccent) : FSkin(ASkin) {
+TRibbonTestSkin::TRibbonTestSkin(TovCustomRibbonSkin& ASkin, TovRibbonColorSchemeAccent AAccent)
+    : FSkin(ASkin) {
     Context.Accent = AAccent;
     Context.CaptionHeight = 13;
     Context.CaptionBottomOffset = 2;
