@@ -182,6 +182,13 @@ bool TSdlPresenter::Start() {
     // Window pictures are ours, drawn in memory: the host only copies them to the screen, which its
     // shared-memory images do without a GL context (a software GL driver costs threads and memory).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Without any display named (and no driver asked for), the host's libraries would only print their
+    // own complaints while looking for one: the caller's message is the one said.
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    if ((requested == nullptr || *requested == 0) && NoDisplayReason() == "DISPLAY is not set") {
+        FLastError = NoDisplayReason();
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         FLastError = NoDisplayReason() + " (" + SDL_GetError() + ")";
         return false;

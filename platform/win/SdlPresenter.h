@@ -35,6 +35,7 @@ public:
     // and dummy drivers) is refused unless SDL_VIDEODRIVER names it, as tests do: a program on it would
     // run invisibly.
     bool Start();
+    bool Running() const { return FStarted; }
     void Stop();
     const std::string& LastError() const { return FLastError; }
     // Answers as a host without window shapes does (tests of the callers' fall-back on a server that has

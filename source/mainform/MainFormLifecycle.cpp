@@ -39,16 +39,6 @@ TRect ScreenRect() {
     return TRect{0, 0, Screen()->Width(), Screen()->Height()};
 }
 
-// A start-up step that writes a file of the data folder: a folder that cannot be written is said, and
-// the program starts all the same.
-void RunFileStep(const std::function<void()>& Step) {
-    try {
-        Step();
-    } catch (Exception& e) {
-        Application()->ShowException(e);
-    }
-}
-
 TFormPlacement PlacementOf(const TCustomForm& Form) {
     return {Form.Left(), Form.Top(), Form.Width(), Form.Height(), Form.WindowState() == wsMaximized};
 }
@@ -65,6 +55,27 @@ void TMainForm::BindLifecycle() {
     ActionExit->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionExitExecute));
     Bars().MRUFiles().OnClick = [this](int Index) { MRUFilesClick(Index); };
     Bars().OnRecentDocumentClick = [this](const std::string& Path) { OpenRecentFile(Path); };
+}
+
+void TMainForm::WriteSettingsFile(const std::function<void()>& Write) {
+    try {
+        Write();
+    } catch (Exception& e) {
+        // Said once: a full disk or a read-only folder fails every later write the same way.
+        if (FSettingsWriteFailed) return;
+        FSettingsWriteFailed = true;
+        std::string reason = e.Message();
+        if (!reason.empty() && reason.back() != '.') reason += '.';
+        Application()->MessageBox(reason +
+                                      "\r\n\r\nYour settings cannot be saved; the files kept so far stay as "
+                                      "they were.",
+                                  ApplicationTitle, MB_OK | MB_ICONERROR);
+    }
+}
+
+void TMainForm::StoreViewSetting(const std::function<void()>& Write) {
+    if (FApplyingStoredView) return;
+    WriteSettingsFile(Write);
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -86,14 +97,17 @@ void TMainForm::FormCreate(TObject*) {
     const TSettingsFolders folders = CurrentSettingsFolders();
     SetInitialValues(vars, folders);
     ApplyWorkingFolder();
-    if (!LoadSettings(vars, SettingsFilePath())) {
+    // A first start writes the file; when it cannot, the program starts on the initial values.
+    bool loaded = false;
+    WriteSettingsFile([&] { loaded = LoadSettings(vars, SettingsFilePath()); });
+    if (!loaded) {
         const TFormPlacement first = ApplyFirstStartPlacement(vars, ScreenRect());
         SetBounds(first.Left, first.Top, first.Width, first.Height);
     } else {
         KeepToolWindowsOnScreen(vars, ScreenRect());
     }
     if (vars.MemoryLimitMB > 0) AudioEditor->SetMemoryLimit(std::int64_t(vars.MemoryLimitMB) << 20);
-    RunFileStep([&] {
+    WriteSettingsFile([&] {
         if (!FileExists(vars.DataFolder + FavoritesFileName))
             WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
     });
@@ -102,7 +116,7 @@ void TMainForm::FormCreate(TObject*) {
         Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
         LoadRecentPane();
     }
-    RunFileStep([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
+    WriteSettingsFile([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
     ApplyShortcuts();
     TreeViewEffects->Perform(TVM_SETITEMHEIGHT, 19, 0);
     Constraints()->SetMinWidth(500);
@@ -134,6 +148,9 @@ void TMainForm::FormShow(TObject*) {
 }
 
 void TMainForm::TimerAfterShowTimer(TObject*) {
+    // What the start-up schedules never runs inside a command's progress loop (an open started meanwhile
+    // handles messages while it works): it waits for the command to end.
+    if (InProgressLoop()) return;
     TimerAfterShow->SetEnabled(false);
     const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
     if (!arguments.empty()) {
@@ -200,11 +217,33 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 void TMainForm::FormClose(TObject*, TCloseAction&) {
     using namespace main_form_lifecycle_detail;
     TGlobalVars& vars = GlobalVars();
-    // Each step is tried on its own: a file that cannot be written is said, and the rest is still kept.
-    RunFileStep([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
-    RunFileStep([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
+    // Each step is tried on its own: a file that cannot be written is said (once), and the rest is
+    // still kept.
+    WriteSettingsFile([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
+    WriteSettingsFile([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
     vars.CommandBarWidth = PanelCommandBar->Width();
-    RunFileStep([&] { SaveSettings(vars); });
+    WriteSettingsFile([&] { SaveSettings(vars); });
+}
+
+void TMainForm::CloseOnSignal(bool CanAsk) {
+    // The quit ended the loops; the question and a save need them once more.
+    Application()->ResumeAfterQuit();
+    StopIfBusy();
+    if (CanAsk && Modified()) {
+        const int answer =
+            Application()->MessageBox("Do you want to save the changes you made to \"" + FileName + "\"?",
+                                      ApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            try {
+                SaveAudioFile(false, false);
+            } catch (Exception& e) {
+                Application()->ShowException(e);
+            }
+        }
+    }
+    TCloseAction action = caFree;
+    FormClose(this, action);
+    Hide();
 }
 
 void TMainForm::FormDestroy(TObject*) {

@@ -75,6 +75,14 @@ void TArt::Fill(const TBox& Box, TRgb Colour, double Alpha) {
     cairo_fill(FCr);
 }
 
+void TArt::Clear(const TBox& Box) {
+    Reset();
+    cairo_set_operator(FCr, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(FCr, Box.X, Box.Y, Box.W, Box.H);
+    cairo_fill(FCr);
+    cairo_set_operator(FCr, CAIRO_OPERATOR_OVER);
+}
+
 void TArt::FillVertical(const TBox& Box, TRgb Top, TRgb Bottom) {
     Reset();
     cairo_pattern_t* pattern = VerticalPattern(Box, Top, Bottom);

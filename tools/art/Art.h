@@ -76,6 +76,8 @@ public:
     // A circular arc (angles in degrees, clockwise from three o'clock), stroked with butt caps.
     void StrokeArc(double CX, double CY, double Radius, double From, double To, double LineWidth, TRgb Colour,
                    double Alpha = 1.0);
+    // Makes the box fully transparent.
+    void Clear(const TBox& Box);
     // Draws another picture at (X, Y), blended by its alpha.
     void Draw(const TArt& Source, int X, int Y, double Alpha = 1.0);
 

@@ -1,6 +1,7 @@
 #include "ui/ribbon/skins/RibbonSkinsManager.h"
 
 #include "ui/core/platform/GdiPlusApi.h"
+#include "ui/ribbon/skins/Ribbon2010Skins.h"
 #include "ui/ribbon/skins/RibbonSkin.h"
 
 #include <utility>
@@ -43,7 +44,13 @@ TovRibbonSkinsManager* SkinsManager() {
 
 void RegisterRibbonSkins() {
     if (!CheckGdiPlus(true)) return;
-    SkinsManager();
+    TovRibbonSkinsManager* manager = SkinsManager();
+    // The first skin of a style is the ribbon's fallback for it: Blue for 2010.
+    std::unique_ptr<TovCustomRibbonSkin> skins[] = {std::make_unique<TovBlueRibbon2010Skin>(),
+                                                    std::make_unique<TovSilverRibbon2010Skin>(),
+                                                    std::make_unique<TovBlackRibbon2010Skin>()};
+    for (auto& skin : skins)
+        manager->Add(skin);
 }
 
 void UnregisterRibbonSkins() {
