@@ -109,6 +109,12 @@ private:
     cairo_t* FCr;
 };
 
+// Helpers for drawing on a TArt's cairo context directly.
+// The source colour for the next fill or stroke.
+void SetSourceColour(cairo_t* Cr, TRgb Colour, double Alpha = 1.0);
+// Adds a rounded rectangle to the path (a plain one when Radius is 0 or less).
+void AddRoundedRectangle(cairo_t* Cr, double X, double Y, double W, double H, double Radius);
+
 // The BMP file of a bitmap, as the class library writes it.
 std::string BmpFileOf(TBitmap& Bitmap);
 
