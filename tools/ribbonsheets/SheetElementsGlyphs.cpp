@@ -89,7 +89,8 @@ void CaptionGlyph(TArt& A, const art::TBox& B, int AIcon, TRgb C, double Alpha) 
 // its red hot and pressed backgrounds; dark schemes draw light glyphs on their dark caption.
 TRgb CaptionInk(const TPalette& P, int AIcon, int ARow) {
     if (P.Style == 2) return P.Glyph;
-    if (AIcon == 3 && (ARow == 1 || ARow == 2)) return kWhite;
+    // The 2010 close button turns red under its glyph.
+    if (P.Style == 1 && AIcon == 3 && (ARow == 1 || ARow == 2)) return kWhite;
     if (ARow == 3) return P.Dark ? Mix(P.GlyphLight, P.FrameInactiveFill, 0.4) : P.GlyphDisabled;
     if (ARow == 0 && P.Dark) return P.GlyphLight;
     return P.Glyph;

@@ -3,19 +3,6 @@
 #include "ui/bars/skin/SkinPartKinds.h"
 #include "ui/painters/office11/Office11Drawing.h"
 
-namespace {
-
-constexpr bool IsDisabled(int AState) {
-    return AState == ovSkinStateDisabled || AState == ovSkinStateDisabledSelected;
-}
-// States 2..5 and 8: an edit that is hot, highlighted, pressed, dropped down or selected while disabled.
-constexpr bool IsLit(int AState) {
-    return (AState >= ovSkinStateHot && AState <= ovSkinStateDroppedDown) ||
-           AState == ovSkinStateDisabledSelected;
-}
-
-} // namespace
-
 void TovRibbon2010SchemeSkin::LoadColorTexture(TovGPImage& AImage) {
     LoadSkinSheet(AImage, Scheme().ColorSheet);
 }
@@ -60,11 +47,11 @@ TColor TovBlueRibbon2010Skin::SchemeColor(int APart, int AState, TovRibbonColorS
     switch (APart) {
     case ovSkinColorEditBackground:
         if (AState == ovSkinStateNormal || AState == ovSkinStateDisabled) return 0xFDF5ED;
-        return IsLit(AState) ? TColor(0xFCF7F2) : clDefault;
+        return ovSkinStateIsLit(AState) ? TColor(0xFCF7F2) : clDefault;
     case ovSkinColorEditFrame:
         if (AState == ovSkinStateNormal) return 0xD6C0B1;
         if (AState == ovSkinStateDisabled) return 0xDEDDCD;
-        return IsLit(AState) ? TColor(0xD0BAAB) : clDefault;
+        return ovSkinStateIsLit(AState) ? TColor(0xD0BAAB) : clDefault;
     case ovSkinColorScreenTip:
         return 0xDDBB9E;
     case ovSkinColorInRibbonGalleryBackground:
@@ -95,11 +82,11 @@ TColor TovSilverRibbon2010Skin::SchemeColor(int APart, int AState, TovRibbonColo
     switch (APart) {
     case ovSkinColorEditBackground:
         if (AState == ovSkinStateDisabled) return 0xFAFAFA;
-        return AState == ovSkinStateNormal || IsLit(AState) ? clWhite : clDefault;
+        return AState == ovSkinStateNormal || ovSkinStateIsLit(AState) ? clWhite : clDefault;
     case ovSkinColorEditFrame:
         if (AState == ovSkinStateNormal) return 0xD9D6D4;
         if (AState == ovSkinStateDisabled) return 0xEBE7E4;
-        return IsLit(AState) ? TColor(0xC4BFBB) : clDefault;
+        return ovSkinStateIsLit(AState) ? TColor(0xC4BFBB) : clDefault;
     case ovSkinColorScreenTip:
         return 0xBDBDBD;
     case ovSkinColorInRibbonGalleryBackground:
@@ -141,10 +128,10 @@ TColor TovBlackRibbon2010Skin::SchemeColor(int APart, int AState, TovRibbonColor
     case ovSkinColorEditBackground:
         if (AState == ovSkinStateNormal) return 0xC6C6C6;
         if (AState == ovSkinStateDisabled) return 0xB6B6B6;
-        return IsLit(AState) ? TColor(0xCCCCCC) : clDefault;
+        return ovSkinStateIsLit(AState) ? TColor(0xCCCCCC) : clDefault;
     case ovSkinColorEditFrame:
         if (AState == ovSkinStateDisabled) return 0xA0A0A0;
-        return AState == ovSkinStateNormal || IsLit(AState) ? TColor(0x848484) : clDefault;
+        return AState == ovSkinStateNormal || ovSkinStateIsLit(AState) ? TColor(0x848484) : clDefault;
     case ovSkinColorScreenTip:
         return 0xBDBDBD;
     case ovSkinColorInRibbonGalleryBackground:
@@ -152,9 +139,9 @@ TColor TovBlackRibbon2010Skin::SchemeColor(int APart, int AState, TovRibbonColor
     case 66:
         return AState == ovSkinStateHot ? TColor(0x32D2FF) : clWhite;
     case 261:
-        return IsDisabled(AState) ? TColor(0xA7A7A7) : clWhite;
+        return ovSkinStateIsDisabled(AState) ? TColor(0xA7A7A7) : clWhite;
     case 271:
-        if (IsDisabled(AState)) return 0xA7A7A7;
+        if (ovSkinStateIsDisabled(AState)) return 0xA7A7A7;
         if (AState == ovSkinStatePressed || AState == ovSkinStateChecked || AState == ovSkinStateCheckedHot)
             return AAccent == rcsaYellow ? clBlack : clWhite;
         return clWhite;

@@ -11,8 +11,8 @@
 #include "ui/core/UiCoreInit.h"
 #include "ui/painters/PaintersInit.h"
 #include "ui/ribbon/RibbonUnit.h"
-#include "ui/ribbon/skins/RibbonSkinsManager.h"
 #include "ui/ribbon/form/RibbonFormCaptionHelperIntf.h"
+#include "ui/ribbon/skins/RibbonSkinsManager.h"
 #include "ui/ribbon/tabs/RibbonTab.h"
 #include "ui/ribbon/tabs/RibbonTabGroup.h"
 

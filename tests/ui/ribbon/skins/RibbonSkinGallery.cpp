@@ -258,6 +258,7 @@ void TGallery::Frames(int X, int Y) {
         data.CaptionHeight = 30;
         data.RibbonHeight = 30;
         data.RibbonHidden = true;
+        data.Accent = A;
         S.DrawFormCaption(DC, TRect{x, y, x + 176, y + 30}, data);
         Centred(TRect{x, y, x + 176, y + 30}, windows[i].Title,
                 Color(ovSkinColorFormCaptionTextActive, windows[i].Active ? 0 : 1));
@@ -269,6 +270,7 @@ void TGallery::Frames(int X, int Y) {
     }
     // A minimized caption.
     TovRibbonSkinPaintData data;
+    data.Accent = A;
     data.FormData.IsActive = true;
     data.FormData.WindowState = ovRibbonFormMinimized;
     const TRect minimized{X + 186, Y + 160, X + 362, Y + 190};
@@ -350,6 +352,7 @@ void TGallery::CaptionButtons(int Y) {
                "states 0..4; MDI glyphs");
     const TRect strip{10, Y + 18, 900, Y + 108};
     TovRibbonSkinPaintData data;
+    data.Accent = A;
     data.FormData.IsActive = true;
     S.DrawFormCaption(DC, TRect{strip.left, strip.top, strip.right, strip.top + 44}, data);
     data.FormData.IsActive = false;
@@ -389,6 +392,7 @@ void TGallery::Captions(int Y) {
                     {true, 0, true, "No ribbon below"}};
     for (int i = 0; i < 5; ++i) {
         TovRibbonSkinPaintData data;
+        data.Accent = A;
         data.FormData.IsActive = captions[i].Active;
         data.FormData.WindowState = captions[i].State;
         data.CaptionHeight = 30;
