@@ -2,6 +2,7 @@
 
 #include "ui/bars/BarUnit.h"
 #include "ui/core/base/UnitsLoader.h"
+#include "ui/ribbon/controller/RibbonMouseWheelHook.h"
 #include "ui/ribbon/skins/RibbonSkinsManager.h"
 
 // The ribbon skins' picture sheets, drawn and embedded at build time.
@@ -29,6 +30,8 @@ void uiRibbonInitialize() {
 
 void uiRibbonFinalize() {
     if (!Initialized) return;
+    // The first ribbon window installed the wheel hook for the process.
+    ovRibbonReleaseMouseWheelHook();
     if (TovUnitsLoader* loader = ovUnitsLoader())
         loader->RemoveUnit(UnregisterRibbonSkins);
     else

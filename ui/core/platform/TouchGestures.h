@@ -59,6 +59,8 @@ public:
                       int ADeltaY);
 
     bool IsPanning() const { return FPanning; }
+    // The pan under way moves on by inertia (the finger has left).
+    bool IsInertia() const { return FInertia; }
     const TPoint& OverPan() const { return FOverPan; }
     IovGestureClient* GestureClient() const { return FGestureClient; }
 

@@ -22,4 +22,6 @@ public:
     virtual TRect GetIconBounds() = 0;
     // Whether a screen point lies in the caption strip.
     virtual bool IsInCaptionArea(const TPoint& AScreenPoint) = 0;
+    // The help button sits among the caption buttons (the tab row then shows none).
+    virtual bool IsHelpButtonInCaption() { return false; }
 };

@@ -28,6 +28,8 @@
 #include "ui/ribbon/ribbon/RibbonTouchModeHelper.h"
 #include "ui/ribbon/tabs/RibbonTab.h"
 #include "ui/ribbon/tabs/RibbonTabGroup.h"
+#include "ui/ribbon/view/RibbonApplicationButtonViewInfo.h"
+#include "ui/ribbon/view/RibbonViewInfo.h"
 
 #include <algorithm>
 
@@ -367,6 +369,7 @@ void TovCustomRibbon::TabRemoved(TovRibbonTab* ATab) {
     }
     if (FLoadedActiveTab == ATab) FLoadedActiveTab = nullptr;
     if (FActiveTab == ATab) FActiveTab = nullptr;
+    if (FHotObject == ATab) FHotObject = nullptr;
     Changed();
 }
 
@@ -520,6 +523,8 @@ bool TovCustomRibbon::ShowApplicationMenu() {
     TWeakLink<TovCustomRibbon> self(this);
     bool shown = false;
     bool handled = false;
+    if (TovRibbonViewInfo* viewInfo = ovRibbonViewInfo(this))
+        viewInfo->ApplicationButtonViewInfo()->SetIsPressed(true);
     OnApplicationMenuClick(this, handled);
     if (self.Get() == nullptr) return false;
     if (!handled && FApplicationButton->Menu() != nullptr && FApplicationButton->CanShowMenu()) {

@@ -13,6 +13,7 @@
 #include "ui/core/base/ClassRefs.h"
 #include "ui/core/controls/BaseControl.h"
 #include "ui/ribbon/RibbonTypes.h"
+#include "ui/ribbon/controller/RibbonMouseWheelHook.h"
 #include "ui/ribbon/form/FormKeyPreviewListener.h"
 #include "ui/ribbon/form/RibbonFormClient.h"
 #include "ui/ribbon/form/RibbonFormControl.h"
@@ -53,6 +54,9 @@ class IovRibbonFormCaptionHelper;
 class TovCustomRibbon;
 struct TovRibbonSkinContext;
 
+// Posted to the ribbon to open its application menu once another ribbon's menu loop has ended.
+constexpr UINT ovRibbonShowApplicationMenuMessage = 0x0400 + 0x0310;
+
 using TovRibbonEvent = TEvent<TovCustomRibbon*>;
 using TovRibbonApplicationMenuClickEvent = TEvent<TovCustomRibbon*, bool&>;
 using TovRibbonHideMinimizedByClickEvent = TEvent<TovCustomRibbon*, HWND, TShiftState, const TPoint&, bool&>;
@@ -92,7 +96,8 @@ class TovCustomRibbon : public TuiControl,
                         public IovRibbonFormNonClientHelper,
                         public IovRibbonFormClient,
                         public IovFormKeyPreviewListener,
-                        public IovRibbonFormControl {
+                        public IovRibbonFormControl,
+                        public IovMouseWheelHookClient {
 public:
     // Makes a ribbon of class T (TovRibbon, or a descendant that befriends TovCustomRibbon). AOwner must
     // be a form (the application's main form when null) without another ribbon; otherwise EovException
@@ -224,6 +229,22 @@ public:
     // Opens the application menu (application button click or deferred request); answers whether the
     // menu was shown.
     bool ShowApplicationMenu();
+    // The ribbon's right-click menu at a screen point (the menu itself comes with the ribbon's stored
+    // layout; until then a right click shows nothing).
+    virtual void ShowPopupMenu(const TPoint& AScreenPoint);
+
+    // ---- Hot tab and fading
+    // The tab under the mouse (null when none). A change fades the old tab out and the new one in, or
+    // repaints the tab row when fading is not possible.
+    TovRibbonTab* HotObject() const { return FHotObject; }
+    void SetHotObject(TovRibbonTab* ATab);
+    // Fading enabled, the fader ready, not locked, not designing and the skin not in its low-colour mode.
+    bool CanFade();
+
+    // ---- The hooked wheel (IovMouseWheelHookClient)
+    // The window enabled, the ribbon not hidden, and its tabs or groups shown.
+    bool CanProcessMouseWheel() override;
+    bool ProcessMouseWheel(TShiftState AShift, int AWheelDelta) override;
 
     // ---- Metrics
     int GetGroupRowHeight();
@@ -338,6 +359,9 @@ public:
     bool IsPointInClientArea(const TPoint& P) override;
     void DesignerModified() override;
     void Loaded() override;
+    // A pan scrolls the tab row while its tabs do not fit (never by inertia).
+    bool AllowGestureScroll(TScrollBarKind AKind) override;
+    void DoPan(int ADeltaX, int ADeltaY) override;
 
 protected:
     // The owner has passed the creation checks (New).
@@ -349,6 +373,17 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CMVisibleChanged(TMessage& Message) override;
     void DoContextPopup(POINT MousePos, bool& Handled) override;
+    // ---- Paint and the input the controller takes (RibbonPaintAndInput.cpp)
+    void CreateWnd() override;
+    void WndProc(TMessage& Message) override;
+    void DoPaint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave(TControl* AControl) override;
+    void DoCancelMode() override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
 
     // ---- Factories
     virtual IovRibbonPainter* CreatePainter();
@@ -424,6 +459,7 @@ private:
     TovRibbonColorSchemeAccent FColorSchemeAccent = rcsaYellow;
     TovRibbonTab* FActiveTab = nullptr;
     TovRibbonTab* FLoadedActiveTab = nullptr;
+    TovRibbonTab* FHotObject = nullptr;
     int FLockCount = 0;
     bool FCaptionUpdating = false;
     int FNoDesignerNotification = 0;

@@ -1,6 +1,7 @@
 // The ribbon's sub-objects that other parts of the library supply: each factory answers the part's
 // object once it exists, null until then (the ribbon then runs without it). A part that lands makes its
 // factory here answer its class.
+#include "ui/ribbon/controller/RibbonController.h"
 #include "ui/ribbon/form/RibbonFormCaptionHelperIntf.h"
 #include "ui/ribbon/qat/RibbonQuickAccessToolbar.h"
 #include "ui/ribbon/ribbon/Ribbon.h"
@@ -8,6 +9,9 @@
 #include "ui/ribbon/ribbon/RibbonSubObjects.h"
 #include "ui/ribbon/ribbon/RibbonTouchModeHelper.h"
 #include "ui/ribbon/tabs/RibbonTab.h"
+#include "ui/ribbon/view/RibbonGroupsDockControlSite.h"
+#include "ui/ribbon/view/RibbonPainter.h"
+#include "ui/ribbon/view/RibbonViewInfo.h"
 
 #include "ui/bars/painting/BarPainter.h"
 
@@ -33,22 +37,22 @@ const TuiClassRef* TovCustomRibbon::GetTabClass() {
     return uiClassOf<TovRibbonTab>();
 }
 
-// ---- The view information, painter and controller of the ribbon's head
+// ---- The view information, painter, controller and groups site of the ribbon's head
 
 IovRibbonViewInfo* TovCustomRibbon::CreateViewInfo() {
-    return nullptr;
+    return new TovRibbonViewInfo(this);
 }
 
 IovRibbonPainter* TovCustomRibbon::CreatePainter() {
-    return nullptr;
-}
-
-IovRibbonController* TovCustomRibbon::CreateController() {
-    return nullptr;
+    return new TovRibbonPainter(this);
 }
 
 TWinControl* TovCustomRibbon::CreateGroupsDockControlSite() {
-    return nullptr;
+    return new TovRibbonGroupsDockControlSite(this);
+}
+
+IovRibbonController* TovCustomRibbon::CreateController() {
+    return new TovRibbonController(this);
 }
 
 // ---- The groups row: bar painter, groups docks, the minimized ribbon's popup
@@ -70,6 +74,10 @@ IovRibbonTabGroupsPopup* TovCustomRibbon::CreateTabGroupsPopupWindow() {
 IovRibbonDockControl* TovCustomRibbon::CreateQuickAccessDockControl() {
     return nullptr;
 }
+
+// ---- The right-click menu (it comes with the ribbon's stored layout and merging)
+
+void TovCustomRibbon::ShowPopupMenu(const TPoint&) {}
 
 // ---- The ribbon form's caption
 

@@ -6,12 +6,15 @@
 #pragma once
 
 #include "platform/rtl/WinTypes.h"
+#include "platform/vcl/ControlTypes.h"
 #include "platform/vcl/Graphics.h"
 #include "ui/bars/BarWindows.h"
 
+#include <cstdint>
 #include <string>
 
 class TFont;
+class TObject;
 class TWinControl;
 class TuiCanvas;
 class TovBarManager;
@@ -69,7 +72,8 @@ public:
     virtual void SetCaptionAreaFontColor(TFont* AFont, TColor AContextColor) = 0;
 };
 
-// Mouse, keyboard, scrolling and hints of the ribbon.
+// Mouse, keyboard, scrolling and hints of the ribbon. The ribbon and its groups site forward their input
+// here (in ribbon client coordinates); the buttons of the head ask which of them is hot and pressed.
 class IovRibbonController {
 public:
     virtual ~IovRibbonController() = default;
@@ -78,6 +82,20 @@ public:
     virtual void ClearPressedObject() = 0;
     // Closes the shown application menu; true when one was open.
     virtual bool CloseApplicationMenu() = 0;
+
+    // ---- Forwarded input
+    virtual void MouseDown(TMouseButton, TShiftState, int, int) {}
+    virtual void MouseMove(TShiftState, int, int) {}
+    virtual void MouseUp(TMouseButton, TShiftState, int, int) {}
+    virtual void MouseLeave() {}
+    virtual void CancelMode() {}
+    virtual void KeyDown(WORD&, TShiftState) {}
+    // The wheel turned toward the user (next tab) or away (previous tab); true when the tab changed.
+    virtual bool MouseWheelDown() { return false; }
+    virtual bool MouseWheelUp() { return false; }
+    // The button view information under the mouse, and the one held pressed (null when none).
+    virtual TObject* GetHotButton() { return nullptr; }
+    virtual TObject* GetPressedButton() { return nullptr; }
 };
 
 // What the ribbon asks of the bar painter it hands to its groups, quick access toolbar and menus (the
@@ -102,6 +120,10 @@ public:
     virtual void Popup(const TRect& AOwnerBounds, TWinControl* AOwnerParent) = 0;
     virtual bool IsVisible() = 0;
     virtual void ClosePopup() = 0;
+    // Set when a press outside closed the popup, until read: a click on the active tab that closed the
+    // popup must not open it again.
+    virtual bool IsJustClosed() { return false; }
+    virtual void ClearJustClosed() {}
 };
 
 // A dock control of the ribbon: a tab's groups row or the quick access toolbar's row. Toolbars dock in
@@ -115,6 +137,16 @@ public:
     virtual void RepaintAll() = 0;
     // The dock's window (null without one).
     virtual HWND GetHandle() const = 0;
+    // The ribbon's layout places the dock (ribbon client coordinates); a hidden dock only keeps the
+    // rectangle, its window stays where it is.
+    virtual void SetDockBounds(const TRect&, bool /*AMoveWindow*/) {}
+};
+
+// The quick access toolbar's bar control as the ribbon's layout asks it: the size it takes within a width.
+class IovRibbonQuickAccessBarControl {
+public:
+    virtual ~IovRibbonQuickAccessBarControl() = default;
+    virtual TSize CalcSizeForWidth(int AMaxWidth) = 0;
 };
 
 // The groups row of one tab: its toolbars as ribbon groups in one row.
@@ -134,6 +166,10 @@ public:
     virtual void Relayout() = 0;
     // The groups scroll one step left or right within the given width.
     virtual void ScrollGroups(bool ALeft, int AAvailableWidth) = 0;
+    // The groups follow a pan by ADelta pixels (positive: the content moves right) within the width.
+    virtual void PanGroups(int /*ADelta*/, int /*AAvailableWidth*/) {}
+    // Which of the groups row's scroll buttons its overflow needs: bit 0 left, bit 1 right.
+    virtual std::uint8_t GetScrollButtons() const { return 0; }
     // Every group window's font changed.
     virtual void BarControlsFontChanged() = 0;
     // The tinted background behind the groups is drawn again at once.

@@ -16,6 +16,8 @@
 #include "ui/ribbon/ribbon/RibbonUnitServices.h"
 #include "ui/ribbon/ribbon/RibbonUpdate.h"
 #include "ui/ribbon/tabs/RibbonTabGroup.h"
+#include "ui/ribbon/view/RibbonTabsViewInfo.h"
+#include "ui/ribbon/view/RibbonViewInfo.h"
 
 namespace {
 
@@ -149,6 +151,9 @@ bool TovRibbonTab::IsVisible() const {
 
 void TovRibbonTab::MakeVisible() {
     SetVisible(true);
+    if (FRibbon != nullptr)
+        if (TovRibbonViewInfo* viewInfo = ovRibbonViewInfo(FRibbon))
+            viewInfo->TabsViewInfo()->MakeTabVisible(this);
 }
 
 IovBarSelectableItem* TovRibbonTab::DesignSelectionHelper() const {

@@ -5,6 +5,8 @@
 
 #include "platform/rtl/Collection.h"
 #include "ui/core/base/ComponentCollection.h"
+#include "ui/core/controls/FadingObject.h"
+#include "ui/painters/effects/FadingOptions.h"
 #include "ui/ribbon/RibbonTypes.h"
 
 #include <memory>
@@ -21,11 +23,15 @@ class TovRibbonTabCollection;
 class TovDesignSelectionHelper;
 class IovRibbonGroupsDock;
 class IovBarSelectableItem;
+class TovRibbonTabViewInfo;
 
 // Merge option bits: make missing tabs (ribbon level), missing groups, a missing quick access toolbar.
 enum : unsigned { rmoCreateTabs = 1, rmoCreateGroups = 2, rmoCreateQuickAccessToolbar = 4 };
 
-class TovRibbonTab : public TuiComponentCollectionItem {
+// A tab fades between its normal and hot headers (the ribbon's OptionsFading.Tabs timing).
+class TovRibbonTab : public TuiComponentCollectionItem,
+                     public IovFadingObject,
+                     public IovFadingOptionsProvider {
 public:
     explicit TovRibbonTab(TComponent* AOwner);
     ~TovRibbonTab() override;
@@ -67,8 +73,18 @@ public:
     int VisibleIndex() const;
     // Visible, and its context (when it has one) visible.
     bool IsVisible() const;
-    // Visible := True (the tabs view then scrolls the header into view).
+    // Visible := True, and the tab row scrolls the header into view.
     void MakeVisible();
+    // The tab's cell in the tab row; null while it has none.
+    TovRibbonTabViewInfo* GetViewInfo() const;
+    // The ribbon's hot tab is this one.
+    bool IsHot() const;
+
+    // ---- Fading of the header
+    bool IsFadable() override;
+    void DrawFadeStep() override;
+    void ProvideFadeImages(TuiBitmap32*& AFadeOutImage, TuiBitmap32*& AFadeInImage) override;
+    TovFadingOptions* GetFadingOptions() override;
     // The groups row; null while the ribbon makes none.
     IovRibbonGroupsDock* DockControl() const { return FDockControl.get(); }
     TovRibbonTabMergeData* MergeData() const { return FMergeData.get(); }
