@@ -143,7 +143,7 @@ std::unique_ptr<TBitmap> DemoGlyph(int ASize, int AShape, int AColorIndex) {
 // ---- Form
 
 TRibbonDemoForm::TRibbonDemoForm(const TRibbonDemoOptions& AOptions) : FOptions(AOptions) {
-    FForm = TCustomForm::New<TForm>(nullptr);
+    FForm = AOptions.MakeForm ? AOptions.MakeForm() : TCustomForm::New<TForm>(nullptr);
     FForm->SetName("RibbonDemoForm");
     FForm->SetCaption("OLVA Audio Editor");
     FForm->SetBounds(40, 40, AOptions.Width, AOptions.Height);
@@ -151,7 +151,7 @@ TRibbonDemoForm::TRibbonDemoForm(const TRibbonDemoOptions& AOptions) : FOptions(
     FManager->SetName("DemoBarManager");
     // Nine points, as a desktop ribbon reads best.
     FManager->Font()->SetSize(9);
-    FRibbon = TovCustomRibbon::New<TovRibbon>(FForm);
+    FRibbon = AOptions.MakeRibbon ? AOptions.MakeRibbon(FForm) : TovCustomRibbon::New<TovRibbon>(FForm);
     FRibbon->SetName("DemoRibbon");
     FRibbon->BeginUpdate();
     FRibbon->SetParent(FForm);

@@ -25,11 +25,13 @@
 #include "platform/rtl/WinTypes.h"
 #include "ui/ribbon/RibbonTypes.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TBitmap;
+class TComponent;
 class TForm;
 class TovBar;
 class TovBarButton;
@@ -72,6 +74,10 @@ struct TRibbonDemoOptions {
     std::string ApplicationButtonText = "File";
     // The form is shown (made visible and painted) at once.
     bool Show = true;
+    // Makes the ribbon for the form (a test's ribbon class with parts of its own); TovRibbon without one.
+    std::function<TovCustomRibbon*(TComponent* AForm)> MakeRibbon;
+    // Makes the form (a test's form class, a ribbon form among them); a plain TForm without one.
+    std::function<TForm*()> MakeForm;
 };
 
 // The seven tabs' captions, then the context's two, in tab order.
@@ -87,7 +93,7 @@ public:
 
     TForm* Form() const { return FForm; }
     TovBarManager* BarManager() const { return FManager; }
-    TovRibbon* Ribbon() const { return FRibbon; }
+    TovCustomRibbon* Ribbon() const { return FRibbon; }
     // The tabs in tab order (the context's two last).
     TovRibbonTab* Tab(int AIndex) const { return FTabs[AIndex]; }
     int TabCount() const { return static_cast<int>(FTabs.size()); }
@@ -118,7 +124,7 @@ private:
     TRibbonDemoOptions FOptions;
     TForm* FForm = nullptr;
     TovBarManager* FManager = nullptr;
-    TovRibbon* FRibbon = nullptr;
+    TovCustomRibbon* FRibbon = nullptr;
     std::vector<TovRibbonTab*> FTabs;
     TovRibbonContext* FContext = nullptr;
     TovBar* FQuickAccessBar = nullptr;

@@ -15,8 +15,73 @@ using namespace ribbon_demo;
 
 namespace ribbon_head_test {
 
+THeadParts& HeadParts() {
+    static THeadParts parts;
+    return parts;
+}
+
+namespace {
+
+class TCaptionTestHelper : public IovRibbonFormCaptionHelper {
+public:
+    void Calculate() override {}
+    void DrawCaption(TuiCanvas*) override {}
+    TRect GetCaptionAreaBounds() override { return HeadParts().CaptionArea; }
+    TRect GetTextBounds() override { return {}; }
+    TRect GetIconBounds() override { return HeadParts().IconBounds; }
+    bool IsInCaptionArea(const TPoint&) override { return false; }
+    bool IsHelpButtonInCaption() override { return HeadParts().HelpButtonInCaption; }
+};
+
+class TPopupDouble : public IovRibbonTabGroupsPopup {
+public:
+    void SetAnimationMark(bool AValue) override { FMark = AValue; }
+    bool AnimationMark() override { return FMark; }
+    void Popup(const TRect&, TWinControl*) override { FVisible = true; }
+    bool IsVisible() override { return FVisible; }
+    void ClosePopup() override { FVisible = false; }
+
+private:
+    bool FMark = false;
+    bool FVisible = false;
+};
+
+} // namespace
+
+void TOverflowDock::ScrollGroups(bool ALeft, int) {
+    ++(ALeft ? LeftSteps : RightSteps);
+}
+
+void TOverflowDock::PanGroups(int ADelta, int AWidth) {
+    PannedBy += ADelta;
+    PanWidth = AWidth;
+}
+
+IovRibbonGroupsDock* THeadTestRibbon::CreateGroupsDockControl(TovRibbonTab* ATab) {
+    return HeadParts().Docks ? new TOverflowDock(ATab->Name(), ATab) : nullptr;
+}
+
+IovRibbonFormCaptionHelper* THeadTestRibbon::CreateFormCaptionHelper() {
+    return new TCaptionTestHelper;
+}
+
+IovRibbonTabGroupsPopup* THeadTestRibbon::CreateTabGroupsPopupWindow() {
+    return HeadParts().Popup ? new TPopupDouble : nullptr;
+}
+
+TRibbonDemoOptions HeadTestOptions(bool AQuickAccessToolbar, bool AOnCaptionForm) {
+    TRibbonDemoOptions options;
+    options.QuickAccessToolbar = AQuickAccessToolbar;
+    options.MakeRibbon = [](TComponent* AForm) -> TovCustomRibbon* {
+        return TovCustomRibbon::New<THeadTestRibbon>(AForm);
+    };
+    if (AOnCaptionForm) options.MakeForm = [] { return TCustomForm::New<TCaptionTestForm>(nullptr); };
+    return options;
+}
+
 void RibbonHeadTest::SetUp() {
     library = std::make_unique<TRibbonDemoLibrary>();
+    HeadParts() = THeadParts{};
 }
 
 void RibbonHeadTest::TearDown() {

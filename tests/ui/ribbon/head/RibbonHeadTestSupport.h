@@ -4,8 +4,14 @@
 #pragma once
 
 #include "../demo/RibbonDemoForm.h"
+#include "../model/RibbonTestSupport.h"
 
 #include "platform/rtl/WinTypes.h"
+#include "platform/vcl/Form.h"
+#include "ui/ribbon/form/RibbonFormCaptionHelperIntf.h"
+#include "ui/ribbon/form/RibbonFormHost.h"
+#include "ui/ribbon/ribbon/Ribbon.h"
+#include "ui/ribbon/ribbon/RibbonSubObjects.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +25,67 @@ class TovRibbonTabsViewInfo;
 class TovRibbonViewInfo;
 
 namespace ribbon_head_test {
+
+// What the head's test ribbon makes besides the real head: a caption helper with a given caption area,
+// a groups popup double, groups rows that report an overflow.
+struct THeadParts {
+    TRect CaptionArea{};
+    TRect IconBounds{};
+    bool HelpButtonInCaption = false;
+    bool Popup = false;
+    // The groups rows say their groups overflow to this side (bit 0 left, bit 1 right); no rows at all
+    // without Docks.
+    bool Docks = false;
+    std::uint8_t DockScrollButtons = 0;
+};
+THeadParts& HeadParts();
+
+// A form whose caption its ribbon draws, as far as the ribbon asks.
+class TCaptionTestForm : public TForm, public IovRibbonFormHost {
+public:
+    explicit TCaptionTestForm(TComponent* AOwner) : TForm(AOwner) {}
+    void UpdateNonClientArea() override {}
+    void HideRibbonUI() override {}
+    void ShowRibbonUI() override {}
+    void SetRibbon(TovCustomRibbon*) override {}
+    void SetCaptionHelper(IovRibbonFormCaptionHelper* AHelper) override { Helper = AHelper; }
+    void UpdateFrame() override {}
+    void UpdateFrameStyle() override {}
+    void RecalculateFrame() override {}
+    bool IsNonClientDrawing() override { return Helper != nullptr; }
+    bool IsCaptionOnGlass() override { return false; }
+    bool IsFormActive() override { return true; }
+    int GetExtraCaptionHeight() override { return 0; }
+    bool IsAutoHideModeActive() override { return false; }
+    void SwitchAutoHideModeOff() override {}
+    bool IsRibbonUIHiddenByAutoHide() override { return false; }
+    void SetActionUpdateTarget(TComponent*) override {}
+    IovRibbonFormCaptionHelper* Helper = nullptr;
+};
+
+// A groups row that reports the overflow HeadParts() gives and counts its scroll steps and pans.
+class TOverflowDock : public ribbon_test::TRecordingDock {
+public:
+    using TRecordingDock::TRecordingDock;
+    std::uint8_t GetScrollButtons() const override { return HeadParts().DockScrollButtons; }
+    void ScrollGroups(bool ALeft, int AWidth) override;
+    void PanGroups(int ADelta, int AWidth) override;
+    int LeftSteps = 0, RightSteps = 0, PannedBy = 0, PanWidth = 0;
+};
+
+class THeadTestRibbon : public TovRibbon {
+public:
+    IovRibbonGroupsDock* CreateGroupsDockControl(TovRibbonTab* ATab) override;
+
+protected:
+    friend class TovCustomRibbon;
+    explicit THeadTestRibbon(TComponent* AOwner) : TovRibbon(AOwner) {}
+    IovRibbonFormCaptionHelper* CreateFormCaptionHelper() override;
+    IovRibbonTabGroupsPopup* CreateTabGroupsPopupWindow() override;
+};
+
+// The demo's options with the head's test ribbon (and a caption form when AOnCaptionForm).
+ribbon_demo::TRibbonDemoOptions HeadTestOptions(bool AQuickAccessToolbar, bool AOnCaptionForm = false);
 
 class RibbonHeadTest : public ::testing::Test {
 protected:
