@@ -60,6 +60,7 @@ class TScrollBar;
 class TSplitter;
 class TTimer;
 class TTreeView;
+class TuiImageList;
 class ICdTrackLoader;
 class IEditorHost;
 class IEffectCommands;
@@ -243,8 +244,10 @@ public:
                   *ButtonZoomFull = nullptr, *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr,
                   *ButtonZoomIn = nullptr;
 
-    // ---- Actions, in the order of the shortcut file
+    // ---- Actions, in the order of the shortcut file, and their pictures (CommandImageLists.h)
     TActionList* ActionList = nullptr;
+    TuiImageList* SmallCommandImages = nullptr;
+    TuiImageList* LargeCommandImages = nullptr;
     TAction *ActionUndo = nullptr, *ActionRedo = nullptr, *ActionCut = nullptr, *ActionCopy = nullptr;
     TAction *ActionCopyToNew = nullptr, *ActionPaste = nullptr, *ActionDelete = nullptr;
     TAction *ActionSelectAll = nullptr, *ActionSelectToStart = nullptr, *ActionSelectToEnd = nullptr;
