@@ -88,6 +88,9 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
 }
 
 TovBarManager::~TovBarManager() {
+    // Whoever keeps items of this manager (the customizing's internal items) ends them while the manager
+    // is whole: an item's end removes it from the manager's lists and its links from the bars.
+    SendFreeNotifications();
     ovBarRemoveBarManager(this);
     FPaletteNotifier.reset();
     SetIsCustomizing(false);

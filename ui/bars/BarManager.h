@@ -168,6 +168,10 @@ public:
     void ForEachItem(const std::function<void(TovBarItem*)>& AProc);
     // The submenu control marked for a rebuild at the end of the update.
     void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
+    // A bar window that goes is no longer rebuilt at the end of the update.
+    void BarControlDestroyed(IovBarControl* AControl) {
+        if (FChangedSubMenu == AControl) FChangedSubMenu = nullptr;
+    }
 
     // At design time the items are kept in category order (neighbour exchanges, each a designer change).
     void SortItemsByCategory();

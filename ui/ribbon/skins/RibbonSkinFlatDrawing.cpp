@@ -9,6 +9,7 @@
 #include "ui/bars/skin/SkinPartKinds.h"
 #include "ui/bars/skin/SkinnedRect.h"
 #include "ui/core/base/Geometry.h"
+#include "ui/core/controls/LookAndFeelPainterBase.h"
 #include "ui/core/graphics/PaintCanvas.h"
 #include "ui/core/platform/ThemeManager.h"
 #include "ui/painters/office11/Office11Drawing.h"

@@ -5,6 +5,7 @@
 #include "TexturedTestSkin.h"
 
 #include "ui/bars/skin/SkinPartKinds.h"
+#include "ui/bars/skin/SkinnedRect.h"
 
 #include <functional>
 
