@@ -186,6 +186,12 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
         // Compressed rows may be short (an early end mark leaves the rest at colour 0), but never
         // shorter than the header says they are.
         if (header.SizeImage > size || size < 2) throw EInvalidGraphic(error);
+        // Two bytes paint at most 255 pixels: a picture far larger than its data can paint is refused
+        // before its pixels are allocated. Small pictures pass whatever they leave blank.
+        constexpr std::int64_t pixelsPerByte = 128, alwaysAllowed = std::int64_t(1) << 22;
+        if (std::int64_t(width) * height >
+            std::max<std::int64_t>(alwaysAllowed, pixelsPerByte * std::int64_t(size)))
+            throw EInvalidGraphic(error);
         auto surface = std::make_shared<TSurface>(width, height);
         DecodeRle(header, bits, size, error, *surface);
         return surface;

@@ -106,6 +106,15 @@ TEST(HostileGraphicFiles, SizesTheDataCannotFillAreRefusedBeforeAllocating) {
          Le32(0) + Bytes({0, 1})},
         {"run-length 8192 x 8192 promising more data than there is", InfoHeader(8192, 8192, 8, 1, 4096, 1),
          Le32(0) + Bytes({0, 1})},
+        // Within the pixel cap, but a few hundred bytes cannot paint 61 million pixels.
+        {"run-length 4-bit 3328 x 18432 (within the cap) of 580 bytes", InfoHeader(3328, 18432, 4, 2, 0, 16),
+         std::string(64, '\0') +
+             [] {
+                 std::string runs;
+                 for (int i = 0; i < 128; ++i)
+                     runs += Bytes({255, 0x12, 0, 0});
+                 return runs + Bytes({0, 1});
+             }()},
     };
     for (const TRoad& road : Roads)
         for (const Case& c : cases) {
