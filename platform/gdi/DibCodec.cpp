@@ -202,6 +202,8 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
     const bool standard = header.Compression == BI_RGB;
     const TMaskChannel red(header.RedMask), green(header.GreenMask), blue(header.BlueMask),
         alpha(header.AlphaMask);
+    // 32-bit pixels whose masks name no alpha are opaque; the fourth byte means nothing there.
+    const std::uint32_t opaque = header.BitsPerPixel == 32 && header.AlphaMask == 0 ? 0xFF000000u : 0;
     for (int stored = 0; stored < height; ++stored) {
         const std::uint8_t* in = bits + rowBytes * stored;
         std::uint32_t* row = surface->Row(header.TopDown ? stored : height - 1 - stored);
@@ -211,8 +213,8 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
         }
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = header.BitsPerPixel == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
-            row[x] =
-                blue.Extract(v) | (green.Extract(v) << 8) | (red.Extract(v) << 16) | (alpha.Extract(v) << 24);
+            row[x] = blue.Extract(v) | (green.Extract(v) << 8) | (red.Extract(v) << 16) |
+                     (alpha.Extract(v) << 24) | opaque;
         }
     }
     return surface;

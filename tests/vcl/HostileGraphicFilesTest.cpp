@@ -91,6 +91,24 @@ TEST(HostileGraphicFiles, BitFieldMasksMustLieInsideTheData) {
     EXPECT_EQ(static_cast<const std::uint32_t*>(bitmap.ScanLine(0))[0] >> 24, 0x80u);
 }
 
+// 32-bit bit fields whose masks name no alpha are opaque pixels, whatever their fourth byte holds.
+TEST(HostileGraphicFiles, ThirtyTwoBitBitFieldsWithoutAnAlphaMaskAreOpaque) {
+    const std::string masks = Le32(0xFF0000) + Le32(0xFF00) + Le32(0xFF);
+    TBitmap bitmap;
+    LoadInto(bitmap,
+             BmpOf(InfoHeader(2, 1, 32, BI_BITFIELDS, 8), masks, Le32(0x00FF0000) + Le32(0x12345678)));
+    const auto* row = static_cast<const std::uint32_t*>(bitmap.ScanLine(0));
+    EXPECT_EQ(row[0] >> 24, 0xFFu);
+    EXPECT_EQ(row[1] >> 24, 0xFFu);
+    EXPECT_EQ(At(bitmap, 0, 0), clRed);
+    // With an alpha mask the alpha is the file's.
+    const std::string withAlpha = masks + Le32(0xFF000000);
+    std::string v3 = InfoHeader(1, 1, 32, BI_BITFIELDS, 4, 0, 56);
+    v3.replace(40, 16, withAlpha);
+    LoadInto(bitmap, BmpOf(v3, "", Le32(0x40FF0000)));
+    EXPECT_EQ(static_cast<const std::uint32_t*>(bitmap.ScanLine(0))[0] >> 24, 0x40u);
+}
+
 TEST(HostileGraphicFiles, SizesTheDataCannotFillAreRefusedBeforeAllocating) {
     if (!memory_ceiling::Available) GTEST_SKIP() << "no address-space ceiling under the address sanitizer";
     struct Case {
