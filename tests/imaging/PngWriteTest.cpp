@@ -40,10 +40,13 @@ TEST(PngWrite, DefaultsWriteSubFilteredRowsInBoundedChunks) {
     EXPECT_EQ(chunks[0].Data[12], 0); // not interlaced
 }
 
-TEST(PngWrite, DefaultsKeepTheirStoredBytes) {
-    // Files written with the default settings stay byte for byte what they were: the Sub-filtered rows
-    // deflated by zlib at level 7 with its strategy for filtered data and its largest match memory.
+TEST(PngWrite, SubFilterSetKeepsItsStoredBytes) {
+    // Files written with Sub on every row (the codec's former defaults) stay byte for byte what they
+    // were: the Sub-filtered rows deflated by zlib at level 7 with its strategy for filtered data and its
+    // largest match memory. The defaults now leave every filter to the encoder.
     const auto pic = Load(Png(300, 200, 8, 6, 0, NoiseSample));
+    EXPECT_EQ(pic->FilterSet(), PngAllFilters);
+    pic->SetFilterSet(PngFilterBit(rfSub));
     const std::string rows = RawImage(300, 200, 8, 6, 0, NoiseSample, 1);
     z_stream z{};
     ASSERT_EQ(deflateInit2(&z, 7, Z_DEFLATED, 15, 9, Z_FILTERED), Z_OK);
