@@ -350,6 +350,13 @@ int TAudioDecoder::BitRate() const {
 std::int64_t TAudioDecoder::LengthFrames() const {
     return FImpl->Length;
 }
+bool TAudioDecoder::LengthIsExact() const {
+    const TImpl& d = *FImpl;
+    if (d.RawFile || d.FrameLimit >= 0) return true;
+    const AVCodecID id = d.Codec->codec_id;
+    const bool stated = d.Format->streams[d.StreamIndex]->duration > 0;
+    return av_get_bits_per_sample(id) > 0 || (stated && (id == AV_CODEC_ID_FLAC || id == AV_CODEC_ID_ALAC));
+}
 std::string TAudioDecoder::Description() const {
     return FImpl->Description;
 }

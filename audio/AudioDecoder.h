@@ -24,6 +24,10 @@ public:
     int BitRate() const;        // bits per second of the stored stream
     // Frames the file is expected to hold (exact for plain formats, an estimate for compressed ones).
     std::int64_t LengthFrames() const;
+    // Whether LengthFrames is what a full read delivers: plain samples, lossless streams that state
+    // their length, and files that stored their exact length. Other compressed streams state a length
+    // that counts whole codec frames, with the encoder's delay and padding.
+    bool LengthIsExact() const;
     std::string Description() const;
     const TAudioTags& Tags() const;
     // Packets or frames the decoder refused so far (a damaged stretch is skipped, as players do).

@@ -4,6 +4,8 @@
 #include "audio/AudioResampler.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 TAudioDocument::TAudioDocument(int sampleRate, int channels, std::shared_ptr<TBlockStore> store)
     : TAudioDocument(sampleRate, TSampleSequence(channels), std::move(store)) {}
@@ -82,8 +84,24 @@ void TAudioDocument::Replace(std::int64_t start, std::int64_t count, const TSamp
     count = std::clamp<std::int64_t>(count, 0, Length() - start);
     if (count == 0 && samples.Empty()) return;
     TState before = FGroupDepth > 0 ? TState{} : Capture();
+    TSampleSequence previous = FSamples;
     FSamples = FSamples.Replace(start, count, samples);
     Commit(std::move(before), TFrameChange::Splice(start, count, samples.Frames()));
+    MoveUnusedToDisk(previous);
+}
+
+void TAudioDocument::MoveToDiskLater(std::vector<std::shared_ptr<const TSampleBlock>> blocks) {
+    FSpiller->Move(std::move(blocks));
+}
+
+void TAudioDocument::MoveUnusedToDisk(const TSampleSequence& previous) {
+    std::unordered_set<const TSampleBlock*> used;
+    for (const TBlockSlice& slice : FSamples.Slices())
+        used.insert(slice.Block.get());
+    std::vector<std::shared_ptr<const TSampleBlock>> unused;
+    for (const TBlockSlice& slice : previous.Slices())
+        if (used.insert(slice.Block.get()).second) unused.push_back(slice.Block);
+    MoveToDiskLater(std::move(unused));
 }
 
 void TAudioDocument::Convert(int sampleRate, int channels, const TProgressFunc& progress) {
@@ -94,11 +112,12 @@ void TAudioDocument::Convert(int sampleRate, int channels, const TProgressFunc& 
     TSampleSequence converted =
         ConvertSequence(FSamples, FSampleRate, sampleRate, channels, FStore, progress);
     TState before = FGroupDepth > 0 ? TState{} : Capture();
-    FSamples = std::move(converted);
+    TSampleSequence previous = std::exchange(FSamples, std::move(converted));
     int oldRate = FSampleRate;
     FSampleRate = sampleRate;
     Commit(std::move(before),
            sampleRate == oldRate ? TFrameChange::Splice(0, 0, 0) : TFrameChange::Scale(sampleRate, oldRate));
+    MoveUnusedToDisk(previous);
 }
 
 void TAudioDocument::BeginGroup() {
@@ -149,8 +168,10 @@ bool TAudioDocument::Undo() {
     if (FUndo.empty()) return false;
     TStep step = std::move(FUndo.back());
     FUndo.pop_back();
+    TSampleSequence previous = FSamples;
     Restore(step.Before, step.Changes, true);
     FRedo.push_back(std::move(step));
+    MoveUnusedToDisk(previous);
     return true;
 }
 
@@ -158,7 +179,9 @@ bool TAudioDocument::Redo() {
     if (FRedo.empty()) return false;
     TStep step = std::move(FRedo.back());
     FRedo.pop_back();
+    TSampleSequence previous = FSamples;
     Restore(step.After, step.Changes, false);
     FUndo.push_back(std::move(step));
+    MoveUnusedToDisk(previous);
     return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "audio/AudioMarkers.h"
+#include "audio/BlockSpiller.h"
 #include "audio/SampleSequence.h"
 
 #include <cstdint>
@@ -50,6 +51,17 @@ public:
     TAudioMarkers& Markers() { return FMarkers; }
     const TAudioMarkers& Markers() const { return FMarkers; }
 
+    // Blocks that only the undo history holds after a change, undo or redo go to the store's temporary
+    // file (where the store keeps one), on a thread of their own: the document's own samples stay in
+    // memory, the history's do not. An edit that is streaming through the samples hands over the ones
+    // it has read through this.
+    void MoveToDiskLater(std::vector<std::shared_ptr<const TSampleBlock>> blocks);
+    // For an edit streaming through the samples: returns once the blocks handed over are no more than a
+    // few rounds behind, so that the old samples leave memory about as fast as the new ones come.
+    void KeepUpWithMoves() { FSpiller->WaitUntilFewer(32); }
+    // Waits until the blocks handed over so far have moved.
+    void WaitForMoves() { FSpiller->Wait(); }
+
     // Raised after every change, undo and redo, with the change of the frame axis.
     std::function<void(const TFrameChange&)> OnFramesChanged;
 
@@ -70,6 +82,8 @@ private:
     TState Capture() const;
     void Restore(const TState& state, const std::vector<TFrameChange>& changes, bool backwards);
     void Commit(TState before, const TFrameChange& change);
+    // Hands the blocks of `previous` that the document no longer uses to the spiller.
+    void MoveUnusedToDisk(const TSampleSequence& previous);
 
     int FSampleRate;
     TSampleSequence FSamples;
@@ -78,4 +92,6 @@ private:
     std::vector<TStep> FUndo, FRedo;
     int FGroupDepth = 0;
     TStep FGroup;
+    // Last, so that it stops before the samples it may be moving go.
+    std::unique_ptr<TBlockSpiller> FSpiller = std::make_unique<TBlockSpiller>();
 };

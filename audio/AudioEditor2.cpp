@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace editor_detail {
 
@@ -40,6 +41,10 @@ TAudioEditor2::TAudioEditor2(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TAudioEditor2::~TAudioEditor2() {
     DestroyView(); // the surface reads the editor while it goes
+}
+
+std::string TAudioEditor2::SpillFolder() const {
+    return FTempDirectory.empty() ? DefaultTempDirectory() : FTempDirectory;
 }
 
 TAudioDocument& TAudioEditor2::Document() {
@@ -177,7 +182,8 @@ void TAudioEditor2::New(int sampleRate, int channels) {
     Operation([&](const TProgressFunc&) {
         if (channels != 1 && channels != 2)
             throw EAudioError("A sound has one or two channels, not " + std::to_string(channels) + ".");
-        auto document = std::make_unique<TAudioDocument>(sampleRate, channels, MakeMemoryBlockStore());
+        auto document =
+            std::make_unique<TAudioDocument>(sampleRate, channels, MakeMemoryBlockStore(SpillFolder()));
         Attach(std::move(document));
         FTags = TAudioTags();
         FDescription =
@@ -481,11 +487,28 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
                 effect.Measure(block.data(), std::size_t(n));
                 report(pos + n - start, 0);
             }
+        // The blocks the effect has read through are needed only by the undo history once it ends:
+        // they go to the temporary folder as the effect goes on, so that the old and the new samples
+        // are not both in memory at the end.
+        std::unordered_set<const TSampleBlock*> handed;
+        auto readThrough = [&](std::int64_t done) {
+            std::vector<std::shared_ptr<const TSampleBlock>> blocks = source.BlocksWithin(
+                                                                 effect.ReadsBackwards() ? end - done : start,
+                                                                 done),
+                                                             fresh;
+            for (auto& block : blocks)
+                if (handed.insert(block.get()).second) fresh.push_back(std::move(block));
+            doc.MoveToDiskLater(std::move(fresh));
+            doc.KeepUpWithMoves();
+        };
         // Effects that work on separate channels go block by block from the document's planes into
         // new blocks on all cores.
         if (CanStreamApart(effect)) {
-            TSampleSequence result = StreamApart(source, start, total, effect, doc.Store(),
-                                                 [&](std::int64_t done) { report(done, 1); });
+            TSampleSequence result =
+                StreamApart(source, start, total, effect, doc.Store(), [&](std::int64_t done) {
+                    report(done, 1);
+                    readThrough(done);
+                });
             doc.Replace(start, total, result);
             Select(start, start + result.Frames());
             return;
@@ -524,6 +547,7 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
                 builder.AppendInterleaved(block.data(), std::int64_t(block.size()) / channels);
             }
             report(done + n, 1);
+            readThrough(done + n);
         }
         TSampleSequence result = builder.Finish();
         // An effect that hands back nothing has failed; it never silently deletes the selection.

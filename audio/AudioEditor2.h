@@ -99,8 +99,10 @@ public:
     const std::string& TempDirectory() const { return FTempDirectory; }
     void SetTempDirectory(const std::string& folder) { FTempDirectory = folder; }
     // Documents whose samples need more bytes than this keep them in the temporary folder (by default a
-    // quarter of the machine's memory).
+    // quarter of the machine's memory); smaller ones keep them in memory, and move there only what the
+    // undo history alone holds.
     void SetMemoryLimit(std::int64_t bytes) { FMemoryLimit = bytes; }
+    std::int64_t MemoryLimit() const { return FMemoryLimit; }
     bool UndoAvailable() const { return FDocument && FDocument->CanUndo(); }
     bool RedoAvailable() const { return FDocument && FDocument->CanRedo(); }
     // 1 playing, 2 busy (an operation is running), 5 paused, anything else idle. Playback sets its
@@ -183,6 +185,8 @@ private:
     };
     TPositionState CurrentPositions() const;
     TSampleSequence LoadConverted(const std::string& path, const TProgressFunc& progress);
+    // Where memory documents move the blocks that only their undo history holds.
+    std::string SpillFolder() const;
     TSampleSequence FitToDocument(const TSampleSequence& samples, int sampleRate,
                                   const TProgressFunc& progress);
     void Mix(const TSampleSequence& added, float selectionLevel, float addedLevel,

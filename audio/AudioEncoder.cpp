@@ -17,9 +17,26 @@ TPreset Get(int preset) {
     return table[preset - 1];
 }
 
+namespace {
+constexpr int kRates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+}
+
 bool SampleRateAllowed(int sampleRate) {
-    static const int rates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
-    return std::find(std::begin(rates), std::end(rates), sampleRate) != std::end(rates);
+    return std::find(std::begin(kRates), std::end(kRates), sampleRate) != std::end(kRates);
+}
+
+std::string AllowedRatesText() {
+    std::string text;
+    for (std::size_t i = 0; i < std::size(kRates); ++i)
+        text += (i == 0 ? "" : i + 1 == std::size(kRates) ? " or " : ", ") + audio_text::Thousands(kRates[i]);
+    return text + " Hz";
+}
+
+void RequireSampleRate(int sampleRate) {
+    // The encoder would quietly pick another rate: a setting it cannot keep is refused.
+    if (!SampleRateAllowed(sampleRate))
+        throw EAudioError("Invalid MP3 sample rate " + audio_text::Thousands(sampleRate) +
+                          " Hz: MP3 files have " + AllowedRatesText() + ".");
 }
 
 bool BitRateAllowed(int sampleRate, int kbps) {
@@ -72,11 +89,15 @@ TEncodedShape EncodedShape(const TOutputFormat& f) {
             auto p = mp3_presets::Get(f.Lame.Preset);
             return check(p.SampleRate, p.Channels);
         }
-        if (f.UseLameSettings) return check(f.Mp3SampleRate, f.Lame.Channels);
-        // The encoder would quietly pick another rate: a setting it cannot keep is refused.
-        if (!mp3_presets::SampleRateAllowed(f.Mp3SampleRate))
-            throw EAudioError("Invalid MP3 sample rate " + audio_text::Thousands(f.Mp3SampleRate) +
-                              " Hz: MP3 files have 8,000 to 48,000 Hz.");
+        mp3_presets::RequireSampleRate(f.Mp3SampleRate);
+        if (f.UseLameSettings) {
+            // The encoder would take any quality outside its scale as the nearest end of it (or worse).
+            if (f.Lame.BitRateMode != 4 && (f.Lame.VBRQuality < 0 || f.Lame.VBRQuality > 9))
+                throw EAudioError("Invalid MP3 variable bit rate quality " +
+                                  std::to_string(f.Lame.VBRQuality) +
+                                  ": the quality goes from 0 (best) to 9.");
+            return check(f.Mp3SampleRate, f.Lame.Channels);
+        }
         if (!mp3_presets::BitRateAllowed(f.Mp3SampleRate, f.Mp3BitRate))
             throw EAudioError("Invalid MP3 bit rate " + std::to_string(f.Mp3BitRate) + " kbps at " +
                               audio_text::Thousands(f.Mp3SampleRate) + " Hz.");

@@ -50,6 +50,8 @@ struct TPreset {
 TPreset Get(int preset);
 // Whether MP3 frames exist at this sample rate, and at this rate with this constant bit rate.
 bool SampleRateAllowed(int sampleRate);
+// Raises EAudioError naming the rates an MP3 file can have when sampleRate is not one of them.
+void RequireSampleRate(int sampleRate);
 bool BitRateAllowed(int sampleRate, int kbps);
 } // namespace mp3_presets
 

@@ -14,7 +14,9 @@ TAudioFile2::~TAudioFile2() = default;
 
 void TAudioFile2::Open(const std::string& path, int, int) {
     FReader.reset();
+    FLength = -1;
     FReader = std::make_unique<TAudioDecoder>(path);
+    FReadPath = path;
 }
 
 namespace audio_file_detail {
@@ -34,7 +36,16 @@ std::vector<float> TAudioFile2::Read(std::int64_t count) {
 }
 
 std::int64_t TAudioFile2::GetLength() const {
-    return audio_file_detail::Reader(FReader).LengthFrames();
+    const TAudioDecoder& reader = audio_file_detail::Reader(FReader);
+    if (FLength >= 0) return FLength;
+    if (reader.LengthIsExact()) return FLength = reader.LengthFrames();
+    // A decoder of its own, so that the reader's place in the file stays where it is.
+    TAudioDecoder counter(FReadPath);
+    std::vector<float> scratch(std::size_t(65536) * counter.Channels());
+    std::int64_t frames = 0;
+    while (std::int64_t n = counter.Read(scratch.data(), 65536))
+        frames += n;
+    return FLength = frames;
 }
 int TAudioFile2::GetSampleRate() const {
     return audio_file_detail::Reader(FReader).SampleRate();

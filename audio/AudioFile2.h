@@ -23,7 +23,9 @@ public:
     // Up to `count` samples (elements, not frames; whole frames only); empty at the end of the file.
     std::vector<float> Read(std::int64_t count);
     // The source as stored.
-    std::int64_t GetLength() const; // frames
+    // Frames a full read delivers; where the file cannot state it exactly, the first call counts them
+    // with a decoder of its own.
+    std::int64_t GetLength() const;
     int GetSampleRate() const;
     int GetChannels() const;
     int GetBits() const;
@@ -53,6 +55,8 @@ public:
 
 private:
     std::unique_ptr<TAudioDecoder> FReader;
+    std::string FReadPath;
+    mutable std::int64_t FLength = -1; // counted once
     std::unique_ptr<TAudioWriter> FWriter;
     TOutputFormat FFormat;
     int FInputRate = 0, FInputChannels = 0;

@@ -16,7 +16,7 @@ struct TLoadedAudio {
 };
 
 struct TLoadOptions {
-    std::string TempDirectory;                   // where the file store keeps large documents
+    std::string TempDirectory;                   // where large documents and the undo history are kept
     std::int64_t MemoryLimitBytes = 512ll << 20; // larger documents go to the file store
     std::shared_ptr<TBlockStore> Store;          // when set, used whatever the size
     TDecodeSplit Split;                          // how the decoding is spread over threads

@@ -15,6 +15,10 @@ public:
     virtual std::int64_t Frames() const = 0;
     // Copies `count` frames of one channel, starting at `offset`, to `dst`.
     virtual void Read(int channel, std::int64_t offset, std::int64_t count, float* dst) const = 0;
+    // Moves samples held in memory to the store's temporary file, where reads keep finding them; for
+    // blocks only the undo history needs. Returns the bytes of memory given back (0 when the samples
+    // were not in memory, or the store has no such file, or the file has no room for them).
+    virtual std::int64_t MoveToDisk() const { return 0; }
 };
 
 class TBlockStore {
@@ -31,8 +35,8 @@ public:
     }
 };
 
-// Keeps the samples in memory.
-std::shared_ptr<TBlockStore> MakeMemoryBlockStore();
+// Keeps the samples in memory; with a spill folder, samples can be moved to a temporary file there.
+std::shared_ptr<TBlockStore> MakeMemoryBlockStore(const std::string& spillFolder = {});
 
 // Keeps the samples in one unlinked temporary file inside `folder` (which must exist); the file
 // vanishes with the store and with the process.

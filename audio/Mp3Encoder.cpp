@@ -103,7 +103,7 @@ private:
                 lame_set_VBR_mean_bitrate_kbps(FLame, s.AverageBitRate);
             } else {
                 lame_set_VBR(FLame, vbr_mtrh);
-                lame_set_VBR_quality(FLame, float(std::clamp(s.VBRQuality, 0, 9)));
+                lame_set_VBR_quality(FLame, float(s.VBRQuality));
             }
             lame_set_VBR_min_bitrate_kbps(FLame, s.MinBitRate);
             lame_set_VBR_max_bitrate_kbps(FLame, s.MaxBitRate);

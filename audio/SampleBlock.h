@@ -38,6 +38,8 @@ public:
     void Read(int channel, std::int64_t offset, std::int64_t count, float* dst) const {
         FSamples->Read(channel, offset, count, dst);
     }
+    // Moves the samples to the store's temporary file when they are in memory (see TStoredSamples).
+    std::int64_t MoveToDisk() const { return FSamples->MoveToDisk(); }
     // Summary of frames [offset, offset + count) of one channel, from the summaries where they cover
     // whole steps and from the samples at the edges.
     TRangeSummary Summarize(int channel, std::int64_t offset, std::int64_t count) const;

@@ -9,6 +9,16 @@ std::size_t TSampleSequence::SliceAt(std::int64_t frame) const {
                                     FStarts.begin());
 }
 
+std::vector<std::shared_ptr<const TSampleBlock>> TSampleSequence::BlocksWithin(std::int64_t start,
+                                                                               std::int64_t count) const {
+    std::vector<std::shared_ptr<const TSampleBlock>> blocks;
+    const std::int64_t end = std::min(Frames(), start + count);
+    for (std::size_t i = start < end ? SliceAt(std::max<std::int64_t>(0, start)) : FSlices.size();
+         i < FSlices.size() && FStarts[i] <= end; ++i)
+        if (FStarts[i] - FSlices[i].Frames >= start) blocks.push_back(FSlices[i].Block);
+    return blocks;
+}
+
 void TSampleSequence::AppendSlice(const TBlockSlice& slice) {
     if (slice.Frames <= 0) return;
     if (slice.Block->Channels() != FChannels)

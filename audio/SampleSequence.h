@@ -31,6 +31,10 @@ public:
     std::int64_t ReadChannel(int channel, std::int64_t start, std::int64_t count, float* dst) const;
     TRangeSummary Summarize(int channel, std::int64_t start, std::int64_t count) const;
 
+    // The blocks of the slices that lie wholly inside frames [start, start + count).
+    std::vector<std::shared_ptr<const TSampleBlock>> BlocksWithin(std::int64_t start,
+                                                                  std::int64_t count) const;
+
     TSampleSequence Sub(std::int64_t start, std::int64_t count) const;
     TSampleSequence Erase(std::int64_t start, std::int64_t count) const;
     TSampleSequence Insert(std::int64_t at, const TSampleSequence& other) const;

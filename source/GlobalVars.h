@@ -32,6 +32,10 @@ struct TGlobalVars {
     std::string CddbServerAddr;
     std::string CddbServerPort;
     std::string CddbServerPath;
+    // Documents whose samples (as 32-bit floats) need more than this many megabytes are kept in the
+    // working folder rather than in memory; 0, the default, means a quarter of the machine's memory
+    // (stored at the end of section SYSTEM).
+    int MemoryLimitMB = 0;
 
     // --- stored in section SYSTEM of the settings file, in file order -------------------------------
     std::string LastOpenDir;

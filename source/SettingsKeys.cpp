@@ -154,6 +154,7 @@ const std::vector<TSettingKey>& SettingKeys() {
         {"CddbServerAddr", &V::CddbServerAddr},
         {"CddbServerPort", &V::CddbServerPort},
         {"CddbServerPath", &V::CddbServerPath},
+        {"MemoryLimitMB", &V::MemoryLimitMB, 0, std::numeric_limits<int>::max()},
     };
     return keys;
 }

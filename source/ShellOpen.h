@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,13 @@
 // program runs on its own: it is not waited for and does not end with this one; whether it started
 // is not looked at.
 void StartDetachedProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+// Starts `program` as StartDetachedProgram does and waits up to `waitMs` for it to end: its exit status
+// when it ended by then (127 when it could not be run), nothing when it still runs (it goes on, detached)
+// or when a TProgramStartOverride took the start. Openers that fail at once (no program for the kind
+// of file) are told from ones that opened a window and wait for it.
+std::optional<int> StartProgramAndWatch(const std::string& program, const std::vector<std::string>& arguments,
+                                        int waitMs);
 
 // Starts the desktop's opener (xdg-open) on `target` under the wait cursor and returns at once; the
 // opener's outcome is not looked at.

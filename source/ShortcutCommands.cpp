@@ -1,5 +1,7 @@
 #include "source/ShortcutCommands.h"
 
+#include <algorithm>
+
 const std::vector<TShortcutCommand>& ShortcutCommands() {
     static const std::vector<TShortcutCommand> commands{
         {"ActionUndo", "Ctrl+Z"},
@@ -114,4 +116,11 @@ int ShortcutCommandIndex(const std::string& name) {
     for (std::size_t i = 0; i < commands.size(); ++i)
         if (name == commands[i].Name) return static_cast<int>(i);
     return -1;
+}
+
+std::vector<std::string> RedoAlternateShortcuts(const std::vector<std::string>& taken) {
+    std::vector<std::string> free;
+    for (const char* key : {"Ctrl+Y", "Shift+Ctrl+Z"})
+        if (std::find(taken.begin(), taken.end(), key) == taken.end()) free.emplace_back(key);
+    return free;
 }

@@ -1,6 +1,7 @@
 #include "audio/effects/DynamicsEffects.h"
 
 #include "audio/effects/EffectMath.h"
+#include "audio/effects/FastPower.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,25 +30,27 @@ TCompressorEffect::TCompressorEffect(int sampleRate, int channels, double thresh
 }
 
 void TCompressorEffect::ProcessChannel(int channel, float* samples, std::size_t count) {
+    // Two passes: the level follower, which depends on the sample before, and then the gains, which
+    // do not and so run in vector registers.
+    thread_local std::vector<float> ratios;
+    ratios.resize(count);
     double level = FLevels[static_cast<std::size_t>(channel)];
-    const float output = static_cast<float>(FOutput);
-    const float slope = static_cast<float>(-FSlope);
+    const double toRatio = 1.0 / FThreshold;
     for (std::size_t i = 0; i < count; ++i) {
         const double magnitude = std::fabs(samples[i]);
         const double k = magnitude > level ? FAttack : FRelease;
         level = k * level + (1.0 - k) * magnitude;
-        if (level > FThreshold && FSlope > 0) {
-            // Gain in dB = -(level dB - threshold dB) * slope, computed as a power of the level ratio;
-            // in single precision (as exact as the float sample it scales), which takes a fraction of
-            // the time of a power in double.
-            const double gain = std::exp2(slope * std::log2(static_cast<float>(level / FThreshold)));
-            samples[i] = static_cast<float>(samples[i] * gain * FOutput);
-        } else {
-            samples[i] *= output;
-        }
+        ratios[i] = static_cast<float>(level * toRatio);
     }
     if (level < 1e-30) level = 0;
     FLevels[static_cast<std::size_t>(channel)] = level;
+    // Gain in dB = -(level dB - threshold dB) * slope above the threshold, a power of the level ratio;
+    // below it the ratio counts as 1, whose power is exactly 1.
+    const float output = static_cast<float>(FOutput), slope = static_cast<float>(-FSlope);
+    const float* __restrict ratio = ratios.data();
+    float* __restrict out = samples;
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] *= output * fast_power::Exp2(slope * fast_power::Log2(std::max(ratio[i], 1.0f)));
 }
 
 TNoiseReductionEffect::TNoiseReductionEffect(int sampleRate, int channels, double thresholdDb,

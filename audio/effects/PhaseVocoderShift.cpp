@@ -22,6 +22,16 @@ constexpr double TwoPi = 2 * std::numbers::pi;
 // Frame length in seconds (before a lowering shortens it); long enough to part the harmonics of a low
 // voice, short enough to keep attacks from smearing much.
 constexpr double FrameSeconds = 0.046;
+// Below the crossover the signal is analysed with frames this many times longer: notes of a chord
+// 30 Hz apart then lie far enough apart in the spectrum to keep their own peaks and phases, where the
+// short frame sees one peak between them and pulls both towards it. Longer still, a gliding voice
+// blurs and loses level. Attacks are mostly carried by the higher band, which keeps the short frames.
+constexpr int LowBandLengthening = 2;
+// The crossover: a raised-cosine slope CrossoverWidthHz wide, placed between these frequencies (of
+// the input) where the piece has least energy. A partial in the slope would be shifted by both
+// halves, with phases that need not agree, and could partly cancel itself: the slope is kept narrow and
+// put in the quietest place between partials.
+constexpr double CrossoverLowestHz = 450, CrossoverHighestHz = 1000, CrossoverWidthHz = 50;
 // Frames laid over each point of the stretched signal: the output hop is this part of a frame.
 constexpr int Overlap = 4;
 // A frame counts as an onset when most of its energy lies in bins that rose by more than 6 dB since the
@@ -93,8 +103,8 @@ struct TWork {
     std::vector<float> Power, PreviousPower;       // two bins of -1 at each end, for the peak search
     std::vector<float> Rotation, PreviousRotation; // phase added to each bin
     std::vector<int> Peaks;
-    // The stretched signal laid over, each frame's input power, the resampled result.
-    std::vector<float> Sum, InputPower, Resampled;
+    // The stretched signal laid over, each frame's input power.
+    std::vector<float> Sum, InputPower;
     // Per peak: the phase turn since the last frame, what the bin's centre frequency alone gives over
     // the analysis and the output hop, the rotation the frame before gave it, and what it gets now.
     std::vector<float> TurnRe, TurnIm, Expected, Advance, Carried, PeakRotation, PeakCos, PeakSin;
@@ -116,7 +126,8 @@ struct TWork {
 };
 
 TWork& WorkFor(int size) {
-    thread_local TWork work;
+    thread_local std::map<int, TWork> works; // one a frame length: the two bands use two
+    TWork& work = works[size];
     if (work.Size != size) work.Resize(size);
     return work;
 }
@@ -314,36 +325,82 @@ void CorrectLevel(float* stretched, std::int64_t length, const std::vector<float
             stretched[s] *= gains[i] + step * static_cast<float>(s - centre);
     }
 }
-} // namespace phase_vocoder_detail
-
-TPhaseVocoderShift::TPhaseVocoderShift(int sampleRate, double factor)
-    : FSampleRate(sampleRate), FFactor(factor) {
-    using namespace phase_vocoder_detail;
-    // The resampler lengthens the frames of a lowered stretch by 1 / factor as heard, and each output
-    // moment mixes frames from that far apart: a gliding voice blurs. Shorter frames part close
-    // partials (of a chord) less well; they are shortened by the square root of the factor, halfway
-    // between the two.
-    FSize = FrameSize(FrameSeconds * sampleRate * std::sqrt(std::min(1.0, factor)));
-    FHop = FSize / Overlap;
-    const std::int64_t half = FSize / 2;
-    FSettling = half + static_cast<std::int64_t>(std::ceil(half / factor)) + ResamplerReach;
+// Splits samples at the crossover without delay: the whole piece goes through one transform, its
+// spectrum is weighted by a raised-cosine slope and comes back as the low band; the high band is what
+// is left, so the two add up to the samples exactly. The transform is longer than the piece by a
+// stretch of silence that takes the filter's ringing, so neither end of the piece reaches the other.
+void SplitBands(const std::vector<float>& samples, int sampleRate, std::vector<float>& low,
+                std::vector<float>& high) {
+    constexpr std::size_t Margin = 8192;
+    int size = 1024;
+    while (static_cast<std::size_t>(size) < samples.size() + Margin)
+        size *= 2;
+    const TPlans& plans = PlansFor(size); // its window goes unused here
+    thread_local TFftwBuffer<float> real;
+    thread_local TFftwBuffer<fftwf_complex> spectrum;
+    thread_local int allocated = 0;
+    if (allocated < size) {
+        real = Allocate<float>(static_cast<std::size_t>(size));
+        spectrum = Allocate<fftwf_complex>(static_cast<std::size_t>(size) / 2 + 1);
+        allocated = size;
+    }
+    std::copy(samples.begin(), samples.end(), real.get());
+    std::fill(real.get() + samples.size(), real.get() + size, 0.0f);
+    fftwf_execute_dft_r2c(plans.Forward, real.get(), spectrum.get());
+    const double binHz = static_cast<double>(sampleRate) / size;
+    const std::size_t bins = static_cast<std::size_t>(size) / 2 + 1;
+    // The slope goes where the energy over it and as far again on either side is least.
+    const fftwf_complex* x = spectrum.get();
+    auto power = [&](std::size_t k) {
+        return static_cast<double>(x[k][0]) * x[k][0] + static_cast<double>(x[k][1]) * x[k][1];
+    };
+    const auto span = static_cast<std::size_t>(std::ceil(1.5 * CrossoverWidthHz / binHz));
+    const auto lowest = static_cast<std::size_t>(CrossoverLowestHz / binHz);
+    const auto highest = std::min(bins - span - 1, static_cast<std::size_t>(CrossoverHighestHz / binHz));
+    double running = 0;
+    for (std::size_t k = lowest - span; k <= lowest + span; ++k)
+        running += power(k);
+    double quietest = running;
+    std::size_t centre = lowest;
+    for (std::size_t k = lowest + 1; k <= highest; ++k) {
+        running += power(k + span) - power(k - span - 1);
+        if (running < quietest) {
+            quietest = running;
+            centre = k;
+        }
+    }
+    const double slopeLow = static_cast<double>(centre) * binHz - CrossoverWidthHz / 2;
+    for (std::size_t k = 0; k < bins; ++k) {
+        const double f = static_cast<double>(k) * binHz;
+        double weight = 0;
+        if (f <= slopeLow)
+            weight = 1;
+        else if (f < slopeLow + CrossoverWidthHz)
+            weight = 0.5 + 0.5 * std::cos(std::numbers::pi * (f - slopeLow) / CrossoverWidthHz);
+        const float w = static_cast<float>(weight / size);
+        spectrum.get()[k][0] *= w;
+        spectrum.get()[k][1] *= w;
+    }
+    fftwf_execute_dft_c2r(plans.Inverse, spectrum.get(), real.get());
+    low.assign(real.get(), real.get() + samples.size());
+    high.resize(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        high[i] = samples[i] - low[i];
 }
 
-std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, std::size_t from,
-                                             std::size_t frames) const {
-    using namespace phase_vocoder_detail;
+// Stretches samples by factor with frames of size (a quarter frame apart on the output side) and adds
+// the stretched signal, stretched frames long, to out.
+void StretchInto(const std::vector<float>& samples, double factor, int size, float* out,
+                 std::int64_t stretched) {
     const std::int64_t length = static_cast<std::int64_t>(samples.size());
-    if (length == 0 || frames == 0) return std::vector<float>(frames, 0.0f);
-    const TPlans& plans = PlansFor(FSize);
-    TWork& work = WorkFor(FSize);
+    const TPlans& plans = PlansFor(size);
+    TWork& work = WorkFor(size);
     std::fill(work.PreviousPower.begin() + 2, work.PreviousPower.end() - 2, 0.0f);
-    const std::int64_t size = FSize, half = size / 2, hop = FHop;
+    const std::int64_t half = size / 2, hop = size / Overlap;
     const float* window = plans.Window.data();
 
     // Output frames centred on every hop of the stretched signal, from the first that reaches its start
     // to the last that reaches its end; each is analysed from the input around the matching point.
-    const std::int64_t stretched =
-        std::max<std::int64_t>(1, std::llround(static_cast<double>(length) * FFactor));
     const std::int64_t firstFrame = -(half / hop) + 1, lastFrame = (stretched - 1 + half) / hop;
     const std::int64_t base = firstFrame * hop - half;
     std::vector<float>& sum = work.Sum;
@@ -355,7 +412,7 @@ std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, 
     std::int64_t previousCentre = 0;
     float* frame = work.Frame.get();
     for (std::int64_t m = firstFrame; m <= lastFrame; ++m) {
-        const std::int64_t centre = std::llround(static_cast<double>(m * hop) / FFactor);
+        const std::int64_t centre = std::llround(static_cast<double>(m * hop) / factor);
         const std::int64_t start = centre - half;
         const std::int64_t from = std::clamp<std::int64_t>(-start, 0, size);
         const std::int64_t to = std::clamp<std::int64_t>(length - start, from, size);
@@ -366,7 +423,7 @@ std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, 
             frame[n] = source[n] * window[n];
         inputPower[static_cast<std::size_t>(m - firstFrame)] = WeightedPower(frame, window, size);
         fftwf_execute_dft_r2c(plans.Forward, frame, work.Spectrum.get());
-        LockPhases(work, static_cast<int>(centre - previousCentre), FHop, m == firstFrame);
+        LockPhases(work, static_cast<int>(centre - previousCentre), static_cast<int>(hop), m == firstFrame);
         previousCentre = centre;
         fftwf_execute_dft_c2r(plans.Inverse, work.Spectrum.get(), frame);
         float* target = sum.data() + (m * hop - half - base);
@@ -374,11 +431,129 @@ std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, 
             target[n] += frame[n] * window[n] * scale;
     }
     CorrectLevel(sum.data() - base, stretched, inputPower, firstFrame, window, size, hop);
+    const float* made = sum.data() - base;
+    for (std::int64_t i = 0; i < stretched; ++i)
+        out[i] += made[i];
+}
 
-    std::vector<float>& resampled = work.Resampled;
+// Attacks (a click, a drum's hit, a plosive) would be smeared by the frames that see them and echoed
+// before they happen by the frames that see them coming. Each one found is cut out of what the frames
+// analyse and put back into the stretched signal as it was, unstretched, so that the resampler moves its
+// pitch and keeps it as short as it was. The cut and the insert cover the same stretch of the stretched
+// signal, with fades that add up to one.
+constexpr double AttackBeforeMs = 1.0, AttackAfterMs = 5.0, AttackFadeMs = 2.0;
+// An attack: a block of 0.7 ms at least 15 dB louder than the 30 ms before it, and not quieter than
+// -80 dB; another one is looked for 50 ms later at the earliest.
+constexpr int AttackBlock = 32;
+constexpr double AttackRise = 31.6, AttackFloor = 1e-8;
+constexpr int AttackHistoryBlocks = 40, AttackQuietBlocks = 70;
+
+std::vector<std::int64_t> FindAttacks(const std::vector<float>& samples) {
+    const std::size_t blocks = samples.size() / AttackBlock;
+    std::vector<double> energy(blocks, 0.0);
+    for (std::size_t b = 0; b < blocks; ++b) {
+        double e = 0;
+        for (int i = 0; i < AttackBlock; ++i) {
+            const double x = samples[b * AttackBlock + static_cast<std::size_t>(i)];
+            e += x * x;
+        }
+        energy[b] = e / AttackBlock;
+    }
+    std::vector<std::int64_t> attacks;
+    double history = 0; // sum of the energies of the last AttackHistoryBlocks blocks before the one before
+    std::size_t quietUntil = 0;
+    for (std::size_t b = 0; b < blocks; ++b) {
+        if (b >= 2) history += energy[b - 2];
+        if (b >= 2 + AttackHistoryBlocks) history -= energy[b - 2 - AttackHistoryBlocks];
+        const double before = history / AttackHistoryBlocks;
+        if (b < quietUntil || energy[b] < AttackFloor || energy[b] <= AttackRise * before) continue;
+        // The attack starts at the first sample of this block or the one before that rises above a
+        // tenth of this block's peak.
+        float peak = 0;
+        for (int i = 0; i < AttackBlock; ++i)
+            peak = std::max(peak, std::fabs(samples[b * AttackBlock + static_cast<std::size_t>(i)]));
+        std::size_t at = b * AttackBlock;
+        for (std::size_t i = (b > 0 ? b - 1 : 0) * AttackBlock; i < (b + 1) * AttackBlock; ++i)
+            if (std::fabs(samples[i]) >= 0.1f * peak) {
+                at = i;
+                break;
+            }
+        attacks.push_back(static_cast<std::int64_t>(at));
+        quietUntil = b + AttackQuietBlocks;
+    }
+    return attacks;
+}
+
+// The share of the attack at `at` in the frames' input at frame t: 1 from AttackBeforeMs before it to
+// AttackAfterMs after it, fading to 0 over AttackFadeMs on either side.
+struct TAttackShape {
+    double Before, After, Fade;
+    explicit TAttackShape(int sampleRate)
+        : Before(AttackBeforeMs * sampleRate / 1000), After(AttackAfterMs * sampleRate / 1000),
+          Fade(AttackFadeMs * sampleRate / 1000) {}
+    double Reach() const { return std::max(Before, After) + Fade; }
+    double Share(double offset) const { // offset from the attack, in input frames
+        const double outside = offset < -Before ? -Before - offset : offset > After ? offset - After : 0;
+        if (outside >= Fade) return 0;
+        return 0.5 + 0.5 * std::cos(std::numbers::pi * outside / Fade);
+    }
+};
+} // namespace phase_vocoder_detail
+
+TPhaseVocoderShift::TPhaseVocoderShift(int sampleRate, double factor)
+    : FSampleRate(sampleRate), FFactor(factor) {
+    using namespace phase_vocoder_detail;
+    // The resampler lengthens the frames of a lowered stretch by 1 / factor as heard, and each output
+    // moment mixes frames from that far apart: a gliding voice blurs. Shorter frames part close
+    // partials (of a chord) less well; they are shortened by the square root of the factor, halfway
+    // between the two.
+    FSize = FrameSize(FrameSeconds * sampleRate * std::sqrt(std::min(1.0, factor)));
+    FHop = FSize / Overlap;
+    FLowSize = FSize * LowBandLengthening;
+    const std::int64_t half = FLowSize / 2;
+    FSettling = half + static_cast<std::int64_t>(std::ceil(half / factor)) + ResamplerReach;
+}
+
+std::vector<float> TPhaseVocoderShift::Shift(const std::vector<float>& samples, std::size_t from,
+                                             std::size_t frames) const {
+    using namespace phase_vocoder_detail;
+    const std::int64_t length = static_cast<std::int64_t>(samples.size());
+    if (length == 0 || frames == 0) return std::vector<float>(frames, 0.0f);
+    const std::int64_t stretched =
+        std::max<std::int64_t>(1, std::llround(static_cast<double>(length) * FFactor));
+    thread_local std::vector<float> steady, sum, low, high, resampled;
+    sum.assign(static_cast<std::size_t>(stretched), 0.0f);
+    const std::vector<std::int64_t> attacks = FindAttacks(samples);
+    const TAttackShape shape(FSampleRate);
+    steady = samples;
+    for (std::int64_t at : attacks) {
+        const auto reach = static_cast<std::int64_t>(std::ceil(shape.Reach()));
+        for (std::int64_t t = std::max<std::int64_t>(0, at - reach); t < std::min(length, at + reach); ++t)
+            steady[static_cast<std::size_t>(t)] *=
+                static_cast<float>(1 - shape.Share(static_cast<double>(t - at)));
+    }
+    SplitBands(steady, FSampleRate, low, high);
+    StretchInto(low, FFactor, FLowSize, sum.data(), stretched);
+    StretchInto(high, FFactor, FSize, sum.data(), stretched);
+    // Each attack goes back where the frames left it out, at its own speed: stretched frame
+    // factor * at + u holds input frame at + u, weighted by the share the frames left out there.
+    for (std::int64_t at : attacks) {
+        const double centre = static_cast<double>(at) * FFactor;
+        const double reach = shape.Reach() * FFactor;
+        const auto first = std::max<std::int64_t>(0, static_cast<std::int64_t>(std::floor(centre - reach)));
+        const auto last = std::min(stretched, static_cast<std::int64_t>(std::ceil(centre + reach)) + 1);
+        for (std::int64_t tau = first; tau < last; ++tau) {
+            const double u = static_cast<double>(tau) - centre;
+            const std::int64_t t = at + std::llround(u);
+            if (t < 0 || t >= length) continue;
+            sum[static_cast<std::size_t>(tau)] +=
+                static_cast<float>(shape.Share(u / FFactor)) * samples[static_cast<std::size_t>(t)];
+        }
+    }
+
     resampled.clear();
     TResampler resampler(FSampleRate, FFactor, "Pitch Change");
-    resampler.Run(sum.data() - base, static_cast<std::size_t>(stretched), true, resampled);
+    resampler.Run(sum.data(), static_cast<std::size_t>(stretched), true, resampled);
     resampled.resize(std::max(resampled.size(), from + frames), 0.0f);
     const auto begin = resampled.begin() + static_cast<std::ptrdiff_t>(from);
     return std::vector<float>(begin, begin + static_cast<std::ptrdiff_t>(frames));

@@ -6,6 +6,7 @@
 #include "audio/views/PixelPainter.h"
 #include "audio/views/ScaleTicks.h"
 #include "audio/views/WaveLayout.h"
+#include "platform/vcl/Graphics.h"
 
 #include <string>
 #include <vector>

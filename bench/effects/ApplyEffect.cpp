@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: olva_apply_effect IN OUT EFFECT [--phases]\n");
         return 2;
     }
-    const effects_bench::TCase* effect = effects_bench::Find(argv[3]);
+    const std::optional<effects_bench::TCase> effect = effects_bench::Find(argv[3]);
     if (!effect) {
         std::fprintf(stderr, "unknown effect %s\n", argv[3]);
         return 2;

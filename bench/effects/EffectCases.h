@@ -3,8 +3,11 @@
 
 #include "audio/AudioEditor2.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,10 +70,21 @@ inline const std::vector<TCase>& Cases() {
     return cases;
 }
 
-inline const TCase* Find(const char* name) {
+// A listed effect, or "pitch+N" / "pitch-N": the pitch change by N semitones (up or down), which the
+// benchmark's quality measures use.
+inline std::optional<TCase> Find(const char* name) {
     for (const TCase& c : Cases())
-        if (std::strcmp(c.Name, name) == 0) return &c;
-    return nullptr;
+        if (std::strcmp(c.Name, name) == 0) return c;
+    if (std::strncmp(name, "pitch", 5) == 0 && (name[5] == '+' || name[5] == '-')) {
+        char* end = nullptr;
+        const long semitones = std::strtol(name + 5, &end, 10);
+        if (*end != '\0' || semitones < -19 || semitones > 19) return std::nullopt;
+        const double factor = std::exp2(static_cast<double>(semitones) / 12);
+        const auto percent = static_cast<float>(100 / factor);
+        return TCase{"pitch by semitones", "pitch " + std::to_string(semitones * 100),
+                     [percent](auto& e) { e.Transform().Pitch(percent); }, factor};
+    }
+    return std::nullopt;
 }
 
 } // namespace effects_bench

@@ -10,7 +10,13 @@
 // from the ideal (the source signal made again with every frequency moved): the distance between their
 // spectra averaged over the first half minute, in dB.
 //
+// For the pitch change it also measures, on short signals of its own, what a listener hears of both
+// tools' results: how far the notes of close chords land from where they belong (±3, ±7, ±12
+// semitones), how long a click lasts and how much of it sounds before it (±12 semitones), and the noise
+// and distortion of a shifted sine.
+//
 // Usage: olva_bench_effects [seconds] [runs] [effect]   (default 600 seconds, 3 runs, every effect)
+//        olva_bench_effects --pitch-quality   (only the pitch change's quality measures)
 //        olva_bench_effects --source PATH [seconds]   (only writes the source file, to time by hand)
 //        olva_bench_effects --list   (each effect's name and the reference tool's arguments, a line each)
 
@@ -19,6 +25,7 @@
 #include "audio/views/FrequencyAnalyzer.h"
 #include "bench/common/WholeProcess.h"
 #include "bench/effects/EffectCases.h"
+#include "tests/audio/effects/PitchMeasures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +141,83 @@ double DistanceToIdealDb(const std::string& path, const std::vector<double>& ide
     return std::sqrt(sum / static_cast<double>(ideal.size() - 1));
 }
 
+// The left channel of a sound file, or nothing when it cannot be read.
+std::vector<float> ReadLeft(const std::string& path) {
+    try {
+        TAudioDecoder decoder(path);
+        std::vector<float> interleaved(std::size_t(decoder.LengthFrames() + Rate) * decoder.Channels());
+        const std::int64_t frames = decoder.Read(interleaved.data(), decoder.LengthFrames() + Rate);
+        std::vector<float> left(static_cast<std::size_t>(frames));
+        for (std::size_t f = 0; f < left.size(); ++f)
+            left[f] = interleaved[f * std::size_t(decoder.Channels())];
+        return left;
+    } catch (const Exception&) {
+        return {};
+    }
+}
+
+// A mono signal through both tools' pitch change by semitones (as the same signal on both channels of
+// a 16-bit file): the engine's result and the reference tool's, left channels.
+std::pair<std::vector<float>, std::vector<float>> ShiftBoth(const std::vector<float>& mono, int semitones,
+                                                            const std::string& tool,
+                                                            const std::filesystem::path& dir) {
+    std::vector<float> stereo(mono.size() * 2);
+    for (std::size_t i = 0; i < mono.size(); ++i)
+        stereo[2 * i] = stereo[2 * i + 1] = mono[i];
+    const std::string in = (dir / "quality.wav").string(), ours = (dir / "quality-ours.wav").string(),
+                      theirs = (dir / "quality-sox.wav").string();
+    if (!WriteWav(in, stereo)) return {};
+    const std::string name =
+        std::string("pitch") + (semitones < 0 ? "-" : "+") + std::to_string(std::abs(semitones));
+    whole_process::Run({tool, in, ours, name});
+    whole_process::Run({"sox", "-q", in, theirs, "pitch", std::to_string(semitones * 100)});
+    return {ReadLeft(ours), ReadLeft(theirs)};
+}
+
+void PitchQuality(const std::string& tool, const std::filesystem::path& dir) {
+    using namespace pitch_measures;
+    std::printf("\nPitch change heard: the engine's result / the reference tool's\n");
+    std::printf("%-10s %26s\n", "semitones", "worst chord note (cents)");
+    for (int semitones : {3, -3, 7, -7, 12, -12}) {
+        double ours = 0, theirs = 0;
+        for (const auto& notes : Chords()) {
+            const auto [a, b] = ShiftBoth(Tones(notes, 3.0, Rate), semitones, tool, dir);
+            ours = std::max(ours, a.empty() ? 1e9 : WorstCents(a, notes, semitones, Rate));
+            theirs = std::max(theirs, b.empty() ? 1e9 : WorstCents(b, notes, semitones, Rate));
+        }
+        std::printf("%-+10d %12.1f / %-12.1f\n", semitones, ours, theirs);
+    }
+    std::printf("%-10s %22s %22s %22s\n", "semitones", "click width (ms)", "click place (ms)",
+                "before it (dB)");
+    for (int semitones : {12, -12}) {
+        const auto [a, b] = ShiftBoth(Clicks(Rate), semitones, tool, dir);
+        TClick ours, theirs; // the worst of the clicks
+        ours.BeforeDb = theirs.BeforeDb = -200;
+        for (std::size_t at : ClickPlaces(Rate))
+            for (auto [shifted, worst] : {std::pair{&a, &ours}, std::pair{&b, &theirs}}) {
+                if (shifted->size() < Clicks(Rate).size()) continue;
+                const TClick click = MeasureClick(*shifted, at, Rate);
+                worst->WidthMs = std::max(worst->WidthMs, click.WidthMs);
+                if (std::fabs(click.PlaceMs) > std::fabs(worst->PlaceMs)) worst->PlaceMs = click.PlaceMs;
+                worst->BeforeDb = std::max(worst->BeforeDb, click.BeforeDb);
+            }
+        std::printf("%-+10d %10.2f / %-9.2f %10.2f / %-9.2f %10.1f / %-9.1f\n", semitones, ours.WidthMs,
+                    theirs.WidthMs, ours.PlaceMs, theirs.PlaceMs, ours.BeforeDb, theirs.BeforeDb);
+    }
+    std::printf("%-10s %26s\n", "semitones", "1 kHz sine THD+N (dB)");
+    for (int semitones : {3, -7, 12}) {
+        std::vector<float> sine(std::size_t(2 * Rate));
+        for (std::size_t i = 0; i < sine.size(); ++i)
+            sine[i] = static_cast<float>(
+                0.5 * std::sin(2 * std::numbers::pi * 1000 * static_cast<double>(i) / Rate));
+        const auto [a, b] = ShiftBoth(sine, semitones, tool, dir);
+        const double f = 1000 * std::exp2(semitones / 12.0);
+        std::printf("%-+10d %12.1f / %-12.1f\n", semitones, a.empty() ? 0.0 : ThdPlusNoiseDb(a, f, Rate),
+                    b.empty() ? 0.0 : ThdPlusNoiseDb(b, f, Rate));
+    }
+    std::fflush(stdout);
+}
+
 } // namespace effects_bench
 
 int main(int argc, char** argv) {
@@ -147,7 +231,8 @@ int main(int argc, char** argv) {
         const double length = argc > 3 ? std::atof(argv[3]) : 600.0;
         return WriteWav(argv[2], MakeSignal(length)) ? 0 : 1;
     }
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 600.0;
+    const bool qualityOnly = argc > 1 && std::strcmp(argv[1], "--pitch-quality") == 0;
+    const double seconds = argc > 1 && !qualityOnly ? std::atof(argv[1]) : 600.0;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const char* only = argc > 3 ? argv[3] : nullptr;
     if (only && !Find(only)) {
@@ -165,6 +250,11 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir);
     const std::string wav = (dir / "source.wav").string(), ours = (dir / "ours.wav").string(),
                       theirs = (dir / "sox.wav").string();
+    if (qualityOnly) {
+        PitchQuality(tool, dir);
+        std::filesystem::remove_all(dir);
+        return 0;
+    }
     const auto signal = MakeSignal(seconds);
     if (!WriteWav(wav, signal)) {
         std::fprintf(stderr, "Cannot write %s\n", wav.c_str());
@@ -203,6 +293,7 @@ int main(int argc, char** argv) {
         }
         std::fflush(stdout);
     }
+    if (!only || std::strncmp(only, "pitch", 5) == 0) PitchQuality(tool, dir);
     std::filesystem::remove_all(dir);
     return over == 0 ? 0 : 2;
 }

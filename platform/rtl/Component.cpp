@@ -21,17 +21,20 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
     ClearWeakLinks();
     Destroying();
-    // Tell the components that asked; each one forgets this component whether or not its override
-    // calls the inherited Notification.
+    SendFreeNotifications();
+    DestroyComponents();
+    if (FOwner != nullptr) FOwner->RemoveComponent(this);
+    if (FLoading != nullptr) FLoading->Leave(this);
+}
+
+void TComponent::SendFreeNotifications() {
+    // Each one forgets this component whether or not its override calls the inherited Notification.
     while (!FFreeNotifies.empty()) {
         TComponent* client = FFreeNotifies.back();
         FFreeNotifies.pop_back();
         client->RemoveNotification(this);
         client->Notification(this, opRemove);
     }
-    DestroyComponents();
-    if (FOwner != nullptr) FOwner->RemoveComponent(this);
-    if (FLoading != nullptr) FLoading->Leave(this);
 }
 
 void TComponent::BeforeDestruction() {

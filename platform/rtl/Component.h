@@ -109,6 +109,10 @@ protected:
     void ChangeName(const std::string& NewName) { FName = NewName; }
     void IncludeState(TComponentStateItem Item) { FComponentState.Include(Item); }
     void ExcludeState(TComponentStateItem Item) { FComponentState.Exclude(Item); }
+    // Tells the components that asked for FreeNotification that this one goes, now. The base destructor
+    // does it, when only the base part is left; a class whose watchers call back into it (to remove
+    // what they hold of it) does it first in its own destructor, while the whole object is there.
+    void SendFreeNotifications();
 
 private:
     friend class TComponentLoading;

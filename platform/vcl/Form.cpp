@@ -55,7 +55,11 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TScrollingWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
-    if (!FDestroyFired) DoDestroy();
+    // Free fires OnDestroy in BeforeDestruction, while the whole form exists. A plain delete reaches
+    // here with the derived part already gone: a handler of the form's own would run on what is left
+    // of it, so it is not called (such a form does its clean-up in its destructor); a handler of
+    // another object still hears of the end.
+    if (!FDestroyFired && OnDestroy.Object() != static_cast<const void*>(this)) DoDestroy();
     if (Screen() != nullptr) Screen()->RemoveForm(this);
     if (Application() != nullptr) Application()->FormDestroyed(this);
     if (FMenu != nullptr) FMenu->RemoveFreeNotification(this);

@@ -128,6 +128,12 @@ void WindowSystem::ResetState() {
         QuitPosted = false;
         QuitCode = 0;
     }
+    // A wake-up that another thread's post left behind belongs to the messages just dropped: kept, it
+    // would end the next wait at once.
+    if (WakeFd >= 0) {
+        std::uint64_t drained;
+        [[maybe_unused]] auto n = read(WakeFd, &drained, sizeof drained);
+    }
     Timers.clear();
     HostPoll = nullptr;
     HostPrepareWait = nullptr;

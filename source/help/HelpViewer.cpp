@@ -6,6 +6,7 @@
 #include "source/HelpAddress.h"
 #include "source/ShellOpen.h"
 #include "source/TimeText.h"
+#include "source/WaitCursor.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -38,6 +39,12 @@ std::string FindOnPath(const std::string& Name) {
     return {};
 }
 
+// What the user reads when the page cannot be shown: what is missing, and the page to open by hand.
+std::string CannotShow(const std::string& Reason, const std::string& Page) {
+    return "The manual cannot be shown: " + Reason + "\nYou can open its page in a web browser yourself:\n" +
+           Page;
+}
+
 } // namespace help_viewer_detail
 
 std::string HelpPageFile(const std::string& Address) {
@@ -48,21 +55,30 @@ std::string HelpPageFile(const std::string& Address) {
     return StripExtension(manual) + "-help/" + page;
 }
 
-void TDesktopHelpViewer::Load() {
+void TDesktopHelpViewer::Load(const std::string& Page) {
     using namespace help_viewer_detail;
     const std::string viewer = FindOnPath(ViewerName);
-    if (viewer.empty()) throw Exception("HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
-    if (::access(viewer.c_str(), X_OK) != 0) throw Exception("Function HTMLHELP cannot loaded!");
+    if (viewer.empty())
+        throw Exception(CannotShow("no program to open web pages was found (xdg-open, from xdg-utils, is "
+                                   "not installed).",
+                                   Page));
+    if (::access(viewer.c_str(), X_OK) != 0)
+        throw Exception(CannotShow("the program to open web pages (" + viewer + ") cannot be run.", Page));
     FViewer = viewer;
 }
 
 int TDesktopHelpViewer::HtmlHelp(HWND, const std::string& Address, UINT Command, DWORD_PTR) {
-    if (!Loaded()) Load();
-    if (Command != HH_DISPLAY_TOPIC) return 0;
+    using namespace help_viewer_detail;
     const std::string page = HelpPageFile(Address);
-    if (page.empty() || !help_viewer_detail::IsRegularFile(page))
+    if (!Loaded()) Load(page.empty() ? Address : page);
+    if (Command != HH_DISPLAY_TOPIC) return 0;
+    if (page.empty() || !IsRegularFile(page))
         throw Exception("The help page \"" + (page.empty() ? Address : page) + "\" was not found.");
-    StartDetachedProgram(FViewer, {page});
+    TWaitCursor wait;
+    // An opener that ends at once with a failure found nothing to show the page with.
+    if (const std::optional<int> status = StartProgramAndWatch(FViewer, {page}, HelpOpenerWaitMs);
+        status && *status != 0)
+        throw Exception(CannotShow("no web browser is set up on this computer.", page));
     return 1;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/rtl/WinTypes.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The command that shows a topic; every other command is answered with 0.
@@ -17,18 +18,21 @@ inline constexpr UINT HH_DISPLAY_TOPIC = 0;
 
 class TDesktopHelpViewer {
 public:
-    // Shows the page of `Address` and returns 1. Raises Exception with
-    //  "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!" when no opener is on PATH,
-    //  "Function HTMLHELP cannot loaded!" when the one found cannot be run, and
-    //  "The help page "<file>" was not found." when the manual has no such page.
+    // Shows the page of `Address` and returns 1. Raises Exception, saying what is missing and naming the
+    // page so that the user can open it another way, when no opener is on PATH, when the one found
+    // cannot be run, when it ends at once with a failure (the desktop has no browser for the page), and
+    // when the manual has no such page.
     int HtmlHelp(HWND Window, const std::string& Address, UINT Command, DWORD_PTR Data);
     bool Loaded() const { return !FViewer.empty(); }
     const std::string& Viewer() const { return FViewer; }
 
 private:
-    void Load();
+    void Load(const std::string& Page);
     std::string FViewer; // the opener's path once found
 };
+
+// How long a request waits to see whether the opener failed at once.
+inline constexpr int HelpOpenerWaitMs = 1500;
 
 // The page file of a help address: "<path>/<name>.chm::/<page>.htm" is "<path>/<name>-help/<page>.htm".
 // Empty for an address without "::/".

@@ -23,6 +23,7 @@
 #include "skin/controls/SkinPanel.h"
 #include "skin/framed/FrProgressBar.h"
 #include "source/mainform/CdTrackLoader.h"
+#include "source/mainform/CommandImageLists.h"
 #include "source/mainform/EffectCommands.h"
 #include "source/mainform/MainWindowSkin.h"
 #include "source/recording/EditorHost.h"
@@ -117,6 +118,10 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     ZoomImageList = main_window_skin::MakeZoomImages(this);
     CreateComponents();
     CreateActions();
+    const TCommandImageLists commandImages = MakeCommandImageLists(this);
+    SmallCommandImages = commandImages.Small;
+    LargeCommandImages = commandImages.Large;
+    AssignCommandImages(*ActionList, SmallCommandImages);
     CreateBottomPanel();
     CreateCommandBar();
     CreateMeters();
@@ -140,7 +145,10 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     BindBatchCommands();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // A plain delete does not fire OnDestroy for the form's own handler: the hooks go here too.
+    FormDestroy(this);
+}
 
 void TMainForm::SetEffectCommands(std::unique_ptr<IEffectCommands> Commands) {
     FEffectCommands = std::move(Commands);
@@ -377,7 +385,8 @@ void TMainForm::CreateBottomPanel() {
 }
 
 void TMainForm::CreateSelectionControls() {
-    // The waveform with the two bars along its bottom: the selection's start above its end.
+    // The waveform with its bars along its bottom: the view's own bar, then the selection's start above
+    // its end, each named on its left.
     PanelWave = new TPanel(this);
     PanelWave->SetName("PanelWave");
     PanelWave->SetCaption("");
@@ -389,13 +398,14 @@ void TMainForm::CreateSelectionControls() {
     PanelScrollBars->SetName("PanelScrollBars");
     PanelScrollBars->SetCaption("");
     PanelScrollBars->SetBevelOuter(bvNone);
-    PanelScrollBars->SetBounds(0, 366, 660, 34);
+    PanelScrollBars->SetBounds(0, 349, 660, 51);
     PanelScrollBars->SetAlign(alBottom);
     PanelScrollBars->SetParent(PanelWave);
-    auto bar = [this](const char* Name, const char* Hint, int Top) {
+    constexpr int BarLabelWidth = 34;
+    auto bar = [this](const char* Name, const char* Hint, int Left, int Top) {
         auto* scrollBar = new TScrollBar(this);
         scrollBar->SetName(Name);
-        scrollBar->SetBounds(0, Top, PanelScrollBars->Width(), 17);
+        scrollBar->SetBounds(Left, Top, PanelScrollBars->Width() - Left, 17);
         scrollBar->SetAnchors(TAnchors{akLeft, akTop, akRight});
         scrollBar->SetParams(0, 0, 65535);
         scrollBar->SetLargeChange(655);
@@ -406,8 +416,23 @@ void TMainForm::CreateSelectionControls() {
         scrollBar->SetParent(PanelScrollBars);
         return scrollBar;
     };
-    ScrollBarStart = bar("ScrollBarStart", "Selection Start", 0);
-    ScrollBarEnd = bar("ScrollBarEnd", "Selection End", 17);
+    auto barLabel = [this](const char* Name, const char* Caption, const char* Hint, int Top) {
+        auto* label = new TLabel(this);
+        label->SetName(Name);
+        label->SetCaption(Caption);
+        label->SetHint(Hint);
+        label->SetShowHint(true);
+        label->SetAutoSize(false);
+        label->SetLayout(tlCenter);
+        label->SetBounds(4, Top, BarLabelWidth - 4, 17);
+        label->SetParent(PanelScrollBars);
+        return label;
+    };
+    ScrollBarView = bar("ScrollBarView", "Scroll the waveform", 0, 0);
+    LabelBarStart = barLabel("LabelBarStart", "Start", "Selection Start", 17);
+    ScrollBarStart = bar("ScrollBarStart", "Selection Start", BarLabelWidth, 17);
+    LabelBarEnd = barLabel("LabelBarEnd", "End", "Selection End", 34);
+    ScrollBarEnd = bar("ScrollBarEnd", "Selection End", BarLabelWidth, 34);
 
     LabelSeletionSample = new TLabel(this);
     LabelSeletionSample->SetName("LabelSeletionSample");

@@ -35,6 +35,7 @@
 #include "source/mainform/MainWindowBars.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,7 @@ class TScrollBar;
 class TSplitter;
 class TTimer;
 class TTreeView;
+class TuiImageList;
 class ICdTrackLoader;
 class IEditorHost;
 class IEffectCommands;
@@ -78,6 +80,8 @@ public:
     // ---- Document state shared by the commands
     bool DocumentOpen = false;
     std::string FileName; // "Untitled" for a new document, empty when none is open
+    // The sample size of the file the document came from (16 for a new one): what saving offers.
+    int DocumentBitsPerSample = 16;
     // Cut and Copy fill the editor's clipboard; the length is the selection's at that moment (samples).
     bool ClipboardFilled = false;
     std::int64_t ClipboardLength = 0;
@@ -121,6 +125,11 @@ public:
     // Opens a recent file, or says it was not found and takes it out of the recent-files list.
     void OpenRecentFile(const std::string& Path);
 
+    // The end a termination signal asked for, once every loop has ended: with a modified document the
+    // user is asked whether to keep the changes (when a window can show), then the window closes
+    // as at any end, keeping its placement, recent list and settings.
+    void CloseOnSignal(bool CanAsk);
+
     // ---- Start
     void LoadViewSettings();
     void ScaleControlsForDpi(int PixelsPerInch);
@@ -129,6 +138,8 @@ public:
     void CarryOutWelcomeChoice(const TWelcomeChoice& Choice);
     // Gives every command the key the shortcut file holds for it.
     void ApplyShortcuts();
+    // Redo's usual keys besides its own, where no command or favourite holds them.
+    void ApplyRedoAlternateKeys();
     // The effects tree (true) or the favourites list in front in the command bar.
     void ShowCommandBarPage(bool Effects);
 
@@ -204,6 +215,11 @@ public:
     TPanel* PanelScrollBars = nullptr;
     TScrollBar* ScrollBarStart = nullptr;
     TScrollBar* ScrollBarEnd = nullptr;
+    // Above them, the view's own bar (its thumb the view's share of the document); the selection bars
+    // are labelled so that neither is taken for the other.
+    TScrollBar* ScrollBarView = nullptr;
+    TLabel* LabelBarStart = nullptr;
+    TLabel* LabelBarEnd = nullptr;
 
     // ---- Level meters (right of the editor)
     TPanel* PanelMeter = nullptr;
@@ -228,8 +244,10 @@ public:
                   *ButtonZoomFull = nullptr, *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr,
                   *ButtonZoomIn = nullptr;
 
-    // ---- Actions, in the order of the shortcut file
+    // ---- Actions, in the order of the shortcut file, and their pictures (CommandImageLists.h)
     TActionList* ActionList = nullptr;
+    TuiImageList* SmallCommandImages = nullptr;
+    TuiImageList* LargeCommandImages = nullptr;
     TAction *ActionUndo = nullptr, *ActionRedo = nullptr, *ActionCut = nullptr, *ActionCopy = nullptr;
     TAction *ActionCopyToNew = nullptr, *ActionPaste = nullptr, *ActionDelete = nullptr;
     TAction *ActionSelectAll = nullptr, *ActionSelectToStart = nullptr, *ActionSelectToEnd = nullptr;
@@ -295,6 +313,11 @@ private:
     bool RunHelpBarItem(TBarItem Item);
 
     // MainFormLifecycle.cpp
+    // Runs a write of a settings file (the settings, placement, recent list, favourites and shortcut
+    // files). One that fails leaves the old file as it was and is told to the user once a run.
+    void WriteSettingsFile(const std::function<void()>& Write);
+    // A view command's key, written at once unless the command only applies the stored value at start.
+    void StoreViewSetting(const std::function<void()>& Write);
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
@@ -311,8 +334,13 @@ private:
     void AudioEditorEndOperation();
     void AudioTransformBlock(TObject* Sender, int Percent);
     void AudioTransformEnd(TObject* Sender);
-    void ShowProgress(int Percent);
+    // Cancellable: the window offers Cancel, and a Cancel raises EAbort from here.
+    void ShowProgress(int Percent, bool Cancellable);
     void HideProgress();
+    // True while an operation shows the progress window (its loop handles the messages meanwhile).
+    bool InProgressLoop() const;
+    // Disables the window and shows the progress window before an editor operation starts.
+    void BeginEditorOperation();
     // Runs an operation of the editor so that the window is enabled again and the progress window
     // hidden whatever the operation raises.
     template <class TWork> void RunEditorOperation(TWork&& Work);
@@ -363,6 +391,9 @@ private:
     // MainFormEvents.cpp
     void EditorPositionChanged();
     void ScrollBarChange();
+    // The view's bar follows the view, and the view its bar.
+    void ShowViewOnBar();
+    void ScrollBarViewChange();
     void OpenSelectionField(TEdit* Edit, TLabel* Label);
     void ApplySelectionField(TEdit* Edit);
     void EditorMouseUp(int Button);
@@ -372,6 +403,8 @@ private:
     void RunEffectsTreeNode();
 
     bool FPositionUpdating = false;
+    bool FViewBarUpdating = false;
+    std::int64_t FShownLength = -1; // the document's length when positions were last shown
     bool FScrollUpdating = false;
     bool FSelectionChanged = false;
     std::int64_t FRememberedStart = 0, FRememberedEnd = 0; // milliseconds, while a field is edited
@@ -382,6 +415,8 @@ private:
     TFreAnalysisForm* FFreAnalysisForm = nullptr;
     IMarkerListWindows* FMarkerListWindows = nullptr;
     bool FHooked = false;
+    bool FApplyingStoredView = false;
+    bool FSettingsWriteFailed = false;
 };
 
 template <class TWork> void TMainForm::RunEditorOperation(TWork&& Work) {

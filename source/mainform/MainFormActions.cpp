@@ -188,8 +188,24 @@ void TMainForm::CreateActions() {
 void TMainForm::ApplyShortcuts() {
     const std::vector<TShortcutCommand>& commands = ShortcutCommands();
     const auto keys = LoadCommandShortcuts(GlobalVars().DataFolder + ShortcutFileName, commands.size());
-    if (!keys) return;
-    for (std::size_t i = 0; i < commands.size(); ++i)
-        if (auto* action = dynamic_cast<TAction*>(FindComponent(commands[i].Name)))
-            action->SetShortCut((*keys)[i]);
+    if (keys)
+        for (std::size_t i = 0; i < commands.size(); ++i)
+            if (auto* action = dynamic_cast<TAction*>(FindComponent(commands[i].Name)))
+                action->SetShortCut((*keys)[i]);
+    ApplyRedoAlternateKeys();
+}
+
+void TMainForm::ApplyRedoAlternateKeys() {
+    std::vector<std::string> taken;
+    for (TActionList* list : {ActionList, ActionListFavorite}) {
+        if (list == nullptr) continue;
+        for (int i = 0; i < list->ActionCount(); ++i)
+            if (auto* action = dynamic_cast<TCustomAction*>(list->Actions(i));
+                action != nullptr && action != ActionRedo && action->ShortCut() != scNone)
+                taken.push_back(ShortCutToText(action->ShortCut()));
+    }
+    TShortCutList& alternates = ActionRedo->SecondaryShortCuts();
+    alternates.Clear();
+    for (const std::string& key : RedoAlternateShortcuts(taken))
+        alternates.Add(key);
 }

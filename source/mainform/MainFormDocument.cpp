@@ -1,5 +1,6 @@
 // The roads by which a document comes and goes: open (dialog, recent lists, dropped file, command line,
 // CD track), new, close and conversion, and the helpers every command of the window uses.
+#include "audio/AudioDecoder.h"
 #include "audio/AudioEditor2.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FileNames.h"
@@ -40,6 +41,15 @@ int CurrentYear() {
     std::uint16_t year = 0, month = 0, day = 0;
     DecodeDate(Now(), year, month, day);
     return year;
+}
+
+// The sample size the file stores (16 for compressed formats, and when it cannot be told).
+int StoredBitsPerSample(const std::string& Path) {
+    try {
+        return TAudioDecoder(Path).BitsPerSample();
+    } catch (const Exception&) {
+        return 16;
+    }
 }
 
 } // namespace main_form_document_detail
@@ -156,7 +166,11 @@ bool TMainForm::OpenAudioFile(const std::string& Path) {
     ApplyWorkingFolder();
     // The name, caption and state change only once the file is open: a file that cannot be read
     // leaves the document that was open as it was.
-    RunEditorOperation([&] { AudioEditor->Open(path, 0); });
+    RunEditorOperation([&] {
+        BeginEditorOperation();
+        AudioEditor->Open(path, 0);
+    });
+    DocumentBitsPerSample = main_form_document_detail::StoredBitsPerSample(path);
     FileName = path;
     DocumentOpen = true;
     ClearMarkerLists();
@@ -171,6 +185,7 @@ bool TMainForm::OpenAudioFile(const std::string& Path) {
 bool TMainForm::NewAudioFile(const std::string& Name, int SampleRate, int Channels) {
     if (!ConfirmSave()) return false;
     RunEditorOperation([&] { AudioEditor->New(SampleRate, Channels); });
+    DocumentBitsPerSample = 16;
     FileName = Name;
     TAudioEditor2FileInfo& info = AudioEditor->FileInfo();
     info.SetTitle("Untitled");

@@ -13,6 +13,7 @@
 #include "source/TimeText.h"
 #include "source/editing/SelectionTimes.h"
 #include "source/mainform/MainForm.h"
+#include "source/mainform/ViewZoom.h"
 
 #include <cstdlib>
 #include <string>
@@ -67,6 +68,9 @@ void TMainForm::BindEditorEvents() {
 
     for (TScrollBar* bar : {ScrollBarStart, ScrollBarEnd})
         bar->OnChange = TNotifyEvent([this](TObject*) { ScrollBarChange(); }, bar);
+    ScrollBarView->OnChange = TNotifyEvent([this](TObject*) { ScrollBarViewChange(); }, ScrollBarView);
+    AudioEditor->OnRedraw = [this] { ShowViewOnBar(); };
+    ShowViewOnBar();
 
     const std::pair<TLabel*, TEdit*> fields[] = {
         {LabelStart, EditStart}, {LabelEnd, EditEnd}, {LabelSelLength, EditLength}};
@@ -123,6 +127,15 @@ void TMainForm::EditorPositionChanged() {
             FSelectionChanged = LabelSeletionSample->Caption() != std::to_string(end - start);
             RefreshPositionLabels();
             const std::int64_t length = position.GetLength();
+            if (FShownLength >= 0 && length != FShownLength) {
+                // After a change of length the view shows the document, or the zoom where it still can.
+                const TViewRange view = ViewAfterLengthChange(
+                    {position.GetViewStart(), position.GetViewEnd()}, FShownLength, length);
+                if (view != TViewRange{position.GetViewStart(), position.GetViewEnd()})
+                    AudioEditor->ZoomToRange(view.Start, view.End);
+            }
+            FShownLength = length;
+            ShowViewOnBar();
             if (!FScrollUpdating && length != 0) {
                 ScrollBarStart->SetPosition(
                     static_cast<int>(Round(double(start) / double(length) * ScrollRange)));
@@ -145,6 +158,31 @@ void TMainForm::ScrollBarChange() {
         SelectRange(b, a);
     else
         SelectRange(a, b);
+}
+
+void TMainForm::ShowViewOnBar() {
+    using namespace main_form_events_detail;
+    if (ComponentState().Contains(csDestroying) || ScrollBarView == nullptr) return;
+    TFlagGuard updating(FViewBarUpdating);
+    TViewBar bar;
+    if (AudioEditor->HasDocument()) {
+        TAudioEditor2Position& position = AudioEditor->Position();
+        bar = ViewBarFor({position.GetViewStart(), position.GetViewEnd()}, position.GetLength());
+    }
+    ScrollBarView->SetParams(0, 0, ViewBarRange - 1);
+    ScrollBarView->SetPageSize(bar.PageSize);
+    ScrollBarView->SetPosition(bar.Position);
+    ScrollBarView->SetLargeChange(std::max(1, bar.PageSize * 9 / 10));
+    ScrollBarView->SetSmallChange(std::max(1, bar.PageSize / 10));
+    ScrollBarView->SetEnabled(bar.PageSize < ViewBarRange);
+}
+
+void TMainForm::ScrollBarViewChange() {
+    if (FViewBarUpdating || !AudioEditor->HasDocument()) return;
+    TAudioEditor2Position& position = AudioEditor->Position();
+    const TViewRange view = ViewAtBar(ScrollBarView->Position(),
+                                      {position.GetViewStart(), position.GetViewEnd()}, position.GetLength());
+    AudioEditor->ZoomToRange(view.Start, view.End);
 }
 
 void TMainForm::OpenSelectionField(TEdit* Edit, TLabel* Label) {

@@ -111,6 +111,7 @@ void TMainForm::LoadFavorites() {
             },
             action));
     }
+    ApplyRedoAlternateKeys();
 }
 
 void TMainForm::ApplyFavorite(const TFavorite& Favorite) {

@@ -1,6 +1,7 @@
 // The main window's life: the start-up steps in their order, the first action after it is shown, the
 // close with its save prompt and its settings, dropped files and the application's message hook.
 #include "audio/AudioEditor2.h"
+#include "audio/views/AudioEditorSurface.h"
 #include "platform/gdi/Theme.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileUtils.h"
@@ -14,6 +15,7 @@
 #include "platform/vcl/TreeView.h"
 #include "platform/win/DroppedFiles.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinUser.h"
 #include "source/Favorites.h"
 #include "source/FileNameHelpers.h"
 #include "source/FormPlacement.h"
@@ -37,16 +39,6 @@ TRect ScreenRect() {
     return TRect{0, 0, Screen()->Width(), Screen()->Height()};
 }
 
-// A start-up step that writes a file of the data folder: a folder that cannot be written is said, and
-// the program starts all the same.
-void RunFileStep(const std::function<void()>& Step) {
-    try {
-        Step();
-    } catch (Exception& e) {
-        Application()->ShowException(e);
-    }
-}
-
 TFormPlacement PlacementOf(const TCustomForm& Form) {
     return {Form.Left(), Form.Top(), Form.Width(), Form.Height(), Form.WindowState() == wsMaximized};
 }
@@ -63,6 +55,27 @@ void TMainForm::BindLifecycle() {
     ActionExit->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionExitExecute));
     Bars().MRUFiles().OnClick = [this](int Index) { MRUFilesClick(Index); };
     Bars().OnRecentDocumentClick = [this](const std::string& Path) { OpenRecentFile(Path); };
+}
+
+void TMainForm::WriteSettingsFile(const std::function<void()>& Write) {
+    try {
+        Write();
+    } catch (Exception& e) {
+        // Said once: a full disk or a read-only folder fails every later write the same way.
+        if (FSettingsWriteFailed) return;
+        FSettingsWriteFailed = true;
+        std::string reason = e.Message();
+        if (!reason.empty() && reason.back() != '.') reason += '.';
+        Application()->MessageBox(reason +
+                                      "\r\n\r\nYour settings cannot be saved; the files kept so far stay as "
+                                      "they were.",
+                                  ApplicationTitle, MB_OK | MB_ICONERROR);
+    }
+}
+
+void TMainForm::StoreViewSetting(const std::function<void()>& Write) {
+    if (FApplyingStoredView) return;
+    WriteSettingsFile(Write);
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -84,13 +97,17 @@ void TMainForm::FormCreate(TObject*) {
     const TSettingsFolders folders = CurrentSettingsFolders();
     SetInitialValues(vars, folders);
     ApplyWorkingFolder();
-    if (!LoadSettings(vars, SettingsFilePath())) {
+    // A first start writes the file; when it cannot, the program starts on the initial values.
+    bool loaded = false;
+    WriteSettingsFile([&] { loaded = LoadSettings(vars, SettingsFilePath()); });
+    if (!loaded) {
         const TFormPlacement first = ApplyFirstStartPlacement(vars, ScreenRect());
         SetBounds(first.Left, first.Top, first.Width, first.Height);
     } else {
         KeepToolWindowsOnScreen(vars, ScreenRect());
     }
-    RunFileStep([&] {
+    if (vars.MemoryLimitMB > 0) AudioEditor->SetMemoryLimit(std::int64_t(vars.MemoryLimitMB) << 20);
+    WriteSettingsFile([&] {
         if (!FileExists(vars.DataFolder + FavoritesFileName))
             WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
     });
@@ -99,7 +116,7 @@ void TMainForm::FormCreate(TObject*) {
         Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
         LoadRecentPane();
     }
-    RunFileStep([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
+    WriteSettingsFile([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
     ApplyShortcuts();
     TreeViewEffects->Perform(TVM_SETITEMHEIGHT, 19, 0);
     Constraints()->SetMinWidth(500);
@@ -131,11 +148,19 @@ void TMainForm::FormShow(TObject*) {
 }
 
 void TMainForm::TimerAfterShowTimer(TObject*) {
+    // What the start-up schedules never runs inside a command's progress loop (an open started meanwhile
+    // handles messages while it works): it waits for the command to end.
+    if (InProgressLoop()) return;
     TimerAfterShow->SetEnabled(false);
     const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
     if (!arguments.empty()) {
         const std::string& path = arguments.front();
-        if (FileExists(path) && IsSupportedAudioExt(ExtractFileExtension(path))) OpenAudioFile(path);
+        // A file that is not there is said, in the open dialog's words, rather than an empty window.
+        if (!FileExists(path))
+            Application()->MessageBox(path + "\nFile not found.\nCheck the file name and try again.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
+        else if (IsSupportedAudioExt(ExtractFileExtension(path)))
+            OpenAudioFile(path);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();
@@ -192,11 +217,33 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 void TMainForm::FormClose(TObject*, TCloseAction&) {
     using namespace main_form_lifecycle_detail;
     TGlobalVars& vars = GlobalVars();
-    // Each step is tried on its own: a file that cannot be written is said, and the rest is still kept.
-    RunFileStep([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
-    RunFileStep([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
+    // Each step is tried on its own: a file that cannot be written is said (once), and the rest is
+    // still kept.
+    WriteSettingsFile([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
+    WriteSettingsFile([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
     vars.CommandBarWidth = PanelCommandBar->Width();
-    RunFileStep([&] { SaveSettings(vars); });
+    WriteSettingsFile([&] { SaveSettings(vars); });
+}
+
+void TMainForm::CloseOnSignal(bool CanAsk) {
+    // The quit ended the loops; the question and a save need them once more.
+    Application()->ResumeAfterQuit();
+    StopIfBusy();
+    if (CanAsk && Modified()) {
+        const int answer =
+            Application()->MessageBox("Do you want to save the changes you made to \"" + FileName + "\"?",
+                                      ApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            try {
+                SaveAudioFile(false, false);
+            } catch (Exception& e) {
+                Application()->ShowException(e);
+            }
+        }
+    }
+    TCloseAction action = caFree;
+    FormClose(this, action);
+    Hide();
 }
 
 void TMainForm::FormDestroy(TObject*) {
@@ -216,6 +263,13 @@ void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
     if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() &&
         Msg.hwnd == AudioEditor->Handle())
         Handled = true;
+    // The wheel over the waveform scrolls and zooms it, wherever the keyboard is: nobody clicks a
+    // window first to scroll it.
+    if (Msg.message == WM_MOUSEWHEEL && AudioEditor->Surface() != nullptr &&
+        AudioEditor->Surface()->HandleAllocated() && IsWindowEnabled(Handle())) {
+        const HWND surface = AudioEditor->Surface()->Handle();
+        if (Msg.hwnd != surface && WindowFromPoint(Msg.pt) == surface) Msg.hwnd = surface;
+    }
 }
 
 void TMainForm::AppHint(TObject*) {}

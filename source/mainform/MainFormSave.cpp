@@ -60,7 +60,9 @@ bool TMainForm::SaveAudioFile(bool SaveAs, bool SelectionOnly) {
     const int code = FormatCodeOf(LowerCase(ExtractFileExtension(target)));
     if (code == 0) return false;
     TGlobalVars& vars = GlobalVars();
-    if (!RunOutputFormatDialog(*this, code, vars)) return false;
+    const TDocumentFormat document{AudioEditor->FileInfo().GetSampleRate(),
+                                   AudioEditor->FileInfo().GetChannels(), DocumentBitsPerSample};
+    if (!RunOutputFormatDialog(*this, code, vars, document)) return false;
     TAudioEditor2FileFormat& format = AudioEditor->FileFormat();
     switch (code) {
     case afWav:

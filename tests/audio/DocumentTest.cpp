@@ -26,10 +26,19 @@ std::vector<float> Ramp(std::int64_t frames, int channels, float base) {
     return v;
 }
 
-class DocumentStores : public ::testing::TestWithParam<bool> {
+enum class TStoreKind { Memory, File, MemoryMovingHistoryToDisk };
+
+class DocumentStores : public ::testing::TestWithParam<TStoreKind> {
 protected:
     std::shared_ptr<TBlockStore> MakeStore() {
-        return GetParam() ? MakeFileBlockStore(::testing::TempDir()) : MakeMemoryBlockStore();
+        switch (GetParam()) {
+        case TStoreKind::File:
+            return MakeFileBlockStore(::testing::TempDir());
+        case TStoreKind::MemoryMovingHistoryToDisk:
+            return MakeMemoryBlockStore(::testing::TempDir());
+        default:
+            return MakeMemoryBlockStore();
+        }
     }
 };
 
@@ -66,7 +75,70 @@ TEST_P(DocumentStores, RandomEditsUndoAndRedoMatchTheModel) {
     EXPECT_FALSE(doc.CanRedo());
 }
 
-INSTANTIATE_TEST_SUITE_P(MemoryAndFile, DocumentStores, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(MemoryAndFile, DocumentStores,
+                         ::testing::Values(TStoreKind::Memory, TStoreKind::File,
+                                           TStoreKind::MemoryMovingHistoryToDisk));
+
+// Whether each block of a sequence has its samples in memory: moving it to disk gives memory back only
+// then (and moves it, so this is the last look at it).
+std::vector<bool> InMemory(const TSampleSequence& samples) {
+    std::vector<bool> held;
+    for (const TBlockSlice& slice : samples.Slices())
+        held.push_back(slice.Block->MoveToDisk() > 0);
+    return held;
+}
+
+TEST(Document, WhatOnlyTheHistoryHoldsMovesToDiskAndComesBackIntact) {
+    const int channels = 2;
+    const std::int64_t frames = 3 * TSampleBlock::PreferredFrames + 1000;
+    TAudioDocument doc(44100, channels, MakeMemoryBlockStore(::testing::TempDir()));
+    const std::vector<float> original = Ramp(frames, channels, 0.1f);
+    doc.ReplaceInterleaved(0, 0, original.data(), frames);
+    const TSampleSequence before = doc.Samples();
+    // Every sample changed, as an effect over the whole document does.
+    const std::vector<float> changed = Ramp(frames, channels, -0.3f);
+    doc.ReplaceInterleaved(0, frames, changed.data(), frames);
+    doc.WaitForMoves();
+    EXPECT_EQ(doc.ReadInterleaved(0, frames), changed);
+    std::vector<float> read(original.size());
+    before.ReadInterleaved(0, frames, read.data());
+    EXPECT_EQ(read, original); // read back from the disk
+
+    ASSERT_TRUE(doc.Undo());
+    doc.WaitForMoves();
+    EXPECT_EQ(doc.ReadInterleaved(0, frames), original);
+    ASSERT_TRUE(doc.Redo());
+    doc.WaitForMoves();
+    EXPECT_EQ(doc.ReadInterleaved(0, frames), changed);
+    ASSERT_TRUE(doc.Undo());
+    doc.WaitForMoves();
+    // The history's blocks went to disk.
+    EXPECT_EQ(InMemory(before), std::vector<bool>(before.Slices().size(), false));
+    // Undone and redone blocks are read from there; a cut takes what is left of them as it is, and a
+    // new edit's blocks stay in memory.
+    ASSERT_TRUE(doc.Redo());
+    const std::int64_t cut = 2 * TSampleBlock::PreferredFrames;
+    doc.Erase(0, cut);
+    doc.WaitForMoves();
+    EXPECT_EQ(doc.ReadInterleaved(0, frames - cut),
+              std::vector<float>(changed.begin() + cut * channels, changed.end()));
+    doc.ReplaceInterleaved(0, 0, original.data(), 1000);
+    doc.WaitForMoves();
+    EXPECT_TRUE(InMemory(doc.Samples()).front()) << "the document's own samples stay in memory";
+}
+
+TEST(Document, WithoutRoomOnDiskTheHistoryStaysInMemory) {
+    const std::string missing = ::testing::TempDir() + "/no-such-folder/deeper";
+    TAudioDocument doc(8000, 1, MakeMemoryBlockStore(missing));
+    const std::vector<float> original = Ramp(20000, 1, 0.2f), changed = Ramp(20000, 1, 0.5f);
+    doc.ReplaceInterleaved(0, 0, original.data(), 20000);
+    doc.ReplaceInterleaved(0, 20000, changed.data(), 20000);
+    doc.WaitForMoves();
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.ReadInterleaved(0, 20000), original);
+    EXPECT_EQ(InMemory(doc.Samples()), std::vector<bool>(doc.Samples().Slices().size(), false))
+        << "no file could be made: MoveToDisk gives nothing back";
+}
 
 TEST(Document, GroupIsOneUndoStepAndANewEditDropsRedo) {
     TAudioDocument doc(8000, 1, MakeMemoryBlockStore());

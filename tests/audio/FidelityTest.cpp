@@ -253,10 +253,11 @@ TEST(Fidelity, Mp3ConstantRatesTheEncoderCannotKeepAreRefused) {
     editor.New(44100, 2);
     editor.PutSamples(Sine(44100, 2, 0.1, 440));
     std::string path = Scratch("kept-cbr.mp3");
-    for (TCase c : {TCase{44100, 999, "999 kbps"},
-                    {12345, 128, "12,345 Hz"},
-                    {22050, 320, "320 kbps"},
-                    {48000, 8, "8 kbps"}}) {
+    for (TCase c :
+         {TCase{44100, 999, "999 kbps"},
+          {12345, 128, "8,000, 11,025, 12,000, 16,000, 22,050, 24,000, 32,000, 44,100 or 48,000 Hz"},
+          {22050, 320, "320 kbps"},
+          {48000, 8, "8 kbps"}}) {
         std::ofstream(path) << "precious";
         editor.FileFormat().SetMP3CBR(c.Rate, c.Kbps, 2);
         try {
@@ -267,6 +268,41 @@ TEST(Fidelity, Mp3ConstantRatesTheEncoderCannotKeepAreRefused) {
         }
         EXPECT_EQ(ReadBytes(path), "precious");
     }
+}
+
+TEST(Fidelity, Mp3VariableRateQualitiesOutsideTheScaleAreRefused) {
+    TAudioEditor2 editor;
+    editor.New(44100, 2);
+    editor.PutSamples(Sine(44100, 2, 0.1, 440));
+    const std::string path = Scratch("kept-vbr.mp3");
+    struct TCase {
+        int Quality;
+        bool Ok;
+    };
+    for (TCase c : {TCase{-1, false}, {10, false}, {12, false}, {100, false}, {0, true}, {9, true}}) {
+        std::ofstream(path) << "precious";
+        TAudioEditor2LameEnc lame;
+        lame.SetChannels(2), lame.SetBitRateMode(0), lame.SetVBRQuality(c.Quality);
+        editor.FileFormat().SetMP3CBR(44100, 128, 2);
+        editor.FileFormat().SetMP3(lame);
+        if (c.Ok) {
+            editor.Save(path, 0, 2);
+            EXPECT_NE(ReadBytes(path), "precious") << c.Quality;
+            continue;
+        }
+        try {
+            editor.Save(path, 0, 2);
+            ADD_FAILURE() << "no error for quality " << c.Quality;
+        } catch (const EAudioError& e) {
+            EXPECT_NE(std::string(e.what()).find("0 (best) to 9"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(ReadBytes(path), "precious") << c.Quality;
+    }
+    // The rate of the detailed settings is checked as the constant rate's is.
+    TAudioEditor2LameEnc lame;
+    editor.FileFormat().SetMP3CBR(12345, 128, 2);
+    editor.FileFormat().SetMP3(lame);
+    EXPECT_THROW(editor.Save(path, 0, 2), EAudioError);
 }
 
 TEST(Fidelity, OpeningSaysWhatIsWrongWithTheFile) {

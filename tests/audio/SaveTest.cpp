@@ -342,6 +342,40 @@ TEST(AudioFile2, ReadsBlocksUntilEmptyAndWritesWhatItIsGiven) {
     }());
 }
 
+TEST(AudioFile2, ReportsTheLengthAFullReadDelivers) {
+    struct TCase {
+        const char* Name;
+        int Code;
+        std::function<void(TAudioEditor2FileFormat&)> Setup;
+        double Seconds;
+    };
+    const std::vector<TCase> cases = {
+        {"gapless.mp3", 2, [](auto& f) { f.SetMP3CBR(44100, 128, 2); }, 3.0},
+        {"short.mp3", 2, [](auto& f) { f.SetMP3CBR(44100, 128, 2); }, 0.01},
+        {"sound.ogg", 6, [](auto& f) { f.SetOGG(44100, 2, 128, 0, 0, -1); }, 1.5},
+        {"empty.ogg", 6, [](auto& f) { f.SetOGG(44100, 2, 128, 0, 0, -1); }, 0.0},
+        {"sound.wma", 11, [](auto& f) { f.SetWMA(10); }, 1.3},
+        {"sound.wav", 1, [](auto& f) { f.SetWAV(44100, 2, 16); }, 1.0},
+    };
+    for (const TCase& c : cases) {
+        TAudioEditor2 editor;
+        editor.New(44100, 2);
+        if (c.Seconds > 0) editor.PutSamples(Sine(44100, 2, c.Seconds, 440));
+        c.Setup(editor.FileFormat());
+        const std::string path = Scratch(std::string("length-") + c.Name);
+        editor.Save(path, 0, c.Code);
+        TAudioFile2 reader;
+        reader.Open(path, 0, 1);
+        const std::int64_t reported = reader.GetLength();
+        std::int64_t delivered = 0;
+        for (std::vector<float> block; !(block = reader.Read(8192)).empty();)
+            delivered += std::int64_t(block.size()) / reader.GetDecodedChannels();
+        EXPECT_EQ(reported, delivered) << c.Name;
+        EXPECT_EQ(reader.GetLength(), delivered) << c.Name << " after the read";
+        if (c.Code != 2) EXPECT_EQ(delivered, std::llround(c.Seconds * 44100)) << c.Name;
+    }
+}
+
 TEST(AudioFile2, ReportsTheSourcesSampleSize) {
     struct TCase {
         int Code, Bits, Expected;

@@ -13,6 +13,8 @@
 #include "platform/win/WinKeys.h"
 #include "skin/controls/SkinButton.h"
 #include "source/GlobalVars.h"
+#include "source/ShortcutCommands.h"
+#include "source/ShortcutFile.h"
 #include "source/editing/NumberDialogs.h"
 #include "source/editing/PasteMixForm.h"
 #include "source/editing/SelectTimeForm.h"
@@ -85,6 +87,61 @@ TEST_F(AppEditingTest, CommandsBecomeAvailableAsTheDocumentAllowsThem) {
     Command(MainForm->ActionCloseFile);
     EXPECT_FALSE(MainForm->ClipboardFilled);
     EXPECT_FALSE(Enabled(MainForm->ActionPaste));
+}
+
+// Redo answers the desktop's usual keys, Ctrl+Y and Shift+Ctrl+Z, as long as the user has not given
+// one of them to another command: then that command has it.
+TEST_F(AppEditingTest, RedoAnswersCtrlYAndShiftCtrlZUnlessAnotherCommandHoldsTheKey) {
+    StartApp();
+    Open();
+    const std::int64_t whole = Length();
+    Select(1000, 5000);
+    Key(VK_DELETE);
+    ASSERT_EQ(Length(), whole - 4000);
+    for (const std::initializer_list<int> redo :
+         {std::initializer_list<int>{VK_CONTROL}, std::initializer_list<int>{VK_SHIFT, VK_CONTROL}}) {
+        Key('Z', {VK_CONTROL});
+        ASSERT_EQ(Length(), whole);
+        Key(redo.size() == 1 ? 'Y' : 'Z', redo);
+        EXPECT_EQ(Length(), whole - 4000) << redo.size();
+    }
+    // The user gives Ctrl+Y to Zoom In: the key zooms and redoes nothing; Shift+Ctrl+Z still redoes.
+    std::vector<std::string> keys;
+    for (const TShortcutCommand& command : ShortcutCommands())
+        keys.emplace_back(std::string(command.Name) == "ActionZoomIn" ? "Ctrl+Y" : command.DefaultShortcut);
+    WriteShortcutFile(DataFolder + ShortcutFileName, keys);
+    MainForm->ApplyShortcuts();
+    Key('Z', {VK_CONTROL});
+    ASSERT_EQ(Length(), whole);
+    MainForm->AudioEditor->ZoomFull();
+    const std::int64_t span = Position().GetViewEnd() - Position().GetViewStart();
+    Key('Y', {VK_CONTROL});
+    EXPECT_EQ(Length(), whole);
+    EXPECT_LT(Position().GetViewEnd() - Position().GetViewStart(), span);
+    Key('Z', {VK_SHIFT, VK_CONTROL});
+    EXPECT_EQ(Length(), whole - 4000);
+}
+
+// After any change of length the view shows the document: Select All, Delete and Undo bring the whole
+// waveform back, not an empty zoom; a zoom that still shows part of the document stays.
+TEST_F(AppEditingTest, AfterDeleteAllAndUndoTheViewShowsTheWholeDocument) {
+    StartApp();
+    Open();
+    const std::int64_t whole = Length();
+    Key('A', {VK_CONTROL});
+    Key(VK_DELETE);
+    ASSERT_EQ(Length(), 0);
+    Key('Z', {VK_CONTROL});
+    ASSERT_EQ(Length(), whole);
+    EXPECT_EQ(Position().GetViewStart(), 0);
+    EXPECT_EQ(Position().GetViewEnd(), whole);
+    olva::win::SaveWindowPng(MainForm->Handle(), PicturePath("undo-after-delete-all-shows-the-document"));
+    // Zoomed on the second half, a cut in the first half keeps the zoom (it moves with the sound).
+    MainForm->AudioEditor->ZoomToRange(whole / 2, whole);
+    Select(0, 1000);
+    Key(VK_DELETE);
+    EXPECT_EQ(Position().GetViewStart(), whole / 2 - 1000);
+    EXPECT_EQ(Position().GetViewEnd(), whole - 1000);
 }
 
 TEST_F(AppEditingTest, ASelectionTypedIntoSetSelectionIsSelectedAndTrimKeepsOnlyIt) {

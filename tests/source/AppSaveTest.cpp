@@ -155,6 +155,47 @@ TEST_F(AppSaveTest, ADocumentNamedInAFormatOnlyReadAsksForANameInsteadOfSavingNo
     EXPECT_EQ(ReadSound(Documents + "radio.wav").Samples.size(), Original.size());
 }
 
+// Saving never resamples nor mixes channels by default: the WAV dialog opens on the document's own rate
+// and channels, and Enter writes them; a cancelled dialog leaves the stored choice as it was.
+TEST_F(AppSaveTest, SavingAWavKeepsTheDocumentsRateAndChannelsUnlessTheUserPicksOthers) {
+    struct TCase {
+        int Rate, Channels;
+        bool SaveAs;
+    };
+    StartApp();
+    const TGlobalVars stored = GlobalVars();
+    for (const TCase& c : {TCase{48000, 1, false}, TCase{22050, 1, true}, TCase{96000, 2, false}}) {
+        const std::string path = Documents + "own-" + std::to_string(c.Rate) + ".wav";
+        WriteSound(path, TestPiece(c.Rate, c.Channels, 0.5), c.Rate, c.Channels, 1);
+        Drop({path});
+        Key(VK_DELETE); // an edit: the selection, or nothing, goes
+        MainForm->SetModified(true);
+        const std::string target = c.SaveAs ? Documents + "copy-" + std::to_string(c.Rate) + ".wav" : path;
+        if (c.SaveAs) ThenChooseFile(target);
+        if (c.Rate == 48000) ThenPicture("save-wav-offers-the-documents-format");
+        ThenKey(VK_RETURN);
+        if (c.SaveAs)
+            Command(MainForm->ActionSaveAs);
+        else
+            Key('S', {VK_CONTROL});
+        const TDecoded written = ReadSound(target);
+        EXPECT_EQ(written.SampleRate, c.Rate);
+        EXPECT_EQ(written.Channels, c.Channels) << c.Rate;
+        EXPECT_NEAR(double(written.Samples.size()) / c.Channels, c.Rate * 0.5, 2) << c.Rate;
+    }
+    // Cancelled: nothing written, and the stored WAV choice is what it was before the offers.
+    GlobalVars().OutputWAVType = stored.OutputWAVType;
+    GlobalVars().OutputWAVSampleType = stored.OutputWAVSampleType;
+    GlobalVars().OutputWAVMode = stored.OutputWAVMode;
+    MainForm->SetModified(true);
+    ThenKey(VK_ESCAPE);
+    Key('S', {VK_CONTROL});
+    EXPECT_EQ(MainForm->AudioEditor->Tag(), 10);
+    EXPECT_EQ(GlobalVars().OutputWAVType, stored.OutputWAVType);
+    EXPECT_EQ(GlobalVars().OutputWAVSampleType, stored.OutputWAVSampleType);
+    EXPECT_EQ(GlobalVars().OutputWAVMode, stored.OutputWAVMode);
+}
+
 class AppClosePromptTest : public AppSaveTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(AppClosePromptTest, TheCloseAsksAboutAChangedDocumentAndDoesWhatTheAnswerSays) {

@@ -4,6 +4,7 @@
 // mode, the colour sets; and pictures of the window as a user sees it.
 #include "AppTestSupport.h"
 #include "audio/AudioEditor2.h"
+#include "audio/views/AudioEditorSurface.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Label.h"
 #include "platform/vcl/Panel.h"
@@ -18,6 +19,7 @@
 #include "source/SettingsFile.h"
 #include "source/ShellOpen.h"
 #include "source/mainform/MainForm.h"
+#include "source/mainform/ViewZoom.h"
 
 #include <chrono>
 #include <filesystem>
@@ -149,6 +151,62 @@ TEST_F(AppTransportViewTest, ScrollBarsFollowTheSelectionAndMoveIt) {
     EXPECT_EQ(MainForm->ScrollBarStart->Position(), 16384); // not moved back by the position event
 }
 
+// The wheel over the waveform scrolls it (Shift+wheel too) and Ctrl+wheel zooms it, with the keyboard
+// elsewhere; the view's own bar scrolls the view and leaves the selection, and the selection's bars are
+// named so that neither is taken for the other.
+TEST_F(AppTransportViewTest, TheWheelAndTheViewBarScrollTheWaveformWithoutAClickFirst) {
+    StartApp();
+    Open();
+    Position().SetSelection(0);
+    MainForm->AudioEditor->ZoomToRange(Rate, 2 * Rate);
+    Pump();
+    // The keyboard is in the effects tree, not on the waveform.
+    MainForm->TreeViewEffects->SetFocus();
+    Pump();
+    ASSERT_NE(GetFocus(), MainForm->AudioEditor->Surface()->Handle());
+    const TViewRange zoomed{Position().GetViewStart(), Position().GetViewEnd()};
+    EXPECT_TRUE(MainForm->ScrollBarView->Enabled());
+    EXPECT_EQ(MainForm->ScrollBarView->Position(), ViewBarFor(zoomed, 4 * Rate).Position);
+    EXPECT_EQ(MainForm->ScrollBarView->PageSize(), ViewBarRange / 4);
+    TAudioEditorSurface* surface = MainForm->AudioEditor->Surface();
+    const POINT over =
+        surface->ClientToScreen(POINT{surface->ClientWidth() / 2, surface->ClientHeight() / 3});
+    auto wheel = [&](int Delta, std::initializer_list<int> Held) {
+        for (int key : Held)
+            olva::win::InjectKey(key, true);
+        olva::win::InjectMouse(olva::win::MouseAction::Move, over.x, over.y);
+        olva::win::InjectMouse(olva::win::MouseAction::Wheel, over.x, over.y, Delta);
+        for (int key : Held)
+            olva::win::InjectKey(key, false);
+        Pump();
+    };
+    wheel(-120, {}); // towards the user: later in the sound
+    EXPECT_GT(Position().GetViewStart(), zoomed.Start);
+    EXPECT_EQ(Position().GetViewEnd() - Position().GetViewStart(), zoomed.End - zoomed.Start);
+    const std::int64_t scrolled = Position().GetViewStart();
+    wheel(120, {VK_SHIFT});
+    EXPECT_LT(Position().GetViewStart(), scrolled);
+    wheel(120, {VK_CONTROL}); // a notch zooms in by two
+    EXPECT_EQ(Position().GetViewEnd() - Position().GetViewStart(), (zoomed.End - zoomed.Start) / 2);
+    // The view's bar, dragged to its end: the view shows the end, the selection stays where it was.
+    Position().SetSelectionStart(100);
+    Position().SetSelectionEnd(200);
+    Pump();
+    const int selectionBar = MainForm->ScrollBarStart->Position();
+    MainForm->ScrollBarView->SetPosition(MainForm->ScrollBarView->MaxPosition());
+    Pump();
+    EXPECT_EQ(Position().GetViewEnd(), 4 * Rate);
+    EXPECT_EQ(Position().GetSelectionStart(), 100);
+    EXPECT_EQ(MainForm->ScrollBarStart->Position(), selectionBar);
+    EXPECT_EQ(MainForm->LabelBarStart->Caption(), "Start");
+    EXPECT_EQ(MainForm->LabelBarEnd->Caption(), "End");
+    Picture("waveform-view-bar-and-selection-bars");
+    // The whole document shown: nothing to scroll.
+    MainForm->AudioEditor->ZoomFull();
+    Pump();
+    EXPECT_FALSE(MainForm->ScrollBarView->Enabled());
+}
+
 TEST_F(AppTransportViewTest, ZoomCommandsAndTheirButtons) {
     StartApp();
     Open();
@@ -241,9 +299,10 @@ TEST_F(AppTransportViewTest, ChannelsCommandBarEffectsTreeAndMixer) {
         if (node->Text() == "Apply Mute") mute = node;
     ASSERT_NE(mute, nullptr);
     MainForm->TreeViewEffects->SetSelected(mute);
+    // Playing takes real time: a selection of seconds still plays however slow the build.
     Position().SetSelection(-1);
     Position().SetSelectionStart(1000);
-    Position().SetSelectionEnd(2000);
+    Position().SetSelectionEnd(Position().GetLength());
     Key(VK_F9);
     ASSERT_EQ(MainForm->AudioEditor->PlayState(), 1);
     MainForm->TreeViewEffects->OnDblClick(MainForm->TreeViewEffects);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -88,7 +89,9 @@ TEST_F(HelpViewerTest, WithoutAnOpenerEveryRequestSaysSoUntilOneIsThere) {
     const std::string address = HelpPageAddress(Program, "APPOptions");
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(Message([&] { viewer.HtmlHelp(nullptr, address, HH_DISPLAY_TOPIC, 0); }),
-                  "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
+                  "The manual cannot be shown: no program to open web pages was found (xdg-open, from "
+                  "xdg-utils, is not installed).\nYou can open its page in a web browser yourself:\n" +
+                      Folder->Path() + "app/olva-help/appoptions.htm");
         EXPECT_FALSE(viewer.Loaded());
     }
     Environment.Set("PATH", Bin);
@@ -104,7 +107,9 @@ TEST_F(HelpViewerTest, AnOpenerThatCannotRunAndAMissingPageAreSaid) {
     Environment.Set("PATH", Folder->Path() + "broken");
     TDesktopHelpViewer viewer;
     EXPECT_EQ(Message([&] { viewer.HtmlHelp(nullptr, HelpPageAddress(Program, "APPOptions"), 0, 0); }),
-              "Function HTMLHELP cannot loaded!");
+              "The manual cannot be shown: the program to open web pages (" + broken +
+                  ") cannot be run.\nYou can open its page in a web browser yourself:\n" + Folder->Path() +
+                  "app/olva-help/appoptions.htm");
     EXPECT_FALSE(viewer.Loaded());
 
     Environment.Set("PATH", Bin);
@@ -133,6 +138,43 @@ TEST_F(HelpViewerTest, AnOverrideTakesEveryRequestOfTheProgram) {
     ASSERT_EQ(addresses.size(), 2u);
     EXPECT_TRUE(addresses[1].ends_with(".chm::/editing.htm")) << addresses[1];
     EXPECT_TRUE(Starts.empty());
+}
+
+// Openers run for real: one that fails at once (the desktop has no browser) is said in plain words; one
+// that keeps running (it waits for the browser it opened) is not waited for longer than a moment.
+TEST(HelpOpenerTest, AnOpenerFailingAtOnceMeansNoBrowserAndOneStillRunningMeansShown) {
+    TTestFolder folder("help-opener-outcomes");
+    std::filesystem::create_directories(folder.Path() + "app/olva-help");
+    folder.Write("app/olva-help/effects.htm", "<p>effects</p>");
+    const std::string address = HelpPageAddress(folder.Path() + "app/olva", "Effects");
+    const std::string page = folder.Path() + "app/olva-help/effects.htm";
+    struct Case {
+        const char* Script;
+        std::string Expected;
+    };
+    for (const Case& c :
+         {Case{"exit 3",
+               "The manual cannot be shown: no web browser is set up on this computer.\nYou can open "
+               "its page in a web browser yourself:\n" +
+                   page},
+          Case{"exit 0", "(no error)"}, Case{"exec /bin/sleep 3", "(no error)"}}) {
+        std::filesystem::remove_all(folder.Path() + "bin");
+        std::filesystem::create_directories(folder.Path() + "bin");
+        const std::string opener = folder.Write("bin/xdg-open", std::string("#!/bin/sh\n") + c.Script + "\n");
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+        TEnvironmentGuard environment;
+        environment.Set("PATH", folder.Path() + "bin");
+        TDesktopHelpViewer viewer;
+        const auto started = std::chrono::steady_clock::now();
+        std::string message = "(no error)";
+        try {
+            EXPECT_EQ(viewer.HtmlHelp(nullptr, address, HH_DISPLAY_TOPIC, 0), 1);
+        } catch (const Exception& e) {
+            message = e.Message();
+        }
+        EXPECT_EQ(message, c.Expected) << c.Script;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.Script;
+    }
 }
 
 // The page names the program asks for, each as its windows pass it.

@@ -104,3 +104,32 @@ TEST(ViewZoom, VerticalZoomStepsByTwentyAndStopsAtItsBounds) {
 }
 
 } // namespace main_window_rules_test
+
+TEST(ViewZoom, AfterALengthChangeTheViewShowsTheDocumentOrKeepsItsZoom) {
+    struct Case {
+        TViewRange View;
+        std::int64_t Old, New;
+        TViewRange Expected;
+    };
+    for (const Case& c : {
+             Case{{0, 0}, 0, 5000, {0, 5000}},             // undo after deleting everything
+             Case{{0, 0}, 5000, 0, {0, 0}},                // everything deleted
+             Case{{0, 4000}, 4000, 6000, {0, 6000}},       // all was shown; a paste at the end
+             Case{{0, 3000}, 4000, 3000, {0, 3000}},       // all was shown; a cut at the end
+             Case{{1000, 2000}, 4000, 6000, {1000, 2000}}, // a zoom that still shows the document
+             Case{{0, 2000}, 4000, 6000, {0, 2000}},
+             Case{{2500, 2500}, 4000, 2500, {0, 2500}}, // the zoomed stretch went
+         })
+        EXPECT_EQ(ViewAfterLengthChange(c.View, c.Old, c.New), c.Expected)
+            << c.View.Start << ".." << c.View.End << " " << c.Old << "->" << c.New;
+}
+
+TEST(ViewZoom, TheViewBarsThumbIsTheViewsShareAndItsPositionMovesTheViewWhole) {
+    EXPECT_EQ(ViewBarFor({0, 1000}, 1000), (TViewBar{0, ViewBarRange}));
+    EXPECT_EQ(ViewBarFor({250, 500}, 1000), (TViewBar{ViewBarRange / 4, ViewBarRange / 4}));
+    EXPECT_EQ(ViewBarFor({999, 1000}, 1000000), (TViewBar{65, 1})); // a thumb never vanishes
+    EXPECT_EQ(ViewBarFor({0, 0}, 0), TViewBar{});
+    EXPECT_EQ(ViewAtBar(ViewBarRange / 2, {250, 500}, 1000), (TViewRange{500, 750}));
+    EXPECT_EQ(ViewAtBar(ViewBarRange - 1, {250, 500}, 1000), (TViewRange{750, 1000})); // kept inside
+    EXPECT_EQ(ViewAtBar(0, {250, 500}, 1000), (TViewRange{0, 250}));
+}

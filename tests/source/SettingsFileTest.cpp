@@ -171,7 +171,8 @@ TEST(SettingsFileTest, FirstStartWritesEveryKeyWithItsInitialValueInOrder) {
                                             "OutputWMAPresets=5",
                                             "CddbServerAddr=cddb.olva-audio.example",
                                             "CddbServerPort=80",
-                                            "CddbServerPath=/~cddb/cddb.cgi"};
+                                            "CddbServerPath=/~cddb/cddb.cgi",
+                                            "MemoryLimitMB=0"};
     const std::string text = folder.Read(SettingsFileName);
     EXPECT_EQ(text.substr(0, 8), "[SYSTEM]");
     EXPECT_EQ(KeyLines(text), expected);

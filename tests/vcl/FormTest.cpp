@@ -51,6 +51,47 @@ TEST_F(ControlTest, CloseAsksCloseQueryAndDoesWhatOnCloseDecides) {
     EXPECT_TRUE(Application()->Terminated());
 }
 
+// A form that hears its own OnDestroy and records whether it was still whole then.
+class TSelfWatchingForm : public TForm {
+public:
+    explicit TSelfWatchingForm(TComponent* AOwner, std::vector<std::string>& ALog)
+        : TForm(AOwner), FLog(ALog) {
+        OnDestroy = TNotifyEvent(this, &TSelfWatchingForm::FormDestroy);
+    }
+
+private:
+    void FormDestroy(TObject* Sender) {
+        FLog.push_back(dynamic_cast<TSelfWatchingForm*>(Sender) != nullptr ? "whole" : "partial");
+    }
+    std::vector<std::string>& FLog;
+};
+
+TEST_F(ControlTest, OnDestroyRunsWhileTheFormIsWholeAndNeverOnWhatIsLeftOfIt) {
+    struct Case {
+        const char* Name;
+        bool Free; // through Free (as an owner or a release does), else a plain delete
+        bool OwnHandler;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        {"Free, the form's own handler", true, true, {"whole"}},
+        {"Free, another object's handler", true, false, {"other"}},
+        {"delete, the form's own handler", false, true, {}},
+        {"delete, another object's handler", false, false, {"other"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::vector<std::string> log;
+        auto* form = TCustomForm::New<TSelfWatchingForm>(nullptr, log);
+        if (!c.OwnHandler) form->OnDestroy = TNotifyEvent([&](TObject*) { log.push_back("other"); }, this);
+        if (c.Free)
+            form->Free();
+        else
+            delete form;
+        EXPECT_EQ(log, c.Expected);
+    }
+}
+
 TEST_F(ControlTest, FormsCentreThemselvesWhereTheirPositionSays) {
     TForm* main = MakeForm(100, 50);
     main->SetBounds(100, 100, 400, 300);

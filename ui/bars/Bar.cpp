@@ -254,11 +254,11 @@ void TovBar::Assign(TPersistent* Source) {
         TuiComponentCollectionItem::Assign(Source);
         return;
     }
-    AllowClose = source->AllowClose;
+    SetAllowClose(source->AllowClose());
     AllowCustomizing = source->AllowCustomizing;
-    AllowQuickCustomizing = source->AllowQuickCustomizing;
+    SetAllowQuickCustomizing(source->AllowQuickCustomizing());
     AllowReset = source->AllowReset;
-    BorderStyle = source->BorderStyle;
+    SetBorderStyle(source->BorderStyle());
     SetCaption(source->FCaption);
     SetCaptionButtons(source->CaptionButtons());
     SetDockedDockControl(source->FDockedDockControl);
@@ -275,19 +275,93 @@ void TovBar::Assign(TPersistent* Source) {
     SetNotDocking(source->FNotDocking);
     OldName = source->OldName;
     FOneOnRow = source->FOneOnRow;
-    RotateWhenVertical = source->RotateWhenVertical;
+    SetRotateWhenVertical(source->RotateWhenVertical());
     SetRow(source->Row());
-    ShowMark = source->ShowMark;
-    SizeGrip = source->SizeGrip;
+    SetShowMark(source->ShowMark());
+    SetSizeGrip(source->SizeGrip());
     FWholeRow = source->FWholeRow;
     ChangeDockingStyle(source->FDockingStyle, source->FDockControl);
     SetUseRecentItems(source->UseRecentItems());
-    UseRestSpace = source->UseRestSpace;
-    Color = source->Color;
+    SetUseRestSpace(source->UseRestSpace());
+    SetColor(source->Color());
     SetFont(source->FFont);
     FUseOwnFont = source->FUseOwnFont;
     if (!FUseOwnFont) ManagerFontChanged();
     SetVisible(source->FVisible);
+}
+
+// ---- Appearance
+
+namespace {
+
+// The window of a bar floats.
+bool IsFloatingWindow(IovBarControl* AControl) {
+    return AControl != nullptr && AControl->DockingStyle() == dsNone;
+}
+
+} // namespace
+
+void TovBar::SetAllowClose(bool AValue) {
+    if (FAllowClose == AValue) return;
+    FAllowClose = AValue;
+    if (IovBarControl* control = GetControl(); IsFloatingWindow(control)) control->CaptionChanged();
+    NotifyChanged();
+}
+
+void TovBar::SetAllowQuickCustomizing(bool AValue) {
+    if (FAllowQuickCustomizing == AValue) return;
+    FAllowQuickCustomizing = AValue;
+    IovBarControl* control = GetControl();
+    if (control == nullptr) return;
+    if (IsFloatingWindow(control)) {
+        control->CaptionChanged();
+    } else if (TovBarManager* manager = OwningBarManager();
+               manager != nullptr && manager->GetEffectiveStyle() != bmsStandard) {
+        control->Rebuild();
+    }
+}
+
+void TovBar::SetBorderStyle(TovBarBorderStyle AValue) {
+    if (FBorderStyle == AValue) return;
+    FBorderStyle = AValue;
+    if (IovBarControl* control = GetControl()) control->UpdateFrame();
+}
+
+void TovBar::SetColor(TColor AValue) {
+    if (FColor == AValue) return;
+    FColor = AValue;
+    if (IovBarControl* control = GetControl()) control->UpdateFrame();
+}
+
+void TovBar::SetRotateWhenVertical(bool AValue) {
+    if (FRotateWhenVertical == AValue) return;
+    FRotateWhenVertical = AValue;
+    if (IovBarControl* control = GetControl()) control->FontChanged();
+}
+
+void TovBar::SetShowMark(bool AValue) {
+    if (FShowMark == AValue) return;
+    FShowMark = AValue;
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetSizeGrip(bool AValue) {
+    if (FSizeGrip == AValue) return;
+    FSizeGrip = AValue;
+    if (IovBarControl* control = GetControl(); control != nullptr && IsStatusBarLike())
+        control->UpdateFrame();
+}
+
+void TovBar::SetUseRestSpace(bool AValue) {
+    if (FUseRestSpace == AValue) return;
+    FUseRestSpace = AValue;
+    if (IovBarControl* control = GetControl()) control->Rebuild();
+}
+
+void TovBar::SetAlphaBlendValue(BYTE AValue) {
+    if (FAlphaBlendValue == AValue) return;
+    FAlphaBlendValue = AValue;
+    if (IovBarControl* control = GetControl(); IsFloatingWindow(control)) control->UpdateTransparency();
 }
 
 void TovBar::SetDockedLeft(int AValue) {
@@ -425,7 +499,7 @@ bool TovBar::CanDock() const {
 }
 
 bool TovBar::CanClose() const {
-    return AllowClose && !FIsMainMenu;
+    return FAllowClose && !FIsMainMenu;
 }
 
 void TovBar::ApplyStreamedValues() {

@@ -86,24 +86,42 @@ public:
     bool UseRecentItems() const;
     void SetUseRecentItems(bool AValue);
 
-    bool AllowClose = true;
+    // ---- Appearance: each setter does nothing for an unchanged value and tells the window otherwise.
+    bool AllowClose() const { return FAllowClose; }
+    // A floating window redraws its caption (the close button); a change notice.
+    void SetAllowClose(bool AValue);
     bool AllowCustomizing = true;
-    bool AllowQuickCustomizing = true;
+    bool AllowQuickCustomizing() const { return FAllowQuickCustomizing; }
+    // Floating: the caption redraws (its mark); docked: the window rebuilds unless the effective style is
+    // Standard (whose toolbars offer no quick customization).
+    void SetAllowQuickCustomizing(bool AValue);
     bool AllowReset = true;
-    TovBarBorderStyle BorderStyle = bbsSingle;
-    TColor Color = 0x20000000; // clDefault
-    bool RotateWhenVertical = true;
-    bool ShowMark = true;
-    bool SizeGrip = true;
-    bool UseRestSpace = false;
+    TovBarBorderStyle BorderStyle() const { return FBorderStyle; }
+    // The window's frame is measured and drawn anew.
+    void SetBorderStyle(TovBarBorderStyle AValue);
+    // clDefault: the painter's colour.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor AValue);
+    bool RotateWhenVertical() const { return FRotateWhenVertical; }
+    // The window gets the font-changed notice (its text turns or straightens).
+    void SetRotateWhenVertical(bool AValue);
+    bool ShowMark() const { return FShowMark; }
+    void SetShowMark(bool AValue);
+    bool SizeGrip() const { return FSizeGrip; }
+    // Only a status-bar-like bar shows the grip: its frame changes then.
+    void SetSizeGrip(bool AValue);
+    bool UseRestSpace() const { return FUseRestSpace; }
+    void SetUseRestSpace(bool AValue);
     std::string KeyTip;
     std::string OldName;
-    int AlphaBlendValue = 255;
+    // The opacity of the floating window (255 opaque); docked windows are always opaque.
+    BYTE AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(BYTE AValue);
 
     // Can-dock test: false when NotDocking of the bar or of the manager holds all styles.
     bool CanDock() const;
     bool CanClose() const;
-    bool IsStatusBarLike() const { return BorderStyle == bbsNone && FDockingStyle == dsBottom && FWholeRow; }
+    bool IsStatusBarLike() const { return FBorderStyle == bbsNone && FDockingStyle == dsBottom && FWholeRow; }
     // A built-in dock counts as none: the same style or a different own dock sets DockControl,
     // otherwise DockingStyle.
     void ChangeDockingStyle(TovBarDockingStyle AStyle, IovBarDock* ADock);
@@ -198,6 +216,15 @@ private:
     bool FUseOwnFont = false;
     bool FInternalFontChange = false;
     std::string FCaption;
+    bool FAllowClose = true;
+    bool FAllowQuickCustomizing = true;
+    TovBarBorderStyle FBorderStyle = bbsSingle;
+    TColor FColor = clDefault;
+    bool FRotateWhenVertical = true;
+    bool FShowMark = true;
+    bool FSizeGrip = true;
+    bool FUseRestSpace = false;
+    BYTE FAlphaBlendValue = 255;
     IovBarDock* FDockControl = nullptr;
     TovBarDockingStyle FDockingStyle = dsNone;
     TovBarDockingStyle FDockedDockingStyle = dsTop;

@@ -114,6 +114,18 @@ TovBarLargeButton::~TovBarLargeButton() {
     delete FHotGlyph;
 }
 
+void TovBarLargeButton::SetAutoGrayScale(bool AValue) {
+    if (FAutoGrayScale == AValue) return;
+    FAutoGrayScale = AValue;
+    InvalidateLinks();
+}
+
+void TovBarLargeButton::SetGlyphLayout(TovBarGlyphLayout AValue) {
+    if (FGlyphLayout == AValue) return;
+    FGlyphLayout = AValue;
+    RefreshBarControls();
+}
+
 void TovBarLargeButton::SetHeight(int AValue) {
     if (AValue < 0 || AValue == FHeight) return;
     FHeight = AValue;

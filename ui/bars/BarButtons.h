@@ -58,8 +58,12 @@ public:
     explicit TovBarLargeButton(TComponent* AOwner);
     ~TovBarLargeButton() override;
 
-    bool AutoGrayScale = true;
-    TovBarGlyphLayout GlyphLayout = glTop;
+    // Drawn in grey until hot or selected: a change repaints the links' controls.
+    bool AutoGrayScale() const { return FAutoGrayScale; }
+    void SetAutoGrayScale(bool AValue);
+    // Where the glyph sits beside the caption: a change rebuilds every bar showing the button.
+    TovBarGlyphLayout GlyphLayout() const { return FGlyphLayout; }
+    void SetGlyphLayout(TovBarGlyphLayout AValue);
     int Height() const { return FHeight; }
     void SetHeight(int AValue);
     int HotImageIndex() const { return FHotImageIndex; }
@@ -85,6 +89,8 @@ protected:
 
 private:
     TBitmap* FHotGlyph;
+    bool FAutoGrayScale = true;
+    TovBarGlyphLayout FGlyphLayout = glTop;
     int FHeight = 0;
     int FHotImageIndex = -1;
     bool FSyncImageIndex = true;

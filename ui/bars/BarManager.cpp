@@ -1,4 +1,5 @@
 #include "ui/bars/BarManager.h"
+#include "ui/bars/popupmenus/PopupMenuLinks.h"
 
 #include "platform/gdi/GdiDC.h"
 #include "platform/rtl/IniFile.h"
@@ -80,15 +81,21 @@ TovBarManager::TovBarManager(TComponent* AOwner) : TuiCustomComponent(CheckedOwn
     FWriteIniFileHandlers = std::make_unique<TuiEventHandlerCollection>();
     FMDIStateChangedHandlers = std::make_unique<TuiEventHandlerCollection>();
     FMDIStateHelper = std::make_unique<TovBarManagerMDIStateHelper>(this);
+    FPopupMenuLinks = std::make_unique<TovBarPopupMenuLinks>(this);
     // The designed layout, written after loading, is what resets go back to; a design environment has
     // no use for it.
     if (!IsDesigning()) FSavedState = std::make_unique<TMemIniFile>("");
 }
 
 TovBarManager::~TovBarManager() {
+    // Whoever keeps items of this manager (the customizing's internal items) ends them while the manager
+    // is whole: an item's end removes it from the manager's lists and its links from the bars.
+    SendFreeNotifications();
     ovBarRemoveBarManager(this);
     FPaletteNotifier.reset();
     SetIsCustomizing(false);
+    // The controls' context menus go back to their own before anything else of the manager goes.
+    FPopupMenuLinks.reset();
     FBars->Clear();
     delete FImageOptions;
     FImageOptions = nullptr;
@@ -689,6 +696,20 @@ void TovBarManager::SetName(const std::string& NewName) {
 
 void TovBarManager::Notification(TComponent* AComponent, TOperation Operation) {
     TuiCustomComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && FPopupMenuLinks) FPopupMenuLinks->RemoveComponent(AComponent);
+}
+
+void TovBarManager::SetPopupMenuLinks(TovBarPopupMenuLinks* AValue) {
+    if (AValue != nullptr && AValue != FPopupMenuLinks.get()) FPopupMenuLinks->Assign(AValue);
+}
+
+void TovBarManager::AddPopupMenu(TovBarCustomPopupMenuComponent* AMenu) {
+    if (AMenu != nullptr && std::find(FPopupMenus.begin(), FPopupMenus.end(), AMenu) == FPopupMenus.end())
+        FPopupMenus.push_back(AMenu);
+}
+
+void TovBarManager::RemovePopupMenu(TovBarCustomPopupMenuComponent* AMenu) {
+    FPopupMenus.erase(std::remove(FPopupMenus.begin(), FPopupMenus.end(), AMenu), FPopupMenus.end());
 }
 
 // ---- Properties

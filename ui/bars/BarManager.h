@@ -31,6 +31,8 @@ class TuiEventHandlerCollection;
 class TCustomIniFile;
 class TMemIniFile;
 class TovBarManagerMDIStateHelper;
+class TovBarPopupMenuLinks;
+class TovBarCustomPopupMenuComponent;
 
 using TovBarEvent = TEvent<TovBarManager*, TovBar*>;
 using TovBarItemLinkEvent = TEvent<TovBarManager*, TovBarItemLink*>;
@@ -134,6 +136,14 @@ public:
     void AddGroup(TovBarGroup* AGroup);
     void RemoveGroupRef(TovBarGroup* AGroup);
 
+    // ---- Popup menus and the links that make them the context menus of the form's controls
+    TovBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+    void SetPopupMenuLinks(TovBarPopupMenuLinks* AValue);
+    // The popup menu components bound to this manager (they join and leave themselves).
+    const std::vector<TovBarCustomPopupMenuComponent*>& PopupMenus() const { return FPopupMenus; }
+    void AddPopupMenu(TovBarCustomPopupMenuComponent* AMenu);
+    void RemovePopupMenu(TovBarCustomPopupMenuComponent* AMenu);
+
     // ---- Dock controls
     void AddDockControl(IovBarDock* ADock);
     void RemoveDockControl(IovBarDock* ADock);
@@ -158,6 +168,10 @@ public:
     void ForEachItem(const std::function<void(TovBarItem*)>& AProc);
     // The submenu control marked for a rebuild at the end of the update.
     void SetChangedSubMenu(IovBarControl* AControl) { FChangedSubMenu = AControl; }
+    // A bar window that goes is no longer rebuilt at the end of the update.
+    void BarControlDestroyed(IovBarControl* AControl) {
+        if (FChangedSubMenu == AControl) FChangedSubMenu = nullptr;
+    }
 
     // At design time the items are kept in category order (neighbour exchanges, each a designer change).
     void SortItemsByCategory();
@@ -502,4 +516,6 @@ private:
     std::vector<IovBarMergeOperationHandler*> FMergeOperationHandlers;
     std::unique_ptr<TovBarManagerMDIStateHelper> FMDIStateHelper;
     const std::unordered_set<std::string>* FNewItemNames = nullptr;
+    std::unique_ptr<TovBarPopupMenuLinks> FPopupMenuLinks;
+    std::vector<TovBarCustomPopupMenuComponent*> FPopupMenus;
 };

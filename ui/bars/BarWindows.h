@@ -20,8 +20,15 @@ public:
     // The layout is recalculated and the window repainted.
     virtual void Rebuild() = 0;
     virtual void RebuildBar(bool AKeepSelection) = 0;
+    // The frame is measured and drawn anew (SWP_FRAMECHANGED).
     virtual void UpdateFrame() = 0;
     virtual void Repaint() = 0;
+    // A floating window's caption (text, close button, mark) is drawn anew.
+    virtual void CaptionChanged() {}
+    // The window's font or its turn changed (the class library's font-changed notice).
+    virtual void FontChanged() {}
+    // A floating window takes its toolbar's opacity; docked and internal windows stay opaque.
+    virtual void UpdateTransparency() {}
     virtual void CloseUp(TovBarCloseUpReason AReason) = 0;
     // The process-wide active bar control is this one.
     virtual bool IsActive() const = 0;

@@ -1,6 +1,11 @@
 #include "ui/ribbon/RibbonUnit.h"
 
 #include "ui/bars/BarUnit.h"
+#include "ui/core/base/UnitsLoader.h"
+#include "ui/ribbon/skins/RibbonSkinsManager.h"
+
+// The ribbon skins' picture sheets, drawn and embedded at build time.
+void OlvaRegisterResources_olva_ui_ribbon();
 
 namespace {
 
@@ -12,12 +17,25 @@ void uiRibbonInitialize() {
     if (Initialized) return;
     // The ribbon registers into the bars' registries, so the bars start first.
     uiBarsInitialize();
+    OlvaRegisterResources_olva_ui_ribbon();
+    // The skins are made once for the process; the units loader ends them with the library's other
+    // deferred units.
+    if (TovUnitsLoader* loader = ovUnitsLoader())
+        loader->AddUnit(RegisterRibbonSkins, UnregisterRibbonSkins);
+    else
+        RegisterRibbonSkins();
     Initialized = true;
 }
 
 void uiRibbonFinalize() {
     if (!Initialized) return;
+    if (TovUnitsLoader* loader = ovUnitsLoader())
+        loader->RemoveUnit(UnregisterRibbonSkins);
+    else
+        UnregisterRibbonSkins();
     Initialized = false;
 }
 
-bool uiRibbonInitialized() { return Initialized; }
+bool uiRibbonInitialized() {
+    return Initialized;
+}

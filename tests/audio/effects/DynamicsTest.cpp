@@ -1,6 +1,7 @@
 #include "audio/effects/AudioTransform2.h"
 #include "audio/effects/DynamicsEffects.h"
 #include "audio/effects/EffectErrors.h"
+#include "audio/effects/FastPower.h"
 #include "tests/audio/effects/SignalTools.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,23 @@ INSTANTIATE_TEST_SUITE_P(
                     TCompressorCase{-20, 0, 100, 0, 0},      // rate 0: no compression
                     TCompressorCase{-20, 50, 100, -30, 0},   // below the threshold: untouched
                     TCompressorCase{-20, 50, 200, -30, 6.02}));
+
+TEST(FastPower, MatchesTheLibraryAcrossTheRangeOfLevelRatios) {
+    double worstLog = 0, worstPower = 0;
+    for (double x = 1e-6; x < 1e5; x *= 1.0137) {
+        const float f = static_cast<float>(x);
+        worstLog = std::max(worstLog, std::fabs(effects::fast_power::Log2(f) - std::log2(double(f))));
+        for (float slope : {-1.0f, -0.5f, -0.01f}) {
+            const double want = std::exp2(double(slope) * std::log2(double(f)));
+            const double got = effects::fast_power::Exp2(slope * effects::fast_power::Log2(f));
+            worstPower = std::max(worstPower, std::fabs(got / want - 1));
+        }
+    }
+    EXPECT_LT(worstLog, 2e-6);
+    EXPECT_LT(worstPower, 1e-6);
+    EXPECT_EQ(effects::fast_power::Exp2(effects::fast_power::Log2(1.0f)), 1.0f); // below the threshold
+    EXPECT_GT(effects::fast_power::Exp2(-500.0f), 0.0f);
+}
 
 struct TNoiseCase {
     float Threshold, Rate, RmsTime;

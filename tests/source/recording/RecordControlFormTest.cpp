@@ -30,6 +30,11 @@ using namespace tool_test;
 
 class RecordControlForm : public ToolTest {
 protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        // Only now is the test's own folder known.
+        Target = Scratch + "Recording.wav";
+    }
     void TearDown() override {
         delete Form;
         Form = nullptr;
@@ -63,7 +68,7 @@ protected:
         Update();
     }
 
-    std::string Target = Scratch + "Recording.wav";
+    std::string Target;
     TRecordControlForm* Form = nullptr;
 };
 

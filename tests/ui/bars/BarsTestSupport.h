@@ -31,6 +31,9 @@ public:
     void Rebuild() override { Log("Rebuild"); }
     void RebuildBar(bool) override { Log("RebuildBar"); }
     void UpdateFrame() override { Log("UpdateFrame"); }
+    void CaptionChanged() override { Log("CaptionChanged"); }
+    void FontChanged() override { Log("FontChanged"); }
+    void UpdateTransparency() override { Log("UpdateTransparency"); }
     void Repaint() override { Log("Repaint"); }
     void CloseUp(TovBarCloseUpReason) override { Log("CloseUp"); }
     void ClearSelection() override { Log("ClearSelection"); }

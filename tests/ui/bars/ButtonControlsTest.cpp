@@ -193,7 +193,7 @@ TEST_F(ButtonControlsTest, LargeButtonSizesByLayoutAndFixedSizes) {
         item->SetCaption("Amplify");
         item->SetLargeImageIndex(1);
         item->SetShowCaption(true);
-        item->GlyphLayout = ALayout;
+        item->SetGlyphLayout(ALayout);
         return item;
     };
     for (TovBarGlyphLayout layout : {glLeft, glRight, glTop, glBottom}) {

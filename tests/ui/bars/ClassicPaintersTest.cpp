@@ -232,7 +232,7 @@ TEST_F(ClassicPaintersTest, GripBarsLieTwoToFourAndFiveToSevenPixelsAfterTheInne
     }
     // A bar that cannot move shows the border only.
     TStandInToolbar* status = Toolbar(dsBottom);
-    status->Bar()->BorderStyle = bbsNone;
+    status->Bar()->SetBorderStyle(bbsNone);
     status->Bar()->SetWholeRow(true);
     ASSERT_FALSE(status->CanMove());
     TPicture picture = Picture(60, 26);

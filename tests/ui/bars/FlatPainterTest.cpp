@@ -164,7 +164,7 @@ TEST_F(FlatPainterTest, BrushesAreTheManagersFlatBrushes) {
     mainMenu->Bar()->SetIsMainMenu(true);
     EXPECT_EQ(mainMenu->GetBackgroundBrush(), GetSysColorBrush(COLOR_BTNFACE));
     TStandInToolbar* status = Toolbar(dsBottom);
-    status->Bar()->BorderStyle = bbsNone;
+    status->Bar()->SetBorderStyle(bbsNone);
     status->Bar()->SetWholeRow(true);
     EXPECT_EQ(status->GetBackgroundBrush(), GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(painter->BarSelBrush(nullptr), GetSysColorBrush(COLOR_HIGHLIGHT)) << "without a manager";

@@ -555,7 +555,7 @@ TEST_F(Office11BarPainterTest, TheArrowAndChevronsHaveShadowCopiesOnePixelRightA
     EXPECT_EQ(picture.At(10, 5), shadow);
     EXPECT_EQ(picture.At(7, 3), Rgb(clRed)) << "two figures";
     // A bar without border moves its figures 2 in and 1 up.
-    toolbar->Bar()->BorderStyle = bbsNone;
+    toolbar->Bar()->SetBorderStyle(bbsNone);
     TPicture plain = Picture(11, 22, clRed);
     painter->BarDrawMarkElements(toolbar, plain.DC(), r);
     EXPECT_EQ(plain.At(3, 13), figure);

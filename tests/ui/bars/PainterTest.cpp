@@ -191,7 +191,7 @@ TEST_F(PainterTest, BorderSizesOfFloatingDockedAndStatusBars) {
     window.SetItemLinks(nullptr);
 
     bar->SetDockingStyle(dsBottom);
-    bar->BorderStyle = bbsNone;
+    bar->SetBorderStyle(bbsNone);
     bar->SetWholeRow(true);
     ASSERT_TRUE(bar->IsStatusBarLike());
     grip.BarBorderSizes(bar, dsBottom, r, true);
@@ -378,8 +378,8 @@ TEST_F(PainterTest, GlyphRectanglesOfSmallAndLargeButtons) {
         large->SetCaption("Amplify");
         large->SetLargeImageIndex(1);
         large->SetShowCaption(true);
-        large->AutoGrayScale = false;
-        large->GlyphLayout = layout;
+        large->SetAutoGrayScale(false);
+        large->SetGlyphLayout(layout);
         larges.push_back({layout, toolbar->Add(large)});
     }
     toolbar->Layout();
@@ -558,7 +558,7 @@ TEST_F(PainterTest, EmptyBaseOperationsLeaveThePixelsAlone) {
 
 TEST_F(PainterTest, AnItemFillingItsPartOfAStatusBarLeavesItsNeighboursAlone) {
     TStandInToolbar* statusBar = Toolbar(dsBottom);
-    statusBar->Bar()->BorderStyle = bbsNone;
+    statusBar->Bar()->SetBorderStyle(bbsNone);
     statusBar->Bar()->SetWholeRow(true);
     ASSERT_TRUE(statusBar->Bar()->IsStatusBarLike());
     statusBar->Add(Button("Ready"));

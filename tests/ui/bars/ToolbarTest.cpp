@@ -5,7 +5,11 @@
 #include "platform/win/Input.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
+#include "ui/bars/BarButtons.h"
 #include "ui/bars/BarManager.h"
+#include "ui/core/base/ComponentCollection.h"
+
+#include <functional>
 
 using namespace bars_test;
 
@@ -101,14 +105,14 @@ TEST_F(BarsTest, AssignCopiesTheToolbarButNotATakenCaption) {
     TovBar* source = manager->AddToolbar(false, false);
     source->SetDockedLeft(40);
     source->SetFloatTop(77);
-    source->ShowMark = false;
+    source->SetShowMark(false);
     source->SetDockingStyle(dsBottom);
     TovBar* copy = manager->AddToolbar(false, false);
     copy->Assign(source);
     EXPECT_EQ(copy->Caption(), "Custom 2") << "the source's caption is taken";
     EXPECT_EQ(copy->DockedLeft(), 40);
     EXPECT_EQ(copy->FloatTop(), 77);
-    EXPECT_FALSE(copy->ShowMark);
+    EXPECT_FALSE(copy->ShowMark());
     EXPECT_EQ(copy->DockingStyle(), dsBottom);
     EXPECT_TRUE(copy->Visible());
 }
@@ -205,4 +209,121 @@ TEST_F(BarsTest, ToolbarsFollowTheManagerFontUntilGivenTheirOwn) {
     EXPECT_EQ(own->EditFont()->Name(), "Bar Face");
     own->SetUseOwnFont(false);
     EXPECT_EQ(own->Font()->Name(), "Manager Face");
+}
+
+namespace {
+
+struct TSetterCase {
+    const char* Property;
+    std::function<void(TovBar*)> Change;
+    bool Floating;
+    TovBarManagerStyle Style;
+    // What the toolbar's window hears, "" for nothing; and whether the bars collection reports a change.
+    std::vector<std::string> Calls;
+    bool CollectionChange;
+    std::function<void(TovBar*)> Prepare = nullptr;
+};
+
+TovBarLargeButton* LargeButtonOf(TovBar* ABar) {
+    return static_cast<TovBarLargeButton*>(ABar->ItemLinks()->Items(0)->Item());
+}
+
+} // namespace
+
+TEST_F(BarsTest, EachAppearanceSetterTellsTheWindowOnceAndNothingWhenUnchanged) {
+    const std::vector<TSetterCase> cases = {
+        {"AllowClose floating",
+         [](TovBar* B) { B->SetAllowClose(false); },
+         true,
+         bmsFlat,
+         {"CaptionChanged"},
+         true},
+        {"AllowClose docked", [](TovBar* B) { B->SetAllowClose(false); }, false, bmsFlat, {}, true},
+        {"AllowQuickCustomizing floating",
+         [](TovBar* B) { B->SetAllowQuickCustomizing(false); },
+         true,
+         bmsFlat,
+         {"CaptionChanged"},
+         false},
+        {"AllowQuickCustomizing docked",
+         [](TovBar* B) { B->SetAllowQuickCustomizing(false); },
+         false,
+         bmsFlat,
+         {"Rebuild"},
+         false},
+        {"AllowQuickCustomizing docked Standard",
+         [](TovBar* B) { B->SetAllowQuickCustomizing(false); },
+         false,
+         bmsStandard,
+         {},
+         false},
+        {"BorderStyle",
+         [](TovBar* B) { B->SetBorderStyle(bbsNone); },
+         false,
+         bmsFlat,
+         {"UpdateFrame"},
+         false},
+        {"Color", [](TovBar* B) { B->SetColor(clRed); }, false, bmsFlat, {"UpdateFrame"}, false},
+        {"RotateWhenVertical",
+         [](TovBar* B) { B->SetRotateWhenVertical(false); },
+         false,
+         bmsFlat,
+         {"FontChanged"},
+         false},
+        {"ShowMark", [](TovBar* B) { B->SetShowMark(false); }, false, bmsFlat, {"Rebuild"}, false},
+        {"SizeGrip of a plain toolbar", [](TovBar* B) { B->SetSizeGrip(false); }, false, bmsFlat, {}, false},
+        {"SizeGrip of a status bar",
+         [](TovBar* B) { B->SetSizeGrip(false); },
+         false,
+         bmsFlat,
+         {"UpdateFrame"},
+         false,
+         [](TovBar* B) {
+             B->SetDockingStyle(dsBottom);
+             B->SetWholeRow(true);
+             B->SetBorderStyle(bbsNone);
+         }},
+        {"UseRestSpace", [](TovBar* B) { B->SetUseRestSpace(true); }, false, bmsFlat, {"Rebuild"}, false},
+        {"AlphaBlendValue floating",
+         [](TovBar* B) { B->SetAlphaBlendValue(160); },
+         true,
+         bmsFlat,
+         {"UpdateTransparency"},
+         false},
+        {"AlphaBlendValue docked", [](TovBar* B) { B->SetAlphaBlendValue(160); }, false, bmsFlat, {}, false},
+        {"GlyphLayout of a large button",
+         [](TovBar* B) { LargeButtonOf(B)->SetGlyphLayout(glLeft); },
+         false,
+         bmsFlat,
+         {"Rebuild"},
+         false,
+         [](TovBar* B) { B->ItemLinks()->AddItem(new TovBarLargeButton(B->Owner())); }},
+    };
+    for (const TSetterCase& c : cases) {
+        SCOPED_TRACE(c.Property);
+        TovBarManager* manager = MakeManager();
+        manager->SetStyle(c.Style);
+        TovBar* bar = manager->AddToolbar(false, false);
+        if (c.Floating) bar->SetDockingStyle(dsNone);
+        if (c.Prepare) c.Prepare(bar);
+        ASSERT_NE(bar->GetControl(), nullptr);
+        int changes = 0;
+        manager->Bars()->OnChange =
+            TuiComponentCollectionChangeEvent([&](TuiComponentCollection*, TuiComponentCollectionItem*,
+                                                  TuiComponentCollectionNotification) { ++changes; },
+                                              this);
+        TakeCalls();
+        c.Change(bar);
+        std::vector<std::string> expected;
+        for (const std::string& call : c.Calls)
+            expected.push_back(bar->Caption() + "." + call);
+        EXPECT_EQ(TakeCalls(), expected);
+        EXPECT_EQ(changes > 0, c.CollectionChange);
+        changes = 0;
+        c.Change(bar);
+        EXPECT_TRUE(TakeCalls().empty()) << "the same value again changes nothing";
+        EXPECT_EQ(changes, 0);
+        manager->Bars()->OnChange = {};
+        delete manager;
+    }
 }

@@ -478,7 +478,7 @@ TEST_F(XPPainterTest, ADownGlyphMovesOnePixelAndNoFurtherWhenPressed) {
 TEST_F(XPPainterTest, DockRowsGetLightAndShadowLinesAndTheBackgroundIsDrawnOnce) {
     auto bar = [&](TovBarBorderStyle AStyle) {
         TovBar* result = manager->Bars()->Add();
-        result->BorderStyle = AStyle;
+        result->SetBorderStyle(AStyle);
         return result;
     };
     TovBar* bordered1 = bar(bbsSingle);
@@ -560,7 +560,7 @@ TEST_F(XPPainterTest, TheGripperIsTheRebarsAndMovableBarsAloneHaveOne) {
         EXPECT_EQ(calls[0].Rect, style == dsTop ? (RECT{2, 2, 7, 28}) : (RECT{2, 2, 58, 7}));
     }
     TStandInToolbar* status = Toolbar(dsBottom);
-    status->Bar()->BorderStyle = bbsNone;
+    status->Bar()->SetBorderStyle(bbsNone);
     status->Bar()->SetWholeRow(true);
     TPicture picture = Picture(60, 30);
     TRect r{0, 0, 60, 30};
@@ -570,7 +570,7 @@ TEST_F(XPPainterTest, TheGripperIsTheRebarsAndMovableBarsAloneHaveOne) {
 
 TEST_F(XPPainterTest, TheStatusBackgroundIsThemedOnceAndTheSizeGripIsTheStatusGripper) {
     TStandInToolbar* status = Toolbar(dsBottom);
-    status->Bar()->BorderStyle = bbsNone;
+    status->Bar()->SetBorderStyle(bbsNone);
     status->Bar()->SetWholeRow(true);
     status->SetClientRect(TRect{0, 0, 100, 22});
     TPicture picture = Picture(100, 22, clRed);
@@ -658,7 +658,7 @@ TEST_F(XPPainterTest, CaptionCloseMDIButtonsSeparatorsAndTheMarkAreThemed) {
         EXPECT_EQ((TPartState{calls[0].Part, calls[0].State}), (TPartState{1, state + 1}));
         EXPECT_EQ(calls[0].Rect, (RECT{0, 0, 11, 22}));
     }
-    menuBar->Bar()->BorderStyle = bbsNone;
+    menuBar->Bar()->SetBorderStyle(bbsNone);
     RecordingTheme::Calls.clear();
     TPicture borderless = Picture(11, 22);
     painter->BarDrawMarkBackground(menuBar, borderless.DC(), nullptr, TRect{0, 0, 11, 22});

@@ -86,6 +86,7 @@ TCustomovBarControl::~TCustomovBarControl() {
     if (FManager != nullptr && FManager->SelectedItem() != nullptr &&
         ContainsControl(FManager->SelectedItem()))
         FManager->SetSelectedItem(nullptr);
+    if (FManager != nullptr) FManager->BarControlDestroyed(this);
     DestroyHandle();
     // Generated links never outlive the window that showed them.
     if (!FExpandedContainers.empty()) CollapseContainerLinks();

@@ -335,7 +335,7 @@ void TovDockControl::CalcRowLayout(int ARowIndex, int ASize) {
         column.Maximum =
             (horizontal ? control->GetFullWidth(style) : control->GetFullHeight(style)) + alongBorder;
         // Truncation brings the mark: the minimum keeps room for it.
-        if (!control->HasMark() && column.Minimum != column.Maximum && bar != nullptr && bar->ShowMark)
+        if (!control->HasMark() && column.Minimum != column.Maximum && bar != nullptr && bar->ShowMark())
             if (TovBarPainter* painter = control->GetPainter()) column.Minimum += painter->BarMarkSize();
         column.FullCross =
             (horizontal ? control->GetFullHeight(style) : control->GetFullWidth(style)) + crossBorder;
@@ -343,7 +343,7 @@ void TovDockControl::CalcRowLayout(int ARowIndex, int ASize) {
         column.Remembered = horizontal ? pos.x : pos.y;
         column.MultiLine = control->IsMultiLine();
         column.WholeRow = bar != nullptr && bar->WholeRow();
-        column.UseRestSpace = bar != nullptr && bar->UseRestSpace;
+        column.UseRestSpace = bar != nullptr && bar->UseRestSpace();
         column.Dragged = FManager->Bars()->Moving() && bar != nullptr && bar->GetControl() == control;
         control->MinSize = column.Minimum;
         control->MaxSize = column.Maximum;

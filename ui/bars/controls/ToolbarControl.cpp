@@ -41,7 +41,7 @@ TFont* TovBarControl::GetFont() const {
 }
 
 bool TovBarControl::IsTextRotated() const {
-    return IsDockedVertically() && FBar != nullptr && FBar->RotateWhenVertical;
+    return IsDockedVertically() && FBar != nullptr && FBar->RotateWhenVertical();
 }
 
 bool TovBarControl::IsDockedVertically() const {
@@ -70,7 +70,7 @@ TovBarDockingStyle TovBarControl::DockingStyleOf() const {
 }
 
 bool TovBarControl::HasOwnBackground() const {
-    if (GetBackgroundBitmap() != nullptr || (FBar != nullptr && FBar->Color != clDefault)) return true;
+    if (GetBackgroundBitmap() != nullptr || (FBar != nullptr && FBar->Color() != clDefault)) return true;
     TovBarPainter* painter = GetPainter();
     if (painter != nullptr && painter->HasCustomBackground()) return true;
     TBitmap* managerBitmap = FManager != nullptr ? FManager->Backgrounds()->Bar() : nullptr;
@@ -91,11 +91,11 @@ bool TovBarControl::CanMove() const {
 }
 
 bool TovBarControl::HasCloseButton() const {
-    return DockingStyleOf() == dsNone && FBar != nullptr && FBar->AllowClose;
+    return DockingStyleOf() == dsNone && FBar != nullptr && FBar->AllowClose();
 }
 
 bool TovBarControl::HasSizeGrip() const {
-    return FBar != nullptr && FBar->SizeGrip && FBar->IsStatusBarLike();
+    return FBar != nullptr && FBar->SizeGrip() && FBar->IsStatusBarLike();
 }
 
 std::string TovBarControl::GetCaption() const {
@@ -115,7 +115,7 @@ TRect TovBarControl::GetCaptionClientRect() const {
 }
 
 bool TovBarControl::HasMark() const {
-    if (FBar == nullptr || !FBar->ShowMark || FBar->IsStatusBarLike()) return false;
+    if (FBar == nullptr || !FBar->ShowMark() || FBar->IsStatusBarLike()) return false;
     // Without quick customization only links that found no room bring the mark.
     TovBarPainter* painter = GetPainter();
     return FTruncated || (painter != nullptr && painter->BarCanQuickCustomize() && AllowQuickCustomizing());
@@ -127,7 +127,7 @@ int TovBarControl::GetMarkSize() const {
 }
 
 bool TovBarControl::AllowQuickCustomizing() const {
-    return FBar != nullptr && FBar->AllowQuickCustomizing;
+    return FBar != nullptr && FBar->AllowQuickCustomizing();
 }
 
 TRect TovBarControl::GetMarkRectInWindow() const {

@@ -74,6 +74,15 @@ public:
     void DoRebuild(bool ARecreateControls) override;
     // A window moved or sized outside the toolbar's own updates writes its place back into the bar.
     void DoWindowPosChanged() override;
+    // The frame measured anew (SWP_FRAMECHANGED) and the toolbar laid out for it.
+    void UpdateFrame() override;
+    // The window text becomes the caption and the frame (caption, close button) is drawn anew.
+    void CaptionChanged() override;
+    // Metrics again and, outside internal updates, no hot item and a rebuild.
+    void FontChanged() override;
+    // A floating window (and the floating one of a drag) takes the bar's opacity; docked and internal
+    // windows are opaque. Where the screen shows no window alpha, opaque.
+    void UpdateTransparency() override;
     IovBarDock* DockControl() const override;
     void ChangeStyle(TovBarDockingStyle AStyle, IovBarDock* ADock) override;
     void InsertAt(POINT AScreenPoint) override;
@@ -215,6 +224,8 @@ protected:
     // window keeps that point under the mouse in the same proportion whatever shape it takes.
     POINT FGrabPoint{0, 0};
     SIZE FGrabSize{0, 0};
+
+    void CreateWindowHandle() override;
 
 private:
     // A floating toolbar moved off every monitor comes back into the work area under the cursor.

@@ -500,7 +500,7 @@ void TovBarControl::CalcBarLayout() {
         }
         // Only the last link of a UseRestSpace bar takes its alignment.
         TovBarItemAlign align = iaLeft;
-        if (FBar != nullptr && FBar->UseRestSpace && i == visibleCount - 1 && control->Item() != nullptr)
+        if (FBar != nullptr && FBar->UseRestSpace() && i == visibleCount - 1 && control->Item() != nullptr)
             align = control->Item()->Align();
         if (align != iaLeft && !vertical) {
             const int rest = available - along;

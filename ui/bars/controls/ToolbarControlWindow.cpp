@@ -17,6 +17,7 @@
 #include "ui/bars/controls/DockControl.h"
 #include "ui/bars/controls/ToolbarControl.h"
 #include "ui/bars/painting/BarPainter.h"
+#include "ui/bars/painting/BarSystemServices.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
 
@@ -177,6 +178,42 @@ void TovBarControl::DoWindowPosChanged() {
     MoveQuickPopup();
 }
 
+void TovBarControl::CreateWindowHandle() {
+    TovBarDockedControl::CreateWindowHandle();
+    if (FHandle == nullptr) return;
+    ::SetWindowText(FHandle, GetCaption().c_str());
+    UpdateTransparency();
+}
+
+void TovBarControl::UpdateFrame() {
+    if (FHandle == nullptr) return;
+    ::SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Rebuild();
+}
+
+void TovBarControl::CaptionChanged() {
+    if (FHandle == nullptr) return;
+    ::SetWindowText(FHandle, GetCaption().c_str());
+    PaintNonClient();
+}
+
+void TovBarControl::FontChanged() {
+    CalcMetrics();
+    if (IsInternalUpdating()) return;
+    HotTrackItemControl(nullptr);
+    Rebuild();
+}
+
+void TovBarControl::UpdateTransparency() {
+    const BYTE alpha =
+        FBar != nullptr && DockingStyleOf() == dsNone && !IsInternal() ? FBar->AlphaBlendValue() : 255;
+    if (FHandle != nullptr) ovBarSetWindowAlpha(FHandle, alpha);
+    if (FMoving && FFloatingHandle != nullptr && FFloatingHandle != FHandle)
+        ovBarSetWindowAlpha(FFloatingHandle,
+                            FBar != nullptr && !IsInternal() ? FBar->AlphaBlendValue() : 255);
+}
+
 // ---- Moving with the windows of both states
 
 HWND TovBarControl::CreateStateWindow(bool ADocked) {
@@ -213,6 +250,8 @@ void TovBarControl::BeginMoving() {
     FDockedHandle = docked ? FHandle : CreateStateWindow(true);
     FFloatingHandle = docked ? CreateStateWindow(false) : FHandle;
     FMoving = true;
+    // The floating window of the drag shows as the toolbar will when it floats.
+    UpdateTransparency();
 }
 
 void TovBarControl::SwapToStateWindow() {
@@ -227,6 +266,7 @@ void TovBarControl::SwapToStateWindow() {
     FHandle = target;
     if (previous != nullptr) ::ShowWindow(previous, SW_HIDE);
     FVisible = false;
+    UpdateTransparency();
 }
 
 void TovBarControl::EndMoving() {

@@ -299,7 +299,7 @@ TovBarItemLink* TovBarDesignController::AddCustomizeItem(TovBarItemLinks* ALinks
 TovBar* TovBarDesignController::CreateInternalBar(TovBarManager* AManager) {
     if (AManager == nullptr) return nullptr;
     TovBar* bar = AManager->Bars()->Add();
-    bar->AllowQuickCustomizing = false;
+    bar->SetAllowQuickCustomizing(false);
     bar->SetHidden(true);
     return bar;
 }

@@ -257,7 +257,7 @@ namespace {
 
 TovBarGlyphLayout LargeLayoutOf(const TovBarItemControl* AControl) {
     auto* item = dynamic_cast<TovBarLargeButton*>(AControl->Item());
-    return item != nullptr && AControl->DrawParams()->ViewSize() == ivsLarge ? item->GlyphLayout : glLeft;
+    return item != nullptr && AControl->DrawParams()->ViewSize() == ivsLarge ? item->GlyphLayout() : glLeft;
 }
 
 } // namespace

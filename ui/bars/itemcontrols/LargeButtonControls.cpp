@@ -47,7 +47,7 @@ TovBarItemViewSize TovBarLargeButtonControl::GetDefaultViewSize() const {
 
 bool TovBarLargeButtonControl::UseGrayScaleGlyph() const {
     TovBarLargeButton* item = LargeItem();
-    return !IsSelected() && GetEnabled() && item != nullptr && item->AutoGrayScale;
+    return !IsSelected() && GetEnabled() && item != nullptr && item->AutoGrayScale();
 }
 
 bool TovBarLargeButtonControl::GetImageInfo(TovBarItemViewSize AViewSize, bool AHot, int& AImageIndex,

@@ -10,6 +10,8 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarWindows.h"
 #include "ui/bars/controls/CustomBarControl.h"
+#include "ui/bars/popupmenus/PopupComponent.h"
+#include "ui/bars/popupmenus/PopupMenuLinks.h"
 
 #include <functional>
 
@@ -95,6 +97,13 @@ TovBarItemLink* ovBarFindShortCutLink(TovBarManager* AManager, TShortCut AShortC
 }
 
 bool ovBarIsShortCut(TovBarManager* AManager, TShortCut AShortCut) {
+    // A menu linked to the focused control's context menu comes first.
+    if (TWinControl* focused = FindControl(GetFocus()))
+        for (HWND wnd = focused->Handle(); wnd != nullptr; wnd = GetParent(wnd))
+            if (TovBarManager* manager = ManagerOfWindow(wnd)) {
+                if (manager->PopupMenuLinks()->IsShortCut(focused, AShortCut)) return true;
+                break;
+            }
     return AskManagers<bool>(AManager, [AShortCut](TovBarManager* AManager) {
         TovBar* mainMenu = AManager->GetMainMenuBar();
         if (mainMenu != nullptr && RunsShortCut(mainMenu->ItemLinks(), AShortCut)) return true;
@@ -106,6 +115,8 @@ bool ovBarIsShortCut(TovBarManager* AManager, TShortCut AShortCut) {
             if (!(bar->Visible() && ToolbarWindowShown(bar)) && !AManager->IsBarWaiting(bar)) continue;
             if (RunsShortCut(bar->ItemLinks(), AShortCut)) return true;
         }
+        for (TovBarCustomPopupMenuComponent* menu : AManager->PopupMenus())
+            if (menu->IsShortCut(AShortCut)) return true;
         return false;
     });
 }

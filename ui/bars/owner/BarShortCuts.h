@@ -10,6 +10,7 @@ class TovBarManager;
 
 // The link (main menu first, then the visible toolbars) whose item has the shortcut, or null.
 TovBarItemLink* ovBarFindShortCutLink(TovBarManager* AManager, TShortCut AShortCut);
-// Whether the shortcut belongs to the main menu or a shown and enabled (or waiting) toolbar of any
-// manager, asked in the same order; the item that has it is run (a shortcut typed is a click).
+// Whether the shortcut belongs to a popup menu linked to the focused control, or to the main menu, a
+// shown and enabled (or waiting) toolbar or a popup menu of any manager, asked in the same order; the
+// item that has it is run (a shortcut typed is a click).
 bool ovBarIsShortCut(TovBarManager* AManager, TShortCut AShortCut);

@@ -84,7 +84,7 @@ void TovBarOffice11Painter::DockColors(TovBarDockingStyle ADockStyle, TColor& AC
 
 bool TovBarOffice11Painter::IsBorderedToolbar(TovBarControl* ABarControl) {
     return ABarControl != nullptr && ABarControl->DockingStyleOf() != dsNone &&
-           ABarControl->Bar() != nullptr && ABarControl->Bar()->BorderStyle != bbsNone &&
+           ABarControl->Bar() != nullptr && ABarControl->Bar()->BorderStyle() != bbsNone &&
            !ABarControl->IsMainMenu();
 }
 
@@ -396,7 +396,7 @@ void TovBarOffice11Painter::BarDrawMarkBackground(TovBarControl* ABarControl, HD
 }
 
 void TovBarOffice11Painter::BarDrawMarkElements(TovBarControl* ABarControl, HDC ADC, const TRect& R) {
-    const bool plain = ABarControl->Bar() == nullptr || ABarControl->Bar()->BorderStyle == bbsNone ||
+    const bool plain = ABarControl->Bar() == nullptr || ABarControl->Bar()->BorderStyle() == bbsNone ||
                        ABarControl->IsMainMenu();
     const int f = plain ? 2 : 0, g = plain ? 1 : 0;
     const bool vertical = ABarControl->IsVerticalDocked();

@@ -158,7 +158,7 @@ TovBarGlyphLayout TovBarPainter::GetGlyphLayout(TovBarItemControlDrawParams* ADr
     auto* item = ADrawParams->BarItemControl != nullptr
                      ? dynamic_cast<TovBarLargeButton*>(ADrawParams->BarItemControl->Item())
                      : nullptr;
-    return item != nullptr ? item->GlyphLayout : glLeft;
+    return item != nullptr ? item->GlyphLayout() : glLeft;
 }
 
 // ---- Edit, spin and popup helpers
@@ -225,7 +225,7 @@ void TovBarPainter::BarBorderSizes(TovBar* ABar, TovBarDockingStyle ADockingStyl
         R.bottom += BarFloatingBottomIndent();
         return;
     }
-    if (ABar == nullptr || ABar->BorderStyle == bbsSingle) {
+    if (ABar == nullptr || ABar->BorderStyle() == bbsSingle) {
         BarDockedBorderSizes(ABar, ADockingStyle, R);
         const int allowance =
             control == nullptr || control->CanMove() ? BarGripAreaSize(control) : BarNoGripIndent();

@@ -83,8 +83,8 @@ void TovBarPainter::BarFillBackground(TCustomovBarControl* ABarControl, HDC ADC,
         RestoreSavedClipRegion(ADC, saved, exists);
         return;
     }
-    if (bar != nullptr && bar->Color != clDefault) {
-        FillRectWithColor(ADC, R, bar->Color);
+    if (bar != nullptr && bar->Color() != clDefault) {
+        FillRectWithColor(ADC, R, bar->Color());
         return;
     }
     if (toolbar != nullptr && toolbar->GetDockControl() != nullptr) {

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Application.h"
+#include "platform/win/Painting.h"
 #include "platform/win/Sound.h"
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
@@ -78,6 +79,23 @@ void FadeInWindow(HWND AWnd, int ATime) {
         throw;
     }
     SetWindowLong(AWnd, GWL_EXSTYLE, previousStyle);
+}
+
+bool ovBarSetWindowAlpha(HWND AWnd, BYTE AAlpha) {
+    if (AWnd == nullptr) return false;
+    const LONG style = GetWindowLong(AWnd, GWL_EXSTYLE);
+    const bool layered = (style & static_cast<LONG>(WS_EX_LAYERED)) != 0;
+    const TovLayeredWindowEntry entry = ovBarLayeredWindowEntry();
+    if (AAlpha < 255 && entry != nullptr) {
+        if (!layered) SetWindowLong(AWnd, GWL_EXSTYLE, style | static_cast<LONG>(WS_EX_LAYERED));
+        if (entry(AWnd, 0, AAlpha, LWA_ALPHA)) return true;
+    }
+    // Opaque: asked for, or the only way the screen can show the window.
+    if (layered || AAlpha < 255) {
+        SetWindowLong(AWnd, GWL_EXSTYLE, style & ~static_cast<LONG>(WS_EX_LAYERED));
+        RedrawWindow(AWnd, nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_INVALIDATE);
+    }
+    return AAlpha == 255;
 }
 
 bool MouseButtonIsDown(int AButton, int ASwappedButton) {

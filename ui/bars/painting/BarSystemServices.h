@@ -25,6 +25,9 @@ void ovBarStopSound();
 // runtime clock, with paint messages handled at every step; without window alpha or with ATime 0 the
 // window is shown at once.
 void FadeInWindow(HWND AWnd, int ATime);
+// Gives a window a constant opacity (255: opaque, the layered style taken off again). Where the screen
+// cannot show window alpha the window stays opaque; answers whether the opacity was applied.
+bool ovBarSetWindowAlpha(HWND AWnd, BYTE AAlpha);
 // What FadeInWindow does between its steps: about a millisecond's pause, so the fade does not keep a
 // processor busy (tests move their clock instead).
 std::function<void()>& ovBarFadeStepWait();

@@ -86,7 +86,7 @@ void XPBlitFrom(HDC ADC, const TRect& ADest, TBitmap* ABitmap, const TPoint& AOr
 // The bar whose border decides a dock row's lines: the first bordered bar, else the first bar.
 TovBar* XPRepresentativeBar(const TovDockRowInfo& ARow) {
     for (TovBar* bar : ARow.Bars)
-        if (bar != nullptr && bar->BorderStyle != bbsNone) return bar;
+        if (bar != nullptr && bar->BorderStyle() != bbsNone) return bar;
     return ARow.Bars.empty() ? nullptr : ARow.Bars.front();
 }
 
@@ -95,7 +95,7 @@ void XPDrawDockRowLines(HDC ADC, TovBarDockingStyle AStyle, const std::vector<To
     const bool across = AStyle == dsTop || AStyle == dsBottom;
     for (int i = 0; i <= last; ++i) {
         const TovBar* bar = XPRepresentativeBar(ARows[i]);
-        if (bar == nullptr || bar->BorderStyle == bbsNone || bar->IsStatusBarLike()) continue;
+        if (bar == nullptr || bar->BorderStyle() == bbsNone || bar->IsStatusBarLike()) continue;
         const TRect& r = ARows[i].Bounds;
         const bool light = !(i == 0 && (AStyle == dsTop || AStyle == dsLeft));
         const bool shadow = !(i == last && (AStyle == dsBottom || AStyle == dsTop || AStyle == dsRight));
@@ -307,7 +307,7 @@ void TovBarXPPainter::DrawBarMarkFadeImage(TovBarControl* ABarControl, HDC ADC, 
     ABarControl->FillBackground(ADC, R, clNone, ABarControl->GetBackgroundBrush());
     TRect r = R;
     TovBar* bar = ABarControl->Bar();
-    if (bar != nullptr && bar->BorderStyle == bbsNone)
+    if (bar != nullptr && bar->BorderStyle() == bbsNone)
         r = ABarControl->IsHorizontalDocked() ? uiGrowRect(r, 0, -2) : uiGrowRect(r, -2, 0);
     xp::DrawToolBarPart(ADC, xp::TP_BUTTON, std::clamp(AState, 0, 2) + 1, r);
 }

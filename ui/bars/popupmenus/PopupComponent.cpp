@@ -21,6 +21,14 @@ bool PopupLinksContain(TovBarItemLinks* AOwnLinks, TovBarItemLinks* ALinks, int 
     return false;
 }
 
+// A menu may outlive the manager it was bound to (both belong to the form).
+bool ManagerAlive(TovBarManager* AManager) {
+    TovBarManagerList* list = BarManagerList();
+    for (int i = 0; list != nullptr && i < list->Count(); ++i)
+        if (list->Managers(i) == AManager) return true;
+    return false;
+}
+
 TovBarManager* ChoosePopupManager(TComponent* AOwner) {
     if (auto* manager = dynamic_cast<TovBarManager*>(AOwner)) return manager;
     if (TovBarManager* manager = GetBarManagerOfComponent(AOwner)) return manager;
@@ -77,10 +85,12 @@ TovBarCustomPopupMenuComponent::TovBarCustomPopupMenuComponent(TComponent* AOwne
     : TovBarCustomPopupComponent(AOwner), FFont(std::make_unique<TFont>()) {
     if (FBarManager != nullptr && FBarManager->Font() != nullptr) FFont->Assign(FBarManager->Font());
     FFont->OnChange = TNotifyEvent([this](TObject*) { FontChanged(); }, this);
+    if (FBarManager != nullptr) FBarManager->AddPopupMenu(this);
 }
 
 TovBarCustomPopupMenuComponent::~TovBarCustomPopupMenuComponent() {
     FFont->OnChange = nullptr;
+    if (FBarManager != nullptr && ManagerAlive(FBarManager)) FBarManager->RemovePopupMenu(this);
 }
 
 void TovBarCustomPopupMenuComponent::SetFont(TFont* AValue) {
@@ -108,12 +118,17 @@ void TovBarCustomPopupMenuComponent::SetUseOwnFont(bool AValue) {
 }
 
 bool TovBarCustomPopupMenuComponent::IsShortCut(WORD AKey, LPARAM AKeyData) {
-    const TShortCut shortCut = GetShortCutFromKey(AKey, AKeyData);
-    return shortCut != 0 && FItemLinks->IsShortCut(shortCut);
+    return IsShortCut(GetShortCutFromKey(AKey, AKeyData));
+}
+
+bool TovBarCustomPopupMenuComponent::IsShortCut(TShortCut AShortCut) {
+    return AShortCut != 0 && FItemLinks->IsShortCut(AShortCut);
 }
 
 void TovBarCustomPopupMenuComponent::AssignBarManager(TovBarManager* AValue) {
     if (AValue == nullptr || AValue == FBarManager) return;
+    if (FBarManager != nullptr && ManagerAlive(FBarManager)) FBarManager->RemovePopupMenu(this);
     FBarManager = AValue;
+    FBarManager->AddPopupMenu(this);
     FItemLinks->SetBarManager(AValue);
 }

@@ -2,6 +2,7 @@
 // makes the window for them; the menu component adds its own font, shortcuts and the abstract Popup.
 #pragma once
 
+#include "platform/vcl/ShortCuts.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItemLinks.h"
 
@@ -58,6 +59,8 @@ public:
     virtual bool HandleManagerShortCut(int AShortCut) { return false; }
     // The key (with the keyboard's Shift, Ctrl and Alt) is the shortcut of one of the links.
     bool IsShortCut(WORD AKey, LPARAM AKeyData);
+    // A link's item has the shortcut (and runs it).
+    bool IsShortCut(TShortCut AShortCut);
     virtual void Popup(int X, int Y) = 0;
     void AssignBarManager(TovBarManager* AValue) override;
 

@@ -196,3 +196,14 @@ TColor ovSkinBasePartColor(int AKey, int AState, const TovSkinBaseInputs& AInput
     // The menu view background (250) and every key without a colour of its own.
     return AInputs.LowColors ? clBtnFace : clDefault;
 }
+
+bool ovSkinBaseColorAlias(int AKey, int& ATarget, int& ATargetState) {
+    using namespace skin_base_tables_detail;
+    for (const auto& alias : ColorAliases)
+        if (alias.Key == AKey) {
+            ATarget = alias.Target;
+            ATargetState = alias.State;
+            return true;
+        }
+    return false;
+}

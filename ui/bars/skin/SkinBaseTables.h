@@ -23,3 +23,7 @@ TRect ovSkinBaseContentOffsets(int APart);
 int ovSkinBasePartSize(int APart, const TovSkinBaseInputs& AInputs);
 // A state outside 0..8 takes the colour a key gives its "other" states.
 TColor ovSkinBasePartColor(int AKey, int AState, const TovSkinBaseInputs& AInputs);
+// Whether the base answers AKey with the colour of another key: ATarget, in AState or, when
+// ATargetState is not -1, in that state. A skin whose own colours override the target asks itself
+// again, so that the alias follows them.
+bool ovSkinBaseColorAlias(int AKey, int& ATarget, int& ATargetState);

@@ -75,6 +75,10 @@ private:
 };
 
 TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
+    // Every message reaches the gesture helper first, and the steps below already send some (the tab
+    // stop, the scroll bars): it exists before them and goes after everything that could send one.
+    FGestureAdapter = std::make_unique<TGestureAdapter>(this);
+    FGestureHelper = std::make_unique<TovGestureHelper>(FGestureAdapter.get());
     FControlCanvas = std::make_unique<TuiControlCanvas>(Canvas());
     FLookAndFeel = std::make_unique<TuiLookAndFeel>(this);
     FLookAndFeel->OnChanged = TuiLookAndFeelChangedEvent(
@@ -88,8 +92,6 @@ TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
     FScrollBarsManager = std::make_unique<TuiControlScrollBarsManager>(this);
     if (NeedsScrollBars()) CreateScrollBarSet();
     SetTabStop(MayFocus());
-    FGestureAdapter = std::make_unique<TGestureAdapter>(this);
-    FGestureHelper = std::make_unique<TovGestureHelper>(FGestureAdapter.get());
     if (TovResourceStringsRepository* strings = ovResourceStringsRepository())
         strings->AddListener(FServiceListener.get());
 }
@@ -97,8 +99,6 @@ TuiControl::TuiControl(TComponent* AOwner) : TCustomControl(AOwner) {
 TuiControl::~TuiControl() {
     if (TovResourceStringsRepository* strings = ovResourceStringsRepository())
         strings->RemoveListener(FServiceListener.get());
-    FGestureHelper.reset();
-    FGestureAdapter.reset();
     EndDrag(false);
     DropScrollBarSet();
     FScrollBarsManager.reset();
@@ -107,6 +107,8 @@ TuiControl::~TuiControl() {
     FControlCanvas.reset();
     FLookAndFeel.reset();
     uiClearObjectLinks(this);
+    FGestureHelper.reset();
+    FGestureAdapter.reset();
 }
 
 // ---- Canvases, invalidation, properties
@@ -236,11 +238,12 @@ bool TuiControl::IsDefaultGesture(DWORD AGestureID) {
 }
 
 bool TuiControl::ProcessGestureMessage(TMessage& AMessage) {
-    return FGestureHelper->HandleMessage(AMessage);
+    // The class library's own destructors still send messages after ours has run.
+    return FGestureHelper != nullptr && FGestureHelper->HandleMessage(AMessage);
 }
 
 bool TuiControl::IsPanning() {
-    return FGestureHelper->IsPanning();
+    return FGestureHelper != nullptr && FGestureHelper->IsPanning();
 }
 
 bool TuiControl::AllowGestureScroll(TScrollBarKind AKind) {

@@ -11,6 +11,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "tests/support/TestWindowClass.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/BarItemLinks.h"
@@ -34,13 +35,7 @@ struct TKeyTarget {
         return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
     static HWND Create() {
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "BarHooksTestTarget", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "BarHooksTestTarget";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("BarHooksTestTarget", &Proc);
         Messages().clear();
         HWND wnd = CreateWindowEx(0, "BarHooksTestTarget", "", WS_OVERLAPPED | WS_VISIBLE, 10, 400, 200, 100,
                                   nullptr, nullptr, nullptr, nullptr);

@@ -12,6 +12,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "tests/support/TestWindowClass.h"
 #include "ui/bars/Bar.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemControl.h"
@@ -36,13 +37,7 @@ struct TRecordingWindow {
         return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
     static HWND Create(const TRect& R) {
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "BarWindowTestTarget", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "BarWindowTestTarget";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("BarWindowTestTarget", &Proc);
         Messages().clear();
         HWND wnd = CreateWindowEx(0, "BarWindowTestTarget", "", WS_POPUP | WS_VISIBLE, R.left, R.top,
                                   R.right - R.left, R.bottom - R.top, nullptr, nullptr, nullptr, nullptr);

@@ -226,7 +226,7 @@ TEST_F(CustomizationFormTest, OnlyOneCustomizeWindowExistsInTheProcess) {
 TEST_F(CustomizationFormTest, TheCheckBoxShowsAndHidesABarAndBeepsForOneThatMayNotClose) {
     TovBar* one = AddToolbar(manager, form, "One");
     TovBar* fixed = AddToolbar(manager, form, "Fixed");
-    fixed->AllowClose = false;
+    fixed->SetAllowClose(false);
     TovBar* hidden = AddToolbar(manager, form, "Hidden");
     hidden->SetHidden(true);
     Open();
@@ -342,7 +342,7 @@ TEST_F(CustomizationFormTest, ListsFollowTheModelAndTheCommandsPageShowsTheCateg
 TEST_F(CustomizationFormTest, PicturesOfTheToolbarsAndCommandsPages) {
     AddToolbar(manager, form, "Standard");
     TovBar* fixed = AddToolbar(manager, form, "Formatting");
-    fixed->AllowClose = false;
+    fixed->SetAllowClose(false);
     TovBar* off = AddToolbar(manager, form, "Effects");
     off->SetVisible(false);
     Open();

@@ -11,6 +11,7 @@
 #include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
+#include "tests/support/TestWindowClass.h"
 #include "ui/bars/BarComponents.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemLinks.h"
@@ -132,13 +133,7 @@ struct TBoxReader {
         return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
     static HWND Create() {
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "DesignControllerBoxReader", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "DesignControllerBoxReader";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("DesignControllerBoxReader", &Proc);
         Text().clear();
         return CreateWindowEx(0, "DesignControllerBoxReader", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                               nullptr, nullptr, nullptr);

@@ -28,6 +28,7 @@
 #include "ui/core/base/ClassRefs.h"
 
 #include "platform/vcl/Application.h"
+#include "tests/support/TestWindowClass.h"
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -303,13 +304,7 @@ struct TBoxAnswer {
         return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
     explicit TBoxAnswer(int AResult) : Result(AResult) {
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "DesignTimeBoxAnswer", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "DesignTimeBoxAnswer";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("DesignTimeBoxAnswer", &Proc);
         Window = CreateWindowEx(0, "DesignTimeBoxAnswer", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
         Current() = this;

@@ -107,7 +107,7 @@ TEST_F(InternalItemsTest, TheInternalBarIsHiddenAndNotQuicklyCustomized) {
     ASSERT_NE(nullptr, bar);
     EXPECT_EQ(bars + 1, manager->Bars()->Count());
     EXPECT_TRUE(bar->Hidden());
-    EXPECT_FALSE(bar->AllowQuickCustomizing);
+    EXPECT_FALSE(bar->AllowQuickCustomizing());
     EXPECT_EQ(nullptr, TovBarDesignController::CreateInternalBar(nullptr));
 }
 

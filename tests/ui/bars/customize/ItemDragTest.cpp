@@ -15,6 +15,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/customize/BarDragInfo.h"
 
+#include "tests/support/TestWindowClass.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,13 +43,7 @@ struct TDragScript {
     }
     static void Post(std::function<void()> AScript) {
         static HWND window = nullptr;
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "ItemDragTestScript", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "ItemDragTestScript";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("ItemDragTestScript", &Proc);
         if (window == nullptr || !IsWindow(window))
             window = CreateWindowEx(0, "ItemDragTestScript", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                     nullptr, nullptr, nullptr);

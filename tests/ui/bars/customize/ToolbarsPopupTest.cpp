@@ -43,7 +43,7 @@ protected:
         drawing = AddToolbar("Drawing", {"Line"});
         drawing->SetVisible(false);
         locked = AddToolbar("Locked", {"Fixed"});
-        locked->AllowClose = false;
+        locked->SetAllowClose(false);
         hidden = AddToolbar("Internal", {"Secret"});
         hidden->SetHidden(true);
         olva::win::PumpMessages();
@@ -174,9 +174,9 @@ TEST_F(ToolbarsPopupTest, CustomizeEntrySwitchesIntoCustomizingAndNothingOpensWh
 
 TEST_F(ToolbarsPopupTest, APopupWithNothingToListIsNeverShown) {
     manager->CanCustomize = false;
-    standard->AllowClose = false;
-    formatting->AllowClose = false;
-    drawing->AllowClose = false;
+    standard->SetAllowClose(false);
+    formatting->SetAllowClose(false);
+    drawing->SetAllowClose(false);
     RightClick(OnDock(), [] {});
     EXPECT_FALSE(FOpened);
     EXPECT_FALSE(BarDesignController()->ShowToolbarsPopup(manager));

@@ -4,6 +4,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "tests/support/TestWindowClass.h"
 
 namespace dragdrop_test {
 
@@ -21,13 +22,7 @@ bool InputWaits() {
 
 TScriptedInput::TScriptedInput() {
     Current = this;
-    WNDCLASS existing;
-    if (!GetClassInfo(nullptr, "DragDropScriptedInput", &existing)) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = &WindowProc;
-        wc.lpszClassName = "DragDropScriptedInput";
-        RegisterClass(&wc);
-    }
+    EnsureTestWindowClass("DragDropScriptedInput", &WindowProc);
     FWindow = CreateWindowEx(0, "DragDropScriptedInput", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                              nullptr, nullptr);
     FHook = SetWindowsHookEx(WH_GETMESSAGE, &HookProc, nullptr, 0);

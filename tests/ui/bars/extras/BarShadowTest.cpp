@@ -24,6 +24,7 @@
 #include "ui/core/graphics/Canvas.h"
 #include "ui/core/graphics/Region.h"
 
+#include "tests/support/TestWindowClass.h"
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -366,13 +367,7 @@ LRESULT PictureWindowProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) 
 }
 
 HWND PictureWindow(const TRect& R, std::function<void(TuiCanvas*)> ADraw) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = &PictureWindowProc;
-        wc.lpszClassName = "BarExtrasPicture";
-        registered = RegisterClass(&wc) != 0;
-    }
+    EnsureTestWindowClass("BarExtrasPicture", &PictureWindowProc);
     HWND wnd = CreateWindowEx(WS_EX_TOPMOST, "BarExtrasPicture", "", WS_POPUP, R.left, R.top,
                               uiWidthOfRect(R), uiHeightOfRect(R), nullptr, nullptr, nullptr, nullptr);
     PictureDrawers()[wnd] = std::move(ADraw);

@@ -287,8 +287,8 @@ TovBarItem* MakeItem(TovBarManager* AManager, TKind AKind, int AImage) {
         large->SetCaption("&Amplify");
         large->SetLargeImageIndex(AImage);
         large->SetShowCaption(true);
-        large->AutoGrayScale = false;
-        large->GlyphLayout = static_cast<TovBarGlyphLayout>(AKind - kLargeLeft);
+        large->SetAutoGrayScale(false);
+        large->SetGlyphLayout(static_cast<TovBarGlyphLayout>(AKind - kLargeLeft));
         return large;
     }
     case kAppMenuButton:
@@ -422,7 +422,7 @@ TovBar* GalleryBar(TBarGallery::TSheet* ASheet, TovBarManager* AManager, TovBarD
     bar->SetCaption(ACaption);
     bar->SetDockingStyle(AStyle);
     if (AStatusBar) {
-        bar->BorderStyle = bbsNone;
+        bar->SetBorderStyle(bbsNone);
         bar->SetWholeRow(true);
     }
     return bar;

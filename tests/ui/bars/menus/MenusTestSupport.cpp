@@ -13,6 +13,7 @@
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/controls/SubMenuControl.h"
 
+#include "tests/support/TestWindowClass.h"
 #include <algorithm>
 
 namespace menus_test {
@@ -149,13 +150,7 @@ LRESULT MenusTest::ScriptWindowProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM
 
 HWND MenusTest::CountingWindow() {
     if (FScriptWindow != nullptr) return FScriptWindow;
-    WNDCLASS existing;
-    if (!GetClassInfo(nullptr, ScriptWindowClass, &existing)) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = &MenusTest::ScriptWindowProc;
-        wc.lpszClassName = ScriptWindowClass;
-        RegisterClass(&wc);
-    }
+    EnsureTestWindowClass(ScriptWindowClass, &MenusTest::ScriptWindowProc);
     FScriptWindow =
         CreateWindowEx(0, ScriptWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     SetWindowLongPtr(FScriptWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -11,6 +11,7 @@
 #include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
+#include "tests/support/TestWindowClass.h"
 #include "ui/bars/BarItem.h"
 #include "ui/bars/BarItemControl.h"
 #include "ui/bars/navigation/BarNavigationController.h"
@@ -32,13 +33,7 @@ struct TFocusedChild {
         return DefWindowProc(AWnd, AMsg, AWParam, ALParam);
     }
     static HWND Create(HWND AParent) {
-        WNDCLASS existing;
-        if (!GetClassInfo(nullptr, "NavigationHooksTestChild", &existing)) {
-            WNDCLASS wc;
-            wc.lpfnWndProc = &Proc;
-            wc.lpszClassName = "NavigationHooksTestChild";
-            RegisterClass(&wc);
-        }
+        EnsureTestWindowClass("NavigationHooksTestChild", &Proc);
         Messages().clear();
         HWND wnd = CreateWindowEx(0, "NavigationHooksTestChild", "", WS_CHILD | WS_VISIBLE, 10, 60, 200, 100,
                                   AParent, nullptr, nullptr, nullptr);

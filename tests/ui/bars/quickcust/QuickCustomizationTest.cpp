@@ -166,7 +166,7 @@ TEST_F(QuickCustomizationTest, TheMarkListsTheLinksThatFoundNoRoomThenAddOrRemov
     // The internal bar is hidden and offers no quick customizing of its own.
     ASSERT_NE(popup->InternalBar(), nullptr);
     EXPECT_TRUE(popup->InternalBar()->Hidden());
-    EXPECT_FALSE(popup->InternalBar()->AllowQuickCustomizing);
+    EXPECT_FALSE(popup->InternalBar()->AllowQuickCustomizing());
     for (int i = 0; i < manager->ItemCount(); ++i)
         EXPECT_NE(manager->Items(i), AccessItem(popup))
             << "the popup's entries are no commands of the manager";
@@ -174,7 +174,7 @@ TEST_F(QuickCustomizationTest, TheMarkListsTheLinksThatFoundNoRoomThenAddOrRemov
 
 TEST_F(QuickCustomizationTest, ABarShowingEverythingWithoutQuickCustomizingGivesAnEmptyPopup) {
     TovBar* bar = AddToolbar({"A", "B"});
-    bar->AllowQuickCustomizing = false;
+    bar->SetAllowQuickCustomizing(false);
     TovBarControl* toolbar = Window(bar);
     ASSERT_NE(toolbar, nullptr);
     toolbar->Rebuild();

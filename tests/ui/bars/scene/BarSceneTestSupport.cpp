@@ -130,7 +130,7 @@ void BarSceneTest::BuildScene() {
     format = AddBar("Format", dsTop, 2, 0, {"Mono", "Stereo", "|8 bit", "16 bit"}, false);
     tools = AddBar("Tools", dsLeft, 0, 0, {"Select", "Zoom", "|Draw", "Scrub", "Mark"}, true);
     status = AddBar("Status", dsBottom, 0, 0, {"Ready", "|44100 Hz", "|Stereo", "|00:01:23.456"}, false);
-    status->BorderStyle = bbsNone;
+    status->SetBorderStyle(bbsNone);
     status->SetWholeRow(true);
     palette = AddBar("Effect palette", dsNone, 0, 0, {"Amplify", "Fade", "|Echo", "Pitch"}, true);
     palette->SetFloatLeft(400);

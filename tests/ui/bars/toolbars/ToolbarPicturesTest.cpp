@@ -116,7 +116,7 @@ TEST_F(ToolbarPicturesTest, ATruncatedToolbarShowsItsMark) {
     TStandInToolbar* toolbar = Toolbar(dsTop, {});
     for (int i = 0; i < 12; ++i)
         toolbar->Add(Button("Tool " + std::to_string(i + 1), i % 8), i % 4 == 0);
-    toolbar->Bar()->AllowQuickCustomizing = false;
+    toolbar->Bar()->SetAllowQuickCustomizing(false);
     top->SetBounds(TRect{0, 0, 300, 0});
     top->DockBarControl(toolbar, TPoint{0, 0}, true);
     ASSERT_TRUE(toolbar->IsTruncated());
@@ -143,7 +143,7 @@ TEST_F(ToolbarPicturesTest, ALeftDockedToolbar) {
 TEST_F(ToolbarPicturesTest, AFloatingToolbarWithCaptionAndCloseButton) {
     TStandInToolbar* toolbar = Toolbar(dsNone, {"New", "Open", "Save", "|Cut", "Copy", "Paste", "|Undo"});
     toolbar->Bar()->SetCaption("Standard");
-    toolbar->Bar()->AllowClose = true;
+    toolbar->Bar()->SetAllowClose(true);
     TSize client{};
     const int width = toolbar->GetFullWidth(dsNone) * 3 / 5;
     toolbar->CalcFloatingSize(dsNone, width, client);

@@ -195,7 +195,7 @@ TEST_F(ToolbarsTest, ATruncatedSingleLineToolbarShowsTheLinksThatFitAndItsMark) 
     for (int i = 0; i < 40; ++i)
         toolbar->Add(Button("Button " + std::to_string(i), i % 8), i % 5 == 0);
     toolbar->SetPainter(painter.get());
-    toolbar->Bar()->AllowQuickCustomizing = false;
+    toolbar->Bar()->SetAllowQuickCustomizing(false);
     EXPECT_FALSE(toolbar->TovBarControl::HasMark())
         << "without quick customization only truncation brings the mark";
     TovDockControl* dock = Dock(dsTop);
