@@ -14,6 +14,7 @@
 #include "platform/vcl/Timer.h"
 #include "platform/vcl/TreeView.h"
 #include "platform/win/DroppedFiles.h"
+#include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
 #include "source/Favorites.h"
@@ -161,6 +162,10 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
                                       ApplicationTitle, MB_OK | MB_ICONERROR);
         else if (IsSupportedAudioExt(ExtractFileExtension(path)))
             OpenAudioFile(path);
+        else
+            // A file of a kind the program does not open is said as an open that cannot read it says.
+            Application()->MessageBox("Cannot open \"" + path + "\": the format is not supported.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();
@@ -263,6 +268,21 @@ void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
     if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() &&
         Msg.hwnd == AudioEditor->Handle())
         Handled = true;
+    // The context-menu key and Shift+F10 open the waveform's menu from the keyboard, as a right click
+    // does, over the waveform.
+    const bool menuKey = (Msg.message == WM_KEYDOWN && Msg.wParam == VK_APPS) ||
+                         ((Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN) &&
+                          Msg.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+    if (menuKey && AudioEditor->Surface() != nullptr && AudioEditor->Surface()->HandleAllocated() &&
+        Msg.hwnd == AudioEditor->Surface()->Handle()) {
+        Handled = true;
+        TAudioEditorSurface* surface = AudioEditor->Surface();
+        const POINT at =
+            surface->ClientToScreen(POINT{surface->ClientWidth() / 3, surface->ClientHeight() / 3});
+        Bars().PopupMenus().Popup(DocumentOpen ? TMainPopupMenu::Editing : TMainPopupMenu::NoFile, at.x,
+                                  at.y);
+        return;
+    }
     // The wheel over the waveform scrolls and zooms it, wherever the keyboard is: nobody clicks a
     // window first to scroll it.
     if (Msg.message == WM_MOUSEWHEEL && AudioEditor->Surface() != nullptr &&

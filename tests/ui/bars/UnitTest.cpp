@@ -8,6 +8,7 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemRegistry.h"
+#include "ui/bars/extitems/BarMRUListItem.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
@@ -46,9 +47,11 @@ TEST_F(BarsTest, TextsAreExactAndReplaceableUnderTheProductSection) {
 
 TEST_F(BarsTest, RegistryCountsVisibleClassesAndMatchesExactClasses) {
     TovBarItemList* list = BarItemList();
-    EXPECT_EQ(list->VisibleCount(), 9);
+    // The unit's own nine, then the ready-made items (ui/bars/extitems).
+    EXPECT_EQ(list->VisibleCount(), 10);
     EXPECT_EQ(list->VisibleItemClass(8), TuiClassRef::Of<TovBarSeparator>());
-    EXPECT_EQ(list->VisibleItemClass(9), nullptr);
+    EXPECT_EQ(list->VisibleItemClass(9), TuiClassRef::Of<TovBarMRUListItem>());
+    EXPECT_EQ(list->VisibleItemClass(10), nullptr);
 
     class Derived : public TovBarButton {
     public:

@@ -241,6 +241,12 @@ TEST_F(Ribbon2010SkinTest, TintedLayersTakeTheContextColourByTheirAlpha) {
     }
     EXPECT_EQ(0xFFFFFFu, ColorAt(*canvas, 8, 20)) << "no alpha: the background";
     EXPECT_EQ((TCellName{10152, 0}), CellAt(*canvas, 0, 12)) << "the overlay keeps its pixels";
+    // An empty target makes no bitmap and draws nothing.
+    auto untouched = MakeCanvas(10, 10, kBackground);
+    EXPECT_NO_THROW(fresh.DrawColorizedPart(TovRibbonCut::ContextTabLayer, 2, DCOf(*untouched), context,
+                                            TRect{5, 5, 5, 9}));
+    EXPECT_NO_THROW(fresh.DrawContextTab(DCOf(*untouched), TRect{4, 4, 2, 2}, context, 2, rcsaYellow));
+    EXPECT_TRUE(IsUniform(*untouched, kBackground));
     fresh.Release();
 }
 
