@@ -3,11 +3,17 @@
 #include "ui/bars/BarItemRegistry.h"
 #include "ui/bars/containers/ContainerItemControl.h"
 #include "ui/bars/extitems/BarMRUListItem.h"
+#include "ui/bars/extitems/BarStaticItems.h"
+#include "ui/bars/extitems/StaticItemControls.h"
 
 void ovBarExtItemsStart() {
+    ovBarRegisterItem<TovBarStatic>(&ovBarStaticControlClass, true);
+    ovBarRegisterItem<TovBarProgressItem>(&ovBarProgressControlClass, true);
     ovBarRegisterItem<TovBarMRUListItem>(&ovBarContainerItemControlClass, true);
 }
 
 void ovBarExtItemsEnd() {
     ovBarUnregisterItem(TuiClassRef::Of<TovBarMRUListItem>());
+    ovBarUnregisterItem(TuiClassRef::Of<TovBarProgressItem>());
+    ovBarUnregisterItem(TuiClassRef::Of<TovBarStatic>());
 }
