@@ -79,7 +79,8 @@ TEST_F(RibbonUnitServicesTest, WhileTheFormIsBuiltAToolbarMovesWithoutBeingHidde
 }
 
 TEST_F(RibbonUnitServicesTest, TheWorkAreaIsTheMonitorsOfTheWindowOrTheCursor) {
-    olva::win::SetMonitors({{{0, 0, 1000, 800}, {0, 0, 1000, 760}}, {{1000, 0, 2000, 800}, {1000, 30, 2000, 800}}});
+    olva::win::SetMonitors(
+        {{{0, 0, 1000, 800}, {0, 0, 1000, 760}}, {{1000, 0, 2000, 800}, {1000, 30, 2000, 800}}});
     TForm* right = TCustomForm::New<TForm>(nullptr);
     right->SetBounds(1200, 100, 300, 300);
     right->HandleNeeded();
@@ -110,17 +111,9 @@ TEST_F(RibbonUnitServicesTest, TheMergeHelpersErrors) {
     TovBar* bar = AddBar("BarEdit", "Edit");
     TovRibbonTab* home = AddTab("Home");
     TovRibbonTabGroup* group = AddGroup(home, bar);
-    auto errorOf = [](auto AAction) -> std::string {
-        try {
-            AAction();
-        } catch (const EovException& error) {
-            return error.Message();
-        }
-        return "done";
-    };
-    EXPECT_EQ(errorOf([&] { TovRibbonMergeHelper::Merge(group, group, false); }),
+    EXPECT_EQ(ErrorOf([&] { TovRibbonMergeHelper::Merge(group, group, false); }),
               "You cannot merge with the specified toolbar");
-    EXPECT_EQ(errorOf([&] { TovRibbonMergeHelper::Merge(group, home, false); }),
+    EXPECT_EQ(ErrorOf([&] { TovRibbonMergeHelper::Merge(group, home, false); }),
               "You cannot merge with the specified toolbar");
     // A group without a toolbar gets one only when asked to make it (the source is another form's).
     TForm* child = TCustomForm::New<TForm>(nullptr);
@@ -144,7 +137,7 @@ TEST_F(RibbonUnitServicesTest, TheMergeHelpersErrors) {
     TovRibbonMergeHelper::Unmerge(empty, sourceGroup);
     EXPECT_FALSE(source->IsMerged());
     ribbon->SetBarManager(nullptr);
-    EXPECT_EQ(errorOf([&] { TovRibbonMergeHelper::Merge(group, sourceGroup, false); }),
+    EXPECT_EQ(ErrorOf([&] { TovRibbonMergeHelper::Merge(group, sourceGroup, false); }),
               "You cannot merge Ribbons with no bar managers specified");
     delete child;
 }
