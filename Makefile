@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test format clean bench
+.PHONY: all deps configure build run test format clean bench sanitize
 
 all: build
 
@@ -17,11 +17,16 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@if [ -n "$$DISPLAY" ]; then $(BUILD_DIR)/source/olva $(ARGS); \
-	else xvfb-run -a $(BUILD_DIR)/source/olva $(ARGS); fi
+	@exec scripts/run-olva $(BUILD_DIR)/source/olva $(ARGS)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite under the address and undefined-behaviour sanitizers (build-sanitize/).
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ctest -j $(JOBS) --output-on-failure
 
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DOLVA_BENCH=ON >/dev/null

@@ -56,6 +56,9 @@ public:
     // memory, the history's do not. An edit that is streaming through the samples hands over the ones
     // it has read through this.
     void MoveToDiskLater(std::vector<std::shared_ptr<const TSampleBlock>> blocks);
+    // For an edit streaming through the samples: returns once the blocks handed over are no more than a
+    // few rounds behind, so that the old samples leave memory about as fast as the new ones come.
+    void KeepUpWithMoves() { FSpiller->WaitUntilFewer(32); }
     // Waits until the blocks handed over so far have moved.
     void WaitForMoves() { FSpiller->Wait(); }
 

@@ -499,6 +499,7 @@ void TAudioEditor2::StreamSelection(effects::TAudioEffect& effect) {
             for (auto& block : blocks)
                 if (handed.insert(block.get()).second) fresh.push_back(std::move(block));
             doc.MoveToDiskLater(std::move(fresh));
+            doc.KeepUpWithMoves();
         };
         // Effects that work on separate channels go block by block from the document's planes into
         // new blocks on all cores.

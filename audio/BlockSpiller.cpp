@@ -26,6 +26,11 @@ void TBlockSpiller::Wait() {
     FChanged.wait(lock, [&] { return FQueue.empty() && !FBusy; });
 }
 
+void TBlockSpiller::WaitUntilFewer(std::size_t blocks) {
+    std::unique_lock lock(FMutex);
+    FChanged.wait(lock, [&] { return FQueue.size() < blocks; });
+}
+
 void TBlockSpiller::Run() {
     std::unique_lock lock(FMutex);
     for (;;) {

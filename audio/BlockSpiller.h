@@ -22,6 +22,9 @@ public:
     void Move(std::vector<std::shared_ptr<const TSampleBlock>> blocks);
     // Returns once every block handed over so far has moved (or could not).
     void Wait();
+    // Returns once fewer than `blocks` wait to be moved: a caller that hands over blocks faster than
+    // the disk takes them holds back, so that memory is given back as fast as it is taken.
+    void WaitUntilFewer(std::size_t blocks);
 
 private:
     void Run();

@@ -273,6 +273,17 @@ TSampleSequence DecodeInChunks(const TChunkSource& source, const std::shared_ptr
         chunk.WarmUp = chunk.Packets.size();
         chunkSoFar = 0;
     };
+    // The progress handler may end the decode by throwing (the user's Cancel): the workers then stop
+    // after the stretch in hand and are joined before the exception leaves.
+    struct TWorkersJoined {
+        TChunkQueue& Queue;
+        std::vector<std::thread>& Threads;
+        ~TWorkersJoined() {
+            if (std::uncaught_exceptions() > 0) Queue.Fail(std::make_exception_ptr(EAudioError("stopped")));
+            for (std::thread& thread : Threads)
+                if (thread.joinable()) thread.join();
+        }
+    } joined{queue, threads};
     startChunk(0);
     bool ok = true;
     TPacket packet(av_packet_alloc());
@@ -304,8 +315,8 @@ TSampleSequence DecodeInChunks(const TChunkSource& source, const std::shared_ptr
         thread.join();
     if (std::exception_ptr failure = queue.Failure()) std::rethrow_exception(failure);
     errors += refused.load();
-    TSequenceBuilder joined(store, source.OutChannels);
+    TSequenceBuilder whole(store, source.OutChannels);
     for (std::optional<TSampleSequence>& part : queue.Results())
-        if (part) joined.AppendSequence(*part);
-    return joined.Finish();
+        if (part) whole.AppendSequence(*part);
+    return whole.Finish();
 }

@@ -77,5 +77,11 @@ TFormPlacement ApplyFirstStartPlacement(TGlobalVars& v, const TRect& screen) {
     v.RegionFormTop = main.Top + main.Height - v.RegionFormHeight;
     v.BookmarkFormLeft = main.Left + main.Width - v.BookmarkFormWidth;
     v.BookmarkFormTop = main.Top + main.Height - v.BookmarkFormHeight;
+    // The frequency analysis window, which stays on top, opens over the middle of the main window, not
+    // over the screen's corner where it would hide the main window's caption and menu.
+    v.FreAnalysisFormLeft = main.Left + (main.Width - v.FreAnalysisFormWidth) / 2;
+    v.FreAnalysisFormTop = main.Top + (main.Height - v.FreAnalysisFormHeight) / 2;
+    form_placement_detail::FitToolWindow(v.FreAnalysisFormLeft, v.FreAnalysisFormTop, v.FreAnalysisFormWidth,
+                                         v.FreAnalysisFormHeight, screen);
     return main;
 }

@@ -1,6 +1,7 @@
 #include "source/ProgressForm.h"
 
 #include "platform/rtl/ComponentLoading.h"
+#include "platform/vcl/Button.h"
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
 #include "skin/framed/FrProgressBar.h"
@@ -34,7 +35,28 @@ TFormProgress::TFormProgress(TComponent* AOwner) : TForm(AOwner) {
     ProgressBar->SetName("ProgressBar");
     ProgressBar->SetBounds(72, 58, 206, 16);
     ProgressBar->SetParent(this);
+    // Under the bar, at its right end; Esc presses it too.
+    ButtonCancel = AddDialogButton(this, this, "Cancel", 72 + 206 - 75, 84);
+    ButtonCancel->SetName("ButtonCancel");
+    ButtonCancel->SetCancel(true);
+    ButtonCancel->SetVisible(false);
+    ButtonCancel->OnClick = TNotifyEvent(this, &TFormProgress::ButtonCancelClick);
     OnShow = TNotifyEvent(this, &TFormProgress::FormShow);
+}
+
+void TFormProgress::StartOperation(bool Cancellable) {
+    FCancellable = Cancellable;
+    FCancelRequested = false;
+    ProgressBar->SetPercent(0);
+    ButtonCancel->SetEnabled(true);
+    ButtonCancel->SetVisible(Cancellable);
+}
+
+void TFormProgress::ButtonCancelClick(TObject*) {
+    if (!FCancellable) return;
+    FCancelRequested = true;
+    // The operation ends at its next step; meanwhile the button says it was heard.
+    ButtonCancel->SetEnabled(false);
 }
 
 void TFormProgress::FormShow(TObject*) {

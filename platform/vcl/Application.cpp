@@ -367,6 +367,8 @@ void TApplication::HandleException(TObject* Sender, Exception* E) {
 }
 
 void TApplication::ShowException(Exception& E) {
+    // An abort is the user's own choice (a Cancel): nothing to tell.
+    if (dynamic_cast<EAbort*>(&E) != nullptr) return;
     std::string text = E.Message();
     if (!text.empty() && text.back() > '.') text += '.';
     MessageBox(text, FTitle, MB_OK | MB_ICONSTOP);

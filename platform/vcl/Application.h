@@ -100,6 +100,9 @@ public:
     void HandleMessage();
     void Terminate();
     bool Terminated() const { return FTerminated; }
+    // Takes back the end that a quit brought, so that windows can run modally once more (a last
+    // question before the program ends).
+    void ResumeAfterQuit() { FTerminated = false; }
     // The hidden window of the application (main-window hooks and CM_APPKEYDOWN are handled there).
     HWND Handle();
     void HookMainWindow(const TWindowHook& Hook);

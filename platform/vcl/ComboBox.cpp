@@ -89,6 +89,9 @@ public:
                        SWP_SHOWWINDOW | SWP_NOACTIVATE);
         FVisible = true;
         FShowing = true;
+        // The list has no parent to bring its children up with it: its scroll bar's window is made and
+        // shown here, or a list longer than its rows would show no bar on its first opening.
+        UpdateShowing();
         FTracking = false;
         SetMouseCapture(true);
         ::InvalidateRect(handle, nullptr, TRUE);

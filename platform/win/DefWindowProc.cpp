@@ -193,10 +193,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
         const char* text = reinterpret_cast<const char*>(lParam);
         w->text = text ? text : "";
-        if ((w->style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(w.get())) {
-            w->frameDirty = true;
-            NotifyPresenterWindowChanged(w.get());
-        }
+        if ((w->style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(w.get())) w->frameDirty = true;
+        // The host's title follows the text of every top-level window, caption or not (a form that
+        // draws its own caption hands its text on as the window text).
+        if (w->style & WS_VISIBLE) NotifyPresenterWindowChanged(w.get());
         return TRUE;
     }
     case WM_GETTEXT:

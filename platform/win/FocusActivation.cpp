@@ -70,6 +70,7 @@ void ActivateWindow(Window* w, WORD how) {
         SetWindowPos(newActive, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!IsWindow(newActive)) return;
     }
+    if (old != newActive) sys.PreviousActive = old;
     sys.Active = newActive;
     if (old && IsWindow(old)) {
         SendMessage(old, WM_NCACTIVATE, FALSE, LPARAM(newActive));

@@ -1,6 +1,7 @@
 // The message queue of the user-interface thread: sending, posting, retrieving and dispatching.
 // Retrieval order: messages sent from other threads are delivered first, then posted messages, then
 // input, then WM_QUIT once the queue is otherwise empty, then WM_PAINT, then WM_TIMER.
+#include "platform/win/TerminationSignals.h"
 #include "platform/win/WinInternal.h"
 #include "platform/win/WinUser.h"
 
@@ -128,6 +129,7 @@ bool TakeInput(MSG& out, HWND filter, UINT lo, UINT hi, bool remove) {
 bool Retrieve(MSG& out, HWND filter, UINT lo, UINT hi, UINT flags) {
     WindowSystem& sys = Sys();
     const bool remove = (flags & PM_REMOVE) != 0;
+    DeliverTerminationSignal();
     DeliverCrossThreadSends();
     if (sys.HostPoll) {
         auto poll = sys.HostPoll; // the poll may uninstall itself

@@ -502,6 +502,8 @@ BOOL DragDetect(HWND hwnd, POINT pt) {
             if (msg.message == WM_KEYDOWN && msg.wParam == WPARAM(VK_ESCAPE)) break;
             continue;
         }
+        // A quit (the program asked to end) is left for the loops around this one.
+        if (PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
         if (!IsWindow(hwnd) || GetCapture() != hwnd) break;
         if (Sys().Input.empty()) {
             // Nothing more will come from a script; from the real world, wait for it.

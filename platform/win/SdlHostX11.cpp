@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/extensions/shape.h>
 
 #include <string>
 #include <vector>
@@ -45,6 +46,16 @@ std::vector<unsigned long> Property(Display* display, ::Window window, const cha
     }
     if (data) XFree(data);
     return values;
+}
+
+// The X window of a host window on the X server, with its display; false on other hosts.
+bool XWindowOf(SDL_Window* window, Display*& display, ::Window& xwindow) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    display = info.info.x11.display;
+    xwindow = info.info.x11.window;
+    return display != nullptr;
 }
 
 } // namespace sdl_host_x11_detail
@@ -91,6 +102,50 @@ THostManager HostWindowManager(SDL_Window* window) {
             if (Atom(supported) == moveResize) manager.MovesAndSizes = true;
     }
     return manager;
+}
+
+bool HostCanShape(SDL_Window* window) {
+    Display* display;
+    ::Window xwindow;
+    if (!sdl_host_x11_detail::XWindowOf(window, display, xwindow)) return false;
+    int eventBase = 0, errorBase = 0;
+    return XShapeQueryExtension(display, &eventBase, &errorBase);
+}
+
+bool HostSetShape(SDL_Window* window, const std::vector<RECT>* rects) {
+    Display* display;
+    ::Window xwindow;
+    if (!sdl_host_x11_detail::XWindowOf(window, display, xwindow) || !HostCanShape(window)) return false;
+    if (!rects) {
+        XShapeCombineMask(display, xwindow, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> shape;
+        shape.reserve(rects->size());
+        for (const RECT& r : *rects)
+            if (r.right > r.left && r.bottom > r.top)
+                shape.push_back(XRectangle{short(r.left), short(r.top),
+                                           static_cast<unsigned short>(r.right - r.left),
+                                           static_cast<unsigned short>(r.bottom - r.top)});
+        // The banded rectangles come sorted by rows, then columns, without overlaps.
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, shape.data(), int(shape.size()),
+                                ShapeSet, YXBanded);
+    }
+    XFlush(display);
+    return true;
+}
+
+void HostSetDialogOf(SDL_Window* window, SDL_Window* owner) {
+    Display* display;
+    ::Window xwindow, ownerWindow;
+    Display* ownerDisplay;
+    if (!sdl_host_x11_detail::XWindowOf(window, display, xwindow)) return;
+    if (owner && sdl_host_x11_detail::XWindowOf(owner, ownerDisplay, ownerWindow))
+        XSetTransientForHint(display, xwindow, ownerWindow);
+    const Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+    const Atom dialog = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+    XChangeProperty(display, xwindow, type, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&dialog), 1);
+    XFlush(display);
 }
 
 } // namespace olva::win

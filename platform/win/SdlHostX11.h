@@ -4,6 +4,10 @@
 // (the compositor manages every window); drivers without a screen have no manager.
 #pragma once
 
+#include "platform/rtl/WinTypes.h"
+
+#include <vector>
+
 struct SDL_Window;
 
 namespace olva::win {
@@ -24,5 +28,15 @@ struct THostManager {
     bool MovesAndSizes = false; // it moves and sizes a window on request, following the mouse
 };
 THostManager HostWindowManager(SDL_Window* window);
+
+// Whether the server shapes windows (the X Shape extension); false on other hosts.
+bool HostCanShape(SDL_Window* window);
+// Cuts the host window to `rects` (host coordinates), or gives it back its whole rectangle when null.
+// False when the host cannot shape it.
+bool HostSetShape(SDL_Window* window, const std::vector<RECT>* rects);
+
+// Makes an unmapped host window a dialog of `owner`'s host: the manager keeps it above that window
+// (and only it), and does not list it as an application window of its own.
+void HostSetDialogOf(SDL_Window* window, SDL_Window* owner);
 
 } // namespace olva::win

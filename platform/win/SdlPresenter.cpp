@@ -22,14 +22,37 @@ namespace olva::win {
 
 namespace sdl_presenter_detail {
 
-// Windows that must never take the host's focus.
+// Windows that must never take the host's focus: menus, hints, drop-downs, tool windows. An owned popup
+// with a caption or a dialog frame is a dialog, which the manager keeps.
 bool IsPopup(const Window* w) {
-    return (w->exStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ||
-           ((w->style & WS_POPUP) && w->owner);
+    if (w->exStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) return true;
+    if (!(w->style & WS_POPUP) || !w->owner) return false;
+    const bool dialog = (w->style & WS_CAPTION) == WS_CAPTION || (w->exStyle & WS_EX_DLGMODALFRAME);
+    return !dialog;
 }
 
-bool IsSizable(const Window* w) {
-    return (w->style & WS_THICKFRAME) && !IsPopup(w);
+bool IsSizingHit(LRESULT hit) {
+    return (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) || hit == HTSIZE;
+}
+
+// Whether the window sizes: a sizing frame that offers its edges to the mouse. A form that draws its
+// own frame may carry the sizing style without sizing; its hit test then names no edge.
+bool OffersSizingEdges(Window* w) {
+    if (!(w->style & WS_THICKFRAME)) return false;
+    const RECT r = WindowRectOnScreen(w);
+    if (r.right - r.left < 3 || r.bottom - r.top < 3) return true;
+    const HWND hwnd = w->handle;
+    const POINT probes[] = {{r.right - 1, r.bottom - 1},
+                            {r.right - 1, (r.top + r.bottom) / 2},
+                            {(r.left + r.right) / 2, r.bottom - 1},
+                            {r.left, (r.top + r.bottom) / 2}};
+    for (const POINT& p : probes) {
+        const LRESULT hit =
+            SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(WORD(SHORT(p.x)), WORD(SHORT(p.y))));
+        if (!IsWindow(hwnd)) return false;
+        if (IsSizingHit(hit)) return true;
+    }
+    return false;
 }
 
 // The part of a window its host shows, in window coordinates: all of it, but the frame of a maximized
@@ -159,6 +182,13 @@ bool TSdlPresenter::Start() {
     // Window pictures are ours, drawn in memory: the host only copies them to the screen, which its
     // shared-memory images do without a GL context (a software GL driver costs threads and memory).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Without any display named (and no driver asked for), the host's libraries would only print their
+    // own complaints while looking for one: the caller's message is the one said.
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    if ((requested == nullptr || *requested == 0) && NoDisplayReason() == "DISPLAY is not set") {
+        FLastError = NoDisplayReason();
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         FLastError = NoDisplayReason() + " (" + SDL_GetError() + ")";
         return false;
@@ -174,10 +204,12 @@ bool TSdlPresenter::Start() {
     // tells the display connection the message loop waits on.
     if (SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS)) {
         FOpacityWorks = SDL_SetWindowOpacity(probe, 0.5f) == 0;
+        FShapesWork = HostCanShape(probe);
         FDisplayDescriptor = HostDisplayDescriptor(probe);
         SDL_DestroyWindow(probe);
     } else {
         FOpacityWorks = false;
+        FShapesWork = false;
     }
     SDL_StartTextInput();
     FStarted = true;
@@ -256,11 +288,22 @@ void TSdlPresenter::WindowChanged(HWND hwnd) {
     const RECT r{origin.x, origin.y, origin.x + (area.right - area.left),
                  origin.y + (area.bottom - area.top)};
     const int width = std::max<int>(1, r.right - r.left), height = std::max<int>(1, r.bottom - r.top);
+    const bool minimized = (w->style & WS_MINIMIZE) != 0;
+    const bool maximized = (w->style & WS_MAXIMIZE) != 0;
+    // Whether it sizes is asked of the window in its normal state only; meanwhile it keeps its answer.
+    bool sizable = host ? (SDL_GetWindowFlags(host->Window) & SDL_WINDOW_RESIZABLE) != 0 : false;
+    if (!popup && ((!minimized && !maximized) || !host)) {
+        sizable = OffersSizingEdges(w);
+        if (!(w = Sys().Find(hwnd))) return; // the window went while it was asked
+    }
     if (!host) {
         if (!visible) return;
         Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
         if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
-        if (IsSizable(w)) flags |= SDL_WINDOW_RESIZABLE;
+        // An owned window is no task-bar entry of its own, unless it asks to be one.
+        else if (w->owner && !(w->exStyle & WS_EX_APPWINDOW))
+            flags |= SDL_WINDOW_SKIP_TASKBAR;
+        if (sizable) flags |= SDL_WINDOW_RESIZABLE;
         SDL_Window* made = SDL_CreateWindow(w->text.c_str(), r.left, r.top, width, height, flags);
         if (!made) {
             FLastError = SDL_GetError();
@@ -269,13 +312,25 @@ void TSdlPresenter::WindowChanged(HWND hwnd) {
         if (!popup) SDL_SetWindowHitTest(made, &HitTest, hwnd);
         host = &FHosts[hwnd];
         host->Window = made;
+        // An owned window stays above the window it was opened from: the active one (a dialog opened
+        // from a dialog), else its owner.
+        if (!popup && w->owner) {
+            SDL_Window* above = nullptr;
+            const HWND from = Sys().Active != hwnd ? Sys().Active : Sys().PreviousActive;
+            if (from && from != hwnd) above = HostOf(from);
+            for (Window* o = w->owner; !above && o; o = o->owner)
+                above = HostOf(o->handle);
+            HostSetDialogOf(made, above);
+            host->DialogOf = above ? WindowOfHost(SDL_GetWindowID(above)) : nullptr;
+        }
     }
     SDL_Window* window = host->Window;
-    const bool minimized = (w->style & WS_MINIMIZE) != 0;
-    SyncSizing(hwnd, *host, IsSizable(w), minimized);
+    SyncSizing(hwnd, *host, sizable, minimized);
     if (!(w = Sys().Find(hwnd))) return; // the window went while it was asked its limits
     SyncMinimized(*host, visible && !popup && minimized);
     if (host->Iconified) return; // the host keeps its place and size for when it opens again
+    SyncMaximized(*host, visible && !popup && maximized);
+    SyncShape(w, *host);
     int x, y, cx, cy;
     SDL_GetWindowPosition(window, &x, &y);
     SDL_GetWindowSize(window, &cx, &cy);
@@ -318,6 +373,65 @@ void TSdlPresenter::SyncMinimized(THost& host, bool minimized) {
     } else if (!minimized && host.Iconified) {
         host.Iconified = false;
         SDL_RestoreWindow(host.Window);
+    }
+}
+
+// Where a window manager runs, it is told when the window is maximized or restored, so that it treats
+// the host as maximized (no moving, its own restore command, tiling); it has the work area's size anyway.
+void TSdlPresenter::SyncMaximized(THost& host, bool maximized) {
+    if (maximized == host.Maximized) return;
+    if (maximized && !HostWindowManager(host.Window).Runs) return;
+    host.Maximized = maximized;
+    if (maximized)
+        SDL_MaximizeWindow(host.Window);
+    else
+        SDL_RestoreWindow(host.Window);
+}
+
+// The window's region cuts its host where the server shapes windows; elsewhere a top-level window has
+// none (SetWindowRgn is refused), and the host stays whole.
+void TSdlPresenter::SyncShape(const Window* w, THost& host) {
+    if (!FShapesWork) return;
+    std::vector<RECT> rects;
+    if (w->windowRegion) {
+        const RECT area = sdl_presenter_detail::HostArea(w);
+        rects = w->windowRegion->Rects();
+        for (RECT& r : rects)
+            OffsetRect(&r, -area.left, -area.top);
+    }
+    const bool shaped = w->windowRegion.has_value();
+    if (shaped == host.Shaped && rects == host.Shape) return;
+    if (!HostSetShape(host.Window, shaped ? &rects : nullptr)) return;
+    host.Shaped = shaped;
+    host.Shape = std::move(rects);
+}
+
+// The manager maximized the host (its keys, a double click on its own title, tiling): the window
+// follows, unless it refuses; then the host is restored again.
+void TSdlPresenter::HostMaximized(HWND hwnd, THost& host) {
+    Window* w = Sys().Find(hwnd);
+    if (!w || !(w->style & WS_VISIBLE) || host.Iconified || host.Maximized) return;
+    host.Maximized = true;
+    if (!(w->style & WS_MAXIMIZE)) SendMessage(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    if (THost* still = HostRecord(hwnd); still && IsWindow(hwnd) && !IsZoomed(hwnd)) {
+        still->Maximized = false;
+        still->Refused = true;
+        SDL_RestoreWindow(still->Window);
+        WindowChanged(hwnd);
+    }
+}
+
+// The manager restored a maximized host: the window follows, unless it stays maximized.
+void TSdlPresenter::HostUnmaximized(HWND hwnd, THost& host) {
+    if (!host.Maximized) return;
+    host.Maximized = false;
+    if (IsZoomed(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    if (THost* still = HostRecord(hwnd); still && IsWindow(hwnd)) {
+        if (IsZoomed(hwnd)) {
+            still->Maximized = true;
+            SDL_MaximizeWindow(still->Window);
+        }
+        WindowChanged(hwnd);
     }
 }
 
@@ -524,8 +638,26 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
         Window* w = Sys().Find(hwnd);
         THost* host = HostRecord(hwnd);
         if (!w || !host) break;
-        // While the window is minimized its host's place and size are not the window's.
-        const bool minimized = (w->style & WS_MINIMIZE) && host->Iconified;
+        // While the window is minimized its host's place and size are not the window's; nor are they
+        // while the manager holds the host maximized and the window has not followed (yet, or at all).
+        const bool minimized =
+            ((w->style & WS_MINIMIZE) && host->Iconified) ||
+            (!(w->style & WS_MAXIMIZE) && (SDL_GetWindowFlags(host->Window) & SDL_WINDOW_MAXIMIZED));
+        // After a refused maximize the manager puts the host somewhere of its own: the host is put back
+        // in the window's place until it reports that place.
+        if (host->Refused && !minimized &&
+            (e.window.event == SDL_WINDOWEVENT_MOVED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+            int x, y, cx, cy;
+            SDL_GetWindowPosition(host->Window, &x, &y);
+            SDL_GetWindowSize(host->Window, &cx, &cy);
+            const POINT o = sdl_presenter_detail::HostOrigin(w);
+            if (x == o.x && y == o.y && cx == w->rect.right - w->rect.left &&
+                cy == w->rect.bottom - w->rect.top)
+                host->Refused = false;
+            else
+                WindowChanged(hwnd);
+            break;
+        }
         switch (e.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             FFocusGained = true;
@@ -553,8 +685,16 @@ void TSdlPresenter::HandleEvent(const SDL_Event& e) {
         case SDL_WINDOWEVENT_MINIMIZED:
             HostMinimized(hwnd, *host);
             break;
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            HostMaximized(hwnd, *host);
+            break;
         case SDL_WINDOWEVENT_RESTORED:
-            HostRestored(hwnd, *host);
+            if (host->Iconified)
+                HostRestored(hwnd, *host);
+            else if (host->Maximized)
+                HostUnmaximized(hwnd, *host);
+            else if (host->Refused)
+                WindowChanged(hwnd); // a maximize refused: the host takes the window's place again
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             host->Shown = false;

@@ -5,7 +5,9 @@
 // are host popups that never take the focus. Host input enters the window system as injected input; host
 // focus becomes activation. A window's picture goes to the host when it changed, and the message loop
 // sleeps until the host, a timer or a watched descriptor has something. Per-window opacity is used where
-// the host supports it; per-pixel alpha and shapes are reported unavailable.
+// the host supports it, and window regions shape the host where the server has the shape extension;
+// per-pixel alpha is reported unavailable. Where a window manager runs it also maximizes and restores
+// windows both ways, and keeps owned windows (dialogs) above the window they were opened from.
 #pragma once
 
 #include "platform/win/Presenter.h"
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -32,13 +35,17 @@ public:
     // and dummy drivers) is refused unless SDL_VIDEODRIVER names it, as tests do: a program on it would
     // run invisibly.
     bool Start();
+    bool Running() const { return FStarted; }
     void Stop();
     const std::string& LastError() const { return FLastError; }
+    // Answers as a host without window shapes does (tests of the callers' fall-back on a server that has
+    // them): top-level windows get no region.
+    void DisableShapes() { FShapesWork = false; }
 
     void WindowChanged(HWND topLevel) override;
     void WindowDestroyed(HWND topLevel) override;
     bool SupportsWindowAlpha() const override { return FOpacityWorks; }
-    bool SupportsWindowShapes() const override { return false; }
+    bool SupportsWindowShapes() const override { return FShapesWork; }
     bool SupportsPerPixelAlpha() const override { return false; }
 
     // Host events into window-system input (and, at most every PresentIntervalMs while the loop is busy,
@@ -66,13 +73,22 @@ private:
         RECT CaretRect{};
         bool Iconified = false; // minimized to the host's window manager
         bool Limited = false;   // the host was told the window's smallest size
+        bool Maximized = false; // the host's manager was told the window is maximized
+        bool Refused = false;   // the window refused the manager's maximize; the host goes back
+        bool Shaped = false;    // the host is cut to the window's region
+        std::vector<RECT> Shape;
+        HWND DialogOf = nullptr; // the window whose host it stays above
     };
     void Present(HWND hwnd, THost& host);
     bool NeedsPresent(HWND hwnd, const THost& host) const;
     void SyncSizing(HWND hwnd, THost& host, bool sizable, bool minimized);
     void SyncMinimized(THost& host, bool minimized);
+    void SyncMaximized(THost& host, bool maximized);
+    void SyncShape(const struct Window* w, THost& host);
     void HostMinimized(HWND hwnd, THost& host);
     void HostRestored(HWND hwnd, THost& host);
+    void HostMaximized(HWND hwnd, THost& host);
+    void HostUnmaximized(HWND hwnd, THost& host);
     void ShowCurrentCursor();
     POINT PointerOnScreen() const;
     void FollowPointer(); // a move to where the pointer is now, when it moved
@@ -81,6 +97,7 @@ private:
     THost* HostRecord(HWND hwnd);
     bool FStarted = false;
     bool FOpacityWorks = true;
+    bool FShapesWork = false;
     bool FFocusLost = false;
     bool FFocusGained = false;
     bool FPolling = false;

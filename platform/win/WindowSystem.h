@@ -73,6 +73,7 @@ public:
     // Input and activation state (user-interface thread only)
     HWND Focus = nullptr;
     HWND Active = nullptr;
+    HWND PreviousActive = nullptr; // the window that was active before the active one (may be gone)
     HWND Capture = nullptr;
     bool AppActive = false;
     POINT CursorPos{0, 0};

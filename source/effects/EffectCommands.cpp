@@ -1,11 +1,18 @@
 #include "source/effects/EffectCommands.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "audio/AudioEditor2.h"
+#include "audio/SampleSequence.h"
 #include "audio/devices/AudioPlayer2.h"
 #include "audio/effects/AudioTransform2.h"
 #include "audio/views/AudioTransformDisplay2.h"
+#include "platform/vcl/Application.h"
 #include "platform/vcl/Form.h"
+#include "platform/win/WinUser.h"
 #include "source/GlobalVars.h"
+#include "source/ProgramEnvironment.h"
 #include "source/dialogs/DialogSupport.h"
 #include "source/effects/AmplifyForm.h"
 #include "source/effects/BandPassForm.h"
@@ -55,7 +62,8 @@ TEffectCommands::~TEffectCommands() {
 
 bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
                                        const std::function<void(TEffectForm& Dialog)>& ReadBack,
-                                       const std::function<void(TEffectForm& Dialog)>& Fill) {
+                                       const std::function<void(TEffectForm& Dialog)>& Fill,
+                                       const std::function<bool()>& Confirm) {
     FHost.StopIfBusy();
     FHost.SelectAllIfEmpty();
     bool accepted = false;
@@ -75,10 +83,12 @@ bool TEffectCommands::RunDialogCommand(const TMakeDialog& MakeDialog, const std:
             Fill(*end.Dialog);
         else
             end.Dialog->LoadParams();
-        if (end.Dialog->ShowModal() == mrOk) {
+        while (end.Dialog->ShowModal() == mrOk) {
             end.Dialog->StoreParams();
+            if (Confirm && !Confirm()) continue; // back to the dialog to mend the value
             if (ReadBack) ReadBack(*end.Dialog);
             accepted = true;
+            break;
         }
     }
     if (!accepted) return false;
@@ -110,14 +120,38 @@ template <class TDialog> bool StoredEffectCommand(TEffectCommands& commands, int
 
 using effect_commands_detail::StoredEffectCommand;
 
+double TEffectCommands::SelectionPeak() const {
+    if (!FEditor.HasDocument()) return 0;
+    const TSampleSequence& samples = FEditor.Document().Samples();
+    const std::int64_t start = FEditor.Position().GetSelectionStart();
+    const std::int64_t count = FEditor.Position().GetSelectionEnd() - start;
+    double peak = 0;
+    if (count <= 0) return peak;
+    for (int channel = 0; channel < samples.Channels(); ++channel) {
+        const TRangeSummary summary = samples.Summarize(channel, start, count);
+        peak = std::max({peak, std::fabs(double(summary.Min)), std::fabs(double(summary.Max))});
+    }
+    return peak;
+}
+
+bool TEffectCommands::ConfirmClipping(double ResultPeak) const {
+    const std::string text = ClipWarningText(ResultPeak);
+    if (text.empty()) return true;
+    return Application()->MessageBox(text, ApplicationTitle, MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
 bool TEffectCommands::Amplify() {
-    return StoredEffectCommand<TAmplifyForm>(*this, eiAmplify);
+    return RunDialogCommand(
+        effect_commands_detail::Maker<TAmplifyForm>(this), [this] { ApplyStoredEffect(eiAmplify); }, nullptr,
+        nullptr, [this] { return ConfirmClipping(SelectionPeak() * GlobalVars().DefAmplify / 100.0); });
 }
 
 bool TEffectCommands::Normalize() {
-    return RunDialogCommand(effect_commands_detail::Maker<TNormalizeForm>(this), [this] {
-        FEditor.Transform().Normalize(static_cast<float>(GlobalVars().DefNormalize), -1);
-    });
+    return RunDialogCommand(
+        effect_commands_detail::Maker<TNormalizeForm>(this),
+        [this] { FEditor.Transform().Normalize(static_cast<float>(GlobalVars().DefNormalize), -1); }, nullptr,
+        nullptr,
+        [this] { return ConfirmClipping(SelectionPeak() > 0 ? GlobalVars().DefNormalize / 100.0 : 0); });
 }
 
 bool TEffectCommands::Compressor() {

@@ -79,9 +79,17 @@ public:
     // takes what else the effect needs from the accepted dialog while it still exists. Fill, where given,
     // puts the values into the dialog's controls in place of the settings record (a favourite's run).
     // Answers whether the effect was applied.
+    // Confirm, where given, runs once the dialog stored its values: false takes the user back to the
+    // dialog (a level that would clip, refused).
     bool RunDialogCommand(const TMakeDialog& MakeDialog, const std::function<void()>& Apply,
                           const std::function<void(TEffectForm& Dialog)>& ReadBack = nullptr,
-                          const std::function<void(TEffectForm& Dialog)>& Fill = nullptr);
+                          const std::function<void(TEffectForm& Dialog)>& Fill = nullptr,
+                          const std::function<bool()>& Confirm = nullptr);
+    // The largest sample magnitude of the selection (1 is full scale), from the blocks' summaries.
+    double SelectionPeak() const;
+    // Where the result would pass full scale: says so with the peak it would reach and asks whether to
+    // go on. True to go on (or when nothing would clip).
+    bool ConfirmClipping(double ResultPeak) const;
     // Runs a command without a dialog: stop, select all if empty, Apply, modified, play after edit.
     void RunWithoutDialog(const std::function<void()>& Apply);
     // The effect Id on the selection with the parameters stored in the settings record.

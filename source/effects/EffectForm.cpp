@@ -580,7 +580,11 @@ void TEffectForm::CheckOnExit(int i) {
     // Going to OK, whose own check follows, the user would be told twice; going to Cancel, a refused
     // value must not keep the user from leaving. (The control taking the focus is already the active
     // one.)
-    if (ActiveControl() == ButtonOK || ActiveControl() == ButtonCancel) return;
+    // Clicking the preset list, the user reaches for the means to mend the value: telling them again
+    // there would keep them from it. (Tabbing on is leaving the edit, and is checked.)
+    if (ActiveControl() == ButtonOK || ActiveControl() == ButtonCancel ||
+        (ComboBoxPreset != nullptr && ActiveControl() == ComboBoxPreset && GetKeyState(VK_LBUTTON) < 0))
+        return;
     TEdit* edit = FParameters[i].Edit;
     std::string message;
     try {

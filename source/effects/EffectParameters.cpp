@@ -5,6 +5,7 @@
 #include "source/GlobalVars.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace effect_parameters_detail {
 
@@ -206,4 +207,15 @@ bool ApplyPreviewEffect(TAudioTransform2& t, std::vector<float>& s, int Id, cons
 void EnvelopeGainsFromDecibels(std::vector<float>& Levels) {
     for (float& level : Levels)
         level = static_cast<float>(std::pow(10.0, level / 20.0));
+}
+
+std::string ClipWarningText(double ResultPeak) {
+    constexpr double FullScale = 1.0;
+    if (!(ResultPeak > FullScale + 1e-6)) return {};
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "The result would clip: its peak would reach %+.1f dB (%.0f%% of full scale), and the "
+                  "louder parts would be cut off.\n\nApply it anyway? Choose No to change the level.",
+                  20.0 * std::log10(ResultPeak), ResultPeak * 100.0);
+    return text;
 }

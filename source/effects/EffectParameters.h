@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 struct TGlobalVars;
@@ -64,3 +65,8 @@ std::vector<float> EqualizerFrequencies();
 // The envelope display's curve, levels in dB, becomes the linear gains the envelope effect takes: each
 // level v is replaced by 10^(v / 20) as a single-precision float.
 void EnvelopeGainsFromDecibels(std::vector<float>& Levels);
+
+// What the user is told before an effect whose result would pass full scale: the peak it would reach,
+// in dB and percent of full scale, and the question whether to go on. Empty when the peak (1 is full
+// scale) stays within it.
+std::string ClipWarningText(double ResultPeak);

@@ -2,11 +2,13 @@
 
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Form.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/Menu.h"
 #include "platform/vcl/Panel.h"
 #include "platform/vcl/PopupMenu.h"
 #include "platform/vcl/SpeedButton.h"
 #include "platform/win/WinUser.h"
+#include "source/mainform/CommandIcons.h"
 
 #include <memory>
 
@@ -235,6 +237,7 @@ TInterimCommandMenu::TInterimCommandMenu(TCustomForm& Form) : FForm(Form) {
     auto popup = [this](TMainPopupMenu Which, const std::vector<TEntry>& Entries) {
         auto* menu = new TPopupMenu(&FForm);
         menu->SetAutoPopup(false);
+        menu->SetImages(CommandImages());
         AddItems(menu->Items(), Entries);
         FPopups[Which] = menu;
     };
@@ -291,9 +294,15 @@ TInterimCommandMenu::~TInterimCommandMenu() {
     FPane.OnChange = nullptr;
 }
 
+TCustomImageList* TInterimCommandMenu::CommandImages() const {
+    // The main window's small command pictures, when it has made them.
+    return dynamic_cast<TCustomImageList*>(FForm.FindComponent("SmallCommandImages"));
+}
+
 void TInterimCommandMenu::AddTab(const std::string& Caption, const std::vector<TEntry>& Entries) {
     auto* menu = new TPopupMenu(&FForm);
     menu->SetAutoPopup(false);
+    menu->SetImages(CommandImages());
     AddItems(menu->Items(), Entries);
     auto* button = new TSpeedButton(&FForm);
     button->SetCaption(Caption);
@@ -319,6 +328,7 @@ void TInterimCommandMenu::AddItems(TMenuItem* Parent, const std::vector<TEntry>&
             continue;
         }
         auto* item = new TMenuItem(&FForm);
+        if (entry.IsBarItem) item->SetImageIndex(BarItemIconIndex(entry.BarItem));
         if (entry.Submenu) {
             item->SetCaption(entry.Name);
             AddItems(item, entry.Items);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class TCustomForm;
+class TCustomImageList;
 class TMenuItem;
 class TPanel;
 class TPopupMenu;
@@ -57,6 +58,7 @@ private:
     void Popup(TMainPopupMenu Menu, int X, int Y) override;
     void PopupFromCursorPos(TMainPopupMenu Menu) override;
 
+    TCustomImageList* CommandImages() const;
     void AddItems(TMenuItem* Parent, const std::vector<TEntry>& Entries);
     void AddTab(const std::string& Caption, const std::vector<TEntry>& Entries);
     void TabClick(TSpeedButton* Button, TPopupMenu* Menu);

@@ -23,6 +23,7 @@
 #include "skin/controls/SkinPanel.h"
 #include "skin/framed/FrProgressBar.h"
 #include "source/mainform/CdTrackLoader.h"
+#include "source/mainform/CommandImageLists.h"
 #include "source/mainform/EffectCommands.h"
 #include "source/mainform/MainWindowSkin.h"
 #include "source/recording/EditorHost.h"
@@ -117,6 +118,10 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     ZoomImageList = main_window_skin::MakeZoomImages(this);
     CreateComponents();
     CreateActions();
+    const TCommandImageLists commandImages = MakeCommandImageLists(this);
+    SmallCommandImages = commandImages.Small;
+    LargeCommandImages = commandImages.Large;
+    AssignCommandImages(*ActionList, SmallCommandImages);
     CreateBottomPanel();
     CreateCommandBar();
     CreateMeters();

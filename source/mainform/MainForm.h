@@ -35,6 +35,7 @@
 #include "source/mainform/MainWindowBars.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,7 @@ class TScrollBar;
 class TSplitter;
 class TTimer;
 class TTreeView;
+class TuiImageList;
 class ICdTrackLoader;
 class IEditorHost;
 class IEffectCommands;
@@ -122,6 +124,11 @@ public:
     void AddToRecentLists(const std::string& Path);
     // Opens a recent file, or says it was not found and takes it out of the recent-files list.
     void OpenRecentFile(const std::string& Path);
+
+    // The end a termination signal asked for, once every loop has ended: with a modified document the
+    // user is asked whether to keep the changes (when a window can show), then the window closes
+    // as at any end, keeping its placement, recent list and settings.
+    void CloseOnSignal(bool CanAsk);
 
     // ---- Start
     void LoadViewSettings();
@@ -237,8 +244,10 @@ public:
                   *ButtonZoomFull = nullptr, *ButtonZoomToSelection = nullptr, *ButtonZoomOut = nullptr,
                   *ButtonZoomIn = nullptr;
 
-    // ---- Actions, in the order of the shortcut file
+    // ---- Actions, in the order of the shortcut file, and their pictures (CommandImageLists.h)
     TActionList* ActionList = nullptr;
+    TuiImageList* SmallCommandImages = nullptr;
+    TuiImageList* LargeCommandImages = nullptr;
     TAction *ActionUndo = nullptr, *ActionRedo = nullptr, *ActionCut = nullptr, *ActionCopy = nullptr;
     TAction *ActionCopyToNew = nullptr, *ActionPaste = nullptr, *ActionDelete = nullptr;
     TAction *ActionSelectAll = nullptr, *ActionSelectToStart = nullptr, *ActionSelectToEnd = nullptr;
@@ -304,6 +313,11 @@ private:
     bool RunHelpBarItem(TBarItem Item);
 
     // MainFormLifecycle.cpp
+    // Runs a write of a settings file (the settings, placement, recent list, favourites and shortcut
+    // files). One that fails leaves the old file as it was and is told to the user once a run.
+    void WriteSettingsFile(const std::function<void()>& Write);
+    // A view command's key, written at once unless the command only applies the stored value at start.
+    void StoreViewSetting(const std::function<void()>& Write);
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
@@ -320,8 +334,13 @@ private:
     void AudioEditorEndOperation();
     void AudioTransformBlock(TObject* Sender, int Percent);
     void AudioTransformEnd(TObject* Sender);
-    void ShowProgress(int Percent);
+    // Cancellable: the window offers Cancel, and a Cancel raises EAbort from here.
+    void ShowProgress(int Percent, bool Cancellable);
     void HideProgress();
+    // True while an operation shows the progress window (its loop handles the messages meanwhile).
+    bool InProgressLoop() const;
+    // Disables the window and shows the progress window before an editor operation starts.
+    void BeginEditorOperation();
     // Runs an operation of the editor so that the window is enabled again and the progress window
     // hidden whatever the operation raises.
     template <class TWork> void RunEditorOperation(TWork&& Work);
@@ -396,6 +415,8 @@ private:
     TFreAnalysisForm* FFreAnalysisForm = nullptr;
     IMarkerListWindows* FMarkerListWindows = nullptr;
     bool FHooked = false;
+    bool FApplyingStoredView = false;
+    bool FSettingsWriteFailed = false;
 };
 
 template <class TWork> void TMainForm::RunEditorOperation(TWork&& Work) {

@@ -166,7 +166,10 @@ bool TMainForm::OpenAudioFile(const std::string& Path) {
     ApplyWorkingFolder();
     // The name, caption and state change only once the file is open: a file that cannot be read
     // leaves the document that was open as it was.
-    RunEditorOperation([&] { AudioEditor->Open(path, 0); });
+    RunEditorOperation([&] {
+        BeginEditorOperation();
+        AudioEditor->Open(path, 0);
+    });
     DocumentBitsPerSample = main_form_document_detail::StoredBitsPerSample(path);
     FileName = path;
     DocumentOpen = true;

@@ -2,6 +2,7 @@
 // insertions, mixing and repeat loop, with the small dialogs some of them show (source/editing).
 #include "audio/AudioEditor2.h"
 #include "audio/AudioInformation2.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileNames.h"
 #include "platform/rtl/StrConvert.h"
 #include "platform/vcl/Action.h"
@@ -223,7 +224,8 @@ void TMainForm::MixCommand(bool FromFile) {
         mixed = FramesAtRate(AudioInfo->GetLength(), AudioInfo->GetSampleRate(),
                              AudioEditor->FileInfo().GetSampleRate());
     }
-    if (!vars.IncreaseSelection && end - start < mixed) {
+    const bool silenceAdded = !vars.IncreaseSelection && end - start < mixed;
+    if (silenceAdded) {
         // Silence after the selection makes it as long as the mixed audio. The silence command counts
         // whole milliseconds: the frames they leave short of a whole millisecond go in as silent
         // samples, so that the silence and the selection end exactly where the mixed audio does.
@@ -249,10 +251,22 @@ void TMainForm::MixCommand(bool FromFile) {
     }
     const auto selectionLevel = static_cast<float>(vars.SelectePartPercent);
     const auto addedLevel = static_cast<float>(vars.AudioInBufferPercent);
-    if (FromFile)
-        RunEditorOperation([&] { AudioEditor->MixFile(path, selectionLevel, addedLevel); });
-    else
-        RunEditorOperation([&] { AudioEditor->PasteMix(selectionLevel, addedLevel); });
+    try {
+        if (FromFile)
+            RunEditorOperation([&] {
+                BeginEditorOperation();
+                AudioEditor->MixFile(path, selectionLevel, addedLevel);
+            });
+        else
+            RunEditorOperation([&] { AudioEditor->PasteMix(selectionLevel, addedLevel); });
+    } catch (EAbort&) {
+        // A cancelled mix leaves the document as it was, without the silence made room with.
+        if (silenceAdded) {
+            AudioEditor->Undo();
+            SelectRange(start, end);
+        }
+        throw;
+    }
     SetModified(true);
     PlayAfterEdit();
 }

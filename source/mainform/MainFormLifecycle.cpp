@@ -14,6 +14,7 @@
 #include "platform/vcl/Timer.h"
 #include "platform/vcl/TreeView.h"
 #include "platform/win/DroppedFiles.h"
+#include "platform/win/WinKeys.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinUser.h"
 #include "source/Favorites.h"
@@ -39,16 +40,6 @@ TRect ScreenRect() {
     return TRect{0, 0, Screen()->Width(), Screen()->Height()};
 }
 
-// A start-up step that writes a file of the data folder: a folder that cannot be written is said, and
-// the program starts all the same.
-void RunFileStep(const std::function<void()>& Step) {
-    try {
-        Step();
-    } catch (Exception& e) {
-        Application()->ShowException(e);
-    }
-}
-
 TFormPlacement PlacementOf(const TCustomForm& Form) {
     return {Form.Left(), Form.Top(), Form.Width(), Form.Height(), Form.WindowState() == wsMaximized};
 }
@@ -65,6 +56,27 @@ void TMainForm::BindLifecycle() {
     ActionExit->SetOnExecute(TNotifyEvent(this, &TMainForm::ActionExitExecute));
     Bars().MRUFiles().OnClick = [this](int Index) { MRUFilesClick(Index); };
     Bars().OnRecentDocumentClick = [this](const std::string& Path) { OpenRecentFile(Path); };
+}
+
+void TMainForm::WriteSettingsFile(const std::function<void()>& Write) {
+    try {
+        Write();
+    } catch (Exception& e) {
+        // Said once: a full disk or a read-only folder fails every later write the same way.
+        if (FSettingsWriteFailed) return;
+        FSettingsWriteFailed = true;
+        std::string reason = e.Message();
+        if (!reason.empty() && reason.back() != '.') reason += '.';
+        Application()->MessageBox(reason +
+                                      "\r\n\r\nYour settings cannot be saved; the files kept so far stay as "
+                                      "they were.",
+                                  ApplicationTitle, MB_OK | MB_ICONERROR);
+    }
+}
+
+void TMainForm::StoreViewSetting(const std::function<void()>& Write) {
+    if (FApplyingStoredView) return;
+    WriteSettingsFile(Write);
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -86,14 +98,17 @@ void TMainForm::FormCreate(TObject*) {
     const TSettingsFolders folders = CurrentSettingsFolders();
     SetInitialValues(vars, folders);
     ApplyWorkingFolder();
-    if (!LoadSettings(vars, SettingsFilePath())) {
+    // A first start writes the file; when it cannot, the program starts on the initial values.
+    bool loaded = false;
+    WriteSettingsFile([&] { loaded = LoadSettings(vars, SettingsFilePath()); });
+    if (!loaded) {
         const TFormPlacement first = ApplyFirstStartPlacement(vars, ScreenRect());
         SetBounds(first.Left, first.Top, first.Width, first.Height);
     } else {
         KeepToolWindowsOnScreen(vars, ScreenRect());
     }
     if (vars.MemoryLimitMB > 0) AudioEditor->SetMemoryLimit(std::int64_t(vars.MemoryLimitMB) << 20);
-    RunFileStep([&] {
+    WriteSettingsFile([&] {
         if (!FileExists(vars.DataFolder + FavoritesFileName))
             WriteDefaultFavorites(vars.DataFolder + FavoritesFileName);
     });
@@ -102,7 +117,7 @@ void TMainForm::FormCreate(TObject*) {
         Bars().MRUFiles().LoadFromFile(vars.DataFolder + RecentFilesFileName);
         LoadRecentPane();
     }
-    RunFileStep([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
+    WriteSettingsFile([&] { SaveDefaultShortcuts(vars.DataFolder + ShortcutFileName); });
     ApplyShortcuts();
     TreeViewEffects->Perform(TVM_SETITEMHEIGHT, 19, 0);
     Constraints()->SetMinWidth(500);
@@ -134,6 +149,9 @@ void TMainForm::FormShow(TObject*) {
 }
 
 void TMainForm::TimerAfterShowTimer(TObject*) {
+    // What the start-up schedules never runs inside a command's progress loop (an open started meanwhile
+    // handles messages while it works): it waits for the command to end.
+    if (InProgressLoop()) return;
     TimerAfterShow->SetEnabled(false);
     const std::vector<std::string>& arguments = ProgramEnvironment().Arguments;
     if (!arguments.empty()) {
@@ -144,6 +162,10 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
                                       ApplicationTitle, MB_OK | MB_ICONERROR);
         else if (IsSupportedAudioExt(ExtractFileExtension(path)))
             OpenAudioFile(path);
+        else
+            // A file of a kind the program does not open is said as an open that cannot read it says.
+            Application()->MessageBox("Cannot open \"" + path + "\": the format is not supported.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();
@@ -200,11 +222,33 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 void TMainForm::FormClose(TObject*, TCloseAction&) {
     using namespace main_form_lifecycle_detail;
     TGlobalVars& vars = GlobalVars();
-    // Each step is tried on its own: a file that cannot be written is said, and the rest is still kept.
-    RunFileStep([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
-    RunFileStep([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
+    // Each step is tried on its own: a file that cannot be written is said (once), and the rest is
+    // still kept.
+    WriteSettingsFile([&] { SaveFormPlacement("FormPos", PlacementOf(*this)); });
+    WriteSettingsFile([&] { Bars().MRUFiles().SaveToFile(vars.DataFolder + RecentFilesFileName); });
     vars.CommandBarWidth = PanelCommandBar->Width();
-    RunFileStep([&] { SaveSettings(vars); });
+    WriteSettingsFile([&] { SaveSettings(vars); });
+}
+
+void TMainForm::CloseOnSignal(bool CanAsk) {
+    // The quit ended the loops; the question and a save need them once more.
+    Application()->ResumeAfterQuit();
+    StopIfBusy();
+    if (CanAsk && Modified()) {
+        const int answer =
+            Application()->MessageBox("Do you want to save the changes you made to \"" + FileName + "\"?",
+                                      ApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            try {
+                SaveAudioFile(false, false);
+            } catch (Exception& e) {
+                Application()->ShowException(e);
+            }
+        }
+    }
+    TCloseAction action = caFree;
+    FormClose(this, action);
+    Hide();
 }
 
 void TMainForm::FormDestroy(TObject*) {
@@ -224,6 +268,21 @@ void TMainForm::AppMessage(MSG& Msg, bool& Handled) {
     if (Msg.message == WM_LBUTTONDBLCLK && AudioEditor->HandleAllocated() &&
         Msg.hwnd == AudioEditor->Handle())
         Handled = true;
+    // The context-menu key and Shift+F10 open the waveform's menu from the keyboard, as a right click
+    // does, over the waveform.
+    const bool menuKey = (Msg.message == WM_KEYDOWN && Msg.wParam == VK_APPS) ||
+                         ((Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN) &&
+                          Msg.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+    if (menuKey && AudioEditor->Surface() != nullptr && AudioEditor->Surface()->HandleAllocated() &&
+        Msg.hwnd == AudioEditor->Surface()->Handle()) {
+        Handled = true;
+        TAudioEditorSurface* surface = AudioEditor->Surface();
+        const POINT at =
+            surface->ClientToScreen(POINT{surface->ClientWidth() / 3, surface->ClientHeight() / 3});
+        Bars().PopupMenus().Popup(DocumentOpen ? TMainPopupMenu::Editing : TMainPopupMenu::NoFile, at.x,
+                                  at.y);
+        return;
+    }
     // The wheel over the waveform scrolls and zooms it, wherever the keyboard is: nobody clicks a
     // window first to scroll it.
     if (Msg.message == WM_MOUSEWHEEL && AudioEditor->Surface() != nullptr &&

@@ -41,7 +41,10 @@ void TMainForm::BindToolCommands() {
 }
 
 void TMainForm::InsertFileAtCursor(const std::string& Path) {
-    RunEditorOperation([&] { AudioEditor->InsertFile(Path); });
+    RunEditorOperation([&] {
+        BeginEditorOperation();
+        AudioEditor->InsertFile(Path);
+    });
     SetModified(true);
 }
 

@@ -118,6 +118,12 @@ void TMainForm::ApplyWorkplaceColors(bool Dark) {
 
 void TMainForm::LoadViewSettings() {
     using main_form_view_detail::RunAtStart;
+    // The commands run here apply what the file holds: they write nothing back.
+    FApplyingStoredView = true;
+    struct TApplied {
+        bool& Flag;
+        ~TApplied() { Flag = false; }
+    } applied{FApplyingStoredView};
     for (TAudioEditor2Scale* scale : {&AudioEditor->ScaleX(), &AudioEditor->ScaleY()}) {
         TFont font;
         font.SetName("Tahoma");

@@ -64,13 +64,13 @@ void TMainForm::BindViewCommands() {
     });
 
     // Display mode and scale formats: the check mark, the editor's property, the stored key.
-    auto choice = [bind](TAction* Action, std::function<void()> Apply, const char* Section, const char* Key,
-                         int Value) {
-        bind(Action, [Action, apply = std::move(Apply), Section, Key, Value] {
+    auto choice = [this, bind](TAction* Action, std::function<void()> Apply, const char* Section,
+                               const char* Key, int Value) {
+        bind(Action, [this, Action, apply = std::move(Apply), Section, Key, Value] {
             TWaitCursor wait;
             Action->SetChecked(true);
             apply();
-            WriteSettingInteger(Section, Key, Value);
+            StoreViewSetting([=] { WriteSettingInteger(Section, Key, Value); });
         });
     };
     for (TAction* action : {ActionWaveformMode, ActionSpectralMode})
@@ -97,14 +97,15 @@ void TMainForm::BindViewCommands() {
         2);
     choice(
         ActionVerticalFormatDecibel, [this] { AudioEditor->ScaleY().SetFormat(3); }, "Vertical", "Format", 3);
-    auto visibility = [bind](TAction* Action, TAudioEditor2Scale& Scale, const char* Section, TBarItem Item,
-                             IBarItems& Items) {
-        bind(Action, [Action, &Scale, Section, Item, &Items] {
+    auto visibility = [this, bind](TAction* Action, TAudioEditor2Scale& Scale, const char* Section,
+                                   TBarItem Item, IBarItems& Items) {
+        bind(Action, [this, Action, &Scale, Section, Item, &Items] {
             TWaitCursor wait;
             Action->SetChecked(!Action->Checked());
             Scale.SetVisible(Action->Checked() ? -1 : 0);
             Items.SetDown(Item, Action->Checked());
-            WriteSettingBool(Section, "Visible", Scale.GetVisible());
+            const bool visible = Scale.GetVisible();
+            StoreViewSetting([=] { WriteSettingBool(Section, "Visible", visible); });
         });
     };
     visibility(ActionHorizontalFormatVisible, AudioEditor->ScaleX(), "Horizontal", TBarItem::HorizontalScale,
@@ -115,7 +116,8 @@ void TMainForm::BindViewCommands() {
     bind(ActionWorkplaceBlackWhite, [this] {
         ActionWorkplaceBlackWhite->SetChecked(!ActionWorkplaceBlackWhite->Checked());
         ApplyWorkplaceColors(ActionWorkplaceBlackWhite->Checked());
-        WriteSettingBool("System", "BlackWhite", ActionWorkplaceBlackWhite->Checked());
+        const bool dark = ActionWorkplaceBlackWhite->Checked();
+        StoreViewSetting([=] { WriteSettingBool("System", "BlackWhite", dark); });
     });
 
     bind(ActionShowCommandBar, [this] {
@@ -123,7 +125,8 @@ void TMainForm::BindViewCommands() {
         PanelCommandBar->SetVisible(ActionShowCommandBar->Checked());
         SplitterCommandBar->SetVisible(ActionShowCommandBar->Checked());
         Bars().BarItems().SetDown(TBarItem::ShowCommandBar, PanelCommandBar->Visible());
-        WriteSettingBool("System", "ShowCommandBar", PanelCommandBar->Visible());
+        const bool shown = PanelCommandBar->Visible();
+        StoreViewSetting([=] { WriteSettingBool("System", "ShowCommandBar", shown); });
     });
     auto barSide = [this](bool Left) {
         (Left ? ActionBarOntheLeft : ActionBarOntheRight)->SetChecked(true);
@@ -138,7 +141,7 @@ void TMainForm::BindViewCommands() {
             SplitterCommandBar->SetLeft(PanelCommandBar->Left() - SplitterCommandBar->Width());
         Bars().BarItems().SetDown(TBarItem::CommandBarOnTheLeft, Left);
         Bars().BarItems().SetDown(TBarItem::CommandBarOnTheRight, !Left);
-        WriteSettingBool("System", "CommandBarOnTheLeft", Left);
+        StoreViewSetting([=] { WriteSettingBool("System", "CommandBarOnTheLeft", Left); });
     };
     bind(ActionBarOntheLeft, [barSide] { barSide(true); });
     bind(ActionBarOntheRight, [barSide] { barSide(false); });

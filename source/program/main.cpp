@@ -3,9 +3,11 @@
 #include "platform/vcl/Application.h"
 #include "platform/vcl/Screen.h"
 #include "platform/win/SdlPresenter.h"
+#include "platform/win/TerminationSignals.h"
 #include "source/ProgramEnvironment.h"
 #include "source/ProgramStart.h"
 #include "source/WaitCursor.h"
+#include "source/mainform/MainForm.h"
 
 #include <SDL.h>
 
@@ -35,9 +37,13 @@ int main(int argc, char** argv) {
     {
         TProgramLibraries libraries(&OlvaRegisterResources_olva);
         SetWaitCursorHandler([](bool busy) { Screen()->SetCursor(busy ? crHourGlass : crDefault); });
+        // SIGTERM and SIGINT end every loop, modal ones too; the program then closes in order.
+        olva::win::TTerminationSignals signals;
         try {
-            StartProgram();
+            TMainForm* mainForm = StartProgram();
             Application()->Run();
+            if (olva::win::TerminationSignal() != 0 && Application()->MainForm() == mainForm)
+                mainForm->CloseOnSignal(presenter.Running());
         } catch (Exception& e) {
             std::fprintf(stderr, "%s: %s\n", ApplicationTitle, e.Message().c_str());
             exitCode = 1;

@@ -231,4 +231,26 @@ TEST(Decode, StretchesDecodedApartJoinIntoTheWholeFilesSamples) {
     }
 }
 
+// A progress handler may end a decode by throwing (a Cancel): the decoding threads stop and are joined,
+// and the exception reaches the caller.
+TEST(Decode, AProgressHandlerThatThrowsEndsTheSplitDecode) {
+    TAudioEditor2 editor;
+    editor.New(44100, 2);
+    editor.PutSamples(Sine(44100, 2, 6.0, 440));
+    editor.FileFormat().SetMP3CBR(44100, 128, 2);
+    const std::string path = Scratch("cancelled.mp3");
+    editor.Save(path, 0, 2);
+    struct TStop {};
+    for (int stopAt : {1, 3}) {
+        SCOPED_TRACE(stopAt);
+        TAudioDecoder decoder(path);
+        int calls = 0;
+        auto progress = [&](int) {
+            if (++calls == stopAt) throw TStop{};
+        };
+        EXPECT_THROW(decoder.ReadAll(MakeMemoryBlockStore(), progress, TDecodeSplit{2, 2000}), TStop);
+        EXPECT_EQ(calls, stopAt);
+    }
+}
+
 } // namespace decode_test

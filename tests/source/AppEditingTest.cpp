@@ -4,6 +4,7 @@
 // silence, insert silence.
 #include "AppTestSupport.h"
 #include "audio/AudioEditor2.h"
+#include "audio/views/AudioEditorSurface.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/Label.h"
@@ -142,6 +143,35 @@ TEST_F(AppEditingTest, AfterDeleteAllAndUndoTheViewShowsTheWholeDocument) {
     Key(VK_DELETE);
     EXPECT_EQ(Position().GetViewStart(), whole / 2 - 1000);
     EXPECT_EQ(Position().GetViewEnd(), whole - 1000);
+}
+
+// The waveform's menu opens from the keyboard (the context-menu key, Shift+F10) and is worked with the
+// arrows and Enter: its first item, Undo, takes the deletion back.
+TEST_F(AppEditingTest, TheWaveformsMenuOpensAndRunsFromTheKeyboard) {
+    StartApp();
+    Open();
+    const std::int64_t whole = Length();
+    for (const bool shiftF10 : {false, true}) {
+        Select(1000, 5000);
+        Key(VK_DELETE);
+        ASSERT_EQ(Length(), whole - 4000);
+        MainForm->AudioEditor->Surface()->SetFocus();
+        if (shiftF10) {
+            olva::win::InjectKey(VK_SHIFT, true);
+            olva::win::InjectKey(VK_F10, true);
+            olva::win::InjectKey(VK_F10, false);
+            olva::win::InjectKey(VK_SHIFT, false);
+        } else {
+            olva::win::InjectKey(VK_APPS, true);
+            olva::win::InjectKey(VK_APPS, false);
+        }
+        for (int key : {VK_DOWN, VK_RETURN}) {
+            olva::win::InjectKey(key, true);
+            olva::win::InjectKey(key, false);
+        }
+        Pump();
+        EXPECT_EQ(Length(), whole) << shiftF10;
+    }
 }
 
 TEST_F(AppEditingTest, ASelectionTypedIntoSetSelectionIsSelectedAndTrimKeepsOnlyIt) {

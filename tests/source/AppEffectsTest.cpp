@@ -14,7 +14,9 @@
 #include "platform/win/WinKeys.h"
 #include "source/GlobalVars.h"
 #include "source/controls/ImageSlider.h"
+#include "source/effects/AmplifyForm.h"
 #include "source/effects/EchoForm.h"
+#include "source/effects/EffectParameters.h"
 #include "source/effects/EnvelopeForm.h"
 #include "source/effects/EqualizerForm.h"
 #include "source/effects/HighPassForm.h"
@@ -78,6 +80,52 @@ TEST_F(AppEffectsTest, EchoFromTheMenuAppliesToTheSelectionAndUndoRestoresIt) {
     EXPECT_FALSE(std::equal(after.begin() + 2205 * 2, after.begin() + 11025 * 2, Before.begin() + 2205 * 2));
     MainForm->AudioEditor->Undo();
     EXPECT_EQ(Samples(0, 22050), Before);
+}
+
+// A level that would clip says so, with the peak it would reach, before anything changes: No goes back
+// to the dialog to mend the level, Yes applies it; a level within full scale asks nothing.
+TEST_F(AppEffectsTest, AmplifyAndNormalizeSayWhenTheResultWouldClip) {
+    StartApp();
+    OpenAndSelect(0, 22050);
+    GlobalVars().DefAmplify = 500;
+    ThenKey(VK_RETURN); // the dialog's OK with 500 %
+    ThenPicture("amplify-would-clip");
+    ThenReadBox();
+    ThenKey('N');
+    Then([this] { EXPECT_NE(dynamic_cast<TAmplifyForm*>(ActiveForm()), nullptr); }); // back to mend it
+    ThenKey(VK_ESCAPE);
+    Command(MainForm->ActionAmplify);
+    EXPECT_TRUE(Unanswered.empty());
+    ASSERT_EQ(BoxTexts.size(), 1u);
+    EXPECT_TRUE(BoxTexts[0].starts_with("The result would clip: its peak would reach +")) << BoxTexts[0];
+    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_EQ(Samples(0, 22050), Before);
+    // Yes applies it as asked.
+    Samples(0, 22050);
+    ThenKey(VK_RETURN);
+    ThenKey('Y');
+    Command(MainForm->ActionAmplify);
+    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_NE(Samples(0, 22050), Before);
+    // Normalizing to 100 % reaches full scale and no further: nothing to ask.
+    BoxTexts.clear();
+    GlobalVars().DefNormalize = 100;
+    Samples(0, 22050);
+    ThenKey(VK_RETURN);
+    Command(MainForm->ActionNormalize);
+    EXPECT_TRUE(BoxTexts.empty());
+    EXPECT_TRUE(Unanswered.empty());
+}
+
+TEST(ClipWarningTest, ThePeakIsGivenInDecibelsAndPercentOnlyBeyondFullScale) {
+    EXPECT_EQ(ClipWarningText(0.5), "");
+    EXPECT_EQ(ClipWarningText(1.0), "");
+    EXPECT_EQ(ClipWarningText(2.0),
+              "The result would clip: its peak would reach +6.0 dB (200% of full scale), "
+              "and the louder parts would be cut off.\n\nApply it anyway? Choose No to "
+              "change the level.");
+    EXPECT_TRUE(
+        ClipWarningText(9.99).starts_with("The result would clip: its peak would reach +20.0 dB (999%"));
 }
 
 TEST_F(AppEffectsTest, CancelLeavesTheDocumentAndItsMarkAlone) {

@@ -6,6 +6,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/vcl/Action.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/ApplicationMessageBox.h"
 #include "platform/vcl/Panel.h"
 #include "platform/vcl/Screen.h"
 #include "platform/win/Input.h"
@@ -19,6 +20,7 @@
 #include "source/mainform/MainForm.h"
 #include "source/splash/SplashForm.h"
 #include "source/splash/SplashPicture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <filesystem>
 
@@ -129,6 +131,58 @@ TEST_F(AppTest, DamagedSettingsAndADamagedSplashPictureStillStartTheProgram) {
     EXPECT_EQ(vars.ExportFormat, 0);         // no such format: WAV
     EXPECT_EQ(MainForm->Width(), 1920);      // cut to the screen
     EXPECT_EQ(MainForm->Left(), 0);
+}
+
+// Settings that cannot be written: the program starts with what it could read, says so once, and
+// leaves the files that were there as they were.
+class AppUnwritableSettingsTest : public AppTest {
+protected:
+    void StartAndClose() {
+        for (int i = 0; i < 3; ++i)
+            Then([this] {
+                Boxes.push_back(MessageBoxText(ActiveForm()));
+                ActiveForm()->SetModalResult(mrOk);
+            });
+        StartApp();
+        ASSERT_NE(MainForm, nullptr);
+        EXPECT_TRUE(MainForm->Showing());
+        CloseMainWindow();
+        MainForm = nullptr;
+        Steps.clear(); // the answers not needed
+        ASSERT_EQ(Boxes.size(), 1u);
+        EXPECT_NE(Boxes[0].find("Unable to write to " + DataFolder), std::string::npos) << Boxes[0];
+        EXPECT_NE(Boxes[0].find("Your settings cannot be saved"), std::string::npos) << Boxes[0];
+    }
+    std::vector<std::string> Boxes;
+};
+
+TEST_F(AppUnwritableSettingsTest, AFolderWhereTheFileShouldBe) {
+    std::filesystem::create_directories(DataFolder + "system201201.dat");
+    StartAndClose();
+    EXPECT_TRUE(std::filesystem::is_directory(DataFolder + "system201201.dat"));
+}
+
+TEST_F(AppUnwritableSettingsTest, ALinkLoopWhereTheFileShouldBe) {
+    std::filesystem::create_directories(DataFolder);
+    std::filesystem::create_symlink("system201201.dat", DataFolder + "system201201.dat");
+    StartAndClose();
+    EXPECT_TRUE(std::filesystem::is_symlink(DataFolder + "system201201.dat"));
+}
+
+TEST_F(AppUnwritableSettingsTest, AFullDiskKeepsTheOldFiles) {
+    std::filesystem::create_directories(DataFolder);
+    const std::string settings = "[SYSTEM]\r\nDefAmplify=40\r\n[FormPos]\r\nx=40\r\ny=30\r\nwidth=700\r\n"
+                                 "height=523\r\n[WaveMode]\r\nMode=2\r\n";
+    const std::string recent = "/music/one.wav\r\n";
+    Root->Write("config/OLVA/system201201.dat", settings);
+    Root->Write("config/OLVA/MRUList201201.dat", recent);
+    {
+        TFileSizeLimit full(0);
+        StartAndClose();
+    }
+    EXPECT_EQ(Root->Read("config/OLVA/system201201.dat"), settings);
+    EXPECT_EQ(Root->Read("config/OLVA/MRUList201201.dat"), recent);
+    EXPECT_EQ(GlobalVars().DefAmplify, 40); // what could be read was used
 }
 
 TEST_F(AppTest, SplashFadesInOverTheScreenThenClosesAfterASecondOrOnAKey) {

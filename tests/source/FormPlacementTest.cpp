@@ -70,8 +70,9 @@ TEST(FormPlacementTest, FirstStartCentresTheMainWindowAndDocksTheLists) {
     EXPECT_EQ(vars.RegionFormTop, 260 + 560 - 200);
     EXPECT_EQ(vars.BookmarkFormLeft, 860);
     EXPECT_EQ(vars.BookmarkFormTop, 620);
-    EXPECT_EQ(vars.FreAnalysisFormLeft, 0);
-    EXPECT_EQ(vars.FreAnalysisFormTop, 0);
+    // The analysis window over the middle of the main window, not the screen's corner.
+    EXPECT_EQ(vars.FreAnalysisFormLeft, 510 + (900 - 550) / 2);
+    EXPECT_EQ(vars.FreAnalysisFormTop, 260 + (560 - 300) / 2);
 
     // A screen smaller than the window: it fits the screen.
     EXPECT_EQ(ApplyFirstStartPlacement(vars, TRect{0, 0, 800, 600}),

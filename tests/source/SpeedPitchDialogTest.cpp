@@ -114,6 +114,28 @@ TEST_F(EffectDialogTest, LeavingTheSpeedEditWithARefusedValueBringsTheFocusBack)
     EXPECT_TRUE(BoxShowed(0, SpeedAbove));
 }
 
+// Reaching for the preset list to mend a refused value is not refused again: the preset mends it and
+// OK takes it (60 % "Helium", which raises the pitch).
+TEST_F(EffectDialogTest, APresetMendsARefusedPitchWithoutTheErrorComingBack) {
+    auto* d = Prepare<TPitchChangeForm>();
+    WhenDialogUp([&](TEffectForm*) {
+        d->EditPitchAdjust->SetFocus();
+        d->EditPitchAdjust->SelectAll();
+        Type("5");
+        ClickCentre(d->ComboBoxPreset);
+        EXPECT_TRUE(d->ComboBoxPreset->Focused());
+        d->ComboBoxPreset->SetDroppedDown(false);
+        d->ComboBoxPreset->SetItemIndex(3);
+        d->ComboBoxPresetChange(d->ComboBoxPreset);
+        EXPECT_EQ(d->EditPitchAdjust->Text(), "60");
+        ClickCentre(d->ButtonOK);
+    });
+    ASSERT_EQ(d->ShowModal(), mrOk);
+    EXPECT_EQ(BoxCount(), 0u);
+    d->StoreParams();
+    EXPECT_EQ(GlobalVars().DefPitchChange, 60);
+}
+
 // A refused value never keeps the user from cancelling, by the mouse or by Esc.
 TEST_F(EffectDialogTest, CancelClosesWhateverThePitchEditHolds) {
     for (bool escape : {false, true}) {

@@ -1,11 +1,14 @@
 #include "WinTestSupport.h"
 
+#include "XServerProbe.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/win/SdlHostX11.h"
 #include "platform/win/SdlPresenter.h"
 #include "tests/support/EnvironmentGuard.h"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace win_test;
@@ -119,9 +122,12 @@ TEST_F(SdlPresenterTest, HostFocusAndMovesReachTheWindowSystem) {
 }
 
 TEST_F(SdlPresenterTest, WhatTheHostCannotShowIsRefused) {
+    presenter.DisableShapes(); // as on a server without the shape extension
+    EXPECT_FALSE(presenter.SupportsWindowShapes());
     HWND h = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE, WS_EX_LAYERED);
     HWND child = MakeChild(h, 0, 0, 50, 50);
-    // Shapes: none for host windows; child windows keep theirs (they are ours to clip).
+    // Shapes: none for host windows (their callers draw square corners); child windows keep theirs
+    // (they are ours to clip).
     HRGN rgn = CreateEllipticRgn(0, 0, 100, 100);
     EXPECT_EQ(SetWindowRgn(h, rgn, TRUE), 0);
     DeleteObject(rgn); // still the caller's after a refusal
@@ -131,6 +137,95 @@ TEST_F(SdlPresenterTest, WhatTheHostCannotShowIsRefused) {
     BLENDFUNCTION bf;
     bf.AlphaFormat = AC_SRC_ALPHA;
     EXPECT_FALSE(UpdateLayeredWindow(h, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &bf, ULW_ALPHA));
+}
+
+// Where the server shapes windows, a top-level window's region cuts its host: no pixel of the host
+// outside the region (a rounded corner shows what lies behind), the whole host again without one.
+TEST_F(SdlPresenterTest, AWindowRegionShapesItsHostWhereTheServerShapesWindows) {
+    if (!presenter.SupportsWindowShapes()) GTEST_SKIP() << "this host shapes no windows";
+    HWND h = MakeTop(40, 50, 200, 100, WS_POPUP | WS_VISIBLE);
+    Pump();
+    SDL_Window* host = presenter.HostOf(h);
+    ASSERT_TRUE(host);
+    EXPECT_EQ(x_probe::ShapeRectangles(host), (std::vector<RECT>{{0, 0, 200, 100}}));
+    ASSERT_EQ(SetWindowRgn(h, CreateRoundRectRgn(0, 0, 201, 101, 9, 9), TRUE), 1);
+    const std::vector<RECT> shape = x_probe::ShapeRectangles(host);
+    auto inside = [&](int x, int y) {
+        return std::any_of(shape.begin(), shape.end(), [&](const RECT& r) {
+            return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+        });
+    };
+    long area = 0;
+    for (const RECT& r : shape) // within the host; the server keeps what lies beyond it
+        area += (std::min<long>(r.right, 200) - r.left) * (std::min<long>(r.bottom, 100) - r.top);
+    HRGN same = CreateRoundRectRgn(0, 0, 201, 101, 9, 9);
+    for (const POINT& p : {POINT{0, 0}, POINT{199, 0}, POINT{0, 99}, POINT{199, 99}, POINT{1, 1},
+                           POINT{100, 50}, POINT{0, 50}, POINT{100, 0}, POINT{199, 50}, POINT{100, 99}})
+        EXPECT_EQ(inside(p.x, p.y), bool(PtInRegion(same, p.x, p.y))) << p.x << "," << p.y;
+    DeleteObject(same);
+    EXPECT_LT(area, 200 * 100);
+    EXPECT_GT(area, 200 * 100 - 4 * 20);
+    SetWindowRgn(h, nullptr, TRUE);
+    EXPECT_EQ(x_probe::ShapeRectangles(host), (std::vector<RECT>{{0, 0, 200, 100}}));
+}
+
+// A window that draws its own caption hands its text on as the window text: the host's title follows,
+// caption style or not.
+TEST_F(SdlPresenterTest, TheHostsTitleFollowsTheTextOfAWindowWithoutACaption) {
+    HWND h = MakeTop(0, 0, 300, 200, WS_POPUP | WS_THICKFRAME | WS_SYSMENU | WS_VISIBLE, WS_EX_APPWINDOW);
+    Pump();
+    SetWindowText(h, "song.wav - OLVA Audio Editor");
+    EXPECT_STREQ(SDL_GetWindowTitle(presenter.HostOf(h)), "song.wav - OLVA Audio Editor");
+    SetWindowText(h, "Untitled - OLVA Audio Editor");
+    EXPECT_STREQ(SDL_GetWindowTitle(presenter.HostOf(h)), "Untitled - OLVA Audio Editor");
+}
+
+// A form that draws its own frame may carry the sizing style without sizing (its hit test names no
+// edge): its host is not sizable by a manager either.
+TEST_F(SdlPresenterTest, AFrameThatOffersNoSizingEdgeIsNotSizableByTheHost) {
+    if (std::string(SDL_GetCurrentVideoDriver()) == "dummy")
+        GTEST_SKIP() << "the dummy driver keeps its flags";
+    HWND sizing = MakeTop(0, 0, 300, 200);
+    HWND fixed = MakeTop(320, 0, 300, 200);
+    rec.handlers[fixed] = [](HWND hwnd, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+        if (m != WM_NCHITTEST) return std::nullopt;
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return GET_Y_LPARAM(lp) < r.top + 30 ? HTCAPTION : HTCLIENT;
+    };
+    SetWindowPos(fixed, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_TRUE(GetWindowLongPtr(fixed, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_TRUE(SDL_GetWindowFlags(presenter.HostOf(sizing)) & SDL_WINDOW_RESIZABLE);
+    EXPECT_FALSE(SDL_GetWindowFlags(presenter.HostOf(fixed)) & SDL_WINDOW_RESIZABLE);
+}
+
+// Dialogs (owned windows with a caption or a dialog frame) are managed windows kept above the window
+// they were opened from; menus and hints stay popups above everything.
+TEST_F(SdlPresenterTest, DialogsStayAboveTheWindowTheyWereOpenedFromAndPopupsAboveAll) {
+    if (std::string(SDL_GetCurrentVideoDriver()) != "x11") GTEST_SKIP() << "asks the X server";
+    HWND main = MakeTop(0, 0, 400, 300);
+    Pump();
+    const DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
+    HWND wizard = MakeTop(50, 50, 300, 200, dialogStyle, WS_EX_DLGMODALFRAME, main);
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), wizard);
+    HWND settings = MakeTop(80, 80, 200, 150, dialogStyle, WS_EX_DLGMODALFRAME, main);
+    HWND menu = MakeTop(10, 10, 100, 100, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, main);
+    Pump();
+    for (HWND dialog : {wizard, settings}) {
+        SDL_Window* host = presenter.HostOf(dialog);
+        EXPECT_FALSE(x_probe::IsOverrideRedirect(host));
+        EXPECT_FALSE(SDL_GetWindowFlags(host) & SDL_WINDOW_ALWAYS_ON_TOP);
+        EXPECT_TRUE(x_probe::IsDialogType(host));
+    }
+    EXPECT_EQ(x_probe::TransientFor(presenter.HostOf(wizard)), x_probe::XWindowOf(presenter.HostOf(main)));
+    // Opened from the wizard: above the wizard.
+    EXPECT_EQ(x_probe::TransientFor(presenter.HostOf(settings)),
+              x_probe::XWindowOf(presenter.HostOf(wizard)));
+    EXPECT_TRUE(x_probe::IsOverrideRedirect(presenter.HostOf(menu)));
+    // The main window belongs to no other window of ours.
+    for (HWND other : {wizard, settings, menu})
+        EXPECT_NE(x_probe::TransientFor(presenter.HostOf(main)), x_probe::XWindowOf(presenter.HostOf(other)));
 }
 
 // The picture a host window shows now.
@@ -208,6 +303,7 @@ TEST_F(SdlPresenterTest, WithoutAManagerAMinimizedWindowIsItsCaption) {
     HWND h = MakeTop(40, 50, 300, 200);
     Pump();
     SDL_Window* host = presenter.HostOf(h);
+    if (olva::win::HostWindowManager(host).Runs) GTEST_SKIP() << "a window manager runs";
     ShowWindow(h, SW_MINIMIZE);
     RECT r;
     GetWindowRect(h, &r);

@@ -18,11 +18,21 @@ namespace {
 
 constexpr double Degree = M_PI / 180.0;
 
-void SetSource(cairo_t* Cr, TRgb Colour, double Alpha) {
+cairo_pattern_t* VerticalPattern(const TBox& Box, TRgb Top, TRgb Bottom) {
+    // The stops sit on the centres of the first and the last row, so both rows get their colour exactly.
+    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, Box.Y + 0.5, 0, Box.Bottom() - 0.5);
+    cairo_pattern_add_color_stop_rgb(pattern, 0, Top.R / 255.0, Top.G / 255.0, Top.B / 255.0);
+    cairo_pattern_add_color_stop_rgb(pattern, 1, Bottom.R / 255.0, Bottom.G / 255.0, Bottom.B / 255.0);
+    return pattern;
+}
+
+} // namespace
+
+void SetSourceColour(cairo_t* Cr, TRgb Colour, double Alpha) {
     cairo_set_source_rgba(Cr, Colour.R / 255.0, Colour.G / 255.0, Colour.B / 255.0, Alpha);
 }
 
-void RoundedPath(cairo_t* Cr, double X, double Y, double W, double H, double R) {
+void AddRoundedRectangle(cairo_t* Cr, double X, double Y, double W, double H, double R) {
     R = std::min({R, W / 2, H / 2});
     if (R <= 0) {
         cairo_rectangle(Cr, X, Y, W, H);
@@ -35,16 +45,6 @@ void RoundedPath(cairo_t* Cr, double X, double Y, double W, double H, double R) 
     cairo_arc(Cr, X + R, Y + R, R, 180 * Degree, 270 * Degree);
     cairo_close_path(Cr);
 }
-
-cairo_pattern_t* VerticalPattern(const TBox& Box, TRgb Top, TRgb Bottom) {
-    // The stops sit on the centres of the first and the last row, so both rows get their colour exactly.
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, Box.Y + 0.5, 0, Box.Bottom() - 0.5);
-    cairo_pattern_add_color_stop_rgb(pattern, 0, Top.R / 255.0, Top.G / 255.0, Top.B / 255.0);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, Bottom.R / 255.0, Bottom.G / 255.0, Bottom.B / 255.0);
-    return pattern;
-}
-
-} // namespace
 
 TRgb Mix(TRgb A, TRgb B, double T) {
     auto channel = [T](int a, int b) { return int(std::lround(a + (b - a) * T)); };
@@ -70,9 +70,17 @@ void TArt::Reset() const {
 
 void TArt::Fill(const TBox& Box, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_rectangle(FCr, Box.X, Box.Y, Box.W, Box.H);
     cairo_fill(FCr);
+}
+
+void TArt::Clear(const TBox& Box) {
+    Reset();
+    cairo_set_operator(FCr, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(FCr, Box.X, Box.Y, Box.W, Box.H);
+    cairo_fill(FCr);
+    cairo_set_operator(FCr, CAIRO_OPERATOR_OVER);
 }
 
 void TArt::FillVertical(const TBox& Box, TRgb Top, TRgb Bottom) {
@@ -86,8 +94,8 @@ void TArt::FillVertical(const TBox& Box, TRgb Top, TRgb Bottom) {
 
 void TArt::FillRounded(const TBox& Box, double Radius, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
-    RoundedPath(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
+    SetSourceColour(FCr, Colour, Alpha);
+    AddRoundedRectangle(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
     cairo_fill(FCr);
 }
 
@@ -95,31 +103,31 @@ void TArt::FillRoundedVertical(const TBox& Box, double Radius, TRgb Top, TRgb Bo
     Reset();
     cairo_pattern_t* pattern = VerticalPattern(Box, Top, Bottom);
     cairo_set_source(FCr, pattern);
-    RoundedPath(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
+    AddRoundedRectangle(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
     cairo_fill(FCr);
     cairo_pattern_destroy(pattern);
 }
 
 void TArt::Ring(const TBox& Box, double Radius, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_EVEN_ODD);
-    RoundedPath(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
-    RoundedPath(FCr, Box.X + 1, Box.Y + 1, Box.W - 2, Box.H - 2, std::max(0.0, Radius - 1));
+    AddRoundedRectangle(FCr, Box.X, Box.Y, Box.W, Box.H, Radius);
+    AddRoundedRectangle(FCr, Box.X + 1, Box.Y + 1, Box.W - 2, Box.H - 2, std::max(0.0, Radius - 1));
     cairo_fill(FCr);
     cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_WINDING);
 }
 
 void TArt::FillCircle(double CX, double CY, double Radius, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_arc(FCr, CX, CY, Radius, 0, 360 * Degree);
     cairo_fill(FCr);
 }
 
 void TArt::FillPolygon(const double* XY, int N, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_move_to(FCr, XY[0], XY[1]);
     for (int i = 1; i < N; ++i)
         cairo_line_to(FCr, XY[2 * i], XY[2 * i + 1]);
@@ -129,7 +137,7 @@ void TArt::FillPolygon(const double* XY, int N, TRgb Colour, double Alpha) {
 
 void TArt::StrokePolyline(const double* XY, int N, double LineWidth, TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_set_line_width(FCr, LineWidth);
     cairo_set_line_cap(FCr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(FCr, CAIRO_LINE_JOIN_ROUND);
@@ -142,7 +150,7 @@ void TArt::StrokePolyline(const double* XY, int N, double LineWidth, TRgb Colour
 void TArt::StrokeArc(double CX, double CY, double Radius, double From, double To, double LineWidth,
                      TRgb Colour, double Alpha) {
     Reset();
-    SetSource(FCr, Colour, Alpha);
+    SetSourceColour(FCr, Colour, Alpha);
     cairo_set_line_width(FCr, LineWidth);
     cairo_set_line_cap(FCr, CAIRO_LINE_CAP_BUTT);
     cairo_arc(FCr, CX, CY, Radius, From * Degree, To * Degree);
@@ -173,7 +181,7 @@ TRgba TArt::Pixel(int X, int Y) const {
 void TArt::Flatten(TRgb Background) {
     Reset();
     cairo_set_operator(FCr, CAIRO_OPERATOR_DEST_OVER);
-    SetSource(FCr, Background, 1.0);
+    SetSourceColour(FCr, Background, 1.0);
     cairo_paint(FCr);
     cairo_set_operator(FCr, CAIRO_OPERATOR_OVER);
 }

@@ -76,6 +76,8 @@ public:
     // A circular arc (angles in degrees, clockwise from three o'clock), stroked with butt caps.
     void StrokeArc(double CX, double CY, double Radius, double From, double To, double LineWidth, TRgb Colour,
                    double Alpha = 1.0);
+    // Makes the box fully transparent.
+    void Clear(const TBox& Box);
     // Draws another picture at (X, Y), blended by its alpha.
     void Draw(const TArt& Source, int X, int Y, double Alpha = 1.0);
 
@@ -106,6 +108,12 @@ private:
     cairo_surface_t* FSurface;
     cairo_t* FCr;
 };
+
+// Helpers for drawing on a TArt's cairo context directly.
+// The source colour for the next fill or stroke.
+void SetSourceColour(cairo_t* Cr, TRgb Colour, double Alpha = 1.0);
+// Adds a rounded rectangle to the path (a plain one when Radius is 0 or less).
+void AddRoundedRectangle(cairo_t* Cr, double X, double Y, double W, double H, double Radius);
 
 // The BMP file of a bitmap, as the class library writes it.
 std::string BmpFileOf(TBitmap& Bitmap);

@@ -14,6 +14,7 @@
 #include "ui/bars/controls/SubMenuControl.h"
 #include "ui/bars/controls/ToolbarWindowFactory.h"
 #include "ui/bars/customize/BarDesignController.h"
+#include "ui/bars/extitems/ExtItemsUnit.h"
 #include "ui/bars/itemcontrols/ItemControlClasses.h"
 #include "ui/bars/navigation/BarNavigationHooks.h"
 #include "ui/bars/owner/BarOwnerRouting.h"
@@ -51,6 +52,7 @@ void uiBarsInitialize() {
     ovBarRegisterItem<TovBarSeparator>(&ovBarSeparatorControlClass, true);
     // Window items on rotated bars show as plain buttons.
     TovBarWindowItem::RotatedControlClass = &ovBarButtonControlClass;
+    ovBarExtItemsStart();
     OlvaRegisterResources_olva_ui_bars();
     ovBarLoadCursors();
     ovBarWindowsStart();
@@ -70,6 +72,7 @@ void uiBarsFinalize() {
     ovBarFreeCursors();
     FreeBarFlatPainter();
     ovBarOwnerMessagesEnd();
+    ovBarExtItemsEnd();
     ovBarRegistriesEnd();
     TovBarWindowItem::RotatedControlClass = nullptr;
     ovBarDrawingStateEnd();

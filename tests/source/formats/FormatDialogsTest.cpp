@@ -6,8 +6,11 @@
 #include "platform/vcl/ComboBox.h"
 #include "platform/vcl/GroupBox.h"
 #include "platform/vcl/Label.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/RadioButton.h"
+#include "platform/vcl/ScrollBar.h"
 #include "platform/win/Presenter.h"
+#include "platform/win/WinUser.h"
 #include "source/GlobalVars.h"
 #include "source/controls/ImageSlider.h"
 #include "source/dialogs/ConvertSampleRateForm.h"
@@ -228,6 +231,28 @@ TEST_F(FormatDialogsTest, PicturesOfEveryDialog) {
     Pump();
     Picture(rates, "ConvertSampleRateForm");
     rates->Free();
+}
+
+// A drop-down list longer than its rows shows its scroll bar, and scrolls down to the last rates.
+TEST_F(FormatDialogsTest, TheBitRateListShowsItsScrollBarAndReachesTheLastRates) {
+    auto* mp3 = Show(TCustomForm::New<TMp3SettingsSpecifyForm>(form, Vars));
+    mp3->RadioButtonConstant->SetChecked(true);
+    mp3->ComboBoxConstant->SetItemIndex(0);
+    Pump();
+    mp3->ComboBoxConstant->SetDroppedDown(true);
+    Pump();
+    TCustomListBox* list = mp3->ComboBoxConstant->DropDownList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->ScrollBar(), nullptr);
+    EXPECT_TRUE(list->ScrollBar()->HandleAllocated() && IsWindowVisible(list->ScrollBar()->Handle()));
+    const std::string dir = stdctrls_test::TestOutDir() + "/formats";
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(olva::win::SaveScreenPng(dir + "/mp3-bit-rate-list-open.png"));
+    list->ScrollBar()->SetPosition(list->ScrollBar()->Max());
+    Pump();
+    EXPECT_EQ(list->TopIndex() + 8, mp3->ComboBoxConstant->Items()->Count()); // 320 kbps in view
+    mp3->ComboBoxConstant->SetDroppedDown(false);
+    mp3->Free();
 }
 
 } // namespace format_dialogs_test

@@ -27,12 +27,39 @@ TEST(InterimRecentListsTest, TheListLoadsItsFileAsItIsAndSavesItWithCrLf) {
     const std::string path = folder.Write("MRUList201201.dat", "/one.wav\r\n/two.mp3\n\r\n/three.ogg");
     TInterimRecentFilesList list;
     list.LoadFromFile(path);
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"/one.wav", "/two.mp3", "", "/three.ogg"}));
-    list.RemoveItem("");
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"/one.wav", "/two.mp3", "/three.ogg"}));
     list.SaveToFile(path);
     EXPECT_EQ(folder.Read("MRUList201201.dat"), "/one.wav\r\n/two.mp3\r\n/three.ogg\r\n");
     EXPECT_TRUE(ReadRecentFilesFile(folder.Path() + "missing.dat").empty());
     EXPECT_THROW(WriteRecentFilesFile(folder.Path() + "no/such/folder/list.dat", {"x"}), Exception);
+}
+
+// A damaged or foreign file gives only entries that are paths, within a path's length, five at most.
+TEST(InterimRecentListsTest, TheFileGivesOnlyPathsAndAtMostFiveOfThem) {
+    TTestFolder folder("recent-list-damaged");
+    const std::string longPath = "/" + std::string(5000, 'a') + ".wav";
+    struct Case {
+        const char* Name;
+        std::string Content;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        {"garbage between paths",
+         std::string("\x01\x02 junk\r\n/one.wav\r\nrelative.wav\r\n\0\0\r\n/two.wav\r\n", 47),
+         {"/one.wav", "/two.wav"}},
+        {"a line longer than any path", longPath + "\r\n/short.wav\r\n", {"/short.wav"}},
+        {"control characters inside", "/tab\there.wav\r\n/fine.wav\r\n", {"/fine.wav"}},
+        {"more than five", "/1\r\n/2\r\n/3\r\n/4\r\n/5\r\n/6\r\n/7\r\n", {"/1", "/2", "/3", "/4", "/5"}},
+        {"a huge file", std::string(20 << 20, 'x') + "\r\n/late.wav\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = folder.Write("MRUList201201.dat", c.Content);
+        EXPECT_EQ(ReadRecentFilesFile(path), c.Expected);
+        TInterimRecentFilesList list;
+        list.LoadFromFile(path);
+        EXPECT_EQ(list.Items(), c.Expected);
+    }
 }
 
 TEST(InterimRecentListsTest, ThePaneFindsExactTextsAndTellsOfEveryChange) {

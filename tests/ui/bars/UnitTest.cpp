@@ -12,6 +12,8 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
+#include "ui/bars/extitems/BarMRUListItem.h"
+#include "ui/bars/extitems/BarStaticItems.h"
 
 using namespace bars_test;
 
@@ -46,9 +48,11 @@ TEST_F(BarsTest, TextsAreExactAndReplaceableUnderTheProductSection) {
 
 TEST_F(BarsTest, RegistryCountsVisibleClassesAndMatchesExactClasses) {
     TovBarItemList* list = BarItemList();
-    EXPECT_EQ(list->VisibleCount(), 9);
+    // The unit's own nine, then the ready-made items (ui/bars/extitems).
     EXPECT_EQ(list->VisibleItemClass(8), TuiClassRef::Of<TovBarSeparator>());
-    EXPECT_EQ(list->VisibleItemClass(9), nullptr);
+    EXPECT_EQ(list->VisibleItemClass(9), TuiClassRef::Of<TovBarStatic>());
+    EXPECT_EQ(list->VisibleItemClass(list->VisibleCount() - 1), TuiClassRef::Of<TovBarMRUListItem>());
+    EXPECT_EQ(list->VisibleItemClass(list->VisibleCount()), nullptr);
 
     class Derived : public TovBarButton {
     public:

@@ -18,6 +18,15 @@ constexpr int ovSkinStateChecked = 6;
 constexpr int ovSkinStateCheckedHot = 7;
 constexpr int ovSkinStateDisabledSelected = 8;
 constexpr int ovSkinStateCount = 9;
+// Disabled, selected or not.
+constexpr bool ovSkinStateIsDisabled(int AState) {
+    return AState == ovSkinStateDisabled || AState == ovSkinStateDisabledSelected;
+}
+// Lit without being checked: hot, highlighted, pressed, dropped down, or selected while disabled.
+constexpr bool ovSkinStateIsLit(int AState) {
+    return (AState >= ovSkinStateHot && AState <= ovSkinStateDroppedDown) ||
+           AState == ovSkinStateDisabledSelected;
+}
 
 // ---- Part kinds that draw.
 // Bars.

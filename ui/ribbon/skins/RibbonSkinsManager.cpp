@@ -1,6 +1,9 @@
 #include "ui/ribbon/skins/RibbonSkinsManager.h"
 
 #include "ui/core/platform/GdiPlusApi.h"
+#include "ui/ribbon/skins/Ribbon2007Skins.h"
+#include "ui/ribbon/skins/Ribbon2010Skins.h"
+#include "ui/ribbon/skins/Ribbon2013Skins.h"
 #include "ui/ribbon/skins/RibbonSkin.h"
 
 #include <utility>
@@ -43,7 +46,16 @@ TovRibbonSkinsManager* SkinsManager() {
 
 void RegisterRibbonSkins() {
     if (!CheckGdiPlus(true)) return;
-    SkinsManager();
+    TovRibbonSkinsManager* manager = SkinsManager();
+    // The first skin of a style is the ribbon's fallback for it: Blue for 2007 and 2010, White for 2013.
+    std::unique_ptr<TovCustomRibbonSkin> skins[] = {
+        std::make_unique<TovBlueRibbonSkin>(),        std::make_unique<TovBlackRibbonSkin>(),
+        std::make_unique<TovSilverRibbonSkin>(),      std::make_unique<TovBlueRibbon2010Skin>(),
+        std::make_unique<TovSilverRibbon2010Skin>(),  std::make_unique<TovBlackRibbon2010Skin>(),
+        std::make_unique<TovWhiteRibbon2013Skin>(),   std::make_unique<TovLightGrayRibbon2013Skin>(),
+        std::make_unique<TovDarkGrayRibbon2013Skin>()};
+    for (auto& skin : skins)
+        manager->Add(skin);
 }
 
 void UnregisterRibbonSkins() {

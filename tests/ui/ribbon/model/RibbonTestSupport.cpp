@@ -12,6 +12,7 @@
 #include "ui/painters/PaintersInit.h"
 #include "ui/ribbon/RibbonUnit.h"
 #include "ui/ribbon/form/RibbonFormCaptionHelperIntf.h"
+#include "ui/ribbon/skins/RibbonSkinsManager.h"
 #include "ui/ribbon/tabs/RibbonTab.h"
 #include "ui/ribbon/tabs/RibbonTabGroup.h"
 
@@ -188,6 +189,8 @@ void RibbonTest::SetUp() {
     uiCoreInitialize();
     uiPaintersInitialize();
     uiRibbonInitialize();
+    // The unit registered the program's skins; the model's tests work with no skin or skins of their own.
+    UnregisterRibbonSkins();
     Parts() = TTestParts{};
     form = TCustomForm::New<TForm>(nullptr);
     form->SetName("Form1");
