@@ -74,6 +74,29 @@ TBenchPicture Soft(int w, int h) {
     return pic;
 }
 
+TBenchPicture Natural(int w, int h) {
+    TBenchPicture pic{"natural", w, h, std::vector<std::uint8_t>(std::size_t(w) * std::size_t(h) * 4)};
+    std::mt19937 rng(23);
+    std::normal_distribution<float> grain(0.f, 3.f);
+    const ValueNoise light(3, rng), detail(24, rng), fine(96, rng), warm(5, rng), green(7, rng);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* p = &pic.Rgba[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4];
+            const float u = float(x) / float(w), v = float(y) / float(h);
+            // Brightness: a sky-to-ground gradient, large soft shapes, textures of two scales.
+            const float luma =
+                70.f + 90.f * (1.f - v) * light.At(u, v) + 60.f * detail.At(u, v) + 25.f * fine.At(u, v);
+            const float r = luma + 40.f * (warm.At(u, v) - 0.5f), b = luma - 35.f * (warm.At(u, v) - 0.5f);
+            const float g = luma + 30.f * (green.At(u, v) - 0.5f);
+            const float channel[3] = {r, g, b};
+            for (int c = 0; c < 3; ++c)
+                p[c] = std::uint8_t(std::clamp(int(std::lround(channel[c] + grain(rng))), 0, 255));
+            const float edge = std::min({u, v, 1.f - u, 1.f - v});
+            p[3] = std::uint8_t(std::clamp(int(edge * 255.f * 12.f), 0, 255));
+        }
+    return pic;
+}
+
 TBenchPicture Screen(int w, int h) {
     TBenchPicture pic{"screen", w, h, std::vector<std::uint8_t>(std::size_t(w) * std::size_t(h) * 4)};
     for (int y = 0; y < h; ++y)

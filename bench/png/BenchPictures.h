@@ -15,6 +15,9 @@ struct TBenchPicture {
 namespace bench_pictures {
 // Photo-like: smooth gradients and rings with per-pixel noise and a varying alpha.
 TBenchPicture Photo(int w, int h);
+// A photograph-like picture: a seeded smooth scene (brightness and colour fields of several scales,
+// gradients across it) under sensor-like noise on every channel, with a soft vignette in alpha.
+TBenchPicture Natural(int w, int h);
 // A soft natural scene: several octaves of smooth value noise with a fine grain, opaque.
 TBenchPicture Soft(int w, int h);
 // A screen: flat panels, title gradients, anti-aliased discs, rows of glyph-like marks and shadowed

@@ -293,6 +293,21 @@ void TColorManager::ConvertGrey(const std::uint8_t* src, std::uint8_t* dst, unsi
     }
 }
 
+void TColorManager::BuildGammaTable16() const {
+    if (!FGammaTable16.empty()) return;
+    FGammaTable16.resize(65536);
+    for (std::size_t w = 0; w < FGammaTable16.size(); ++w)
+        FGammaTable16[w] = std::uint8_t(
+            std::clamp(std::nearbyint(std::pow(double(w) / 65535.0, FGammaExponent) * 255.0), 0.0, 255.0));
+}
+
+std::uint8_t TColorManager::Level16(std::uint16_t Sample) const {
+    if (!(TargetOptions & coApplyGamma)) return std::uint8_t(MulDiv16(Sample, 255, 65535));
+    if (!FGammaChangesLevels) return FGammaTable[MulDiv16(Sample, 255, 65535)];
+    BuildGammaTable16();
+    return FGammaTable16[Sample];
+}
+
 void TColorManager::ConvertRGB(const std::vector<const void*>& sources, std::uint8_t* dst, unsigned count,
                                std::uint8_t mask, bool reverse) const {
     const bool planar = sources.size() >= 3;
@@ -303,12 +318,7 @@ void TColorManager::ConvertRGB(const std::vector<const void*>& sources, std::uin
     const unsigned sb = FSourceBPS / 8, tb = FTargetBPS / 8;
     const unsigned sourceStep = planar ? 1 : (sourceAlpha ? 4 : 3);
     const unsigned targetStep = targetAlpha ? 4 : 3;
-    if (gamma && FGammaChangesLevels && sb == 2 && tb == 1 && FGammaTable16.empty()) {
-        FGammaTable16.resize(65536);
-        for (std::size_t w = 0; w < FGammaTable16.size(); ++w)
-            FGammaTable16[w] = std::uint8_t(std::clamp(
-                std::nearbyint(std::pow(double(w) / 65535.0, FGammaExponent) * 255.0), 0.0, 255.0));
-    }
+    if (gamma && FGammaChangesLevels && sb == 2 && tb == 1) BuildGammaTable16();
     const std::uint8_t* gamma16 = FGammaTable16.data();
     auto convert = [&](const std::uint8_t* p, std::uint8_t* out, bool colour) {
         if (sb == 1) {

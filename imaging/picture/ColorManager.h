@@ -108,6 +108,9 @@ public:
     float MainGamma() const { return FMainGamma; }
     float DisplayGamma() const { return FDisplayGamma; }
     const std::array<std::uint8_t, 256>& GammaTable() const { return FGammaTable; }
+    // The 8-bit level of a 16-bit colour sample as the target shows it: the gamma (when the target
+    // applies it) worked out on the whole sample.
+    std::uint8_t Level16(std::uint16_t Sample) const;
 
     // One source pointer: interleaved samples; three or four: one plane per sample. Mask bit 0x80 is the
     // first pixel, rotating right: pixels whose bit is clear are skipped in the target.
@@ -170,6 +173,7 @@ private:
     double FGammaExponent = 1.0;
     bool FGammaChangesLevels = false;
     mutable std::vector<std::uint8_t> FGammaTable16;
+    void BuildGammaTable16() const;
     float FYCbCrCoefficients[3] = {0.299f, 0.587f, 0.114f};
     std::vector<int> FCrToRed, FCbToBlue, FCrToGreen, FCbToGreen;
     TColorScheme FSourceScheme = csRGB, FTargetScheme = csBGR;

@@ -2,6 +2,7 @@
 
 #include "imaging/DibBitmap.h"
 #include "platform/gdi/DibCodec.h"
+#include "platform/gdi/Surface.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileStream.h"
 
@@ -66,12 +67,17 @@ bool TPicLibGraphic::PrepareImage(TPicPixelFormat Format, int AWidth, int AHeigh
     if (AWidth <= 0 || AHeight <= 0 || AWidth > dib_codec::MaxDimension ||
         AHeight > dib_codec::MaxDimension || std::int64_t(AWidth) * AHeight > dib_codec::MaxPixels)
         return false;
+    FSurface32.reset();
+    FImage.Bits.clear();
     FImageFormat = Format;
     FImage.Width = AWidth;
     FImage.Height = AHeight;
     FImage.BitsPerPixel = bits;
     try {
-        FImage.Bits.assign(FImage.Stride() * std::size_t(AHeight), 0);
+        if (bits == 32)
+            FSurface32 = std::make_shared<TSurface>(AWidth, AHeight, 32);
+        else
+            FImage.Bits.assign(FImage.Stride() * std::size_t(AHeight), 0);
     } catch (const std::bad_alloc&) {
         DropImage();
         return false;
@@ -79,6 +85,10 @@ bool TPicLibGraphic::PrepareImage(TPicPixelFormat Format, int AWidth, int AHeigh
     if (bits <= 8 && FImage.Colors.size() != std::size_t(1) << bits)
         FImage.Colors.resize(std::size_t(1) << bits);
     return true;
+}
+
+std::uint8_t* TPicLibGraphic::ImageLine(int y) {
+    return FSurface32 ? reinterpret_cast<std::uint8_t*>(FSurface32->Row(y)) : FImage.Row(y);
 }
 
 void TPicLibGraphic::SetImagePalette(const TPicPalette& Palette) {
@@ -90,7 +100,7 @@ void TPicLibGraphic::SetImagePalette(const TPicPalette& Palette) {
 void TPicLibGraphic::FillImage(COLORREF Color, int Index) {
     const int bits = FImage.BitsPerPixel;
     for (int y = 0; y < FImage.Height; ++y) {
-        std::uint8_t* row = FImage.Row(y);
+        std::uint8_t* row = ImageLine(y);
         if (bits <= 8) {
             int pattern = 0;
             for (int k = 0; k < 8 / bits; ++k)
@@ -109,8 +119,12 @@ void TPicLibGraphic::FillImage(COLORREF Color, int Index) {
 }
 
 void TPicLibGraphic::CommitImage(COLORREF Key) {
-    if (FImage.BitsPerPixel <= 8) FImage.Colors.resize(std::size_t(1) << FImage.BitsPerPixel);
-    DibToBitmap(FImage, *this);
+    if (FSurface32) {
+        AdoptSurface32(std::move(FSurface32));
+    } else {
+        if (FImage.BitsPerPixel <= 8) FImage.Colors.resize(std::size_t(1) << FImage.BitsPerPixel);
+        DibToBitmap(FImage, *this);
+    }
     DropImage();
     if (Key != PicClNone) {
         SetTransparentColor(TColor(Key & 0xFFFFFF));
@@ -122,6 +136,7 @@ void TPicLibGraphic::CommitImage(COLORREF Key) {
 
 void TPicLibGraphic::DropImage() {
     FImage = TPngBitmapData{};
+    FSurface32.reset();
     FImageFormat = ppfDevice;
 }
 

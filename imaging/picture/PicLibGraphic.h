@@ -79,7 +79,7 @@ protected:
     bool PrepareImage(TPicPixelFormat Format, int AWidth, int AHeight);
     // Indexed formats take Index everywhere, the others the colour (fourth byte 0 in 32 bits).
     void FillImage(COLORREF Color, int Index);
-    std::uint8_t* ImageLine(int y) { return FImage.Row(y); }
+    std::uint8_t* ImageLine(int y);
     void SetImagePalette(const TPicPalette& Palette);
     // The bitmap takes the pending image; Key (unless PicClNone) becomes its transparent colour.
     void CommitImage(COLORREF Key);
@@ -94,6 +94,9 @@ protected:
 
 private:
     TPngBitmapData FImage;
+    // A 32-bit image is decoded straight into the surface the bitmap then takes over, so that the
+    // picture is never held twice.
+    std::shared_ptr<TSurface> FSurface32;
     TPicPixelFormat FImageFormat = ppfDevice;
 };
 

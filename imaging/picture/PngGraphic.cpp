@@ -1,5 +1,6 @@
 #include "imaging/picture/PngGraphic.h"
 
+#include "imaging/PackedBits.h"
 #include "imaging/png/PngTypes.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
@@ -7,6 +8,7 @@
 #include <zlib.h>
 
 #include <cstring>
+#include <new>
 
 namespace png_graphic_detail {
 constexpr std::uint8_t Signature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
@@ -240,27 +242,156 @@ void TPNGGraphic::ReadBackground() {
 
 void TPNGGraphic::ReadTransparency() {
     ReadChunkData();
-    const std::uint8_t* d = FRawBuffer.data();
-    const std::size_t n = FRawBuffer.size();
-    if (FColorType == 0 && n >= 2) {
+    // Worked out once the conversion is known (ReadImageData): the key has to show as the pixels do.
+    FTrns = FRawBuffer;
+}
+
+std::uint8_t TPNGGraphic::GreyLevel(std::uint16_t Sample) const {
+    if (FBitDepth == 16) return FColorManager->Level16(Sample);
+    const std::uint8_t v = std::uint8_t(Sample);
+    return (FColorManager->TargetOptions & coApplyGamma) ? FColorManager->GammaTable()[v] : v;
+}
+
+COLORREF TPNGGraphic::KeyColor() {
+    const std::uint8_t* d = FTrns.data();
+    if (FColorType == 0 && FTrns.size() >= 2) {
+        const std::uint16_t sample = BE16(d);
+        if (FBitDepth == 16) {
+            const std::uint8_t g = GreyLevel(sample);
+            return RGB(g, g, g);
+        }
         // The key is the colour the grey sample shows: its entry of the grey palette.
-        const int index = GreyIndex(BE16(d));
-        const int levels = FBitDepth == 16 ? 256 : 1 << (FBitDepth == 2 ? 4 : FBitDepth);
+        const int index = GreyIndex(sample);
+        const int levels = 1 << (FBitDepth == 2 ? 4 : FBitDepth);
         const int level = index * 255 / (levels - 1);
         const std::uint8_t g = (FColorManager->TargetOptions & coApplyGamma)
                                    ? FColorManager->GammaTable()[std::size_t(level)]
                                    : std::uint8_t(level);
-        FTransparentColor = RGB(g, g, g);
-    } else if (FColorType == 2 && n >= 6) {
-        auto reduce = [&](int i) {
-            const std::uint16_t v = BE16(d + 2 * i);
-            return std::uint8_t(FBitDepth == 16 ? v * 255 / 65535 : v & 0xFF);
-        };
-        FTransparentColor = RGB(reduce(0), reduce(1), reduce(2));
+        return RGB(g, g, g);
+    }
+    if (FColorType == 2 && FTrns.size() >= 6) {
+        // Through the same conversion as the pixels, gamma and all.
+        std::uint8_t source[6], shown[3];
+        for (int c = 0; c < 3; ++c) {
+            if (FBitDepth == 16) {
+                source[2 * c] = d[2 * c];
+                source[2 * c + 1] = d[2 * c + 1];
+            } else {
+                source[c] = d[2 * c + 1];
+            }
+        }
+        FColorManager->ConvertRow({source}, shown, 1, 0xFF);
+        return RGB(shown[2], shown[1], shown[0]);
+    }
+    return PicClNone;
+}
+
+void TPNGGraphic::ConvertPngRow(const std::uint8_t* Source, std::uint8_t* Target, std::uint8_t Mask) {
+    const int bytes = FBitDepth == 16 ? 2 : 1;
+    const bool key16 = FBitDepth == 16 && FTransparentColor != PicClNone;
+    if (!FDirect) {
+        FColorManager->ConvertRow({Source}, Target, FWidth, Mask);
+        if (!key16 || FColorType != 2) return;
+    }
+    std::uint8_t bit = 0x80;
+    std::size_t i = 0;
+    for (std::uint32_t x = 0; x < FWidth; ++x, bit = bit == 1 ? 0x80 : std::uint8_t(bit >> 1)) {
+        if (!(Mask & bit)) continue;
+        const std::size_t at = i++;
+        switch (FColorType) {
+        case 0: { // 16-bit: an index of the plain grey ramp
+            const std::uint16_t s = BE16(Source + 2 * at);
+            std::uint8_t level = GreyLevel(s);
+            // Only the whole sample matches the key: a near miss is shown one level off it.
+            if (key16 && level == GetRValue(FTransparentColor) && s != BE16(FTrns.data()))
+                level = level == 255 ? 254 : std::uint8_t(level + 1);
+            Target[x] = level;
+            break;
+        }
+        case 2: { // 16-bit with a key, after the colour manager
+            std::uint8_t* p = Target + 3 * std::size_t(x);
+            if (RGB(p[2], p[1], p[0]) == FTransparentColor &&
+                std::memcmp(Source + 6 * at, FTrns.data(), 6) != 0)
+                p[0] = p[0] == 255 ? 254 : std::uint8_t(p[0] + 1);
+            break;
+        }
+        case 3: { // palette with transparency: colour and alpha of the entry
+            const int index =
+                FBitDepth == 8 ? Source[at] : int(packed_bits::GetBits(Source, int(at), FBitDepth));
+            std::uint8_t* p = Target + 4 * std::size_t(x);
+            // The palette of a 2-bit image is spread over 16 entries, as its 4-bit pixels are.
+            const std::size_t entry = std::size_t(FBitDepth == 2 ? index * 5 : index);
+            if (entry < FPalette.size()) {
+                p[0] = FPalette[entry].Blue;
+                p[1] = FPalette[entry].Green;
+                p[2] = FPalette[entry].Red;
+            } else {
+                p[0] = p[1] = p[2] = 0; // an index past the palette shows black
+            }
+            p[3] = std::size_t(index) < FTrns.size() ? FTrns[std::size_t(index)] : 255;
+            break;
+        }
+        case 4: { // grey + alpha into 32 bits
+            const std::uint8_t* s = Source + 2 * bytes * at;
+            const std::uint8_t g = GreyLevel(bytes == 2 ? BE16(s) : s[0]);
+            std::uint8_t* p = Target + 4 * std::size_t(x);
+            p[0] = p[1] = p[2] = g;
+            p[3] = s[bytes];
+            break;
+        }
+        default:
+            break;
+        }
     }
 }
 
+std::int64_t TPNGGraphic::FilteredImageBytes() const {
+    const int samples = FImageProperties.SamplesPerPixel;
+    auto rowBytes = [&](std::int64_t pixels) { return (pixels * samples * FBitDepth + 7) / 8 + 1; };
+    if (FInterlace == 0) return rowBytes(FWidth) * FHeight;
+    std::int64_t total = 0;
+    for (int pass = 0; pass < 7; ++pass) {
+        if (FWidth <= std::uint32_t(ColumnStart[pass]) || FHeight <= std::uint32_t(RowStart[pass])) continue;
+        const std::int64_t w =
+            (std::int64_t(FWidth) + ColumnIncrement[pass] - ColumnStart[pass] - 1) / ColumnIncrement[pass];
+        const std::int64_t h =
+            (std::int64_t(FHeight) + RowIncrement[pass] - RowStart[pass] - 1) / RowIncrement[pass];
+        total += rowBytes(w) * h;
+    }
+    return total;
+}
+
+bool TPNGGraphic::DataCanFillPicture() {
+    const std::int64_t start = FStream->Position();
+    const std::int64_t size = FStream->Size();
+    std::int64_t compressed = 0;
+    std::uint32_t length = FHeader.Length;
+    for (std::int64_t at = start;;) {
+        compressed += length;
+        at += std::int64_t(length) + 4;
+        std::uint8_t head[8];
+        if (at + 8 > size) break;
+        FStream->SetPosition(at);
+        if (FStream->Read(head, 8) != 8 || std::memcmp(head + 4, "IDAT", 4) != 0) break;
+        length = BE32(head);
+        at += 8;
+    }
+    FStream->SetPosition(start);
+    // A deflate block turns a byte into at most 258 bytes, a stored run into fewer: 1032 a byte is the
+    // format's own bound, with a little for the stream's end.
+    return FilteredImageBytes() <= compressed * 1032 + 1032;
+}
+
 void TPNGGraphic::LoadFromStream(TStream* Stream) {
+    try {
+        LoadPicture(Stream);
+    } catch (const std::bad_alloc&) {
+        // Memory that runs out is this picture's failure, reported as any other.
+        GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
+    }
+}
+
+void TPNGGraphic::LoadPicture(TStream* Stream) {
     DropImage();
     FBasePosition = Stream->Position();
     FDecoder.reset();
@@ -277,6 +408,8 @@ void TPNGGraphic::LoadFromStream(TStream* Stream) {
     FBackgroundColor = 0xFFFFFF;
     FBackgroundIndex = -1;
     FTransparentColor = PicClNone;
+    FTrns.clear();
+    FDirect = false;
     FRawBuffer.clear();
     FColorManager->SourceOptions = coNeedByteSwap;
     // The gamma of an earlier file must not colour this one: only this file's gAMA switches it on.
@@ -364,12 +497,28 @@ void TPNGGraphic::ReadImageData() {
     const int bytesPerPixel = FSourceBPP;
     const int F = FBitDepth == 16 ? bytesPerPixel / 2 : bytesPerPixel;
     if (FColorType == 3 && !FHavePalette) GraphicErrorFmt(PngGraphicText::InvalidPalette, Png);
-    if (FHavePalette) SetImagePalette(FPalette);
-    if (FWidth > 0x7FFFFFFFu || FHeight > 0x7FFFFFFFu ||
+    FDirect = false;
+    if (FColorType == 4 || (FColorType == 3 && !FTrns.empty())) {
+        // Alpha of its own or from the palette's transparency: a 32-bit picture with alpha.
+        SetImageFormat(ppf32bit);
+        FDirect = true;
+    } else if (FColorType == 0 && FBitDepth == 16) {
+        // The gamma goes on the whole sample, so the ramp itself is plain.
+        FPalette.assign(256, TPicPaletteEntry{});
+        for (int i = 0; i < 256; ++i)
+            FPalette[std::size_t(i)] = TPicPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+        FDirect = true;
+    }
+    if ((FColorType == 0 || FColorType == 2) && !FTrns.empty()) FTransparentColor = KeyColor();
+    if (FHavePalette && ImageFormat() != ppf32bit) SetImagePalette(FPalette);
+    // A picture its data cannot fill is refused before anything is allocated for it.
+    if (FWidth > 0x7FFFFFFFu || FHeight > 0x7FFFFFFFu || !DataCanFillPicture() ||
         !PrepareImage(ImageFormat(), int(FWidth), int(FHeight)))
         GraphicErrorFmt(PngGraphicText::InvalidFormat, Png);
     const int maxIndex = (1 << std::min(8, BitsPerPixel(ImageFormat()))) - 1;
-    if (FColorType == 0 || FColorType == 4)
+    if (ImageFormat() == ppf32bit)
+        FillImage(FBackgroundColor, 0);
+    else if (FColorType == 0)
         FillImage(0, FBackgroundIndex >= 0 ? std::min(FBackgroundIndex, maxIndex)
                                            : maxIndex); // white by default
     else if (FColorType != 3)
@@ -390,7 +539,7 @@ void TPNGGraphic::ReadImageData() {
                 break;
             }
             UnfilterRow(row[0], row + 1, previous + 1, bytesPerPixel, rowSize - 1);
-            FColorManager->ConvertRow({row + 1}, ImageLine(int(y)), FWidth, 0xFF);
+            ConvertPngRow(row + 1, ImageLine(int(y)), 0xFF);
             Progress(psRunning, int(std::int64_t(y) * 100 / FHeight), true, FProgressRect, "");
             FProgressRect.top += 1;
             FProgressRect.bottom += 1;
@@ -413,7 +562,7 @@ void TPNGGraphic::ReadImageData() {
                     break;
                 }
                 UnfilterRow(row[0], row + 1, previous + 1, bytesPerPixel, passRowSize - 1);
-                FColorManager->ConvertRow({row + 1}, ImageLine(int(y)), FWidth, PassMask[pass]);
+                ConvertPngRow(row + 1, ImageLine(int(y)), PassMask[pass]);
                 if (pass == 6) {
                     Progress(psRunning, int((std::int64_t(y) + 1) * 100 / FHeight), true, FProgressRect, "");
                     FProgressRect.top += 1;

@@ -39,6 +39,7 @@ private:
         char Type[4] = {};
     };
 
+    void LoadPicture(TStream* Stream);
     bool ReadChunkHeader();
     void ReadChunkData();
     bool MatchChunk(const char* Type) const;
@@ -46,6 +47,17 @@ private:
     void ReadBackground();
     void ReadTransparency();
     void ReadImageData();
+    // Whether the compressed image data of the stream (the IDAT chunks from the current one on) can
+    // decode to as many bytes as the picture needs: deflate gives at most 1032 bytes a byte.
+    bool DataCanFillPicture();
+    // The picture's filtered bytes (each row with its filter byte, every Adam7 pass).
+    std::int64_t FilteredImageBytes() const;
+    // Converts one unfiltered row (Mask as for the colour manager) into the image line.
+    void ConvertPngRow(const std::uint8_t* Source, std::uint8_t* Target, std::uint8_t Mask);
+    // The shown level of a grey sample for the rows converted here (grey + alpha, 16-bit grey).
+    std::uint8_t GreyLevel(std::uint16_t Sample) const;
+    // The colour a 16-bit or colour key shows as, once the conversion is set up.
+    COLORREF KeyColor();
     bool InflateRow(std::uint8_t* Buffer, int Count);
     static void UnfilterRow(int Filter, std::uint8_t* Row, const std::uint8_t* Previous, int BytesPerPixel,
                             int Count);
@@ -67,6 +79,10 @@ private:
     COLORREF FBackgroundColor = 0xFFFFFF;
     int FBackgroundIndex = -1;
     COLORREF FTransparentColor = PicClNone;
+    std::vector<std::uint8_t> FTrns; // the transparency chunk's data
+    // Rows converted here rather than by the colour manager: grey + alpha and palette images with
+    // transparency (into 32 bits with alpha), and 16-bit grey (gamma on the whole sample).
+    bool FDirect = false;
     bool FEndOfStream = false;
     bool FImageDataRead = false;
     // The header's fields.

@@ -6,13 +6,16 @@
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/PngSampleLevels.h"
 #include "imaging/png/PngSmallChunks.h"
 #include "imaging/png/PngTypes.h"
 #include "platform/rtl/Stream.h"
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace png_idat_read {
@@ -47,23 +50,33 @@ void Unfilter(int type, std::uint8_t* row, const std::uint8_t* prior, int size, 
     }
 }
 
-// Writes Count decoded pixels of src into held row y at columns X0, X0 + Dx, ... Gamma16, when given,
-// maps whole 16-bit colour samples to their held levels.
-void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* gamma16,
+// Writes Count decoded pixels of src into held row y at columns X0, X0 + Dx, ... Levels turns the
+// samples of 16-bit images and of 8-bit colour images into held levels; where it keeps the file's
+// samples they go into the header's SourceSamples.
+void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const TPngSampleLevels& levels,
                 const std::uint8_t* src, int y, int x0, int dx, int count, int rowBytes) {
-    auto level16 = [&](const std::uint8_t* sample) {
-        return gamma16 ? gamma16[(sample[0] << 8) | sample[1]] : gamma[sample[0]];
-    };
     std::uint8_t* row = h.RowPointer(y);
     std::uint8_t* alpha = h.AlphaRow(y);
     std::uint8_t* low = h.LowByteRow(y);
     const int depth = h.BitDepth;
+    const int channels = levels.Channels();
+    std::uint16_t* kept = h.SourceSamples.empty()
+                              ? nullptr
+                              : h.SourceSamples.data() + std::size_t(y) * std::size_t(h.Width) * channels;
+    // The samples of one pixel (file order) to its held levels, keeping the samples when asked.
+    auto pixelLevels = [&](const std::uint8_t* p, int stride, int x, std::uint8_t* out) {
+        std::uint16_t samples[3];
+        for (int c = 0; c < channels; ++c)
+            samples[c] = depth == 16 ? png_bytes::ReadBE16(p + stride * c) : p[stride * c];
+        levels.Levels(samples, out);
+        if (kept) std::copy_n(samples, channels, kept + std::size_t(x) * channels);
+    };
     switch (h.ColorType) {
     case 0:
     case 3:
         if (depth == 16) {
             for (int i = 0, x = x0; i < count; ++i, x += dx) {
-                row[x] = src[2 * i];
+                pixelLevels(src + 2 * i, 2, x, row + x);
                 if (low) low[x] = src[2 * i + 1];
             }
         } else if (depth == 2) {
@@ -83,27 +96,31 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* ga
         }
         break;
     case 2:
-        if (depth == 8) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, src += 3) {
-                std::uint8_t* d = row + 3 * x;
-                d[0] = gamma[src[2]];
-                d[1] = gamma[src[1]];
-                d[2] = gamma[src[0]];
+    case 6: {
+        const int bytes = depth / 8; // per sample
+        const int step = (h.ColorType == 6 ? 4 : 3) * bytes;
+        for (int i = 0, x = x0; i < count; ++i, x += dx, src += step) {
+            std::uint8_t rgb[3];
+            if (depth == 8 && !kept) {
+                rgb[0] = gamma[src[0]];
+                rgb[1] = gamma[src[1]];
+                rgb[2] = gamma[src[2]];
+            } else {
+                pixelLevels(src, bytes, x, rgb);
             }
-        } else {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, src += 6) {
-                std::uint8_t* d = row + 3 * x;
-                d[0] = level16(src + 4);
-                d[1] = level16(src + 2);
-                d[2] = level16(src);
-                if (low) {
-                    low[3 * x] = gamma[src[5]];
-                    low[3 * x + 1] = gamma[src[3]];
-                    low[3 * x + 2] = gamma[src[1]];
-                }
+            std::uint8_t* d = row + 3 * x;
+            d[0] = rgb[2];
+            d[1] = rgb[1];
+            d[2] = rgb[0];
+            if (h.ColorType == 6) alpha[x] = src[3 * bytes];
+            if (low) {
+                low[3 * x] = src[5];
+                low[3 * x + 1] = src[3];
+                low[3 * x + 2] = src[1];
             }
         }
         break;
+    }
     case 4:
         if (depth == 8) {
             for (int i = 0, x = x0; i < count; ++i, x += dx, src += 2) {
@@ -112,33 +129,9 @@ void ConvertRow(TChunkIHDR& h, const std::uint8_t* gamma, const std::uint8_t* ga
             }
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, src += 4) {
-                row[x] = src[0];
+                pixelLevels(src, 2, x, row + x);
                 alpha[x] = src[2];
                 if (low) low[x] = src[1];
-            }
-        }
-        break;
-    case 6:
-        if (depth == 8) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, src += 4) {
-                std::uint8_t* d = row + 3 * x;
-                d[0] = gamma[src[2]];
-                d[1] = gamma[src[1]];
-                d[2] = gamma[src[0]];
-                alpha[x] = src[3];
-            }
-        } else {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, src += 8) {
-                std::uint8_t* d = row + 3 * x;
-                d[0] = level16(src + 4);
-                d[1] = level16(src + 2);
-                d[2] = level16(src);
-                alpha[x] = src[6];
-                if (low) {
-                    low[3 * x] = gamma[src[5]];
-                    low[3 * x + 1] = gamma[src[3]];
-                    low[3 * x + 2] = gamma[src[1]];
-                }
             }
         }
         break;
@@ -285,14 +278,19 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
     };
 
     const std::uint8_t* gamma = pic->GammaLookup.data();
-    std::vector<std::uint8_t> gamma16;
-    if (header->BitDepth == 16 && (header->ColorType == 2 || header->ColorType == 6) &&
-        pic->GammaChangesLevels()) {
-        gamma16.resize(65536);
-        for (int v = 0; v < 65536; ++v)
-            gamma16[std::size_t(v)] = pic->GammaLevel16(std::uint16_t(v));
+    const TPngSampleLevels levels(*pic, *header);
+    header->SourceSamples.clear();
+    if (levels.KeepsSamples()) {
+        const std::int64_t count = std::int64_t(header->Width) * header->Height * levels.Channels();
+        // Past the plane cap the samples are not kept: saving then writes the held levels' samples.
+        if (count * 2 <= TChunkIHDR::MaxPlaneBytes) {
+            try {
+                header->SourceSamples.assign(std::size_t(count), 0);
+            } catch (const std::bad_alloc&) {
+                header->SourceSamples.clear();
+            }
+        }
     }
-    const std::uint8_t* gamma16Table = gamma16.empty() ? nullptr : gamma16.data();
     if (header->InterlaceMethod == 1) { // reading follows the file, whatever the image is set to write
         for (int pass = 0; pass < 7 && !ended; ++pass) {
             const int passWidth =
@@ -308,7 +306,7 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
                     break;
                 }
                 Unfilter(current[0], current.data() + 1, prior.data() + 1, rowBytes, filterOffset);
-                ConvertRow(*header, gamma, gamma16Table, current.data() + 1, y, PassStartCol[pass],
+                ConvertRow(*header, gamma, levels, current.data() + 1, y, PassStartCol[pass],
                            PassColStep[pass], passWidth, rowBytes);
                 std::swap(current, prior);
             }
@@ -319,7 +317,7 @@ bool TChunkIDAT::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
         for (int y = 0; y < header->Height; ++y) {
             if (!inflateRow(rowBytes)) break;
             Unfilter(current[0], current.data() + 1, prior.data() + 1, rowBytes, filterOffset);
-            ConvertRow(*header, gamma, gamma16Table, current.data() + 1, y, 0, 1, header->Width, rowBytes);
+            ConvertRow(*header, gamma, levels, current.data() + 1, y, 0, 1, header->Width, rowBytes);
             std::swap(current, prior);
         }
     }

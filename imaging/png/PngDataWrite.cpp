@@ -8,9 +8,11 @@
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngIdatWriters.h"
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/PngSampleLevels.h"
 #include "imaging/png/PngTypes.h"
 #include "platform/rtl/Stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace png_idat_write {
@@ -22,20 +24,65 @@ inline void Put16(std::uint8_t* out, std::uint8_t high, const std::uint8_t* low,
     out[1] = low ? low[at] : high;
 }
 
+// The file samples of one pixel's held levels (file order): the kept samples while the levels are
+// still theirs; for a changed pixel the key's samples when it shows the key, else the samples of the
+// levels.
+void PixelSamples(const TPngSampleLevels& levels, const std::uint16_t* kept, const std::uint8_t* held,
+                  std::uint16_t* out) {
+    const int channels = levels.Channels();
+    if (kept) {
+        std::uint8_t expected[3];
+        levels.Levels(kept, expected);
+        if (std::equal(held, held + channels, expected)) {
+            std::copy_n(kept, channels, out);
+            return;
+        }
+    }
+    if (levels.IsKey(held)) {
+        std::copy_n(levels.Key(), channels, out);
+        return;
+    }
+    for (int c = 0; c < channels; ++c)
+        out[c] = levels.Sample(held[c]);
+}
+
 // Packs Count pixels of held row y (columns X0, X0 + Dx, ...) into the file row `out`.
-void PackRow(TChunkIHDR& h, const TPngPicture& pic, std::uint8_t* out, int y, int x0, int dx, int count,
-             int rowBytes) {
+void PackRow(TChunkIHDR& h, const TPngPicture& pic, const TPngSampleLevels& levels, std::uint8_t* out, int y,
+             int x0, int dx, int count, int rowBytes) {
     const std::uint8_t* inverse = pic.InverseGammaLookup.data();
     const std::uint8_t* row = h.RowPointer(y);
     const std::uint8_t* alpha = h.AlphaRow(y);
-    const std::uint8_t* low = pic.WritesExactSixteenBitSamples() ? h.LowByteRow(y) : nullptr;
     const int depth = h.BitDepth;
+    const int channels = levels.Channels();
+    const bool keptValid =
+        channels > 0 &&
+        h.SourceSamples.size() == std::size_t(h.Width) * std::size_t(h.Height) * std::size_t(channels);
+    // Samples kept by the reader, or (16 bits without them) the kept low bytes when they are exact.
+    const std::uint16_t* kept =
+        keptValid ? h.SourceSamples.data() + std::size_t(y) * std::size_t(h.Width) * channels : nullptr;
+    const std::uint8_t* low = !keptValid && pic.WritesExactSixteenBitSamples() ? h.LowByteRow(y) : nullptr;
+    // Whether the samples go through the levels' rule; otherwise held bytes are written as before.
+    const bool bySamples = keptValid || (depth == 16 && !low);
+    auto putSamples = [&](const std::uint8_t* held, int x, std::uint8_t* o, int stride) {
+        std::uint16_t samples[3];
+        PixelSamples(levels, kept ? kept + std::size_t(x) * channels : nullptr, held, samples);
+        for (int c = 0; c < channels; ++c) {
+            if (depth == 16)
+                png_bytes::WriteBE16(o + stride * c, samples[c]);
+            else
+                o[stride * c] = std::uint8_t(samples[c]);
+        }
+    };
     switch (h.ColorType) {
     case 0:
     case 3:
         if (depth == 16) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx)
-                Put16(out + 2 * i, row[x], low, x);
+            for (int i = 0, x = x0; i < count; ++i, x += dx) {
+                if (bySamples)
+                    putSamples(row + x, x, out + 2 * i, 2);
+                else
+                    Put16(out + 2 * i, row[x], low, x);
+            }
         } else if (dx == 1 && x0 == 0) {
             std::memcpy(out, row, std::size_t(rowBytes));
         } else if (depth == 8) {
@@ -48,22 +95,32 @@ void PackRow(TChunkIHDR& h, const TPngPicture& pic, std::uint8_t* out, int y, in
         }
         break;
     case 2:
-        if (depth == 8) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, out += 3) {
-                const std::uint8_t* s = row + 3 * x;
+    case 6: {
+        const int bytes = depth / 8;
+        const int step = (h.ColorType == 6 ? 4 : 3) * bytes;
+        for (int i = 0, x = x0; i < count; ++i, x += dx, out += step) {
+            const std::uint8_t* s = row + 3 * x;
+            if (bySamples) {
+                const std::uint8_t held[3] = {s[2], s[1], s[0]};
+                putSamples(held, x, out, bytes);
+            } else if (depth == 8) {
                 out[0] = inverse[s[2]];
                 out[1] = inverse[s[1]];
                 out[2] = inverse[s[0]];
+            } else {
+                Put16(out, s[2], low, 3 * x + 2);
+                Put16(out + 2, s[1], low, 3 * x + 1);
+                Put16(out + 4, s[0], low, 3 * x);
             }
-        } else {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, out += 6) {
-                const std::uint8_t* s = row + 3 * x;
-                Put16(out, inverse[s[2]], low, 3 * x + 2);
-                Put16(out + 2, inverse[s[1]], low, 3 * x + 1);
-                Put16(out + 4, inverse[s[0]], low, 3 * x);
+            if (h.ColorType == 6) {
+                if (depth == 8)
+                    out[3] = alpha[x];
+                else
+                    Put16(out + 6, alpha[x], nullptr, x); // the low bytes of alpha are not kept
             }
         }
         break;
+    }
     case 4:
         if (depth == 8) {
             for (int i = 0, x = x0; i < count; ++i, x += dx, out += 2) {
@@ -72,27 +129,11 @@ void PackRow(TChunkIHDR& h, const TPngPicture& pic, std::uint8_t* out, int y, in
             }
         } else {
             for (int i = 0, x = x0; i < count; ++i, x += dx, out += 4) {
-                Put16(out, row[x], low, x);
-                Put16(out + 2, alpha[x], nullptr, x); // the low bytes of alpha are not kept
-            }
-        }
-        break;
-    case 6:
-        if (depth == 8) {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, out += 4) {
-                const std::uint8_t* s = row + 3 * x;
-                out[0] = inverse[s[2]];
-                out[1] = inverse[s[1]];
-                out[2] = inverse[s[0]];
-                out[3] = alpha[x];
-            }
-        } else {
-            for (int i = 0, x = x0; i < count; ++i, x += dx, out += 8) {
-                const std::uint8_t* s = row + 3 * x;
-                Put16(out, inverse[s[2]], low, 3 * x + 2);
-                Put16(out + 2, inverse[s[1]], low, 3 * x + 1);
-                Put16(out + 4, inverse[s[0]], low, 3 * x);
-                Put16(out + 6, alpha[x], nullptr, x);
+                if (bySamples)
+                    putSamples(row + x, x, out, 2);
+                else
+                    Put16(out, row[x], low, x);
+                Put16(out + 2, alpha[x], nullptr, x);
             }
         }
         break;
@@ -152,8 +193,9 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
     const int offset = TPngPicture::FilterOffset(header->ColorType, header->BitDepth);
     const int maxRow = TPngPicture::PackedRowSize(header->Width, header->ColorType, header->BitDepth);
     const bool adam7 = pic->InterlaceMode() == piAdam7;
+    const TPngSampleLevels levels(*pic, *header);
     auto packRow = [&](int y, std::uint8_t* out) {
-        PackRow(*header, *pic, out, y, 0, 1, header->Width, maxRow);
+        PackRow(*header, *pic, levels, out, y, 0, 1, header->Width, maxRow);
     };
     TPngFilterPlan plan = PngFilterPlanFor(pic->FilterSet(), header->ColorType, header->BitDepth);
     // Trying costs a little; interlaced rows and stored (level 0) data are written by the per-row rule.
@@ -174,8 +216,8 @@ bool TChunkIDAT::WriteChunk(TStream* Stream) {
             filters.StartPass();
             if (rowBytes == 0) continue;
             for (int y = PassStartRow[pass]; y < header->Height; y += PassRowStep[pass]) {
-                PackRow(*header, *pic, filters.Raw(), y, PassStartCol[pass], PassColStep[pass], passWidth,
-                        rowBytes);
+                PackRow(*header, *pic, levels, filters.Raw(), y, PassStartCol[pass], PassColStep[pass],
+                        passWidth, rowBytes);
                 encode(rowBytes);
             }
         }

@@ -64,6 +64,7 @@ void TChunkIHDR::AllocateImage() {
     DibBits.clear();
     AlphaPlane.clear();
     LowByteRows.clear();
+    SourceSamples.clear();
     CheckHeader();
     const int bits = HeldBitsPerPixel(ColorType, BitDepth);
     DibInfo.Width = Width;
@@ -90,7 +91,9 @@ void TChunkIHDR::BuildGreyRamp() {
     const int n = 1 << bits;
     for (int i = 0; i < n; ++i) {
         const int level = (i * 255 * 2 + (n - 1)) / (2 * (n - 1)); // i × 255 / (n − 1), rounded
-        const std::uint8_t g = Owner() ? Owner()->GammaLookup[std::size_t(level)] : std::uint8_t(level);
+        // 16-bit grey is held with its gamma already applied to the whole sample.
+        const std::uint8_t g =
+            Owner() && BitDepth != 16 ? Owner()->GammaLookup[std::size_t(level)] : std::uint8_t(level);
         DibInfo.Colors[std::size_t(i)] = TPngColorEntry{g, g, g, 0};
     }
 }
@@ -110,6 +113,7 @@ void TChunkIHDR::CopyFrom(const TChunk& Source) {
     DibBits = src->DibBits;
     AlphaPlane = src->AlphaPlane;
     if (!LowByteRows.empty() && src->LowByteRows.size() == LowByteRows.size()) LowByteRows = src->LowByteRows;
+    SourceSamples = src->SourceSamples;
     DibInfo.Colors = src->DibInfo.Colors;
 }
 

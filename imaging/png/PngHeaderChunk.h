@@ -64,6 +64,9 @@ public:
     std::vector<std::uint8_t> AlphaPlane;
     // Low bytes of 16-bit samples, laid out like the held rows; kept only by images that ask for them.
     std::vector<std::uint8_t> LowByteRows;
+    // The file's own colour samples, top-down, TPngSampleLevels::Channels() a pixel, where the held
+    // levels cannot give them back (see TPngSampleLevels); empty otherwise.
+    std::vector<std::uint16_t> SourceSamples;
 
     int Width = 0;
     int Height = 0;

@@ -87,7 +87,7 @@ struct TCompressorFree {
 class TWholeImageIdatWriter : public TPngIdatWriter {
 public:
     TWholeImageIdatWriter(TStream* Stream, int Level, int Limit, std::size_t ExpectedBytes)
-        : FStream(Stream), FLimit(Limit) {
+        : FStream(Stream), FLimit(Limit), FLevel(Level) {
         // The levels mean what zlib's do, and what zlib refuses is refused here too.
         if (Level < 0 || Level > 9) FailCompression(Z_STREAM_ERROR);
         FCompressor.reset(libdeflate_alloc_compressor(Level));
@@ -106,12 +106,28 @@ public:
         const std::size_t size =
             libdeflate_zlib_compress(FCompressor.get(), FRows.data(), FRows.size(), packed.get(), bound);
         if (size == 0) FailCompression(Z_BUF_ERROR);
+        // Photographs keep much of their size whatever the filters do; there the encoder's slower,
+        // near-optimal parsing is both cheap (little repeats to search) and worth a few percent. Data
+        // that packed well already stay as they are. The smaller of the two is written.
+        if (FLevel >= MinLevelForSecondTry && size * 100 > FRows.size() * HardToPackPercent) {
+            const std::unique_ptr<libdeflate_compressor, TCompressorFree> thorough(
+                libdeflate_alloc_compressor(ThoroughLevel));
+            if (thorough) {
+                const std::unique_ptr<std::uint8_t[]> again(new std::uint8_t[bound]);
+                const std::size_t smaller =
+                    libdeflate_zlib_compress(thorough.get(), FRows.data(), FRows.size(), again.get(), size);
+                if (smaller != 0 && smaller < size)
+                    return WriteIdatChunks(FStream, again.get(), smaller, FLimit);
+            }
+        }
         WriteIdatChunks(FStream, packed.get(), size, FLimit);
     }
 
 private:
+    static constexpr int MinLevelForSecondTry = 6, HardToPackPercent = 40, ThoroughLevel = 10;
     TStream* FStream;
     int FLimit;
+    int FLevel;
     std::unique_ptr<libdeflate_compressor, TCompressorFree> FCompressor;
     std::vector<std::uint8_t> FRows;
 };

@@ -60,6 +60,15 @@ void TPngPicture::ApplyGamma(int Value) {
         InverseGammaLookup[g] = std::uint8_t(i);
         if (g != i) FGammaChangesLevels = true;
     }
+    // A level no sample is shown as (a pixel set to it, say) goes back to the sample shown nearest to
+    // it, not to itself: a steep gamma leaves wide gaps between the shown levels.
+    for (int g = 0; g < 256; ++g) {
+        int best = 0;
+        for (int i = 1; i < 256; ++i)
+            if (std::abs(GammaLookup[std::size_t(i)] - g) < std::abs(GammaLookup[std::size_t(best)] - g))
+                best = i;
+        if (GammaLookup[std::size_t(best)] != g) InverseGammaLookup[std::size_t(g)] = std::uint8_t(best);
+    }
     FGammaExponent = exponent;
 }
 
@@ -246,6 +255,10 @@ void TPngPicture::CopyImage(const TPngPicture& Source) {
     FDeflateLevel = Source.FDeflateLevel;
     FFilterSet = Source.FFilterSet;
     FreeAllChunks();
+    GammaLookup = Source.GammaLookup;
+    InverseGammaLookup = Source.InverseGammaLookup;
+    FGammaExponent = Source.FGammaExponent;
+    FGammaChangesLevels = Source.FGammaChangesLevels;
     for (int i = 0; i < Source.FChunkList.Count(); ++i) {
         const TChunk* src = Source.FChunkList.Item(i);
         std::unique_ptr<TChunk> copy = src->CreateSameClass(this);

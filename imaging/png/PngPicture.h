@@ -80,6 +80,8 @@ public:
     // nothing, else the gamma worked out on the whole sample (the darkest 16-bit levels would all fall
     // to 0 if cut to 8 bits first). Equal to GammaLookup[v / 257] for samples that are multiples of 257.
     std::uint8_t GammaLevel16(std::uint16_t Sample) const;
+    // The exponent GammaLookup raises samples (0..1) to.
+    double GammaExponent() const { return FGammaExponent; }
     // Whether 16-bit samples are written back exactly from the held high byte and the kept low byte (the
     // low bytes are kept and the held bytes are the file's own); otherwise every held level v is written
     // at full scale as v × 257.
@@ -104,7 +106,8 @@ public:
     void BlendSource(const std::uint8_t* Row, int X, int Y, const TChunktRNS* Trns, int& B, int& G, int& R,
                      int& A) const;
 
-    // Copies another PNG image chunk by chunk (the gamma tables stay identity).
+    // Copies another PNG image chunk by chunk, with its gamma tables (its held levels are made with
+    // them, and saving needs them to give back the file's samples).
     void CopyImage(const TPngPicture& Source);
     void Assign(const TPngPicture& Source) { CopyImage(Source); }
     // Another PNG image is copied; a bitmap becomes a PNG image (FromBitmapData with its transparency);
@@ -148,7 +151,8 @@ protected:
     TChunkIHDR& RequireHeader() const;
 
     TPNGList FChunkList;
-    TPngFilterSet FFilterSet = PngFilterBit(rfSub);
+    // Every filter, chosen row by row: files as small as common encoders make, faster.
+    TPngFilterSet FFilterSet = PngAllFilters;
     std::uint8_t FDeflateLevel = 7;
     int FIdatLimit = 65535;
     TPngInterlace FInterlaceMode = piNone;

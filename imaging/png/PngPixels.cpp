@@ -47,7 +47,9 @@ COLORREF TPngPicture::KeyColor() const {
     switch (h.ColorType) {
     case 0: {
         if (trns->PayloadSize() < 2) return 0;
-        const std::uint8_t g = GammaLookup[std::size_t(SampleToLevel(png_bytes::ReadBE16(data), h.BitDepth))];
+        const std::uint16_t sample = png_bytes::ReadBE16(data);
+        const std::uint8_t g = h.BitDepth == 16 ? GammaLevel16(sample)
+                                                : GammaLookup[std::size_t(SampleToLevel(sample, h.BitDepth))];
         return RGB(g, g, g);
     }
     case 2: {

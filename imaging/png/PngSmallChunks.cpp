@@ -3,6 +3,7 @@
 #include "imaging/png/PngErrors.h"
 #include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
+#include "imaging/png/PngSampleLevels.h"
 
 #include <zlib.h>
 
@@ -14,6 +15,7 @@
 void TChunkPLTE::CopyFrom(const TChunk& Source) {
     const auto* src = dynamic_cast<const TChunkPLTE*>(&Source);
     if (!src) Fail<EPngError>(PngText::IncompatibleChunks);
+    TChunk::CopyFrom(Source);       // the values read, for writing them back
     FEntryCount = src->FEntryCount; // the colours travel with the header
 }
 
@@ -37,14 +39,21 @@ bool TChunkPLTE::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
 bool TChunkPLTE::WriteChunk(TStream* Stream) {
     TChunkIHDR* header = HeaderChunk();
     const int count = std::clamp(FEntryCount, 0, 256);
+    const std::vector<std::uint8_t> read(FPayload.begin(), FPayload.begin() + FPayloadSize);
     SetPayloadSize(count * 3);
     if (header) {
+        const auto& gamma = Owner()->GammaLookup;
         const auto& inverse = Owner()->InverseGammaLookup;
+        // A value the palette was read with is written back as it was while the entry still shows it:
+        // a gamma can show two values alike, and the inverse table knows only one of them.
+        auto put = [&](std::size_t at, std::uint8_t shown) {
+            FPayload[at] = at < read.size() && gamma[read[at]] == shown ? read[at] : inverse[shown];
+        };
         for (int i = 0; i < count; ++i) {
             const auto& e = header->DibInfo.Colors[static_cast<std::size_t>(i)];
-            FPayload[std::size_t(i) * 3] = inverse[e.Red];
-            FPayload[std::size_t(i) * 3 + 1] = inverse[e.Green];
-            FPayload[std::size_t(i) * 3 + 2] = inverse[e.Blue];
+            put(std::size_t(i) * 3, e.Red);
+            put(std::size_t(i) * 3 + 1, e.Green);
+            put(std::size_t(i) * 3 + 2, e.Blue);
         }
     }
     return WriteBaseChunk(Stream);
@@ -135,29 +144,16 @@ bool TChunktRNS::ReadPayload(TStream* Stream, const std::string& ChunkType, int 
 }
 
 bool TChunktRNS::WriteChunk(TStream* Stream) {
+    // The key is written as it is: a 16-bit pixel showing the key is written with the key's samples,
+    // and every other pixel with samples of its own (see TPngSampleLevels).
     if (FPayloadSize <= 256)
         std::copy(AlphaValues.begin(), AlphaValues.begin() + FPayloadSize, FPayload.begin());
-    // A 16-bit key must name the samples the pixels are written as, or the transparency would be lost
-    // on the next load: unless they are written exactly, the key goes through the held level too.
-    TChunkIHDR* header = HeaderChunk();
-    TPngPicture* pic = Owner();
-    if (header && pic && header->BitDepth == 16 && !pic->WritesExactSixteenBitSamples()) {
-        const int samples = header->ColorType == 0 ? 1 : header->ColorType == 2 ? 3 : 0;
-        for (int i = 0; i < samples && 2 * i + 1 < FPayloadSize; ++i) {
-            const std::uint16_t key = png_bytes::ReadBE16(FPayload.data() + 2 * i);
-            const std::uint8_t level = header->ColorType == 0
-                                           ? std::uint8_t(key >> 8)
-                                           : pic->InverseGammaLookup[pic->GammaLevel16(key)];
-            png_bytes::WriteBE16(FPayload.data() + 2 * i, std::uint16_t(level * 257));
-        }
-    }
     return WriteBaseChunk(Stream);
 }
 
 namespace png_trns_detail {
-// A held 8-bit level back to the file's sample at the given depth.
+// A held 8-bit level back to the file's sample at the given depth (below 16 bits).
 inline std::uint16_t HeldToSample(std::uint8_t held, int depth) {
-    if (depth == 16) return std::uint16_t(held * 257); // as the pixels are written
     if (depth == 8) return held;
     const int max = (1 << depth) - 1;
     return std::uint16_t((held * max + 127) / 255);
@@ -171,22 +167,23 @@ void TChunktRNS::SetKeyColor(COLORREF Color) {
     BinaryAlpha = true;
     const auto& inverse = Owner()->InverseGammaLookup;
     const int depth = header->BitDepth;
+    const TPngSampleLevels levels(*Owner(), *header);
+    // Grey images below 16 bits show the gamma-corrected ramp and 8-bit colour images the gamma table,
+    // so the key goes back through the inverse table; 16-bit ones hold their levels from whole samples.
+    auto keySample = [&](std::uint8_t level) {
+        return depth == 16 ? levels.Sample(level) : png_trns_detail::HeldToSample(inverse[level], depth);
+    };
     switch (header->ColorType) {
     case 0: {
-        // Grey images show the gamma-corrected ramp, so the key goes back through the inverse table.
         SetPayloadSize(2);
-        png_bytes::WriteBE16(FPayload.data(),
-                             png_trns_detail::HeldToSample(inverse[GetRValue(Color)], depth));
+        png_bytes::WriteBE16(FPayload.data(), keySample(GetRValue(Color)));
         break;
     }
     case 2: {
         SetPayloadSize(6);
-        png_bytes::WriteBE16(FPayload.data(),
-                             png_trns_detail::HeldToSample(inverse[GetRValue(Color)], depth));
-        png_bytes::WriteBE16(FPayload.data() + 2,
-                             png_trns_detail::HeldToSample(inverse[GetGValue(Color)], depth));
-        png_bytes::WriteBE16(FPayload.data() + 4,
-                             png_trns_detail::HeldToSample(inverse[GetBValue(Color)], depth));
+        png_bytes::WriteBE16(FPayload.data(), keySample(GetRValue(Color)));
+        png_bytes::WriteBE16(FPayload.data() + 2, keySample(GetGValue(Color)));
+        png_bytes::WriteBE16(FPayload.data() + 4, keySample(GetBValue(Color)));
         break;
     }
     case 3: {

@@ -118,6 +118,7 @@ void TskPngImage::ResizeCanvas(int W, int H) {
     h.DibBits = std::move(bits2);
     h.AlphaPlane = std::move(alpha);
     h.LowByteRows = std::move(low);
+    h.SourceSamples.clear(); // they no longer line up with the pixels
     h.RowStride = int(stride);
     h.Width = h.DibInfo.Width = W;
     h.Height = h.DibInfo.Height = H;

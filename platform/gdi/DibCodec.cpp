@@ -186,6 +186,12 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
         // Compressed rows may be short (an early end mark leaves the rest at colour 0), but never
         // shorter than the header says they are.
         if (header.SizeImage > size || size < 2) throw EInvalidGraphic(error);
+        // Two bytes paint at most 255 pixels: a picture far larger than its data can paint is refused
+        // before its pixels are allocated. Small pictures pass whatever they leave blank.
+        constexpr std::int64_t pixelsPerByte = 128, alwaysAllowed = std::int64_t(1) << 22;
+        if (std::int64_t(width) * height >
+            std::max<std::int64_t>(alwaysAllowed, pixelsPerByte * std::int64_t(size)))
+            throw EInvalidGraphic(error);
         auto surface = std::make_shared<TSurface>(width, height);
         DecodeRle(header, bits, size, error, *surface);
         return surface;
@@ -196,6 +202,8 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
     const bool standard = header.Compression == BI_RGB;
     const TMaskChannel red(header.RedMask), green(header.GreenMask), blue(header.BlueMask),
         alpha(header.AlphaMask);
+    // 32-bit pixels whose masks name no alpha are opaque; the fourth byte means nothing there.
+    const std::uint32_t opaque = header.BitsPerPixel == 32 && header.AlphaMask == 0 ? 0xFF000000u : 0;
     for (int stored = 0; stored < height; ++stored) {
         const std::uint8_t* in = bits + rowBytes * stored;
         std::uint32_t* row = surface->Row(header.TopDown ? stored : height - 1 - stored);
@@ -205,8 +213,8 @@ std::shared_ptr<TSurface> DecodePixels(const TDibHeader& header, const std::uint
         }
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = header.BitsPerPixel == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
-            row[x] =
-                blue.Extract(v) | (green.Extract(v) << 8) | (red.Extract(v) << 16) | (alpha.Extract(v) << 24);
+            row[x] = blue.Extract(v) | (green.Extract(v) << 8) | (red.Extract(v) << 16) |
+                     (alpha.Extract(v) << 24) | opaque;
         }
     }
     return surface;

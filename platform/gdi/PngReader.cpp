@@ -92,6 +92,41 @@ void ReadEnd(png_structp png) {
     png_read_end(png, nullptr);
 }
 
+// Whether the image data of the file can inflate to the filtered rows of its header (the IHDR chunk,
+// first in every file libpng takes): deflate gives at most 1032 bytes a byte. Read from the chunks
+// themselves, before anything is allocated for the image.
+bool DataCanFillImage(const std::uint8_t* Data, std::size_t Size) {
+    if (Size < 33) return false;
+    const png_uint_32 Width = png_get_uint_32(Data + 16), Height = png_get_uint_32(Data + 20);
+    const int Depth = Data[24], Type = Data[25], Interlace = Data[28];
+    std::int64_t compressed = 0;
+    for (std::size_t at = 8; at + 8 <= Size;) {
+        const std::uint32_t length = png_get_uint_32(Data + at);
+        if (std::memcmp(Data + at + 4, "IDAT", 4) == 0) compressed += length;
+        at += std::size_t(length) + 12;
+    }
+    const int channels = Type == PNG_COLOR_TYPE_RGB          ? 3
+                         : Type == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
+                         : Type == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
+                                                             : 1;
+    auto rowBytes = [&](std::int64_t pixels) { return (pixels * channels * Depth + 7) / 8 + 1; };
+    std::int64_t needed = 0;
+    if (Interlace == PNG_INTERLACE_NONE) {
+        needed = rowBytes(Width) * Height;
+    } else {
+        static const int startRow[7] = {0, 0, 4, 0, 2, 0, 1}, startCol[7] = {0, 4, 0, 2, 0, 1, 0};
+        static const int rowStep[7] = {8, 8, 8, 4, 4, 2, 2}, colStep[7] = {8, 8, 4, 4, 2, 2, 1};
+        for (int pass = 0; pass < 7; ++pass) {
+            if (Width <= png_uint_32(startCol[pass]) || Height <= png_uint_32(startRow[pass])) continue;
+            const std::int64_t w = (std::int64_t(Width) + colStep[pass] - startCol[pass] - 1) / colStep[pass];
+            const std::int64_t h =
+                (std::int64_t(Height) + rowStep[pass] - startRow[pass] - 1) / rowStep[pass];
+            needed += rowBytes(w) * h;
+        }
+    }
+    return needed <= compressed * 1032 + 1032;
+}
+
 } // namespace
 
 TPngReadResult ReadPng(const std::uint8_t* Data, std::size_t Size, std::int64_t MaxPixels,
@@ -117,6 +152,7 @@ TPngReadResult ReadPng(const std::uint8_t* Data, std::size_t Size, std::int64_t 
     if (!ReadHeader(read.Png, read.Info, width, height)) return TPngReadResult::NotPng;
     if (width == 0 || height == 0) return TPngReadResult::NotPng;
     if (std::int64_t(width) * std::int64_t(height) > MaxPixels) return TPngReadResult::TooLarge;
+    if (!DataCanFillImage(Data, Size)) return TPngReadResult::Damaged;
 
     std::shared_ptr<TSurface> surface;
     std::vector<png_bytep> rows;

@@ -146,6 +146,12 @@ void TBitmap::TakeImage(std::shared_ptr<TSurface> Surface, TPixelFormat Format,
     FRowsAhead = false;
 }
 
+void TBitmap::AdoptSurface32(std::shared_ptr<TSurface> Surface) {
+    TakeImage(std::move(Surface), pf32bit, {});
+    if (!FSurface) FWidth = FHeight = 0;
+    Changed(this);
+}
+
 void TBitmap::SurfaceNeeded() {
     if (!FRowsAhead || !FSurface) return;
     // Rows written through ScanLine come back into the surface.

@@ -85,6 +85,9 @@ public:
 
 protected:
     void Draw(TCanvas* ACanvas, const RECT& Rect) override;
+    // Takes the pixels of a 32-bit surface as the picture, in pf32bit, without copying them (readers
+    // that decode straight into a surface hand it over this way).
+    void AdoptSurface32(std::shared_ptr<TSurface> Surface);
     void Changed(TObject* Sender) override;
 
 private:

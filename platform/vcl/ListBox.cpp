@@ -17,7 +17,14 @@
 #include <cctype>
 #include <cstring>
 
-namespace listbox_detail {} // namespace listbox_detail
+namespace listbox_detail {
+
+// A horizontal line step: a few characters' width.
+constexpr int HorizontalLineStep = 8;
+
+} // namespace listbox_detail
+
+using namespace listbox_detail;
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), FItems(std::make_unique<TListBoxStrings>()) {
@@ -30,6 +37,9 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
     FItems->OnItemsChanged = [this](int Index, int Inserted) { ItemsChanged(Index, Inserted); };
     FScrollBar = CreateListScrollBar(this, TNotifyEvent(this, &TCustomListBox::ScrollBarChanged));
     FScrollBar->SetParent(this);
+    FHorzScrollBar = CreateListScrollBar(this, TNotifyEvent(this, &TCustomListBox::HorzScrollBarChanged));
+    FHorzScrollBar->SetKind(sbHorizontal);
+    FHorzScrollBar->SetParent(this);
 }
 
 TCustomListBox::~TCustomListBox() {
@@ -79,7 +89,9 @@ void TCustomListBox::ItemsChanged(int Index, int Inserted) {
 }
 
 RECT TCustomListBox::ItemsArea() {
-    return ListRowsArea(ClientRect(), FFrame, 0, FScrollBar);
+    RECT area = ListRowsArea(ClientRect(), FFrame, 0, FScrollBar);
+    if (FHorzScrollBar->Visible()) area.bottom -= ListScrollBarWidth;
+    return area;
 }
 
 int TCustomListBox::VisibleItems() {
@@ -89,18 +101,100 @@ int TCustomListBox::VisibleItems() {
 
 void TCustomListBox::UpdateScrollBar() {
     const RECT client = ClientRect();
-    const int inner = static_cast<int>(client.bottom) - 2 * FFrame;
-    const int visible = std::max(1, inner / ItemHeight());
+    const int innerWidth = static_cast<int>(client.right) - 2 * FFrame;
+    const int innerHeight = static_cast<int>(client.bottom) - 2 * FFrame;
+    // Each bar takes room from the other's direction: a horizontal bar can make the rows outgrow the
+    // height, a vertical one the items outgrow the width.
+    bool horizontal = FScrollWidth > innerWidth;
+    auto visibleRows = [&](bool AHorizontal) {
+        return std::max(1, (innerHeight - (AHorizontal ? ListScrollBarWidth : 0)) / ItemHeight());
+    };
+    bool vertical = Count() > visibleRows(horizontal);
+    horizontal = FScrollWidth > innerWidth - (vertical ? ListScrollBarWidth : 0);
+    vertical = Count() > visibleRows(horizontal);
+    const int visible = visibleRows(horizontal);
     const int maxTop = std::max(0, Count() - visible);
     FTopIndex = std::clamp(FTopIndex, 0, maxTop);
-    // The bar's window needs the list's: it is placed once the list has a parent.
+    const int itemsWidth = std::max(0, innerWidth - (vertical ? ListScrollBarWidth : 0));
+    FLeftOffset = horizontal ? std::clamp(FLeftOffset, 0, FScrollWidth - itemsWidth) : 0;
+    // The bars' windows need the list's: they are placed once the list has a parent.
     if (!HandleAllocated() && Parent() == nullptr && ParentWindow() == nullptr) return;
-    UpdateListScrollBar(FScrollBar, client.right - FFrame, FFrame, std::max(0, inner), Count(), visible,
-                        FTopIndex);
+    const int barsHeight = std::max(0, innerHeight - (horizontal ? ListScrollBarWidth : 0));
+    UpdateListScrollBar(FScrollBar, client.right - FFrame, FFrame, barsHeight, Count(), visible, FTopIndex);
+    FHorzScrollBar->SetBounds(FFrame, client.bottom - FFrame - ListScrollBarWidth, itemsWidth,
+                              ListScrollBarWidth);
+    FHorzScrollBar->SetVisible(horizontal);
+    if (!horizontal) return;
+    FHorzScrollBar->SetPageSize(0);
+    FHorzScrollBar->SetParams(FLeftOffset, 0, FScrollWidth - 1);
+    FHorzScrollBar->SetPageSize(itemsWidth);
+    FHorzScrollBar->SetSmallChange(HorizontalLineStep);
+    FHorzScrollBar->SetLargeChange(std::max(1, itemsWidth));
+    FHorzScrollBar->SetPosition(FLeftOffset);
 }
 
 void TCustomListBox::ScrollBarChanged(TObject*) {
     if (FollowListScrollBar(FScrollBar, FTopIndex)) Invalidate();
+}
+
+void TCustomListBox::HorzScrollBarChanged(TObject*) {
+    if (FollowListScrollBar(FHorzScrollBar, FLeftOffset)) Invalidate();
+}
+
+void TCustomListBox::SetScrollWidth(int Value) {
+    Value = std::max(0, Value);
+    if (Value == FScrollWidth) return;
+    FScrollWidth = Value;
+    UpdateScrollBar();
+    Invalidate();
+}
+
+void TCustomListBox::SetLeftOffset(int Value) {
+    const RECT area = ItemsArea();
+    const int maxOffset = std::max(0, FScrollWidth - static_cast<int>(area.right - area.left));
+    Value = std::clamp(Value, 0, maxOffset);
+    if (Value == FLeftOffset) return;
+    FLeftOffset = Value;
+    if (FHorzScrollBar->Visible()) FHorzScrollBar->SetPosition(Value);
+    Invalidate();
+}
+
+void TCustomListBox::Scroll(bool AHorizontal, WORD ACode, int AThumb) {
+    const RECT area = ItemsArea();
+    const int page = AHorizontal ? static_cast<int>(area.right - area.left) : VisibleItems();
+    const int line = AHorizontal ? HorizontalLineStep : 1;
+    const int current = AHorizontal ? FLeftOffset : FTopIndex;
+    int target = current;
+    switch (ACode) {
+    case SB_LINEUP:
+        target = current - line;
+        break;
+    case SB_LINEDOWN:
+        target = current + line;
+        break;
+    case SB_PAGEUP:
+        target = current - page;
+        break;
+    case SB_PAGEDOWN:
+        target = current + page;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        target = AThumb;
+        break;
+    case SB_TOP:
+        target = 0;
+        break;
+    case SB_BOTTOM:
+        target = AHorizontal ? FScrollWidth : Count();
+        break;
+    default:
+        return;
+    }
+    if (AHorizontal)
+        SetLeftOffset(target);
+    else
+        SetTopIndex(target);
 }
 
 void TCustomListBox::SetParent(TWinControl* AParent) {
@@ -141,7 +235,10 @@ int TCustomListBox::ItemAtPos(POINT Pos, bool Existing) {
 RECT TCustomListBox::ItemRect(int Index) {
     const RECT area = ItemsArea();
     const int top = area.top + (Index - FTopIndex) * ItemHeight();
-    return RECT{area.left, top, area.right, top + ItemHeight()};
+    // Items wider than the box start left of it by the scrolled amount and reach their full width.
+    const int left = static_cast<int>(area.left) - FLeftOffset;
+    const int right = std::max(static_cast<int>(area.right), left + FScrollWidth);
+    return RECT{left, top, right, top + ItemHeight()};
 }
 
 bool TCustomListBox::SelectOnly(int Index) {
@@ -386,6 +483,18 @@ void TCustomListBox::Dispatch(TMessage& Message) {
             MakeVisible(index);
             Invalidate();
         }
+        return;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        // From the list's own window only: the bars' changes come through their OnChange.
+        if (Message.LParam != 0) break;
+        Scroll(Message.Msg == WM_HSCROLL, LOWORD(Message.WParam), static_cast<SHORT>(HIWORD(Message.WParam)));
+        return;
+    case LB_GETHORIZONTALEXTENT:
+        Message.Result = FScrollWidth;
+        return;
+    case LB_SETHORIZONTALEXTENT:
+        SetScrollWidth(static_cast<int>(Message.WParam));
         return;
     case LB_GETTOPINDEX:
         Message.Result = FTopIndex;

@@ -1,8 +1,9 @@
 // TCustomListBox / TListBox: a list of strings in a sunken box with a vertical scroll bar when the items
-// do not fit. Single selection, or multi-selection (MultiSelect) with Shift ranges and Ctrl toggles
-// (ExtendedSelect); owner drawing with a fixed item height (lbOwnerDrawFixed, OnDrawItem); keyboard
-// moves (arrows, Page, Home/End), search by typing the start of an item, wheel scrolling; ItemIndex,
-// TopIndex and the LB_ messages callers send. OnClick fires when the user changes the selection.
+// do not fit, and a horizontal one when they are wider than the box (ScrollWidth). Single selection, or
+// multi-selection (MultiSelect) with Shift ranges and Ctrl toggles (ExtendedSelect); owner drawing with a
+// fixed item height (lbOwnerDrawFixed, OnDrawItem); keyboard moves (arrows, Page, Home/End), search by typing
+// the start of an item, wheel scrolling; ItemIndex, TopIndex and the LB_ messages callers send. OnClick fires
+// when the user changes the selection.
 #pragma once
 
 #include "platform/vcl/CustomControl.h"
@@ -42,6 +43,8 @@ constexpr UINT LB_GETTEXTLEN = 0x018A;
 constexpr UINT LB_GETCOUNT = 0x018B;
 constexpr UINT LB_GETTOPINDEX = 0x018E;
 constexpr UINT LB_FINDSTRING = 0x018F;
+constexpr UINT LB_GETHORIZONTALEXTENT = 0x0193;
+constexpr UINT LB_SETHORIZONTALEXTENT = 0x0194;
 constexpr UINT LB_GETSELCOUNT = 0x0190;
 constexpr UINT LB_SETTOPINDEX = 0x0197;
 constexpr UINT LB_GETITEMRECT = 0x0198;
@@ -89,6 +92,14 @@ public:
     void DeleteSelected();
     int TopIndex() const { return FTopIndex; }
     void SetTopIndex(int Value);
+    // How wide the items are (0: as wide as the box). Wider than the box, the items scroll sideways
+    // under a horizontal scroll bar.
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value);
+    // How far the items are scrolled to the left, 0 .. ScrollWidth less the items' width.
+    int LeftOffset() const { return FLeftOffset; }
+    void SetLeftOffset(int Value);
+    TScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
     // How many whole items the box shows.
     int VisibleItems();
     // The item under a client point (-1 outside the items), and an item's rectangle.
@@ -129,10 +140,16 @@ protected:
 private:
     void ItemsChanged(int Index, int Inserted);
     void ScrollBarChanged(TObject* Sender);
+    void HorzScrollBarChanged(TObject* Sender);
+    // WM_VSCROLL and WM_HSCROLL: a line, a page, the ends or a thumb position.
+    void Scroll(bool AHorizontal, WORD ACode, int AThumb);
     bool SelectOnly(int Index);
 
     std::unique_ptr<TListBoxStrings> FItems;
     TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FHorzScrollBar = nullptr;
+    int FScrollWidth = 0;
+    int FLeftOffset = 0;
     TListBoxStyle FStyle = lbStandard;
     int FItemHeight = 0; // 0: the font's line height
     int FItemIndex = -1;

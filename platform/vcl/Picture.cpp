@@ -44,7 +44,14 @@ TPicture::~TPicture() = default;
 
 void TPicture::RegisterFileFormat(const std::string& AExtension, const std::string& ADescription,
                                   TGraphicClass AGraphicClass) {
-    const std::string extension = picture_detail::NormalExtension(AExtension);
+    // A list in the form of a file filter ("TIF;*.GIF") registers each of its extensions.
+    if (const auto semicolon = AExtension.find(';'); semicolon != std::string::npos) {
+        RegisterFileFormat(AExtension.substr(0, semicolon), ADescription, AGraphicClass);
+        RegisterFileFormat(AExtension.substr(semicolon + 1), ADescription, AGraphicClass);
+        return;
+    }
+    std::string extension = picture_detail::NormalExtension(AExtension);
+    if (extension.rfind("*.", 0) == 0) extension.erase(0, 2);
     if (extension.empty() || AGraphicClass == nullptr) return;
     auto& formats = picture_detail::Formats();
     for (auto& format : formats)
@@ -60,6 +67,13 @@ void TPicture::UnregisterGraphicClass(TGraphicClass AClass) {
     auto& formats = picture_detail::Formats();
     std::erase_if(formats,
                   [AClass](const picture_detail::TFileFormat& f) { return f.GraphicClass == AClass; });
+}
+
+std::vector<std::string> TPicture::RegisteredExtensions() {
+    std::vector<std::string> extensions;
+    for (const auto& format : picture_detail::Formats())
+        extensions.push_back(format.Extension);
+    return extensions;
 }
 
 TGraphicClass TPicture::FindGraphicClass(const std::string& AExtension) {

@@ -50,6 +50,8 @@ public:
     static void UnregisterGraphicClass(TGraphicClass AClass);
     // The class registered for an extension (with or without the dot, any letter case), or null.
     static TGraphicClass FindGraphicClass(const std::string& AExtension);
+    // The registered extensions (lower case, without the dot), in the order of registration.
+    static std::vector<std::string> RegisteredExtensions();
     // The description registered for an extension, or "".
     static std::string FileFormatDescription(const std::string& AExtension);
 

@@ -348,6 +348,7 @@ void TWinControl::AlignControl(TControl* AControl) {
     }
     FControlState.Exclude(csAlignmentNeeded);
     RECT rect = ClientRect();
+    FAlignedClient = SIZE{rect.right - rect.left, rect.bottom - rect.top};
     AlignControls(AControl, rect);
 }
 
@@ -1213,7 +1214,12 @@ void TWinControl::WMWindowPosChanged(TMessage& Message) {
 
 void TWinControl::WMSize(TMessage& Message) {
     DefaultHandler(Message);
-    if (!FSettingBounds) UpdateBounds();
+    if (FSettingBounds) return;
+    UpdateBounds();
+    if (FHandle == nullptr || FAlignedClient.cx < 0) return;
+    const RECT client = ClientRect();
+    if (client.right - client.left != FAlignedClient.cx || client.bottom - client.top != FAlignedClient.cy)
+        Realign();
 }
 
 void TWinControl::WMSetCursor(TMessage& Message) {

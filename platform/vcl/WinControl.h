@@ -216,6 +216,9 @@ private:
     std::unique_ptr<TBrush> FBrush;
     int FAlignLevel = 0;
     bool FAligning = false;
+    // The client size the children were last aligned to: a WM_SIZE with another one (a size given by the
+    // host, scroll bars coming or going) aligns them again even when the window's own bounds are known.
+    SIZE FAlignedClient{-1, -1};
     bool FTabStop = false;
     bool FDoubleBuffered = false;
     bool FSettingBounds = false;

@@ -162,6 +162,10 @@ void TMainForm::TimerAfterShowTimer(TObject*) {
                                       ApplicationTitle, MB_OK | MB_ICONERROR);
         else if (IsSupportedAudioExt(ExtractFileExtension(path)))
             OpenAudioFile(path);
+        else
+            // A file of a kind the program does not open is said as an open that cannot read it says.
+            Application()->MessageBox("Cannot open \"" + path + "\": the format is not supported.",
+                                      ApplicationTitle, MB_OK | MB_ICONERROR);
         return;
     }
     if (GlobalVars().ShowStartDialog) ShowWelcome();

@@ -196,6 +196,18 @@ TEST(GdiPlusDecode, HostileFilesAreRefusedWithoutTheMemoryTheyClaim) {
     const Case cases[] = {
         {"PNG text chunk claiming 2 GB", Signature() + Ihdr(1, 1, 8, 0) + Be32(0x7FFFFFF0) + "tEXtabcdefgh"},
         {"PNG claiming 30000 x 30000", Signature() + Ihdr(30000, 30000, 8, 6) + Chunk("IEND", "")},
+        // Within the pixel cap, with image data far too short to fill it.
+        {"PNG of 8192 x 8192 with 20 bytes of image data", Signature() + Ihdr(8192, 8192, 8, 6) +
+                                                               Chunk("IDAT", Zlib(std::string(64, '\0'))) +
+                                                               Chunk("IEND", "")},
+        {"run-length BMP of 3328 x 18432 (within the cap) with 260 bytes",
+         BmpOf(InfoHeader(3328, 18432, 4, 2, 0, 16), std::string(64, '\0'),
+               [] {
+                   std::string runs;
+                   for (int i = 0; i < 64; ++i)
+                       runs += Bytes({255, 0x12, 0, 0});
+                   return runs + Bytes({0, 1});
+               }())},
         {"progressive JPEG claiming 65500 x 65500", ClaimSize(Jpeg(16, 16, true), 65500, 65500)},
         {"progressive JPEG claiming 30000 x 30000", ClaimSize(Jpeg(16, 16, true), 30000, 30000)},
         {"BMP claiming 32768 x 32768",

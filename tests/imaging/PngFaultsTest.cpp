@@ -20,23 +20,6 @@
 namespace png_faults_test {
 using namespace pngfix;
 
-// The 16-bit samples of the written image data (filter bytes removed; every row written unfiltered).
-std::vector<std::uint16_t> WrittenSamples(TPngPicture& pic) {
-    pic.SetFilterSet(PngFilterBit(rfNone));
-    const auto chunks = ParseChunks(Save(pic));
-    std::string data;
-    for (const auto& c : chunks)
-        if (c.Type == "IDAT") data += c.Data;
-    const std::string raw = Inflate(data);
-    const int rowBytes = pic.HeaderChunk()->Width * Channels(pic.HeaderChunk()->ColorType) * 2;
-    std::vector<std::uint16_t> samples;
-    for (std::size_t at = 0; at < raw.size(); at += std::size_t(rowBytes) + 1)
-        for (int i = 0; i < rowBytes; i += 2)
-            samples.push_back(std::uint16_t((std::uint8_t(raw[at + 1 + std::size_t(i)]) << 8) |
-                                            std::uint8_t(raw[at + 2 + std::size_t(i)])));
-    return samples;
-}
-
 std::string MessageOf(const std::function<void()>& work) {
     try {
         work();
@@ -52,8 +35,7 @@ using namespace png_faults_test;
 
 TEST(PngFaults, SixteenBitImagesKeepWhiteAndTheirKeyThroughLoadAndSave) {
     // Grey and RGB, 16 bits, with a key colour: the keyed pixel stays transparent after a load and a
-    // save, for the codec (samples written at full scale) and for the skin image (samples written back
-    // exactly from the kept low bytes).
+    // save, for the codec and for the skin image, and every sample is written back as it was read.
     struct Case {
         int ColorType;
         std::string Key;
@@ -93,7 +75,7 @@ TEST(PngFaults, SixteenBitImagesKeepWhiteAndTheirKeyThroughLoadAndSave) {
             for (int ch = 0; ch < channels; ++ch) {
                 EXPECT_EQ(written[std::size_t(channels + ch)], 0xFFFF); // white stays white
                 const int original = sample(2, 0, ch);
-                EXPECT_EQ(written[std::size_t(2 * channels + ch)], skin ? original : (original >> 8) * 257);
+                EXPECT_EQ(written[std::size_t(2 * channels + ch)], original);
             }
         }
 }
@@ -104,19 +86,98 @@ TEST(PngFaults, SixteenBitGammaWorksOnWholeSamples) {
     const std::string gama = Chunk("gAMA", Be32(100000));
     auto sample = [](int x, int, int c) { return c == 3 ? 0xFFFF : x == 0 ? 0x00FF : 0x4040; };
     const int expected = int(std::lround(std::pow(255.0 / 65535.0, 1 / 2.2) * 255));
-    for (int colorType : {2, 6}) {
+    // Grey and grey + alpha as well as colour: the gamma works on the whole sample at every colour type.
+    for (int colorType : {0, 2, 4, 6}) {
         SCOPED_TRACE(colorType);
         const auto pic = Load(Png(2, 1, 16, colorType, 0, sample, gama));
         EXPECT_EQ(int(GetRValue(pic->GetPixel(0, 0))), expected);
         EXPECT_EQ(GetRValue(pic->GetPixel(1, 0)), pic->GammaLookup[0x40]);
+        // The picture library shows the same levels: from its grey ramp or its colour rows.
+        TStringStream s(Png(2, 1, 16, colorType, 0, sample, gama));
+        TPNGGraphic graphic;
+        graphic.LoadFromStream(&s);
+        const auto* line = static_cast<const std::uint8_t*>(graphic.ScanLine(0));
+        auto red = [&](int x) -> int {
+            switch (graphic.PixelFormat()) {
+            case pf8bit:
+                return graphic.Palette()[line[x]].rgbRed;
+            case pf24bit:
+                return line[3 * x + 2];
+            default:
+                return line[4 * x + 2];
+            }
+        };
+        EXPECT_EQ(red(0), expected);
+        EXPECT_EQ(red(1), graphic.ColorManager().GammaTable()[0x40]);
     }
-    // The picture library's colour manager does the same for its 16-bit colour rows.
-    TStringStream s(Png(2, 1, 16, 6, 0, sample, gama));
-    TPNGGraphic graphic;
-    graphic.LoadFromStream(&s);
-    const auto* line = static_cast<const std::uint8_t*>(graphic.ScanLine(0));
-    EXPECT_EQ(int(line[2]), expected);
-    EXPECT_EQ(line[4 + 2], graphic.ColorManager().GammaTable()[0x40]);
+}
+
+// The picture library compares a 16-bit key on the whole sample too: a pixel that shares the key's
+// high bytes is shown a level off the key colour, so that it stays opaque; the key pixel is the key.
+TEST(PngFaults, PictureLibrarySixteenBitKeyComparesWholeSamples) {
+    for (int colorType : {0, 2})
+        for (bool gamma : {false, true}) {
+            SCOPED_TRACE(testing::Message() << colorType << (gamma ? " gamma" : ""));
+            std::string key;
+            for (int c = 0; c < Channels(colorType); ++c)
+                key += Be16(std::uint16_t(0x1234 + 0x1111 * c));
+            const SampleFn sample = [](int x, int, int c) {
+                return x == 0 ? 0x1234 + 0x1111 * c : 0x12FF + 0x1100 * c;
+            };
+            std::string extra = Chunk("tRNS", key);
+            if (gamma) extra = Chunk("gAMA", Be32(100000)) + extra;
+            TStringStream s(Png(2, 1, 16, colorType, 0, sample, extra));
+            TPNGGraphic graphic;
+            graphic.LoadFromStream(&s);
+            ASSERT_TRUE(graphic.Transparent());
+            const COLORREF keyColor = COLORREF(graphic.TransparentColor()) & 0xFFFFFF;
+            const auto* line = static_cast<const std::uint8_t*>(graphic.ScanLine(0));
+            auto colour = [&](int x) {
+                if (graphic.PixelFormat() == pf8bit) {
+                    const RGBQUAD e = graphic.Palette()[line[x]];
+                    return RGB(e.rgbRed, e.rgbGreen, e.rgbBlue);
+                }
+                return RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
+            };
+            EXPECT_EQ(colour(0), keyColor);
+            EXPECT_NE(colour(1), keyColor);
+        }
+}
+
+// A picture at the size cap takes one picture's memory: its data are decoded straight into the bitmap.
+// One whose data cannot fill it is refused before anything is allocated, and memory that runs out is the
+// library's own error.
+TEST(PngFaults, PictureLibraryMemoryStaysWithinOnePicture) {
+    if (!memory_ceiling::Available) GTEST_SKIP() << "no address-space ceiling under the address sanitizer";
+    const int side = 8192;
+    std::string rows;
+    const std::string row(std::size_t(side) * 4 + 1, '\0');
+    for (int y = 0; y < side; ++y)
+        rows += row;
+    const std::string full =
+        Signature() + Ihdr(side, side, 8, 6) + Chunk("IDAT", Zlib(rows)) + Chunk("IEND", "");
+    rows.clear();
+    const std::string tiny =
+        Signature() + Ihdr(side, side, 8, 6) + Chunk("IDAT", Zlib(std::string(64, '\0'))) + Chunk("IEND", "");
+    EXPECT_LT(tiny.size(), 120u);
+    const std::string invalid = "Cannot load image. Invalid or unexpected PNG image format.";
+    EXPECT_TRUE(memory_ceiling::WithinMemory(std::size_t(16) << 20, [&] {
+        TStringStream s(tiny);
+        TPNGGraphic graphic;
+        return MessageOf([&] { graphic.LoadFromStream(&s); }) == invalid;
+    }));
+    // The picture itself is 256 MiB of pixels.
+    EXPECT_TRUE(memory_ceiling::WithinMemory(std::size_t(300) << 20, [&] {
+        TStringStream s(full);
+        TPNGGraphic graphic;
+        graphic.LoadFromStream(&s);
+        return graphic.Width() == side && graphic.PixelFormat() == pf32bit;
+    }));
+    EXPECT_TRUE(memory_ceiling::UnderAddressLimit(std::size_t(128) << 20, [&] {
+        TStringStream s(full);
+        TPNGGraphic graphic;
+        return MessageOf([&] { graphic.LoadFromStream(&s); }) == invalid;
+    }));
 }
 
 TEST(PngFaults, DamagedImageDataIsReported) {

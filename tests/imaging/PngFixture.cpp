@@ -1,5 +1,6 @@
 #include "PngFixture.h"
 
+#include "imaging/png/PngHeaderChunk.h"
 #include "imaging/png/PngPicture.h"
 #include "imaging/png/SkinPngImage.h"
 #include "platform/rtl/MemoryStream.h"
@@ -216,6 +217,32 @@ std::vector<ParsedChunk> ParseChunks(const std::string& png) {
         pos += 12 + len;
     }
     return out;
+}
+
+std::vector<std::uint16_t> WrittenSamples(TPngPicture& pic) {
+    pic.SetFilterSet(PngFilterBit(rfNone));
+    pic.SetInterlaceMode(piNone);
+    const std::string raw = Inflate(IdatData(ParseChunks(Save(pic))));
+    const TChunkIHDR& h = *pic.HeaderChunk();
+    const int bytes = h.BitDepth / 8;
+    const int rowBytes = h.Width * Channels(h.ColorType) * bytes;
+    std::vector<std::uint16_t> samples;
+    for (std::size_t at = 0; at + std::size_t(rowBytes) < raw.size() + 1; at += std::size_t(rowBytes) + 1)
+        for (int i = 0; i < rowBytes; i += bytes) {
+            const auto hi = std::uint8_t(raw[at + 1 + std::size_t(i)]);
+            samples.push_back(
+                bytes == 2 ? std::uint16_t((hi << 8) | std::uint8_t(raw[at + 2 + std::size_t(i)])) : hi);
+        }
+    return samples;
+}
+
+std::vector<std::uint16_t> SampleList(int w, int h, int colorType, const SampleFn& sample) {
+    std::vector<std::uint16_t> samples;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < Channels(colorType); ++c)
+                samples.push_back(std::uint16_t(sample(x, y, c)));
+    return samples;
 }
 
 std::string OutPath(const std::string& name) {

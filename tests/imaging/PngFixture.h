@@ -66,6 +66,12 @@ std::vector<ParsedChunk> ParseChunks(const std::string& png);
 // The image data of all IDAT chunks, joined.
 std::string IdatData(const std::vector<ParsedChunk>& chunks);
 
+// The samples (8 or 16 bits, every channel) of the image data the image is saved with, row by row;
+// the image is saved unfiltered and not interlaced for it.
+std::vector<std::uint16_t> WrittenSamples(TPngPicture& pic);
+// The samples of an image made by Png() with the same arguments, in the same order.
+std::vector<std::uint16_t> SampleList(int w, int h, int colorType, const SampleFn& sample);
+
 // A file for the tests to write into (below the test output folder).
 std::string OutPath(const std::string& name);
 // Runs a shell command; false when it fails.

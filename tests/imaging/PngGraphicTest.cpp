@@ -71,9 +71,9 @@ TEST(PngGraphic, OtherFormatsAreNotSplashPictures) {
         int ColorType, Depth;
         TPixelFormat Format;
     };
-    const Case cases[] = {{0, 1, pf1bit},  {0, 2, pf4bit},   {0, 4, pf4bit}, {0, 8, pf8bit}, {0, 16, pf8bit},
-                          {2, 8, pf24bit}, {2, 16, pf24bit}, {3, 1, pf1bit}, {3, 2, pf4bit}, {3, 4, pf4bit},
-                          {3, 8, pf8bit},  {4, 8, pf8bit},   {4, 16, pf8bit}};
+    const Case cases[] = {{0, 1, pf1bit},  {0, 2, pf4bit},  {0, 4, pf4bit},   {0, 8, pf8bit},
+                          {0, 16, pf8bit}, {2, 8, pf24bit}, {2, 16, pf24bit}, {3, 1, pf1bit},
+                          {3, 2, pf4bit},  {3, 4, pf4bit},  {3, 8, pf8bit}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ColorType << "/" << c.Depth);
         const std::string plte = c.ColorType == 3 ? Plte(1 << c.Depth) : std::string();
@@ -105,10 +105,40 @@ TEST(PngGraphic, GreyAndPaletteValues) {
         const RGBQUAD e = g->Palette()[std::size_t(i * 5)];
         EXPECT_EQ(RGB(e.rgbRed, e.rgbGreen, e.rgbBlue), PlteColor(i));
     }
-    // Grey with alpha: the alpha is dropped.
-    g = LoadGraphic(Png(2, 1, 8, 4, 0, [](int x, int, int c) { return c == 0 ? 40 + x : 7; }));
-    EXPECT_EQ(Line(*g, 0)[0], 40);
-    EXPECT_EQ(Line(*g, 0)[1], 41);
+}
+
+// Grey with alpha and palette images with transparency keep their alpha: 32-bit pictures, each pixel
+// with its grey or palette colour and its own alpha, at both depths and interlaced.
+TEST(PngGraphic, AlphaOfGreyAndOfPaletteTransparency) {
+    for (int interlace : {0, 1}) {
+        SCOPED_TRACE(interlace);
+        for (int depth : {8, 16}) {
+            const int scale = depth == 16 ? 257 : 1;
+            auto g = LoadGraphic(Png(3, 2, depth, 4, interlace, [&](int x, int y, int c) {
+                return (c == 0 ? 40 + x + y : 7 + 100 * x) * scale;
+            }));
+            ASSERT_EQ(g->PixelFormat(), pf32bit);
+            EXPECT_NO_THROW(RequirePixelFormat32(*g));
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x) {
+                    const std::uint8_t* p = Line(*g, y) + 4 * x;
+                    EXPECT_EQ(p[0], 40 + x + y);
+                    EXPECT_EQ(p[2], 40 + x + y);
+                    EXPECT_EQ(p[3], 7 + 100 * x);
+                }
+        }
+        const std::string trns("\x00\x80", 2); // entry 0 clear, 1 half, 2 and 3 opaque
+        auto g = LoadGraphic(Png(
+            4, 1, 2, 3, interlace, [](int x, int, int) { return x; }, Plte(4) + Chunk("tRNS", trns)));
+        ASSERT_EQ(g->PixelFormat(), pf32bit);
+        const std::uint8_t alpha[4] = {0, 0x80, 255, 255};
+        for (int x = 0; x < 4; ++x) {
+            const std::uint8_t* p = Line(*g, 0) + 4 * x;
+            EXPECT_EQ(RGB(p[2], p[1], p[0]), PlteColor(x)) << x;
+            EXPECT_EQ(p[3], alpha[x]) << x;
+        }
+        EXPECT_FALSE(g->Transparent()); // the alpha says it all; no key colour
+    }
 }
 
 TEST(PngGraphic, BackgroundAndTransparencyMapThroughPalettes) {

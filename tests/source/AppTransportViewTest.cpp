@@ -303,7 +303,7 @@ TEST_F(AppTransportViewTest, ChannelsCommandBarEffectsTreeAndMixer) {
     Position().SetSelection(-1);
     Position().SetSelectionStart(1000);
     Position().SetSelectionEnd(Position().GetLength());
-    Key(VK_F9);
+    MainForm->ActionPlay->Execute(); // F9 itself is the first test's
     ASSERT_EQ(MainForm->AudioEditor->PlayState(), 1);
     MainForm->TreeViewEffects->OnDblClick(MainForm->TreeViewEffects);
     EXPECT_FALSE(MainForm->Modified());
@@ -334,6 +334,30 @@ TEST_F(AppTransportViewTest, TheStoredViewChoicesAreAppliedAtStart) {
     EXPECT_TRUE(MainForm->ActionVerticalFormatSample->Checked());
     EXPECT_FALSE(MainForm->ActionVerticalFormatDecibel->Checked());
     EXPECT_EQ(MainForm->PanelCommandBar->Align(), alRight);
+}
+
+} // namespace app_test
+
+namespace app_test {
+
+// A size given from outside (the window manager's, which the host hands on as SetWindowPos) lays the
+// window out exactly as one the program sets itself: no stray scroll bars, the transport bar along the
+// bottom, nothing left one size behind, shrinking or growing.
+TEST_F(AppTransportViewTest, ASizeGivenFromOutsideLaysTheWindowOutAtThatSize) {
+    StartApp();
+    Open();
+    for (const SIZE size : {SIZE{1000, 650}, SIZE{800, 520}, SIZE{1100, 700}, SIZE{760, 500}}) {
+        SetWindowPos(MainForm->Handle(), nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+        RECT client;
+        GetClientRect(MainForm->Handle(), &client);
+        EXPECT_FALSE(GetWindowLongPtr(MainForm->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) << size.cx;
+        EXPECT_EQ(MainForm->PanelBottom->Top() + MainForm->PanelBottom->Height(), client.bottom) << size.cx;
+        EXPECT_EQ(MainForm->PanelBottom->Width(), client.right) << size.cx;
+        olva::win::SaveWindowPng(MainForm->Handle(),
+                                 PicturePath("sized-from-outside-" + std::to_string(size.cx)));
+    }
 }
 
 } // namespace app_test

@@ -42,9 +42,9 @@ inline std::size_t AddressSpaceBytes() {
     return pages * std::size_t(::sysconf(_SC_PAGESIZE));
 }
 
-// True when Work returns true in a child that neither asks malloc for a block of more than ExtraBytes nor
-// maps more than ExtraBytes beyond what this process has now; an exception or a crash counts as false.
-inline bool WithinMemory(std::size_t ExtraBytes, const std::function<bool()>& Work) {
+// Runs Work in a child whose address space may grow by ExtraBytes only; with MeasureRequests, a block of
+// more than ExtraBytes asked of malloc fails the run even where the allocation itself failed.
+inline bool RunLimited(std::size_t ExtraBytes, bool MeasureRequests, const std::function<bool()>& Work) {
     if (!Available) return false;
     std::fflush(nullptr);
     const pid_t child = ::fork();
@@ -61,11 +61,23 @@ inline bool WithinMemory(std::size_t ExtraBytes, const std::function<bool()>& Wo
         } catch (...) {
         }
         Measuring = false;
-        ::_exit(ok && LargestRequest <= ExtraBytes ? 0 : 1);
+        ::_exit(ok && (!MeasureRequests || LargestRequest <= ExtraBytes) ? 0 : 1);
     }
     int status = 0;
     if (::waitpid(child, &status, 0) != child) return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// True when Work returns true in a child that neither asks malloc for a block of more than ExtraBytes nor
+// maps more than ExtraBytes beyond what this process has now; an exception or a crash counts as false.
+inline bool WithinMemory(std::size_t ExtraBytes, const std::function<bool()>& Work) {
+    return RunLimited(ExtraBytes, true, Work);
+}
+
+// True when Work returns true in a child short of memory: its address space may grow by ExtraBytes
+// only, and larger requests simply fail, as on a machine that has no more.
+inline bool UnderAddressLimit(std::size_t ExtraBytes, const std::function<bool()>& Work) {
+    return RunLimited(ExtraBytes, false, Work);
 }
 
 } // namespace memory_ceiling

@@ -91,6 +91,24 @@ TEST(HostileGraphicFiles, BitFieldMasksMustLieInsideTheData) {
     EXPECT_EQ(static_cast<const std::uint32_t*>(bitmap.ScanLine(0))[0] >> 24, 0x80u);
 }
 
+// 32-bit bit fields whose masks name no alpha are opaque pixels, whatever their fourth byte holds.
+TEST(HostileGraphicFiles, ThirtyTwoBitBitFieldsWithoutAnAlphaMaskAreOpaque) {
+    const std::string masks = Le32(0xFF0000) + Le32(0xFF00) + Le32(0xFF);
+    TBitmap bitmap;
+    LoadInto(bitmap,
+             BmpOf(InfoHeader(2, 1, 32, BI_BITFIELDS, 8), masks, Le32(0x00FF0000) + Le32(0x12345678)));
+    const auto* row = static_cast<const std::uint32_t*>(bitmap.ScanLine(0));
+    EXPECT_EQ(row[0] >> 24, 0xFFu);
+    EXPECT_EQ(row[1] >> 24, 0xFFu);
+    EXPECT_EQ(At(bitmap, 0, 0), clRed);
+    // With an alpha mask the alpha is the file's.
+    const std::string withAlpha = masks + Le32(0xFF000000);
+    std::string v3 = InfoHeader(1, 1, 32, BI_BITFIELDS, 4, 0, 56);
+    v3.replace(40, 16, withAlpha);
+    LoadInto(bitmap, BmpOf(v3, "", Le32(0x40FF0000)));
+    EXPECT_EQ(static_cast<const std::uint32_t*>(bitmap.ScanLine(0))[0] >> 24, 0x40u);
+}
+
 TEST(HostileGraphicFiles, SizesTheDataCannotFillAreRefusedBeforeAllocating) {
     if (!memory_ceiling::Available) GTEST_SKIP() << "no address-space ceiling under the address sanitizer";
     struct Case {
@@ -106,6 +124,15 @@ TEST(HostileGraphicFiles, SizesTheDataCannotFillAreRefusedBeforeAllocating) {
          Le32(0) + Bytes({0, 1})},
         {"run-length 8192 x 8192 promising more data than there is", InfoHeader(8192, 8192, 8, 1, 4096, 1),
          Le32(0) + Bytes({0, 1})},
+        // Within the pixel cap, but a few hundred bytes cannot paint 61 million pixels.
+        {"run-length 4-bit 3328 x 18432 (within the cap) of 580 bytes", InfoHeader(3328, 18432, 4, 2, 0, 16),
+         std::string(64, '\0') +
+             [] {
+                 std::string runs;
+                 for (int i = 0; i < 128; ++i)
+                     runs += Bytes({255, 0x12, 0, 0});
+                 return runs + Bytes({0, 1});
+             }()},
     };
     for (const TRoad& road : Roads)
         for (const Case& c : cases) {

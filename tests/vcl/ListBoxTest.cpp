@@ -189,3 +189,48 @@ TEST_F(ListBoxTest, MessagesCallersSend) {
 }
 
 } // namespace listbox_test
+
+namespace listbox_test {
+
+TEST_F(ListBoxTest, ItemsWiderThanTheBoxScrollSidewaysUnderAHorizontalBar) {
+    EXPECT_FALSE(list->HorzScrollBar()->Visible());
+    const int rowsBefore = list->VisibleItems();
+    const RECT before = list->ItemRect(0);
+    ::SendMessage(list->Handle(), LB_SETHORIZONTALEXTENT, 400, 0);
+    EXPECT_EQ(::SendMessage(list->Handle(), LB_GETHORIZONTALEXTENT, 0, 0), 400);
+    ASSERT_TRUE(list->HorzScrollBar()->Visible());
+    EXPECT_LT(list->VisibleItems(), rowsBefore) << "the bar takes a row's room at the bottom";
+    RECT item = list->ItemRect(0);
+    EXPECT_EQ(item.left, before.left);
+    EXPECT_EQ(item.right - item.left, 400) << "an item is as wide as the extent";
+
+    // Line, page and thumb steps; never beyond the items' right end.
+    ::SendMessage(list->Handle(), WM_HSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(list->LeftOffset(), 8);
+    EXPECT_EQ(list->ItemRect(0).left, before.left - 8);
+    ::SendMessage(list->Handle(), WM_HSCROLL, SB_BOTTOM, 0);
+    const int width = list->HorzScrollBar()->Width();
+    EXPECT_EQ(list->LeftOffset(), 400 - width);
+    EXPECT_EQ(list->ItemRect(0).right, before.left + width) << "the end of the items at the box's right";
+    EXPECT_EQ(list->HorzScrollBar()->Position(), list->LeftOffset());
+    ::SendMessage(list->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
+    EXPECT_EQ(list->LeftOffset(), 30);
+    ::SendMessage(list->Handle(), WM_HSCROLL, SB_PAGEUP, 0);
+    EXPECT_EQ(list->LeftOffset(), 0);
+
+    // The same by the bar; and vertically by WM_VSCROLL.
+    list->HorzScrollBar()->SetPosition(50);
+    EXPECT_EQ(list->LeftOffset(), 50);
+    ::SendMessage(list->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(list->TopIndex(), 1);
+    ::SendMessage(list->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(list->TopIndex(), list->Count() - list->VisibleItems());
+
+    // Back to a narrow extent: no bar, no offset.
+    list->SetScrollWidth(50);
+    EXPECT_FALSE(list->HorzScrollBar()->Visible());
+    EXPECT_EQ(list->LeftOffset(), 0);
+    EXPECT_EQ(list->ItemRect(0).right, before.right);
+}
+
+} // namespace listbox_test

@@ -78,6 +78,22 @@ TEST_F(PictureTest, TheRegistryTakesAndDropsClasses) {
     EXPECT_NE(TPicture::FindGraphicClass("bmp"), nullptr);
 }
 
+// A list written as a file filter registers each extension on its own: a file of any of them loads.
+TEST_F(PictureTest, AListOfExtensionsRegistersEachOfThem) {
+    TPicture::RegisterFileFormat("TSA;*.TSB;*.tsc", "Test pictures", GraphicClassOf<TTestGraphic>());
+    for (const char* extension : {"tsa", "TSB", "tsc"}) {
+        SCOPED_TRACE(extension);
+        EXPECT_EQ(TPicture::FindGraphicClass(extension), GraphicClassOf<TTestGraphic>());
+        MakeBitmap(1, 1, clBlue)->SaveToFile(Path(std::string("p.") + extension));
+        TPicture picture;
+        picture.LoadFromFile(Path(std::string("p.") + extension));
+        EXPECT_NE(dynamic_cast<TTestGraphic*>(picture.Graphic()), nullptr);
+    }
+    EXPECT_EQ(TPicture::FindGraphicClass("TSA;*.TSB;*.tsc"), nullptr);
+    TPicture::UnregisterGraphicClass(GraphicClassOf<TTestGraphic>());
+    EXPECT_EQ(TPicture::FindGraphicClass("tsb"), nullptr);
+}
+
 TEST_F(PictureTest, AssignCopiesTheGraphic) {
     auto bitmap = MakeBitmap(2, 2, clGreen);
     TPicture picture;

@@ -8,11 +8,12 @@
 #include "platform/win/WinUser.h"
 #include "ui/bars/BarButtons.h"
 #include "ui/bars/BarItemRegistry.h"
-#include "ui/bars/extitems/BarMRUListItem.h"
 #include "ui/bars/BarLabels.h"
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarRoutines.h"
 #include "ui/bars/BarStrings.h"
+#include "ui/bars/extitems/BarMRUListItem.h"
+#include "ui/bars/extitems/BarStaticItems.h"
 
 using namespace bars_test;
 
@@ -48,10 +49,10 @@ TEST_F(BarsTest, TextsAreExactAndReplaceableUnderTheProductSection) {
 TEST_F(BarsTest, RegistryCountsVisibleClassesAndMatchesExactClasses) {
     TovBarItemList* list = BarItemList();
     // The unit's own nine, then the ready-made items (ui/bars/extitems).
-    EXPECT_EQ(list->VisibleCount(), 10);
     EXPECT_EQ(list->VisibleItemClass(8), TuiClassRef::Of<TovBarSeparator>());
-    EXPECT_EQ(list->VisibleItemClass(9), TuiClassRef::Of<TovBarMRUListItem>());
-    EXPECT_EQ(list->VisibleItemClass(10), nullptr);
+    EXPECT_EQ(list->VisibleItemClass(9), TuiClassRef::Of<TovBarStatic>());
+    EXPECT_EQ(list->VisibleItemClass(list->VisibleCount() - 1), TuiClassRef::Of<TovBarMRUListItem>());
+    EXPECT_EQ(list->VisibleItemClass(list->VisibleCount()), nullptr);
 
     class Derived : public TovBarButton {
     public:

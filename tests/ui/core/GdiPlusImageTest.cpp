@@ -5,12 +5,16 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/vcl/Picture.h"
+#include "tests/support/BmpBytes.h"
 #include "ui/core/base/GeometryObjects.h"
 #include "ui/core/platform/GdiPlusImageData.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 
 using namespace ui_core_test;
 using namespace graphics_test;
@@ -354,8 +358,10 @@ TEST_F(GdiPlusImageTest, DrawsWithAConstantAlpha) {
 
 TEST_F(GdiPlusImageTest, TheKindsFormsStoreAreRegistered) {
     EXPECT_EQ(TPicture::FindGraphicClass("png"), GraphicClassOf<TovPNGImage>());
-    EXPECT_EQ(TPicture::FindGraphicClass("TIF;*.GIF;*.BMP;*.JPG;*.JPEG"), GraphicClassOf<TovSmartImage>());
-    EXPECT_EQ(TPicture::FileFormatDescription("TIF;*.GIF;*.BMP;*.JPG;*.JPEG"), "All graphics");
+    for (const char* extension : {"bmp", "jpg", "JPEG"}) {
+        EXPECT_EQ(TPicture::FindGraphicClass(extension), GraphicClassOf<TovSmartImage>()) << extension;
+        EXPECT_EQ(TPicture::FileFormatDescription(extension), "All graphics") << extension;
+    }
     EXPECT_NE(GetClass("TovPNGImage"), nullptr);
     EXPECT_NE(GetClass("TovSmartImage"), nullptr);
     // A form's picture data is the image's own stream form.
@@ -428,3 +434,43 @@ TEST_F(GdiPlusImageTest, TheLibrarysOwnPicturesAreEmbedded) {
 }
 
 } // namespace
+
+// Every extension a picture knows loads through it once the library started: a file of each, made by the
+// encoders (an icon by hand), comes back as the class registered for it, with its size.
+TEST_F(GdiPlusImageTest, EveryRegisteredExtensionLoadsThroughAPicture) {
+    using namespace bmp_bytes_test;
+    auto sample = MakeImage<TovSmartImage>(3, 2, [](int x, int y) { return Bgra(40 * x, 90 * y, 200, 255); });
+    const std::string pixels = Le32(0xFF0000FF) + Le32(0xFF00FF00) + Le32(0xFFFF0000) + Le32(0xFFFFFFFF);
+    const std::string icon = Le16(0) + Le16(1) + Le16(1) + bmp_bytes_test::Bytes({2, 2, 0, 0}) + Le16(1) +
+                             Le16(32) + Le32(40 + 16 + 8) + Le32(22) + InfoHeader(2, 4, 32, BI_RGB) + pixels +
+                             std::string(8, '\0');
+    const std::map<std::string, std::pair<std::string, int>> samples = {
+        {"bmp", {Encoded(*sample, dfBMP), 3}},
+        {"png", {Encoded(*sample, dfPNG), 3}},
+        {"jpg", {Encoded(*sample, dfJPEG), 3}},
+        {"jpeg", {Encoded(*sample, dfJPEG), 3}},
+        {"ico", {icon, 2}},
+    };
+    const auto dir = std::filesystem::path(OLVA_TEST_OUT_DIR) / "ui-core" / "picture-formats";
+    std::filesystem::create_directories(dir);
+    const std::vector<std::string> extensions = TPicture::RegisteredExtensions();
+    for (const char* expected : {"bmp", "ico", "png", "jpg", "jpeg"})
+        EXPECT_NE(std::find(extensions.begin(), extensions.end(), expected), extensions.end()) << expected;
+    for (const std::string& extension : extensions) {
+        SCOPED_TRACE(extension);
+        const auto found = samples.find(extension);
+        if (found == samples.end()) {
+            ADD_FAILURE() << "no sample file for a registered extension";
+            continue;
+        }
+        const std::string path = (dir / ("sample." + extension)).string();
+        WriteFileAtomically(path, found->second.first);
+        TPicture picture;
+        ASSERT_NO_THROW(picture.LoadFromFile(path));
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_EQ(picture.Graphic()->GraphicClass(), TPicture::FindGraphicClass(extension));
+        EXPECT_EQ(picture.Width(), found->second.second);
+    }
+    // An extension nobody registered says so.
+    EXPECT_THROW(TPicture().LoadFromFile((dir / "sample.gif").string()), EInvalidGraphic);
+}

@@ -331,6 +331,9 @@ public:
     void BeginItemDrag(const TPoint& P, TovBarItemControl* AControl);
     // The pending drag is forgotten (the capture went elsewhere, or the button came up).
     void CancelItemDrag();
+    // A pending drag whose mouse left the system drag rectangle at P (client) starts; True when it did
+    // (the move is then taken).
+    bool StartPendingDrag(const TPoint& P);
     bool DragPending() const { return FDragPending; }
     // A double click on the selected control: the designer shows its handler; a control that can click
     // on a bar with a mark presses the mark; else the control's own double click.
@@ -429,6 +432,9 @@ protected:
     // customizing popup of the link. Bars with a popup of their own outside customizing override it.
     virtual void CustomizingClick(TovBarItemControl* AControl);
     void TrackLinkMouse(TovBarItemLink* ALink, const TPoint& P, TShiftState AShift);
+    // A press while customizing: the control's link becomes the selected one, and a press on the selected
+    // sub-item opens or closes its menu. True when the link may now wait to be dragged.
+    bool CustomizingSelect(TovBarItemControl* AControl);
     // No drag runs, or the control opens no menu, or its menu would take the dragged item.
     bool AcceptsDraggedItem(TovBarItemControl* AControl) const;
     // The window was made (item controls, font, metrics) or is about to go.

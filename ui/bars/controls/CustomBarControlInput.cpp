@@ -296,13 +296,29 @@ void TCustomovBarControl::DoLeftMouseDown(TShiftState AShift, const TPoint& P, T
                                           bool AInClient) {
     // While customizing a press selects the link, which is dragged once the mouse moves far enough.
     if (IsCustomizing()) {
-        if (AControl != nullptr && AControl->ItemLink() != nullptr && FManager != nullptr && CanCustomize()) {
-            BarDesignController()->SelectLink(AControl->ItemLink(), dsoExclusive);
-            BeginItemDrag(P, AControl);
-        }
+        if (CustomizingSelect(AControl)) BeginItemDrag(P, AControl);
         return;
     }
     DoClickItemControl(AControl);
+}
+
+bool TCustomovBarControl::CustomizingSelect(TovBarItemControl* AControl) {
+    if (AControl == nullptr || AControl->ItemLink() == nullptr || FManager == nullptr || !CanCustomize())
+        return false;
+    // A press on the selected sub-item opens its menu, or closes it when open: so the links inside are
+    // reached while customizing.
+    const bool wasSelected = FManager->SelectedItem() == AControl;
+    TWeakLink<TCustomovBarControl> self(this);
+    TWeakLink<TovBarItemControl> control(AControl);
+    BarDesignController()->SelectLink(AControl->ItemLink(), dsoExclusive);
+    if (!self || !control) return false;
+    if (wasSelected && AControl->IsDropDown()) {
+        if (AControl->IsActive())
+            AControl->ControlInactivate(true);
+        else
+            AControl->ControlActivate(true, true);
+    }
+    return self && control && AControl->ItemLink() != nullptr;
 }
 
 void TCustomovBarControl::DoRightMouseDown(TShiftState AShift, const TPoint& P, TovBarItemControl* AControl,
@@ -360,6 +376,20 @@ static bool IsInDragRect(const TPoint& ADragPoint, const TPoint& P) {
     return uiIsPointInRect(r, P);
 }
 
+bool TCustomovBarControl::StartPendingDrag(const TPoint& P) {
+    if (!FDragPending || IsInDragRect(FDragPoint, P)) return false;
+    TovBarItemLink* link = FDragLink;
+    CancelItemDrag();
+    TWeakLink<TCustomovBarControl> self(this);
+    if (FHandle != nullptr && ::GetCapture() == FHandle) ::ReleaseCapture();
+    // The link may have gone meanwhile (a list changed under the press).
+    if (!self || FManager == nullptr || FItemLinks == nullptr || FItemLinks->IndexOf(link) < 0) return true;
+    if (TovBarItemControl* control = link->Control(); control != nullptr && control->IsActive())
+        control->ControlInactivate(true);
+    if (self && FItemLinks->IndexOf(link) >= 0) FManager->StartDrag(link->Item(), link);
+    return true;
+}
+
 void TCustomovBarControl::DoLButtonUp(const TMessage& AMessage) {
     if (FDragPending) {
         // The press never became a drag: the link stays selected and nothing else happens.
@@ -400,18 +430,7 @@ void TCustomovBarControl::DoItemDblClick(TovBarItemControl* AControl) {
 void TCustomovBarControl::MouseMove(TShiftState AShift, int X, int Y) {
     if (BeingDestroyed()) return;
     const TPoint p{X, Y};
-    if (FDragPending && !IsInDragRect(FDragPoint, p)) {
-        TovBarItemLink* link = FDragLink;
-        CancelItemDrag();
-        TWeakLink<TCustomovBarControl> self(this);
-        if (FHandle != nullptr && ::GetCapture() == FHandle) ::ReleaseCapture();
-        // The link may have gone meanwhile (a list changed under the press).
-        if (!self || FManager == nullptr || FItemLinks == nullptr || FItemLinks->IndexOf(link) < 0) return;
-        if (TovBarItemControl* control = link->Control(); control != nullptr && control->IsActive())
-            control->ControlInactivate(true);
-        if (self && FItemLinks->IndexOf(link) >= 0) FManager->StartDrag(link->Item(), link);
-        return;
-    }
+    if (StartPendingDrag(p)) return;
     TovBarItemControl* control = ItemControlAtPos(p);
     TWeakLink<TCustomovBarControl> self(this);
     if (FLastMousePosition.x == -1 && FLastMousePosition.y == -1 && !IsMouseOutside(true))

@@ -189,6 +189,9 @@ public:
     void MenuMouseMove(const TPoint& AClientPoint);
     void MenuMouseDown(const TPoint& AClientPoint, bool ARight);
     void MenuMouseUp(const TPoint& AClientPoint, bool ARight);
+    // While customizing a left press selects the link and waits to drag it (a sub-item also opens or
+    // closes its menu); a right press opens the link's customizing popup.
+    void CustomizingMenuMouseDown(const TPoint& AClientPoint, bool ARight);
     void MouseLeave() override;
     // Right clicks choose items, as left ones do (not in a menu dropped from a toolbar's button).
     virtual bool RightButtonClicksItems() const;

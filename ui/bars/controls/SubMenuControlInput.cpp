@@ -140,6 +140,11 @@ bool TovBarSubMenuControl::MenuKey(WORD AKey, TShiftState AShift) {
 
 void TovBarSubMenuControl::MenuMouseMove(const TPoint& AClientPoint) {
     if (FAnimation && FAnimation->Running()) StopAnimation(true);
+    // A press on a link while customizing waits for the mouse to leave the drag rectangle.
+    if (DragPending()) {
+        StartPendingDrag(AClientPoint);
+        return;
+    }
     const TPoint cursor = uiGetMouseCursorPos();
     // The item under the cursor when the menu opened is not hot-tracked until the mouse moves.
     if (FLastMousePos.x == -1 && FLastMousePos.y == -1 && cursor.x == FMousePosAtPopup.x &&
@@ -175,7 +180,22 @@ void TovBarSubMenuControl::MenuMouseMove(const TPoint& AClientPoint) {
     if (control->IsDropDown()) control->ControlActivate(false, true);
 }
 
+void TovBarSubMenuControl::CustomizingMenuMouseDown(const TPoint& AClientPoint, bool ARight) {
+    TovBarItemControl* control = ItemControlAt(AClientPoint);
+    if (ARight) {
+        CustomizingClick(control);
+        return;
+    }
+    // The press selects the link, which is dragged once the mouse moves far enough.
+    if (CustomizingSelect(control)) BeginItemDrag(AClientPoint, control);
+}
+
 void TovBarSubMenuControl::MenuMouseDown(const TPoint& AClientPoint, bool ARight) {
+    if (IsCustomizing()) {
+        StopAnimation(true);
+        CustomizingMenuMouseDown(AClientPoint, ARight);
+        return;
+    }
     if (ARight && !RightButtonClicksItems()) return;
     StopAnimation(true);
     if (FIgnoreNextClick) {
@@ -202,6 +222,14 @@ void TovBarSubMenuControl::MenuMouseDown(const TPoint& AClientPoint, bool ARight
 }
 
 void TovBarSubMenuControl::MenuMouseUp(const TPoint& AClientPoint, bool ARight) {
+    if (DragPending()) {
+        // The press never became a drag: the link stays selected.
+        CancelItemDrag();
+        if (FHandle != nullptr && ::GetCapture() == FHandle) ::ReleaseCapture();
+        return;
+    }
+    // While customizing nothing is clicked.
+    if (IsCustomizing()) return;
     if (ARight && !RightButtonClicksItems()) return;
     TovBarItemControl* control = ItemControlAt(AClientPoint);
     FPressedControl = nullptr;

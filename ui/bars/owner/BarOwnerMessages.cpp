@@ -1,4 +1,7 @@
 #include "ui/bars/owner/BarOwnerMessages.h"
+#include "ui/bars/customize/BarCustomizingPopup.h"
+#include "ui/bars/customize/BarDesignController.h"
+#include "ui/bars/customize/form/BarCustomizationForm.h"
 
 #include "platform/vcl/Form.h"
 #include "platform/vcl/WinControl.h"
@@ -69,6 +72,10 @@ using namespace bar_owner_messages_detail;
 
 void ovSetBarHelpHandler(TovBarHelpHandler AHandler) {
     HelpHandler() = std::move(AHandler);
+}
+
+void ovBarShowHelpContext(int AContext, const TPoint* APopupPos) {
+    if (AContext != 0 && HelpHandler()) HelpHandler()(AContext, APopupPos);
 }
 
 TovBarOwnerMessages::TovBarOwnerMessages(TovBarManager* AManager) : FManager(AManager) {
@@ -142,9 +149,15 @@ void TovBarOwnerMessages::HandleOwnerMessage(HWND AWnd, UINT AMsg, WPARAM AWPara
         if (pos == nullptr) break;
         if (AMsg == WM_WINDOWPOSCHANGING && (pos->flags & SWP_HIDEWINDOW) != 0)
             SetMainFormActive(false, true);
+        if (AMsg == WM_WINDOWPOSCHANGED) FollowOwnerPosition(*pos);
+        // (No MDI child windows here: a shown owner is always a main form.)
         if (AMsg == WM_WINDOWPOSCHANGED && (pos->flags & SWP_SHOWWINDOW) != 0) SetMainFormActive(true, true);
         break;
     }
+    case WM_SYSCOMMAND:
+        // The designer closes the form: a menu of this manager left open goes first.
+        if ((AWParam & 0xFFF0) == SC_CLOSE && FManager->IsDesigning()) CloseOwnOpenBar();
+        break;
     case WM_CANCELMODE:
         HandleCancelMode();
         break;
@@ -187,7 +200,22 @@ void TovBarOwnerMessages::ShowWaitingBars() {
     FManager->EndBarRestoring();
 }
 
-void TovBarOwnerMessages::HandleActivate(int AState, bool, HWND AWnd, HWND AOther) {
+void TovBarOwnerMessages::FollowOwnerPosition(const WINDOWPOS& APos) {
+    if (!FManager->IsCustomizing()) return;
+    // The Customize window and the customizing popup go where the owner goes, and show and hide with it.
+    if (TovBarCustomCustomizationForm* form = BarCustomizingForm();
+        form != nullptr && form->BarManager() == FManager)
+        form->FollowOwnerWindowPos(APos);
+    TovBarCustomizingPopup* popup = BarDesignController()->CustomizingPopup();
+    TovBarSubMenuControl* menu = popup != nullptr ? popup->GetSubMenuControl() : nullptr;
+    if (menu == nullptr || menu->Handle() == nullptr) return;
+    if ((APos.flags & SWP_SHOWWINDOW) != 0)
+        ::ShowWindow(menu->Handle(), SW_SHOWNA);
+    else if ((APos.flags & SWP_HIDEWINDOW) != 0)
+        ::ShowWindow(menu->Handle(), SW_HIDE);
+}
+
+void TovBarOwnerMessages::HandleActivate(int AState, bool AMinimized, HWND AWnd, HWND AOther) {
     TStateBit activating(FState, 0x20);
     // Activation moving to a bar window of this form is no deactivation.
     if (AState == WA_INACTIVE && AOther != nullptr) {
@@ -200,6 +228,14 @@ void TovBarOwnerMessages::HandleActivate(int AState, bool, HWND AWnd, HWND AOthe
     SetMainFormActive((FMainFormActive && formDisabled && !FManager->IsDesigning()) ||
                           AState != WA_INACTIVE || (AOther != nullptr && AOther == top),
                       false, AOther);
+    // A disabled form activated while its manager customizes hands the activation to the Customize
+    // window, where the user works.
+    TovBarCustomCustomizationForm* customize = BarCustomizingForm();
+    if ((FState & bosShowingFloatingBars) == 0 && AState != WA_INACTIVE && customize != nullptr &&
+        customize->HandleAllocated() && FManager->IsCustomizing() && formDisabled && top != nullptr &&
+        AWnd != customize->Handle() && !IsChild(customize->Handle(), AWnd))
+        SendMessage(customize->Handle(), WM_ACTIVATE, MAKEWPARAM(AState, AMinimized ? 1 : 0),
+                    reinterpret_cast<LPARAM>(top));
 }
 
 void TovBarOwnerMessages::HandleActivateApp(bool AActive) {

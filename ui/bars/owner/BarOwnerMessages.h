@@ -17,11 +17,14 @@
 class TCustomovBarControl;
 class TovBarItemControl;
 class TovBarManager;
+struct WINDOWPOS;
 
 // Shows help for a context: at APopupPos (screen) as a popup when given, else as the application's
 // help for the context. Tests and the application install theirs; without one nothing shows.
 using TovBarHelpHandler = std::function<void(int AContext, const TPoint* APopupPos)>;
 void ovSetBarHelpHandler(TovBarHelpHandler AHandler);
+// Asks the installed help handler for a context (nothing without one, or for context 0).
+void ovBarShowHelpContext(int AContext, const TPoint* APopupPos);
 
 // The handler's own state bits.
 enum TovBarOwnerStateBit : unsigned {
@@ -64,6 +67,8 @@ private:
     // The open bar control when it is this manager's.
     void CloseOwnOpenBar();
     HWND TopFormHandle() const;
+    // While customizing, the Customize window and the customizing popup follow the owner's window.
+    void FollowOwnerPosition(const WINDOWPOS& APos);
 
     TovBarManager* FManager;
     HWND FOwnerWnd = nullptr;

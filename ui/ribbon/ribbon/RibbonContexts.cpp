@@ -113,7 +113,7 @@ TovRibbonContext* TovRibbonContexts::GetItemSafe(int AIndex) const {
 void TovRibbonContexts::Notify(TCollectionItem* Item, TCollectionNotification Action) {
     TOwnedCollection::Notify(Item, Action);
     if (Action == cnExtracting && !FRibbon->IsDestroying() && FRibbon->Tabs() != nullptr)
-        FRibbon->Tabs()->RemoveContext(static_cast<TovRibbonContext*>(Item));
+        FRibbon->Tabs()->RemoveContext(Item);
 }
 
 void TovRibbonContexts::Update(TCollectionItem*) {

@@ -183,7 +183,7 @@ void TovRibbonTab::SetContext(TovRibbonContext* AValue) {
 }
 
 void TovRibbonTab::FreeContextMadeByMerging(TovRibbonContext* AContext) {
-    if (AContext != nullptr && AContext->CreatedByMerging && AContext->GetTabCount() == 0) delete AContext;
+    if (AContext != nullptr && AContext->CreatedByMerging && AContext->GetTabCount() == 0) AContext->Free();
 }
 
 // ---- Stored values
@@ -431,11 +431,15 @@ void TovRibbonTabCollection::BindContexts() {
     }
 }
 
-void TovRibbonTabCollection::RemoveContext(TovRibbonContext* AContext) {
+void TovRibbonTabCollection::RemoveContext(TCollectionItem* AContext) {
     BeginUpdate();
     TovFinally finally([this] { EndUpdate(true); });
-    for (int i = 0; i < Count(); ++i)
-        if (Items(i)->Context() == AContext) Items(i)->SetContext(nullptr);
+    for (int i = 0; i < Count(); ++i) {
+        TovRibbonTab* tab = Items(i);
+        if (tab->FContext == nullptr || static_cast<TCollectionItem*>(tab->FContext) != AContext) continue;
+        tab->FContext = nullptr;
+        tab->FLoadedContextIndex = -1;
+    }
 }
 
 void TovRibbonTabCollection::SaveContextIndexes() {

@@ -136,6 +136,7 @@ protected:
 
 private:
     friend class TovRibbonTabGroups;
+    friend class TovRibbonTabCollection;
     void FreeContextMadeByMerging(TovRibbonContext* AContext);
 
     TovCustomRibbon* FRibbon = nullptr;
@@ -174,7 +175,8 @@ public:
     // Each tab takes the context at its loaded context index (none when out of range).
     void BindContexts();
     // Every tab of the context is left without one; one change of the whole collection.
-    void RemoveContext(TovRibbonContext* AContext);
+    // (The context may be in its destruction already: it is only compared.)
+    void RemoveContext(TCollectionItem* AContext);
     void SaveContextIndexes();
     void RestoreContextIndexes();
     // The tabs take the positions read while the form was built.

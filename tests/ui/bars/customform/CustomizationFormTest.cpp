@@ -27,6 +27,7 @@
 #include "ui/bars/BarWindowFactory.h"
 #include "ui/bars/customize/dialogs/BarNameDialog.h"
 #include "ui/bars/customize/form/BarCustomizationForm.h"
+#include "ui/bars/owner/BarOwnerMessages.h"
 #include "ui/painters/PaintersInit.h"
 
 #include <deque>
@@ -357,6 +358,87 @@ TEST_F(CustomizationFormTest, PicturesOfTheToolbarsAndCommandsPages) {
     PumpMessages();
     SavePicture(customize, "customize-commands.png");
     EXPECT_TRUE(customize->BClose->Left() + customize->BClose->Width() <= customize->ClientWidth());
+}
+
+TEST_F(CustomizationFormTest, TheWindowFollowsItsOwnersMovesHidesAndComesBackWithIt) {
+    AddToolbar(manager, form, "Standard");
+    Open();
+    TovBarCustomizationForm* customize = CustomizeForm();
+    RECT before{};
+    ::GetWindowRect(customize->Handle(), &before);
+    form->SetBounds(form->Left() + 30, form->Top() + 20, form->Width(), form->Height());
+    PumpMessages();
+    RECT after{};
+    ::GetWindowRect(customize->Handle(), &after);
+    EXPECT_EQ(after.left, before.left + 30);
+    EXPECT_EQ(after.top, before.top + 20);
+    EXPECT_EQ(after.right - after.left, before.right - before.left) << "moved, not sized";
+
+    form->Hide();
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(customize->Handle())) << "hidden with its owner";
+    form->Show();
+    PumpMessages();
+    EXPECT_TRUE(::IsWindowVisible(customize->Handle())) << "and back with it";
+    EXPECT_NE(::GetActiveWindow(), customize->Handle()) << "without taking the activation";
+}
+
+TEST_F(CustomizationFormTest, WhileTheWindowIsActiveTheCustomizedFormKeepsItsActiveCaption) {
+    AddToolbar(manager, form, "Standard");
+    Open();
+    std::vector<WPARAM> ncActivations;
+    TControl::TWndMethod previous = form->WindowProc;
+    form->WindowProc = [&](TMessage& AMessage) {
+        if (AMessage.Msg == WM_NCACTIVATE) ncActivations.push_back(AMessage.WParam);
+        previous(AMessage);
+    };
+    ::SetActiveWindow(CustomizeForm()->Handle());
+    PumpMessages();
+    form->WindowProc = previous;
+    ASSERT_FALSE(ncActivations.empty());
+    EXPECT_EQ(ncActivations.back(), static_cast<WPARAM>(TRUE)) << "the last word on the caption: active";
+}
+
+TEST_F(CustomizationFormTest, TheWheelScrollsTheListUnderTheCursorAndHelpAsksForTheTopic) {
+    TovBar* bar = AddToolbar(manager, form, "Standard");
+    for (int i = 0; i < 30; ++i) {
+        auto* button = new TovBarButton(form);
+        button->SetCaption("Command " + std::to_string(i));
+        button->SetCategory(0);
+        bar->ItemLinks()->AddItem(button);
+    }
+    Open();
+    TovBarCustomizationForm* customize = CustomizeForm();
+    customize->ShowCommandsPage();
+    PumpMessages();
+    customize->lbCategories->SetFocus();
+    PumpMessages();
+    ASSERT_EQ(customize->ActiveControl(), customize->lbCategories);
+    ASSERT_EQ(customize->lbItems->TopIndex(), 0);
+    const POINT over = CentreOf(customize->lbItems);
+    InjectMouse(MouseAction::Move, over.x, over.y);
+    InjectMouse(MouseAction::Wheel, over.x, over.y, -WHEEL_DELTA);
+    PumpMessages();
+    EXPECT_EQ(customize->lbItems->TopIndex(), 3) << "the system's three lines, on the list under the cursor";
+    EXPECT_EQ(customize->lbCategories->TopIndex(), 0);
+    InjectMouse(MouseAction::Wheel, over.x, over.y, WHEEL_DELTA);
+    PumpMessages();
+    EXPECT_EQ(customize->lbItems->TopIndex(), 0);
+
+    std::vector<int> topics;
+    ovSetBarHelpHandler([&](int AContext, const TPoint* APopup) {
+        topics.push_back(AContext);
+        EXPECT_EQ(APopup, nullptr) << "the topic, not a popup";
+    });
+    int handlerCalls = 0;
+    manager->OnHelpButtonClick = TNotifyEvent([&](TObject*) { ++handlerCalls; }, this);
+    customize->HelpButtonClick();
+    EXPECT_TRUE(topics.empty()) << "no help context: no topic";
+    manager->HelpContext = 77;
+    customize->HelpButtonClick();
+    ovSetBarHelpHandler(nullptr);
+    EXPECT_EQ(handlerCalls, 2);
+    EXPECT_EQ(topics, std::vector<int>{77});
 }
 
 } // namespace

@@ -515,4 +515,99 @@ TEST_F(ItemDragDropTest, ACommandDroppedOnTheCategoryListChangesItsCategory) {
     olva::win::PumpMessages();
 }
 
+// While customizing, a link of an open drop-down menu is pressed and dragged like a toolbar's: out to a
+// toolbar (moved, or copied with Ctrl) or back into the same menu at another place.
+class MenuDragTest : public ItemDragDropTest {
+protected:
+    // Opens the Effects menu while customizing: a first click selects its title, a second opens it.
+    TovBarSubMenuControl* OpenEffects() {
+        const TPoint title = At(mainMenu, 2);
+        MoveTo(title);
+        for (int i = 0; i < 2; ++i) {
+            InjectMouse(MouseAction::LeftDown, title.x, title.y);
+            InjectMouse(MouseAction::LeftUp, title.x, title.y);
+            olva::win::PumpMessages();
+        }
+        auto* menu = dynamic_cast<TovBarSubMenuControl*>(effects->ItemLinks()->BarControl());
+        return menu != nullptr && menu->Handle() != nullptr && ::IsWindowVisible(menu->Handle()) ? menu
+                                                                                                 : nullptr;
+    }
+};
+
+TEST_F(MenuDragTest, ALinkOfAnOpenMenuMovesOutCopiesWithCtrlAndDropsBackInside) {
+    const std::vector<std::string> effectsBefore = Captions(effects->ItemLinks());
+    ASSERT_EQ((std::vector<std::string>{"&Normalize...", "&Fade", "|&Reverse", "&Echo..."}), effectsBefore);
+
+    struct TCase {
+        const char* Name;
+        bool Ctrl;
+        bool Back;
+        std::vector<std::string> Effects;
+        std::vector<std::string> Format;
+    };
+    const std::vector<std::string> formatBefore = Captions(format);
+    const TCase cases[] = {
+        {"move",
+         false,
+         false,
+         {"&Normalize...", "|&Reverse", "&Echo..."},
+         {"Mono", "&Fade", "Stereo", "|8 bit", "16 bit"}},
+        {"copy",
+         true,
+         false,
+         {"&Normalize...", "&Fade", "|&Reverse", "&Echo..."},
+         {"Mono", "&Fade", "Stereo", "|8 bit", "16 bit"}},
+        {"back", false, true, {"&Normalize...", "|&Reverse", "&Echo...", "&Fade"}, formatBefore},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TovBarSubMenuControl* menu = OpenEffects();
+        ASSERT_NE(menu, nullptr) << "a click on the selected title opens the menu while customizing";
+        TovBarItemLink* fadeLink = effects->ItemLinks()->Items(1);
+        const TPoint start = At(fadeLink);
+        const TPoint target = c.Back ? At(effects->ItemLinks()->Items(3), 0.5, 0.8) : At(format, 0, 0.8);
+        TovBarDraggingState state = bdsNone;
+        PressAndRun(start, {[&] {
+                                EXPECT_TRUE(menu->DragPending()) << "the press waits for the mouse";
+                                if (c.Ctrl) InjectKey(VK_CONTROL, true);
+                                Move(Shift(start, 0, 6));
+                            },
+                            [&] {
+                                ASSERT_NE(Drag(), nullptr) << "the drag runs";
+                                Move(target);
+                            },
+                            [&] {
+                                state = Drag()->State();
+                                Release(target);
+                            },
+                            [&] {
+                                if (c.Ctrl) InjectKey(VK_CONTROL, false);
+                            }});
+        EXPECT_EQ(state, c.Ctrl ? bdsCopy : bdsMove);
+        EXPECT_EQ(Captions(effects->ItemLinks()), c.Effects);
+        EXPECT_EQ(Captions(format), c.Format);
+        EXPECT_EQ(nullptr, ::GetCapture());
+        // Back to the scene as it was for the next case.
+        manager->SetIsCustomizing(false);
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(MenuDragTest, APressOnAMenuLinkWithoutMovingSelectsItAndRunsNothing) {
+    TovBarSubMenuControl* menu = OpenEffects();
+    ASSERT_NE(menu, nullptr);
+    TovBarItemLink* fadeLink = effects->ItemLinks()->Items(1);
+    const TPoint start = At(fadeLink);
+    MoveTo(start);
+    InjectMouse(MouseAction::LeftDown, start.x, start.y);
+    InjectMouse(MouseAction::LeftUp, start.x, start.y);
+    olva::win::PumpMessages();
+    EXPECT_FALSE(menu->DragPending());
+    EXPECT_EQ(manager->SelectedItem(), fadeLink->Control()) << "the link is the selected one";
+    EXPECT_TRUE(::IsWindowVisible(menu->Handle())) << "the menu stays open";
+    EXPECT_EQ(Captions(effects->ItemLinks()),
+              (std::vector<std::string>{"&Normalize...", "&Fade", "|&Reverse", "&Echo..."}));
+}
+
 } // namespace

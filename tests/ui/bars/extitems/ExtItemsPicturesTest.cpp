@@ -11,6 +11,7 @@
 #include "ui/bars/BarManager.h"
 #include "ui/bars/BarSubItems.h"
 #include "ui/bars/extitems/BarMRUListItem.h"
+#include "ui/bars/extitems/BarStaticItems.h"
 #include "ui/core/base/Geometry.h"
 #include "ui/core/graphics/Canvas.h"
 
@@ -80,5 +81,49 @@ TEST_F(ExtItemsPictures, TheRecentFilesListInAMenuWithAnElidedPath) {
         Write(picture, "recent-files-" + name);
         mru->RemoveListItems(&data);
         menu->SetPainter(painter.get());
+    }
+}
+
+TEST_F(ExtItemsPictures, StaticsInEachBorderStyleAndProgressAtThreePositions) {
+    for (auto& [name, look] : Looks()) {
+        std::vector<bar_standins::TStandInToolbar*> rows;
+        auto row = [&](TovBarItem* AItem) {
+            bar_standins::TStandInToolbar* toolbar = Toolbar();
+            toolbar->SetPainter(look.get());
+            toolbar->MarkShown = false;
+            toolbar->Add(AItem);
+            toolbar->Layout();
+            rows.push_back(toolbar);
+        };
+        const char* styles[] = {"none", "lowered", "raised", "etched", "bump"};
+        for (int style = sbsNone; style <= sbsBump; ++style) {
+            auto* item = new TovBarStatic(form);
+            item->SetCaption(std::string("Border: ") + styles[style]);
+            item->SetBorderStyle(static_cast<TovBarStaticBorderStyle>(style));
+            item->SetWidth(140);
+            row(item);
+        }
+        for (int position : {0, 35, 100}) {
+            auto* item = new TovBarProgressItem(form);
+            item->SetCaption(std::to_string(position) + " %");
+            item->SetPosition(position);
+            row(item);
+        }
+        int width = 0, height = 10;
+        for (auto* toolbar : rows) {
+            width = std::max<int>(width, uiWidthOfRect(toolbar->GetClientRect()));
+            height += uiHeightOfRect(toolbar->GetClientRect()) + 6;
+        }
+        TPicture picture = Picture(width + 20, height);
+        int y = 5;
+        for (auto* toolbar : rows) {
+            const int saved = SaveDC(picture.DC());
+            OffsetViewportOrgEx(picture.DC(), 10, y, nullptr);
+            toolbar->PaintTo(picture.Canvas.get());
+            RestoreDC(picture.DC(), saved);
+            y += uiHeightOfRect(toolbar->GetClientRect()) + 6;
+            toolbar->SetPainter(painter.get());
+        }
+        Write(picture, "statics-progress-" + name);
     }
 }

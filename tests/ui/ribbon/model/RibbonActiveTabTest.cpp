@@ -79,6 +79,18 @@ TEST_F(RibbonActiveTabTest, DeletingTheActiveTabPicksTheTabThatTookItsPlace) {
     EXPECT_EQ(ribbon->ActiveTab(), nullptr);
 }
 
+TEST_F(RibbonActiveTabTest, AVetoCannotKeepATabThatIsGone) {
+    std::vector<TovRibbonTab*> tabs = MakeTabs("vvv");
+    tabs[1]->SetActive(true);
+    ribbon->OnTabChanging = TovRibbonTabChangingEvent(
+        [](TovCustomRibbon*, TovRibbonTab*, bool& AAllow) { AAllow = false; }, this);
+    tabs[1]->Free();
+    EXPECT_EQ(ribbon->ActiveTab(), nullptr);
+    ribbon->OnTabChanging = nullptr;
+    tabs[2]->SetActive(true);
+    EXPECT_EQ(ribbon->ActiveTab(), tabs[2]);
+}
+
 TEST_F(RibbonActiveTabTest, TheFirstTabBecomesActiveAndOnlyTheActiveTabsGroupsRowShows) {
     std::vector<TovRibbonTab*> tabs = MakeTabs("vvv");
     EXPECT_EQ(ribbon->ActiveTab(), tabs[0]);

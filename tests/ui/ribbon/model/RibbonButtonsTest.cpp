@@ -157,6 +157,8 @@ TEST_F(RibbonButtonsTest, AssigningCopiesEverythingButTheText) {
     TovRibbonHelpButton help(ribbon);
     help.Assign(button);
     EXPECT_FALSE(help.StretchGlyph());
+    EXPECT_EQ(help.ScreenTip(), tip);
+    help.SetScreenTip(nullptr); // a button of no ribbon hears of no freed tip
     EXPECT_THROW(help.Assign(ribbon->Tabs()), EConvertError);
     // A freed screen tip leaves no reference behind.
     delete tip;

@@ -99,3 +99,15 @@ TEST_F(RibbonCreationTest, ABarPainterIsPreparedOnceAtCreation) {
 }
 
 } // namespace
+
+#include "platform/rtl/ClassRegistry.h"
+
+namespace {
+
+TEST_F(RibbonCreationTest, TheUnitRegistersTabsForForms) {
+    TPersistent* made = FindClass("TovRibbonTab").Create(form);
+    EXPECT_NE(dynamic_cast<TovRibbonTab*>(made), nullptr);
+    delete made;
+}
+
+} // namespace

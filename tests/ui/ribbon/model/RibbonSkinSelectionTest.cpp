@@ -4,6 +4,12 @@
 #include "ui/bars/skin/SkinPartKinds.h"
 #include "ui/core/base/Registries.h"
 #include "ui/core/platform/GdiPlusImage.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/Canvas.h"
+#include "platform/vcl/Form.h"
+#include "ui/ribbon/ribbon/RibbonApplicationMenuInterface.h"
+#include "ui/ribbon/ribbon/RibbonButtons.h"
 #include "ui/ribbon/skins/RibbonSkin.h"
 #include "ui/ribbon/skins/RibbonSkinsManager.h"
 
@@ -159,6 +165,64 @@ TEST_F(RibbonSkinSelectionTest, WithoutSkinsTheRibbonAnswersNoSkin) {
     EXPECT_EQ(ribbon->GetPartColor(10018, 0), clDefault);
     ribbon->SetColorSchemeName("Blue");
     EXPECT_EQ(ribbon->Skin(), nullptr);
+}
+
+class TPlacedMenu : public TComponent, public IovRibbonApplicationMenu {
+public:
+    explicit TPlacedMenu(TComponent* AOwner) : TComponent(AOwner) {}
+    bool CanShowPopup(TovCustomRibbon*) override { return true; }
+    bool ClosePopup() override { return false; }
+    int GetDisplayMode() override { return 0; }
+    TPoint GetOrigin(bool) override { return {150, 120}; }
+    std::string QueryText() override { return {}; }
+    void GetTabOrderList(std::vector<TWinControl*>&) override {}
+    bool Popup(TovCustomRibbon*, bool&) override { return true; }
+    void RibbonFormResized() override {}
+    void SelectFirstItem() override {}
+    void ShowKeyTips() override {}
+    void RibbonRepainted() override {}
+};
+
+TEST_F(RibbonSkinSelectionTest, TheOpenApplicationMenuShowsTheButtonThroughItsFrame) {
+    MakeRibbon();
+    form->HandleNeeded();
+    ribbon->HandleNeeded();
+    ribbon->ApplicationButton()->SetMenu(new TPlacedMenu(form));
+    TBitmap sheet;
+    sheet.SetSize(300, 300);
+    CallLog().clear();
+    ribbon->DrawBackgroundEx(sheet.Canvas()->Handle(), TRect{0, 0, 300, 300}, TRect{0, 0, 300, 300},
+                             ovSkinPartApplicationMenuBackground, 0);
+    // The button (4, 30)-(60, 54) on the ribbon, in the coordinates of the menu window at (150, 120).
+    const POINT button = ribbon->ClientToScreen(POINT{4, 30});
+    EXPECT_EQ(CountCalls("ViewInfo.DrawApplicationButton " + std::to_string(button.x - 150) + "," +
+                         std::to_string(button.y - 120)),
+              1);
+    ribbon->DrawBackground(sheet.Canvas()->Handle(), TRect{0, 0, 300, 300}, ovSkinPartButton, 0);
+    EXPECT_EQ(CallLog().size(), 1u); // other parts are the skin's alone
+}
+
+TEST_F(RibbonSkinSelectionTest, GroupCaptionsAreWrittenOnlyForGroupFrames) {
+    MakeRibbon();
+    TBitmap sheet;
+    sheet.SetPixelFormat(pf32bit);
+    sheet.SetSize(120, 24);
+    sheet.Canvas()->Brush()->SetColor(static_cast<TColor>(0xFFFFFF));
+    sheet.Canvas()->FillRect(TRect{0, 0, 120, 24});
+    auto inked = [&] {
+        int count = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (sheet.Canvas()->Pixels(x, y) != static_cast<TColor>(0xFFFFFF)) ++count;
+        return count;
+    };
+    ribbon->DrawCaption(sheet.Canvas()->Handle(), "Clipboard", TRect{0, 0, 120, 20}, ovSkinPartButton, 0);
+    EXPECT_EQ(inked(), 0);
+    ribbon->DrawCaption(sheet.Canvas()->Handle(), "Clipboard", TRect{0, 0, 120, 20}, ovSkinPartTabGroup, 0);
+    EXPECT_GT(inked(), 0);
+    // Nothing of the text left of its centred place.
+    for (int y = 0; y < 24; ++y)
+        EXPECT_EQ(sheet.Canvas()->Pixels(2, y), static_cast<TColor>(0xFFFFFF));
 }
 
 } // namespace

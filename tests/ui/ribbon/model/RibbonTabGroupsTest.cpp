@@ -16,13 +16,8 @@ namespace {
 
 class RibbonTabGroupsTest : public RibbonTest {};
 
-std::string ErrorOf(TovRibbonTabGroup* AGroup, TovBar* ABar) {
-    try {
-        AGroup->SetToolBar(ABar);
-    } catch (const EovException& error) {
-        return error.Message();
-    }
-    return "bound";
+std::string BindError(TovRibbonTabGroup* AGroup, TovBar* ABar) {
+    return ErrorOf([&] { AGroup->SetToolBar(ABar); });
 }
 
 TEST_F(RibbonTabGroupsTest, TheTwoRefusalsChangeNothing) {
@@ -34,8 +29,8 @@ TEST_F(RibbonTabGroupsTest, TheTwoRefusalsChangeNothing) {
     TovRibbonTab* home = AddTab("Home");
     TovRibbonTabGroup* first = AddGroup(home, file);
     TovRibbonTabGroup* second = AddGroup(home, edit);
-    EXPECT_EQ(ErrorOf(second, quick), "This toolbar is already used as the QuickAccessToolbar");
-    EXPECT_EQ(ErrorOf(second, file), "At least one group in this tab already contains this toolbar");
+    EXPECT_EQ(BindError(second, quick), "This toolbar is already used as the QuickAccessToolbar");
+    EXPECT_EQ(BindError(second, file), "At least one group in this tab already contains this toolbar");
     // The refused group keeps its toolbar where it was.
     EXPECT_EQ(second->ToolBar(), edit);
     EXPECT_EQ(edit->DockControl(), DockOf(home));
@@ -49,7 +44,7 @@ TEST_F(RibbonTabGroupsTest, AToolbarOfAnotherManagerIsIgnoredWithoutError) {
     auto* otherManager = new TovBarManager(other);
     TovBar* foreign = otherManager->Bars()->Add();
     TovRibbonTabGroup* group = AddTab("Home")->Groups()->Add();
-    EXPECT_EQ(ErrorOf(group, foreign), "bound");
+    EXPECT_EQ(BindError(group, foreign), "done");
     EXPECT_EQ(group->ToolBar(), nullptr);
     delete other;
 }
@@ -259,16 +254,8 @@ TEST_F(RibbonTabGroupsTest, TabsOfTwoRibbonsMergeByGroupAndUnmergeBack) {
     childHome->Groups()->Add()->SetToolBar(childEdit);
     childHome->Groups()->Add()->SetToolBar(childTools);
 
-    auto errorOf = [](auto AAction) -> std::string {
-        try {
-            AAction();
-        } catch (const EovException& error) {
-            return error.Message();
-        }
-        return "done";
-    };
-    EXPECT_EQ(errorOf([&] { home->Merge(home, 0); }), "You cannot merge with the specified Ribbon tab");
-    EXPECT_EQ(errorOf([&] { home->Merge(nullptr, 0); }), "You cannot merge with the specified Ribbon tab");
+    EXPECT_EQ(ErrorOf([&] { home->Merge(home, 0); }), "You cannot merge with the specified Ribbon tab");
+    EXPECT_EQ(ErrorOf([&] { home->Merge(nullptr, 0); }), "You cannot merge with the specified Ribbon tab");
 
     home->Merge(childHome, rmoCreateGroups);
     EXPECT_FALSE(childHome->Visible());
@@ -281,10 +268,10 @@ TEST_F(RibbonTabGroupsTest, TabsOfTwoRibbonsMergeByGroupAndUnmergeBack) {
     ASSERT_NE(made->ToolBar(), nullptr);
     EXPECT_EQ(childTools->MergeTarget(), made->ToolBar());
     EXPECT_TRUE(home->IsMerged());
-    EXPECT_EQ(errorOf([&] { home->Merge(childHome, 0); }),
+    EXPECT_EQ(ErrorOf([&] { home->Merge(childHome, 0); }),
               "One of the Ribbon tab groups of the specified Ribbon tab is already merged");
     TovRibbonTab* stranger = AddTab("Other");
-    EXPECT_EQ(errorOf([&] { stranger->Unmerge(childHome); }),
+    EXPECT_EQ(ErrorOf([&] { stranger->Unmerge(childHome); }),
               "The 'Form1.Ribbon1Tab2' Ribbon tab is not merged with the 'Child.Tab1' Ribbon tab");
 
     home->Unmerge(childHome);
@@ -292,7 +279,7 @@ TEST_F(RibbonTabGroupsTest, TabsOfTwoRibbonsMergeByGroupAndUnmergeBack) {
     EXPECT_FALSE(childEdit->IsMerged());
     EXPECT_FALSE(childTools->IsMerged());
     EXPECT_EQ(target->ToolBar(), edit);
-    EXPECT_EQ(errorOf([&] { home->Unmerge(home); }), "You cannot unmerge the specified Ribbon tab");
+    EXPECT_EQ(ErrorOf([&] { home->Unmerge(home); }), "You cannot unmerge the specified Ribbon tab");
     delete child;
 }
 

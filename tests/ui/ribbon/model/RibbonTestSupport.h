@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/rtl/Clock.h"
+#include "ui/core/base/CoreServices.h"
 #include "ui/ribbon/ribbon/Ribbon.h"
 #include "ui/ribbon/ribbon/RibbonSubObjects.h"
 
@@ -140,6 +141,16 @@ protected:
     IovRibbonFormCaptionHelper* CreateFormCaptionHelper() override;
     bool IsFormMDIParent() const override { return Parts().MDIParent || TovCustomRibbon::IsFormMDIParent(); }
 };
+
+// The message of the library exception AAction raises, "done" when it raises none.
+template <class F> std::string ErrorOf(F AAction) {
+    try {
+        AAction();
+    } catch (const EovException& error) {
+        return error.Message();
+    }
+    return "done";
+}
 
 // The dock of a tab, as the test ribbon made it.
 TRecordingDock* DockOf(TovRibbonTab* ATab);

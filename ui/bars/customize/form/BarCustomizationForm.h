@@ -51,6 +51,7 @@ class TovBarItemLink;
 class TovBarManager;
 class TovBarPopupMenu;
 class TovBarRunTimeSelectionController;
+struct WINDOWPOS;
 
 constexpr UINT WM_OVBAR_CF_REFILL = 0x80C9;        // WM_APP + 201
 constexpr UINT WM_OVBAR_CF_TAKESELECTION = 0x80CA; // WM_APP + 202
@@ -89,6 +90,11 @@ public:
     virtual void ShowCommandsPage() = 0;
     virtual void UpdateHelpButton() = 0;
     virtual void UpdateOptions() = 0;
+
+    // ---- Following the customized window
+    // The owner window (or the application's main form) moved, was shown or hidden: the form (and the
+    // sub-menu editor) keep their place beside it, and show and hide with it, never taking the activation.
+    void FollowOwnerWindowPos(const WINDOWPOS& APos);
 
     // ---- Keeping lists and selection in step
     // Refreshes a list: with an object only that entry's text (at AIndex) is replaced, otherwise the list
@@ -218,6 +224,12 @@ private:
     void ItemListChanged(TuiComponentList* AList, TComponent* AComponent,
                          TuiComponentCollectionNotification AAction);
     void WMNCHitTest(TMessage& Message);
+    // The wheel over a list that is not the active control scrolls that list.
+    bool RedirectMouseWheel(TMessage& Message);
+    bool ScrollListUnderCursor(POINT ACursor, int ADelta);
+    void WatchListWheels();
+    // The customized manager's form keeps its active caption while this window is active.
+    void ForwardActivation(TMessage& Message);
 
     TovBarManager* FBarManager = nullptr;
     std::unique_ptr<TovBarCustomizationFormBarListHelper> FBarsListHelper;
@@ -230,6 +242,9 @@ private:
     TuiComponentListChangedEvent FSavedItemsChange;
     TCustomListBox* FPushingList = nullptr;
     std::vector<HWND> FDisabledWindows;
+    // Where the owner window was when last seen (the form moves by as much as the owner does).
+    POINT FOwnerPosition{0, 0};
+    bool FOwnerPositionKnown = false;
     bool FDestroying = false;
     bool FHandlersInstalled = false;
 };

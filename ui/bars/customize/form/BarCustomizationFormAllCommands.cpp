@@ -66,6 +66,9 @@ void RefillAllCommands(TovBarCustomizationForm* AForm) {
                 std::max(AForm->FAllCommandsColumnWidths[c], canvas->TextWidth(columns[c]));
     }
     entries->EndUpdate();
+    // Four columns wider than the list scroll sideways.
+    const auto lefts = ColumnLefts(AForm->FAllCommandsColumnWidths, 0);
+    list->SetScrollWidth(lefts[3] + AForm->FAllCommandsColumnWidths[3] + ColumnIndent);
     list->SetTopIndex(top);
 }
 

@@ -4,8 +4,11 @@
 #include "ui/bars/customize/form/BarCustomizationForm.h"
 
 #include "platform/vcl/Action.h"
+#include "platform/vcl/Control.h"
 #include "platform/vcl/Font.h"
+#include "platform/vcl/Mouse.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinStructs.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinUser.h"
 #include "ui/bars/Bar.h"
@@ -18,6 +21,8 @@
 #include "ui/bars/customize/form/BarCustomizationFormListHelpers.h"
 #include "ui/bars/customize/form/CustomizationFormPainter.h"
 #include "ui/bars/customize/form/RunTimeSelectionController.h"
+#include "ui/bars/owner/BarOwnerMessages.h"
+#include "ui/bars/owner/BarOwnerRouting.h"
 
 #include <algorithm>
 
@@ -174,6 +179,7 @@ void TovBarCustomCustomizationForm::AfterConstruction() {
     FBarManager->ItemList()->OnComponentListChanged =
         TuiComponentListChangedEvent(this, &TovBarCustomCustomizationForm::ItemListChanged);
     InitializeControls();
+    WatchListWheels();
     ApplyBarManagerStyle();
     TForm::AfterConstruction();
 }
@@ -283,6 +289,14 @@ void TovBarCustomCustomizationForm::Dispatch(TMessage& Message) {
         TForm::Dispatch(Message);
         WMNCHitTest(Message);
         return;
+    case WM_MOUSEWHEEL:
+        if (RedirectMouseWheel(Message)) return;
+        TForm::Dispatch(Message);
+        return;
+    case WM_ACTIVATE:
+        TForm::Dispatch(Message);
+        ForwardActivation(Message);
+        return;
     default:
         TForm::Dispatch(Message);
     }
@@ -290,7 +304,85 @@ void TovBarCustomCustomizationForm::Dispatch(TMessage& Message) {
 
 void TovBarCustomCustomizationForm::DoShow() {
     DisableBarManagerWindows();
+    if (TCustomForm* owner = CustomizedManagerForm(FBarManager);
+        owner != nullptr && owner->HandleAllocated()) {
+        RECT r{};
+        ::GetWindowRect(owner->Handle(), &r);
+        FOwnerPosition = POINT{r.left, r.top};
+        FOwnerPositionKnown = true;
+    }
     TForm::DoShow();
+}
+
+bool TovBarCustomCustomizationForm::RedirectMouseWheel(TMessage& Message) {
+    const POINT cursor{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    if (!ScrollListUnderCursor(cursor, static_cast<SHORT>(HIWORD(Message.WParam)))) return false;
+    Message.Result = 1;
+    return true;
+}
+
+bool TovBarCustomCustomizationForm::ScrollListUnderCursor(POINT ACursor, int ADelta) {
+    auto* list = dynamic_cast<TCustomListBox*>(FindControl(::WindowFromPoint(ACursor)));
+    if (list == nullptr || list == ActiveControl() || list->GetParentForm() != this) return false;
+    // The system's wheel-scroll line count, one line step each (up for a wheel turned away).
+    const int rows = WheelScrollRows(ADelta);
+    for (int i = 0; i < std::abs(rows); ++i)
+        ::SendMessage(list->Handle(), WM_VSCROLL, rows > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+    return true;
+}
+
+void TovBarCustomCustomizationForm::WatchListWheels() {
+    // A list with the focus hears the wheel first: it hands it on when the cursor is over another list.
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TCustomListBox*>(Components(i)); list != nullptr && !list->OnMouseWheel)
+            list->OnMouseWheel = TMouseWheelEvent(
+                [this](TObject*, TShiftState, int ADelta, POINT, bool& AHandled) {
+                    if (!AHandled) AHandled = ScrollListUnderCursor(Mouse()->CursorPos(), ADelta);
+                },
+                this);
+}
+
+void TovBarCustomCustomizationForm::ForwardActivation(TMessage& Message) {
+    if (LOWORD(Message.WParam) == WA_INACTIVE || FDestroying) return;
+    // While the manager handles its owner's own activation, the owner is being activated already.
+    if (TovBarOwnerMessages* owner = ovBarOwnerMessagesOf(FBarManager);
+        owner != nullptr && (owner->State() & 0x20) != 0)
+        return;
+    TCustomForm* form = CustomizedManagerForm(FBarManager);
+    if (form == nullptr || form == this || !form->HandleAllocated()) return;
+    ::SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+}
+
+void TovBarCustomCustomizationForm::FollowOwnerWindowPos(const WINDOWPOS& APos) {
+    if (FDestroying || !HandleAllocated()) return;
+    auto follow = [&APos](HWND AWnd) {
+        if (AWnd == nullptr) return;
+        if ((APos.flags & SWP_SHOWWINDOW) != 0)
+            ::ShowWindow(AWnd, SW_SHOWNA);
+        else if ((APos.flags & SWP_HIDEWINDOW) != 0)
+            ::ShowWindow(AWnd, SW_HIDE);
+    };
+    follow(Handle());
+    if (TovBarSubMenuEditor* editor = ActiveSubMenuEditor(); editor != nullptr && editor->HandleAllocated())
+        follow(editor->Handle());
+    if ((APos.flags & SWP_NOMOVE) != 0) return;
+    // A moved owner takes this window (and the sub-menu editor) along by as much.
+    const POINT now{APos.x, APos.y};
+    if (FOwnerPositionKnown && (now.x != FOwnerPosition.x || now.y != FOwnerPosition.y)) {
+        const int dx = now.x - FOwnerPosition.x, dy = now.y - FOwnerPosition.y;
+        auto move = [dx, dy](HWND AWnd) {
+            RECT r{};
+            if (AWnd == nullptr || !::GetWindowRect(AWnd, &r)) return;
+            ::SetWindowPos(AWnd, nullptr, r.left + dx, r.top + dy, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        };
+        move(Handle());
+        if (TovBarSubMenuEditor* editor = ActiveSubMenuEditor();
+            editor != nullptr && editor->HandleAllocated())
+            move(editor->Handle());
+    }
+    FOwnerPosition = now;
+    FOwnerPositionKnown = true;
 }
 
 void TovBarCustomCustomizationForm::DoHide() {
@@ -353,7 +445,9 @@ void TovBarCustomCustomizationForm::EnableDisabledWindows() {
 
 void TovBarCustomCustomizationForm::HelpButtonClick() {
     if (IsDesigning()) return;
-    FBarManager->OnHelpButtonClick(FBarManager);
+    TovBarManager* manager = FBarManager;
+    manager->OnHelpButtonClick(manager);
+    if (manager->HelpContext != 0) ovBarShowHelpContext(manager->HelpContext, nullptr);
 }
 
 TColor TovBarCustomCustomizationForm::GetItemsBackgroundColor() const {
